@@ -1,15 +1,21 @@
 #ifndef EVENTINFO_H
 #define EVENTINFO_H
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 // One event of a page, a timer or a widget: which event type fires it, which module
-// function it calls and that function's twenty text parameters.
+// function it calls and that function's twenty text parameters. The record also carries
+// the translated catalogue of module functions as the user sees it; those lists are
+// shared between records built in the same language, so copies stay cheap.
 class EventInfo
 {
 public:
     static constexpr int ParamCount = 20;
+    static constexpr int FunctionCount = 81;
+    static constexpr int PickerCount = 74;
 
     EventInfo();
 
@@ -25,6 +31,19 @@ public:
     void setOwnerType(int kind);
 
     QStringList typeNames() const { return m_typeNameList; }
+    QString typeName() const;
+    QString funcCaption() const;
+
+    QStringList pickerCaptions() const { return m_pickerCaptionList; }
+    QList<int> pickerIndices() const { return m_pickerIndexList; }
+
+    QStringList paramDescriptors();
+    QString paramLabel(int i) const;
+
+    void setDefaultParams();
+    QByteArray toCode() const;
+
+    void buildCatalogue();
 
 private:
     int m_eventType = 0;
@@ -32,6 +51,10 @@ private:
     QString m_eventParam[ParamCount];
     int m_ownerType = -4;
     QStringList m_typeNameList;
+    QStringList m_captionList;
+    QStringList m_paramLabelList;
+    QStringList m_pickerCaptionList;
+    QList<int> m_pickerIndexList;
 };
 
 #endif // EVENTINFO_H
