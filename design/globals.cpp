@@ -6,3 +6,5 @@ QStringList resolutionList = {
     "240*480(WQVGA3)", "320*480(HVGA)",  "480*272(HHVGA)",  "800*480(WVGA1)",  "480*800(WVGA2)",
     "480*854(WVGA3)",  "640*480(VGA)",   "1024*600(WSVGA)",
 };
+
+QColor colorTable[64];

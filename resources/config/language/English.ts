@@ -485,4 +485,140 @@
         <translation>OK</translation>
     </message>
 </context>
+<context>
+    <name>ColorDlg</name>
+    <message>
+        <source>颜色表</source>
+        <translation>Color Table</translation>
+    </message>
+    <message>
+        <source>当前颜色：</source>
+        <translation>Color:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ShowInfoDlg</name>
+    <message>
+        <source>显示屏信息</source>
+        <translation>Display information</translation>
+    </message>
+    <message>
+        <source>页面上限(页)：</source>
+        <translation>Page limit:</translation>
+    </message>
+    <message>
+        <source>控件上限(个)：</source>
+        <translation>Control limit:</translation>
+    </message>
+    <message>
+        <source>图片上限(张)：</source>
+        <translation>Image limit:</translation>
+    </message>
+    <message>
+        <source>定时器上限(个)：</source>
+        <translation>Timer limit:</translation>
+    </message>
+    <message>
+        <source>字库文件上限(个)：</source>
+        <translation>Font file limit :</translation>
+    </message>
+    <message>
+        <source>曲线上限(个)：</source>
+        <translation>Chart limit:</translation>
+    </message>
+    <message>
+        <source>路径最大长度(字符)：</source>
+        <translation>Max path length:</translation>
+    </message>
+    <message>
+        <source>最大字符串(个)：</source>
+        <translation>Max string:</translation>
+    </message>
+    <message>
+        <source>内存(Kb)：</source>
+        <translation>Memory (Kb) :</translation>
+    </message>
+    <message>
+        <source>波特率：</source>
+        <translation>Baudrate:</translation>
+    </message>
+    <message>
+        <source>分辨率：</source>
+        <translation>Dpi:</translation>
+    </message>
+    <message>
+        <source>背光度(%)：</source>
+        <translation>Backlight (%) :</translation>
+    </message>
+    <message>
+        <source>屏幕方向：</source>
+        <translation>Screen orientation:</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>旋转90°</source>
+        <translation>Rotate 90°</translation>
+    </message>
+    <message>
+        <source>旋转180°</source>
+        <translation>Rotate 180°</translation>
+    </message>
+    <message>
+        <source>旋转270°</source>
+        <translation>Rotate 270°</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Version</name>
+    <message>
+        <source>版本信息</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>版本信息：</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>SysDlg</name>
+    <message>
+        <source>开机设置</source>
+        <translation>CoreSetting</translation>
+    </message>
+    <message>
+        <source>波特率</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>屏幕亮度</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
 </TS>
