@@ -12,7 +12,7 @@ private slots:
     {
         QTranslator translator;
         QVERIFY(translator.load(":/config/language/English.qm"));
-        QCOMPARE(translator.translate("QObject", "提示"), QString("Tips"));
+        QCOMPARE(translator.translate("QMyMessageBox", "提示"), QString("Hint"));
     }
 };
 

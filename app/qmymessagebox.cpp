@@ -1,0 +1,119 @@
+#include "qmymessagebox.h"
+#include "ui_qmymessagebox.h"
+
+#include <QMouseEvent>
+#include <QPixmap>
+
+QMyMessageBox::QMyMessageBox(QWidget *parent)
+    : QDialog(parent)
+    , form(new Ui::QMyMessageBox)
+{
+    form->setupUi(this);
+    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    hide();
+}
+
+QMyMessageBox::~QMyMessageBox()
+{
+    delete form;
+}
+
+void QMyMessageBox::showMes(int kind, int buttonSet, int code, const QString &text)
+{
+    QString title;
+    QString icon;
+    switch (kind) {
+    case 1:
+        form->labType->setStyleSheet("color:yellow;font: 16pt '宋体';");
+        icon = ":/images/warning.png";
+        title = tr("警告");
+        break;
+    case 2:
+        form->labType->setStyleSheet("color:red;font: 16pt '宋体';");
+        icon = ":/images/error.png";
+        title = tr("错误");
+        break;
+    default:
+        form->labType->setStyleSheet("color:white;font: 16pt '宋体';");
+        icon = ":/images/info.png";
+        title = tr("提示");
+        break;
+    }
+    form->labIcon->setPixmap(QPixmap(icon));
+    form->labType->setText(title);
+    setWindowTitle(title);
+
+    switch (buttonSet) {
+    case 0:
+        form->btnNo->hide();
+        form->btnOk->hide();
+        form->btnCancel->show();
+        form->btnCancel->setText(tr("确定"));
+        break;
+    case 1:
+        form->btnNo->hide();
+        form->btnOk->show();
+        form->btnOk->setText(tr("确定"));
+        form->btnCancel->show();
+        form->btnCancel->setText(tr("取消"));
+        break;
+    case 2:
+        form->btnNo->hide();
+        form->btnOk->show();
+        form->btnOk->setText(tr("是"));
+        form->btnCancel->show();
+        form->btnCancel->setText(tr("否"));
+        break;
+    case 3:
+        form->btnNo->show();
+        form->btnNo->setText(tr("取消"));
+        form->btnOk->show();
+        form->btnOk->setText(tr("是"));
+        form->btnCancel->show();
+        form->btnCancel->setText(tr("否"));
+        break;
+    default:
+        break;
+    }
+
+    actionCode = code;
+    form->labMessage->setText(text);
+    show();
+}
+
+void QMyMessageBox::on_btnOk_clicked()
+{
+    emit s_sendIsNo(actionCode);
+    hide();
+}
+
+void QMyMessageBox::on_btnCancel_clicked()
+{
+    if (actionCode != 0)
+        emit s_sendIsNo(actionCode + 1);
+    hide();
+}
+
+void QMyMessageBox::on_btnNo_clicked()
+{
+    if (actionCode != 0)
+        emit s_sendIsNo(-1);
+    hide();
+}
+
+void QMyMessageBox::mousePressEvent(QMouseEvent *event)
+{
+    dragging = true;
+    pressOffset = event->pos();
+}
+
+void QMyMessageBox::mouseMoveEvent(QMouseEvent *event)
+{
+    if (dragging)
+        move(x() + event->pos().x() - pressOffset.x(), y() + event->pos().y() - pressOffset.y());
+}
+
+void QMyMessageBox::mouseReleaseEvent(QMouseEvent *)
+{
+    dragging = false;
+}

@@ -1,0 +1,194 @@
+#include "qmymessagebox.h"
+#include "qmyprogressbarmes.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+// The boxes never block: answers come back through s_sendIsNo, or not at all.
+class TestQMyMessageBox : public QObject
+{
+    Q_OBJECT
+private slots:
+    void answers_data();
+    void answers();
+    void kinds_data();
+    void kinds();
+    void secondMessageReplacesFirst();
+    void unknownButtonSetKeepsButtons();
+    void dragMovesTheBox();
+    void progress();
+};
+
+static QPushButton *button(QMyMessageBox &box, const char *name)
+{
+    return box.findChild<QPushButton *>(name);
+}
+
+void TestQMyMessageBox::answers_data()
+{
+    QTest::addColumn<int>("set");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<int>>("emitted");
+
+    QTest::newRow("notice") << 0 << 0 << "btnCancel"
+                            << "确定" << QList<int> {};
+    QTest::newRow("set 0 with a code") << 0 << 5 << "btnCancel"
+                                       << "确定" << QList<int> {6};
+    QTest::newRow("set 1 ok") << 1 << 3 << "btnOk"
+                              << "确定" << QList<int> {3};
+    QTest::newRow("set 1 cancel") << 1 << 3 << "btnCancel"
+                                  << "取消" << QList<int> {4};
+    QTest::newRow("set 2 yes") << 2 << 7 << "btnOk"
+                               << "是" << QList<int> {7};
+    QTest::newRow("set 2 no") << 2 << 7 << "btnCancel"
+                              << "否" << QList<int> {8};
+    QTest::newRow("set 2 code 0 yes") << 2 << 0 << "btnOk"
+                                      << "是" << QList<int> {0};
+    QTest::newRow("set 2 code 0 no") << 2 << 0 << "btnCancel"
+                                     << "否" << QList<int> {};
+    QTest::newRow("set 3 yes") << 3 << 13 << "btnOk"
+                               << "是" << QList<int> {13};
+    QTest::newRow("set 3 no") << 3 << 13 << "btnCancel"
+                              << "否" << QList<int> {14};
+    QTest::newRow("set 3 cancel") << 3 << 13 << "btnNo"
+                                  << "取消" << QList<int> {-1};
+    QTest::newRow("set 3 code 0 cancel") << 3 << 0 << "btnNo"
+                                         << "取消" << QList<int> {};
+}
+
+void TestQMyMessageBox::answers()
+{
+    QFETCH(int, set);
+    QFETCH(int, code);
+    QFETCH(QString, button);
+    QFETCH(QString, text);
+    QFETCH(QList<int>, emitted);
+
+    QMyMessageBox box;
+    QVERIFY(box.isHidden());
+    QVERIFY(box.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(box.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QSignalSpy spy(&box, &QMyMessageBox::s_sendIsNo);
+    box.showMes(0, set, code, "question");
+    QVERIFY(box.isVisible());
+
+    QPushButton *b = ::button(box, button.toLatin1());
+    QVERIFY(b->isVisible());
+    QCOMPARE(b->text(), text);
+    QTest::mouseClick(b, Qt::LeftButton);
+
+    QList<int> got;
+    for (const QList<QVariant> &args : spy)
+        got << args.at(0).toInt();
+    QCOMPARE(got, emitted);
+    QVERIFY(box.isHidden());
+}
+
+void TestQMyMessageBox::kinds_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("style");
+
+    QTest::newRow("information") << 0 << "提示"
+                                 << "color:white;font: 16pt '宋体';";
+    QTest::newRow("warning") << 1 << "警告"
+                             << "color:yellow;font: 16pt '宋体';";
+    QTest::newRow("error") << 2 << "错误"
+                           << "color:red;font: 16pt '宋体';";
+    QTest::newRow("unknown kind") << 5 << "提示"
+                                  << "color:white;font: 16pt '宋体';";
+}
+
+void TestQMyMessageBox::kinds()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, title);
+    QFETCH(QString, style);
+
+    QMyMessageBox box;
+    box.showMes(kind, 0, 0, "text");
+    QLabel *type = box.findChild<QLabel *>("labType");
+    QCOMPARE(type->text(), title);
+    QCOMPARE(type->styleSheet(), style);
+    QCOMPARE(box.windowTitle(), title);
+    QVERIFY(!box.findChild<QLabel *>("labIcon")->pixmap()->isNull());
+    QCOMPARE(box.findChild<QLabel *>("labMessage")->text(), QString("text"));
+}
+
+void TestQMyMessageBox::secondMessageReplacesFirst()
+{
+    QMyMessageBox box;
+    QSignalSpy spy(&box, &QMyMessageBox::s_sendIsNo);
+    box.showMes(0, 2, 7, "first");
+    box.showMes(1, 3, 13, "second");
+    QCOMPARE(box.findChild<QLabel *>("labMessage")->text(), QString("second"));
+    QTest::mouseClick(::button(box, "btnOk"), Qt::LeftButton);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toInt(), 13);
+}
+
+void TestQMyMessageBox::unknownButtonSetKeepsButtons()
+{
+    QMyMessageBox box;
+    box.showMes(0, 3, 9, "three buttons");
+    box.showMes(0, 7, 9, "same buttons");
+    QVERIFY(::button(box, "btnNo")->isVisible());
+    QCOMPARE(::button(box, "btnNo")->text(), QString("取消"));
+    QCOMPARE(::button(box, "btnOk")->text(), QString("是"));
+}
+
+void TestQMyMessageBox::dragMovesTheBox()
+{
+    QMyMessageBox box;
+    box.showMes(0, 0, 0, "drag me");
+    box.move(100, 100);
+    const QPoint start = box.pos();
+    QTest::mousePress(&box, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QMouseEvent move(QEvent::MouseMove, QPointF(40, 30), Qt::LeftButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(&box, &move);
+    QCOMPARE(box.pos(), start + QPoint(30, 20));
+    QTest::mouseRelease(&box, Qt::LeftButton, Qt::NoModifier, QPoint(40, 30));
+    QMouseEvent after(QEvent::MouseMove, QPointF(60, 60), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&box, &after);
+    QCOMPARE(box.pos(), start + QPoint(30, 20));
+}
+
+void TestQMyMessageBox::progress()
+{
+    QMyProgressBarMes window;
+    QVERIFY(window.isHidden());
+    QPushButton *close = window.findChild<QPushButton *>("btnClose");
+    QProgressBar *bar = window.findChild<QProgressBar *>("progressBar");
+
+    window.setProgress(100, 0);
+    QVERIFY(window.isVisible());
+    QCOMPARE(close->text(), QString("关闭"));
+
+    QTest::mouseClick(close, Qt::LeftButton);
+    QVERIFY(window.isHidden());
+    window.setProgress(100, 40);
+    QVERIFY(window.isHidden());
+    QCOMPARE(bar->value(), 40);
+
+    window.setProgress(100, 100);
+    QVERIFY(window.isVisible());
+    QCOMPARE(close->text(), QString("完成"));
+
+    window.close();
+    QVERIFY(window.isHidden());
+    window.setProgress(0, 0);
+    QVERIFY(window.isVisible());
+    QCOMPARE(close->text(), QString("关闭"));
+    QCOMPARE(bar->maximum(), 0);
+}
+
+QTEST_MAIN(TestQMyMessageBox)
+#include "tst_qmymessagebox.moc"

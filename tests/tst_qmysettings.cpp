@@ -1,0 +1,93 @@
+#include "qmysettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QtTest>
+
+// ./config/system.ini holds the language; missing keys and odd values start in Chinese.
+class TestQMySettings : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void missingFileWritesDefaults();
+    void languageId_data();
+    void languageId();
+    void setLanguageWritesBothKeys();
+    void translationFile_data();
+    void translationFile();
+};
+
+void TestQMySettings::init()
+{
+    QDir("config").removeRecursively();
+    QDir().mkpath("config");
+}
+
+void TestQMySettings::missingFileWritesDefaults()
+{
+    {
+        QMySettings settings;
+        QCOMPARE(settings.getLanguageId(), 1);
+        QCOMPARE(settings.getLanguagePath(), QString());
+    }
+    QVERIFY(QFile::exists("config/system.ini"));
+    QSettings file("config/system.ini", QSettings::IniFormat);
+    QCOMPARE(file.value("Language/ID").toInt(), 1);
+    QVERIFY(file.contains("Language/Path"));
+}
+
+void TestQMySettings::languageId_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("id");
+    QTest::newRow("english") << QByteArray("[Language]\nID=2\nPath=\n") << 2;
+    QTest::newRow("chinese") << QByteArray("[Language]\nID=1\n") << 1;
+    QTest::newRow("no keys") << QByteArray("[Other]\nx=1\n") << 0;
+    QTest::newRow("not a number") << QByteArray("[Language]\nID=abc\n") << 0;
+}
+
+void TestQMySettings::languageId()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, id);
+    QFile f("config/system.ini");
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(content);
+    f.close();
+    QMySettings settings;
+    QCOMPARE(settings.getLanguageId(), id);
+}
+
+void TestQMySettings::setLanguageWritesBothKeys()
+{
+    {
+        QMySettings settings;
+        QVERIFY(settings.setLanguage(2, ":/config/language/English.qm"));
+        QCOMPARE(settings.getLanguageId(), 2);
+    }
+    QSettings file("config/system.ini", QSettings::IniFormat);
+    QCOMPARE(file.value("Language/ID").toInt(), 2);
+    QCOMPARE(file.value("Language/Path").toString(), QString(":/config/language/English.qm"));
+}
+
+void TestQMySettings::translationFile_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("2") << 2 << ":/config/language/English.qm";
+    QTest::newRow("1") << 1 << "";
+    QTest::newRow("0") << 0 << "";
+    QTest::newRow("3") << 3 << "";
+}
+
+void TestQMySettings::translationFile()
+{
+    QFETCH(int, id);
+    QFETCH(QString, file);
+    QCOMPARE(QMySettings::translationFileFor(id), file);
+}
+
+QTEST_GUILESS_MAIN(TestQMySettings)
+#include "tst_qmysettings.moc"

@@ -1,0 +1,534 @@
+// Draws the program's icons into a folder: drawicons <output folder>.
+// Every picture is made here from simple shapes so that the resources hold only our own work.
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+#include <functional>
+
+namespace {
+
+const int S = 64;
+
+QPen pen(const QColor &c, qreal w)
+{
+    return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+void page(QPainter &p, const QRectF &r, const QColor &fill)
+{
+    QPainterPath path;
+    const qreal fold = r.width() * 0.3;
+    path.moveTo(r.left(), r.top());
+    path.lineTo(r.right() - fold, r.top());
+    path.lineTo(r.right(), r.top() + fold);
+    path.lineTo(r.right(), r.bottom());
+    path.lineTo(r.left(), r.bottom());
+    path.closeSubpath();
+    p.setPen(pen(QColor(60, 80, 110), 2.5));
+    p.setBrush(fill);
+    p.drawPath(path);
+    p.drawLine(QPointF(r.right() - fold, r.top()), QPointF(r.right() - fold, r.top() + fold));
+    p.drawLine(QPointF(r.right() - fold, r.top() + fold), QPointF(r.right(), r.top() + fold));
+}
+
+void plus(QPainter &p, QPointF c, qreal size, const QColor &color, qreal width)
+{
+    p.setPen(pen(color, width));
+    p.drawLine(QPointF(c.x() - size, c.y()), QPointF(c.x() + size, c.y()));
+    p.drawLine(QPointF(c.x(), c.y() - size), QPointF(c.x(), c.y() + size));
+}
+
+void arrowDown(QPainter &p, qreal cx, qreal top, qreal bottom, const QColor &color, qreal width)
+{
+    p.setPen(pen(color, width));
+    p.drawLine(QPointF(cx, top), QPointF(cx, bottom));
+    p.drawLine(QPointF(cx - 11, bottom - 11), QPointF(cx, bottom));
+    p.drawLine(QPointF(cx + 11, bottom - 11), QPointF(cx, bottom));
+}
+
+void circleBadge(QPainter &p, const QColor &fill)
+{
+    p.setPen(pen(fill.darker(140), 2));
+    p.setBrush(fill);
+    p.drawEllipse(QRectF(4, 4, 56, 56));
+}
+
+void clipboard(QPainter &p)
+{
+    p.setPen(pen(QColor(110, 75, 40), 2.5));
+    p.setBrush(QColor(205, 150, 90));
+    p.drawRoundedRect(QRectF(12, 10, 40, 48), 5, 5);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(18, 18, 28, 34));
+    p.setBrush(QColor(150, 150, 160));
+    p.drawRoundedRect(QRectF(23, 6, 18, 9), 3, 3);
+    p.setPen(pen(QColor(120, 120, 130), 2));
+    for (int y = 26; y <= 44; y += 6)
+        p.drawLine(22, y, 42, y);
+}
+
+const QColor blue(40, 120, 200);
+const QColor green(60, 170, 70);
+const QColor red(210, 55, 50);
+const QColor dark(50, 60, 75);
+
+struct Icon
+{
+    const char *name;
+    std::function<void(QPainter &)> draw;
+};
+
+QList<Icon> icons()
+{
+    return {
+        {"NewPro",
+         [](QPainter &p) {
+             page(p, QRectF(12, 6, 36, 50), Qt::white);
+             p.setBrush(green);
+             p.setPen(Qt::NoPen);
+             p.drawEllipse(QRectF(32, 34, 28, 28));
+             plus(p, QPointF(46, 48), 8, Qt::white, 4);
+         }},
+        {"LoadPro",
+         [](QPainter &p) {
+             p.setPen(pen(QColor(160, 110, 20), 2.5));
+             p.setBrush(QColor(245, 190, 70));
+             QPainterPath path;
+             path.moveTo(6, 16);
+             path.lineTo(24, 16);
+             path.lineTo(29, 22);
+             path.lineTo(56, 22);
+             path.lineTo(56, 54);
+             path.lineTo(6, 54);
+             path.closeSubpath();
+             p.drawPath(path);
+             p.setPen(pen(blue, 5));
+             p.drawLine(QPointF(31, 50), QPointF(31, 30));
+             p.drawLine(QPointF(22, 38), QPointF(31, 29));
+             p.drawLine(QPointF(40, 38), QPointF(31, 29));
+         }},
+        {"SavePro",
+         [](QPainter &p) {
+             p.setPen(pen(QColor(20, 60, 120), 2.5));
+             p.setBrush(blue);
+             p.drawRoundedRect(QRectF(8, 8, 48, 48), 5, 5);
+             p.setBrush(Qt::white);
+             p.drawRect(QRectF(16, 8, 32, 18));
+             p.setBrush(QColor(210, 220, 235));
+             p.drawRect(QRectF(16, 36, 32, 20));
+             p.setBrush(QColor(20, 60, 120));
+             p.drawRect(QRectF(38, 11, 6, 12));
+         }},
+        {"Com",
+         [](QPainter &p) {
+             p.setPen(pen(dark, 2.5));
+             p.setBrush(QColor(90, 100, 115));
+             QPainterPath plug;
+             plug.moveTo(8, 18);
+             plug.lineTo(56, 18);
+             plug.lineTo(50, 44);
+             plug.lineTo(14, 44);
+             plug.closeSubpath();
+             p.drawPath(plug);
+             p.setBrush(QColor(250, 210, 60));
+             p.setPen(Qt::NoPen);
+             for (int i = 0; i < 5; ++i)
+                 p.drawEllipse(QPointF(16 + i * 8, 26), 2.5, 2.5);
+             for (int i = 0; i < 4; ++i)
+                 p.drawEllipse(QPointF(20 + i * 8, 36), 2.5, 2.5);
+             p.setPen(pen(dark, 4));
+             p.drawLine(32, 44, 32, 58);
+         }},
+        {"DownLoad",
+         [](QPainter &p) {
+             p.setPen(pen(dark, 3));
+             p.setBrush(QColor(220, 225, 235));
+             p.drawRoundedRect(QRectF(8, 40, 48, 16), 4, 4);
+             p.setBrush(QColor(60, 200, 90));
+             p.setPen(Qt::NoPen);
+             p.drawEllipse(QPointF(46, 48), 3, 3);
+             arrowDown(p, 32, 6, 40, green, 6);
+         }},
+        {"ScreenSet",
+         [](QPainter &p) {
+             p.translate(32, 32);
+             p.setPen(pen(dark, 2.5));
+             p.setBrush(QColor(130, 140, 155));
+             QPainterPath gear;
+             for (int i = 0; i < 8; ++i) {
+                 p.save();
+                 p.rotate(i * 45);
+                 p.drawRoundedRect(QRectF(-6, -28, 12, 14), 2, 2);
+                 p.restore();
+             }
+             p.drawEllipse(QPointF(0, 0), 20, 20);
+             p.setBrush(Qt::white);
+             p.drawEllipse(QPointF(0, 0), 8, 8);
+         }},
+        {"paste", [](QPainter &p) { clipboard(p); }},
+        {"help",
+         [](QPainter &p) {
+             circleBadge(p, blue);
+             QFont f("DejaVu Sans", 30, QFont::Bold);
+             p.setFont(f);
+             p.setPen(Qt::white);
+             p.drawText(QRectF(0, 0, S, S), Qt::AlignCenter, "?");
+         }},
+        {"Language",
+         [](QPainter &p) {
+             p.setPen(pen(blue, 3));
+             p.setBrush(QColor(225, 238, 252));
+             p.drawEllipse(QRectF(6, 6, 52, 52));
+             p.setBrush(Qt::NoBrush);
+             p.drawEllipse(QRectF(20, 6, 24, 52));
+             p.drawLine(6, 32, 58, 32);
+             p.drawLine(32, 6, 32, 58);
+             p.drawLine(10, 19, 54, 19);
+             p.drawLine(10, 45, 54, 45);
+         }},
+        {"debug",
+         [](QPainter &p) {
+             p.setPen(pen(dark, 2.5));
+             p.setBrush(QColor(35, 40, 50));
+             p.drawRoundedRect(QRectF(6, 10, 52, 44), 5, 5);
+             p.setPen(pen(QColor(90, 230, 110), 4));
+             p.drawLine(15, 24, 25, 32);
+             p.drawLine(25, 32, 15, 40);
+             p.drawLine(30, 42, 46, 42);
+         }},
+        {"Version",
+         [](QPainter &p) {
+             p.setPen(pen(QColor(120, 80, 20), 2.5));
+             p.setBrush(QColor(250, 200, 80));
+             QPainterPath tag;
+             tag.moveTo(6, 30);
+             tag.lineTo(28, 8);
+             tag.lineTo(56, 8);
+             tag.lineTo(56, 36);
+             tag.lineTo(34, 58);
+             tag.closeSubpath();
+             p.drawPath(tag);
+             p.setBrush(Qt::white);
+             p.drawEllipse(QPointF(45, 19), 5, 5);
+         }},
+        {"add",
+         [](QPainter &p) {
+             circleBadge(p, green);
+             plus(p, QPointF(32, 32), 15, Qt::white, 7);
+         }},
+        {"delsub",
+         [](QPainter &p) {
+             circleBadge(p, red);
+             p.setPen(pen(Qt::white, 7));
+             p.drawLine(17, 32, 47, 32);
+         }},
+        {"down",
+         [](QPainter &p) {
+             circleBadge(p, blue);
+             arrowDown(p, 32, 14, 48, Qt::white, 6);
+         }},
+        {"create",
+         [](QPainter &p) {
+             page(p, QRectF(8, 6, 36, 50), Qt::white);
+             QFont f("DejaVu Sans", 20, QFont::Bold);
+             p.setFont(f);
+             p.setPen(dark);
+             p.drawText(QRectF(8, 14, 30, 36), Qt::AlignCenter, "F");
+             p.setPen(pen(QColor(240, 170, 20), 4));
+             p.drawLine(50, 34, 50, 58);
+             p.drawLine(38, 46, 62, 46);
+             p.drawLine(42, 38, 58, 54);
+             p.drawLine(58, 38, 42, 54);
+         }},
+        {"edit",
+         [](QPainter &p) {
+             p.translate(32, 32);
+             p.rotate(45);
+             p.setPen(pen(dark, 2.5));
+             p.setBrush(QColor(250, 190, 60));
+             p.drawRect(QRectF(-7, -26, 14, 38));
+             p.setBrush(QColor(240, 140, 140));
+             p.drawRect(QRectF(-7, -30, 14, 6));
+             p.setBrush(QColor(240, 220, 180));
+             QPainterPath tip;
+             tip.moveTo(-7, 12);
+             tip.lineTo(7, 12);
+             tip.lineTo(0, 26);
+             tip.closeSubpath();
+             p.drawPath(tip);
+         }},
+        {"timer",
+         [](QPainter &p) {
+             p.setPen(pen(dark, 3));
+             p.setBrush(Qt::white);
+             p.drawEllipse(QRectF(6, 8, 52, 52));
+             p.setBrush(dark);
+             p.drawRect(QRectF(27, 2, 10, 5));
+             p.setPen(pen(dark, 2));
+             for (int i = 0; i < 12; ++i) {
+                 const qreal a = qDegreesToRadians(i * 30.0);
+                 p.drawLine(QPointF(32 + 21 * qCos(a), 34 + 21 * qSin(a)),
+                            QPointF(32 + 24 * qCos(a), 34 + 24 * qSin(a)));
+             }
+             p.setPen(pen(red, 3.5));
+             p.drawLine(32, 34, 32, 16);
+             p.setPen(pen(dark, 3.5));
+             p.drawLine(32, 34, 44, 40);
+         }},
+        {"sleep",
+         [](QPainter &p) {
+             QPainterPath moon;
+             moon.addEllipse(QRectF(6, 8, 46, 46));
+             QPainterPath cut;
+             cut.addEllipse(QRectF(20, 2, 42, 42));
+             p.setPen(pen(QColor(150, 110, 10), 2));
+             p.setBrush(QColor(250, 210, 70));
+             p.drawPath(moon.subtracted(cut));
+             QFont f("DejaVu Sans", 12, QFont::Bold);
+             p.setFont(f);
+             p.setPen(blue);
+             p.drawText(QRectF(38, 34, 24, 24), Qt::AlignCenter, "z");
+             p.drawText(QRectF(44, 14, 20, 20), Qt::AlignCenter, "z");
+         }},
+        {"info",
+         [](QPainter &p) {
+             circleBadge(p, blue);
+             p.setPen(Qt::NoPen);
+             p.setBrush(Qt::white);
+             p.drawEllipse(QPointF(32, 18), 4.5, 4.5);
+             p.drawRoundedRect(QRectF(28, 27, 8, 23), 2, 2);
+         }},
+        {"warning",
+         [](QPainter &p) {
+             QPainterPath tri;
+             tri.moveTo(32, 5);
+             tri.lineTo(60, 56);
+             tri.lineTo(4, 56);
+             tri.closeSubpath();
+             p.setPen(pen(QColor(170, 120, 0), 3));
+             p.setBrush(QColor(250, 200, 30));
+             p.drawPath(tri);
+             p.setPen(Qt::NoPen);
+             p.setBrush(dark);
+             p.drawRoundedRect(QRectF(28.5, 20, 7, 21), 2, 2);
+             p.drawEllipse(QPointF(32, 48), 4, 4);
+         }},
+        {"error",
+         [](QPainter &p) {
+             circleBadge(p, red);
+             p.setPen(pen(Qt::white, 7));
+             p.drawLine(21, 21, 43, 43);
+             p.drawLine(43, 21, 21, 43);
+         }},
+        {"Button",
+         [](QPainter &p) {
+             QLinearGradient g(0, 16, 0, 48);
+             g.setColorAt(0, QColor(110, 175, 240));
+             g.setColorAt(1, QColor(30, 100, 180));
+             p.setPen(pen(QColor(20, 70, 130), 2.5));
+             p.setBrush(g);
+             p.drawRoundedRect(QRectF(4, 16, 56, 32), 8, 8);
+             QFont f("DejaVu Sans", 14, QFont::Bold);
+             p.setFont(f);
+             p.setPen(Qt::white);
+             p.drawText(QRectF(4, 16, 56, 32), Qt::AlignCenter, "OK");
+         }},
+        {"Label",
+         [](QPainter &p) {
+             QFont f("DejaVu Serif", 38, QFont::Bold);
+             p.setFont(f);
+             p.setPen(dark);
+             p.drawText(QRectF(0, 0, 44, 60), Qt::AlignCenter, "A");
+             QFont g("DejaVu Sans", 22);
+             p.setFont(g);
+             p.setPen(blue);
+             p.drawText(QRectF(34, 18, 30, 42), Qt::AlignCenter, "b");
+         }},
+        {"Img",
+         [](QPainter &p) {
+             p.setPen(pen(dark, 2.5));
+             p.setBrush(QColor(190, 225, 250));
+             p.drawRoundedRect(QRectF(4, 10, 56, 44), 4, 4);
+             p.setPen(Qt::NoPen);
+             p.setBrush(QColor(250, 200, 40));
+             p.drawEllipse(QPointF(46, 22), 6, 6);
+             QPainterPath hills;
+             hills.moveTo(6, 52);
+             hills.lineTo(22, 28);
+             hills.lineTo(34, 44);
+             hills.lineTo(42, 36);
+             hills.lineTo(58, 52);
+             hills.closeSubpath();
+             p.setBrush(QColor(70, 160, 80));
+             p.drawPath(hills);
+         }},
+        {"Prog",
+         [](QPainter &p) {
+             p.setPen(pen(dark, 2.5));
+             p.setBrush(QColor(230, 232, 236));
+             p.drawRoundedRect(QRectF(4, 22, 56, 20), 10, 10);
+             p.setPen(Qt::NoPen);
+             p.setBrush(green);
+             p.drawRoundedRect(QRectF(7, 25, 32, 14), 7, 7);
+         }},
+        {"TextBox",
+         [](QPainter &p) {
+             p.setPen(pen(dark, 2.5));
+             p.setBrush(Qt::white);
+             p.drawRect(QRectF(4, 16, 56, 32));
+             QFont f("DejaVu Sans", 14);
+             p.setFont(f);
+             p.setPen(dark);
+             p.drawText(QRectF(8, 16, 30, 32), Qt::AlignVCenter | Qt::AlignLeft, "Ab");
+             p.setPen(pen(blue, 2.5));
+             p.drawLine(38, 22, 38, 42);
+         }},
+        {"QRcode",
+         [](QPainter &p) {
+             p.setPen(Qt::NoPen);
+             p.setBrush(Qt::white);
+             p.drawRect(QRectF(4, 4, 56, 56));
+             p.setBrush(Qt::black);
+             auto finder = [&p](qreal x, qreal y) {
+                 p.setBrush(Qt::black);
+                 p.drawRect(QRectF(x, y, 18, 18));
+                 p.setBrush(Qt::white);
+                 p.drawRect(QRectF(x + 3, y + 3, 12, 12));
+                 p.setBrush(Qt::black);
+                 p.drawRect(QRectF(x + 6, y + 6, 6, 6));
+             };
+             finder(6, 6);
+             finder(40, 6);
+             finder(6, 40);
+             const char *bits = "1011001101011101";
+             for (int i = 0; i < 16; ++i)
+                 if (bits[i] == '1')
+                     p.drawRect(QRectF(28 + (i % 4) * 7.5, 28 + (i / 4) * 7.5, 6, 6));
+         }},
+        {"Slider",
+         [](QPainter &p) {
+             p.setPen(Qt::NoPen);
+             p.setBrush(QColor(200, 205, 215));
+             p.drawRoundedRect(QRectF(4, 28, 56, 8), 4, 4);
+             p.setBrush(blue);
+             p.drawRoundedRect(QRectF(4, 28, 30, 8), 4, 4);
+             p.setPen(pen(dark, 2.5));
+             p.setBrush(Qt::white);
+             p.drawEllipse(QPointF(36, 32), 11, 11);
+         }},
+        {"Arc",
+         [](QPainter &p) {
+             const QRectF r(8, 8, 48, 48);
+             p.setPen(QPen(QColor(210, 215, 225), 8, Qt::SolidLine, Qt::RoundCap));
+             p.drawArc(r, -45 * 16, 270 * 16);
+             p.setPen(QPen(QColor(240, 120, 30), 8, Qt::SolidLine, Qt::RoundCap));
+             p.drawArc(r, 90 * 16, 135 * 16);
+         }},
+        {"Meter",
+         [](QPainter &p) {
+             p.setPen(pen(dark, 2.5));
+             p.setBrush(Qt::white);
+             p.drawEllipse(QRectF(4, 4, 56, 56));
+             p.setPen(pen(dark, 2));
+             for (int i = 0; i <= 8; ++i) {
+                 const qreal a = qDegreesToRadians(135.0 + i * 33.75);
+                 p.drawLine(QPointF(32 + 20 * qCos(a), 32 + 20 * qSin(a)),
+                            QPointF(32 + 25 * qCos(a), 32 + 25 * qSin(a)));
+             }
+             p.setPen(pen(red, 3.5));
+             p.drawLine(32, 32, 46, 18);
+             p.setPen(Qt::NoPen);
+             p.setBrush(dark);
+             p.drawEllipse(QPointF(32, 32), 4, 4);
+         }},
+        {"Chart",
+         [](QPainter &p) {
+             p.setPen(pen(dark, 2.5));
+             p.drawLine(8, 6, 8, 56);
+             p.drawLine(8, 56, 60, 56);
+             p.setPen(pen(QColor(220, 220, 225), 1));
+             for (int y = 16; y < 56; y += 12)
+                 p.drawLine(10, y, 58, y);
+             p.setPen(pen(blue, 3.5));
+             const QPointF line[] = {{10, 46}, {22, 30}, {32, 38}, {44, 16}, {58, 24}};
+             p.drawPolyline(line, 5);
+             p.setPen(pen(red, 3));
+             const QPointF line2[] = {{10, 52}, {24, 44}, {36, 48}, {48, 36}, {58, 40}};
+             p.drawPolyline(line2, 5);
+         }},
+        {"copy",
+         [](QPainter &p) {
+             page(p, QRectF(6, 4, 32, 42), QColor(225, 235, 250));
+             page(p, QRectF(24, 18, 32, 42), Qt::white);
+         }},
+        {"del",
+         [](QPainter &p) {
+             p.setPen(pen(dark, 2.5));
+             p.setBrush(QColor(150, 160, 175));
+             p.drawRoundedRect(QRectF(8, 12, 48, 7), 2, 2);
+             p.drawRect(QRectF(24, 6, 16, 6));
+             p.setBrush(QColor(200, 205, 215));
+             QPainterPath can;
+             can.moveTo(13, 20);
+             can.lineTo(51, 20);
+             can.lineTo(47, 58);
+             can.lineTo(17, 58);
+             can.closeSubpath();
+             p.drawPath(can);
+             p.setPen(pen(dark, 2.5));
+             for (int x = 24; x <= 40; x += 8)
+                 p.drawLine(x, 27, x, 51);
+         }},
+    };
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        fprintf(stderr, "usage: drawicons <output folder>\n");
+        return 2;
+    }
+    QDir out(args.at(1));
+    if (!out.mkpath(".")) {
+        fprintf(stderr, "cannot create %s\n", qPrintable(args.at(1)));
+        return 1;
+    }
+    for (const Icon &icon : icons()) {
+        QImage image(S, S, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        icon.draw(p);
+        p.end();
+        const QString path = out.filePath(QString::fromLatin1(icon.name) + ".png");
+        if (!image.save(path)) {
+            fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+
+    // Title bar of the message boxes: a plain blue band.
+    QImage band(430, 40, QImage::Format_RGB32);
+    QPainter p(&band);
+    QLinearGradient g(0, 0, 0, 40);
+    g.setColorAt(0, QColor(44, 126, 180));
+    g.setColorAt(1, QColor(7, 63, 111));
+    p.fillRect(band.rect(), g);
+    p.end();
+    if (!band.save(out.filePath("topBottom.jpg"), "JPG", 90)) {
+        fprintf(stderr, "cannot write topBottom.jpg\n");
+        return 1;
+    }
+    return 0;
+}
