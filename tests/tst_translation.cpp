@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QDirIterator>
 #include <QDomDocument>
 #include <QLibraryInfo>
 #include <QProcess>
@@ -45,6 +46,21 @@ void TestTranslation::everySourceTextIsTranslated()
     QDomDocument doc;
     QVERIFY(doc.setContent(&file));
 
+    // Texts translated at run time from tables (QCoreApplication::translate with a
+    // variable) are invisible to lupdate; they count as used while their literal is in
+    // the sources.
+    QString allSources;
+    for (const char *folder : {"app", "design", "project", "propertybrowser", "properties",
+                               "library", "events", "link"}) {
+        QDirIterator it(source + "/" + folder, {"*.cpp", "*.h"}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile f(it.next());
+            if (f.open(QIODevice::ReadOnly))
+                allSources += QString::fromUtf8(f.readAll());
+        }
+    }
+
     QStringList missing;
     QStringList stale;
     const QDomNodeList contexts = doc.elementsByTagName("context");
@@ -56,8 +72,11 @@ void TestTranslation::everySourceTextIsTranslated()
             const QDomElement tr = m.firstChildElement("translation");
             const QString type = tr.attribute("type");
             const QString what = name + ": " + m.firstChildElement("source").text();
-            if (type == "vanished" || type == "obsolete")
+            const QString literal = '"' + m.firstChildElement("source").text() + '"';
+            if ((type == "vanished" || type == "obsolete") && !allSources.contains(literal))
                 stale << what;
+            else if (type == "vanished" || type == "obsolete")
+                continue;
             else if (type == "unfinished" || tr.text().isEmpty())
                 missing << what;
         }

@@ -4,10 +4,6 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>提示</source>
-        <translation>Tips</translation>
-    </message>
-    <message>
         <source>页面退出</source>
         <translation>Page Exit</translation>
     </message>
@@ -636,6 +632,10 @@
         <source>确定</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Flash(Kb)：</source>
+        <translation>Flash(Kb):</translation>
+    </message>
 </context>
 <context>
     <name>Version</name>
@@ -673,6 +673,10 @@
     <message>
         <source>关闭</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
     </message>
 </context>
 </TS>
