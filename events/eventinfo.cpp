@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
+#include <QThread>
 
 namespace {
 
@@ -218,16 +219,17 @@ protected:
     }
 };
 
-const TranslatedCatalogue &currentCatalogue()
+// Returns a copy: the lists inside are shared, so this costs a few reference counts.
+TranslatedCatalogue currentCatalogue()
 {
     static TranslatedCatalogue catalogue;
     static QPointer<LanguageWatch> watch;
     QCoreApplication *app = QCoreApplication::instance();
-    if (!app) {
-        // Without an application no language change can be noticed: build afresh.
-        catalogue.build();
-        catalogueValid = false;
-        return catalogue;
+    if (!app || QThread::currentThread() != app->thread()) {
+        // No language change can be noticed here: build afresh.
+        TranslatedCatalogue fresh;
+        fresh.build();
+        return fresh;
     }
     if (!watch) {
         watch = new LanguageWatch(app);
@@ -353,7 +355,7 @@ QByteArray EventInfo::toCode() const
 
 void EventInfo::buildCatalogue()
 {
-    const TranslatedCatalogue &catalogue = currentCatalogue();
+    const TranslatedCatalogue catalogue = currentCatalogue();
     m_captionList = catalogue.captions;
     m_pickerCaptionList = catalogue.pickerCaptions;
     m_pickerIndexList = catalogue.pickerIndices;

@@ -52,6 +52,7 @@ private slots:
     void languageOfLastBuild();
     void everyTextHasEnglish();
     void recordsOfOneLanguageShareLists();
+    void recordBuiltOutsideGuiThread();
 };
 
 void TestEventInfo::defaultLine_data()
@@ -614,6 +615,24 @@ void TestEventInfo::recordsOfOneLanguageShareLists()
     QVERIFY(a.typeNames().isSharedWith(b.typeNames()));
     const EventInfo copy = a;
     QVERIFY(copy.pickerCaptions().isSharedWith(a.pickerCaptions()));
+}
+
+// Off the GUI thread the catalogue is built afresh instead of touching the shared one.
+void TestEventInfo::recordBuiltOutsideGuiThread()
+{
+    QString caption;
+    int pickerSize = 0;
+    QScopedPointer<QThread> thread(QThread::create([&] {
+        EventInfo info;
+        info.setOwnerType(-1);
+        info.setUserType(62);
+        caption = info.funcCaption();
+        pickerSize = info.pickerCaptions().size();
+    }));
+    thread->start();
+    QVERIFY(thread->wait());
+    QCOMPARE(caption, QString("设置菜单光标信息"));
+    QCOMPARE(pickerSize, 74);
 }
 
 QTEST_MAIN(TestEventInfo)
