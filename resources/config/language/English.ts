@@ -679,4 +679,25 @@
         <translation>0</translation>
     </message>
 </context>
+<context>
+    <name>QMyLabel</name>
+    <message>
+        <source>标签</source>
+        <translation>Label</translation>
+    </message>
+</context>
+<context>
+    <name>QMyPushButton</name>
+    <message>
+        <source>按键</source>
+        <translation>Button</translation>
+    </message>
+</context>
+<context>
+    <name>QMyTextBox</name>
+    <message>
+        <source>文本</source>
+        <translation>Text</translation>
+    </message>
+</context>
 </TS>

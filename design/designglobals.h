@@ -1,0 +1,50 @@
+#ifndef DESIGNGLOBALS_H
+#define DESIGNGLOBALS_H
+
+// The design of the open project and the fixed tables that describe widget types,
+// resolutions and the module's colours. Plain program-wide variables, used by name.
+
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTranslator>
+
+class QMyWidget;
+class PageParam;
+
+constexpr int WidgetTypeCount = 10;
+constexpr int ColorTableSize = 64;
+
+// One widget list per page, in page order; the same index in pageRecords.
+extern QList<QList<QMyWidget *> *> pageWidgets;
+extern QList<PageParam *> pageRecords;
+extern int currentPageIndex;
+// The canvas size in pixels as of its last paint.
+extern int pageWidth;
+extern int pageHeight;
+
+// By widget type code 0..9.
+extern QStringList widgetTypeNames;
+extern QStringList widgetTypeIcons;
+extern QStringList widgetTypeDisplayNames;
+
+extern QStringList resolutionList;
+// Invalid until the main window fills it with colorTableValue().
+extern QColor colorTable[ColorTableSize];
+
+extern QStringList imagePaths;
+extern QStringList fontIdList;
+extern QStringList fontPaths;
+extern QList<int> guicfgSizes;
+extern QString currentProjectPath;
+extern QString appPath;
+extern QTranslator appTranslator;
+
+extern int imageLibrarySizeKB;
+extern int currentImageRow;
+
+// The module's numbered colour at index 0..63; an invalid colour for any other index.
+QColor colorTableValue(int index);
+
+#endif // DESIGNGLOBALS_H

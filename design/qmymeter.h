@@ -1,0 +1,18 @@
+#ifndef QMYMETER_H
+#define QMYMETER_H
+
+#include "qmywidget.h"
+
+// A dial with up to three needles.
+class QMyMeter : public QMyWidget
+{
+    Q_OBJECT
+
+public:
+    QMyMeter(int id, int typeCode, const QString &typeName, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+#endif // QMYMETER_H

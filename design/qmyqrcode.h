@@ -1,0 +1,16 @@
+#ifndef QMYQRCODE_H
+#define QMYQRCODE_H
+
+#include "qmywidget.h"
+
+// A QR code of the widget's text.
+class QMyQRCode : public QMyWidget
+{
+public:
+    QMyQRCode(int id, int typeCode, const QString &typeName, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+#endif // QMYQRCODE_H

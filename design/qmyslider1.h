@@ -1,0 +1,18 @@
+#ifndef QMYSLIDER1_H
+#define QMYSLIDER1_H
+
+#include "qmywidget.h"
+
+// A slider: track, filled part and knob.
+class QMySlider1 : public QMyWidget
+{
+    Q_OBJECT
+
+public:
+    QMySlider1(int id, int typeCode, const QString &typeName, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+#endif // QMYSLIDER1_H

@@ -1,0 +1,429 @@
+#include "qmywidget.h"
+
+#include "colorcomponent.h"
+
+#include <QHash>
+
+QMyWidget::QMyWidget(int id, int typeCode, const QString &typeName, QWidget *parent)
+    : QWidget(parent)
+    , parentWnd(parent)
+    , m_typeCode(typeCode)
+    , m_typeName(typeName)
+{
+    m_Id = id;
+    setMouseTracking(true);
+}
+
+QMyWidget::~QMyWidget() = default;
+
+void QMyWidget::paintEvent(QPaintEvent *event)
+{
+    Q_UNUSED(event)
+}
+
+int QMyWidget::component(const QColor &color, int which)
+{
+    return ColorComponent::get(color, ColorComponent::Component(which));
+}
+
+void QMyWidget::setComponent(QColor &color, int which, int value)
+{
+    ColorComponent::set(color, ColorComponent::Component(which), value);
+}
+
+void QMyWidget::setX(int x)
+{
+    m_X = x;
+    move(m_X, m_Y);
+}
+
+void QMyWidget::setY(int y)
+{
+    m_Y = y;
+    move(m_X, m_Y);
+}
+
+void QMyWidget::setPos(int x, int y)
+{
+    m_X = x;
+    m_Y = y;
+    m_geometryRect = QRect(m_X, m_Y, m_W, m_H);
+    move(m_X, m_Y);
+    update();
+}
+
+int QMyWidget::getHAlign() const
+{
+    if (m_HAlign == Qt::AlignLeft)
+        return 1;
+    if (m_HAlign == Qt::AlignRight)
+        return 2;
+    return 0;
+}
+
+void QMyWidget::setHAlign(int index)
+{
+    static const Qt::Alignment flags[] = {Qt::AlignHCenter, Qt::AlignLeft, Qt::AlignRight};
+    if (inRange(index, 3))
+        m_HAlign = flags[index];
+}
+
+int QMyWidget::getVAlign() const
+{
+    if (m_VAlign == Qt::AlignTop)
+        return 1;
+    if (m_VAlign == Qt::AlignBottom)
+        return 2;
+    return 0;
+}
+
+void QMyWidget::setVAlign(int index)
+{
+    static const Qt::Alignment flags[] = {Qt::AlignVCenter, Qt::AlignTop, Qt::AlignBottom};
+    if (inRange(index, 3))
+        m_VAlign = flags[index];
+}
+
+void QMyWidget::setSelected(bool on)
+{
+    if (selected != on)
+        selected = on;
+}
+
+bool QMyWidget::getIsDragging() const
+{
+    if (moving)
+        return true;
+    for (bool r : resizing) {
+        if (r)
+            return true;
+    }
+    return false;
+}
+
+QRect QMyWidget::getHandleRect(int i) const
+{
+    return inRange(i, HandleCount) ? handleRects[i] : QRect();
+}
+
+void QMyWidget::replaceEvent(int index, int param, const QString &value)
+{
+    m_events.replace(index, param, value);
+}
+
+bool QMyWidget::setEventContent(int key, int status, const QString &text)
+{
+    return m_events.setContent(key, status, text);
+}
+
+// A series text is cut at every "/", empty pieces kept: "" is one empty value.
+double QMyWidget::getChartSerDataValue(int i, int j) const
+{
+    if (!inRange(i, SeriesCount))
+        return 0;
+    const QStringList pieces = m_ChartSerData[i].split(QLatin1Char('/'));
+    if (!inRange(j, pieces.size()))
+        return 0;
+    return pieces.at(j).toDouble();
+}
+
+void QMyWidget::setChartSerDataValue(int i, int j, double value)
+{
+    if (!inRange(i, SeriesCount))
+        return;
+    QStringList pieces = m_ChartSerData[i].split(QLatin1Char('/'));
+    if (!inRange(j, pieces.size()))
+        return;
+    pieces[j] = QString::number(value, 'g', 6);
+    m_ChartSerData[i] = pieces.join(QLatin1Char('/'));
+}
+
+void QMyWidget::resizeChartSerData(int i, int n)
+{
+    if (!inRange(i, SeriesCount))
+        return;
+    const QStringList pieces = m_ChartSerData[i].split(QLatin1Char('/'));
+    const int count = pieces.size();
+    if (count < n) {
+        for (int k = count; k < n; ++k)
+            m_ChartSerData[i] += QLatin1String("/0");
+    } else {
+        m_ChartSerData[i] = n > 0 ? pieces.mid(0, n).join(QLatin1Char('/')) : QString();
+    }
+}
+
+void QMyWidget::copyAttributesFrom(const QMyWidget &source)
+{
+#define COPY_NOTHING(Name, key)
+#define COPY_FIXED(Name, key, def)
+#define COPY_VALUE(Name, key, def) m_##Name = source.m_##Name;
+#define COPY_ALIGN(Name, key) m_##Name = source.m_##Name;
+#define COPY_COLOR(Base, Digit, key, def) m_##Base##Digit = source.m_##Base##Digit;
+#define COPY_ARRAY(Name, key, Count) m_##Name = source.m_##Name;
+#define COPY_GROUP(List, Count, First) List(COPY_ARRAY, COPY_ARRAY, COPY_ARRAY)
+    QMYWIDGET_ATTRIBUTES(COPY_NOTHING, COPY_FIXED, COPY_VALUE, COPY_VALUE, COPY_VALUE, COPY_ALIGN,
+                         COPY_COLOR, COPY_GROUP)
+#undef COPY_NOTHING
+#undef COPY_FIXED
+#undef COPY_VALUE
+#undef COPY_ALIGN
+#undef COPY_COLOR
+#undef COPY_ARRAY
+#undef COPY_GROUP
+}
+
+void QMyWidget::copyEventsFrom(const QMyWidget &source)
+{
+    const QList<EventInfo> events = source.getEvents();
+    for (const EventInfo &event : events)
+        addEvent(event);
+    for (int key = 0; key < EventHolder::SlotCount; ++key)
+        setEventContent(key, source.getEventStatus(key), source.getEventText(key));
+}
+
+namespace {
+
+enum class KeyKind { Int, Bool, Text, Component };
+
+using IntGetter = int (*)(const QMyWidget &, int);
+using IntSetter = void (*)(QMyWidget &, int, int);
+using TextGetter = QString (*)(const QMyWidget &, int);
+using TextSetter = void (*)(QMyWidget &, int, const QString &);
+using ColorGetter = QColor (*)(const QMyWidget &, int);
+using ColorSetter = void (*)(QMyWidget &, int, const QColor &);
+
+// How one file key reaches its attribute: the entry index of an array attribute and,
+// for a colour key, the component.
+struct KeyAccess
+{
+    KeyKind kind = KeyKind::Int;
+    int index = 0;
+    int component = 0;
+    IntGetter getInt = nullptr;
+    IntSetter setInt = nullptr;
+    TextGetter getText = nullptr;
+    TextSetter setText = nullptr;
+    ColorGetter getColor = nullptr;
+    ColorSetter setColor = nullptr;
+};
+
+struct ColorAccess
+{
+    int index = 0;
+    ColorGetter get = nullptr;
+    ColorSetter set = nullptr;
+};
+
+struct KeyTables
+{
+    QStringList fileKeys;
+    QHash<QString, KeyAccess> byKey;
+    QStringList colorKeys;
+    QHash<QString, ColorAccess> colors;
+
+    void addInt(const QString &key, KeyKind kind, int index, IntGetter get, IntSetter set)
+    {
+        KeyAccess a;
+        a.kind = kind;
+        a.index = index;
+        a.getInt = get;
+        a.setInt = set;
+        add(key, a);
+    }
+    void addText(const QString &key, int index, TextGetter get, TextSetter set)
+    {
+        KeyAccess a;
+        a.kind = KeyKind::Text;
+        a.index = index;
+        a.getText = get;
+        a.setText = set;
+        add(key, a);
+    }
+    // A colour: its four component keys (prefix, letter, suffix) and its whole-colour key.
+    void addColor(const QString &prefix, const QString &suffix, int index, ColorGetter get,
+                  ColorSetter set)
+    {
+        for (int c = 0; c < 4; ++c) {
+            KeyAccess a;
+            a.kind = KeyKind::Component;
+            a.index = index;
+            a.component = c;
+            a.getColor = get;
+            a.setColor = set;
+            add(prefix + QLatin1Char(ColorComponent::letter(ColorComponent::Component(c))) + suffix,
+                a);
+        }
+        ColorAccess whole;
+        whole.index = index;
+        whole.get = get;
+        whole.set = set;
+        colorKeys.append(prefix + suffix);
+        colors.insert(prefix + suffix, whole);
+    }
+    void add(const QString &key, const KeyAccess &access)
+    {
+        fileKeys.append(key);
+        byKey.insert(key, access);
+    }
+};
+
+const KeyTables &keyTables()
+{
+    static const KeyTables tables = [] {
+        KeyTables t;
+        QString suffix;
+        int n = 0;
+#define KEY_POS(Name, key)                                                                         \
+    t.addInt(                                                                                      \
+        QStringLiteral(key), KeyKind::Int, 0,                                                      \
+        [](const QMyWidget &w, int) { return w.get##Name(); },                                     \
+        [](QMyWidget &w, int, int v) { w.set##Name(v); });
+#define KEY_INT(Name, key, def) KEY_POS(Name, key)
+#define KEY_BOOL(Name, key, def)                                                                   \
+    t.addInt(                                                                                      \
+        QStringLiteral(key), KeyKind::Bool, 0,                                                     \
+        [](const QMyWidget &w, int) { return w.get##Name() ? 1 : 0; },                             \
+        [](QMyWidget &w, int, int v) { w.set##Name(v > 0); });
+#define KEY_STR(Name, key, def)                                                                    \
+    t.addText(                                                                                     \
+        QStringLiteral(key), 0, [](const QMyWidget &w, int) { return w.get##Name(); },             \
+        [](QMyWidget &w, int, const QString &v) { w.set##Name(v); });
+#define KEY_COLOR(Base, Digit, key, def)                                                           \
+    t.addColor(                                                                                    \
+        QStringLiteral(key), QStringLiteral(#Digit), 0,                                            \
+        [](const QMyWidget &w, int) { return w.get##Base##Digit(); },                              \
+        [](QMyWidget &w, int, const QColor &c) { w.set##Base##Digit(c); });
+#define KEY_IARR(Name, key, Count)                                                                 \
+    t.addInt(                                                                                      \
+        QStringLiteral(key) + suffix, KeyKind::Int, n,                                             \
+        [](const QMyWidget &w, int i) { return w.get##Name(i); },                                  \
+        [](QMyWidget &w, int i, int v) { w.set##Name(i, v); });
+#define KEY_CARR(Name, key, Count)                                                                 \
+    t.addColor(                                                                                    \
+        QStringLiteral(key), suffix, n, [](const QMyWidget &w, int i) { return w.get##Name(i); },  \
+        [](QMyWidget &w, int i, const QColor &c) { w.set##Name(i, c); });
+#define KEY_SARR(Name, key, Count)                                                                 \
+    t.addText(                                                                                     \
+        QStringLiteral(key) + suffix, n, [](const QMyWidget &w, int i) { return w.get##Name(i); }, \
+        [](QMyWidget &w, int i, const QString &v) { w.set##Name(i, v); });
+#define KEY_GROUP(List, Count, First)                                                              \
+    for (n = 0; n < QMyWidget::Count; ++n) {                                                       \
+        suffix = QString::number(n + First);                                                       \
+        List(KEY_IARR, KEY_CARR, KEY_SARR)                                                         \
+    }
+        QMYWIDGET_ATTRIBUTES(KEY_POS, KEY_INT, KEY_INT, KEY_BOOL, KEY_STR, KEY_POS, KEY_COLOR,
+                             KEY_GROUP)
+#undef KEY_POS
+#undef KEY_INT
+#undef KEY_BOOL
+#undef KEY_STR
+#undef KEY_COLOR
+#undef KEY_IARR
+#undef KEY_CARR
+#undef KEY_SARR
+#undef KEY_GROUP
+        return t;
+    }();
+    return tables;
+}
+
+// Integers read as the project loader reads them: white space and a sign allowed,
+// anything else (or a number beyond 32 bits) is 0.
+int fileInt(const QString &text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok, 10);
+    return ok ? value : 0;
+}
+
+} // namespace
+
+const QStringList &QMyWidget::fileKeys()
+{
+    return keyTables().fileKeys;
+}
+
+bool QMyWidget::isFileKey(const QString &key)
+{
+    return keyTables().byKey.contains(key);
+}
+
+QString QMyWidget::fileValue(const QString &key) const
+{
+    const auto &byKey = keyTables().byKey;
+    const auto it = byKey.constFind(key);
+    if (it == byKey.constEnd())
+        return QString();
+    if (it->kind == KeyKind::Text)
+        return it->getText(*this, it->index);
+    return QString::number(intValue(key));
+}
+
+bool QMyWidget::setFileValue(const QString &key, const QString &text)
+{
+    const auto &byKey = keyTables().byKey;
+    const auto it = byKey.constFind(key);
+    if (it == byKey.constEnd())
+        return false;
+    if (it->kind == KeyKind::Text) {
+        it->setText(*this, it->index, text);
+        return true;
+    }
+    return setIntValue(key, fileInt(text));
+}
+
+int QMyWidget::intValue(const QString &key, bool *ok) const
+{
+    const auto &byKey = keyTables().byKey;
+    const auto it = byKey.constFind(key);
+    const bool found = it != byKey.constEnd() && it->kind != KeyKind::Text;
+    if (ok)
+        *ok = found;
+    if (!found)
+        return 0;
+    if (it->kind == KeyKind::Component)
+        return component(it->getColor(*this, it->index), it->component);
+    return it->getInt(*this, it->index);
+}
+
+bool QMyWidget::setIntValue(const QString &key, int value)
+{
+    const auto &byKey = keyTables().byKey;
+    const auto it = byKey.constFind(key);
+    if (it == byKey.constEnd() || it->kind == KeyKind::Text)
+        return false;
+    if (it->kind == KeyKind::Component) {
+        QColor color = it->getColor(*this, it->index);
+        setComponent(color, it->component, value);
+        it->setColor(*this, it->index, color);
+    } else {
+        it->setInt(*this, it->index, value);
+    }
+    return true;
+}
+
+const QStringList &QMyWidget::colorKeys()
+{
+    return keyTables().colorKeys;
+}
+
+QColor QMyWidget::colorValue(const QString &key, bool *ok) const
+{
+    const auto &colors = keyTables().colors;
+    const auto it = colors.constFind(key);
+    if (ok)
+        *ok = it != colors.constEnd();
+    if (it == colors.constEnd())
+        return QColor();
+    return it->get(*this, it->index);
+}
+
+bool QMyWidget::setColorValue(const QString &key, const QColor &color)
+{
+    const auto &colors = keyTables().colors;
+    const auto it = colors.constFind(key);
+    if (it == colors.constEnd())
+        return false;
+    it->set(*this, it->index, color);
+    return true;
+}

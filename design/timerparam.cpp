@@ -1,0 +1,26 @@
+#include "timerparam.h"
+
+TimerParam::TimerParam()
+{
+    reset();
+}
+
+void TimerParam::reset()
+{
+    m_timerID = -1;
+    m_timerOneTime = 0;
+    m_timerTime = 0;
+    m_timerEnable = 0;
+    m_timerVal = 51;
+    m_events.reset();
+}
+
+void TimerParam::replaceEvent(int index, int param, const QString &value)
+{
+    m_events.replace(index, param, value);
+}
+
+bool TimerParam::setEventContent(int key, int status, const QString &text)
+{
+    return m_events.setContent(key, status, text);
+}
