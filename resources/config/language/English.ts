@@ -700,4 +700,27 @@
         <translation>Text</translation>
     </message>
 </context>
+<context>
+    <name>LanguageDlg</name>
+    <message>
+        <source>语言选择</source>
+        <translation>language choice</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>英文</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,41 @@
+#ifndef LANGUAGEDLG_H
+#define LANGUAGEDLG_H
+
+#include <QDialog>
+#include <QString>
+
+class QButtonGroup;
+class QMySettings;
+
+namespace Ui {
+class LanguageDlg;
+}
+
+// Switches between the Chinese texts and the embedded English translation while the
+// program runs, and stores the choice in ./config/system.ini.
+class LanguageDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit LanguageDlg(QWidget *parent = nullptr);
+    ~LanguageDlg() override;
+
+    // 1 Chinese, 2 English: as read at construction or last switched to.
+    int languageId() const;
+    void retranslate();
+
+signals:
+    void s_translator(QString file);
+
+private slots:
+    void on_btnOK_clicked();
+    void on_btnCancel_clicked();
+
+private:
+    Ui::LanguageDlg *ui;
+    QButtonGroup *languageGroup;
+    QMySettings *languageSettings;
+};
+
+#endif // LANGUAGEDLG_H
