@@ -1,12 +1,31 @@
+#include "designglobals.h"
+#include "mainwindow.h"
+#include "qmysettings.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char *argv[])
 {
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+    QApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("yBEX"));
-    window.resize(1024, 700);
-    window.show();
-    return app.exec();
+    appPath = QString::fromLocal8Bit(argv[0]);
+    currentProjectPath = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+
+    int result;
+    {
+        QMySettings settings;
+        appTranslator.load(QMySettings::translationFileFor(settings.getLanguageId()), QString(),
+                           QString(), QString());
+        QApplication::installTranslator(&appTranslator);
+        {
+            MainWindow window;
+            window.show();
+            result = app.exec();
+        }
+    }
+    return result;
 }

@@ -403,6 +403,46 @@
         <source>字符变量</source>
         <translation>Variable string</translation>
     </message>
+    <message>
+        <source>按键</source>
+        <translation>Button</translation>
+    </message>
+    <message>
+        <source>标签</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>图像</source>
+        <translation>Img</translation>
+    </message>
+    <message>
+        <source>进度条</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>文本</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>二维码</source>
+        <translation>QR code</translation>
+    </message>
+    <message>
+        <source>滑块</source>
+        <translation>Slider</translation>
+    </message>
+    <message>
+        <source>圆弧进度条</source>
+        <translation>Arc</translation>
+    </message>
+    <message>
+        <source>码表</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>曲线</source>
+        <translation>Chart</translation>
+    </message>
 </context>
 <context>
     <name>QMyEventDlg</name>
@@ -721,6 +761,288 @@
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>yBEX软件使用文档</source>
+        <translation>yBEX software usage document</translation>
+    </message>
+    <message>
+        <source>KVR&amp;&amp;PMW应用文档</source>
+        <translation>KVR&amp;&amp;PMW application document</translation>
+    </message>
+    <message>
+        <source>KVR&amp;&amp;PMW用户函数和指令集</source>
+        <translation>KVR&amp;&amp;PMW User functions and instruction</translation>
+    </message>
+    <message>
+        <source>KVR编程实例</source>
+        <translation>KVR programming example</translation>
+    </message>
+    <message>
+        <source>KVR使用注意事项</source>
+        <translation>KVR use precautions</translation>
+    </message>
+    <message>
+        <source>KVR图片脱机上传流程</source>
+        <translation>KVR image offline upload process</translation>
+    </message>
+    <message>
+        <source>KVR&amp;&amp;PMW视频学习资料</source>
+        <translation>KVR&amp;&amp;PMW video learning material</translation>
+    </message>
+    <message>
+        <source>技术支持窗口</source>
+        <translation>Technical Support Window</translation>
+    </message>
+    <message>
+        <source>yBEX字体生成失败解决方法</source>
+        <translation>Solution to yBEX font generation failure</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>导入</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>端口选择</source>
+        <translation>Port Select</translation>
+    </message>
+    <message>
+        <source>下载</source>
+        <translation>DownLoad</translation>
+    </message>
+    <message>
+        <source>开机设置</source>
+        <translation>CoreSetting</translation>
+    </message>
+    <message>
+        <source>字体工具</source>
+        <translation>FontTool</translation>
+    </message>
+    <message>
+        <source>上手指引</source>
+        <translation>Readme</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>指令调试</source>
+        <translation>Debug</translation>
+    </message>
+    <message>
+        <source>版本信息</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>图库</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>字库</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>名称：</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>ttf：</source>
+        <translation>ttf:</translation>
+    </message>
+    <message>
+        <source>大小：</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>抗锯齿：</source>
+        <translation>Aliasing:</translation>
+    </message>
+    <message>
+        <source>内容：</source>
+        <translation>Content:</translation>
+    </message>
+    <message>
+        <source>0-31数值</source>
+        <translation>0-31 value</translation>
+    </message>
+    <message>
+        <source>添加ttf</source>
+        <translation>Add ttf</translation>
+    </message>
+    <message>
+        <source>删除ttf</source>
+        <translation>Del ttf</translation>
+    </message>
+    <message>
+        <source>生成字体</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>删除字体</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>定时器</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>命令控制台</source>
+        <translation>Command console</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>删除页</source>
+        <translation>Delete page</translation>
+    </message>
+    <message>
+        <source>添加页</source>
+        <translation>Add page</translation>
+    </message>
+    <message>
+        <source>删除事件</source>
+        <translation>Delete Event</translation>
+    </message>
+    <message>
+        <source>添加事件</source>
+        <translation>Add Event</translation>
+    </message>
+    <message>
+        <source>编辑事件</source>
+        <translation>Edit Event</translation>
+    </message>
+    <message>
+        <source>路径：</source>
+        <translation>Path:</translation>
+    </message>
+    <message>
+        <source>退出软件前是否保存当前项目？</source>
+        <translation>Do you want to save the current project before exiting the software?</translation>
+    </message>
+    <message>
+        <source>路径错误，保存失败！</source>
+        <translation>Path error, save failed!</translation>
+    </message>
+    <message>
+        <source>新建项目</source>
+        <translation>New project</translation>
+    </message>
+    <message>
+        <source>新建项目名称已存在，请您重新命名！</source>
+        <translation>The new project name already exists, please rename it!</translation>
+    </message>
+    <message>
+        <source>不可删除最后一页！</source>
+        <translation>The last page cannot be deleted!</translation>
+    </message>
+    <message>
+        <source>是否删除第%1页？</source>
+        <translation>Delete page %1?</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>缩略图</source>
+        <translation>Thumb</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Dpi</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>尺寸</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>%1-%2</source>
+        <translation>%1-%2</translation>
+    </message>
+    <message>
+        <source>复制页</source>
+        <translation>Copy page</translation>
+    </message>
+    <message>
+        <source>粘贴页</source>
+        <translation>Paste page</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>未创建项目，请您先创建项目！</source>
+        <translation>No project created yet, please create a project first!</translation>
+    </message>
+</context>
+<context>
+    <name>QMyFrame</name>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>未添加页，请您先添加页！</source>
+        <translation>No page added, please add a page first!</translation>
     </message>
 </context>
 </TS>

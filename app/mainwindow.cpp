@@ -1,0 +1,289 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "designglobals.h"
+#include "itemdata.h"
+#include "itemdelegate.h"
+#include "pagerenamedlg.h"
+#include "pageparam.h"
+#include "qmyeventdlg.h"
+#include "qmyframe.h"
+#include "qmymessagebox.h"
+#include "qmyprogressbarmes.h"
+#include "qmystandarditemmodel.h"
+#include "qmywidget.h"
+#include "setscreensizedlg.h"
+#include "showinfodlg.h"
+#include "sysdlg.h"
+#include "timerparam.h"
+#include "version.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QFile>
+#include <QGraphicsDropShadowEffect>
+#include <QScreen>
+#include <QStandardItem>
+#include <QTimer>
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), form(new Ui_MainWindow)
+{
+    // 2. Form: the canvas and the property browser are part of it.
+    form->setupUi(this);
+
+    // 3. Application style sheet; without it Qt's default look stays.
+    QFile qss(":qss/yBEX.qss");
+    if (qss.open(QIODevice::ReadOnly)) {
+        qApp->setStyleSheet(QString::fromLatin1(qss.readAll()));
+        qss.close();
+    }
+
+    // 4. File association: registerFileType.
+
+    // 5. Size and centre.
+    if (QScreen *primary = QGuiApplication::primaryScreen()) {
+        resize(initialWindowSize(primary->geometry().size()));
+        QScreen *own = screen() ? screen() : primary;
+        QRect frameRect = rect();
+        frameRect.moveCenter(own->geometry().center());
+        move(frameRect.topLeft());
+    }
+
+    // 6.
+    form->designWnd->setStyleSheet("QtVariantProperty { font-family: 'SimHei', 'Noto Sans CJK SC'; }");
+
+    // 7.
+    clipboardPage = new PageParam;
+    clipboardValid = false;
+    pageToDelete = 0;
+    pageWhenAsked = 0;
+    npmInstalled = false;
+    selectionKind = 0;
+
+    // 8. Download link: transfer box, module-file generator, download worker, port dialog.
+    qRegisterMetaType<QMyWidget *>("QMyWidget *");
+    progressWindow = new QMyProgressBarMes;
+
+    // 9. Event dialogs and the instruction terminal.
+    eventDlg = new QMyEventDlg;
+
+    // 10. Font tool process.
+    showInfoDlg = new ShowInfoDlg;
+
+    // 11.
+    baudText = "115200";
+    backlightValue = 20;
+    fillColorTable();
+    initTypeNamesAndHeaders();
+
+    // 12.
+    imagePaths.clear();
+    fontPaths.clear();
+    pageWidgets.clear();
+    pageRecords.clear();
+
+    // 13. Timer buttons: enabled, selected, not enabled.
+    timerButtonStyles[0] = "QPushButton {background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1,stop:0 rgba(210, 255,252,200),stop:0.1 rgba(205, 249,247,150),stop:0.3 rgba(201, 244,242,150),stop:0.7 rgba(205, 249,247,150), stop:1 rgba(210, 255,252,200));color:rgb(0,0,0);border:1px solid rgb(225, 225, 225);border-radius:10px;font-size:18px;font-family:Microsoft Yahei;outline: none;}QPushButton:pressed {background:qlineargradient(spread:pad,x1:0,y1:0,x2:0,y2:1,stop:0 #2f6dd4,stop:1 #003590);border:2px inset #8a8a8a;border-radius:5px;color:#FFFFFF;}QPushButton:disabled {border:none;color:rgb(229,229,229);background-color: rgb(178,178,178);}";
+    timerButtonStyles[1] = "QPushButton {background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1,stop:0 rgba(122, 186,5,250), stop:1 rgba(235, 235, 235, 235));color:rgb(0,0,0);border:1px solid rgb(225, 225, 225);border-radius:10px;font-size:18px;font-family:Microsoft Yahei;outline: none;}QPushButton:pressed {background:qlineargradient(spread:pad,x1:0,y1:0,x2:0,y2:1,stop:0 #2f6dd4,stop:1 #003590);border:2px inset #8a8a8a;border-radius:5px;color:#FFFFFF;}QPushButton:disabled {border:none;color:rgb(229,229,229);background-color: rgb(178,178,178);}";
+    timerButtonStyles[2] = "QPushButton {background-color: rgb(210,210,210);color:rgb(0,0,0);border:1px solid rgb(225, 225, 225);border-radius:10px;font-size:18px;font-family:Microsoft Yahei;outline: none;}QPushButton:pressed {background:qlineargradient(spread:pad,x1:0,y1:0,x2:0,y2:1,stop:0 #2f6dd4,stop:1 #003590);border:2px inset #8a8a8a;border-radius:5px;color:#FFFFFF;}QPushButton:disabled {border:none;color:rgb(229,229,229);background-color: rgb(178,178,178);}";
+
+    // 14.
+    for (int i = 0; i < 9; ++i) {
+        timerParams[i] = new TimerParam;
+        timerParams[i]->setTimerID(i);
+    }
+    currentTimer = -1;
+
+    // 15.
+    timerButtons << form->btnTimer0 << form->btnTimer1 << form->btnTimer2 << form->btnTimer3
+                 << form->btnTimer4 << form->btnTimer5 << form->btnTimer6 << form->btnTimer7
+                 << form->btnTimerSleep;
+    for (QPushButton *button : qAsConst(timerButtons)) {
+        button->setStyleSheet(timerButtonStyles[2]);
+        connect(button, SIGNAL(clicked(bool)), this, SLOT(slotTimerClicked(bool)));
+    }
+
+    // 16. Toolbar shadows.
+    QToolButton *shadowed[11] = {form->btnNewPro, form->btnLoadPro,       form->btnSavePro,
+                                 form->btnSetCOM, form->btnSetSys,        form->btnInstrDownLoad,
+                                 form->btnHelp,   form->btnLanguage,      form->btnVersion,
+                                 form->btnFontDlg, form->btnInstrTable};
+    for (int i = 0; i < 11; ++i) {
+        shadowEffects[i] = new QGraphicsDropShadowEffect(this);
+        shadowEffects[i]->setOffset(1, 2);
+        shadowEffects[i]->setColor(QColor(43, 43, 43, 255));
+        shadowEffects[i]->setBlurRadius(8);
+        shadowed[i]->setGraphicsEffect(shadowEffects[i]);
+    }
+
+    // 17. From here on a step may ask a question.
+    resultBox = new QMyMessageBox;
+    questionBox = new QMyMessageBox;
+    connect(questionBox, SIGNAL(s_sendIsNo(int)), this, SLOT(slotDealIsNo(int)));
+
+    // 18.
+    autoSaveTimer = new QTimer;
+    connect(autoSaveTimer, SIGNAL(timeout()), this, SLOT(slotTimerAutoSavePro()));
+
+    // 19.
+    currentImageRow = -1;
+    currentPageIndex = 0;
+    screenSizeDlg = new SetScreenSizeDlg;
+
+    // 20. Second port dialog with its instruction worker.
+
+    // 21.
+    form->progressBarDown->hide();
+
+    // 22. Serial-port arrival and removal filter.
+
+    // 23. Palette.
+    paletteModel = new QMyStandardItemModel;
+    paletteDelegate = new ItemDelegate(this);
+    paletteDelegate->setParent(this);
+    for (int i = 0; i < widgetTypeIcons.size(); ++i) {
+        auto *item = new QStandardItem;
+        item->setData(QVariant::fromValue(ItemData{widgetTypeIcons.at(i),
+                                                   widgetTypeDisplayNames.value(i)}),
+                      Qt::UserRole + 1);
+        paletteModel->appendRow(item);
+    }
+    form->listView->setItemDelegate(paletteDelegate);
+    form->listView->setModel(paletteModel);
+
+    // 24. Canvas.
+    connect(form->frame, SIGNAL(s_sendPressWnd(QMyWidget *)), this, SLOT(slotRecvWnd(QMyWidget *)));
+    connect(form->frame, SIGNAL(s_sendWndMove(QMyWidget *)), this,
+            SLOT(slotRecvWndMove(QMyWidget *)));
+    connect(form->frame, SIGNAL(s_sendParent()), this, SLOT(slotRecvParent()));
+    connect(form->frame, SIGNAL(s_delAction()), this, SLOT(slotDelAction()));
+    connect(form->frame, SIGNAL(s_sendClickTopTreeWidget()), this, SLOT(slotClickTopTreeWidget()));
+    connect(form->frame, SIGNAL(s_sendPressPos(QPoint)), this, SLOT(slotRecvFramePressPos(QPoint)));
+    form->frame->hide();
+    currentWidget = nullptr;
+
+    // 25. Property browser: managers and editor factories on designWnd, bound and connected.
+
+    // 26.
+    imagesChanged = false;
+
+    // 27. Image and font-library tables.
+
+    // 28. Example instructions.
+
+    // 29. Boot settings and their dialog.
+
+    // 30.
+    sysDlg = new SysDlg;
+
+    // 31. Help menu.
+
+    // 32.
+    form->tabWidgetImageFont->removeTab(1);
+    form->labImageSize->hide();
+    imageLibrarySizeKB = 0;
+
+    // 33. Language dialog.
+    versionDlg = new Version;
+
+    // 34. Page tree.
+    form->treeWidget->setContextMenuPolicy(Qt::CustomContextMenu);
+    form->treeWidget->setHeaderHidden(true);
+    connect(form->frame, SIGNAL(s_sendTreeWidget(int, int, int, int, QString)), this,
+            SLOT(slotTreeWidget(int, int, int, int, QString)));
+
+    // 35. Font tool window and the generated-font table.
+    form->btnFontDlg->hide();
+
+    // 36.
+    pageRenameDlg = new PageRenameDlg;
+    connect(pageRenameDlg, SIGNAL(s_sendName(int, QString, QString)), this,
+            SLOT(slotPageRename(int, QString, QString)));
+    connect(form->treeWidget, SIGNAL(customContextMenuRequested(const QPoint &)), this,
+            SLOT(slotPopPageMenu(const QPoint &)));
+    connect(&pageActions[ActionAdd], SIGNAL(triggered()), this, SLOT(slotActionPageAdd()));
+    connect(&pageActions[ActionDelete], SIGNAL(triggered()), this, SLOT(slotActionPageDel()));
+    connect(&pageActions[ActionCopy], SIGNAL(triggered()), this, SLOT(slotActionPageCopy()));
+    connect(&pageActions[ActionPaste], SIGNAL(triggered()), this, SLOT(slotActionPagePaste()));
+    connect(&pageActions[ActionRename], SIGNAL(triggered()), this, SLOT(slotActionPageRename()));
+
+    // 37.
+    qDebug() << "exe path:" << appPath << currentProjectPath;
+
+    // 38. A project named on the command line is opened by the project file's loader.
+    if (!currentProjectPath.contains(".yBEX")) {
+        form->groupTimer->hide();
+        setTitlePath(appPath);
+    } else {
+        setTitlePath(currentProjectPath);
+    }
+}
+
+MainWindow::~MainWindow()
+{
+    // 1.
+    for (TimerParam *timer : timerParams)
+        delete timer;
+    // 2.
+    delete clipboardPage;
+    // 3.
+    delete pageRenameDlg;
+    delete eventDlg;
+    // 4. fontProcess
+    // 5.
+    delete showInfoDlg;
+    delete transferBox;
+    // 6. yModem
+    delete progressWindow;
+    // 7.
+    for (QGraphicsDropShadowEffect *effect : shadowEffects)
+        delete effect;
+    // 8.
+    if (autoSaveTimer && autoSaveTimer->isActive())
+        autoSaveTimer->stop();
+    delete autoSaveTimer;
+    // 9.
+    delete paletteModel;
+    delete paletteDelegate;
+    delete resultBox;
+    delete questionBox;
+    delete screenSizeDlg;
+    // 10. property managers and factories, instrExampleModel
+    // 11.
+    delete sysDlg;
+    delete helpMenu;
+    delete versionDlg;
+    // 12.
+    delete form;
+}
+
+QSize MainWindow::initialWindowSize(const QSize &screen)
+{
+    const double w = screen.width();
+    const double h = screen.height();
+    return QSize(int(w * 0.75), int(h * 10 / 12));
+}
+
+void MainWindow::setTitlePath(const QString &path)
+{
+    setWindowTitle(tr("路径：") + path);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (currentProjectPath.contains(".yBEX") && !quitting) {
+        questionBox->showMes(0, 3, 13, tr("退出软件前是否保存当前项目？"));
+        event->ignore();
+        return;
+    }
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (windowState() == Qt::WindowMinimized || windowState() == Qt::WindowMaximized)
+        form->frame->repaint();
+    QMainWindow::changeEvent(event);
+}

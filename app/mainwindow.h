@@ -1,0 +1,231 @@
+#ifndef MAINWINDOW_H
+#define MAINWINDOW_H
+
+#include <QAction>
+#include <QList>
+#include <QMainWindow>
+#include <QMap>
+#include <QMenu>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+class QGraphicsDropShadowEffect;
+class QProcess;
+class QPushButton;
+class QTimer;
+class QTreeWidgetItem;
+class QtProperty;
+class QtVariantPropertyManager;
+class QtVariantEditorFactory;
+class QtUserTypeOne_ImageManager;
+class QtUserTypeOne_ImageFactory;
+class QtUserTypeTwo_ColorManager;
+class QtUserTypeTwo_ColorFactory;
+class QtEnumPropertyManager;
+class QtEnumEditorFactory;
+class QMyStandardItemModel;
+class ItemDelegate;
+class QMyWidget;
+class SetScreenSizeDlg;
+class SerialPortDlg;
+class YModemPortDlg;
+class QMyNativeEventFilter;
+class QMyMessageBox;
+class QMyImageItemModel;
+class QMyItemModel;
+class BootParam;
+class BootDlg;
+class SysDlg;
+class LanguageDlg;
+class Version;
+class PageParam;
+class AllCfg;
+class YModem;
+class QMyProgressBarMes;
+class ShowInfoDlg;
+class FontDlg;
+class QMyEventDlg;
+class DelEventDlg;
+class DownLoadEventDlg;
+class PageRenameDlg;
+class TimerParam;
+class InstrTableDlg;
+
+class Ui_MainWindow;
+
+// The designer's one window: owns every long-lived object and connects them.
+// Methods of the other subsystems live in <folder>/mainwindow_<topic>.cpp.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    enum PageAction { ActionAdd, ActionDelete, ActionRename, ActionCopy, ActionPaste };
+
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Page list and page tree
+    bool addPage();
+    void addTreeWidgetItem(int action, int page, int typeCode, int id, const QString &typeName);
+    void clearAllPages();
+    void clearPageTree();
+    void deleteCurrentPage();
+    void deleteSelectedWidget();
+    void refreshPageTree();
+
+    // Project file
+    bool saveProXml();
+
+    // Property panel
+    void resetTimerButtons();
+    void showTimerProperty();
+
+    // New project from a chosen file name, after the screen-size dialog was accepted.
+    void createProject(const QString &chosen);
+    // "800*480(WVGA1)" gives 800 x 480; false for an unusable text.
+    static bool parseResolution(const QString &text, QSize *size);
+
+    void setTitlePath(const QString &path);
+    void fillColorTable();
+    void initTypeNamesAndHeaders();
+
+    // Window geometry rule: 3/4 of the screen width, 10/12 of its height.
+    static QSize initialWindowSize(const QSize &screen);
+    // Page-menu rename: the fixed label and current name of a page item's text.
+    static void splitPageItemText(int page, const QString &text, QString *label, QString *name);
+    // True when a widget id can be read from a widget item's text ("Btn-3").
+    static bool widgetIdFromItemText(const QString &text, int *id);
+    // Index of the page shown after page `deleted` went away while `shown` was on screen.
+    static int pageAfterDeletion(int shown, int deleted);
+
+    QMyMessageBox *getQuestionBox() const { return questionBox; }
+    QMyMessageBox *getResultBox() const { return resultBox; }
+    QMyWidget *getCurrentWidget() const { return currentWidget; }
+    int getSelectionKind() const { return selectionKind; }
+    int getCurrentTimer() const { return currentTimer; }
+    bool isClipboardValid() const { return clipboardValid; }
+    QList<QMyWidget *> getClipboardWidgets() const { return clipboardWidgets; }
+    PageParam *getClipboardPage() const { return clipboardPage; }
+    QAction *pageAction(PageAction which) { return &pageActions[which]; }
+    QMenu *getPageMenu() { return &pageMenu; }
+    TimerParam *getTimerParam(int i) const { return (i >= 0 && i < 9) ? timerParams[i] : nullptr; }
+    QPushButton *getTimerButton(int i) const { return timerButtons.value(i); }
+    QString getTimerButtonStyle(int i) const { return timerButtonStyles[i]; }
+    SetScreenSizeDlg *getScreenSizeDlg() const { return screenSizeDlg; }
+    PageRenameDlg *getPageRenameDlg() const { return pageRenameDlg; }
+    QMyStandardItemModel *getPaletteModel() const { return paletteModel; }
+
+public slots:
+    void slotDealIsNo(int code);
+
+    void slotRecvParent();
+    void slotRecvWnd(QMyWidget *w);
+    void slotRecvWndMove(QMyWidget *w);
+
+    void slotTimerAutoSavePro();
+    void slotDelAction();
+    void slotActionPageAdd();
+    void slotRecvFramePressPos(QPoint pos);
+    void slotTimerClicked(bool checked);
+    void on_btnNewPro_clicked();
+    void on_btnPageAdd_clicked();
+    void on_btnPageSub_clicked();
+    void on_treeWidget_itemClicked(QTreeWidgetItem *item, int column);
+
+    void slotPopPageMenu(const QPoint &pos);
+    void slotActionPageDel();
+    void slotActionPageCopy();
+    void slotActionPagePaste();
+    void slotActionPageRename();
+    void slotPageRename(int page, QString itemText, QString name);
+    void slotTreeWidget(int action, int page, int typeCode, int id, QString typeName);
+    void slotClickTopTreeWidget();
+
+protected:
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void clickTreeItem(QTreeWidgetItem *item);
+    void highlightShownItem(bool pageItemAlways, int menuPage);
+    QMyWidget *cloneWidget(QMyWidget *source);
+    void forgetWidget(QMyWidget *w);
+    static bool textEditorHasFocus();
+    bool setUpNewDesign(bool newFolder);
+    bool timerEnabled(int i) const;
+
+    Ui_MainWindow *form = nullptr;
+    QString timerButtonStyles[3];
+    QMyStandardItemModel *paletteModel = nullptr;
+    ItemDelegate *paletteDelegate = nullptr;
+    QtVariantPropertyManager *roManager = nullptr;
+    QtVariantPropertyManager *variantManager = nullptr;
+    QtVariantEditorFactory *variantFactory = nullptr;
+    QtUserTypeOne_ImageManager *imageManager = nullptr;
+    QtUserTypeOne_ImageFactory *imageFactory = nullptr;
+    QtUserTypeTwo_ColorManager *colorManager = nullptr;
+    QtUserTypeTwo_ColorFactory *colorFactory = nullptr;
+    QtEnumPropertyManager *enumManager = nullptr;
+    QtEnumEditorFactory *enumFactory = nullptr;
+    QMyWidget *currentWidget = nullptr;
+    QMap<QtProperty *, QString> propertyToKey;
+    SetScreenSizeDlg *screenSizeDlg = nullptr;
+    SerialPortDlg *serialPortDlg = nullptr;
+    YModemPortDlg *portDlg = nullptr;
+    QMyNativeEventFilter *nativeFilter = nullptr;
+    QMyMessageBox *questionBox = nullptr;
+    QMyMessageBox *resultBox = nullptr;
+    QMyMessageBox *transferBox = nullptr;
+    QMyImageItemModel *imageModel = nullptr;
+    QMyImageItemModel *fontLibraryModel = nullptr;
+    QStringList imageTableHeaders;
+    QStringList fontLibraryTableHeaders;
+    QStringList fontTableHeaders;
+    bool imageDeleteMode = false;
+    bool fontLibraryDeleteMode = false;
+    QStringList instrExampleTexts;
+    QMyItemModel *instrExampleModel = nullptr;
+    bool npmInstalled = false;
+    BootParam *bootParam = nullptr;
+    BootDlg *bootDlg = nullptr;
+    SysDlg *sysDlg = nullptr;
+    QString baudText;
+    int backlightValue = 0;
+    QGraphicsDropShadowEffect *shadowEffects[11] = {};
+    QMenu *helpMenu = nullptr;
+    QTimer *autoSaveTimer = nullptr;
+    LanguageDlg *languageDlg = nullptr;
+    Version *versionDlg = nullptr;
+    QList<QMyWidget *> clipboardWidgets;
+    PageParam *clipboardPage = nullptr;
+    bool clipboardValid = false;
+    bool imagesChanged = false;
+    AllCfg *allCfg = nullptr;
+    YModem *yModem = nullptr;
+    QMyProgressBarMes *progressWindow = nullptr;
+    ShowInfoDlg *showInfoDlg = nullptr;
+    FontDlg *fontDlg = nullptr;
+    QProcess *fontProcess = nullptr;
+    QMyImageItemModel *fontModel = nullptr;
+    int selectionKind = 0;
+    QMyEventDlg *eventDlg = nullptr;
+    DelEventDlg *delEventDlg = nullptr;
+    DownLoadEventDlg *downLoadEventDlg = nullptr;
+    QAction pageActions[5];
+    QMenu pageMenu;
+    PageRenameDlg *pageRenameDlg = nullptr;
+    int pageToDelete = 0;
+    int pageWhenAsked = 0;
+    int currentTimer = -1;
+    QList<QPushButton *> timerButtons;
+    TimerParam *timerParams[9] = {};
+    InstrTableDlg *instrTableDlg = nullptr;
+
+    // Set once the user chose to quit, so the close that follows is not asked again.
+    bool quitting = false;
+};
+
+#endif // MAINWINDOW_H

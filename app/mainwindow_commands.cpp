@@ -1,0 +1,186 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "designglobals.h"
+#include "qmyframe.h"
+#include "qmymessagebox.h"
+#include "qmywidget.h"
+#include "setscreensizedlg.h"
+#include "timerparam.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTimer>
+
+void MainWindow::on_btnNewPro_clicked()
+{
+    if (!screenSizeDlg->execDlg())
+        return;
+    const QString chosen = QFileDialog::getSaveFileName(this, tr("新建项目"), QString(),
+                                                        QString("*%1").arg(".yBEX"));
+    if (chosen.isNull())
+        return;
+    createProject(chosen);
+}
+
+void MainWindow::createProject(const QString &chosen)
+{
+    const QFileInfo info(chosen);
+    const QString folder = info.path() + "/" + info.baseName();
+    if (QDir(folder).exists()) {
+        questionBox->showMes(1, 0, 0, tr("新建项目名称已存在，请您重新命名！"));
+        return;
+    }
+
+    bool ok = true;
+    bool newFolder = false;
+    if (chosen == currentProjectPath) {
+        QFile::remove(chosen);
+        QFile file(currentProjectPath);
+        ok = file.open(QIODevice::ReadWrite);
+        file.close();
+    } else {
+        ok = QDir().mkdir(folder);
+        if (ok) {
+            newFolder = true;
+            QDir().mkdir(folder + "/tempImages");
+            QDir().mkdir(folder + "/tempFonts");
+            QDir().mkdir(folder + "/tempTtf");
+            QDir().mkdir(folder + "/allFile");
+            // Throwing away the old project's unsaved images comes with the image library.
+            currentProjectPath = folder + "/" + info.fileName();
+            QFile file(currentProjectPath);
+            ok = file.open(QIODevice::ReadWrite);
+            file.close();
+        }
+    }
+
+    if (ok)
+        ok = setUpNewDesign(newFolder);
+    // 8. The port dialog takes the canvas's series here once it exists.
+    Q_UNUSED(ok)
+}
+
+bool MainWindow::setUpNewDesign(bool newFolder)
+{
+    const QString resolution = screenSizeDlg->resolutionText();
+    QSize size;
+    if (!parseResolution(resolution, &size))
+        return false;
+
+    QMyFrame *frame = form->frame;
+    frame->setScreenType(screenSizeDlg->screenType());
+    frame->setModelType(screenSizeDlg->modelType());
+    if (newFolder)
+        setTitlePath(currentProjectPath);
+
+    clearAllPages();
+    // The image, font-library, TrueType and generated-font lists are refilled here by the
+    // image and font library.
+    addPage();
+
+    if (frame->getModelType() == 0 || frame->getModelType() == 1)
+        form->btnDownLoadEvent->show();
+
+    switch (frame->getScreenType()) {
+    case 1:
+    case 3:
+        frame->setFrameW(size.height());
+        frame->setFrameH(size.width());
+        break;
+    case 0:
+    case 2:
+        frame->setFrameW(size.width());
+        frame->setFrameH(size.height());
+        break;
+    default:
+        break;
+    }
+
+    // The boot settings are reset here once they have their dialog.
+
+    frame->repaint();
+    frame->show();
+    emit frame->s_sendParent();
+    saveProXml();
+    autoSaveTimer->start(1200000);
+    form->groupTimer->show();
+    return true;
+}
+
+bool MainWindow::parseResolution(const QString &text, QSize *size)
+{
+    if (text.isEmpty())
+        return false;
+    const QStringList parts = text.split("*");
+    if (parts.size() != 2)
+        return false;
+    *size = QSize(parts.at(0).toInt(), parts.at(1).section("(", 0, 0).toInt());
+    return true;
+}
+
+void MainWindow::on_btnPageAdd_clicked()
+{
+    slotActionPageAdd();
+}
+
+void MainWindow::on_btnPageSub_clicked()
+{
+    if (pageWidgets.size() < 2) {
+        questionBox->showMes(1, 0, 0, tr("不可删除最后一页！"));
+        return;
+    }
+    pageToDelete = currentPageIndex;
+    pageWhenAsked = currentPageIndex;
+    questionBox->showMes(0, 2, 1, tr("是否删除第%1页？").arg(currentPageIndex));
+}
+
+void MainWindow::slotDelAction()
+{
+    deleteSelectedWidget();
+}
+
+void MainWindow::slotRecvFramePressPos(QPoint pos)
+{
+    form->labFramePressPos->setText(QString("Pos(%1,%2)").arg(pos.x()).arg(pos.y()));
+}
+
+void MainWindow::slotTimerAutoSavePro()
+{
+    if (currentProjectPath.contains(".yBEX"))
+        saveProXml();
+}
+
+bool MainWindow::timerEnabled(int i) const
+{
+    if (i == 8)
+        return timerParams[i]->timerTime() != 0;
+    return timerParams[i]->timerEnable() != 0;
+}
+
+void MainWindow::slotTimerClicked(bool)
+{
+    auto *button = qobject_cast<QPushButton *>(sender());
+    const int clicked = timerButtons.indexOf(button);
+    if (clicked < 0)
+        return;
+    for (int j = 0; j < timerButtons.size(); ++j) {
+        if (j != clicked) {
+            timerButtons.at(j)->setStyleSheet(timerButtonStyles[timerEnabled(j) ? 0 : 2]);
+            continue;
+        }
+        if (j == currentTimer)
+            continue;
+        currentTimer = j;
+        timerParams[j]->setTimerID(j);
+        timerButtons.at(j)->setStyleSheet(timerButtonStyles[1]);
+        if (selectionKind == 1 && currentWidget && QMyFrame::hasCurrentPage()) {
+            for (QMyWidget *w : qAsConst(*pageWidgets.at(currentPageIndex)))
+                w->setSelected(false);
+            form->frame->repaint();
+        }
+        showTimerProperty();
+    }
+}

@@ -1,0 +1,451 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "designglobals.h"
+#include "pagerenamedlg.h"
+#include "pageparam.h"
+#include "qmyframe.h"
+#include "qmymessagebox.h"
+#include "qmywidget.h"
+#include "qmywidgetfactory.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QTreeWidget>
+
+// A click made by code: the handler runs before the caller goes on, as for the user's click.
+void MainWindow::clickTreeItem(QTreeWidgetItem *item)
+{
+    form->treeWidget->setCurrentItem(item);
+    emit form->treeWidget->itemClicked(item, 0);
+}
+
+static QString pageItemText(int page, const QString &name)
+{
+    return name.isEmpty() ? QString("Page-%1").arg(page) : QString("Page-%1(%2)").arg(page).arg(name);
+}
+
+bool MainWindow::addPage()
+{
+    pageWidgets.append(new QList<QMyWidget *>);
+    pageRecords.append(new PageParam);
+    auto *item = new QTreeWidgetItem;
+    item->setText(0, QString("Page-%1").arg(pageWidgets.size() - 1));
+    form->treeWidget->addTopLevelItem(item);
+    clickTreeItem(item);
+    return true;
+}
+
+void MainWindow::addTreeWidgetItem(int action, int page, int typeCode, int id, const QString &typeName)
+{
+    if (action != 1 || page < 0 || page >= form->treeWidget->topLevelItemCount())
+        return;
+    auto *item = new QTreeWidgetItem;
+    item->setIcon(0, QIcon(widgetTypeIcons.value(typeCode)));
+    item->setText(0, tr("%1-%2").arg(typeName).arg(id));
+    form->treeWidget->topLevelItem(page)->addChild(item);
+}
+
+void MainWindow::slotTreeWidget(int action, int page, int typeCode, int id, QString typeName)
+{
+    if (action != 1 || page < 0 || page >= form->treeWidget->topLevelItemCount())
+        return;
+    addTreeWidgetItem(action, page, typeCode, id, typeName);
+    QTreeWidgetItem *pageItem = form->treeWidget->topLevelItem(page);
+    clickTreeItem(pageItem->child(pageItem->childCount() - 1));
+}
+
+void MainWindow::slotClickTopTreeWidget()
+{
+    if (QTreeWidgetItem *item = form->treeWidget->topLevelItem(currentPageIndex))
+        clickTreeItem(item);
+}
+
+void MainWindow::clearPageTree()
+{
+    while (form->treeWidget->topLevelItemCount() > 0)
+        delete form->treeWidget->takeTopLevelItem(0);
+}
+
+void MainWindow::refreshPageTree()
+{
+    clearPageTree();
+    for (int i = 0; i < pageWidgets.size(); ++i) {
+        auto *item = new QTreeWidgetItem;
+        item->setText(0, pageItemText(i, pageRecords.at(i)->pageName()));
+        form->treeWidget->addTopLevelItem(item);
+        for (QMyWidget *w : qAsConst(*pageWidgets.at(i)))
+            addTreeWidgetItem(1, i, w->getTypeCode(), w->getId(), w->getTypeName());
+    }
+    slotClickTopTreeWidget();
+}
+
+// Before a widget is deleted, nothing may keep pointing at it.
+void MainWindow::forgetWidget(QMyWidget *w)
+{
+    QMyFrame *frame = form->frame;
+    if (frame->getCopiedWidget() == w)
+        frame->setCopiedWidget(nullptr);
+    if (frame->getCurrentWidget() == w)
+        frame->setCurrentWidget(nullptr);
+    if (currentWidget == w)
+        currentWidget = nullptr;
+}
+
+void MainWindow::clearAllPages()
+{
+    const int count = pageWidgets.size();
+    for (int i = 0; i < count; ++i) {
+        QList<QMyWidget *> *widgets = pageWidgets.at(i);
+        for (QMyWidget *w : qAsConst(*widgets)) {
+            forgetWidget(w);
+            delete w;
+        }
+        widgets->clear();
+        delete widgets;
+        delete pageRecords.value(i);
+    }
+    pageRecords.clear();
+    pageWidgets.clear();
+    clearPageTree();
+}
+
+void MainWindow::on_treeWidget_itemClicked(QTreeWidgetItem *item, int)
+{
+    if (!item)
+        return;
+    QTreeWidget *tree = form->treeWidget;
+    QTreeWidgetItem *pageItem = item->parent() ? item->parent() : item;
+    const int page = tree->indexOfTopLevelItem(pageItem);
+    const QString pageText = pageItem->text(0);
+    const QString widgetText = item->parent() ? item->text(0) : QString();
+    if (pageText.isEmpty() || page < 0 || page >= pageWidgets.size())
+        return;
+
+    if (page != currentPageIndex) {
+        for (int i = 0; i < pageWidgets.size(); ++i) {
+            for (QMyWidget *w : qAsConst(*pageWidgets.at(i)))
+                w->setVisible(i == page);
+        }
+        currentPageIndex = page;
+    }
+
+    QList<QMyWidget *> &widgets = *pageWidgets.at(currentPageIndex);
+    if (item->parent()) {
+        int id = 0;
+        if (widgetIdFromItemText(widgetText, &id)) {
+            QMyWidget *found = nullptr;
+            for (QMyWidget *w : qAsConst(widgets)) {
+                if (w->getId() == id && !found)
+                    found = w;
+            }
+            if (found) {
+                for (QMyWidget *w : qAsConst(widgets))
+                    w->setSelected(w == found);
+                emit form->frame->s_sendPressWnd(found);
+            }
+        }
+    } else {
+        for (QMyWidget *w : qAsConst(widgets))
+            w->setSelected(false);
+        emit form->frame->s_sendParent();
+    }
+    form->frame->repaint();
+}
+
+bool MainWindow::widgetIdFromItemText(const QString &text, int *id)
+{
+    const QStringList parts = text.split("-");
+    if (parts.size() != 2)
+        return false;
+    *id = parts.at(1).toInt();
+    return true;
+}
+
+void MainWindow::highlightShownItem(bool pageItemAlways, int menuPage)
+{
+    QTreeWidget *tree = form->treeWidget;
+    QTreeWidgetItem *pageItem = tree->topLevelItem(currentPageIndex);
+    if (!pageItem)
+        return;
+    if (currentWidget) {
+        const QString text = tr("%1-%2").arg(currentWidget->getTypeName()).arg(currentWidget->getId());
+        for (int i = 0; i < pageItem->childCount(); ++i) {
+            if (pageItem->child(i)->text(0) == text)
+                tree->setCurrentItem(pageItem->child(i));
+        }
+    } else if (pageItemAlways || menuPage != currentPageIndex) {
+        tree->setCurrentItem(pageItem);
+    }
+}
+
+void MainWindow::slotPopPageMenu(const QPoint &)
+{
+    if (!currentProjectPath.contains(".yBEX"))
+        return;
+    pageActions[ActionAdd].setText(tr("添加页"));
+    pageActions[ActionDelete].setText(tr("删除页"));
+    pageActions[ActionCopy].setText(tr("复制页"));
+    pageActions[ActionPaste].setText(tr("粘贴页"));
+    pageActions[ActionRename].setText(tr("重命名"));
+    pageMenu.clear();
+    pageMenu.addAction(&pageActions[ActionAdd]);
+    pageMenu.addAction(&pageActions[ActionDelete]);
+    pageMenu.addAction(&pageActions[ActionCopy]);
+    pageMenu.addAction(&pageActions[ActionPaste]);
+    pageMenu.addAction(&pageActions[ActionRename]);
+
+    QTreeWidgetItem *item = form->treeWidget->currentItem();
+    if (!item)
+        return;
+    if (!item->parent()) {
+        const int menuPage = form->treeWidget->indexOfTopLevelItem(item);
+        pageActions[ActionAdd].setEnabled(true);
+        pageActions[ActionDelete].setEnabled(true);
+        pageActions[ActionCopy].setEnabled(true);
+        pageActions[ActionRename].setEnabled(true);
+        pageActions[ActionPaste].setEnabled(clipboardValid);
+        pageMenu.exec(QCursor::pos());
+        highlightShownItem(false, menuPage);
+    } else {
+        highlightShownItem(true, -1);
+    }
+}
+
+void MainWindow::slotActionPageAdd()
+{
+    if (!currentProjectPath.contains(".yBEX")) {
+        questionBox->showMes(0, 0, 0, tr("未创建项目，请您先创建项目！"));
+        return;
+    }
+    addPage();
+}
+
+void MainWindow::slotActionPageDel()
+{
+    if (pageWidgets.size() < 2) {
+        questionBox->showMes(1, 0, 0, tr("不可删除最后一页！"));
+        return;
+    }
+    QTreeWidgetItem *item = form->treeWidget->currentItem();
+    if (!item || item->parent())
+        return;
+    pageToDelete = form->treeWidget->indexOfTopLevelItem(item);
+    pageWhenAsked = currentPageIndex;
+    questionBox->showMes(0, 2, 1, tr("是否删除第%1页？").arg(pageToDelete));
+}
+
+int MainWindow::pageAfterDeletion(int shown, int deleted)
+{
+    const int next = shown < deleted ? shown : shown - 1;
+    return next < 0 ? 0 : next;
+}
+
+void MainWindow::deleteCurrentPage()
+{
+    // The question does not block: by the time it is answered the design may have
+    // changed, so the remembered page must still exist and must not be the last one.
+    const int count = pageWidgets.size();
+    if (count < 2 || pageToDelete < 0 || pageToDelete >= count || currentPageIndex < 0
+        || currentPageIndex >= count)
+        return;
+
+    QList<QMyWidget *> *widgets = pageWidgets.at(pageToDelete);
+    for (QMyWidget *w : qAsConst(*widgets)) {
+        forgetWidget(w);
+        delete w;
+    }
+    widgets->clear();
+    delete widgets;
+    pageWidgets.removeAt(pageToDelete);
+    delete pageRecords.takeAt(pageToDelete);
+
+    const int shown = qMin(pageWhenAsked, count - 1);
+    currentPageIndex = qMin(pageAfterDeletion(shown, pageToDelete), pageWidgets.size() - 1);
+    for (int i = 0; i < pageWidgets.size(); ++i) {
+        for (QMyWidget *w : qAsConst(*pageWidgets.at(i)))
+            w->setVisible(i == currentPageIndex);
+    }
+    refreshPageTree();
+}
+
+QMyWidget *MainWindow::cloneWidget(QMyWidget *source)
+{
+    if (QMyWidgetFactory::typeCode(source->getTypeName()) < 0)
+        return nullptr;
+    QMyWidget *clone = QMyWidgetFactory::create(source->getTypeName(), source->getId(), form->frame);
+    if (!clone)
+        return nullptr;
+    clone->setX(source->getX());
+    clone->setY(source->getY());
+    clone->copyAttributesFrom(*source);
+    clone->copyEventsFrom(*source);
+    return clone;
+}
+
+static void copyPageRecord(const PageParam &from, PageParam *to, bool opacityIntoColours)
+{
+    to->setPageImageNum(from.pageImageNum());
+    to->setPageGradDir(from.pageGradDir());
+    to->setPageColorGrad1(from.pageColorGrad1());
+    to->setPageColorGrad2(from.pageColorGrad2());
+    if (opacityIntoColours) {
+        to->setPageColorGrad1A(from.pageOpa());
+        to->setPageColorGrad2A(from.pageOpa());
+    }
+    to->setPageOpa(from.pageOpa());
+    to->setPageRadius(from.pageRadius());
+    to->setPageFlag(from.pageFlag());
+    to->setPageState(from.pageState());
+    to->setPageHelpLineType(from.pageHelpLineType());
+    to->setPageHelpLineLeft(from.pageHelpLineLeft());
+    to->setPageHelpLineRight(from.pageHelpLineRight());
+    to->setPageHelpLineTop(from.pageHelpLineTop());
+    to->setPageHelpLineBottom(from.pageHelpLineBottom());
+    to->setPageAnimEnabled(from.pageAnimEnabled());
+    to->setPageAnimMode(from.pageAnimMode());
+    to->setPageAnimDir(from.pageAnimDir());
+    to->setPageAnimTime(from.pageAnimTime());
+    to->setPageAnimX(from.pageAnimX());
+    to->setPageAnimY(from.pageAnimY());
+    to->setPageName(from.pageName());
+    for (const EventInfo &event : from.events())
+        to->appendEvent(event);
+    for (int key = 0; key < 5; ++key) {
+        to->setEventStatus(key, from.eventStatus(key));
+        to->setEventText(key, from.eventText(key));
+    }
+}
+
+void MainWindow::slotActionPageCopy()
+{
+    QTreeWidgetItem *item = form->treeWidget->currentItem();
+    if (!item)
+        return;
+    QTreeWidgetItem *pageItem = item->parent() ? item->parent() : item;
+    const int page = form->treeWidget->indexOfTopLevelItem(pageItem);
+    if (page < 0 || page >= pageWidgets.size())
+        return;
+
+    clipboardValid = true;
+    clipboardPage->reset();
+    copyPageRecord(*pageRecords.at(page), clipboardPage, false);
+
+    for (QMyWidget *w : qAsConst(clipboardWidgets)) {
+        forgetWidget(w);
+        delete w;
+    }
+    clipboardWidgets.clear();
+    for (QMyWidget *w : qAsConst(*pageWidgets.at(page))) {
+        if (QMyWidget *clone = cloneWidget(w)) {
+            clone->hide();
+            clipboardWidgets.append(clone);
+        }
+    }
+}
+
+void MainWindow::slotActionPagePaste()
+{
+    if (!currentProjectPath.contains(".yBEX"))
+        return;
+    addPage();
+    const int page = pageWidgets.size() - 1;
+    copyPageRecord(*clipboardPage, pageRecords.at(page), true);
+
+    for (QMyWidget *source : qAsConst(clipboardWidgets)) {
+        QMyWidget *w = cloneWidget(source);
+        if (!w)
+            continue;
+        form->frame->connectWidget(w);
+        pageWidgets.at(page)->append(w);
+        w->show();
+        addTreeWidgetItem(1, page, w->getTypeCode(), w->getId(), widgetTypeNames.value(w->getTypeCode()));
+    }
+    QTreeWidgetItem *item = form->treeWidget->topLevelItem(page);
+    item->setText(0, pageItemText(page, pageRecords.at(page)->pageName()));
+    clickTreeItem(item);
+}
+
+void MainWindow::splitPageItemText(int page, const QString &text, QString *label, QString *name)
+{
+    if (text.contains("(")) {
+        *label = QString("Page-%1").arg(page);
+        *name = text.mid(label->length() + 1, text.length() - label->length() - 2);
+    } else {
+        *label = text;
+        *name = QString();
+    }
+}
+
+void MainWindow::slotActionPageRename()
+{
+    QTreeWidgetItem *item = form->treeWidget->currentItem();
+    if (!item || item->parent())
+        return;
+    const int page = form->treeWidget->indexOfTopLevelItem(item);
+    QString label;
+    QString name;
+    splitPageItemText(page, item->text(0), &label, &name);
+    pageRenameDlg->showDlg(page, label, name);
+}
+
+void MainWindow::slotPageRename(int page, QString itemText, QString name)
+{
+    // The dialog does not block; its page may have gone in the meantime.
+    if (page < 0 || page >= pageRecords.size() || page >= form->treeWidget->topLevelItemCount())
+        return;
+    pageRecords.at(page)->setPageName(name);
+    form->treeWidget->topLevelItem(page)->setText(0, itemText);
+}
+
+bool MainWindow::textEditorHasFocus()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus)
+        return false;
+    if (qobject_cast<QLineEdit *>(focus) || qobject_cast<QAbstractSpinBox *>(focus)
+        || qobject_cast<QTextEdit *>(focus) || qobject_cast<QPlainTextEdit *>(focus))
+        return true;
+    auto *combo = qobject_cast<QComboBox *>(focus);
+    return combo && combo->isEditable();
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent *event)
+{
+    // Keys typed into an editor belong to the editor, not to the canvas.
+    if (textEditorHasFocus())
+        return;
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (mods == Qt::ControlModifier && event->key() == Qt::Key_C) {
+        form->frame->slotCopyAction();
+    } else if (mods == Qt::ControlModifier && event->key() == Qt::Key_V) {
+        form->frame->setPastePosFromCursor();
+        form->frame->slotPasteAction();
+    } else if (event->key() == Qt::Key_Delete) {
+        deleteSelectedWidget();
+    }
+}
+
+void MainWindow::deleteSelectedWidget()
+{
+    if (!QMyFrame::hasCurrentPage())
+        return;
+    QList<QMyWidget *> &widgets = *pageWidgets.at(currentPageIndex);
+    for (int i = 0; i < widgets.size(); ++i) {
+        QMyWidget *w = widgets.at(i);
+        if (w == currentWidget && w->isSelected()) {
+            forgetWidget(w);
+            w->hide();
+            widgets.removeAt(i);
+            delete w;
+            break;
+        }
+    }
+    refreshPageTree();
+}

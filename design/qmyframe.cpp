@@ -1,0 +1,339 @@
+#include "qmyframe.h"
+
+#include "designglobals.h"
+#include "pageparam.h"
+#include "qmymessagebox.h"
+#include "qmywidget.h"
+#include "qmywidgetfactory.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+QMyFrame::QMyFrame(QWidget *parent) : QFrame(parent)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setWindowFlag(Qt::FramelessWindowHint);
+
+    messageBox = new QMyMessageBox;
+    frameW = width();
+    frameH = height();
+    setAcceptDrops(true);
+
+    contextMenu = new QMenu;
+    copyAction = new QAction(QIcon(":images/copy.png"), QString());
+    pasteAction = new QAction(QIcon(":images/paste.png"), QString());
+    deleteAction = new QAction(QIcon(":images/del.png"), QString());
+    connect(copyAction, SIGNAL(triggered()), this, SLOT(slotCopyAction()));
+    connect(pasteAction, SIGNAL(triggered()), this, SLOT(slotPasteAction()));
+    connect(deleteAction, SIGNAL(triggered()), this, SLOT(slotDelAction()));
+    retranslate();
+    contextMenu->addAction(copyAction);
+    contextMenu->addAction(pasteAction);
+    contextMenu->addAction(deleteAction);
+}
+
+QMyFrame::~QMyFrame()
+{
+    delete messageBox;
+    delete contextMenu;
+    delete copyAction;
+    delete pasteAction;
+    delete deleteAction;
+}
+
+void QMyFrame::retranslate()
+{
+    copyAction->setText(tr("复制"));
+    pasteAction->setText(tr("粘贴"));
+    deleteAction->setText(tr("删除"));
+}
+
+void QMyFrame::setPastePosFromCursor()
+{
+    pastePos = mapFromGlobal(QCursor::pos());
+}
+
+void QMyFrame::connectWidget(QMyWidget *w)
+{
+    connect(w, SIGNAL(s_sendPressWnd(QMyWidget *)), this, SLOT(slotRecvWnd(QMyWidget *)));
+    connect(w, SIGNAL(s_sendWndMove(QMyWidget *)), this, SLOT(slotRecvWndMove(QMyWidget *)));
+    connect(w, SIGNAL(s_sendPressPos(QPoint)), this, SLOT(slotRecvPressPos(QPoint)));
+}
+
+int QMyFrame::lowestFreeId(const QList<int> &ids)
+{
+    // Scanning for the smallest unused positive number also copes with pages loaded from
+    // hand-edited files that hold duplicates or non-positive ids.
+    QList<int> sorted = ids;
+    std::sort(sorted.begin(), sorted.end());
+    int candidate = 1;
+    for (int id : qAsConst(sorted)) {
+        if (id == candidate)
+            ++candidate;
+        else if (id > candidate)
+            break;
+    }
+    return candidate;
+}
+
+QPoint QMyFrame::clampPastePos(QPoint pos, int w, int h, int pageW, int pageH)
+{
+    if (pos.x() < 0)
+        pos.setX(0);
+    else if (pos.x() > pageW - w)
+        pos.setX(pageW - w);
+    if (pos.y() < 0)
+        pos.setY(0);
+    else if (pos.y() > pageH - h)
+        pos.setY(pageH - h);
+    return pos;
+}
+
+bool QMyFrame::hasCurrentPage()
+{
+    return currentPageIndex >= 0 && currentPageIndex < pageWidgets.size()
+        && currentPageIndex < pageRecords.size();
+}
+
+int QMyFrame::currentPageFreeId() const
+{
+    QList<int> ids;
+    for (QMyWidget *w : qAsConst(*pageWidgets.at(currentPageIndex)))
+        ids << w->getId();
+    return lowestFreeId(ids);
+}
+
+void QMyFrame::slotRecvWnd(QMyWidget *w)
+{
+    if (!hasCurrentPage())
+        return;
+    for (QMyWidget *other : qAsConst(*pageWidgets.at(currentPageIndex))) {
+        if (other != w)
+            other->setSelected(false);
+    }
+    emit s_sendPressWnd(w);
+    repaint();
+}
+
+void QMyFrame::slotRecvWndMove(QMyWidget *w)
+{
+    emit s_sendWndMove(w);
+}
+
+void QMyFrame::slotRecvPressPos(QPoint pos)
+{
+    emit s_sendPressPos(pos);
+}
+
+void QMyFrame::slotCopyAction()
+{
+    copiedWidget = currentWidget;
+}
+
+void QMyFrame::slotDelAction()
+{
+    if (copiedWidget == currentWidget)
+        copiedWidget = nullptr;
+    emit s_delAction();
+}
+
+void QMyFrame::slotPasteAction()
+{
+    if (!copiedWidget || !hasCurrentPage())
+        return;
+    const int id = currentPageFreeId();
+    QMyWidget *copy = QMyWidgetFactory::create(copiedWidget->getTypeName(), id, this);
+    if (!copy)
+        return;
+    copy->copyAttributesFrom(*copiedWidget);
+    copy->copyEventsFrom(*copiedWidget);
+    connectWidget(copy);
+    copy->show();
+
+    pastePos = clampPastePos(pastePos, copy->getW(), copy->getH(), pageWidth, pageHeight);
+    copy->setPos(pastePos.x(), pastePos.y());
+    pageWidgets.at(currentPageIndex)->append(copy);
+
+    emit s_sendPressWnd(copy);
+    emit s_sendTreeWidget(1, currentPageIndex, copy->getTypeCode(), id, copy->getTypeName());
+}
+
+void QMyFrame::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        leftPressed = true;
+        pressPos = event->pos();
+    }
+}
+
+void QMyFrame::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit s_sendPressPos(event->pos());
+    if (!leftPressed || !rect().contains(event->pos()) || !hasCurrentPage())
+        return;
+    for (QMyWidget *w : qAsConst(*pageWidgets.at(currentPageIndex))) {
+        if (!w->isSelected())
+            continue;
+        if (!w->getGeometryRect().contains(pressPos)) {
+            w->setSelected(false);
+            emit s_sendClickTopTreeWidget();
+        }
+        return;
+    }
+    if (timerShown)
+        emit s_sendParent();
+}
+
+void QMyFrame::mouseMoveEvent(QMouseEvent *)
+{
+}
+
+void QMyFrame::contextMenuEvent(QContextMenuEvent *event)
+{
+    pasteAction->setEnabled(copiedWidget != nullptr);
+    // A request from a widget arrives with the widget's coordinates.
+    pastePos = mapFromGlobal(event->globalPos());
+    contextMenu->exec(QCursor::pos());
+}
+
+void QMyFrame::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasFormat("TypeName")) {
+        // A copy: a move would make the palette drop its row.
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void QMyFrame::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (event->mimeData()->hasFormat("TypeName")) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void QMyFrame::dropEvent(QDropEvent *event)
+{
+    if (!event->mimeData()->hasFormat("TypeName")) {
+        event->ignore();
+        return;
+    }
+    dropTypeName = QString::fromUtf8(event->mimeData()->data("TypeName"));
+    if (pageWidgets.isEmpty()) {
+        messageBox->showMes(0, 0, 0, tr("未添加页，请您先添加页！"));
+        event->ignore();
+        return;
+    }
+    const int typeCode = QMyWidgetFactory::typeCode(dropTypeName);
+    if (!hasCurrentPage() || typeCode < 0) {
+        event->ignore();
+        return;
+    }
+    const int id = currentPageFreeId();
+    QMyWidget *w = QMyWidgetFactory::create(typeCode, id, this);
+    if (!w) {
+        event->ignore();
+        return;
+    }
+    connectWidget(w);
+    w->show();
+    w->setPos(event->pos().x(), event->pos().y());
+    pageWidgets.at(currentPageIndex)->append(w);
+    emit s_sendTreeWidget(1, currentPageIndex, typeCode, id, dropTypeName);
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void QMyFrame::paintEvent(QPaintEvent *)
+{
+    if (pageWidth != frameW || pageHeight != frameH) {
+        resize(frameW, frameH);
+        pageWidth = width();
+        pageHeight = height();
+    }
+    if (currentPageIndex < 0 || currentPageIndex >= pageRecords.size()
+        || currentPageIndex >= pageWidgets.size())
+        return;
+    const PageParam *page = pageRecords.at(currentPageIndex);
+    const QList<QMyWidget *> &widgets = *pageWidgets.at(currentPageIndex);
+
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRect area = rect();
+
+    if (page->pageFlag() == 1) {
+        for (QMyWidget *w : widgets)
+            w->hide();
+        painter.setPen(QPen(page->pageColorGrad1(), 2, Qt::SolidLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(area);
+        return;
+    }
+    if (page->pageFlag() != 0)
+        return;
+
+    for (QMyWidget *w : widgets)
+        w->show();
+
+    const int imageNum = page->pageImageNum();
+    if (imageNum < 0) {
+        painter.setPen(Qt::transparent);
+        switch (page->pageGradDir()) {
+        case 0:
+            painter.setBrush(page->pageColorGrad1());
+            break;
+        case 1:
+        case 2: {
+            QLinearGradient gradient(0, 0, page->pageGradDir() == 2 ? frameW : 0,
+                                     page->pageGradDir() == 1 ? frameH : 0);
+            gradient.setColorAt(0.5, page->pageColorGrad1());
+            gradient.setColorAt(1.0, page->pageColorGrad2());
+            painter.setBrush(gradient);
+            break;
+        }
+        default:
+            painter.setBrush(Qt::NoBrush);
+            break;
+        }
+        painter.drawRoundedRect(area, page->pageRadius(), page->pageRadius(), Qt::AbsoluteSize);
+    } else if (imageNum < imagePaths.size()) {
+        QPainterPath clip;
+        clip.addRoundedRect(area, page->pageRadius(), page->pageRadius(), Qt::AbsoluteSize);
+        painter.save();
+        painter.setClipPath(clip);
+        painter.setOpacity(page->pageOpa() / 255.0);
+        painter.drawImage(area, QImage(imagePaths.at(imageNum)));
+        painter.restore();
+    }
+
+    const QColor lineColor = page->pageColorGrad1() == QColor(255, 0, 0, 255) ? Qt::black : Qt::red;
+    painter.setPen(QPen(lineColor, 1, Qt::SolidLine));
+    painter.setBrush(Qt::NoBrush);
+    switch (page->pageHelpLineType()) {
+    case 1:
+        painter.drawEllipse(QRect(0, 0, pageWidth, pageHeight));
+        break;
+    case 2:
+        painter.drawRect(QRect(page->pageHelpLineLeft(), page->pageHelpLineTop(),
+                               pageWidth - page->pageHelpLineRight() - page->pageHelpLineLeft(),
+                               pageHeight - page->pageHelpLineBottom() - page->pageHelpLineTop()));
+        break;
+    default:
+        break;
+    }
+}

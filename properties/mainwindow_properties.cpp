@@ -1,0 +1,60 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "designglobals.h"
+#include "qmyframe.h"
+#include "qmywidget.h"
+#include "timerparam.h"
+
+#include <QPushButton>
+#include <QTreeWidget>
+
+// The property sheets themselves are built here by the property panel; these slots keep
+// what the canvas and the page tree rely on: the selection, the timer flag and the tree's
+// highlight.
+
+void MainWindow::slotRecvParent()
+{
+    resetTimerButtons();
+    currentWidget = nullptr;
+    form->frame->setCurrentWidget(nullptr);
+    form->frame->setTimerShown(false);
+    selectionKind = 0;
+}
+
+void MainWindow::slotRecvWnd(QMyWidget *w)
+{
+    resetTimerButtons();
+    currentWidget = w;
+    form->frame->setCurrentWidget(w);
+    form->frame->setTimerShown(false);
+    selectionKind = 1;
+    if (!w)
+        return;
+    QTreeWidgetItem *pageItem = form->treeWidget->topLevelItem(currentPageIndex);
+    if (!pageItem)
+        return;
+    const QString text = tr("%1-%2").arg(w->getTypeName()).arg(w->getId());
+    for (int i = 0; i < pageItem->childCount(); ++i) {
+        if (pageItem->child(i)->text(0) == text)
+            form->treeWidget->setCurrentItem(pageItem->child(i));
+    }
+}
+
+void MainWindow::slotRecvWndMove(QMyWidget *)
+{
+}
+
+void MainWindow::showTimerProperty()
+{
+    form->frame->setCurrentWidget(nullptr);
+    form->frame->setTimerShown(true);
+    selectionKind = 2;
+}
+
+void MainWindow::resetTimerButtons()
+{
+    currentTimer = -1;
+    for (int j = 0; j < timerButtons.size(); ++j)
+        timerButtons.at(j)->setStyleSheet(timerButtonStyles[timerEnabled(j) ? 0 : 2]);
+}

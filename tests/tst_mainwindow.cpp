@@ -1,0 +1,177 @@
+#include "designtestutil.h"
+#include "mainwindow.h"
+#include "qmyframe.h"
+#include "qmymessagebox.h"
+#include "setscreensizedlg.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListView>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+// The main window as the designer starts: form, window rules, new project.
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startState();
+    void windowSize_data();
+    void windowSize();
+    void parseResolution_data();
+    void parseResolution();
+    void newProject();
+    void newProjectFolderExists();
+    void look();
+
+private:
+    template<class T> T *child(const char *name) { return window->findChild<T *>(name); }
+    MainWindow *window = nullptr;
+    QTemporaryDir dir;
+};
+
+void TestMainWindow::init()
+{
+    currentProjectPath.clear();
+    appPath = "/opt/ybex/ybex";
+    window = new MainWindow;
+}
+
+void TestMainWindow::cleanup()
+{
+    window->clearAllPages();
+    delete window;
+    window = nullptr;
+}
+
+void TestMainWindow::startState()
+{
+    QCOMPARE(window->windowTitle(), QString("路径：/opt/ybex/ybex"));
+    QCOMPARE(child<QTabWidget>("tabWidgetImageFont")->count(), 2);
+    QCOMPARE(child<QTabWidget>("tabWidgetImageFont")->tabText(0), QString("图库"));
+    QCOMPARE(child<QTabWidget>("tabWidgetImageFont")->tabText(1), QString("字库"));
+    QVERIFY(child<QMyFrame>("frame")->isHidden());
+    QVERIFY(child<QGroupBox>("groupTimer")->isHidden());
+    QVERIFY(child<QProgressBar>("progressBarDown")->isHidden());
+    QVERIFY(child<QLabel>("labImageSize")->isHidden());
+    QVERIFY(child<QToolButton>("btnFontDlg")->isHidden());
+    QCOMPARE(window->getCurrentTimer(), -1);
+    for (int i = 0; i < 9; ++i) {
+        QCOMPARE(window->getTimerButton(i)->styleSheet(), window->getTimerButtonStyle(2));
+        QVERIFY(window->getTimerButton(i)->text().isEmpty());
+    }
+    QCOMPARE(child<QListView>("listView")->model()->rowCount(), 10);
+    QCOMPARE(widgetTypeDisplayNames.size(), 10);
+    QCOMPARE(colorTable[33], QColor(0, 252, 248));
+    QVERIFY(child<QTreeWidget>("treeWidget")->isHeaderHidden());
+    QCOMPARE(child<QTreeWidget>("treeWidget")->contextMenuPolicy(), Qt::CustomContextMenu);
+    QVERIFY(!child<QTextBrowser>("textBrowserRecv")->isReadOnly());
+}
+
+void TestMainWindow::windowSize_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QSize>("window");
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << QSize(1440, 900);
+    QTest::newRow("1366x768") << QSize(1366, 768) << QSize(1024, 640);
+    QTest::newRow("odd") << QSize(1001, 601) << QSize(750, 500);
+}
+
+void TestMainWindow::windowSize()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QSize, window);
+    QCOMPARE(MainWindow::initialWindowSize(screen), window);
+}
+
+void TestMainWindow::parseResolution_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("wvga") << "800*480(WVGA1)" << true << QSize(800, 480);
+    QTest::newRow("narrow") << "268*800(WVGA4)" << true << QSize(268, 800);
+    QTest::newRow("empty") << "" << false << QSize();
+    QTest::newRow("no star") << "800x480" << false << QSize();
+    QTest::newRow("two stars") << "8*0*4" << false << QSize();
+}
+
+void TestMainWindow::parseResolution()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(QSize, size);
+    QSize got;
+    QCOMPARE(MainWindow::parseResolution(text, &got), ok);
+    if (ok)
+        QCOMPARE(got, size);
+}
+
+void TestMainWindow::newProject()
+{
+    window->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
+    const QString chosen = dir.filePath("demo.yBEX");
+    window->createProject(chosen);
+
+    const QString folder = dir.filePath("demo");
+    for (const char *sub : {"tempImages", "tempFonts", "tempTtf", "allFile"})
+        QVERIFY2(QDir(folder + "/" + sub).exists(), sub);
+    QVERIFY(QFile::exists(folder + "/demo.yBEX"));
+    QCOMPARE(currentProjectPath, folder + "/demo.yBEX");
+    QCOMPARE(window->windowTitle(), "路径：" + currentProjectPath);
+
+    QCOMPARE(pageWidgets.size(), 1);
+    QCOMPARE(child<QTreeWidget>("treeWidget")->topLevelItemCount(), 1);
+    QCOMPARE(child<QTreeWidget>("treeWidget")->topLevelItem(0)->text(0), QString("Page-0"));
+    QVERIFY(!child<QMyFrame>("frame")->isHidden());
+    QVERIFY(!child<QGroupBox>("groupTimer")->isHidden());
+    QCOMPARE(child<QMyFrame>("frame")->getFrameW(), 800);
+    QCOMPARE(child<QMyFrame>("frame")->getFrameH(), 480);
+    QCOMPARE(window->getSelectionKind(), 0);
+}
+
+void TestMainWindow::newProjectFolderExists()
+{
+    QVERIFY(QDir(dir.path()).mkdir("taken"));
+    window->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
+    window->createProject(dir.filePath("taken.yBEX"));
+    QVERIFY(window->getQuestionBox()->isVisible());
+    QCOMPARE(window->getQuestionBox()->findChild<QLabel *>("labMessage")->text(),
+             QString("新建项目名称已存在，请您重新命名！"));
+    QVERIFY(currentProjectPath.isEmpty());
+    QVERIFY(pageWidgets.isEmpty());
+    window->getQuestionBox()->hide();
+}
+
+// Builds a small design and saves a picture of the window when YBEX_SCREENSHOT names a file.
+void TestMainWindow::look()
+{
+    const QString shot = qEnvironmentVariable("YBEX_SCREENSHOT");
+    if (shot.isEmpty())
+        QSKIP("set YBEX_SCREENSHOT to a file name to take a picture");
+    window->resize(1440, 900);
+    window->show();
+    window->getScreenSizeDlg()->setResolutionText("480*272(HHVGA)");
+    window->createProject(dir.filePath("look.yBEX"));
+    QMyFrame *frame = child<QMyFrame>("frame");
+    const QStringList types {"Btn",    "Lab",    "Img", "Prog",  "TextBox",
+                             "QRCode", "Slider", "Arc", "Meter", "Chart"};
+    for (int i = 0; i < types.size(); ++i)
+        QVERIFY(dropTypeName(frame, types.at(i), QPoint(10 + (i % 5) * 90, 20 + (i / 5) * 120)));
+    QCOMPARE(pageWidgets.at(0)->size(), 10);
+    window->addPage();
+    window->on_treeWidget_itemClicked(child<QTreeWidget>("treeWidget")->topLevelItem(0), 0);
+    QTest::qWait(200);
+    QVERIFY(window->grab().save(shot));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
