@@ -1,0 +1,74 @@
+#ifndef PROJECTFILE_H
+#define PROJECTFILE_H
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+class BootParam;
+class PageParam;
+class ProjectLoadTarget;
+class QMyWidget;
+class TimerParam;
+
+// The project's XML file: writing a whole design, reading one back, the pre-read of the
+// module series and the in-place rewrite of single frame settings.
+//
+// Reading is split in two so that a file that cannot be read changes nothing: read()
+// takes the file into memory and checks that it is well-formed, load() then applies it.
+class ProjectFile
+{
+public:
+    // The values of the frame block besides the boot settings.
+    struct Frame
+    {
+        int frameW = 0;
+        int frameH = 0;
+        int screenType = 0;
+        int modelType = 0;
+        QString dpi;
+        QString baud;
+        int blValue = 0;
+        int currentPageNum = 0;
+    };
+
+    using Elements = QList<QPair<QString, QString>>;
+
+    // The whole file for a design; pages[i] and widgets[i] describe page i.
+    static QByteArray serialize(const Frame &frame, const BootParam &boot,
+                                const QList<TimerParam *> &timers,
+                                const QList<PageParam *> &pages,
+                                const QList<QList<QMyWidget *> *> &widgets);
+    // Whether a file may be written at path: its folder exists and an existing file is
+    // not write-protected.
+    static bool isWritable(const QString &path, QString *error = nullptr);
+    // Replaces the file at path by content as a whole, or leaves it as it was.
+    static bool writeFile(const QString &path, const QByteArray &content,
+                          QString *error = nullptr);
+
+    bool read(const QString &path);
+    bool setContent(const QByteArray &content);
+    QString errorString() const { return m_error; }
+    bool isValid() const { return m_valid; }
+
+    // The module series of the file: every `modelType` of a `frame` counts, the last one
+    // wins. False when the file names none.
+    bool modelType(int *series) const;
+    // Applies the file read before to the target, in document order.
+    void load(ProjectLoadTarget &target) const;
+
+    // Sets the text of the named elements directly under every root `frame` to the given
+    // values and writes the file back; nothing else changes. Never creates a file.
+    static bool rewriteFrameElements(const QString &path, const Elements &values,
+                                     QString *error = nullptr);
+    // The twenty boot elements with their values, in file order.
+    static Elements bootElements(const BootParam &boot);
+
+private:
+    QByteArray m_content;
+    QString m_error;
+    bool m_valid = false;
+};
+
+#endif // PROJECTFILE_H

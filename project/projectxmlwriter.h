@@ -1,0 +1,45 @@
+#ifndef PROJECTXMLWRITER_H
+#define PROJECTXMLWRITER_H
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+// Writes the project file's XML straight into memory, byte for byte as QDomNode::save
+// lays it out at indentation 4 with UTF-8 from the declaration, without building a DOM
+// tree first. Texts are cleaned of characters that XML cannot hold.
+class ProjectXmlWriter
+{
+public:
+    ProjectXmlWriter();
+
+    // A container element with at most one attribute (an empty attribute name: none).
+    void beginElement(const QString &name, const QString &attrName = QString(),
+                      const QString &attrValue = QString());
+    void endElement();
+    // One-line text element: <name>value</name>.
+    void textElement(const QString &name, const QString &value);
+    void textElement(const QString &name, int value);
+    // One-line empty element whose attribute carries its own name: <name name="value"/>.
+    void attributeElement(const QString &name, int value);
+
+    QByteArray data() const { return m_out; }
+
+    // The text without the characters XML 1.0 cannot hold (most control characters,
+    // U+FFFE, U+FFFF and unpaired surrogates).
+    static QString cleanText(const QString &text);
+    static bool isCleanText(const QString &text);
+
+private:
+    void openChild();
+    void indent(int depth);
+    void appendName(const QString &name);
+    void appendEscapedText(const QString &text);
+    void appendEscapedAttribute(const QString &text);
+
+    QByteArray m_out;
+    QVector<QString> m_open;
+    bool m_pendingStart = false; // the innermost start tag still lacks its ">"
+};
+
+#endif // PROJECTXMLWRITER_H
