@@ -80,6 +80,52 @@ const TimerKey timerKeys[] = {
     {"timerVal", &TimerParam::timerVal, &TimerParam::setTimerVal},
 };
 
+struct BootKey
+{
+    const char *name;
+    int (*get)(const BootParam &);
+    void (*set)(BootParam &, int);
+};
+
+#define BOOT_INT(key, Name)                                                                        \
+    {                                                                                              \
+        key, [](const BootParam &b) { return b.get##Name(); },                                     \
+            [](BootParam &b, int v) { b.set##Name(v); }                                            \
+    }
+// Flags are written as 0 or 1 and read as true above 0.
+#define BOOT_FLAG(key, Name)                                                                       \
+    {                                                                                              \
+        key, [](const BootParam &b) { return b.get##Name() ? 1 : 0; },                             \
+            [](BootParam &b, int v) { b.set##Name(v > 0); }                                        \
+    }
+
+// The boot settings in the record's order, which is also the file's.
+const BootKey bootKeys[] = {
+    BOOT_FLAG("bootAnimFlag", AnimFlag),
+    BOOT_INT("bootJumpPage", JumpPage),
+    BOOT_INT("bootJumpTime", JumpTime),
+    BOOT_INT("bootAnimImgID", AnimImgID),
+    BOOT_INT("bootAnimStartID", AnimStartID),
+    BOOT_INT("bootAnimEndID", AnimEndID),
+    BOOT_INT("bootAnimTime", AnimTime),
+    BOOT_FLAG("bootAnimCycleFlag", AnimCycleFlag),
+    BOOT_INT("bootAnimCount", AnimCount),
+    BOOT_INT("bootAnimCurrentPage", AnimCurrentPage),
+    BOOT_INT("bootAnimJumpPage", AnimJumpPage),
+    BOOT_INT("bootSleepTime", SleepTime),
+    BOOT_INT("bootSleepBl", SleepBl),
+    BOOT_FLAG("boot485Flag", 485Flag),
+    BOOT_INT("boot485Addr", 485Addr),
+    BOOT_FLAG("bootCRC16Flag", CRC16Flag),
+    BOOT_FLAG("bootPosFlag", PosFlag),
+    BOOT_INT("bootBaud", Baud),
+    BOOT_INT("bootBl", Bl),
+    BOOT_INT("bootBuzzerTime", BuzzerTime),
+};
+
+#undef BOOT_INT
+#undef BOOT_FLAG
+
 // Opacity keys whose value is also the alpha of their colours when a file is read.
 struct OpacityKey
 {
@@ -289,8 +335,7 @@ public:
         : r(reader)
         , t(target)
         , imageCount(target.imageCount())
-    {
-    }
+    { }
 
     void run()
     {
@@ -345,8 +390,7 @@ private:
                 t.setBacklight(readInt(r));
             } else if (name == QLatin1String("currentPageNum")) {
                 savedPage = readInt(r);
-            } else if (boot && boot->setValue(name.toString(), toInt(readTextKeep()))) {
-            } else {
+            } else if (!readBootKey(boot, name)) {
                 r.skipCurrentElement();
             }
         }
@@ -520,7 +564,18 @@ private:
         t.addWidget(page, widget, pos);
     }
 
-    QString readTextKeep() { return readText(r); }
+    bool readBootKey(BootParam *boot, const QStringRef &name)
+    {
+        for (const BootKey &key : bootKeys) {
+            if (name == QLatin1String(key.name)) {
+                const int value = readInt(r);
+                if (boot)
+                    key.set(*boot, value);
+                return true;
+            }
+        }
+        return false;
+    }
 
     QXmlStreamReader &r;
     ProjectLoadTarget &t;
@@ -577,6 +632,8 @@ bool parseDocument(const QByteArray &content, QDomDocument *doc, QString *error)
 {
     QXmlStreamReader reader(content);
     reader.setNamespaceProcessing(false);
+    *doc = QDomDocument();
+    doc->createComment(QString()); // gives the empty document its node
     QDomNode current = *doc;
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
@@ -612,9 +669,9 @@ bool parseDocument(const QByteArray &content, QDomDocument *doc, QString *error)
             current.appendChild(doc->createComment(reader.text().toString()));
             break;
         case QXmlStreamReader::ProcessingInstruction:
-            current.appendChild(doc->createProcessingInstruction(
-                reader.processingInstructionTarget().toString(),
-                reader.processingInstructionData().toString()));
+            current.appendChild(
+                doc->createProcessingInstruction(reader.processingInstructionTarget().toString(),
+                                                 reader.processingInstructionData().toString()));
             break;
         default:
             break;
@@ -710,8 +767,7 @@ QByteArray ProjectFile::serialize(const Frame &frame, const BootParam &boot,
 
     for (int i = 0; i < pages.size() && i < widgets.size(); ++i) {
         const PageParam *page = pages.at(i);
-        xml.beginElement(QStringLiteral("page"), QStringLiteral("pageid"),
-                         QString::number(i + 1));
+        xml.beginElement(QStringLiteral("page"), QStringLiteral("pageid"), QString::number(i + 1));
         for (const PageKey &key : pageLookKeys)
             xml.attributeElement(QLatin1String(key.name), (page->*key.get)());
         for (const PageKey &key : pageAnimKeys)
@@ -751,8 +807,8 @@ bool ProjectFile::isWritable(const QString &path, QString *error)
     }
     // A file without write permission is protected, also from a user who could
     // override the permission.
-    const QFileDevice::Permissions writeBits = QFileDevice::WriteOwner | QFileDevice::WriteUser
-        | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    const QFileDevice::Permissions writeBits =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     if (info.exists() && (!info.isWritable() || !(info.permissions() & writeBits))) {
         if (error)
             *error = QStringLiteral("%1: the file is write-protected").arg(path);
@@ -848,8 +904,7 @@ void ProjectFile::load(ProjectLoadTarget &target) const
     Loader(reader, target).run();
 }
 
-bool ProjectFile::rewriteFrameElements(const QString &path, const Elements &values,
-                                       QString *error)
+bool ProjectFile::rewriteFrameElements(const QString &path, const Elements &values, QString *error)
 {
     QByteArray content;
     if (!readWholeFile(path, &content, error))
@@ -889,7 +944,7 @@ bool ProjectFile::rewriteFrameElements(const QString &path, const Elements &valu
 ProjectFile::Elements ProjectFile::bootElements(const BootParam &boot)
 {
     Elements elements;
-    for (const QString &key : BootParam::fileKeys())
-        elements.append(qMakePair(key, boot.value(key)));
+    for (const BootKey &key : bootKeys)
+        elements.append(qMakePair(QString::fromLatin1(key.name), QString::number(key.get(boot))));
     return elements;
 }

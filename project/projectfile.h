@@ -37,15 +37,13 @@ public:
 
     // The whole file for a design; pages[i] and widgets[i] describe page i.
     static QByteArray serialize(const Frame &frame, const BootParam &boot,
-                                const QList<TimerParam *> &timers,
-                                const QList<PageParam *> &pages,
+                                const QList<TimerParam *> &timers, const QList<PageParam *> &pages,
                                 const QList<QList<QMyWidget *> *> &widgets);
     // Whether a file may be written at path: its folder exists and an existing file is
     // not write-protected.
     static bool isWritable(const QString &path, QString *error = nullptr);
     // Replaces the file at path by content as a whole, or leaves it as it was.
-    static bool writeFile(const QString &path, const QByteArray &content,
-                          QString *error = nullptr);
+    static bool writeFile(const QString &path, const QByteArray &content, QString *error = nullptr);
 
     bool read(const QString &path);
     bool setContent(const QByteArray &content);

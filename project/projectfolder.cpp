@@ -40,7 +40,8 @@ bool ProjectFolder::mirrorFiles(const QString &source, const QString &destinatio
     const QFileInfoList files =
         sourceDir.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo &file : files) {
-        if (!QFile::copy(file.absoluteFilePath(), staging.path() + QLatin1Char('/') + file.fileName()))
+        if (!QFile::copy(file.absoluteFilePath(),
+                         staging.path() + QLatin1Char('/') + file.fileName()))
             return false;
     }
 

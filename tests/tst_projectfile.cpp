@@ -1,0 +1,1097 @@
+// The project file: its exact layout, the save/load fixed point, the reader's rules on
+// hand-made files, the in-place rewrites and the failures that must lose nothing.
+
+#include "projectfile.h"
+#include "projecttesttarget.h"
+#include "projectxmlwriter.h"
+
+#include <QDomDocument>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QtTest>
+
+namespace {
+
+// Opacity keys and the alpha keys they also set when a file is read.
+const char *const opacityPairs[][3] = {
+    {"fontOpa", "fontColorA", nullptr},
+    {"ybexItemProgImageColorOpa", "ybexItemProgImageColorA", nullptr},
+    {"ybexItemProgOpa", "ybexItemProgBackgroundA1", "ybexItemProgBackgroundA2"},
+    {"ybexItemProgBorderOpa", "ybexItemProgBorderColorA", nullptr},
+    {"ybexItemArcOpa", "ybexItemArcBackgroundA1", nullptr},
+    {"ybexItemArcSelectOpa", "ybexItemArcSelectBackgroundA1", nullptr},
+    {"ybexItemHandleImageColorOpa", "ybexItemHandleImageColorA", nullptr},
+    {"ybexItemHandleOpa", "ybexItemHandleBackgroundA1", "ybexItemHandleBackgroundA2"},
+    {"ybexItemHandleBorderOpa", "ybexItemHandleBorderColorA", nullptr},
+    {"ybexItemImageColorOpa", "ybexItemImageColorA", nullptr},
+    {"ybexItemOpa", "ybexItemBackgroundA1", "ybexItemBackgroundA2"},
+    {"ybexItemBorderOpa", "ybexItemBorderColorA", nullptr},
+    {"ybexItemSelectImageColorOpa", "ybexItemSelectImageColorA", nullptr},
+    {"ybexItemSelectOpa", "ybexItemSelectBackgroundA1", "ybexItemSelectBackgroundA2"},
+    {"ybexItemSelectBorderOpa", "ybexItemSelectBorderColorA", nullptr},
+    {"ybexItemPressImageColorOpa", "ybexItemPressImageColorA", nullptr},
+    {"ybexItemPressOpa", "ybexItemPressBackgroundA1", "ybexItemPressBackgroundA2"},
+    {"ybexItemPressBorderOpa", "ybexItemPressBorderColorA", nullptr},
+    {"ybexItemCurrorOpa", "ybexItemCurrorColorA", nullptr},
+    {"ybexItemCurrorTextOpa", "ybexItemCurrorTextColorA", nullptr},
+};
+
+QByteArray save(ProjectTestTarget &d, const ProjectFile::Frame &frame = ProjectFile::Frame())
+{
+    return ProjectFile::serialize(frame, d.boot, d.timers, d.pages, d.widgets);
+}
+
+QByteArray withRoot(const QString &body)
+{
+    return QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ui>\n") + body.toUtf8()
+        + QByteArray("\n</ui>\n");
+}
+
+bool loadInto(ProjectTestTarget &d, const QByteArray &content)
+{
+    ProjectFile file;
+    if (!file.setContent(content))
+        return false;
+    file.load(d);
+    return true;
+}
+
+// Reads back what the reader left in the target, by a short path (see the table).
+QString probe(ProjectTestTarget &d, const QString &what)
+{
+    const QString head = what.section(QLatin1Char(':'), 0, 0);
+    const QString key = what.section(QLatin1Char(':'), 1);
+    auto eventProbe = [](const QList<EventInfo> &events, const QString &k) -> QString {
+        if (k == QLatin1String("events"))
+            return QString::number(events.size());
+        const int i = k.mid(5, 1).toInt();
+        if (i >= events.size())
+            return QStringLiteral("no event");
+        const QString field = k.section(QLatin1Char('.'), 1);
+        const EventInfo &e = events.at(i);
+        if (field == QLatin1String("type"))
+            return QString::number(e.type());
+        if (field == QLatin1String("user"))
+            return QString::number(e.userType());
+        if (field == QLatin1String("owner"))
+            return QString::number(e.ownerType());
+        return e.param(field.mid(1).toInt());
+    };
+    if (what == QLatin1String("pages"))
+        return QString::number(d.pages.size());
+    if (what == QLatin1String("items"))
+        return d.pageItems.join(QLatin1Char('|'));
+    if (what == QLatin1String("shown"))
+        return QString::number(d.shownPage);
+    if (what == QLatin1String("canvas"))
+        return d.canvasText;
+    if (what == QLatin1String("baud"))
+        return d.baud;
+    if (what == QLatin1String("backlight"))
+        return QString::number(d.backlight);
+    if (what == QLatin1String("dpi"))
+        return d.dpi;
+    if (what == QLatin1String("modelNow"))
+        return QString::number(d.modelNow);
+    if (what == QLatin1String("bootLoads"))
+        return QString::number(d.bootLoads);
+    if (head == QLatin1String("boot")) {
+        for (const auto &e : ProjectFile::bootElements(d.boot)) {
+            if (e.first == key)
+                return e.second;
+        }
+        return QStringLiteral("no key");
+    }
+    if (head.startsWith(QLatin1String("timer"))) {
+        const TimerParam *t = d.timers.at(head.mid(5).toInt());
+        if (key == QLatin1String("id"))
+            return QString::number(t->timerID());
+        if (key == QLatin1String("enable"))
+            return QString::number(t->timerEnable());
+        if (key == QLatin1String("time"))
+            return QString::number(t->timerTime());
+        if (key == QLatin1String("val"))
+            return QString::number(t->timerVal());
+        if (key.startsWith(QLatin1String("status")))
+            return QString::number(t->eventStatus(key.mid(6).toInt()));
+        if (key.startsWith(QLatin1String("text")))
+            return t->eventText(key.mid(4).toInt());
+        return eventProbe(t->events(), key);
+    }
+    if (head.startsWith(QLatin1String("page"))) {
+        const int index = head.mid(4).toInt();
+        if (index >= d.pages.size())
+            return QStringLiteral("no page");
+        const PageParam *p = d.pages.at(index);
+        if (key == QLatin1String("imageNum"))
+            return QString::number(p->pageImageNum());
+        if (key == QLatin1String("opa"))
+            return QString::number(p->pageOpa());
+        if (key == QLatin1String("alphas"))
+            return QStringLiteral("%1,%2").arg(p->pageColorGrad1A()).arg(p->pageColorGrad2A());
+        if (key == QLatin1String("radius"))
+            return QString::number(p->pageRadius());
+        if (key == QLatin1String("animTime"))
+            return QString::number(p->pageAnimTime());
+        if (key == QLatin1String("name"))
+            return p->pageName();
+        if (key == QLatin1String("widgets"))
+            return QString::number(d.widgets.at(index)->size());
+        if (key.startsWith(QLatin1String("status")))
+            return QString::number(p->eventStatus(key.mid(6).toInt()));
+        if (key.startsWith(QLatin1String("text")))
+            return p->eventText(key.mid(4).toInt());
+        return eventProbe(p->events(), key);
+    }
+    if (head.startsWith(QLatin1String("w"))) {
+        const int page = head.mid(1).section(QLatin1Char('.'), 0, 0).toInt();
+        const int index = head.section(QLatin1Char('.'), 1).toInt();
+        if (page >= d.widgets.size() || index >= d.widgets.at(page)->size())
+            return QStringLiteral("no widget");
+        const QMyWidget *w = d.widgets.at(page)->at(index);
+        if (key == QLatin1String("type"))
+            return QString::number(w->getTypeCode());
+        if (key == QLatin1String("pos"))
+            return QStringLiteral("%1,%2").arg(w->getX()).arg(w->getY());
+        if (key.startsWith(QLatin1String("status")))
+            return QString::number(w->getEventStatus(key.mid(6).toInt()));
+        if (key.startsWith(QLatin1String("slot")))
+            return w->getEventText(key.mid(4).toInt());
+        if (key.startsWith(QLatin1String("event")))
+            return eventProbe(w->getEvents(), key);
+        return w->fileValue(key);
+    }
+    return QStringLiteral("bad probe");
+}
+
+// A design with every widget type, events and hand-written code on pages, timers and
+// widgets, and values made of white space alone.
+void fillDesign(ProjectTestTarget &d)
+{
+    d.images = 40;
+    for (int p = 0; p < 3; ++p)
+        d.appendPage();
+    d.pages[0]->setPageName(QStringLiteral("  "));
+    d.pages[1]->setPageName(QStringLiteral("主页 <&> \"q\""));
+    d.pages[1]->setPageImageNum(3);
+    d.pages[1]->setPageOpa(90);
+    d.pages[1]->setPageColorGrad1(QColor(1, 2, 3, 90));
+    d.pages[1]->setPageColorGrad2(QColor(4, 5, 6, 90));
+    d.pages[1]->setPageHelpLineType(2);
+    d.pages[1]->setPageHelpLineBottom(-7);
+    d.pages[2]->setPageAnimTime(300);
+
+    EventInfo pageEvent;
+    pageEvent.setType(1);
+    pageEvent.setUserType(12);
+    pageEvent.setParam(0, QStringLiteral(" "));
+    pageEvent.setParam(19, QStringLiteral("a]]>b\r\nc"));
+    pageEvent.setOwnerType(-1);
+    d.pages[0]->appendEvent(pageEvent);
+    d.pages[0]->setEventContent(2, 1, QStringLiteral("user.set_x(1)\n"));
+    // Hand-written code on a page without events.
+    d.pages[2]->setEventContent(4, 1, QStringLiteral("\n  \n"));
+
+    d.timers[0]->setTimerEnable(1);
+    d.timers[0]->setTimerTime(500);
+    EventInfo timerEvent;
+    timerEvent.setType(0);
+    timerEvent.setUserType(3);
+    timerEvent.setOwnerType(-2);
+    d.timers[0]->appendEvent(timerEvent);
+    d.timers[8]->setTimerTime(60);
+    d.timers[8]->setTimerVal(10);
+    timerEvent.setOwnerType(-3);
+    d.timers[8]->appendEvent(timerEvent);
+    d.timers[3]->setEventContent(0, 0, QStringLiteral("kept"));
+
+    d.boot.setAnimFlag(true);
+    d.boot.setBaud(115200);
+    d.boot.setPosFlag(true);
+    d.boot.setBuzzerTime(-5);
+
+    const QStringList &keys = QMyWidget::fileKeys();
+    for (int type = 0; type < 10; ++type) {
+        QMyWidget *w = d.appendWidget(type % 3, type);
+        for (int k = 0; k < keys.size(); ++k) {
+            bool isInt = false;
+            w->intValue(keys.at(k), &isInt);
+            if (isInt)
+                w->setIntValue(keys.at(k), (type * 37 + k * 11) % 251 - 20);
+        }
+        w->setId(type + 1);
+        w->setHAlign(type % 3);
+        w->setVAlign((type + 1) % 3);
+        w->setCheckabled(type % 2);
+        w->setImageNum(type * 3);
+        w->setSelectImageNum(-1);
+        w->setPressImageNum(39);
+        w->setText(type == 4 ? QStringLiteral(" ") : QStringLiteral("T%1 <&>\ttab").arg(type));
+        w->setChartSerData(0, QStringLiteral("300/400/300/400"));
+        w->setChartSerData(1, type == 9 ? QStringLiteral(" ") : QString());
+        for (const auto &pair : opacityPairs) {
+            const int opa = w->intValue(QLatin1String(pair[0])) & 0xff;
+            w->setIntValue(QLatin1String(pair[0]), opa);
+            w->setIntValue(QLatin1String(pair[1]), opa);
+            if (pair[2])
+                w->setIntValue(QLatin1String(pair[2]), opa);
+        }
+        if (type == 0 || type == 3 || type == 6 || type == 7) {
+            EventInfo e;
+            e.setType(type % 4);
+            e.setUserType(type + 20);
+            e.setParam(1, QStringLiteral(" "));
+            e.setOwnerType(type);
+            w->addEvent(e);
+        }
+        if (type == 5)
+            w->setEventContent(1, 1, QStringLiteral("code without events"));
+    }
+}
+
+QString dataPath(const QString &name)
+{
+    return QStringLiteral(YBEX_TEST_DATA "/") + name;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray("<unreadable>");
+    return f.readAll();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+void giveEmptyElementsText(QDomDocument &doc, const QDomNode &node)
+{
+    for (QDomNode n = node.firstChild(); !n.isNull(); n = n.nextSibling()) {
+        if (n.isElement() && !n.hasChildNodes() && !n.hasAttributes())
+            n.appendChild(doc.createTextNode(QString()));
+        else
+            giveEmptyElementsText(doc, n);
+    }
+}
+
+// What QtXml makes of the bytes when it reads and writes them again at indent 4; its
+// reader drops empty texts, which the writer keeps as <name></name>.
+QByteArray domRoundTrip(const QByteArray &bytes)
+{
+    QDomDocument doc;
+    if (!doc.setContent(bytes))
+        return QByteArray("<not parsed>");
+    giveEmptyElementsText(doc, doc);
+    QByteArray out;
+    QTextStream stream(&out);
+    doc.save(stream, 4, QDomNode::EncodingFromDocument);
+    stream.flush();
+    return out;
+}
+
+} // namespace
+
+class tst_ProjectFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writerMatchesTheDomSerializer_data();
+    void writerMatchesTheDomSerializer();
+    void cleanText_data();
+    void cleanText();
+    void goldenSmallDesign();
+    void roundTripIsAFixedPoint();
+    void everyWidgetWritesTheSameKeys();
+    void eventSlotsWithoutEvents();
+    void loaderRules_data();
+    void loaderRules();
+    void opacityKeysSetTheirAlphas();
+    void timersAreResetBeforeReading();
+    void malformedFilesChangeNothing_data();
+    void malformedFilesChangeNothing();
+    void modelTypePreRead_data();
+    void modelTypePreRead();
+    void rewriteChangesOnlyItsElement();
+    void rewriteCases_data();
+    void rewriteCases();
+    void rewriteFailuresKeepTheFile_data();
+    void rewriteFailuresKeepTheFile();
+    void saveFailuresKeepTheFile();
+    void saveReplacesTheFileAsAWhole();
+};
+
+void tst_ProjectFile::writerMatchesTheDomSerializer_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("markup") << QStringLiteral("a<b>c&d\"e'f");
+    QTest::newRow("cdata end") << QStringLiteral("x]]>y ]> ]]]>");
+    QTest::newRow("white space") << QStringLiteral(" \t\n ");
+    QTest::newRow("carriage return") << QStringLiteral("a\r\nb\r");
+    QTest::newRow("chinese") << QStringLiteral("文本 ü €");
+    QTest::newRow("entity-like") << QStringLiteral("&amp; &#x41;");
+    QTest::newRow("surrogate pair") << QString::fromUcs4(U"\U0001F600");
+}
+
+void tst_ProjectFile::writerMatchesTheDomSerializer()
+{
+    QFETCH(QString, value);
+    ProjectXmlWriter writer;
+    writer.beginElement(QStringLiteral("ui"));
+    writer.beginElement(QStringLiteral("page"), QStringLiteral("pageid"), QStringLiteral("1"));
+    writer.attributeElement(QStringLiteral("pageOpa"), -1);
+    writer.textElement(QStringLiteral("pageName"), value);
+    writer.textElement(QStringLiteral("n"), -2147483647 - 1);
+    writer.beginElement(QStringLiteral("EventContent"), QStringLiteral("EventContent"),
+                        QStringLiteral("EventContent"));
+    writer.endElement();
+    writer.endElement();
+    writer.endElement();
+
+    QDomDocument doc;
+    doc.appendChild(doc.createProcessingInstruction(
+        QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")));
+    QDomElement ui = doc.createElement(QStringLiteral("ui"));
+    doc.appendChild(ui);
+    QDomElement page = doc.createElement(QStringLiteral("page"));
+    page.setAttribute(QStringLiteral("pageid"), 1);
+    ui.appendChild(page);
+    QDomElement opa = doc.createElement(QStringLiteral("pageOpa"));
+    opa.setAttribute(QStringLiteral("pageOpa"), -1);
+    page.appendChild(opa);
+    QDomElement name = doc.createElement(QStringLiteral("pageName"));
+    name.appendChild(doc.createTextNode(value));
+    page.appendChild(name);
+    QDomElement n = doc.createElement(QStringLiteral("n"));
+    n.appendChild(doc.createTextNode(QString::number(-2147483647 - 1)));
+    page.appendChild(n);
+    QDomElement content = doc.createElement(QStringLiteral("EventContent"));
+    content.setAttribute(QStringLiteral("EventContent"), QStringLiteral("EventContent"));
+    page.appendChild(content);
+    QByteArray expected;
+    QTextStream stream(&expected);
+    doc.save(stream, 4, QDomNode::EncodingFromDocument);
+    stream.flush();
+
+    QCOMPARE(QString::fromUtf8(writer.data()), QString::fromUtf8(expected));
+}
+
+void tst_ProjectFile::cleanText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("clean");
+    QTest::newRow("plain") << QStringLiteral("abc 中") << QStringLiteral("abc 中");
+    QTest::newRow("tab, line feed, return kept")
+        << QStringLiteral("a\tb\nc\rd") << QStringLiteral("a\tb\nc\rd");
+    QTest::newRow("controls removed") << QString::fromLatin1("a\x01"
+                                                             "b\x1f"
+                                                             "c\x0b"
+                                                             "d\x7f",
+                                                             8)
+                                      << QString::fromLatin1("abcd\x7f", 5);
+    QTest::newRow("nul removed") << QString(QChar(0)) + QStringLiteral("x") << QStringLiteral("x");
+    QTest::newRow("non-characters removed") << QString(QChar(0xFFFE)) + QString(QChar(0xFFFF))
+            + QStringLiteral("y") << QStringLiteral("y");
+    QTest::newRow("lone surrogates removed") << QString(QChar(0xD800)) + QStringLiteral("z")
+            + QString(QChar(0xDC00)) << QStringLiteral("z");
+    QTest::newRow("surrogate pair kept")
+        << QString::fromUcs4(U"\U0001F600") << QString::fromUcs4(U"\U0001F600");
+}
+
+void tst_ProjectFile::cleanText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, clean);
+    QCOMPARE(ProjectXmlWriter::cleanText(text), clean);
+    QCOMPARE(ProjectXmlWriter::isCleanText(text), text == clean);
+}
+
+void tst_ProjectFile::goldenSmallDesign()
+{
+    ProjectTestTarget d;
+    d.appendPage();
+    d.pages[0]->setPageName(QStringLiteral("Start"));
+    EventInfo e;
+    e.setType(0);
+    e.setUserType(5);
+    e.setParam(0, QStringLiteral("1"));
+    d.pages[0]->appendEvent(e);
+    // Every value set here, so that the file does not follow the types' defaults.
+    QMyWidget *label = d.appendWidget(0, 1);
+    const QStringList &keys = QMyWidget::fileKeys();
+    for (int k = 0; k < keys.size(); ++k)
+        label->setIntValue(keys.at(k), k * 13 % 256);
+    label->setHAlign(1);
+    label->setVAlign(2);
+    label->setText(QStringLiteral("Hello <yBEX>"));
+    label->setChartSerData(0, QStringLiteral("1/2"));
+    label->setChartSerData(1, QString());
+    label->setPos(10, 20);
+    d.boot.reset();
+    ProjectFile::Frame frame;
+    frame.frameW = 800;
+    frame.frameH = 480;
+    frame.modelType = 1;
+    frame.dpi = QStringLiteral("800*480(WVGA1)");
+    frame.baud = QStringLiteral("115200");
+    frame.blValue = 20;
+    const QByteArray saved = save(d, frame);
+
+    const QByteArray golden = readFile(dataPath(QStringLiteral("golden_small.yBEX")));
+    QCOMPARE(QString::fromUtf8(saved), QString::fromUtf8(golden));
+    // The layout is QtXml's own at indent 4: reading and writing it again changes nothing
+    // after the declaration, whose quotes QtXml's reader turns into single ones.
+    const QByteArray again = domRoundTrip(saved);
+    QCOMPARE(QString::fromUtf8(again.mid(again.indexOf('\n'))),
+             QString::fromUtf8(saved.mid(saved.indexOf('\n'))));
+    QVERIFY(saved.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ui>\n"
+                             "    <frame frame=\"frame\">\n        <frameW>800</frameW>\n"));
+    QVERIFY(saved.contains("        <pageImageNum pageImageNum=\"-1\"/>\n"));
+    QVERIFY(saved.contains("            <text>Hello &lt;yBEX></text>\n"));
+}
+
+void tst_ProjectFile::roundTripIsAFixedPoint()
+{
+    ProjectTestTarget d;
+    fillDesign(d);
+    ProjectFile::Frame frame;
+    frame.frameW = 480;
+    frame.frameH = 800;
+    frame.screenType = 1;
+    frame.dpi = QStringLiteral("800*480(WVGA1)");
+    frame.baud = QStringLiteral(" ");
+    frame.blValue = 77;
+    frame.currentPageNum = 2;
+    const QByteArray first = save(d, frame);
+    QCOMPARE(save(d, frame), first); // unchanged design, identical bytes
+
+    ProjectTestTarget e;
+    e.images = d.images;
+    QVERIFY(loadInto(e, first));
+    QCOMPARE(e.shownPage, 2);
+    QCOMPARE(e.baud, QStringLiteral(" "));
+    QCOMPARE(e.canvasText, QStringLiteral("1,0,480,800"));
+    frame.baud = e.baud;
+    const QByteArray second = save(e, frame);
+    QCOMPARE(QString::fromUtf8(second), QString::fromUtf8(first));
+
+    // White space alone is a value and survives.
+    QCOMPARE(probe(e, QStringLiteral("page0:name")), QStringLiteral("  "));
+    QCOMPARE(probe(e, QStringLiteral("page0:event0.p0")), QStringLiteral(" "));
+    QCOMPARE(probe(e, QStringLiteral("page0:event0.p19")), QStringLiteral("a]]>b\r\nc"));
+    QCOMPARE(probe(e, QStringLiteral("page2:text4")), QStringLiteral("\n  \n"));
+    QCOMPARE(probe(e, QStringLiteral("w1.1:text")), QStringLiteral(" ")); // the text box
+    QCOMPARE(probe(e, QStringLiteral("w0.3:ybexItemChartSerData1")), QStringLiteral(" "));
+    QCOMPARE(probe(e, QStringLiteral("w0.0:event0.p1")), QStringLiteral(" "));
+    QCOMPARE(probe(e, QStringLiteral("timer8:event0.owner")), QStringLiteral("-3"));
+    QCOMPARE(probe(e, QStringLiteral("timer0:event0.owner")), QStringLiteral("-2"));
+}
+
+void tst_ProjectFile::everyWidgetWritesTheSameKeys()
+{
+    ProjectTestTarget d;
+    d.appendPage();
+    for (int type = 0; type < 10; ++type)
+        d.appendWidget(0, type);
+    QDomDocument doc;
+    QVERIFY(doc.setContent(save(d)));
+    const QDomNodeList widgets = doc.elementsByTagName(QStringLiteral("ClassName"));
+    QCOMPARE(widgets.size(), 10);
+    for (int i = 0; i < widgets.size(); ++i) {
+        const QDomElement w = widgets.at(i).toElement();
+        QCOMPARE(w.attribute(QStringLiteral("ClassName")), QString::number(i));
+        QStringList names;
+        for (QDomElement c = w.firstChildElement(); !c.isNull(); c = c.nextSiblingElement())
+            names.append(c.tagName());
+        QCOMPARE(names.size(), 303);
+        QCOMPARE(names, QMyWidget::fileKeys());
+    }
+    const QDomElement page = doc.documentElement().firstChildElement(QStringLiteral("page"));
+    int keys = 0;
+    for (QDomElement c = page.firstChildElement(); !c.isNull(); c = c.nextSiblingElement())
+        keys += c.tagName() != QLatin1String("ClassName");
+    QCOMPARE(keys, 26);
+    const QDomElement timer = doc.documentElement().firstChildElement(QStringLiteral("timer"));
+    QCOMPARE(timer.childNodes().size(), 5);
+}
+
+void tst_ProjectFile::eventSlotsWithoutEvents()
+{
+    ProjectTestTarget d;
+    d.appendPage();
+    QMyWidget *w = d.appendWidget(0, 0);
+    w->setEventContent(3, 1, QStringLiteral("user.beep()"));
+    d.timers[8]->setEventText(1, QStringLiteral("t"));
+    const QByteArray saved = save(d);
+    QCOMPARE(saved.count("<EventContent EventContent=\"EventContent\">"), 2);
+    QCOMPARE(saved.count("<EventName"), 0);
+
+    ProjectTestTarget e;
+    QVERIFY(loadInto(e, saved));
+    QCOMPARE(probe(e, QStringLiteral("w0.0:status3")), QStringLiteral("1"));
+    QCOMPARE(probe(e, QStringLiteral("w0.0:slot3")), QStringLiteral("user.beep()"));
+    QCOMPARE(probe(e, QStringLiteral("timer8:text1")), QStringLiteral("t"));
+}
+
+void tst_ProjectFile::loaderRules_data()
+{
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<int>("images");
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("expected");
+
+    const QString page = QStringLiteral("<page pageid=\"1\">%1</page>");
+    const QString label =
+        QStringLiteral("<page pageid=\"1\"><ClassName ClassName=\"1\">%1</ClassName></page>");
+
+    QTest::newRow("frame and timers only: no page, nothing shown")
+        << QStringLiteral("<frame frame=\"frame\"><frameW>800</frameW><frameH>480</frameH></frame>"
+                          "<timer timer=\"0\"><timerEnable>1</timerEnable></timer>")
+        << 0 << "shown"
+        << "-1";
+    QTest::newRow("frame sets the canvas after the block")
+        << QStringLiteral("<frame><modelType>1</modelType><frameW>800</frameW><frameH>480</frameH>"
+                          "<screenType>2</screenType></frame>")
+        << 0 << "canvas"
+        << "2,1,800,480";
+    QTest::newRow("frameW 0 leaves the canvas")
+        << QStringLiteral("<frame><frameW>0</frameW><frameH>480</frameH><baud>9600</baud></frame>")
+        << 0 << "canvas"
+        << "none";
+    QTest::newRow("missing frameH leaves the canvas")
+        << QStringLiteral("<frame><frameW>800</frameW></frame>") << 0 << "canvas"
+        << "none";
+    QTest::newRow("link settings applied without a size")
+        << QStringLiteral("<frame><frameW>0</frameW><baud>9600</baud></frame>") << 0 << "baud"
+        << "9600";
+    QTest::newRow("boot record handed on without a size")
+        << QStringLiteral("<frame><bootPosFlag>1</bootPosFlag></frame>") << 0 << "bootLoads"
+        << "1";
+    QTest::newRow("modelType reaches the size dialog at once")
+        << QStringLiteral("<frame><modelType>1</modelType></frame>") << 0 << "modelNow"
+        << "1";
+    QTest::newRow("baud that is no number stays text")
+        << QStringLiteral("<frame><baud>fast</baud></frame>") << 0 << "baud"
+        << "fast";
+    QTest::newRow("blValue that is no number reads 0")
+        << QStringLiteral("<frame><blValue>bright</blValue></frame>") << 0 << "backlight"
+        << "0";
+    QTest::newRow("blValue with white space and sign")
+        << QStringLiteral("<frame><blValue> +42 </blValue></frame>") << 0 << "backlight"
+        << "42";
+    QTest::newRow("integer beyond 32 bits reads 0")
+        << QStringLiteral("<frame><blValue>2147483648</blValue></frame>") << 0 << "backlight"
+        << "0";
+    QTest::newRow("dpi as text") << QStringLiteral("<frame><dpi>800*480(WVGA1)</dpi></frame>") << 0
+                                 << "dpi"
+                                 << "800*480(WVGA1)";
+    QTest::newRow("boot flag 1 is true")
+        << QStringLiteral("<frame><bootPosFlag>1</bootPosFlag></frame>") << 0 << "boot:bootPosFlag"
+        << "1";
+    QTest::newRow("boot flag 2 is true")
+        << QStringLiteral("<frame><boot485Flag>2</boot485Flag></frame>") << 0 << "boot:boot485Flag"
+        << "1";
+    QTest::newRow("boot int") << QStringLiteral("<frame><bootSleepTime>-3</bootSleepTime></frame>")
+                              << 0 << "boot:bootSleepTime"
+                              << "-3";
+    QTest::newRow("capitalised key ignored")
+        << QStringLiteral("<frame><FrameW>800</FrameW><frameH>480</frameH></frame>") << 0
+        << "canvas"
+        << "none";
+    QTest::newRow("capitalised page element ignored")
+        << QStringLiteral("<Page pageid=\"1\"/>") << 0 << "pages"
+        << "0";
+    QTest::newRow("currentPageNum selects the page")
+        << QStringLiteral("<frame><currentPageNum>1</currentPageNum></frame>"
+                          "<page pageid=\"1\"/><page pageid=\"2\"/>")
+        << 0 << "shown"
+        << "1";
+    QTest::newRow("currentPageNum beyond the pages is clamped")
+        << QStringLiteral("<frame><currentPageNum>9</currentPageNum></frame>"
+                          "<page pageid=\"1\"/><page pageid=\"2\"/>")
+        << 0 << "shown"
+        << "1";
+    QTest::newRow("negative currentPageNum is clamped")
+        << QStringLiteral("<frame><currentPageNum>-4</currentPageNum></frame><page pageid=\"1\"/>")
+        << 0 << "shown"
+        << "0";
+
+    QTest::newRow("timer attribute 9 skipped")
+        << QStringLiteral("<timer timer=\"9\"><timerTime>5</timerTime></timer>") << 0
+        << "timer8:time"
+        << "0";
+    QTest::newRow("timer attribute -1 skipped")
+        << QStringLiteral("<timer timer=\"-1\"><timerTime>5</timerTime></timer>") << 0
+        << "timer0:time"
+        << "0";
+    QTest::newRow("timer event owner")
+        << QStringLiteral("<timer timer=\"3\"><EventName><EventType>2</EventType>"
+                          "<UserType>7</UserType></EventName></timer>")
+        << 0 << "timer3:event0.owner"
+        << "-2";
+    QTest::newRow("sleep timer event owner")
+        << QStringLiteral("<timer timer=\"8\"><EventName/></timer>") << 0 << "timer8:event0.owner"
+        << "-3";
+    QTest::newRow("missing event type reads 0") << QStringLiteral(
+        "<timer timer=\"8\"><EventName><UserType>4</UserType></EventName></timer>")
+                                                << 0 << "timer8:event0.type"
+                                                << "0";
+    QTest::newRow("missing catalogue index reads -1") << QStringLiteral(
+        "<timer timer=\"8\"><EventName><EventType>1</EventType></EventName></timer>")
+                                                      << 0 << "timer8:event0.user"
+                                                      << "-1";
+    QTest::newRow("EventParam20 ignored, default stays")
+        << QStringLiteral("<timer timer=\"1\"><EventName><EventParam20>x</EventParam20>"
+                          "<EventParam01>y</EventParam01></EventName></timer>")
+        << 0 << "timer1:event0.p0"
+        << "0";
+    QTest::newRow("EventStatus7 ignored")
+        << QStringLiteral("<timer timer=\"1\"><EventContent><EventStatus7>1</EventStatus7>"
+                          "<EventStatus4>1</EventStatus4></EventContent></timer>")
+        << 0 << "timer1:status4"
+        << "1";
+
+    QTest::newRow("pageid out of range goes to the page just added") << QStringLiteral(
+        "<page pageid=\"1\"/><page pageid=\"7\"><pageRadius pageRadius=\"5\"/></page>")
+                                                                     << 0 << "page1:radius"
+                                                                     << "5";
+    QTest::newRow("pageid 0 goes to the page just added")
+        << QStringLiteral("<page pageid=\"0\"><pageRadius pageRadius=\"5\"/></page>") << 0
+        << "page0:radius"
+        << "5";
+    QTest::newRow("two pageid 1: all to the first page")
+        << QStringLiteral("<page pageid=\"1\"/><page pageid=\"1\"><pageRadius pageRadius=\"5\"/>"
+                          "<ClassName ClassName=\"1\"/></page>")
+        << 0 << "page0:widgets"
+        << "1";
+    QTest::newRow("two pageid 1: the second page stays empty")
+        << QStringLiteral("<page pageid=\"1\"/><page pageid=\"1\"><pageRadius pageRadius=\"5\"/>"
+                          "<ClassName ClassName=\"1\"/></page>")
+        << 0 << "page1:radius"
+        << "0";
+    QTest::newRow("attribute-only key reads the attribute, not the text")
+        << page.arg(QStringLiteral("<pageRadius pageRadius=\"4\">9</pageRadius>")) << 0
+        << "page0:radius"
+        << "4";
+    QTest::newRow("page image beyond the library is -1")
+        << page.arg(QStringLiteral("<pageImageNum pageImageNum=\"3\"/>")) << 3 << "page0:imageNum"
+        << "-1";
+    QTest::newRow("page image inside the library")
+        << page.arg(QStringLiteral("<pageImageNum pageImageNum=\"2\"/>")) << 3 << "page0:imageNum"
+        << "2";
+    QTest::newRow("pageOpa sets both alphas") << page.arg(
+        QStringLiteral("<pageColorGrad1A pageColorGrad1A=\"255\"/><pageOpa pageOpa=\"100\"/>"))
+                                              << 0 << "page0:alphas"
+                                              << "100,100";
+    QTest::newRow("a later alpha wins over pageOpa") << page.arg(
+        QStringLiteral("<pageOpa pageOpa=\"100\"/><pageColorGrad2A pageColorGrad2A=\"7\"/>"))
+                                                     << 0 << "page0:alphas"
+                                                     << "100,7";
+    QTest::newRow("named page renames its item")
+        << QStringLiteral("<page pageid=\"1\"/><page pageid=\"2\"><pageName>Menu</pageName></page>")
+        << 0 << "items"
+        << "Page-0|Page-1(Menu)";
+    QTest::newRow("empty name keeps the item")
+        << page.arg(QStringLiteral("<pageName></pageName>")) << 0 << "items"
+        << "Page-0";
+    QTest::newRow("page event owner")
+        << page.arg(QStringLiteral("<EventName><EventParam3> p </EventParam3></EventName>")) << 0
+        << "page0:event0.p3"
+        << " p ";
+    QTest::newRow("key applied twice: last wins")
+        << page.arg(QStringLiteral("<pageAnimTime>1</pageAnimTime><pageAnimTime>2</pageAnimTime>"))
+        << 0 << "page0:animTime"
+        << "2";
+
+    QTest::newRow("ClassName 10 makes no widget")
+        << page.arg(QStringLiteral("<ClassName ClassName=\"10\"><id>3</id></ClassName>")) << 0
+        << "page0:widgets"
+        << "0";
+    QTest::newRow("ClassName -1 makes no widget")
+        << page.arg(QStringLiteral("<ClassName ClassName=\"-1\"/>")) << 0 << "page0:widgets"
+        << "0";
+    QTest::newRow("ClassName not a number makes a button")
+        << page.arg(QStringLiteral("<ClassName ClassName=\"Lab\"/>")) << 0 << "w0.0:type"
+        << "0";
+    QTest::newRow("ClassName missing makes a button")
+        << page.arg(QStringLiteral("<ClassName/>")) << 0 << "w0.0:type"
+        << "0";
+    QTest::newRow("stored id is kept") << label.arg(QStringLiteral("<id>7</id>")) << 0 << "w0.0:id"
+                                       << "7";
+    QTest::newRow("missing id: count before it + 1")
+        << page.arg(QStringLiteral("<ClassName ClassName=\"1\"/><ClassName ClassName=\"2\"/>")) << 0
+        << "w0.1:id"
+        << "2";
+    QTest::newRow("no position: (0, 0)") << label.arg(QString()) << 0 << "w0.0:pos"
+                                         << "0,0";
+    QTest::newRow("position applied")
+        << label.arg(QStringLiteral("<x>12</x><y>-3</y>")) << 0 << "w0.0:pos"
+        << "12,-3";
+    QTest::newRow("checkabled 2 is true")
+        << label.arg(QStringLiteral("<checkabled>2</checkabled>")) << 0 << "w0.0:checkabled"
+        << "1";
+    QTest::newRow("checkabled -1 is false")
+        << label.arg(QStringLiteral("<checkabled>-1</checkabled>")) << 0 << "w0.0:checkabled"
+        << "0";
+    QTest::newRow("imageNum beyond the library is -1")
+        << label.arg(QStringLiteral("<imageNum>5</imageNum>")) << 3 << "w0.0:imageNum"
+        << "-1";
+    QTest::newRow("negative imageNum kept")
+        << label.arg(QStringLiteral("<imageNum>-3</imageNum>")) << 3 << "w0.0:imageNum"
+        << "-3";
+    QTest::newRow("pressImageNum checked")
+        << label.arg(QStringLiteral("<pressImageNum>3</pressImageNum>")) << 3
+        << "w0.0:pressImageNum"
+        << "-1";
+    QTest::newRow("progress image not checked")
+        << label.arg(QStringLiteral("<ybexItemProgImageNum>5</ybexItemProgImageNum>")) << 3
+        << "w0.0:ybexItemProgImageNum"
+        << "5";
+    QTest::newRow("hAlign 2 is right")
+        << label.arg(QStringLiteral("<hAlign>2</hAlign>")) << 0 << "w0.0:hAlign"
+        << "2";
+    QTest::newRow("hAlign 5 leaves the alignment")
+        << label.arg(QStringLiteral("<hAlign>1</hAlign><hAlign>5</hAlign>")) << 0 << "w0.0:hAlign"
+        << "1";
+    QTest::newRow("background alpha then opacity")
+        << label.arg(QStringLiteral("<ybexItemBackgroundA1>255</ybexItemBackgroundA1>"
+                                    "<ybexItemOpa>128</ybexItemOpa>"))
+        << 0 << "w0.0:ybexItemBackgroundA1"
+        << "128";
+    QTest::newRow("opacity then alpha: first alpha stays")
+        << label.arg(QStringLiteral("<ybexItemOpa>128</ybexItemOpa>"
+                                    "<ybexItemBackgroundA1>255</ybexItemBackgroundA1>"))
+        << 0 << "w0.0:ybexItemBackgroundA1"
+        << "255";
+    QTest::newRow("opacity then alpha: second alpha follows")
+        << label.arg(QStringLiteral("<ybexItemOpa>128</ybexItemOpa>"
+                                    "<ybexItemBackgroundA1>255</ybexItemBackgroundA1>"))
+        << 0 << "w0.0:ybexItemBackgroundA2"
+        << "128";
+    QTest::newRow("picture opacity sets no alpha")
+        << label.arg(QStringLiteral("<ybexItemImageColorA>9</ybexItemImageColorA>"
+                                    "<ybexItemImageOpa>100</ybexItemImageOpa>"))
+        << 0 << "w0.0:ybexItemImageColorA"
+        << "9";
+    QTest::newRow("needle suffix 1 is needle 0")
+        << label.arg(QStringLiteral("<ybexItemMeterPointPicID1>4</ybexItemMeterPointPicID1>")) << 0
+        << "w0.0:ybexItemMeterPointPicID1"
+        << "4";
+    QTest::newRow("needle suffix 0 ignored")
+        << label.arg(QStringLiteral("<ybexItemMeterPointPicID0>4</ybexItemMeterPointPicID0>")) << 0
+        << "w0.0:ybexItemMeterPointPicID1"
+        << "0";
+    QTest::newRow("needle suffix 4 ignored")
+        << label.arg(QStringLiteral("<ybexItemMeterPointPicID4>4</ybexItemMeterPointPicID4>")) << 0
+        << "w0.0:ybexItemMeterPointPicID3"
+        << "0";
+    QTest::newRow("axis suffix 0 is axis 0")
+        << label.arg(QStringLiteral("<ybexItemChartTickEnable0>1</ybexItemChartTickEnable0>")) << 0
+        << "w0.0:ybexItemChartTickEnable0"
+        << "1";
+    QTest::newRow("grid dash length read")
+        << label.arg(QStringLiteral("<ybexItemChartGridDasLength>6</ybexItemChartGridDasLength>"))
+        << 0 << "w0.0:ybexItemChartGridDasLength"
+        << "6";
+    QTest::newRow("text with white space only")
+        << label.arg(QStringLiteral("<text>   </text>")) << 0 << "w0.0:text"
+        << "   ";
+    QTest::newRow("text of nested elements")
+        << label.arg(QStringLiteral("<text>a<b>b</b>c</text>")) << 0 << "w0.0:text"
+        << "abc";
+    QTest::newRow("unknown widget key skipped")
+        << label.arg(QStringLiteral("<Text>x</Text><w>99</w>")) << 0 << "w0.0:w"
+        << "99";
+    QTest::newRow("widget event owner is the type")
+        << label.arg(QStringLiteral("<EventName><EventType>1</EventType></EventName>")) << 0
+        << "w0.0:event0.owner"
+        << "1";
+    QTest::newRow("widget event for a type without events kept")
+        << page.arg(QStringLiteral("<ClassName ClassName=\"9\"><EventName/></ClassName>")) << 0
+        << "w0.0:events"
+        << "1";
+    QTest::newRow("unknown root child skipped with its content")
+        << QStringLiteral("<other><page pageid=\"1\"/></other>") << 0 << "pages"
+        << "0";
+}
+
+void tst_ProjectFile::loaderRules()
+{
+    QFETCH(QString, body);
+    QFETCH(int, images);
+    QFETCH(QString, what);
+    QFETCH(QString, expected);
+    ProjectTestTarget d;
+    d.images = images;
+    QVERIFY(loadInto(d, withRoot(body)));
+    QCOMPARE(probe(d, what), expected);
+}
+
+void tst_ProjectFile::opacityKeysSetTheirAlphas()
+{
+    for (const auto &pair : opacityPairs) {
+        const QString opa = QLatin1String(pair[0]);
+        QString body;
+        for (int i = 1; i <= 2 && pair[i]; ++i)
+            body += QStringLiteral("<%1>255</%1>").arg(QLatin1String(pair[i]));
+        body += QStringLiteral("<%1>128</%1>").arg(opa);
+        ProjectTestTarget d;
+        QVERIFY(loadInto(d,
+                         withRoot(QStringLiteral("<page pageid=\"1\"><ClassName ClassName=\"3\">%1"
+                                                 "</ClassName></page>")
+                                      .arg(body))));
+        const QMyWidget *w = d.widgets.at(0)->at(0);
+        QCOMPARE(w->intValue(opa), 128);
+        for (int i = 1; i <= 2 && pair[i]; ++i)
+            QVERIFY2(w->intValue(QLatin1String(pair[i])) == 128, pair[i]);
+    }
+}
+
+void tst_ProjectFile::timersAreResetBeforeReading()
+{
+    ProjectTestTarget d;
+    d.timers[2]->setTimerTime(99);
+    d.timers[2]->setTimerID(5);
+    d.timers[2]->appendEvent(EventInfo());
+    QVERIFY(loadInto(d, withRoot(QString())));
+    QCOMPARE(probe(d, QStringLiteral("timer2:time")), QStringLiteral("0"));
+    QCOMPARE(probe(d, QStringLiteral("timer2:id")), QStringLiteral("2"));
+    QCOMPARE(probe(d, QStringLiteral("timer2:events")), QStringLiteral("0"));
+    QCOMPARE(probe(d, QStringLiteral("timer2:val")), QStringLiteral("51"));
+}
+
+void tst_ProjectFile::malformedFilesChangeNothing_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("unclosed root") << QByteArray("<ui><frame></frame>");
+    QTest::newRow("mismatched tags") << QByteArray("<ui><page pageid=\"1\"></ui></page>");
+    QTest::newRow("garbage after root") << QByteArray("<ui/><x>");
+    QTest::newRow("control character") << QByteArray("<ui><page pageid=\"1\">\x01</page></ui>");
+    QTest::newRow("not xml") << QByteArray("PK\x03\x04 zip");
+}
+
+void tst_ProjectFile::malformedFilesChangeNothing()
+{
+    QFETCH(QByteArray, content);
+    ProjectTestTarget d;
+    d.timers[0]->setTimerTime(3);
+    ProjectFile file;
+    QVERIFY(!file.setContent(content));
+    QVERIFY(!file.errorString().isEmpty());
+    file.load(d);
+    int series = -1;
+    QVERIFY(!file.modelType(&series));
+    QCOMPARE(d.timers[0]->timerTime(), 3);
+    QCOMPARE(d.pages.size(), 0);
+    QCOMPARE(d.shownPage, -2);
+}
+
+void tst_ProjectFile::modelTypePreRead_data()
+{
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<int>("series");
+    QTest::newRow("no frame") << QStringLiteral("<page pageid=\"1\"/>") << false << -1;
+    QTest::newRow("frame without modelType")
+        << QStringLiteral("<frame><frameW>1</frameW></frame>") << false << -1;
+    QTest::newRow("series 1") << QStringLiteral("<frame><modelType>1</modelType></frame>") << true
+                              << 1;
+    QTest::newRow("not a number") << QStringLiteral("<frame><modelType>x</modelType></frame>")
+                                  << true << 0;
+    QTest::newRow("last one wins")
+        << QStringLiteral("<frame><modelType>1</modelType></frame><frame><modelType>0</modelType>"
+                          "</frame>")
+        << true << 0;
+    QTest::newRow("only directly under frame")
+        << QStringLiteral("<frame><x><modelType>1</modelType></x></frame>") << false << -1;
+}
+
+void tst_ProjectFile::modelTypePreRead()
+{
+    QFETCH(QString, body);
+    QFETCH(bool, found);
+    QFETCH(int, series);
+    ProjectFile file;
+    QVERIFY(file.setContent(withRoot(body)));
+    int value = -1;
+    QCOMPARE(file.modelType(&value), found);
+    QCOMPARE(value, series);
+}
+
+void tst_ProjectFile::rewriteChangesOnlyItsElement()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.yBEX"));
+    ProjectTestTarget d;
+    fillDesign(d);
+    ProjectFile::Frame frame;
+    frame.frameW = 800;
+    frame.frameH = 480;
+    frame.baud = QStringLiteral("115200");
+    frame.blValue = 20;
+    const QByteArray original = save(d, frame);
+    writeFile(path, original);
+
+    // The same values: the file comes back byte for byte, white-space values included.
+    QVERIFY(ProjectFile::rewriteFrameElements(
+        path, {{QStringLiteral("baud"), QStringLiteral("115200")}}));
+    QCOMPARE(QString::fromUtf8(readFile(path)), QString::fromUtf8(original));
+    QVERIFY(ProjectFile::rewriteFrameElements(path, ProjectFile::bootElements(d.boot)));
+    QCOMPARE(QString::fromUtf8(readFile(path)), QString::fromUtf8(original));
+
+    QVERIFY(ProjectFile::rewriteFrameElements(path,
+                                              {{QStringLiteral("blValue"), QStringLiteral("55")}}));
+    frame.blValue = 55;
+    QCOMPARE(QString::fromUtf8(readFile(path)), QString::fromUtf8(save(d, frame)));
+    QVERIFY(ProjectFile::rewriteFrameElements(path,
+                                              {{QStringLiteral("baud"), QStringLiteral("9600")}}));
+    frame.baud = QStringLiteral("9600");
+    QCOMPARE(QString::fromUtf8(readFile(path)), QString::fromUtf8(save(d, frame)));
+    d.boot.setSleepTime(33);
+    d.boot.set485Flag(true);
+    QVERIFY(ProjectFile::rewriteFrameElements(path, ProjectFile::bootElements(d.boot)));
+    QCOMPARE(QString::fromUtf8(readFile(path)), QString::fromUtf8(save(d, frame)));
+}
+
+void tst_ProjectFile::rewriteCases_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("expected");
+    const QByteArray decl("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
+    QTest::newRow("empty element stays empty") << decl
+            + "<ui>\n    <frame frame=\"frame\">\n        <blValue></blValue>\n    "
+              "</frame>\n</ui>\n"
+                                               << "blValue"
+                                               << "20"
+                                               << decl
+            + "<ui>\n    <frame frame=\"frame\">\n        <blValue></blValue>\n    "
+              "</frame>\n</ui>\n";
+    QTest::newRow("no baud element: nothing added") << decl
+            + "<ui>\n    <frame frame=\"frame\">\n        <blValue>3</blValue>\n    "
+              "</frame>\n</ui>\n"
+                                                    << "baud"
+                                                    << "9600"
+                                                    << decl
+            + "<ui>\n    <frame frame=\"frame\">\n        <blValue>3</blValue>\n    "
+              "</frame>\n</ui>\n";
+    QTest::newRow("every occurrence rewritten") << decl
+            + "<ui><frame><baud>1</baud><baud>2</baud></frame><frame><baud>3</baud></frame></ui>"
+                                                << "baud"
+                                                << "115200"
+                                                << decl
+            + "<ui>\n    <frame>\n        <baud>115200</baud>\n        <baud>115200</baud>\n"
+              "    </frame>\n    <frame>\n        <baud>115200</baud>\n    </frame>\n</ui>\n";
+    QTest::newRow("deeper levels untouched")
+        << decl + "<ui><frame><x><baud>1</baud></x></frame><page><baud>2</baud></page></ui>"
+        << "baud"
+        << "9"
+        << decl
+            + "<ui>\n    <frame>\n        <x>\n            <baud>1</baud>\n        </x>\n"
+              "    </frame>\n    <page>\n        <baud>2</baud>\n    </page>\n</ui>\n";
+    QTest::newRow("laid out with indent 4")
+        << decl + "<ui><frame frame=\"frame\"><baud>1</baud><text> </text></frame></ui>"
+        << "baud"
+        << "2"
+        << decl
+            + "<ui>\n    <frame frame=\"frame\">\n        <baud>2</baud>\n"
+              "        <text> </text>\n    </frame>\n</ui>\n";
+    QTest::newRow("value escaped and cleaned")
+        << decl + "<ui><frame><baud>1</baud></frame></ui>"
+        << "baud" << QString::fromLatin1("<9600&\x01", 7)
+        << decl + "<ui>\n    <frame>\n        <baud>&lt;9600&amp;</baud>\n    </frame>\n</ui>\n";
+}
+
+void tst_ProjectFile::rewriteCases()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(QByteArray, expected);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.yBEX"));
+    writeFile(path, content);
+    QVERIFY(ProjectFile::rewriteFrameElements(path, {{key, value}}));
+    QCOMPARE(QString::fromUtf8(readFile(path)), QString::fromUtf8(expected));
+}
+
+void tst_ProjectFile::rewriteFailuresKeepTheFile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("writeProtected");
+    const QByteArray good(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ui><frame><baud>1</baud></frame></ui>");
+    QTest::newRow("malformed") << QByteArray("<ui><frame><baud>1</baud></frame>") << false;
+    QTest::newRow("empty file") << QByteArray() << false;
+    QTest::newRow("write-protected") << good << true;
+}
+
+void tst_ProjectFile::rewriteFailuresKeepTheFile()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, writeProtected);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.yBEX"));
+    writeFile(path, content);
+    if (writeProtected)
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    QString error;
+    QVERIFY(!ProjectFile::rewriteFrameElements(
+        path, {{QStringLiteral("baud"), QStringLiteral("9")}}, &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(readFile(path), content);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList {QStringLiteral("p.yBEX")});
+
+    // A missing file is never created.
+    const QString missing = dir.filePath(QStringLiteral("missing.yBEX"));
+    QVERIFY(!ProjectFile::rewriteFrameElements(missing,
+                                               {{QStringLiteral("baud"), QStringLiteral("9")}}));
+    QVERIFY(!QFile::exists(missing));
+}
+
+void tst_ProjectFile::saveFailuresKeepTheFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.yBEX"));
+    writeFile(path, "old");
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+    QString error;
+    QVERIFY(!ProjectFile::writeFile(path, "new", &error));
+    QVERIFY(error.contains(QStringLiteral("write-protected")));
+    QCOMPARE(readFile(path), QByteArray("old"));
+
+    const QString noFolder = dir.filePath(QStringLiteral("nowhere/p.yBEX"));
+    QVERIFY(!ProjectFile::writeFile(noFolder, "new"));
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("nowhere"))));
+    QVERIFY(!ProjectFile::writeFile(QString(), "new"));
+    QVERIFY(!ProjectFile::writeFile(dir.path(), "new"));
+}
+
+void tst_ProjectFile::saveReplacesTheFileAsAWhole()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.yBEX"));
+    writeFile(path, QByteArray(10000, 'x'));
+    QVERIFY(QFile::setPermissions(
+        path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
+    QVERIFY(ProjectFile::writeFile(path, "short"));
+    QCOMPARE(readFile(path), QByteArray("short"));
+    QCOMPARE(QFile::permissions(path) & 0x7777,
+             QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
+                 | QFileDevice::WriteUser | QFileDevice::ReadGroup);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList {QStringLiteral("p.yBEX")});
+}
+
+QTEST_MAIN(tst_ProjectFile)
+#include "tst_projectfile.moc"
