@@ -107,27 +107,36 @@ void ProjectXmlWriter::endElement()
 
 void ProjectXmlWriter::textElement(const QString &name, const QString &value)
 {
-    openChild();
-    const QByteArray n = name.toUtf8();
-    m_out += '<';
-    m_out += n;
-    m_out += '>';
-    appendEscapedText(value);
-    m_out += "</";
-    m_out += n;
-    m_out += ">\n";
+    textElement(name.toUtf8(), value);
 }
 
 void ProjectXmlWriter::textElement(const QString &name, int value)
 {
+    textElement(name.toUtf8(), value);
+}
+
+void ProjectXmlWriter::textElement(const QByteArray &name, const QString &value)
+{
     openChild();
-    const QByteArray n = name.toUtf8();
     m_out += '<';
-    m_out += n;
+    m_out += name;
     m_out += '>';
-    m_out += QByteArray::number(value);
+    appendEscapedText(value);
     m_out += "</";
-    m_out += n;
+    m_out += name;
+    m_out += ">\n";
+}
+
+void ProjectXmlWriter::textElement(const QByteArray &name, int value)
+{
+    openChild();
+    m_out += '<';
+    m_out += name;
+    m_out += '>';
+    char digits[16];
+    m_out.append(digits, qsnprintf(digits, sizeof digits, "%d", value));
+    m_out += "</";
+    m_out += name;
     m_out += ">\n";
 }
 
@@ -148,6 +157,8 @@ void ProjectXmlWriter::attributeElement(const QString &name, int value)
 // and a carriage return as a character reference so that it survives reading.
 void ProjectXmlWriter::appendEscapedText(const QString &raw)
 {
+    if (raw.isEmpty())
+        return;
     const QString text = cleanText(raw);
     QString out;
     out.reserve(text.size() + 8);

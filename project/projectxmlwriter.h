@@ -20,6 +20,10 @@ public:
     // One-line text element: <name>value</name>.
     void textElement(const QString &name, const QString &value);
     void textElement(const QString &name, int value);
+    // The same with the name already in UTF-8, for names written many times.
+    void textElement(const QByteArray &name, const QString &value);
+    void textElement(const QByteArray &name, int value);
+    void reserve(int bytes) { m_out.reserve(bytes); }
     // One-line empty element whose attribute carries its own name: <name name="value"/>.
     void attributeElement(const QString &name, int value);
 

@@ -1,0 +1,172 @@
+// Saving and loading project files of 20 x 25 and 100 x 50 widgets, against what QtXml's
+// DOM alone takes to parse and serialise the same file.
+
+#include "../../tests/projecttesttarget.h"
+#include "projectfile.h"
+
+#include <QApplication>
+#include <QDomDocument>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+// Peak resident memory in KiB since the last reset.
+long peakKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+void resetPeak()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
+// The best of several runs: on a shared machine the others only add noise.
+double bestMs(int runs, const std::function<void()> &step)
+{
+    double best = 0;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        const double ms = timer.nsecsElapsed() / 1e6;
+        best = i == 0 ? ms : std::min(best, ms);
+    }
+    return best;
+}
+
+void fill(ProjectTestTarget &d, int pages, int perPage)
+{
+    d.images = 10;
+    for (int p = 0; p < pages; ++p) {
+        d.appendPage();
+        d.pages.last()->setPageName(QStringLiteral("page %1").arg(p));
+        EventInfo e;
+        e.setType(0);
+        e.setUserType(p % 74);
+        e.setOwnerType(-1);
+        d.pages.last()->appendEvent(e);
+        for (int i = 0; i < perPage; ++i) {
+            QMyWidget *w = d.appendWidget(p, i % 10);
+            w->setPos(i * 3 % 700, i * 7 % 400);
+            w->setText(QStringLiteral("text %1 <%2>").arg(i).arg(p));
+            if (i % 5 == 0) {
+                EventInfo e;
+                e.setType(i % 3);
+                e.setUserType(i % 74);
+                e.setParam(0, QString::number(i));
+                e.setOwnerType(i % 10);
+                w->addEvent(e);
+            }
+        }
+    }
+}
+
+struct Figures
+{
+    int widgets;
+    qint64 bytes;
+    double save, load, parse, serialise;
+    long savePeak, loadPeak, parsePeak;
+};
+
+Figures measure(int pages, int perPage, int runs, const QString &dir)
+{
+    Figures f {};
+    f.widgets = pages * perPage;
+    ProjectTestTarget design;
+    fill(design, pages, perPage);
+    const QString path = dir + QStringLiteral("/bench.yBEX");
+    ProjectFile::Frame frame;
+    frame.frameW = 800;
+    frame.frameH = 480;
+
+    QByteArray content;
+    resetPeak();
+    const long before = peakKiB();
+    f.save = bestMs(runs, [&] {
+        content =
+            ProjectFile::serialize(frame, design.boot, design.timers, design.pages, design.widgets);
+        ProjectFile::writeFile(path, content);
+    });
+    f.savePeak = peakKiB() - before;
+    f.bytes = content.size();
+
+    resetPeak();
+    const long beforeLoad = peakKiB();
+    f.load = bestMs(runs, [&] {
+        ProjectTestTarget loaded;
+        ProjectFile file;
+        if (file.read(path))
+            file.load(loaded);
+    });
+    f.loadPeak = peakKiB() - beforeLoad;
+
+    resetPeak();
+    const long beforeParse = peakKiB();
+    QDomDocument doc;
+    f.parse = bestMs(runs, [&] {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        doc = QDomDocument();
+        doc.setContent(file.readAll());
+    });
+    f.parsePeak = peakKiB() - beforeParse;
+    f.serialise = bestMs(runs, [&] {
+        QByteArray out;
+        QTextStream stream(&out);
+        doc.save(stream, 4, QDomNode::EncodingFromDocument);
+        stream.flush();
+    });
+    return f;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+
+    const Figures small = measure(20, 25, 5, dir.path());
+    const Figures large = measure(100, 50, 3, dir.path());
+
+    std::printf("%-22s %12s %12s\n", "", "20 x 25", "100 x 50");
+    std::printf("%-22s %12d %12d\n", "widgets", small.widgets, large.widgets);
+    std::printf("%-22s %12.1f %12.1f\n", "file size (MB)", small.bytes / 1e6, large.bytes / 1e6);
+    std::printf("%-22s %12.1f %12.1f\n", "save (ms)", small.save, large.save);
+    std::printf("%-22s %12.1f %12.1f\n", "DOM serialise (ms)", small.serialise, large.serialise);
+    std::printf("%-22s %12.2f %12.2f   target <= 2\n", "save / serialise",
+                small.save / small.serialise, large.save / large.serialise);
+    std::printf("%-22s %12.1f %12.1f\n", "load (ms)", small.load, large.load);
+    std::printf("%-22s %12.1f %12.1f\n", "DOM parse (ms)", small.parse, large.parse);
+    std::printf("%-22s %12.2f %12.2f   target <= 3\n", "load / parse", small.load / small.parse,
+                large.load / large.parse);
+    std::printf("%-22s %12ld %12ld\n", "save peak (+KiB)", small.savePeak, large.savePeak);
+    std::printf("%-22s %12ld %12ld\n", "load peak (+KiB)", small.loadPeak, large.loadPeak);
+    std::printf("%-22s %12ld %12ld\n", "DOM parse peak (+KiB)", small.parsePeak, large.parsePeak);
+    const double growth = double(large.widgets) / small.widgets;
+    std::printf("growth with %.0fx the widgets: save %.2fx, load %.2fx, DOM parse %.2fx, "
+                "DOM serialise %.2fx (linear: %.0fx)\n",
+                growth, large.save / small.save, large.load / small.load, large.parse / small.parse,
+                large.serialise / small.serialise, growth);
+    return 0;
+}
