@@ -4,10 +4,12 @@
 #include "designglobals.h"
 #include "itemdata.h"
 #include "itemdelegate.h"
+#include "languagedlg.h"
 #include "pagerenamedlg.h"
 #include "pageparam.h"
 #include "qmyeventdlg.h"
 #include "qmyframe.h"
+#include "qmyitemmodel.h"
 #include "qmymessagebox.h"
 #include "qmyprogressbarmes.h"
 #include "qmystandarditemmodel.h"
@@ -39,7 +41,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), form(new Ui_MainW
         qss.close();
     }
 
-    // 4. File association: registerFileType.
+    // 4.
+    registerFileType();
 
     // 5. Size and centre.
     if (QScreen *primary = QGuiApplication::primaryScreen()) {
@@ -170,21 +173,32 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), form(new Ui_MainW
 
     // 27. Image and font-library tables.
 
-    // 28. Example instructions.
+    // 28.
+    instrExampleModel = new QMyItemModel;
+    initInstrExamples();
 
     // 29. Boot settings and their dialog.
 
     // 30.
     sysDlg = new SysDlg;
 
-    // 31. Help menu.
+    // 31.
+    helpMenu = new QMenu;
+    helpMenu->addAction(form->actionUseDocument);
+    helpMenu->addAction(form->actionDocument);
+    helpMenu->addAction(form->actionFont);
+    helpMenu->addAction(form->actionStudy);
+    helpMenu->addAction(form->actionSupport);
+    form->btnHelp->setMenu(helpMenu);
 
     // 32.
     form->tabWidgetImageFont->removeTab(1);
     form->labImageSize->hide();
     imageLibrarySizeKB = 0;
 
-    // 33. Language dialog.
+    // 33.
+    languageDlg = new LanguageDlg;
+    connect(languageDlg, SIGNAL(s_translator(QString)), this, SLOT(slotRefleshUI(QString)));
     versionDlg = new Version;
 
     // 34. Page tree.
@@ -249,10 +263,12 @@ MainWindow::~MainWindow()
     delete resultBox;
     delete questionBox;
     delete screenSizeDlg;
-    // 10. property managers and factories, instrExampleModel
+    // 10. property managers and factories, then instrExampleModel
+    delete instrExampleModel;
     // 11.
     delete sysDlg;
     delete helpMenu;
+    delete languageDlg;
     delete versionDlg;
     // 12.
     delete form;

@@ -90,6 +90,13 @@ public:
     void setTitlePath(const QString &path);
     void fillColorTable();
     void initTypeNamesAndHeaders();
+    void initInstrExamples();
+
+    // Language switching, help documents and the file association.
+    void refreshLanguage();
+    void registerFileType();
+    // Library size in KB: file sizes for series 0, unpacked 3-byte pixels for series 1.
+    static double imageLibrarySize(const QStringList &paths, int modelType);
 
     // Window geometry rule: 3/4 of the screen width, 10/12 of its height.
     static QSize initialWindowSize(const QSize &screen);
@@ -115,6 +122,10 @@ public:
     QString getTimerButtonStyle(int i) const { return timerButtonStyles[i]; }
     SetScreenSizeDlg *getScreenSizeDlg() const { return screenSizeDlg; }
     PageRenameDlg *getPageRenameDlg() const { return pageRenameDlg; }
+    LanguageDlg *getLanguageDlg() const { return languageDlg; }
+    QMenu *getHelpMenu() const { return helpMenu; }
+    QStringList getInstrExampleTexts() const { return instrExampleTexts; }
+    QMyItemModel *getInstrExampleModel() const { return instrExampleModel; }
     QMyStandardItemModel *getPaletteModel() const { return paletteModel; }
 
 public slots:
@@ -133,6 +144,20 @@ public slots:
     void on_btnPageAdd_clicked();
     void on_btnPageSub_clicked();
     void on_treeWidget_itemClicked(QTreeWidgetItem *item, int column);
+
+    void slotRefleshUI(QString file);
+    void on_btnLanguage_clicked();
+    void on_btnVersion_clicked();
+    void on_btnHelp_clicked();
+    void on_actionUseDocument_triggered();
+    void on_actionDocument_triggered();
+    void on_actionInstr_triggered();
+    void on_actionProgram_triggered();
+    void on_actionNotice_triggered();
+    void on_actionFont_triggered();
+    void on_actionOffline_triggered();
+    void on_actionStudy_triggered();
+    void on_actionSupport_triggered();
 
     void slotPopPageMenu(const QPoint &pos);
     void slotActionPageDel();

@@ -1025,6 +1025,62 @@
         <source>未创建项目，请您先创建项目！</source>
         <translation>No project created yet, please create a project first!</translation>
     </message>
+    <message>
+        <source>文件总大小：%1KB</source>
+        <translation>Total file size:%1KB</translation>
+    </message>
+    <message>
+        <source>//调整背光的亮度到20 范围：0为最亮 255为最暗</source>
+        <translation>//Adjust the backlight brightness to 20: 0 for brightest and 255 for darkest</translation>
+    </message>
+    <message>
+        <source>//延时100ms</source>
+        <translation>//Delay 100 ms</translation>
+    </message>
+    <message>
+        <source>//跳转到第一页</source>
+        <translation>//Jump to page 1</translation>
+    </message>
+    <message>
+        <source>//关闭lcd</source>
+        <translation>//Close lcd</translation>
+    </message>
+    <message>
+        <source>//更新0号二维码的内容为</source>
+        <translation>//Update qrcode 0 with </translation>
+    </message>
+    <message>
+        <source>//重启模块</source>
+        <translation>//Restart the module</translation>
+    </message>
+    <message>
+        <source>//设置按钮1为按下状态</source>
+        <translation>//Set button 1 to pressed state</translation>
+    </message>
+    <message>
+        <source>//修改按钮0,抬起状态时的图片编号为1,并显示出来</source>
+        <translation>//Change button 0's released-state picture number to 1 and display it</translation>
+    </message>
+    <message>
+        <source>//SET_NUM(3,20,3);设置num3的内容为20，占3位</source>
+        <translation>//SET_NUM(3,20,3);Set num 3 with the value 20 and hold 3 digits width</translation>
+    </message>
+    <message>
+        <source>//设置指针5的度数为90度</source>
+        <translation>//Set the degree of pointer 5 to 90</translation>
+    </message>
+    <message>
+        <source>//设置进度条4的值为50</source>
+        <translation>//Set progress bar 4 to 50</translation>
+    </message>
+    <message>
+        <source>//设置文本2的内容为'关闭'，注意只支持16个中文</source>
+        <translation>//Set the content of text 2 to '关闭'; only 16 Chinese characters are supported</translation>
+    </message>
+    <message>
+        <source>//获取模块的固件版本信息</source>
+        <translation>//Obtain module firmware version information</translation>
+    </message>
 </context>
 <context>
     <name>QMyFrame</name>

@@ -1,0 +1,143 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "designglobals.h"
+#include "itemdata.h"
+#include "itemdelegate.h"
+#include "languagedlg.h"
+#include "pagerenamedlg.h"
+#include "qmyeventdlg.h"
+#include "qmyframe.h"
+#include "qmyimageitemmodel.h"
+#include "qmyitemmodel.h"
+#include "qmyprogressbarmes.h"
+#include "qmystandarditemmodel.h"
+#include "setscreensizedlg.h"
+#include "showinfodlg.h"
+#include "sysdlg.h"
+#include "version.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QStandardItem>
+
+// Every text is set again explicitly after a switch; the font tool window and the message
+// boxes are left alone (a box gets its texts with each message).
+void MainWindow::slotRefleshUI(QString)
+{
+    // bootDlg, delEventDlg, downLoadEventDlg and instrTableDlg come first once they exist.
+    languageDlg->retranslate();
+    pageRenameDlg->retranslate();
+    eventDlg->retranslate();
+    progressWindow->retranslate();
+    // serialPortDlg follows here once it exists.
+    screenSizeDlg->retranslate();
+    showInfoDlg->retranslate();
+    sysDlg->retranslate();
+    versionDlg->retranslate();
+    // portDlg comes last once it exists.
+    refreshLanguage();
+}
+
+void MainWindow::refreshLanguage()
+{
+    form->frame->retranslate();
+    form->retranslateUi(this);
+    initInstrExamples();
+    initTypeNamesAndHeaders();
+
+    paletteModel->clear();
+    for (int i = 0; i < widgetTypeIcons.size(); ++i) {
+        auto *item = new QStandardItem;
+        item->setData(
+            QVariant::fromValue(ItemData {widgetTypeIcons.at(i), widgetTypeDisplayNames.value(i)}),
+            Qt::UserRole + 1);
+        paletteModel->appendRow(item);
+    }
+    form->listView->setItemDelegate(paletteDelegate);
+    form->listView->setModel(paletteModel);
+
+    if (!currentProjectPath.contains(".yBEX")) {
+        setTitlePath(appPath);
+    } else {
+        setTitlePath(currentProjectPath);
+        if (!currentWidget)
+            slotRecvParent();
+    }
+
+    if (imageModel)
+        imageModel->setHorizontalHeaderLabels(imageTableHeaders);
+
+    const double sizeKB = imageLibrarySize(imagePaths, form->frame->getModelType());
+    imageLibrarySizeKB = int(sizeKB);
+    form->labImageSize->setText(tr("文件总大小：%1KB").arg(QString::number(sizeKB, 'f', 2)));
+    form->labImageSize->show();
+}
+
+double MainWindow::imageLibrarySize(const QStringList &paths, int modelType)
+{
+    double sum = 0;
+    for (const QString &path : paths) {
+        if (modelType == 0) {
+            sum += QFileInfo(path).size() / 1024.0;
+        } else if (modelType == 1) {
+            // The PM series stores pictures unpacked, three bytes a pixel.
+            const QImage image(path);
+            sum += double(image.height()) * image.width() * 3 / 1024.0;
+        }
+    }
+    return sum;
+}
+
+void MainWindow::initInstrExamples()
+{
+    static const char address[] = "http://www.example.com";
+    const QStringList instructions = {
+        "BL(20);",
+        "DELAYMS(100);",
+        "JUMP(1);",
+        "LCDON(0);",
+        QString("QBAR(0,%1);").arg(address),
+        "RESET();",
+        "SET_BTN(1,1);",
+        "SET_BTN_IMG(0,0,1);",
+        "SET_NUM(3,20,3);",
+        "SET_POINT(5,90);",
+        "SET_PROG(4,50);",
+        "SET_TXT(2,'关闭');",
+        "VER();",
+    };
+    const QStringList comments = {
+        tr("//调整背光的亮度到20 范围：0为最亮 255为最暗"),
+        tr("//延时100ms"),
+        tr("//跳转到第一页"),
+        tr("//关闭lcd"),
+        tr("//更新0号二维码的内容为") + address,
+        tr("//重启模块"),
+        tr("//设置按钮1为按下状态"),
+        tr("//修改按钮0,抬起状态时的图片编号为1,并显示出来"),
+        tr("//SET_NUM(3,20,3);设置num3的内容为20，占3位"),
+        tr("//设置指针5的度数为90度"),
+        tr("//设置进度条4的值为50"),
+        tr("//设置文本2的内容为'关闭'，注意只支持16个中文"),
+        tr("//获取模块的固件版本信息"),
+    };
+
+    instrExampleModel->clear();
+    instrExampleTexts.clear();
+    for (int i = 0; i < instructions.size(); ++i) {
+        instrExampleTexts.append(instructions.at(i));
+        instrExampleModel->setItem(i, 0, new QStandardItem(instructions.at(i) + comments.at(i)));
+    }
+    form->groupBoxDebug->hide();
+}
+
+void MainWindow::on_btnLanguage_clicked()
+{
+    languageDlg->show();
+}
+
+void MainWindow::on_btnVersion_clicked()
+{
+    versionDlg->show();
+}
