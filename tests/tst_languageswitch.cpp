@@ -1,0 +1,318 @@
+#include "designglobals.h"
+#include "fileassociation.h"
+#include "itemdata.h"
+#include "languagedlg.h"
+#include "mainwindow.h"
+#include "pagerenamedlg.h"
+#include "qmyeventdlg.h"
+#include "qmyitemmodel.h"
+#include "qmystandarditemmodel.h"
+#include "setscreensizedlg.h"
+#include "showinfodlg.h"
+#include "sysdlg.h"
+#include "version.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSettings>
+#include <QToolButton>
+#include <QtTest>
+
+// Catches what the window hands to the desktop instead of starting a viewer.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls.append(url); }
+};
+
+static const char iniPath[] = "./config/system.ini";
+
+// The language choice and the window in one run: switch, help, association at start.
+class TestLanguageSwitch : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+    void switchToEnglishAndBack();
+    void okWithoutChangeWritesNothing();
+    void helpEntriesFollowTheLanguage_data();
+    void helpEntriesFollowTheLanguage();
+    void helpMenu();
+    void toolbarShowsDialogs();
+    void exampleInstructions();
+    void associationWrittenAtStart();
+    void librarySize_data();
+    void librarySize();
+
+private:
+    template<class T> T *child(const char *name) { return window->findChild<T *>(name); }
+    template<class T> static T *topLevel()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (T *found = qobject_cast<T *>(w))
+                return found;
+        }
+        return nullptr;
+    }
+    void choose(const char *radio)
+    {
+        LanguageDlg *dlg = window->getLanguageDlg();
+        dlg->findChild<QRadioButton *>(radio)->click();
+        dlg->findChild<QAbstractButton *>("btnOK")->click();
+    }
+    static QString storedId()
+    {
+        QFile f(iniPath);
+        if (!f.open(QIODevice::ReadOnly))
+            return QString();
+        for (const QString &line : QString::fromUtf8(f.readAll()).split('\n')) {
+            if (line.startsWith("ID="))
+                return line.mid(3).trimmed();
+        }
+        return QString();
+    }
+    QString paletteCaption(int row) const
+    {
+        return window->getPaletteModel()
+            ->item(row)
+            ->data(Qt::UserRole + 1)
+            .value<ItemData>()
+            .caption;
+    }
+
+    MainWindow *window = nullptr;
+    UrlCatcher catcher;
+};
+
+void TestLanguageSwitch::initTestCase()
+{
+    QVERIFY(!qgetenv("XDG_DATA_HOME").isEmpty());
+    QDesktopServices::setUrlHandler("file", &catcher, "open");
+    QApplication::installTranslator(&appTranslator);
+}
+
+void TestLanguageSwitch::cleanupTestCase()
+{
+    QDesktopServices::unsetUrlHandler("file");
+}
+
+void TestLanguageSwitch::init()
+{
+    QDir().mkpath("config");
+    QFile::remove(iniPath);
+    {
+        QSettings s(iniPath, QSettings::IniFormat);
+        s.setValue("Language/ID", 1);
+        s.setValue("Language/Path", QString());
+    }
+    QApplication::removeTranslator(&appTranslator);
+    appTranslator.load(QString());
+    QApplication::installTranslator(&appTranslator);
+    currentProjectPath.clear();
+    appPath = "/opt/ybex/ybex";
+    window = new MainWindow;
+}
+
+void TestLanguageSwitch::cleanup()
+{
+    window->clearAllPages();
+    delete window;
+    window = nullptr;
+}
+
+void TestLanguageSwitch::switchToEnglishAndBack()
+{
+    QCOMPARE(window->windowTitle(), QString("路径：/opt/ybex/ybex"));
+    QCOMPARE(paletteCaption(0), QString("按键"));
+    QVERIFY(child<QLabel>("labImageSize")->isHidden());
+
+    choose("rbEnglish");
+    QCOMPARE(window->windowTitle(), QString("Path:/opt/ybex/ybex"));
+    QCOMPARE(child<QToolButton>("btnNewPro")->text(), QString("New"));
+    QCOMPARE(child<QToolButton>("btnLanguage")->text(), QString("Language"));
+    QCOMPARE(widgetTypeDisplayNames.value(0), QString("Button"));
+    QCOMPARE(widgetTypeDisplayNames.value(9), QString("Chart"));
+    QCOMPARE(window->getPaletteModel()->rowCount(), 10);
+    QCOMPARE(paletteCaption(0), QString("Button"));
+    QCOMPARE(paletteCaption(7), QString("Arc"));
+    // the owned dialogs follow at once
+    QCOMPARE(topLevel<LanguageDlg>()->windowTitle(), QString("language choice"));
+    QCOMPARE(topLevel<PageRenameDlg>()->windowTitle(), QString("Rename Page"));
+    QCOMPARE(topLevel<QMyEventDlg>()->windowTitle(), QString("EventInfo"));
+    QCOMPARE(topLevel<SetScreenSizeDlg>()->windowTitle(), QString("Set Dpi"));
+    QCOMPARE(topLevel<ShowInfoDlg>()->windowTitle(), QString("Display information"));
+    QCOMPARE(topLevel<SysDlg>()->windowTitle(), QString("CoreSetting"));
+    QCOMPARE(topLevel<Version>()->windowTitle(), QString("Version"));
+    QCOMPARE(topLevel<Version>()->findChild<QLabel *>("labVersion")->text(), QString("V1.0.12"));
+    // the size label is shown even without images
+    QVERIFY(!child<QLabel>("labImageSize")->isHidden());
+    QCOMPARE(child<QLabel>("labImageSize")->text(), QString("Total file size:0.00KB"));
+    QCOMPARE(imageLibrarySizeKB, 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(storedId(), QString("2"));
+
+    choose("rbChinese");
+    QCOMPARE(window->windowTitle(), QString("路径：/opt/ybex/ybex"));
+    QCOMPARE(child<QToolButton>("btnNewPro")->text(), QString("新建"));
+    QCOMPARE(paletteCaption(0), QString("按键"));
+    QCOMPARE(topLevel<SysDlg>()->windowTitle(), QString("开机设置"));
+    QCoreApplication::processEvents();
+    QCOMPARE(storedId(), QString("1"));
+}
+
+void TestLanguageSwitch::okWithoutChangeWritesNothing()
+{
+    const QDateTime old(QDate(2020, 1, 1), QTime(12, 0));
+    QCoreApplication::processEvents();
+    {
+        QFile f(iniPath);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    child<QLabel>("labImageSize")->hide();
+    choose("rbChinese");
+    QCoreApplication::processEvents();
+    QCOMPARE(QFileInfo(iniPath).fileTime(QFileDevice::FileModificationTime), old);
+    // nothing was re-set either
+    QVERIFY(child<QLabel>("labImageSize")->isHidden());
+    QVERIFY(window->getLanguageDlg()->isHidden());
+}
+
+void TestLanguageSwitch::helpEntriesFollowTheLanguage_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("chinese");
+    QTest::addColumn<QString>("english");
+    QTest::newRow("use") << "actionUseDocument"
+                         << "yBEX软件使用文档.pdf"
+                         << "yBEX software usage document.pdf";
+    QTest::newRow("document") << "actionDocument"
+                              << "KVR&PMW应用文档.pdf"
+                              << "KVR&PMW Application Document.pdf";
+    QTest::newRow("font") << "actionFont"
+                          << "yBEX字体生成失败解决方法.pdf"
+                          << "Solution to yBEX font generation failure.pdf";
+    QTest::newRow("study") << "actionStudy"
+                           << "KVR视频学习资料"
+                           << "KVR视频学习资料";
+    QTest::newRow("support") << "actionSupport"
+                             << "技术支持窗口.txt"
+                             << "Technical Support Window.txt";
+    QTest::newRow("instr") << "actionInstr"
+                           << "KVR&PMW用户函数和指令集(CH).pdf"
+                           << "KVR&PMW用户函数和指令集(EN).pdf";
+    QTest::newRow("program") << "actionProgram"
+                             << "QZT编程实例.pdf"
+                             << "QZT编程实例.pdf";
+    QTest::newRow("notice") << "actionNotice"
+                            << "QZT使用注意事项文档.pdf"
+                            << "QZT使用注意事项文档.pdf";
+    QTest::newRow("offline") << "actionOffline"
+                             << "图片脱机上传流程.pdf"
+                             << "图片脱机上传流程.pdf";
+}
+
+void TestLanguageSwitch::helpEntriesFollowTheLanguage()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, chinese);
+    QFETCH(QString, english);
+    const QString folder = QCoreApplication::applicationDirPath() + "/help/";
+    catcher.urls.clear();
+    child<QAction>(action.toLatin1().constData())->trigger();
+    QCOMPARE(catcher.urls.size(), 1);
+    QCOMPARE(catcher.urls.at(0), QUrl::fromLocalFile(folder + chinese));
+
+    choose("rbEnglish");
+    child<QAction>(action.toLatin1().constData())->trigger();
+    QCOMPARE(catcher.urls.size(), 2);
+    QCOMPARE(catcher.urls.at(1), QUrl::fromLocalFile(folder + english));
+}
+
+void TestLanguageSwitch::helpMenu()
+{
+    QMenu *menu = window->getHelpMenu();
+    QVERIFY(menu);
+    QCOMPARE(child<QToolButton>("btnHelp")->menu(), menu);
+    QStringList names;
+    for (QAction *a : menu->actions())
+        names << a->objectName();
+    QCOMPARE(names,
+             QStringList({"actionUseDocument", "actionDocument", "actionFont", "actionStudy",
+                          "actionSupport"}));
+}
+
+void TestLanguageSwitch::toolbarShowsDialogs()
+{
+    QVERIFY(topLevel<Version>()->isHidden());
+    QVERIFY(window->getLanguageDlg()->isHidden());
+    child<QToolButton>("btnVersion")->click();
+    QVERIFY(topLevel<Version>()->isVisible());
+    child<QToolButton>("btnLanguage")->click();
+    QVERIFY(window->getLanguageDlg()->isVisible());
+    window->getLanguageDlg()->findChild<QAbstractButton *>("btnCancel")->click();
+    QVERIFY(window->getLanguageDlg()->isHidden());
+}
+
+void TestLanguageSwitch::exampleInstructions()
+{
+    const QStringList texts = window->getInstrExampleTexts();
+    QCOMPARE(texts.size(), 13);
+    QCOMPARE(texts.first(), QString("BL(20);"));
+    QCOMPARE(texts.last(), QString("VER();"));
+    QMyItemModel *model = window->getInstrExampleModel();
+    QCOMPARE(model->rowCount(), 13);
+    QCOMPARE(model->columnCount(), 1);
+    QCOMPARE(model->item(1)->text(), QString("DELAYMS(100);//延时100ms"));
+    QVERIFY(model->item(4)->text().startsWith(texts.at(4) + "//更新0号二维码的内容为"));
+    QVERIFY(child<QWidget>("groupBoxDebug")->isHidden());
+
+    choose("rbEnglish");
+    QCOMPARE(model->rowCount(), 13);
+    QCOMPARE(model->item(1)->text(), QString("DELAYMS(100);//Delay 100 ms"));
+    QCOMPARE(window->getInstrExampleTexts(), texts);
+}
+
+void TestLanguageSwitch::associationWrittenAtStart()
+{
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    QFile desktop(dataHome + "/applications/tz.yBEX.desktop");
+    QVERIFY(desktop.open(QIODevice::ReadOnly));
+    QCOMPARE(desktop.readAll(),
+             FileAssociation::desktopEntry(QCoreApplication::applicationFilePath()));
+    QVERIFY(QFile::exists(dataHome + "/mime/packages/tz.yBEX.xml"));
+}
+
+void TestLanguageSwitch::librarySize_data()
+{
+    QTest::addColumn<int>("modelType");
+    QTest::addColumn<double>("size");
+    // one 100 x 50 PNG: its file size for series 0, 15000 bytes unpacked for series 1
+    QTest::newRow("series 1") << 1 << 15000 / 1024.0;
+    QTest::newRow("other series") << 2 << 0.0;
+}
+
+void TestLanguageSwitch::librarySize()
+{
+    QFETCH(int, modelType);
+    QFETCH(double, size);
+    QImage image(100, 50, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QVERIFY(image.save("size.png"));
+    QCOMPARE(MainWindow::imageLibrarySize({"size.png"}, modelType), size);
+    QCOMPARE(MainWindow::imageLibrarySize({"size.png", "size.png"}, 0),
+             2 * QFileInfo("size.png").size() / 1024.0);
+    QCOMPARE(MainWindow::imageLibrarySize({}, 0), 0.0);
+}
+
+QTEST_MAIN(TestLanguageSwitch)
+#include "tst_languageswitch.moc"
