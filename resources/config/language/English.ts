@@ -1101,4 +1101,11 @@
         <translation>No page added, please add a page first!</translation>
     </message>
 </context>
+<context>
+    <name>TextBoxDlg</name>
+    <message>
+        <source>文本输入</source>
+        <translation>Text input</translation>
+    </message>
+</context>
 </TS>

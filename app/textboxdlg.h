@@ -1,0 +1,32 @@
+#ifndef TEXTBOXDLG_H
+#define TEXTBOXDLG_H
+
+#include <QDialog>
+
+namespace Ui {
+class TextBoxDlg;
+}
+
+// The text editor of one text box; it edits plain text and hands it back on OK.
+class TextBoxDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TextBoxDlg(QWidget *parent = nullptr);
+    ~TextBoxDlg() override;
+
+    void showText(const QString &text);
+    void retranslate();
+
+signals:
+    void s_sendText(QString text);
+
+private slots:
+    void on_btnOk_clicked();
+
+private:
+    Ui::TextBoxDlg *ui;
+};
+
+#endif // TEXTBOXDLG_H
