@@ -16,11 +16,12 @@ int clampInt(qint64 v)
     return int(qBound<qint64>(std::numeric_limits<int>::min(), v, std::numeric_limits<int>::max()));
 }
 
-// Counts beyond one line per pixel of the span draw nothing more but cost a lot.
-int capCount(int count, double length)
+// Counts beyond one line per pixel of the span (and of the widget) draw nothing more but
+// cost a lot.
+int capCount(int count, double length, int maxLines)
 {
     const double pixels = std::isfinite(length) ? std::floor(std::fabs(length)) : 0.0;
-    const double cap = qMin(pixels, 1.0e6) + 1.0;
+    const double cap = qMin(pixels, double(qMax(0, maxLines))) + 1.0;
     return count > cap ? int(cap) : count;
 }
 
@@ -452,12 +453,12 @@ QPoint meterCentre(int side)
     return QRect(0, 0, side, side).center();
 }
 
-AxisTicks axisTicks(double start, double length, int dir, int count, int subCount)
+AxisTicks axisTicks(double start, double length, int dir, int count, int subCount, int maxLines)
 {
     AxisTicks a;
     if (count <= 0)
         return a;
-    count = capCount(count, length);
+    count = capCount(count, length, maxLines);
     if (count == 1) {
         a.ticks.append(start);
         return a;
@@ -466,7 +467,9 @@ AxisTicks axisTicks(double start, double length, int dir, int count, int subCoun
     for (int i = 0; i < count; ++i)
         a.ticks.append(start + dir * i * a.step);
     int sub = subCount;
-    const int maxSub = qMax(0, int(std::floor(std::fabs(a.step))) - 1);
+    const double perGap =
+        qMin(std::floor(std::fabs(a.step)) - 1.0, double(qMax(0, maxLines)) / (count - 1));
+    const int maxSub = int(qMax(0.0, perGap));
     if (sub > maxSub)
         sub = maxSub;
     if (sub <= 0)
@@ -507,12 +510,12 @@ QVector<double> seriesValues(const QString &data)
     return v;
 }
 
-QVector<int> gridLines(double start, double length, int dir, int count)
+QVector<int> gridLines(double start, double length, int dir, int count, int maxLines)
 {
     QVector<int> lines;
     if (count <= 0)
         return lines;
-    count = capCount(count, length);
+    count = capCount(count, length, maxLines);
     if (count == 1) {
         lines.append(truncCoord(start));
         return lines;

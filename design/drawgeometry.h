@@ -200,9 +200,9 @@ struct AxisTicks
 };
 
 // Ticks of one axis over a span of `length` pixels from `start` in direction dir (+1/-1),
-// count ticks and subCount sub-ticks between neighbours; counts are capped at one line per
-// pixel, a single tick sits at the start.
-AxisTicks axisTicks(double start, double length, int dir, int count, int subCount);
+// count ticks and subCount sub-ticks between neighbours; a single tick sits at the start.
+// Counts are capped at one line per pixel of the span and maxLines lines in all.
+AxisTicks axisTicks(double start, double length, int dir, int count, int subCount, int maxLines);
 
 // Label values of the ticks: min + i * (max - min) / (count - 1).
 QVector<double> tickLabelValues(int minValue, int maxValue, int count);
@@ -210,8 +210,8 @@ QVector<double> tickLabelValues(int minValue, int maxValue, int count);
 // The points of a series: parts split at "/", empties and non-numbers count as 0.
 QVector<double> seriesValues(const QString &data);
 
-// Grid line positions, capped at one line per pixel.
-QVector<int> gridLines(double start, double length, int dir, int count);
+// Grid line positions, capped like the ticks.
+QVector<int> gridLines(double start, double length, int dir, int count, int maxLines);
 
 // Pixel position of a series point, clamped so that it always fits an int.
 QPoint seriesPoint(int k, int n, double xStart, double xLength, double yBase, double yLength,

@@ -1,6 +1,12 @@
 #include "qmyarc.h"
 
+#include "designglobals.h"
+#include "drawgeometry.h"
+#include "qmydrawcache.h"
+#include "qmywidgetpainter.h"
+
 #include <QPaintEvent>
+#include <QPainter>
 
 QMyArc::QMyArc(int id, int typeCode, const QString &typeName, QWidget *parent)
     : QMyWidget(id, typeCode, typeName, parent)
@@ -24,4 +30,70 @@ QMyArc::QMyArc(int id, int typeCode, const QString &typeName, QWidget *parent)
 void QMyArc::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
+    DrawGeometry::ArcInput in;
+    in.w = getW();
+    in.h = getH();
+    in.knob = getHandleKnob();
+    in.originX = originX;
+    in.originY = originY;
+    in.borderWidth = getBorderWidth();
+    in.arcWidth = getArcWidth();
+    in.selectWidth = getArcSelectWidth();
+    in.start = getArcStartValue();
+    in.end = getArcEndValue();
+    in.rotation = getArcRotation();
+    in.value = getProgValue();
+    const DrawGeometry::ArcLayout l = DrawGeometry::arcLayout(in);
+    setW(l.side);
+    setH(l.side);
+    resize(qMax(0, l.widgetSize.width()), qMax(0, l.widgetSize.height()));
+    setProgX(l.square.x());
+    setProgY(l.square.y());
+    setProgW(l.square.width());
+    setProgH(l.square.height());
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRect box = DrawGeometry::idBox(getW(), originY, getBorderWidth());
+        if (getFlag() == 0) {
+            const bool black =
+                DrawGeometry::idLabelBlack(box, l.square, getProgBackground1(), getBackground1());
+            QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
+            paintBackgroundStep(p, l.square, true);
+            QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
+
+            const auto arcPen = [](int width, const QColor &color, int opacity, int rounded) {
+                if (width <= 0)
+                    return QPen(Qt::transparent, 0);
+                QColor c = color;
+                c.setAlpha(DrawGeometry::clampByte(opacity));
+                return QPen(QBrush(c), width, Qt::SolidLine,
+                            rounded != 0 ? Qt::RoundCap : Qt::FlatCap);
+            };
+            if (getArcWidth() != 0)
+                setArcBackgroundA1(DrawGeometry::clampByte(getArcOpa()));
+            if (getArcSelectWidth() != 0)
+                setArcSelectBackgroundA1(DrawGeometry::clampByte(getArcSelectOpa()));
+            p.setBrush(Qt::NoBrush);
+            p.setPen(arcPen(getArcWidth(), getArcBackground1(), getArcOpa(), getArcRounded()));
+            p.drawArc(l.arcRect, l.start16, l.trackSpan16);
+            p.setPen(arcPen(getArcSelectWidth(), getArcSelectBackground1(), getArcSelectOpa(),
+                            getArcSelectRounded()));
+            if (l.valueSpan16 != 0)
+                p.drawArc(l.arcRect, l.start16, l.valueSpan16);
+
+            if (getHandleBorderWidth() != 0)
+                setHandleBorderColorA(DrawGeometry::clampByte(getHandleBorderOpa()));
+            QMyWidgetPainter::drawShape(
+                p, QMyWidgetPainter::roundedPath(QRectF(l.knob), getHandleRadius()),
+                QMyWidgetPainter::borderPen(getHandleBorderWidth(), getHandleBorderColor(),
+                                            getHandleBorderOpa()),
+                QMyWidgetPainter::fillBrush(getHandleGradMode(), getHandleBackground1(),
+                                            getHandleBackground2(), QRectF(l.knob)));
+            QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
+        } else if (getFlag() == 1) {
+            paintHiddenLook(p, box, getBackground1(), QMyWidgetPainter::idFont());
+        }
+    }
+    finishPaint(true);
 }

@@ -1,6 +1,12 @@
 #include "qmychart.h"
 
+#include "drawgeometry.h"
+#include "qmywidgetpainter.h"
+
 #include <QPaintEvent>
+#include <QPainter>
+
+#include <limits>
 
 QMyChart::QMyChart(int id, int typeCode, const QString &typeName, QWidget *parent)
     : QMyWidget(id, typeCode, typeName, parent)
@@ -46,4 +52,157 @@ QMyChart::QMyChart(int id, int typeCode, const QString &typeName, QWidget *paren
 void QMyChart::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
+    const qint64 t = getChartTickOffset();
+    const qint64 pad = getChartGridPadding();
+    const auto clampInt = [](qint64 v) {
+        return int(
+            qBound<qint64>(std::numeric_limits<int>::min(), v, std::numeric_limits<int>::max()));
+    };
+    const int w = getW();
+    const int h = getH();
+    const int plotW = clampInt(w - 2 * t);
+    const int plotH = clampInt(h - 2 * t);
+    const QRect plot(clampInt(t), clampInt(t), plotW, plotH);
+    resize(w, h);
+    setProgX(plot.x());
+    setProgY(plot.y());
+    setProgW(plot.width());
+    setProgH(plot.height());
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRect box = DrawGeometry::idBox(w, originY, getBorderWidth());
+        if (getFlag() == 0) {
+            const bool black =
+                DrawGeometry::idLabelBlack(box, plot, getProgBackground1(), getBackground1());
+            QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
+
+            // Everything below in doubles: the values come from a file.
+            const double T = double(t), P = double(pad), W = plotW, H = plotH;
+            const double yBottom = T + H - P;
+            const double xLeft = T + P;
+            // No more lines than the widget has pixels.
+            const int maxRows = qMax(0, height());
+            const int maxCols = qMax(0, width());
+            DrawGeometry::AxisTicks ticks[3];
+            const bool tickOn[3] = {getChartTickEnable(0) != 0, getChartTickEnable(1) != 0,
+                                    getChartTickEnable(2) != 0};
+            if (tickOn[2]) {
+                setChartTickMinValue(2, 0);
+                setChartTickMaxValue(2, clampInt(qint64(getChartTickCount(2)) - 1));
+            }
+            for (int a = 0; a < 3; ++a) {
+                if (!tickOn[a])
+                    continue;
+                ticks[a] = a < 2
+                    ? DrawGeometry::axisTicks(yBottom, H - 2 * P, -1, getChartTickCount(a),
+                                              getChartSubTickCount(a), maxRows)
+                    : DrawGeometry::axisTicks(xLeft, W - 2 * P, 1, getChartTickCount(a),
+                                              getChartSubTickCount(a), maxCols);
+            }
+
+            p.setPen(QPen(getChartTickColor(), qMax(0, getChartTickWidth()), Qt::SolidLine));
+            p.setBrush(Qt::NoBrush);
+            for (int a = 0; a < 3; ++a) {
+                const double len = getChartTickLength(a);
+                const double subLen = getChartSubTickLength(a);
+                for (double v : ticks[a].ticks) {
+                    if (a == 0)
+                        p.drawLine(QLineF(T, v, T - len, v));
+                    else if (a == 1)
+                        p.drawLine(QLineF(T + W, v, T + W + len, v));
+                    else
+                        p.drawLine(QLineF(v, T + H, v, T + H + len));
+                }
+                for (double v : ticks[a].subTicks) {
+                    if (a == 0)
+                        p.drawLine(QLineF(T, v, T - subLen, v));
+                    else if (a == 1)
+                        p.drawLine(QLineF(T + W, v, T + W + subLen, v));
+                    else
+                        p.drawLine(QLineF(v, T + H, v, T + H + subLen));
+                }
+            }
+
+            const QFont labelFont = QMyWidgetPainter::projectFont(getChartTickLabelFontID(), 10);
+            for (int a = 0; a < 3; ++a) {
+                if (!tickOn[a] || getChartTickLabelEnable(a) == 0)
+                    continue;
+                const QVector<double> &pos = ticks[a].ticks;
+                const QVector<double> values = DrawGeometry::tickLabelValues(
+                    getChartTickMinValue(a), getChartTickMaxValue(a), pos.size());
+                const double step = ticks[a].step;
+                const double len = getChartTickLength(a);
+                const int stepT = DrawGeometry::truncCoord(step);
+                for (int i = 0; i < pos.size(); ++i) {
+                    QRect r;
+                    QString text;
+                    int flags = 0;
+                    const int across = DrawGeometry::truncCoord(pos[i] - step / 2);
+                    if (a == 0) {
+                        r = QRect(0, across, DrawGeometry::truncCoord(T - len), stepT);
+                        flags = Qt::AlignRight | Qt::AlignVCenter;
+                    } else if (a == 1) {
+                        r = QRect(DrawGeometry::truncCoord(w - T + len), across,
+                                  DrawGeometry::truncCoord(T - len), stepT);
+                        flags = Qt::AlignLeft | Qt::AlignVCenter;
+                    } else {
+                        r = QRect(across, DrawGeometry::truncCoord(h - T + len), stepT,
+                                  DrawGeometry::truncCoord(T - len));
+                        flags = Qt::AlignHCenter | Qt::AlignTop;
+                    }
+                    text = a < 2 ? QString::number(qint64(values[i]))
+                                 : QString::number(values[i], 'g', 6);
+                    QMyWidgetPainter::drawText(p, r, flags, text, labelFont,
+                                               getChartTickLabelColor());
+                }
+            }
+
+            paintBackgroundStep(p, plot, true);
+            QMyWidgetPainter::drawPicture(p, getImageNum(), QRect(originX, originY, w, h),
+                                          getImageColor(), getImageColorOpa(), getImageOpa());
+            QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
+
+            // A dash of no length draws nothing; no gap draws the line solid.
+            if (getChartGridEnable() != 0 && getChartGridDasLength() > 0) {
+                QPen grid(getChartGridColor(), qMax(0, getChartGridDasHight()));
+                if (getChartGridDasGap() > 0)
+                    grid.setDashPattern(
+                        {qreal(getChartGridDasLength()), qreal(getChartGridDasGap())});
+                p.setPen(grid);
+                p.setBrush(Qt::NoBrush);
+                for (int y :
+                     DrawGeometry::gridLines(yBottom, H - 2 * P, -1, getChartGridRow(), maxRows))
+                    p.drawLine(QLineF(T, y, T + W, y));
+                for (int x :
+                     DrawGeometry::gridLines(xLeft, W - 2 * P, 1, getChartGridCol(), maxCols))
+                    p.drawLine(QLineF(x, T + H, x, T));
+            }
+
+            const int seriesCount = qMin(getChartSerCount(), int(SeriesCount));
+            for (int s = 0; s < seriesCount; ++s) {
+                const QVector<double> values = DrawGeometry::seriesValues(getChartSerData(s));
+                const int n = values.size();
+                if (n <= 1)
+                    continue;
+                QPolygon points;
+                points.reserve(n);
+                for (int k = 0; k < n; ++k) {
+                    points.append(DrawGeometry::seriesPoint(
+                        k, n, xLeft, W - 2 * P, yBottom, H - 2 * P, values[k],
+                        getChartTickMinValue(s), getChartTickMaxValue(s)));
+                }
+                QPen pen(QBrush(getChartSerColor(s)), qMax(0, getChartSerDotWidth(s)),
+                         Qt::SolidLine, Qt::RoundCap);
+                p.setPen(pen);
+                p.drawPoints(points);
+                pen.setWidth(qMax(0, getChartSerLineWidth(s)));
+                p.setPen(pen);
+                p.drawPolyline(points);
+            }
+        } else if (getFlag() == 1) {
+            paintHiddenLook(p, box, getBackground1(), QMyWidgetPainter::idFont());
+        }
+    }
+    finishPaint(false);
 }

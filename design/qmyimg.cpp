@@ -1,6 +1,12 @@
 #include "qmyimg.h"
 
+#include "designglobals.h"
+#include "drawgeometry.h"
+#include "qmydrawcache.h"
+#include "qmywidgetpainter.h"
+
 #include <QPaintEvent>
+#include <QPainter>
 
 QMyImg::QMyImg(int id, int typeCode, const QString &typeName, QWidget *parent)
     : QMyWidget(id, typeCode, typeName, parent)
@@ -9,4 +15,18 @@ QMyImg::QMyImg(int id, int typeCode, const QString &typeName, QWidget *parent)
 void QMyImg::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
+    paintPlain(
+        [this](QPainter &p) {
+            QFont font;
+            if (getImageNum() != -1) {
+                font = QMyWidgetPainter::projectFont(getFontID(), 12);
+            } else {
+                font = QFont("SimSun");
+                font.setPointSize(DrawGeometry::imageTextPointSize(getFontSize()));
+            }
+            QMyWidgetPainter::drawText(p, QRect(originX, originY, getW(), getH()),
+                                       int(hAlignFlag() | vAlignFlag()), getText(), font,
+                                       getFontColor());
+        },
+        QMyWidgetPainter::defaultFamilyIdFont());
 }

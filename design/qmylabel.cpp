@@ -1,6 +1,12 @@
 #include "qmylabel.h"
 
+#include "designglobals.h"
+#include "drawgeometry.h"
+#include "qmydrawcache.h"
+#include "qmywidgetpainter.h"
+
 #include <QPaintEvent>
+#include <QPainter>
 
 QMyLabel::QMyLabel(int id, int typeCode, const QString &typeName, QWidget *parent)
     : QMyWidget(id, typeCode, typeName, parent)
@@ -12,4 +18,15 @@ QMyLabel::QMyLabel(int id, int typeCode, const QString &typeName, QWidget *paren
 void QMyLabel::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
+    paintPlain(
+        [this](QPainter &p) {
+            const int b = getBorderWidth();
+            const QRect r = getImageNum() != -1
+                ? QRect(originX, originY, getW(), getH())
+                : QRect(originX + b + 5, originY + b, getW() - 2 * b - 10, getH() - 2 * b);
+            QMyWidgetPainter::drawText(p, r, int(hAlignFlag() | vAlignFlag()), getText(),
+                                       QMyWidgetPainter::projectFont(getFontID(), 12),
+                                       getFontColor());
+        },
+        QMyWidgetPainter::idFont());
 }

@@ -1,6 +1,12 @@
 #include "qmymeter.h"
 
+#include "designglobals.h"
+#include "drawgeometry.h"
+#include "qmydrawcache.h"
+#include "qmywidgetpainter.h"
+
 #include <QPaintEvent>
+#include <QPainter>
 
 QMyMeter::QMyMeter(int id, int typeCode, const QString &typeName, QWidget *parent)
     : QMyWidget(id, typeCode, typeName, parent)
@@ -28,4 +34,62 @@ QMyMeter::QMyMeter(int id, int typeCode, const QString &typeName, QWidget *paren
 void QMyMeter::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
+    const int side = qMin(getW(), getH());
+    setW(side);
+    setH(side);
+    resize(qMax(0, side), qMax(0, side));
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRect area(originX, originY, side, side);
+        const QRect box = DrawGeometry::idBox(side, originY, getBorderWidth());
+        if (getFlag() == 0) {
+            const bool black =
+                DrawGeometry::idLabelBlack(box, area, getProgBackground1(), getBackground1());
+            QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
+            paintBackgroundStep(p, area, true);
+            QMyWidgetPainter::drawPicture(p, getImageNum(), area, getImageColor(),
+                                          getImageColorOpa(), getImageOpa());
+            QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
+
+            const QPoint c = DrawGeometry::meterCentre(side);
+            const int needles = qMin(getMeterPointNum(), int(NeedleCount));
+            for (int i = 0; i < needles; ++i) {
+                p.resetTransform();
+                p.translate(c);
+                const double angle =
+                    DrawGeometry::meterAngle(getMeterRotation(i), getMeterMinValue(i),
+                                             getMeterMaxValue(i), getMeterAngle(i));
+                const int picture = getMeterPointPicID(i);
+                p.setPen(Qt::NoPen);
+                p.setBrush(getMeterPointColor(i));
+                if (picture < 0) {
+                    // -1, and any other negative number from a file: a drawn needle.
+                    p.rotate(angle + 90.0);
+                    p.drawRect(
+                        QRectF(-(getMeterPointW(i) / 2), 0, getMeterPointW(i), getMeterPointR(i)));
+                } else if (picture < imagePaths.size()) {
+                    p.rotate(angle);
+                    const QImage image = QMyDrawCache::image(imagePaths.at(picture));
+                    if (!image.isNull())
+                        p.drawImage(QPoint(-getMeterXPivot(i), -getMeterYPivot(i)), image);
+                } else {
+                    // The library lost this picture: from now on a drawn needle.
+                    setMeterPointPicID(i, -1);
+                    p.rotate(angle);
+                    p.drawRect(QRectF(-getMeterXPivot(i), -getMeterYPivot(i), getMeterPointW(i),
+                                      getMeterPointR(i)));
+                }
+                p.resetTransform();
+            }
+            const int dot = getMeterDotSize();
+            p.setPen(QPen(getMeterDotColor(), 1, Qt::SolidLine));
+            p.setBrush(getMeterDotColor());
+            p.drawEllipse(QRect(c.x() - dot / 2, c.y() - dot / 2, dot, dot));
+            QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
+        } else if (getFlag() == 1) {
+            paintHiddenLook(p, box, getBackground1(), QMyWidgetPainter::idFont());
+        }
+    }
+    finishPaint(true);
 }

@@ -1,6 +1,12 @@
 #include "qmypushbutton.h"
 
+#include "designglobals.h"
+#include "drawgeometry.h"
+#include "qmydrawcache.h"
+#include "qmywidgetpainter.h"
+
 #include <QPaintEvent>
+#include <QPainter>
 
 QMyPushButton::QMyPushButton(int id, int typeCode, const QString &typeName, QWidget *parent)
     : QMyWidget(id, typeCode, typeName, parent)
@@ -12,4 +18,16 @@ QMyPushButton::QMyPushButton(int id, int typeCode, const QString &typeName, QWid
 void QMyPushButton::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
+    paintPlain(
+        [this](QPainter &p) {
+            const int b = getBorderWidth();
+            // With a picture number the text may use the whole inner area.
+            const QRect r = getImageNum() != -1
+                ? QRect(originX + b, originY + b, getW() - 2 * b, getH() - 2 * b)
+                : QRect(originX + b + 5, originY + b, getW() - 2 * b - 10, getH() - 2 * b);
+            QMyWidgetPainter::drawText(p, r, int(hAlignFlag() | vAlignFlag()), getText(),
+                                       QMyWidgetPainter::projectFont(getFontID(), 12),
+                                       getFontColor());
+        },
+        QMyWidgetPainter::idFont());
 }

@@ -1,6 +1,12 @@
 #include "qmyqrcode.h"
 
+#include "designglobals.h"
+#include "drawgeometry.h"
+#include "qmydrawcache.h"
+#include "qmywidgetpainter.h"
+
 #include <QPaintEvent>
+#include <QPainter>
 
 QMyQRCode::QMyQRCode(int id, int typeCode, const QString &typeName, QWidget *parent)
     : QMyWidget(id, typeCode, typeName, parent)
@@ -16,4 +22,45 @@ QMyQRCode::QMyQRCode(int id, int typeCode, const QString &typeName, QWidget *par
 void QMyQRCode::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
+    const int s = qMin(getW(), getH());
+    setW(s);
+    setH(s);
+    resize(qMax(0, s), qMax(0, s));
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRect box = DrawGeometry::qrIdBox(s, originY);
+        if (getFlag() == 0) {
+            const bool black = getProgBackground1().red() == 255 || getFontColor().red() == 255;
+            QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
+            p.setPen(QPen(getBackground1(), 1));
+            p.setBrush(getBackground1());
+            p.drawRect(QRectF(originX, originY, s, s));
+            // No symbol (empty text, or more than the largest version holds): the
+            // background alone.
+            const DrawGeometry::QrSymbol symbol =
+                getText().isEmpty() ? DrawGeometry::QrSymbol() : DrawGeometry::encodeQr(getText());
+            if (symbol.width > 0) {
+                const int n = symbol.width;
+                const qreal mw = qreal(getW()) / n;
+                const qreal mh = qreal(getH()) / n;
+                QPainterPath dark;
+                for (int r = 0; r < n; ++r) {
+                    for (int c = 0; c < n; ++c) {
+                        if (symbol.isDark(r, c))
+                            dark.addRect(QRectF(c * mw, r * mh, mw, mh));
+                    }
+                }
+                dark.setFillRule(Qt::WindingFill);
+                p.setPen(Qt::NoPen);
+                p.setBrush(getFontColor());
+                p.drawPath(dark);
+            }
+            QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
+        } else if (getFlag() == 1) {
+            QMyWidgetPainter::drawHiddenOutline(p, size(), getFontColor());
+            QMyWidgetPainter::drawIdLabel(p, box, getId(), getBackground1().red() == 255);
+        }
+    }
+    finishPaint(true);
 }

@@ -3,6 +3,8 @@
 
 #include "qmywidget.h"
 
+class TextBoxDlg;
+
 // A text box the module lets the user type into.
 class QMyTextBox : public QMyWidget
 {
@@ -10,9 +12,21 @@ class QMyTextBox : public QMyWidget
 
 public:
     QMyTextBox(int id, int typeCode, const QString &typeName, QWidget *parent);
+    ~QMyTextBox() override;
+
+public slots:
+    // Takes the text edited in the box's own dialog.
+    void slotReceText(QString text);
+    void slotFocusOut();
+    // Kind 0 press, 1 move, 2 release.
+    void slotReceMouse(int kind, QMouseEvent *event);
 
 protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    TextBoxDlg *textDlg;
 };
 
 #endif // QMYTEXTBOX_H

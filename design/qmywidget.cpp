@@ -1,8 +1,12 @@
 #include "qmywidget.h"
 
 #include "colorcomponent.h"
+#include "drawgeometry.h"
+#include "qmywidgetpainter.h"
 
 #include <QHash>
+#include <QMouseEvent>
+#include <QPainter>
 
 QMyWidget::QMyWidget(int id, int typeCode, const QString &typeName, QWidget *parent)
     : QWidget(parent)
@@ -426,4 +430,135 @@ bool QMyWidget::setColorValue(const QString &key, const QColor &color)
         return false;
     it->set(*this, it->index, color);
     return true;
+}
+
+// ---- Selecting, moving and resizing ----------------------------------------------------
+
+void QMyWidget::clearDrag()
+{
+    moving = false;
+    for (bool &r : resizing)
+        r = false;
+}
+
+void QMyWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (!selected)
+        emit s_sendPressWnd(this);
+    pressPoint = event->pos();
+    selected = true;
+    clearDrag();
+    const int handle = DrawGeometry::handleAt(handleRects, pressPoint);
+    if (handle >= 0)
+        resizing[handle] = true;
+    else
+        moving = true;
+    repaint();
+}
+
+void QMyWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint p = event->pos();
+    // A press whose release went elsewhere (a context menu opened on it) must not leave
+    // the widget glued to the pointer.
+    if (event->buttons() == Qt::NoButton)
+        clearDrag();
+
+    int handle = -1;
+    for (int i = 0; i < HandleCount; ++i) {
+        if (resizing[i])
+            handle = i;
+    }
+    if (moving || handle >= 0) {
+        DrawGeometry::DragInput in;
+        in.handle = moving ? -1 : handle;
+        in.pointer = p;
+        in.press = pressPoint;
+        in.x = m_X;
+        in.y = m_Y;
+        in.w = m_W;
+        in.h = m_H;
+        in.screenW = width();
+        in.screenH = height();
+        QWidget *canvas = parentWnd ? parentWnd : parentWidget();
+        in.parentW = canvas ? canvas->width() : width();
+        in.parentH = canvas ? canvas->height() : height();
+        in.originX = originX;
+        in.originY = originY;
+        const DrawGeometry::DragResult r = DrawGeometry::dragStep(in);
+        m_W = r.w;
+        m_H = r.h;
+        setPos(r.x, r.y);
+    } else {
+        updateCursor(p);
+    }
+    emit s_sendWndMove(this);
+}
+
+void QMyWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit s_sendPressPos(QPoint(event->pos().x() + m_X, event->pos().y() + m_Y));
+    clearDrag();
+}
+
+void QMyWidget::updateCursor(const QPoint &p)
+{
+    setCursor(DrawGeometry::handleCursor(DrawGeometry::handleAt(handleRects, p)));
+}
+
+void QMyWidget::drawHandles()
+{
+    QPainter p(this);
+    QMyWidgetPainter::drawHandles(p, handleRects, HandleCount);
+}
+
+// ---- Drawing steps shared by the widget types ------------------------------------------
+
+void QMyWidget::paintBackgroundStep(QPainter &p, const QRect &r, bool clip, bool border)
+{
+    setBorderColorA(DrawGeometry::clampByte(m_BorderOpa));
+    const QPen pen =
+        QMyWidgetPainter::borderPen(border ? m_BorderWidth : 0, m_BorderColor, m_BorderOpa);
+    const QBrush brush =
+        QMyWidgetPainter::fillBrush(m_GradMode, m_Background1, m_Background2, QRectF(r));
+    QMyWidgetPainter::drawShape(p, QMyWidgetPainter::roundedPath(QRectF(r), m_Radius), pen, brush,
+                                clip);
+}
+
+void QMyWidget::paintHiddenLook(QPainter &p, const QRect &idBox, const QColor &outline,
+                                const QFont &idFont)
+{
+    QMyWidgetPainter::drawHiddenOutline(p, size(), outline);
+    QMyWidgetPainter::drawIdLabel(p, idBox, m_Id, m_Background1.red() == 255, idFont);
+}
+
+void QMyWidget::paintPlain(const std::function<void(QPainter &)> &text, const QFont &hiddenIdFont)
+{
+    resize(m_W, m_H);
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRect area(originX, originY, m_W, m_H);
+        const QRect box = DrawGeometry::idBox(m_W, originY, m_BorderWidth);
+        if (m_Flag == 0) {
+            const bool black =
+                DrawGeometry::idLabelBlack(box, area, m_ProgBackground1, m_Background1);
+            QMyWidgetPainter::drawIdLabel(p, box, m_Id, black);
+            paintBackgroundStep(p, area, true);
+            QMyWidgetPainter::drawPicture(p, m_ImageNum, area, m_ImageColor, m_ImageColorOpa,
+                                          m_ImageOpa);
+            text(p);
+            QMyWidgetPainter::drawIdLabel(p, box, m_Id, black);
+        } else if (m_Flag == 1) {
+            paintHiddenLook(p, box, m_Background1, hiddenIdFont);
+        }
+    }
+    finishPaint(false);
+}
+
+void QMyWidget::finishPaint(bool cornersOnly)
+{
+    DrawGeometry::layoutHandles(handleRects, width(), height(), cornersOnly);
+    if (selected)
+        drawHandles();
 }

@@ -12,8 +12,12 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
+class QMouseEvent;
 class QPaintEvent;
+class QPainter;
+class QFont;
 
 // The attribute record behind every widget of the design. All ten widget types carry
 // the full set of attributes; each subclass only sets its own defaults and draws.
@@ -112,6 +116,31 @@ protected:
     bool moving = false;
     bool resizing[HandleCount] = {};
     QPoint pressPoint;
+
+    // Selecting, moving and resizing with the mouse.
+public:
+    // Paints the handles with a painter of its own; called last, while selected.
+    void drawHandles();
+    // The hover cursor of the handle under p, or the arrow.
+    void updateCursor(const QPoint &p);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void clearDrag();
+
+    // Drawing steps the widget types share.
+    // Border, fill and (optionally) clip of the rounded outline of r from the released look.
+    void paintBackgroundStep(QPainter &p, const QRect &r, bool clip, bool border = true);
+    // Outline of the whole area and the id label.
+    void paintHiddenLook(QPainter &p, const QRect &idBox, const QColor &outline,
+                         const QFont &idFont);
+    // The whole look of the types drawn on the whole widget (button, label, image); text
+    // draws their text step.
+    void paintPlain(const std::function<void(QPainter &)> &text, const QFont &hiddenIdFont);
+    // Lays out the handle rectangles and draws the handles of a selected widget.
+    void finishPaint(bool cornersOnly);
 
 private:
     template<std::size_t N> static std::array<QColor, N> opaqueBlack()

@@ -67,6 +67,7 @@ private slots:
 
     void ticks_data();
     void ticks();
+    void lineCaps();
     void labelValues_data();
     void labelValues();
     void series_data();
@@ -766,9 +767,20 @@ void TestDrawGeometry::ticks()
     QFETCH(int, subCount);
     QFETCH(QVector<double>, ticks);
     QFETCH(QVector<double>, subTicks);
-    const AxisTicks a = axisTicks(start, length, dir, count, subCount);
+    const AxisTicks a = axisTicks(start, length, dir, count, subCount, 1000);
     QCOMPARE(a.ticks, ticks);
     QCOMPARE(a.subTicks, subTicks);
+}
+
+void TestDrawGeometry::lineCaps()
+{
+    // A span of 2^31 pixels from a file draws no more lines than the widget has pixels.
+    const AxisTicks a = axisTicks(0, 2147483648.0, 1, intMax, intMax, 150);
+    QCOMPARE(a.ticks.size(), 151);
+    QVERIFY(a.subTicks.size() <= 150);
+    QCOMPARE(a.ticks.last(), 2147483648.0);
+    QCOMPARE(gridLines(0, -2147483648.0, -1, intMax, 80).size(), 81);
+    QCOMPARE(axisTicks(0, 100, 1, 5, 3, 0).ticks.size(), 1);
 }
 
 void TestDrawGeometry::labelValues_data()
@@ -839,7 +851,7 @@ void TestDrawGeometry::grid()
     QFETCH(int, dir);
     QFETCH(int, count);
     QFETCH(QVector<int>, lines);
-    QCOMPARE(gridLines(start, length, dir, count), lines);
+    QCOMPARE(gridLines(start, length, dir, count, 1000), lines);
 }
 
 void TestDrawGeometry::seriesPoints_data()

@@ -1,0 +1,888 @@
+#include "designglobals.h"
+#include "qmydrawcache.h"
+#include "qmytextbox.h"
+#include "qmywidget.h"
+#include "qmywidgetfactory.h"
+#include "qmywidgetpainter.h"
+#include "textboxdlg.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QtTest>
+
+#include <limits>
+
+// The widgets as they draw on a page: probes of single pixels after a paint, what a paint
+// writes back into the model, the project fonts and the cases that come only from a file.
+namespace {
+
+const QColor pageColour(255, 255, 255);
+const char *const dejaVu = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+
+bool near(const QColor &a, const QColor &b, int tolerance = 8)
+{
+    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
+        && qAbs(a.blue() - b.blue()) <= tolerance;
+}
+
+QString describe(const QColor &c)
+{
+    return QString("(%1,%2,%3,%4)").arg(c.red()).arg(c.green()).arg(c.blue()).arg(c.alpha());
+}
+
+#define QCOMPARE_COLOUR(actual, expected)                                                          \
+    QVERIFY2(near(actual, expected),                                                               \
+             qPrintable(describe(actual) + " expected " + describe(expected)))
+
+// Counts the pixels of a box that are clearly red and clearly dark (the id label's two
+// colours).
+void labelColours(const QImage &img, const QRect &box, int &red, int &dark)
+{
+    red = dark = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const QColor c = img.pixelColor(x, y);
+            if (c.red() > 180 && c.green() < 90 && c.blue() < 90)
+                ++red;
+            else if (c.red() < 90 && c.green() < 90 && c.blue() < 90)
+                ++dark;
+        }
+    }
+}
+
+} // namespace
+
+class TestWidgetDrawing : public QObject
+{
+    Q_OBJECT
+
+private:
+    QWidget *page = nullptr;
+    QString projectDir;
+
+    QMyWidget *make(int type, int id = 1)
+    {
+        QMyWidget *w = QMyWidgetFactory::create(type, id, page);
+        w->setPos(10, 10);
+        w->setSelected(false);
+        w->show();
+        return w;
+    }
+
+    // The widget as the page shows it after it has been painted once.
+    QImage shot(QMyWidget *w)
+    {
+        w->repaint();
+        QCoreApplication::processEvents();
+        return page->grab(w->geometry()).toImage();
+    }
+
+    QString writeImage(const QString &name, const QImage &img)
+    {
+        const QString path = QDir::current().absoluteFilePath(name);
+        img.save(path);
+        return path;
+    }
+
+    // A 100 x 50 picture whose pixel (x, y) is (x, y, 100).
+    QImage coordinatePicture(int w, int h)
+    {
+        QImage img(w, h, QImage::Format_ARGB32);
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x)
+                img.setPixel(x, y, qRgba(x, y, 100, 255));
+        }
+        return img;
+    }
+
+    void writeFontParam(int n, const QString &size, const QString &ttf)
+    {
+        QSettings ini(projectDir + QString("/tempFonts/%1.ini").arg(n), QSettings::IniFormat);
+        ini.setValue("FontParam/fontName", "f");
+        ini.setValue("FontParam/fontSize", size);
+        ini.setValue("FontParam/fontTtf", ttf);
+        ini.setValue("FontParam/fontBbp", "4");
+        ini.setValue("FontParam/fontText", "abc");
+        ini.sync();
+    }
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void newButton();
+    void borderAndBorderAlpha();
+    void roundedCornersKeepTheIdLabel();
+    void idLabelColours();
+    void picturePlacementAndTint();
+    void pictureNumbersThatNameNoImage();
+    void hiddenAndHandlesOnlyLooks();
+    void buttonAndLabelTextRectangles();
+
+    void progressBar();
+    void progressPicture();
+    void slider();
+    void arc();
+    void qrCode();
+    void meter();
+    void meterNeedlePictures();
+    void chart();
+    void chartBottomAxisDisabled();
+
+    void textBox();
+    void textBoxDialogKeepsPlainText();
+
+    void projectFonts();
+    void fontRegisteredOncePerFile();
+
+    void degenerateChart();
+    void degenerateOthers();
+};
+
+void TestWidgetDrawing::initTestCase()
+{
+    projectDir = QDir::current().absoluteFilePath("project");
+    QDir(projectDir).removeRecursively();
+    QVERIFY(QDir().mkpath(projectDir + "/tempFonts"));
+    QVERIFY(QDir().mkpath(projectDir + "/tempTtf"));
+    currentProjectPath = projectDir + "/demo.yBEX";
+
+    page = new QWidget;
+    page->resize(800, 480);
+    page->setAutoFillBackground(true);
+    QPalette pal = page->palette();
+    pal.setColor(QPalette::Window, pageColour);
+    page->setPalette(pal);
+    page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(page));
+}
+
+void TestWidgetDrawing::cleanup()
+{
+    qDeleteAll(page->findChildren<QMyWidget *>(QString(), Qt::FindDirectChildrenOnly));
+    imagePaths.clear();
+    QDir(projectDir + "/tempFonts").removeRecursively();
+    QDir().mkpath(projectDir + "/tempFonts");
+}
+
+void TestWidgetDrawing::newButton()
+{
+    QMyWidget *b = make(0);
+    const QImage img = shot(b);
+    QCOMPARE(img.size(), QSize(60, 30));
+    QCOMPARE_COLOUR(img.pixelColor(1, 28), QColor(200, 200, 200));
+    QCOMPARE_COLOUR(img.pixelColor(58, 28), QColor(200, 200, 200));
+    int red = 0, dark = 0;
+    labelColours(img, QRect(47, 0, 13, 10), red, dark);
+    QVERIFY(red > 3);
+    // The text is black, centred in (5, 0, 50, 30).
+    labelColours(img, QRect(5, 5, 50, 20), red, dark);
+    QVERIFY(dark > 10);
+    labelColours(img, QRect(0, 0, 5, 30), red, dark);
+    QCOMPARE(dark, 0);
+}
+
+void TestWidgetDrawing::borderAndBorderAlpha()
+{
+    QMyWidget *b = make(1);
+    b->setText(QString());
+    b->setBorderWidth(4);
+    b->setBorderColor(QColor(0, 0, 255, 17));
+    b->setBorderOpa(255);
+    const QImage img = shot(b);
+    QCOMPARE(b->getBorderColorA(), 255); // the paint set the alpha to the opacity
+    QCOMPARE_COLOUR(img.pixelColor(0, 15), QColor(0, 0, 255));
+    QCOMPARE_COLOUR(img.pixelColor(3, 15), QColor(0, 0, 255));
+    QCOMPARE_COLOUR(img.pixelColor(4, 15), QColor(200, 200, 200));
+    QCOMPARE_COLOUR(img.pixelColor(30, 25), QColor(200, 200, 200));
+    QCOMPARE_COLOUR(img.pixelColor(30, 26), QColor(0, 0, 255));
+
+    // No border width: no line at all, whatever the colour.
+    b->setBorderWidth(0);
+    b->setBorderColor(QColor(0, 0, 0));
+    const QImage plain = shot(b);
+    QCOMPARE_COLOUR(plain.pixelColor(0, 15), QColor(200, 200, 200));
+
+    // Opacities outside 0..255 from a file are clamped for drawing.
+    b->setBorderWidth(2);
+    b->setBorderOpa(400);
+    shot(b);
+    QCOMPARE(b->getBorderColorA(), 255);
+    QCOMPARE(b->getBorderOpa(), 400);
+}
+
+void TestWidgetDrawing::roundedCornersKeepTheIdLabel()
+{
+    QMyWidget *b = make(0, 7);
+    b->setRadius(15);
+    const QImage img = shot(b);
+    QCOMPARE_COLOUR(img.pixelColor(0, 29), pageColour);
+    QCOMPARE_COLOUR(img.pixelColor(1, 1), pageColour);
+    QCOMPARE_COLOUR(img.pixelColor(15, 15), QColor(200, 200, 200));
+    // The label's part outside the rounded corner is its first copy, over the page.
+    int red = 0, dark = 0;
+    labelColours(img, QRect(47, 0, 13, 10), red, dark);
+    QVERIFY(red > 3);
+}
+
+void TestWidgetDrawing::idLabelColours()
+{
+    QMyWidget *b = make(0, 8);
+    b->setText(QString());
+    b->setProgBackground1(QColor(255, 0, 0));
+    QImage img = shot(b);
+    int red = 0, dark = 0;
+    labelColours(img, QRect(47, 0, 13, 10), red, dark);
+    QVERIFY(dark > 3);
+    QCOMPARE(red, 0);
+
+    // Hidden look: black for a white background, red for (254, 255, 255).
+    b->setFlag(1);
+    b->setBackground1(QColor(255, 255, 255));
+    img = shot(b);
+    labelColours(img, QRect(47, 0, 13, 10), red, dark);
+    QVERIFY(dark > 3);
+    QCOMPARE(red, 0);
+    b->setBackground1(QColor(254, 255, 255));
+    img = shot(b);
+    labelColours(img, QRect(47, 0, 13, 10), red, dark);
+    QVERIFY(red > 3);
+}
+
+void TestWidgetDrawing::picturePlacementAndTint()
+{
+    imagePaths << writeImage("coords.png", coordinatePicture(100, 50))
+               << writeImage("small.png", coordinatePicture(20, 10));
+    QMyWidget *img = make(2);
+    img->setImageNum(0);
+    QImage shown = shot(img);
+    // Columns 20..79 and rows 10..39 of the picture, drawn at (0, 0).
+    QCOMPARE_COLOUR(shown.pixelColor(0, 20), QColor(20, 30, 100));
+    QCOMPARE_COLOUR(shown.pixelColor(30, 29), QColor(50, 39, 100));
+
+    // A smaller picture is centred: 20 x 10 in 61 x 31 at (20, 10).
+    img->setW(61);
+    img->setH(31);
+    img->setImageNum(1);
+    shown = shot(img);
+    shown = page->grab(QRect(img->x(), img->y(), 61, 31)).toImage();
+    QCOMPARE_COLOUR(shown.pixelColor(20, 10), QColor(0, 0, 100));
+    QCOMPARE_COLOUR(shown.pixelColor(39, 19), QColor(19, 9, 100));
+    QCOMPARE_COLOUR(shown.pixelColor(19, 10), QColor(200, 200, 200));
+
+    // Full tint, then half opacity without tint.
+    img->setImageColor(QColor(255, 0, 0));
+    img->setImageColorOpa(255);
+    shown = shot(img);
+    QCOMPARE_COLOUR(shown.pixelColor(25, 12), QColor(255, 0, 0));
+    img->setImageColorOpa(0);
+    img->setImageOpa(128);
+    shown = shot(img);
+    const QColor half = shown.pixelColor(20, 10); // (0,0,100) half over (200,200,200)
+    QCOMPARE_COLOUR(half, QColor(100, 100, 150));
+
+    // Out-of-range strengths from a file are clamped.
+    img->setImageColorOpa(100000);
+    img->setImageOpa(-50);
+    shown = shot(img);
+    QCOMPARE_COLOUR(shown.pixelColor(25, 12), QColor(200, 200, 200)); // alpha 0
+    QCOMPARE(img->getImageColorOpa(), 100000);
+}
+
+void TestWidgetDrawing::pictureNumbersThatNameNoImage()
+{
+    imagePaths << writeImage("coords.png", coordinatePicture(100, 50));
+    QMyWidget *b = make(0);
+    b->setBackground1(QColor(10, 200, 10));
+    for (int n : {1, -5, std::numeric_limits<int>::min()}) {
+        b->setImageNum(n);
+        const QImage img = shot(b);
+        QCOMPARE_COLOUR(img.pixelColor(2, 28), QColor(10, 200, 10));
+        QCOMPARE(b->getImageNum(), n);
+        int red = 0, dark = 0;
+        labelColours(img, QRect(0, 5, 60, 20), red, dark);
+        QVERIFY(dark > 10); // the text is still drawn
+    }
+    // A missing file draws nothing and reports nothing.
+    imagePaths[0] = QDir::current().absoluteFilePath("missing.png");
+    b->setImageNum(0);
+    QCOMPARE_COLOUR(shot(b).pixelColor(2, 28), QColor(10, 200, 10));
+}
+
+void TestWidgetDrawing::hiddenAndHandlesOnlyLooks()
+{
+    QMyWidget *b = make(0);
+    b->setFlag(1);
+    b->setBackground1(QColor(0, 0, 255));
+    QImage img = shot(b);
+    QCOMPARE_COLOUR(img.pixelColor(30, 15), pageColour);
+    QCOMPARE_COLOUR(img.pixelColor(0, 15), QColor(0, 0, 255));
+    QCOMPARE_COLOUR(img.pixelColor(2, 15), pageColour);
+
+    b->setFlag(2);
+    b->setSelected(true);
+    img = shot(b);
+    QCOMPARE_COLOUR(img.pixelColor(30, 15), pageColour);
+    QCOMPARE_COLOUR(img.pixelColor(0, 22), pageColour);
+    QCOMPARE_COLOUR(img.pixelColor(2, 2), QColor(0, 0, 255)); // handle 0
+    QCOMPARE_COLOUR(img.pixelColor(0, 0), QColor(0, 0, 0)); // its outline
+    QCOMPARE_COLOUR(img.pixelColor(56, 26), QColor(0, 0, 255)); // handle 7
+    QCOMPARE(b->getHandleRect(7), QRect(53, 23, 6, 6));
+}
+
+void TestWidgetDrawing::buttonAndLabelTextRectangles()
+{
+    // Left-aligned text starts 5 pixels inside the border without a picture number and at
+    // the border with one (even one that names no image).
+    for (int type : {0, 1}) {
+        QMyWidget *w = make(type);
+        w->setText("MMMM");
+        w->setHAlign(1);
+        w->setBorderWidth(2);
+        w->setBorderColor(QColor(200, 200, 200));
+        const auto firstDarkColumn = [&]() {
+            const QImage img = shot(w);
+            for (int x = 0; x < img.width(); ++x) {
+                for (int y = 0; y < img.height(); ++y) {
+                    if (img.pixelColor(x, y).red() < 100)
+                        return x;
+                }
+            }
+            return -1;
+        };
+        const int without = firstDarkColumn();
+        QVERIFY2(without >= 7 && without <= 9, qPrintable(QString::number(without)));
+        w->setImageNum(3);
+        const int with = firstDarkColumn();
+        if (type == 0)
+            QVERIFY2(with >= 2 && with <= 4, qPrintable(QString::number(with)));
+        else
+            QVERIFY2(with >= 0 && with <= 2, qPrintable(QString::number(with)));
+        delete w;
+    }
+}
+
+void TestWidgetDrawing::progressBar()
+{
+    QMyWidget *p = make(3);
+    QImage img = shot(p);
+    QCOMPARE_COLOUR(img.pixelColor(11, 15), QColor(0, 0, 0));
+    QCOMPARE_COLOUR(img.pixelColor(12, 15), QColor(200, 200, 200));
+    p->setProgDir(1);
+    img = shot(p);
+    QCOMPARE_COLOUR(img.pixelColor(48, 15), QColor(0, 0, 0));
+    QCOMPARE_COLOUR(img.pixelColor(47, 15), QColor(200, 200, 200));
+
+    // Bar border alpha follows its opacity, like the background's.
+    p->setProgDir(0);
+    p->setProgValue(150);
+    p->setProgBorderWidth(1);
+    p->setProgBorderColor(QColor(255, 0, 0, 3));
+    p->setProgBorderOpa(255);
+    img = shot(p);
+    QCOMPARE(p->getProgBorderColorA(), 255);
+    QCOMPARE_COLOUR(img.pixelColor(59, 15), QColor(255, 0, 0));
+    QCOMPARE_COLOUR(img.pixelColor(30, 15), QColor(0, 0, 0));
+}
+
+void TestWidgetDrawing::progressPicture()
+{
+    imagePaths << writeImage("coords.png", coordinatePicture(100, 50));
+    QMyWidget *p = make(3);
+    p->setW(100);
+    p->setH(30);
+    p->setProgValue(50);
+    p->setBorderWidth(3);
+    p->setBorderColor(QColor(0, 0, 255));
+    p->setProgImageNum(0);
+    QImage img = shot(p);
+    // No background border under a picture bar; the picture is cut around its middle to
+    // the bar (0, 0, 50, 30).
+    QCOMPARE_COLOUR(img.pixelColor(99, 15), QColor(200, 200, 200));
+    QCOMPARE_COLOUR(img.pixelColor(0, 15), QColor(25, 25, 100));
+    QCOMPARE_COLOUR(img.pixelColor(49, 15), QColor(74, 25, 100));
+    QCOMPARE_COLOUR(img.pixelColor(50, 15), QColor(200, 200, 200));
+
+    // A picture number past the list or negative draws no picture.
+    for (int n : {1, -3}) {
+        p->setProgImageNum(n);
+        img = shot(p);
+        QCOMPARE_COLOUR(img.pixelColor(20, 15), QColor(200, 200, 200));
+        QCOMPARE(p->getProgImageNum(), n);
+    }
+}
+
+void TestWidgetDrawing::slider()
+{
+    QMyWidget *s = make(6);
+    QImage img = shot(s);
+    QCOMPARE(img.size(), QSize(100, 30));
+    QCOMPARE(s->getProgX(), 15);
+    QCOMPARE(s->getProgY(), 0);
+    QCOMPARE(s->getProgW(), 70);
+    QCOMPARE(s->getProgH(), 30);
+    QCOMPARE_COLOUR(img.pixelColor(5, 15), pageColour);
+    QCOMPARE_COLOUR(img.pixelColor(20, 15), QColor(0, 255, 0)); // filled part
+    QCOMPARE_COLOUR(img.pixelColor(43, 15), QColor(255, 0, 0)); // knob centre
+    QCOMPARE_COLOUR(img.pixelColor(70, 15), QColor(0, 0, 0)); // track
+    QCOMPARE_COLOUR(img.pixelColor(95, 15), pageColour);
+
+    s->setHandleKnob(5);
+    img = shot(s);
+    img = page->grab(QRect(s->x(), s->y(), 110, 40)).toImage();
+    QCOMPARE(s->size(), QSize(110, 40));
+    QCOMPARE(QRect(s->getProgX(), s->getProgY(), s->getProgW(), s->getProgH()),
+             QRect(20, 5, 70, 30));
+    QCOMPARE(s->getW(), 100);
+    QCOMPARE_COLOUR(img.pixelColor(48, 20), QColor(255, 0, 0)); // knob centre (48, 20)
+    QCOMPARE(s->getHandleRect(7), QRect(103, 33, 6, 6));
+
+    s->setHandleKnob(0);
+    s->setW(30);
+    s->setH(100);
+    shot(s);
+    QCOMPARE(QRect(s->getProgX(), s->getProgY(), s->getProgW(), s->getProgH()),
+             QRect(0, 15, 30, 70));
+    img = page->grab(QRect(s->x(), s->y(), 30, 100)).toImage();
+    QCOMPARE_COLOUR(img.pixelColor(15, 80), QColor(0, 255, 0)); // filled from the bottom
+    QCOMPARE_COLOUR(img.pixelColor(15, 25), QColor(0, 0, 0));
+}
+
+void TestWidgetDrawing::arc()
+{
+    QMyWidget *a = make(7);
+    QImage img = shot(a);
+    img = page->grab(QRect(a->x(), a->y(), 110, 110)).toImage();
+    QCOMPARE(a->size(), QSize(110, 110));
+    QCOMPARE(a->getW(), 100);
+    QCOMPARE(QRect(a->getProgX(), a->getProgY(), a->getProgW(), a->getProgH()),
+             QRect(5, 5, 100, 100));
+    QCOMPARE_COLOUR(img.pixelColor(91, 29), QColor(255, 0, 0)); // knob at (81, 19)
+    QCOMPARE_COLOUR(img.pixelColor(55, 10), QColor(0, 255, 0)); // value arc at the top
+    QCOMPARE_COLOUR(img.pixelColor(55, 100), QColor(0, 0, 255)); // track at the bottom
+    QCOMPARE_COLOUR(img.pixelColor(55, 55), QColor(200, 200, 200));
+    QCOMPARE_COLOUR(img.pixelColor(2, 2), pageColour);
+    // Corner handles only.
+    QCOMPARE(a->getHandleRect(7), QRect(103, 103, 6, 6));
+    QVERIFY(a->getHandleRect(1).isNull());
+
+    a->setW(150);
+    shot(a);
+    QCOMPARE(a->getW(), 100);
+    QCOMPARE(a->getH(), 100);
+    a->setW(80);
+    a->setHandleKnob(0);
+    shot(a);
+    QCOMPARE(a->size(), QSize(80, 80));
+    QCOMPARE(QRect(a->getProgX(), a->getProgY(), a->getProgW(), a->getProgH()),
+             QRect(0, 0, 80, 80));
+}
+
+void TestWidgetDrawing::qrCode()
+{
+    QMyWidget *q = make(5);
+    QImage img = shot(q);
+    QCOMPARE(img.size(), QSize(53, 53));
+    // Finder pattern: modules of 2.12 pixels, dark ring, light ring, dark centre.
+    QCOMPARE_COLOUR(img.pixelColor(1, 1), QColor(0, 0, 0));
+    QCOMPARE_COLOUR(img.pixelColor(3, 3), QColor(255, 255, 255));
+    QCOMPARE_COLOUR(img.pixelColor(7, 7), QColor(0, 0, 0));
+    QCOMPARE_COLOUR(img.pixelColor(1, 51), QColor(0, 0, 0));
+    QCOMPARE_COLOUR(img.pixelColor(3, 49), QColor(255, 255, 255));
+    QCOMPARE(q->getHandleRect(7), QRect(46, 46, 6, 6));
+    QVERIFY(q->getHandleRect(4).isNull());
+
+    q->setW(100);
+    shot(q);
+    QCOMPARE(q->getW(), 53);
+    QCOMPARE(q->size(), QSize(53, 53));
+
+    // No symbol: the background and the id label only.
+    for (const QString &text : {QString(), QString(3000, 'x')}) {
+        q->setText(text);
+        img = shot(q);
+        QCOMPARE_COLOUR(img.pixelColor(1, 1), QColor(255, 255, 255));
+        QCOMPARE_COLOUR(img.pixelColor(26, 26), QColor(255, 255, 255));
+        int red = 0, dark = 0;
+        labelColours(img, QRect(40, 0, 13, 10), red, dark);
+        QVERIFY(red > 3);
+    }
+}
+
+void TestWidgetDrawing::meter()
+{
+    QMyWidget *m = make(8);
+    QImage img = shot(m);
+    QCOMPARE(img.size(), QSize(100, 100));
+    const QColor needle(150, 200, 100);
+    QCOMPARE_COLOUR(img.pixelColor(20, 49), needle); // points left
+    QCOMPARE_COLOUR(img.pixelColor(70, 49), QColor(200, 200, 200));
+    QCOMPARE_COLOUR(img.pixelColor(49, 49), QColor(0, 0, 0)); // dot
+    QCOMPARE_COLOUR(img.pixelColor(2, 2), pageColour); // circular background
+    m->setMeterRotation(0, 25);
+    img = shot(m);
+    QCOMPARE_COLOUR(img.pixelColor(49, 20), needle); // 12 o'clock
+    QCOMPARE_COLOUR(img.pixelColor(20, 49), QColor(200, 200, 200));
+    m->setMeterRotation(0, 50);
+    QCOMPARE_COLOUR(shot(m).pixelColor(78, 49), needle); // 3 o'clock
+    m->setMeterRotation(0, 100);
+    m->setMeterAngle(0, 270);
+    QCOMPARE_COLOUR(shot(m).pixelColor(49, 78), needle); // 6 o'clock
+
+    m->setH(80);
+    shot(m);
+    QCOMPARE(m->getW(), 80);
+    QCOMPARE(m->size(), QSize(80, 80));
+    QCOMPARE(m->getHandleRect(5), QRect(0, 73, 6, 6));
+    QVERIFY(m->getHandleRect(6).isNull());
+}
+
+void TestWidgetDrawing::meterNeedlePictures()
+{
+    QImage needle(20, 100, QImage::Format_ARGB32);
+    needle.fill(QColor(255, 0, 255));
+    imagePaths << writeImage("needle.png", needle);
+    QMyWidget *m = make(8);
+    m->setMeterPointPicID(0, 0);
+    m->setMeterXPivot(0, 10);
+    m->setMeterYPivot(0, 90);
+    QImage img = shot(m);
+    // Drawn as stored at the value 0: the picture stands up from the centre.
+    QCOMPARE_COLOUR(img.pixelColor(49, 10), QColor(255, 0, 255));
+    QCOMPARE_COLOUR(img.pixelColor(20, 49), QColor(200, 200, 200));
+    QCOMPARE(m->getMeterPointPicID(0), 0);
+
+    // A number past the library becomes -1 at the paint; a negative one is a drawn needle
+    // and stays.
+    m->setMeterPointPicID(0, 1);
+    shot(m);
+    QCOMPARE(m->getMeterPointPicID(0), -1);
+    m->setMeterPointPicID(0, -7);
+    m->setMeterXPivot(0, 0);
+    m->setMeterYPivot(0, 0);
+    img = shot(m);
+    QCOMPARE(m->getMeterPointPicID(0), -7);
+    QCOMPARE_COLOUR(img.pixelColor(20, 49), QColor(150, 200, 100));
+}
+
+void TestWidgetDrawing::chart()
+{
+    QMyWidget *c = make(9);
+    QCOMPARE(c->getChartTickMaxValue(2), 400);
+    QImage img = shot(c);
+    QCOMPARE(img.size(), QSize(200, 150));
+    QCOMPARE(QRect(c->getProgX(), c->getProgY(), c->getProgW(), c->getProgH()),
+             QRect(25, 25, 150, 100));
+    QCOMPARE(c->getChartTickMinValue(2), 0);
+    QCOMPARE(c->getChartTickMaxValue(2), 4);
+    QCOMPARE(c->getChartTickMaxValue(0), 400);
+
+    QCOMPARE_COLOUR(img.pixelColor(21, 115), QColor(0, 0, 0)); // left tick
+    QCOMPARE_COLOUR(img.pixelColor(23, 105), QColor(0, 0, 0)); // its sub-tick
+    QCOMPARE_COLOUR(img.pixelColor(19, 105), pageColour);
+    QCOMPARE_COLOUR(img.pixelColor(178, 35), QColor(0, 0, 0)); // right tick
+    QCOMPARE_COLOUR(img.pixelColor(100, 128), QColor(0, 0, 0)); // bottom tick
+    QCOMPARE_COLOUR(img.pixelColor(90, 120), QColor(200, 200, 200)); // plot area
+    QCOMPARE_COLOUR(img.pixelColor(10, 10), pageColour);
+    QCOMPARE_COLOUR(img.pixelColor(35, 55), QColor(200, 100, 0)); // series 0, point 0
+    QCOMPARE_COLOUR(img.pixelColor(165, 75), QColor(100, 0, 0)); // series 1, point 3
+    QCOMPARE_COLOUR(img.pixelColor(56, 85), QColor(100, 0, 0)); // its line
+    QCOMPARE_COLOUR(img.pixelColor(26, 95), QColor(255, 255, 255)); // grid dash
+    int red = 0, dark = 0;
+    labelColours(img, QRect(0, 105, 19, 20), red, dark); // label "0"
+    QVERIFY(red > 3);
+
+    // One series only: the second one's values stay.
+    c->setChartSerCount(1);
+    img = shot(c);
+    QCOMPARE_COLOUR(img.pixelColor(56, 85), QColor(200, 200, 200));
+    QCOMPARE(c->getChartSerData(1), QString("100/200/100/200"));
+}
+
+void TestWidgetDrawing::chartBottomAxisDisabled()
+{
+    QMyWidget *c = make(9);
+    c->setChartTickEnable(2, 0);
+    shot(c);
+    QCOMPARE(c->getChartTickMaxValue(2), 400);
+    c->setChartTickEnable(2, 1);
+    c->setFlag(1);
+    shot(c);
+    QCOMPARE(c->getChartTickMaxValue(2), 400); // not drawn normally: no write-back
+    QCOMPARE(c->getProgW(), 150);
+}
+
+void TestWidgetDrawing::textBox()
+{
+    QMyWidget *w = make(4);
+    auto *box = qobject_cast<QMyTextBox *>(w);
+    QVERIFY(box);
+    QSignalSpy pressed(w, SIGNAL(s_sendPressWnd(QMyWidget *)));
+    QCOMPARE(w->getSignalMode(), 1);
+    box->slotReceText(QString::fromUtf8("一二三\n"));
+    QCOMPARE(w->getSignalMode(), 0);
+    QCOMPARE(w->getLongTextLen(), 10);
+    QCOMPARE(pressed.count(), 1);
+    box->slotReceText("abc");
+    QCOMPARE(w->getLongTextLen(), 10);
+    QCOMPARE(w->getText(), QString("abc"));
+
+    // No clip: a rounded box draws its text to the corner; a password shows stars.
+    w->setText("W");
+    w->setPasswordMode(1);
+    w->setHAlign(1);
+    QImage img = shot(w);
+    int red = 0, dark = 0;
+    labelColours(img, QRect(5, 0, 20, 30), red, dark);
+    QVERIFY(dark > 2);
+    w->setPasswordMode(2);
+    img = shot(w);
+    labelColours(img, QRect(5, 0, 40, 30), red, dark);
+    QCOMPARE(dark, 0);
+}
+
+void TestWidgetDrawing::textBoxDialogKeepsPlainText()
+{
+    TextBoxDlg dlg;
+    QCOMPARE(dlg.size(), QSize(400, 300));
+    QCOMPARE(dlg.windowTitle(), QString::fromUtf8("文本输入"));
+    QVERIFY(dlg.windowFlags() & Qt::WindowStaysOnTopHint);
+    QSignalSpy sent(&dlg, SIGNAL(s_sendText(QString)));
+    const QString html = "<b>bold</b> &amp; <i>x</i>\nline 2";
+    dlg.showText(html);
+    QVERIFY(dlg.isVisible());
+    auto *ok = dlg.findChild<QPushButton *>("btnOk");
+    QVERIFY(ok);
+    ok->click();
+    QCOMPARE(sent.count(), 1);
+    QCOMPARE(sent.at(0).at(0).toString(), html);
+    QVERIFY(!dlg.isVisible());
+
+    // A second edit starts from the given text, not from the previous one.
+    dlg.showText("new");
+    ok->click();
+    QCOMPARE(sent.at(1).at(0).toString(), QString("new"));
+}
+
+void TestWidgetDrawing::projectFonts()
+{
+    QVERIFY2(QFile::exists(dejaVu), "fonts-dejavu-core is needed");
+    QFile::remove(projectDir + "/tempTtf/DejaVuSans.ttf");
+    QVERIFY(QFile::copy(dejaVu, projectDir + "/tempTtf/DejaVuSans.ttf"));
+
+    // No parameter file: SimSun at the fallback size.
+    QFont f = QMyWidgetPainter::projectFont(0, 12);
+    QCOMPARE(f.family(), QString("SimSun"));
+    QCOMPARE(f.pixelSize(), 12);
+
+    writeFontParam(0, "20", "DejaVuSans.ttf");
+    f = QMyWidgetPainter::projectFont(0, 12);
+    QCOMPARE(f.family(), QString("DejaVu Sans"));
+    QCOMPARE(f.pixelSize(), 20);
+
+    // Only the file name counts, inside tempTtf.
+    writeFontParam(1, "14", "../../../../usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf");
+    f = QMyWidgetPainter::projectFont(1, 12);
+    QCOMPARE(f.family(), QString("SimSun"));
+    QCOMPARE(f.pixelSize(), 14);
+    writeFontParam(1, "14", "/elsewhere/DejaVuSans.ttf");
+    QCOMPARE(QMyWidgetPainter::projectFont(1, 12).family(), QString("DejaVu Sans"));
+
+    // A size that is no number keeps the application's default size.
+    writeFontParam(2, "big", "DejaVuSans.ttf");
+    f = QMyWidgetPainter::projectFont(2, 12);
+    QCOMPARE(f.pixelSize(), -1);
+    QCOMPARE(f.pointSizeF(), QFont().pointSizeF());
+
+    // A text drawn with it: the button's text comes out in the project font's size.
+    writeFontParam(0, "26", "DejaVuSans.ttf");
+    QMyWidget *b = make(0);
+    b->setW(200);
+    b->setH(40);
+    b->setText("H");
+    const QImage img = shot(b);
+    int top = -1, bottom = -1;
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 20; x < 180; ++x) {
+            if (img.pixelColor(x, y).red() < 100) {
+                if (top < 0)
+                    top = y;
+                bottom = y;
+            }
+        }
+    }
+    // DejaVu Sans capital H is 0.73 em: 19 pixels at 26 pixels.
+    QVERIFY2(bottom - top + 1 >= 17 && bottom - top + 1 <= 21,
+             qPrintable(QString("%1..%2").arg(top).arg(bottom)));
+
+    // No project open: no file is looked up.
+    const QString saved = currentProjectPath;
+    currentProjectPath.clear();
+    QCOMPARE(QMyWidgetPainter::projectFont(0, 12).family(), QString("SimSun"));
+    currentProjectPath = saved;
+}
+
+void TestWidgetDrawing::fontRegisteredOncePerFile()
+{
+    QMyDrawCache::clear();
+    const QString ttf = projectDir + "/tempTtf/Copy.ttf";
+    QFile::remove(ttf);
+    QVERIFY(QFile::copy(dejaVu, ttf));
+    writeFontParam(0, "16", "Copy.ttf");
+    QMyWidget *b = make(0);
+    for (int i = 0; i < 20; ++i)
+        shot(b);
+    QCOMPARE(QMyDrawCache::registeredFontCount(), 1);
+    const int families = QFontDatabase().families().size();
+    for (int i = 0; i < 20; ++i)
+        shot(b);
+    QCOMPARE(QFontDatabase().families().size(), families);
+
+    // A changed file is registered anew, replacing the old registration.
+    QFile::remove(ttf);
+    QVERIFY(QFile::copy(QString(dejaVu).replace("DejaVuSans.ttf", "DejaVuSans-Bold.ttf"), ttf));
+    QCOMPARE(QMyDrawCache::ttfFamilies(ttf), QStringList {"DejaVu Sans"});
+    QCOMPARE(QMyDrawCache::registeredFontCount(), 1);
+    QFile::remove(ttf);
+    QVERIFY(QMyDrawCache::ttfFamilies(ttf).isEmpty());
+    QCOMPARE(QMyDrawCache::registeredFontCount(), 0);
+}
+
+void TestWidgetDrawing::degenerateChart()
+{
+    const int big = std::numeric_limits<int>::max();
+    const int small = std::numeric_limits<int>::min();
+    QMyWidget *c = make(9);
+    const auto check = [&](const char *what) {
+        QElapsedTimer t;
+        t.start();
+        shot(c);
+        QVERIFY2(t.elapsed() < 20000, what);
+    };
+    for (int a = 0; a < 4; ++a)
+        c->setChartTickCount(a, 1);
+    c->setChartGridRow(1);
+    c->setChartGridCol(1);
+    c->setChartTickMinValue(0, 7);
+    c->setChartTickMaxValue(0, 7);
+    check("counts of one, empty range");
+    QCOMPARE(c->getChartTickMaxValue(0), 7);
+    QCOMPARE(c->getChartTickMaxValue(2), 0);
+
+    for (int a = 0; a < 4; ++a) {
+        c->setChartTickCount(a, big);
+        c->setChartSubTickCount(a, big);
+        c->setChartTickMinValue(a, small);
+        c->setChartTickMaxValue(a, big);
+    }
+    c->setChartGridRow(big);
+    c->setChartGridCol(big);
+    c->setChartSerCount(big);
+    c->setChartSerData(0, "1e308/-1e308/nan/5");
+    check("extreme counts");
+    QCOMPARE(c->getChartTickCount(0), big);
+    QCOMPARE(c->getChartTickMaxValue(2), big - 1);
+
+    c->setChartTickCount(2, small);
+    c->setChartSubTickCount(0, small);
+    c->setChartGridDasLength(0);
+    c->setChartGridDasGap(-5);
+    check("negative counts, no dash");
+    QCOMPARE(c->getChartTickMaxValue(2), small);
+    c->setChartGridDasLength(-3);
+    c->setChartGridDasGap(0);
+    check("negative dash");
+    c->setChartGridDasLength(big);
+    c->setChartGridDasGap(big);
+    c->setChartGridDasHight(big);
+    check("huge dash");
+
+    c->setChartTickOffset(big);
+    c->setChartGridPadding(small);
+    c->setChartTickLength(0, small);
+    c->setChartTickWidth(-4);
+    c->setChartSerLineWidth(0, -1);
+    c->setChartSerDotWidth(1, big);
+    check("offsets and widths");
+    c->setChartTickOffset(small);
+    c->setChartGridPadding(big);
+    check("negative offset");
+    c->setChartTickOffset(200);
+    check("offset past the size");
+}
+
+void TestWidgetDrawing::degenerateOthers()
+{
+    const int big = std::numeric_limits<int>::max();
+    const int small = std::numeric_limits<int>::min();
+
+    QMyWidget *m = make(8);
+    m->setMeterPointNum(big);
+    for (int i = 0; i < 3; ++i) {
+        m->setMeterMinValue(i, small);
+        m->setMeterMaxValue(i, big);
+        m->setMeterRotation(i, big);
+        m->setMeterAngle(i, big);
+        m->setMeterPointW(i, small);
+        m->setMeterPointR(i, big);
+    }
+    m->setMeterMinValue(1, 5);
+    m->setMeterMaxValue(1, 5);
+    m->setMeterDotSize(small);
+    shot(m);
+    QCOMPARE(m->getMeterMaxValue(0), big);
+
+    QMyWidget *a = make(7);
+    a->setArcStartValue(small);
+    a->setArcEndValue(big);
+    a->setArcRotation(big);
+    a->setProgValue(small);
+    a->setArcWidth(big);
+    a->setArcSelectWidth(small);
+    a->setHandleKnob(small);
+    a->setBorderWidth(big);
+    shot(a);
+    a->setProgValue(big);
+    a->setHandleKnob(40);
+    a->setArcWidth(-3);
+    a->setBorderWidth(small);
+    shot(a);
+
+    QMyWidget *s = make(6);
+    s->setProgValue(small);
+    s->setHandleKnob(-1000);
+    shot(s);
+    s->setProgValue(big);
+    s->setHandleKnob(30);
+    s->setProgRadius(big);
+    s->setRadius(small);
+    shot(s);
+
+    QMyWidget *p = make(3);
+    p->setProgDir(big);
+    shot(p);
+    p->setProgDir(3);
+    p->setProgValue(small);
+    p->setBorderWidth(big);
+    p->setProgBorderWidth(small);
+    p->setGradMode(big);
+    p->setProgGradMode(-1);
+    shot(p);
+
+    QMyWidget *q = make(5);
+    q->setText(QString(5000, QChar(0x4e00)));
+    shot(q);
+    QCOMPARE(q->getW(), 53);
+    q->setText(QString(QChar(0)));
+    shot(q);
+}
+
+QTEST_MAIN(TestWidgetDrawing)
+#include "tst_widgetdrawing.moc"
