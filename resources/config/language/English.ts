@@ -1104,6 +1104,10 @@
 <context>
     <name>TextBoxDlg</name>
     <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
         <source>文本输入</source>
         <translation>Text input</translation>
     </message>
