@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "bootparam.h"
 #include "designglobals.h"
 #include "itemdata.h"
 #include "itemdelegate.h"
@@ -178,6 +179,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), form(new Ui_MainW
     initInstrExamples();
 
     // 29. Boot settings and their dialog.
+    bootParam = new BootParam;
 
     // 30.
     sysDlg = new SysDlg;
@@ -225,12 +227,21 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), form(new Ui_MainW
     // 37.
     qDebug() << "exe path:" << appPath << currentProjectPath;
 
-    // 38. A project named on the command line is opened by the project file's loader.
+    // 38. The project named on the command line. One that cannot be read is not kept as
+    // the open project, so that nothing is ever saved over it.
+    if (currentProjectPath.contains(".yBEX")) {
+        const QString path = currentProjectPath;
+        currentProjectPath.clear();
+        if (openProject(path)) {
+            resultBox->showMes(0, 0, 0, tr("导入成功！"));
+        } else {
+            resultBox->showMes(2, 0, 0,
+                               tr("加载控件错误，可能该项目之前未做保存操作，导入失败！"));
+        }
+    }
     if (!currentProjectPath.contains(".yBEX")) {
         form->groupTimer->hide();
         setTitlePath(appPath);
-    } else {
-        setTitlePath(currentProjectPath);
     }
 }
 
@@ -266,6 +277,7 @@ MainWindow::~MainWindow()
     // 10. property managers and factories, then instrExampleModel
     delete instrExampleModel;
     // 11.
+    delete bootParam;
     delete sysDlg;
     delete helpMenu;
     delete languageDlg;

@@ -77,6 +77,24 @@ public:
 
     // Project file
     bool saveProXml();
+    bool loadProXml();
+    bool readProModelType();
+    bool saveBaudToPro();
+    bool saveBlValueToPro();
+    // Opens the project file at path the way start-up and import do. A file that cannot
+    // be read leaves the open project as it was and returns false.
+    bool openProject(const QString &path);
+    // The import of a chosen file, with its messages.
+    void importProjectFile(const QString &chosen);
+    bool copyDirFiles(const QString &source, const QString &destination);
+    // Image library: imagePaths from the project's image folder and the folder's mirror.
+    void initImageTable();
+    QString getBaudText() const { return baudText; }
+    void setBaudText(const QString &text) { baudText = text; }
+    int getBacklightValue() const { return backlightValue; }
+    void setBacklightValue(int value) { backlightValue = value; }
+    BootParam *getBootParam() const { return bootParam; }
+    bool isAutoSaveRunning() const;
 
     // Property panel
     void resetTimerButtons();
@@ -141,6 +159,8 @@ public slots:
     void slotRecvFramePressPos(QPoint pos);
     void slotTimerClicked(bool checked);
     void on_btnNewPro_clicked();
+    void on_btnLoadPro_clicked();
+    void on_btnSavePro_clicked();
     void on_btnPageAdd_clicked();
     void on_btnPageSub_clicked();
     void on_treeWidget_itemClicked(QTreeWidgetItem *item, int column);
@@ -174,6 +194,9 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    friend class MainWindowLoadTarget;
+    void importProject();
+    void restoreImagesFromMirror();
     void clickTreeItem(QTreeWidgetItem *item);
     void highlightShownItem(bool pageItemAlways, int menuPage);
     QMyWidget *cloneWidget(QMyWidget *source);

@@ -14,6 +14,15 @@ void MainWindow::slotDealIsNo(int code)
     case 1:
         deleteCurrentPage();
         break;
+    case 7:
+        if (saveProXml())
+            resultBox->showMes(0, 0, 0, tr("保存成功！"));
+        else
+            resultBox->showMes(1, 0, 0, tr("路径错误，保存失败！"));
+        break;
+    case 9:
+        importProject();
+        break;
     case 13:
         if (saveProXml()) {
             quitting = true;
@@ -24,7 +33,7 @@ void MainWindow::slotDealIsNo(int code)
         }
         break;
     case 14:
-        // Restoring the image library from its backup comes with the library.
+        restoreImagesFromMirror();
         quitting = true;
         close();
         QCoreApplication::quit();

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "bootparam.h"
 #include "designglobals.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
@@ -49,7 +50,7 @@ void MainWindow::createProject(const QString &chosen)
             QDir().mkdir(folder + "/tempFonts");
             QDir().mkdir(folder + "/tempTtf");
             QDir().mkdir(folder + "/allFile");
-            // Throwing away the old project's unsaved images comes with the image library.
+            restoreImagesFromMirror();
             currentProjectPath = folder + "/" + info.fileName();
             QFile file(currentProjectPath);
             ok = file.open(QIODevice::ReadWrite);
@@ -77,8 +78,9 @@ bool MainWindow::setUpNewDesign(bool newFolder)
         setTitlePath(currentProjectPath);
 
     clearAllPages();
-    // The image, font-library, TrueType and generated-font lists are refilled here by the
-    // image and font library.
+    initImageTable();
+    // The font-library, TrueType and generated-font lists are refilled here by the font
+    // library.
     addPage();
 
     if (frame->getModelType() == 0 || frame->getModelType() == 1)
@@ -99,7 +101,13 @@ bool MainWindow::setUpNewDesign(bool newFolder)
         break;
     }
 
-    // The boot settings are reset here once they have their dialog.
+    // A new project starts with its own boot settings and nine fresh timers, not with
+    // those of the project before. The boot dialog takes a copy here once it exists.
+    bootParam->reset();
+    for (int i = 0; i < 9; ++i) {
+        timerParams[i]->reset();
+        timerParams[i]->setTimerID(i);
+    }
 
     frame->repaint();
     frame->show();

@@ -1,8 +1,275 @@
 #include "mainwindow.h"
+#include "ui_mainwindow.h"
 
-// Writing the project file comes with the project-file reader and writer; until then
-// nothing is saved and the callers hear so.
+#include "bootparam.h"
+#include "designglobals.h"
+#include "pageparam.h"
+#include "projectfile.h"
+#include "projectfolder.h"
+#include "projectloadtarget.h"
+#include "qmyframe.h"
+#include "qmymessagebox.h"
+#include "qmywidget.h"
+#include "qmywidgetfactory.h"
+#include "setscreensizedlg.h"
+#include "sysdlg.h"
+#include "timerparam.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr int AutoSaveInterval = 1200000;
+
+bool isProjectOpen()
+{
+    return currentProjectPath.contains(QLatin1String(".yBEX"));
+}
+
+} // namespace
+
+// Carries a project file's content into the window: its timers, dialogs, canvas, pages
+// and page tree, the way the page commands would build them.
+class MainWindowLoadTarget : public ProjectLoadTarget
+{
+public:
+    explicit MainWindowLoadTarget(MainWindow *window)
+        : w(window)
+    {
+    }
+
+    int imageCount() const override { return imagePaths.size(); }
+    TimerParam *timer(int index) override { return w->getTimerParam(index); }
+    BootParam *bootParam() override { return w->bootParam; }
+    void setModelTypeNow(int series) override { w->screenSizeDlg->setModelType(series); }
+    void setResolutionText(const QString &text) override
+    {
+        w->screenSizeDlg->setResolutionText(text);
+    }
+    void setBaud(const QString &text) override
+    {
+        w->baudText = text;
+        w->sysDlg->setBaud(text);
+    }
+    void setBacklight(int value) override
+    {
+        w->backlightValue = value;
+        w->sysDlg->setBacklight(value);
+    }
+    void setCanvas(int screenType, int series, int width, int height) override
+    {
+        QMyFrame *frame = w->form->frame;
+        frame->setScreenType(screenType);
+        frame->setModelType(series);
+        frame->setFrameW(width);
+        frame->setFrameH(height);
+        frame->show();
+        if (frame->getModelType() == 0 || frame->getModelType() == 1)
+            w->form->btnDownLoadEvent->show();
+    }
+    void bootParamLoaded() override
+    {
+        // The boot dialog takes a copy of the loaded record here once it exists.
+    }
+    int addPage() override
+    {
+        w->addPage();
+        return pageWidgets.size() - 1;
+    }
+    int pageCount() const override { return pageWidgets.size(); }
+    PageParam *page(int index) override { return pageRecords.value(index); }
+    void pageNamed(int index) override
+    {
+        if (QTreeWidgetItem *item = w->form->treeWidget->topLevelItem(index))
+            item->setText(0, QStringLiteral("Page-%1(%2)").arg(index).arg(pageRecords.at(index)->pageName()));
+    }
+    int widgetCount(int page) const override { return pageWidgets.at(page)->size(); }
+    QMyWidget *createWidget(int typeCode, int id) override
+    {
+        return QMyWidgetFactory::create(typeCode, id, w->form->frame);
+    }
+    void addWidget(int page, QMyWidget *widget, const QPoint &pos) override
+    {
+        w->form->frame->connectWidget(widget);
+        pageWidgets.at(page)->append(widget);
+        // A widget of a page other than the shown one (a hand-edited page number) stays
+        // hidden like the rest of its page.
+        widget->setVisible(page == currentPageIndex);
+        widget->setPos(pos.x(), pos.y());
+        w->addTreeWidgetItem(1, page, widget->getTypeCode(), widget->getId(),
+                             widget->getTypeName());
+    }
+    void finish(int savedPage) override
+    {
+        if (QTreeWidgetItem *item = w->form->treeWidget->topLevelItem(savedPage))
+            w->clickTreeItem(item);
+        w->resetTimerButtons();
+        w->form->groupTimer->show();
+        if (w->autoSaveTimer->isActive())
+            w->autoSaveTimer->stop();
+        w->autoSaveTimer->start(AutoSaveInterval);
+        // The download port dialog is told the canvas's module series here once it exists.
+    }
+
+private:
+    MainWindow *w;
+};
+
 bool MainWindow::saveProXml()
 {
-    return false;
+    if (pageWidgets.isEmpty())
+        return true;
+    if (!ProjectFile::isWritable(currentProjectPath))
+        return false;
+
+    ProjectFile::Frame frame;
+    frame.frameW = form->frame->getFrameW();
+    frame.frameH = form->frame->getFrameH();
+    frame.screenType = form->frame->getScreenType();
+    frame.modelType = form->frame->getModelType();
+    frame.dpi = screenSizeDlg->resolutionText();
+    frame.baud = baudText;
+    frame.blValue = backlightValue;
+    frame.currentPageNum = currentPageIndex;
+    // The file holds the boot dialog's own record once the dialog exists.
+    const BootParam boot = bootParam ? *bootParam : BootParam();
+    const QList<TimerParam *> timers(std::begin(timerParams), std::end(timerParams));
+    const QByteArray content =
+        ProjectFile::serialize(frame, boot, timers, pageRecords, pageWidgets);
+    if (!ProjectFile::writeFile(currentProjectPath, content))
+        return false;
+
+    // The mirror follows a save that reached the disk.
+    copyDirFiles(ProjectFolder::subfolder(currentProjectPath, QStringLiteral("tempImages")),
+                 ProjectFolder::subfolder(currentProjectPath, QStringLiteral("backUpImages")));
+    return true;
+}
+
+bool MainWindow::readProModelType()
+{
+    ProjectFile file;
+    if (!file.read(currentProjectPath))
+        return false;
+    int series = 0;
+    if (file.modelType(&series)) {
+        screenSizeDlg->setModelType(series);
+        form->frame->setModelType(series);
+    }
+    return true;
+}
+
+bool MainWindow::loadProXml()
+{
+    ProjectFile file;
+    if (!file.read(currentProjectPath))
+        return false;
+    MainWindowLoadTarget target(this);
+    file.load(target);
+    return true;
+}
+
+bool MainWindow::openProject(const QString &path)
+{
+    // Read and checked before anything changes, so that a file that cannot be read leaves
+    // the open project as it was and is never saved over.
+    ProjectFile file;
+    if (!file.read(path))
+        return false;
+
+    // Unsaved image changes of the project being left are thrown away.
+    if (isProjectOpen() && currentProjectPath != path)
+        restoreImagesFromMirror();
+    currentProjectPath = path;
+
+    QDir().mkdir(ProjectFolder::subfolder(path, QStringLiteral("allFile")));
+    int series = 0;
+    if (file.modelType(&series)) {
+        screenSizeDlg->setModelType(series);
+        form->frame->setModelType(series);
+    }
+    setTitlePath(currentProjectPath);
+    clearAllPages();
+    initImageTable();
+    // The font-library table, the TrueType list and the generated-font list are refilled
+    // here by the font library.
+    MainWindowLoadTarget target(this);
+    file.load(target);
+    return true;
+}
+
+bool MainWindow::saveBaudToPro()
+{
+    return ProjectFile::rewriteFrameElements(currentProjectPath,
+                                             {{QStringLiteral("baud"), baudText}});
+}
+
+bool MainWindow::saveBlValueToPro()
+{
+    return ProjectFile::rewriteFrameElements(
+        currentProjectPath, {{QStringLiteral("blValue"), QString::number(backlightValue)}});
+}
+
+bool MainWindow::copyDirFiles(const QString &source, const QString &destination)
+{
+    return ProjectFolder::mirrorFiles(source, destination);
+}
+
+// Copies the mirror back over the image folder; a missing or failed mirror leaves the
+// images as they are.
+void MainWindow::restoreImagesFromMirror()
+{
+    if (!isProjectOpen())
+        return;
+    copyDirFiles(ProjectFolder::subfolder(currentProjectPath, QStringLiteral("backUpImages")),
+                 ProjectFolder::subfolder(currentProjectPath, QStringLiteral("tempImages")));
+}
+
+bool MainWindow::isAutoSaveRunning() const
+{
+    return autoSaveTimer && autoSaveTimer->isActive();
+}
+
+void MainWindow::on_btnSavePro_clicked()
+{
+    if (!isProjectOpen()) {
+        questionBox->showMes(0, 0, 0, tr("未创建项目，请您先创建项目！"));
+        return;
+    }
+    questionBox->showMes(0, 2, 7, tr("是否保存当前项目？"));
+}
+
+void MainWindow::on_btnLoadPro_clicked()
+{
+    if (!isProjectOpen())
+        questionBox->showMes(0, 2, 9, tr("是否导入项目？"));
+    else
+        questionBox->showMes(
+            0, 2, 9, tr("您是否需要继续导入项目覆盖当前项目？（建议您先保存当前项目再导入！）"));
+}
+
+void MainWindow::importProject()
+{
+    questionBox->hide();
+    const QString chosen =
+        QFileDialog::getOpenFileName(this, tr("导入项目"), QString(), QString("*%1").arg(".yBEX"));
+    if (!chosen.isNull())
+        importProjectFile(chosen);
+}
+
+void MainWindow::importProjectFile(const QString &chosen)
+{
+    if (chosen == currentProjectPath)
+        return;
+    // A path that names no project file changes nothing either.
+    if (!chosen.contains(QLatin1String(".yBEX"))) {
+        resultBox->showMes(2, 0, 0, tr("加载项目路径错误，导入失败！"));
+        return;
+    }
+    if (openProject(chosen))
+        resultBox->showMes(0, 0, 0, tr("导入成功！"));
+    else
+        resultBox->showMes(2, 0, 0, tr("加载控件错误，可能该项目之前未做保存操作，导入失败！"));
 }

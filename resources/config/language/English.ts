@@ -1081,6 +1081,38 @@
         <source>//获取模块的固件版本信息</source>
         <translation>//Obtain module firmware version information</translation>
     </message>
+    <message>
+        <source>保存成功！</source>
+        <translation>Save successfully!</translation>
+    </message>
+    <message>
+        <source>导入成功！</source>
+        <translation>Import successful!</translation>
+    </message>
+    <message>
+        <source>加载控件错误，可能该项目之前未做保存操作，导入失败！</source>
+        <translation>Error loading widgets; the project may never have been saved. Import failed!</translation>
+    </message>
+    <message>
+        <source>加载项目路径错误，导入失败！</source>
+        <translation>Wrong project path, import failed!</translation>
+    </message>
+    <message>
+        <source>是否导入项目？</source>
+        <translation>Import the project?</translation>
+    </message>
+    <message>
+        <source>您是否需要继续导入项目覆盖当前项目？（建议您先保存当前项目再导入！）</source>
+        <translation>Do you want to import a project over the current project? (We suggest saving the current project before importing!)</translation>
+    </message>
+    <message>
+        <source>导入项目</source>
+        <translation>Import project</translation>
+    </message>
+    <message>
+        <source>是否保存当前项目？</source>
+        <translation>Save the current project?</translation>
+    </message>
 </context>
 <context>
     <name>QMyFrame</name>

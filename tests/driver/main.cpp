@@ -1,0 +1,118 @@
+// ybexdriver: drives the designer's own project code headless, for tests and benchmarks.
+//
+//   ybexdriver roundtrip IN.yBEX OUT.yBEX    open IN as at start-up, save it as OUT
+//   ybexdriver rewrite baud|bl PROJECT VALUE rewrite one link setting in place
+
+#include "designglobals.h"
+#include "mainwindow.h"
+#include "projectfile.h"
+#include "qmyframe.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "ybexdriver: %s\n", qPrintable(message));
+    return 1;
+}
+
+int usage()
+{
+    return fail(QStringLiteral("usage: ybexdriver roundtrip IN.yBEX OUT.yBEX\n"
+                               "       ybexdriver rewrite baud|bl PROJECT VALUE"));
+}
+
+// Why a project file cannot be read, in plain words.
+QString readError(const QString &path)
+{
+    ProjectFile file;
+    if (file.read(path))
+        return QString();
+    return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+}
+
+int roundTrip(const QString &in, const QString &out)
+{
+    if (!in.contains(QLatin1String(".yBEX")) || !out.contains(QLatin1String(".yBEX")))
+        return fail(QStringLiteral("project files must have the extension .yBEX"));
+    const QString error = readError(in);
+    if (!error.isEmpty())
+        return fail(error);
+
+    // Opened exactly as at start-up: pre-read, clear, library lists, load.
+    currentProjectPath = in;
+    MainWindow window;
+    if (currentProjectPath != in)
+        return fail(QStringLiteral("cannot load %1").arg(in));
+    // Paint the canvas and the shown page once, as the screen would.
+    if (QMyFrame *frame = window.findChild<QMyFrame *>(QStringLiteral("frame")))
+        frame->grab();
+
+    // Saved as a new project: its folder and subfolders first.
+    const QFileInfo target(out);
+    const QString folder = target.absolutePath();
+    if (!QDir().mkpath(folder))
+        return fail(QStringLiteral("cannot create the folder %1").arg(folder));
+    for (const char *sub : {"tempImages", "tempFonts", "tempTtf", "allFile"})
+        QDir(folder).mkdir(QLatin1String(sub));
+    currentProjectPath = target.absoluteFilePath();
+    QString writeError;
+    if (!ProjectFile::isWritable(currentProjectPath, &writeError))
+        return fail(QStringLiteral("cannot save: %1").arg(writeError));
+    if (!window.saveProXml())
+        return fail(QStringLiteral("cannot save %1").arg(out));
+    window.clearAllPages();
+    return 0;
+}
+
+int rewrite(const QString &which, const QString &project, const QString &value)
+{
+    if (which != QLatin1String("baud") && which != QLatin1String("bl"))
+        return usage();
+    bool ok = true;
+    const int level = value.toInt(&ok);
+    if (which == QLatin1String("bl") && !ok)
+        return fail(QStringLiteral("the backlight value must be a whole number: %1").arg(value));
+    if (!QFileInfo::exists(project))
+        return fail(QStringLiteral("no such project file: %1").arg(project));
+    const QString error = readError(project);
+    if (!error.isEmpty())
+        return fail(error);
+    QString writeError;
+    if (!ProjectFile::isWritable(project, &writeError))
+        return fail(QStringLiteral("cannot rewrite: %1").arg(writeError));
+
+    MainWindow window;
+    currentProjectPath = project;
+    bool done;
+    if (which == QLatin1String("baud")) {
+        window.setBaudText(value);
+        done = window.saveBaudToPro();
+    } else {
+        window.setBacklightValue(level);
+        done = window.saveBlValueToPro();
+    }
+    return done ? 0 : fail(QStringLiteral("cannot rewrite %1").arg(project));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    appPath = QString::fromLocal8Bit(argv[0]);
+    const QStringList args = app.arguments();
+    if (args.size() == 4 && args.at(1) == QLatin1String("roundtrip"))
+        return roundTrip(args.at(2), args.at(3));
+    if (args.size() == 5 && args.at(1) == QLatin1String("rewrite"))
+        return rewrite(args.at(2), args.at(3), args.at(4));
+    return usage();
+}
