@@ -13,7 +13,8 @@ void MainWindow::initImageTable()
     imagePaths.clear();
     if (!currentProjectPath.contains(QLatin1String(".yBEX")))
         return;
-    const QString images = ProjectFolder::subfolder(currentProjectPath, QStringLiteral("tempImages"));
+    const QString images =
+        ProjectFolder::subfolder(currentProjectPath, QStringLiteral("tempImages"));
     QMap<qint64, QString> byId;
     const QFileInfoList files = QDir(images).entryInfoList(QDir::Files | QDir::NoDotAndDotDot);
     for (const QFileInfo &file : files) {
@@ -25,5 +26,6 @@ void MainWindow::initImageTable()
             byId.insert(id, images + QLatin1Char('/') + name);
     }
     imagePaths = byId.values();
-    copyDirFiles(images, ProjectFolder::subfolder(currentProjectPath, QStringLiteral("backUpImages")));
+    copyDirFiles(images,
+                 ProjectFolder::subfolder(currentProjectPath, QStringLiteral("backUpImages")));
 }

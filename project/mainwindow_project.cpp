@@ -38,8 +38,7 @@ class MainWindowLoadTarget : public ProjectLoadTarget
 public:
     explicit MainWindowLoadTarget(MainWindow *window)
         : w(window)
-    {
-    }
+    { }
 
     int imageCount() const override { return imagePaths.size(); }
     TimerParam *timer(int index) override { return w->getTimerParam(index); }
@@ -84,7 +83,8 @@ public:
     void pageNamed(int index) override
     {
         if (QTreeWidgetItem *item = w->form->treeWidget->topLevelItem(index))
-            item->setText(0, QStringLiteral("Page-%1(%2)").arg(index).arg(pageRecords.at(index)->pageName()));
+            item->setText(
+                0, QStringLiteral("Page-%1(%2)").arg(index).arg(pageRecords.at(index)->pageName()));
     }
     int widgetCount(int page) const override { return pageWidgets.at(page)->size(); }
     QMyWidget *createWidget(int typeCode, int id) override

@@ -1,0 +1,563 @@
+// The project file through the main window: a design survives a restart, the commands
+// save and import with their messages, and nothing is lost when a file cannot be read
+// or written.
+
+#include "bootparam.h"
+#include "designglobals.h"
+#include "mainwindow.h"
+#include "pageparam.h"
+#include "projectfile.h"
+#include "qmyframe.h"
+#include "qmymessagebox.h"
+#include "qmywidget.h"
+#include "qmywidgetfactory.h"
+#include "setscreensizedlg.h"
+#include "timerparam.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray("<unreadable>");
+    return f.readAll();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+QString messageOf(QMyMessageBox *box)
+{
+    QLabel *label = box->findChild<QLabel *>(QStringLiteral("labMessage"));
+    return label ? label->text() : QString();
+}
+
+QStringList treeTexts(MainWindow *window)
+{
+    QStringList texts;
+    QTreeWidget *tree = window->findChild<QTreeWidget *>(QStringLiteral("treeWidget"));
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *page = tree->topLevelItem(i);
+        texts.append(page->text(0));
+        for (int j = 0; j < page->childCount(); ++j)
+            texts.append(QLatin1String("  ") + page->child(j)->text(0));
+    }
+    return texts;
+}
+
+QStringList folderFiles(const QString &path)
+{
+    return QDir(path).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+} // namespace
+
+class tst_MainWindowProject : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void designSurvivesARestart();
+    void unreadableStartupProjectIsNotKept_data();
+    void unreadableStartupProjectIsNotKept();
+    void importKeepsTheOpenProjectWhenTheFileCannotBeRead_data();
+    void importKeepsTheOpenProjectWhenTheFileCannotBeRead();
+    void importOpensAnotherProject();
+    void saveCommand();
+    void saveFailureIsReported();
+    void autoSave();
+    void newProjectStartsWithFreshTimers();
+    void quitWithoutSavingRestoresImages();
+    void quitWithoutSavingKeepsImagesWithoutMirror();
+    void mirrorFollowsTheSave();
+    void rewritesThroughTheWindow();
+    void loadRulesThroughTheWindow();
+    void driverRoundTrip();
+    void driverFailures_data();
+    void driverFailures();
+
+private:
+    MainWindow *newWindow(const QString &project = QString());
+    // A project made by the new-project command, with a small design on two pages.
+    QString makeProject(const QString &name);
+
+    MainWindow *window = nullptr;
+    QScopedPointer<QTemporaryDir> tempDir;
+    QString dirPath;
+    QString filePath(const QString &name) const { return dirPath + QLatin1Char('/') + name; }
+};
+
+MainWindow *tst_MainWindowProject::newWindow(const QString &project)
+{
+    if (window) {
+        window->clearAllPages();
+        delete window;
+    }
+    currentProjectPath = project;
+    window = new MainWindow;
+    return window;
+}
+
+void tst_MainWindowProject::init()
+{
+    // A folder of its own for every test and data row.
+    tempDir.reset(new QTemporaryDir);
+    dirPath = tempDir->path();
+    appPath = QStringLiteral("/opt/ybex/ybex");
+    newWindow();
+}
+
+void tst_MainWindowProject::cleanup()
+{
+    window->clearAllPages();
+    delete window;
+    window = nullptr;
+    currentProjectPath.clear();
+    imagePaths.clear();
+}
+
+QString tst_MainWindowProject::makeProject(const QString &name)
+{
+    window->getScreenSizeDlg()->setResolutionText(QStringLiteral("800*480(WVGA1)"));
+    window->createProject(filePath(name + QLatin1String(".yBEX")));
+    const QString path = currentProjectPath;
+    QMyFrame *frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
+
+    QMyWidget *label = QMyWidgetFactory::create(1, 1, frame);
+    label->setText(QStringLiteral("  "));
+    frame->connectWidget(label);
+    pageWidgets.at(0)->append(label);
+    label->setPos(30, 40);
+    window->addTreeWidgetItem(1, 0, 1, 1, label->getTypeName());
+
+    window->addPage();
+    pageRecords.at(1)->setPageName(QStringLiteral("Menu"));
+    EventInfo e;
+    e.setType(1);
+    e.setUserType(9);
+    e.setParam(0, QStringLiteral(" "));
+    pageRecords.at(1)->appendEvent(e);
+    for (int type : {0, 9, 7}) {
+        QMyWidget *w = QMyWidgetFactory::create(type, pageWidgets.at(1)->size() + 1, frame);
+        frame->connectWidget(w);
+        pageWidgets.at(1)->append(w);
+        w->setPos(10 * type, 5);
+        window->addTreeWidgetItem(1, 1, type, w->getId(), w->getTypeName());
+    }
+    pageWidgets.at(1)->at(0)->setEventContent(2, 1, QStringLiteral("user.beep()"));
+    window->getTimerParam(8)->setTimerTime(30);
+    window->getTimerParam(2)->appendEvent(e);
+    window->getBootParam()->setSleepTime(12);
+    window->setBaudText(QStringLiteral("9600"));
+    window->setBacklightValue(70);
+    window->getQuestionBox()->hide();
+    return path;
+}
+
+void tst_MainWindowProject::designSurvivesARestart()
+{
+    const QString path = makeProject(QStringLiteral("demo"));
+    QVERIFY(window->saveProXml());
+    const QByteArray saved = readFile(path);
+    QVERIFY(window->saveProXml());
+    QCOMPARE(readFile(path), saved); // an unchanged design saves to the same bytes
+
+    newWindow(path);
+    QCOMPARE(currentProjectPath, path);
+    QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("导入成功！"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("路径：") + path);
+    QCOMPARE(pageWidgets.size(), 2);
+    QCOMPARE(
+        treeTexts(window),
+        (QStringList {"Page-0", "  Lab-1", "Page-1(Menu)", "  Btn-1", "  Chart-2", "  Arc-3"}));
+    QCOMPARE(currentPageIndex, 1); // the page shown when saving
+    QVERIFY(pageWidgets.at(0)->at(0)->isHidden());
+    QVERIFY(!pageWidgets.at(1)->at(0)->isHidden());
+    QCOMPARE(pageWidgets.at(0)->at(0)->getText(), QStringLiteral("  "));
+    QCOMPARE(pageWidgets.at(0)->at(0)->getGeometryRect().topLeft(), QPoint(30, 40));
+    QCOMPARE(pageRecords.at(1)->events().value(0).param(0), QStringLiteral(" "));
+    QCOMPARE(pageWidgets.at(1)->at(0)->getEventText(2), QStringLiteral("user.beep()"));
+    QCOMPARE(window->getTimerParam(8)->timerTime(), 30);
+    QCOMPARE(window->getTimerParam(2)->events().size(), 1);
+    QCOMPARE(window->getBootParam()->getSleepTime(), 12);
+    QCOMPARE(window->getBaudText(), QStringLiteral("9600"));
+    QCOMPARE(window->getBacklightValue(), 70);
+    QMyFrame *frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
+    QVERIFY(!frame->isHidden());
+    QCOMPARE(frame->getFrameW(), 800);
+    QVERIFY(!window->findChild<QGroupBox *>(QStringLiteral("groupTimer"))->isHidden());
+    QVERIFY(window->isAutoSaveRunning());
+    QVERIFY(QDir(filePath(QStringLiteral("demo/allFile"))).exists());
+
+    frame->grab(); // a paint writes what drawing computes into the model
+    QVERIFY(window->saveProXml());
+    newWindow(path);
+    frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
+    frame->grab();
+    const QByteArray afterPaint = readFile(path);
+    QVERIFY(window->saveProXml());
+    QCOMPARE(QString::fromUtf8(readFile(path)), QString::fromUtf8(afterPaint));
+}
+
+void tst_MainWindowProject::unreadableStartupProjectIsNotKept_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("malformed") << QByteArray("<ui><frame>") << true;
+    QTest::newRow("empty") << QByteArray() << true;
+    QTest::newRow("missing") << QByteArray() << false;
+}
+
+void tst_MainWindowProject::unreadableStartupProjectIsNotKept()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, exists);
+    const QString path = filePath(QStringLiteral("broken/broken.yBEX"));
+    QDir().mkpath(filePath(QStringLiteral("broken")));
+    QFile::remove(path);
+    if (exists)
+        QVERIFY(writeFile(path, content));
+
+    newWindow(path);
+    QCOMPARE(messageOf(window->getResultBox()),
+             QStringLiteral("加载控件错误，可能该项目之前未做保存操作，导入失败！"));
+    QVERIFY(currentProjectPath.isEmpty()); // no project is open, nothing saves over it
+    QCOMPARE(window->windowTitle(), QStringLiteral("路径：/opt/ybex/ybex"));
+    QVERIFY(window->findChild<QGroupBox *>(QStringLiteral("groupTimer"))->isHidden());
+    window->slotTimerAutoSavePro();
+    QCOMPARE(QFile::exists(path), exists);
+    if (exists)
+        QCOMPARE(readFile(path), content);
+    QVERIFY(!QDir(filePath(QStringLiteral("broken/allFile"))).exists());
+}
+
+void tst_MainWindowProject::importKeepsTheOpenProjectWhenTheFileCannotBeRead_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message");
+    const QString loadError =
+        QStringLiteral("加载控件错误，可能该项目之前未做保存操作，导入失败！");
+    QTest::newRow("malformed") << "bad.yBEX" << QByteArray("<ui><page pageid=\"1\">") << loadError;
+    QTest::newRow("missing") << "gone.yBEX" << QByteArray() << loadError;
+    QTest::newRow("not a project file")
+        << "notes.txt" << QByteArray("<ui/>") << QStringLiteral("加载项目路径错误，导入失败！");
+}
+
+void tst_MainWindowProject::importKeepsTheOpenProjectWhenTheFileCannotBeRead()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    const QString path = makeProject(QStringLiteral("kept"));
+    QVERIFY(window->saveProXml());
+    const QString title = window->windowTitle();
+    const QString chosen = filePath(name);
+    if (!content.isEmpty())
+        QVERIFY(writeFile(chosen, content));
+    // An image added since the save stays: the open project is not left.
+    const QString image = filePath(QStringLiteral("kept/tempImages/0_new.png"));
+    QVERIFY(writeFile(image, "png"));
+
+    window->importProjectFile(chosen);
+    QCOMPARE(messageOf(window->getResultBox()), message);
+    QCOMPARE(currentProjectPath, path);
+    QCOMPARE(window->windowTitle(), title);
+    QCOMPARE(pageWidgets.size(), 2);
+    QCOMPARE(pageWidgets.at(1)->size(), 3);
+    QVERIFY(QFile::exists(image));
+    window->slotTimerAutoSavePro();
+    QCOMPARE(QFile::exists(chosen), !content.isEmpty());
+    if (!content.isEmpty())
+        QCOMPARE(readFile(chosen), content);
+}
+
+void tst_MainWindowProject::importOpensAnotherProject()
+{
+    const QString other = makeProject(QStringLiteral("other"));
+    QVERIFY(window->saveProXml());
+    newWindow();
+    const QString first = makeProject(QStringLiteral("first"));
+    QVERIFY(window->saveProXml());
+    // An image added to the first project after its save is thrown away by the import.
+    const QString image = filePath(QStringLiteral("first/tempImages/0_unsaved.png"));
+    QVERIFY(writeFile(image, "png"));
+
+    window->importProjectFile(first); // the open project itself: nothing happens
+    QVERIFY(QFile::exists(image));
+
+    window->importProjectFile(other);
+    QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("导入成功！"));
+    QCOMPARE(currentProjectPath, other);
+    QCOMPARE(window->windowTitle(), QStringLiteral("路径：") + other);
+    QVERIFY(!QFile::exists(image));
+    QCOMPARE(pageWidgets.size(), 2);
+}
+
+void tst_MainWindowProject::saveCommand()
+{
+    window->on_btnSavePro_clicked();
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("未创建项目，请您先创建项目！"));
+    window->on_btnLoadPro_clicked();
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("是否导入项目？"));
+
+    const QString path = makeProject(QStringLiteral("cmd"));
+    window->on_btnSavePro_clicked();
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("是否保存当前项目？"));
+    window->on_btnLoadPro_clicked();
+    QCOMPARE(
+        messageOf(window->getQuestionBox()),
+        QStringLiteral("您是否需要继续导入项目覆盖当前项目？（建议您先保存当前项目再导入！）"));
+    window->getQuestionBox()->hide();
+
+    QVERIFY(writeFile(path, QByteArray()));
+    window->slotDealIsNo(7);
+    QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("保存成功！"));
+    QVERIFY(readFile(path).contains("<pageName>Menu</pageName>"));
+}
+
+void tst_MainWindowProject::saveFailureIsReported()
+{
+    const QString path = makeProject(QStringLiteral("locked"));
+    QVERIFY(window->saveProXml());
+    const QByteArray before = readFile(path);
+    pageRecords.at(0)->setPageName(QStringLiteral("changed"));
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+
+    window->slotDealIsNo(7);
+    QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
+    QCOMPARE(readFile(path), before);
+    window->slotDealIsNo(13); // save and quit: stays when the save fails
+    QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
+    QCOMPARE(readFile(path), before);
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+
+    // A folder that went away: false, and nothing is created.
+    QVERIFY(QDir(filePath(QStringLiteral("locked"))).removeRecursively());
+    QVERIFY(!window->saveProXml());
+    QVERIFY(!QFile::exists(path));
+}
+
+void tst_MainWindowProject::autoSave()
+{
+    window->slotTimerAutoSavePro(); // no project: nothing written, nothing asked
+    QVERIFY(!window->getQuestionBox()->isVisible());
+
+    const QString path = makeProject(QStringLiteral("auto"));
+    QVERIFY(window->isAutoSaveRunning());
+    QVERIFY(writeFile(path, QByteArray()));
+    window->getResultBox()->hide();
+    window->slotTimerAutoSavePro();
+    QVERIFY(readFile(path).contains("<pageName>Menu</pageName>"));
+    QVERIFY(!window->getResultBox()->isVisible());
+}
+
+void tst_MainWindowProject::newProjectStartsWithFreshTimers()
+{
+    makeProject(QStringLiteral("timers"));
+    QCOMPARE(window->getTimerParam(2)->events().size(), 1);
+    window->getTimerParam(8)->setEventText(0, QStringLiteral("old"));
+    window->getScreenSizeDlg()->setResolutionText(QStringLiteral("480*272(HHVGA)"));
+    window->createProject(filePath(QStringLiteral("fresh.yBEX")));
+    for (int i = 0; i < 9; ++i) {
+        TimerParam *t = window->getTimerParam(i);
+        QCOMPARE(t->timerID(), i);
+        QCOMPARE(t->events().size(), 0);
+        QCOMPARE(t->timerTime(), 0);
+        QCOMPARE(t->eventText(0), QString());
+    }
+    QCOMPARE(window->getBootParam()->getSleepTime(), BootParam().getSleepTime());
+    QVERIFY(readFile(currentProjectPath).contains("<frameW>480</frameW>"));
+}
+
+void tst_MainWindowProject::quitWithoutSavingRestoresImages()
+{
+    const QString path = makeProject(QStringLiteral("quit"));
+    const QString images = filePath(QStringLiteral("quit/tempImages"));
+    QVERIFY(writeFile(images + QLatin1String("/0_kept.png"), "a"));
+    QVERIFY(window->saveProXml());
+    QVERIFY(writeFile(images + QLatin1String("/1_new.png"), "b"));
+    QVERIFY(QFile::remove(images + QLatin1String("/0_kept.png")));
+
+    window->slotDealIsNo(14);
+    QCOMPARE(folderFiles(images), QStringList {QStringLiteral("0_kept.png")});
+    QCOMPARE(readFile(images + QLatin1String("/0_kept.png")), QByteArray("a"));
+    Q_UNUSED(path)
+}
+
+void tst_MainWindowProject::quitWithoutSavingKeepsImagesWithoutMirror()
+{
+    makeProject(QStringLiteral("nomirror"));
+    const QString images = filePath(QStringLiteral("nomirror/tempImages"));
+    QVERIFY(writeFile(images + QLatin1String("/0_only.png"), "a"));
+    QVERIFY(QDir(filePath(QStringLiteral("nomirror/backUpImages"))).removeRecursively());
+    window->slotDealIsNo(14);
+    QCOMPARE(folderFiles(images), QStringList {QStringLiteral("0_only.png")});
+}
+
+void tst_MainWindowProject::mirrorFollowsTheSave()
+{
+    makeProject(QStringLiteral("mirror"));
+    const QString images = filePath(QStringLiteral("mirror/tempImages"));
+    const QString mirror = filePath(QStringLiteral("mirror/backUpImages"));
+    QVERIFY(writeFile(images + QLatin1String("/0_a.png"), "a"));
+    QVERIFY(writeFile(images + QLatin1String("/1_b.png"), "b"));
+    QVERIFY(QDir(images).mkdir(QStringLiteral("sub")));
+    QVERIFY(window->saveProXml());
+    QCOMPARE(folderFiles(mirror), (QStringList {"0_a.png", "1_b.png"}));
+    QVERIFY(!QDir(mirror + QLatin1String("/sub")).exists());
+
+    QVERIFY(QFile::remove(images + QLatin1String("/0_a.png")));
+    QVERIFY(window->saveProXml());
+    QCOMPARE(folderFiles(mirror), QStringList {QStringLiteral("1_b.png")});
+    // No staging folders are left beside it.
+    QCOMPARE(QDir(filePath(QStringLiteral("mirror")))
+                 .entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+             (QStringList {"allFile", "backUpImages", "tempFonts", "tempImages", "tempTtf"}));
+
+    // Without an image folder the mirror keeps what it holds.
+    QVERIFY(QDir(images).removeRecursively());
+    QVERIFY(!window->copyDirFiles(images, mirror));
+    QCOMPARE(folderFiles(mirror), QStringList {QStringLiteral("1_b.png")});
+    QVERIFY(!QDir(images).exists());
+}
+
+void tst_MainWindowProject::rewritesThroughTheWindow()
+{
+    const QString path = makeProject(QStringLiteral("rewrite"));
+    QVERIFY(window->saveProXml());
+    window->setBaudText(QStringLiteral("115200"));
+    QVERIFY(window->saveBaudToPro());
+    window->setBacklightValue(20);
+    QVERIFY(window->saveBlValueToPro());
+    const QByteArray rewritten = readFile(path);
+    QVERIFY(rewritten.contains("<baud>115200</baud>"));
+    QVERIFY(rewritten.contains("<blValue>20</blValue>"));
+    // The same as a full save of the design with these values.
+    QVERIFY(window->saveProXml());
+    QCOMPARE(QString::fromUtf8(readFile(path)), QString::fromUtf8(rewritten));
+
+    QVERIFY(window->readProModelType());
+    currentProjectPath = filePath(QStringLiteral("rewrite/none.yBEX"));
+    QVERIFY(!window->saveBaudToPro());
+    QVERIFY(!window->readProModelType());
+    QVERIFY(!QFile::exists(currentProjectPath));
+    currentProjectPath = path;
+}
+
+void tst_MainWindowProject::loadRulesThroughTheWindow()
+{
+    QDir().mkpath(filePath(QStringLiteral("hand")));
+    QDir().mkpath(filePath(QStringLiteral("hand/tempImages")));
+    QVERIFY(writeFile(filePath(QStringLiteral("hand/tempImages/0_a.png")), "a"));
+    QVERIFY(writeFile(filePath(QStringLiteral("hand/tempImages/1_b.png")), "b"));
+    const QString path = filePath(QStringLiteral("hand/hand.yBEX"));
+    QVERIFY(writeFile(path,
+                      "<ui><frame><modelType>1</modelType><frameW>320</frameW>"
+                      "<frameH>240</frameH><currentPageNum>7</currentPageNum>"
+                      "<dpi>320*240(QVGA3)</dpi></frame>"
+                      "<timer timer=\"12\"><timerTime>5</timerTime></timer>"
+                      "<page pageid=\"1\"><ClassName ClassName=\"2\"><imageNum>1</imageNum>"
+                      "<id>4</id></ClassName></page>"
+                      "<page pageid=\"9\"><pageName>Two</pageName>"
+                      "<ClassName ClassName=\"3\"><imageNum>2</imageNum></ClassName></page>"
+                      "</ui>"));
+    newWindow(path);
+    QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("导入成功！"));
+    QCOMPARE(imagePaths.size(), 2);
+    QCOMPARE(treeTexts(window), (QStringList {"Page-0", "  Img-4", "Page-1(Two)", "  Prog-1"}));
+    QCOMPARE(currentPageIndex, 1); // 7 brought into the two pages
+    QCOMPARE(pageWidgets.at(0)->at(0)->getImageNum(), 1);
+    QCOMPARE(pageWidgets.at(1)->at(0)->getImageNum(), -1);
+    QMyFrame *frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
+    QCOMPARE(frame->getModelType(), 1);
+    QCOMPARE(frame->getFrameW(), 320);
+    QCOMPARE(window->getScreenSizeDlg()->modelType(), 1);
+    QCOMPARE(window->getScreenSizeDlg()->resolutionText(), QStringLiteral("320*240(QVGA3)"));
+    QVERIFY(QDir(filePath(QStringLiteral("hand/backUpImages"))).exists());
+
+    // A file with no page: the project is open, no page is shown.
+    QVERIFY(writeFile(path, "<ui><frame><frameW>320</frameW><frameH>240</frameH></frame></ui>"));
+    newWindow(path);
+    QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("导入成功！"));
+    QCOMPARE(pageWidgets.size(), 0);
+    QVERIFY(window->saveProXml()); // no page: nothing written
+    QVERIFY(readFile(path).startsWith("<ui><frame>"));
+}
+
+void tst_MainWindowProject::driverRoundTrip()
+{
+    const QString path = makeProject(QStringLiteral("drive"));
+    QVERIFY(window->saveProXml());
+    const QString driver =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/driver/ybexdriver");
+    const QString out = filePath(QStringLiteral("copy/sub/copy.yBEX"));
+    QCOMPARE(QProcess::execute(driver, {QStringLiteral("roundtrip"), path, out}), 0);
+    QVERIFY(QDir(filePath(QStringLiteral("copy/sub/tempImages"))).exists());
+    const QString again = filePath(QStringLiteral("again/again.yBEX"));
+    QCOMPARE(QProcess::execute(driver, {QStringLiteral("roundtrip"), out, again}), 0);
+    QCOMPARE(QString::fromUtf8(readFile(again)), QString::fromUtf8(readFile(out)));
+
+    QCOMPARE(QProcess::execute(
+                 driver,
+                 {QStringLiteral("rewrite"), QStringLiteral("baud"), out, QStringLiteral("57600")}),
+             0);
+    QCOMPARE(
+        QProcess::execute(
+            driver, {QStringLiteral("rewrite"), QStringLiteral("bl"), out, QStringLiteral("33")}),
+        0);
+    const QByteArray rewritten = readFile(out);
+    QVERIFY(rewritten.contains("<baud>57600</baud>"));
+    QVERIFY(rewritten.contains("<blValue>33</blValue>"));
+}
+
+void tst_MainWindowProject::driverFailures_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("no arguments") << QStringList() << "usage";
+    QTest::newRow("malformed input")
+        << QStringList {"roundtrip", "bad.yBEX", "out.yBEX"} << "cannot read";
+    QTest::newRow("missing input")
+        << QStringList {"roundtrip", "none.yBEX", "out.yBEX"} << "cannot read";
+    QTest::newRow("missing project")
+        << QStringList {"rewrite", "baud", "none.yBEX", "1"} << "no such project file";
+    QTest::newRow("backlight not a number")
+        << QStringList {"rewrite", "bl", "bad.yBEX", "x"} << "whole number";
+    QTest::newRow("rewrite malformed")
+        << QStringList {"rewrite", "baud", "bad.yBEX", "1"} << "cannot read";
+    QTest::newRow("unknown setting")
+        << QStringList {"rewrite", "speed", "bad.yBEX", "1"} << "usage";
+}
+
+void tst_MainWindowProject::driverFailures()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, error);
+    QVERIFY(writeFile(QStringLiteral("bad.yBEX"), "<ui>"));
+    QProcess driver;
+    driver.start(QCoreApplication::applicationDirPath() + QStringLiteral("/driver/ybexdriver"),
+                 args);
+    QVERIFY(driver.waitForFinished(60000));
+    QVERIFY(driver.exitCode() != 0);
+    QVERIFY2(driver.readAllStandardError().contains(error.toUtf8()), qPrintable(error));
+    QCOMPARE(readFile(QStringLiteral("bad.yBEX")), QByteArray("<ui>"));
+    QVERIFY(!QFile::exists(QStringLiteral("none.yBEX")));
+    QVERIFY(!QFile::exists(QStringLiteral("out.yBEX")));
+}
+
+QTEST_MAIN(tst_MainWindowProject)
+#include "tst_mainwindowproject.moc"
