@@ -1,0 +1,703 @@
+#include "designtestutil.h"
+#include "mainwindow.h"
+#include "pagerenamedlg.h"
+#include "qmyframe.h"
+#include "qmymessagebox.h"
+#include "qmywidgetfactory.h"
+#include "setscreensizedlg.h"
+#include "timerparam.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QtTest>
+
+// Pages and their tree, the page commands, widget deletion and the keyboard.
+class TestPageCommands : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void pageTreeTexts();
+    void treeListsWidgetsInListOrder();
+    void dropSelectsTheNewWidgetAlone();
+    void treeClickSwitchesPageAndSelects();
+    void treeClickEdgeCases();
+    void pageAfterDeletion_data();
+    void pageAfterDeletion();
+    void deletePage_data();
+    void deletePage();
+    void lastPageCannotBeDeleted();
+    void staleDeleteAnswer();
+    void pageCopyAndPaste();
+    void pageMenuEnablement();
+    void renameParse_data();
+    void renameParse();
+    void renameCommand();
+    void staleRenameAnswer();
+    void widgetIdFromItemText_data();
+    void widgetIdFromItemText();
+    void keyboard();
+    void keysSkippedWhileEditing();
+    void deleteKeepsTreeAndSheet();
+    void deletedWidgetsLeaveNoDanglingPointer_data();
+    void deletedWidgetsLeaveNoDanglingPointer();
+    void timerClicks();
+    void quitAnswersDoNotAskAgain_data();
+    void quitAnswersDoNotAskAgain();
+    void otherAnswersDoNothing();
+
+private:
+    QTreeWidget *tree() const { return window->findChild<QTreeWidget *>("treeWidget"); }
+    QMyFrame *frame() const { return window->findChild<QMyFrame *>("frame"); }
+    QString message() const
+    {
+        return window->getQuestionBox()->findChild<QLabel *>("labMessage")->text();
+    }
+    QStringList treeTexts() const;
+    QMyWidget *drop(const QString &type, const QPoint &pos);
+    void pages(int n);
+
+    QTemporaryDir dir;
+    MainWindow *window = nullptr;
+};
+
+void TestPageCommands::initTestCase()
+{
+    qRegisterMetaType<QMyWidget *>("QMyWidget *");
+}
+
+void TestPageCommands::init()
+{
+    currentProjectPath.clear();
+    window = new MainWindow;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->getScreenSizeDlg()->setResolutionText("480*272(HHVGA)");
+    static int n = 0;
+    window->createProject(dir.filePath(QString("p%1.yBEX").arg(++n)));
+    QCOMPARE(pageWidgets.size(), 1);
+    frame()->grab(); // the page size comes from a paint
+}
+
+void TestPageCommands::cleanup()
+{
+    window->clearAllPages();
+    window->getQuestionBox()->hide();
+    delete window;
+}
+
+QStringList TestPageCommands::treeTexts() const
+{
+    QStringList texts;
+    for (int i = 0; i < tree()->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *page = tree()->topLevelItem(i);
+        texts << page->text(0);
+        for (int j = 0; j < page->childCount(); ++j)
+            texts << "  " + page->child(j)->text(0);
+    }
+    return texts;
+}
+
+QMyWidget *TestPageCommands::drop(const QString &type, const QPoint &pos)
+{
+    if (!dropTypeName(frame(), type, pos))
+        return nullptr;
+    return pageWidgets.at(currentPageIndex)->last();
+}
+
+void TestPageCommands::pages(int n)
+{
+    while (pageWidgets.size() < n)
+        window->addPage();
+}
+
+void TestPageCommands::pageTreeTexts()
+{
+    pages(3);
+    QCOMPARE(currentPageIndex, 2);
+    pageRecords.at(1)->setPageName("Menu");
+    pageRecords.at(2)->setPageName("  ");
+    window->refreshPageTree();
+    QCOMPARE(treeTexts(), (QStringList {"Page-0", "Page-1(Menu)", "Page-2(  )"}));
+    QCOMPARE(tree()->currentItem(), tree()->topLevelItem(2));
+
+    // Removing a page renumbers the later ones and keeps their names.
+    window->on_treeWidget_itemClicked(tree()->topLevelItem(1), 0);
+    QVERIFY(drop("Arc", QPoint(5, 5)));
+    window->on_btnPageSub_clicked();
+    QCOMPARE(message(), QString("是否删除第1页？"));
+    window->slotDealIsNo(1);
+    QCOMPARE(treeTexts(), (QStringList {"Page-0", "Page-1(  )"}));
+    QCOMPARE(currentPageIndex, 0);
+}
+
+void TestPageCommands::treeListsWidgetsInListOrder()
+{
+    QMyWidget *b = QMyWidgetFactory::create("Btn", 3, frame());
+    QMyWidget *l = QMyWidgetFactory::create("Lab", 1, frame());
+    QMyWidget *i = QMyWidgetFactory::create("Img", 2, frame());
+    *pageWidgets.at(0) << b << l << i;
+    window->refreshPageTree();
+    QCOMPARE(treeTexts(), (QStringList {"Page-0", "  Btn-3", "  Lab-1", "  Img-2"}));
+    QVERIFY(!tree()->topLevelItem(0)->child(0)->icon(0).isNull());
+
+    // Action other than 1, or a page beyond the tree: nothing.
+    window->slotTreeWidget(0, 0, 7, 4, "Arc");
+    window->slotTreeWidget(2, 0, 7, 4, "Arc");
+    window->slotTreeWidget(1, 1, 7, 4, "Arc");
+    window->addTreeWidgetItem(1, -1, 7, 4, "Arc");
+    QCOMPARE(tree()->topLevelItem(0)->childCount(), 3);
+    window->addTreeWidgetItem(1, 0, 7, 4, "Arc");
+    QCOMPARE(tree()->topLevelItem(0)->child(3)->text(0), QString("Arc-4"));
+}
+
+void TestPageCommands::dropSelectsTheNewWidgetAlone()
+{
+    QMyWidget *first = drop("Btn", QPoint(10, 10));
+    QMyWidget *second = drop("Meter", QPoint(100, 10));
+    QVERIFY(first && second);
+    QVERIFY(!first->isSelected());
+    QVERIFY(second->isSelected());
+    QCOMPARE(window->getCurrentWidget(), second);
+    QCOMPARE(frame()->getCurrentWidget(), second);
+    QCOMPARE(tree()->currentItem()->text(0), QString("Meter-2"));
+    QCOMPARE(window->getSelectionKind(), 1);
+}
+
+void TestPageCommands::treeClickSwitchesPageAndSelects()
+{
+    QMyWidget *onFirst = drop("Btn", QPoint(10, 10));
+    window->addPage();
+    QMyWidget *lab = drop("Lab", QPoint(10, 10));
+    drop("Img", QPoint(10, 50));
+    QVERIFY(onFirst->isHidden());
+
+    window->on_treeWidget_itemClicked(tree()->topLevelItem(0), 0);
+    QCOMPARE(currentPageIndex, 0);
+    QVERIFY(onFirst->isVisible());
+    QVERIFY(lab->isHidden());
+    QVERIFY(!onFirst->isSelected());
+    QCOMPARE(window->getSelectionKind(), 0);
+    QVERIFY(!window->getCurrentWidget());
+
+    window->on_treeWidget_itemClicked(tree()->topLevelItem(1)->child(0), 0);
+    QCOMPARE(currentPageIndex, 1);
+    QVERIFY(lab->isVisible() && onFirst->isHidden());
+    QVERIFY(lab->isSelected());
+    QVERIFY(!pageWidgets.at(1)->at(1)->isSelected());
+    QCOMPARE(window->getCurrentWidget(), lab);
+}
+
+void TestPageCommands::treeClickEdgeCases()
+{
+    QMyWidget *w = drop("Btn", QPoint(10, 10));
+    // No item: nothing happens.
+    window->on_treeWidget_itemClicked(nullptr, 0);
+    QCOMPARE(window->getCurrentWidget(), w);
+
+    // A widget text whose id matches no widget selects nothing.
+    auto *ghost = new QTreeWidgetItem(tree()->topLevelItem(0), QStringList {"Btn-9"});
+    QSignalSpy press(frame(), &QMyFrame::s_sendPressWnd);
+    window->on_treeWidget_itemClicked(ghost, 0);
+    QCOMPARE(press.count(), 0);
+    QCOMPARE(window->getCurrentWidget(), w);
+
+    // Texts that do not split into two parts at "-" select nothing either.
+    ghost->setText(0, "Btn-1-2");
+    window->on_treeWidget_itemClicked(ghost, 0);
+    QCOMPARE(press.count(), 0);
+
+    // An empty page text stops the click.
+    tree()->topLevelItem(0)->setText(0, QString());
+    window->on_treeWidget_itemClicked(tree()->topLevelItem(0), 0);
+    QCOMPARE(window->getCurrentWidget(), w);
+}
+
+void TestPageCommands::pageAfterDeletion_data()
+{
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<int>("deleted");
+    QTest::addColumn<int>("next");
+    QTest::newRow("later page") << 2 << 4 << 2;
+    QTest::newRow("earlier page") << 2 << 0 << 1;
+    QTest::newRow("the shown page") << 2 << 2 << 1;
+    QTest::newRow("first page shown") << 0 << 0 << 0;
+}
+
+void TestPageCommands::pageAfterDeletion()
+{
+    QFETCH(int, shown);
+    QFETCH(int, deleted);
+    QFETCH(int, next);
+    QCOMPARE(MainWindow::pageAfterDeletion(shown, deleted), next);
+}
+
+void TestPageCommands::deletePage_data()
+{
+    pageAfterDeletion_data();
+}
+
+void TestPageCommands::deletePage()
+{
+    QFETCH(int, shown);
+    QFETCH(int, deleted);
+    QFETCH(int, next);
+    pages(5);
+    for (int i = 0; i < 5; ++i) {
+        pageRecords.at(i)->setPageName(QString("P%1").arg(i));
+        window->on_treeWidget_itemClicked(tree()->topLevelItem(i), 0);
+        drop("Btn", QPoint(10, 10));
+    }
+    window->refreshPageTree();
+    window->on_treeWidget_itemClicked(tree()->topLevelItem(shown), 0);
+    tree()->setCurrentItem(tree()->topLevelItem(deleted));
+    window->slotActionPageDel();
+    QCOMPARE(message(), QString("是否删除第%1页？").arg(deleted));
+    window->slotDealIsNo(2); // "否"
+    QCOMPARE(pageWidgets.size(), 5);
+
+    window->slotDealIsNo(1);
+    QCOMPARE(pageWidgets.size(), 4);
+    QCOMPARE(pageRecords.size(), 4);
+    QCOMPARE(tree()->topLevelItemCount(), 4);
+    QCOMPARE(currentPageIndex, next);
+    QStringList names;
+    for (PageParam *p : qAsConst(pageRecords))
+        names << p->pageName();
+    QVERIFY(!names.contains(QString("P%1").arg(deleted)));
+    QCOMPARE(tree()->currentItem(), tree()->topLevelItem(next));
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(pageWidgets.at(i)->first()->isVisible(), i == next);
+    QVERIFY(!window->getCurrentWidget());
+    QCOMPARE(window->getSelectionKind(), 0);
+}
+
+void TestPageCommands::lastPageCannotBeDeleted()
+{
+    window->on_btnPageSub_clicked();
+    QCOMPARE(message(), QString("不可删除最后一页！"));
+    window->getQuestionBox()->hide();
+    tree()->setCurrentItem(tree()->topLevelItem(0));
+    window->slotActionPageDel();
+    QCOMPARE(message(), QString("不可删除最后一页！"));
+    window->slotDealIsNo(1);
+    QCOMPARE(pageWidgets.size(), 1);
+}
+
+void TestPageCommands::staleDeleteAnswer()
+{
+    pages(4);
+    window->on_btnPageSub_clicked(); // asks about page 3
+    QCOMPARE(message(), QString("是否删除第3页？"));
+
+    // The design shrinks before the answer comes: page 3 no longer exists.
+    window->clearAllPages();
+    pages(2);
+    window->slotDealIsNo(1);
+    QCOMPARE(pageWidgets.size(), 2);
+
+    // Down to one page: the answer must not delete the last page.
+    window->clearAllPages();
+    pages(1);
+    window->slotDealIsNo(1);
+    QCOMPARE(pageWidgets.size(), 1);
+    QCOMPARE(tree()->topLevelItemCount(), 1);
+}
+
+void TestPageCommands::pageCopyAndPaste()
+{
+    pages(3);
+    pageRecords.at(2)->setPageName("Menu");
+    pageRecords.at(2)->setPageColorGrad1(QColor(10, 20, 30, 255));
+    pageRecords.at(2)->setPageOpa(100);
+    pageRecords.at(2)->setPageHelpLineType(2);
+    EventInfo pageEvent;
+    pageEvent.setType(1);
+    pageEvent.setParam(3, "page");
+    pageRecords.at(2)->appendEvent(pageEvent);
+    pageRecords.at(2)->setEventContent(4, 1, "user.p()");
+    window->refreshPageTree();
+    window->on_treeWidget_itemClicked(tree()->topLevelItem(2), 0);
+    QMyWidget *a = drop("Slider", QPoint(20, 30));
+    QMyWidget *b = drop("Chart", QPoint(200, 40));
+    b->setId(4);
+    a->setText("knob");
+    a->setFileValue("ybexItemHandleGradMode", "2");
+    EventInfo event;
+    event.setType(3);
+    event.setParam(1, "x");
+    a->addEvent(event);
+    a->setEventContent(2, 1, "user.a()");
+    window->refreshPageTree();
+
+    tree()->setCurrentItem(tree()->topLevelItem(2)->child(0)); // a widget item copies its page
+    window->slotActionPageCopy();
+    QVERIFY(window->isClipboardValid());
+    window->slotActionPagePaste();
+
+    QCOMPARE(pageWidgets.size(), 4);
+    QCOMPARE(currentPageIndex, 3);
+    QCOMPARE(tree()->topLevelItem(3)->text(0), QString("Page-3(Menu)"));
+    PageParam *pasted = pageRecords.at(3);
+    QCOMPARE(pasted->pageName(), QString("Menu"));
+    QCOMPARE(pasted->pageOpa(), 100);
+    QCOMPARE(pasted->pageColorGrad1(), QColor(10, 20, 30, 100)); // the opacity goes into the alpha
+    QCOMPARE(pasted->pageHelpLineType(), 2);
+    QCOMPARE(pasted->events().size(), 1);
+    QCOMPARE(pasted->events().at(0).param(3), QString("page"));
+    QCOMPARE(pasted->eventText(4), QString("user.p()"));
+
+    const QList<QMyWidget *> &copies = *pageWidgets.at(3);
+    QCOMPARE(copies.size(), 2);
+    const QList<QMyWidget *> originals {a, b};
+    for (int i = 0; i < 2; ++i) {
+        QMyWidget *copy = copies.at(i);
+        QMyWidget *orig = originals.at(i);
+        QVERIFY(copy != orig);
+        QCOMPARE(copy->getId(), orig->getId());
+        QCOMPARE(copy->getTypeName(), orig->getTypeName());
+        QCOMPARE(copy->pos(), orig->pos());
+        for (const QString &key : QMyWidget::fileKeys()) {
+            if (key.startsWith("ybexItemProg") && key.size() == 13)
+                continue; // the inner rectangle is computed by the paint
+            QCOMPARE(copy->fileValue(key), orig->fileValue(key));
+        }
+        QCOMPARE(copy->getEvents().size(), orig->getEvents().size());
+        for (int key = 0; key < 5; ++key) {
+            QCOMPARE(copy->getEventStatus(key), orig->getEventStatus(key));
+            QCOMPARE(copy->getEventText(key), orig->getEventText(key));
+        }
+        QVERIFY(copy->isVisible());
+        QVERIFY(!copy->isSelected());
+    }
+    QCOMPARE(copies.at(0)->getEvents().at(0).param(1), QString("x"));
+    QCOMPARE(treeTexts().mid(treeTexts().indexOf("Page-3(Menu)")),
+             (QStringList {"Page-3(Menu)", "  Slider-1", "  Chart-4"}));
+    QCOMPARE(pageWidgets.at(2)->size(), 2); // the copied page is unchanged
+
+    // Pasting again adds another such page; a new copy replaces the clipboard.
+    window->slotActionPagePaste();
+    QCOMPARE(tree()->topLevelItem(4)->text(0), QString("Page-4(Menu)"));
+    const QList<QMyWidget *> oldClones = window->getClipboardWidgets();
+    tree()->setCurrentItem(tree()->topLevelItem(0));
+    window->slotActionPageCopy();
+    QCOMPARE(window->getClipboardWidgets().size(), 0);
+    for (QMyWidget *clone : oldClones)
+        QVERIFY(!frame()->findChildren<QMyWidget *>().contains(clone));
+    window->slotActionPagePaste();
+    QCOMPARE(tree()->topLevelItem(5)->text(0), QString("Page-5"));
+    QVERIFY(pageWidgets.at(5)->isEmpty());
+}
+
+void TestPageCommands::pageMenuEnablement()
+{
+    QList<bool> pasteEnabled;
+    QList<QStringList> texts;
+    auto open = [&] {
+        QTimer::singleShot(0, window, [&] {
+            QStringList t;
+            for (QAction *a : window->getPageMenu()->actions())
+                t << a->text();
+            texts << t;
+            pasteEnabled << window->pageAction(MainWindow::ActionPaste)->isEnabled();
+            window->getPageMenu()->close();
+        });
+        window->slotPopPageMenu(QPoint());
+    };
+    tree()->setCurrentItem(tree()->topLevelItem(0));
+    open();
+    window->slotActionPageCopy();
+    open();
+    QCOMPARE(pasteEnabled, (QList<bool> {false, true}));
+    QCOMPARE(texts.first(), (QStringList {"添加页", "删除页", "复制页", "粘贴页", "重命名"}));
+
+    // A widget item shows no menu and the highlight goes back to the shown widget.
+    QMyWidget *w = drop("Btn", QPoint(5, 5));
+    window->addPage();
+    window->on_treeWidget_itemClicked(tree()->topLevelItem(0)->child(0), 0);
+    QCOMPARE(window->getCurrentWidget(), w);
+    tree()->setCurrentItem(tree()->topLevelItem(1));
+    open();
+    QCOMPARE(tree()->currentItem(), tree()->topLevelItem(0)->child(0));
+    tree()->setCurrentItem(tree()->topLevelItem(0)->child(0));
+    window->slotPopPageMenu(QPoint());
+    QCOMPARE(texts.size(), 3);
+
+    // Without a project the menu does nothing.
+    currentProjectPath.clear();
+    tree()->setCurrentItem(tree()->topLevelItem(0));
+    window->slotPopPageMenu(QPoint());
+    QCOMPARE(texts.size(), 3);
+}
+
+void TestPageCommands::renameParse_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("named") << 2 << "Page-2(Menu)"
+                           << "Page-2"
+                           << "Menu";
+    QTest::newRow("unnamed") << 2 << "Page-2"
+                             << "Page-2"
+                             << "";
+    QTest::newRow("two digits") << 12 << "Page-12(a(b))"
+                                << "Page-12"
+                                << "a(b)";
+    QTest::newRow("blank name") << 0 << "Page-0( )"
+                                << "Page-0"
+                                << " ";
+}
+
+void TestPageCommands::renameParse()
+{
+    QFETCH(int, page);
+    QFETCH(QString, text);
+    QFETCH(QString, label);
+    QFETCH(QString, name);
+    QString gotLabel;
+    QString gotName;
+    MainWindow::splitPageItemText(page, text, &gotLabel, &gotName);
+    QCOMPARE(gotLabel, label);
+    QCOMPARE(gotName, name);
+}
+
+void TestPageCommands::renameCommand()
+{
+    pages(3);
+    pageRecords.at(2)->setPageName("Menu");
+    window->refreshPageTree();
+    tree()->setCurrentItem(tree()->topLevelItem(2));
+    window->slotActionPageRename();
+    PageRenameDlg *dlg = window->getPageRenameDlg();
+    QVERIFY(dlg->isVisible());
+    QCOMPARE(dlg->pageIndex(), 2);
+    QCOMPARE(dlg->pageLabel(), QString("Page-2"));
+    QCOMPARE(dlg->findChild<QLineEdit *>()->text(), QString("Menu"));
+
+    dlg->findChild<QLineEdit *>()->clear();
+    QTest::mouseClick(dlg->findChild<QPushButton *>("btnOK"), Qt::LeftButton);
+    QCOMPARE(tree()->topLevelItem(2)->text(0), QString("Page-2"));
+    QCOMPARE(pageRecords.at(2)->pageName(), QString());
+
+    window->slotPageRename(1, "Page-1(Main)", "Main");
+    QCOMPARE(tree()->topLevelItem(1)->text(0), QString("Page-1(Main)"));
+    QCOMPARE(pageRecords.at(1)->pageName(), QString("Main"));
+
+    // A widget item is no page to rename.
+    drop("Btn", QPoint(5, 5));
+    dlg->hide();
+    window->slotActionPageRename();
+    QVERIFY(dlg->isHidden());
+}
+
+void TestPageCommands::staleRenameAnswer()
+{
+    pages(3);
+    tree()->setCurrentItem(tree()->topLevelItem(2));
+    window->slotActionPageRename();
+    window->clearAllPages();
+    pages(1);
+    window->slotPageRename(2, "Page-2(Gone)", "Gone");
+    window->slotPageRename(-1, "Page--1(Gone)", "Gone");
+    QCOMPARE(treeTexts(), QStringList {"Page-0"});
+    QCOMPARE(pageRecords.at(0)->pageName(), QString());
+}
+
+void TestPageCommands::widgetIdFromItemText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<int>("id");
+    QTest::newRow("button") << "Btn-3" << true << 3;
+    QTest::newRow("textbox") << "TextBox-12" << true << 12;
+    QTest::newRow("page") << "Page" << false << 0;
+    QTest::newRow("two dashes") << "Btn-1-2" << false << 0;
+}
+
+void TestPageCommands::widgetIdFromItemText()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(int, id);
+    int got = 0;
+    QCOMPARE(MainWindow::widgetIdFromItemText(text, &got), ok);
+    if (ok)
+        QCOMPARE(got, id);
+}
+
+void TestPageCommands::keyboard()
+{
+    QMyWidget *w = drop("Btn", QPoint(10, 10));
+    window->setFocus();
+    QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(!frame()->getCopiedWidget());
+    QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(frame()->getCopiedWidget(), w);
+
+    QCursor::setPos(frame()->mapToGlobal(QPoint(-50, -50)));
+    QTest::keyClick(window, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(pageWidgets.at(0)->size(), 2);
+    QMyWidget *copy = pageWidgets.at(0)->last();
+    QCOMPARE(copy->getId(), 2);
+    QCOMPARE(copy->getGeometryRect().topLeft(), QPoint(0, 0)); // pulled onto the page
+    QCOMPARE(window->getCurrentWidget(), copy);
+    QVERIFY(copy->isSelected() && !w->isSelected());
+
+    QTest::keyClick(window, Qt::Key_Delete, Qt::ShiftModifier);
+    QCOMPARE(pageWidgets.at(0)->size(), 1);
+    QCOMPARE(treeTexts(), (QStringList {"Page-0", "  Btn-1"}));
+    QVERIFY(!window->getCurrentWidget());
+    QCOMPARE(window->getSelectionKind(), 0);
+
+    // Delete with no selected widget of the page: nothing goes, the tree is rebuilt.
+    QTest::keyClick(window, Qt::Key_Delete);
+    QCOMPARE(pageWidgets.at(0)->size(), 1);
+}
+
+void TestPageCommands::keysSkippedWhileEditing()
+{
+    QMyWidget *w = drop("Btn", QPoint(10, 10));
+    auto *edit = new QLineEdit(window);
+    edit->show();
+    edit->setFocus();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitFor([&] { return edit->hasFocus(); }));
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Delete, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &release);
+    QKeyEvent copyKey(QEvent::KeyRelease, Qt::Key_C, Qt::ControlModifier);
+    QCoreApplication::sendEvent(window, &copyKey);
+    QCOMPARE(pageWidgets.at(0)->size(), 1);
+    QCOMPARE(pageWidgets.at(0)->first(), w);
+    QVERIFY(!frame()->getCopiedWidget());
+    delete edit;
+}
+
+void TestPageCommands::deleteKeepsTreeAndSheet()
+{
+    QMyWidget *a = drop("Btn", QPoint(10, 10));
+    QMyWidget *b = drop("Lab", QPoint(100, 10));
+    Q_UNUSED(b)
+    frame()->setCopiedWidget(a);
+    window->on_treeWidget_itemClicked(tree()->topLevelItem(0)->child(0), 0);
+    QCOMPARE(window->getCurrentWidget(), a);
+    frame()->slotDelAction(); // the canvas menu's Delete
+    QVERIFY(!frame()->getCopiedWidget());
+    QCOMPARE(pageWidgets.at(0)->size(), 1);
+    QCOMPARE(treeTexts(), (QStringList {"Page-0", "  Lab-2"}));
+}
+
+void TestPageCommands::deletedWidgetsLeaveNoDanglingPointer_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::newRow("clear all pages") << 0;
+    QTest::newRow("delete the page") << 1;
+    QTest::newRow("delete the widget") << 2;
+}
+
+// Whatever deletes the selected widget, later copy, paste, delete and menu commands must
+// not reach it.
+void TestPageCommands::deletedWidgetsLeaveNoDanglingPointer()
+{
+    QFETCH(int, how);
+    window->addPage();
+    QMyWidget *w = drop("Btn", QPoint(10, 10));
+    QCOMPARE(window->getCurrentWidget(), w);
+    QCOMPARE(frame()->getCurrentWidget(), w);
+    frame()->slotCopyAction();
+
+    if (how == 0) {
+        window->clearAllPages();
+        pages(1);
+    } else if (how == 1) {
+        window->on_btnPageSub_clicked();
+        window->slotDealIsNo(1);
+    } else {
+        QTest::keyClick(window, Qt::Key_Delete);
+    }
+    QVERIFY(!window->getCurrentWidget());
+    QVERIFY(!frame()->getCurrentWidget());
+    QVERIFY(!frame()->getCopiedWidget());
+
+    QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_Delete);
+    frame()->slotCopyAction();
+    frame()->slotPasteAction();
+    frame()->slotDelAction();
+    for (QList<QMyWidget *> *page : qAsConst(pageWidgets))
+        QVERIFY(page->isEmpty());
+}
+
+void TestPageCommands::timerClicks()
+{
+    QMyWidget *w = drop("Btn", QPoint(10, 10));
+    // No sender: nothing.
+    window->slotTimerClicked(false);
+    QCOMPARE(window->getCurrentTimer(), -1);
+
+    QTest::mouseClick(window->getTimerButton(3), Qt::LeftButton);
+    QCOMPARE(window->getCurrentTimer(), 3);
+    QCOMPARE(window->getTimerButton(3)->styleSheet(), window->getTimerButtonStyle(1));
+    QCOMPARE(window->getTimerButton(0)->styleSheet(), window->getTimerButtonStyle(2));
+    QVERIFY(!w->isSelected());
+    QVERIFY(frame()->getTimerShown());
+    QVERIFY(!frame()->getCurrentWidget());
+    QCOMPARE(window->getSelectionKind(), 2);
+
+    window->getTimerParam(0)->setTimerEnable(1);
+    QTest::mouseClick(window->getTimerButton(8), Qt::LeftButton);
+    QCOMPARE(window->getCurrentTimer(), 8);
+    QCOMPARE(window->getTimerButton(0)->styleSheet(), window->getTimerButtonStyle(0));
+    QCOMPARE(window->getTimerButton(3)->styleSheet(), window->getTimerButtonStyle(2));
+
+    // Back to the page: the buttons lose the selection.
+    window->on_treeWidget_itemClicked(tree()->topLevelItem(0), 0);
+    QCOMPARE(window->getCurrentTimer(), -1);
+    QVERIFY(!frame()->getTimerShown());
+}
+
+void TestPageCommands::quitAnswersDoNotAskAgain_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("save and quit, save fails") << 13 << false;
+    QTest::newRow("quit without saving") << 14 << true;
+}
+
+void TestPageCommands::quitAnswersDoNotAskAgain()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    QMyMessageBox *box = window->getQuestionBox();
+    window->close();
+    QVERIFY(window->isVisible());
+    QCOMPARE(message(), QString("退出软件前是否保存当前项目？"));
+    box->hide();
+
+    window->slotDealIsNo(answer);
+    QCOMPARE(window->isVisible(), !closes);
+    QVERIFY(box->isHidden()); // the quit question is not asked a second time
+}
+
+void TestPageCommands::otherAnswersDoNothing()
+{
+    pages(3);
+    for (int code : {0, -1, 2, 4, 16, 22, 30})
+        window->slotDealIsNo(code);
+    QCOMPARE(pageWidgets.size(), 3);
+    QVERIFY(window->isVisible());
+}
+
+QTEST_MAIN(TestPageCommands)
+#include "tst_pagecommands.moc"
