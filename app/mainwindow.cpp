@@ -6,8 +6,8 @@
 #include "itemdata.h"
 #include "itemdelegate.h"
 #include "languagedlg.h"
-#include "pagerenamedlg.h"
 #include "pageparam.h"
+#include "pagerenamedlg.h"
 #include "qmyeventdlg.h"
 #include "qmyframe.h"
 #include "qmyitemmodel.h"
@@ -26,11 +26,14 @@
 #include <QDebug>
 #include <QFile>
 #include <QGraphicsDropShadowEffect>
+#include <QProcess>
 #include <QScreen>
 #include <QStandardItem>
 #include <QTimer>
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), form(new Ui_MainWindow)
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , form(new Ui_MainWindow)
 {
     // 2. Form: the canvas and the property browser are part of it.
     form->setupUi(this);
@@ -55,7 +58,8 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), form(new Ui_MainW
     }
 
     // 6.
-    form->designWnd->setStyleSheet("QtVariantProperty { font-family: 'SimHei', 'Noto Sans CJK SC'; }");
+    form->designWnd->setStyleSheet(
+        "QtVariantProperty { font-family: 'SimHei', 'Noto Sans CJK SC'; }");
 
     // 7.
     clipboardPage = new PageParam;
@@ -65,14 +69,16 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), form(new Ui_MainW
     npmInstalled = false;
     selectionKind = 0;
 
-    // 8. Download link: transfer box, module-file generator, download worker, port dialog.
-    qRegisterMetaType<QMyWidget *>("QMyWidget *");
+    // 8. Download link: the module-file generator, the download worker and its port
+    // dialog are made here, between the transfer box and the progress window.
+    transferBox = new QMyMessageBox;
     progressWindow = new QMyProgressBarMes;
 
     // 9. Event dialogs and the instruction terminal.
     eventDlg = new QMyEventDlg;
 
-    // 10. Font tool process.
+    // 10.
+    fontProcess = new QProcess;
     showInfoDlg = new ShowInfoDlg;
 
     // 11.
@@ -88,9 +94,31 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), form(new Ui_MainW
     pageRecords.clear();
 
     // 13. Timer buttons: enabled, selected, not enabled.
-    timerButtonStyles[0] = "QPushButton {background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1,stop:0 rgba(210, 255,252,200),stop:0.1 rgba(205, 249,247,150),stop:0.3 rgba(201, 244,242,150),stop:0.7 rgba(205, 249,247,150), stop:1 rgba(210, 255,252,200));color:rgb(0,0,0);border:1px solid rgb(225, 225, 225);border-radius:10px;font-size:18px;font-family:Microsoft Yahei;outline: none;}QPushButton:pressed {background:qlineargradient(spread:pad,x1:0,y1:0,x2:0,y2:1,stop:0 #2f6dd4,stop:1 #003590);border:2px inset #8a8a8a;border-radius:5px;color:#FFFFFF;}QPushButton:disabled {border:none;color:rgb(229,229,229);background-color: rgb(178,178,178);}";
-    timerButtonStyles[1] = "QPushButton {background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1,stop:0 rgba(122, 186,5,250), stop:1 rgba(235, 235, 235, 235));color:rgb(0,0,0);border:1px solid rgb(225, 225, 225);border-radius:10px;font-size:18px;font-family:Microsoft Yahei;outline: none;}QPushButton:pressed {background:qlineargradient(spread:pad,x1:0,y1:0,x2:0,y2:1,stop:0 #2f6dd4,stop:1 #003590);border:2px inset #8a8a8a;border-radius:5px;color:#FFFFFF;}QPushButton:disabled {border:none;color:rgb(229,229,229);background-color: rgb(178,178,178);}";
-    timerButtonStyles[2] = "QPushButton {background-color: rgb(210,210,210);color:rgb(0,0,0);border:1px solid rgb(225, 225, 225);border-radius:10px;font-size:18px;font-family:Microsoft Yahei;outline: none;}QPushButton:pressed {background:qlineargradient(spread:pad,x1:0,y1:0,x2:0,y2:1,stop:0 #2f6dd4,stop:1 #003590);border:2px inset #8a8a8a;border-radius:5px;color:#FFFFFF;}QPushButton:disabled {border:none;color:rgb(229,229,229);background-color: rgb(178,178,178);}";
+    timerButtonStyles[0] =
+        "QPushButton {background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1,stop:0 "
+        "rgba(210, 255,252,200),stop:0.1 rgba(205, 249,247,150),stop:0.3 rgba(201, "
+        "244,242,150),stop:0.7 rgba(205, 249,247,150), stop:1 rgba(210, "
+        "255,252,200));color:rgb(0,0,0);border:1px solid rgb(225, 225, "
+        "225);border-radius:10px;font-size:18px;font-family:Microsoft Yahei;outline: "
+        "none;}QPushButton:pressed "
+        "{background:qlineargradient(spread:pad,x1:0,y1:0,x2:0,y2:1,stop:0 #2f6dd4,stop:1 "
+        "#003590);border:2px inset #8a8a8a;border-radius:5px;color:#FFFFFF;}QPushButton:disabled "
+        "{border:none;color:rgb(229,229,229);background-color: rgb(178,178,178);}";
+    timerButtonStyles[1] =
+        "QPushButton {background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1,stop:0 "
+        "rgba(122, 186,5,250), stop:1 rgba(235, 235, 235, 235));color:rgb(0,0,0);border:1px solid "
+        "rgb(225, 225, 225);border-radius:10px;font-size:18px;font-family:Microsoft Yahei;outline: "
+        "none;}QPushButton:pressed "
+        "{background:qlineargradient(spread:pad,x1:0,y1:0,x2:0,y2:1,stop:0 #2f6dd4,stop:1 "
+        "#003590);border:2px inset #8a8a8a;border-radius:5px;color:#FFFFFF;}QPushButton:disabled "
+        "{border:none;color:rgb(229,229,229);background-color: rgb(178,178,178);}";
+    timerButtonStyles[2] =
+        "QPushButton {background-color: rgb(210,210,210);color:rgb(0,0,0);border:1px solid "
+        "rgb(225, 225, 225);border-radius:10px;font-size:18px;font-family:Microsoft Yahei;outline: "
+        "none;}QPushButton:pressed "
+        "{background:qlineargradient(spread:pad,x1:0,y1:0,x2:0,y2:1,stop:0 #2f6dd4,stop:1 "
+        "#003590);border:2px inset #8a8a8a;border-radius:5px;color:#FFFFFF;}QPushButton:disabled "
+        "{border:none;color:rgb(229,229,229);background-color: rgb(178,178,178);}";
 
     // 14.
     for (int i = 0; i < 9; ++i) {
@@ -109,9 +137,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), form(new Ui_MainW
     }
 
     // 16. Toolbar shadows.
-    QToolButton *shadowed[11] = {form->btnNewPro, form->btnLoadPro,       form->btnSavePro,
-                                 form->btnSetCOM, form->btnSetSys,        form->btnInstrDownLoad,
-                                 form->btnHelp,   form->btnLanguage,      form->btnVersion,
+    QToolButton *shadowed[11] = {form->btnNewPro,  form->btnLoadPro,   form->btnSavePro,
+                                 form->btnSetCOM,  form->btnSetSys,    form->btnInstrDownLoad,
+                                 form->btnHelp,    form->btnLanguage,  form->btnVersion,
                                  form->btnFontDlg, form->btnInstrTable};
     for (int i = 0; i < 11; ++i) {
         shadowEffects[i] = new QGraphicsDropShadowEffect(this);
@@ -148,15 +176,16 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), form(new Ui_MainW
     paletteDelegate->setParent(this);
     for (int i = 0; i < widgetTypeIcons.size(); ++i) {
         auto *item = new QStandardItem;
-        item->setData(QVariant::fromValue(ItemData{widgetTypeIcons.at(i),
-                                                   widgetTypeDisplayNames.value(i)}),
-                      Qt::UserRole + 1);
+        item->setData(
+            QVariant::fromValue(ItemData {widgetTypeIcons.at(i), widgetTypeDisplayNames.value(i)}),
+            Qt::UserRole + 1);
         paletteModel->appendRow(item);
     }
     form->listView->setItemDelegate(paletteDelegate);
     form->listView->setModel(paletteModel);
 
     // 24. Canvas.
+    qRegisterMetaType<QMyWidget *>("QMyWidget *");
     connect(form->frame, SIGNAL(s_sendPressWnd(QMyWidget *)), this, SLOT(slotRecvWnd(QMyWidget *)));
     connect(form->frame, SIGNAL(s_sendWndMove(QMyWidget *)), this,
             SLOT(slotRecvWndMove(QMyWidget *)));
@@ -255,7 +284,11 @@ MainWindow::~MainWindow()
     // 3.
     delete pageRenameDlg;
     delete eventDlg;
-    // 4. fontProcess
+    // 4.
+    if (fontProcess) {
+        fontProcess->close();
+        delete fontProcess;
+    }
     // 5.
     delete showInfoDlg;
     delete transferBox;

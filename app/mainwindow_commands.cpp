@@ -19,8 +19,8 @@ void MainWindow::on_btnNewPro_clicked()
 {
     if (!screenSizeDlg->execDlg())
         return;
-    const QString chosen = QFileDialog::getSaveFileName(this, tr("新建项目"), QString(),
-                                                        QString("*%1").arg(".yBEX"));
+    const QString chosen =
+        QFileDialog::getSaveFileName(this, tr("新建项目"), QString(), QString("*%1").arg(".yBEX"));
     if (chosen.isNull())
         return;
     createProject(chosen);

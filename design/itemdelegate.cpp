@@ -5,7 +5,8 @@
 #include <QImage>
 #include <QPainter>
 
-ItemDelegate::ItemDelegate(QObject *) : QStyledItemDelegate(nullptr)
+ItemDelegate::ItemDelegate(QObject *)
+    : QStyledItemDelegate(nullptr)
 {
     qRegisterMetaType<ItemData>("ItemData");
 }

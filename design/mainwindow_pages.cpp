@@ -2,8 +2,8 @@
 #include "ui_mainwindow.h"
 
 #include "designglobals.h"
-#include "pagerenamedlg.h"
 #include "pageparam.h"
+#include "pagerenamedlg.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
 #include "qmywidget.h"
@@ -28,7 +28,8 @@ void MainWindow::clickTreeItem(QTreeWidgetItem *item)
 
 static QString pageItemText(int page, const QString &name)
 {
-    return name.isEmpty() ? QString("Page-%1").arg(page) : QString("Page-%1(%2)").arg(page).arg(name);
+    return name.isEmpty() ? QString("Page-%1").arg(page)
+                          : QString("Page-%1(%2)").arg(page).arg(name);
 }
 
 bool MainWindow::addPage()
@@ -42,7 +43,8 @@ bool MainWindow::addPage()
     return true;
 }
 
-void MainWindow::addTreeWidgetItem(int action, int page, int typeCode, int id, const QString &typeName)
+void MainWindow::addTreeWidgetItem(int action, int page, int typeCode, int id,
+                                   const QString &typeName)
 {
     if (action != 1 || page < 0 || page >= form->treeWidget->topLevelItemCount())
         return;
@@ -175,7 +177,8 @@ void MainWindow::highlightShownItem(bool pageItemAlways, int menuPage)
     if (!pageItem)
         return;
     if (currentWidget) {
-        const QString text = tr("%1-%2").arg(currentWidget->getTypeName()).arg(currentWidget->getId());
+        const QString text =
+            tr("%1-%2").arg(currentWidget->getTypeName()).arg(currentWidget->getId());
         for (int i = 0; i < pageItem->childCount(); ++i) {
             if (pageItem->child(i)->text(0) == text)
                 tree->setCurrentItem(pageItem->child(i));
@@ -279,7 +282,8 @@ QMyWidget *MainWindow::cloneWidget(QMyWidget *source)
 {
     if (QMyWidgetFactory::typeCode(source->getTypeName()) < 0)
         return nullptr;
-    QMyWidget *clone = QMyWidgetFactory::create(source->getTypeName(), source->getId(), form->frame);
+    QMyWidget *clone =
+        QMyWidgetFactory::create(source->getTypeName(), source->getId(), form->frame);
     if (!clone)
         return nullptr;
     clone->setX(source->getX());
@@ -365,7 +369,8 @@ void MainWindow::slotActionPagePaste()
         form->frame->connectWidget(w);
         pageWidgets.at(page)->append(w);
         w->show();
-        addTreeWidgetItem(1, page, w->getTypeCode(), w->getId(), widgetTypeNames.value(w->getTypeCode()));
+        addTreeWidgetItem(1, page, w->getTypeCode(), w->getId(),
+                          widgetTypeNames.value(w->getTypeCode()));
     }
     QTreeWidgetItem *item = form->treeWidget->topLevelItem(page);
     item->setText(0, pageItemText(page, pageRecords.at(page)->pageName()));

@@ -19,7 +19,8 @@
 #include <QPainterPath>
 #include <algorithm>
 
-QMyFrame::QMyFrame(QWidget *parent) : QFrame(parent)
+QMyFrame::QMyFrame(QWidget *parent)
+    : QFrame(parent)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowFlag(Qt::FramelessWindowHint);
@@ -194,9 +195,7 @@ void QMyFrame::mouseReleaseEvent(QMouseEvent *event)
         emit s_sendParent();
 }
 
-void QMyFrame::mouseMoveEvent(QMouseEvent *)
-{
-}
+void QMyFrame::mouseMoveEvent(QMouseEvent *) { }
 
 void QMyFrame::contextMenuEvent(QContextMenuEvent *event)
 {

@@ -4,9 +4,9 @@
 
 #include <QMimeData>
 
-QMyStandardItemModel::QMyStandardItemModel(QObject *parent) : QStandardItemModel(parent)
-{
-}
+QMyStandardItemModel::QMyStandardItemModel(QObject *parent)
+    : QStandardItemModel(parent)
+{ }
 
 QMimeData *QMyStandardItemModel::mimeData(const QModelIndexList &indexes) const
 {

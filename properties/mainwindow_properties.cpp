@@ -41,9 +41,7 @@ void MainWindow::slotRecvWnd(QMyWidget *w)
     }
 }
 
-void MainWindow::slotRecvWndMove(QMyWidget *)
-{
-}
+void MainWindow::slotRecvWndMove(QMyWidget *) { }
 
 void MainWindow::showTimerProperty()
 {

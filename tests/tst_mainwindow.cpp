@@ -4,15 +4,19 @@
 #include "qmymessagebox.h"
 #include "setscreensizedlg.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -30,6 +34,10 @@ private slots:
     void parseResolution();
     void newProject();
     void newProjectFolderExists();
+    void newProjectFromTheDialog_data();
+    void newProjectFromTheDialog();
+    void closeWithoutProject();
+    void englishTexts();
     void look();
 
 private:
@@ -149,6 +157,65 @@ void TestMainWindow::newProjectFolderExists()
     QVERIFY(currentProjectPath.isEmpty());
     QVERIFY(pageWidgets.isEmpty());
     window->getQuestionBox()->hide();
+}
+
+void TestMainWindow::newProjectFromTheDialog_data()
+{
+    QTest::addColumn<QString>("orientation");
+    QTest::addColumn<bool>("pm");
+    QTest::addColumn<int>("screenType");
+    QTest::addColumn<QSize>("frame");
+    QTest::newRow("0 degrees") << "rbPorTrait_0" << false << 0 << QSize(800, 480);
+    QTest::newRow("90 degrees") << "rbLandScape_90" << true << 1 << QSize(480, 800);
+    QTest::newRow("180 degrees") << "rbPorTrait_180" << false << 2 << QSize(800, 480);
+    QTest::newRow("270 degrees") << "rbLandScape_270" << true << 3 << QSize(480, 800);
+}
+
+void TestMainWindow::newProjectFromTheDialog()
+{
+    QFETCH(QString, orientation);
+    QFETCH(bool, pm);
+    QFETCH(int, screenType);
+    QFETCH(QSize, frame);
+    SetScreenSizeDlg *dlg = window->getScreenSizeDlg();
+    QTimer::singleShot(0, dlg, [&] {
+        dlg->findChild<QComboBox *>("cbVGA")->setCurrentText("800*480(WVGA1)");
+        dlg->findChild<QRadioButton *>(orientation)->setChecked(true);
+        dlg->findChild<QRadioButton *>(pm ? "rbModelPM" : "rbModelKV")->setChecked(true);
+        QTest::mouseClick(dlg->findChild<QPushButton *>("btnOK"), Qt::LeftButton);
+    });
+    QVERIFY(dlg->execDlg());
+    window->createProject(dir.filePath(QString("turned%1.yBEX").arg(screenType)));
+    QMyFrame *canvas = child<QMyFrame>("frame");
+    QCOMPARE(canvas->getScreenType(), screenType);
+    QCOMPARE(canvas->getModelType(), pm ? 1 : 0);
+    QCOMPARE(QSize(canvas->getFrameW(), canvas->getFrameH()), frame);
+    canvas->grab();
+    QCOMPARE(QSize(pageWidth, pageHeight), frame);
+}
+
+void TestMainWindow::closeWithoutProject()
+{
+    window->show();
+    QVERIFY(window->close());
+    QVERIFY(window->isHidden());
+    QVERIFY(window->getQuestionBox()->isHidden());
+}
+
+void TestMainWindow::englishTexts()
+{
+    QTranslator english;
+    QVERIFY(english.load(":/config/language/English.qm"));
+    QCoreApplication::installTranslator(&english);
+    delete window;
+    window = new MainWindow;
+    QCOMPARE(window->windowTitle(), QString("Path:/opt/ybex/ybex"));
+    QCOMPARE(child<QToolButton>("btnNewPro")->text(), QString("New"));
+    QCOMPARE(child<QToolButton>("btnInstrTable")->text(), QString("Debug"));
+    QCOMPARE(child<QTabWidget>("tabWidgetImageFont")->tabText(0), QString("Picture"));
+    QCOMPARE(widgetTypeDisplayNames.first(), QString("Button"));
+    QCOMPARE(widgetTypeDisplayNames.last(), QString("Chart"));
+    QCoreApplication::removeTranslator(&english);
 }
 
 // Builds a small design and saves a picture of the window when YBEX_SCREENSHOT names a file.
