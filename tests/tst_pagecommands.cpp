@@ -670,14 +670,17 @@ void TestPageCommands::timerClicks()
 void TestPageCommands::quitAnswersDoNotAskAgain_data()
 {
     QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("saveFails");
     QTest::addColumn<bool>("closes");
-    QTest::newRow("save and quit, save fails") << 13 << false;
-    QTest::newRow("quit without saving") << 14 << true;
+    QTest::newRow("save and quit") << 13 << false << true;
+    QTest::newRow("save and quit, save fails") << 13 << true << false;
+    QTest::newRow("quit without saving") << 14 << false << true;
 }
 
 void TestPageCommands::quitAnswersDoNotAskAgain()
 {
     QFETCH(int, answer);
+    QFETCH(bool, saveFails);
     QFETCH(bool, closes);
     QMyMessageBox *box = window->getQuestionBox();
     window->close();
@@ -685,9 +688,16 @@ void TestPageCommands::quitAnswersDoNotAskAgain()
     QCOMPARE(message(), QString("退出软件前是否保存当前项目？"));
     box->hide();
 
+    if (saveFails)
+        currentProjectPath = dir.filePath("missing/folder/p.yBEX");
     window->slotDealIsNo(answer);
     QCOMPARE(window->isVisible(), !closes);
     QVERIFY(box->isHidden()); // the quit question is not asked a second time
+    if (saveFails) {
+        QCOMPARE(window->getResultBox()->findChild<QLabel *>("labMessage")->text(),
+                 QString("路径错误，保存失败！"));
+        window->getResultBox()->hide();
+    }
 }
 
 void TestPageCommands::otherAnswersDoNothing()
