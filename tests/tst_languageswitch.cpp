@@ -6,6 +6,7 @@
 #include "pagerenamedlg.h"
 #include "qmyeventdlg.h"
 #include "qmyitemmodel.h"
+#include "qmysettings.h"
 #include "qmystandarditemmodel.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
@@ -44,6 +45,7 @@ private slots:
     void cleanupTestCase();
     void switchToEnglishAndBack();
     void okWithoutChangeWritesNothing();
+    void nextStartKeepsTheChoice();
     void helpEntriesFollowTheLanguage_data();
     void helpEntriesFollowTheLanguage();
     void helpMenu();
@@ -185,6 +187,22 @@ void TestLanguageSwitch::okWithoutChangeWritesNothing()
     // nothing was re-set either
     QVERIFY(child<QLabel>("labImageSize")->isHidden());
     QVERIFY(window->getLanguageDlg()->isHidden());
+}
+
+void TestLanguageSwitch::nextStartKeepsTheChoice()
+{
+    choose("rbEnglish");
+    delete window; // the dialog's settings reach the file at the latest here
+    window = nullptr;
+    {
+        QMySettings settings;
+        QCOMPARE(settings.getLanguageId(), 2);
+        QCOMPARE(QMySettings::translationFileFor(settings.getLanguageId()),
+                 QString(":/config/language/English.qm"));
+    }
+    window = new MainWindow;
+    QCOMPARE(window->getLanguageDlg()->languageId(), 2);
+    QVERIFY(window->getLanguageDlg()->findChild<QRadioButton *>("rbEnglish")->isChecked());
 }
 
 void TestLanguageSwitch::helpEntriesFollowTheLanguage_data()
