@@ -12,7 +12,11 @@ int main(int argc, char *argv[])
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 
     QApplication app(argc, argv);
-    appPath = QString::fromLocal8Bit(argv[0]);
+    // The program's own path with its folder: argv[0] may carry no directory on Linux,
+    // and the template and help folders are found beside the program.
+    appPath = QCoreApplication::applicationFilePath();
+    if (appPath.isEmpty())
+        appPath = QString::fromLocal8Bit(argv[0]);
     currentProjectPath = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
 
     int result;

@@ -106,6 +106,8 @@ public:
     {
         if (QTreeWidgetItem *item = w->form->treeWidget->topLevelItem(savedPage))
             w->clickTreeItem(item);
+        else
+            currentPageIndex = 0; // no page to show
         w->resetTimerButtons();
         w->form->groupTimer->show();
         if (w->autoSaveTimer->isActive())

@@ -108,7 +108,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    appPath = QString::fromLocal8Bit(argv[0]);
+    appPath = QCoreApplication::applicationFilePath();
     const QStringList args = app.arguments();
     if (args.size() == 4 && args.at(1) == QLatin1String("roundtrip"))
         return roundTrip(args.at(2), args.at(3));
