@@ -59,9 +59,9 @@ void MainWindow::createProject(const QString &chosen)
     }
 
     if (ok)
-        ok = setUpNewDesign(newFolder);
-    // 8. The port dialog takes the canvas's series here once it exists.
-    Q_UNUSED(ok)
+        setUpNewDesign(newFolder);
+    // Here, whatever became of the new design, the port dialog takes the canvas's series
+    // once it exists.
 }
 
 bool MainWindow::setUpNewDesign(bool newFolder)
