@@ -37,6 +37,8 @@ private slots:
     void newProjectFromTheDialog_data();
     void newProjectFromTheDialog();
     void closeWithoutProject();
+    void tableHeaders();
+    void minimisingRepaintsTheCanvas();
     void englishTexts();
     void look();
 
@@ -200,6 +202,35 @@ void TestMainWindow::closeWithoutProject()
     QVERIFY(window->close());
     QVERIFY(window->isHidden());
     QVERIFY(window->getQuestionBox()->isHidden());
+}
+
+void TestMainWindow::tableHeaders()
+{
+    // The headers are private to the window; the display names are the program-wide list.
+    QCOMPARE(widgetTypeDisplayNames,
+             (QStringList {"按键", "标签", "图像", "进度条", "文本", "二维码", "滑块", "圆弧进度条",
+                           "码表", "曲线"}));
+    window->initTypeNamesAndHeaders();
+    QCOMPARE(widgetTypeDisplayNames.size(), 10); // refilled, not appended
+}
+
+void TestMainWindow::minimisingRepaintsTheCanvas()
+{
+    window->getScreenSizeDlg()->setResolutionText("480*272(HHVGA)");
+    window->createProject(dir.filePath("small.yBEX"));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QEvent change(QEvent::WindowStateChange);
+
+    // The canvas's paint publishes the page size; reset it to see whether a paint ran.
+    pageWidth = pageHeight = 0;
+    window->setWindowState(Qt::WindowNoState);
+    QCoreApplication::sendEvent(window, &change);
+    QCOMPARE(pageWidth, 0);
+
+    window->setWindowState(Qt::WindowMaximized);
+    QCoreApplication::sendEvent(window, &change);
+    QCOMPARE(QSize(pageWidth, pageHeight), QSize(480, 272));
 }
 
 void TestMainWindow::englishTexts()
