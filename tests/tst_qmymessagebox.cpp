@@ -117,7 +117,7 @@ void TestQMyMessageBox::kinds()
     QCOMPARE(type->text(), title);
     QCOMPARE(type->styleSheet(), style);
     QCOMPARE(box.windowTitle(), title);
-    QVERIFY(!box.findChild<QLabel *>("labIcon")->pixmap()->isNull());
+    QVERIFY(!box.findChild<QLabel *>("labIcon")->pixmap(Qt::ReturnByValue).isNull());
     QCOMPARE(box.findChild<QLabel *>("labMessage")->text(), QString("text"));
 }
 
