@@ -8,6 +8,7 @@
 #include "qmywidget.h"
 #include "timerparam.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
@@ -609,6 +610,20 @@ private:
     int savedPage = 0;
 };
 
+// Reads the file's bytes through a device, so that the reader decodes them piece by piece
+// instead of holding the whole text decoded at once.
+struct ContentReader
+{
+    explicit ContentReader(const QByteArray &content)
+    {
+        buffer.setData(content);
+        buffer.open(QIODevice::ReadOnly);
+        reader.setDevice(&buffer);
+    }
+    QBuffer buffer;
+    QXmlStreamReader reader;
+};
+
 // ---- rewriting ----
 
 void appendText(QDomDocument &doc, QDomNode &parent, const QString &text, bool cdata)
@@ -886,7 +901,8 @@ bool ProjectFile::setContent(const QByteArray &content)
 {
     m_valid = false;
     m_error.clear();
-    QXmlStreamReader reader(content);
+    ContentReader source(content);
+    QXmlStreamReader &reader = source.reader;
     while (!reader.atEnd())
         reader.readNext();
     if (reader.hasError()) {
@@ -906,7 +922,8 @@ bool ProjectFile::modelType(int *series) const
 {
     if (!m_valid)
         return false;
-    QXmlStreamReader reader(m_content);
+    ContentReader source(m_content);
+    QXmlStreamReader &reader = source.reader;
     bool found = false;
     if (!reader.readNextStartElement())
         return false;
@@ -931,8 +948,8 @@ void ProjectFile::load(ProjectLoadTarget &target) const
 {
     if (!m_valid)
         return;
-    QXmlStreamReader reader(m_content);
-    Loader(reader, target).run();
+    ContentReader source(m_content);
+    Loader(source.reader, target).run();
 }
 
 bool ProjectFile::rewriteFrameElements(const QString &path, const Elements &values, QString *error)
