@@ -7,6 +7,7 @@
 
 #include <QDomDocument>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QtTest>
@@ -314,6 +315,9 @@ private slots:
     void loaderRules();
     void opacityKeysSetTheirAlphas();
     void timersAreResetBeforeReading();
+    void handEditedFilesNeverCrash_data();
+    void handEditedFilesNeverCrash();
+    void damagedFilesNeverCrash();
     void malformedFilesChangeNothing_data();
     void malformedFilesChangeNothing();
     void modelTypePreRead_data();
@@ -865,6 +869,92 @@ void tst_ProjectFile::timersAreResetBeforeReading()
     QCOMPARE(probe(d, QStringLiteral("timer2:id")), QStringLiteral("2"));
     QCOMPARE(probe(d, QStringLiteral("timer2:events")), QStringLiteral("0"));
     QCOMPARE(probe(d, QStringLiteral("timer2:val")), QStringLiteral("51"));
+}
+
+void tst_ProjectFile::handEditedFilesNeverCrash_data()
+{
+    QTest::addColumn<QByteArray>("from");
+    QTest::addColumn<QByteArray>("to");
+    QTest::newRow("huge pageid") << QByteArray("pageid=\"2\"")
+                                 << QByteArray("pageid=\"2147483647\"");
+    QTest::newRow("lowest pageid")
+        << QByteArray("pageid=\"2\"") << QByteArray("pageid=\"-2147483648\"");
+    QTest::newRow("pageid beyond int")
+        << QByteArray("pageid=\"1\"") << QByteArray("pageid=\"99999999999\"");
+    QTest::newRow("huge timer") << QByteArray("timer=\"3\"") << QByteArray("timer=\"2147483647\"");
+    QTest::newRow("lowest class") << QByteArray("ClassName=\"2\"")
+                                  << QByteArray("ClassName=\"-2147483648\"");
+    QTest::newRow("huge page number") << QByteArray("<currentPageNum>2</currentPageNum>")
+                                      << QByteArray("<currentPageNum>2147483647</currentPageNum>");
+    QTest::newRow("huge image number")
+        << QByteArray("<imageNum>0</imageNum>") << QByteArray("<imageNum>2147483647</imageNum>");
+    QTest::newRow("lowest event type") << QByteArray("<EventType>1</EventType>")
+                                       << QByteArray("<EventType>-2147483648</EventType>");
+    QTest::newRow("page inside a page")
+        << QByteArray("<pageName>  </pageName>")
+        << QByteArray("<page pageid=\"1\"><page pageid=\"5\"/></page>");
+    QTest::newRow("widget inside a widget")
+        << QByteArray("<text> </text>")
+        << QByteArray("<ClassName ClassName=\"9\"><ClassName/></ClassName>");
+    QTest::newRow("events without holder keys")
+        << QByteArray("<timerID>0</timerID>") << QByteArray("<EventContent/><EventName/>");
+}
+
+void tst_ProjectFile::handEditedFilesNeverCrash()
+{
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    ProjectTestTarget d;
+    fillDesign(d);
+    ProjectFile::Frame frame;
+    frame.currentPageNum = 2;
+    QByteArray content = save(d, frame);
+    QVERIFY2(content.contains(from), from.constData());
+    content.replace(from, to);
+    ProjectTestTarget e;
+    e.images = 5;
+    QVERIFY(loadInto(e, content));
+    QVERIFY(e.shownPage >= 0 && e.shownPage < e.pages.size());
+    QCOMPARE(e.pages.size(), 3); // only pages directly under the root are pages
+    // What was read saves and reads back as a fixed point.
+    const QByteArray again = save(e, frame);
+    ProjectTestTarget f;
+    f.images = 5;
+    QVERIFY(loadInto(f, again));
+    QCOMPARE(QString::fromUtf8(save(f, frame)), QString::fromUtf8(again));
+}
+
+// Digits of values changed at random (from a fixed seed) into other digits, signs, blanks and
+// letters: whatever still parses loads without harm.
+void tst_ProjectFile::damagedFilesNeverCrash()
+{
+    ProjectTestTarget d;
+    fillDesign(d);
+    const QByteArray original = save(d);
+    // Digits of values, not of element names.
+    QVector<int> digits;
+    bool inText = false;
+    for (int i = 0; i < original.size(); ++i) {
+        const char c = original.at(i);
+        if (c == '<' || c == '>')
+            inText = c == '>';
+        else if (inText && c >= '0' && c <= '9')
+            digits.append(i);
+    }
+    QRandomGenerator random(20261210);
+    const char replacements[] = "0123456789-+ x9999";
+    int loaded = 0;
+    for (int round = 0; round < 40; ++round) {
+        QByteArray content = original;
+        for (int i = 0; i < 40; ++i)
+            content[digits.at(random.bounded(digits.size()))] =
+                replacements[random.bounded(int(sizeof replacements) - 1)];
+        ProjectTestTarget e;
+        e.images = 3;
+        if (loadInto(e, content))
+            ++loaded;
+    }
+    QVERIFY(loaded > 0);
 }
 
 void tst_ProjectFile::malformedFilesChangeNothing_data()
