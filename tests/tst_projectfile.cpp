@@ -311,6 +311,7 @@ private slots:
     void roundTripIsAFixedPoint();
     void everyWidgetWritesTheSameKeys();
     void eventSlotsWithoutEvents();
+    void controlCharactersAreDroppedOnSave();
     void loaderRules_data();
     void loaderRules();
     void opacityKeysSetTheirAlphas();
@@ -542,6 +543,29 @@ void tst_ProjectFile::eventSlotsWithoutEvents()
     QCOMPARE(probe(e, QStringLiteral("w0.0:status3")), QStringLiteral("1"));
     QCOMPARE(probe(e, QStringLiteral("w0.0:slot3")), QStringLiteral("user.beep()"));
     QCOMPARE(probe(e, QStringLiteral("timer8:text1")), QStringLiteral("t"));
+}
+
+void tst_ProjectFile::controlCharactersAreDroppedOnSave()
+{
+    ProjectTestTarget d;
+    d.appendPage();
+    d.pages[0]->setPageName(QStringLiteral("a") + QChar(0x0b) + QStringLiteral("b"));
+    QMyWidget *w = d.appendWidget(0, 1);
+    w->setText(QStringLiteral("x") + QChar(0x01) + QChar(0xFFFE) + QStringLiteral("y\tz"));
+    EventInfo e;
+    e.setParam(2, QString(QChar(0x1f)) + QStringLiteral("p"));
+    w->addEvent(e);
+    w->setEventText(0, QString(QChar(0xD800)) + QStringLiteral("code"));
+    ProjectFile::Frame frame;
+    frame.baud = QString(QChar(0x07)) + QStringLiteral("9600");
+
+    ProjectTestTarget e2;
+    QVERIFY(loadInto(e2, save(d, frame))); // the saved file loads again
+    QCOMPARE(probe(e2, QStringLiteral("page0:name")), QStringLiteral("ab"));
+    QCOMPARE(probe(e2, QStringLiteral("w0.0:text")), QStringLiteral("xy\tz"));
+    QCOMPARE(probe(e2, QStringLiteral("w0.0:event0.p2")), QStringLiteral("p"));
+    QCOMPARE(probe(e2, QStringLiteral("w0.0:slot0")), QStringLiteral("code"));
+    QCOMPARE(e2.baud, QStringLiteral("9600"));
 }
 
 void tst_ProjectFile::loaderRules_data()
