@@ -11,11 +11,6 @@ namespace DrawGeometry {
 
 namespace {
 
-int clampInt(qint64 v)
-{
-    return int(qBound<qint64>(std::numeric_limits<int>::min(), v, std::numeric_limits<int>::max()));
-}
-
 // Counts beyond one line per pixel of the span (and of the widget) draw nothing more but
 // cost a lot.
 int capCount(int count, double length, int maxLines)
@@ -44,8 +39,15 @@ bool dragsBottom(int h)
 
 } // namespace
 
+int clampCoord(int v)
+{
+    return qBound(-int(CoordLimit), v, int(CoordLimit));
+}
+
 void layoutHandles(QRect rects[HandleCount], int w, int h, bool cornersOnly)
 {
+    w = clampCoord(w);
+    h = clampCoord(h);
     const int s = HandleSize;
     rects[0] = QRect(0, 0, s, s);
     rects[2] = QRect(w - 7, 0, s, s);
@@ -88,8 +90,14 @@ Qt::CursorShape handleCursor(int handle)
     }
 }
 
-DragResult dragStep(const DragInput &in)
+DragResult dragStep(const DragInput &input)
 {
+    DragInput in = input;
+    for (int *v : {&in.x, &in.y, &in.w, &in.h, &in.screenW, &in.screenH, &in.parentW, &in.parentH,
+                   &in.originX, &in.originY})
+        *v = clampCoord(*v);
+    in.pointer = QPoint(clampCoord(in.pointer.x()), clampCoord(in.pointer.y()));
+    in.press = QPoint(clampCoord(in.press.x()), clampCoord(in.press.y()));
     const int dx = in.pointer.x() - in.press.x();
     const int dy = in.pointer.y() - in.press.y();
     const int nx = in.x + dx;
@@ -254,11 +262,16 @@ QString textBoxShownText(const QString &text, int passwordMode)
 
 QRect idBox(int w, int originY, int borderWidth)
 {
+    w = clampCoord(w);
+    originY = clampCoord(originY);
+    borderWidth = clampCoord(borderWidth);
     return QRect(w - borderWidth / 2 - 13, originY + borderWidth / 2, 13, 10);
 }
 
 QRect qrIdBox(int side, int originY)
 {
+    side = clampCoord(side);
+    originY = clampCoord(originY);
     return QRect(side - 13, originY, 13, 10);
 }
 
@@ -283,10 +296,14 @@ int fillLength(int length, double fraction)
 QRect progBarRect(int dir, int originX, int originY, int w, int h, int borderWidth, int value,
                   bool pictureBar)
 {
-    const int b = pictureBar ? 0 : borderWidth;
+    originX = clampCoord(originX);
+    originY = clampCoord(originY);
+    w = clampCoord(w);
+    h = clampCoord(h);
+    const int b = pictureBar ? 0 : clampCoord(borderWidth);
     const double k = fillFraction(value);
-    const int innerW = clampInt(qint64(w) - 2 * qint64(b));
-    const int innerH = clampInt(qint64(h) - 2 * qint64(b));
+    const int innerW = w - 2 * b;
+    const int innerH = h - 2 * b;
     switch (dir) {
     case 0:
         return QRect(originX + b, originY + b, fillLength(innerW, k), innerH);
@@ -377,6 +394,11 @@ QPainterPath barOutline(const QRectF &bar, const QPainterPath &below, const QPoi
 
 SliderLayout sliderLayout(int w, int h, int knob, int originX, int originY, int value)
 {
+    w = clampCoord(w);
+    h = clampCoord(h);
+    knob = clampCoord(knob);
+    originX = clampCoord(originX);
+    originY = clampCoord(originY);
     SliderLayout s;
     const int k = knob;
     s.horizontal = w >= h;
@@ -403,22 +425,23 @@ SliderLayout sliderLayout(int w, int h, int knob, int originX, int originY, int 
 ArcLayout arcLayout(const ArcInput &in)
 {
     ArcLayout a;
-    const int s = qMin(in.w, in.h);
-    const int k = in.knob;
-    a.side = s;
+    // The side written back is the model's own; the geometry uses bounded values.
+    a.side = qMin(in.w, in.h);
+    const int s = clampCoord(a.side);
+    const int k = clampCoord(in.knob);
+    const int ox = clampCoord(in.originX);
+    const int oy = clampCoord(in.originY);
     if (k > 0) {
-        const int size = clampInt(qint64(s) + 2 * qint64(k));
-        a.widgetSize = QSize(size, size);
-        a.square = QRect(in.originX + k, in.originY + k, s, s);
+        a.widgetSize = QSize(s + 2 * k, s + 2 * k);
+        a.square = QRect(ox + k, oy + k, s, s);
     } else {
         a.widgetSize = QSize(s, s);
-        a.square = QRect(in.originX, in.originY, s, s);
+        a.square = QRect(ox, oy, s, s);
     }
-    const qint64 m = qMax(in.arcWidth, in.selectWidth);
-    const qint64 b = in.borderWidth;
-    const int inner = clampInt(qint64(s) - 2 * b - m);
-    a.arcRect =
-        QRect(clampInt(a.square.x() + m / 2 + b), clampInt(a.square.y() + m / 2 + b), inner, inner);
+    const int m = clampCoord(qMax(in.arcWidth, in.selectWidth));
+    const int b = clampCoord(in.borderWidth);
+    const int inner = clampCoord(s - 2 * b - m);
+    a.arcRect = QRect(a.square.x() + m / 2 + b, a.square.y() + m / 2 + b, inner, inner);
 
     // Angles from a file may be anything; a turn is 5760 sixteenths, more adds nothing.
     const qint64 span = qint64(in.end) - in.start;
@@ -427,7 +450,7 @@ ArcLayout arcLayout(const ArcInput &in)
     const double f = fillFraction(in.value);
     a.valueSpan16 = int(qBound(-5760.0, std::trunc(f * double(span) * -16.0), 5760.0));
 
-    const double d = double(in.selectWidth) + 2.0 * k;
+    const double d = double(clampCoord(in.selectWidth)) + 2.0 * k;
     const double cx = a.arcRect.x() + a.arcRect.width() * 0.5;
     const double cy = a.arcRect.y() + a.arcRect.height() * 0.5;
     const double r = a.arcRect.width() * 0.5;
@@ -450,6 +473,7 @@ double meterAngle(int value, int minValue, int maxValue, int angle)
 
 QPoint meterCentre(int side)
 {
+    side = clampCoord(side);
     return QRect(0, 0, side, side).center();
 }
 

@@ -19,6 +19,11 @@ namespace DrawGeometry {
 
 enum { HandleCount = 8, HandleSize = 6, MinWidgetSize = 20 };
 
+// Coordinates and sizes from a file may be anything; drawing and mouse steps bound them to
+// the largest widget size first, so that no sum of a few of them overflows.
+enum { CoordLimit = 1 << 24 };
+int clampCoord(int v);
+
 // Sets the eight 6 x 6 handle rectangles for a widget of w x h; with cornersOnly the side
 // handles 1, 3, 4 and 6 keep whatever they held.
 void layoutHandles(QRect rects[HandleCount], int w, int h, bool cornersOnly);

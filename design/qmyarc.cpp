@@ -46,7 +46,7 @@ void QMyArc::paintEvent(QPaintEvent *event)
     const DrawGeometry::ArcLayout l = DrawGeometry::arcLayout(in);
     setW(l.side);
     setH(l.side);
-    resize(qMax(0, l.widgetSize.width()), qMax(0, l.widgetSize.height()));
+    resizeForPaint(l.widgetSize.width(), l.widgetSize.height());
     setProgX(l.square.x());
     setProgY(l.square.y());
     setProgW(l.square.width());

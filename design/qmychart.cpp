@@ -52,18 +52,18 @@ QMyChart::QMyChart(int id, int typeCode, const QString &typeName, QWidget *paren
 void QMyChart::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
-    const qint64 t = getChartTickOffset();
     const qint64 pad = getChartGridPadding();
     const auto clampInt = [](qint64 v) {
         return int(
             qBound<qint64>(std::numeric_limits<int>::min(), v, std::numeric_limits<int>::max()));
     };
-    const int w = getW();
-    const int h = getH();
-    const int plotW = clampInt(w - 2 * t);
-    const int plotH = clampInt(h - 2 * t);
-    const QRect plot(clampInt(t), clampInt(t), plotW, plotH);
-    resize(w, h);
+    const int w = DrawGeometry::clampCoord(getW());
+    const int h = DrawGeometry::clampCoord(getH());
+    const int offset = DrawGeometry::clampCoord(getChartTickOffset());
+    const int plotW = DrawGeometry::clampCoord(w - 2 * offset);
+    const int plotH = DrawGeometry::clampCoord(h - 2 * offset);
+    const QRect plot(offset, offset, plotW, plotH);
+    resizeForPaint(w, h);
     setProgX(plot.x());
     setProgY(plot.y());
     setProgW(plot.width());
@@ -78,7 +78,7 @@ void QMyChart::paintEvent(QPaintEvent *event)
             QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
 
             // Everything below in doubles: the values come from a file.
-            const double T = double(t), P = double(pad), W = plotW, H = plotH;
+            const double T = offset, P = double(pad), W = plotW, H = plotH;
             const double yBottom = T + H - P;
             const double xLeft = T + P;
             // No more lines than the widget has pixels.

@@ -24,7 +24,9 @@ void QMyImg::paintEvent(QPaintEvent *event)
                 font = QFont("SimSun");
                 font.setPointSize(DrawGeometry::imageTextPointSize(getFontSize()));
             }
-            QMyWidgetPainter::drawText(p, QRect(originX, originY, getW(), getH()),
+            QMyWidgetPainter::drawText(p,
+                                       QRect(originX, originY, DrawGeometry::clampCoord(getW()),
+                                             DrawGeometry::clampCoord(getH())),
                                        int(hAlignFlag() | vAlignFlag()), getText(), font,
                                        getFontColor());
         },

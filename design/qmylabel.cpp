@@ -20,10 +20,12 @@ void QMyLabel::paintEvent(QPaintEvent *event)
     Q_UNUSED(event)
     paintPlain(
         [this](QPainter &p) {
-            const int b = getBorderWidth();
+            const int b = DrawGeometry::clampCoord(getBorderWidth());
+            const int w = DrawGeometry::clampCoord(getW());
+            const int h = DrawGeometry::clampCoord(getH());
             const QRect r = getImageNum() != -1
-                ? QRect(originX, originY, getW(), getH())
-                : QRect(originX + b + 5, originY + b, getW() - 2 * b - 10, getH() - 2 * b);
+                ? QRect(originX, originY, w, h)
+                : QRect(originX + b + 5, originY + b, w - 2 * b - 10, h - 2 * b);
             QMyWidgetPainter::drawText(p, r, int(hAlignFlag() | vAlignFlag()), getText(),
                                        QMyWidgetPainter::projectFont(getFontID(), 12),
                                        getFontColor());

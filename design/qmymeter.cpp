@@ -34,10 +34,11 @@ QMyMeter::QMyMeter(int id, int typeCode, const QString &typeName, QWidget *paren
 void QMyMeter::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
-    const int side = qMin(getW(), getH());
-    setW(side);
-    setH(side);
-    resize(qMax(0, side), qMax(0, side));
+    const int squared = qMin(getW(), getH());
+    setW(squared);
+    setH(squared);
+    const int side = DrawGeometry::clampCoord(squared);
+    resizeForPaint(side, side);
     {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
@@ -82,7 +83,7 @@ void QMyMeter::paintEvent(QPaintEvent *event)
                 }
                 p.resetTransform();
             }
-            const int dot = getMeterDotSize();
+            const int dot = DrawGeometry::clampCoord(getMeterDotSize());
             p.setPen(QPen(getMeterDotColor(), 1, Qt::SolidLine));
             p.setBrush(getMeterDotColor());
             p.drawEllipse(QRect(c.x() - dot / 2, c.y() - dot / 2, dot, dot));

@@ -17,11 +17,12 @@ QMyProg::QMyProg(int id, int typeCode, const QString &typeName, QWidget *parent)
 void QMyProg::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
-    resize(getW(), getH());
+    resizeForPaint(getW(), getH());
     {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        const QRect area(originX, originY, getW(), getH());
+        const QRect area(originX, originY, DrawGeometry::clampCoord(getW()),
+                         DrawGeometry::clampCoord(getH()));
         const QRect box = DrawGeometry::idBox(getW(), originY, getBorderWidth());
         if (getFlag() == 0) {
             const bool black =

@@ -20,11 +20,13 @@ void QMyPushButton::paintEvent(QPaintEvent *event)
     Q_UNUSED(event)
     paintPlain(
         [this](QPainter &p) {
-            const int b = getBorderWidth();
+            const int b = DrawGeometry::clampCoord(getBorderWidth());
+            const int w = DrawGeometry::clampCoord(getW());
+            const int h = DrawGeometry::clampCoord(getH());
             // With a picture number the text may use the whole inner area.
             const QRect r = getImageNum() != -1
-                ? QRect(originX + b, originY + b, getW() - 2 * b, getH() - 2 * b)
-                : QRect(originX + b + 5, originY + b, getW() - 2 * b - 10, getH() - 2 * b);
+                ? QRect(originX + b, originY + b, w - 2 * b, h - 2 * b)
+                : QRect(originX + b + 5, originY + b, w - 2 * b - 10, h - 2 * b);
             QMyWidgetPainter::drawText(p, r, int(hAlignFlag() | vAlignFlag()), getText(),
                                        QMyWidgetPainter::projectFont(getFontID(), 12),
                                        getFontColor());

@@ -22,10 +22,11 @@ QMyQRCode::QMyQRCode(int id, int typeCode, const QString &typeName, QWidget *par
 void QMyQRCode::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
-    const int s = qMin(getW(), getH());
-    setW(s);
-    setH(s);
-    resize(qMax(0, s), qMax(0, s));
+    const int squared = qMin(getW(), getH());
+    setW(squared);
+    setH(squared);
+    const int s = DrawGeometry::clampCoord(squared);
+    resizeForPaint(s, s);
     {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
@@ -42,8 +43,8 @@ void QMyQRCode::paintEvent(QPaintEvent *event)
                 getText().isEmpty() ? DrawGeometry::QrSymbol() : DrawGeometry::encodeQr(getText());
             if (symbol.width > 0) {
                 const int n = symbol.width;
-                const qreal mw = qreal(getW()) / n;
-                const qreal mh = qreal(getH()) / n;
+                const qreal mw = qreal(s) / n;
+                const qreal mh = qreal(s) / n;
                 QPainterPath dark;
                 for (int r = 0; r < n; ++r) {
                     for (int c = 0; c < n; ++c) {

@@ -30,7 +30,7 @@ void QMySlider1::paintEvent(QPaintEvent *event)
     setProgY(l.track.y());
     setProgW(l.track.width());
     setProgH(l.track.height());
-    resize(qMax(0, l.widgetSize.width()), qMax(0, l.widgetSize.height()));
+    resizeForPaint(l.widgetSize.width(), l.widgetSize.height());
     {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);

@@ -57,12 +57,14 @@ void QMyTextBox::slotReceMouse(int kind, QMouseEvent *event)
 void QMyTextBox::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
-    resize(getW(), getH());
+    resizeForPaint(getW(), getH());
     {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        const QRect area(originX, originY, getW(), getH());
-        const int b = getBorderWidth();
+        const int w = DrawGeometry::clampCoord(getW());
+        const int h = DrawGeometry::clampCoord(getH());
+        const QRect area(originX, originY, w, h);
+        const int b = DrawGeometry::clampCoord(getBorderWidth());
         const QRect box = DrawGeometry::idBox(getW(), originY, b);
         if (getFlag() == 0) {
             const bool black =
@@ -73,7 +75,7 @@ void QMyTextBox::paintEvent(QPaintEvent *event)
             if (getSignalMode() == 0)
                 flags |= Qt::TextWordWrap;
             QMyWidgetPainter::drawText(
-                p, QRect(originX + b + 5, originY + b, getW() - 2 * b - 10, getH() - 2 * b), flags,
+                p, QRect(originX + b + 5, originY + b, w - 2 * b - 10, h - 2 * b), flags,
                 DrawGeometry::textBoxShownText(getText(), getPasswordMode()),
                 QMyWidgetPainter::projectFont(getFontID(), 12), getFontColor());
             QMyWidgetPainter::drawIdLabel(p, box, getId(), black);

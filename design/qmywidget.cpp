@@ -534,11 +534,12 @@ void QMyWidget::paintHiddenLook(QPainter &p, const QRect &idBox, const QColor &o
 
 void QMyWidget::paintPlain(const std::function<void(QPainter &)> &text, const QFont &hiddenIdFont)
 {
-    resize(m_W, m_H);
+    resizeForPaint(m_W, m_H);
     {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        const QRect area(originX, originY, m_W, m_H);
+        const QRect area(originX, originY, DrawGeometry::clampCoord(m_W),
+                         DrawGeometry::clampCoord(m_H));
         const QRect box = DrawGeometry::idBox(m_W, originY, m_BorderWidth);
         if (m_Flag == 0) {
             const bool black =
@@ -554,6 +555,12 @@ void QMyWidget::paintPlain(const std::function<void(QPainter &)> &text, const QF
         }
     }
     finishPaint(false);
+}
+
+void QMyWidget::resizeForPaint(int w, int h)
+{
+    // Sizes from a file may be anything; the toolkit keeps widgets within these bounds.
+    resize(qBound(0, w, QWIDGETSIZE_MAX), qBound(0, h, QWIDGETSIZE_MAX));
 }
 
 void QMyWidget::finishPaint(bool cornersOnly)

@@ -139,6 +139,8 @@ protected:
     // The whole look of the types drawn on the whole widget (button, label, image); text
     // draws their text step.
     void paintPlain(const std::function<void(QPainter &)> &text, const QFont &hiddenIdFont);
+    // The size a paint gives the widget (step one of every type's drawing).
+    void resizeForPaint(int w, int h);
     // Lays out the handle rectangles and draws the handles of a selected widget.
     void finishPaint(bool cornersOnly);
 

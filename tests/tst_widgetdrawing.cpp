@@ -243,6 +243,16 @@ void TestWidgetDrawing::idLabelColours()
     QVERIFY(dark > 3);
     QCOMPARE(red, 0);
 
+    // A long id is cut at the box: nothing of it left of the box.
+    b->setId(12345);
+    b->setBackground1(QColor(255, 255, 255));
+    b->setProgBackground1(QColor(0, 0, 0));
+    img = shot(b);
+    labelColours(img, QRect(30, 0, 17, 10), red, dark);
+    QCOMPARE(red, 0);
+    labelColours(img, QRect(47, 0, 13, 10), red, dark);
+    QVERIFY(red > 3);
+
     // Hidden look: black for a white background, red for (254, 255, 255).
     b->setFlag(1);
     b->setBackground1(QColor(255, 255, 255));
@@ -875,6 +885,22 @@ void TestWidgetDrawing::degenerateOthers()
     p->setGradMode(big);
     p->setProgGradMode(-1);
     shot(p);
+
+    // Sizes, borders and radii at the ends of the int range, for every type.
+    for (int type = 0; type < 10; ++type) {
+        QMyWidget *w = make(type);
+        for (int v : {small, big, -1, 0}) {
+            w->setW(v);
+            w->setH(type % 2 ? big : v);
+            w->setBorderWidth(v);
+            w->setRadius(v);
+            w->setProgBorderWidth(v);
+            w->setHandleBorderWidth(v);
+            w->setSelected(v < 0);
+            shot(w);
+        }
+        delete w;
+    }
 
     QMyWidget *q = make(5);
     q->setText(QString(5000, QChar(0x4e00)));
