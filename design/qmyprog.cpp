@@ -28,7 +28,8 @@ void QMyProg::paintEvent(QPaintEvent *event)
             const bool black =
                 DrawGeometry::idLabelBlack(box, area, getProgBackground1(), getBackground1());
             QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
-            const bool pictureBar = getProgImageNum() != -1;
+            // Negative numbers other than -1 come only from a file: no picture, like -1.
+            const bool pictureBar = getProgImageNum() >= 0;
             paintBackgroundStep(p, area, true, !pictureBar);
             QMyWidgetPainter::drawPicture(p, getImageNum(), area, getImageColor(),
                                           getImageColorOpa(), getImageOpa());

@@ -7,10 +7,10 @@
 #include "textboxdlg.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -420,13 +420,17 @@ void TestWidgetDrawing::progressPicture()
     QCOMPARE_COLOUR(img.pixelColor(49, 15), QColor(74, 25, 100));
     QCOMPARE_COLOUR(img.pixelColor(50, 15), QColor(200, 200, 200));
 
-    // A picture number past the list or negative draws no picture.
-    for (int n : {1, -3}) {
-        p->setProgImageNum(n);
-        img = shot(p);
-        QCOMPARE_COLOUR(img.pixelColor(20, 15), QColor(200, 200, 200));
-        QCOMPARE(p->getProgImageNum(), n);
-    }
+    // A number past the list draws no picture, and still no border.
+    p->setProgImageNum(1);
+    img = shot(p);
+    QCOMPARE_COLOUR(img.pixelColor(20, 15), QColor(200, 200, 200));
+    QCOMPARE_COLOUR(img.pixelColor(99, 15), QColor(200, 200, 200));
+    // A negative one never indexes the list: the colour bar and the border, as for -1.
+    p->setProgImageNum(-3);
+    img = shot(p);
+    QCOMPARE_COLOUR(img.pixelColor(20, 15), QColor(0, 0, 0));
+    QCOMPARE_COLOUR(img.pixelColor(99, 15), QColor(0, 0, 255));
+    QCOMPARE(p->getProgImageNum(), -3);
 }
 
 void TestWidgetDrawing::slider()
@@ -644,6 +648,32 @@ void TestWidgetDrawing::textBox()
     QCOMPARE(w->getLongTextLen(), 10);
     QCOMPARE(w->getText(), QString("abc"));
 
+    // A double click opens the box's own editor with its text, not while it is hidden.
+    const auto openEditors = []() {
+        QList<TextBoxDlg *> open;
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (auto *dlg = qobject_cast<TextBoxDlg *>(top); dlg && dlg->isVisible())
+                open << dlg;
+        }
+        return open;
+    };
+    const auto doubleClick = [w]() {
+        QMouseEvent e(QEvent::MouseButtonDblClick, QPoint(30, 15), w->mapToGlobal(QPoint(30, 15)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    };
+    w->setFlag(1);
+    doubleClick();
+    QVERIFY(openEditors().isEmpty());
+    w->setFlag(0);
+    doubleClick();
+    QCOMPARE(openEditors().size(), 1);
+    QCOMPARE(openEditors().at(0)->findChild<QPlainTextEdit *>("textEdit")->toPlainText(),
+             QString("abc"));
+    openEditors().at(0)->findChild<QPushButton *>("btnOk")->click();
+    QVERIFY(openEditors().isEmpty());
+    QCOMPARE(pressed.count(), 3);
+
     // No clip: a rounded box draws its text to the corner; a password shows stars.
     w->setText("W");
     w->setPasswordMode(1);
@@ -770,11 +800,10 @@ void TestWidgetDrawing::degenerateChart()
     const int big = std::numeric_limits<int>::max();
     const int small = std::numeric_limits<int>::min();
     QMyWidget *c = make(9);
+    // Each case must come back at all (the test's time limit catches a hang).
     const auto check = [&](const char *what) {
-        QElapsedTimer t;
-        t.start();
         shot(c);
-        QVERIFY2(t.elapsed() < 20000, what);
+        QVERIFY2(c->size() == QSize(200, 150), what);
     };
     for (int a = 0; a < 4; ++a)
         c->setChartTickCount(a, 1);
