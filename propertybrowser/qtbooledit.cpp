@@ -1,0 +1,49 @@
+#include "qtbooledit.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+
+QtBoolEdit::QtBoolEdit(QWidget *parent)
+    : QWidget(parent)
+    , m_checkBox(new QCheckBox(this))
+{
+    auto *layout = new QHBoxLayout;
+    if (QApplication::layoutDirection() == Qt::LeftToRight)
+        layout->setContentsMargins(4, 0, 0, 0);
+    else
+        layout->setContentsMargins(0, 0, 4, 0);
+    layout->addWidget(m_checkBox);
+    setLayout(layout);
+    connect(m_checkBox, &QCheckBox::toggled, this, &QtBoolEdit::toggled);
+    setFocusProxy(m_checkBox);
+    m_checkBox->setText(tr("True"));
+}
+
+bool QtBoolEdit::isChecked() const
+{
+    return m_checkBox->isChecked();
+}
+
+void QtBoolEdit::setChecked(bool checked)
+{
+    m_checkBox->setChecked(checked);
+    m_checkBox->setText(checked ? tr("True") : tr("False"));
+}
+
+bool QtBoolEdit::blockCheckBoxSignals(bool block)
+{
+    return m_checkBox->blockSignals(block);
+}
+
+void QtBoolEdit::mousePressEvent(QMouseEvent *event)
+{
+    if (event->buttons() == Qt::LeftButton) {
+        // A click anywhere in the cell toggles the value.
+        m_checkBox->click();
+        event->accept();
+    } else {
+        QWidget::mousePressEvent(event);
+    }
+}

@@ -1,0 +1,90 @@
+#include "qtlineeditfactory.h"
+
+#include "editorfactoryprivate.h"
+
+#include <QLineEdit>
+#include <QRegExpValidator>
+
+QtLineEditFactory::QtLineEditFactory(QObject *parent)
+    : QtAbstractEditorFactory<QtStringPropertyManager>(parent)
+    , d_ptr(new EditorFactoryPrivate<QLineEdit>)
+{ }
+
+QtLineEditFactory::~QtLineEditFactory()
+{
+    const auto editors = d_ptr->propertyOfEditor.keys();
+    qDeleteAll(editors);
+    delete d_ptr;
+}
+
+void QtLineEditFactory::connectPropertyManager(QtStringPropertyManager *manager)
+{
+    connect(manager, SIGNAL(valueChanged(QtProperty *, QString)), this,
+            SLOT(slotPropertyChanged(QtProperty *, QString)));
+    connect(manager, SIGNAL(regExpChanged(QtProperty *, QRegExp)), this,
+            SLOT(slotRegExpChanged(QtProperty *, QRegExp)));
+}
+
+void QtLineEditFactory::disconnectPropertyManager(QtStringPropertyManager *manager)
+{
+    disconnect(manager, SIGNAL(valueChanged(QtProperty *, QString)), this,
+               SLOT(slotPropertyChanged(QtProperty *, QString)));
+    disconnect(manager, SIGNAL(regExpChanged(QtProperty *, QRegExp)), this,
+               SLOT(slotRegExpChanged(QtProperty *, QRegExp)));
+}
+
+QWidget *QtLineEditFactory::createEditor(QtStringPropertyManager *manager, QtProperty *property,
+                                         QWidget *parent)
+{
+    auto *editor = new QLineEdit(parent);
+    d_ptr->initializeEditor(property, editor);
+    const QRegExp regExp = manager->regExp(property);
+    if (regExp.isValid())
+        editor->setValidator(new QRegExpValidator(regExp, editor));
+    editor->setText(manager->value(property));
+    connect(editor, SIGNAL(textEdited(QString)), this, SLOT(slotSetValue(QString)));
+    connect(editor, SIGNAL(destroyed(QObject *)), this, SLOT(slotEditorDestroyed(QObject *)));
+    return editor;
+}
+
+void QtLineEditFactory::slotPropertyChanged(QtProperty *property, const QString &)
+{
+    auto *manager = qobject_cast<QtStringPropertyManager *>(sender());
+    if (!manager || !manager->ownsProperty(property))
+        return;
+    const QString value = manager->value(property);
+    const auto editors = d_ptr->editorsOfProperty.value(property);
+    for (QLineEdit *editor : editors) {
+        if (editor->text() != value)
+            editor->setText(value);
+    }
+}
+
+void QtLineEditFactory::slotRegExpChanged(QtProperty *property, const QRegExp &regExp)
+{
+    if (!propertyManager(property))
+        return;
+    const auto editors = d_ptr->editorsOfProperty.value(property);
+    for (QLineEdit *editor : editors) {
+        const bool blocked = editor->blockSignals(true);
+        const QValidator *oldValidator = editor->validator();
+        QValidator *newValidator = nullptr;
+        if (regExp.isValid())
+            newValidator = new QRegExpValidator(regExp, editor);
+        editor->setValidator(newValidator);
+        delete oldValidator;
+        editor->blockSignals(blocked);
+    }
+}
+
+void QtLineEditFactory::slotSetValue(const QString &value)
+{
+    QtProperty *property = d_ptr->propertyOfSender(sender());
+    if (QtStringPropertyManager *manager = propertyManager(property))
+        manager->setValue(property, value);
+}
+
+void QtLineEditFactory::slotEditorDestroyed(QObject *object)
+{
+    d_ptr->slotEditorDestroyed(object);
+}

@@ -1,0 +1,458 @@
+#include "qtvariantpropertymanager.h"
+
+#include "qtboolpropertymanager.h"
+#include "qtcolorpropertymanager.h"
+#include "qtdoublepropertymanager.h"
+#include "qtenumpropertymanager.h"
+#include "qtgrouppropertymanager.h"
+#include "qtintpropertymanager.h"
+#include "qtstringpropertymanager.h"
+
+#include <QColor>
+#include <QIcon>
+#include <QMap>
+#include <QMetaType>
+#include <functional>
+
+namespace {
+// Empty marker types that give the rows without a toolkit type their type ids.
+struct QtEnumPropertyType
+{
+};
+struct QtFlagPropertyType
+{
+};
+struct QtGroupPropertyType
+{
+};
+using QtIconMap = QMap<int, QIcon>;
+} // namespace
+
+Q_DECLARE_METATYPE(QtEnumPropertyType)
+Q_DECLARE_METATYPE(QtFlagPropertyType)
+Q_DECLARE_METATYPE(QtGroupPropertyType)
+Q_DECLARE_METATYPE(QtIconMap)
+
+namespace {
+using WrappedMap = QMap<const QtProperty *, QtProperty *>;
+
+// Wrapper -> internal property, shared by every variant manager of the process.
+WrappedMap &wrappedProperties()
+{
+    static WrappedMap map;
+    return map;
+}
+
+// Converts a value to T; a value that the toolkit cannot turn into T is refused.
+template<class T> bool convertValue(const QVariant &value, T *result)
+{
+    const int type = qMetaTypeId<T>();
+    if (value.userType() == type) {
+        *result = value.value<T>();
+        return true;
+    }
+    QVariant copy(value);
+    if (!copy.convert(type))
+        return false;
+    *result = copy.value<T>();
+    return true;
+}
+
+template<class Manager> bool isManager(QtAbstractPropertyManager *manager)
+{
+    return qobject_cast<Manager *>(manager) != nullptr;
+}
+
+template<class Manager, class T>
+QVariant readValue(QtAbstractPropertyManager *manager, const QtProperty *property)
+{
+    return QVariant::fromValue<T>(static_cast<Manager *>(manager)->value(property));
+}
+
+template<class Manager, class T>
+void writeValue(QtAbstractPropertyManager *manager, QtProperty *property, const QVariant &value)
+{
+    T converted;
+    if (convertValue(value, &converted))
+        static_cast<Manager *>(manager)->setValue(property, converted);
+}
+} // namespace
+
+// One supported property type: its typed manager, how that manager's values are read
+// and written as QVariant, and which of its signals are routed back to the rows.
+struct QtVariantTypeRow
+{
+    int propertyType;
+    int valueType;
+    // Whether internal sub-properties of this manager class are shown as rows of their own
+    // (the component rows of composite types).
+    bool wrapsComponents;
+    std::function<QtAbstractPropertyManager *(QObject *parent)> create;
+    std::function<bool(QtAbstractPropertyManager *)> handles;
+    std::function<QVariant(QtAbstractPropertyManager *, const QtProperty *)> read;
+    std::function<void(QtAbstractPropertyManager *, QtProperty *, const QVariant &)> write;
+    std::function<void(QtVariantPropertyManagerPrivate *, QtAbstractPropertyManager *)> route;
+};
+
+class QtVariantPropertyManagerPrivate
+{
+public:
+    QtVariantPropertyManager *q_ptr = nullptr;
+    bool creatingProperty = false;
+    bool creatingSubProperties = false;
+    bool destroyingSubProperties = false;
+    int propertyType = 0;
+
+    QList<QtVariantTypeRow> rows;
+    QMap<int, QtAbstractPropertyManager *> typeToPropertyManager;
+    QMap<const QtProperty *, QPair<QtVariantProperty *, int>> propertyToType;
+    QMap<int, int> typeToValueType;
+    QMap<const QtProperty *, QtVariantProperty *> internalToProperty;
+
+    static QList<QtVariantTypeRow> typeTable();
+    const QtVariantTypeRow *rowOfManager(QtAbstractPropertyManager *manager) const;
+
+    QtVariantProperty *createSubProperty(QtVariantProperty *parent, QtVariantProperty *after,
+                                         QtProperty *internal);
+    void valueChanged(QtProperty *internal, const QVariant &value);
+    void slotPropertyInserted(QtProperty *internal, QtProperty *parent, QtProperty *after);
+    void slotPropertyRemoved(QtProperty *internal, QtProperty *parent);
+
+    template<class Manager, class T> void routeValue(Manager *manager)
+    {
+        QObject::connect(manager, &Manager::valueChanged, q_ptr,
+                         [this](QtProperty *property, const T &value) {
+                             valueChanged(property, QVariant::fromValue<T>(value));
+                         });
+    }
+
+    void routeStructure(QtAbstractPropertyManager *manager)
+    {
+        QObject::connect(manager, &QtAbstractPropertyManager::propertyInserted, q_ptr,
+                         [this](QtProperty *property, QtProperty *parent, QtProperty *after) {
+                             slotPropertyInserted(property, parent, after);
+                         });
+        QObject::connect(manager, &QtAbstractPropertyManager::propertyRemoved, q_ptr,
+                         [this](QtProperty *property, QtProperty *parent) {
+                             slotPropertyRemoved(property, parent);
+                         });
+    }
+};
+
+namespace {
+// A row whose typed manager holds a plain value of type T.
+template<class Manager, class T>
+QtVariantTypeRow plainRow(int propertyType, int valueType, bool wrapsComponents)
+{
+    QtVariantTypeRow row;
+    row.propertyType = propertyType;
+    row.valueType = valueType;
+    row.wrapsComponents = wrapsComponents;
+    row.create = [](QObject *parent) { return new Manager(parent); };
+    row.handles = &isManager<Manager>;
+    row.read = &readValue<Manager, T>;
+    row.write = &writeValue<Manager, T>;
+    row.route = [](QtVariantPropertyManagerPrivate *d, QtAbstractPropertyManager *manager) {
+        d->routeValue<Manager, T>(static_cast<Manager *>(manager));
+    };
+    return row;
+}
+} // namespace
+
+// The supported types in the order their managers are made. A new type adds a row here.
+QList<QtVariantTypeRow> QtVariantPropertyManagerPrivate::typeTable()
+{
+    QList<QtVariantTypeRow> table;
+    table << plainRow<QtIntPropertyManager, int>(QMetaType::Int, QMetaType::Int, true);
+    table << plainRow<QtDoublePropertyManager, double>(QMetaType::Double, QMetaType::Double, true);
+    table << plainRow<QtBoolPropertyManager, bool>(QMetaType::Bool, QMetaType::Bool, true);
+    table << plainRow<QtStringPropertyManager, QString>(QMetaType::QString, QMetaType::QString,
+                                                        false);
+
+    QtVariantTypeRow color =
+        plainRow<QtColorPropertyManager, QColor>(QMetaType::QColor, QMetaType::QColor, false);
+    color.route = [](QtVariantPropertyManagerPrivate *d, QtAbstractPropertyManager *manager) {
+        auto *colorManager = static_cast<QtColorPropertyManager *>(manager);
+        d->routeValue<QtColorPropertyManager, QColor>(colorManager);
+        d->routeStructure(colorManager);
+        d->routeValue<QtIntPropertyManager, int>(colorManager->subIntPropertyManager());
+    };
+    table << color;
+
+    table << plainRow<QtEnumPropertyManager, int>(QtVariantPropertyManager::enumTypeId(),
+                                                  QMetaType::Int, true);
+    QtVariantPropertyManager::iconMapTypeId();
+
+    QtVariantTypeRow group;
+    group.propertyType = QtVariantPropertyManager::groupTypeId();
+    group.valueType = 0;
+    group.wrapsComponents = false;
+    group.create = [](QObject *parent) { return new QtGroupPropertyManager(parent); };
+    group.handles = &isManager<QtGroupPropertyManager>;
+    group.read = [](QtAbstractPropertyManager *, const QtProperty *) { return QVariant(); };
+    group.write = [](QtAbstractPropertyManager *, QtProperty *, const QVariant &) {};
+    group.route = [](QtVariantPropertyManagerPrivate *, QtAbstractPropertyManager *) {};
+    table << group;
+    return table;
+}
+
+const QtVariantTypeRow *
+QtVariantPropertyManagerPrivate::rowOfManager(QtAbstractPropertyManager *manager) const
+{
+    for (const QtVariantTypeRow &row : rows) {
+        if (row.handles(manager))
+            return &row;
+    }
+    return nullptr;
+}
+
+QtVariantProperty *QtVariantPropertyManagerPrivate::createSubProperty(QtVariantProperty *parent,
+                                                                      QtVariantProperty *after,
+                                                                      QtProperty *internal)
+{
+    const QtVariantTypeRow *row = rowOfManager(internal->propertyManager());
+    if (!row || !row->wrapsComponents)
+        return nullptr;
+
+    const bool wasCreatingSubProperties = creatingSubProperties;
+    creatingSubProperties = true;
+    QtVariantProperty *wrapper = q_ptr->addProperty(row->propertyType, internal->propertyName());
+    creatingSubProperties = wasCreatingSubProperties;
+    if (!wrapper)
+        return nullptr;
+
+    wrapper->setPropertyName(internal->propertyName());
+    wrapper->setValueToolTip(internal->valueToolTip());
+    wrapper->setStatusTip(internal->statusTip());
+    wrapper->setWhatsThis(internal->whatsThis());
+
+    parent->insertSubProperty(wrapper, after);
+
+    internalToProperty[internal] = wrapper;
+    wrappedProperties()[wrapper] = internal;
+    return wrapper;
+}
+
+void QtVariantPropertyManagerPrivate::valueChanged(QtProperty *internal, const QVariant &value)
+{
+    QtVariantProperty *wrapper = internalToProperty.value(internal, nullptr);
+    if (!wrapper)
+        return;
+    emit q_ptr->valueChanged(wrapper, value);
+    // A slot of valueChanged may have cleared the manager.
+    if (q_ptr->ownsProperty(wrapper))
+        emit q_ptr->propertyChanged(wrapper);
+}
+
+void QtVariantPropertyManagerPrivate::slotPropertyInserted(QtProperty *internal, QtProperty *parent,
+                                                           QtProperty *after)
+{
+    if (creatingProperty)
+        return;
+    QtVariantProperty *parentWrapper = internalToProperty.value(parent, nullptr);
+    if (!parentWrapper)
+        return;
+    QtVariantProperty *afterWrapper = nullptr;
+    if (after) {
+        afterWrapper = internalToProperty.value(after, nullptr);
+        if (!afterWrapper)
+            return;
+    }
+    createSubProperty(parentWrapper, afterWrapper, internal);
+}
+
+void QtVariantPropertyManagerPrivate::slotPropertyRemoved(QtProperty *internal, QtProperty *)
+{
+    QtVariantProperty *wrapper = internalToProperty.value(internal, nullptr);
+    if (!wrapper)
+        return;
+    const bool wasDestroying = destroyingSubProperties;
+    destroyingSubProperties = true;
+    delete wrapper;
+    destroyingSubProperties = wasDestroying;
+    internalToProperty.remove(internal);
+    wrappedProperties().remove(wrapper);
+}
+
+QtVariantPropertyManager::QtVariantPropertyManager(QObject *parent)
+    : QtAbstractPropertyManager(parent)
+    , d_ptr(new QtVariantPropertyManagerPrivate)
+{
+    d_ptr->q_ptr = this;
+    d_ptr->rows = QtVariantPropertyManagerPrivate::typeTable();
+    for (const QtVariantTypeRow &row : qAsConst(d_ptr->rows)) {
+        QtAbstractPropertyManager *manager = row.create(this);
+        d_ptr->typeToPropertyManager[row.propertyType] = manager;
+        d_ptr->typeToValueType[row.propertyType] = row.valueType;
+        row.route(d_ptr, manager);
+    }
+}
+
+QtVariantPropertyManager::~QtVariantPropertyManager()
+{
+    clear();
+    // The typed managers go before the record their routing uses.
+    const auto managers = d_ptr->typeToPropertyManager;
+    d_ptr->typeToPropertyManager.clear();
+    qDeleteAll(managers);
+    delete d_ptr;
+}
+
+int QtVariantPropertyManager::enumTypeId()
+{
+    static const int id = qRegisterMetaType<QtEnumPropertyType>("QtEnumPropertyType");
+    return id;
+}
+
+int QtVariantPropertyManager::flagTypeId()
+{
+    static const int id = qRegisterMetaType<QtFlagPropertyType>("QtFlagPropertyType");
+    return id;
+}
+
+int QtVariantPropertyManager::groupTypeId()
+{
+    static const int id = qRegisterMetaType<QtGroupPropertyType>("QtGroupPropertyType");
+    return id;
+}
+
+int QtVariantPropertyManager::iconMapTypeId()
+{
+    static const int id = qRegisterMetaType<QtIconMap>("QtIconMap");
+    return id;
+}
+
+QtProperty *QtVariantPropertyManager::wrappedProperty(const QtProperty *property)
+{
+    return wrappedProperties().value(property, nullptr);
+}
+
+QtVariantProperty *QtVariantPropertyManager::addProperty(int propertyType, const QString &name)
+{
+    if (!isPropertyTypeSupported(propertyType))
+        return nullptr;
+    const bool wasCreating = d_ptr->creatingProperty;
+    d_ptr->creatingProperty = true;
+    d_ptr->propertyType = propertyType;
+    QtProperty *property = QtAbstractPropertyManager::addProperty(name);
+    d_ptr->creatingProperty = wasCreating;
+    d_ptr->propertyType = 0;
+    return property ? variantProperty(property) : nullptr;
+}
+
+int QtVariantPropertyManager::propertyType(const QtProperty *property) const
+{
+    const auto it = d_ptr->propertyToType.constFind(property);
+    return it == d_ptr->propertyToType.constEnd() ? 0 : it.value().second;
+}
+
+QtVariantProperty *QtVariantPropertyManager::variantProperty(const QtProperty *property) const
+{
+    const auto it = d_ptr->propertyToType.constFind(property);
+    return it == d_ptr->propertyToType.constEnd() ? nullptr : it.value().first;
+}
+
+int QtVariantPropertyManager::valueType(int propertyType) const
+{
+    return d_ptr->typeToValueType.value(propertyType, 0);
+}
+
+bool QtVariantPropertyManager::isPropertyTypeSupported(int propertyType) const
+{
+    return d_ptr->typeToValueType.contains(propertyType);
+}
+
+QVariant QtVariantPropertyManager::value(const QtProperty *property) const
+{
+    QtProperty *internal = wrappedProperty(property);
+    if (!internal)
+        return QVariant();
+    const QtVariantTypeRow *row = d_ptr->rowOfManager(internal->propertyManager());
+    return row ? row->read(internal->propertyManager(), internal) : QVariant();
+}
+
+void QtVariantPropertyManager::setValue(QtProperty *property, const QVariant &val)
+{
+    const int type = val.userType();
+    if (type == QMetaType::UnknownType)
+        return;
+    const int wanted = valueType(propertyType(property));
+    if (type != wanted && !val.canConvert(wanted))
+        return;
+    QtProperty *internal = wrappedProperty(property);
+    if (!internal)
+        return;
+    const QtVariantTypeRow *row = d_ptr->rowOfManager(internal->propertyManager());
+    if (row)
+        row->write(internal->propertyManager(), internal, val);
+}
+
+bool QtVariantPropertyManager::hasValue(const QtProperty *property) const
+{
+    return propertyType(property) != groupTypeId();
+}
+
+QString QtVariantPropertyManager::valueText(const QtProperty *property) const
+{
+    const QtProperty *internal = wrappedProperty(property);
+    return internal ? internal->valueText() : QString();
+}
+
+QIcon QtVariantPropertyManager::valueIcon(const QtProperty *property) const
+{
+    const QtProperty *internal = wrappedProperty(property);
+    return internal ? internal->valueIcon() : QIcon();
+}
+
+void QtVariantPropertyManager::initializeProperty(QtProperty *property)
+{
+    QtVariantProperty *wrapper = variantProperty(property);
+    if (!wrapper)
+        return;
+    QtAbstractPropertyManager *manager = d_ptr->typeToPropertyManager.value(d_ptr->propertyType);
+    if (!manager)
+        return;
+
+    QtProperty *internal = nullptr;
+    if (!d_ptr->creatingSubProperties) {
+        internal = manager->addProperty();
+        d_ptr->internalToProperty[internal] = wrapper;
+    }
+    wrappedProperties()[wrapper] = internal;
+
+    if (!internal)
+        return;
+    QtVariantProperty *last = nullptr;
+    const QList<QtProperty *> children = internal->subProperties();
+    for (QtProperty *child : children) {
+        if (QtVariantProperty *made = d_ptr->createSubProperty(wrapper, last, child))
+            last = made;
+    }
+}
+
+void QtVariantPropertyManager::uninitializeProperty(QtProperty *property)
+{
+    if (!d_ptr->propertyToType.contains(property))
+        return;
+    WrappedMap &wrapped = wrappedProperties();
+    const auto it = wrapped.find(property);
+    if (it != wrapped.end()) {
+        QtProperty *internal = it.value();
+        wrapped.erase(it);
+        if (internal) {
+            d_ptr->internalToProperty.remove(internal);
+            if (!d_ptr->destroyingSubProperties)
+                delete internal;
+        }
+    }
+    d_ptr->propertyToType.remove(property);
+}
+
+QtProperty *QtVariantPropertyManager::createProperty()
+{
+    if (!d_ptr->creatingProperty)
+        return nullptr;
+    auto *property = new QtVariantProperty(this);
+    d_ptr->propertyToType.insert(property, qMakePair(property, d_ptr->propertyType));
+    return property;
+}
