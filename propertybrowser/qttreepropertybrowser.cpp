@@ -307,11 +307,12 @@ void QtTreePropertyBrowser::itemRemoved(QtBrowserItem *item)
     QTreeWidgetItem *treeItem = d_ptr->indexToItem.value(item, nullptr);
     if (!treeItem)
         return;
+    // An editor open on the row must neither outlive the row in the delegate's books nor
+    // write its text into the property that is going away; moving the current row below
+    // would already close it.
+    d_ptr->delegate->closeEditorOfItem(treeItem);
     if (d_ptr->treeWidget->currentItem() == treeItem)
         d_ptr->treeWidget->setCurrentItem(nullptr);
-    // An editor open on the row must neither outlive the row in the delegate's books nor
-    // write its text into the property that is going away.
-    d_ptr->delegate->closeEditorOfItem(treeItem);
     delete treeItem;
     d_ptr->indexToItem.remove(item);
     d_ptr->itemToIndex.remove(treeItem);
