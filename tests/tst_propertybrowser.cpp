@@ -38,8 +38,8 @@ QPoint cellCentre(QtTreePropertyBrowser *browser, QTreeWidgetItem *row, int colu
 {
     QTreeWidget *tree = treeOf(browser);
     const QRect rect = tree->visualItemRect(row);
-    const int x = tree->header()->sectionViewportPosition(column)
-        + tree->header()->sectionSize(column) / 2;
+    const int x =
+        tree->header()->sectionViewportPosition(column) + tree->header()->sectionSize(column) / 2;
     return QPoint(x, rect.center().y());
 }
 
@@ -53,8 +53,8 @@ void flushDeletes()
 QWidget *openEditor(QtTreePropertyBrowser *browser)
 {
     flushDeletes();
-    const QList<QWidget *> children
-        = treeOf(browser)->viewport()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    const QList<QWidget *> children =
+        treeOf(browser)->viewport()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
     for (QWidget *child : children) {
         if (child->isVisible())
             return child;
@@ -451,14 +451,22 @@ void TestPropertyBrowser::editorPerRowType_data()
 {
     QTest::addColumn<QString>("row");
     QTest::addColumn<QString>("editor");
-    QTest::newRow("int") << "Int" << "QSpinBox";
-    QTest::newRow("bool") << "Bool" << "QtBoolEdit";
-    QTest::newRow("string") << "Text" << "QLineEdit";
-    QTest::newRow("colour") << "Colour" << "QtColorEditWidget";
-    QTest::newRow("colour component") << "Green" << "QSpinBox";
-    QTest::newRow("choice") << "Choice" << "QComboBox";
-    QTest::newRow("group") << "Group" << "";
-    QTest::newRow("read-only") << "ReadOnly" << "";
+    QTest::newRow("int") << "Int"
+                         << "QSpinBox";
+    QTest::newRow("bool") << "Bool"
+                          << "QtBoolEdit";
+    QTest::newRow("string") << "Text"
+                            << "QLineEdit";
+    QTest::newRow("colour") << "Colour"
+                            << "QtColorEditWidget";
+    QTest::newRow("colour component") << "Green"
+                                      << "QSpinBox";
+    QTest::newRow("choice") << "Choice"
+                            << "QComboBox";
+    QTest::newRow("group") << "Group"
+                           << "";
+    QTest::newRow("read-only") << "ReadOnly"
+                               << "";
 }
 
 void TestPropertyBrowser::editorPerRowType()
@@ -500,8 +508,8 @@ void TestPropertyBrowser::nameCellsAndRightClicksOpenNothing()
 void TestPropertyBrowser::keysOpenTheValueEditor()
 {
     Sheet sheet;
-    QtBrowserItem *item = sheet.browser->addProperty(
-        sheet.variantManager->addProperty(QMetaType::QString, "Text"));
+    QtBrowserItem *item =
+        sheet.browser->addProperty(sheet.variantManager->addProperty(QMetaType::QString, "Text"));
     sheet.browser->show();
     QVERIFY(QTest::qWaitForWindowExposed(sheet.browser));
     sheet.browser->setCurrentItem(item);
@@ -707,8 +715,7 @@ void TestPropertyBrowser::removedRowKeepsUncommittedText()
     sheet.browser->show();
     QVERIFY(QTest::qWaitForWindowExposed(sheet.browser));
     int reports = 0;
-    connect(sheet.variantManager, &QtVariantPropertyManager::valueChanged,
-            [&]() { ++reports; });
+    connect(sheet.variantManager, &QtVariantPropertyManager::valueChanged, [&]() { ++reports; });
 
     auto *box = qobject_cast<QSpinBox *>(clickValue(sheet.browser, "Int"));
     QVERIFY(box);

@@ -1210,4 +1210,26 @@
         <translation>Value</translation>
     </message>
 </context>
+<context>
+    <name>QtUserTypeOne_ImageWidget</name>
+    <message>
+        <source>设置</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>移除</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>未选择图片，请您在图库中选择一张图片！</source>
+        <translation>Not selected picture, please select a picture in the gallery!</translation>
+    </message>
+</context>
+<context>
+    <name>QtUserTypeTwo_ColorWidget</name>
+    <message>
+        <source>设置</source>
+        <translation>Set</translation>
+    </message>
+</context>
 </TS>
