@@ -464,10 +464,9 @@ private:
     {
         const int pageId = toInt(r.attributes().value(QLatin1String("pageid")));
         const int added = t.addPage();
-        int index = pageId - 1;
         // A page number that names no page so far applies to the page just added.
-        if (index < 0 || index >= t.pageCount())
-            index = added;
+        const qint64 named = qint64(pageId) - 1;
+        const int index = named >= 0 && named < t.pageCount() ? int(named) : added;
         PageParam *page = t.page(index);
         if (!page) {
             r.skipCurrentElement();
