@@ -84,7 +84,7 @@ const qint64 maxImageBytes = 64 * 1024 * 1024;
 QFont QMyDrawCache::projectFont(const QString &projectFolder, int fontNumber, int fallbackPixelSize)
 {
     const QString iniPath = DrawGeometry::fontParamPath(projectFolder, fontNumber);
-    const Stamp stamp = stampOf(iniPath);
+    const Stamp stamp = projectFolder.isEmpty() ? Stamp() : stampOf(iniPath);
     QString sizeText, ttfName;
     if (stamp.exists) {
         FontParam &p = fontParams()[iniPath];

@@ -98,6 +98,9 @@ void QMyWidgetPainter::drawPicture(QPainter &p, int imageNum, const QRect &box, 
 
 QString QMyWidgetPainter::projectFolder()
 {
+    // Without a project there is no folder to look in (not even the working directory).
+    if (currentProjectPath.isEmpty())
+        return QString();
     return QFileInfo(currentProjectPath).absolutePath();
 }
 

@@ -762,11 +762,23 @@ void TestWidgetDrawing::projectFonts()
     QVERIFY2(bottom - top + 1 >= 17 && bottom - top + 1 <= 21,
              qPrintable(QString("%1..%2").arg(top).arg(bottom)));
 
-    // No project open: no file is looked up.
+    // No project open: no file is looked up, not even in the working directory.
     const QString saved = currentProjectPath;
     currentProjectPath.clear();
-    QCOMPARE(QMyWidgetPainter::projectFont(0, 12).family(), QString("SimSun"));
+    QDir().mkpath("tempFonts");
+    QDir().mkpath("tempTtf");
+    QFile::copy(dejaVu, "tempTtf/DejaVuSans.ttf");
+    {
+        QSettings ini("tempFonts/0.ini", QSettings::IniFormat);
+        ini.setValue("FontParam/fontSize", "30");
+        ini.setValue("FontParam/fontTtf", "DejaVuSans.ttf");
+    }
+    f = QMyWidgetPainter::projectFont(0, 12);
+    QCOMPARE(f.family(), QString("SimSun"));
+    QCOMPARE(f.pixelSize(), 12);
     currentProjectPath = saved;
+    QDir("tempFonts").removeRecursively();
+    QDir("tempTtf").removeRecursively();
 }
 
 void TestWidgetDrawing::fontRegisteredOncePerFile()
