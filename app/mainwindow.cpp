@@ -15,6 +15,15 @@
 #include "qmyprogressbarmes.h"
 #include "qmystandarditemmodel.h"
 #include "qmywidget.h"
+#include "qtenumeditorfactory.h"
+#include "qtenumpropertymanager.h"
+#include "qttreepropertybrowser.h"
+#include "qtusertypeone_imagefactory.h"
+#include "qtusertypeone_imagemanager.h"
+#include "qtusertypetwo_colorfactory.h"
+#include "qtusertypetwo_colormanager.h"
+#include "qtvarianteditorfactory.h"
+#include "qtvariantpropertymanager.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "sysdlg.h"
@@ -197,6 +206,29 @@ MainWindow::MainWindow(QWidget *parent)
     currentWidget = nullptr;
 
     // 25. Property browser: managers and editor factories on designWnd, bound and connected.
+    // roManager gets no factory: its rows show values but open no editor.
+    form->designWnd->setResizeMode(QtTreePropertyBrowser::ResizeToContents);
+    roManager = new QtVariantPropertyManager(form->designWnd);
+    variantManager = new QtVariantPropertyManager(form->designWnd);
+    variantFactory = new QtVariantEditorFactory(form->designWnd);
+    form->designWnd->setFactoryForManager(variantManager, variantFactory);
+    connect(variantManager, SIGNAL(valueChanged(QtProperty *, const QVariant &)), this,
+            SLOT(slotVariantPropertyValueChanged(QtProperty *, const QVariant &)));
+    imageManager = new QtUserTypeOne_ImageManager(form->designWnd);
+    imageFactory = new QtUserTypeOne_ImageFactory(form->designWnd);
+    form->designWnd->setFactoryForManager(imageManager, imageFactory);
+    connect(imageManager, SIGNAL(valueChanged(QtProperty *, QString)), this,
+            SLOT(slotImageColorPropertyValueChanged(QtProperty *, QString)));
+    colorManager = new QtUserTypeTwo_ColorManager(form->designWnd);
+    colorFactory = new QtUserTypeTwo_ColorFactory(form->designWnd);
+    form->designWnd->setFactoryForManager(colorManager, colorFactory);
+    connect(colorManager, SIGNAL(valueChanged(QtProperty *, QString)), this,
+            SLOT(slotImageColorPropertyValueChanged(QtProperty *, QString)));
+    enumManager = new QtEnumPropertyManager(form->designWnd);
+    enumFactory = new QtEnumEditorFactory(form->designWnd);
+    form->designWnd->setFactoryForManager(enumManager, enumFactory);
+    connect(enumManager, SIGNAL(valueChanged(QtProperty *, int)), this,
+            SLOT(slotVariantPropertyValueChanged(QtProperty *, int)));
 
     // 26.
     imagesChanged = false;
@@ -308,6 +340,15 @@ MainWindow::~MainWindow()
     delete questionBox;
     delete screenSizeDlg;
     // 10. property managers and factories, then instrExampleModel
+    delete roManager;
+    delete variantManager;
+    delete variantFactory;
+    delete imageManager;
+    delete imageFactory;
+    delete colorManager;
+    delete colorFactory;
+    delete enumManager;
+    delete enumFactory;
     delete instrExampleModel;
     // 11.
     delete bootParam;

@@ -16,6 +16,7 @@ class QPushButton;
 class QTimer;
 class QTreeWidgetItem;
 class QtProperty;
+class QVariant;
 class QtVariantPropertyManager;
 class QtVariantEditorFactory;
 class QtUserTypeOne_ImageManager;
@@ -152,6 +153,9 @@ public slots:
     void slotRecvParent();
     void slotRecvWnd(QMyWidget *w);
     void slotRecvWndMove(QMyWidget *w);
+    void slotVariantPropertyValueChanged(QtProperty *property, const QVariant &value);
+    void slotVariantPropertyValueChanged(QtProperty *property, int value);
+    void slotImageColorPropertyValueChanged(QtProperty *property, QString value);
 
     void slotTimerAutoSavePro();
     void slotDelAction();

@@ -43,6 +43,14 @@ void MainWindow::slotRecvWnd(QMyWidget *w)
 
 void MainWindow::slotRecvWndMove(QMyWidget *) { }
 
+// Edits of the sheet's rows reach these slots; applying them to the design belongs to the
+// property panel's sheets, which are built here as well.
+void MainWindow::slotVariantPropertyValueChanged(QtProperty *, const QVariant &) { }
+
+void MainWindow::slotVariantPropertyValueChanged(QtProperty *, int) { }
+
+void MainWindow::slotImageColorPropertyValueChanged(QtProperty *, QString) { }
+
 void MainWindow::showTimerProperty()
 {
     form->frame->setCurrentWidget(nullptr);

@@ -1,0 +1,129 @@
+#include "designglobals.h"
+#include "mainwindow.h"
+#include "qtenumpropertymanager.h"
+#include "qttreepropertybrowser.h"
+#include "qtusertypeone_imagemanager.h"
+#include "qtusertypeone_imagewidget.h"
+#include "qtusertypetwo_colormanager.h"
+#include "qtvarianteditorfactory.h"
+#include "qtvariantpropertymanager.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QSpinBox>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+QStringList connectWarnings;
+
+void collectWarnings(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    if (message.contains("QObject::connect"))
+        connectWarnings << message;
+}
+} // namespace
+
+// The main window's property area: the tree browser with its five managers and factories.
+class TestMainWindowProperties : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void managersAndFactories();
+    void editorsOfTheRows_data();
+    void editorsOfTheRows();
+
+private:
+    MainWindow *window = nullptr;
+    QtTreePropertyBrowser *browser = nullptr;
+};
+
+void TestMainWindowProperties::init()
+{
+    currentProjectPath.clear();
+    appPath = "/opt/ybex/ybex";
+    connectWarnings.clear();
+    QtMessageHandler previous = qInstallMessageHandler(collectWarnings);
+    window = new MainWindow;
+    qInstallMessageHandler(previous);
+    browser = window->findChild<QtTreePropertyBrowser *>("designWnd");
+}
+
+void TestMainWindowProperties::cleanup()
+{
+    delete window;
+    window = nullptr;
+}
+
+void TestMainWindowProperties::managersAndFactories()
+{
+    QVERIFY(browser);
+    QVERIFY(connectWarnings.isEmpty());
+    QCOMPARE(browser->resizeMode(), QtTreePropertyBrowser::ResizeToContents);
+    const auto direct = Qt::FindDirectChildrenOnly;
+    QCOMPARE(browser->findChildren<QtVariantPropertyManager *>(QString(), direct).size(), 2);
+    QCOMPARE(browser->findChildren<QtVariantEditorFactory *>(QString(), direct).size(), 1);
+    QCOMPARE(browser->findChildren<QtUserTypeOne_ImageManager *>(QString(), direct).size(), 1);
+    QCOMPARE(browser->findChildren<QtUserTypeTwo_ColorManager *>(QString(), direct).size(), 1);
+    QCOMPARE(browser->findChildren<QtEnumPropertyManager *>(QString(), direct).size(), 1);
+}
+
+void TestMainWindowProperties::editorsOfTheRows_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("editor");
+    QTest::newRow("read-only") << "ro"
+                               << "";
+    QTest::newRow("editable int") << "int"
+                                  << "QSpinBox";
+    QTest::newRow("image") << "image"
+                           << "QtUserTypeOne_ImageWidget";
+    QTest::newRow("colour table") << "table"
+                                  << "QtUserTypeTwo_ColorWidget";
+    QTest::newRow("choice") << "choice"
+                            << "QComboBox";
+}
+
+void TestMainWindowProperties::editorsOfTheRows()
+{
+    const auto direct = Qt::FindDirectChildrenOnly;
+    const auto variants = browser->findChildren<QtVariantPropertyManager *>(QString(), direct);
+    QtVariantPropertyManager *roManager = variants.at(0);
+    QtVariantPropertyManager *variantManager = variants.at(1);
+    auto *imageManager = browser->findChild<QtUserTypeOne_ImageManager *>(QString(), direct);
+    auto *colorManager = browser->findChild<QtUserTypeTwo_ColorManager *>(QString(), direct);
+    auto *enumManager = browser->findChild<QtEnumPropertyManager *>(QString(), direct);
+
+    browser->addProperty(roManager->addProperty(QMetaType::Int, "ro"));
+    browser->addProperty(variantManager->addProperty(QMetaType::Int, "int"));
+    browser->addProperty(imageManager->addProperty("image"));
+    browser->addProperty(colorManager->addProperty("table"));
+    QtProperty *choice = enumManager->addProperty("choice");
+    enumManager->setEnumNames(choice, {"a", "b"});
+    browser->addProperty(choice);
+
+    browser->window()->resize(1200, 900);
+    browser->window()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(browser->window()));
+    auto *tree = browser->findChild<QTreeWidget *>();
+    QFETCH(QString, row);
+    QTreeWidgetItem *item = tree->findItems(row, Qt::MatchExactly).value(0);
+    QVERIFY(item);
+    tree->scrollToItem(item);
+    const QPoint pos(tree->header()->sectionViewportPosition(1) + 5,
+                     tree->visualItemRect(item).center().y());
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, pos);
+    QWidget *opened = nullptr;
+    for (QWidget *w :
+         tree->viewport()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (w->isVisible())
+            opened = w;
+    }
+    QFETCH(QString, editor);
+    QCOMPARE(QString(opened ? opened->metaObject()->className() : ""), editor);
+}
+
+QTEST_MAIN(TestMainWindowProperties)
+#include "tst_mainwindowproperties.moc"
