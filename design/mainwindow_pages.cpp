@@ -423,6 +423,9 @@ bool MainWindow::textEditorHasFocus()
 
 void MainWindow::keyReleaseEvent(QKeyEvent *event)
 {
+    // A held key repeats its release; one press pastes or deletes once.
+    if (event->isAutoRepeat())
+        return;
     // Keys typed into an editor belong to the editor, not to the canvas.
     if (textEditorHasFocus())
         return;

@@ -46,6 +46,7 @@ private slots:
     void widgetIdFromItemText_data();
     void widgetIdFromItemText();
     void keyboard();
+    void autoRepeatedReleasesIgnored();
     void keysSkippedWhileEditing();
     void deleteKeepsTreeAndSheet();
     void rightClickThenCopy();
@@ -576,6 +577,22 @@ void TestPageCommands::keyboard()
     // Delete with no selected widget of the page: nothing goes, the tree is rebuilt.
     QTest::keyClick(window, Qt::Key_Delete);
     QCOMPARE(pageWidgets.at(0)->size(), 1);
+}
+
+void TestPageCommands::autoRepeatedReleasesIgnored()
+{
+    QMyWidget *w = drop("Btn", QPoint(10, 10));
+    window->setFocus();
+    QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(frame()->getCopiedWidget(), w);
+    // A held Ctrl+V or Delete sends auto-repeated releases: none of them acts.
+    QKeyEvent paste(QEvent::KeyRelease, Qt::Key_V, Qt::ControlModifier, QString(), true);
+    QCoreApplication::sendEvent(window, &paste);
+    QCOMPARE(pageWidgets.at(0)->size(), 1);
+    QKeyEvent del(QEvent::KeyRelease, Qt::Key_Delete, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(window, &del);
+    QCOMPARE(pageWidgets.at(0)->size(), 1);
+    QCOMPARE(pageWidgets.at(0)->first(), w);
 }
 
 void TestPageCommands::keysSkippedWhileEditing()
