@@ -139,9 +139,7 @@ bool MainWindow::saveProXml()
     // The file holds the boot dialog's own record once the dialog exists.
     const BootParam boot = bootParam ? *bootParam : BootParam();
     const QList<TimerParam *> timers(std::begin(timerParams), std::end(timerParams));
-    const QByteArray content =
-        ProjectFile::serialize(frame, boot, timers, pageRecords, pageWidgets);
-    if (!ProjectFile::writeFile(currentProjectPath, content))
+    if (!ProjectFile::save(currentProjectPath, frame, boot, timers, pageRecords, pageWidgets))
         return false;
 
     // The mirror follows a save that reached the disk.

@@ -772,17 +772,10 @@ bool readWholeFile(const QString &path, QByteArray *content, QString *error)
 
 } // namespace
 
-QByteArray ProjectFile::serialize(const Frame &frame, const BootParam &boot,
-                                  const QList<TimerParam *> &timers,
-                                  const QList<PageParam *> &pages,
-                                  const QList<QList<QMyWidget *> *> &widgets)
+void ProjectFile::writeDesign(ProjectXmlWriter &xml, const Frame &frame, const BootParam &boot,
+                              const QList<TimerParam *> &timers, const QList<PageParam *> &pages,
+                              const QList<QList<QMyWidget *> *> &widgets)
 {
-    ProjectXmlWriter xml;
-    int widgetCount = 0;
-    for (const QList<QMyWidget *> *list : widgets)
-        widgetCount += list ? list->size() : 0;
-    // About 20 KB per widget; one allocation instead of many regrowths.
-    xml.reserve(int(qMin<qint64>((64 << 10) + qint64(widgetCount) * 21000, 1 << 30)));
     xml.beginElement(QStringLiteral("ui"));
 
     xml.beginElement(QStringLiteral("frame"), QStringLiteral("frame"), QStringLiteral("frame"));
@@ -829,7 +822,50 @@ QByteArray ProjectFile::serialize(const Frame &frame, const BootParam &boot,
     }
 
     xml.endElement();
+}
+
+QByteArray ProjectFile::serialize(const Frame &frame, const BootParam &boot,
+                                  const QList<TimerParam *> &timers,
+                                  const QList<PageParam *> &pages,
+                                  const QList<QList<QMyWidget *> *> &widgets)
+{
+    ProjectXmlWriter xml;
+    int widgetCount = 0;
+    for (const QList<QMyWidget *> *list : widgets)
+        widgetCount += list ? list->size() : 0;
+    // About 20 KB per widget; one allocation instead of many regrowths.
+    xml.reserve(int(qMin<qint64>((64 << 10) + qint64(widgetCount) * 21000, 1 << 30)));
+    writeDesign(xml, frame, boot, timers, pages, widgets);
     return xml.data();
+}
+
+bool ProjectFile::save(const QString &path, const Frame &frame, const BootParam &boot,
+                       const QList<TimerParam *> &timers, const QList<PageParam *> &pages,
+                       const QList<QList<QMyWidget *> *> &widgets, QString *error)
+{
+    if (!isWritable(path, error))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return false;
+    }
+    // Written in pieces into the new file, which replaces the old one only when complete.
+    ProjectXmlWriter xml(&file);
+    writeDesign(xml, frame, boot, timers, pages, widgets);
+    if (!xml.finish()) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
 }
 
 bool ProjectFile::isWritable(const QString &path, QString *error)

@@ -9,6 +9,7 @@
 class BootParam;
 class PageParam;
 class ProjectLoadTarget;
+class ProjectXmlWriter;
 class QMyWidget;
 class TimerParam;
 
@@ -39,6 +40,11 @@ public:
     static QByteArray serialize(const Frame &frame, const BootParam &boot,
                                 const QList<TimerParam *> &timers, const QList<PageParam *> &pages,
                                 const QList<QList<QMyWidget *> *> &widgets);
+    // Writes the whole file for a design at path, replacing the old file only when the
+    // new one is complete.
+    static bool save(const QString &path, const Frame &frame, const BootParam &boot,
+                     const QList<TimerParam *> &timers, const QList<PageParam *> &pages,
+                     const QList<QList<QMyWidget *> *> &widgets, QString *error = nullptr);
     // Whether a file may be written at path: its folder exists and an existing file is
     // not write-protected.
     static bool isWritable(const QString &path, QString *error = nullptr);
@@ -64,6 +70,10 @@ public:
     static Elements bootElements(const BootParam &boot);
 
 private:
+    static void writeDesign(ProjectXmlWriter &xml, const Frame &frame, const BootParam &boot,
+                            const QList<TimerParam *> &timers, const QList<PageParam *> &pages,
+                            const QList<QList<QMyWidget *> *> &widgets);
+
     QByteArray m_content;
     QString m_error;
     bool m_valid = false;

@@ -1,5 +1,7 @@
 #include "projectxmlwriter.h"
 
+#include <QIODevice>
+
 namespace {
 
 bool isXmlChar(char32_t c)
@@ -10,10 +12,31 @@ bool isXmlChar(char32_t c)
 
 } // namespace
 
-ProjectXmlWriter::ProjectXmlWriter()
+ProjectXmlWriter::ProjectXmlWriter(QIODevice *sink, int chunkBytes)
+    : m_sink(sink)
+    , m_chunkBytes(chunkBytes)
 {
-    m_out.reserve(1 << 16);
+    m_out.reserve(sink ? chunkBytes + (1 << 16) : 1 << 16);
     m_out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+}
+
+void ProjectXmlWriter::flushIfFull()
+{
+    if (!m_sink || m_out.size() < m_chunkBytes)
+        return;
+    if (!m_writeFailed && m_sink->write(m_out) != m_out.size())
+        m_writeFailed = true;
+    m_out.resize(0); // keeps the reserved capacity
+}
+
+bool ProjectXmlWriter::finish()
+{
+    if (m_sink && !m_out.isEmpty()) {
+        if (!m_writeFailed && m_sink->write(m_out) != m_out.size())
+            m_writeFailed = true;
+        m_out.resize(0);
+    }
+    return !m_writeFailed;
 }
 
 bool ProjectXmlWriter::isCleanText(const QString &text)
@@ -103,6 +126,7 @@ void ProjectXmlWriter::endElement()
     m_out += "</";
     appendName(name);
     m_out += ">\n";
+    flushIfFull();
 }
 
 void ProjectXmlWriter::textElement(const QString &name, const QString &value)
@@ -125,6 +149,7 @@ void ProjectXmlWriter::textElement(const QByteArray &name, const QString &value)
     m_out += "</";
     m_out += name;
     m_out += ">\n";
+    flushIfFull();
 }
 
 void ProjectXmlWriter::textElement(const QByteArray &name, int value)
@@ -138,6 +163,7 @@ void ProjectXmlWriter::textElement(const QByteArray &name, int value)
     m_out += "</";
     m_out += name;
     m_out += ">\n";
+    flushIfFull();
 }
 
 void ProjectXmlWriter::attributeElement(const QString &name, int value)
@@ -151,6 +177,7 @@ void ProjectXmlWriter::attributeElement(const QString &name, int value)
     m_out += "=\"";
     m_out += QByteArray::number(value);
     m_out += "\"/>\n";
+    flushIfFull();
 }
 
 // The serializer escapes "<" and "&" everywhere, ">" only where it would close "]]",

@@ -8,10 +8,14 @@
 // Writes the project file's XML straight into memory, byte for byte as QDomNode::save
 // lays it out at indentation 4 with UTF-8 from the declaration, without building a DOM
 // tree first. Texts are cleaned of characters that XML cannot hold.
+class QIODevice;
+
 class ProjectXmlWriter
 {
 public:
-    ProjectXmlWriter();
+    // Without a sink the text collects in data(); with one it goes there in pieces of
+    // about chunkBytes, so that a large file never sits in memory whole.
+    explicit ProjectXmlWriter(QIODevice *sink = nullptr, int chunkBytes = 1 << 20);
 
     // A container element with at most one attribute (an empty attribute name: none).
     void beginElement(const QString &name, const QString &attrName = QString(),
@@ -28,6 +32,8 @@ public:
     void attributeElement(const QString &name, int value);
 
     QByteArray data() const { return m_out; }
+    // Hands what is left to the sink; false when any write to it failed.
+    bool finish();
 
     // The text without the characters XML 1.0 cannot hold (most control characters,
     // U+FFFE, U+FFFF and unpaired surrogates).
@@ -40,10 +46,14 @@ private:
     void appendName(const QString &name);
     void appendEscapedText(const QString &text);
     void appendEscapedAttribute(const QString &text);
+    void flushIfFull();
 
     QByteArray m_out;
     QVector<QString> m_open;
     bool m_pendingStart = false; // the innermost start tag still lacks its ">"
+    QIODevice *m_sink = nullptr;
+    int m_chunkBytes = 0;
+    bool m_writeFailed = false;
 };
 
 #endif // PROJECTXMLWRITER_H

@@ -330,6 +330,7 @@ private slots:
     void rewriteFailuresKeepTheFile();
     void saveFailuresKeepTheFile();
     void saveReplacesTheFileAsAWhole();
+    void savedFileHoldsTheWholeDesign();
 };
 
 void tst_ProjectFile::writerMatchesTheDomSerializer_data()
@@ -1205,6 +1206,36 @@ void tst_ProjectFile::saveReplacesTheFileAsAWhole()
                  | QFileDevice::WriteUser | QFileDevice::ReadGroup);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList {QStringLiteral("p.yBEX")});
+}
+
+// The file is written in pieces; a design of several pieces comes out whole and the
+// same as in memory.
+void tst_ProjectFile::savedFileHoldsTheWholeDesign()
+{
+    ProjectTestTarget d;
+    fillDesign(d);
+    for (int i = 0; i < 150; ++i)
+        d.appendWidget(i % 3, i % 10)->setText(QStringLiteral("w%1 <&>").arg(i));
+    ProjectFile::Frame frame;
+    frame.baud = QStringLiteral("115200");
+    const QByteArray expected = save(d, frame);
+    QVERIFY(expected.size() > (3 << 20) / 2);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.yBEX"));
+    writeFile(path, "old");
+    QVERIFY(ProjectFile::save(path, frame, d.boot, d.timers, d.pages, d.widgets));
+    QCOMPARE(readFile(path).size(), expected.size());
+    QVERIFY(readFile(path) == expected);
+
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+    QString error;
+    d.pages[0]->setPageName(QStringLiteral("changed"));
+    QVERIFY(!ProjectFile::save(path, frame, d.boot, d.timers, d.pages, d.widgets, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(readFile(path) == expected);
+    QVERIFY(!ProjectFile::save(dir.filePath(QStringLiteral("no/p.yBEX")), frame, d.boot, d.timers,
+                               d.pages, d.widgets));
 }
 
 QTEST_MAIN(tst_ProjectFile)

@@ -10,6 +10,7 @@
 #include <QDomDocument>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -97,9 +98,7 @@ Figures measure(int pages, int perPage, int rounds, const QString &dir)
 
     QByteArray content;
     auto save = [&] {
-        content =
-            ProjectFile::serialize(frame, design.boot, design.timers, design.pages, design.widgets);
-        ProjectFile::writeFile(path, content);
+        ProjectFile::save(path, frame, design.boot, design.timers, design.pages, design.widgets);
     };
     auto build = [&] {
         content =
@@ -132,7 +131,7 @@ Figures measure(int pages, int perPage, int rounds, const QString &dir)
     long before = peakKiB();
     save();
     f.savePeak = peakKiB() - before;
-    f.bytes = content.size();
+    f.bytes = QFileInfo(path).size();
     resetPeak();
     before = peakKiB();
     loaded.reset(new ProjectTestTarget);
