@@ -1,25 +1,20 @@
 #ifndef QMYCHECKSTANDARDITEMMODEL_H
 #define QMYCHECKSTANDARDITEMMODEL_H
 
-#include <QList>
-#include <QStandardItemModel>
+#include "qmycheckcolumnmodel.h"
 
-// A table whose check column lives in checkStates, one entry per row, kept by the owner.
-class QMyCheckStandardItemModel : public QStandardItemModel
+// A centred table with a check column; the other cells are editable.
+class QMyCheckStandardItemModel : public QMyCheckColumnModel
 {
     Q_OBJECT
 
 public:
     explicit QMyCheckStandardItemModel(QObject *parent = nullptr);
 
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
-    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    using QMyCheckColumnModel::clearAll;
 
-    // Clears rows, columns and headers, and the check list with them.
-    void clearAll();
-
-    QList<Qt::CheckState> checkStates;
+protected:
+    Qt::ItemFlags cellFlags(const QModelIndex &index) const override;
 };
 
 #endif // QMYCHECKSTANDARDITEMMODEL_H

@@ -1,47 +1,5 @@
 #include "qmyimageitemmodel.h"
 
 QMyImageItemModel::QMyImageItemModel(QObject *parent)
-    : QStandardItemModel(parent)
+    : QMyCheckColumnModel(true, parent)
 { }
-
-QVariant QMyImageItemModel::data(const QModelIndex &index, int role) const
-{
-    if (!index.isValid())
-        return QVariant();
-    if (role == Qt::TextAlignmentRole)
-        return int(Qt::AlignHCenter | Qt::AlignVCenter);
-    if (role == Qt::CheckStateRole && index.column() == 0) {
-        // A row without an entry reads as unchecked.
-        const int row = index.row();
-        if (row < checkStates.size() && checkStates.at(row) == Qt::Checked)
-            return int(Qt::Checked);
-        return int(Qt::Unchecked);
-    }
-    return QStandardItemModel::data(index, role);
-}
-
-bool QMyImageItemModel::setData(const QModelIndex &index, const QVariant &value, int role)
-{
-    if (!index.isValid())
-        return false;
-    if (role == Qt::CheckStateRole && index.column() == 0) {
-        if (checkStates.isEmpty())
-            return true;
-        const int row = index.row();
-        if (row >= checkStates.size())
-            return false; // no entry to write to
-        checkStates[row] = value.toInt() == Qt::Checked ? Qt::Checked : Qt::Unchecked;
-        emit dataChanged(index, index, {Qt::CheckStateRole});
-        return true;
-    }
-    return true;
-}
-
-Qt::ItemFlags QMyImageItemModel::flags(const QModelIndex &index) const
-{
-    if (!index.isValid())
-        return Qt::NoItemFlags;
-    if (index.column() == 0)
-        return Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled;
-    return Qt::ItemIsSelectable | Qt::ItemIsEnabled;
-}

@@ -1,22 +1,8 @@
 #include "qmyinstrtablemodel.h"
 
 QMyInstrTableModel::QMyInstrTableModel(QObject *parent)
-    : QStandardItemModel(parent)
+    : QMyCheckColumnModel(false, parent)
 { }
-
-QVariant QMyInstrTableModel::data(const QModelIndex &index, int role) const
-{
-    if (!index.isValid())
-        return QVariant();
-    if (role == Qt::CheckStateRole && index.column() == 0) {
-        // A row without an entry reads as unchecked.
-        const int row = index.row();
-        if (row < checkStates.size() && checkStates.at(row) == Qt::Checked)
-            return int(Qt::Checked);
-        return int(Qt::Unchecked);
-    }
-    return QStandardItemModel::data(index, role);
-}
 
 bool QMyInstrTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
@@ -36,19 +22,9 @@ bool QMyInstrTableModel::setData(const QModelIndex &index, const QVariant &value
     return false;
 }
 
-Qt::ItemFlags QMyInstrTableModel::flags(const QModelIndex &index) const
+Qt::ItemFlags QMyInstrTableModel::cellFlags(const QModelIndex &index) const
 {
-    if (!index.isValid())
-        return Qt::NoItemFlags;
-    if (index.column() == 0)
-        return Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled;
     if (index.column() <= 2)
-        return Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+        return QMyCheckColumnModel::cellFlags(index);
     return Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsEnabled;
-}
-
-void QMyInstrTableModel::clearAll()
-{
-    clear();
-    checkStates.clear();
 }

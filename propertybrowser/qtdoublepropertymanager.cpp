@@ -1,8 +1,7 @@
 #include "qtdoublepropertymanager.h"
 
-#include "qtproperty.h"
+#include "qtrangedvalues.h"
 
-#include <QMap>
 #include <limits>
 
 namespace {
@@ -16,25 +15,16 @@ struct DoubleData
 };
 } // namespace
 
-class QtDoublePropertyManagerPrivate
+class QtDoublePropertyManagerPrivate : public QtRangedValues<QtDoublePropertyManager, DoubleData>
 {
 public:
-    QtDoublePropertyManager *q_ptr = nullptr;
-    QMap<const QtProperty *, DoubleData> values;
-
-    template<class T> T getData(const QtProperty *property, T DoubleData::*field, T fallback) const
-    {
-        const auto it = values.constFind(property);
-        return it == values.constEnd() ? fallback : it.value().*field;
-    }
+    using QtRangedValues::QtRangedValues;
 };
 
 QtDoublePropertyManager::QtDoublePropertyManager(QObject *parent)
     : QtAbstractPropertyManager(parent)
-    , d_ptr(new QtDoublePropertyManagerPrivate)
-{
-    d_ptr->q_ptr = this;
-}
+    , d_ptr(new QtDoublePropertyManagerPrivate(this))
+{ }
 
 QtDoublePropertyManager::~QtDoublePropertyManager()
 {
@@ -77,73 +67,27 @@ QString QtDoublePropertyManager::valueText(const QtProperty *property) const
 
 void QtDoublePropertyManager::setValue(QtProperty *property, double val)
 {
-    auto it = d_ptr->values.find(property);
-    if (it == d_ptr->values.end() || it.value().val == val)
-        return;
-    const double bounded = qMax(it.value().minVal, qMin(val, it.value().maxVal));
-    if (bounded == it.value().val)
-        return;
-    it.value().val = bounded;
-    emit propertyChanged(property);
-    if (ownsProperty(property))
-        emit valueChanged(property, bounded);
+    d_ptr->setValue(property, val);
 }
 
 void QtDoublePropertyManager::setMinimum(QtProperty *property, double minVal)
 {
-    const auto it = d_ptr->values.constFind(property);
-    if (it == d_ptr->values.constEnd() || it.value().minVal == minVal)
-        return;
-    applyRange(property, minVal, qMax(minVal, it.value().maxVal));
+    d_ptr->setMinimum(property, minVal);
 }
 
 void QtDoublePropertyManager::setMaximum(QtProperty *property, double maxVal)
 {
-    const auto it = d_ptr->values.constFind(property);
-    if (it == d_ptr->values.constEnd() || it.value().maxVal == maxVal)
-        return;
-    applyRange(property, qMin(maxVal, it.value().minVal), maxVal);
+    d_ptr->setMaximum(property, maxVal);
 }
 
 void QtDoublePropertyManager::setRange(QtProperty *property, double minVal, double maxVal)
 {
-    const auto it = d_ptr->values.constFind(property);
-    if (it == d_ptr->values.constEnd())
-        return;
-    if (minVal > maxVal)
-        qSwap(minVal, maxVal);
-    if (it.value().minVal == minVal && it.value().maxVal == maxVal)
-        return;
-    applyRange(property, minVal, maxVal);
-}
-
-void QtDoublePropertyManager::applyRange(QtProperty *property, double minVal, double maxVal)
-{
-    DoubleData &data = d_ptr->values[property];
-    const double oldVal = data.val;
-    data.minVal = minVal;
-    data.maxVal = maxVal;
-    data.val = qMax(minVal, qMin(data.val, maxVal));
-    const double newVal = data.val;
-    emit rangeChanged(property, minVal, maxVal);
-    if (newVal == oldVal || !ownsProperty(property))
-        return;
-    emit propertyChanged(property);
-    if (ownsProperty(property))
-        emit valueChanged(property, newVal);
+    d_ptr->setRange(property, minVal, maxVal);
 }
 
 void QtDoublePropertyManager::setSingleStep(QtProperty *property, double step)
 {
-    auto it = d_ptr->values.find(property);
-    if (it == d_ptr->values.end())
-        return;
-    if (step < 0)
-        step = 0;
-    if (it.value().singleStep == step)
-        return;
-    it.value().singleStep = step;
-    emit singleStepChanged(property, step);
+    d_ptr->setSingleStep(property, step);
 }
 
 void QtDoublePropertyManager::setDecimals(QtProperty *property, int prec)

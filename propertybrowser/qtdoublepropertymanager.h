@@ -39,7 +39,6 @@ protected:
     void uninitializeProperty(QtProperty *property) override;
 
 private:
-    void applyRange(QtProperty *property, double minimum, double maximum);
     QtDoublePropertyManagerPrivate *d_ptr;
 };
 

@@ -1,8 +1,7 @@
 #include "qtintpropertymanager.h"
 
-#include "qtproperty.h"
+#include "qtrangedvalues.h"
 
-#include <QMap>
 #include <limits>
 
 namespace {
@@ -15,25 +14,16 @@ struct IntData
 };
 } // namespace
 
-class QtIntPropertyManagerPrivate
+class QtIntPropertyManagerPrivate : public QtRangedValues<QtIntPropertyManager, IntData>
 {
 public:
-    QtIntPropertyManager *q_ptr = nullptr;
-    QMap<const QtProperty *, IntData> values;
-
-    template<class T> T getData(const QtProperty *property, T IntData::*field, T fallback) const
-    {
-        const auto it = values.constFind(property);
-        return it == values.constEnd() ? fallback : it.value().*field;
-    }
+    using QtRangedValues::QtRangedValues;
 };
 
 QtIntPropertyManager::QtIntPropertyManager(QObject *parent)
     : QtAbstractPropertyManager(parent)
-    , d_ptr(new QtIntPropertyManagerPrivate)
-{
-    d_ptr->q_ptr = this;
-}
+    , d_ptr(new QtIntPropertyManagerPrivate(this))
+{ }
 
 QtIntPropertyManager::~QtIntPropertyManager()
 {
@@ -69,74 +59,27 @@ QString QtIntPropertyManager::valueText(const QtProperty *property) const
 
 void QtIntPropertyManager::setValue(QtProperty *property, int val)
 {
-    auto it = d_ptr->values.find(property);
-    if (it == d_ptr->values.end() || it.value().val == val)
-        return;
-    const int bounded = qMax(it.value().minVal, qMin(val, it.value().maxVal));
-    if (bounded == it.value().val)
-        return;
-    it.value().val = bounded;
-    emit propertyChanged(property);
-    // A slot of propertyChanged may have deleted the property.
-    if (ownsProperty(property))
-        emit valueChanged(property, bounded);
+    d_ptr->setValue(property, val);
 }
 
 void QtIntPropertyManager::setMinimum(QtProperty *property, int minVal)
 {
-    const auto it = d_ptr->values.constFind(property);
-    if (it == d_ptr->values.constEnd() || it.value().minVal == minVal)
-        return;
-    applyRange(property, minVal, qMax(minVal, it.value().maxVal));
+    d_ptr->setMinimum(property, minVal);
 }
 
 void QtIntPropertyManager::setMaximum(QtProperty *property, int maxVal)
 {
-    const auto it = d_ptr->values.constFind(property);
-    if (it == d_ptr->values.constEnd() || it.value().maxVal == maxVal)
-        return;
-    applyRange(property, qMin(maxVal, it.value().minVal), maxVal);
+    d_ptr->setMaximum(property, maxVal);
 }
 
 void QtIntPropertyManager::setRange(QtProperty *property, int minVal, int maxVal)
 {
-    const auto it = d_ptr->values.constFind(property);
-    if (it == d_ptr->values.constEnd())
-        return;
-    if (minVal > maxVal)
-        qSwap(minVal, maxVal);
-    if (it.value().minVal == minVal && it.value().maxVal == maxVal)
-        return;
-    applyRange(property, minVal, maxVal);
-}
-
-void QtIntPropertyManager::applyRange(QtProperty *property, int minVal, int maxVal)
-{
-    IntData &data = d_ptr->values[property];
-    const int oldVal = data.val;
-    data.minVal = minVal;
-    data.maxVal = maxVal;
-    data.val = qMax(minVal, qMin(data.val, maxVal));
-    const int newVal = data.val;
-    emit rangeChanged(property, minVal, maxVal);
-    if (newVal == oldVal || !ownsProperty(property))
-        return;
-    emit propertyChanged(property);
-    if (ownsProperty(property))
-        emit valueChanged(property, newVal);
+    d_ptr->setRange(property, minVal, maxVal);
 }
 
 void QtIntPropertyManager::setSingleStep(QtProperty *property, int step)
 {
-    auto it = d_ptr->values.find(property);
-    if (it == d_ptr->values.end())
-        return;
-    if (step < 0)
-        step = 0;
-    if (it.value().singleStep == step)
-        return;
-    it.value().singleStep = step;
-    emit singleStepChanged(property, step);
+    d_ptr->setSingleStep(property, step);
 }
 
 void QtIntPropertyManager::initializeProperty(QtProperty *property)

@@ -36,7 +36,6 @@ protected:
     void uninitializeProperty(QtProperty *property) override;
 
 private:
-    void applyRange(QtProperty *property, int minimum, int maximum);
     QtIntPropertyManagerPrivate *d_ptr;
 };
 

@@ -1,22 +1,17 @@
 #include "qtusertypeone_imagemanager.h"
 
-#include "qtproperty.h"
+#include "qttextvalues.h"
 
-#include <QMap>
-
-class QtUserTypeOne_ImageManagerPrivate
+class QtUserTypeOne_ImageManagerPrivate : public QtTextValues<QtUserTypeOne_ImageManager>
 {
 public:
-    QtUserTypeOne_ImageManager *q_ptr = nullptr;
-    QMap<const QtProperty *, QString> values;
+    using QtTextValues::QtTextValues;
 };
 
 QtUserTypeOne_ImageManager::QtUserTypeOne_ImageManager(QObject *parent)
     : QtAbstractPropertyManager(parent)
-    , d_ptr(new QtUserTypeOne_ImageManagerPrivate)
-{
-    d_ptr->q_ptr = this;
-}
+    , d_ptr(new QtUserTypeOne_ImageManagerPrivate(this))
+{ }
 
 QtUserTypeOne_ImageManager::~QtUserTypeOne_ImageManager()
 {
@@ -26,7 +21,7 @@ QtUserTypeOne_ImageManager::~QtUserTypeOne_ImageManager()
 
 QString QtUserTypeOne_ImageManager::value(const QtProperty *property) const
 {
-    return d_ptr->values.value(property, QString());
+    return d_ptr->value(property);
 }
 
 QString QtUserTypeOne_ImageManager::valueText(const QtProperty *property) const
@@ -36,14 +31,7 @@ QString QtUserTypeOne_ImageManager::valueText(const QtProperty *property) const
 
 void QtUserTypeOne_ImageManager::setValue(QtProperty *property, const QString &val)
 {
-    auto it = d_ptr->values.find(property);
-    if (it == d_ptr->values.end() || it.value() == val)
-        return;
-    const QString stored = val;
-    it.value() = stored;
-    emit propertyChanged(property);
-    if (ownsProperty(property))
-        emit valueChanged(property, stored);
+    d_ptr->setValue(property, val);
 }
 
 void QtUserTypeOne_ImageManager::initializeProperty(QtProperty *property)

@@ -1,22 +1,17 @@
 #include "qtusertypetwo_colormanager.h"
 
-#include "qtproperty.h"
+#include "qttextvalues.h"
 
-#include <QMap>
-
-class QtUserTypeTwo_ColorManagerPrivate
+class QtUserTypeTwo_ColorManagerPrivate : public QtTextValues<QtUserTypeTwo_ColorManager>
 {
 public:
-    QtUserTypeTwo_ColorManager *q_ptr = nullptr;
-    QMap<const QtProperty *, QString> values;
+    using QtTextValues::QtTextValues;
 };
 
 QtUserTypeTwo_ColorManager::QtUserTypeTwo_ColorManager(QObject *parent)
     : QtAbstractPropertyManager(parent)
-    , d_ptr(new QtUserTypeTwo_ColorManagerPrivate)
-{
-    d_ptr->q_ptr = this;
-}
+    , d_ptr(new QtUserTypeTwo_ColorManagerPrivate(this))
+{ }
 
 QtUserTypeTwo_ColorManager::~QtUserTypeTwo_ColorManager()
 {
@@ -26,7 +21,7 @@ QtUserTypeTwo_ColorManager::~QtUserTypeTwo_ColorManager()
 
 QString QtUserTypeTwo_ColorManager::value(const QtProperty *property) const
 {
-    return d_ptr->values.value(property, QString());
+    return d_ptr->value(property);
 }
 
 QString QtUserTypeTwo_ColorManager::valueText(const QtProperty *property) const
@@ -36,14 +31,7 @@ QString QtUserTypeTwo_ColorManager::valueText(const QtProperty *property) const
 
 void QtUserTypeTwo_ColorManager::setValue(QtProperty *property, const QString &val)
 {
-    auto it = d_ptr->values.find(property);
-    if (it == d_ptr->values.end() || it.value() == val)
-        return;
-    const QString stored = val;
-    it.value() = stored;
-    emit propertyChanged(property);
-    if (ownsProperty(property))
-        emit valueChanged(property, stored);
+    d_ptr->setValue(property, val);
 }
 
 void QtUserTypeTwo_ColorManager::initializeProperty(QtProperty *property)
