@@ -1,6 +1,7 @@
 #include "qtbooledit.h"
 
-#include <QApplication>
+#include "qtpropertybrowserutils.h"
+
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QMouseEvent>
@@ -9,13 +10,8 @@ QtBoolEdit::QtBoolEdit(QWidget *parent)
     : QWidget(parent)
     , m_checkBox(new QCheckBox(this))
 {
-    auto *layout = new QHBoxLayout;
-    if (QApplication::layoutDirection() == Qt::LeftToRight)
-        layout->setContentsMargins(4, 0, 0, 0);
-    else
-        layout->setContentsMargins(0, 0, 4, 0);
+    auto *layout = QtPropertyBrowserUtils::editorLayout(this);
     layout->addWidget(m_checkBox);
-    setLayout(layout);
     connect(m_checkBox, &QCheckBox::toggled, this, &QtBoolEdit::toggled);
     setFocusProxy(m_checkBox);
     m_checkBox->setText(tr("True"));

@@ -2,7 +2,6 @@
 
 #include "qtpropertybrowserutils.h"
 
-#include <QApplication>
 #include <QColorDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -16,11 +15,7 @@ QtColorEditWidget::QtColorEditWidget(QWidget *parent)
     , m_textLabel(new QLabel)
     , m_button(new QToolButton)
 {
-    auto *layout = new QHBoxLayout(this);
-    if (QApplication::layoutDirection() == Qt::LeftToRight)
-        layout->setContentsMargins(4, 0, 0, 0);
-    else
-        layout->setContentsMargins(0, 0, 4, 0);
+    auto *layout = QtPropertyBrowserUtils::editorLayout(this);
     layout->setSpacing(0);
     layout->addWidget(m_swatchLabel);
     layout->addWidget(m_textLabel);

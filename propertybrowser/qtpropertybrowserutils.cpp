@@ -1,5 +1,7 @@
 #include "qtpropertybrowserutils.h"
 
+#include <QApplication>
+#include <QHBoxLayout>
 #include <QImage>
 #include <QPainter>
 
@@ -35,4 +37,14 @@ QString QtPropertyBrowserUtils::colorValueText(const QColor &color)
         .arg(color.green())
         .arg(color.blue())
         .arg(color.alpha());
+}
+
+QHBoxLayout *QtPropertyBrowserUtils::editorLayout(QWidget *editor)
+{
+    auto *layout = new QHBoxLayout(editor);
+    if (QApplication::layoutDirection() == Qt::LeftToRight)
+        layout->setContentsMargins(4, 0, 0, 0);
+    else
+        layout->setContentsMargins(0, 0, 4, 0);
+    return layout;
 }

@@ -8,6 +8,9 @@
 #include <QPixmap>
 #include <QString>
 
+class QHBoxLayout;
+class QWidget;
+
 // Sample pictures and display texts shared by the managers and editors.
 class QtPropertyBrowserUtils
 {
@@ -16,6 +19,8 @@ public:
     static QPixmap brushValuePixmap(const QBrush &brush);
     static QIcon brushValueIcon(const QBrush &brush);
     static QString colorValueText(const QColor &color);
+    // The row layout of an editor, with a small margin on the side its text starts.
+    static QHBoxLayout *editorLayout(QWidget *editor);
 };
 
 #endif // QTPROPERTYBROWSERUTILS_H

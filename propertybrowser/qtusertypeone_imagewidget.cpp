@@ -2,8 +2,8 @@
 
 #include "designglobals.h"
 #include "qmymessagebox.h"
+#include "qtpropertybrowserutils.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -14,11 +14,7 @@ QtUserTypeOne_ImageWidget::QtUserTypeOne_ImageWidget(QWidget *parent)
     , m_btnAdd(new QPushButton)
     , m_btnRemove(new QPushButton)
 {
-    auto *layout = new QHBoxLayout(this);
-    if (QApplication::layoutDirection() == Qt::LeftToRight)
-        layout->setContentsMargins(4, 0, 0, 0);
-    else
-        layout->setContentsMargins(0, 0, 4, 0);
+    auto *layout = QtPropertyBrowserUtils::editorLayout(this);
     layout->setSpacing(0);
 
     m_label->setText(QString());

@@ -2,8 +2,8 @@
 
 #include "colordlg.h"
 #include "designglobals.h"
+#include "qtpropertybrowserutils.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
@@ -14,11 +14,7 @@ QtUserTypeTwo_ColorWidget::QtUserTypeTwo_ColorWidget(QWidget *parent)
     , m_label(new QLabel)
     , m_btnAdd(new QPushButton)
 {
-    auto *layout = new QHBoxLayout(this);
-    if (QApplication::layoutDirection() == Qt::LeftToRight)
-        layout->setContentsMargins(4, 0, 0, 0);
-    else
-        layout->setContentsMargins(0, 0, 4, 0);
+    auto *layout = QtPropertyBrowserUtils::editorLayout(this);
     layout->setSpacing(0);
 
     m_label->setText("0");
