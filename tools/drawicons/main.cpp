@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QtMath>
 #include <functional>
+#include <initializer_list>
 
 namespace {
 
@@ -19,16 +20,28 @@ QPen pen(const QColor &c, qreal w)
     return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-void page(QPainter &p, const QRectF &r, const QColor &fill)
+// The closed outline through the corners in turn.
+QPainterPath closedPath(std::initializer_list<QPointF> corners)
 {
     QPainterPath path;
-    const qreal fold = r.width() * 0.3;
-    path.moveTo(r.left(), r.top());
-    path.lineTo(r.right() - fold, r.top());
-    path.lineTo(r.right(), r.top() + fold);
-    path.lineTo(r.right(), r.bottom());
-    path.lineTo(r.left(), r.bottom());
+    for (const QPointF &corner : corners) {
+        if (path.elementCount() == 0)
+            path.moveTo(corner);
+        else
+            path.lineTo(corner);
+    }
     path.closeSubpath();
+    return path;
+}
+
+void page(QPainter &p, const QRectF &r, const QColor &fill)
+{
+    const qreal fold = r.width() * 0.3;
+    const QPainterPath path = closedPath({{r.left(), r.top()},
+                                          {r.right() - fold, r.top()},
+                                          {r.right(), r.top() + fold},
+                                          {r.right(), r.bottom()},
+                                          {r.left(), r.bottom()}});
     p.setPen(pen(QColor(60, 80, 110), 2.5));
     p.setBrush(fill);
     p.drawPath(path);
@@ -98,14 +111,8 @@ QList<Icon> icons()
          [](QPainter &p) {
              p.setPen(pen(QColor(160, 110, 20), 2.5));
              p.setBrush(QColor(245, 190, 70));
-             QPainterPath path;
-             path.moveTo(6, 16);
-             path.lineTo(24, 16);
-             path.lineTo(29, 22);
-             path.lineTo(56, 22);
-             path.lineTo(56, 54);
-             path.lineTo(6, 54);
-             path.closeSubpath();
+             const QPainterPath path =
+                 closedPath({{6, 16}, {24, 16}, {29, 22}, {56, 22}, {56, 54}, {6, 54}});
              p.drawPath(path);
              p.setPen(pen(blue, 5));
              p.drawLine(QPointF(31, 50), QPointF(31, 30));
@@ -128,12 +135,7 @@ QList<Icon> icons()
          [](QPainter &p) {
              p.setPen(pen(dark, 2.5));
              p.setBrush(QColor(90, 100, 115));
-             QPainterPath plug;
-             plug.moveTo(8, 18);
-             plug.lineTo(56, 18);
-             plug.lineTo(50, 44);
-             plug.lineTo(14, 44);
-             plug.closeSubpath();
+             const QPainterPath plug = closedPath({{8, 18}, {56, 18}, {50, 44}, {14, 44}});
              p.drawPath(plug);
              p.setBrush(QColor(250, 210, 60));
              p.setPen(Qt::NoPen);
@@ -205,13 +207,7 @@ QList<Icon> icons()
          [](QPainter &p) {
              p.setPen(pen(QColor(120, 80, 20), 2.5));
              p.setBrush(QColor(250, 200, 80));
-             QPainterPath tag;
-             tag.moveTo(6, 30);
-             tag.lineTo(28, 8);
-             tag.lineTo(56, 8);
-             tag.lineTo(56, 36);
-             tag.lineTo(34, 58);
-             tag.closeSubpath();
+             const QPainterPath tag = closedPath({{6, 30}, {28, 8}, {56, 8}, {56, 36}, {34, 58}});
              p.drawPath(tag);
              p.setBrush(Qt::white);
              p.drawEllipse(QPointF(45, 19), 5, 5);
@@ -255,11 +251,7 @@ QList<Icon> icons()
              p.setBrush(QColor(240, 140, 140));
              p.drawRect(QRectF(-7, -30, 14, 6));
              p.setBrush(QColor(240, 220, 180));
-             QPainterPath tip;
-             tip.moveTo(-7, 12);
-             tip.lineTo(7, 12);
-             tip.lineTo(0, 26);
-             tip.closeSubpath();
+             const QPainterPath tip = closedPath({{-7, 12}, {7, 12}, {0, 26}});
              p.drawPath(tip);
          }},
         {"timer",
@@ -305,11 +297,7 @@ QList<Icon> icons()
          }},
         {"warning",
          [](QPainter &p) {
-             QPainterPath tri;
-             tri.moveTo(32, 5);
-             tri.lineTo(60, 56);
-             tri.lineTo(4, 56);
-             tri.closeSubpath();
+             const QPainterPath tri = closedPath({{32, 5}, {60, 56}, {4, 56}});
              p.setPen(pen(QColor(170, 120, 0), 3));
              p.setBrush(QColor(250, 200, 30));
              p.drawPath(tri);
@@ -357,13 +345,8 @@ QList<Icon> icons()
              p.setPen(Qt::NoPen);
              p.setBrush(QColor(250, 200, 40));
              p.drawEllipse(QPointF(46, 22), 6, 6);
-             QPainterPath hills;
-             hills.moveTo(6, 52);
-             hills.lineTo(22, 28);
-             hills.lineTo(34, 44);
-             hills.lineTo(42, 36);
-             hills.lineTo(58, 52);
-             hills.closeSubpath();
+             const QPainterPath hills =
+                 closedPath({{6, 52}, {22, 28}, {34, 44}, {42, 36}, {58, 52}});
              p.setBrush(QColor(70, 160, 80));
              p.drawPath(hills);
          }},
@@ -473,12 +456,7 @@ QList<Icon> icons()
              p.drawRoundedRect(QRectF(8, 12, 48, 7), 2, 2);
              p.drawRect(QRectF(24, 6, 16, 6));
              p.setBrush(QColor(200, 205, 215));
-             QPainterPath can;
-             can.moveTo(13, 20);
-             can.lineTo(51, 20);
-             can.lineTo(47, 58);
-             can.lineTo(17, 58);
-             can.closeSubpath();
+             const QPainterPath can = closedPath({{13, 20}, {51, 20}, {47, 58}, {17, 58}});
              p.drawPath(can);
              p.setPen(pen(dark, 2.5));
              for (int x = 24; x <= 40; x += 8)
