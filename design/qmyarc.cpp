@@ -82,14 +82,7 @@ void QMyArc::paintEvent(QPaintEvent *event)
             if (l.valueSpan16 != 0)
                 p.drawArc(l.arcRect, l.start16, l.valueSpan16);
 
-            if (getHandleBorderWidth() != 0)
-                setHandleBorderColorA(DrawGeometry::clampByte(getHandleBorderOpa()));
-            QMyWidgetPainter::drawShape(
-                p, QMyWidgetPainter::roundedPath(QRectF(l.knob), getHandleRadius()),
-                QMyWidgetPainter::borderPen(getHandleBorderWidth(), getHandleBorderColor(),
-                                            getHandleBorderOpa()),
-                QMyWidgetPainter::fillBrush(getHandleGradMode(), getHandleBackground1(),
-                                            getHandleBackground2(), QRectF(l.knob)));
+            paintKnob(p, l.knob);
             QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
         } else if (getFlag() == 1) {
             paintHiddenLook(p, box, getBackground1(), QMyWidgetPainter::idFont());

@@ -58,14 +58,7 @@ void QMySlider1::paintEvent(QPaintEvent *event)
                 QMyWidgetPainter::fillBrush(getProgGradMode(), getProgBackground1(),
                                             getProgBackground2(), QRectF(0, 0, getW(), getH())));
 
-            if (getHandleBorderWidth() != 0)
-                setHandleBorderColorA(DrawGeometry::clampByte(getHandleBorderOpa()));
-            QMyWidgetPainter::drawShape(
-                p, QMyWidgetPainter::roundedPath(QRectF(l.knob), getHandleRadius()),
-                QMyWidgetPainter::borderPen(getHandleBorderWidth(), getHandleBorderColor(),
-                                            getHandleBorderOpa()),
-                QMyWidgetPainter::fillBrush(getHandleGradMode(), getHandleBackground1(),
-                                            getHandleBackground2(), QRectF(l.knob)));
+            paintKnob(p, l.knob);
             QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
         } else if (getFlag() == 1) {
             paintHiddenLook(p, box, getBackground1(), QMyWidgetPainter::idFont());

@@ -525,6 +525,18 @@ void QMyWidget::paintBackgroundStep(QPainter &p, const QRect &r, bool clip, bool
                                 clip);
 }
 
+void QMyWidget::paintKnob(QPainter &p, const QRect &knob)
+{
+    if (getHandleBorderWidth() != 0)
+        setHandleBorderColorA(DrawGeometry::clampByte(getHandleBorderOpa()));
+    QMyWidgetPainter::drawShape(
+        p, QMyWidgetPainter::roundedPath(QRectF(knob), getHandleRadius()),
+        QMyWidgetPainter::borderPen(getHandleBorderWidth(), getHandleBorderColor(),
+                                    getHandleBorderOpa()),
+        QMyWidgetPainter::fillBrush(getHandleGradMode(), getHandleBackground1(),
+                                    getHandleBackground2(), QRectF(knob)));
+}
+
 void QMyWidget::paintHiddenLook(QPainter &p, const QRect &idBox, const QColor &outline,
                                 const QFont &idFont)
 {

@@ -133,6 +133,8 @@ protected:
     // Drawing steps the widget types share.
     // Border, fill and (optionally) clip of the rounded outline of r from the released look.
     void paintBackgroundStep(QPainter &p, const QRect &r, bool clip, bool border = true);
+    // The knob of a slider or arc in the handle colours.
+    void paintKnob(QPainter &p, const QRect &knob);
     // Outline of the whole area and the id label.
     void paintHiddenLook(QPainter &p, const QRect &idBox, const QColor &outline,
                          const QFont &idFont);
