@@ -104,24 +104,19 @@ void QMyChart::paintEvent(QPaintEvent *event)
             p.setPen(QPen(getChartTickColor(), qMax(0, getChartTickWidth()), Qt::SolidLine));
             p.setBrush(Qt::NoBrush);
             for (int a = 0; a < 3; ++a) {
-                const double len = getChartTickLength(a);
-                const double subLen = getChartSubTickLength(a);
-                for (double v : ticks[a].ticks) {
-                    if (a == 0)
-                        p.drawLine(QLineF(T, v, T - len, v));
-                    else if (a == 1)
-                        p.drawLine(QLineF(T + W, v, T + W + len, v));
-                    else
-                        p.drawLine(QLineF(v, T + H, v, T + H + len));
-                }
-                for (double v : ticks[a].subTicks) {
-                    if (a == 0)
-                        p.drawLine(QLineF(T, v, T - subLen, v));
-                    else if (a == 1)
-                        p.drawLine(QLineF(T + W, v, T + W + subLen, v));
-                    else
-                        p.drawLine(QLineF(v, T + H, v, T + H + subLen));
-                }
+                // Axis 0 ticks out to the left, 1 to the right, 2 downwards.
+                const auto drawTicks = [&](const QVector<double> &at, double len) {
+                    for (double v : at) {
+                        if (a == 0)
+                            p.drawLine(QLineF(T, v, T - len, v));
+                        else if (a == 1)
+                            p.drawLine(QLineF(T + W, v, T + W + len, v));
+                        else
+                            p.drawLine(QLineF(v, T + H, v, T + H + len));
+                    }
+                };
+                drawTicks(ticks[a].ticks, getChartTickLength(a));
+                drawTicks(ticks[a].subTicks, getChartSubTickLength(a));
             }
 
             const QFont labelFont = QMyWidgetPainter::projectFont(getChartTickLabelFontID(), 10);
