@@ -105,7 +105,7 @@ void ProjectXmlWriter::beginElement(const QString &name, const QString &attrName
         m_out += ' ';
         appendName(attrName);
         m_out += "=\"";
-        appendEscapedAttribute(attrValue);
+        appendEscaped(attrValue, true);
         m_out += '"';
     }
     m_open.append(name);
@@ -145,7 +145,7 @@ void ProjectXmlWriter::textElement(const QByteArray &name, const QString &value)
     m_out += '<';
     m_out += name;
     m_out += '>';
-    appendEscapedText(value);
+    appendEscaped(value, false);
     m_out += "</";
     m_out += name;
     m_out += ">\n";
@@ -181,8 +181,9 @@ void ProjectXmlWriter::attributeElement(const QString &name, int value)
 }
 
 // The serializer escapes "<" and "&" everywhere, ">" only where it would close "]]",
-// and a carriage return as a character reference so that it survives reading.
-void ProjectXmlWriter::appendEscapedText(const QString &raw)
+// and a carriage return as a character reference so that it survives reading. Attribute
+// values also escape quotes and the white space that attribute reading would normalise.
+void ProjectXmlWriter::appendEscaped(const QString &raw, bool attribute)
 {
     if (raw.isEmpty())
         return;
@@ -207,44 +208,14 @@ void ProjectXmlWriter::appendEscapedText(const QString &raw)
         case '\r':
             out += QLatin1String("&#xd;");
             break;
-        default:
-            out += c;
-        }
-    }
-    m_out += out.toUtf8();
-}
-
-// Attribute values additionally escape quotes and normalise-sensitive white space.
-void ProjectXmlWriter::appendEscapedAttribute(const QString &raw)
-{
-    const QString text = cleanText(raw);
-    QString out;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        switch (c.unicode()) {
-        case '<':
-            out += QLatin1String("&lt;");
-            break;
-        case '&':
-            out += QLatin1String("&amp;");
-            break;
         case '"':
-            out += QLatin1String("&quot;");
-            break;
-        case '>':
-            if (out.endsWith(QLatin1String("]]")))
-                out += QLatin1String("&gt;");
-            else
-                out += c;
+            out += attribute ? QLatin1String("&quot;") : QLatin1String("\"");
             break;
         case '\n':
-            out += QLatin1String("&#xa;");
-            break;
-        case '\r':
-            out += QLatin1String("&#xd;");
+            out += attribute ? QLatin1String("&#xa;") : QLatin1String("\n");
             break;
         case '\t':
-            out += QLatin1String("&#x9;");
+            out += attribute ? QLatin1String("&#x9;") : QLatin1String("\t");
             break;
         default:
             out += c;

@@ -44,8 +44,7 @@ private:
     void openChild();
     void indent(int depth);
     void appendName(const QString &name);
-    void appendEscapedText(const QString &text);
-    void appendEscapedAttribute(const QString &text);
+    void appendEscaped(const QString &text, bool attribute);
     void flushIfFull();
 
     QByteArray m_out;
