@@ -129,7 +129,7 @@ void FontConverter::onStarted()
 
 void FontConverter::onError(QProcess::ProcessError error)
 {
-    if (mode == Idle)
+    if (mode == Idle || reporting)
         return;
     if (error == QProcess::FailedToStart && !timedOut)
         conclude(false, tr("无法启动%1").arg(program()));
@@ -137,7 +137,7 @@ void FontConverter::onError(QProcess::ProcessError error)
 
 void FontConverter::onTimeout()
 {
-    if (mode == Idle)
+    if (mode == Idle || reporting)
         return;
     timedOut = true;
     process->kill();
@@ -148,7 +148,7 @@ void FontConverter::onTimeout()
 
 void FontConverter::onFinished(int exitCode, QProcess::ExitStatus status)
 {
-    if (mode == Idle)
+    if (mode == Idle || reporting)
         return;
     const QString output = QString::fromLocal8Bit(process->readAllStandardOutput());
     const QString errors = QString::fromLocal8Bit(process->readAllStandardError()).trimmed();
@@ -166,10 +166,15 @@ void FontConverter::onFinished(int exitCode, QProcess::ExitStatus status)
 void FontConverter::conclude(bool ran, const QString &reason)
 {
     timer.stop();
-    const Mode finishedMode = mode;
-    mode = Idle;
-    if (finishedMode == Checking) {
-        emit checked(ran);
+    reporting = true;
+    // Reported from the event loop: a receiver may start the next run, which QProcess does
+    // not allow from inside its own signals.
+    if (mode == Checking) {
+        QTimer::singleShot(0, this, [this, ran] {
+            mode = Idle;
+            reporting = false;
+            emit checked(ran);
+        });
         return;
     }
     QString message = reason;
@@ -179,7 +184,11 @@ void FontConverter::conclude(bool ran, const QString &reason)
         ok = message.isEmpty();
     }
     removeTemporary();
-    emit finished(ok, message);
+    QTimer::singleShot(0, this, [this, ok, message] {
+        mode = Idle;
+        reporting = false;
+        emit finished(ok, message);
+    });
 }
 
 // Swaps the new font in for the old one and writes its parameter file; the old pair

@@ -69,6 +69,7 @@ private:
     QProcess *process;
     QTimer timer;
     Mode mode = Idle;
+    bool reporting = false; // the outcome is known and waits for the event loop
     bool timedOut = false;
     int startTimeout = 30000;
     int finishTimeout = 60000;
