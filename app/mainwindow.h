@@ -26,6 +26,7 @@ class QtUserTypeTwo_ColorManager;
 class QtUserTypeTwo_ColorFactory;
 class QtEnumPropertyManager;
 class QtEnumEditorFactory;
+struct QtUserTypeServices;
 class QMyStandardItemModel;
 class ItemDelegate;
 class QMyWidget;
@@ -294,6 +295,7 @@ private:
     void setUpFontTable();
 
     void fillPalette();
+    QtUserTypeServices userTypeServices();
     void importProject();
     void restoreImagesFromMirror();
     void loadImageFiles();
