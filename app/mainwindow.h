@@ -298,6 +298,7 @@ private:
     QtUserTypeServices userTypeServices();
     void importProject();
     void restoreImagesFromMirror();
+    void refreshImageMirror();
     void loadImageFiles();
     void addImageFileRow(int row, const QString &path);
     void showImageLibrarySize();
@@ -389,6 +390,8 @@ private:
     TimerParam *timerParams[TimerCount] = {};
     InstrTableDlg *instrTableDlg = nullptr;
 
+    // The picture mirror was refreshed by the last load or save of the open project.
+    bool imageMirrorCurrent = false;
     // What a pending question names, kept from when it was asked.
     QString ttfToDelete;
     QString fontToDelete;

@@ -99,8 +99,9 @@ void MainWindow::initImageTable()
 void MainWindow::loadImageFiles()
 {
     const QString images = projectSubfolder("tempImages");
-    if (!copyDirFiles(images, projectSubfolder("backUpImages")) && QDir(images).exists())
-        questionBox->showNotice(QMyMessageBox::Warning, tr("图库备份失败！"));
+    imageMirrorCurrent = false;
+    if (QDir(images).exists())
+        refreshImageMirror();
     if (!QDir().mkpath(images))
         return;
     imageLibrarySizeKB = 0;
@@ -171,11 +172,22 @@ bool MainWindow::removeDirRecursively(const QString &folder)
     return FolderMirror::removeRecursively(folder);
 }
 
+// The mirror holds the library as it was at the last load or save. One that could not be
+// refreshed is older than that and is never copied back, so that leaving without saving
+// cannot remove pictures the saved project uses.
+void MainWindow::refreshImageMirror()
+{
+    imageMirrorCurrent =
+        copyDirFiles(projectSubfolder("tempImages"), projectSubfolder("backUpImages"));
+    if (!imageMirrorCurrent)
+        questionBox->showNotice(QMyMessageBox::Warning, tr("图库备份失败！"));
+}
+
 // Copies the mirror back over the image folder; a missing or failed mirror leaves the
 // images as they are.
 void MainWindow::restoreImagesFromMirror()
 {
-    if (!isProjectOpen())
+    if (!isProjectOpen() || !imageMirrorCurrent)
         return;
     copyDirFiles(projectSubfolder("backUpImages"), projectSubfolder("tempImages"));
 }

@@ -128,8 +128,7 @@ bool MainWindow::saveProXml()
         return false;
 
     // The mirror follows a save that reached the disk.
-    copyDirFiles(ProjectFolder::subfolder(currentProjectPath, QStringLiteral("tempImages")),
-                 ProjectFolder::subfolder(currentProjectPath, QStringLiteral("backUpImages")));
+    refreshImageMirror();
     return true;
 }
 

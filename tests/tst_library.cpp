@@ -90,6 +90,7 @@ private slots:
     void deleteFont();
     void fontToolWindow();
     void quitWithoutSavingRestoresTheLibrary();
+    void aStaleMirrorIsNeverRestored();
 
 private:
     void newWindow(const QString &project);
@@ -640,6 +641,26 @@ void tst_Library::quitWithoutSavingRestoresTheLibrary()
              QStringList {QStringLiteral("100001_kept.png")});
     newWindow(path);
     QCOMPARE(imagePaths.size(), 1);
+}
+
+void tst_Library::aStaleMirrorIsNeverRestored()
+{
+    makeProject();
+    const QString images = project + QLatin1String("/tempImages");
+    putImage(dir->filePath(QStringLiteral("old.png")), 2, 2);
+    window->importImages({dir->filePath(QStringLiteral("old.png"))});
+    QVERIFY(window->saveProXml());
+    // The mirror cannot be refreshed by the next save: the picture folder became a link.
+    QVERIFY(QDir().rename(images, project + QLatin1String("/realImages")));
+    QVERIFY(QFile::link(project + QLatin1String("/realImages"), images));
+    putImage(dir->filePath(QStringLiteral("saved.png")), 2, 2);
+    window->importImages({dir->filePath(QStringLiteral("saved.png"))});
+    QVERIFY(window->saveProXml());
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("图库备份失败！"));
+
+    // Leaving without saving keeps the pictures the saved project uses.
+    window->slotDealIsNo(MainWindow::QuitWithoutSaving);
+    QCOMPARE(files(images), (QStringList {"100001_old.png", "100002_saved.png"}));
 }
 
 QTEST_MAIN(tst_Library)
