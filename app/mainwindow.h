@@ -10,9 +10,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QGraphicsDropShadowEffect;
 class FontConverter;
 class QModelIndex;
+class QTableView;
 class QPushButton;
 class QTimer;
 class QTreeWidgetItem;
@@ -299,10 +302,15 @@ private:
     void importProject();
     void restoreImagesFromMirror();
     void refreshImageMirror();
+    void reloadLibrary();
+    void resetLibraryTable(QTableView *view, QMyImageItemModel *model, const QStringList &headers,
+                           const QList<int> &widths, int rowHeight);
     void loadImageFiles();
     void addImageFileRow(int row, const QString &path);
     void showImageLibrarySize();
     void deleteCheckedImages();
+    bool removeCheckedRows(QTableView *view, QMyImageItemModel *model, QStringList *paths,
+                           int firstNumber, const std::function<void(int)> &removed);
     void followImageDeletion(int deleted);
     void loadFontFiles();
     void addFontFileRow(int row, const QString &path);

@@ -69,10 +69,23 @@ void setTableLook(QTableView *view, int rowHeight)
     view->setShowGrid(true);
 }
 
-void setColumnWidths(QTableView *view, const QList<int> &widths)
+// A click in delete mode flips the row's check; otherwise the row becomes the only one
+// checked. False for a row that does not exist.
+bool checkClickedRow(QTableView *view, QMyImageItemModel *model, int row, bool deleteMode)
 {
-    for (int i = 0; i < widths.size(); ++i)
-        view->setColumnWidth(i, widths.at(i));
+    if (row < 0 || row >= model->checkStates.size())
+        return false;
+    if (deleteMode) {
+        model->checkStates[row] =
+            model->checkStates.at(row) == Qt::Checked ? Qt::Unchecked : Qt::Checked;
+    } else {
+        for (Qt::CheckState &state : model->checkStates)
+            state = Qt::Unchecked;
+        model->checkStates[row] = Qt::Checked;
+    }
+    view->viewport()->update();
+    view->selectRow(row);
+    return true;
 }
 
 } // namespace
@@ -82,18 +95,36 @@ void setColumnWidths(QTableView *view, const QList<int> &widths)
 void MainWindow::initImageTable()
 {
     imageDeleteMode = false;
-    setTableLook(form->tvImage, 50);
-    form->tvImage->setIconSize(QSize(ThumbnailSize, ThumbnailSize));
-    imageModel->clearAll();
     imagePaths.clear();
-    imageModel->setHorizontalHeaderLabels(imageTableHeaders);
-    form->tvImage->setModel(imageModel);
-    setColumnWidths(form->tvImage, {20, 40, 55, 65, 65, 65});
-    form->tvImage->hideColumn(0);
-    form->btnImageFontAll->hide();
-    form->btnImageFontCannel->hide();
+    form->tvImage->setIconSize(QSize(ThumbnailSize, ThumbnailSize));
+    resetLibraryTable(form->tvImage, imageModel, imageTableHeaders, {20, 40, 55, 65, 65, 65}, 50);
     if (isProjectOpen())
         loadImageFiles();
+}
+
+// An empty table with its headers and widths, the check column and its buttons hidden.
+void MainWindow::resetLibraryTable(QTableView *view, QMyImageItemModel *model,
+                                   const QStringList &headers, const QList<int> &widths,
+                                   int rowHeight)
+{
+    setTableLook(view, rowHeight);
+    model->clearAll();
+    model->setHorizontalHeaderLabels(headers);
+    view->setModel(model);
+    for (int i = 0; i < widths.size(); ++i)
+        view->setColumnWidth(i, widths.at(i));
+    view->hideColumn(0);
+    form->btnImageFontAll->hide();
+    form->btnImageFontCannel->hide();
+}
+
+// The library of the project just opened or created.
+void MainWindow::reloadLibrary()
+{
+    initImageTable();
+    initFontTable();
+    refreshTtfList();
+    refreshFontList();
 }
 
 void MainWindow::loadImageFiles()
@@ -196,26 +227,13 @@ void MainWindow::restoreImagesFromMirror()
 // nothing shows another picture afterwards.
 void MainWindow::deleteCheckedImages()
 {
-    for (int i = imageModel->checkStates.indexOf(Qt::Checked); i >= 0;
-         i = imageModel->checkStates.indexOf(Qt::Checked)) {
-        QFile::remove(imagePaths.at(i));
-        imagePaths.removeAt(i);
-        imageModel->removeRow(i);
-        imageModel->checkStates.removeAt(i);
-        imagesChanged = true;
-        followImageDeletion(i);
-    }
-
-    if (imageModel->rowCount() == 0) {
-        form->tvImage->hideColumn(0);
-        form->btnImageFontAll->hide();
-        form->btnImageFontCannel->hide();
+    const bool rowsLeft =
+        removeCheckedRows(form->tvImage, imageModel, &imagePaths, 0, [this](int i) {
+            imagesChanged = true;
+            followImageDeletion(i);
+        });
+    if (!rowsLeft)
         imageDeleteMode = false;
-    } else {
-        for (int r = 0; r < imageModel->rowCount(); ++r)
-            imageModel->setItem(r, 1, centredItem(QString::number(r)));
-        form->tvImage->setColumnWidth(1, 40);
-    }
     currentImageRow = -1;
     form->tvImage->reset();
     if (imagePaths.isEmpty()) {
@@ -224,6 +242,32 @@ void MainWindow::deleteCheckedImages()
     } else {
         showImageLibrarySize();
     }
+}
+
+// Removes each checked row with its file and list entry, lowest first, calling removed
+// with the row's index at that moment. Afterwards the check column and its buttons go with
+// the last row, or the rows are numbered again from firstNumber. True when rows are left.
+bool MainWindow::removeCheckedRows(QTableView *view, QMyImageItemModel *model, QStringList *paths,
+                                   int firstNumber, const std::function<void(int)> &removed)
+{
+    for (int i = model->checkStates.indexOf(Qt::Checked); i >= 0;
+         i = model->checkStates.indexOf(Qt::Checked)) {
+        QFile::remove(paths->at(i));
+        paths->removeAt(i);
+        model->removeRow(i);
+        model->checkStates.removeAt(i);
+        removed(i);
+    }
+    if (model->rowCount() == 0) {
+        view->hideColumn(0);
+        form->btnImageFontAll->hide();
+        form->btnImageFontCannel->hide();
+        return false;
+    }
+    for (int r = 0; r < model->rowCount(); ++r)
+        model->setItem(r, 1, centredItem(QString::number(r + firstNumber)));
+    view->setColumnWidth(1, 40);
+    return true;
 }
 
 void MainWindow::followImageDeletion(int deleted)
@@ -261,20 +305,8 @@ void MainWindow::followImageDeletion(int deleted)
 
 void MainWindow::on_tvImage_clicked(const QModelIndex &index)
 {
-    const int row = index.row();
-    if (row < 0 || row >= imageModel->checkStates.size())
-        return;
-    currentImageRow = row;
-    if (imageDeleteMode) {
-        imageModel->checkStates[row] =
-            imageModel->checkStates.at(row) == Qt::Checked ? Qt::Unchecked : Qt::Checked;
-    } else {
-        for (Qt::CheckState &state : imageModel->checkStates)
-            state = Qt::Unchecked;
-        imageModel->checkStates[row] = Qt::Checked;
-    }
-    form->tvImage->viewport()->update();
-    form->tvImage->selectRow(row);
+    if (checkClickedRow(form->tvImage, imageModel, index.row(), imageDeleteMode))
+        currentImageRow = index.row();
 }
 
 // ---- the buttons above the tabs ----
@@ -401,15 +433,9 @@ bool MainWindow::downloadJobPending() const
 void MainWindow::initFontTable()
 {
     fontLibraryDeleteMode = false;
-    setTableLook(form->tvFont, 0);
-    fontLibraryModel->clearAll();
     fontPaths.clear();
-    fontLibraryModel->setHorizontalHeaderLabels(fontLibraryTableHeaders);
-    form->tvFont->setModel(fontLibraryModel);
-    setColumnWidths(form->tvFont, {20, 40, 80, 65, 65, 65});
-    form->tvFont->hideColumn(0);
-    form->btnImageFontAll->hide();
-    form->btnImageFontCannel->hide();
+    resetLibraryTable(form->tvFont, fontLibraryModel, fontLibraryTableHeaders,
+                      {20, 40, 80, 65, 65, 65}, 0);
     if (isProjectOpen())
         loadFontFiles();
 }
@@ -454,42 +480,15 @@ void MainWindow::importFontLibraryFiles(const QStringList &files)
 
 void MainWindow::deleteCheckedFontLibraryFiles()
 {
-    for (int i = fontLibraryModel->checkStates.indexOf(Qt::Checked); i >= 0;
-         i = fontLibraryModel->checkStates.indexOf(Qt::Checked)) {
-        QFile::remove(fontPaths.at(i));
-        fontPaths.removeAt(i);
-        fontLibraryModel->removeRow(i);
-        fontLibraryModel->checkStates.removeAt(i);
-    }
-    if (fontLibraryModel->rowCount() == 0) {
-        form->tvFont->hideColumn(0);
-        form->btnImageFontAll->hide();
-        form->btnImageFontCannel->hide();
+    // Font-library files have nothing to do with the pictures: imagesChanged stays.
+    if (!removeCheckedRows(form->tvFont, fontLibraryModel, &fontPaths, 1, [](int) {}))
         fontLibraryDeleteMode = false;
-        imagesChanged = false;
-    } else {
-        for (int r = 0; r < fontLibraryModel->rowCount(); ++r)
-            fontLibraryModel->setItem(r, 1, centredItem(QString::number(r + 1)));
-        form->tvFont->setColumnWidth(1, 40);
-    }
     form->tvFont->reset();
 }
 
 void MainWindow::on_tvFont_clicked(const QModelIndex &index)
 {
-    const int row = index.row();
-    if (row < 0 || row >= fontLibraryModel->checkStates.size())
-        return;
-    if (fontLibraryDeleteMode) {
-        fontLibraryModel->checkStates[row] =
-            fontLibraryModel->checkStates.at(row) == Qt::Checked ? Qt::Unchecked : Qt::Checked;
-    } else {
-        for (Qt::CheckState &state : fontLibraryModel->checkStates)
-            state = Qt::Unchecked;
-        fontLibraryModel->checkStates[row] = Qt::Checked;
-    }
-    form->tvFont->viewport()->update();
-    form->tvFont->selectRow(row);
+    checkClickedRow(form->tvFont, fontLibraryModel, index.row(), fontLibraryDeleteMode);
 }
 
 // ---- TrueType sources ----

@@ -176,10 +176,7 @@ bool MainWindow::openProject(const QString &path)
     }
     setTitlePath(currentProjectPath);
     clearAllPages();
-    initImageTable();
-    initFontTable();
-    refreshTtfList();
-    refreshFontList();
+    reloadLibrary();
     MainWindowLoadTarget target(this);
     file.load(target);
     return true;

@@ -7,6 +7,7 @@
 #include "fontconverter.h"
 #include "fontdlg.h"
 #include "generatedfonts.h"
+#include "libraryfileutil.h"
 #include "mainwindow.h"
 #include "pageparam.h"
 #include "qmyframe.h"
@@ -37,20 +38,6 @@ QString messageOf(QMyMessageBox *box)
 {
     QLabel *label = box->findChild<QLabel *>(QStringLiteral("labMessage"));
     return label ? label->text() : QString();
-}
-
-void put(const QString &path, const QByteArray &bytes = "x")
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-void putImage(const QString &path, int w, int h)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::blue);
-    QVERIFY(image.save(path));
 }
 
 QStringList files(const QString &folder)
@@ -387,6 +374,9 @@ void tst_Library::fontLibraryFiles()
     window->importFontLibraryFiles({dir->filePath(QStringLiteral("C_16.bin"))});
     QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("以下文件未能复制：\nC_16.bin"));
 
+    // A picture added since the last project download stays noted through the deletion.
+    putImage(dir->filePath(QStringLiteral("a.png")), 2, 2);
+    window->importImages({dir->filePath(QStringLiteral("a.png"))});
     child<QPushButton>("btnImageFontSub")->click();
     QVERIFY(window->isFontLibraryDeleteMode());
     child<QPushButton>("btnImageFontAll")->click();
@@ -396,6 +386,7 @@ void tst_Library::fontLibraryFiles()
     QVERIFY(fontPaths.isEmpty());
     QCOMPARE(files(fonts), QStringList {QStringLiteral("C_20.bin")});
     QVERIFY(!window->isFontLibraryDeleteMode());
+    QVERIFY(window->areImagesChanged());
 }
 
 void tst_Library::downloadQuestions()
