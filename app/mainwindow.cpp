@@ -13,6 +13,8 @@
 #include "qmyitemmodel.h"
 #include "qmymessagebox.h"
 #include "qmyprogressbarmes.h"
+#include "qmypropertysheet.h"
+#include "qmysheetapplier.h"
 #include "qmystandarditemmodel.h"
 #include "qmywidget.h"
 #include "qtenumeditorfactory.h"
@@ -83,6 +85,11 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    // No edit reaches the design while the rest goes.
+    delete sheetApplier;
+    sheetApplier = nullptr;
+    delete sheet;
+    sheet = nullptr;
     for (TimerParam *timer : timerParams)
         delete timer;
     delete clipboardPage;
@@ -334,6 +341,19 @@ void MainWindow::setUpPropertyBrowser()
     form->designWnd->setFactoryForManager(enumManager, enumFactory);
     connect(enumManager, SIGNAL(valueChanged(QtProperty *, int)), this,
             SLOT(slotVariantPropertyValueChanged(QtProperty *, int)));
+    QMyPropertySheet::Managers managers;
+    managers.browser = form->designWnd;
+    managers.readOnly = roManager;
+    managers.values = variantManager;
+    managers.images = imageManager;
+    managers.colors = colorManager;
+    managers.choices = enumManager;
+    sheet = new QMyPropertySheet(managers, &propertyToKey);
+    sheetApplier = new QMySheetApplier(sheet, form->frame, questionBox);
+    sheetApplier->resolutionText = [this] { return screenSizeDlg->resolutionText(); };
+    sheetApplier->setResolutionText = [this](const QString &text) {
+        screenSizeDlg->setResolutionText(text);
+    };
 }
 
 void MainWindow::createInstrExamples()

@@ -52,6 +52,8 @@ class DownLoadEventDlg;
 class PageRenameDlg;
 class TimerParam;
 class InstrTableDlg;
+class QMyPropertySheet;
+class QMySheetApplier;
 
 class Ui_MainWindow;
 
@@ -156,6 +158,7 @@ public:
     QMyWidget *getCurrentWidget() const { return currentWidget; }
     int getSelectionKind() const { return selectionKind; }
     int getCurrentTimer() const { return currentTimer; }
+    QMap<QtProperty *, QString> getPropertyToKey() const { return propertyToKey; }
     bool isClipboardValid() const { return clipboardValid; }
     QList<QMyWidget *> getClipboardWidgets() const { return clipboardWidgets; }
     PageParam *getClipboardPage() const { return clipboardPage; }
@@ -184,6 +187,7 @@ public slots:
     void slotVariantPropertyValueChanged(QtProperty *property, const QVariant &value);
     void slotVariantPropertyValueChanged(QtProperty *property, int value);
     void slotImageColorPropertyValueChanged(QtProperty *property, QString value);
+    void slotRefleshEvent();
 
     void slotTimerAutoSavePro();
     void slotDelAction();
@@ -264,6 +268,7 @@ private:
     static bool textEditorHasFocus();
     bool setUpNewDesign(bool newFolder);
     bool timerEnabled(int i) const;
+    void applySheetEffect(int timerStyle, bool rebuildWidgetSheet);
 
     Ui_MainWindow *form = nullptr;
     QString timerButtonStyles[3];
@@ -280,6 +285,8 @@ private:
     QtEnumEditorFactory *enumFactory = nullptr;
     QMyWidget *currentWidget = nullptr;
     QMap<QtProperty *, QString> propertyToKey;
+    QMyPropertySheet *sheet = nullptr;
+    QMySheetApplier *sheetApplier = nullptr;
     SetScreenSizeDlg *screenSizeDlg = nullptr;
     SerialPortDlg *serialPortDlg = nullptr;
     YModemPortDlg *portDlg = nullptr;
