@@ -1,6 +1,8 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "qmysheetapplier.h"
+
 #include <QAction>
 #include <QList>
 #include <QMainWindow>
@@ -53,7 +55,6 @@ class PageRenameDlg;
 class TimerParam;
 class InstrTableDlg;
 class QMyPropertySheet;
-class QMySheetApplier;
 
 class Ui_MainWindow;
 
@@ -268,6 +269,7 @@ private:
     static bool textEditorHasFocus();
     bool setUpNewDesign(bool newFolder);
     bool timerEnabled(int i) const;
+    QMySheetApplier::Target sheetTarget() const;
     void applySheetEffect(int timerStyle, bool rebuildWidgetSheet);
 
     Ui_MainWindow *form = nullptr;
@@ -287,6 +289,10 @@ private:
     QMap<QtProperty *, QString> propertyToKey;
     QMyPropertySheet *sheet = nullptr;
     QMySheetApplier *sheetApplier = nullptr;
+    // The page and timer whose sheet is shown: an edit still open when the selection
+    // moves on goes to them.
+    PageParam *sheetPage = nullptr;
+    int sheetTimer = -1;
     SetScreenSizeDlg *screenSizeDlg = nullptr;
     SerialPortDlg *serialPortDlg = nullptr;
     YModemPortDlg *portDlg = nullptr;

@@ -29,6 +29,7 @@ void MainWindow::slotRecvParent()
     resetTimerButtons();
     sheet->setHeaders();
     PageParam *page = pageRecords.value(currentPageIndex);
+    sheetPage = page;
     if (!page)
         return;
     sheet->addRows(SheetTables::pageSheet(), [this, page](const QString &key) {
@@ -44,6 +45,7 @@ void MainWindow::slotRecvWnd(QMyWidget *w)
     selectionKind = 1;
     currentWidget = w;
     form->frame->setCurrentWidget(w);
+    sheetPage = pageRecords.value(currentPageIndex);
     resetTimerButtons();
     sheet->setHeaders();
     if (!w)
@@ -71,6 +73,7 @@ void MainWindow::showTimerProperty()
     form->frame->setCurrentWidget(nullptr);
     form->frame->setTimerShown(true);
     sheet->setHeaders();
+    sheetTimer = currentTimer;
     TimerParam *timer = timerParams[currentTimer];
     sheet->addRows(currentTimer == SleepTimer ? SheetTables::sleepTimerSheet()
                                               : SheetTables::timerSheet(),
@@ -98,13 +101,7 @@ void MainWindow::slotVariantPropertyValueChanged(QtProperty *property, const QVa
 {
     if (!sheetApplier)
         return;
-    QMySheetApplier::Target target;
-    target.kind = selectionKind;
-    target.widget = currentWidget;
-    target.page = pageRecords.value(currentPageIndex);
-    target.timer = getTimerParam(currentTimer);
-    target.timerIndex = currentTimer;
-    const QMySheetApplier::Effect effect = sheetApplier->applyValue(property, value, target);
+    const QMySheetApplier::Effect effect = sheetApplier->applyValue(property, value, sheetTarget());
     applySheetEffect(effect.timerStyle, effect.rebuildWidgetSheet);
 }
 
@@ -112,26 +109,32 @@ void MainWindow::slotVariantPropertyValueChanged(QtProperty *property, int value
 {
     if (!sheetApplier)
         return;
-    QMySheetApplier::Target target;
-    target.widget = currentWidget;
-    target.page = pageRecords.value(currentPageIndex);
-    sheetApplier->applyChoice(property, value, target);
+    sheetApplier->applyChoice(property, value, sheetTarget());
 }
 
 void MainWindow::slotImageColorPropertyValueChanged(QtProperty *property, QString value)
 {
     if (!sheetApplier)
         return;
+    sheetApplier->applyImage(property, value, sheetTarget());
+}
+
+QMySheetApplier::Target MainWindow::sheetTarget() const
+{
     QMySheetApplier::Target target;
+    target.kind = selectionKind;
     target.widget = currentWidget;
-    target.page = pageRecords.value(currentPageIndex);
-    sheetApplier->applyImage(property, value, target);
+    // A page that went away since its sheet was built takes no edit.
+    target.page = pageRecords.contains(sheetPage) ? sheetPage : nullptr;
+    target.timer = getTimerParam(sheetTimer);
+    target.timerIndex = sheetTimer;
+    return target;
 }
 
 void MainWindow::applySheetEffect(int timerStyle, bool rebuildWidgetSheet)
 {
-    if (timerStyle >= 0 && currentTimer >= 0 && currentTimer < timerButtons.size())
-        timerButtons.at(currentTimer)->setStyleSheet(timerButtonStyles[timerStyle]);
+    if (timerStyle >= 0 && sheetTimer >= 0 && sheetTimer < timerButtons.size())
+        timerButtons.at(sheetTimer)->setStyleSheet(timerButtonStyles[timerStyle]);
     if (!rebuildWidgetSheet)
         return;
     // The row being reported and its editor belong to the sheet; it is built again once
