@@ -3,6 +3,7 @@
 
 #include "bootparam.h"
 #include "designglobals.h"
+#include "designpages.h"
 #include "itemdata.h"
 #include "itemdelegate.h"
 #include "languagedlg.h"
@@ -187,8 +188,7 @@ void MainWindow::clearDesignLists()
 {
     imagePaths.clear();
     fontPaths.clear();
-    pageWidgets.clear();
-    pageRecords.clear();
+    DesignPages::forgetAll();
 }
 
 void MainWindow::setUpTimerButtons()

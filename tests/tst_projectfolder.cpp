@@ -31,6 +31,7 @@ class tst_ProjectFolder : public QObject
 private slots:
     void paths_data();
     void paths();
+    void subfolders();
     void mirrorCopiesTheFilesDirectlyInside();
     void mirrorFailuresLeaveTheDestination_data();
     void mirrorFailuresLeaveTheDestination();
@@ -59,6 +60,35 @@ void tst_ProjectFolder::paths()
     QFETCH(QString, images);
     QCOMPARE(ProjectFolder::folderOf(project), folder);
     QCOMPARE(ProjectFolder::subfolder(project, QStringLiteral("tempImages")), images);
+}
+
+void tst_ProjectFolder::subfolders()
+{
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    const QString folder = tmp.filePath("demo");
+    QVERIFY(QDir().mkdir(folder));
+    QVERIFY(QDir().mkdir(folder + "/tempFonts"));
+    put(folder + "/tempFonts/kept.font", "x");
+    QVERIFY(ProjectFolder::createSubfolders(folder));
+    QCOMPARE(entries(folder), QStringList({"allFile", "tempFonts", "tempImages", "tempTtf"}));
+    QCOMPARE(entries(folder + "/tempFonts"), QStringList({"kept.font"}));
+
+    // A file where a subfolder belongs, or a folder that is not there, is a failure.
+    const QString blocked = tmp.filePath("blocked");
+    QVERIFY(QDir().mkdir(blocked));
+    put(blocked + "/tempTtf", "not a folder");
+    QVERIFY(!ProjectFolder::createSubfolders(blocked));
+    QVERIFY(!ProjectFolder::createSubfolders(tmp.filePath("missing")));
+
+    const QString project = folder + "/demo.yBEX";
+    QVERIFY(QDir(folder + "/allFile").removeRecursively());
+    QVERIFY(ProjectFolder::ensureSubfolder(project, "allFile"));
+    QVERIFY(QDir(folder + "/allFile").exists());
+    QVERIFY(ProjectFolder::ensureSubfolder(project, "allFile"));
+    put(folder + "/other", "");
+    QVERIFY(!ProjectFolder::ensureSubfolder(project, "other"));
+    QVERIFY(!ProjectFolder::ensureSubfolder(tmp.filePath("missing/demo.yBEX"), "allFile"));
 }
 
 void tst_ProjectFolder::mirrorCopiesTheFilesDirectlyInside()
