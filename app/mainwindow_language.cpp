@@ -2,8 +2,6 @@
 #include "ui_mainwindow.h"
 
 #include "designglobals.h"
-#include "itemdata.h"
-#include "itemdelegate.h"
 #include "languagedlg.h"
 #include "pagerenamedlg.h"
 #include "qmyeventdlg.h"
@@ -11,7 +9,6 @@
 #include "qmyimageitemmodel.h"
 #include "qmyitemmodel.h"
 #include "qmyprogressbarmes.h"
-#include "qmystandarditemmodel.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "sysdlg.h"
@@ -43,16 +40,7 @@ void MainWindow::refreshLanguage()
     initInstrExamples();
     initTypeNamesAndHeaders();
 
-    paletteModel->clear();
-    for (int i = 0; i < widgetTypeIcons.size(); ++i) {
-        auto *item = new QStandardItem;
-        item->setData(
-            QVariant::fromValue(ItemData {widgetTypeIcons.at(i), widgetTypeDisplayNames.value(i)}),
-            Qt::UserRole + 1);
-        paletteModel->appendRow(item);
-    }
-    form->listView->setItemDelegate(paletteDelegate);
-    form->listView->setModel(paletteModel);
+    fillPalette();
 
     if (!isProjectOpen()) {
         setTitlePath(appPath);
