@@ -49,7 +49,7 @@ bool MainWindow::createProject(const QString &chosen)
         if (!QDir().mkdir(folder))
             return false;
         if (!ProjectFolder::createSubfolders(folder)) {
-            ProjectFolder::removeRecursively(folder);
+            QDir(folder).removeRecursively();
             return false;
         }
         newFolder = true;
@@ -77,6 +77,9 @@ bool MainWindow::setUpNewDesign(bool newFolder)
 
     clearAllPages();
     initImageTable();
+    initFontTable();
+    refreshTtfList();
+    refreshFontList();
     addPage();
 
     if (frame->getModelType() == 0 || frame->getModelType() == 1)
