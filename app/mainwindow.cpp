@@ -2,6 +2,8 @@
 #include "ui_mainwindow.h"
 
 #include "bootparam.h"
+#include "fontconverter.h"
+#include "fontdlg.h"
 #include "designglobals.h"
 #include "itemdata.h"
 #include "itemdelegate.h"
@@ -10,6 +12,7 @@
 #include "pagerenamedlg.h"
 #include "qmyeventdlg.h"
 #include "qmyframe.h"
+#include "qmyimageitemmodel.h"
 #include "qmyitemmodel.h"
 #include "qmymessagebox.h"
 #include "qmyprogressbarmes.h"
@@ -35,7 +38,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QGraphicsDropShadowEffect>
-#include <QProcess>
 #include <QScreen>
 #include <QStandardItem>
 #include <QTimer>
@@ -68,6 +70,7 @@ MainWindow::MainWindow(QWidget *parent)
     connectCanvas();
     setUpPropertyBrowser();
     imagesChanged = false;
+    setUpLibraryTables();
     createInstrExamples();
     createBootSettings();
     sysDlg = new SysDlg;
@@ -75,7 +78,9 @@ MainWindow::MainWindow(QWidget *parent)
     hideFontLibrary();
     createLanguageAndVersionDialogs();
     setUpPageTree();
+    setUpFontTable();
     form->btnFontDlg->hide();
+    refreshFontList();
     setUpPageMenu();
     qDebug() << "exe path:" << appPath << currentProjectPath;
     openStartUpProject();
@@ -88,11 +93,8 @@ MainWindow::~MainWindow()
     delete clipboardPage;
     delete pageRenameDlg;
     delete eventDlg;
-    // Closing first ends a font tool that is still running.
-    if (fontProcess) {
-        fontProcess->close();
-        delete fontProcess;
-    }
+    // Ends a conversion that is still running.
+    delete fontConverter;
     delete showInfoDlg;
     delete transferBox;
     delete progressWindow;
@@ -103,6 +105,8 @@ MainWindow::~MainWindow()
     delete autoSaveTimer;
     delete paletteModel;
     delete paletteDelegate;
+    delete imageModel;
+    delete fontLibraryModel;
     delete resultBox;
     delete questionBox;
     delete screenSizeDlg;
@@ -122,6 +126,8 @@ MainWindow::~MainWindow()
     delete helpMenu;
     delete languageDlg;
     delete versionDlg;
+    delete fontDlg;
+    delete fontModel;
     delete form;
 }
 
@@ -170,7 +176,9 @@ void MainWindow::createEventDialogs()
 
 void MainWindow::createFontProcessAndInfoDialog()
 {
-    fontProcess = new QProcess;
+    fontConverter = new FontConverter;
+    connect(fontConverter, &FontConverter::checked, this, &MainWindow::slotFontConverterChecked);
+    connect(fontConverter, &FontConverter::finished, this, &MainWindow::slotFontConverted);
     showInfoDlg = new ShowInfoDlg;
 }
 

@@ -1113,6 +1113,104 @@
         <source>是否保存当前项目？</source>
         <translation>Save the current project?</translation>
     </message>
+    <message>
+        <source>图库备份失败！</source>
+        <translation>The image library backup failed!</translation>
+    </message>
+    <message>
+        <source>以下文件未能复制：
+%1</source>
+        <translation>These files were not copied:
+%1</translation>
+    </message>
+    <message>
+        <source>未新建或加载项目，请您先新建或加载项目！</source>
+        <translation>No project is created or loaded. Please create or load a project first!</translation>
+    </message>
+    <message>
+        <source>下载中请稍后重试！</source>
+        <translation>Downloading, please try again later!</translation>
+    </message>
+    <message>
+        <source>选择图片</source>
+        <translation>Select images</translation>
+    </message>
+    <message>
+        <source>选择字库</source>
+        <translation>Select fonts</translation>
+    </message>
+    <message>
+        <source>下载中，不可删除！</source>
+        <translation>Downloading, cannot delete!</translation>
+    </message>
+    <message>
+        <source>您是否需要删除选中的图片？</source>
+        <translation>Delete the checked images?</translation>
+    </message>
+    <message>
+        <source>是否删除选中的字库？</source>
+        <translation>Delete the checked font libraries?</translation>
+    </message>
+    <message>
+        <source>未添加图片无法下载，请您先添加图片！</source>
+        <translation>No images to download. Please add images first!</translation>
+    </message>
+    <message>
+        <source>您是否需要下载图库？</source>
+        <translation>Download the image library?</translation>
+    </message>
+    <message>
+        <source>未生成有字体文件，无法下载，请您先生成字体文件！</source>
+        <translation>No fonts are generated, nothing to download. Please generate a font first!</translation>
+    </message>
+    <message>
+        <source>您是否需要下载字库？</source>
+        <translation>Download the fonts?</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>英文</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>未加载项目，请您先创建或导入项目！</source>
+        <translation>No project is loaded. Please create or import a project first!</translation>
+    </message>
+    <message>
+        <source>您是否需要删除%1文件？</source>
+        <translation>Delete the file %1?</translation>
+    </message>
+    <message>
+        <source>未配置正确node，请您确认node是否正确安装！</source>
+        <translation>Node is not set up correctly. Please check that Node.js is installed!</translation>
+    </message>
+    <message>
+        <source>字库不可以超过%1个！</source>
+        <translation>There can be at most %1 fonts!</translation>
+    </message>
+    <message>
+        <source>字体名称应该为数字！</source>
+        <translation>The font name must be a number!</translation>
+    </message>
+    <message>
+        <source>名称为数值，且数值范围为0-%1！</source>
+        <translation>The name is a number from 0 to %1!</translation>
+    </message>
+    <message>
+        <source>生成字体失败！</source>
+        <translation>Font generation failed! </translation>
+    </message>
+    <message>
+        <source>生成字体成功</source>
+        <translation>Font generated</translation>
+    </message>
+    <message>
+        <source>您是否需要删除列表中选择的字体？</source>
+        <translation>Delete the font selected in the list?</translation>
+    </message>
 </context>
 <context>
     <name>QMyFrame</name>
@@ -1230,6 +1328,94 @@
     <message>
         <source>设置</source>
         <translation>Set</translation>
+    </message>
+</context>
+<context>
+    <name>FontDlg</name>
+    <message>
+        <source>字体生成工具</source>
+        <translation>Font tool</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>字体名称</source>
+        <translation>Font name</translation>
+    </message>
+    <message>
+        <source>字体大小</source>
+        <translation>Font size</translation>
+    </message>
+    <message>
+        <source>抗锯齿大小</source>
+        <translation>Anti-aliasing</translation>
+    </message>
+    <message>
+        <source>需要获取的字</source>
+        <translation>Characters to include</translation>
+    </message>
+    <message>
+        <source>生成字体</source>
+        <translation>Create font</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>选择字库</source>
+        <translation>Select fonts</translation>
+    </message>
+    <message>
+        <source>以下文件未能复制：
+%1</source>
+        <translation>These files were not copied:
+%1</translation>
+    </message>
+    <message>
+        <source>您是否需要删除%1文件？</source>
+        <translation>Delete the file %1?</translation>
+    </message>
+    <message>
+        <source>未加载项目，请您先创建或导入项目！</source>
+        <translation>No project is loaded. Please create or import a project first!</translation>
+    </message>
+    <message>
+        <source>名称为数值，且数值范围为0-%1！</source>
+        <translation>The name is a number from 0 to %1!</translation>
+    </message>
+    <message>
+        <source>生成%1.font字体成功</source>
+        <translation>Font %1.font generated</translation>
+    </message>
+</context>
+<context>
+    <name>FontConverter</name>
+    <message>
+        <source>无法写入%1</source>
+        <translation>Cannot write %1</translation>
+    </message>
+    <message>
+        <source>无法启动%1</source>
+        <translation>Cannot start %1</translation>
+    </message>
+    <message>
+        <source>%1运行超时</source>
+        <translation>%1 timed out</translation>
+    </message>
+    <message>
+        <source>%1退出码%2</source>
+        <translation>%1 exit code %2</translation>
+    </message>
+    <message>
+        <source>%1未生成字体文件</source>
+        <translation>%1 made no font file</translation>
     </message>
 </context>
 <context>
