@@ -1414,4 +1414,153 @@
         <translation>%1 made no font file</translation>
     </message>
 </context>
+<context>
+    <name>DownloadLimits</name>
+    <message>
+        <source>页面超上限、</source>
+        <translation>Page out of limit,</translation>
+    </message>
+    <message>
+        <source>第%1页、</source>
+        <translation>Page %1,</translation>
+    </message>
+    <message>
+        <source>控件超上限、</source>
+        <translation> control overlimit,</translation>
+    </message>
+    <message>
+        <source>第%1页ID为%2、</source>
+        <translation>Page %1 ID %2,</translation>
+    </message>
+    <message>
+        <source>文本最大字节数属性值超过显示屏最大字符串上限、</source>
+        <translation> the maximum number of bytes of the text attribute exceeds the display&apos;s maximum string size,</translation>
+    </message>
+    <message>
+        <source>第%1、</source>
+        <translation>Page %1,</translation>
+    </message>
+    <message>
+        <source>页文件超内存上限或超过%1Kb、</source>
+        <translation> page file exceeds the memory limit or %1Kb,</translation>
+    </message>
+    <message>
+        <source>文件超Flash上限、</source>
+        <translation>File exceeds the flash limit,</translation>
+    </message>
+    <message>
+        <source>图片张数超上限、</source>
+        <translation>The number of pictures exceeds the limit,</translation>
+    </message>
+    <message>
+        <source>图片超Flash上限、</source>
+        <translation>Pictures exceed the flash limit,</translation>
+    </message>
+    <message>
+        <source>字库个数超上限、</source>
+        <translation>The number of fonts exceeds the limit,</translation>
+    </message>
+    <message>
+        <source>字库超Flash上限、</source>
+        <translation>Fonts exceed the flash limit,</translation>
+    </message>
+</context>
+<context>
+    <name>YModem</name>
+    <message>
+        <source>通信未打开，请您确认通信是否打开！</source>
+        <translation>Communication is not open, please confirm whether the communication is open!</translation>
+    </message>
+    <message>
+        <source>串口%1已拔出！</source>
+        <translation>Serial port %1 is pulled out!</translation>
+    </message>
+    <message>
+        <source>项目下载失败，请您确认文件是否存在！</source>
+        <translation>Project download failed, please confirm whether the file exists!</translation>
+    </message>
+    <message>
+        <source>通信超时！</source>
+        <translation>Communication timeout!</translation>
+    </message>
+    <message>
+        <source>通信超时，项目下载失败，请您确认通信是否正常！</source>
+        <translation>Communication timeout, project download failure, please confirm whether the communication is normal!</translation>
+    </message>
+    <message>
+        <source>文件名%1过长，无法下载！</source>
+        <translation>The file name %1 is too long to download!</translation>
+    </message>
+    <message>
+        <source>没有需要下载的图片！</source>
+        <translation>There are no pictures to download!</translation>
+    </message>
+    <message>
+        <source>没有需要下载的字库！</source>
+        <translation>There are no fonts to download!</translation>
+    </message>
+    <message>
+        <source>图片下载失败，%1图片打开失败！</source>
+        <translation>Image download failed, %1 image open failed!</translation>
+    </message>
+    <message>
+        <source>字库下载失败，%1字体文件打开失败！</source>
+        <translation>Font library download failed, %1 font file failed to open!</translation>
+    </message>
+    <message>
+        <source>指令集发送成功！</source>
+        <translation>Sent command finished!</translation>
+    </message>
+</context>
+<context>
+    <name>YModemPortDlg</name>
+    <message>
+        <source>端口选择</source>
+        <translation>Port Select</translation>
+    </message>
+    <message>
+        <source>端口：</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>串口未连接！</source>
+        <translation>Serial port not connected!</translation>
+    </message>
+    <message>
+        <source>波特率：</source>
+        <translation>Baud rate:</translation>
+    </message>
+    <message>
+        <source>打开串口</source>
+        <translation>Open serial port</translation>
+    </message>
+    <message>
+        <source>通信测试</source>
+        <translation>Communication test</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>串口已连接！</source>
+        <translation>Serial port connected!</translation>
+    </message>
+    <message>
+        <source>串口已断开！</source>
+        <translation>Serial port disconnected!</translation>
+    </message>
+    <message>
+        <source>关闭串口</source>
+        <translation>Close serial port</translation>
+    </message>
+    <message>
+        <source>通信未连接，请您先连接通信！</source>
+        <translation>Communication is not connected, please connect communication first!</translation>
+    </message>
+    <message>
+        <source>串口%1已拔出！</source>
+        <translation>Serial port %1 is pulled out!</translation>
+    </message>
+</context>
 </TS>
