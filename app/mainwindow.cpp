@@ -2,7 +2,10 @@
 #include "ui_mainwindow.h"
 
 #include "bootparam.h"
+#include "fontconverter.h"
+#include "fontdlg.h"
 #include "designglobals.h"
+#include "designpages.h"
 #include "itemdata.h"
 #include "itemdelegate.h"
 #include "languagedlg.h"
@@ -10,6 +13,7 @@
 #include "pagerenamedlg.h"
 #include "qmyeventdlg.h"
 #include "qmyframe.h"
+#include "qmyimageitemmodel.h"
 #include "qmyitemmodel.h"
 #include "qmymessagebox.h"
 #include "qmyprogressbarmes.h"
@@ -37,7 +41,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QGraphicsDropShadowEffect>
-#include <QProcess>
 #include <QScreen>
 #include <QStandardItem>
 #include <QTimer>
@@ -70,6 +73,7 @@ MainWindow::MainWindow(QWidget *parent)
     connectCanvas();
     setUpPropertyBrowser();
     imagesChanged = false;
+    setUpLibraryTables();
     createInstrExamples();
     createBootSettings();
     sysDlg = new SysDlg;
@@ -77,7 +81,9 @@ MainWindow::MainWindow(QWidget *parent)
     hideFontLibrary();
     createLanguageAndVersionDialogs();
     setUpPageTree();
+    setUpFontTable();
     form->btnFontDlg->hide();
+    refreshFontList();
     setUpPageMenu();
     qDebug() << "exe path:" << appPath << currentProjectPath;
     openStartUpProject();
@@ -95,11 +101,8 @@ MainWindow::~MainWindow()
     delete clipboardPage;
     delete pageRenameDlg;
     delete eventDlg;
-    // Closing first ends a font tool that is still running.
-    if (fontProcess) {
-        fontProcess->close();
-        delete fontProcess;
-    }
+    // Ends a conversion that is still running.
+    delete fontConverter;
     delete showInfoDlg;
     delete transferBox;
     delete progressWindow;
@@ -110,6 +113,8 @@ MainWindow::~MainWindow()
     delete autoSaveTimer;
     delete paletteModel;
     delete paletteDelegate;
+    delete imageModel;
+    delete fontLibraryModel;
     delete resultBox;
     delete questionBox;
     delete screenSizeDlg;
@@ -129,6 +134,8 @@ MainWindow::~MainWindow()
     delete helpMenu;
     delete languageDlg;
     delete versionDlg;
+    delete fontDlg;
+    delete fontModel;
     delete form;
 }
 
@@ -177,7 +184,9 @@ void MainWindow::createEventDialogs()
 
 void MainWindow::createFontProcessAndInfoDialog()
 {
-    fontProcess = new QProcess;
+    fontConverter = new FontConverter;
+    connect(fontConverter, &FontConverter::checked, this, &MainWindow::slotFontConverterChecked);
+    connect(fontConverter, &FontConverter::finished, this, &MainWindow::slotFontConverted);
     showInfoDlg = new ShowInfoDlg;
 }
 
@@ -194,8 +203,7 @@ void MainWindow::clearDesignLists()
 {
     imagePaths.clear();
     fontPaths.clear();
-    pageWidgets.clear();
-    pageRecords.clear();
+    DesignPages::forgetAll();
 }
 
 void MainWindow::setUpTimerButtons()
@@ -328,11 +336,13 @@ void MainWindow::setUpPropertyBrowser()
             SLOT(slotVariantPropertyValueChanged(QtProperty *, const QVariant &)));
     imageManager = new QtUserTypeOne_ImageManager(form->designWnd);
     imageFactory = new QtUserTypeOne_ImageFactory(form->designWnd);
+    imageFactory->setServices(userTypeServices());
     form->designWnd->setFactoryForManager(imageManager, imageFactory);
     connect(imageManager, SIGNAL(valueChanged(QtProperty *, QString)), this,
             SLOT(slotImageColorPropertyValueChanged(QtProperty *, QString)));
     colorManager = new QtUserTypeTwo_ColorManager(form->designWnd);
     colorFactory = new QtUserTypeTwo_ColorFactory(form->designWnd);
+    colorFactory->setServices(userTypeServices());
     form->designWnd->setFactoryForManager(colorManager, colorFactory);
     connect(colorManager, SIGNAL(valueChanged(QtProperty *, QString)), this,
             SLOT(slotImageColorPropertyValueChanged(QtProperty *, QString)));
