@@ -1726,4 +1726,55 @@
         <translation>The frame is %1 bytes, more than the limit of %2 bytes; please shorten %3!</translation>
     </message>
 </context>
+<context>
+    <name>InstructSerialPort</name>
+    <message>
+        <source>通信超时，下载失败！</source>
+        <translation>Communication timeout, download failed!</translation>
+    </message>
+    <message>
+        <source>背光度设置成功！</source>
+        <translation>Backlight set successfully!</translation>
+    </message>
+    <message>
+        <source>波特率设置成功！</source>
+        <translation>Baud rate set successfully!</translation>
+    </message>
+    <message>
+        <source>指令集发送成功！</source>
+        <translation>Sent command finished!</translation>
+    </message>
+    <message>
+        <source>图片下载失败，%1图片打开失败！</source>
+        <translation>Image download failed, %1 image open failed!</translation>
+    </message>
+    <message>
+        <source>图片太多或太大，无法下载！</source>
+        <translation>Too many or too large pictures to download!</translation>
+    </message>
+    <message>
+        <source>大字库不能超过3M！</source>
+        <translation>The large font library cannot exceed 3M!</translation>
+    </message>
+    <message>
+        <source>小字库不能超过2M！</source>
+        <translation>The small font library cannot exceed 2M!</translation>
+    </message>
+    <message>
+        <source>大字库下载中，请稍后......</source>
+        <translation>Downloading the large font library, please wait......</translation>
+    </message>
+    <message>
+        <source>小字库下载中，请稍后......</source>
+        <translation>Downloading the small font library, please wait......</translation>
+    </message>
+    <message>
+        <source>字库下载成功！</source>
+        <translation>Font library downloaded successfully!</translation>
+    </message>
+    <message>
+        <source>图片下载成功！</source>
+        <translation>Pictures downloaded successfully!</translation>
+    </message>
+</context>
 </TS>
