@@ -54,7 +54,8 @@ void QtUserTypeOne_ImageWidget::btnAddClicked()
 {
     if (currentImageRow <= -1) {
         // Without a selected image the row keeps what it holds.
-        m_messageBox->showMes(0, 0, 0, tr("未选择图片，请您在图库中选择一张图片！"));
+        m_messageBox->showNotice(QMyMessageBox::Information,
+                                 tr("未选择图片，请您在图库中选择一张图片！"));
         return;
     }
     const QString newValue = QString("%1").arg(currentImageRow);

@@ -9,9 +9,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-// The property sheets themselves are built here by the property panel; these slots keep
-// what the canvas and the page tree rely on: the selection, the timer flag and the tree's
-// highlight.
+// The selection the canvas and the page tree rely on: the current widget, the timer flag
+// and the tree's highlight.
 
 void MainWindow::slotRecvParent()
 {
@@ -43,8 +42,7 @@ void MainWindow::slotRecvWnd(QMyWidget *w)
 
 void MainWindow::slotRecvWndMove(QMyWidget *) { }
 
-// Edits of the sheet's rows reach these slots; applying them to the design belongs to the
-// property panel's sheets, which are built here as well.
+// No sheet rows are shown yet, so no edit reaches the design.
 void MainWindow::slotVariantPropertyValueChanged(QtProperty *, const QVariant &) { }
 
 void MainWindow::slotVariantPropertyValueChanged(QtProperty *, int) { }
@@ -62,5 +60,6 @@ void MainWindow::resetTimerButtons()
 {
     currentTimer = -1;
     for (int j = 0; j < timerButtons.size(); ++j)
-        timerButtons.at(j)->setStyleSheet(timerButtonStyles[timerEnabled(j) ? 0 : 2]);
+        timerButtons.at(j)->setStyleSheet(
+            timerButtonStyles[timerEnabled(j) ? TimerStyleEnabled : TimerStyleDisabled]);
 }
