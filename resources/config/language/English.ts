@@ -1702,6 +1702,142 @@
         <source>参数1是启停标志，0为启用 1为停止，先启用再通过指令刷新多个文本后，再停止此功能，可以达到一次刷新的效果 目前该功能未实现</source>
         <translation>Param 1: 0 = Start, 1 = Stop (batch refresh optimization; not implemented)</translation>
     </message>
+    <message>
+        <source>指令调试</source>
+        <translation>Instr Debug</translation>
+    </message>
+    <message>
+        <source>串口</source>
+        <translation>Serial port</translation>
+    </message>
+    <message>
+        <source>端口：</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>波特率：</source>
+        <translation>Baud rate:</translation>
+    </message>
+    <message>
+        <source>打开串口</source>
+        <translation>Open port</translation>
+    </message>
+    <message>
+        <source>串口已断开！</source>
+        <translation>Serial port disconnected!</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>已选：0项</source>
+        <translation>Selected: 0</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>提示：“-”为无参数；</source>
+        <translation>Tip: "-" means no parameter;</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>描述</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>有无地址</source>
+        <translation>With address</translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>有无校验</source>
+        <translation>With checksum</translation>
+    </message>
+    <message>
+        <source>校验码</source>
+        <translation>Check code</translation>
+    </message>
+    <message>
+        <source>参数%1</source>
+        <translation>Param %1</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Nothing</translation>
+    </message>
+    <message>
+        <source>有</source>
+        <translation>Have</translation>
+    </message>
+    <message>
+        <source>串口已连接！</source>
+        <translation>Serial port connected!</translation>
+    </message>
+    <message>
+        <source>关闭串口</source>
+        <translation>Close port</translation>
+    </message>
+    <message>
+        <source>已选：%1项</source>
+        <translation>Selected: %1</translation>
+    </message>
+    <message>
+        <source>串口%1已拔出！</source>
+        <translation>Serial port %1 is pulled out!</translation>
+    </message>
+    <message>
+        <source>-接收-%1:</source>
+        <translation>-Receive-%1:</translation>
+    </message>
+    <message>
+        <source>您是否需要删除已选的指令？</source>
+        <translation>Do you want to delete the selected instructions?</translation>
+    </message>
+    <message>
+        <source>未选择需要删除的指令，请您先选择需要删除的指令！</source>
+        <translation>No instruction is selected for deletion, please select the instructions to delete first!</translation>
+    </message>
+    <message>
+        <source>串口未打开，请您先打开串口！</source>
+        <translation>The serial port is not open, please open it first!</translation>
+    </message>
+    <message>
+        <source>请您先选择一行发送的内容！</source>
+        <translation>Please select a row to send first!</translation>
+    </message>
+    <message>
+        <source>-发送-%1:</source>
+        <translation>-Send-%1:</translation>
+    </message>
+    <message>
+        <source>提示：“-”为无参数；%1；</source>
+        <translation>Tip: "-" means no parameter; %1;</translation>
+    </message>
 </context>
 <context>
     <name>InstrFrame</name>
@@ -1775,6 +1911,93 @@
     <message>
         <source>图片下载成功！</source>
         <translation>Pictures downloaded successfully!</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPortDlg</name>
+    <message>
+        <source>端口选择</source>
+        <translation>Port Select</translation>
+    </message>
+    <message>
+        <source>端口：</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>波特率：</source>
+        <translation>Baud rate:</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>串口未连接！</source>
+        <translation>Serial port not connected!</translation>
+    </message>
+    <message>
+        <source>打开串口</source>
+        <translation>Open port</translation>
+    </message>
+    <message>
+        <source>通信未连接，请您先连接通信！</source>
+        <translation>Communication is not connected, please connect communication first!</translation>
+    </message>
+    <message>
+        <source>串口已连接！</source>
+        <translation>Serial port connected!</translation>
+    </message>
+    <message>
+        <source>关闭串口</source>
+        <translation>Close port</translation>
+    </message>
+    <message>
+        <source>串口已断开！</source>
+        <translation>Serial port disconnected!</translation>
+    </message>
+    <message>
+        <source>--接收:</source>
+        <translation>--Receive:</translation>
+    </message>
+    <message>
+        <source>模块回复的信息不完整，下载失败！</source>
+        <translation>The module's reply is incomplete, download failed!</translation>
+    </message>
+    <message>
+        <source>--下载图片进度总大小:%1 擦除进度:%2</source>
+        <translation>--Picture download total size:%1 erase progress:%2</translation>
+    </message>
+    <message>
+        <source>--下载图片进度总大小:%1 配置进度:%2</source>
+        <translation>--Picture download total size:%1 configuration progress:%2</translation>
+    </message>
+    <message>
+        <source>下载失败，下载图片的bin文件总大小超过2M！</source>
+        <translation>Download failed, the pictures' bin file is larger than 2M in total!</translation>
+    </message>
+    <message>
+        <source>下载失败，下载图片的bin文件总大小超过3M！</source>
+        <translation>Download failed, the pictures' bin file is larger than 3M in total!</translation>
+    </message>
+    <message>
+        <source>下载失败，下载图片的bin文件总大小超过11M！</source>
+        <translation>Download failed, the pictures' bin file is larger than 11M in total!</translation>
+    </message>
+    <message>
+        <source>图片下载进度</source>
+        <translation>Picture download Progress</translation>
+    </message>
+    <message>
+        <source>--发送:</source>
+        <translation>--Send:</translation>
+    </message>
+    <message>
+        <source>通信已断开，下载失败！</source>
+        <translation>Communication is disconnected, download failed!</translation>
+    </message>
+    <message>
+        <source>串口%1已拔出！</source>
+        <translation>Serial port %1 is pulled out!</translation>
     </message>
 </context>
 </TS>
