@@ -321,11 +321,13 @@ void MainWindow::setUpPropertyBrowser()
             SLOT(slotVariantPropertyValueChanged(QtProperty *, const QVariant &)));
     imageManager = new QtUserTypeOne_ImageManager(form->designWnd);
     imageFactory = new QtUserTypeOne_ImageFactory(form->designWnd);
+    imageFactory->setServices(userTypeServices());
     form->designWnd->setFactoryForManager(imageManager, imageFactory);
     connect(imageManager, SIGNAL(valueChanged(QtProperty *, QString)), this,
             SLOT(slotImageColorPropertyValueChanged(QtProperty *, QString)));
     colorManager = new QtUserTypeTwo_ColorManager(form->designWnd);
     colorFactory = new QtUserTypeTwo_ColorFactory(form->designWnd);
+    colorFactory->setServices(userTypeServices());
     form->designWnd->setFactoryForManager(colorManager, colorFactory);
     connect(colorManager, SIGNAL(valueChanged(QtProperty *, QString)), this,
             SLOT(slotImageColorPropertyValueChanged(QtProperty *, QString)));

@@ -25,6 +25,7 @@ class QtUserTypeTwo_ColorManager;
 class QtUserTypeTwo_ColorFactory;
 class QtEnumPropertyManager;
 class QtEnumEditorFactory;
+struct QtUserTypeServices;
 class QMyStandardItemModel;
 class ItemDelegate;
 class QMyWidget;
@@ -255,6 +256,7 @@ private:
     void openStartUpProject();
 
     void fillPalette();
+    QtUserTypeServices userTypeServices();
     void importProject();
     void restoreImagesFromMirror();
     void clickTreeItem(QTreeWidgetItem *item);
