@@ -3,6 +3,7 @@
 
 #include "bootparam.h"
 #include "designglobals.h"
+#include "instrtabledlg.h"
 #include "itemdata.h"
 #include "itemdelegate.h"
 #include "languagedlg.h"
@@ -12,6 +13,7 @@
 #include "qmyframe.h"
 #include "qmyitemmodel.h"
 #include "qmymessagebox.h"
+#include "qmynativeeventfilter.h"
 #include "qmyprogressbarmes.h"
 #include "qmystandarditemmodel.h"
 #include "qmywidget.h"
@@ -24,6 +26,7 @@
 #include "qtusertypetwo_colormanager.h"
 #include "qtvarianteditorfactory.h"
 #include "qtvariantpropertymanager.h"
+#include "serialportdlg.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "sysdlg.h"
@@ -54,6 +57,7 @@ MainWindow::MainWindow(QWidget *parent)
     resetClipboardAndFlags();
     createDownloadLink();
     createEventDialogs();
+    createInstructionTerminal();
     createFontProcessAndInfoDialog();
     setDefaultsAndTables();
     clearDesignLists();
@@ -63,14 +67,16 @@ MainWindow::MainWindow(QWidget *parent)
     createMessageBoxes();
     createAutoSaveTimer();
     createScreenSizeDialog();
+    createInstructionLink();
     form->progressBarDown->hide();
+    createPortWatcher();
     setUpPalette();
     connectCanvas();
     setUpPropertyBrowser();
     imagesChanged = false;
     createInstrExamples();
     createBootSettings();
-    sysDlg = new SysDlg;
+    createSystemDialog();
     setUpHelpMenu();
     hideFontLibrary();
     createLanguageAndVersionDialogs();
@@ -88,6 +94,7 @@ MainWindow::~MainWindow()
     delete clipboardPage;
     delete pageRenameDlg;
     delete eventDlg;
+    delete instrTableDlg;
     // Closing first ends a font tool that is still running.
     if (fontProcess) {
         fontProcess->close();
@@ -106,6 +113,9 @@ MainWindow::~MainWindow()
     delete resultBox;
     delete questionBox;
     delete screenSizeDlg;
+    delete nativeFilter;
+    // Its destructor stops the instruction worker's thread and waits for it.
+    delete serialPortDlg;
     // The managers go before their factories' browser would delete them as children.
     delete roManager;
     delete variantManager;

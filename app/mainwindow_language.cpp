@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "designglobals.h"
+#include "instrtabledlg.h"
 #include "itemdata.h"
 #include "itemdelegate.h"
 #include "languagedlg.h"
@@ -12,6 +13,7 @@
 #include "qmyitemmodel.h"
 #include "qmyprogressbarmes.h"
 #include "qmystandarditemmodel.h"
+#include "serialportdlg.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "sysdlg.h"
@@ -25,10 +27,12 @@
 // boxes are left alone (a box gets its texts with each message).
 void MainWindow::slotRefleshUI(QString)
 {
+    instrTableDlg->retranslate();
     languageDlg->retranslate();
     pageRenameDlg->retranslate();
     eventDlg->retranslate();
     progressWindow->retranslate();
+    serialPortDlg->retranslate();
     screenSizeDlg->retranslate();
     showInfoDlg->retranslate();
     sysDlg->retranslate();
