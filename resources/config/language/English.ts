@@ -1113,6 +1113,10 @@
         <source>是否保存当前项目？</source>
         <translation>Save the current project?</translation>
     </message>
+    <message>
+        <source>下载中请稍后重试！</source>
+        <translation>Download please try again later!</translation>
+    </message>
 </context>
 <context>
     <name>QMyFrame</name>
