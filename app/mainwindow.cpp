@@ -2,6 +2,8 @@
 #include "ui_mainwindow.h"
 
 #include "bootparam.h"
+#include "fontconverter.h"
+#include "fontdlg.h"
 #include "designglobals.h"
 #include "instrtabledlg.h"
 #include "itemdata.h"
@@ -11,6 +13,7 @@
 #include "pagerenamedlg.h"
 #include "qmyeventdlg.h"
 #include "qmyframe.h"
+#include "qmyimageitemmodel.h"
 #include "qmyitemmodel.h"
 #include "qmymessagebox.h"
 #include "qmynativeeventfilter.h"
@@ -38,7 +41,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QGraphicsDropShadowEffect>
-#include <QProcess>
 #include <QScreen>
 #include <QStandardItem>
 #include <QTimer>
@@ -74,6 +76,7 @@ MainWindow::MainWindow(QWidget *parent)
     connectCanvas();
     setUpPropertyBrowser();
     imagesChanged = false;
+    setUpLibraryTables();
     createInstrExamples();
     createBootSettings();
     createSystemDialog();
@@ -81,7 +84,9 @@ MainWindow::MainWindow(QWidget *parent)
     hideFontLibrary();
     createLanguageAndVersionDialogs();
     setUpPageTree();
+    setUpFontTable();
     form->btnFontDlg->hide();
+    refreshFontList();
     setUpPageMenu();
     qDebug() << "exe path:" << appPath << currentProjectPath;
     openStartUpProject();
@@ -95,11 +100,8 @@ MainWindow::~MainWindow()
     delete pageRenameDlg;
     delete eventDlg;
     delete instrTableDlg;
-    // Closing first ends a font tool that is still running.
-    if (fontProcess) {
-        fontProcess->close();
-        delete fontProcess;
-    }
+    // Ends a conversion that is still running.
+    delete fontConverter;
     delete showInfoDlg;
     delete transferBox;
     delete progressWindow;
@@ -110,6 +112,8 @@ MainWindow::~MainWindow()
     delete autoSaveTimer;
     delete paletteModel;
     delete paletteDelegate;
+    delete imageModel;
+    delete fontLibraryModel;
     delete resultBox;
     delete questionBox;
     delete screenSizeDlg;
@@ -132,6 +136,8 @@ MainWindow::~MainWindow()
     delete helpMenu;
     delete languageDlg;
     delete versionDlg;
+    delete fontDlg;
+    delete fontModel;
     delete form;
 }
 
@@ -180,7 +186,9 @@ void MainWindow::createEventDialogs()
 
 void MainWindow::createFontProcessAndInfoDialog()
 {
-    fontProcess = new QProcess;
+    fontConverter = new FontConverter;
+    connect(fontConverter, &FontConverter::checked, this, &MainWindow::slotFontConverterChecked);
+    connect(fontConverter, &FontConverter::finished, this, &MainWindow::slotFontConverted);
     showInfoDlg = new ShowInfoDlg;
 }
 

@@ -11,7 +11,8 @@
 #include <QStringList>
 
 class QGraphicsDropShadowEffect;
-class QProcess;
+class FontConverter;
+class QModelIndex;
 class QPushButton;
 class QTimer;
 class QTreeWidgetItem;
@@ -113,9 +114,27 @@ public:
     bool openProject(const QString &path);
     // The import of a chosen file, with its messages.
     void importProjectFile(const QString &chosen);
+
+    // Image and font library (mainwindow_library.cpp)
     bool copyDirFiles(const QString &source, const QString &destination);
-    // Image library: imagePaths from the project's image folder and the folder's mirror.
+    bool removeDirRecursively(const QString &folder);
     void initImageTable();
+    void initFontTable();
+    void refreshTtfList();
+    void refreshFontList();
+    void refreshFontIdProperty();
+    // What the add buttons do with the files their dialogs return.
+    void importImages(const QStringList &files);
+    void importFontLibraryFiles(const QStringList &files);
+    void addTtfFiles(const QStringList &files);
+    bool isFontBeingMade() const;
+    QMyImageItemModel *getImageModel() const { return imageModel; }
+    QMyImageItemModel *getFontLibraryModel() const { return fontLibraryModel; }
+    QMyImageItemModel *getFontModel() const { return fontModel; }
+    FontDlg *getFontDlg() const { return fontDlg; }
+    bool isImageDeleteMode() const { return imageDeleteMode; }
+    bool isFontLibraryDeleteMode() const { return fontLibraryDeleteMode; }
+    bool areImagesChanged() const { return imagesChanged; }
     QString getBaudText() const { return baudText; }
     void setBaudText(const QString &text) { baudText = text; }
     int getBacklightValue() const { return backlightValue; }
@@ -140,8 +159,6 @@ public:
     // Language switching, help documents and the file association.
     void refreshLanguage();
     void registerFileType();
-    // Library size in KB: file sizes for series 0, unpacked 3-byte pixels for series 1.
-    static double imageLibrarySize(const QStringList &paths, int modelType);
 
     // Window geometry rule: 3/4 of the screen width, 10/12 of its height.
     static QSize initialWindowSize(const QSize &screen);
@@ -229,6 +246,25 @@ public slots:
     void slotTreeWidget(int action, int page, int typeCode, int id, QString typeName);
     void slotClickTopTreeWidget();
 
+    void on_tvImage_clicked(const QModelIndex &index);
+    void on_btnImageFontAdd_clicked();
+    void on_btnImageFontSub_clicked();
+    void on_btnImageFontAll_clicked();
+    void on_btnImageFontCannel_clicked();
+    void on_tvFont_clicked(const QModelIndex &index);
+    void on_tabWidgetImageFont_currentChanged(int index);
+    void on_btnDownLoad_clicked();
+    void on_btnAddTtf_clicked();
+    void on_btnDelTtf_clicked();
+    void on_btnCreateFont_clicked();
+    void on_btnDelFont_clicked();
+    void on_tvFontName_clicked(const QModelIndex &index);
+    void on_btnFontDlg_clicked();
+
+private slots:
+    void slotFontConverterChecked(bool ok);
+    void slotFontConverted(bool ok, const QString &message);
+
 protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -267,10 +303,28 @@ private:
     void setUpPageMenu();
     void openStartUpProject();
 
+    void setUpLibraryTables();
+    void setUpFontTable();
+
     void fillPalette();
     QtUserTypeServices userTypeServices();
     void importProject();
     void restoreImagesFromMirror();
+    void loadImageFiles();
+    void addImageFileRow(int row, const QString &path);
+    void showImageLibrarySize();
+    void deleteCheckedImages();
+    void followImageDeletion(int deleted);
+    void loadFontFiles();
+    void addFontFileRow(int row, const QString &path);
+    void deleteCheckedFontLibraryFiles();
+    void deleteTtf();
+    void deleteFont();
+    void generateFont();
+    void setFontCommandsEnabled(bool enabled);
+    void reportFailedCopies(const QStringList &names);
+    bool refuseWhileDownloading(const QString &message);
+    bool downloadJobPending() const;
     void clickTreeItem(QTreeWidgetItem *item);
     void highlightShownItem(bool pageItemAlways, int menuPage);
     QMyWidget *cloneWidget(QMyWidget *source);
@@ -331,7 +385,7 @@ private:
     QMyProgressBarMes *progressWindow = nullptr;
     ShowInfoDlg *showInfoDlg = nullptr;
     FontDlg *fontDlg = nullptr;
-    QProcess *fontProcess = nullptr;
+    FontConverter *fontConverter = nullptr;
     QMyImageItemModel *fontModel = nullptr;
     int selectionKind = 0;
     QMyEventDlg *eventDlg = nullptr;
@@ -346,6 +400,11 @@ private:
     QList<QPushButton *> timerButtons;
     TimerParam *timerParams[TimerCount] = {};
     InstrTableDlg *instrTableDlg = nullptr;
+
+    // What a pending question names, kept from when it was asked.
+    QString ttfToDelete;
+    QString fontToDelete;
+    QString fontBeingMade;
 
     // Set once the user chose to quit, so the close that follows is not asked again.
     bool quitting = false;

@@ -77,6 +77,9 @@ bool MainWindow::setUpNewDesign(bool newFolder)
 
     clearAllPages();
     initImageTable();
+    initFontTable();
+    refreshTtfList();
+    refreshFontList();
     addPage();
 
     if (frame->getModelType() == 0 || frame->getModelType() == 1)

@@ -69,25 +69,7 @@ void MainWindow::refreshLanguage()
     if (imageModel)
         imageModel->setHorizontalHeaderLabels(imageTableHeaders);
 
-    const double sizeKB = imageLibrarySize(imagePaths, form->frame->getModelType());
-    imageLibrarySizeKB = int(sizeKB);
-    form->labImageSize->setText(tr("文件总大小：%1KB").arg(QString::number(sizeKB, 'f', 2)));
-    form->labImageSize->show();
-}
-
-double MainWindow::imageLibrarySize(const QStringList &paths, int modelType)
-{
-    double sum = 0;
-    for (const QString &path : paths) {
-        if (modelType == 0) {
-            sum += QFileInfo(path).size() / 1024.0;
-        } else if (modelType == 1) {
-            // The PM series stores pictures unpacked, three bytes a pixel.
-            const QImage image(path);
-            sum += double(image.height()) * image.width() * 3 / 1024.0;
-        }
-    }
-    return sum;
+    showImageLibrarySize();
 }
 
 void MainWindow::initInstrExamples()

@@ -178,6 +178,9 @@ bool MainWindow::openProject(const QString &path)
     setTitlePath(currentProjectPath);
     clearAllPages();
     initImageTable();
+    initFontTable();
+    refreshTtfList();
+    refreshFontList();
     MainWindowLoadTarget target(this);
     file.load(target);
     return true;
@@ -193,21 +196,6 @@ bool MainWindow::saveBlValueToPro()
 {
     return ProjectFile::rewriteFrameElements(
         currentProjectPath, {{QStringLiteral("blValue"), QString::number(backlightValue)}});
-}
-
-bool MainWindow::copyDirFiles(const QString &source, const QString &destination)
-{
-    return ProjectFolder::mirrorFiles(source, destination);
-}
-
-// Copies the mirror back over the image folder; a missing or failed mirror leaves the
-// images as they are.
-void MainWindow::restoreImagesFromMirror()
-{
-    if (!isProjectOpen())
-        return;
-    copyDirFiles(ProjectFolder::subfolder(currentProjectPath, QStringLiteral("backUpImages")),
-                 ProjectFolder::subfolder(currentProjectPath, QStringLiteral("tempImages")));
 }
 
 bool MainWindow::isAutoSaveRunning() const

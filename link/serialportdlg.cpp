@@ -7,6 +7,7 @@
 #include "qmymessagebox.h"
 #include "qmyprogressbarmes.h"
 #include "serialportlist.h"
+#include "usbdevicenotification.h"
 
 #include <QDateTime>
 
@@ -16,6 +17,7 @@ SerialPortDlg::SerialPortDlg(QWidget *parent)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint);
+    registerUsbDeviceNotification(this);
     messageBox = new QMyMessageBox;
     progressWindow = new QMyProgressBarMes;
     progressActive = false;

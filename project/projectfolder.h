@@ -3,20 +3,13 @@
 
 #include <QString>
 
-// The project's folder on disk: the paths of its parts and the image library's mirror.
+// The project's folder on disk: the paths of its parts.
 class ProjectFolder
 {
 public:
     // The folder that holds the project file, and its named subfolder.
     static QString folderOf(const QString &projectPath);
     static QString subfolder(const QString &projectPath, const QString &name);
-
-    // Makes destination hold a copy of every file directly inside source, and nothing
-    // else. The copies go to a new folder that replaces destination only when all of
-    // them succeeded; a missing source, or any failure, leaves destination as it was.
-    static bool mirrorFiles(const QString &source, const QString &destination);
-    // Removes a folder with everything inside it.
-    static bool removeRecursively(const QString &path);
 };
 
 #endif // PROJECTFOLDER_H
