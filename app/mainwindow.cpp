@@ -5,6 +5,7 @@
 #include "fontconverter.h"
 #include "fontdlg.h"
 #include "designglobals.h"
+#include "designpages.h"
 #include "instrtabledlg.h"
 #include "itemdata.h"
 #include "itemdelegate.h"
@@ -205,8 +206,7 @@ void MainWindow::clearDesignLists()
 {
     imagePaths.clear();
     fontPaths.clear();
-    pageWidgets.clear();
-    pageRecords.clear();
+    DesignPages::forgetAll();
 }
 
 void MainWindow::setUpTimerButtons()

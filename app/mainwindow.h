@@ -146,8 +146,9 @@ public:
     void resetTimerButtons();
     void showTimerProperty();
 
-    // New project from a chosen file name, after the screen-size dialog was accepted.
-    void createProject(const QString &chosen);
+    // New project from a chosen file name, after the screen-size dialog was accepted; false
+    // when its folder, its file or its design could not be set up.
+    bool createProject(const QString &chosen);
     // "800*480(WVGA1)" gives 800 x 480; false for an unusable text.
     static bool parseResolution(const QString &text, QSize *size);
 
@@ -162,12 +163,6 @@ public:
 
     // Window geometry rule: 3/4 of the screen width, 10/12 of its height.
     static QSize initialWindowSize(const QSize &screen);
-    // Page-menu rename: the fixed label and current name of a page item's text.
-    static void splitPageItemText(int page, const QString &text, QString *label, QString *name);
-    // True when a widget id can be read from a widget item's text ("Btn-3").
-    static bool widgetIdFromItemText(const QString &text, int *id);
-    // Index of the page shown after page `deleted` went away while `shown` was on screen.
-    static int pageAfterDeletion(int shown, int deleted);
 
     QMyMessageBox *getQuestionBox() const { return questionBox; }
     QMyMessageBox *getResultBox() const { return resultBox; }

@@ -3,8 +3,6 @@
 
 #include "designglobals.h"
 #include "instrtabledlg.h"
-#include "itemdata.h"
-#include "itemdelegate.h"
 #include "languagedlg.h"
 #include "pagerenamedlg.h"
 #include "qmyeventdlg.h"
@@ -12,7 +10,6 @@
 #include "qmyimageitemmodel.h"
 #include "qmyitemmodel.h"
 #include "qmyprogressbarmes.h"
-#include "qmystandarditemmodel.h"
 #include "serialportdlg.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
@@ -47,16 +44,7 @@ void MainWindow::refreshLanguage()
     initInstrExamples();
     initTypeNamesAndHeaders();
 
-    paletteModel->clear();
-    for (int i = 0; i < widgetTypeIcons.size(); ++i) {
-        auto *item = new QStandardItem;
-        item->setData(
-            QVariant::fromValue(ItemData {widgetTypeIcons.at(i), widgetTypeDisplayNames.value(i)}),
-            Qt::UserRole + 1);
-        paletteModel->appendRow(item);
-    }
-    form->listView->setItemDelegate(paletteDelegate);
-    form->listView->setModel(paletteModel);
+    fillPalette();
 
     if (!isProjectOpen()) {
         setTitlePath(appPath);

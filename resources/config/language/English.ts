@@ -1006,10 +1006,6 @@
         <translation>Name</translation>
     </message>
     <message>
-        <source>%1-%2</source>
-        <translation>%1-%2</translation>
-    </message>
-    <message>
         <source>复制页</source>
         <translation>Copy page</translation>
     </message>
