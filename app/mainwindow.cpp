@@ -6,6 +6,7 @@
 #include "fontdlg.h"
 #include "designglobals.h"
 #include "designpages.h"
+#include "instrtabledlg.h"
 #include "itemdata.h"
 #include "itemdelegate.h"
 #include "languagedlg.h"
@@ -16,6 +17,7 @@
 #include "qmyimageitemmodel.h"
 #include "qmyitemmodel.h"
 #include "qmymessagebox.h"
+#include "qmynativeeventfilter.h"
 #include "qmyprogressbarmes.h"
 #include "qmypropertysheet.h"
 #include "qmysheetapplier.h"
@@ -30,6 +32,7 @@
 #include "qtusertypetwo_colormanager.h"
 #include "qtvarianteditorfactory.h"
 #include "qtvariantpropertymanager.h"
+#include "serialportdlg.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "sysdlg.h"
@@ -59,6 +62,7 @@ MainWindow::MainWindow(QWidget *parent)
     resetClipboardAndFlags();
     createDownloadLink();
     createEventDialogs();
+    createInstructionTerminal();
     createFontProcessAndInfoDialog();
     setDefaultsAndTables();
     clearDesignLists();
@@ -68,7 +72,9 @@ MainWindow::MainWindow(QWidget *parent)
     createMessageBoxes();
     createAutoSaveTimer();
     createScreenSizeDialog();
+    createInstructionLink();
     form->progressBarDown->hide();
+    createPortWatcher();
     setUpPalette();
     connectCanvas();
     setUpPropertyBrowser();
@@ -76,7 +82,7 @@ MainWindow::MainWindow(QWidget *parent)
     setUpLibraryTables();
     createInstrExamples();
     createBootSettings();
-    sysDlg = new SysDlg;
+    createSystemDialog();
     setUpHelpMenu();
     hideFontLibrary();
     createLanguageAndVersionDialogs();
@@ -101,6 +107,7 @@ MainWindow::~MainWindow()
     delete clipboardPage;
     delete pageRenameDlg;
     delete eventDlg;
+    delete instrTableDlg;
     // Ends a conversion that is still running.
     delete fontConverter;
     delete showInfoDlg;
@@ -118,6 +125,9 @@ MainWindow::~MainWindow()
     delete resultBox;
     delete questionBox;
     delete screenSizeDlg;
+    delete nativeFilter;
+    // Its destructor stops the instruction worker's thread and waits for it.
+    delete serialPortDlg;
     // The managers go before their factories' browser would delete them as children.
     delete roManager;
     delete variantManager;

@@ -191,8 +191,14 @@ public:
     QStringList getInstrExampleTexts() const { return instrExampleTexts; }
     QMyItemModel *getInstrExampleModel() const { return instrExampleModel; }
     QMyStandardItemModel *getPaletteModel() const { return paletteModel; }
+    InstrTableDlg *getInstrTableDlg() const { return instrTableDlg; }
+    SerialPortDlg *getSerialPortDlg() const { return serialPortDlg; }
+    SysDlg *getSysDlg() const { return sysDlg; }
 
 public slots:
+    void slotRecePortProbar(int max, int value);
+    void slotReceivedSysDlg(int job, QString text);
+    void slotRecvSerialPortMes(int kind, QString text);
     void slotDealIsNo(int code);
 
     void slotRecvParent();
@@ -214,6 +220,8 @@ public slots:
     void on_btnPageAdd_clicked();
     void on_btnPageSub_clicked();
     void on_treeWidget_itemClicked(QTreeWidgetItem *item, int column);
+    void on_btnClearRecv_clicked();
+    void on_btnInstrTable_clicked();
 
     void slotRefleshUI(QString file);
     void on_btnLanguage_clicked();
@@ -271,6 +279,7 @@ private:
     void resetClipboardAndFlags();
     void createDownloadLink();
     void createEventDialogs();
+    void createInstructionTerminal();
     void createFontProcessAndInfoDialog();
     void setDefaultsAndTables();
     void clearDesignLists();
@@ -279,11 +288,14 @@ private:
     void createMessageBoxes();
     void createAutoSaveTimer();
     void createScreenSizeDialog();
+    void createInstructionLink();
+    void createPortWatcher();
     void setUpPalette();
     void connectCanvas();
     void setUpPropertyBrowser();
     void createInstrExamples();
     void createBootSettings();
+    void createSystemDialog();
     void setUpHelpMenu();
     void hideFontLibrary();
     void createLanguageAndVersionDialogs();
