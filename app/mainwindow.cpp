@@ -5,6 +5,8 @@
 #include "fontconverter.h"
 #include "fontdlg.h"
 #include "designglobals.h"
+#include "designpages.h"
+#include "instrtabledlg.h"
 #include "itemdata.h"
 #include "itemdelegate.h"
 #include "languagedlg.h"
@@ -15,7 +17,10 @@
 #include "qmyimageitemmodel.h"
 #include "qmyitemmodel.h"
 #include "qmymessagebox.h"
+#include "qmynativeeventfilter.h"
 #include "qmyprogressbarmes.h"
+#include "qmypropertysheet.h"
+#include "qmysheetapplier.h"
 #include "qmystandarditemmodel.h"
 #include "qmywidget.h"
 #include "qtenumeditorfactory.h"
@@ -27,6 +32,7 @@
 #include "qtusertypetwo_colormanager.h"
 #include "qtvarianteditorfactory.h"
 #include "qtvariantpropertymanager.h"
+#include "serialportdlg.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "sysdlg.h"
@@ -56,6 +62,7 @@ MainWindow::MainWindow(QWidget *parent)
     resetClipboardAndFlags();
     createDownloadLink();
     createEventDialogs();
+    createInstructionTerminal();
     createFontProcessAndInfoDialog();
     setDefaultsAndTables();
     clearDesignLists();
@@ -65,7 +72,9 @@ MainWindow::MainWindow(QWidget *parent)
     createMessageBoxes();
     createAutoSaveTimer();
     createScreenSizeDialog();
+    createInstructionLink();
     form->progressBarDown->hide();
+    createPortWatcher();
     setUpPalette();
     connectCanvas();
     setUpPropertyBrowser();
@@ -73,7 +82,7 @@ MainWindow::MainWindow(QWidget *parent)
     setUpLibraryTables();
     createInstrExamples();
     createBootSettings();
-    sysDlg = new SysDlg;
+    createSystemDialog();
     setUpHelpMenu();
     hideFontLibrary();
     createLanguageAndVersionDialogs();
@@ -88,11 +97,17 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    // No edit reaches the design while the rest goes.
+    delete sheetApplier;
+    sheetApplier = nullptr;
+    delete sheet;
+    sheet = nullptr;
     for (TimerParam *timer : timerParams)
         delete timer;
     delete clipboardPage;
     delete pageRenameDlg;
     delete eventDlg;
+    delete instrTableDlg;
     // Ends a conversion that is still running.
     delete fontConverter;
     delete showInfoDlg;
@@ -110,6 +125,9 @@ MainWindow::~MainWindow()
     delete resultBox;
     delete questionBox;
     delete screenSizeDlg;
+    delete nativeFilter;
+    // Its destructor stops the instruction worker's thread and waits for it.
+    delete serialPortDlg;
     // The managers go before their factories' browser would delete them as children.
     delete roManager;
     delete variantManager;
@@ -195,8 +213,7 @@ void MainWindow::clearDesignLists()
 {
     imagePaths.clear();
     fontPaths.clear();
-    pageWidgets.clear();
-    pageRecords.clear();
+    DesignPages::forgetAll();
 }
 
 void MainWindow::setUpTimerButtons()
@@ -344,6 +361,19 @@ void MainWindow::setUpPropertyBrowser()
     form->designWnd->setFactoryForManager(enumManager, enumFactory);
     connect(enumManager, SIGNAL(valueChanged(QtProperty *, int)), this,
             SLOT(slotVariantPropertyValueChanged(QtProperty *, int)));
+    QMyPropertySheet::Managers managers;
+    managers.browser = form->designWnd;
+    managers.readOnly = roManager;
+    managers.values = variantManager;
+    managers.images = imageManager;
+    managers.colors = colorManager;
+    managers.choices = enumManager;
+    sheet = new QMyPropertySheet(managers, &propertyToKey);
+    sheetApplier = new QMySheetApplier(sheet, form->frame, questionBox);
+    sheetApplier->resolutionText = [this] { return screenSizeDlg->resolutionText(); };
+    sheetApplier->setResolutionText = [this](const QString &text) {
+        screenSizeDlg->setResolutionText(text);
+    };
 }
 
 void MainWindow::createInstrExamples()

@@ -1,6 +1,8 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "qmysheetapplier.h"
+
 #include <QAction>
 #include <QList>
 #include <QMainWindow>
@@ -57,6 +59,7 @@ class DownLoadEventDlg;
 class PageRenameDlg;
 class TimerParam;
 class InstrTableDlg;
+class QMyPropertySheet;
 
 class Ui_MainWindow;
 
@@ -149,8 +152,9 @@ public:
     void resetTimerButtons();
     void showTimerProperty();
 
-    // New project from a chosen file name, after the screen-size dialog was accepted.
-    void createProject(const QString &chosen);
+    // New project from a chosen file name, after the screen-size dialog was accepted; false
+    // when its folder, its file or its design could not be set up.
+    bool createProject(const QString &chosen);
     // "800*480(WVGA1)" gives 800 x 480; false for an unusable text.
     static bool parseResolution(const QString &text, QSize *size);
 
@@ -165,18 +169,13 @@ public:
 
     // Window geometry rule: 3/4 of the screen width, 10/12 of its height.
     static QSize initialWindowSize(const QSize &screen);
-    // Page-menu rename: the fixed label and current name of a page item's text.
-    static void splitPageItemText(int page, const QString &text, QString *label, QString *name);
-    // True when a widget id can be read from a widget item's text ("Btn-3").
-    static bool widgetIdFromItemText(const QString &text, int *id);
-    // Index of the page shown after page `deleted` went away while `shown` was on screen.
-    static int pageAfterDeletion(int shown, int deleted);
 
     QMyMessageBox *getQuestionBox() const { return questionBox; }
     QMyMessageBox *getResultBox() const { return resultBox; }
     QMyWidget *getCurrentWidget() const { return currentWidget; }
     int getSelectionKind() const { return selectionKind; }
     int getCurrentTimer() const { return currentTimer; }
+    QMap<QtProperty *, QString> getPropertyToKey() const { return propertyToKey; }
     bool isClipboardValid() const { return clipboardValid; }
     QList<QMyWidget *> getClipboardWidgets() const { return clipboardWidgets; }
     PageParam *getClipboardPage() const { return clipboardPage; }
@@ -195,8 +194,14 @@ public:
     QStringList getInstrExampleTexts() const { return instrExampleTexts; }
     QMyItemModel *getInstrExampleModel() const { return instrExampleModel; }
     QMyStandardItemModel *getPaletteModel() const { return paletteModel; }
+    InstrTableDlg *getInstrTableDlg() const { return instrTableDlg; }
+    SerialPortDlg *getSerialPortDlg() const { return serialPortDlg; }
+    SysDlg *getSysDlg() const { return sysDlg; }
 
 public slots:
+    void slotRecePortProbar(int max, int value);
+    void slotReceivedSysDlg(int job, QString text);
+    void slotRecvSerialPortMes(int kind, QString text);
     void slotDealIsNo(int code);
 
     void slotRecvParent();
@@ -205,6 +210,7 @@ public slots:
     void slotVariantPropertyValueChanged(QtProperty *property, const QVariant &value);
     void slotVariantPropertyValueChanged(QtProperty *property, int value);
     void slotImageColorPropertyValueChanged(QtProperty *property, QString value);
+    void slotRefleshEvent();
 
     void slotTimerAutoSavePro();
     void slotDelAction();
@@ -217,6 +223,8 @@ public slots:
     void on_btnPageAdd_clicked();
     void on_btnPageSub_clicked();
     void on_treeWidget_itemClicked(QTreeWidgetItem *item, int column);
+    void on_btnClearRecv_clicked();
+    void on_btnInstrTable_clicked();
 
     void slotRefleshUI(QString file);
     void on_btnLanguage_clicked();
@@ -274,6 +282,7 @@ private:
     void resetClipboardAndFlags();
     void createDownloadLink();
     void createEventDialogs();
+    void createInstructionTerminal();
     void createFontProcessAndInfoDialog();
     void setDefaultsAndTables();
     void clearDesignLists();
@@ -282,11 +291,14 @@ private:
     void createMessageBoxes();
     void createAutoSaveTimer();
     void createScreenSizeDialog();
+    void createInstructionLink();
+    void createPortWatcher();
     void setUpPalette();
     void connectCanvas();
     void setUpPropertyBrowser();
     void createInstrExamples();
     void createBootSettings();
+    void createSystemDialog();
     void setUpHelpMenu();
     void hideFontLibrary();
     void createLanguageAndVersionDialogs();
@@ -329,6 +341,8 @@ private:
     static bool textEditorHasFocus();
     bool setUpNewDesign(bool newFolder);
     bool timerEnabled(int i) const;
+    QMySheetApplier::Target sheetTarget() const;
+    void applySheetEffect(int timerStyle, bool rebuildWidgetSheet);
 
     Ui_MainWindow *form = nullptr;
     QString timerButtonStyles[3];
@@ -345,6 +359,12 @@ private:
     QtEnumEditorFactory *enumFactory = nullptr;
     QMyWidget *currentWidget = nullptr;
     QMap<QtProperty *, QString> propertyToKey;
+    QMyPropertySheet *sheet = nullptr;
+    QMySheetApplier *sheetApplier = nullptr;
+    // The page and timer whose sheet is shown: an edit still open when the selection
+    // moves on goes to them.
+    PageParam *sheetPage = nullptr;
+    int sheetTimer = -1;
     SetScreenSizeDlg *screenSizeDlg = nullptr;
     SerialPortDlg *serialPortDlg = nullptr;
     YModemPortDlg *portDlg = nullptr;
