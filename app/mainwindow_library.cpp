@@ -17,9 +17,12 @@
 #include "qmyimageitemmodel.h"
 #include "qmymessagebox.h"
 #include "qmyprogressbarmes.h"
+#include "qmypropertysheet.h"
 #include "qmywidget.h"
 #include "qtenumpropertymanager.h"
 #include "qtusertypeone_imagemanager.h"
+#include "sheetrules.h"
+#include "ymodem.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -287,19 +290,14 @@ void MainWindow::followImageDeletion(int deleted)
     }
 
     // The shown sheet follows its picture rows.
-    const bool widgetChanged = currentWidget && changes.widgets.contains(currentWidget);
-    const bool pageChanged = selectionKind == 0 && changes.pages.contains(currentPageIndex);
-    if (!widgetChanged && !pageChanged)
-        return;
-    for (auto it = propertyToKey.cbegin(); it != propertyToKey.cend(); ++it) {
-        int value = 0;
-        if (widgetChanged && ImageReferences::widgetKeys().contains(it.value()))
-            value = currentWidget->intValue(it.value());
-        else if (pageChanged && it.value() == QLatin1String("pageImageNum"))
-            value = pageRecords.at(currentPageIndex)->pageImageNum();
-        else
-            continue;
-        imageManager->setValue(it.key(), value < 0 ? QString() : QString::number(value));
+    if (currentWidget && changes.widgets.contains(currentWidget)) {
+        for (const QString &key : ImageReferences::widgetKeys())
+            sheet->setImageText(key, SheetRules::imageText(currentWidget->intValue(key)));
+    }
+    if (selectionKind == 0 && changes.pages.contains(currentPageIndex)) {
+        sheet->setImageText(
+            QStringLiteral("pageImageNum"),
+            SheetRules::imageText(pageRecords.at(currentPageIndex)->pageImageNum()));
     }
 }
 
@@ -425,7 +423,7 @@ bool MainWindow::refuseWhileDownloading(const QString &message)
 
 bool MainWindow::downloadJobPending() const
 {
-    return false;
+    return yModem && yModem->isJobPending();
 }
 
 // ---- font-library files ----

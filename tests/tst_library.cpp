@@ -16,6 +16,7 @@
 #include "qmyprogressbarmes.h"
 #include "qmywidget.h"
 #include "qmywidgetfactory.h"
+#include "qtproperty.h"
 #include "setscreensizedlg.h"
 
 #include <QComboBox>
@@ -271,6 +272,16 @@ void tst_Library::deleteImagesRenumbersEveryReference()
     window->getBootParam()->setAnimStartID(1);
     window->getBootParam()->setAnimEndID(4);
 
+    // The meter's sheet is shown while the pictures go.
+    meter->setMeterPointNum(2);
+    window->slotRecvWnd(meter);
+    auto sheetText = [this](const QString &key) {
+        const QMap<QtProperty *, QString> rows = window->getPropertyToKey();
+        QtProperty *row = rows.key(key, nullptr);
+        return row ? row->valueText() : QStringLiteral("<no row>");
+    };
+    QCOMPARE(sheetText(QStringLiteral("ybexItemMeterPointPicID2")), QStringLiteral("2"));
+
     // Images 2 and 5 of seven.
     QMyImageItemModel *model = window->getImageModel();
     child<QPushButton>("btnImageFontSub")->click();
@@ -297,6 +308,8 @@ void tst_Library::deleteImagesRenumbersEveryReference()
     QCOMPARE(button->getPressImageNum(), 4);
     QCOMPARE(meter->getMeterPointPicID(0), 2);
     QCOMPARE(meter->getMeterPointPicID(1), -1);
+    QCOMPARE(sheetText(QStringLiteral("ybexItemMeterPointPicID1")), QStringLiteral("2"));
+    QCOMPARE(sheetText(QStringLiteral("ybexItemMeterPointPicID2")), QString());
     QCOMPARE(window->getBootParam()->getAnimStartID(), 1);
     QCOMPARE(window->getBootParam()->getAnimEndID(), 3);
     QVERIFY(window->isImageDeleteMode());
