@@ -15,6 +15,7 @@
 #include "qmyimageitemmodel.h"
 #include "qmyitemmodel.h"
 #include "qmymessagebox.h"
+#include "qmynativeeventfilter.h"
 #include "qmyprogressbarmes.h"
 #include "qmystandarditemmodel.h"
 #include "qmywidget.h"
@@ -32,6 +33,8 @@
 #include "sysdlg.h"
 #include "timerparam.h"
 #include "version.h"
+#include "ymodem.h"
+#include "ymodemportdlg.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -66,6 +69,7 @@ MainWindow::MainWindow(QWidget *parent)
     createAutoSaveTimer();
     createScreenSizeDialog();
     form->progressBarDown->hide();
+    createPortWatcher();
     setUpPalette();
     connectCanvas();
     setUpPropertyBrowser();
@@ -97,6 +101,8 @@ MainWindow::~MainWindow()
     delete fontConverter;
     delete showInfoDlg;
     delete transferBox;
+    // Stops the worker's thread and waits for it.
+    delete yModem;
     delete progressWindow;
     for (QGraphicsDropShadowEffect *effect : shadowEffects)
         delete effect;
@@ -110,6 +116,7 @@ MainWindow::~MainWindow()
     delete resultBox;
     delete questionBox;
     delete screenSizeDlg;
+    delete nativeFilter;
     // The managers go before their factories' browser would delete them as children.
     delete roManager;
     delete variantManager;
@@ -128,6 +135,7 @@ MainWindow::~MainWindow()
     delete versionDlg;
     delete fontDlg;
     delete fontModel;
+    delete portDlg;
     delete form;
 }
 
@@ -161,12 +169,6 @@ void MainWindow::resetClipboardAndFlags()
     pageWhenAsked = 0;
     npmInstalled = false;
     selectionKind = 0;
-}
-
-void MainWindow::createDownloadLink()
-{
-    transferBox = new QMyMessageBox;
-    progressWindow = new QMyProgressBarMes;
 }
 
 void MainWindow::createEventDialogs()

@@ -8,6 +8,7 @@
 #include "qmywidget.h"
 #include "setscreensizedlg.h"
 #include "timerparam.h"
+#include "ymodemportdlg.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,6 +61,8 @@ void MainWindow::createProject(const QString &chosen)
 
     if (ok)
         setUpNewDesign(newFolder);
+    // Also after a failed start: the link follows the canvas's series.
+    portDlg->setSeries(form->frame->getModelType());
 }
 
 bool MainWindow::setUpNewDesign(bool newFolder)

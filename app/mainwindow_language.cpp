@@ -16,6 +16,7 @@
 #include "showinfodlg.h"
 #include "sysdlg.h"
 #include "version.h"
+#include "ymodemportdlg.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -33,6 +34,7 @@ void MainWindow::slotRefleshUI(QString)
     showInfoDlg->retranslate();
     sysDlg->retranslate();
     versionDlg->retranslate();
+    portDlg->retranslate();
     refreshLanguage();
 }
 

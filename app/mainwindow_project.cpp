@@ -14,6 +14,7 @@
 #include "setscreensizedlg.h"
 #include "sysdlg.h"
 #include "timerparam.h"
+#include "ymodemportdlg.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -99,6 +100,8 @@ public:
         if (w->autoSaveTimer->isActive())
             w->autoSaveTimer->stop();
         w->autoSaveTimer->start(MainWindow::AutoSaveInterval);
+        // An open download link follows the series of the loaded project.
+        w->portDlg->setSeries(w->form->frame->getModelType());
     }
 
 private:

@@ -1211,6 +1211,34 @@
         <source>您是否需要删除列表中选择的字体？</source>
         <translation>Delete the font selected in the list?</translation>
     </message>
+    <message>
+        <source>未创建或加载项目，无法下载！</source>
+        <translation>No project has been created or loaded, nothing to download!</translation>
+    </message>
+    <message>
+        <source>图库资源有更改，是否继续下载当前项目到显示屏上？（建议您先下载图片资源）</source>
+        <translation>The image library has changed. Download the current project to the display anyway? (Downloading the pictures first is recommended)</translation>
+    </message>
+    <message>
+        <source>是否下载当前项目到显示屏上？</source>
+        <translation>Download the current project to the display?</translation>
+    </message>
+    <message>
+        <source>项目解压</source>
+        <translation>Project unpacking</translation>
+    </message>
+    <message>
+        <source>项目下载</source>
+        <translation>Project download</translation>
+    </message>
+    <message>
+        <source>图片下载</source>
+        <translation>Image download</translation>
+    </message>
+    <message>
+        <source>字库下载</source>
+        <translation>Font download</translation>
+    </message>
 </context>
 <context>
     <name>QMyFrame</name>
