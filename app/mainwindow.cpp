@@ -5,6 +5,8 @@
 #include "fontconverter.h"
 #include "fontdlg.h"
 #include "designglobals.h"
+#include "designpages.h"
+#include "instrtabledlg.h"
 #include "itemdata.h"
 #include "itemdelegate.h"
 #include "languagedlg.h"
@@ -28,6 +30,7 @@
 #include "qtusertypetwo_colormanager.h"
 #include "qtvarianteditorfactory.h"
 #include "qtvariantpropertymanager.h"
+#include "serialportdlg.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "sysdlg.h"
@@ -59,6 +62,7 @@ MainWindow::MainWindow(QWidget *parent)
     resetClipboardAndFlags();
     createDownloadLink();
     createEventDialogs();
+    createInstructionTerminal();
     createFontProcessAndInfoDialog();
     setDefaultsAndTables();
     clearDesignLists();
@@ -68,6 +72,7 @@ MainWindow::MainWindow(QWidget *parent)
     createMessageBoxes();
     createAutoSaveTimer();
     createScreenSizeDialog();
+    createInstructionLink();
     form->progressBarDown->hide();
     createPortWatcher();
     setUpPalette();
@@ -77,7 +82,7 @@ MainWindow::MainWindow(QWidget *parent)
     setUpLibraryTables();
     createInstrExamples();
     createBootSettings();
-    sysDlg = new SysDlg;
+    createSystemDialog();
     setUpHelpMenu();
     hideFontLibrary();
     createLanguageAndVersionDialogs();
@@ -97,6 +102,7 @@ MainWindow::~MainWindow()
     delete clipboardPage;
     delete pageRenameDlg;
     delete eventDlg;
+    delete instrTableDlg;
     // Ends a conversion that is still running.
     delete fontConverter;
     delete showInfoDlg;
@@ -117,6 +123,8 @@ MainWindow::~MainWindow()
     delete questionBox;
     delete screenSizeDlg;
     delete nativeFilter;
+    // Its destructor stops the instruction worker's thread and waits for it.
+    delete serialPortDlg;
     // The managers go before their factories' browser would delete them as children.
     delete roManager;
     delete variantManager;
@@ -197,8 +205,7 @@ void MainWindow::clearDesignLists()
 {
     imagePaths.clear();
     fontPaths.clear();
-    pageWidgets.clear();
-    pageRecords.clear();
+    DesignPages::forgetAll();
 }
 
 void MainWindow::setUpTimerButtons()

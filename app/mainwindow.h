@@ -148,8 +148,9 @@ public:
     void resetTimerButtons();
     void showTimerProperty();
 
-    // New project from a chosen file name, after the screen-size dialog was accepted.
-    void createProject(const QString &chosen);
+    // New project from a chosen file name, after the screen-size dialog was accepted; false
+    // when its folder, its file or its design could not be set up.
+    bool createProject(const QString &chosen);
     // "800*480(WVGA1)" gives 800 x 480; false for an unusable text.
     static bool parseResolution(const QString &text, QSize *size);
 
@@ -164,12 +165,6 @@ public:
 
     // Window geometry rule: 3/4 of the screen width, 10/12 of its height.
     static QSize initialWindowSize(const QSize &screen);
-    // Page-menu rename: the fixed label and current name of a page item's text.
-    static void splitPageItemText(int page, const QString &text, QString *label, QString *name);
-    // True when a widget id can be read from a widget item's text ("Btn-3").
-    static bool widgetIdFromItemText(const QString &text, int *id);
-    // Index of the page shown after page `deleted` went away while `shown` was on screen.
-    static int pageAfterDeletion(int shown, int deleted);
 
     QMyMessageBox *getQuestionBox() const { return questionBox; }
     QMyMessageBox *getResultBox() const { return resultBox; }
@@ -194,8 +189,14 @@ public:
     QStringList getInstrExampleTexts() const { return instrExampleTexts; }
     QMyItemModel *getInstrExampleModel() const { return instrExampleModel; }
     QMyStandardItemModel *getPaletteModel() const { return paletteModel; }
+    InstrTableDlg *getInstrTableDlg() const { return instrTableDlg; }
+    SerialPortDlg *getSerialPortDlg() const { return serialPortDlg; }
+    SysDlg *getSysDlg() const { return sysDlg; }
 
 public slots:
+    void slotRecePortProbar(int max, int value);
+    void slotReceivedSysDlg(int job, QString text);
+    void slotRecvSerialPortMes(int kind, QString text);
     void slotDealIsNo(int code);
 
     void slotRecvParent();
@@ -216,6 +217,8 @@ public slots:
     void on_btnPageAdd_clicked();
     void on_btnPageSub_clicked();
     void on_treeWidget_itemClicked(QTreeWidgetItem *item, int column);
+    void on_btnClearRecv_clicked();
+    void on_btnInstrTable_clicked();
 
     void slotRefleshUI(QString file);
     void on_btnLanguage_clicked();
@@ -282,6 +285,7 @@ private:
     void resetClipboardAndFlags();
     void createDownloadLink();
     void createEventDialogs();
+    void createInstructionTerminal();
     void createFontProcessAndInfoDialog();
     void setDefaultsAndTables();
     void clearDesignLists();
@@ -290,18 +294,20 @@ private:
     void createMessageBoxes();
     void createAutoSaveTimer();
     void createScreenSizeDialog();
+    void createInstructionLink();
+    void createPortWatcher();
     void setUpPalette();
     void connectCanvas();
     void setUpPropertyBrowser();
     void createInstrExamples();
     void createBootSettings();
+    void createSystemDialog();
     void setUpHelpMenu();
     void hideFontLibrary();
     void createLanguageAndVersionDialogs();
     void setUpPageTree();
     void setUpPageMenu();
     void openStartUpProject();
-    void createPortWatcher();
 
     void setUpLibraryTables();
     void setUpFontTable();

@@ -5,7 +5,6 @@
 #include "projectfolder.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
-#include "qmynativeeventfilter.h"
 #include "qmyprogressbarmes.h"
 #include "showinfodlg.h"
 #include "ymodem.h"
@@ -43,14 +42,6 @@ void MainWindow::createDownloadLink()
             SLOT(slotOpenClosePort(bool, QString, int)), Qt::DirectConnection);
     connect(portDlg, SIGNAL(s_sendInstr(QString)), this, SLOT(slotRecvYModemPortInstr(QString)),
             Qt::QueuedConnection);
-}
-
-void MainWindow::createPortWatcher()
-{
-    nativeFilter = new QMyNativeEventFilter;
-    nativeFilter->setWindowHandle(winId());
-    connect(nativeFilter, SIGNAL(comStatus(QString, bool)), portDlg,
-            SLOT(slotComStatus(QString, bool)));
 }
 
 bool MainWindow::downloadJobPending() const

@@ -2,8 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "designglobals.h"
-#include "itemdata.h"
-#include "itemdelegate.h"
+#include "instrtabledlg.h"
 #include "languagedlg.h"
 #include "pagerenamedlg.h"
 #include "qmyeventdlg.h"
@@ -11,7 +10,7 @@
 #include "qmyimageitemmodel.h"
 #include "qmyitemmodel.h"
 #include "qmyprogressbarmes.h"
-#include "qmystandarditemmodel.h"
+#include "serialportdlg.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "sysdlg.h"
@@ -26,10 +25,12 @@
 // boxes are left alone (a box gets its texts with each message).
 void MainWindow::slotRefleshUI(QString)
 {
+    instrTableDlg->retranslate();
     languageDlg->retranslate();
     pageRenameDlg->retranslate();
     eventDlg->retranslate();
     progressWindow->retranslate();
+    serialPortDlg->retranslate();
     screenSizeDlg->retranslate();
     showInfoDlg->retranslate();
     sysDlg->retranslate();
@@ -45,16 +46,7 @@ void MainWindow::refreshLanguage()
     initInstrExamples();
     initTypeNamesAndHeaders();
 
-    paletteModel->clear();
-    for (int i = 0; i < widgetTypeIcons.size(); ++i) {
-        auto *item = new QStandardItem;
-        item->setData(
-            QVariant::fromValue(ItemData {widgetTypeIcons.at(i), widgetTypeDisplayNames.value(i)}),
-            Qt::UserRole + 1);
-        paletteModel->appendRow(item);
-    }
-    form->listView->setItemDelegate(paletteDelegate);
-    form->listView->setModel(paletteModel);
+    fillPalette();
 
     if (!isProjectOpen()) {
         setTitlePath(appPath);

@@ -4,6 +4,7 @@
 #include "bootparam.h"
 #include "designglobals.h"
 #include "pageparam.h"
+#include "pagetreetext.h"
 #include "projectfile.h"
 #include "projectfolder.h"
 #include "projectloadtarget.h"
@@ -16,6 +17,7 @@
 #include "timerparam.h"
 #include "ymodemportdlg.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFileDialog>
 #include <QTimer>
@@ -70,8 +72,7 @@ public:
     void pageNamed(int index) override
     {
         if (QTreeWidgetItem *item = w->form->treeWidget->topLevelItem(index))
-            item->setText(
-                0, QStringLiteral("Page-%1(%2)").arg(index).arg(pageRecords.at(index)->pageName()));
+            item->setText(0, PageTreeText::pageItem(index, pageRecords.at(index)->pageName()));
     }
     int widgetCount(int page) const override { return pageWidgets.at(page)->size(); }
     QMyWidget *createWidget(int typeCode, int id) override
@@ -172,7 +173,9 @@ bool MainWindow::openProject(const QString &path)
         restoreImagesFromMirror();
     currentProjectPath = path;
 
-    QDir().mkdir(ProjectFolder::subfolder(path, QStringLiteral("allFile")));
+    // The module files are written there later; the project opens all the same.
+    if (!ProjectFolder::ensureSubfolder(path, QStringLiteral("allFile")))
+        qWarning() << "cannot create" << ProjectFolder::subfolder(path, QStringLiteral("allFile"));
     int series = 0;
     if (file.modelType(&series)) {
         screenSizeDlg->setModelType(series);

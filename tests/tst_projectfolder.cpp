@@ -1,8 +1,27 @@
-// The project folder's paths.
+// The project folder's paths and its working subfolders.
 
 #include "projectfolder.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
+
+namespace {
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QStringList entries(const QString &path)
+{
+    return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+} // namespace
 
 class tst_ProjectFolder : public QObject
 {
@@ -11,6 +30,7 @@ class tst_ProjectFolder : public QObject
 private slots:
     void paths_data();
     void paths();
+    void subfolders();
 };
 
 void tst_ProjectFolder::paths_data()
@@ -36,6 +56,35 @@ void tst_ProjectFolder::paths()
     QFETCH(QString, images);
     QCOMPARE(ProjectFolder::folderOf(project), folder);
     QCOMPARE(ProjectFolder::subfolder(project, QStringLiteral("tempImages")), images);
+}
+
+void tst_ProjectFolder::subfolders()
+{
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    const QString folder = tmp.filePath("demo");
+    QVERIFY(QDir().mkdir(folder));
+    QVERIFY(QDir().mkdir(folder + "/tempFonts"));
+    put(folder + "/tempFonts/kept.font", "x");
+    QVERIFY(ProjectFolder::createSubfolders(folder));
+    QCOMPARE(entries(folder), QStringList({"allFile", "tempFonts", "tempImages", "tempTtf"}));
+    QCOMPARE(entries(folder + "/tempFonts"), QStringList({"kept.font"}));
+
+    // A file where a subfolder belongs, or a folder that is not there, is a failure.
+    const QString blocked = tmp.filePath("blocked");
+    QVERIFY(QDir().mkdir(blocked));
+    put(blocked + "/tempTtf", "not a folder");
+    QVERIFY(!ProjectFolder::createSubfolders(blocked));
+    QVERIFY(!ProjectFolder::createSubfolders(tmp.filePath("missing")));
+
+    const QString project = folder + "/demo.yBEX";
+    QVERIFY(QDir(folder + "/allFile").removeRecursively());
+    QVERIFY(ProjectFolder::ensureSubfolder(project, "allFile"));
+    QVERIFY(QDir(folder + "/allFile").exists());
+    QVERIFY(ProjectFolder::ensureSubfolder(project, "allFile"));
+    put(folder + "/other", "");
+    QVERIFY(!ProjectFolder::ensureSubfolder(project, "other"));
+    QVERIFY(!ProjectFolder::ensureSubfolder(tmp.filePath("missing/demo.yBEX"), "allFile"));
 }
 
 QTEST_MAIN(tst_ProjectFolder)
