@@ -19,6 +19,8 @@
 #include "qmymessagebox.h"
 #include "qmynativeeventfilter.h"
 #include "qmyprogressbarmes.h"
+#include "qmypropertysheet.h"
+#include "qmysheetapplier.h"
 #include "qmystandarditemmodel.h"
 #include "qmywidget.h"
 #include "qtenumeditorfactory.h"
@@ -97,6 +99,11 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    // No edit reaches the design while the rest goes.
+    delete sheetApplier;
+    sheetApplier = nullptr;
+    delete sheet;
+    sheet = nullptr;
     for (TimerParam *timer : timerParams)
         delete timer;
     delete clipboardPage;
@@ -353,6 +360,19 @@ void MainWindow::setUpPropertyBrowser()
     form->designWnd->setFactoryForManager(enumManager, enumFactory);
     connect(enumManager, SIGNAL(valueChanged(QtProperty *, int)), this,
             SLOT(slotVariantPropertyValueChanged(QtProperty *, int)));
+    QMyPropertySheet::Managers managers;
+    managers.browser = form->designWnd;
+    managers.readOnly = roManager;
+    managers.values = variantManager;
+    managers.images = imageManager;
+    managers.colors = colorManager;
+    managers.choices = enumManager;
+    sheet = new QMyPropertySheet(managers, &propertyToKey);
+    sheetApplier = new QMySheetApplier(sheet, form->frame, questionBox);
+    sheetApplier->resolutionText = [this] { return screenSizeDlg->resolutionText(); };
+    sheetApplier->setResolutionText = [this](const QString &text) {
+        screenSizeDlg->setResolutionText(text);
+    };
 }
 
 void MainWindow::createInstrExamples()

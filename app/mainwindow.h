@@ -1,6 +1,8 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "qmysheetapplier.h"
+
 #include <QAction>
 #include <QList>
 #include <QMainWindow>
@@ -56,6 +58,7 @@ class DownLoadEventDlg;
 class PageRenameDlg;
 class TimerParam;
 class InstrTableDlg;
+class QMyPropertySheet;
 
 class Ui_MainWindow;
 
@@ -171,6 +174,7 @@ public:
     QMyWidget *getCurrentWidget() const { return currentWidget; }
     int getSelectionKind() const { return selectionKind; }
     int getCurrentTimer() const { return currentTimer; }
+    QMap<QtProperty *, QString> getPropertyToKey() const { return propertyToKey; }
     bool isClipboardValid() const { return clipboardValid; }
     QList<QMyWidget *> getClipboardWidgets() const { return clipboardWidgets; }
     PageParam *getClipboardPage() const { return clipboardPage; }
@@ -205,6 +209,7 @@ public slots:
     void slotVariantPropertyValueChanged(QtProperty *property, const QVariant &value);
     void slotVariantPropertyValueChanged(QtProperty *property, int value);
     void slotImageColorPropertyValueChanged(QtProperty *property, QString value);
+    void slotRefleshEvent();
 
     void slotTimerAutoSavePro();
     void slotDelAction();
@@ -341,6 +346,8 @@ private:
     static bool textEditorHasFocus();
     bool setUpNewDesign(bool newFolder);
     bool timerEnabled(int i) const;
+    QMySheetApplier::Target sheetTarget() const;
+    void applySheetEffect(int timerStyle, bool rebuildWidgetSheet);
 
     Ui_MainWindow *form = nullptr;
     QString timerButtonStyles[3];
@@ -357,6 +364,12 @@ private:
     QtEnumEditorFactory *enumFactory = nullptr;
     QMyWidget *currentWidget = nullptr;
     QMap<QtProperty *, QString> propertyToKey;
+    QMyPropertySheet *sheet = nullptr;
+    QMySheetApplier *sheetApplier = nullptr;
+    // The page and timer whose sheet is shown: an edit still open when the selection
+    // moves on goes to them.
+    PageParam *sheetPage = nullptr;
+    int sheetTimer = -1;
     SetScreenSizeDlg *screenSizeDlg = nullptr;
     SerialPortDlg *serialPortDlg = nullptr;
     YModemPortDlg *portDlg = nullptr;
