@@ -19,6 +19,8 @@
 #include "qmymessagebox.h"
 #include "qmynativeeventfilter.h"
 #include "qmyprogressbarmes.h"
+#include "qmypropertysheet.h"
+#include "qmysheetapplier.h"
 #include "qmystandarditemmodel.h"
 #include "qmywidget.h"
 #include "qtenumeditorfactory.h"
@@ -36,6 +38,8 @@
 #include "sysdlg.h"
 #include "timerparam.h"
 #include "version.h"
+#include "ymodem.h"
+#include "ymodemportdlg.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -95,6 +99,11 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    // No edit reaches the design while the rest goes.
+    delete sheetApplier;
+    sheetApplier = nullptr;
+    delete sheet;
+    sheet = nullptr;
     for (TimerParam *timer : timerParams)
         delete timer;
     delete clipboardPage;
@@ -105,6 +114,8 @@ MainWindow::~MainWindow()
     delete fontConverter;
     delete showInfoDlg;
     delete transferBox;
+    // Stops the worker's thread and waits for it.
+    delete yModem;
     delete progressWindow;
     for (QGraphicsDropShadowEffect *effect : shadowEffects)
         delete effect;
@@ -139,6 +150,7 @@ MainWindow::~MainWindow()
     delete versionDlg;
     delete fontDlg;
     delete fontModel;
+    delete portDlg;
     delete form;
 }
 
@@ -172,12 +184,6 @@ void MainWindow::resetClipboardAndFlags()
     pageWhenAsked = 0;
     npmInstalled = false;
     selectionKind = 0;
-}
-
-void MainWindow::createDownloadLink()
-{
-    transferBox = new QMyMessageBox;
-    progressWindow = new QMyProgressBarMes;
 }
 
 void MainWindow::createEventDialogs()
@@ -354,6 +360,19 @@ void MainWindow::setUpPropertyBrowser()
     form->designWnd->setFactoryForManager(enumManager, enumFactory);
     connect(enumManager, SIGNAL(valueChanged(QtProperty *, int)), this,
             SLOT(slotVariantPropertyValueChanged(QtProperty *, int)));
+    QMyPropertySheet::Managers managers;
+    managers.browser = form->designWnd;
+    managers.readOnly = roManager;
+    managers.values = variantManager;
+    managers.images = imageManager;
+    managers.colors = colorManager;
+    managers.choices = enumManager;
+    sheet = new QMyPropertySheet(managers, &propertyToKey);
+    sheetApplier = new QMySheetApplier(sheet, form->frame, questionBox);
+    sheetApplier->resolutionText = [this] { return screenSizeDlg->resolutionText(); };
+    sheetApplier->setResolutionText = [this](const QString &text) {
+        screenSizeDlg->setResolutionText(text);
+    };
 }
 
 void MainWindow::createInstrExamples()
