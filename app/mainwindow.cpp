@@ -38,6 +38,8 @@
 #include "sysdlg.h"
 #include "timerparam.h"
 #include "version.h"
+#include "ymodem.h"
+#include "ymodemportdlg.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -112,6 +114,8 @@ MainWindow::~MainWindow()
     delete fontConverter;
     delete showInfoDlg;
     delete transferBox;
+    // Stops the worker's thread and waits for it.
+    delete yModem;
     delete progressWindow;
     for (QGraphicsDropShadowEffect *effect : shadowEffects)
         delete effect;
@@ -146,6 +150,7 @@ MainWindow::~MainWindow()
     delete versionDlg;
     delete fontDlg;
     delete fontModel;
+    delete portDlg;
     delete form;
 }
 
@@ -179,12 +184,6 @@ void MainWindow::resetClipboardAndFlags()
     pageWhenAsked = 0;
     npmInstalled = false;
     selectionKind = 0;
-}
-
-void MainWindow::createDownloadLink()
-{
-    transferBox = new QMyMessageBox;
-    progressWindow = new QMyProgressBarMes;
 }
 
 void MainWindow::createEventDialogs()

@@ -12,6 +12,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "instrparam.h"
+
 #include <functional>
 
 class QGraphicsDropShadowEffect;
@@ -264,6 +266,15 @@ public slots:
     void on_tvFontName_clicked(const QModelIndex &index);
     void on_btnFontDlg_clicked();
 
+    // Download link (mainwindow_download.cpp)
+    void slotProgressBarMes(int kind, int total, int done, int phase = 0);
+    void slotRecvYModemMes(int kind, QString text);
+    void slotRecvYModemDebugMes(int, QString line);
+    void slotRecvYModemInstrParam(InstrParam param);
+    void slotRecvYModemPortInstr(QString text);
+    void on_btnSetCOM_clicked();
+    void on_btnInstrDownLoad_clicked();
+
 private slots:
     void slotFontConverterChecked(bool ok);
     void slotFontConverted(bool ok, const QString &message);
@@ -334,6 +345,9 @@ private:
     void reportFailedCopies(const QStringList &names);
     bool refuseWhileDownloading(const QString &message);
     bool downloadJobPending() const;
+    void startDownload(int job, const QString &directory, const QString &fileName);
+    void downloadImages();
+    void downloadFonts();
     void clickTreeItem(QTreeWidgetItem *item);
     void highlightShownItem(bool pageItemAlways, int menuPage);
     QMyWidget *cloneWidget(QMyWidget *source);

@@ -22,7 +22,6 @@
 #include "qtenumpropertymanager.h"
 #include "qtusertypeone_imagemanager.h"
 #include "sheetrules.h"
-#include "ymodem.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -419,11 +418,6 @@ bool MainWindow::refuseWhileDownloading(const QString &message)
         return false;
     questionBox->showNotice(QMyMessageBox::Warning, message);
     return true;
-}
-
-bool MainWindow::downloadJobPending() const
-{
-    return yModem && yModem->isJobPending();
 }
 
 // ---- font-library files ----

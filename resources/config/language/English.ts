@@ -1208,6 +1208,34 @@
         <translation>Delete the font selected in the list?</translation>
     </message>
     <message>
+        <source>未创建或加载项目，无法下载！</source>
+        <translation>No project has been created or loaded, nothing to download!</translation>
+    </message>
+    <message>
+        <source>图库资源有更改，是否继续下载当前项目到显示屏上？（建议您先下载图片资源）</source>
+        <translation>The image library has changed. Download the current project to the display anyway? (Downloading the pictures first is recommended)</translation>
+    </message>
+    <message>
+        <source>是否下载当前项目到显示屏上？</source>
+        <translation>Download the current project to the display?</translation>
+    </message>
+    <message>
+        <source>项目解压</source>
+        <translation>Project unpacking</translation>
+    </message>
+    <message>
+        <source>项目下载</source>
+        <translation>Project download</translation>
+    </message>
+    <message>
+        <source>图片下载</source>
+        <translation>Image download</translation>
+    </message>
+    <message>
+        <source>字库下载</source>
+        <translation>Font download</translation>
+    </message>
+    <message>
         <source>属性</source>
         <translation>Property</translation>
     </message>
@@ -2195,18 +2223,6 @@
         <translation>Close</translation>
     </message>
     <message>
-        <source>串口已连接！</source>
-        <translation>Serial port connected!</translation>
-    </message>
-    <message>
-        <source>串口已断开！</source>
-        <translation>Serial port disconnected!</translation>
-    </message>
-    <message>
-        <source>关闭串口</source>
-        <translation>Close serial port</translation>
-    </message>
-    <message>
         <source>通信未连接，请您先连接通信！</source>
         <translation>Communication is not connected, please connect communication first!</translation>
     </message>
@@ -2703,7 +2719,7 @@
     </message>
     <message>
         <source>打开串口</source>
-        <translation>Open port</translation>
+        <translation>Open serial port</translation>
     </message>
     <message>
         <source>串口已断开！</source>
@@ -2776,14 +2792,6 @@
     <message>
         <source>有</source>
         <translation>Have</translation>
-    </message>
-    <message>
-        <source>串口已连接！</source>
-        <translation>Serial port connected!</translation>
-    </message>
-    <message>
-        <source>关闭串口</source>
-        <translation>Close port</translation>
     </message>
     <message>
         <source>已选：%1项</source>
@@ -2920,23 +2928,11 @@
     </message>
     <message>
         <source>打开串口</source>
-        <translation>Open port</translation>
+        <translation>Open serial port</translation>
     </message>
     <message>
         <source>通信未连接，请您先连接通信！</source>
         <translation>Communication is not connected, please connect communication first!</translation>
-    </message>
-    <message>
-        <source>串口已连接！</source>
-        <translation>Serial port connected!</translation>
-    </message>
-    <message>
-        <source>关闭串口</source>
-        <translation>Close port</translation>
-    </message>
-    <message>
-        <source>串口已断开！</source>
-        <translation>Serial port disconnected!</translation>
     </message>
     <message>
         <source>--接收:</source>
@@ -2981,6 +2977,25 @@
     <message>
         <source>串口%1已拔出！</source>
         <translation>Serial port %1 is pulled out!</translation>
+    </message>
+</context>
+<context>
+    <name>PortChoice</name>
+    <message>
+        <source>串口已连接！</source>
+        <translation>Serial port connected!</translation>
+    </message>
+    <message>
+        <source>关闭串口</source>
+        <translation>Close serial port</translation>
+    </message>
+    <message>
+        <source>串口已断开！</source>
+        <translation>Serial port disconnected!</translation>
+    </message>
+    <message>
+        <source>打开串口</source>
+        <translation>Open serial port</translation>
     </message>
 </context>
 </TS>
