@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "designglobals.h"
+#include "instrtabledlg.h"
 #include "languagedlg.h"
 #include "pagerenamedlg.h"
 #include "qmyeventdlg.h"
@@ -9,10 +10,12 @@
 #include "qmyimageitemmodel.h"
 #include "qmyitemmodel.h"
 #include "qmyprogressbarmes.h"
+#include "serialportdlg.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "sysdlg.h"
 #include "version.h"
+#include "ymodemportdlg.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -22,14 +25,17 @@
 // boxes are left alone (a box gets its texts with each message).
 void MainWindow::slotRefleshUI(QString)
 {
+    instrTableDlg->retranslate();
     languageDlg->retranslate();
     pageRenameDlg->retranslate();
     eventDlg->retranslate();
     progressWindow->retranslate();
+    serialPortDlg->retranslate();
     screenSizeDlg->retranslate();
     showInfoDlg->retranslate();
     sysDlg->retranslate();
     versionDlg->retranslate();
+    portDlg->retranslate();
     refreshLanguage();
 }
 
