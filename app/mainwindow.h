@@ -121,6 +121,7 @@ public:
     void setBacklightValue(int value) { backlightValue = value; }
     BootParam *getBootParam() const { return bootParam; }
     bool isAutoSaveRunning() const;
+    QString getFileError() const { return fileError; }
 
     // Property panel
     void resetTimerButtons();
@@ -257,6 +258,9 @@ private:
     void fillPalette();
     void importProject();
     void restoreImagesFromMirror();
+    bool rewriteFrameElement(const QString &key, const QString &value);
+    // A message followed by the cause of the last failed project-file operation.
+    QString withFileError(const QString &message) const;
     void clickTreeItem(QTreeWidgetItem *item);
     void highlightShownItem(bool pageItemAlways, int menuPage);
     QMyWidget *cloneWidget(QMyWidget *source);
@@ -333,6 +337,8 @@ private:
     TimerParam *timerParams[TimerCount] = {};
     InstrTableDlg *instrTableDlg = nullptr;
 
+    // Why the last load, save or rewrite of the project file failed.
+    QString fileError;
     // Set once the user chose to quit, so the close that follows is not asked again.
     bool quitting = false;
 };
