@@ -2,6 +2,7 @@
 #define MAINWINDOW_H
 
 #include <QAction>
+#include <QIcon>
 #include <QList>
 #include <QMainWindow>
 #include <QMap>
@@ -337,6 +338,7 @@ private:
     TimerParam *timerParams[TimerCount] = {};
     InstrTableDlg *instrTableDlg = nullptr;
 
+    QList<QIcon> widgetItemIcons;
     // Why the last load, save or rewrite of the project file failed.
     QString fileError;
     // Set once the user chose to quit, so the close that follows is not asked again.

@@ -352,6 +352,13 @@ bool QMyWidget::isFileKey(const QString &key)
     return keyTables().byKey.contains(key);
 }
 
+bool QMyWidget::isTextKey(const QString &key)
+{
+    const auto &byKey = keyTables().byKey;
+    const auto it = byKey.constFind(key);
+    return it != byKey.constEnd() && it->kind == KeyKind::Text;
+}
+
 QString QMyWidget::fileValue(const QString &key) const
 {
     const auto &byKey = keyTables().byKey;

@@ -8,9 +8,16 @@
 
 namespace {
 
-// Elements at this depth and below carry the values the reader takes as text; what lies
-// directly inside the root and its children is layout.
-constexpr int FirstValueDepth = 2;
+// Whether an element holds keys, so that the character data directly inside it is layout
+// that no reader takes: the root and its children, and the widget and event blocks.
+bool holdsKeys(int depth, const QString &name, const QString &parent)
+{
+    if (depth <= 1)
+        return true;
+    const bool block = name == QLatin1String("ClassName") || name == QLatin1String("EventName")
+        || name == QLatin1String("EventContent");
+    return block && (depth == 2 || (depth == 3 && parent == QLatin1String("ClassName")));
+}
 
 } // namespace
 
@@ -69,10 +76,11 @@ int ProjectDocument::intern(const QStringRef &name)
 
 // Before the XML parser sees the file: its duplicate-attribute check grows with the
 // square of an element's attributes, so such an element is refused first.
-bool ProjectDocument::checkMarkup(const QByteArray &content)
+bool ProjectDocument::checkMarkup(const QByteArray &content, int *elements)
 {
     ProjectMarkupScanner scanner(content);
     int depth = 0;
+    *elements = 0;
     for (;;) {
         const ProjectMarkupScanner::Token t = scanner.next();
         switch (t.kind) {
@@ -83,6 +91,7 @@ bool ProjectDocument::checkMarkup(const QByteArray &content)
                                 .arg(scanner.lineOf(t.begin))
                                 .arg(t.attributes)
                                 .arg(MaxAttributes));
+            ++*elements;
             if (t.kind == ProjectMarkupScanner::StartTag && ++depth > MaxDepth)
                 return fail(tr("第%1行的元素嵌套超过%2层，项目文件不会嵌套这么深。")
                                 .arg(scanner.lineOf(t.begin))
@@ -104,8 +113,11 @@ bool ProjectDocument::checkMarkup(const QByteArray &content)
 bool ProjectDocument::parse(const QByteArray &content)
 {
     clear();
-    if (!checkMarkup(content))
+    int elements = 0;
+    if (!checkMarkup(content, &elements))
         return false;
+    // One allocation for the tree instead of copies while it grows.
+    m_nodes.reserve(elements);
 
     // Read through a device, so that the parser decodes the bytes piece by piece instead
     // of holding the whole text decoded at once.
@@ -117,6 +129,8 @@ bool ProjectDocument::parse(const QByteArray &content)
 
     QVector<int> open;
     QVector<int> lastChild;
+    // Whether the character data directly inside each open element is taken.
+    QVector<bool> keepsText;
     // Widgets per page, with the page each page element fills by the reader's rule.
     QVector<int> widgetsOnPage;
     int pageElements = 0;
@@ -154,10 +168,12 @@ bool ProjectDocument::parse(const QByteArray &content)
                     m_nodes[previous].nextSibling = index;
                 previous = index;
             }
+            const QString &name = m_names.at(node.name);
+            keepsText.append(
+                !holdsKeys(depth, name, depth > 0 ? this->name(open.last()) : QString()));
             open.append(index);
             lastChild.append(-1);
 
-            const QString &name = m_names.at(node.name);
             if (depth == 1) {
                 currentPage = -1;
                 if (name == QLatin1String("page")) {
@@ -184,10 +200,11 @@ bool ProjectDocument::parse(const QByteArray &content)
             m_nodes[open.last()].textEnd = m_text.size();
             open.removeLast();
             lastChild.removeLast();
+            keepsText.removeLast();
             break;
         case QXmlStreamReader::Characters:
         case QXmlStreamReader::EntityReference:
-            if (open.size() > FirstValueDepth)
+            if (!keepsText.isEmpty() && keepsText.last())
                 m_text += reader.text();
             break;
         default:

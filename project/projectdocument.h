@@ -36,6 +36,9 @@ public:
     // The same name gives the same number in one document (0 .. nameCount() - 1).
     int nameId(int node) const { return m_nodes.at(node).name; }
     int nameCount() const { return int(m_names.size()); }
+    // The character data inside the element, its children's included, in document order.
+    // Blocks that hold keys (the root, its children, widget and event blocks) keep none of
+    // their own: between their keys there is only layout.
     QStringRef text(int node) const;
     // A null reference when the element has no such attribute.
     QStringRef attribute(int node, QLatin1String name) const;
@@ -62,7 +65,7 @@ private:
         int end = 0;
     };
 
-    bool checkMarkup(const QByteArray &content);
+    bool checkMarkup(const QByteArray &content, int *elements);
     int intern(const QStringRef &name);
     bool fail(const QString &message);
 

@@ -164,7 +164,7 @@ const char *const widgetImageKeys[] = {"imageNum", "ybexItemSelectImageNum", "pr
 struct WidgetKeyRule
 {
     // Size: w and h, bounded like positions.
-    enum Kind { Plain, Id, X, Y, Size, Image, Opacity };
+    enum Kind { Plain, Text, Id, X, Y, Size, Image, Opacity };
     Kind kind = Plain;
     QString key;
     QString alpha1;
@@ -178,6 +178,8 @@ const QHash<QString, WidgetKeyRule> &widgetKeyRules()
         for (const QString &key : QMyWidget::fileKeys()) {
             WidgetKeyRule rule;
             rule.key = key;
+            if (QMyWidget::isTextKey(key))
+                rule.kind = WidgetKeyRule::Text;
             r.insert(key, rule);
         }
         r[QStringLiteral("id")].kind = WidgetKeyRule::Id;
@@ -484,8 +486,10 @@ private:
             const QStringRef text = d.text(n);
             switch (rule->kind) {
             case WidgetKeyRule::Plain:
-                if (!widget->setIntValue(rule->key, toInt(text)))
-                    widget->setFileValue(rule->key, text.toString());
+                widget->setIntValue(rule->key, toInt(text));
+                break;
+            case WidgetKeyRule::Text:
+                widget->setFileValue(rule->key, text.toString());
                 break;
             case WidgetKeyRule::Id:
                 widget->setId(toInt(text));
