@@ -2,7 +2,11 @@
 #include "ui_mainwindow.h"
 
 #include "bootparam.h"
+#include "fontconverter.h"
+#include "fontdlg.h"
 #include "designglobals.h"
+#include "designpages.h"
+#include "instrtabledlg.h"
 #include "itemdata.h"
 #include "itemdelegate.h"
 #include "languagedlg.h"
@@ -10,8 +14,10 @@
 #include "pagerenamedlg.h"
 #include "qmyeventdlg.h"
 #include "qmyframe.h"
+#include "qmyimageitemmodel.h"
 #include "qmyitemmodel.h"
 #include "qmymessagebox.h"
+#include "qmynativeeventfilter.h"
 #include "qmyprogressbarmes.h"
 #include "qmystandarditemmodel.h"
 #include "qmywidget.h"
@@ -24,6 +30,7 @@
 #include "qtusertypetwo_colormanager.h"
 #include "qtvarianteditorfactory.h"
 #include "qtvariantpropertymanager.h"
+#include "serialportdlg.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "sysdlg.h"
@@ -35,7 +42,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QGraphicsDropShadowEffect>
-#include <QProcess>
 #include <QScreen>
 #include <QStandardItem>
 #include <QTimer>
@@ -54,6 +60,7 @@ MainWindow::MainWindow(QWidget *parent)
     resetClipboardAndFlags();
     createDownloadLink();
     createEventDialogs();
+    createInstructionTerminal();
     createFontProcessAndInfoDialog();
     setDefaultsAndTables();
     clearDesignLists();
@@ -63,19 +70,24 @@ MainWindow::MainWindow(QWidget *parent)
     createMessageBoxes();
     createAutoSaveTimer();
     createScreenSizeDialog();
+    createInstructionLink();
     form->progressBarDown->hide();
+    createPortWatcher();
     setUpPalette();
     connectCanvas();
     setUpPropertyBrowser();
     imagesChanged = false;
+    setUpLibraryTables();
     createInstrExamples();
     createBootSettings();
-    sysDlg = new SysDlg;
+    createSystemDialog();
     setUpHelpMenu();
     hideFontLibrary();
     createLanguageAndVersionDialogs();
     setUpPageTree();
+    setUpFontTable();
     form->btnFontDlg->hide();
+    refreshFontList();
     setUpPageMenu();
     qDebug() << "exe path:" << appPath << currentProjectPath;
     openStartUpProject();
@@ -91,11 +103,9 @@ MainWindow::~MainWindow()
     delete clipboardPage;
     delete pageRenameDlg;
     delete eventDlg;
-    // Closing first ends a font tool that is still running.
-    if (fontProcess) {
-        fontProcess->close();
-        delete fontProcess;
-    }
+    delete instrTableDlg;
+    // Ends a conversion that is still running.
+    delete fontConverter;
     delete showInfoDlg;
     delete transferBox;
     delete progressWindow;
@@ -106,9 +116,14 @@ MainWindow::~MainWindow()
     delete autoSaveTimer;
     delete paletteModel;
     delete paletteDelegate;
+    delete imageModel;
+    delete fontLibraryModel;
     delete resultBox;
     delete questionBox;
     delete screenSizeDlg;
+    delete nativeFilter;
+    // Its destructor stops the instruction worker's thread and waits for it.
+    delete serialPortDlg;
     // The managers go before their factories' browser would delete them as children.
     delete roManager;
     delete variantManager;
@@ -125,6 +140,8 @@ MainWindow::~MainWindow()
     delete helpMenu;
     delete languageDlg;
     delete versionDlg;
+    delete fontDlg;
+    delete fontModel;
     delete form;
 }
 
@@ -173,7 +190,9 @@ void MainWindow::createEventDialogs()
 
 void MainWindow::createFontProcessAndInfoDialog()
 {
-    fontProcess = new QProcess;
+    fontConverter = new FontConverter;
+    connect(fontConverter, &FontConverter::checked, this, &MainWindow::slotFontConverterChecked);
+    connect(fontConverter, &FontConverter::finished, this, &MainWindow::slotFontConverted);
     showInfoDlg = new ShowInfoDlg;
 }
 
@@ -190,8 +209,7 @@ void MainWindow::clearDesignLists()
 {
     imagePaths.clear();
     fontPaths.clear();
-    pageWidgets.clear();
-    pageRecords.clear();
+    DesignPages::forgetAll();
 }
 
 void MainWindow::setUpTimerButtons()
@@ -324,11 +342,13 @@ void MainWindow::setUpPropertyBrowser()
             SLOT(slotVariantPropertyValueChanged(QtProperty *, const QVariant &)));
     imageManager = new QtUserTypeOne_ImageManager(form->designWnd);
     imageFactory = new QtUserTypeOne_ImageFactory(form->designWnd);
+    imageFactory->setServices(userTypeServices());
     form->designWnd->setFactoryForManager(imageManager, imageFactory);
     connect(imageManager, SIGNAL(valueChanged(QtProperty *, QString)), this,
             SLOT(slotImageColorPropertyValueChanged(QtProperty *, QString)));
     colorManager = new QtUserTypeTwo_ColorManager(form->designWnd);
     colorFactory = new QtUserTypeTwo_ColorFactory(form->designWnd);
+    colorFactory->setServices(userTypeServices());
     form->designWnd->setFactoryForManager(colorManager, colorFactory);
     connect(colorManager, SIGNAL(valueChanged(QtProperty *, QString)), this,
             SLOT(slotImageColorPropertyValueChanged(QtProperty *, QString)));

@@ -1,9 +1,13 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "colordlg.h"
 #include "designglobals.h"
+#include "pagetreetext.h"
 #include "qmyframe.h"
+#include "qmymessagebox.h"
 #include "qmywidget.h"
+#include "qtusertypeservices.h"
 #include "timerparam.h"
 
 #include <QPushButton>
@@ -33,7 +37,7 @@ void MainWindow::slotRecvWnd(QMyWidget *w)
     QTreeWidgetItem *pageItem = form->treeWidget->topLevelItem(currentPageIndex);
     if (!pageItem)
         return;
-    const QString text = tr("%1-%2").arg(w->getTypeName()).arg(w->getId());
+    const QString text = PageTreeText::widgetItem(w->getTypeName(), w->getId());
     for (int i = 0; i < pageItem->childCount(); ++i) {
         if (pageItem->child(i)->text(0) == text)
             form->treeWidget->setCurrentItem(pageItem->child(i));
@@ -62,4 +66,31 @@ void MainWindow::resetTimerButtons()
     for (int j = 0; j < timerButtons.size(); ++j)
         timerButtons.at(j)->setStyleSheet(
             timerButtonStyles[timerEnabled(j) ? TimerStyleEnabled : TimerStyleDisabled]);
+}
+
+// What the image and colour-table rows need of the program.
+QtUserTypeServices MainWindow::userTypeServices()
+{
+    QtUserTypeServices services;
+    services.selectedImage = [] { return currentImageRow; };
+    services.notice = [](QWidget *editor, const QString &text) {
+        // The editor's own box, so that no question of the window is ever replaced; it
+        // stays a window of its own and goes with the editor.
+        auto *box = editor->findChild<QMyMessageBox *>(QString(), Qt::FindDirectChildrenOnly);
+        if (!box) {
+            box = new QMyMessageBox;
+            box->setParent(editor, box->windowFlags());
+        }
+        box->showNotice(QMyMessageBox::Information, text);
+    };
+    services.pickColor = [](int current, int *chosen) {
+        ColorDlg dialog;
+        const bool accepted = dialog.selectColor(current);
+        *chosen = dialog.colorIndex();
+        return accepted;
+    };
+    services.tableColor = [](int index) {
+        return index >= 0 && index < ColorTableSize ? colorTable[index] : QColor();
+    };
+    return services;
 }
