@@ -19,6 +19,8 @@
 #include "qmymessagebox.h"
 #include "qmynativeeventfilter.h"
 #include "qmyprogressbarmes.h"
+#include "qmypropertysheet.h"
+#include "qmysheetapplier.h"
 #include "qmystandarditemmodel.h"
 #include "qmywidget.h"
 #include "qtenumeditorfactory.h"
@@ -36,6 +38,8 @@
 #include "sysdlg.h"
 #include "timerparam.h"
 #include "version.h"
+#include "ymodem.h"
+#include "ymodemportdlg.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -95,6 +99,11 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    // No edit reaches the design while the rest goes.
+    delete sheetApplier;
+    sheetApplier = nullptr;
+    delete sheet;
+    sheet = nullptr;
     // The page lists and records are the window's to free; the widgets would go with the
     // canvas, but not the lists that hold them.
     clearAllPages();
@@ -108,6 +117,8 @@ MainWindow::~MainWindow()
     delete fontConverter;
     delete showInfoDlg;
     delete transferBox;
+    // Stops the worker's thread and waits for it.
+    delete yModem;
     delete progressWindow;
     for (QGraphicsDropShadowEffect *effect : shadowEffects)
         delete effect;
@@ -142,6 +153,7 @@ MainWindow::~MainWindow()
     delete versionDlg;
     delete fontDlg;
     delete fontModel;
+    delete portDlg;
     delete form;
 }
 
@@ -175,12 +187,6 @@ void MainWindow::resetClipboardAndFlags()
     pageWhenAsked = 0;
     npmInstalled = false;
     selectionKind = 0;
-}
-
-void MainWindow::createDownloadLink()
-{
-    transferBox = new QMyMessageBox;
-    progressWindow = new QMyProgressBarMes;
 }
 
 void MainWindow::createEventDialogs()
@@ -357,6 +363,19 @@ void MainWindow::setUpPropertyBrowser()
     form->designWnd->setFactoryForManager(enumManager, enumFactory);
     connect(enumManager, SIGNAL(valueChanged(QtProperty *, int)), this,
             SLOT(slotVariantPropertyValueChanged(QtProperty *, int)));
+    QMyPropertySheet::Managers managers;
+    managers.browser = form->designWnd;
+    managers.readOnly = roManager;
+    managers.values = variantManager;
+    managers.images = imageManager;
+    managers.colors = colorManager;
+    managers.choices = enumManager;
+    sheet = new QMyPropertySheet(managers, &propertyToKey);
+    sheetApplier = new QMySheetApplier(sheet, form->frame, questionBox);
+    sheetApplier->resolutionText = [this] { return screenSizeDlg->resolutionText(); };
+    sheetApplier->setResolutionText = [this](const QString &text) {
+        screenSizeDlg->setResolutionText(text);
+    };
 }
 
 void MainWindow::createInstrExamples()

@@ -1,6 +1,8 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "qmysheetapplier.h"
+
 #include <QAction>
 #include <QIcon>
 #include <QList>
@@ -10,6 +12,8 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+
+#include "instrparam.h"
 
 class QGraphicsDropShadowEffect;
 class FontConverter;
@@ -55,6 +59,7 @@ class DownLoadEventDlg;
 class PageRenameDlg;
 class TimerParam;
 class InstrTableDlg;
+class QMyPropertySheet;
 
 class Ui_MainWindow;
 
@@ -171,6 +176,7 @@ public:
     QMyWidget *getCurrentWidget() const { return currentWidget; }
     int getSelectionKind() const { return selectionKind; }
     int getCurrentTimer() const { return currentTimer; }
+    QMap<QtProperty *, QString> getPropertyToKey() const { return propertyToKey; }
     bool isClipboardValid() const { return clipboardValid; }
     QList<QMyWidget *> getClipboardWidgets() const { return clipboardWidgets; }
     PageParam *getClipboardPage() const { return clipboardPage; }
@@ -205,6 +211,7 @@ public slots:
     void slotVariantPropertyValueChanged(QtProperty *property, const QVariant &value);
     void slotVariantPropertyValueChanged(QtProperty *property, int value);
     void slotImageColorPropertyValueChanged(QtProperty *property, QString value);
+    void slotRefleshEvent();
 
     void slotTimerAutoSavePro();
     void slotDelAction();
@@ -257,6 +264,15 @@ public slots:
     void on_btnDelFont_clicked();
     void on_tvFontName_clicked(const QModelIndex &index);
     void on_btnFontDlg_clicked();
+
+    // Download link (mainwindow_download.cpp)
+    void slotProgressBarMes(int kind, int total, int done, int phase = 0);
+    void slotRecvYModemMes(int kind, QString text);
+    void slotRecvYModemDebugMes(int, QString line);
+    void slotRecvYModemInstrParam(InstrParam param);
+    void slotRecvYModemPortInstr(QString text);
+    void on_btnSetCOM_clicked();
+    void on_btnInstrDownLoad_clicked();
 
 private slots:
     void slotFontConverterChecked(bool ok);
@@ -325,6 +341,9 @@ private:
     void reportFailedCopies(const QStringList &names);
     bool refuseWhileDownloading(const QString &message);
     bool downloadJobPending() const;
+    void startDownload(int job, const QString &directory, const QString &fileName);
+    void downloadImages();
+    void downloadFonts();
     void clickTreeItem(QTreeWidgetItem *item);
     void highlightShownItem(bool pageItemAlways, int menuPage);
     QMyWidget *cloneWidget(QMyWidget *source);
@@ -332,6 +351,8 @@ private:
     static bool textEditorHasFocus();
     bool setUpNewDesign(bool newFolder);
     bool timerEnabled(int i) const;
+    QMySheetApplier::Target sheetTarget() const;
+    void applySheetEffect(int timerStyle, bool rebuildWidgetSheet);
 
     Ui_MainWindow *form = nullptr;
     QString timerButtonStyles[3];
@@ -348,6 +369,12 @@ private:
     QtEnumEditorFactory *enumFactory = nullptr;
     QMyWidget *currentWidget = nullptr;
     QMap<QtProperty *, QString> propertyToKey;
+    QMyPropertySheet *sheet = nullptr;
+    QMySheetApplier *sheetApplier = nullptr;
+    // The page and timer whose sheet is shown: an edit still open when the selection
+    // moves on goes to them.
+    PageParam *sheetPage = nullptr;
+    int sheetTimer = -1;
     SetScreenSizeDlg *screenSizeDlg = nullptr;
     SerialPortDlg *serialPortDlg = nullptr;
     YModemPortDlg *portDlg = nullptr;

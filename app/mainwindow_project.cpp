@@ -15,6 +15,7 @@
 #include "setscreensizedlg.h"
 #include "sysdlg.h"
 #include "timerparam.h"
+#include "ymodemportdlg.h"
 
 #include <QDebug>
 #include <QDir>
@@ -100,6 +101,8 @@ public:
         if (w->autoSaveTimer->isActive())
             w->autoSaveTimer->stop();
         w->autoSaveTimer->start(MainWindow::AutoSaveInterval);
+        // An open download link follows the series of the loaded project.
+        w->portDlg->setSeries(w->form->frame->getModelType());
     }
 
 private:

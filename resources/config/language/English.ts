@@ -1207,6 +1207,686 @@
         <source>您是否需要删除列表中选择的字体？</source>
         <translation>Delete the font selected in the list?</translation>
     </message>
+    <message>
+        <source>未创建或加载项目，无法下载！</source>
+        <translation>No project has been created or loaded, nothing to download!</translation>
+    </message>
+    <message>
+        <source>图库资源有更改，是否继续下载当前项目到显示屏上？（建议您先下载图片资源）</source>
+        <translation>The image library has changed. Download the current project to the display anyway? (Downloading the pictures first is recommended)</translation>
+    </message>
+    <message>
+        <source>是否下载当前项目到显示屏上？</source>
+        <translation>Download the current project to the display?</translation>
+    </message>
+    <message>
+        <source>项目解压</source>
+        <translation>Project unpacking</translation>
+    </message>
+    <message>
+        <source>项目下载</source>
+        <translation>Project download</translation>
+    </message>
+    <message>
+        <source>图片下载</source>
+        <translation>Image download</translation>
+    </message>
+    <message>
+        <source>字库下载</source>
+        <translation>Font download</translation>
+    </message>
+    <message>
+        <source>属性</source>
+        <translation>Property</translation>
+    </message>
+    <message>
+        <source>值</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>事件</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>背景图片只可选择jpg格式图片，请您重新选择！</source>
+        <translation>The background picture can only be selected jpg format picture, please re-select!</translation>
+    </message>
+    <message>
+        <source>无渐变</source>
+        <translation>Gradient-free</translation>
+    </message>
+    <message>
+        <source>从上到下</source>
+        <translation>From top to bottom</translation>
+    </message>
+    <message>
+        <source>从左到右</source>
+        <translation>From left to right</translation>
+    </message>
+    <message>
+        <source>无状态</source>
+        <translation>No State</translation>
+    </message>
+    <message>
+        <source>隐藏</source>
+        <translation>Hide</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>从头到尾的速度一样</source>
+        <translation>Same speed from start to finish</translation>
+    </message>
+    <message>
+        <source>以低速开始</source>
+        <translation>Start at a low speed</translation>
+    </message>
+    <message>
+        <source>以低速结束</source>
+        <translation>End on a low note</translation>
+    </message>
+    <message>
+        <source>以低速开始低速结束</source>
+        <translation>Start low and finish low</translation>
+    </message>
+    <message>
+        <source>超过终点值</source>
+        <translation>Over end value</translation>
+    </message>
+    <message>
+        <source>终点后反弹一些</source>
+        <translation>Bounce back a bit after the finish</translation>
+    </message>
+    <message>
+        <source>最后一步改变</source>
+        <translation>Last step Change</translation>
+    </message>
+    <message>
+        <source>从左边出现</source>
+        <translation>Appear from the left</translation>
+    </message>
+    <message>
+        <source>从右边出现</source>
+        <translation>Appear from the right</translation>
+    </message>
+    <message>
+        <source>从上面出现</source>
+        <translation>Emerge from above</translation>
+    </message>
+    <message>
+        <source>从下面出现</source>
+        <translation>Emerge from below</translation>
+    </message>
+    <message>
+        <source>从左上角出现</source>
+        <translation>From the top left corner</translation>
+    </message>
+    <message>
+        <source>从右上角出现</source>
+        <translation>Appear from top right</translation>
+    </message>
+    <message>
+        <source>从左下角出现</source>
+        <translation>From the bottom left corner</translation>
+    </message>
+    <message>
+        <source>从右下角出现</source>
+        <translation>From the bottom right corner</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>进度x</source>
+        <translation>Progress x</translation>
+    </message>
+    <message>
+        <source>进度y</source>
+        <translation>Progress y</translation>
+    </message>
+    <message>
+        <source>进度w</source>
+        <translation>Progress w</translation>
+    </message>
+    <message>
+        <source>进度h</source>
+        <translation>Progress h</translation>
+    </message>
+    <message>
+        <source>图表x</source>
+        <translation>Chart x</translation>
+    </message>
+    <message>
+        <source>图表y</source>
+        <translation>Chart y</translation>
+    </message>
+    <message>
+        <source>图表w</source>
+        <translation>Chart w</translation>
+    </message>
+    <message>
+        <source>图表h</source>
+        <translation>Chart h</translation>
+    </message>
+    <message>
+        <source>文本</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>水平对齐</source>
+        <translation>Hor alignment</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Center</translation>
+    </message>
+    <message>
+        <source>左对齐</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>右对齐</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>垂直对齐</source>
+        <translation>Ver alignment</translation>
+    </message>
+    <message>
+        <source>上对齐</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>下对齐</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>文本最大字节</source>
+        <translation>Max text byte</translation>
+    </message>
+    <message>
+        <source>字体ID</source>
+        <translation>Font ID</translation>
+    </message>
+    <message>
+        <source>字体颜色</source>
+        <translation>Font color</translation>
+    </message>
+    <message>
+        <source>字体不透明度</source>
+        <translation>Font opacity</translation>
+    </message>
+    <message>
+        <source>长文本模式</source>
+        <translation>Long text mode</translation>
+    </message>
+    <message>
+        <source>字符来回滚动</source>
+        <translation>Character scroll</translation>
+    </message>
+    <message>
+        <source>字符从右到左循环滚动</source>
+        <translation>Characters scroll from right to left</translation>
+    </message>
+    <message>
+        <source>裁切⽂本</source>
+        <translation>Crop text</translation>
+    </message>
+    <message>
+        <source>图片编号</source>
+        <translation>Image id</translation>
+    </message>
+    <message>
+        <source>图片不透明度</source>
+        <translation>Image opacity</translation>
+    </message>
+    <message>
+        <source>图片混色</source>
+        <translation>Picture color mixing</translation>
+    </message>
+    <message>
+        <source>图片混色值</source>
+        <translation>Picture color mixing value</translation>
+    </message>
+    <message>
+        <source>渐变模式</source>
+        <translation>Gradualistic Model</translation>
+    </message>
+    <message>
+        <source>渐变1</source>
+        <translation>Gradient 1</translation>
+    </message>
+    <message>
+        <source>渐变2</source>
+        <translation>Gradient 2</translation>
+    </message>
+    <message>
+        <source>不透明度</source>
+        <translation>Opacity</translation>
+    </message>
+    <message>
+        <source>边框颜色</source>
+        <translation>Border color</translation>
+    </message>
+    <message>
+        <source>边框不透明度</source>
+        <translation>Border opacity</translation>
+    </message>
+    <message>
+        <source>边框宽度</source>
+        <translation>Border width</translation>
+    </message>
+    <message>
+        <source>圆角</source>
+        <translation>Angle Rounded</translation>
+    </message>
+    <message>
+        <source>加载方式</source>
+        <translation>Loading Method</translation>
+    </message>
+    <message>
+        <source>开关</source>
+        <translation>Switch</translation>
+    </message>
+    <message>
+        <source>模式</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>Orientation</translation>
+    </message>
+    <message>
+        <source>时间(ms)</source>
+        <translation>Time (ms)</translation>
+    </message>
+    <message>
+        <source>进度值</source>
+        <translation>value</translation>
+    </message>
+    <message>
+        <source>把手属性</source>
+        <translation>Handle attribute</translation>
+    </message>
+    <message>
+        <source>外扩内缩</source>
+        <translation>Knob</translation>
+    </message>
+    <message>
+        <source>抬起状态</source>
+        <translation>Released state</translation>
+    </message>
+    <message>
+        <source>选中状态</source>
+        <translation>Selected state</translation>
+    </message>
+    <message>
+        <source>按下状态</source>
+        <translation>Pressed state</translation>
+    </message>
+    <message>
+        <source>出现方向</source>
+        <translation>Direction of occurrence</translation>
+    </message>
+    <message>
+        <source>从右到左</source>
+        <translation>right to left</translation>
+    </message>
+    <message>
+        <source>主属性</source>
+        <translation>Prime attribute</translation>
+    </message>
+    <message>
+        <source>指示器属性</source>
+        <translation>Indicator attribute</translation>
+    </message>
+    <message>
+        <source>单行模式</source>
+        <translation>Singleline</translation>
+    </message>
+    <message>
+        <source>隐藏文本模式</source>
+        <translation>Hidden text mode</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Nothing</translation>
+    </message>
+    <message>
+        <source>文本用*号代替</source>
+        <translation>Replace the text with a *</translation>
+    </message>
+    <message>
+        <source>键盘类型</source>
+        <translation>Keyboard type</translation>
+    </message>
+    <message>
+        <source>数字</source>
+        <translation>Num</translation>
+    </message>
+    <message>
+        <source>光标属性</source>
+        <translation>Cursor attribute</translation>
+    </message>
+    <message>
+        <source>光标颜色</source>
+        <translation>Cursor color</translation>
+    </message>
+    <message>
+        <source>光标不透明度</source>
+        <translation>Cursor opacity</translation>
+    </message>
+    <message>
+        <source>光标选中文本颜色</source>
+        <translation>cursor selects text color</translation>
+    </message>
+    <message>
+        <source>光标选中文本不透明度</source>
+        <translation>cursor selects text opacity</translation>
+    </message>
+    <message>
+        <source>背景颜色</source>
+        <translation>Background color</translation>
+    </message>
+    <message>
+        <source>图案颜色</source>
+        <translation>Pattern Color</translation>
+    </message>
+    <message>
+        <source>圆边封口</source>
+        <translation>Round edge seal</translation>
+    </message>
+    <message>
+        <source>开始角度(0-360)</source>
+        <translation>Starting Angle (0-360)</translation>
+    </message>
+    <message>
+        <source>结束角度(0-360)</source>
+        <translation>End Angle (0-360)</translation>
+    </message>
+    <message>
+        <source>旋转角度(±360)</source>
+        <translation>Rotation Angle (±360)</translation>
+    </message>
+    <message>
+        <source>非选中圆弧属性</source>
+        <translation>Unselected arc property</translation>
+    </message>
+    <message>
+        <source>选中圆弧属性</source>
+        <translation>Selected arc attribute</translation>
+    </message>
+    <message>
+        <source>指针个数</source>
+        <translation>Pointer Number</translation>
+    </message>
+    <message>
+        <source>指针%1属性</source>
+        <translation>Pointer %1 property</translation>
+    </message>
+    <message>
+        <source>图片旋转点x</source>
+        <translation>Picture rotation point x</translation>
+    </message>
+    <message>
+        <source>图片旋转点y</source>
+        <translation>Picture rotation point y</translation>
+    </message>
+    <message>
+        <source>指针颜色</source>
+        <translation>Pointer color</translation>
+    </message>
+    <message>
+        <source>指针宽度</source>
+        <translation>Pointer Width</translation>
+    </message>
+    <message>
+        <source>指针长度</source>
+        <translation>Pointer Length</translation>
+    </message>
+    <message>
+        <source>可旋转角度(0-360)</source>
+        <translation>Rotation Angle (0-360)</translation>
+    </message>
+    <message>
+        <source>中心圆点属性</source>
+        <translation>Center dot attribute</translation>
+    </message>
+    <message>
+        <source>圆点颜色</source>
+        <translation>Dot Color</translation>
+    </message>
+    <message>
+        <source>圆点大小</source>
+        <translation>Dot Size</translation>
+    </message>
+    <message>
+        <source>指针属性</source>
+        <translation>Pointer Attribute</translation>
+    </message>
+    <message>
+        <source>是否显示坐标</source>
+        <translation>Show coordinates or not</translation>
+    </message>
+    <message>
+        <source>是否显示标签</source>
+        <translation>Show label or not</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>大刻度数量</source>
+        <translation>Large scale quantity</translation>
+    </message>
+    <message>
+        <source>大刻度长度</source>
+        <translation>Large scale length</translation>
+    </message>
+    <message>
+        <source>小刻度数量</source>
+        <translation>Small scale quantity</translation>
+    </message>
+    <message>
+        <source>小刻度长度</source>
+        <translation>Small scale length</translation>
+    </message>
+    <message>
+        <source>线型数量</source>
+        <translation>Number of lines</translation>
+    </message>
+    <message>
+        <source>线粗细</source>
+        <translation>Thickness of line</translation>
+    </message>
+    <message>
+        <source>点大小</source>
+        <translation>Dot Size</translation>
+    </message>
+    <message>
+        <source>点数量</source>
+        <translation>Dot Quantity</translation>
+    </message>
+    <message>
+        <source>线型%1属性</source>
+        <translation>Line %1 property</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>数据</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>数据模式</source>
+        <translation>Data mode</translation>
+    </message>
+    <message>
+        <source>自右往左</source>
+        <translation>From right to left</translation>
+    </message>
+    <message>
+        <source>循环更新</source>
+        <translation>Cyclic Refreshing</translation>
+    </message>
+    <message>
+        <source>坐标轴属性</source>
+        <translation>Axis Attribute</translation>
+    </message>
+    <message>
+        <source>刻度标签长度</source>
+        <translation>Scale label length</translation>
+    </message>
+    <message>
+        <source>刻度线粗细</source>
+        <translation>Scale line thickness</translation>
+    </message>
+    <message>
+        <source>刻度线颜色</source>
+        <translation>Scale Color</translation>
+    </message>
+    <message>
+        <source>标签字体ID</source>
+        <translation>Tag font ID</translation>
+    </message>
+    <message>
+        <source>标签字体颜色</source>
+        <translation>Label font color</translation>
+    </message>
+    <message>
+        <source>x轴属性</source>
+        <translation>X-axis attribute</translation>
+    </message>
+    <message>
+        <source>y主轴属性</source>
+        <translation>Y-primary attribute</translation>
+    </message>
+    <message>
+        <source>y副轴属性</source>
+        <translation>Y-secondary attribute</translation>
+    </message>
+    <message>
+        <source>网格线属性</source>
+        <translation>Gridline attribute</translation>
+    </message>
+    <message>
+        <source>是否显示网格线</source>
+        <translation>Display Gridlines</translation>
+    </message>
+    <message>
+        <source>行数量</source>
+        <translation>Row Number</translation>
+    </message>
+    <message>
+        <source>列数量</source>
+        <translation>Column Number</translation>
+    </message>
+    <message>
+        <source>内边距</source>
+        <translation>Padding</translation>
+    </message>
+    <message>
+        <source>网格线粗细</source>
+        <translation>Grid line thickness</translation>
+    </message>
+    <message>
+        <source>实线长度</source>
+        <translation>Solid line length</translation>
+    </message>
+    <message>
+        <source>实线间隔</source>
+        <translation>Solid Spacing</translation>
+    </message>
+    <message>
+        <source>线型属性</source>
+        <translation>Line attribute</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>旋转90°</source>
+        <translation>Rotate 90°</translation>
+    </message>
+    <message>
+        <source>旋转180°</source>
+        <translation>Rotate 180°</translation>
+    </message>
+    <message>
+        <source>旋转270°</source>
+        <translation>Rotate 270°</translation>
+    </message>
+    <message>
+        <source>辅助线</source>
+        <translation>Auxiliary line</translation>
+    </message>
+    <message>
+        <source>圆或椭圆</source>
+        <translation>Circle or ellipse</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>左偏移</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>右偏移</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>上偏移</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>下偏移</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>单触发</source>
+        <translation>Single trigger</translation>
+    </message>
+    <message>
+        <source>间隔时间(毫秒)</source>
+        <translation>Interval time (ms)</translation>
+    </message>
+    <message>
+        <source>背光度(%)</source>
+        <translation>Backlight (%)</translation>
+    </message>
+    <message>
+        <source>间隔时间(秒)</source>
+        <translation>Interval time (s)</translation>
+    </message>
+    <message>
+        <source>屏幕</source>
+        <translation>Screen</translation>
+    </message>
 </context>
 <context>
     <name>QMyFrame</name>
