@@ -2273,18 +2273,6 @@
         <translation>Close</translation>
     </message>
     <message>
-        <source>串口已连接！</source>
-        <translation>Serial port connected!</translation>
-    </message>
-    <message>
-        <source>串口已断开！</source>
-        <translation>Serial port disconnected!</translation>
-    </message>
-    <message>
-        <source>关闭串口</source>
-        <translation>Close serial port</translation>
-    </message>
-    <message>
         <source>通信未连接，请您先连接通信！</source>
         <translation>Communication is not connected, please connect communication first!</translation>
     </message>
@@ -2781,7 +2769,7 @@
     </message>
     <message>
         <source>打开串口</source>
-        <translation>Open port</translation>
+        <translation>Open serial port</translation>
     </message>
     <message>
         <source>串口已断开！</source>
@@ -2854,14 +2842,6 @@
     <message>
         <source>有</source>
         <translation>Have</translation>
-    </message>
-    <message>
-        <source>串口已连接！</source>
-        <translation>Serial port connected!</translation>
-    </message>
-    <message>
-        <source>关闭串口</source>
-        <translation>Close port</translation>
     </message>
     <message>
         <source>已选：%1项</source>
@@ -2998,23 +2978,11 @@
     </message>
     <message>
         <source>打开串口</source>
-        <translation>Open port</translation>
+        <translation>Open serial port</translation>
     </message>
     <message>
         <source>通信未连接，请您先连接通信！</source>
         <translation>Communication is not connected, please connect communication first!</translation>
-    </message>
-    <message>
-        <source>串口已连接！</source>
-        <translation>Serial port connected!</translation>
-    </message>
-    <message>
-        <source>关闭串口</source>
-        <translation>Close port</translation>
-    </message>
-    <message>
-        <source>串口已断开！</source>
-        <translation>Serial port disconnected!</translation>
     </message>
     <message>
         <source>--接收:</source>
@@ -3059,6 +3027,25 @@
     <message>
         <source>串口%1已拔出！</source>
         <translation>Serial port %1 is pulled out!</translation>
+    </message>
+</context>
+<context>
+    <name>PortChoice</name>
+    <message>
+        <source>串口已连接！</source>
+        <translation>Serial port connected!</translation>
+    </message>
+    <message>
+        <source>关闭串口</source>
+        <translation>Close serial port</translation>
+    </message>
+    <message>
+        <source>串口已断开！</source>
+        <translation>Serial port disconnected!</translation>
+    </message>
+    <message>
+        <source>打开串口</source>
+        <translation>Open serial port</translation>
     </message>
 </context>
 </TS>
