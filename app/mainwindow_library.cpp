@@ -21,6 +21,7 @@
 #include "qtenumpropertymanager.h"
 #include "qtusertypeone_imagemanager.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -405,7 +406,9 @@ void MainWindow::loadFontFiles()
             addFontFileRow(fontLibraryModel->checkStates.size(), fonts + QLatin1Char('/') + name);
         form->tvFont->setModel(fontLibraryModel);
     }
-    QDir().mkpath(projectSubfolder("tempTtf"));
+    const QString ttf = projectSubfolder("tempTtf");
+    if (!QDir().mkpath(ttf))
+        qWarning() << "cannot create" << ttf;
 }
 
 void MainWindow::addFontFileRow(int row, const QString &path)
@@ -651,7 +654,10 @@ void MainWindow::generateFont()
     }
 
     const QString fonts = projectSubfolder("tempFonts");
-    QDir().mkpath(fonts);
+    if (!QDir().mkpath(fonts)) {
+        slotFontConverted(false, QDir::toNativeSeparators(fonts));
+        return;
+    }
     FontConverter::Request request;
     request.ttfPath = projectSubfolder("tempTtf") + QLatin1Char('/') + form->cbTtf->currentText();
     request.symbols = form->textEditFont->toPlainText();
