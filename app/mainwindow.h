@@ -4,6 +4,7 @@
 #include "qmysheetapplier.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QList>
 #include <QMainWindow>
 #include <QMap>
@@ -149,6 +150,7 @@ public:
     void setBacklightValue(int value) { backlightValue = value; }
     BootParam *getBootParam() const { return bootParam; }
     bool isAutoSaveRunning() const;
+    QString getFileError() const { return fileError; }
 
     // Property panel
     void resetTimerButtons();
@@ -328,6 +330,9 @@ private:
     void reloadLibrary();
     void resetLibraryTable(QTableView *view, QMyImageItemModel *model, const QStringList &headers,
                            const QList<int> &widths, int rowHeight);
+    bool rewriteFrameElement(const QString &key, const QString &value);
+    // A message followed by the cause of the last failed project-file operation.
+    QString withFileError(const QString &message) const;
     void loadImageFiles();
     void addImageFileRow(int row, const QString &path);
     void showImageLibrarySize();
@@ -434,6 +439,9 @@ private:
 
     // The picture mirror was refreshed by the last load or save of the open project.
     bool imageMirrorCurrent = false;
+    QList<QIcon> widgetItemIcons;
+    // Why the last load, save or rewrite of the project file failed.
+    QString fileError;
     // What a pending question names, kept from when it was asked.
     QString ttfToDelete;
     QString fontToDelete;
