@@ -1,7 +1,9 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "deleventdlg.h"
 #include "designglobals.h"
+#include "downloadeventdlg.h"
 #include "instrtabledlg.h"
 #include "languagedlg.h"
 #include "pagerenamedlg.h"
@@ -25,6 +27,8 @@
 // boxes are left alone (a box gets its texts with each message).
 void MainWindow::slotRefleshUI(QString)
 {
+    delEventDlg->retranslate();
+    downLoadEventDlg->retranslate();
     instrTableDlg->retranslate();
     languageDlg->retranslate();
     pageRenameDlg->retranslate();

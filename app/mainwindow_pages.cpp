@@ -102,6 +102,8 @@ void MainWindow::forgetWidget(QMyWidget *w)
 
 void MainWindow::clearAllPages()
 {
+    // The event dialogs never outlive the design they work on.
+    dismissEventDialogs();
     DesignPages::removeAll([this](QMyWidget *w) { forgetWidget(w); });
     clearPageTree();
 }
@@ -233,6 +235,8 @@ void MainWindow::deleteCurrentPage()
         || currentPageIndex >= count)
         return;
 
+    if (PageParam *going = pageRecords.value(pageToDelete))
+        dismissEventDialogs(&going->eventHolder());
     DesignPages::remove(pageToDelete, [this](QMyWidget *w) { forgetWidget(w); });
 
     const int shown = qMin(pageWhenAsked, count - 1);

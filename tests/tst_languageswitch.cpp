@@ -1,4 +1,6 @@
+#include "deleventdlg.h"
 #include "designglobals.h"
+#include "downloadeventdlg.h"
 #include "fileassociation.h"
 #include "imagelibrary.h"
 #include "itemdata.h"
@@ -151,6 +153,8 @@ void TestLanguageSwitch::switchToEnglishAndBack()
     QCOMPARE(topLevel<LanguageDlg>()->windowTitle(), QString("language choice"));
     QCOMPARE(topLevel<PageRenameDlg>()->windowTitle(), QString("Rename Page"));
     QCOMPARE(topLevel<QMyEventDlg>()->windowTitle(), QString("EventInfo"));
+    QCOMPARE(topLevel<DelEventDlg>()->windowTitle(), QString("Delete Event"));
+    QCOMPARE(topLevel<DownLoadEventDlg>()->windowTitle(), QString("Edit Download Event"));
     QCOMPARE(topLevel<SetScreenSizeDlg>()->windowTitle(), QString("Set Dpi"));
     QCOMPARE(topLevel<ShowInfoDlg>()->windowTitle(), QString("Display information"));
     QCOMPARE(topLevel<SysDlg>()->windowTitle(), QString("CoreSetting"));
