@@ -3,8 +3,6 @@
 #include "qtpropertybrowserutils.h"
 
 #include <QColorDialog>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QToolButton>
@@ -15,19 +13,8 @@ QtColorEditWidget::QtColorEditWidget(QWidget *parent)
     , m_textLabel(new QLabel)
     , m_button(new QToolButton)
 {
-    auto *layout = QtPropertyBrowserUtils::editorLayout(this);
-    layout->setSpacing(0);
-    layout->addWidget(m_swatchLabel);
-    layout->addWidget(m_textLabel);
-    layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Ignored));
-    layout->addWidget(m_button);
-
-    m_button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
-    m_button->setFixedWidth(20);
-    setFocusProxy(m_button);
-    setFocusPolicy(m_button->focusPolicy());
+    QtPropertyBrowserUtils::setUpButtonRow(this, m_swatchLabel, m_textLabel, m_button);
     m_button->setText(tr("..."));
-    m_button->installEventFilter(this);
     connect(m_button, &QToolButton::clicked, this, &QtColorEditWidget::buttonClicked);
 
     m_swatchLabel->setPixmap(QtPropertyBrowserUtils::brushValuePixmap(QBrush(m_color)));
@@ -63,18 +50,8 @@ void QtColorEditWidget::buttonClicked()
 
 bool QtColorEditWidget::eventFilter(QObject *object, QEvent *event)
 {
-    if (object == m_button
-        && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
-        switch (static_cast<QKeyEvent *>(event)->key()) {
-        case Qt::Key_Escape:
-        case Qt::Key_Enter:
-        case Qt::Key_Return:
-            // Let the browser end or commit the edit.
-            event->ignore();
-            return true;
-        default:
-            break;
-        }
-    }
+    // Let the browser end or commit the edit.
+    if (object == m_button && QtPropertyBrowserUtils::isEditKeyOfButton(event))
+        return true;
     return QWidget::eventFilter(object, event);
 }

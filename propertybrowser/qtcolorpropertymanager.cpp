@@ -3,6 +3,7 @@
 #include "qtintpropertymanager.h"
 #include "qtproperty.h"
 #include "qtpropertybrowserutils.h"
+#include "qtsubpropertymaps.h"
 
 #include <QMap>
 
@@ -16,10 +17,7 @@ public:
     QtColorPropertyManager *q_ptr = nullptr;
     QMap<const QtProperty *, QColor> values;
     QtIntPropertyManager *intPropertyManager = nullptr;
-    // Per component: colour property -> its component row (null once deleted from
-    // outside), and component row -> colour property.
-    QMap<const QtProperty *, QtProperty *> propertyToComponent[ComponentCount];
-    QMap<const QtProperty *, QtProperty *> componentToProperty[ComponentCount];
+    QtSubPropertyMaps components {ComponentCount};
 };
 
 QtColorPropertyManager::QtColorPropertyManager(QObject *parent)
@@ -79,7 +77,7 @@ void QtColorPropertyManager::setValue(QtProperty *property, const QColor &val)
     for (int c = 0; c < ComponentCount; ++c) {
         if (!ownsProperty(property))
             return;
-        if (QtProperty *sub = d_ptr->propertyToComponent[c].value(property))
+        if (QtProperty *sub = d_ptr->components.component(c, property))
             d_ptr->intPropertyManager->setValue(sub, components[c]);
     }
     if (!ownsProperty(property))
@@ -91,40 +89,31 @@ void QtColorPropertyManager::setValue(QtProperty *property, const QColor &val)
 
 void QtColorPropertyManager::slotIntChanged(QtProperty *property, int value)
 {
-    for (int c = 0; c < ComponentCount; ++c) {
-        QtProperty *owner = d_ptr->componentToProperty[c].value(property);
-        if (!owner)
-            continue;
-        QColor color = d_ptr->values.value(owner);
-        switch (c) {
-        case Red:
-            color.setRed(value);
-            break;
-        case Green:
-            color.setGreen(value);
-            break;
-        case Blue:
-            color.setBlue(value);
-            break;
-        default:
-            color.setAlpha(value);
-            break;
-        }
-        setValue(owner, color);
+    int c = 0;
+    QtProperty *owner = d_ptr->components.owner(property, &c);
+    if (!owner)
         return;
+    QColor color = d_ptr->values.value(owner);
+    switch (c) {
+    case Red:
+        color.setRed(value);
+        break;
+    case Green:
+        color.setGreen(value);
+        break;
+    case Blue:
+        color.setBlue(value);
+        break;
+    default:
+        color.setAlpha(value);
+        break;
     }
+    setValue(owner, color);
 }
 
 void QtColorPropertyManager::slotPropertyDestroyed(QtProperty *property)
 {
-    for (int c = 0; c < ComponentCount; ++c) {
-        auto it = d_ptr->componentToProperty[c].find(property);
-        if (it == d_ptr->componentToProperty[c].end())
-            continue;
-        d_ptr->propertyToComponent[c][it.value()] = nullptr;
-        d_ptr->componentToProperty[c].erase(it);
-        return;
-    }
+    d_ptr->components.forgetComponent(property);
 }
 
 void QtColorPropertyManager::initializeProperty(QtProperty *property)
@@ -139,20 +128,12 @@ void QtColorPropertyManager::initializeProperty(QtProperty *property)
         sub->setPropertyName(names[c]);
         d_ptr->intPropertyManager->setValue(sub, components[c]);
         d_ptr->intPropertyManager->setRange(sub, 0, 255);
-        d_ptr->propertyToComponent[c][property] = sub;
-        d_ptr->componentToProperty[c][sub] = property;
-        property->addSubProperty(sub);
+        d_ptr->components.add(c, property, sub);
     }
 }
 
 void QtColorPropertyManager::uninitializeProperty(QtProperty *property)
 {
-    for (int c = 0; c < ComponentCount; ++c) {
-        QtProperty *sub = d_ptr->propertyToComponent[c].take(property);
-        if (sub) {
-            d_ptr->componentToProperty[c].remove(sub);
-            delete sub;
-        }
-    }
+    d_ptr->components.removeProperty(property);
     d_ptr->values.remove(property);
 }
