@@ -13,7 +13,6 @@ public:
     explicit QtCharEdit(QWidget *parent = nullptr);
 
     QChar value() const { return m_value; }
-    bool eventFilter(QObject *object, QEvent *event) override;
 
 public slots:
     void setValue(const QChar &value);
@@ -22,6 +21,7 @@ signals:
     void valueChanged(const QChar &value);
 
 protected:
+    bool eventFilter(QObject *object, QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
