@@ -4,7 +4,6 @@
 
 #include <QColorDialog>
 #include <QLabel>
-#include <QPointer>
 #include <QToolButton>
 
 QtColorEditWidget::QtColorEditWidget(QWidget *parent)
@@ -32,15 +31,12 @@ void QtColorEditWidget::setValue(const QColor &value)
 
 void QtColorEditWidget::buttonClicked()
 {
-    // The sheet may be rebuilt while the dialog runs; the editor may then be gone.
-    QPointer<QtColorEditWidget> self(this);
-    QPointer<QColorDialog> dialog = new QColorDialog(m_color, this);
+    auto *dialog = new QColorDialog(m_color, this);
     dialog->setWindowTitle(QString());
     dialog->setOption(QColorDialog::ShowAlphaChannel);
-    const int result = dialog->exec();
-    if (!self || !dialog)
+    if (!QtPropertyBrowserUtils::execEditorDialog(this, dialog))
         return;
-    const QColor chosen = result == QDialog::Accepted ? dialog->selectedColor() : QColor();
+    const QColor chosen = dialog->selectedColor();
     delete dialog;
     if (chosen.isValid() && chosen != m_color) {
         setValue(chosen);

@@ -3,32 +3,34 @@
 #include "qtintpropertymanager.h"
 #include "qtproperty.h"
 #include "qtpropertybrowserutils.h"
-#include "qtsubpropertymaps.h"
-
-#include <QMap>
+#include "qtuniformcompoundvalues.h"
 
 namespace {
 enum Component { Red, Green, Blue, Alpha, ComponentCount };
-}
+
+struct ColorData
+{
+    QColor val;
+    int revision = 0;
+};
+} // namespace
 
 class QtColorPropertyManagerPrivate
+    : public QtUniformCompoundValues<QtColorPropertyManager, QtIntPropertyManager, ColorData>
 {
 public:
-    QtColorPropertyManager *q_ptr = nullptr;
-    QMap<const QtProperty *, QColor> values;
-    QtIntPropertyManager *intPropertyManager = nullptr;
-    QtSubPropertyMaps components {ComponentCount};
+    explicit QtColorPropertyManagerPrivate(QtColorPropertyManager *manager)
+        : QtUniformCompoundValues(manager, ComponentCount)
+    { }
 };
 
 QtColorPropertyManager::QtColorPropertyManager(QObject *parent)
     : QtAbstractPropertyManager(parent)
-    , d_ptr(new QtColorPropertyManagerPrivate)
+    , d_ptr(new QtColorPropertyManagerPrivate(this))
 {
-    d_ptr->q_ptr = this;
-    d_ptr->intPropertyManager = new QtIntPropertyManager(this);
-    connect(d_ptr->intPropertyManager, &QtIntPropertyManager::valueChanged, this,
+    connect(d_ptr->subManager, &QtIntPropertyManager::valueChanged, this,
             &QtColorPropertyManager::slotIntChanged);
-    connect(d_ptr->intPropertyManager, &QtAbstractPropertyManager::propertyDestroyed, this,
+    connect(d_ptr->subManager, &QtAbstractPropertyManager::propertyDestroyed, this,
             &QtColorPropertyManager::slotPropertyDestroyed);
 }
 
@@ -40,12 +42,12 @@ QtColorPropertyManager::~QtColorPropertyManager()
 
 QtIntPropertyManager *QtColorPropertyManager::subIntPropertyManager() const
 {
-    return d_ptr->intPropertyManager;
+    return d_ptr->subManager;
 }
 
 QColor QtColorPropertyManager::value(const QtProperty *property) const
 {
-    return d_ptr->values.value(property, QColor());
+    return d_ptr->value(property);
 }
 
 QString QtColorPropertyManager::valueText(const QtProperty *property) const
@@ -53,7 +55,7 @@ QString QtColorPropertyManager::valueText(const QtProperty *property) const
     const auto it = d_ptr->values.constFind(property);
     if (it == d_ptr->values.constEnd())
         return QString();
-    return QtPropertyBrowserUtils::colorValueText(it.value());
+    return QtPropertyBrowserUtils::colorValueText(it.value().val);
 }
 
 QIcon QtColorPropertyManager::valueIcon(const QtProperty *property) const
@@ -61,30 +63,17 @@ QIcon QtColorPropertyManager::valueIcon(const QtProperty *property) const
     const auto it = d_ptr->values.constFind(property);
     if (it == d_ptr->values.constEnd())
         return QIcon();
-    return QtPropertyBrowserUtils::brushValueIcon(QBrush(it.value()));
+    return QtPropertyBrowserUtils::brushValueIcon(QBrush(it.value().val));
 }
 
 void QtColorPropertyManager::setValue(QtProperty *property, const QColor &val)
 {
-    auto it = d_ptr->values.find(property);
-    if (it == d_ptr->values.end() || it.value() == val)
+    const auto it = d_ptr->values.constFind(property);
+    if (it == d_ptr->values.constEnd() || it.value().val == val)
         return;
-    const QColor color = val;
-    it.value() = color;
-
-    const int components[ComponentCount] = {color.red(), color.green(), color.blue(),
-                                            color.alpha()};
-    for (int c = 0; c < ComponentCount; ++c) {
-        if (!ownsProperty(property))
-            return;
-        if (QtProperty *sub = d_ptr->components.component(c, property))
-            d_ptr->intPropertyManager->setValue(sub, components[c]);
-    }
-    if (!ownsProperty(property))
-        return;
-    emit propertyChanged(property);
-    if (ownsProperty(property))
-        emit valueChanged(property, color);
+    const int revision = d_ptr->store(property, val);
+    if (d_ptr->pushDown(property, revision, {val.red(), val.green(), val.blue(), val.alpha()}))
+        d_ptr->report(property, revision);
 }
 
 void QtColorPropertyManager::slotIntChanged(QtProperty *property, int value)
@@ -93,7 +82,7 @@ void QtColorPropertyManager::slotIntChanged(QtProperty *property, int value)
     QtProperty *owner = d_ptr->components.owner(property, &c);
     if (!owner)
         return;
-    QColor color = d_ptr->values.value(owner);
+    QColor color = d_ptr->value(owner);
     switch (c) {
     case Red:
         color.setRed(value);
@@ -119,21 +108,17 @@ void QtColorPropertyManager::slotPropertyDestroyed(QtProperty *property)
 void QtColorPropertyManager::initializeProperty(QtProperty *property)
 {
     const QColor color;
-    d_ptr->values[property] = color;
-    const QString names[ComponentCount] = {tr("Red"), tr("Green"), tr("Blue"), tr("Alpha")};
+    d_ptr->values[property] = ColorData();
     const int components[ComponentCount] = {color.red(), color.green(), color.blue(),
                                             color.alpha()};
-    for (int c = 0; c < ComponentCount; ++c) {
-        QtProperty *sub = d_ptr->intPropertyManager->addProperty();
-        sub->setPropertyName(names[c]);
-        d_ptr->intPropertyManager->setValue(sub, components[c]);
-        d_ptr->intPropertyManager->setRange(sub, 0, 255);
-        d_ptr->components.add(c, property, sub);
-    }
+    d_ptr->addComponents(property, {tr("Red"), tr("Green"), tr("Blue"), tr("Alpha")},
+                         [this, &components](int c, QtProperty *component) {
+                             d_ptr->subManager->setValue(component, components[c]);
+                             d_ptr->subManager->setRange(component, 0, 255);
+                         });
 }
 
 void QtColorPropertyManager::uninitializeProperty(QtProperty *property)
 {
-    d_ptr->components.removeProperty(property);
-    d_ptr->values.remove(property);
+    d_ptr->remove(property);
 }

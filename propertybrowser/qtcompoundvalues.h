@@ -5,18 +5,16 @@
 #include "qtsubpropertymaps.h"
 
 #include <QMap>
-#include <QStringList>
 
-// The values of a compound manager whose component rows belong to one sub-manager: Data
-// has val and revision, Manager has the signal valueChanged(QtProperty *, const Value &).
-// Every stored change counts up the revision, so that a change pushed down into the
-// components stops once a slot reached from them made another change or deleted the row.
-template<class Manager, class SubManager, class Data> class QtCompoundValues
+// The values of a compound manager, whose properties have component rows: Data has val and
+// revision, Manager has the signal valueChanged(QtProperty *, const Value &). Every stored
+// change counts up the revision, so that a change pushed down into the components stops
+// once a slot reached from them made another change or deleted the row.
+template<class Manager, class Data> class QtCompoundValues
 {
 public:
     QtCompoundValues(Manager *manager, int roleCount)
         : q(manager)
-        , subManager(new SubManager(manager))
         , components(roleCount)
     { }
 
@@ -48,21 +46,6 @@ public:
         return ++data.revision;
     }
 
-    // Gives each component row its number, in role order, while the state lasts.
-    template<class Number>
-    bool pushDown(QtProperty *property, int revision, std::initializer_list<Number> numbers)
-    {
-        int role = 0;
-        for (const Number &number : numbers) {
-            if (!current(property, revision))
-                return false;
-            if (QtProperty *component = components.component(role, property))
-                subManager->setValue(component, number);
-            ++role;
-        }
-        return current(property, revision);
-    }
-
     // Reports a changed value unless a slot reached on the way changed it again.
     void report(QtProperty *property, int revision)
     {
@@ -74,38 +57,6 @@ public:
             emit q->valueChanged(property, val);
     }
 
-    // Makes the component rows of a new property, each set up before it is entered.
-    template<class SetUp>
-    void addComponents(QtProperty *property, const QStringList &names, SetUp setUp)
-    {
-        for (int role = 0; role < names.size(); ++role) {
-            QtProperty *component = subManager->addProperty();
-            component->setPropertyName(names.at(role));
-            setUp(role, component);
-            components.add(role, property, component);
-        }
-    }
-
-    // The digits after the point of the real-number components, 0 to 13.
-    void setDecimals(QtProperty *property, int decimals)
-    {
-        const auto it = values.find(property);
-        if (it == values.end())
-            return;
-        decimals = qBound(0, decimals, 13);
-        if (it.value().decimals == decimals)
-            return;
-        it.value().decimals = decimals;
-        for (int role = 0; role < components.roleCount(); ++role) {
-            if (!q->ownsProperty(property) || values.value(property).decimals != decimals)
-                return;
-            if (QtProperty *component = components.component(role, property))
-                subManager->setDecimals(component, decimals);
-        }
-        if (q->ownsProperty(property))
-            emit q->decimalsChanged(property, decimals);
-    }
-
     void remove(const QtProperty *property)
     {
         // The record goes first, so that slots reached from the deletions find the row gone.
@@ -114,7 +65,6 @@ public:
     }
 
     Manager *const q;
-    SubManager *const subManager;
     QMap<const QtProperty *, Data> values;
     QtSubPropertyMaps components;
 };

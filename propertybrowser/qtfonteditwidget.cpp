@@ -4,7 +4,6 @@
 
 #include <QFontDialog>
 #include <QLabel>
-#include <QPointer>
 #include <QToolButton>
 
 QtFontEditWidget::QtFontEditWidget(QWidget *parent)
@@ -32,16 +31,13 @@ void QtFontEditWidget::setValue(const QFont &value)
 
 void QtFontEditWidget::buttonClicked()
 {
-    // The sheet may be rebuilt while the dialog runs; the editor may then be gone.
-    QPointer<QtFontEditWidget> self(this);
-    QPointer<QFontDialog> dialog = new QFontDialog(m_font, this);
+    auto *dialog = new QFontDialog(m_font, this);
     dialog->setWindowTitle(tr("Select Font"));
-    const int result = dialog->exec();
-    if (!self || !dialog)
+    if (!QtPropertyBrowserUtils::execEditorDialog(this, dialog))
         return;
     const QFont chosen = dialog->selectedFont();
     delete dialog;
-    if (result != QDialog::Accepted || chosen == m_font)
+    if (chosen == m_font)
         return;
 
     // Only what the dialog offers is taken; the font's other settings stay.

@@ -1,11 +1,11 @@
 #include "qtfontpropertymanager.h"
 
 #include "qtboolpropertymanager.h"
+#include "qtcompoundvalues.h"
 #include "qtenumpropertymanager.h"
 #include "qtintpropertymanager.h"
 #include "qtproperty.h"
 #include "qtpropertybrowserutils.h"
-#include "qtsubpropertymaps.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -29,35 +29,28 @@ bool isBold(const QFont &font)
 }
 } // namespace
 
-class QtFontPropertyManagerPrivate
+class QtFontPropertyManagerPrivate : public QtCompoundValues<QtFontPropertyManager, FontData>
 {
 public:
-    QtFontPropertyManager *q_ptr = nullptr;
+    explicit QtFontPropertyManagerPrivate(QtFontPropertyManager *manager)
+        : QtCompoundValues(manager, RoleCount)
+    { }
+
     QStringList familyNames;
-    QMap<const QtProperty *, FontData> values;
     QtIntPropertyManager *intPropertyManager = nullptr;
     QtEnumPropertyManager *enumPropertyManager = nullptr;
     QtBoolPropertyManager *boolPropertyManager = nullptr;
-    QtSubPropertyMaps components {RoleCount};
     // Set while a font is pushed into its rows, whose own reports are not folded back.
     bool settingValue = false;
     QTimer *fontDatabaseChangeTimer = nullptr;
-
-    bool current(const QtProperty *property, int revision) const
-    {
-        const auto it = values.constFind(property);
-        return it != values.constEnd() && it.value().revision == revision
-            && q_ptr->ownsProperty(property);
-    }
 
     int familyIndex(const QString &family) const { return qMax(0, familyNames.indexOf(family)); }
 };
 
 QtFontPropertyManager::QtFontPropertyManager(QObject *parent)
     : QtAbstractPropertyManager(parent)
-    , d_ptr(new QtFontPropertyManagerPrivate)
+    , d_ptr(new QtFontPropertyManagerPrivate(this))
 {
-    d_ptr->q_ptr = this;
     if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         connect(app, &QGuiApplication::fontDatabaseChanged, this,
                 &QtFontPropertyManager::slotFontDatabaseChanged);
@@ -125,8 +118,7 @@ void QtFontPropertyManager::setValue(QtProperty *property, const QFont &val)
     if (it == d_ptr->values.end()
         || (it.value().val == val && it.value().val.resolve() == val.resolve()))
         return;
-    it.value().val = val;
-    const int revision = ++it.value().revision;
+    const int revision = d_ptr->store(property, val);
 
     const bool wasSetting = d_ptr->settingValue;
     d_ptr->settingValue = true;
@@ -148,11 +140,7 @@ void QtFontPropertyManager::setValue(QtProperty *property, const QFont &val)
     }
     d_ptr->settingValue = wasSetting;
 
-    if (!d_ptr->current(property, revision))
-        return;
-    emit propertyChanged(property);
-    if (d_ptr->current(property, revision))
-        emit valueChanged(property, val);
+    d_ptr->report(property, revision);
 }
 
 void QtFontPropertyManager::slotIntChanged(QtProperty *property, int value)
@@ -288,7 +276,5 @@ void QtFontPropertyManager::initializeProperty(QtProperty *property)
 
 void QtFontPropertyManager::uninitializeProperty(QtProperty *property)
 {
-    // The record goes first, so that slots reached from the deletions find the row gone.
-    d_ptr->values.remove(property);
-    d_ptr->components.removeProperty(property);
+    d_ptr->remove(property);
 }

@@ -1,9 +1,9 @@
 #include "qtlocalepropertymanager.h"
 
+#include "qtcompoundvalues.h"
 #include "qtenumpropertymanager.h"
 #include "qtmetaenumprovider.h"
 #include "qtproperty.h"
-#include "qtsubpropertymaps.h"
 
 #include <QDebug>
 
@@ -17,29 +17,22 @@ struct LocaleData
 };
 } // namespace
 
-class QtLocalePropertyManagerPrivate
+class QtLocalePropertyManagerPrivate : public QtCompoundValues<QtLocalePropertyManager, LocaleData>
 {
 public:
-    QtLocalePropertyManager *q_ptr = nullptr;
-    QMap<const QtProperty *, LocaleData> values;
+    explicit QtLocalePropertyManagerPrivate(QtLocalePropertyManager *manager)
+        : QtCompoundValues(manager, RoleCount)
+    { }
+
     QtEnumPropertyManager *enumPropertyManager = nullptr;
-    QtSubPropertyMaps components {RoleCount};
     // Set while a value is pushed into the rows, whose own reports are not folded back.
     bool settingValue = false;
-
-    bool current(const QtProperty *property, int revision) const
-    {
-        const auto it = values.constFind(property);
-        return it != values.constEnd() && it.value().revision == revision
-            && q_ptr->ownsProperty(property);
-    }
 };
 
 QtLocalePropertyManager::QtLocalePropertyManager(QObject *parent)
     : QtAbstractPropertyManager(parent)
-    , d_ptr(new QtLocalePropertyManagerPrivate)
+    , d_ptr(new QtLocalePropertyManagerPrivate(this))
 {
-    d_ptr->q_ptr = this;
     d_ptr->enumPropertyManager = new QtEnumPropertyManager(this);
     connect(d_ptr->enumPropertyManager, &QtEnumPropertyManager::valueChanged, this,
             &QtLocalePropertyManager::slotEnumChanged);
@@ -94,8 +87,7 @@ void QtLocalePropertyManager::setValue(QtProperty *property, const QLocale &val)
     if (it == d_ptr->values.end() || it.value().val == val)
         return;
     const QLocale oldVal = it.value().val;
-    it.value().val = val;
-    const int revision = ++it.value().revision;
+    const int revision = d_ptr->store(property, val);
     const QtMetaEnumProvider *provider = metaEnumProvider();
     if (!provider)
         return;
@@ -121,11 +113,7 @@ void QtLocalePropertyManager::setValue(QtProperty *property, const QLocale &val)
         d_ptr->enumPropertyManager->setValue(country, countryIndex);
     d_ptr->settingValue = wasSetting;
 
-    if (!d_ptr->current(property, revision))
-        return;
-    emit propertyChanged(property);
-    if (d_ptr->current(property, revision))
-        emit valueChanged(property, val);
+    d_ptr->report(property, revision);
 }
 
 void QtLocalePropertyManager::slotEnumChanged(QtProperty *property, int value)
@@ -184,7 +172,5 @@ void QtLocalePropertyManager::initializeProperty(QtProperty *property)
 
 void QtLocalePropertyManager::uninitializeProperty(QtProperty *property)
 {
-    // The record goes first, so that slots reached from the deletions find the row gone.
-    d_ptr->values.remove(property);
-    d_ptr->components.removeProperty(property);
+    d_ptr->remove(property);
 }

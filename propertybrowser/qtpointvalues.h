@@ -1,7 +1,7 @@
 #ifndef QTPOINTVALUES_H
 #define QTPOINTVALUES_H
 
-#include "qtcompoundvalues.h"
+#include "qtuniformcompoundvalues.h"
 
 #include <type_traits>
 
@@ -15,13 +15,13 @@ template<class Point> struct QtPointData
 // The shared rules of the point managers: X and Y rows of the sub-manager; Point is QPoint
 // or QPointF.
 template<class Manager, class SubManager, class Point>
-class QtPointValues : public QtCompoundValues<Manager, SubManager, QtPointData<Point>>
+class QtPointValues : public QtUniformCompoundValues<Manager, SubManager, QtPointData<Point>>
 {
 public:
     enum Role { X, Y, RoleCount };
 
     explicit QtPointValues(Manager *manager)
-        : QtCompoundValues<Manager, SubManager, QtPointData<Point>>(manager, RoleCount)
+        : QtUniformCompoundValues<Manager, SubManager, QtPointData<Point>>(manager, RoleCount)
     { }
 
     void initialize(QtProperty *property, const QStringList &names)

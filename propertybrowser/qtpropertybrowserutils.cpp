@@ -1,12 +1,14 @@
 #include "qtpropertybrowserutils.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
+#include <QPointer>
 #include <QToolButton>
 
 QPixmap QtPropertyBrowserUtils::brushValuePixmap(const QBrush &brush)
@@ -123,4 +125,17 @@ bool QtPropertyBrowserUtils::isEditKeyOfButton(QEvent *event)
     default:
         return false;
     }
+}
+
+bool QtPropertyBrowserUtils::execEditorDialog(QWidget *editor, QDialog *dialog)
+{
+    const QPointer<QWidget> editorGuard(editor);
+    const QPointer<QDialog> dialogGuard(dialog);
+    const int result = dialog->exec();
+    if (!editorGuard || !dialogGuard)
+        return false;
+    if (result == QDialog::Accepted)
+        return true;
+    delete dialog;
+    return false;
 }

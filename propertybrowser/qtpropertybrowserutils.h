@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QString>
 
+class QDialog;
 class QEvent;
 class QHBoxLayout;
 class QLabel;
@@ -38,6 +39,10 @@ public:
     // Whether a key of the "..." button is one the browser needs to end or commit the edit;
     // the event is then marked ignored, so that it travels on.
     static bool isEditKeyOfButton(QEvent *event);
+    // Runs an editor's dialog modally; the browser may close the editor meanwhile, and the
+    // dialog with it. True when it was accepted and both are still there: the caller then
+    // reads and deletes the dialog.
+    static bool execEditorDialog(QWidget *editor, QDialog *dialog);
 };
 
 #endif // QTPROPERTYBROWSERUTILS_H

@@ -1,7 +1,7 @@
 #ifndef QTRECTVALUES_H
 #define QTRECTVALUES_H
 
-#include "qtcompoundvalues.h"
+#include "qtuniformcompoundvalues.h"
 
 #include <QRect>
 #include <QRectF>
@@ -130,7 +130,7 @@ template<class Rect> struct QtRectData
 // The shared rules of the rectangle managers: X, Y, Width and Height rows of the
 // sub-manager, and a constraint inside which the rectangle must lie; Rect is QRect or QRectF.
 template<class Manager, class SubManager, class Rect>
-class QtRectValues : public QtCompoundValues<Manager, SubManager, QtRectData<Rect>>
+class QtRectValues : public QtUniformCompoundValues<Manager, SubManager, QtRectData<Rect>>
 {
 public:
     enum Role { X, Y, Width, Height, RoleCount };
@@ -140,7 +140,7 @@ public:
     using Component = typename Geometry::Component;
 
     explicit QtRectValues(Manager *manager)
-        : QtCompoundValues<Manager, SubManager, Data>(manager, RoleCount)
+        : QtUniformCompoundValues<Manager, SubManager, Data>(manager, RoleCount)
     { }
 
     Rect constraint(const QtProperty *property) const

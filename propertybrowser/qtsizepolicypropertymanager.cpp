@@ -1,10 +1,10 @@
 #include "qtsizepolicypropertymanager.h"
 
+#include "qtcompoundvalues.h"
 #include "qtenumpropertymanager.h"
 #include "qtintpropertymanager.h"
 #include "qtmetaenumprovider.h"
 #include "qtproperty.h"
-#include "qtsubpropertymaps.h"
 
 namespace {
 enum Role { HorizontalPolicy, VerticalPolicy, HorizontalStretch, VerticalStretch, RoleCount };
@@ -17,27 +17,21 @@ struct SizePolicyData
 } // namespace
 
 class QtSizePolicyPropertyManagerPrivate
+    : public QtCompoundValues<QtSizePolicyPropertyManager, SizePolicyData>
 {
 public:
-    QtSizePolicyPropertyManager *q_ptr = nullptr;
-    QMap<const QtProperty *, SizePolicyData> values;
+    explicit QtSizePolicyPropertyManagerPrivate(QtSizePolicyPropertyManager *manager)
+        : QtCompoundValues(manager, RoleCount)
+    { }
+
     QtIntPropertyManager *intPropertyManager = nullptr;
     QtEnumPropertyManager *enumPropertyManager = nullptr;
-    QtSubPropertyMaps components {RoleCount};
-
-    bool current(const QtProperty *property, int revision) const
-    {
-        const auto it = values.constFind(property);
-        return it != values.constEnd() && it.value().revision == revision
-            && q_ptr->ownsProperty(property);
-    }
 };
 
 QtSizePolicyPropertyManager::QtSizePolicyPropertyManager(QObject *parent)
     : QtAbstractPropertyManager(parent)
-    , d_ptr(new QtSizePolicyPropertyManagerPrivate)
+    , d_ptr(new QtSizePolicyPropertyManagerPrivate(this))
 {
-    d_ptr->q_ptr = this;
     d_ptr->intPropertyManager = new QtIntPropertyManager(this);
     connect(d_ptr->intPropertyManager, &QtIntPropertyManager::valueChanged, this,
             &QtSizePolicyPropertyManager::slotIntChanged);
@@ -94,8 +88,7 @@ void QtSizePolicyPropertyManager::setValue(QtProperty *property, const QSizePoli
     const auto it = d_ptr->values.find(property);
     if (it == d_ptr->values.end() || it.value().val == val)
         return;
-    it.value().val = val;
-    const int revision = ++it.value().revision;
+    const int revision = d_ptr->store(property, val);
     const QtMetaEnumProvider *provider = metaEnumProvider();
     if (!provider)
         return;
@@ -115,11 +108,7 @@ void QtSizePolicyPropertyManager::setValue(QtProperty *property, const QSizePoli
         else
             d_ptr->intPropertyManager->setValue(component, numbers[role]);
     }
-    if (!d_ptr->current(property, revision))
-        return;
-    emit propertyChanged(property);
-    if (d_ptr->current(property, revision))
-        emit valueChanged(property, val);
+    d_ptr->report(property, revision);
 }
 
 void QtSizePolicyPropertyManager::slotIntChanged(QtProperty *property, int value)
@@ -190,7 +179,5 @@ void QtSizePolicyPropertyManager::initializeProperty(QtProperty *property)
 
 void QtSizePolicyPropertyManager::uninitializeProperty(QtProperty *property)
 {
-    // The record goes first, so that slots reached from the deletions find the row gone.
-    d_ptr->values.remove(property);
-    d_ptr->components.removeProperty(property);
+    d_ptr->remove(property);
 }

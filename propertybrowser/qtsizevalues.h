@@ -1,7 +1,7 @@
 #ifndef QTSIZEVALUES_H
 #define QTSIZEVALUES_H
 
-#include "qtcompoundvalues.h"
+#include "qtuniformcompoundvalues.h"
 
 #include <limits>
 #include <type_traits>
@@ -36,7 +36,7 @@ template<class Size> struct QtSizeData
 // The shared rules of the size managers: Width and Height rows of the sub-manager, each
 // kept within the range of the size; Size is QSize or QSizeF.
 template<class Manager, class SubManager, class Size>
-class QtSizeValues : public QtCompoundValues<Manager, SubManager, QtSizeData<Size>>
+class QtSizeValues : public QtUniformCompoundValues<Manager, SubManager, QtSizeData<Size>>
 {
 public:
     enum Role { Width, Height, RoleCount };
@@ -44,7 +44,7 @@ public:
     using Number = typename Data::Number;
 
     explicit QtSizeValues(Manager *manager)
-        : QtCompoundValues<Manager, SubManager, Data>(manager, RoleCount)
+        : QtUniformCompoundValues<Manager, SubManager, Data>(manager, RoleCount)
     { }
 
     Size minimum(const QtProperty *property) const
