@@ -2,7 +2,11 @@
 #include "ui_mainwindow.h"
 
 #include "bootparam.h"
+#include "fontconverter.h"
+#include "fontdlg.h"
 #include "designglobals.h"
+#include "designpages.h"
+#include "instrtabledlg.h"
 #include "itemdata.h"
 #include "itemdelegate.h"
 #include "languagedlg.h"
@@ -10,9 +14,13 @@
 #include "pagerenamedlg.h"
 #include "qmyeventdlg.h"
 #include "qmyframe.h"
+#include "qmyimageitemmodel.h"
 #include "qmyitemmodel.h"
 #include "qmymessagebox.h"
+#include "qmynativeeventfilter.h"
 #include "qmyprogressbarmes.h"
+#include "qmypropertysheet.h"
+#include "qmysheetapplier.h"
 #include "qmystandarditemmodel.h"
 #include "qmywidget.h"
 #include "qtenumeditorfactory.h"
@@ -24,18 +32,20 @@
 #include "qtusertypetwo_colormanager.h"
 #include "qtvarianteditorfactory.h"
 #include "qtvariantpropertymanager.h"
+#include "serialportdlg.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "sysdlg.h"
 #include "timerparam.h"
 #include "version.h"
+#include "ymodem.h"
+#include "ymodemportdlg.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDebug>
 #include <QFile>
 #include <QGraphicsDropShadowEffect>
-#include <QProcess>
 #include <QScreen>
 #include <QStandardItem>
 #include <QTimer>
@@ -54,6 +64,7 @@ MainWindow::MainWindow(QWidget *parent)
     resetClipboardAndFlags();
     createDownloadLink();
     createEventDialogs();
+    createInstructionTerminal();
     createFontProcessAndInfoDialog();
     setDefaultsAndTables();
     clearDesignLists();
@@ -63,19 +74,24 @@ MainWindow::MainWindow(QWidget *parent)
     createMessageBoxes();
     createAutoSaveTimer();
     createScreenSizeDialog();
+    createInstructionLink();
     form->progressBarDown->hide();
+    createPortWatcher();
     setUpPalette();
     connectCanvas();
     setUpPropertyBrowser();
     imagesChanged = false;
+    setUpLibraryTables();
     createInstrExamples();
     createBootSettings();
-    sysDlg = new SysDlg;
+    createSystemDialog();
     setUpHelpMenu();
     hideFontLibrary();
     createLanguageAndVersionDialogs();
     setUpPageTree();
+    setUpFontTable();
     form->btnFontDlg->hide();
+    refreshFontList();
     setUpPageMenu();
     qDebug() << "exe path:" << appPath << currentProjectPath;
     openStartUpProject();
@@ -83,18 +99,23 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    // No edit reaches the design while the rest goes.
+    delete sheetApplier;
+    sheetApplier = nullptr;
+    delete sheet;
+    sheet = nullptr;
     for (TimerParam *timer : timerParams)
         delete timer;
     delete clipboardPage;
     delete pageRenameDlg;
     delete eventDlg;
-    // Closing first ends a font tool that is still running.
-    if (fontProcess) {
-        fontProcess->close();
-        delete fontProcess;
-    }
+    delete instrTableDlg;
+    // Ends a conversion that is still running.
+    delete fontConverter;
     delete showInfoDlg;
     delete transferBox;
+    // Stops the worker's thread and waits for it.
+    delete yModem;
     delete progressWindow;
     for (QGraphicsDropShadowEffect *effect : shadowEffects)
         delete effect;
@@ -103,9 +124,14 @@ MainWindow::~MainWindow()
     delete autoSaveTimer;
     delete paletteModel;
     delete paletteDelegate;
+    delete imageModel;
+    delete fontLibraryModel;
     delete resultBox;
     delete questionBox;
     delete screenSizeDlg;
+    delete nativeFilter;
+    // Its destructor stops the instruction worker's thread and waits for it.
+    delete serialPortDlg;
     // The managers go before their factories' browser would delete them as children.
     delete roManager;
     delete variantManager;
@@ -122,6 +148,9 @@ MainWindow::~MainWindow()
     delete helpMenu;
     delete languageDlg;
     delete versionDlg;
+    delete fontDlg;
+    delete fontModel;
+    delete portDlg;
     delete form;
 }
 
@@ -157,12 +186,6 @@ void MainWindow::resetClipboardAndFlags()
     selectionKind = 0;
 }
 
-void MainWindow::createDownloadLink()
-{
-    transferBox = new QMyMessageBox;
-    progressWindow = new QMyProgressBarMes;
-}
-
 void MainWindow::createEventDialogs()
 {
     eventDlg = new QMyEventDlg;
@@ -170,7 +193,9 @@ void MainWindow::createEventDialogs()
 
 void MainWindow::createFontProcessAndInfoDialog()
 {
-    fontProcess = new QProcess;
+    fontConverter = new FontConverter;
+    connect(fontConverter, &FontConverter::checked, this, &MainWindow::slotFontConverterChecked);
+    connect(fontConverter, &FontConverter::finished, this, &MainWindow::slotFontConverted);
     showInfoDlg = new ShowInfoDlg;
 }
 
@@ -187,8 +212,7 @@ void MainWindow::clearDesignLists()
 {
     imagePaths.clear();
     fontPaths.clear();
-    pageWidgets.clear();
-    pageRecords.clear();
+    DesignPages::forgetAll();
 }
 
 void MainWindow::setUpTimerButtons()
@@ -321,11 +345,13 @@ void MainWindow::setUpPropertyBrowser()
             SLOT(slotVariantPropertyValueChanged(QtProperty *, const QVariant &)));
     imageManager = new QtUserTypeOne_ImageManager(form->designWnd);
     imageFactory = new QtUserTypeOne_ImageFactory(form->designWnd);
+    imageFactory->setServices(userTypeServices());
     form->designWnd->setFactoryForManager(imageManager, imageFactory);
     connect(imageManager, SIGNAL(valueChanged(QtProperty *, QString)), this,
             SLOT(slotImageColorPropertyValueChanged(QtProperty *, QString)));
     colorManager = new QtUserTypeTwo_ColorManager(form->designWnd);
     colorFactory = new QtUserTypeTwo_ColorFactory(form->designWnd);
+    colorFactory->setServices(userTypeServices());
     form->designWnd->setFactoryForManager(colorManager, colorFactory);
     connect(colorManager, SIGNAL(valueChanged(QtProperty *, QString)), this,
             SLOT(slotImageColorPropertyValueChanged(QtProperty *, QString)));
@@ -334,6 +360,19 @@ void MainWindow::setUpPropertyBrowser()
     form->designWnd->setFactoryForManager(enumManager, enumFactory);
     connect(enumManager, SIGNAL(valueChanged(QtProperty *, int)), this,
             SLOT(slotVariantPropertyValueChanged(QtProperty *, int)));
+    QMyPropertySheet::Managers managers;
+    managers.browser = form->designWnd;
+    managers.readOnly = roManager;
+    managers.values = variantManager;
+    managers.images = imageManager;
+    managers.colors = colorManager;
+    managers.choices = enumManager;
+    sheet = new QMyPropertySheet(managers, &propertyToKey);
+    sheetApplier = new QMySheetApplier(sheet, form->frame, questionBox);
+    sheetApplier->resolutionText = [this] { return screenSizeDlg->resolutionText(); };
+    sheetApplier->setResolutionText = [this](const QString &text) {
+        screenSizeDlg->setResolutionText(text);
+    };
 }
 
 void MainWindow::createInstrExamples()

@@ -1,6 +1,8 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "qmysheetapplier.h"
+
 #include <QAction>
 #include <QList>
 #include <QMainWindow>
@@ -10,8 +12,11 @@
 #include <QString>
 #include <QStringList>
 
+#include "instrparam.h"
+
 class QGraphicsDropShadowEffect;
-class QProcess;
+class FontConverter;
+class QModelIndex;
 class QPushButton;
 class QTimer;
 class QTreeWidgetItem;
@@ -25,6 +30,7 @@ class QtUserTypeTwo_ColorManager;
 class QtUserTypeTwo_ColorFactory;
 class QtEnumPropertyManager;
 class QtEnumEditorFactory;
+struct QtUserTypeServices;
 class QMyStandardItemModel;
 class ItemDelegate;
 class QMyWidget;
@@ -52,6 +58,7 @@ class DownLoadEventDlg;
 class PageRenameDlg;
 class TimerParam;
 class InstrTableDlg;
+class QMyPropertySheet;
 
 class Ui_MainWindow;
 
@@ -112,9 +119,27 @@ public:
     bool openProject(const QString &path);
     // The import of a chosen file, with its messages.
     void importProjectFile(const QString &chosen);
+
+    // Image and font library (mainwindow_library.cpp)
     bool copyDirFiles(const QString &source, const QString &destination);
-    // Image library: imagePaths from the project's image folder and the folder's mirror.
+    bool removeDirRecursively(const QString &folder);
     void initImageTable();
+    void initFontTable();
+    void refreshTtfList();
+    void refreshFontList();
+    void refreshFontIdProperty();
+    // What the add buttons do with the files their dialogs return.
+    void importImages(const QStringList &files);
+    void importFontLibraryFiles(const QStringList &files);
+    void addTtfFiles(const QStringList &files);
+    bool isFontBeingMade() const;
+    QMyImageItemModel *getImageModel() const { return imageModel; }
+    QMyImageItemModel *getFontLibraryModel() const { return fontLibraryModel; }
+    QMyImageItemModel *getFontModel() const { return fontModel; }
+    FontDlg *getFontDlg() const { return fontDlg; }
+    bool isImageDeleteMode() const { return imageDeleteMode; }
+    bool isFontLibraryDeleteMode() const { return fontLibraryDeleteMode; }
+    bool areImagesChanged() const { return imagesChanged; }
     QString getBaudText() const { return baudText; }
     void setBaudText(const QString &text) { baudText = text; }
     int getBacklightValue() const { return backlightValue; }
@@ -126,8 +151,9 @@ public:
     void resetTimerButtons();
     void showTimerProperty();
 
-    // New project from a chosen file name, after the screen-size dialog was accepted.
-    void createProject(const QString &chosen);
+    // New project from a chosen file name, after the screen-size dialog was accepted; false
+    // when its folder, its file or its design could not be set up.
+    bool createProject(const QString &chosen);
     // "800*480(WVGA1)" gives 800 x 480; false for an unusable text.
     static bool parseResolution(const QString &text, QSize *size);
 
@@ -139,23 +165,16 @@ public:
     // Language switching, help documents and the file association.
     void refreshLanguage();
     void registerFileType();
-    // Library size in KB: file sizes for series 0, unpacked 3-byte pixels for series 1.
-    static double imageLibrarySize(const QStringList &paths, int modelType);
 
     // Window geometry rule: 3/4 of the screen width, 10/12 of its height.
     static QSize initialWindowSize(const QSize &screen);
-    // Page-menu rename: the fixed label and current name of a page item's text.
-    static void splitPageItemText(int page, const QString &text, QString *label, QString *name);
-    // True when a widget id can be read from a widget item's text ("Btn-3").
-    static bool widgetIdFromItemText(const QString &text, int *id);
-    // Index of the page shown after page `deleted` went away while `shown` was on screen.
-    static int pageAfterDeletion(int shown, int deleted);
 
     QMyMessageBox *getQuestionBox() const { return questionBox; }
     QMyMessageBox *getResultBox() const { return resultBox; }
     QMyWidget *getCurrentWidget() const { return currentWidget; }
     int getSelectionKind() const { return selectionKind; }
     int getCurrentTimer() const { return currentTimer; }
+    QMap<QtProperty *, QString> getPropertyToKey() const { return propertyToKey; }
     bool isClipboardValid() const { return clipboardValid; }
     QList<QMyWidget *> getClipboardWidgets() const { return clipboardWidgets; }
     PageParam *getClipboardPage() const { return clipboardPage; }
@@ -174,8 +193,14 @@ public:
     QStringList getInstrExampleTexts() const { return instrExampleTexts; }
     QMyItemModel *getInstrExampleModel() const { return instrExampleModel; }
     QMyStandardItemModel *getPaletteModel() const { return paletteModel; }
+    InstrTableDlg *getInstrTableDlg() const { return instrTableDlg; }
+    SerialPortDlg *getSerialPortDlg() const { return serialPortDlg; }
+    SysDlg *getSysDlg() const { return sysDlg; }
 
 public slots:
+    void slotRecePortProbar(int max, int value);
+    void slotReceivedSysDlg(int job, QString text);
+    void slotRecvSerialPortMes(int kind, QString text);
     void slotDealIsNo(int code);
 
     void slotRecvParent();
@@ -184,6 +209,7 @@ public slots:
     void slotVariantPropertyValueChanged(QtProperty *property, const QVariant &value);
     void slotVariantPropertyValueChanged(QtProperty *property, int value);
     void slotImageColorPropertyValueChanged(QtProperty *property, QString value);
+    void slotRefleshEvent();
 
     void slotTimerAutoSavePro();
     void slotDelAction();
@@ -196,6 +222,8 @@ public slots:
     void on_btnPageAdd_clicked();
     void on_btnPageSub_clicked();
     void on_treeWidget_itemClicked(QTreeWidgetItem *item, int column);
+    void on_btnClearRecv_clicked();
+    void on_btnInstrTable_clicked();
 
     void slotRefleshUI(QString file);
     void on_btnLanguage_clicked();
@@ -220,6 +248,34 @@ public slots:
     void slotTreeWidget(int action, int page, int typeCode, int id, QString typeName);
     void slotClickTopTreeWidget();
 
+    void on_tvImage_clicked(const QModelIndex &index);
+    void on_btnImageFontAdd_clicked();
+    void on_btnImageFontSub_clicked();
+    void on_btnImageFontAll_clicked();
+    void on_btnImageFontCannel_clicked();
+    void on_tvFont_clicked(const QModelIndex &index);
+    void on_tabWidgetImageFont_currentChanged(int index);
+    void on_btnDownLoad_clicked();
+    void on_btnAddTtf_clicked();
+    void on_btnDelTtf_clicked();
+    void on_btnCreateFont_clicked();
+    void on_btnDelFont_clicked();
+    void on_tvFontName_clicked(const QModelIndex &index);
+    void on_btnFontDlg_clicked();
+
+    // Download link (mainwindow_download.cpp)
+    void slotProgressBarMes(int kind, int total, int done, int phase = 0);
+    void slotRecvYModemMes(int kind, QString text);
+    void slotRecvYModemDebugMes(int, QString line);
+    void slotRecvYModemInstrParam(InstrParam param);
+    void slotRecvYModemPortInstr(QString text);
+    void on_btnSetCOM_clicked();
+    void on_btnInstrDownLoad_clicked();
+
+private slots:
+    void slotFontConverterChecked(bool ok);
+    void slotFontConverted(bool ok, const QString &message);
+
 protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -234,6 +290,7 @@ private:
     void resetClipboardAndFlags();
     void createDownloadLink();
     void createEventDialogs();
+    void createInstructionTerminal();
     void createFontProcessAndInfoDialog();
     void setDefaultsAndTables();
     void clearDesignLists();
@@ -242,11 +299,14 @@ private:
     void createMessageBoxes();
     void createAutoSaveTimer();
     void createScreenSizeDialog();
+    void createInstructionLink();
+    void createPortWatcher();
     void setUpPalette();
     void connectCanvas();
     void setUpPropertyBrowser();
     void createInstrExamples();
     void createBootSettings();
+    void createSystemDialog();
     void setUpHelpMenu();
     void hideFontLibrary();
     void createLanguageAndVersionDialogs();
@@ -254,9 +314,31 @@ private:
     void setUpPageMenu();
     void openStartUpProject();
 
+    void setUpLibraryTables();
+    void setUpFontTable();
+
     void fillPalette();
+    QtUserTypeServices userTypeServices();
     void importProject();
     void restoreImagesFromMirror();
+    void loadImageFiles();
+    void addImageFileRow(int row, const QString &path);
+    void showImageLibrarySize();
+    void deleteCheckedImages();
+    void followImageDeletion(int deleted);
+    void loadFontFiles();
+    void addFontFileRow(int row, const QString &path);
+    void deleteCheckedFontLibraryFiles();
+    void deleteTtf();
+    void deleteFont();
+    void generateFont();
+    void setFontCommandsEnabled(bool enabled);
+    void reportFailedCopies(const QStringList &names);
+    bool refuseWhileDownloading(const QString &message);
+    bool downloadJobPending() const;
+    void startDownload(int job, const QString &directory, const QString &fileName);
+    void downloadImages();
+    void downloadFonts();
     void clickTreeItem(QTreeWidgetItem *item);
     void highlightShownItem(bool pageItemAlways, int menuPage);
     QMyWidget *cloneWidget(QMyWidget *source);
@@ -264,6 +346,8 @@ private:
     static bool textEditorHasFocus();
     bool setUpNewDesign(bool newFolder);
     bool timerEnabled(int i) const;
+    QMySheetApplier::Target sheetTarget() const;
+    void applySheetEffect(int timerStyle, bool rebuildWidgetSheet);
 
     Ui_MainWindow *form = nullptr;
     QString timerButtonStyles[3];
@@ -280,6 +364,12 @@ private:
     QtEnumEditorFactory *enumFactory = nullptr;
     QMyWidget *currentWidget = nullptr;
     QMap<QtProperty *, QString> propertyToKey;
+    QMyPropertySheet *sheet = nullptr;
+    QMySheetApplier *sheetApplier = nullptr;
+    // The page and timer whose sheet is shown: an edit still open when the selection
+    // moves on goes to them.
+    PageParam *sheetPage = nullptr;
+    int sheetTimer = -1;
     SetScreenSizeDlg *screenSizeDlg = nullptr;
     SerialPortDlg *serialPortDlg = nullptr;
     YModemPortDlg *portDlg = nullptr;
@@ -317,7 +407,7 @@ private:
     QMyProgressBarMes *progressWindow = nullptr;
     ShowInfoDlg *showInfoDlg = nullptr;
     FontDlg *fontDlg = nullptr;
-    QProcess *fontProcess = nullptr;
+    FontConverter *fontConverter = nullptr;
     QMyImageItemModel *fontModel = nullptr;
     int selectionKind = 0;
     QMyEventDlg *eventDlg = nullptr;
@@ -332,6 +422,11 @@ private:
     QList<QPushButton *> timerButtons;
     TimerParam *timerParams[TimerCount] = {};
     InstrTableDlg *instrTableDlg = nullptr;
+
+    // What a pending question names, kept from when it was asked.
+    QString ttfToDelete;
+    QString fontToDelete;
+    QString fontBeingMade;
 
     // Set once the user chose to quit, so the close that follows is not asked again.
     bool quitting = false;

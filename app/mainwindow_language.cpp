@@ -2,8 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "designglobals.h"
-#include "itemdata.h"
-#include "itemdelegate.h"
+#include "instrtabledlg.h"
 #include "languagedlg.h"
 #include "pagerenamedlg.h"
 #include "qmyeventdlg.h"
@@ -11,11 +10,12 @@
 #include "qmyimageitemmodel.h"
 #include "qmyitemmodel.h"
 #include "qmyprogressbarmes.h"
-#include "qmystandarditemmodel.h"
+#include "serialportdlg.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "sysdlg.h"
 #include "version.h"
+#include "ymodemportdlg.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -25,14 +25,17 @@
 // boxes are left alone (a box gets its texts with each message).
 void MainWindow::slotRefleshUI(QString)
 {
+    instrTableDlg->retranslate();
     languageDlg->retranslate();
     pageRenameDlg->retranslate();
     eventDlg->retranslate();
     progressWindow->retranslate();
+    serialPortDlg->retranslate();
     screenSizeDlg->retranslate();
     showInfoDlg->retranslate();
     sysDlg->retranslate();
     versionDlg->retranslate();
+    portDlg->retranslate();
     refreshLanguage();
 }
 
@@ -43,16 +46,7 @@ void MainWindow::refreshLanguage()
     initInstrExamples();
     initTypeNamesAndHeaders();
 
-    paletteModel->clear();
-    for (int i = 0; i < widgetTypeIcons.size(); ++i) {
-        auto *item = new QStandardItem;
-        item->setData(
-            QVariant::fromValue(ItemData {widgetTypeIcons.at(i), widgetTypeDisplayNames.value(i)}),
-            Qt::UserRole + 1);
-        paletteModel->appendRow(item);
-    }
-    form->listView->setItemDelegate(paletteDelegate);
-    form->listView->setModel(paletteModel);
+    fillPalette();
 
     if (!isProjectOpen()) {
         setTitlePath(appPath);
@@ -65,25 +59,7 @@ void MainWindow::refreshLanguage()
     if (imageModel)
         imageModel->setHorizontalHeaderLabels(imageTableHeaders);
 
-    const double sizeKB = imageLibrarySize(imagePaths, form->frame->getModelType());
-    imageLibrarySizeKB = int(sizeKB);
-    form->labImageSize->setText(tr("文件总大小：%1KB").arg(QString::number(sizeKB, 'f', 2)));
-    form->labImageSize->show();
-}
-
-double MainWindow::imageLibrarySize(const QStringList &paths, int modelType)
-{
-    double sum = 0;
-    for (const QString &path : paths) {
-        if (modelType == 0) {
-            sum += QFileInfo(path).size() / 1024.0;
-        } else if (modelType == 1) {
-            // The PM series stores pictures unpacked, three bytes a pixel.
-            const QImage image(path);
-            sum += double(image.height()) * image.width() * 3 / 1024.0;
-        }
-    }
-    return sum;
+    showImageLibrarySize();
 }
 
 void MainWindow::initInstrExamples()

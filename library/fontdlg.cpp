@@ -1,0 +1,165 @@
+#include "fontdlg.h"
+#include "ui_fontdlg.h"
+
+#include "designglobals.h"
+#include "fontconverter.h"
+#include "libraryfiles.h"
+#include "projectfolder.h"
+#include "qmymessagebox.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+
+QString projectSubfolder(const char *name)
+{
+    return isProjectOpen() ? ProjectFolder::subfolder(currentProjectPath, QLatin1String(name))
+                           : QString();
+}
+
+QString fontStartFolder()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:/Windows/Fonts");
+#else
+    return QStringLiteral("/usr/share/fonts");
+#endif
+}
+
+} // namespace
+
+FontDlg::FontDlg(QWidget *parent)
+    : QDialog(parent)
+    , form(new Ui::FontDlg)
+    , questionBox(new QMyMessageBox)
+    , fontConverter(new FontConverter(this))
+{
+    form->setupUi(this);
+    setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    connect(questionBox, SIGNAL(s_sendIsNo(int)), this, SLOT(slotDealIsNo(int)));
+    connect(fontConverter, &FontConverter::finished, this, &FontDlg::slotConverted);
+    // This window waits for the end half as long as the main window's form.
+    fontConverter->setTimeouts(30000, 30000);
+    if (isProjectOpen()) {
+        for (const char *name : {"tempFonts", "tempTtf"}) {
+            if (!QDir().mkpath(projectSubfolder(name)))
+                qWarning() << "cannot create" << projectSubfolder(name);
+        }
+    }
+    hide();
+}
+
+FontDlg::~FontDlg()
+{
+    delete questionBox;
+    delete form;
+}
+
+void FontDlg::showDlg()
+{
+    refillTtfList();
+    show();
+}
+
+void FontDlg::refillTtfList()
+{
+    form->cbTtf->clear();
+    const QString folder = projectSubfolder("tempTtf");
+    if (folder.isEmpty())
+        return;
+    if (!QDir().mkpath(folder))
+        return;
+    form->cbTtf->addItems(LibraryFiles::listFiles(folder, {QStringLiteral("*.ttf")}));
+}
+
+void FontDlg::on_btnAddTtf_clicked()
+{
+    const QStringList files = QFileDialog::getOpenFileNames(this, tr("选择字库"), fontStartFolder(),
+                                                            QStringLiteral("(*.ttf)"));
+    if (!files.isEmpty())
+        addTtfFiles(files);
+}
+
+void FontDlg::addTtfFiles(const QStringList &files)
+{
+    if (!isProjectOpen())
+        return;
+    const QString remembered = form->cbTtf->currentText();
+    const LibraryFiles::ImportReport report =
+        LibraryFiles::importFiles(projectSubfolder("tempTtf"), files);
+    refillTtfList();
+    if (form->cbTtf->count() > 0) {
+        const int index = form->cbTtf->findText(remembered);
+        if (index >= 0)
+            form->cbTtf->setCurrentIndex(index);
+    }
+    if (!report.failed.isEmpty())
+        questionBox->showNotice(
+            QMyMessageBox::Warning,
+            tr("以下文件未能复制：\n%1").arg(report.failed.join(QLatin1Char('\n'))));
+}
+
+void FontDlg::on_btnDelTtf_clicked()
+{
+    // The file named in the question is the one deleted, whatever the list shows later.
+    ttfToDelete = form->cbTtf->currentText();
+    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmDeleteTtf,
+                         tr("您是否需要删除%1文件？").arg(ttfToDelete));
+}
+
+void FontDlg::slotDealIsNo(int code)
+{
+    if (code != ConfirmDeleteTtf)
+        return;
+    const QString folder = projectSubfolder("tempTtf");
+    if (!folder.isEmpty())
+        LibraryFiles::removeInside(folder, ttfToDelete);
+    ttfToDelete.clear();
+    refillTtfList();
+}
+
+void FontDlg::on_btnCreatFont_clicked()
+{
+    if (fontConverter->isRunning())
+        return;
+    if (!isProjectOpen()) {
+        questionBox->showNotice(QMyMessageBox::Information,
+                                tr("未加载项目，请您先创建或导入项目！"));
+        return;
+    }
+    QString number;
+    if (!GeneratedFonts::isPlainNumber(form->editFontName->text(), &number)) {
+        questionBox->showNotice(
+            QMyMessageBox::Warning,
+            tr("名称为数值，且数值范围为0-%1！").arg(GeneratedFonts::MaxNumber));
+        return;
+    }
+    FontConverter::Request request;
+    request.ttfPath = projectSubfolder("tempTtf") + QLatin1Char('/') + form->cbTtf->currentText();
+    request.symbols = form->textEdit->toPlainText();
+    request.size = form->editFontSize->text().toInt();
+    request.bpp = form->cbBpp->currentText().toInt();
+    request.compress = false;
+    request.outputPath = GeneratedFonts::fontPath(projectSubfolder("tempFonts"), number);
+    fontNameMade = number;
+    form->btnCreatFont->setEnabled(false);
+    fontConverter->start(request);
+}
+
+void FontDlg::slotConverted(bool ok, const QString &message)
+{
+    form->btnCreatFont->setEnabled(true);
+    if (ok)
+        questionBox->showNotice(QMyMessageBox::Information,
+                                tr("生成%1.font字体成功").arg(fontNameMade));
+    else
+        questionBox->showNotice(QMyMessageBox::Warning, message);
+}
+
+void FontDlg::on_btnClose_clicked()
+{
+    hide();
+}
