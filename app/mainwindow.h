@@ -15,9 +15,12 @@
 
 #include "instrparam.h"
 
+#include <functional>
+
 class QGraphicsDropShadowEffect;
 class FontConverter;
 class QModelIndex;
+class QTableView;
 class QPushButton;
 class QTimer;
 class QTreeWidgetItem;
@@ -324,6 +327,10 @@ private:
     QtUserTypeServices userTypeServices();
     void importProject();
     void restoreImagesFromMirror();
+    void refreshImageMirror();
+    void reloadLibrary();
+    void resetLibraryTable(QTableView *view, QMyImageItemModel *model, const QStringList &headers,
+                           const QList<int> &widths, int rowHeight);
     bool rewriteFrameElement(const QString &key, const QString &value);
     // A message followed by the cause of the last failed project-file operation.
     QString withFileError(const QString &message) const;
@@ -331,6 +338,8 @@ private:
     void addImageFileRow(int row, const QString &path);
     void showImageLibrarySize();
     void deleteCheckedImages();
+    bool removeCheckedRows(QTableView *view, QMyImageItemModel *model, QStringList *paths,
+                           int firstNumber, const std::function<void(int)> &removed);
     void followImageDeletion(int deleted);
     void loadFontFiles();
     void addFontFileRow(int row, const QString &path);
@@ -429,6 +438,8 @@ private:
     TimerParam *timerParams[TimerCount] = {};
     InstrTableDlg *instrTableDlg = nullptr;
 
+    // The picture mirror was refreshed by the last load or save of the open project.
+    bool imageMirrorCurrent = false;
     QList<QIcon> widgetItemIcons;
     // Qt::Key_C or Qt::Key_V while its shortcut is pressed and has not acted yet.
     int pendingShortcutKey = 0;

@@ -138,8 +138,7 @@ bool MainWindow::saveProXml()
     }
 
     // The mirror follows a save that reached the disk.
-    copyDirFiles(ProjectFolder::subfolder(currentProjectPath, QStringLiteral("tempImages")),
-                 ProjectFolder::subfolder(currentProjectPath, QStringLiteral("backUpImages")));
+    refreshImageMirror();
     return true;
 }
 
@@ -198,10 +197,7 @@ bool MainWindow::openProject(const QString &path)
     }
     setTitlePath(currentProjectPath);
     clearAllPages();
-    initImageTable();
-    initFontTable();
-    refreshTtfList();
-    refreshFontList();
+    reloadLibrary();
     MainWindowLoadTarget target(this);
     file.load(target);
     return true;
