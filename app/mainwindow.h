@@ -345,6 +345,7 @@ private:
     void forgetWidget(QMyWidget *w);
     static bool textEditorHasFocus();
     bool setUpNewDesign(bool newFolder);
+    void clearDesignAndReloadLibrary();
     bool timerEnabled(int i) const;
     QMySheetApplier::Target sheetTarget() const;
     void applySheetEffect(int timerStyle, bool rebuildWidgetSheet);

@@ -79,11 +79,7 @@ bool MainWindow::setUpNewDesign(bool newFolder)
     if (newFolder)
         setTitlePath(currentProjectPath);
 
-    clearAllPages();
-    initImageTable();
-    initFontTable();
-    refreshTtfList();
-    refreshFontList();
+    clearDesignAndReloadLibrary();
     addPage();
 
     if (frame->getModelType() == 0 || frame->getModelType() == 1)

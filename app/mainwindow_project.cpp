@@ -182,14 +182,21 @@ bool MainWindow::openProject(const QString &path)
         form->frame->setModelType(series);
     }
     setTitlePath(currentProjectPath);
+    clearDesignAndReloadLibrary();
+    MainWindowLoadTarget target(this);
+    file.load(target);
+    return true;
+}
+
+// A project that opens or starts anew begins with no pages and with the library lists of
+// its own folder.
+void MainWindow::clearDesignAndReloadLibrary()
+{
     clearAllPages();
     initImageTable();
     initFontTable();
     refreshTtfList();
     refreshFontList();
-    MainWindowLoadTarget target(this);
-    file.load(target);
-    return true;
 }
 
 bool MainWindow::saveBaudToPro()
