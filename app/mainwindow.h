@@ -4,6 +4,7 @@
 #include "qmysheetapplier.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QList>
 #include <QMainWindow>
 #include <QMap>
@@ -146,6 +147,7 @@ public:
     void setBacklightValue(int value) { backlightValue = value; }
     BootParam *getBootParam() const { return bootParam; }
     bool isAutoSaveRunning() const;
+    QString getFileError() const { return fileError; }
 
     // Property panel
     void resetTimerButtons();
@@ -321,6 +323,9 @@ private:
     QtUserTypeServices userTypeServices();
     void importProject();
     void restoreImagesFromMirror();
+    bool rewriteFrameElement(const QString &key, const QString &value);
+    // A message followed by the cause of the last failed project-file operation.
+    QString withFileError(const QString &message) const;
     void loadImageFiles();
     void addImageFileRow(int row, const QString &path);
     void showImageLibrarySize();
@@ -424,6 +429,9 @@ private:
     TimerParam *timerParams[TimerCount] = {};
     InstrTableDlg *instrTableDlg = nullptr;
 
+    QList<QIcon> widgetItemIcons;
+    // Why the last load, save or rewrite of the project file failed.
+    QString fileError;
     // What a pending question names, kept from when it was asked.
     QString ttfToDelete;
     QString fontToDelete;

@@ -37,11 +37,11 @@ int usage()
                                "       ybexdriver download PROJECT.yBEX PORT 0|1|2|5 [BAUD]"));
 }
 
-// Why a project file cannot be read, in plain words.
-QString readError(const QString &path)
+// Why a project file cannot be read, in plain words; a project also needs a usable frame.
+QString readError(const QString &path, bool project)
 {
     ProjectFile file;
-    if (file.read(path))
+    if (project ? file.readProject(path) : file.read(path))
         return QString();
     return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
 }
@@ -50,7 +50,7 @@ int roundTrip(const QString &in, const QString &out)
 {
     if (!in.contains(QLatin1String(".yBEX")) || !out.contains(QLatin1String(".yBEX")))
         return fail(QStringLiteral("project files must have the extension .yBEX"));
-    const QString error = readError(in);
+    const QString error = readError(in, true);
     if (!error.isEmpty())
         return fail(error);
 
@@ -58,7 +58,11 @@ int roundTrip(const QString &in, const QString &out)
     currentProjectPath = in;
     MainWindow window;
     if (currentProjectPath != in)
-        return fail(QStringLiteral("cannot load %1").arg(in));
+        return fail(QStringLiteral("cannot load %1: %2").arg(in, window.getFileError()));
+    // The window saves a design without pages as nothing at all.
+    if (pageWidgets.isEmpty())
+        return fail(
+            QStringLiteral("%1 holds no page: nothing would be written to %2").arg(in, out));
     // Paint the canvas and the shown page once, as the screen would.
     if (QMyFrame *frame = window.findChild<QMyFrame *>(QStringLiteral("frame")))
         frame->grab();
@@ -75,8 +79,7 @@ int roundTrip(const QString &in, const QString &out)
     if (!ProjectFile::isWritable(currentProjectPath, &writeError))
         return fail(QStringLiteral("cannot save: %1").arg(writeError));
     if (!window.saveProXml())
-        return fail(QStringLiteral("cannot save %1").arg(out));
-    window.clearAllPages();
+        return fail(QStringLiteral("cannot save %1: %2").arg(out, window.getFileError()));
     return 0;
 }
 
@@ -90,7 +93,7 @@ int rewrite(const QString &which, const QString &project, const QString &value)
         return fail(QStringLiteral("the backlight value must be a whole number: %1").arg(value));
     if (!QFileInfo::exists(project))
         return fail(QStringLiteral("no such project file: %1").arg(project));
-    const QString error = readError(project);
+    const QString error = readError(project, false);
     if (!error.isEmpty())
         return fail(error);
     QString writeError;
@@ -107,7 +110,8 @@ int rewrite(const QString &which, const QString &project, const QString &value)
         window.setBacklightValue(level);
         done = window.saveBlValueToPro();
     }
-    return done ? 0 : fail(QStringLiteral("cannot rewrite %1").arg(project));
+    return done ? 0
+                : fail(QStringLiteral("cannot rewrite %1: %2").arg(project, window.getFileError()));
 }
 
 // Loads the project as the program does, then runs one job of the download worker and
@@ -122,7 +126,7 @@ int download(const QStringList &args)
         return fail(QStringLiteral("the job must be 0, 1, 2 or 5: %1").arg(args.at(4)));
     if (!QFileInfo::exists(project))
         return fail(QStringLiteral("no such project file: %1").arg(project));
-    const QString error = readError(project);
+    const QString error = readError(project, true);
     if (!error.isEmpty())
         return fail(error);
 
