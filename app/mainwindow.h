@@ -15,9 +15,12 @@
 
 #include "instrparam.h"
 
+#include <functional>
+
 class QGraphicsDropShadowEffect;
 class FontConverter;
 class QModelIndex;
+class QTableView;
 class QPushButton;
 class QTimer;
 class QTreeWidgetItem;
@@ -323,6 +326,10 @@ private:
     QtUserTypeServices userTypeServices();
     void importProject();
     void restoreImagesFromMirror();
+    void refreshImageMirror();
+    void reloadLibrary();
+    void resetLibraryTable(QTableView *view, QMyImageItemModel *model, const QStringList &headers,
+                           const QList<int> &widths, int rowHeight);
     bool rewriteFrameElement(const QString &key, const QString &value);
     // A message followed by the cause of the last failed project-file operation.
     QString withFileError(const QString &message) const;
@@ -330,6 +337,8 @@ private:
     void addImageFileRow(int row, const QString &path);
     void showImageLibrarySize();
     void deleteCheckedImages();
+    bool removeCheckedRows(QTableView *view, QMyImageItemModel *model, QStringList *paths,
+                           int firstNumber, const std::function<void(int)> &removed);
     void followImageDeletion(int deleted);
     void loadFontFiles();
     void addFontFileRow(int row, const QString &path);
@@ -350,7 +359,6 @@ private:
     void forgetWidget(QMyWidget *w);
     static bool textEditorHasFocus();
     bool setUpNewDesign(bool newFolder);
-    void clearDesignAndReloadLibrary();
     bool timerEnabled(int i) const;
     QMySheetApplier::Target sheetTarget() const;
     void applySheetEffect(int timerStyle, bool rebuildWidgetSheet);
@@ -429,6 +437,8 @@ private:
     TimerParam *timerParams[TimerCount] = {};
     InstrTableDlg *instrTableDlg = nullptr;
 
+    // The picture mirror was refreshed by the last load or save of the open project.
+    bool imageMirrorCurrent = false;
     QList<QIcon> widgetItemIcons;
     // Why the last load, save or rewrite of the project file failed.
     QString fileError;

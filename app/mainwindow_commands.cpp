@@ -79,7 +79,8 @@ bool MainWindow::setUpNewDesign(bool newFolder)
     if (newFolder)
         setTitlePath(currentProjectPath);
 
-    clearDesignAndReloadLibrary();
+    clearAllPages();
+    reloadLibrary();
     addPage();
 
     if (frame->getModelType() == 0 || frame->getModelType() == 1)

@@ -138,8 +138,7 @@ bool MainWindow::saveProXml()
     }
 
     // The mirror follows a save that reached the disk.
-    copyDirFiles(ProjectFolder::subfolder(currentProjectPath, QStringLiteral("tempImages")),
-                 ProjectFolder::subfolder(currentProjectPath, QStringLiteral("backUpImages")));
+    refreshImageMirror();
     return true;
 }
 
@@ -197,21 +196,11 @@ bool MainWindow::openProject(const QString &path)
         form->frame->setModelType(series);
     }
     setTitlePath(currentProjectPath);
-    clearDesignAndReloadLibrary();
+    clearAllPages();
+    reloadLibrary();
     MainWindowLoadTarget target(this);
     file.load(target);
     return true;
-}
-
-// A project that opens or starts anew begins with no pages and with the library lists of
-// its own folder.
-void MainWindow::clearDesignAndReloadLibrary()
-{
-    clearAllPages();
-    initImageTable();
-    initFontTable();
-    refreshTtfList();
-    refreshFontList();
 }
 
 bool MainWindow::saveBaudToPro()
