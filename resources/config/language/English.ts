@@ -1906,6 +1906,10 @@
         <source>未添加页，请您先添加页！</source>
         <translation>No page added, please add a page first!</translation>
     </message>
+    <message>
+        <source>一页最多可放%1个控件！</source>
+        <translation>A page holds at most %1 widgets!</translation>
+    </message>
 </context>
 <context>
     <name>TextBoxDlg</name>
