@@ -38,6 +38,8 @@
 #include "sysdlg.h"
 #include "timerparam.h"
 #include "version.h"
+#include "ymodem.h"
+#include "ymodemportdlg.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -102,6 +104,9 @@ MainWindow::~MainWindow()
     sheetApplier = nullptr;
     delete sheet;
     sheet = nullptr;
+    // The page lists and records are the window's to free; the widgets would go with the
+    // canvas, but not the lists that hold them.
+    clearAllPages();
     for (TimerParam *timer : timerParams)
         delete timer;
     delete clipboardPage;
@@ -112,6 +117,8 @@ MainWindow::~MainWindow()
     delete fontConverter;
     delete showInfoDlg;
     delete transferBox;
+    // Stops the worker's thread and waits for it.
+    delete yModem;
     delete progressWindow;
     for (QGraphicsDropShadowEffect *effect : shadowEffects)
         delete effect;
@@ -146,6 +153,7 @@ MainWindow::~MainWindow()
     delete versionDlg;
     delete fontDlg;
     delete fontModel;
+    delete portDlg;
     delete form;
 }
 
@@ -179,12 +187,6 @@ void MainWindow::resetClipboardAndFlags()
     pageWhenAsked = 0;
     npmInstalled = false;
     selectionKind = 0;
-}
-
-void MainWindow::createDownloadLink()
-{
-    transferBox = new QMyMessageBox;
-    progressWindow = new QMyProgressBarMes;
 }
 
 void MainWindow::createEventDialogs()
@@ -446,8 +448,9 @@ void MainWindow::openStartUpProject()
         if (openProject(path)) {
             resultBox->showNotice(QMyMessageBox::Information, tr("导入成功！"));
         } else {
-            resultBox->showNotice(QMyMessageBox::Error,
-                                  tr("加载控件错误，可能该项目之前未做保存操作，导入失败！"));
+            resultBox->showNotice(
+                QMyMessageBox::Error,
+                withFileError(tr("加载控件错误，可能该项目之前未做保存操作，导入失败！")));
         }
     }
     if (!isProjectOpen()) {

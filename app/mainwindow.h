@@ -4,6 +4,7 @@
 #include "qmysheetapplier.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QList>
 #include <QMainWindow>
 #include <QMap>
@@ -12,9 +13,14 @@
 #include <QString>
 #include <QStringList>
 
+#include "instrparam.h"
+
+#include <functional>
+
 class QGraphicsDropShadowEffect;
 class FontConverter;
 class QModelIndex;
+class QTableView;
 class QPushButton;
 class QTimer;
 class QTreeWidgetItem;
@@ -144,6 +150,7 @@ public:
     void setBacklightValue(int value) { backlightValue = value; }
     BootParam *getBootParam() const { return bootParam; }
     bool isAutoSaveRunning() const;
+    QString getFileError() const { return fileError; }
 
     // Property panel
     void resetTimerButtons();
@@ -261,6 +268,15 @@ public slots:
     void on_tvFontName_clicked(const QModelIndex &index);
     void on_btnFontDlg_clicked();
 
+    // Download link (mainwindow_download.cpp)
+    void slotProgressBarMes(int kind, int total, int done, int phase = 0);
+    void slotRecvYModemMes(int kind, QString text);
+    void slotRecvYModemDebugMes(int, QString line);
+    void slotRecvYModemInstrParam(InstrParam param);
+    void slotRecvYModemPortInstr(QString text);
+    void on_btnSetCOM_clicked();
+    void on_btnInstrDownLoad_clicked();
+
 private slots:
     void slotFontConverterChecked(bool ok);
     void slotFontConverted(bool ok, const QString &message);
@@ -310,10 +326,19 @@ private:
     QtUserTypeServices userTypeServices();
     void importProject();
     void restoreImagesFromMirror();
+    void refreshImageMirror();
+    void reloadLibrary();
+    void resetLibraryTable(QTableView *view, QMyImageItemModel *model, const QStringList &headers,
+                           const QList<int> &widths, int rowHeight);
+    bool rewriteFrameElement(const QString &key, const QString &value);
+    // A message followed by the cause of the last failed project-file operation.
+    QString withFileError(const QString &message) const;
     void loadImageFiles();
     void addImageFileRow(int row, const QString &path);
     void showImageLibrarySize();
     void deleteCheckedImages();
+    bool removeCheckedRows(QTableView *view, QMyImageItemModel *model, QStringList *paths,
+                           int firstNumber, const std::function<void(int)> &removed);
     void followImageDeletion(int deleted);
     void loadFontFiles();
     void addFontFileRow(int row, const QString &path);
@@ -325,6 +350,9 @@ private:
     void reportFailedCopies(const QStringList &names);
     bool refuseWhileDownloading(const QString &message);
     bool downloadJobPending() const;
+    void startDownload(int job, const QString &directory, const QString &fileName);
+    void downloadImages();
+    void downloadFonts();
     void clickTreeItem(QTreeWidgetItem *item);
     void highlightShownItem(bool pageItemAlways, int menuPage);
     QMyWidget *cloneWidget(QMyWidget *source);
@@ -409,6 +437,11 @@ private:
     TimerParam *timerParams[TimerCount] = {};
     InstrTableDlg *instrTableDlg = nullptr;
 
+    // The picture mirror was refreshed by the last load or save of the open project.
+    bool imageMirrorCurrent = false;
+    QList<QIcon> widgetItemIcons;
+    // Why the last load, save or rewrite of the project file failed.
+    QString fileError;
     // What a pending question names, kept from when it was asked.
     QString ttfToDelete;
     QString fontToDelete;

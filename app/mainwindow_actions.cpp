@@ -24,7 +24,8 @@ void MainWindow::slotDealIsNo(int code)
         if (saveProXml())
             resultBox->showNotice(QMyMessageBox::Information, tr("保存成功！"));
         else
-            resultBox->showNotice(QMyMessageBox::Warning, tr("路径错误，保存失败！"));
+            resultBox->showNotice(QMyMessageBox::Warning,
+                                  withFileError(tr("路径错误，保存失败！")));
         break;
     case ConfirmImport:
         importProject();
@@ -35,7 +36,8 @@ void MainWindow::slotDealIsNo(int code)
             close();
             QCoreApplication::quit();
         } else {
-            resultBox->showNotice(QMyMessageBox::Warning, tr("路径错误，保存失败！"));
+            resultBox->showNotice(QMyMessageBox::Warning,
+                                  withFileError(tr("路径错误，保存失败！")));
         }
         break;
     case QuitWithoutSaving:
@@ -49,6 +51,12 @@ void MainWindow::slotDealIsNo(int code)
         break;
     case ConfirmDeleteFont:
         deleteFont();
+        break;
+    case ConfirmDownloadImages:
+        downloadImages();
+        break;
+    case ConfirmDownloadFonts:
+        downloadFonts();
         break;
     default:
         break;

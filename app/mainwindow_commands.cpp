@@ -9,6 +9,7 @@
 #include "qmywidget.h"
 #include "setscreensizedlg.h"
 #include "timerparam.h"
+#include "ymodemportdlg.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,7 +60,10 @@ bool MainWindow::createProject(const QString &chosen)
         ok = file.open(QIODevice::ReadWrite);
         file.close();
     }
-    return ok && setUpNewDesign(newFolder);
+    const bool done = ok && setUpNewDesign(newFolder);
+    // Also after a failed set-up: the link follows the canvas's series.
+    portDlg->setSeries(form->frame->getModelType());
+    return done;
 }
 
 bool MainWindow::setUpNewDesign(bool newFolder)
@@ -76,10 +80,7 @@ bool MainWindow::setUpNewDesign(bool newFolder)
         setTitlePath(currentProjectPath);
 
     clearAllPages();
-    initImageTable();
-    initFontTable();
-    refreshTtfList();
-    refreshFontList();
+    reloadLibrary();
     addPage();
 
     if (frame->getModelType() == 0 || frame->getModelType() == 1)

@@ -8,6 +8,7 @@
 #include "qmynativeeventfilter.h"
 #include "serialportdlg.h"
 #include "sysdlg.h"
+#include "ymodemportdlg.h"
 
 #include <QRegularExpression>
 
@@ -31,6 +32,8 @@ void MainWindow::createPortWatcher()
 {
     nativeFilter = new QMyNativeEventFilter;
     nativeFilter->setWindowHandle(winId());
+    connect(nativeFilter, SIGNAL(comStatus(QString, bool)), portDlg,
+            SLOT(slotComStatus(QString, bool)));
     connect(nativeFilter, SIGNAL(comStatus(QString, bool)), instrTableDlg,
             SLOT(slotComStatus(QString, bool)));
     connect(nativeFilter, SIGNAL(comStatus(QString, bool)), serialPortDlg,

@@ -15,6 +15,7 @@
 #include "showinfodlg.h"
 #include "sysdlg.h"
 #include "version.h"
+#include "ymodemportdlg.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -34,6 +35,7 @@ void MainWindow::slotRefleshUI(QString)
     showInfoDlg->retranslate();
     sysDlg->retranslate();
     versionDlg->retranslate();
+    portDlg->retranslate();
     refreshLanguage();
 }
 

@@ -15,6 +15,7 @@
 #include "setscreensizedlg.h"
 #include "sysdlg.h"
 #include "timerparam.h"
+#include "ymodemportdlg.h"
 
 #include <QDebug>
 #include <QDir>
@@ -100,6 +101,8 @@ public:
         if (w->autoSaveTimer->isActive())
             w->autoSaveTimer->stop();
         w->autoSaveTimer->start(MainWindow::AutoSaveInterval);
+        // An open download link follows the series of the loaded project.
+        w->portDlg->setSeries(w->form->frame->getModelType());
     }
 
 private:
@@ -108,10 +111,13 @@ private:
 
 bool MainWindow::saveProXml()
 {
+    fileError.clear();
     if (pageWidgets.isEmpty())
         return true;
-    if (!ProjectFile::isWritable(currentProjectPath))
+    if (!ProjectFile::isWritable(currentProjectPath, &fileError)) {
+        qDebug() << "save failed:" << fileError;
         return false;
+    }
 
     ProjectFile::Frame frame;
     frame.frameW = form->frame->getFrameW();
@@ -125,20 +131,25 @@ bool MainWindow::saveProXml()
     // The file holds the boot dialog's own record once the dialog exists.
     const BootParam boot = bootParam ? *bootParam : BootParam();
     const QList<TimerParam *> timers(std::begin(timerParams), std::end(timerParams));
-    if (!ProjectFile::save(currentProjectPath, frame, boot, timers, pageRecords, pageWidgets))
+    if (!ProjectFile::save(currentProjectPath, frame, boot, timers, pageRecords, pageWidgets,
+                           &fileError)) {
+        qDebug() << "save failed:" << fileError;
         return false;
+    }
 
     // The mirror follows a save that reached the disk.
-    copyDirFiles(ProjectFolder::subfolder(currentProjectPath, QStringLiteral("tempImages")),
-                 ProjectFolder::subfolder(currentProjectPath, QStringLiteral("backUpImages")));
+    refreshImageMirror();
     return true;
 }
 
 bool MainWindow::readProModelType()
 {
     ProjectFile file;
-    if (!file.read(currentProjectPath))
+    if (!file.read(currentProjectPath)) {
+        fileError = file.errorString();
+        qDebug() << "pre-read failed:" << fileError;
         return false;
+    }
     int series = 0;
     if (file.modelType(&series)) {
         screenSizeDlg->setModelType(series);
@@ -150,8 +161,11 @@ bool MainWindow::readProModelType()
 bool MainWindow::loadProXml()
 {
     ProjectFile file;
-    if (!file.read(currentProjectPath))
+    if (!file.readProject(currentProjectPath)) {
+        fileError = file.errorString();
+        qDebug() << "load failed:" << fileError;
         return false;
+    }
     MainWindowLoadTarget target(this);
     file.load(target);
     return true;
@@ -159,11 +173,14 @@ bool MainWindow::loadProXml()
 
 bool MainWindow::openProject(const QString &path)
 {
-    // Read and checked before anything changes, so that a file that cannot be read leaves
-    // the open project as it was and is never saved over.
+    // Parsed and checked once, before anything changes, so that a file that cannot be read
+    // leaves the open project as it was and is never saved over.
     ProjectFile file;
-    if (!file.read(path))
+    if (!file.readProject(path)) {
+        fileError = file.errorString();
+        qDebug() << "load failed:" << fileError;
         return false;
+    }
 
     // Unsaved image changes of the project being left are thrown away.
     if (isProjectOpen() && currentProjectPath != path)
@@ -180,10 +197,7 @@ bool MainWindow::openProject(const QString &path)
     }
     setTitlePath(currentProjectPath);
     clearAllPages();
-    initImageTable();
-    initFontTable();
-    refreshTtfList();
-    refreshFontList();
+    reloadLibrary();
     MainWindowLoadTarget target(this);
     file.load(target);
     return true;
@@ -191,14 +205,26 @@ bool MainWindow::openProject(const QString &path)
 
 bool MainWindow::saveBaudToPro()
 {
-    return ProjectFile::rewriteFrameElements(currentProjectPath,
-                                             {{QStringLiteral("baud"), baudText}});
+    return rewriteFrameElement(QStringLiteral("baud"), baudText);
 }
 
 bool MainWindow::saveBlValueToPro()
 {
-    return ProjectFile::rewriteFrameElements(
-        currentProjectPath, {{QStringLiteral("blValue"), QString::number(backlightValue)}});
+    return rewriteFrameElement(QStringLiteral("blValue"), QString::number(backlightValue));
+}
+
+// The callers show nothing; the cause goes to the debug stream and fileError.
+bool MainWindow::rewriteFrameElement(const QString &key, const QString &value)
+{
+    if (ProjectFile::rewriteFrameElements(currentProjectPath, {{key, value}}, &fileError))
+        return true;
+    qDebug() << "rewrite failed:" << fileError;
+    return false;
+}
+
+QString MainWindow::withFileError(const QString &message) const
+{
+    return fileError.isEmpty() ? message : message + QLatin1Char('\n') + fileError;
 }
 
 bool MainWindow::isAutoSaveRunning() const
@@ -248,6 +274,7 @@ void MainWindow::importProjectFile(const QString &chosen)
     if (openProject(chosen))
         resultBox->showNotice(QMyMessageBox::Information, tr("导入成功！"));
     else
-        resultBox->showNotice(QMyMessageBox::Error,
-                              tr("加载控件错误，可能该项目之前未做保存操作，导入失败！"));
+        resultBox->showNotice(
+            QMyMessageBox::Error,
+            withFileError(tr("加载控件错误，可能该项目之前未做保存操作，导入失败！")));
 }

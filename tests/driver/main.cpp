@@ -2,16 +2,23 @@
 //
 //   ybexdriver roundtrip IN.yBEX OUT.yBEX    open IN as at start-up, save it as OUT
 //   ybexdriver rewrite baud|bl PROJECT VALUE rewrite one link setting in place
+//   ybexdriver download PROJECT PORT JOB [BAUD]
+//                                            run download job JOB (0 allFile/all.cfg,
+//                                            1 pictures, 2 fonts, 5 link test) over PORT
 
 #include "designglobals.h"
 #include "mainwindow.h"
 #include "projectfile.h"
 #include "projectfolder.h"
 #include "qmyframe.h"
+#include "ymodem.h"
+#include "ymodemportdlg.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -26,14 +33,15 @@ int fail(const QString &message)
 int usage()
 {
     return fail(QStringLiteral("usage: ybexdriver roundtrip IN.yBEX OUT.yBEX\n"
-                               "       ybexdriver rewrite baud|bl PROJECT VALUE"));
+                               "       ybexdriver rewrite baud|bl PROJECT VALUE\n"
+                               "       ybexdriver download PROJECT.yBEX PORT 0|1|2|5 [BAUD]"));
 }
 
-// Why a project file cannot be read, in plain words.
-QString readError(const QString &path)
+// Why a project file cannot be read, in plain words; a project also needs a usable frame.
+QString readError(const QString &path, bool project)
 {
     ProjectFile file;
-    if (file.read(path))
+    if (project ? file.readProject(path) : file.read(path))
         return QString();
     return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
 }
@@ -42,7 +50,7 @@ int roundTrip(const QString &in, const QString &out)
 {
     if (!in.contains(QLatin1String(".yBEX")) || !out.contains(QLatin1String(".yBEX")))
         return fail(QStringLiteral("project files must have the extension .yBEX"));
-    const QString error = readError(in);
+    const QString error = readError(in, true);
     if (!error.isEmpty())
         return fail(error);
 
@@ -50,7 +58,11 @@ int roundTrip(const QString &in, const QString &out)
     currentProjectPath = in;
     MainWindow window;
     if (currentProjectPath != in)
-        return fail(QStringLiteral("cannot load %1").arg(in));
+        return fail(QStringLiteral("cannot load %1: %2").arg(in, window.getFileError()));
+    // The window saves a design without pages as nothing at all.
+    if (pageWidgets.isEmpty())
+        return fail(
+            QStringLiteral("%1 holds no page: nothing would be written to %2").arg(in, out));
     // Paint the canvas and the shown page once, as the screen would.
     if (QMyFrame *frame = window.findChild<QMyFrame *>(QStringLiteral("frame")))
         frame->grab();
@@ -67,8 +79,7 @@ int roundTrip(const QString &in, const QString &out)
     if (!ProjectFile::isWritable(currentProjectPath, &writeError))
         return fail(QStringLiteral("cannot save: %1").arg(writeError));
     if (!window.saveProXml())
-        return fail(QStringLiteral("cannot save %1").arg(out));
-    window.clearAllPages();
+        return fail(QStringLiteral("cannot save %1: %2").arg(out, window.getFileError()));
     return 0;
 }
 
@@ -82,7 +93,7 @@ int rewrite(const QString &which, const QString &project, const QString &value)
         return fail(QStringLiteral("the backlight value must be a whole number: %1").arg(value));
     if (!QFileInfo::exists(project))
         return fail(QStringLiteral("no such project file: %1").arg(project));
-    const QString error = readError(project);
+    const QString error = readError(project, false);
     if (!error.isEmpty())
         return fail(error);
     QString writeError;
@@ -99,7 +110,91 @@ int rewrite(const QString &which, const QString &project, const QString &value)
         window.setBacklightValue(level);
         done = window.saveBlValueToPro();
     }
-    return done ? 0 : fail(QStringLiteral("cannot rewrite %1").arg(project));
+    return done ? 0
+                : fail(QStringLiteral("cannot rewrite %1: %2").arg(project, window.getFileError()));
+}
+
+// Loads the project as the program does, then runs one job of the download worker and
+// reports its progress and outcome; succeeds only when the job did.
+int download(const QStringList &args)
+{
+    const QString project = args.at(2);
+    const QString port = args.at(3);
+    bool ok = false;
+    const int job = args.at(4).toInt(&ok);
+    if (!ok || (job != 0 && job != 1 && job != 2 && job != 5))
+        return fail(QStringLiteral("the job must be 0, 1, 2 or 5: %1").arg(args.at(4)));
+    if (!QFileInfo::exists(project))
+        return fail(QStringLiteral("no such project file: %1").arg(project));
+    const QString error = readError(project, true);
+    if (!error.isEmpty())
+        return fail(error);
+
+    currentProjectPath = QFileInfo(project).absoluteFilePath();
+    MainWindow window;
+    const QMyFrame *frame = window.findChild<QMyFrame *>(QStringLiteral("frame"));
+    const int series = frame->getModelType();
+    int baud = YModemPortDlg::baudRates(series).value(0).toInt();
+    if (args.size() > 5)
+        baud = args.at(5).toInt(&ok);
+    if (!ok || baud <= 0)
+        return fail(QStringLiteral("no baud rate for this project; give one"));
+
+    YModem worker;
+    QEventLoop loop;
+    bool portOpen = false;
+    bool failed = false;
+    bool answered = false;
+    bool unpacked = false;
+    QObject::connect(&worker, &YModem::s_sendPortStatus, &loop, [&](bool open) {
+        portOpen = open;
+        loop.quit();
+    });
+    QObject::connect(
+        &worker, &YModem::s_sendProgValue, &loop, [&](int kind, int total, int done, int phase) {
+            std::printf("progress %d %d/%d%s\n", kind, done, total, phase ? " unpacking" : "");
+            if (phase == 1 && done == 100)
+                unpacked = true;
+            std::fflush(stdout);
+        });
+    QObject::connect(&worker, &YModem::s_sendMes, &loop, [&](int kind, const QString &text) {
+        std::printf("message %d %s\n", kind, text.toUtf8().constData());
+        failed |= kind == 1;
+        answered |= kind == 6;
+        std::fflush(stdout);
+    });
+    worker.slotOpenClosePort(true, port, baud);
+    loop.exec();
+    if (!portOpen)
+        return fail(QStringLiteral("cannot open %1 at %2 baud").arg(port).arg(baud));
+
+    const QString folder = ProjectFolder::folderOf(currentProjectPath);
+    if (job == YModemJob::Project)
+        worker.startJob(job, folder + QStringLiteral("/allFile/"), QStringLiteral("all.cfg"),
+                        series, QString());
+    else
+        worker.startJob(job, QString(), QString(), series,
+                        job == YModemJob::InstructionText ? QStringLiteral("GET_ADDR\r\n")
+                                                          : QString());
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (!worker.isJobPending())
+            loop.quit();
+    });
+    poll.start(20);
+    loop.exec();
+    // The job posted its outcome before it ended.
+    QCoreApplication::processEvents();
+    window.clearAllPages();
+
+    const bool done = !failed
+        && (job == YModemJob::Project               ? unpacked
+                : job == YModemJob::InstructionText ? answered
+                                                    : true);
+    if (!done)
+        return fail(QStringLiteral("download job %1 failed").arg(job));
+    std::printf("download job %d done\n", job);
+    return 0;
 }
 
 } // namespace
@@ -115,5 +210,7 @@ int main(int argc, char **argv)
         return roundTrip(args.at(2), args.at(3));
     if (args.size() == 5 && args.at(1) == QLatin1String("rewrite"))
         return rewrite(args.at(2), args.at(3), args.at(4));
+    if ((args.size() == 5 || args.size() == 6) && args.at(1) == QLatin1String("download"))
+        return download(args);
     return usage();
 }
