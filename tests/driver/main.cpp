@@ -2,11 +2,17 @@
 //
 //   ybexdriver roundtrip IN.yBEX OUT.yBEX    open IN as at start-up, save it as OUT
 //   ybexdriver rewrite baud|bl PROJECT VALUE rewrite one link setting in place
+//   ybexdriver generate PROJECT [TEMPLATES]  open PROJECT as at start-up and generate its
+//                                            module files, templates from TEMPLATES
+//                                            (default: file/ beside the program)
 
+#include "allcfg.h"
+#include "bootparam.h"
 #include "designglobals.h"
 #include "mainwindow.h"
 #include "projectfile.h"
 #include "qmyframe.h"
+#include "timerparam.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,7 +31,8 @@ int fail(const QString &message)
 int usage()
 {
     return fail(QStringLiteral("usage: ybexdriver roundtrip IN.yBEX OUT.yBEX\n"
-                               "       ybexdriver rewrite baud|bl PROJECT VALUE"));
+                               "       ybexdriver rewrite baud|bl PROJECT VALUE\n"
+                               "       ybexdriver generate PROJECT.yBEX [TEMPLATE_DIR]"));
 }
 
 // Why a project file cannot be read, in plain words.
@@ -101,6 +108,37 @@ int rewrite(const QString &which, const QString &project, const QString &value)
     return done ? 0 : fail(QStringLiteral("cannot rewrite %1").arg(project));
 }
 
+// Prints the generator's code; all.cfg stays in the project's allFile folder.
+int generate(const QString &project, const QString &templates)
+{
+    if (!project.contains(QLatin1String(".yBEX")))
+        return fail(QStringLiteral("project files must have the extension .yBEX"));
+    const QString error = readError(project);
+    if (!error.isEmpty())
+        return fail(error);
+
+    // Loaded as at start-up and never painted.
+    currentProjectPath = project;
+    MainWindow window;
+    if (currentProjectPath != project)
+        return fail(QStringLiteral("cannot load %1").arg(project));
+    QMyFrame *frame = window.findChild<QMyFrame *>(QStringLiteral("frame"));
+    TimerParam *timers[AllCfg::TimerCount];
+    for (int i = 0; i < AllCfg::TimerCount; ++i)
+        timers[i] = window.getTimerParam(i);
+
+    AllCfg generator;
+    if (!templates.isEmpty())
+        generator.setTemplateFolder(templates);
+    const int code =
+        generator.createAllCfg(frame, window.getBootParam(), frame->getScreenType(), timers);
+    std::printf("%d\n", code);
+    if (code != AllCfg::Success && !generator.failureDetail().isEmpty())
+        std::fprintf(stderr, "ybexdriver: %s\n", qPrintable(generator.failureDetail()));
+    window.clearAllPages();
+    return code == AllCfg::Success ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -114,5 +152,7 @@ int main(int argc, char **argv)
         return roundTrip(args.at(2), args.at(3));
     if (args.size() == 5 && args.at(1) == QLatin1String("rewrite"))
         return rewrite(args.at(2), args.at(3), args.at(4));
+    if ((args.size() == 3 || args.size() == 4) && args.at(1) == QLatin1String("generate"))
+        return generate(args.at(2), args.value(3));
     return usage();
 }
