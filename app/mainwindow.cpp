@@ -44,302 +44,69 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , form(new Ui_MainWindow)
 {
-    // 2. Form: the canvas and the property browser are part of it.
+    // Later steps rely on the objects of earlier ones; the order is the one they need.
     form->setupUi(this);
-
-    // 3. Application style sheet; without it Qt's default look stays.
-    QFile qss(":qss/yBEX.qss");
-    if (qss.open(QIODevice::ReadOnly)) {
-        qApp->setStyleSheet(QString::fromLatin1(qss.readAll()));
-        qss.close();
-    }
-
-    // 4.
+    loadStyleSheet();
     registerFileType();
-
-    // 5. Size and centre.
-    if (QScreen *primary = QGuiApplication::primaryScreen()) {
-        resize(initialWindowSize(primary->geometry().size()));
-        QScreen *own = screen() ? screen() : primary;
-        QRect frameRect = rect();
-        frameRect.moveCenter(own->geometry().center());
-        move(frameRect.topLeft());
-    }
-
-    // 6.
+    placeOnScreen();
     form->designWnd->setStyleSheet(
         "QtVariantProperty { font-family: 'SimHei', 'Noto Sans CJK SC'; }");
-
-    // 7.
-    clipboardPage = new PageParam;
-    clipboardValid = false;
-    pageToDelete = 0;
-    pageWhenAsked = 0;
-    npmInstalled = false;
-    selectionKind = 0;
-
-    // 8. Download link: the module-file generator, the download worker and its port
-    // dialog are made here, between the transfer box and the progress window.
-    transferBox = new QMyMessageBox;
-    progressWindow = new QMyProgressBarMes;
-
-    // 9. Event dialogs and the instruction terminal.
-    eventDlg = new QMyEventDlg;
-
-    // 10.
-    fontProcess = new QProcess;
-    showInfoDlg = new ShowInfoDlg;
-
-    // 11.
-    baudText = "115200";
-    backlightValue = 20;
-    fillColorTable();
-    initTypeNamesAndHeaders();
-
-    // 12.
-    imagePaths.clear();
-    fontPaths.clear();
-    pageWidgets.clear();
-    pageRecords.clear();
-
-    // 13. Timer buttons: enabled, selected, not enabled.
-    timerButtonStyles[0] =
-        "QPushButton {background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1,stop:0 "
-        "rgba(210, 255,252,200),stop:0.1 rgba(205, 249,247,150),stop:0.3 rgba(201, "
-        "244,242,150),stop:0.7 rgba(205, 249,247,150), stop:1 rgba(210, "
-        "255,252,200));color:rgb(0,0,0);border:1px solid rgb(225, 225, "
-        "225);border-radius:10px;font-size:18px;font-family:Microsoft Yahei;outline: "
-        "none;}QPushButton:pressed "
-        "{background:qlineargradient(spread:pad,x1:0,y1:0,x2:0,y2:1,stop:0 #2f6dd4,stop:1 "
-        "#003590);border:2px inset #8a8a8a;border-radius:5px;color:#FFFFFF;}QPushButton:disabled "
-        "{border:none;color:rgb(229,229,229);background-color: rgb(178,178,178);}";
-    timerButtonStyles[1] =
-        "QPushButton {background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1,stop:0 "
-        "rgba(122, 186,5,250), stop:1 rgba(235, 235, 235, 235));color:rgb(0,0,0);border:1px solid "
-        "rgb(225, 225, 225);border-radius:10px;font-size:18px;font-family:Microsoft Yahei;outline: "
-        "none;}QPushButton:pressed "
-        "{background:qlineargradient(spread:pad,x1:0,y1:0,x2:0,y2:1,stop:0 #2f6dd4,stop:1 "
-        "#003590);border:2px inset #8a8a8a;border-radius:5px;color:#FFFFFF;}QPushButton:disabled "
-        "{border:none;color:rgb(229,229,229);background-color: rgb(178,178,178);}";
-    timerButtonStyles[2] =
-        "QPushButton {background-color: rgb(210,210,210);color:rgb(0,0,0);border:1px solid "
-        "rgb(225, 225, 225);border-radius:10px;font-size:18px;font-family:Microsoft Yahei;outline: "
-        "none;}QPushButton:pressed "
-        "{background:qlineargradient(spread:pad,x1:0,y1:0,x2:0,y2:1,stop:0 #2f6dd4,stop:1 "
-        "#003590);border:2px inset #8a8a8a;border-radius:5px;color:#FFFFFF;}QPushButton:disabled "
-        "{border:none;color:rgb(229,229,229);background-color: rgb(178,178,178);}";
-
-    // 14.
-    for (int i = 0; i < 9; ++i) {
-        timerParams[i] = new TimerParam;
-        timerParams[i]->setTimerID(i);
-    }
-    currentTimer = -1;
-
-    // 15.
-    timerButtons << form->btnTimer0 << form->btnTimer1 << form->btnTimer2 << form->btnTimer3
-                 << form->btnTimer4 << form->btnTimer5 << form->btnTimer6 << form->btnTimer7
-                 << form->btnTimerSleep;
-    for (QPushButton *button : qAsConst(timerButtons)) {
-        button->setStyleSheet(timerButtonStyles[2]);
-        connect(button, SIGNAL(clicked(bool)), this, SLOT(slotTimerClicked(bool)));
-    }
-
-    // 16. Toolbar shadows.
-    QToolButton *shadowed[11] = {form->btnNewPro,  form->btnLoadPro,   form->btnSavePro,
-                                 form->btnSetCOM,  form->btnSetSys,    form->btnInstrDownLoad,
-                                 form->btnHelp,    form->btnLanguage,  form->btnVersion,
-                                 form->btnFontDlg, form->btnInstrTable};
-    for (int i = 0; i < 11; ++i) {
-        shadowEffects[i] = new QGraphicsDropShadowEffect(this);
-        shadowEffects[i]->setOffset(1, 2);
-        shadowEffects[i]->setColor(QColor(43, 43, 43, 255));
-        shadowEffects[i]->setBlurRadius(8);
-        shadowed[i]->setGraphicsEffect(shadowEffects[i]);
-    }
-
-    // 17. From here on a step may ask a question.
-    resultBox = new QMyMessageBox;
-    questionBox = new QMyMessageBox;
-    connect(questionBox, SIGNAL(s_sendIsNo(int)), this, SLOT(slotDealIsNo(int)));
-
-    // 18.
-    autoSaveTimer = new QTimer;
-    connect(autoSaveTimer, SIGNAL(timeout()), this, SLOT(slotTimerAutoSavePro()));
-
-    // 19.
-    currentImageRow = -1;
-    currentPageIndex = 0;
-    screenSizeDlg = new SetScreenSizeDlg;
-
-    // 20. Second port dialog with its instruction worker.
-
-    // 21.
+    resetClipboardAndFlags();
+    createDownloadLink();
+    createEventDialogs();
+    createFontProcessAndInfoDialog();
+    setDefaultsAndTables();
+    clearDesignLists();
+    setUpTimerButtons();
+    addToolbarShadows();
+    // From here on a step may ask a question.
+    createMessageBoxes();
+    createAutoSaveTimer();
+    createScreenSizeDialog();
     form->progressBarDown->hide();
-
-    // 22. Serial-port arrival and removal filter.
-
-    // 23. Palette.
-    paletteModel = new QMyStandardItemModel;
-    paletteDelegate = new ItemDelegate(this);
-    paletteDelegate->setParent(this);
-    for (int i = 0; i < widgetTypeIcons.size(); ++i) {
-        auto *item = new QStandardItem;
-        item->setData(
-            QVariant::fromValue(ItemData {widgetTypeIcons.at(i), widgetTypeDisplayNames.value(i)}),
-            Qt::UserRole + 1);
-        paletteModel->appendRow(item);
-    }
-    form->listView->setItemDelegate(paletteDelegate);
-    form->listView->setModel(paletteModel);
-
-    // 24. Canvas.
-    qRegisterMetaType<QMyWidget *>("QMyWidget *");
-    connect(form->frame, SIGNAL(s_sendPressWnd(QMyWidget *)), this, SLOT(slotRecvWnd(QMyWidget *)));
-    connect(form->frame, SIGNAL(s_sendWndMove(QMyWidget *)), this,
-            SLOT(slotRecvWndMove(QMyWidget *)));
-    connect(form->frame, SIGNAL(s_sendParent()), this, SLOT(slotRecvParent()));
-    connect(form->frame, SIGNAL(s_delAction()), this, SLOT(slotDelAction()));
-    connect(form->frame, SIGNAL(s_sendClickTopTreeWidget()), this, SLOT(slotClickTopTreeWidget()));
-    connect(form->frame, SIGNAL(s_sendPressPos(QPoint)), this, SLOT(slotRecvFramePressPos(QPoint)));
-    form->frame->hide();
-    currentWidget = nullptr;
-
-    // 25. Property browser: managers and editor factories on designWnd, bound and connected.
-    // roManager gets no factory: its rows show values but open no editor.
-    form->designWnd->setResizeMode(QtTreePropertyBrowser::ResizeToContents);
-    roManager = new QtVariantPropertyManager(form->designWnd);
-    variantManager = new QtVariantPropertyManager(form->designWnd);
-    variantFactory = new QtVariantEditorFactory(form->designWnd);
-    form->designWnd->setFactoryForManager(variantManager, variantFactory);
-    connect(variantManager, SIGNAL(valueChanged(QtProperty *, const QVariant &)), this,
-            SLOT(slotVariantPropertyValueChanged(QtProperty *, const QVariant &)));
-    imageManager = new QtUserTypeOne_ImageManager(form->designWnd);
-    imageFactory = new QtUserTypeOne_ImageFactory(form->designWnd);
-    form->designWnd->setFactoryForManager(imageManager, imageFactory);
-    connect(imageManager, SIGNAL(valueChanged(QtProperty *, QString)), this,
-            SLOT(slotImageColorPropertyValueChanged(QtProperty *, QString)));
-    colorManager = new QtUserTypeTwo_ColorManager(form->designWnd);
-    colorFactory = new QtUserTypeTwo_ColorFactory(form->designWnd);
-    form->designWnd->setFactoryForManager(colorManager, colorFactory);
-    connect(colorManager, SIGNAL(valueChanged(QtProperty *, QString)), this,
-            SLOT(slotImageColorPropertyValueChanged(QtProperty *, QString)));
-    enumManager = new QtEnumPropertyManager(form->designWnd);
-    enumFactory = new QtEnumEditorFactory(form->designWnd);
-    form->designWnd->setFactoryForManager(enumManager, enumFactory);
-    connect(enumManager, SIGNAL(valueChanged(QtProperty *, int)), this,
-            SLOT(slotVariantPropertyValueChanged(QtProperty *, int)));
-
-    // 26.
+    setUpPalette();
+    connectCanvas();
+    setUpPropertyBrowser();
     imagesChanged = false;
-
-    // 27. Image and font-library tables.
-
-    // 28.
-    instrExampleModel = new QMyItemModel;
-    initInstrExamples();
-
-    // 29. Boot settings and their dialog.
-    bootParam = new BootParam;
-
-    // 30.
+    createInstrExamples();
+    createBootSettings();
     sysDlg = new SysDlg;
-
-    // 31.
-    helpMenu = new QMenu;
-    helpMenu->addAction(form->actionUseDocument);
-    helpMenu->addAction(form->actionDocument);
-    helpMenu->addAction(form->actionFont);
-    helpMenu->addAction(form->actionStudy);
-    helpMenu->addAction(form->actionSupport);
-    form->btnHelp->setMenu(helpMenu);
-
-    // 32.
-    form->tabWidgetImageFont->removeTab(1);
-    form->labImageSize->hide();
-    imageLibrarySizeKB = 0;
-
-    // 33.
-    languageDlg = new LanguageDlg;
-    connect(languageDlg, SIGNAL(s_translator(QString)), this, SLOT(slotRefleshUI(QString)));
-    versionDlg = new Version;
-
-    // 34. Page tree.
-    form->treeWidget->setContextMenuPolicy(Qt::CustomContextMenu);
-    form->treeWidget->setHeaderHidden(true);
-    connect(form->frame, SIGNAL(s_sendTreeWidget(int, int, int, int, QString)), this,
-            SLOT(slotTreeWidget(int, int, int, int, QString)));
-
-    // 35. Font tool window and the generated-font table.
+    setUpHelpMenu();
+    hideFontLibrary();
+    createLanguageAndVersionDialogs();
+    setUpPageTree();
     form->btnFontDlg->hide();
-
-    // 36.
-    pageRenameDlg = new PageRenameDlg;
-    connect(pageRenameDlg, SIGNAL(s_sendName(int, QString, QString)), this,
-            SLOT(slotPageRename(int, QString, QString)));
-    connect(form->treeWidget, SIGNAL(customContextMenuRequested(const QPoint &)), this,
-            SLOT(slotPopPageMenu(const QPoint &)));
-    connect(&pageActions[ActionAdd], SIGNAL(triggered()), this, SLOT(slotActionPageAdd()));
-    connect(&pageActions[ActionDelete], SIGNAL(triggered()), this, SLOT(slotActionPageDel()));
-    connect(&pageActions[ActionCopy], SIGNAL(triggered()), this, SLOT(slotActionPageCopy()));
-    connect(&pageActions[ActionPaste], SIGNAL(triggered()), this, SLOT(slotActionPagePaste()));
-    connect(&pageActions[ActionRename], SIGNAL(triggered()), this, SLOT(slotActionPageRename()));
-
-    // 37.
+    setUpPageMenu();
     qDebug() << "exe path:" << appPath << currentProjectPath;
-
-    // 38. The project named on the command line. One that cannot be read is not kept as
-    // the open project, so that nothing is ever saved over it.
-    if (currentProjectPath.contains(".yBEX")) {
-        const QString path = currentProjectPath;
-        currentProjectPath.clear();
-        if (openProject(path)) {
-            resultBox->showMes(0, 0, 0, tr("导入成功！"));
-        } else {
-            resultBox->showMes(2, 0, 0,
-                               tr("加载控件错误，可能该项目之前未做保存操作，导入失败！"));
-        }
-    }
-    if (!currentProjectPath.contains(".yBEX")) {
-        form->groupTimer->hide();
-        setTitlePath(appPath);
-    }
+    openStartUpProject();
 }
 
 MainWindow::~MainWindow()
 {
-    // 1.
     for (TimerParam *timer : timerParams)
         delete timer;
-    // 2.
     delete clipboardPage;
-    // 3.
     delete pageRenameDlg;
     delete eventDlg;
-    // 4.
+    // Closing first ends a font tool that is still running.
     if (fontProcess) {
         fontProcess->close();
         delete fontProcess;
     }
-    // 5.
     delete showInfoDlg;
     delete transferBox;
-    // 6. yModem
     delete progressWindow;
-    // 7.
     for (QGraphicsDropShadowEffect *effect : shadowEffects)
         delete effect;
-    // 8.
     if (autoSaveTimer && autoSaveTimer->isActive())
         autoSaveTimer->stop();
     delete autoSaveTimer;
-    // 9.
     delete paletteModel;
     delete paletteDelegate;
     delete resultBox;
     delete questionBox;
     delete screenSizeDlg;
-    // 10. property managers and factories, then instrExampleModel
+    // The managers go before their factories' browser would delete them as children.
     delete roManager;
     delete variantManager;
     delete variantFactory;
@@ -350,14 +117,305 @@ MainWindow::~MainWindow()
     delete enumManager;
     delete enumFactory;
     delete instrExampleModel;
-    // 11.
     delete bootParam;
     delete sysDlg;
     delete helpMenu;
     delete languageDlg;
     delete versionDlg;
-    // 12.
     delete form;
+}
+
+// Without the sheet the application keeps Qt's default look.
+void MainWindow::loadStyleSheet()
+{
+    QFile qss(":qss/yBEX.qss");
+    if (qss.open(QIODevice::ReadOnly)) {
+        qApp->setStyleSheet(QString::fromLatin1(qss.readAll()));
+        qss.close();
+    }
+}
+
+void MainWindow::placeOnScreen()
+{
+    QScreen *primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return;
+    resize(initialWindowSize(primary->geometry().size()));
+    QScreen *own = screen() ? screen() : primary;
+    QRect frameRect = rect();
+    frameRect.moveCenter(own->geometry().center());
+    move(frameRect.topLeft());
+}
+
+void MainWindow::resetClipboardAndFlags()
+{
+    clipboardPage = new PageParam;
+    clipboardValid = false;
+    pageToDelete = 0;
+    pageWhenAsked = 0;
+    npmInstalled = false;
+    selectionKind = 0;
+}
+
+void MainWindow::createDownloadLink()
+{
+    transferBox = new QMyMessageBox;
+    progressWindow = new QMyProgressBarMes;
+}
+
+void MainWindow::createEventDialogs()
+{
+    eventDlg = new QMyEventDlg;
+}
+
+void MainWindow::createFontProcessAndInfoDialog()
+{
+    fontProcess = new QProcess;
+    showInfoDlg = new ShowInfoDlg;
+}
+
+// The palette and the tables read the names and headers filled here.
+void MainWindow::setDefaultsAndTables()
+{
+    baudText = "115200";
+    backlightValue = 20;
+    fillColorTable();
+    initTypeNamesAndHeaders();
+}
+
+void MainWindow::clearDesignLists()
+{
+    imagePaths.clear();
+    fontPaths.clear();
+    pageWidgets.clear();
+    pageRecords.clear();
+}
+
+void MainWindow::setUpTimerButtons()
+{
+    timerButtonStyles[TimerStyleEnabled] =
+        "QPushButton {background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1,stop:0 "
+        "rgba(210, 255,252,200),stop:0.1 rgba(205, 249,247,150),stop:0.3 rgba(201, "
+        "244,242,150),stop:0.7 rgba(205, 249,247,150), stop:1 rgba(210, "
+        "255,252,200));color:rgb(0,0,0);border:1px solid rgb(225, 225, "
+        "225);border-radius:10px;font-size:18px;font-family:Microsoft Yahei;outline: "
+        "none;}QPushButton:pressed "
+        "{background:qlineargradient(spread:pad,x1:0,y1:0,x2:0,y2:1,stop:0 #2f6dd4,stop:1 "
+        "#003590);border:2px inset #8a8a8a;border-radius:5px;color:#FFFFFF;}QPushButton:disabled "
+        "{border:none;color:rgb(229,229,229);background-color: rgb(178,178,178);}";
+    timerButtonStyles[TimerStyleSelected] =
+        "QPushButton {background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:0, y2:1,stop:0 "
+        "rgba(122, 186,5,250), stop:1 rgba(235, 235, 235, 235));color:rgb(0,0,0);border:1px solid "
+        "rgb(225, 225, 225);border-radius:10px;font-size:18px;font-family:Microsoft Yahei;outline: "
+        "none;}QPushButton:pressed "
+        "{background:qlineargradient(spread:pad,x1:0,y1:0,x2:0,y2:1,stop:0 #2f6dd4,stop:1 "
+        "#003590);border:2px inset #8a8a8a;border-radius:5px;color:#FFFFFF;}QPushButton:disabled "
+        "{border:none;color:rgb(229,229,229);background-color: rgb(178,178,178);}";
+    timerButtonStyles[TimerStyleDisabled] =
+        "QPushButton {background-color: rgb(210,210,210);color:rgb(0,0,0);border:1px solid "
+        "rgb(225, 225, 225);border-radius:10px;font-size:18px;font-family:Microsoft Yahei;outline: "
+        "none;}QPushButton:pressed "
+        "{background:qlineargradient(spread:pad,x1:0,y1:0,x2:0,y2:1,stop:0 #2f6dd4,stop:1 "
+        "#003590);border:2px inset #8a8a8a;border-radius:5px;color:#FFFFFF;}QPushButton:disabled "
+        "{border:none;color:rgb(229,229,229);background-color: rgb(178,178,178);}";
+
+    // Record i is timer i; the last one is the sleep timer.
+    for (int i = 0; i < TimerCount; ++i) {
+        timerParams[i] = new TimerParam;
+        timerParams[i]->setTimerID(i);
+    }
+    currentTimer = -1;
+
+    timerButtons << form->btnTimer0 << form->btnTimer1 << form->btnTimer2 << form->btnTimer3
+                 << form->btnTimer4 << form->btnTimer5 << form->btnTimer6 << form->btnTimer7
+                 << form->btnTimerSleep;
+    for (QPushButton *button : qAsConst(timerButtons)) {
+        button->setStyleSheet(timerButtonStyles[TimerStyleDisabled]);
+        connect(button, SIGNAL(clicked(bool)), this, SLOT(slotTimerClicked(bool)));
+    }
+}
+
+void MainWindow::addToolbarShadows()
+{
+    QToolButton *shadowed[ShadowCount] = {
+        form->btnNewPro,  form->btnLoadPro,       form->btnSavePro,   form->btnSetCOM,
+        form->btnSetSys,  form->btnInstrDownLoad, form->btnHelp,      form->btnLanguage,
+        form->btnVersion, form->btnFontDlg,       form->btnInstrTable};
+    for (int i = 0; i < ShadowCount; ++i) {
+        shadowEffects[i] = new QGraphicsDropShadowEffect(this);
+        shadowEffects[i]->setOffset(1, 2);
+        shadowEffects[i]->setColor(QColor(43, 43, 43, 255));
+        shadowEffects[i]->setBlurRadius(8);
+        shadowed[i]->setGraphicsEffect(shadowEffects[i]);
+    }
+}
+
+void MainWindow::createMessageBoxes()
+{
+    resultBox = new QMyMessageBox;
+    questionBox = new QMyMessageBox;
+    connect(questionBox, SIGNAL(s_sendIsNo(int)), this, SLOT(slotDealIsNo(int)));
+}
+
+// Made stopped: creating or loading a project starts it.
+void MainWindow::createAutoSaveTimer()
+{
+    autoSaveTimer = new QTimer;
+    connect(autoSaveTimer, SIGNAL(timeout()), this, SLOT(slotTimerAutoSavePro()));
+}
+
+void MainWindow::createScreenSizeDialog()
+{
+    currentImageRow = -1;
+    currentPageIndex = 0;
+    screenSizeDlg = new SetScreenSizeDlg;
+}
+
+void MainWindow::setUpPalette()
+{
+    paletteModel = new QMyStandardItemModel;
+    paletteDelegate = new ItemDelegate(this);
+    fillPalette();
+}
+
+// One row per widget type, in type-code order.
+void MainWindow::fillPalette()
+{
+    paletteModel->clear();
+    for (int i = 0; i < widgetTypeIcons.size(); ++i) {
+        auto *item = new QStandardItem;
+        item->setData(
+            QVariant::fromValue(ItemData {widgetTypeIcons.at(i), widgetTypeDisplayNames.value(i)}),
+            Qt::UserRole + 1);
+        paletteModel->appendRow(item);
+    }
+    form->listView->setItemDelegate(paletteDelegate);
+    form->listView->setModel(paletteModel);
+}
+
+// The canvas stays hidden until a project is created or loaded.
+void MainWindow::connectCanvas()
+{
+    qRegisterMetaType<QMyWidget *>("QMyWidget *");
+    connect(form->frame, SIGNAL(s_sendPressWnd(QMyWidget *)), this, SLOT(slotRecvWnd(QMyWidget *)));
+    connect(form->frame, SIGNAL(s_sendWndMove(QMyWidget *)), this,
+            SLOT(slotRecvWndMove(QMyWidget *)));
+    connect(form->frame, SIGNAL(s_sendParent()), this, SLOT(slotRecvParent()));
+    connect(form->frame, SIGNAL(s_delAction()), this, SLOT(slotDelAction()));
+    connect(form->frame, SIGNAL(s_sendClickTopTreeWidget()), this, SLOT(slotClickTopTreeWidget()));
+    connect(form->frame, SIGNAL(s_sendPressPos(QPoint)), this, SLOT(slotRecvFramePressPos(QPoint)));
+    form->frame->hide();
+    currentWidget = nullptr;
+}
+
+// Managers and factories are children of the browser. roManager gets no factory: its rows
+// show values but open no editor.
+void MainWindow::setUpPropertyBrowser()
+{
+    form->designWnd->setResizeMode(QtTreePropertyBrowser::ResizeToContents);
+    roManager = new QtVariantPropertyManager(form->designWnd);
+    variantManager = new QtVariantPropertyManager(form->designWnd);
+    variantFactory = new QtVariantEditorFactory(form->designWnd);
+    form->designWnd->setFactoryForManager(variantManager, variantFactory);
+    connect(variantManager, SIGNAL(valueChanged(QtProperty *, const QVariant &)), this,
+            SLOT(slotVariantPropertyValueChanged(QtProperty *, const QVariant &)));
+    imageManager = new QtUserTypeOne_ImageManager(form->designWnd);
+    imageFactory = new QtUserTypeOne_ImageFactory(form->designWnd);
+    imageFactory->setServices(userTypeServices());
+    form->designWnd->setFactoryForManager(imageManager, imageFactory);
+    connect(imageManager, SIGNAL(valueChanged(QtProperty *, QString)), this,
+            SLOT(slotImageColorPropertyValueChanged(QtProperty *, QString)));
+    colorManager = new QtUserTypeTwo_ColorManager(form->designWnd);
+    colorFactory = new QtUserTypeTwo_ColorFactory(form->designWnd);
+    colorFactory->setServices(userTypeServices());
+    form->designWnd->setFactoryForManager(colorManager, colorFactory);
+    connect(colorManager, SIGNAL(valueChanged(QtProperty *, QString)), this,
+            SLOT(slotImageColorPropertyValueChanged(QtProperty *, QString)));
+    enumManager = new QtEnumPropertyManager(form->designWnd);
+    enumFactory = new QtEnumEditorFactory(form->designWnd);
+    form->designWnd->setFactoryForManager(enumManager, enumFactory);
+    connect(enumManager, SIGNAL(valueChanged(QtProperty *, int)), this,
+            SLOT(slotVariantPropertyValueChanged(QtProperty *, int)));
+}
+
+void MainWindow::createInstrExamples()
+{
+    instrExampleModel = new QMyItemModel;
+    initInstrExamples();
+}
+
+void MainWindow::createBootSettings()
+{
+    bootParam = new BootParam;
+}
+
+// The actions instr, program, notice and offline have their slots but no menu entry.
+void MainWindow::setUpHelpMenu()
+{
+    helpMenu = new QMenu;
+    helpMenu->addAction(form->actionUseDocument);
+    helpMenu->addAction(form->actionDocument);
+    helpMenu->addAction(form->actionFont);
+    helpMenu->addAction(form->actionStudy);
+    helpMenu->addAction(form->actionSupport);
+    form->btnHelp->setMenu(helpMenu);
+}
+
+// The font-library tab is never shown; its tab is removed for good.
+void MainWindow::hideFontLibrary()
+{
+    form->tabWidgetImageFont->removeTab(1);
+    form->labImageSize->hide();
+    imageLibrarySizeKB = 0;
+}
+
+void MainWindow::createLanguageAndVersionDialogs()
+{
+    languageDlg = new LanguageDlg;
+    connect(languageDlg, SIGNAL(s_translator(QString)), this, SLOT(slotRefleshUI(QString)));
+    versionDlg = new Version;
+}
+
+void MainWindow::setUpPageTree()
+{
+    form->treeWidget->setContextMenuPolicy(Qt::CustomContextMenu);
+    form->treeWidget->setHeaderHidden(true);
+    connect(form->frame, SIGNAL(s_sendTreeWidget(int, int, int, int, QString)), this,
+            SLOT(slotTreeWidget(int, int, int, int, QString)));
+}
+
+void MainWindow::setUpPageMenu()
+{
+    pageRenameDlg = new PageRenameDlg;
+    connect(pageRenameDlg, SIGNAL(s_sendName(int, QString, QString)), this,
+            SLOT(slotPageRename(int, QString, QString)));
+    connect(form->treeWidget, SIGNAL(customContextMenuRequested(const QPoint &)), this,
+            SLOT(slotPopPageMenu(const QPoint &)));
+    connect(&pageActions[ActionAdd], SIGNAL(triggered()), this, SLOT(slotActionPageAdd()));
+    connect(&pageActions[ActionDelete], SIGNAL(triggered()), this, SLOT(slotActionPageDel()));
+    connect(&pageActions[ActionCopy], SIGNAL(triggered()), this, SLOT(slotActionPageCopy()));
+    connect(&pageActions[ActionPaste], SIGNAL(triggered()), this, SLOT(slotActionPagePaste()));
+    connect(&pageActions[ActionRename], SIGNAL(triggered()), this, SLOT(slotActionPageRename()));
+}
+
+// The project named on the command line. One that cannot be read is not kept as the open
+// project, so that nothing is ever saved over it.
+void MainWindow::openStartUpProject()
+{
+    if (isProjectOpen()) {
+        const QString path = currentProjectPath;
+        currentProjectPath.clear();
+        if (openProject(path)) {
+            resultBox->showNotice(QMyMessageBox::Information, tr("导入成功！"));
+        } else {
+            resultBox->showNotice(QMyMessageBox::Error,
+                                  tr("加载控件错误，可能该项目之前未做保存操作，导入失败！"));
+        }
+    }
+    if (!isProjectOpen()) {
+        form->groupTimer->hide();
+        setTitlePath(appPath);
+    }
 }
 
 QSize MainWindow::initialWindowSize(const QSize &screen)
@@ -374,8 +432,9 @@ void MainWindow::setTitlePath(const QString &path)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (currentProjectPath.contains(".yBEX") && !quitting) {
-        questionBox->showMes(0, 3, 13, tr("退出软件前是否保存当前项目？"));
+    if (isProjectOpen() && !quitting) {
+        questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNoCancel,
+                             ConfirmSaveAndQuit, tr("退出软件前是否保存当前项目？"));
         event->ignore();
         return;
     }

@@ -25,6 +25,7 @@ class QtUserTypeTwo_ColorManager;
 class QtUserTypeTwo_ColorFactory;
 class QtEnumPropertyManager;
 class QtEnumEditorFactory;
+struct QtUserTypeServices;
 class QMyStandardItemModel;
 class ItemDelegate;
 class QMyWidget;
@@ -55,14 +56,39 @@ class InstrTableDlg;
 
 class Ui_MainWindow;
 
-// The designer's one window: owns every long-lived object and connects them.
-// Methods of the other subsystems live in <folder>/mainwindow_<topic>.cpp.
+// The designer's one window: owns every long-lived object and connects them. Its methods
+// live in app/mainwindow_<concern>.cpp; the rules they apply live in the subsystems' folders.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
     enum PageAction { ActionAdd, ActionDelete, ActionRename, ActionCopy, ActionPaste };
+
+    // Codes of the questions asked through questionBox. Its "是"/"确定" answers the code,
+    // "否" the code + 1 (only the quit question acts on that), the third button Cancelled.
+    enum ActionCode {
+        ConfirmDeletePage = 1,
+        ConfirmDeleteImages = 3,
+        ConfirmDeleteFontLibrary = 5,
+        ConfirmSave = 7,
+        ConfirmImport = 9,
+        ConfirmDownloadProject = 11,
+        ConfirmSaveAndQuit = 13,
+        QuitWithoutSaving = 14,
+        ConfirmDeleteTtf = 15,
+        ConfirmDeleteFont = 17,
+        ConfirmDownloadImages = 19,
+        ConfirmDownloadFonts = 21,
+    };
+
+    // Index of a timer-button style sheet in timerButtonStyles.
+    enum TimerStyle { TimerStyleEnabled, TimerStyleSelected, TimerStyleDisabled };
+    // Timers 0 to 7 and, last, the sleep timer.
+    static constexpr int TimerCount = 9;
+    static constexpr int SleepTimer = TimerCount - 1;
+    // Twenty minutes between automatic saves of an open project.
+    static constexpr int AutoSaveInterval = 20 * 60 * 1000;
 
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
@@ -136,7 +162,10 @@ public:
     PageParam *getClipboardPage() const { return clipboardPage; }
     QAction *pageAction(PageAction which) { return &pageActions[which]; }
     QMenu *getPageMenu() { return &pageMenu; }
-    TimerParam *getTimerParam(int i) const { return (i >= 0 && i < 9) ? timerParams[i] : nullptr; }
+    TimerParam *getTimerParam(int i) const
+    {
+        return (i >= 0 && i < TimerCount) ? timerParams[i] : nullptr;
+    }
     QPushButton *getTimerButton(int i) const { return timerButtons.value(i); }
     QString getTimerButtonStyle(int i) const { return timerButtonStyles[i]; }
     SetScreenSizeDlg *getScreenSizeDlg() const { return screenSizeDlg; }
@@ -199,6 +228,35 @@ protected:
 
 private:
     friend class MainWindowLoadTarget;
+
+    // Construction steps, in the order the constructor runs them.
+    void loadStyleSheet();
+    void placeOnScreen();
+    void resetClipboardAndFlags();
+    void createDownloadLink();
+    void createEventDialogs();
+    void createFontProcessAndInfoDialog();
+    void setDefaultsAndTables();
+    void clearDesignLists();
+    void setUpTimerButtons();
+    void addToolbarShadows();
+    void createMessageBoxes();
+    void createAutoSaveTimer();
+    void createScreenSizeDialog();
+    void setUpPalette();
+    void connectCanvas();
+    void setUpPropertyBrowser();
+    void createInstrExamples();
+    void createBootSettings();
+    void setUpHelpMenu();
+    void hideFontLibrary();
+    void createLanguageAndVersionDialogs();
+    void setUpPageTree();
+    void setUpPageMenu();
+    void openStartUpProject();
+
+    void fillPalette();
+    QtUserTypeServices userTypeServices();
     void importProject();
     void restoreImagesFromMirror();
     void clickTreeItem(QTreeWidgetItem *item);
@@ -246,7 +304,8 @@ private:
     SysDlg *sysDlg = nullptr;
     QString baudText;
     int backlightValue = 0;
-    QGraphicsDropShadowEffect *shadowEffects[11] = {};
+    static constexpr int ShadowCount = 11;
+    QGraphicsDropShadowEffect *shadowEffects[ShadowCount] = {};
     QMenu *helpMenu = nullptr;
     QTimer *autoSaveTimer = nullptr;
     LanguageDlg *languageDlg = nullptr;
@@ -273,7 +332,7 @@ private:
     int pageWhenAsked = 0;
     int currentTimer = -1;
     QList<QPushButton *> timerButtons;
-    TimerParam *timerParams[9] = {};
+    TimerParam *timerParams[TimerCount] = {};
     InstrTableDlg *instrTableDlg = nullptr;
 
     // Set once the user chose to quit, so the close that follows is not asked again.

@@ -6,33 +6,33 @@
 
 #include <QCoreApplication>
 
-// The answers of questionBox: the code of the confirmed action (odd), 14 for "否" of the
-// quit question. Every other answer does nothing.
+// The answers of questionBox: the code of the confirmed action, or QuitWithoutSaving for
+// "否" of the quit question. Every other answer does nothing.
 void MainWindow::slotDealIsNo(int code)
 {
     switch (code) {
-    case 1:
+    case ConfirmDeletePage:
         deleteCurrentPage();
         break;
-    case 7:
+    case ConfirmSave:
         if (saveProXml())
-            resultBox->showMes(0, 0, 0, tr("保存成功！"));
+            resultBox->showNotice(QMyMessageBox::Information, tr("保存成功！"));
         else
-            resultBox->showMes(1, 0, 0, tr("路径错误，保存失败！"));
+            resultBox->showNotice(QMyMessageBox::Warning, tr("路径错误，保存失败！"));
         break;
-    case 9:
+    case ConfirmImport:
         importProject();
         break;
-    case 13:
+    case ConfirmSaveAndQuit:
         if (saveProXml()) {
             quitting = true;
             close();
             QCoreApplication::quit();
         } else {
-            resultBox->showMes(1, 0, 0, tr("路径错误，保存失败！"));
+            resultBox->showNotice(QMyMessageBox::Warning, tr("路径错误，保存失败！"));
         }
         break;
-    case 14:
+    case QuitWithoutSaving:
         restoreImagesFromMirror();
         quitting = true;
         close();

@@ -31,7 +31,7 @@ void MainWindow::createProject(const QString &chosen)
     const QFileInfo info(chosen);
     const QString folder = info.path() + "/" + info.baseName();
     if (QDir(folder).exists()) {
-        questionBox->showMes(1, 0, 0, tr("新建项目名称已存在，请您重新命名！"));
+        questionBox->showNotice(QMyMessageBox::Warning, tr("新建项目名称已存在，请您重新命名！"));
         return;
     }
 
@@ -60,8 +60,6 @@ void MainWindow::createProject(const QString &chosen)
 
     if (ok)
         setUpNewDesign(newFolder);
-    // Here, whatever became of the new design, the port dialog takes the canvas's series
-    // once it exists.
 }
 
 bool MainWindow::setUpNewDesign(bool newFolder)
@@ -79,8 +77,6 @@ bool MainWindow::setUpNewDesign(bool newFolder)
 
     clearAllPages();
     initImageTable();
-    // The font-library, TrueType and generated-font lists are refilled here by the font
-    // library.
     addPage();
 
     if (frame->getModelType() == 0 || frame->getModelType() == 1)
@@ -102,9 +98,9 @@ bool MainWindow::setUpNewDesign(bool newFolder)
     }
 
     // A new project starts with its own boot settings and nine fresh timers, not with
-    // those of the project before. The boot dialog takes a copy here once it exists.
+    // those of the project before.
     bootParam->reset();
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < TimerCount; ++i) {
         timerParams[i]->reset();
         timerParams[i]->setTimerID(i);
     }
@@ -113,7 +109,7 @@ bool MainWindow::setUpNewDesign(bool newFolder)
     frame->show();
     emit frame->s_sendParent();
     saveProXml();
-    autoSaveTimer->start(1200000);
+    autoSaveTimer->start(AutoSaveInterval);
     form->groupTimer->show();
     return true;
 }
@@ -137,12 +133,13 @@ void MainWindow::on_btnPageAdd_clicked()
 void MainWindow::on_btnPageSub_clicked()
 {
     if (pageWidgets.size() < 2) {
-        questionBox->showMes(1, 0, 0, tr("不可删除最后一页！"));
+        questionBox->showNotice(QMyMessageBox::Warning, tr("不可删除最后一页！"));
         return;
     }
     pageToDelete = currentPageIndex;
     pageWhenAsked = currentPageIndex;
-    questionBox->showMes(0, 2, 1, tr("是否删除第%1页？").arg(currentPageIndex));
+    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmDeletePage,
+                         tr("是否删除第%1页？").arg(currentPageIndex));
 }
 
 void MainWindow::slotDelAction()
@@ -157,13 +154,13 @@ void MainWindow::slotRecvFramePressPos(QPoint pos)
 
 void MainWindow::slotTimerAutoSavePro()
 {
-    if (currentProjectPath.contains(".yBEX"))
+    if (isProjectOpen())
         saveProXml();
 }
 
 bool MainWindow::timerEnabled(int i) const
 {
-    if (i == 8)
+    if (i == SleepTimer)
         return timerParams[i]->timerTime() != 0;
     return timerParams[i]->timerEnable() != 0;
 }
@@ -176,14 +173,15 @@ void MainWindow::slotTimerClicked(bool)
         return;
     for (int j = 0; j < timerButtons.size(); ++j) {
         if (j != clicked) {
-            timerButtons.at(j)->setStyleSheet(timerButtonStyles[timerEnabled(j) ? 0 : 2]);
+            timerButtons.at(j)->setStyleSheet(
+                timerButtonStyles[timerEnabled(j) ? TimerStyleEnabled : TimerStyleDisabled]);
             continue;
         }
         if (j == currentTimer)
             continue;
         currentTimer = j;
         timerParams[j]->setTimerID(j);
-        timerButtons.at(j)->setStyleSheet(timerButtonStyles[1]);
+        timerButtons.at(j)->setStyleSheet(timerButtonStyles[TimerStyleSelected]);
         if (selectionKind == 1 && currentWidget && QMyFrame::hasCurrentPage()) {
             for (QMyWidget *w : qAsConst(*pageWidgets.at(currentPageIndex)))
                 w->setSelected(false);

@@ -25,17 +25,14 @@
 // boxes are left alone (a box gets its texts with each message).
 void MainWindow::slotRefleshUI(QString)
 {
-    // bootDlg, delEventDlg, downLoadEventDlg and instrTableDlg come first once they exist.
     languageDlg->retranslate();
     pageRenameDlg->retranslate();
     eventDlg->retranslate();
     progressWindow->retranslate();
-    // serialPortDlg follows here once it exists.
     screenSizeDlg->retranslate();
     showInfoDlg->retranslate();
     sysDlg->retranslate();
     versionDlg->retranslate();
-    // portDlg comes last once it exists.
     refreshLanguage();
 }
 
@@ -57,7 +54,7 @@ void MainWindow::refreshLanguage()
     form->listView->setItemDelegate(paletteDelegate);
     form->listView->setModel(paletteModel);
 
-    if (!currentProjectPath.contains(".yBEX")) {
+    if (!isProjectOpen()) {
         setTitlePath(appPath);
     } else {
         setTitlePath(currentProjectPath);

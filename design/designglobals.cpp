@@ -48,6 +48,16 @@ QTranslator appTranslator;
 int imageLibrarySizeKB = 0;
 int currentImageRow = 0;
 
+bool isProjectPath(const QString &path)
+{
+    return path.contains(QLatin1String(".yBEX"));
+}
+
+bool isProjectOpen()
+{
+    return isProjectPath(currentProjectPath);
+}
+
 QColor colorTableValue(int index)
 {
     // Red, green, blue; all exact in RGB565.

@@ -44,6 +44,11 @@ extern QTranslator appTranslator;
 extern int imageLibrarySizeKB;
 extern int currentImageRow;
 
+// A path names a project file when it contains the extension ".yBEX"; a project is open
+// while currentProjectPath names one.
+bool isProjectPath(const QString &path);
+bool isProjectOpen();
+
 // The module's numbered colour at index 0..63; an invalid colour for any other index.
 QColor colorTableValue(int index);
 

@@ -61,6 +61,13 @@ bool EventHolder::setContent(int key, int status, const QString &text)
     return true;
 }
 
+void EventHolder::copyFrom(const EventHolder &source)
+{
+    m_events.append(source.m_events);
+    for (int key = 0; key < SlotCount; ++key)
+        setContent(key, source.status(key), source.text(key));
+}
+
 void EventHolder::reset()
 {
     m_events.clear();

@@ -28,6 +28,9 @@ public:
     void setText(int key, const QString &text);
     bool setContent(int key, int status, const QString &text);
 
+    // Appends copies of the source's events and takes over its five slots.
+    void copyFrom(const EventHolder &source);
+
     // Drops every event and gives back the five empty slots.
     void reset();
 

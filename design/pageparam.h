@@ -75,6 +75,9 @@ public:
     QString pageName() const { return m_pageName; }
     void setPageName(const QString &name) { m_pageName = name; }
 
+    // The events and event slots, handled alike for every kind of holder.
+    EventHolder &eventHolder() { return m_events; }
+    const EventHolder &eventHolder() const { return m_events; }
     QList<EventInfo> events() const { return m_events.events(); }
     void appendEvent(const EventInfo &event) { m_events.append(event); }
     void removeEvent(int index) { m_events.remove(index); }

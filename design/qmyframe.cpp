@@ -234,7 +234,7 @@ void QMyFrame::dropEvent(QDropEvent *event)
     }
     dropTypeName = QString::fromUtf8(event->mimeData()->data("TypeName"));
     if (pageWidgets.isEmpty()) {
-        messageBox->showMes(0, 0, 0, tr("未添加页，请您先添加页！"));
+        messageBox->showNotice(QMyMessageBox::Information, tr("未添加页，请您先添加页！"));
         event->ignore();
         return;
     }

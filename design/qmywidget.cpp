@@ -178,11 +178,7 @@ void QMyWidget::copyAttributesFrom(const QMyWidget &source)
 
 void QMyWidget::copyEventsFrom(const QMyWidget &source)
 {
-    const QList<EventInfo> events = source.getEvents();
-    for (const EventInfo &event : events)
-        addEvent(event);
-    for (int key = 0; key < EventHolder::SlotCount; ++key)
-        setEventContent(key, source.getEventStatus(key), source.getEventText(key));
+    m_events.copyFrom(source.m_events);
 }
 
 namespace {

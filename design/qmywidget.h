@@ -59,6 +59,9 @@ public:
     QRect getHandleRect(int i) const;
 
     // Events and the five event slots.
+    // Handled alike for every kind of holder.
+    EventHolder &eventHolder() { return m_events; }
+    const EventHolder &eventHolder() const { return m_events; }
     QList<EventInfo> getEvents() const { return m_events.events(); }
     void addEvent(const EventInfo &event) { m_events.append(event); }
     void removeEvent(int index) { m_events.remove(index); }

@@ -23,6 +23,9 @@ public:
     int timerVal() const { return m_timerVal; }
     void setTimerVal(int value) { m_timerVal = value; }
 
+    // The events and event slots, handled alike for every kind of holder.
+    EventHolder &eventHolder() { return m_events; }
+    const EventHolder &eventHolder() const { return m_events; }
     QList<EventInfo> events() const { return m_events.events(); }
     void appendEvent(const EventInfo &event) { m_events.append(event); }
     void removeEvent(int index) { m_events.remove(index); }

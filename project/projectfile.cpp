@@ -22,7 +22,7 @@
 namespace {
 
 constexpr int TimerCount = 9;
-constexpr int SlotCount = 5;
+constexpr int SlotCount = EventHolder::SlotCount;
 constexpr int SleepTimer = 8;
 
 struct PageKey
@@ -237,9 +237,7 @@ int readInt(QXmlStreamReader &reader)
 
 // ---- writing ----
 
-template<class StatusFn, class TextFn>
-void writeEventBlock(ProjectXmlWriter &xml, const QList<EventInfo> &events, StatusFn status,
-                     TextFn text)
+void writeEventBlock(ProjectXmlWriter &xml, const EventHolder &holder)
 {
     static const QString paramKeys[EventInfo::ParamCount] = {
         QStringLiteral("EventParam0"),  QStringLiteral("EventParam1"),
@@ -253,6 +251,7 @@ void writeEventBlock(ProjectXmlWriter &xml, const QList<EventInfo> &events, Stat
         QStringLiteral("EventParam16"), QStringLiteral("EventParam17"),
         QStringLiteral("EventParam18"), QStringLiteral("EventParam19"),
     };
+    const QList<EventInfo> events = holder.events();
     for (const EventInfo &event : events) {
         xml.beginElement(QStringLiteral("EventName"), QStringLiteral("EventName"),
                          QString::number(event.type()));
@@ -265,14 +264,14 @@ void writeEventBlock(ProjectXmlWriter &xml, const QList<EventInfo> &events, Stat
     // Hand-written code is kept even by a holder without events.
     bool slotsUsed = !events.isEmpty();
     for (int key = 0; key < SlotCount && !slotsUsed; ++key)
-        slotsUsed = status(key) != 0 || !text(key).isEmpty();
+        slotsUsed = holder.status(key) != 0 || !holder.text(key).isEmpty();
     if (!slotsUsed)
         return;
     xml.beginElement(QStringLiteral("EventContent"), QStringLiteral("EventContent"),
                      QStringLiteral("EventContent"));
     for (int key = 0; key < SlotCount; ++key) {
-        xml.textElement(QStringLiteral("EventStatus%1").arg(key), status(key));
-        xml.textElement(QStringLiteral("EventText%1").arg(key), text(key));
+        xml.textElement(QStringLiteral("EventStatus%1").arg(key), holder.status(key));
+        xml.textElement(QStringLiteral("EventText%1").arg(key), holder.text(key));
     }
     xml.endElement();
 }
@@ -309,9 +308,7 @@ void writeWidget(ProjectXmlWriter &xml, const QMyWidget *widget)
         else
             xml.textElement(key.name, widget->intValue(key.key));
     }
-    writeEventBlock(
-        xml, widget->getEvents(), [widget](int key) { return widget->getEventStatus(key); },
-        [widget](int key) { return widget->getEventText(key); });
+    writeEventBlock(xml, widget->eventHolder());
     xml.endElement();
 }
 
@@ -340,19 +337,33 @@ EventInfo readEvent(QXmlStreamReader &reader, int ownerKind)
     return event;
 }
 
-template<class StatusFn, class TextFn>
-void readEventSlots(QXmlStreamReader &reader, StatusFn setStatus, TextFn setText)
+void readEventSlots(QXmlStreamReader &reader, EventHolder &holder)
 {
     while (reader.readNextStartElement()) {
         const QStringRef name = reader.name();
         int i;
         if ((i = suffixIndex(name, QLatin1String("EventStatus"), 0, SlotCount - 1)) >= 0)
-            setStatus(i, readInt(reader));
+            holder.setStatus(i, readInt(reader));
         else if ((i = suffixIndex(name, QLatin1String("EventText"), 0, SlotCount - 1)) >= 0)
-            setText(i, readText(reader));
+            holder.setText(i, readText(reader));
         else
             reader.skipCurrentElement();
     }
+}
+
+// An event or the slot block of any holder; false for every other element.
+bool readEventElement(QXmlStreamReader &reader, EventHolder &holder, int ownerKind)
+{
+    const QStringRef name = reader.name();
+    if (name == QLatin1String("EventName")) {
+        holder.append(readEvent(reader, ownerKind));
+        return true;
+    }
+    if (name == QLatin1String("EventContent")) {
+        readEventSlots(reader, holder);
+        return true;
+    }
+    return false;
 }
 
 class Loader
@@ -437,16 +448,8 @@ private:
         const int ownerKind = index == SleepTimer ? -3 : -2;
         while (r.readNextStartElement()) {
             const QStringRef name = r.name();
-            if (name == QLatin1String("EventName")) {
-                timer->appendEvent(readEvent(r, ownerKind));
+            if (readEventElement(r, timer->eventHolder(), ownerKind))
                 continue;
-            }
-            if (name == QLatin1String("EventContent")) {
-                readEventSlots(
-                    r, [timer](int key, int v) { timer->setEventStatus(key, v); },
-                    [timer](int key, const QString &v) { timer->setEventText(key, v); });
-                continue;
-            }
             bool known = false;
             for (const TimerKey &key : timerKeys) {
                 if (name == QLatin1String(key.name)) {
@@ -478,16 +481,8 @@ private:
                 readWidget(index);
                 continue;
             }
-            if (name == QLatin1String("EventName")) {
-                page->appendEvent(readEvent(r, -1));
+            if (readEventElement(r, page->eventHolder(), -1))
                 continue;
-            }
-            if (name == QLatin1String("EventContent")) {
-                readEventSlots(
-                    r, [page](int key, int v) { page->setEventStatus(key, v); },
-                    [page](int key, const QString &v) { page->setEventText(key, v); });
-                continue;
-            }
             if (name == QLatin1String("pageName")) {
                 page->setPageName(readText(r));
                 if (!page->pageName().isEmpty())
@@ -542,16 +537,8 @@ private:
         QPoint pos(0, 0);
         while (r.readNextStartElement()) {
             const QStringRef name = r.name();
-            if (name == QLatin1String("EventName")) {
-                widget->addEvent(readEvent(r, type));
+            if (readEventElement(r, widget->eventHolder(), type))
                 continue;
-            }
-            if (name == QLatin1String("EventContent")) {
-                readEventSlots(
-                    r, [widget](int key, int v) { widget->setEventStatus(key, v); },
-                    [widget](int key, const QString &v) { widget->setEventText(key, v); });
-                continue;
-            }
             const QString key = name.toString();
             const auto rule = rules.constFind(key);
             if (rule == rules.constEnd()) {
@@ -797,9 +784,7 @@ void ProjectFile::writeDesign(ProjectXmlWriter &xml, const Frame &frame, const B
                          QString::number(timer->timerID()));
         for (const TimerKey &key : timerKeys)
             xml.textElement(QLatin1String(key.name), (timer->*key.get)());
-        writeEventBlock(
-            xml, timer->events(), [timer](int key) { return timer->eventStatus(key); },
-            [timer](int key) { return timer->eventText(key); });
+        writeEventBlock(xml, timer->eventHolder());
         xml.endElement();
     }
 
@@ -811,9 +796,7 @@ void ProjectFile::writeDesign(ProjectXmlWriter &xml, const Frame &frame, const B
         for (const PageKey &key : pageAnimKeys)
             xml.textElement(QLatin1String(key.name), (page->*key.get)());
         xml.textElement(QStringLiteral("pageName"), page->pageName());
-        writeEventBlock(
-            xml, page->events(), [page](int key) { return page->eventStatus(key); },
-            [page](int key) { return page->eventText(key); });
+        writeEventBlock(xml, page->eventHolder());
         if (const QList<QMyWidget *> *list = widgets.at(i)) {
             for (const QMyWidget *widget : *list)
                 writeWidget(xml, widget);

@@ -71,33 +71,23 @@ void QtDoubleSpinBoxFactory::slotPropertyChanged(QtProperty *property, double)
     }
 }
 
-void QtDoubleSpinBoxFactory::slotRangeChanged(QtProperty *property, double minimum, double maximum)
+void QtDoubleSpinBoxFactory::slotRangeChanged(QtProperty *property, double, double)
 {
+    // The manager's settings, not the signal's: a receiver before this one may have
+    // changed them again.
     QtDoublePropertyManager *manager = propertyManager(property);
     if (!manager || !d_ptr->editorsOfProperty.contains(property))
         return;
     const auto editors = d_ptr->editorsOfProperty.value(property);
     for (QDoubleSpinBox *editor : editors) {
         const bool blocked = editor->blockSignals(true);
-        editor->setRange(minimum, maximum);
+        editor->setRange(manager->minimum(property), manager->maximum(property));
         editor->setValue(manager->value(property));
         editor->blockSignals(blocked);
     }
 }
 
-void QtDoubleSpinBoxFactory::slotSingleStepChanged(QtProperty *property, double step)
-{
-    if (!propertyManager(property))
-        return;
-    const auto editors = d_ptr->editorsOfProperty.value(property);
-    for (QDoubleSpinBox *editor : editors) {
-        const bool blocked = editor->blockSignals(true);
-        editor->setSingleStep(step);
-        editor->blockSignals(blocked);
-    }
-}
-
-void QtDoubleSpinBoxFactory::slotDecimalsChanged(QtProperty *property, int decimals)
+void QtDoubleSpinBoxFactory::slotSingleStepChanged(QtProperty *property, double)
 {
     QtDoublePropertyManager *manager = propertyManager(property);
     if (!manager)
@@ -105,7 +95,20 @@ void QtDoubleSpinBoxFactory::slotDecimalsChanged(QtProperty *property, int decim
     const auto editors = d_ptr->editorsOfProperty.value(property);
     for (QDoubleSpinBox *editor : editors) {
         const bool blocked = editor->blockSignals(true);
-        editor->setDecimals(decimals);
+        editor->setSingleStep(manager->singleStep(property));
+        editor->blockSignals(blocked);
+    }
+}
+
+void QtDoubleSpinBoxFactory::slotDecimalsChanged(QtProperty *property, int)
+{
+    QtDoublePropertyManager *manager = propertyManager(property);
+    if (!manager)
+        return;
+    const auto editors = d_ptr->editorsOfProperty.value(property);
+    for (QDoubleSpinBox *editor : editors) {
+        const bool blocked = editor->blockSignals(true);
+        editor->setDecimals(manager->decimals(property));
         editor->setValue(manager->value(property));
         editor->blockSignals(blocked);
     }

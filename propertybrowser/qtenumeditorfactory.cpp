@@ -66,11 +66,13 @@ void QtEnumEditorFactory::slotPropertyChanged(QtProperty *property, int)
     }
 }
 
-void QtEnumEditorFactory::slotEnumNamesChanged(QtProperty *property, const QStringList &names)
+void QtEnumEditorFactory::slotEnumNamesChanged(QtProperty *property, const QStringList &)
 {
+    // The manager's names and icons: a receiver before this one may have set others since.
     QtEnumPropertyManager *manager = propertyManager(property);
     if (!manager || !d_ptr->editorsOfProperty.contains(property))
         return;
+    const QStringList names = manager->enumNames(property);
     const QMap<int, QIcon> icons = manager->enumIcons(property);
     const auto editors = d_ptr->editorsOfProperty.value(property);
     for (QComboBox *editor : editors) {
@@ -84,11 +86,12 @@ void QtEnumEditorFactory::slotEnumNamesChanged(QtProperty *property, const QStri
     }
 }
 
-void QtEnumEditorFactory::slotEnumIconsChanged(QtProperty *property, const QMap<int, QIcon> &icons)
+void QtEnumEditorFactory::slotEnumIconsChanged(QtProperty *property, const QMap<int, QIcon> &)
 {
     QtEnumPropertyManager *manager = propertyManager(property);
     if (!manager || !d_ptr->editorsOfProperty.contains(property))
         return;
+    const QMap<int, QIcon> icons = manager->enumIcons(property);
     const QStringList names = manager->enumNames(property);
     const auto editors = d_ptr->editorsOfProperty.value(property);
     for (QComboBox *editor : editors) {

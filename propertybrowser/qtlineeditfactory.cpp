@@ -60,10 +60,13 @@ void QtLineEditFactory::slotPropertyChanged(QtProperty *property, const QString 
     }
 }
 
-void QtLineEditFactory::slotRegExpChanged(QtProperty *property, const QRegExp &regExp)
+void QtLineEditFactory::slotRegExpChanged(QtProperty *property, const QRegExp &)
 {
-    if (!propertyManager(property))
+    // The manager's pattern: a receiver before this one may have set another since.
+    QtStringPropertyManager *manager = propertyManager(property);
+    if (!manager)
         return;
+    const QRegExp regExp = manager->regExp(property);
     const auto editors = d_ptr->editorsOfProperty.value(property);
     for (QLineEdit *editor : editors) {
         const bool blocked = editor->blockSignals(true);

@@ -68,28 +68,31 @@ void QtSpinBoxFactory::slotPropertyChanged(QtProperty *property, int)
     }
 }
 
-void QtSpinBoxFactory::slotRangeChanged(QtProperty *property, int minimum, int maximum)
+void QtSpinBoxFactory::slotRangeChanged(QtProperty *property, int, int)
 {
+    // The manager's range, not the signal's: a receiver before this one may have set
+    // another range since.
     QtIntPropertyManager *manager = propertyManager(property);
     if (!manager || !d_ptr->editorsOfProperty.contains(property))
         return;
     const auto editors = d_ptr->editorsOfProperty.value(property);
     for (QSpinBox *editor : editors) {
         const bool blocked = editor->blockSignals(true);
-        editor->setRange(minimum, maximum);
+        editor->setRange(manager->minimum(property), manager->maximum(property));
         editor->setValue(manager->value(property));
         editor->blockSignals(blocked);
     }
 }
 
-void QtSpinBoxFactory::slotSingleStepChanged(QtProperty *property, int step)
+void QtSpinBoxFactory::slotSingleStepChanged(QtProperty *property, int)
 {
-    if (!propertyManager(property))
+    QtIntPropertyManager *manager = propertyManager(property);
+    if (!manager)
         return;
     const auto editors = d_ptr->editorsOfProperty.value(property);
     for (QSpinBox *editor : editors) {
         const bool blocked = editor->blockSignals(true);
-        editor->setSingleStep(step);
+        editor->setSingleStep(manager->singleStep(property));
         editor->blockSignals(blocked);
     }
 }

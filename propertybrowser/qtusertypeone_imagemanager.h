@@ -1,32 +1,16 @@
 #ifndef QTUSERTYPEONE_IMAGEMANAGER_H
 #define QTUSERTYPEONE_IMAGEMANAGER_H
 
-#include "qtabstractpropertymanager.h"
+#include "qtusertypemanager.h"
 
-class QtUserTypeOne_ImageManagerPrivate;
-
-// A text value per property, shown as it is in the value column.
-class QtUserTypeOne_ImageManager : public QtAbstractPropertyManager
+// Rows holding an image number of the library as decimal text, or nothing for no image.
+class QtUserTypeOne_ImageManager : public QtUserTypeManager
 {
     Q_OBJECT
 public:
-    explicit QtUserTypeOne_ImageManager(QObject *parent = nullptr);
-    ~QtUserTypeOne_ImageManager() override;
-
-signals:
-    void valueChanged(QtProperty *property, const QString &value);
-
-public slots:
-    void setValue(QtProperty *property, const QString &value);
-    QString value(const QtProperty *property) const;
-
-protected:
-    QString valueText(const QtProperty *property) const override;
-    void initializeProperty(QtProperty *property) override;
-    void uninitializeProperty(QtProperty *property) override;
-
-private:
-    QtUserTypeOne_ImageManagerPrivate *d_ptr;
+    explicit QtUserTypeOne_ImageManager(QObject *parent = nullptr)
+        : QtUserTypeManager(parent)
+    { }
 };
 
 #endif // QTUSERTYPEONE_IMAGEMANAGER_H

@@ -1,32 +1,16 @@
 #ifndef QTUSERTYPETWO_COLORMANAGER_H
 #define QTUSERTYPETWO_COLORMANAGER_H
 
-#include "qtabstractpropertymanager.h"
+#include "qtusertypemanager.h"
 
-class QtUserTypeTwo_ColorManagerPrivate;
-
-// A text value per property, shown as it is in the value column.
-class QtUserTypeTwo_ColorManager : public QtAbstractPropertyManager
+// Rows holding an entry of the colour table as decimal text.
+class QtUserTypeTwo_ColorManager : public QtUserTypeManager
 {
     Q_OBJECT
 public:
-    explicit QtUserTypeTwo_ColorManager(QObject *parent = nullptr);
-    ~QtUserTypeTwo_ColorManager() override;
-
-signals:
-    void valueChanged(QtProperty *property, const QString &value);
-
-public slots:
-    void setValue(QtProperty *property, const QString &value);
-    QString value(const QtProperty *property) const;
-
-protected:
-    QString valueText(const QtProperty *property) const override;
-    void initializeProperty(QtProperty *property) override;
-    void uninitializeProperty(QtProperty *property) override;
-
-private:
-    QtUserTypeTwo_ColorManagerPrivate *d_ptr;
+    explicit QtUserTypeTwo_ColorManager(QObject *parent = nullptr)
+        : QtUserTypeManager(parent)
+    { }
 };
 
 #endif // QTUSERTYPETWO_COLORMANAGER_H

@@ -1,36 +1,29 @@
 #ifndef QTUSERTYPETWO_COLORWIDGET_H
 #define QTUSERTYPETWO_COLORWIDGET_H
 
-#include <QWidget>
+#include "qtusertypeeditor.h"
 
-class QLabel;
-class QPushButton;
+#include <QColor>
 
-// The editor of colour-table rows: the index on its colour and "设置" to pick another.
-class QtUserTypeTwo_ColorWidget : public QWidget
+// The editor of colour-table rows: the entry number on its colour and "设置" to pick another.
+class QtUserTypeTwo_ColorWidget : public QtUserTypeEditor
 {
     Q_OBJECT
 public:
     explicit QtUserTypeTwo_ColorWidget(QWidget *parent = nullptr);
 
-    void setValue(const QString &value);
-    QString value() const { return m_value; }
-    QLabel *label() const { return m_label; }
-
-    // The table entry a text names: its decimal number, 0 for an empty or non-numeric
-    // text, -1 for a number outside the table.
+    // The table entry a text names: its decimal number, 0 for an empty or non-numeric text.
     static int tableIndex(const QString &value);
 
-signals:
-    void valueChanged(const QString &value);
+protected:
+    void decorateLabel(const QString &value) override;
 
 private slots:
     void btnAddClicked();
 
 private:
-    QLabel *m_label;
-    QPushButton *m_btnAdd;
-    QString m_value;
+    // Invalid for an entry outside the table, which is then never read.
+    QColor entryColor(int index) const;
 };
 
 #endif // QTUSERTYPETWO_COLORWIDGET_H

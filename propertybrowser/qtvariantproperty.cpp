@@ -39,3 +39,8 @@ void QtVariantProperty::setValue(const QVariant &value)
 {
     d_ptr->manager->setValue(this, value);
 }
+
+QVariant QtVariantProperty::attributeValue(const QString &attribute) const
+{
+    return d_ptr->manager->attributeValue(this, attribute);
+}

@@ -17,6 +17,7 @@ public:
     QVariant value() const;
     int valueType() const;
     int propertyType() const;
+    QVariant attributeValue(const QString &attribute) const;
     void setValue(const QVariant &value);
 
 protected:

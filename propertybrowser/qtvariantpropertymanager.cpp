@@ -13,6 +13,8 @@
 #include <QMap>
 #include <QMetaType>
 #include <functional>
+#include <limits>
+#include <type_traits>
 
 namespace {
 // Empty marker types that give the rows without a toolkit type their type ids.
@@ -25,13 +27,11 @@ struct QtFlagPropertyType
 struct QtGroupPropertyType
 {
 };
-using QtIconMap = QMap<int, QIcon>;
 } // namespace
 
 Q_DECLARE_METATYPE(QtEnumPropertyType)
 Q_DECLARE_METATYPE(QtFlagPropertyType)
 Q_DECLARE_METATYPE(QtGroupPropertyType)
-Q_DECLARE_METATYPE(QtIconMap)
 
 namespace {
 using WrappedMap = QMap<const QtProperty *, QtProperty *>;
@@ -41,6 +41,43 @@ WrappedMap &wrappedProperties()
 {
     static WrappedMap map;
     return map;
+}
+
+// A whole number within [minimum, maximum]; numbers outside are refused, never wrapped.
+bool toBoundedInteger(const QVariant &value, qint64 minimum, qint64 maximum, qint64 *result)
+{
+    qint64 number = 0;
+    switch (value.userType()) {
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        const double d = value.toDouble();
+        // Tested before rounding so that the conversion stays defined (NaN fails too).
+        if (!(d > double(minimum) - 1.0 && d < double(maximum) + 1.0))
+            return false;
+        number = qRound64(d);
+        break;
+    }
+    case QMetaType::ULongLong:
+    case QMetaType::ULong:
+    case QMetaType::UInt: {
+        const qulonglong u = value.toULongLong();
+        if (u > qulonglong(maximum))
+            return false;
+        number = qint64(u);
+        break;
+    }
+    default: {
+        QVariant copy(value);
+        if (!copy.convert(QMetaType::LongLong))
+            return false;
+        number = copy.toLongLong();
+        break;
+    }
+    }
+    if (number < minimum || number > maximum)
+        return false;
+    *result = number;
+    return true;
 }
 
 // Converts a value to T; a value that the toolkit cannot turn into T is refused.
@@ -55,6 +92,20 @@ template<class T> bool convertValue(const QVariant &value, T *result)
     if (!copy.convert(type))
         return false;
     *result = copy.value<T>();
+    return true;
+}
+
+template<> bool convertValue<int>(const QVariant &value, int *result)
+{
+    if (value.userType() == QMetaType::Int) {
+        *result = value.toInt();
+        return true;
+    }
+    qint64 number = 0;
+    if (!toBoundedInteger(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(),
+                          &number))
+        return false;
+    *result = int(number);
     return true;
 }
 
@@ -78,8 +129,37 @@ void writeValue(QtAbstractPropertyManager *manager, QtProperty *property, const 
 }
 } // namespace
 
-// One supported property type: its typed manager, how that manager's values are read
-// and written as QVariant, and which of its signals are routed back to the rows.
+// One named attribute of a type: its value type and how the typed manager reads and sets it.
+struct QtVariantAttribute
+{
+    int type = 0;
+    std::function<QVariant(QtAbstractPropertyManager *, const QtProperty *)> read;
+    std::function<void(QtAbstractPropertyManager *, QtProperty *, const QVariant &)> write;
+};
+
+namespace {
+template<class Manager, class T, class Arg>
+QtVariantAttribute attribute(T (Manager::*getter)(const QtProperty *) const,
+                             void (Manager::*setter)(QtProperty *, Arg))
+{
+    static_assert(std::is_same<std::decay_t<Arg>, T>::value, "getter and setter disagree");
+    QtVariantAttribute result;
+    result.type = qMetaTypeId<T>();
+    result.read = [getter](QtAbstractPropertyManager *manager, const QtProperty *property) {
+        return QVariant::fromValue<T>((static_cast<Manager *>(manager)->*getter)(property));
+    };
+    result.write = [setter](QtAbstractPropertyManager *manager, QtProperty *property,
+                            const QVariant &value) {
+        T converted;
+        if (convertValue(value, &converted))
+            (static_cast<Manager *>(manager)->*setter)(property, converted);
+    };
+    return result;
+}
+} // namespace
+
+// One supported property type: its typed manager, how that manager's values and attributes
+// are read and written as QVariant, and which of its signals are routed back to the rows.
 struct QtVariantTypeRow
 {
     int propertyType;
@@ -92,6 +172,7 @@ struct QtVariantTypeRow
     std::function<QVariant(QtAbstractPropertyManager *, const QtProperty *)> read;
     std::function<void(QtAbstractPropertyManager *, QtProperty *, const QVariant &)> write;
     std::function<void(QtVariantPropertyManagerPrivate *, QtAbstractPropertyManager *)> route;
+    QMap<QString, QtVariantAttribute> attributes;
 };
 
 class QtVariantPropertyManagerPrivate
@@ -105,9 +186,20 @@ public:
 
     QList<QtVariantTypeRow> rows;
     QMap<int, QtAbstractPropertyManager *> typeToPropertyManager;
+    QMap<int, QMap<QString, int>> typeToAttributeToAttributeType;
     QMap<const QtProperty *, QPair<QtVariantProperty *, int>> propertyToType;
     QMap<int, int> typeToValueType;
     QMap<const QtProperty *, QtVariantProperty *> internalToProperty;
+
+    static const QString constraintAttribute;
+    static const QString singleStepAttribute;
+    static const QString decimalsAttribute;
+    static const QString enumIconsAttribute;
+    static const QString enumNamesAttribute;
+    static const QString flagNamesAttribute;
+    static const QString maximumAttribute;
+    static const QString minimumAttribute;
+    static const QString regExpAttribute;
 
     static QList<QtVariantTypeRow> typeTable();
     const QtVariantTypeRow *rowOfManager(QtAbstractPropertyManager *manager) const;
@@ -115,6 +207,7 @@ public:
     QtVariantProperty *createSubProperty(QtVariantProperty *parent, QtVariantProperty *after,
                                          QtProperty *internal);
     void valueChanged(QtProperty *internal, const QVariant &value);
+    void reportAttributes(QtProperty *internal, const QStringList &names);
     void slotPropertyInserted(QtProperty *internal, QtProperty *parent, QtProperty *after);
     void slotPropertyRemoved(QtProperty *internal, QtProperty *parent);
 
@@ -124,6 +217,21 @@ public:
                          [this](QtProperty *property, const T &value) {
                              valueChanged(property, QVariant::fromValue<T>(value));
                          });
+    }
+
+    // Reports the named attributes of the row whenever the manager emits the signal.
+    template<class Manager, class... Args>
+    void routeAttributes(Manager *manager, void (Manager::*signal)(QtProperty *, Args...),
+                         const QStringList &names)
+    {
+        QObject::connect(manager, signal, q_ptr, [this, names](QtProperty *property) {
+            reportAttributes(property, names);
+        });
+    }
+
+    template<class Manager> void routeRange(Manager *manager)
+    {
+        routeAttributes(manager, &Manager::rangeChanged, {minimumAttribute, maximumAttribute});
     }
 
     void routeStructure(QtAbstractPropertyManager *manager)
@@ -139,7 +247,19 @@ public:
     }
 };
 
+const QString QtVariantPropertyManagerPrivate::constraintAttribute = QStringLiteral("constraint");
+const QString QtVariantPropertyManagerPrivate::singleStepAttribute = QStringLiteral("singleStep");
+const QString QtVariantPropertyManagerPrivate::decimalsAttribute = QStringLiteral("decimals");
+const QString QtVariantPropertyManagerPrivate::enumIconsAttribute = QStringLiteral("enumIcons");
+const QString QtVariantPropertyManagerPrivate::enumNamesAttribute = QStringLiteral("enumNames");
+const QString QtVariantPropertyManagerPrivate::flagNamesAttribute = QStringLiteral("flagNames");
+const QString QtVariantPropertyManagerPrivate::maximumAttribute = QStringLiteral("maximum");
+const QString QtVariantPropertyManagerPrivate::minimumAttribute = QStringLiteral("minimum");
+const QString QtVariantPropertyManagerPrivate::regExpAttribute = QStringLiteral("regExp");
+
 namespace {
+using Private = QtVariantPropertyManagerPrivate;
+
 // A row whose typed manager holds a plain value of type T.
 template<class Manager, class T>
 QtVariantTypeRow plainRow(int propertyType, int valueType, bool wrapsComponents)
@@ -152,9 +272,35 @@ QtVariantTypeRow plainRow(int propertyType, int valueType, bool wrapsComponents)
     row.handles = &isManager<Manager>;
     row.read = &readValue<Manager, T>;
     row.write = &writeValue<Manager, T>;
-    row.route = [](QtVariantPropertyManagerPrivate *d, QtAbstractPropertyManager *manager) {
+    row.route = [](Private *d, QtAbstractPropertyManager *manager) {
         d->routeValue<Manager, T>(static_cast<Manager *>(manager));
     };
+    return row;
+}
+
+// Adds routes of the typed manager's other signals to those of the row.
+template<class Manager>
+void addRoute(QtVariantTypeRow *row, const std::function<void(Private *, Manager *)> &route)
+{
+    const auto previous = row->route;
+    row->route = [previous, route](Private *d, QtAbstractPropertyManager *manager) {
+        previous(d, manager);
+        route(d, static_cast<Manager *>(manager));
+    };
+}
+
+// A number with a range and a step, the ints and doubles, whose components are shown too.
+template<class Manager, class T> QtVariantTypeRow numberRow(int type)
+{
+    QtVariantTypeRow row = plainRow<Manager, T>(type, type, true);
+    row.attributes[Private::minimumAttribute] = attribute(&Manager::minimum, &Manager::setMinimum);
+    row.attributes[Private::maximumAttribute] = attribute(&Manager::maximum, &Manager::setMaximum);
+    row.attributes[Private::singleStepAttribute] =
+        attribute(&Manager::singleStep, &Manager::setSingleStep);
+    addRoute<Manager>(&row, [](Private *d, Manager *manager) {
+        d->routeRange(manager);
+        d->routeAttributes(manager, &Manager::singleStepChanged, {Private::singleStepAttribute});
+    });
     return row;
 }
 } // namespace
@@ -163,25 +309,48 @@ QtVariantTypeRow plainRow(int propertyType, int valueType, bool wrapsComponents)
 QList<QtVariantTypeRow> QtVariantPropertyManagerPrivate::typeTable()
 {
     QList<QtVariantTypeRow> table;
-    table << plainRow<QtIntPropertyManager, int>(QMetaType::Int, QMetaType::Int, true);
-    table << plainRow<QtDoublePropertyManager, double>(QMetaType::Double, QMetaType::Double, true);
+    table << numberRow<QtIntPropertyManager, int>(QMetaType::Int);
+
+    QtVariantTypeRow doubles = numberRow<QtDoublePropertyManager, double>(QMetaType::Double);
+    doubles.attributes[decimalsAttribute] =
+        attribute(&QtDoublePropertyManager::decimals, &QtDoublePropertyManager::setDecimals);
+    addRoute<QtDoublePropertyManager>(&doubles, [](Private *d, QtDoublePropertyManager *manager) {
+        d->routeAttributes(manager, &QtDoublePropertyManager::decimalsChanged, {decimalsAttribute});
+    });
+    table << doubles;
+
     table << plainRow<QtBoolPropertyManager, bool>(QMetaType::Bool, QMetaType::Bool, true);
-    table << plainRow<QtStringPropertyManager, QString>(QMetaType::QString, QMetaType::QString,
-                                                        false);
+
+    QtVariantTypeRow strings =
+        plainRow<QtStringPropertyManager, QString>(QMetaType::QString, QMetaType::QString, false);
+    strings.attributes[regExpAttribute] =
+        attribute(&QtStringPropertyManager::regExp, &QtStringPropertyManager::setRegExp);
+    addRoute<QtStringPropertyManager>(&strings, [](Private *d, QtStringPropertyManager *manager) {
+        d->routeAttributes(manager, &QtStringPropertyManager::regExpChanged, {regExpAttribute});
+    });
+    table << strings;
 
     QtVariantTypeRow color =
         plainRow<QtColorPropertyManager, QColor>(QMetaType::QColor, QMetaType::QColor, false);
-    color.route = [](QtVariantPropertyManagerPrivate *d, QtAbstractPropertyManager *manager) {
-        auto *colorManager = static_cast<QtColorPropertyManager *>(manager);
-        d->routeValue<QtColorPropertyManager, QColor>(colorManager);
-        d->routeStructure(colorManager);
-        d->routeValue<QtIntPropertyManager, int>(colorManager->subIntPropertyManager());
-    };
+    addRoute<QtColorPropertyManager>(&color, [](Private *d, QtColorPropertyManager *manager) {
+        d->routeStructure(manager);
+        // The components' range is fixed: only their values are reported.
+        d->routeValue<QtIntPropertyManager, int>(manager->subIntPropertyManager());
+    });
     table << color;
 
-    table << plainRow<QtEnumPropertyManager, int>(QtVariantPropertyManager::enumTypeId(),
-                                                  QMetaType::Int, true);
+    QtVariantTypeRow enums = plainRow<QtEnumPropertyManager, int>(
+        QtVariantPropertyManager::enumTypeId(), QMetaType::Int, true);
     QtVariantPropertyManager::iconMapTypeId();
+    enums.attributes[enumNamesAttribute] =
+        attribute(&QtEnumPropertyManager::enumNames, &QtEnumPropertyManager::setEnumNames);
+    enums.attributes[enumIconsAttribute] =
+        attribute(&QtEnumPropertyManager::enumIcons, &QtEnumPropertyManager::setEnumIcons);
+    addRoute<QtEnumPropertyManager>(&enums, [](Private *d, QtEnumPropertyManager *manager) {
+        d->routeAttributes(manager, &QtEnumPropertyManager::enumNamesChanged, {enumNamesAttribute});
+        d->routeAttributes(manager, &QtEnumPropertyManager::enumIconsChanged, {enumIconsAttribute});
+    });
+    table << enums;
 
     QtVariantTypeRow group;
     group.propertyType = QtVariantPropertyManager::groupTypeId();
@@ -191,7 +360,7 @@ QList<QtVariantTypeRow> QtVariantPropertyManagerPrivate::typeTable()
     group.handles = &isManager<QtGroupPropertyManager>;
     group.read = [](QtAbstractPropertyManager *, const QtProperty *) { return QVariant(); };
     group.write = [](QtAbstractPropertyManager *, QtProperty *, const QVariant &) {};
-    group.route = [](QtVariantPropertyManagerPrivate *, QtAbstractPropertyManager *) {};
+    group.route = [](Private *, QtAbstractPropertyManager *) {};
     table << group;
     return table;
 }
@@ -244,6 +413,19 @@ void QtVariantPropertyManagerPrivate::valueChanged(QtProperty *internal, const Q
         emit q_ptr->propertyChanged(wrapper);
 }
 
+void QtVariantPropertyManagerPrivate::reportAttributes(QtProperty *internal,
+                                                       const QStringList &names)
+{
+    for (const QString &name : names) {
+        // A receiver of an earlier report may have deleted the row; the values are read
+        // now, so a report never undoes a change made by such a receiver.
+        QtVariantProperty *wrapper = internalToProperty.value(internal, nullptr);
+        if (!wrapper)
+            return;
+        emit q_ptr->attributeChanged(wrapper, name, q_ptr->attributeValue(wrapper, name));
+    }
+}
+
 void QtVariantPropertyManagerPrivate::slotPropertyInserted(QtProperty *internal, QtProperty *parent,
                                                            QtProperty *after)
 {
@@ -284,6 +466,10 @@ QtVariantPropertyManager::QtVariantPropertyManager(QObject *parent)
         QtAbstractPropertyManager *manager = row.create(this);
         d_ptr->typeToPropertyManager[row.propertyType] = manager;
         d_ptr->typeToValueType[row.propertyType] = row.valueType;
+        QMap<QString, int> &attributeTypes =
+            d_ptr->typeToAttributeToAttributeType[row.propertyType];
+        for (auto it = row.attributes.cbegin(); it != row.attributes.cend(); ++it)
+            attributeTypes[it.key()] = it.value().type;
         row.route(d_ptr, manager);
     }
 }
@@ -318,6 +504,7 @@ int QtVariantPropertyManager::groupTypeId()
 
 int QtVariantPropertyManager::iconMapTypeId()
 {
+    // A second name of the map type, so that every map of icons has this id.
     static const int id = qRegisterMetaType<QtIconMap>("QtIconMap");
     return id;
 }
@@ -455,4 +642,53 @@ QtProperty *QtVariantPropertyManager::createProperty()
     auto *property = new QtVariantProperty(this);
     d_ptr->propertyToType.insert(property, qMakePair(property, d_ptr->propertyType));
     return property;
+}
+
+QStringList QtVariantPropertyManager::attributes(int propertyType) const
+{
+    return d_ptr->typeToAttributeToAttributeType.value(propertyType).keys();
+}
+
+int QtVariantPropertyManager::attributeType(int propertyType, const QString &attribute) const
+{
+    return d_ptr->typeToAttributeToAttributeType.value(propertyType).value(attribute, 0);
+}
+
+QVariant QtVariantPropertyManager::attributeValue(const QtProperty *property,
+                                                  const QString &attribute) const
+{
+    if (!attributeType(propertyType(property), attribute))
+        return QVariant();
+    QtProperty *internal = wrappedProperty(property);
+    if (!internal)
+        return QVariant();
+    const QtVariantTypeRow *row = d_ptr->rowOfManager(internal->propertyManager());
+    if (!row)
+        return QVariant();
+    const auto it = row->attributes.constFind(attribute);
+    if (it == row->attributes.constEnd())
+        return QVariant();
+    return it.value().read(internal->propertyManager(), internal);
+}
+
+void QtVariantPropertyManager::setAttribute(QtProperty *property, const QString &attribute,
+                                            const QVariant &value)
+{
+    if (!attributeValue(property, attribute).isValid())
+        return;
+    const int type = value.userType();
+    if (type == QMetaType::UnknownType)
+        return;
+    const int wanted = attributeType(propertyType(property), attribute);
+    if (type != wanted && !value.canConvert(wanted))
+        return;
+    QtProperty *internal = wrappedProperty(property);
+    if (!internal)
+        return;
+    const QtVariantTypeRow *row = d_ptr->rowOfManager(internal->propertyManager());
+    if (!row)
+        return;
+    const auto it = row->attributes.constFind(attribute);
+    if (it != row->attributes.constEnd())
+        it.value().write(internal->propertyManager(), internal, value);
 }

@@ -4,9 +4,14 @@
 #include "qtabstractpropertymanager.h"
 #include "qtvariantproperty.h"
 
+#include <QIcon>
+#include <QMap>
 #include <QVariant>
 
 class QtVariantPropertyManagerPrivate;
+
+// The value of the "enumIcons" attribute.
+using QtIconMap = QMap<int, QIcon>;
 
 // All typed managers behind one interface: a property type is a type id and a value a
 // QVariant. Each row wraps an internal property of the typed manager of its type.
@@ -27,6 +32,11 @@ public:
     virtual bool isPropertyTypeSupported(int propertyType) const;
     virtual QVariant value(const QtProperty *property) const;
 
+    // Named settings of a row's typed manager (limits, step, decimals, pattern, names ...).
+    virtual QStringList attributes(int propertyType) const;
+    virtual int attributeType(int propertyType, const QString &attribute) const;
+    virtual QVariant attributeValue(const QtProperty *property, const QString &attribute) const;
+
     static int enumTypeId();
     static int flagTypeId();
     static int groupTypeId();
@@ -37,9 +47,12 @@ public:
 
 public slots:
     virtual void setValue(QtProperty *property, const QVariant &value);
+    virtual void setAttribute(QtProperty *property, const QString &attribute,
+                              const QVariant &value);
 
 signals:
     void valueChanged(QtProperty *property, const QVariant &value);
+    void attributeChanged(QtProperty *property, const QString &attribute, const QVariant &value);
 
 protected:
     bool hasValue(const QtProperty *property) const override;
@@ -51,6 +64,9 @@ protected:
 
 private:
     friend class QtVariantPropertyManagerPrivate;
+
+    // The value of the "enumIcons" attribute.
+    using QtIconMap = QMap<int, QIcon>;
     QtVariantPropertyManagerPrivate *d_ptr;
 };
 

@@ -4,7 +4,7 @@
 set -e
 
 PACKAGES="build-essential cmake pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools \
-libqt5serialport5-dev libqrencode-dev fonts-wqy-microhei fonts-dejavu-core xvfb xauth"
+libqt5serialport5-dev libqrencode-dev lrzsz fonts-wqy-microhei fonts-dejavu-core xvfb xauth"
 
 missing=""
 for p in $PACKAGES; do

@@ -1,15 +1,18 @@
+#include "colordlg.h"
 #include "designglobals.h"
 #include "mainwindow.h"
+#include "qmymessagebox.h"
 #include "qtenumpropertymanager.h"
 #include "qttreepropertybrowser.h"
-#include "qtusertypeone_imagemanager.h"
-#include "qtusertypeone_imagewidget.h"
-#include "qtusertypetwo_colormanager.h"
+#include "qtusertypeone_imagefactory.h"
+#include "qtusertypetwo_colorfactory.h"
 #include "qtvarianteditorfactory.h"
 #include "qtvariantpropertymanager.h"
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QtTest>
@@ -34,6 +37,8 @@ private slots:
     void managersAndFactories();
     void editorsOfTheRows_data();
     void editorsOfTheRows();
+    void imageRowsUseTheLibrarySelection();
+    void colourRowsUseTheTableAndPicker();
 
 private:
     MainWindow *window = nullptr;
@@ -123,6 +128,75 @@ void TestMainWindowProperties::editorsOfTheRows()
     }
     QFETCH(QString, editor);
     QCOMPARE(QString(opened ? opened->metaObject()->className() : ""), editor);
+}
+
+namespace {
+QPushButton *button(QWidget *editor, const QString &text)
+{
+    for (QPushButton *b : editor->findChildren<QPushButton *>()) {
+        if (b->text() == text)
+            return b;
+    }
+    return nullptr;
+}
+} // namespace
+
+void TestMainWindowProperties::imageRowsUseTheLibrarySelection()
+{
+    auto *factory = browser->findChild<QtUserTypeOne_ImageFactory *>();
+    QVERIFY(factory);
+    auto *editor = new QtUserTypeOne_ImageWidget;
+    editor->setServices(factory->services());
+    currentImageRow = 4;
+    button(editor, "设置")->click();
+    QCOMPARE(editor->value(), QString("4"));
+
+    // Without a selection the editor's own notice box shows, apart from the window's
+    // boxes, and goes with the editor.
+    currentImageRow = -1;
+    button(editor, "设置")->click();
+    QCOMPARE(editor->value(), QString("4"));
+    QPointer<QMyMessageBox> box = editor->findChild<QMyMessageBox *>();
+    QVERIFY(box);
+    QVERIFY(box->isVisible());
+    QVERIFY(box->isWindow());
+    QVERIFY(!window->getQuestionBox()->isVisible());
+    QVERIFY(!window->getResultBox()->isVisible());
+    button(editor, "设置")->click();
+    QCOMPARE(editor->findChildren<QMyMessageBox *>().size(), 1);
+    delete editor;
+    QVERIFY(!box);
+}
+
+void TestMainWindowProperties::colourRowsUseTheTableAndPicker()
+{
+    auto *factory = browser->findChild<QtUserTypeTwo_ColorFactory *>();
+    QVERIFY(factory);
+    QtUserTypeTwo_ColorWidget editor;
+    editor.setServices(factory->services());
+    editor.setValue("12");
+    const QColor twelve = colorTable[12];
+    QCOMPARE(editor.label()->styleSheet(),
+             QString("background-color:rgb(%1,%2,%3);")
+                 .arg(twelve.red())
+                 .arg(twelve.green())
+                 .arg(twelve.blue()));
+    QVERIFY(!factory->services().tableColor(ColorTableSize).isValid());
+
+    // The picker is the colour-table dialog, opened on the row's entry.
+    int shown = -1;
+    QTimer::singleShot(0, [&shown]() {
+        auto *dialog = qobject_cast<ColorDlg *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        shown = dialog->colorIndex();
+        QMetaObject::invokeMethod(dialog, "slotSelectColorNum", Q_ARG(int, 30));
+        dialog->done(1);
+    });
+    QSignalSpy spy(&editor, &QtUserTypeTwo_ColorWidget::valueChanged);
+    button(&editor, "设置")->click();
+    QCOMPARE(shown, 12);
+    QCOMPARE(editor.value(), QString("30"));
+    QCOMPARE(spy.count(), 1);
 }
 
 QTEST_MAIN(TestMainWindowProperties)

@@ -1,7 +1,5 @@
-#include "colordlg.h"
 #include "designglobals.h"
 #include "propertysignallog.h"
-#include "qmymessagebox.h"
 #include "qtcoloreditwidget.h"
 #include "qtusertypeone_imagefactory.h"
 #include "qtusertypeone_imagewidget.h"
@@ -22,6 +20,25 @@ QPushButton *button(QWidget *editor, const QString &text)
     }
     return nullptr;
 }
+
+// Services as the panel would hand them in, with a selection, notices and a picker the
+// test controls.
+struct FakeProgram
+{
+    int selected = -1;
+    QStringList notices;
+    std::function<bool(int, int *)> picker;
+
+    QtUserTypeServices services()
+    {
+        QtUserTypeServices s;
+        s.selectedImage = [this] { return selected; };
+        s.notice = [this](QWidget *, const QString &text) { notices << text; };
+        s.pickColor = [this](int current, int *chosen) { return picker(current, chosen); };
+        s.tableColor = [](int index) { return colorTableValue(index); };
+        return s;
+    }
+};
 
 // Runs once the next modal dialog is up.
 void whenModal(const std::function<void(QWidget *)> &action)
@@ -51,11 +68,7 @@ private slots:
     void colourDialogReturningToADeletedEditor();
 };
 
-void TestUserTypes::initTestCase()
-{
-    for (int i = 0; i < ColorTableSize; ++i)
-        colorTable[i] = colorTableValue(i);
-}
+void TestUserTypes::initTestCase() { }
 
 void TestUserTypes::managerReportsChangesOnce()
 {
@@ -64,7 +77,7 @@ void TestUserTypes::managerReportsChangesOnce()
     QCOMPARE(manager.value(p), QString());
     PropertySignalLog log;
     log.watchStructure(&manager);
-    log.watchValue(&manager, &QtUserTypeOne_ImageManager::valueChanged);
+    log.watchValue<QtUserTypeManager>(&manager, &QtUserTypeOne_ImageManager::valueChanged);
     manager.setValue(p, "4");
     manager.setValue(p, "4");
     QCOMPARE(log.take(), QStringList({"changed Image", "value Image 4"}));
@@ -94,18 +107,20 @@ void TestUserTypes::setTakesTheSelectedImage()
 {
     QtUserTypeOne_ImageManager manager;
     QtUserTypeOne_ImageFactory factory;
+    FakeProgram program;
+    factory.setServices(program.services());
     factory.addPropertyManager(&manager);
     QtProperty *full = manager.addProperty("Full");
     QtProperty *empty = manager.addProperty("Empty");
     manager.setValue(full, "3");
-    currentImageRow = 3;
+    program.selected = 3;
 
     QtAbstractEditorFactoryBase *base = &factory;
     QScopedPointer<QWidget> fullEditor(base->createEditor(full, nullptr));
     QScopedPointer<QWidget> emptyEditor(base->createEditor(empty, nullptr));
     PropertySignalLog log;
     log.watchStructure(&manager);
-    log.watchValue(&manager, &QtUserTypeOne_ImageManager::valueChanged);
+    log.watchValue<QtUserTypeManager>(&manager, &QtUserTypeOne_ImageManager::valueChanged);
     auto *emptyImage = qobject_cast<QtUserTypeOne_ImageWidget *>(emptyEditor.data());
     QSignalSpy editorSpy(emptyImage, &QtUserTypeOne_ImageWidget::valueChanged);
 
@@ -121,10 +136,11 @@ void TestUserTypes::setWithoutSelectionKeepsTheRow()
 {
     QtUserTypeOne_ImageManager manager;
     QtUserTypeOne_ImageFactory factory;
+    FakeProgram program;
+    factory.setServices(program.services());
     factory.addPropertyManager(&manager);
     QtProperty *p = manager.addProperty("Image");
     manager.setValue(p, "5");
-    currentImageRow = -1;
     QtAbstractEditorFactoryBase *base = &factory;
     QScopedPointer<QWidget> editor(base->createEditor(p, nullptr));
     auto *image = qobject_cast<QtUserTypeOne_ImageWidget *>(editor.data());
@@ -132,7 +148,7 @@ void TestUserTypes::setWithoutSelectionKeepsTheRow()
     log.watchStructure(&manager);
     button(image, "设置")->click();
     // The notice shows and the row keeps its image.
-    QVERIFY(image->messageBox()->isVisible());
+    QCOMPARE(program.notices, QStringList({"未选择图片，请您在图库中选择一张图片！"}));
     QCOMPARE(manager.value(p), QString("5"));
     QCOMPARE(image->value(), QString("5"));
     QVERIFY(log.lines.isEmpty());
@@ -142,12 +158,14 @@ void TestUserTypes::twoEditorsFollowEachOther()
 {
     QtUserTypeOne_ImageManager manager;
     QtUserTypeOne_ImageFactory factory;
+    FakeProgram program;
+    factory.setServices(program.services());
     factory.addPropertyManager(&manager);
     QtProperty *p = manager.addProperty("Image");
     QtAbstractEditorFactoryBase *base = &factory;
     QScopedPointer<QWidget> one(base->createEditor(p, nullptr));
     QScopedPointer<QWidget> two(base->createEditor(p, nullptr));
-    currentImageRow = 8;
+    program.selected = 8;
     button(one.data(), "设置")->click();
     QCOMPARE(qobject_cast<QtUserTypeOne_ImageWidget *>(two.data())->value(), QString("8"));
     button(two.data(), "移除")->click();
@@ -180,7 +198,9 @@ void TestUserTypes::colourTableTexts_data()
 void TestUserTypes::colourTableTexts()
 {
     QFETCH(QString, value);
+    FakeProgram program;
     QtUserTypeTwo_ColorWidget editor;
+    editor.setServices(program.services());
     editor.setValue(value);
     QTEST(editor.label()->text(), "text");
     QTEST(editor.label()->styleSheet(), "style");
@@ -190,6 +210,8 @@ void TestUserTypes::colourTablePicker()
 {
     QtUserTypeTwo_ColorManager manager;
     QtUserTypeTwo_ColorFactory factory;
+    FakeProgram program;
+    factory.setServices(program.services());
     factory.addPropertyManager(&manager);
     QtProperty *p = manager.addProperty("Colour");
     manager.setValue(p, "7");
@@ -197,38 +219,45 @@ void TestUserTypes::colourTablePicker()
     QScopedPointer<QWidget> editor(base->createEditor(p, nullptr));
 
     int shown = -1;
-    whenModal([&](QWidget *modal) {
-        auto *dialog = qobject_cast<ColorDlg *>(modal);
-        QVERIFY(dialog);
-        shown = dialog->colorIndex();
-        QMetaObject::invokeMethod(dialog, "slotSelectColorNum", Q_ARG(int, 12));
-        dialog->done(1);
-    });
+    program.picker = [&](int current, int *chosen) {
+        shown = current;
+        *chosen = 12;
+        return true;
+    };
     button(editor.data(), "设置")->click();
     QCOMPARE(shown, 7);
     QCOMPARE(manager.value(p), QString("12"));
 
     // Cancel changes nothing; a number outside the table opens the picker on 0.
     manager.setValue(p, "70");
-    whenModal([&](QWidget *modal) {
-        auto *dialog = qobject_cast<ColorDlg *>(modal);
-        shown = dialog->colorIndex();
-        dialog->done(0);
-    });
+    program.picker = [&](int current, int *chosen) {
+        shown = current;
+        *chosen = 3;
+        return false;
+    };
     button(editor.data(), "设置")->click();
     QCOMPARE(shown, 0);
     QCOMPARE(manager.value(p), QString("70"));
+
+    // Without a picker the button does nothing.
+    QtUserTypeTwo_ColorWidget alone;
+    QSignalSpy spy(&alone, &QtUserTypeTwo_ColorWidget::valueChanged);
+    button(&alone, "设置")->click();
+    QCOMPARE(spy.count(), 0);
 }
 
 void TestUserTypes::pickerReturningToADeletedEditor()
 {
     auto *editor = new QtUserTypeTwo_ColorWidget;
     QPointer<QtUserTypeTwo_ColorWidget> guard(editor);
-    whenModal([&](QWidget *modal) {
+    FakeProgram program;
+    program.picker = [&](int, int *chosen) {
         // The sheet is rebuilt while the picker is open.
         delete editor;
-        static_cast<ColorDlg *>(modal)->done(1);
-    });
+        *chosen = 5;
+        return true;
+    };
+    editor->setServices(program.services());
     QMetaObject::invokeMethod(editor, "btnAddClicked");
     QVERIFY(!guard);
 }

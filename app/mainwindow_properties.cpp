@@ -1,17 +1,19 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "colordlg.h"
 #include "designglobals.h"
 #include "qmyframe.h"
+#include "qmymessagebox.h"
 #include "qmywidget.h"
+#include "qtusertypeservices.h"
 #include "timerparam.h"
 
 #include <QPushButton>
 #include <QTreeWidget>
 
-// The property sheets themselves are built here by the property panel; these slots keep
-// what the canvas and the page tree rely on: the selection, the timer flag and the tree's
-// highlight.
+// The selection the canvas and the page tree rely on: the current widget, the timer flag
+// and the tree's highlight.
 
 void MainWindow::slotRecvParent()
 {
@@ -43,8 +45,7 @@ void MainWindow::slotRecvWnd(QMyWidget *w)
 
 void MainWindow::slotRecvWndMove(QMyWidget *) { }
 
-// Edits of the sheet's rows reach these slots; applying them to the design belongs to the
-// property panel's sheets, which are built here as well.
+// No sheet rows are shown yet, so no edit reaches the design.
 void MainWindow::slotVariantPropertyValueChanged(QtProperty *, const QVariant &) { }
 
 void MainWindow::slotVariantPropertyValueChanged(QtProperty *, int) { }
@@ -62,5 +63,33 @@ void MainWindow::resetTimerButtons()
 {
     currentTimer = -1;
     for (int j = 0; j < timerButtons.size(); ++j)
-        timerButtons.at(j)->setStyleSheet(timerButtonStyles[timerEnabled(j) ? 0 : 2]);
+        timerButtons.at(j)->setStyleSheet(
+            timerButtonStyles[timerEnabled(j) ? TimerStyleEnabled : TimerStyleDisabled]);
+}
+
+// What the image and colour-table rows need of the program.
+QtUserTypeServices MainWindow::userTypeServices()
+{
+    QtUserTypeServices services;
+    services.selectedImage = [] { return currentImageRow; };
+    services.notice = [](QWidget *editor, const QString &text) {
+        // The editor's own box, so that no question of the window is ever replaced; it
+        // stays a window of its own and goes with the editor.
+        auto *box = editor->findChild<QMyMessageBox *>(QString(), Qt::FindDirectChildrenOnly);
+        if (!box) {
+            box = new QMyMessageBox;
+            box->setParent(editor, box->windowFlags());
+        }
+        box->showNotice(QMyMessageBox::Information, text);
+    };
+    services.pickColor = [](int current, int *chosen) {
+        ColorDlg dialog;
+        const bool accepted = dialog.selectColor(current);
+        *chosen = dialog.colorIndex();
+        return accepted;
+    };
+    services.tableColor = [](int index) {
+        return index >= 0 && index < ColorTableSize ? colorTable[index] : QColor();
+    };
+    return services;
 }

@@ -23,12 +23,12 @@ void QMyMessageBox::showMes(int kind, int buttonSet, int code, const QString &te
     QString title;
     QString icon;
     switch (kind) {
-    case 1:
+    case Warning:
         form->labType->setStyleSheet("color:yellow;font: 16pt '宋体';");
         icon = ":/images/warning.png";
         title = tr("警告");
         break;
-    case 2:
+    case Error:
         form->labType->setStyleSheet("color:red;font: 16pt '宋体';");
         icon = ":/images/error.png";
         title = tr("错误");
@@ -44,27 +44,27 @@ void QMyMessageBox::showMes(int kind, int buttonSet, int code, const QString &te
     setWindowTitle(title);
 
     switch (buttonSet) {
-    case 0:
+    case OkOnly:
         form->btnNo->hide();
         form->btnOk->hide();
         form->btnCancel->show();
         form->btnCancel->setText(tr("确定"));
         break;
-    case 1:
+    case OkCancel:
         form->btnNo->hide();
         form->btnOk->show();
         form->btnOk->setText(tr("确定"));
         form->btnCancel->show();
         form->btnCancel->setText(tr("取消"));
         break;
-    case 2:
+    case YesNo:
         form->btnNo->hide();
         form->btnOk->show();
         form->btnOk->setText(tr("是"));
         form->btnCancel->show();
         form->btnCancel->setText(tr("否"));
         break;
-    case 3:
+    case YesNoCancel:
         form->btnNo->show();
         form->btnNo->setText(tr("取消"));
         form->btnOk->show();
@@ -89,15 +89,15 @@ void QMyMessageBox::on_btnOk_clicked()
 
 void QMyMessageBox::on_btnCancel_clicked()
 {
-    if (actionCode != 0)
+    if (actionCode != NoAnswer)
         emit s_sendIsNo(actionCode + 1);
     hide();
 }
 
 void QMyMessageBox::on_btnNo_clicked()
 {
-    if (actionCode != 0)
-        emit s_sendIsNo(-1);
+    if (actionCode != NoAnswer)
+        emit s_sendIsNo(Cancelled);
     hide();
 }
 

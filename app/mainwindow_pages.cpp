@@ -190,7 +190,7 @@ void MainWindow::highlightShownItem(bool pageItemAlways, int menuPage)
 
 void MainWindow::slotPopPageMenu(const QPoint &)
 {
-    if (!currentProjectPath.contains(".yBEX"))
+    if (!isProjectOpen())
         return;
     pageActions[ActionAdd].setText(tr("添加页"));
     pageActions[ActionDelete].setText(tr("删除页"));
@@ -223,8 +223,8 @@ void MainWindow::slotPopPageMenu(const QPoint &)
 
 void MainWindow::slotActionPageAdd()
 {
-    if (!currentProjectPath.contains(".yBEX")) {
-        questionBox->showMes(0, 0, 0, tr("未创建项目，请您先创建项目！"));
+    if (!isProjectOpen()) {
+        questionBox->showNotice(QMyMessageBox::Information, tr("未创建项目，请您先创建项目！"));
         return;
     }
     addPage();
@@ -233,7 +233,7 @@ void MainWindow::slotActionPageAdd()
 void MainWindow::slotActionPageDel()
 {
     if (pageWidgets.size() < 2) {
-        questionBox->showMes(1, 0, 0, tr("不可删除最后一页！"));
+        questionBox->showNotice(QMyMessageBox::Warning, tr("不可删除最后一页！"));
         return;
     }
     QTreeWidgetItem *item = form->treeWidget->currentItem();
@@ -241,7 +241,8 @@ void MainWindow::slotActionPageDel()
         return;
     pageToDelete = form->treeWidget->indexOfTopLevelItem(item);
     pageWhenAsked = currentPageIndex;
-    questionBox->showMes(0, 2, 1, tr("是否删除第%1页？").arg(pageToDelete));
+    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmDeletePage,
+                         tr("是否删除第%1页？").arg(pageToDelete));
 }
 
 int MainWindow::pageAfterDeletion(int shown, int deleted)
@@ -319,12 +320,7 @@ static void copyPageRecord(const PageParam &from, PageParam *to, bool opacityInt
     to->setPageAnimX(from.pageAnimX());
     to->setPageAnimY(from.pageAnimY());
     to->setPageName(from.pageName());
-    for (const EventInfo &event : from.events())
-        to->appendEvent(event);
-    for (int key = 0; key < 5; ++key) {
-        to->setEventStatus(key, from.eventStatus(key));
-        to->setEventText(key, from.eventText(key));
-    }
+    to->eventHolder().copyFrom(from.eventHolder());
 }
 
 void MainWindow::slotActionPageCopy()
@@ -356,7 +352,7 @@ void MainWindow::slotActionPageCopy()
 
 void MainWindow::slotActionPagePaste()
 {
-    if (!currentProjectPath.contains(".yBEX"))
+    if (!isProjectOpen())
         return;
     addPage();
     const int page = pageWidgets.size() - 1;

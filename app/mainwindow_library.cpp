@@ -6,12 +6,11 @@
 #include <QDir>
 #include <QMap>
 
-// Image numbers follow the files' leading ids in tempImages ("<id>_<name>"); the image
-// table, its check column and the size label come with the image library.
+// Image numbers follow the files' leading ids in tempImages ("<id>_<name>").
 void MainWindow::initImageTable()
 {
     imagePaths.clear();
-    if (!currentProjectPath.contains(QLatin1String(".yBEX")))
+    if (!isProjectOpen())
         return;
     const QString images =
         ProjectFolder::subfolder(currentProjectPath, QStringLiteral("tempImages"));

@@ -20,17 +20,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-namespace {
-
-constexpr int AutoSaveInterval = 1200000;
-
-bool isProjectOpen()
-{
-    return currentProjectPath.contains(QLatin1String(".yBEX"));
-}
-
-} // namespace
-
 // Carries a project file's content into the window: its timers, dialogs, canvas, pages
 // and page tree, the way the page commands would build them.
 class MainWindowLoadTarget : public ProjectLoadTarget
@@ -69,10 +58,7 @@ public:
         if (frame->getModelType() == 0 || frame->getModelType() == 1)
             w->form->btnDownLoadEvent->show();
     }
-    void bootParamLoaded() override
-    {
-        // The boot dialog takes a copy of the loaded record here once it exists.
-    }
+    void bootParamLoaded() override { }
     int addPage() override
     {
         w->addPage();
@@ -112,8 +98,7 @@ public:
         w->form->groupTimer->show();
         if (w->autoSaveTimer->isActive())
             w->autoSaveTimer->stop();
-        w->autoSaveTimer->start(AutoSaveInterval);
-        // The download port dialog is told the canvas's module series here once it exists.
+        w->autoSaveTimer->start(MainWindow::AutoSaveInterval);
     }
 
 private:
@@ -193,8 +178,6 @@ bool MainWindow::openProject(const QString &path)
     setTitlePath(currentProjectPath);
     clearAllPages();
     initImageTable();
-    // The font-library table, the TrueType list and the generated-font list are refilled
-    // here by the font library.
     MainWindowLoadTarget target(this);
     file.load(target);
     return true;
@@ -235,19 +218,22 @@ bool MainWindow::isAutoSaveRunning() const
 void MainWindow::on_btnSavePro_clicked()
 {
     if (!isProjectOpen()) {
-        questionBox->showMes(0, 0, 0, tr("未创建项目，请您先创建项目！"));
+        questionBox->showNotice(QMyMessageBox::Information, tr("未创建项目，请您先创建项目！"));
         return;
     }
-    questionBox->showMes(0, 2, 7, tr("是否保存当前项目？"));
+    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmSave,
+                         tr("是否保存当前项目？"));
 }
 
 void MainWindow::on_btnLoadPro_clicked()
 {
     if (!isProjectOpen())
-        questionBox->showMes(0, 2, 9, tr("是否导入项目？"));
+        questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmImport,
+                             tr("是否导入项目？"));
     else
         questionBox->showMes(
-            0, 2, 9, tr("您是否需要继续导入项目覆盖当前项目？（建议您先保存当前项目再导入！）"));
+            QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmImport,
+            tr("您是否需要继续导入项目覆盖当前项目？（建议您先保存当前项目再导入！）"));
 }
 
 void MainWindow::importProject()
@@ -264,12 +250,13 @@ void MainWindow::importProjectFile(const QString &chosen)
     if (chosen == currentProjectPath)
         return;
     // A path that names no project file changes nothing either.
-    if (!chosen.contains(QLatin1String(".yBEX"))) {
-        resultBox->showMes(2, 0, 0, tr("加载项目路径错误，导入失败！"));
+    if (!isProjectPath(chosen)) {
+        resultBox->showNotice(QMyMessageBox::Error, tr("加载项目路径错误，导入失败！"));
         return;
     }
     if (openProject(chosen))
-        resultBox->showMes(0, 0, 0, tr("导入成功！"));
+        resultBox->showNotice(QMyMessageBox::Information, tr("导入成功！"));
     else
-        resultBox->showMes(2, 0, 0, tr("加载控件错误，可能该项目之前未做保存操作，导入失败！"));
+        resultBox->showNotice(QMyMessageBox::Error,
+                              tr("加载控件错误，可能该项目之前未做保存操作，导入失败！"));
 }

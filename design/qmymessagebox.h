@@ -15,10 +15,21 @@ class QMyMessageBox : public QDialog
     Q_OBJECT
 
 public:
+    // Title, icon and title colour; any other value looks like Information.
+    enum Kind { Information = 0, Warning = 1, Error = 2 };
+    // The buttons shown; a value outside these leaves them as they are.
+    enum ButtonSet { OkOnly = 0, OkCancel = 1, YesNo = 2, YesNoCancel = 3 };
+
+    // The action code of a notice: its button answers nothing. The "取消" of a
+    // three-button question answers Cancelled.
+    enum Answer { NoAnswer = 0, Cancelled = -1 };
+
     explicit QMyMessageBox(QWidget *parent = nullptr);
     ~QMyMessageBox() override;
 
     void showMes(int kind, int buttonSet, int actionCode, const QString &text);
+    // A message with the one button "确定", which answers nothing.
+    void showNotice(Kind kind, const QString &text) { showMes(kind, OkOnly, NoAnswer, text); }
 
     int getActionCode() const { return actionCode; }
 
