@@ -16,7 +16,6 @@
 #include <QSaveFile>
 
 #include <algorithm>
-#include <functional>
 #include <iterator>
 #include <tuple>
 
@@ -37,36 +36,6 @@ struct WidgetSection
     int sectionId;
 };
 const WidgetSection widgetSections[] = {{0, 14}, {3, 15}, {8, 19}, {6, 21}, {7, 30}};
-
-EventHolder copyOf(const QList<EventInfo> &events, const std::function<int(int)> &status,
-                   const std::function<QString(int)> &text)
-{
-    EventHolder holder;
-    for (const EventInfo &event : events)
-        holder.append(event);
-    for (int key = 0; key < EventHolder::SlotCount; ++key)
-        holder.setContent(key, status(key), text(key));
-    return holder;
-}
-
-EventHolder holderOf(const PageParam &p)
-{
-    return copyOf(
-        p.events(), [&](int k) { return p.eventStatus(k); }, [&](int k) { return p.eventText(k); });
-}
-
-EventHolder holderOf(const TimerParam &t)
-{
-    return copyOf(
-        t.events(), [&](int k) { return t.eventStatus(k); }, [&](int k) { return t.eventText(k); });
-}
-
-EventHolder holderOf(const QMyWidget &w)
-{
-    return copyOf(
-        w.getEvents(), [&](int k) { return w.getEventStatus(k); },
-        [&](int k) { return w.getEventText(k); });
-}
 
 enum class WriteResult { Ok, OpenFailed, WriteFailed };
 
@@ -236,11 +205,11 @@ bool AllCfg::createBootScripts(BootParam *boot, int direction, TimerParam *timer
         return false;
     for (int t = 0; t < SleepTimer; ++t) {
         if (writeWhole(QStringLiteral("%1/timer%2.py").arg(out).arg(t),
-                       timerScript(holderOf(*timers[t])))
+                       timerScript(timers[t]->eventHolder()))
             != WriteResult::Ok)
             return false;
     }
-    const EventHolder sleep = holderOf(*timers[SleepTimer]);
+    const EventHolder &sleep = timers[SleepTimer]->eventHolder();
     return writeWhole(out + QStringLiteral("/sleepin.py"), sleepScript(sleep, 1)) == WriteResult::Ok
         && writeWhole(out + QStringLiteral("/sleepout.py"), sleepScript(sleep, 0))
         == WriteResult::Ok;
@@ -361,8 +330,8 @@ int AllCfg::run(BootParam *boot, int direction, TimerParam *timers[TimerCount])
             return int(Success);
         };
 
-        int code = writeScripts(holderOf(*pageRecords.at(k)), nullptr, -1, OpenPageCodeScriptFailed,
-                                OpenPageEventScriptFailed);
+        int code = writeScripts(pageRecords.at(k)->eventHolder(), nullptr, -1,
+                                OpenPageCodeScriptFailed, OpenPageEventScriptFailed);
         if (code != Success)
             return code;
         for (const QMyWidget *w : qAsConst(*pageWidgets.at(k))) {
@@ -374,7 +343,7 @@ int AllCfg::run(BootParam *boot, int direction, TimerParam *timers[TimerCount])
             // Only these types hold events; others add no section.
             if (order < 0)
                 continue;
-            code = writeScripts(holderOf(*w), w, order, OpenWidgetCodeScriptFailed,
+            code = writeScripts(w->eventHolder(), w, order, OpenWidgetCodeScriptFailed,
                                 OpenWidgetEventScriptFailed);
             if (code != Success)
                 return code;
