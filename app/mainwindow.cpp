@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "allcfg.h"
+#include "bootdlg.h"
 #include "bootparam.h"
 #include "designglobals.h"
 #include "itemdata.h"
@@ -95,6 +97,7 @@ MainWindow::~MainWindow()
     }
     delete showInfoDlg;
     delete transferBox;
+    delete allCfg;
     delete progressWindow;
     for (QGraphicsDropShadowEffect *effect : shadowEffects)
         delete effect;
@@ -118,6 +121,7 @@ MainWindow::~MainWindow()
     delete enumFactory;
     delete instrExampleModel;
     delete bootParam;
+    delete bootDlg;
     delete sysDlg;
     delete helpMenu;
     delete languageDlg;
@@ -160,6 +164,7 @@ void MainWindow::resetClipboardAndFlags()
 void MainWindow::createDownloadLink()
 {
     transferBox = new QMyMessageBox;
+    allCfg = new AllCfg(this);
     progressWindow = new QMyProgressBarMes;
 }
 
@@ -347,6 +352,7 @@ void MainWindow::createInstrExamples()
 void MainWindow::createBootSettings()
 {
     bootParam = new BootParam;
+    bootDlg = new BootDlg;
 }
 
 // The actions instr, program, notice and offline have their slots but no menu entry.

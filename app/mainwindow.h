@@ -121,6 +121,8 @@ public:
     int getBacklightValue() const { return backlightValue; }
     void setBacklightValue(int value) { backlightValue = value; }
     BootParam *getBootParam() const { return bootParam; }
+    BootDlg *getBootDlg() const { return bootDlg; }
+    AllCfg *getAllCfg() const { return allCfg; }
     bool isAutoSaveRunning() const;
 
     // Property panel
@@ -196,6 +198,8 @@ public slots:
     void on_btnSavePro_clicked();
     void on_btnPageAdd_clicked();
     void on_btnPageSub_clicked();
+    void on_btnSetSys_clicked();
+    void on_btnInstrDownLoad_clicked();
     void on_treeWidget_itemClicked(QTreeWidgetItem *item, int column);
 
     void slotRefleshUI(QString file);
@@ -256,6 +260,8 @@ private:
     void openStartUpProject();
 
     void fillPalette();
+    // The module files of the open project, after the download question was confirmed.
+    void downloadProject();
     QtUserTypeServices userTypeServices();
     void importProject();
     void restoreImagesFromMirror();

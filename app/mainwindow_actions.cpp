@@ -23,6 +23,9 @@ void MainWindow::slotDealIsNo(int code)
     case ConfirmImport:
         importProject();
         break;
+    case ConfirmDownloadProject:
+        downloadProject();
+        break;
     case ConfirmSaveAndQuit:
         if (saveProXml()) {
             quitting = true;

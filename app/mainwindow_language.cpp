@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "bootdlg.h"
 #include "designglobals.h"
 #include "itemdata.h"
 #include "itemdelegate.h"
@@ -25,6 +26,7 @@
 // boxes are left alone (a box gets its texts with each message).
 void MainWindow::slotRefleshUI(QString)
 {
+    bootDlg->retranslate();
     languageDlg->retranslate();
     pageRenameDlg->retranslate();
     eventDlg->retranslate();

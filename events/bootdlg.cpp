@@ -172,9 +172,9 @@ void BootDlg::slotDealIsNo(int code)
         return;
     storeControls();
     if (saveToProject())
-        resultBox->showMes(0, 0, 0, tr("保存参数成功！"));
+        resultBox->showNotice(QMyMessageBox::Information, tr("保存参数成功！"));
     else
-        resultBox->showMes(1, 0, 0, tr("保存参数失败！"));
+        resultBox->showNotice(QMyMessageBox::Warning, tr("保存参数失败！"));
 }
 
 void BootDlg::on_btnClose_clicked()
@@ -201,10 +201,11 @@ void BootDlg::on_btnInit_clicked()
 void BootDlg::on_btnSave_clicked()
 {
     if (!currentProjectPath.contains(QLatin1String(".yBEX"))) {
-        questionBox->showMes(0, 0, 0, tr("未创建或加载项目，无法保存！"));
+        questionBox->showNotice(QMyMessageBox::Information, tr("未创建或加载项目，无法保存！"));
         return;
     }
-    questionBox->showMes(0, 2, AskSave, tr("您是否要保存参数？"));
+    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, AskSave,
+                         tr("您是否要保存参数？"));
 }
 
 void BootDlg::on_checkBoxAnimCycle_clicked(bool checked)

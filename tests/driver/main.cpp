@@ -7,7 +7,7 @@
 //                                            (default: file/ beside the program)
 
 #include "allcfg.h"
-#include "bootparam.h"
+#include "bootdlg.h"
 #include "designglobals.h"
 #include "mainwindow.h"
 #include "projectfile.h"
@@ -127,14 +127,15 @@ int generate(const QString &project, const QString &templates)
     for (int i = 0; i < AllCfg::TimerCount; ++i)
         timers[i] = window.getTimerParam(i);
 
-    AllCfg generator;
+    // The window's own generator, as the download command runs it.
+    AllCfg *generator = window.getAllCfg();
     if (!templates.isEmpty())
-        generator.setTemplateFolder(templates);
-    const int code =
-        generator.createAllCfg(frame, window.getBootParam(), frame->getScreenType(), timers);
+        generator->setTemplateFolder(templates);
+    const int code = generator->createAllCfg(frame, window.getBootDlg()->getBootParam(),
+                                             frame->getScreenType(), timers);
     std::printf("%d\n", code);
-    if (code != AllCfg::Success && !generator.failureDetail().isEmpty())
-        std::fprintf(stderr, "ybexdriver: %s\n", qPrintable(generator.failureDetail()));
+    if (code != AllCfg::Success && !generator->failureDetail().isEmpty())
+        std::fprintf(stderr, "ybexdriver: %s\n", qPrintable(generator->failureDetail()));
     window.clearAllPages();
     return code == AllCfg::Success ? 0 : 1;
 }

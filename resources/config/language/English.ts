@@ -1287,6 +1287,22 @@
         <source>是否保存当前项目？</source>
         <translation>Save the current project?</translation>
     </message>
+    <message>
+        <source>未创建或加载项目，无法下载！</source>
+        <translation>Project not created or loaded, cannot download!</translation>
+    </message>
+    <message>
+        <source>图库资源有更改，是否继续下载当前项目到显示屏上？（建议您先下载图片资源）</source>
+        <translation>The image library has changed. Download the current project to the display anyway? (Download the images first.)</translation>
+    </message>
+    <message>
+        <source>是否下载当前项目到显示屏上？</source>
+        <translation>Download the current project to the display?</translation>
+    </message>
+    <message>
+        <source>%1:生成all.cfg失败！</source>
+        <translation>%1: Failed to generate all.cfg!</translation>
+    </message>
 </context>
 <context>
     <name>QMyFrame</name>
