@@ -19,6 +19,7 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -44,19 +45,39 @@ QString readError(const QString &path)
     return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
 }
 
+bool hasProjectExtension(const QString &path)
+{
+    return path.contains(QLatin1String(".yBEX"));
+}
+
+// A window with the project opened exactly as at start-up (pre-read, clear, library
+// lists, load); null, with the reason printed, when it cannot be.
+std::unique_ptr<MainWindow> openAsAtStartUp(const QString &path)
+{
+    const QString error = hasProjectExtension(path)
+        ? readError(path)
+        : QStringLiteral("project files must have the extension .yBEX");
+    if (!error.isEmpty()) {
+        fail(error);
+        return nullptr;
+    }
+    currentProjectPath = path;
+    std::unique_ptr<MainWindow> window(new MainWindow);
+    if (currentProjectPath != path) {
+        fail(QStringLiteral("cannot load %1").arg(path));
+        return nullptr;
+    }
+    return window;
+}
+
 int roundTrip(const QString &in, const QString &out)
 {
-    if (!in.contains(QLatin1String(".yBEX")) || !out.contains(QLatin1String(".yBEX")))
+    if (!hasProjectExtension(out))
         return fail(QStringLiteral("project files must have the extension .yBEX"));
-    const QString error = readError(in);
-    if (!error.isEmpty())
-        return fail(error);
-
-    // Opened exactly as at start-up: pre-read, clear, library lists, load.
-    currentProjectPath = in;
-    MainWindow window;
-    if (currentProjectPath != in)
-        return fail(QStringLiteral("cannot load %1").arg(in));
+    const std::unique_ptr<MainWindow> opened = openAsAtStartUp(in);
+    if (!opened)
+        return 1;
+    MainWindow &window = *opened;
     // Paint the canvas and the shown page once, as the screen would.
     if (QMyFrame *frame = window.findChild<QMyFrame *>(QStringLiteral("frame")))
         frame->grab();
@@ -111,17 +132,11 @@ int rewrite(const QString &which, const QString &project, const QString &value)
 // Prints the generator's code; all.cfg stays in the project's allFile folder.
 int generate(const QString &project, const QString &templates)
 {
-    if (!project.contains(QLatin1String(".yBEX")))
-        return fail(QStringLiteral("project files must have the extension .yBEX"));
-    const QString error = readError(project);
-    if (!error.isEmpty())
-        return fail(error);
-
-    // Loaded as at start-up and never painted.
-    currentProjectPath = project;
-    MainWindow window;
-    if (currentProjectPath != project)
-        return fail(QStringLiteral("cannot load %1").arg(project));
+    // Never painted: the generator brings what a paint computes up to date itself.
+    const std::unique_ptr<MainWindow> opened = openAsAtStartUp(project);
+    if (!opened)
+        return 1;
+    MainWindow &window = *opened;
     QMyFrame *frame = window.findChild<QMyFrame *>(QStringLiteral("frame"));
     TimerParam *timers[AllCfg::TimerCount];
     for (int i = 0; i < AllCfg::TimerCount; ++i)
