@@ -87,7 +87,11 @@ bool writeIfChanged(const QString &path, const QByteArray &content)
         return false;
     existing.close();
 
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        qDebug() << "cannot create" << folder;
+        return false;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         qDebug() << "cannot write" << path << file.errorString();

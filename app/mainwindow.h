@@ -11,7 +11,8 @@
 #include <QStringList>
 
 class QGraphicsDropShadowEffect;
-class QProcess;
+class FontConverter;
+class QModelIndex;
 class QPushButton;
 class QTimer;
 class QTreeWidgetItem;
@@ -113,9 +114,27 @@ public:
     bool openProject(const QString &path);
     // The import of a chosen file, with its messages.
     void importProjectFile(const QString &chosen);
+
+    // Image and font library (mainwindow_library.cpp)
     bool copyDirFiles(const QString &source, const QString &destination);
-    // Image library: imagePaths from the project's image folder and the folder's mirror.
+    bool removeDirRecursively(const QString &folder);
     void initImageTable();
+    void initFontTable();
+    void refreshTtfList();
+    void refreshFontList();
+    void refreshFontIdProperty();
+    // What the add buttons do with the files their dialogs return.
+    void importImages(const QStringList &files);
+    void importFontLibraryFiles(const QStringList &files);
+    void addTtfFiles(const QStringList &files);
+    bool isFontBeingMade() const;
+    QMyImageItemModel *getImageModel() const { return imageModel; }
+    QMyImageItemModel *getFontLibraryModel() const { return fontLibraryModel; }
+    QMyImageItemModel *getFontModel() const { return fontModel; }
+    FontDlg *getFontDlg() const { return fontDlg; }
+    bool isImageDeleteMode() const { return imageDeleteMode; }
+    bool isFontLibraryDeleteMode() const { return fontLibraryDeleteMode; }
+    bool areImagesChanged() const { return imagesChanged; }
     QString getBaudText() const { return baudText; }
     void setBaudText(const QString &text) { baudText = text; }
     int getBacklightValue() const { return backlightValue; }
@@ -129,8 +148,9 @@ public:
     void resetTimerButtons();
     void showTimerProperty();
 
-    // New project from a chosen file name, after the screen-size dialog was accepted.
-    void createProject(const QString &chosen);
+    // New project from a chosen file name, after the screen-size dialog was accepted; false
+    // when its folder, its file or its design could not be set up.
+    bool createProject(const QString &chosen);
     // "800*480(WVGA1)" gives 800 x 480; false for an unusable text.
     static bool parseResolution(const QString &text, QSize *size);
 
@@ -142,17 +162,9 @@ public:
     // Language switching, help documents and the file association.
     void refreshLanguage();
     void registerFileType();
-    // Library size in KB: file sizes for series 0, unpacked 3-byte pixels for series 1.
-    static double imageLibrarySize(const QStringList &paths, int modelType);
 
     // Window geometry rule: 3/4 of the screen width, 10/12 of its height.
     static QSize initialWindowSize(const QSize &screen);
-    // Page-menu rename: the fixed label and current name of a page item's text.
-    static void splitPageItemText(int page, const QString &text, QString *label, QString *name);
-    // True when a widget id can be read from a widget item's text ("Btn-3").
-    static bool widgetIdFromItemText(const QString &text, int *id);
-    // Index of the page shown after page `deleted` went away while `shown` was on screen.
-    static int pageAfterDeletion(int shown, int deleted);
 
     QMyMessageBox *getQuestionBox() const { return questionBox; }
     QMyMessageBox *getResultBox() const { return resultBox; }
@@ -225,6 +237,25 @@ public slots:
     void slotTreeWidget(int action, int page, int typeCode, int id, QString typeName);
     void slotClickTopTreeWidget();
 
+    void on_tvImage_clicked(const QModelIndex &index);
+    void on_btnImageFontAdd_clicked();
+    void on_btnImageFontSub_clicked();
+    void on_btnImageFontAll_clicked();
+    void on_btnImageFontCannel_clicked();
+    void on_tvFont_clicked(const QModelIndex &index);
+    void on_tabWidgetImageFont_currentChanged(int index);
+    void on_btnDownLoad_clicked();
+    void on_btnAddTtf_clicked();
+    void on_btnDelTtf_clicked();
+    void on_btnCreateFont_clicked();
+    void on_btnDelFont_clicked();
+    void on_tvFontName_clicked(const QModelIndex &index);
+    void on_btnFontDlg_clicked();
+
+private slots:
+    void slotFontConverterChecked(bool ok);
+    void slotFontConverted(bool ok, const QString &message);
+
 protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -259,12 +290,30 @@ private:
     void setUpPageMenu();
     void openStartUpProject();
 
+    void setUpLibraryTables();
+    void setUpFontTable();
+
     void fillPalette();
     // The module files of the open project, after the download question was confirmed.
     void downloadProject();
     QtUserTypeServices userTypeServices();
     void importProject();
     void restoreImagesFromMirror();
+    void loadImageFiles();
+    void addImageFileRow(int row, const QString &path);
+    void showImageLibrarySize();
+    void deleteCheckedImages();
+    void followImageDeletion(int deleted);
+    void loadFontFiles();
+    void addFontFileRow(int row, const QString &path);
+    void deleteCheckedFontLibraryFiles();
+    void deleteTtf();
+    void deleteFont();
+    void generateFont();
+    void setFontCommandsEnabled(bool enabled);
+    void reportFailedCopies(const QStringList &names);
+    bool refuseWhileDownloading(const QString &message);
+    bool downloadJobPending() const;
     void clickTreeItem(QTreeWidgetItem *item);
     void highlightShownItem(bool pageItemAlways, int menuPage);
     QMyWidget *cloneWidget(QMyWidget *source);
@@ -325,7 +374,7 @@ private:
     QMyProgressBarMes *progressWindow = nullptr;
     ShowInfoDlg *showInfoDlg = nullptr;
     FontDlg *fontDlg = nullptr;
-    QProcess *fontProcess = nullptr;
+    FontConverter *fontConverter = nullptr;
     QMyImageItemModel *fontModel = nullptr;
     int selectionKind = 0;
     QMyEventDlg *eventDlg = nullptr;
@@ -340,6 +389,11 @@ private:
     QList<QPushButton *> timerButtons;
     TimerParam *timerParams[TimerCount] = {};
     InstrTableDlg *instrTableDlg = nullptr;
+
+    // What a pending question names, kept from when it was asked.
+    QString ttfToDelete;
+    QString fontToDelete;
+    QString fontBeingMade;
 
     // Set once the user chose to quit, so the close that follows is not asked again.
     bool quitting = false;

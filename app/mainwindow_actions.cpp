@@ -14,6 +14,12 @@ void MainWindow::slotDealIsNo(int code)
     case ConfirmDeletePage:
         deleteCurrentPage();
         break;
+    case ConfirmDeleteImages:
+        deleteCheckedImages();
+        break;
+    case ConfirmDeleteFontLibrary:
+        deleteCheckedFontLibraryFiles();
+        break;
     case ConfirmSave:
         if (saveProXml())
             resultBox->showNotice(QMyMessageBox::Information, tr("保存成功！"));
@@ -40,6 +46,12 @@ void MainWindow::slotDealIsNo(int code)
         quitting = true;
         close();
         QCoreApplication::quit();
+        break;
+    case ConfirmDeleteTtf:
+        deleteTtf();
+        break;
+    case ConfirmDeleteFont:
+        deleteFont();
         break;
     default:
         break;

@@ -4,6 +4,7 @@
 #include "bootdlg.h"
 #include "bootparam.h"
 #include "designglobals.h"
+#include "projectfolder.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
 #include "qmywidget.h"
@@ -27,13 +28,13 @@ void MainWindow::on_btnNewPro_clicked()
     createProject(chosen);
 }
 
-void MainWindow::createProject(const QString &chosen)
+bool MainWindow::createProject(const QString &chosen)
 {
     const QFileInfo info(chosen);
     const QString folder = info.path() + "/" + info.baseName();
     if (QDir(folder).exists()) {
         questionBox->showNotice(QMyMessageBox::Warning, tr("新建项目名称已存在，请您重新命名！"));
-        return;
+        return false;
     }
 
     bool ok = true;
@@ -44,23 +45,22 @@ void MainWindow::createProject(const QString &chosen)
         ok = file.open(QIODevice::ReadWrite);
         file.close();
     } else {
-        ok = QDir().mkdir(folder);
-        if (ok) {
-            newFolder = true;
-            QDir().mkdir(folder + "/tempImages");
-            QDir().mkdir(folder + "/tempFonts");
-            QDir().mkdir(folder + "/tempTtf");
-            QDir().mkdir(folder + "/allFile");
-            restoreImagesFromMirror();
-            currentProjectPath = folder + "/" + info.fileName();
-            QFile file(currentProjectPath);
-            ok = file.open(QIODevice::ReadWrite);
-            file.close();
+        // The open project stays until the new folder is complete; a folder that cannot
+        // be completed is taken away again.
+        if (!QDir().mkdir(folder))
+            return false;
+        if (!ProjectFolder::createSubfolders(folder)) {
+            QDir(folder).removeRecursively();
+            return false;
         }
+        newFolder = true;
+        restoreImagesFromMirror();
+        currentProjectPath = folder + "/" + info.fileName();
+        QFile file(currentProjectPath);
+        ok = file.open(QIODevice::ReadWrite);
+        file.close();
     }
-
-    if (ok)
-        setUpNewDesign(newFolder);
+    return ok && setUpNewDesign(newFolder);
 }
 
 bool MainWindow::setUpNewDesign(bool newFolder)
@@ -78,6 +78,9 @@ bool MainWindow::setUpNewDesign(bool newFolder)
 
     clearAllPages();
     initImageTable();
+    initFontTable();
+    refreshTtfList();
+    refreshFontList();
     addPage();
 
     if (frame->getModelType() == 0 || frame->getModelType() == 1)

@@ -3,8 +3,6 @@
 
 #include "bootdlg.h"
 #include "designglobals.h"
-#include "itemdata.h"
-#include "itemdelegate.h"
 #include "languagedlg.h"
 #include "pagerenamedlg.h"
 #include "qmyeventdlg.h"
@@ -12,7 +10,6 @@
 #include "qmyimageitemmodel.h"
 #include "qmyitemmodel.h"
 #include "qmyprogressbarmes.h"
-#include "qmystandarditemmodel.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "sysdlg.h"
@@ -45,16 +42,7 @@ void MainWindow::refreshLanguage()
     initInstrExamples();
     initTypeNamesAndHeaders();
 
-    paletteModel->clear();
-    for (int i = 0; i < widgetTypeIcons.size(); ++i) {
-        auto *item = new QStandardItem;
-        item->setData(
-            QVariant::fromValue(ItemData {widgetTypeIcons.at(i), widgetTypeDisplayNames.value(i)}),
-            Qt::UserRole + 1);
-        paletteModel->appendRow(item);
-    }
-    form->listView->setItemDelegate(paletteDelegate);
-    form->listView->setModel(paletteModel);
+    fillPalette();
 
     if (!isProjectOpen()) {
         setTitlePath(appPath);
@@ -67,25 +55,7 @@ void MainWindow::refreshLanguage()
     if (imageModel)
         imageModel->setHorizontalHeaderLabels(imageTableHeaders);
 
-    const double sizeKB = imageLibrarySize(imagePaths, form->frame->getModelType());
-    imageLibrarySizeKB = int(sizeKB);
-    form->labImageSize->setText(tr("文件总大小：%1KB").arg(QString::number(sizeKB, 'f', 2)));
-    form->labImageSize->show();
-}
-
-double MainWindow::imageLibrarySize(const QStringList &paths, int modelType)
-{
-    double sum = 0;
-    for (const QString &path : paths) {
-        if (modelType == 0) {
-            sum += QFileInfo(path).size() / 1024.0;
-        } else if (modelType == 1) {
-            // The PM series stores pictures unpacked, three bytes a pixel.
-            const QImage image(path);
-            sum += double(image.height()) * image.width() * 3 / 1024.0;
-        }
-    }
-    return sum;
+    showImageLibrarySize();
 }
 
 void MainWindow::initInstrExamples()

@@ -1,30 +1,764 @@
 #include "mainwindow.h"
+#include "ui_mainwindow.h"
 
+#include "bootparam.h"
 #include "designglobals.h"
+#include "foldermirror.h"
+#include "fontconverter.h"
+#include "fontdlg.h"
+#include "fontlibraryfiles.h"
+#include "generatedfonts.h"
+#include "imagelibrary.h"
+#include "imagereferences.h"
+#include "libraryfiles.h"
+#include "pageparam.h"
 #include "projectfolder.h"
+#include "qmyframe.h"
+#include "qmyimageitemmodel.h"
+#include "qmymessagebox.h"
+#include "qmyprogressbarmes.h"
+#include "qmywidget.h"
+#include "qtenumpropertymanager.h"
+#include "qtusertypeone_imagemanager.h"
 
 #include <QDir>
-#include <QMap>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
+#include <QStandardItem>
 
-// Image numbers follow the files' leading ids in tempImages ("<id>_<name>").
+// The image library, the font-library files, the TrueType sources and the generated fonts
+// as the window shows them. The rules live in library/.
+
+namespace {
+
+constexpr int ImageTab = 0;
+constexpr int ThumbnailSize = 46;
+
+QString projectSubfolder(const char *name)
+{
+    return isProjectOpen() ? ProjectFolder::subfolder(currentProjectPath, QLatin1String(name))
+                           : QString();
+}
+
+QStandardItem *centredItem(const QString &text)
+{
+    return new QStandardItem(text);
+}
+
+// The look the library tables share; rowHeight 0 keeps the default.
+void setTableLook(QTableView *view, int rowHeight)
+{
+    QHeaderView *header = view->horizontalHeader();
+    header->setSectionsClickable(false);
+    header->setDefaultAlignment(Qt::AlignCenter);
+    header->setSortIndicatorShown(false);
+    header->setStretchLastSection(true);
+    header->setMinimumHeight(30);
+    view->setFocusPolicy(Qt::NoFocus);
+    view->setSortingEnabled(false);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setAlternatingRowColors(true);
+    view->verticalHeader()->hide();
+    if (rowHeight > 0)
+        view->verticalHeader()->setDefaultSectionSize(rowHeight);
+    view->setShowGrid(true);
+}
+
+void setColumnWidths(QTableView *view, const QList<int> &widths)
+{
+    for (int i = 0; i < widths.size(); ++i)
+        view->setColumnWidth(i, widths.at(i));
+}
+
+} // namespace
+
+// ---- image library ----
+
 void MainWindow::initImageTable()
 {
+    imageDeleteMode = false;
+    setTableLook(form->tvImage, 50);
+    form->tvImage->setIconSize(QSize(ThumbnailSize, ThumbnailSize));
+    imageModel->clearAll();
     imagePaths.clear();
+    imageModel->setHorizontalHeaderLabels(imageTableHeaders);
+    form->tvImage->setModel(imageModel);
+    setColumnWidths(form->tvImage, {20, 40, 55, 65, 65, 65});
+    form->tvImage->hideColumn(0);
+    form->btnImageFontAll->hide();
+    form->btnImageFontCannel->hide();
+    if (isProjectOpen())
+        loadImageFiles();
+}
+
+void MainWindow::loadImageFiles()
+{
+    const QString images = projectSubfolder("tempImages");
+    if (!copyDirFiles(images, projectSubfolder("backUpImages")) && QDir(images).exists())
+        questionBox->showNotice(QMyMessageBox::Warning, tr("图库备份失败！"));
+    if (!QDir().mkpath(images))
+        return;
+    imageLibrarySizeKB = 0;
+    form->labImageSize->hide();
+    for (const QString &name : ImageLibrary::orderedNames(images))
+        addImageFileRow(imageModel->checkStates.size(), images + QLatin1Char('/') + name);
+    form->tvImage->setModel(imageModel);
+    showImageLibrarySize();
+}
+
+void MainWindow::addImageFileRow(int row, const QString &path)
+{
+    const int modelType = form->frame->getModelType();
+    const QSize size = ImageLibrary::pixelSize(path);
+    imagePaths << path;
+    imageModel->checkStates << Qt::Unchecked;
+
+    QImageReader reader(path);
+    if (size.width() > 0 && size.height() > 0)
+        reader.setScaledSize(size.scaled(ThumbnailSize, ThumbnailSize, Qt::KeepAspectRatio));
+    auto *thumbnail = new QStandardItem;
+    thumbnail->setIcon(QIcon(QPixmap::fromImage(reader.read())));
+    imageModel->setItem(row, 1, centredItem(QString::number(row)));
+    imageModel->setItem(row, 2, thumbnail);
+    imageModel->setItem(row, 3, centredItem(QFileInfo(path).suffix()));
+    imageModel->setItem(row, 4,
+                        centredItem(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
+    imageModel->setItem(
+        row, 5,
+        centredItem(ImageLibrary::kbText(ImageLibrary::bytesFor(path, modelType) / 1024.0)));
+}
+
+void MainWindow::showImageLibrarySize()
+{
+    const double kb = ImageLibrary::sizeKB(imagePaths, form->frame->getModelType());
+    imageLibrarySizeKB = int(kb);
+    form->labImageSize->setText(tr("文件总大小：%1KB").arg(QString::number(kb, 'f', 2)));
+    form->labImageSize->show();
+}
+
+void MainWindow::importImages(const QStringList &files)
+{
+    const LibraryFiles::ImportReport report =
+        ImageLibrary::importFiles(projectSubfolder("tempImages"), files);
+    for (const QString &path : report.copied) {
+        addImageFileRow(imageModel->checkStates.size(), path);
+        imagesChanged = true;
+    }
+    form->tvImage->setModel(imageModel);
+    showImageLibrarySize();
+    reportFailedCopies(report.failed);
+}
+
+void MainWindow::reportFailedCopies(const QStringList &names)
+{
+    if (!names.isEmpty())
+        questionBox->showNotice(QMyMessageBox::Warning,
+                                tr("以下文件未能复制：\n%1").arg(names.join(QLatin1Char('\n'))));
+}
+
+bool MainWindow::copyDirFiles(const QString &source, const QString &destination)
+{
+    return FolderMirror::copyFiles(source, destination);
+}
+
+bool MainWindow::removeDirRecursively(const QString &folder)
+{
+    return FolderMirror::removeRecursively(folder);
+}
+
+// Copies the mirror back over the image folder; a missing or failed mirror leaves the
+// images as they are.
+void MainWindow::restoreImagesFromMirror()
+{
     if (!isProjectOpen())
         return;
-    const QString images =
-        ProjectFolder::subfolder(currentProjectPath, QStringLiteral("tempImages"));
-    QMap<qint64, QString> byId;
-    const QFileInfoList files = QDir(images).entryInfoList(QDir::Files | QDir::NoDotAndDotDot);
-    for (const QFileInfo &file : files) {
-        const QString name = file.fileName();
-        const int cut = name.indexOf(QLatin1Char('_'));
-        bool ok = false;
-        const qint64 id = name.left(cut).toLongLong(&ok);
-        if (cut > 0 && ok && id >= 0 && !byId.contains(id))
-            byId.insert(id, images + QLatin1Char('/') + name);
+    copyDirFiles(projectSubfolder("backUpImages"), projectSubfolder("tempImages"));
+}
+
+// Removes the checked pictures, lowest row first, and renumbers every reference so that
+// nothing shows another picture afterwards.
+void MainWindow::deleteCheckedImages()
+{
+    for (int i = imageModel->checkStates.indexOf(Qt::Checked); i >= 0;
+         i = imageModel->checkStates.indexOf(Qt::Checked)) {
+        QFile::remove(imagePaths.at(i));
+        imagePaths.removeAt(i);
+        imageModel->removeRow(i);
+        imageModel->checkStates.removeAt(i);
+        imagesChanged = true;
+        followImageDeletion(i);
     }
-    imagePaths = byId.values();
-    copyDirFiles(images,
-                 ProjectFolder::subfolder(currentProjectPath, QStringLiteral("backUpImages")));
+
+    if (imageModel->rowCount() == 0) {
+        form->tvImage->hideColumn(0);
+        form->btnImageFontAll->hide();
+        form->btnImageFontCannel->hide();
+        imageDeleteMode = false;
+    } else {
+        for (int r = 0; r < imageModel->rowCount(); ++r)
+            imageModel->setItem(r, 1, centredItem(QString::number(r)));
+        form->tvImage->setColumnWidth(1, 40);
+    }
+    currentImageRow = -1;
+    form->tvImage->reset();
+    if (imagePaths.isEmpty()) {
+        imageLibrarySizeKB = 0;
+        form->labImageSize->hide();
+    } else {
+        showImageLibrarySize();
+    }
+}
+
+void MainWindow::followImageDeletion(int deleted)
+{
+    const ImageReferences::Changes changes = ImageReferences::renumberDesign(deleted);
+    for (QMyWidget *widget : changes.widgets)
+        widget->update();
+    if (changes.pages.contains(currentPageIndex))
+        form->frame->repaint();
+    // The boot animation's picture range counts only while the animation is on.
+    if (bootParam && bootParam->getAnimFlag()) {
+        int start = bootParam->getAnimStartID();
+        int end = bootParam->getAnimEndID();
+        ImageReferences::renumberRange(&start, &end, deleted);
+        bootParam->setAnimStartID(start);
+        bootParam->setAnimEndID(end);
+    }
+
+    // The shown sheet follows its picture rows.
+    const bool widgetChanged = currentWidget && changes.widgets.contains(currentWidget);
+    const bool pageChanged = selectionKind == 0 && changes.pages.contains(currentPageIndex);
+    if (!widgetChanged && !pageChanged)
+        return;
+    for (auto it = propertyToKey.cbegin(); it != propertyToKey.cend(); ++it) {
+        int value = 0;
+        if (widgetChanged && ImageReferences::widgetKeys().contains(it.value()))
+            value = currentWidget->intValue(it.value());
+        else if (pageChanged && it.value() == QLatin1String("pageImageNum"))
+            value = pageRecords.at(currentPageIndex)->pageImageNum();
+        else
+            continue;
+        imageManager->setValue(it.key(), value < 0 ? QString() : QString::number(value));
+    }
+}
+
+void MainWindow::on_tvImage_clicked(const QModelIndex &index)
+{
+    const int row = index.row();
+    if (row < 0 || row >= imageModel->checkStates.size())
+        return;
+    currentImageRow = row;
+    if (imageDeleteMode) {
+        imageModel->checkStates[row] =
+            imageModel->checkStates.at(row) == Qt::Checked ? Qt::Unchecked : Qt::Checked;
+    } else {
+        for (Qt::CheckState &state : imageModel->checkStates)
+            state = Qt::Unchecked;
+        imageModel->checkStates[row] = Qt::Checked;
+    }
+    form->tvImage->viewport()->update();
+    form->tvImage->selectRow(row);
+}
+
+// ---- the buttons above the tabs ----
+
+void MainWindow::on_btnImageFontAdd_clicked()
+{
+    if (!isProjectOpen()) {
+        questionBox->showNotice(QMyMessageBox::Information,
+                                tr("未新建或加载项目，请您先新建或加载项目！"));
+        return;
+    }
+    if (refuseWhileDownloading(tr("下载中请稍后重试！")))
+        return;
+    if (form->tabWidgetImageFont->currentIndex() == ImageTab) {
+        const QStringList files = QFileDialog::getOpenFileNames(this, tr("选择图片"), QString(),
+                                                                QStringLiteral("(*.png *.jpg)"));
+        if (!files.isEmpty())
+            importImages(files);
+    } else {
+        const QStringList files = QFileDialog::getOpenFileNames(this, tr("选择字库"), QString(),
+                                                                QStringLiteral("(*.bin)"));
+        if (!files.isEmpty())
+            importFontLibraryFiles(files);
+    }
+}
+
+void MainWindow::on_btnImageFontSub_clicked()
+{
+    if (refuseWhileDownloading(tr("下载中，不可删除！")))
+        return;
+    const bool images = form->tabWidgetImageFont->currentIndex() == ImageTab;
+    QMyImageItemModel *model = images ? imageModel : fontLibraryModel;
+    QTableView *view = images ? form->tvImage : form->tvFont;
+    bool &deleteMode = images ? imageDeleteMode : fontLibraryDeleteMode;
+    if (model->rowCount() == 0)
+        return;
+    if (!deleteMode) {
+        view->showColumn(0);
+        form->btnImageFontAll->show();
+        form->btnImageFontCannel->show();
+        deleteMode = true;
+        return;
+    }
+    if (images)
+        questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmDeleteImages,
+                             tr("您是否需要删除选中的图片？"));
+    else
+        questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo,
+                             ConfirmDeleteFontLibrary, tr("是否删除选中的字库？"));
+}
+
+void MainWindow::on_btnImageFontAll_clicked()
+{
+    const bool images = form->tabWidgetImageFont->currentIndex() == ImageTab;
+    QMyImageItemModel *model = images ? imageModel : fontLibraryModel;
+    const Qt::CheckState state =
+        model->checkStates.contains(Qt::Unchecked) ? Qt::Checked : Qt::Unchecked;
+    for (Qt::CheckState &s : model->checkStates)
+        s = state;
+    (images ? form->tvImage : form->tvFont)->viewport()->update();
+}
+
+void MainWindow::on_btnImageFontCannel_clicked()
+{
+    const bool images = form->tabWidgetImageFont->currentIndex() == ImageTab;
+    QMyImageItemModel *model = images ? imageModel : fontLibraryModel;
+    for (Qt::CheckState &s : model->checkStates)
+        s = Qt::Unchecked;
+    (images ? form->tvImage : form->tvFont)->hideColumn(0);
+    form->btnImageFontAll->hide();
+    form->btnImageFontCannel->hide();
+    (images ? imageDeleteMode : fontLibraryDeleteMode) = false;
+    (images ? form->tvImage : form->tvFont)->viewport()->update();
+}
+
+void MainWindow::on_tabWidgetImageFont_currentChanged(int index)
+{
+    const bool images = index == ImageTab;
+    const bool deleteMode = images ? imageDeleteMode : fontLibraryDeleteMode;
+    QTableView *view = images ? form->tvImage : form->tvFont;
+    view->setColumnHidden(0, !deleteMode);
+    form->btnImageFontAll->setVisible(deleteMode);
+    form->btnImageFontCannel->setVisible(deleteMode);
+}
+
+void MainWindow::on_btnDownLoad_clicked()
+{
+    if (refuseWhileDownloading(tr("下载中请稍后重试！")))
+        return;
+    if (form->tabWidgetImageFont->currentIndex() == ImageTab) {
+        if (imagePaths.isEmpty())
+            questionBox->showNotice(QMyMessageBox::Information,
+                                    tr("未添加图片无法下载，请您先添加图片！"));
+        else
+            questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo,
+                                 ConfirmDownloadImages, tr("您是否需要下载图库？"));
+    } else {
+        if (fontIdList.isEmpty())
+            questionBox->showNotice(QMyMessageBox::Information,
+                                    tr("未生成有字体文件，无法下载，请您先生成字体文件！"));
+        else
+            questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo,
+                                 ConfirmDownloadFonts, tr("您是否需要下载字库？"));
+    }
+}
+
+// The download worker reads the picture and font lists while a job runs, so nothing may
+// change them meanwhile.
+bool MainWindow::refuseWhileDownloading(const QString &message)
+{
+    if (!downloadJobPending())
+        return false;
+    questionBox->showNotice(QMyMessageBox::Warning, message);
+    return true;
+}
+
+bool MainWindow::downloadJobPending() const
+{
+    return false;
+}
+
+// ---- font-library files ----
+
+void MainWindow::initFontTable()
+{
+    fontLibraryDeleteMode = false;
+    setTableLook(form->tvFont, 0);
+    fontLibraryModel->clearAll();
+    fontPaths.clear();
+    fontLibraryModel->setHorizontalHeaderLabels(fontLibraryTableHeaders);
+    form->tvFont->setModel(fontLibraryModel);
+    setColumnWidths(form->tvFont, {20, 40, 80, 65, 65, 65});
+    form->tvFont->hideColumn(0);
+    form->btnImageFontAll->hide();
+    form->btnImageFontCannel->hide();
+    if (isProjectOpen())
+        loadFontFiles();
+}
+
+void MainWindow::loadFontFiles()
+{
+    const QString fonts = projectSubfolder("tempFonts");
+    if (QDir().mkpath(fonts)) {
+        for (const QString &name : FontLibraryFiles::list(fonts))
+            addFontFileRow(fontLibraryModel->checkStates.size(), fonts + QLatin1Char('/') + name);
+        form->tvFont->setModel(fontLibraryModel);
+    }
+    QDir().mkpath(projectSubfolder("tempTtf"));
+}
+
+void MainWindow::addFontFileRow(int row, const QString &path)
+{
+    QString size;
+    const FontLibraryFiles::Kind kind = FontLibraryFiles::kindOf(path, &size);
+    if (kind == FontLibraryFiles::NotAccepted)
+        return;
+    fontPaths << path;
+    fontLibraryModel->checkStates << Qt::Unchecked;
+    fontLibraryModel->setItem(row, 1, centredItem(QString::number(row + 1)));
+    fontLibraryModel->setItem(row, 2, centredItem(QFileInfo(path).fileName()));
+    fontLibraryModel->setItem(row, 3, centredItem(size));
+    fontLibraryModel->setItem(
+        row, 4, centredItem(kind == FontLibraryFiles::Chinese ? tr("中文") : tr("英文")));
+    fontLibraryModel->setItem(row, 5,
+                              centredItem(ImageLibrary::kbText(QFileInfo(path).size() / 1024.0)));
+}
+
+void MainWindow::importFontLibraryFiles(const QStringList &files)
+{
+    const LibraryFiles::ImportReport report =
+        LibraryFiles::importFiles(projectSubfolder("tempFonts"), files);
+    for (const QString &path : report.copied)
+        addFontFileRow(fontLibraryModel->checkStates.size(), path);
+    form->tvFont->setModel(fontLibraryModel);
+    reportFailedCopies(report.failed);
+}
+
+void MainWindow::deleteCheckedFontLibraryFiles()
+{
+    for (int i = fontLibraryModel->checkStates.indexOf(Qt::Checked); i >= 0;
+         i = fontLibraryModel->checkStates.indexOf(Qt::Checked)) {
+        QFile::remove(fontPaths.at(i));
+        fontPaths.removeAt(i);
+        fontLibraryModel->removeRow(i);
+        fontLibraryModel->checkStates.removeAt(i);
+    }
+    if (fontLibraryModel->rowCount() == 0) {
+        form->tvFont->hideColumn(0);
+        form->btnImageFontAll->hide();
+        form->btnImageFontCannel->hide();
+        fontLibraryDeleteMode = false;
+        imagesChanged = false;
+    } else {
+        for (int r = 0; r < fontLibraryModel->rowCount(); ++r)
+            fontLibraryModel->setItem(r, 1, centredItem(QString::number(r + 1)));
+        form->tvFont->setColumnWidth(1, 40);
+    }
+    form->tvFont->reset();
+}
+
+void MainWindow::on_tvFont_clicked(const QModelIndex &index)
+{
+    const int row = index.row();
+    if (row < 0 || row >= fontLibraryModel->checkStates.size())
+        return;
+    if (fontLibraryDeleteMode) {
+        fontLibraryModel->checkStates[row] =
+            fontLibraryModel->checkStates.at(row) == Qt::Checked ? Qt::Unchecked : Qt::Checked;
+    } else {
+        for (Qt::CheckState &state : fontLibraryModel->checkStates)
+            state = Qt::Unchecked;
+        fontLibraryModel->checkStates[row] = Qt::Checked;
+    }
+    form->tvFont->viewport()->update();
+    form->tvFont->selectRow(row);
+}
+
+// ---- TrueType sources ----
+
+void MainWindow::refreshTtfList()
+{
+    form->cbTtf->clear();
+    const QString folder = projectSubfolder("tempTtf");
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return;
+    form->cbTtf->addItems(LibraryFiles::listFiles(folder, {QStringLiteral("*.ttf")}));
+}
+
+void MainWindow::on_btnAddTtf_clicked()
+{
+    if (!isProjectOpen()) {
+        questionBox->showNotice(QMyMessageBox::Information,
+                                tr("未加载项目，请您先创建或导入项目！"));
+        return;
+    }
+#ifdef Q_OS_WIN
+    const QString start = QStringLiteral("C:/Windows/Fonts");
+#else
+    const QString start = QStringLiteral("/usr/share/fonts");
+#endif
+    const QStringList files =
+        QFileDialog::getOpenFileNames(this, tr("选择字库"), start, QStringLiteral("(*.ttf)"));
+    if (!files.isEmpty())
+        addTtfFiles(files);
+}
+
+void MainWindow::addTtfFiles(const QStringList &files)
+{
+    const QString remembered = form->cbTtf->currentText();
+    const LibraryFiles::ImportReport report =
+        LibraryFiles::importFiles(projectSubfolder("tempTtf"), files);
+    refreshTtfList();
+    const int index = form->cbTtf->findText(remembered);
+    if (index >= 0)
+        form->cbTtf->setCurrentIndex(index);
+    reportFailedCopies(report.failed);
+}
+
+void MainWindow::on_btnDelTtf_clicked()
+{
+    // The answer deletes the file the question names, whatever the list shows by then.
+    ttfToDelete = form->cbTtf->currentText();
+    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmDeleteTtf,
+                         tr("您是否需要删除%1文件？").arg(ttfToDelete));
+}
+
+void MainWindow::deleteTtf()
+{
+    if (isProjectOpen())
+        LibraryFiles::removeInside(projectSubfolder("tempTtf"), ttfToDelete);
+    ttfToDelete.clear();
+    refreshTtfList();
+}
+
+// ---- generated fonts ----
+
+// The models and headers come from earlier steps; the tables list the start-up project
+// later, when it is opened.
+void MainWindow::setUpLibraryTables()
+{
+    imageModel = new QMyImageItemModel;
+    fontLibraryModel = new QMyImageItemModel;
+    initImageTable();
+    initFontTable();
+}
+
+void MainWindow::setUpFontTable()
+{
+    fontDlg = new FontDlg;
+    fontModel = new QMyImageItemModel;
+    setTableLook(form->tvFontName, 0);
+}
+
+void MainWindow::refreshFontList()
+{
+    const int remembered = form->tvFontName->currentIndex().row();
+    fontModel->clearAll();
+    fontModel->setHorizontalHeaderLabels(fontTableHeaders);
+    form->tvFontName->setModel(fontModel);
+    form->tvFontName->setColumnWidth(0, 20);
+    form->tvFontName->hideColumn(0);
+    fontIdList.clear();
+    const QString folder = projectSubfolder("tempFonts");
+    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+        form->labFontSize->clear();
+        return;
+    }
+    form->labFontSize->setText(
+        tr("文件总大小：%1KB").arg(QString::number(GeneratedFonts::fontFilesKB(folder), 'f', 2)));
+    fontIdList = GeneratedFonts::listNumbers(folder);
+    for (int row = 0; row < fontIdList.size(); ++row) {
+        fontModel->checkStates << Qt::Unchecked;
+        fontModel->setItem(row, 1, centredItem(QString::number(row + 1)));
+        fontModel->setItem(row, 2, centredItem(fontIdList.at(row)));
+    }
+    if (remembered >= 0 && remembered < fontIdList.size())
+        form->tvFontName->selectRow(remembered);
+}
+
+void MainWindow::refreshFontIdProperty()
+{
+    if (!currentWidget)
+        return;
+    const int type = currentWidget->getTypeCode();
+    if (type != 0 && type != 1 && type != 4)
+        return;
+    QtProperty *row = propertyToKey.key(QStringLiteral("fontID"), nullptr);
+    if (!row)
+        return;
+    int index = fontIdList.size();
+    for (int i = 0; i < fontIdList.size(); ++i) {
+        if (fontIdList.at(i).toInt() == currentWidget->getFontID()) {
+            index = i;
+            break;
+        }
+    }
+    enumManager->setEnumNames(row, fontIdList);
+    enumManager->setValue(row, index);
+}
+
+void MainWindow::on_btnCreateFont_clicked()
+{
+    if (fontConverter->isRunning())
+        return;
+    if (refuseWhileDownloading(tr("下载中请稍后重试！")))
+        return;
+    setFontCommandsEnabled(false);
+    // The converter is looked for once a run, until it answers.
+    if (!npmInstalled)
+        fontConverter->checkInstalled();
+    else
+        generateFont();
+}
+
+void MainWindow::slotFontConverterChecked(bool ok)
+{
+    npmInstalled = ok;
+    if (!ok)
+        questionBox->showNotice(QMyMessageBox::Warning,
+                                tr("未配置正确node，请您确认node是否正确安装！"));
+    generateFont();
+}
+
+void MainWindow::generateFont()
+{
+    if (!isProjectOpen()) {
+        questionBox->showNotice(QMyMessageBox::Information,
+                                tr("未加载项目，请您先创建或导入项目！"));
+        setFontCommandsEnabled(true);
+        return;
+    }
+    QString number;
+    switch (GeneratedFonts::checkNumber(form->editFontName->text(), fontIdList, &number)) {
+    case GeneratedFonts::TooManyFonts:
+        questionBox->showNotice(QMyMessageBox::Information,
+                                tr("字库不可以超过%1个！").arg(GeneratedFonts::MaxCount));
+        setFontCommandsEnabled(true);
+        return;
+    case GeneratedFonts::NotANumber:
+        questionBox->showNotice(QMyMessageBox::Information, tr("字体名称应该为数字！"));
+        setFontCommandsEnabled(true);
+        return;
+    case GeneratedFonts::OutOfRange:
+        questionBox->showNotice(
+            QMyMessageBox::Information,
+            tr("名称为数值，且数值范围为0-%1！").arg(GeneratedFonts::MaxNumber));
+        setFontCommandsEnabled(true);
+        return;
+    case GeneratedFonts::NumberOk:
+        break;
+    }
+
+    const QString fonts = projectSubfolder("tempFonts");
+    QDir().mkpath(fonts);
+    FontConverter::Request request;
+    request.ttfPath = projectSubfolder("tempTtf") + QLatin1Char('/') + form->cbTtf->currentText();
+    request.symbols = form->textEditFont->toPlainText();
+    request.size = form->editFontSize->text().toInt();
+    request.bpp = form->cbBpp->currentText().toInt();
+    // Depth 3 is the one the module reads compressed.
+    request.compress = request.bpp == 3;
+    request.outputPath = GeneratedFonts::fontPath(fonts, number);
+    request.paramPath = GeneratedFonts::paramPath(fonts, number);
+    request.params.fontName = number;
+    request.params.fontTtf = form->cbTtf->currentText();
+    request.params.fontSize = form->editFontSize->text();
+    request.params.fontBbp = form->cbBpp->currentText();
+    request.params.fontText = request.symbols;
+    fontBeingMade = number;
+    progressWindow->setTitle(tr("生成字体"));
+    progressWindow->setProgress(0, 0);
+    fontConverter->start(request);
+}
+
+void MainWindow::slotFontConverted(bool ok, const QString &message)
+{
+    progressWindow->hide();
+    setFontCommandsEnabled(true);
+    if (!ok) {
+        questionBox->showNotice(QMyMessageBox::Warning, tr("生成字体失败！") + message);
+        return;
+    }
+    questionBox->showNotice(QMyMessageBox::Information, tr("生成字体成功"));
+    refreshFontList();
+    const int row = fontIdList.indexOf(fontBeingMade);
+    if (row >= 0)
+        form->tvFontName->selectRow(row);
+    refreshFontIdProperty();
+}
+
+void MainWindow::setFontCommandsEnabled(bool enabled)
+{
+    for (QWidget *w :
+         {static_cast<QWidget *>(form->btnCreateFont), static_cast<QWidget *>(form->btnDelFont),
+          static_cast<QWidget *>(form->btnAddTtf), static_cast<QWidget *>(form->btnDelTtf)})
+        w->setEnabled(enabled);
+}
+
+bool MainWindow::isFontBeingMade() const
+{
+    return fontConverter && fontConverter->isRunning();
+}
+
+void MainWindow::on_btnDelFont_clicked()
+{
+    const int row = form->tvFontName->currentIndex().row();
+    if (row < 0 || row >= fontIdList.size())
+        return;
+    if (refuseWhileDownloading(tr("下载中，不可删除！")))
+        return;
+    fontToDelete = fontIdList.at(row);
+    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmDeleteFont,
+                         tr("您是否需要删除列表中选择的字体？"));
+}
+
+void MainWindow::deleteFont()
+{
+    // Only a font still listed, and never while the converter writes the folder.
+    if (isFontBeingMade() || !fontIdList.contains(fontToDelete))
+        return;
+    const QString fonts = projectSubfolder("tempFonts");
+    QFile::remove(GeneratedFonts::fontPath(fonts, fontToDelete));
+    QFile::remove(GeneratedFonts::paramPath(fonts, fontToDelete));
+    fontToDelete.clear();
+    refreshFontList();
+    form->editFontName->clear();
+    form->cbTtf->setCurrentIndex(0);
+    form->editFontSize->clear();
+    form->cbBpp->setCurrentIndex(0);
+    form->textEditFont->clear();
+    refreshFontIdProperty();
+}
+
+void MainWindow::on_tvFontName_clicked(const QModelIndex &index)
+{
+    if (index.row() < 0)
+        return;
+    const QString number = fontModel->index(index.row(), 2).data().toString();
+    const GeneratedFonts::Params p = GeneratedFonts::readParams(
+        GeneratedFonts::paramPath(projectSubfolder("tempFonts"), number));
+    form->editFontName->setText(number);
+    const int ttf = form->cbTtf->findText(p.fontTtf);
+    if (ttf >= 0)
+        form->cbTtf->setCurrentIndex(ttf);
+    form->editFontSize->setText(p.fontSize);
+    const int bpp = form->cbBpp->findText(p.fontBbp);
+    if (bpp >= 0)
+        form->cbBpp->setCurrentIndex(bpp);
+    form->textEditFont->setPlainText(p.fontText);
+}
+
+void MainWindow::on_btnFontDlg_clicked()
+{
+    if (isProjectOpen())
+        fontDlg->showDlg();
+    else
+        questionBox->showNotice(QMyMessageBox::Information,
+                                tr("未加载项目，请您先创建或导入项目！"));
 }

@@ -2,8 +2,10 @@
 #include "ui_mainwindow.h"
 
 #include "designglobals.h"
+#include "designpages.h"
 #include "pageparam.h"
 #include "pagerenamedlg.h"
+#include "pagetreetext.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
 #include "qmywidget.h"
@@ -26,18 +28,11 @@ void MainWindow::clickTreeItem(QTreeWidgetItem *item)
     emit form->treeWidget->itemClicked(item, 0);
 }
 
-static QString pageItemText(int page, const QString &name)
-{
-    return name.isEmpty() ? QString("Page-%1").arg(page)
-                          : QString("Page-%1(%2)").arg(page).arg(name);
-}
-
 bool MainWindow::addPage()
 {
-    pageWidgets.append(new QList<QMyWidget *>);
-    pageRecords.append(new PageParam);
+    const int page = DesignPages::append();
     auto *item = new QTreeWidgetItem;
-    item->setText(0, QString("Page-%1").arg(pageWidgets.size() - 1));
+    item->setText(0, PageTreeText::pageItem(page, QString()));
     form->treeWidget->addTopLevelItem(item);
     clickTreeItem(item);
     return true;
@@ -50,7 +45,7 @@ void MainWindow::addTreeWidgetItem(int action, int page, int typeCode, int id,
         return;
     auto *item = new QTreeWidgetItem;
     item->setIcon(0, QIcon(widgetTypeIcons.value(typeCode)));
-    item->setText(0, tr("%1-%2").arg(typeName).arg(id));
+    item->setText(0, PageTreeText::widgetItem(typeName, id));
     form->treeWidget->topLevelItem(page)->addChild(item);
 }
 
@@ -80,7 +75,7 @@ void MainWindow::refreshPageTree()
     clearPageTree();
     for (int i = 0; i < pageWidgets.size(); ++i) {
         auto *item = new QTreeWidgetItem;
-        item->setText(0, pageItemText(i, pageRecords.at(i)->pageName()));
+        item->setText(0, PageTreeText::pageItem(i, pageRecords.at(i)->pageName()));
         form->treeWidget->addTopLevelItem(item);
         for (QMyWidget *w : qAsConst(*pageWidgets.at(i)))
             addTreeWidgetItem(1, i, w->getTypeCode(), w->getId(), w->getTypeName());
@@ -102,19 +97,7 @@ void MainWindow::forgetWidget(QMyWidget *w)
 
 void MainWindow::clearAllPages()
 {
-    const int count = pageWidgets.size();
-    for (int i = 0; i < count; ++i) {
-        QList<QMyWidget *> *widgets = pageWidgets.at(i);
-        for (QMyWidget *w : qAsConst(*widgets)) {
-            forgetWidget(w);
-            delete w;
-        }
-        widgets->clear();
-        delete widgets;
-        delete pageRecords.value(i);
-    }
-    pageRecords.clear();
-    pageWidgets.clear();
+    DesignPages::removeAll([this](QMyWidget *w) { forgetWidget(w); });
     clearPageTree();
 }
 
@@ -141,7 +124,7 @@ void MainWindow::on_treeWidget_itemClicked(QTreeWidgetItem *item, int)
     QList<QMyWidget *> &widgets = *pageWidgets.at(currentPageIndex);
     if (item->parent()) {
         int id = 0;
-        if (widgetIdFromItemText(widgetText, &id)) {
+        if (PageTreeText::widgetIdFromItem(widgetText, &id)) {
             QMyWidget *found = nullptr;
             for (QMyWidget *w : qAsConst(widgets)) {
                 if (w->getId() == id && !found)
@@ -161,15 +144,6 @@ void MainWindow::on_treeWidget_itemClicked(QTreeWidgetItem *item, int)
     form->frame->repaint();
 }
 
-bool MainWindow::widgetIdFromItemText(const QString &text, int *id)
-{
-    const QStringList parts = text.split("-");
-    if (parts.size() != 2)
-        return false;
-    *id = parts.at(1).toInt();
-    return true;
-}
-
 void MainWindow::highlightShownItem(bool pageItemAlways, int menuPage)
 {
     QTreeWidget *tree = form->treeWidget;
@@ -178,7 +152,7 @@ void MainWindow::highlightShownItem(bool pageItemAlways, int menuPage)
         return;
     if (currentWidget) {
         const QString text =
-            tr("%1-%2").arg(currentWidget->getTypeName()).arg(currentWidget->getId());
+            PageTreeText::widgetItem(currentWidget->getTypeName(), currentWidget->getId());
         for (int i = 0; i < pageItem->childCount(); ++i) {
             if (pageItem->child(i)->text(0) == text)
                 tree->setCurrentItem(pageItem->child(i));
@@ -245,12 +219,6 @@ void MainWindow::slotActionPageDel()
                          tr("是否删除第%1页？").arg(pageToDelete));
 }
 
-int MainWindow::pageAfterDeletion(int shown, int deleted)
-{
-    const int next = shown < deleted ? shown : shown - 1;
-    return next < 0 ? 0 : next;
-}
-
 void MainWindow::deleteCurrentPage()
 {
     // The question does not block: by the time it is answered the design may have
@@ -260,18 +228,11 @@ void MainWindow::deleteCurrentPage()
         || currentPageIndex >= count)
         return;
 
-    QList<QMyWidget *> *widgets = pageWidgets.at(pageToDelete);
-    for (QMyWidget *w : qAsConst(*widgets)) {
-        forgetWidget(w);
-        delete w;
-    }
-    widgets->clear();
-    delete widgets;
-    pageWidgets.removeAt(pageToDelete);
-    delete pageRecords.takeAt(pageToDelete);
+    DesignPages::remove(pageToDelete, [this](QMyWidget *w) { forgetWidget(w); });
 
     const int shown = qMin(pageWhenAsked, count - 1);
-    currentPageIndex = qMin(pageAfterDeletion(shown, pageToDelete), pageWidgets.size() - 1);
+    currentPageIndex =
+        qMin(DesignPages::pageAfterDeletion(shown, pageToDelete), pageWidgets.size() - 1);
     for (int i = 0; i < pageWidgets.size(); ++i) {
         for (QMyWidget *w : qAsConst(*pageWidgets.at(i)))
             w->setVisible(i == currentPageIndex);
@@ -369,19 +330,8 @@ void MainWindow::slotActionPagePaste()
                           widgetTypeNames.value(w->getTypeCode()));
     }
     QTreeWidgetItem *item = form->treeWidget->topLevelItem(page);
-    item->setText(0, pageItemText(page, pageRecords.at(page)->pageName()));
+    item->setText(0, PageTreeText::pageItem(page, pageRecords.at(page)->pageName()));
     clickTreeItem(item);
-}
-
-void MainWindow::splitPageItemText(int page, const QString &text, QString *label, QString *name)
-{
-    if (text.contains("(")) {
-        *label = QString("Page-%1").arg(page);
-        *name = text.mid(label->length() + 1, text.length() - label->length() - 2);
-    } else {
-        *label = text;
-        *name = QString();
-    }
 }
 
 void MainWindow::slotActionPageRename()
@@ -392,7 +342,7 @@ void MainWindow::slotActionPageRename()
     const int page = form->treeWidget->indexOfTopLevelItem(item);
     QString label;
     QString name;
-    splitPageItemText(page, item->text(0), &label, &name);
+    PageTreeText::splitPageItem(page, item->text(0), &label, &name);
     pageRenameDlg->showDlg(page, label, name);
 }
 

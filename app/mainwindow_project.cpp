@@ -5,6 +5,7 @@
 #include "bootparam.h"
 #include "designglobals.h"
 #include "pageparam.h"
+#include "pagetreetext.h"
 #include "projectfile.h"
 #include "projectfolder.h"
 #include "projectloadtarget.h"
@@ -16,6 +17,7 @@
 #include "sysdlg.h"
 #include "timerparam.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFileDialog>
 #include <QTimer>
@@ -70,8 +72,7 @@ public:
     void pageNamed(int index) override
     {
         if (QTreeWidgetItem *item = w->form->treeWidget->topLevelItem(index))
-            item->setText(
-                0, QStringLiteral("Page-%1(%2)").arg(index).arg(pageRecords.at(index)->pageName()));
+            item->setText(0, PageTreeText::pageItem(index, pageRecords.at(index)->pageName()));
     }
     int widgetCount(int page) const override { return pageWidgets.at(page)->size(); }
     QMyWidget *createWidget(int typeCode, int id) override
@@ -170,7 +171,9 @@ bool MainWindow::openProject(const QString &path)
         restoreImagesFromMirror();
     currentProjectPath = path;
 
-    QDir().mkdir(ProjectFolder::subfolder(path, QStringLiteral("allFile")));
+    // The module files are written there later; the project opens all the same.
+    if (!ProjectFolder::ensureSubfolder(path, QStringLiteral("allFile")))
+        qWarning() << "cannot create" << ProjectFolder::subfolder(path, QStringLiteral("allFile"));
     int series = 0;
     if (file.modelType(&series)) {
         screenSizeDlg->setModelType(series);
@@ -179,6 +182,9 @@ bool MainWindow::openProject(const QString &path)
     setTitlePath(currentProjectPath);
     clearAllPages();
     initImageTable();
+    initFontTable();
+    refreshTtfList();
+    refreshFontList();
     MainWindowLoadTarget target(this);
     file.load(target);
     return true;
@@ -194,21 +200,6 @@ bool MainWindow::saveBlValueToPro()
 {
     return ProjectFile::rewriteFrameElements(
         currentProjectPath, {{QStringLiteral("blValue"), QString::number(backlightValue)}});
-}
-
-bool MainWindow::copyDirFiles(const QString &source, const QString &destination)
-{
-    return ProjectFolder::mirrorFiles(source, destination);
-}
-
-// Copies the mirror back over the image folder; a missing or failed mirror leaves the
-// images as they are.
-void MainWindow::restoreImagesFromMirror()
-{
-    if (!isProjectOpen())
-        return;
-    copyDirFiles(ProjectFolder::subfolder(currentProjectPath, QStringLiteral("backUpImages")),
-                 ProjectFolder::subfolder(currentProjectPath, QStringLiteral("tempImages")));
 }
 
 bool MainWindow::isAutoSaveRunning() const

@@ -3,6 +3,7 @@
 
 #include "colordlg.h"
 #include "designglobals.h"
+#include "pagetreetext.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
 #include "qmywidget.h"
@@ -36,7 +37,7 @@ void MainWindow::slotRecvWnd(QMyWidget *w)
     QTreeWidgetItem *pageItem = form->treeWidget->topLevelItem(currentPageIndex);
     if (!pageItem)
         return;
-    const QString text = tr("%1-%2").arg(w->getTypeName()).arg(w->getId());
+    const QString text = PageTreeText::widgetItem(w->getTypeName(), w->getId());
     for (int i = 0; i < pageItem->childCount(); ++i) {
         if (pageItem->child(i)->text(0) == text)
             form->treeWidget->setCurrentItem(pageItem->child(i));

@@ -17,14 +17,14 @@ public:
 
     QList<Qt::CheckState> checkStates;
 
+    // Clears rows, columns and headers, and the check list with them.
+    void clearAll();
+
 protected:
     QMyCheckColumnModel(bool centred, QObject *parent);
 
     // Flags of a valid cell right of the check column.
     virtual Qt::ItemFlags cellFlags(const QModelIndex &index) const;
-
-    // Clears rows, columns and headers, and the check list with them.
-    void clearAll();
 
 private:
     const bool m_centred;

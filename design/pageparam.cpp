@@ -71,13 +71,3 @@ void PageParam::setPageColorGrad2A(int value)
 {
     ColorComponent::set(m_pageColorGrad2, ColorComponent::Alpha, value);
 }
-
-void PageParam::replaceEvent(int index, int param, const QString &value)
-{
-    m_events.replace(index, param, value);
-}
-
-bool PageParam::setEventContent(int key, int status, const QString &text)
-{
-    return m_events.setContent(key, status, text);
-}

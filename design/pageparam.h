@@ -1,14 +1,14 @@
 #ifndef PAGEPARAM_H
 #define PAGEPARAM_H
 
-#include "eventholder.h"
+#include "recordeventowner.h"
 
 #include <QColor>
 #include <QString>
 
 // What a page is apart from its widgets: background, help lines, load animation, name,
 // events and event slots.
-class PageParam
+class PageParam : public RecordEventOwner
 {
 public:
     PageParam();
@@ -75,19 +75,6 @@ public:
     QString pageName() const { return m_pageName; }
     void setPageName(const QString &name) { m_pageName = name; }
 
-    // The events and event slots, handled alike for every kind of holder.
-    EventHolder &eventHolder() { return m_events; }
-    const EventHolder &eventHolder() const { return m_events; }
-    QList<EventInfo> events() const { return m_events.events(); }
-    void appendEvent(const EventInfo &event) { m_events.append(event); }
-    void removeEvent(int index) { m_events.remove(index); }
-    void replaceEvent(int index, int param, const QString &value);
-    int eventStatus(int key) const { return m_events.status(key); }
-    QString eventText(int key) const { return m_events.text(key); }
-    void setEventStatus(int key, int status) { m_events.setStatus(key, status); }
-    void setEventText(int key, const QString &text) { m_events.setText(key, text); }
-    bool setEventContent(int key, int status, const QString &text);
-
 private:
     int m_pageImageNum;
     int m_pageGradDir;
@@ -109,7 +96,6 @@ private:
     int m_pageAnimX;
     int m_pageAnimY;
     QString m_pageName;
-    EventHolder m_events;
 };
 
 #endif // PAGEPARAM_H

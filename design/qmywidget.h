@@ -1,7 +1,7 @@
 #ifndef QMYWIDGET_H
 #define QMYWIDGET_H
 
-#include "eventholder.h"
+#include "eventowner.h"
 #include "qmywidgetattributes.h"
 
 #include <QColor>
@@ -21,7 +21,7 @@ class QFont;
 
 // The attribute record behind every widget of the design. All ten widget types carry
 // the full set of attributes; each subclass only sets its own defaults and draws.
-class QMyWidget : public QWidget
+class QMyWidget : public QWidget, public EventOwner
 {
     Q_OBJECT
 
@@ -59,9 +59,6 @@ public:
     QRect getHandleRect(int i) const;
 
     // Events and the five event slots.
-    // Handled alike for every kind of holder.
-    EventHolder &eventHolder() { return m_events; }
-    const EventHolder &eventHolder() const { return m_events; }
     QList<EventInfo> getEvents() const { return m_events.events(); }
     void addEvent(const EventInfo &event) { m_events.append(event); }
     void removeEvent(int index) { m_events.remove(index); }
@@ -170,7 +167,6 @@ private:
     QRect m_geometryRect;
     Qt::Alignment m_HAlign = Qt::AlignHCenter;
     Qt::Alignment m_VAlign = Qt::AlignVCenter;
-    EventHolder m_events;
 
     // Members and accessors made from the attribute table.
 #define QMYWIDGET_DECLARE_POS(Name, key)                                                           \

@@ -14,13 +14,3 @@ void TimerParam::reset()
     m_timerVal = 51;
     m_events.reset();
 }
-
-void TimerParam::replaceEvent(int index, int param, const QString &value)
-{
-    m_events.replace(index, param, value);
-}
-
-bool TimerParam::setEventContent(int key, int status, const QString &text)
-{
-    return m_events.setContent(key, status, text);
-}

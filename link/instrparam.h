@@ -1,6 +1,7 @@
 #ifndef INSTRPARAM_H
 #define INSTRPARAM_H
 
+#include <QMetaType>
 #include <QtGlobal>
 
 // The module's limits and state from its system-information reply.
@@ -58,5 +59,7 @@ private:
     int m_bl = 0;
     int m_dir = 0;
 };
+
+Q_DECLARE_METATYPE(InstrParam)
 
 #endif // INSTRPARAM_H

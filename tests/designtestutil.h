@@ -2,6 +2,7 @@
 #define DESIGNTESTUTIL_H
 
 #include "designglobals.h"
+#include "designpages.h"
 #include "pageparam.h"
 #include "qmywidget.h"
 
@@ -29,13 +30,7 @@ inline bool dropTypeName(QWidget *canvas, const QString &typeName, const QPoint 
 // Frees the design held in the program-wide page lists.
 inline void freeDesign()
 {
-    for (QList<QMyWidget *> *widgets : qAsConst(pageWidgets)) {
-        qDeleteAll(*widgets);
-        delete widgets;
-    }
-    qDeleteAll(pageRecords);
-    pageWidgets.clear();
-    pageRecords.clear();
+    DesignPages::removeAll({});
     currentPageIndex = 0;
 }
 

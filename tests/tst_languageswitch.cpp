@@ -1,5 +1,6 @@
 #include "designglobals.h"
 #include "fileassociation.h"
+#include "imagelibrary.h"
 #include "itemdata.h"
 #include "languagedlg.h"
 #include "mainwindow.h"
@@ -326,10 +327,10 @@ void TestLanguageSwitch::librarySize()
     QImage image(100, 50, QImage::Format_RGB32);
     image.fill(Qt::red);
     QVERIFY(image.save("size.png"));
-    QCOMPARE(MainWindow::imageLibrarySize({"size.png"}, modelType), size);
-    QCOMPARE(MainWindow::imageLibrarySize({"size.png", "size.png"}, 0),
+    QCOMPARE(ImageLibrary::sizeKB({"size.png"}, modelType), size);
+    QCOMPARE(ImageLibrary::sizeKB({"size.png", "size.png"}, 0),
              2 * QFileInfo("size.png").size() / 1024.0);
-    QCOMPARE(MainWindow::imageLibrarySize({}, 0), 0.0);
+    QCOMPARE(ImageLibrary::sizeKB({}, 0), 0.0);
 }
 
 QTEST_MAIN(TestLanguageSwitch)

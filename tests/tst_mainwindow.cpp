@@ -34,6 +34,7 @@ private slots:
     void parseResolution();
     void newProject();
     void newProjectFolderExists();
+    void newProjectFolderCannotBeMade();
     void newProjectFromTheDialog_data();
     void newProjectFromTheDialog();
     void closeWithoutProject();
@@ -129,7 +130,7 @@ void TestMainWindow::newProject()
 {
     window->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
     const QString chosen = dir.filePath("demo.yBEX");
-    window->createProject(chosen);
+    QVERIFY(window->createProject(chosen));
 
     const QString folder = dir.filePath("demo");
     for (const char *sub : {"tempImages", "tempFonts", "tempTtf", "allFile"})
@@ -152,13 +153,24 @@ void TestMainWindow::newProjectFolderExists()
 {
     QVERIFY(QDir(dir.path()).mkdir("taken"));
     window->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
-    window->createProject(dir.filePath("taken.yBEX"));
+    QVERIFY(!window->createProject(dir.filePath("taken.yBEX")));
     QVERIFY(window->getQuestionBox()->isVisible());
     QCOMPARE(window->getQuestionBox()->findChild<QLabel *>("labMessage")->text(),
              QString("新建项目名称已存在，请您重新命名！"));
     QVERIFY(currentProjectPath.isEmpty());
     QVERIFY(pageWidgets.isEmpty());
     window->getQuestionBox()->hide();
+}
+
+void TestMainWindow::newProjectFolderCannotBeMade()
+{
+    window->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
+    QVERIFY(window->createProject(dir.filePath("open.yBEX")));
+    const QString open = currentProjectPath;
+    QVERIFY(!window->createProject(dir.filePath("missing/deeper/new.yBEX")));
+    QCOMPARE(currentProjectPath, open);
+    QCOMPARE(pageWidgets.size(), 1);
+    QVERIFY(!QDir(dir.filePath("missing")).exists());
 }
 
 void TestMainWindow::newProjectFromTheDialog_data()

@@ -13,6 +13,7 @@
 #include "qmywidgetfactory.h"
 #include "setscreensizedlg.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -146,6 +147,22 @@ void tst_MainWindowModuleFiles::downloadQuestion()
     // "否" generates nothing.
     window->slotDealIsNo(MainWindow::ConfirmDownloadProject + 1);
     QVERIFY(!QFile::exists(dir->filePath("ask/allFile/all.cfg")));
+
+    // A changed picture library is warned about once.
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(dir->filePath("red.png")));
+    window->importImages({dir->filePath("red.png")});
+    QVERIFY(window->areImagesChanged());
+    window->getQuestionBox()->hide();
+    download->click();
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QString("图库资源有更改，是否继续下载当前项目到显示屏上？（建议您先下载图片资源）"));
+    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDownloadProject));
+    QCOMPARE(window->getQuestionBox()->windowTitle(), QString("警告"));
+    QVERIFY(!window->areImagesChanged());
+    download->click();
+    QCOMPARE(messageOf(window->getQuestionBox()), QString("是否下载当前项目到显示屏上？"));
 }
 
 void tst_MainWindowModuleFiles::confirmedDownloadGenerates()

@@ -1,5 +1,6 @@
 #include "colordlg.h"
 #include "designglobals.h"
+#include "dialogtestutil.h"
 #include "mainwindow.h"
 #include "qmymessagebox.h"
 #include "qtenumpropertymanager.h"
@@ -130,17 +131,6 @@ void TestMainWindowProperties::editorsOfTheRows()
     QCOMPARE(QString(opened ? opened->metaObject()->className() : ""), editor);
 }
 
-namespace {
-QPushButton *button(QWidget *editor, const QString &text)
-{
-    for (QPushButton *b : editor->findChildren<QPushButton *>()) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
-} // namespace
-
 void TestMainWindowProperties::imageRowsUseTheLibrarySelection()
 {
     auto *factory = browser->findChild<QtUserTypeOne_ImageFactory *>();
@@ -148,13 +138,13 @@ void TestMainWindowProperties::imageRowsUseTheLibrarySelection()
     auto *editor = new QtUserTypeOne_ImageWidget;
     editor->setServices(factory->services());
     currentImageRow = 4;
-    button(editor, "设置")->click();
+    buttonWithText(editor, "设置")->click();
     QCOMPARE(editor->value(), QString("4"));
 
     // Without a selection the editor's own notice box shows, apart from the window's
     // boxes, and goes with the editor.
     currentImageRow = -1;
-    button(editor, "设置")->click();
+    buttonWithText(editor, "设置")->click();
     QCOMPARE(editor->value(), QString("4"));
     QPointer<QMyMessageBox> box = editor->findChild<QMyMessageBox *>();
     QVERIFY(box);
@@ -162,7 +152,7 @@ void TestMainWindowProperties::imageRowsUseTheLibrarySelection()
     QVERIFY(box->isWindow());
     QVERIFY(!window->getQuestionBox()->isVisible());
     QVERIFY(!window->getResultBox()->isVisible());
-    button(editor, "设置")->click();
+    buttonWithText(editor, "设置")->click();
     QCOMPARE(editor->findChildren<QMyMessageBox *>().size(), 1);
     delete editor;
     QVERIFY(!box);
@@ -193,7 +183,7 @@ void TestMainWindowProperties::colourRowsUseTheTableAndPicker()
         dialog->done(1);
     });
     QSignalSpy spy(&editor, &QtUserTypeTwo_ColorWidget::valueChanged);
-    button(&editor, "设置")->click();
+    buttonWithText(&editor, "设置")->click();
     QCOMPARE(shown, 12);
     QCOMPARE(editor.value(), QString("30"));
     QCOMPARE(spy.count(), 1);

@@ -1,6 +1,8 @@
+#include "designpages.h"
 #include "designtestutil.h"
 #include "mainwindow.h"
 #include "pagerenamedlg.h"
+#include "pagetreetext.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
 #include "qmywidgetfactory.h"
@@ -240,7 +242,7 @@ void TestPageCommands::pageAfterDeletion()
     QFETCH(int, shown);
     QFETCH(int, deleted);
     QFETCH(int, next);
-    QCOMPARE(MainWindow::pageAfterDeletion(shown, deleted), next);
+    QCOMPARE(DesignPages::pageAfterDeletion(shown, deleted), next);
 }
 
 void TestPageCommands::deletePage_data()
@@ -481,7 +483,7 @@ void TestPageCommands::renameParse()
     QFETCH(QString, name);
     QString gotLabel;
     QString gotName;
-    MainWindow::splitPageItemText(page, text, &gotLabel, &gotName);
+    PageTreeText::splitPageItem(page, text, &gotLabel, &gotName);
     QCOMPARE(gotLabel, label);
     QCOMPARE(gotName, name);
 }
@@ -545,7 +547,7 @@ void TestPageCommands::widgetIdFromItemText()
     QFETCH(bool, ok);
     QFETCH(int, id);
     int got = 0;
-    QCOMPARE(MainWindow::widgetIdFromItemText(text, &got), ok);
+    QCOMPARE(PageTreeText::widgetIdFromItem(text, &got), ok);
     if (ok)
         QCOMPARE(got, id);
 }

@@ -65,8 +65,7 @@ void TestQMyFrame::init()
     host->show();
     QVERIFY(QTest::qWaitForWindowExposed(host));
     qRegisterMetaType<QMyWidget *>("QMyWidget *");
-    pageWidgets.append(new QList<QMyWidget *>);
-    pageRecords.append(new PageParam);
+    DesignPages::append();
     currentPageIndex = 0;
 }
 

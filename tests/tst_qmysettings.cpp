@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QtTest>
 
 // ./config/system.ini holds the language; missing keys and odd values start in Chinese.
@@ -11,6 +12,7 @@ class TestQMySettings : public QObject
     Q_OBJECT
 private slots:
     void init();
+    void runsInAPrivateHome();
     void missingFileWritesDefaults();
     void languageId_data();
     void languageId();
@@ -22,6 +24,19 @@ private slots:
 void TestQMySettings::init()
 {
     QDir("config").removeRecursively();
+}
+
+// The settings file is written into the working folder: the test program's own, inside a
+// home of its own, wherever it is started from.
+void TestQMySettings::runsInAPrivateHome()
+{
+    const QString home = QDir::homePath();
+    QVERIFY(QDir::currentPath().startsWith(home + "/"));
+    QVERIFY(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                .startsWith(home + "/"));
+    QVERIFY(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                .startsWith(home + "/"));
+    QVERIFY(home.startsWith(QDir::tempPath() + "/"));
 }
 
 void TestQMySettings::missingFileWritesDefaults()

@@ -1,4 +1,5 @@
 #include "designglobals.h"
+#include "dialogtestutil.h"
 #include "propertysignallog.h"
 #include "qtcoloreditwidget.h"
 #include "qtusertypeone_imagefactory.h"
@@ -12,14 +13,6 @@
 #include <QtTest>
 
 namespace {
-QPushButton *button(QWidget *editor, const QString &text)
-{
-    for (QPushButton *b : editor->findChildren<QPushButton *>()) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
 
 // Services as the panel would hand them in, with a selection, notices and a picker the
 // test controls.
@@ -95,10 +88,10 @@ void TestUserTypes::removeOnAnEmptyRowDoesNothing()
 {
     QtUserTypeOne_ImageWidget editor;
     QSignalSpy spy(&editor, &QtUserTypeOne_ImageWidget::valueChanged);
-    button(&editor, "移除")->click();
+    buttonWithText(&editor, "移除")->click();
     QCOMPARE(spy.count(), 0);
     editor.setValue("3");
-    button(&editor, "移除")->click();
+    buttonWithText(&editor, "移除")->click();
     QCOMPARE(spy.count(), 1);
     QCOMPARE(editor.value(), QString());
 }
@@ -124,9 +117,9 @@ void TestUserTypes::setTakesTheSelectedImage()
     auto *emptyImage = qobject_cast<QtUserTypeOne_ImageWidget *>(emptyEditor.data());
     QSignalSpy editorSpy(emptyImage, &QtUserTypeOne_ImageWidget::valueChanged);
 
-    button(fullEditor.data(), "设置")->click();
+    buttonWithText(fullEditor.data(), "设置")->click();
     QVERIFY(log.lines.isEmpty());
-    button(emptyEditor.data(), "设置")->click();
+    buttonWithText(emptyEditor.data(), "设置")->click();
     QCOMPARE(editorSpy.count(), 1);
     QCOMPARE(log.take(), QStringList({"changed Empty", "value Empty 3"}));
     QCOMPARE(emptyImage->findChild<QLabel *>()->text(), QString("3"));
@@ -146,7 +139,7 @@ void TestUserTypes::setWithoutSelectionKeepsTheRow()
     auto *image = qobject_cast<QtUserTypeOne_ImageWidget *>(editor.data());
     PropertySignalLog log;
     log.watchStructure(&manager);
-    button(image, "设置")->click();
+    buttonWithText(image, "设置")->click();
     // The notice shows and the row keeps its image.
     QCOMPARE(program.notices, QStringList({"未选择图片，请您在图库中选择一张图片！"}));
     QCOMPARE(manager.value(p), QString("5"));
@@ -166,9 +159,9 @@ void TestUserTypes::twoEditorsFollowEachOther()
     QScopedPointer<QWidget> one(base->createEditor(p, nullptr));
     QScopedPointer<QWidget> two(base->createEditor(p, nullptr));
     program.selected = 8;
-    button(one.data(), "设置")->click();
+    buttonWithText(one.data(), "设置")->click();
     QCOMPARE(qobject_cast<QtUserTypeOne_ImageWidget *>(two.data())->value(), QString("8"));
-    button(two.data(), "移除")->click();
+    buttonWithText(two.data(), "移除")->click();
     QCOMPARE(qobject_cast<QtUserTypeOne_ImageWidget *>(one.data())->value(), QString());
     QCOMPARE(manager.value(p), QString());
 }
@@ -224,7 +217,7 @@ void TestUserTypes::colourTablePicker()
         *chosen = 12;
         return true;
     };
-    button(editor.data(), "设置")->click();
+    buttonWithText(editor.data(), "设置")->click();
     QCOMPARE(shown, 7);
     QCOMPARE(manager.value(p), QString("12"));
 
@@ -235,14 +228,14 @@ void TestUserTypes::colourTablePicker()
         *chosen = 3;
         return false;
     };
-    button(editor.data(), "设置")->click();
+    buttonWithText(editor.data(), "设置")->click();
     QCOMPARE(shown, 0);
     QCOMPARE(manager.value(p), QString("70"));
 
     // Without a picker the button does nothing.
     QtUserTypeTwo_ColorWidget alone;
     QSignalSpy spy(&alone, &QtUserTypeTwo_ColorWidget::valueChanged);
-    button(&alone, "设置")->click();
+    buttonWithText(&alone, "设置")->click();
     QCOMPARE(spy.count(), 0);
 }
 

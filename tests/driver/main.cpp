@@ -11,6 +11,7 @@
 #include "designglobals.h"
 #include "mainwindow.h"
 #include "projectfile.h"
+#include "projectfolder.h"
 #include "qmyframe.h"
 #include "timerparam.h"
 
@@ -87,8 +88,8 @@ int roundTrip(const QString &in, const QString &out)
     const QString folder = target.absolutePath();
     if (!QDir().mkpath(folder))
         return fail(QStringLiteral("cannot create the folder %1").arg(folder));
-    for (const char *sub : {"tempImages", "tempFonts", "tempTtf", "allFile"})
-        QDir(folder).mkdir(QLatin1String(sub));
+    if (!ProjectFolder::createSubfolders(folder))
+        return fail(QStringLiteral("cannot create the subfolders of %1").arg(folder));
     currentProjectPath = target.absoluteFilePath();
     QString writeError;
     if (!ProjectFile::isWritable(currentProjectPath, &writeError))

@@ -1180,10 +1180,6 @@
         <translation>Name</translation>
     </message>
     <message>
-        <source>%1-%2</source>
-        <translation>%1-%2</translation>
-    </message>
-    <message>
         <source>复制页</source>
         <translation>Copy page</translation>
     </message>
@@ -1303,6 +1299,104 @@
         <source>%1:生成all.cfg失败！</source>
         <translation>%1: Failed to generate all.cfg!</translation>
     </message>
+    <message>
+        <source>图库备份失败！</source>
+        <translation>The image library backup failed!</translation>
+    </message>
+    <message>
+        <source>以下文件未能复制：
+%1</source>
+        <translation>These files were not copied:
+%1</translation>
+    </message>
+    <message>
+        <source>未新建或加载项目，请您先新建或加载项目！</source>
+        <translation>No project is created or loaded. Please create or load a project first!</translation>
+    </message>
+    <message>
+        <source>下载中请稍后重试！</source>
+        <translation>Downloading, please try again later!</translation>
+    </message>
+    <message>
+        <source>选择图片</source>
+        <translation>Select images</translation>
+    </message>
+    <message>
+        <source>选择字库</source>
+        <translation>Select fonts</translation>
+    </message>
+    <message>
+        <source>下载中，不可删除！</source>
+        <translation>Downloading, cannot delete!</translation>
+    </message>
+    <message>
+        <source>您是否需要删除选中的图片？</source>
+        <translation>Delete the checked images?</translation>
+    </message>
+    <message>
+        <source>是否删除选中的字库？</source>
+        <translation>Delete the checked font libraries?</translation>
+    </message>
+    <message>
+        <source>未添加图片无法下载，请您先添加图片！</source>
+        <translation>No images to download. Please add images first!</translation>
+    </message>
+    <message>
+        <source>您是否需要下载图库？</source>
+        <translation>Download the image library?</translation>
+    </message>
+    <message>
+        <source>未生成有字体文件，无法下载，请您先生成字体文件！</source>
+        <translation>No fonts are generated, nothing to download. Please generate a font first!</translation>
+    </message>
+    <message>
+        <source>您是否需要下载字库？</source>
+        <translation>Download the fonts?</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>英文</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>未加载项目，请您先创建或导入项目！</source>
+        <translation>No project is loaded. Please create or import a project first!</translation>
+    </message>
+    <message>
+        <source>您是否需要删除%1文件？</source>
+        <translation>Delete the file %1?</translation>
+    </message>
+    <message>
+        <source>未配置正确node，请您确认node是否正确安装！</source>
+        <translation>Node is not set up correctly. Please check that Node.js is installed!</translation>
+    </message>
+    <message>
+        <source>字库不可以超过%1个！</source>
+        <translation>There can be at most %1 fonts!</translation>
+    </message>
+    <message>
+        <source>字体名称应该为数字！</source>
+        <translation>The font name must be a number!</translation>
+    </message>
+    <message>
+        <source>名称为数值，且数值范围为0-%1！</source>
+        <translation>The name is a number from 0 to %1!</translation>
+    </message>
+    <message>
+        <source>生成字体失败！</source>
+        <translation>Font generation failed! </translation>
+    </message>
+    <message>
+        <source>生成字体成功</source>
+        <translation>Font generated</translation>
+    </message>
+    <message>
+        <source>您是否需要删除列表中选择的字体？</source>
+        <translation>Delete the font selected in the list?</translation>
+    </message>
 </context>
 <context>
     <name>QMyFrame</name>
@@ -1420,6 +1514,243 @@
     <message>
         <source>设置</source>
         <translation>Set</translation>
+    </message>
+</context>
+<context>
+    <name>FontDlg</name>
+    <message>
+        <source>字体生成工具</source>
+        <translation>Font tool</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>字体名称</source>
+        <translation>Font name</translation>
+    </message>
+    <message>
+        <source>字体大小</source>
+        <translation>Font size</translation>
+    </message>
+    <message>
+        <source>抗锯齿大小</source>
+        <translation>Anti-aliasing</translation>
+    </message>
+    <message>
+        <source>需要获取的字</source>
+        <translation>Characters to include</translation>
+    </message>
+    <message>
+        <source>生成字体</source>
+        <translation>Create font</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>选择字库</source>
+        <translation>Select fonts</translation>
+    </message>
+    <message>
+        <source>以下文件未能复制：
+%1</source>
+        <translation>These files were not copied:
+%1</translation>
+    </message>
+    <message>
+        <source>您是否需要删除%1文件？</source>
+        <translation>Delete the file %1?</translation>
+    </message>
+    <message>
+        <source>未加载项目，请您先创建或导入项目！</source>
+        <translation>No project is loaded. Please create or import a project first!</translation>
+    </message>
+    <message>
+        <source>名称为数值，且数值范围为0-%1！</source>
+        <translation>The name is a number from 0 to %1!</translation>
+    </message>
+    <message>
+        <source>生成%1.font字体成功</source>
+        <translation>Font %1.font generated</translation>
+    </message>
+</context>
+<context>
+    <name>FontConverter</name>
+    <message>
+        <source>无法写入%1</source>
+        <translation>Cannot write %1</translation>
+    </message>
+    <message>
+        <source>无法启动%1</source>
+        <translation>Cannot start %1</translation>
+    </message>
+    <message>
+        <source>%1运行超时</source>
+        <translation>%1 timed out</translation>
+    </message>
+    <message>
+        <source>%1退出码%2</source>
+        <translation>%1 exit code %2</translation>
+    </message>
+    <message>
+        <source>%1未生成字体文件</source>
+        <translation>%1 made no font file</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadLimits</name>
+    <message>
+        <source>页面超上限、</source>
+        <translation>Page out of limit,</translation>
+    </message>
+    <message>
+        <source>第%1页、</source>
+        <translation>Page %1,</translation>
+    </message>
+    <message>
+        <source>控件超上限、</source>
+        <translation> control overlimit,</translation>
+    </message>
+    <message>
+        <source>第%1页ID为%2、</source>
+        <translation>Page %1 ID %2,</translation>
+    </message>
+    <message>
+        <source>文本最大字节数属性值超过显示屏最大字符串上限、</source>
+        <translation> the maximum number of bytes of the text attribute exceeds the display&apos;s maximum string size,</translation>
+    </message>
+    <message>
+        <source>第%1、</source>
+        <translation>Page %1,</translation>
+    </message>
+    <message>
+        <source>页文件超内存上限或超过%1Kb、</source>
+        <translation> page file exceeds the memory limit or %1Kb,</translation>
+    </message>
+    <message>
+        <source>文件超Flash上限、</source>
+        <translation>File exceeds the flash limit,</translation>
+    </message>
+    <message>
+        <source>图片张数超上限、</source>
+        <translation>The number of pictures exceeds the limit,</translation>
+    </message>
+    <message>
+        <source>图片超Flash上限、</source>
+        <translation>Pictures exceed the flash limit,</translation>
+    </message>
+    <message>
+        <source>字库个数超上限、</source>
+        <translation>The number of fonts exceeds the limit,</translation>
+    </message>
+    <message>
+        <source>字库超Flash上限、</source>
+        <translation>Fonts exceed the flash limit,</translation>
+    </message>
+</context>
+<context>
+    <name>YModem</name>
+    <message>
+        <source>通信未打开，请您确认通信是否打开！</source>
+        <translation>Communication is not open, please confirm whether the communication is open!</translation>
+    </message>
+    <message>
+        <source>串口%1已拔出！</source>
+        <translation>Serial port %1 is pulled out!</translation>
+    </message>
+    <message>
+        <source>项目下载失败，请您确认文件是否存在！</source>
+        <translation>Project download failed, please confirm whether the file exists!</translation>
+    </message>
+    <message>
+        <source>通信超时！</source>
+        <translation>Communication timeout!</translation>
+    </message>
+    <message>
+        <source>通信超时，项目下载失败，请您确认通信是否正常！</source>
+        <translation>Communication timeout, project download failure, please confirm whether the communication is normal!</translation>
+    </message>
+    <message>
+        <source>文件名%1过长，无法下载！</source>
+        <translation>The file name %1 is too long to download!</translation>
+    </message>
+    <message>
+        <source>没有需要下载的图片！</source>
+        <translation>There are no pictures to download!</translation>
+    </message>
+    <message>
+        <source>没有需要下载的字库！</source>
+        <translation>There are no fonts to download!</translation>
+    </message>
+    <message>
+        <source>图片下载失败，%1图片打开失败！</source>
+        <translation>Image download failed, %1 image open failed!</translation>
+    </message>
+    <message>
+        <source>字库下载失败，%1字体文件打开失败！</source>
+        <translation>Font library download failed, %1 font file failed to open!</translation>
+    </message>
+    <message>
+        <source>指令集发送成功！</source>
+        <translation>Sent command finished!</translation>
+    </message>
+</context>
+<context>
+    <name>YModemPortDlg</name>
+    <message>
+        <source>端口选择</source>
+        <translation>Port Select</translation>
+    </message>
+    <message>
+        <source>端口：</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>串口未连接！</source>
+        <translation>Serial port not connected!</translation>
+    </message>
+    <message>
+        <source>波特率：</source>
+        <translation>Baud rate:</translation>
+    </message>
+    <message>
+        <source>打开串口</source>
+        <translation>Open serial port</translation>
+    </message>
+    <message>
+        <source>通信测试</source>
+        <translation>Communication test</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>串口已连接！</source>
+        <translation>Serial port connected!</translation>
+    </message>
+    <message>
+        <source>串口已断开！</source>
+        <translation>Serial port disconnected!</translation>
+    </message>
+    <message>
+        <source>关闭串口</source>
+        <translation>Close serial port</translation>
+    </message>
+    <message>
+        <source>通信未连接，请您先连接通信！</source>
+        <translation>Communication is not connected, please connect communication first!</translation>
+    </message>
+    <message>
+        <source>串口%1已拔出！</source>
+        <translation>Serial port %1 is pulled out!</translation>
     </message>
 </context>
 </TS>

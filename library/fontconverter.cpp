@@ -1,0 +1,227 @@
+#include "fontconverter.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+namespace {
+
+QString &converterProgram()
+{
+    static QString program = QStringLiteral("lv_font_conv");
+    return program;
+}
+
+} // namespace
+
+FontConverter::FontConverter(QObject *parent)
+    : QObject(parent)
+    , process(new QProcess(this))
+{
+    timer.setSingleShot(true);
+    connect(&timer, &QTimer::timeout, this, &FontConverter::onTimeout);
+    connect(process, &QProcess::started, this, &FontConverter::onStarted);
+    connect(process, &QProcess::errorOccurred, this, &FontConverter::onError);
+    connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
+            &FontConverter::onFinished);
+}
+
+FontConverter::~FontConverter()
+{
+    timer.stop();
+    process->disconnect(this);
+    if (process->state() != QProcess::NotRunning) {
+        process->kill();
+        process->waitForFinished(3000);
+    }
+    removeTemporary();
+}
+
+QString FontConverter::program()
+{
+    return converterProgram();
+}
+
+void FontConverter::setProgram(const QString &program)
+{
+    converterProgram() = program;
+}
+
+QStringList FontConverter::arguments(const Request &request, const QString &output)
+{
+    // "--symbols=<text>" keeps characters that begin with "-" from reading as options.
+    QStringList args = {QStringLiteral("--font"),
+                        request.ttfPath,
+                        QStringLiteral("--range"),
+                        QStringLiteral("0x20-0x7f"),
+                        QStringLiteral("--symbols=") + request.symbols,
+                        QStringLiteral("--size"),
+                        QString::number(request.size),
+                        QStringLiteral("--format"),
+                        QStringLiteral("bin"),
+                        QStringLiteral("--bpp"),
+                        QString::number(request.bpp)};
+    if (!request.compress)
+        args << QStringLiteral("--no-compress");
+    args << QStringLiteral("-o") << output;
+    return args;
+}
+
+void FontConverter::setTimeouts(int startMs, int finishMs)
+{
+    startTimeout = startMs;
+    finishTimeout = finishMs;
+}
+
+void FontConverter::checkInstalled()
+{
+    if (isRunning())
+        return;
+    mode = Checking;
+    run({QStringLiteral("--version")});
+}
+
+void FontConverter::start(const Request &request)
+{
+    if (isRunning())
+        return;
+    current = request;
+    mode = Converting;
+
+    // The converter writes beside the old font, which stays until the new one is good.
+    const QFileInfo output(request.outputPath);
+    QTemporaryFile temporary(output.absolutePath() + QLatin1Char('/') + output.completeBaseName()
+                             + QLatin1String("-XXXXXX.part"));
+    temporary.setAutoRemove(false);
+    if (!temporary.open()) {
+        conclude(false, tr("无法写入%1").arg(QDir::toNativeSeparators(output.absolutePath())));
+        return;
+    }
+    temporaryPath = temporary.fileName();
+    temporary.close();
+    run(arguments(request, temporaryPath));
+}
+
+void FontConverter::run(const QStringList &args)
+{
+    timedOut = false;
+#ifdef Q_OS_WIN
+    // npm installs the converter as a command script, which only the interpreter runs.
+    QString line = program();
+    for (const QString &arg : args)
+        line += QLatin1Char(' ') + arg;
+    line.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    qDebug() << line;
+    process->start(QStringLiteral("cmd"), {QStringLiteral("/c"), line});
+#else
+    qDebug() << program() << args;
+    process->start(program(), args);
+#endif
+    timer.start(startTimeout);
+}
+
+void FontConverter::onStarted()
+{
+    timer.start(finishTimeout);
+}
+
+void FontConverter::onError(QProcess::ProcessError error)
+{
+    if (mode == Idle || reporting)
+        return;
+    if (error == QProcess::FailedToStart && !timedOut)
+        conclude(false, tr("无法启动%1").arg(program()));
+}
+
+void FontConverter::onTimeout()
+{
+    if (mode == Idle || reporting)
+        return;
+    timedOut = true;
+    process->kill();
+    // A process that never started reports nothing more.
+    if (process->state() == QProcess::NotRunning)
+        conclude(false, tr("%1运行超时").arg(program()));
+}
+
+void FontConverter::onFinished(int exitCode, QProcess::ExitStatus status)
+{
+    if (mode == Idle || reporting)
+        return;
+    const QString output = QString::fromLocal8Bit(process->readAllStandardOutput());
+    const QString errors = QString::fromLocal8Bit(process->readAllStandardError()).trimmed();
+    qDebug() << "--output:" << output;
+    qDebug() << "--error:" << errors;
+    if (timedOut) {
+        conclude(false, tr("%1运行超时").arg(program()));
+    } else if (status != QProcess::NormalExit || exitCode != 0) {
+        conclude(false, errors.isEmpty() ? tr("%1退出码%2").arg(program()).arg(exitCode) : errors);
+    } else {
+        conclude(true, errors);
+    }
+}
+
+void FontConverter::conclude(bool ran, const QString &reason)
+{
+    timer.stop();
+    reporting = true;
+    // Reported from the event loop: a receiver may start the next run, which QProcess does
+    // not allow from inside its own signals.
+    if (mode == Checking) {
+        QTimer::singleShot(0, this, [this, ran] {
+            mode = Idle;
+            reporting = false;
+            emit checked(ran);
+        });
+        return;
+    }
+    QString message = reason;
+    bool ok = ran;
+    if (ok) {
+        message = replaceOutput();
+        ok = message.isEmpty();
+    }
+    removeTemporary();
+    QTimer::singleShot(0, this, [this, ok, message] {
+        mode = Idle;
+        reporting = false;
+        emit finished(ok, message);
+    });
+}
+
+// Swaps the new font in for the old one and writes its parameter file; the old pair
+// stays whenever something fails. Returns the reason of a failure.
+QString FontConverter::replaceOutput()
+{
+    if (QFileInfo(temporaryPath).size() <= 0)
+        return tr("%1未生成字体文件").arg(program());
+    const QString target = current.outputPath;
+    const QString backup = temporaryPath + QLatin1String(".old");
+    const bool hadOld = QFileInfo::exists(target);
+    if (hadOld && !QFile::rename(target, backup))
+        return tr("无法写入%1").arg(QDir::toNativeSeparators(target));
+    if (!QFile::rename(temporaryPath, target)) {
+        if (hadOld)
+            QFile::rename(backup, target);
+        return tr("无法写入%1").arg(QDir::toNativeSeparators(target));
+    }
+    if (!current.paramPath.isEmpty()
+        && !GeneratedFonts::writeParams(current.paramPath, current.params)) {
+        QFile::remove(target);
+        if (hadOld)
+            QFile::rename(backup, target);
+        return tr("无法写入%1").arg(QDir::toNativeSeparators(current.paramPath));
+    }
+    if (hadOld)
+        QFile::remove(backup);
+    return QString();
+}
+
+void FontConverter::removeTemporary()
+{
+    if (!temporaryPath.isEmpty())
+        QFile::remove(temporaryPath);
+    temporaryPath.clear();
+}

@@ -1,0 +1,162 @@
+#include "fontdlg.h"
+#include "ui_fontdlg.h"
+
+#include "designglobals.h"
+#include "fontconverter.h"
+#include "libraryfiles.h"
+#include "projectfolder.h"
+#include "qmymessagebox.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+
+bool projectOpen()
+{
+    return currentProjectPath.contains(QLatin1String(".yBEX"));
+}
+
+QString projectSubfolder(const char *name)
+{
+    return projectOpen() ? ProjectFolder::subfolder(currentProjectPath, QLatin1String(name))
+                         : QString();
+}
+
+QString fontStartFolder()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:/Windows/Fonts");
+#else
+    return QStringLiteral("/usr/share/fonts");
+#endif
+}
+
+} // namespace
+
+FontDlg::FontDlg(QWidget *parent)
+    : QDialog(parent)
+    , form(new Ui::FontDlg)
+    , questionBox(new QMyMessageBox)
+    , fontConverter(new FontConverter(this))
+{
+    form->setupUi(this);
+    setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    connect(questionBox, SIGNAL(s_sendIsNo(int)), this, SLOT(slotDealIsNo(int)));
+    connect(fontConverter, &FontConverter::finished, this, &FontDlg::slotConverted);
+    // This window waits for the end half as long as the main window's form.
+    fontConverter->setTimeouts(30000, 30000);
+    if (projectOpen()) {
+        QDir().mkpath(projectSubfolder("tempFonts"));
+        QDir().mkpath(projectSubfolder("tempTtf"));
+    }
+    hide();
+}
+
+FontDlg::~FontDlg()
+{
+    delete questionBox;
+    delete form;
+}
+
+void FontDlg::showDlg()
+{
+    refillTtfList();
+    show();
+}
+
+void FontDlg::refillTtfList()
+{
+    form->cbTtf->clear();
+    const QString folder = projectSubfolder("tempTtf");
+    if (folder.isEmpty())
+        return;
+    if (!QDir().mkpath(folder))
+        return;
+    form->cbTtf->addItems(LibraryFiles::listFiles(folder, {QStringLiteral("*.ttf")}));
+}
+
+void FontDlg::on_btnAddTtf_clicked()
+{
+    const QStringList files = QFileDialog::getOpenFileNames(this, tr("选择字库"), fontStartFolder(),
+                                                            QStringLiteral("(*.ttf)"));
+    if (!files.isEmpty())
+        addTtfFiles(files);
+}
+
+void FontDlg::addTtfFiles(const QStringList &files)
+{
+    if (!projectOpen())
+        return;
+    const QString remembered = form->cbTtf->currentText();
+    const LibraryFiles::ImportReport report =
+        LibraryFiles::importFiles(projectSubfolder("tempTtf"), files);
+    refillTtfList();
+    if (form->cbTtf->count() > 0) {
+        const int index = form->cbTtf->findText(remembered);
+        if (index >= 0)
+            form->cbTtf->setCurrentIndex(index);
+    }
+    if (!report.failed.isEmpty())
+        questionBox->showMes(
+            1, 0, 0, tr("以下文件未能复制：\n%1").arg(report.failed.join(QLatin1Char('\n'))));
+}
+
+void FontDlg::on_btnDelTtf_clicked()
+{
+    // The file named in the question is the one deleted, whatever the list shows later.
+    ttfToDelete = form->cbTtf->currentText();
+    questionBox->showMes(0, 2, 1, tr("您是否需要删除%1文件？").arg(ttfToDelete));
+}
+
+void FontDlg::slotDealIsNo(int code)
+{
+    if (code != 1)
+        return;
+    const QString folder = projectSubfolder("tempTtf");
+    if (!folder.isEmpty())
+        LibraryFiles::removeInside(folder, ttfToDelete);
+    ttfToDelete.clear();
+    refillTtfList();
+}
+
+void FontDlg::on_btnCreatFont_clicked()
+{
+    if (fontConverter->isRunning())
+        return;
+    if (!projectOpen()) {
+        questionBox->showMes(0, 0, 0, tr("未加载项目，请您先创建或导入项目！"));
+        return;
+    }
+    QString number;
+    if (!GeneratedFonts::isPlainNumber(form->editFontName->text(), &number)) {
+        questionBox->showMes(1, 0, 0,
+                             tr("名称为数值，且数值范围为0-%1！").arg(GeneratedFonts::MaxNumber));
+        return;
+    }
+    FontConverter::Request request;
+    request.ttfPath = projectSubfolder("tempTtf") + QLatin1Char('/') + form->cbTtf->currentText();
+    request.symbols = form->textEdit->toPlainText();
+    request.size = form->editFontSize->text().toInt();
+    request.bpp = form->cbBpp->currentText().toInt();
+    request.compress = false;
+    request.outputPath = GeneratedFonts::fontPath(projectSubfolder("tempFonts"), number);
+    fontNameMade = number;
+    form->btnCreatFont->setEnabled(false);
+    fontConverter->start(request);
+}
+
+void FontDlg::slotConverted(bool ok, const QString &message)
+{
+    form->btnCreatFont->setEnabled(true);
+    if (ok)
+        questionBox->showMes(0, 0, 0, tr("生成%1.font字体成功").arg(fontNameMade));
+    else
+        questionBox->showMes(1, 0, 0, message);
+}
+
+void FontDlg::on_btnClose_clicked()
+{
+    hide();
+}

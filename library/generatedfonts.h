@@ -1,0 +1,46 @@
+#ifndef GENERATEDFONTS_H
+#define GENERATEDFONTS_H
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The fonts generated for the module: n.font from the converter and n.ini with the form it
+// was made from, n being the font number 0..31, in the project's font folder.
+class GeneratedFonts
+{
+public:
+    static constexpr int MaxNumber = 31;
+    static constexpr int MaxCount = 32;
+
+    // What the form holds for one font; the parameter file's group FontParam.
+    struct Params
+    {
+        QString fontName; // the number
+        QString fontTtf; // TrueType file name inside the project's TrueType folder
+        QString fontSize;
+        QString fontBbp; // "1", "2", "3", "4" or "8"
+        QString fontText; // the characters to include
+    };
+
+    enum NumberCheck { NumberOk, NotANumber, OutOfRange, TooManyFonts };
+    // Checks the number field. number receives the canonical text ("05" gives "5") when
+    // it passes. listed are the numbers that exist; a new number beyond MaxCount of them
+    // is refused, an existing one may be made again.
+    static NumberCheck checkNumber(const QString &text, const QStringList &listed, QString *number);
+    // A plain number 0..31 written in digits only; its canonical text.
+    static bool isPlainNumber(const QString &text, QString *number = nullptr);
+
+    static QString fontPath(const QString &folder, const QString &number);
+    static QString paramPath(const QString &folder, const QString &number);
+
+    // The numbers that have both files, ascending, as decimal texts.
+    static QStringList listNumbers(const QString &folder);
+    // Total size of the folder's "*.font" files in KB.
+    static double fontFilesKB(const QString &folder);
+
+    static Params readParams(const QString &path);
+    static bool writeParams(const QString &path, const Params &params);
+};
+
+#endif // GENERATEDFONTS_H

@@ -1,0 +1,67 @@
+#include "imagereferences.h"
+
+#include "designglobals.h"
+#include "imagelibrary.h"
+#include "pageparam.h"
+#include "qmywidget.h"
+
+const QStringList &ImageReferences::widgetKeys()
+{
+    static const QStringList keys = {
+        QStringLiteral("imageNum"),
+        QStringLiteral("ybexItemSelectImageNum"),
+        QStringLiteral("pressImageNum"),
+        QStringLiteral("ybexItemProgImageNum"),
+        QStringLiteral("ybexItemHandleImageNum"),
+        QStringLiteral("ybexItemMeterPointPicID1"),
+        QStringLiteral("ybexItemMeterPointPicID2"),
+        QStringLiteral("ybexItemMeterPointPicID3"),
+    };
+    return keys;
+}
+
+ImageReferences::Changes ImageReferences::renumberDesign(int deleted)
+{
+    Changes changes;
+    for (int page = 0; page < pageRecords.size(); ++page) {
+        PageParam *record = pageRecords.at(page);
+        const int before = record->pageImageNum();
+        const int after = ImageLibrary::renumbered(before, deleted);
+        if (after != before) {
+            record->setPageImageNum(after);
+            changes.pages << page;
+        }
+    }
+    for (const QList<QMyWidget *> *widgets : qAsConst(pageWidgets)) {
+        for (QMyWidget *widget : *widgets) {
+            bool changed = false;
+            for (const QString &key : widgetKeys()) {
+                const int before = widget->intValue(key);
+                const int after = ImageLibrary::renumbered(before, deleted);
+                if (after != before) {
+                    widget->setIntValue(key, after);
+                    changed = true;
+                }
+            }
+            if (changed)
+                changes.widgets << widget;
+        }
+    }
+    return changes;
+}
+
+void ImageReferences::renumberRange(int *start, int *end, int deleted)
+{
+    if (deleted < 0 || *start < 0 || *end < *start || deleted > *end)
+        return;
+    if (*start == *end && *start == deleted) {
+        *start = -1;
+        *end = -1;
+        return;
+    }
+    // A later picture slides into the deleted one's place, so the start stays unless the
+    // deleted picture lies before the range.
+    if (deleted < *start)
+        --*start;
+    --*end;
+}

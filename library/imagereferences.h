@@ -1,0 +1,33 @@
+#ifndef IMAGEREFERENCES_H
+#define IMAGEREFERENCES_H
+
+#include <QList>
+#include <QStringList>
+
+class QMyWidget;
+
+// Every place of the design that names a library picture by its number, so that removing
+// a picture leaves no page or widget showing another one.
+class ImageReferences
+{
+public:
+    // Project-file keys of the widget attributes that hold picture numbers: the looks,
+    // the progress and knob pictures and the meter needles.
+    static const QStringList &widgetKeys();
+
+    struct Changes
+    {
+        QList<int> pages; // indexes of pages whose background changed
+        QList<QMyWidget *> widgets; // widgets with at least one changed picture
+    };
+
+    // Renumbers every picture reference of every page and widget (shown or not) after
+    // picture `deleted` left the library.
+    static Changes renumberDesign(int deleted);
+
+    // A picture range (start and end number) after picture `deleted` left the library:
+    // the range closes up around it; a range of that picture alone becomes -1, -1.
+    static void renumberRange(int *start, int *end, int deleted);
+};
+
+#endif // IMAGEREFERENCES_H

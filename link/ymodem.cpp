@@ -1,0 +1,736 @@
+#include "ymodem.h"
+
+#include "bytetohextext.h"
+#include "downloadlimits.h"
+#include "modulepicture.h"
+#include "ymodemframe.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QThread>
+#include <QTimer>
+
+#include <climits>
+
+namespace {
+
+constexpr int TurnMs = 10;
+// The module expects these pauses before block 0 and before the first data block.
+constexpr int ModulePauseMs = 50;
+constexpr int ReportPauseMs = 100;
+
+QString timeText()
+{
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss zzz"));
+}
+
+} // namespace
+
+YModem::YModem(QObject *parent)
+    : QObject(parent)
+{
+    qDebug() << "download worker created in thread" << QThread::currentThreadId();
+    // The limits travel by value into the GUI thread.
+    qRegisterMetaType<InstrParam>("InstrParam");
+    file = new QFile(this);
+    thread = new QThread;
+    moveToThread(thread);
+    connect(thread, SIGNAL(started()), this, SLOT(slotThread()));
+    thread->start();
+}
+
+YModem::~YModem()
+{
+    {
+        QMutexLocker lock(&mailboxMutex);
+        portRequest = true;
+        requestOpen = false;
+    }
+    running = false;
+    wake();
+    thread->disconnect();
+    thread->quit();
+    thread->wait();
+    delete thread;
+}
+
+quint16 YModem::crc16(const QByteArray &data)
+{
+    return YModemFrame::crc16(data);
+}
+
+void YModem::setTimeouts(int stepMs, int unpackMs, int answerMs)
+{
+    stepTimeoutMs = stepMs;
+    unpackTimeoutMs = unpackMs;
+    answerTimeoutMs = answerMs;
+}
+
+void YModem::startJob(int job, const QString &directory, const QString &fileName, int pictureMode,
+                      const QString &instructionText)
+{
+    startJob(YModemJob::fromDesign(job, directory, fileName, pictureMode, instructionText));
+}
+
+void YModem::startJob(const YModemJob &job)
+{
+    {
+        QMutexLocker lock(&mailboxMutex);
+        requestedJob = job;
+        jobRequest = true;
+        ++requestSerial;
+        jobPending = true;
+    }
+    wake();
+}
+
+void YModem::slotOpenClosePort(bool open, QString portName, int baud)
+{
+    {
+        QMutexLocker lock(&mailboxMutex);
+        requestPortName = portName;
+        requestBaud = baud;
+        requestOpen = open;
+        portRequest = true;
+    }
+    wake();
+}
+
+void YModem::wake()
+{
+    // A queued call wakes the worker's wait, from any thread.
+    QMetaObject::invokeMethod(
+        this, [] {}, Qt::QueuedConnection);
+}
+
+void YModem::slotThread()
+{
+    if (!portCreated) {
+        portCreated = true;
+        port = new QSerialPort;
+        connect(port, SIGNAL(readyRead()), this, SLOT(slotRecvCOMMdata()));
+        connect(port, SIGNAL(errorOccurred(QSerialPort::SerialPortError)), this,
+                SLOT(slotPortError(QSerialPort::SerialPortError)));
+        turnTimer = new QTimer;
+        turnTimer->setSingleShot(true);
+    }
+    while (running) {
+        // Wait for the module, a request or the next turn of a running job; idle, for
+        // nothing but a request.
+        if (jobActive || jobPending) {
+            if (!turnTimer->isActive())
+                turnTimer->start(TurnMs);
+        } else {
+            turnTimer->stop();
+        }
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        runTurn();
+    }
+    // The port and the timer belong to this thread: they go before it ends.
+    resetTransfer();
+    if (port->isOpen())
+        port->close();
+    delete port;
+    port = nullptr;
+    delete turnTimer;
+    turnTimer = nullptr;
+}
+
+void YModem::runTurn()
+{
+    bool portWanted = false;
+    bool openWanted = false;
+    QString portName;
+    int baud = 0;
+    bool newJob = false;
+    {
+        QMutexLocker lock(&mailboxMutex);
+        if (portRequest) {
+            portWanted = true;
+            openWanted = requestOpen && running;
+            portName = requestPortName;
+            baud = requestBaud;
+            portRequest = false;
+        }
+        if (jobRequest) {
+            newJob = true;
+            resetTransfer();
+            current = requestedJob;
+            currentSerial = requestSerial;
+            requestedJob = YModemJob();
+            jobRequest = false;
+        }
+    }
+    if (portLost)
+        handleLostPort();
+    if (portWanted)
+        openOrClosePort(openWanted, portName, baud);
+    if (newJob) {
+        jobActive = true;
+        jobStarted = false;
+    }
+    if (!jobActive || !running)
+        return;
+    if (!jobStarted) {
+        if (!portOpen) {
+            endJob();
+            emit s_sendMes(1, tr("通信未打开，请您确认通信是否打开！"));
+            return;
+        }
+        prepareJob();
+        return;
+    }
+    if (timedOut())
+        return;
+    stepOfStamp = step;
+    switch (current.job) {
+    case YModemJob::Project:
+        projectStep();
+        break;
+    case YModemJob::Pictures:
+    case YModemJob::Fonts:
+        batchStep();
+        break;
+    case YModemJob::InstructionText:
+        linkTestStep();
+        break;
+    default:
+        endJob();
+        break;
+    }
+}
+
+void YModem::openOrClosePort(bool open, const QString &name, int baud)
+{
+    qDebug() << (open ? "open port" : "close port") << name << baud;
+    if (port->isOpen())
+        port->close();
+    portLost = false;
+    ackReceived = nakReceived = cReceived = false;
+    reply.clear();
+    portOpen = false;
+    if (open) {
+        port->setPortName(name);
+        port->setBaudRate(baud);
+        port->setDataBits(QSerialPort::Data8);
+        port->setParity(QSerialPort::NoParity);
+        port->setFlowControl(QSerialPort::NoFlowControl);
+        port->setStopBits(QSerialPort::OneStop);
+        portOpen = port->open(QIODevice::ReadWrite);
+        openPortName = portOpen ? name : QString();
+    }
+    emit s_sendPortStatus(portOpen);
+}
+
+void YModem::slotPortError(QSerialPort::SerialPortError error)
+{
+    // A vanished device shows as a resource error, or as a read that finds the line hung up.
+    // Handled at the next turn, not inside the port call that noticed it.
+    if ((error == QSerialPort::ResourceError || error == QSerialPort::ReadError) && portOpen) {
+        portLost = true;
+        wake();
+    }
+}
+
+void YModem::handleLostPort()
+{
+    portLost = false;
+    if (!portOpen)
+        return;
+    qDebug() << "port lost" << openPortName << port->errorString();
+    port->close();
+    portOpen = false;
+    emit s_sendPortStatus(false);
+    const QString message = tr("串口%1已拔出！").arg(openPortName);
+    if (jobActive && jobStarted) {
+        if (current.job != YModemJob::InstructionText)
+            emit s_sendProgValue(progressKind(), 0, 0, 0);
+        endJob();
+        emit s_sendMes(1, message);
+    } else {
+        emit s_sendMes(0, message);
+    }
+}
+
+void YModem::prepareJob()
+{
+    offset = 0;
+    step = 0;
+    stepOfStamp = -1;
+    stamp.start();
+    if (current.job == YModemJob::Project) {
+        const QString path = current.directory + current.fileName;
+        if (!mapFile(path)) {
+            endJob();
+            emit s_sendMes(1, tr("项目下载失败，请您确认文件是否存在！"));
+            return;
+        }
+        fileName = current.fileName;
+        modulePercent = lastPercent = 0;
+        jobStarted = true;
+        emitProgress(0, remaining, 0, 0);
+        debugLine(QStringLiteral("发送"), QStringLiteral("%1文件打开成功！").arg(path));
+    } else if (current.job == YModemJob::Pictures || current.job == YModemJob::Fonts
+               || current.job == YModemJob::InstructionText) {
+        jobStarted = true;
+    } else {
+        endJob();
+    }
+}
+
+bool YModem::timedOut()
+{
+    int limit = stepTimeoutMs;
+    bool progressed = stepOfStamp != step;
+    if (current.job == YModemJob::Project && lastPercent > 0) {
+        limit = unpackTimeoutMs;
+        progressed = modulePercent != lastPercent;
+    } else if (current.job == YModemJob::InstructionText) {
+        limit = answerTimeoutMs;
+    }
+    if (progressed) {
+        stamp.start();
+        return false;
+    }
+    if (stamp.elapsed() <= limit)
+        return false;
+    if (current.job == YModemJob::InstructionText) {
+        endJob();
+        emit s_sendMes(3, tr("通信超时！"));
+        emit s_sendMes(1, tr("通信超时！"));
+    } else {
+        emit s_sendProgValue(progressKind(), 0, 0, 0);
+        endJob();
+        emit s_sendMes(1, tr("通信超时，项目下载失败，请您确认通信是否正常！"));
+    }
+    return true;
+}
+
+bool YModem::checkLimits(const QString &report)
+{
+    if (report.isEmpty())
+        return true;
+    emit s_sendInstrParam(instrParam);
+    QThread::msleep(ReportPauseMs);
+    endJob();
+    emit s_sendMes(1, report);
+    return false;
+}
+
+void YModem::projectStep()
+{
+    switch (step) {
+    case 0:
+        instrParam.reset();
+        reply.setMode(ModuleReply::Limits);
+        writeText(QStringLiteral("si 1\n"));
+        step = 1;
+        break;
+    case 1:
+        if (reply.mode() == ModuleReply::Limits)
+            break;
+        if (!checkLimits(DownloadLimits::checkProject(instrParam, current, remaining)))
+            break;
+        writeText(QStringLiteral("dcfg\n"));
+        step = 2;
+        break;
+    case 2: {
+        if (!cReceived)
+            break;
+        const QByteArray header = YModemFrame::fileHeader(fileName, remaining);
+        if (header.isEmpty()) {
+            fail(tr("文件名%1过长，无法下载！").arg(fileName));
+            break;
+        }
+        QThread::msleep(ModulePauseMs);
+        writeBlock(header);
+        step = 3;
+        break;
+    }
+    case 3:
+    case 4:
+        if (!ackReceived || (step == 3 && !cReceived))
+            break;
+        if (step == 3)
+            QThread::msleep(ModulePauseMs);
+        sendDataBlock();
+        emitProgress(0, remaining + offset, offset - 1, 0);
+        step = remaining == 0 ? 5 : 4;
+        break;
+    case 5:
+        if (!ackReceived)
+            break;
+        writeBlock(QByteArray(1, YModemFrame::Eot));
+        step = 6;
+        break;
+    case 6:
+        // The module answers the first EOT with NAK and wants it again; standard
+        // receivers acknowledge it at once.
+        if (nakReceived) {
+            writeBlock(QByteArray(1, YModemFrame::Eot));
+            step = 7;
+        } else if (ackReceived) {
+            step = 7;
+        }
+        break;
+    case 7:
+        if (!ackReceived || !cReceived)
+            break;
+        blockNumber = 0;
+        writeBlock(YModemFrame::endOfBatch());
+        step = 8;
+        break;
+    case 8:
+        if (!ackReceived)
+            break;
+        modulePercent = 0;
+        lastPercent = 1;
+        reply.setMode(ModuleReply::Unpacking);
+        emitProgress(0, remaining + offset, remaining + offset, 0);
+        debugLine(QStringLiteral("发送"), QStringLiteral("项目下载完成！"));
+        step = 9;
+        // Reports that came with the acknowledgement are read now.
+        parseReply();
+        break;
+    case 9:
+        if (modulePercent == lastPercent)
+            break;
+        lastPercent = modulePercent;
+        emitProgress(0, 100, modulePercent, 1);
+        if (modulePercent == 100) {
+            endJob();
+            debugLine(QStringLiteral("发送"), QStringLiteral("项目解压完成！"));
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+qint64 YModem::batchSize(qint64 *count) const
+{
+    qint64 total = 0;
+    if (current.job == YModemJob::Pictures) {
+        *count = current.imagePaths.size();
+        for (const QString &path : current.imagePaths)
+            total += current.pictureMode == 1 ? ModulePicture::convertedSize(path)
+                                              : QFileInfo(path).size();
+    } else {
+        *count = current.fontIds.size();
+        const QString folder = current.projectFolder + QStringLiteral("/tempFonts/");
+        for (const QString &id : current.fontIds)
+            total += QFileInfo(folder + id + QStringLiteral(".font")).size();
+    }
+    return total;
+}
+
+void YModem::batchStep()
+{
+    const bool pictures = current.job == YModemJob::Pictures;
+    const int count = pictures ? current.imagePaths.size() : current.fontIds.size();
+    switch (step) {
+    case 0:
+        if (count == 0) {
+            // Nothing to send: the module is not asked at all.
+            endJob();
+            emit s_sendMes(3, pictures ? tr("没有需要下载的图片！") : tr("没有需要下载的字库！"));
+            break;
+        }
+        instrParam.reset();
+        reply.setMode(ModuleReply::Limits);
+        writeText(pictures ? QStringLiteral("si 2\n") : QStringLiteral("si 3\n"));
+        step = 1;
+        break;
+    case 1: {
+        if (reply.mode() == ModuleReply::Limits)
+            break;
+        qint64 files = 0;
+        totalBytes = batchSize(&files);
+        const QString report = pictures
+            ? DownloadLimits::checkPictures(instrParam, int(files), totalBytes)
+            : DownloadLimits::checkFonts(instrParam, int(files), totalBytes);
+        if (checkLimits(report))
+            step = 2;
+        break;
+    }
+    case 2:
+        sentBytes = 0;
+        fileIndex = 0;
+        writeText(pictures ? QStringLiteral("dpic\n") : QStringLiteral("dfont\n"));
+        step = 3;
+        break;
+    case 3:
+        emitProgress(progressKind(), totalBytes, sentBytes);
+        if (fileIndex >= count) {
+            step = 10;
+            break;
+        }
+        if (openNextFile())
+            step = 4;
+        break;
+    case 4: {
+        if (!cReceived)
+            break;
+        const QByteArray header = YModemFrame::fileHeader(fileName, remaining);
+        if (header.isEmpty()) {
+            fail(tr("文件名%1过长，无法下载！").arg(fileName));
+            break;
+        }
+        QThread::msleep(ModulePauseMs);
+        writeBlock(header);
+        step = 5;
+        break;
+    }
+    case 5:
+    case 6: {
+        if (!ackReceived || (step == 5 && !cReceived))
+            break;
+        if (step == 5)
+            QThread::msleep(ModulePauseMs);
+        const qint64 before = remaining;
+        sendDataBlock();
+        sentBytes += before - remaining;
+        emitProgress(progressKind(), totalBytes, sentBytes);
+        step = remaining == 0 ? 7 : 6;
+        break;
+    }
+    case 7:
+        if (!ackReceived)
+            break;
+        writeBlock(QByteArray(1, YModemFrame::Eot));
+        step = 8;
+        break;
+    case 8:
+        if (nakReceived) {
+            writeBlock(QByteArray(1, YModemFrame::Eot));
+            step = 9;
+        } else if (ackReceived) {
+            step = 9;
+        }
+        break;
+    case 9:
+        if (!ackReceived || !cReceived)
+            break;
+        closeFile();
+        debugLine(QStringLiteral("发送"),
+                  pictures ? QStringLiteral("图片%1下载完成！").arg(fileIndex)
+                           : QStringLiteral("字体文件%1下载完成！").arg(fileName));
+        ++fileIndex;
+        step = 3;
+        break;
+    case 10:
+        if (!ackReceived || !cReceived)
+            break;
+        blockNumber = 0;
+        writeBlock(YModemFrame::endOfBatch());
+        step = 11;
+        break;
+    case 11:
+        if (!ackReceived)
+            break;
+        emitProgress(progressKind(), totalBytes, totalBytes);
+        endJob();
+        debugLine(QStringLiteral("发送"),
+                  pictures ? QStringLiteral("所有图片下载完成！")
+                           : QStringLiteral("字库下载完成！"));
+        break;
+    default:
+        break;
+    }
+}
+
+bool YModem::openNextFile()
+{
+    QString path;
+    if (current.job == YModemJob::Pictures) {
+        const QString source = current.imagePaths.at(fileIndex);
+        const QString failure = tr("图片下载失败，%1图片打开失败！").arg(source);
+        if (current.pictureMode == 1) {
+            const QImage image(source);
+            path = current.projectFolder + QStringLiteral("/allFile/temp.bin");
+            QFile converted(path);
+            if (image.isNull() || !converted.open(QIODevice::WriteOnly | QIODevice::Truncate)
+                || converted.write(ModulePicture::convert(image)) < 0 || !converted.flush()) {
+                fail(failure);
+                return false;
+            }
+            converted.close();
+            fileName = QStringLiteral("%1.bin").arg(fileIndex);
+        } else {
+            path = source;
+            fileName = QStringLiteral("%1.%2").arg(fileIndex).arg(QFileInfo(source).suffix());
+        }
+        if (!mapFile(path)) {
+            fail(failure);
+            return false;
+        }
+    } else {
+        fileName = current.fontIds.at(fileIndex) + QStringLiteral(".font");
+        path = current.projectFolder + QStringLiteral("/tempFonts/") + fileName;
+        if (!mapFile(path)) {
+            fail(tr("字库下载失败，%1字体文件打开失败！").arg(fileName));
+            return false;
+        }
+    }
+    blockNumber = 0;
+    return true;
+}
+
+bool YModem::mapFile(const QString &path)
+{
+    closeFile();
+    file->setFileName(path);
+    if (!file->open(QIODevice::ReadOnly))
+        return false;
+    // An empty file cannot be mapped and has nothing to send.
+    const qint64 size = file->size();
+    fileData = size > 0 ? file->map(0, size) : nullptr;
+    if (!fileData) {
+        file->close();
+        return false;
+    }
+    offset = 0;
+    remaining = size;
+    return true;
+}
+
+void YModem::linkTestStep()
+{
+    switch (step) {
+    case 0:
+        reply.setMode(ModuleReply::LinkTest);
+        writeText(current.instructionText);
+        step = 1;
+        break;
+    case 1:
+        if (reply.mode() == ModuleReply::LinkTest)
+            break;
+        endJob();
+        emit s_sendMes(6, tr("指令集发送成功！"));
+        debugLine(QStringLiteral("发送"), QStringLiteral("指令集发送成功！"));
+        break;
+    default:
+        break;
+    }
+}
+
+void YModem::closeFile()
+{
+    if (file && file->isOpen()) {
+        if (fileData)
+            file->unmap(const_cast<uchar *>(fileData));
+        file->close();
+    }
+    fileData = nullptr;
+}
+
+void YModem::resetTransfer()
+{
+    closeFile();
+    ackReceived = nakReceived = cReceived = false;
+    step = 0;
+    stepOfStamp = 0;
+    remaining = 0;
+    offset = 0;
+    blockNumber = 0;
+}
+
+void YModem::endJob()
+{
+    resetTransfer();
+    jobActive = false;
+    jobStarted = false;
+    current = YModemJob();
+    QMutexLocker lock(&mailboxMutex);
+    // A request made meanwhile keeps the job pending.
+    if (!jobRequest && requestSerial == currentSerial)
+        jobPending = false;
+}
+
+void YModem::fail(const QString &message)
+{
+    endJob();
+    emit s_sendMes(1, message);
+}
+
+void YModem::slotRecvCOMMdata()
+{
+    if (!port || !port->isOpen())
+        return;
+    reply.append(port->readAll());
+    parseReply();
+}
+
+void YModem::parseReply()
+{
+    // Behind the acknowledgement of the last block come the module's unpacking reports.
+    const bool lastAck = jobActive && jobStarted && current.job == YModemJob::Project && step == 8;
+    const ModuleReply::Events events = reply.take(lastAck);
+    if (events.ack)
+        ackReceived = true;
+    if (events.nak)
+        nakReceived = true;
+    if (events.c)
+        cReceived = true;
+    if (events.limitsRead)
+        instrParam = events.limits;
+    if (events.percent >= 0)
+        modulePercent = events.percent;
+    if (!events.controlBytes.isEmpty())
+        debugLine(QStringLiteral("接收"), bytesToHexText(events.controlBytes));
+    if (!events.text.isEmpty())
+        debugLine(QStringLiteral("接收"), QString::fromUtf8(events.text));
+    if (events.linkValues)
+        emit s_send485(events.enable, events.address, events.crc);
+}
+
+void YModem::writeText(const QString &text)
+{
+    ackReceived = nakReceived = cReceived = false;
+    if (port->isOpen()) {
+        port->write(text.toLocal8Bit());
+        port->flush();
+    }
+    debugLine(QStringLiteral("发送"), text);
+}
+
+void YModem::writeBlock(const QByteArray &bytes)
+{
+    ackReceived = nakReceived = cReceived = false;
+    if (port->isOpen()) {
+        port->write(bytes);
+        port->flush();
+    }
+    stamp.start();
+    ++blockNumber;
+    debugLine(QStringLiteral("发送"), bytesToHexText(bytes) + QLatin1Char(' '));
+}
+
+void YModem::sendDataBlock()
+{
+    const int size = YModemFrame::dataBlockSize(remaining);
+    const int bytes = YModemFrame::dataBlockBytes(remaining);
+    writeBlock(YModemFrame::block(blockNumber, reinterpret_cast<const char *>(fileData) + offset,
+                                  bytes, size));
+    offset += bytes;
+    remaining -= bytes;
+}
+
+void YModem::debugLine(const QString &direction, const QString &text)
+{
+    emit s_sendDebugMes(0, QStringLiteral("%1--%2：%3").arg(timeText(), direction, text));
+}
+
+void YModem::emitProgress(int kind, qint64 total, qint64 done, int phase)
+{
+    // Progress travels as int: very large batches are counted in KB instead.
+    while (total > INT_MAX) {
+        total /= 1024;
+        done /= 1024;
+    }
+    emit s_sendProgValue(kind, int(total), int(done), phase);
+}

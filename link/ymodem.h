@@ -1,0 +1,141 @@
+#ifndef YMODEM_H
+#define YMODEM_H
+
+#include <QElapsedTimer>
+#include <QMutex>
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+
+#include <atomic>
+
+#include "instrparam.h"
+#include "modulereply.h"
+#include "ymodemjob.h"
+
+class QFile;
+class QThread;
+class QTimer;
+
+// The download worker: owns the download port in a thread of its own and runs one job at a
+// time (0 project container, 1 pictures, 2 fonts, 5 link test), reporting by signals.
+//
+// The GUI thread hands over requests through a mailbox that the worker takes once per turn;
+// only the worker touches its port and its transfer. A turn runs as soon as the module
+// answers, and at least every 10 ms while a job runs; an idle worker sleeps.
+class YModem : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit YModem(QObject *parent = nullptr);
+    ~YModem() override;
+
+    // Requests a job with a copy of the open design; a job already running is abandoned.
+    void startJob(int job, const QString &directory, const QString &fileName, int pictureMode,
+                  const QString &instructionText);
+    void startJob(const YModemJob &job);
+    // True from startJob until the worker has ended the latest requested job.
+    bool isJobPending() const { return jobPending; }
+
+    static quint16 crc16(const QByteArray &data);
+
+    // Waits without progress before a job gives up: 20 s per step, 40 s while the module
+    // unpacks, 10 s for the link test. Tests shorten them.
+    void setTimeouts(int stepMs, int unpackMs, int answerMs);
+
+signals:
+    void s_sendMes(int kind, QString text);
+    void s_sendProgValue(int kind, int total, int done, int phase = 0);
+    void s_sendPortStatus(bool open);
+    void s_sendDebugMes(int, QString line);
+    void s_sendInstrParam(InstrParam param);
+    void s_send485(int enable, int address, int crc);
+
+public slots:
+    void slotOpenClosePort(bool open, QString portName, int baud);
+    void slotRecvCOMMdata();
+    void slotThread();
+
+private slots:
+    void slotPortError(QSerialPort::SerialPortError error);
+
+private:
+    void wake();
+    void runTurn();
+    void openOrClosePort(bool open, const QString &name, int baud);
+    void handleLostPort();
+    void prepareJob();
+    bool timedOut();
+    void projectStep();
+    void batchStep();
+    void linkTestStep();
+    bool checkLimits(const QString &report);
+    bool openNextFile();
+    bool mapFile(const QString &path);
+    void closeFile();
+    void resetTransfer();
+    void endJob();
+    void fail(const QString &message);
+
+    void parseReply();
+    void writeText(const QString &text);
+    void writeBlock(const QByteArray &bytes);
+    void sendDataBlock();
+    void debugLine(const QString &direction, const QString &text);
+    void emitProgress(int kind, qint64 total, qint64 done, int phase = 0);
+    int progressKind() const { return current.job; }
+    qint64 batchSize(qint64 *count) const;
+
+    // Shared with the GUI thread.
+    mutable QMutex mailboxMutex;
+    bool portRequest = false;
+    bool requestOpen = false;
+    QString requestPortName;
+    int requestBaud = 0;
+    bool jobRequest = false;
+    YModemJob requestedJob;
+    quint64 requestSerial = 0;
+    std::atomic<bool> jobPending {false};
+    std::atomic<bool> running {true};
+    std::atomic<int> stepTimeoutMs {20000};
+    std::atomic<int> unpackTimeoutMs {40000};
+    std::atomic<int> answerTimeoutMs {10000};
+
+    // The worker thread's own.
+    QThread *thread = nullptr;
+    QSerialPort *port = nullptr;
+    QTimer *turnTimer = nullptr;
+    QFile *file = nullptr;
+    bool portCreated = false;
+    bool portOpen = false;
+    bool portLost = false;
+    QString openPortName;
+
+    YModemJob current;
+    quint64 currentSerial = 0;
+    bool jobActive = false;
+    bool jobStarted = false;
+    int step = 0;
+    int stepOfStamp = -1;
+    QElapsedTimer stamp;
+
+    const uchar *fileData = nullptr;
+    qint64 remaining = 0;
+    qint64 offset = 0;
+    quint8 blockNumber = 0;
+    int fileIndex = 0;
+    qint64 totalBytes = 0;
+    qint64 sentBytes = 0;
+    QString fileName;
+
+    ModuleReply reply;
+    bool ackReceived = false;
+    bool nakReceived = false;
+    bool cReceived = false;
+    InstrParam instrParam;
+    int modulePercent = 0;
+    int lastPercent = 0;
+};
+
+#endif // YMODEM_H

@@ -1,0 +1,249 @@
+#include "simulatedmodule.h"
+
+#include "ptypair.h"
+#include "ymodemframe.h"
+
+#include <QMutexLocker>
+
+using namespace std::chrono;
+
+SimulatedModule::SimulatedModule(const Options &options)
+    : m_options(options)
+    , m_pty(std::make_unique<PtyPair>())
+{
+    if (m_options.baud > 0)
+        m_byteTime =
+            duration_cast<Clock::duration>(nanoseconds(10LL * 1000000000LL / m_options.baud));
+    if (m_pty->isValid())
+        m_thread = std::thread([this] { run(); });
+}
+
+SimulatedModule::~SimulatedModule()
+{
+    m_stop = true;
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+bool SimulatedModule::isValid() const
+{
+    return m_pty->isValid();
+}
+
+QString SimulatedModule::portPath() const
+{
+    return m_pty->slavePath();
+}
+
+void SimulatedModule::unplug()
+{
+    m_unplug = true;
+}
+
+QStringList SimulatedModule::commands() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_commands;
+}
+
+QList<SimulatedModule::File> SimulatedModule::files() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_files;
+}
+
+int SimulatedModule::dataBlocks() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_dataBlocks;
+}
+
+SimulatedModule::Timing SimulatedModule::timing() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_timing;
+}
+
+void SimulatedModule::run()
+{
+    while (!m_stop) {
+        if (m_unplug) {
+            m_pty->close();
+            return;
+        }
+        const QByteArray bytes = m_pty->read(5);
+        if (!bytes.isEmpty())
+            handle(bytes, Clock::now());
+    }
+}
+
+void SimulatedModule::answer(const QByteArray &bytes, Clock::time_point arrived, int processingUs)
+{
+    // The answer leaves once the last byte has crossed the line and been dealt with, and
+    // takes its own time on the line back.
+    if (m_byteTime.count() > 0 || processingUs > 0) {
+        const Clock::time_point ready =
+            std::max(m_lineFree, arrived) + microseconds(processingUs) + m_byteTime * bytes.size();
+        std::this_thread::sleep_until(ready);
+    }
+    m_pty->write(bytes);
+}
+
+void SimulatedModule::handle(const QByteArray &bytes, Clock::time_point arrived)
+{
+    m_lineFree = std::max(m_lineFree, arrived) + m_byteTime * bytes.size();
+    m_input += bytes;
+    for (;;) {
+        if (m_unplug || m_stop)
+            return;
+        if (!m_batch.isEmpty()) {
+            if (!handleBatch(arrived))
+                return;
+            continue;
+        }
+        const int end = m_input.indexOf('\n');
+        if (end < 0)
+            return;
+        QByteArray line = m_input.left(end);
+        m_input.remove(0, end + 1);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        handleCommand(line);
+    }
+}
+
+void SimulatedModule::handleCommand(const QByteArray &line)
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        m_commands.append(QString::fromLatin1(line));
+    }
+    if (line.startsWith("si ")) {
+        if (m_options.silentLimits)
+            return;
+        const QByteArray &reply = m_options.limitsReply;
+        const int pieces = qMax(1, m_options.limitsPieces);
+        const int size = (reply.size() + pieces - 1) / pieces;
+        for (int i = 0; i < reply.size(); i += size) {
+            if (i > 0)
+                std::this_thread::sleep_for(milliseconds(3));
+            answer(reply.mid(i, size), Clock::now());
+        }
+    } else if (line == "dcfg" || line == "dpic" || line == "dfont") {
+        m_batch = QString::fromLatin1(line);
+        m_eots = 0;
+        m_fileOpen = false;
+        {
+            QMutexLocker lock(&m_mutex);
+            m_timing = Timing();
+        }
+        answer(QByteArray(1, YModemFrame::C), Clock::now());
+        QMutexLocker lock(&m_mutex);
+        m_timing.batchStart = Clock::now();
+    } else if (line == "GET_ADDR") {
+        answer(m_options.linkAnswer, Clock::now());
+    }
+}
+
+// Reads one item of the batch from the input; false when more bytes are needed.
+bool SimulatedModule::handleBatch(Clock::time_point arrived)
+{
+    if (m_input.isEmpty())
+        return false;
+    const char head = m_input.at(0);
+    if (head == YModemFrame::Eot) {
+        m_input.remove(0, 1);
+        ++m_eots;
+        if (m_eots == 1 && !m_options.ackFirstEot) {
+            answer(QByteArray(1, YModemFrame::Nak), arrived);
+        } else {
+            m_fileOpen = false;
+            m_eots = 0;
+            answer(QByteArray() + YModemFrame::Ack + YModemFrame::C, arrived);
+        }
+        return true;
+    }
+    if (head != YModemFrame::Soh && head != YModemFrame::Stx) {
+        m_input.remove(0, 1); // line noise
+        return true;
+    }
+    const int size = head == YModemFrame::Soh ? YModemFrame::ShortSize : YModemFrame::LongSize;
+    if (m_input.size() < size + 5)
+        return false;
+    const QByteArray block = m_input.left(size + 5);
+    m_input.remove(0, size + 5);
+    const quint8 number = quint8(block.at(1));
+    const quint16 crc = quint16((quint8(block.at(size + 3)) << 8) | quint8(block.at(size + 4)));
+    if (quint8(block.at(2)) != quint8(0xFF - number)
+        || crc != YModemFrame::crc16(block.constData() + 3, size)) {
+        answer(QByteArray(1, YModemFrame::Nak), arrived);
+        return true;
+    }
+    const QByteArray data = block.mid(3, size);
+    if (!m_fileOpen && number == 0) {
+        const QByteArray name = data.left(data.indexOf('\0'));
+        if (name.isEmpty()) {
+            // The empty block 0 ends the batch.
+            const QString command = m_batch;
+            m_batch.clear();
+            QByteArray ack(1, YModemFrame::Ack);
+            if (command == QLatin1String("dcfg") && m_options.reportWithAck)
+                ack += "EP_0\r\n";
+            answer(ack, arrived);
+            {
+                QMutexLocker lock(&m_mutex);
+                m_timing.batchEnd = Clock::now();
+            }
+            if (command == QLatin1String("dcfg"))
+                sendReports();
+            return true;
+        }
+        File file;
+        file.command = m_batch;
+        file.name = QString::fromUtf8(name);
+        file.size = data.mid(name.size() + 1, data.indexOf('\0', name.size() + 1) - name.size() - 1)
+                        .toLongLong();
+        {
+            QMutexLocker lock(&m_mutex);
+            m_files.append(file);
+        }
+        m_fileOpen = true;
+        answer(QByteArray() + YModemFrame::Ack + YModemFrame::C, arrived);
+        return true;
+    }
+    int blocks;
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_files.isEmpty())
+            return true;
+        File &file = m_files.last();
+        const int bytes = int(qBound<qint64>(0, file.size - file.data.size(), size));
+        file.data += data.left(bytes);
+        blocks = ++m_dataBlocks;
+        if (m_timing.firstDataBlock == Clock::time_point())
+            m_timing.firstDataBlock = std::max(m_lineFree, arrived);
+        m_timing.dataBytes += bytes;
+    }
+    if (m_options.unplugAfterBlocks >= 0 && blocks >= m_options.unplugAfterBlocks) {
+        m_unplug = true;
+        return false;
+    }
+    answer(QByteArray(1, m_options.nakDataBlocks ? YModemFrame::Nak : YModemFrame::Ack), arrived,
+           m_options.processingUs);
+    QMutexLocker lock(&m_mutex);
+    m_timing.lastDataAck = Clock::now();
+    return true;
+}
+
+void SimulatedModule::sendReports()
+{
+    const int start = m_options.reportWithAck ? 10 : 0;
+    for (int percent = start; percent <= 100; percent += 10) {
+        if (m_stop || m_unplug)
+            return;
+        if (m_options.stallAtPercent >= 0 && percent > m_options.stallAtPercent)
+            return;
+        std::this_thread::sleep_for(milliseconds(m_options.reportIntervalMs));
+        answer(QByteArray("EP_") + QByteArray::number(percent) + "\r\n", Clock::now());
+    }
+}

@@ -1,0 +1,112 @@
+#ifndef SIMULATEDMODULE_H
+#define SIMULATEDMODULE_H
+
+// A display module on the far end of a pseudo-terminal, for tests and benchmarks: it answers
+// the limits queries, receives YModem batches after "dcfg", "dpic" and "dfont", reports its
+// unpacking after a project and answers the link test. It can emulate the line rate and a
+// processing time per block, and misbehave in the ways a real link does.
+
+#include <QByteArray>
+#include <QList>
+#include <QMutex>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <thread>
+
+class PtyPair;
+
+// A generous limits reply.
+inline QByteArray simulatedModuleLimits()
+{
+    return "MAX_PAGE=30\r\nMAX_WIDGETS=200\r\nMAX_PICS=300\r\nMAX_COMM_TIMERS=8\r\n"
+           "MAX_FONTS=32\r\nMAX_SERS=4\r\nMAX_PATH_SIZE=128\r\nDEFAULT_MAX_STR_SIZE=512\r\n"
+           "LEFT_MEM=1048576\r\nLEFT_FLASH=65536\r\nBPS=345600\r\nCOL=800\r\nROW=480\r\n"
+           "BL=100\r\nDIR=0\r\nOK\r\n";
+}
+
+struct SimulatedModuleOptions
+{
+    QByteArray limitsReply = simulatedModuleLimits();
+    int limitsPieces = 1; // the reply in this many writes, a few ms apart
+    int baud = 0; // emulated line rate; 0 for an instant line
+    int processingUs = 0; // time per received block before the answer
+    bool silentLimits = false; // no answer to "si"
+    bool nakDataBlocks = false; // NAK instead of ACK for data blocks
+    bool ackFirstEot = false; // a standard receiver: ACK at the first EOT
+    int stallAtPercent = -1; // stop the unpacking reports here
+    bool reportWithAck = false; // the first report rides with the final ACK
+    int unplugAfterBlocks = -1; // close the line after this many data blocks
+    int reportIntervalMs = 1;
+    QByteArray linkAnswer = "GETADDR_1_5_0\r\n";
+};
+
+class SimulatedModule
+{
+public:
+    using Clock = std::chrono::steady_clock;
+
+    using Options = SimulatedModuleOptions;
+
+    struct File
+    {
+        QString command; // "dcfg", "dpic" or "dfont"
+        QString name;
+        qint64 size = 0;
+        QByteArray data;
+    };
+
+    // Timestamps of the last batch, for throughput figures.
+    struct Timing
+    {
+        Clock::time_point batchStart; // the C that answered the command
+        Clock::time_point firstDataBlock; // the first data block had arrived
+        Clock::time_point lastDataAck; // the ACK of the last data block
+        Clock::time_point batchEnd; // the ACK of the empty block 0
+        qint64 dataBytes = 0;
+    };
+
+    explicit SimulatedModule(const Options &options = Options());
+    ~SimulatedModule();
+
+    bool isValid() const;
+    QString portPath() const;
+    void unplug();
+
+    QStringList commands() const;
+    QList<File> files() const;
+    int dataBlocks() const;
+    Timing timing() const;
+
+private:
+    void run();
+    void handle(const QByteArray &bytes, Clock::time_point arrived);
+    void handleCommand(const QByteArray &line);
+    bool handleBatch(Clock::time_point arrived);
+    void answer(const QByteArray &bytes, Clock::time_point arrived, int processingUs = 0);
+    void sendReports();
+
+    Options m_options;
+    std::unique_ptr<PtyPair> m_pty;
+    std::thread m_thread;
+    std::atomic<bool> m_stop {false};
+    std::atomic<bool> m_unplug {false};
+    mutable QMutex m_mutex;
+    QStringList m_commands;
+    QList<File> m_files;
+    Timing m_timing;
+    int m_dataBlocks = 0;
+
+    // The module thread's own.
+    QByteArray m_input;
+    QString m_batch; // the command of the batch being received; empty outside one
+    int m_eots = 0;
+    bool m_fileOpen = false;
+    Clock::time_point m_lineFree;
+    Clock::duration m_byteTime {};
+};
+
+#endif // SIMULATEDMODULE_H

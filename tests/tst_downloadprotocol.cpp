@@ -1,0 +1,362 @@
+#include <QImage>
+#include <QtTest>
+
+#include "downloadlimits.h"
+#include "modulepicture.h"
+#include "modulereply.h"
+#include "ymodem.h"
+#include "ymodemframe.h"
+
+namespace {
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(text);
+}
+
+InstrParam limitsOf(const QByteArray &reply)
+{
+    return ModuleReply::parseLimits(reply);
+}
+
+YModemJob projectWith(QVector<YModemJob::Page> pages, QList<int> sizes)
+{
+    YModemJob job;
+    job.job = YModemJob::Project;
+    job.pages = pages;
+    job.pageFileSizes = sizes;
+    return job;
+}
+
+YModemJob::Page page(int widgets, QVector<QPair<int, int>> texts = {})
+{
+    YModemJob::Page p;
+    p.widgetCount = widgets;
+    p.textLengths = texts;
+    return p;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(YModemJob)
+
+class TestDownloadProtocol : public QObject
+{
+    Q_OBJECT
+private slots:
+    void crc_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<int>("crc");
+        QTest::newRow("check value") << QByteArray("123456789") << 0x31C3;
+        QTest::newRow("empty") << QByteArray() << 0;
+        QTest::newRow("128 zeros") << QByteArray(128, '\0') << 0;
+        QTest::newRow("one A") << QByteArray("A") << 0x58E5;
+    }
+    void crc()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(int, crc);
+        QCOMPARE(int(YModem::crc16(data)), crc);
+    }
+
+    void endOfBatchBlock()
+    {
+        const QByteArray block = YModemFrame::endOfBatch();
+        QCOMPARE(block.size(), 133);
+        QCOMPARE(block.left(3), hex("0100FF"));
+        QCOMPARE(block.mid(3), QByteArray(130, '\0'));
+    }
+
+    void fileHeader()
+    {
+        const QByteArray block = YModemFrame::fileHeader("all.cfg", 131072);
+        QCOMPARE(block.size(), 133);
+        QCOMPARE(block.left(3), hex("0100FF"));
+        QByteArray data = QByteArray("all.cfg") + '\0' + "131072" + '\0';
+        data.append(QByteArray(128 - data.size(), '\0'));
+        QCOMPARE(block.mid(3, 128), data);
+        const quint16 crc = YModem::crc16(data);
+        QCOMPARE(quint8(block.at(131)), quint8(crc >> 8));
+        QCOMPARE(quint8(block.at(132)), quint8(crc & 0xFF));
+        // A UTF-8 name counts in bytes; one that leaves no room is refused.
+        QVERIFY(!YModemFrame::fileHeader(QString(121, QLatin1Char('x')), 12345).isEmpty());
+        QVERIFY(YModemFrame::fileHeader(QString(122, QLatin1Char('x')), 12345).isEmpty());
+        QVERIFY(YModemFrame::fileHeader(QString(50, QChar(0x56FE)), 1).isEmpty());
+    }
+
+    void dataBlocks_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QList<int>>("blocks"); // block sizes in order
+        QTest::addColumn<QList<int>>("carried"); // file bytes in each
+        QTest::newRow("1 byte") << qint64(1) << QList<int> {128} << QList<int> {1};
+        QTest::newRow("128") << qint64(128) << QList<int> {128} << QList<int> {128};
+        QTest::newRow("129") << qint64(129) << QList<int> {1024} << QList<int> {129};
+        QTest::newRow("1024") << qint64(1024) << QList<int> {1024} << QList<int> {1024};
+        QTest::newRow("1025") << qint64(1025) << QList<int> {1024, 128} << QList<int> {1024, 1};
+        QTest::newRow("2200") << qint64(2200) << QList<int> {1024, 1024, 1024}
+                              << QList<int> {1024, 1024, 152};
+    }
+    void dataBlocks()
+    {
+        QFETCH(qint64, size);
+        QFETCH(QList<int>, blocks);
+        QFETCH(QList<int>, carried);
+        QList<int> sizes, bytes;
+        for (qint64 remaining = size; remaining > 0;) {
+            sizes.append(YModemFrame::dataBlockSize(remaining));
+            bytes.append(YModemFrame::dataBlockBytes(remaining));
+            remaining -= bytes.last();
+        }
+        QCOMPARE(sizes, blocks);
+        QCOMPARE(bytes, carried);
+    }
+
+    void dataBlockLayout()
+    {
+        const QByteArray one = YModemFrame::block(1, "Z", 1, 128);
+        QCOMPARE(one.size(), 133);
+        QCOMPARE(one.left(4), hex("0101FE5A"));
+        QCOMPARE(one.mid(4, 127), QByteArray(127, '\0'));
+        const QByteArray big =
+            YModemFrame::block(255, QByteArray(1024, 'q').constData(), 1024, 1024);
+        QCOMPARE(big.size(), 1029);
+        QCOMPARE(big.left(3), hex("02FF00"));
+        const quint16 crc = YModemFrame::crc16(QByteArray(1024, 'q'));
+        QCOMPARE(big.right(2), QByteArray() + char(crc >> 8) + char(crc & 0xFF));
+    }
+
+    void limitsReply_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<int>("maxPage");
+        QTest::addColumn<qint64>("leftFlash");
+        QTest::addColumn<int>("bl");
+        QTest::newRow("plain") << QByteArray("MAX_PAGE=12\r\nLEFT_FLASH=2048\r\nBL=7\r\nOK") << 12
+                               << qint64(2048) << 7;
+        QTest::newRow("key anywhere, blanks")
+            << QByteArray("xx MAX_PAGE = 12 \r\n  BL=  9\r\nOK\r\n") << 12 << qint64(0) << 9;
+        QTest::newRow("not a number") << QByteArray("MAX_PAGE=twelve\r\nOK") << 0 << qint64(0) << 0;
+        QTest::newRow("too big for 32 bits")
+            << QByteArray("MAX_PAGE=4294967296\r\nLEFT_FLASH=3000000\r\nOK") << 0 << qint64(3000000)
+            << 0;
+        QTest::newRow("no equals") << QByteArray("MAX_PAGE 12\r\nOK") << 0 << qint64(0) << 0;
+        QTest::newRow("negative flash")
+            << QByteArray("LEFT_FLASH=-3\r\nOK") << 0 << qint64(-3) << 0;
+    }
+    void limitsReply()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(int, maxPage);
+        QFETCH(qint64, leftFlash);
+        QFETCH(int, bl);
+        const InstrParam p = limitsOf(reply);
+        QCOMPARE(p.getMaxPage(), maxPage);
+        QCOMPARE(p.getLeftFlash(), leftFlash);
+        QCOMPARE(p.getBl(), bl);
+    }
+
+    void limitsArriveInPieces()
+    {
+        ModuleReply reply;
+        reply.setMode(ModuleReply::Limits);
+        reply.append("MAX_PA");
+        ModuleReply::Events e = reply.take();
+        QVERIFY(!e.limitsRead);
+        QCOMPARE(e.text, QByteArray("MAX_PA"));
+        reply.append("GE=3\r\nMAX_WIDGETS=40\r\nO");
+        e = reply.take();
+        QVERIFY(!e.limitsRead);
+        QCOMPARE(e.text, QByteArray("GE=3\r\nMAX_WIDGETS=40\r\nO"));
+        reply.append("K\r\n");
+        e = reply.take();
+        QVERIFY(e.limitsRead);
+        QCOMPARE(e.limits.getMaxPage(), 3);
+        QCOMPARE(e.limits.getMaxWidgets(), 40);
+        QCOMPARE(reply.mode(), int(ModuleReply::ControlBytes));
+    }
+
+    void controlBytes()
+    {
+        ModuleReply reply;
+        reply.append(hex("06431541"));
+        const ModuleReply::Events e = reply.take();
+        QVERIFY(e.ack && e.nak && e.c);
+        QCOMPARE(e.controlBytes, hex("06431541"));
+        QCOMPARE(reply.buffered(), 0);
+    }
+
+    // Reports behind the final ACK wait for the unpacking mode instead of being read as
+    // control bytes.
+    void reportRidesWithAck()
+    {
+        ModuleReply reply;
+        reply.append(QByteArray("\x06") + "EP_0\r\nEP_10\r\n");
+        ModuleReply::Events e = reply.take(true);
+        QVERIFY(e.ack);
+        QCOMPARE(e.controlBytes, hex("06"));
+        e = reply.take(true);
+        QVERIFY(e.controlBytes.isEmpty());
+        reply.setMode(ModuleReply::Unpacking);
+        e = reply.take();
+        QCOMPARE(e.percent, 10);
+        QCOMPARE(e.text, QByteArray("EP_0\r\nEP_10\r\n"));
+    }
+
+    void percentages_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("reads");
+        QTest::addColumn<QList<int>>("percents");
+        using L = QList<QByteArray>;
+        QTest::newRow("one per read")
+            << L {"EP_0\r\n", "EP_50\r\n", "EP_100\r\n"} << QList<int> {0, 50, 100};
+        QTest::newRow("run together") << L {"EP_10EP_20EP_3"} << QList<int> {20};
+        QTest::newRow("split digits") << L {"EP_5", "0\r\n"} << QList<int> {-1, 50};
+        QTest::newRow("split key") << L {"xxE", "P_", "60\r\n"} << QList<int> {-1, -1, 60};
+        QTest::newRow("100 needs no end") << L {"EP_100"} << QList<int> {100};
+        QTest::newRow("no number") << L {"EP_x"} << QList<int> {0};
+        QTest::newRow("noise") << L {"hello\r\n", "EP_7\n"} << QList<int> {-1, 7};
+    }
+    void percentages()
+    {
+        QFETCH(QList<QByteArray>, reads);
+        QFETCH(QList<int>, percents);
+        ModuleReply reply;
+        reply.setMode(ModuleReply::Unpacking);
+        QList<int> seen;
+        for (const QByteArray &read : reads) {
+            reply.append(read);
+            seen.append(reply.take().percent);
+        }
+        QCOMPARE(seen, percents);
+    }
+
+    void linkAnswer_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("reads");
+        QTest::addColumn<bool>("answered");
+        QTest::addColumn<bool>("values");
+        QTest::addColumn<QList<int>>("fields");
+        using L = QList<QByteArray>;
+        QTest::newRow("four fields")
+            << L {"GETADDR_1_5_0\r\n"} << true << true << QList<int> {1, 5, 0};
+        QTest::newRow("one in front")
+            << L {"X_GETADDR_1_5_0"} << true << true << QList<int> {1, 5, 0};
+        QTest::newRow("split") << L {"GETADDR_1_", "12_1\r\n"} << true << true
+                               << QList<int> {1, 12, 1};
+        QTest::newRow("other count") << L {"GETADDR_1\r\n"} << true << false << QList<int>();
+        QTest::newRow("no answer") << L {"hello\r\n"} << false << false << QList<int>();
+    }
+    void linkAnswer()
+    {
+        QFETCH(QList<QByteArray>, reads);
+        QFETCH(bool, answered);
+        QFETCH(bool, values);
+        QFETCH(QList<int>, fields);
+        ModuleReply reply;
+        reply.setMode(ModuleReply::LinkTest);
+        ModuleReply::Events e;
+        for (const QByteArray &read : reads) {
+            reply.append(read);
+            e = reply.take();
+            if (e.linkAnswered)
+                break;
+        }
+        QCOMPARE(e.linkAnswered, answered);
+        QCOMPARE(e.linkValues, values);
+        if (values)
+            QCOMPARE((QList<int> {e.enable, e.address, e.crc}), fields);
+        QCOMPARE(reply.mode(), int(answered ? ModuleReply::ControlBytes : ModuleReply::LinkTest));
+    }
+
+    void bufferIsBounded()
+    {
+        ModuleReply reply;
+        reply.setMode(ModuleReply::Limits);
+        for (int i = 0; i < 100; ++i)
+            reply.append(QByteArray(4096, 'z'));
+        QVERIFY(reply.buffered() <= ModuleReply::MaxBuffered);
+        reply.setMode(ModuleReply::Unpacking);
+        reply.append(QByteArray(100000, 'z'));
+        reply.take();
+        QVERIFY(reply.buffered() <= 2);
+    }
+
+    void projectCheck_data()
+    {
+        QTest::addColumn<QByteArray>("limits");
+        QTest::addColumn<YModemJob>("job");
+        QTest::addColumn<qint64>("container");
+        QTest::addColumn<QString>("report");
+        const QByteArray roomy = "MAX_PAGE=3\r\nMAX_WIDGETS=2\r\nDEFAULT_MAX_STR_SIZE=10\r\n"
+                                 "LEFT_MEM=100000\r\nLEFT_FLASH=100\r\nOK";
+        const YModemJob fits = projectWith({page(2, {{0, 10}, {1, 3}})}, {66560});
+        QTest::newRow("all at the limit") << roomy << fits << qint64(102400) << QString();
+        QTest::newRow("widgets on pages 0 and 2")
+            << roomy << projectWith({page(3), page(1), page(5)}, {}) << qint64(0)
+            << QString("第0页、第2页控件超上限");
+        QTest::newRow("pages") << roomy << projectWith({page(0), page(0), page(0), page(0)}, {})
+                               << qint64(0) << QString("页面超上限");
+        QTest::newRow("texts")
+            << roomy << projectWith({page(2, {{4, 11}, {7, 12}})}, {}) << qint64(0)
+            << QString("第0页ID为4、第0页ID为7文本最大字节数属性值超过显示屏最大字符串上限");
+        QTest::newRow("page file one over")
+            << roomy << projectWith({page(0), page(0)}, {0, 66561}) << qint64(0)
+            << QString("第1页文件超内存上限或超过65Kb");
+        QTest::newRow("page file over memory")
+            << QByteArray("MAX_PAGE=3\r\nLEFT_MEM=100\r\nLEFT_FLASH=1\r\nOK")
+            << projectWith({page(0)}, {1125}) << qint64(1)
+            << QString("第0页文件超内存上限或超过65Kb");
+        QTest::newRow("flash one over")
+            << roomy << fits << qint64(102401) << QString("文件超Flash上限");
+        QTest::newRow("flash beyond 32 bits")
+            << QByteArray("MAX_PAGE=3\r\nMAX_WIDGETS=2\r\nDEFAULT_MAX_STR_SIZE=10\r\n"
+                          "LEFT_MEM=100000\r\nLEFT_FLASH=3000000\r\nOK")
+            << fits << qint64(3000000) * 1024 << QString();
+        QTest::newRow("missing keys")
+            << QByteArray("OK") << fits << qint64(1)
+            << QString("页面超上限、第0页控件超上限、第0页ID为0、第0页ID为1文本最大字节数属性值超过"
+                       "显示屏最大字符串上限、第0页文件超内存上限或超过65Kb、文件超Flash上限");
+    }
+    void projectCheck()
+    {
+        QFETCH(QByteArray, limits);
+        QFETCH(YModemJob, job);
+        QFETCH(qint64, container);
+        QFETCH(QString, report);
+        QCOMPARE(DownloadLimits::checkProject(limitsOf(limits), job, container), report);
+    }
+
+    void pictureAndFontChecks()
+    {
+        const InstrParam p = limitsOf("MAX_PICS=2\r\nMAX_FONTS=1\r\nLEFT_FLASH=2097152\r\nOK");
+        QCOMPARE(DownloadLimits::checkPictures(p, 2, qint64(2097152) * 1024), QString());
+        QCOMPARE(DownloadLimits::checkPictures(p, 3, qint64(2097152) * 1024 + 1),
+                 QString("图片张数超上限、图片超Flash上限"));
+        QCOMPARE(DownloadLimits::checkFonts(p, 2, 0), QString("字库个数超上限"));
+        QCOMPARE(DownloadLimits::checkFonts(p, 1, qint64(2097152) * 1024 + 1),
+                 QString("字库超Flash上限"));
+    }
+
+    void pictureConversion()
+    {
+        QImage image(2, 1, QImage::Format_ARGB32);
+        image.setPixel(0, 0, qRgba(255, 0, 0, 255));
+        image.setPixel(1, 0, qRgba(0x12, 0x34, 0x56, 0x80));
+        const QByteArray bytes = ModulePicture::convert(image);
+        QCOMPARE(bytes.size(), 10);
+        // (0x12 & 0xF8) << 8 | (0x34 & 0xFC) << 3 | 0x56 >> 3 = 0x11AA
+        QCOMPARE(bytes,
+                 hex("00020001"
+                     "00F8FF"
+                     "AA1180"));
+        QImage opaque(1, 1, QImage::Format_RGB32);
+        opaque.fill(Qt::white);
+        QCOMPARE(ModulePicture::convert(opaque), hex("00010001FFFFFF"));
+        QCOMPARE(ModulePicture::convertedSize("/no/such/picture.png"), qint64(4));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDownloadProtocol)
+#include "tst_downloadprotocol.moc"

@@ -1,0 +1,200 @@
+// Font-library file names, the font number rules and the list of generated fonts with
+// their parameter files.
+
+#include "fontlibraryfiles.h"
+#include "generatedfonts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+void put(const QString &path, const QByteArray &bytes = "x")
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+} // namespace
+
+class tst_FontLibrary : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void libraryNames_data();
+    void libraryNames();
+    void libraryList();
+    void checkNumber_data();
+    void checkNumber();
+    void plainNumber_data();
+    void plainNumber();
+    void generatedList();
+    void params();
+};
+
+void tst_FontLibrary::libraryNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("size");
+    QTest::newRow("C_16") << "C_16.bin" << int(FontLibraryFiles::Chinese) << "16";
+    QTest::newRow("E_96") << "E_96.bin" << int(FontLibraryFiles::English) << "96";
+    QTest::newRow("every size") << "E_72.bin" << int(FontLibraryFiles::English) << "72";
+    QTest::newRow("base name to the first dot")
+        << "C_16.old.bin" << int(FontLibraryFiles::Chinese) << "16";
+    QTest::newRow("lower-case kind") << "c_16.bin" << int(FontLibraryFiles::NotAccepted) << "";
+    QTest::newRow("size not offered") << "C_20.bin" << int(FontLibraryFiles::NotAccepted) << "";
+    QTest::newRow("two _") << "C_16_x.bin" << int(FontLibraryFiles::NotAccepted) << "";
+    QTest::newRow("no _") << "C16.bin" << int(FontLibraryFiles::NotAccepted) << "";
+    QTest::newRow("other kind") << "K_16.bin" << int(FontLibraryFiles::NotAccepted) << "";
+    QTest::newRow("empty") << "" << int(FontLibraryFiles::NotAccepted) << "";
+}
+
+void tst_FontLibrary::libraryNames()
+{
+    QFETCH(QString, name);
+    QFETCH(int, kind);
+    QFETCH(QString, size);
+    QString got;
+    QCOMPARE(int(FontLibraryFiles::kindOf(name, &got)), kind);
+    QCOMPARE(got, size);
+}
+
+void tst_FontLibrary::libraryList()
+{
+    QTemporaryDir dir;
+    for (const char *name : {"E_96.bin", "c_16.bin", "C_20.bin", "C_16_x.bin", "C_16.bin",
+                             "E_24.BIN", "3.font", "E_32.txt"})
+        put(dir.filePath(QLatin1String(name)));
+    QCOMPARE(FontLibraryFiles::list(dir.path()),
+             (QStringList {"C_16.bin", "E_24.BIN", "E_96.bin"}));
+    QVERIFY(FontLibraryFiles::list(QString()).isEmpty());
+}
+
+void tst_FontLibrary::checkNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("number");
+    QStringList all;
+    QStringList others;
+    for (int i = 0; i < 32; ++i) {
+        all << QString::number(i);
+        others << QString::number(i + 100);
+    }
+    QTest::newRow("5") << "5" << QStringList() << int(GeneratedFonts::NumberOk) << "5";
+    QTest::newRow("05 is 5") << "05" << QStringList() << int(GeneratedFonts::NumberOk) << "5";
+    QTest::newRow("0") << "0" << QStringList() << int(GeneratedFonts::NumberOk) << "0";
+    QTest::newRow("31") << "31" << QStringList() << int(GeneratedFonts::NumberOk) << "31";
+    QTest::newRow("32") << "32" << QStringList() << int(GeneratedFonts::OutOfRange) << "";
+    QTest::newRow("-1") << "-1" << QStringList() << int(GeneratedFonts::OutOfRange) << "";
+    QTest::newRow("abc") << "abc" << QStringList() << int(GeneratedFonts::NotANumber) << "";
+    QTest::newRow("empty") << "" << QStringList() << int(GeneratedFonts::NotANumber) << "";
+    QTest::newRow("1.5") << "1.5" << QStringList() << int(GeneratedFonts::NotANumber) << "";
+    QTest::newRow("a new number beyond 32")
+        << "7" << others << int(GeneratedFonts::TooManyFonts) << "";
+    // Making a listed font again adds none.
+    QTest::newRow("a listed number with 32 listed")
+        << "03" << all << int(GeneratedFonts::NumberOk) << "3";
+}
+
+void tst_FontLibrary::checkNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, listed);
+    QFETCH(int, result);
+    QFETCH(QString, number);
+    QString got;
+    QCOMPARE(int(GeneratedFonts::checkNumber(text, listed, &got)), result);
+    QCOMPARE(got, number);
+}
+
+void tst_FontLibrary::plainNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("number");
+    QTest::newRow("0") << "0" << true << "0";
+    QTest::newRow("31") << "31" << true << "31";
+    QTest::newRow("07") << "07" << true << "7";
+    QTest::newRow("32") << "32" << false << "";
+    QTest::newRow("empty") << "" << false << "";
+    QTest::newRow("sign") << "+3" << false << "";
+    QTest::newRow("path") << "../3" << false << "";
+    QTest::newRow("blank") << " 3" << false << "";
+    QTest::newRow("three digits") << "003" << false << "";
+}
+
+void tst_FontLibrary::plainNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+    QFETCH(QString, number);
+    QString got;
+    QCOMPARE(GeneratedFonts::isPlainNumber(text, &got), accepted);
+    QCOMPARE(got, number);
+}
+
+void tst_FontLibrary::generatedList()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path();
+    put(folder + QLatin1String("/2.font"), QByteArray(1024, 'a'));
+    put(folder + QLatin1String("/2.ini"));
+    put(folder + QLatin1String("/10.font"), QByteArray(512, 'a'));
+    put(folder + QLatin1String("/10.ini"));
+    put(folder + QLatin1String("/9.font"), QByteArray(512, 'a'));
+    put(folder + QLatin1String("/9.ini"));
+    // Counted in the size, not listed: no parameter file, or not font 5's own file.
+    put(folder + QLatin1String("/7.font"), QByteArray(1024, 'a'));
+    put(folder + QLatin1String("/05.font"), QByteArray(1024, 'a'));
+    put(folder + QLatin1String("/5.ini"));
+    put(folder + QLatin1String("/C_16.bin"), QByteArray(4096, 'a'));
+    put(folder + QLatin1String("/x.font"), QByteArray(1024, 'a'));
+    QCOMPARE(GeneratedFonts::listNumbers(folder), (QStringList {"2", "9", "10"}));
+    QCOMPARE(GeneratedFonts::fontFilesKB(folder), 5.0);
+    QVERIFY(GeneratedFonts::listNumbers(dir.filePath(QStringLiteral("none"))).isEmpty());
+    QCOMPARE(GeneratedFonts::fontPath(folder, QStringLiteral("3")),
+             folder + QLatin1String("/3.font"));
+    QCOMPARE(GeneratedFonts::paramPath(folder, QStringLiteral("3")),
+             folder + QLatin1String("/3.ini"));
+}
+
+void tst_FontLibrary::params()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("5.ini"));
+    GeneratedFonts::Params p;
+    p.fontName = QStringLiteral("5");
+    p.fontTtf = QStringLiteral("a.ttf");
+    p.fontSize = QStringLiteral("16");
+    p.fontBbp = QStringLiteral("4");
+    p.fontText = QStringLiteral("中文 a,b=c;\n第二行");
+    QVERIFY(GeneratedFonts::writeParams(path, p));
+    const GeneratedFonts::Params back = GeneratedFonts::readParams(path);
+    QCOMPARE(back.fontName, p.fontName);
+    QCOMPARE(back.fontTtf, p.fontTtf);
+    QCOMPARE(back.fontSize, p.fontSize);
+    QCOMPARE(back.fontBbp, p.fontBbp);
+    QCOMPARE(back.fontText, p.fontText);
+    // The file is the group FontParam with the five keys.
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray text = f.readAll();
+    QVERIFY(text.startsWith("[FontParam]"));
+    for (const char *key : {"fontName=5", "fontTtf=a.ttf", "fontSize=16", "fontBbp=4", "fontText="})
+        QVERIFY2(text.contains(key), key);
+
+    // Missing keys read as empty.
+    const GeneratedFonts::Params none =
+        GeneratedFonts::readParams(dir.filePath(QStringLiteral("x.ini")));
+    QVERIFY(none.fontTtf.isEmpty() && none.fontText.isEmpty());
+}
+
+QTEST_MAIN(tst_FontLibrary)
+#include "tst_fontlibrary.moc"

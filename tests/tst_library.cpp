@@ -1,0 +1,646 @@
+// The picture and font library through the main window: listing, import, deletion with
+// every reference renumbered, TrueType sources, fonts generated with the real converter,
+// and the font tool window.
+
+#include "bootparam.h"
+#include "designglobals.h"
+#include "fontconverter.h"
+#include "fontdlg.h"
+#include "generatedfonts.h"
+#include "mainwindow.h"
+#include "pageparam.h"
+#include "qmyframe.h"
+#include "qmyimageitemmodel.h"
+#include "qmymessagebox.h"
+#include "qmyprogressbarmes.h"
+#include "qmywidget.h"
+#include "qmywidgetfactory.h"
+#include "setscreensizedlg.h"
+
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+namespace {
+
+const QString latinTtf = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+
+QString messageOf(QMyMessageBox *box)
+{
+    QLabel *label = box->findChild<QLabel *>(QStringLiteral("labMessage"));
+    return label ? label->text() : QString();
+}
+
+void put(const QString &path, const QByteArray &bytes = "x")
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+void putImage(const QString &path, int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QVERIFY(image.save(path));
+}
+
+QStringList files(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+QStringList column(QStandardItemModel *model, int c)
+{
+    QStringList texts;
+    for (int r = 0; r < model->rowCount(); ++r)
+        texts << model->index(r, c).data().toString();
+    return texts;
+}
+
+} // namespace
+
+class tst_Library : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void startUpListsTheLibrary();
+    void withoutAProjectTheListsStayEmpty();
+    void importImages();
+    void deleteImagesRenumbersEveryReference();
+    void deleteModeAndSelection();
+    void fontLibraryFiles();
+    void downloadQuestions();
+    void trueTypeFiles();
+    void generateThroughTheWindow();
+    void generationRefusals_data();
+    void generationRefusals();
+    void failedRegenerationKeepsTheFont();
+    void deleteFont();
+    void fontToolWindow();
+    void quitWithoutSavingRestoresTheLibrary();
+
+private:
+    void newWindow(const QString &project);
+    QString makeProject();
+    template<typename T> T *child(const char *name)
+    {
+        T *w = window->findChild<T *>(QLatin1String(name));
+        [&] { QVERIFY2(w, name); }();
+        return w;
+    }
+    // Presses generate and waits for the converter.
+    void generate(const QString &number, const QString &ttf, const QString &chars, int bpp);
+
+    MainWindow *window = nullptr;
+    QScopedPointer<QTemporaryDir> dir;
+    QString project; // the project folder
+};
+
+void tst_Library::newWindow(const QString &path)
+{
+    if (window) {
+        window->clearAllPages();
+        delete window;
+    }
+    currentProjectPath = path;
+    window = new MainWindow;
+}
+
+void tst_Library::init()
+{
+    dir.reset(new QTemporaryDir);
+    appPath = QStringLiteral("/opt/ybex/ybex");
+    FontConverter::setProgram(QStringLiteral("lv_font_conv"));
+    newWindow(QString());
+}
+
+void tst_Library::cleanup()
+{
+    window->clearAllPages();
+    delete window;
+    window = nullptr;
+    currentProjectPath.clear();
+    imagePaths.clear();
+    fontIdList.clear();
+    fontPaths.clear();
+    FontConverter::setProgram(QStringLiteral("lv_font_conv"));
+}
+
+QString tst_Library::makeProject()
+{
+    window->getScreenSizeDlg()->setResolutionText(QStringLiteral("800*480(WVGA1)"));
+    window->createProject(dir->filePath(QStringLiteral("demo.yBEX")));
+    project = dir->filePath(QStringLiteral("demo"));
+    window->getQuestionBox()->hide();
+    return currentProjectPath;
+}
+
+void tst_Library::generate(const QString &number, const QString &ttf, const QString &chars, int bpp)
+{
+    child<QLineEdit>("editFontName")->setText(number);
+    QComboBox *ttfs = child<QComboBox>("cbTtf");
+    ttfs->setCurrentIndex(ttfs->findText(ttf));
+    child<QLineEdit>("editFontSize")->setText(QStringLiteral("16"));
+    QComboBox *bpps = child<QComboBox>("cbBpp");
+    bpps->setCurrentIndex(bpps->findText(QString::number(bpp)));
+    child<QTextEdit>("textEditFont")->setPlainText(chars);
+    child<QPushButton>("btnCreateFont")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 60000);
+    QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
+}
+
+void tst_Library::startUpListsTheLibrary()
+{
+    makeProject();
+    const QString images = project + QLatin1String("/tempImages");
+    putImage(images + QLatin1String("/100005_a.png"), 100, 50);
+    putImage(images + QLatin1String("/99_b.jpg"), 10, 20);
+    putImage(images + QLatin1String("/99_A.png"), 4, 4);
+    put(images + QLatin1String("/x.png"));
+    put(project + QLatin1String("/tempFonts/C_16.bin"), QByteArray(2048, 'c'));
+    put(project + QLatin1String("/tempFonts/c_16.bin"));
+    put(project + QLatin1String("/tempFonts/E_96.bin"), QByteArray(1024, 'e'));
+    put(project + QLatin1String("/tempFonts/3.font"), QByteArray(1024, 'f'));
+    put(project + QLatin1String("/tempFonts/3.ini"));
+    put(project + QLatin1String("/tempFonts/7.font"), QByteArray(1024, 'f'));
+    put(project + QLatin1String("/tempTtf/b.ttf"));
+    put(project + QLatin1String("/tempTtf/A.TTF"));
+    const QString path = currentProjectPath;
+    QVERIFY(window->saveProXml());
+    newWindow(path);
+
+    QCOMPARE(imagePaths,
+             (QStringList {images + "/99_A.png", images + "/99_b.jpg", images + "/100005_a.png"}));
+    QMyImageItemModel *model = window->getImageModel();
+    QCOMPARE(column(model, 1), (QStringList {"0", "1", "2"}));
+    QCOMPARE(column(model, 3), (QStringList {"png", "jpg", "png"}));
+    QCOMPARE(column(model, 4), (QStringList {"4x4", "10x20", "100x50"}));
+    QVERIFY(!model->item(2, 2)->icon().isNull());
+    QVERIFY(child<QTableView>("tvImage")->isColumnHidden(0));
+    QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("序号"));
+    // The mirror holds the library as loaded.
+    QCOMPARE(files(project + QLatin1String("/backUpImages")),
+             (QStringList {"100005_a.png", "99_A.png", "99_b.jpg", "x.png"}));
+    QVERIFY(child<QLabel>("labImageSize")->text().startsWith(QStringLiteral("文件总大小：")));
+
+    QCOMPARE(fontPaths,
+             (QStringList {project + "/tempFonts/C_16.bin", project + "/tempFonts/E_96.bin"}));
+    QStandardItemModel *library = window->getFontLibraryModel();
+    QCOMPARE(column(library, 1), (QStringList {"1", "2"}));
+    QCOMPARE(column(library, 3), (QStringList {"16", "96"}));
+    QCOMPARE(column(library, 4), (QStringList {"中文", "英文"}));
+    QCOMPARE(column(library, 5), (QStringList {"2.00KB", "1.00KB"}));
+
+    QCOMPARE(fontIdList, QStringList {QStringLiteral("3")});
+    QCOMPARE(column(window->getFontModel(), 2), QStringList {QStringLiteral("3")});
+    QCOMPARE(child<QLabel>("labFontSize")->text(), QStringLiteral("文件总大小：2.00KB"));
+    QComboBox *ttfs = child<QComboBox>("cbTtf");
+    QCOMPARE(ttfs->count(), 2);
+    QCOMPARE(ttfs->itemText(0), QStringLiteral("A.TTF"));
+    // The font-library tab is never shown: two tabs, the second the generated fonts.
+    QCOMPARE(child<QTabWidget>("tabWidgetImageFont")->count(), 2);
+}
+
+void tst_Library::withoutAProjectTheListsStayEmpty()
+{
+    fontIdList << QStringLiteral("4");
+    window->refreshFontList();
+    window->refreshTtfList();
+    QVERIFY(fontIdList.isEmpty());
+    QCOMPARE(child<QComboBox>("cbTtf")->count(), 0);
+    QCOMPARE(window->getFontModel()->rowCount(), 0);
+    // Nothing is made in the working folder.
+    QVERIFY(!QFileInfo::exists(QStringLiteral("tempTtf")));
+    QVERIFY(!QFileInfo::exists(QStringLiteral("tempFonts")));
+
+    child<QPushButton>("btnImageFontAdd")->click();
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("未新建或加载项目，请您先新建或加载项目！"));
+    child<QPushButton>("btnCreateFont")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 30000);
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("未加载项目，请您先创建或导入项目！"));
+}
+
+void tst_Library::importImages()
+{
+    makeProject();
+    putImage(dir->filePath(QStringLiteral("one.png")), 8, 8);
+    putImage(dir->filePath(QStringLiteral("two.jpg")), 8, 8);
+    window->importImages({dir->filePath(QStringLiteral("one.png")),
+                          dir->filePath(QStringLiteral("gone.png")),
+                          dir->filePath(QStringLiteral("two.jpg"))});
+    const QString images = project + QLatin1String("/tempImages");
+    QCOMPARE(imagePaths, (QStringList {images + "/100001_one.png", images + "/100003_two.jpg"}));
+    QCOMPARE(column(window->getImageModel(), 1), (QStringList {"0", "1"}));
+    QVERIFY(window->areImagesChanged());
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("以下文件未能复制：\ngone.png"));
+    // The mirror is left as it was at the last save or load.
+    QVERIFY(files(project + QLatin1String("/backUpImages")).isEmpty());
+
+    // A missing folder is made again.
+    QVERIFY(QDir(images).removeRecursively());
+    window->importImages({dir->filePath(QStringLiteral("one.png"))});
+    QCOMPARE(files(images), QStringList {QStringLiteral("100001_one.png")});
+}
+
+void tst_Library::deleteImagesRenumbersEveryReference()
+{
+    makeProject();
+    const QString images = project + QLatin1String("/tempImages");
+    QStringList sources;
+    for (int i = 0; i < 7; ++i) {
+        sources << dir->filePath(QStringLiteral("p%1.png").arg(i));
+        putImage(sources.last(), 2, 2);
+    }
+    window->importImages(sources);
+    window->addPage();
+    QMyFrame *frame = child<QMyFrame>("frame");
+    pageRecords.at(0)->setPageImageNum(5);
+    pageRecords.at(1)->setPageImageNum(2);
+    QMyWidget *button = QMyWidgetFactory::create(0, 1, frame);
+    pageWidgets.at(1)->append(button); // a widget on a page that is not shown
+    button->setImageNum(1);
+    button->setSelectImageNum(5);
+    button->setPressImageNum(6);
+    QMyWidget *meter = QMyWidgetFactory::create(8, 2, frame);
+    pageWidgets.at(0)->append(meter);
+    meter->setMeterPointPicID(0, 3);
+    meter->setMeterPointPicID(1, 2);
+    window->getBootParam()->setAnimFlag(true);
+    window->getBootParam()->setAnimStartID(1);
+    window->getBootParam()->setAnimEndID(4);
+
+    // Images 2 and 5 of seven.
+    QMyImageItemModel *model = window->getImageModel();
+    child<QPushButton>("btnImageFontSub")->click();
+    QVERIFY(window->isImageDeleteMode());
+    QVERIFY(!child<QTableView>("tvImage")->isColumnHidden(0));
+    model->checkStates[2] = Qt::Checked;
+    model->checkStates[5] = Qt::Checked;
+    child<QPushButton>("btnImageFontSub")->click();
+    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDeleteImages));
+    const QString deleted2 = imagePaths.at(2);
+    const QString deleted5 = imagePaths.at(5);
+    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+
+    QCOMPARE(imagePaths.size(), 5);
+    QVERIFY(!QFileInfo::exists(deleted2) && !QFileInfo::exists(deleted5));
+    QCOMPARE(column(model, 1), (QStringList {"0", "1", "2", "3", "4"}));
+    QCOMPARE(currentImageRow, -1);
+    // Before: 5, 2 / 1, 5, 6 / 3, 2 / boot 1..4. Image 2 goes, then image 5 of the old list,
+    // which is 4 by then.
+    QCOMPARE(pageRecords.at(0)->pageImageNum(), -1);
+    QCOMPARE(pageRecords.at(1)->pageImageNum(), -1);
+    QCOMPARE(button->getImageNum(), 1);
+    QCOMPARE(button->getSelectImageNum(), -1);
+    QCOMPARE(button->getPressImageNum(), 4);
+    QCOMPARE(meter->getMeterPointPicID(0), 2);
+    QCOMPARE(meter->getMeterPointPicID(1), -1);
+    QCOMPARE(window->getBootParam()->getAnimStartID(), 1);
+    QCOMPARE(window->getBootParam()->getAnimEndID(), 3);
+    QVERIFY(window->isImageDeleteMode());
+
+    // Deleting the rest hides the check column, the buttons and the size label.
+    model->checkStates = QVector<Qt::CheckState>(5, Qt::Checked).toList();
+    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+    QVERIFY(imagePaths.isEmpty());
+    QVERIFY(!window->isImageDeleteMode());
+    QVERIFY(child<QTableView>("tvImage")->isColumnHidden(0));
+    QVERIFY(child<QPushButton>("btnImageFontAll")->isHidden());
+    QVERIFY(child<QLabel>("labImageSize")->isHidden());
+    QCOMPARE(imageLibrarySizeKB, 0);
+}
+
+void tst_Library::deleteModeAndSelection()
+{
+    makeProject();
+    QStringList sources;
+    for (int i = 0; i < 3; ++i) {
+        sources << dir->filePath(QStringLiteral("s%1.png").arg(i));
+        putImage(sources.last(), 2, 2);
+    }
+    window->importImages(sources);
+    QMyImageItemModel *model = window->getImageModel();
+    QTableView *view = child<QTableView>("tvImage");
+
+    // Outside delete mode a click selects one row and sets the current image.
+    window->on_tvImage_clicked(model->index(1, 1));
+    QCOMPARE(currentImageRow, 1);
+    QCOMPARE(model->checkStates,
+             (QList<Qt::CheckState> {Qt::Unchecked, Qt::Checked, Qt::Unchecked}));
+    QVERIFY(view->isColumnHidden(0));
+
+    child<QPushButton>("btnImageFontSub")->click();
+    window->on_tvImage_clicked(model->index(1, 1));
+    window->on_tvImage_clicked(model->index(2, 1));
+    QCOMPARE(model->checkStates,
+             (QList<Qt::CheckState> {Qt::Unchecked, Qt::Unchecked, Qt::Checked}));
+    child<QPushButton>("btnImageFontAll")->click();
+    QCOMPARE(model->checkStates, (QList<Qt::CheckState> {Qt::Checked, Qt::Checked, Qt::Checked}));
+    child<QPushButton>("btnImageFontAll")->click();
+    QCOMPARE(model->checkStates,
+             (QList<Qt::CheckState> {Qt::Unchecked, Qt::Unchecked, Qt::Unchecked}));
+
+    // The other tab keeps its own delete mode; coming back shows this one again.
+    QTabWidget *tabs = child<QTabWidget>("tabWidgetImageFont");
+    tabs->setCurrentIndex(1);
+    QVERIFY(child<QPushButton>("btnImageFontAll")->isHidden());
+    tabs->setCurrentIndex(0);
+    QVERIFY(!child<QPushButton>("btnImageFontAll")->isHidden());
+    child<QPushButton>("btnImageFontCannel")->click();
+    QVERIFY(!window->isImageDeleteMode());
+    QVERIFY(view->isColumnHidden(0));
+
+    // "否" deletes nothing.
+    window->slotDealIsNo(MainWindow::ConfirmDeleteImages + 1);
+    QCOMPARE(imagePaths.size(), 3);
+}
+
+void tst_Library::fontLibraryFiles()
+{
+    makeProject();
+    put(dir->filePath(QStringLiteral("C_16.bin")), "c");
+    put(dir->filePath(QStringLiteral("C_20.bin")), "c");
+    put(dir->filePath(QStringLiteral("E_24.bin")), "e");
+    child<QTabWidget>("tabWidgetImageFont")->setCurrentIndex(1);
+    window->importFontLibraryFiles({dir->filePath(QStringLiteral("C_16.bin")),
+                                    dir->filePath(QStringLiteral("C_20.bin")),
+                                    dir->filePath(QStringLiteral("E_24.bin"))});
+    const QString fonts = project + QLatin1String("/tempFonts");
+    QCOMPARE(fontPaths, (QStringList {fonts + "/C_16.bin", fonts + "/E_24.bin"}));
+    QVERIFY(QFileInfo::exists(fonts + QLatin1String("/C_20.bin"))); // kept without a row
+    // The same file again is not copied over the first, and is reported.
+    window->importFontLibraryFiles({dir->filePath(QStringLiteral("C_16.bin"))});
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("以下文件未能复制：\nC_16.bin"));
+
+    child<QPushButton>("btnImageFontSub")->click();
+    QVERIFY(window->isFontLibraryDeleteMode());
+    child<QPushButton>("btnImageFontAll")->click();
+    child<QPushButton>("btnImageFontSub")->click();
+    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDeleteFontLibrary));
+    window->slotDealIsNo(MainWindow::ConfirmDeleteFontLibrary);
+    QVERIFY(fontPaths.isEmpty());
+    QCOMPARE(files(fonts), QStringList {QStringLiteral("C_20.bin")});
+    QVERIFY(!window->isFontLibraryDeleteMode());
+}
+
+void tst_Library::downloadQuestions()
+{
+    makeProject();
+    QPushButton *download = child<QPushButton>("btnDownLoad");
+    download->click();
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("未添加图片无法下载，请您先添加图片！"));
+    putImage(dir->filePath(QStringLiteral("a.png")), 2, 2);
+    window->importImages({dir->filePath(QStringLiteral("a.png"))});
+    download->click();
+    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDownloadImages));
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("您是否需要下载图库？"));
+
+    child<QTabWidget>("tabWidgetImageFont")->setCurrentIndex(1);
+    download->click();
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("未生成有字体文件，无法下载，请您先生成字体文件！"));
+    put(project + QLatin1String("/tempFonts/2.font"));
+    put(project + QLatin1String("/tempFonts/2.ini"));
+    window->refreshFontList();
+    download->click();
+    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDownloadFonts));
+}
+
+void tst_Library::trueTypeFiles()
+{
+    makeProject();
+    const QString ttf = project + QLatin1String("/tempTtf");
+    put(dir->filePath(QStringLiteral("a.ttf")));
+    put(dir->filePath(QStringLiteral("b.ttf")));
+    window->addTtfFiles(
+        {dir->filePath(QStringLiteral("b.ttf")), dir->filePath(QStringLiteral("a.ttf"))});
+    QComboBox *ttfs = child<QComboBox>("cbTtf");
+    QCOMPARE(ttfs->count(), 2);
+    ttfs->setCurrentIndex(1);
+    put(project + QLatin1String("/outside.ttf"), "keep");
+
+    // Code 15 deletes the file the question named, even when the list moved on.
+    child<QPushButton>("btnDelTtf")->click();
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("您是否需要删除b.ttf文件？"));
+    ttfs->setCurrentIndex(0);
+    window->slotDealIsNo(MainWindow::ConfirmDeleteTtf);
+    QCOMPARE(files(ttf), QStringList {QStringLiteral("a.ttf")});
+    QCOMPARE(ttfs->count(), 1);
+
+    // A name that leaves the folder deletes nothing.
+    ttfs->setEditable(true);
+    ttfs->setEditText(QStringLiteral("../outside.ttf"));
+    child<QPushButton>("btnDelTtf")->click();
+    window->slotDealIsNo(MainWindow::ConfirmDeleteTtf);
+    QVERIFY(QFileInfo::exists(project + QLatin1String("/outside.ttf")));
+    QCOMPARE(files(ttf), QStringList {QStringLiteral("a.ttf")});
+}
+
+void tst_Library::generateThroughTheWindow()
+{
+    makeProject();
+    QVERIFY(QFile::copy(latinTtf, project + QLatin1String("/tempTtf/DejaVuSans.ttf")));
+    window->refreshTtfList();
+    // "05" is font 5, listed like every other.
+    child<QLineEdit>("editFontName")->setText(QStringLiteral("05"));
+    QComboBox *ttfs = child<QComboBox>("cbTtf");
+    ttfs->setCurrentIndex(ttfs->findText(QStringLiteral("DejaVuSans.ttf")));
+    child<QLineEdit>("editFontSize")->setText(QStringLiteral("16"));
+    child<QComboBox>("cbBpp")->setCurrentIndex(3);
+    child<QTextEdit>("textEditFont")->setPlainText(QStringLiteral("°±"));
+    child<QPushButton>("btnCreateFont")->click();
+    // The window goes on while the converter runs; its commands wait.
+    QVERIFY(window->isFontBeingMade());
+    QVERIFY(!child<QPushButton>("btnCreateFont")->isEnabled());
+    QVERIFY(!child<QPushButton>("btnDelFont")->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 60000);
+    QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
+
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("生成字体成功"));
+    QCOMPARE(fontIdList, QStringList {QStringLiteral("5")});
+    QCOMPARE(child<QTableView>("tvFontName")->currentIndex().row(), 0);
+    QCOMPARE(files(project + QLatin1String("/tempFonts")), (QStringList {"5.font", "5.ini"}));
+    const GeneratedFonts::Params p =
+        GeneratedFonts::readParams(project + QLatin1String("/tempFonts/5.ini"));
+    QCOMPARE(p.fontName, QStringLiteral("5"));
+    QCOMPARE(p.fontTtf, QStringLiteral("DejaVuSans.ttf"));
+    QCOMPARE(p.fontBbp, QStringLiteral("4"));
+    QCOMPARE(p.fontText, QStringLiteral("°±"));
+
+    // Loading the row fills the form.
+    child<QLineEdit>("editFontName")->clear();
+    child<QTextEdit>("textEditFont")->clear();
+    window->on_tvFontName_clicked(window->getFontModel()->index(0, 2));
+    QCOMPARE(child<QLineEdit>("editFontName")->text(), QStringLiteral("5"));
+    QCOMPARE(child<QTextEdit>("textEditFont")->toPlainText(), QStringLiteral("°±"));
+    QCOMPARE(child<QComboBox>("cbBpp")->currentText(), QStringLiteral("4"));
+}
+
+void tst_Library::generationRefusals_data()
+{
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("32") << "32"
+                        << "名称为数值，且数值范围为0-31！";
+    QTest::newRow("-1") << "-1"
+                        << "名称为数值，且数值范围为0-31！";
+    QTest::newRow("abc") << "abc"
+                         << "字体名称应该为数字！";
+    QTest::newRow("empty") << ""
+                           << "字体名称应该为数字！";
+}
+
+void tst_Library::generationRefusals()
+{
+    QFETCH(QString, number);
+    QFETCH(QString, message);
+    makeProject();
+    child<QLineEdit>("editFontName")->setText(number);
+    child<QPushButton>("btnCreateFont")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>("btnCreateFont")->isEnabled(), 30000);
+    QCOMPARE(messageOf(window->getQuestionBox()), message);
+    QVERIFY(files(project + QLatin1String("/tempFonts")).isEmpty());
+}
+
+void tst_Library::failedRegenerationKeepsTheFont()
+{
+    makeProject();
+    QVERIFY(QFile::copy(latinTtf, project + QLatin1String("/tempTtf/DejaVuSans.ttf")));
+    window->refreshTtfList();
+    generate(QStringLiteral("3"), QStringLiteral("DejaVuSans.ttf"), QStringLiteral("abc"), 2);
+    QCOMPARE(fontIdList, QStringList {QStringLiteral("3")});
+    QFile font(project + QLatin1String("/tempFonts/3.font"));
+    QVERIFY(font.open(QIODevice::ReadOnly));
+    const QByteArray before = font.readAll();
+    font.close();
+
+    // Characters the font lacks: reported with the converter's words, the old pair kept.
+    generate(QStringLiteral("3"), QStringLiteral("DejaVuSans.ttf"), QStringLiteral("中文"), 2);
+    QVERIFY(messageOf(window->getQuestionBox()).startsWith(QStringLiteral("生成字体失败！")));
+    QVERIFY(messageOf(window->getQuestionBox()).contains(QStringLiteral("中文")));
+    QCOMPARE(fontIdList, QStringList {QStringLiteral("3")});
+    QVERIFY(font.open(QIODevice::ReadOnly));
+    QCOMPARE(font.readAll(), before);
+    font.close();
+    QCOMPARE(GeneratedFonts::readParams(project + QLatin1String("/tempFonts/3.ini")).fontText,
+             QStringLiteral("abc"));
+
+    // No converter at all: the converter check warns, the generation fails the same way.
+    FontConverter::setProgram(dir->filePath(QStringLiteral("none/lv_font_conv")));
+    newWindow(currentProjectPath);
+    generate(QStringLiteral("3"), QStringLiteral("DejaVuSans.ttf"), QStringLiteral("abc"), 2);
+    QVERIFY(messageOf(window->getQuestionBox()).startsWith(QStringLiteral("生成字体失败！")));
+    QVERIFY(font.open(QIODevice::ReadOnly));
+    QCOMPARE(font.readAll(), before);
+}
+
+void tst_Library::deleteFont()
+{
+    makeProject();
+    const QString fonts = project + QLatin1String("/tempFonts");
+    for (const char *n : {"2", "9"}) {
+        put(fonts + QStringLiteral("/%1.font").arg(QLatin1String(n)));
+        put(fonts + QStringLiteral("/%1.ini").arg(QLatin1String(n)));
+    }
+    window->refreshFontList();
+    QTableView *table = child<QTableView>("tvFontName");
+    child<QLineEdit>("editFontName")->setText(QStringLiteral("9"));
+
+    // Without a current row nothing is asked.
+    window->getQuestionBox()->hide();
+    child<QPushButton>("btnDelFont")->click();
+    QVERIFY(window->getQuestionBox()->isHidden());
+
+    table->selectRow(1);
+    child<QPushButton>("btnDelFont")->click();
+    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDeleteFont));
+    window->slotDealIsNo(MainWindow::ConfirmDeleteFont);
+    QCOMPARE(fontIdList, QStringList {QStringLiteral("2")});
+    QCOMPARE(files(fonts), (QStringList {"2.font", "2.ini"}));
+    QVERIFY(child<QLineEdit>("editFontName")->text().isEmpty());
+    QCOMPARE(child<QComboBox>("cbBpp")->currentIndex(), 0);
+    // A second answer finds the font gone and deletes nothing more.
+    window->slotDealIsNo(MainWindow::ConfirmDeleteFont);
+    QCOMPARE(files(fonts), (QStringList {"2.font", "2.ini"}));
+}
+
+void tst_Library::fontToolWindow()
+{
+    makeProject();
+    FontDlg *tool = window->getFontDlg();
+    QVERIFY(tool->isHidden());
+    window->on_btnFontDlg_clicked();
+    QVERIFY(tool->isVisible());
+    QCOMPARE(tool->size(), QSize(293, 382));
+    tool->addTtfFiles({latinTtf});
+    QComboBox *ttfs = tool->findChild<QComboBox *>(QStringLiteral("cbTtf"));
+    QCOMPARE(ttfs->currentText(), QStringLiteral("DejaVuSans.ttf"));
+
+    QLineEdit *name = tool->findChild<QLineEdit *>(QStringLiteral("editFontName"));
+    QPushButton *create = tool->findChild<QPushButton *>(QStringLiteral("btnCreatFont"));
+    for (const char *bad : {"", "x", "32", "../7", "1 "}) {
+        name->setText(QLatin1String(bad));
+        create->click();
+        QCOMPARE(messageOf(tool->messageBox()), QStringLiteral("名称为数值，且数值范围为0-31！"));
+    }
+    QVERIFY(files(project + QLatin1String("/tempFonts")).isEmpty());
+
+    name->setText(QStringLiteral("7"));
+    tool->findChild<QLineEdit *>(QStringLiteral("editFontSize"))->setText(QStringLiteral("16"));
+    tool->findChild<QTextEdit *>(QStringLiteral("textEdit"))->setPlainText(QStringLiteral("a/b"));
+    create->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!tool->converter()->isRunning(), 60000);
+    QCOMPARE(messageOf(tool->messageBox()), QStringLiteral("生成7.font字体成功"));
+    // No parameter file: the generated-font list does not show it.
+    QCOMPARE(files(project + QLatin1String("/tempFonts")), QStringList {QStringLiteral("7.font")});
+
+    tool->findChild<QPushButton *>(QStringLiteral("btnDelTtf"))->click();
+    QCOMPARE(messageOf(tool->messageBox()), QStringLiteral("您是否需要删除DejaVuSans.ttf文件？"));
+    tool->slotDealIsNo(1);
+    QVERIFY(files(project + QLatin1String("/tempTtf")).isEmpty());
+    tool->findChild<QPushButton *>(QStringLiteral("btnClose"))->click();
+    QVERIFY(tool->isHidden());
+
+    currentProjectPath.clear();
+    window->on_btnFontDlg_clicked();
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("未加载项目，请您先创建或导入项目！"));
+}
+
+void tst_Library::quitWithoutSavingRestoresTheLibrary()
+{
+    const QString path = makeProject();
+    putImage(dir->filePath(QStringLiteral("kept.png")), 2, 2);
+    window->importImages({dir->filePath(QStringLiteral("kept.png"))});
+    QVERIFY(window->saveProXml());
+    putImage(dir->filePath(QStringLiteral("later.png")), 2, 2);
+    window->importImages({dir->filePath(QStringLiteral("later.png"))});
+    window->getImageModel()->checkStates[0] = Qt::Checked;
+    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+    QCOMPARE(files(project + QLatin1String("/tempImages")),
+             QStringList {QStringLiteral("100002_later.png")});
+
+    window->slotDealIsNo(MainWindow::QuitWithoutSaving);
+    QCOMPARE(files(project + QLatin1String("/tempImages")),
+             QStringList {QStringLiteral("100001_kept.png")});
+    newWindow(path);
+    QCOMPARE(imagePaths.size(), 1);
+}
+
+QTEST_MAIN(tst_Library)
+#include "tst_library.moc"

@@ -1,0 +1,528 @@
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "designglobals.h"
+#include "designtestutil.h"
+#include "modulepicture.h"
+#include "qmypushbutton.h"
+#include "simulatedmodule.h"
+#include "ymodem.h"
+
+namespace {
+
+// Everything the worker reports, received in the test's thread as the window would.
+class Recorder : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Recorder(YModem *worker)
+    {
+        connect(worker, &YModem::s_sendMes, this, [this](int kind, const QString &text) {
+            messages.append({kind, text});
+        });
+        connect(worker, &YModem::s_sendProgValue, this,
+                [this](int kind, int total, int done, int phase) {
+                    progress.append({kind, total, done, phase});
+                });
+        connect(worker, &YModem::s_sendPortStatus, this,
+                [this](bool open) { portStates.append(open); });
+        connect(worker, &YModem::s_sendDebugMes, this,
+                [this](int, const QString &line) { lines.append(line); });
+        connect(worker, &YModem::s_sendInstrParam, this,
+                [this](const InstrParam &p) { limits.append(p); });
+        connect(worker, &YModem::s_send485, this, [this](int e, int a, int c) {
+            rs485.append({e, a, c});
+        });
+    }
+    QList<QPair<int, QString>> messages;
+    QList<QList<int>> progress;
+    QList<bool> portStates;
+    QStringList lines;
+    QList<InstrParam> limits;
+    QList<QList<int>> rs485;
+
+    bool logHas(const QString &text) const
+    {
+        for (const QString &line : lines) {
+            if (line.contains(text))
+                return true;
+        }
+        return false;
+    }
+};
+
+QByteArray randomBytes(int size, quint32 seed)
+{
+    QByteArray bytes(size, '\0');
+    QRandomGenerator generator(seed);
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char(generator.bounded(256));
+    return bytes;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+const QString Timeout = QStringLiteral("通信超时，项目下载失败，请您确认通信是否正常！");
+
+} // namespace
+
+Q_DECLARE_METATYPE(SimulatedModuleOptions)
+
+class TestYModem : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QByteArray container;
+
+    QString folder() const { return dir.path() + QStringLiteral("/project"); }
+
+    YModemJob projectJob() const
+    {
+        YModemJob job;
+        job.job = YModemJob::Project;
+        job.directory = folder() + QStringLiteral("/allFile/");
+        job.fileName = QStringLiteral("all.cfg");
+        job.pages = {YModemJob::Page {3, {{0, 20}, {1, 20}, {2, 20}}}};
+        job.pageFileSizes = {900};
+        job.projectFolder = folder();
+        return job;
+    }
+
+    static bool openLink(YModem &worker, Recorder &log, const QString &path, int baud = 345600)
+    {
+        const int before = log.portStates.size();
+        worker.slotOpenClosePort(true, path, baud);
+        return QTest::qWaitFor(
+            [&] { return log.portStates.size() > before && log.portStates.last(); }, 5000);
+    }
+
+    static bool waitIdle(YModem &worker, int ms = 10000)
+    {
+        return QTest::qWaitFor([&] { return !worker.isJobPending(); }, ms);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        container = randomBytes(20000, 7);
+        QVERIFY(writeFile(folder() + "/allFile/all.cfg", container));
+    }
+
+    void project_data()
+    {
+        QTest::addColumn<SimulatedModuleOptions>("options");
+        SimulatedModuleOptions plain;
+        QTest::newRow("module") << plain;
+        SimulatedModuleOptions standard;
+        standard.ackFirstEot = true;
+        QTest::newRow("ACK at the first EOT") << standard;
+        SimulatedModuleOptions together;
+        together.reportWithAck = true;
+        QTest::newRow("report with the last ACK") << together;
+        SimulatedModuleOptions pieces;
+        pieces.limitsPieces = 5;
+        QTest::newRow("limits in pieces") << pieces;
+    }
+    void project()
+    {
+        QFETCH(SimulatedModuleOptions, options);
+        SimulatedModule module(options);
+        QVERIFY(module.isValid());
+        YModem worker;
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        worker.startJob(projectJob());
+        QVERIFY(worker.isJobPending());
+        QVERIFY(waitIdle(worker));
+        QCOMPARE(log.messages, (QList<QPair<int, QString>>()));
+        QCOMPARE(module.commands(), (QStringList {"si 1", "dcfg"}));
+        const auto files = module.files();
+        QCOMPARE(files.size(), 1);
+        QCOMPARE(files.at(0).name, QString("all.cfg"));
+        QCOMPARE(files.at(0).size, qint64(container.size()));
+        QVERIFY(files.at(0).data == container);
+
+        QTRY_VERIFY(!log.progress.isEmpty()
+                    && log.progress.last() == (QList<int> {0, 100, 100, 1}));
+        const int size = container.size();
+        QCOMPARE(log.progress.first(), (QList<int> {0, size, 0, 0}));
+        QVERIFY(log.progress.contains(QList<int> {0, size, size - 1, 0}));
+        QVERIFY(log.progress.contains(QList<int> {0, size, size, 0}));
+        // Percentages rise to 100 in the unpacking phase.
+        int last = -1;
+        for (const QList<int> &p : qAsConst(log.progress)) {
+            if (p.at(3) == 1) {
+                QVERIFY(p.at(2) > last);
+                last = p.at(2);
+            }
+        }
+        QCOMPARE(last, 100);
+        QTRY_VERIFY(log.logHas("项目解压完成！"));
+        QVERIFY(log.logHas("文件打开成功！"));
+        QVERIFY(log.logHas("--发送：si 1\n"));
+        QVERIFY(log.logHas("--接收：06"));
+        QVERIFY(log.logHas("--发送：01 00 FF 61 6C 6C 2E 63 66 67 00 32 30 30 30 30 00 "));
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<SimulatedModuleOptions>("options");
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("commands");
+        SimulatedModuleOptions plain;
+        SimulatedModuleOptions tight = plain;
+        tight.limitsReply = "MAX_PAGE=0\r\nMAX_WIDGETS=200\r\nDEFAULT_MAX_STR_SIZE=512\r\n"
+                            "LEFT_MEM=1048576\r\nLEFT_FLASH=10\r\nOK\r\n";
+        QTest::newRow("limits") << tight << true << "all.cfg"
+                                << "页面超上限、文件超Flash上限" << QStringList {"si 1"};
+        QTest::newRow("port closed") << plain << false << "all.cfg"
+                                     << "通信未打开，请您确认通信是否打开！" << QStringList();
+        QTest::newRow("missing file") << plain << true << "none.cfg"
+                                      << "项目下载失败，请您确认文件是否存在！" << QStringList();
+        QTest::newRow("empty file") << plain << true << "empty.cfg"
+                                    << "项目下载失败，请您确认文件是否存在！" << QStringList();
+        SimulatedModuleOptions nak = plain;
+        nak.nakDataBlocks = true;
+        QTest::newRow("NAK") << nak << true << "all.cfg" << Timeout << QStringList {"si 1", "dcfg"};
+        SimulatedModuleOptions silent = plain;
+        silent.silentLimits = true;
+        QTest::newRow("silence") << silent << true << "all.cfg" << Timeout << QStringList {"si 1"};
+        SimulatedModuleOptions stall = plain;
+        stall.stallAtPercent = 50;
+        QTest::newRow("stall") << stall << true << "all.cfg" << Timeout
+                               << QStringList {"si 1", "dcfg"};
+        SimulatedModuleOptions unplug = plain;
+        unplug.unplugAfterBlocks = 3;
+        QTest::newRow("unplug") << unplug << true << "all.cfg"
+                                << "串口%1已拔出！" << QStringList {"si 1", "dcfg"};
+    }
+    void failures()
+    {
+        QFETCH(SimulatedModuleOptions, options);
+        QFETCH(bool, open);
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        QFETCH(QStringList, commands);
+        QVERIFY(writeFile(folder() + "/allFile/empty.cfg", QByteArray()));
+        SimulatedModule module(options);
+        YModem worker;
+        worker.setTimeouts(400, 400, 400);
+        Recorder log(&worker);
+        if (open)
+            QVERIFY(openLink(worker, log, module.portPath()));
+        YModemJob job = projectJob();
+        job.fileName = file;
+        worker.startJob(job);
+        QVERIFY(waitIdle(worker));
+        QTRY_COMPARE(log.messages.size(), 1);
+        QCOMPARE(log.messages.at(0).first, 1);
+        QCOMPARE(log.messages.at(0).second,
+                 message.contains("%1") ? message.arg(module.portPath()) : message);
+        QCOMPARE(module.commands(), commands);
+        if (message == Timeout || message.startsWith("串口"))
+            QCOMPARE(log.progress.last(), (QList<int> {0, 0, 0, 0}));
+        if (QTest::currentDataTag() == QLatin1String("limits")) {
+            QCOMPARE(log.limits.size(), 1);
+            QCOMPARE(log.limits.at(0).getLeftFlash(), qint64(10));
+        }
+        if (QTest::currentDataTag() == QLatin1String("stall"))
+            QVERIFY(log.progress.contains(QList<int> {0, 100, 50, 1}));
+        if (QTest::currentDataTag() == QLatin1String("unplug")) {
+            // The port is closed and reported; a new job finds it closed.
+            QCOMPARE(log.portStates.last(), false);
+            worker.startJob(projectJob());
+            QVERIFY(waitIdle(worker));
+            QTRY_COMPARE(log.messages.size(), 2);
+            QCOMPARE(log.messages.at(1).second, QString("通信未打开，请您确认通信是否打开！"));
+        }
+    }
+
+    void pictures_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("files as they are") << 0;
+        QTest::newRow("converted") << 1;
+    }
+    void pictures()
+    {
+        QFETCH(int, mode);
+        QImage red(3, 2, QImage::Format_ARGB32);
+        red.fill(QColor(255, 0, 0, 128));
+        QImage big(40, 30, QImage::Format_RGB32);
+        big.fill(Qt::blue);
+        const QString first = folder() + "/tempImages/0_red.png";
+        const QString second = folder() + "/tempImages/1_big.jpg";
+        QDir().mkpath(folder() + "/tempImages");
+        QVERIFY(red.save(first));
+        QVERIFY(big.save(second));
+        SimulatedModule module;
+        YModem worker;
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        YModemJob job;
+        job.job = YModemJob::Pictures;
+        job.pictureMode = mode;
+        job.imagePaths = QStringList {first, second};
+        job.projectFolder = folder();
+        worker.startJob(job);
+        QVERIFY(waitIdle(worker));
+        QCOMPARE(log.messages.size(), 0);
+        QCOMPARE(module.commands(), (QStringList {"si 2", "dpic"}));
+        const auto files = module.files();
+        QCOMPARE(files.size(), 2);
+        qint64 total = 0;
+        for (int i = 0; i < 2; ++i) {
+            const QString path = job.imagePaths.at(i);
+            QFile source(path);
+            QVERIFY(source.open(QIODevice::ReadOnly));
+            const QByteArray expected =
+                mode == 0 ? source.readAll() : ModulePicture::convert(QImage(path));
+            QCOMPARE(files.at(i).name,
+                     mode == 0 ? QString("%1.%2").arg(i).arg(QFileInfo(path).suffix())
+                               : QString("%1.bin").arg(i));
+            QVERIFY(files.at(i).data == expected);
+            total += expected.size();
+        }
+        QTRY_VERIFY(log.logHas("所有图片下载完成！"));
+        QVERIFY(log.logHas("图片1下载完成！"));
+        QCOMPARE(log.progress.last(), (QList<int> {1, int(total), int(total), 0}));
+        QCOMPARE(QFile::exists(folder() + "/allFile/temp.bin"), mode == 1);
+        QFile::remove(folder() + "/allFile/temp.bin");
+    }
+
+    void fonts()
+    {
+        const QByteArray font0 = randomBytes(3000, 1);
+        const QByteArray font3 = randomBytes(100, 2);
+        QVERIFY(writeFile(folder() + "/tempFonts/0.font", font0));
+        QVERIFY(writeFile(folder() + "/tempFonts/3.font", font3));
+        SimulatedModule module;
+        YModem worker;
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        YModemJob job;
+        job.job = YModemJob::Fonts;
+        job.fontIds = QStringList {"0", "3"};
+        job.projectFolder = folder();
+        worker.startJob(job);
+        QVERIFY(waitIdle(worker));
+        QCOMPARE(log.messages.size(), 0);
+        QCOMPARE(module.commands(), (QStringList {"si 3", "dfont"}));
+        const auto files = module.files();
+        QCOMPARE(files.size(), 2);
+        QCOMPARE(files.at(0).name, QString("0.font"));
+        QVERIFY(files.at(0).data == font0);
+        QCOMPARE(files.at(1).name, QString("3.font"));
+        QVERIFY(files.at(1).data == font3);
+        QTRY_VERIFY(log.logHas("字库下载完成！"));
+        QCOMPARE(log.progress.last(), (QList<int> {2, 3100, 3100, 0}));
+
+        // A font that has gone missing is named.
+        job.fontIds = QStringList {"0", "9"};
+        worker.startJob(job);
+        QVERIFY(waitIdle(worker));
+        QTRY_COMPARE(log.messages.size(), 1);
+        QCOMPARE(log.messages.at(0),
+                 qMakePair(1, QString("字库下载失败，9.font字体文件打开失败！")));
+    }
+
+    void emptyBatchesEndAtOnce()
+    {
+        SimulatedModule module;
+        YModem worker;
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        YModemJob job;
+        job.job = YModemJob::Pictures;
+        job.projectFolder = folder();
+        worker.startJob(job);
+        QVERIFY(waitIdle(worker, 2000));
+        job.job = YModemJob::Fonts;
+        worker.startJob(job);
+        QVERIFY(waitIdle(worker, 2000));
+        QTRY_COMPARE(log.messages.size(), 2);
+        QCOMPARE(log.messages.at(0), qMakePair(3, QString("没有需要下载的图片！")));
+        QCOMPARE(log.messages.at(1), qMakePair(3, QString("没有需要下载的字库！")));
+        QCOMPARE(module.commands(), QStringList());
+    }
+
+    void linkTest_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<QList<int>>("kinds");
+        QTest::addColumn<QList<QList<int>>>("values");
+        QTest::newRow("answer") << QByteArray("GETADDR_1_5_0\r\n") << QList<int> {6}
+                                << QList<QList<int>> {{1, 5, 0}};
+        QTest::newRow("field in front")
+            << QByteArray("A_GETADDR_0_7_1") << QList<int> {6} << QList<QList<int>> {{0, 7, 1}};
+        QTest::newRow("silence") << QByteArray() << QList<int> {3, 1} << QList<QList<int>>();
+    }
+    void linkTest()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(QList<int>, kinds);
+        QFETCH(QList<QList<int>>, values);
+        SimulatedModuleOptions options;
+        options.linkAnswer = answer;
+        SimulatedModule module(options);
+        YModem worker;
+        worker.setTimeouts(400, 400, 400);
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        YModemJob job;
+        job.job = YModemJob::InstructionText;
+        job.instructionText = "GET_ADDR\r\n";
+        worker.startJob(job);
+        QVERIFY(waitIdle(worker));
+        QTRY_COMPARE(log.messages.size(), kinds.size());
+        QList<int> seen;
+        for (const auto &m : qAsConst(log.messages))
+            seen.append(m.first);
+        QCOMPARE(seen, kinds);
+        QCOMPARE(log.messages.last().second,
+                 QString(kinds.last() == 6 ? "指令集发送成功！" : "通信超时！"));
+        QCOMPARE(log.rs485, values);
+        QCOMPARE(module.commands(), QStringList {"GET_ADDR"});
+    }
+
+    // A new request abandons the running job; the flag stays up for the new one.
+    void requestDuringJob()
+    {
+        SimulatedModuleOptions slow;
+        slow.baud = 115200;
+        SimulatedModule module(slow);
+        YModem worker;
+        worker.setTimeouts(500, 500, 500);
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath(), 115200));
+        worker.startJob(projectJob());
+        QVERIFY(QTest::qWaitFor([&] { return module.dataBlocks() >= 2; }, 5000));
+        YModemJob link;
+        link.job = YModemJob::InstructionText;
+        link.instructionText = "GET_ADDR\r\n";
+        worker.startJob(link);
+        QVERIFY(worker.isJobPending());
+        QVERIFY(waitIdle(worker));
+        QTRY_VERIFY(log.logHas("--发送：GET_ADDR"));
+        // The abandoned job says nothing; the module, still in its batch, does not answer.
+        QTRY_COMPARE(log.messages.size(), 2);
+        QCOMPARE(log.messages.at(1), qMakePair(1, QString("通信超时！")));
+        QVERIFY(!log.progress.contains(QList<int> {0, container.size(), container.size(), 0}));
+    }
+
+    // Requests from the GUI thread while the worker runs, under the sanitizers.
+    void stress()
+    {
+        SimulatedModule module;
+        YModem worker;
+        worker.setTimeouts(300, 300, 300);
+        Recorder log(&worker);
+        QRandomGenerator random(3);
+        YModemJob link;
+        link.job = YModemJob::InstructionText;
+        link.instructionText = "GET_ADDR\r\n";
+        for (int i = 0; i < 300; ++i) {
+            switch (random.bounded(4)) {
+            case 0:
+                worker.startJob(projectJob());
+                break;
+            case 1:
+                worker.startJob(link);
+                break;
+            case 2:
+                worker.slotOpenClosePort(true, module.portPath(), 345600);
+                break;
+            default:
+                worker.slotOpenClosePort(random.bounded(2), module.portPath(), 345600);
+                break;
+            }
+            (void)worker.isJobPending();
+            if (random.bounded(3) == 0)
+                QTest::qWait(random.bounded(5));
+        }
+        QVERIFY(waitIdle(worker));
+        // Still a working link afterwards, with a module that was not left inside a batch.
+        SimulatedModule fresh;
+        QVERIFY(openLink(worker, log, fresh.portPath()));
+        const int before = log.messages.size();
+        worker.startJob(link);
+        QVERIFY(waitIdle(worker));
+        QTRY_VERIFY(log.messages.size() > before);
+        QCOMPARE(log.messages.last(), qMakePair(6, QString("指令集发送成功！")));
+    }
+
+    void destroyedMidTransfer()
+    {
+        SimulatedModuleOptions slow;
+        slow.baud = 115200;
+        SimulatedModule module(slow);
+        QElapsedTimer clock;
+        {
+            auto worker = std::make_unique<YModem>();
+            Recorder log(worker.get());
+            QVERIFY(openLink(*worker, log, module.portPath(), 115200));
+            worker->startJob(projectJob());
+            QVERIFY(QTest::qWaitFor([&] { return module.dataBlocks() >= 1; }, 5000));
+            clock.start();
+        }
+        QVERIFY(clock.elapsed() < 1000);
+    }
+
+    void noPortNoWork()
+    {
+        YModem worker;
+        Recorder log(&worker);
+        worker.slotOpenClosePort(true, "/dev/no-such-port", 345600);
+        QTRY_COMPARE(log.portStates, QList<bool> {false});
+        worker.startJob(projectJob());
+        QVERIFY(waitIdle(worker));
+        QTRY_COMPARE(log.messages.size(), 1);
+        QCOMPARE(log.messages.at(0).second, QString("通信未打开，请您确认通信是否打开！"));
+    }
+
+    // The request copies the design: later changes do not reach the running job.
+    void jobCopiesTheDesign()
+    {
+        QWidget canvas;
+        auto *widgets = new QList<QMyWidget *>;
+        auto *button = new QMyPushButton(4, 0, "Btn", &canvas);
+        button->setLongTextLen(77);
+        widgets->append(button);
+        pageWidgets.append(widgets);
+        pageWidgets.append(new QList<QMyWidget *>);
+        guicfgSizes = {100, 200};
+        imagePaths = QStringList {"/a/0_x.png"};
+        fontIdList = QStringList {"2"};
+        currentProjectPath = "/some/folder/p.yBEX";
+        const YModemJob job = YModemJob::fromDesign(1, "d/", "f", 1, "t");
+        imagePaths.clear();
+        fontIdList.clear();
+        guicfgSizes.clear();
+        qDeleteAll(*widgets);
+        QCOMPARE(job.job, 1);
+        QCOMPARE(job.pictureMode, 1);
+        QCOMPARE(job.pages.size(), 2);
+        QCOMPARE(job.pages.at(0).widgetCount, 1);
+        QCOMPARE(job.pages.at(0).textLengths, (QVector<QPair<int, int>> {{4, 77}}));
+        QCOMPARE(job.pageFileSizes, (QList<int> {100, 200}));
+        QCOMPARE(job.imagePaths, QStringList {"/a/0_x.png"});
+        QCOMPARE(job.fontIds, QStringList {"2"});
+        QCOMPARE(job.projectFolder, QString("/some/folder"));
+        widgets->clear();
+        freeDesign();
+        currentProjectPath.clear();
+    }
+};
+
+QTEST_MAIN(TestYModem)
+#include "tst_ymodem.moc"

@@ -1,0 +1,233 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "ptypair.h"
+#include "qmymessagebox.h"
+#include "qmynativeeventfilter.h"
+#include "simulatedmodule.h"
+#include "ymodem.h"
+#include "ymodemportdlg.h"
+
+namespace {
+
+// The text of the message box on screen, empty when none is shown.
+QString shownMessage()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        auto *box = qobject_cast<QMyMessageBox *>(w);
+        if (box && box->isVisible())
+            return box->findChild<QLabel *>("labMessage")->text();
+    }
+    return QString();
+}
+
+void hideMessages()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMyMessageBox *>(w))
+            w->hide();
+    }
+}
+
+QStringList items(const QComboBox *box)
+{
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts.append(box->itemText(i));
+    return texts;
+}
+
+} // namespace
+
+class TestYModemPortDlg : public QObject
+{
+    Q_OBJECT
+
+    template<class T> static T *child(const YModemPortDlg &dlg, const char *name)
+    {
+        return dlg.findChild<T *>(QLatin1String(name));
+    }
+
+private slots:
+    void cleanup()
+    {
+        qunsetenv("YBEX_EXTRA_PORTS");
+        hideMessages();
+    }
+
+    void form()
+    {
+        YModemPortDlg dlg;
+        QVERIFY(dlg.isHidden());
+        QCOMPARE(dlg.windowTitle(), QString("端口选择"));
+        QCOMPARE(dlg.minimumSize(), QSize(397, 312));
+        QCOMPARE(dlg.maximumSize(), QSize(397, 312));
+        QCOMPARE(child<QLabel>(dlg, "labConnectState")->text(), QString("串口未连接！"));
+        QCOMPARE(child<QPushButton>(dlg, "btnOpenClose")->text(), QString("打开串口"));
+        QCOMPARE(child<QPushButton>(dlg, "btnInstrTest")->geometry(), QRect(110, 210, 151, 41));
+        QCOMPARE(child<QPushButton>(dlg, "btnClose")->text(), QString("关闭"));
+    }
+
+    void baudRates()
+    {
+        QCOMPARE(YModemPortDlg::baudRates(0), QStringList {"345600"});
+        QCOMPARE(YModemPortDlg::baudRates(1), QStringList {"1000000"});
+        QCOMPARE(YModemPortDlg::baudRates(2), QStringList());
+        QCOMPARE(YModemPortDlg::baudRates(-1), QStringList());
+    }
+
+    void openAndClose()
+    {
+        PtyPair first, second;
+        qputenv("YBEX_EXTRA_PORTS", (first.slavePath() + ":" + second.slavePath()).toLocal8Bit());
+        YModemPortDlg dlg;
+        QSignalSpy requests(&dlg, &YModemPortDlg::s_sendPortMes);
+        dlg.openDialog(1);
+        QVERIFY(dlg.isVisible());
+        auto *ports = child<QComboBox>(dlg, "portCombox");
+        QCOMPARE(items(ports).mid(items(ports).size() - 2),
+                 (QStringList {first.slavePath(), second.slavePath()}));
+        QCOMPARE(items(child<QComboBox>(dlg, "baudCombox")), QStringList {"1000000"});
+        QCOMPARE(child<QLabel>(dlg, "labConnectState")->text(), QString("串口已断开！"));
+        QCOMPARE(child<QLabel>(dlg, "labConnectState")->styleSheet(), QString("color:red;"));
+
+        ports->setCurrentText(second.slavePath());
+        child<QPushButton>(dlg, "btnOpenClose")->click();
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(requests.at(0), (QVariantList {true, second.slavePath(), 1000000}));
+        // Nothing changes until the worker reports.
+        QCOMPARE(child<QPushButton>(dlg, "btnOpenClose")->text(), QString("打开串口"));
+        dlg.slotPortStatus(true);
+        QCOMPARE(child<QLabel>(dlg, "labConnectState")->text(), QString("串口已连接！"));
+        QCOMPARE(child<QLabel>(dlg, "labConnectState")->styleSheet(), QString("color:green;"));
+        QCOMPARE(child<QPushButton>(dlg, "btnOpenClose")->text(), QString("关闭串口"));
+        child<QPushButton>(dlg, "btnOpenClose")->click();
+        QCOMPARE(requests.at(1), (QVariantList {false, second.slavePath(), 1000000}));
+
+        // The port of the last request stays current when the dialog opens again.
+        child<QPushButton>(dlg, "btnClose")->click();
+        QVERIFY(dlg.isHidden());
+        dlg.openDialog(0);
+        QCOMPARE(ports->currentText(), second.slavePath());
+        QCOMPARE(items(child<QComboBox>(dlg, "baudCombox")), QStringList {"345600"});
+    }
+
+    void series()
+    {
+        YModemPortDlg dlg;
+        QSignalSpy requests(&dlg, &YModemPortDlg::s_sendPortMes);
+        dlg.openDialog(0);
+        dlg.setSeries(1);
+        QCOMPARE(requests.size(), 0);
+        QCOMPARE(items(child<QComboBox>(dlg, "baudCombox")), QStringList {"345600"});
+        dlg.slotPortStatus(true);
+        dlg.setSeries(1);
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(requests.at(0).at(0).toBool(), true);
+        QCOMPARE(requests.at(0).at(2).toInt(), 1000000);
+        dlg.setSeries(1);
+        QCOMPARE(requests.size(), 2);
+    }
+
+    void linkTest()
+    {
+        YModemPortDlg dlg;
+        QSignalSpy instructions(&dlg, &YModemPortDlg::s_sendInstr);
+        child<QPushButton>(dlg, "btnInstrTest")->click();
+        QCOMPARE(instructions.size(), 0);
+        QCOMPARE(shownMessage(), QString("通信未连接，请您先连接通信！"));
+        hideMessages();
+        dlg.slotPortStatus(true);
+        child<QPushButton>(dlg, "btnInstrTest")->click();
+        QCOMPARE(instructions.size(), 1);
+        QCOMPARE(instructions.at(0).at(0).toString(), QString("GET_ADDR\r\n"));
+        QCOMPARE(shownMessage(), QString());
+    }
+
+    void portsComeAndGo()
+    {
+        YModemPortDlg dlg;
+        QSignalSpy requests(&dlg, &YModemPortDlg::s_sendPortMes);
+        dlg.openDialog(0);
+        auto *ports = child<QComboBox>(dlg, "portCombox");
+        const QStringList before = items(ports);
+        dlg.slotComStatus("/dev/ttyX9", true);
+        dlg.slotComStatus("/dev/ttyX8", true);
+        QCOMPARE(items(ports), before + QStringList({"/dev/ttyX9", "/dev/ttyX8"}));
+        // Removing a port that is not the link's only drops its entry.
+        dlg.slotComStatus("/dev/ttyX8", false);
+        dlg.slotComStatus("/dev/TTYX9", false);
+        QCOMPARE(items(ports), before + QStringList {"/dev/ttyX9"});
+        QCOMPARE(requests.size(), 0);
+        // The link's port: closed and told.
+        ports->setCurrentText("/dev/ttyX9");
+        child<QPushButton>(dlg, "btnOpenClose")->click();
+        dlg.slotPortStatus(true);
+        dlg.slotComStatus("/dev/ttyX9", false);
+        QCOMPARE(requests.size(), 2);
+        QCOMPARE(requests.at(1), (QVariantList {false, QString("/dev/ttyX9"), 345600}));
+        QCOMPARE(shownMessage(), QString("串口/dev/ttyX9已拔出！"));
+    }
+
+    // The dialog, the worker and the watcher together, as the window wires them: the adapter
+    // is unplugged while the link is open.
+    void unpluggedLink()
+    {
+        auto module = std::make_unique<SimulatedModule>();
+        const QString path = module->portPath();
+        qputenv("YBEX_EXTRA_PORTS", path.toLocal8Bit());
+        YModemPortDlg dlg;
+        YModem worker;
+        QMyNativeEventFilter watcher;
+        connect(&dlg, SIGNAL(s_sendPortMes(bool, QString, int)), &worker,
+                SLOT(slotOpenClosePort(bool, QString, int)), Qt::DirectConnection);
+        connect(&worker, SIGNAL(s_sendPortStatus(bool)), &dlg, SLOT(slotPortStatus(bool)));
+        connect(&watcher, SIGNAL(comStatus(QString, bool)), &dlg,
+                SLOT(slotComStatus(QString, bool)));
+        QStringList messages;
+        connect(&worker, &YModem::s_sendMes, this,
+                [&](int, const QString &text) { messages.append(text); });
+        dlg.openDialog(0);
+        child<QComboBox>(dlg, "portCombox")->setCurrentText(path);
+        child<QPushButton>(dlg, "btnOpenClose")->click();
+        QTRY_COMPARE(child<QLabel>(dlg, "labConnectState")->text(), QString("串口已连接！"));
+
+        module->unplug();
+        QTRY_COMPARE(child<QLabel>(dlg, "labConnectState")->text(), QString("串口已断开！"));
+        QTRY_COMPARE(messages, QStringList {QString("串口%1已拔出！").arg(path)});
+        watcher.checkPorts();
+        QVERIFY(!items(child<QComboBox>(dlg, "portCombox")).contains(path));
+
+        // A new adapter works at once.
+        SimulatedModule next;
+        qputenv("YBEX_EXTRA_PORTS", next.portPath().toLocal8Bit());
+        watcher.checkPorts();
+        child<QComboBox>(dlg, "portCombox")->setCurrentText(next.portPath());
+        child<QPushButton>(dlg, "btnOpenClose")->click();
+        QTRY_COMPARE(child<QLabel>(dlg, "labConnectState")->text(), QString("串口已连接！"));
+    }
+
+    void english()
+    {
+        QTranslator translator;
+        QVERIFY(translator.load(":/config/language/English.qm"));
+        qApp->installTranslator(&translator);
+        YModemPortDlg dlg;
+        dlg.slotPortStatus(true);
+        dlg.retranslate();
+        QCOMPARE(dlg.windowTitle(), QString("Port Select"));
+        // Until the next report the label shows the form's own text.
+        QCOMPARE(child<QLabel>(dlg, "labConnectState")->text(),
+                 QString("Serial port not connected!"));
+        dlg.slotPortStatus(false);
+        QCOMPARE(child<QPushButton>(dlg, "btnOpenClose")->text(), QString("Open serial port"));
+        qApp->removeTranslator(&translator);
+    }
+};
+
+QTEST_MAIN(TestYModemPortDlg)
+#include "tst_ymodemportdlg.moc"
