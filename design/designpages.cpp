@@ -6,16 +6,20 @@
 
 namespace {
 
+// Whatever of the page each list holds.
 void deletePage(int index, const DesignPages::WidgetGone &gone)
 {
-    QList<QMyWidget *> *widgets = pageWidgets.at(index);
-    for (QMyWidget *w : qAsConst(*widgets)) {
-        if (gone)
-            gone(w);
-        delete w;
+    if (index < pageWidgets.size()) {
+        QList<QMyWidget *> *widgets = pageWidgets.at(index);
+        for (QMyWidget *w : qAsConst(*widgets)) {
+            if (gone)
+                gone(w);
+            delete w;
+        }
+        delete widgets;
     }
-    delete widgets;
-    delete pageRecords.at(index);
+    if (index < pageRecords.size())
+        delete pageRecords.at(index);
 }
 
 } // namespace
@@ -38,7 +42,8 @@ void DesignPages::remove(int index, const WidgetGone &gone)
 
 void DesignPages::removeAll(const WidgetGone &gone)
 {
-    for (int i = 0; i < pageWidgets.size() && i < pageRecords.size(); ++i)
+    // Lists that came to differ in length are freed whole all the same.
+    for (int i = 0; i < qMax(pageWidgets.size(), pageRecords.size()); ++i)
         deletePage(i, gone);
     forgetAll();
 }
