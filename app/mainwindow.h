@@ -1,6 +1,8 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "qmysheetapplier.h"
+
 #include <QAction>
 #include <QList>
 #include <QMainWindow>
@@ -9,6 +11,8 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+
+#include "instrparam.h"
 
 class QGraphicsDropShadowEffect;
 class FontConverter;
@@ -54,6 +58,7 @@ class DownLoadEventDlg;
 class PageRenameDlg;
 class TimerParam;
 class InstrTableDlg;
+class QMyPropertySheet;
 
 class Ui_MainWindow;
 
@@ -142,6 +147,7 @@ public:
     BootParam *getBootParam() const { return bootParam; }
     BootDlg *getBootDlg() const { return bootDlg; }
     AllCfg *getAllCfg() const { return allCfg; }
+    YModem *getYModem() const { return yModem; }
     bool isAutoSaveRunning() const;
 
     // Property panel
@@ -171,6 +177,7 @@ public:
     QMyWidget *getCurrentWidget() const { return currentWidget; }
     int getSelectionKind() const { return selectionKind; }
     int getCurrentTimer() const { return currentTimer; }
+    QMap<QtProperty *, QString> getPropertyToKey() const { return propertyToKey; }
     bool isClipboardValid() const { return clipboardValid; }
     QList<QMyWidget *> getClipboardWidgets() const { return clipboardWidgets; }
     PageParam *getClipboardPage() const { return clipboardPage; }
@@ -189,8 +196,14 @@ public:
     QStringList getInstrExampleTexts() const { return instrExampleTexts; }
     QMyItemModel *getInstrExampleModel() const { return instrExampleModel; }
     QMyStandardItemModel *getPaletteModel() const { return paletteModel; }
+    InstrTableDlg *getInstrTableDlg() const { return instrTableDlg; }
+    SerialPortDlg *getSerialPortDlg() const { return serialPortDlg; }
+    SysDlg *getSysDlg() const { return sysDlg; }
 
 public slots:
+    void slotRecePortProbar(int max, int value);
+    void slotReceivedSysDlg(int job, QString text);
+    void slotRecvSerialPortMes(int kind, QString text);
     void slotDealIsNo(int code);
 
     void slotRecvParent();
@@ -199,6 +212,7 @@ public slots:
     void slotVariantPropertyValueChanged(QtProperty *property, const QVariant &value);
     void slotVariantPropertyValueChanged(QtProperty *property, int value);
     void slotImageColorPropertyValueChanged(QtProperty *property, QString value);
+    void slotRefleshEvent();
 
     void slotTimerAutoSavePro();
     void slotDelAction();
@@ -211,8 +225,9 @@ public slots:
     void on_btnPageAdd_clicked();
     void on_btnPageSub_clicked();
     void on_btnSetSys_clicked();
-    void on_btnInstrDownLoad_clicked();
     void on_treeWidget_itemClicked(QTreeWidgetItem *item, int column);
+    void on_btnClearRecv_clicked();
+    void on_btnInstrTable_clicked();
 
     void slotRefleshUI(QString file);
     void on_btnLanguage_clicked();
@@ -252,6 +267,15 @@ public slots:
     void on_tvFontName_clicked(const QModelIndex &index);
     void on_btnFontDlg_clicked();
 
+    // Download link (mainwindow_download.cpp)
+    void slotProgressBarMes(int kind, int total, int done, int phase = 0);
+    void slotRecvYModemMes(int kind, QString text);
+    void slotRecvYModemDebugMes(int, QString line);
+    void slotRecvYModemInstrParam(InstrParam param);
+    void slotRecvYModemPortInstr(QString text);
+    void on_btnSetCOM_clicked();
+    void on_btnInstrDownLoad_clicked();
+
 private slots:
     void slotFontConverterChecked(bool ok);
     void slotFontConverted(bool ok, const QString &message);
@@ -270,6 +294,7 @@ private:
     void resetClipboardAndFlags();
     void createDownloadLink();
     void createEventDialogs();
+    void createInstructionTerminal();
     void createFontProcessAndInfoDialog();
     void setDefaultsAndTables();
     void clearDesignLists();
@@ -278,11 +303,14 @@ private:
     void createMessageBoxes();
     void createAutoSaveTimer();
     void createScreenSizeDialog();
+    void createInstructionLink();
+    void createPortWatcher();
     void setUpPalette();
     void connectCanvas();
     void setUpPropertyBrowser();
     void createInstrExamples();
     void createBootSettings();
+    void createSystemDialog();
     void setUpHelpMenu();
     void hideFontLibrary();
     void createLanguageAndVersionDialogs();
@@ -314,6 +342,9 @@ private:
     void reportFailedCopies(const QStringList &names);
     bool refuseWhileDownloading(const QString &message);
     bool downloadJobPending() const;
+    void startDownload(int job, const QString &directory, const QString &fileName);
+    void downloadImages();
+    void downloadFonts();
     void clickTreeItem(QTreeWidgetItem *item);
     void highlightShownItem(bool pageItemAlways, int menuPage);
     QMyWidget *cloneWidget(QMyWidget *source);
@@ -321,6 +352,8 @@ private:
     static bool textEditorHasFocus();
     bool setUpNewDesign(bool newFolder);
     bool timerEnabled(int i) const;
+    QMySheetApplier::Target sheetTarget() const;
+    void applySheetEffect(int timerStyle, bool rebuildWidgetSheet);
 
     Ui_MainWindow *form = nullptr;
     QString timerButtonStyles[3];
@@ -337,6 +370,12 @@ private:
     QtEnumEditorFactory *enumFactory = nullptr;
     QMyWidget *currentWidget = nullptr;
     QMap<QtProperty *, QString> propertyToKey;
+    QMyPropertySheet *sheet = nullptr;
+    QMySheetApplier *sheetApplier = nullptr;
+    // The page and timer whose sheet is shown: an edit still open when the selection
+    // moves on goes to them.
+    PageParam *sheetPage = nullptr;
+    int sheetTimer = -1;
     SetScreenSizeDlg *screenSizeDlg = nullptr;
     SerialPortDlg *serialPortDlg = nullptr;
     YModemPortDlg *portDlg = nullptr;

@@ -53,6 +53,12 @@ void MainWindow::slotDealIsNo(int code)
     case ConfirmDeleteFont:
         deleteFont();
         break;
+    case ConfirmDownloadImages:
+        downloadImages();
+        break;
+    case ConfirmDownloadFonts:
+        downloadFonts();
+        break;
     default:
         break;
     }

@@ -10,6 +10,7 @@
 #include "qmywidget.h"
 #include "setscreensizedlg.h"
 #include "timerparam.h"
+#include "ymodemportdlg.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,7 +61,10 @@ bool MainWindow::createProject(const QString &chosen)
         ok = file.open(QIODevice::ReadWrite);
         file.close();
     }
-    return ok && setUpNewDesign(newFolder);
+    const bool done = ok && setUpNewDesign(newFolder);
+    // Also after a failed set-up: the link follows the canvas's series.
+    portDlg->setSeries(form->frame->getModelType());
+    return done;
 }
 
 bool MainWindow::setUpNewDesign(bool newFolder)

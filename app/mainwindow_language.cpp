@@ -3,6 +3,7 @@
 
 #include "bootdlg.h"
 #include "designglobals.h"
+#include "instrtabledlg.h"
 #include "languagedlg.h"
 #include "pagerenamedlg.h"
 #include "qmyeventdlg.h"
@@ -10,10 +11,12 @@
 #include "qmyimageitemmodel.h"
 #include "qmyitemmodel.h"
 #include "qmyprogressbarmes.h"
+#include "serialportdlg.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "sysdlg.h"
 #include "version.h"
+#include "ymodemportdlg.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -24,14 +27,17 @@
 void MainWindow::slotRefleshUI(QString)
 {
     bootDlg->retranslate();
+    instrTableDlg->retranslate();
     languageDlg->retranslate();
     pageRenameDlg->retranslate();
     eventDlg->retranslate();
     progressWindow->retranslate();
+    serialPortDlg->retranslate();
     screenSizeDlg->retranslate();
     showInfoDlg->retranslate();
     sysDlg->retranslate();
     versionDlg->retranslate();
+    portDlg->retranslate();
     refreshLanguage();
 }
 

@@ -379,11 +379,6 @@ bool MainWindow::refuseWhileDownloading(const QString &message)
     return true;
 }
 
-bool MainWindow::downloadJobPending() const
-{
-    return false;
-}
-
 // ---- font-library files ----
 
 void MainWindow::initFontTable()

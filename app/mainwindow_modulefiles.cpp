@@ -1,5 +1,5 @@
-// Boot settings and the module files: the boot-settings command, the download question and
-// the generator run it leads to.
+// Boot settings and the module files: the boot-settings command and the generator run that
+// a confirmed download question leads to.
 
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
@@ -15,26 +15,12 @@ void MainWindow::on_btnSetSys_clicked()
     bootDlg->showDlg();
 }
 
-void MainWindow::on_btnInstrDownLoad_clicked()
-{
-    if (!isProjectOpen()) {
-        questionBox->showNotice(QMyMessageBox::Information, tr("未创建或加载项目，无法下载！"));
-        return;
-    }
-    // The warning is given once per change of the library.
-    if (imagesChanged) {
-        imagesChanged = false;
-        questionBox->showMes(
-            QMyMessageBox::Warning, QMyMessageBox::YesNo, ConfirmDownloadProject,
-            tr("图库资源有更改，是否继续下载当前项目到显示屏上？（建议您先下载图片资源）"));
-        return;
-    }
-    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmDownloadProject,
-                         tr("是否下载当前项目到显示屏上？"));
-}
-
 void MainWindow::downloadProject()
 {
+    // The question does not block: a download may have started since, and all.cfg must not
+    // change under it.
+    if (refuseWhileDownloading(tr("下载中请稍后重试！")))
+        return;
     const int code = allCfg->createAllCfg(form->frame, bootDlg->getBootParam(),
                                           form->frame->getScreenType(), timerParams);
     if (code != AllCfg::Success) {

@@ -16,6 +16,7 @@
 #include "setscreensizedlg.h"
 #include "sysdlg.h"
 #include "timerparam.h"
+#include "ymodemportdlg.h"
 
 #include <QDebug>
 #include <QDir>
@@ -101,6 +102,8 @@ public:
         if (w->autoSaveTimer->isActive())
             w->autoSaveTimer->stop();
         w->autoSaveTimer->start(MainWindow::AutoSaveInterval);
+        // An open download link follows the series of the loaded project.
+        w->portDlg->setSeries(w->form->frame->getModelType());
     }
 
 private:

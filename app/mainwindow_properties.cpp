@@ -3,61 +3,154 @@
 
 #include "colordlg.h"
 #include "designglobals.h"
+#include "pageparam.h"
 #include "pagetreetext.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
+#include "qmypropertysheet.h"
+#include "qmysheetapplier.h"
 #include "qmywidget.h"
 #include "qtusertypeservices.h"
+#include "setscreensizedlg.h"
+#include "sheettables.h"
+#include "sheetvalues.h"
 #include "timerparam.h"
 
+#include <QPointer>
 #include <QPushButton>
 #include <QTreeWidget>
 
-// The selection the canvas and the page tree rely on: the current widget, the timer flag
-// and the tree's highlight.
+// The property area shows the sheet of the page, of one widget or of one timer; the rows
+// and the rules of their edits live in properties/.
 
 void MainWindow::slotRecvParent()
 {
-    resetTimerButtons();
+    sheet->clear();
+    selectionKind = 0;
     currentWidget = nullptr;
     form->frame->setCurrentWidget(nullptr);
     form->frame->setTimerShown(false);
-    selectionKind = 0;
+    resetTimerButtons();
+    sheet->setHeaders();
+    PageParam *page = pageRecords.value(currentPageIndex);
+    sheetPage = page;
+    if (!page)
+        return;
+    sheet->addRows(SheetTables::pageSheet(), [this, page](const QString &key) {
+        return SheetValues::pageValue(*page, key, form->frame->getScreenType(),
+                                      screenSizeDlg->resolutionText());
+    });
+    sheet->addEventsGroup(page->eventHolder());
 }
 
 void MainWindow::slotRecvWnd(QMyWidget *w)
 {
-    resetTimerButtons();
+    sheet->clear();
+    selectionKind = 1;
     currentWidget = w;
     form->frame->setCurrentWidget(w);
-    form->frame->setTimerShown(false);
-    selectionKind = 1;
+    sheetPage = pageRecords.value(currentPageIndex);
+    resetTimerButtons();
+    sheet->setHeaders();
     if (!w)
         return;
-    QTreeWidgetItem *pageItem = form->treeWidget->topLevelItem(currentPageIndex);
-    if (!pageItem)
-        return;
-    const QString text = PageTreeText::widgetItem(w->getTypeName(), w->getId());
-    for (int i = 0; i < pageItem->childCount(); ++i) {
-        if (pageItem->child(i)->text(0) == text)
-            form->treeWidget->setCurrentItem(pageItem->child(i));
+    if (QTreeWidgetItem *pageItem = form->treeWidget->topLevelItem(currentPageIndex)) {
+        const QString text = PageTreeText::widgetItem(w->getTypeName(), w->getId());
+        for (int i = 0; i < pageItem->childCount(); ++i) {
+            if (pageItem->child(i)->text(0) == text)
+                form->treeWidget->setCurrentItem(pageItem->child(i));
+        }
     }
+    sheet->addRows(SheetTables::widgetSheet(w->getTypeCode(), w->getCheckabled()),
+                   [w](const QString &key) { return SheetValues::widgetValue(*w, key); });
+    if (SheetTables::widgetHasEvents(w->getTypeCode()))
+        sheet->addEventsGroup(w->eventHolder());
 }
-
-void MainWindow::slotRecvWndMove(QMyWidget *) { }
-
-// No sheet rows are shown yet, so no edit reaches the design.
-void MainWindow::slotVariantPropertyValueChanged(QtProperty *, const QVariant &) { }
-
-void MainWindow::slotVariantPropertyValueChanged(QtProperty *, int) { }
-
-void MainWindow::slotImageColorPropertyValueChanged(QtProperty *, QString) { }
 
 void MainWindow::showTimerProperty()
 {
+    if (currentTimer < 0 || currentTimer >= TimerCount)
+        return;
+    sheet->clear();
+    selectionKind = 2;
+    currentWidget = nullptr;
     form->frame->setCurrentWidget(nullptr);
     form->frame->setTimerShown(true);
-    selectionKind = 2;
+    sheet->setHeaders();
+    sheetTimer = currentTimer;
+    TimerParam *timer = timerParams[currentTimer];
+    sheet->addRows(currentTimer == SleepTimer ? SheetTables::sleepTimerSheet()
+                                              : SheetTables::timerSheet(),
+                   [timer](const QString &key) { return SheetValues::timerValue(*timer, key); });
+    sheet->addEventsGroup(timer->eventHolder());
+}
+
+void MainWindow::slotRefleshEvent()
+{
+    if (selectionKind == 0)
+        slotRecvParent();
+    else if (selectionKind == 1)
+        slotRecvWnd(currentWidget);
+    else if (selectionKind == 2)
+        showTimerProperty();
+}
+
+void MainWindow::slotRecvWndMove(QMyWidget *w)
+{
+    if (w && w == currentWidget)
+        sheet->followWidget(*w);
+}
+
+void MainWindow::slotVariantPropertyValueChanged(QtProperty *property, const QVariant &value)
+{
+    if (!sheetApplier)
+        return;
+    const QMySheetApplier::Effect effect = sheetApplier->applyValue(property, value, sheetTarget());
+    applySheetEffect(effect.timerStyle, effect.rebuildWidgetSheet);
+}
+
+void MainWindow::slotVariantPropertyValueChanged(QtProperty *property, int value)
+{
+    if (!sheetApplier)
+        return;
+    sheetApplier->applyChoice(property, value, sheetTarget());
+}
+
+void MainWindow::slotImageColorPropertyValueChanged(QtProperty *property, QString value)
+{
+    if (!sheetApplier)
+        return;
+    sheetApplier->applyImage(property, value, sheetTarget());
+}
+
+QMySheetApplier::Target MainWindow::sheetTarget() const
+{
+    QMySheetApplier::Target target;
+    target.kind = selectionKind;
+    target.widget = currentWidget;
+    // A page that went away since its sheet was built takes no edit.
+    target.page = pageRecords.contains(sheetPage) ? sheetPage : nullptr;
+    target.timer = getTimerParam(sheetTimer);
+    target.timerIndex = sheetTimer;
+    return target;
+}
+
+void MainWindow::applySheetEffect(int timerStyle, bool rebuildWidgetSheet)
+{
+    if (timerStyle >= 0 && sheetTimer >= 0 && sheetTimer < timerButtons.size())
+        timerButtons.at(sheetTimer)->setStyleSheet(timerButtonStyles[timerStyle]);
+    if (!rebuildWidgetSheet)
+        return;
+    // The row being reported and its editor belong to the sheet; it is built again once
+    // the report has returned, and only while the widget is still the one shown.
+    QPointer<QMyWidget> shown = currentWidget;
+    QMetaObject::invokeMethod(
+        this,
+        [this, shown] {
+            if (shown && shown == currentWidget && selectionKind == 1)
+                emit form->frame->s_sendPressWnd(shown);
+        },
+        Qt::QueuedConnection);
 }
 
 void MainWindow::resetTimerButtons()

@@ -177,8 +177,8 @@ void YModem::runTurn()
         return;
     if (!jobStarted) {
         if (!portOpen) {
-            endJob();
             emit s_sendMes(1, tr("通信未打开，请您确认通信是否打开！"));
+            endJob();
             return;
         }
         prepareJob();
@@ -249,8 +249,8 @@ void YModem::handleLostPort()
     if (jobActive && jobStarted) {
         if (current.job != YModemJob::InstructionText)
             emit s_sendProgValue(progressKind(), 0, 0, 0);
-        endJob();
         emit s_sendMes(1, message);
+        endJob();
     } else {
         emit s_sendMes(0, message);
     }
@@ -265,8 +265,8 @@ void YModem::prepareJob()
     if (current.job == YModemJob::Project) {
         const QString path = current.directory + current.fileName;
         if (!mapFile(path)) {
-            endJob();
             emit s_sendMes(1, tr("项目下载失败，请您确认文件是否存在！"));
+            endJob();
             return;
         }
         fileName = current.fileName;
@@ -299,13 +299,13 @@ bool YModem::timedOut()
     if (stamp.elapsed() <= limit)
         return false;
     if (current.job == YModemJob::InstructionText) {
-        endJob();
         emit s_sendMes(3, tr("通信超时！"));
         emit s_sendMes(1, tr("通信超时！"));
+        endJob();
     } else {
         emit s_sendProgValue(progressKind(), 0, 0, 0);
-        endJob();
         emit s_sendMes(1, tr("通信超时，项目下载失败，请您确认通信是否正常！"));
+        endJob();
     }
     return true;
 }
@@ -316,8 +316,8 @@ bool YModem::checkLimits(const QString &report)
         return true;
     emit s_sendInstrParam(instrParam);
     QThread::msleep(ReportPauseMs);
-    endJob();
     emit s_sendMes(1, report);
+    endJob();
     return false;
 }
 
@@ -402,8 +402,8 @@ void YModem::projectStep()
         lastPercent = modulePercent;
         emitProgress(0, 100, modulePercent, 1);
         if (modulePercent == 100) {
-            endJob();
             debugLine(QStringLiteral("发送"), QStringLiteral("项目解压完成！"));
+            endJob();
         }
         break;
     default:
@@ -436,8 +436,8 @@ void YModem::batchStep()
     case 0:
         if (count == 0) {
             // Nothing to send: the module is not asked at all.
-            endJob();
             emit s_sendMes(3, pictures ? tr("没有需要下载的图片！") : tr("没有需要下载的字库！"));
+            endJob();
             break;
         }
         instrParam.reset();
@@ -609,9 +609,9 @@ void YModem::linkTestStep()
     case 1:
         if (reply.mode() == ModuleReply::LinkTest)
             break;
-        endJob();
         emit s_sendMes(6, tr("指令集发送成功！"));
         debugLine(QStringLiteral("发送"), QStringLiteral("指令集发送成功！"));
+        endJob();
         break;
     default:
         break;
@@ -639,6 +639,7 @@ void YModem::resetTransfer()
     blockNumber = 0;
 }
 
+// Outcome signals go out before this, so that a job no longer pending has said everything.
 void YModem::endJob()
 {
     resetTransfer();
@@ -653,8 +654,8 @@ void YModem::endJob()
 
 void YModem::fail(const QString &message)
 {
-    endJob();
     emit s_sendMes(1, message);
+    endJob();
 }
 
 void YModem::slotRecvCOMMdata()

@@ -3,13 +3,9 @@
 
 #include "qmymessagebox.h"
 #include "serialportlist.h"
+#include "usbdevicenotification.h"
 
 #include <QDebug>
-
-#ifdef Q_OS_WIN
-#include <dbt.h>
-#include <windows.h>
-#endif
 
 YModemPortDlg::YModemPortDlg(QWidget *parent)
     : QDialog(parent)
@@ -17,17 +13,7 @@ YModemPortDlg::YModemPortDlg(QWidget *parent)
     , messageBox(new QMyMessageBox)
 {
     ui->setupUi(this);
-#ifdef Q_OS_WIN
-    // USB device-interface notifications to this window; only the result is logged.
-    DEV_BROADCAST_DEVICEINTERFACE_W filter {};
-    filter.dbcc_size = sizeof(filter);
-    filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    filter.dbcc_classguid = {
-        0xA5DCBF10, 0x6530, 0x11D2, {0x90, 0x1F, 0x00, 0xC0, 0x4F, 0xB9, 0x51, 0xED}};
-    const HDEVNOTIFY handle = RegisterDeviceNotificationW(reinterpret_cast<HANDLE>(winId()),
-                                                          &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
-    qDebug() << (handle ? "Register successed" : "Register failed");
-#endif
+    registerUsbDeviceNotification(this);
     connected = false;
     portName.clear();
     baud = 345600;

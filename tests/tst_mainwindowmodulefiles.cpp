@@ -12,6 +12,7 @@
 #include "qmywidget.h"
 #include "qmywidgetfactory.h"
 #include "setscreensizedlg.h"
+#include "ymodem.h"
 
 #include <QImage>
 #include <QLabel>
@@ -65,6 +66,7 @@ private slots:
     void confirmedDownloadGenerates();
     void generationFailures();
     void bootSettingsSavedAndLoadedThroughTheDialog();
+    void linkTestReplyReachesTheDialog();
     void newProjectResetsTheDialog();
     void languageSwitch();
 
@@ -225,6 +227,14 @@ void tst_MainWindowModuleFiles::bootSettingsSavedAndLoadedThroughTheDialog()
     window->getBootDlg()->showDlg();
     QCOMPARE(window->getBootDlg()->findChild<QSpinBox *>("sbBuzzerTime")->value(), 22);
     window->getBootDlg()->hide();
+}
+
+void tst_MainWindowModuleFiles::linkTestReplyReachesTheDialog()
+{
+    emit window->getYModem()->s_send485(1, 9, 1);
+    QVERIFY(window->getBootDlg()->getBootParam()->get485Flag());
+    QCOMPARE(window->getBootDlg()->getBootParam()->get485Addr(), 9);
+    QVERIFY(window->getBootDlg()->getBootParam()->getCRC16Flag());
 }
 
 void tst_MainWindowModuleFiles::newProjectResetsTheDialog()

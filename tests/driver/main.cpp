@@ -5,6 +5,9 @@
 //   ybexdriver generate PROJECT [TEMPLATES]  open PROJECT as at start-up and generate its
 //                                            module files, templates from TEMPLATES
 //                                            (default: file/ beside the program)
+//   ybexdriver download PROJECT PORT JOB [BAUD]
+//                                            run download job JOB (0 allFile/all.cfg,
+//                                            1 pictures, 2 fonts, 5 link test) over PORT
 
 #include "allcfg.h"
 #include "bootdlg.h"
@@ -14,10 +17,14 @@
 #include "projectfolder.h"
 #include "qmyframe.h"
 #include "timerparam.h"
+#include "ymodem.h"
+#include "ymodemportdlg.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -34,7 +41,8 @@ int usage()
 {
     return fail(QStringLiteral("usage: ybexdriver roundtrip IN.yBEX OUT.yBEX\n"
                                "       ybexdriver rewrite baud|bl PROJECT VALUE\n"
-                               "       ybexdriver generate PROJECT.yBEX [TEMPLATE_DIR]"));
+                               "       ybexdriver generate PROJECT.yBEX [TEMPLATE_DIR]\n"
+                               "       ybexdriver download PROJECT.yBEX PORT 0|1|2|5 [BAUD]"));
 }
 
 // Why a project file cannot be read, in plain words.
@@ -156,6 +164,89 @@ int generate(const QString &project, const QString &templates)
     return code == AllCfg::Success ? 0 : 1;
 }
 
+// Loads the project as the program does, then runs one job of the download worker and
+// reports its progress and outcome; succeeds only when the job did.
+int download(const QStringList &args)
+{
+    const QString project = args.at(2);
+    const QString port = args.at(3);
+    bool ok = false;
+    const int job = args.at(4).toInt(&ok);
+    if (!ok || (job != 0 && job != 1 && job != 2 && job != 5))
+        return fail(QStringLiteral("the job must be 0, 1, 2 or 5: %1").arg(args.at(4)));
+    if (!QFileInfo::exists(project))
+        return fail(QStringLiteral("no such project file: %1").arg(project));
+    const QString error = readError(project);
+    if (!error.isEmpty())
+        return fail(error);
+
+    currentProjectPath = QFileInfo(project).absoluteFilePath();
+    MainWindow window;
+    const QMyFrame *frame = window.findChild<QMyFrame *>(QStringLiteral("frame"));
+    const int series = frame->getModelType();
+    int baud = YModemPortDlg::baudRates(series).value(0).toInt();
+    if (args.size() > 5)
+        baud = args.at(5).toInt(&ok);
+    if (!ok || baud <= 0)
+        return fail(QStringLiteral("no baud rate for this project; give one"));
+
+    YModem worker;
+    QEventLoop loop;
+    bool portOpen = false;
+    bool failed = false;
+    bool answered = false;
+    bool unpacked = false;
+    QObject::connect(&worker, &YModem::s_sendPortStatus, &loop, [&](bool open) {
+        portOpen = open;
+        loop.quit();
+    });
+    QObject::connect(
+        &worker, &YModem::s_sendProgValue, &loop, [&](int kind, int total, int done, int phase) {
+            std::printf("progress %d %d/%d%s\n", kind, done, total, phase ? " unpacking" : "");
+            if (phase == 1 && done == 100)
+                unpacked = true;
+            std::fflush(stdout);
+        });
+    QObject::connect(&worker, &YModem::s_sendMes, &loop, [&](int kind, const QString &text) {
+        std::printf("message %d %s\n", kind, text.toUtf8().constData());
+        failed |= kind == 1;
+        answered |= kind == 6;
+        std::fflush(stdout);
+    });
+    worker.slotOpenClosePort(true, port, baud);
+    loop.exec();
+    if (!portOpen)
+        return fail(QStringLiteral("cannot open %1 at %2 baud").arg(port).arg(baud));
+
+    const QString folder = ProjectFolder::folderOf(currentProjectPath);
+    if (job == YModemJob::Project)
+        worker.startJob(job, folder + QStringLiteral("/allFile/"), QStringLiteral("all.cfg"),
+                        series, QString());
+    else
+        worker.startJob(job, QString(), QString(), series,
+                        job == YModemJob::InstructionText ? QStringLiteral("GET_ADDR\r\n")
+                                                          : QString());
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (!worker.isJobPending())
+            loop.quit();
+    });
+    poll.start(20);
+    loop.exec();
+    // The job posted its outcome before it ended.
+    QCoreApplication::processEvents();
+    window.clearAllPages();
+
+    const bool done = !failed
+        && (job == YModemJob::Project               ? unpacked
+                : job == YModemJob::InstructionText ? answered
+                                                    : true);
+    if (!done)
+        return fail(QStringLiteral("download job %1 failed").arg(job));
+    std::printf("download job %d done\n", job);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -171,5 +262,7 @@ int main(int argc, char **argv)
         return rewrite(args.at(2), args.at(3), args.at(4));
     if ((args.size() == 3 || args.size() == 4) && args.at(1) == QLatin1String("generate"))
         return generate(args.at(2), args.value(3));
+    if ((args.size() == 5 || args.size() == 6) && args.at(1) == QLatin1String("download"))
+        return download(args);
     return usage();
 }

@@ -1397,6 +1397,686 @@
         <source>您是否需要删除列表中选择的字体？</source>
         <translation>Delete the font selected in the list?</translation>
     </message>
+    <message>
+        <source>未创建或加载项目，无法下载！</source>
+        <translation>No project has been created or loaded, nothing to download!</translation>
+    </message>
+    <message>
+        <source>图库资源有更改，是否继续下载当前项目到显示屏上？（建议您先下载图片资源）</source>
+        <translation>The image library has changed. Download the current project to the display anyway? (Downloading the pictures first is recommended)</translation>
+    </message>
+    <message>
+        <source>是否下载当前项目到显示屏上？</source>
+        <translation>Download the current project to the display?</translation>
+    </message>
+    <message>
+        <source>项目解压</source>
+        <translation>Project unpacking</translation>
+    </message>
+    <message>
+        <source>项目下载</source>
+        <translation>Project download</translation>
+    </message>
+    <message>
+        <source>图片下载</source>
+        <translation>Image download</translation>
+    </message>
+    <message>
+        <source>字库下载</source>
+        <translation>Font download</translation>
+    </message>
+    <message>
+        <source>属性</source>
+        <translation>Property</translation>
+    </message>
+    <message>
+        <source>值</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>事件</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>背景图片只可选择jpg格式图片，请您重新选择！</source>
+        <translation>The background picture can only be selected jpg format picture, please re-select!</translation>
+    </message>
+    <message>
+        <source>无渐变</source>
+        <translation>Gradient-free</translation>
+    </message>
+    <message>
+        <source>从上到下</source>
+        <translation>From top to bottom</translation>
+    </message>
+    <message>
+        <source>从左到右</source>
+        <translation>From left to right</translation>
+    </message>
+    <message>
+        <source>无状态</source>
+        <translation>No State</translation>
+    </message>
+    <message>
+        <source>隐藏</source>
+        <translation>Hide</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>从头到尾的速度一样</source>
+        <translation>Same speed from start to finish</translation>
+    </message>
+    <message>
+        <source>以低速开始</source>
+        <translation>Start at a low speed</translation>
+    </message>
+    <message>
+        <source>以低速结束</source>
+        <translation>End on a low note</translation>
+    </message>
+    <message>
+        <source>以低速开始低速结束</source>
+        <translation>Start low and finish low</translation>
+    </message>
+    <message>
+        <source>超过终点值</source>
+        <translation>Over end value</translation>
+    </message>
+    <message>
+        <source>终点后反弹一些</source>
+        <translation>Bounce back a bit after the finish</translation>
+    </message>
+    <message>
+        <source>最后一步改变</source>
+        <translation>Last step Change</translation>
+    </message>
+    <message>
+        <source>从左边出现</source>
+        <translation>Appear from the left</translation>
+    </message>
+    <message>
+        <source>从右边出现</source>
+        <translation>Appear from the right</translation>
+    </message>
+    <message>
+        <source>从上面出现</source>
+        <translation>Emerge from above</translation>
+    </message>
+    <message>
+        <source>从下面出现</source>
+        <translation>Emerge from below</translation>
+    </message>
+    <message>
+        <source>从左上角出现</source>
+        <translation>From the top left corner</translation>
+    </message>
+    <message>
+        <source>从右上角出现</source>
+        <translation>Appear from top right</translation>
+    </message>
+    <message>
+        <source>从左下角出现</source>
+        <translation>From the bottom left corner</translation>
+    </message>
+    <message>
+        <source>从右下角出现</source>
+        <translation>From the bottom right corner</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>高度</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>进度x</source>
+        <translation>Progress x</translation>
+    </message>
+    <message>
+        <source>进度y</source>
+        <translation>Progress y</translation>
+    </message>
+    <message>
+        <source>进度w</source>
+        <translation>Progress w</translation>
+    </message>
+    <message>
+        <source>进度h</source>
+        <translation>Progress h</translation>
+    </message>
+    <message>
+        <source>图表x</source>
+        <translation>Chart x</translation>
+    </message>
+    <message>
+        <source>图表y</source>
+        <translation>Chart y</translation>
+    </message>
+    <message>
+        <source>图表w</source>
+        <translation>Chart w</translation>
+    </message>
+    <message>
+        <source>图表h</source>
+        <translation>Chart h</translation>
+    </message>
+    <message>
+        <source>文本</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>水平对齐</source>
+        <translation>Hor alignment</translation>
+    </message>
+    <message>
+        <source>居中</source>
+        <translation>Center</translation>
+    </message>
+    <message>
+        <source>左对齐</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>右对齐</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>垂直对齐</source>
+        <translation>Ver alignment</translation>
+    </message>
+    <message>
+        <source>上对齐</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>下对齐</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>文本最大字节</source>
+        <translation>Max text byte</translation>
+    </message>
+    <message>
+        <source>字体ID</source>
+        <translation>Font ID</translation>
+    </message>
+    <message>
+        <source>字体颜色</source>
+        <translation>Font color</translation>
+    </message>
+    <message>
+        <source>字体不透明度</source>
+        <translation>Font opacity</translation>
+    </message>
+    <message>
+        <source>长文本模式</source>
+        <translation>Long text mode</translation>
+    </message>
+    <message>
+        <source>字符来回滚动</source>
+        <translation>Character scroll</translation>
+    </message>
+    <message>
+        <source>字符从右到左循环滚动</source>
+        <translation>Characters scroll from right to left</translation>
+    </message>
+    <message>
+        <source>裁切⽂本</source>
+        <translation>Crop text</translation>
+    </message>
+    <message>
+        <source>图片编号</source>
+        <translation>Image id</translation>
+    </message>
+    <message>
+        <source>图片不透明度</source>
+        <translation>Image opacity</translation>
+    </message>
+    <message>
+        <source>图片混色</source>
+        <translation>Picture color mixing</translation>
+    </message>
+    <message>
+        <source>图片混色值</source>
+        <translation>Picture color mixing value</translation>
+    </message>
+    <message>
+        <source>渐变模式</source>
+        <translation>Gradualistic Model</translation>
+    </message>
+    <message>
+        <source>渐变1</source>
+        <translation>Gradient 1</translation>
+    </message>
+    <message>
+        <source>渐变2</source>
+        <translation>Gradient 2</translation>
+    </message>
+    <message>
+        <source>不透明度</source>
+        <translation>Opacity</translation>
+    </message>
+    <message>
+        <source>边框颜色</source>
+        <translation>Border color</translation>
+    </message>
+    <message>
+        <source>边框不透明度</source>
+        <translation>Border opacity</translation>
+    </message>
+    <message>
+        <source>边框宽度</source>
+        <translation>Border width</translation>
+    </message>
+    <message>
+        <source>圆角</source>
+        <translation>Angle Rounded</translation>
+    </message>
+    <message>
+        <source>加载方式</source>
+        <translation>Loading Method</translation>
+    </message>
+    <message>
+        <source>开关</source>
+        <translation>Switch</translation>
+    </message>
+    <message>
+        <source>模式</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>Orientation</translation>
+    </message>
+    <message>
+        <source>时间(ms)</source>
+        <translation>Time (ms)</translation>
+    </message>
+    <message>
+        <source>进度值</source>
+        <translation>value</translation>
+    </message>
+    <message>
+        <source>把手属性</source>
+        <translation>Handle attribute</translation>
+    </message>
+    <message>
+        <source>外扩内缩</source>
+        <translation>Knob</translation>
+    </message>
+    <message>
+        <source>抬起状态</source>
+        <translation>Released state</translation>
+    </message>
+    <message>
+        <source>选中状态</source>
+        <translation>Selected state</translation>
+    </message>
+    <message>
+        <source>按下状态</source>
+        <translation>Pressed state</translation>
+    </message>
+    <message>
+        <source>出现方向</source>
+        <translation>Direction of occurrence</translation>
+    </message>
+    <message>
+        <source>从右到左</source>
+        <translation>right to left</translation>
+    </message>
+    <message>
+        <source>主属性</source>
+        <translation>Prime attribute</translation>
+    </message>
+    <message>
+        <source>指示器属性</source>
+        <translation>Indicator attribute</translation>
+    </message>
+    <message>
+        <source>单行模式</source>
+        <translation>Singleline</translation>
+    </message>
+    <message>
+        <source>隐藏文本模式</source>
+        <translation>Hidden text mode</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Nothing</translation>
+    </message>
+    <message>
+        <source>文本用*号代替</source>
+        <translation>Replace the text with a *</translation>
+    </message>
+    <message>
+        <source>键盘类型</source>
+        <translation>Keyboard type</translation>
+    </message>
+    <message>
+        <source>数字</source>
+        <translation>Num</translation>
+    </message>
+    <message>
+        <source>光标属性</source>
+        <translation>Cursor attribute</translation>
+    </message>
+    <message>
+        <source>光标颜色</source>
+        <translation>Cursor color</translation>
+    </message>
+    <message>
+        <source>光标不透明度</source>
+        <translation>Cursor opacity</translation>
+    </message>
+    <message>
+        <source>光标选中文本颜色</source>
+        <translation>cursor selects text color</translation>
+    </message>
+    <message>
+        <source>光标选中文本不透明度</source>
+        <translation>cursor selects text opacity</translation>
+    </message>
+    <message>
+        <source>背景颜色</source>
+        <translation>Background color</translation>
+    </message>
+    <message>
+        <source>图案颜色</source>
+        <translation>Pattern Color</translation>
+    </message>
+    <message>
+        <source>圆边封口</source>
+        <translation>Round edge seal</translation>
+    </message>
+    <message>
+        <source>开始角度(0-360)</source>
+        <translation>Starting Angle (0-360)</translation>
+    </message>
+    <message>
+        <source>结束角度(0-360)</source>
+        <translation>End Angle (0-360)</translation>
+    </message>
+    <message>
+        <source>旋转角度(±360)</source>
+        <translation>Rotation Angle (±360)</translation>
+    </message>
+    <message>
+        <source>非选中圆弧属性</source>
+        <translation>Unselected arc property</translation>
+    </message>
+    <message>
+        <source>选中圆弧属性</source>
+        <translation>Selected arc attribute</translation>
+    </message>
+    <message>
+        <source>指针个数</source>
+        <translation>Pointer Number</translation>
+    </message>
+    <message>
+        <source>指针%1属性</source>
+        <translation>Pointer %1 property</translation>
+    </message>
+    <message>
+        <source>图片旋转点x</source>
+        <translation>Picture rotation point x</translation>
+    </message>
+    <message>
+        <source>图片旋转点y</source>
+        <translation>Picture rotation point y</translation>
+    </message>
+    <message>
+        <source>指针颜色</source>
+        <translation>Pointer color</translation>
+    </message>
+    <message>
+        <source>指针宽度</source>
+        <translation>Pointer Width</translation>
+    </message>
+    <message>
+        <source>指针长度</source>
+        <translation>Pointer Length</translation>
+    </message>
+    <message>
+        <source>可旋转角度(0-360)</source>
+        <translation>Rotation Angle (0-360)</translation>
+    </message>
+    <message>
+        <source>中心圆点属性</source>
+        <translation>Center dot attribute</translation>
+    </message>
+    <message>
+        <source>圆点颜色</source>
+        <translation>Dot Color</translation>
+    </message>
+    <message>
+        <source>圆点大小</source>
+        <translation>Dot Size</translation>
+    </message>
+    <message>
+        <source>指针属性</source>
+        <translation>Pointer Attribute</translation>
+    </message>
+    <message>
+        <source>是否显示坐标</source>
+        <translation>Show coordinates or not</translation>
+    </message>
+    <message>
+        <source>是否显示标签</source>
+        <translation>Show label or not</translation>
+    </message>
+    <message>
+        <source>最小值</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>最大值</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>大刻度数量</source>
+        <translation>Large scale quantity</translation>
+    </message>
+    <message>
+        <source>大刻度长度</source>
+        <translation>Large scale length</translation>
+    </message>
+    <message>
+        <source>小刻度数量</source>
+        <translation>Small scale quantity</translation>
+    </message>
+    <message>
+        <source>小刻度长度</source>
+        <translation>Small scale length</translation>
+    </message>
+    <message>
+        <source>线型数量</source>
+        <translation>Number of lines</translation>
+    </message>
+    <message>
+        <source>线粗细</source>
+        <translation>Thickness of line</translation>
+    </message>
+    <message>
+        <source>点大小</source>
+        <translation>Dot Size</translation>
+    </message>
+    <message>
+        <source>点数量</source>
+        <translation>Dot Quantity</translation>
+    </message>
+    <message>
+        <source>线型%1属性</source>
+        <translation>Line %1 property</translation>
+    </message>
+    <message>
+        <source>颜色</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>数据</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>数据模式</source>
+        <translation>Data mode</translation>
+    </message>
+    <message>
+        <source>自右往左</source>
+        <translation>From right to left</translation>
+    </message>
+    <message>
+        <source>循环更新</source>
+        <translation>Cyclic Refreshing</translation>
+    </message>
+    <message>
+        <source>坐标轴属性</source>
+        <translation>Axis Attribute</translation>
+    </message>
+    <message>
+        <source>刻度标签长度</source>
+        <translation>Scale label length</translation>
+    </message>
+    <message>
+        <source>刻度线粗细</source>
+        <translation>Scale line thickness</translation>
+    </message>
+    <message>
+        <source>刻度线颜色</source>
+        <translation>Scale Color</translation>
+    </message>
+    <message>
+        <source>标签字体ID</source>
+        <translation>Tag font ID</translation>
+    </message>
+    <message>
+        <source>标签字体颜色</source>
+        <translation>Label font color</translation>
+    </message>
+    <message>
+        <source>x轴属性</source>
+        <translation>X-axis attribute</translation>
+    </message>
+    <message>
+        <source>y主轴属性</source>
+        <translation>Y-primary attribute</translation>
+    </message>
+    <message>
+        <source>y副轴属性</source>
+        <translation>Y-secondary attribute</translation>
+    </message>
+    <message>
+        <source>网格线属性</source>
+        <translation>Gridline attribute</translation>
+    </message>
+    <message>
+        <source>是否显示网格线</source>
+        <translation>Display Gridlines</translation>
+    </message>
+    <message>
+        <source>行数量</source>
+        <translation>Row Number</translation>
+    </message>
+    <message>
+        <source>列数量</source>
+        <translation>Column Number</translation>
+    </message>
+    <message>
+        <source>内边距</source>
+        <translation>Padding</translation>
+    </message>
+    <message>
+        <source>网格线粗细</source>
+        <translation>Grid line thickness</translation>
+    </message>
+    <message>
+        <source>实线长度</source>
+        <translation>Solid line length</translation>
+    </message>
+    <message>
+        <source>实线间隔</source>
+        <translation>Solid Spacing</translation>
+    </message>
+    <message>
+        <source>线型属性</source>
+        <translation>Line attribute</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>旋转90°</source>
+        <translation>Rotate 90°</translation>
+    </message>
+    <message>
+        <source>旋转180°</source>
+        <translation>Rotate 180°</translation>
+    </message>
+    <message>
+        <source>旋转270°</source>
+        <translation>Rotate 270°</translation>
+    </message>
+    <message>
+        <source>辅助线</source>
+        <translation>Auxiliary line</translation>
+    </message>
+    <message>
+        <source>圆或椭圆</source>
+        <translation>Circle or ellipse</translation>
+    </message>
+    <message>
+        <source>矩形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>左偏移</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>右偏移</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>上偏移</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>下偏移</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>启用</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>单触发</source>
+        <translation>Single trigger</translation>
+    </message>
+    <message>
+        <source>间隔时间(毫秒)</source>
+        <translation>Interval time (ms)</translation>
+    </message>
+    <message>
+        <source>背光度(%)</source>
+        <translation>Backlight (%)</translation>
+    </message>
+    <message>
+        <source>间隔时间(秒)</source>
+        <translation>Interval time (s)</translation>
+    </message>
+    <message>
+        <source>屏幕</source>
+        <translation>Screen</translation>
+    </message>
 </context>
 <context>
     <name>QMyFrame</name>
@@ -1747,6 +2427,774 @@
     <message>
         <source>通信未连接，请您先连接通信！</source>
         <translation>Communication is not connected, please connect communication first!</translation>
+    </message>
+    <message>
+        <source>串口%1已拔出！</source>
+        <translation>Serial port %1 is pulled out!</translation>
+    </message>
+</context>
+<context>
+    <name>InstrTableDlg</name>
+    <message>
+        <source>设置控件x值</source>
+        <translation>Set widgets x value</translation>
+    </message>
+    <message>
+        <source>设置控件y值</source>
+        <translation>Set widgets y value</translation>
+    </message>
+    <message>
+        <source>设置控件w值</source>
+        <translation>Set widgets w value</translation>
+    </message>
+    <message>
+        <source>设置控件h值</source>
+        <translation>Set widgets h value</translation>
+    </message>
+    <message>
+        <source>设置控件文本值</source>
+        <translation>Set widgets text value</translation>
+    </message>
+    <message>
+        <source>设置控件背景色1</source>
+        <translation>Set widgets background color 1</translation>
+    </message>
+    <message>
+        <source>设置控件背景色2</source>
+        <translation>Set widgets background color 2</translation>
+    </message>
+    <message>
+        <source>设置控件字体颜色</source>
+        <translation>Set widgets font color</translation>
+    </message>
+    <message>
+        <source>设置控件数值</source>
+        <translation>Set widgets value</translation>
+    </message>
+    <message>
+        <source>隐藏控件</source>
+        <translation>Hidden control</translation>
+    </message>
+    <message>
+        <source>隐藏曲线</source>
+        <translation>Hidden curve</translation>
+    </message>
+    <message>
+        <source>设置曲线数值</source>
+        <translation>Set curve value</translation>
+    </message>
+    <message>
+        <source>隐藏当前页面</source>
+        <translation>Hidden previous page</translation>
+    </message>
+    <message>
+        <source>设置meter的数值</source>
+        <translation>Set meter value</translation>
+    </message>
+    <message>
+        <source>控制控件触摸使能</source>
+        <translation>Control widgets touch enable</translation>
+    </message>
+    <message>
+        <source>控制控件触摸状态</source>
+        <translation>Control widgets touch status</translation>
+    </message>
+    <message>
+        <source>控制菜单光标值自增</source>
+        <translation>Control menu cursor value increment</translation>
+    </message>
+    <message>
+        <source>控制菜单光标值自减</source>
+        <translation>Control menu cursor value decrement</translation>
+    </message>
+    <message>
+        <source>设置曲线的下一个数值</source>
+        <translation>Set next curve value</translation>
+    </message>
+    <message>
+        <source>获取控件x值</source>
+        <translation>Get widgets X value</translation>
+    </message>
+    <message>
+        <source>获取控件y值</source>
+        <translation>Get widgets Y value</translation>
+    </message>
+    <message>
+        <source>获取控件w值</source>
+        <translation>Get widgets width value</translation>
+    </message>
+    <message>
+        <source>获取控件h值</source>
+        <translation>Get widgets height value</translation>
+    </message>
+    <message>
+        <source>获取控件文本值</source>
+        <translation>Get widgets text value</translation>
+    </message>
+    <message>
+        <source>获取控件背景色1</source>
+        <translation>Get widgets background color 1</translation>
+    </message>
+    <message>
+        <source>获取控件背景色2</source>
+        <translation>Get widgets background color 2</translation>
+    </message>
+    <message>
+        <source>获取控件字体颜色</source>
+        <translation>Get widgets font color</translation>
+    </message>
+    <message>
+        <source>获取控件数值</source>
+        <translation>Get widgets value</translation>
+    </message>
+    <message>
+        <source>获取曲线数值</source>
+        <translation>Get curve value</translation>
+    </message>
+    <message>
+        <source>获取meter的数值</source>
+        <translation>Get meter value</translation>
+    </message>
+    <message>
+        <source>查询控件触摸使能</source>
+        <translation>Query widgets touch enable</translation>
+    </message>
+    <message>
+        <source>查询控件触摸状态</source>
+        <translation>Query widgets touch status</translation>
+    </message>
+    <message>
+        <source>获取菜单光标数值</source>
+        <translation>Get menu cursor value</translation>
+    </message>
+    <message>
+        <source>重启模块</source>
+        <translation>Reboot module</translation>
+    </message>
+    <message>
+        <source>查询通讯</source>
+        <translation>Query communication</translation>
+    </message>
+    <message>
+        <source>跳转页面</source>
+        <translation>Jump to page</translation>
+    </message>
+    <message>
+        <source>查询页面</source>
+        <translation>Query current page</translation>
+    </message>
+    <message>
+        <source>控制背光值</source>
+        <translation>Set backlight</translation>
+    </message>
+    <message>
+        <source>查询背光值</source>
+        <translation>Get backlight</translation>
+    </message>
+    <message>
+        <source>设置波特率</source>
+        <translation>Set baud rate</translation>
+    </message>
+    <message>
+        <source>查询波特率</source>
+        <translation>Get baud rate</translation>
+    </message>
+    <message>
+        <source>控制定时器</source>
+        <translation>Control timer</translation>
+    </message>
+    <message>
+        <source>保存控件</source>
+        <translation>Save widgets</translation>
+    </message>
+    <message>
+        <source>保存系统参数</source>
+        <translation>Save system params</translation>
+    </message>
+    <message>
+        <source>保存XVAR</source>
+        <translation>Save XVAR</translation>
+    </message>
+    <message>
+        <source>控制延时</source>
+        <translation>Control delay</translation>
+    </message>
+    <message>
+        <source>控制休眠参数</source>
+        <translation>Set sleep params</translation>
+    </message>
+    <message>
+        <source>查询休眠参数</source>
+        <translation>Get sleep params</translation>
+    </message>
+    <message>
+        <source>控制蜂鸣器</source>
+        <translation>Control buzzer</translation>
+    </message>
+    <message>
+        <source>查询蜂鸣器</source>
+        <translation>Get buzzer</translation>
+    </message>
+    <message>
+        <source>设置ivar</source>
+        <translation>Set ivar</translation>
+    </message>
+    <message>
+        <source>获取ivar</source>
+        <translation>Get ivar</translation>
+    </message>
+    <message>
+        <source>设置svar</source>
+        <translation>Set svar</translation>
+    </message>
+    <message>
+        <source>获取svar</source>
+        <translation>Get svar</translation>
+    </message>
+    <message>
+        <source>查询版本号</source>
+        <translation>Get version</translation>
+    </message>
+    <message>
+        <source>触摸屏校正</source>
+        <translation>Tp calibration</translation>
+    </message>
+    <message>
+        <source>设置485地址</source>
+        <translation>Set 485 Address</translation>
+    </message>
+    <message>
+        <source>查询485地址</source>
+        <translation>Get 485 Address</translation>
+    </message>
+    <message>
+        <source>启停汇总刷新指令</source>
+        <translation>Control refreshing</translation>
+    </message>
+    <message>
+        <source>参数1为控件id值，参数2为16位x坐标值</source>
+        <translation>Param 1: widgets ID, Param 2: 16-bit X coordinate</translation>
+    </message>
+    <message>
+        <source>参数1为控件id值，参数2为16位y坐标值</source>
+        <translation>Param 1: widgets ID, Param 2: 16-bit Y coordinate</translation>
+    </message>
+    <message>
+        <source>参数1为控件id值，参数2为16位宽度值</source>
+        <translation>Param 1: widgets ID, Param 2: 16-bit Width</translation>
+    </message>
+    <message>
+        <source>参数1为控件id值，参数2为16位高度值</source>
+        <translation>Param 1: widgets ID, Param 2: 16-bit Height</translation>
+    </message>
+    <message>
+        <source>参数1为控件id值，参数2为要设置的字符串内容</source>
+        <translation>Param 1: widgets ID, Param 2: Text string to set</translation>
+    </message>
+    <message>
+        <source>参数1为控件id值,参数2为控件的状态默认为0，参数3和参数4为32位颜色值，ARGB={透明度,红色,绿色,蓝色}</source>
+        <translation>Param 1: widgets ID, Param 2: State (default 0), Param 3 &amp; 4: 32-bit color (ARGB={A,R,G,B})</translation>
+    </message>
+    <message>
+        <source>当设定渐变时，参数1为控件id值,参数2为控件的状态默认为0，参数3和参数4为32位颜色值，ARGB={透明度,红色,绿色,蓝色}</source>
+        <translation>(Gradient) Param 1: Control ID, Param 2: State (default 0), Param 3 &amp; 4: 32-bit color (ARGB)</translation>
+    </message>
+    <message>
+        <source>参数1为控件id值,参数3和参数4为32位颜色值，ARGB={透明度,红色,绿色,蓝色}</source>
+        <translation>Param 1: widgets ID, Param 3 &amp; 4: 32-bit color (ARGB)</translation>
+    </message>
+    <message>
+        <source>参数1为控件id值，参数2为控件的数值，比如进度条的进度值等</source>
+        <translation>Param 1: widgets ID, Param 2: Value (e.g., progress bar value)</translation>
+    </message>
+    <message>
+        <source>参数1为控件id值，参数2设定是否当前页面的控件都隐藏，参数3为隐藏使能，为1时生效隐藏功能</source>
+        <translation>Param 1: widgets ID, Param 2: Affects all controls on page, Param 3: Hide enable (1 = active)</translation>
+    </message>
+    <message>
+        <source>参数1为曲线id值，参数2为曲线的通道，参数3为隐藏使能，为1时生效隐藏功能</source>
+        <translation>Param 1: Curve ID, Param 2: Channel, Param 3: Hide enable (1 = active)</translation>
+    </message>
+    <message>
+        <source>参数1为曲线id值，参数2为曲线的通道，参数3为曲线点的id，参数4为要写入点的数量，参数5为点的数据如100/200 2个数值分别为100和200</source>
+        <translation>Curve ID, Channel, Point ID, Count, Data (e.g., 100/200)</translation>
+    </message>
+    <message>
+        <source>隐藏当前页面的内容</source>
+        <translation>Hide all content on current page</translation>
+    </message>
+    <message>
+        <source>参数1为meter id值，参数2为数值，参数3用于选定哪一个指针</source>
+        <translation>Param 1: Meter ID, Param 2: Value, Param 3: Pointer index</translation>
+    </message>
+    <message>
+        <source>参数1为控件id值，参数2为使能控制，为1时生效</source>
+        <translation>Param 1: widgets ID, Param 2: Enable (1 = active)</translation>
+    </message>
+    <message>
+        <source>参数1为控件id值，参数2为控件的触摸状态值，为1时表示按下</source>
+        <translation>Param 1: widgets ID, Param 2: Touch status (1 = pressed)</translation>
+    </message>
+    <message>
+        <source>无触摸屏时，用于递增菜单光标的值</source>
+        <translation>(No touchscreen) Increment menu cursor</translation>
+    </message>
+    <message>
+        <source>无触摸屏时，用于递减菜单光标的值</source>
+        <translation>(No touchscreen) Decrement menu cursor</translation>
+    </message>
+    <message>
+        <source>参数1位曲线的id值，参数2为点的id，参数3为要设置的16位数值</source>
+        <translation>Param 1: Curve ID, Param 2: Point ID, Param 3: 16-bit value to set</translation>
+    </message>
+    <message>
+        <source>参数1为控件id值，指令发送后，模块会返回控件的16位x值</source>
+        <translation>Param 1: widgets ID, module returns 16-bit X value</translation>
+    </message>
+    <message>
+        <source>参数1为控件id值，指令发送后，模块会返回控件的16位y值</source>
+        <translation>Param 1: widgets ID, module returns 16-bit Y value</translation>
+    </message>
+    <message>
+        <source>参数1为控件id值，指令发送后，模块会返回控件的16位w值</source>
+        <translation>Param 1: widgets ID, module returns 16-bit Width</translation>
+    </message>
+    <message>
+        <source>参数1为控件id值，指令发送后，模块会返回控件的16位h值</source>
+        <translation>Param 1: widgets ID, module returns 16-bit Height</translation>
+    </message>
+    <message>
+        <source>参数1为控件id值，指令发送后，模块会返回控件的文本内容(字符串),此指令只对标签、文本等控件有效</source>
+        <translation>Param 1: widgets ID, module returns text content (string); valid for label/text controls only</translation>
+    </message>
+    <message>
+        <source>参数1为控件id值，参数2为状态，控件为按键时，状态0为抬起，1为按下，label控件默认为0</source>
+        <translation>Param 1: widgets ID, Param 2: State (0 = released, 1 = pressed); label defaults to 0</translation>
+    </message>
+    <message>
+        <source>参数1为控件id值，指令发送后，模块会返回控件的24位颜色值</source>
+        <translation>Param 1: widgets ID, module returns 24-bit color value</translation>
+    </message>
+    <message>
+        <source>参数1为控件id值，指令发送后，模块会返回控件的16位控件数值</source>
+        <translation>Param 1: widgets ID, module returns 16-bit value</translation>
+    </message>
+    <message>
+        <source>参数1为曲线的id值，参数2为曲线的通道，参数3为点id，参数4为要获取的点的数量，指令发送后，模块会返回对应数量的曲线数值</source>
+        <translation>Param 1: Curve ID, Param 2: Channel ID, Param 3: Point ID, Param 4: Point Count → Returns values</translation>
+    </message>
+    <message>
+        <source>参数1为meter控件的id值，参数2指定哪一个meter指针，meter有3个指针可设置，指令发送后，模块会返回对应指针的16位数值</source>
+        <translation>Param 1: Meter ID, Param 2: Pointer index (0–2); returns 16-bit value</translation>
+    </message>
+    <message>
+        <source>参数1为控件id值,指令发送后，模块会返回此控件触摸的使能数值，1为使能 0为关闭</source>
+        <translation>Param: widgets ID; module returns touch enable status (1 = enabled, 0 = disabled)</translation>
+    </message>
+    <message>
+        <source>参数1为控件id值，指令发送后，模块会返回此控件触摸的状态信息，1为按下 0抬起</source>
+        <translation>Param: widgets ID; module returns touch state (1 = pressed, 0 = released) — currently unavailable</translation>
+    </message>
+    <message>
+        <source>当模块无带触摸屏时，此指令返回当前菜单的光标数值，如总共3个菜单，返回0时，表示光标落在第一个菜单处</source>
+        <translation>When no touchscreen, returns current menu cursor value (e.g., 0 = first menu out of 3)</translation>
+    </message>
+    <message>
+        <source>接收指令后，模块会重启</source>
+        <translation>Reboots the module after receiving this command</translation>
+    </message>
+    <message>
+        <source>接收此指令后模块会回复0x04 0x01</source>
+        <translation>Module replies with 0x04 0x01 upon receipt</translation>
+    </message>
+    <message>
+        <source>参数1为页面编号，参数2为延时跳转时间</source>
+        <translation>Param 1: Page ID, Param 2: Delay in ms → Triggers page jump</translation>
+    </message>
+    <message>
+        <source>模块返回当前页面的id值</source>
+        <translation>Returns current page ID</translation>
+    </message>
+    <message>
+        <source>参数1为背光的亮度值从0~255</source>
+        <translation>Param 1: Brightness (0–255)</translation>
+    </message>
+    <message>
+        <source>模块返回当前的背光值</source>
+        <translation>Returns current brightness value</translation>
+    </message>
+    <message>
+        <source>参数1为波特率的编号：0为默认115200</source>
+        <translation>Param 1: Baud index (e.g., 0 = 115200)</translation>
+    </message>
+    <message>
+        <source>模块返回当前的波特率编号值</source>
+        <translation>Returns current baud index</translation>
+    </message>
+    <message>
+        <source>参数1为timer id ，参数2为one_shot 参数3为时间 参数4为使能控制</source>
+        <translation>Param 1: Timer ID, Param 2: One-shot flag, Param 3: Time, Param 4: Enable</translation>
+    </message>
+    <message>
+        <source>用于保存控件的属性参数</source>
+        <translation>This command is used to save the widgets' property parameters</translation>
+    </message>
+    <message>
+        <source>此指令转为模块自动完成，手动设置无效</source>
+        <translation>Auto-saved by module; manual setting ignored</translation>
+    </message>
+    <message>
+        <source>保存ivar和svar两种类型变量的值</source>
+        <translation>Saves both ivar and svar</translation>
+    </message>
+    <message>
+        <source>参数1位延时时间，单位为ms</source>
+        <translation>Param 1: Delay time in ms</translation>
+    </message>
+    <message>
+        <source>参数1为休眠时间，参数2为背光的亮度值</source>
+        <translation>Param 1: Sleep time (s), Param 2: Backlight during sleep</translation>
+    </message>
+    <message>
+        <source>模块返回休眠时间和指定休眠时的亮度值</source>
+        <translation>Returns sleep time and backlight value</translation>
+    </message>
+    <message>
+        <source>参数1为蜂鸣器的时间，单位为ms</source>
+        <translation>Param 1: Duration (ms)</translation>
+    </message>
+    <message>
+        <source>模块返回蜂鸣器的设定值</source>
+        <translation>Returns buzzer duration</translation>
+    </message>
+    <message>
+        <source>参数1为ivar变量的id，参数2和参数3为整型变量高16位和低16位</source>
+        <translation>Param 1: ivar ID, Param 2/3: High/low 16-bit values</translation>
+    </message>
+    <message>
+        <source>参数1为ivar变量的id，接收指令后模块返回id和对应的ivar值</source>
+        <translation>Param 1: ivar ID → Returns ID and value</translation>
+    </message>
+    <message>
+        <source>参数1为svar变量的id，参数2为要写入svar的字符串</source>
+        <translation>Param 1: svar ID, Param 2: String</translation>
+    </message>
+    <message>
+        <source>参数1为svar变量的id，接收指令后模块会返回svar存储的字符串</source>
+        <translation>Param 1: svar ID → Returns stored string</translation>
+    </message>
+    <message>
+        <source>返回模块的软件版本号字符串</source>
+        <translation>Returns firmware version string</translation>
+    </message>
+    <message>
+        <source>执行电阻触摸屏的校正功能</source>
+        <translation>Calibrates resistive touchscreen</translation>
+    </message>
+    <message>
+        <source>参数1为485的16位地址</source>
+        <translation>Param 1: 16-bit address (1–65535)</translation>
+    </message>
+    <message>
+        <source>当485地址被使能时,模块返回当前设定的485地址</source>
+        <translation>Returns current 485 address (when enabled)</translation>
+    </message>
+    <message>
+        <source>参数1是启停标志，0为启用 1为停止，先启用再通过指令刷新多个文本后，再停止此功能，可以达到一次刷新的效果 目前该功能未实现</source>
+        <translation>Param 1: 0 = Start, 1 = Stop (batch refresh optimization; not implemented)</translation>
+    </message>
+    <message>
+        <source>指令调试</source>
+        <translation>Instr Debug</translation>
+    </message>
+    <message>
+        <source>串口</source>
+        <translation>Serial port</translation>
+    </message>
+    <message>
+        <source>端口：</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>波特率：</source>
+        <translation>Baud rate:</translation>
+    </message>
+    <message>
+        <source>打开串口</source>
+        <translation>Open port</translation>
+    </message>
+    <message>
+        <source>串口已断开！</source>
+        <translation>Serial port disconnected!</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>已选：0项</source>
+        <translation>Selected: 0</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>提示：“-”为无参数；</source>
+        <translation>Tip: "-" means no parameter;</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>描述</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>有无地址</source>
+        <translation>With address</translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>有无校验</source>
+        <translation>With checksum</translation>
+    </message>
+    <message>
+        <source>校验码</source>
+        <translation>Check code</translation>
+    </message>
+    <message>
+        <source>参数%1</source>
+        <translation>Param %1</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Nothing</translation>
+    </message>
+    <message>
+        <source>有</source>
+        <translation>Have</translation>
+    </message>
+    <message>
+        <source>串口已连接！</source>
+        <translation>Serial port connected!</translation>
+    </message>
+    <message>
+        <source>关闭串口</source>
+        <translation>Close port</translation>
+    </message>
+    <message>
+        <source>已选：%1项</source>
+        <translation>Selected: %1</translation>
+    </message>
+    <message>
+        <source>串口%1已拔出！</source>
+        <translation>Serial port %1 is pulled out!</translation>
+    </message>
+    <message>
+        <source>-接收-%1:</source>
+        <translation>-Receive-%1:</translation>
+    </message>
+    <message>
+        <source>您是否需要删除已选的指令？</source>
+        <translation>Do you want to delete the selected instructions?</translation>
+    </message>
+    <message>
+        <source>未选择需要删除的指令，请您先选择需要删除的指令！</source>
+        <translation>No instruction is selected for deletion, please select the instructions to delete first!</translation>
+    </message>
+    <message>
+        <source>串口未打开，请您先打开串口！</source>
+        <translation>The serial port is not open, please open it first!</translation>
+    </message>
+    <message>
+        <source>请您先选择一行发送的内容！</source>
+        <translation>Please select a row to send first!</translation>
+    </message>
+    <message>
+        <source>-发送-%1:</source>
+        <translation>-Send-%1:</translation>
+    </message>
+    <message>
+        <source>提示：“-”为无参数；%1；</source>
+        <translation>Tip: "-" means no parameter; %1;</translation>
+    </message>
+</context>
+<context>
+    <name>InstrFrame</name>
+    <message>
+        <source>%1“%2”不是整数，指令未发送！</source>
+        <translation>%1 "%2" is not an integer; the instruction was not sent!</translation>
+    </message>
+    <message>
+        <source>%1“%2”超出16位范围（%3～%4），指令未发送！</source>
+        <translation>%1 "%2" is outside the 16-bit range (%3 to %4); the instruction was not sent!</translation>
+    </message>
+    <message>
+        <source>参数%1</source>
+        <translation>Param %1</translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>指令帧长%1字节，超过%2字节的上限，请缩短%3！</source>
+        <translation>The frame is %1 bytes, more than the limit of %2 bytes; please shorten %3!</translation>
+    </message>
+</context>
+<context>
+    <name>InstructSerialPort</name>
+    <message>
+        <source>通信超时，下载失败！</source>
+        <translation>Communication timeout, download failed!</translation>
+    </message>
+    <message>
+        <source>背光度设置成功！</source>
+        <translation>Backlight set successfully!</translation>
+    </message>
+    <message>
+        <source>波特率设置成功！</source>
+        <translation>Baud rate set successfully!</translation>
+    </message>
+    <message>
+        <source>指令集发送成功！</source>
+        <translation>Sent command finished!</translation>
+    </message>
+    <message>
+        <source>图片下载失败，%1图片打开失败！</source>
+        <translation>Image download failed, %1 image open failed!</translation>
+    </message>
+    <message>
+        <source>图片太多或太大，无法下载！</source>
+        <translation>Too many or too large pictures to download!</translation>
+    </message>
+    <message>
+        <source>大字库不能超过3M！</source>
+        <translation>The large font library cannot exceed 3M!</translation>
+    </message>
+    <message>
+        <source>小字库不能超过2M！</source>
+        <translation>The small font library cannot exceed 2M!</translation>
+    </message>
+    <message>
+        <source>大字库下载中，请稍后......</source>
+        <translation>Downloading the large font library, please wait......</translation>
+    </message>
+    <message>
+        <source>小字库下载中，请稍后......</source>
+        <translation>Downloading the small font library, please wait......</translation>
+    </message>
+    <message>
+        <source>字库下载成功！</source>
+        <translation>Font library downloaded successfully!</translation>
+    </message>
+    <message>
+        <source>图片下载成功！</source>
+        <translation>Pictures downloaded successfully!</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPortDlg</name>
+    <message>
+        <source>端口选择</source>
+        <translation>Port Select</translation>
+    </message>
+    <message>
+        <source>端口：</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>波特率：</source>
+        <translation>Baud rate:</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>串口未连接！</source>
+        <translation>Serial port not connected!</translation>
+    </message>
+    <message>
+        <source>打开串口</source>
+        <translation>Open port</translation>
+    </message>
+    <message>
+        <source>通信未连接，请您先连接通信！</source>
+        <translation>Communication is not connected, please connect communication first!</translation>
+    </message>
+    <message>
+        <source>串口已连接！</source>
+        <translation>Serial port connected!</translation>
+    </message>
+    <message>
+        <source>关闭串口</source>
+        <translation>Close port</translation>
+    </message>
+    <message>
+        <source>串口已断开！</source>
+        <translation>Serial port disconnected!</translation>
+    </message>
+    <message>
+        <source>--接收:</source>
+        <translation>--Receive:</translation>
+    </message>
+    <message>
+        <source>模块回复的信息不完整，下载失败！</source>
+        <translation>The module's reply is incomplete, download failed!</translation>
+    </message>
+    <message>
+        <source>--下载图片进度总大小:%1 擦除进度:%2</source>
+        <translation>--Picture download total size:%1 erase progress:%2</translation>
+    </message>
+    <message>
+        <source>--下载图片进度总大小:%1 配置进度:%2</source>
+        <translation>--Picture download total size:%1 configuration progress:%2</translation>
+    </message>
+    <message>
+        <source>下载失败，下载图片的bin文件总大小超过2M！</source>
+        <translation>Download failed, the pictures' bin file is larger than 2M in total!</translation>
+    </message>
+    <message>
+        <source>下载失败，下载图片的bin文件总大小超过3M！</source>
+        <translation>Download failed, the pictures' bin file is larger than 3M in total!</translation>
+    </message>
+    <message>
+        <source>下载失败，下载图片的bin文件总大小超过11M！</source>
+        <translation>Download failed, the pictures' bin file is larger than 11M in total!</translation>
+    </message>
+    <message>
+        <source>图片下载进度</source>
+        <translation>Picture download Progress</translation>
+    </message>
+    <message>
+        <source>--发送:</source>
+        <translation>--Send:</translation>
+    </message>
+    <message>
+        <source>通信已断开，下载失败！</source>
+        <translation>Communication is disconnected, download failed!</translation>
     </message>
     <message>
         <source>串口%1已拔出！</source>

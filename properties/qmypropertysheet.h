@@ -1,0 +1,80 @@
+#ifndef QMYPROPERTYSHEET_H
+#define QMYPROPERTYSHEET_H
+
+#include "sheetrow.h"
+
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+
+class EventHolder;
+class QMyWidget;
+class QtEnumPropertyManager;
+class QtProperty;
+class QtTreePropertyBrowser;
+class QtUserTypeOne_ImageManager;
+class QtUserTypeTwo_ColorManager;
+class QtVariantPropertyManager;
+
+// The rows of the shown property sheet: made from a table of rows with the managers of the
+// property area, each keyed row entered in the window's key map before it gets its first
+// value, so that the managers' reports of those values reach the appliers like edits.
+class QMyPropertySheet
+{
+public:
+    struct Managers
+    {
+        QtTreePropertyBrowser *browser = nullptr;
+        QtVariantPropertyManager *readOnly = nullptr;
+        QtVariantPropertyManager *values = nullptr;
+        QtUserTypeOne_ImageManager *images = nullptr;
+        QtUserTypeTwo_ColorManager *colors = nullptr;
+        QtEnumPropertyManager *choices = nullptr;
+    };
+    // The value a row shows, by its key (SheetValues).
+    using ValueOf = std::function<QVariant(const QString &key)>;
+
+    QMyPropertySheet(const Managers &managers, QMap<QtProperty *, QString> *keys);
+
+    // Commits what an open editor holds, then deletes every row and forgets every key.
+    void clear();
+    void setHeaders();
+    // Appends the rows of a table at the top level, each built and placed in table order.
+    void addRows(const QList<SheetRow> &rows, const ValueOf &valueOf);
+    // The events group of a holder with events: one subgroup per event type without
+    // hand-written code, one function subgroup per event, one text row per parameter.
+    void addEventsGroup(const EventHolder &holder);
+
+    QString keyOf(QtProperty *row) const;
+    QtProperty *rowOf(const QString &key) const;
+    // True while the row is being given the value it shows; such a report applies nothing.
+    bool isBeingShown(QtProperty *row) const { return row && row == shownRow; }
+
+    // Write-backs: the row carrying the key takes the value, which its manager reports like
+    // an edit when it differs. Without such a row nothing happens.
+    void setValue(const QString &key, const QVariant &value);
+    void setReadOnlyValue(const QString &key, int value);
+    void setImageText(const QString &key, const QString &text);
+    // Takes a top-level row out of the browser and forgets its key; the row itself stays
+    // with its manager until the next clear.
+    void removeRow(const QString &key);
+
+    // Position and size rows follow the widget while it is moved or resized.
+    void followWidget(const QMyWidget &w);
+
+private:
+    QtProperty *makeRow(const SheetRow &row, const ValueOf &valueOf, QtProperty *parent);
+    QtProperty *makeValueRow(int type, const QString &caption, const QString &key,
+                             const QVariant &value, bool applies);
+    void place(QtProperty *row, QtProperty *parent, bool collapse);
+    void enterKey(QtProperty *row, const SheetRow &data);
+
+    Managers m;
+    QMap<QtProperty *, QString> *keys;
+    QtProperty *shownRow = nullptr;
+};
+
+#endif // QMYPROPERTYSHEET_H

@@ -1,0 +1,266 @@
+#include "sheetrules.h"
+
+#include <QFileInfo>
+#include <QHash>
+
+#include <limits>
+
+namespace SheetRules {
+
+namespace {
+
+struct Coupling
+{
+    const char *opacity;
+    QStringList colors;
+};
+
+const QList<Coupling> &couplings()
+{
+    static const QList<Coupling> table = {
+        {"fontOpa", {"fontColor"}},
+        {"ybexItemOpa", {"ybexItemBackground1", "ybexItemBackground2"}},
+        {"ybexItemBorderOpa", {"ybexItemBorderColor"}},
+        {"ybexItemImageColorOpa", {"ybexItemImageColor"}},
+        {"ybexItemSelectOpa", {"ybexItemSelectBackground1", "ybexItemSelectBackground2"}},
+        {"ybexItemSelectBorderOpa", {"ybexItemSelectBorderColor"}},
+        {"ybexItemSelectImageColorOpa", {"ybexItemSelectImageColor"}},
+        {"ybexItemPressOpa", {"ybexItemPressBackground1", "ybexItemPressBackground2"}},
+        {"ybexItemPressBorderOpa", {"ybexItemPressBorderColor"}},
+        {"ybexItemPressImageColorOpa", {"ybexItemPressImageColor"}},
+        {"ybexItemProgOpa", {"ybexItemProgBackground1", "ybexItemProgBackground2"}},
+        {"ybexItemProgBorderOpa", {"ybexItemProgBorderColor"}},
+        {"ybexItemProgImageColorOpa", {"ybexItemProgImageColor"}},
+        {"ybexItemHandleOpa", {"ybexItemHandleBackground1", "ybexItemHandleBackground2"}},
+        {"ybexItemHandleBorderOpa", {"ybexItemHandleBorderColor"}},
+        {"ybexItemArcOpa", {"ybexItemArcBackground1"}},
+        {"ybexItemArcSelectOpa", {"ybexItemArcSelectBackground1"}},
+        {"ybexItemCurrorOpa", {"ybexItemCurrorColor"}},
+        {"ybexItemCurrorTextOpa", {"ybexItemCurrorTextColor"}},
+        {"pageOpa", {"pageColorGrad1", "pageColorGrad2"}},
+    };
+    return table;
+}
+
+struct Range
+{
+    int min;
+    int max;
+};
+
+const QHash<QString, Range> &ranges()
+{
+    static const QHash<QString, Range> table = [] {
+        QHash<QString, Range> t;
+        for (const Coupling &c : couplings())
+            t.insert(QLatin1String(c.opacity), {0, 255});
+        // The page opacity is stored as typed; only its colours' alphas are limited.
+        t.remove(QStringLiteral("pageOpa"));
+        for (const char *key : {"ybexItemImageOpa", "ybexItemSelectImageOpa",
+                                "ybexItemPressImageOpa", "ybexItemProgImageOpa"})
+            t.insert(QLatin1String(key), {0, 255});
+        t.insert(QStringLiteral("ybexItemProgValue"), {0, 100});
+        t.insert(QStringLiteral("ybexItemArcStartValue"), {0, 360});
+        t.insert(QStringLiteral("ybexItemArcEndValue"), {0, 360});
+        // The page file keeps these in 16 bits.
+        t.insert(QStringLiteral("longTextLen"), {0, 65535});
+        t.insert(QStringLiteral("ybexItemChartSerPointCount0"), {0, 65535});
+        t.insert(QStringLiteral("ybexItemChartSerPointCount1"), {0, 65535});
+        return t;
+    }();
+    return table;
+}
+
+int toInt(qint64 value)
+{
+    return int(
+        qBound<qint64>(std::numeric_limits<int>::min(), value, std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
+QStringList colorsOfOpacity(const QString &opacityKey)
+{
+    for (const Coupling &c : couplings()) {
+        if (opacityKey == QLatin1String(c.opacity))
+            return c.colors;
+    }
+    return {};
+}
+
+QString opacityOfColor(const QString &colorKey)
+{
+    for (const Coupling &c : couplings()) {
+        if (c.colors.contains(colorKey))
+            return QLatin1String(c.opacity);
+    }
+    return {};
+}
+
+bool valueRange(const QString &key, int *min, int *max)
+{
+    const auto it = ranges().constFind(key);
+    if (it == ranges().constEnd())
+        return false;
+    *min = it->min;
+    *max = it->max;
+    return true;
+}
+
+int limitPosition(int value, int extent, int pageExtent)
+{
+    if (value < 0)
+        return 0;
+    if (qint64(value) + extent > pageExtent)
+        return toInt(qint64(pageExtent) - extent);
+    return value;
+}
+
+int limitExtent(int value, int position, int pageExtent)
+{
+    if (value <= 0)
+        return 2;
+    if (qint64(position) + value > pageExtent)
+        return toInt(qint64(pageExtent) - position);
+    return value;
+}
+
+bool keepsSquare(int typeCode)
+{
+    return typeCode == 7 || typeCode == 8;
+}
+
+QString filterText(const QString &text, const QString &symbols)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (const QChar c : text) {
+        if ((c.unicode() >= 0x20 && c.unicode() <= 0x7F) || symbols.contains(c))
+            kept.append(c);
+    }
+    return kept;
+}
+
+int utf8Length(const QString &text)
+{
+    return text.toUtf8().size();
+}
+
+bool indexOf(const QString &key, const QString &base, int *index)
+{
+    if (!key.startsWith(base) || key.size() == base.size())
+        return false;
+    const QStringRef digits = key.midRef(base.size());
+    for (const QChar c : digits) {
+        if (!c.isDigit() || c.unicode() > 0x7F)
+            return false;
+    }
+    bool ok = false;
+    *index = digits.toInt(&ok);
+    return ok;
+}
+
+bool chartValueKey(const QString &key, int *series, int *point)
+{
+    static const QString base = QStringLiteral("ybexItemChartSerDataValue");
+    if (!key.startsWith(base))
+        return false;
+    const QStringList parts = key.mid(base.size()).split(QLatin1Char('_'));
+    if (parts.size() != 2)
+        return false;
+    bool okSeries = false;
+    bool okPoint = false;
+    *series = parts.at(0).toInt(&okSeries);
+    *point = parts.at(1).toInt(&okPoint);
+    return okSeries && okPoint;
+}
+
+QString chartValueKeyOf(int series, int point)
+{
+    return QStringLiteral("ybexItemChartSerDataValue%1_%2").arg(series).arg(point);
+}
+
+bool eventKey(const QString &key, QString *prefix, int *param, int *event)
+{
+    const QStringList parts = key.split(QLatin1Char('_'));
+    if (parts.size() != 4 || parts.at(0) != QLatin1String("Event"))
+        return false;
+    bool okParam = false;
+    bool okEvent = false;
+    *param = parts.at(2).toInt(&okParam);
+    *event = parts.at(3).toInt(&okEvent);
+    *prefix = parts.at(0) + QLatin1Char('_') + parts.at(1);
+    return okParam && okEvent;
+}
+
+int meterRotation(int value, int min, int max)
+{
+    if (value < min)
+        return min;
+    if (value > max)
+        return max;
+    return value;
+}
+
+int resolutionIndex(const QString &text, const QStringList &resolutions)
+{
+    const QStringList wanted = text.split(QLatin1Char('('));
+    for (int i = 0; i < resolutions.size(); ++i) {
+        const QStringList entry = resolutions.at(i).split(QLatin1Char('('));
+        if (wanted.size() == 2 && entry.size() == 2 && wanted.at(0) == entry.at(0))
+            return i;
+    }
+    return 0;
+}
+
+bool resolutionSize(const QString &text, int *width, int *height)
+{
+    const QStringList parts = text.split(QLatin1Char('*'));
+    if (parts.size() != 2)
+        return false;
+    *width = parts.at(0).toInt();
+    *height = parts.at(1).split(QLatin1Char('(')).at(0).toInt();
+    return true;
+}
+
+QSize frameSize(int width, int height, int orientation)
+{
+    if (orientation == 1 || orientation == 3)
+        return QSize(height, width);
+    return QSize(width, height);
+}
+
+int percentOfBacklight(int value)
+{
+    return int(qint64(value) * 100 / 255);
+}
+
+int backlightOfPercent(int percent)
+{
+    return int(qint64(percent) * 255 / 100);
+}
+
+QString imageText(int number)
+{
+    return number > -1 ? QString::number(number) : QString();
+}
+
+int imageNumber(const QString &text)
+{
+    return text.isEmpty() ? -1 : text.toInt();
+}
+
+BackgroundCheck pageBackground(int number, const QStringList &imagePaths, int modelType)
+{
+    if (number < 0 || number >= imagePaths.size())
+        return BackgroundIgnored;
+    if (modelType == 1)
+        return BackgroundAccepted;
+    if (modelType != 0)
+        return BackgroundIgnored;
+    const QString suffix = QFileInfo(imagePaths.at(number)).suffix();
+    return (suffix == QLatin1String("jpg") || suffix == QLatin1String("JPG")) ? BackgroundAccepted
+                                                                              : BackgroundNotJpg;
+}
+
+} // namespace SheetRules

@@ -1,0 +1,1013 @@
+#include "designtestutil.h"
+#include "eventinfo.h"
+#include "mainwindow.h"
+#include "qmyframe.h"
+#include "qmymessagebox.h"
+#include "qmywidgetfactory.h"
+#include "qtbrowseritem.h"
+#include "qtenumpropertymanager.h"
+#include "qttreepropertybrowser.h"
+#include "qtusertypeone_imagemanager.h"
+#include "qtvariantpropertymanager.h"
+#include "setscreensizedlg.h"
+#include "sheetrules.h"
+#include "timerparam.h"
+
+#include <QAbstractSpinBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+// The property area as the user sees it: the sheet of the page, a timer or a widget, and
+// what editing its rows does to the design.
+class TestPropertyPanel : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void sheets_data();
+    void sheets();
+    void opacityEdits();
+    void viewingChangesOnlyWhatItMust();
+    void geometryLimits();
+    void textFilter();
+    void meterNeedles();
+    void chartSeries();
+    void timers();
+    void eventRows();
+    void nothingWhileDragging();
+    void helpLineRows();
+    void resolutionAndOrientation();
+    void pageBackground();
+    void choiceRows();
+    void geometryFollowsTheCanvas();
+    void checkableRebuildsAfterTheReport();
+    void openEditorAcrossSelections();
+    void deletingTheShownWidgetWithAnEditorOpen();
+
+private:
+    QMyFrame *frame() const { return window->findChild<QMyFrame *>("frame"); }
+    QtTreePropertyBrowser *browser() const
+    {
+        return window->findChild<QtTreePropertyBrowser *>("designWnd");
+    }
+    QtVariantPropertyManager *roManager() const { return variantManagers().at(0); }
+    QtVariantPropertyManager *values() const { return variantManagers().at(1); }
+    QList<QtVariantPropertyManager *> variantManagers() const
+    {
+        return browser()->findChildren<QtVariantPropertyManager *>(QString(),
+                                                                   Qt::FindDirectChildrenOnly);
+    }
+    QtEnumPropertyManager *choices() const
+    {
+        return browser()->findChild<QtEnumPropertyManager *>(QString(), Qt::FindDirectChildrenOnly);
+    }
+    QtUserTypeOne_ImageManager *images() const
+    {
+        return browser()->findChild<QtUserTypeOne_ImageManager *>(QString(),
+                                                                  Qt::FindDirectChildrenOnly);
+    }
+    QtProperty *row(const QString &key) const
+    {
+        return window->getPropertyToKey().key(key, nullptr);
+    }
+    QVariant shown(const QString &key) const;
+    void set(const QString &key, const QVariant &value);
+    QWidget *openEditor(const QString &key);
+    QStringList topLevelCaptions() const;
+    QStringList dump() const;
+    void dumpItem(QtBrowserItem *item, int depth, QStringList *lines) const;
+    QMyWidget *drop(int typeCode);
+    void fillDistinct(QMyWidget *w);
+    static QStringList snapshot(const QMyWidget *w);
+    static EventInfo event(int owner, int type, int function);
+
+    QTemporaryDir dir;
+    MainWindow *window = nullptr;
+};
+
+void TestPropertyPanel::initTestCase()
+{
+    qRegisterMetaType<QMyWidget *>("QMyWidget *");
+}
+
+void TestPropertyPanel::init()
+{
+    currentProjectPath.clear();
+    fontIdList.clear();
+    imagePaths.clear();
+    window = new MainWindow;
+    window->resize(1200, 800);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
+    static int n = 0;
+    window->createProject(dir.filePath(QString("p%1.yBEX").arg(++n)));
+    QCOMPARE(pageWidgets.size(), 1);
+    frame()->grab();
+}
+
+void TestPropertyPanel::cleanup()
+{
+    window->clearAllPages();
+    window->getQuestionBox()->hide();
+    delete window;
+    fontIdList.clear();
+    imagePaths.clear();
+}
+
+QMyWidget *TestPropertyPanel::drop(int typeCode)
+{
+    if (!dropTypeName(frame(), widgetTypeNames.at(typeCode), QPoint(20, 30)))
+        return nullptr;
+    return pageWidgets.at(currentPageIndex)->last();
+}
+
+// Every attribute a value of its own, within its limits, so that a row showing the wrong
+// attribute shows in the table.
+void TestPropertyPanel::fillDistinct(QMyWidget *w)
+{
+    const QStringList keys = QMyWidget::fileKeys();
+    for (int i = 0; i < keys.size(); ++i) {
+        if (keys.at(i) != "id")
+            w->setIntValue(keys.at(i), 3 + i % 90);
+    }
+    const QStringList colors = QMyWidget::colorKeys();
+    for (int i = 0; i < colors.size(); ++i)
+        w->setColorValue(colors.at(i), QColor(i, (7 * i) % 256, (13 * i) % 256, 200 - i));
+    w->setPos(10, 20);
+    w->setW(120);
+    w->setH(90);
+    w->setProgX(4);
+    w->setProgY(5);
+    w->setProgW(50);
+    w->setProgH(40);
+    for (const char *key :
+         {"hAlign", "vAlign", "longTextMode", "flag", "keyboardid", "ybexItemProgDir",
+          "ybexItemGradMode", "ybexItemSelectGradMode", "ybexItemPressGradMode",
+          "ybexItemProgGradMode", "ybexItemHandleGradMode", "ybexItemArcRounded",
+          "ybexItemArcSelectRounded", "ybexItemChartUpadateMode", "ybexItemPasswordMode",
+          "ybexItemSignalMode", "ybexItemAnimMode", "ybexItemAnimDir", "checkabled"})
+        w->setIntValue(key, 1);
+    w->setMeterPointNum(2);
+    w->setChartSerCount(2);
+    w->setImageNum(-1);
+    w->setFontID(7);
+    w->setChartTickLabelFontID(3);
+    w->setText("Hi");
+    w->setChartSerPointCount(0, 3);
+    w->setChartSerData(0, "1.4/2.6/-3");
+    w->setChartSerPointCount(1, 0);
+    w->setChartSerData(1, "");
+    // As the project reader leaves them: every colour's alpha is its opacity.
+    for (const QString &key : keys) {
+        for (const QString &color : SheetRules::colorsOfOpacity(key)) {
+            QColor c = w->colorValue(color);
+            c.setAlpha(w->intValue(key));
+            w->setColorValue(color, c);
+        }
+    }
+}
+
+EventInfo TestPropertyPanel::event(int owner, int type, int function)
+{
+    EventInfo info;
+    info.setOwnerType(owner);
+    info.setType(type);
+    info.setUserType(function);
+    info.setDefaultParams();
+    return info;
+}
+
+QStringList TestPropertyPanel::snapshot(const QMyWidget *w)
+{
+    QStringList values;
+    for (const QString &key : QMyWidget::fileKeys())
+        values << key + "=" + w->fileValue(key);
+    return values;
+}
+
+QVariant TestPropertyPanel::shown(const QString &key) const
+{
+    QtProperty *p = row(key);
+    if (!p)
+        return QVariant();
+    if (p->propertyManager() == choices())
+        return choices()->value(p);
+    if (p->propertyManager() == images())
+        return images()->value(p);
+    if (p->propertyManager() == roManager())
+        return roManager()->value(p);
+    return values()->value(p);
+}
+
+// A row set as the user's editor sets it: through the row's manager.
+void TestPropertyPanel::set(const QString &key, const QVariant &value)
+{
+    QtProperty *p = row(key);
+    QVERIFY2(p, qPrintable(key));
+    if (p->propertyManager() == choices())
+        choices()->setValue(p, value.toInt());
+    else if (p->propertyManager() == images())
+        images()->setValue(p, value.toString());
+    else
+        values()->setValue(p, value);
+}
+
+QWidget *TestPropertyPanel::openEditor(const QString &key)
+{
+    QtProperty *p = row(key);
+    if (!p)
+        return nullptr;
+    auto *tree = browser()->findChild<QTreeWidget *>();
+    QTreeWidgetItem *item = nullptr;
+    for (QTreeWidgetItem *candidate :
+         tree->findItems(p->propertyName(), Qt::MatchExactly | Qt::MatchRecursive)) {
+        if (candidate->text(1) == p->valueText() || !item)
+            item = candidate;
+    }
+    if (!item)
+        return nullptr;
+    for (QTreeWidgetItem *up = item->parent(); up; up = up->parent())
+        up->setExpanded(true);
+    tree->scrollToItem(item);
+    const QPoint pos(tree->header()->sectionViewportPosition(1) + 5,
+                     tree->visualItemRect(item).center().y());
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, pos);
+    for (QWidget *w :
+         tree->viewport()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (w->isVisible())
+            return w;
+    }
+    return nullptr;
+}
+
+QStringList TestPropertyPanel::topLevelCaptions() const
+{
+    QStringList captions;
+    for (QtBrowserItem *item : browser()->topLevelItems())
+        captions << item->property()->propertyName();
+    return captions;
+}
+
+void TestPropertyPanel::dumpItem(QtBrowserItem *item, int depth, QStringList *lines) const
+{
+    QtProperty *p = item->property();
+    QString type;
+    QString value;
+    QtAbstractPropertyManager *manager = p->propertyManager();
+    if (manager == choices()) {
+        type = "choice";
+        value = QString("%1 [%2]").arg(choices()->value(p)).arg(choices()->enumNames(p).join('|'));
+    } else if (manager == images()) {
+        type = "image";
+        value = images()->value(p);
+    } else {
+        auto *variants = static_cast<QtVariantPropertyManager *>(manager);
+        const int t = variants->propertyType(p);
+        const QVariant v = variants->value(p);
+        const QString prefix = manager == roManager() ? "ro-" : "";
+        if (t == QtVariantPropertyManager::groupTypeId()) {
+            type = "group";
+        } else if (t == QMetaType::QColor) {
+            type = prefix + "colour";
+            const QColor c = v.value<QColor>();
+            value = QString("%1,%2,%3,%4").arg(c.red()).arg(c.green()).arg(c.blue()).arg(c.alpha());
+        } else if (t == QMetaType::Bool) {
+            type = prefix + "bool";
+            value = v.toBool() ? "true" : "false";
+        } else if (t == QMetaType::Int) {
+            type = prefix + "int";
+            value = QString::number(v.toInt());
+        } else {
+            type = prefix + "string";
+            value = v.toString();
+        }
+    }
+    const QString key = window->getPropertyToKey().value(p, "-");
+    lines->append(QString(2 * depth, ' ') + p->propertyName() + " | " + key + " | " + type
+                  + (value.isEmpty() ? QString() : " | " + value));
+    // A colour's channels are the framework's own rows.
+    if (type.endsWith("colour"))
+        return;
+    for (QtBrowserItem *child : item->children())
+        dumpItem(child, depth + 1, lines);
+}
+
+QStringList TestPropertyPanel::dump() const
+{
+    QStringList lines;
+    for (QtBrowserItem *item : browser()->topLevelItems())
+        dumpItem(item, 0, &lines);
+    return lines;
+}
+
+void TestPropertyPanel::sheets_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name :
+         {"page", "timer", "sleeptimer", "button", "button-checkable", "label", "image", "progress",
+          "textbox", "qrcode", "slider", "arc", "meter", "chart"})
+        QTest::newRow(name) << name;
+}
+
+void TestPropertyPanel::sheets()
+{
+    QFETCH(QString, name);
+    fontIdList = QStringList {"3", "7"};
+    PageParam *page = pageRecords.at(0);
+    QStringList before;
+    QStringList after;
+    if (name == "page") {
+        page->setPageImageNum(4);
+        page->setPageGradDir(2);
+        page->setPageColorGrad1(QColor(10, 20, 30, 40));
+        page->setPageColorGrad2(QColor(50, 60, 70, 80));
+        page->setPageOpa(90);
+        page->setPageRadius(6);
+        page->setPageFlag(1);
+        page->setPageHelpLineType(2);
+        page->setPageHelpLineLeft(11);
+        page->setPageHelpLineRight(12);
+        page->setPageHelpLineTop(13);
+        page->setPageHelpLineBottom(14);
+        page->setPageAnimEnabled(1);
+        page->setPageAnimMode(5);
+        page->setPageAnimDir(7);
+        page->setPageAnimTime(300);
+        page->appendEvent(event(-1, 1, 50));
+        frame()->setScreenType(1);
+        window->slotRecvParent();
+        QCOMPARE(page->pageHelpLineType(), 2);
+        QCOMPARE(frame()->getScreenType(), 1);
+    } else if (name == "timer" || name == "sleeptimer") {
+        const int index = name == "timer" ? 3 : 8;
+        TimerParam *timer = window->getTimerParam(index);
+        timer->setTimerEnable(1);
+        timer->setTimerOneTime(1);
+        timer->setTimerTime(1500);
+        timer->setTimerVal(153);
+        timer->appendEvent(event(index == 8 ? -3 : -2, 0, 2));
+        QTest::mouseClick(window->getTimerButton(index), Qt::LeftButton);
+        QCOMPARE(timer->timerVal(), 153);
+    } else {
+        const QStringList types {"button", "label",  "image", "progress", "textbox",
+                                 "qrcode", "slider", "arc",   "meter",    "chart"};
+        const int code = name == "button-checkable" ? 0 : types.indexOf(name);
+        QMyWidget *w = drop(code);
+        QVERIFY(w);
+        fillDistinct(w);
+        w->setCheckabled(name == "button-checkable");
+        // Two events of one type, one of another.
+        w->addEvent(event(code, 1, 50));
+        w->addEvent(event(code, 0, 3));
+        w->addEvent(event(code, 1, 51));
+        // The drawing keeps square sizes, drawn areas and border alphas of its own; a
+        // sheet's choice rows pass through choice 0 (shown, not hidden) and repaint.
+        w->setFlag(0);
+        w->grab();
+        w->setFlag(1);
+        before = snapshot(w);
+        window->slotRecvWnd(w);
+        after = snapshot(w);
+    }
+    QCOMPARE(after, before);
+
+    const QString path = QString(YBEX_TEST_DATA) + "/sheets/" + name + ".txt";
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+    const QStringList expected = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    const QStringList actual = dump();
+    for (int i = 0; i < qMax(expected.size(), actual.size()); ++i)
+        QCOMPARE(actual.value(i), expected.value(i));
+}
+
+void TestPropertyPanel::opacityEdits()
+{
+    QMyWidget *w = drop(0);
+    window->slotRecvWnd(w);
+    set("ybexItemOpa", 300);
+    QCOMPARE(shown("ybexItemOpa").toInt(), 255);
+    QCOMPARE(w->getOpa(), 255);
+    QCOMPARE(w->getBackground1().alpha(), 255);
+    QCOMPARE(w->getBackground2().alpha(), 255);
+    set("ybexItemOpa", -5);
+    QCOMPARE(shown("ybexItemOpa").toInt(), 0);
+    QCOMPARE(w->getOpa(), 0);
+    QCOMPARE(w->getBackground1().alpha(), 0);
+    QCOMPARE(w->getBackground2().alpha(), 0);
+    set("ybexItemOpa", 120);
+    QCOMPARE(w->getBackground2().alpha(), 120);
+
+    // An edited colour keeps the alpha of its opacity.
+    set("ybexItemBackground1", QColor(1, 2, 3, 10));
+    QCOMPARE(w->getBackground1(), QColor(1, 2, 3, 120));
+    set("fontColor", QColor(9, 8, 7, 255));
+    QCOMPARE(w->getFontColor(), QColor(9, 8, 7, w->getFontOpa()));
+    // A picture opacity has the same limit and no colour.
+    set("ybexItemImageOpa", 256);
+    QCOMPARE(w->getImageOpa(), 255);
+    QCOMPARE(shown("ybexItemImageOpa").toInt(), 255);
+
+    // The page opacity is kept as typed; its colours take it within 0..255.
+    window->slotRecvParent();
+    PageParam *page = pageRecords.at(0);
+    set("pageOpa", 300);
+    QCOMPARE(page->pageOpa(), 300);
+    QCOMPARE(shown("pageOpa").toInt(), 300);
+    QCOMPARE(page->pageColorGrad1().alpha(), 255);
+    QCOMPARE(page->pageColorGrad2().alpha(), 255);
+    set("pageOpa", 40);
+    set("pageColorGrad1", QColor(5, 6, 7, 255));
+    QCOMPARE(page->pageColorGrad1(), QColor(5, 6, 7, 40));
+}
+
+void TestPropertyPanel::viewingChangesOnlyWhatItMust()
+{
+    fontIdList = QStringList {"3", "7"};
+    QMyWidget *button = drop(0);
+    button->setOpa(300);
+    button->setFontID(9);
+    button->setFontColor(QColor(1, 2, 3, 255));
+    window->slotRecvWnd(button);
+    QCOMPARE(button->getOpa(), 255);
+    QCOMPARE(shown("ybexItemOpa").toInt(), 255);
+    // A font missing from the list becomes the first listed font.
+    QCOMPARE(button->getFontID(), 3);
+    QCOMPARE(shown("fontID").toInt(), 0);
+    // Colours are not coupled by viewing alone.
+    QCOMPARE(button->getFontColor(), QColor(1, 2, 3, 255));
+
+    // Without fonts the row has no names and the attribute stays.
+    fontIdList.clear();
+    button->setFontID(9);
+    window->slotRecvWnd(button);
+    QCOMPARE(button->getFontID(), 9);
+    QCOMPARE(choices()->enumNames(row("fontID")), QStringList());
+
+    // Counts outside their names become one.
+    QMyWidget *meter = drop(8);
+    meter->setMeterPointNum(0);
+    window->slotRecvWnd(meter);
+    QCOMPARE(meter->getMeterPointNum(), 1);
+    QMyWidget *progress = drop(3);
+    progress->setProgDir(3);
+    window->slotRecvWnd(progress);
+    QCOMPARE(progress->getProgDir(), 0);
+
+    // A chart's values are shown rounded and kept as they are.
+    QMyWidget *chart = drop(9);
+    chart->setChartSerCount(5);
+    chart->setChartSerPointCount(0, 2);
+    chart->setChartSerData(0, "12.4/-0.6");
+    window->slotRecvWnd(chart);
+    QCOMPARE(chart->getChartSerCount(), 1);
+    QCOMPARE(shown("ybexItemChartSerDataValue0_0").toInt(), 12);
+    QCOMPARE(shown("ybexItemChartSerDataValue0_1").toInt(), -1);
+    QCOMPARE(chart->getChartSerData(0), QString("12.4/-0.6"));
+    // Only an edit writes a value.
+    set("ybexItemChartSerDataValue0_0", 5);
+    QCOMPARE(chart->getChartSerData(0), QString("5/-0.6"));
+
+    // The page never resizes or turns the canvas by being shown.
+    frame()->setFrameW(333);
+    frame()->setFrameH(222);
+    frame()->setScreenType(2);
+    window->getScreenSizeDlg()->setResolutionText("123*45");
+    window->slotRecvParent();
+    QCOMPARE(frame()->getFrameW(), 333);
+    QCOMPARE(frame()->getFrameH(), 222);
+    QCOMPARE(frame()->getScreenType(), 2);
+    QCOMPARE(window->getScreenSizeDlg()->resolutionText(), QString("123*45"));
+    QCOMPARE(shown("vga").toInt(), 0);
+    window->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
+    window->slotRecvParent();
+    QCOMPARE(shown("vga").toInt(), 13);
+    QCOMPARE(frame()->getFrameW(), 333);
+}
+
+void TestPropertyPanel::geometryLimits()
+{
+    QCOMPARE(pageWidth, 800);
+    QCOMPARE(pageHeight, 480);
+    QMyWidget *label = drop(1);
+    window->slotRecvWnd(label);
+    set("x", -10);
+    QCOMPARE(label->getX(), 0);
+    QCOMPARE(label->pos().x(), 0);
+    QCOMPARE(shown("x").toInt(), -10);
+    set("x", 790);
+    QCOMPARE(label->getX(), 800 - label->getW());
+    set("w", 0);
+    QCOMPARE(label->getW(), 2);
+    set("y", 470);
+    set("h", 100);
+    QCOMPARE(label->getH(), 480 - label->getY());
+
+    QMyWidget *arc = drop(7);
+    window->slotRecvWnd(arc);
+    set("w", 80);
+    QCOMPARE(arc->getW(), 80);
+    QCOMPARE(arc->getH(), 80);
+    QCOMPARE(shown("h").toInt(), 80);
+    QCOMPARE(shown("ybexItemProgW").toInt(), 80);
+    QCOMPARE(shown("ybexItemProgH").toInt(), 80);
+    set("h", 64);
+    QCOMPARE(arc->getW(), 64);
+    QCOMPARE(shown("w").toInt(), 64);
+
+    QMyWidget *meter = drop(8);
+    window->slotRecvWnd(meter);
+    set("h", 70);
+    QCOMPARE(meter->getW(), 70);
+    QCOMPARE(shown("w").toInt(), 70);
+}
+
+void TestPropertyPanel::textFilter()
+{
+    const QString fonts = QFileInfo(currentProjectPath).absolutePath() + "/tempFonts";
+    QVERIFY(QFile::copy(QString(YBEX_TEST_DATA) + "/fonts/5.ini", fonts + "/5.ini"));
+    fontIdList = QStringList {"5"};
+    QMyWidget *label = drop(1);
+    label->setFontID(5);
+    window->slotRecvWnd(label);
+    set("text", QString("A你b我\n"));
+    QCOMPARE(label->getText(), QString("A你b"));
+    QCOMPARE(shown("text").toString(), QString("A你b"));
+
+    // A font number no generated font has filters nothing.
+    fontIdList.clear();
+    QMyWidget *button = drop(0);
+    button->setFontID(6);
+    window->slotRecvWnd(button);
+    set("text", QString("我\n"));
+    QCOMPARE(button->getText(), QString("我\n"));
+
+    // The QR code keeps every character and makes room for them.
+    QMyWidget *qr = drop(5);
+    qr->setFontID(5);
+    qr->setText("x");
+    qr->setLongTextLen(6);
+    window->slotRecvWnd(qr);
+    set("text", QString(10, QChar(0x6211)));
+    QCOMPARE(qr->getText().size(), 10);
+    QCOMPARE(qr->getLongTextLen(), 30);
+    QCOMPARE(shown("longTextLen").toInt(), 30);
+    // The page file keeps the length in 16 bits.
+    set("longTextLen", 70000);
+    QCOMPARE(qr->getLongTextLen(), 65535);
+    QCOMPARE(shown("longTextLen").toInt(), 65535);
+}
+
+void TestPropertyPanel::meterNeedles()
+{
+    QMyWidget *meter = drop(8);
+    window->slotRecvWnd(meter);
+    QCOMPARE(meter->getMeterMaxValue(0), 100);
+    set("ybexItemMeterRotation1", 150);
+    QCOMPARE(meter->getMeterRotation(0), 100);
+    QCOMPARE(shown("ybexItemMeterRotation1").toInt(), 100);
+    set("ybexItemMeterRotation2", -4);
+    QCOMPARE(meter->getMeterRotation(1), 0);
+    set("ybexItemMeterAngle3", 400);
+    QCOMPARE(meter->getMeterAngle(2), 360);
+    QCOMPARE(shown("ybexItemMeterAngle3").toInt(), 360);
+    set("ybexItemMeterMinValue1", 120);
+    QCOMPARE(meter->getMeterMinValue(0), 100);
+    set("ybexItemMeterMaxValue1", 50);
+    QCOMPARE(meter->getMeterMaxValue(0), 100);
+    QCOMPARE(shown("ybexItemMeterMaxValue1").toInt(), 100);
+    set("ybexItemMeterXPivot2", -7);
+    QCOMPARE(meter->getMeterXPivot(1), -7);
+    set("ybexItemMeterPointColor3", QColor(1, 2, 3, 4));
+    QCOMPARE(meter->getMeterPointColor(2), QColor(1, 2, 3, 4));
+    set("ybexItemMeterPointPicID2", "4");
+    QCOMPARE(meter->getMeterPointPicID(1), 4);
+    set("ybexItemMeterPointNum", 2);
+    QCOMPARE(meter->getMeterPointNum(), 3);
+}
+
+void TestPropertyPanel::chartSeries()
+{
+    QMyWidget *chart = drop(9);
+    chart->setChartSerPointCount(0, 4);
+    chart->setChartSerData(0, "1/2/3/4");
+    chart->setChartSerPointCount(1, 4);
+    chart->setChartSerData(1, "5/6/7/8");
+    window->slotRecvWnd(chart);
+    set("ybexItemChartSerPointCount0", 3);
+    QCOMPARE(chart->getChartSerPointCount(0), 3);
+    QCOMPARE(chart->getChartSerPointCount(1), 3);
+    QCOMPARE(chart->getChartSerData(0), QString("1/2/3"));
+    QCOMPARE(chart->getChartSerData(1), QString("5/6/7"));
+    // The rows of the old count stay until the next build and edit nothing.
+    set("ybexItemChartSerDataValue0_3", 9);
+    QCOMPARE(chart->getChartSerData(0), QString("1/2/3"));
+    set("ybexItemChartSerDataValue1_2", 7.9);
+    QCOMPARE(chart->getChartSerData(1), QString("5/6/8"));
+    set("ybexItemChartSerDataValue1_2", 7);
+    QCOMPARE(chart->getChartSerData(1), QString("5/6/7"));
+    set("ybexItemChartSerPointCount0", -2);
+    QCOMPARE(shown("ybexItemChartSerPointCount0").toInt(), 0);
+    QCOMPARE(chart->getChartSerData(0), QString());
+    set("ybexItemChartSerPointCount0", 100000);
+    QCOMPARE(chart->getChartSerPointCount(1), 65535);
+    set("ybexItemChartSerPointCount0", 2);
+    set("ybexItemChartSerLineWidth0", 6);
+    QCOMPARE(chart->getChartSerLineWidth(1), 6);
+    set("ybexItemChartTickEnable2", false);
+    QCOMPARE(chart->getChartTickEnable(2), 0);
+    set("ybexItemChartSerCount", 1);
+    QCOMPARE(chart->getChartSerCount(), 2);
+}
+
+void TestPropertyPanel::timers()
+{
+    // No timer chosen: the shown sheet stays.
+    QMyWidget *w = drop(0);
+    window->slotRecvWnd(w);
+    window->showTimerProperty();
+    QCOMPARE(window->getSelectionKind(), 1);
+    QVERIFY(row("x"));
+
+    TimerParam *sleep = window->getTimerParam(8);
+    sleep->setTimerVal(52);
+    QTest::mouseClick(window->getTimerButton(8), Qt::LeftButton);
+    QCOMPARE(shown("timerVal").toInt(), 20);
+    QCOMPARE(sleep->timerVal(), 51);
+    set("timerVal", 100);
+    QCOMPARE(sleep->timerVal(), 255);
+    set("timerVal", 20);
+    set("timerVal", 150);
+    QCOMPARE(shown("timerVal").toInt(), 100);
+    QCOMPARE(sleep->timerVal(), 255);
+    set("timerTime", 30);
+    QCOMPARE(window->getTimerButton(8)->styleSheet(), window->getTimerButtonStyle(1));
+    set("timerTime", 0);
+    QCOMPARE(window->getTimerButton(8)->styleSheet(), window->getTimerButtonStyle(2));
+
+    window->slotRecvParent();
+    sleep->setTimerVal(2);
+    QTest::mouseClick(window->getTimerButton(8), Qt::LeftButton);
+    QCOMPARE(sleep->timerVal(), 2);
+
+    QTest::mouseClick(window->getTimerButton(2), Qt::LeftButton);
+    set("timerEnable", true);
+    QCOMPARE(window->getTimerParam(2)->timerEnable(), 1);
+    QCOMPARE(window->getTimerButton(2)->styleSheet(), window->getTimerButtonStyle(1));
+    set("timerTime", 250);
+    QCOMPARE(window->getTimerParam(2)->timerTime(), 250);
+
+    // After a page or widget sheet no button shows the selected style.
+    window->getTimerParam(8)->setTimerTime(5);
+    window->slotRecvWnd(w);
+    QCOMPARE(window->getCurrentTimer(), -1);
+    QCOMPARE(window->getTimerButton(2)->styleSheet(), window->getTimerButtonStyle(0));
+    QCOMPARE(window->getTimerButton(8)->styleSheet(), window->getTimerButtonStyle(0));
+    QCOMPARE(window->getTimerButton(4)->styleSheet(), window->getTimerButtonStyle(2));
+}
+
+void TestPropertyPanel::eventRows()
+{
+    QMyWidget *w = drop(0);
+    w->addEvent(event(0, 1, 50));
+    w->addEvent(event(0, 1, 50));
+    window->slotRecvWnd(w);
+    const QStringList captions = topLevelCaptions();
+    QCOMPARE(captions.last(), QString("事件"));
+    QCOMPARE(browser()->currentItem()->property()->propertyName(), QString("事件"));
+    set("Event_Wnd_1_0", "ch9");
+    QCOMPARE(w->getEvents().at(0).param(1), QString("ch9"));
+    QCOMPARE(w->getEvents().at(1).param(1), QString("0"));
+    // The event went away before the sheet was built again.
+    w->removeEvent(1);
+    set("Event_Wnd_1_1", "x");
+    QCOMPARE(w->getEvents().size(), 1);
+
+    // Hand-written code for the type: an empty events group.
+    w->setEventContent(1, 1, "pass");
+    window->slotRecvWnd(w);
+    QCOMPARE(topLevelCaptions().last(), QString("事件"));
+    QVERIFY(browser()->topLevelItems().last()->children().isEmpty());
+
+    // Events a damaged file names: no rows for them, the others still shown.
+    w->setEventContent(1, 0, QString());
+    EventInfo noFunction = event(0, 1, 50);
+    noFunction.setUserType(500);
+    w->addEvent(noFunction);
+    w->addEvent(event(0, 9, 50));
+    window->slotRecvWnd(w);
+    QVERIFY(row("Event_Wnd_0_0"));
+    QVERIFY(!row("Event_Wnd_0_1"));
+    QVERIFY(!row("Event_Wnd_0_2"));
+
+    // A label never shows events.
+    QMyWidget *label = drop(1);
+    label->addEvent(event(1, 0, 50));
+    window->slotRecvWnd(label);
+    QVERIFY(!topLevelCaptions().contains("事件"));
+
+    // Page events are edited on the page.
+    pageRecords.at(0)->appendEvent(event(-1, 0, 50));
+    window->slotRecvParent();
+    set("Event_Frame_0_0", "7");
+    QCOMPARE(pageRecords.at(0)->events().at(0).param(0), QString("7"));
+}
+
+void TestPropertyPanel::nothingWhileDragging()
+{
+    QMyWidget *w = drop(1);
+    window->slotRecvWnd(w);
+    const int x = w->getX();
+    QTest::mousePress(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2));
+    QVERIFY(w->getIsDragging());
+    set("x", x + 40);
+    set("ybexItemOpa", 10);
+    set("hAlign", 2);
+    QCOMPARE(w->getX(), x);
+    QCOMPARE(w->getOpa(), 255);
+    QCOMPARE(w->getHAlign(), 0);
+    QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2));
+    QVERIFY(!w->getIsDragging());
+}
+
+void TestPropertyPanel::helpLineRows()
+{
+    const QStringList offsets {"左偏移", "右偏移", "上偏移", "下偏移"};
+    PageParam *page = pageRecords.at(0);
+    page->appendEvent(event(-1, 0, 50));
+    page->setPageHelpLineLeft(4);
+    window->slotRecvParent();
+    QCOMPARE(page->pageHelpLineType(), 0);
+    QVERIFY(!topLevelCaptions().contains("左偏移"));
+    set("pageHelpLineType", 2);
+    QCOMPARE(page->pageHelpLineType(), 2);
+    // Appended after the last row, the events group included.
+    QCOMPARE(topLevelCaptions().mid(topLevelCaptions().size() - 4), offsets);
+    QCOMPARE(shown("pageHelpLineLeft").toInt(), 4);
+    set("pageHelpLineTop", 9);
+    QCOMPARE(page->pageHelpLineTop(), 9);
+    set("pageHelpLineType", 2);
+    QCOMPARE(topLevelCaptions().count("左偏移"), 1);
+    set("pageHelpLineType", 1);
+    QVERIFY(!topLevelCaptions().contains("左偏移"));
+    QVERIFY(!row("pageHelpLineLeft"));
+
+    // Shown with type 2: right behind the help-line row.
+    set("pageHelpLineType", 2);
+    window->slotRecvParent();
+    const QStringList captions = topLevelCaptions();
+    const int at = captions.indexOf("辅助线");
+    QCOMPARE(captions.mid(at + 1, 4), offsets);
+    QCOMPARE(captions.last(), QString("事件"));
+}
+
+void TestPropertyPanel::resolutionAndOrientation()
+{
+    window->slotRecvParent();
+    set("screenType", 1);
+    QCOMPARE(frame()->getScreenType(), 1);
+    QCOMPARE(frame()->getFrameW(), 480);
+    QCOMPARE(frame()->getFrameH(), 800);
+    set("vga", resolutionList.indexOf("480*272(HHVGA)"));
+    QCOMPARE(window->getScreenSizeDlg()->resolutionText(), QString("480*272(HHVGA)"));
+    QCOMPARE(frame()->getFrameW(), 272);
+    QCOMPARE(frame()->getFrameH(), 480);
+    // The entry already held changes nothing.
+    frame()->setFrameW(1);
+    window->slotRecvParent();
+    set("vga", 0);
+    set("vga", resolutionList.indexOf("480*272(HHVGA)"));
+    QCOMPARE(window->getScreenSizeDlg()->resolutionText(), QString("480*272(HHVGA)"));
+
+    window->getScreenSizeDlg()->setResolutionText(QString());
+    window->slotRecvParent();
+    set("screenType", 3);
+    QCOMPARE(frame()->getFrameW(), 0);
+    QCOMPARE(frame()->getFrameH(), 0);
+}
+
+void TestPropertyPanel::pageBackground()
+{
+    const QString images = QFileInfo(currentProjectPath).absolutePath() + "/tempImages/";
+    imagePaths = QStringList {images + "0_a.png", images + "1_b.Jpg", images + "2_c.jpg"};
+    PageParam *page = pageRecords.at(0);
+    frame()->setModelType(0);
+    window->slotRecvParent();
+    set("pageImageNum", "0");
+    QCOMPARE(page->pageImageNum(), -1);
+    QCOMPARE(shown("pageImageNum").toString(), QString());
+    QVERIFY(window->getQuestionBox()->isVisible());
+    QCOMPARE(window->getQuestionBox()->findChild<QLabel *>("labMessage")->text(),
+             QString("背景图片只可选择jpg格式图片，请您重新选择！"));
+    window->getQuestionBox()->hide();
+    set("pageImageNum", "1");
+    QCOMPARE(page->pageImageNum(), -1);
+    set("pageImageNum", "2");
+    QCOMPARE(page->pageImageNum(), 2);
+    set("pageImageNum", "7");
+    QCOMPARE(page->pageImageNum(), 2);
+    set("pageImageNum", "");
+    QCOMPARE(page->pageImageNum(), -1);
+    frame()->setModelType(1);
+    set("pageImageNum", "0");
+    QCOMPARE(page->pageImageNum(), 0);
+
+    // A widget keeps any number.
+    QMyWidget *w = drop(2);
+    window->slotRecvWnd(w);
+    set("imageNum", "42");
+    QCOMPARE(w->getImageNum(), 42);
+    set("imageNum", "");
+    QCOMPARE(w->getImageNum(), -1);
+}
+
+void TestPropertyPanel::choiceRows()
+{
+    QMyWidget *box = drop(4);
+    box->setSignalMode(0);
+    box->setText("a\nb");
+    window->slotRecvWnd(box);
+    QCOMPARE(box->getText(), QString("a\nb"));
+    set("ybexItemSignalMode", 1);
+    QCOMPARE(box->getText(), QString("ab"));
+    QCOMPARE(box->getSignalMode(), 1);
+    set("hAlign", 2);
+    QCOMPARE(box->hAlignFlag(), Qt::Alignment(Qt::AlignRight));
+    set("keyboardid", 3);
+    QCOMPARE(box->getKeyboardid(), 3);
+    // Single-line mode applies again whenever the sheet is shown.
+    box->setText("c\nd");
+    window->slotRecvWnd(box);
+    QCOMPARE(box->getText(), QString("cd"));
+
+    // A font row whose list shrank since the sheet was built changes nothing.
+    fontIdList = QStringList {"3", "7"};
+    box->setFontID(3);
+    window->slotRecvWnd(box);
+    fontIdList = QStringList {"3"};
+    set("fontID", 1);
+    QCOMPARE(box->getFontID(), 3);
+    fontIdList = QStringList {"3", "8"};
+    set("fontID", 0);
+    set("fontID", 1);
+    QCOMPARE(box->getFontID(), 8);
+
+    QMyWidget *button = drop(0);
+    window->slotRecvWnd(button);
+    set("ybexItemAnimDir", 7);
+    QCOMPARE(button->getAnimDir(), 7);
+}
+
+void TestPropertyPanel::geometryFollowsTheCanvas()
+{
+    QMyWidget *slider = drop(6);
+    window->slotRecvWnd(slider);
+    slider->setPos(50, 60);
+    slider->setW(140);
+    slider->setProgX(3);
+    slider->setProgW(77);
+    window->slotRecvWndMove(slider);
+    QCOMPARE(shown("x").toInt(), 50);
+    QCOMPARE(shown("y").toInt(), 60);
+    QCOMPARE(shown("w").toInt(), 140);
+    QCOMPARE(shown("ybexItemProgX").toInt(), 53);
+    QCOMPARE(shown("ybexItemProgW").toInt(), 77);
+    QCOMPARE(slider->getX(), 50);
+
+    QMyWidget *arc = drop(7);
+    window->slotRecvWnd(arc);
+    const int shownX = shown("ybexItemProgX").toInt();
+    arc->setPos(70, 80);
+    arc->setProgW(33);
+    window->slotRecvWndMove(arc);
+    QCOMPARE(shown("x").toInt(), 70);
+    QCOMPARE(shown("ybexItemProgX").toInt(), shownX);
+    QCOMPARE(shown("ybexItemProgW").toInt(), 33);
+    // Another widget's move changes no row.
+    slider->setPos(5, 5);
+    window->slotRecvWndMove(slider);
+    QCOMPARE(shown("x").toInt(), 70);
+
+    QMyWidget *chart = drop(9);
+    window->slotRecvWnd(chart);
+    const int chartX = shown("ybexItemProgX").toInt();
+    chart->setPos(90, 100);
+    window->slotRecvWndMove(chart);
+    QCOMPARE(shown("x").toInt(), 90);
+    QCOMPARE(shown("ybexItemProgX").toInt(), chartX);
+}
+
+void TestPropertyPanel::checkableRebuildsAfterTheReport()
+{
+    QMyWidget *button = drop(0);
+    window->slotRecvWnd(button);
+    QVERIFY(topLevelCaptions().contains("按下状态"));
+    QtProperty *checkable = row("checkabled");
+    QWidget *editor = openEditor("checkabled");
+    QVERIFY(editor);
+    set("checkabled", true);
+    QVERIFY(button->getCheckabled());
+    // Still the same sheet while the report runs.
+    QCOMPARE(row("checkabled"), checkable);
+    QVERIFY(topLevelCaptions().contains("按下状态"));
+    QTRY_VERIFY(topLevelCaptions().contains("选中状态"));
+    QVERIFY(!topLevelCaptions().contains("按下状态"));
+    QCOMPARE(window->getCurrentWidget(), button);
+
+    // A label's switch rebuilds nothing.
+    QMyWidget *label = drop(1);
+    label->setCheckabled(false);
+    window->slotRecvWnd(label);
+    QVERIFY(!row("checkabled"));
+
+    // The button went away before the rebuild: nothing is built for it.
+    window->slotRecvWnd(button);
+    set("checkabled", false);
+    button->setSelected(true);
+    window->deleteSelectedWidget();
+    QCoreApplication::processEvents();
+    QCOMPARE(window->getSelectionKind(), 0);
+}
+
+void TestPropertyPanel::openEditorAcrossSelections()
+{
+    QMyWidget *a = drop(1);
+    QMyWidget *b = drop(1);
+    a->setPos(10, 10);
+    b->setPos(100, 100);
+    window->slotRecvWnd(a);
+    auto *spin = qobject_cast<QSpinBox *>(openEditor("x"));
+    QVERIFY(spin);
+    // Typed text the editor has not reported yet.
+    spin->setKeyboardTracking(false);
+    spin->setFocus();
+    spin->selectAll();
+    QTest::keyClicks(spin, "45");
+    QCOMPARE(a->getX(), 10);
+    window->slotRecvWnd(b);
+    QCOMPARE(a->getX(), 45);
+    QCOMPARE(b->getX(), 100);
+
+    // A page sheet's open edit stays with its page when another page is shown.
+    window->addPage();
+    window->on_treeWidget_itemClicked(
+        window->findChild<QTreeWidget *>("treeWidget")->topLevelItem(0), 0);
+    QCOMPARE(currentPageIndex, 0);
+    spin = qobject_cast<QSpinBox *>(openEditor("pageRadius"));
+    QVERIFY(spin);
+    spin->setKeyboardTracking(false);
+    spin->setFocus();
+    spin->selectAll();
+    QTest::keyClicks(spin, "33");
+    window->on_treeWidget_itemClicked(
+        window->findChild<QTreeWidget *>("treeWidget")->topLevelItem(1), 0);
+    QCOMPARE(currentPageIndex, 1);
+    QCOMPARE(pageRecords.at(0)->pageRadius(), 33);
+    QCOMPARE(pageRecords.at(1)->pageRadius(), 0);
+
+    // Likewise a timer's edit when another timer is chosen.
+    QTest::mouseClick(window->getTimerButton(1), Qt::LeftButton);
+    spin = qobject_cast<QSpinBox *>(openEditor("timerTime"));
+    QVERIFY(spin);
+    spin->setKeyboardTracking(false);
+    spin->setFocus();
+    spin->selectAll();
+    QTest::keyClicks(spin, "700");
+    QTest::mouseClick(window->getTimerButton(5), Qt::LeftButton);
+    QCOMPARE(window->getTimerParam(1)->timerTime(), 700);
+    QCOMPARE(window->getTimerParam(5)->timerTime(), 0);
+}
+
+void TestPropertyPanel::deletingTheShownWidgetWithAnEditorOpen()
+{
+    QMyWidget *a = drop(1);
+    QMyWidget *b = drop(1);
+    b->setPos(200, 200);
+    window->slotRecvWnd(a);
+    a->setSelected(true);
+    auto *line = qobject_cast<QLineEdit *>(openEditor("text"));
+    QVERIFY(line);
+    line->setFocus();
+    QTest::keyClicks(line, "ab");
+    QCOMPARE(a->getText().right(2), QString("ab"));
+    window->deleteSelectedWidget();
+    QCOMPARE(pageWidgets.at(0)->size(), 1);
+    QVERIFY(!window->getCurrentWidget());
+    QCOMPARE(window->getSelectionKind(), 0);
+    const QString bText = b->getText();
+    QCoreApplication::processEvents();
+    QCOMPARE(b->getText(), bText);
+}
+
+QTEST_MAIN(TestPropertyPanel)
+#include "tst_propertypanel.moc"
