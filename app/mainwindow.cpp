@@ -106,6 +106,9 @@ MainWindow::~MainWindow()
     sheetApplier = nullptr;
     delete sheet;
     sheet = nullptr;
+    // The page lists and records are the window's to free; the widgets would go with the
+    // canvas, but not the lists that hold them.
+    clearAllPages();
     for (TimerParam *timer : timerParams)
         delete timer;
     delete clipboardPage;
@@ -451,8 +454,9 @@ void MainWindow::openStartUpProject()
         if (openProject(path)) {
             resultBox->showNotice(QMyMessageBox::Information, tr("导入成功！"));
         } else {
-            resultBox->showNotice(QMyMessageBox::Error,
-                                  tr("加载控件错误，可能该项目之前未做保存操作，导入失败！"));
+            resultBox->showNotice(
+                QMyMessageBox::Error,
+                withFileError(tr("加载控件错误，可能该项目之前未做保存操作，导入失败！")));
         }
     }
     if (!isProjectOpen()) {

@@ -4,6 +4,7 @@
 #include "qmysheetapplier.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QList>
 #include <QMainWindow>
 #include <QMap>
@@ -14,9 +15,12 @@
 
 #include "instrparam.h"
 
+#include <functional>
+
 class QGraphicsDropShadowEffect;
 class FontConverter;
 class QModelIndex;
+class QTableView;
 class QPushButton;
 class QTimer;
 class QTreeWidgetItem;
@@ -149,6 +153,7 @@ public:
     AllCfg *getAllCfg() const { return allCfg; }
     YModem *getYModem() const { return yModem; }
     bool isAutoSaveRunning() const;
+    QString getFileError() const { return fileError; }
 
     // Property panel
     void resetTimerButtons();
@@ -327,10 +332,19 @@ private:
     QtUserTypeServices userTypeServices();
     void importProject();
     void restoreImagesFromMirror();
+    void refreshImageMirror();
+    void reloadLibrary();
+    void resetLibraryTable(QTableView *view, QMyImageItemModel *model, const QStringList &headers,
+                           const QList<int> &widths, int rowHeight);
+    bool rewriteFrameElement(const QString &key, const QString &value);
+    // A message followed by the cause of the last failed project-file operation.
+    QString withFileError(const QString &message) const;
     void loadImageFiles();
     void addImageFileRow(int row, const QString &path);
     void showImageLibrarySize();
     void deleteCheckedImages();
+    bool removeCheckedRows(QTableView *view, QMyImageItemModel *model, QStringList *paths,
+                           int firstNumber, const std::function<void(int)> &removed);
     void followImageDeletion(int deleted);
     void loadFontFiles();
     void addFontFileRow(int row, const QString &path);
@@ -429,6 +443,11 @@ private:
     TimerParam *timerParams[TimerCount] = {};
     InstrTableDlg *instrTableDlg = nullptr;
 
+    // The picture mirror was refreshed by the last load or save of the open project.
+    bool imageMirrorCurrent = false;
+    QList<QIcon> widgetItemIcons;
+    // Why the last load, save or rewrite of the project file failed.
+    QString fileError;
     // What a pending question names, kept from when it was asked.
     QString ttfToDelete;
     QString fontToDelete;

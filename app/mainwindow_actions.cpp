@@ -24,7 +24,8 @@ void MainWindow::slotDealIsNo(int code)
         if (saveProXml())
             resultBox->showNotice(QMyMessageBox::Information, tr("保存成功！"));
         else
-            resultBox->showNotice(QMyMessageBox::Warning, tr("路径错误，保存失败！"));
+            resultBox->showNotice(QMyMessageBox::Warning,
+                                  withFileError(tr("路径错误，保存失败！")));
         break;
     case ConfirmImport:
         importProject();
@@ -38,7 +39,8 @@ void MainWindow::slotDealIsNo(int code)
             close();
             QCoreApplication::quit();
         } else {
-            resultBox->showNotice(QMyMessageBox::Warning, tr("路径错误，保存失败！"));
+            resultBox->showNotice(QMyMessageBox::Warning,
+                                  withFileError(tr("路径错误，保存失败！")));
         }
         break;
     case QuitWithoutSaving:

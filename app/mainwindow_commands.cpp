@@ -81,10 +81,7 @@ bool MainWindow::setUpNewDesign(bool newFolder)
         setTitlePath(currentProjectPath);
 
     clearAllPages();
-    initImageTable();
-    initFontTable();
-    refreshTtfList();
-    refreshFontList();
+    reloadLibrary();
     addPage();
 
     if (frame->getModelType() == 0 || frame->getModelType() == 1)

@@ -17,10 +17,13 @@
 #include "qmyimageitemmodel.h"
 #include "qmymessagebox.h"
 #include "qmyprogressbarmes.h"
+#include "qmypropertysheet.h"
 #include "qmywidget.h"
 #include "qtenumpropertymanager.h"
 #include "qtusertypeone_imagemanager.h"
+#include "sheetrules.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -69,10 +72,23 @@ void setTableLook(QTableView *view, int rowHeight)
     view->setShowGrid(true);
 }
 
-void setColumnWidths(QTableView *view, const QList<int> &widths)
+// A click in delete mode flips the row's check; otherwise the row becomes the only one
+// checked. False for a row that does not exist.
+bool checkClickedRow(QTableView *view, QMyImageItemModel *model, int row, bool deleteMode)
 {
-    for (int i = 0; i < widths.size(); ++i)
-        view->setColumnWidth(i, widths.at(i));
+    if (row < 0 || row >= model->checkStates.size())
+        return false;
+    if (deleteMode) {
+        model->checkStates[row] =
+            model->checkStates.at(row) == Qt::Checked ? Qt::Unchecked : Qt::Checked;
+    } else {
+        for (Qt::CheckState &state : model->checkStates)
+            state = Qt::Unchecked;
+        model->checkStates[row] = Qt::Checked;
+    }
+    view->viewport()->update();
+    view->selectRow(row);
+    return true;
 }
 
 } // namespace
@@ -82,25 +98,44 @@ void setColumnWidths(QTableView *view, const QList<int> &widths)
 void MainWindow::initImageTable()
 {
     imageDeleteMode = false;
-    setTableLook(form->tvImage, 50);
-    form->tvImage->setIconSize(QSize(ThumbnailSize, ThumbnailSize));
-    imageModel->clearAll();
     imagePaths.clear();
-    imageModel->setHorizontalHeaderLabels(imageTableHeaders);
-    form->tvImage->setModel(imageModel);
-    setColumnWidths(form->tvImage, {20, 40, 55, 65, 65, 65});
-    form->tvImage->hideColumn(0);
-    form->btnImageFontAll->hide();
-    form->btnImageFontCannel->hide();
+    form->tvImage->setIconSize(QSize(ThumbnailSize, ThumbnailSize));
+    resetLibraryTable(form->tvImage, imageModel, imageTableHeaders, {20, 40, 55, 65, 65, 65}, 50);
     if (isProjectOpen())
         loadImageFiles();
+}
+
+// An empty table with its headers and widths, the check column and its buttons hidden.
+void MainWindow::resetLibraryTable(QTableView *view, QMyImageItemModel *model,
+                                   const QStringList &headers, const QList<int> &widths,
+                                   int rowHeight)
+{
+    setTableLook(view, rowHeight);
+    model->clearAll();
+    model->setHorizontalHeaderLabels(headers);
+    view->setModel(model);
+    for (int i = 0; i < widths.size(); ++i)
+        view->setColumnWidth(i, widths.at(i));
+    view->hideColumn(0);
+    form->btnImageFontAll->hide();
+    form->btnImageFontCannel->hide();
+}
+
+// The library of the project just opened or created.
+void MainWindow::reloadLibrary()
+{
+    initImageTable();
+    initFontTable();
+    refreshTtfList();
+    refreshFontList();
 }
 
 void MainWindow::loadImageFiles()
 {
     const QString images = projectSubfolder("tempImages");
-    if (!copyDirFiles(images, projectSubfolder("backUpImages")) && QDir(images).exists())
-        questionBox->showNotice(QMyMessageBox::Warning, tr("图库备份失败！"));
+    imageMirrorCurrent = false;
+    if (QDir(images).exists())
+        refreshImageMirror();
     if (!QDir().mkpath(images))
         return;
     imageLibrarySizeKB = 0;
@@ -171,11 +206,22 @@ bool MainWindow::removeDirRecursively(const QString &folder)
     return FolderMirror::removeRecursively(folder);
 }
 
+// The mirror holds the library as it was at the last load or save. One that could not be
+// refreshed is older than that and is never copied back, so that leaving without saving
+// cannot remove pictures the saved project uses.
+void MainWindow::refreshImageMirror()
+{
+    imageMirrorCurrent =
+        copyDirFiles(projectSubfolder("tempImages"), projectSubfolder("backUpImages"));
+    if (!imageMirrorCurrent)
+        questionBox->showNotice(QMyMessageBox::Warning, tr("图库备份失败！"));
+}
+
 // Copies the mirror back over the image folder; a missing or failed mirror leaves the
 // images as they are.
 void MainWindow::restoreImagesFromMirror()
 {
-    if (!isProjectOpen())
+    if (!isProjectOpen() || !imageMirrorCurrent)
         return;
     copyDirFiles(projectSubfolder("backUpImages"), projectSubfolder("tempImages"));
 }
@@ -184,26 +230,13 @@ void MainWindow::restoreImagesFromMirror()
 // nothing shows another picture afterwards.
 void MainWindow::deleteCheckedImages()
 {
-    for (int i = imageModel->checkStates.indexOf(Qt::Checked); i >= 0;
-         i = imageModel->checkStates.indexOf(Qt::Checked)) {
-        QFile::remove(imagePaths.at(i));
-        imagePaths.removeAt(i);
-        imageModel->removeRow(i);
-        imageModel->checkStates.removeAt(i);
-        imagesChanged = true;
-        followImageDeletion(i);
-    }
-
-    if (imageModel->rowCount() == 0) {
-        form->tvImage->hideColumn(0);
-        form->btnImageFontAll->hide();
-        form->btnImageFontCannel->hide();
+    const bool rowsLeft =
+        removeCheckedRows(form->tvImage, imageModel, &imagePaths, 0, [this](int i) {
+            imagesChanged = true;
+            followImageDeletion(i);
+        });
+    if (!rowsLeft)
         imageDeleteMode = false;
-    } else {
-        for (int r = 0; r < imageModel->rowCount(); ++r)
-            imageModel->setItem(r, 1, centredItem(QString::number(r)));
-        form->tvImage->setColumnWidth(1, 40);
-    }
     currentImageRow = -1;
     form->tvImage->reset();
     if (imagePaths.isEmpty()) {
@@ -212,6 +245,32 @@ void MainWindow::deleteCheckedImages()
     } else {
         showImageLibrarySize();
     }
+}
+
+// Removes each checked row with its file and list entry, lowest first, calling removed
+// with the row's index at that moment. Afterwards the check column and its buttons go with
+// the last row, or the rows are numbered again from firstNumber. True when rows are left.
+bool MainWindow::removeCheckedRows(QTableView *view, QMyImageItemModel *model, QStringList *paths,
+                                   int firstNumber, const std::function<void(int)> &removed)
+{
+    for (int i = model->checkStates.indexOf(Qt::Checked); i >= 0;
+         i = model->checkStates.indexOf(Qt::Checked)) {
+        QFile::remove(paths->at(i));
+        paths->removeAt(i);
+        model->removeRow(i);
+        model->checkStates.removeAt(i);
+        removed(i);
+    }
+    if (model->rowCount() == 0) {
+        view->hideColumn(0);
+        form->btnImageFontAll->hide();
+        form->btnImageFontCannel->hide();
+        return false;
+    }
+    for (int r = 0; r < model->rowCount(); ++r)
+        model->setItem(r, 1, centredItem(QString::number(r + firstNumber)));
+    view->setColumnWidth(1, 40);
+    return true;
 }
 
 void MainWindow::followImageDeletion(int deleted)
@@ -231,38 +290,21 @@ void MainWindow::followImageDeletion(int deleted)
     }
 
     // The shown sheet follows its picture rows.
-    const bool widgetChanged = currentWidget && changes.widgets.contains(currentWidget);
-    const bool pageChanged = selectionKind == 0 && changes.pages.contains(currentPageIndex);
-    if (!widgetChanged && !pageChanged)
-        return;
-    for (auto it = propertyToKey.cbegin(); it != propertyToKey.cend(); ++it) {
-        int value = 0;
-        if (widgetChanged && ImageReferences::widgetKeys().contains(it.value()))
-            value = currentWidget->intValue(it.value());
-        else if (pageChanged && it.value() == QLatin1String("pageImageNum"))
-            value = pageRecords.at(currentPageIndex)->pageImageNum();
-        else
-            continue;
-        imageManager->setValue(it.key(), value < 0 ? QString() : QString::number(value));
+    if (currentWidget && changes.widgets.contains(currentWidget)) {
+        for (const QString &key : ImageReferences::widgetKeys())
+            sheet->setImageText(key, SheetRules::imageText(currentWidget->intValue(key)));
+    }
+    if (selectionKind == 0 && changes.pages.contains(currentPageIndex)) {
+        sheet->setImageText(
+            QStringLiteral("pageImageNum"),
+            SheetRules::imageText(pageRecords.at(currentPageIndex)->pageImageNum()));
     }
 }
 
 void MainWindow::on_tvImage_clicked(const QModelIndex &index)
 {
-    const int row = index.row();
-    if (row < 0 || row >= imageModel->checkStates.size())
-        return;
-    currentImageRow = row;
-    if (imageDeleteMode) {
-        imageModel->checkStates[row] =
-            imageModel->checkStates.at(row) == Qt::Checked ? Qt::Unchecked : Qt::Checked;
-    } else {
-        for (Qt::CheckState &state : imageModel->checkStates)
-            state = Qt::Unchecked;
-        imageModel->checkStates[row] = Qt::Checked;
-    }
-    form->tvImage->viewport()->update();
-    form->tvImage->selectRow(row);
+    if (checkClickedRow(form->tvImage, imageModel, index.row(), imageDeleteMode))
+        currentImageRow = index.row();
 }
 
 // ---- the buttons above the tabs ----
@@ -384,15 +426,9 @@ bool MainWindow::refuseWhileDownloading(const QString &message)
 void MainWindow::initFontTable()
 {
     fontLibraryDeleteMode = false;
-    setTableLook(form->tvFont, 0);
-    fontLibraryModel->clearAll();
     fontPaths.clear();
-    fontLibraryModel->setHorizontalHeaderLabels(fontLibraryTableHeaders);
-    form->tvFont->setModel(fontLibraryModel);
-    setColumnWidths(form->tvFont, {20, 40, 80, 65, 65, 65});
-    form->tvFont->hideColumn(0);
-    form->btnImageFontAll->hide();
-    form->btnImageFontCannel->hide();
+    resetLibraryTable(form->tvFont, fontLibraryModel, fontLibraryTableHeaders,
+                      {20, 40, 80, 65, 65, 65}, 0);
     if (isProjectOpen())
         loadFontFiles();
 }
@@ -405,7 +441,9 @@ void MainWindow::loadFontFiles()
             addFontFileRow(fontLibraryModel->checkStates.size(), fonts + QLatin1Char('/') + name);
         form->tvFont->setModel(fontLibraryModel);
     }
-    QDir().mkpath(projectSubfolder("tempTtf"));
+    const QString ttf = projectSubfolder("tempTtf");
+    if (!QDir().mkpath(ttf))
+        qWarning() << "cannot create" << ttf;
 }
 
 void MainWindow::addFontFileRow(int row, const QString &path)
@@ -437,42 +475,15 @@ void MainWindow::importFontLibraryFiles(const QStringList &files)
 
 void MainWindow::deleteCheckedFontLibraryFiles()
 {
-    for (int i = fontLibraryModel->checkStates.indexOf(Qt::Checked); i >= 0;
-         i = fontLibraryModel->checkStates.indexOf(Qt::Checked)) {
-        QFile::remove(fontPaths.at(i));
-        fontPaths.removeAt(i);
-        fontLibraryModel->removeRow(i);
-        fontLibraryModel->checkStates.removeAt(i);
-    }
-    if (fontLibraryModel->rowCount() == 0) {
-        form->tvFont->hideColumn(0);
-        form->btnImageFontAll->hide();
-        form->btnImageFontCannel->hide();
+    // Font-library files have nothing to do with the pictures: imagesChanged stays.
+    if (!removeCheckedRows(form->tvFont, fontLibraryModel, &fontPaths, 1, [](int) {}))
         fontLibraryDeleteMode = false;
-        imagesChanged = false;
-    } else {
-        for (int r = 0; r < fontLibraryModel->rowCount(); ++r)
-            fontLibraryModel->setItem(r, 1, centredItem(QString::number(r + 1)));
-        form->tvFont->setColumnWidth(1, 40);
-    }
     form->tvFont->reset();
 }
 
 void MainWindow::on_tvFont_clicked(const QModelIndex &index)
 {
-    const int row = index.row();
-    if (row < 0 || row >= fontLibraryModel->checkStates.size())
-        return;
-    if (fontLibraryDeleteMode) {
-        fontLibraryModel->checkStates[row] =
-            fontLibraryModel->checkStates.at(row) == Qt::Checked ? Qt::Unchecked : Qt::Checked;
-    } else {
-        for (Qt::CheckState &state : fontLibraryModel->checkStates)
-            state = Qt::Unchecked;
-        fontLibraryModel->checkStates[row] = Qt::Checked;
-    }
-    form->tvFont->viewport()->update();
-    form->tvFont->selectRow(row);
+    checkClickedRow(form->tvFont, fontLibraryModel, index.row(), fontLibraryDeleteMode);
 }
 
 // ---- TrueType sources ----
@@ -651,7 +662,10 @@ void MainWindow::generateFont()
     }
 
     const QString fonts = projectSubfolder("tempFonts");
-    QDir().mkpath(fonts);
+    if (!QDir().mkpath(fonts)) {
+        slotFontConverted(false, QDir::toNativeSeparators(fonts));
+        return;
+    }
     FontConverter::Request request;
     request.ttfPath = projectSubfolder("tempTtf") + QLatin1Char('/') + form->cbTtf->currentText();
     request.symbols = form->textEditFont->toPlainText();

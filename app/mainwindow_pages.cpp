@@ -43,8 +43,13 @@ void MainWindow::addTreeWidgetItem(int action, int page, int typeCode, int id,
 {
     if (action != 1 || page < 0 || page >= form->treeWidget->topLevelItemCount())
         return;
+    // One icon per type for all items: an icon made from a file holds its own picture.
+    if (widgetItemIcons.isEmpty()) {
+        for (const QString &path : qAsConst(widgetTypeIcons))
+            widgetItemIcons.append(QIcon(path));
+    }
     auto *item = new QTreeWidgetItem;
-    item->setIcon(0, QIcon(widgetTypeIcons.value(typeCode)));
+    item->setIcon(0, widgetItemIcons.value(typeCode));
     item->setText(0, PageTreeText::widgetItem(typeName, id));
     form->treeWidget->topLevelItem(page)->addChild(item);
 }

@@ -112,10 +112,13 @@ private:
 
 bool MainWindow::saveProXml()
 {
+    fileError.clear();
     if (pageWidgets.isEmpty())
         return true;
-    if (!ProjectFile::isWritable(currentProjectPath))
+    if (!ProjectFile::isWritable(currentProjectPath, &fileError)) {
+        qDebug() << "save failed:" << fileError;
         return false;
+    }
 
     ProjectFile::Frame frame;
     frame.frameW = form->frame->getFrameW();
@@ -129,20 +132,25 @@ bool MainWindow::saveProXml()
     // The dialog's record is the live one; the window's own only stages a load.
     const BootParam boot = *bootDlg->getBootParam();
     const QList<TimerParam *> timers(std::begin(timerParams), std::end(timerParams));
-    if (!ProjectFile::save(currentProjectPath, frame, boot, timers, pageRecords, pageWidgets))
+    if (!ProjectFile::save(currentProjectPath, frame, boot, timers, pageRecords, pageWidgets,
+                           &fileError)) {
+        qDebug() << "save failed:" << fileError;
         return false;
+    }
 
     // The mirror follows a save that reached the disk.
-    copyDirFiles(ProjectFolder::subfolder(currentProjectPath, QStringLiteral("tempImages")),
-                 ProjectFolder::subfolder(currentProjectPath, QStringLiteral("backUpImages")));
+    refreshImageMirror();
     return true;
 }
 
 bool MainWindow::readProModelType()
 {
     ProjectFile file;
-    if (!file.read(currentProjectPath))
+    if (!file.read(currentProjectPath)) {
+        fileError = file.errorString();
+        qDebug() << "pre-read failed:" << fileError;
         return false;
+    }
     int series = 0;
     if (file.modelType(&series)) {
         screenSizeDlg->setModelType(series);
@@ -154,8 +162,11 @@ bool MainWindow::readProModelType()
 bool MainWindow::loadProXml()
 {
     ProjectFile file;
-    if (!file.read(currentProjectPath))
+    if (!file.readProject(currentProjectPath)) {
+        fileError = file.errorString();
+        qDebug() << "load failed:" << fileError;
         return false;
+    }
     MainWindowLoadTarget target(this);
     file.load(target);
     return true;
@@ -163,11 +174,14 @@ bool MainWindow::loadProXml()
 
 bool MainWindow::openProject(const QString &path)
 {
-    // Read and checked before anything changes, so that a file that cannot be read leaves
-    // the open project as it was and is never saved over.
+    // Parsed and checked once, before anything changes, so that a file that cannot be read
+    // leaves the open project as it was and is never saved over.
     ProjectFile file;
-    if (!file.read(path))
+    if (!file.readProject(path)) {
+        fileError = file.errorString();
+        qDebug() << "load failed:" << fileError;
         return false;
+    }
 
     // Unsaved image changes of the project being left are thrown away.
     if (isProjectOpen() && currentProjectPath != path)
@@ -184,10 +198,7 @@ bool MainWindow::openProject(const QString &path)
     }
     setTitlePath(currentProjectPath);
     clearAllPages();
-    initImageTable();
-    initFontTable();
-    refreshTtfList();
-    refreshFontList();
+    reloadLibrary();
     MainWindowLoadTarget target(this);
     file.load(target);
     return true;
@@ -195,14 +206,26 @@ bool MainWindow::openProject(const QString &path)
 
 bool MainWindow::saveBaudToPro()
 {
-    return ProjectFile::rewriteFrameElements(currentProjectPath,
-                                             {{QStringLiteral("baud"), baudText}});
+    return rewriteFrameElement(QStringLiteral("baud"), baudText);
 }
 
 bool MainWindow::saveBlValueToPro()
 {
-    return ProjectFile::rewriteFrameElements(
-        currentProjectPath, {{QStringLiteral("blValue"), QString::number(backlightValue)}});
+    return rewriteFrameElement(QStringLiteral("blValue"), QString::number(backlightValue));
+}
+
+// The callers show nothing; the cause goes to the debug stream and fileError.
+bool MainWindow::rewriteFrameElement(const QString &key, const QString &value)
+{
+    if (ProjectFile::rewriteFrameElements(currentProjectPath, {{key, value}}, &fileError))
+        return true;
+    qDebug() << "rewrite failed:" << fileError;
+    return false;
+}
+
+QString MainWindow::withFileError(const QString &message) const
+{
+    return fileError.isEmpty() ? message : message + QLatin1Char('\n') + fileError;
 }
 
 bool MainWindow::isAutoSaveRunning() const
@@ -252,6 +275,7 @@ void MainWindow::importProjectFile(const QString &chosen)
     if (openProject(chosen))
         resultBox->showNotice(QMyMessageBox::Information, tr("导入成功！"));
     else
-        resultBox->showNotice(QMyMessageBox::Error,
-                              tr("加载控件错误，可能该项目之前未做保存操作，导入失败！"));
+        resultBox->showNotice(
+            QMyMessageBox::Error,
+            withFileError(tr("加载控件错误，可能该项目之前未做保存操作，导入失败！")));
 }

@@ -15,6 +15,9 @@ class PageParam;
 
 constexpr int WidgetTypeCount = 10;
 constexpr int ColorTableSize = 64;
+// Widgets one page may hold: far more than a module page shows, and far below the count
+// at which painting a page's widgets becomes slow or runs out of stack.
+constexpr int MaxWidgetsPerPage = 1000;
 
 // One widget list per page, in page order; the same index in pageRecords.
 extern QList<QList<QMyWidget *> *> pageWidgets;

@@ -6,20 +6,14 @@
 
 namespace {
 
-// Whatever of the page each list holds.
-void deletePage(int index, const DesignPages::WidgetGone &gone)
+void deleteWidgets(QList<QMyWidget *> *widgets, const DesignPages::WidgetGone &gone)
 {
-    if (index < pageWidgets.size()) {
-        QList<QMyWidget *> *widgets = pageWidgets.at(index);
-        for (QMyWidget *w : qAsConst(*widgets)) {
-            if (gone)
-                gone(w);
-            delete w;
-        }
-        delete widgets;
+    for (QMyWidget *w : qAsConst(*widgets)) {
+        if (gone)
+            gone(w);
+        delete w;
     }
-    if (index < pageRecords.size())
-        delete pageRecords.at(index);
+    delete widgets;
 }
 
 } // namespace
@@ -35,16 +29,18 @@ void DesignPages::remove(int index, const WidgetGone &gone)
 {
     if (index < 0 || index >= pageWidgets.size() || index >= pageRecords.size())
         return;
-    deletePage(index, gone);
+    deleteWidgets(pageWidgets.at(index), gone);
+    delete pageRecords.at(index);
     pageWidgets.removeAt(index);
     pageRecords.removeAt(index);
 }
 
 void DesignPages::removeAll(const WidgetGone &gone)
 {
-    // Lists that came to differ in length are freed whole all the same.
-    for (int i = 0; i < qMax(pageWidgets.size(), pageRecords.size()); ++i)
-        deletePage(i, gone);
+    // Every entry of each list, even if the two have come to differ in length.
+    for (QList<QMyWidget *> *widgets : qAsConst(pageWidgets))
+        deleteWidgets(widgets, gone);
+    qDeleteAll(pageRecords);
     forgetAll();
 }
 

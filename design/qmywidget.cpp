@@ -35,22 +35,26 @@ void QMyWidget::setComponent(QColor &color, int which, int value)
     ColorComponent::set(color, ColorComponent::Component(which), value);
 }
 
+// Positions and sizes stay within the range that drawing and mouse steps can add up
+// without overflow, wherever they come from.
 void QMyWidget::setX(int x)
 {
-    m_X = x;
+    m_X = DrawGeometry::clampCoord(x);
     move(m_X, m_Y);
 }
 
 void QMyWidget::setY(int y)
 {
-    m_Y = y;
+    m_Y = DrawGeometry::clampCoord(y);
     move(m_X, m_Y);
 }
 
 void QMyWidget::setPos(int x, int y)
 {
-    m_X = x;
-    m_Y = y;
+    m_X = DrawGeometry::clampCoord(x);
+    m_Y = DrawGeometry::clampCoord(y);
+    m_W = DrawGeometry::clampCoord(m_W);
+    m_H = DrawGeometry::clampCoord(m_H);
     m_geometryRect = QRect(m_X, m_Y, m_W, m_H);
     move(m_X, m_Y);
     update();
@@ -346,6 +350,13 @@ const QStringList &QMyWidget::fileKeys()
 bool QMyWidget::isFileKey(const QString &key)
 {
     return keyTables().byKey.contains(key);
+}
+
+bool QMyWidget::isTextKey(const QString &key)
+{
+    const auto &byKey = keyTables().byKey;
+    const auto it = byKey.constFind(key);
+    return it != byKey.constEnd() && it->kind == KeyKind::Text;
 }
 
 QString QMyWidget::fileValue(const QString &key) const

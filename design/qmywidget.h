@@ -89,6 +89,8 @@ public:
     // carry their suffix, meter needles from 1). Made from the attribute table.
     static const QStringList &fileKeys();
     static bool isFileKey(const QString &key);
+    // Keys whose value is a text rather than a number.
+    static bool isTextKey(const QString &key);
     // The element's text as the project file holds it; a null string for an unknown key.
     QString fileValue(const QString &key) const;
     // Stores an element's text. Numbers read as the loader reads them (surrounding

@@ -7,21 +7,17 @@
 #include "projectfolder.h"
 #include "qmymessagebox.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
 namespace {
 
-bool projectOpen()
-{
-    return currentProjectPath.contains(QLatin1String(".yBEX"));
-}
-
 QString projectSubfolder(const char *name)
 {
-    return projectOpen() ? ProjectFolder::subfolder(currentProjectPath, QLatin1String(name))
-                         : QString();
+    return isProjectOpen() ? ProjectFolder::subfolder(currentProjectPath, QLatin1String(name))
+                           : QString();
 }
 
 QString fontStartFolder()
@@ -47,9 +43,11 @@ FontDlg::FontDlg(QWidget *parent)
     connect(fontConverter, &FontConverter::finished, this, &FontDlg::slotConverted);
     // This window waits for the end half as long as the main window's form.
     fontConverter->setTimeouts(30000, 30000);
-    if (projectOpen()) {
-        QDir().mkpath(projectSubfolder("tempFonts"));
-        QDir().mkpath(projectSubfolder("tempTtf"));
+    if (isProjectOpen()) {
+        for (const char *name : {"tempFonts", "tempTtf"}) {
+            if (!QDir().mkpath(projectSubfolder(name)))
+                qWarning() << "cannot create" << projectSubfolder(name);
+        }
     }
     hide();
 }
@@ -87,7 +85,7 @@ void FontDlg::on_btnAddTtf_clicked()
 
 void FontDlg::addTtfFiles(const QStringList &files)
 {
-    if (!projectOpen())
+    if (!isProjectOpen())
         return;
     const QString remembered = form->cbTtf->currentText();
     const LibraryFiles::ImportReport report =
@@ -99,20 +97,22 @@ void FontDlg::addTtfFiles(const QStringList &files)
             form->cbTtf->setCurrentIndex(index);
     }
     if (!report.failed.isEmpty())
-        questionBox->showMes(
-            1, 0, 0, tr("以下文件未能复制：\n%1").arg(report.failed.join(QLatin1Char('\n'))));
+        questionBox->showNotice(
+            QMyMessageBox::Warning,
+            tr("以下文件未能复制：\n%1").arg(report.failed.join(QLatin1Char('\n'))));
 }
 
 void FontDlg::on_btnDelTtf_clicked()
 {
     // The file named in the question is the one deleted, whatever the list shows later.
     ttfToDelete = form->cbTtf->currentText();
-    questionBox->showMes(0, 2, 1, tr("您是否需要删除%1文件？").arg(ttfToDelete));
+    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmDeleteTtf,
+                         tr("您是否需要删除%1文件？").arg(ttfToDelete));
 }
 
 void FontDlg::slotDealIsNo(int code)
 {
-    if (code != 1)
+    if (code != ConfirmDeleteTtf)
         return;
     const QString folder = projectSubfolder("tempTtf");
     if (!folder.isEmpty())
@@ -125,14 +125,16 @@ void FontDlg::on_btnCreatFont_clicked()
 {
     if (fontConverter->isRunning())
         return;
-    if (!projectOpen()) {
-        questionBox->showMes(0, 0, 0, tr("未加载项目，请您先创建或导入项目！"));
+    if (!isProjectOpen()) {
+        questionBox->showNotice(QMyMessageBox::Information,
+                                tr("未加载项目，请您先创建或导入项目！"));
         return;
     }
     QString number;
     if (!GeneratedFonts::isPlainNumber(form->editFontName->text(), &number)) {
-        questionBox->showMes(1, 0, 0,
-                             tr("名称为数值，且数值范围为0-%1！").arg(GeneratedFonts::MaxNumber));
+        questionBox->showNotice(
+            QMyMessageBox::Warning,
+            tr("名称为数值，且数值范围为0-%1！").arg(GeneratedFonts::MaxNumber));
         return;
     }
     FontConverter::Request request;
@@ -151,9 +153,10 @@ void FontDlg::slotConverted(bool ok, const QString &message)
 {
     form->btnCreatFont->setEnabled(true);
     if (ok)
-        questionBox->showMes(0, 0, 0, tr("生成%1.font字体成功").arg(fontNameMade));
+        questionBox->showNotice(QMyMessageBox::Information,
+                                tr("生成%1.font字体成功").arg(fontNameMade));
     else
-        questionBox->showMes(1, 0, 0, message);
+        questionBox->showNotice(QMyMessageBox::Warning, message);
 }
 
 void FontDlg::on_btnClose_clicked()

@@ -18,6 +18,9 @@ class FontDlg : public QDialog
     Q_OBJECT
 
 public:
+    // The code of this window's one question, the deletion of a TrueType file.
+    enum ActionCode { ConfirmDeleteTtf = 1 };
+
     explicit FontDlg(QWidget *parent = nullptr);
     ~FontDlg() override;
 

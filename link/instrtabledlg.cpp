@@ -2,9 +2,9 @@
 #include "ui_instrtabledlg.h"
 
 #include "bytetohextext.h"
+#include "portchoice.h"
 #include "qmyinstrtablemodel.h"
 #include "qmymessagebox.h"
-#include "serialportlist.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -84,12 +84,7 @@ void InstrTableDlg::initInstrCatalogue()
 
 void InstrTableDlg::showDlg()
 {
-    ui->portCombox->clear();
-    ui->portCombox->addItems(SerialPortList::available());
-    const int port = ui->portCombox->findText(portName);
-    if (port >= 0)
-        ui->portCombox->setCurrentIndex(port);
-
+    PortChoice::fillPorts(ui->portCombox, portName);
     ui->baudCombox->clear();
     ui->baudCombox->addItems(baudRates());
     const int rate = ui->baudCombox->findText(QString::number(baud));
@@ -167,15 +162,7 @@ void InstrTableDlg::appendSendRow(int row)
 
 void InstrTableDlg::updateConnectState()
 {
-    if (connected) {
-        ui->labConnectState->setText(tr("串口已连接！"));
-        ui->labConnectState->setStyleSheet("color:green;");
-        ui->btnOpenClose->setText(tr("关闭串口"));
-    } else {
-        ui->labConnectState->setText(tr("串口已断开！"));
-        ui->labConnectState->setStyleSheet("color:red;");
-        ui->btnOpenClose->setText(tr("打开串口"));
-    }
+    PortChoice::showConnectState(ui->labConnectState, ui->btnOpenClose, connected);
 }
 
 void InstrTableDlg::syncRowsFromView()
@@ -231,14 +218,8 @@ void InstrTableDlg::showCheckedCount()
 
 void InstrTableDlg::slotComStatus(QString port, bool arrived)
 {
-    if (arrived) {
-        ui->portCombox->addItem(port);
-        return;
-    }
-    const int index = ui->portCombox->findText(port, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0)
-        ui->portCombox->removeItem(index);
-    if (port == portName && connected)
+    PortChoice::followPort(ui->portCombox, port, arrived);
+    if (!arrived && port == portName && connected)
         closeVanishedPort();
 }
 
@@ -304,13 +285,7 @@ void InstrTableDlg::on_btnOpenClose_clicked()
     } else {
         baud = ui->baudCombox->currentText().toInt();
         portName = ui->portCombox->currentText();
-        serialPort->setPortName(portName);
-        serialPort->setBaudRate(baud);
-        serialPort->setDataBits(QSerialPort::Data8);
-        serialPort->setParity(QSerialPort::NoParity);
-        serialPort->setFlowControl(QSerialPort::NoFlowControl);
-        serialPort->setStopBits(QSerialPort::OneStop);
-        connected = serialPort->open(QIODevice::ReadWrite);
+        connected = PortChoice::open(serialPort, portName, baud);
     }
     updateConnectState();
 }

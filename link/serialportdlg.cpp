@@ -4,9 +4,9 @@
 #include "designglobals.h"
 #include "instrtabledlg.h"
 #include "instructserialport.h"
+#include "portchoice.h"
 #include "qmymessagebox.h"
 #include "qmyprogressbarmes.h"
-#include "serialportlist.h"
 #include "usbdevicenotification.h"
 
 #include <QDateTime>
@@ -52,11 +52,7 @@ SerialPortDlg::~SerialPortDlg()
 
 void SerialPortDlg::showDlg()
 {
-    ui->portCombox->clear();
-    ui->portCombox->addItems(SerialPortList::available());
-    const int port = ui->portCombox->findText(portName);
-    if (port >= 0)
-        ui->portCombox->setCurrentIndex(port);
+    PortChoice::fillPorts(ui->portCombox, portName);
     ui->baudCombox->clear();
     ui->baudCombox->addItems(InstrTableDlg::baudRates());
     const int rate = ui->baudCombox->findText(QString::number(baud));
@@ -86,15 +82,7 @@ bool SerialPortDlg::isJobActive() const
 
 void SerialPortDlg::updateConnectState()
 {
-    if (serialPort->isOpen()) {
-        ui->labConnectState->setText(tr("串口已连接！"));
-        ui->labConnectState->setStyleSheet("color:green;");
-        ui->btnOpenClose->setText(tr("关闭串口"));
-    } else {
-        ui->labConnectState->setText(tr("串口已断开！"));
-        ui->labConnectState->setStyleSheet("color:red;");
-        ui->btnOpenClose->setText(tr("打开串口"));
-    }
+    PortChoice::showConnectState(ui->labConnectState, ui->btnOpenClose, serialPort->isOpen());
 }
 
 void SerialPortDlg::retranslate()
@@ -267,15 +255,9 @@ void SerialPortDlg::slotWritePort(QByteArray data)
 
 void SerialPortDlg::slotComStatus(QString port, bool arrived)
 {
-    if (arrived) {
-        ui->portCombox->addItem(port);
-        return;
-    }
-    const int index = ui->portCombox->findText(port, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0)
-        ui->portCombox->removeItem(index);
+    PortChoice::followPort(ui->portCombox, port, arrived);
     // Qt shortens the open port's own name, so the one chosen is compared.
-    if (port == portName && serialPort->isOpen())
+    if (!arrived && port == portName && serialPort->isOpen())
         closeVanishedPort();
 }
 
@@ -313,13 +295,7 @@ void SerialPortDlg::on_btnOpenClose_clicked()
         worker->reset();
         baud = ui->baudCombox->currentText().toInt();
         portName = ui->portCombox->currentText();
-        serialPort->setPortName(portName);
-        serialPort->setBaudRate(baud);
-        serialPort->setDataBits(QSerialPort::Data8);
-        serialPort->setParity(QSerialPort::NoParity);
-        serialPort->setFlowControl(QSerialPort::NoFlowControl);
-        serialPort->setStopBits(QSerialPort::OneStop);
-        serialPort->open(QIODevice::ReadWrite);
+        PortChoice::open(serialPort, portName, baud);
     }
     updateConnectState();
 }

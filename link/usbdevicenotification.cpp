@@ -17,8 +17,8 @@ void registerUsbDeviceNotification(QWidget *window)
     filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
     filter.dbcc_classguid = {
         0xA5DCBF10, 0x6530, 0x11D2, {0x90, 0x1F, 0x00, 0xC0, 0x4F, 0xB9, 0x51, 0xED}};
-    const HDEVNOTIFY handle = RegisterDeviceNotificationW(
-        reinterpret_cast<HANDLE>(window->winId()), &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+    const HDEVNOTIFY handle = RegisterDeviceNotificationW(reinterpret_cast<HANDLE>(window->winId()),
+                                                          &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
     qDebug() << (handle ? "Register successed" : "Register failed");
 #else
     Q_UNUSED(window)

@@ -1,8 +1,8 @@
 #include "ymodemportdlg.h"
 #include "ui_ymodemportdlg.h"
 
+#include "portchoice.h"
 #include "qmymessagebox.h"
-#include "serialportlist.h"
 #include "usbdevicenotification.h"
 
 #include <QDebug>
@@ -45,11 +45,7 @@ void YModemPortDlg::fillBaudList(int series)
 
 void YModemPortDlg::openDialog(int series)
 {
-    ui->portCombox->clear();
-    const QStringList ports = SerialPortList::available();
-    ui->portCombox->addItems(ports);
-    if (ports.contains(portName))
-        ui->portCombox->setCurrentText(portName);
+    PortChoice::fillPorts(ui->portCombox, portName);
     fillBaudList(series);
     updateConnectState();
     show();
@@ -67,15 +63,7 @@ void YModemPortDlg::setSeries(int series)
 
 void YModemPortDlg::updateConnectState()
 {
-    if (connected) {
-        ui->labConnectState->setText(tr("串口已连接！"));
-        ui->labConnectState->setStyleSheet(QStringLiteral("color:green;"));
-        ui->btnOpenClose->setText(tr("关闭串口"));
-    } else {
-        ui->labConnectState->setText(tr("串口已断开！"));
-        ui->labConnectState->setStyleSheet(QStringLiteral("color:red;"));
-        ui->btnOpenClose->setText(tr("打开串口"));
-    }
+    PortChoice::showConnectState(ui->labConnectState, ui->btnOpenClose, connected);
 }
 
 void YModemPortDlg::on_btnOpenClose_clicked()
@@ -112,14 +100,8 @@ void YModemPortDlg::slotPortStatus(bool open)
 
 void YModemPortDlg::slotComStatus(QString port, bool arrived)
 {
-    if (arrived) {
-        ui->portCombox->addItem(port);
-        return;
-    }
-    const int index = ui->portCombox->findText(port, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0)
-        ui->portCombox->removeItem(index);
-    if (port == portName && connected) {
+    PortChoice::followPort(ui->portCombox, port, arrived);
+    if (!arrived && port == portName && connected) {
         emit s_sendPortMes(false, portName, baud);
         messageBox->showNotice(QMyMessageBox::Information, tr("串口%1已拔出！").arg(port));
     }

@@ -1,23 +1,22 @@
 #include "projectfile.h"
 
 #include "bootparam.h"
+#include "drawgeometry.h"
 #include "eventinfo.h"
 #include "pageparam.h"
 #include "projectloadtarget.h"
+#include "projectmarkupscanner.h"
 #include "projectxmlwriter.h"
 #include "qmywidget.h"
 #include "timerparam.h"
 
-#include <QBuffer>
+#include <QDebug>
 #include <QDir>
-#include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
-#include <QSet>
-#include <QTextStream>
-#include <QXmlStreamReader>
+#include <QTextCodec>
 
 namespace {
 
@@ -164,8 +163,10 @@ const char *const widgetImageKeys[] = {"imageNum", "ybexItemSelectImageNum", "pr
 // How the reader treats one widget key.
 struct WidgetKeyRule
 {
-    enum Kind { Plain, Id, X, Y, Image, Opacity };
+    // Size: w and h, bounded like positions.
+    enum Kind { Plain, Text, Id, X, Y, Size, Image, Opacity };
     Kind kind = Plain;
+    QString key;
     QString alpha1;
     QString alpha2;
 };
@@ -174,11 +175,18 @@ const QHash<QString, WidgetKeyRule> &widgetKeyRules()
 {
     static const QHash<QString, WidgetKeyRule> rules = [] {
         QHash<QString, WidgetKeyRule> r;
-        for (const QString &key : QMyWidget::fileKeys())
-            r.insert(key, WidgetKeyRule());
+        for (const QString &key : QMyWidget::fileKeys()) {
+            WidgetKeyRule rule;
+            rule.key = key;
+            if (QMyWidget::isTextKey(key))
+                rule.kind = WidgetKeyRule::Text;
+            r.insert(key, rule);
+        }
         r[QStringLiteral("id")].kind = WidgetKeyRule::Id;
         r[QStringLiteral("x")].kind = WidgetKeyRule::X;
         r[QStringLiteral("y")].kind = WidgetKeyRule::Y;
+        r[QStringLiteral("w")].kind = WidgetKeyRule::Size;
+        r[QStringLiteral("h")].kind = WidgetKeyRule::Size;
         for (const char *key : widgetImageKeys)
             r[QLatin1String(key)].kind = WidgetKeyRule::Image;
         for (const OpacityKey &o : opacityKeys) {
@@ -195,25 +203,16 @@ const QHash<QString, WidgetKeyRule> &widgetKeyRules()
 
 int toInt(const QStringRef &text)
 {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? value : 0;
-}
-
-int toInt(const QString &text)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? value : 0;
+    return ProjectDocument::toInt(text);
 }
 
 // The index of an indexed key: the base followed by a decimal number without leading
 // zeros in first..last; -1 for any other name.
-int suffixIndex(const QStringRef &name, QLatin1String base, int first, int last)
+int suffixIndex(const QString &name, QLatin1String base, int first, int last)
 {
     if (!name.startsWith(base))
         return -1;
-    const QStringRef digits = name.mid(base.size());
+    const QStringRef digits = name.midRef(base.size());
     if (digits.isEmpty() || digits.size() > 9 || (digits.size() > 1 && digits.at(0) == '0'))
         return -1;
     int value = 0;
@@ -225,14 +224,453 @@ int suffixIndex(const QStringRef &name, QLatin1String base, int first, int last)
     return value >= first && value <= last ? value : -1;
 }
 
-QString readText(QXmlStreamReader &reader)
+// Iterates over the child elements of a node of the document.
+struct Children
 {
-    return reader.readElementText(QXmlStreamReader::IncludeChildElements);
+    const ProjectDocument &d;
+    int parent;
+
+    struct Iterator
+    {
+        const ProjectDocument &d;
+        int node;
+        int operator*() const { return node; }
+        Iterator &operator++()
+        {
+            node = d.nextSibling(node);
+            return *this;
+        }
+        bool operator!=(const Iterator &o) const { return node != o.node; }
+    };
+    Iterator begin() const { return {d, d.firstChild(parent)}; }
+    Iterator end() const { return {d, -1}; }
+};
+
+EventInfo readEvent(const ProjectDocument &d, int element, int ownerKind)
+{
+    EventInfo event;
+    // A hand-edited file may lack either; the writer always writes both.
+    event.setType(0);
+    event.setUserType(-1);
+    for (int n : Children {d, element}) {
+        const QString &name = d.name(n);
+        int i;
+        if (name == QLatin1String("EventType"))
+            event.setType(toInt(d.text(n)));
+        else if (name == QLatin1String("UserType"))
+            event.setUserType(toInt(d.text(n)));
+        else if ((i = suffixIndex(name, QLatin1String("EventParam"), 0, EventInfo::ParamCount - 1))
+                 >= 0)
+            event.setParam(i, d.text(n).toString());
+    }
+    event.setOwnerType(ownerKind);
+    return event;
 }
 
-int readInt(QXmlStreamReader &reader)
+void readEventSlots(const ProjectDocument &d, int element, EventHolder &holder)
 {
-    return toInt(readText(reader));
+    for (int n : Children {d, element}) {
+        const QString &name = d.name(n);
+        int i;
+        if ((i = suffixIndex(name, QLatin1String("EventStatus"), 0, SlotCount - 1)) >= 0)
+            holder.setStatus(i, toInt(d.text(n)));
+        else if ((i = suffixIndex(name, QLatin1String("EventText"), 0, SlotCount - 1)) >= 0)
+            holder.setText(i, d.text(n).toString());
+    }
+}
+
+// An event or the slot block of any holder; false for every other element.
+bool readEventElement(const ProjectDocument &d, int element, EventHolder &holder, int ownerKind)
+{
+    const QString &name = d.name(element);
+    if (name == QLatin1String("EventName")) {
+        holder.append(readEvent(d, element, ownerKind));
+        return true;
+    }
+    if (name == QLatin1String("EventContent")) {
+        readEventSlots(d, element, holder);
+        return true;
+    }
+    return false;
+}
+
+// The width and height a frame block gives the canvas: the last of each counts.
+QSize frameSize(const ProjectDocument &d, int frame)
+{
+    QSize size(0, 0);
+    for (int n : Children {d, frame}) {
+        const QString &name = d.name(n);
+        if (name == QLatin1String("frameW"))
+            size.setWidth(toInt(d.text(n)));
+        else if (name == QLatin1String("frameH"))
+            size.setHeight(toInt(d.text(n)));
+    }
+    return size;
+}
+
+class Loader
+{
+public:
+    Loader(const ProjectDocument &document, ProjectLoadTarget &target)
+        : d(document)
+        , t(target)
+        , imageCount(target.imageCount())
+        , rules(d.nameCount(), nullptr)
+        , ruleKnown(d.nameCount(), false)
+    { }
+
+    void run()
+    {
+        for (int i = 0; i < TimerCount; ++i) {
+            if (TimerParam *timer = t.timer(i)) {
+                timer->reset();
+                timer->setTimerID(i);
+            }
+        }
+        const int root = d.root();
+        if (root >= 0) {
+            for (int n : Children {d, root}) {
+                const QString &name = d.name(n);
+                if (name == QLatin1String("frame"))
+                    readFrame(n);
+                else if (name == QLatin1String("timer"))
+                    readTimer(n);
+                else if (name == QLatin1String("page"))
+                    readPage(n);
+            }
+        }
+        // A hand-edited page number is brought into the pages there are.
+        const int pages = t.pageCount();
+        t.finish(pages == 0 ? -1 : qBound(0, savedPage, pages - 1));
+    }
+
+private:
+    void readFrame(int frame)
+    {
+        int width = 0;
+        int height = 0;
+        int screenType = 0;
+        int series = 0;
+        BootParam *boot = t.bootParam();
+        for (int n : Children {d, frame}) {
+            const QString &name = d.name(n);
+            if (name == QLatin1String("frameW")) {
+                width = toInt(d.text(n));
+            } else if (name == QLatin1String("frameH")) {
+                height = toInt(d.text(n));
+            } else if (name == QLatin1String("screenType")) {
+                screenType = toInt(d.text(n));
+            } else if (name == QLatin1String("modelType")) {
+                series = toInt(d.text(n));
+                t.setModelTypeNow(series);
+            } else if (name == QLatin1String("dpi")) {
+                t.setResolutionText(d.text(n).toString());
+            } else if (name == QLatin1String("baud")) {
+                t.setBaud(d.text(n).toString());
+            } else if (name == QLatin1String("blValue")) {
+                t.setBacklight(toInt(d.text(n)));
+            } else if (name == QLatin1String("currentPageNum")) {
+                savedPage = toInt(d.text(n));
+            } else {
+                readBootKey(boot, n);
+            }
+        }
+        if (width > 0 && height > 0)
+            t.setCanvas(screenType, series, width, height);
+        t.bootParamLoaded();
+    }
+
+    void readTimer(int element)
+    {
+        const int index = toInt(d.attribute(element, QLatin1String("timer")));
+        TimerParam *timer = index >= 0 && index < TimerCount ? t.timer(index) : nullptr;
+        if (!timer)
+            return;
+        const int ownerKind = index == SleepTimer ? -3 : -2;
+        for (int n : Children {d, element}) {
+            if (readEventElement(d, n, timer->eventHolder(), ownerKind))
+                continue;
+            const QString &name = d.name(n);
+            // A timer is the one at its place: a differing number in the file is not its id.
+            if (name == QLatin1String("timerID"))
+                continue;
+            for (const TimerKey &key : timerKeys) {
+                if (name == QLatin1String(key.name)) {
+                    (timer->*key.set)(toInt(d.text(n)));
+                    break;
+                }
+            }
+        }
+    }
+
+    void readPage(int element)
+    {
+        const int pageId = toInt(d.attribute(element, QLatin1String("pageid")));
+        const int added = t.addPage();
+        // A page number that names no page so far applies to the page just added.
+        const qint64 named = qint64(pageId) - 1;
+        const int index = named >= 0 && named < t.pageCount() ? int(named) : added;
+        PageParam *page = t.page(index);
+        if (!page)
+            return;
+        for (int n : Children {d, element}) {
+            const QString &name = d.name(n);
+            if (name == QLatin1String("ClassName")) {
+                readWidget(index, n);
+                continue;
+            }
+            if (readEventElement(d, n, page->eventHolder(), -1))
+                continue;
+            if (name == QLatin1String("pageName")) {
+                page->setPageName(d.text(n).toString());
+                if (!page->pageName().isEmpty())
+                    t.pageNamed(index);
+                continue;
+            }
+            readPageKey(page, n);
+        }
+    }
+
+    void readPageKey(PageParam *page, int element)
+    {
+        const QString &name = d.name(element);
+        for (const PageKey &key : pageLookKeys) {
+            if (name != QLatin1String(key.name))
+                continue;
+            int value = toInt(d.attribute(element, QLatin1String(key.name)));
+            if (key.set == &PageParam::setPageImageNum && value >= imageCount)
+                value = -1;
+            if (key.set == &PageParam::setPageOpa) {
+                page->setPageColorGrad1A(value);
+                page->setPageColorGrad2A(value);
+            }
+            (page->*key.set)(value);
+            return;
+        }
+        for (const PageKey &key : pageAnimKeys) {
+            if (name == QLatin1String(key.name)) {
+                (page->*key.set)(toInt(d.text(element)));
+                return;
+            }
+        }
+    }
+
+    // The rule of a widget key by the element's name, looked up once per name.
+    const WidgetKeyRule *ruleOf(int element)
+    {
+        const int id = d.nameId(element);
+        if (!ruleKnown.at(id)) {
+            const QHash<QString, WidgetKeyRule> &all = widgetKeyRules();
+            const auto found = all.constFind(d.name(element));
+            rules[id] = found == all.constEnd() ? nullptr : &found.value();
+            ruleKnown[id] = true;
+        }
+        return rules.at(id);
+    }
+
+    void readWidget(int page, int element)
+    {
+        const int type = toInt(d.attribute(element, QLatin1String("ClassName")));
+        if (type < 0 || type > 9)
+            return;
+        QMyWidget *widget = t.createWidget(type, t.widgetCount(page) + 1);
+        if (!widget)
+            return;
+        QPoint pos(0, 0);
+        for (int n : Children {d, element}) {
+            if (readEventElement(d, n, widget->eventHolder(), type))
+                continue;
+            const WidgetKeyRule *rule = ruleOf(n);
+            if (!rule)
+                continue;
+            const QStringRef text = d.text(n);
+            switch (rule->kind) {
+            case WidgetKeyRule::Plain:
+                widget->setIntValue(rule->key, toInt(text));
+                break;
+            case WidgetKeyRule::Text:
+                widget->setFileValue(rule->key, text.toString());
+                break;
+            case WidgetKeyRule::Id:
+                widget->setId(toInt(text));
+                break;
+            case WidgetKeyRule::X:
+                pos.setX(DrawGeometry::clampCoord(toInt(text)));
+                break;
+            case WidgetKeyRule::Y:
+                pos.setY(DrawGeometry::clampCoord(toInt(text)));
+                break;
+            case WidgetKeyRule::Size:
+                widget->setIntValue(rule->key, DrawGeometry::clampCoord(toInt(text)));
+                break;
+            case WidgetKeyRule::Image: {
+                const int value = toInt(text);
+                widget->setIntValue(rule->key, value >= imageCount ? -1 : value);
+                break;
+            }
+            case WidgetKeyRule::Opacity: {
+                const int value = toInt(text);
+                widget->setIntValue(rule->alpha1, value);
+                if (!rule->alpha2.isEmpty())
+                    widget->setIntValue(rule->alpha2, value);
+                widget->setIntValue(rule->key, value);
+                break;
+            }
+            }
+        }
+        t.addWidget(page, widget, pos);
+    }
+
+    void readBootKey(BootParam *boot, int element)
+    {
+        const QString &name = d.name(element);
+        for (const BootKey &key : bootKeys) {
+            if (name == QLatin1String(key.name)) {
+                if (boot)
+                    key.set(*boot, toInt(d.text(element)));
+                return;
+            }
+        }
+    }
+
+    const ProjectDocument &d;
+    ProjectLoadTarget &t;
+    const int imageCount;
+    QVector<const WidgetKeyRule *> rules;
+    QVector<bool> ruleKnown;
+    int savedPage = 0;
+};
+
+// ---- rewriting ----
+
+bool isBlank(const QByteArray &bytes, int begin, int end)
+{
+    for (int i = begin; i < end; ++i) {
+        const char c = bytes.at(i);
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r')
+            return false;
+    }
+    return true;
+}
+
+// The encoding the declaration names; UTF-8 when it names none.
+QByteArray declaredEncoding(const QByteArray &content)
+{
+    if (!content.startsWith("<?xml"))
+        return QByteArrayLiteral("UTF-8");
+    const int close = content.indexOf("?>");
+    const QByteArray declaration = content.left(close < 0 ? 0 : close);
+    int at = declaration.indexOf("encoding");
+    if (at < 0)
+        return QByteArrayLiteral("UTF-8");
+    at = declaration.indexOf('=', at);
+    int quote = at;
+    while (quote >= 0 && quote < declaration.size() && declaration.at(quote) != '"'
+           && declaration.at(quote) != '\'')
+        ++quote;
+    if (at < 0 || quote >= declaration.size())
+        return QByteArrayLiteral("UTF-8");
+    const int end = declaration.indexOf(declaration.at(quote), quote + 1);
+    return end < 0 ? QByteArrayLiteral("UTF-8") : declaration.mid(quote + 1, end - quote - 1);
+}
+
+struct Splice
+{
+    int begin;
+    int end;
+    QByteArray bytes;
+};
+
+// Where each named element directly under a root `frame` has its text: the character
+// data right after the start tag. An element whose first content is markup, or that
+// holds only layout white space around child elements, has no text to replace.
+QVector<Splice> frameTextSplices(const QByteArray &content,
+                                 const QHash<QByteArray, QByteArray> &values)
+{
+    QVector<Splice> splices;
+    ProjectMarkupScanner scanner(content);
+    QVector<QByteArray> open;
+    int targetDepth = -1;
+    QByteArray targetValue;
+    int runBegin = -1;
+    int runEnd = -1;
+    bool firstToken = false;
+    bool childElements = false;
+    for (ProjectMarkupScanner::Token t = scanner.next();
+         t.kind != ProjectMarkupScanner::End && t.kind != ProjectMarkupScanner::Malformed;
+         t = scanner.next()) {
+        const bool atTargetStart = firstToken;
+        firstToken = false;
+        switch (t.kind) {
+        case ProjectMarkupScanner::Text:
+            if (atTargetStart) {
+                runBegin = t.begin;
+                runEnd = t.end;
+            }
+            break;
+        case ProjectMarkupScanner::StartTag:
+        case ProjectMarkupScanner::EmptyTag: {
+            const int depth = open.size();
+            if (targetDepth >= 0 && depth == targetDepth + 1)
+                childElements = true;
+            if (t.kind == ProjectMarkupScanner::EmptyTag)
+                break;
+            const QByteArray name = scanner.name(t);
+            if (targetDepth < 0 && depth == 2 && open.at(1) == "frame") {
+                const auto value = values.constFind(name);
+                if (value != values.constEnd()) {
+                    targetDepth = depth;
+                    targetValue = value.value();
+                    runBegin = runEnd = -1;
+                    firstToken = true;
+                    childElements = false;
+                }
+            }
+            open.append(name);
+            break;
+        }
+        case ProjectMarkupScanner::EndTag:
+            if (!open.isEmpty())
+                open.removeLast();
+            if (targetDepth >= 0 && open.size() == targetDepth) {
+                if (runBegin >= 0 && !(childElements && isBlank(content, runBegin, runEnd)))
+                    splices.append({runBegin, runEnd, targetValue});
+                targetDepth = -1;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return splices;
+}
+
+bool readWholeFile(const QString &path, QByteArray *content, QString *error)
+{
+    QFileInfo info(path);
+    if (path.isEmpty() || !info.exists()) {
+        if (error)
+            *error = ProjectFile::tr("%1：文件不存在").arg(path);
+        return false;
+    }
+    if (info.isDir()) {
+        if (error)
+            *error = ProjectFile::tr("%1：这是一个文件夹").arg(path);
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return false;
+    }
+    *content = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
 }
 
 // ---- writing ----
@@ -312,451 +750,6 @@ void writeWidget(ProjectXmlWriter &xml, const QMyWidget *widget)
     xml.endElement();
 }
 
-// ---- reading ----
-
-EventInfo readEvent(QXmlStreamReader &reader, int ownerKind)
-{
-    EventInfo event;
-    // A hand-edited file may lack either; the writer always writes both.
-    event.setType(0);
-    event.setUserType(-1);
-    while (reader.readNextStartElement()) {
-        const QStringRef name = reader.name();
-        int i;
-        if (name == QLatin1String("EventType"))
-            event.setType(readInt(reader));
-        else if (name == QLatin1String("UserType"))
-            event.setUserType(readInt(reader));
-        else if ((i = suffixIndex(name, QLatin1String("EventParam"), 0, EventInfo::ParamCount - 1))
-                 >= 0)
-            event.setParam(i, readText(reader));
-        else
-            reader.skipCurrentElement();
-    }
-    event.setOwnerType(ownerKind);
-    return event;
-}
-
-void readEventSlots(QXmlStreamReader &reader, EventHolder &holder)
-{
-    while (reader.readNextStartElement()) {
-        const QStringRef name = reader.name();
-        int i;
-        if ((i = suffixIndex(name, QLatin1String("EventStatus"), 0, SlotCount - 1)) >= 0)
-            holder.setStatus(i, readInt(reader));
-        else if ((i = suffixIndex(name, QLatin1String("EventText"), 0, SlotCount - 1)) >= 0)
-            holder.setText(i, readText(reader));
-        else
-            reader.skipCurrentElement();
-    }
-}
-
-// An event or the slot block of any holder; false for every other element.
-bool readEventElement(QXmlStreamReader &reader, EventHolder &holder, int ownerKind)
-{
-    const QStringRef name = reader.name();
-    if (name == QLatin1String("EventName")) {
-        holder.append(readEvent(reader, ownerKind));
-        return true;
-    }
-    if (name == QLatin1String("EventContent")) {
-        readEventSlots(reader, holder);
-        return true;
-    }
-    return false;
-}
-
-class Loader
-{
-public:
-    Loader(QXmlStreamReader &reader, ProjectLoadTarget &target)
-        : r(reader)
-        , t(target)
-        , imageCount(target.imageCount())
-    { }
-
-    void run()
-    {
-        for (int i = 0; i < TimerCount; ++i) {
-            if (TimerParam *timer = t.timer(i)) {
-                timer->reset();
-                timer->setTimerID(i);
-            }
-        }
-        if (r.readNextStartElement()) {
-            while (r.readNextStartElement()) {
-                const QStringRef name = r.name();
-                if (name == QLatin1String("frame"))
-                    readFrame();
-                else if (name == QLatin1String("timer"))
-                    readTimer();
-                else if (name == QLatin1String("page"))
-                    readPage();
-                else
-                    r.skipCurrentElement();
-            }
-        }
-        // A hand-edited page number is brought into the pages there are.
-        const int pages = t.pageCount();
-        t.finish(pages == 0 ? -1 : qBound(0, savedPage, pages - 1));
-    }
-
-private:
-    void readFrame()
-    {
-        int width = 0;
-        int height = 0;
-        int screenType = 0;
-        int series = 0;
-        BootParam *boot = t.bootParam();
-        while (r.readNextStartElement()) {
-            const QStringRef name = r.name();
-            if (name == QLatin1String("frameW")) {
-                width = readInt(r);
-            } else if (name == QLatin1String("frameH")) {
-                height = readInt(r);
-            } else if (name == QLatin1String("screenType")) {
-                screenType = readInt(r);
-            } else if (name == QLatin1String("modelType")) {
-                series = readInt(r);
-                t.setModelTypeNow(series);
-            } else if (name == QLatin1String("dpi")) {
-                t.setResolutionText(readText(r));
-            } else if (name == QLatin1String("baud")) {
-                t.setBaud(readText(r));
-            } else if (name == QLatin1String("blValue")) {
-                t.setBacklight(readInt(r));
-            } else if (name == QLatin1String("currentPageNum")) {
-                savedPage = readInt(r);
-            } else if (!readBootKey(boot, name)) {
-                r.skipCurrentElement();
-            }
-        }
-        if (width > 0 && height > 0)
-            t.setCanvas(screenType, series, width, height);
-        t.bootParamLoaded();
-    }
-
-    void readTimer()
-    {
-        const int index = toInt(r.attributes().value(QLatin1String("timer")));
-        TimerParam *timer = index >= 0 && index < TimerCount ? t.timer(index) : nullptr;
-        if (!timer) {
-            r.skipCurrentElement();
-            return;
-        }
-        const int ownerKind = index == SleepTimer ? -3 : -2;
-        while (r.readNextStartElement()) {
-            const QStringRef name = r.name();
-            if (readEventElement(r, timer->eventHolder(), ownerKind))
-                continue;
-            bool known = false;
-            for (const TimerKey &key : timerKeys) {
-                if (name == QLatin1String(key.name)) {
-                    (timer->*key.set)(readInt(r));
-                    known = true;
-                    break;
-                }
-            }
-            if (!known)
-                r.skipCurrentElement();
-        }
-    }
-
-    void readPage()
-    {
-        const int pageId = toInt(r.attributes().value(QLatin1String("pageid")));
-        const int added = t.addPage();
-        // A page number that names no page so far applies to the page just added.
-        const qint64 named = qint64(pageId) - 1;
-        const int index = named >= 0 && named < t.pageCount() ? int(named) : added;
-        PageParam *page = t.page(index);
-        if (!page) {
-            r.skipCurrentElement();
-            return;
-        }
-        while (r.readNextStartElement()) {
-            const QStringRef name = r.name();
-            if (name == QLatin1String("ClassName")) {
-                readWidget(index);
-                continue;
-            }
-            if (readEventElement(r, page->eventHolder(), -1))
-                continue;
-            if (name == QLatin1String("pageName")) {
-                page->setPageName(readText(r));
-                if (!page->pageName().isEmpty())
-                    t.pageNamed(index);
-                continue;
-            }
-            if (readPageKey(page, name))
-                continue;
-            r.skipCurrentElement();
-        }
-    }
-
-    bool readPageKey(PageParam *page, const QStringRef &name)
-    {
-        for (const PageKey &key : pageLookKeys) {
-            if (name != QLatin1String(key.name))
-                continue;
-            int value = toInt(r.attributes().value(name.toString()));
-            r.skipCurrentElement();
-            if (key.set == &PageParam::setPageImageNum && value >= imageCount)
-                value = -1;
-            if (key.set == &PageParam::setPageOpa) {
-                page->setPageColorGrad1A(value);
-                page->setPageColorGrad2A(value);
-            }
-            (page->*key.set)(value);
-            return true;
-        }
-        for (const PageKey &key : pageAnimKeys) {
-            if (name == QLatin1String(key.name)) {
-                (page->*key.set)(readInt(r));
-                return true;
-            }
-        }
-        return false;
-    }
-
-    void readWidget(int page)
-    {
-        const QStringRef typeText = r.attributes().value(QLatin1String("ClassName"));
-        const int type = toInt(typeText);
-        if (type < 0 || type > 9) {
-            r.skipCurrentElement();
-            return;
-        }
-        QMyWidget *widget = t.createWidget(type, t.widgetCount(page) + 1);
-        if (!widget) {
-            r.skipCurrentElement();
-            return;
-        }
-        const QHash<QString, WidgetKeyRule> &rules = widgetKeyRules();
-        QPoint pos(0, 0);
-        while (r.readNextStartElement()) {
-            const QStringRef name = r.name();
-            if (readEventElement(r, widget->eventHolder(), type))
-                continue;
-            const QString key = name.toString();
-            const auto rule = rules.constFind(key);
-            if (rule == rules.constEnd()) {
-                r.skipCurrentElement();
-                continue;
-            }
-            const QString text = readText(r);
-            switch (rule->kind) {
-            case WidgetKeyRule::Plain:
-                widget->setFileValue(key, text);
-                break;
-            case WidgetKeyRule::Id:
-                widget->setId(toInt(text));
-                break;
-            case WidgetKeyRule::X:
-                pos.setX(toInt(text));
-                break;
-            case WidgetKeyRule::Y:
-                pos.setY(toInt(text));
-                break;
-            case WidgetKeyRule::Image: {
-                const int value = toInt(text);
-                widget->setIntValue(key, value >= imageCount ? -1 : value);
-                break;
-            }
-            case WidgetKeyRule::Opacity: {
-                const int value = toInt(text);
-                widget->setIntValue(rule->alpha1, value);
-                if (!rule->alpha2.isEmpty())
-                    widget->setIntValue(rule->alpha2, value);
-                widget->setIntValue(key, value);
-                break;
-            }
-            }
-        }
-        t.addWidget(page, widget, pos);
-    }
-
-    bool readBootKey(BootParam *boot, const QStringRef &name)
-    {
-        for (const BootKey &key : bootKeys) {
-            if (name == QLatin1String(key.name)) {
-                const int value = readInt(r);
-                if (boot)
-                    key.set(*boot, value);
-                return true;
-            }
-        }
-        return false;
-    }
-
-    QXmlStreamReader &r;
-    ProjectLoadTarget &t;
-    const int imageCount;
-    int savedPage = 0;
-};
-
-// Reads the file's bytes through a device, so that the reader decodes them piece by piece
-// instead of holding the whole text decoded at once.
-struct ContentReader
-{
-    explicit ContentReader(const QByteArray &content)
-    {
-        buffer.setData(content);
-        buffer.open(QIODevice::ReadOnly);
-        reader.setDevice(&buffer);
-    }
-    QBuffer buffer;
-    QXmlStreamReader reader;
-};
-
-// ---- rewriting ----
-
-void appendText(QDomDocument &doc, QDomNode &parent, const QString &text, bool cdata)
-{
-    if (!cdata) {
-        QDomNode last = parent.lastChild();
-        if (last.isText() && !last.isCDATASection()) {
-            last.setNodeValue(last.nodeValue() + text);
-            return;
-        }
-        parent.appendChild(doc.createTextNode(text));
-    } else {
-        parent.appendChild(doc.createCDATASection(text));
-    }
-}
-
-bool isBlank(const QString &text)
-{
-    for (const QChar c : text) {
-        if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n')
-            && c != QLatin1Char('\r'))
-            return false;
-    }
-    return true;
-}
-
-// Line breaks and indentation between child elements are layout, not content; a value
-// made of white space alone is content.
-void dropLayoutText(QDomElement &element)
-{
-    bool hasElements = false;
-    for (QDomNode n = element.firstChild(); !n.isNull(); n = n.nextSibling())
-        hasElements = hasElements || n.isElement();
-    if (!hasElements)
-        return;
-    QDomNode n = element.firstChild();
-    while (!n.isNull()) {
-        QDomNode next = n.nextSibling();
-        if (n.isText() && !n.isCDATASection() && isBlank(n.nodeValue()))
-            element.removeChild(n);
-        n = next;
-    }
-}
-
-// A document built from the file with the value white space the DOM parser would drop.
-bool parseDocument(const QByteArray &content, QDomDocument *doc, QString *error)
-{
-    QXmlStreamReader reader(content);
-    reader.setNamespaceProcessing(false);
-    *doc = QDomDocument();
-    doc->createComment(QString()); // gives the empty document its node
-    QDomNode current = *doc;
-    while (!reader.atEnd()) {
-        switch (reader.readNext()) {
-        case QXmlStreamReader::StartDocument:
-            if (!reader.documentVersion().isEmpty()) {
-                QString data = QStringLiteral("version=\"%1\"").arg(reader.documentVersion());
-                if (!reader.documentEncoding().isEmpty())
-                    data += QStringLiteral(" encoding=\"%1\"").arg(reader.documentEncoding());
-                if (reader.isStandaloneDocument())
-                    data += QStringLiteral(" standalone=\"yes\"");
-                doc->appendChild(doc->createProcessingInstruction(QStringLiteral("xml"), data));
-            }
-            break;
-        case QXmlStreamReader::StartElement: {
-            QDomElement element = doc->createElement(reader.qualifiedName().toString());
-            for (const QXmlStreamAttribute &a : reader.attributes())
-                element.setAttribute(a.qualifiedName().toString(), a.value().toString());
-            current.appendChild(element);
-            current = element;
-            break;
-        }
-        case QXmlStreamReader::EndElement: {
-            QDomElement element = current.toElement();
-            dropLayoutText(element);
-            current = current.parentNode();
-            break;
-        }
-        case QXmlStreamReader::Characters:
-            if (!current.isDocument())
-                appendText(*doc, current, reader.text().toString(), reader.isCDATA());
-            break;
-        case QXmlStreamReader::Comment:
-            current.appendChild(doc->createComment(reader.text().toString()));
-            break;
-        case QXmlStreamReader::ProcessingInstruction:
-            current.appendChild(
-                doc->createProcessingInstruction(reader.processingInstructionTarget().toString(),
-                                                 reader.processingInstructionData().toString()));
-            break;
-        default:
-            break;
-        }
-    }
-    if (reader.hasError()) {
-        if (error)
-            *error = QStringLiteral("line %1, column %2: %3")
-                         .arg(reader.lineNumber())
-                         .arg(reader.columnNumber())
-                         .arg(reader.errorString());
-        return false;
-    }
-    return true;
-}
-
-// Gives empty elements without attributes an empty text, so that they are written as
-// <name></name> like every text element of the writer.
-void restoreEmptyTexts(QDomDocument &doc, QDomNode node)
-{
-    for (QDomNode n = node.firstChild(); !n.isNull(); n = n.nextSibling()) {
-        if (!n.isElement())
-            continue;
-        if (!n.hasChildNodes() && !n.hasAttributes())
-            n.appendChild(doc.createTextNode(QString()));
-        else
-            restoreEmptyTexts(doc, n);
-    }
-}
-
-bool readWholeFile(const QString &path, QByteArray *content, QString *error)
-{
-    QFileInfo info(path);
-    if (path.isEmpty() || !info.exists()) {
-        if (error)
-            *error = QStringLiteral("%1: no such file").arg(path);
-        return false;
-    }
-    if (info.isDir()) {
-        if (error)
-            *error = QStringLiteral("%1: is a folder").arg(path);
-        return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return false;
-    }
-    *content = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 void ProjectFile::writeDesign(ProjectXmlWriter &xml, const Frame &frame, const BootParam &boot,
@@ -780,10 +773,11 @@ void ProjectFile::writeDesign(ProjectXmlWriter &xml, const Frame &frame, const B
 
     for (int i = 0; i < TimerCount && i < timers.size(); ++i) {
         const TimerParam *timer = timers.at(i);
-        xml.beginElement(QStringLiteral("timer"), QStringLiteral("timer"),
-                         QString::number(timer->timerID()));
+        // A timer is the one at its place, whatever number its record holds.
+        xml.beginElement(QStringLiteral("timer"), QStringLiteral("timer"), QString::number(i));
         for (const TimerKey &key : timerKeys)
-            xml.textElement(QLatin1String(key.name), (timer->*key.get)());
+            xml.textElement(QLatin1String(key.name),
+                            key.get == &TimerParam::timerID ? i : (timer->*key.get)());
         writeEventBlock(xml, timer->eventHolder());
         xml.endElement();
     }
@@ -855,18 +849,18 @@ bool ProjectFile::isWritable(const QString &path, QString *error)
 {
     if (path.isEmpty()) {
         if (error)
-            *error = QStringLiteral("no project file");
+            *error = tr("没有项目文件");
         return false;
     }
     const QFileInfo info(path);
     if (!info.absoluteDir().exists()) {
         if (error)
-            *error = QStringLiteral("%1: the folder does not exist").arg(path);
+            *error = tr("%1：文件夹不存在").arg(path);
         return false;
     }
     if (info.isDir()) {
         if (error)
-            *error = QStringLiteral("%1: is a folder").arg(path);
+            *error = tr("%1：这是一个文件夹").arg(path);
         return false;
     }
     // A file without write permission is protected, also from a user who could
@@ -875,7 +869,7 @@ bool ProjectFile::isWritable(const QString &path, QString *error)
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     if (info.exists() && (!info.isWritable() || !(info.permissions() & writeBits))) {
         if (error)
-            *error = QStringLiteral("%1: the file is write-protected").arg(path);
+            *error = tr("%1：文件写保护").arg(path);
         return false;
     }
     return true;
@@ -908,66 +902,78 @@ bool ProjectFile::writeFile(const QString &path, const QByteArray &content, QStr
 bool ProjectFile::read(const QString &path)
 {
     m_valid = false;
-    m_content.clear();
+    m_document.clear();
     QByteArray content;
     if (!readWholeFile(path, &content, &m_error))
         return false;
-    return setContent(content);
+    if (!setContent(content)) {
+        m_error = QStringLiteral("%1: %2").arg(path, m_error);
+        return false;
+    }
+    return true;
+}
+
+bool ProjectFile::readProject(const QString &path)
+{
+    if (!read(path))
+        return false;
+    if (!hasUsableFrame()) {
+        m_valid = false;
+        m_document.clear();
+        m_error = tr("%1：这不是项目文件，没有宽和高都大于0的frame").arg(path);
+        return false;
+    }
+    return true;
 }
 
 bool ProjectFile::setContent(const QByteArray &content)
 {
-    m_valid = false;
     m_error.clear();
-    ContentReader source(content);
-    QXmlStreamReader &reader = source.reader;
-    while (!reader.atEnd())
-        reader.readNext();
-    if (reader.hasError()) {
-        m_error = QStringLiteral("line %1, column %2: %3")
-                      .arg(reader.lineNumber())
-                      .arg(reader.columnNumber())
-                      .arg(reader.errorString());
-        m_content.clear();
-        return false;
-    }
-    m_content = content;
-    m_valid = true;
-    return true;
+    m_valid = m_document.parse(content);
+    if (!m_valid)
+        m_error = m_document.errorString();
+    return m_valid;
 }
 
 bool ProjectFile::modelType(int *series) const
 {
-    if (!m_valid)
+    const int root = m_valid ? m_document.root() : -1;
+    if (root < 0)
         return false;
-    ContentReader source(m_content);
-    QXmlStreamReader &reader = source.reader;
     bool found = false;
-    if (!reader.readNextStartElement())
-        return false;
-    while (reader.readNextStartElement()) {
-        if (reader.name() != QLatin1String("frame")) {
-            reader.skipCurrentElement();
+    for (int frame : Children {m_document, root}) {
+        if (m_document.name(frame) != QLatin1String("frame"))
             continue;
-        }
-        while (reader.readNextStartElement()) {
-            if (reader.name() == QLatin1String("modelType")) {
-                *series = readInt(reader);
+        for (int n : Children {m_document, frame}) {
+            if (m_document.name(n) == QLatin1String("modelType")) {
+                *series = toInt(m_document.text(n));
                 found = true;
-            } else {
-                reader.skipCurrentElement();
             }
         }
     }
     return found;
 }
 
+bool ProjectFile::hasUsableFrame() const
+{
+    const int root = m_valid ? m_document.root() : -1;
+    if (root < 0)
+        return false;
+    for (int frame : Children {m_document, root}) {
+        if (m_document.name(frame) != QLatin1String("frame"))
+            continue;
+        const QSize size = frameSize(m_document, frame);
+        if (size.width() > 0 && size.height() > 0)
+            return true;
+    }
+    return false;
+}
+
 void ProjectFile::load(ProjectLoadTarget &target) const
 {
     if (!m_valid)
         return;
-    ContentReader source(m_content);
-    Loader(source.reader, target).run();
+    Loader(m_document, target).run();
 }
 
 bool ProjectFile::rewriteFrameElements(const QString &path, const Elements &values, QString *error)
@@ -977,33 +983,66 @@ bool ProjectFile::rewriteFrameElements(const QString &path, const Elements &valu
         return false;
     if (!isWritable(path, error))
         return false;
-    QDomDocument doc;
-    if (!parseDocument(content, &doc, error))
-        return false;
-
-    QHash<QString, QString> byName;
-    for (const auto &value : values)
-        byName.insert(value.first, ProjectXmlWriter::cleanText(value.second));
-    const QDomElement root = doc.documentElement();
-    for (QDomNode frame = root.firstChild(); !frame.isNull(); frame = frame.nextSibling()) {
-        if (!frame.isElement() || frame.toElement().tagName() != QLatin1String("frame"))
-            continue;
-        for (QDomNode child = frame.firstChild(); !child.isNull(); child = child.nextSibling()) {
-            if (!child.isElement())
-                continue;
-            const auto value = byName.constFind(child.toElement().tagName());
-            // Only an element's first child is rewritten; an empty element stays empty.
-            if (value != byName.constEnd() && child.hasChildNodes())
-                child.firstChild().setNodeValue(*value);
+    {
+        ProjectDocument check;
+        if (!check.parse(content)) {
+            if (error)
+                *error = QStringLiteral("%1: %2").arg(path, check.errorString());
+            return false;
         }
     }
-
-    restoreEmptyTexts(doc, doc);
-    QByteArray out;
-    {
-        QTextStream stream(&out);
-        doc.save(stream, 4, QDomNode::EncodingFromDocument);
+    // The file is changed where its values stand and kept byte for byte everywhere else,
+    // which takes an encoding in which markup is plain ASCII and nothing the tags do not
+    // show can add elements.
+    const QByteArray encoding = declaredEncoding(content);
+    const bool utf8 = encoding.compare("UTF-8", Qt::CaseInsensitive) == 0
+        || encoding.compare("UTF8", Qt::CaseInsensitive) == 0;
+    const QTextCodec *codec = QTextCodec::codecForName(encoding);
+    const bool asciiMarkup =
+        utf8 || (codec && codec->fromUnicode(QStringLiteral("<a/>")) == "<a/>");
+    const bool wide = content.startsWith("\xFE\xFF") || content.startsWith("\xFF\xFE")
+        || content.left(4).contains('\0');
+    bool subset = false;
+    ProjectMarkupScanner scanner(content);
+    for (auto t = scanner.next(); t.kind != ProjectMarkupScanner::End && !subset;
+         t = scanner.next())
+        subset = t.hasInternalSubset || t.kind == ProjectMarkupScanner::Malformed;
+    if (wide || subset || !asciiMarkup) {
+        if (error)
+            *error = tr("%1：无法在保留文件其余内容的情况下改写这个文件").arg(path);
+        return false;
     }
+
+    QHash<QByteArray, QByteArray> byName;
+    for (const auto &value : values) {
+        const QString text = ProjectXmlWriter::escaped(value.second, false);
+        QByteArray bytes;
+        if (utf8) {
+            bytes = text.toUtf8();
+        } else {
+            // Characters beyond ASCII as references, which any such encoding can hold.
+            for (const uint c : text.toUcs4()) {
+                if (c < 0x80)
+                    bytes += char(c);
+                else
+                    bytes += "&#" + QByteArray::number(c) + ';';
+            }
+        }
+        byName.insert(value.first.toUtf8(), bytes);
+    }
+
+    const QVector<Splice> splices = frameTextSplices(content, byName);
+    QByteArray out;
+    out.reserve(content.size() + 64);
+    int at = 0;
+    for (const Splice &s : splices) {
+        out.append(content.constData() + at, s.begin - at);
+        out += s.bytes;
+        at = s.end;
+    }
+    out.append(content.constData() + at, content.size() - at);
+    if (out == content)
+        return true;
     return writeFile(path, out, error);
 }
 

@@ -1,7 +1,10 @@
 #ifndef PROJECTFILE_H
 #define PROJECTFILE_H
 
+#include "projectdocument.h"
+
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -17,9 +20,11 @@ class TimerParam;
 // module series and the in-place rewrite of single frame settings.
 //
 // Reading is split in two so that a file that cannot be read changes nothing: read()
-// takes the file into memory and checks that it is well-formed, load() then applies it.
+// parses the file once and checks it, load() then applies what was parsed.
 class ProjectFile
 {
+    Q_DECLARE_TR_FUNCTIONS(ProjectFile)
+
 public:
     // The values of the frame block besides the boot settings.
     struct Frame
@@ -52,6 +57,9 @@ public:
     static bool writeFile(const QString &path, const QByteArray &content, QString *error = nullptr);
 
     bool read(const QString &path);
+    // read() that also refuses a file that is no project: one without a frame block
+    // giving the canvas a width and a height above 0.
+    bool readProject(const QString &path);
     bool setContent(const QByteArray &content);
     QString errorString() const { return m_error; }
     bool isValid() const { return m_valid; }
@@ -59,6 +67,7 @@ public:
     // The module series of the file: every `modelType` of a `frame` counts, the last one
     // wins. False when the file names none.
     bool modelType(int *series) const;
+    bool hasUsableFrame() const;
     // Applies the file read before to the target, in document order.
     void load(ProjectLoadTarget &target) const;
 
@@ -74,7 +83,7 @@ private:
                             const QList<TimerParam *> &timers, const QList<PageParam *> &pages,
                             const QList<QList<QMyWidget *> *> &widgets);
 
-    QByteArray m_content;
+    ProjectDocument m_document;
     QString m_error;
     bool m_valid = false;
 };

@@ -183,10 +183,10 @@ void ProjectXmlWriter::attributeElement(const QString &name, int value)
 // The serializer escapes "<" and "&" everywhere, ">" only where it would close "]]",
 // and a carriage return as a character reference so that it survives reading. Attribute
 // values also escape quotes and the white space that attribute reading would normalise.
-void ProjectXmlWriter::appendEscaped(const QString &raw, bool attribute)
+QString ProjectXmlWriter::escaped(const QString &raw, bool attribute)
 {
     if (raw.isEmpty())
-        return;
+        return QString();
     const QString text = cleanText(raw);
     QString out;
     out.reserve(text.size() + 8);
@@ -221,5 +221,11 @@ void ProjectXmlWriter::appendEscaped(const QString &raw, bool attribute)
             out += c;
         }
     }
-    m_out += out.toUtf8();
+    return out;
+}
+
+void ProjectXmlWriter::appendEscaped(const QString &raw, bool attribute)
+{
+    if (!raw.isEmpty())
+        m_out += escaped(raw, attribute).toUtf8();
 }

@@ -39,6 +39,8 @@ public:
     // U+FFFE, U+FFFF and unpaired surrogates).
     static QString cleanText(const QString &text);
     static bool isCleanText(const QString &text);
+    // A cleaned text or attribute value escaped as the serializer escapes it.
+    static QString escaped(const QString &text, bool attribute);
 
 private:
     void openChild();

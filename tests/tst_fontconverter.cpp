@@ -2,6 +2,7 @@
 // hand with the same arguments, the parameter file, and every failure keeping the old font.
 
 #include "fontconverter.h"
+#include "libraryfileutil.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,19 +16,6 @@ namespace {
 const QString latinTtf = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
 const QString chineseTtf =
     QStringLiteral("/usr/share/fonts/truetype/droid/DroidSansFallbackFull.ttf");
-
-QByteArray read(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // lv_font_conv run directly; the font file it wrote, empty when it failed.
 QByteArray byHand(const QStringList &args, const QString &output)

@@ -3,22 +3,12 @@
 
 #include "fontlibraryfiles.h"
 #include "generatedfonts.h"
+#include "libraryfileutil.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-void put(const QString &path, const QByteArray &bytes = "x")
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-} // namespace
 
 class tst_FontLibrary : public QObject
 {

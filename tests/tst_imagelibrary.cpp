@@ -4,6 +4,7 @@
 #include "designtestutil.h"
 #include "imagelibrary.h"
 #include "imagereferences.h"
+#include "libraryfileutil.h"
 #include "qmywidgetfactory.h"
 
 #include <QDir>
@@ -11,24 +12,6 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-void put(const QString &path, const QByteArray &bytes = "x")
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-void putImage(const QString &path, int w, int h)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QVERIFY(image.save(path));
-}
-
-} // namespace
 
 class tst_ImageLibrary : public QObject
 {

@@ -207,8 +207,6 @@ private slots:
         t.send();
         QCOMPARE(t.notice(), QString("串口未打开，请您先打开串口！"));
         QVERIFY(t.open());
-        InstrTableDlg other;
-        Q_UNUSED(other)
         t.sendView()->setCurrentIndex(QModelIndex());
         t.send();
         QCOMPARE(t.notice(), QString("请您先选择一行发送的内容！"));

@@ -7,6 +7,7 @@
 #include "fontconverter.h"
 #include "fontdlg.h"
 #include "generatedfonts.h"
+#include "libraryfileutil.h"
 #include "mainwindow.h"
 #include "pageparam.h"
 #include "qmyframe.h"
@@ -15,6 +16,7 @@
 #include "qmyprogressbarmes.h"
 #include "qmywidget.h"
 #include "qmywidgetfactory.h"
+#include "qtproperty.h"
 #include "setscreensizedlg.h"
 
 #include <QComboBox>
@@ -37,20 +39,6 @@ QString messageOf(QMyMessageBox *box)
 {
     QLabel *label = box->findChild<QLabel *>(QStringLiteral("labMessage"));
     return label ? label->text() : QString();
-}
-
-void put(const QString &path, const QByteArray &bytes = "x")
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-void putImage(const QString &path, int w, int h)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(Qt::blue);
-    QVERIFY(image.save(path));
 }
 
 QStringList files(const QString &folder)
@@ -90,6 +78,7 @@ private slots:
     void deleteFont();
     void fontToolWindow();
     void quitWithoutSavingRestoresTheLibrary();
+    void aStaleMirrorIsNeverRestored();
 
 private:
     void newWindow(const QString &project);
@@ -283,6 +272,16 @@ void tst_Library::deleteImagesRenumbersEveryReference()
     window->getBootParam()->setAnimStartID(1);
     window->getBootParam()->setAnimEndID(4);
 
+    // The meter's sheet is shown while the pictures go.
+    meter->setMeterPointNum(2);
+    window->slotRecvWnd(meter);
+    auto sheetText = [this](const QString &key) {
+        const QMap<QtProperty *, QString> rows = window->getPropertyToKey();
+        QtProperty *row = rows.key(key, nullptr);
+        return row ? row->valueText() : QStringLiteral("<no row>");
+    };
+    QCOMPARE(sheetText(QStringLiteral("ybexItemMeterPointPicID2")), QStringLiteral("2"));
+
     // Images 2 and 5 of seven.
     QMyImageItemModel *model = window->getImageModel();
     child<QPushButton>("btnImageFontSub")->click();
@@ -309,6 +308,8 @@ void tst_Library::deleteImagesRenumbersEveryReference()
     QCOMPARE(button->getPressImageNum(), 4);
     QCOMPARE(meter->getMeterPointPicID(0), 2);
     QCOMPARE(meter->getMeterPointPicID(1), -1);
+    QCOMPARE(sheetText(QStringLiteral("ybexItemMeterPointPicID1")), QStringLiteral("2"));
+    QCOMPARE(sheetText(QStringLiteral("ybexItemMeterPointPicID2")), QString());
     QCOMPARE(window->getBootParam()->getAnimStartID(), 1);
     QCOMPARE(window->getBootParam()->getAnimEndID(), 3);
     QVERIFY(window->isImageDeleteMode());
@@ -386,6 +387,9 @@ void tst_Library::fontLibraryFiles()
     window->importFontLibraryFiles({dir->filePath(QStringLiteral("C_16.bin"))});
     QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("以下文件未能复制：\nC_16.bin"));
 
+    // A picture added since the last project download stays noted through the deletion.
+    putImage(dir->filePath(QStringLiteral("a.png")), 2, 2);
+    window->importImages({dir->filePath(QStringLiteral("a.png"))});
     child<QPushButton>("btnImageFontSub")->click();
     QVERIFY(window->isFontLibraryDeleteMode());
     child<QPushButton>("btnImageFontAll")->click();
@@ -395,6 +399,7 @@ void tst_Library::fontLibraryFiles()
     QVERIFY(fontPaths.isEmpty());
     QCOMPARE(files(fonts), QStringList {QStringLiteral("C_20.bin")});
     QVERIFY(!window->isFontLibraryDeleteMode());
+    QVERIFY(window->areImagesChanged());
 }
 
 void tst_Library::downloadQuestions()
@@ -640,6 +645,26 @@ void tst_Library::quitWithoutSavingRestoresTheLibrary()
              QStringList {QStringLiteral("100001_kept.png")});
     newWindow(path);
     QCOMPARE(imagePaths.size(), 1);
+}
+
+void tst_Library::aStaleMirrorIsNeverRestored()
+{
+    makeProject();
+    const QString images = project + QLatin1String("/tempImages");
+    putImage(dir->filePath(QStringLiteral("old.png")), 2, 2);
+    window->importImages({dir->filePath(QStringLiteral("old.png"))});
+    QVERIFY(window->saveProXml());
+    // The mirror cannot be refreshed by the next save: the picture folder became a link.
+    QVERIFY(QDir().rename(images, project + QLatin1String("/realImages")));
+    QVERIFY(QFile::link(project + QLatin1String("/realImages"), images));
+    putImage(dir->filePath(QStringLiteral("saved.png")), 2, 2);
+    window->importImages({dir->filePath(QStringLiteral("saved.png"))});
+    QVERIFY(window->saveProXml());
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("图库备份失败！"));
+
+    // Leaving without saving keeps the pictures the saved project uses.
+    window->slotDealIsNo(MainWindow::QuitWithoutSaving);
+    QCOMPARE(files(images), (QStringList {"100001_old.png", "100002_saved.png"}));
 }
 
 QTEST_MAIN(tst_Library)

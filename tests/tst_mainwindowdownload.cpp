@@ -168,6 +168,18 @@ private slots:
         window->slotRecvYModemPortInstr("GET_ADDR\r\n");
         QCOMPARE(shownMessages(), QStringList {"下载中请稍后重试！"});
         hideMessages();
+        // The library the worker reads stays as it is.
+        child<QPushButton>("btnImageFontAdd")->click();
+        QCOMPARE(shownMessages(), QStringList {"下载中请稍后重试！"});
+        hideMessages();
+        child<QPushButton>("btnImageFontSub")->click();
+        QCOMPARE(shownMessages(), QStringList {"下载中，不可删除！"});
+        hideMessages();
+        child<QPushButton>("btnCreateFont")->click();
+        QCOMPARE(shownMessages(), QStringList {"下载中请稍后重试！"});
+        QVERIFY(!window->isFontBeingMade());
+        hideMessages();
+        QCOMPARE(imagePaths.size(), 2);
         QTRY_VERIFY_WITH_TIMEOUT(!window->areImagesChanged(), 10000);
         QCOMPARE(module.files().size(), 2);
         QCOMPARE(module.commands(), (QStringList {"si 2", "dpic"}));

@@ -38,10 +38,24 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
+const QString loadErrorText =
+    QStringLiteral("加载控件错误，可能该项目之前未做保存操作，导入失败！");
+
 QString messageOf(QMyMessageBox *box)
 {
     QLabel *label = box->findChild<QLabel *>(QStringLiteral("labMessage"));
     return label ? label->text() : QString();
+}
+
+// The message of a failure and, on the lines below it, its cause.
+QString messageLine(QMyMessageBox *box)
+{
+    return messageOf(box).section(QLatin1Char('\n'), 0, 0);
+}
+
+QString causeOf(QMyMessageBox *box)
+{
+    return messageOf(box).section(QLatin1Char('\n'), 1);
 }
 
 QStringList treeTexts(MainWindow *window)
@@ -86,6 +100,7 @@ private slots:
     void mirrorFollowsTheSave();
     void rewritesThroughTheWindow();
     void loadRulesThroughTheWindow();
+    void windowFreesItsPages();
     void driverRoundTrip();
     void driverFailures_data();
     void driverFailures();
@@ -222,6 +237,8 @@ void tst_MainWindowProject::unreadableStartupProjectIsNotKept_data()
     QTest::newRow("malformed") << QByteArray("<ui><frame>") << true;
     QTest::newRow("empty") << QByteArray() << true;
     QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("well-formed but no project")
+        << QByteArray("<?xml version=\"1.0\"?><ui/>") << true;
 }
 
 void tst_MainWindowProject::unreadableStartupProjectIsNotKept()
@@ -235,8 +252,9 @@ void tst_MainWindowProject::unreadableStartupProjectIsNotKept()
         QVERIFY(writeFile(path, content));
 
     newWindow(path);
-    QCOMPARE(messageOf(window->getResultBox()),
+    QCOMPARE(messageLine(window->getResultBox()),
              QStringLiteral("加载控件错误，可能该项目之前未做保存操作，导入失败！"));
+    QVERIFY(causeOf(window->getResultBox()).startsWith(path));
     QVERIFY(currentProjectPath.isEmpty()); // no project is open, nothing saves over it
     QCOMPARE(window->windowTitle(), QStringLiteral("路径：/opt/ybex/ybex"));
     QVERIFY(window->findChild<QGroupBox *>(QStringLiteral("groupTimer"))->isHidden());
@@ -256,6 +274,16 @@ void tst_MainWindowProject::importKeepsTheOpenProjectWhenTheFileCannotBeRead_dat
         QStringLiteral("加载控件错误，可能该项目之前未做保存操作，导入失败！");
     QTest::newRow("malformed") << "bad.yBEX" << QByteArray("<ui><page pageid=\"1\">") << loadError;
     QTest::newRow("missing") << "gone.yBEX" << QByteArray() << loadError;
+    QTest::newRow("well-formed but no project")
+        << "empty.yBEX" << QByteArray("<?xml version=\"1.0\"?><ui/>") << loadError;
+    QTest::newRow("frame without a size")
+        << "flat.yBEX" << QByteArray("<ui><frame><frameW>800</frameW></frame><page/></ui>")
+        << loadError;
+    QTest::newRow("nested too deep") << "deep.yBEX"
+                                     << QByteArray("<ui><frame><frameW>8</frameW><frameH>4</frameH>"
+                                                   "</frame>")
+            + QByteArray("<a>").repeated(10000) + QByteArray("</a>").repeated(10000) + "</ui>"
+                                     << loadError;
     QTest::newRow("not a project file")
         << "notes.txt" << QByteArray("<ui/>") << QStringLiteral("加载项目路径错误，导入失败！");
 }
@@ -276,7 +304,9 @@ void tst_MainWindowProject::importKeepsTheOpenProjectWhenTheFileCannotBeRead()
     QVERIFY(writeFile(image, "png"));
 
     window->importProjectFile(chosen);
-    QCOMPARE(messageOf(window->getResultBox()), message);
+    QCOMPARE(messageLine(window->getResultBox()), message);
+    if (message == loadErrorText)
+        QVERIFY(causeOf(window->getResultBox()).startsWith(chosen));
     QCOMPARE(currentProjectPath, path);
     QCOMPARE(window->windowTitle(), title);
     QCOMPARE(pageWidgets.size(), 2);
@@ -341,10 +371,11 @@ void tst_MainWindowProject::saveFailureIsReported()
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
 
     window->slotDealIsNo(7);
-    QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
+    QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
+    QCOMPARE(causeOf(window->getResultBox()), ProjectFile::tr("%1：文件写保护").arg(path));
     QCOMPARE(readFile(path), before);
     window->slotDealIsNo(13); // save and quit: stays when the save fails
-    QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
+    QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
     QCOMPARE(readFile(path), before);
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
 
@@ -502,6 +533,17 @@ void tst_MainWindowProject::loadRulesThroughTheWindow()
     QVERIFY(readFile(path).startsWith("<ui><frame>"));
 }
 
+void tst_MainWindowProject::windowFreesItsPages()
+{
+    makeProject(QStringLiteral("freed"));
+    QCOMPARE(pageWidgets.size(), 2);
+    delete window;
+    window = nullptr;
+    QVERIFY(pageWidgets.isEmpty());
+    QVERIFY(pageRecords.isEmpty());
+    newWindow();
+}
+
 void tst_MainWindowProject::driverRoundTrip()
 {
     const QString path = makeProject(QStringLiteral("drive"));
@@ -545,6 +587,11 @@ void tst_MainWindowProject::driverFailures_data()
         << QStringList {"rewrite", "baud", "bad.yBEX", "1"} << "cannot read";
     QTest::newRow("unknown setting")
         << QStringList {"rewrite", "speed", "bad.yBEX", "1"} << "usage";
+    QTest::newRow("no project") << QStringList {"roundtrip", "plain.yBEX", "out.yBEX"}
+                                << "cannot read plain.yBEX";
+    // The window writes nothing for a design without pages; the driver says so.
+    QTest::newRow("design without pages")
+        << QStringList {"roundtrip", "nopage.yBEX", "out.yBEX"} << "holds no page";
 }
 
 void tst_MainWindowProject::driverFailures()
@@ -552,6 +599,9 @@ void tst_MainWindowProject::driverFailures()
     QFETCH(QStringList, args);
     QFETCH(QString, error);
     QVERIFY(writeFile(QStringLiteral("bad.yBEX"), "<ui>"));
+    QVERIFY(writeFile(QStringLiteral("plain.yBEX"), "<?xml version=\"1.0\"?><ui/>"));
+    QVERIFY(writeFile(QStringLiteral("nopage.yBEX"),
+                      "<ui><frame><frameW>80</frameW><frameH>40</frameH></frame></ui>"));
     QProcess driver;
     driver.start(QCoreApplication::applicationDirPath() + QStringLiteral("/driver/ybexdriver"),
                  args);

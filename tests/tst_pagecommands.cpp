@@ -741,8 +741,10 @@ void TestPageCommands::quitAnswersDoNotAskAgain()
     QCOMPARE(window->isVisible(), !closes);
     QVERIFY(box->isHidden()); // the quit question is not asked a second time
     if (saveFails) {
-        QCOMPARE(window->getResultBox()->findChild<QLabel *>("labMessage")->text(),
-                 QString("路径错误，保存失败！"));
+        // The message, then why the save failed.
+        const QString text = window->getResultBox()->findChild<QLabel *>("labMessage")->text();
+        QCOMPARE(text.section('\n', 0, 0), QString("路径错误，保存失败！"));
+        QVERIFY(text.section('\n', 1).startsWith(currentProjectPath));
         window->getResultBox()->hide();
     }
 }

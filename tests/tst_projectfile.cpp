@@ -1,6 +1,9 @@
 // The project file: its exact layout, the save/load fixed point, the reader's rules on
 // hand-made files, the in-place rewrites and the failures that must lose nothing.
 
+#include "designglobals.h"
+#include "drawgeometry.h"
+#include "hostilefixtures.h"
 #include "projectfile.h"
 #include "projecttesttarget.h"
 #include "projectxmlwriter.h"
@@ -331,6 +334,15 @@ private slots:
     void saveFailuresKeepTheFile();
     void saveReplacesTheFileAsAWhole();
     void savedFileHoldsTheWholeDesign();
+    void hostileFilesAreRefused_data();
+    void hostileFilesAreRefused();
+    void filesUpToTheBoundsLoad();
+    void largeValuesLoad();
+    void onlyAProjectIsAProject_data();
+    void onlyAProjectIsAProject();
+    void namesAreComparedAsWritten();
+    void timerIsTheOneAtItsPlace();
+    void geometryIsBoundedOnLoad();
 };
 
 void tst_ProjectFile::writerMatchesTheDomSerializer_data()
@@ -1104,26 +1116,53 @@ void tst_ProjectFile::rewriteCases_data()
                                                 << "baud"
                                                 << "115200"
                                                 << decl
-            + "<ui>\n    <frame>\n        <baud>115200</baud>\n        <baud>115200</baud>\n"
-              "    </frame>\n    <frame>\n        <baud>115200</baud>\n    </frame>\n</ui>\n";
+            + "<ui><frame><baud>115200</baud><baud>115200</baud></frame><frame><baud>115200</baud>"
+              "</frame></ui>";
     QTest::newRow("deeper levels untouched")
         << decl + "<ui><frame><x><baud>1</baud></x></frame><page><baud>2</baud></page></ui>"
         << "baud"
-        << "9"
-        << decl
-            + "<ui>\n    <frame>\n        <x>\n            <baud>1</baud>\n        </x>\n"
-              "    </frame>\n    <page>\n        <baud>2</baud>\n    </page>\n</ui>\n";
-    QTest::newRow("laid out with indent 4")
-        << decl + "<ui><frame frame=\"frame\"><baud>1</baud><text> </text></frame></ui>"
+        << "9" << decl + "<ui><frame><x><baud>1</baud></x></frame><page><baud>2</baud></page></ui>";
+    QTest::newRow("other bytes kept as they stand") << decl
+            + "<ui><frame frame='frame'><baud>1</baud><text> a<?pi x?>b </text></frame>\r\n"
+              "<!-- note --><page pageid = \"1\"><text>x<b>y</b></text></page></ui>\r\n"
+                                                    << "baud"
+                                                    << "2"
+                                                    << decl
+            + "<ui><frame frame='frame'><baud>2</baud><text> a<?pi x?>b </text></frame>\r\n"
+              "<!-- note --><page pageid = \"1\"><text>x<b>y</b></text></page></ui>\r\n";
+    QTest::newRow("processing instruction inside the value kept")
+        << decl + "<ui><frame><baud>a<?pi x?>b</baud></frame></ui>"
         << "baud"
-        << "2"
-        << decl
-            + "<ui>\n    <frame frame=\"frame\">\n        <baud>2</baud>\n"
-              "        <text> </text>\n    </frame>\n</ui>\n";
+        << "9600" << decl + "<ui><frame><baud>9600<?pi x?>b</baud></frame></ui>";
+    QTest::newRow("element whose first content is markup unchanged")
+        << decl + "<ui><frame><baud><!--c-->1</baud><blValue>\n <x/></blValue></frame></ui>"
+        << "baud"
+        << "9600"
+        << decl + "<ui><frame><baud><!--c-->1</baud><blValue>\n <x/></blValue></frame></ui>";
+    QTest::newRow("white space value rewritten")
+        << decl + "<ui><frame><baud> </baud></frame></ui>"
+        << "baud"
+        << "9600" << decl + "<ui><frame><baud>9600</baud></frame></ui>";
+    QTest::newRow("namespaces not processed") << decl
+            + "<ui><a:frame xmlns:a=\"urn:x\"><baud>1</baud></a:frame><x:note/>"
+              "<frame><baud>1</baud></frame></ui>"
+                                              << "baud"
+                                              << "2"
+                                              << decl
+            + "<ui><a:frame xmlns:a=\"urn:x\"><baud>1</baud></a:frame><x:note/>"
+              "<frame><baud>2</baud></frame></ui>";
+    QTest::newRow("8-bit encoding: characters beyond ASCII as references")
+        << QByteArray(
+               "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<ui><frame><baud>\xe9</baud>"
+               "<dpi>\xe9</dpi></frame></ui>")
+        << "baud" << QString::fromUtf8("\xc3\xa9\xe4\xb8\xad")
+        << QByteArray(
+               "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<ui><frame><baud>&#233;&#20013;"
+               "</baud><dpi>\xe9</dpi></frame></ui>");
     QTest::newRow("value escaped and cleaned")
         << decl + "<ui><frame><baud>1</baud></frame></ui>"
         << "baud" << QString::fromLatin1("<9600&\x01", 7)
-        << decl + "<ui>\n    <frame>\n        <baud>&lt;9600&amp;</baud>\n    </frame>\n</ui>\n";
+        << decl + "<ui><frame><baud>&lt;9600&amp;</baud></frame></ui>";
 }
 
 void tst_ProjectFile::rewriteCases()
@@ -1136,7 +1175,7 @@ void tst_ProjectFile::rewriteCases()
     const QString path = dir.filePath(QStringLiteral("p.yBEX"));
     writeFile(path, content);
     QVERIFY(ProjectFile::rewriteFrameElements(path, {{key, value}}));
-    QCOMPARE(QString::fromUtf8(readFile(path)), QString::fromUtf8(expected));
+    QCOMPARE(readFile(path), expected);
 }
 
 void tst_ProjectFile::rewriteFailuresKeepTheFile_data()
@@ -1147,6 +1186,16 @@ void tst_ProjectFile::rewriteFailuresKeepTheFile_data()
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ui><frame><baud>1</baud></frame></ui>");
     QTest::newRow("malformed") << QByteArray("<ui><frame><baud>1</baud></frame>") << false;
     QTest::newRow("empty file") << QByteArray() << false;
+    QTest::newRow("nested too deep") << QByteArray("<ui><frame><baud>1</baud></frame>")
+            + QByteArray("<a>").repeated(10000) + QByteArray("</a>").repeated(10000)
+            + QByteArray("</ui>") << false;
+    QTest::newRow("too many attributes") << QByteArray("<ui><frame><baud>1</baud></frame><x")
+            + QByteArray(" a=\"1\"").repeated(9)
+            + QByteArray("/></ui>") << false;
+    QTest::newRow("entities declared in the file")
+        << QByteArray("<!DOCTYPE ui [<!ENTITY e \"<baud>2</baud>\">]><ui><frame>&e;<baud>1</baud>"
+                      "</frame></ui>")
+        << false;
     QTest::newRow("write-protected") << good << true;
 }
 
@@ -1182,7 +1231,7 @@ void tst_ProjectFile::saveFailuresKeepTheFile()
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
     QString error;
     QVERIFY(!ProjectFile::writeFile(path, "new", &error));
-    QVERIFY(error.contains(QStringLiteral("write-protected")));
+    QVERIFY2(error.startsWith(path) && error.size() > path.size(), qPrintable(error));
     QCOMPARE(readFile(path), QByteArray("old"));
 
     const QString noFolder = dir.filePath(QStringLiteral("nowhere/p.yBEX"));
@@ -1236,6 +1285,219 @@ void tst_ProjectFile::savedFileHoldsTheWholeDesign()
     QVERIFY(readFile(path) == expected);
     QVERIFY(!ProjectFile::save(dir.filePath(QStringLiteral("no/p.yBEX")), frame, d.boot, d.timers,
                                d.pages, d.widgets));
+}
+
+void tst_ProjectFile::hostileFilesAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("cause");
+    using namespace HostileFixtures;
+    const QString deep = ProjectDocument::tr("第%1行的元素嵌套超过%2层，项目文件不会嵌套这么深。");
+    const QString attributes =
+        ProjectDocument::tr("第%1行的元素有%2个属性，项目文件的元素最多有%3个属性。");
+    const QString widgets =
+        ProjectDocument::tr("第%1页的控件超过%2个（第%3行），一页最多可放%2个控件。");
+    QTest::newRow("80,000 levels in a value")
+        << deepValue(80000) << deep.arg(4).arg(ProjectDocument::MaxDepth);
+    QTest::newRow("10,000 levels under the root")
+        << deepAnywhere(10000) << deep.arg(4).arg(ProjectDocument::MaxDepth);
+    QTest::newRow("one level too deep")
+        << deepAnywhere(ProjectDocument::MaxDepth) << deep.arg(4).arg(ProjectDocument::MaxDepth);
+    QTest::newRow("40,000 attributes")
+        << manyAttributes(40000)
+        << attributes.arg(4).arg(40000).arg(ProjectDocument::MaxAttributes);
+    QTest::newRow("one attribute too many") << manyAttributes(ProjectDocument::MaxAttributes + 1)
+                                            << attributes.arg(4)
+                                                   .arg(ProjectDocument::MaxAttributes + 1)
+                                                   .arg(ProjectDocument::MaxAttributes);
+    QTest::newRow("30,000 widgets on a page")
+        << manyWidgets(30000) << widgets.arg(0).arg(MaxWidgetsPerPage).arg(MaxWidgetsPerPage + 4);
+    QTest::newRow("540 KB of empty widget elements")
+        << emptyWidgets(540 * 1024) << widgets.arg(0).arg(MaxWidgetsPerPage).arg(4);
+    // Two page elements that fill the same page count together.
+    const QByteArray half =
+        QByteArrayLiteral("<ClassName ClassName=\"2\"/>").repeated(MaxWidgetsPerPage / 2 + 1);
+    QTest::newRow("one page filled from two page elements")
+        << project("<page pageid=\"1\">" + half + "</page><page pageid=\"2\"/>\n<page pageid=\"1\">"
+                   + half + "</page>")
+        << widgets.arg(0).arg(MaxWidgetsPerPage).arg(5);
+}
+
+// Refused before any work that grows with the damage, with a message that says why; the
+// target is not touched.
+void tst_ProjectFile::hostileFilesAreRefused()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, cause);
+    ProjectTestTarget d;
+    d.timers[0]->setTimerTime(3);
+    ProjectFile file;
+    QVERIFY(!file.setContent(content));
+    QCOMPARE(file.errorString(), cause);
+    file.load(d);
+    QCOMPARE(d.timers[0]->timerTime(), 3);
+    QCOMPARE(d.shownPage, -2);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.yBEX"));
+    writeFile(path, content);
+    QString error;
+    QVERIFY(!ProjectFile::rewriteFrameElements(
+        path, {{QStringLiteral("frameW"), QStringLiteral("9")}}, &error));
+    QCOMPARE(error, path + QStringLiteral(": ") + cause);
+    QCOMPARE(readFile(path), content);
+}
+
+void tst_ProjectFile::filesUpToTheBoundsLoad()
+{
+    ProjectFile file;
+    QVERIFY(file.setContent(HostileFixtures::deepAnywhere(ProjectDocument::MaxDepth - 1)));
+    QVERIFY(file.setContent(HostileFixtures::manyAttributes(ProjectDocument::MaxAttributes)));
+
+    // Widgets that make no widget do not count.
+    const QByteArray skipped = QByteArrayLiteral("<ClassName ClassName=\"10\"/>").repeated(5);
+    ProjectTestTarget d;
+    QVERIFY(loadInto(
+        d,
+        HostileFixtures::manyWidgets(MaxWidgetsPerPage).replace("</page>", skipped + "</page>")));
+    QCOMPARE(d.widgets.at(0)->size(), MaxWidgetsPerPage);
+    QCOMPARE(d.widgets.at(0)->last()->getX(), 1);
+}
+
+void tst_ProjectFile::largeValuesLoad()
+{
+    ProjectTestTarget d;
+    QVERIFY(loadInto(d, HostileFixtures::bigSeries(1 << 20)));
+    const QString series = d.widgets.at(0)->at(0)->getChartSerData(0);
+    QCOMPARE(series.size(), (1 << 20) + 1);
+    QVERIFY(series.startsWith(QStringLiteral("100/100/")));
+}
+
+void tst_ProjectFile::onlyAProjectIsAProject_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("project");
+    const QByteArray decl = HostileFixtures::declaration();
+    QTest::newRow("an empty root") << QByteArray("<?xml version=\"1.0\"?><ui/>") << false;
+    QTest::newRow("pages without a frame") << decl + "<ui><page pageid=\"1\"/></ui>" << false;
+    QTest::newRow("frame without sizes") << decl + "<ui><frame frame=\"frame\"/></ui>" << false;
+    QTest::newRow("width 0") << decl
+            + "<ui><frame><frameW>0</frameW><frameH>480</frameH></frame></ui>"
+                             << false;
+    QTest::newRow("no height") << decl + "<ui><frame><frameW>800</frameW></frame></ui>" << false;
+    QTest::newRow("size that is no number")
+        << decl + "<ui><frame><frameW>800</frameW><frameH>tall</frameH></frame></ui>" << false;
+    QTest::newRow("frame below the root's children")
+        << decl + "<ui><x><frame><frameW>8</frameW><frameH>4</frameH></frame></x></ui>" << false;
+    QTest::newRow("a frame with both sizes")
+        << decl + "<ui><frame><frameW>800</frameW><frameH>480</frameH></frame></ui>" << true;
+    QTest::newRow("the last size of a block counts")
+        << decl + "<ui><frame><frameW>0</frameW><frameW>8</frameW><frameH>4</frameH></frame></ui>"
+        << true;
+    QTest::newRow("one usable frame of two") << decl
+            + "<ui><frame><frameW>0</frameW></frame><frame><frameW>8</frameW><frameH>4</frameH>"
+              "</frame></ui>" << true;
+}
+
+void tst_ProjectFile::onlyAProjectIsAProject()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, project);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.yBEX"));
+    writeFile(path, content);
+    ProjectFile file;
+    QVERIFY(file.read(path));
+    QCOMPARE(file.hasUsableFrame(), project);
+    QCOMPARE(file.readProject(path), project);
+    QCOMPARE(file.errorString().isEmpty(), project);
+    if (!project)
+        QVERIFY(file.errorString().startsWith(path));
+    QCOMPARE(readFile(path), content);
+}
+
+// Names are taken as written: a prefix is part of the name, and an undeclared one is no
+// error for the reader or the rewrite.
+void tst_ProjectFile::namesAreComparedAsWritten()
+{
+    ProjectTestTarget d;
+    QVERIFY(loadInto(d,
+                     withRoot(QStringLiteral(
+                         "<a:frame xmlns:a=\"urn:x\"><frameW>800</frameW><frameH>480</frameH>"
+                         "<baud>1</baud></a:frame><x:note/><a:page pageid=\"1\"/>"
+                         "<page pageid=\"1\"><ClassName ClassName=\"1\"><x:text>no</x:text>"
+                         "<text>yes</text></ClassName></page>"))));
+    QCOMPARE(probe(d, QStringLiteral("canvas")), QStringLiteral("none"));
+    QCOMPARE(probe(d, QStringLiteral("baud")), QString());
+    QCOMPARE(probe(d, QStringLiteral("pages")), QStringLiteral("1"));
+    QCOMPARE(probe(d, QStringLiteral("w0.0:text")), QStringLiteral("yes"));
+
+    ProjectFile file;
+    QVERIFY(file.setContent(withRoot(QStringLiteral("<a:frame xmlns:a=\"urn:x\"><frameW>8</frameW>"
+                                                    "<frameH>4</frameH><modelType>1</modelType>"
+                                                    "</a:frame>"))));
+    int series = -1;
+    QVERIFY(!file.modelType(&series));
+    QVERIFY(!file.hasUsableFrame());
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.yBEX"));
+    const QByteArray undeclared =
+        withRoot(QStringLiteral("<x:note/><frame><baud>1</baud></frame>"));
+    writeFile(path, undeclared);
+    QVERIFY(file.read(path));
+    QVERIFY(
+        ProjectFile::rewriteFrameElements(path, {{QStringLiteral("baud"), QStringLiteral("2")}}));
+    QCOMPARE(readFile(path), QByteArray(undeclared).replace("<baud>1", "<baud>2"));
+}
+
+void tst_ProjectFile::timerIsTheOneAtItsPlace()
+{
+    ProjectTestTarget d;
+    QVERIFY(loadInto(d,
+                     withRoot(QStringLiteral(
+                         "<timer timer=\"0\"><timerID>5</timerID><timerEnable>1</timerEnable>"
+                         "<timerTime>250</timerTime></timer>"))));
+    QCOMPARE(d.timers[0]->timerID(), 0);
+    QCOMPARE(d.timers[0]->timerTime(), 250);
+    QCOMPARE(d.timers[5]->timerTime(), 0);
+
+    // A record holding another number is still written as the timer of its place.
+    d.timers[0]->setTimerID(5);
+    const QByteArray saved = save(d);
+    QCOMPARE(saved.count("<timer timer=\"0\">"), 1);
+    QCOMPARE(saved.count("<timer timer=\"5\">"), 1);
+    QVERIFY(saved.contains("<timer timer=\"0\">\n        <timerID>0</timerID>"));
+    ProjectTestTarget e;
+    QVERIFY(loadInto(e, saved));
+    QCOMPARE(e.timers[0]->timerTime(), 250);
+    QCOMPARE(e.timers[0]->timerEnable(), 1);
+    QCOMPARE(save(e), saved);
+}
+
+// Positions and sizes at the int limits are brought into the range every drawing and mouse
+// step can add up without overflow.
+void tst_ProjectFile::geometryIsBoundedOnLoad()
+{
+    ProjectTestTarget d;
+    QVERIFY(loadInto(d, HostileFixtures::extremeGeometry()));
+    const int limit = DrawGeometry::CoordLimit;
+    const QMyWidget *big = d.widgets.at(0)->at(0);
+    QCOMPARE(QStringLiteral("%1,%2,%3,%4")
+                 .arg(big->getX())
+                 .arg(big->getY())
+                 .arg(big->getW())
+                 .arg(big->getH()),
+             QStringLiteral("%1,%1,%1,%1").arg(limit));
+    QCOMPARE(big->getGeometryRect(), QRect(limit, limit, limit, limit));
+    const QMyWidget *low = d.widgets.at(0)->at(1);
+    QCOMPARE(QStringLiteral("%1,%2,%3,%4")
+                 .arg(low->getX())
+                 .arg(low->getY())
+                 .arg(low->getW())
+                 .arg(low->getH()),
+             QStringLiteral("%1,%1,%1,%2").arg(-limit).arg(limit));
+    QCOMPARE(low->getGeometryRect().topLeft(), QPoint(-limit, -limit));
 }
 
 QTEST_MAIN(tst_ProjectFile)

@@ -1,3 +1,4 @@
+#include "drawgeometry.h"
 #include "qmywidget.h"
 #include "qmywidgetfactory.h"
 
@@ -12,6 +13,7 @@ private slots:
     void alignment_data();
     void alignment();
     void positionKeepsGeometryRect();
+    void geometryAtTheIntLimits();
     void eventSlots();
     void eventListOperations();
     void replaceEventLeavesCopiesAlone();
@@ -88,6 +90,22 @@ void TestQMyWidget::positionKeepsGeometryRect()
     QCOMPARE(w.getGeometryRect(), QRect(10, 20, 60, 30));
     w.setPos(1, 2);
     QCOMPARE(w.getGeometryRect(), QRect(1, 2, 80, 30));
+}
+
+// Values at the ends of the int range are bounded before any rectangle is made of them.
+void TestQMyWidget::geometryAtTheIntLimits()
+{
+    const int limit = DrawGeometry::CoordLimit;
+    QMyWidget w(1, 0, "Btn", &canvas);
+    w.setW(INT_MAX);
+    w.setH(INT_MIN);
+    w.setPos(INT_MAX, INT_MIN);
+    QCOMPARE(w.getGeometryRect(), QRect(limit, -limit, limit, -limit));
+    QCOMPARE(QPoint(w.getX(), w.getY()), QPoint(limit, -limit));
+    QCOMPARE(QSize(w.getW(), w.getH()), QSize(limit, -limit));
+    w.setX(INT_MIN);
+    w.setY(INT_MAX);
+    QCOMPARE(QPoint(w.getX(), w.getY()), QPoint(-limit, limit));
 }
 
 void TestQMyWidget::eventSlots()

@@ -60,10 +60,11 @@ public:
         qputenv("YBEX_EXTRA_PORTS", pty.slavePath().toLocal8Bit());
         dlg.showDlg();
     }
-    bool open()
+    // Opens the pair's port, or another listed one.
+    bool open(const QString &path = QString())
     {
         auto *ports = dlg.findChild<QComboBox *>("portCombox");
-        ports->setCurrentIndex(ports->findText(pty.slavePath()));
+        ports->setCurrentIndex(ports->findText(path.isEmpty() ? pty.slavePath() : path));
         dlg.findChild<QPushButton *>("btnOpenClose")->click();
         return dlg.isPortOpen();
     }
@@ -306,10 +307,7 @@ private slots:
         PtyPair second;
         PtyAnswerer again(&second, textModule());
         link.dlg.slotComStatus(second.slavePath(), true);
-        auto *ports = link.dlg.findChild<QComboBox *>("portCombox");
-        ports->setCurrentIndex(ports->findText(second.slavePath()));
-        link.dlg.findChild<QPushButton *>("btnOpenClose")->click();
-        QVERIFY(link.dlg.isPortOpen());
+        QVERIFY(link.open(second.slavePath()));
         link.dlg.startJob(3, "BL(6);\r\n");
         QTRY_COMPARE(link.notice(), QString("背光度设置成功！"));
     }
@@ -350,7 +348,7 @@ private slots:
         dlg.retranslate();
         QCoreApplication::removeTranslator(&english);
         QCOMPARE(dlg.windowTitle(), QString("Port Select"));
-        QCOMPARE(dlg.findChild<QPushButton *>("btnOpenClose")->text(), QString("Open port"));
+        QCOMPARE(dlg.findChild<QPushButton *>("btnOpenClose")->text(), QString("Open serial port"));
     }
 };
 

@@ -45,11 +45,11 @@ int usage()
                                "       ybexdriver download PROJECT.yBEX PORT 0|1|2|5 [BAUD]"));
 }
 
-// Why a project file cannot be read, in plain words.
-QString readError(const QString &path)
+// Why a project file cannot be read, in plain words; a project also needs a usable frame.
+QString readError(const QString &path, bool project)
 {
     ProjectFile file;
-    if (file.read(path))
+    if (project ? file.readProject(path) : file.read(path))
         return QString();
     return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
 }
@@ -64,7 +64,7 @@ bool hasProjectExtension(const QString &path)
 std::unique_ptr<MainWindow> openAsAtStartUp(const QString &path)
 {
     const QString error = hasProjectExtension(path)
-        ? readError(path)
+        ? readError(path, true)
         : QStringLiteral("project files must have the extension .yBEX");
     if (!error.isEmpty()) {
         fail(error);
@@ -73,7 +73,7 @@ std::unique_ptr<MainWindow> openAsAtStartUp(const QString &path)
     currentProjectPath = path;
     std::unique_ptr<MainWindow> window(new MainWindow);
     if (currentProjectPath != path) {
-        fail(QStringLiteral("cannot load %1").arg(path));
+        fail(QStringLiteral("cannot load %1: %2").arg(path, window->getFileError()));
         return nullptr;
     }
     return window;
@@ -87,6 +87,10 @@ int roundTrip(const QString &in, const QString &out)
     if (!opened)
         return 1;
     MainWindow &window = *opened;
+    // The window saves a design without pages as nothing at all.
+    if (pageWidgets.isEmpty())
+        return fail(
+            QStringLiteral("%1 holds no page: nothing would be written to %2").arg(in, out));
     // Paint the canvas and the shown page once, as the screen would.
     if (QMyFrame *frame = window.findChild<QMyFrame *>(QStringLiteral("frame")))
         frame->grab();
@@ -103,8 +107,7 @@ int roundTrip(const QString &in, const QString &out)
     if (!ProjectFile::isWritable(currentProjectPath, &writeError))
         return fail(QStringLiteral("cannot save: %1").arg(writeError));
     if (!window.saveProXml())
-        return fail(QStringLiteral("cannot save %1").arg(out));
-    window.clearAllPages();
+        return fail(QStringLiteral("cannot save %1: %2").arg(out, window.getFileError()));
     return 0;
 }
 
@@ -118,7 +121,7 @@ int rewrite(const QString &which, const QString &project, const QString &value)
         return fail(QStringLiteral("the backlight value must be a whole number: %1").arg(value));
     if (!QFileInfo::exists(project))
         return fail(QStringLiteral("no such project file: %1").arg(project));
-    const QString error = readError(project);
+    const QString error = readError(project, false);
     if (!error.isEmpty())
         return fail(error);
     QString writeError;
@@ -135,7 +138,8 @@ int rewrite(const QString &which, const QString &project, const QString &value)
         window.setBacklightValue(level);
         done = window.saveBlValueToPro();
     }
-    return done ? 0 : fail(QStringLiteral("cannot rewrite %1").arg(project));
+    return done ? 0
+                : fail(QStringLiteral("cannot rewrite %1: %2").arg(project, window.getFileError()));
 }
 
 // Prints the generator's code; all.cfg stays in the project's allFile folder.
@@ -176,7 +180,7 @@ int download(const QStringList &args)
         return fail(QStringLiteral("the job must be 0, 1, 2 or 5: %1").arg(args.at(4)));
     if (!QFileInfo::exists(project))
         return fail(QStringLiteral("no such project file: %1").arg(project));
-    const QString error = readError(project);
+    const QString error = readError(project, true);
     if (!error.isEmpty())
         return fail(error);
 

@@ -2197,6 +2197,56 @@
     </message>
 </context>
 <context>
+    <name>ProjectDocument</name>
+    <message>
+        <source>第%1行的元素有%2个属性，项目文件的元素最多有%3个属性。</source>
+        <translation>The element on line %1 has %2 attributes; an element of a project file has at most %3.</translation>
+    </message>
+    <message>
+        <source>第%1行的元素嵌套超过%2层，项目文件不会嵌套这么深。</source>
+        <translation>The element on line %1 is nested more than %2 levels deep; a project file never nests that deep.</translation>
+    </message>
+    <message>
+        <source>第%1页的控件超过%2个（第%3行），一页最多可放%2个控件。</source>
+        <translation>Page %1 has more than %2 widgets (line %3); a page holds at most %2 widgets.</translation>
+    </message>
+    <message>
+        <source>第%1行第%2列：%3</source>
+        <translation>Line %1, column %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFile</name>
+    <message>
+        <source>%1：文件不存在</source>
+        <translation>%1: no such file</translation>
+    </message>
+    <message>
+        <source>%1：这是一个文件夹</source>
+        <translation>%1: is a folder</translation>
+    </message>
+    <message>
+        <source>%1：这不是项目文件，没有宽和高都大于0的frame</source>
+        <translation>%1: not a project file: no frame gives a width and a height above 0</translation>
+    </message>
+    <message>
+        <source>%1：无法在保留文件其余内容的情况下改写这个文件</source>
+        <translation>%1: this file cannot be rewritten without changing the rest of it</translation>
+    </message>
+    <message>
+        <source>没有项目文件</source>
+        <translation>No project file</translation>
+    </message>
+    <message>
+        <source>%1：文件夹不存在</source>
+        <translation>%1: the folder does not exist</translation>
+    </message>
+    <message>
+        <source>%1：文件写保护</source>
+        <translation>%1: the file is write-protected</translation>
+    </message>
+</context>
+<context>
     <name>FontDlg</name>
     <message>
         <source>字体生成工具</source>
@@ -2411,18 +2461,6 @@
     <message>
         <source>关闭</source>
         <translation>Close</translation>
-    </message>
-    <message>
-        <source>串口已连接！</source>
-        <translation>Serial port connected!</translation>
-    </message>
-    <message>
-        <source>串口已断开！</source>
-        <translation>Serial port disconnected!</translation>
-    </message>
-    <message>
-        <source>关闭串口</source>
-        <translation>Close serial port</translation>
     </message>
     <message>
         <source>通信未连接，请您先连接通信！</source>
@@ -2921,7 +2959,7 @@
     </message>
     <message>
         <source>打开串口</source>
-        <translation>Open port</translation>
+        <translation>Open serial port</translation>
     </message>
     <message>
         <source>串口已断开！</source>
@@ -2994,14 +3032,6 @@
     <message>
         <source>有</source>
         <translation>Have</translation>
-    </message>
-    <message>
-        <source>串口已连接！</source>
-        <translation>Serial port connected!</translation>
-    </message>
-    <message>
-        <source>关闭串口</source>
-        <translation>Close port</translation>
     </message>
     <message>
         <source>已选：%1项</source>
@@ -3138,23 +3168,11 @@
     </message>
     <message>
         <source>打开串口</source>
-        <translation>Open port</translation>
+        <translation>Open serial port</translation>
     </message>
     <message>
         <source>通信未连接，请您先连接通信！</source>
         <translation>Communication is not connected, please connect communication first!</translation>
-    </message>
-    <message>
-        <source>串口已连接！</source>
-        <translation>Serial port connected!</translation>
-    </message>
-    <message>
-        <source>关闭串口</source>
-        <translation>Close port</translation>
-    </message>
-    <message>
-        <source>串口已断开！</source>
-        <translation>Serial port disconnected!</translation>
     </message>
     <message>
         <source>--接收:</source>
@@ -3199,6 +3217,25 @@
     <message>
         <source>串口%1已拔出！</source>
         <translation>Serial port %1 is pulled out!</translation>
+    </message>
+</context>
+<context>
+    <name>PortChoice</name>
+    <message>
+        <source>串口已连接！</source>
+        <translation>Serial port connected!</translation>
+    </message>
+    <message>
+        <source>关闭串口</source>
+        <translation>Close serial port</translation>
+    </message>
+    <message>
+        <source>串口已断开！</source>
+        <translation>Serial port disconnected!</translation>
+    </message>
+    <message>
+        <source>打开串口</source>
+        <translation>Open serial port</translation>
     </message>
 </context>
 </TS>

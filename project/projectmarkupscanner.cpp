@@ -1,0 +1,191 @@
+#include "projectmarkupscanner.h"
+
+#include <QtGlobal>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+bool isNameEnd(char c)
+{
+    return isSpace(c) || c == '>' || c == '/' || c == '=';
+}
+
+} // namespace
+
+ProjectMarkupScanner::ProjectMarkupScanner(const QByteArray &data)
+    : m_data(data)
+{ }
+
+ProjectMarkupScanner::Token ProjectMarkupScanner::next()
+{
+    Token t;
+    const int size = m_data.size();
+    if (m_pos >= size) {
+        t.kind = End;
+        t.begin = t.end = size;
+        return t;
+    }
+    const char *data = m_data.constData();
+    const void *found = std::memchr(data + m_pos, '<', size_t(size - m_pos));
+    const int lt = found ? int(static_cast<const char *>(found) - data) : size;
+    if (lt > m_pos) {
+        t.kind = Text;
+        t.begin = m_pos;
+        t.end = lt;
+        m_pos = lt;
+        return t;
+    }
+    if (lt + 1 >= size) {
+        t.kind = Malformed;
+        t.begin = lt;
+        t.end = size;
+        m_pos = size;
+        return t;
+    }
+    const char second = data[lt + 1];
+    if (second == '?')
+        return skipTo(lt, "?>", 2);
+    if (second == '!') {
+        if (m_data.mid(lt, 4) == "<!--")
+            return skipTo(lt, "-->", 3);
+        if (m_data.mid(lt, 9) == "<![CDATA[")
+            return skipTo(lt, "]]>", 3);
+        return declaration(lt);
+    }
+    return tag(lt);
+}
+
+QByteArray ProjectMarkupScanner::name(const Token &token) const
+{
+    return m_data.mid(token.nameBegin, token.nameEnd - token.nameBegin);
+}
+
+int ProjectMarkupScanner::lineOf(int offset) const
+{
+    return int(std::count(m_data.constBegin(), m_data.constBegin() + qMin(offset, m_data.size()),
+                          '\n'))
+        + 1;
+}
+
+ProjectMarkupScanner::Token ProjectMarkupScanner::skipTo(int lt, const char *terminator,
+                                                         int terminatorLength)
+{
+    Token t;
+    t.kind = Other;
+    t.begin = lt;
+    const int at = m_data.indexOf(terminator, lt + 2);
+    if (at < 0) {
+        t.kind = Malformed;
+        t.end = m_data.size();
+    } else {
+        t.end = at + terminatorLength;
+    }
+    m_pos = t.end;
+    return t;
+}
+
+// <!DOCTYPE ...> with an optional internal subset, whose declarations may hold quoted
+// texts and comments of their own.
+ProjectMarkupScanner::Token ProjectMarkupScanner::declaration(int lt)
+{
+    Token t;
+    t.kind = Malformed;
+    t.begin = lt;
+    const int size = m_data.size();
+    const char *data = m_data.constData();
+    int brackets = 0;
+    char quote = 0;
+    for (int i = lt + 2; i < size; ++i) {
+        const char c = data[i];
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '[') {
+            ++brackets;
+            t.hasInternalSubset = true;
+        } else if (c == ']') {
+            --brackets;
+        } else if (c == '<' && m_data.mid(i, 4) == "<!--") {
+            const int close = m_data.indexOf("-->", i + 4);
+            if (close < 0)
+                break;
+            i = close + 2;
+        } else if (c == '>' && brackets <= 0) {
+            t.kind = Other;
+            t.end = i + 1;
+            m_pos = t.end;
+            return t;
+        }
+    }
+    t.end = size;
+    m_pos = size;
+    return t;
+}
+
+ProjectMarkupScanner::Token ProjectMarkupScanner::tag(int lt)
+{
+    Token t;
+    t.kind = Malformed;
+    t.begin = lt;
+    const int size = m_data.size();
+    const char *data = m_data.constData();
+    const bool endTag = data[lt + 1] == '/';
+    int i = lt + (endTag ? 2 : 1);
+    t.nameBegin = i;
+    while (i < size && !isNameEnd(data[i]) && data[i] != '<')
+        ++i;
+    t.nameEnd = i;
+    if (t.nameEnd == t.nameBegin) {
+        t.end = qMin(i + 1, size);
+        m_pos = size;
+        return t;
+    }
+    // Attributes: a name, "=", a quoted value; quoted values may hold ">".
+    while (i < size) {
+        const char c = data[i];
+        if (isSpace(c)) {
+            ++i;
+        } else if (c == '>') {
+            t.kind = endTag ? EndTag : StartTag;
+            t.end = i + 1;
+            m_pos = t.end;
+            return t;
+        } else if (c == '/' && !endTag && i + 1 < size && data[i + 1] == '>') {
+            t.kind = EmptyTag;
+            t.end = i + 2;
+            m_pos = t.end;
+            return t;
+        } else if (endTag || c == '<' || c == '/' || c == '=' || c == '"' || c == '\'') {
+            break;
+        } else {
+            while (i < size && !isNameEnd(data[i]) && data[i] != '<')
+                ++i;
+            while (i < size && isSpace(data[i]))
+                ++i;
+            if (i >= size || data[i] != '=')
+                break;
+            ++i;
+            while (i < size && isSpace(data[i]))
+                ++i;
+            if (i >= size || (data[i] != '"' && data[i] != '\''))
+                break;
+            const void *close = std::memchr(data + i + 1, data[i], size_t(size - i - 1));
+            if (!close)
+                break;
+            i = int(static_cast<const char *>(close) - data) + 1;
+            ++t.attributes;
+        }
+    }
+    t.end = qMin(i + 1, size);
+    m_pos = size;
+    return t;
+}

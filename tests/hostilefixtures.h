@@ -1,0 +1,90 @@
+#ifndef HOSTILEFIXTURES_H
+#define HOSTILEFIXTURES_H
+
+// Damaged and hostile project files, made on demand instead of being stored: each is a
+// small recipe for a file that once crashed, stalled or flooded the reader.
+
+#include <QByteArray>
+
+namespace HostileFixtures {
+
+inline QByteArray declaration()
+{
+    return QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
+}
+
+// A project with a usable frame and the given content after it.
+inline QByteArray project(const QByteArray &body)
+{
+    return declaration()
+        + QByteArrayLiteral("<ui>\n<frame frame=\"frame\"><frameW>480</frameW><frameH>272</frameH>"
+                            "</frame>\n")
+        + body + QByteArrayLiteral("\n</ui>\n");
+}
+
+// Elements nested this deep inside one widget's text.
+inline QByteArray deepValue(int levels)
+{
+    return project(QByteArrayLiteral("<page pageid=\"1\"><ClassName ClassName=\"1\"><text>")
+                   + QByteArrayLiteral("<b>").repeated(levels) + "x"
+                   + QByteArrayLiteral("</b>").repeated(levels)
+                   + QByteArrayLiteral("</text></ClassName></page>"));
+}
+
+// Elements nested this deep directly under the root.
+inline QByteArray deepAnywhere(int levels)
+{
+    return project(QByteArrayLiteral("<n>").repeated(levels)
+                   + QByteArrayLiteral("</n>").repeated(levels));
+}
+
+// One page with this many widgets, each with a position.
+inline QByteArray manyWidgets(int count)
+{
+    return project(
+        QByteArrayLiteral("<page pageid=\"1\">")
+        + QByteArrayLiteral("<ClassName ClassName=\"0\"><x>1</x></ClassName>\n").repeated(count)
+        + QByteArrayLiteral("</page>"));
+}
+
+// About this many bytes of empty widget elements on one page.
+inline QByteArray emptyWidgets(int bytes)
+{
+    const QByteArray one = QByteArrayLiteral("<ClassName/>");
+    return project(QByteArrayLiteral("<page pageid=\"1\">") + one.repeated(bytes / one.size())
+                   + QByteArrayLiteral("</page>"));
+}
+
+// One element with this many attributes.
+inline QByteArray manyAttributes(int count)
+{
+    QByteArray attributes;
+    attributes.reserve(count * 12);
+    for (int i = 0; i < count; ++i)
+        attributes += " a" + QByteArray::number(i) + "=\"1\"";
+    return project("<note" + attributes + "/>");
+}
+
+// A chart whose first series text is this many bytes of values.
+inline QByteArray bigSeries(int bytes)
+{
+    return project(QByteArrayLiteral("<page pageid=\"1\"><ClassName ClassName=\"9\">"
+                                     "<ybexItemChartSerData0>")
+                   + QByteArrayLiteral("100/").repeated(bytes / 4)
+                   + QByteArrayLiteral("1</ybexItemChartSerData0></ClassName></page>"));
+}
+
+// Positions and sizes at the ends of the int range.
+inline QByteArray extremeGeometry()
+{
+    return project(QByteArrayLiteral(
+        "<page pageid=\"1\">"
+        "<ClassName ClassName=\"0\"><x>2147483647</x><y>2147483647</y><w>2147483647</w>"
+        "<h>2147483647</h></ClassName>"
+        "<ClassName ClassName=\"9\"><x>-2147483648</x><y>-2147483648</y><w>-2147483648</w>"
+        "<h>2147483647</h></ClassName></page>"));
+}
+
+} // namespace HostileFixtures
+
+#endif // HOSTILEFIXTURES_H
