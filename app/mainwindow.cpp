@@ -442,6 +442,8 @@ void MainWindow::setUpPageMenu()
     connect(&pageActions[ActionCopy], SIGNAL(triggered()), this, SLOT(slotActionPageCopy()));
     connect(&pageActions[ActionPaste], SIGNAL(triggered()), this, SLOT(slotActionPagePaste()));
     connect(&pageActions[ActionRename], SIGNAL(triggered()), this, SLOT(slotActionPageRename()));
+    // The copy and paste keys, whichever widget of the window they go to.
+    qApp->installEventFilter(this);
 }
 
 // The project named on the command line. One that cannot be read is not kept as the open

@@ -287,6 +287,7 @@ private slots:
 
 protected:
     void keyReleaseEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
 
@@ -446,6 +447,8 @@ private:
     // The picture mirror was refreshed by the last load or save of the open project.
     bool imageMirrorCurrent = false;
     QList<QIcon> widgetItemIcons;
+    // Qt::Key_C or Qt::Key_V while its shortcut is pressed and has not acted yet.
+    int pendingShortcutKey = 0;
     // Why the last load, save or rewrite of the project file failed.
     QString fileError;
     // What a pending question names, kept from when it was asked.

@@ -217,7 +217,8 @@ QString fontTtfPath(const QString &projectFolder, const QString &fontTtf)
 }
 
 FontChoice chooseFont(bool paramFileExists, const QString &fontSizeText,
-                      const QStringList &ttfFamilies, int fallbackPixelSize)
+                      const QStringList &ttfFamilies, int fallbackPixelSize,
+                      bool badSizeKeepsFallback)
 {
     FontChoice c;
     c.family = "SimSun";
@@ -229,7 +230,7 @@ FontChoice chooseFont(bool paramFileExists, const QString &fontSizeText,
         c.family = ttfFamilies.first();
     bool ok = false;
     const int size = fontSizeText.toInt(&ok, 10);
-    c.pixelSize = ok && size > 0 ? size : 0;
+    c.pixelSize = ok && size > 0 ? size : (badSizeKeepsFallback ? fallbackPixelSize : 0);
     return c;
 }
 

@@ -104,8 +104,11 @@ QString fontParamPath(const QString &projectFolder, int fontNumber);
 QString fontTtfPath(const QString &projectFolder, const QString &fontTtf);
 
 // The font a number resolves to, given what its parameter file and TrueType file gave.
+// A size of 0 or less, or no number, leaves the application's default size, or with
+// badSizeKeepsFallback the fallback size (the chart's tick labels).
 FontChoice chooseFont(bool paramFileExists, const QString &fontSizeText,
-                      const QStringList &ttfFamilies, int fallbackPixelSize);
+                      const QStringList &ttfFamilies, int fallbackPixelSize,
+                      bool badSizeKeepsFallback = false);
 
 // Point size of an image widget's text without a picture, by its fontSize.
 int imageTextPointSize(int fontSize);

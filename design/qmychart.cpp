@@ -120,7 +120,9 @@ void QMyChart::paintEvent(QPaintEvent *event)
                 drawTicks(ticks[a].subTicks, getChartSubTickLength(a));
             }
 
-            const QFont labelFont = QMyWidgetPainter::projectFont(getChartTickLabelFontID(), 10);
+            // A font file without a usable size keeps the labels' own 10 pixels.
+            const QFont labelFont =
+                QMyWidgetPainter::projectFont(getChartTickLabelFontID(), 10, true);
             for (int a = 0; a < 3; ++a) {
                 if (!tickOn[a] || getChartTickLabelEnable(a) == 0)
                     continue;

@@ -86,6 +86,8 @@ protected:
 
 private:
     int currentPageFreeId() const;
+    // True, with a notice, when the current page holds as many widgets as a page may.
+    bool refuseFullPage();
 
     QString dropTypeName;
     QMyMessageBox *messageBox;

@@ -738,11 +738,27 @@ void TestWidgetDrawing::projectFonts()
     writeFontParam(1, "14", "/elsewhere/DejaVuSans.ttf");
     QCOMPARE(QMyWidgetPainter::projectFont(1, 12).family(), QString("DejaVu Sans"));
 
-    // A size that is no number keeps the application's default size.
+    // A size that is no number keeps the application's default size; the chart's tick
+    // labels keep their own 10 pixels.
     writeFontParam(2, "big", "DejaVuSans.ttf");
     f = QMyWidgetPainter::projectFont(2, 12);
     QCOMPARE(f.pixelSize(), -1);
     QCOMPARE(f.pointSizeF(), QFont().pointSizeF());
+    for (const char *size : {"big", "0", "-4"}) {
+        writeFontParam(2, size, "DejaVuSans.ttf");
+        f = QMyWidgetPainter::projectFont(2, 10, true);
+        QCOMPARE(f.family(), QString("DejaVu Sans"));
+        QCOMPARE(f.pixelSize(), 10);
+    }
+    // The chart draws its labels so: a size of 0 looks like a size of 10.
+    QMyWidget *chart = make(9);
+    chart->setChartTickLabelFontID(3);
+    writeFontParam(3, "10", "DejaVuSans.ttf");
+    const QImage ten = shot(chart);
+    writeFontParam(3, "0", "DejaVuSans.ttf");
+    QCOMPARE(shot(chart), ten);
+    writeFontParam(3, "30", "DejaVuSans.ttf");
+    QVERIFY(shot(chart) != ten);
 
     // A text drawn with it: the button's text comes out in the project font's size.
     writeFontParam(0, "26", "DejaVuSans.ttf");

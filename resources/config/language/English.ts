@@ -2096,6 +2096,10 @@
         <source>未添加页，请您先添加页！</source>
         <translation>No page added, please add a page first!</translation>
     </message>
+    <message>
+        <source>一页最多可放%1个控件！</source>
+        <translation>A page holds at most %1 widgets!</translation>
+    </message>
 </context>
 <context>
     <name>TextBoxDlg</name>
@@ -2131,6 +2135,13 @@
     </message>
 </context>
 <context>
+    <name>QtCharEdit</name>
+    <message>
+        <source>Clear Char</source>
+        <translation>Clear Char</translation>
+    </message>
+</context>
+<context>
     <name>QtColorEditWidget</name>
     <message>
         <source>...</source>
@@ -2157,10 +2168,287 @@
     </message>
 </context>
 <context>
+    <name>QtCursorDatabase</name>
+    <message>
+        <source>Arrow</source>
+        <translation>Arrow</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>Up Arrow</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cross</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Wait</translation>
+    </message>
+    <message>
+        <source>IBeam</source>
+        <translation>IBeam</translation>
+    </message>
+    <message>
+        <source>Size Vertical</source>
+        <translation>Size Vertical</translation>
+    </message>
+    <message>
+        <source>Size Horizontal</source>
+        <translation>Size Horizontal</translation>
+    </message>
+    <message>
+        <source>Size Backslash</source>
+        <translation>Size Backslash</translation>
+    </message>
+    <message>
+        <source>Size Slash</source>
+        <translation>Size Slash</translation>
+    </message>
+    <message>
+        <source>Size All</source>
+        <translation>Size All</translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <translation>Blank</translation>
+    </message>
+    <message>
+        <source>Split Vertical</source>
+        <translation>Split Vertical</translation>
+    </message>
+    <message>
+        <source>Split Horizontal</source>
+        <translation>Split Horizontal</translation>
+    </message>
+    <message>
+        <source>Pointing Hand</source>
+        <translation>Pointing Hand</translation>
+    </message>
+    <message>
+        <source>Forbidden</source>
+        <translation>Forbidden</translation>
+    </message>
+    <message>
+        <source>Open Hand</source>
+        <translation>Open Hand</translation>
+    </message>
+    <message>
+        <source>Closed Hand</source>
+        <translation>Closed Hand</translation>
+    </message>
+    <message>
+        <source>What&apos;s This</source>
+        <translation>What&apos;s This</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Busy</translation>
+    </message>
+</context>
+<context>
+    <name>QtFontEditWidget</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Select Font</source>
+        <translation>Select Font</translation>
+    </message>
+</context>
+<context>
+    <name>QtFontPropertyManager</name>
+    <message>
+        <source>Family</source>
+        <translation>Family</translation>
+    </message>
+    <message>
+        <source>Point Size</source>
+        <translation>Point Size</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italic</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Underline</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>Strikeout</translation>
+    </message>
+    <message>
+        <source>Kerning</source>
+        <translation>Kerning</translation>
+    </message>
+</context>
+<context>
+    <name>QtLocalePropertyManager</name>
+    <message>
+        <source>&lt;Invalid&gt;</source>
+        <translation>&lt;Invalid&gt;</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Country</translation>
+    </message>
+</context>
+<context>
+    <name>QtPointFPropertyManager</name>
+    <message>
+        <source>(%1, %2)</source>
+        <translation>(%1, %2)</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
+    <name>QtPointPropertyManager</name>
+    <message>
+        <source>(%1, %2)</source>
+        <translation>(%1, %2)</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
     <name>QtPropertyBrowserUtils</name>
     <message>
         <source>[%1, %2, %3] (%4)</source>
         <translation>[%1, %2, %3] (%4)</translation>
+    </message>
+    <message>
+        <source>[%1, %2]</source>
+        <translation>[%1, %2]</translation>
+    </message>
+</context>
+<context>
+    <name>QtRectFPropertyManager</name>
+    <message>
+        <source>[(%1, %2), %3 x %4]</source>
+        <translation>[(%1, %2), %3 x %4]</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
+</context>
+<context>
+    <name>QtRectPropertyManager</name>
+    <message>
+        <source>[(%1, %2), %3 x %4]</source>
+        <translation>[(%1, %2), %3 x %4]</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
+</context>
+<context>
+    <name>QtSizeFPropertyManager</name>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
+</context>
+<context>
+    <name>QtSizePolicyPropertyManager</name>
+    <message>
+        <source>&lt;Invalid&gt;</source>
+        <translation>&lt;Invalid&gt;</translation>
+    </message>
+    <message>
+        <source>[%1, %2, %3, %4]</source>
+        <translation>[%1, %2, %3, %4]</translation>
+    </message>
+    <message>
+        <source>Horizontal Policy</source>
+        <translation>Horizontal Policy</translation>
+    </message>
+    <message>
+        <source>Vertical Policy</source>
+        <translation>Vertical Policy</translation>
+    </message>
+    <message>
+        <source>Horizontal Stretch</source>
+        <translation>Horizontal Stretch</translation>
+    </message>
+    <message>
+        <source>Vertical Stretch</source>
+        <translation>Vertical Stretch</translation>
+    </message>
+</context>
+<context>
+    <name>QtSizePropertyManager</name>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
     </message>
 </context>
 <context>
