@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "bootdlg.h"
 #include "deleventdlg.h"
 #include "designglobals.h"
 #include "downloadeventdlg.h"
@@ -27,6 +28,7 @@
 // boxes are left alone (a box gets its texts with each message).
 void MainWindow::slotRefleshUI(QString)
 {
+    bootDlg->retranslate();
     delEventDlg->retranslate();
     downLoadEventDlg->retranslate();
     instrTableDlg->retranslate();

@@ -91,7 +91,8 @@ void SimulatedModule::answer(const QByteArray &bytes, Clock::time_point arrived,
 
 void SimulatedModule::handle(const QByteArray &bytes, Clock::time_point arrived)
 {
-    m_lineFree = std::max(m_lineFree, arrived) + m_byteTime * bytes.size();
+    m_chunkStart = std::max(m_lineFree, arrived);
+    m_lineFree = m_chunkStart + m_byteTime * bytes.size();
     m_input += bytes;
     for (;;) {
         if (m_unplug || m_stop)
@@ -220,8 +221,10 @@ bool SimulatedModule::handleBatch(Clock::time_point arrived)
         const int bytes = int(qBound<qint64>(0, file.size - file.data.size(), size));
         file.data += data.left(bytes);
         blocks = ++m_dataBlocks;
-        if (m_timing.firstDataBlock == Clock::time_point())
+        if (m_timing.firstDataBlock == Clock::time_point()) {
+            m_timing.firstDataStart = m_chunkStart;
             m_timing.firstDataBlock = std::max(m_lineFree, arrived);
+        }
         m_timing.dataBytes += bytes;
     }
     if (m_options.unplugAfterBlocks >= 0 && blocks >= m_options.unplugAfterBlocks) {

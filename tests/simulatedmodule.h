@@ -63,6 +63,7 @@ public:
     struct Timing
     {
         Clock::time_point batchStart; // the C that answered the command
+        Clock::time_point firstDataStart; // the first byte of the first data block arrived
         Clock::time_point firstDataBlock; // the first data block had arrived
         Clock::time_point lastDataAck; // the ACK of the last data block
         Clock::time_point batchEnd; // the ACK of the empty block 0
@@ -106,6 +107,7 @@ private:
     int m_eots = 0;
     bool m_fileOpen = false;
     Clock::time_point m_lineFree;
+    Clock::time_point m_chunkStart; // when the bytes being handled began to arrive
     Clock::duration m_byteTime {};
 };
 
