@@ -1,9 +1,11 @@
+#include "containerreader.h"
 #include "deleventdlg.h"
 #include "designtestutil.h"
 #include "dialogtestutil.h"
 #include "downloadeventdlg.h"
 #include "eventinfo.h"
 #include "mainwindow.h"
+#include "qmycheckstandarditemmodel.h"
 #include "qmyeventdlg.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
@@ -16,7 +18,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QProcess>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
@@ -42,6 +46,7 @@ private slots:
     void pageDeletedWhileItsDialogsAreOpen();
     void newProjectClosesTheDialogs();
     void handWrittenCodeIsSavedWithTheProject();
+    void generatedScriptsFollowTheDialogs();
 
 private:
     QMyFrame *frame() const { return window->findChild<QMyFrame *>("frame"); }
@@ -60,6 +65,14 @@ private:
     void selectTimer(int i) { window->getTimerButton(i)->click(); }
     // The events group of the sheet: its type subgroups' captions; null when there is none.
     bool eventsGroup(QStringList *types) const;
+    // Saves the project, generates its module files with the driver and returns the bytes
+    // of the container's section, or "missing".
+    QByteArray generatedSection(int id, int page, int widget, int type);
+    void addEvent(int function)
+    {
+        answerAddDialog(function);
+        window->on_btnAddEvent_clicked();
+    }
     bool addDialogRan = false;
 
     QTemporaryDir dir;
@@ -373,6 +386,69 @@ void TestEventCommands::handWrittenCodeIsSavedWithTheProject()
     QVERIFY(window->getTimerParam(8)->events().isEmpty());
     QCOMPARE(window->getTimerParam(8)->eventStatus(1), 1);
     QCOMPARE(window->getTimerParam(8)->eventText(1), QString("a = 1\nuser.set_x(1,a)"));
+}
+
+QByteArray TestEventCommands::generatedSection(int id, int page, int widget, int type)
+{
+    if (!window->saveProXml())
+        return "not saved";
+    QProcess driver;
+    driver.start(QCoreApplication::applicationDirPath() + "/driver/ybexdriver",
+                 {"generate", currentProjectPath, YBEX_TEST_DATA "/templates"});
+    if (!driver.waitForFinished(60000) || driver.exitCode() != 0)
+        return "not generated: " + driver.readAllStandardError();
+    bool ok = false;
+    const QList<Section> sections =
+        readContainer(QFileInfo(currentProjectPath).absolutePath() + "/allFile/all.cfg", &ok);
+    for (const Section &s : sections) {
+        if (ok && s == Section {id, page, widget, type, {}})
+            return s.bytes;
+    }
+    return "missing";
+}
+
+void TestEventCommands::generatedScriptsFollowTheDialogs()
+{
+    const QByteArray setX = "user.set_x(1,0)\r\n";
+    const QByteArray setBps = "user.set_bps(115200)\r\n";
+    enum { PageScript = 9, TimerScript = 7, ButtonScript = 14, Entry = 1 };
+
+    // Page: two entry events, the first deleted again in the delete dialog.
+    window->slotRecvParent();
+    addEvent(0);
+    addEvent(72);
+    window->on_btnDelEvent_clicked();
+    DelEventDlg *del = window->getDelEventDlg();
+    del->findChild<QAbstractButton *>("btnDelEvent")->click();
+    QMyCheckStandardItemModel *rows =
+        qobject_cast<QMyCheckStandardItemModel *>(del->findChild<QTableView *>()->model());
+    rows->checkStates[0] = Qt::Checked;
+    del->findChild<QAbstractButton *>("btnDelEvent")->click();
+    buttonWithText(del->getMessageBox(), "是")->click();
+    del->findChild<QAbstractButton *>("btnClose")->click();
+
+    // Timer 2: one event.
+    selectTimer(2);
+    addEvent(0);
+
+    // A button: an entry event whose script is hand-written instead.
+    QMyWidget *button = drop(0);
+    addEvent(0);
+    window->on_btnDownLoadEvent_clicked();
+    DownLoadEventDlg *edit = window->getDownLoadEventDlg();
+    edit->findChild<QCheckBox *>("checkBoxUse2")->setChecked(true);
+    edit->findChild<QTextEdit *>("textEdit2")->setPlainText("a = 1\nuser.set_x(1,a)");
+    edit->findChild<QAbstractButton *>("btnSaveEvent")->click();
+
+    QCOMPARE(generatedSection(PageScript, 0, 0, Entry), "import user\r\n" + setBps);
+    QCOMPARE(generatedSection(TimerScript, 2, 0, 0), "import user\r\n" + setX);
+    QCOMPARE(generatedSection(ButtonScript, 0, button->getId(), Entry),
+             QByteArray("import user\r\na = 1\nuser.set_x(1,a)"));
+
+    // Back to the generated line once the flag is off.
+    edit->findChild<QCheckBox *>("checkBoxUse2")->setChecked(false);
+    edit->findChild<QAbstractButton *>("btnSaveEvent")->click();
+    QCOMPARE(generatedSection(ButtonScript, 0, button->getId(), Entry), "import user\r\n" + setX);
 }
 
 QTEST_MAIN(TestEventCommands)
