@@ -5,6 +5,7 @@
 #include "eventtable.h"
 #include "qmycheckstandarditemmodel.h"
 #include "qmymessagebox.h"
+#include "tablelook.h"
 
 #include <QHeaderView>
 #include <QStandardItem>
@@ -26,21 +27,8 @@ DelEventDlg::DelEventDlg(QWidget *parent)
     connect(messageBox, SIGNAL(s_sendIsNo(int)), this, SLOT(slotDealIsNo(int)));
 
     QTableView *view = ui->tvEvent;
-    QHeaderView *header = view->horizontalHeader();
-    header->setSectionsClickable(false);
-    header->setDefaultAlignment(Qt::AlignCenter);
-    header->setSortIndicatorShown(false);
-    header->setStretchLastSection(true);
-    header->setMinimumHeight(30);
-    header->setDefaultSectionSize(90);
-    view->verticalHeader()->hide();
-    view->setFocusPolicy(Qt::NoFocus);
-    view->setSortingEnabled(false);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setAlternatingRowColors(true);
-    view->setShowGrid(true);
+    TableLook::apply(view);
+    view->horizontalHeader()->setDefaultSectionSize(90);
     view->setModel(model);
     // The view checks a row itself when its check is clicked; that click is not toggled
     // again by on_tvEvent_clicked.

@@ -73,6 +73,9 @@ private:
         answerAddDialog(function);
         window->on_btnAddEvent_clicked();
     }
+    // Adds an event to what the sheet shows and opens both dialogs on it, the delete
+    // dialog with every row checked.
+    void openDialogsOnANewEvent();
     bool addDialogRan = false;
 
     QTemporaryDir dir;
@@ -125,6 +128,18 @@ QMyWidget *TestEventCommands::drop(int typeCode)
     QMyWidget *w = pageWidgets.at(currentPageIndex)->last();
     emit frame()->s_sendPressWnd(w);
     return w;
+}
+
+void TestEventCommands::openDialogsOnANewEvent()
+{
+    addEvent(72);
+    window->on_btnDelEvent_clicked();
+    window->on_btnDownLoadEvent_clicked();
+    DelEventDlg *del = window->getDelEventDlg();
+    QVERIFY(del->isVisible());
+    QVERIFY(window->getDownLoadEventDlg()->isVisible());
+    del->findChild<QAbstractButton *>("btnDelEvent")->click();
+    del->findChild<QAbstractButton *>("checkBoxAll")->click();
 }
 
 bool TestEventCommands::eventsGroup(QStringList *types) const
@@ -239,10 +254,8 @@ void TestEventCommands::deletingRebuildsTheSheet()
     QCOMPARE(notice(), QString("未添加事件，无法删除！"));
     window->getQuestionBox()->hide();
 
-    for (int i = 0; i < 2; ++i) {
-        answerAddDialog(72);
-        window->on_btnAddEvent_clicked();
-    }
+    addEvent(72);
+    addEvent(72);
     QStringList types;
     QVERIFY(eventsGroup(&types));
     window->on_btnDelEvent_clicked();
@@ -259,8 +272,7 @@ void TestEventCommands::deletingRebuildsTheSheet()
 void TestEventCommands::savingHandWrittenCodeRebuildsTheSheet()
 {
     QMyWidget *w = drop(0);
-    answerAddDialog(72);
-    window->on_btnAddEvent_clicked();
+    addEvent(72);
     QStringList types;
     QVERIFY(eventsGroup(&types));
     QCOMPARE(types, QStringList({"按钮进入"}));
@@ -289,16 +301,9 @@ void TestEventCommands::savingHandWrittenCodeRebuildsTheSheet()
 void TestEventCommands::widgetDeletedWhileItsDialogsAreOpen()
 {
     QMyWidget *w = drop(3);
-    answerAddDialog(72);
-    window->on_btnAddEvent_clicked();
-    window->on_btnDelEvent_clicked();
-    window->on_btnDownLoadEvent_clicked();
+    openDialogsOnANewEvent();
     DelEventDlg *del = window->getDelEventDlg();
     DownLoadEventDlg *edit = window->getDownLoadEventDlg();
-    QVERIFY(del->isVisible());
-    QVERIFY(edit->isVisible());
-    del->findChild<QAbstractButton *>("btnDelEvent")->click();
-    del->findChild<QAbstractButton *>("checkBoxAll")->click();
     del->findChild<QAbstractButton *>("btnDelEvent")->click();
 
     // Another widget is selected, then the first one is deleted.
@@ -328,14 +333,9 @@ void TestEventCommands::pageDeletedWhileItsDialogsAreOpen()
     const int doomed = currentPageIndex;
     QCOMPARE(doomed, 1);
     window->slotRecvParent();
-    answerAddDialog(72);
-    window->on_btnAddEvent_clicked();
-    window->on_btnDelEvent_clicked();
-    window->on_btnDownLoadEvent_clicked();
+    openDialogsOnANewEvent();
     DelEventDlg *del = window->getDelEventDlg();
     DownLoadEventDlg *edit = window->getDownLoadEventDlg();
-    del->findChild<QAbstractButton *>("btnDelEvent")->click();
-    del->findChild<QAbstractButton *>("checkBoxAll")->click();
 
     window->on_btnPageSub_clicked();
     window->slotDealIsNo(MainWindow::ConfirmDeletePage);
@@ -346,8 +346,7 @@ void TestEventCommands::pageDeletedWhileItsDialogsAreOpen()
     // A new page may take the freed record's place; the dialogs still reach nothing.
     QVERIFY(window->addPage());
     window->slotRecvParent();
-    answerAddDialog(72);
-    window->on_btnAddEvent_clicked();
+    addEvent(72);
     del->slotDealIsNo(1);
     edit->findChild<QAbstractButton *>("btnSaveEvent")->click();
     QCOMPARE(pageRecords.at(1)->events().size(), 1);
@@ -357,11 +356,7 @@ void TestEventCommands::pageDeletedWhileItsDialogsAreOpen()
 void TestEventCommands::newProjectClosesTheDialogs()
 {
     selectTimer(3);
-    answerAddDialog(72);
-    window->on_btnAddEvent_clicked();
-    window->on_btnDelEvent_clicked();
-    window->on_btnDownLoadEvent_clicked();
-    QVERIFY(window->getDelEventDlg()->isVisible());
+    openDialogsOnANewEvent();
     QVERIFY(window->createProject(dir.filePath("other.yBEX")));
     QVERIFY(!window->getDelEventDlg()->isVisible());
     QVERIFY(!window->getDownLoadEventDlg()->isVisible());
