@@ -80,7 +80,9 @@ void DelEventDlg::showDlg(int selectionKind, QMyWidget *widget, TimerParam *time
 void DelEventDlg::retranslate()
 {
     ui->retranslateUi(this);
-    setHeaders();
+    // A table that was never filled gets no columns from its headers.
+    if (model->columnCount() > 0)
+        setHeaders();
     showCheckedCount();
 }
 

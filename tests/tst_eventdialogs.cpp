@@ -703,6 +703,7 @@ void TestEventDialogs::retranslateKeepsTheHolderTabs()
     QCOMPARE(edit->findChild<QComboBox *>("comboBoxEvent")->count(), EventInfo::PickerCount);
     del->retranslate();
     QCOMPARE(label(), QString("已选：0项"));
+    QCOMPARE(model()->columnCount(), 0);
 }
 
 QTEST_MAIN(TestEventDialogs)
