@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "allcfg.h"
+#include "bootdlg.h"
 #include "bootparam.h"
 #include "fontconverter.h"
 #include "fontdlg.h"
@@ -117,6 +119,7 @@ MainWindow::~MainWindow()
     delete fontConverter;
     delete showInfoDlg;
     delete transferBox;
+    delete allCfg;
     // Stops the worker's thread and waits for it.
     delete yModem;
     delete progressWindow;
@@ -147,6 +150,7 @@ MainWindow::~MainWindow()
     delete enumFactory;
     delete instrExampleModel;
     delete bootParam;
+    delete bootDlg;
     delete sysDlg;
     delete helpMenu;
     delete languageDlg;
@@ -387,6 +391,8 @@ void MainWindow::createInstrExamples()
 void MainWindow::createBootSettings()
 {
     bootParam = new BootParam;
+    bootDlg = new BootDlg;
+    connect(yModem, SIGNAL(s_send485(int, int, int)), bootDlg, SLOT(slotRecv485(int, int, int)));
 }
 
 // The actions instr, program, notice and offline have their slots but no menu entry.
@@ -436,6 +442,8 @@ void MainWindow::setUpPageMenu()
     connect(&pageActions[ActionCopy], SIGNAL(triggered()), this, SLOT(slotActionPageCopy()));
     connect(&pageActions[ActionPaste], SIGNAL(triggered()), this, SLOT(slotActionPagePaste()));
     connect(&pageActions[ActionRename], SIGNAL(triggered()), this, SLOT(slotActionPageRename()));
+    // The copy and paste keys, whichever widget of the window they go to.
+    qApp->installEventFilter(this);
 }
 
 // The project named on the command line. One that cannot be read is not kept as the open

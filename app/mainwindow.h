@@ -149,6 +149,9 @@ public:
     int getBacklightValue() const { return backlightValue; }
     void setBacklightValue(int value) { backlightValue = value; }
     BootParam *getBootParam() const { return bootParam; }
+    BootDlg *getBootDlg() const { return bootDlg; }
+    AllCfg *getAllCfg() const { return allCfg; }
+    YModem *getYModem() const { return yModem; }
     bool isAutoSaveRunning() const;
     QString getFileError() const { return fileError; }
 
@@ -226,6 +229,7 @@ public slots:
     void on_btnSavePro_clicked();
     void on_btnPageAdd_clicked();
     void on_btnPageSub_clicked();
+    void on_btnSetSys_clicked();
     void on_treeWidget_itemClicked(QTreeWidgetItem *item, int column);
     void on_btnClearRecv_clicked();
     void on_btnInstrTable_clicked();
@@ -283,6 +287,7 @@ private slots:
 
 protected:
     void keyReleaseEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
 
@@ -323,6 +328,8 @@ private:
     void setUpFontTable();
 
     void fillPalette();
+    // The module files of the open project, after the download question was confirmed.
+    void downloadProject();
     QtUserTypeServices userTypeServices();
     void importProject();
     void restoreImagesFromMirror();
@@ -440,6 +447,8 @@ private:
     // The picture mirror was refreshed by the last load or save of the open project.
     bool imageMirrorCurrent = false;
     QList<QIcon> widgetItemIcons;
+    // Qt::Key_C or Qt::Key_V while its shortcut is pressed and has not acted yet.
+    int pendingShortcutKey = 0;
     // Why the last load, save or rewrite of the project file failed.
     QString fileError;
     // What a pending question names, kept from when it was asked.

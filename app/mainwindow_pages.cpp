@@ -374,21 +374,47 @@ bool MainWindow::textEditorHasFocus()
 
 void MainWindow::keyReleaseEvent(QKeyEvent *event)
 {
-    // A held key repeats its release; one press pastes or deletes once.
-    if (event->isAutoRepeat())
-        return;
-    // Keys typed into an editor belong to the editor, not to the canvas.
-    if (textEditorHasFocus())
-        return;
-    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
-    if (mods == Qt::ControlModifier && event->key() == Qt::Key_C) {
-        form->frame->slotCopyAction();
-    } else if (mods == Qt::ControlModifier && event->key() == Qt::Key_V) {
-        form->frame->setPastePosFromCursor();
-        form->frame->slotPasteAction();
-    } else if (event->key() == Qt::Key_Delete) {
+    // A held key repeats its release; one press deletes once. Keys typed into an editor
+    // belong to the editor, not to the canvas.
+    if (!event->isAutoRepeat() && !textEditorHasFocus() && event->key() == Qt::Key_Delete)
         deleteSelectedWidget();
+}
+
+// Copy and paste act once per press of Ctrl+C or Ctrl+V, when the first of the two keys
+// comes up, whichever it is. The keys are watched on their way to any widget of the window,
+// since the press may go to a child that takes it (the page tree copies its own text).
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
+        return QMainWindow::eventFilter(watched, event);
+    auto *widget = qobject_cast<QWidget *>(watched);
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (!widget || widget->window() != this || key->isAutoRepeat())
+        return QMainWindow::eventFilter(watched, event);
+
+    if (type == QEvent::KeyPress) {
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+        const bool shortcut = mods == Qt::ControlModifier
+            && (key->key() == Qt::Key_C || key->key() == Qt::Key_V) && !textEditorHasFocus();
+        if (shortcut)
+            pendingShortcutKey = key->key();
+        else if (key->key() != Qt::Key_Control)
+            pendingShortcutKey = 0;
+    } else if (pendingShortcutKey
+               && (key->key() == pendingShortcutKey || key->key() == Qt::Key_Control)) {
+        const int pending = pendingShortcutKey;
+        pendingShortcutKey = 0;
+        if (!textEditorHasFocus()) {
+            if (pending == Qt::Key_C) {
+                form->frame->slotCopyAction();
+            } else {
+                form->frame->setPastePosFromCursor();
+                form->frame->slotPasteAction();
+            }
+        }
     }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::deleteSelectedWidget()

@@ -217,7 +217,8 @@ QString fontTtfPath(const QString &projectFolder, const QString &fontTtf)
 }
 
 FontChoice chooseFont(bool paramFileExists, const QString &fontSizeText,
-                      const QStringList &ttfFamilies, int fallbackPixelSize)
+                      const QStringList &ttfFamilies, int fallbackPixelSize,
+                      bool badSizeKeepsFallback)
 {
     FontChoice c;
     c.family = "SimSun";
@@ -229,7 +230,7 @@ FontChoice chooseFont(bool paramFileExists, const QString &fontSizeText,
         c.family = ttfFamilies.first();
     bool ok = false;
     const int size = fontSizeText.toInt(&ok, 10);
-    c.pixelSize = ok && size > 0 ? size : 0;
+    c.pixelSize = ok && size > 0 ? size : (badSizeKeepsFallback ? fallbackPixelSize : 0);
     return c;
 }
 
@@ -426,7 +427,7 @@ ArcLayout arcLayout(const ArcInput &in)
 {
     ArcLayout a;
     // The side written back is the model's own; the geometry uses bounded values.
-    a.side = qMin(in.w, in.h);
+    a.side = squareSide(in.w, in.h);
     const int s = clampCoord(a.side);
     const int k = clampCoord(in.knob);
     const int ox = clampCoord(in.originX);
@@ -475,6 +476,24 @@ QPoint meterCentre(int side)
 {
     side = clampCoord(side);
     return QRect(0, 0, side, side).center();
+}
+
+int meterNeedleCount(int pointNum)
+{
+    return qMin(pointNum, 3);
+}
+
+QRect chartPlotRect(int w, int h, int tickOffset)
+{
+    w = clampCoord(w);
+    h = clampCoord(h);
+    const int offset = clampCoord(tickOffset);
+    return QRect(offset, offset, clampCoord(w - 2 * offset), clampCoord(h - 2 * offset));
+}
+
+int chartBottomAxisMax(int tickCount)
+{
+    return int(qMax<qint64>(qint64(tickCount) - 1, std::numeric_limits<int>::min()));
 }
 
 AxisTicks axisTicks(double start, double length, int dir, int count, int subCount, int maxLines)

@@ -81,7 +81,8 @@ const qint64 maxImageBytes = 64 * 1024 * 1024;
 
 } // namespace
 
-QFont QMyDrawCache::projectFont(const QString &projectFolder, int fontNumber, int fallbackPixelSize)
+QFont QMyDrawCache::projectFont(const QString &projectFolder, int fontNumber, int fallbackPixelSize,
+                                bool badSizeKeepsFallback)
 {
     const QString iniPath = DrawGeometry::fontParamPath(projectFolder, fontNumber);
     const Stamp stamp = projectFolder.isEmpty() ? Stamp() : stampOf(iniPath);
@@ -107,8 +108,8 @@ QFont QMyDrawCache::projectFont(const QString &projectFolder, int fontNumber, in
         if (!ttfPath.isEmpty())
             families = ttfFamilies(ttfPath);
     }
-    const DrawGeometry::FontChoice c =
-        DrawGeometry::chooseFont(stamp.exists, sizeText, families, fallbackPixelSize);
+    const DrawGeometry::FontChoice c = DrawGeometry::chooseFont(
+        stamp.exists, sizeText, families, fallbackPixelSize, badSizeKeepsFallback);
     QFont font;
     font.setFamily(c.family);
     if (c.pixelSize > 0)

@@ -14,7 +14,8 @@ class QMyDrawCache
 public:
     // The font of font number n of the project, fallbackPixelSize when it has no parameter
     // file.
-    static QFont projectFont(const QString &projectFolder, int fontNumber, int fallbackPixelSize);
+    static QFont projectFont(const QString &projectFolder, int fontNumber, int fallbackPixelSize,
+                             bool badSizeKeepsFallback = false);
 
     // Families of a TrueType file, registered with the font database once per file version;
     // empty when the file is missing or registers none.

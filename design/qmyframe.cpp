@@ -87,17 +87,22 @@ int QMyFrame::lowestFreeId(const QList<int> &ids)
     return candidate;
 }
 
+// A widget wider or taller than the page starts at its left or top edge, as a move
+// leaves it.
 QPoint QMyFrame::clampPastePos(QPoint pos, int w, int h, int pageW, int pageH)
 {
-    if (pos.x() < 0)
-        pos.setX(0);
-    else if (pos.x() > pageW - w)
-        pos.setX(pageW - w);
-    if (pos.y() < 0)
-        pos.setY(0);
-    else if (pos.y() > pageH - h)
-        pos.setY(pageH - h);
+    pos.setX(qMax(0, qMin(pos.x(), pageW - w)));
+    pos.setY(qMax(0, qMin(pos.y(), pageH - h)));
     return pos;
+}
+
+bool QMyFrame::refuseFullPage()
+{
+    if (pageWidgets.at(currentPageIndex)->size() < MaxWidgetsPerPage)
+        return false;
+    messageBox->showNotice(QMyMessageBox::Warning,
+                           tr("一页最多可放%1个控件！").arg(MaxWidgetsPerPage));
+    return true;
 }
 
 bool QMyFrame::hasCurrentPage()
@@ -150,7 +155,7 @@ void QMyFrame::slotDelAction()
 
 void QMyFrame::slotPasteAction()
 {
-    if (!copiedWidget || !hasCurrentPage())
+    if (!copiedWidget || !hasCurrentPage() || refuseFullPage())
         return;
     const int id = currentPageFreeId();
     QMyWidget *copy = QMyWidgetFactory::create(copiedWidget->getTypeName(), id, this);
@@ -239,7 +244,7 @@ void QMyFrame::dropEvent(QDropEvent *event)
         return;
     }
     const int typeCode = QMyWidgetFactory::typeCode(dropTypeName);
-    if (!hasCurrentPage() || typeCode < 0) {
+    if (!hasCurrentPage() || typeCode < 0 || refuseFullPage()) {
         event->ignore();
         return;
     }
@@ -251,20 +256,26 @@ void QMyFrame::dropEvent(QDropEvent *event)
     }
     connectWidget(w);
     w->show();
-    w->setPos(event->pos().x(), event->pos().y());
+    // The mouse point, never left of or above the page.
+    w->setPos(qMax(0, event->pos().x()), qMax(0, event->pos().y()));
     pageWidgets.at(currentPageIndex)->append(w);
     emit s_sendTreeWidget(1, currentPageIndex, typeCode, id, dropTypeName);
     event->setDropAction(Qt::CopyAction);
     event->accept();
 }
 
-void QMyFrame::paintEvent(QPaintEvent *)
+void QMyFrame::refreshPageSize()
 {
     if (pageWidth != frameW || pageHeight != frameH) {
         resize(frameW, frameH);
         pageWidth = width();
         pageHeight = height();
     }
+}
+
+void QMyFrame::paintEvent(QPaintEvent *)
+{
+    refreshPageSize();
     if (currentPageIndex < 0 || currentPageIndex >= pageRecords.size()
         || currentPageIndex >= pageWidgets.size())
         return;

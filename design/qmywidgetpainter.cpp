@@ -104,9 +104,11 @@ QString QMyWidgetPainter::projectFolder()
     return QFileInfo(currentProjectPath).absolutePath();
 }
 
-QFont QMyWidgetPainter::projectFont(int fontNumber, int fallbackPixelSize)
+QFont QMyWidgetPainter::projectFont(int fontNumber, int fallbackPixelSize,
+                                    bool badSizeKeepsFallback)
 {
-    return QMyDrawCache::projectFont(projectFolder(), fontNumber, fallbackPixelSize);
+    return QMyDrawCache::projectFont(projectFolder(), fontNumber, fallbackPixelSize,
+                                     badSizeKeepsFallback);
 }
 
 void QMyWidgetPainter::drawText(QPainter &p, const QRect &r, int flags, const QString &text,

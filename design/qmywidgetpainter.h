@@ -47,7 +47,8 @@ public:
     static QString projectFolder();
     // Font number n of the project (parameter file and TrueType file), or "SimSun" at the
     // fallback pixel size.
-    static QFont projectFont(int fontNumber, int fallbackPixelSize);
+    static QFont projectFont(int fontNumber, int fallbackPixelSize,
+                             bool badSizeKeepsFallback = false);
 
     static void drawText(QPainter &p, const QRect &r, int flags, const QString &text,
                          const QFont &font, const QColor &color);

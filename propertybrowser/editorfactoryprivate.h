@@ -48,6 +48,18 @@ public:
         return nullptr;
     }
 
+    // Calls update for every open editor of the property with the editor's signals
+    // blocked, so that the change is not written back.
+    template<class Update> void updateEditors(QtProperty *property, Update update) const
+    {
+        const EditorList editors = editorsOfProperty.value(property);
+        for (Editor *editor : editors) {
+            const bool blocked = editor->blockSignals(true);
+            update(editor);
+            editor->blockSignals(blocked);
+        }
+    }
+
     QMap<QtProperty *, EditorList> editorsOfProperty;
     QMap<Editor *, QtProperty *> propertyOfEditor;
 };

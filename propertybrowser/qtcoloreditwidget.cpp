@@ -3,10 +3,7 @@
 #include "qtpropertybrowserutils.h"
 
 #include <QColorDialog>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QToolButton>
 
 QtColorEditWidget::QtColorEditWidget(QWidget *parent)
@@ -15,19 +12,8 @@ QtColorEditWidget::QtColorEditWidget(QWidget *parent)
     , m_textLabel(new QLabel)
     , m_button(new QToolButton)
 {
-    auto *layout = QtPropertyBrowserUtils::editorLayout(this);
-    layout->setSpacing(0);
-    layout->addWidget(m_swatchLabel);
-    layout->addWidget(m_textLabel);
-    layout->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Ignored));
-    layout->addWidget(m_button);
-
-    m_button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
-    m_button->setFixedWidth(20);
-    setFocusProxy(m_button);
-    setFocusPolicy(m_button->focusPolicy());
+    QtPropertyBrowserUtils::setUpButtonRow(this, m_swatchLabel, m_textLabel, m_button);
     m_button->setText(tr("..."));
-    m_button->installEventFilter(this);
     connect(m_button, &QToolButton::clicked, this, &QtColorEditWidget::buttonClicked);
 
     m_swatchLabel->setPixmap(QtPropertyBrowserUtils::brushValuePixmap(QBrush(m_color)));
@@ -45,15 +31,12 @@ void QtColorEditWidget::setValue(const QColor &value)
 
 void QtColorEditWidget::buttonClicked()
 {
-    // The sheet may be rebuilt while the dialog runs; the editor may then be gone.
-    QPointer<QtColorEditWidget> self(this);
-    QPointer<QColorDialog> dialog = new QColorDialog(m_color, this);
+    auto *dialog = new QColorDialog(m_color, this);
     dialog->setWindowTitle(QString());
     dialog->setOption(QColorDialog::ShowAlphaChannel);
-    const int result = dialog->exec();
-    if (!self || !dialog)
+    if (!QtPropertyBrowserUtils::execEditorDialog(this, dialog))
         return;
-    const QColor chosen = result == QDialog::Accepted ? dialog->selectedColor() : QColor();
+    const QColor chosen = dialog->selectedColor();
     delete dialog;
     if (chosen.isValid() && chosen != m_color) {
         setValue(chosen);
@@ -63,18 +46,8 @@ void QtColorEditWidget::buttonClicked()
 
 bool QtColorEditWidget::eventFilter(QObject *object, QEvent *event)
 {
-    if (object == m_button
-        && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
-        switch (static_cast<QKeyEvent *>(event)->key()) {
-        case Qt::Key_Escape:
-        case Qt::Key_Enter:
-        case Qt::Key_Return:
-            // Let the browser end or commit the edit.
-            event->ignore();
-            return true;
-        default:
-            break;
-        }
-    }
+    // Let the browser end or commit the edit.
+    if (object == m_button && QtPropertyBrowserUtils::isEditKeyOfButton(event))
+        return true;
     return QWidget::eventFilter(object, event);
 }

@@ -3,34 +3,34 @@
 #include "qtintpropertymanager.h"
 #include "qtproperty.h"
 #include "qtpropertybrowserutils.h"
-
-#include <QMap>
+#include "qtuniformcompoundvalues.h"
 
 namespace {
 enum Component { Red, Green, Blue, Alpha, ComponentCount };
-}
+
+struct ColorData
+{
+    QColor val;
+    int revision = 0;
+};
+} // namespace
 
 class QtColorPropertyManagerPrivate
+    : public QtUniformCompoundValues<QtColorPropertyManager, QtIntPropertyManager, ColorData>
 {
 public:
-    QtColorPropertyManager *q_ptr = nullptr;
-    QMap<const QtProperty *, QColor> values;
-    QtIntPropertyManager *intPropertyManager = nullptr;
-    // Per component: colour property -> its component row (null once deleted from
-    // outside), and component row -> colour property.
-    QMap<const QtProperty *, QtProperty *> propertyToComponent[ComponentCount];
-    QMap<const QtProperty *, QtProperty *> componentToProperty[ComponentCount];
+    explicit QtColorPropertyManagerPrivate(QtColorPropertyManager *manager)
+        : QtUniformCompoundValues(manager, ComponentCount)
+    { }
 };
 
 QtColorPropertyManager::QtColorPropertyManager(QObject *parent)
     : QtAbstractPropertyManager(parent)
-    , d_ptr(new QtColorPropertyManagerPrivate)
+    , d_ptr(new QtColorPropertyManagerPrivate(this))
 {
-    d_ptr->q_ptr = this;
-    d_ptr->intPropertyManager = new QtIntPropertyManager(this);
-    connect(d_ptr->intPropertyManager, &QtIntPropertyManager::valueChanged, this,
+    connect(d_ptr->subManager, &QtIntPropertyManager::valueChanged, this,
             &QtColorPropertyManager::slotIntChanged);
-    connect(d_ptr->intPropertyManager, &QtAbstractPropertyManager::propertyDestroyed, this,
+    connect(d_ptr->subManager, &QtAbstractPropertyManager::propertyDestroyed, this,
             &QtColorPropertyManager::slotPropertyDestroyed);
 }
 
@@ -42,12 +42,12 @@ QtColorPropertyManager::~QtColorPropertyManager()
 
 QtIntPropertyManager *QtColorPropertyManager::subIntPropertyManager() const
 {
-    return d_ptr->intPropertyManager;
+    return d_ptr->subManager;
 }
 
 QColor QtColorPropertyManager::value(const QtProperty *property) const
 {
-    return d_ptr->values.value(property, QColor());
+    return d_ptr->value(property);
 }
 
 QString QtColorPropertyManager::valueText(const QtProperty *property) const
@@ -55,7 +55,7 @@ QString QtColorPropertyManager::valueText(const QtProperty *property) const
     const auto it = d_ptr->values.constFind(property);
     if (it == d_ptr->values.constEnd())
         return QString();
-    return QtPropertyBrowserUtils::colorValueText(it.value());
+    return QtPropertyBrowserUtils::colorValueText(it.value().val);
 }
 
 QIcon QtColorPropertyManager::valueIcon(const QtProperty *property) const
@@ -63,96 +63,62 @@ QIcon QtColorPropertyManager::valueIcon(const QtProperty *property) const
     const auto it = d_ptr->values.constFind(property);
     if (it == d_ptr->values.constEnd())
         return QIcon();
-    return QtPropertyBrowserUtils::brushValueIcon(QBrush(it.value()));
+    return QtPropertyBrowserUtils::brushValueIcon(QBrush(it.value().val));
 }
 
 void QtColorPropertyManager::setValue(QtProperty *property, const QColor &val)
 {
-    auto it = d_ptr->values.find(property);
-    if (it == d_ptr->values.end() || it.value() == val)
+    const auto it = d_ptr->values.constFind(property);
+    if (it == d_ptr->values.constEnd() || it.value().val == val)
         return;
-    const QColor color = val;
-    it.value() = color;
-
-    const int components[ComponentCount] = {color.red(), color.green(), color.blue(),
-                                            color.alpha()};
-    for (int c = 0; c < ComponentCount; ++c) {
-        if (!ownsProperty(property))
-            return;
-        if (QtProperty *sub = d_ptr->propertyToComponent[c].value(property))
-            d_ptr->intPropertyManager->setValue(sub, components[c]);
-    }
-    if (!ownsProperty(property))
-        return;
-    emit propertyChanged(property);
-    if (ownsProperty(property))
-        emit valueChanged(property, color);
+    const int revision = d_ptr->store(property, val);
+    if (d_ptr->pushDown(property, revision, {val.red(), val.green(), val.blue(), val.alpha()}))
+        d_ptr->report(property, revision);
 }
 
 void QtColorPropertyManager::slotIntChanged(QtProperty *property, int value)
 {
-    for (int c = 0; c < ComponentCount; ++c) {
-        QtProperty *owner = d_ptr->componentToProperty[c].value(property);
-        if (!owner)
-            continue;
-        QColor color = d_ptr->values.value(owner);
-        switch (c) {
-        case Red:
-            color.setRed(value);
-            break;
-        case Green:
-            color.setGreen(value);
-            break;
-        case Blue:
-            color.setBlue(value);
-            break;
-        default:
-            color.setAlpha(value);
-            break;
-        }
-        setValue(owner, color);
+    int c = 0;
+    QtProperty *owner = d_ptr->components.owner(property, &c);
+    if (!owner)
         return;
+    QColor color = d_ptr->value(owner);
+    switch (c) {
+    case Red:
+        color.setRed(value);
+        break;
+    case Green:
+        color.setGreen(value);
+        break;
+    case Blue:
+        color.setBlue(value);
+        break;
+    default:
+        color.setAlpha(value);
+        break;
     }
+    setValue(owner, color);
 }
 
 void QtColorPropertyManager::slotPropertyDestroyed(QtProperty *property)
 {
-    for (int c = 0; c < ComponentCount; ++c) {
-        auto it = d_ptr->componentToProperty[c].find(property);
-        if (it == d_ptr->componentToProperty[c].end())
-            continue;
-        d_ptr->propertyToComponent[c][it.value()] = nullptr;
-        d_ptr->componentToProperty[c].erase(it);
-        return;
-    }
+    d_ptr->components.forgetComponent(property);
 }
 
 void QtColorPropertyManager::initializeProperty(QtProperty *property)
 {
     const QColor color;
-    d_ptr->values[property] = color;
-    const QString names[ComponentCount] = {tr("Red"), tr("Green"), tr("Blue"), tr("Alpha")};
+    d_ptr->values[property] = ColorData();
     const int components[ComponentCount] = {color.red(), color.green(), color.blue(),
                                             color.alpha()};
-    for (int c = 0; c < ComponentCount; ++c) {
-        QtProperty *sub = d_ptr->intPropertyManager->addProperty();
-        sub->setPropertyName(names[c]);
-        d_ptr->intPropertyManager->setValue(sub, components[c]);
-        d_ptr->intPropertyManager->setRange(sub, 0, 255);
-        d_ptr->propertyToComponent[c][property] = sub;
-        d_ptr->componentToProperty[c][sub] = property;
-        property->addSubProperty(sub);
-    }
+    d_ptr->addComponents(property, {tr("Red"), tr("Green"), tr("Blue"), tr("Alpha")},
+                         [this, &components](int c, QtProperty *component) {
+                             d_ptr->subManager->setValue(component, components[c]);
+                             d_ptr->subManager->setRange(component, 0, 255);
+                         });
 }
 
 void QtColorPropertyManager::uninitializeProperty(QtProperty *property)
 {
-    for (int c = 0; c < ComponentCount; ++c) {
-        QtProperty *sub = d_ptr->propertyToComponent[c].take(property);
-        if (sub) {
-            d_ptr->componentToProperty[c].remove(sub);
-            delete sub;
-        }
-    }
-    d_ptr->values.remove(property);
+    d_ptr->remove(property);
 }

@@ -26,8 +26,10 @@ QColor QtUserTypeTwo_ColorWidget::entryColor(int index) const
 
 void QtUserTypeTwo_ColorWidget::decorateLabel(const QString &value)
 {
-    const QColor color = entryColor(tableIndex(value));
-    // A number outside the table shows without a colour.
+    QColor color = entryColor(tableIndex(value));
+    // A number outside the table counts as colour 0, as a text that is no number does.
+    if (!color.isValid())
+        color = entryColor(0);
     if (!color.isValid()) {
         label()->setStyleSheet(QString());
         return;

@@ -1,12 +1,28 @@
 #include "qtvariantpropertymanager.h"
 
 #include "qtboolpropertymanager.h"
+#include "qtcharpropertymanager.h"
 #include "qtcolorpropertymanager.h"
+#include "qtcursorpropertymanager.h"
+#include "qtdatepropertymanager.h"
+#include "qtdatetimepropertymanager.h"
 #include "qtdoublepropertymanager.h"
 #include "qtenumpropertymanager.h"
+#include "qtflagpropertymanager.h"
+#include "qtfontpropertymanager.h"
 #include "qtgrouppropertymanager.h"
 #include "qtintpropertymanager.h"
+#include "qtkeysequencepropertymanager.h"
+#include "qtlocalepropertymanager.h"
+#include "qtpointfpropertymanager.h"
+#include "qtpointpropertymanager.h"
+#include "qtrectfpropertymanager.h"
+#include "qtrectpropertymanager.h"
+#include "qtsizefpropertymanager.h"
+#include "qtsizepolicypropertymanager.h"
+#include "qtsizepropertymanager.h"
 #include "qtstringpropertymanager.h"
+#include "qttimepropertymanager.h"
 
 #include <QColor>
 #include <QIcon>
@@ -109,6 +125,19 @@ template<> bool convertValue<int>(const QVariant &value, int *result)
     return true;
 }
 
+template<> bool convertValue<QChar>(const QVariant &value, QChar *result)
+{
+    if (value.userType() == QMetaType::QChar) {
+        *result = value.toChar();
+        return true;
+    }
+    qint64 number = 0;
+    if (!toBoundedInteger(value, 0, 0xFFFF, &number))
+        return false;
+    *result = QChar(ushort(number));
+    return true;
+}
+
 template<class Manager> bool isManager(QtAbstractPropertyManager *manager)
 {
     return qobject_cast<Manager *>(manager) != nullptr;
@@ -206,17 +235,16 @@ public:
 
     QtVariantProperty *createSubProperty(QtVariantProperty *parent, QtVariantProperty *after,
                                          QtProperty *internal);
-    void valueChanged(QtProperty *internal, const QVariant &value);
+    void valueChanged(QtProperty *internal);
     void reportAttributes(QtProperty *internal, const QStringList &names);
     void slotPropertyInserted(QtProperty *internal, QtProperty *parent, QtProperty *after);
     void slotPropertyRemoved(QtProperty *internal, QtProperty *parent);
 
-    template<class Manager, class T> void routeValue(Manager *manager)
+    // Reports the row's value whenever the manager reports a value.
+    template<class Manager> void routeValue(Manager *manager)
     {
         QObject::connect(manager, &Manager::valueChanged, q_ptr,
-                         [this](QtProperty *property, const T &value) {
-                             valueChanged(property, QVariant::fromValue<T>(value));
-                         });
+                         [this](QtProperty *property) { valueChanged(property); });
     }
 
     // Reports the named attributes of the row whenever the manager emits the signal.
@@ -232,6 +260,11 @@ public:
     template<class Manager> void routeRange(Manager *manager)
     {
         routeAttributes(manager, &Manager::rangeChanged, {minimumAttribute, maximumAttribute});
+    }
+
+    void routeEnumNames(QtEnumPropertyManager *manager)
+    {
+        routeAttributes(manager, &QtEnumPropertyManager::enumNamesChanged, {enumNamesAttribute});
     }
 
     void routeStructure(QtAbstractPropertyManager *manager)
@@ -273,7 +306,7 @@ QtVariantTypeRow plainRow(int propertyType, int valueType, bool wrapsComponents)
     row.read = &readValue<Manager, T>;
     row.write = &writeValue<Manager, T>;
     row.route = [](Private *d, QtAbstractPropertyManager *manager) {
-        d->routeValue<Manager, T>(static_cast<Manager *>(manager));
+        d->routeValue(static_cast<Manager *>(manager));
     };
     return row;
 }
@@ -287,6 +320,45 @@ void addRoute(QtVariantTypeRow *row, const std::function<void(Private *, Manager
         previous(d, manager);
         route(d, static_cast<Manager *>(manager));
     };
+}
+
+// A composite whose component rows are shown beside it; routeComponents routes the signals
+// of its sub-managers that its rows report.
+template<class Manager, class T>
+QtVariantTypeRow compoundRow(int type,
+                             const std::function<void(Private *, Manager *)> &routeComponents)
+{
+    QtVariantTypeRow row = plainRow<Manager, T>(type, type, false);
+    addRoute<Manager>(&row, [routeComponents](Private *d, Manager *manager) {
+        d->routeStructure(manager);
+        routeComponents(d, manager);
+    });
+    return row;
+}
+
+template<class Manager> void addRange(QtVariantTypeRow *row)
+{
+    row->attributes[Private::minimumAttribute] = attribute(&Manager::minimum, &Manager::setMinimum);
+    row->attributes[Private::maximumAttribute] = attribute(&Manager::maximum, &Manager::setMaximum);
+    addRoute<Manager>(row, [](Private *d, Manager *manager) { d->routeRange(manager); });
+}
+
+template<class Manager> void addDecimals(QtVariantTypeRow *row)
+{
+    row->attributes[Private::decimalsAttribute] =
+        attribute(&Manager::decimals, &Manager::setDecimals);
+    addRoute<Manager>(row, [](Private *d, Manager *manager) {
+        d->routeAttributes(manager, &Manager::decimalsChanged, {Private::decimalsAttribute});
+    });
+}
+
+template<class Manager> void addConstraint(QtVariantTypeRow *row)
+{
+    row->attributes[Private::constraintAttribute] =
+        attribute(&Manager::constraint, &Manager::setConstraint);
+    addRoute<Manager>(row, [](Private *d, Manager *manager) {
+        d->routeAttributes(manager, &Manager::constraintChanged, {Private::constraintAttribute});
+    });
 }
 
 // A number with a range and a step, the ints and doubles, whose components are shown too.
@@ -312,11 +384,7 @@ QList<QtVariantTypeRow> QtVariantPropertyManagerPrivate::typeTable()
     table << numberRow<QtIntPropertyManager, int>(QMetaType::Int);
 
     QtVariantTypeRow doubles = numberRow<QtDoublePropertyManager, double>(QMetaType::Double);
-    doubles.attributes[decimalsAttribute] =
-        attribute(&QtDoublePropertyManager::decimals, &QtDoublePropertyManager::setDecimals);
-    addRoute<QtDoublePropertyManager>(&doubles, [](Private *d, QtDoublePropertyManager *manager) {
-        d->routeAttributes(manager, &QtDoublePropertyManager::decimalsChanged, {decimalsAttribute});
-    });
+    addDecimals<QtDoublePropertyManager>(&doubles);
     table << doubles;
 
     table << plainRow<QtBoolPropertyManager, bool>(QMetaType::Bool, QMetaType::Bool, true);
@@ -330,14 +398,72 @@ QList<QtVariantTypeRow> QtVariantPropertyManagerPrivate::typeTable()
     });
     table << strings;
 
-    QtVariantTypeRow color =
-        plainRow<QtColorPropertyManager, QColor>(QMetaType::QColor, QMetaType::QColor, false);
-    addRoute<QtColorPropertyManager>(&color, [](Private *d, QtColorPropertyManager *manager) {
-        d->routeStructure(manager);
-        // The components' range is fixed: only their values are reported.
-        d->routeValue<QtIntPropertyManager, int>(manager->subIntPropertyManager());
-    });
-    table << color;
+    QtVariantTypeRow dates =
+        plainRow<QtDatePropertyManager, QDate>(QMetaType::QDate, QMetaType::QDate, false);
+    addRange<QtDatePropertyManager>(&dates);
+    table << dates;
+
+    table << plainRow<QtTimePropertyManager, QTime>(QMetaType::QTime, QMetaType::QTime, false);
+    table << plainRow<QtDateTimePropertyManager, QDateTime>(QMetaType::QDateTime,
+                                                            QMetaType::QDateTime, false);
+    table << plainRow<QtKeySequencePropertyManager, QKeySequence>(QMetaType::QKeySequence,
+                                                                  QMetaType::QKeySequence, false);
+    table << plainRow<QtCharPropertyManager, QChar>(QMetaType::QChar, QMetaType::QChar, false);
+
+    // The lists of a locale's rows are fixed: only their values are reported.
+    table << compoundRow<QtLocalePropertyManager, QLocale>(
+        QMetaType::QLocale, [](Private *d, QtLocalePropertyManager *manager) {
+            d->routeValue(manager->subEnumPropertyManager());
+        });
+
+    table << compoundRow<QtPointPropertyManager, QPoint>(
+        QMetaType::QPoint, [](Private *d, QtPointPropertyManager *manager) {
+            d->routeValue(manager->subIntPropertyManager());
+        });
+    QtVariantTypeRow pointsF = compoundRow<QtPointFPropertyManager, QPointF>(
+        QMetaType::QPointF, [](Private *d, QtPointFPropertyManager *manager) {
+            d->routeValue(manager->subDoublePropertyManager());
+        });
+    addDecimals<QtPointFPropertyManager>(&pointsF);
+    table << pointsF;
+
+    QtVariantTypeRow sizes = compoundRow<QtSizePropertyManager, QSize>(
+        QMetaType::QSize, [](Private *d, QtSizePropertyManager *manager) {
+            d->routeValue(manager->subIntPropertyManager());
+            d->routeRange(manager->subIntPropertyManager());
+        });
+    addRange<QtSizePropertyManager>(&sizes);
+    table << sizes;
+    QtVariantTypeRow sizesF = compoundRow<QtSizeFPropertyManager, QSizeF>(
+        QMetaType::QSizeF, [](Private *d, QtSizeFPropertyManager *manager) {
+            d->routeValue(manager->subDoublePropertyManager());
+            d->routeRange(manager->subDoublePropertyManager());
+        });
+    addRange<QtSizeFPropertyManager>(&sizesF);
+    addDecimals<QtSizeFPropertyManager>(&sizesF);
+    table << sizesF;
+
+    QtVariantTypeRow rects = compoundRow<QtRectPropertyManager, QRect>(
+        QMetaType::QRect, [](Private *d, QtRectPropertyManager *manager) {
+            d->routeValue(manager->subIntPropertyManager());
+            d->routeRange(manager->subIntPropertyManager());
+        });
+    addConstraint<QtRectPropertyManager>(&rects);
+    table << rects;
+    QtVariantTypeRow rectsF = compoundRow<QtRectFPropertyManager, QRectF>(
+        QMetaType::QRectF, [](Private *d, QtRectFPropertyManager *manager) {
+            d->routeValue(manager->subDoublePropertyManager());
+            d->routeRange(manager->subDoublePropertyManager());
+        });
+    addConstraint<QtRectFPropertyManager>(&rectsF);
+    addDecimals<QtRectFPropertyManager>(&rectsF);
+    table << rectsF;
+
+    // The components' range is fixed: only their values are reported.
+    table << compoundRow<QtColorPropertyManager, QColor>(
+        QMetaType::QColor, [](Private *d, QtColorPropertyManager *manager) {
+            d->routeValue(manager->subIntPropertyManager());
+        });
 
     QtVariantTypeRow enums = plainRow<QtEnumPropertyManager, int>(
         QtVariantPropertyManager::enumTypeId(), QMetaType::Int, true);
@@ -347,10 +473,40 @@ QList<QtVariantTypeRow> QtVariantPropertyManagerPrivate::typeTable()
     enums.attributes[enumIconsAttribute] =
         attribute(&QtEnumPropertyManager::enumIcons, &QtEnumPropertyManager::setEnumIcons);
     addRoute<QtEnumPropertyManager>(&enums, [](Private *d, QtEnumPropertyManager *manager) {
-        d->routeAttributes(manager, &QtEnumPropertyManager::enumNamesChanged, {enumNamesAttribute});
+        d->routeEnumNames(manager);
         d->routeAttributes(manager, &QtEnumPropertyManager::enumIconsChanged, {enumIconsAttribute});
     });
     table << enums;
+
+    table << compoundRow<QtSizePolicyPropertyManager, QSizePolicy>(
+        QMetaType::QSizePolicy, [](Private *d, QtSizePolicyPropertyManager *manager) {
+            d->routeValue(manager->subIntPropertyManager());
+            d->routeRange(manager->subIntPropertyManager());
+            d->routeValue(manager->subEnumPropertyManager());
+            d->routeEnumNames(manager->subEnumPropertyManager());
+        });
+    table << compoundRow<QtFontPropertyManager, QFont>(
+        QMetaType::QFont, [](Private *d, QtFontPropertyManager *manager) {
+            d->routeValue(manager->subIntPropertyManager());
+            d->routeRange(manager->subIntPropertyManager());
+            d->routeValue(manager->subEnumPropertyManager());
+            d->routeEnumNames(manager->subEnumPropertyManager());
+            d->routeValue(manager->subBoolPropertyManager());
+        });
+    table << plainRow<QtCursorPropertyManager, QCursor>(QMetaType::QCursor, QMetaType::QCursor,
+                                                        false);
+
+    QtVariantTypeRow flags = compoundRow<QtFlagPropertyManager, int>(
+        QtVariantPropertyManager::flagTypeId(), [](Private *d, QtFlagPropertyManager *manager) {
+            d->routeValue(manager->subBoolPropertyManager());
+        });
+    flags.valueType = QMetaType::Int;
+    flags.attributes[flagNamesAttribute] =
+        attribute(&QtFlagPropertyManager::flagNames, &QtFlagPropertyManager::setFlagNames);
+    addRoute<QtFlagPropertyManager>(&flags, [](Private *d, QtFlagPropertyManager *manager) {
+        d->routeAttributes(manager, &QtFlagPropertyManager::flagNamesChanged, {flagNamesAttribute});
+    });
+    table << flags;
 
     QtVariantTypeRow group;
     group.propertyType = QtVariantPropertyManager::groupTypeId();
@@ -395,19 +551,22 @@ QtVariantProperty *QtVariantPropertyManagerPrivate::createSubProperty(QtVariantP
     wrapper->setStatusTip(internal->statusTip());
     wrapper->setWhatsThis(internal->whatsThis());
 
-    parent->insertSubProperty(wrapper, after);
-
+    // Linked before it is shown, so that a browser showing the parent already reads the
+    // new row's value.
     internalToProperty[internal] = wrapper;
     wrappedProperties()[wrapper] = internal;
+    parent->insertSubProperty(wrapper, after);
     return wrapper;
 }
 
-void QtVariantPropertyManagerPrivate::valueChanged(QtProperty *internal, const QVariant &value)
+void QtVariantPropertyManagerPrivate::valueChanged(QtProperty *internal)
 {
     QtVariantProperty *wrapper = internalToProperty.value(internal, nullptr);
     if (!wrapper)
         return;
-    emit q_ptr->valueChanged(wrapper, value);
+    // The value is read now, so that a report never undoes a change made by an earlier
+    // receiver of the same signal.
+    emit q_ptr->valueChanged(wrapper, q_ptr->value(wrapper));
     // A slot of valueChanged may have cleared the manager.
     if (q_ptr->ownsProperty(wrapper))
         emit q_ptr->propertyChanged(wrapper);

@@ -41,6 +41,8 @@ private slots:
     void fontPaths();
     void fontChoice_data();
     void fontChoice();
+    void chartFontChoice_data();
+    void chartFontChoice();
     void imageTextPointSizes_data();
     void imageTextPointSizes();
     void shownText_data();
@@ -380,6 +382,28 @@ void TestDrawGeometry::fontChoice()
     const FontChoice c = chooseFont(exists, sizeText, families, fallback);
     QCOMPARE(c.family, family);
     QCOMPARE(c.pixelSize, pixelSize);
+}
+
+void TestDrawGeometry::chartFontChoice_data()
+{
+    QTest::addColumn<QString>("sizeText");
+    QTest::addColumn<int>("pixelSize");
+    QTest::newRow("size") << "14" << 14;
+    QTest::newRow("zero") << "0" << 10;
+    QTest::newRow("negative") << "-3" << 10;
+    QTest::newRow("not a number") << "big" << 10;
+    QTest::newRow("missing") << "" << 10;
+}
+
+// The chart's tick labels keep their own 10 pixels where a font file gives no usable size.
+void TestDrawGeometry::chartFontChoice()
+{
+    QFETCH(QString, sizeText);
+    QFETCH(int, pixelSize);
+    const FontChoice c = chooseFont(true, sizeText, QStringList {"A"}, 10, true);
+    QCOMPARE(c.family, QString("A"));
+    QCOMPARE(c.pixelSize, pixelSize);
+    QCOMPARE(chooseFont(false, sizeText, QStringList {"A"}, 10, true).pixelSize, 10);
 }
 
 void TestDrawGeometry::imageTextPointSizes_data()

@@ -49,6 +49,7 @@ private slots:
     void widgetIdFromItemText();
     void keyboard();
     void autoRepeatedReleasesIgnored();
+    void shortcutsActOncePerPressWhicheverKeyComesUpFirst();
     void keysSkippedWhileEditing();
     void deleteKeepsTreeAndSheet();
     void rightClickThenCopy();
@@ -595,6 +596,49 @@ void TestPageCommands::autoRepeatedReleasesIgnored()
     QCoreApplication::sendEvent(window, &del);
     QCOMPARE(pageWidgets.at(0)->size(), 1);
     QCOMPARE(pageWidgets.at(0)->first(), w);
+}
+
+void TestPageCommands::shortcutsActOncePerPressWhicheverKeyComesUpFirst()
+{
+    QMyWidget *w = drop("Btn", QPoint(10, 10));
+    window->setFocus();
+    // Ctrl comes up before C.
+    QTest::keyPress(window, Qt::Key_Control);
+    QTest::keyPress(window, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyRelease(window, Qt::Key_Control, Qt::ControlModifier);
+    QCOMPARE(frame()->getCopiedWidget(), w);
+    frame()->setCopiedWidget(nullptr);
+    QTest::keyRelease(window, Qt::Key_C);
+    QVERIFY(!frame()->getCopiedWidget()); // the same press acts once
+    frame()->setCopiedWidget(w);
+
+    // Ctrl+V held down: repeated presses and releases, then Ctrl up first: one paste.
+    QTest::keyPress(window, Qt::Key_Control);
+    QTest::keyPress(window, Qt::Key_V, Qt::ControlModifier);
+    for (int i = 0; i < 3; ++i) {
+        QKeyEvent up(QEvent::KeyRelease, Qt::Key_V, Qt::ControlModifier, QString(), true);
+        QCoreApplication::sendEvent(window, &up);
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QString(), true);
+        QCoreApplication::sendEvent(window, &down);
+    }
+    QCOMPARE(pageWidgets.at(0)->size(), 1);
+    QTest::keyRelease(window, Qt::Key_Control, Qt::ControlModifier);
+    QTest::keyRelease(window, Qt::Key_V);
+    QCOMPARE(pageWidgets.at(0)->size(), 2);
+
+    // C comes up first, as before; Ctrl+Shift+C is no shortcut.
+    QTest::keyClick(window, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(pageWidgets.at(0)->size(), 3);
+    frame()->setCopiedWidget(nullptr);
+    QTest::keyPress(window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyRelease(window, Qt::Key_Control, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(!frame()->getCopiedWidget());
+
+    // The page tree takes the press of Ctrl+C for its own copy; the canvas still copies.
+    tree()->setFocus();
+    QTest::keyPress(tree(), Qt::Key_C, Qt::ControlModifier);
+    QTest::keyRelease(tree(), Qt::Key_Control, Qt::ControlModifier);
+    QVERIFY(frame()->getCopiedWidget());
 }
 
 void TestPageCommands::keysSkippedWhileEditing()

@@ -25,6 +25,8 @@ private slots:
     void lowestFreeId();
     void pasteClamp_data();
     void pasteClamp();
+    void wideWidgetsStartAtTheLeftEdge();
+    void fullPageRefusesDropAndPaste();
 
     void dropEveryType();
     void dropCompletesAsCopy();
@@ -125,13 +127,68 @@ void TestQMyFrame::pasteClamp_data()
     QTest::newRow("bottom right") << QPoint(470, 260) << QPoint(420, 242);
     QTest::newRow("left and above") << QPoint(-30, -4) << QPoint(0, 0);
     QTest::newRow("edge") << QPoint(420, 242) << QPoint(420, 242);
+    // Wider and taller than the page: at its left and top edges, as a move leaves it.
+    QTest::newRow("too large, inside") << QPoint(100, 100) << QPoint(0, 0);
+    QTest::newRow("too large, beyond") << QPoint(900, 900) << QPoint(0, 0);
+    QTest::newRow("too large, before") << QPoint(-30, -4) << QPoint(0, 0);
 }
 
 void TestQMyFrame::pasteClamp()
 {
     QFETCH(QPoint, pos);
     QFETCH(QPoint, placed);
-    QCOMPARE(QMyFrame::clampPastePos(pos, 60, 30, 480, 272), placed);
+    const bool large = QByteArray(QTest::currentDataTag()).startsWith("too large");
+    QCOMPARE(QMyFrame::clampPastePos(pos, large ? 600 : 60, large ? 300 : 30, 480, 272), placed);
+}
+
+// Drop, paste and move leave a widget wider than the page at x = 0, not left of the page.
+void TestQMyFrame::wideWidgetsStartAtTheLeftEdge()
+{
+    paint();
+    QVERIFY(dropTypeName(frame, "Btn", QPoint(-20, -5)));
+    QMyWidget *dropped = pageWidgets.at(0)->last();
+    QCOMPARE(dropped->getGeometryRect().topLeft(), QPoint(0, 0));
+
+    dropped->setW(600);
+    dropped->setPos(0, 0);
+    frame->setCurrentWidget(dropped);
+    frame->slotCopyAction();
+    frame->setPastePos(QPoint(100, 100));
+    frame->slotPasteAction();
+    QMyWidget *pasted = pageWidgets.at(0)->last();
+    QCOMPARE(pasted->getGeometryRect().topLeft(), QPoint(0, 100));
+
+    QTest::mousePress(pasted, Qt::LeftButton, Qt::NoModifier, QPoint(50, 10));
+    QTest::mouseMove(pasted, QPoint(80, 10));
+    QTest::mouseRelease(pasted, Qt::LeftButton, Qt::NoModifier, QPoint(80, 10));
+    QCOMPARE(pasted->getX(), 0);
+}
+
+// A page holds at most so many widgets: a drop or paste beyond them is refused with a
+// notice.
+void TestQMyFrame::fullPageRefusesDropAndPaste()
+{
+    QMyWidget *first = addWidget("Btn", 1, 0, 0);
+    for (int i = 1; i < MaxWidgetsPerPage; ++i)
+        pageWidgets.at(0)->append(QMyWidgetFactory::create("Lab", i + 1, frame));
+    QSignalSpy tree(frame, &QMyFrame::s_sendTreeWidget);
+    QVERIFY(!dropTypeName(frame, "Btn", QPoint(3, 3)));
+    QMyMessageBox *box = frame->getMessageBox();
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->findChild<QLabel *>("labMessage")->text(),
+             QString("一页最多可放%1个控件！").arg(MaxWidgetsPerPage));
+    box->hide();
+    frame->setCopiedWidget(first);
+    frame->slotPasteAction();
+    QVERIFY(box->isVisible());
+    box->hide();
+    QCOMPARE(pageWidgets.at(0)->size(), MaxWidgetsPerPage);
+    QCOMPARE(tree.count(), 0);
+
+    // One fewer: the drop goes in.
+    delete pageWidgets.at(0)->takeLast();
+    QVERIFY(dropTypeName(frame, "Btn", QPoint(3, 3)));
+    QCOMPARE(pageWidgets.at(0)->size(), MaxWidgetsPerPage);
 }
 
 void TestQMyFrame::dropEveryType()

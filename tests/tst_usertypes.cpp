@@ -180,12 +180,16 @@ void TestUserTypes::colourTableTexts_data()
     QTest::newRow("entry 0") << "0"
                              << "0"
                              << "background-color:rgb(0,0,0);";
+    // Whatever names no entry is colour 0.
     QTest::newRow("outside the table") << "99"
                                        << "99"
-                                       << "";
+                                       << "background-color:rgb(0,0,0);";
     QTest::newRow("negative") << "-1"
                               << "-1"
-                              << "";
+                              << "background-color:rgb(0,0,0);";
+    QTest::newRow("not a number") << "red"
+                                  << "red"
+                                  << "background-color:rgb(0,0,0);";
 }
 
 void TestUserTypes::colourTableTexts()

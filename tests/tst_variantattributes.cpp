@@ -18,6 +18,14 @@ QString shortText(const QVariant &value)
         return value.toStringList().join('/');
     if (value.userType() == QMetaType::QRegExp)
         return value.toRegExp().pattern();
+    if (value.userType() == QMetaType::QSize || value.userType() == QMetaType::QSizeF) {
+        const QSizeF size = value.toSizeF();
+        return QString("%1x%2").arg(size.width()).arg(size.height());
+    }
+    if (value.userType() == QMetaType::QRect) {
+        const QRect r = value.toRect();
+        return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    }
     if (value.userType() == QtVariantPropertyManager::iconMapTypeId())
         return QString("icons:%1").arg(value.value<QtIconMap>().size());
     return value.toString();
@@ -61,6 +69,8 @@ private slots:
     void clearingBetweenTheRangeReports();
     void reSetInsideAttributeChangedWithEditorsOpen();
     void componentRowsCarryTheirTypesAttributes();
+    void componentRangesReportedOnlyWhereRouted();
+    void compoundAttributes();
     void foreignAndUnknown();
 };
 
@@ -75,6 +85,18 @@ void TestVariantAttributes::attributeLists_data()
     QTest::newRow("string") << int(QMetaType::QString) << QStringList({"regExp"});
     QTest::newRow("enum") << QtVariantPropertyManager::enumTypeId()
                           << QStringList({"enumIcons", "enumNames"});
+    QTest::newRow("date") << int(QMetaType::QDate) << QStringList({"maximum", "minimum"});
+    QTest::newRow("point F") << int(QMetaType::QPointF) << QStringList({"decimals"});
+    QTest::newRow("size") << int(QMetaType::QSize) << QStringList({"maximum", "minimum"});
+    QTest::newRow("size F") << int(QMetaType::QSizeF)
+                            << QStringList({"decimals", "maximum", "minimum"});
+    QTest::newRow("rect") << int(QMetaType::QRect) << QStringList({"constraint"});
+    QTest::newRow("rect F") << int(QMetaType::QRectF) << QStringList({"constraint", "decimals"});
+    QTest::newRow("flag") << QtVariantPropertyManager::flagTypeId() << QStringList({"flagNames"});
+    for (int type : {int(QMetaType::QTime), int(QMetaType::QDateTime), int(QMetaType::QKeySequence),
+                     int(QMetaType::QChar), int(QMetaType::QLocale), int(QMetaType::QPoint),
+                     int(QMetaType::QSizePolicy), int(QMetaType::QFont), int(QMetaType::QCursor)})
+        QTest::newRow(QMetaType::typeName(type)) << type << QStringList();
     QTest::newRow("bool") << int(QMetaType::Bool) << QStringList();
     QTest::newRow("colour") << int(QMetaType::QColor) << QStringList();
     QTest::newRow("group") << QtVariantPropertyManager::groupTypeId() << QStringList();
@@ -101,6 +123,13 @@ void TestVariantAttributes::attributeTypes_data()
     QTest::newRow("enum names") << QtVariantPropertyManager::enumTypeId() << "enumNames" << 11;
     QTest::newRow("enum icons") << QtVariantPropertyManager::enumTypeId() << "enumIcons"
                                 << QtVariantPropertyManager::iconMapTypeId();
+    QTest::newRow("date minimum") << int(QMetaType::QDate) << "minimum" << 14;
+    QTest::newRow("size maximum") << int(QMetaType::QSize) << "maximum" << 21;
+    QTest::newRow("size F minimum") << int(QMetaType::QSizeF) << "minimum" << 22;
+    QTest::newRow("rect constraint") << int(QMetaType::QRect) << "constraint" << 19;
+    QTest::newRow("rect F constraint") << int(QMetaType::QRectF) << "constraint" << 20;
+    QTest::newRow("rect F decimals") << int(QMetaType::QRectF) << "decimals" << 2;
+    QTest::newRow("flag names") << QtVariantPropertyManager::flagTypeId() << "flagNames" << 11;
     QTest::newRow("unsupported") << 3 << "minimum" << 0;
 }
 
@@ -357,6 +386,92 @@ void TestVariantAttributes::componentRowsCarryTheirTypesAttributes()
     manager.setAttribute(red, "maximum", 100);
     QCOMPARE(red->attributeValue("maximum"), QVariant(100));
     QVERIFY(log.lines.filter("attribute").isEmpty());
+}
+
+void TestVariantAttributes::componentRangesReportedOnlyWhereRouted()
+{
+    QtVariantPropertyManager manager;
+    PropertySignalLog log;
+    watchAll(&log, &manager);
+    // The size's Width row reports the range its size gives it.
+    QtVariantProperty *size = manager.addProperty(QMetaType::QSize, "S");
+    QtVariantProperty *sizeF = manager.addProperty(QMetaType::QSizeF, "SF");
+    QtVariantProperty *point = manager.addProperty(QMetaType::QPoint, "P");
+    QtVariantProperty *font = manager.addProperty(QMetaType::QFont, "F");
+    QtVariantProperty *policy = manager.addProperty(QMetaType::QSizePolicy, "SP");
+    QtVariantProperty *locale = manager.addProperty(QMetaType::QLocale, "L");
+    log.take();
+    manager.setAttribute(size, "minimum", QSize(5, 6));
+    QCOMPARE(log.lines.filter("attribute Width").size(), 2);
+    QCOMPARE(log.lines.filter("attribute Height").size(), 2);
+    QVERIFY(log.lines.contains("attribute Width minimum 5"));
+    QCOMPARE(log.lines.first(), QString("attribute S minimum 5x6"));
+    log.take();
+    manager.setAttribute(sizeF, "maximum", QSizeF(7, 8));
+    QVERIFY(log.lines.contains("attribute Height maximum 8"));
+    log.take();
+
+    // A point's components and a locale's lists report their values only.
+    QtVariantProperty *x = manager.variantProperty(point->subProperties().at(0));
+    QCOMPARE(x->attributeValue("minimum"), QVariant(-2147483647));
+    manager.setAttribute(x, "minimum", 3);
+    QCOMPARE(x->attributeValue("minimum"), QVariant(3));
+    QCOMPARE(point->value().toPoint(), QPoint(3, 0));
+    QVERIFY(log.take().filter("attribute").isEmpty());
+    QtVariantProperty *country = manager.variantProperty(locale->subProperties().at(1));
+    manager.setAttribute(country, "enumNames", QStringList({"Somewhere"}));
+    QVERIFY(log.take().filter("attribute").isEmpty());
+
+    // A font's and a size policy's choice lists and numbers report their attributes.
+    QtVariantProperty *family = manager.variantProperty(font->subProperties().at(0));
+    manager.setAttribute(family, "enumNames", QStringList({"One", "Two"}));
+    QVERIFY(log.take().contains("attribute Family enumNames One/Two"));
+    QtVariantProperty *stretch = manager.variantProperty(policy->subProperties().at(2));
+    QCOMPARE(stretch->attributeValue("maximum"), QVariant(255));
+    manager.setAttribute(stretch, "maximum", 9);
+    QVERIFY(log.take().contains("attribute Horizontal Stretch maximum 9"));
+}
+
+void TestVariantAttributes::compoundAttributes()
+{
+    QtVariantPropertyManager manager;
+    PropertySignalLog log;
+    watchAll(&log, &manager);
+    QtVariantProperty *rect = manager.addProperty(QMetaType::QRect, "R");
+    rect->setValue(QRect(80, 20, 150, 30));
+    log.take();
+    manager.setAttribute(rect, "constraint", QRect(0, 0, 100, 100));
+    QCOMPARE(rect->attributeValue("constraint").toRect(), QRect(0, 0, 100, 100));
+    QCOMPARE(rect->value().toRect(), QRect(0, 20, 100, 30));
+    const QStringList lines = log.take();
+    QCOMPARE(lines.first(), QString("attribute R constraint 0,0 100x100"));
+    QCOMPARE(lines.filter(QRegularExpression("^(value|changed) R")),
+             QStringList({"value R 0,20 100x30", "changed R"}));
+
+    QtVariantProperty *date = manager.addProperty(QMetaType::QDate, "D");
+    date->setValue(QDate(2000, 1, 1));
+    log.take();
+    manager.setAttribute(date, "minimum", QDate(2001, 1, 1));
+    QCOMPARE(log.take(),
+             QStringList({"attribute D minimum 2001-01-01", "attribute D maximum 9999-12-31",
+                          "value D 2001-01-01", "changed D"}));
+
+    QtVariantProperty *flags = manager.addProperty(QtVariantPropertyManager::flagTypeId(), "F");
+    log.take();
+    manager.setAttribute(flags, "flagNames", QStringList({"a", "b"}));
+    QCOMPARE(flags->subProperties().size(), 2);
+    QCOMPARE(log.lines.filter("attribute"), QStringList({"attribute F flagNames a/b"}));
+    log.take();
+    QtVariantProperty *b = manager.variantProperty(flags->subProperties().at(1));
+    b->setValue(true);
+    QCOMPARE(flags->value(), QVariant(2));
+
+    QtVariantProperty *pointF = manager.addProperty(QMetaType::QPointF, "PF");
+    log.take();
+    manager.setAttribute(pointF, "decimals", 4);
+    QCOMPARE(log.take(), QStringList({"attribute PF decimals 4"}));
+    QtVariantProperty *x = manager.variantProperty(pointF->subProperties().at(0));
+    QCOMPARE(x->attributeValue("decimals"), QVariant(4));
 }
 
 void TestVariantAttributes::foreignAndUnknown()

@@ -144,6 +144,9 @@ private slots:
 
     void degenerateChart();
     void degenerateOthers();
+
+    void computedValuesWithoutPainting_data();
+    void computedValuesWithoutPainting();
 };
 
 void TestWidgetDrawing::initTestCase()
@@ -735,11 +738,27 @@ void TestWidgetDrawing::projectFonts()
     writeFontParam(1, "14", "/elsewhere/DejaVuSans.ttf");
     QCOMPARE(QMyWidgetPainter::projectFont(1, 12).family(), QString("DejaVu Sans"));
 
-    // A size that is no number keeps the application's default size.
+    // A size that is no number keeps the application's default size; the chart's tick
+    // labels keep their own 10 pixels.
     writeFontParam(2, "big", "DejaVuSans.ttf");
     f = QMyWidgetPainter::projectFont(2, 12);
     QCOMPARE(f.pixelSize(), -1);
     QCOMPARE(f.pointSizeF(), QFont().pointSizeF());
+    for (const char *size : {"big", "0", "-4"}) {
+        writeFontParam(2, size, "DejaVuSans.ttf");
+        f = QMyWidgetPainter::projectFont(2, 10, true);
+        QCOMPARE(f.family(), QString("DejaVu Sans"));
+        QCOMPARE(f.pixelSize(), 10);
+    }
+    // The chart draws its labels so: a size of 0 looks like a size of 10.
+    QMyWidget *chart = make(9);
+    chart->setChartTickLabelFontID(3);
+    writeFontParam(3, "10", "DejaVuSans.ttf");
+    const QImage ten = shot(chart);
+    writeFontParam(3, "0", "DejaVuSans.ttf");
+    QCOMPARE(shot(chart), ten);
+    writeFontParam(3, "30", "DejaVuSans.ttf");
+    QVERIFY(shot(chart) != ten);
 
     // A text drawn with it: the button's text comes out in the project font's size.
     writeFontParam(0, "26", "DejaVuSans.ttf");
@@ -949,6 +968,57 @@ void TestWidgetDrawing::degenerateOthers()
     QCOMPARE(q->getW(), 53);
     q->setText(QString(QChar(0)));
     shot(q);
+}
+
+// What a paint writes back, computed for a widget that is not painted: the same values,
+// for every type, look and geometry.
+void TestWidgetDrawing::computedValuesWithoutPainting_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("flag");
+    QTest::addColumn<int>("w");
+    QTest::addColumn<int>("h");
+    QTest::addColumn<int>("knob");
+    for (int type = 0; type < WidgetTypeCount; ++type) {
+        for (int flag : {0, 1, 2}) {
+            const QByteArray name = widgetTypeNames.value(type, QString::number(type)).toLatin1();
+            QTest::newRow(name + " wide, flag " + QByteArray::number(flag))
+                << type << flag << 170 << 60 << 7;
+            QTest::newRow(name + " tall, flag " + QByteArray::number(flag))
+                << type << flag << 50 << 130 << 0;
+            QTest::newRow(name + " negative, flag " + QByteArray::number(flag))
+                << type << flag << -40 << 25 << -3;
+        }
+    }
+}
+
+void TestWidgetDrawing::computedValuesWithoutPainting()
+{
+    QFETCH(int, type);
+    QFETCH(int, flag);
+    QFETCH(int, w);
+    QFETCH(int, h);
+    QFETCH(int, knob);
+    imagePaths = QStringList {"a.png"};
+    QMyWidget *painted = QMyWidgetFactory::create(type, 1, page);
+    QMyWidget *computed = QMyWidgetFactory::create(type, 1, page);
+    for (QMyWidget *x : {painted, computed}) {
+        x->setFlag(flag);
+        x->setW(w);
+        x->setH(h);
+        x->setHandleKnob(knob);
+        x->setChartTickCount(2, 11);
+        x->setMeterPointNum(3);
+        x->setMeterPointPicID(0, 0);
+        x->setMeterPointPicID(1, 1); // beyond the one image
+        x->setMeterPointPicID(2, -5);
+    }
+    painted->grab();
+    computed->refreshComputedValues();
+    for (const QString &key : QMyWidget::fileKeys())
+        QVERIFY2(painted->fileValue(key) == computed->fileValue(key),
+                 qPrintable(QString("%1: %2 after a paint, %3 computed")
+                                .arg(key, painted->fileValue(key), computed->fileValue(key))));
 }
 
 QTEST_MAIN(TestWidgetDrawing)

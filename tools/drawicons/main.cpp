@@ -1,12 +1,15 @@
-// Draws the program's icons into a folder: drawicons <output folder>.
+// Draws the program's icons into a folder, and with a second folder the cursor pictures of
+// the property browser: drawicons <output folder> [<cursor folder>].
 // Every picture is made here from simple shapes so that the resources hold only our own work.
 #include <QCoreApplication>
 #include <QDir>
+#include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 #include <QtMath>
 #include <functional>
 #include <initializer_list>
@@ -465,6 +468,237 @@ QList<Icon> icons()
     };
 }
 
+// Cursor pictures: white shapes with a black outline, drawn on a grid of `units` pixels and
+// scaled to the size of the picture.
+struct CursorIcon
+{
+    const char *name;
+    int size;
+    qreal units;
+    std::function<void(QPainter &)> draw;
+};
+
+void cursorShape(QPainter &p, const QPainterPath &path)
+{
+    p.setPen(QPen(Qt::black, 1.2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::white);
+    p.drawPath(path);
+}
+
+QPainterPath arrowPointer(QPointF tip, qreal scale = 1.0)
+{
+    const auto at = [tip, scale](qreal x, qreal y) {
+        return QPointF(tip.x() + x * scale, tip.y() + y * scale);
+    };
+    return closedPath(
+        {at(0, 0), at(0, 17), at(4, 13), at(7, 19.5), at(9.5, 18.5), at(6.5, 12.5), at(12, 12.5)});
+}
+
+// A shaft with a head at each end, centred on c and turned by angle degrees.
+QPainterPath doubleArrow(QPointF c, qreal angle, qreal half = 9.5)
+{
+    const qreal head = 5;
+    const QPainterPath path = closedPath({{-half, 0},
+                                          {-half + head, -4.5},
+                                          {-half + head, -1.5},
+                                          {half - head, -1.5},
+                                          {half - head, -4.5},
+                                          {half, 0},
+                                          {half - head, 4.5},
+                                          {half - head, 1.5},
+                                          {-half + head, 1.5},
+                                          {-half + head, 4.5}});
+    QTransform t;
+    t.translate(c.x(), c.y());
+    t.rotate(angle);
+    return t.map(path);
+}
+
+// A single arrow from its tail to the head at `to`, pointing along angle degrees.
+QPainterPath singleArrow(QPointF to, qreal angle, qreal length)
+{
+    const QPainterPath path = closedPath(
+        {{0, 0}, {-5, -4.5}, {-5, -1.5}, {-length, -1.5}, {-length, 1.5}, {-5, 1.5}, {-5, 4.5}});
+    QTransform t;
+    t.translate(to.x(), to.y());
+    t.rotate(angle);
+    return t.map(path);
+}
+
+QPainterPath hourglass(const QRectF &r)
+{
+    QPainterPath path;
+    const qreal bar = r.height() * 0.12;
+    path.addRect(QRectF(r.left(), r.top(), r.width(), bar));
+    path.addRect(QRectF(r.left(), r.bottom() - bar, r.width(), bar));
+    const qreal inset = r.width() * 0.15;
+    const qreal mid = r.center().y();
+    path.addPath(closedPath({{r.left() + inset, r.top() + bar},
+                             {r.right() - inset, r.top() + bar},
+                             {r.center().x() + 1, mid},
+                             {r.right() - inset, r.bottom() - bar},
+                             {r.left() + inset, r.bottom() - bar},
+                             {r.center().x() - 1, mid}}));
+    return path.simplified();
+}
+
+// The splitter cursor for a vertical split: two bars with arrows up and down.
+QPainterPath splitter(qreal angle)
+{
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    path.addRect(QRectF(-9.5, -3, 19, 2));
+    path.addRect(QRectF(-9.5, 1, 19, 2));
+    path.addPath(singleArrow(QPointF(0, -11), -90, 8));
+    path.addPath(singleArrow(QPointF(0, 11), 90, 8));
+    QTransform t;
+    t.translate(12.5, 12.5);
+    t.rotate(angle);
+    return t.map(path.simplified());
+}
+
+QPainterPath roundedBox(const QRectF &r, qreal radius)
+{
+    QPainterPath path;
+    path.addRoundedRect(r, radius, radius);
+    return path;
+}
+
+// A hand: the union of its rounded fingers and palm, and its thumb.
+QPainterPath hand(const QList<QPair<QRectF, qreal>> &roundedParts,
+                  std::initializer_list<QPointF> thumb)
+{
+    QPainterPath path = closedPath(thumb);
+    for (const auto &part : roundedParts)
+        path = path.united(roundedBox(part.first, part.second));
+    return path;
+}
+
+QList<CursorIcon> cursorIcons()
+{
+    return {
+        {"arrow", 25, 25, [](QPainter &p) { cursorShape(p, arrowPointer(QPointF(6, 3))); }},
+        {"uparrow", 25, 25,
+         [](QPainter &p) { cursorShape(p, singleArrow(QPointF(12.5, 3), -90, 19)); }},
+        {"cross", 25, 25,
+         [](QPainter &p) {
+             QPainterPath path;
+             path.addRect(QRectF(11.75, 2.5, 1.5, 20));
+             path.addRect(QRectF(2.5, 11.75, 20, 1.5));
+             cursorShape(p, path.simplified());
+         }},
+        {"wait", 25, 25, [](QPainter &p) { cursorShape(p, hourglass(QRectF(6.5, 3, 12, 19))); }},
+        {"ibeam", 25, 25,
+         [](QPainter &p) {
+             QPainterPath path;
+             path.addRect(QRectF(8.5, 3, 8, 2));
+             path.addRect(QRectF(11.5, 4, 2, 17));
+             path.addRect(QRectF(8.5, 20, 8, 2));
+             cursorShape(p, path.simplified());
+         }},
+        {"sizev", 25, 25,
+         [](QPainter &p) { cursorShape(p, doubleArrow(QPointF(12.5, 12.5), 90)); }},
+        {"sizeh", 25, 25, [](QPainter &p) { cursorShape(p, doubleArrow(QPointF(12.5, 12.5), 0)); }},
+        {"sizef", 25, 25,
+         [](QPainter &p) { cursorShape(p, doubleArrow(QPointF(12.5, 12.5), 45, 11)); }},
+        {"sizeb", 25, 25,
+         [](QPainter &p) { cursorShape(p, doubleArrow(QPointF(12.5, 12.5), -45, 11)); }},
+        {"sizeall", 25, 25,
+         [](QPainter &p) {
+             // One outline of four arrows, a quarter turned four times.
+             QPolygonF quarter;
+             quarter << QPointF(0, -10.5) << QPointF(3.5, -6.5) << QPointF(1.2, -6.5)
+                     << QPointF(1.2, -1.2) << QPointF(6.5, -1.2) << QPointF(6.5, -3.5);
+             QPolygonF outline;
+             for (int turn = 0; turn < 4; ++turn)
+                 outline << QTransform().rotate(90 * turn).map(quarter);
+             cursorShape(p, QTransform::fromTranslate(12.5, 12.5).map([&outline] {
+                 QPainterPath path;
+                 path.addPolygon(outline);
+                 path.closeSubpath();
+                 return path;
+             }()));
+         }},
+        {"vsplit", 25, 25, [](QPainter &p) { cursorShape(p, splitter(0)); }},
+        {"hsplit", 25, 25, [](QPainter &p) { cursorShape(p, splitter(90)); }},
+        {"hand", 25, 25,
+         [](QPainter &p) {
+             cursorShape(p,
+                         hand({{QRectF(8, 2, 4, 13), 2},
+                               {QRectF(12, 8, 3.5, 8), 1.75},
+                               {QRectF(15.5, 9, 3.5, 8), 1.75},
+                               {QRectF(19, 10, 3, 8), 1.5},
+                               {QRectF(8, 12, 14, 10), 3}},
+                              {{8, 17}, {4, 12.5}, {5.5, 11}, {8.5, 13}}));
+         }},
+        {"forbidden", 25, 25,
+         [](QPainter &p) {
+             QPainterPath ring;
+             ring.addEllipse(QPointF(12.5, 12.5), 9, 9);
+             ring.addEllipse(QPointF(12.5, 12.5), 6.5, 6.5);
+             QTransform t;
+             t.translate(12.5, 12.5);
+             t.rotate(45);
+             QPainterPath bar;
+             bar.addRect(QRectF(-8, -1.25, 16, 2.5));
+             ring.setFillRule(Qt::OddEvenFill);
+             cursorShape(p, ring.simplified().united(t.map(bar)));
+         }},
+        {"openhand", 16, 16,
+         [](QPainter &p) {
+             cursorShape(p,
+                         hand({{QRectF(3.5, 3, 2.2, 7), 1.1},
+                               {QRectF(5.9, 1.5, 2.2, 8), 1.1},
+                               {QRectF(8.3, 2, 2.2, 8), 1.1},
+                               {QRectF(10.7, 3.5, 2.2, 7), 1.1},
+                               {QRectF(3.5, 7, 9.4, 7.5), 2.5}},
+                              {{3.6, 11}, {1, 7.5}, {2.2, 6.6}, {4.2, 8.5}}));
+         }},
+        {"closedhand", 16, 16,
+         [](QPainter &p) {
+             cursorShape(p, roundedBox(QRectF(3.5, 5.5, 9.4, 9), 2.5));
+             // The knuckles keep their own outlines.
+             for (int i = 0; i < 4; ++i)
+                 cursorShape(p, roundedBox(QRectF(3.5 + i * 2.35, 4, 2.35, 4), 1.1));
+             cursorShape(p, closedPath({{3.6, 11}, {1.5, 8.5}, {2.5, 7.6}, {4.2, 9}}));
+         }},
+        {"whatsthis", 32, 32,
+         [](QPainter &p) {
+             cursorShape(p, arrowPointer(QPointF(4, 3), 1.2));
+             QFont font;
+             font.setPixelSize(16);
+             font.setBold(true);
+             QPainterPath mark;
+             mark.addText(QPointF(19, 21), font, QStringLiteral("?"));
+             cursorShape(p, mark);
+         }},
+        {"busy", 32, 32,
+         [](QPainter &p) {
+             cursorShape(p, arrowPointer(QPointF(4, 3), 1.2));
+             cursorShape(p, hourglass(QRectF(19, 15, 9, 14)));
+         }},
+    };
+}
+
+bool drawCursorIcons(const QDir &out)
+{
+    for (const CursorIcon &icon : cursorIcons()) {
+        QImage image(icon.size, icon.size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(icon.size / icon.units, icon.size / icon.units);
+        icon.draw(p);
+        p.end();
+        const QString path = out.filePath(QStringLiteral("cursor-%1.png").arg(icon.name));
+        if (!image.save(path)) {
+            fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -472,8 +706,8 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        fprintf(stderr, "usage: drawicons <output folder>\n");
+    if (args.size() != 2 && args.size() != 3) {
+        fprintf(stderr, "usage: drawicons <output folder> [<cursor folder>]\n");
         return 2;
     }
     QDir out(args.at(1));
@@ -507,6 +741,14 @@ int main(int argc, char *argv[])
     if (!band.save(out.filePath("topBottom.jpg"), "JPG", 90)) {
         fprintf(stderr, "cannot write topBottom.jpg\n");
         return 1;
+    }
+
+    if (args.size() == 3) {
+        QDir cursors(args.at(2));
+        if (!cursors.mkpath(".") || !drawCursorIcons(cursors)) {
+            fprintf(stderr, "cannot write the cursor pictures into %s\n", qPrintable(args.at(2)));
+            return 1;
+        }
     }
     return 0;
 }

@@ -2,6 +2,180 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
+    <name>AllCfg</name>
+    <message>
+        <source>定时器%1的脚本无法读取</source>
+        <translation>The script of timer %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>all.cfg无法写入</source>
+        <translation>all.cfg cannot be written</translation>
+    </message>
+    <message>
+        <source>%1的页面文件无法写入</source>
+        <translation>The page file of %1 cannot be written</translation>
+    </message>
+    <message>
+        <source>%1：脚本%2无法写入</source>
+        <translation>%1: the script %2 cannot be written</translation>
+    </message>
+    <message>
+        <source>%1 %2：记录位置超过65535</source>
+        <translation>%1 %2: the record starts beyond byte 65535</translation>
+    </message>
+    <message>
+        <source>%1 %2：文本长度超过65535</source>
+        <translation>%1 %2: the text length is above 65535</translation>
+    </message>
+    <message>
+        <source>%1 %2：曲线数据超过65535字节</source>
+        <translation>%1 %2: the series data is longer than 65535 bytes</translation>
+    </message>
+    <message>
+        <source>%1：多个控件的ID都是%2</source>
+        <translation>%1: more than one widget has the id %2</translation>
+    </message>
+</context>
+<context>
+    <name>BootDlg</name>
+    <message>
+        <source>开机设置</source>
+        <translation>CoreSetting</translation>
+    </message>
+    <message>
+        <source>开机动画设置</source>
+        <translation>Boot animation settings</translation>
+    </message>
+    <message>
+        <source>开机动画</source>
+        <translation>Boot animation</translation>
+    </message>
+    <message>
+        <source>跳转页面：</source>
+        <translation>Jump to page:</translation>
+    </message>
+    <message>
+        <source>跳转时间(ms)：</source>
+        <translation>Jump time (ms):</translation>
+    </message>
+    <message>
+        <source>Img控件ID：</source>
+        <translation>Img widget ID:</translation>
+    </message>
+    <message>
+        <source>起始动画ID：</source>
+        <translation>Start animation ID:</translation>
+    </message>
+    <message>
+        <source>结束动画ID：</source>
+        <translation>End animation ID:</translation>
+    </message>
+    <message>
+        <source>动画时间(ms)：</source>
+        <translation>Animation time (ms):</translation>
+    </message>
+    <message>
+        <source>动画循环播放</source>
+        <translation>Play in a loop</translation>
+    </message>
+    <message>
+        <source>动画播放次数：</source>
+        <translation>Play count:</translation>
+    </message>
+    <message>
+        <source>动画所处页面：</source>
+        <translation>Animation page:</translation>
+    </message>
+    <message>
+        <source>动画执行后页面：</source>
+        <translation>Page after the animation:</translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>485使能</source>
+        <translation>RS-485 enable</translation>
+    </message>
+    <message>
+        <source>485地址：</source>
+        <translation>RS-485 address:</translation>
+    </message>
+    <message>
+        <source>CRC16使能</source>
+        <translation>CRC16 enable</translation>
+    </message>
+    <message>
+        <source>触摸控件输出坐标点</source>
+        <translation>Touch widgets report coordinates</translation>
+    </message>
+    <message>
+        <source>波特率：</source>
+        <translation>Baudrate:</translation>
+    </message>
+    <message>
+        <source>背光度(%)：</source>
+        <translation>Backlight (%) :</translation>
+    </message>
+    <message>
+        <source>蜂鸣时间(ms)：</source>
+        <translation>Buzzer time (ms):</translation>
+    </message>
+    <message>
+        <source>0为不开启蜂鸣器</source>
+        <translation>0 turns the buzzer off</translation>
+    </message>
+    <message>
+        <source>休眠设置</source>
+        <translation>Sleep settings</translation>
+    </message>
+    <message>
+        <source>休眠时间(s)：</source>
+        <translation>Sleep time (s):</translation>
+    </message>
+    <message>
+        <source>休眠亮度(%)：</source>
+        <translation>Sleep brightness (%):</translation>
+    </message>
+    <message>
+        <source>休眠时间为0，则不休眠</source>
+        <translation>A sleep time of 0 means no sleep</translation>
+    </message>
+    <message>
+        <source>初始值</source>
+        <translation>Initial</translation>
+    </message>
+    <message>
+        <source>还原</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>保存参数成功！</source>
+        <translation>Parameters saved successfully!</translation>
+    </message>
+    <message>
+        <source>保存参数失败！</source>
+        <translation>Failed to save parameters!</translation>
+    </message>
+    <message>
+        <source>未创建或加载项目，无法保存！</source>
+        <translation>Project not created or loaded, cannot be saved!</translation>
+    </message>
+    <message>
+        <source>您是否要保存参数？</source>
+        <translation>Do you want to save parameters?</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>页面退出</source>
@@ -1110,6 +1284,22 @@
         <translation>Save the current project?</translation>
     </message>
     <message>
+        <source>未创建或加载项目，无法下载！</source>
+        <translation>Project not created or loaded, cannot download!</translation>
+    </message>
+    <message>
+        <source>图库资源有更改，是否继续下载当前项目到显示屏上？（建议您先下载图片资源）</source>
+        <translation>The image library has changed. Download the current project to the display anyway? (Download the images first.)</translation>
+    </message>
+    <message>
+        <source>是否下载当前项目到显示屏上？</source>
+        <translation>Download the current project to the display?</translation>
+    </message>
+    <message>
+        <source>%1:生成all.cfg失败！</source>
+        <translation>%1: Failed to generate all.cfg!</translation>
+    </message>
+    <message>
         <source>图库备份失败！</source>
         <translation>The image library backup failed!</translation>
     </message>
@@ -1906,6 +2096,10 @@
         <source>未添加页，请您先添加页！</source>
         <translation>No page added, please add a page first!</translation>
     </message>
+    <message>
+        <source>一页最多可放%1个控件！</source>
+        <translation>A page holds at most %1 widgets!</translation>
+    </message>
 </context>
 <context>
     <name>TextBoxDlg</name>
@@ -1941,6 +2135,13 @@
     </message>
 </context>
 <context>
+    <name>QtCharEdit</name>
+    <message>
+        <source>Clear Char</source>
+        <translation>Clear Char</translation>
+    </message>
+</context>
+<context>
     <name>QtColorEditWidget</name>
     <message>
         <source>...</source>
@@ -1967,10 +2168,287 @@
     </message>
 </context>
 <context>
+    <name>QtCursorDatabase</name>
+    <message>
+        <source>Arrow</source>
+        <translation>Arrow</translation>
+    </message>
+    <message>
+        <source>Up Arrow</source>
+        <translation>Up Arrow</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cross</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Wait</translation>
+    </message>
+    <message>
+        <source>IBeam</source>
+        <translation>IBeam</translation>
+    </message>
+    <message>
+        <source>Size Vertical</source>
+        <translation>Size Vertical</translation>
+    </message>
+    <message>
+        <source>Size Horizontal</source>
+        <translation>Size Horizontal</translation>
+    </message>
+    <message>
+        <source>Size Backslash</source>
+        <translation>Size Backslash</translation>
+    </message>
+    <message>
+        <source>Size Slash</source>
+        <translation>Size Slash</translation>
+    </message>
+    <message>
+        <source>Size All</source>
+        <translation>Size All</translation>
+    </message>
+    <message>
+        <source>Blank</source>
+        <translation>Blank</translation>
+    </message>
+    <message>
+        <source>Split Vertical</source>
+        <translation>Split Vertical</translation>
+    </message>
+    <message>
+        <source>Split Horizontal</source>
+        <translation>Split Horizontal</translation>
+    </message>
+    <message>
+        <source>Pointing Hand</source>
+        <translation>Pointing Hand</translation>
+    </message>
+    <message>
+        <source>Forbidden</source>
+        <translation>Forbidden</translation>
+    </message>
+    <message>
+        <source>Open Hand</source>
+        <translation>Open Hand</translation>
+    </message>
+    <message>
+        <source>Closed Hand</source>
+        <translation>Closed Hand</translation>
+    </message>
+    <message>
+        <source>What&apos;s This</source>
+        <translation>What&apos;s This</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Busy</translation>
+    </message>
+</context>
+<context>
+    <name>QtFontEditWidget</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Select Font</source>
+        <translation>Select Font</translation>
+    </message>
+</context>
+<context>
+    <name>QtFontPropertyManager</name>
+    <message>
+        <source>Family</source>
+        <translation>Family</translation>
+    </message>
+    <message>
+        <source>Point Size</source>
+        <translation>Point Size</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italic</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Underline</translation>
+    </message>
+    <message>
+        <source>Strikeout</source>
+        <translation>Strikeout</translation>
+    </message>
+    <message>
+        <source>Kerning</source>
+        <translation>Kerning</translation>
+    </message>
+</context>
+<context>
+    <name>QtLocalePropertyManager</name>
+    <message>
+        <source>&lt;Invalid&gt;</source>
+        <translation>&lt;Invalid&gt;</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Country</translation>
+    </message>
+</context>
+<context>
+    <name>QtPointFPropertyManager</name>
+    <message>
+        <source>(%1, %2)</source>
+        <translation>(%1, %2)</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
+    <name>QtPointPropertyManager</name>
+    <message>
+        <source>(%1, %2)</source>
+        <translation>(%1, %2)</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
     <name>QtPropertyBrowserUtils</name>
     <message>
         <source>[%1, %2, %3] (%4)</source>
         <translation>[%1, %2, %3] (%4)</translation>
+    </message>
+    <message>
+        <source>[%1, %2]</source>
+        <translation>[%1, %2]</translation>
+    </message>
+</context>
+<context>
+    <name>QtRectFPropertyManager</name>
+    <message>
+        <source>[(%1, %2), %3 x %4]</source>
+        <translation>[(%1, %2), %3 x %4]</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
+</context>
+<context>
+    <name>QtRectPropertyManager</name>
+    <message>
+        <source>[(%1, %2), %3 x %4]</source>
+        <translation>[(%1, %2), %3 x %4]</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
+</context>
+<context>
+    <name>QtSizeFPropertyManager</name>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
+    </message>
+</context>
+<context>
+    <name>QtSizePolicyPropertyManager</name>
+    <message>
+        <source>&lt;Invalid&gt;</source>
+        <translation>&lt;Invalid&gt;</translation>
+    </message>
+    <message>
+        <source>[%1, %2, %3, %4]</source>
+        <translation>[%1, %2, %3, %4]</translation>
+    </message>
+    <message>
+        <source>Horizontal Policy</source>
+        <translation>Horizontal Policy</translation>
+    </message>
+    <message>
+        <source>Vertical Policy</source>
+        <translation>Vertical Policy</translation>
+    </message>
+    <message>
+        <source>Horizontal Stretch</source>
+        <translation>Horizontal Stretch</translation>
+    </message>
+    <message>
+        <source>Vertical Stretch</source>
+        <translation>Vertical Stretch</translation>
+    </message>
+</context>
+<context>
+    <name>QtSizePropertyManager</name>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Height</translation>
     </message>
 </context>
 <context>
