@@ -359,7 +359,10 @@ private:
     QMyWidget *cloneWidget(QMyWidget *source);
     void forgetWidget(QMyWidget *w);
     static bool textEditorHasFocus();
+    // False when the resolution is unusable or the first save failed.
     bool setUpNewDesign(bool newFolder);
+    static QString folderError(const QString &parent);
+    void abandonNewProject(const QString &folder);
     bool timerEnabled(int i) const;
     QMySheetApplier::Target sheetTarget() const;
     void applySheetEffect(int timerStyle, bool rebuildWidgetSheet);
