@@ -22,6 +22,7 @@
 #include "qmypropertysheet.h"
 #include "qmysheetapplier.h"
 #include "qmystandarditemmodel.h"
+#include "qmytextfit.h"
 #include "qmywidget.h"
 #include "qtenumeditorfactory.h"
 #include "qtenumpropertymanager.h"
@@ -57,6 +58,7 @@ MainWindow::MainWindow(QWidget *parent)
     // Later steps rely on the objects of earlier ones; the order is the one they need.
     form->setupUi(this);
     loadStyleSheet();
+    QMyTextFit::fitButtons(this);
     registerFileType();
     placeOnScreen();
     form->designWnd->setStyleSheet(

@@ -332,8 +332,13 @@ void tst_MainWindowProject::importOpensAnotherProject()
     window->importProjectFile(first); // the open project itself: nothing happens
     QVERIFY(QFile::exists(image));
 
+    // The page tree keeps the open state of its pages across the load.
+    QTreeWidget *tree = window->findChild<QTreeWidget *>(QStringLiteral("treeWidget"));
+    tree->topLevelItem(1)->setExpanded(true);
     window->importProjectFile(other);
     QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("导入成功！"));
+    QVERIFY(!tree->topLevelItem(0)->isExpanded());
+    QVERIFY(tree->topLevelItem(1)->isExpanded());
     QCOMPARE(currentProjectPath, other);
     QCOMPARE(window->windowTitle(), QStringLiteral("路径：") + other);
     QVERIFY(!QFile::exists(image));

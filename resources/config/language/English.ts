@@ -2280,11 +2280,11 @@
 <context>
     <name>QtTreePropertyBrowser</name>
     <message>
-        <source>Property</source>
+        <source>属性</source>
         <translation>Property</translation>
     </message>
     <message>
-        <source>Value</source>
+        <source>值</source>
         <translation>Value</translation>
     </message>
 </context>
