@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "allcfg.h"
+#include "bootdlg.h"
 #include "bootparam.h"
 #include "fontconverter.h"
 #include "fontdlg.h"
@@ -119,6 +121,7 @@ MainWindow::~MainWindow()
     delete fontConverter;
     delete showInfoDlg;
     delete transferBox;
+    delete allCfg;
     // Stops the worker's thread and waits for it.
     delete yModem;
     delete progressWindow;
@@ -149,6 +152,7 @@ MainWindow::~MainWindow()
     delete enumFactory;
     delete instrExampleModel;
     delete bootParam;
+    delete bootDlg;
     delete sysDlg;
     delete helpMenu;
     delete languageDlg;
@@ -389,6 +393,8 @@ void MainWindow::createInstrExamples()
 void MainWindow::createBootSettings()
 {
     bootParam = new BootParam;
+    bootDlg = new BootDlg;
+    connect(yModem, SIGNAL(s_send485(int, int, int)), bootDlg, SLOT(slotRecv485(int, int, int)));
 }
 
 // The actions instr, program, notice and offline have their slots but no menu entry.

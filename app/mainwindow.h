@@ -151,6 +151,9 @@ public:
     int getBacklightValue() const { return backlightValue; }
     void setBacklightValue(int value) { backlightValue = value; }
     BootParam *getBootParam() const { return bootParam; }
+    BootDlg *getBootDlg() const { return bootDlg; }
+    AllCfg *getAllCfg() const { return allCfg; }
+    YModem *getYModem() const { return yModem; }
     bool isAutoSaveRunning() const;
     QString getFileError() const { return fileError; }
 
@@ -228,6 +231,7 @@ public slots:
     void on_btnSavePro_clicked();
     void on_btnPageAdd_clicked();
     void on_btnPageSub_clicked();
+    void on_btnSetSys_clicked();
     void on_treeWidget_itemClicked(QTreeWidgetItem *item, int column);
     void on_btnClearRecv_clicked();
     void on_btnInstrTable_clicked();
@@ -326,6 +330,8 @@ private:
     void setUpFontTable();
 
     void fillPalette();
+    // The module files of the open project, after the download question was confirmed.
+    void downloadProject();
     QtUserTypeServices userTypeServices();
     void importProject();
     void restoreImagesFromMirror();

@@ -30,6 +30,9 @@ void MainWindow::slotDealIsNo(int code)
     case ConfirmImport:
         importProject();
         break;
+    case ConfirmDownloadProject:
+        downloadProject();
+        break;
     case ConfirmSaveAndQuit:
         if (saveProXml()) {
             quitting = true;

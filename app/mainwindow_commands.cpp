@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "bootdlg.h"
 #include "bootparam.h"
 #include "designglobals.h"
 #include "projectfolder.h"
@@ -155,6 +156,7 @@ bool MainWindow::setUpNewDesign(bool newFolder)
     // A new project starts with its own boot settings and nine fresh timers, not with
     // those of the project before.
     bootParam->reset();
+    bootDlg->setParam(bootParam);
     for (int i = 0; i < TimerCount; ++i) {
         timerParams[i]->reset();
         timerParams[i]->setTimerID(i);

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "allcfg.h"
 #include "designglobals.h"
 #include "projectfolder.h"
 #include "qmyframe.h"
@@ -24,6 +25,7 @@ void MainWindow::createDownloadLink()
 {
     qRegisterMetaType<InstrParam>("InstrParam");
     transferBox = new QMyMessageBox;
+    allCfg = new AllCfg(this);
     yModem = new YModem;
     portDlg = new YModemPortDlg;
     progressWindow = new QMyProgressBarMes;

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "bootdlg.h"
 #include "designglobals.h"
 #include "instrtabledlg.h"
 #include "languagedlg.h"
@@ -26,6 +27,7 @@
 // boxes are left alone (a box gets its texts with each message).
 void MainWindow::slotRefleshUI(QString)
 {
+    bootDlg->retranslate();
     instrTableDlg->retranslate();
     languageDlg->retranslate();
     pageRenameDlg->retranslate();

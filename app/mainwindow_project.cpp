@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "bootdlg.h"
 #include "bootparam.h"
 #include "designglobals.h"
 #include "pageparam.h"
@@ -61,7 +62,7 @@ public:
         if (frame->getModelType() == 0 || frame->getModelType() == 1)
             w->form->btnDownLoadEvent->show();
     }
-    void bootParamLoaded() override { }
+    void bootParamLoaded() override { w->bootDlg->setParam(w->bootParam); }
     int addPage() override
     {
         w->addPage();
@@ -129,8 +130,8 @@ bool MainWindow::saveProXml()
     frame.baud = baudText;
     frame.blValue = backlightValue;
     frame.currentPageNum = currentPageIndex;
-    // The file holds the boot dialog's own record once the dialog exists.
-    const BootParam boot = bootParam ? *bootParam : BootParam();
+    // The dialog's record is the live one; the window's own only stages a load.
+    const BootParam boot = *bootDlg->getBootParam();
     const QList<TimerParam *> timers(std::begin(timerParams), std::end(timerParams));
     if (!ProjectFile::save(currentProjectPath, frame, boot, timers, pageRecords, pageWidgets,
                            &fileError)) {

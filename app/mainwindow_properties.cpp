@@ -156,9 +156,13 @@ void MainWindow::applySheetEffect(int timerStyle, bool rebuildWidgetSheet)
 void MainWindow::resetTimerButtons()
 {
     currentTimer = -1;
-    for (int j = 0; j < timerButtons.size(); ++j)
-        timerButtons.at(j)->setStyleSheet(
-            timerButtonStyles[timerEnabled(j) ? TimerStyleEnabled : TimerStyleDisabled]);
+    for (int j = 0; j < timerButtons.size(); ++j) {
+        const QString &style =
+            timerButtonStyles[timerEnabled(j) ? TimerStyleEnabled : TimerStyleDisabled];
+        // Setting a style sheet restyles the button even when it is the same one.
+        if (timerButtons.at(j)->styleSheet() != style)
+            timerButtons.at(j)->setStyleSheet(style);
+    }
 }
 
 // What the image and colour-table rows need of the program.

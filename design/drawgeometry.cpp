@@ -427,7 +427,7 @@ ArcLayout arcLayout(const ArcInput &in)
 {
     ArcLayout a;
     // The side written back is the model's own; the geometry uses bounded values.
-    a.side = qMin(in.w, in.h);
+    a.side = squareSide(in.w, in.h);
     const int s = clampCoord(a.side);
     const int k = clampCoord(in.knob);
     const int ox = clampCoord(in.originX);
@@ -476,6 +476,24 @@ QPoint meterCentre(int side)
 {
     side = clampCoord(side);
     return QRect(0, 0, side, side).center();
+}
+
+int meterNeedleCount(int pointNum)
+{
+    return qMin(pointNum, 3);
+}
+
+QRect chartPlotRect(int w, int h, int tickOffset)
+{
+    w = clampCoord(w);
+    h = clampCoord(h);
+    const int offset = clampCoord(tickOffset);
+    return QRect(offset, offset, clampCoord(w - 2 * offset), clampCoord(h - 2 * offset));
+}
+
+int chartBottomAxisMax(int tickCount)
+{
+    return int(qMax<qint64>(qint64(tickCount) - 1, std::numeric_limits<int>::min()));
 }
 
 AxisTicks axisTicks(double start, double length, int dir, int count, int subCount, int maxLines)

@@ -126,6 +126,14 @@ QRect qrIdBox(int side, int originY);
 bool idLabelBlack(const QRect &idBox, const QRect &background, const QColor &progBackground1,
                   const QColor &background1);
 
+// ---- Square types -----------------------------------------------------------------------
+
+// The QR code, the arc and the meter keep themselves square at the smaller side.
+inline int squareSide(int w, int h)
+{
+    return qMin(w, h);
+}
+
 // ---- Progress bar and slider ------------------------------------------------------------
 
 // Fill fraction of a percentage, 0..1.
@@ -197,7 +205,23 @@ double meterAngle(int value, int minValue, int maxValue, int angle);
 
 QPoint meterCentre(int side);
 
+// How many needles a meter draws: its count, at most three (none for 0 or less).
+int meterNeedleCount(int pointNum);
+
+// A needle picture number at or beyond the end of a library of count images names no
+// image; negative numbers draw a needle and are not pictures at all.
+inline bool needlePictureLost(int picture, int count)
+{
+    return picture >= 0 && picture >= count;
+}
+
 // ---- Chart ------------------------------------------------------------------------------
+
+// The plot area inside a chart of w x h with the given tick margin (ProgX ... ProgH).
+QRect chartPlotRect(int w, int h, int tickOffset);
+
+// The bottom axis is numbered 0 .. count - 1; this is its last value.
+int chartBottomAxisMax(int tickCount);
 
 // Positions along an axis: first at `start`, the others `step` apart (step may be negative).
 struct AxisTicks

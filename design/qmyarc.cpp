@@ -27,9 +27,8 @@ QMyArc::QMyArc(int id, int typeCode, const QString &typeName, QWidget *parent)
     setProgBackground1(QColor(0, 255, 0));
 }
 
-void QMyArc::paintEvent(QPaintEvent *event)
+DrawGeometry::ArcLayout QMyArc::layout() const
 {
-    Q_UNUSED(event)
     DrawGeometry::ArcInput in;
     in.w = getW();
     in.h = getH();
@@ -43,14 +42,30 @@ void QMyArc::paintEvent(QPaintEvent *event)
     in.end = getArcEndValue();
     in.rotation = getArcRotation();
     in.value = getProgValue();
-    const DrawGeometry::ArcLayout l = DrawGeometry::arcLayout(in);
+    return DrawGeometry::arcLayout(in);
+}
+
+void QMyArc::storeLayout(const DrawGeometry::ArcLayout &l)
+{
     setW(l.side);
     setH(l.side);
-    resizeForPaint(l.widgetSize.width(), l.widgetSize.height());
     setProgX(l.square.x());
     setProgY(l.square.y());
     setProgW(l.square.width());
     setProgH(l.square.height());
+}
+
+void QMyArc::refreshComputedValues()
+{
+    storeLayout(layout());
+}
+
+void QMyArc::paintEvent(QPaintEvent *event)
+{
+    Q_UNUSED(event)
+    const DrawGeometry::ArcLayout l = layout();
+    storeLayout(l);
+    resizeForPaint(l.widgetSize.width(), l.widgetSize.height());
     {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);

@@ -1,6 +1,7 @@
 #ifndef QMYARC_H
 #define QMYARC_H
 
+#include "drawgeometry.h"
 #include "qmywidget.h"
 
 // An arc gauge: track, value arc and knob.
@@ -11,8 +12,14 @@ class QMyArc : public QMyWidget
 public:
     QMyArc(int id, int typeCode, const QString &typeName, QWidget *parent);
 
+    void refreshComputedValues() override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    DrawGeometry::ArcLayout layout() const;
+    void storeLayout(const DrawGeometry::ArcLayout &l);
 };
 
 #endif // QMYARC_H

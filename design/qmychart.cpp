@@ -6,8 +6,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include <limits>
-
 QMyChart::QMyChart(int id, int typeCode, const QString &typeName, QWidget *parent)
     : QMyWidget(id, typeCode, typeName, parent)
 {
@@ -49,25 +47,32 @@ QMyChart::QMyChart(int id, int typeCode, const QString &typeName, QWidget *paren
     setChartSerData(1, QStringLiteral("100/200/100/200"));
 }
 
-void QMyChart::paintEvent(QPaintEvent *event)
+void QMyChart::refreshComputedValues()
 {
-    Q_UNUSED(event)
-    const qint64 pad = getChartGridPadding();
-    const auto clampInt = [](qint64 v) {
-        return int(
-            qBound<qint64>(std::numeric_limits<int>::min(), v, std::numeric_limits<int>::max()));
-    };
-    const int w = DrawGeometry::clampCoord(getW());
-    const int h = DrawGeometry::clampCoord(getH());
-    const int offset = DrawGeometry::clampCoord(getChartTickOffset());
-    const int plotW = DrawGeometry::clampCoord(w - 2 * offset);
-    const int plotH = DrawGeometry::clampCoord(h - 2 * offset);
-    const QRect plot(offset, offset, plotW, plotH);
-    resizeForPaint(w, h);
+    const QRect plot = DrawGeometry::chartPlotRect(getW(), getH(), getChartTickOffset());
     setProgX(plot.x());
     setProgY(plot.y());
     setProgW(plot.width());
     setProgH(plot.height());
+    // The bottom axis is numbered from 0 whenever the normal look draws its ticks.
+    if (getFlag() == 0 && getChartTickEnable(2) != 0) {
+        setChartTickMinValue(2, 0);
+        setChartTickMaxValue(2, DrawGeometry::chartBottomAxisMax(getChartTickCount(2)));
+    }
+}
+
+void QMyChart::paintEvent(QPaintEvent *event)
+{
+    Q_UNUSED(event)
+    refreshComputedValues();
+    const qint64 pad = getChartGridPadding();
+    const int w = DrawGeometry::clampCoord(getW());
+    const int h = DrawGeometry::clampCoord(getH());
+    const QRect plot = DrawGeometry::chartPlotRect(getW(), getH(), getChartTickOffset());
+    const int offset = plot.x();
+    const int plotW = plot.width();
+    const int plotH = plot.height();
+    resizeForPaint(w, h);
     {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
@@ -87,10 +92,6 @@ void QMyChart::paintEvent(QPaintEvent *event)
             DrawGeometry::AxisTicks ticks[3];
             const bool tickOn[3] = {getChartTickEnable(0) != 0, getChartTickEnable(1) != 0,
                                     getChartTickEnable(2) != 0};
-            if (tickOn[2]) {
-                setChartTickMinValue(2, 0);
-                setChartTickMaxValue(2, clampInt(qint64(getChartTickCount(2)) - 1));
-            }
             for (int a = 0; a < 3; ++a) {
                 if (!tickOn[a])
                     continue;

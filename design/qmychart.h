@@ -11,6 +11,8 @@ class QMyChart : public QMyWidget
 public:
     QMyChart(int id, int typeCode, const QString &typeName, QWidget *parent);
 
+    void refreshComputedValues() override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 };

@@ -264,13 +264,18 @@ void QMyFrame::dropEvent(QDropEvent *event)
     event->accept();
 }
 
-void QMyFrame::paintEvent(QPaintEvent *)
+void QMyFrame::refreshPageSize()
 {
     if (pageWidth != frameW || pageHeight != frameH) {
         resize(frameW, frameH);
         pageWidth = width();
         pageHeight = height();
     }
+}
+
+void QMyFrame::paintEvent(QPaintEvent *)
+{
+    refreshPageSize();
     if (currentPageIndex < 0 || currentPageIndex >= pageRecords.size()
         || currentPageIndex >= pageWidgets.size())
         return;

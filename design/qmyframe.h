@@ -43,6 +43,10 @@ public:
     void setPastePosFromCursor();
     void retranslate();
 
+    // Takes the requested size and stores the size it got in pageWidth and pageHeight, as
+    // every paint does first; for readers of the page size that cannot wait for a paint.
+    void refreshPageSize();
+
     // Wires a widget's signals to the canvas, as every widget of a page needs.
     void connectWidget(QMyWidget *w);
 

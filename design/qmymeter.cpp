@@ -31,13 +31,30 @@ QMyMeter::QMyMeter(int id, int typeCode, const QString &typeName, QWidget *paren
     setMeterDotColor(QColor(0, 0, 0));
 }
 
+void QMyMeter::refreshComputedValues()
+{
+    const int squared = DrawGeometry::squareSide(getW(), getH());
+    setW(squared);
+    setH(squared);
+    // Only a normal look draws needles, and only a drawn needle gives up a lost picture.
+    if (getFlag() != 0)
+        return;
+    const int needles = DrawGeometry::meterNeedleCount(getMeterPointNum());
+    for (int i = 0; i < needles; ++i) {
+        if (DrawGeometry::needlePictureLost(getMeterPointPicID(i), imagePaths.size()))
+            setMeterPointPicID(i, -1);
+    }
+}
+
 void QMyMeter::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
-    const int squared = qMin(getW(), getH());
-    setW(squared);
-    setH(squared);
-    const int side = DrawGeometry::clampCoord(squared);
+    // This paint still draws a lost picture's needle the way it was set up.
+    int pictures[NeedleCount];
+    for (int i = 0; i < NeedleCount; ++i)
+        pictures[i] = getMeterPointPicID(i);
+    refreshComputedValues();
+    const int side = DrawGeometry::clampCoord(getW());
     resizeForPaint(side, side);
     {
         QPainter p(this);
@@ -54,14 +71,14 @@ void QMyMeter::paintEvent(QPaintEvent *event)
             QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
 
             const QPoint c = DrawGeometry::meterCentre(side);
-            const int needles = qMin(getMeterPointNum(), int(NeedleCount));
+            const int needles = DrawGeometry::meterNeedleCount(getMeterPointNum());
             for (int i = 0; i < needles; ++i) {
                 p.resetTransform();
                 p.translate(c);
                 const double angle =
                     DrawGeometry::meterAngle(getMeterRotation(i), getMeterMinValue(i),
                                              getMeterMaxValue(i), getMeterAngle(i));
-                const int picture = getMeterPointPicID(i);
+                const int picture = pictures[i];
                 p.setPen(Qt::NoPen);
                 p.setBrush(getMeterPointColor(i));
                 if (picture < 0) {
@@ -76,7 +93,6 @@ void QMyMeter::paintEvent(QPaintEvent *event)
                         p.drawImage(QPoint(-getMeterXPivot(i), -getMeterYPivot(i)), image);
                 } else {
                     // The library lost this picture: from now on a drawn needle.
-                    setMeterPointPicID(i, -1);
                     p.rotate(angle);
                     p.drawRect(QRectF(-getMeterXPivot(i), -getMeterYPivot(i), getMeterPointW(i),
                                       getMeterPointR(i)));

@@ -11,6 +11,8 @@ class QMyMeter : public QMyWidget
 public:
     QMyMeter(int id, int typeCode, const QString &typeName, QWidget *parent);
 
+    void refreshComputedValues() override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 };

@@ -19,13 +19,18 @@ QMyQRCode::QMyQRCode(int id, int typeCode, const QString &typeName, QWidget *par
     setLongTextLen(getText().toUtf8().size());
 }
 
+void QMyQRCode::refreshComputedValues()
+{
+    const int squared = DrawGeometry::squareSide(getW(), getH());
+    setW(squared);
+    setH(squared);
+}
+
 void QMyQRCode::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
-    const int squared = qMin(getW(), getH());
-    setW(squared);
-    setH(squared);
-    const int s = DrawGeometry::clampCoord(squared);
+    refreshComputedValues();
+    const int s = DrawGeometry::clampCoord(getW());
     resizeForPaint(s, s);
     {
         QPainter p(this);

@@ -9,6 +9,8 @@ class QMyQRCode : public QMyWidget
 public:
     QMyQRCode(int id, int typeCode, const QString &typeName, QWidget *parent);
 
+    void refreshComputedValues() override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 };

@@ -21,15 +21,22 @@ QMySlider1::QMySlider1(int id, int typeCode, const QString &typeName, QWidget *p
     setHandleRadius(15);
 }
 
-void QMySlider1::paintEvent(QPaintEvent *event)
+void QMySlider1::refreshComputedValues()
 {
-    Q_UNUSED(event)
     const DrawGeometry::SliderLayout l = DrawGeometry::sliderLayout(
         getW(), getH(), getHandleKnob(), originX, originY, getProgValue());
     setProgX(l.track.x());
     setProgY(l.track.y());
     setProgW(l.track.width());
     setProgH(l.track.height());
+}
+
+void QMySlider1::paintEvent(QPaintEvent *event)
+{
+    Q_UNUSED(event)
+    refreshComputedValues();
+    const DrawGeometry::SliderLayout l = DrawGeometry::sliderLayout(
+        getW(), getH(), getHandleKnob(), originX, originY, getProgValue());
     resizeForPaint(l.widgetSize.width(), l.widgetSize.height());
     {
         QPainter p(this);

@@ -11,6 +11,8 @@ class QMySlider1 : public QMyWidget
 public:
     QMySlider1(int id, int typeCode, const QString &typeName, QWidget *parent);
 
+    void refreshComputedValues() override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 };

@@ -80,6 +80,11 @@ public:
     // Appends copies of the source's events and takes over its five slots.
     void copyEventsFrom(const QMyWidget &source);
 
+    // Writes back what a paint of the widget would compute into the model (square sides,
+    // the inner rectangle ProgX..ProgH, the chart's bottom axis, needle pictures that name
+    // no image), without painting: a widget of a page never shown carries them too.
+    virtual void refreshComputedValues() { }
+
     // Keyed access by project-file element key ("id" ... "ybexItemAnimY"; indexed keys
     // carry their suffix, meter needles from 1). Made from the attribute table.
     static const QStringList &fileKeys();

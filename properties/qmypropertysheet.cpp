@@ -42,6 +42,25 @@ private:
     QtProperty *previous;
 };
 
+// Columns sized to their contents are measured again after every new row; a sheet's rows
+// are measured once, when they are all there.
+class FitColumnsOnce
+{
+public:
+    explicit FitColumnsOnce(QtTreePropertyBrowser *browser)
+        : browser(browser)
+        , mode(browser->resizeMode())
+    {
+        if (mode == QtTreePropertyBrowser::ResizeToContents)
+            browser->setResizeMode(QtTreePropertyBrowser::Interactive);
+    }
+    ~FitColumnsOnce() { browser->setResizeMode(mode); }
+
+private:
+    QtTreePropertyBrowser *browser;
+    QtTreePropertyBrowser::ResizeMode mode;
+};
+
 } // namespace
 
 QMyPropertySheet::QMyPropertySheet(const Managers &managers, QMap<QtProperty *, QString> *keys)
@@ -77,6 +96,7 @@ void QMyPropertySheet::setHeaders()
 
 void QMyPropertySheet::addRows(const QList<SheetRow> &rows, const ValueOf &valueOf)
 {
+    const FitColumnsOnce fit(m.browser);
     for (const SheetRow &row : rows)
         makeRow(row, valueOf, nullptr);
 }
@@ -207,6 +227,7 @@ void QMyPropertySheet::addEventsGroup(const EventHolder &holder)
     QList<EventInfo> events = holder.events();
     if (events.isEmpty())
         return;
+    const FitColumnsOnce fit(m.browser);
     const int groupType = QtVariantPropertyManager::groupTypeId();
     QtProperty *group =
         m.values->addProperty(groupType, QCoreApplication::translate("MainWindow", "事件"));

@@ -119,7 +119,7 @@ QMySheetApplier::Effect QMySheetApplier::applyWidgetValue(QMyWidget *w, const QS
     if (key.startsWith(QLatin1String("Event_"))) {
         if (applyEventParameter(w->eventHolder(), QStringLiteral("Event_Wnd"), key,
                                 value.toString()))
-            w->repaint();
+            w->update();
         return effect;
     }
     if (key == QLatin1String("checkabled")) {
@@ -128,7 +128,7 @@ QMySheetApplier::Effect QMySheetApplier::applyWidgetValue(QMyWidget *w, const QS
         w->setCheckabled(value.toBool());
         // A button shows its selected or its pressed look by this switch.
         effect.rebuildWidgetSheet = w->getTypeCode() == 0;
-        w->repaint();
+        w->update();
         return effect;
     }
     if (applyMeter(w, key, value) || applyChart(w, key, value))
@@ -145,7 +145,7 @@ QMySheetApplier::Effect QMySheetApplier::applyWidgetValue(QMyWidget *w, const QS
         const QString opacity = SheetRules::opacityOfColor(key);
         if (!opacity.isEmpty())
             w->setColorValue(key, withAlpha(color, w->intValue(opacity)));
-        w->repaint();
+        w->update();
         return effect;
     }
 
@@ -158,7 +158,7 @@ QMySheetApplier::Effect QMySheetApplier::applyWidgetValue(QMyWidget *w, const QS
     for (const QString &color : SheetRules::colorsOfOpacity(key))
         w->setColorValue(color, withAlpha(w->colorValue(color), v));
     w->setIntValue(key, v);
-    w->repaint();
+    w->update();
     return effect;
 }
 
@@ -197,7 +197,7 @@ void QMySheetApplier::applyGeometry(QMyWidget *w, const QString &key, int value)
         sheet->setReadOnlyValue(QStringLiteral("ybexItemProgW"), w->getW());
         sheet->setReadOnlyValue(QStringLiteral("ybexItemProgH"), w->getH());
     }
-    w->repaint();
+    w->update();
 }
 
 void QMySheetApplier::applyText(QMyWidget *w, const QString &typed)
@@ -218,7 +218,7 @@ void QMySheetApplier::applyText(QMyWidget *w, const QString &typed)
         w->setLongTextLen(kept);
         sheet->setValue(QStringLiteral("longTextLen"), kept);
     }
-    w->repaint();
+    w->update();
 }
 
 bool QMySheetApplier::applyMeter(QMyWidget *w, const QString &key, const QVariant &value)
@@ -242,7 +242,7 @@ bool QMySheetApplier::applyMeter(QMyWidget *w, const QString &key, const QVarian
         const QColor color = value.value<QColor>();
         if (color != w->getMeterPointColor(i)) {
             w->setMeterPointColor(i, color);
-            w->repaint();
+            w->update();
         }
         return true;
     }
@@ -262,7 +262,7 @@ bool QMySheetApplier::applyMeter(QMyWidget *w, const QString &key, const QVarian
     w->setIntValue(key, v);
     if (v != typed)
         sheet->setValue(key, v);
-    w->repaint();
+    w->update();
     return true;
 }
 
@@ -276,7 +276,7 @@ bool QMySheetApplier::applyChart(QMyWidget *w, const QString &key, const QVarian
         const double v = std::trunc(value.toDouble());
         if (v != w->getChartSerDataValue(series, point)) {
             w->setChartSerDataValue(series, point, v);
-            w->repaint();
+            w->update();
         }
         return true;
     }
@@ -299,7 +299,7 @@ bool QMySheetApplier::applyChart(QMyWidget *w, const QString &key, const QVarian
                 w->resizeChartSerData(k, v);
             w->setIntValue(each, v);
         }
-        w->repaint();
+        w->update();
         return true;
     }
     return false;
@@ -310,7 +310,7 @@ void QMySheetApplier::applyPageValue(PageParam *page, const QString &key, const 
     if (key.startsWith(QLatin1String("Event_"))) {
         if (applyEventParameter(page->eventHolder(), QStringLiteral("Event_Frame"), key,
                                 value.toString()))
-            canvas->repaint();
+            canvas->update();
         return;
     }
     if (key == QLatin1String("pageColorGrad1") || key == QLatin1String("pageColorGrad2")) {
@@ -323,7 +323,7 @@ void QMySheetApplier::applyPageValue(PageParam *page, const QString &key, const 
             page->setPageColorGrad1(coupled);
         else
             page->setPageColorGrad2(coupled);
-        canvas->repaint();
+        canvas->update();
         return;
     }
     const int v = value.toInt();
@@ -336,7 +336,7 @@ void QMySheetApplier::applyPageValue(PageParam *page, const QString &key, const 
         page->setPageColorGrad2A(v);
     }
     SheetValues::setPageInt(*page, key, v);
-    canvas->repaint();
+    canvas->update();
 }
 
 QMySheetApplier::Effect QMySheetApplier::applyTimerValue(TimerParam *timer, int index,
@@ -415,7 +415,7 @@ void QMySheetApplier::resizeCanvas(int width, int height, int orientation)
     const QSize size = SheetRules::frameSize(width, height, orientation);
     canvas->setFrameW(size.width());
     canvas->setFrameH(size.height());
-    canvas->repaint();
+    canvas->update();
 }
 
 void QMySheetApplier::applyPageChoice(PageParam *page, const QString &key, int index)
@@ -465,7 +465,7 @@ void QMySheetApplier::applyPageChoice(PageParam *page, const QString &key, int i
         }
     }
     if (key != QLatin1String("pageAnimMode") && key != QLatin1String("pageAnimDir"))
-        canvas->repaint();
+        canvas->update();
 }
 
 void QMySheetApplier::applyWidgetChoice(QMyWidget *w, const QString &key, int index)
@@ -488,7 +488,7 @@ void QMySheetApplier::applyWidgetChoice(QMyWidget *w, const QString &key, int in
         w->setText(text.remove(QLatin1Char('\n')));
     }
     w->setIntValue(key, v);
-    w->repaint();
+    w->update();
 }
 
 // ---- Image rows -------------------------------------------------------------------------
@@ -512,7 +512,7 @@ void QMySheetApplier::applyImage(QtProperty *row, const QString &text, const Tar
         return;
     // Any number is kept, whether or not the library has that picture now.
     w->setIntValue(key, SheetRules::imageNumber(text));
-    w->repaint();
+    w->update();
 }
 
 void QMySheetApplier::applyPageBackground(PageParam *page, const QString &text)
@@ -538,5 +538,5 @@ void QMySheetApplier::applyPageBackground(PageParam *page, const QString &text)
             break;
         }
     }
-    canvas->repaint();
+    canvas->update();
 }

@@ -128,7 +128,9 @@ void QtTreePropertyBrowserPrivate::updateItem(QTreeWidgetItem *item)
     const bool markExpand =
         !property->hasValue() && markPropertiesWithoutValue && !treeWidget->rootIsDecorated();
     item->setIcon(0, markExpand ? expandIcon : QIcon());
-    item->setFirstColumnSpanned(!property->hasValue());
+    // Telling the view lays out every row again; only a change is worth that.
+    if (item->isFirstColumnSpanned() != !property->hasValue())
+        item->setFirstColumnSpanned(!property->hasValue());
     item->setToolTip(0, property->propertyName());
     item->setStatusTip(0, property->statusTip());
     item->setWhatsThis(0, property->whatsThis());

@@ -2,6 +2,7 @@
 // save and import with their messages, and nothing is lost when a file cannot be read
 // or written.
 
+#include "bootdlg.h"
 #include "bootparam.h"
 #include "designglobals.h"
 #include "mainwindow.h"
@@ -178,7 +179,8 @@ QString tst_MainWindowProject::makeProject(const QString &name)
     pageWidgets.at(1)->at(0)->setEventContent(2, 1, QStringLiteral("user.beep()"));
     window->getTimerParam(8)->setTimerTime(30);
     window->getTimerParam(2)->appendEvent(e);
-    window->getBootParam()->setSleepTime(12);
+    // The boot dialog holds the live settings; the window's own record only stages a load.
+    window->getBootDlg()->getBootParam()->setSleepTime(12);
     window->setBaudText(QStringLiteral("9600"));
     window->setBacklightValue(70);
     window->getQuestionBox()->hide();
@@ -211,6 +213,7 @@ void tst_MainWindowProject::designSurvivesARestart()
     QCOMPARE(window->getTimerParam(8)->timerTime(), 30);
     QCOMPARE(window->getTimerParam(2)->events().size(), 1);
     QCOMPARE(window->getBootParam()->getSleepTime(), 12);
+    QCOMPARE(window->getBootDlg()->getBootParam()->getSleepTime(), 12);
     QCOMPARE(window->getBaudText(), QStringLiteral("9600"));
     QCOMPARE(window->getBacklightValue(), 70);
     QMyFrame *frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
@@ -419,6 +422,7 @@ void tst_MainWindowProject::newProjectStartsWithFreshTimers()
         QCOMPARE(t->eventText(0), QString());
     }
     QCOMPARE(window->getBootParam()->getSleepTime(), BootParam().getSleepTime());
+    QCOMPARE(window->getBootDlg()->getBootParam()->getSleepTime(), BootParam().getSleepTime());
     QVERIFY(readFile(currentProjectPath).contains("<frameW>480</frameW>"));
 }
 

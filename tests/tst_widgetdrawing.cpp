@@ -144,6 +144,9 @@ private slots:
 
     void degenerateChart();
     void degenerateOthers();
+
+    void computedValuesWithoutPainting_data();
+    void computedValuesWithoutPainting();
 };
 
 void TestWidgetDrawing::initTestCase()
@@ -965,6 +968,57 @@ void TestWidgetDrawing::degenerateOthers()
     QCOMPARE(q->getW(), 53);
     q->setText(QString(QChar(0)));
     shot(q);
+}
+
+// What a paint writes back, computed for a widget that is not painted: the same values,
+// for every type, look and geometry.
+void TestWidgetDrawing::computedValuesWithoutPainting_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("flag");
+    QTest::addColumn<int>("w");
+    QTest::addColumn<int>("h");
+    QTest::addColumn<int>("knob");
+    for (int type = 0; type < WidgetTypeCount; ++type) {
+        for (int flag : {0, 1, 2}) {
+            const QByteArray name = widgetTypeNames.value(type, QString::number(type)).toLatin1();
+            QTest::newRow(name + " wide, flag " + QByteArray::number(flag))
+                << type << flag << 170 << 60 << 7;
+            QTest::newRow(name + " tall, flag " + QByteArray::number(flag))
+                << type << flag << 50 << 130 << 0;
+            QTest::newRow(name + " negative, flag " + QByteArray::number(flag))
+                << type << flag << -40 << 25 << -3;
+        }
+    }
+}
+
+void TestWidgetDrawing::computedValuesWithoutPainting()
+{
+    QFETCH(int, type);
+    QFETCH(int, flag);
+    QFETCH(int, w);
+    QFETCH(int, h);
+    QFETCH(int, knob);
+    imagePaths = QStringList {"a.png"};
+    QMyWidget *painted = QMyWidgetFactory::create(type, 1, page);
+    QMyWidget *computed = QMyWidgetFactory::create(type, 1, page);
+    for (QMyWidget *x : {painted, computed}) {
+        x->setFlag(flag);
+        x->setW(w);
+        x->setH(h);
+        x->setHandleKnob(knob);
+        x->setChartTickCount(2, 11);
+        x->setMeterPointNum(3);
+        x->setMeterPointPicID(0, 0);
+        x->setMeterPointPicID(1, 1); // beyond the one image
+        x->setMeterPointPicID(2, -5);
+    }
+    painted->grab();
+    computed->refreshComputedValues();
+    for (const QString &key : QMyWidget::fileKeys())
+        QVERIFY2(painted->fileValue(key) == computed->fileValue(key),
+                 qPrintable(QString("%1: %2 after a paint, %3 computed")
+                                .arg(key, painted->fileValue(key), computed->fileValue(key))));
 }
 
 QTEST_MAIN(TestWidgetDrawing)

@@ -2,15 +2,21 @@
 //
 //   ybexdriver roundtrip IN.yBEX OUT.yBEX    open IN as at start-up, save it as OUT
 //   ybexdriver rewrite baud|bl PROJECT VALUE rewrite one link setting in place
+//   ybexdriver generate PROJECT [TEMPLATES]  open PROJECT as at start-up and generate its
+//                                            module files, templates from TEMPLATES
+//                                            (default: file/ beside the program)
 //   ybexdriver download PROJECT PORT JOB [BAUD]
 //                                            run download job JOB (0 allFile/all.cfg,
 //                                            1 pictures, 2 fonts, 5 link test) over PORT
 
+#include "allcfg.h"
+#include "bootdlg.h"
 #include "designglobals.h"
 #include "mainwindow.h"
 #include "projectfile.h"
 #include "projectfolder.h"
 #include "qmyframe.h"
+#include "timerparam.h"
 #include "ymodem.h"
 #include "ymodemportdlg.h"
 
@@ -21,6 +27,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -34,6 +41,7 @@ int usage()
 {
     return fail(QStringLiteral("usage: ybexdriver roundtrip IN.yBEX OUT.yBEX\n"
                                "       ybexdriver rewrite baud|bl PROJECT VALUE\n"
+                               "       ybexdriver generate PROJECT.yBEX [TEMPLATE_DIR]\n"
                                "       ybexdriver download PROJECT.yBEX PORT 0|1|2|5 [BAUD]"));
 }
 
@@ -46,19 +54,39 @@ QString readError(const QString &path, bool project)
     return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
 }
 
+bool hasProjectExtension(const QString &path)
+{
+    return path.contains(QLatin1String(".yBEX"));
+}
+
+// A window with the project opened exactly as at start-up (pre-read, clear, library
+// lists, load); null, with the reason printed, when it cannot be.
+std::unique_ptr<MainWindow> openAsAtStartUp(const QString &path)
+{
+    const QString error = hasProjectExtension(path)
+        ? readError(path, true)
+        : QStringLiteral("project files must have the extension .yBEX");
+    if (!error.isEmpty()) {
+        fail(error);
+        return nullptr;
+    }
+    currentProjectPath = path;
+    std::unique_ptr<MainWindow> window(new MainWindow);
+    if (currentProjectPath != path) {
+        fail(QStringLiteral("cannot load %1: %2").arg(path, window->getFileError()));
+        return nullptr;
+    }
+    return window;
+}
+
 int roundTrip(const QString &in, const QString &out)
 {
-    if (!in.contains(QLatin1String(".yBEX")) || !out.contains(QLatin1String(".yBEX")))
+    if (!hasProjectExtension(out))
         return fail(QStringLiteral("project files must have the extension .yBEX"));
-    const QString error = readError(in, true);
-    if (!error.isEmpty())
-        return fail(error);
-
-    // Opened exactly as at start-up: pre-read, clear, library lists, load.
-    currentProjectPath = in;
-    MainWindow window;
-    if (currentProjectPath != in)
-        return fail(QStringLiteral("cannot load %1: %2").arg(in, window.getFileError()));
+    const std::unique_ptr<MainWindow> opened = openAsAtStartUp(in);
+    if (!opened)
+        return 1;
+    MainWindow &window = *opened;
     // The window saves a design without pages as nothing at all.
     if (pageWidgets.isEmpty())
         return fail(
@@ -112,6 +140,32 @@ int rewrite(const QString &which, const QString &project, const QString &value)
     }
     return done ? 0
                 : fail(QStringLiteral("cannot rewrite %1: %2").arg(project, window.getFileError()));
+}
+
+// Prints the generator's code; all.cfg stays in the project's allFile folder.
+int generate(const QString &project, const QString &templates)
+{
+    // Never painted: the generator brings what a paint computes up to date itself.
+    const std::unique_ptr<MainWindow> opened = openAsAtStartUp(project);
+    if (!opened)
+        return 1;
+    MainWindow &window = *opened;
+    QMyFrame *frame = window.findChild<QMyFrame *>(QStringLiteral("frame"));
+    TimerParam *timers[AllCfg::TimerCount];
+    for (int i = 0; i < AllCfg::TimerCount; ++i)
+        timers[i] = window.getTimerParam(i);
+
+    // The window's own generator, as the download command runs it.
+    AllCfg *generator = window.getAllCfg();
+    if (!templates.isEmpty())
+        generator->setTemplateFolder(templates);
+    const int code = generator->createAllCfg(frame, window.getBootDlg()->getBootParam(),
+                                             frame->getScreenType(), timers);
+    std::printf("%d\n", code);
+    if (code != AllCfg::Success && !generator->failureDetail().isEmpty())
+        std::fprintf(stderr, "ybexdriver: %s\n", qPrintable(generator->failureDetail()));
+    window.clearAllPages();
+    return code == AllCfg::Success ? 0 : 1;
 }
 
 // Loads the project as the program does, then runs one job of the download worker and
@@ -210,6 +264,8 @@ int main(int argc, char **argv)
         return roundTrip(args.at(2), args.at(3));
     if (args.size() == 5 && args.at(1) == QLatin1String("rewrite"))
         return rewrite(args.at(2), args.at(3), args.at(4));
+    if ((args.size() == 3 || args.size() == 4) && args.at(1) == QLatin1String("generate"))
+        return generate(args.at(2), args.value(3));
     if ((args.size() == 5 || args.size() == 6) && args.at(1) == QLatin1String("download"))
         return download(args);
     return usage();

@@ -564,6 +564,16 @@ QPainterPath roundedBox(const QRectF &r, qreal radius)
     return path;
 }
 
+// A hand: the union of its rounded fingers and palm, and its thumb.
+QPainterPath hand(const QList<QPair<QRectF, qreal>> &roundedParts,
+                  std::initializer_list<QPointF> thumb)
+{
+    QPainterPath path = closedPath(thumb);
+    for (const auto &part : roundedParts)
+        path = path.united(roundedBox(part.first, part.second));
+    return path;
+}
+
 QList<CursorIcon> cursorIcons()
 {
     return {
@@ -613,13 +623,13 @@ QList<CursorIcon> cursorIcons()
         {"hsplit", 25, 25, [](QPainter &p) { cursorShape(p, splitter(90)); }},
         {"hand", 25, 25,
          [](QPainter &p) {
-             QPainterPath path = roundedBox(QRectF(8, 2, 4, 13), 2);
-             path = path.united(roundedBox(QRectF(12, 8, 3.5, 8), 1.75));
-             path = path.united(roundedBox(QRectF(15.5, 9, 3.5, 8), 1.75));
-             path = path.united(roundedBox(QRectF(19, 10, 3, 8), 1.5));
-             path = path.united(roundedBox(QRectF(8, 12, 14, 10), 3));
-             path = path.united(closedPath({{8, 17}, {4, 12.5}, {5.5, 11}, {8.5, 13}}));
-             cursorShape(p, path);
+             cursorShape(p,
+                         hand({{QRectF(8, 2, 4, 13), 2},
+                               {QRectF(12, 8, 3.5, 8), 1.75},
+                               {QRectF(15.5, 9, 3.5, 8), 1.75},
+                               {QRectF(19, 10, 3, 8), 1.5},
+                               {QRectF(8, 12, 14, 10), 3}},
+                              {{8, 17}, {4, 12.5}, {5.5, 11}, {8.5, 13}}));
          }},
         {"forbidden", 25, 25,
          [](QPainter &p) {
@@ -636,13 +646,13 @@ QList<CursorIcon> cursorIcons()
          }},
         {"openhand", 16, 16,
          [](QPainter &p) {
-             QPainterPath path = roundedBox(QRectF(3.5, 3, 2.2, 7), 1.1);
-             path = path.united(roundedBox(QRectF(5.9, 1.5, 2.2, 8), 1.1));
-             path = path.united(roundedBox(QRectF(8.3, 2, 2.2, 8), 1.1));
-             path = path.united(roundedBox(QRectF(10.7, 3.5, 2.2, 7), 1.1));
-             path = path.united(roundedBox(QRectF(3.5, 7, 9.4, 7.5), 2.5));
-             path = path.united(closedPath({{3.6, 11}, {1, 7.5}, {2.2, 6.6}, {4.2, 8.5}}));
-             cursorShape(p, path);
+             cursorShape(p,
+                         hand({{QRectF(3.5, 3, 2.2, 7), 1.1},
+                               {QRectF(5.9, 1.5, 2.2, 8), 1.1},
+                               {QRectF(8.3, 2, 2.2, 8), 1.1},
+                               {QRectF(10.7, 3.5, 2.2, 7), 1.1},
+                               {QRectF(3.5, 7, 9.4, 7.5), 2.5}},
+                              {{3.6, 11}, {1, 7.5}, {2.2, 6.6}, {4.2, 8.5}}));
          }},
         {"closedhand", 16, 16,
          [](QPainter &p) {

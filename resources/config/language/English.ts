@@ -2,6 +2,180 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
+    <name>AllCfg</name>
+    <message>
+        <source>定时器%1的脚本无法读取</source>
+        <translation>The script of timer %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>all.cfg无法写入</source>
+        <translation>all.cfg cannot be written</translation>
+    </message>
+    <message>
+        <source>%1的页面文件无法写入</source>
+        <translation>The page file of %1 cannot be written</translation>
+    </message>
+    <message>
+        <source>%1：脚本%2无法写入</source>
+        <translation>%1: the script %2 cannot be written</translation>
+    </message>
+    <message>
+        <source>%1 %2：记录位置超过65535</source>
+        <translation>%1 %2: the record starts beyond byte 65535</translation>
+    </message>
+    <message>
+        <source>%1 %2：文本长度超过65535</source>
+        <translation>%1 %2: the text length is above 65535</translation>
+    </message>
+    <message>
+        <source>%1 %2：曲线数据超过65535字节</source>
+        <translation>%1 %2: the series data is longer than 65535 bytes</translation>
+    </message>
+    <message>
+        <source>%1：多个控件的ID都是%2</source>
+        <translation>%1: more than one widget has the id %2</translation>
+    </message>
+</context>
+<context>
+    <name>BootDlg</name>
+    <message>
+        <source>开机设置</source>
+        <translation>CoreSetting</translation>
+    </message>
+    <message>
+        <source>开机动画设置</source>
+        <translation>Boot animation settings</translation>
+    </message>
+    <message>
+        <source>开机动画</source>
+        <translation>Boot animation</translation>
+    </message>
+    <message>
+        <source>跳转页面：</source>
+        <translation>Jump to page:</translation>
+    </message>
+    <message>
+        <source>跳转时间(ms)：</source>
+        <translation>Jump time (ms):</translation>
+    </message>
+    <message>
+        <source>Img控件ID：</source>
+        <translation>Img widget ID:</translation>
+    </message>
+    <message>
+        <source>起始动画ID：</source>
+        <translation>Start animation ID:</translation>
+    </message>
+    <message>
+        <source>结束动画ID：</source>
+        <translation>End animation ID:</translation>
+    </message>
+    <message>
+        <source>动画时间(ms)：</source>
+        <translation>Animation time (ms):</translation>
+    </message>
+    <message>
+        <source>动画循环播放</source>
+        <translation>Play in a loop</translation>
+    </message>
+    <message>
+        <source>动画播放次数：</source>
+        <translation>Play count:</translation>
+    </message>
+    <message>
+        <source>动画所处页面：</source>
+        <translation>Animation page:</translation>
+    </message>
+    <message>
+        <source>动画执行后页面：</source>
+        <translation>Page after the animation:</translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>485使能</source>
+        <translation>RS-485 enable</translation>
+    </message>
+    <message>
+        <source>485地址：</source>
+        <translation>RS-485 address:</translation>
+    </message>
+    <message>
+        <source>CRC16使能</source>
+        <translation>CRC16 enable</translation>
+    </message>
+    <message>
+        <source>触摸控件输出坐标点</source>
+        <translation>Touch widgets report coordinates</translation>
+    </message>
+    <message>
+        <source>波特率：</source>
+        <translation>Baudrate:</translation>
+    </message>
+    <message>
+        <source>背光度(%)：</source>
+        <translation>Backlight (%) :</translation>
+    </message>
+    <message>
+        <source>蜂鸣时间(ms)：</source>
+        <translation>Buzzer time (ms):</translation>
+    </message>
+    <message>
+        <source>0为不开启蜂鸣器</source>
+        <translation>0 turns the buzzer off</translation>
+    </message>
+    <message>
+        <source>休眠设置</source>
+        <translation>Sleep settings</translation>
+    </message>
+    <message>
+        <source>休眠时间(s)：</source>
+        <translation>Sleep time (s):</translation>
+    </message>
+    <message>
+        <source>休眠亮度(%)：</source>
+        <translation>Sleep brightness (%):</translation>
+    </message>
+    <message>
+        <source>休眠时间为0，则不休眠</source>
+        <translation>A sleep time of 0 means no sleep</translation>
+    </message>
+    <message>
+        <source>初始值</source>
+        <translation>Initial</translation>
+    </message>
+    <message>
+        <source>还原</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>保存参数成功！</source>
+        <translation>Parameters saved successfully!</translation>
+    </message>
+    <message>
+        <source>保存参数失败！</source>
+        <translation>Failed to save parameters!</translation>
+    </message>
+    <message>
+        <source>未创建或加载项目，无法保存！</source>
+        <translation>Project not created or loaded, cannot be saved!</translation>
+    </message>
+    <message>
+        <source>您是否要保存参数？</source>
+        <translation>Do you want to save parameters?</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>页面退出</source>
@@ -1108,6 +1282,22 @@
     <message>
         <source>是否保存当前项目？</source>
         <translation>Save the current project?</translation>
+    </message>
+    <message>
+        <source>未创建或加载项目，无法下载！</source>
+        <translation>Project not created or loaded, cannot download!</translation>
+    </message>
+    <message>
+        <source>图库资源有更改，是否继续下载当前项目到显示屏上？（建议您先下载图片资源）</source>
+        <translation>The image library has changed. Download the current project to the display anyway? (Download the images first.)</translation>
+    </message>
+    <message>
+        <source>是否下载当前项目到显示屏上？</source>
+        <translation>Download the current project to the display?</translation>
+    </message>
+    <message>
+        <source>%1:生成all.cfg失败！</source>
+        <translation>%1: Failed to generate all.cfg!</translation>
     </message>
     <message>
         <source>图库备份失败！</source>

@@ -1,0 +1,157 @@
+#ifndef ALLCFG_H
+#define ALLCFG_H
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class BootParam;
+class EventHolder;
+class PageParam;
+class QColor;
+class QMyFrame;
+class QMyWidget;
+class TimerParam;
+
+// The module-file generator: turns the open project into the module's scripts, one page
+// file per page and the container all.cfg that packs them with the template files, in the
+// project's allFile folder. The block and record builders are pure functions of the
+// design's values, so every byte the module reads can be checked without a run.
+class AllCfg : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Results of a run; 98 to 116 are the codes the module's makers know.
+    enum Result {
+        Success = 0,
+        CopyInitFailed = 98,
+        CopyXvarFailed = 99,
+        CopyKeyboardFailed = 100,
+        BootScriptsFailed = 101,
+        OpenInitFailed = 102,
+        OpenXvarFailed = 103,
+        CreateAllCfgFailed = 104,
+        CreatePageFileFailed = 105,
+        OpenPageCodeScriptFailed = 106,
+        OpenPageEventScriptFailed = 107,
+        OpenWidgetCodeScriptFailed = 108,
+        OpenWidgetEventScriptFailed = 109,
+        ReadPageFileFailed = 110,
+        ReadBootFailed = 111,
+        ReadSleepInFailed = 112,
+        ReadSleepOutFailed = 113,
+        ReadKeyboardFailed = 114,
+        ReadPageScriptFailed = 115,
+        ReadWidgetScriptFailed = 116,
+        ReadTimerScriptFailed = 117,
+        WriteAllCfgFailed = 118,
+        WritePageFileFailed = 119,
+        WriteScriptFailed = 120,
+        RecordOffsetTooLarge = 121,
+        TextTooLong = 122,
+        SeriesTooLong = 123,
+        DuplicateWidgetId = 124,
+    };
+
+    static constexpr int TimerCount = 9;
+    static constexpr int SleepTimer = 8;
+    // Length fields of the page file are 16 bits wide.
+    static constexpr int FieldLimit = 0xFFFF;
+
+    explicit AllCfg(QObject *parent = nullptr);
+
+    // One whole run; 0 or the code of the step that failed. After a success the output
+    // folder holds all.cfg alone and guicfgSizes the page-file sizes.
+    int createAllCfg(QMyFrame *canvas, BootParam *boot, int direction,
+                     TimerParam *timers[TimerCount]);
+    // boot.py, the eight timer scripts, sleepin.py and sleepout.py.
+    bool createBootScripts(BootParam *boot, int direction, TimerParam *timers[TimerCount]);
+
+    // The folder of init.bin, xvar.bin and keyboard.py: file/ beside the program unless set.
+    QString templateFolder() const;
+    void setTemplateFolder(const QString &folder) { m_templateFolder = folder; }
+    // The project's allFile folder.
+    static QString outputFolder();
+
+    // What the last failure concerns (page, widget, file) in words; empty when its code
+    // says all.
+    QString failureDetail() const;
+
+    // ---- Page file ------------------------------------------------------------------
+    // Four little-endian 16-bit numbers.
+    static QByteArray shortBlock(int a, int b, int c, int d);
+    // Page-block bytes 16 to 47 and 48 to 59.
+    static QByteArray pageRecord(const PageParam &page);
+    static QByteArray pageAnimBlock(const PageParam &page);
+    static QByteArray textBlock(const QMyWidget &w);
+    static QByteArray mainStyleBlock(const QMyWidget &w);
+    static QByteArray selectStyleBlock(const QMyWidget &w);
+    static QByteArray pressStyleBlock(const QMyWidget &w);
+    static QByteArray handleStyleBlock(const QMyWidget &w);
+    static QByteArray progStyleBlock(const QMyWidget &w);
+    static QByteArray mainImageBlock(const QMyWidget &w);
+    static QByteArray selectImageBlock(const QMyWidget &w);
+    static QByteArray pressImageBlock(const QMyWidget &w);
+    static QByteArray handleImageBlock(const QMyWidget &w);
+    static QByteArray progImageBlock(const QMyWidget &w);
+    static QByteArray animBlock(const QMyWidget &w);
+    static QByteArray chartAxisBlock(const QMyWidget &w, int axis);
+    // The zero bytes that bring bytes to a multiple of four.
+    static QByteArray paddingFor(const QByteArray &bytes);
+
+    // The text bytes of a record: the UTF-8 text cut or padded to length bytes.
+    static QByteArray textBytes(const QString &text, int length);
+    // The chart's series values joined by "/"; its byte length, computed without building
+    // it, so that a count from a file cannot make it huge.
+    static QByteArray chartSeriesText(const QMyWidget &w);
+    static qint64 chartSeriesTextLength(const QMyWidget &w);
+
+    // One widget's record starting at offset in its page file; empty for an unknown type.
+    // Assumes the lengths were checked (recordProblem).
+    static QByteArray widgetRecord(const QMyWidget &w, int offset);
+    // The code that stops a run for this widget's record, or 0.
+    static int recordProblem(const QMyWidget &w, qint64 offset);
+    // A whole page file; on a widget that cannot be written, its code and the widget.
+    static int pageFile(const PageParam &page, const QList<QMyWidget *> &widgets, int width,
+                        int height, QByteArray *bytes, const QMyWidget **culprit = nullptr);
+
+    // ---- Scripts --------------------------------------------------------------------
+    static QByteArray bootScript(const BootParam &boot, int direction,
+                                 TimerParam *const timers[TimerCount]);
+    // Number of event types of a holder's owner kind, taken from its first event.
+    static int eventTypeCount(const EventHolder &holder);
+    // Appends the code of one event type to a script, putting the first line first while
+    // the script is empty; false when nothing belongs to that type.
+    static bool appendEventCode(QByteArray &script, const EventHolder &holder, int type);
+    static QByteArray timerScript(const EventHolder &timer);
+    // sleepout.py (type 0) and sleepin.py (type 1).
+    static QByteArray sleepScript(const EventHolder &sleepTimer, int type);
+
+    // ---- Container ------------------------------------------------------------------
+    // The 16-byte header of a section holding length bytes.
+    static QByteArray sectionHeader(int id, int page, int widgetId, int eventType, quint32 length);
+    // Section id of a widget type's event scripts, 0 for types that hold no events.
+    static int widgetSectionId(int typeCode);
+
+private:
+    struct Failure
+    {
+        int code = 0;
+        int page = -1;
+        int timer = -1;
+        int widgetId = 0;
+        QString widget; // "Btn-3"
+        QString file;
+    };
+
+    int fail(int code, int page = -1, const QMyWidget *w = nullptr,
+             const QString &file = QString());
+    int run(BootParam *boot, int direction, TimerParam *timers[TimerCount]);
+
+    QString m_templateFolder;
+    Failure m_failure;
+};
+
+#endif // ALLCFG_H

@@ -1,0 +1,225 @@
+#include "bootdlg.h"
+#include "ui_bootdlg.h"
+
+#include "bootparam.h"
+#include "designglobals.h"
+#include "projectfile.h"
+#include "qmymessagebox.h"
+
+#include <QDebug>
+
+namespace {
+
+enum { AskSave = 1 };
+
+} // namespace
+
+BootDlg::BootDlg(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::BootDlg)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    resultBox = new QMyMessageBox;
+    questionBox = new QMyMessageBox;
+    connect(questionBox, SIGNAL(s_sendIsNo(int)), this, SLOT(slotDealIsNo(int)));
+    bootParam = new BootParam;
+    ui->cbBaud->clear();
+    ui->cbBaud->addItems({QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400"),
+                          QStringLiteral("115200")});
+    initUi();
+    updateEnabled();
+    // The module takes its sleep from the sleep timer; these two values are only kept.
+    ui->groupBoxSleep->hide();
+    hide();
+}
+
+BootDlg::~BootDlg()
+{
+    delete questionBox;
+    delete resultBox;
+    delete bootParam;
+    delete ui;
+}
+
+void BootDlg::initUi()
+{
+    ui->checkBoxAnim->setChecked(false);
+    ui->sbJumpPage->setValue(0);
+    ui->sbJumpTime->setValue(0);
+    ui->sbAnimImgID->setValue(1);
+    ui->sbAnimStartID->setValue(0);
+    ui->sbAnimEndID->setValue(0);
+    ui->sbAnimTime->setValue(0);
+    ui->checkBoxAnimCycle->setChecked(false);
+    ui->sbAnimCount->setValue(1);
+    ui->sbAnimCurrentPage->setValue(0);
+    ui->sbAnimJumpPage->setValue(0);
+    ui->sbSleepTime->setValue(0);
+    ui->sbSleepBl->setValue(40);
+    ui->checkBox485->setChecked(false);
+    ui->sb485Addr->setValue(0);
+    ui->checkBoxCRC16->setChecked(false);
+    ui->checkBoxPos->setChecked(false);
+    ui->cbBaud->setCurrentText(QStringLiteral("115200"));
+    ui->sbBl->setValue(100);
+    ui->sbBuzzerTime->setValue(0);
+}
+
+void BootDlg::setAnimationEnabled(bool on)
+{
+    ui->sbJumpPage->setEnabled(!on);
+    ui->sbJumpTime->setEnabled(!on);
+    QWidget *const animation[] = {ui->sbAnimImgID,       ui->sbAnimStartID,     ui->sbAnimEndID,
+                                  ui->sbAnimTime,        ui->checkBoxAnimCycle, ui->sbAnimCount,
+                                  ui->sbAnimCurrentPage, ui->sbAnimJumpPage};
+    for (QWidget *w : animation)
+        w->setEnabled(on);
+}
+
+void BootDlg::updateEnabled()
+{
+    setAnimationEnabled(ui->checkBoxAnim->isChecked());
+    ui->sb485Addr->setEnabled(ui->checkBox485->isChecked());
+}
+
+void BootDlg::showDlg()
+{
+    const BootParam &b = *bootParam;
+    const int lastPage = pageWidgets.size() - 1;
+    ui->checkBoxAnim->setChecked(b.getAnimFlag());
+    ui->sbJumpPage->setRange(0, lastPage);
+    ui->sbJumpPage->setValue(b.getJumpPage());
+    ui->sbJumpTime->setValue(b.getJumpTime());
+    ui->sbAnimCurrentPage->setRange(0, lastPage);
+    ui->sbAnimJumpPage->setRange(0, lastPage);
+    ui->sbAnimImgID->setValue(b.getAnimImgID());
+    ui->sbAnimStartID->setValue(b.getAnimStartID());
+    ui->sbAnimEndID->setValue(b.getAnimEndID());
+    ui->sbAnimTime->setValue(b.getAnimTime());
+    ui->checkBoxAnimCycle->setChecked(b.getAnimCycleFlag());
+    ui->sbAnimCount->setValue(b.getAnimCount());
+    ui->sbAnimCurrentPage->setValue(b.getAnimCurrentPage());
+    ui->sbAnimJumpPage->setValue(b.getAnimJumpPage());
+    ui->sbSleepTime->setValue(b.getSleepTime());
+    ui->sbSleepBl->setValue(b.getSleepBl());
+    ui->checkBox485->setChecked(b.get485Flag());
+    ui->sb485Addr->setValue(b.get485Addr());
+    ui->checkBoxCRC16->setChecked(b.getCRC16Flag());
+    ui->checkBoxPos->setChecked(b.getPosFlag());
+    // A rate none of the items shows leaves the choice as it was.
+    const int baud = ui->cbBaud->findText(QString::number(b.getBaud()));
+    if (baud >= 0)
+        ui->cbBaud->setCurrentIndex(baud);
+    ui->sbBl->setValue(b.getBl());
+    ui->sbBuzzerTime->setValue(b.getBuzzerTime());
+    updateEnabled();
+    show();
+}
+
+void BootDlg::setParam(BootParam *source)
+{
+    *bootParam = *source;
+}
+
+bool BootDlg::saveToProject()
+{
+    return ProjectFile::rewriteFrameElements(currentProjectPath,
+                                             ProjectFile::bootElements(*bootParam));
+}
+
+void BootDlg::retranslate()
+{
+    ui->retranslateUi(this);
+}
+
+void BootDlg::slotRecv485(int enable, int address, int crc)
+{
+    qDebug() << "GET_ADDR:" << enable << address << crc;
+    bootParam->set485Flag(enable != 0);
+    bootParam->set485Addr(address);
+    bootParam->setCRC16Flag(crc != 0);
+}
+
+void BootDlg::storeControls()
+{
+    BootParam &b = *bootParam;
+    b.setAnimFlag(ui->checkBoxAnim->isChecked());
+    b.setJumpPage(ui->sbJumpPage->value());
+    b.setJumpTime(ui->sbJumpTime->value());
+    b.setAnimImgID(ui->sbAnimImgID->value());
+    b.setAnimStartID(ui->sbAnimStartID->value());
+    b.setAnimEndID(ui->sbAnimEndID->value());
+    b.setAnimTime(ui->sbAnimTime->value());
+    b.setAnimCycleFlag(ui->checkBoxAnimCycle->isChecked());
+    b.setAnimCount(ui->sbAnimCount->value());
+    b.setAnimCurrentPage(ui->sbAnimCurrentPage->value());
+    b.setAnimJumpPage(ui->sbAnimJumpPage->value());
+    b.setSleepTime(ui->sbSleepTime->value());
+    b.setSleepBl(ui->sbSleepBl->value());
+    b.set485Flag(ui->checkBox485->isChecked());
+    b.set485Addr(ui->sb485Addr->value());
+    b.setCRC16Flag(ui->checkBoxCRC16->isChecked());
+    b.setPosFlag(ui->checkBoxPos->isChecked());
+    b.setBaud(ui->cbBaud->currentText().toInt());
+    b.setBl(ui->sbBl->value());
+    b.setBuzzerTime(ui->sbBuzzerTime->value());
+}
+
+void BootDlg::slotDealIsNo(int code)
+{
+    if (code != AskSave)
+        return;
+    storeControls();
+    if (saveToProject())
+        resultBox->showNotice(QMyMessageBox::Information, tr("保存参数成功！"));
+    else
+        resultBox->showNotice(QMyMessageBox::Warning, tr("保存参数失败！"));
+}
+
+void BootDlg::on_btnClose_clicked()
+{
+    hide();
+}
+
+void BootDlg::on_checkBoxAnim_clicked(bool checked)
+{
+    setAnimationEnabled(checked);
+}
+
+void BootDlg::on_checkBox485_clicked(bool checked)
+{
+    ui->sb485Addr->setEnabled(checked);
+}
+
+void BootDlg::on_btnInit_clicked()
+{
+    initUi();
+    updateEnabled();
+}
+
+void BootDlg::on_btnSave_clicked()
+{
+    if (!currentProjectPath.contains(QLatin1String(".yBEX"))) {
+        questionBox->showNotice(QMyMessageBox::Information, tr("未创建或加载项目，无法保存！"));
+        return;
+    }
+    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, AskSave,
+                         tr("您是否要保存参数？"));
+}
+
+void BootDlg::on_checkBoxAnimCycle_clicked(bool checked)
+{
+    ui->sbAnimCount->setEnabled(!checked);
+}
+
+// The page after start-up is one page, whichever way the module gets there.
+void BootDlg::on_sbAnimJumpPage_valueChanged(int value)
+{
+    ui->sbJumpPage->setValue(value);
+}
+
+void BootDlg::on_sbJumpPage_valueChanged(int value)
+{
+    ui->sbAnimJumpPage->setValue(value);
+}

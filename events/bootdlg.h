@@ -1,0 +1,63 @@
+#ifndef BOOTDLG_H
+#define BOOTDLG_H
+
+#include <QDialog>
+
+class BootParam;
+class QMyMessageBox;
+
+namespace Ui {
+class BootDlg;
+}
+
+// The boot settings the module applies at power-on. The dialog owns the live record:
+// the project file is saved from it and the module's boot script generated from it.
+class BootDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit BootDlg(QWidget *parent = nullptr);
+    ~BootDlg() override;
+
+    // Loads the record into the controls and shows the dialog.
+    void showDlg();
+    // Copies all twenty settings into the dialog's record; the controls stay as they are.
+    void setParam(BootParam *source);
+    BootParam *getBootParam() const { return bootParam; }
+    // Rewrites the boot elements of the open project file from the record.
+    bool saveToProject();
+    void retranslate();
+
+    QMyMessageBox *getQuestionBox() const { return questionBox; }
+    QMyMessageBox *getResultBox() const { return resultBox; }
+
+public slots:
+    // The module's answer to the link test: its RS-485 and CRC16 settings.
+    void slotRecv485(int enable, int address, int crc);
+    void slotDealIsNo(int code);
+
+private slots:
+    void on_btnClose_clicked();
+    void on_checkBoxAnim_clicked(bool checked);
+    void on_checkBox485_clicked(bool checked);
+    void on_btnInit_clicked();
+    void on_btnSave_clicked();
+    void on_checkBoxAnimCycle_clicked(bool checked);
+    void on_sbAnimJumpPage_valueChanged(int value);
+    void on_sbJumpPage_valueChanged(int value);
+
+private:
+    void initUi();
+    void updateEnabled();
+    void setAnimationEnabled(bool on);
+    // The controls into the record.
+    void storeControls();
+
+    BootParam *bootParam = nullptr;
+    Ui::BootDlg *ui;
+    QMyMessageBox *questionBox = nullptr;
+    QMyMessageBox *resultBox = nullptr;
+};
+
+#endif // BOOTDLG_H

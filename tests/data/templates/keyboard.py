@@ -1,0 +1,2 @@
+import user
+# test keyboard

@@ -1,0 +1,1177 @@
+#include "allcfg.h"
+#include "bootparam.h"
+#include "designglobals.h"
+#include "designtestutil.h"
+#include "eventholder.h"
+#include "pageparam.h"
+#include "qmywidget.h"
+#include "qmywidgetfactory.h"
+#include "timerparam.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <functional>
+
+// The module files, read back the way the module reads them: the page-file layout and the
+// container's sections are written out here a second time, from the format's tables, and
+// compared byte by byte with what the generator makes.
+namespace {
+
+QByteArray le16(int v)
+{
+    QByteArray b;
+    b.append(char(v & 0xFF));
+    b.append(char((v >> 8) & 0xFF));
+    return b;
+}
+
+QByteArray bgra(const QColor &c)
+{
+    QByteArray b;
+    b.append(char(c.blue()));
+    b.append(char(c.green()));
+    b.append(char(c.red()));
+    b.append(char(c.alpha()));
+    return b;
+}
+
+// ---- The page-file layout, field by field --------------------------------------------
+
+struct Field
+{
+    int offset;
+    QString what;
+    std::function<QByteArray(const QMyWidget &)> bytes;
+};
+using Layout = QVector<Field>;
+
+void u16(Layout &l, int at, const QString &key)
+{
+    l.append({at, key, [key](const QMyWidget &w) { return le16(w.intValue(key)); }});
+}
+
+void u8(Layout &l, int at, const QString &key)
+{
+    l.append({at, key, [key](const QMyWidget &w) { return QByteArray(1, char(w.intValue(key))); }});
+}
+
+void constant8(Layout &l, int at, int v)
+{
+    l.append({at, QString::number(v), [v](const QMyWidget &) { return QByteArray(1, char(v)); }});
+}
+
+void constant16(Layout &l, int at, int v)
+{
+    l.append({at, QString::number(v), [v](const QMyWidget &) { return le16(v); }});
+}
+
+void color(Layout &l, int at, const QString &key)
+{
+    l.append({at, key, [key](const QMyWidget &w) { return bgra(w.colorValue(key)); }});
+}
+
+void imageFlag(Layout &l, int at, const QString &key)
+{
+    l.append({at, key + " flag", [key](const QMyWidget &w) {
+                  return QByteArray(1, char(w.intValue(key) >= 0 ? 2 : 1));
+              }});
+}
+
+void imageNumber(Layout &l, int at, const QString &key)
+{
+    l.append({at, key, [key](const QMyWidget &w) { return le16(qMax(0, w.intValue(key))); }});
+}
+
+void styleAt(Layout &l, int at, const QString &infix)
+{
+    const QString p = "ybexItem" + infix;
+    color(l, at, p + "Background1");
+    color(l, at + 4, p + "Background2");
+    u16(l, at + 8, p + "Opa");
+    u16(l, at + 10, p + "GradMode");
+    color(l, at + 12, p + "BorderColor");
+    u16(l, at + 16, p + "BorderOpa");
+    u16(l, at + 18, p + "BorderWidth");
+    u16(l, at + 20, p + "Radius");
+}
+
+void imageAt(Layout &l, int at, const QString &infix, const QString &numberKey)
+{
+    const QString p = "ybexItem" + infix;
+    imageNumber(l, at, numberKey);
+    u16(l, at + 4, p + "ImageOpa");
+    u16(l, at + 6, p + "ImageColorOpa");
+    color(l, at + 8, p + "ImageColor");
+    color(l, at + 12, p + "ImageColor");
+}
+
+void textAt(Layout &l, int at, int modePlus)
+{
+    u16(l, at + 4, "hAlign");
+    u16(l, at + 6, "vAlign");
+    l.append({at + 10, "longTextMode",
+              [modePlus](const QMyWidget &w) { return le16(w.getLongTextMode() + modePlus); }});
+    u16(l, at + 14, "longTextLen");
+    u16(l, at + 20, "fontSize");
+    u16(l, at + 22, "fontID");
+    color(l, at + 24, "fontColor");
+    u8(l, at + 28, "fontOpa");
+}
+
+void flagAt(Layout &l, int at)
+{
+    u16(l, at, "flag");
+}
+
+void animAt(Layout &l, int at)
+{
+    int i = 0;
+    for (const char *k : {"Enabled", "Mode", "Dir", "Time", "X", "Y"})
+        u16(l, at + 2 * i++, QString("ybexItemAnim") + k);
+}
+
+void textBytesAt(Layout &l, int at)
+{
+    l.append({at, "text", [](const QMyWidget &w) {
+                  QByteArray t = w.getText().toUtf8().left(w.getLongTextLen());
+                  return t + QByteArray(w.getLongTextLen() - t.size(), '\0');
+              }});
+}
+
+constexpr int Offset = 1234;
+
+void headAt(Layout &l, int tag, bool body)
+{
+    constant16(l, 0, tag);
+    u16(l, 2, "id");
+    constant16(l, 6, Offset);
+    if (body) {
+        l.append({8, "left", [](const QMyWidget &w) { return le16(w.getX() + w.getProgX()); }});
+        l.append({10, "top", [](const QMyWidget &w) { return le16(w.getY() + w.getProgY()); }});
+        u16(l, 12, "ybexItemProgW");
+        u16(l, 14, "ybexItemProgH");
+    } else {
+        u16(l, 8, "x");
+        u16(l, 10, "y");
+        u16(l, 12, "w");
+        u16(l, 14, "h");
+    }
+}
+
+// The layout of each record type; a Btn by its Checkable switch.
+Layout layoutFor(int type, bool checkable)
+{
+    Layout l;
+    switch (type) {
+    case 0: {
+        const QString second = checkable ? "Select" : "Press";
+        const QString secondImage = checkable ? "ybexItemSelectImageNum" : "pressImageNum";
+        headAt(l, 0x8006, false);
+        textAt(l, 16, 2);
+        imageFlag(l, 48, "imageNum");
+        u8(l, 50, "checkabled");
+        u16(l, 52, "val");
+        styleAt(l, 64, "");
+        styleAt(l, 104, second);
+        styleAt(l, 144, "Select");
+        imageAt(l, 184, "", "imageNum");
+        imageAt(l, 204, second, secondImage);
+        imageAt(l, 224, "Select", "ybexItemSelectImageNum");
+        flagAt(l, 244);
+        animAt(l, 248);
+        textBytesAt(l, 260);
+        break;
+    }
+    case 1:
+        headAt(l, 0x8002, false);
+        imageFlag(l, 16, "imageNum");
+        textAt(l, 20, 2);
+        styleAt(l, 52, "");
+        flagAt(l, 92);
+        animAt(l, 96);
+        textBytesAt(l, 108);
+        break;
+    case 2:
+        headAt(l, 0x8008, false);
+        constant8(l, 16, 2);
+        styleAt(l, 20, "");
+        imageAt(l, 60, "", "imageNum");
+        flagAt(l, 80);
+        animAt(l, 84);
+        break;
+    case 3:
+        headAt(l, 0x8007, false);
+        imageFlag(l, 16, "imageNum");
+        u16(l, 18, "ybexItemProgDir");
+        u16(l, 20, "ybexItemProgValue");
+        styleAt(l, 24, "");
+        styleAt(l, 68, "Prog");
+        imageAt(l, 108, "", "imageNum");
+        imageAt(l, 128, "Prog", "ybexItemProgImageNum");
+        flagAt(l, 148);
+        animAt(l, 152);
+        break;
+    case 4:
+        headAt(l, 0x8003, false);
+        imageFlag(l, 16, "imageNum");
+        u16(l, 22, "keyboardid");
+        textAt(l, 24, 0);
+        styleAt(l, 56, "");
+        color(l, 96, "ybexItemCurrorTextColor");
+        color(l, 100, "ybexItemCurrorColor");
+        u16(l, 104, "ybexItemCurrorTextOpa");
+        u16(l, 106, "ybexItemCurrorOpa");
+        l.append({108, "signal mode", [](const QMyWidget &w) {
+                      return QByteArray(1, char(w.getSignalMode() != 0 ? 1 : 0));
+                  }});
+        u16(l, 110, "ybexItemPasswordMode");
+        flagAt(l, 112);
+        animAt(l, 116);
+        textBytesAt(l, 128);
+        break;
+    case 5:
+        headAt(l, 0x8012, false);
+        constant8(l, 16, 1);
+        u16(l, 18, "longTextLen");
+        color(l, 24, "ybexItemBackground1");
+        color(l, 28, "fontColor");
+        flagAt(l, 32);
+        animAt(l, 36);
+        textBytesAt(l, 48);
+        break;
+    case 6:
+        headAt(l, 0x800D, true);
+        constant8(l, 16, 1);
+        u16(l, 18, "ybexItemProgValue");
+        u16(l, 22, "ybexItemHandleKnob");
+        styleAt(l, 24, "");
+        styleAt(l, 64, "Prog");
+        styleAt(l, 104, "Handle");
+        imageAt(l, 144, "", "imageNum");
+        imageAt(l, 164, "Prog", "ybexItemProgImageNum");
+        imageAt(l, 184, "Handle", "ybexItemHandleImageNum");
+        flagAt(l, 204);
+        animAt(l, 208);
+        break;
+    case 7:
+        headAt(l, 0x8016, true);
+        constant8(l, 16, 1);
+        u16(l, 18, "ybexItemProgValue");
+        u16(l, 20, "ybexItemArcStartValue");
+        u16(l, 22, "ybexItemArcEndValue");
+        u16(l, 24, "ybexItemArcRotation");
+        u16(l, 26, "ybexItemHandleKnob");
+        styleAt(l, 28, "");
+        styleAt(l, 68, "Handle");
+        color(l, 108, "ybexItemArcBackground1");
+        u16(l, 112, "ybexItemArcOpa");
+        u16(l, 114, "ybexItemArcWidth");
+        u16(l, 116, "ybexItemArcRounded");
+        color(l, 120, "ybexItemArcSelectBackground1");
+        u16(l, 124, "ybexItemArcSelectOpa");
+        u16(l, 126, "ybexItemArcSelectWidth");
+        u16(l, 128, "ybexItemArcSelectRounded");
+        flagAt(l, 132);
+        animAt(l, 136);
+        break;
+    case 8:
+        headAt(l, 0x800B, false);
+        styleAt(l, 16, "");
+        imageAt(l, 56, "", "imageNum");
+        imageFlag(l, 76, "imageNum");
+        u16(l, 78, "ybexItemMeterPointNum");
+        for (int i = 0; i < 3; ++i) {
+            const QString n = QString::number(i + 1);
+            imageFlag(l, 80 + 2 * i, "ybexItemMeterPointPicID" + n);
+            u16(l, 88 + 2 * i, "ybexItemMeterMinValue" + n);
+            u16(l, 96 + 2 * i, "ybexItemMeterMaxValue" + n);
+            u16(l, 104 + 2 * i, "ybexItemMeterAngle" + n);
+            u16(l, 112 + 2 * i, "ybexItemMeterXPivot" + n);
+            u16(l, 120 + 2 * i, "ybexItemMeterYPivot" + n);
+            u16(l, 128 + 2 * i, "ybexItemMeterRotation" + n);
+            color(l, 152 + 4 * i, "ybexItemMeterPointColor" + n);
+            u16(l, 164 + 2 * i, "ybexItemMeterPointPicID" + n);
+            u16(l, 172 + 2 * i, "ybexItemMeterPointR" + n);
+            u16(l, 180 + 2 * i, "ybexItemMeterPointW" + n);
+        }
+        u16(l, 134, "ybexItemMeterDotSize");
+        color(l, 136, "ybexItemMeterDotColor");
+        flagAt(l, 170);
+        animAt(l, 188);
+        break;
+    case 9: {
+        headAt(l, 0x800C, true);
+        constant8(l, 16, 1);
+        u16(l, 18, "ybexItemChartTickOffset");
+        u16(l, 20, "ybexItemChartTickWidth");
+        styleAt(l, 24, "");
+        int at = 64;
+        for (const char *k : {"GridCol", "GridRow", "GridPadding", "SerPointCount0",
+                              "SerLineWidth0", "SerDotWidth0", "GridEnable", "GridDasLength",
+                              "GridDasHight", "GridDasGap", "UpadateMode", "TickLabelFontID"}) {
+            u16(l, at, QString("ybexItemChart") + k);
+            at += 2;
+        }
+        u16(l, 92, "ybexItemChartSerCount");
+        constant16(l, 94, 5); // "1/2/3"
+        color(l, 96, "ybexItemChartSerColor0");
+        color(l, 100, "ybexItemChartSerColor1");
+        color(l, 104, "ybexItemChartTickColor");
+        color(l, 108, "ybexItemChartTickLabelColor");
+        color(l, 112, "ybexItemChartGridColor");
+        for (int axis = 0; axis < 3; ++axis) {
+            const QString n = QString::number(axis);
+            int i = 0;
+            for (const char *k : {"TickEnable", "TickLabelEnable", "TickMinValue", "TickMaxValue",
+                                  "SubTickLength", "TickLength", "SubTickCount", "TickCount"})
+                u16(l, 120 + 16 * axis + 2 * i++, QString("ybexItemChart") + k + n);
+        }
+        flagAt(l, 168);
+        animAt(l, 172);
+        l.append({184, "series", [](const QMyWidget &) { return QByteArray("1/2/3"); }});
+        break;
+    }
+    }
+    return l;
+}
+
+// Every attribute gets a value of its own, some of them beyond 16 bits or negative.
+void fillDistinct(QMyWidget &w, bool checkable)
+{
+    const QStringList keys = QMyWidget::fileKeys();
+    for (int i = 0; i < keys.size(); ++i)
+        w.setFileValue(keys.at(i), QString::number((i * 53 + 17) % 251));
+    w.setId(3);
+    w.setX(10);
+    w.setY(20);
+    w.setW(150);
+    w.setH(90);
+    w.setProgX(7);
+    w.setProgY(9);
+    w.setProgW(101);
+    w.setProgH(55);
+    w.setRadius(70000); // 4464 in 16 bits
+    w.setVal(-2);
+    w.setProgValue(65536 + 5);
+    w.setHAlign(2);
+    w.setVAlign(1);
+    w.setCheckabled(checkable);
+    w.setText(QStringLiteral("AB中"));
+    w.setLongTextLen(7); // 5 bytes of text, 2 of padding
+    w.setImageNum(-1);
+    w.setSelectImageNum(5);
+    w.setPressImageNum(0);
+    w.setHandleImageNum(70000);
+    w.setProgImageNum(-1);
+    w.setMeterPointPicID(0, -1);
+    w.setMeterPointPicID(1, 4);
+    w.setSignalMode(3);
+    w.setChartSerCount(2);
+    w.setChartSerData(0, QStringLiteral("1/2"));
+    w.setChartSerData(1, QStringLiteral("3"));
+}
+
+// ---- The container, read back --------------------------------------------------------
+
+struct Section
+{
+    int id, page, widget, type;
+    QByteArray bytes;
+    bool operator==(const Section &o) const
+    {
+        return id == o.id && page == o.page && widget == o.widget && type == o.type;
+    }
+};
+
+QString describe(const QList<Section> &sections)
+{
+    QStringList parts;
+    for (const Section &s : sections)
+        parts << QString("%1/%2/%3/%4").arg(s.id).arg(s.page).arg(s.widget).arg(s.type);
+    return parts.join(' ');
+}
+
+int read16(const QByteArray &b, int at)
+{
+    return quint8(b.at(at)) | quint8(b.at(at + 1)) << 8;
+}
+
+QList<Section> readContainer(const QString &path, bool *ok)
+{
+    QFile file(path);
+    *ok = file.open(QIODevice::ReadOnly);
+    const QByteArray all = file.readAll();
+    QList<Section> sections;
+    int at = 0;
+    while (*ok && at < all.size()) {
+        if (at + 16 > all.size()) {
+            *ok = false;
+            break;
+        }
+        const quint32 length = quint32(read16(all, at + 8)) | quint32(read16(all, at + 10)) << 16;
+        const bool reserved = read16(all, at + 12) == 0 && read16(all, at + 14) == 0;
+        if (!reserved || at + 16 + qint64(length) > all.size()) {
+            *ok = false;
+            break;
+        }
+        sections.append({read16(all, at), read16(all, at + 2), read16(all, at + 4),
+                         read16(all, at + 6), all.mid(at + 16, int(length))});
+        at += 16 + int(length);
+    }
+    return sections;
+}
+
+EventInfo makeEvent(int owner, int type, int userType, const QString &p0 = QStringLiteral("1"))
+{
+    EventInfo e;
+    e.setOwnerType(owner);
+    e.setType(type);
+    e.setUserType(userType);
+    e.setDefaultParams();
+    e.setParam(0, p0);
+    return e;
+}
+
+} // namespace
+
+class TestAllCfg;
+using BootChange = std::function<void(BootParam &)>;
+using DesignStep = std::function<void(TestAllCfg *)>;
+Q_DECLARE_METATYPE(BootChange)
+Q_DECLARE_METATYPE(DesignStep)
+
+class TestAllCfg : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void recordLayouts_data();
+    void recordLayouts();
+    void pageBlockAndOffsets();
+    void textBytes_data();
+    void textBytes();
+    void chartSeriesText_data();
+    void chartSeriesText();
+    void bootScript_data();
+    void bootScript();
+    void eventCode();
+    void timerAndSleepScripts();
+
+    void sectionsInOrder();
+    void projectWithoutPages();
+    void stalePaintValuesOnHiddenPages();
+    void twoRunsAreByteIdentical();
+    void cleanUpKeepsLinkTargets();
+    void missingTemplates_data();
+    void missingTemplates();
+    void pageFileCannotBeCreated();
+    void bootScriptCannotBeCreated();
+    void fieldsThatDoNotFit_data();
+    void fieldsThatDoNotFit();
+    void writeFailures_data();
+    void writeFailures();
+    void driverGenerates();
+
+private:
+    PageParam *addPage();
+    QMyWidget *addWidget(int page, int type, int id);
+    int run(QString *detail = nullptr);
+    QString allCfgPath() const { return dir->filePath("allFile/all.cfg"); }
+    QList<Section> sections();
+    QStringList outputEntries() const;
+
+    QScopedPointer<QTemporaryDir> dir;
+    QWidget canvas;
+    TimerParam timerRecords[AllCfg::TimerCount];
+    TimerParam *timers[AllCfg::TimerCount];
+    BootParam boot;
+    AllCfg generator;
+};
+
+void TestAllCfg::init()
+{
+    dir.reset(new QTemporaryDir);
+    QVERIFY(dir->isValid());
+    QVERIFY(QDir(dir->path()).mkpath("templates"));
+    for (const char *name : {"init.bin", "xvar.bin", "keyboard.py"})
+        QVERIFY(QFile::copy(QString(YBEX_TEST_DATA "/templates/") + name,
+                            dir->filePath(QString("templates/") + name)));
+    generator.setTemplateFolder(dir->filePath("templates"));
+    currentProjectPath = dir->filePath("p.yBEX");
+    pageWidth = 800;
+    pageHeight = 480;
+    boot.reset();
+    for (int i = 0; i < AllCfg::TimerCount; ++i) {
+        timerRecords[i].reset();
+        timerRecords[i].setTimerID(i);
+        timers[i] = &timerRecords[i];
+    }
+    imagePaths.clear();
+    guicfgSizes.clear();
+}
+
+void TestAllCfg::cleanup()
+{
+    freeDesign();
+    currentProjectPath.clear();
+}
+
+PageParam *TestAllCfg::addPage()
+{
+    pageRecords.append(new PageParam);
+    pageWidgets.append(new QList<QMyWidget *>);
+    return pageRecords.last();
+}
+
+QMyWidget *TestAllCfg::addWidget(int page, int type, int id)
+{
+    QMyWidget *w = QMyWidgetFactory::create(type, id, &canvas);
+    pageWidgets.at(page)->append(w);
+    return w;
+}
+
+int TestAllCfg::run(QString *detail)
+{
+    const int code = generator.createAllCfg(nullptr, &boot, 1, timers);
+    if (detail)
+        *detail = generator.failureDetail();
+    return code;
+}
+
+QList<Section> TestAllCfg::sections()
+{
+    bool ok = false;
+    const QList<Section> s = readContainer(allCfgPath(), &ok);
+    if (!ok)
+        qWarning("all.cfg does not parse");
+    return ok ? s : QList<Section>();
+}
+
+QStringList TestAllCfg::outputEntries() const
+{
+    return QDir(dir->filePath("allFile"))
+        .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                   QDir::Name);
+}
+
+// ---- Page-file records ---------------------------------------------------------------
+
+void TestAllCfg::recordLayouts_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("checkable");
+    QTest::addColumn<int>("length");
+    QTest::newRow("Btn pressed look") << 0 << false << 260 + 7;
+    QTest::newRow("Btn selected look") << 0 << true << 260 + 7;
+    QTest::newRow("Lab") << 1 << false << 108 + 7;
+    QTest::newRow("Img") << 2 << false << 96;
+    QTest::newRow("Prog") << 3 << false << 164;
+    QTest::newRow("TextBox") << 4 << false << 128 + 7;
+    QTest::newRow("QRCode") << 5 << false << 48 + 7;
+    QTest::newRow("Slider") << 6 << false << 220;
+    QTest::newRow("Arc") << 7 << false << 148;
+    QTest::newRow("Meter") << 8 << false << 200;
+    QTest::newRow("Chart") << 9 << false << 184 + 5;
+}
+
+void TestAllCfg::recordLayouts()
+{
+    QFETCH(int, type);
+    QFETCH(bool, checkable);
+    QFETCH(int, length);
+    QScopedPointer<QMyWidget> w(QMyWidgetFactory::create(type, 1, &canvas));
+    fillDistinct(*w, checkable);
+    const QByteArray record = AllCfg::widgetRecord(*w, Offset);
+    QCOMPARE(record.size(), length);
+
+    QVector<bool> covered(record.size(), false);
+    for (const Field &f : layoutFor(type, checkable)) {
+        const QByteArray expected = f.bytes(*w);
+        QVERIFY2(f.offset + expected.size() <= record.size(), qPrintable(f.what));
+        QVERIFY2(record.mid(f.offset, expected.size()) == expected,
+                 qPrintable(QString("%1 at %2: %3, expected %4")
+                                .arg(f.what)
+                                .arg(f.offset)
+                                .arg(QString(record.mid(f.offset, expected.size()).toHex(' ')),
+                                     QString(expected.toHex(' ')))));
+        for (int i = 0; i < expected.size(); ++i) {
+            QVERIFY2(!covered[f.offset + i], qPrintable(f.what + " overlaps"));
+            covered[f.offset + i] = true;
+        }
+    }
+    for (int i = 0; i < record.size(); ++i)
+        QVERIFY2(covered[i] || record.at(i) == 0, qPrintable(QString("byte %1 not zero").arg(i)));
+}
+
+void TestAllCfg::pageBlockAndOffsets()
+{
+    PageParam page;
+    page.setPageImageNum(-1);
+    page.setPageColorGrad1(QColor(1, 2, 3, 4));
+    page.setPageColorGrad2(QColor(5, 6, 7, 8));
+    page.setPageGradDir(2);
+    page.setPageOpa(200);
+    page.setPageRadius(70000);
+    page.setPageFlag(1);
+    page.setPageState(3);
+    page.setPageAnimEnabled(1);
+    page.setPageAnimMode(4);
+    page.setPageAnimDir(5);
+    page.setPageAnimTime(-1);
+    page.setPageAnimX(6);
+    page.setPageAnimY(7);
+
+    QByteArray bytes;
+    QCOMPARE(AllCfg::pageFile(page, {}, 800, 480, &bytes), int(AllCfg::Success));
+    QCOMPARE(bytes.size(), 68);
+    const QByteArray expected = QByteArray::fromHex("0180 000000000000 00000000 2003 e001 0000"
+                                                    " 01 00 03020104 07060508 0200 c800 7011 0000"
+                                                    " 0000000000000000 0100 0300"
+                                                    " 0100 0400 0500 ffff 0600 0700"
+                                                    " 0000000000000000");
+    QCOMPARE(bytes.toHex(' '), expected.toHex(' '));
+
+    // An image sets the flag and the number.
+    page.setPageImageNum(9);
+    QCOMPARE(AllCfg::pageFile(page, {}, 800, 480, &bytes), int(AllCfg::Success));
+    QCOMPARE(bytes.mid(18, 1), QByteArray(1, 2));
+    QCOMPARE(bytes.mid(34, 2), le16(9));
+
+    // Records follow each other without padding: 60 + 108 + 5 is no multiple of four.
+    QScopedPointer<QMyWidget> lab(QMyWidgetFactory::create(1, 1, &canvas));
+    QScopedPointer<QMyWidget> img(QMyWidgetFactory::create(2, 2, &canvas));
+    QScopedPointer<QMyWidget> unknown(new QMyWidget(3, 12, QStringLiteral("X"), &canvas));
+    lab->setLongTextLen(5);
+    QCOMPARE(AllCfg::pageFile(page, {lab.data(), unknown.data(), img.data()}, 800, 480, &bytes),
+             int(AllCfg::Success));
+    QCOMPARE(bytes.size(), 60 + 113 + 96 + 8);
+    QCOMPARE(read16(bytes, 60 + 6), 60);
+    QCOMPARE(read16(bytes, 173 + 6), 173);
+    QCOMPARE(bytes.right(8), QByteArray(8, '\0'));
+}
+
+void TestAllCfg::textBytes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("lengthField");
+    QTest::newRow("padded") << "AB" << 4 << QByteArray::fromHex("41420000") << 4;
+    QTest::newRow("cut") << "AB" << 1 << QByteArray("A") << 1;
+    QTest::newRow("none") << "AB" << 0 << QByteArray() << 0;
+    QTest::newRow("negative writes 0") << "AB" << -1 << QByteArray() << 0;
+    QTest::newRow("cut inside a character") << "中" << 2 << QByteArray::fromHex("e4b8") << 2;
+    QTest::newRow("exact") << "中" << 3 << QByteArray::fromHex("e4b8ad") << 3;
+}
+
+void TestAllCfg::textBytes()
+{
+    QFETCH(QString, text);
+    QFETCH(int, length);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, lengthField);
+    QCOMPARE(AllCfg::textBytes(text, length), bytes);
+
+    QScopedPointer<QMyWidget> btn(QMyWidgetFactory::create(0, 1, &canvas));
+    btn->setText(text);
+    btn->setLongTextLen(length);
+    const QByteArray record = AllCfg::widgetRecord(*btn, 60);
+    QCOMPARE(record.size(), 260 + bytes.size());
+    QCOMPARE(record.mid(260), bytes);
+    QCOMPARE(read16(record, 16 + 14), lengthField);
+    QScopedPointer<QMyWidget> qr(QMyWidgetFactory::create(5, 1, &canvas));
+    qr->setText(text);
+    qr->setLongTextLen(length);
+    QCOMPARE(read16(AllCfg::widgetRecord(*qr, 60), 18), lengthField);
+}
+
+void TestAllCfg::chartSeriesText_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("two series") << 2 << QByteArray("1/2/3");
+    QTest::newRow("one series") << 1 << QByteArray("1/2");
+    QTest::newRow("none") << 0 << QByteArray();
+    QTest::newRow("negative") << -3 << QByteArray();
+    QTest::newRow("a third has no values") << 3 << QByteArray("1/2/3/");
+}
+
+void TestAllCfg::chartSeriesText()
+{
+    QFETCH(int, count);
+    QFETCH(QByteArray, text);
+    QScopedPointer<QMyWidget> chart(QMyWidgetFactory::create(9, 1, &canvas));
+    chart->setChartSerData(0, QStringLiteral("1/2"));
+    chart->setChartSerData(1, QStringLiteral("3"));
+    chart->setChartSerCount(count);
+    QCOMPARE(AllCfg::chartSeriesText(*chart), text);
+    QCOMPARE(AllCfg::chartSeriesTextLength(*chart), qint64(text.size()));
+    const QByteArray record = AllCfg::widgetRecord(*chart, 60);
+    QCOMPARE(record.size(), 184 + text.size());
+    QCOMPARE(read16(record, 94), text.size());
+    QCOMPARE(record.mid(184), text);
+}
+
+// ---- Scripts -------------------------------------------------------------------------
+
+void TestAllCfg::bootScript_data()
+{
+    QTest::addColumn<BootChange>("change");
+    QTest::addColumn<QStringList>("lines");
+    const QStringList timerLines = {"user.set_timer(0,0,0,0)",
+                                    "user.set_timer(1,0,0,0)",
+                                    "user.set_timer(2,0,0,0)",
+                                    "user.set_timer(3,0,0,0)",
+                                    "user.set_timer(4,0,0,0)",
+                                    "user.set_timer(5,0,0,0)",
+                                    "user.set_timer(6,0,0,0)",
+                                    "user.set_timer(7,0,0,0)",
+                                    QString("user.set_sleep(%1,%2)")
+                                        .arg(TimerParam().timerTime())
+                                        .arg(TimerParam().timerVal())};
+    const auto script = [&](const QString &bps, const QString &bl, const QStringList &middle,
+                            const QString &last) {
+        return QStringList {"import user", bps, bl} + middle + timerLines
+            + QStringList {"user.set_dir(1)", last};
+    };
+    const QString bps = "user.set_bps(115200)";
+    const QString page = "user.set_page(0,0)";
+    QTest::newRow("defaults") << BootChange([](BootParam &) {})
+                              << script(bps, "user.set_bl(255)", {}, page);
+    QTest::newRow("backlight 1") << BootChange([](BootParam &b) { b.setBl(1); })
+                                 << script(bps, "user.set_bl(2)", {}, page);
+    QTest::newRow("backlight 0") << BootChange([](BootParam &b) { b.setBl(0); })
+                                 << script(bps, "user.set_bl(0)", {}, page);
+    QTest::newRow("backlight 50") << BootChange([](BootParam &b) { b.setBl(50); })
+                                  << script(bps, "user.set_bl(127)", {}, page);
+    QTest::newRow("backlight without overflow")
+        << BootChange([](BootParam &b) { b.setBl(2147483647); })
+        << script(bps, "user.set_bl(5476083299)", {}, page);
+    QTest::newRow("buzzer") << BootChange([](BootParam &b) { b.setBuzzerTime(30); })
+                            << script(bps, "user.set_bl(255)", {"user.set_buzzer(30)"}, page);
+    QStringList flags = script(bps, "user.set_bl(255)", {}, "user.set_page(2,500)");
+    flags.insert(flags.size() - 2, "user.addr_enable(1)");
+    flags.insert(flags.size() - 2, "user.set_addr(-4)");
+    flags.insert(flags.size() - 2, "user.set_crc16(1)");
+    flags.insert(flags.size() - 2, "user.report_pos(1)");
+    QTest::newRow("address, check and coordinates") << BootChange([](BootParam &b) {
+        b.set485Flag(true);
+        b.set485Addr(-4);
+        b.setCRC16Flag(true);
+        b.setPosFlag(true);
+        b.setJumpPage(2);
+        b.setJumpTime(500);
+        b.setBaud(9600);
+    }) << (QStringList(flags).replaceInStrings(bps, "user.set_bps(9600)"));
+    QTest::newRow("animation") << BootChange([](BootParam &b) {
+        b.setAnimFlag(true);
+        b.setAnimImgID(3);
+        b.setAnimStartID(4);
+        b.setAnimEndID(5);
+        b.setAnimTime(60);
+        b.setAnimCount(7);
+        b.setAnimCycleFlag(true);
+        b.setAnimCurrentPage(1);
+        b.setAnimJumpPage(2);
+        b.setSleepTime(99); // the sleep comes from the sleep timer
+    }) << script(bps, "user.set_bl(255)", {}, "user.set_gif(3,4,5,60,7,1,1,2,1)");
+}
+
+void TestAllCfg::bootScript()
+{
+    QFETCH(BootChange, change);
+    QFETCH(QStringList, lines);
+    change(boot);
+    const QByteArray script = AllCfg::bootScript(boot, 1, timers);
+    QCOMPARE(QString::fromLatin1(script).split("\r\n"), lines + QStringList {QString()});
+
+    timerRecords[3].setTimerOneTime(1);
+    timerRecords[3].setTimerTime(250);
+    timerRecords[3].setTimerEnable(1);
+    timerRecords[8].setTimerTime(60);
+    timerRecords[8].setTimerVal(40);
+    const QByteArray changed = AllCfg::bootScript(boot, 1, timers);
+    QVERIFY(changed.contains("user.set_timer(3,1,250,1)\r\n"));
+    QVERIFY(changed.contains("user.set_sleep(60,40)\r\n"));
+}
+
+void TestAllCfg::eventCode()
+{
+    EventHolder page;
+    QByteArray script;
+    QVERIFY(!AllCfg::appendEventCode(script, page, 1));
+    QCOMPARE(AllCfg::eventTypeCount(page), 0);
+
+    // Two entry events go out in list order, nothing for the exit.
+    page.append(makeEvent(-1, 1, 10, "4"));
+    page.append(makeEvent(-1, 1, 31, "20"));
+    QCOMPARE(AllCfg::eventTypeCount(page), 2);
+    QVERIFY(!AllCfg::appendEventCode(script, page, 0));
+    QVERIFY(script.isEmpty());
+    QVERIFY(AllCfg::appendEventCode(script, page, 1));
+    QCOMPARE(script, QByteArray("import user\r\nuser.set_val(4,0)\r\nuser.set_delay(20)\r\n"));
+
+    // Hand-written code replaces the events of its type, as typed, line ends and all.
+    page.setContent(1, 1, QStringLiteral("a=1\nb=\"中\""));
+    script.clear();
+    QVERIFY(AllCfg::appendEventCode(script, page, 1));
+    QCOMPARE(script, QByteArray("import user\r\na=1\nb=\"\xe4\xb8\xad\""));
+    // Even when empty it makes a script of the first line alone.
+    page.setContent(0, 1, QString());
+    script.clear();
+    QVERIFY(AllCfg::appendEventCode(script, page, 0));
+    QCOMPARE(script, QByteArray("import user\r\n"));
+
+    // A function outside the catalogue adds no line, but the script still exists.
+    EventHolder arc;
+    arc.append(makeEvent(7, 2, 99));
+    script.clear();
+    QVERIFY(AllCfg::appendEventCode(script, arc, 2));
+    QCOMPARE(script, QByteArray("import user\r\n"));
+}
+
+void TestAllCfg::timerAndSleepScripts()
+{
+    EventHolder timer;
+    QCOMPARE(AllCfg::timerScript(timer), QByteArray());
+    timer.setContent(0, 1, QStringLiteral("x"));
+    QCOMPARE(AllCfg::timerScript(timer), QByteArray()); // no event, no script
+    timer.append(makeEvent(-2, 0, 31, "5"));
+    QCOMPARE(AllCfg::timerScript(timer), QByteArray("import user\r\nx"));
+    timer.setContent(0, 0, QString());
+    QCOMPARE(AllCfg::timerScript(timer), QByteArray("import user\r\nuser.set_delay(5)\r\n"));
+
+    EventHolder sleep;
+    sleep.append(makeEvent(-3, 1, 31, "7"));
+    QCOMPARE(AllCfg::sleepScript(sleep, 1), QByteArray("import user\r\nuser.set_delay(7)\r\n"));
+    QCOMPARE(AllCfg::sleepScript(sleep, 0), QByteArray());
+}
+
+// ---- Runs ----------------------------------------------------------------------------
+
+void TestAllCfg::sectionsInOrder()
+{
+    // Page 0: an arc with events, entry events only on the page.
+    PageParam *p0 = addPage();
+    p0->appendEvent(makeEvent(-1, 1, 31, "1"));
+    p0->appendEvent(makeEvent(-1, 1, 31, "2"));
+    QMyWidget *arc = addWidget(0, 7, 4);
+    arc->addEvent(makeEvent(7, 2, 31));
+    arc->addEvent(makeEvent(7, 0, 31));
+    addWidget(0, 1, 5); // a label has no sections of its own
+    // Page 1: buttons 7 and 3, a progress bar and a slider with three event types.
+    addPage();
+    QMyWidget *prog = addWidget(1, 3, 1);
+    prog->addEvent(makeEvent(3, 1, 31));
+    QMyWidget *btn7 = addWidget(1, 0, 7);
+    btn7->addEvent(makeEvent(0, 1, 31));
+    QMyWidget *slider = addWidget(1, 6, 2);
+    for (int t : {2, 0, 1})
+        slider->addEvent(makeEvent(6, t, 31));
+    QMyWidget *btn3 = addWidget(1, 0, 3);
+    btn3->addEvent(makeEvent(0, 0, 31));
+    btn3->setEventContent(1, 1, QStringLiteral("hand\r\n"));
+    // A hand-written slot with no events in the list gives no script.
+    pageRecords.at(1)->setEventContent(0, 1, QStringLiteral("ignored"));
+    timerRecords[2].appendEvent(makeEvent(-2, 0, 31, "9"));
+    timerRecords[8].appendEvent(makeEvent(-3, 1, 31, "8"));
+
+    QCOMPARE(run(), 0);
+    const QList<Section> s = sections();
+    const QList<Section> expected = {
+        {1, 0, 0, 0, {}},  {2, 0, 0, 0, {}},  {3, 0, 0, 0, {}},  {3, 1, 0, 0, {}},
+        {4, 0, 0, 0, {}},  {5, 0, 0, 0, {}},  {6, 0, 0, 0, {}},  {7, 0, 0, 0, {}},
+        {7, 1, 0, 0, {}},  {7, 2, 0, 0, {}},  {7, 3, 0, 0, {}},  {7, 4, 0, 0, {}},
+        {7, 5, 0, 0, {}},  {7, 6, 0, 0, {}},  {7, 7, 0, 0, {}},  {8, 0, 0, 0, {}},
+        {9, 0, 0, 1, {}},  {30, 0, 4, 0, {}}, {30, 0, 4, 2, {}}, {14, 1, 3, 0, {}},
+        {14, 1, 3, 1, {}}, {14, 1, 7, 1, {}}, {15, 1, 1, 1, {}}, {21, 1, 2, 0, {}},
+        {21, 1, 2, 1, {}}, {21, 1, 2, 2, {}}};
+    QCOMPARE(describe(s), describe(expected));
+
+    QFile init(QString(YBEX_TEST_DATA "/templates/init.bin"));
+    QVERIFY(init.open(QIODevice::ReadOnly));
+    QCOMPARE(s.at(0).bytes, init.readAll());
+    QCOMPARE(s.at(2).bytes.size(), guicfgSizes.value(0));
+    QCOMPARE(s.at(3).bytes.size(), guicfgSizes.value(1));
+    QCOMPARE(guicfgSizes.size(), 2);
+    QCOMPARE(s.at(4).bytes, AllCfg::bootScript(boot, 1, timers));
+    QCOMPARE(s.at(5).bytes, QByteArray("import user\r\nuser.set_delay(8)\r\n"));
+    QCOMPARE(s.at(6).bytes, QByteArray());
+    QCOMPARE(s.at(9).bytes, QByteArray("import user\r\nuser.set_delay(9)\r\n"));
+    QCOMPARE(s.at(8).bytes, QByteArray());
+    QCOMPARE(s.at(16).bytes,
+             QByteArray("import user\r\nuser.set_delay(1)\r\nuser.set_delay(2)\r\n"));
+    QCOMPARE(s.at(20).bytes, QByteArray("import user\r\nhand\r\n"));
+    // The page file in the container is the page file of the design.
+    QByteArray page1;
+    QCOMPARE(AllCfg::pageFile(*pageRecords.at(1), *pageWidgets.at(1), 800, 480, &page1), 0);
+    QCOMPARE(s.at(3).bytes, page1);
+    QCOMPARE(outputEntries(), QStringList {"all.cfg"});
+}
+
+void TestAllCfg::projectWithoutPages()
+{
+    QCOMPARE(run(), 0);
+    QCOMPARE(describe(sections()),
+             QString("1/0/0/0 2/0/0/0 4/0/0/0 5/0/0/0 6/0/0/0 7/0/0/0 "
+                     "7/1/0/0 7/2/0/0 7/3/0/0 7/4/0/0 7/5/0/0 7/6/0/0 "
+                     "7/7/0/0 8/0/0/0"));
+    QVERIFY(guicfgSizes.isEmpty());
+}
+
+void TestAllCfg::stalePaintValuesOnHiddenPages()
+{
+    // Widgets changed after their last paint, on a page that is never shown.
+    addPage();
+    QMyWidget *slider = addWidget(0, 6, 1);
+    slider->setW(200);
+    slider->setH(40);
+    slider->setHandleKnob(6);
+    QMyWidget *meter = addWidget(0, 8, 2);
+    meter->setW(120);
+    meter->setH(80);
+    meter->setMeterPointPicID(0, 3); // the library has no images
+    QMyWidget *chart = addWidget(0, 9, 3);
+    chart->setChartTickCount(2, 9);
+
+    // The same widgets painted once, as the page would show them.
+    QScopedPointer<QMyWidget> shown[3];
+    int i = 0;
+    for (QMyWidget *w : {slider, meter, chart}) {
+        shown[i].reset(QMyWidgetFactory::create(w->getTypeCode(), w->getId(), &canvas));
+        for (const QString &key : QMyWidget::fileKeys())
+            shown[i]->setFileValue(key, w->fileValue(key));
+        shown[i]->grab();
+        ++i;
+    }
+    QCOMPARE(run(), 0);
+    for (i = 0; i < 3; ++i) {
+        QMyWidget *w = pageWidgets.at(0)->at(i);
+        QCOMPARE(AllCfg::widgetRecord(*w, 60), AllCfg::widgetRecord(*shown[i], 60));
+    }
+    QCOMPARE(slider->getProgW(), 160);
+    QCOMPARE(meter->getW(), 80);
+    QCOMPARE(meter->getMeterPointPicID(0), -1);
+    QCOMPARE(chart->getChartTickMaxValue(2), 8);
+}
+
+void TestAllCfg::twoRunsAreByteIdentical()
+{
+    addPage()->appendEvent(makeEvent(-1, 0, 13));
+    for (int type = 0; type < WidgetTypeCount; ++type)
+        addWidget(0, type, type + 1);
+    QCOMPARE(run(), 0);
+    QFile first(allCfgPath());
+    QVERIFY(first.open(QIODevice::ReadOnly));
+    const QByteArray one = first.readAll();
+    first.close();
+    QCOMPARE(run(), 0);
+    QFile second(allCfgPath());
+    QVERIFY(second.open(QIODevice::ReadOnly));
+    QCOMPARE(second.readAll(), one);
+}
+
+void TestAllCfg::cleanUpKeepsLinkTargets()
+{
+    addPage();
+    addWidget(0, 0, 1)->addEvent(makeEvent(0, 1, 31));
+    // Something of the user's, reached through links inside allFile.
+    QVERIFY(QDir(dir->path()).mkpath("keep/inner"));
+    QFile kept(dir->filePath("keep/inner/file.txt"));
+    QVERIFY(kept.open(QIODevice::WriteOnly));
+    kept.write("mine");
+    kept.close();
+    QVERIFY(QDir(dir->path()).mkpath("allFile/old/deeper"));
+    QVERIFY(QFile::link(dir->filePath("keep"), dir->filePath("allFile/linked")));
+    QVERIFY(QFile::link(dir->filePath("keep"), dir->filePath("allFile/old/deeper/linked")));
+    // The page folder itself a link: the generator makes a real one in its place.
+    QVERIFY(QFile::link(dir->filePath("keep"), dir->filePath("allFile/page0")));
+    QVERIFY(QFile::link(dir->filePath("nowhere"), dir->filePath("allFile/dangling")));
+
+    QCOMPARE(run(), 0);
+    QCOMPARE(outputEntries(), QStringList {"all.cfg"});
+    QVERIFY(QFile::exists(dir->filePath("keep/inner/file.txt")));
+    QCOMPARE(QDir(dir->filePath("keep")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             QStringList {"inner"});
+}
+
+void TestAllCfg::missingTemplates_data()
+{
+    QTest::addColumn<QString>("missing");
+    QTest::addColumn<int>("code");
+    QTest::newRow("init.bin") << "init.bin" << 98;
+    QTest::newRow("xvar.bin") << "xvar.bin" << 99;
+    QTest::newRow("keyboard.py") << "keyboard.py" << 100;
+}
+
+void TestAllCfg::missingTemplates()
+{
+    QFETCH(QString, missing);
+    QFETCH(int, code);
+    addPage();
+    QCOMPARE(run(), 0); // a container from before
+    QVERIFY(QFile::remove(dir->filePath("templates/" + missing)));
+    QCOMPARE(run(), code);
+    QVERIFY(!QFile::exists(allCfgPath()));
+    // No template folder at all fails the same way.
+    generator.setTemplateFolder(dir->filePath("nothing"));
+    QCOMPARE(run(), 98);
+}
+
+void TestAllCfg::pageFileCannotBeCreated()
+{
+    for (int k = 0; k < 3; ++k) {
+        addPage();
+        addWidget(k, 0, 1)->addEvent(makeEvent(0, 1, 31));
+    }
+    QVERIFY(QDir(dir->path()).mkpath("allFile/guicfg2.bin"));
+    QString detail;
+    QCOMPARE(run(&detail), 105);
+    QVERIFY(detail.isEmpty());
+    QVERIFY(!QFile::exists(allCfgPath()));
+    // What the run got to stays for a look: pages 0 and 1 with their scripts.
+    const QStringList entries = outputEntries();
+    for (const char *name : {"boot.py", "guicfg0.bin", "guicfg1.bin", "page0", "page1", "init.bin"})
+        QVERIFY2(entries.contains(name), name);
+    QVERIFY(QFile::exists(dir->filePath("allFile/page1/Btn1_1.py")));
+    QVERIFY(!entries.contains("page2"));
+}
+
+void TestAllCfg::bootScriptCannotBeCreated()
+{
+    QVERIFY(QDir(dir->path()).mkpath("allFile/timer4.py"));
+    QCOMPARE(run(), 101);
+    QVERIFY(!QFile::exists(allCfgPath()));
+}
+
+void TestAllCfg::fieldsThatDoNotFit_data()
+{
+    QTest::addColumn<DesignStep>("design");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("text length") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        t->addPage();
+        t->addWidget(1, 1, 1);
+        t->addWidget(1, 4, 2)->setLongTextLen(65536);
+    }) << 122 << "Page-1 TextBox-2：文本长度超过65535";
+    QTest::newRow("longest text") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        t->addWidget(0, 5, 1)->setLongTextLen(65535);
+    }) << 0 << "";
+    QTest::newRow("record offset") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        // Records of 30108 bytes start at 60, 30168, 60276 and 90384.
+        for (int id = 1; id <= 4; ++id)
+            t->addWidget(0, 1, id)->setLongTextLen(30000);
+    }) << 121 << "Page-0 Lab-4：记录位置超过65535";
+    QTest::newRow("series text") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        t->addWidget(0, 9, 6)->setChartSerCount(70000);
+    }) << 123 << "Page-0 Chart-6：曲线数据超过65535字节";
+    QTest::newRow("same id twice") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        t->addPage();
+        t->addWidget(1, 0, 4);
+        t->addWidget(1, 8, 4);
+    }) << 124 << "Page-1：多个控件的ID都是4";
+}
+
+void TestAllCfg::fieldsThatDoNotFit()
+{
+    QFETCH(DesignStep, design);
+    QFETCH(int, code);
+    QFETCH(QString, detail);
+    QCOMPARE(run(), 0);
+    design(this);
+    QString said;
+    QCOMPARE(run(&said), code);
+    QCOMPARE(said, detail);
+    QCOMPARE(QFile::exists(allCfgPath()), code == 0);
+}
+
+// Writes past a size limit fail, as on a full disk.
+void TestAllCfg::writeFailures_data()
+{
+    QTest::addColumn<DesignStep>("design");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("all.cfg") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        t->addWidget(0, 1, 1)->setLongTextLen(3000);
+    }) << 3500 << 118 << "all.cfg无法写入";
+    QTest::newRow("page file") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        t->addPage();
+        t->addWidget(1, 1, 1)->setLongTextLen(3000);
+    }) << 1500 << 119 << "Page-1的页面文件无法写入";
+    QTest::newRow("widget script") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        QMyWidget *w = t->addWidget(0, 3, 2);
+        w->addEvent(makeEvent(3, 2, 31));
+        w->setEventContent(2, 1, QString(3000, 'x'));
+    }) << 1500 << 120 << "Page-0：脚本Prog2_2.py无法写入";
+}
+
+void TestAllCfg::writeFailures()
+{
+    QFETCH(DesignStep, design);
+    QFETCH(int, limit);
+    QFETCH(int, code);
+    QFETCH(QString, detail);
+    design(this);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit small = old;
+    small.rlim_cur = rlim_t(limit);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    QString said;
+    const int result = run(&said);
+    setrlimit(RLIMIT_FSIZE, &old);
+    QCOMPARE(result, code);
+    QCOMPARE(said, detail);
+    QVERIFY(!QFile::exists(allCfgPath()));
+    // No half-written container under any name.
+    for (const QString &name : outputEntries())
+        QVERIFY2(!name.startsWith("all.cfg"), qPrintable(name));
+}
+
+void TestAllCfg::driverGenerates()
+{
+    const QString project = dir->filePath("golden.yBEX");
+    QVERIFY(QFile::copy(YBEX_TEST_DATA "/golden_small.yBEX", project));
+    QFile::setPermissions(project, QFile::ReadOwner | QFile::WriteOwner);
+    const QString driver = QCoreApplication::applicationDirPath() + "/driver/ybexdriver";
+
+    QProcess process;
+    process.start(driver, {"generate", project, dir->filePath("templates")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.readAllStandardOutput(), QByteArray("0\n"));
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(outputEntries(), QStringList {"all.cfg"});
+    bool ok = false;
+    const QList<Section> s = readContainer(allCfgPath(), &ok);
+    QVERIFY(ok);
+    QCOMPARE(s.first().id, 1);
+
+    // The code of a failure, and a nonzero exit.
+    process.start(driver, {"generate", project, dir->filePath("nothing")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.readAllStandardOutput(), QByteArray("98\n"));
+    QCOMPARE(process.exitCode(), 1);
+}
+
+QTEST_MAIN(TestAllCfg)
+#include "tst_allcfg.moc"

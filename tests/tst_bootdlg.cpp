@@ -1,0 +1,360 @@
+#include "bootdlg.h"
+#include "bootparam.h"
+#include "designglobals.h"
+#include "dialogtestutil.h"
+#include "projectfile.h"
+#include "qmymessagebox.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDomDocument>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+// The boot-settings dialog: its controls, the page boxes, the enable rules and the save
+// that rewrites the boot elements of the open project file in place.
+namespace {
+
+QString messageOf(QMyMessageBox *box)
+{
+    return box->findChild<QLabel *>(QStringLiteral("labMessage"))->text();
+}
+
+const char handWritten[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                           "<ui><frame><frameW>800</frameW><bootAnimFlag>0</bootAnimFlag>"
+                           "<bootBl></bootBl><BootBaud>9</BootBaud><bootBaud>115200</bootBaud>"
+                           "<baud>9600</baud><deeper><bootJumpTime>5</bootJumpTime></deeper>"
+                           "</frame><page><bootJumpPage>7</bootJumpPage></page></ui>\n";
+
+QString elementText(const QDomDocument &doc, const QString &path)
+{
+    QDomElement e = doc.documentElement();
+    for (const QString &name : path.split('/'))
+        e = e.firstChildElement(name);
+    return e.isNull() ? QStringLiteral("<none>") : e.text();
+}
+
+} // namespace
+
+class TestBootDlg : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startState();
+    void showLoadsAndLimitsPages();
+    void pageBoxesMirrorEachOther();
+    void unknownBaudKeepsTheChoice();
+    void enableRules();
+    void initialValuesLeaveTheRecord();
+    void saveWithoutProject();
+    void saveAnsweredNo();
+    void saveRewritesOnlyBootElements();
+    void saveOfABrokenFile();
+    void saveThroughTheQuestion();
+    void linkTestReply();
+    void retranslate();
+
+private:
+    template<class T> T *child(const char *name) { return dlg->findChild<T *>(name); }
+    void writeProject(const QByteArray &content);
+    QByteArray projectContent() const;
+
+    QScopedPointer<QTemporaryDir> dir;
+    QScopedPointer<BootDlg> dlg;
+};
+
+void TestBootDlg::init()
+{
+    dir.reset(new QTemporaryDir);
+    QVERIFY(dir->isValid());
+    dlg.reset(new BootDlg);
+    currentProjectPath.clear();
+}
+
+void TestBootDlg::cleanup()
+{
+    dlg.reset();
+    for (QList<QMyWidget *> *widgets : qAsConst(pageWidgets))
+        delete widgets;
+    pageWidgets.clear();
+    currentProjectPath.clear();
+}
+
+void TestBootDlg::writeProject(const QByteArray &content)
+{
+    currentProjectPath = dir->filePath("p.yBEX");
+    QFile file(currentProjectPath);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+QByteArray TestBootDlg::projectContent() const
+{
+    QFile file(currentProjectPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TestBootDlg::startState()
+{
+    QVERIFY(dlg->isHidden());
+    QVERIFY(hasDialogFlags(*dlg));
+    QCOMPARE(dlg->minimumSize(), QSize(584, 422));
+    QCOMPARE(dlg->maximumSize(), QSize(584, 422));
+    QCOMPARE(dlg->windowTitle(), QString("开机设置"));
+    QVERIFY(child<QGroupBox>("groupBoxSleep")->isHidden());
+    QCOMPARE(child<QGroupBox>("groupBox")->font().family(), QString("微软雅黑"));
+    QCOMPARE(child<QGroupBox>("groupBox")->font().pointSize(), 9);
+    QComboBox *baud = child<QComboBox>("cbBaud");
+    QCOMPARE(baud->count(), 4);
+    QCOMPARE(baud->itemText(0), QString("9600"));
+    QCOMPARE(baud->itemText(3), QString("115200"));
+    QVERIFY(!baud->isEditable());
+    QCOMPARE(child<QSpinBox>("sbJumpTime")->maximum(), 999999999);
+    QCOMPARE(child<QSpinBox>("sbBl")->maximum(), 100);
+    QCOMPARE(child<QSpinBox>("sbSleepBl")->maximum(), 100);
+    // The form's first values, and the record's defaults.
+    QCOMPARE(child<QSpinBox>("sbAnimImgID")->value(), 1);
+    QCOMPARE(child<QSpinBox>("sbSleepBl")->value(), 40);
+    QCOMPARE(baud->currentText(), QString("115200"));
+    QCOMPARE(child<QSpinBox>("sbBl")->value(), 100);
+    QCOMPARE(dlg->getBootParam()->getAnimImgID(), 0);
+    QCOMPARE(dlg->getBootParam()->getSleepBl(), 0);
+    QCOMPARE(dlg->getBootParam()->getBaud(), 115200);
+    // Animation off: the page jump is editable, the animation is not.
+    QVERIFY(child<QSpinBox>("sbJumpPage")->isEnabled());
+    QVERIFY(!child<QSpinBox>("sbAnimTime")->isEnabled());
+    QVERIFY(!child<QSpinBox>("sb485Addr")->isEnabled());
+}
+
+void TestBootDlg::showLoadsAndLimitsPages()
+{
+    pageWidgets = {new QList<QMyWidget *>, new QList<QMyWidget *>};
+    BootParam b;
+    b.setJumpTime(300);
+    b.setAnimCurrentPage(5);
+    b.setAnimJumpPage(5);
+    b.setJumpPage(5);
+    b.set485Flag(true);
+    b.set485Addr(12);
+    b.setBl(60);
+    b.setBuzzerTime(40);
+    b.setBaud(19200);
+    dlg->setParam(&b);
+    QCOMPARE(child<QSpinBox>("sbJumpTime")->value(), 0); // the controls wait for showDlg
+    dlg->showDlg();
+    QVERIFY(dlg->isVisible());
+    for (const char *box : {"sbJumpPage", "sbAnimCurrentPage", "sbAnimJumpPage"}) {
+        QCOMPARE(child<QSpinBox>(box)->maximum(), 1);
+        QCOMPARE(child<QSpinBox>(box)->value(), 1);
+    }
+    QCOMPARE(child<QSpinBox>("sbJumpTime")->value(), 300);
+    QCOMPARE(child<QSpinBox>("sb485Addr")->value(), 12);
+    QVERIFY(child<QSpinBox>("sb485Addr")->isEnabled());
+    QCOMPARE(child<QComboBox>("cbBaud")->currentText(), QString("19200"));
+    QCOMPARE(child<QSpinBox>("sbBl")->value(), 60);
+    QCOMPARE(child<QSpinBox>("sbBuzzerTime")->value(), 40);
+
+    // Without pages the range collapses to page 0.
+    qDeleteAll(pageWidgets);
+    pageWidgets.clear();
+    dlg->showDlg();
+    QCOMPARE(child<QSpinBox>("sbJumpPage")->maximum(), 0);
+    QCOMPARE(child<QSpinBox>("sbJumpPage")->value(), 0);
+}
+
+void TestBootDlg::pageBoxesMirrorEachOther()
+{
+    pageWidgets = {new QList<QMyWidget *>, new QList<QMyWidget *>, new QList<QMyWidget *>};
+    BootParam b;
+    b.setJumpPage(0);
+    b.setAnimJumpPage(1);
+    dlg->setParam(&b);
+    dlg->showDlg();
+    QCOMPARE(child<QSpinBox>("sbJumpPage")->value(), 1);
+    QCOMPARE(child<QSpinBox>("sbAnimJumpPage")->value(), 1);
+    child<QSpinBox>("sbJumpPage")->setValue(2);
+    QCOMPARE(child<QSpinBox>("sbAnimJumpPage")->value(), 2);
+
+    writeProject(handWritten);
+    dlg->slotDealIsNo(1);
+    QCOMPARE(dlg->getBootParam()->getJumpPage(), 2);
+    QCOMPARE(dlg->getBootParam()->getAnimJumpPage(), 2);
+}
+
+void TestBootDlg::unknownBaudKeepsTheChoice()
+{
+    child<QComboBox>("cbBaud")->setCurrentText("38400");
+    BootParam b;
+    b.setBaud(57600);
+    dlg->setParam(&b);
+    dlg->showDlg();
+    QCOMPARE(child<QComboBox>("cbBaud")->currentText(), QString("38400"));
+    writeProject(handWritten);
+    dlg->slotDealIsNo(1);
+    QCOMPARE(dlg->getBootParam()->getBaud(), 38400);
+}
+
+void TestBootDlg::enableRules()
+{
+    BootParam b;
+    b.setAnimFlag(true);
+    b.setAnimCycleFlag(true);
+    dlg->setParam(&b);
+    dlg->showDlg();
+    QSpinBox *count = child<QSpinBox>("sbAnimCount");
+    QVERIFY(count->isEnabled()); // the animation rule alone decides at showDlg
+    QVERIFY(!child<QSpinBox>("sbJumpPage")->isEnabled());
+    QCheckBox *cycle = child<QCheckBox>("checkBoxAnimCycle");
+    cycle->click();
+    QVERIFY(count->isEnabled());
+    cycle->click();
+    QVERIFY(!count->isEnabled());
+
+    child<QCheckBox>("checkBoxAnim")->click();
+    QVERIFY(child<QSpinBox>("sbJumpPage")->isEnabled());
+    QVERIFY(!child<QSpinBox>("sbAnimImgID")->isEnabled());
+    child<QCheckBox>("checkBox485")->click();
+    QVERIFY(child<QSpinBox>("sb485Addr")->isEnabled());
+    // Code that sets a box does not run the click rules.
+    child<QCheckBox>("checkBox485")->setChecked(false);
+    QVERIFY(child<QSpinBox>("sb485Addr")->isEnabled());
+}
+
+void TestBootDlg::initialValuesLeaveTheRecord()
+{
+    BootParam b;
+    b.setAnimImgID(9);
+    dlg->setParam(&b);
+    dlg->showDlg();
+    child<QSpinBox>("sbBl")->setValue(3);
+    child<QCheckBox>("checkBoxAnim")->setChecked(true);
+    child<QPushButton>("btnInit")->click();
+    QCOMPARE(child<QSpinBox>("sbBl")->value(), 100);
+    QCOMPARE(child<QSpinBox>("sbAnimImgID")->value(), 1);
+    QVERIFY(!child<QSpinBox>("sbAnimImgID")->isEnabled());
+    QCOMPARE(dlg->getBootParam()->getAnimImgID(), 9);
+    child<QPushButton>("btnClose")->click();
+    QVERIFY(dlg->isHidden());
+}
+
+void TestBootDlg::saveWithoutProject()
+{
+    child<QPushButton>("btnSave")->click();
+    QCOMPARE(messageOf(dlg->getQuestionBox()), QString("未创建或加载项目，无法保存！"));
+    QCOMPARE(dlg->getQuestionBox()->getActionCode(), 0);
+}
+
+void TestBootDlg::saveAnsweredNo()
+{
+    writeProject(handWritten);
+    child<QSpinBox>("sbBl")->setValue(7);
+    child<QPushButton>("btnSave")->click();
+    QCOMPARE(messageOf(dlg->getQuestionBox()), QString("您是否要保存参数？"));
+    QCOMPARE(dlg->getQuestionBox()->getActionCode(), 1);
+    dlg->slotDealIsNo(2);
+    QCOMPARE(dlg->getBootParam()->getBl(), 100);
+    QCOMPARE(projectContent(), QByteArray(handWritten));
+}
+
+void TestBootDlg::saveRewritesOnlyBootElements()
+{
+    writeProject(handWritten);
+    child<QCheckBox>("checkBoxAnim")->setChecked(true);
+    child<QComboBox>("cbBaud")->setCurrentText("38400");
+    child<QSpinBox>("sbBl")->setValue(80);
+    child<QSpinBox>("sbJumpTime")->setValue(44);
+    dlg->slotDealIsNo(1);
+    QCOMPARE(messageOf(dlg->getResultBox()), QString("保存参数成功！"));
+
+    const QByteArray saved = projectContent();
+    QDomDocument doc;
+    QVERIFY(doc.setContent(saved));
+    QCOMPARE(elementText(doc, "frame/bootAnimFlag"), QString("1"));
+    QCOMPARE(elementText(doc, "frame/bootBaud"), QString("38400"));
+    QCOMPARE(elementText(doc, "frame/bootBl"), QString()); // empty stays empty
+    QCOMPARE(elementText(doc, "frame/BootBaud"), QString("9"));
+    QCOMPARE(elementText(doc, "frame/bootJumpTime"), QString("<none>")); // not added
+    QCOMPARE(elementText(doc, "frame/deeper/bootJumpTime"), QString("5"));
+    QCOMPARE(elementText(doc, "page/bootJumpPage"), QString("7"));
+    QCOMPARE(elementText(doc, "frame/baud"), QString("9600"));
+    // Everything else stays as it was, byte for byte.
+    QCOMPARE(saved,
+             QByteArray(handWritten)
+                 .replace("<bootAnimFlag>0<", "<bootAnimFlag>1<")
+                 .replace("<bootBaud>115200<", "<bootBaud>38400<"));
+    // The record holds what was saved.
+    QCOMPARE(dlg->getBootParam()->getBl(), 80);
+    QCOMPARE(dlg->getBootParam()->getJumpTime(), 44);
+}
+
+void TestBootDlg::saveOfABrokenFile()
+{
+    writeProject("<ui><frame><bootBl>3</bootBl></frame>");
+    child<QSpinBox>("sbBl")->setValue(55);
+    dlg->slotDealIsNo(1);
+    QCOMPARE(messageOf(dlg->getResultBox()), QString("保存参数失败！"));
+    QCOMPARE(projectContent(), QByteArray("<ui><frame><bootBl>3</bootBl></frame>"));
+    QCOMPARE(dlg->getBootParam()->getBl(), 55);
+
+    // A project path whose file is gone fails the same way.
+    currentProjectPath = dir->filePath("gone.yBEX");
+    QVERIFY(!dlg->saveToProject());
+    QVERIFY(!QFile::exists(currentProjectPath));
+}
+
+void TestBootDlg::saveThroughTheQuestion()
+{
+    writeProject(handWritten);
+    child<QSpinBox>("sbBuzzerTime")->setValue(25);
+    child<QPushButton>("btnSave")->click();
+    dlg->getQuestionBox()->findChild<QPushButton *>("btnOk")->click();
+    QDomDocument doc;
+    QVERIFY(doc.setContent(projectContent()));
+    QCOMPARE(elementText(doc, "frame/bootAnimFlag"), QString("0"));
+    QCOMPARE(dlg->getBootParam()->getBuzzerTime(), 25);
+    QCOMPARE(messageOf(dlg->getResultBox()), QString("保存参数成功！"));
+}
+
+void TestBootDlg::linkTestReply()
+{
+    dlg->showDlg();
+    dlg->slotRecv485(3, 17, 1);
+    QVERIFY(dlg->getBootParam()->get485Flag());
+    QCOMPARE(dlg->getBootParam()->get485Addr(), 17);
+    QVERIFY(dlg->getBootParam()->getCRC16Flag());
+    QVERIFY(!child<QCheckBox>("checkBox485")->isChecked());
+    QCOMPARE(child<QSpinBox>("sb485Addr")->value(), 0);
+    // A later save writes the controls over the reply.
+    writeProject(handWritten);
+    dlg->slotDealIsNo(1);
+    QVERIFY(!dlg->getBootParam()->get485Flag());
+    QCOMPARE(dlg->getBootParam()->get485Addr(), 0);
+    dlg->slotRecv485(0, 2, 0);
+    QVERIFY(!dlg->getBootParam()->getCRC16Flag());
+}
+
+void TestBootDlg::retranslate()
+{
+    QTranslator english;
+    QVERIFY(english.load(":/config/language/English.qm"));
+    QCoreApplication::installTranslator(&english);
+    dlg->retranslate();
+    QCoreApplication::removeTranslator(&english);
+    QCOMPARE(dlg->windowTitle(), QString("CoreSetting"));
+    QCOMPARE(child<QPushButton>("btnInit")->text(), QString("Initial"));
+    QCOMPARE(child<QCheckBox>("checkBoxAnim")->text(), QString("Boot animation"));
+    dlg->retranslate();
+    QCOMPARE(dlg->windowTitle(), QString("开机设置"));
+}
+
+QTEST_MAIN(TestBootDlg)
+#include "tst_bootdlg.moc"

@@ -1,0 +1,260 @@
+// The boot settings and the module files through the main window: the boot-settings
+// command, the download question, the generator run it leads to, the boot dialog's record
+// in saving and loading, and the dialog's place in the language switch.
+
+#include "allcfg.h"
+#include "bootdlg.h"
+#include "bootparam.h"
+#include "designglobals.h"
+#include "mainwindow.h"
+#include "qmyframe.h"
+#include "qmymessagebox.h"
+#include "qmywidget.h"
+#include "qmywidgetfactory.h"
+#include "setscreensizedlg.h"
+#include "ymodem.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QTranslator>
+#include <QtTest>
+
+namespace {
+
+QString messageOf(QMyMessageBox *box)
+{
+    return box->findChild<QLabel *>(QStringLiteral("labMessage"))->text();
+}
+
+// The sections of a container as "id/page/widget/type", and their contents.
+QStringList sectionsOf(const QString &path, QList<QByteArray> *contents = nullptr)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {QStringLiteral("<unreadable>")};
+    const QByteArray all = file.readAll();
+    const auto u16 = [&](int at) { return quint8(all[at]) | quint8(all[at + 1]) << 8; };
+    QStringList sections;
+    for (int at = 0; at + 16 <= all.size();) {
+        const int length = u16(at + 8) | u16(at + 10) << 16;
+        sections << QStringLiteral("%1/%2/%3/%4")
+                        .arg(u16(at))
+                        .arg(u16(at + 2))
+                        .arg(u16(at + 4))
+                        .arg(u16(at + 6));
+        if (contents)
+            contents->append(all.mid(at + 16, length));
+        at += 16 + length;
+    }
+    return sections;
+}
+
+} // namespace
+
+class tst_MainWindowModuleFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void bootSettingsCommand();
+    void downloadQuestion();
+    void confirmedDownloadGenerates();
+    void generationFailures();
+    void bootSettingsSavedAndLoadedThroughTheDialog();
+    void linkTestReplyReachesTheDialog();
+    void newProjectResetsTheDialog();
+    void languageSwitch();
+
+private:
+    MainWindow *newWindow(const QString &project = QString());
+    QString makeProject(const QString &name);
+    QMyWidget *addWidget(int type, int id);
+
+    MainWindow *window = nullptr;
+    QScopedPointer<QTemporaryDir> dir;
+};
+
+MainWindow *tst_MainWindowModuleFiles::newWindow(const QString &project)
+{
+    if (window) {
+        window->clearAllPages();
+        delete window;
+    }
+    currentProjectPath = project;
+    window = new MainWindow;
+    window->getAllCfg()->setTemplateFolder(QStringLiteral(YBEX_TEST_DATA "/templates"));
+    return window;
+}
+
+void tst_MainWindowModuleFiles::init()
+{
+    dir.reset(new QTemporaryDir);
+    QVERIFY(dir->isValid());
+    appPath = QStringLiteral("/opt/ybex/ybex");
+    newWindow();
+}
+
+void tst_MainWindowModuleFiles::cleanup()
+{
+    window->clearAllPages();
+    delete window;
+    window = nullptr;
+    currentProjectPath.clear();
+}
+
+QString tst_MainWindowModuleFiles::makeProject(const QString &name)
+{
+    window->getScreenSizeDlg()->setResolutionText(QStringLiteral("800*480(WVGA1)"));
+    window->createProject(dir->filePath(name + QLatin1String(".yBEX")));
+    window->getQuestionBox()->hide();
+    return currentProjectPath;
+}
+
+QMyWidget *tst_MainWindowModuleFiles::addWidget(int type, int id)
+{
+    QMyFrame *frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
+    QMyWidget *w = QMyWidgetFactory::create(type, id, frame);
+    frame->connectWidget(w);
+    pageWidgets.at(0)->append(w);
+    window->addTreeWidgetItem(1, 0, type, id, w->getTypeName());
+    return w;
+}
+
+void tst_MainWindowModuleFiles::bootSettingsCommand()
+{
+    QVERIFY(window->getBootDlg()->isHidden());
+    // Shown with or without a project.
+    window->findChild<QToolButton *>(QStringLiteral("btnSetSys"))->click();
+    QVERIFY(window->getBootDlg()->isVisible());
+    window->getBootDlg()->hide();
+    // The templates are looked for beside the program unless told otherwise.
+    QCOMPARE(AllCfg().templateFolder(), QCoreApplication::applicationDirPath() + "/file");
+}
+
+void tst_MainWindowModuleFiles::downloadQuestion()
+{
+    QToolButton *download = window->findChild<QToolButton *>(QStringLiteral("btnInstrDownLoad"));
+    download->click();
+    QCOMPARE(messageOf(window->getQuestionBox()), QString("未创建或加载项目，无法下载！"));
+    QCOMPARE(window->getQuestionBox()->getActionCode(), 0);
+    makeProject(QStringLiteral("ask"));
+    download->click();
+    QCOMPARE(messageOf(window->getQuestionBox()), QString("是否下载当前项目到显示屏上？"));
+    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDownloadProject));
+    // "否" generates nothing.
+    window->slotDealIsNo(MainWindow::ConfirmDownloadProject + 1);
+    QVERIFY(!QFile::exists(dir->filePath("ask/allFile/all.cfg")));
+
+    // A changed picture library is warned about once.
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(dir->filePath("red.png")));
+    window->importImages({dir->filePath("red.png")});
+    QVERIFY(window->areImagesChanged());
+    window->getQuestionBox()->hide();
+    download->click();
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QString("图库资源有更改，是否继续下载当前项目到显示屏上？（建议您先下载图片资源）"));
+    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDownloadProject));
+    QCOMPARE(window->getQuestionBox()->windowTitle(), QString("警告"));
+    QVERIFY(!window->areImagesChanged());
+    download->click();
+    QCOMPARE(messageOf(window->getQuestionBox()), QString("是否下载当前项目到显示屏上？"));
+}
+
+void tst_MainWindowModuleFiles::confirmedDownloadGenerates()
+{
+    makeProject(QStringLiteral("gen"));
+    addWidget(6, 1)->addEvent([] {
+        EventInfo e;
+        e.setOwnerType(6);
+        e.setType(1);
+        e.setUserType(31);
+        e.setDefaultParams();
+        return e;
+    }());
+    window->getBootDlg()->getBootParam()->setBl(50);
+    window->findChild<QMyFrame *>(QStringLiteral("frame"))->setScreenType(3);
+    window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+
+    const QString allCfg = dir->filePath("gen/allFile/all.cfg");
+    QList<QByteArray> contents;
+    const QStringList sections = sectionsOf(allCfg, &contents);
+    QCOMPARE(sections.first(), QString("1/0/0/0"));
+    QCOMPARE(sections.last(), QString("21/0/1/1"));
+    QCOMPARE(guicfgSizes.size(), 1);
+    const QByteArray boot = contents.at(sections.indexOf("4/0/0/0"));
+    QVERIFY(boot.contains("user.set_bl(127)\r\n"));
+    QVERIFY(boot.contains("user.set_dir(3)\r\n"));
+    QCOMPARE(QDir(dir->filePath("gen/allFile")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             QStringList {"all.cfg"});
+    QVERIFY(!messageOf(window->getResultBox()).contains("生成all.cfg失败"));
+}
+
+void tst_MainWindowModuleFiles::generationFailures()
+{
+    makeProject(QStringLiteral("fail"));
+    window->getAllCfg()->setTemplateFolder(dir->filePath("nothing"));
+    window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+    QCOMPARE(messageOf(window->getResultBox()), QString("98:生成all.cfg失败！"));
+
+    window->getAllCfg()->setTemplateFolder(QStringLiteral(YBEX_TEST_DATA "/templates"));
+    addWidget(0, 1);
+    addWidget(2, 1);
+    window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+    QCOMPARE(messageOf(window->getResultBox()),
+             QString("124:生成all.cfg失败！\nPage-0：多个控件的ID都是1"));
+    QVERIFY(!QFile::exists(dir->filePath("fail/allFile/all.cfg")));
+}
+
+void tst_MainWindowModuleFiles::bootSettingsSavedAndLoadedThroughTheDialog()
+{
+    const QString path = makeProject(QStringLiteral("boot"));
+    // The window's own record only stages a load; the dialog's is saved.
+    window->getBootParam()->setBuzzerTime(11);
+    window->getBootDlg()->getBootParam()->setBuzzerTime(22);
+    window->getBootDlg()->getBootParam()->setAnimFlag(true);
+    QVERIFY(window->saveProXml());
+
+    newWindow(path);
+    QCOMPARE(window->getBootDlg()->getBootParam()->getBuzzerTime(), 22);
+    QVERIFY(window->getBootDlg()->getBootParam()->getAnimFlag());
+    window->getBootDlg()->showDlg();
+    QCOMPARE(window->getBootDlg()->findChild<QSpinBox *>("sbBuzzerTime")->value(), 22);
+    window->getBootDlg()->hide();
+}
+
+void tst_MainWindowModuleFiles::linkTestReplyReachesTheDialog()
+{
+    emit window->getYModem()->s_send485(1, 9, 1);
+    QVERIFY(window->getBootDlg()->getBootParam()->get485Flag());
+    QCOMPARE(window->getBootDlg()->getBootParam()->get485Addr(), 9);
+    QVERIFY(window->getBootDlg()->getBootParam()->getCRC16Flag());
+}
+
+void tst_MainWindowModuleFiles::newProjectResetsTheDialog()
+{
+    window->getBootDlg()->getBootParam()->setBl(3);
+    makeProject(QStringLiteral("fresh"));
+    QCOMPARE(window->getBootDlg()->getBootParam()->getBl(), 100);
+}
+
+void tst_MainWindowModuleFiles::languageSwitch()
+{
+    QTranslator english;
+    QVERIFY(english.load(":/config/language/English.qm"));
+    QCoreApplication::installTranslator(&english);
+    window->slotRefleshUI(QString());
+    QCOMPARE(window->getBootDlg()->windowTitle(), QString("CoreSetting"));
+    QCoreApplication::removeTranslator(&english);
+    window->slotRefleshUI(QString());
+    QCOMPARE(window->getBootDlg()->windowTitle(), QString("开机设置"));
+}
+
+QTEST_MAIN(tst_MainWindowModuleFiles)
+#include "tst_mainwindowmodulefiles.moc"
