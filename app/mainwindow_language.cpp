@@ -11,6 +11,7 @@
 #include "qmyimageitemmodel.h"
 #include "qmyitemmodel.h"
 #include "qmyprogressbarmes.h"
+#include "qmytextfit.h"
 #include "serialportdlg.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
@@ -45,6 +46,7 @@ void MainWindow::refreshLanguage()
 {
     form->frame->retranslate();
     form->retranslateUi(this);
+    QMyTextFit::fitButtons(this);
     initInstrExamples();
     initTypeNamesAndHeaders();
 
