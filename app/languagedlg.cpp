@@ -3,9 +3,12 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "globals.h"
 #include "qmysettings.h"
+#include "qmytextfit.h"
 
 LanguageDlg::LanguageDlg(QWidget *parent)
     : QDialog(parent)
@@ -21,6 +24,7 @@ LanguageDlg::LanguageDlg(QWidget *parent)
         ui->rbChinese->setChecked(true);
     else if (languageSettings->getLanguageId() == 2)
         ui->rbEnglish->setChecked(true);
+    QMyTextFit::fitButtons(this);
     hide();
 }
 
@@ -39,6 +43,28 @@ int LanguageDlg::languageId() const
 void LanguageDlg::retranslate()
 {
     ui->retranslateUi(this);
+    QMyTextFit::fitButtons(this);
+}
+
+namespace {
+
+// Qt's own texts (file dialogs, standard buttons) in the interface's language.
+QTranslator &qtTranslator()
+{
+    static QTranslator translator;
+    return translator;
+}
+
+} // namespace
+
+void LanguageDlg::setQtLanguage(int languageId)
+{
+    QTranslator &qt = qtTranslator();
+    QCoreApplication::removeTranslator(&qt);
+    if (languageId != 2
+        && qt.load(QStringLiteral("qtbase_zh_CN"),
+                   QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
 }
 
 void LanguageDlg::on_btnOK_clicked()
@@ -53,6 +79,7 @@ void LanguageDlg::on_btnOK_clicked()
     // An empty name leaves the translator empty: the Chinese source texts show.
     appTranslator.load(file, QString(), QString(), QString());
     QApplication::installTranslator(&appTranslator);
+    setQtLanguage(id);
     emit s_translator(file);
     languageSettings->setLanguage(id, file);
     hide();

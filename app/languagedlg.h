@@ -24,6 +24,8 @@ public:
     // 1 Chinese, 2 English: as read at construction or last switched to.
     int languageId() const;
     void retranslate();
+    // Loads Qt's Chinese translation for the Chinese interface (1) and none for English.
+    static void setQtLanguage(int languageId);
 
 signals:
     void s_translator(QString file);

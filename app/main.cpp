@@ -1,4 +1,5 @@
 #include "designglobals.h"
+#include "languagedlg.h"
 #include "mainwindow.h"
 #include "qmysettings.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char *argv[])
         appTranslator.load(QMySettings::translationFileFor(settings.getLanguageId()), QString(),
                            QString(), QString());
         QApplication::installTranslator(&appTranslator);
+        LanguageDlg::setQtLanguage(settings.getLanguageId());
         {
             MainWindow window;
             window.show();

@@ -26,6 +26,7 @@
 #include "qmypropertysheet.h"
 #include "qmysheetapplier.h"
 #include "qmystandarditemmodel.h"
+#include "qmytextfit.h"
 #include "qmywidget.h"
 #include "qtenumeditorfactory.h"
 #include "qtenumpropertymanager.h"
@@ -61,6 +62,7 @@ MainWindow::MainWindow(QWidget *parent)
     // Later steps rely on the objects of earlier ones; the order is the one they need.
     form->setupUi(this);
     loadStyleSheet();
+    QMyTextFit::fitButtons(this);
     registerFileType();
     placeOnScreen();
     form->designWnd->setStyleSheet(

@@ -10,6 +10,7 @@
 #include <QMap>
 #include <QMenu>
 #include <QPoint>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -109,6 +110,7 @@ public:
     void addTreeWidgetItem(int action, int page, int typeCode, int id, const QString &typeName);
     void clearAllPages();
     void clearPageTree();
+    void expandRememberedPages();
     void deleteCurrentPage();
     void deleteSelectedWidget();
     void refreshPageTree();
@@ -374,7 +376,10 @@ private:
     QMyWidget *cloneWidget(QMyWidget *source);
     void forgetWidget(QMyWidget *w);
     static bool textEditorHasFocus();
+    // False when the resolution is unusable or the first save failed.
     bool setUpNewDesign(bool newFolder);
+    static QString folderError(const QString &parent);
+    void abandonNewProject(const QString &folder);
     bool timerEnabled(int i) const;
     QMySheetApplier::Target sheetTarget() const;
     EventHolder *shownEventHolder() const;
@@ -458,6 +463,8 @@ private:
     // The picture mirror was refreshed by the last load or save of the open project.
     bool imageMirrorCurrent = false;
     QList<QIcon> widgetItemIcons;
+    // Top-level items of the page tree that were expanded when it was last cleared.
+    QSet<int> expandedPages;
     // Qt::Key_C or Qt::Key_V while its shortcut is pressed and has not acted yet.
     int pendingShortcutKey = 0;
     // Why the last load, save or rewrite of the project file failed.

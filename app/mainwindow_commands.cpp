@@ -7,11 +7,13 @@
 #include "projectfolder.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
+#include "qmypropertysheet.h"
 #include "qmywidget.h"
 #include "setscreensizedlg.h"
 #include "timerparam.h"
 #include "ymodemportdlg.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -38,6 +40,13 @@ bool MainWindow::createProject(const QString &chosen)
         return false;
     }
 
+    // An unusable resolution stops before anything is made.
+    QSize size;
+    if (!parseResolution(screenSizeDlg->resolutionText(), &size)) {
+        portDlg->setSeries(form->frame->getModelType());
+        return false;
+    }
+    fileError.clear();
     bool ok = true;
     bool newFolder = false;
     if (chosen == currentProjectPath) {
@@ -46,25 +55,67 @@ bool MainWindow::createProject(const QString &chosen)
         ok = file.open(QIODevice::ReadWrite);
         file.close();
     } else {
-        // The open project stays until the new folder is complete; a folder that cannot
-        // be completed is taken away again.
-        if (!QDir().mkdir(folder))
-            return false;
-        if (!ProjectFolder::createSubfolders(folder)) {
-            QDir(folder).removeRecursively();
+        // The open project stays until the new folder with its file is complete; a
+        // folder that cannot be completed is taken away again.
+        const QString path = folder + "/" + info.fileName();
+        QFile file(path);
+        if (!QDir().mkdir(folder)) {
+            fileError = folderError(info.path());
+        } else if (!ProjectFolder::createSubfolders(folder)) {
+            fileError = tr("%1：无法创建子文件夹").arg(folder);
+        } else if (!file.open(QIODevice::ReadWrite)) {
+            fileError = QStringLiteral("%1: %2").arg(path, file.errorString());
+        } else {
+            file.close();
+            newFolder = true;
+        }
+        if (!newFolder) {
+            if (QFileInfo(folder).isDir())
+                QDir(folder).removeRecursively();
+            qDebug() << "new project failed:" << fileError;
+            resultBox->showNotice(QMyMessageBox::Warning,
+                                  withFileError(tr("路径错误，保存失败！")));
+            portDlg->setSeries(form->frame->getModelType());
             return false;
         }
-        newFolder = true;
         restoreImagesFromMirror();
-        currentProjectPath = folder + "/" + info.fileName();
-        QFile file(currentProjectPath);
-        ok = file.open(QIODevice::ReadWrite);
-        file.close();
+        currentProjectPath = path;
     }
     const bool done = ok && setUpNewDesign(newFolder);
+    if (!done && newFolder)
+        abandonNewProject(folder);
+    else if (!done)
+        resultBox->showNotice(QMyMessageBox::Warning, withFileError(tr("路径错误，保存失败！")));
     // Also after a failed set-up: the link follows the canvas's series.
     portDlg->setSeries(form->frame->getModelType());
     return done;
+}
+
+// Why a project folder cannot be made inside parent.
+QString MainWindow::folderError(const QString &parent)
+{
+    const QFileInfo info(parent);
+    if (!info.exists())
+        return tr("%1：文件夹不存在").arg(parent);
+    if (!info.isDir())
+        return tr("%1：不是文件夹").arg(parent);
+    return tr("%1：无法在此创建文件夹").arg(parent);
+}
+
+// A new project whose first save failed leaves no folder behind and no project open.
+void MainWindow::abandonNewProject(const QString &folder)
+{
+    qDebug() << "new project failed:" << fileError;
+    autoSaveTimer->stop();
+    sheet->clear();
+    clearAllPages();
+    QDir(folder).removeRecursively();
+    currentProjectPath.clear();
+    imagePaths.clear();
+    form->frame->hide();
+    form->groupTimer->hide();
+    setTitlePath(appPath);
+    resultBox->showNotice(QMyMessageBox::Warning, withFileError(tr("路径错误，保存失败！")));
 }
 
 bool MainWindow::setUpNewDesign(bool newFolder)
@@ -114,10 +165,10 @@ bool MainWindow::setUpNewDesign(bool newFolder)
     frame->repaint();
     frame->show();
     emit frame->s_sendParent();
-    saveProXml();
+    const bool saved = saveProXml();
     autoSaveTimer->start(AutoSaveInterval);
     form->groupTimer->show();
-    return true;
+    return saved;
 }
 
 bool MainWindow::parseResolution(const QString &text, QSize *size)

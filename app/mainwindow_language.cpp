@@ -13,6 +13,7 @@
 #include "qmyimageitemmodel.h"
 #include "qmyitemmodel.h"
 #include "qmyprogressbarmes.h"
+#include "qmytextfit.h"
 #include "serialportdlg.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
@@ -49,6 +50,7 @@ void MainWindow::refreshLanguage()
 {
     form->frame->retranslate();
     form->retranslateUi(this);
+    QMyTextFit::fitButtons(this);
     initInstrExamples();
     initTypeNamesAndHeaders();
 

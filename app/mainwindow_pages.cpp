@@ -71,8 +71,24 @@ void MainWindow::slotClickTopTreeWidget()
 
 void MainWindow::clearPageTree()
 {
+    // Which pages were open is kept for the tree built next.
+    expandedPages.clear();
+    for (int i = 0; i < form->treeWidget->topLevelItemCount(); ++i) {
+        if (form->treeWidget->topLevelItem(i)->isExpanded())
+            expandedPages.insert(i);
+    }
     while (form->treeWidget->topLevelItemCount() > 0)
         delete form->treeWidget->takeTopLevelItem(0);
+}
+
+// Pages open before the tree was rebuilt are open again, so that a widget's item stays
+// in view across deletions, page commands and loads.
+void MainWindow::expandRememberedPages()
+{
+    for (int page : qAsConst(expandedPages)) {
+        if (QTreeWidgetItem *item = form->treeWidget->topLevelItem(page))
+            item->setExpanded(true);
+    }
 }
 
 void MainWindow::refreshPageTree()
@@ -85,6 +101,7 @@ void MainWindow::refreshPageTree()
         for (QMyWidget *w : qAsConst(*pageWidgets.at(i)))
             addTreeWidgetItem(1, i, w->getTypeCode(), w->getId(), w->getTypeName());
     }
+    expandRememberedPages();
     slotClickTopTreeWidget();
 }
 
@@ -237,6 +254,8 @@ void MainWindow::deleteCurrentPage()
 
     if (PageParam *going = pageRecords.value(pageToDelete))
         dismissEventDialogs(&going->eventHolder());
+    // Its item goes first, so that the pages after it keep their open state.
+    delete form->treeWidget->takeTopLevelItem(pageToDelete);
     DesignPages::remove(pageToDelete, [this](QMyWidget *w) { forgetWidget(w); });
 
     const int shown = qMin(pageWhenAsked, count - 1);

@@ -93,6 +93,7 @@ public:
     }
     void finish(int savedPage) override
     {
+        w->expandRememberedPages();
         if (QTreeWidgetItem *item = w->form->treeWidget->topLevelItem(savedPage))
             w->clickTreeItem(item);
         else

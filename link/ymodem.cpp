@@ -3,6 +3,7 @@
 #include "bytetohextext.h"
 #include "downloadlimits.h"
 #include "modulepicture.h"
+#include "portchoice.h"
 #include "ymodemframe.h"
 
 #include <QCoreApplication>
@@ -214,13 +215,7 @@ void YModem::openOrClosePort(bool open, const QString &name, int baud)
     reply.clear();
     portOpen = false;
     if (open) {
-        port->setPortName(name);
-        port->setBaudRate(baud);
-        port->setDataBits(QSerialPort::Data8);
-        port->setParity(QSerialPort::NoParity);
-        port->setFlowControl(QSerialPort::NoFlowControl);
-        port->setStopBits(QSerialPort::OneStop);
-        portOpen = port->open(QIODevice::ReadWrite);
+        portOpen = PortChoice::open(port, name, baud);
         openPortName = portOpen ? name : QString();
     }
     emit s_sendPortStatus(portOpen);
@@ -338,51 +333,16 @@ void YModem::projectStep()
         writeText(QStringLiteral("dcfg\n"));
         step = 2;
         break;
-    case 2: {
-        if (!cReceived)
-            break;
-        const QByteArray header = YModemFrame::fileHeader(fileName, remaining);
-        if (header.isEmpty()) {
-            fail(tr("文件名%1过长，无法下载！").arg(fileName));
-            break;
-        }
-        QThread::msleep(ModulePauseMs);
-        writeBlock(header);
-        step = 3;
-        break;
-    }
+    case 2:
     case 3:
     case 4:
-        if (!ackReceived || (step == 3 && !cReceived))
-            break;
-        if (step == 3)
-            QThread::msleep(ModulePauseMs);
-        sendDataBlock();
-        emitProgress(0, remaining + offset, offset - 1, 0);
-        step = remaining == 0 ? 5 : 4;
-        break;
     case 5:
-        if (!ackReceived)
-            break;
-        writeBlock(QByteArray(1, YModemFrame::Eot));
-        step = 6;
-        break;
     case 6:
-        // The module answers the first EOT with NAK and wants it again; standard
-        // receivers acknowledge it at once.
-        if (nakReceived) {
-            writeBlock(QByteArray(1, YModemFrame::Eot));
-            step = 7;
-        } else if (ackReceived) {
-            step = 7;
-        }
+        fileStep(2);
         break;
     case 7:
-        if (!ackReceived || !cReceived)
-            break;
-        blockNumber = 0;
-        writeBlock(YModemFrame::endOfBatch());
-        step = 8;
+        if (sendEndOfBatch())
+            step = 8;
         break;
     case 8:
         if (!ackReceived)
@@ -409,6 +369,72 @@ void YModem::projectStep()
     default:
         break;
     }
+}
+
+// One step of sending the open file, from block 0 to the second EOT: the steps first to
+// first + 4. The step after them waits for the receiver's ACK and C.
+void YModem::fileStep(int first)
+{
+    switch (step - first) {
+    case 0: {
+        if (!cReceived)
+            break;
+        const QByteArray header = YModemFrame::fileHeader(fileName, remaining);
+        if (header.isEmpty()) {
+            fail(tr("文件名%1过长，无法下载！").arg(fileName));
+            break;
+        }
+        QThread::msleep(ModulePauseMs);
+        writeBlock(header);
+        step = first + 1;
+        break;
+    }
+    case 1:
+    case 2: {
+        const bool firstBlock = step == first + 1;
+        if (!ackReceived || (firstBlock && !cReceived))
+            break;
+        if (firstBlock)
+            QThread::msleep(ModulePauseMs);
+        const qint64 before = remaining;
+        sendDataBlock();
+        if (current.job == YModemJob::Project) {
+            emitProgress(0, remaining + offset, offset - 1, 0);
+        } else {
+            sentBytes += before - remaining;
+            emitProgress(progressKind(), totalBytes, sentBytes);
+        }
+        step = remaining == 0 ? first + 3 : first + 2;
+        break;
+    }
+    case 3:
+        if (!ackReceived)
+            break;
+        writeBlock(QByteArray(1, YModemFrame::Eot));
+        step = first + 4;
+        break;
+    case 4:
+        // The module answers the first EOT with NAK and wants it again; standard
+        // receivers acknowledge it at once.
+        if (nakReceived) {
+            writeBlock(QByteArray(1, YModemFrame::Eot));
+            step = first + 5;
+        } else if (ackReceived) {
+            step = first + 5;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+bool YModem::sendEndOfBatch()
+{
+    if (!ackReceived || !cReceived)
+        return false;
+    blockNumber = 0;
+    writeBlock(YModemFrame::endOfBatch());
+    return true;
 }
 
 qint64 YModem::batchSize(qint64 *count) const
@@ -472,45 +498,12 @@ void YModem::batchStep()
         if (openNextFile())
             step = 4;
         break;
-    case 4: {
-        if (!cReceived)
-            break;
-        const QByteArray header = YModemFrame::fileHeader(fileName, remaining);
-        if (header.isEmpty()) {
-            fail(tr("文件名%1过长，无法下载！").arg(fileName));
-            break;
-        }
-        QThread::msleep(ModulePauseMs);
-        writeBlock(header);
-        step = 5;
-        break;
-    }
+    case 4:
     case 5:
-    case 6: {
-        if (!ackReceived || (step == 5 && !cReceived))
-            break;
-        if (step == 5)
-            QThread::msleep(ModulePauseMs);
-        const qint64 before = remaining;
-        sendDataBlock();
-        sentBytes += before - remaining;
-        emitProgress(progressKind(), totalBytes, sentBytes);
-        step = remaining == 0 ? 7 : 6;
-        break;
-    }
+    case 6:
     case 7:
-        if (!ackReceived)
-            break;
-        writeBlock(QByteArray(1, YModemFrame::Eot));
-        step = 8;
-        break;
     case 8:
-        if (nakReceived) {
-            writeBlock(QByteArray(1, YModemFrame::Eot));
-            step = 9;
-        } else if (ackReceived) {
-            step = 9;
-        }
+        fileStep(4);
         break;
     case 9:
         if (!ackReceived || !cReceived)
@@ -523,20 +516,17 @@ void YModem::batchStep()
         step = 3;
         break;
     case 10:
-        if (!ackReceived || !cReceived)
-            break;
-        blockNumber = 0;
-        writeBlock(YModemFrame::endOfBatch());
-        step = 11;
+        if (sendEndOfBatch())
+            step = 11;
         break;
     case 11:
         if (!ackReceived)
             break;
         emitProgress(progressKind(), totalBytes, totalBytes);
-        endJob();
         debugLine(QStringLiteral("发送"),
                   pictures ? QStringLiteral("所有图片下载完成！")
                            : QStringLiteral("字库下载完成！"));
+        endJob();
         break;
     default:
         break;

@@ -69,6 +69,8 @@ private:
     bool timedOut();
     void projectStep();
     void batchStep();
+    void fileStep(int first);
+    bool sendEndOfBatch();
     void linkTestStep();
     bool checkLimits(const QString &report);
     bool openNextFile();

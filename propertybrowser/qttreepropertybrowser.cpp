@@ -6,6 +6,7 @@
 #include "qttreepropertybrowserprivate.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPainter>
@@ -41,6 +42,13 @@ QIcon drawIndicatorIcon(const QPalette &palette, QStyle *style)
 }
 } // namespace
 
+// The header speaks the interface's language like every other text.
+QStringList QtTreePropertyBrowserPrivate::headerLabels()
+{
+    return {QCoreApplication::translate("QtTreePropertyBrowser", "属性"),
+            QCoreApplication::translate("QtTreePropertyBrowser", "值")};
+}
+
 void QtTreePropertyBrowserPrivate::init(QWidget *parent)
 {
     auto *layout = new QHBoxLayout(parent);
@@ -51,10 +59,7 @@ void QtTreePropertyBrowserPrivate::init(QWidget *parent)
     layout->addWidget(treeWidget);
 
     treeWidget->setColumnCount(2);
-    QStringList labels;
-    labels << QCoreApplication::translate("QtTreePropertyBrowser", "Property")
-           << QCoreApplication::translate("QtTreePropertyBrowser", "Value");
-    treeWidget->setHeaderLabels(labels);
+    treeWidget->setHeaderLabels(headerLabels());
     treeWidget->setAlternatingRowColors(true);
     treeWidget->setEditTriggers(QAbstractItemView::EditKeyPressed);
 
@@ -266,7 +271,16 @@ void QtTreePropertyBrowser::setPropertiesWithoutValueMarked(bool mark)
 
 void QtTreePropertyBrowser::setHeaderLabels(const QStringList &labels)
 {
+    d_ptr->ownHeaderLabels = false;
     d_ptr->treeWidget->setHeaderLabels(labels);
+}
+
+void QtTreePropertyBrowser::changeEvent(QEvent *event)
+{
+    // Labels given by the owner are the owner's to translate.
+    if (event->type() == QEvent::LanguageChange && d_ptr->ownHeaderLabels)
+        d_ptr->treeWidget->setHeaderLabels(QtTreePropertyBrowserPrivate::headerLabels());
+    QtAbstractPropertyBrowser::changeEvent(event);
 }
 
 void QtTreePropertyBrowser::setBackgroundColor(QtBrowserItem *item, const QColor &color)

@@ -52,6 +52,7 @@ signals:
     void expanded(QtBrowserItem *item);
 
 protected:
+    void changeEvent(QEvent *event) override;
     void itemInserted(QtBrowserItem *item, QtBrowserItem *afterItem) override;
     void itemRemoved(QtBrowserItem *item) override;
     void itemChanged(QtBrowserItem *item) override;

@@ -5,6 +5,7 @@
 
 #include <QIcon>
 #include <QMap>
+#include <QStringList>
 
 class QModelIndex;
 class QTreeWidgetItem;
@@ -25,9 +26,11 @@ public:
     QtPropertyEditorDelegate *delegate = nullptr;
     bool markPropertiesWithoutValue = false;
     bool browserChangedBlocked = false;
+    bool ownHeaderLabels = true;
     QIcon expandIcon;
 
     void init(QWidget *parent);
+    static QStringList headerLabels();
     QtProperty *indexToProperty(const QModelIndex &index) const;
     QTreeWidgetItem *indexToItemOf(const QModelIndex &index) const;
     QtBrowserItem *indexToBrowserItem(const QModelIndex &index) const;

@@ -4,7 +4,7 @@
 set -e
 
 PACKAGES="build-essential cmake pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools \
-libqt5serialport5-dev libqrencode-dev lrzsz fonts-wqy-microhei fonts-dejavu-core fonts-droid-fallback xvfb xauth"
+libqt5serialport5-dev libqrencode-dev qttranslations5-l10n lrzsz fonts-wqy-microhei fonts-dejavu-core fonts-droid-fallback xvfb xauth"
 
 # Node.js and npm run the font converter. A Node.js from elsewhere (whose own package
 # brings npm and conflicts with Debian's npm) counts when its commands are there.

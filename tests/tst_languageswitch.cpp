@@ -11,6 +11,7 @@
 #include "qmyitemmodel.h"
 #include "qmysettings.h"
 #include "qmystandarditemmodel.h"
+#include "qmytextfit.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "sysdlg.h"
@@ -18,8 +19,10 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QToolButton>
@@ -47,6 +50,7 @@ private slots:
     void cleanup();
     void cleanupTestCase();
     void switchToEnglishAndBack();
+    void qtTextsAndFixedButtonsFollowTheLanguage();
     void okWithoutChangeWritesNothing();
     void nextStartKeepsTheChoice();
     void helpEntriesFollowTheLanguage_data();
@@ -174,6 +178,42 @@ void TestLanguageSwitch::switchToEnglishAndBack()
     QCOMPARE(topLevel<SysDlg>()->windowTitle(), QString("开机设置"));
     QCoreApplication::processEvents();
     QCOMPARE(storedId(), QString("1"));
+}
+
+// Qt's own dialogs speak the interface's language, and buttons of a fixed size show their
+// whole English text.
+void TestLanguageSwitch::qtTextsAndFixedButtonsFollowTheLanguage()
+{
+    QVERIFY2(
+        QFile::exists(QLibraryInfo::location(QLibraryInfo::TranslationsPath) + "/qtbase_zh_CN.qm"),
+        "qttranslations5-l10n is needed");
+    const auto cancelText = [] {
+        QDialogButtonBox box(QDialogButtonBox::Cancel);
+        return box.button(QDialogButtonBox::Cancel)->text();
+    };
+    LanguageDlg::setQtLanguage(1); // as the program starts with the Chinese interface
+    QCOMPARE(cancelText(), QString("取消"));
+    const auto wholeText = [](QPushButton *b) {
+        return QFontMetrics(b->font()).horizontalAdvance(b->text()) < b->width() - 4
+            && b->font().pixelSize() >= QMyTextFit::MinimumPixelSize;
+    };
+    QPushButton *library = child<QPushButton>("btnImageFontCannel");
+    QPushButton *dialog = window->getLanguageDlg()->findChild<QPushButton *>("btnCancel");
+
+    choose("rbEnglish");
+    QCOMPARE(cancelText(), QString("Cancel"));
+    QCOMPARE(library->text(), QString("Cancel"));
+    QCOMPARE(dialog->text(), QString("Cancel"));
+    QVERIFY(wholeText(library));
+    QVERIFY(wholeText(dialog));
+    QVERIFY(wholeText(child<QPushButton>("btnImageFontAll")));
+
+    // Back in Chinese the buttons have the style sheet's font again.
+    choose("rbChinese");
+    QCOMPARE(cancelText(), QString("取消"));
+    QCOMPARE(library->styleSheet(), QString());
+    QCOMPARE(library->font().pixelSize(), 18);
+    QVERIFY(wholeText(library));
 }
 
 void TestLanguageSwitch::okWithoutChangeWritesNothing()

@@ -95,6 +95,9 @@ private slots:
     void saveFailureIsReported();
     void autoSave();
     void newProjectStartsWithFreshTimers();
+    void newProjectFolderFailureKeepsTheProject_data();
+    void newProjectFolderFailureKeepsTheProject();
+    void newProjectWhoseSaveFailsLeavesNothing();
     void quitWithoutSavingRestoresImages();
     void quitWithoutSavingKeepsImagesWithoutMirror();
     void mirrorFollowsTheSave();
@@ -332,8 +335,13 @@ void tst_MainWindowProject::importOpensAnotherProject()
     window->importProjectFile(first); // the open project itself: nothing happens
     QVERIFY(QFile::exists(image));
 
+    // The page tree keeps the open state of its pages across the load.
+    QTreeWidget *tree = window->findChild<QTreeWidget *>(QStringLiteral("treeWidget"));
+    tree->topLevelItem(1)->setExpanded(true);
     window->importProjectFile(other);
     QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("导入成功！"));
+    QVERIFY(!tree->topLevelItem(0)->isExpanded());
+    QVERIFY(tree->topLevelItem(1)->isExpanded());
     QCOMPARE(currentProjectPath, other);
     QCOMPARE(window->windowTitle(), QStringLiteral("路径：") + other);
     QVERIFY(!QFile::exists(image));
@@ -416,6 +424,53 @@ void tst_MainWindowProject::newProjectStartsWithFreshTimers()
     QCOMPARE(window->getBootParam()->getSleepTime(), BootParam().getSleepTime());
     QCOMPARE(window->getBootDlg()->getBootParam()->getSleepTime(), BootParam().getSleepTime());
     QVERIFY(readFile(currentProjectPath).contains("<frameW>480</frameW>"));
+}
+
+void tst_MainWindowProject::newProjectFolderFailureKeepsTheProject_data()
+{
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<bool>("parentIsFile");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("folder missing") << "missing" << false << "%1：文件夹不存在";
+    QTest::newRow("a file in the way") << "plain" << true << "%1：不是文件夹";
+}
+
+// A folder that cannot be made is reported with its cause, and the open project stays.
+void tst_MainWindowProject::newProjectFolderFailureKeepsTheProject()
+{
+    QFETCH(QString, parent);
+    QFETCH(bool, parentIsFile);
+    QFETCH(QString, cause);
+    const QString path = makeProject(QStringLiteral("kept"));
+    const QString parentPath = filePath(parent);
+    if (parentIsFile)
+        QVERIFY(writeFile(parentPath, "x"));
+
+    QVERIFY(!window->createProject(parentPath + QStringLiteral("/demo.yBEX")));
+    QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
+    QCOMPARE(causeOf(window->getResultBox()), cause.arg(parentPath));
+    QCOMPARE(currentProjectPath, path);
+    QCOMPARE(pageWidgets.size(), 2);
+    QCOMPARE(QFileInfo(parentPath).isFile(), parentIsFile);
+    QVERIFY(!QFileInfo::exists(parentPath + QStringLiteral("/demo")));
+}
+
+// The first save of a new project fails (its file name leaves no room for the name of the
+// temporary file): the new folder goes again and no project is open.
+void tst_MainWindowProject::newProjectWhoseSaveFailsLeavesNothing()
+{
+    makeProject(QStringLiteral("before"));
+    const QString chosen =
+        filePath(QStringLiteral("p.") + QString(245, QLatin1Char('x')) + QStringLiteral(".yBEX"));
+    QVERIFY(!window->createProject(chosen));
+    QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
+    QVERIFY(!causeOf(window->getResultBox()).isEmpty());
+    QVERIFY(!QFileInfo::exists(filePath(QStringLiteral("p"))));
+    QVERIFY(currentProjectPath.isEmpty());
+    QVERIFY(pageWidgets.isEmpty());
+    QVERIFY(!window->isAutoSaveRunning());
+    QVERIFY(window->findChild<QGroupBox *>(QStringLiteral("groupTimer"))->isHidden());
+    QCOMPARE(window->windowTitle(), QStringLiteral("路径：/opt/ybex/ybex"));
 }
 
 void tst_MainWindowProject::quitWithoutSavingRestoresImages()

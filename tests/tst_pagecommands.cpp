@@ -40,6 +40,7 @@ private slots:
     void lastPageCannotBeDeleted();
     void staleDeleteAnswer();
     void pageCopyAndPaste();
+    void expandedPagesStayExpanded();
     void pageMenuEnablement();
     void renameParse_data();
     void renameParse();
@@ -401,6 +402,39 @@ void TestPageCommands::pageCopyAndPaste()
     window->slotActionPagePaste();
     QCOMPARE(tree()->topLevelItem(5)->text(0), QString("Page-5"));
     QVERIFY(pageWidgets.at(5)->isEmpty());
+}
+
+// Rebuilding the tree (widget deletion, page deletion) keeps open pages open, so that the
+// items of their widgets stay in view.
+void TestPageCommands::expandedPagesStayExpanded()
+{
+    drop("Btn", QPoint(10, 10));
+    window->addPage();
+    drop("Lab", QPoint(10, 10));
+    window->addPage();
+    drop("Img", QPoint(10, 10));
+    QMyWidget *last = drop("Prog", QPoint(100, 10));
+    const auto expanded = [this] {
+        QList<bool> open;
+        for (int i = 0; i < tree()->topLevelItemCount(); ++i)
+            open << tree()->topLevelItem(i)->isExpanded();
+        return open;
+    };
+    tree()->topLevelItem(0)->setExpanded(true);
+    tree()->topLevelItem(1)->setExpanded(false);
+    tree()->topLevelItem(2)->setExpanded(true);
+
+    QCOMPARE(window->getCurrentWidget(), last);
+    QTest::keyClick(window, Qt::Key_Delete);
+    QCOMPARE(treeTexts().size(), 3 + 3);
+    QCOMPARE(expanded(), (QList<bool> {true, false, true}));
+
+    // Page 1 goes: the former page 2 keeps its open state at its new place.
+    window->on_treeWidget_itemClicked(tree()->topLevelItem(1), 0);
+    window->on_btnPageSub_clicked();
+    window->slotDealIsNo(MainWindow::ConfirmDeletePage);
+    QCOMPARE(treeTexts(), (QStringList {"Page-0", "  Btn-1", "Page-1", "  Img-1"}));
+    QCOMPARE(expanded(), (QList<bool> {true, true}));
 }
 
 void TestPageCommands::pageMenuEnablement()

@@ -337,11 +337,26 @@ void TestPropertyBrowser::headerLabels()
 {
     QtTreePropertyBrowser browser;
     QTreeWidgetItem *header = treeOf(&browser)->headerItem();
-    QCOMPARE(header->text(0), QString("Property"));
-    QCOMPARE(header->text(1), QString("Value"));
-    browser.setHeaderLabels({"属性", "值"});
     QCOMPARE(header->text(0), QString("属性"));
     QCOMPARE(header->text(1), QString("值"));
+    // The header follows the interface's language.
+    QTranslator english;
+    QVERIFY(english.load(":/config/language/English.qm"));
+    QCoreApplication::installTranslator(&english);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCOMPARE(header->text(0), QString("Property"));
+    QCOMPARE(header->text(1), QString("Value"));
+    QCoreApplication::removeTranslator(&english);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCOMPARE(header->text(0), QString("属性"));
+    // Labels given by the owner stay.
+    browser.setHeaderLabels({"Name", "Setting"});
+    QCoreApplication::installTranslator(&english);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCoreApplication::removeTranslator(&english);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCOMPARE(header->text(0), QString("Name"));
+    QCOMPARE(header->text(1), QString("Setting"));
     QCOMPARE(browser.resizeMode(), QtTreePropertyBrowser::Stretch);
     browser.setResizeMode(QtTreePropertyBrowser::ResizeToContents);
     QCOMPARE(treeOf(&browser)->header()->sectionResizeMode(0), QHeaderView::ResizeToContents);

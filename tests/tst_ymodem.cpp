@@ -4,6 +4,7 @@
 
 #include "designglobals.h"
 #include "designtestutil.h"
+#include "downloadtestutil.h"
 #include "modulepicture.h"
 #include "qmypushbutton.h"
 #include "simulatedmodule.h"
@@ -51,22 +52,6 @@ public:
         return false;
     }
 };
-
-QByteArray randomBytes(int size, quint32 seed)
-{
-    QByteArray bytes(size, '\0');
-    QRandomGenerator generator(seed);
-    for (int i = 0; i < size; ++i)
-        bytes[i] = char(generator.bounded(256));
-    return bytes;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 const QString Timeout = QStringLiteral("通信超时，项目下载失败，请您确认通信是否正常！");
 

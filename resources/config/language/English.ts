@@ -2188,6 +2188,22 @@
         <translation>Screen</translation>
     </message>
     <message>
+        <source>%1：无法创建子文件夹</source>
+        <translation>%1: cannot create its subfolders</translation>
+    </message>
+    <message>
+        <source>%1：文件夹不存在</source>
+        <translation>%1: the folder does not exist</translation>
+    </message>
+    <message>
+        <source>%1：不是文件夹</source>
+        <translation>%1: not a folder</translation>
+    </message>
+    <message>
+        <source>%1：无法在此创建文件夹</source>
+        <translation>%1: cannot create a folder here</translation>
+    </message>
+    <message>
         <source>未创建或导入项目，请您先创建或导入项目！</source>
         <translation>No project has been created or imported. Please create or import a project first!</translation>
     </message>
@@ -2580,11 +2596,11 @@
 <context>
     <name>QtTreePropertyBrowser</name>
     <message>
-        <source>Property</source>
+        <source>属性</source>
         <translation>Property</translation>
     </message>
     <message>
-        <source>Value</source>
+        <source>值</source>
         <translation>Value</translation>
     </message>
 </context>
