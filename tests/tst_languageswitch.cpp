@@ -16,6 +16,7 @@
 #include "showinfodlg.h"
 #include "sysdlg.h"
 #include "version.h"
+#include "ymodemportdlg.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -163,6 +164,7 @@ void TestLanguageSwitch::switchToEnglishAndBack()
     QCOMPARE(topLevel<ShowInfoDlg>()->windowTitle(), QString("Display information"));
     QCOMPARE(topLevel<SysDlg>()->windowTitle(), QString("CoreSetting"));
     QCOMPARE(topLevel<Version>()->windowTitle(), QString("Version"));
+    QCOMPARE(topLevel<YModemPortDlg>()->windowTitle(), QString("Port Select"));
     QCOMPARE(topLevel<Version>()->findChild<QLabel *>("labVersion")->text(), QString("V1.0.12"));
     // the size label is shown even without images
     QVERIFY(!child<QLabel>("labImageSize")->isHidden());
