@@ -1,7 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "bootparam.h"
+#include "bootdlg.h"
 #include "designglobals.h"
 #include "foldermirror.h"
 #include "fontconverter.h"
@@ -260,14 +260,8 @@ void MainWindow::followImageDeletion(int deleted)
         widget->update();
     if (changes.pages.contains(currentPageIndex))
         form->frame->repaint();
-    // The boot animation's picture range counts only while the animation is on.
-    if (bootParam && bootParam->getAnimFlag()) {
-        int start = bootParam->getAnimStartID();
-        int end = bootParam->getAnimEndID();
-        ImageReferences::renumberRange(&start, &end, deleted);
-        bootParam->setAnimStartID(start);
-        bootParam->setAnimEndID(end);
-    }
+    // The dialog's record is the one saved and generated.
+    bootDlg->followImageDeletion(deleted);
 
     // The shown sheet follows its picture rows.
     if (currentWidget && changes.widgets.contains(currentWidget)) {

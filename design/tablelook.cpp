@@ -1,5 +1,7 @@
 #include "tablelook.h"
 
+#include "qmycheckcolumndelegate.h"
+
 #include <QHeaderView>
 #include <QTableView>
 
@@ -21,4 +23,7 @@ void TableLook::apply(QTableView *view, int rowHeight)
     if (rowHeight > 0)
         view->verticalHeader()->setDefaultSectionSize(rowHeight);
     view->setShowGrid(true);
+    // The tables' click handlers toggle a row's check themselves.
+    if (!qobject_cast<QMyCheckColumnDelegate *>(view->itemDelegate()))
+        view->setItemDelegate(new QMyCheckColumnDelegate(view));
 }

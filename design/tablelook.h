@@ -4,7 +4,8 @@
 class QTableView;
 
 // The look the program's list tables share: centred, fixed headers, whole-row single
-// selection, no editing, alternating rows with a grid.
+// selection, no editing, alternating rows with a grid, and a check column that only the
+// table's click handler toggles.
 class TableLook
 {
 public:

@@ -3,6 +3,7 @@
 
 #include "bootparam.h"
 #include "designglobals.h"
+#include "imagereferences.h"
 #include "projectfile.h"
 #include "qmymessagebox.h"
 
@@ -120,6 +121,26 @@ void BootDlg::showDlg()
 void BootDlg::setParam(BootParam *source)
 {
     *bootParam = *source;
+}
+
+void BootDlg::followImageDeletion(int deleted)
+{
+    // The range names pictures only while the animation is on.
+    if (bootParam->getAnimFlag()) {
+        int start = bootParam->getAnimStartID();
+        int end = bootParam->getAnimEndID();
+        ImageReferences::renumberRange(&start, &end, deleted);
+        bootParam->setAnimStartID(start);
+        bootParam->setAnimEndID(end);
+    }
+    // Unsaved edits in the open dialog name the same pictures.
+    if (isVisible() && ui->checkBoxAnim->isChecked()) {
+        int start = ui->sbAnimStartID->value();
+        int end = ui->sbAnimEndID->value();
+        ImageReferences::renumberRange(&start, &end, deleted);
+        ui->sbAnimStartID->setValue(start);
+        ui->sbAnimEndID->setValue(end);
+    }
 }
 
 bool BootDlg::saveToProject()

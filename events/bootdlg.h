@@ -25,6 +25,9 @@ public:
     // Copies all twenty settings into the dialog's record; the controls stay as they are.
     void setParam(BootParam *source);
     BootParam *getBootParam() const { return bootParam; }
+    // Picture `deleted` left the library: the animation's picture range closes up around
+    // it in the record and, while the dialog is open, in the fields it shows.
+    void followImageDeletion(int deleted);
     // Rewrites the boot elements of the open project file from the record.
     bool saveToProject();
     void retranslate();

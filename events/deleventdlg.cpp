@@ -30,14 +30,6 @@ DelEventDlg::DelEventDlg(QWidget *parent)
     TableLook::apply(view);
     view->horizontalHeader()->setDefaultSectionSize(90);
     view->setModel(model);
-    // The view checks a row itself when its check is clicked; that click is not toggled
-    // again by on_tvEvent_clicked.
-    connect(model, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex &from, const QModelIndex &, const QVector<int> &roles) {
-                if (roles.contains(Qt::CheckStateRole))
-                    rowCheckedByView = from.row();
-            });
-    connect(view, &QAbstractItemView::pressed, this, [this] { rowCheckedByView = -1; });
     hide();
 }
 
@@ -166,11 +158,8 @@ void DelEventDlg::on_tvEvent_clicked(const QModelIndex &index)
     clickedRow = index.row();
     if (!checkMode || clickedRow < 0 || clickedRow >= model->checkStates.size())
         return;
-    if (rowCheckedByView != clickedRow) {
-        Qt::CheckState &state = model->checkStates[clickedRow];
-        state = state == Qt::Checked ? Qt::Unchecked : Qt::Checked;
-    }
-    rowCheckedByView = -1;
+    Qt::CheckState &state = model->checkStates[clickedRow];
+    state = state == Qt::Checked ? Qt::Unchecked : Qt::Checked;
     ui->checkBoxAll->setChecked(!model->checkStates.contains(Qt::Unchecked));
     showCheckedCount();
     refreshView();

@@ -58,7 +58,6 @@ private:
     bool checkMode = false;
     // For each row, the position of its event in the holder's list.
     QList<int> rowEvents;
-    int rowCheckedByView = -1;
 };
 
 #endif // DELEVENTDLG_H

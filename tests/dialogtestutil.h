@@ -2,6 +2,9 @@
 #define DIALOGTESTUTIL_H
 
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QTableView>
 #include <QWidget>
 
 // The small dialogs ask for a close button and to stay on top, nothing more; Qt adds the
@@ -23,6 +26,18 @@ inline QPushButton *buttonWithText(QWidget *w, const QString &text)
             return b;
     }
     return nullptr;
+}
+
+// Where a table's delegate draws the check box of a cell, for clicking it.
+inline QPoint checkBoxCentre(QTableView *view, const QModelIndex &index)
+{
+    QStyleOptionViewItem option;
+    option.initFrom(view);
+    option.rect = view->visualRect(index);
+    option.features |= QStyleOptionViewItem::HasCheckIndicator;
+    return view->style()
+        ->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, view)
+        .center();
 }
 
 #endif // DIALOGTESTUTIL_H

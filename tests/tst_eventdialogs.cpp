@@ -455,17 +455,11 @@ void TestEventDialogs::clickingTheCheckBoxTogglesOnce()
     del->showDlg(0, nullptr, nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(del));
     click(del, "btnDelEvent");
-    // Where the item delegate draws the check of row 1.
-    QStyleOptionViewItem option;
-    option.initFrom(table());
-    option.rect = table()->visualRect(model()->index(1, 0));
-    option.features |= QStyleOptionViewItem::HasCheckIndicator;
-    const QRect indicator =
-        table()->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, table());
-    QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, indicator.center());
+    const QPoint indicator = checkBoxCentre(table(), model()->index(1, 0));
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, indicator);
     QCOMPARE(checkedRows(), QList<int>({1}));
     QCOMPARE(label(), QString("已选：1项"));
-    QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, indicator.center());
+    QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, indicator);
     QCOMPARE(checkedRows(), QList<int>());
 }
 

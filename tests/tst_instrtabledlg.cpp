@@ -333,6 +333,26 @@ private slots:
         QCOMPARE(model->checkStates.count(Qt::Checked), 0);
     }
 
+    // One click on a row, on its check box or elsewhere, flips its check once.
+    void checkClicksToggleOnce()
+    {
+        Terminal t;
+        t.addRow(0);
+        t.addRow(1);
+        QVERIFY(QTest::qWaitForWindowExposed(&t.dlg));
+        t.child<QPushButton>("btnDelInstr")->click();
+        auto *model = qobject_cast<QMyInstrTableModel *>(t.sendModel());
+        QTableView *view = t.sendView();
+        const QPoint checkBox = checkBoxCentre(view, model->index(1, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, checkBox);
+        QCOMPARE(model->checkStates, QList<Qt::CheckState>({Qt::Unchecked, Qt::Checked}));
+        t.clickRow(0);
+        QCOMPARE(model->checkStates, QList<Qt::CheckState>({Qt::Checked, Qt::Checked}));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, checkBox);
+        QCOMPARE(model->checkStates, QList<Qt::CheckState>({Qt::Checked, Qt::Unchecked}));
+        QCOMPARE(t.child<QLabel>("labCheckedCount")->text(), QString("已选：1项"));
+    }
+
     void vanishingPortClosesAndNextOpenWorks()
     {
         Terminal t;

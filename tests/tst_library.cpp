@@ -2,8 +2,10 @@
 // every reference renumbered, TrueType sources, fonts generated with the real converter,
 // and the font tool window.
 
+#include "bootdlg.h"
 #include "bootparam.h"
 #include "designglobals.h"
+#include "dialogtestutil.h"
 #include "fontconverter.h"
 #include "fontdlg.h"
 #include "generatedfonts.h"
@@ -68,6 +70,8 @@ private slots:
     void importImages();
     void deleteImagesRenumbersEveryReference();
     void deleteModeAndSelection();
+    void checkClicksToggleOnce_data();
+    void checkClicksToggleOnce();
     void fontLibraryFiles();
     void downloadQuestions();
     void trueTypeFiles();
@@ -268,9 +272,10 @@ void tst_Library::deleteImagesRenumbersEveryReference()
     pageWidgets.at(0)->append(meter);
     meter->setMeterPointPicID(0, 3);
     meter->setMeterPointPicID(1, 2);
-    window->getBootParam()->setAnimFlag(true);
-    window->getBootParam()->setAnimStartID(1);
-    window->getBootParam()->setAnimEndID(4);
+    BootParam *boot = window->getBootDlg()->getBootParam();
+    boot->setAnimFlag(true);
+    boot->setAnimStartID(1);
+    boot->setAnimEndID(4);
 
     // The meter's sheet is shown while the pictures go.
     meter->setMeterPointNum(2);
@@ -310,8 +315,8 @@ void tst_Library::deleteImagesRenumbersEveryReference()
     QCOMPARE(meter->getMeterPointPicID(1), -1);
     QCOMPARE(sheetText(QStringLiteral("ybexItemMeterPointPicID1")), QStringLiteral("2"));
     QCOMPARE(sheetText(QStringLiteral("ybexItemMeterPointPicID2")), QString());
-    QCOMPARE(window->getBootParam()->getAnimStartID(), 1);
-    QCOMPARE(window->getBootParam()->getAnimEndID(), 3);
+    QCOMPARE(boot->getAnimStartID(), 1);
+    QCOMPARE(boot->getAnimEndID(), 3);
     QVERIFY(window->isImageDeleteMode());
 
     // Deleting the rest hides the check column, the buttons and the size label.
@@ -368,6 +373,47 @@ void tst_Library::deleteModeAndSelection()
     // "否" deletes nothing.
     window->slotDealIsNo(MainWindow::ConfirmDeleteImages + 1);
     QCOMPARE(imagePaths.size(), 3);
+}
+
+void tst_Library::checkClicksToggleOnce_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("table");
+    QTest::newRow("pictures") << 0 << "tvImage";
+    QTest::newRow("font-library files") << 1 << "tvFont";
+}
+
+// In delete mode one click on a row, on its check box or elsewhere, flips its check once.
+void tst_Library::checkClicksToggleOnce()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, table);
+    makeProject();
+    for (const char *name : {"a.png", "b.png"})
+        putImage(dir->filePath(QLatin1String(name)), 2, 2);
+    window->importImages({dir->filePath("a.png"), dir->filePath("b.png")});
+    for (const char *name : {"C_16.bin", "E_24.bin"})
+        put(dir->filePath(QLatin1String(name)), "f");
+    window->importFontLibraryFiles({dir->filePath("C_16.bin"), dir->filePath("E_24.bin")});
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    child<QTabWidget>("tabWidgetImageFont")->setCurrentIndex(tab);
+    child<QPushButton>("btnImageFontSub")->click();
+    QTableView *view = child<QTableView>(qPrintable(table));
+    auto *model = qobject_cast<QMyImageItemModel *>(view->model());
+    QVERIFY(model && !view->isColumnHidden(0));
+    QCOMPARE(model->checkStates, QList<Qt::CheckState>({Qt::Unchecked, Qt::Unchecked}));
+
+    const QPoint checkBox = checkBoxCentre(view, model->index(1, 0));
+    const QPoint cell = view->visualRect(model->index(0, 2)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, checkBox);
+    QCOMPARE(model->checkStates, QList<Qt::CheckState>({Qt::Unchecked, Qt::Checked}));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell);
+    QCOMPARE(model->checkStates, QList<Qt::CheckState>({Qt::Checked, Qt::Checked}));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, checkBox);
+    QCOMPARE(model->checkStates, QList<Qt::CheckState>({Qt::Checked, Qt::Unchecked}));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell);
+    QCOMPARE(model->checkStates, QList<Qt::CheckState>({Qt::Unchecked, Qt::Unchecked}));
 }
 
 void tst_Library::fontLibraryFiles()

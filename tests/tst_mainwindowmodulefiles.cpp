@@ -8,6 +8,7 @@
 #include "designglobals.h"
 #include "mainwindow.h"
 #include "qmyframe.h"
+#include "qmyimageitemmodel.h"
 #include "qmymessagebox.h"
 #include "qmywidget.h"
 #include "qmywidgetfactory.h"
@@ -66,6 +67,7 @@ private slots:
     void confirmedDownloadGenerates();
     void generationFailures();
     void bootSettingsSavedAndLoadedThroughTheDialog();
+    void deletedPicturesLeaveTheSavedBootAnimation();
     void linkTestReplyReachesTheDialog();
     void newProjectResetsTheDialog();
     void languageSwitch();
@@ -227,6 +229,44 @@ void tst_MainWindowModuleFiles::bootSettingsSavedAndLoadedThroughTheDialog()
     window->getBootDlg()->showDlg();
     QCOMPARE(window->getBootDlg()->findChild<QSpinBox *>("sbBuzzerTime")->value(), 22);
     window->getBootDlg()->hide();
+}
+
+// The boot animation names pictures by number: deleting one inside its range must renumber
+// the record that is saved and generated, and the open dialog's fields with it.
+void tst_MainWindowModuleFiles::deletedPicturesLeaveTheSavedBootAnimation()
+{
+    const QString path = makeProject(QStringLiteral("anim"));
+    QStringList pictures;
+    for (int i = 0; i < 5; ++i) {
+        QImage picture(2, 2, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        pictures << dir->filePath(QStringLiteral("a%1.png").arg(i));
+        QVERIFY(picture.save(pictures.last()));
+    }
+    window->importImages(pictures);
+    BootDlg *bootDlg = window->getBootDlg();
+    bootDlg->getBootParam()->setAnimFlag(true);
+    bootDlg->getBootParam()->setAnimStartID(1);
+    bootDlg->getBootParam()->setAnimEndID(3);
+    bootDlg->showDlg();
+
+    window->getImageModel()->checkStates[2] = Qt::Checked;
+    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+    QCOMPARE(imagePaths.size(), 4);
+    QCOMPARE(bootDlg->findChild<QSpinBox *>("sbAnimStartID")->value(), 1);
+    QCOMPARE(bootDlg->findChild<QSpinBox *>("sbAnimEndID")->value(), 2);
+    bootDlg->hide();
+    QVERIFY(window->saveProXml());
+
+    newWindow(path);
+    bootDlg = window->getBootDlg();
+    QCOMPARE(bootDlg->getBootParam()->getAnimStartID(), 1);
+    QCOMPARE(bootDlg->getBootParam()->getAnimEndID(), 2);
+    window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+    QList<QByteArray> contents;
+    const QStringList sections = sectionsOf(dir->filePath("anim/allFile/all.cfg"), &contents);
+    QVERIFY2(sections.contains("4/0/0/0"), qPrintable(sections.join(' ')));
+    QVERIFY(contents.at(sections.indexOf("4/0/0/0")).contains("user.set_gif(0,1,2,"));
 }
 
 void tst_MainWindowModuleFiles::linkTestReplyReachesTheDialog()
