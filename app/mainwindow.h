@@ -379,7 +379,9 @@ private:
     // False when the resolution is unusable or the first save failed.
     bool setUpNewDesign(bool newFolder);
     static QString folderError(const QString &parent);
-    void abandonNewProject(const QString &folder);
+    bool makeNewProjectFolder(const QString &folder, const QString &path, const QSize &resolution);
+    bool writeNewProjectFile(const QString &path, const QSize &resolution);
+    static QSize canvasSize(const QSize &resolution, int screenType, const QSize &otherwise);
     bool timerEnabled(int i) const;
     QMySheetApplier::Target sheetTarget() const;
     EventHolder *shownEventHolder() const;

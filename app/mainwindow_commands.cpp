@@ -4,6 +4,8 @@
 #include "bootdlg.h"
 #include "bootparam.h"
 #include "designglobals.h"
+#include "pageparam.h"
+#include "projectfile.h"
 #include "projectfolder.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
@@ -47,48 +49,95 @@ bool MainWindow::createProject(const QString &chosen)
         return false;
     }
     fileError.clear();
-    bool ok = true;
-    bool newFolder = false;
-    if (chosen == currentProjectPath) {
-        QFile::remove(chosen);
-        QFile file(currentProjectPath);
-        ok = file.open(QIODevice::ReadWrite);
-        file.close();
-    } else {
-        // The open project stays until the new folder with its file is complete; a
-        // folder that cannot be completed is taken away again.
-        const QString path = folder + "/" + info.fileName();
-        QFile file(path);
-        if (!QDir().mkdir(folder)) {
-            fileError = folderError(info.path());
-        } else if (!ProjectFolder::createSubfolders(folder)) {
-            fileError = tr("%1：无法创建子文件夹").arg(folder);
-        } else if (!file.open(QIODevice::ReadWrite)) {
-            fileError = QStringLiteral("%1: %2").arg(path, file.errorString());
-        } else {
-            file.close();
-            newFolder = true;
-        }
-        if (!newFolder) {
-            if (QFileInfo(folder).isDir())
-                QDir(folder).removeRecursively();
-            qDebug() << "new project failed:" << fileError;
-            resultBox->showNotice(QMyMessageBox::Warning,
-                                  withFileError(tr("路径错误，保存失败！")));
-            portDlg->setSeries(form->frame->getModelType());
-            return false;
-        }
+    // The new project's folder and first file are made before the open design is
+    // discarded, so that a path that cannot take them leaves the open project as it is.
+    const bool replacing = chosen == currentProjectPath;
+    const QString path = replacing ? chosen : folder + "/" + info.fileName();
+    const bool made =
+        replacing ? writeNewProjectFile(path, size) : makeNewProjectFolder(folder, path, size);
+    if (!made) {
+        qDebug() << "new project failed:" << fileError;
+        resultBox->showNotice(QMyMessageBox::Warning, withFileError(tr("路径错误，保存失败！")));
+        portDlg->setSeries(form->frame->getModelType());
+        return false;
+    }
+    if (!replacing) {
         restoreImagesFromMirror();
         currentProjectPath = path;
     }
-    const bool done = ok && setUpNewDesign(newFolder);
-    if (!done && newFolder)
-        abandonNewProject(folder);
-    else if (!done)
+    // Should this save fail all the same, the file written above holds the new design.
+    const bool done = setUpNewDesign(!replacing);
+    if (!done)
         resultBox->showNotice(QMyMessageBox::Warning, withFileError(tr("路径错误，保存失败！")));
     // Also after a failed set-up: the link follows the canvas's series.
     portDlg->setSeries(form->frame->getModelType());
     return done;
+}
+
+// The new folder with its subfolders and first file; one that cannot be completed is taken
+// away again.
+bool MainWindow::makeNewProjectFolder(const QString &folder, const QString &path,
+                                      const QSize &resolution)
+{
+    if (!QDir().mkdir(folder)) {
+        fileError = folderError(QFileInfo(folder).path());
+        return false;
+    }
+    // Made empty first, the file is then written over as every later save writes it.
+    QFile file(path);
+    if (!ProjectFolder::createSubfolders(folder)) {
+        fileError = tr("%1：无法创建子文件夹").arg(folder);
+    } else if (!file.open(QIODevice::ReadWrite)) {
+        fileError = QStringLiteral("%1: %2").arg(path, file.errorString());
+    } else {
+        file.close();
+        if (writeNewProjectFile(path, resolution))
+            return true;
+    }
+    QDir(folder).removeRecursively();
+    return false;
+}
+
+// The file of a new design (one empty page, fresh timers and boot settings), written the
+// way every save writes it.
+bool MainWindow::writeNewProjectFile(const QString &path, const QSize &resolution)
+{
+    ProjectFile::Frame frame;
+    frame.screenType = screenSizeDlg->screenType();
+    frame.modelType = screenSizeDlg->modelType();
+    const QSize canvas = canvasSize(resolution, frame.screenType,
+                                    QSize(form->frame->getFrameW(), form->frame->getFrameH()));
+    frame.frameW = canvas.width();
+    frame.frameH = canvas.height();
+    frame.dpi = screenSizeDlg->resolutionText();
+    frame.baud = baudText;
+    frame.blValue = backlightValue;
+    TimerParam timers[TimerCount];
+    QList<TimerParam *> timerList;
+    for (int i = 0; i < TimerCount; ++i) {
+        timers[i].setTimerID(i);
+        timerList << &timers[i];
+    }
+    PageParam page;
+    QList<QMyWidget *> noWidgets;
+    return ProjectFile::save(path, frame, BootParam(), timerList, {&page}, {&noWidgets},
+                             &fileError);
+}
+
+// The canvas of a resolution: turned a quarter for 90 and 270 degrees; other turns keep
+// `otherwise`.
+QSize MainWindow::canvasSize(const QSize &resolution, int screenType, const QSize &otherwise)
+{
+    switch (screenType) {
+    case 1:
+    case 3:
+        return resolution.transposed();
+    case 0:
+    case 2:
+        return resolution;
+    default:
+        return otherwise;
+    }
 }
 
 // Why a project folder cannot be made inside parent.
@@ -100,22 +149,6 @@ QString MainWindow::folderError(const QString &parent)
     if (!info.isDir())
         return tr("%1：不是文件夹").arg(parent);
     return tr("%1：无法在此创建文件夹").arg(parent);
-}
-
-// A new project whose first save failed leaves no folder behind and no project open.
-void MainWindow::abandonNewProject(const QString &folder)
-{
-    qDebug() << "new project failed:" << fileError;
-    autoSaveTimer->stop();
-    sheet->clear();
-    clearAllPages();
-    QDir(folder).removeRecursively();
-    currentProjectPath.clear();
-    imagePaths.clear();
-    form->frame->hide();
-    form->groupTimer->hide();
-    setTitlePath(appPath);
-    resultBox->showNotice(QMyMessageBox::Warning, withFileError(tr("路径错误，保存失败！")));
 }
 
 bool MainWindow::setUpNewDesign(bool newFolder)
@@ -138,20 +171,10 @@ bool MainWindow::setUpNewDesign(bool newFolder)
     if (frame->getModelType() == 0 || frame->getModelType() == 1)
         form->btnDownLoadEvent->show();
 
-    switch (frame->getScreenType()) {
-    case 1:
-    case 3:
-        frame->setFrameW(size.height());
-        frame->setFrameH(size.width());
-        break;
-    case 0:
-    case 2:
-        frame->setFrameW(size.width());
-        frame->setFrameH(size.height());
-        break;
-    default:
-        break;
-    }
+    const QSize canvas =
+        canvasSize(size, frame->getScreenType(), QSize(frame->getFrameW(), frame->getFrameH()));
+    frame->setFrameW(canvas.width());
+    frame->setFrameH(canvas.height());
 
     // A new project starts with its own boot settings and nine fresh timers, not with
     // those of the project before.

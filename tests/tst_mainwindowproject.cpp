@@ -97,7 +97,9 @@ private slots:
     void newProjectStartsWithFreshTimers();
     void newProjectFolderFailureKeepsTheProject_data();
     void newProjectFolderFailureKeepsTheProject();
-    void newProjectWhoseSaveFailsLeavesNothing();
+    void newProjectFileFailureKeepsTheOpenDesign_data();
+    void newProjectFileFailureKeepsTheOpenDesign();
+    void newProjectInPlaceReplacesTheFile();
     void quitWithoutSavingRestoresImages();
     void quitWithoutSavingKeepsImagesWithoutMirror();
     void mirrorFollowsTheSave();
@@ -455,22 +457,65 @@ void tst_MainWindowProject::newProjectFolderFailureKeepsTheProject()
     QVERIFY(!QFileInfo::exists(parentPath + QStringLiteral("/demo")));
 }
 
-// The first save of a new project fails (its file name leaves no room for the name of the
-// temporary file): the new folder goes again and no project is open.
-void tst_MainWindowProject::newProjectWhoseSaveFailsLeavesNothing()
+void tst_MainWindowProject::newProjectFileFailureKeepsTheOpenDesign_data()
 {
-    makeProject(QStringLiteral("before"));
-    const QString chosen =
-        filePath(QStringLiteral("p.") + QString(245, QLatin1Char('x')) + QStringLiteral(".yBEX"));
+    QTest::addColumn<bool>("inPlace");
+    QTest::addColumn<QString>("cause");
+    // The folder can be made, the file cannot: its name leaves no room for the name of the
+    // temporary file every save writes first.
+    QTest::newRow("new folder") << false << QString();
+    QTest::newRow("in place, write-protected") << true << ProjectFile::tr("%1：文件写保护");
+}
+
+// The new project's file cannot be written: the open design, its file and its title stay,
+// nothing of the new project is left behind, and the cause is shown.
+void tst_MainWindowProject::newProjectFileFailureKeepsTheOpenDesign()
+{
+    QFETCH(bool, inPlace);
+    QFETCH(QString, cause);
+    const QString before = makeProject(QStringLiteral("before"));
+    QVERIFY(window->saveProXml());
+    const QByteArray saved = readFile(before);
+    const QString title = window->windowTitle();
+    const QString chosen = inPlace
+        ? before
+        : filePath(QStringLiteral("p.") + QString(245, QLatin1Char('x')) + QStringLiteral(".yBEX"));
+    if (inPlace)
+        QVERIFY(QFile::setPermissions(before, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+
     QVERIFY(!window->createProject(chosen));
     QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
-    QVERIFY(!causeOf(window->getResultBox()).isEmpty());
+    if (cause.isEmpty())
+        QVERIFY(causeOf(window->getResultBox()).startsWith(filePath(QStringLiteral("p/p."))));
+    else
+        QCOMPARE(causeOf(window->getResultBox()), cause.arg(before));
     QVERIFY(!QFileInfo::exists(filePath(QStringLiteral("p"))));
-    QVERIFY(currentProjectPath.isEmpty());
-    QVERIFY(pageWidgets.isEmpty());
-    QVERIFY(!window->isAutoSaveRunning());
-    QVERIFY(window->findChild<QGroupBox *>(QStringLiteral("groupTimer"))->isHidden());
-    QCOMPARE(window->windowTitle(), QStringLiteral("路径：/opt/ybex/ybex"));
+    QCOMPARE(currentProjectPath, before);
+    QCOMPARE(readFile(before), saved);
+    QCOMPARE(pageWidgets.size(), 2);
+    QCOMPARE(pageWidgets.at(0)->size(), 1);
+    QCOMPARE(pageRecords.at(1)->pageName(), QStringLiteral("Menu"));
+    QVERIFY(window->isAutoSaveRunning());
+    QVERIFY(!window->findChild<QGroupBox *>(QStringLiteral("groupTimer"))->isHidden());
+    QCOMPARE(window->windowTitle(), title);
+    QVERIFY(QFile::setPermissions(before, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QVERIFY(window->saveProXml());
+}
+
+// Made in place, the open project's file is replaced by the new design's.
+void tst_MainWindowProject::newProjectInPlaceReplacesTheFile()
+{
+    const QString path = makeProject(QStringLiteral("again"));
+    QVERIFY(window->saveProXml());
+    QVERIFY(readFile(path).contains("<pageName>Menu</pageName>"));
+    window->getScreenSizeDlg()->setResolutionText(QStringLiteral("480*272(HHVGA)"));
+    QVERIFY(window->createProject(path));
+    QCOMPARE(currentProjectPath, path);
+    QCOMPARE(pageWidgets.size(), 1);
+    QVERIFY(pageWidgets.at(0)->isEmpty());
+    const QByteArray file = readFile(path);
+    QVERIFY(!file.contains("<pageName>Menu</pageName>"));
+    QVERIFY(file.contains("<frameW>480</frameW>"));
 }
 
 void tst_MainWindowProject::quitWithoutSavingRestoresImages()
