@@ -4,6 +4,8 @@
 #include "allcfg.h"
 #include "bootdlg.h"
 #include "bootparam.h"
+#include "deleventdlg.h"
+#include "downloadeventdlg.h"
 #include "fontconverter.h"
 #include "fontdlg.h"
 #include "designglobals.h"
@@ -115,7 +117,9 @@ MainWindow::~MainWindow()
         delete timer;
     delete clipboardPage;
     delete pageRenameDlg;
+    delete delEventDlg;
     delete eventDlg;
+    delete downLoadEventDlg;
     delete instrTableDlg;
     // Ends a conversion that is still running.
     delete fontConverter;
@@ -198,6 +202,10 @@ void MainWindow::resetClipboardAndFlags()
 void MainWindow::createEventDialogs()
 {
     eventDlg = new QMyEventDlg;
+    delEventDlg = new DelEventDlg;
+    connect(delEventDlg, SIGNAL(s_sendDelEvent()), this, SLOT(slotRefleshEvent()));
+    downLoadEventDlg = new DownLoadEventDlg;
+    connect(downLoadEventDlg, SIGNAL(s_sendReflesh()), this, SLOT(slotRefleshEvent()));
 }
 
 void MainWindow::createFontProcessAndInfoDialog()

@@ -64,6 +64,7 @@ class PageRenameDlg;
 class TimerParam;
 class InstrTableDlg;
 class QMyPropertySheet;
+class EventHolder;
 
 class Ui_MainWindow;
 
@@ -206,6 +207,9 @@ public:
     InstrTableDlg *getInstrTableDlg() const { return instrTableDlg; }
     SerialPortDlg *getSerialPortDlg() const { return serialPortDlg; }
     SysDlg *getSysDlg() const { return sysDlg; }
+    QMyEventDlg *getEventDlg() const { return eventDlg; }
+    DelEventDlg *getDelEventDlg() const { return delEventDlg; }
+    DownLoadEventDlg *getDownLoadEventDlg() const { return downLoadEventDlg; }
 
 public slots:
     void slotRecePortProbar(int max, int value);
@@ -273,6 +277,11 @@ public slots:
     void on_btnDelFont_clicked();
     void on_tvFontName_clicked(const QModelIndex &index);
     void on_btnFontDlg_clicked();
+
+    // Events of the page, widget or timer whose sheet is shown (mainwindow_events.cpp)
+    void on_btnAddEvent_clicked();
+    void on_btnDelEvent_clicked();
+    void on_btnDownLoadEvent_clicked();
 
     // Download link (mainwindow_download.cpp)
     void slotProgressBarMes(int kind, int total, int done, int phase = 0);
@@ -373,6 +382,8 @@ private:
     void abandonNewProject(const QString &folder);
     bool timerEnabled(int i) const;
     QMySheetApplier::Target sheetTarget() const;
+    EventHolder *shownEventHolder() const;
+    void dismissEventDialogs(const EventHolder *holder = nullptr);
     void applySheetEffect(int timerStyle, bool rebuildWidgetSheet);
 
     Ui_MainWindow *form = nullptr;

@@ -2,7 +2,9 @@
 #include "ui_mainwindow.h"
 
 #include "bootdlg.h"
+#include "deleventdlg.h"
 #include "designglobals.h"
+#include "downloadeventdlg.h"
 #include "instrtabledlg.h"
 #include "languagedlg.h"
 #include "pagerenamedlg.h"
@@ -28,6 +30,8 @@
 void MainWindow::slotRefleshUI(QString)
 {
     bootDlg->retranslate();
+    delEventDlg->retranslate();
+    downLoadEventDlg->retranslate();
     instrTableDlg->retranslate();
     languageDlg->retranslate();
     pageRenameDlg->retranslate();

@@ -22,6 +22,7 @@
 #include "qtenumpropertymanager.h"
 #include "qtusertypeone_imagemanager.h"
 #include "sheetrules.h"
+#include "tablelook.h"
 
 #include <QDebug>
 #include <QDir>
@@ -49,27 +50,6 @@ QString projectSubfolder(const char *name)
 QStandardItem *centredItem(const QString &text)
 {
     return new QStandardItem(text);
-}
-
-// The look the library tables share; rowHeight 0 keeps the default.
-void setTableLook(QTableView *view, int rowHeight)
-{
-    QHeaderView *header = view->horizontalHeader();
-    header->setSectionsClickable(false);
-    header->setDefaultAlignment(Qt::AlignCenter);
-    header->setSortIndicatorShown(false);
-    header->setStretchLastSection(true);
-    header->setMinimumHeight(30);
-    view->setFocusPolicy(Qt::NoFocus);
-    view->setSortingEnabled(false);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setAlternatingRowColors(true);
-    view->verticalHeader()->hide();
-    if (rowHeight > 0)
-        view->verticalHeader()->setDefaultSectionSize(rowHeight);
-    view->setShowGrid(true);
 }
 
 // A click in delete mode flips the row's check; otherwise the row becomes the only one
@@ -110,7 +90,7 @@ void MainWindow::resetLibraryTable(QTableView *view, QMyImageItemModel *model,
                                    const QStringList &headers, const QList<int> &widths,
                                    int rowHeight)
 {
-    setTableLook(view, rowHeight);
+    TableLook::apply(view, rowHeight);
     model->clearAll();
     model->setHorizontalHeaderLabels(headers);
     view->setModel(model);
@@ -559,7 +539,7 @@ void MainWindow::setUpFontTable()
 {
     fontDlg = new FontDlg;
     fontModel = new QMyImageItemModel;
-    setTableLook(form->tvFontName, 0);
+    TableLook::apply(form->tvFontName);
 }
 
 void MainWindow::refreshFontList()

@@ -9,6 +9,7 @@
 #include "designglobals.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
+#include "ymodemjob.h"
 
 void MainWindow::on_btnSetSys_clicked()
 {
@@ -31,4 +32,6 @@ void MainWindow::downloadProject()
         resultBox->showNotice(QMyMessageBox::Warning, text);
         return;
     }
+    startDownload(YModemJob::Project, AllCfg::outputFolder() + QLatin1Char('/'),
+                  QStringLiteral("all.cfg"));
 }

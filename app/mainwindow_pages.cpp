@@ -119,6 +119,8 @@ void MainWindow::forgetWidget(QMyWidget *w)
 
 void MainWindow::clearAllPages()
 {
+    // The event dialogs never outlive the design they work on.
+    dismissEventDialogs();
     DesignPages::removeAll([this](QMyWidget *w) { forgetWidget(w); });
     clearPageTree();
 }
@@ -250,6 +252,8 @@ void MainWindow::deleteCurrentPage()
         || currentPageIndex >= count)
         return;
 
+    if (PageParam *going = pageRecords.value(pageToDelete))
+        dismissEventDialogs(&going->eventHolder());
     // Its item goes first, so that the pages after it keep their open state.
     delete form->treeWidget->takeTopLevelItem(pageToDelete);
     DesignPages::remove(pageToDelete, [this](QMyWidget *w) { forgetWidget(w); });

@@ -279,6 +279,15 @@ void EventInfo::setOwnerType(int kind)
     buildCatalogue();
 }
 
+bool EventInfo::ownerHasEvents(int kind)
+{
+    for (const OwnerKindSpec &spec : ownerKinds) {
+        if (spec.kind == kind)
+            return true;
+    }
+    return false;
+}
+
 QString EventInfo::typeName() const
 {
     return m_typeNameList.value(m_eventType);

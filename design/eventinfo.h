@@ -29,6 +29,9 @@ public:
 
     int ownerType() const { return m_ownerType; }
     void setOwnerType(int kind);
+    // Whether an owner kind has event types at all: pages, timers and the widget types
+    // button, progress bar, slider and arc.
+    static bool ownerHasEvents(int kind);
 
     QStringList typeNames() const { return m_typeNameList; }
     QString typeName() const;

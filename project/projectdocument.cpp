@@ -8,6 +8,9 @@
 
 namespace {
 
+// A text at least this long, alone in its element, is kept whole.
+constexpr int LargeText = 1 << 16;
+
 // Whether an element holds keys, so that the character data directly inside it is layout
 // that no reader takes: the root and its children, and the widget and event blocks.
 bool holdsKeys(int depth, const QString &name, const QString &parent)
@@ -33,6 +36,7 @@ void ProjectDocument::clear()
     m_nodes.clear();
     m_attributes.clear();
     m_text.clear();
+    m_ownTexts.clear();
     m_attributeText.clear();
     m_nameIds.clear();
     m_names.clear();
@@ -49,6 +53,8 @@ bool ProjectDocument::fail(const QString &message)
 QStringRef ProjectDocument::text(int node) const
 {
     const Node &n = m_nodes.at(node);
+    if (n.ownText >= 0)
+        return QStringRef(&m_ownTexts.at(n.ownText));
     return QStringRef(&m_text, n.textBegin, n.textEnd - n.textBegin);
 }
 
@@ -131,6 +137,8 @@ bool ProjectDocument::parse(const QByteArray &content)
     QVector<int> lastChild;
     // Whether the character data directly inside each open element is taken.
     QVector<bool> keepsText;
+    // The open element whose text is one large piece kept apart, or -1.
+    int ownTextNode = -1;
     // Widgets per page, with the page each page element fills by the reader's rule.
     QVector<int> widgetsOnPage;
     int pageElements = 0;
@@ -198,14 +206,34 @@ bool ProjectDocument::parse(const QByteArray &content)
         }
         case QXmlStreamReader::EndElement:
             m_nodes[open.last()].textEnd = m_text.size();
+            if (open.last() == ownTextNode)
+                ownTextNode = -1;
             open.removeLast();
             lastChild.removeLast();
             keepsText.removeLast();
             break;
         case QXmlStreamReader::Characters:
         case QXmlStreamReader::EntityReference:
-            if (!keepsText.isEmpty() && keepsText.last())
+            if (keepsText.isEmpty() || !keepsText.last())
+                break;
+            if (ownTextNode >= 0) {
+                // More text inside it: the piece joins the rest, in document order.
+                Node &owner = m_nodes[ownTextNode];
+                m_text += m_ownTexts.at(owner.ownText);
+                m_ownTexts.pop_back();
+                owner.ownText = -1;
+                ownTextNode = -1;
+            }
+            if (reader.text().size() >= LargeText && m_text.size() == m_nodes.last().textBegin
+                && m_nodes.last().firstChild < 0 && open.last() == m_nodes.size() - 1
+                && (keepsText.size() < 2 || !keepsText.at(keepsText.size() - 2))) {
+                // A value nothing around it reads as part of its own text.
+                m_ownTexts.push_back(reader.text().toString());
+                ownTextNode = open.last();
+                m_nodes[ownTextNode].ownText = int(m_ownTexts.size()) - 1;
+            } else {
                 m_text += reader.text();
+            }
             break;
         default:
             break;

@@ -57,6 +57,7 @@ private:
         int textEnd = 0;
         int firstAttribute = 0;
         int attributeCount = 0;
+        int ownText = -1; // a large text kept whole in m_ownTexts
     };
     struct Attribute
     {
@@ -72,6 +73,9 @@ private:
     QVector<Node> m_nodes;
     QVector<Attribute> m_attributes;
     QString m_text;
+    // Large values of one piece, kept apart so that their readers can share them instead
+    // of copying them out of m_text.
+    std::deque<QString> m_ownTexts;
     QString m_attributeText;
     // Stable storage: the hash keys point into these strings.
     std::deque<QString> m_names;

@@ -1,5 +1,7 @@
 #include "sheettables.h"
 
+#include "eventinfo.h"
+
 #include <QCoreApplication>
 
 #define TR(text) QT_TRANSLATE_NOOP("MainWindow", text)
@@ -473,7 +475,7 @@ QList<SheetRow> widgetSheet(int typeCode, bool checkable)
 
 bool widgetHasEvents(int typeCode)
 {
-    return typeCode == 0 || typeCode == 3 || typeCode == 6 || typeCode == 7;
+    return typeCode >= 0 && EventInfo::ownerHasEvents(typeCode);
 }
 
 } // namespace SheetTables

@@ -1,4 +1,6 @@
+#include "deleventdlg.h"
 #include "designglobals.h"
+#include "downloadeventdlg.h"
 #include "fileassociation.h"
 #include "imagelibrary.h"
 #include "itemdata.h"
@@ -14,6 +16,7 @@
 #include "showinfodlg.h"
 #include "sysdlg.h"
 #include "version.h"
+#include "ymodemportdlg.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -155,10 +158,13 @@ void TestLanguageSwitch::switchToEnglishAndBack()
     QCOMPARE(topLevel<LanguageDlg>()->windowTitle(), QString("language choice"));
     QCOMPARE(topLevel<PageRenameDlg>()->windowTitle(), QString("Rename Page"));
     QCOMPARE(topLevel<QMyEventDlg>()->windowTitle(), QString("EventInfo"));
+    QCOMPARE(topLevel<DelEventDlg>()->windowTitle(), QString("Delete Event"));
+    QCOMPARE(topLevel<DownLoadEventDlg>()->windowTitle(), QString("Edit Download Event"));
     QCOMPARE(topLevel<SetScreenSizeDlg>()->windowTitle(), QString("Set Dpi"));
     QCOMPARE(topLevel<ShowInfoDlg>()->windowTitle(), QString("Display information"));
     QCOMPARE(topLevel<SysDlg>()->windowTitle(), QString("CoreSetting"));
     QCOMPARE(topLevel<Version>()->windowTitle(), QString("Version"));
+    QCOMPARE(topLevel<YModemPortDlg>()->windowTitle(), QString("Port Select"));
     QCOMPARE(topLevel<Version>()->findChild<QLabel *>("labVersion")->text(), QString("V1.0.12"));
     // the size label is shown even without images
     QVERIFY(!child<QLabel>("labImageSize")->isHidden());

@@ -9,9 +9,11 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "allcfg.h"
 #include "designglobals.h"
 #include "mainwindow.h"
 #include "qmymessagebox.h"
+#include "qmyprogressbarmes.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "simulatedmodule.h"
@@ -201,24 +203,31 @@ private slots:
         QVERIFY(child<QProgressBar>("progressBarDown")->isHidden());
     }
 
-    void downloadQuestions()
+    // Generated and downloaded: the module gets the very all.cfg the generator wrote.
+    void projectThroughTheWindow()
     {
-        QToolButton *download = child<QToolButton>("btnInstrDownLoad");
-        download->click();
-        QCOMPARE(shownMessages(), QStringList {"未创建或加载项目，无法下载！"});
-        hideMessages();
         makeProject();
-        importTwoImages();
-        download->click();
-        QCOMPARE(window->getQuestionBox()->getActionCode(),
-                 int(MainWindow::ConfirmDownloadProject));
-        QCOMPARE(shownMessages(),
-                 QStringList {
-                     "图库资源有更改，是否继续下载当前项目到显示屏上？（建议您先下载图片资源）"});
-        QVERIFY(!window->areImagesChanged());
-        hideMessages();
-        download->click();
-        QCOMPARE(shownMessages(), QStringList {"是否下载当前项目到显示屏上？"});
+        window->getAllCfg()->setTemplateFolder(QStringLiteral(YBEX_TEST_DATA "/templates"));
+        SimulatedModule module;
+        QVERIFY(openLink(module.portPath()));
+        window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+        QTRY_COMPARE(module.files().size(), 1);
+        QFile generated(dir->filePath("demo/allFile/all.cfg"));
+        QVERIFY(generated.open(QIODevice::ReadOnly));
+        QTRY_VERIFY(module.files().at(0).data == generated.readAll());
+        QCOMPARE(module.commands(), (QStringList {"si 1", "dcfg"}));
+        QProgressBar *bar = child<QProgressBar>("progressBarDown");
+        QTRY_COMPARE(bar->maximum(), 100);
+        QTRY_COMPARE(bar->value(), 100);
+        QVERIFY(bar->isHidden());
+        // The download's progress window is the one on screen (the text link has its own).
+        QStringList titles;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QMyProgressBarMes *>(w) && w->isVisible())
+                titles.append(w->windowTitle());
+        }
+        QCOMPARE(titles, QStringList {"项目解压"});
+        QVERIFY(shownMessages().isEmpty());
     }
 
     void limitsReachTheInfoDialog()

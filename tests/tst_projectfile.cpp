@@ -1371,6 +1371,21 @@ void tst_ProjectFile::largeValuesLoad()
     const QString series = d.widgets.at(0)->at(0)->getChartSerData(0);
     QCOMPARE(series.size(), (1 << 20) + 1);
     QVERIFY(series.startsWith(QStringLiteral("100/100/")));
+
+    // A large piece of text joins what else stands in and around its element.
+    const QString big(100000, QLatin1Char('x'));
+    ProjectTestTarget e;
+    QVERIFY(loadInto(e,
+                     withRoot(QStringLiteral("<page pageid=\"1\"><ClassName ClassName=\"1\">"
+                                             "<text>%1<b>y</b>z</text></ClassName>"
+                                             "<ClassName ClassName=\"1\"><text>a<b>%1</b>"
+                                             "</text></ClassName><ClassName ClassName=\"1\">"
+                                             "<text>%1</text><w>9</w></ClassName></page>")
+                                  .arg(big))));
+    QCOMPARE(e.widgets.at(0)->at(0)->getText(), big + QStringLiteral("yz"));
+    QCOMPARE(e.widgets.at(0)->at(1)->getText(), QStringLiteral("a") + big);
+    QCOMPARE(e.widgets.at(0)->at(2)->getText(), big);
+    QCOMPARE(e.widgets.at(0)->at(2)->getW(), 9);
 }
 
 void tst_ProjectFile::onlyAProjectIsAProject_data()

@@ -204,9 +204,10 @@ OpenFigures openOnce(MainWindow &window, const QString &path)
 }
 
 // Peak memory of an open stays within this many times the file's size. A design takes
-// about twice its size; one huge value is held by the parser, the parsed tree and the
-// widget at once, two bytes a character each (QtXml's DOM alone takes ten times the size).
-constexpr double PeakBound = 10.0;
+// about twice its size; one huge value is held by the parser and by the parsed tree, which
+// the widget shares, two bytes a character each (QtXml's DOM alone takes ten times the
+// size).
+constexpr double PeakBound = 8.0;
 
 void measureFixtures(const QString &dir, const QString &designPath)
 {

@@ -642,6 +642,116 @@
     </message>
 </context>
 <context>
+    <name>DelEventDlg</name>
+    <message>
+        <source>删除事件</source>
+        <translation>Delete Event</translation>
+    </message>
+    <message>
+        <source>注意：“-”为没有该参数，最长只显示5个参数</source>
+        <translation>Note: "-" means no such parameter; at most 5 parameters are shown</translation>
+    </message>
+    <message>
+        <source>已选：0项</source>
+        <translation>Selected: 0</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>事件类型</source>
+        <translation>Event Type</translation>
+    </message>
+    <message>
+        <source>用户函数</source>
+        <translation>User Function</translation>
+    </message>
+    <message>
+        <source>参数%1</source>
+        <translation>Param%1</translation>
+    </message>
+    <message>
+        <source>已选：%1项</source>
+        <translation>Selected: %1</translation>
+    </message>
+    <message>
+        <source>未选择需要删除的事件，请您先选择需要删除的事件！</source>
+        <translation>No event selected. Please select the events to delete first!</translation>
+    </message>
+    <message>
+        <source>您是否需要删除已选的事件？</source>
+        <translation>Do you want to delete the selected events?</translation>
+    </message>
+</context>
+<context>
+    <name>DownLoadEventDlg</name>
+    <message>
+        <source>编辑下载事件</source>
+        <translation>Edit Download Event</translation>
+    </message>
+    <message>
+        <source>Tab 1</source>
+        <translation>Tab 1</translation>
+    </message>
+    <message>
+        <source>Tab 2</source>
+        <translation>Tab 2</translation>
+    </message>
+    <message>
+        <source>页</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>用手动编程</source>
+        <translation>Use manual programming</translation>
+    </message>
+    <message>
+        <source>添加事件</source>
+        <translation>Add Event</translation>
+    </message>
+    <message>
+        <source>还原</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>注意：支持Python语法</source>
+        <translation>Note: Python syntax is supported</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>保存当前编辑下载事件失败！</source>
+        <translation>Failed to save the edited download event!</translation>
+    </message>
+    <message>
+        <source>保存当前编辑下载事件成功！</source>
+        <translation>The edited download event was saved successfully!</translation>
+    </message>
+</context>
+<context>
     <name>SetScreenSizeDlg</name>
     <message>
         <source>设置分辨率</source>
@@ -2092,6 +2202,22 @@
     <message>
         <source>%1：无法在此创建文件夹</source>
         <translation>%1: cannot create a folder here</translation>
+    </message>
+    <message>
+        <source>未创建或导入项目，请您先创建或导入项目！</source>
+        <translation>No project has been created or imported. Please create or import a project first!</translation>
+    </message>
+    <message>
+        <source>该控件类型无法添加事件，请您查看说明文档！</source>
+        <translation>Events cannot be added to this widget type. Please see the documentation!</translation>
+    </message>
+    <message>
+        <source>未添加事件，无法删除！</source>
+        <translation>No event has been added, nothing to delete!</translation>
+    </message>
+    <message>
+        <source>该控件类型无法编辑事件，请您查看说明文档！</source>
+        <translation>Events of this widget type cannot be edited. Please see the documentation!</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,50 @@
+#ifndef EVENTHOLDERDLG_H
+#define EVENTHOLDERDLG_H
+
+#include <QDialog>
+#include <QPointer>
+
+class EventHolder;
+class PageParam;
+class QMyWidget;
+class TimerParam;
+
+// A dialog that works on the events of one page, timer or widget: the one whose sheet was
+// shown when it opened. It keeps that holder while other pages, widgets or timers are
+// selected, and closes without a word once the holder goes away, so that it never acts on
+// another holder or on a deleted widget.
+class EventHolderDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Owner kind of a kind that has no events.
+    static constexpr int NoOwner = -4;
+
+    // The owner kind of the events of what a sheet shows (0 the page, 1 the widget, 2 the
+    // timer): -1 for a page, the widget's type code, -3 for the sleep timer and -2 for the
+    // other timers; NoOwner without such a holder.
+    static int ownerKind(int selectionKind, const QMyWidget *widget, const TimerParam *timer);
+
+    // Closes the dialog when it works on holder, or in any case when holder is null: that
+    // holder, or the whole design, is about to go. Nothing is reported.
+    void dismiss(const EventHolder *holder = nullptr);
+
+protected:
+    explicit EventHolderDlg(QWidget *parent);
+
+    // Kind 0 takes the page shown now, kind 1 the widget and kind 2 the timer.
+    void setHolder(int selectionKind, QMyWidget *widget, TimerParam *timer);
+    // Null once the holder has gone.
+    EventHolder *holder() const;
+    int holderOwnerKind() const;
+
+private:
+    int m_selectionKind = -1;
+    PageParam *m_page = nullptr;
+    QPointer<QMyWidget> m_widget;
+    TimerParam *m_timer = nullptr;
+    QMetaObject::Connection m_widgetWatch;
+};
+
+#endif // EVENTHOLDERDLG_H
