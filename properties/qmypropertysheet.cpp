@@ -42,23 +42,19 @@ private:
     QtProperty *previous;
 };
 
-// Columns sized to their contents are measured again after every new row; a sheet's rows
-// are measured once, when they are all there.
-class FitColumnsOnce
+// A sheet's rows are laid out once, when they are all there, not once per group row.
+class LayoutOnce
 {
 public:
-    explicit FitColumnsOnce(QtTreePropertyBrowser *browser)
+    explicit LayoutOnce(QtTreePropertyBrowser *browser)
         : browser(browser)
-        , mode(browser->resizeMode())
     {
-        if (mode == QtTreePropertyBrowser::ResizeToContents)
-            browser->setResizeMode(QtTreePropertyBrowser::Interactive);
+        browser->suspendLayout();
     }
-    ~FitColumnsOnce() { browser->setResizeMode(mode); }
+    ~LayoutOnce() { browser->resumeLayout(); }
 
 private:
     QtTreePropertyBrowser *browser;
-    QtTreePropertyBrowser::ResizeMode mode;
 };
 
 } // namespace
@@ -79,6 +75,7 @@ void QMyPropertySheet::clear()
             break;
         }
     }
+    const LayoutOnce layout(m.browser);
     m.readOnly->clear();
     m.values->clear();
     m.images->clear();
@@ -96,7 +93,7 @@ void QMyPropertySheet::setHeaders()
 
 void QMyPropertySheet::addRows(const QList<SheetRow> &rows, const ValueOf &valueOf)
 {
-    const FitColumnsOnce fit(m.browser);
+    const LayoutOnce layout(m.browser);
     for (const SheetRow &row : rows)
         makeRow(row, valueOf, nullptr);
 }
@@ -227,7 +224,7 @@ void QMyPropertySheet::addEventsGroup(const EventHolder &holder)
     QList<EventInfo> events = holder.events();
     if (events.isEmpty())
         return;
-    const FitColumnsOnce fit(m.browser);
+    const LayoutOnce layout(m.browser);
     const int groupType = QtVariantPropertyManager::groupTypeId();
     QtProperty *group =
         m.values->addProperty(groupType, QCoreApplication::translate("MainWindow", "事件"));

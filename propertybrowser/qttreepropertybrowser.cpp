@@ -13,6 +13,8 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include <utility>
+
 namespace {
 QIcon drawIndicatorIcon(const QPalette &palette, QStyle *style)
 {
@@ -117,6 +119,13 @@ QWidget *QtTreePropertyBrowserPrivate::createEditor(QtProperty *property, QWidge
 
 void QtTreePropertyBrowserPrivate::updateItem(QTreeWidgetItem *item)
 {
+    updateCells(item);
+    updateSpan(item);
+    treeWidget->viewport()->update();
+}
+
+void QtTreePropertyBrowserPrivate::updateCells(QTreeWidgetItem *item)
+{
     QtProperty *property = itemToIndex.value(item)->property();
     if (property->hasValue()) {
         const QString valueText = property->valueText();
@@ -128,14 +137,45 @@ void QtTreePropertyBrowserPrivate::updateItem(QTreeWidgetItem *item)
     const bool markExpand =
         !property->hasValue() && markPropertiesWithoutValue && !treeWidget->rootIsDecorated();
     item->setIcon(0, markExpand ? expandIcon : QIcon());
-    // Telling the view lays out every row again; only a change is worth that.
-    if (item->isFirstColumnSpanned() != !property->hasValue())
-        item->setFirstColumnSpanned(!property->hasValue());
     item->setToolTip(0, property->propertyName());
     item->setStatusTip(0, property->statusTip());
     item->setWhatsThis(0, property->whatsThis());
     item->setText(0, property->propertyName());
-    treeWidget->viewport()->update();
+}
+
+// Spanning a row lays out every row of the view at once when rows went in since the last
+// layout: only a change is worth that, and while the layout is suspended it waits.
+void QtTreePropertyBrowserPrivate::updateSpan(QTreeWidgetItem *item)
+{
+    const bool span = !itemToIndex.value(item)->property()->hasValue();
+    if (item->isFirstColumnSpanned() == span)
+        return;
+    if (layoutSuspended)
+        spansDue.insert(item);
+    else
+        item->setFirstColumnSpanned(span);
+}
+
+// Each row taken out of the view on its own makes the view revisit every row it keeps
+// track of (expanded, spanned); a row goes with its parent, and the last rows all at once.
+void QtTreePropertyBrowserPrivate::deleteRowsDue()
+{
+    const QSet<QTreeWidgetItem *> due = std::exchange(rowsDue, {});
+    if (due.isEmpty())
+        return;
+    // The view would make a neighbour of a deleted current row current.
+    if (due.contains(treeWidget->currentItem()))
+        treeWidget->setCurrentItem(nullptr);
+    if (itemToIndex.isEmpty()) {
+        treeWidget->clear();
+        return;
+    }
+    QList<QTreeWidgetItem *> tops;
+    for (QTreeWidgetItem *item : due) {
+        if (!due.contains(item->parent()))
+            tops.append(item);
+    }
+    qDeleteAll(tops);
 }
 
 QColor QtTreePropertyBrowserPrivate::calculatedBackgroundColor(QtBrowserItem *item) const
@@ -239,6 +279,9 @@ void QtTreePropertyBrowser::setResizeMode(ResizeMode mode)
     default:
         break;
     }
+    d_ptr->fitSuspended = d_ptr->layoutSuspended > 0 && mode == ResizeToContents;
+    if (d_ptr->fitSuspended)
+        headerMode = QHeaderView::Interactive;
     d_ptr->treeWidget->header()->setSectionResizeMode(headerMode);
 }
 
@@ -300,22 +343,52 @@ void QtTreePropertyBrowser::setExpanded(QtBrowserItem *item, bool expanded)
         treeItem->setExpanded(expanded);
 }
 
+void QtTreePropertyBrowser::suspendLayout()
+{
+    if (d_ptr->layoutSuspended++ > 0)
+        return;
+    // Fitting the columns measures every row after each new one.
+    if (d_ptr->resizeMode == ResizeToContents) {
+        d_ptr->fitSuspended = true;
+        d_ptr->treeWidget->header()->setSectionResizeMode(QHeaderView::Interactive);
+    }
+}
+
+void QtTreePropertyBrowser::resumeLayout()
+{
+    if (d_ptr->layoutSuspended == 0 || --d_ptr->layoutSuspended > 0)
+        return;
+    d_ptr->deleteRowsDue();
+    const QSet<QTreeWidgetItem *> spans = std::exchange(d_ptr->spansDue, {});
+    for (QTreeWidgetItem *item : spans)
+        d_ptr->updateSpan(item);
+    if (std::exchange(d_ptr->fitSuspended, false))
+        d_ptr->treeWidget->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
+
 void QtTreePropertyBrowser::itemInserted(QtBrowserItem *item, QtBrowserItem *afterItem)
 {
     QTreeWidgetItem *afterTreeItem = d_ptr->indexToItem.value(afterItem, nullptr);
     QTreeWidgetItem *parentItem = d_ptr->indexToItem.value(item->parent(), nullptr);
 
-    QTreeWidgetItem *newItem = nullptr;
-    if (parentItem)
-        newItem = new QTreeWidgetItem(parentItem, afterTreeItem);
-    else
-        newItem = new QTreeWidgetItem(d_ptr->treeWidget, afterTreeItem);
+    // The row gets its texts before it enters the view: each text set on a shown row is
+    // reported to the view on its own.
+    auto *newItem = new QTreeWidgetItem;
     d_ptr->itemToIndex[newItem] = item;
     d_ptr->indexToItem[item] = newItem;
-
     newItem->setFlags(newItem->flags() | Qt::ItemIsEditable);
+    d_ptr->updateCells(newItem);
+    if (parentItem) {
+        parentItem->insertChild(afterTreeItem ? parentItem->indexOfChild(afterTreeItem) + 1 : 0,
+                                newItem);
+    } else {
+        QTreeWidget *tree = d_ptr->treeWidget;
+        tree->insertTopLevelItem(afterTreeItem ? tree->indexOfTopLevelItem(afterTreeItem) + 1 : 0,
+                                 newItem);
+    }
     newItem->setExpanded(true);
-    d_ptr->updateItem(newItem);
+    d_ptr->updateSpan(newItem);
+    d_ptr->treeWidget->viewport()->update();
 }
 
 void QtTreePropertyBrowser::itemRemoved(QtBrowserItem *item)
@@ -329,7 +402,11 @@ void QtTreePropertyBrowser::itemRemoved(QtBrowserItem *item)
     d_ptr->delegate->closeEditorOfItem(treeItem);
     if (d_ptr->treeWidget->currentItem() == treeItem)
         d_ptr->treeWidget->setCurrentItem(nullptr);
-    delete treeItem;
+    d_ptr->spansDue.remove(treeItem);
+    if (d_ptr->layoutSuspended)
+        d_ptr->rowsDue.insert(treeItem);
+    else
+        delete treeItem;
     d_ptr->indexToItem.remove(item);
     d_ptr->itemToIndex.remove(treeItem);
     d_ptr->indexToBackgroundColor.remove(item);

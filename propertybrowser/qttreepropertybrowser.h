@@ -47,6 +47,12 @@ public:
     void setBackgroundColor(QtBrowserItem *item, const QColor &color);
     void setExpanded(QtBrowserItem *item, bool expanded);
 
+    // For building or clearing a whole sheet: between the two calls the view is not laid
+    // out row by row. Group rows take their span, columns sized to their contents their
+    // width and the rows of removed items leave the view once, on resume. Calls nest.
+    void suspendLayout();
+    void resumeLayout();
+
 signals:
     void collapsed(QtBrowserItem *item);
     void expanded(QtBrowserItem *item);

@@ -5,6 +5,7 @@
 
 #include <QIcon>
 #include <QMap>
+#include <QSet>
 #include <QStringList>
 
 class QModelIndex;
@@ -28,6 +29,12 @@ public:
     bool browserChangedBlocked = false;
     bool ownHeaderLabels = true;
     QIcon expandIcon;
+    int layoutSuspended = 0;
+    bool fitSuspended = false;
+    // While the layout is suspended: rows whose span is still to be set, and rows whose
+    // items went away, deleted together on resume.
+    QSet<QTreeWidgetItem *> spansDue;
+    QSet<QTreeWidgetItem *> rowsDue;
 
     void init(QWidget *parent);
     static QStringList headerLabels();
@@ -38,6 +45,9 @@ public:
     bool lastColumn(int column) const;
     bool hasValue(QTreeWidgetItem *item) const;
     void updateItem(QTreeWidgetItem *item);
+    void updateCells(QTreeWidgetItem *item);
+    void updateSpan(QTreeWidgetItem *item);
+    void deleteRowsDue();
     QColor calculatedBackgroundColor(QtBrowserItem *item) const;
     QTreeWidgetItem *editedItem() const;
     void editItem(QtBrowserItem *browserItem);

@@ -34,6 +34,26 @@ QTreeWidgetItem *rowNamed(QtTreePropertyBrowser *browser, const QString &name)
     return rows.isEmpty() ? nullptr : rows.first();
 }
 
+// One line per row, depth first: indent, name, value, spanned, expanded.
+QStringList rowsOf(QTreeWidgetItem *parent, const QString &indent = QString())
+{
+    QStringList lines;
+    for (int i = 0; i < parent->childCount(); ++i) {
+        const QTreeWidgetItem *row = parent->child(i);
+        lines << QStringLiteral("%1%2|%3|%4|%5")
+                     .arg(indent, row->text(0), row->text(1))
+                     .arg(row->isFirstColumnSpanned() ? "span" : "")
+                     .arg(row->isExpanded() ? "open" : "closed");
+        lines += rowsOf(parent->child(i), indent + "  ");
+    }
+    return lines;
+}
+
+QStringList rowsOf(QtTreePropertyBrowser *browser)
+{
+    return rowsOf(treeOf(browser)->invisibleRootItem());
+}
+
 QPoint cellCentre(QtTreePropertyBrowser *browser, QTreeWidgetItem *row, int column)
 {
     QTreeWidget *tree = treeOf(browser);
@@ -157,6 +177,8 @@ private slots:
     void clearingAllManagersInsideValueChanged_data();
     void clearingAllManagersInsideValueChanged();
     void removedRowKeepsUncommittedText();
+    void suspendedLayoutShowsTheSameRows();
+    void rowsRemovedWhileSuspended();
 };
 
 void TestPropertyBrowser::itemTreesWithMultipleOccurrences()
@@ -742,6 +764,116 @@ void TestPropertyBrowser::removedRowKeepsUncommittedText()
     QCOMPARE(reports, 0);
     QCOMPARE(treeOf(sheet.browser)->topLevelItemCount(), 0);
     Q_UNUSED(text);
+}
+
+void TestPropertyBrowser::suspendedLayoutShowsTheSameRows()
+{
+    // The same sheet built row by row and inside a (nested) suspension.
+    auto build = [](Sheet &sheet) {
+        const int group = QtVariantPropertyManager::groupTypeId();
+        sheet.add(QMetaType::Int, "Id", 3);
+        QtVariantProperty *outer = sheet.variantManager->addProperty(group, "Outer");
+        QtVariantProperty *inner = sheet.variantManager->addProperty(group, "Inner");
+        QtVariantProperty *a = sheet.variantManager->addProperty(QMetaType::Int, "A");
+        a->setValue(7);
+        inner->addSubProperty(a);
+        outer->addSubProperty(sheet.variantManager->addProperty(QMetaType::Bool, "B"));
+        outer->addSubProperty(inner);
+        QtBrowserItem *outerItem = sheet.browser->addProperty(outer);
+        sheet.browser->setExpanded(outerItem->children().at(1), false);
+        QtVariantProperty *colour = sheet.add(QMetaType::QColor, "Colour", QColor(1, 2, 3));
+        sheet.browser->setExpanded(sheet.browser->items(colour).first(), false);
+        // A group going in between rows, and a row going into a shown group.
+        sheet.browser->insertProperty(sheet.variantManager->addProperty(group, "Between"), outer);
+        outer->insertSubProperty(sheet.variantManager->addProperty(QMetaType::QString, "T"),
+                                 nullptr);
+        sheet.add(group, "Last");
+    };
+    Sheet plain;
+    plain.browser->setResizeMode(QtTreePropertyBrowser::ResizeToContents);
+    plain.browser->show();
+    QVERIFY(QTest::qWaitForWindowExposed(plain.browser));
+    build(plain);
+    const QStringList expected = rowsOf(plain.browser);
+    QCOMPARE(expected.size(), 13);
+    QVERIFY(expected.contains("  Inner||span|closed"));
+
+    Sheet paused;
+    paused.browser->setResizeMode(QtTreePropertyBrowser::ResizeToContents);
+    paused.browser->show();
+    QVERIFY(QTest::qWaitForWindowExposed(paused.browser));
+    QHeaderView *header = treeOf(paused.browser)->header();
+    paused.browser->suspendLayout();
+    paused.browser->suspendLayout();
+    build(paused);
+    paused.browser->resumeLayout();
+    paused.browser->resumeLayout();
+    paused.browser->resumeLayout(); // one too many changes nothing
+    QCOMPARE(rowsOf(paused.browser), expected);
+    QCOMPARE(paused.browser->resizeMode(), QtTreePropertyBrowser::ResizeToContents);
+    QCOMPARE(header->sectionResizeMode(0), QHeaderView::ResizeToContents);
+    QCOMPARE(header->sectionSize(0), treeOf(plain.browser)->header()->sectionSize(0));
+
+    // Groups added afterwards span at once; a mode set while suspended holds on resume.
+    paused.add(QtVariantPropertyManager::groupTypeId(), "After");
+    QVERIFY(rowNamed(paused.browser, "After")->isFirstColumnSpanned());
+    paused.browser->suspendLayout();
+    paused.browser->setResizeMode(QtTreePropertyBrowser::Interactive);
+    paused.browser->resumeLayout();
+    QCOMPARE(header->sectionResizeMode(0), QHeaderView::Interactive);
+    paused.browser->suspendLayout();
+    paused.browser->setResizeMode(QtTreePropertyBrowser::ResizeToContents);
+    paused.browser->resumeLayout();
+    QCOMPARE(header->sectionResizeMode(0), QHeaderView::ResizeToContents);
+}
+
+void TestPropertyBrowser::rowsRemovedWhileSuspended()
+{
+    Sheet sheet;
+    const int group = QtVariantPropertyManager::groupTypeId();
+    QtVariantProperty *g = sheet.add(group, "G");
+    g->addSubProperty(sheet.variantManager->addProperty(QMetaType::Int, "Inside"));
+    QtVariantProperty *number = sheet.add(QMetaType::Int, "Number", 5);
+    sheet.add(QMetaType::QColor, "Colour", QColor(9, 9, 9));
+    sheet.browser->show();
+    QVERIFY(QTest::qWaitForWindowExposed(sheet.browser));
+    QList<QtBrowserItem *> reported;
+    connect(sheet.browser, &QtAbstractPropertyBrowser::currentItemChanged,
+            [&](QtBrowserItem *item) { reported << item; });
+    int reports = 0;
+    connect(sheet.variantManager, &QtVariantPropertyManager::valueChanged, [&]() { ++reports; });
+
+    // Part of the sheet goes: the rest stays as it was.
+    QtBrowserItem *inside = sheet.browser->items(g).first()->children().first();
+    sheet.browser->setCurrentItem(inside);
+    QCOMPARE(treeOf(sheet.browser)->currentItem(), rowNamed(sheet.browser, "Inside"));
+    sheet.browser->suspendLayout();
+    delete g;
+    QCOMPARE(reported, QList<QtBrowserItem *>({inside, nullptr}));
+    QVERIFY(!sheet.browser->currentItem());
+    sheet.browser->resumeLayout();
+    QCOMPARE(rowsOf(sheet.browser),
+             QStringList({"Number|5||open", "Colour|[9, 9, 9] (255)||open", "  Red|9||open",
+                          "  Green|9||open", "  Blue|9||open", "  Alpha|255||open"}));
+
+    // The whole sheet goes with an editor holding typed text, and a new one comes.
+    auto *box = qobject_cast<QSpinBox *>(clickValue(sheet.browser, "Number"));
+    QVERIFY(box);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, "42");
+    sheet.browser->suspendLayout();
+    sheet.clearAll();
+    QVERIFY(sheet.browser->properties().isEmpty());
+    sheet.add(group, "New");
+    sheet.add(QMetaType::Int, "Fresh"); // no value set: no report
+    sheet.browser->resumeLayout();
+    flushDeletes();
+    QCOMPARE(reports, 0);
+    QVERIFY(!openEditor(sheet.browser));
+    QCOMPARE(rowsOf(sheet.browser), QStringList({"New||span|open", "Fresh|0||open"}));
+    QVERIFY(qobject_cast<QSpinBox *>(clickValue(sheet.browser, "Fresh")));
+    Q_UNUSED(number);
 }
 
 QTEST_MAIN(TestPropertyBrowser)

@@ -71,6 +71,12 @@ void TestQMySettings::languageId()
     QFile f("config/system.ini");
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(content);
+    QVERIFY(f.flush());
+    // QSettings keeps a parsed file while its size and time stay the same; rows of equal
+    // size written within one millisecond would read the previous row's values.
+    static int row = 0;
+    QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-100 - ++row),
+                          QFileDevice::FileModificationTime));
     f.close();
     QMySettings settings;
     QCOMPARE(settings.getLanguageId(), id);
