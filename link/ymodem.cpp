@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QThread>
 #include <QTimer>
 
@@ -483,12 +484,20 @@ void YModem::batchStep()
             step = 2;
         break;
     }
-    case 2:
+    case 2: {
+        // Once announced, the module waits for the batch and no command reaches it until it
+        // gives up; a file that cannot be sent stops the job before that.
+        const QString failure = unreadableFile();
+        if (!failure.isEmpty()) {
+            fail(failure);
+            break;
+        }
         sentBytes = 0;
         fileIndex = 0;
         writeText(pictures ? QStringLiteral("dpic\n") : QStringLiteral("dfont\n"));
         step = 3;
         break;
+    }
     case 3:
         emitProgress(progressKind(), totalBytes, sentBytes);
         if (fileIndex >= count) {
@@ -533,12 +542,47 @@ void YModem::batchStep()
     }
 }
 
+QString YModem::pictureFailure(const QString &source) const
+{
+    return tr("图片下载失败，%1图片打开失败！").arg(source);
+}
+
+QString YModem::fontFailure(const QString &fileName) const
+{
+    return tr("字库下载失败，%1字体文件打开失败！").arg(fileName);
+}
+
+// Readable and not empty, as mapFile needs it; a picture to convert must also decode.
+QString YModem::unreadableFile() const
+{
+    const auto readable = [](const QString &path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) && f.size() > 0;
+    };
+    if (current.job == YModemJob::Pictures) {
+        for (const QString &source : current.imagePaths) {
+            const bool ok =
+                current.pictureMode == 1 ? QImageReader(source).canRead() : readable(source);
+            if (!ok)
+                return pictureFailure(source);
+        }
+        return QString();
+    }
+    const QString folder = current.projectFolder + QStringLiteral("/tempFonts/");
+    for (const QString &id : current.fontIds) {
+        const QString fileName = id + QStringLiteral(".font");
+        if (!readable(folder + fileName))
+            return fontFailure(fileName);
+    }
+    return QString();
+}
+
 bool YModem::openNextFile()
 {
     QString path;
     if (current.job == YModemJob::Pictures) {
         const QString source = current.imagePaths.at(fileIndex);
-        const QString failure = tr("图片下载失败，%1图片打开失败！").arg(source);
+        const QString failure = pictureFailure(source);
         if (current.pictureMode == 1) {
             const QImage image(source);
             path = current.projectFolder + QStringLiteral("/allFile/temp.bin");
@@ -562,7 +606,7 @@ bool YModem::openNextFile()
         fileName = current.fontIds.at(fileIndex) + QStringLiteral(".font");
         path = current.projectFolder + QStringLiteral("/tempFonts/") + fileName;
         if (!mapFile(path)) {
-            fail(tr("字库下载失败，%1字体文件打开失败！").arg(fileName));
+            fail(fontFailure(fileName));
             return false;
         }
     }

@@ -88,6 +88,11 @@ private:
     void emitProgress(int kind, qint64 total, qint64 done, int phase = 0);
     int progressKind() const { return current.job; }
     qint64 batchSize(qint64 *count) const;
+    // The failure message for the first file of the batch that cannot be read; empty when
+    // every file can.
+    QString unreadableFile() const;
+    QString pictureFailure(const QString &source) const;
+    QString fontFailure(const QString &fileName) const;
 
     // Shared with the GUI thread.
     mutable QMutex mailboxMutex;

@@ -321,6 +321,64 @@ private slots:
                  qMakePair(1, QString("字库下载失败，9.font字体文件打开失败！")));
     }
 
+    // A batch whose file cannot be sent stops before the module is told to receive it, so
+    // the module still answers the next command.
+    void unreadableFileStopsBeforeTheAnnounce_data()
+    {
+        QTest::addColumn<int>("job");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("picture gone") << int(YModemJob::Pictures) << 0
+                                      << "图片下载失败，%1/tempImages/1_gone.png图片打开失败！";
+        QTest::newRow("picture that does not decode")
+            << int(YModemJob::Pictures) << 1
+            << "图片下载失败，%1/tempImages/1_gone.png图片打开失败！";
+        QTest::newRow("font gone") << int(YModemJob::Fonts) << 0
+                                   << "字库下载失败，9.font字体文件打开失败！";
+    }
+    void unreadableFileStopsBeforeTheAnnounce()
+    {
+        QFETCH(int, job);
+        QFETCH(int, mode);
+        QFETCH(QString, message);
+        QDir().mkpath(folder() + "/tempImages");
+        QImage red(3, 2, QImage::Format_ARGB32);
+        red.fill(Qt::red);
+        const QString good = folder() + "/tempImages/0_red.png";
+        QVERIFY(red.save(good));
+        const QString gone = folder() + "/tempImages/1_gone.png";
+        QFile::remove(gone);
+        if (mode == 1)
+            QVERIFY(writeFile(gone, "not a picture"));
+        QVERIFY(writeFile(folder() + "/tempFonts/0.font", randomBytes(300, 3)));
+        SimulatedModule module;
+        YModem worker;
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        YModemJob batch;
+        batch.job = YModemJob::Type(job);
+        batch.pictureMode = mode;
+        batch.imagePaths = QStringList {good, gone};
+        batch.fontIds = QStringList {"0", "9"};
+        batch.projectFolder = folder();
+        worker.startJob(batch);
+        QVERIFY(waitIdle(worker));
+        QTRY_COMPARE(log.messages.size(), 1);
+        QCOMPARE(log.messages.at(0), qMakePair(1, message.arg(folder())));
+        QCOMPARE(module.commands(), QStringList {job == YModemJob::Pictures ? "si 2" : "si 3"});
+        QVERIFY(module.files().isEmpty());
+
+        // The module was never told to wait for a batch: the next download goes through.
+        batch.imagePaths = QStringList {good};
+        batch.fontIds = QStringList {"0"};
+        worker.startJob(batch);
+        QVERIFY(waitIdle(worker));
+        QTRY_COMPARE(module.files().size(), 1);
+        QCOMPARE(log.messages.size(), 1);
+        QFile::remove(gone);
+        QFile::remove(folder() + "/allFile/temp.bin");
+    }
+
     void emptyBatchesEndAtOnce()
     {
         SimulatedModule module;
