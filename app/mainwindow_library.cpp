@@ -261,6 +261,10 @@ void MainWindow::followImageDeletion(int deleted)
         form->frame->repaint();
     // The dialog's record is the one saved and generated.
     bootDlg->followImageDeletion(deleted);
+    // A copied page is pasted with the pictures it showed when it was copied.
+    ImageReferences::renumberPage(clipboardPage, deleted);
+    for (QMyWidget *widget : qAsConst(clipboardWidgets))
+        ImageReferences::renumberWidget(widget, deleted);
 
     // The shown sheet follows its picture rows.
     if (currentWidget && changes.widgets.contains(currentWidget)) {

@@ -24,30 +24,38 @@ ImageReferences::Changes ImageReferences::renumberDesign(int deleted)
 {
     Changes changes;
     for (int page = 0; page < pageRecords.size(); ++page) {
-        PageParam *record = pageRecords.at(page);
-        const int before = record->pageImageNum();
-        const int after = ImageLibrary::renumbered(before, deleted);
-        if (after != before) {
-            record->setPageImageNum(after);
+        if (renumberPage(pageRecords.at(page), deleted))
             changes.pages << page;
-        }
     }
     for (const QList<QMyWidget *> *widgets : qAsConst(pageWidgets)) {
         for (QMyWidget *widget : *widgets) {
-            bool changed = false;
-            for (const QString &key : widgetKeys()) {
-                const int before = widget->intValue(key);
-                const int after = ImageLibrary::renumbered(before, deleted);
-                if (after != before) {
-                    widget->setIntValue(key, after);
-                    changed = true;
-                }
-            }
-            if (changed)
+            if (renumberWidget(widget, deleted))
                 changes.widgets << widget;
         }
     }
     return changes;
+}
+
+bool ImageReferences::renumberPage(PageParam *page, int deleted)
+{
+    const int before = page->pageImageNum();
+    const int after = ImageLibrary::renumbered(before, deleted);
+    page->setPageImageNum(after);
+    return after != before;
+}
+
+bool ImageReferences::renumberWidget(QMyWidget *widget, int deleted)
+{
+    bool changed = false;
+    for (const QString &key : widgetKeys()) {
+        const int before = widget->intValue(key);
+        const int after = ImageLibrary::renumbered(before, deleted);
+        if (after != before) {
+            widget->setIntValue(key, after);
+            changed = true;
+        }
+    }
+    return changed;
 }
 
 void ImageReferences::renumberRange(int *start, int *end, int deleted)

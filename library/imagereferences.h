@@ -4,6 +4,7 @@
 #include <QList>
 #include <QStringList>
 
+class PageParam;
 class QMyWidget;
 
 // Every place of the design that names a library picture by its number, so that removing
@@ -24,6 +25,10 @@ public:
     // Renumbers every picture reference of every page and widget (shown or not) after
     // picture `deleted` left the library.
     static Changes renumberDesign(int deleted);
+    // The same for one page record or widget outside the design (a copied page waiting to
+    // be pasted); true when a reference changed.
+    static bool renumberPage(PageParam *page, int deleted);
+    static bool renumberWidget(QMyWidget *widget, int deleted);
 
     // A picture range (start and end number) after picture `deleted` left the library:
     // the range closes up around it; a range of that picture alone becomes -1, -1.

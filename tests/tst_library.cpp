@@ -70,6 +70,7 @@ private slots:
     void withoutAProjectTheListsStayEmpty();
     void importImages();
     void deleteImagesRenumbersEveryReference();
+    void aCopiedPageFollowsDeletedImages();
     void deleteModeAndSelection();
     void checkClicksToggleOnce_data();
     void checkClicksToggleOnce();
@@ -330,6 +331,45 @@ void tst_Library::deleteImagesRenumbersEveryReference()
     QVERIFY(child<QPushButton>("btnImageFontAll")->isHidden());
     QVERIFY(child<QLabel>("labImageSize")->isHidden());
     QCOMPARE(imageLibrarySizeKB, 0);
+}
+
+// A page copied before pictures go is pasted showing the pictures it showed when copied.
+void tst_Library::aCopiedPageFollowsDeletedImages()
+{
+    makeProject();
+    QStringList sources;
+    for (int i = 0; i < 4; ++i) {
+        sources << dir->filePath(QStringLiteral("p%1.png").arg(i));
+        putImage(sources.last(), 2, 2);
+    }
+    window->importImages(sources);
+    QMyFrame *frame = child<QMyFrame>("frame");
+    pageRecords.at(0)->setPageImageNum(3);
+    QMyWidget *image = QMyWidgetFactory::create(2, 1, frame);
+    pageWidgets.at(0)->append(image);
+    image->setImageNum(1);
+    QMyWidget *meter = QMyWidgetFactory::create(8, 2, frame);
+    pageWidgets.at(0)->append(meter);
+    meter->setMeterPointPicID(0, 3);
+    window->slotActionPageCopy();
+
+    QMyImageItemModel *model = window->getImageModel();
+    child<QPushButton>("btnImageFontSub")->click();
+    model->checkStates[1] = Qt::Checked;
+    model->checkStates[2] = Qt::Checked;
+    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+    QCOMPARE(imagePaths.size(), 2);
+
+    window->slotActionPagePaste();
+    QCOMPARE(pageRecords.size(), 2);
+    QCOMPARE(pageRecords.at(1)->pageImageNum(), 1);
+    const QList<QMyWidget *> pasted = *pageWidgets.at(1);
+    QCOMPARE(pasted.size(), 2);
+    QCOMPARE(pasted.at(0)->getImageNum(), -1);
+    QCOMPARE(pasted.at(1)->getMeterPointPicID(0), 1);
+    // The pasted page is the copied one, the pictures it names those the original names.
+    QCOMPARE(pageRecords.at(1)->pageImageNum(), pageRecords.at(0)->pageImageNum());
+    QCOMPARE(pasted.at(1)->getMeterPointPicID(0), meter->getMeterPointPicID(0));
 }
 
 void tst_Library::deleteModeAndSelection()
