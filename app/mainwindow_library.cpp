@@ -19,7 +19,6 @@
 #include "qmyprogressbarmes.h"
 #include "qmypropertysheet.h"
 #include "qmywidget.h"
-#include "qtenumpropertymanager.h"
 #include "qtusertypeone_imagemanager.h"
 #include "sheetrules.h"
 #include "tablelook.h"
@@ -573,18 +572,7 @@ void MainWindow::refreshFontIdProperty()
     const int type = currentWidget->getTypeCode();
     if (type != 0 && type != 1 && type != 4)
         return;
-    QtProperty *row = propertyToKey.key(QStringLiteral("fontID"), nullptr);
-    if (!row)
-        return;
-    int index = fontIdList.size();
-    for (int i = 0; i < fontIdList.size(); ++i) {
-        if (fontIdList.at(i).toInt() == currentWidget->getFontID()) {
-            index = i;
-            break;
-        }
-    }
-    enumManager->setEnumNames(row, fontIdList);
-    enumManager->setValue(row, index);
+    sheet->refreshFontChoice(QStringLiteral("fontID"), currentWidget->getFontID());
 }
 
 void MainWindow::on_btnCreateFont_clicked()

@@ -98,6 +98,23 @@ void QMyPropertySheet::addRows(const QList<SheetRow> &rows, const ValueOf &value
         makeRow(row, valueOf, nullptr);
 }
 
+int QMyPropertySheet::fontChoiceIndex(int fontId)
+{
+    int index = 0;
+    while (index < fontIdList.size() && fontIdList.at(index).toInt() != fontId)
+        ++index;
+    return index;
+}
+
+void QMyPropertySheet::refreshFontChoice(const QString &key, int fontId)
+{
+    QtProperty *row = rowOf(key);
+    if (!row)
+        return;
+    m.choices->setEnumNames(row, fontIdList);
+    m.choices->setValue(row, fontChoiceIndex(fontId));
+}
+
 void QMyPropertySheet::enterKey(QtProperty *row, const SheetRow &data)
 {
     if (data.keyed && !data.key.isEmpty())
@@ -145,13 +162,8 @@ QtProperty *QMyPropertySheet::makeRow(const SheetRow &row, const ValueOf &valueO
         QStringList names;
         int index = valueOf(row.key).toInt();
         if (row.kind == SheetRow::FontChoice) {
-            // The font whose number the attribute holds; one past the list when none does,
-            // which the row refuses and so stays at the first font.
             names = fontIdList;
-            const int fontId = index;
-            index = 0;
-            while (index < names.size() && names.at(index).toInt() != fontId)
-                ++index;
+            index = fontChoiceIndex(index);
         } else if (row.kind == SheetRow::ResolutionChoice) {
             names = resolutionList;
         } else {

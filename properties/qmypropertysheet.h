@@ -64,6 +64,9 @@ public:
 
     // Position and size rows follow the widget while it is moved or resized.
     void followWidget(const QMyWidget &w);
+    // The font row of the key offers fontIdList again, showing font `fontId`; the report of
+    // the new choice reaches the applier like an edit.
+    void refreshFontChoice(const QString &key, int fontId);
 
 private:
     QtProperty *makeRow(const SheetRow &row, const ValueOf &valueOf, QtProperty *parent);
@@ -71,6 +74,9 @@ private:
                              const QVariant &value, bool applies);
     void place(QtProperty *row, QtProperty *parent, bool collapse);
     void enterKey(QtProperty *row, const SheetRow &data);
+    // The position of font `fontId` in fontIdList; one past the list when none holds it,
+    // which the row refuses and so stays at the first font.
+    static int fontChoiceIndex(int fontId);
 
     Managers m;
     QMap<QtProperty *, QString> *keys;

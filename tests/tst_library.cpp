@@ -18,6 +18,7 @@
 #include "qmyprogressbarmes.h"
 #include "qmywidget.h"
 #include "qmywidgetfactory.h"
+#include "qtenumpropertymanager.h"
 #include "qtproperty.h"
 #include "setscreensizedlg.h"
 
@@ -81,6 +82,7 @@ private slots:
     void generationRefusals();
     void failedRegenerationKeepsTheFont();
     void deleteFont();
+    void fontRowFollowsTheFontList();
     void fontToolWindow();
     void quitWithoutSavingRestoresTheLibrary();
     void aStaleMirrorIsNeverRestored();
@@ -668,6 +670,66 @@ void tst_Library::deleteFont()
     // A second answer finds the font gone and deletes nothing more.
     window->slotDealIsNo(MainWindow::ConfirmDeleteFont);
     QCOMPARE(files(fonts), (QStringList {"2.font", "2.ini"}));
+}
+
+// The shown widget's font row offers the generated fonts as they come and go; a widget
+// whose font went shows the first one, and other widget types' rows are left alone.
+void tst_Library::fontRowFollowsTheFontList()
+{
+    makeProject();
+    const QString fonts = project + QLatin1String("/tempFonts");
+    const auto putFont = [&](const char *n) {
+        put(fonts + QStringLiteral("/%1.font").arg(QLatin1String(n)));
+        put(fonts + QStringLiteral("/%1.ini").arg(QLatin1String(n)));
+    };
+    putFont("3");
+    putFont("7");
+    window->refreshFontList();
+    QMyFrame *frame = child<QMyFrame>("frame");
+    QMyWidget *label = QMyWidgetFactory::create(1, 1, frame);
+    pageWidgets.at(0)->append(label);
+    label->setFontID(7);
+    window->slotRecvWnd(label);
+    const auto fontRow = [this](const char *key, QStringList *names) {
+        QtProperty *row = window->getPropertyToKey().key(QLatin1String(key), nullptr);
+        auto *choices =
+            row ? qobject_cast<QtEnumPropertyManager *>(row->propertyManager()) : nullptr;
+        if (!choices)
+            return -2;
+        *names = choices->enumNames(row);
+        return choices->value(row);
+    };
+    QStringList names;
+    QCOMPARE(fontRow("fontID", &names), 1);
+    QCOMPARE(names, (QStringList {"3", "7"}));
+
+    // As a generation ends.
+    putFont("5");
+    window->refreshFontList();
+    window->refreshFontIdProperty();
+    QCOMPARE(fontRow("fontID", &names), 2);
+    QCOMPARE(names, (QStringList {"3", "5", "7"}));
+    QCOMPARE(label->getFontID(), 7);
+
+    child<QTableView>("tvFontName")->selectRow(2);
+    child<QPushButton>("btnDelFont")->click();
+    window->slotDealIsNo(MainWindow::ConfirmDeleteFont);
+    QCOMPARE(fontIdList, (QStringList {"3", "5"}));
+    QCOMPARE(fontRow("fontID", &names), 0);
+    QCOMPARE(names, (QStringList {"3", "5"}));
+    QCOMPARE(label->getFontID(), 3);
+
+    // A chart's tick-label font row is not this refresh's.
+    QMyWidget *chart = QMyWidgetFactory::create(9, 2, frame);
+    pageWidgets.at(0)->append(chart);
+    chart->setChartTickLabelFontID(5);
+    window->slotRecvWnd(chart);
+    putFont("1");
+    window->refreshFontList();
+    window->refreshFontIdProperty();
+    QCOMPARE(fontRow("ybexItemChartTickLabelFontID", &names), 1);
+    QCOMPARE(names, (QStringList {"3", "5"}));
+    QCOMPARE(chart->getChartTickLabelFontID(), 5);
 }
 
 void tst_Library::fontToolWindow()

@@ -38,6 +38,8 @@ private slots:
     void sheets();
     void opacityEdits();
     void viewingChangesOnlyWhatItMust();
+    void viewingKeepsEveryValue_data();
+    void viewingKeepsEveryValue();
     void geometryLimits();
     void textFilter();
     void meterNeedles();
@@ -429,6 +431,38 @@ void TestPropertyPanel::opacityEdits()
     set("pageOpa", 40);
     set("pageColorGrad1", QColor(5, 6, 7, 255));
     QCOMPARE(page->pageColorGrad1(), QColor(5, 6, 7, 40));
+}
+
+void TestPropertyPanel::viewingKeepsEveryValue_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("flag");
+    for (int type = 0; type < widgetTypeNames.size(); ++type) {
+        for (int flag : {0, 1})
+            QTest::addRow("%s, flag %d", qPrintable(widgetTypeNames.at(type)), flag)
+                << type << flag;
+    }
+}
+
+// A widget shown on the canvas with values inside every limit keeps every one of them when
+// its sheet is shown and painted, although choice rows pass through their first entry.
+void TestPropertyPanel::viewingKeepsEveryValue()
+{
+    QFETCH(int, type);
+    QFETCH(int, flag);
+    fontIdList = QStringList {"3", "7"};
+    QMyWidget *w = drop(type);
+    QVERIFY(w);
+    fillDistinct(w);
+    w->setFlag(flag);
+    w->grab(); // as the canvas shows it before it is clicked
+    const QStringList before = snapshot(w);
+    window->slotRecvWnd(w);
+    QCOMPARE(snapshot(w), before);
+    // The paints that follow see only the final values.
+    QCoreApplication::processEvents();
+    w->grab();
+    QCOMPARE(snapshot(w), before);
 }
 
 void TestPropertyPanel::viewingChangesOnlyWhatItMust()
