@@ -97,8 +97,12 @@ void MainWindow::slotRefleshEvent()
 
 void MainWindow::slotRecvWndMove(QMyWidget *w)
 {
-    if (w && w == currentWidget)
-        sheet->followWidget(*w);
+    if (!w || w != currentWidget)
+        return;
+    // Square sides and inner rectangles are otherwise brought up to date only by the next
+    // paint, after the last move of a drag has been shown.
+    w->refreshComputedValues();
+    sheet->followWidget(*w);
 }
 
 void MainWindow::slotVariantPropertyValueChanged(QtProperty *property, const QVariant &value)

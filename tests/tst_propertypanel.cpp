@@ -906,27 +906,37 @@ void TestPropertyPanel::geometryFollowsTheCanvas()
 {
     QMyWidget *slider = drop(6);
     window->slotRecvWnd(slider);
+    const int buildProgW = shown("ybexItemProgW").toInt();
     slider->setPos(50, 60);
     slider->setW(140);
-    slider->setProgX(3);
-    slider->setProgW(77);
     window->slotRecvWndMove(slider);
     QCOMPARE(shown("x").toInt(), 50);
     QCOMPARE(shown("y").toInt(), 60);
     QCOMPARE(shown("w").toInt(), 140);
-    QCOMPARE(shown("ybexItemProgX").toInt(), 53);
-    QCOMPARE(shown("ybexItemProgW").toInt(), 77);
+    // The placement rows show what the drawing lays out for the new size.
+    QVERIFY(slider->getProgW() != buildProgW);
+    QCOMPARE(shown("ybexItemProgX").toInt(), 50 + slider->getProgX());
+    QCOMPARE(shown("ybexItemProgW").toInt(), slider->getProgW());
     QCOMPARE(slider->getX(), 50);
+    const int sliderProgW = slider->getProgW();
+    slider->grab();
+    QCOMPARE(slider->getProgW(), sliderProgW);
 
+    // An arc is drawn square: its rows show the side it is drawn with, not the dragged width.
     QMyWidget *arc = drop(7);
     window->slotRecvWnd(arc);
     const int shownX = shown("ybexItemProgX").toInt();
     arc->setPos(70, 80);
-    arc->setProgW(33);
+    arc->setW(arc->getH() + 35);
     window->slotRecvWndMove(arc);
     QCOMPARE(shown("x").toInt(), 70);
+    QCOMPARE(shown("w").toInt(), arc->getH());
+    QCOMPARE(shown("h").toInt(), arc->getH());
     QCOMPARE(shown("ybexItemProgX").toInt(), shownX);
-    QCOMPARE(shown("ybexItemProgW").toInt(), 33);
+    QCOMPARE(shown("ybexItemProgW").toInt(), arc->getProgW());
+    const QStringList values = snapshot(arc);
+    arc->grab();
+    QCOMPARE(snapshot(arc), values);
     // Another widget's move changes no row.
     slider->setPos(5, 5);
     window->slotRecvWndMove(slider);
