@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "bootdlg.h"
 #include "designglobals.h"
 #include "designpages.h"
 #include "pageparam.h"
@@ -257,6 +258,7 @@ void MainWindow::deleteCurrentPage()
     // Its item goes first, so that the pages after it keep their open state.
     delete form->treeWidget->takeTopLevelItem(pageToDelete);
     DesignPages::remove(pageToDelete, [this](QMyWidget *w) { forgetWidget(w); });
+    bootDlg->followPageDeletion(pageToDelete);
 
     const int shown = qMin(pageWhenAsked, count - 1);
     currentPageIndex =

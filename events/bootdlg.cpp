@@ -3,6 +3,7 @@
 
 #include "bootparam.h"
 #include "designglobals.h"
+#include "designpages.h"
 #include "imagereferences.h"
 #include "projectfile.h"
 #include "qmymessagebox.h"
@@ -141,6 +142,27 @@ void BootDlg::followImageDeletion(int deleted)
         ui->sbAnimStartID->setValue(start);
         ui->sbAnimEndID->setValue(end);
     }
+}
+
+void BootDlg::followPageDeletion(int deleted)
+{
+    const auto renumbered = [deleted](int page) {
+        return DesignPages::pageAfterDeletion(page, deleted);
+    };
+    bootParam->setJumpPage(renumbered(bootParam->getJumpPage()));
+    bootParam->setAnimCurrentPage(renumbered(bootParam->getAnimCurrentPage()));
+    bootParam->setAnimJumpPage(renumbered(bootParam->getAnimJumpPage()));
+    if (!isVisible())
+        return;
+    // Renumbered before the range shrinks, which would clamp them first.
+    const int jump = renumbered(ui->sbJumpPage->value());
+    const int current = renumbered(ui->sbAnimCurrentPage->value());
+    const int lastPage = pageWidgets.size() - 1;
+    for (QSpinBox *box : {ui->sbJumpPage, ui->sbAnimCurrentPage, ui->sbAnimJumpPage})
+        box->setRange(0, lastPage);
+    ui->sbAnimCurrentPage->setValue(current);
+    // The two jump boxes mirror each other.
+    ui->sbJumpPage->setValue(jump);
 }
 
 bool BootDlg::saveToProject()

@@ -28,6 +28,9 @@ public:
     // Picture `deleted` left the library: the animation's picture range closes up around
     // it in the record and, while the dialog is open, in the fields it shows.
     void followImageDeletion(int deleted);
+    // Page `deleted` has gone: the page numbers of the record and of the open dialog keep
+    // naming the same pages; one that named the deleted page names the page shown instead.
+    void followPageDeletion(int deleted);
     // Rewrites the boot elements of the open project file from the record.
     bool saveToProject();
     void retranslate();

@@ -1,3 +1,5 @@
+#include "bootdlg.h"
+#include "bootparam.h"
 #include "designpages.h"
 #include "designtestutil.h"
 #include "mainwindow.h"
@@ -14,6 +16,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
@@ -37,6 +40,7 @@ private slots:
     void pageAfterDeletion();
     void deletePage_data();
     void deletePage();
+    void bootPagesFollowADeletion();
     void lastPageCannotBeDeleted();
     void staleDeleteAnswer();
     void pageCopyAndPaste();
@@ -285,6 +289,53 @@ void TestPageCommands::deletePage()
         QCOMPARE(pageWidgets.at(i)->first()->isVisible(), i == next);
     QVERIFY(!window->getCurrentWidget());
     QCOMPARE(window->getSelectionKind(), 0);
+}
+
+// The boot settings name pages by number: they keep naming the same pages when one before
+// them goes, in the record and in the open dialog, and never name a page that is gone.
+void TestPageCommands::bootPagesFollowADeletion()
+{
+    pages(5);
+    BootDlg *dlg = window->getBootDlg();
+    BootParam *boot = dlg->getBootParam();
+    boot->setJumpPage(3);
+    boot->setAnimJumpPage(3);
+    boot->setAnimCurrentPage(1);
+    dlg->showDlg();
+    auto box = [dlg](const char *name) { return dlg->findChild<QSpinBox *>(name)->value(); };
+    QCOMPARE(box("sbJumpPage"), 3);
+    QCOMPARE(box("sbAnimCurrentPage"), 1);
+
+    // Page 2 goes: page 3 is now page 2; page 1 stays.
+    tree()->setCurrentItem(tree()->topLevelItem(2));
+    window->slotActionPageDel();
+    window->slotDealIsNo(MainWindow::ConfirmDeletePage);
+    QCOMPARE(pageWidgets.size(), 4);
+    QCOMPARE(boot->getJumpPage(), 2);
+    QCOMPARE(boot->getAnimJumpPage(), 2);
+    QCOMPARE(boot->getAnimCurrentPage(), 1);
+    QCOMPARE(box("sbJumpPage"), 2);
+    QCOMPARE(box("sbAnimJumpPage"), 2);
+    QCOMPARE(box("sbAnimCurrentPage"), 1);
+
+    // The named page itself goes: the page before it takes its place, as on the canvas.
+    tree()->setCurrentItem(tree()->topLevelItem(1));
+    window->slotActionPageDel();
+    window->slotDealIsNo(MainWindow::ConfirmDeletePage);
+    QCOMPARE(boot->getAnimCurrentPage(), 0);
+    QCOMPARE(boot->getJumpPage(), 1);
+    QCOMPARE(box("sbAnimCurrentPage"), 0);
+    QCOMPARE(box("sbJumpPage"), 1);
+    QCOMPARE(dlg->findChild<QSpinBox *>("sbJumpPage")->maximum(), 2);
+    dlg->hide();
+
+    // The last page goes while the dialog is closed: no page number beyond the pages.
+    tree()->setCurrentItem(tree()->topLevelItem(1));
+    window->slotActionPageDel();
+    window->slotDealIsNo(MainWindow::ConfirmDeletePage);
+    QCOMPARE(pageWidgets.size(), 2);
+    QCOMPARE(boot->getJumpPage(), 0);
+    QCOMPARE(boot->getAnimJumpPage(), 0);
 }
 
 void TestPageCommands::lastPageCannotBeDeleted()
