@@ -303,13 +303,16 @@ void TestPageCommands::bootPagesFollowADeletion()
     boot->setAnimCurrentPage(1);
     dlg->showDlg();
     auto box = [dlg](const char *name) { return dlg->findChild<QSpinBox *>(name)->value(); };
+    auto deletePage = [this](int page) {
+        tree()->setCurrentItem(tree()->topLevelItem(page));
+        window->slotActionPageDel();
+        window->slotDealIsNo(MainWindow::ConfirmDeletePage);
+    };
     QCOMPARE(box("sbJumpPage"), 3);
     QCOMPARE(box("sbAnimCurrentPage"), 1);
 
     // Page 2 goes: page 3 is now page 2; page 1 stays.
-    tree()->setCurrentItem(tree()->topLevelItem(2));
-    window->slotActionPageDel();
-    window->slotDealIsNo(MainWindow::ConfirmDeletePage);
+    deletePage(2);
     QCOMPARE(pageWidgets.size(), 4);
     QCOMPARE(boot->getJumpPage(), 2);
     QCOMPARE(boot->getAnimJumpPage(), 2);
@@ -319,9 +322,7 @@ void TestPageCommands::bootPagesFollowADeletion()
     QCOMPARE(box("sbAnimCurrentPage"), 1);
 
     // The named page itself goes: the page before it takes its place, as on the canvas.
-    tree()->setCurrentItem(tree()->topLevelItem(1));
-    window->slotActionPageDel();
-    window->slotDealIsNo(MainWindow::ConfirmDeletePage);
+    deletePage(1);
     QCOMPARE(boot->getAnimCurrentPage(), 0);
     QCOMPARE(boot->getJumpPage(), 1);
     QCOMPARE(box("sbAnimCurrentPage"), 0);
@@ -330,9 +331,7 @@ void TestPageCommands::bootPagesFollowADeletion()
     dlg->hide();
 
     // The last page goes while the dialog is closed: no page number beyond the pages.
-    tree()->setCurrentItem(tree()->topLevelItem(1));
-    window->slotActionPageDel();
-    window->slotDealIsNo(MainWindow::ConfirmDeletePage);
+    deletePage(1);
     QCOMPARE(pageWidgets.size(), 2);
     QCOMPARE(boot->getJumpPage(), 0);
     QCOMPARE(boot->getAnimJumpPage(), 0);
