@@ -160,6 +160,8 @@ private slots:
         job.projectFolder = project;
         worker.startJob(job);
         QTRY_VERIFY_WITH_TIMEOUT(!worker.isJobPending(), 20000);
+        // rb's exit is collected after the worker has its last answer.
+        QTRY_COMPARE(module.batches(), 1);
         QCOMPARE(module.rbStatus(), 0);
         QVERIFY(readFile(module.batchFolder(0) + "/all.cfg") == container);
 
@@ -170,6 +172,7 @@ private slots:
         job.projectFolder = project;
         worker.startJob(job);
         QTRY_VERIFY_WITH_TIMEOUT(!worker.isJobPending(), 20000);
+        QTRY_COMPARE(module.batches(), 2);
         QCOMPARE(module.rbStatus(), 0);
         QVERIFY(readFile(module.batchFolder(1) + "/0.png") == readFile(job.imagePaths.at(0)));
         QVERIFY(readFile(module.batchFolder(1) + "/1.png") == readFile(job.imagePaths.at(1)));
@@ -180,9 +183,9 @@ private slots:
         job.projectFolder = project;
         worker.startJob(job);
         QTRY_VERIFY_WITH_TIMEOUT(!worker.isJobPending(), 20000);
+        QTRY_COMPARE(module.batches(), 3);
         QCOMPARE(module.rbStatus(), 0);
         QVERIFY(readFile(module.batchFolder(2) + "/4.font") == font);
-        QCOMPARE(module.batches(), 3);
         QTest::qWait(50);
         QCOMPARE(messages, (QList<QPair<int, QString>>()));
     }
