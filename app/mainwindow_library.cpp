@@ -40,12 +40,6 @@ namespace {
 constexpr int ImageTab = 0;
 constexpr int ThumbnailSize = 46;
 
-QString projectSubfolder(const char *name)
-{
-    return isProjectOpen() ? ProjectFolder::subfolder(currentProjectPath, QLatin1String(name))
-                           : QString();
-}
-
 QStandardItem *centredItem(const QString &text)
 {
     return new QStandardItem(text);
@@ -111,7 +105,7 @@ void MainWindow::reloadLibrary()
 
 void MainWindow::loadImageFiles()
 {
-    const QString images = projectSubfolder("tempImages");
+    const QString images = ProjectFolder::openProjectSubfolder(QStringLiteral("tempImages"));
     imageMirrorCurrent = false;
     if (QDir(images).exists())
         refreshImageMirror();
@@ -157,8 +151,8 @@ void MainWindow::showImageLibrarySize()
 
 void MainWindow::importImages(const QStringList &files)
 {
-    const LibraryFiles::ImportReport report =
-        ImageLibrary::importFiles(projectSubfolder("tempImages"), files);
+    const LibraryFiles::ImportReport report = ImageLibrary::importFiles(
+        ProjectFolder::openProjectSubfolder(QStringLiteral("tempImages")), files);
     for (const QString &path : report.copied) {
         addImageFileRow(imageModel->checkStates.size(), path);
         imagesChanged = true;
@@ -191,7 +185,8 @@ bool MainWindow::removeDirRecursively(const QString &folder)
 void MainWindow::refreshImageMirror()
 {
     imageMirrorCurrent =
-        copyDirFiles(projectSubfolder("tempImages"), projectSubfolder("backUpImages"));
+        copyDirFiles(ProjectFolder::openProjectSubfolder(QStringLiteral("tempImages")),
+                     ProjectFolder::openProjectSubfolder(QStringLiteral("backUpImages")));
     if (!imageMirrorCurrent)
         questionBox->showNotice(QMyMessageBox::Warning, tr("图库备份失败！"));
 }
@@ -202,7 +197,8 @@ void MainWindow::restoreImagesFromMirror()
 {
     if (!isProjectOpen() || !imageMirrorCurrent)
         return;
-    copyDirFiles(projectSubfolder("backUpImages"), projectSubfolder("tempImages"));
+    copyDirFiles(ProjectFolder::openProjectSubfolder(QStringLiteral("backUpImages")),
+                 ProjectFolder::openProjectSubfolder(QStringLiteral("tempImages")));
 }
 
 // Removes the checked pictures, lowest row first, and renumbers every reference so that
@@ -412,13 +408,13 @@ void MainWindow::initFontTable()
 
 void MainWindow::loadFontFiles()
 {
-    const QString fonts = projectSubfolder("tempFonts");
+    const QString fonts = ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts"));
     if (QDir().mkpath(fonts)) {
         for (const QString &name : FontLibraryFiles::list(fonts))
             addFontFileRow(fontLibraryModel->checkStates.size(), fonts + QLatin1Char('/') + name);
         form->tvFont->setModel(fontLibraryModel);
     }
-    const QString ttf = projectSubfolder("tempTtf");
+    const QString ttf = ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf"));
     if (!QDir().mkpath(ttf))
         qWarning() << "cannot create" << ttf;
 }
@@ -442,8 +438,8 @@ void MainWindow::addFontFileRow(int row, const QString &path)
 
 void MainWindow::importFontLibraryFiles(const QStringList &files)
 {
-    const LibraryFiles::ImportReport report =
-        LibraryFiles::importFiles(projectSubfolder("tempFonts"), files);
+    const LibraryFiles::ImportReport report = LibraryFiles::importFiles(
+        ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts")), files);
     for (const QString &path : report.copied)
         addFontFileRow(fontLibraryModel->checkStates.size(), path);
     form->tvFont->setModel(fontLibraryModel);
@@ -468,7 +464,7 @@ void MainWindow::on_tvFont_clicked(const QModelIndex &index)
 void MainWindow::refreshTtfList()
 {
     form->cbTtf->clear();
-    const QString folder = projectSubfolder("tempTtf");
+    const QString folder = ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf"));
     if (folder.isEmpty() || !QDir().mkpath(folder))
         return;
     form->cbTtf->addItems(LibraryFiles::listFiles(folder, {QStringLiteral("*.ttf")}));
@@ -481,13 +477,8 @@ void MainWindow::on_btnAddTtf_clicked()
                                 tr("未加载项目，请您先创建或导入项目！"));
         return;
     }
-#ifdef Q_OS_WIN
-    const QString start = QStringLiteral("C:/Windows/Fonts");
-#else
-    const QString start = QStringLiteral("/usr/share/fonts");
-#endif
-    const QStringList files =
-        QFileDialog::getOpenFileNames(this, tr("选择字库"), start, QStringLiteral("(*.ttf)"));
+    const QStringList files = QFileDialog::getOpenFileNames(
+        this, tr("选择字库"), FontDlg::systemFontFolder(), QStringLiteral("(*.ttf)"));
     if (!files.isEmpty())
         addTtfFiles(files);
 }
@@ -495,8 +486,8 @@ void MainWindow::on_btnAddTtf_clicked()
 void MainWindow::addTtfFiles(const QStringList &files)
 {
     const QString remembered = form->cbTtf->currentText();
-    const LibraryFiles::ImportReport report =
-        LibraryFiles::importFiles(projectSubfolder("tempTtf"), files);
+    const LibraryFiles::ImportReport report = LibraryFiles::importFiles(
+        ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf")), files);
     refreshTtfList();
     const int index = form->cbTtf->findText(remembered);
     if (index >= 0)
@@ -515,7 +506,8 @@ void MainWindow::on_btnDelTtf_clicked()
 void MainWindow::deleteTtf()
 {
     if (isProjectOpen())
-        LibraryFiles::removeInside(projectSubfolder("tempTtf"), ttfToDelete);
+        LibraryFiles::removeInside(ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf")),
+                                   ttfToDelete);
     ttfToDelete.clear();
     refreshTtfList();
 }
@@ -548,7 +540,7 @@ void MainWindow::refreshFontList()
     form->tvFontName->setColumnWidth(0, 20);
     form->tvFontName->hideColumn(0);
     fontIdList.clear();
-    const QString folder = projectSubfolder("tempFonts");
+    const QString folder = ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts"));
     if (folder.isEmpty() || !QDir().mkpath(folder)) {
         form->labFontSize->clear();
         return;
@@ -627,13 +619,14 @@ void MainWindow::generateFont()
         break;
     }
 
-    const QString fonts = projectSubfolder("tempFonts");
+    const QString fonts = ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts"));
     if (!QDir().mkpath(fonts)) {
         slotFontConverted(false, QDir::toNativeSeparators(fonts));
         return;
     }
     FontConverter::Request request;
-    request.ttfPath = projectSubfolder("tempTtf") + QLatin1Char('/') + form->cbTtf->currentText();
+    request.ttfPath = ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf"))
+        + QLatin1Char('/') + form->cbTtf->currentText();
     request.symbols = form->textEditFont->toPlainText();
     request.size = form->editFontSize->text().toInt();
     request.bpp = form->cbBpp->currentText().toInt();
@@ -698,7 +691,7 @@ void MainWindow::deleteFont()
     // Only a font still listed, and never while the converter writes the folder.
     if (isFontBeingMade() || !fontIdList.contains(fontToDelete))
         return;
-    const QString fonts = projectSubfolder("tempFonts");
+    const QString fonts = ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts"));
     QFile::remove(GeneratedFonts::fontPath(fonts, fontToDelete));
     QFile::remove(GeneratedFonts::paramPath(fonts, fontToDelete));
     fontToDelete.clear();
@@ -716,8 +709,8 @@ void MainWindow::on_tvFontName_clicked(const QModelIndex &index)
     if (index.row() < 0)
         return;
     const QString number = fontModel->index(index.row(), 2).data().toString();
-    const GeneratedFonts::Params p = GeneratedFonts::readParams(
-        GeneratedFonts::paramPath(projectSubfolder("tempFonts"), number));
+    const GeneratedFonts::Params p = GeneratedFonts::readParams(GeneratedFonts::paramPath(
+        ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts")), number));
     form->editFontName->setText(number);
     const int ttf = form->cbTtf->findText(p.fontTtf);
     if (ttf >= 0)

@@ -12,15 +12,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-namespace {
-
-QString projectSubfolder(const char *name)
-{
-    return isProjectOpen() ? ProjectFolder::subfolder(currentProjectPath, QLatin1String(name))
-                           : QString();
-}
-
-QString fontStartFolder()
+QString FontDlg::systemFontFolder()
 {
 #ifdef Q_OS_WIN
     return QStringLiteral("C:/Windows/Fonts");
@@ -28,8 +20,6 @@ QString fontStartFolder()
     return QStringLiteral("/usr/share/fonts");
 #endif
 }
-
-} // namespace
 
 FontDlg::FontDlg(QWidget *parent)
     : QDialog(parent)
@@ -45,8 +35,9 @@ FontDlg::FontDlg(QWidget *parent)
     fontConverter->setTimeouts(30000, 30000);
     if (isProjectOpen()) {
         for (const char *name : {"tempFonts", "tempTtf"}) {
-            if (!QDir().mkpath(projectSubfolder(name)))
-                qWarning() << "cannot create" << projectSubfolder(name);
+            const QString folder = ProjectFolder::openProjectSubfolder(QLatin1String(name));
+            if (!QDir().mkpath(folder))
+                qWarning() << "cannot create" << folder;
         }
     }
     hide();
@@ -67,7 +58,7 @@ void FontDlg::showDlg()
 void FontDlg::refillTtfList()
 {
     form->cbTtf->clear();
-    const QString folder = projectSubfolder("tempTtf");
+    const QString folder = ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf"));
     if (folder.isEmpty())
         return;
     if (!QDir().mkpath(folder))
@@ -77,8 +68,8 @@ void FontDlg::refillTtfList()
 
 void FontDlg::on_btnAddTtf_clicked()
 {
-    const QStringList files = QFileDialog::getOpenFileNames(this, tr("选择字库"), fontStartFolder(),
-                                                            QStringLiteral("(*.ttf)"));
+    const QStringList files = QFileDialog::getOpenFileNames(
+        this, tr("选择字库"), systemFontFolder(), QStringLiteral("(*.ttf)"));
     if (!files.isEmpty())
         addTtfFiles(files);
 }
@@ -88,8 +79,8 @@ void FontDlg::addTtfFiles(const QStringList &files)
     if (!isProjectOpen())
         return;
     const QString remembered = form->cbTtf->currentText();
-    const LibraryFiles::ImportReport report =
-        LibraryFiles::importFiles(projectSubfolder("tempTtf"), files);
+    const LibraryFiles::ImportReport report = LibraryFiles::importFiles(
+        ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf")), files);
     refillTtfList();
     if (form->cbTtf->count() > 0) {
         const int index = form->cbTtf->findText(remembered);
@@ -114,7 +105,7 @@ void FontDlg::slotDealIsNo(int code)
 {
     if (code != ConfirmDeleteTtf)
         return;
-    const QString folder = projectSubfolder("tempTtf");
+    const QString folder = ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf"));
     if (!folder.isEmpty())
         LibraryFiles::removeInside(folder, ttfToDelete);
     ttfToDelete.clear();
@@ -138,12 +129,14 @@ void FontDlg::on_btnCreatFont_clicked()
         return;
     }
     FontConverter::Request request;
-    request.ttfPath = projectSubfolder("tempTtf") + QLatin1Char('/') + form->cbTtf->currentText();
+    request.ttfPath = ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf"))
+        + QLatin1Char('/') + form->cbTtf->currentText();
     request.symbols = form->textEdit->toPlainText();
     request.size = form->editFontSize->text().toInt();
     request.bpp = form->cbBpp->currentText().toInt();
     request.compress = false;
-    request.outputPath = GeneratedFonts::fontPath(projectSubfolder("tempFonts"), number);
+    request.outputPath = GeneratedFonts::fontPath(
+        ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts")), number);
     fontNameMade = number;
     form->btnCreatFont->setEnabled(false);
     fontConverter->start(request);

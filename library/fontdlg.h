@@ -30,6 +30,9 @@ public:
     // file dialog.
     void addTtfFiles(const QStringList &files);
 
+    // Where the TrueType file dialogs start: the system's font folder.
+    static QString systemFontFolder();
+
     QMyMessageBox *messageBox() const { return questionBox; }
     FontConverter *converter() const { return fontConverter; }
 

@@ -1,5 +1,7 @@
 #include "projectfolder.h"
 
+#include "designglobals.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -11,6 +13,11 @@ QString ProjectFolder::folderOf(const QString &projectPath)
 QString ProjectFolder::subfolder(const QString &projectPath, const QString &name)
 {
     return folderOf(projectPath) + QLatin1Char('/') + name;
+}
+
+QString ProjectFolder::openProjectSubfolder(const QString &name)
+{
+    return isProjectOpen() ? subfolder(currentProjectPath, name) : QString();
 }
 
 bool ProjectFolder::createSubfolders(const QString &folder)
@@ -28,4 +35,3 @@ bool ProjectFolder::ensureSubfolder(const QString &projectPath, const QString &n
     const QString path = subfolder(projectPath, name);
     return QFileInfo(path).isDir() || QDir().mkdir(path);
 }
-
