@@ -105,6 +105,7 @@ private slots:
     void mirrorFollowsTheSave();
     void rewritesThroughTheWindow();
     void loadRulesThroughTheWindow();
+    void missingPicturesKeepTheirNumbers();
     void windowFreesItsPages();
     void driverRoundTrip();
     void driverFailures_data();
@@ -611,12 +612,14 @@ void tst_MainWindowProject::loadRulesThroughTheWindow()
                       "<ClassName ClassName=\"3\"><imageNum>2</imageNum></ClassName></page>"
                       "</ui>"));
     newWindow(path);
-    QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("导入成功！"));
+    QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("导入成功！"));
     QCOMPARE(imagePaths.size(), 2);
     QCOMPARE(treeTexts(window), (QStringList {"Page-0", "  Img-4", "Page-1(Two)", "  Prog-1"}));
     QCOMPARE(currentPageIndex, 1); // 7 brought into the two pages
     QCOMPARE(pageWidgets.at(0)->at(0)->getImageNum(), 1);
-    QCOMPARE(pageWidgets.at(1)->at(0)->getImageNum(), -1);
+    // The library lacks picture 2: the number stays, and the user is told.
+    QCOMPARE(pageWidgets.at(1)->at(0)->getImageNum(), 2);
+    QVERIFY(causeOf(window->getResultBox()).contains(QStringLiteral("（编号2）")));
     QMyFrame *frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
     QCOMPARE(frame->getModelType(), 1);
     QCOMPARE(frame->getFrameW(), 320);
@@ -631,6 +634,53 @@ void tst_MainWindowProject::loadRulesThroughTheWindow()
     QCOMPARE(pageWidgets.size(), 0);
     QVERIFY(window->saveProXml()); // no page: nothing written
     QVERIFY(readFile(path).startsWith("<ui><frame>"));
+}
+
+// A project copied without its picture folder: the numbers of the pictures it shows stay
+// as they were, through the save, and the opening says which pictures are missing.
+void tst_MainWindowProject::missingPicturesKeepTheirNumbers()
+{
+    const QString path = makeProject(QStringLiteral("pictures"));
+    pageRecords.at(0)->setPageImageNum(0);
+    pageWidgets.at(1)->at(0)->setImageNum(2);
+    QMyFrame *frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
+    QMyWidget *meter = QMyWidgetFactory::create(8, 9, frame);
+    frame->connectWidget(meter);
+    pageWidgets.at(1)->append(meter);
+    window->addTreeWidgetItem(1, 1, 8, 9, meter->getTypeName());
+    meter->setMeterPointPicID(0, 14);
+    QVERIFY(window->saveProXml());
+    const QByteArray saved = readFile(path);
+    QVERIFY(QDir(filePath(QStringLiteral("pictures/tempImages"))).removeRecursively());
+    QVERIFY(QDir(filePath(QStringLiteral("pictures/backUpImages"))).removeRecursively());
+
+    newWindow(path);
+    QMyMessageBox *box = window->getResultBox();
+    QCOMPARE(messageLine(box), QStringLiteral("导入成功！"));
+    QVERIFY2(causeOf(box).contains(QStringLiteral("3张图片（编号0, 2, 14）")),
+             qPrintable(causeOf(box)));
+    QVERIFY(causeOf(box).contains(
+        QDir::toNativeSeparators(filePath(QStringLiteral("pictures/tempImages")))));
+    QCOMPARE(pageRecords.at(0)->pageImageNum(), 0);
+    QCOMPARE(pageWidgets.at(1)->at(0)->getImageNum(), 2);
+    // A painted meter keeps its needle's picture too.
+    pageWidgets.at(1)->last()->grab();
+    QCOMPARE(pageWidgets.at(1)->last()->getMeterPointPicID(0), 14);
+    QVERIFY(window->saveProXml());
+    const QByteArray again = readFile(path);
+    for (const QByteArray &reference :
+         {QByteArray("<pageImageNum pageImageNum=\"0\"/>"), QByteArray("<imageNum>2</imageNum>"),
+          QByteArray("<ybexItemMeterPointPicID1>14</ybexItemMeterPointPicID1>")}) {
+        QVERIFY(saved.contains(reference));
+        QVERIFY2(again.contains(reference), reference.constData());
+    }
+
+    // With the pictures in the library the opening says nothing more.
+    QVERIFY(QDir().mkpath(filePath(QStringLiteral("pictures/tempImages"))));
+    for (int i = 0; i <= 14; ++i)
+        QVERIFY(writeFile(filePath(QStringLiteral("pictures/tempImages/%1_p.png").arg(i)), "p"));
+    newWindow(path);
+    QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("导入成功！"));
 }
 
 void tst_MainWindowProject::windowFreesItsPages()

@@ -754,6 +754,10 @@
         <source>保存当前编辑下载事件成功！</source>
         <translation>The edited download event was saved successfully!</translation>
     </message>
+    <message>
+        <source>代码超过%1个字符，无法保存！</source>
+        <translation>The code is longer than %1 characters and cannot be saved!</translation>
+    </message>
 </context>
 <context>
     <name>SetScreenSizeDlg</name>
@@ -2223,6 +2227,10 @@
         <source>该控件类型无法编辑事件，请您查看说明文档！</source>
         <translation>Events of this widget type cannot be edited. Please see the documentation!</translation>
     </message>
+    <message>
+        <source>图库缺少项目用到的%1张图片（编号%2），编号保持不变；把图片放回%3后重新导入项目即可显示。</source>
+        <translation>The library lacks %1 picture(s) the project uses (numbers %2). The numbers are kept; put the pictures back into %3 and import the project again to show them.</translation>
+    </message>
 </context>
 <context>
     <name>QMyFrame</name>
@@ -2256,6 +2264,10 @@
     <message>
         <source>文本输入</source>
         <translation>Text input</translation>
+    </message>
+    <message>
+        <source>文本超过%1个字符，无法保存！</source>
+        <translation>The text is longer than %1 characters and cannot be saved!</translation>
     </message>
 </context>
 <context>
@@ -2648,6 +2660,10 @@
         <source>第%1行第%2列：%3</source>
         <translation>Line %1, column %2: %3</translation>
     </message>
+    <message>
+        <source>第%1行的%2超过%3个字符，项目文件的这项文本最多有%3个字符。</source>
+        <translation>Line %1: %2 is longer than %3 characters; a project file holds at most %3 characters there.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectFile</name>
@@ -2678,6 +2694,14 @@
     <message>
         <source>%1：文件写保护</source>
         <translation>%1: the file is write-protected</translation>
+    </message>
+    <message>
+        <source>%1：这不是普通文件</source>
+        <translation>%1: this is not a regular file</translation>
+    </message>
+    <message>
+        <source>%1：文件超过%2MB，项目文件最大%2MB</source>
+        <translation>%1: the file is larger than %2 MB; a project file is at most %2 MB</translation>
     </message>
 </context>
 <context>
