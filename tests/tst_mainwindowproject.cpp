@@ -8,6 +8,7 @@
 #include "mainwindow.h"
 #include "pageparam.h"
 #include "projectfile.h"
+#include "projectfolder.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
 #include "qmywidget.h"
@@ -100,6 +101,8 @@ private slots:
     void newProjectFileFailureKeepsTheOpenDesign_data();
     void newProjectFileFailureKeepsTheOpenDesign();
     void newProjectInPlaceReplacesTheFile();
+    void newProjectNameGetsTheExtension();
+    void newProjectNameThatCannotBeMade();
     void quitWithoutSavingRestoresImages();
     void quitWithoutSavingKeepsImagesWithoutMirror();
     void mirrorFollowsTheSave();
@@ -462,8 +465,8 @@ void tst_MainWindowProject::newProjectFileFailureKeepsTheOpenDesign_data()
 {
     QTest::addColumn<bool>("inPlace");
     QTest::addColumn<QString>("cause");
-    // The folder can be made, the file cannot: its name leaves no room for the name of the
-    // temporary file every save writes first.
+    // The file cannot be made: its name leaves no room for the name of the temporary file
+    // every save writes first, which is seen before the folder is made.
     QTest::newRow("new folder") << false << QString();
     QTest::newRow("in place, write-protected") << true << ProjectFile::tr("%1：文件写保护");
 }
@@ -501,6 +504,46 @@ void tst_MainWindowProject::newProjectFileFailureKeepsTheOpenDesign()
     QCOMPARE(window->windowTitle(), title);
     QVERIFY(QFile::setPermissions(before, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     QVERIFY(window->saveProXml());
+}
+
+// A name typed without the extension: the project is made as if it had been typed, and
+// works as every project does.
+void tst_MainWindowProject::newProjectNameGetsTheExtension()
+{
+    window->getScreenSizeDlg()->setResolutionText(QStringLiteral("800*480(WVGA1)"));
+    QVERIFY(window->createProject(filePath(QStringLiteral("demo2"))));
+    const QString path = filePath(QStringLiteral("demo2/demo2.yBEX"));
+    QCOMPARE(currentProjectPath, path);
+    QVERIFY(isProjectOpen());
+    QVERIFY(QFileInfo(path).isFile());
+    QVERIFY(!QFileInfo::exists(filePath(QStringLiteral("demo2/demo2"))));
+    QVERIFY(!messageOf(window->getQuestionBox()).contains(QStringLiteral("图库备份失败")));
+    QVERIFY(window->addPage());
+    QCOMPARE(pageWidgets.size(), 2);
+    QVERIFY(window->saveProXml());
+    QVERIFY(readFile(path).contains("<page pageid=\"2\">"));
+    // Closing asks whether to save instead of dropping the design.
+    QCloseEvent close;
+    QApplication::sendEvent(window, &close);
+    QVERIFY(!close.isAccepted());
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("退出软件前是否保存当前项目？"));
+}
+
+// A name that cannot be made is refused before anything is made, and the open project
+// stays.
+void tst_MainWindowProject::newProjectNameThatCannotBeMade()
+{
+    const QString path = makeProject(QStringLiteral("kept"));
+    QVERIFY(!window->createProject(filePath(QStringLiteral(".yBEX"))));
+    QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
+    QCOMPARE(causeOf(window->getResultBox()),
+             ProjectFolder::tr("%1：项目名称不能以“.”开头").arg(filePath(QStringLiteral(".yBEX"))));
+    QVERIFY(!window->createProject(filePath(QString(300, QLatin1Char('n')))));
+    QVERIFY(causeOf(window->getResultBox()).contains(QStringLiteral("名称过长")));
+    QCOMPARE(QDir(dirPath).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList {QStringLiteral("kept")});
+    QCOMPARE(currentProjectPath, path);
+    QCOMPARE(pageWidgets.size(), 2);
 }
 
 // Made in place, the open project's file is replaced by the new design's.

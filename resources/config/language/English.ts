@@ -3696,4 +3696,15 @@
         <translation>Open serial port</translation>
     </message>
 </context>
+<context>
+    <name>ProjectFolder</name>
+    <message>
+        <source>%1：项目名称不能以“.”开头</source>
+        <translation>%1: a project name cannot begin with “.”</translation>
+    </message>
+    <message>
+        <source>%1：名称过长，项目文件名最多%2个字节</source>
+        <translation>%1: the name is too long; a project file name has at most %2 bytes</translation>
+    </message>
+</context>
 </TS>
