@@ -35,6 +35,10 @@
         <source>%1：多个控件的ID都是%2</source>
         <translation>%1: more than one widget has the id %2</translation>
     </message>
+    <message>
+        <source>%1 %2：控件ID不在0-65535之内</source>
+        <translation>%1 %2: the widget id is not within 0-65535</translation>
+    </message>
 </context>
 <context>
     <name>BootDlg</name>
