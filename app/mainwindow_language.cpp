@@ -68,6 +68,7 @@ void MainWindow::refreshLanguage()
         imageModel->setHorizontalHeaderLabels(imageTableHeaders);
 
     showImageLibrarySize();
+    showBarOutcome();
 }
 
 void MainWindow::initInstrExamples()

@@ -357,7 +357,9 @@ private slots:
         QTRY_VERIFY(!shownMessages().filter(expected).isEmpty());
         QTRY_VERIFY(!window->getYModem()->isJobPending());
         QTest::qWait(50);
-        QVERIFY(child<QProgressBar>("progressBarDown")->isHidden());
+        QProgressBar *bottom = child<QProgressBar>("progressBarDown");
+        QVERIFY(!bottom->isHidden());
+        QCOMPARE(bottom->text(), QString("失败"));
         QMyProgressBarMes *progress = progressWindow();
         QProgressBar *bar = progress->findChild<QProgressBar *>("progressBar");
         QVERIFY(bar->maximum() > bar->minimum());
@@ -375,6 +377,10 @@ private slots:
         QVERIFY(shown->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         hideMessages();
         topLevel<ShowInfoDlg>()->hide();
+        // The next transfer shows its own progress again.
+        window->slotProgressBarMes(1, 100, 40);
+        QCOMPARE(bottom->text(), QString("40%"));
+        QCOMPARE(bar->text(), QString("40%"));
     }
 
     // Questions asked while a transfer runs are shown above its progress window.
@@ -450,6 +456,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!window->getYModem()->isJobPending(), 20000);
         QTest::qWait(50);
         QCOMPARE(module.cancelledBatches(), complete ? 0 : 1);
+        QProgressBar *bottom = child<QProgressBar>("progressBarDown");
+        QCOMPARE(bottom->isHidden(), complete);
+        if (!complete)
+            QCOMPARE(bottom->text(), QString("已取消"));
         QCOMPARE(module.files().size(), 1);
         QCOMPARE(module.files().at(0).data == readFile(imagePaths.value(0)), complete);
         QVERIFY(window->isVisible());
