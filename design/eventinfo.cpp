@@ -172,7 +172,7 @@ QString trObject(const char *text)
     return QCoreApplication::translate("QObject", text);
 }
 
-// The translated lists, built once per language and shared by every record built in it.
+// The translated lists, built once per language and shared by every record meanwhile.
 struct TranslatedCatalogue
 {
     QStringList captions;
@@ -249,7 +249,6 @@ EventInfo::EventInfo()
 {
     for (QString &p : m_eventParam)
         p = QStringLiteral("0");
-    buildCatalogue();
 }
 
 QString EventInfo::param(int i) const
@@ -272,11 +271,10 @@ void EventInfo::setOwnerType(int kind)
     m_ownerType = kind;
     for (int k = 0; k < ownerKindCount; ++k) {
         if (ownerKinds[k].kind == kind) {
-            m_typeNameList = currentCatalogue().typeNames[k];
+            m_typeNamesKind = k;
             break;
         }
     }
-    buildCatalogue();
 }
 
 bool EventInfo::ownerHasEvents(int kind)
@@ -288,14 +286,29 @@ bool EventInfo::ownerHasEvents(int kind)
     return false;
 }
 
+QStringList EventInfo::typeNames() const
+{
+    return m_typeNamesKind >= 0 ? currentCatalogue().typeNames[m_typeNamesKind] : QStringList();
+}
+
 QString EventInfo::typeName() const
 {
-    return m_typeNameList.value(m_eventType);
+    return typeNames().value(m_eventType);
 }
 
 QString EventInfo::funcCaption() const
 {
-    return m_captionList.value(m_userType);
+    return currentCatalogue().captions.value(m_userType);
+}
+
+QStringList EventInfo::pickerCaptions() const
+{
+    return currentCatalogue().pickerCaptions;
+}
+
+QList<int> EventInfo::pickerIndices() const
+{
+    return currentCatalogue().pickerIndices;
 }
 
 QStringList EventInfo::paramDescriptors()
@@ -360,12 +373,4 @@ QByteArray EventInfo::toCode() const
     const QString line = result + QLatin1String("user.") + QLatin1String(f->name) + QLatin1Char('(')
         + args.join(QLatin1Char(',')) + QLatin1String(")\r\n");
     return line.toUtf8();
-}
-
-void EventInfo::buildCatalogue()
-{
-    const TranslatedCatalogue catalogue = currentCatalogue();
-    m_captionList = catalogue.captions;
-    m_pickerCaptionList = catalogue.pickerCaptions;
-    m_pickerIndexList = catalogue.pickerIndices;
 }
