@@ -1050,6 +1050,18 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>%1（无此字体）</source>
+        <translation>%1 (no such font)</translation>
+    </message>
+    <message>
+        <source>未知（%1）</source>
+        <translation>Unknown (%1)</translation>
+    </message>
+    <message>
+        <source>字体%1中没有以下字符，已从文本中删除：%2</source>
+        <translation>Font %1 has none of these characters; they were removed from the text: %2</translation>
+    </message>
+    <message>
         <source>yBEX软件使用文档</source>
         <translation>yBEX software usage document</translation>
     </message>
