@@ -193,6 +193,8 @@ QString AllCfg::failureDetail() const
         return tr("%1 %2：曲线数据超过65535字节").arg(page, f.widget);
     case DuplicateWidgetId:
         return tr("%1：多个控件的ID都是%2").arg(page).arg(f.widgetId);
+    case WidgetIdOutOfRange:
+        return tr("%1 %2：控件ID不在0-65535之内").arg(page, f.widget);
     }
     return QString();
 }

@@ -53,6 +53,7 @@ public:
         TextTooLong = 122,
         SeriesTooLong = 123,
         DuplicateWidgetId = 124,
+        WidgetIdOutOfRange = 125,
     };
 
     static constexpr int TimerCount = 9;

@@ -175,7 +175,8 @@ void InstrTableDlg::appendSendRow(int row)
 
 void InstrTableDlg::updateConnectState()
 {
-    PortChoice::showConnectState(ui->labConnectState, ui->btnOpenClose, connected);
+    PortChoice::showConnectState(ui->labConnectState, ui->btnOpenClose, ui->portCombox,
+                                 ui->baudCombox, connected);
 }
 
 void InstrTableDlg::syncRowsFromView()
@@ -200,6 +201,7 @@ void InstrTableDlg::syncRowsFromView()
     }
 }
 
+// The form's texts are those of a closed port; the state's own go on top.
 void InstrTableDlg::retranslate()
 {
     ui->retranslateUi(this);
@@ -224,6 +226,7 @@ void InstrTableDlg::retranslate()
         }
         sizeSendColumns();
     }
+    updateConnectState();
     showCheckedCount();
     showHint();
 }

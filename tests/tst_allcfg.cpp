@@ -1037,6 +1037,22 @@ void TestAllCfg::fieldsThatDoNotFit_data()
         t->addWidget(1, 0, 4);
         t->addWidget(1, 8, 4);
     }) << 124 << "Page-1：多个控件的ID都是4";
+    // 65537 would be written as 1.
+    QTest::newRow("id beyond 16 bits") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        t->addPage();
+        t->addWidget(1, 0, 1);
+        t->addWidget(1, 1, 65537);
+    }) << 125 << "Page-1 Lab-65537：控件ID不在0-65535之内";
+    QTest::newRow("negative id") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        t->addWidget(0, 2, -1);
+    }) << 125 << "Page-0 Img--1：控件ID不在0-65535之内";
+    QTest::newRow("largest id") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        t->addWidget(0, 0, 0);
+        t->addWidget(0, 2, 65535);
+    }) << 0 << "";
 }
 
 void TestAllCfg::fieldsThatDoNotFit()
