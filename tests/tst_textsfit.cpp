@@ -25,6 +25,7 @@
 #include "version.h"
 #include "ymodemportdlg.h"
 
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QRadioButton>
 #include <QSettings>
@@ -159,7 +160,9 @@ void TestTextsFit::wholeTexts()
     for (bool connected : {false, true}) {
         SerialPortDlg *link = window->getSerialPortDlg();
         PortChoice::showConnectState(link->findChild<QLabel *>("labConnectState"),
-                                     link->findChild<QPushButton *>("btnOpenClose"), connected);
+                                     link->findChild<QPushButton *>("btnOpenClose"),
+                                     link->findChild<QComboBox *>("portCombox"),
+                                     link->findChild<QComboBox *>("baudCombox"), connected);
         look(link, connected ? "connected" : "disconnected");
     }
 
@@ -206,7 +209,9 @@ void TestTextsFit::wholeTexts()
     }
     QMetaObject::invokeMethod(terminal, "on_btnDelInstr_clicked");
     PortChoice::showConnectState(terminal->findChild<QLabel *>("labConnectState"),
-                                 terminal->findChild<QPushButton *>("btnOpenClose"), true);
+                                 terminal->findChild<QPushButton *>("btnOpenClose"),
+                                 terminal->findChild<QComboBox *>("portCombox"),
+                                 terminal->findChild<QComboBox *>("baudCombox"), true);
     look(terminal, "connected, deleting");
     terminal->hide();
 
