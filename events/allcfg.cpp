@@ -194,6 +194,8 @@ QString AllCfg::failureDetail() const
         return tr("%1 %2：曲线数据超过65535字节").arg(page, f.widget);
     case DuplicateWidgetId:
         return tr("%1 %2：多个控件的ID都是%3").arg(page, f.widget).arg(f.widgetId);
+    case WidgetIdOutOfRange:
+        return tr("%1 %2：控件ID不在0-65535之内").arg(page, f.widget);
     case UnsafeEventParameter: {
         QString place = f.timer == SleepTimer ? tr("休眠定时器")
             : f.timer >= 0                    ? tr("定时器%1").arg(f.timer)

@@ -53,7 +53,8 @@ public:
         TextTooLong = 122,
         SeriesTooLong = 123,
         DuplicateWidgetId = 124,
-        UnsafeEventParameter = 125,
+        WidgetIdOutOfRange = 125,
+        UnsafeEventParameter = 126,
     };
 
     static constexpr int TimerCount = 9;

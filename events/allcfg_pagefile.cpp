@@ -639,18 +639,24 @@ int AllCfg::pageFile(const PageParam &page, const QList<QMyWidget *> &widgets, i
     pad(b);
     Q_ASSERT(b.size() == PageBlockLength);
 
-    // Ids name the widgets in the module's scripts and in the container's sections.
-    QSet<int> ids;
+    // Ids name the widgets in the module's scripts and in the container's sections. They
+    // are written in 16 bits, so they are compared as written.
+    QSet<quint16> ids;
     for (const QMyWidget *w : widgets) {
         const int type = w->getTypeCode();
         if (type < Btn || type > Chart)
             continue;
-        if (ids.contains(w->getId())) {
+        int problem = Success;
+        if (w->getId() < 0 || w->getId() > FieldLimit)
+            problem = WidgetIdOutOfRange;
+        else if (ids.contains(quint16(w->getId())))
+            problem = DuplicateWidgetId;
+        if (problem != Success) {
             if (culprit)
                 *culprit = w;
-            return DuplicateWidgetId;
+            return problem;
         }
-        ids.insert(w->getId());
+        ids.insert(quint16(w->getId()));
     }
 
     for (const QMyWidget *w : widgets) {

@@ -162,7 +162,8 @@ void InstrTableDlg::appendSendRow(int row)
 
 void InstrTableDlg::updateConnectState()
 {
-    PortChoice::showConnectState(ui->labConnectState, ui->btnOpenClose, connected);
+    PortChoice::showConnectState(ui->labConnectState, ui->btnOpenClose, ui->portCombox,
+                                 ui->baudCombox, connected);
 }
 
 void InstrTableDlg::syncRowsFromView()
@@ -187,9 +188,11 @@ void InstrTableDlg::syncRowsFromView()
     }
 }
 
+// The form's texts are those of a closed port; the state's own go on top.
 void InstrTableDlg::retranslate()
 {
     ui->retranslateUi(this);
+    updateConnectState();
 }
 
 QString InstrTableDlg::logLine(const QString &direction, const QByteArray &bytes)

@@ -1077,27 +1077,27 @@ void TestAllCfg::fieldsThatDoNotFit_data()
         EventInfo e = makeEvent(0, 1, 10);
         e.setParam(1, "0);import os;os.system(0");
         t->addWidget(1, 0, 3)->addEvent(e);
-    }) << 125 << "Page-1 Btn-3：按钮进入事件“设置控件数值”的参数“val”含有换行、;、#或不成对的括号、引号";
+    }) << 126 << "Page-1 Btn-3：按钮进入事件“设置控件数值”的参数“val”含有换行、;、#或不成对的括号、引号";
     QTest::newRow("page result variable") << DesignStep([](TestAllCfg *t) {
         t->addPage()->appendEvent(makeEvent(-1, 0, 12, "#x"));
-    }) << 125 << "Page-0：页面退出事件“获取蜂鸣器的值”的结果变量“#x”不是变量名";
+    }) << 126 << "Page-0：页面退出事件“获取蜂鸣器的值”的结果变量“#x”不是变量名";
     QTest::newRow("timer") << DesignStep([](TestAllCfg *t) {
         t->addPage();
         t->timers[2]->eventHolder().append(makeEvent(-2, 0, 31, "1\nuser.restart()"));
-    }) << 125 << "定时器2：定时到达事件“控制延时”的参数“ms”含有换行、;、#或不成对的括号、引号";
+    }) << 126 << "定时器2：定时到达事件“控制延时”的参数“ms”含有换行、;、#或不成对的括号、引号";
     QTest::newRow("sleep timer") << DesignStep([](TestAllCfg *t) {
         t->addPage();
         EventInfo e = makeEvent(-3, 1, 1);
         e.setParam(1, "中%");
         t->timers[AllCfg::SleepTimer]->eventHolder().append(e);
-    }) << 125 << "休眠定时器：休眠进入事件“获取控件x值”的结果变量“中%”不是变量名";
+    }) << 126 << "休眠定时器：休眠进入事件“获取控件x值”的结果变量“中%”不是变量名";
     QTest::newRow("string variable") << DesignStep([](TestAllCfg *t) {
         t->addPage();
         EventInfo e = makeEvent(7, 2, 8);
         e.setParam(1, "");
         e.setParam(2, "s)");
         t->addWidget(0, 7, 5)->addEvent(e);
-    }) << 125 << "Page-0 Arc-5：arc减少事件“设置控件文本值”的参数“字符变量”含有换行、;、#或不成对的括号、引号";
+    }) << 126 << "Page-0 Arc-5：arc减少事件“设置控件文本值”的参数“字符变量”含有换行、;、#或不成对的括号、引号";
     QTest::newRow("hand-written code replaces the event") << DesignStep([](TestAllCfg *t) {
         t->addPage();
         QMyWidget *w = t->addWidget(0, 3, 2);
@@ -1110,6 +1110,22 @@ void TestAllCfg::fieldsThatDoNotFit_data()
         e.setParam(1, "say \"hi\");\n#");
         t->addWidget(0, 0, 1)->addEvent(e);
         t->timers[0]->eventHolder().append(makeEvent(-2, 0, 1, "x[2]"));
+    }) << 0 << "";
+    // 65537 would be written as 1.
+    QTest::newRow("id beyond 16 bits") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        t->addPage();
+        t->addWidget(1, 0, 1);
+        t->addWidget(1, 1, 65537);
+    }) << 125 << "Page-1 Lab-65537：控件ID不在0-65535之内";
+    QTest::newRow("negative id") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        t->addWidget(0, 2, -1);
+    }) << 125 << "Page-0 Img--1：控件ID不在0-65535之内";
+    QTest::newRow("largest id") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        t->addWidget(0, 0, 0);
+        t->addWidget(0, 2, 65535);
     }) << 0 << "";
 }
 

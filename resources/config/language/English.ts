@@ -59,6 +59,10 @@
         <source>%1：%2的参数“%3”含有换行、;、#或不成对的括号、引号</source>
         <translation>%1: the parameter &quot;%3&quot; of %2 holds a line break, ;, # or an unmatched bracket or quote</translation>
     </message>
+    <message>
+        <source>%1 %2：控件ID不在0-65535之内</source>
+        <translation>%1 %2: the widget id is not within 0-65535</translation>
+    </message>
 </context>
 <context>
     <name>BootDlg</name>
@@ -881,6 +885,14 @@
     <message>
         <source>完成</source>
         <translation>Finish</translation>
+    </message>
+    <message>
+        <source>失败</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>Cancelled</translation>
     </message>
 </context>
 <context>
@@ -2243,6 +2255,16 @@
         <source>该控件类型无法编辑事件，请您查看说明文档！</source>
         <translation>Events of this widget type cannot be edited. Please see the documentation!</translation>
     </message>
+    <message>
+        <source>%1正在进行中，请您等待其结束后再新建或导入项目！</source>
+        <translation>The %1 is still running, please wait for it to end before creating or opening a project!</translation>
+    </message>
+    <message>
+        <source>%1正在进行中，是否等待其完成后再退出？
+“否”：立即取消%1并退出；“取消”：不退出。</source>
+        <translation>The %1 is still running. Wait for it to finish before quitting?
+"No": cancel the %1 now and quit; "Cancel": do not quit.</translation>
+    </message>
 </context>
 <context>
     <name>QMyFrame</name>
@@ -2858,10 +2880,6 @@
         <translation>Communication timeout!</translation>
     </message>
     <message>
-        <source>通信超时，项目下载失败，请您确认通信是否正常！</source>
-        <translation>Communication timeout, project download failure, please confirm whether the communication is normal!</translation>
-    </message>
-    <message>
         <source>文件名%1过长，无法下载！</source>
         <translation>The file name %1 is too long to download!</translation>
     </message>
@@ -2884,6 +2902,38 @@
     <message>
         <source>指令集发送成功！</source>
         <translation>Sent command finished!</translation>
+    </message>
+    <message>
+        <source>项目下载</source>
+        <translation>project download</translation>
+    </message>
+    <message>
+        <source>图片下载</source>
+        <translation>picture download</translation>
+    </message>
+    <message>
+        <source>字库下载</source>
+        <translation>font download</translation>
+    </message>
+    <message>
+        <source>通信测试</source>
+        <translation>link test</translation>
+    </message>
+    <message>
+        <source>下载</source>
+        <translation>download</translation>
+    </message>
+    <message>
+        <source>串口%1已拔出，%2失败！</source>
+        <translation>Serial port %1 is pulled out, the %2 failed!</translation>
+    </message>
+    <message>
+        <source>串口已关闭，%1失败！</source>
+        <translation>The serial port was closed, the %1 failed!</translation>
+    </message>
+    <message>
+        <source>通信超时，%1失败，请您确认通信是否正常！</source>
+        <translation>Communication timeout, the %1 failed, please confirm whether the communication is normal!</translation>
     </message>
 </context>
 <context>
@@ -2923,6 +2973,14 @@
     <message>
         <source>串口%1已拔出！</source>
         <translation>Serial port %1 is pulled out!</translation>
+    </message>
+    <message>
+        <source>测试中…</source>
+        <translation>Testing…</translation>
+    </message>
+    <message>
+        <source>%1正在进行中，不可更改串口！</source>
+        <translation>The %1 is running, the serial port cannot be changed!</translation>
     </message>
 </context>
 <context>
