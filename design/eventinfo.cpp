@@ -1,5 +1,7 @@
 #include "eventinfo.h"
 
+#include "scripttext.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
@@ -366,11 +368,43 @@ QByteArray EventInfo::toCode() const
     } else if (f->form == LineForm::Text) {
         const QString &constant = m_eventParam[f->lead];
         if (!constant.isEmpty())
-            args.append(QLatin1Char('"') + constant + QLatin1Char('"'));
+            args.append(ScriptText::stringConstant(constant));
         else
             args.append(m_eventParam[f->lead + 1]);
     }
     const QString line = result + QLatin1String("user.") + QLatin1String(f->name) + QLatin1Char('(')
         + args.join(QLatin1Char(',')) + QLatin1String(")\r\n");
     return line.toUtf8();
+}
+
+EventInfo::CodeProblem EventInfo::codeProblem(int *param) const
+{
+    const FunctionSpec *f = functionAt(m_userType);
+    if (!f)
+        return CodeProblem::None;
+    const auto found = [param](CodeProblem problem, int i) {
+        if (param)
+            *param = i;
+        return problem;
+    };
+    for (int i = 0; i < f->lead; ++i) {
+        if (!ScriptText::isSafeArgument(m_eventParam[i]))
+            return found(CodeProblem::UnsafeArgument, i);
+    }
+    const QString &last = m_eventParam[f->lead];
+    if (f->form == LineForm::Get && !last.isEmpty() && !ScriptText::isName(last))
+        return found(CodeProblem::ResultNotAName, f->lead);
+    // The string variable is written only in place of an empty constant.
+    if (f->form == LineForm::Text && last.isEmpty()
+        && !ScriptText::isSafeArgument(m_eventParam[f->lead + 1]))
+        return found(CodeProblem::UnsafeArgument, f->lead + 1);
+    return CodeProblem::None;
+}
+
+QString EventInfo::paramCaption(int i) const
+{
+    const FunctionSpec *f = functionAt(m_userType);
+    if (!f || i < 0 || i >= f->paramCount())
+        return QString();
+    return trObject(f->params[i].label);
 }

@@ -47,6 +47,17 @@ public:
     void setDefaultParams();
     QByteArray toCode() const;
 
+    // What keeps the line of toCode from doing only what it says.
+    enum class CodeProblem {
+        None,
+        UnsafeArgument, // an argument written as typed would change the line around it
+        ResultNotAName // the result variable cannot be assigned to
+    };
+    // The first problem of the parameters that reach the line, with that parameter's index.
+    CodeProblem codeProblem(int *param = nullptr) const;
+    // The translated label of parameter i of the event's function.
+    QString paramCaption(int i) const;
+
 private:
     int m_eventType = 0;
     int m_userType = -1;

@@ -32,8 +32,32 @@
         <translation>%1 %2: the series data is longer than 65535 bytes</translation>
     </message>
     <message>
-        <source>%1：多个控件的ID都是%2</source>
-        <translation>%1: more than one widget has the id %2</translation>
+        <source>%1 %2：多个控件的ID都是%3</source>
+        <translation>%1 %2: more than one widget has the id %3</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>休眠定时器</source>
+        <translation>Sleep timer</translation>
+    </message>
+    <message>
+        <source>定时器%1</source>
+        <translation>Timer %1</translation>
+    </message>
+    <message>
+        <source>%1事件“%2”</source>
+        <translation>the %1 event &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1：%2的结果变量“%3”不是变量名</source>
+        <translation>%1: the result variable &quot;%3&quot; of %2 is not a variable name</translation>
+    </message>
+    <message>
+        <source>%1：%2的参数“%3”含有换行、;、#或不成对的括号、引号</source>
+        <translation>%1: the parameter &quot;%3&quot; of %2 holds a line break, ;, # or an unmatched bracket or quote</translation>
     </message>
     <message>
         <source>%1 %2：控件ID不在0-65535之内</source>
