@@ -358,6 +358,8 @@ private:
     void loadImageFiles();
     void addImageFileRow(int row, const QString &path);
     void showImageLibrarySize();
+    // The size label of the generated fonts; empty without a project.
+    void showGeneratedFontsSize();
     void deleteCheckedImages();
     bool removeCheckedRows(QTableView *view, QMyImageItemModel *model, QStringList *paths,
                            int firstNumber, const std::function<void(int)> &removed);

@@ -32,8 +32,32 @@
         <translation>%1 %2: the series data is longer than 65535 bytes</translation>
     </message>
     <message>
-        <source>%1：多个控件的ID都是%2</source>
-        <translation>%1: more than one widget has the id %2</translation>
+        <source>%1 %2：多个控件的ID都是%3</source>
+        <translation>%1 %2: more than one widget has the id %3</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>休眠定时器</source>
+        <translation>Sleep timer</translation>
+    </message>
+    <message>
+        <source>定时器%1</source>
+        <translation>Timer %1</translation>
+    </message>
+    <message>
+        <source>%1事件“%2”</source>
+        <translation>the %1 event &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1：%2的结果变量“%3”不是变量名</source>
+        <translation>%1: the result variable &quot;%3&quot; of %2 is not a variable name</translation>
+    </message>
+    <message>
+        <source>%1：%2的参数“%3”含有换行、;、#或不成对的括号、引号</source>
+        <translation>%1: the parameter &quot;%3&quot; of %2 holds a line break, ;, # or an unmatched bracket or quote</translation>
     </message>
     <message>
         <source>%1 %2：控件ID不在0-65535之内</source>
@@ -1061,6 +1085,18 @@
 </context>
 <context>
     <name>MainWindow</name>
+    <message>
+        <source>%1（无此字体）</source>
+        <translation>%1 (no such font)</translation>
+    </message>
+    <message>
+        <source>未知（%1）</source>
+        <translation>Unknown (%1)</translation>
+    </message>
+    <message>
+        <source>字体%1中没有以下字符，已从文本中删除：%2</source>
+        <translation>Font %1 has none of these characters; they were removed from the text: %2</translation>
+    </message>
     <message>
         <source>yBEX软件使用文档</source>
         <translation>yBEX software usage document</translation>
