@@ -495,6 +495,12 @@ void MainWindow::setTitlePath(const QString &path)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // Closing the port under a transfer would leave the module inside it.
+    if (!quitting && downloadJobPending()) {
+        askQuitDuringDownload();
+        event->ignore();
+        return;
+    }
     if (isProjectOpen() && !quitting) {
         questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNoCancel,
                              ConfirmSaveAndQuit, tr("退出软件前是否保存当前项目？"));

@@ -270,6 +270,8 @@ void MainWindow::on_btnSavePro_clicked()
 
 void MainWindow::on_btnLoadPro_clicked()
 {
+    if (refuseProjectChangeWhileDownloading())
+        return;
     if (!isProjectOpen())
         questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmImport,
                              tr("是否导入项目？"));
@@ -281,6 +283,8 @@ void MainWindow::on_btnLoadPro_clicked()
 
 void MainWindow::importProject()
 {
+    if (refuseProjectChangeWhileDownloading())
+        return;
     questionBox->hide();
     const QString chosen =
         QFileDialog::getOpenFileName(this, tr("导入项目"), QString(), QString("*%1").arg(".yBEX"));
@@ -290,7 +294,7 @@ void MainWindow::importProject()
 
 void MainWindow::importProjectFile(const QString &chosen)
 {
-    if (chosen == currentProjectPath)
+    if (chosen == currentProjectPath || refuseProjectChangeWhileDownloading())
         return;
     // A path that names no project file changes nothing either.
     if (!isProjectPath(chosen)) {

@@ -431,8 +431,13 @@ QByteArray AllCfg::pageAnimBlock(const PageParam &page)
     QByteArray b;
     b.reserve(12);
     u16(b, page.pageAnimEnabled());
-    u16(b, page.pageAnimMode());
-    u16(b, page.pageAnimDir());
+    // The sheet shows a value outside its choices as the first one and stores that once the
+    // page is shown; every page goes out that way, shown or not.
+    const auto choice = [](int value, int count) {
+        return value >= 0 && value < count ? value : 0;
+    };
+    u16(b, choice(page.pageAnimMode(), PageAnimModes));
+    u16(b, choice(page.pageAnimDir(), PageAnimDirections));
     u16(b, page.pageAnimTime());
     u16(b, page.pageAnimX());
     u16(b, page.pageAnimY());
