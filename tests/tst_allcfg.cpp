@@ -379,7 +379,6 @@ void fillDistinct(QMyWidget &w, bool checkable)
     w.setChartSerData(1, QStringLiteral("3"));
 }
 
-
 EventInfo makeEvent(int owner, int type, int userType, const QString &p0 = QStringLiteral("1"))
 {
     EventInfo e;
@@ -423,6 +422,7 @@ private slots:
     void projectWithoutPages();
     void stalePaintValuesOnHiddenPages();
     void twoRunsAreByteIdentical();
+    void containerKeepsItsRecordedBytes();
     void cleanUpKeepsLinkTargets();
     void missingTemplates_data();
     void missingTemplates();
@@ -441,6 +441,7 @@ private:
     QString allCfgPath() const { return dir->filePath("allFile/all.cfg"); }
     QList<Section> sections();
     QStringList outputEntries() const;
+    void buildRichDesign();
 
     QScopedPointer<QTemporaryDir> dir;
     QWidget canvas;
@@ -933,6 +934,82 @@ void TestAllCfg::twoRunsAreByteIdentical()
     QCOMPARE(second.readAll(), one);
 }
 
+// Every widget type with all attributes set, events and hand-written code on pages,
+// widgets and timers, widgets out of id order and a boot record that uses every line.
+void TestAllCfg::buildRichDesign()
+{
+    addPage();
+    for (int type = 0; type < WidgetTypeCount; ++type) {
+        QMyWidget *w = addWidget(0, type, 1);
+        fillDistinct(*w, type % 2 == 0);
+        w->setId(20 - type);
+        w->setX(5 * type);
+        w->setText(QStringLiteral("文字 %1 <&>").arg(type));
+    }
+    const struct
+    {
+        int type, events;
+    } holders[] = {{0, 2}, {3, 3}, {6, 3}, {7, 3}};
+    for (const auto &h : holders) {
+        for (QMyWidget *w : qAsConst(*pageWidgets.at(0))) {
+            if (w->getTypeCode() != h.type)
+                continue;
+            for (int n = 0; n < h.events; ++n) {
+                w->addEvent(makeEvent(h.type, n, (n * 11 + h.type) % 81, QString::number(n)));
+                w->addEvent(makeEvent(h.type, n, (n * 7 + 3) % 81));
+            }
+            w->setEventContent(h.events - 1, 1, QStringLiteral("x=1\r\n# 注释\n"));
+        }
+    }
+    pageRecords.at(0)->appendEvent(makeEvent(-1, 0, 5));
+    pageRecords.at(0)->appendEvent(makeEvent(-1, 1, 40));
+    pageRecords.at(0)->setEventContent(1, 1, QStringLiteral("hand"));
+
+    PageParam *empty = addPage();
+    empty->setEventContent(0, 1, QStringLiteral("never written"));
+
+    addPage()->appendEvent(makeEvent(-1, 1, 12, QStringLiteral("7")));
+    for (int id : {9, 2, 5}) {
+        QMyWidget *btn = addWidget(2, 0, id);
+        btn->addEvent(makeEvent(0, id % 2, 31, QString::number(id)));
+    }
+    QMyWidget *arc = addWidget(2, 7, 4);
+    arc->addEvent(makeEvent(7, 1, 31));
+    addWidget(2, 9, 6)->setChartSerCount(3);
+
+    for (int t : {0, 3, 7})
+        timerRecords[t].appendEvent(makeEvent(-2, 0, 20 + t, QString::number(t)));
+    timerRecords[5].setEventContent(0, 1, QStringLiteral("no events, not written"));
+    timerRecords[8].appendEvent(makeEvent(-3, 0, 31, QStringLiteral("3")));
+    timerRecords[8].appendEvent(makeEvent(-3, 1, 31, QStringLiteral("4")));
+    timerRecords[8].setTimerTime(600);
+
+    boot.setBuzzerTime(50);
+    boot.set485Flag(true);
+    boot.set485Addr(17);
+    boot.setCRC16Flag(true);
+    boot.setPosFlag(true);
+    boot.setAnimFlag(true);
+    boot.setAnimImgID(2);
+    boot.setAnimEndID(5);
+}
+
+// The container of a design that uses every part of the format, byte for byte as it was
+// recorded: a change of how it is put together must not change what the module reads.
+void TestAllCfg::containerKeepsItsRecordedBytes()
+{
+    buildRichDesign();
+    QCOMPARE(run(), 0);
+    QFile made(allCfgPath());
+    QVERIFY(made.open(QIODevice::ReadOnly));
+    QFile recorded(QStringLiteral(YBEX_TEST_DATA "/allcfg/rich.cfg"));
+    QVERIFY(recorded.open(QIODevice::ReadOnly));
+    const QByteArray bytes = made.readAll();
+    QCOMPARE(bytes.size(), recorded.size());
+    QVERIFY(bytes == recorded.readAll());
+    QCOMPARE(guicfgSizes.size(), 3);
+}
+
 void TestAllCfg::cleanUpKeepsLinkTargets()
 {
     addPage();
@@ -1117,6 +1194,11 @@ void TestAllCfg::driverGenerates()
     const QList<Section> s = readContainer(allCfgPath(), &ok);
     QVERIFY(ok);
     QCOMPARE(s.first().id, 1);
+    QFile made(allCfgPath());
+    QVERIFY(made.open(QIODevice::ReadOnly));
+    QFile recorded(QStringLiteral(YBEX_TEST_DATA "/allcfg/golden_small.cfg"));
+    QVERIFY(recorded.open(QIODevice::ReadOnly));
+    QVERIFY(made.readAll() == recorded.readAll());
 
     // The code of a failure, and a nonzero exit.
     process.start(driver, {"generate", project, dir->filePath("nothing")});
