@@ -108,6 +108,10 @@ MainWindow::~MainWindow()
     // No edit reaches the design while the rest goes.
     delete sheetApplier;
     sheetApplier = nullptr;
+    // Rows taken out one by one as their managers go cost the square of their number;
+    // the sheet takes them all out at once.
+    if (sheet)
+        sheet->clear();
     delete sheet;
     sheet = nullptr;
     // The page lists and records are the window's to free; the widgets would go with the
@@ -498,6 +502,12 @@ void MainWindow::markUnsaved(bool unsaved)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // Closing the port under a transfer would leave the module inside it.
+    if (!quitting && downloadJobPending()) {
+        askQuitDuringDownload();
+        event->ignore();
+        return;
+    }
     if (isProjectOpen() && !quitting) {
         questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNoCancel,
                              ConfirmSaveAndQuit, tr("退出软件前是否保存当前项目？"));

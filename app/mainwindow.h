@@ -92,6 +92,9 @@ public:
         ConfirmDeleteFont = 17,
         ConfirmDownloadImages = 19,
         ConfirmDownloadFonts = 21,
+        // Closing during a download: "是" waits for it, "否" cancels it, then the window closes.
+        WaitForDownloadThenQuit = 23,
+        CancelDownloadThenQuit = 24,
     };
 
     // Index of a timer-button style sheet in timerButtonStyles.
@@ -292,6 +295,7 @@ public slots:
     void slotRecvYModemDebugMes(int, QString line);
     void slotRecvYModemInstrParam(InstrParam param);
     void slotRecvYModemPortInstr(QString text);
+    void slotDownloadJobEnded(int job, int outcome);
     void on_btnSetCOM_clicked();
     void on_btnInstrDownLoad_clicked();
 
@@ -357,6 +361,8 @@ private:
     void loadImageFiles();
     void addImageFileRow(int row, const QString &path);
     void showImageLibrarySize();
+    // The size label of the generated fonts; empty without a project.
+    void showGeneratedFontsSize();
     void deleteCheckedImages();
     bool removeCheckedRows(QTableView *view, QMyImageItemModel *model, QStringList *paths,
                            int firstNumber, const std::function<void(int)> &removed);
@@ -371,6 +377,13 @@ private:
     void reportFailedCopies(const QStringList &names);
     bool refuseWhileDownloading(const QString &message);
     bool downloadJobPending() const;
+    // The name of the pending download job, empty when none is pending.
+    QString pendingDownloadName() const;
+    bool refuseProjectChangeWhileDownloading();
+    void askQuitDuringDownload();
+    void quitWhenDownloadEnds(bool cancel);
+    void saveAndQuit();
+    void quitWithoutSaving();
     void startDownload(int job, const QString &directory, const QString &fileName);
     void downloadImages();
     void downloadFonts();
@@ -484,6 +497,8 @@ private:
 
     // Set once the user chose to quit, so the close that follows is not asked again.
     bool quitting = false;
+    // The user chose to quit once the running download has ended.
+    bool quitWhenIdle = false;
 };
 
 #endif // MAINWINDOW_H

@@ -6,8 +6,9 @@
 
 #include <QCoreApplication>
 
-// The answers of questionBox: the code of the confirmed action, or QuitWithoutSaving for
-// "否" of the quit question. Every other answer does nothing.
+// The answers of questionBox: the code of the confirmed action, QuitWithoutSaving for "否"
+// of the quit question, CancelDownloadThenQuit for "否" of the question asked when closing
+// during a download, and Cancelled for "取消" of either. Every other answer does nothing.
 void MainWindow::slotDealIsNo(int code)
 {
     switch (code) {
@@ -34,20 +35,21 @@ void MainWindow::slotDealIsNo(int code)
         downloadProject();
         break;
     case ConfirmSaveAndQuit:
-        if (saveProXml()) {
-            quitting = true;
-            close();
-            QCoreApplication::quit();
-        } else {
-            resultBox->showNotice(QMyMessageBox::Warning,
-                                  withFileError(tr("路径错误，保存失败！")));
-        }
-        break;
     case QuitWithoutSaving:
-        restoreImagesFromMirror();
-        quitting = true;
-        close();
-        QCoreApplication::quit();
+        // A download started while the question was open is asked about first.
+        if (downloadJobPending())
+            askQuitDuringDownload();
+        else if (code == ConfirmSaveAndQuit)
+            saveAndQuit();
+        else
+            quitWithoutSaving();
+        break;
+    case WaitForDownloadThenQuit:
+    case CancelDownloadThenQuit:
+        quitWhenDownloadEnds(code == CancelDownloadThenQuit);
+        break;
+    case QMyMessageBox::Cancelled:
+        quitWhenIdle = false;
         break;
     case ConfirmDeleteTtf:
         deleteTtf();
@@ -64,4 +66,23 @@ void MainWindow::slotDealIsNo(int code)
     default:
         break;
     }
+}
+
+void MainWindow::saveAndQuit()
+{
+    if (saveProXml()) {
+        quitting = true;
+        close();
+        QCoreApplication::quit();
+    } else {
+        resultBox->showNotice(QMyMessageBox::Warning, withFileError(tr("路径错误，保存失败！")));
+    }
+}
+
+void MainWindow::quitWithoutSaving()
+{
+    restoreImagesFromMirror();
+    quitting = true;
+    close();
+    QCoreApplication::quit();
 }

@@ -24,6 +24,8 @@
 
 void MainWindow::on_btnNewPro_clicked()
 {
+    if (refuseProjectChangeWhileDownloading())
+        return;
     if (!screenSizeDlg->execDlg())
         return;
     const QString chosen =
@@ -35,6 +37,8 @@ void MainWindow::on_btnNewPro_clicked()
 
 bool MainWindow::createProject(const QString &chosen)
 {
+    if (refuseProjectChangeWhileDownloading())
+        return false;
     const QFileInfo info(chosen);
     const QString folder = info.path() + "/" + info.baseName();
     if (QDir(folder).exists()) {

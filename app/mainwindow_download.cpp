@@ -28,7 +28,8 @@ void MainWindow::createDownloadLink()
     allCfg = new AllCfg(this);
     yModem = new YModem;
     portDlg = new YModemPortDlg;
-    progressWindow = new QMyProgressBarMes;
+    // Owned by the window, so that it stays above it but below the message boxes.
+    progressWindow = new QMyProgressBarMes(this);
     form->textBrowserRecv->document()->setMaximumBlockCount(ReceiveBoxLines);
 
     connect(yModem, SIGNAL(s_sendProgValue(int, int, int, int)), this,
@@ -44,11 +45,57 @@ void MainWindow::createDownloadLink()
             SLOT(slotOpenClosePort(bool, QString, int)), Qt::DirectConnection);
     connect(portDlg, SIGNAL(s_sendInstr(QString)), this, SLOT(slotRecvYModemPortInstr(QString)),
             Qt::QueuedConnection);
+    connect(yModem, &YModem::s_sendJobEnded, this, &MainWindow::slotDownloadJobEnded);
+    // The port stays as it is while a job uses it.
+    portDlg->setJobCheck([this] { return pendingDownloadName(); });
+    // The window keeps its size when the bar comes and goes.
+    QSizePolicy policy = form->progressBarDown->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    form->progressBarDown->setSizePolicy(policy);
 }
 
 bool MainWindow::downloadJobPending() const
 {
     return yModem && yModem->isJobPending();
+}
+
+QString MainWindow::pendingDownloadName() const
+{
+    return downloadJobPending() ? YModem::jobName(yModem->pendingJob()) : QString();
+}
+
+// The files of the open project are still on their way: another project waits.
+bool MainWindow::refuseProjectChangeWhileDownloading()
+{
+    const QString job = pendingDownloadName();
+    if (job.isEmpty())
+        return false;
+    questionBox->showNotice(QMyMessageBox::Warning,
+                            tr("%1正在进行中，请您等待其结束后再新建或导入项目！").arg(job));
+    return true;
+}
+
+void MainWindow::askQuitDuringDownload()
+{
+    const QString job = pendingDownloadName();
+    questionBox->showMes(QMyMessageBox::Warning, QMyMessageBox::YesNoCancel,
+                         WaitForDownloadThenQuit,
+                         tr("%1正在进行中，是否等待其完成后再退出？\n"
+                            "“否”：立即取消%1并退出；“取消”：不退出。")
+                             .arg(job));
+}
+
+// The window closes (asking the usual question) once the worker is idle; a cancelled batch
+// is ended on the line first, so that the module is not left inside it.
+void MainWindow::quitWhenDownloadEnds(bool cancel)
+{
+    quitWhenIdle = true;
+    if (cancel)
+        yModem->cancelJob();
+    if (!downloadJobPending()) {
+        quitWhenIdle = false;
+        close();
+    }
 }
 
 // A confirmed download may arrive while another runs; it is refused rather than abandoning
@@ -111,17 +158,17 @@ void MainWindow::slotProgressBarMes(int kind, int total, int done, int phase)
     }
     if (kind >= 0 && kind <= 2) {
         QProgressBar *bar = form->progressBarDown;
+        // 0 of 0 ends a job that failed; the job's end shows how in the progress window.
+        if (total == 0) {
+            bar->hide();
+            return;
+        }
         bar->setOrientation(Qt::Horizontal);
         bar->setRange(0, total);
         bar->setValue(done);
-        if (done == total) {
-            bar->hide();
-            // A failed or timed-out download ends at 0 of 0 and does not count as done.
-            if (kind == 1 && total > 0)
-                imagesChanged = false;
-        } else {
-            bar->setVisible(total != 0);
-        }
+        bar->setVisible(done != total);
+        if (done == total && kind == 1)
+            imagesChanged = false;
     }
     progressWindow->setProgress(total, done);
 }
@@ -150,4 +197,19 @@ void MainWindow::slotRecvYModemPortInstr(QString text)
     }
     yModem->startJob(YModemJob::InstructionText, QString(), QString(), form->frame->getModelType(),
                      text);
+    portDlg->setLinkTestRunning(true);
+}
+
+void MainWindow::slotDownloadJobEnded(int job, int outcome)
+{
+    if (job == YModemJob::InstructionText) {
+        portDlg->setLinkTestRunning(false);
+    } else if (outcome != YModem::Done) {
+        form->progressBarDown->hide();
+        progressWindow->setStopped(outcome == YModem::Cancelled);
+    }
+    if (quitWhenIdle && !downloadJobPending()) {
+        quitWhenIdle = false;
+        close();
+    }
 }

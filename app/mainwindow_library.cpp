@@ -90,6 +90,7 @@ void MainWindow::resetLibraryTable(QTableView *view, QMyImageItemModel *model,
     for (int i = 0; i < widths.size(); ++i)
         view->setColumnWidth(i, widths.at(i));
     view->hideColumn(0);
+    TableLook::fitHeaders(view);
     form->btnImageFontAll->hide();
     form->btnImageFontCannel->hide();
 }
@@ -539,14 +540,14 @@ void MainWindow::refreshFontList()
     form->tvFontName->setModel(fontModel);
     form->tvFontName->setColumnWidth(0, 20);
     form->tvFontName->hideColumn(0);
+    TableLook::fitHeaders(form->tvFontName);
     fontIdList.clear();
     const QString folder = ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts"));
     if (folder.isEmpty() || !QDir().mkpath(folder)) {
         form->labFontSize->clear();
         return;
     }
-    form->labFontSize->setText(
-        tr("文件总大小：%1KB").arg(QString::number(GeneratedFonts::fontFilesKB(folder), 'f', 2)));
+    showGeneratedFontsSize();
     fontIdList = GeneratedFonts::listNumbers(folder);
     for (int row = 0; row < fontIdList.size(); ++row) {
         fontModel->checkStates << Qt::Unchecked;
@@ -555,6 +556,17 @@ void MainWindow::refreshFontList()
     }
     if (remembered >= 0 && remembered < fontIdList.size())
         form->tvFontName->selectRow(remembered);
+}
+
+void MainWindow::showGeneratedFontsSize()
+{
+    const QString folder = ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts"));
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        form->labFontSize->clear();
+        return;
+    }
+    form->labFontSize->setText(
+        tr("文件总大小：%1KB").arg(QString::number(GeneratedFonts::fontFilesKB(folder), 'f', 2)));
 }
 
 void MainWindow::refreshFontIdProperty()

@@ -252,6 +252,8 @@ void MainWindow::on_btnSavePro_clicked()
 
 void MainWindow::on_btnLoadPro_clicked()
 {
+    if (refuseProjectChangeWhileDownloading())
+        return;
     if (!isProjectOpen())
         questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmImport,
                              tr("是否导入项目？"));
@@ -263,6 +265,8 @@ void MainWindow::on_btnLoadPro_clicked()
 
 void MainWindow::importProject()
 {
+    if (refuseProjectChangeWhileDownloading())
+        return;
     questionBox->hide();
     const QString chosen =
         QFileDialog::getOpenFileName(this, tr("导入项目"), QString(), QString("*%1").arg(".yBEX"));
@@ -272,7 +276,7 @@ void MainWindow::importProject()
 
 void MainWindow::importProjectFile(const QString &chosen)
 {
-    if (chosen == currentProjectPath)
+    if (chosen == currentProjectPath || refuseProjectChangeWhileDownloading())
         return;
     // A path that names no project file changes nothing either.
     if (!isProjectPath(chosen)) {

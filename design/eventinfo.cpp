@@ -1,5 +1,7 @@
 #include "eventinfo.h"
 
+#include "scripttext.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
@@ -172,7 +174,7 @@ QString trObject(const char *text)
     return QCoreApplication::translate("QObject", text);
 }
 
-// The translated lists, built once per language and shared by every record built in it.
+// The translated lists, built once per language and shared by every record meanwhile.
 struct TranslatedCatalogue
 {
     QStringList captions;
@@ -249,7 +251,6 @@ EventInfo::EventInfo()
 {
     for (QString &p : m_eventParam)
         p = QStringLiteral("0");
-    buildCatalogue();
 }
 
 QString EventInfo::param(int i) const
@@ -272,11 +273,10 @@ void EventInfo::setOwnerType(int kind)
     m_ownerType = kind;
     for (int k = 0; k < ownerKindCount; ++k) {
         if (ownerKinds[k].kind == kind) {
-            m_typeNameList = currentCatalogue().typeNames[k];
+            m_typeNamesKind = k;
             break;
         }
     }
-    buildCatalogue();
 }
 
 bool EventInfo::ownerHasEvents(int kind)
@@ -288,14 +288,29 @@ bool EventInfo::ownerHasEvents(int kind)
     return false;
 }
 
+QStringList EventInfo::typeNames() const
+{
+    return m_typeNamesKind >= 0 ? currentCatalogue().typeNames[m_typeNamesKind] : QStringList();
+}
+
 QString EventInfo::typeName() const
 {
-    return m_typeNameList.value(m_eventType);
+    return typeNames().value(m_eventType);
 }
 
 QString EventInfo::funcCaption() const
 {
-    return m_captionList.value(m_userType);
+    return currentCatalogue().captions.value(m_userType);
+}
+
+QStringList EventInfo::pickerCaptions() const
+{
+    return currentCatalogue().pickerCaptions;
+}
+
+QList<int> EventInfo::pickerIndices() const
+{
+    return currentCatalogue().pickerIndices;
 }
 
 QStringList EventInfo::paramDescriptors()
@@ -353,7 +368,7 @@ QByteArray EventInfo::toCode() const
     } else if (f->form == LineForm::Text) {
         const QString &constant = m_eventParam[f->lead];
         if (!constant.isEmpty())
-            args.append(QLatin1Char('"') + constant + QLatin1Char('"'));
+            args.append(ScriptText::stringConstant(constant));
         else
             args.append(m_eventParam[f->lead + 1]);
     }
@@ -362,10 +377,34 @@ QByteArray EventInfo::toCode() const
     return line.toUtf8();
 }
 
-void EventInfo::buildCatalogue()
+EventInfo::CodeProblem EventInfo::codeProblem(int *param) const
 {
-    const TranslatedCatalogue catalogue = currentCatalogue();
-    m_captionList = catalogue.captions;
-    m_pickerCaptionList = catalogue.pickerCaptions;
-    m_pickerIndexList = catalogue.pickerIndices;
+    const FunctionSpec *f = functionAt(m_userType);
+    if (!f)
+        return CodeProblem::None;
+    const auto found = [param](CodeProblem problem, int i) {
+        if (param)
+            *param = i;
+        return problem;
+    };
+    for (int i = 0; i < f->lead; ++i) {
+        if (!ScriptText::isSafeArgument(m_eventParam[i]))
+            return found(CodeProblem::UnsafeArgument, i);
+    }
+    const QString &last = m_eventParam[f->lead];
+    if (f->form == LineForm::Get && !last.isEmpty() && !ScriptText::isName(last))
+        return found(CodeProblem::ResultNotAName, f->lead);
+    // The string variable is written only in place of an empty constant.
+    if (f->form == LineForm::Text && last.isEmpty()
+        && !ScriptText::isSafeArgument(m_eventParam[f->lead + 1]))
+        return found(CodeProblem::UnsafeArgument, f->lead + 1);
+    return CodeProblem::None;
+}
+
+QString EventInfo::paramCaption(int i) const
+{
+    const FunctionSpec *f = functionAt(m_userType);
+    if (!f || i < 0 || i >= f->paramCount())
+        return QString();
+    return trObject(f->params[i].label);
 }

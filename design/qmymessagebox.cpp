@@ -1,6 +1,7 @@
 #include "qmymessagebox.h"
 #include "ui_qmymessagebox.h"
 
+#include <QLayout>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -10,6 +11,7 @@ QMyMessageBox::QMyMessageBox(QWidget *parent)
 {
     form->setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    designedSize = size();
     hide();
 }
 
@@ -78,7 +80,18 @@ void QMyMessageBox::showMes(int kind, int buttonSet, int code, const QString &te
 
     actionCode = code;
     form->labMessage->setText(text);
+    // Each message gets the size it needs, wrapped lines included, and never less than the
+    // form's: a long one before must not leave the box large.
+    layout()->activate();
+    const QSize least = designedSize.expandedTo(minimumSizeHint());
+    int height = least.height();
+    if (layout()->hasHeightForWidth())
+        height = qMax(height, layout()->totalHeightForWidth(least.width()));
+    resize(least.width(), height);
     show();
+    // Above whatever was shown since, the progress window included.
+    raise();
+    activateWindow();
 }
 
 void QMyMessageBox::on_btnOk_clicked()

@@ -51,6 +51,7 @@ private:
     int actionCode = 0;
     QPoint pressOffset;
     bool dragging = false;
+    QSize designedSize;
 };
 
 #endif // QMYMESSAGEBOX_H

@@ -8,7 +8,10 @@ QMyProgressBarMes::QMyProgressBarMes(QWidget *parent)
     , form(new Ui::QMyProgressBarMes)
 {
     form->setupUi(this);
-    setWindowFlags(Qt::WindowStaysOnTopHint);
+    if (parent)
+        setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    else
+        setWindowFlags(Qt::WindowStaysOnTopHint);
     hide();
 }
 
@@ -24,33 +27,56 @@ void QMyProgressBarMes::setTitle(const QString &title)
 
 void QMyProgressBarMes::setProgress(int maximum, int value)
 {
+    state = Running;
     if (value == maximum) {
         if (maximum != 0) {
             visibleWanted = true;
-            form->btnClose->setText(tr("完成"));
+            state = Complete;
         } else {
             visibleWanted = false;
         }
     }
-    if (value == 0) {
+    if (value == 0)
         visibleWanted = true;
-        form->btnClose->setText(tr("关闭"));
-    }
+    showState();
     setVisible(visibleWanted);
     form->progressBar->setOrientation(Qt::Horizontal);
-    form->progressBar->setRange(0, maximum);
+    // A range of 0 to 0 would be Qt's endlessly moving busy bar.
+    form->progressBar->setRange(0, qMax(maximum, 1));
     form->progressBar->setValue(value);
+}
+
+void QMyProgressBarMes::setStopped(bool cancelled)
+{
+    state = cancelled ? Cancelled : Failed;
+    showState();
+}
+
+void QMyProgressBarMes::showState()
+{
+    form->btnClose->setText(state == Complete ? tr("完成") : tr("关闭"));
+    if (state == Failed)
+        form->progressBar->setFormat(tr("失败"));
+    else if (state == Cancelled)
+        form->progressBar->setFormat(tr("已取消"));
+    else
+        form->progressBar->setFormat(QStringLiteral("%p%"));
 }
 
 void QMyProgressBarMes::showDlg()
 {
-    form->btnClose->setText(tr("关闭"));
+    state = Running;
+    showState();
     show();
 }
 
+// The title is the transfer's, set by the owner with each step; the form's would be "Dialog".
 void QMyProgressBarMes::retranslate()
 {
+    const QString title = windowTitle();
     form->retranslateUi(this);
+    setWindowTitle(title);
+    showState();
 }
 
 void QMyProgressBarMes::closeEvent(QCloseEvent *event)

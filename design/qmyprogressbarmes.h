@@ -8,6 +8,8 @@ class QMyProgressBarMes;
 }
 
 // Small progress window of a transfer; shown and hidden by the progress values it gets.
+// Given a parent it stays above that window only, so that message boxes are never hidden
+// behind it; without one it stays above every window.
 class QMyProgressBarMes : public QDialog
 {
     Q_OBJECT
@@ -18,6 +20,8 @@ public:
 
     void setTitle(const QString &title);
     void setProgress(int maximum, int value);
+    // The transfer ended without completing: the bar stays where it got to and says so.
+    void setStopped(bool cancelled);
     void showDlg();
     void retranslate();
 
@@ -30,8 +34,12 @@ private slots:
     void on_btnClose_clicked();
 
 private:
+    enum State { Running, Complete, Failed, Cancelled };
+    void showState();
+
     Ui::QMyProgressBarMes *form;
     bool visibleWanted = false;
+    State state = Running;
 };
 
 #endif // QMYPROGRESSBARMES_H

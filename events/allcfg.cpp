@@ -4,6 +4,7 @@
 #include "checkedsavefile.h"
 #include "designglobals.h"
 #include "eventholder.h"
+#include "eventinfo.h"
 #include "pageparam.h"
 #include "qmyframe.h"
 #include "qmywidget.h"
@@ -167,9 +168,65 @@ QString AllCfg::failureDetail() const
     case SeriesTooLong:
         return tr("%1 %2：曲线数据超过65535字节").arg(page, f.widget);
     case DuplicateWidgetId:
-        return tr("%1：多个控件的ID都是%2").arg(page, QString::number(f.widgetId));
+        return tr("%1 %2：多个控件的ID都是%3").arg(page, f.widget, QString::number(f.widgetId));
+    case WidgetIdOutOfRange:
+        return tr("%1 %2：控件ID不在0-65535之内").arg(page, f.widget);
+    case UnsafeEventParameter: {
+        QString place = f.timer == SleepTimer ? tr("休眠定时器")
+            : f.timer >= 0                    ? tr("定时器%1").arg(f.timer)
+                                              : page;
+        if (!f.widget.isEmpty())
+            place += QLatin1Char(' ') + f.widget;
+        if (f.problem == int(EventInfo::CodeProblem::ResultNotAName))
+            return tr("%1：%2的结果变量“%3”不是变量名").arg(place, f.event, f.param);
+        return tr("%1：%2的参数“%3”含有换行、;、#或不成对的括号、引号")
+            .arg(place, f.event, f.param);
+    }
     }
     return QString();
+}
+
+int AllCfg::failUnsafeEvent(const EventHolder &holder, int index, int page, const QMyWidget *w,
+                            int timer)
+{
+    fail(UnsafeEventParameter, page, w);
+    const EventInfo event = holder.events().at(index);
+    int param = -1;
+    const EventInfo::CodeProblem problem = event.codeProblem(&param);
+    const QString type =
+        event.typeName().isEmpty() ? QString::number(event.type()) : event.typeName();
+    m_failure.timer = timer;
+    m_failure.problem = int(problem);
+    m_failure.event = tr("%1事件“%2”").arg(type, event.funcCaption());
+    // A result variable is named by what it holds; an argument by its place in the call.
+    m_failure.param = problem == EventInfo::CodeProblem::ResultNotAName ? event.param(param)
+                                                                        : event.paramCaption(param);
+    return UnsafeEventParameter;
+}
+
+int AllCfg::checkEventCode(TimerParam *timers[TimerCount])
+{
+    for (int t = 0; t < TimerCount; ++t) {
+        const EventHolder &holder = timers[t]->eventHolder();
+        const int event = unsafeEvent(holder);
+        if (event >= 0)
+            return failUnsafeEvent(holder, event, -1, nullptr, t);
+    }
+    for (int k = 0; k < pageWidgets.size(); ++k) {
+        const EventHolder &page = pageRecords.at(k)->eventHolder();
+        int event = unsafeEvent(page);
+        if (event >= 0)
+            return failUnsafeEvent(page, event, k, nullptr, -1);
+        for (const QMyWidget *w : qAsConst(*pageWidgets.at(k))) {
+            // Only the types with event scripts reach the module.
+            if (widgetSectionId(w->getTypeCode()) == 0)
+                continue;
+            event = unsafeEvent(w->eventHolder());
+            if (event >= 0)
+                return failUnsafeEvent(w->eventHolder(), event, k, w, -1);
+        }
+    }
+    return Success;
 }
 
 int AllCfg::createAllCfg(QMyFrame *canvas, BootParam *boot, int direction,
@@ -273,11 +330,25 @@ int AllCfg::run(BootParam *boot, int direction, TimerParam *timers[TimerCount])
         const QMyWidget *culprit = nullptr;
         code = pageFile(*pageRecords.at(k), *pageWidgets.at(k), pageWidth, pageHeight, &bytes,
                         &culprit);
+        if (code == DuplicateWidgetId) {
+            // Every widget that has the id is named.
+            fail(code, k, culprit);
+            QStringList named;
+            for (const QMyWidget *w : qAsConst(*pageWidgets.at(k))) {
+                if (w->getId() == culprit->getId())
+                    named.append(w->getTypeName() + QLatin1Char('-') + QString::number(w->getId()));
+            }
+            m_failure.widget = named.join(tr("、"));
+            return code;
+        }
         if (code != Success)
             return fail(code, k, culprit);
         total += bytes.size();
         pageFiles.append(bytes);
     }
+    const int unsafe = checkEventCode(timers);
+    if (unsafe != Success)
+        return unsafe;
 
     if (!QFileInfo(templates).isDir())
         return fail(CopyInitFailed, -1, nullptr,

@@ -26,7 +26,7 @@ class AllCfg : public QObject
 public:
     // Results of a run; 98 to 116 are the codes the module's makers know. The run puts
     // the container together in memory and writes all.cfg alone, so only a template, a
-    // page or the write of all.cfg can fail it.
+    // page, an event or the write of all.cfg can fail it.
     enum Result {
         Success = 0,
         // A template (init.bin, xvar.bin, keyboard.py) or the template folder is missing
@@ -41,12 +41,17 @@ public:
         TextTooLong = 122,
         SeriesTooLong = 123,
         DuplicateWidgetId = 124,
+        WidgetIdOutOfRange = 125,
+        UnsafeEventParameter = 126,
     };
 
     static constexpr int TimerCount = 9;
     static constexpr int SleepTimer = 8;
     // Length fields of the page file are 16 bits wide.
     static constexpr int FieldLimit = 0xFFFF;
+    // The choices of a page's load animation: speed curves and directions.
+    static constexpr int PageAnimModes = 7;
+    static constexpr int PageAnimDirections = 8;
 
     explicit AllCfg(QObject *parent = nullptr);
 
@@ -108,6 +113,9 @@ public:
                                  TimerParam *const timers[TimerCount]);
     // Number of event types of a holder's owner kind, taken from its first event.
     static int eventTypeCount(const EventHolder &holder);
+    // The index of the first event whose line its parameters would break, among those that
+    // reach a script (hand-written code replaces its type's events); -1 when none.
+    static int unsafeEvent(const EventHolder &holder);
     // Appends the code of one event type to a script, putting the first line first while
     // the script is empty; false when nothing belongs to that type.
     static bool appendEventCode(QByteArray &script, const EventHolder &holder, int type);
@@ -126,9 +134,13 @@ private:
     {
         int code = 0;
         int page = -1;
+        int timer = -1;
         int widgetId = 0;
         QString widget; // "Btn-3"
-        QString detail;
+        QString detail; // what the code alone does not say
+        QString event; // an event's type and function
+        QString param; // and its parameter
+        int problem = 0; // EventInfo::CodeProblem
     };
 
     int fail(int code, int page = -1, const QMyWidget *w = nullptr,
@@ -136,6 +148,10 @@ private:
     int prepareOutputFolder(const QString &out);
     int readTemplate(const QString &folder, const char *name, int code, QByteArray *bytes);
     int run(BootParam *boot, int direction, TimerParam *timers[TimerCount]);
+    // Refuses events whose parameters would break their script line, naming the first.
+    int checkEventCode(TimerParam *timers[TimerCount]);
+    int failUnsafeEvent(const EventHolder &holder, int event, int page, const QMyWidget *w,
+                        int timer);
 
     QString m_templateFolder;
     Failure m_failure;

@@ -431,8 +431,13 @@ QByteArray AllCfg::pageAnimBlock(const PageParam &page)
     QByteArray b;
     b.reserve(12);
     u16(b, page.pageAnimEnabled());
-    u16(b, page.pageAnimMode());
-    u16(b, page.pageAnimDir());
+    // The sheet shows a value outside its choices as the first one and stores that once the
+    // page is shown; every page goes out that way, shown or not.
+    const auto choice = [](int value, int count) {
+        return value >= 0 && value < count ? value : 0;
+    };
+    u16(b, choice(page.pageAnimMode(), PageAnimModes));
+    u16(b, choice(page.pageAnimDir(), PageAnimDirections));
     u16(b, page.pageAnimTime());
     u16(b, page.pageAnimX());
     u16(b, page.pageAnimY());
@@ -634,18 +639,24 @@ int AllCfg::pageFile(const PageParam &page, const QList<QMyWidget *> &widgets, i
     pad(b);
     Q_ASSERT(b.size() == PageBlockLength);
 
-    // Ids name the widgets in the module's scripts and in the container's sections.
-    QSet<int> ids;
+    // Ids name the widgets in the module's scripts and in the container's sections. They
+    // are written in 16 bits, so they are compared as written.
+    QSet<quint16> ids;
     for (const QMyWidget *w : widgets) {
         const int type = w->getTypeCode();
         if (type < Btn || type > Chart)
             continue;
-        if (ids.contains(w->getId())) {
+        int problem = Success;
+        if (w->getId() < 0 || w->getId() > FieldLimit)
+            problem = WidgetIdOutOfRange;
+        else if (ids.contains(quint16(w->getId())))
+            problem = DuplicateWidgetId;
+        if (problem != Success) {
             if (culprit)
                 *culprit = w;
-            return DuplicateWidgetId;
+            return problem;
         }
-        ids.insert(w->getId());
+        ids.insert(quint16(w->getId()));
     }
 
     for (const QMyWidget *w : widgets) {

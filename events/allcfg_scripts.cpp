@@ -71,6 +71,20 @@ int AllCfg::eventTypeCount(const EventHolder &holder)
     return holder.events().first().typeNames().size();
 }
 
+int AllCfg::unsafeEvent(const EventHolder &holder)
+{
+    const int types = eventTypeCount(holder);
+    const QList<EventInfo> events = holder.events();
+    for (int i = 0; i < events.size(); ++i) {
+        const int type = events.at(i).type();
+        if (type < 0 || type >= types || holder.status(type) != 0)
+            continue;
+        if (events.at(i).codeProblem() != EventInfo::CodeProblem::None)
+            return i;
+    }
+    return -1;
+}
+
 bool AllCfg::appendEventCode(QByteArray &script, const EventHolder &holder, int type)
 {
     bool wrote = false;

@@ -27,8 +27,11 @@ void PortChoice::followPort(QComboBox *ports, const QString &port, bool arrived)
         ports->removeItem(index);
 }
 
-void PortChoice::showConnectState(QLabel *label, QPushButton *button, bool connected)
+void PortChoice::showConnectState(QLabel *label, QPushButton *button, QComboBox *ports,
+                                  QComboBox *rates, bool connected)
 {
+    ports->setEnabled(!connected);
+    rates->setEnabled(!connected);
     if (connected) {
         label->setText(tr("串口已连接！"));
         label->setStyleSheet(QStringLiteral("color:green;"));

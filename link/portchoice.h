@@ -22,7 +22,9 @@ public:
     // An arriving port is appended (a second time, if listed); a vanished one loses its
     // first entry.
     static void followPort(QComboBox *ports, const QString &port, bool arrived);
-    static void showConnectState(QLabel *label, QPushButton *button, bool connected);
+    // While connected the lists show the open port and its rate and cannot be changed.
+    static void showConnectState(QLabel *label, QPushButton *button, QComboBox *ports,
+                                 QComboBox *rates, bool connected);
     // 8 data bits, no parity, one stop bit, no flow control, one rate both ways.
     static bool open(QSerialPort *port, const QString &name, int baud);
 };

@@ -82,13 +82,15 @@ bool SerialPortDlg::isJobActive() const
 
 void SerialPortDlg::updateConnectState()
 {
-    PortChoice::showConnectState(ui->labConnectState, ui->btnOpenClose, serialPort->isOpen());
+    PortChoice::showConnectState(ui->labConnectState, ui->btnOpenClose, ui->portCombox,
+                                 ui->baudCombox, serialPort->isOpen());
 }
 
 void SerialPortDlg::retranslate()
 {
     progressWindow->retranslate();
     ui->retranslateUi(this);
+    updateConnectState();
 }
 
 SerialPortDlg::Answer SerialPortDlg::answerKind(const QString &text)

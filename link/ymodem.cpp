@@ -24,6 +24,10 @@ constexpr int TurnMs = 10;
 // The module expects these pauses before block 0 and before the first data block.
 constexpr int ModulePauseMs = 50;
 constexpr int ReportPauseMs = 100;
+// A cancel waits this long for the module's answer to what is already on the line, so that
+// the cancel bytes do not arrive inside a block.
+constexpr int CancelWaitMs = 1000;
+constexpr char Can = 0x18;
 
 QString timeText()
 {
@@ -85,9 +89,37 @@ void YModem::startJob(const YModemJob &job)
         requestedJob = job;
         jobRequest = true;
         ++requestSerial;
+        pendingType = job.job;
         jobPending = true;
     }
     wake();
+}
+
+void YModem::cancelJob()
+{
+    {
+        QMutexLocker lock(&mailboxMutex);
+        if (!jobPending)
+            return;
+        cancelRequest = true;
+    }
+    wake();
+}
+
+QString YModem::jobName(int job)
+{
+    switch (job) {
+    case YModemJob::Project:
+        return tr("项目下载");
+    case YModemJob::Pictures:
+        return tr("图片下载");
+    case YModemJob::Fonts:
+        return tr("字库下载");
+    case YModemJob::InstructionText:
+        return tr("通信测试");
+    default:
+        return tr("下载");
+    }
 }
 
 void YModem::slotOpenClosePort(bool open, QString portName, int baud)
@@ -151,6 +183,10 @@ void YModem::runTurn()
     bool newJob = false;
     {
         QMutexLocker lock(&mailboxMutex);
+        if (cancelRequest) {
+            cancelRequest = false;
+            cancelling = true;
+        }
         if (portRequest) {
             portWanted = true;
             openWanted = requestOpen && running;
@@ -175,12 +211,15 @@ void YModem::runTurn()
         jobActive = true;
         jobStarted = false;
     }
-    if (!jobActive || !running)
+    if (!jobActive || !running) {
+        cancelling = false;
+        return;
+    }
+    if (cancelling && cancelStep())
         return;
     if (!jobStarted) {
         if (!portOpen) {
-            emit s_sendMes(1, tr("通信未打开，请您确认通信是否打开！"));
-            endJob();
+            fail(tr("通信未打开，请您确认通信是否打开！"));
             return;
         }
         prepareJob();
@@ -220,6 +259,9 @@ void YModem::openOrClosePort(bool open, const QString &name, int baud)
         openPortName = portOpen ? name : QString();
     }
     emit s_sendPortStatus(portOpen);
+    // The module's side of a transfer does not survive its port being closed.
+    if (jobActive && jobStarted && running)
+        failForPort(tr("串口已关闭，%1失败！").arg(jobName(current.job)));
 }
 
 void YModem::slotPortError(QSerialPort::SerialPortError error)
@@ -241,14 +283,10 @@ void YModem::handleLostPort()
     port->close();
     portOpen = false;
     emit s_sendPortStatus(false);
-    const QString message = tr("串口%1已拔出！").arg(openPortName);
     if (jobActive && jobStarted) {
-        if (current.job != YModemJob::InstructionText)
-            emit s_sendProgValue(progressKind(), 0, 0, 0);
-        emit s_sendMes(1, message);
-        endJob();
+        failForPort(tr("串口%1已拔出，%2失败！").arg(openPortName, jobName(current.job)));
     } else {
-        emit s_sendMes(0, message);
+        emit s_sendMes(0, tr("串口%1已拔出！").arg(openPortName));
     }
 }
 
@@ -261,8 +299,7 @@ void YModem::prepareJob()
     if (current.job == YModemJob::Project) {
         const QString path = current.directory + current.fileName;
         if (!mapFile(path)) {
-            emit s_sendMes(1, tr("项目下载失败，请您确认文件是否存在！"));
-            endJob();
+            fail(tr("项目下载失败，请您确认文件是否存在！"));
             return;
         }
         fileName = current.fileName;
@@ -296,12 +333,10 @@ bool YModem::timedOut()
         return false;
     if (current.job == YModemJob::InstructionText) {
         emit s_sendMes(3, tr("通信超时！"));
-        emit s_sendMes(1, tr("通信超时！"));
-        endJob();
+        fail(tr("通信超时！"));
     } else {
         emit s_sendProgValue(progressKind(), 0, 0, 0);
-        emit s_sendMes(1, tr("通信超时，项目下载失败，请您确认通信是否正常！"));
-        endJob();
+        fail(tr("通信超时，%1失败，请您确认通信是否正常！").arg(jobName(current.job)));
     }
     return true;
 }
@@ -312,8 +347,7 @@ bool YModem::checkLimits(const QString &report)
         return true;
     emit s_sendInstrParam(instrParam);
     QThread::msleep(ReportPauseMs);
-    emit s_sendMes(1, report);
-    endJob();
+    fail(report);
     return false;
 }
 
@@ -332,6 +366,7 @@ void YModem::projectStep()
         if (!checkLimits(DownloadLimits::checkProject(instrParam, current, remaining)))
             break;
         writeText(QStringLiteral("dcfg\n"));
+        batchOpen = true;
         step = 2;
         break;
     case 2:
@@ -435,6 +470,7 @@ bool YModem::sendEndOfBatch()
         return false;
     blockNumber = 0;
     writeBlock(YModemFrame::endOfBatch());
+    batchOpen = false;
     return true;
 }
 
@@ -495,6 +531,7 @@ void YModem::batchStep()
         sentBytes = 0;
         fileIndex = 0;
         writeText(pictures ? QStringLiteral("dpic\n") : QStringLiteral("dfont\n"));
+        batchOpen = true;
         step = 3;
         break;
     }
@@ -665,6 +702,7 @@ void YModem::closeFile()
 void YModem::resetTransfer()
 {
     closeFile();
+    batchOpen = false;
     ackReceived = nakReceived = cReceived = false;
     step = 0;
     stepOfStamp = 0;
@@ -673,23 +711,51 @@ void YModem::resetTransfer()
     blockNumber = 0;
 }
 
-// Outcome signals go out before this, so that a job no longer pending has said everything.
-void YModem::endJob()
+// Once the module has answered what is on the line (or has had its time), a batch under way
+// is cancelled with two CAN bytes; outside a batch the job just stops. True while waiting.
+bool YModem::cancelStep()
 {
+    if (!cancelStamp.isValid())
+        cancelStamp.start();
+    const bool answered = ackReceived || nakReceived || cReceived;
+    if (batchOpen && !answered && cancelStamp.elapsed() < CancelWaitMs)
+        return true;
+    if (batchOpen && port->isOpen())
+        writeBlock(QByteArray(2, Can));
+    endJob(Cancelled);
+    return true;
+}
+
+// Outcome signals go out before this, so that a job no longer pending has said everything.
+void YModem::endJob(Outcome outcome)
+{
+    const int job = current.job;
     resetTransfer();
     jobActive = false;
     jobStarted = false;
+    cancelling = false;
+    cancelStamp.invalidate();
     current = YModemJob();
-    QMutexLocker lock(&mailboxMutex);
-    // A request made meanwhile keeps the job pending.
-    if (!jobRequest && requestSerial == currentSerial)
-        jobPending = false;
+    {
+        QMutexLocker lock(&mailboxMutex);
+        // A request made meanwhile keeps the job pending.
+        if (!jobRequest && requestSerial == currentSerial)
+            jobPending = false;
+    }
+    emit s_sendJobEnded(job, outcome);
 }
 
 void YModem::fail(const QString &message)
 {
     emit s_sendMes(1, message);
-    endJob();
+    endJob(Failed);
+}
+
+void YModem::failForPort(const QString &message)
+{
+    if (current.job != YModemJob::InstructionText)
+        emit s_sendProgValue(progressKind(), 0, 0, 0);
+    fail(message);
 }
 
 void YModem::slotRecvCOMMdata()

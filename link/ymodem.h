@@ -31,12 +31,23 @@ public:
     explicit YModem(QObject *parent = nullptr);
     ~YModem() override;
 
+    // How a job ended, as s_sendJobEnded reports it.
+    enum Outcome { Done, Failed, Cancelled };
+
     // Requests a job with a copy of the open design; a job already running is abandoned.
     void startJob(int job, const QString &directory, const QString &fileName, int pictureMode,
                   const QString &instructionText);
     void startJob(const YModemJob &job);
+    // Ends the pending job soon: a batch under way is cancelled on the line, so that the
+    // module does not wait for the rest of it.
+    void cancelJob();
     // True from startJob until the worker has ended the latest requested job.
     bool isJobPending() const { return jobPending; }
+    // The type of the latest requested job; meaningful while one is pending.
+    int pendingJob() const { return pendingType; }
+
+    // What the user calls a job in messages: "图片下载" and the like.
+    static QString jobName(int job);
 
     static quint16 crc16(const QByteArray &data);
 
@@ -51,6 +62,8 @@ signals:
     void s_sendDebugMes(int, QString line);
     void s_sendInstrParam(InstrParam param);
     void s_send485(int enable, int address, int crc);
+    // After the job's other signals and once it no longer counts as pending.
+    void s_sendJobEnded(int job, int outcome);
 
 public slots:
     void slotOpenClosePort(bool open, QString portName, int baud);
@@ -77,8 +90,10 @@ private:
     bool mapFile(const QString &path);
     void closeFile();
     void resetTransfer();
-    void endJob();
+    bool cancelStep();
+    void endJob(Outcome outcome = Done);
     void fail(const QString &message);
+    void failForPort(const QString &message);
 
     void parseReply();
     void writeText(const QString &text);
@@ -103,7 +118,9 @@ private:
     bool jobRequest = false;
     YModemJob requestedJob;
     quint64 requestSerial = 0;
+    bool cancelRequest = false;
     std::atomic<bool> jobPending {false};
+    std::atomic<int> pendingType {-1};
     std::atomic<bool> running {true};
     std::atomic<int> stepTimeoutMs {20000};
     std::atomic<int> unpackTimeoutMs {40000};
@@ -123,6 +140,10 @@ private:
     quint64 currentSerial = 0;
     bool jobActive = false;
     bool jobStarted = false;
+    // From the batch command until the closing block is sent: the module is inside a batch.
+    bool batchOpen = false;
+    bool cancelling = false;
+    QElapsedTimer cancelStamp;
     int step = 0;
     int stepOfStamp = -1;
     QElapsedTimer stamp;

@@ -63,11 +63,34 @@ void YModemPortDlg::setSeries(int series)
 
 void YModemPortDlg::updateConnectState()
 {
-    PortChoice::showConnectState(ui->labConnectState, ui->btnOpenClose, connected);
+    PortChoice::showConnectState(ui->labConnectState, ui->btnOpenClose, ui->portCombox,
+                                 ui->baudCombox, connected);
+}
+
+void YModemPortDlg::setJobCheck(std::function<QString()> runningJob)
+{
+    jobCheck = std::move(runningJob);
+}
+
+void YModemPortDlg::setLinkTestRunning(bool running)
+{
+    linkTestRunning = running;
+    showLinkTestState();
+}
+
+void YModemPortDlg::showLinkTestState()
+{
+    ui->btnInstrTest->setEnabled(!linkTestRunning);
+    ui->btnInstrTest->setText(linkTestRunning ? tr("测试中…") : tr("通信测试"));
 }
 
 void YModemPortDlg::on_btnOpenClose_clicked()
 {
+    const QString job = jobCheck ? jobCheck() : QString();
+    if (!job.isEmpty()) {
+        messageBox->showNotice(QMyMessageBox::Warning, tr("%1正在进行中，不可更改串口！").arg(job));
+        return;
+    }
     if (connected) {
         emit s_sendPortMes(false, portName, baud);
         return;
@@ -107,7 +130,10 @@ void YModemPortDlg::slotComStatus(QString port, bool arrived)
     }
 }
 
+// The form's texts are those of a closed, idle port; the state's own go on top.
 void YModemPortDlg::retranslate()
 {
     ui->retranslateUi(this);
+    updateConnectState();
+    showLinkTestState();
 }

@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <functional>
+
 namespace Ui {
 class YModemPortDlg;
 }
@@ -26,6 +28,11 @@ public:
     // With the link open, opens it again at the rate of the series.
     void setSeries(int series);
     void retranslate();
+    // Names the job that uses the port, empty when none does; the port is not changed under
+    // a running job.
+    void setJobCheck(std::function<QString()> runningJob);
+    // The link test waits up to 10 s for the module; the test button shows it.
+    void setLinkTestRunning(bool running);
 
 signals:
     void s_sendPortMes(bool open, QString portName, int baud);
@@ -42,6 +49,7 @@ private slots:
 
 private:
     void updateConnectState();
+    void showLinkTestState();
     void fillBaudList(int series);
 
     Ui::YModemPortDlg *ui;
@@ -49,6 +57,8 @@ private:
     int baud = 345600;
     QString portName;
     QMyMessageBox *messageBox;
+    std::function<QString()> jobCheck;
+    bool linkTestRunning = false;
 };
 
 #endif // YMODEMPORTDLG_H

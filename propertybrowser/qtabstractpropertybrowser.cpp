@@ -83,7 +83,8 @@ class QtAbstractPropertyBrowserPrivate
 public:
     QtAbstractPropertyBrowser *q_ptr = nullptr;
     QList<QtProperty *> subItems;
-    QMap<QtAbstractPropertyManager *, QList<QtProperty *>> managerToProperties;
+    // A set: a sheet of thousands of rows must not search a list for every row that goes.
+    QMap<QtAbstractPropertyManager *, QSet<QtProperty *>> managerToProperties;
     QMap<QtProperty *, QList<QtProperty *>> propertyToParents;
     QMap<QtProperty *, QtBrowserItem *> topLevelPropertyToIndex;
     QList<QtBrowserItem *> topLevelIndexes;
@@ -140,7 +141,7 @@ void QtAbstractPropertyBrowserPrivate::insertSubTree(QtProperty *property,
     QtAbstractPropertyManager *manager = property->propertyManager();
     if (!managerToProperties.contains(manager))
         connectManager(manager);
-    managerToProperties[manager].append(property);
+    managerToProperties[manager].insert(property);
     propertyToParents[property].append(parentProperty);
 
     const QList<QtProperty *> subList = property->subProperties();
@@ -162,7 +163,7 @@ void QtAbstractPropertyBrowserPrivate::removeSubTree(QtProperty *property,
     QtAbstractPropertyManager *manager = property->propertyManager();
     auto mit = managerToProperties.find(manager);
     if (mit != managerToProperties.end()) {
-        mit.value().removeAll(property);
+        mit.value().remove(property);
         if (mit.value().isEmpty()) {
             disconnectManager(manager);
             managerToProperties.erase(mit);

@@ -35,8 +35,40 @@ QtAbstractPropertyManager::~QtAbstractPropertyManager()
 
 void QtAbstractPropertyManager::clear() const
 {
-    // Deleting one property may delete others (component rows), so always take the
-    // first of the live set.
+    // Parents go before their rows: a parent lets go of all its rows at once, while a row
+    // that goes first searches its parent's list, which costs the square of a long list.
+    QList<QtProperty *> order;
+    QSet<QtProperty *> below;
+    for (QtProperty *property : qAsConst(d_ptr->properties)) {
+        for (QtProperty *sub : property->subProperties())
+            below.insert(sub);
+    }
+    QSet<QtProperty *> placed;
+    for (QtProperty *property : qAsConst(d_ptr->properties)) {
+        if (!below.contains(property) && !placed.contains(property)) {
+            placed.insert(property);
+            order.append(property);
+        }
+    }
+    for (int i = 0; i < order.size(); ++i) {
+        for (QtProperty *sub : order.at(i)->subProperties()) {
+            if (d_ptr->properties.contains(sub) && !placed.contains(sub)) {
+                placed.insert(sub);
+                order.append(sub);
+            }
+        }
+    }
+    // Rows in a cycle of parents, which no walk from the top reaches.
+    for (QtProperty *property : qAsConst(d_ptr->properties)) {
+        if (!placed.contains(property))
+            order.append(property);
+    }
+    // Deleting one property may delete others (component rows): only the live ones go.
+    for (QtProperty *property : qAsConst(order)) {
+        if (d_ptr->properties.contains(property))
+            delete property;
+    }
+    // Anything a deletion added meanwhile.
     while (!d_ptr->properties.isEmpty())
         delete *d_ptr->properties.cbegin();
 }

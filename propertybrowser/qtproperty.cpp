@@ -4,6 +4,8 @@
 
 #include <QSet>
 
+#include <utility>
+
 class QtPropertyPrivate
 {
 public:
@@ -40,11 +42,10 @@ QtProperty::~QtProperty()
         d_ptr->manager->forgetProperty(this);
     }
 
-    while (!d_ptr->subItems.isEmpty()) {
-        QtProperty *sub = d_ptr->subItems.takeFirst();
-        if (!d_ptr->subItems.contains(sub))
-            sub->d_ptr->parentItems.remove(this);
-    }
+    // Nothing below emits: the rows are let go all at once.
+    const QList<QtProperty *> subs = std::exchange(d_ptr->subItems, {});
+    for (QtProperty *sub : subs)
+        sub->d_ptr->parentItems.remove(this);
 
     while (!d_ptr->parentItems.isEmpty()) {
         QtProperty *parent = *d_ptr->parentItems.begin();

@@ -7,6 +7,12 @@
 
 using namespace std::chrono;
 
+namespace {
+
+constexpr char Can = 0x18;
+
+} // namespace
+
 SimulatedModule::SimulatedModule(const Options &options)
     : m_options(options)
     , m_pty(std::make_unique<PtyPair>())
@@ -56,6 +62,12 @@ int SimulatedModule::dataBlocks() const
 {
     QMutexLocker lock(&m_mutex);
     return m_dataBlocks;
+}
+
+int SimulatedModule::cancelledBatches() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_cancelledBatches;
 }
 
 SimulatedModule::Timing SimulatedModule::timing() const
@@ -152,6 +164,17 @@ bool SimulatedModule::handleBatch(Clock::time_point arrived)
     if (m_input.isEmpty())
         return false;
     const char head = m_input.at(0);
+    // Two CAN bytes in a row end the batch, as a YModem receiver takes them.
+    m_cans = head == Can ? m_cans + 1 : 0;
+    if (m_cans == 2) {
+        m_input.remove(0, 1);
+        m_batch.clear();
+        m_fileOpen = false;
+        m_cans = 0;
+        QMutexLocker lock(&m_mutex);
+        ++m_cancelledBatches;
+        return true;
+    }
     if (head == YModemFrame::Eot) {
         m_input.remove(0, 1);
         ++m_eots;

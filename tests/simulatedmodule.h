@@ -80,6 +80,8 @@ public:
     QStringList commands() const;
     QList<File> files() const;
     int dataBlocks() const;
+    // Batches the sender ended with CAN CAN.
+    int cancelledBatches() const;
     Timing timing() const;
 
 private:
@@ -100,11 +102,13 @@ private:
     QList<File> m_files;
     Timing m_timing;
     int m_dataBlocks = 0;
+    int m_cancelledBatches = 0;
 
     // The module thread's own.
     QByteArray m_input;
     QString m_batch; // the command of the batch being received; empty outside one
     int m_eots = 0;
+    int m_cans = 0;
     bool m_fileOpen = false;
     Clock::time_point m_lineFree;
     Clock::time_point m_chunkStart; // when the bytes being handled began to arrive

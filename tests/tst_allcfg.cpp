@@ -410,6 +410,8 @@ private slots:
     void recordLayouts_data();
     void recordLayouts();
     void pageBlockAndOffsets();
+    void pageAnimationChoices_data();
+    void pageAnimationChoices();
     void textBytes_data();
     void textBytes();
     void chartSeriesText_data();
@@ -617,6 +619,30 @@ void TestAllCfg::pageBlockAndOffsets()
     QCOMPARE(read16(bytes, 60 + 6), 60);
     QCOMPARE(read16(bytes, 173 + 6), 173);
     QCOMPARE(bytes.right(8), QByteArray(8, '\0'));
+}
+
+// Mode and direction outside the sheet's choices go out as the first choice.
+void TestAllCfg::pageAnimationChoices_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("last choices") << 6 << 7 << QByteArray::fromHex("06000700");
+    QTest::newRow("one beyond") << 7 << 8 << QByteArray::fromHex("00000000");
+    QTest::newRow("saved beyond") << 8 << 9 << QByteArray::fromHex("00000000");
+    QTest::newRow("negative") << -1 << -2 << QByteArray::fromHex("00000000");
+    QTest::newRow("mixed") << 3 << 70000 << QByteArray::fromHex("03000000");
+}
+
+void TestAllCfg::pageAnimationChoices()
+{
+    QFETCH(int, mode);
+    QFETCH(int, direction);
+    QFETCH(QByteArray, bytes);
+    PageParam page;
+    page.setPageAnimMode(mode);
+    page.setPageAnimDir(direction);
+    QCOMPARE(AllCfg::pageAnimBlock(page).mid(2, 4).toHex(), bytes.toHex());
 }
 
 void TestAllCfg::textBytes_data()
@@ -974,7 +1000,7 @@ void TestAllCfg::buildRichDesign()
     PageParam *empty = addPage();
     empty->setEventContent(0, 1, QStringLiteral("never written"));
 
-    addPage()->appendEvent(makeEvent(-1, 1, 12, QStringLiteral("7")));
+    addPage()->appendEvent(makeEvent(-1, 1, 12, QStringLiteral("v7")));
     for (int id : {9, 2, 5}) {
         QMyWidget *btn = addWidget(2, 0, id);
         btn->addEvent(makeEvent(0, id % 2, 31, QString::number(id)));
@@ -1263,7 +1289,78 @@ void TestAllCfg::fieldsThatDoNotFit_data()
         t->addPage();
         t->addWidget(1, 0, 4);
         t->addWidget(1, 8, 4);
-    }) << 124 << "Page-1：多个控件的ID都是4";
+    }) << 124 << "Page-1 Btn-4、Meter-4：多个控件的ID都是4";
+    QTest::newRow("same id three times") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        t->addWidget(0, 1, 2);
+        t->addWidget(0, 0, 7);
+        t->addWidget(0, 5, 2);
+        t->addWidget(0, 9, 2);
+    }) << 124 << "Page-0 Lab-2、QRCode-2、Chart-2：多个控件的ID都是2";
+    // Text written as typed must not change the script line around it.
+    QTest::newRow("widget argument")
+        << DesignStep([](TestAllCfg *t) {
+               t->addPage();
+               t->addPage();
+               EventInfo e = makeEvent(0, 1, 10);
+               e.setParam(1, "0);import os;os.system(0");
+               t->addWidget(1, 0, 3)->addEvent(e);
+           })
+        << 126
+        << "Page-1 Btn-3：按钮进入事件“设置控件数值”的参数“val”含有换行、;、#或不成对的括号、引号";
+    QTest::newRow("page result variable")
+        << DesignStep([](TestAllCfg *t) { t->addPage()->appendEvent(makeEvent(-1, 0, 12, "#x")); })
+        << 126 << "Page-0：页面退出事件“获取蜂鸣器的值”的结果变量“#x”不是变量名";
+    QTest::newRow("timer") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        t->timers[2]->eventHolder().append(makeEvent(-2, 0, 31, "1\nuser.restart()"));
+    }) << 126 << "定时器2：定时到达事件“控制延时”的参数“ms”含有换行、;、#或不成对的括号、引号";
+    QTest::newRow("sleep timer") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        EventInfo e = makeEvent(-3, 1, 1);
+        e.setParam(1, "中%");
+        t->timers[AllCfg::SleepTimer]->eventHolder().append(e);
+    }) << 126 << "休眠定时器：休眠进入事件“获取控件x值”的结果变量“中%”不是变量名";
+    QTest::newRow("string variable")
+        << DesignStep([](TestAllCfg *t) {
+               t->addPage();
+               EventInfo e = makeEvent(7, 2, 8);
+               e.setParam(1, "");
+               e.setParam(2, "s)");
+               t->addWidget(0, 7, 5)->addEvent(e);
+           })
+        << 126
+        << "Page-0 "
+           "Arc-5：arc减少事件“设置控件文本值”的参数“字符变量”含有换行、;、#或不成对的括号、引号";
+    QTest::newRow("hand-written code replaces the event") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        QMyWidget *w = t->addWidget(0, 3, 2);
+        w->addEvent(makeEvent(3, 1, 10, "1;"));
+        w->setEventContent(1, 1, "a=1;b=2");
+    }) << 0 << "";
+    QTest::newRow("ordinary parameters and escaped constants") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        EventInfo e = makeEvent(0, 0, 8, "a*(b+1)");
+        e.setParam(1, "say \"hi\");\n#");
+        t->addWidget(0, 0, 1)->addEvent(e);
+        t->timers[0]->eventHolder().append(makeEvent(-2, 0, 1, "x[2]"));
+    }) << 0 << "";
+    // 65537 would be written as 1.
+    QTest::newRow("id beyond 16 bits") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        t->addPage();
+        t->addWidget(1, 0, 1);
+        t->addWidget(1, 1, 65537);
+    }) << 125 << "Page-1 Lab-65537：控件ID不在0-65535之内";
+    QTest::newRow("negative id") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        t->addWidget(0, 2, -1);
+    }) << 125 << "Page-0 Img--1：控件ID不在0-65535之内";
+    QTest::newRow("largest id") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        t->addWidget(0, 0, 0);
+        t->addWidget(0, 2, 65535);
+    }) << 0 << "";
 }
 
 void TestAllCfg::fieldsThatDoNotFit()

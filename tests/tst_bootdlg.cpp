@@ -107,8 +107,8 @@ void TestBootDlg::startState()
 {
     QVERIFY(dlg->isHidden());
     QVERIFY(hasDialogFlags(*dlg));
-    QCOMPARE(dlg->minimumSize(), QSize(584, 422));
-    QCOMPARE(dlg->maximumSize(), QSize(584, 422));
+    QCOMPARE(dlg->minimumSize(), QSize(624, 422));
+    QCOMPARE(dlg->maximumSize(), QSize(624, 422));
     QCOMPARE(dlg->windowTitle(), QString("开机设置"));
     QVERIFY(child<QGroupBox>("groupBoxSleep")->isHidden());
     QCOMPARE(child<QGroupBox>("groupBox")->font().family(), QString("微软雅黑"));

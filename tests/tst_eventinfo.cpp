@@ -32,6 +32,10 @@ private slots:
     void defaultLine();
     void variantLine_data();
     void variantLine();
+    void stringConstantsAreEscaped_data();
+    void stringConstantsAreEscaped();
+    void codeProblem_data();
+    void codeProblem();
     void sameLineForBothBuzzerQueries();
     void unknownFunctionIsHarmless_data();
     void unknownFunctionIsHarmless();
@@ -49,7 +53,7 @@ private slots:
     void defaultParams();
     void unusedParametersTravelWithRecord();
     void copiesAreIndependent();
-    void languageOfLastBuild();
+    void namesFollowTheLanguage();
     void everyTextHasEnglish();
     void recordsOfOneLanguageShareLists();
     void recordBuiltOutsideGuiThread();
@@ -246,6 +250,98 @@ void TestEventInfo::variantLine()
     QFETCH(QStringList, params);
     QFETCH(QByteArray, line);
     QCOMPARE(recordFor(userType, params).toCode(), line);
+}
+
+// A string constant stays one constant, whatever it holds; texts without backslash, double
+// quote or line break are written as they are.
+void TestEventInfo::stringConstantsAreEscaped_data()
+{
+    QTest::addColumn<int>("userType");
+    QTest::addColumn<QStringList>("params");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("quote and line break")
+        << 8 << QStringList {"1", "say \"hi\")\nuser.restart()", ""}
+        << QByteArray("user.set_text(1,\"say \\\"hi\\\")\\nuser.restart()\")\r\n");
+    QTest::newRow("lone quote") << 57 << QStringList {"\"", ""}
+                                << QByteArray("user.report_str(\"\\\"\")\r\n");
+    QTest::newRow("ends in backslash") << 57 << QStringList {"ab\\", ""}
+                                       << QByteArray("user.report_str(\"ab\\\\\")\r\n");
+    QTest::newRow("carriage return") << 17 << QStringList {"2", "a\r\nb", ""}
+                                     << QByteArray("user.set_svar(2,\"a\\r\\nb\")\r\n");
+    QTest::newRow("cursor items") << 62 << QStringList {"1", "0", "255", "2", "a\\b", ""}
+                                  << QByteArray("user.set_cursor_info(1,0,255,2,\"a\\\\b\")\r\n");
+    QTest::newRow("ordinary text") << 8 << QStringList {"1", "温度 25°C, 'ok' #1;", ""}
+                                   << QString("user.set_text(1,\"温度 25°C, 'ok' #1;\")\r\n").toUtf8();
+}
+
+void TestEventInfo::stringConstantsAreEscaped()
+{
+    QFETCH(int, userType);
+    QFETCH(QStringList, params);
+    QFETCH(QByteArray, line);
+    const EventInfo info = recordFor(userType, params);
+    QCOMPARE(info.toCode(), line);
+    QCOMPARE(info.codeProblem(), EventInfo::CodeProblem::None);
+}
+
+// Text written as typed must not change the line around it.
+void TestEventInfo::codeProblem_data()
+{
+    QTest::addColumn<int>("userType");
+    QTest::addColumn<QStringList>("params");
+    QTest::addColumn<int>("problem");
+    QTest::addColumn<int>("param");
+    const int none = int(EventInfo::CodeProblem::None);
+    const int unsafe = int(EventInfo::CodeProblem::UnsafeArgument);
+    const int notName = int(EventInfo::CodeProblem::ResultNotAName);
+    QTest::newRow("defaults") << 10 << QStringList() << none << -1;
+    QTest::newRow("numbers, names, expressions")
+        << 49 << QStringList {"-5", "x", "a*(b+2)", "f(1)[0]", "{'k': [1, 2]}"} << none << -1;
+    QTest::newRow("strings holding ; and #")
+        << 10 << QStringList {"\"a;b\"", "'#' + \"(\""} << none << -1;
+    QTest::newRow("empty and blank") << 10 << QStringList {"", " "} << none << -1;
+    QTest::newRow("injected statements")
+        << 10 << QStringList {"1", "0);import os;os.system(0"} << unsafe << 1;
+    QTest::newRow("line break") << 10 << QStringList {"1\nuser.restart()", "0"} << unsafe << 0;
+    QTest::newRow("carriage return") << 10 << QStringList {"1", "0\r"} << unsafe << 1;
+    QTest::newRow("comment") << 10 << QStringList {"1", "0#"} << unsafe << 1;
+    QTest::newRow("semicolon") << 13 << QStringList {"1", "0", "0", "1;x=2"} << unsafe << 3;
+    QTest::newRow("closes the call") << 10 << QStringList {"1)", "(0"} << unsafe << 0;
+    QTest::newRow("open bracket") << 10 << QStringList {"1", "[0"} << unsafe << 1;
+    QTest::newRow("crossed brackets") << 10 << QStringList {"(1]", "0"} << unsafe << 0;
+    QTest::newRow("open quote") << 10 << QStringList {"1", "\"abc"} << unsafe << 1;
+    QTest::newRow("escaped closing quote") << 10 << QStringList {"'a\\'", "0"} << unsafe << 0;
+    QTest::newRow("result is a name") << 1 << QStringList {"1", "中文_x1"} << none << -1;
+    QTest::newRow("no result") << 1 << QStringList {"1", ""} << none << -1;
+    QTest::newRow("result commented out") << 12 << QStringList {"#x"} << notName << 0;
+    QTest::newRow("augmented assignment") << 1 << QStringList {"1", "中%"} << notName << 1;
+    QTest::newRow("result with a blank") << 1 << QStringList {"1", " "} << notName << 1;
+    QTest::newRow("result is a keyword") << 19 << QStringList {"if"} << notName << 0;
+    QTest::newRow("result starts with a digit") << 24 << QStringList {"1", "0", "2x"} << notName
+                                                << 2;
+    QTest::newRow("result is an attribute") << 50 << QStringList {"1", "0", "0", "a.b"} << notName
+                                            << 3;
+    QTest::newRow("argument before the result") << 24 << QStringList {"1;", "0", "#"} << unsafe
+                                                << 0;
+    QTest::newRow("string variable") << 8 << QStringList {"1", "", "s;t"} << unsafe << 2;
+    QTest::newRow("string variable not written")
+        << 8 << QStringList {"1", "text", "s;t"} << none << -1;
+    QTest::newRow("cursor variable") << 62 << QStringList {"1", "0", "255", "2", "", "v)"}
+                                     << unsafe << 5;
+    QTest::newRow("beyond the function")
+        << 0 << QStringList {"1", "0", ";", "#"} << none << -1;
+    QTest::newRow("no parameters") << 71 << QStringList {";"} << none << -1;
+}
+
+void TestEventInfo::codeProblem()
+{
+    QFETCH(int, userType);
+    QFETCH(QStringList, params);
+    QFETCH(int, problem);
+    QFETCH(int, param);
+    int found = -1;
+    QCOMPARE(int(recordFor(userType, params).codeProblem(&found)), problem);
+    QCOMPARE(found, param);
 }
 
 void TestEventInfo::sameLineForBothBuzzerQueries()
@@ -525,13 +621,15 @@ void TestEventInfo::copiesAreIndependent()
     QCOMPARE(copy.param(0), QString("9"));
 }
 
-// A record shows the language current when its lists were last built.
-void TestEventInfo::languageOfLastBuild()
+// A record names its event type and function in the language current when they are
+// shown, whichever language it was made in.
+void TestEventInfo::namesFollowTheLanguage()
 {
     EventInfo before;
     before.setOwnerType(-1);
     before.setType(1);
     before.setUserType(1);
+    QCOMPARE(before.funcCaption(), QString("获取控件x值"));
 
     QTranslator english;
     QVERIFY(english.load(":/config/language/English.qm"));
@@ -547,19 +645,17 @@ void TestEventInfo::languageOfLastBuild()
     after.paramDescriptors();
     QCOMPARE(after.paramLabel(1), QString("Specify the variable"));
 
-    QCOMPARE(before.funcCaption(), QString("获取控件x值"));
-    QCOMPARE(before.typeName(), QString("页面进入"));
-    before.setOwnerType(-1);
     QCOMPARE(before.funcCaption(), QString("Get widget x"));
     QCOMPARE(before.typeName(), QString("Page Entry"));
+    QCOMPARE(before.typeNames(), (QStringList {"Page Exit", "Page Entry"}));
+    QCOMPARE(before.pickerCaptions().at(1), QString("Get widget x"));
+    const EventInfo copy = before;
 
     QCoreApplication::removeTranslator(&english);
-    EventInfo chinese;
-    chinese.setUserType(1);
-    QCOMPARE(chinese.funcCaption(), QString("获取控件x值"));
-    QCOMPARE(after.funcCaption(), QString("Get widget x"));
-    after.buildCatalogue();
     QCOMPARE(after.funcCaption(), QString("获取控件x值"));
+    QCOMPARE(after.typeName(), QString("页面进入"));
+    QCOMPARE(copy.typeName(), QString("页面进入"));
+    QCOMPARE(after.pickerCaptions().at(1), QString("获取控件x值"));
 }
 
 // Every caption, type name and marked label is found by the English translation, which
@@ -572,15 +668,19 @@ void TestEventInfo::everyTextHasEnglish()
         source.setOwnerType(kind);
         sourceNames << source.typeNames();
     }
+    QStringList sourceCaptions;
+    for (int f = 0; f < EventInfo::FunctionCount; ++f) {
+        source.setUserType(f);
+        sourceCaptions << source.funcCaption();
+    }
     QTranslator english;
     QVERIFY(english.load(":/config/language/English.qm"));
     QVERIFY(QCoreApplication::installTranslator(&english));
     EventInfo translated;
     for (int f = 0; f < EventInfo::FunctionCount; ++f) {
-        source.setUserType(f);
         translated.setUserType(f);
         const QString caption = translated.funcCaption();
-        QVERIFY2(!caption.isEmpty() && caption != source.funcCaption(),
+        QVERIFY2(!caption.isEmpty() && caption != sourceCaptions.at(f),
                  qPrintable(QString::number(f)));
     }
     int k = 0;

@@ -715,9 +715,17 @@ void tst_Library::fontRowFollowsTheFontList()
     child<QPushButton>("btnDelFont")->click();
     window->slotDealIsNo(MainWindow::ConfirmDeleteFont);
     QCOMPARE(fontIdList, (QStringList {"3", "5"}));
-    QCOMPARE(fontRow("fontID", &names), 0);
+    // The label keeps its font, which the row shows as missing.
+    QCOMPARE(fontRow("fontID", &names), 2);
+    QCOMPARE(names, (QStringList {"3", "5", "7（无此字体）"}));
+    QCOMPARE(label->getFontID(), 7);
+    // Choosing a generated font applies it; the missing one is no longer offered.
+    QtProperty *row = window->getPropertyToKey().key(QStringLiteral("fontID"), nullptr);
+    qobject_cast<QtEnumPropertyManager *>(row->propertyManager())->setValue(row, 1);
+    QCOMPARE(label->getFontID(), 5);
+    window->slotRecvWnd(label);
+    QCOMPARE(fontRow("fontID", &names), 1);
     QCOMPARE(names, (QStringList {"3", "5"}));
-    QCOMPARE(label->getFontID(), 3);
 
     // A chart's tick-label font row is not this refresh's.
     QMyWidget *chart = QMyWidgetFactory::create(9, 2, frame);

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -11,12 +12,17 @@
 
 #include "allcfg.h"
 #include "designglobals.h"
+#include "downloadtestutil.h"
+#include "instrtabledlg.h"
+#include "languagedlg.h"
 #include "mainwindow.h"
+#include "ptypair.h"
 #include "qmymessagebox.h"
 #include "qmyprogressbarmes.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "simulatedmodule.h"
+#include "ymodem.h"
 #include "ymodemportdlg.h"
 
 namespace {
@@ -58,7 +64,20 @@ QString savedImage(const QString &path, int w, int h)
     return path;
 }
 
+// A picture that does not compress, for transfers of many blocks.
+QString noisyImage(const QString &path, int size)
+{
+    QImage noise(size, size, QImage::Format_RGB32);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            noise.setPixel(x, y, qRgb(x * y % 251, x % 253, y % 241));
+    noise.save(path);
+    return path;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(SimulatedModuleOptions)
 
 class TestMainWindowDownload : public QObject
 {
@@ -91,6 +110,29 @@ class TestMainWindowDownload : public QObject
             5000);
     }
 
+    // A picture download slow enough to act during it.
+    void startSlowPictureDownload(SimulatedModule &module)
+    {
+        window->importImages({noisyImage(dir->filePath("big.png"), 120)});
+        QVERIFY(openLink(module.portPath()));
+        window->slotDealIsNo(MainWindow::ConfirmDownloadImages);
+        QVERIFY(QTest::qWaitFor([&] { return module.dataBlocks() >= 1; }, 5000));
+    }
+
+    QMyProgressBarMes *progressWindow() { return window->findChild<QMyProgressBarMes *>(); }
+
+    QLabel *portState()
+    {
+        return topLevel<YModemPortDlg>()->findChild<QLabel *>("labConnectState");
+    }
+
+    void chooseLanguage(const char *radio)
+    {
+        LanguageDlg *dlg = window->getLanguageDlg();
+        dlg->findChild<QRadioButton *>(radio)->click();
+        dlg->findChild<QAbstractButton *>("btnOK")->click();
+    }
+
     QStringList importTwoImages()
     {
         const QString a = savedImage(dir->filePath("a.png"), 30, 20);
@@ -100,6 +142,12 @@ class TestMainWindowDownload : public QObject
     }
 
 private slots:
+    void initTestCase()
+    {
+        QDir().mkpath("config");
+        QApplication::installTranslator(&appTranslator);
+    }
+
     void init()
     {
         dir.reset(new QTemporaryDir);
@@ -251,20 +299,14 @@ private slots:
     void unpluggedMidTransfer()
     {
         makeProject();
-        const QString big = dir->filePath("big.png");
-        QImage noise(200, 200, QImage::Format_RGB32);
-        for (int y = 0; y < 200; ++y)
-            for (int x = 0; x < 200; ++x)
-                noise.setPixel(x, y, qRgb(x * y % 251, x % 253, y % 241));
-        QVERIFY(noise.save(big));
-        window->importImages({big});
+        window->importImages({noisyImage(dir->filePath("big.png"), 200)});
         SimulatedModuleOptions options;
         options.unplugAfterBlocks = 2;
         auto module = std::make_unique<SimulatedModule>(options);
         const QString path = module->portPath();
         QVERIFY(openLink(path));
         window->slotDealIsNo(MainWindow::ConfirmDownloadImages);
-        QTRY_VERIFY(shownMessages().contains(QString("串口%1已拔出！").arg(path)));
+        QTRY_VERIFY(shownMessages().contains(QString("串口%1已拔出，图片下载失败！").arg(path)));
         YModemPortDlg *dlg = topLevel<YModemPortDlg>();
         QTRY_COMPARE(dlg->findChild<QLabel *>("labConnectState")->text(), QString("串口已断开！"));
         QVERIFY(window->areImagesChanged());
@@ -276,6 +318,287 @@ private slots:
         window->slotDealIsNo(MainWindow::ConfirmDownloadImages);
         QTRY_COMPARE(next.files().size(), 1);
         QTRY_VERIFY(!window->areImagesChanged());
+    }
+
+    // The outcome of a failed job is shown above everything else, and nothing is left
+    // running: no bar at 0 %, no endlessly moving progress window.
+    void failedJobShowsItsOutcome_data()
+    {
+        QTest::addColumn<SimulatedModuleOptions>("options");
+        QTest::addColumn<int>("job");
+        QTest::addColumn<QString>("message");
+        SimulatedModuleOptions silent;
+        silent.silentLimits = true;
+        QTest::newRow("time-out") << silent << int(MainWindow::ConfirmDownloadProject)
+                                  << "通信超时，项目下载失败，请您确认通信是否正常！";
+        SimulatedModuleOptions tight;
+        tight.limitsReply = "MAX_PAGE=0\r\nOK\r\n";
+        QTest::newRow("limits") << tight << int(MainWindow::ConfirmDownloadProject) << "页面超上限";
+        SimulatedModuleOptions unplug;
+        unplug.unplugAfterBlocks = 2;
+        QTest::newRow("unplug") << unplug << int(MainWindow::ConfirmDownloadImages)
+                                << "串口%1已拔出，图片下载失败！";
+    }
+    void failedJobShowsItsOutcome()
+    {
+        QFETCH(SimulatedModuleOptions, options);
+        QFETCH(int, job);
+        QFETCH(QString, message);
+        makeProject();
+        window->getAllCfg()->setTemplateFolder(QStringLiteral(YBEX_TEST_DATA "/templates"));
+        window->importImages({noisyImage(dir->filePath("big.png"), 200)});
+        window->show();
+        window->getYModem()->setTimeouts(300, 300, 300);
+        auto module = std::make_unique<SimulatedModule>(options);
+        const QString path = module->portPath();
+        QVERIFY(openLink(path));
+        window->slotDealIsNo(job);
+        const QString expected = message.contains("%1") ? message.arg(path) : message;
+        QTRY_VERIFY(!shownMessages().filter(expected).isEmpty());
+        QTRY_VERIFY(!window->getYModem()->isJobPending());
+        QTest::qWait(50);
+        QVERIFY(child<QProgressBar>("progressBarDown")->isHidden());
+        QMyProgressBarMes *progress = progressWindow();
+        QProgressBar *bar = progress->findChild<QProgressBar *>("progressBar");
+        QVERIFY(bar->maximum() > bar->minimum());
+        if (progress->isVisible()) {
+            QCOMPARE(bar->text(), QString("失败"));
+            QCOMPARE(progress->findChild<QPushButton *>("btnClose")->text(), QString("关闭"));
+        }
+        // The message is the window the user deals with; the progress window stays above
+        // the main window only, below every message box.
+        QWidget *shown = QApplication::activeWindow();
+        QVERIFY(qobject_cast<QMyMessageBox *>(shown));
+        QVERIFY(shown->findChild<QLabel *>("labMessage")->text().contains(expected));
+        QCOMPARE(progress->parentWidget(), window);
+        QVERIFY(!progress->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(shown->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        hideMessages();
+        topLevel<ShowInfoDlg>()->hide();
+    }
+
+    // Questions asked while a transfer runs are shown above its progress window.
+    void questionsDuringDownloadAreOnTop()
+    {
+        makeProject();
+        window->show();
+        SimulatedModuleOptions slow;
+        slow.processingUs = 100000;
+        SimulatedModule module(slow);
+        startSlowPictureDownload(module);
+        QTRY_VERIFY(progressWindow()->isVisible());
+        // Each question comes to the front, also when its box is already on screen.
+        for (const char *button : {"btnPageSub", "btnDownLoad"}) {
+            progressWindow()->activateWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), progressWindow());
+            child<QPushButton>(button)->click();
+            QTRY_VERIFY(qobject_cast<QMyMessageBox *>(QApplication::activeWindow()));
+        }
+        QCOMPARE(shownMessages(), QStringList {"下载中请稍后重试！"});
+        // Progress that follows does not take the front again.
+        QTRY_VERIFY(module.dataBlocks() >= 3);
+        QVERIFY(qobject_cast<QMyMessageBox *>(QApplication::activeWindow()));
+        window->getYModem()->cancelJob();
+        QTRY_VERIFY(!window->getYModem()->isJobPending());
+    }
+
+    void windowKeepsItsSize()
+    {
+        window->show();
+        QTest::qWait(20);
+        const QSize size = window->size();
+        window->slotProgressBarMes(1, 100, 10);
+        QTest::qWait(20);
+        QVERIFY(child<QProgressBar>("progressBarDown")->isVisible());
+        QCOMPARE(window->size(), size);
+        window->slotProgressBarMes(1, 100, 100);
+        QTest::qWait(20);
+        QVERIFY(child<QProgressBar>("progressBarDown")->isHidden());
+        QCOMPARE(window->size(), size);
+    }
+
+    // Closing during a download names it and lets the user wait for it or cancel it; the
+    // usual question comes once the link is idle.
+    void quitDuringDownload_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("complete");
+        QTest::addColumn<bool>("asksToSave");
+        QTest::newRow("wait") << int(MainWindow::WaitForDownloadThenQuit) << true << true;
+        QTest::newRow("cancel") << int(MainWindow::CancelDownloadThenQuit) << false << true;
+        QTest::newRow("stay") << int(QMyMessageBox::Cancelled) << true << false;
+    }
+    void quitDuringDownload()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, complete);
+        QFETCH(bool, asksToSave);
+        makeProject();
+        window->show();
+        SimulatedModuleOptions slow;
+        slow.processingUs = 10000;
+        SimulatedModule module(slow);
+        startSlowPictureDownload(module);
+        window->close();
+        QVERIFY(window->isVisible());
+        QCOMPARE(shownMessages(),
+                 QStringList {"图片下载正在进行中，是否等待其完成后再退出？\n"
+                              "“否”：立即取消图片下载并退出；“取消”：不退出。"});
+        QMyMessageBox *box = window->getQuestionBox();
+        box->hide();
+        window->slotDealIsNo(answer);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->getYModem()->isJobPending(), 20000);
+        QTest::qWait(50);
+        QCOMPARE(module.cancelledBatches(), complete ? 0 : 1);
+        QCOMPARE(module.files().size(), 1);
+        QCOMPARE(module.files().at(0).data == readFile(imagePaths.value(0)), complete);
+        QVERIFY(window->isVisible());
+        QCOMPARE(shownMessages(),
+                 asksToSave ? QStringList {"退出软件前是否保存当前项目？"} : QStringList());
+        if (!asksToSave)
+            return;
+        box->hide();
+        window->slotDealIsNo(MainWindow::QuitWithoutSaving);
+        QVERIFY(window->isHidden());
+    }
+
+    // The quit question may be answered after a download began: it is asked about first.
+    void quitAnswerDuringDownload()
+    {
+        makeProject();
+        window->show();
+        SimulatedModuleOptions mute;
+        mute.linkAnswer = QByteArray();
+        SimulatedModule module(mute);
+        QVERIFY(openLink(module.portPath()));
+        window->close();
+        QCOMPARE(shownMessages(), QStringList {"退出软件前是否保存当前项目？"});
+        window->slotRecvYModemPortInstr("GET_ADDR\r\n");
+        QVERIFY(window->getYModem()->isJobPending());
+        window->slotDealIsNo(MainWindow::ConfirmSaveAndQuit);
+        QVERIFY(window->isVisible());
+        QCOMPARE(shownMessages(),
+                 QStringList {"通信测试正在进行中，是否等待其完成后再退出？\n"
+                              "“否”：立即取消通信测试并退出；“取消”：不退出。"});
+        window->slotDealIsNo(MainWindow::CancelDownloadThenQuit);
+        QTRY_VERIFY(!window->getYModem()->isJobPending());
+        QTRY_VERIFY(shownMessages().contains("退出软件前是否保存当前项目？"));
+        QVERIFY(window->isVisible());
+    }
+
+    // The files of the open project are still on their way: no other project is opened.
+    void projectChangeWaitsForTheDownload()
+    {
+        makeProject();
+        const QString path = currentProjectPath;
+        QDir().mkpath(dir->filePath("other"));
+        QVERIFY(QFile::copy(path, dir->filePath("other/other.yBEX")));
+        SimulatedModuleOptions slow;
+        slow.processingUs = 10000;
+        SimulatedModule module(slow);
+        startSlowPictureDownload(module);
+        const QString refusal = "图片下载正在进行中，请您等待其结束后再新建或导入项目！";
+        child<QToolButton>("btnLoadPro")->click();
+        QCOMPARE(shownMessages(), QStringList {refusal});
+        hideMessages();
+        window->importProjectFile(dir->filePath("other/other.yBEX"));
+        QCOMPARE(shownMessages(), QStringList {refusal});
+        hideMessages();
+        QVERIFY(!window->createProject(dir->filePath("new.yBEX")));
+        QCOMPARE(shownMessages(), QStringList {refusal});
+        hideMessages();
+        QCOMPARE(currentProjectPath, path);
+        QVERIFY(!QFileInfo::exists(dir->filePath("new")));
+        QTRY_VERIFY_WITH_TIMEOUT(!window->areImagesChanged(), 20000);
+        QVERIFY(module.files().at(0).data == readFile(imagePaths.value(0)));
+        window->importProjectFile(dir->filePath("other/other.yBEX"));
+        QCOMPARE(currentProjectPath, dir->filePath("other/other.yBEX"));
+    }
+
+    // The port a job uses is not closed or changed under it; while open, the list shows it.
+    void portStaysDuringJob()
+    {
+        makeProject();
+        SimulatedModuleOptions slow;
+        slow.processingUs = 10000;
+        SimulatedModule module(slow);
+        PtyPair other;
+        startSlowPictureDownload(module);
+        YModemPortDlg *dlg = topLevel<YModemPortDlg>();
+        auto *ports = dlg->findChild<QComboBox *>("portCombox");
+        QCOMPARE(ports->currentText(), module.portPath());
+        QVERIFY(!ports->isEnabled());
+        QVERIFY(!dlg->findChild<QComboBox *>("baudCombox")->isEnabled());
+        dlg->findChild<QPushButton *>("btnOpenClose")->click();
+        QCOMPARE(shownMessages(), QStringList {"图片下载正在进行中，不可更改串口！"});
+        hideMessages();
+        QCOMPARE(portState()->text(), QString("串口已连接！"));
+        QTRY_VERIFY_WITH_TIMEOUT(!window->areImagesChanged(), 20000);
+        QVERIFY(module.files().at(0).data == readFile(imagePaths.value(0)));
+        QVERIFY(shownMessages().isEmpty());
+        // Idle, the port can be closed again and another chosen.
+        dlg->findChild<QPushButton *>("btnOpenClose")->click();
+        QTRY_COMPARE(portState()->text(), QString("串口已断开！"));
+        QVERIFY(ports->isEnabled());
+    }
+
+    // The link test shows that it waits for the module, until the answer or the time-out.
+    void linkTestShowsItWaits_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("answer") << QByteArray("GETADDR_1_5_0\r\n") << "指令集发送成功！";
+        QTest::newRow("silence") << QByteArray() << "通信超时！";
+    }
+    void linkTestShowsItWaits()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, message);
+        SimulatedModuleOptions options;
+        options.linkAnswer = answer;
+        SimulatedModule module(options);
+        window->getYModem()->setTimeouts(300, 300, 300);
+        QVERIFY(openLink(module.portPath()));
+        auto *test = topLevel<YModemPortDlg>()->findChild<QPushButton *>("btnInstrTest");
+        test->click();
+        QTRY_COMPARE(test->text(), QString("测试中…"));
+        QVERIFY(!test->isEnabled());
+        QTRY_VERIFY(shownMessages().contains(message));
+        QTRY_COMPARE(test->text(), QString("通信测试"));
+        QVERIFY(test->isEnabled());
+    }
+
+    // After a language switch the port dialog and the terminal show the port's state, and
+    // their button does what it says.
+    void languageSwitchKeepsThePortState()
+    {
+        SimulatedModule module;
+        QVERIFY(openLink(module.portPath()));
+        PtyPair line;
+        qputenv("YBEX_EXTRA_PORTS", (module.portPath() + ":" + line.slavePath()).toLocal8Bit());
+        child<QToolButton>("btnInstrTable")->click();
+        InstrTableDlg *terminal = window->getInstrTableDlg();
+        terminal->findChild<QComboBox *>("portCombox")->setCurrentText(line.slavePath());
+        terminal->findChild<QPushButton *>("btnOpenClose")->click();
+        QVERIFY(terminal->isConnected());
+
+        chooseLanguage("rbEnglish");
+        YModemPortDlg *dlg = topLevel<YModemPortDlg>();
+        for (QDialog *shown : {static_cast<QDialog *>(dlg), static_cast<QDialog *>(terminal)}) {
+            auto *state = shown->findChild<QLabel *>("labConnectState");
+            QCOMPARE(state->text(), QString("Serial port connected!"));
+            QCOMPARE(state->styleSheet(), QString("color:green;"));
+            auto *button = shown->findChild<QPushButton *>("btnOpenClose");
+            QCOMPARE(button->text(), QString("Close serial port"));
+            QVERIFY(!shown->findChild<QComboBox *>("portCombox")->isEnabled());
+            button->click();
+            QTRY_COMPARE(state->text(), QString("Serial port disconnected!"));
+            QCOMPARE(button->text(), QString("Open serial port"));
+        }
+        QVERIFY(!terminal->isConnected());
+        terminal->hide();
+        chooseLanguage("rbChinese");
+        QCOMPARE(portState()->text(), QString("串口已断开！"));
     }
 
     void driverDownloads_data()

@@ -7,6 +7,7 @@
 #include "bootparam.h"
 #include "designglobals.h"
 #include "mainwindow.h"
+#include "pageparam.h"
 #include "qmyframe.h"
 #include "qmyimageitemmodel.h"
 #include "qmymessagebox.h"
@@ -68,6 +69,7 @@ private slots:
     void generationFailures();
     void bootSettingsSavedAndLoadedThroughTheDialog();
     void deletedPicturesLeaveTheSavedBootAnimation();
+    void pageAnimationOutsideItsChoices();
     void linkTestReplyReachesTheDialog();
     void newProjectResetsTheDialog();
     void languageSwitch();
@@ -211,7 +213,7 @@ void tst_MainWindowModuleFiles::generationFailures()
     addWidget(2, 1);
     window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
     QCOMPARE(messageOf(window->getResultBox()),
-             QString("124:生成all.cfg失败！\nPage-0：多个控件的ID都是1"));
+             QString("124:生成all.cfg失败！\nPage-0 Btn-1、Img-1：多个控件的ID都是1"));
     QVERIFY(!QFile::exists(dir->filePath("fail/allFile/all.cfg")));
 }
 
@@ -268,6 +270,28 @@ void tst_MainWindowModuleFiles::deletedPicturesLeaveTheSavedBootAnimation()
     const QStringList sections = sectionsOf(dir->filePath("anim/allFile/all.cfg"), &contents);
     QVERIFY2(sections.contains("4/0/0/0"), qPrintable(sections.join(' ')));
     QVERIFY(contents.at(sections.indexOf("4/0/0/0")).contains("user.set_gif(0,1,2,"));
+}
+
+// A saved page animation outside the choices reaches the module alike from every page, the
+// one shown at load included.
+void tst_MainWindowModuleFiles::pageAnimationOutsideItsChoices()
+{
+    const QString path = makeProject(QStringLiteral("pages"));
+    QVERIFY(window->addPage());
+    QCOMPARE(pageRecords.size(), 2);
+    for (PageParam *page : qAsConst(pageRecords)) {
+        page->setPageAnimMode(8);
+        page->setPageAnimDir(9);
+    }
+    QVERIFY(window->saveProXml());
+
+    newWindow(path);
+    window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+    QList<QByteArray> contents;
+    const QStringList sections = sectionsOf(dir->filePath("pages/allFile/all.cfg"), &contents);
+    QVERIFY2(sections.contains("3/1/0/0"), qPrintable(sections.join(' ')));
+    for (const QString page : {"3/0/0/0", "3/1/0/0"})
+        QCOMPARE(contents.at(sections.indexOf(page)).mid(50, 4).toHex(), QByteArray("00000000"));
 }
 
 void tst_MainWindowModuleFiles::linkTestReplyReachesTheDialog()

@@ -40,6 +40,7 @@ private slots:
     void editorsOfTheRows();
     void imageRowsUseTheLibrarySelection();
     void colourRowsUseTheTableAndPicker();
+    void closingTakesALongSheetAwayAtOnce();
 
 private:
     MainWindow *window = nullptr;
@@ -187,6 +188,34 @@ void TestMainWindowProperties::colourRowsUseTheTableAndPicker()
     QCOMPARE(shown, 12);
     QCOMPARE(editor.value(), QString("30"));
     QCOMPARE(spy.count(), 1);
+}
+
+// Thousands of event rows (one per event and parameter) once took a minute to close: each
+// row left the view on its own, and the view revisited every expanded row each time.
+void TestMainWindowProperties::closingTakesALongSheetAwayAtOnce()
+{
+    const auto direct = Qt::FindDirectChildrenOnly;
+    QtVariantPropertyManager *values =
+        browser->findChildren<QtVariantPropertyManager *>(QString(), direct).at(1);
+    QtProperty *events = values->addProperty(QtVariantPropertyManager::groupTypeId(), "events");
+    for (int i = 0; i < 300; ++i) {
+        QtProperty *function =
+            values->addProperty(QtVariantPropertyManager::groupTypeId(), QString::number(i));
+        function->addSubProperty(values->addProperty(QMetaType::QString, "p"));
+        events->addSubProperty(function);
+    }
+    browser->addProperty(events);
+    auto *tree = browser->findChild<QTreeWidget *>();
+    QCOMPARE(tree->topLevelItem(0)->childCount(), 300);
+    QVERIFY(tree->topLevelItem(0)->child(299)->isExpanded());
+
+    int removals = 0;
+    QObject counter;
+    connect(tree->model(), &QAbstractItemModel::rowsAboutToBeRemoved, &counter,
+            [&removals]() { ++removals; });
+    delete window;
+    window = nullptr;
+    QVERIFY2(removals <= 1, qPrintable(QString::number(removals)));
 }
 
 QTEST_MAIN(TestMainWindowProperties)

@@ -445,6 +445,8 @@ void tst_ProjectFile::goldenSmallDesign()
     e.setType(0);
     e.setUserType(5);
     e.setParam(0, QStringLiteral("1"));
+    // A result variable the module can assign to, so that the design also generates.
+    e.setParam(1, QStringLiteral("w"));
     d.pages[0]->appendEvent(e);
     // Every value set here, so that the file does not follow the types' defaults.
     QMyWidget *label = d.appendWidget(0, 1);

@@ -43,6 +43,7 @@ private slots:
     void deletingAParentKeepsItsChildren();
     void clearKeepsChildrenOfOtherManagers();
     void clearOfAnEmptyManagerEmitsNothing();
+    void clearTakesParentsBeforeTheirRows();
 };
 
 void TestPropertyGraph::addPropertyWithoutNameEmitsNothing()
@@ -237,6 +238,35 @@ void TestPropertyGraph::clearOfAnEmptyManagerEmitsNothing()
     log.watchStructure(&manager);
     manager.clear();
     QVERIFY(log.lines.isEmpty());
+}
+
+// A parent lets go of all its rows at once; rows that went first would each search their
+// parent's list, the square of a long list in all.
+void TestPropertyGraph::clearTakesParentsBeforeTheirRows()
+{
+    QtGroupPropertyManager manager;
+    QtProperty *top = manager.addProperty("top");
+    for (int i = 0; i < 200; ++i) {
+        QtProperty *child = manager.addProperty(QString::number(i));
+        child->addSubProperty(manager.addProperty(QString::number(i) + "a"));
+        child->addSubProperty(manager.addProperty(QString::number(i) + "b"));
+        top->addSubProperty(child);
+    }
+    QSet<QtProperty *> gone;
+    int removedFromParent = 0;
+    bool parentFirst = true;
+    connect(&manager, &QtAbstractPropertyManager::propertyRemoved, this,
+            [&removedFromParent]() { ++removedFromParent; });
+    connect(&manager, &QtAbstractPropertyManager::propertyDestroyed, this,
+            [&](QtProperty *property) {
+                if (property != top && !gone.contains(top))
+                    parentFirst = false;
+                gone.insert(property);
+            });
+    manager.clear();
+    QCOMPARE(gone.size(), 601);
+    QVERIFY(parentFirst);
+    QCOMPARE(removedFromParent, 0);
 }
 
 QTEST_MAIN(TestPropertyGraph)

@@ -1,10 +1,12 @@
 #include "qmymessagebox.h"
 #include "qmyprogressbarmes.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QWindow>
 #include <QtTest>
 
 // The boxes never block: answers come back through s_sendIsNo, or not at all.
@@ -19,7 +21,11 @@ private slots:
     void secondMessageReplacesFirst();
     void unknownButtonSetKeepsButtons();
     void dragMovesTheBox();
+    void sizeFollowsEachMessage();
+    void shownAgainComesToFront();
     void progress();
+    void progressWindowStacking();
+    void stoppedTransfer();
 };
 
 static QPushButton *button(QMyMessageBox &box, const char *name)
@@ -161,6 +167,41 @@ void TestQMyMessageBox::dragMovesTheBox()
     QCOMPARE(box.pos(), start + QPoint(30, 20));
 }
 
+void TestQMyMessageBox::sizeFollowsEachMessage()
+{
+    QMyMessageBox box;
+    box.showMes(0, 0, 0, "short");
+    const QSize designed = box.size();
+    QLabel *text = box.findChild<QLabel *>("labMessage");
+    // A long file name does not wrap: the box widens for it, and narrows again for the next
+    // message.
+    box.showMes(1, 0, 0, QString("picture_with_a_long_name_").repeated(4) + "0.png");
+    QVERIFY(box.width() > designed.width());
+    QVERIFY(text->width() >= text->minimumSizeHint().width());
+    box.showMes(0, 0, 0, "short");
+    QCOMPARE(box.size(), designed);
+    // Many lines make it taller, with every line inside.
+    box.showMes(0, 0, 0, QString("这是一条很长的消息，").repeated(40));
+    QCOMPARE(box.width(), designed.width());
+    QVERIFY(box.height() > designed.height());
+    QVERIFY(text->height() >= text->heightForWidth(text->width()));
+    box.showMes(0, 0, 0, "short");
+    QCOMPARE(box.size(), designed);
+}
+
+// A message comes to the front even when its box is on screen behind another window.
+void TestQMyMessageBox::shownAgainComesToFront()
+{
+    QWidget other;
+    QMyMessageBox box;
+    box.showMes(0, 0, 0, "first");
+    other.show();
+    other.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &other);
+    box.showMes(0, 0, 0, "second");
+    QTRY_COMPARE(QApplication::activeWindow(), &box);
+}
+
 void TestQMyMessageBox::progress()
 {
     QMyProgressBarMes window;
@@ -187,7 +228,48 @@ void TestQMyMessageBox::progress()
     window.setProgress(0, 0);
     QVERIFY(window.isVisible());
     QCOMPARE(close->text(), QString("关闭"));
-    QCOMPARE(bar->maximum(), 0);
+    // Never Qt's endless busy bar.
+    QVERIFY(bar->maximum() > bar->minimum());
+}
+
+// Owned by a window, it stays above that window only, so that message boxes, which stay on
+// top of all, are never hidden behind it.
+void TestQMyMessageBox::progressWindowStacking()
+{
+    QWidget owner;
+    QMyProgressBarMes owned(&owner);
+    QVERIFY(owned.isWindow());
+    QVERIFY(!owned.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    owned.setProgress(100, 0);
+    QVERIFY(owned.isVisible());
+    QCOMPARE(owned.windowHandle()->transientParent(), owner.windowHandle());
+    QMyProgressBarMes alone;
+    QVERIFY(alone.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(QMyMessageBox().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+void TestQMyMessageBox::stoppedTransfer()
+{
+    QMyProgressBarMes window;
+    QPushButton *close = window.findChild<QPushButton *>("btnClose");
+    QProgressBar *bar = window.findChild<QProgressBar *>("progressBar");
+    window.setTitle("图片下载");
+    window.setProgress(200, 50);
+    window.setStopped(false);
+    QCOMPARE(bar->value(), 50);
+    QCOMPARE(bar->text(), QString("失败"));
+    QCOMPARE(close->text(), QString("关闭"));
+    window.retranslate();
+    QCOMPARE(window.windowTitle(), QString("图片下载"));
+    QCOMPARE(bar->text(), QString("失败"));
+    window.setStopped(true);
+    QCOMPARE(bar->text(), QString("已取消"));
+    // The next transfer shows its progress again.
+    window.setProgress(100, 0);
+    QCOMPARE(bar->text(), QString("0%"));
+    window.setProgress(100, 100);
+    window.retranslate();
+    QCOMPARE(close->text(), QString("完成"));
 }
 
 QTEST_MAIN(TestQMyMessageBox)

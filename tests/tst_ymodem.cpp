@@ -35,6 +35,9 @@ public:
         connect(worker, &YModem::s_send485, this, [this](int e, int a, int c) {
             rs485.append({e, a, c});
         });
+        connect(worker, &YModem::s_sendJobEnded, this, [this](int job, int outcome) {
+            ends.append({job, outcome});
+        });
     }
     QList<QPair<int, QString>> messages;
     QList<QList<int>> progress;
@@ -42,6 +45,7 @@ public:
     QStringList lines;
     QList<InstrParam> limits;
     QList<QList<int>> rs485;
+    QList<QPair<int, int>> ends; // job, outcome
 
     bool logHas(const QString &text) const
     {
@@ -128,6 +132,7 @@ private slots:
         QVERIFY(worker.isJobPending());
         QVERIFY(waitIdle(worker));
         QCOMPARE(log.messages, (QList<QPair<int, QString>>()));
+        QTRY_COMPARE(log.ends, (QList<QPair<int, int>> {{YModemJob::Project, YModem::Done}}));
         QCOMPARE(module.commands(), (QStringList {"si 1", "dcfg"}));
         const auto files = module.files();
         QCOMPARE(files.size(), 1);
@@ -189,7 +194,7 @@ private slots:
         SimulatedModuleOptions unplug = plain;
         unplug.unplugAfterBlocks = 3;
         QTest::newRow("unplug") << unplug << true << "all.cfg"
-                                << "串口%1已拔出！" << QStringList {"si 1", "dcfg"};
+                                << "串口%1已拔出，项目下载失败！" << QStringList {"si 1", "dcfg"};
     }
     void failures()
     {
@@ -214,6 +219,7 @@ private slots:
         QCOMPARE(log.messages.at(0).second,
                  message.contains("%1") ? message.arg(module.portPath()) : message);
         QCOMPARE(module.commands(), commands);
+        QTRY_COMPARE(log.ends, (QList<QPair<int, int>> {{YModemJob::Project, YModem::Failed}}));
         if (message == Timeout || message.startsWith("串口"))
             QCOMPARE(log.progress.last(), (QList<int> {0, 0, 0, 0}));
         if (QTest::currentDataTag() == QLatin1String("limits")) {
@@ -321,6 +327,118 @@ private slots:
                  qMakePair(1, QString("字库下载失败，9.font字体文件打开失败！")));
     }
 
+    // Pictures and fonts that time out say so, not that a project failed.
+    void timeOutNamesTheJob_data()
+    {
+        QTest::addColumn<int>("job");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("pictures") << int(YModemJob::Pictures)
+                                  << "通信超时，图片下载失败，请您确认通信是否正常！";
+        QTest::newRow("fonts") << int(YModemJob::Fonts)
+                               << "通信超时，字库下载失败，请您确认通信是否正常！";
+    }
+    void timeOutNamesTheJob()
+    {
+        QFETCH(int, job);
+        QFETCH(QString, message);
+        QVERIFY(writeFile(folder() + "/tempFonts/0.font", randomBytes(300, 3)));
+        QVERIFY(writeFile(folder() + "/tempImages/0_a.png", randomBytes(300, 4)));
+        SimulatedModuleOptions silent;
+        silent.silentLimits = true;
+        SimulatedModule module(silent);
+        YModem worker;
+        worker.setTimeouts(300, 300, 300);
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        YModemJob batch;
+        batch.job = YModemJob::Type(job);
+        batch.imagePaths = QStringList {folder() + "/tempImages/0_a.png"};
+        batch.fontIds = QStringList {"0"};
+        batch.projectFolder = folder();
+        worker.startJob(batch);
+        QVERIFY(waitIdle(worker));
+        QTRY_COMPARE(log.messages, (QList<QPair<int, QString>> {{1, message}}));
+        QTRY_COMPARE(log.ends, (QList<QPair<int, int>> {{job, YModem::Failed}}));
+    }
+
+    // Closing the port under a job ends it at once, naming the job and the cause.
+    void portClosedDuringJob()
+    {
+        QVERIFY(writeFile(folder() + "/tempImages/0_big.png", randomBytes(40000, 5)));
+        SimulatedModuleOptions slow;
+        slow.processingUs = 50000;
+        SimulatedModule module(slow);
+        YModem worker;
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        YModemJob batch;
+        batch.job = YModemJob::Pictures;
+        batch.imagePaths = QStringList {folder() + "/tempImages/0_big.png"};
+        batch.projectFolder = folder();
+        worker.startJob(batch);
+        QVERIFY(QTest::qWaitFor([&] { return module.dataBlocks() >= 1; }, 5000));
+        QElapsedTimer clock;
+        clock.start();
+        worker.slotOpenClosePort(false, module.portPath(), 345600);
+        QVERIFY(waitIdle(worker, 2000));
+        QVERIFY(clock.elapsed() < 2000);
+        QTRY_COMPARE(log.messages,
+                     (QList<QPair<int, QString>> {{1, "串口已关闭，图片下载失败！"}}));
+        QCOMPARE(log.progress.last(), (QList<int> {1, 0, 0, 0}));
+        QTRY_COMPARE(log.ends, (QList<QPair<int, int>> {{YModemJob::Pictures, YModem::Failed}}));
+    }
+
+    // A cancelled job says nothing; a batch under way is ended on the line, so that the module
+    // answers the next command at once.
+    void cancel_data()
+    {
+        QTest::addColumn<SimulatedModuleOptions>("options");
+        QTest::addColumn<QString>("phase");
+        QTest::addColumn<int>("cancelledBatches");
+        SimulatedModuleOptions slow;
+        slow.processingUs = 50000;
+        QTest::newRow("inside the batch") << slow << "batch" << 1;
+        SimulatedModuleOptions silent;
+        silent.silentLimits = true;
+        QTest::newRow("before the batch") << silent << "limits" << 0;
+        SimulatedModuleOptions stall;
+        stall.stallAtPercent = 50;
+        QTest::newRow("while the module unpacks") << stall << "unpacking" << 0;
+    }
+    void cancel()
+    {
+        QFETCH(SimulatedModuleOptions, options);
+        QFETCH(QString, phase);
+        QFETCH(int, cancelledBatches);
+        SimulatedModule module(options);
+        YModem worker;
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        worker.startJob(projectJob());
+        if (phase == "batch")
+            QVERIFY(QTest::qWaitFor([&] { return module.dataBlocks() >= 2; }, 5000));
+        else if (phase == "limits")
+            QVERIFY(QTest::qWaitFor([&] { return !module.commands().isEmpty(); }, 5000));
+        else
+            QVERIFY(QTest::qWaitFor([&] { return log.logHas("项目下载完成！"); }, 5000));
+        worker.cancelJob();
+        QVERIFY(waitIdle(worker, 3000));
+        QTRY_COMPARE(log.ends, (QList<QPair<int, int>> {{YModemJob::Project, YModem::Cancelled}}));
+        QCOMPARE(log.messages, (QList<QPair<int, QString>>()));
+        QTRY_COMPARE(module.cancelledBatches(), cancelledBatches);
+        QCOMPARE(log.logHas("--发送：18 18 "), cancelledBatches == 1);
+
+        YModemJob link;
+        link.job = YModemJob::InstructionText;
+        link.instructionText = "GET_ADDR\r\n";
+        worker.startJob(link);
+        QVERIFY(waitIdle(worker));
+        QTRY_COMPARE(log.messages, (QList<QPair<int, QString>> {{6, "指令集发送成功！"}}));
+        // Nothing to cancel once idle.
+        worker.cancelJob();
+        QVERIFY(!worker.isJobPending());
+    }
+
     // A batch whose file cannot be sent stops before the module is told to receive it, so
     // the module still answers the next command.
     void unreadableFileStopsBeforeTheAnnounce_data()
@@ -333,8 +451,8 @@ private slots:
         QTest::newRow("picture that does not decode")
             << int(YModemJob::Pictures) << 1
             << "图片下载失败，%1/tempImages/1_gone.png图片打开失败！";
-        QTest::newRow("font gone") << int(YModemJob::Fonts) << 0
-                                   << "字库下载失败，9.font字体文件打开失败！";
+        QTest::newRow("font gone")
+            << int(YModemJob::Fonts) << 0 << "字库下载失败，9.font字体文件打开失败！";
     }
     void unreadableFileStopsBeforeTheAnnounce()
     {

@@ -64,11 +64,11 @@ private slots:
         YModemPortDlg dlg;
         QVERIFY(dlg.isHidden());
         QCOMPARE(dlg.windowTitle(), QString("端口选择"));
-        QCOMPARE(dlg.minimumSize(), QSize(397, 312));
-        QCOMPARE(dlg.maximumSize(), QSize(397, 312));
+        QCOMPARE(dlg.minimumSize(), QSize(460, 312));
+        QCOMPARE(dlg.maximumSize(), QSize(460, 312));
         QCOMPARE(child<QLabel>(dlg, "labConnectState")->text(), QString("串口未连接！"));
         QCOMPARE(child<QPushButton>(dlg, "btnOpenClose")->text(), QString("打开串口"));
-        QCOMPARE(child<QPushButton>(dlg, "btnInstrTest")->geometry(), QRect(110, 210, 151, 41));
+        QCOMPARE(child<QPushButton>(dlg, "btnInstrTest")->geometry(), QRect(110, 215, 201, 41));
         QCOMPARE(child<QPushButton>(dlg, "btnClose")->text(), QString("关闭"));
     }
 
@@ -214,6 +214,58 @@ private slots:
         QTRY_COMPARE(child<QLabel>(dlg, "labConnectState")->text(), QString("串口已连接！"));
     }
 
+    // A running job keeps its port: the request is refused with the job's name.
+    void portStaysUnderAJob()
+    {
+        PtyPair first, second;
+        qputenv("YBEX_EXTRA_PORTS", (first.slavePath() + ":" + second.slavePath()).toLocal8Bit());
+        YModemPortDlg dlg;
+        QString job = "图片下载";
+        dlg.setJobCheck([&] { return job; });
+        QSignalSpy requests(&dlg, &YModemPortDlg::s_sendPortMes);
+        dlg.openDialog(0);
+        auto *ports = child<QComboBox>(dlg, "portCombox");
+        ports->setCurrentText(first.slavePath());
+        auto *button = child<QPushButton>(dlg, "btnOpenClose");
+        button->click();
+        QCOMPARE(requests.size(), 0);
+        QCOMPARE(shownMessage(), QString("图片下载正在进行中，不可更改串口！"));
+        hideMessages();
+        job.clear();
+        button->click();
+        QCOMPARE(requests.size(), 1);
+        dlg.slotPortStatus(true);
+        // While open, the list shows the open port and cannot be changed.
+        QVERIFY(!ports->isEnabled());
+        QVERIFY(!child<QComboBox>(dlg, "baudCombox")->isEnabled());
+        QCOMPARE(ports->currentText(), first.slavePath());
+        job = "通信测试";
+        button->click();
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(shownMessage(), QString("通信测试正在进行中，不可更改串口！"));
+        job.clear();
+        button->click();
+        QCOMPARE(requests.size(), 2);
+        QCOMPARE(requests.at(1), (QVariantList {false, first.slavePath(), 345600}));
+        dlg.slotPortStatus(false);
+        QVERIFY(ports->isEnabled());
+    }
+
+    void linkTestShowsItWaits()
+    {
+        YModemPortDlg dlg;
+        auto *test = child<QPushButton>(dlg, "btnInstrTest");
+        dlg.setLinkTestRunning(true);
+        QCOMPARE(test->text(), QString("测试中…"));
+        QVERIFY(!test->isEnabled());
+        dlg.retranslate();
+        QCOMPARE(test->text(), QString("测试中…"));
+        QVERIFY(!test->isEnabled());
+        dlg.setLinkTestRunning(false);
+        QCOMPARE(test->text(), QString("通信测试"));
+        QVERIFY(test->isEnabled());
+    }
+
     void english()
     {
         QTranslator translator;
@@ -223,9 +275,10 @@ private slots:
         dlg.slotPortStatus(true);
         dlg.retranslate();
         QCOMPARE(dlg.windowTitle(), QString("Port Select"));
-        // Until the next report the label shows the form's own text.
-        QCOMPARE(child<QLabel>(dlg, "labConnectState")->text(),
-                 QString("Serial port not connected!"));
+        // The texts are those of the port's state, not the form's.
+        QCOMPARE(child<QLabel>(dlg, "labConnectState")->text(), QString("Serial port connected!"));
+        QCOMPARE(child<QLabel>(dlg, "labConnectState")->styleSheet(), QString("color:green;"));
+        QCOMPARE(child<QPushButton>(dlg, "btnOpenClose")->text(), QString("Close serial port"));
         dlg.slotPortStatus(false);
         QCOMPARE(child<QPushButton>(dlg, "btnOpenClose")->text(), QString("Open serial port"));
         qApp->removeTranslator(&translator);

@@ -16,8 +16,36 @@
         <translation>%1 %2: the series data is longer than 65535 bytes</translation>
     </message>
     <message>
-        <source>%1：多个控件的ID都是%2</source>
-        <translation>%1: more than one widget has the id %2</translation>
+        <source>%1 %2：多个控件的ID都是%3</source>
+        <translation>%1 %2: more than one widget has the id %3</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>休眠定时器</source>
+        <translation>Sleep timer</translation>
+    </message>
+    <message>
+        <source>定时器%1</source>
+        <translation>Timer %1</translation>
+    </message>
+    <message>
+        <source>%1事件“%2”</source>
+        <translation>the %1 event &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>%1：%2的结果变量“%3”不是变量名</source>
+        <translation>%1: the result variable &quot;%3&quot; of %2 is not a variable name</translation>
+    </message>
+    <message>
+        <source>%1：%2的参数“%3”含有换行、;、#或不成对的括号、引号</source>
+        <translation>%1: the parameter &quot;%3&quot; of %2 holds a line break, ;, # or an unmatched bracket or quote</translation>
+    </message>
+    <message>
+        <source>%1 %2：控件ID不在0-65535之内</source>
+        <translation>%1 %2: the widget id is not within 0-65535</translation>
     </message>
     <message>
         <source>%1是一个链接，无法删除：%2</source>
@@ -882,6 +910,14 @@
         <source>完成</source>
         <translation>Finish</translation>
     </message>
+    <message>
+        <source>失败</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>已取消</source>
+        <translation>Cancelled</translation>
+    </message>
 </context>
 <context>
     <name>ColorDlg</name>
@@ -1073,6 +1109,18 @@
 </context>
 <context>
     <name>MainWindow</name>
+    <message>
+        <source>%1（无此字体）</source>
+        <translation>%1 (no such font)</translation>
+    </message>
+    <message>
+        <source>未知（%1）</source>
+        <translation>Unknown (%1)</translation>
+    </message>
+    <message>
+        <source>字体%1中没有以下字符，已从文本中删除：%2</source>
+        <translation>Font %1 has none of these characters; they were removed from the text: %2</translation>
+    </message>
     <message>
         <source>yBEX软件使用文档</source>
         <translation>yBEX software usage document</translation>
@@ -2247,6 +2295,16 @@
         <source>自动保存失败！</source>
         <translation>Auto-save failed!</translation>
     </message>
+    <message>
+        <source>%1正在进行中，请您等待其结束后再新建或导入项目！</source>
+        <translation>The %1 is still running, please wait for it to end before creating or opening a project!</translation>
+    </message>
+    <message>
+        <source>%1正在进行中，是否等待其完成后再退出？
+“否”：立即取消%1并退出；“取消”：不退出。</source>
+        <translation>The %1 is still running. Wait for it to finish before quitting?
+"No": cancel the %1 now and quit; "Cancel": do not quit.</translation>
+    </message>
 </context>
 <context>
     <name>QMyFrame</name>
@@ -2862,10 +2920,6 @@
         <translation>Communication timeout!</translation>
     </message>
     <message>
-        <source>通信超时，项目下载失败，请您确认通信是否正常！</source>
-        <translation>Communication timeout, project download failure, please confirm whether the communication is normal!</translation>
-    </message>
-    <message>
         <source>文件名%1过长，无法下载！</source>
         <translation>The file name %1 is too long to download!</translation>
     </message>
@@ -2888,6 +2942,38 @@
     <message>
         <source>指令集发送成功！</source>
         <translation>Sent command finished!</translation>
+    </message>
+    <message>
+        <source>项目下载</source>
+        <translation>project download</translation>
+    </message>
+    <message>
+        <source>图片下载</source>
+        <translation>picture download</translation>
+    </message>
+    <message>
+        <source>字库下载</source>
+        <translation>font download</translation>
+    </message>
+    <message>
+        <source>通信测试</source>
+        <translation>link test</translation>
+    </message>
+    <message>
+        <source>下载</source>
+        <translation>download</translation>
+    </message>
+    <message>
+        <source>串口%1已拔出，%2失败！</source>
+        <translation>Serial port %1 is pulled out, the %2 failed!</translation>
+    </message>
+    <message>
+        <source>串口已关闭，%1失败！</source>
+        <translation>The serial port was closed, the %1 failed!</translation>
+    </message>
+    <message>
+        <source>通信超时，%1失败，请您确认通信是否正常！</source>
+        <translation>Communication timeout, the %1 failed, please confirm whether the communication is normal!</translation>
     </message>
 </context>
 <context>
@@ -2927,6 +3013,14 @@
     <message>
         <source>串口%1已拔出！</source>
         <translation>Serial port %1 is pulled out!</translation>
+    </message>
+    <message>
+        <source>测试中…</source>
+        <translation>Testing…</translation>
+    </message>
+    <message>
+        <source>%1正在进行中，不可更改串口！</source>
+        <translation>The %1 is running, the serial port cannot be changed!</translation>
     </message>
 </context>
 <context>
