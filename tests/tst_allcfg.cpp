@@ -379,7 +379,6 @@ void fillDistinct(QMyWidget &w, bool checkable)
     w.setChartSerData(1, QStringLiteral("3"));
 }
 
-
 EventInfo makeEvent(int owner, int type, int userType, const QString &p0 = QStringLiteral("1"))
 {
     EventInfo e;
@@ -432,6 +431,9 @@ private slots:
     void bootScriptCannotBeCreated();
     void fieldsThatDoNotFit_data();
     void fieldsThatDoNotFit();
+    void fontMissing_data();
+    void fontMissing();
+    void missingFontStopsTheRun();
     void writeFailures_data();
     void writeFailures();
     void driverGenerates();
@@ -472,12 +474,15 @@ void TestAllCfg::init()
     }
     imagePaths.clear();
     guicfgSizes.clear();
+    // New buttons and labels draw with font 0, which the project has.
+    fontIdList = QStringList {"0"};
 }
 
 void TestAllCfg::cleanup()
 {
     freeDesign();
     currentProjectPath.clear();
+    fontIdList.clear();
 }
 
 PageParam *TestAllCfg::addPage()
@@ -1071,16 +1076,19 @@ void TestAllCfg::fieldsThatDoNotFit_data()
         t->addWidget(0, 9, 2);
     }) << 124 << "Page-0 Lab-2、QRCode-2、Chart-2：多个控件的ID都是2";
     // Text written as typed must not change the script line around it.
-    QTest::newRow("widget argument") << DesignStep([](TestAllCfg *t) {
-        t->addPage();
-        t->addPage();
-        EventInfo e = makeEvent(0, 1, 10);
-        e.setParam(1, "0);import os;os.system(0");
-        t->addWidget(1, 0, 3)->addEvent(e);
-    }) << 126 << "Page-1 Btn-3：按钮进入事件“设置控件数值”的参数“val”含有换行、;、#或不成对的括号、引号";
-    QTest::newRow("page result variable") << DesignStep([](TestAllCfg *t) {
-        t->addPage()->appendEvent(makeEvent(-1, 0, 12, "#x"));
-    }) << 126 << "Page-0：页面退出事件“获取蜂鸣器的值”的结果变量“#x”不是变量名";
+    QTest::newRow("widget argument")
+        << DesignStep([](TestAllCfg *t) {
+               t->addPage();
+               t->addPage();
+               EventInfo e = makeEvent(0, 1, 10);
+               e.setParam(1, "0);import os;os.system(0");
+               t->addWidget(1, 0, 3)->addEvent(e);
+           })
+        << 126
+        << "Page-1 Btn-3：按钮进入事件“设置控件数值”的参数“val”含有换行、;、#或不成对的括号、引号";
+    QTest::newRow("page result variable")
+        << DesignStep([](TestAllCfg *t) { t->addPage()->appendEvent(makeEvent(-1, 0, 12, "#x")); })
+        << 126 << "Page-0：页面退出事件“获取蜂鸣器的值”的结果变量“#x”不是变量名";
     QTest::newRow("timer") << DesignStep([](TestAllCfg *t) {
         t->addPage();
         t->timers[2]->eventHolder().append(makeEvent(-2, 0, 31, "1\nuser.restart()"));
@@ -1091,13 +1099,17 @@ void TestAllCfg::fieldsThatDoNotFit_data()
         e.setParam(1, "中%");
         t->timers[AllCfg::SleepTimer]->eventHolder().append(e);
     }) << 126 << "休眠定时器：休眠进入事件“获取控件x值”的结果变量“中%”不是变量名";
-    QTest::newRow("string variable") << DesignStep([](TestAllCfg *t) {
-        t->addPage();
-        EventInfo e = makeEvent(7, 2, 8);
-        e.setParam(1, "");
-        e.setParam(2, "s)");
-        t->addWidget(0, 7, 5)->addEvent(e);
-    }) << 126 << "Page-0 Arc-5：arc减少事件“设置控件文本值”的参数“字符变量”含有换行、;、#或不成对的括号、引号";
+    QTest::newRow("string variable")
+        << DesignStep([](TestAllCfg *t) {
+               t->addPage();
+               EventInfo e = makeEvent(7, 2, 8);
+               e.setParam(1, "");
+               e.setParam(2, "s)");
+               t->addWidget(0, 7, 5)->addEvent(e);
+           })
+        << 126
+        << "Page-0 "
+           "Arc-5：arc减少事件“设置控件文本值”的参数“字符变量”含有换行、;、#或不成对的括号、引号";
     QTest::newRow("hand-written code replaces the event") << DesignStep([](TestAllCfg *t) {
         t->addPage();
         QMyWidget *w = t->addWidget(0, 3, 2);
@@ -1197,7 +1209,29 @@ void TestAllCfg::driverGenerates()
     QFile::setPermissions(project, QFile::ReadOwner | QFile::WriteOwner);
     const QString driver = QCoreApplication::applicationDirPath() + "/driver/ybexdriver";
 
+    // Its label draws with font 195, which no project can generate.
     QProcess process;
+    process.start(driver, {"generate", project, dir->filePath("templates")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.readAllStandardOutput(), QByteArray("127\n"));
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(!QFile::exists(allCfgPath()));
+
+    // With a font the project has.
+    QFile file(project);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QByteArray xml = file.readAll();
+    QVERIFY(xml.contains("<fontID>195</fontID>"));
+    xml.replace("<fontID>195</fontID>", "<fontID>2</fontID>");
+    QVERIFY(file.resize(0));
+    file.write(xml);
+    file.close();
+    QVERIFY(QDir(dir->path()).mkpath("tempFonts"));
+    for (const char *name : {"tempFonts/2.font", "tempFonts/2.ini"}) {
+        QFile font(dir->filePath(name));
+        QVERIFY(font.open(QIODevice::WriteOnly));
+        font.write("f");
+    }
     process.start(driver, {"generate", project, dir->filePath("templates")});
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.readAllStandardOutput(), QByteArray("0\n"));
@@ -1213,6 +1247,50 @@ void TestAllCfg::driverGenerates()
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.readAllStandardOutput(), QByteArray("98\n"));
     QCOMPARE(process.exitCode(), 1);
+}
+
+void TestAllCfg::fontMissing_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("font");
+    QTest::addColumn<QStringList>("fonts");
+    QTest::addColumn<bool>("missing");
+    QTest::newRow("button, listed") << 0 << 3 << QStringList {"1", "3"} << false;
+    QTest::newRow("button, unlisted") << 0 << 2 << QStringList {"1", "3"} << true;
+    QTest::newRow("label, no fonts") << 1 << 0 << QStringList() << true;
+    QTest::newRow("label, listed") << 1 << 0 << QStringList {"0"} << false;
+    QTest::newRow("label, beyond any number") << 1 << 195 << QStringList {"0", "31"} << true;
+    QTest::newRow("text box") << 4 << 9 << QStringList() << false;
+    QTest::newRow("image") << 2 << 9 << QStringList() << false;
+}
+
+void TestAllCfg::fontMissing()
+{
+    QFETCH(int, type);
+    QFETCH(int, font);
+    QFETCH(QStringList, fonts);
+    addPage();
+    QMyWidget *w = addWidget(0, type, 1);
+    w->setFontID(font);
+    QTEST(AllCfg::fontMissing(*w, fonts), "missing");
+}
+
+// A button or label whose font the project has not generated stops the run before
+// anything is written, naming page, widget and font.
+void TestAllCfg::missingFontStopsTheRun()
+{
+    addPage();
+    addPage();
+    addWidget(0, 0, 1);
+    QMyWidget *label = addWidget(1, 1, 4);
+    label->setFontID(6);
+    QString detail;
+    QCOMPARE(run(&detail), int(AllCfg::MissingFont));
+    QCOMPARE(detail, QString("Page-1 Lab-4：字体6不存在，请先生成该字体或选择已有的字体"));
+    QVERIFY(!QFile::exists(allCfgPath()));
+    QCOMPARE(outputEntries(), QStringList());
+    fontIdList << "6";
+    QCOMPARE(run(), 0);
 }
 
 QTEST_MAIN(TestAllCfg)

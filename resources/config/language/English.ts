@@ -4,6 +4,10 @@
 <context>
     <name>AllCfg</name>
     <message>
+        <source>%1 %2：字体%3不存在，请先生成该字体或选择已有的字体</source>
+        <translation>%1 %2: font %3 does not exist; generate it or choose a generated font</translation>
+    </message>
+    <message>
         <source>定时器%1的脚本无法读取</source>
         <translation>The script of timer %1 cannot be read</translation>
     </message>
