@@ -380,6 +380,7 @@ private:
     // The name of the pending download job, empty when none is pending.
     QString pendingDownloadName() const;
     bool refuseProjectChangeWhileDownloading();
+    void showBarOutcome();
     void askQuitDuringDownload();
     void quitWhenDownloadEnds(bool cancel);
     void saveAndQuit();
@@ -499,6 +500,8 @@ private:
     bool quitting = false;
     // The user chose to quit once the running download has ended.
     bool quitWhenIdle = false;
+    // How the job of the bar at the bottom ended (a YModem::Outcome), while it shows that.
+    int barOutcome = 0;
 };
 
 #endif // MAINWINDOW_H

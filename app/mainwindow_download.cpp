@@ -57,6 +57,13 @@ void MainWindow::createDownloadLink()
     form->progressBarDown->setSizePolicy(policy);
 }
 
+void MainWindow::showBarOutcome()
+{
+    if (barOutcome != YModem::Done)
+        form->progressBarDown->setFormat(
+            QMyProgressBarMes::stoppedText(barOutcome == YModem::Cancelled));
+}
+
 bool MainWindow::downloadJobPending() const
 {
     return yModem && yModem->isJobPending();
@@ -161,11 +168,11 @@ void MainWindow::slotProgressBarMes(int kind, int total, int done, int phase)
     }
     if (kind >= 0 && kind <= 2) {
         QProgressBar *bar = form->progressBarDown;
-        // 0 of 0 ends a job that failed; the job's end shows how in the progress window.
-        if (total == 0) {
-            bar->hide();
+        // 0 of 0 ends a job that failed; the job's end shows how.
+        if (total == 0)
             return;
-        }
+        barOutcome = YModem::Done;
+        bar->setFormat(QStringLiteral("%p%"));
         bar->setOrientation(Qt::Horizontal);
         bar->setRange(0, total);
         bar->setValue(done);
@@ -208,7 +215,11 @@ void MainWindow::slotDownloadJobEnded(int job, int outcome)
     if (job == YModemJob::InstructionText) {
         portDlg->setLinkTestRunning(false);
     } else if (outcome != YModem::Done) {
-        form->progressBarDown->hide();
+        // The bar of the job, when it shows one, stays with the outcome until the next job.
+        if (!form->progressBarDown->isHidden()) {
+            barOutcome = outcome;
+            showBarOutcome();
+        }
         progressWindow->setStopped(outcome == YModem::Cancelled);
     }
     if (quitWhenIdle && !downloadJobPending()) {

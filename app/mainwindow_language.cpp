@@ -84,6 +84,7 @@ void MainWindow::refreshLanguage()
 
     showImageLibrarySize();
     showGeneratedFontsSize();
+    showBarOutcome();
 }
 
 void MainWindow::initInstrExamples()

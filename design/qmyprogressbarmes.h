@@ -24,6 +24,8 @@ public:
     void setStopped(bool cancelled);
     void showDlg();
     void retranslate();
+    // What a bar of a transfer that ended without completing says.
+    static QString stoppedText(bool cancelled);
 
     bool isVisibleWanted() const { return visibleWanted; }
 

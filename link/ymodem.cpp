@@ -101,7 +101,8 @@ void YModem::cancelJob()
         QMutexLocker lock(&mailboxMutex);
         if (!jobPending)
             return;
-        cancelRequest = true;
+        // Only the job pending now: one requested after it is not cancelled.
+        cancelSerial = requestSerial;
     }
     wake();
 }
@@ -183,10 +184,6 @@ void YModem::runTurn()
     bool newJob = false;
     {
         QMutexLocker lock(&mailboxMutex);
-        if (cancelRequest) {
-            cancelRequest = false;
-            cancelling = true;
-        }
         if (portRequest) {
             portWanted = true;
             openWanted = requestOpen && running;
@@ -202,6 +199,7 @@ void YModem::runTurn()
             requestedJob = YModemJob();
             jobRequest = false;
         }
+        cancelling = cancelSerial == currentSerial;
     }
     if (portLost)
         handleLostPort();
@@ -211,10 +209,8 @@ void YModem::runTurn()
         jobActive = true;
         jobStarted = false;
     }
-    if (!jobActive || !running) {
-        cancelling = false;
+    if (!jobActive || !running)
         return;
-    }
     if (cancelling && cancelStep())
         return;
     if (!jobStarted) {
@@ -733,7 +729,6 @@ void YModem::endJob(Outcome outcome)
     resetTransfer();
     jobActive = false;
     jobStarted = false;
-    cancelling = false;
     cancelStamp.invalidate();
     current = YModemJob();
     {

@@ -439,6 +439,30 @@ private slots:
         QVERIFY(!worker.isJobPending());
     }
 
+    // A cancel is for the job pending when it was asked for, not for one requested after it.
+    void cancelSparesALaterRequest()
+    {
+        SimulatedModuleOptions slow;
+        slow.processingUs = 50000;
+        SimulatedModule module(slow);
+        YModem worker;
+        worker.setTimeouts(300, 300, 300);
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        worker.startJob(projectJob());
+        QVERIFY(QTest::qWaitFor([&] { return module.dataBlocks() >= 1; }, 5000));
+        worker.cancelJob();
+        YModemJob link;
+        link.job = YModemJob::InstructionText;
+        link.instructionText = "GET_ADDR\r\n";
+        worker.startJob(link);
+        QVERIFY(waitIdle(worker));
+        QTRY_VERIFY(!log.ends.isEmpty());
+        QCOMPARE(log.ends.last().first, int(YModemJob::InstructionText));
+        QVERIFY(log.ends.last().second != YModem::Cancelled);
+        QVERIFY(log.logHas("--发送：GET_ADDR"));
+    }
+
     // A batch whose file cannot be sent stops before the module is told to receive it, so
     // the module still answers the next command.
     void unreadableFileStopsBeforeTheAnnounce_data()
