@@ -160,6 +160,8 @@ public:
     YModem *getYModem() const { return yModem; }
     bool isAutoSaveRunning() const;
     QString getFileError() const { return fileError; }
+    // The design in the window is not what the project file holds: the last save failed.
+    bool isMarkedUnsaved() const { return unsavedMark; }
 
     // Property panel
     void resetTimerButtons();
@@ -172,6 +174,7 @@ public:
     static bool parseResolution(const QString &text, QSize *size);
 
     void setTitlePath(const QString &path);
+    void markUnsaved(bool unsaved);
     void fillColorTable();
     void initTypeNamesAndHeaders();
     void initInstrExamples();
@@ -488,6 +491,9 @@ private:
     int pendingShortcutKey = 0;
     // Why the last load, save or rewrite of the project file failed.
     QString fileError;
+    // The path the title shows, and whether it is marked as not saved.
+    QString titlePath;
+    bool unsavedMark = false;
     // What a pending question names, kept from when it was asked.
     QString ttfToDelete;
     QString fontToDelete;

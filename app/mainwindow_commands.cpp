@@ -238,8 +238,9 @@ void MainWindow::slotRecvFramePressPos(QPoint pos)
 
 void MainWindow::slotTimerAutoSavePro()
 {
-    if (isProjectOpen())
-        saveProXml();
+    // Unasked, but a save that did not happen is said, or the user would rely on it.
+    if (isProjectOpen() && !saveProXml())
+        resultBox->showNotice(QMyMessageBox::Warning, withFileError(tr("自动保存失败！")));
 }
 
 bool MainWindow::timerEnabled(int i) const

@@ -118,6 +118,7 @@ bool MainWindow::saveProXml()
         return true;
     if (!ProjectFile::isWritable(currentProjectPath, &fileError)) {
         qDebug() << "save failed:" << fileError;
+        markUnsaved(true);
         return false;
     }
 
@@ -136,8 +137,11 @@ bool MainWindow::saveProXml()
     if (!ProjectFile::save(currentProjectPath, frame, boot, timers, pageRecords, pageWidgets,
                            &fileError)) {
         qDebug() << "save failed:" << fileError;
+        // The file on disk is the one before; the title says the design is not in it.
+        markUnsaved(true);
         return false;
     }
+    markUnsaved(false);
 
     // The mirror follows a save that reached the disk.
     refreshImageMirror();
@@ -198,6 +202,7 @@ bool MainWindow::openProject(const QString &path)
         form->frame->setModelType(series);
     }
     setTitlePath(currentProjectPath);
+    markUnsaved(false);
     clearAllPages();
     reloadLibrary();
     MainWindowLoadTarget target(this);
@@ -215,12 +220,13 @@ bool MainWindow::saveBlValueToPro()
     return rewriteFrameElement(QStringLiteral("blValue"), QString::number(backlightValue));
 }
 
-// The callers show nothing; the cause goes to the debug stream and fileError.
+// The cause goes to fileError for the caller's message.
 bool MainWindow::rewriteFrameElement(const QString &key, const QString &value)
 {
     if (ProjectFile::rewriteFrameElements(currentProjectPath, {{key, value}}, &fileError))
         return true;
     qDebug() << "rewrite failed:" << fileError;
+    markUnsaved(true);
     return false;
 }
 

@@ -169,10 +169,10 @@ void BootDlg::followPageDeletion(int deleted)
     ui->sbJumpPage->setValue(jump);
 }
 
-bool BootDlg::saveToProject()
+bool BootDlg::saveToProject(QString *error)
 {
     return ProjectFile::rewriteFrameElements(currentProjectPath,
-                                             ProjectFile::bootElements(*bootParam));
+                                             ProjectFile::bootElements(*bootParam), error);
 }
 
 void BootDlg::retranslate()
@@ -218,10 +218,12 @@ void BootDlg::slotDealIsNo(int code)
     if (code != AskSave)
         return;
     storeControls();
-    if (saveToProject())
+    QString error;
+    if (saveToProject(&error))
         resultBox->showNotice(QMyMessageBox::Information, tr("保存参数成功！"));
     else
-        resultBox->showNotice(QMyMessageBox::Warning, tr("保存参数失败！"));
+        resultBox->showNotice(QMyMessageBox::Warning,
+                              tr("保存参数失败！") + QLatin1Char('\n') + error);
 }
 
 void BootDlg::on_btnClose_clicked()

@@ -1,6 +1,7 @@
 #include "projectfile.h"
 
 #include "bootparam.h"
+#include "checkedsavefile.h"
 #include "drawgeometry.h"
 #include "eventinfo.h"
 #include "pageparam.h"
@@ -15,7 +16,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QTextCodec>
 
 namespace {
@@ -822,24 +822,20 @@ bool ProjectFile::save(const QString &path, const Frame &frame, const BootParam 
 {
     if (!isWritable(path, error))
         return false;
-    QSaveFile file(path);
+    CheckedSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+            *error = file.failure();
         return false;
     }
     // Written in pieces into the new file, which replaces the old one only when complete.
     ProjectXmlWriter xml(&file);
     writeDesign(xml, frame, boot, timers, pages, widgets);
-    if (!xml.finish()) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+    if (!xml.finish())
         file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
+    if (!file.commitWhole()) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+            *error = file.failure();
         return false;
     }
     return true;
@@ -879,24 +875,7 @@ bool ProjectFile::writeFile(const QString &path, const QByteArray &content, QStr
 {
     if (!isWritable(path, error))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return false;
-    }
-    if (file.write(content) != content.size()) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return CheckedSaveFile::writeWhole(path, content, error);
 }
 
 bool ProjectFile::read(const QString &path)

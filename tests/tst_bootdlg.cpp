@@ -304,7 +304,10 @@ void TestBootDlg::saveOfABrokenFile()
     writeProject("<ui><frame><bootBl>3</bootBl></frame>");
     child<QSpinBox>("sbBl")->setValue(55);
     dlg->slotDealIsNo(1);
-    QCOMPARE(messageOf(dlg->getResultBox()), QString("保存参数失败！"));
+    // The cause follows the message.
+    QCOMPARE(messageOf(dlg->getResultBox()),
+             QString("保存参数失败！\n%1: 第1行第37列：Premature end of document.")
+                 .arg(currentProjectPath));
     QCOMPARE(projectContent(), QByteArray("<ui><frame><bootBl>3</bootBl></frame>"));
     QCOMPARE(dlg->getBootParam()->getBl(), 55);
 

@@ -5,6 +5,7 @@
 #include "bootdlg.h"
 #include "bootparam.h"
 #include "designglobals.h"
+#include "filesizelimit.h"
 #include "mainwindow.h"
 #include "pageparam.h"
 #include "projectfile.h"
@@ -76,7 +77,11 @@ QStringList folderFiles(const QString &path)
     return QDir(path).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+using WindowStep = std::function<void(MainWindow *)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(WindowStep)
 
 class tst_MainWindowProject : public QObject
 {
@@ -93,6 +98,8 @@ private slots:
     void importOpensAnotherProject();
     void saveCommand();
     void saveFailureIsReported();
+    void savesThatCannotFinish_data();
+    void savesThatCannotFinish();
     void autoSave();
     void newProjectStartsWithFreshTimers();
     void newProjectFolderFailureKeepsTheProject_data();
@@ -109,6 +116,8 @@ private slots:
     void driverRoundTrip();
     void driverFailures_data();
     void driverFailures();
+    void driverWritesThatCannotFinish_data();
+    void driverWritesThatCannotFinish();
 
 private:
     MainWindow *newWindow(const QString &project = QString());
@@ -395,6 +404,60 @@ void tst_MainWindowProject::saveFailureIsReported()
     QVERIFY(!QFile::exists(path));
 }
 
+void tst_MainWindowProject::savesThatCannotFinish_data()
+{
+    QTest::addColumn<WindowStep>("step");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("save") << WindowStep([](MainWindow *w) {
+        w->slotDealIsNo(MainWindow::ConfirmSave);
+    }) << "路径错误，保存失败！";
+    QTest::newRow("save and quit")
+        << WindowStep([](MainWindow *w) { w->slotDealIsNo(MainWindow::ConfirmSaveAndQuit); })
+        << "路径错误，保存失败！";
+    // Nobody asked for it, so it is said all the more.
+    QTest::newRow("auto-save") << WindowStep([](MainWindow *w) { w->slotTimerAutoSavePro(); })
+                               << "自动保存失败！";
+    // The module confirmed a new baud rate or backlight, which the file takes in place.
+    QTest::newRow("baud rewrite") << WindowStep([](MainWindow *w) {
+        w->slotRecvSerialPortMes(1, QStringLiteral("ok"));
+    }) << "路径错误，保存失败！";
+    QTest::newRow("backlight rewrite")
+        << WindowStep([](MainWindow *w) { w->slotRecvSerialPortMes(2, QStringLiteral("ok")); })
+        << "路径错误，保存失败！";
+}
+
+// Every save of the window against a disk the file does not fit on: the old file stays
+// byte for byte, the message names the cause, the window stays and says the design is not
+// saved until a save succeeds.
+void tst_MainWindowProject::savesThatCannotFinish()
+{
+    QFETCH(WindowStep, step);
+    QFETCH(QString, message);
+    const QString path = makeProject(QStringLiteral("full"));
+    QVERIFY(window->saveProXml());
+    const QByteArray before = readFile(path);
+    QVERIFY(before.size() > 5000);
+    QVERIFY(!window->isMarkedUnsaved());
+    const QString title = window->windowTitle();
+    window->show();
+    {
+        const FileSizeLimit limited(4096);
+        QVERIFY(limited.isSet());
+        step(window);
+    }
+    QCOMPARE(messageLine(window->getResultBox()), message);
+    QCOMPARE(causeOf(window->getResultBox()), path + QStringLiteral(": 文件超过了系统允许的大小"));
+    QVERIFY(readFile(path) == before);
+    QCOMPARE(folderFiles(filePath(QStringLiteral("full"))), QStringList {"full.yBEX"});
+    QVERIFY(window->isVisible());
+    QVERIFY(window->isMarkedUnsaved());
+    QCOMPARE(window->windowTitle(), title + QStringLiteral(" *"));
+
+    QVERIFY(window->saveProXml());
+    QVERIFY(!window->isMarkedUnsaved());
+    QCOMPARE(window->windowTitle(), title);
+}
+
 void tst_MainWindowProject::autoSave()
 {
     window->slotTimerAutoSavePro(); // no project: nothing written, nothing asked
@@ -460,11 +523,17 @@ void tst_MainWindowProject::newProjectFolderFailureKeepsTheProject()
 void tst_MainWindowProject::newProjectFileFailureKeepsTheOpenDesign_data()
 {
     QTest::addColumn<bool>("inPlace");
+    QTest::addColumn<qint64>("limit");
     QTest::addColumn<QString>("cause");
     // The folder can be made, the file cannot: its name leaves no room for the name of the
     // temporary file every save writes first.
-    QTest::newRow("new folder") << false << QString();
-    QTest::newRow("in place, write-protected") << true << ProjectFile::tr("%1：文件写保护");
+    QTest::newRow("new folder") << false << qint64(0) << QString();
+    QTest::newRow("in place, write-protected")
+        << true << qint64(0) << ProjectFile::tr("%1：文件写保护");
+    // The file does not fit on the disk.
+    const QString tooLarge = QStringLiteral("%1: 文件超过了系统允许的大小");
+    QTest::newRow("new folder, full disk") << false << qint64(4096) << tooLarge;
+    QTest::newRow("in place, full disk") << true << qint64(4096) << tooLarge;
 }
 
 // The new project's file cannot be written: the open design, its file and its title stay,
@@ -472,23 +541,29 @@ void tst_MainWindowProject::newProjectFileFailureKeepsTheOpenDesign_data()
 void tst_MainWindowProject::newProjectFileFailureKeepsTheOpenDesign()
 {
     QFETCH(bool, inPlace);
+    QFETCH(qint64, limit);
     QFETCH(QString, cause);
     const QString before = makeProject(QStringLiteral("before"));
     QVERIFY(window->saveProXml());
     const QByteArray saved = readFile(before);
     const QString title = window->windowTitle();
-    const QString chosen = inPlace
-        ? before
+    const QString chosen = inPlace ? before
+        : limit > 0
+        ? filePath(QStringLiteral("p.yBEX"))
         : filePath(QStringLiteral("p.") + QString(245, QLatin1Char('x')) + QStringLiteral(".yBEX"));
-    if (inPlace)
+    if (inPlace && limit == 0)
         QVERIFY(QFile::setPermissions(before, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
 
-    QVERIFY(!window->createProject(chosen));
+    {
+        QScopedPointer<FileSizeLimit> limited(limit > 0 ? new FileSizeLimit(limit) : nullptr);
+        QVERIFY(!window->createProject(chosen));
+    }
     QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
     if (cause.isEmpty())
         QVERIFY(causeOf(window->getResultBox()).startsWith(filePath(QStringLiteral("p/p."))));
     else
-        QCOMPARE(causeOf(window->getResultBox()), cause.arg(before));
+        QCOMPARE(causeOf(window->getResultBox()),
+                 cause.arg(inPlace ? before : filePath(QStringLiteral("p/p.yBEX"))));
     QVERIFY(!QFileInfo::exists(filePath(QStringLiteral("p"))));
     QCOMPARE(currentProjectPath, before);
     QCOMPARE(readFile(before), saved);
@@ -707,10 +782,53 @@ void tst_MainWindowProject::driverFailures()
                  args);
     QVERIFY(driver.waitForFinished(60000));
     QVERIFY(driver.exitCode() != 0);
-    QVERIFY2(driver.readAllStandardError().contains(error.toUtf8()), qPrintable(error));
+    const QString err = QString::fromUtf8(driver.readAllStandardError());
+    QVERIFY2(err.contains(error), qPrintable(error));
+    // Each path said once in the driver's own line.
+    const QStringList lines = err.split(QLatin1Char('\n')).filter(QStringLiteral("ybexdriver: "));
+    for (const QString &line : lines) {
+        for (const QString &arg : qAsConst(args)) {
+            if (arg.endsWith(QLatin1String(".yBEX")))
+                QVERIFY2(line.count(arg) <= 1, qPrintable(line));
+        }
+    }
     QCOMPARE(readFile(QStringLiteral("bad.yBEX")), QByteArray("<ui>"));
     QVERIFY(!QFile::exists(QStringLiteral("none.yBEX")));
     QVERIFY(!QFile::exists(QStringLiteral("out.yBEX")));
+}
+
+void tst_MainWindowProject::driverWritesThatCannotFinish_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("roundtrip") << QStringList {"roundtrip", "in.yBEX", "out.yBEX"};
+    QTest::newRow("baud rewrite") << QStringList {"rewrite", "baud", "out.yBEX", "57600"};
+    QTest::newRow("backlight rewrite") << QStringList {"rewrite", "bl", "out.yBEX", "33"};
+}
+
+// The driver's saves in a process whose files cannot grow past 4 KB: a nonzero exit with
+// the cause, and the old file as it was.
+void tst_MainWindowProject::driverWritesThatCannotFinish()
+{
+    QFETCH(QStringList, args);
+    const QString path = makeProject(QStringLiteral("big"));
+    QVERIFY(window->saveProXml());
+    const QString in = filePath(QStringLiteral("in.yBEX"));
+    const QString out = filePath(QStringLiteral("out.yBEX"));
+    QVERIFY(QFile::copy(path, in));
+    QVERIFY(QFile::copy(path, out));
+    const QByteArray before = readFile(out);
+    QVERIFY(before.size() > 5000);
+    args.replaceInStrings(QRegularExpression(QStringLiteral("^(in|out)\\.yBEX$")),
+                          dirPath + QStringLiteral("/\\1.yBEX"));
+
+    LimitedProcess driver(4096);
+    driver.start(QCoreApplication::applicationDirPath() + QStringLiteral("/driver/ybexdriver"),
+                 args);
+    QVERIFY(driver.waitForFinished(60000));
+    const QString err = QString::fromUtf8(driver.readAllStandardError());
+    QVERIFY2(driver.exitCode() != 0, qPrintable(err));
+    QVERIFY2(err.contains(out + QStringLiteral(": 文件超过了系统允许的大小")), qPrintable(err));
+    QVERIFY(readFile(out) == before);
 }
 
 QTEST_MAIN(tst_MainWindowProject)

@@ -3,6 +3,7 @@
 
 #include "designglobals.h"
 #include "drawgeometry.h"
+#include "filesizelimit.h"
 #include "hostilefixtures.h"
 #include "projectfile.h"
 #include "projecttesttarget.h"
@@ -301,6 +302,8 @@ QByteArray domRoundTrip(const QByteArray &bytes)
 
 } // namespace
 
+Q_DECLARE_METATYPE(std::function<bool(const QString &, QString *)>)
+
 class tst_ProjectFile : public QObject
 {
     Q_OBJECT
@@ -334,6 +337,8 @@ private slots:
     void saveFailuresKeepTheFile();
     void saveReplacesTheFileAsAWhole();
     void savedFileHoldsTheWholeDesign();
+    void writesThatCannotFinishKeepTheFile_data();
+    void writesThatCannotFinishKeepTheFile();
     void hostileFilesAreRefused_data();
     void hostileFilesAreRefused();
     void filesUpToTheBoundsLoad();
@@ -1287,6 +1292,74 @@ void tst_ProjectFile::savedFileHoldsTheWholeDesign()
     QVERIFY(readFile(path) == expected);
     QVERIFY(!ProjectFile::save(dir.filePath(QStringLiteral("no/p.yBEX")), frame, d.boot, d.timers,
                                d.pages, d.widgets));
+}
+
+// One way of writing the project file at path; false and the error when it failed.
+using ProjectWrite = std::function<bool(const QString &path, QString *error)>;
+
+void tst_ProjectFile::writesThatCannotFinishKeepTheFile_data()
+{
+    QTest::addColumn<ProjectWrite>("write");
+    QTest::addColumn<QByteArray>("old");
+    QTest::addColumn<qint64>("limit");
+    const auto saveDesign = [](int widgets) {
+        return ProjectWrite([widgets](const QString &path, QString *error) {
+            ProjectTestTarget d;
+            fillDesign(d);
+            for (int i = 0; i < widgets; ++i)
+                d.appendWidget(i % 3, i % 10)->setText(QStringLiteral("w%1").arg(i));
+            return ProjectFile::save(path, ProjectFile::Frame(), d.boot, d.timers, d.pages,
+                                     d.widgets, error);
+        });
+    };
+    ProjectTestTarget small;
+    fillDesign(small);
+    ProjectFile::Frame frame;
+    frame.baud = QStringLiteral("9600");
+    const QByteArray smallFile = save(small, frame);
+    // The end of the file does not fit: it would be cut at a 4 KB boundary.
+    QTest::newRow("a 5.6 KB save") << ProjectWrite([](const QString &path, QString *error) {
+        ProjectTestTarget d;
+        d.pages.append(new PageParam);
+        d.widgets.append(new QList<QMyWidget *>);
+        return ProjectFile::save(path, ProjectFile::Frame(), d.boot, d.timers, d.pages, d.widgets,
+                                 error);
+    }) << QByteArray("old design") << qint64(4096);
+    QTest::newRow("a 1 MB save") << saveDesign(50) << QByteArray("old design") << qint64(1 << 20);
+    QTest::newRow("a whole-file write") << ProjectWrite([](const QString &path, QString *error) {
+        return ProjectFile::writeFile(path, QByteArray(5600, 'n'), error);
+    }) << QByteArray("old design") << qint64(4096);
+    QTest::newRow("an in-place rewrite") << ProjectWrite([](const QString &path, QString *error) {
+        return ProjectFile::rewriteFrameElements(
+            path, {{QStringLiteral("baud"), QStringLiteral("57600")}}, error);
+    }) << smallFile << qint64(smallFile.size() / 2);
+}
+
+// A write that cannot finish fails, says why, and leaves the old file byte for byte and
+// nothing else behind.
+void tst_ProjectFile::writesThatCannotFinishKeepTheFile()
+{
+    QFETCH(ProjectWrite, write);
+    QFETCH(QByteArray, old);
+    QFETCH(qint64, limit);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.yBEX"));
+    writeFile(path, old);
+    QString error;
+    bool written = true;
+    {
+        const FileSizeLimit limited(limit);
+        QVERIFY(limited.isSet());
+        written = write(path, &error);
+    }
+    QVERIFY(!written);
+    QCOMPARE(error, path + QStringLiteral(": 文件超过了系统允许的大小"));
+    QVERIFY(readFile(path) == old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList {QStringLiteral("p.yBEX")});
+    // Without the limit the same write goes through.
+    QVERIFY(write(path, &error));
+    QVERIFY(readFile(path) != old);
 }
 
 void tst_ProjectFile::hostileFilesAreRefused_data()

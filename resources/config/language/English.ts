@@ -8,22 +8,6 @@
         <translation>%1 %2: font %3 does not exist; generate it or choose a generated font</translation>
     </message>
     <message>
-        <source>定时器%1的脚本无法读取</source>
-        <translation>The script of timer %1 cannot be read</translation>
-    </message>
-    <message>
-        <source>all.cfg无法写入</source>
-        <translation>all.cfg cannot be written</translation>
-    </message>
-    <message>
-        <source>%1的页面文件无法写入</source>
-        <translation>The page file of %1 cannot be written</translation>
-    </message>
-    <message>
-        <source>%1：脚本%2无法写入</source>
-        <translation>%1: the script %2 cannot be written</translation>
-    </message>
-    <message>
         <source>%1 %2：记录位置超过65535</source>
         <translation>%1 %2: the record starts beyond byte 65535</translation>
     </message>
@@ -66,6 +50,46 @@
     <message>
         <source>%1 %2：控件ID不在0-65535之内</source>
         <translation>%1 %2: the widget id is not within 0-65535</translation>
+    </message>
+    <message>
+        <source>%1是一个链接，无法删除：%2</source>
+        <translation>%1 is a link and cannot be removed: %2</translation>
+    </message>
+    <message>
+        <source>%1是一个文件，不是文件夹</source>
+        <translation>%1 is a file, not a folder</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹%1：%2</source>
+        <translation>Cannot create the folder %1: %2</translation>
+    </message>
+    <message>
+        <source>%1无法删除：%2</source>
+        <translation>%1 cannot be removed: %2</translation>
+    </message>
+    <message>
+        <source>模板文件%1不存在</source>
+        <translation>The template file %1 does not exist</translation>
+    </message>
+    <message>
+        <source>模板文件%1不是普通文件</source>
+        <translation>The template file %1 is not a regular file</translation>
+    </message>
+    <message>
+        <source>模板文件%1是空的</source>
+        <translation>The template file %1 is empty</translation>
+    </message>
+    <message>
+        <source>模板文件%1大于%2 MB</source>
+        <translation>The template file %1 is larger than %2 MB</translation>
+    </message>
+    <message>
+        <source>模板文件%1无法读取：%2</source>
+        <translation>The template file %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>模板文件夹%1不存在</source>
+        <translation>The template folder %1 does not exist</translation>
     </message>
 </context>
 <context>
@@ -2296,6 +2320,10 @@
         <translation>Events of this widget type cannot be edited. Please see the documentation!</translation>
     </message>
     <message>
+        <source>自动保存失败！</source>
+        <translation>Auto-save failed!</translation>
+    </message>
+    <message>
         <source>%1正在进行中，请您等待其结束后再新建或导入项目！</source>
         <translation>The %1 is still running, please wait for it to end before creating or opening a project!</translation>
     </message>
@@ -3796,6 +3824,29 @@
     <message>
         <source>打开串口</source>
         <translation>Open serial port</translation>
+    </message>
+</context>
+<context>
+    <name>CheckedSaveFile</name>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>磁盘是只读的</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>文件超过了系统允许的大小</source>
+        <translation>the file is larger than the system allows</translation>
+    </message>
+    <message>
+        <source>原因不明</source>
+        <translation>unknown cause</translation>
     </message>
 </context>
 </TS>
