@@ -302,6 +302,7 @@ public slots:
 private slots:
     void slotFontConverterChecked(bool ok);
     void slotFontConverted(bool ok, const QString &message);
+    void cancelFontConversion();
 
 protected:
     void keyReleaseEvent(QKeyEvent *event) override;
@@ -375,6 +376,8 @@ private:
     void deleteFont();
     void generateFont();
     void setFontCommandsEnabled(bool enabled);
+    // The generation form emptied, as after a deletion or for another project.
+    void resetFontForm();
     void reportFailedCopies(const QStringList &names);
     bool refuseWhileDownloading(const QString &message);
     bool downloadJobPending() const;
@@ -496,6 +499,9 @@ private:
     QString ttfToDelete;
     QString fontToDelete;
     QString fontBeingMade;
+    // The project the font being made belongs to, and whether the user stopped it.
+    QString fontBeingMadeProject;
+    bool fontConversionCancelled = false;
 
     // Set once the user chose to quit, so the close that follows is not asked again.
     bool quitting = false;

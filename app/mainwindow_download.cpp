@@ -30,6 +30,9 @@ void MainWindow::createDownloadLink()
     portDlg = new YModemPortDlg;
     // Owned by the window, so that it stays above it but below the message boxes.
     progressWindow = new QMyProgressBarMes(this);
+    // Closing it while a font is made ends the conversion.
+    connect(progressWindow, &QMyProgressBarMes::s_sendClosed, this,
+            &MainWindow::cancelFontConversion);
     form->textBrowserRecv->document()->setMaximumBlockCount(ReceiveBoxLines);
 
     connect(yModem, SIGNAL(s_sendProgValue(int, int, int, int)), this,

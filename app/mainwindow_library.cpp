@@ -26,6 +26,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QIcon>
 #include <QImageReader>
@@ -102,6 +103,8 @@ void MainWindow::reloadLibrary()
     initFontTable();
     refreshTtfList();
     refreshFontList();
+    // The form held a font of the project that was open before.
+    resetFontForm();
 }
 
 void MainWindow::loadImageFiles()
@@ -316,6 +319,10 @@ void MainWindow::on_btnImageFontSub_clicked()
     if (model->rowCount() == 0)
         return;
     if (!deleteMode) {
+        // A row clicked before marks the current picture, not one to delete.
+        for (Qt::CheckState &state : model->checkStates)
+            state = Qt::Unchecked;
+        view->viewport()->update();
         view->showColumn(0);
         form->btnImageFontAll->show();
         form->btnImageFontCannel->show();
@@ -630,6 +637,16 @@ void MainWindow::generateFont()
     case GeneratedFonts::NumberOk:
         break;
     }
+    // A size the module cannot draw would keep the converter busy for a minute or more.
+    int size = 0;
+    if (!GeneratedFonts::checkSize(form->editFontSize->text(), &size)) {
+        questionBox->showNotice(QMyMessageBox::Information,
+                                tr("字体大小应为%1-%2的整数！")
+                                    .arg(GeneratedFonts::MinSize)
+                                    .arg(GeneratedFonts::MaxSize));
+        setFontCommandsEnabled(true);
+        return;
+    }
 
     const QString fonts = ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts"));
     if (!QDir().mkpath(fonts)) {
@@ -640,7 +657,7 @@ void MainWindow::generateFont()
     request.ttfPath = ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf"))
         + QLatin1Char('/') + form->cbTtf->currentText();
     request.symbols = form->textEditFont->toPlainText();
-    request.size = form->editFontSize->text().toInt();
+    request.size = size;
     request.bpp = form->cbBpp->currentText().toInt();
     // Depth 3 is the one the module reads compressed.
     request.compress = request.bpp == 3;
@@ -652,6 +669,8 @@ void MainWindow::generateFont()
     request.params.fontBbp = form->cbBpp->currentText();
     request.params.fontText = request.symbols;
     fontBeingMade = number;
+    fontBeingMadeProject = currentProjectPath;
+    fontConversionCancelled = false;
     progressWindow->setTitle(tr("生成字体"));
     progressWindow->setProgress(0, 0);
     fontConverter->start(request);
@@ -661,16 +680,52 @@ void MainWindow::slotFontConverted(bool ok, const QString &message)
 {
     progressWindow->hide();
     setFontCommandsEnabled(true);
-    if (!ok) {
-        questionBox->showNotice(QMyMessageBox::Warning, tr("生成字体失败！") + message);
+    // The font went into the project the conversion started in, which may no longer be the
+    // one open: the messages then name it, and the open project's lists stay as they are.
+    const bool here = fontBeingMadeProject == currentProjectPath;
+    const QString elsewhere =
+        here ? QString() : tr("（项目%1）").arg(QDir::toNativeSeparators(fontBeingMadeProject));
+    if (fontConversionCancelled) {
+        fontConversionCancelled = false;
+        questionBox->showNotice(QMyMessageBox::Information,
+                                tr("已取消生成字体%1，原有的字体不变").arg(fontBeingMade)
+                                    + elsewhere);
         return;
     }
-    questionBox->showNotice(QMyMessageBox::Information, tr("生成字体成功"));
+    if (!ok) {
+        questionBox->showNotice(QMyMessageBox::Warning, tr("生成字体失败！") + message + elsewhere);
+        return;
+    }
+    const QString folder = QFileInfo(fontBeingMadeProject).absolutePath();
+    QFile font(GeneratedFonts::fontPath(folder + QStringLiteral("/tempFonts"), fontBeingMade));
+    const int characters =
+        font.open(QIODevice::ReadOnly) ? GeneratedFonts::characterCount(font.readAll()) : -1;
+    if (characters == 0)
+        questionBox->showNotice(
+            QMyMessageBox::Warning,
+            tr("字体%1已生成，但其中没有任何字符：ttf文件中既没有ASCII字符，也没有“内容”里的字符！")
+                    .arg(fontBeingMade)
+                + elsewhere);
+    else if (here)
+        questionBox->showNotice(QMyMessageBox::Information, tr("生成字体成功"));
+    else
+        questionBox->showNotice(QMyMessageBox::Information,
+                                tr("生成字体%1成功").arg(fontBeingMade) + elsewhere);
+    if (!here)
+        return;
     refreshFontList();
     const int row = fontIdList.indexOf(fontBeingMade);
     if (row >= 0)
         form->tvFontName->selectRow(row);
     refreshFontIdProperty();
+}
+
+void MainWindow::cancelFontConversion()
+{
+    if (!fontConverter || !fontConverter->isRunning())
+        return;
+    fontConversionCancelled = true;
+    fontConverter->cancel();
 }
 
 void MainWindow::setFontCommandsEnabled(bool enabled)
@@ -700,20 +755,32 @@ void MainWindow::on_btnDelFont_clicked()
 
 void MainWindow::deleteFont()
 {
-    // Only a font still listed, and never while the converter writes the folder.
-    if (isFontBeingMade() || !fontIdList.contains(fontToDelete))
+    // Never while the converter writes the folder (the question does not block, so a
+    // conversion can have started behind it); only a font still listed.
+    if (isFontBeingMade()) {
+        questionBox->showNotice(
+            QMyMessageBox::Warning,
+            tr("正在生成字体，字体%1未删除，请在生成结束后再删除！").arg(fontToDelete));
+        return;
+    }
+    if (!fontIdList.contains(fontToDelete))
         return;
     const QString fonts = ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts"));
     QFile::remove(GeneratedFonts::fontPath(fonts, fontToDelete));
     QFile::remove(GeneratedFonts::paramPath(fonts, fontToDelete));
     fontToDelete.clear();
     refreshFontList();
+    resetFontForm();
+    refreshFontIdProperty();
+}
+
+void MainWindow::resetFontForm()
+{
     form->editFontName->clear();
     form->cbTtf->setCurrentIndex(0);
     form->editFontSize->clear();
     form->cbBpp->setCurrentIndex(0);
     form->textEditFont->clear();
-    refreshFontIdProperty();
 }
 
 void MainWindow::on_tvFontName_clicked(const QModelIndex &index)

@@ -169,6 +169,9 @@ QString AllCfg::failureDetail() const
         return tr("%1 %2：曲线数据超过65535字节").arg(page, f.widget);
     case DuplicateWidgetId:
         return tr("%1 %2：多个控件的ID都是%3").arg(page, f.widget, QString::number(f.widgetId));
+    case MissingFont:
+        return tr("%1 %2：字体%3不存在，请先生成该字体或选择已有的字体")
+            .arg(page, f.widget, QString::number(f.font));
     case WidgetIdOutOfRange:
         return tr("%1 %2：控件ID不在0-65535之内").arg(page, f.widget);
     case UnsafeEventParameter: {
@@ -184,6 +187,17 @@ QString AllCfg::failureDetail() const
     }
     }
     return QString();
+}
+
+bool AllCfg::fontMissing(const QMyWidget &w, const QStringList &fontIds)
+{
+    if (w.getTypeCode() != 0 && w.getTypeCode() != 1)
+        return false;
+    for (const QString &id : fontIds) {
+        if (id.toInt() == w.getFontID())
+            return false;
+    }
+    return true;
 }
 
 int AllCfg::failUnsafeEvent(const EventHolder &holder, int index, int page, const QMyWidget *w,
@@ -343,6 +357,13 @@ int AllCfg::run(BootParam *boot, int direction, TimerParam *timers[TimerCount])
         }
         if (code != Success)
             return fail(code, k, culprit);
+        for (const QMyWidget *w : qAsConst(*pageWidgets.at(k))) {
+            if (fontMissing(*w, fontIdList)) {
+                fail(MissingFont, k, w);
+                m_failure.font = w->getFontID();
+                return MissingFont;
+            }
+        }
         total += bytes.size();
         pageFiles.append(bytes);
     }

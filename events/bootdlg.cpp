@@ -9,6 +9,7 @@
 #include "qmymessagebox.h"
 
 #include <QDebug>
+#include <QPushButton>
 
 namespace {
 
@@ -33,6 +34,9 @@ BootDlg::BootDlg(QWidget *parent)
     updateEnabled();
     // The module takes its sleep from the sleep timer; these two values are only kept.
     ui->groupBoxSleep->hide();
+    // Enter in a field ends its editing; it must not press "初始值" and undo every field.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
     hide();
 }
 

@@ -128,11 +128,19 @@ void FontDlg::on_btnCreatFont_clicked()
             tr("名称为数值，且数值范围为0-%1！").arg(GeneratedFonts::MaxNumber));
         return;
     }
+    int size = 0;
+    if (!GeneratedFonts::checkSize(form->editFontSize->text(), &size)) {
+        questionBox->showNotice(QMyMessageBox::Warning,
+                                tr("字体大小应为%1-%2的整数！")
+                                    .arg(GeneratedFonts::MinSize)
+                                    .arg(GeneratedFonts::MaxSize));
+        return;
+    }
     FontConverter::Request request;
     request.ttfPath = ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf"))
         + QLatin1Char('/') + form->cbTtf->currentText();
     request.symbols = form->textEdit->toPlainText();
-    request.size = form->editFontSize->text().toInt();
+    request.size = size;
     request.bpp = form->cbBpp->currentText().toInt();
     request.compress = false;
     request.outputPath = GeneratedFonts::fontPath(

@@ -23,6 +23,7 @@
 #include "setscreensizedlg.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,6 +83,12 @@ private slots:
     void generationRefusals();
     void failedRegenerationKeepsTheFont();
     void deleteFont();
+    void sizeOutsideTheModuleRange_data();
+    void sizeOutsideTheModuleRange();
+    void closingTheProgressWindowCancels();
+    void fontWithoutCharactersIsWarned();
+    void deleteConfirmedDuringAConversion();
+    void conversionEndingInAnotherProject();
     void fontRowFollowsTheFontList();
     void fontToolWindow();
     void quitWithoutSavingRestoresTheLibrary();
@@ -98,6 +105,17 @@ private:
     }
     // Presses generate and waits for the converter.
     void generate(const QString &number, const QString &ttf, const QString &chars, int bpp);
+    // Fills the form and presses generate without waiting.
+    void startGenerating(const QString &number, const QString &size = QStringLiteral("16"));
+    // A stand-in for the converter: answers the version question, then runs the script
+    // body with the output file as $out.
+    void fakeConverter(const QByteArray &body);
+    // The conversion runs once its progress window shows (after the converter check).
+    bool converting()
+    {
+        auto *progress = window->findChild<QMyProgressBarMes *>();
+        return window->isFontBeingMade() && progress && progress->isVisible();
+    }
 
     MainWindow *window = nullptr;
     QScopedPointer<QTemporaryDir> dir;
@@ -155,6 +173,26 @@ void tst_Library::generate(const QString &number, const QString &ttf, const QStr
     child<QPushButton>("btnCreateFont")->click();
     QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 60000);
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
+}
+
+void tst_Library::startGenerating(const QString &number, const QString &size)
+{
+    child<QLineEdit>("editFontName")->setText(number);
+    child<QLineEdit>("editFontSize")->setText(size);
+    child<QPushButton>("btnCreateFont")->click();
+}
+
+void tst_Library::fakeConverter(const QByteArray &body)
+{
+    const QString path = dir->filePath(QStringLiteral("fake_lv_font_conv"));
+    QFile script(path);
+    QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    script.write("#!/bin/sh\ncase \"$1\" in --version) echo 1; exit 0;; esac\n"
+                 "for out; do :; done\n"
+                 + body + "\n");
+    script.close();
+    QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    FontConverter::setProgram(path);
 }
 
 void tst_Library::startUpListsTheLibrary()
@@ -391,9 +429,13 @@ void tst_Library::deleteModeAndSelection()
              (QList<Qt::CheckState> {Qt::Unchecked, Qt::Checked, Qt::Unchecked}));
     QVERIFY(view->isColumnHidden(0));
 
+    // Delete mode starts with nothing ticked.
     child<QPushButton>("btnImageFontSub")->click();
+    QCOMPARE(model->checkStates,
+             (QList<Qt::CheckState> {Qt::Unchecked, Qt::Unchecked, Qt::Unchecked}));
     window->on_tvImage_clicked(model->index(1, 1));
     window->on_tvImage_clicked(model->index(2, 1));
+    window->on_tvImage_clicked(model->index(1, 1));
     QCOMPARE(model->checkStates,
              (QList<Qt::CheckState> {Qt::Unchecked, Qt::Unchecked, Qt::Checked}));
     child<QPushButton>("btnImageFontAll")->click();
@@ -672,8 +714,132 @@ void tst_Library::deleteFont()
     QCOMPARE(files(fonts), (QStringList {"2.font", "2.ini"}));
 }
 
+void tst_Library::sizeOutsideTheModuleRange_data()
+{
+    QTest::addColumn<QString>("size");
+    for (const char *size : {"9999", "201", "7", "0", "-16", "", "big"})
+        QTest::newRow(size) << size;
+}
+
+// A size the module cannot draw is refused before any converter runs.
+void tst_Library::sizeOutsideTheModuleRange()
+{
+    QFETCH(QString, size);
+    makeProject();
+    fakeConverter("echo ran > \"$out.ran\"; cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
+    startGenerating(QStringLiteral("4"), size);
+    QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("字体大小应为8-200的整数！"));
+    QVERIFY(files(project + QLatin1String("/tempFonts")).isEmpty());
+    QVERIFY(child<QWidget>("btnCreateFont")->isEnabled());
+}
+
+// The progress window's close button ends a running conversion; the font made before stays.
+void tst_Library::closingTheProgressWindowCancels()
+{
+    makeProject();
+    const QString fonts = project + QLatin1String("/tempFonts");
+    put(fonts + QLatin1String("/3.font"), "old");
+    put(fonts + QLatin1String("/3.ini"), "[FontParam]\nfontText=a\n");
+    window->refreshFontList();
+    fakeConverter("echo partial > \"$out\"; exec sleep 30");
+    startGenerating(QStringLiteral("3"));
+    QTRY_VERIFY(converting());
+    QMyProgressBarMes *progress = window->findChild<QMyProgressBarMes *>();
+    QElapsedTimer clock;
+    clock.start();
+    progress->findChild<QPushButton *>(QStringLiteral("btnClose"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 10000);
+    QVERIFY(clock.elapsed() < 10000);
+    QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("已取消生成字体3，原有的字体不变"));
+    QCOMPARE(files(fonts), (QStringList {"3.font", "3.ini"}));
+    QFile font(fonts + QLatin1String("/3.font"));
+    QVERIFY(font.open(QIODevice::ReadOnly));
+    QCOMPARE(font.readAll(), QByteArray("old"));
+    QCOMPARE(fontIdList, QStringList {QStringLiteral("3")});
+}
+
+// A font the converter made without a single character is not reported as a success.
+void tst_Library::fontWithoutCharactersIsWarned()
+{
+    makeProject();
+    fakeConverter("cp " YBEX_TEST_DATA "/fonts/blank-only.font \"$out\"");
+    startGenerating(QStringLiteral("4"));
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 30000);
+    QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("字体4已生成，但其中没有任何字符：ttf文件中既没有ASCII字符，也没有"
+                            "“内容”里的字符！"));
+    QCOMPARE(fontIdList, QStringList {QStringLiteral("4")});
+
+    // One character is enough.
+    fakeConverter("cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
+    startGenerating(QStringLiteral("5"));
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 30000);
+    QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("生成字体成功"));
+}
+
+// The delete question does not block, so a conversion can start behind it: the answer then
+// deletes nothing and says why.
+void tst_Library::deleteConfirmedDuringAConversion()
+{
+    makeProject();
+    const QString fonts = project + QLatin1String("/tempFonts");
+    for (const char *n : {"2", "9"}) {
+        put(fonts + QStringLiteral("/%1.font").arg(QLatin1String(n)));
+        put(fonts + QStringLiteral("/%1.ini").arg(QLatin1String(n)));
+    }
+    window->refreshFontList();
+    child<QTableView>("tvFontName")->selectRow(1);
+    child<QPushButton>("btnDelFont")->click();
+    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDeleteFont));
+
+    fakeConverter("exec sleep 30");
+    startGenerating(QStringLiteral("4"));
+    QTRY_VERIFY(converting());
+    window->slotDealIsNo(MainWindow::ConfirmDeleteFont);
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("正在生成字体，字体9未删除，请在生成结束后再删除！"));
+    QVERIFY(files(fonts).contains(QStringLiteral("9.font")));
+    QCOMPARE(fontIdList, (QStringList {"2", "9"}));
+    window->findChild<QMyProgressBarMes *>()
+        ->findChild<QPushButton *>(QStringLiteral("btnClose"))
+        ->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 10000);
+}
+
+// A conversion still running when another project is opened writes into its own project
+// and says so; the form is emptied for the project opened.
+void tst_Library::conversionEndingInAnotherProject()
+{
+    makeProject();
+    const QString first = currentProjectPath;
+    const QString firstFonts = project + QLatin1String("/tempFonts");
+    fakeConverter("sleep 1; cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
+    child<QTextEdit>("textEditFont")->setPlainText(QStringLiteral("中"));
+    startGenerating(QStringLiteral("6"));
+    QTRY_VERIFY(converting());
+
+    QVERIFY(window->createProject(dir->filePath(QStringLiteral("other.yBEX"))));
+    window->getQuestionBox()->hide();
+    QVERIFY(child<QLineEdit>("editFontName")->text().isEmpty());
+    QVERIFY(child<QLineEdit>("editFontSize")->text().isEmpty());
+    QVERIFY(child<QTextEdit>("textEditFont")->toPlainText().isEmpty());
+
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 30000);
+    QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("生成字体6成功（项目%1）").arg(QDir::toNativeSeparators(first)));
+    QCOMPARE(files(firstFonts), (QStringList {"6.font", "6.ini"}));
+    QVERIFY(fontIdList.isEmpty());
+    QVERIFY(files(dir->filePath(QStringLiteral("other/tempFonts"))).isEmpty());
+}
+
 // The shown widget's font row offers the generated fonts as they come and go; a widget
-// whose font went shows the first one, and other widget types' rows are left alone.
+// whose font went keeps it, shown as missing, and other widget types' rows are left alone.
 void tst_Library::fontRowFollowsTheFontList()
 {
     makeProject();

@@ -4,6 +4,10 @@
 <context>
     <name>AllCfg</name>
     <message>
+        <source>%1 %2：字体%3不存在，请先生成该字体或选择已有的字体</source>
+        <translation>%1 %2: font %3 does not exist; generate it or choose a generated font</translation>
+    </message>
+    <message>
         <source>%1 %2：记录位置超过65535</source>
         <translation>%1 %2: the record starts beyond byte 65535</translation>
     </message>
@@ -1113,6 +1117,30 @@
 </context>
 <context>
     <name>MainWindow</name>
+    <message>
+        <source>字体大小应为%1-%2的整数！</source>
+        <translation>The font size must be a whole number from %1 to %2!</translation>
+    </message>
+    <message>
+        <source>（项目%1）</source>
+        <translation> (project %1)</translation>
+    </message>
+    <message>
+        <source>已取消生成字体%1，原有的字体不变</source>
+        <translation>Generating font %1 was cancelled; the existing font is unchanged</translation>
+    </message>
+    <message>
+        <source>字体%1已生成，但其中没有任何字符：ttf文件中既没有ASCII字符，也没有“内容”里的字符！</source>
+        <translation>Font %1 was generated but holds no characters: the TrueType file has neither ASCII characters nor those of the content field!</translation>
+    </message>
+    <message>
+        <source>生成字体%1成功</source>
+        <translation>Font %1 generated successfully</translation>
+    </message>
+    <message>
+        <source>正在生成字体，字体%1未删除，请在生成结束后再删除！</source>
+        <translation>A font is being generated, so font %1 was not deleted; delete it once the generation has ended!</translation>
+    </message>
     <message>
         <source>%1（无此字体）</source>
         <translation>%1 (no such font)</translation>
@@ -2789,6 +2817,10 @@
 <context>
     <name>FontDlg</name>
     <message>
+        <source>字体大小应为%1-%2的整数！</source>
+        <translation>The font size must be a whole number from %1 to %2!</translation>
+    </message>
+    <message>
         <source>字体生成工具</source>
         <translation>Font tool</translation>
     </message>
@@ -2853,6 +2885,10 @@
 </context>
 <context>
     <name>FontConverter</name>
+    <message>
+        <source>已取消</source>
+        <translation>Cancelled</translation>
+    </message>
     <message>
         <source>无法写入%1</source>
         <translation>Cannot write %1</translation>
