@@ -12,6 +12,7 @@
 #include "libraryfileutil.h"
 #include "mainwindow.h"
 #include "pageparam.h"
+#include "picturefixtures.h"
 #include "qmyframe.h"
 #include "qmyimageitemmodel.h"
 #include "qmymessagebox.h"
@@ -70,6 +71,7 @@ private slots:
     void startUpListsTheLibrary();
     void withoutAProjectTheListsStayEmpty();
     void importImages();
+    void picturesTheProgramDoesNotTake();
     void deleteImagesRenumbersEveryReference();
     void aCopiedPageFollowsDeletedImages();
     void deleteModeAndSelection();
@@ -288,6 +290,44 @@ void tst_Library::importImages()
     QVERIFY(QDir(images).removeRecursively());
     window->importImages({dir->filePath(QStringLiteral("one.png"))});
     QCOMPARE(files(images), QStringList {QStringLiteral("100001_one.png")});
+}
+
+// A text named .png and a picture claiming 30000 x 30000 pixels are refused at the
+// import, by name; found in the library folder at a load, they get a placeholder instead
+// of being decoded.
+void tst_Library::picturesTheProgramDoesNotTake()
+{
+    makeProject();
+    putImage(dir->filePath(QStringLiteral("fine.png")), 8, 8);
+    put(dir->filePath(QStringLiteral("notes.png")), "not a picture at all");
+    QVERIFY(PictureFixtures::writeBytes(dir->filePath(QStringLiteral("bomb.png")),
+                                        PictureFixtures::pngClaiming(30000, 30000)));
+    window->importImages(
+        {dir->filePath(QStringLiteral("notes.png")), dir->filePath(QStringLiteral("bomb.png")),
+         dir->filePath(QStringLiteral("gone.png")), dir->filePath(QStringLiteral("fine.png"))});
+    const QString images = project + QLatin1String("/tempImages");
+    QCOMPARE(imagePaths, QStringList {images + "/100004_fine.png"});
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("以下文件不是PNG或JPG图片，未导入：\nnotes.png\n\n"
+                            "以下图片超过16777216像素或某边超过65535像素，未导入：\n"
+                            "bomb.png (30000x30000)\n\n以下文件未能复制：\ngone.png"));
+
+    // Put there by other means, they are listed with a placeholder and their header's size.
+    QVERIFY(QFile::copy(dir->filePath(QStringLiteral("bomb.png")), images + "/100005_bomb.png"));
+    QVERIFY(QFile::copy(dir->filePath(QStringLiteral("notes.png")), images + "/100006_notes.png"));
+    window->initImageTable();
+    QStandardItemModel *model = window->getImageModel();
+    QCOMPARE(imagePaths.size(), 3);
+    QCOMPARE(column(model, 4), (QStringList {"8x8", "30000x30000", "0x0"}));
+    QVERIFY(model->item(0, 2)->toolTip().isEmpty());
+    QCOMPARE(model->item(1, 2)->toolTip(),
+             QStringLiteral("图片超过16777216像素或某边超过65535像素，不显示"));
+    QCOMPARE(model->item(2, 2)->toolTip(), QStringLiteral("不是PNG或JPG图片，无法显示"));
+    const QSize icon(46, 46);
+    QCOMPARE(model->item(1, 2)->icon().pixmap(icon).toImage(),
+             model->item(2, 2)->icon().pixmap(icon).toImage());
+    QVERIFY(model->item(0, 2)->icon().pixmap(icon).toImage()
+            != model->item(1, 2)->icon().pixmap(icon).toImage());
 }
 
 void tst_Library::deleteImagesRenumbersEveryReference()
