@@ -271,20 +271,29 @@ void MainWindow::deleteCheckedImages()
     }
 }
 
-// Removes each checked row with its file and list entry, lowest first, calling removed
-// with the row's index at that moment. Afterwards the check column and its buttons go with
-// the last row, or the rows are numbered again from firstNumber. True when rows are left.
+// Removes each checked row whose file is removed (or gone already) with its list entry,
+// lowest first, calling removed with the row's index at that moment. A file that stays
+// keeps its row, checked, and is named to the user: dropping its row would renumber
+// everything after it while the file still lists there at the next load. Afterwards the
+// check column and its buttons go with the last row, or the rows are numbered again from
+// firstNumber. True when rows are left.
 bool MainWindow::removeCheckedRows(QTableView *view, QMyImageItemModel *model, QStringList *paths,
                                    int firstNumber, const std::function<void(int)> &removed)
 {
+    QStringList kept;
     for (int i = model->checkStates.indexOf(Qt::Checked); i >= 0;
-         i = model->checkStates.indexOf(Qt::Checked)) {
-        QFile::remove(paths->at(i));
+         i = model->checkStates.indexOf(Qt::Checked, i)) {
+        if (!LibraryFiles::removeFile(paths->at(i))) {
+            kept << QFileInfo(paths->at(i)).fileName();
+            ++i;
+            continue;
+        }
         paths->removeAt(i);
         model->removeRow(i);
         model->checkStates.removeAt(i);
         removed(i);
     }
+    reportKeptFiles(kept);
     if (model->rowCount() == 0) {
         view->hideColumn(0);
         form->btnImageFontAll->hide();
@@ -295,6 +304,14 @@ bool MainWindow::removeCheckedRows(QTableView *view, QMyImageItemModel *model, Q
         model->setItem(r, 1, centredItem(QString::number(r + firstNumber)));
     view->setColumnWidth(1, 40);
     return true;
+}
+
+void MainWindow::reportKeptFiles(const QStringList &names)
+{
+    if (!names.isEmpty())
+        questionBox->showNotice(
+            QMyMessageBox::Warning,
+            tr("以下文件无法删除，已保留：\n%1").arg(names.join(QLatin1Char('\n'))));
 }
 
 void MainWindow::followImageDeletion(int deleted)
@@ -558,9 +575,10 @@ void MainWindow::on_btnDelTtf_clicked()
 
 void MainWindow::deleteTtf()
 {
-    if (isProjectOpen())
-        LibraryFiles::removeInside(ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf")),
-                                   ttfToDelete);
+    const QString folder = ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf"));
+    if (isProjectOpen() && !LibraryFiles::removeInside(folder, ttfToDelete)
+        && QFileInfo::exists(folder + QLatin1Char('/') + ttfToDelete))
+        reportKeptFiles({ttfToDelete});
     ttfToDelete.clear();
     refreshTtfList();
 }
@@ -811,8 +829,13 @@ void MainWindow::deleteFont()
     if (!fontIdList.contains(fontToDelete))
         return;
     const QString fonts = ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts"));
-    QFile::remove(GeneratedFonts::fontPath(fonts, fontToDelete));
-    QFile::remove(GeneratedFonts::paramPath(fonts, fontToDelete));
+    // The font file first: while it stays, the font stays whole, with its parameters.
+    const QString font = GeneratedFonts::fontPath(fonts, fontToDelete);
+    const QString params = GeneratedFonts::paramPath(fonts, fontToDelete);
+    if (!LibraryFiles::removeFile(font))
+        reportKeptFiles({QFileInfo(font).fileName()});
+    else if (!LibraryFiles::removeFile(params))
+        reportKeptFiles({QFileInfo(params).fileName()});
     fontToDelete.clear();
     refreshFontList();
     resetFontForm();

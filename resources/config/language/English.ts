@@ -2361,6 +2361,12 @@
         <translation>These pictures have more than %1 pixels or a side longer than %2 pixels and were not imported:
 %3</translation>
     </message>
+    <message>
+        <source>以下文件无法删除，已保留：
+%1</source>
+        <translation>These files could not be deleted and were kept:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>QMyFrame</name>
@@ -2901,6 +2907,12 @@
     <message>
         <source>生成%1.font字体成功</source>
         <translation>Font %1.font generated</translation>
+    </message>
+    <message>
+        <source>以下文件无法删除，已保留：
+%1</source>
+        <translation>These files could not be deleted and were kept:
+%1</translation>
     </message>
 </context>
 <context>
