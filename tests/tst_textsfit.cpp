@@ -243,6 +243,16 @@ void TestTextsFit::wholeTexts()
     look(progress);
     progress->hide();
 
+    // A question with every button, and a notice.
+    QMyMessageBox *box = window->getQuestionBox();
+    box->showMes(QMyMessageBox::Warning, QMyMessageBox::YesNoCancel, 7,
+                 QCoreApplication::translate("MainWindow", "退出软件前是否保存当前项目？"));
+    look(box, "question");
+    box->showNotice(QMyMessageBox::Error,
+                    QCoreApplication::translate("MainWindow", "生成字体成功"));
+    look(box, "notice");
+    box->hide();
+
     ColorDlg colors;
     look(&colors);
     TextBoxDlg text;
