@@ -9,6 +9,7 @@
 #include "instrparam.h"
 #include "instrtabledlg.h"
 #include "languagedlg.h"
+#include "languagetestutil.h"
 #include "mainwindow.h"
 #include "pageparam.h"
 #include "pagerenamedlg.h"
@@ -83,16 +84,7 @@ void TestTextsFit::initTestCase()
 
 void TestTextsFit::init()
 {
-    QDir().mkpath("config");
-    QFile::remove("./config/system.ini");
-    {
-        QSettings s("./config/system.ini", QSettings::IniFormat);
-        s.setValue("Language/ID", 1);
-        s.setValue("Language/Path", QString());
-    }
-    QApplication::removeTranslator(&appTranslator);
-    appTranslator.load(QString());
-    QApplication::installTranslator(&appTranslator);
+    startInChinese();
     currentProjectPath.clear();
     window = new MainWindow;
     findings.clear();
