@@ -468,7 +468,7 @@ void MainWindow::openStartUpProject()
         const QString path = currentProjectPath;
         currentProjectPath.clear();
         if (openProject(path)) {
-            resultBox->showNotice(QMyMessageBox::Information, tr("导入成功！"));
+            reportProjectOpened();
         } else {
             resultBox->showNotice(
                 QMyMessageBox::Error,

@@ -359,6 +359,7 @@ private:
     bool rewriteFrameElement(const QString &key, const QString &value);
     // A message followed by the cause of the last failed project-file operation.
     QString withFileError(const QString &message) const;
+    void reportProjectOpened();
     void loadImageFiles();
     void addImageFileRow(int row, const QString &path);
     void showImageLibrarySize();

@@ -806,6 +806,10 @@
         <source>保存当前编辑下载事件成功！</source>
         <translation>The edited download event was saved successfully!</translation>
     </message>
+    <message>
+        <source>代码超过%1个字符，无法保存！</source>
+        <translation>The code is longer than %1 characters and cannot be saved!</translation>
+    </message>
 </context>
 <context>
     <name>SetScreenSizeDlg</name>
@@ -2316,6 +2320,10 @@
         <translation>Events of this widget type cannot be edited. Please see the documentation!</translation>
     </message>
     <message>
+        <source>图库缺少项目用到的%1张图片（编号%2），编号保持不变；把图片放回%3后重新导入项目即可显示。</source>
+        <translation>The library lacks %1 picture(s) the project uses (numbers %2). The numbers are kept; put the pictures back into %3 and import the project again to show them.</translation>
+    </message>
+    <message>
         <source>自动保存失败！</source>
         <translation>Auto-save failed!</translation>
     </message>
@@ -2362,6 +2370,10 @@
     <message>
         <source>文本输入</source>
         <translation>Text input</translation>
+    </message>
+    <message>
+        <source>文本超过%1个字符，无法保存！</source>
+        <translation>The text is longer than %1 characters and cannot be saved!</translation>
     </message>
 </context>
 <context>
@@ -2754,6 +2766,10 @@
         <source>第%1行第%2列：%3</source>
         <translation>Line %1, column %2: %3</translation>
     </message>
+    <message>
+        <source>第%1行的%2超过%3个字符，项目文件的这项文本最多有%3个字符。</source>
+        <translation>Line %1: %2 is longer than %3 characters; a project file holds at most %3 characters there.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectFile</name>
@@ -2784,6 +2800,14 @@
     <message>
         <source>%1：文件写保护</source>
         <translation>%1: the file is write-protected</translation>
+    </message>
+    <message>
+        <source>%1：这不是普通文件</source>
+        <translation>%1: this is not a regular file</translation>
+    </message>
+    <message>
+        <source>%1：文件超过%2MB，项目文件最大%2MB</source>
+        <translation>%1: the file is larger than %2 MB; a project file is at most %2 MB</translation>
     </message>
 </context>
 <context>
@@ -3816,6 +3840,17 @@
     <message>
         <source>打开串口</source>
         <translation>Open serial port</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFolder</name>
+    <message>
+        <source>%1：项目名称不能以“.”开头</source>
+        <translation>%1: a project name cannot begin with “.”</translation>
+    </message>
+    <message>
+        <source>%1：名称过长，项目文件名最多%2个字节</source>
+        <translation>%1: the name is too long; a project file name has at most %2 bytes</translation>
     </message>
 </context>
 <context>
