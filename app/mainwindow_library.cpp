@@ -703,10 +703,7 @@ void MainWindow::generateFont()
     // A size the module cannot draw would keep the converter busy for a minute or more.
     int size = 0;
     if (!GeneratedFonts::checkSize(form->editFontSize->text(), &size)) {
-        questionBox->showNotice(QMyMessageBox::Information,
-                                tr("字体大小应为%1-%2的整数！")
-                                    .arg(GeneratedFonts::MinSize)
-                                    .arg(GeneratedFonts::MaxSize));
+        questionBox->showNotice(QMyMessageBox::Information, GeneratedFonts::sizeRangeNotice());
         setFontCommandsEnabled(true);
         return;
     }

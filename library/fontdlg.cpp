@@ -132,10 +132,7 @@ void FontDlg::on_btnCreatFont_clicked()
     }
     int size = 0;
     if (!GeneratedFonts::checkSize(form->editFontSize->text(), &size)) {
-        questionBox->showNotice(QMyMessageBox::Warning,
-                                tr("字体大小应为%1-%2的整数！")
-                                    .arg(GeneratedFonts::MinSize)
-                                    .arg(GeneratedFonts::MaxSize));
+        questionBox->showNotice(QMyMessageBox::Warning, GeneratedFonts::sizeRangeNotice());
         return;
     }
     FontConverter::Request request;

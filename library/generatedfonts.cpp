@@ -47,6 +47,11 @@ bool GeneratedFonts::checkSize(const QString &text, int *size)
     return true;
 }
 
+QString GeneratedFonts::sizeRangeNotice()
+{
+    return tr("字体大小应为%1-%2的整数！").arg(MinSize).arg(MaxSize);
+}
+
 namespace {
 
 quint32 readU32(const QByteArray &b, int at)

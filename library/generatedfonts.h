@@ -1,6 +1,7 @@
 #ifndef GENERATEDFONTS_H
 #define GENERATEDFONTS_H
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -9,6 +10,8 @@
 // was made from, n being the font number 0..31, in the project's font folder.
 class GeneratedFonts
 {
+    Q_DECLARE_TR_FUNCTIONS(GeneratedFonts)
+
 public:
     static constexpr int MaxNumber = 31;
     static constexpr int MaxCount = 32;
@@ -37,6 +40,8 @@ public:
 
     // The size field as a number of pixels within MinSize..MaxSize.
     static bool checkSize(const QString &text, int *size);
+    // What the user is told of a size checkSize refuses.
+    static QString sizeRangeNotice();
     // How many characters other than the blank a converter's font file maps; -1 for bytes
     // that are not such a file.
     static int characterCount(const QByteArray &font);

@@ -113,6 +113,8 @@ private:
     // A stand-in for the converter: answers the version question, then runs the script
     // body with the output file as $out.
     void fakeConverter(const QByteArray &body);
+    // Generated fonts of these numbers in the open project, listed.
+    void putFonts(const QStringList &numbers);
     // The conversion runs once its progress window shows (after the converter check).
     bool converting()
     {
@@ -196,6 +198,16 @@ void tst_Library::fakeConverter(const QByteArray &body)
     script.close();
     QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     FontConverter::setProgram(path);
+}
+
+void tst_Library::putFonts(const QStringList &numbers)
+{
+    const QString fonts = project + QLatin1String("/tempFonts");
+    for (const QString &n : numbers) {
+        put(fonts + QStringLiteral("/%1.font").arg(n));
+        put(fonts + QStringLiteral("/%1.ini").arg(n));
+    }
+    window->refreshFontList();
 }
 
 void tst_Library::startUpListsTheLibrary()
@@ -827,11 +839,7 @@ void tst_Library::deleteFont()
 {
     makeProject();
     const QString fonts = project + QLatin1String("/tempFonts");
-    for (const char *n : {"2", "9"}) {
-        put(fonts + QStringLiteral("/%1.font").arg(QLatin1String(n)));
-        put(fonts + QStringLiteral("/%1.ini").arg(QLatin1String(n)));
-    }
-    window->refreshFontList();
+    putFonts({"2", "9"});
     QTableView *table = child<QTableView>("tvFontName");
     child<QLineEdit>("editFontName")->setText(QStringLiteral("9"));
 
@@ -927,11 +935,7 @@ void tst_Library::deleteConfirmedDuringAConversion()
 {
     makeProject();
     const QString fonts = project + QLatin1String("/tempFonts");
-    for (const char *n : {"2", "9"}) {
-        put(fonts + QStringLiteral("/%1.font").arg(QLatin1String(n)));
-        put(fonts + QStringLiteral("/%1.ini").arg(QLatin1String(n)));
-    }
-    window->refreshFontList();
+    putFonts({"2", "9"});
     child<QTableView>("tvFontName")->selectRow(1);
     child<QPushButton>("btnDelFont")->click();
     QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDeleteFont));
@@ -982,14 +986,7 @@ void tst_Library::conversionEndingInAnotherProject()
 void tst_Library::fontRowFollowsTheFontList()
 {
     makeProject();
-    const QString fonts = project + QLatin1String("/tempFonts");
-    const auto putFont = [&](const char *n) {
-        put(fonts + QStringLiteral("/%1.font").arg(QLatin1String(n)));
-        put(fonts + QStringLiteral("/%1.ini").arg(QLatin1String(n)));
-    };
-    putFont("3");
-    putFont("7");
-    window->refreshFontList();
+    putFonts({"3", "7"});
     QMyFrame *frame = child<QMyFrame>("frame");
     QMyWidget *label = QMyWidgetFactory::create(1, 1, frame);
     pageWidgets.at(0)->append(label);
@@ -1009,8 +1006,7 @@ void tst_Library::fontRowFollowsTheFontList()
     QCOMPARE(names, (QStringList {"3", "7"}));
 
     // As a generation ends.
-    putFont("5");
-    window->refreshFontList();
+    putFonts({"5"});
     window->refreshFontIdProperty();
     QCOMPARE(fontRow("fontID", &names), 2);
     QCOMPARE(names, (QStringList {"3", "5", "7"}));
@@ -1037,8 +1033,7 @@ void tst_Library::fontRowFollowsTheFontList()
     pageWidgets.at(0)->append(chart);
     chart->setChartTickLabelFontID(5);
     window->slotRecvWnd(chart);
-    putFont("1");
-    window->refreshFontList();
+    putFonts({"1"});
     window->refreshFontIdProperty();
     QCOMPARE(fontRow("ybexItemChartTickLabelFontID", &names), 1);
     QCOMPARE(names, (QStringList {"3", "5"}));

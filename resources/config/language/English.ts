@@ -1118,10 +1118,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>字体大小应为%1-%2的整数！</source>
-        <translation>The font size must be a whole number from %1 to %2!</translation>
-    </message>
-    <message>
         <source>（项目%1）</source>
         <translation> (project %1)</translation>
     </message>
@@ -2843,10 +2839,6 @@
 <context>
     <name>FontDlg</name>
     <message>
-        <source>字体大小应为%1-%2的整数！</source>
-        <translation>The font size must be a whole number from %1 to %2!</translation>
-    </message>
-    <message>
         <source>字体生成工具</source>
         <translation>Font tool</translation>
     </message>
@@ -3918,6 +3910,13 @@
     <message>
         <source>原因不明</source>
         <translation>unknown cause</translation>
+    </message>
+</context>
+<context>
+    <name>GeneratedFonts</name>
+    <message>
+        <source>字体大小应为%1-%2的整数！</source>
+        <translation>The font size must be a whole number from %1 to %2!</translation>
     </message>
 </context>
 </TS>
