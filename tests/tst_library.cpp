@@ -100,6 +100,8 @@ private slots:
 private:
     void newWindow(const QString &project);
     QString makeProject();
+    // Pictures p0.png, p1.png ... of 2 x 2 pixels imported into the open project.
+    void importPictures(int count);
     template<typename T> T *child(const char *name)
     {
         T *w = window->findChild<T *>(QLatin1String(name));
@@ -164,6 +166,16 @@ QString tst_Library::makeProject()
     project = dir->filePath(QStringLiteral("demo"));
     window->getQuestionBox()->hide();
     return currentProjectPath;
+}
+
+void tst_Library::importPictures(int count)
+{
+    QStringList sources;
+    for (int i = 0; i < count; ++i) {
+        sources << dir->filePath(QStringLiteral("p%1.png").arg(i));
+        putImage(sources.last(), 2, 2);
+    }
+    window->importImages(sources);
 }
 
 void tst_Library::generate(const QString &number, const QString &ttf, const QString &chars, int bpp)
@@ -365,12 +377,7 @@ void tst_Library::filesThatCannotBeRemovedKeepTheirPlace()
 {
     makeProject();
     const QString images = project + QLatin1String("/tempImages");
-    QStringList sources;
-    for (int i = 0; i < 4; ++i) {
-        sources << dir->filePath(QStringLiteral("p%1.png").arg(i));
-        putImage(sources.last(), 2 + i, 2);
-    }
-    window->importImages(sources);
+    importPictures(4);
     QMyFrame *frame = child<QMyFrame>("frame");
     pageRecords.at(0)->setPageImageNum(3);
     QMyWidget *button = QMyWidgetFactory::create(0, 1, frame);
@@ -445,12 +452,7 @@ void tst_Library::deleteImagesRenumbersEveryReference()
 {
     makeProject();
     const QString images = project + QLatin1String("/tempImages");
-    QStringList sources;
-    for (int i = 0; i < 7; ++i) {
-        sources << dir->filePath(QStringLiteral("p%1.png").arg(i));
-        putImage(sources.last(), 2, 2);
-    }
-    window->importImages(sources);
+    importPictures(7);
     window->addPage();
     QMyFrame *frame = child<QMyFrame>("frame");
     pageRecords.at(0)->setPageImageNum(5);
@@ -526,12 +528,7 @@ void tst_Library::deleteImagesRenumbersEveryReference()
 void tst_Library::aCopiedPageFollowsDeletedImages()
 {
     makeProject();
-    QStringList sources;
-    for (int i = 0; i < 4; ++i) {
-        sources << dir->filePath(QStringLiteral("p%1.png").arg(i));
-        putImage(sources.last(), 2, 2);
-    }
-    window->importImages(sources);
+    importPictures(4);
     QMyFrame *frame = child<QMyFrame>("frame");
     pageRecords.at(0)->setPageImageNum(3);
     QMyWidget *image = QMyWidgetFactory::create(2, 1, frame);
