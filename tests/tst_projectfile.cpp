@@ -303,7 +303,10 @@ QByteArray domRoundTrip(const QByteArray &bytes)
 
 } // namespace
 
-Q_DECLARE_METATYPE(std::function<bool(const QString &, QString *)>)
+// One way of writing the project file at path; false and the error when it failed. Named,
+// so that the meta-type is registered under a normalized name.
+using ProjectWrite = std::function<bool(const QString &path, QString *error)>;
+Q_DECLARE_METATYPE(ProjectWrite)
 
 class tst_ProjectFile : public QObject
 {
@@ -1284,9 +1287,6 @@ void tst_ProjectFile::savedFileHoldsTheWholeDesign()
     QVERIFY(!ProjectFile::save(dir.filePath(QStringLiteral("no/p.yBEX")), frame, d.boot, d.timers,
                                d.pages, d.widgets));
 }
-
-// One way of writing the project file at path; false and the error when it failed.
-using ProjectWrite = std::function<bool(const QString &path, QString *error)>;
 
 void tst_ProjectFile::writesThatCannotFinishKeepTheFile_data()
 {
