@@ -368,6 +368,7 @@ private:
     void deleteCheckedImages();
     bool removeCheckedRows(QTableView *view, QMyImageItemModel *model, QStringList *paths,
                            int firstNumber, const std::function<void(int)> &removed);
+    void reportKeptFiles(const QStringList &names);
     void followImageDeletion(int deleted);
     void loadFontFiles();
     void addFontFileRow(int row, const QString &path);

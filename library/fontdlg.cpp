@@ -106,8 +106,10 @@ void FontDlg::slotDealIsNo(int code)
     if (code != ConfirmDeleteTtf)
         return;
     const QString folder = ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf"));
-    if (!folder.isEmpty())
-        LibraryFiles::removeInside(folder, ttfToDelete);
+    if (!folder.isEmpty() && !LibraryFiles::removeInside(folder, ttfToDelete)
+        && QFileInfo::exists(folder + QLatin1Char('/') + ttfToDelete))
+        questionBox->showNotice(QMyMessageBox::Warning,
+                                tr("以下文件无法删除，已保留：\n%1").arg(ttfToDelete));
     ttfToDelete.clear();
     refillTtfList();
 }

@@ -3,6 +3,7 @@
 #include "bytetohextext.h"
 #include "downloadlimits.h"
 #include "modulepicture.h"
+#include "picturefile.h"
 #include "portchoice.h"
 #include "ymodemframe.h"
 
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QImageReader>
 #include <QThread>
 #include <QTimer>
 
@@ -585,7 +585,9 @@ QString YModem::fontFailure(const QString &fileName) const
     return tr("字库下载失败，%1字体文件打开失败！").arg(fileName);
 }
 
-// Readable and not empty, as mapFile needs it; a picture to convert must also decode.
+// Readable and not empty, as mapFile needs it; a picture must also be one the program
+// takes, judged by its header before anything is decoded: its size must fit the module's
+// picture header and the program's limit.
 QString YModem::unreadableFile() const
 {
     const auto readable = [](const QString &path) {
@@ -594,9 +596,16 @@ QString YModem::unreadableFile() const
     };
     if (current.job == YModemJob::Pictures) {
         for (const QString &source : current.imagePaths) {
-            const bool ok =
-                current.pictureMode == 1 ? QImageReader(source).canRead() : readable(source);
-            if (!ok)
+            QSize size;
+            const PictureFile::Verdict verdict = PictureFile::check(source, &size);
+            if (verdict == PictureFile::TooLarge)
+                return tr("图片下载失败，%1图片为%2x%3像素，超过%4像素或某边超过%5像素！")
+                    .arg(source)
+                    .arg(size.width())
+                    .arg(size.height())
+                    .arg(PictureFile::MaxPixels)
+                    .arg(PictureFile::MaxSide);
+            if (verdict != PictureFile::Usable || !readable(source))
                 return pictureFailure(source);
         }
         return QString();
@@ -617,11 +626,12 @@ bool YModem::openNextFile()
         const QString source = current.imagePaths.at(fileIndex);
         const QString failure = pictureFailure(source);
         if (current.pictureMode == 1) {
-            const QImage image(source);
+            const QImage image = PictureFile::read(source);
+            const QByteArray bytes = image.isNull() ? QByteArray() : ModulePicture::convert(image);
             path = current.projectFolder + QStringLiteral("/allFile/temp.bin");
             QFile converted(path);
-            if (image.isNull() || !converted.open(QIODevice::WriteOnly | QIODevice::Truncate)
-                || converted.write(ModulePicture::convert(image)) < 0 || !converted.flush()) {
+            if (bytes.isEmpty() || !converted.open(QIODevice::WriteOnly | QIODevice::Truncate)
+                || converted.write(bytes) != bytes.size() || !converted.flush()) {
                 fail(failure);
                 return false;
             }

@@ -12,6 +12,7 @@
 #include "libraryfileutil.h"
 #include "mainwindow.h"
 #include "pageparam.h"
+#include "picturefixtures.h"
 #include "qmyframe.h"
 #include "qmyimageitemmodel.h"
 #include "qmymessagebox.h"
@@ -70,7 +71,9 @@ private slots:
     void startUpListsTheLibrary();
     void withoutAProjectTheListsStayEmpty();
     void importImages();
+    void picturesTheProgramDoesNotTake();
     void deleteImagesRenumbersEveryReference();
+    void filesThatCannotBeRemovedKeepTheirPlace();
     void aCopiedPageFollowsDeletedImages();
     void deleteModeAndSelection();
     void checkClicksToggleOnce_data();
@@ -300,6 +303,142 @@ void tst_Library::importImages()
     QVERIFY(QDir(images).removeRecursively());
     window->importImages({dir->filePath(QStringLiteral("one.png"))});
     QCOMPARE(files(images), QStringList {QStringLiteral("100001_one.png")});
+}
+
+// A text named .png and a picture claiming 30000 x 30000 pixels are refused at the
+// import, by name; found in the library folder at a load, they get a placeholder instead
+// of being decoded.
+void tst_Library::picturesTheProgramDoesNotTake()
+{
+    makeProject();
+    putImage(dir->filePath(QStringLiteral("fine.png")), 8, 8);
+    put(dir->filePath(QStringLiteral("notes.png")), "not a picture at all");
+    QVERIFY(PictureFixtures::writeBytes(dir->filePath(QStringLiteral("bomb.png")),
+                                        PictureFixtures::pngClaiming(30000, 30000)));
+    window->importImages(
+        {dir->filePath(QStringLiteral("notes.png")), dir->filePath(QStringLiteral("bomb.png")),
+         dir->filePath(QStringLiteral("gone.png")), dir->filePath(QStringLiteral("fine.png"))});
+    const QString images = project + QLatin1String("/tempImages");
+    QCOMPARE(imagePaths, QStringList {images + "/100004_fine.png"});
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("以下文件不是PNG或JPG图片，未导入：\nnotes.png\n\n"
+                            "以下图片超过16777216像素或某边超过65535像素，未导入：\n"
+                            "bomb.png (30000x30000)\n\n以下文件未能复制：\ngone.png"));
+
+    // Put there by other means, they are listed with a placeholder and their header's size.
+    QVERIFY(QFile::copy(dir->filePath(QStringLiteral("bomb.png")), images + "/100005_bomb.png"));
+    QVERIFY(QFile::copy(dir->filePath(QStringLiteral("notes.png")), images + "/100006_notes.png"));
+    window->initImageTable();
+    QStandardItemModel *model = window->getImageModel();
+    QCOMPARE(imagePaths.size(), 3);
+    QCOMPARE(column(model, 4), (QStringList {"8x8", "30000x30000", "0x0"}));
+    QVERIFY(model->item(0, 2)->toolTip().isEmpty());
+    QCOMPARE(model->item(1, 2)->toolTip(),
+             QStringLiteral("图片超过16777216像素或某边超过65535像素，不显示"));
+    QCOMPARE(model->item(2, 2)->toolTip(), QStringLiteral("不是PNG或JPG图片，无法显示"));
+    const QSize icon(46, 46);
+    QCOMPARE(model->item(1, 2)->icon().pixmap(icon).toImage(),
+             model->item(2, 2)->icon().pixmap(icon).toImage());
+    QVERIFY(model->item(0, 2)->icon().pixmap(icon).toImage()
+            != model->item(1, 2)->icon().pixmap(icon).toImage());
+}
+
+namespace {
+// Puts a folder where the file was: removal refuses it even to the administrator, as it
+// refuses a file without permission, held open or in a read-only folder.
+void makeUnremovable(const QString &path)
+{
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir().mkpath(path + QLatin1String("/inside")));
+}
+
+void makeRemovableAgain(const QString &path, const QByteArray &bytes)
+{
+    QVERIFY(QDir(path).removeRecursively());
+    put(path, bytes);
+}
+} // namespace
+
+// A file that cannot be removed keeps its row and every reference to it; only what was
+// removed is renumbered, so a reload shows every page as before. What stays is named.
+void tst_Library::filesThatCannotBeRemovedKeepTheirPlace()
+{
+    makeProject();
+    const QString images = project + QLatin1String("/tempImages");
+    QStringList sources;
+    for (int i = 0; i < 4; ++i) {
+        sources << dir->filePath(QStringLiteral("p%1.png").arg(i));
+        putImage(sources.last(), 2 + i, 2);
+    }
+    window->importImages(sources);
+    QMyFrame *frame = child<QMyFrame>("frame");
+    pageRecords.at(0)->setPageImageNum(3);
+    QMyWidget *button = QMyWidgetFactory::create(0, 1, frame);
+    pageWidgets.at(0)->append(button);
+    button->setImageNum(2);
+    button->setPressImageNum(1);
+    const QString stuck = imagePaths.at(1);
+    const QByteArray stuckBytes = read(stuck);
+    makeUnremovable(stuck);
+
+    QMyImageItemModel *model = window->getImageModel();
+    child<QPushButton>("btnImageFontSub")->click();
+    model->checkStates[1] = Qt::Checked;
+    model->checkStates[2] = Qt::Checked;
+    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("以下文件无法删除，已保留：\n100002_p1.png"));
+    QCOMPARE(imagePaths,
+             (QStringList {images + "/100001_p0.png", stuck, images + "/100004_p3.png"}));
+    QCOMPARE(column(model, 1), (QStringList {"0", "1", "2"}));
+    QCOMPARE(model->checkStates,
+             QList<Qt::CheckState>({Qt::Unchecked, Qt::Checked, Qt::Unchecked}));
+    QVERIFY(window->isImageDeleteMode());
+    QCOMPARE(pageRecords.at(0)->pageImageNum(), 2);
+    QCOMPARE(button->getImageNum(), -1);
+    QCOMPARE(button->getPressImageNum(), 1);
+
+    // Reloaded, each number still names its picture.
+    makeRemovableAgain(stuck, stuckBytes);
+    window->initImageTable();
+    QCOMPARE(imagePaths.at(pageRecords.at(0)->pageImageNum()), images + "/100004_p3.png");
+    QCOMPARE(imagePaths.at(button->getPressImageNum()), stuck);
+
+    // A font-library file.
+    const QString fonts = project + QLatin1String("/tempFonts");
+    put(dir->filePath(QStringLiteral("C_16.bin")), "c");
+    put(dir->filePath(QStringLiteral("E_24.bin")), "e");
+    child<QTabWidget>("tabWidgetImageFont")->setCurrentIndex(1);
+    window->importFontLibraryFiles(
+        {dir->filePath(QStringLiteral("C_16.bin")), dir->filePath(QStringLiteral("E_24.bin"))});
+    makeUnremovable(fonts + QLatin1String("/C_16.bin"));
+    window->getFontLibraryModel()->checkStates = {Qt::Checked, Qt::Checked};
+    window->slotDealIsNo(MainWindow::ConfirmDeleteFontLibrary);
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("以下文件无法删除，已保留：\nC_16.bin"));
+    QCOMPARE(fontPaths, QStringList {fonts + "/C_16.bin"});
+    QVERIFY(!QFileInfo::exists(fonts + QLatin1String("/E_24.bin")));
+
+    // A generated font keeps its parameters while its font file stays.
+    put(fonts + QLatin1String("/4.font"));
+    put(fonts + QLatin1String("/4.ini"));
+    window->refreshFontList();
+    makeUnremovable(fonts + QLatin1String("/4.font"));
+    child<QTableView>("tvFontName")->selectRow(0);
+    child<QPushButton>("btnDelFont")->click();
+    window->slotDealIsNo(MainWindow::ConfirmDeleteFont);
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("以下文件无法删除，已保留：\n4.font"));
+    QVERIFY(QFileInfo(fonts + QLatin1String("/4.ini")).isFile());
+
+    // A TrueType file.
+    put(dir->filePath(QStringLiteral("a.ttf")));
+    window->addTtfFiles({dir->filePath(QStringLiteral("a.ttf"))});
+    child<QPushButton>("btnDelTtf")->click();
+    makeUnremovable(project + QLatin1String("/tempTtf/a.ttf"));
+    window->slotDealIsNo(MainWindow::ConfirmDeleteTtf);
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("以下文件无法删除，已保留：\na.ttf"));
 }
 
 void tst_Library::deleteImagesRenumbersEveryReference()
@@ -930,6 +1069,17 @@ void tst_Library::fontToolWindow()
     QCOMPARE(messageOf(tool->messageBox()), QStringLiteral("生成7.font字体成功"));
     // No parameter file: the generated-font list does not show it.
     QCOMPARE(files(project + QLatin1String("/tempFonts")), QStringList {QStringLiteral("7.font")});
+
+    // A TrueType file that cannot be removed stays, and the tool says so.
+    const QString ttf = project + QLatin1String("/tempTtf/DejaVuSans.ttf");
+    const QByteArray ttfBytes = read(ttf);
+    tool->findChild<QPushButton *>(QStringLiteral("btnDelTtf"))->click();
+    makeUnremovable(ttf);
+    tool->slotDealIsNo(1);
+    QCOMPARE(messageOf(tool->messageBox()),
+             QStringLiteral("以下文件无法删除，已保留：\nDejaVuSans.ttf"));
+    makeRemovableAgain(ttf, ttfBytes);
+    tool->showDlg();
 
     tool->findChild<QPushButton *>(QStringLiteral("btnDelTtf"))->click();
     QCOMPARE(messageOf(tool->messageBox()), QStringLiteral("您是否需要删除DejaVuSans.ttf文件？"));

@@ -2337,6 +2337,32 @@
         <translation>The %1 is still running. Wait for it to finish before quitting?
 "No": cancel the %1 now and quit; "Cancel": do not quit.</translation>
     </message>
+    <message>
+        <source>不是PNG或JPG图片，无法显示</source>
+        <translation>Not a PNG or JPG picture; it cannot be shown</translation>
+    </message>
+    <message>
+        <source>图片超过%1像素或某边超过%2像素，不显示</source>
+        <translation>The picture has more than %1 pixels or a side longer than %2 pixels; it is not shown</translation>
+    </message>
+    <message>
+        <source>以下文件不是PNG或JPG图片，未导入：
+%1</source>
+        <translation>These files are not PNG or JPG pictures and were not imported:
+%1</translation>
+    </message>
+    <message>
+        <source>以下图片超过%1像素或某边超过%2像素，未导入：
+%3</source>
+        <translation>These pictures have more than %1 pixels or a side longer than %2 pixels and were not imported:
+%3</translation>
+    </message>
+    <message>
+        <source>以下文件无法删除，已保留：
+%1</source>
+        <translation>These files could not be deleted and were kept:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>QMyFrame</name>
@@ -2874,6 +2900,12 @@
         <source>生成%1.font字体成功</source>
         <translation>Font %1.font generated</translation>
     </message>
+    <message>
+        <source>以下文件无法删除，已保留：
+%1</source>
+        <translation>These files could not be deleted and were kept:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>FontConverter</name>
@@ -3026,6 +3058,10 @@
     <message>
         <source>通信超时，%1失败，请您确认通信是否正常！</source>
         <translation>Communication timeout, the %1 failed, please confirm whether the communication is normal!</translation>
+    </message>
+    <message>
+        <source>图片下载失败，%1图片为%2x%3像素，超过%4像素或某边超过%5像素！</source>
+        <translation>Picture download failed: the picture %1 is %2x%3 pixels, more than %4 pixels or a side longer than %5 pixels!</translation>
     </message>
 </context>
 <context>
