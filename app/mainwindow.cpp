@@ -5,11 +5,11 @@
 #include "bootdlg.h"
 #include "bootparam.h"
 #include "deleventdlg.h"
+#include "designglobals.h"
+#include "designpages.h"
 #include "downloadeventdlg.h"
 #include "fontconverter.h"
 #include "fontdlg.h"
-#include "designglobals.h"
-#include "designpages.h"
 #include "instrtabledlg.h"
 #include "itemdata.h"
 #include "itemdelegate.h"
@@ -468,7 +468,7 @@ void MainWindow::openStartUpProject()
         const QString path = currentProjectPath;
         currentProjectPath.clear();
         if (openProject(path)) {
-            resultBox->showNotice(QMyMessageBox::Information, tr("导入成功！"));
+            reportProjectOpened();
         } else {
             resultBox->showNotice(
                 QMyMessageBox::Error,
@@ -490,7 +490,14 @@ QSize MainWindow::initialWindowSize(const QSize &screen)
 
 void MainWindow::setTitlePath(const QString &path)
 {
-    setWindowTitle(tr("路径：") + path);
+    titlePath = path;
+    setWindowTitle(tr("路径：") + titlePath + (unsavedMark ? QStringLiteral(" *") : QString()));
+}
+
+void MainWindow::markUnsaved(bool unsaved)
+{
+    unsavedMark = unsaved;
+    setTitlePath(titlePath);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

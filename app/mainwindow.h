@@ -160,6 +160,8 @@ public:
     YModem *getYModem() const { return yModem; }
     bool isAutoSaveRunning() const;
     QString getFileError() const { return fileError; }
+    // The design in the window is not what the project file holds: the last save failed.
+    bool isMarkedUnsaved() const { return unsavedMark; }
 
     // Property panel
     void resetTimerButtons();
@@ -172,6 +174,7 @@ public:
     static bool parseResolution(const QString &text, QSize *size);
 
     void setTitlePath(const QString &path);
+    void markUnsaved(bool unsaved);
     void fillColorTable();
     void initTypeNamesAndHeaders();
     void initInstrExamples();
@@ -301,6 +304,7 @@ public slots:
 private slots:
     void slotFontConverterChecked(bool ok);
     void slotFontConverted(bool ok, const QString &message);
+    void cancelFontConversion();
 
 protected:
     void keyReleaseEvent(QKeyEvent *event) override;
@@ -357,12 +361,16 @@ private:
     bool rewriteFrameElement(const QString &key, const QString &value);
     // A message followed by the cause of the last failed project-file operation.
     QString withFileError(const QString &message) const;
+    void reportProjectOpened();
     void loadImageFiles();
     void addImageFileRow(int row, const QString &path);
     void showImageLibrarySize();
+    // The size label of the generated fonts; empty without a project.
+    void showGeneratedFontsSize();
     void deleteCheckedImages();
     bool removeCheckedRows(QTableView *view, QMyImageItemModel *model, QStringList *paths,
                            int firstNumber, const std::function<void(int)> &removed);
+    void reportKeptFiles(const QStringList &names);
     void followImageDeletion(int deleted);
     void loadFontFiles();
     void addFontFileRow(int row, const QString &path);
@@ -371,12 +379,15 @@ private:
     void deleteFont();
     void generateFont();
     void setFontCommandsEnabled(bool enabled);
+    // The generation form emptied, as after a deletion or for another project.
+    void resetFontForm();
     void reportFailedCopies(const QStringList &names);
     bool refuseWhileDownloading(const QString &message);
     bool downloadJobPending() const;
     // The name of the pending download job, empty when none is pending.
     QString pendingDownloadName() const;
     bool refuseProjectChangeWhileDownloading();
+    void showBarOutcome();
     void askQuitDuringDownload();
     void quitWhenDownloadEnds(bool cancel);
     void saveAndQuit();
@@ -484,10 +495,16 @@ private:
     int pendingShortcutKey = 0;
     // Why the last load, save or rewrite of the project file failed.
     QString fileError;
+    // The path the title shows, and whether it is marked as not saved.
+    QString titlePath;
+    bool unsavedMark = false;
     // What a pending question names, kept from when it was asked.
     QString ttfToDelete;
     QString fontToDelete;
     QString fontBeingMade;
+    // The project the font being made belongs to, and whether the user stopped it.
+    QString fontBeingMadeProject;
+    bool fontConversionCancelled = false;
 
     // Set once the user chose to quit, so the close that follows is not asked again.
     bool quitting = false;
@@ -496,6 +513,8 @@ private:
     // The link test's answer, until its outcome message arrives.
     bool moduleLinkRead = false;
     int moduleLink[3] = {};
+    // How the job of the bar at the bottom ended (a YModem::Outcome), while it shows that.
+    int barOutcome = 0;
 };
 
 #endif // MAINWINDOW_H

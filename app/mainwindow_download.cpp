@@ -31,6 +31,9 @@ void MainWindow::createDownloadLink()
     portDlg = new YModemPortDlg;
     // Owned by the window, so that it stays above it but below the message boxes.
     progressWindow = new QMyProgressBarMes(this);
+    // Closing it while a font is made ends the conversion.
+    connect(progressWindow, &QMyProgressBarMes::s_sendClosed, this,
+            &MainWindow::cancelFontConversion);
     form->textBrowserRecv->document()->setMaximumBlockCount(ReceiveBoxLines);
 
     connect(yModem, SIGNAL(s_sendProgValue(int, int, int, int)), this,
@@ -53,6 +56,13 @@ void MainWindow::createDownloadLink()
     QSizePolicy policy = form->progressBarDown->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     form->progressBarDown->setSizePolicy(policy);
+}
+
+void MainWindow::showBarOutcome()
+{
+    if (barOutcome != YModem::Done)
+        form->progressBarDown->setFormat(
+            QMyProgressBarMes::stoppedText(barOutcome == YModem::Cancelled));
 }
 
 bool MainWindow::downloadJobPending() const
@@ -159,11 +169,11 @@ void MainWindow::slotProgressBarMes(int kind, int total, int done, int phase)
     }
     if (kind >= 0 && kind <= 2) {
         QProgressBar *bar = form->progressBarDown;
-        // 0 of 0 ends a job that failed; the job's end shows how in the progress window.
-        if (total == 0) {
-            bar->hide();
+        // 0 of 0 ends a job that failed; the job's end shows how.
+        if (total == 0)
             return;
-        }
+        barOutcome = YModem::Done;
+        bar->setFormat(QStringLiteral("%p%"));
         bar->setOrientation(Qt::Horizontal);
         bar->setRange(0, total);
         bar->setValue(done);
@@ -221,7 +231,11 @@ void MainWindow::slotDownloadJobEnded(int job, int outcome)
         moduleLinkRead = false;
         portDlg->setLinkTestRunning(false);
     } else if (outcome != YModem::Done) {
-        form->progressBarDown->hide();
+        // The bar of the job, when it shows one, stays with the outcome until the next job.
+        if (!form->progressBarDown->isHidden()) {
+            barOutcome = outcome;
+            showBarOutcome();
+        }
         progressWindow->setStopped(outcome == YModem::Cancelled);
     }
     if (quitWhenIdle && !downloadJobPending()) {

@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "designglobals.h"
 #include "instrtabledlg.h"
 #include "qmymessagebox.h"
 #include "qmynativeeventfilter.h"
@@ -82,13 +83,16 @@ void MainWindow::slotRecePortProbar(int max, int value)
 void MainWindow::slotRecvSerialPortMes(int kind, QString text)
 {
     form->textBrowserRecv->append(text.remove(QRegularExpression("[\r\n]")));
+    bool saved = true;
     if (kind == 1) {
         sysDlg->setBaud(sysDlg->requestedBaudText());
         baudText = sysDlg->baudText();
-        saveBaudToPro();
+        saved = !isProjectOpen() || saveBaudToPro();
     } else if (kind == 2) {
         sysDlg->setBacklight(sysDlg->requestedBacklight());
         backlightValue = sysDlg->backlight();
-        saveBlValueToPro();
+        saved = !isProjectOpen() || saveBlValueToPro();
     }
+    if (!saved)
+        resultBox->showNotice(QMyMessageBox::Warning, withFileError(tr("路径错误，保存失败！")));
 }

@@ -18,6 +18,7 @@
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "sysdlg.h"
+#include "tablelook.h"
 #include "version.h"
 #include "ymodemportdlg.h"
 
@@ -60,14 +61,30 @@ void MainWindow::refreshLanguage()
         setTitlePath(appPath);
     } else {
         setTitlePath(currentProjectPath);
-        if (!currentWidget)
-            slotRecvParent();
+        // The sheet shown, whether of the page, a widget or a timer, is made again in the
+        // new language.
+        slotRefleshEvent();
     }
 
-    if (imageModel)
-        imageModel->setHorizontalHeaderLabels(imageTableHeaders);
+    // The library tables and their size labels, whichever language they were filled in.
+    const struct
+    {
+        QMyImageItemModel *model;
+        QTableView *view;
+        const QStringList &headers;
+    } tables[] = {{imageModel, form->tvImage, imageTableHeaders},
+                  {fontLibraryModel, form->tvFont, fontLibraryTableHeaders},
+                  {fontModel, form->tvFontName, fontTableHeaders}};
+    for (const auto &table : tables) {
+        if (!table.model)
+            continue;
+        table.model->setHorizontalHeaderLabels(table.headers);
+        TableLook::fitHeaders(table.view);
+    }
 
     showImageLibrarySize();
+    showGeneratedFontsSize();
+    showBarOutcome();
 }
 
 void MainWindow::initInstrExamples()

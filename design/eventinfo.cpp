@@ -174,7 +174,7 @@ QString trObject(const char *text)
     return QCoreApplication::translate("QObject", text);
 }
 
-// The translated lists, built once per language and shared by every record built in it.
+// The translated lists, built once per language and shared by every record meanwhile.
 struct TranslatedCatalogue
 {
     QStringList captions;
@@ -251,7 +251,6 @@ EventInfo::EventInfo()
 {
     for (QString &p : m_eventParam)
         p = QStringLiteral("0");
-    buildCatalogue();
 }
 
 QString EventInfo::param(int i) const
@@ -274,11 +273,10 @@ void EventInfo::setOwnerType(int kind)
     m_ownerType = kind;
     for (int k = 0; k < ownerKindCount; ++k) {
         if (ownerKinds[k].kind == kind) {
-            m_typeNameList = currentCatalogue().typeNames[k];
+            m_typeNamesKind = k;
             break;
         }
     }
-    buildCatalogue();
 }
 
 bool EventInfo::ownerHasEvents(int kind)
@@ -290,14 +288,29 @@ bool EventInfo::ownerHasEvents(int kind)
     return false;
 }
 
+QStringList EventInfo::typeNames() const
+{
+    return m_typeNamesKind >= 0 ? currentCatalogue().typeNames[m_typeNamesKind] : QStringList();
+}
+
 QString EventInfo::typeName() const
 {
-    return m_typeNameList.value(m_eventType);
+    return typeNames().value(m_eventType);
 }
 
 QString EventInfo::funcCaption() const
 {
-    return m_captionList.value(m_userType);
+    return currentCatalogue().captions.value(m_userType);
+}
+
+QStringList EventInfo::pickerCaptions() const
+{
+    return currentCatalogue().pickerCaptions;
+}
+
+QList<int> EventInfo::pickerIndices() const
+{
+    return currentCatalogue().pickerIndices;
 }
 
 QStringList EventInfo::paramDescriptors()
@@ -394,12 +407,4 @@ QString EventInfo::paramCaption(int i) const
     if (!f || i < 0 || i >= f->paramCount())
         return QString();
     return trObject(f->params[i].label);
-}
-
-void EventInfo::buildCatalogue()
-{
-    const TranslatedCatalogue catalogue = currentCatalogue();
-    m_captionList = catalogue.captions;
-    m_pickerCaptionList = catalogue.pickerCaptions;
-    m_pickerIndexList = catalogue.pickerIndices;
 }

@@ -7,9 +7,10 @@
 #include <QStringList>
 
 // One event of a page, a timer or a widget: which event type fires it, which module
-// function it calls and that function's twenty text parameters. The record also carries
-// the translated catalogue of module functions as the user sees it; those lists are
-// shared between records built in the same language, so copies stay cheap.
+// function it calls and that function's twenty text parameters. Its names (event types,
+// function captions, the picker's list) are those of the language current when they are
+// asked for, whichever language the record was made in; the lists are shared by every
+// record, so copies stay cheap.
 class EventInfo
 {
 public:
@@ -33,12 +34,12 @@ public:
     // button, progress bar, slider and arc.
     static bool ownerHasEvents(int kind);
 
-    QStringList typeNames() const { return m_typeNameList; }
+    QStringList typeNames() const;
     QString typeName() const;
     QString funcCaption() const;
 
-    QStringList pickerCaptions() const { return m_pickerCaptionList; }
-    QList<int> pickerIndices() const { return m_pickerIndexList; }
+    QStringList pickerCaptions() const;
+    QList<int> pickerIndices() const;
 
     QStringList paramDescriptors();
     QString paramLabel(int i) const;
@@ -57,18 +58,15 @@ public:
     // The translated label of parameter i of the event's function.
     QString paramCaption(int i) const;
 
-    void buildCatalogue();
-
 private:
     int m_eventType = 0;
     int m_userType = -1;
     QString m_eventParam[ParamCount];
     int m_ownerType = -4;
-    QStringList m_typeNameList;
-    QStringList m_captionList;
+    // The owner kind whose event types the record names; a kind without event types keeps
+    // the one set before.
+    int m_typeNamesKind = -1;
     QStringList m_paramLabelList;
-    QStringList m_pickerCaptionList;
-    QList<int> m_pickerIndexList;
 };
 
 #endif // EVENTINFO_H

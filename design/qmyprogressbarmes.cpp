@@ -55,12 +55,15 @@ void QMyProgressBarMes::setStopped(bool cancelled)
 void QMyProgressBarMes::showState()
 {
     form->btnClose->setText(state == Complete ? tr("完成") : tr("关闭"));
-    if (state == Failed)
-        form->progressBar->setFormat(tr("失败"));
-    else if (state == Cancelled)
-        form->progressBar->setFormat(tr("已取消"));
+    if (state == Failed || state == Cancelled)
+        form->progressBar->setFormat(stoppedText(state == Cancelled));
     else
         form->progressBar->setFormat(QStringLiteral("%p%"));
+}
+
+QString QMyProgressBarMes::stoppedText(bool cancelled)
+{
+    return cancelled ? tr("已取消") : tr("失败");
 }
 
 void QMyProgressBarMes::showDlg()
@@ -84,10 +87,12 @@ void QMyProgressBarMes::closeEvent(QCloseEvent *event)
     visibleWanted = false;
     hide();
     event->accept();
+    emit s_sendClosed();
 }
 
 void QMyProgressBarMes::on_btnClose_clicked()
 {
     visibleWanted = false;
     hide();
+    emit s_sendClosed();
 }

@@ -24,8 +24,14 @@ public:
     void setStopped(bool cancelled);
     void showDlg();
     void retranslate();
+    // What a bar of a transfer that ended without completing says.
+    static QString stoppedText(bool cancelled);
 
     bool isVisibleWanted() const { return visibleWanted; }
+
+signals:
+    // The user closed the window (its button or its title bar).
+    void s_sendClosed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -27,3 +27,15 @@ void TableLook::apply(QTableView *view, int rowHeight)
     if (!qobject_cast<QMyCheckColumnDelegate *>(view->itemDelegate()))
         view->setItemDelegate(new QMyCheckColumnDelegate(view));
 }
+
+void TableLook::fitHeaders(QTableView *view)
+{
+    QHeaderView *header = view->horizontalHeader();
+    for (int column = 0; column < header->count(); ++column) {
+        if (header->isSectionHidden(column))
+            continue;
+        const int needed = header->sectionSizeHint(column);
+        if (header->sectionSize(column) < needed)
+            header->resizeSection(column, needed);
+    }
+}

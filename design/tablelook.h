@@ -11,6 +11,9 @@ class TableLook
 public:
     // rowHeight 0 keeps the default row height.
     static void apply(QTableView *view, int rowHeight = 0);
+    // Widens each shown column whose header text needs more room than it has, so that no
+    // header is cut short in either language; call it after the headers are set.
+    static void fitHeaders(QTableView *view);
 };
 
 #endif // TABLELOOK_H

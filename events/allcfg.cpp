@@ -1,6 +1,7 @@
 #include "allcfg.h"
 
 #include "bootparam.h"
+#include "checkedsavefile.h"
 #include "designglobals.h"
 #include "eventholder.h"
 #include "eventinfo.h"
@@ -14,9 +15,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <iterator>
 #include <tuple>
 
@@ -30,6 +31,9 @@ const char XvarBin[] = "xvar.bin";
 const char KeyboardPy[] = "keyboard.py";
 const char AllCfgName[] = "all.cfg";
 
+// The module's own files are a few kilobytes; anything near this is no template.
+constexpr qint64 TemplateLimit = 16 << 20;
+
 // Event-script sections by widget type, in the order they follow each other in a page.
 struct WidgetSection
 {
@@ -38,90 +42,67 @@ struct WidgetSection
 };
 const WidgetSection widgetSections[] = {{0, 14}, {3, 15}, {8, 19}, {6, 21}, {7, 30}};
 
-enum class WriteResult { Ok, OpenFailed, WriteFailed };
-
-WriteResult writeWhole(const QString &path, const QByteArray &bytes)
+bool isLink(const QFileInfo &entry)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return WriteResult::OpenFailed;
-    // A short write can pass the buffered write and the close unnoticed: flush and
-    // compare the size the file really has.
-    const bool written =
-        file.write(bytes) == bytes.size() && file.flush() && file.size() == bytes.size();
-    file.close();
-    return written && file.error() == QFileDevice::NoError ? WriteResult::Ok
-                                                           : WriteResult::WriteFailed;
-}
-
-bool readWhole(const QString &path, QByteArray *bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    *bytes = file.readAll();
-    return file.error() == QFileDevice::NoError && bytes->size() == file.size();
-}
-
-// Removes a file, a link or a whole folder; a link is removed itself, never followed.
-bool removeEntry(const QFileInfo &entry)
-{
-    if (entry.isSymLink() || !entry.isDir())
-        return QFile::remove(entry.absoluteFilePath());
-    bool removed = true;
-    const QFileInfoList children =
-        QDir(entry.absoluteFilePath())
-            .entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-    for (const QFileInfo &child : children)
-        removed = removeEntry(child) && removed;
-    return QDir().rmdir(entry.absoluteFilePath()) && removed;
+    return entry.isSymLink() || entry.isJunction();
 }
 
 bool exists(const QFileInfo &entry)
 {
-    return entry.exists() || entry.isSymLink();
+    return entry.exists() || isLink(entry);
 }
 
-// The container under construction; it replaces all.cfg only once it is complete.
+// Removes a file, a link or a whole folder; a link is removed itself, never followed, so
+// nothing outside the folder being cleaned is touched. errorNumber gets the system's
+// reason of a failure.
+bool removeEntry(const QFileInfo &entry, int *errorNumber = nullptr)
+{
+    const QString path = entry.absoluteFilePath();
+    const auto noted = [errorNumber](bool done) {
+        if (!done && errorNumber && *errorNumber == 0)
+            *errorNumber = errno;
+        return done;
+    };
+    errno = 0;
+    if (isLink(entry)) {
+        // A link to a folder on some systems goes as a folder entry; rmdir never follows.
+        return noted(QFile::remove(path) || QDir().rmdir(path));
+    }
+    if (!entry.isDir())
+        return noted(QFile::remove(path));
+    bool removed = true;
+    const QFileInfoList children = QDir(path).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot
+                                                            | QDir::Hidden | QDir::System);
+    for (const QFileInfo &child : children)
+        removed = removeEntry(child, errorNumber) && removed;
+    errno = 0;
+    return noted(QDir().rmdir(path)) && removed;
+}
+
+// The container, put together in memory; it reaches the disk as one file.
 class Container
 {
 public:
-    explicit Container(const QString &path)
-        : m_file(path)
-    { }
-
-    bool open() { return m_file.open(QIODevice::WriteOnly); }
-    bool add(int id, int page, int widgetId, int eventType, const QByteArray &bytes)
+    void add(int id, int page, int widgetId, int eventType, const QByteArray &bytes)
     {
         qCDebug(lcAllCfg) << "section" << id << page << widgetId << eventType << bytes.size();
-        const QByteArray header =
-            AllCfg::sectionHeader(id, page, widgetId, eventType, quint32(bytes.size()));
-        m_size += header.size() + bytes.size();
-        return m_file.write(header) == header.size() && m_file.write(bytes) == bytes.size();
+        m_bytes += AllCfg::sectionHeader(id, page, widgetId, eventType, quint32(bytes.size()));
+        m_bytes += bytes;
     }
-    // QSaveFile commits a file whose last buffered bytes did not reach the disk, so the
-    // flush and the size are checked first; an uncommitted file is discarded.
-    bool commit()
-    {
-        if (!m_file.flush() || m_file.size() != m_size) {
-            m_file.cancelWriting();
-            return false;
-        }
-        return m_file.commit();
-    }
+    void reserve(qint64 bytes) { m_bytes.reserve(int(qMin<qint64>(bytes, 1 << 30))); }
+    const QByteArray &bytes() const { return m_bytes; }
 
 private:
-    QSaveFile m_file;
-    qint64 m_size = 0;
+    QByteArray m_bytes;
 };
 
-struct ScriptFile
+struct Script
 {
     int order; // position of the widget's section group; -1 for a page script
     int sectionId;
     int widgetId;
     int eventType;
-    QString path;
+    QByteArray bytes;
 };
 
 } // namespace
@@ -160,32 +141,26 @@ int AllCfg::widgetSectionId(int typeCode)
     return 0;
 }
 
-int AllCfg::fail(int code, int page, const QMyWidget *w, const QString &file)
+int AllCfg::fail(int code, int page, const QMyWidget *w, const QString &detail)
 {
     m_failure = Failure();
     m_failure.code = code;
     m_failure.page = page;
     if (w) {
         m_failure.widgetId = w->getId();
-        m_failure.widget = QStringLiteral("%1-%2").arg(w->getTypeName()).arg(w->getId());
+        m_failure.widget = w->getTypeName() + QLatin1Char('-') + QString::number(w->getId());
     }
-    m_failure.file = file;
+    m_failure.detail = detail;
     return code;
 }
 
 QString AllCfg::failureDetail() const
 {
     const Failure &f = m_failure;
-    const QString page = QStringLiteral("Page-%1").arg(f.page);
+    if (!f.detail.isEmpty())
+        return f.detail;
+    const QString page = QStringLiteral("Page-") + QString::number(f.page);
     switch (f.code) {
-    case ReadTimerScriptFailed:
-        return tr("定时器%1的脚本无法读取").arg(f.timer);
-    case WriteAllCfgFailed:
-        return tr("all.cfg无法写入");
-    case WritePageFileFailed:
-        return tr("%1的页面文件无法写入").arg(page);
-    case WriteScriptFailed:
-        return tr("%1：脚本%2无法写入").arg(page, f.file);
     case RecordOffsetTooLarge:
         return tr("%1 %2：记录位置超过65535").arg(page, f.widget);
     case TextTooLong:
@@ -193,7 +168,10 @@ QString AllCfg::failureDetail() const
     case SeriesTooLong:
         return tr("%1 %2：曲线数据超过65535字节").arg(page, f.widget);
     case DuplicateWidgetId:
-        return tr("%1 %2：多个控件的ID都是%3").arg(page, f.widget).arg(f.widgetId);
+        return tr("%1 %2：多个控件的ID都是%3").arg(page, f.widget, QString::number(f.widgetId));
+    case MissingFont:
+        return tr("%1 %2：字体%3不存在，请先生成该字体或选择已有的字体")
+            .arg(page, f.widget, QString::number(f.font));
     case WidgetIdOutOfRange:
         return tr("%1 %2：控件ID不在0-65535之内").arg(page, f.widget);
     case UnsafeEventParameter: {
@@ -209,6 +187,17 @@ QString AllCfg::failureDetail() const
     }
     }
     return QString();
+}
+
+bool AllCfg::fontMissing(const QMyWidget &w, const QStringList &fontIds)
+{
+    if (w.getTypeCode() != 0 && w.getTypeCode() != 1)
+        return false;
+    for (const QString &id : fontIds) {
+        if (id.toInt() == w.getFontID())
+            return false;
+    }
+    return true;
 }
 
 int AllCfg::failUnsafeEvent(const EventHolder &holder, int index, int page, const QMyWidget *w,
@@ -254,24 +243,6 @@ int AllCfg::checkEventCode(TimerParam *timers[TimerCount])
     return Success;
 }
 
-bool AllCfg::createBootScripts(BootParam *boot, int direction, TimerParam *timers[TimerCount])
-{
-    const QString out = outputFolder();
-    if (writeWhole(out + QStringLiteral("/boot.py"), bootScript(*boot, direction, timers))
-        != WriteResult::Ok)
-        return false;
-    for (int t = 0; t < SleepTimer; ++t) {
-        if (writeWhole(QStringLiteral("%1/timer%2.py").arg(out).arg(t),
-                       timerScript(timers[t]->eventHolder()))
-            != WriteResult::Ok)
-            return false;
-    }
-    const EventHolder &sleep = timers[SleepTimer]->eventHolder();
-    return writeWhole(out + QStringLiteral("/sleepin.py"), sleepScript(sleep, 1)) == WriteResult::Ok
-        && writeWhole(out + QStringLiteral("/sleepout.py"), sleepScript(sleep, 0))
-        == WriteResult::Ok;
-}
-
 int AllCfg::createAllCfg(QMyFrame *canvas, BootParam *boot, int direction,
                          TimerParam *timers[TimerCount])
 {
@@ -286,204 +257,189 @@ int AllCfg::createAllCfg(QMyFrame *canvas, BootParam *boot, int direction,
     return run(boot, direction, timers);
 }
 
+// A real folder of the project's own, without the container of an earlier run: a run that
+// fails then leaves none behind to be sent.
+int AllCfg::prepareOutputFolder(const QString &out)
+{
+    const QFileInfo folder(out);
+    if (isLink(folder)) {
+        // Not the project's folder but a way to another: the link goes, its target stays.
+        int errorNumber = 0;
+        if (!removeEntry(folder, &errorNumber))
+            return fail(
+                CreateAllCfgFailed, -1, nullptr,
+                tr("%1是一个链接，无法删除：%2")
+                    .arg(QDir::toNativeSeparators(out),
+                         CheckedSaveFile::cause(errorNumber, folder.absolutePath(), 0, QString())));
+    } else if (folder.exists() && !folder.isDir()) {
+        return fail(CreateAllCfgFailed, -1, nullptr,
+                    tr("%1是一个文件，不是文件夹").arg(QDir::toNativeSeparators(out)));
+    }
+    errno = 0;
+    if (!QDir().mkpath(out)) {
+        const int errorNumber = errno;
+        return fail(
+            CreateAllCfgFailed, -1, nullptr,
+            tr("无法创建文件夹%1：%2")
+                .arg(QDir::toNativeSeparators(out),
+                     CheckedSaveFile::cause(errorNumber, folder.absolutePath(), 0, QString())));
+    }
+    const QFileInfo old(out + QLatin1Char('/') + QLatin1String(AllCfgName));
+    int errorNumber = 0;
+    if (exists(old) && !removeEntry(old, &errorNumber))
+        return fail(CreateAllCfgFailed, -1, nullptr,
+                    tr("%1无法删除：%2")
+                        .arg(QDir::toNativeSeparators(old.filePath()),
+                             CheckedSaveFile::cause(errorNumber, out, 0, QString())));
+    return Success;
+}
+
+// A template file read whole: a regular file (never a pipe or a device, which could
+// block the run or read as nothing), neither empty nor far larger than any template.
+int AllCfg::readTemplate(const QString &folder, const char *name, int code, QByteArray *bytes)
+{
+    const QString path = folder + QLatin1Char('/') + QLatin1String(name);
+    const QString shown = QDir::toNativeSeparators(path);
+    const QFileInfo info(path);
+    if (!exists(info))
+        return fail(code, -1, nullptr, tr("模板文件%1不存在").arg(shown));
+    if (!info.isFile())
+        return fail(code, -1, nullptr, tr("模板文件%1不是普通文件").arg(shown));
+    if (info.size() == 0)
+        return fail(code, -1, nullptr, tr("模板文件%1是空的").arg(shown));
+    if (info.size() > TemplateLimit)
+        return fail(code, -1, nullptr,
+                    tr("模板文件%1大于%2 MB").arg(shown, QString::number(TemplateLimit >> 20)));
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential()) {
+        const int errorNumber = errno;
+        return fail(
+            code, -1, nullptr,
+            tr("模板文件%1无法读取：%2")
+                .arg(shown, errorNumber != 0 ? qt_error_string(errorNumber) : file.errorString()));
+    }
+    *bytes = file.read(TemplateLimit + 1);
+    if (file.error() != QFileDevice::NoError || bytes->size() != info.size()
+        || bytes->size() > TemplateLimit)
+        return fail(code, -1, nullptr, tr("模板文件%1无法读取：%2").arg(shown, file.errorString()));
+    return Success;
+}
+
 int AllCfg::run(BootParam *boot, int direction, TimerParam *timers[TimerCount])
 {
     const int pages = pageWidgets.size();
     const QString out = outputFolder();
     const QString templates = templateFolder();
     qCDebug(lcAllCfg) << "output" << out << "templates" << templates;
-    QDir().mkpath(out);
-    const QString allCfgPath = out + QLatin1Char('/') + QLatin1String(AllCfgName);
-    // A failed run must not leave the container of an earlier one to be sent.
-    if (exists(QFileInfo(allCfgPath)))
-        removeEntry(QFileInfo(allCfgPath));
+    int code = prepareOutputFolder(out);
+    if (code != Success)
+        return code;
 
     // Every page is checked before anything is written.
     QList<QByteArray> pageFiles;
+    qint64 total = 0;
     for (int k = 0; k < pages; ++k) {
         QByteArray bytes;
         const QMyWidget *culprit = nullptr;
-        const int code = pageFile(*pageRecords.at(k), *pageWidgets.at(k), pageWidth, pageHeight,
-                                  &bytes, &culprit);
+        code = pageFile(*pageRecords.at(k), *pageWidgets.at(k), pageWidth, pageHeight, &bytes,
+                        &culprit);
         if (code == DuplicateWidgetId) {
             // Every widget that has the id is named.
             fail(code, k, culprit);
             QStringList named;
             for (const QMyWidget *w : qAsConst(*pageWidgets.at(k))) {
                 if (w->getId() == culprit->getId())
-                    named.append(QStringLiteral("%1-%2").arg(w->getTypeName()).arg(w->getId()));
+                    named.append(w->getTypeName() + QLatin1Char('-') + QString::number(w->getId()));
             }
             m_failure.widget = named.join(tr("、"));
             return code;
         }
         if (code != Success)
             return fail(code, k, culprit);
+        for (const QMyWidget *w : qAsConst(*pageWidgets.at(k))) {
+            if (fontMissing(*w, fontIdList)) {
+                fail(MissingFont, k, w);
+                m_failure.font = w->getFontID();
+                return MissingFont;
+            }
+        }
+        total += bytes.size();
         pageFiles.append(bytes);
     }
     const int unsafe = checkEventCode(timers);
     if (unsafe != Success)
         return unsafe;
 
-    const struct
-    {
-        const char *name;
-        int copyFailed;
-    } templateFiles[] = {
-        {InitBin, CopyInitFailed}, {XvarBin, CopyXvarFailed}, {KeyboardPy, CopyKeyboardFailed}};
-    for (const auto &t : templateFiles) {
-        const QFileInfo target(out + QLatin1Char('/') + QLatin1String(t.name));
-        if (exists(target))
-            removeEntry(target);
-    }
-    for (const auto &t : templateFiles) {
-        if (!QFile::copy(templates + QLatin1Char('/') + QLatin1String(t.name),
-                         out + QLatin1Char('/') + QLatin1String(t.name)))
-            return fail(t.copyFailed, -1, nullptr, QLatin1String(t.name));
-    }
+    if (!QFileInfo(templates).isDir())
+        return fail(CopyInitFailed, -1, nullptr,
+                    tr("模板文件夹%1不存在").arg(QDir::toNativeSeparators(templates)));
+    QByteArray init, xvar, keyboard;
+    if ((code = readTemplate(templates, InitBin, CopyInitFailed, &init)) != Success
+        || (code = readTemplate(templates, XvarBin, CopyXvarFailed, &xvar)) != Success
+        || (code = readTemplate(templates, KeyboardPy, CopyKeyboardFailed, &keyboard)) != Success)
+        return code;
 
-    if (!createBootScripts(boot, direction, timers))
-        return fail(BootScriptsFailed);
-
-    QByteArray init, xvar;
-    if (!readWhole(out + QLatin1Char('/') + QLatin1String(InitBin), &init))
-        return fail(OpenInitFailed);
-    if (!readWhole(out + QLatin1Char('/') + QLatin1String(XvarBin), &xvar))
-        return fail(OpenXvarFailed);
-    Container container(allCfgPath);
-    if (!container.open())
-        return fail(CreateAllCfgFailed);
-    if (!container.add(1, 0, 0, 0, init) || !container.add(2, 0, 0, 0, xvar))
-        return fail(WriteAllCfgFailed);
-
-    // Page files and the event scripts of each page.
-    QList<QList<ScriptFile>> scripts;
+    // Sections in the order the module reads them: templates, page files, boot, sleep and
+    // timer scripts, the keyboard, then each page's event scripts.
+    Container container;
+    container.reserve(total + init.size() + xvar.size() + keyboard.size() + (64 << 10));
+    container.add(1, 0, 0, 0, init);
+    container.add(2, 0, 0, 0, xvar);
+    QList<int> sizes;
     for (int k = 0; k < pages; ++k) {
-        const QString pagePath = QStringLiteral("%1/guicfg%2.bin").arg(out).arg(k);
-        switch (writeWhole(pagePath, pageFiles.at(k))) {
-        case WriteResult::OpenFailed:
-            return fail(CreatePageFileFailed, k);
-        case WriteResult::WriteFailed:
-            return fail(WritePageFileFailed, k);
-        case WriteResult::Ok:
-            break;
-        }
+        sizes.append(pageFiles.at(k).size());
+        container.add(3, k, 0, 0, pageFiles.at(k));
+    }
+    pageFiles.clear();
+    const EventHolder &sleep = timers[SleepTimer]->eventHolder();
+    container.add(4, 0, 0, 0, bootScript(*boot, direction, timers));
+    container.add(5, 0, 0, 0, sleepScript(sleep, 1));
+    container.add(6, 0, 0, 0, sleepScript(sleep, 0));
+    for (int t = 0; t < SleepTimer; ++t)
+        container.add(7, t, 0, 0, timerScript(timers[t]->eventHolder()));
+    container.add(8, 0, 0, 0, keyboard);
 
-        const QString folder = QStringLiteral("%1/page%2").arg(out).arg(k);
-        const QFileInfo folderInfo(folder);
-        if (exists(folderInfo))
-            removeEntry(folderInfo);
-        QDir().mkdir(folder);
-
-        QList<ScriptFile> pageScripts;
-        const auto writeScripts = [&](const EventHolder &holder, const QMyWidget *w, int order,
-                                      int codeOpenFailed, int eventsOpenFailed) {
+    for (int k = 0; k < pages; ++k) {
+        QList<Script> scripts;
+        const auto collect = [&scripts](const EventHolder &holder, int order, int sectionId,
+                                        int widgetId) {
             const int types = eventTypeCount(holder);
             for (int n = 0; n < types; ++n) {
                 QByteArray script;
-                if (!appendEventCode(script, holder, n))
-                    continue;
-                const QString name = w
-                    ? QStringLiteral("%1%2_%3.py").arg(w->getTypeName()).arg(w->getId()).arg(n)
-                    : QStringLiteral("page0_%1.py").arg(n);
-                const QString path = folder + QLatin1Char('/') + name;
-                switch (writeWhole(path, script)) {
-                case WriteResult::OpenFailed:
-                    return fail(holder.status(n) != 0 ? codeOpenFailed : eventsOpenFailed, k, w,
-                                name);
-                case WriteResult::WriteFailed:
-                    return fail(WriteScriptFailed, k, w, name);
-                case WriteResult::Ok:
-                    break;
-                }
-                const int section = w ? widgetSectionId(w->getTypeCode()) : 9;
-                pageScripts.append({order, section, w ? w->getId() : 0, n, path});
+                if (appendEventCode(script, holder, n))
+                    scripts.append({order, sectionId, widgetId, n, script});
             }
-            return int(Success);
         };
-
-        int code = writeScripts(pageRecords.at(k)->eventHolder(), nullptr, -1,
-                                OpenPageCodeScriptFailed, OpenPageEventScriptFailed);
-        if (code != Success)
-            return code;
+        collect(pageRecords.at(k)->eventHolder(), -1, 9, 0);
         for (const QMyWidget *w : qAsConst(*pageWidgets.at(k))) {
-            int order = -1;
+            // Only these types hold events; others add no section.
             for (int g = 0; g < int(std::size(widgetSections)); ++g) {
                 if (widgetSections[g].typeCode == w->getTypeCode())
-                    order = g;
+                    collect(w->eventHolder(), g, widgetSections[g].sectionId, w->getId());
             }
-            // Only these types hold events; others add no section.
-            if (order < 0)
-                continue;
-            code = writeScripts(w->eventHolder(), w, order, OpenWidgetCodeScriptFailed,
-                                OpenWidgetEventScriptFailed);
-            if (code != Success)
-                return code;
         }
         // Page scripts first, then by section group, widget id and event type.
-        std::stable_sort(pageScripts.begin(), pageScripts.end(),
-                         [](const ScriptFile &a, const ScriptFile &b) {
-                             return std::tie(a.order, a.widgetId, a.eventType)
-                                 < std::tie(b.order, b.widgetId, b.eventType);
-                         });
-        scripts.append(pageScripts);
+        std::stable_sort(scripts.begin(), scripts.end(), [](const Script &a, const Script &b) {
+            return std::tie(a.order, a.widgetId, a.eventType)
+                < std::tie(b.order, b.widgetId, b.eventType);
+        });
+        for (const Script &s : qAsConst(scripts))
+            container.add(s.sectionId, k, s.widgetId, s.eventType, s.bytes);
     }
 
-    guicfgSizes.clear();
-    for (int k = 0; k < pages; ++k) {
-        QByteArray bytes;
-        if (!readWhole(QStringLiteral("%1/guicfg%2.bin").arg(out).arg(k), &bytes))
-            return fail(ReadPageFileFailed, k);
-        guicfgSizes.append(bytes.size());
-        if (!container.add(3, k, 0, 0, bytes))
-            return fail(WriteAllCfgFailed);
-    }
+    // The one file of the run. Any entry of that name went above, so the save cannot
+    // write through a link into a file elsewhere.
+    CheckedSaveFile file(out + QLatin1Char('/') + QLatin1String(AllCfgName));
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(CreateAllCfgFailed, -1, nullptr, file.failure());
+    file.write(container.bytes());
+    if (!file.commitWhole())
+        return fail(WriteAllCfgFailed, -1, nullptr, file.failure());
+    guicfgSizes = sizes;
 
-    const struct
-    {
-        const char *name;
-        int id;
-        int readFailed;
-    } bootFiles[] = {{"boot.py", 4, ReadBootFailed},
-                     {"sleepin.py", 5, ReadSleepInFailed},
-                     {"sleepout.py", 6, ReadSleepOutFailed}};
-    for (const auto &f : bootFiles) {
-        QByteArray bytes;
-        if (!readWhole(out + QLatin1Char('/') + QLatin1String(f.name), &bytes))
-            return fail(f.readFailed, -1, nullptr, QLatin1String(f.name));
-        if (!container.add(f.id, 0, 0, 0, bytes))
-            return fail(WriteAllCfgFailed);
-    }
-    for (int t = 0; t < SleepTimer; ++t) {
-        QByteArray bytes;
-        if (!readWhole(QStringLiteral("%1/timer%2.py").arg(out).arg(t), &bytes)) {
-            fail(ReadTimerScriptFailed);
-            m_failure.timer = t;
-            return ReadTimerScriptFailed;
-        }
-        if (!container.add(7, t, 0, 0, bytes))
-            return fail(WriteAllCfgFailed);
-    }
-    QByteArray keyboard;
-    if (!readWhole(out + QLatin1Char('/') + QLatin1String(KeyboardPy), &keyboard))
-        return fail(ReadKeyboardFailed);
-    if (!container.add(8, 0, 0, 0, keyboard))
-        return fail(WriteAllCfgFailed);
-
-    for (int k = 0; k < pages; ++k) {
-        for (const ScriptFile &s : qAsConst(scripts.at(k))) {
-            QByteArray bytes;
-            if (!readWhole(s.path, &bytes))
-                return fail(s.order < 0 ? ReadPageScriptFailed : ReadWidgetScriptFailed, k, nullptr,
-                            QFileInfo(s.path).fileName());
-            if (!container.add(s.sectionId, k, s.widgetId, s.eventType, bytes))
-                return fail(WriteAllCfgFailed);
-        }
-    }
-
-    if (!container.commit())
-        return fail(WriteAllCfgFailed);
-
-    // Only the container stays; links in the folder go, their targets stay untouched.
+    // Only the container stays: files of older versions or of the user's go; links go
+    // themselves, their targets stay untouched.
     const QFileInfoList entries = QDir(out).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot
                                                           | QDir::Hidden | QDir::System);
     for (const QFileInfo &entry : entries) {

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class BootParam;
 class EventHolder;
@@ -15,46 +16,35 @@ class QMyWidget;
 class TimerParam;
 
 // The module-file generator: turns the open project into the module's scripts, one page
-// file per page and the container all.cfg that packs them with the template files, in the
-// project's allFile folder. The block and record builders are pure functions of the
-// design's values, so every byte the module reads can be checked without a run.
+// file per page and the container all.cfg that packs them with the template files. Only
+// all.cfg reaches the disk, in the project's allFile folder. The block and record builders
+// are pure functions of the design's values, so every byte the module reads can be checked
+// without a run.
 class AllCfg : public QObject
 {
     Q_OBJECT
 
 public:
-    // Results of a run; 98 to 116 are the codes the module's makers know.
+    // Results of a run; 98 to 116 are the codes the module's makers know. The run puts
+    // the container together in memory and writes all.cfg alone, so only a template, a
+    // page, an event or the write of all.cfg can fail it.
     enum Result {
         Success = 0,
+        // A template (init.bin, xvar.bin, keyboard.py) or the template folder is missing
+        // or cannot be used.
         CopyInitFailed = 98,
         CopyXvarFailed = 99,
         CopyKeyboardFailed = 100,
-        BootScriptsFailed = 101,
-        OpenInitFailed = 102,
-        OpenXvarFailed = 103,
+        // The output folder or all.cfg cannot be made ready or created.
         CreateAllCfgFailed = 104,
-        CreatePageFileFailed = 105,
-        OpenPageCodeScriptFailed = 106,
-        OpenPageEventScriptFailed = 107,
-        OpenWidgetCodeScriptFailed = 108,
-        OpenWidgetEventScriptFailed = 109,
-        ReadPageFileFailed = 110,
-        ReadBootFailed = 111,
-        ReadSleepInFailed = 112,
-        ReadSleepOutFailed = 113,
-        ReadKeyboardFailed = 114,
-        ReadPageScriptFailed = 115,
-        ReadWidgetScriptFailed = 116,
-        ReadTimerScriptFailed = 117,
         WriteAllCfgFailed = 118,
-        WritePageFileFailed = 119,
-        WriteScriptFailed = 120,
         RecordOffsetTooLarge = 121,
         TextTooLong = 122,
         SeriesTooLong = 123,
         DuplicateWidgetId = 124,
         WidgetIdOutOfRange = 125,
         UnsafeEventParameter = 126,
+        MissingFont = 127,
     };
 
     static constexpr int TimerCount = 9;
@@ -68,11 +58,10 @@ public:
     explicit AllCfg(QObject *parent = nullptr);
 
     // One whole run; 0 or the code of the step that failed. After a success the output
-    // folder holds all.cfg alone and guicfgSizes the page-file sizes.
+    // folder holds all.cfg alone and guicfgSizes the page-file sizes; after a failure it
+    // holds no all.cfg.
     int createAllCfg(QMyFrame *canvas, BootParam *boot, int direction,
                      TimerParam *timers[TimerCount]);
-    // boot.py, the eight timer scripts, sleepin.py and sleepout.py.
-    bool createBootScripts(BootParam *boot, int direction, TimerParam *timers[TimerCount]);
 
     // The folder of init.bin, xvar.bin and keyboard.py: file/ beside the program unless set.
     QString templateFolder() const;
@@ -80,8 +69,7 @@ public:
     // The project's allFile folder.
     static QString outputFolder();
 
-    // What the last failure concerns (page, widget, file) in words; empty when its code
-    // says all.
+    // What the last failure concerns (page, widget, file) and its cause, in words.
     QString failureDetail() const;
 
     // ---- Page file ------------------------------------------------------------------
@@ -118,6 +106,9 @@ public:
     static QByteArray widgetRecord(const QMyWidget &w, int offset);
     // The code that stops a run for this widget's record, or 0.
     static int recordProblem(const QMyWidget &w, qint64 offset);
+    // Whether a button or label draws with a font number that none of the generated fonts
+    // (fontIds, decimal texts) has.
+    static bool fontMissing(const QMyWidget &w, const QStringList &fontIds);
     // A whole page file; on a widget that cannot be written, its code and the widget.
     static int pageFile(const PageParam &page, const QList<QMyWidget *> &widgets, int width,
                         int height, QByteArray *bytes, const QMyWidget **culprit = nullptr);
@@ -151,14 +142,17 @@ private:
         int timer = -1;
         int widgetId = 0;
         QString widget; // "Btn-3"
-        QString file;
+        QString detail; // what the code alone does not say
         QString event; // an event's type and function
         QString param; // and its parameter
         int problem = 0; // EventInfo::CodeProblem
+        int font = -1; // a font number no generated font has
     };
 
     int fail(int code, int page = -1, const QMyWidget *w = nullptr,
-             const QString &file = QString());
+             const QString &detail = QString());
+    int prepareOutputFolder(const QString &out);
+    int readTemplate(const QString &folder, const char *name, int code, QByteArray *bytes);
     int run(BootParam *boot, int direction, TimerParam *timers[TimerCount]);
     // Refuses events whose parameters would break their script line, naming the first.
     int checkEventCode(TimerParam *timers[TimerCount]);

@@ -9,6 +9,7 @@
 #include "qmymessagebox.h"
 
 #include <QDebug>
+#include <QPushButton>
 
 namespace {
 
@@ -34,6 +35,9 @@ BootDlg::BootDlg(QWidget *parent)
     updateEnabled();
     // The module takes its sleep from the sleep timer; these two values are only kept.
     ui->groupBoxSleep->hide();
+    // Enter in a field ends its editing; it must not press "初始值" and undo every field.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
     hide();
 }
 
@@ -166,10 +170,10 @@ void BootDlg::followPageDeletion(int deleted)
     ui->sbJumpPage->setValue(jump);
 }
 
-bool BootDlg::saveToProject()
+bool BootDlg::saveToProject(QString *error)
 {
     return ProjectFile::rewriteFrameElements(currentProjectPath,
-                                             ProjectFile::bootElements(*bootParam));
+                                             ProjectFile::bootElements(*bootParam), error);
 }
 
 void BootDlg::retranslate()
@@ -245,10 +249,12 @@ void BootDlg::slotDealIsNo(int code)
     if (code != AskSave)
         return;
     storeControls();
-    if (saveToProject())
+    QString error;
+    if (saveToProject(&error))
         resultBox->showNotice(QMyMessageBox::Information, tr("保存参数成功！"));
     else
-        resultBox->showNotice(QMyMessageBox::Warning, tr("保存参数失败！"));
+        resultBox->showNotice(QMyMessageBox::Warning,
+                              tr("保存参数失败！") + QLatin1Char('\n') + error);
 }
 
 void BootDlg::on_btnClose_clicked()

@@ -32,7 +32,7 @@ public:
     // naming the same pages; one that named the deleted page names the page shown instead.
     void followPageDeletion(int deleted);
     // Rewrites the boot elements of the open project file from the record.
-    bool saveToProject();
+    bool saveToProject(QString *error = nullptr);
     void retranslate();
     // The module's answer to the link test, shown after the test's outcome; when it differs
     // from the record the user decides whether the record takes it over.

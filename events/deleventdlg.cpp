@@ -75,6 +75,18 @@ void DelEventDlg::retranslate()
     // A table that was never filled gets no columns from its headers.
     if (model->columnCount() > 0)
         setHeaders();
+    // The rows name event types and functions in the language they were shown in.
+    if (const EventHolder *events = holder()) {
+        const QList<EventInfo> list = events->events();
+        for (int r = 0; r < model->rowCount() && r < rowEvents.size(); ++r) {
+            const int position = rowEvents.at(r);
+            if (position < 0 || position >= list.size())
+                continue;
+            const QStringList cells = EventTable::cells(list.at(position));
+            for (int c = 0; c < cells.size() && ColFirstCell + c < model->columnCount(); ++c)
+                model->setItem(r, ColFirstCell + c, new QStandardItem(cells.at(c)));
+        }
+    }
     showCheckedCount();
 }
 
@@ -87,6 +99,7 @@ void DelEventDlg::setHeaders()
     while (headers.size() < model->columnCount())
         headers << QString();
     model->setHorizontalHeaderLabels(headers);
+    TableLook::fitHeaders(ui->tvEvent);
 }
 
 void DelEventDlg::setCheckControlsShown(bool shown)
@@ -183,6 +196,9 @@ void DelEventDlg::slotDealIsNo(int code)
         model->removeRow(r);
         ++deleted;
     }
+    // Nothing is ticked any more.
+    ui->checkBoxAll->setChecked(false);
+    showCheckedCount();
 
     if (model->rowCount() == 0) {
         clickedRow = -1;

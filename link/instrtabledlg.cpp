@@ -5,6 +5,7 @@
 #include "portchoice.h"
 #include "qmyinstrtablemodel.h"
 #include "qmymessagebox.h"
+#include "tablelook.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -93,6 +94,23 @@ void InstrTableDlg::showDlg()
     updateConnectState();
 
     initInstrCatalogue();
+    fillCatalogueTable();
+
+    sendModel->clearAll();
+    setSendHeaders();
+    for (int i = 0; i < sendRows.size(); ++i)
+        appendSendRow(i);
+    ui->tvInstr->setColumnHidden(ColCheck, true);
+    ui->tvInstr->setColumnHidden(ColCheckCode, true);
+    sizeSendColumns();
+
+    deleteMode = false;
+    showDeleteControls(false);
+    show();
+}
+
+void InstrTableDlg::fillCatalogueTable()
+{
     ui->twInstr->clear();
     ui->twInstr->setRowCount(0);
     ui->twInstr->setColumnCount(2);
@@ -107,22 +125,17 @@ void InstrTableDlg::showDlg()
         }
     }
     ui->twInstr->setColumnWidth(0, 40);
+    TableLook::fitHeaders(ui->twInstr);
+}
 
-    sendModel->clearAll();
-    setSendHeaders();
-    for (int i = 0; i < sendRows.size(); ++i)
-        appendSendRow(i);
-    ui->tvInstr->setColumnHidden(ColCheck, true);
-    ui->tvInstr->setColumnHidden(ColCheckCode, true);
+void InstrTableDlg::sizeSendColumns()
+{
     ui->tvInstr->setColumnWidth(ColCheck, 20);
     ui->tvInstr->setColumnWidth(ColNumber, 60);
     ui->tvInstr->setColumnWidth(ColCaption, 160);
     ui->tvInstr->setColumnWidth(ColAddrFlag, 80);
     ui->tvInstr->setColumnWidth(ColCrcFlag, 80);
-
-    deleteMode = false;
-    showDeleteControls(false);
-    show();
+    TableLook::fitHeaders(ui->tvInstr);
 }
 
 void InstrTableDlg::setSendHeaders()
@@ -192,7 +205,40 @@ void InstrTableDlg::syncRowsFromView()
 void InstrTableDlg::retranslate()
 {
     ui->retranslateUi(this);
+    // The texts the dialog wrote itself follow the language too, whichever it was in when
+    // they were written.
+    initInstrCatalogue();
+    if (ui->twInstr->columnCount() > 0)
+        fillCatalogueTable();
+    if (sendModel->columnCount() > 0) {
+        setSendHeaders();
+        for (int i = 0; i < sendRows.size() && i < sendModel->rowCount(); ++i) {
+            sendModel->setData(sendModel->index(i, ColCaption),
+                               catalogue.value(sendRows.at(i).instrIndex).caption);
+            for (int column : {int(ColAddrFlag), int(ColCrcFlag)}) {
+                auto *combo = qobject_cast<QComboBox *>(
+                    ui->tvInstr->indexWidget(sendModel->index(i, column)));
+                if (combo && combo->count() == 2) {
+                    combo->setItemText(0, tr("无"));
+                    combo->setItemText(1, tr("有"));
+                }
+            }
+        }
+        sizeSendColumns();
+    }
     updateConnectState();
+    showCheckedCount();
+    showHint();
+}
+
+void InstrTableDlg::showHint()
+{
+    if (currentSendRow < 0 || currentSendRow >= sendRows.size()) {
+        ui->labInstrDesc->setText(tr("提示：“-”为无参数；"));
+        return;
+    }
+    const QString help = catalogue.value(sendRows.at(currentSendRow).instrIndex).help;
+    ui->labInstrDesc->setText(tr("提示：“-”为无参数；%1；").arg(help));
 }
 
 QString InstrTableDlg::logLine(const QString &direction, const QByteArray &bytes)
@@ -384,10 +430,8 @@ void InstrTableDlg::on_tvInstr_clicked(const QModelIndex &index)
         ui->tvInstr->viewport()->update();
         ui->tvInstr->selectRow(currentSendRow);
     }
-    if (currentSendRow >= 0 && currentSendRow < sendRows.size()) {
-        const QString help = catalogue.value(sendRows.at(currentSendRow).instrIndex).help;
-        ui->labInstrDesc->setText(tr("提示：“-”为无参数；%1；").arg(help));
-    }
+    if (currentSendRow >= 0 && currentSendRow < sendRows.size())
+        showHint();
 }
 
 void InstrTableDlg::on_twInstr_itemDoubleClicked(QTableWidgetItem *item)

@@ -73,6 +73,11 @@ private:
     void setUpTable(class QTableView *view);
     void appendSendRow(int row);
     void setSendHeaders();
+    void fillCatalogueTable();
+    // The send table's column widths, widened where a header needs it.
+    void sizeSendColumns();
+    // The hint of the chosen send row, or the bare one without a row.
+    void showHint();
     void showDeleteControls(bool shown);
     void showCheckedCount();
     void closeVanishedPort();

@@ -3,6 +3,7 @@
 #include "bytetohextext.h"
 #include "downloadlimits.h"
 #include "modulepicture.h"
+#include "picturefile.h"
 #include "portchoice.h"
 #include "ymodemframe.h"
 
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QImageReader>
 #include <QThread>
 #include <QTimer>
 
@@ -112,7 +112,8 @@ void YModem::cancelJob()
         QMutexLocker lock(&mailboxMutex);
         if (!jobPending)
             return;
-        cancelRequest = true;
+        // Only the job pending now: one requested after it is not cancelled.
+        cancelSerial = requestSerial;
     }
     wake();
 }
@@ -194,10 +195,6 @@ void YModem::runTurn()
     bool newJob = false;
     {
         QMutexLocker lock(&mailboxMutex);
-        if (cancelRequest) {
-            cancelRequest = false;
-            cancelling = true;
-        }
         if (portRequest) {
             portWanted = true;
             openWanted = requestOpen && running;
@@ -213,6 +210,7 @@ void YModem::runTurn()
             requestedJob = YModemJob();
             jobRequest = false;
         }
+        cancelling = cancelSerial == currentSerial;
     }
     if (portLost)
         handleLostPort();
@@ -222,10 +220,8 @@ void YModem::runTurn()
         jobActive = true;
         jobStarted = false;
     }
-    if (!jobActive || !running) {
-        cancelling = false;
+    if (!jobActive || !running)
         return;
-    }
     if (cancelling && cancelStep())
         return;
     if (moduleCancelled) {
@@ -625,7 +621,9 @@ QString YModem::fontFailure(const QString &fileName) const
     return tr("字库下载失败，%1字体文件打开失败！").arg(fileName);
 }
 
-// Readable and not empty, as mapFile needs it; a picture to convert must also decode.
+// Readable and not empty, as mapFile needs it; a picture must also be one the program
+// takes, judged by its header before anything is decoded: its size must fit the module's
+// picture header and the program's limit.
 QString YModem::unreadableFile() const
 {
     const auto readable = [](const QString &path) {
@@ -634,9 +632,16 @@ QString YModem::unreadableFile() const
     };
     if (current.job == YModemJob::Pictures) {
         for (const QString &source : current.imagePaths) {
-            const bool ok =
-                current.pictureMode == 1 ? QImageReader(source).canRead() : readable(source);
-            if (!ok)
+            QSize size;
+            const PictureFile::Verdict verdict = PictureFile::check(source, &size);
+            if (verdict == PictureFile::TooLarge)
+                return tr("图片下载失败，%1图片为%2x%3像素，超过%4像素或某边超过%5像素！")
+                    .arg(source)
+                    .arg(size.width())
+                    .arg(size.height())
+                    .arg(PictureFile::MaxPixels)
+                    .arg(PictureFile::MaxSide);
+            if (verdict != PictureFile::Usable || !readable(source))
                 return pictureFailure(source);
         }
         return QString();
@@ -657,11 +662,12 @@ bool YModem::openNextFile()
         const QString source = current.imagePaths.at(fileIndex);
         const QString failure = pictureFailure(source);
         if (current.pictureMode == 1) {
-            const QImage image(source);
+            const QImage image = PictureFile::read(source);
+            const QByteArray bytes = image.isNull() ? QByteArray() : ModulePicture::convert(image);
             path = current.projectFolder + QStringLiteral("/allFile/temp.bin");
             QFile converted(path);
-            if (image.isNull() || !converted.open(QIODevice::WriteOnly | QIODevice::Truncate)
-                || converted.write(ModulePicture::convert(image)) < 0 || !converted.flush()) {
+            if (bytes.isEmpty() || !converted.open(QIODevice::WriteOnly | QIODevice::Truncate)
+                || converted.write(bytes) != bytes.size() || !converted.flush()) {
                 fail(failure);
                 return false;
             }
@@ -782,7 +788,6 @@ void YModem::endJob(Outcome outcome)
     resetTransfer();
     jobActive = false;
     jobStarted = false;
-    cancelling = false;
     cancelStamp.invalidate();
     current = YModemJob();
     {

@@ -130,7 +130,7 @@ private:
     bool jobRequest = false;
     YModemJob requestedJob;
     quint64 requestSerial = 0;
-    bool cancelRequest = false;
+    quint64 cancelSerial = 0;
     std::atomic<bool> jobPending {false};
     std::atomic<int> pendingType {-1};
     std::atomic<bool> running {true};
@@ -154,7 +154,7 @@ private:
     bool jobStarted = false;
     // From the batch command until the closing block is sent: the module is inside a batch.
     bool batchOpen = false;
-    bool cancelling = false;
+    bool cancelling = false; // the current job's cancel was asked for
     QElapsedTimer cancelStamp;
     int step = 0;
     int stepOfStamp = -1;

@@ -106,19 +106,67 @@ int QMyPropertySheet::fontChoiceIndex(int fontId)
     return index;
 }
 
+QStringList QMyPropertySheet::fontChoiceNames(int fontId, int *index)
+{
+    QStringList names = fontIdList;
+    *index = fontChoiceIndex(fontId);
+    if (*index >= names.size())
+        names << QCoreApplication::translate("MainWindow", "%1（无此字体）").arg(fontId);
+    return names;
+}
+
 void QMyPropertySheet::refreshFontChoice(const QString &key, int fontId)
 {
     QtProperty *row = rowOf(key);
     if (!row)
         return;
-    m.choices->setEnumNames(row, fontIdList);
-    m.choices->setValue(row, fontChoiceIndex(fontId));
+    int index = 0;
+    const QStringList names = fontChoiceNames(fontId, &index);
+    // The widget keeps its font whatever the list now holds.
+    const ShownRow shown(shownRow, row, true);
+    m.choices->setEnumNames(row, names);
+    m.choices->setValue(row, index);
+}
+
+void QMyPropertySheet::showChoice(const QString &key, int index)
+{
+    QtProperty *row = rowOf(key);
+    if (!row)
+        return;
+    const ShownRow shown(shownRow, row, true);
+    m.choices->setValue(row, index);
 }
 
 void QMyPropertySheet::enterKey(QtProperty *row, const SheetRow &data)
 {
     if (data.keyed && !data.key.isEmpty())
         keys->insert(row, data.key);
+}
+
+QStringList QMyPropertySheet::choiceNames(const SheetRow &row, const ValueOf &valueOf, int *index)
+{
+    const int value = valueOf(row.key).toInt();
+    if (row.kind == SheetRow::FontChoice)
+        return fontChoiceNames(value, index);
+    QStringList names;
+    QString unlisted;
+    if (row.kind == SheetRow::ResolutionChoice) {
+        names = resolutionList;
+        unlisted = valueOf(QStringLiteral("#resolution")).toString();
+    } else {
+        for (const char *name : row.choices)
+            names << QCoreApplication::translate(SheetTables::Context, name);
+        unlisted = QCoreApplication::translate("MainWindow", "未知（%1）").arg(value);
+    }
+    *index = value;
+    // A row that only shows names what the design keeps, even when no entry does.
+    if (!row.appliesWhenShown && (value < 0 || value >= names.size())) {
+        names << (unlisted.isEmpty()
+                      ? QCoreApplication::translate("MainWindow", "未知（%1）").arg(QString())
+                      : unlisted);
+        *index = names.size() - 1;
+    }
+    return names;
 }
 
 QtProperty *QMyPropertySheet::makeValueRow(int type, const QString &text, const QString &key,
@@ -159,17 +207,8 @@ QtProperty *QMyPropertySheet::makeRow(const SheetRow &row, const ValueOf &valueO
     case SheetRow::ResolutionChoice: {
         made = m.choices->addProperty(caption(row));
         enterKey(made, row);
-        QStringList names;
-        int index = valueOf(row.key).toInt();
-        if (row.kind == SheetRow::FontChoice) {
-            names = fontIdList;
-            index = fontChoiceIndex(index);
-        } else if (row.kind == SheetRow::ResolutionChoice) {
-            names = resolutionList;
-        } else {
-            for (const char *name : row.choices)
-                names << QCoreApplication::translate(SheetTables::Context, name);
-        }
+        int index = 0;
+        const QStringList names = choiceNames(row, valueOf, &index);
         if (row.placedFirst)
             place(made, parent, false);
         {

@@ -64,9 +64,17 @@ public:
 
     // Position and size rows follow the widget while it is moved or resized.
     void followWidget(const QMyWidget &w);
-    // The font row of the key offers fontIdList again, showing font `fontId`; the report of
-    // the new choice reaches the applier like an edit.
+    // The font row of the key offers fontIdList again, showing font `fontId`; the widget
+    // keeps its font, listed or not.
     void refreshFontChoice(const QString &key, int fontId);
+    // The choice row of the key shows entry `index`, which applies nothing.
+    void showChoice(const QString &key, int index);
+
+    // The position of font `fontId` in fontIdList; one past the list when none holds it.
+    static int fontChoiceIndex(int fontId);
+    // The names of a font row: fontIdList, and after it font `fontId` marked as missing when
+    // no generated font has that number. *index is the position of `fontId`.
+    static QStringList fontChoiceNames(int fontId, int *index);
 
 private:
     QtProperty *makeRow(const SheetRow &row, const ValueOf &valueOf, QtProperty *parent);
@@ -74,9 +82,8 @@ private:
                              const QVariant &value, bool applies);
     void place(QtProperty *row, QtProperty *parent, bool collapse);
     void enterKey(QtProperty *row, const SheetRow &data);
-    // The position of font `fontId` in fontIdList; one past the list when none holds it,
-    // which the row refuses and so stays at the first font.
-    static int fontChoiceIndex(int fontId);
+    // The names of a choice row and the index of the value it shows.
+    static QStringList choiceNames(const SheetRow &row, const ValueOf &valueOf, int *index);
 
     Managers m;
     QMap<QtProperty *, QString> *keys;

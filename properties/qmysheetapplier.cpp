@@ -15,7 +15,6 @@
 #include "timerparam.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QSettings>
 
 #include <cmath>
@@ -141,10 +140,13 @@ QMySheetApplier::Effect QMySheetApplier::applyWidgetValue(QMyWidget *w, const QS
         if (color == stored)
             return effect;
         w->setColorValue(key, color);
-        // The colour keeps the alpha of its opacity, whatever the editor gave.
+        // The colour keeps the alpha of its opacity, whatever the editor gave, and the row
+        // shows it so.
         const QString opacity = SheetRules::opacityOfColor(key);
-        if (!opacity.isEmpty())
+        if (!opacity.isEmpty()) {
             w->setColorValue(key, withAlpha(color, w->intValue(opacity)));
+            sheet->setValue(key, w->colorValue(key));
+        }
         w->update();
         return effect;
     }
@@ -155,16 +157,18 @@ QMySheetApplier::Effect QMySheetApplier::applyWidgetValue(QMyWidget *w, const QS
     bool known = false;
     if (sameValue(value, w->intValue(key, &known)) || !known)
         return effect;
-    for (const QString &color : SheetRules::colorsOfOpacity(key))
-        w->setColorValue(color, withAlpha(w->colorValue(color), v));
     w->setIntValue(key, v);
+    // The colours take the opacity as their alpha, and their rows show it.
+    for (const QString &color : SheetRules::colorsOfOpacity(key)) {
+        w->setColorValue(color, withAlpha(w->colorValue(color), v));
+        sheet->setValue(color, w->colorValue(color));
+    }
     w->update();
     return effect;
 }
 
 void QMySheetApplier::applyGeometry(QMyWidget *w, const QString &key, int value)
 {
-    // Compared as typed; only the design is limited, the row keeps what was typed.
     const bool square = SheetRules::keepsSquare(w->getTypeCode());
     if (key == keyX) {
         if (value == w->getX())
@@ -179,24 +183,20 @@ void QMySheetApplier::applyGeometry(QMyWidget *w, const QString &key, int value)
             return;
         const int width = SheetRules::limitExtent(value, w->getX(), pageWidth);
         w->setW(width);
-        if (square) {
+        if (square)
             w->setH(width);
-            sheet->setValue(keyH, width);
-        }
     } else {
         if (value == w->getH())
             return;
         const int height = SheetRules::limitExtent(value, w->getY(), pageHeight);
         w->setH(height);
-        if (square) {
+        if (square)
             w->setW(height);
-            sheet->setValue(keyW, height);
-        }
     }
-    if (square && w->getTypeCode() == 7 && (key == keyW || key == keyH)) {
-        sheet->setReadOnlyValue(QStringLiteral("ybexItemProgW"), w->getW());
-        sheet->setReadOnlyValue(QStringLiteral("ybexItemProgH"), w->getH());
-    }
+    // The rows show what the widget took, limits and square sides included, as its next
+    // paint leaves it; their reports find nothing more to change.
+    w->refreshComputedValues();
+    sheet->followWidget(*w);
     w->update();
 }
 
@@ -208,8 +208,11 @@ void QMySheetApplier::applyText(QMyWidget *w, const QString &typed)
     QString symbols;
     // The QR code draws its own pattern; every other text is drawn with the widget's font,
     // which holds printable ASCII and the characters it was generated with.
-    if (w->getTypeCode() != 5 && fontSymbols(w->getFontID(), &symbols))
+    QStringList dropped;
+    if (w->getTypeCode() != 5 && fontSymbols(w->getFontID(), &symbols)) {
         text = SheetRules::filterText(text, symbols);
+        dropped = SheetRules::droppedCharacters(typed, symbols);
+    }
     sheet->setValue(QStringLiteral("text"), text);
     w->setText(text);
     const int length = SheetRules::utf8Length(text);
@@ -219,6 +222,12 @@ void QMySheetApplier::applyText(QMyWidget *w, const QString &typed)
         sheet->setValue(QStringLiteral("longTextLen"), kept);
     }
     w->update();
+    if (!dropped.isEmpty())
+        questionBox->showNotice(
+            QMyMessageBox::Information,
+            QCoreApplication::translate("MainWindow", "字体%1中没有以下字符，已从文本中删除：%2")
+                .arg(w->getFontID())
+                .arg(dropped.join(QLatin1Char(' '))));
 }
 
 bool QMySheetApplier::applyMeter(QMyWidget *w, const QString &key, const QVariant &value)
@@ -323,6 +332,7 @@ void QMySheetApplier::applyPageValue(PageParam *page, const QString &key, const 
             page->setPageColorGrad1(coupled);
         else
             page->setPageColorGrad2(coupled);
+        sheet->setValue(key, coupled);
         canvas->update();
         return;
     }
@@ -331,11 +341,13 @@ void QMySheetApplier::applyPageValue(PageParam *page, const QString &key, const 
     if (!SheetValues::pageInt(*page, key, &stored) || sameValue(value, stored))
         return;
     // The page opacity itself is kept as typed; its colours' alphas cannot leave 0..255.
+    SheetValues::setPageInt(*page, key, v);
     if (key == QLatin1String("pageOpa")) {
         page->setPageColorGrad1A(v);
         page->setPageColorGrad2A(v);
+        sheet->setValue(QStringLiteral("pageColorGrad1"), page->pageColorGrad1());
+        sheet->setValue(QStringLiteral("pageColorGrad2"), page->pageColorGrad2());
     }
-    SheetValues::setPageInt(*page, key, v);
     canvas->update();
 }
 
@@ -364,7 +376,6 @@ QMySheetApplier::Effect QMySheetApplier::applyTimerValue(TimerParam *timer, int 
                 effect.timerStyle = v != 0 ? 1 : 2;
         }
     } else if (key == QLatin1String("timerVal")) {
-        qDebug() << "-1--" << v;
         if (v > 100 || v < 0) {
             sheet->setValue(key, qBound(0, v, 100));
             return effect;
@@ -421,8 +432,14 @@ void QMySheetApplier::resizeCanvas(int width, int height, int orientation)
 void QMySheetApplier::applyPageChoice(PageParam *page, const QString &key, int index)
 {
     if (key == QLatin1String("vga")) {
-        if (index < 0 || index >= resolutionList.size())
+        if (index < 0 || index >= resolutionList.size()) {
+            // The entry of a resolution outside the list: the row goes back to what the
+            // project has.
+            const int current = SheetRules::resolutionIndex(resolutionText(), resolutionList);
+            if (current >= 0)
+                sheet->showChoice(key, current);
             return;
+        }
         const QString text = resolutionList.at(index);
         if (text == resolutionText())
             return;
@@ -434,6 +451,12 @@ void QMySheetApplier::applyPageChoice(PageParam *page, const QString &key, int i
         return;
     }
     if (key == QLatin1String("screenType")) {
+        if (index < 0 || index > 3) {
+            const int current = canvas->getScreenType();
+            if (current >= 0 && current <= 3)
+                sheet->showChoice(key, current);
+            return;
+        }
         if (index == canvas->getScreenType())
             return;
         int width = 0;
@@ -472,9 +495,14 @@ void QMySheetApplier::applyWidgetChoice(QMyWidget *w, const QString &key, int in
 {
     int v = index;
     if (key == QLatin1String("fontID") || key == QLatin1String("ybexItemChartTickLabelFontID")) {
-        // The font list may have changed since the sheet was built.
-        if (index < 0 || index >= fontIdList.size())
+        // The font list may have changed since the sheet was built; the entry of a missing
+        // font applies nothing, and the row shows the widget's font again.
+        if (index < 0 || index >= fontIdList.size()) {
+            const int current = QMyPropertySheet::fontChoiceIndex(w->intValue(key));
+            if (current < fontIdList.size())
+                sheet->showChoice(key, current);
             return;
+        }
         v = fontIdList.at(index).toInt();
     } else if (key == QLatin1String("ybexItemMeterPointNum")
                || key == QLatin1String("ybexItemChartSerCount")) {

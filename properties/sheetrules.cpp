@@ -130,15 +130,49 @@ bool keepsSquare(int typeCode)
     return typeCode == 7 || typeCode == 8;
 }
 
+namespace {
+
+// Printable ASCII is in every generated font; anything else only when generated with it.
+bool fontHas(QChar c, const QString &symbols)
+{
+    return (c.unicode() >= 0x20 && c.unicode() <= 0x7F) || symbols.contains(c);
+}
+
+} // namespace
+
 QString filterText(const QString &text, const QString &symbols)
 {
     QString kept;
     kept.reserve(text.size());
     for (const QChar c : text) {
-        if ((c.unicode() >= 0x20 && c.unicode() <= 0x7F) || symbols.contains(c))
+        if (fontHas(c, symbols))
             kept.append(c);
     }
     return kept;
+}
+
+QStringList droppedCharacters(const QString &text, const QString &symbols)
+{
+    QStringList dropped;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (fontHas(c, symbols))
+            continue;
+        QString shown;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+            && !fontHas(text.at(i + 1), symbols)) {
+            shown = text.mid(i, 2);
+            ++i;
+        } else if (c.unicode() < 0x20 || c.isSurrogate()
+                   || (c.unicode() >= 0x80 && c.unicode() < 0xA0)) {
+            shown = QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+        } else {
+            shown = c;
+        }
+        if (!dropped.contains(shown))
+            dropped << shown;
+    }
+    return dropped;
 }
 
 int utf8Length(const QString &text)
@@ -210,7 +244,7 @@ int resolutionIndex(const QString &text, const QStringList &resolutions)
         if (wanted.size() == 2 && entry.size() == 2 && wanted.at(0) == entry.at(0))
             return i;
     }
-    return 0;
+    return -1;
 }
 
 bool resolutionSize(const QString &text, int *width, int *height)

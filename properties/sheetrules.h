@@ -39,6 +39,9 @@ bool keepsSquare(int typeCode);
 // Keeps the printable ASCII characters 0x20..0x7F and every character that occurs in the
 // font's symbol text; every other character is removed wherever it occurs.
 QString filterText(const QString &text, const QString &symbols);
+// What filterText removes, each character once in the order of its first occurrence, as
+// it can be shown: control characters and lone surrogate halves as "U+000A".
+QStringList droppedCharacters(const QString &text, const QString &symbols);
 int utf8Length(const QString &text);
 
 // ---- Keys with indexes ------------------------------------------------------------------
@@ -58,7 +61,7 @@ int meterRotation(int value, int min, int max);
 
 // ---- Screen -----------------------------------------------------------------------------
 
-// The entry of the list whose size (the text before "(") equals the text's; 0 without one.
+// The entry of the list whose size (the text before "(") equals the text's; -1 without one.
 int resolutionIndex(const QString &text, const QStringList &resolutions);
 // Width and height of "800*480(WVGA1)"; false for a text that does not split at "*" in two.
 bool resolutionSize(const QString &text, int *width, int *height);

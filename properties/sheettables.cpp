@@ -102,7 +102,10 @@ QList<SheetRow> placement(bool chart)
 
 SheetRow fontIdRow(const char *caption, const QString &key)
 {
-    return row(SheetRow::FontChoice, caption, key);
+    SheetRow r = row(SheetRow::FontChoice, caption, key);
+    // A font number no generated font has is kept, and shown as missing.
+    r.appliesWhenShown = false;
+    return r;
 }
 
 SheetRow textRow()
@@ -440,8 +443,10 @@ QList<SheetRow> timerSheet()
 
 QList<SheetRow> sleepTimerSheet()
 {
-    return {readOnly(SheetRow::ReadOnlyInt, "ID", QStringLiteral("#timerID")),
-            intRow(TR("背光度(%)"), QStringLiteral("timerVal")),
+    // The percentage shown is rounded; only the user's edit writes a level back.
+    SheetRow backlightRow = intRow(TR("背光度(%)"), QStringLiteral("timerVal"));
+    backlightRow.appliesWhenShown = false;
+    return {readOnly(SheetRow::ReadOnlyInt, "ID", QStringLiteral("#timerID")), backlightRow,
             intRow(TR("间隔时间(秒)"), QStringLiteral("timerTime"))};
 }
 

@@ -81,6 +81,8 @@ QVariant pageValue(const PageParam &page, const QString &key, int screenType,
         return QCoreApplication::translate("MainWindow", "屏幕");
     if (key == QLatin1String("vga"))
         return SheetRules::resolutionIndex(resolutionText, resolutionList);
+    if (key == QLatin1String("#resolution"))
+        return resolutionText;
     if (key == QLatin1String("screenType"))
         return screenType;
     if (key == QLatin1String("pageColorGrad1"))

@@ -15,7 +15,8 @@ namespace SheetValues {
 
 QVariant widgetValue(const QMyWidget &w, const QString &key);
 // The page's own attributes and the project's screen: "vga" is the index of the
-// resolution text in resolutionList, "screenType" the canvas's orientation.
+// resolution text in resolutionList (-1 when it has none), "#resolution" that text,
+// "screenType" the canvas's orientation.
 QVariant pageValue(const PageParam &page, const QString &key, int screenType,
                    const QString &resolutionText);
 // The sleep timer shows its backlight as a percentage.

@@ -4,6 +4,7 @@
 #include "designglobals.h"
 #include "designtestutil.h"
 #include "eventholder.h"
+#include "filesizelimit.h"
 #include "pageparam.h"
 #include "qmywidget.h"
 #include "qmywidgetfactory.h"
@@ -15,9 +16,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include <csignal>
 #include <functional>
 
 // The module files, read back the way the module reads them: the page-file layout and the
@@ -379,7 +380,6 @@ void fillDistinct(QMyWidget &w, bool checkable)
     w.setChartSerData(1, QStringLiteral("3"));
 }
 
-
 EventInfo makeEvent(int owner, int type, int userType, const QString &p0 = QStringLiteral("1"))
 {
     EventInfo e;
@@ -425,13 +425,22 @@ private slots:
     void projectWithoutPages();
     void stalePaintValuesOnHiddenPages();
     void twoRunsAreByteIdentical();
+    void containerKeepsItsRecordedBytes();
     void cleanUpKeepsLinkTargets();
-    void missingTemplates_data();
-    void missingTemplates();
-    void pageFileCannotBeCreated();
-    void bootScriptCannotBeCreated();
+    void linksInsideTheFolderAreNeverWrittenThrough();
+    void linkedOutputFolder();
+    void outputFolderThatIsAFile();
+    void readOnlyOutputFolder();
+    void percentSignsInTheProjectPath();
+    void templateProblems_data();
+    void templateProblems();
+    void leftoversOfEarlierRunsGo_data();
+    void leftoversOfEarlierRunsGo();
     void fieldsThatDoNotFit_data();
     void fieldsThatDoNotFit();
+    void fontMissing_data();
+    void fontMissing();
+    void missingFontStopsTheRun();
     void writeFailures_data();
     void writeFailures();
     void driverGenerates();
@@ -443,6 +452,7 @@ private:
     QString allCfgPath() const { return dir->filePath("allFile/all.cfg"); }
     QList<Section> sections();
     QStringList outputEntries() const;
+    void buildRichDesign();
 
     QScopedPointer<QTemporaryDir> dir;
     QWidget canvas;
@@ -472,12 +482,15 @@ void TestAllCfg::init()
     }
     imagePaths.clear();
     guicfgSizes.clear();
+    // New buttons and labels draw with font 0, which the project has.
+    fontIdList = QStringList {"0"};
 }
 
 void TestAllCfg::cleanup()
 {
     freeDesign();
     currentProjectPath.clear();
+    fontIdList.clear();
 }
 
 PageParam *TestAllCfg::addPage()
@@ -918,7 +931,7 @@ void TestAllCfg::stalePaintValuesOnHiddenPages()
     QMyWidget *meter = addWidget(0, 8, 2);
     meter->setW(120);
     meter->setH(80);
-    meter->setMeterPointPicID(0, 3); // the library has no images
+    meter->setMeterPointPicID(0, 3); // the library has no images: the number stays
     QMyWidget *chart = addWidget(0, 9, 3);
     chart->setChartTickCount(2, 9);
 
@@ -939,7 +952,7 @@ void TestAllCfg::stalePaintValuesOnHiddenPages()
     }
     QCOMPARE(slider->getProgW(), 160);
     QCOMPARE(meter->getW(), 80);
-    QCOMPARE(meter->getMeterPointPicID(0), -1);
+    QCOMPARE(meter->getMeterPointPicID(0), 3);
     QCOMPARE(chart->getChartTickMaxValue(2), 8);
 }
 
@@ -957,6 +970,87 @@ void TestAllCfg::twoRunsAreByteIdentical()
     QFile second(allCfgPath());
     QVERIFY(second.open(QIODevice::ReadOnly));
     QCOMPARE(second.readAll(), one);
+}
+
+// Every widget type with all attributes set, events and hand-written code on pages,
+// widgets and timers, widgets out of id order and a boot record that uses every line.
+void TestAllCfg::buildRichDesign()
+{
+    addPage();
+    for (int type = 0; type < WidgetTypeCount; ++type) {
+        QMyWidget *w = addWidget(0, type, 1);
+        fillDistinct(*w, type % 2 == 0);
+        w->setId(20 - type);
+        w->setX(5 * type);
+        w->setText(QStringLiteral("文字 %1 <&>").arg(type));
+    }
+    const struct
+    {
+        int type, events;
+    } holders[] = {{0, 2}, {3, 3}, {6, 3}, {7, 3}};
+    for (const auto &h : holders) {
+        for (QMyWidget *w : qAsConst(*pageWidgets.at(0))) {
+            if (w->getTypeCode() != h.type)
+                continue;
+            for (int n = 0; n < h.events; ++n) {
+                w->addEvent(makeEvent(h.type, n, (n * 11 + h.type) % 81, QString::number(n)));
+                w->addEvent(makeEvent(h.type, n, (n * 7 + 3) % 81));
+            }
+            w->setEventContent(h.events - 1, 1, QStringLiteral("x=1\r\n# 注释\n"));
+        }
+    }
+    pageRecords.at(0)->appendEvent(makeEvent(-1, 0, 5));
+    pageRecords.at(0)->appendEvent(makeEvent(-1, 1, 40));
+    pageRecords.at(0)->setEventContent(1, 1, QStringLiteral("hand"));
+
+    PageParam *empty = addPage();
+    empty->setEventContent(0, 1, QStringLiteral("never written"));
+
+    addPage()->appendEvent(makeEvent(-1, 1, 12, QStringLiteral("v7")));
+    for (int id : {9, 2, 5}) {
+        QMyWidget *btn = addWidget(2, 0, id);
+        btn->addEvent(makeEvent(0, id % 2, 31, QString::number(id)));
+    }
+    QMyWidget *arc = addWidget(2, 7, 4);
+    arc->addEvent(makeEvent(7, 1, 31));
+    addWidget(2, 9, 6)->setChartSerCount(3);
+    // The buttons and labels draw with fonts the project has.
+    for (const QList<QMyWidget *> *widgets : qAsConst(pageWidgets)) {
+        for (const QMyWidget *w : *widgets)
+            fontIdList << QString::number(w->getFontID());
+    }
+
+    for (int t : {0, 3, 7})
+        timerRecords[t].appendEvent(makeEvent(-2, 0, 20 + t, QString::number(t)));
+    timerRecords[5].setEventContent(0, 1, QStringLiteral("no events, not written"));
+    timerRecords[8].appendEvent(makeEvent(-3, 0, 31, QStringLiteral("3")));
+    timerRecords[8].appendEvent(makeEvent(-3, 1, 31, QStringLiteral("4")));
+    timerRecords[8].setTimerTime(600);
+
+    boot.setBuzzerTime(50);
+    boot.set485Flag(true);
+    boot.set485Addr(17);
+    boot.setCRC16Flag(true);
+    boot.setPosFlag(true);
+    boot.setAnimFlag(true);
+    boot.setAnimImgID(2);
+    boot.setAnimEndID(5);
+}
+
+// The container of a design that uses every part of the format, byte for byte as it was
+// recorded: a change of how it is put together must not change what the module reads.
+void TestAllCfg::containerKeepsItsRecordedBytes()
+{
+    buildRichDesign();
+    QCOMPARE(run(), 0);
+    QFile made(allCfgPath());
+    QVERIFY(made.open(QIODevice::ReadOnly));
+    QFile recorded(QStringLiteral(YBEX_TEST_DATA "/allcfg/rich.cfg"));
+    QVERIFY(recorded.open(QIODevice::ReadOnly));
+    const QByteArray bytes = made.readAll();
+    QCOMPARE(bytes.size(), recorded.size());
+    QVERIFY(bytes == recorded.readAll());
+    QCOMPARE(guicfgSizes.size(), 3);
 }
 
 void TestAllCfg::cleanUpKeepsLinkTargets()
@@ -983,53 +1077,197 @@ void TestAllCfg::cleanUpKeepsLinkTargets()
              QStringList {"inner"});
 }
 
-void TestAllCfg::missingTemplates_data()
+// Links where the generator once wrote its own files: the bytes never go through them.
+void TestAllCfg::linksInsideTheFolderAreNeverWrittenThrough()
 {
-    QTest::addColumn<QString>("missing");
-    QTest::addColumn<int>("code");
-    QTest::newRow("init.bin") << "init.bin" << 98;
-    QTest::newRow("xvar.bin") << "xvar.bin" << 99;
-    QTest::newRow("keyboard.py") << "keyboard.py" << 100;
-}
-
-void TestAllCfg::missingTemplates()
-{
-    QFETCH(QString, missing);
-    QFETCH(int, code);
     addPage();
-    QCOMPARE(run(), 0); // a container from before
-    QVERIFY(QFile::remove(dir->filePath("templates/" + missing)));
-    QCOMPARE(run(), code);
-    QVERIFY(!QFile::exists(allCfgPath()));
-    // No template folder at all fails the same way.
-    generator.setTemplateFolder(dir->filePath("nothing"));
-    QCOMPARE(run(), 98);
+    addWidget(0, 0, 1)->addEvent(makeEvent(0, 1, 31));
+    QVERIFY(QDir(dir->path()).mkpath("allFile"));
+    QVERIFY(QDir(dir->path()).mkpath("elsewhere"));
+    const QStringList names = {"all.cfg",     "boot.py",     "timer0.py",   "timer7.py",
+                               "sleepin.py",  "sleepout.py", "guicfg0.bin", "init.bin",
+                               "keyboard.py", "temp.bin"};
+    for (const QString &name : names) {
+        QFile target(dir->filePath("elsewhere/" + name));
+        QVERIFY(target.open(QIODevice::WriteOnly));
+        target.write("user's " + name.toUtf8());
+        target.close();
+        QVERIFY(QFile::link(target.fileName(), dir->filePath("allFile/" + name)));
+    }
+    QCOMPARE(run(), 0);
+    QCOMPARE(outputEntries(), QStringList {"all.cfg"});
+    QVERIFY(!QFileInfo(allCfgPath()).isSymLink());
+    QCOMPARE(sections().size(), 16);
+    for (const QString &name : names) {
+        QFile target(dir->filePath("elsewhere/" + name));
+        QVERIFY(target.open(QIODevice::ReadOnly));
+        QCOMPARE(target.readAll(), "user's " + name.toUtf8());
+    }
 }
 
-void TestAllCfg::pageFileCannotBeCreated()
+// allFile itself a link to another folder: the link goes, the folder and all in it stay.
+void TestAllCfg::linkedOutputFolder()
 {
+    addPage();
+    QVERIFY(QDir(dir->path()).mkpath("other/sub"));
+    for (const char *name : {"other/a.txt", "other/sub/b.txt", "other/all.cfg"}) {
+        QFile f(dir->filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(name);
+    }
+    QVERIFY(QFile::link(dir->filePath("other"), dir->filePath("allFile")));
+    QCOMPARE(run(), 0);
+    const QFileInfo folder(dir->filePath("allFile"));
+    QVERIFY(!folder.isSymLink());
+    QVERIFY(folder.isDir());
+    QCOMPARE(outputEntries(), QStringList {"all.cfg"});
+    QCOMPARE(QDir(dir->filePath("other")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList({"a.txt", "all.cfg", "sub"}));
+    QVERIFY(QFile::exists(dir->filePath("other/sub/b.txt")));
+    QFile old(dir->filePath("other/all.cfg"));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("other/all.cfg"));
+}
+
+void TestAllCfg::outputFolderThatIsAFile()
+{
+    addPage();
+    QFile file(dir->filePath("allFile"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("mine");
+    file.close();
+    QString detail;
+    QCOMPARE(run(&detail), 104);
+    QVERIFY2(detail.contains("allFile是一个文件，不是文件夹"), qPrintable(detail));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("mine"));
+}
+
+// A folder the run may not change: the old container cannot go, and the run says why.
+void TestAllCfg::readOnlyOutputFolder()
+{
+    if (geteuid() == 0)
+        QSKIP("running with rights that write into any folder");
+    addPage();
+    QCOMPARE(run(), 0);
+    QVERIFY(QFile::setPermissions(dir->filePath("allFile"), QFile::ReadOwner | QFile::ExeOwner));
+    QString detail;
+    const int code = run(&detail);
+    QFile::setPermissions(dir->filePath("allFile"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(code, 104);
+    QVERIFY2(detail.contains("all.cfg无法删除：没有写入权限"), qPrintable(detail));
+}
+
+// Path text is never taken for a pattern: "%1" in a folder name stays as it is.
+void TestAllCfg::percentSignsInTheProjectPath()
+{
+    addPage();
+    addWidget(0, 0, 1)->addEvent(makeEvent(0, 1, 31));
+    timerRecords[3].appendEvent(makeEvent(-2, 0, 31));
+    const QString folder = dir->filePath("p%1q%2r%L3");
+    QVERIFY(QDir().mkpath(folder));
+    currentProjectPath = folder + "/p%1.yBEX";
+    QCOMPARE(run(), 0);
+    QCOMPARE(QDir(folder + "/allFile").entryList(QDir::Files), QStringList {"all.cfg"});
+    QCOMPARE(QDir(dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList({"p%1q%2r%L3", "templates"}));
+}
+
+using TemplateStep = std::function<void(const QString &templates)>;
+Q_DECLARE_METATYPE(TemplateStep)
+
+void TestAllCfg::templateProblems_data()
+{
+    QTest::addColumn<TemplateStep>("step");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("detail");
+    const auto removed = [](const char *name) {
+        return TemplateStep([name](const QString &t) { QVERIFY(QFile::remove(t + "/" + name)); });
+    };
+    QTest::newRow("no init.bin") << removed("init.bin") << 98 << "模板文件%1/init.bin不存在";
+    QTest::newRow("no xvar.bin") << removed("xvar.bin") << 99 << "模板文件%1/xvar.bin不存在";
+    QTest::newRow("no keyboard.py")
+        << removed("keyboard.py") << 100 << "模板文件%1/keyboard.py不存在";
+    QTest::newRow("no template folder")
+        << TemplateStep([](const QString &t) { QVERIFY(QDir(t).removeRecursively()); }) << 98
+        << "模板文件夹%1不存在";
+    QTest::newRow("empty") << TemplateStep([](const QString &t) {
+        QFile f(t + "/xvar.bin");
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    }) << 99 << "模板文件%1/xvar.bin是空的";
+    QTest::newRow("a folder") << TemplateStep([](const QString &t) {
+        QVERIFY(QFile::remove(t + "/keyboard.py"));
+        QVERIFY(QDir(t).mkdir("keyboard.py"));
+    }) << 100 << "模板文件%1/keyboard.py不是普通文件";
+    QTest::newRow("a pipe") << TemplateStep([](const QString &t) {
+        QVERIFY(QFile::remove(t + "/init.bin"));
+        QCOMPARE(mkfifo(QFile::encodeName(t + "/init.bin").constData(), 0600), 0);
+    }) << 98 << "模板文件%1/init.bin不是普通文件";
+    QTest::newRow("a device") << TemplateStep([](const QString &t) {
+        QVERIFY(QFile::remove(t + "/xvar.bin"));
+        QVERIFY(QFile::link("/dev/zero", t + "/xvar.bin"));
+    }) << 99 << "模板文件%1/xvar.bin不是普通文件";
+    QTest::newRow("oversized") << TemplateStep([](const QString &t) {
+        QFile f(t + "/init.bin");
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.resize(qint64(3) << 30)); // sparse: no disk space taken
+    }) << 98 << "模板文件%1/init.bin大于16 MB";
+    QTest::newRow("a link to a template") << TemplateStep([](const QString &t) {
+        QVERIFY(QFile::rename(t + "/keyboard.py", t + "/../keyboard.real"));
+        QVERIFY(QFile::link(t + "/../keyboard.real", t + "/keyboard.py"));
+    }) << 0 << "";
+}
+
+// Every problem of a template stops the run with its code and names file and cause; the
+// container of an earlier run does not stay behind to be sent.
+void TestAllCfg::templateProblems()
+{
+    QFETCH(TemplateStep, step);
+    QFETCH(int, code);
+    QFETCH(QString, detail);
+    addPage();
+    QCOMPARE(run(), 0);
+    const QString templates = dir->filePath("templates");
+    step(templates);
+    QString said;
+    QCOMPARE(run(&said), code);
+    QCOMPARE(said, detail.isEmpty() ? detail : detail.arg(templates));
+    QCOMPARE(QFile::exists(allCfgPath()), code == 0);
+    // Nothing of a template copied into the project.
+    QVERIFY(outputEntries().size() <= 1);
+}
+
+void TestAllCfg::leftoversOfEarlierRunsGo_data()
+{
+    QTest::addColumn<QStringList>("folders");
+    QTest::addColumn<QStringList>("files");
+    QTest::newRow("files of older versions")
+        << QStringList {"page0", "page1"}
+        << QStringList {"boot.py", "timer4.py", "guicfg0.bin", "page1/Btn1_1.py", "init.bin"};
+    QTest::newRow("folders where files were")
+        << QStringList {"guicfg2.bin", "timer4.py/x", "all.cfg/y"} << QStringList {"all.cfg/y/z"};
+}
+
+// The run needs no file of its own in allFile: whatever stands there under the names the
+// generator once used neither stops it nor stays.
+void TestAllCfg::leftoversOfEarlierRunsGo()
+{
+    QFETCH(QStringList, folders);
+    QFETCH(QStringList, files);
     for (int k = 0; k < 3; ++k) {
         addPage();
         addWidget(k, 0, 1)->addEvent(makeEvent(0, 1, 31));
     }
-    QVERIFY(QDir(dir->path()).mkpath("allFile/guicfg2.bin"));
-    QString detail;
-    QCOMPARE(run(&detail), 105);
-    QVERIFY(detail.isEmpty());
-    QVERIFY(!QFile::exists(allCfgPath()));
-    // What the run got to stays for a look: pages 0 and 1 with their scripts.
-    const QStringList entries = outputEntries();
-    for (const char *name : {"boot.py", "guicfg0.bin", "guicfg1.bin", "page0", "page1", "init.bin"})
-        QVERIFY2(entries.contains(name), name);
-    QVERIFY(QFile::exists(dir->filePath("allFile/page1/Btn1_1.py")));
-    QVERIFY(!entries.contains("page2"));
-}
-
-void TestAllCfg::bootScriptCannotBeCreated()
-{
-    QVERIFY(QDir(dir->path()).mkpath("allFile/timer4.py"));
-    QCOMPARE(run(), 101);
-    QVERIFY(!QFile::exists(allCfgPath()));
+    for (const QString &folder : folders)
+        QVERIFY(QDir(dir->path()).mkpath("allFile/" + folder));
+    for (const QString &name : files) {
+        QFile f(dir->filePath("allFile/" + name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QCOMPARE(run(), 0);
+    QCOMPARE(outputEntries(), QStringList {"all.cfg"});
+    QCOMPARE(sections().size(), 17 + 3);
 }
 
 void TestAllCfg::fieldsThatDoNotFit_data()
@@ -1071,16 +1309,19 @@ void TestAllCfg::fieldsThatDoNotFit_data()
         t->addWidget(0, 9, 2);
     }) << 124 << "Page-0 Lab-2、QRCode-2、Chart-2：多个控件的ID都是2";
     // Text written as typed must not change the script line around it.
-    QTest::newRow("widget argument") << DesignStep([](TestAllCfg *t) {
-        t->addPage();
-        t->addPage();
-        EventInfo e = makeEvent(0, 1, 10);
-        e.setParam(1, "0);import os;os.system(0");
-        t->addWidget(1, 0, 3)->addEvent(e);
-    }) << 126 << "Page-1 Btn-3：按钮进入事件“设置控件数值”的参数“val”含有换行、;、#或不成对的括号、引号";
-    QTest::newRow("page result variable") << DesignStep([](TestAllCfg *t) {
-        t->addPage()->appendEvent(makeEvent(-1, 0, 12, "#x"));
-    }) << 126 << "Page-0：页面退出事件“获取蜂鸣器的值”的结果变量“#x”不是变量名";
+    QTest::newRow("widget argument")
+        << DesignStep([](TestAllCfg *t) {
+               t->addPage();
+               t->addPage();
+               EventInfo e = makeEvent(0, 1, 10);
+               e.setParam(1, "0);import os;os.system(0");
+               t->addWidget(1, 0, 3)->addEvent(e);
+           })
+        << 126
+        << "Page-1 Btn-3：按钮进入事件“设置控件数值”的参数“val”含有换行、;、#或不成对的括号、引号";
+    QTest::newRow("page result variable")
+        << DesignStep([](TestAllCfg *t) { t->addPage()->appendEvent(makeEvent(-1, 0, 12, "#x")); })
+        << 126 << "Page-0：页面退出事件“获取蜂鸣器的值”的结果变量“#x”不是变量名";
     QTest::newRow("timer") << DesignStep([](TestAllCfg *t) {
         t->addPage();
         t->timers[2]->eventHolder().append(makeEvent(-2, 0, 31, "1\nuser.restart()"));
@@ -1091,13 +1332,17 @@ void TestAllCfg::fieldsThatDoNotFit_data()
         e.setParam(1, "中%");
         t->timers[AllCfg::SleepTimer]->eventHolder().append(e);
     }) << 126 << "休眠定时器：休眠进入事件“获取控件x值”的结果变量“中%”不是变量名";
-    QTest::newRow("string variable") << DesignStep([](TestAllCfg *t) {
-        t->addPage();
-        EventInfo e = makeEvent(7, 2, 8);
-        e.setParam(1, "");
-        e.setParam(2, "s)");
-        t->addWidget(0, 7, 5)->addEvent(e);
-    }) << 126 << "Page-0 Arc-5：arc减少事件“设置控件文本值”的参数“字符变量”含有换行、;、#或不成对的括号、引号";
+    QTest::newRow("string variable")
+        << DesignStep([](TestAllCfg *t) {
+               t->addPage();
+               EventInfo e = makeEvent(7, 2, 8);
+               e.setParam(1, "");
+               e.setParam(2, "s)");
+               t->addWidget(0, 7, 5)->addEvent(e);
+           })
+        << 126
+        << "Page-0 "
+           "Arc-5：arc减少事件“设置控件文本值”的参数“字符变量”含有换行、;、#或不成对的括号、引号";
     QTest::newRow("hand-written code replaces the event") << DesignStep([](TestAllCfg *t) {
         t->addPage();
         QMyWidget *w = t->addWidget(0, 3, 2);
@@ -1142,28 +1387,34 @@ void TestAllCfg::fieldsThatDoNotFit()
     QCOMPARE(QFile::exists(allCfgPath()), code == 0);
 }
 
-// Writes past a size limit fail, as on a full disk.
+// A write past a size limit fails as on a full disk: no container, an old one gone as well,
+// nothing half written under any name, and the cause named.
 void TestAllCfg::writeFailures_data()
 {
     QTest::addColumn<DesignStep>("design");
     QTest::addColumn<int>("limit");
     QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("detail");
-    QTest::newRow("all.cfg") << DesignStep([](TestAllCfg *t) {
+    QTest::newRow("container's end") << DesignStep([](TestAllCfg *t) {
         t->addPage();
         t->addWidget(0, 1, 1)->setLongTextLen(3000);
-    }) << 3500 << 118 << "all.cfg无法写入";
-    QTest::newRow("page file") << DesignStep([](TestAllCfg *t) {
+    }) << 3500 << 118;
+    QTest::newRow("a large page") << DesignStep([](TestAllCfg *t) {
         t->addPage();
         t->addPage();
         t->addWidget(1, 1, 1)->setLongTextLen(3000);
-    }) << 1500 << 119 << "Page-1的页面文件无法写入";
-    QTest::newRow("widget script") << DesignStep([](TestAllCfg *t) {
+    }) << 1500 << 118;
+    QTest::newRow("a large script") << DesignStep([](TestAllCfg *t) {
         t->addPage();
         QMyWidget *w = t->addWidget(0, 3, 2);
         w->addEvent(makeEvent(3, 2, 31));
         w->setEventContent(2, 1, QString(3000, 'x'));
-    }) << 1500 << 120 << "Page-0：脚本Prog2_2.py无法写入";
+    }) << 1500 << 118;
+    QTest::newRow("a 1 MB design") << DesignStep([](TestAllCfg *t) {
+        for (int k = 0; k < 24; ++k) {
+            t->addPage();
+            t->addWidget(k, 1, 1)->setLongTextLen(50000);
+        }
+    }) << (1 << 20) - 100 << 118;
 }
 
 void TestAllCfg::writeFailures()
@@ -1171,23 +1422,19 @@ void TestAllCfg::writeFailures()
     QFETCH(DesignStep, design);
     QFETCH(int, limit);
     QFETCH(int, code);
-    QFETCH(QString, detail);
+    QCOMPARE(run(), 0); // a container from before
     design(this);
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old {};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit small = old;
-    small.rlim_cur = rlim_t(limit);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
     QString said;
-    const int result = run(&said);
-    setrlimit(RLIMIT_FSIZE, &old);
+    int result = 0;
+    {
+        const FileSizeLimit limited(limit);
+        QVERIFY(limited.isSet());
+        result = run(&said);
+    }
     QCOMPARE(result, code);
-    QCOMPARE(said, detail);
+    QCOMPARE(said, QDir::toNativeSeparators(allCfgPath()) + ": 文件超过了系统允许的大小");
     QVERIFY(!QFile::exists(allCfgPath()));
-    // No half-written container under any name.
-    for (const QString &name : outputEntries())
-        QVERIFY2(!name.startsWith("all.cfg"), qPrintable(name));
+    QCOMPARE(outputEntries(), QStringList());
 }
 
 void TestAllCfg::driverGenerates()
@@ -1197,7 +1444,29 @@ void TestAllCfg::driverGenerates()
     QFile::setPermissions(project, QFile::ReadOwner | QFile::WriteOwner);
     const QString driver = QCoreApplication::applicationDirPath() + "/driver/ybexdriver";
 
+    // Its label draws with font 195, which no project can generate.
     QProcess process;
+    process.start(driver, {"generate", project, dir->filePath("templates")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.readAllStandardOutput(), QByteArray("127\n"));
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(!QFile::exists(allCfgPath()));
+
+    // With a font the project has.
+    QFile file(project);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QByteArray xml = file.readAll();
+    QVERIFY(xml.contains("<fontID>195</fontID>"));
+    xml.replace("<fontID>195</fontID>", "<fontID>2</fontID>");
+    QVERIFY(file.resize(0));
+    file.write(xml);
+    file.close();
+    QVERIFY(QDir(dir->path()).mkpath("tempFonts"));
+    for (const char *name : {"tempFonts/2.font", "tempFonts/2.ini"}) {
+        QFile font(dir->filePath(name));
+        QVERIFY(font.open(QIODevice::WriteOnly));
+        font.write("f");
+    }
     process.start(driver, {"generate", project, dir->filePath("templates")});
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.readAllStandardOutput(), QByteArray("0\n"));
@@ -1207,12 +1476,62 @@ void TestAllCfg::driverGenerates()
     const QList<Section> s = readContainer(allCfgPath(), &ok);
     QVERIFY(ok);
     QCOMPARE(s.first().id, 1);
+    QFile made(allCfgPath());
+    QVERIFY(made.open(QIODevice::ReadOnly));
+    // Recorded from the project with its label's font changed to 2 as above.
+    QFile recorded(QStringLiteral(YBEX_TEST_DATA "/allcfg/golden_small.cfg"));
+    QVERIFY(recorded.open(QIODevice::ReadOnly));
+    QVERIFY(made.readAll() == recorded.readAll());
 
     // The code of a failure, and a nonzero exit.
     process.start(driver, {"generate", project, dir->filePath("nothing")});
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.readAllStandardOutput(), QByteArray("98\n"));
     QCOMPARE(process.exitCode(), 1);
+}
+
+void TestAllCfg::fontMissing_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("font");
+    QTest::addColumn<QStringList>("fonts");
+    QTest::addColumn<bool>("missing");
+    QTest::newRow("button, listed") << 0 << 3 << QStringList {"1", "3"} << false;
+    QTest::newRow("button, unlisted") << 0 << 2 << QStringList {"1", "3"} << true;
+    QTest::newRow("label, no fonts") << 1 << 0 << QStringList() << true;
+    QTest::newRow("label, listed") << 1 << 0 << QStringList {"0"} << false;
+    QTest::newRow("label, beyond any number") << 1 << 195 << QStringList {"0", "31"} << true;
+    QTest::newRow("text box") << 4 << 9 << QStringList() << false;
+    QTest::newRow("image") << 2 << 9 << QStringList() << false;
+}
+
+void TestAllCfg::fontMissing()
+{
+    QFETCH(int, type);
+    QFETCH(int, font);
+    QFETCH(QStringList, fonts);
+    addPage();
+    QMyWidget *w = addWidget(0, type, 1);
+    w->setFontID(font);
+    QTEST(AllCfg::fontMissing(*w, fonts), "missing");
+}
+
+// A button or label whose font the project has not generated stops the run before
+// anything is written, naming page, widget and font.
+void TestAllCfg::missingFontStopsTheRun()
+{
+    addPage();
+    addPage();
+    addWidget(0, 0, 1);
+    QMyWidget *label = addWidget(1, 1, 4);
+    label->setFontID(6);
+    QString detail;
+    QCOMPARE(run(&detail), int(AllCfg::MissingFont));
+    QCOMPARE(detail, QString("Page-1 Lab-4：字体6不存在，请先生成该字体或选择已有的字体"));
+    QVERIFY(!QFile::exists(allCfgPath()));
+    QCOMPARE(outputEntries(), QStringList());
+    fontIdList << "6";
+    QCOMPARE(run(), 0);
 }
 
 QTEST_MAIN(TestAllCfg)

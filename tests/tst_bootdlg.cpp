@@ -63,6 +63,9 @@ private slots:
     void linkTestReply();
     void moduleLinkOffered();
     void retranslate();
+    void typedValuesBeyondTheRangeTakeTheBound_data();
+    void typedValuesBeyondTheRangeTakeTheBound();
+    void enterKeepsTheFields();
 
 private:
     template<class T> T *child(const char *name) { return dlg->findChild<T *>(name); }
@@ -108,8 +111,8 @@ void TestBootDlg::startState()
 {
     QVERIFY(dlg->isHidden());
     QVERIFY(hasDialogFlags(*dlg));
-    QCOMPARE(dlg->minimumSize(), QSize(584, 422));
-    QCOMPARE(dlg->maximumSize(), QSize(584, 422));
+    QCOMPARE(dlg->minimumSize(), QSize(624, 422));
+    QCOMPARE(dlg->maximumSize(), QSize(624, 422));
     QCOMPARE(dlg->windowTitle(), QString("开机设置"));
     QVERIFY(child<QGroupBox>("groupBoxSleep")->isHidden());
     QCOMPARE(child<QGroupBox>("groupBox")->font().family(), QString("微软雅黑"));
@@ -302,7 +305,10 @@ void TestBootDlg::saveOfABrokenFile()
     writeProject("<ui><frame><bootBl>3</bootBl></frame>");
     child<QSpinBox>("sbBl")->setValue(55);
     dlg->slotDealIsNo(1);
-    QCOMPARE(messageOf(dlg->getResultBox()), QString("保存参数失败！"));
+    // The cause follows the message.
+    QCOMPARE(messageOf(dlg->getResultBox()),
+             QString("保存参数失败！\n%1: 第1行第37列：Premature end of document.")
+                 .arg(currentProjectPath));
     QCOMPARE(projectContent(), QByteArray("<ui><frame><bootBl>3</bootBl></frame>"));
     QCOMPARE(dlg->getBootParam()->getBl(), 55);
 
@@ -386,6 +392,58 @@ void TestBootDlg::retranslate()
     QCOMPARE(child<QCheckBox>("checkBoxAnim")->text(), QString("Boot animation"));
     dlg->retranslate();
     QCOMPARE(dlg->windowTitle(), QString("开机设置"));
+}
+
+void TestBootDlg::typedValuesBeyondTheRangeTakeTheBound_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("value");
+    QTest::newRow("backlight 150") << "sbBl"
+                                   << "150" << 100;
+    QTest::newRow("backlight 80") << "sbBl"
+                                  << "80" << 80;
+    QTest::newRow("sleep backlight 999") << "sbSleepBl"
+                                         << "999" << 100;
+    QTest::newRow("backlight -5") << "sbBl"
+                                  << "-5" << 0;
+}
+
+// A number typed beyond a box's range is neither cut to its first digits nor lost: when the
+// editing ends the box shows and holds the nearest bound.
+void TestBootDlg::typedValuesBeyondTheRangeTakeTheBound()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    dlg->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dlg.data()));
+    auto *spin = dlg->findChild<QSpinBox *>(box);
+    QVERIFY(spin);
+    spin->setFocus();
+    spin->selectAll();
+    QTest::keyClicks(spin, typed);
+    QCOMPARE(spin->text(), typed);
+    // Leaving the box ends the editing.
+    QTest::keyClick(spin, Qt::Key_Tab);
+    QVERIFY(!spin->hasFocus());
+    QTEST(spin->value(), "value");
+    QCOMPARE(spin->text(), QString::number(spin->value()));
+}
+
+// Enter ends the editing of a field and leaves the others as they are.
+void TestBootDlg::enterKeepsTheFields()
+{
+    dlg->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dlg.data()));
+    auto *buzzer = child<QSpinBox>("sbBuzzerTime");
+    buzzer->setValue(250);
+    auto *backlight = child<QSpinBox>("sbBl");
+    backlight->setFocus();
+    backlight->selectAll();
+    QTest::keyClicks(backlight, "80");
+    QTest::keyClick(backlight, Qt::Key_Return);
+    QCOMPARE(backlight->value(), 80);
+    QCOMPARE(buzzer->value(), 250);
 }
 
 QTEST_MAIN(TestBootDlg)

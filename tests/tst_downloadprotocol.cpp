@@ -1,9 +1,11 @@
 #include <QImage>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "downloadlimits.h"
 #include "modulepicture.h"
 #include "modulereply.h"
+#include "picturefixtures.h"
 #include "simulatedmodule.h"
 #include "ymodem.h"
 #include "ymodemframe.h"
@@ -506,6 +508,29 @@ private slots:
         opaque.fill(Qt::white);
         QCOMPARE(ModulePicture::convert(opaque), hex("00010001FFFFFF"));
         QCOMPARE(ModulePicture::convertedSize("/no/such/picture.png"), qint64(4));
+
+        // The header holds each side in 16 bits: a wider picture is not converted at all.
+        QImage widest(65535, 1, QImage::Format_RGB32);
+        widest.fill(Qt::white);
+        const QByteArray converted = ModulePicture::convert(widest);
+        QCOMPARE(converted.size(), 4 + 3 * 65535);
+        QCOMPARE(converted.left(4), hex("FFFF0001"));
+        QImage wider(65536, 1, QImage::Format_RGB32);
+        wider.fill(Qt::white);
+        QVERIFY(ModulePicture::convert(wider).isEmpty());
+        QImage taller(1, 65536, QImage::Format_RGB32);
+        taller.fill(Qt::white);
+        QVERIFY(ModulePicture::convert(taller).isEmpty());
+
+        // A header that claims more than the program takes counts nothing: the download
+        // refuses the picture by name before anything is sent.
+        QTemporaryDir dir;
+        const QString bomb = dir.filePath("0_bomb.png");
+        QVERIFY(PictureFixtures::writeBytes(bomb, PictureFixtures::pngClaiming(26800, 26800)));
+        QCOMPARE(ModulePicture::convertedSize(bomb), qint64(4));
+        const QString fine = dir.filePath("1_fine.png");
+        QVERIFY(PictureFixtures::writeBytes(fine, PictureFixtures::pngClaiming(100, 50)));
+        QCOMPARE(ModulePicture::convertedSize(fine), qint64(4 + 3 * 100 * 50));
     }
 };
 

@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTextEdit>
+#include <QTranslator>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(EventInfo)
@@ -61,6 +62,7 @@ private slots:
     void deleteDialogForm();
     void deleteDialogRows();
     void deleteTwoCheckedRows();
+    void rowsFollowTheLanguage();
     void deleteOneThenARowAbove();
     void firstDeleteTakesTheClickedRow();
     void clickedRowOfALongerTable();
@@ -78,6 +80,7 @@ private slots:
     void addFunctionLine();
     void saveAndResetPerTab();
     void codeStaysPlainText();
+    void codeLongerThanAFileHoldsIsRefused();
     void closingAsksForTheSheet();
     void editDialogOnADeletedWidget();
     void retranslateKeepsTheHolderTabs();
@@ -318,6 +321,31 @@ void TestEventDialogs::deleteTwoCheckedRows()
     QCOMPARE(column(1), QStringList({"1"}));
     QCOMPARE(column(4), QStringList({"a"}));
     QCOMPARE(deleted.count(), 1);
+    // The count shows what is ticked now: nothing.
+    QCOMPARE(checkedRows(), QList<int>());
+    QCOMPARE(label(), QString("已选：0项"));
+    QVERIFY(!del->findChild<QCheckBox *>("checkBoxAll")->isChecked());
+}
+
+// Rows shown in one language name their event types and functions in the other after a
+// switch.
+void TestEventDialogs::rowsFollowTheLanguage()
+{
+    page->appendEvent(makeEvent(-1, Entry, 1));
+    del->showDlg(0, nullptr, nullptr);
+    QCOMPARE(column(2), QStringList({"页面进入"}));
+    QCOMPARE(column(3), QStringList({"获取控件x值"}));
+    QTranslator english;
+    QVERIFY(english.load(":/config/language/English.qm"));
+    QCoreApplication::installTranslator(&english);
+    del->retranslate();
+    const QStringList types = column(2);
+    const QStringList functions = column(3);
+    QCoreApplication::removeTranslator(&english);
+    QCOMPARE(types, QStringList({"Page Entry"}));
+    QCOMPARE(functions, QStringList({"Get widget x"}));
+    del->retranslate();
+    QCOMPARE(column(2), QStringList({"页面进入"}));
 }
 
 void TestEventDialogs::deleteOneThenARowAbove()
@@ -520,8 +548,8 @@ void TestEventDialogs::editDialogForm()
 {
     QVERIFY(edit->isHidden());
     QVERIFY(hasDialogFlags(*edit));
-    QCOMPARE(edit->minimumSize(), QSize(524, 349));
-    QCOMPARE(edit->maximumSize(), QSize(542, 349));
+    QCOMPARE(edit->minimumSize(), QSize(614, 349));
+    QCOMPARE(edit->maximumSize(), QSize(632, 349));
     QCOMPARE(edit->windowTitle(), QString("编辑下载事件"));
     QCOMPARE(tabTexts(), QStringList({"Tab 1", "Tab 2", "页", "页", "页"}));
     for (int n = 1; n <= 5; ++n) {
@@ -651,6 +679,24 @@ void TestEventDialogs::codeStaysPlainText()
     tabs()->setCurrentIndex(0);
     click(edit, "btnSaveEvent");
     QCOMPARE(page->eventText(0), QString("<b>x</b> & y"));
+}
+
+// A project file holds no longer code, so a design with it would not open again.
+void TestEventDialogs::codeLongerThanAFileHoldsIsRefused()
+{
+    page->setEventContent(0, 1, "kept");
+    edit->showDlg(0, nullptr, nullptr);
+    tabs()->setCurrentIndex(0);
+    editor(1)->setPlainText(manyLines(MaxTextLength + 1));
+    click(edit, "btnSaveEvent");
+    QCOMPARE(page->eventText(0), QString("kept"));
+    QMyMessageBox *box = edit->getMessageBox();
+    QCOMPARE(box->findChild<QLabel *>("labMessage")->text(),
+             QString("代码超过%1个字符，无法保存！").arg(MaxTextLength));
+
+    editor(1)->setPlainText(manyLines(MaxTextLength));
+    click(edit, "btnSaveEvent");
+    QCOMPARE(page->eventText(0).size(), MaxTextLength);
 }
 
 void TestEventDialogs::closingAsksForTheSheet()

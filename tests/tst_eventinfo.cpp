@@ -53,7 +53,7 @@ private slots:
     void defaultParams();
     void unusedParametersTravelWithRecord();
     void copiesAreIndependent();
-    void languageOfLastBuild();
+    void namesFollowTheLanguage();
     void everyTextHasEnglish();
     void recordsOfOneLanguageShareLists();
     void recordBuiltOutsideGuiThread();
@@ -621,13 +621,15 @@ void TestEventInfo::copiesAreIndependent()
     QCOMPARE(copy.param(0), QString("9"));
 }
 
-// A record shows the language current when its lists were last built.
-void TestEventInfo::languageOfLastBuild()
+// A record names its event type and function in the language current when they are
+// shown, whichever language it was made in.
+void TestEventInfo::namesFollowTheLanguage()
 {
     EventInfo before;
     before.setOwnerType(-1);
     before.setType(1);
     before.setUserType(1);
+    QCOMPARE(before.funcCaption(), QString("获取控件x值"));
 
     QTranslator english;
     QVERIFY(english.load(":/config/language/English.qm"));
@@ -643,19 +645,17 @@ void TestEventInfo::languageOfLastBuild()
     after.paramDescriptors();
     QCOMPARE(after.paramLabel(1), QString("Specify the variable"));
 
-    QCOMPARE(before.funcCaption(), QString("获取控件x值"));
-    QCOMPARE(before.typeName(), QString("页面进入"));
-    before.setOwnerType(-1);
     QCOMPARE(before.funcCaption(), QString("Get widget x"));
     QCOMPARE(before.typeName(), QString("Page Entry"));
+    QCOMPARE(before.typeNames(), (QStringList {"Page Exit", "Page Entry"}));
+    QCOMPARE(before.pickerCaptions().at(1), QString("Get widget x"));
+    const EventInfo copy = before;
 
     QCoreApplication::removeTranslator(&english);
-    EventInfo chinese;
-    chinese.setUserType(1);
-    QCOMPARE(chinese.funcCaption(), QString("获取控件x值"));
-    QCOMPARE(after.funcCaption(), QString("Get widget x"));
-    after.buildCatalogue();
     QCOMPARE(after.funcCaption(), QString("获取控件x值"));
+    QCOMPARE(after.typeName(), QString("页面进入"));
+    QCOMPARE(copy.typeName(), QString("页面进入"));
+    QCOMPARE(after.pickerCaptions().at(1), QString("获取控件x值"));
 }
 
 // Every caption, type name and marked label is found by the English translation, which
@@ -668,15 +668,19 @@ void TestEventInfo::everyTextHasEnglish()
         source.setOwnerType(kind);
         sourceNames << source.typeNames();
     }
+    QStringList sourceCaptions;
+    for (int f = 0; f < EventInfo::FunctionCount; ++f) {
+        source.setUserType(f);
+        sourceCaptions << source.funcCaption();
+    }
     QTranslator english;
     QVERIFY(english.load(":/config/language/English.qm"));
     QVERIFY(QCoreApplication::installTranslator(&english));
     EventInfo translated;
     for (int f = 0; f < EventInfo::FunctionCount; ++f) {
-        source.setUserType(f);
         translated.setUserType(f);
         const QString caption = translated.funcCaption();
-        QVERIFY2(!caption.isEmpty() && caption != source.funcCaption(),
+        QVERIFY2(!caption.isEmpty() && caption != sourceCaptions.at(f),
                  qPrintable(QString::number(f)));
     }
     int k = 0;

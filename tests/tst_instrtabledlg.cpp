@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -431,6 +432,57 @@ private slots:
         QCOMPARE(state.isEmpty(), false);
         QCOMPARE(caption, QString("Set widgets x value"));
         QVERIFY(header != QString("有无地址"));
+    }
+
+    // What the terminal wrote in one language is written again in the other: the hint of
+    // the chosen row, both tables' captions and headers and the flag choices.
+    void shownTextsFollowTheLanguage()
+    {
+        Terminal t;
+        t.addRow(0);
+        t.clickRow(0);
+        auto *hint = t.child<QLabel>("labInstrDesc");
+        QCOMPARE(hint->text(), QString("提示：“-”为无参数；参数1为控件id值，参数2为16位x坐标值；"));
+        const auto flag = [&t](int column) {
+            auto *combo = qobject_cast<QComboBox *>(
+                t.sendView()->indexWidget(t.sendModel()->index(0, column)));
+            return combo ? combo->itemText(0) + "/" + combo->itemText(1) : QString();
+        };
+        auto *catalogue = t.child<QTableWidget>("twInstr");
+
+        QTranslator english;
+        QVERIFY(english.load(":/config/language/English.qm"));
+        QCoreApplication::installTranslator(&english);
+        t.dlg.retranslate();
+        const QString englishHint = hint->text();
+        const QString englishCaption = t.cell(0, 2);
+        const QString englishCatalogue = catalogue->item(0, 1)->text();
+        const QString englishHeader = t.sendModel()->headerData(3, Qt::Horizontal).toString();
+        const QString englishListHeader = catalogue->horizontalHeaderItem(1)->text();
+        const QString englishFlag = flag(3);
+        t.clickRow(0);
+        const QString hintAfterClick = hint->text();
+        QCoreApplication::removeTranslator(&english);
+
+        QCOMPARE(englishHint,
+                 QString("Tip: \"-\" means no parameter; Param 1: widgets ID, Param 2: 16-bit X "
+                         "coordinate;"));
+        QCOMPARE(hintAfterClick, englishHint);
+        QCOMPARE(englishCaption, QString("Set widgets x value"));
+        QCOMPARE(englishCatalogue, QString("Set widgets x value"));
+        QCOMPARE(englishHeader, QString("With address"));
+        QCOMPARE(englishListHeader, QString("Description"));
+        QCOMPARE(englishFlag, QString("Nothing/Have"));
+        // The header that needs more room than its column had gets it.
+        QHeaderView *header = t.sendView()->horizontalHeader();
+        QVERIFY(header->sectionSize(3) >= 80);
+
+        t.dlg.retranslate();
+        QCOMPARE(hint->text(), QString("提示：“-”为无参数；参数1为控件id值，参数2为16位x坐标值；"));
+        QCOMPARE(t.cell(0, 2), QString("设置控件x值"));
+        QCOMPARE(catalogue->item(0, 1)->text(), QString("设置控件x值"));
+        QCOMPARE(t.sendModel()->headerData(3, Qt::Horizontal).toString(), QString("有无地址"));
+        QCOMPARE(flag(3), QString("无/有"));
     }
 };
 

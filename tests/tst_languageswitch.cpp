@@ -1,17 +1,26 @@
 #include "deleventdlg.h"
 #include "designglobals.h"
+#include "designtestutil.h"
 #include "downloadeventdlg.h"
+#include "eventinfo.h"
 #include "fileassociation.h"
 #include "imagelibrary.h"
 #include "itemdata.h"
 #include "languagedlg.h"
+#include "languagetestutil.h"
 #include "mainwindow.h"
 #include "pagerenamedlg.h"
 #include "qmyeventdlg.h"
+#include "qmyframe.h"
+#include "qmyimageitemmodel.h"
 #include "qmyitemmodel.h"
+#include "qmymessagebox.h"
 #include "qmysettings.h"
 #include "qmystandarditemmodel.h"
 #include "qmytextfit.h"
+#include "qtbrowseritem.h"
+#include "qtproperty.h"
+#include "qttreepropertybrowser.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "sysdlg.h"
@@ -62,6 +71,8 @@ private slots:
     void associationWrittenAtStart();
     void librarySize_data();
     void librarySize();
+    void sheetsFollowTheLanguage();
+    void fontTableFollowsTheLanguage();
 
 private:
     template<class T> T *child(const char *name) { return window->findChild<T *>(name); }
@@ -99,6 +110,38 @@ private:
             .caption;
     }
 
+    void openProject()
+    {
+        window->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
+        static int n = 0;
+        QVERIFY(window->createProject(
+            QDir::current().absoluteFilePath(QString("lang%1.yBEX").arg(++n))));
+        window->getQuestionBox()->hide();
+    }
+    // Every caption and value of the shown sheet.
+    QStringList sheetTexts() const
+    {
+        QStringList texts;
+        std::function<void(QtBrowserItem *)> walk = [&](QtBrowserItem *item) {
+            texts << item->property()->propertyName() << item->property()->valueText();
+            for (QtBrowserItem *child : item->children())
+                walk(child);
+        };
+        auto *browser = window->findChild<QtTreePropertyBrowser *>("designWnd");
+        for (QtBrowserItem *item : browser->topLevelItems())
+            walk(item);
+        return texts;
+    }
+    static EventInfo pageEvent(int type, int function)
+    {
+        EventInfo e;
+        e.setOwnerType(-1);
+        e.setType(type);
+        e.setUserType(function);
+        e.setDefaultParams();
+        return e;
+    }
+
     MainWindow *window = nullptr;
     UrlCatcher catcher;
 };
@@ -117,16 +160,7 @@ void TestLanguageSwitch::cleanupTestCase()
 
 void TestLanguageSwitch::init()
 {
-    QDir().mkpath("config");
-    QFile::remove(iniPath);
-    {
-        QSettings s(iniPath, QSettings::IniFormat);
-        s.setValue("Language/ID", 1);
-        s.setValue("Language/Path", QString());
-    }
-    QApplication::removeTranslator(&appTranslator);
-    appTranslator.load(QString());
-    QApplication::installTranslator(&appTranslator);
+    startInChinese();
     currentProjectPath.clear();
     appPath = "/opt/ybex/ybex";
     window = new MainWindow;
@@ -377,6 +411,76 @@ void TestLanguageSwitch::librarySize()
     QCOMPARE(ImageLibrary::sizeKB({"size.png", "size.png"}, 0),
              2 * QFileInfo("size.png").size() / 1024.0);
     QCOMPARE(ImageLibrary::sizeKB({}, 0), 0.0);
+}
+
+// Sheets show events, captions and values in the language of the moment, whichever one
+// the events were made in, for the page as for a selected widget.
+void TestLanguageSwitch::sheetsFollowTheLanguage()
+{
+    openProject();
+    pageRecords.at(0)->appendEvent(pageEvent(1, 1));
+    window->slotRecvParent();
+    QVERIFY(sheetTexts().contains("页面进入"));
+    QVERIFY(sheetTexts().contains("获取控件x值"));
+
+    choose("rbEnglish");
+    QVERIFY(sheetTexts().contains("Page Entry"));
+    QVERIFY(sheetTexts().contains("Get widget x"));
+    QVERIFY(!sheetTexts().contains("页面进入"));
+    // An event made in English.
+    pageRecords.at(0)->appendEvent(pageEvent(0, 2));
+    const QString englishCaption = pageEvent(0, 2).funcCaption();
+    window->slotRefleshEvent();
+    QVERIFY(sheetTexts().contains("Page Exit"));
+    QVERIFY(sheetTexts().contains(englishCaption));
+
+    choose("rbChinese");
+    QVERIFY(sheetTexts().contains("页面退出"));
+    QVERIFY(sheetTexts().contains(pageEvent(0, 2).funcCaption()));
+    QVERIFY(!sheetTexts().contains("Page Exit"));
+    QVERIFY(!sheetTexts().contains("Get widget x"));
+    QVERIFY(!sheetTexts().contains(englishCaption));
+
+    // The sheet of a selected widget, both ways.
+    window->resize(1200, 800);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    auto *canvas = window->findChild<QMyFrame *>("frame");
+    QVERIFY(dropTypeName(canvas, "Btn", QPoint(20, 30)));
+    window->slotRecvWnd(pageWidgets.at(0)->last());
+    QVERIFY(sheetTexts().contains("按键"));
+    choose("rbEnglish");
+    QVERIFY(sheetTexts().contains("Button"));
+    QVERIFY(sheetTexts().contains("Type"));
+    choose("rbChinese");
+    QVERIFY(sheetTexts().contains("按键"));
+    QVERIFY(sheetTexts().contains("类型"));
+    QVERIFY(!sheetTexts().contains("Type"));
+    QCOMPARE(window->getCurrentWidget(), pageWidgets.at(0)->last());
+}
+
+// The generated-font table's header and size label are set again in the new language.
+void TestLanguageSwitch::fontTableFollowsTheLanguage()
+{
+    openProject();
+    const QString fonts = QFileInfo(currentProjectPath).absolutePath() + "/tempFonts/";
+    for (const char *name : {"3.font", "3.ini"}) {
+        QFile f(fonts + name);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(1024, 'f'));
+    }
+    window->refreshFontList();
+    auto *size = child<QLabel>("labFontSize");
+    QCOMPARE(size->text(), QString("文件总大小：1.00KB"));
+    QCOMPARE(window->getFontModel()->headerData(2, Qt::Horizontal).toString(), QString("名称"));
+    choose("rbEnglish");
+    QCOMPARE(size->text(), QString("Total file size:1.00KB"));
+    QCOMPARE(window->getFontModel()->headerData(2, Qt::Horizontal).toString(), QString("Name"));
+    QCOMPARE(window->getFontLibraryModel()->headerData(1, Qt::Horizontal).toString(),
+             QString("ID"));
+    choose("rbChinese");
+    QCOMPARE(size->text(), QString("文件总大小：1.00KB"));
+    QCOMPARE(window->getFontModel()->headerData(2, Qt::Horizontal).toString(), QString("名称"));
 }
 
 QTEST_MAIN(TestLanguageSwitch)

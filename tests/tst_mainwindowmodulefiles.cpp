@@ -206,7 +206,8 @@ void tst_MainWindowModuleFiles::generationFailures()
     makeProject(QStringLiteral("fail"));
     window->getAllCfg()->setTemplateFolder(dir->filePath("nothing"));
     window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
-    QCOMPARE(messageOf(window->getResultBox()), QString("98:生成all.cfg失败！"));
+    QCOMPARE(messageOf(window->getResultBox()),
+             QString("98:生成all.cfg失败！\n模板文件夹%1不存在").arg(dir->filePath("nothing")));
 
     window->getAllCfg()->setTemplateFolder(QStringLiteral(YBEX_TEST_DATA "/templates"));
     addWidget(0, 1);

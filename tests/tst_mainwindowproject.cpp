@@ -5,9 +5,11 @@
 #include "bootdlg.h"
 #include "bootparam.h"
 #include "designglobals.h"
+#include "filesizelimit.h"
 #include "mainwindow.h"
 #include "pageparam.h"
 #include "projectfile.h"
+#include "projectfolder.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
 #include "qmywidget.h"
@@ -76,7 +78,11 @@ QStringList folderFiles(const QString &path)
     return QDir(path).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+using WindowStep = std::function<void(MainWindow *)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(WindowStep)
 
 class tst_MainWindowProject : public QObject
 {
@@ -93,6 +99,8 @@ private slots:
     void importOpensAnotherProject();
     void saveCommand();
     void saveFailureIsReported();
+    void savesThatCannotFinish_data();
+    void savesThatCannotFinish();
     void autoSave();
     void newProjectStartsWithFreshTimers();
     void newProjectFolderFailureKeepsTheProject_data();
@@ -100,15 +108,20 @@ private slots:
     void newProjectFileFailureKeepsTheOpenDesign_data();
     void newProjectFileFailureKeepsTheOpenDesign();
     void newProjectInPlaceReplacesTheFile();
+    void newProjectNameGetsTheExtension();
+    void newProjectNameThatCannotBeMade();
     void quitWithoutSavingRestoresImages();
     void quitWithoutSavingKeepsImagesWithoutMirror();
     void mirrorFollowsTheSave();
     void rewritesThroughTheWindow();
     void loadRulesThroughTheWindow();
+    void missingPicturesKeepTheirNumbers();
     void windowFreesItsPages();
     void driverRoundTrip();
     void driverFailures_data();
     void driverFailures();
+    void driverWritesThatCannotFinish_data();
+    void driverWritesThatCannotFinish();
 
 private:
     MainWindow *newWindow(const QString &project = QString());
@@ -395,6 +408,60 @@ void tst_MainWindowProject::saveFailureIsReported()
     QVERIFY(!QFile::exists(path));
 }
 
+void tst_MainWindowProject::savesThatCannotFinish_data()
+{
+    QTest::addColumn<WindowStep>("step");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("save") << WindowStep([](MainWindow *w) {
+        w->slotDealIsNo(MainWindow::ConfirmSave);
+    }) << "路径错误，保存失败！";
+    QTest::newRow("save and quit")
+        << WindowStep([](MainWindow *w) { w->slotDealIsNo(MainWindow::ConfirmSaveAndQuit); })
+        << "路径错误，保存失败！";
+    // Nobody asked for it, so it is said all the more.
+    QTest::newRow("auto-save") << WindowStep([](MainWindow *w) { w->slotTimerAutoSavePro(); })
+                               << "自动保存失败！";
+    // The module confirmed a new baud rate or backlight, which the file takes in place.
+    QTest::newRow("baud rewrite") << WindowStep([](MainWindow *w) {
+        w->slotRecvSerialPortMes(1, QStringLiteral("ok"));
+    }) << "路径错误，保存失败！";
+    QTest::newRow("backlight rewrite")
+        << WindowStep([](MainWindow *w) { w->slotRecvSerialPortMes(2, QStringLiteral("ok")); })
+        << "路径错误，保存失败！";
+}
+
+// Every save of the window against a disk the file does not fit on: the old file stays
+// byte for byte, the message names the cause, the window stays and says the design is not
+// saved until a save succeeds.
+void tst_MainWindowProject::savesThatCannotFinish()
+{
+    QFETCH(WindowStep, step);
+    QFETCH(QString, message);
+    const QString path = makeProject(QStringLiteral("full"));
+    QVERIFY(window->saveProXml());
+    const QByteArray before = readFile(path);
+    QVERIFY(before.size() > 5000);
+    QVERIFY(!window->isMarkedUnsaved());
+    const QString title = window->windowTitle();
+    window->show();
+    {
+        const FileSizeLimit limited(4096);
+        QVERIFY(limited.isSet());
+        step(window);
+    }
+    QCOMPARE(messageLine(window->getResultBox()), message);
+    QCOMPARE(causeOf(window->getResultBox()), path + QStringLiteral(": 文件超过了系统允许的大小"));
+    QVERIFY(readFile(path) == before);
+    QCOMPARE(folderFiles(filePath(QStringLiteral("full"))), QStringList {"full.yBEX"});
+    QVERIFY(window->isVisible());
+    QVERIFY(window->isMarkedUnsaved());
+    QCOMPARE(window->windowTitle(), title + QStringLiteral(" *"));
+
+    QVERIFY(window->saveProXml());
+    QVERIFY(!window->isMarkedUnsaved());
+    QCOMPARE(window->windowTitle(), title);
+}
+
 void tst_MainWindowProject::autoSave()
 {
     window->slotTimerAutoSavePro(); // no project: nothing written, nothing asked
@@ -460,11 +527,17 @@ void tst_MainWindowProject::newProjectFolderFailureKeepsTheProject()
 void tst_MainWindowProject::newProjectFileFailureKeepsTheOpenDesign_data()
 {
     QTest::addColumn<bool>("inPlace");
+    QTest::addColumn<qint64>("limit");
     QTest::addColumn<QString>("cause");
-    // The folder can be made, the file cannot: its name leaves no room for the name of the
-    // temporary file every save writes first.
-    QTest::newRow("new folder") << false << QString();
-    QTest::newRow("in place, write-protected") << true << ProjectFile::tr("%1：文件写保护");
+    // The file cannot be made: its name leaves no room for the name of the temporary file
+    // every save writes first, which is seen before the folder is made.
+    QTest::newRow("new folder") << false << qint64(0) << QString();
+    QTest::newRow("in place, write-protected")
+        << true << qint64(0) << ProjectFile::tr("%1：文件写保护");
+    // The file does not fit on the disk.
+    const QString tooLarge = QStringLiteral("%1: 文件超过了系统允许的大小");
+    QTest::newRow("new folder, full disk") << false << qint64(4096) << tooLarge;
+    QTest::newRow("in place, full disk") << true << qint64(4096) << tooLarge;
 }
 
 // The new project's file cannot be written: the open design, its file and its title stay,
@@ -472,23 +545,29 @@ void tst_MainWindowProject::newProjectFileFailureKeepsTheOpenDesign_data()
 void tst_MainWindowProject::newProjectFileFailureKeepsTheOpenDesign()
 {
     QFETCH(bool, inPlace);
+    QFETCH(qint64, limit);
     QFETCH(QString, cause);
     const QString before = makeProject(QStringLiteral("before"));
     QVERIFY(window->saveProXml());
     const QByteArray saved = readFile(before);
     const QString title = window->windowTitle();
-    const QString chosen = inPlace
-        ? before
+    const QString chosen = inPlace ? before
+        : limit > 0
+        ? filePath(QStringLiteral("p.yBEX"))
         : filePath(QStringLiteral("p.") + QString(245, QLatin1Char('x')) + QStringLiteral(".yBEX"));
-    if (inPlace)
+    if (inPlace && limit == 0)
         QVERIFY(QFile::setPermissions(before, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
 
-    QVERIFY(!window->createProject(chosen));
+    {
+        QScopedPointer<FileSizeLimit> limited(limit > 0 ? new FileSizeLimit(limit) : nullptr);
+        QVERIFY(!window->createProject(chosen));
+    }
     QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
     if (cause.isEmpty())
         QVERIFY(causeOf(window->getResultBox()).startsWith(filePath(QStringLiteral("p/p."))));
     else
-        QCOMPARE(causeOf(window->getResultBox()), cause.arg(before));
+        QCOMPARE(causeOf(window->getResultBox()),
+                 cause.arg(inPlace ? before : filePath(QStringLiteral("p/p.yBEX"))));
     QVERIFY(!QFileInfo::exists(filePath(QStringLiteral("p"))));
     QCOMPARE(currentProjectPath, before);
     QCOMPARE(readFile(before), saved);
@@ -500,6 +579,46 @@ void tst_MainWindowProject::newProjectFileFailureKeepsTheOpenDesign()
     QCOMPARE(window->windowTitle(), title);
     QVERIFY(QFile::setPermissions(before, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     QVERIFY(window->saveProXml());
+}
+
+// A name typed without the extension: the project is made as if it had been typed, and
+// works as every project does.
+void tst_MainWindowProject::newProjectNameGetsTheExtension()
+{
+    window->getScreenSizeDlg()->setResolutionText(QStringLiteral("800*480(WVGA1)"));
+    QVERIFY(window->createProject(filePath(QStringLiteral("demo2"))));
+    const QString path = filePath(QStringLiteral("demo2/demo2.yBEX"));
+    QCOMPARE(currentProjectPath, path);
+    QVERIFY(isProjectOpen());
+    QVERIFY(QFileInfo(path).isFile());
+    QVERIFY(!QFileInfo::exists(filePath(QStringLiteral("demo2/demo2"))));
+    QVERIFY(!messageOf(window->getQuestionBox()).contains(QStringLiteral("图库备份失败")));
+    QVERIFY(window->addPage());
+    QCOMPARE(pageWidgets.size(), 2);
+    QVERIFY(window->saveProXml());
+    QVERIFY(readFile(path).contains("<page pageid=\"2\">"));
+    // Closing asks whether to save instead of dropping the design.
+    QCloseEvent close;
+    QApplication::sendEvent(window, &close);
+    QVERIFY(!close.isAccepted());
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("退出软件前是否保存当前项目？"));
+}
+
+// A name that cannot be made is refused before anything is made, and the open project
+// stays.
+void tst_MainWindowProject::newProjectNameThatCannotBeMade()
+{
+    const QString path = makeProject(QStringLiteral("kept"));
+    QVERIFY(!window->createProject(filePath(QStringLiteral(".yBEX"))));
+    QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
+    QCOMPARE(causeOf(window->getResultBox()),
+             ProjectFolder::tr("%1：项目名称不能以“.”开头").arg(filePath(QStringLiteral(".yBEX"))));
+    QVERIFY(!window->createProject(filePath(QString(300, QLatin1Char('n')))));
+    QVERIFY(causeOf(window->getResultBox()).contains(QStringLiteral("名称过长")));
+    QCOMPARE(QDir(dirPath).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList {QStringLiteral("kept")});
+    QCOMPARE(currentProjectPath, path);
+    QCOMPARE(pageWidgets.size(), 2);
 }
 
 // Made in place, the open project's file is replaced by the new design's.
@@ -611,12 +730,14 @@ void tst_MainWindowProject::loadRulesThroughTheWindow()
                       "<ClassName ClassName=\"3\"><imageNum>2</imageNum></ClassName></page>"
                       "</ui>"));
     newWindow(path);
-    QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("导入成功！"));
+    QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("导入成功！"));
     QCOMPARE(imagePaths.size(), 2);
     QCOMPARE(treeTexts(window), (QStringList {"Page-0", "  Img-4", "Page-1(Two)", "  Prog-1"}));
     QCOMPARE(currentPageIndex, 1); // 7 brought into the two pages
     QCOMPARE(pageWidgets.at(0)->at(0)->getImageNum(), 1);
-    QCOMPARE(pageWidgets.at(1)->at(0)->getImageNum(), -1);
+    // The library lacks picture 2: the number stays, and the user is told.
+    QCOMPARE(pageWidgets.at(1)->at(0)->getImageNum(), 2);
+    QVERIFY(causeOf(window->getResultBox()).contains(QStringLiteral("（编号2）")));
     QMyFrame *frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
     QCOMPARE(frame->getModelType(), 1);
     QCOMPARE(frame->getFrameW(), 320);
@@ -631,6 +752,53 @@ void tst_MainWindowProject::loadRulesThroughTheWindow()
     QCOMPARE(pageWidgets.size(), 0);
     QVERIFY(window->saveProXml()); // no page: nothing written
     QVERIFY(readFile(path).startsWith("<ui><frame>"));
+}
+
+// A project copied without its picture folder: the numbers of the pictures it shows stay
+// as they were, through the save, and the opening says which pictures are missing.
+void tst_MainWindowProject::missingPicturesKeepTheirNumbers()
+{
+    const QString path = makeProject(QStringLiteral("pictures"));
+    pageRecords.at(0)->setPageImageNum(0);
+    pageWidgets.at(1)->at(0)->setImageNum(2);
+    QMyFrame *frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
+    QMyWidget *meter = QMyWidgetFactory::create(8, 9, frame);
+    frame->connectWidget(meter);
+    pageWidgets.at(1)->append(meter);
+    window->addTreeWidgetItem(1, 1, 8, 9, meter->getTypeName());
+    meter->setMeterPointPicID(0, 14);
+    QVERIFY(window->saveProXml());
+    const QByteArray saved = readFile(path);
+    QVERIFY(QDir(filePath(QStringLiteral("pictures/tempImages"))).removeRecursively());
+    QVERIFY(QDir(filePath(QStringLiteral("pictures/backUpImages"))).removeRecursively());
+
+    newWindow(path);
+    QMyMessageBox *box = window->getResultBox();
+    QCOMPARE(messageLine(box), QStringLiteral("导入成功！"));
+    QVERIFY2(causeOf(box).contains(QStringLiteral("3张图片（编号0, 2, 14）")),
+             qPrintable(causeOf(box)));
+    QVERIFY(causeOf(box).contains(
+        QDir::toNativeSeparators(filePath(QStringLiteral("pictures/tempImages")))));
+    QCOMPARE(pageRecords.at(0)->pageImageNum(), 0);
+    QCOMPARE(pageWidgets.at(1)->at(0)->getImageNum(), 2);
+    // A painted meter keeps its needle's picture too.
+    pageWidgets.at(1)->last()->grab();
+    QCOMPARE(pageWidgets.at(1)->last()->getMeterPointPicID(0), 14);
+    QVERIFY(window->saveProXml());
+    const QByteArray again = readFile(path);
+    for (const QByteArray &reference :
+         {QByteArray("<pageImageNum pageImageNum=\"0\"/>"), QByteArray("<imageNum>2</imageNum>"),
+          QByteArray("<ybexItemMeterPointPicID1>14</ybexItemMeterPointPicID1>")}) {
+        QVERIFY(saved.contains(reference));
+        QVERIFY2(again.contains(reference), reference.constData());
+    }
+
+    // With the pictures in the library the opening says nothing more.
+    QVERIFY(QDir().mkpath(filePath(QStringLiteral("pictures/tempImages"))));
+    for (int i = 0; i <= 14; ++i)
+        QVERIFY(writeFile(filePath(QStringLiteral("pictures/tempImages/%1_p.png").arg(i)), "p"));
+    newWindow(path);
+    QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("导入成功！"));
 }
 
 void tst_MainWindowProject::windowFreesItsPages()
@@ -707,10 +875,53 @@ void tst_MainWindowProject::driverFailures()
                  args);
     QVERIFY(driver.waitForFinished(60000));
     QVERIFY(driver.exitCode() != 0);
-    QVERIFY2(driver.readAllStandardError().contains(error.toUtf8()), qPrintable(error));
+    const QString err = QString::fromUtf8(driver.readAllStandardError());
+    QVERIFY2(err.contains(error), qPrintable(error));
+    // Each path said once in the driver's own line.
+    const QStringList lines = err.split(QLatin1Char('\n')).filter(QStringLiteral("ybexdriver: "));
+    for (const QString &line : lines) {
+        for (const QString &arg : qAsConst(args)) {
+            if (arg.endsWith(QLatin1String(".yBEX")))
+                QVERIFY2(line.count(arg) <= 1, qPrintable(line));
+        }
+    }
     QCOMPARE(readFile(QStringLiteral("bad.yBEX")), QByteArray("<ui>"));
     QVERIFY(!QFile::exists(QStringLiteral("none.yBEX")));
     QVERIFY(!QFile::exists(QStringLiteral("out.yBEX")));
+}
+
+void tst_MainWindowProject::driverWritesThatCannotFinish_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("roundtrip") << QStringList {"roundtrip", "in.yBEX", "out.yBEX"};
+    QTest::newRow("baud rewrite") << QStringList {"rewrite", "baud", "out.yBEX", "57600"};
+    QTest::newRow("backlight rewrite") << QStringList {"rewrite", "bl", "out.yBEX", "33"};
+}
+
+// The driver's saves in a process whose files cannot grow past 4 KB: a nonzero exit with
+// the cause, and the old file as it was.
+void tst_MainWindowProject::driverWritesThatCannotFinish()
+{
+    QFETCH(QStringList, args);
+    const QString path = makeProject(QStringLiteral("big"));
+    QVERIFY(window->saveProXml());
+    const QString in = filePath(QStringLiteral("in.yBEX"));
+    const QString out = filePath(QStringLiteral("out.yBEX"));
+    QVERIFY(QFile::copy(path, in));
+    QVERIFY(QFile::copy(path, out));
+    const QByteArray before = readFile(out);
+    QVERIFY(before.size() > 5000);
+    args.replaceInStrings(QRegularExpression(QStringLiteral("^(in|out)\\.yBEX$")),
+                          dirPath + QStringLiteral("/\\1.yBEX"));
+
+    LimitedProcess driver(4096);
+    driver.start(QCoreApplication::applicationDirPath() + QStringLiteral("/driver/ybexdriver"),
+                 args);
+    QVERIFY(driver.waitForFinished(60000));
+    const QString err = QString::fromUtf8(driver.readAllStandardError());
+    QVERIFY2(driver.exitCode() != 0, qPrintable(err));
+    QVERIFY2(err.contains(out + QStringLiteral(": 文件超过了系统允许的大小")), qPrintable(err));
+    QVERIFY(readFile(out) == before);
 }
 
 QTEST_MAIN(tst_MainWindowProject)

@@ -49,6 +49,8 @@ private slots:
     void nothingWhileDragging();
     void helpLineRows();
     void resolutionAndOrientation();
+    void unlistedScreen();
+    void coupledColourRows();
     void pageBackground();
     void choiceRows();
     void geometryFollowsTheCanvas();
@@ -475,18 +477,18 @@ void TestPropertyPanel::viewingChangesOnlyWhatItMust()
     window->slotRecvWnd(button);
     QCOMPARE(button->getOpa(), 255);
     QCOMPARE(shown("ybexItemOpa").toInt(), 255);
-    // A font missing from the list becomes the first listed font.
-    QCOMPARE(button->getFontID(), 3);
-    QCOMPARE(shown("fontID").toInt(), 0);
+    // A font missing from the list stays, and the row names it as missing.
+    QCOMPARE(button->getFontID(), 9);
+    QCOMPARE(choices()->enumNames(row("fontID")), (QStringList {"3", "7", "9（无此字体）"}));
+    QCOMPARE(shown("fontID").toInt(), 2);
     // Colours are not coupled by viewing alone.
     QCOMPARE(button->getFontColor(), QColor(1, 2, 3, 255));
 
-    // Without fonts the row has no names and the attribute stays.
+    // Without fonts the row names the widget's font alone.
     fontIdList.clear();
-    button->setFontID(9);
     window->slotRecvWnd(button);
     QCOMPARE(button->getFontID(), 9);
-    QCOMPARE(choices()->enumNames(row("fontID")), QStringList());
+    QCOMPARE(choices()->enumNames(row("fontID")), QStringList {"9（无此字体）"});
 
     // Counts outside their names become one.
     QMyWidget *meter = drop(8);
@@ -522,7 +524,8 @@ void TestPropertyPanel::viewingChangesOnlyWhatItMust()
     QCOMPARE(frame()->getFrameH(), 222);
     QCOMPARE(frame()->getScreenType(), 2);
     QCOMPARE(window->getScreenSizeDlg()->resolutionText(), QString("123*45"));
-    QCOMPARE(shown("vga").toInt(), 0);
+    QCOMPARE(shown("vga").toInt(), resolutionList.size());
+    QCOMPARE(choices()->enumNames(row("vga")).last(), QString("123*45"));
     window->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
     window->slotRecvParent();
     QCOMPARE(shown("vga").toInt(), 13);
@@ -535,17 +538,22 @@ void TestPropertyPanel::geometryLimits()
     QCOMPARE(pageHeight, 480);
     QMyWidget *label = drop(1);
     window->slotRecvWnd(label);
+    // The rows show what the widget took.
     set("x", -10);
     QCOMPARE(label->getX(), 0);
     QCOMPARE(label->pos().x(), 0);
-    QCOMPARE(shown("x").toInt(), -10);
+    QCOMPARE(shown("x").toInt(), 0);
     set("x", 790);
     QCOMPARE(label->getX(), 800 - label->getW());
+    QCOMPARE(shown("x").toInt(), label->getX());
     set("w", 0);
     QCOMPARE(label->getW(), 2);
+    QCOMPARE(shown("w").toInt(), 2);
     set("y", 470);
-    set("h", 100);
+    QCOMPARE(shown("y").toInt(), label->getY());
+    set("h", 99999);
     QCOMPARE(label->getH(), 480 - label->getY());
+    QCOMPARE(shown("h").toInt(), label->getH());
 
     QMyWidget *arc = drop(7);
     window->slotRecvWnd(arc);
@@ -574,9 +582,18 @@ void TestPropertyPanel::textFilter()
     QMyWidget *label = drop(1);
     label->setFontID(5);
     window->slotRecvWnd(label);
-    set("text", QString("A你b我\n"));
+    set("text", QString("A你b我\n我"));
     QCOMPARE(label->getText(), QString("A你b"));
     QCOMPARE(shown("text").toString(), QString("A你b"));
+    // The user learns which characters went and why.
+    QMyMessageBox *box = window->getQuestionBox();
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->findChild<QLabel *>("labMessage")->text(),
+             QString("字体5中没有以下字符，已从文本中删除：我 U+000A"));
+    box->hide();
+    set("text", QString("A你好"));
+    QCOMPARE(label->getText(), QString("A你好"));
+    QVERIFY(box->isHidden());
 
     // A font number no generated font has filters nothing.
     fontIdList.clear();
@@ -677,7 +694,8 @@ void TestPropertyPanel::timers()
     sleep->setTimerVal(52);
     QTest::mouseClick(window->getTimerButton(8), Qt::LeftButton);
     QCOMPARE(shown("timerVal").toInt(), 20);
-    QCOMPARE(sleep->timerVal(), 51);
+    // Showing the rounded percentage writes nothing back.
+    QCOMPARE(sleep->timerVal(), 52);
     set("timerVal", 100);
     QCOMPARE(sleep->timerVal(), 255);
     set("timerVal", 20);
@@ -828,6 +846,64 @@ void TestPropertyPanel::resolutionAndOrientation()
     set("screenType", 3);
     QCOMPARE(frame()->getFrameW(), 0);
     QCOMPARE(frame()->getFrameH(), 0);
+}
+
+// A project resolution or orientation that no entry names is shown as it is; any entry
+// chosen applies, and the row always ends on what the project has.
+void TestPropertyPanel::unlistedScreen()
+{
+    window->getScreenSizeDlg()->setResolutionText("123*45");
+    frame()->setScreenType(5);
+    window->slotRecvParent();
+    QCOMPARE(choices()->enumNames(row("vga")).size(), resolutionList.size() + 1);
+    QCOMPARE(choices()->enumNames(row("vga")).last(), QString("123*45"));
+    QCOMPARE(shown("vga").toInt(), resolutionList.size());
+    QCOMPARE(choices()->enumNames(row("screenType")).last(), QString("未知（5）"));
+    QCOMPARE(shown("screenType").toInt(), 4);
+    QCOMPARE(frame()->getScreenType(), 5);
+
+    set("vga", 0);
+    QCOMPARE(window->getScreenSizeDlg()->resolutionText(), resolutionList.at(0));
+    QCOMPARE(frame()->getFrameW(), 128);
+    QCOMPARE(frame()->getFrameH(), 128);
+    set("vga", resolutionList.size());
+    QCOMPARE(window->getScreenSizeDlg()->resolutionText(), resolutionList.at(0));
+    QCOMPARE(shown("vga").toInt(), 0);
+
+    set("screenType", 0);
+    QCOMPARE(frame()->getScreenType(), 0);
+    set("screenType", 4);
+    QCOMPARE(frame()->getScreenType(), 0);
+    QCOMPARE(shown("screenType").toInt(), 0);
+
+    // Listed values have no extra entry.
+    window->slotRecvParent();
+    QCOMPARE(choices()->enumNames(row("vga")), resolutionList);
+    QCOMPARE(choices()->enumNames(row("screenType")).size(), 4);
+}
+
+// After any edit the rows show what the design stores: colours with the alpha of their
+// opacity, whichever of the two was edited.
+void TestPropertyPanel::coupledColourRows()
+{
+    QMyWidget *label = drop(1);
+    window->slotRecvWnd(label);
+    set("fontOpa", 100);
+    QCOMPARE(label->getFontColor().alpha(), 100);
+    QCOMPARE(shown("fontColor").value<QColor>().alpha(), 100);
+    set("fontColor", QColor(9, 8, 7, 255));
+    QCOMPARE(label->getFontColor(), QColor(9, 8, 7, 100));
+    QCOMPARE(shown("fontColor").value<QColor>(), QColor(9, 8, 7, 100));
+    set("ybexItemOpa", 300);
+    QCOMPARE(shown("ybexItemBackground1").value<QColor>().alpha(), 255);
+    QCOMPARE(shown("ybexItemBackground2").value<QColor>().alpha(), 255);
+
+    window->slotRecvParent();
+    set("pageOpa", 40);
+    QCOMPARE(shown("pageColorGrad1").value<QColor>().alpha(), 40);
+    set("pageColorGrad2", QColor(1, 2, 3, 255));
+    QCOMPARE(pageRecords.at(0)->pageColorGrad2(), QColor(1, 2, 3, 40));
+    QCOMPARE(shown("pageColorGrad2").value<QColor>(), QColor(1, 2, 3, 40));
 }
 
 void TestPropertyPanel::pageBackground()

@@ -33,8 +33,8 @@ private slots:
         SetScreenSizeDlg dlg;
         QVERIFY(dlg.isHidden());
         QVERIFY(hasDialogFlags(dlg));
-        QCOMPARE(dlg.minimumSize(), QSize(461, 224));
-        QCOMPARE(dlg.maximumSize(), QSize(461, 224));
+        QCOMPARE(dlg.minimumSize(), QSize(520, 224));
+        QCOMPARE(dlg.maximumSize(), QSize(520, 224));
         QCOMPARE(dlg.resolutionText(), QString());
         QCOMPARE(dlg.screenType(), 0);
         QCOMPARE(dlg.modelType(), 0);

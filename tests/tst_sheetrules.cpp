@@ -246,10 +246,10 @@ void TestSheetRules::resolution_data()
     QTest::addColumn<int>("height");
     QTest::newRow("listed") << "480*272(HHVGA)" << 2 << true << 480 << 272;
     QTest::newRow("same size, other name") << "480*272(OTHER)" << 2 << true << 480 << 272;
-    QTest::newRow("no bracket") << "480*272" << 0 << true << 480 << 272;
-    QTest::newRow("unknown size") << "999*999(X)" << 0 << true << 999 << 999;
-    QTest::newRow("empty") << "" << 0 << false << 0 << 0;
-    QTest::newRow("two stars") << "1*2*3" << 0 << false << 0 << 0;
+    QTest::newRow("no bracket") << "480*272" << -1 << true << 480 << 272;
+    QTest::newRow("unknown size") << "999*999(X)" << -1 << true << 999 << 999;
+    QTest::newRow("empty") << "" << -1 << false << 0 << 0;
+    QTest::newRow("two stars") << "1*2*3" << -1 << false << 0 << 0;
 }
 
 void TestSheetRules::resolution()

@@ -55,8 +55,8 @@ private slots:
         ShowInfoDlg dlg;
         QVERIFY(dlg.isHidden());
         QVERIFY(hasDialogFlags(dlg));
-        QCOMPARE(dlg.minimumSize(), QSize(664, 281));
-        QCOMPARE(dlg.maximumSize(), QSize(664, 281));
+        QCOMPARE(dlg.minimumSize(), QSize(790, 281));
+        QCOMPARE(dlg.maximumSize(), QSize(790, 281));
         InstrParam p = sampleRecord();
         dlg.showInfo(p);
         // the dialog keeps its own copy: later changes of the worker's record do not show

@@ -6,6 +6,7 @@
 #include "designtestutil.h"
 #include "downloadtestutil.h"
 #include "modulepicture.h"
+#include "picturefixtures.h"
 #include "qmypushbutton.h"
 #include "simulatedmodule.h"
 #include "ymodem.h"
@@ -504,7 +505,7 @@ private slots:
         QFETCH(int, job);
         QFETCH(QString, message);
         QVERIFY(writeFile(folder() + "/tempFonts/0.font", randomBytes(300, 3)));
-        QVERIFY(writeFile(folder() + "/tempImages/0_a.png", randomBytes(300, 4)));
+        QVERIFY(writePicture(folder() + "/tempImages/0_a.png", 300, 4));
         SimulatedModuleOptions silent;
         silent.silentLimits = true;
         SimulatedModule module(silent);
@@ -526,7 +527,7 @@ private slots:
     // Closing the port under a job ends it at once, naming the job and the cause.
     void portClosedDuringJob()
     {
-        QVERIFY(writeFile(folder() + "/tempImages/0_big.png", randomBytes(40000, 5)));
+        QVERIFY(writePicture(folder() + "/tempImages/0_big.png", 40000, 5));
         SimulatedModuleOptions slow;
         slow.processingUs = 50000;
         SimulatedModule module(slow);
@@ -601,25 +602,66 @@ private slots:
         QVERIFY(!worker.isJobPending());
     }
 
+    // A cancel is for the job pending when it was asked for, not for one requested after it.
+    void cancelSparesALaterRequest()
+    {
+        SimulatedModuleOptions slow;
+        slow.processingUs = 50000;
+        SimulatedModule module(slow);
+        YModem worker;
+        worker.setTimeouts(300, 300, 300);
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        worker.startJob(projectJob());
+        QVERIFY(QTest::qWaitFor([&] { return module.dataBlocks() >= 1; }, 5000));
+        worker.cancelJob();
+        YModemJob link;
+        link.job = YModemJob::InstructionText;
+        link.instructionText = "GET_ADDR\r\n";
+        worker.startJob(link);
+        QVERIFY(waitIdle(worker));
+        QTRY_VERIFY(!log.ends.isEmpty());
+        QCOMPARE(log.ends.last().first, int(YModemJob::InstructionText));
+        QVERIFY(log.ends.last().second != YModem::Cancelled);
+        QVERIFY(log.logHas("--发送：GET_ADDR"));
+    }
+
     // A batch whose file cannot be sent stops before the module is told to receive it, so
     // the module still answers the next command.
     void unreadableFileStopsBeforeTheAnnounce_data()
     {
         QTest::addColumn<int>("job");
         QTest::addColumn<int>("mode");
+        QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("message");
-        QTest::newRow("picture gone") << int(YModemJob::Pictures) << 0
-                                      << "图片下载失败，%1/tempImages/1_gone.png图片打开失败！";
+        const QString openFailed = "图片下载失败，%1/tempImages/1_gone.png图片打开失败！";
+        const QString tooLarge = "图片下载失败，%1/tempImages/1_gone.png图片为%2像素，超过"
+                                 "16777216像素或某边超过65535像素！";
+        QTest::newRow("picture gone")
+            << int(YModemJob::Pictures) << 0 << QByteArray() << openFailed;
         QTest::newRow("picture that does not decode")
-            << int(YModemJob::Pictures) << 1
-            << "图片下载失败，%1/tempImages/1_gone.png图片打开失败！";
-        QTest::newRow("font gone")
-            << int(YModemJob::Fonts) << 0 << "字库下载失败，9.font字体文件打开失败！";
+            << int(YModemJob::Pictures) << 1 << QByteArray("not a picture") << openFailed;
+        // Sent as it is, it would still have to be a picture for the module.
+        QTest::newRow("text sent as a picture")
+            << int(YModemJob::Pictures) << 0 << QByteArray("not a picture") << openFailed;
+        // Its size does not fit the module's header, and its bytes would not fit an int.
+        QTest::newRow("26800 x 26800 to convert")
+            << int(YModemJob::Pictures) << 1 << PictureFixtures::pngClaiming(26800, 26800)
+            << tooLarge.arg("%1", "26800x26800");
+        QTest::newRow("wider than the header holds")
+            << int(YModemJob::Pictures) << 1 << PictureFixtures::pngClaiming(70000, 2)
+            << tooLarge.arg("%1", "70000x2");
+        QTest::newRow("30000 x 30000 sent as it is")
+            << int(YModemJob::Pictures) << 0 << PictureFixtures::pngClaiming(30000, 30000)
+            << tooLarge.arg("%1", "30000x30000");
+        QTest::newRow("font gone") << int(YModemJob::Fonts) << 0 << QByteArray()
+                                   << "字库下载失败，9.font字体文件打开失败！";
     }
     void unreadableFileStopsBeforeTheAnnounce()
     {
         QFETCH(int, job);
         QFETCH(int, mode);
+        QFETCH(QByteArray, content);
         QFETCH(QString, message);
         QDir().mkpath(folder() + "/tempImages");
         QImage red(3, 2, QImage::Format_ARGB32);
@@ -628,8 +670,8 @@ private slots:
         QVERIFY(red.save(good));
         const QString gone = folder() + "/tempImages/1_gone.png";
         QFile::remove(gone);
-        if (mode == 1)
-            QVERIFY(writeFile(gone, "not a picture"));
+        if (!content.isEmpty())
+            QVERIFY(writeFile(gone, content));
         QVERIFY(writeFile(folder() + "/tempFonts/0.font", randomBytes(300, 3)));
         SimulatedModule module;
         YModem worker;

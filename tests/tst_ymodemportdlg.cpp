@@ -64,11 +64,11 @@ private slots:
         YModemPortDlg dlg;
         QVERIFY(dlg.isHidden());
         QCOMPARE(dlg.windowTitle(), QString("端口选择"));
-        QCOMPARE(dlg.minimumSize(), QSize(397, 312));
-        QCOMPARE(dlg.maximumSize(), QSize(397, 312));
+        QCOMPARE(dlg.minimumSize(), QSize(460, 312));
+        QCOMPARE(dlg.maximumSize(), QSize(460, 312));
         QCOMPARE(child<QLabel>(dlg, "labConnectState")->text(), QString("串口未连接！"));
         QCOMPARE(child<QPushButton>(dlg, "btnOpenClose")->text(), QString("打开串口"));
-        QCOMPARE(child<QPushButton>(dlg, "btnInstrTest")->geometry(), QRect(110, 210, 151, 41));
+        QCOMPARE(child<QPushButton>(dlg, "btnInstrTest")->geometry(), QRect(110, 215, 201, 41));
         QCOMPARE(child<QPushButton>(dlg, "btnClose")->text(), QString("关闭"));
     }
 

@@ -160,6 +160,8 @@ int main(int argc, char **argv)
     for (int t = 0; t < AllCfg::TimerCount; ++t)
         timers[t] = &timerRecords[t];
     fill(&canvas, timerRecords);
+    // The buttons and labels draw with font 0, which the project has.
+    fontIdList = QStringList {QStringLiteral("0")};
     BootParam boot;
     AllCfg generator;
     generator.setTemplateFolder(dir.filePath(QStringLiteral("file")));

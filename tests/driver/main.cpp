@@ -44,13 +44,21 @@ int usage()
                                "       ybexdriver download PROJECT.yBEX PORT 0|1|2|5 [BAUD]"));
 }
 
+// "what path: cause", the path once: most causes begin with it already.
+QString failure(const QString &what, const QString &path, const QString &cause)
+{
+    if (cause.startsWith(path))
+        return what + QLatin1Char(' ') + cause;
+    return what + QLatin1Char(' ') + path + QStringLiteral(": ") + cause;
+}
+
 // Why a project file cannot be read, in plain words; a project also needs a usable frame.
 QString readError(const QString &path, bool project)
 {
     ProjectFile file;
     if (project ? file.readProject(path) : file.read(path))
         return QString();
-    return QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+    return failure(QStringLiteral("cannot read"), path, file.errorString());
 }
 
 bool hasProjectExtension(const QString &path)
@@ -72,7 +80,7 @@ std::unique_ptr<MainWindow> openAsAtStartUp(const QString &path)
     currentProjectPath = path;
     std::unique_ptr<MainWindow> window(new MainWindow);
     if (currentProjectPath != path) {
-        fail(QStringLiteral("cannot load %1: %2").arg(path, window->getFileError()));
+        fail(failure(QStringLiteral("cannot load"), path, window->getFileError()));
         return nullptr;
     }
     return window;
@@ -106,7 +114,8 @@ int roundTrip(const QString &in, const QString &out)
     if (!ProjectFile::isWritable(currentProjectPath, &writeError))
         return fail(QStringLiteral("cannot save: %1").arg(writeError));
     if (!window.saveProXml())
-        return fail(QStringLiteral("cannot save %1: %2").arg(out, window.getFileError()));
+        return fail(
+            failure(QStringLiteral("cannot save"), currentProjectPath, window.getFileError()));
     return 0;
 }
 
@@ -138,7 +147,7 @@ int rewrite(const QString &which, const QString &project, const QString &value)
         done = window.saveBlValueToPro();
     }
     return done ? 0
-                : fail(QStringLiteral("cannot rewrite %1: %2").arg(project, window.getFileError()));
+                : fail(failure(QStringLiteral("cannot rewrite"), project, window.getFileError()));
 }
 
 // Prints the generator's code; all.cfg stays in the project's allFile folder.
@@ -229,7 +238,7 @@ int download(const QStringList &args)
     worker.slotOpenClosePort(true, port, baud);
     loop.exec();
     if (!portOpen)
-        return fail(QStringLiteral("cannot open %1 at %2 baud").arg(port).arg(baud));
+        return fail(QStringLiteral("cannot open %1 at %2 baud").arg(port, QString::number(baud)));
 
     // The job's end comes after its outcome messages, queued in the same order.
     int outcome = YModem::Failed;

@@ -4,20 +4,8 @@
 <context>
     <name>AllCfg</name>
     <message>
-        <source>定时器%1的脚本无法读取</source>
-        <translation>The script of timer %1 cannot be read</translation>
-    </message>
-    <message>
-        <source>all.cfg无法写入</source>
-        <translation>all.cfg cannot be written</translation>
-    </message>
-    <message>
-        <source>%1的页面文件无法写入</source>
-        <translation>The page file of %1 cannot be written</translation>
-    </message>
-    <message>
-        <source>%1：脚本%2无法写入</source>
-        <translation>%1: the script %2 cannot be written</translation>
+        <source>%1 %2：字体%3不存在，请先生成该字体或选择已有的字体</source>
+        <translation>%1 %2: font %3 does not exist; generate it or choose a generated font</translation>
     </message>
     <message>
         <source>%1 %2：记录位置超过65535</source>
@@ -62,6 +50,46 @@
     <message>
         <source>%1 %2：控件ID不在0-65535之内</source>
         <translation>%1 %2: the widget id is not within 0-65535</translation>
+    </message>
+    <message>
+        <source>%1是一个链接，无法删除：%2</source>
+        <translation>%1 is a link and cannot be removed: %2</translation>
+    </message>
+    <message>
+        <source>%1是一个文件，不是文件夹</source>
+        <translation>%1 is a file, not a folder</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹%1：%2</source>
+        <translation>Cannot create the folder %1: %2</translation>
+    </message>
+    <message>
+        <source>%1无法删除：%2</source>
+        <translation>%1 cannot be removed: %2</translation>
+    </message>
+    <message>
+        <source>模板文件%1不存在</source>
+        <translation>The template file %1 does not exist</translation>
+    </message>
+    <message>
+        <source>模板文件%1不是普通文件</source>
+        <translation>The template file %1 is not a regular file</translation>
+    </message>
+    <message>
+        <source>模板文件%1是空的</source>
+        <translation>The template file %1 is empty</translation>
+    </message>
+    <message>
+        <source>模板文件%1大于%2 MB</source>
+        <translation>The template file %1 is larger than %2 MB</translation>
+    </message>
+    <message>
+        <source>模板文件%1无法读取：%2</source>
+        <translation>The template file %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>模板文件夹%1不存在</source>
+        <translation>The template folder %1 does not exist</translation>
     </message>
 </context>
 <context>
@@ -798,6 +826,10 @@
         <source>保存当前编辑下载事件成功！</source>
         <translation>The edited download event was saved successfully!</translation>
     </message>
+    <message>
+        <source>代码超过%1个字符，无法保存！</source>
+        <translation>The code is longer than %1 characters and cannot be saved!</translation>
+    </message>
 </context>
 <context>
     <name>SetScreenSizeDlg</name>
@@ -1105,6 +1137,38 @@
 </context>
 <context>
     <name>MainWindow</name>
+    <message>
+        <source>（项目%1）</source>
+        <translation> (project %1)</translation>
+    </message>
+    <message>
+        <source>已取消生成字体%1，原有的字体不变</source>
+        <translation>Generating font %1 was cancelled; the existing font is unchanged</translation>
+    </message>
+    <message>
+        <source>字体%1已生成，但其中没有任何字符：ttf文件中既没有ASCII字符，也没有“内容”里的字符！</source>
+        <translation>Font %1 was generated but holds no characters: the TrueType file has neither ASCII characters nor those of the content field!</translation>
+    </message>
+    <message>
+        <source>生成字体%1成功</source>
+        <translation>Font %1 generated successfully</translation>
+    </message>
+    <message>
+        <source>正在生成字体，字体%1未删除，请在生成结束后再删除！</source>
+        <translation>A font is being generated, so font %1 was not deleted; delete it once the generation has ended!</translation>
+    </message>
+    <message>
+        <source>%1（无此字体）</source>
+        <translation>%1 (no such font)</translation>
+    </message>
+    <message>
+        <source>未知（%1）</source>
+        <translation>Unknown (%1)</translation>
+    </message>
+    <message>
+        <source>字体%1中没有以下字符，已从文本中删除：%2</source>
+        <translation>Font %1 has none of these characters; they were removed from the text: %2</translation>
+    </message>
     <message>
         <source>yBEX软件使用文档</source>
         <translation>yBEX software usage document</translation>
@@ -2276,6 +2340,14 @@
         <translation>Events of this widget type cannot be edited. Please see the documentation!</translation>
     </message>
     <message>
+        <source>图库缺少项目用到的%1张图片（编号%2），编号保持不变；把图片放回%3后重新导入项目即可显示。</source>
+        <translation>The library lacks %1 picture(s) the project uses (numbers %2). The numbers are kept; put the pictures back into %3 and import the project again to show them.</translation>
+    </message>
+    <message>
+        <source>自动保存失败！</source>
+        <translation>Auto-save failed!</translation>
+    </message>
+    <message>
         <source>%1正在进行中，请您等待其结束后再新建或导入项目！</source>
         <translation>The %1 is still running, please wait for it to end before creating or opening a project!</translation>
     </message>
@@ -2284,6 +2356,32 @@
 “否”：立即取消%1并退出；“取消”：不退出。</source>
         <translation>The %1 is still running. Wait for it to finish before quitting?
 "No": cancel the %1 now and quit; "Cancel": do not quit.</translation>
+    </message>
+    <message>
+        <source>不是PNG或JPG图片，无法显示</source>
+        <translation>Not a PNG or JPG picture; it cannot be shown</translation>
+    </message>
+    <message>
+        <source>图片超过%1像素或某边超过%2像素，不显示</source>
+        <translation>The picture has more than %1 pixels or a side longer than %2 pixels; it is not shown</translation>
+    </message>
+    <message>
+        <source>以下文件不是PNG或JPG图片，未导入：
+%1</source>
+        <translation>These files are not PNG or JPG pictures and were not imported:
+%1</translation>
+    </message>
+    <message>
+        <source>以下图片超过%1像素或某边超过%2像素，未导入：
+%3</source>
+        <translation>These pictures have more than %1 pixels or a side longer than %2 pixels and were not imported:
+%3</translation>
+    </message>
+    <message>
+        <source>以下文件无法删除，已保留：
+%1</source>
+        <translation>These files could not be deleted and were kept:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2318,6 +2416,10 @@
     <message>
         <source>文本输入</source>
         <translation>Text input</translation>
+    </message>
+    <message>
+        <source>文本超过%1个字符，无法保存！</source>
+        <translation>The text is longer than %1 characters and cannot be saved!</translation>
     </message>
 </context>
 <context>
@@ -2710,6 +2812,10 @@
         <source>第%1行第%2列：%3</source>
         <translation>Line %1, column %2: %3</translation>
     </message>
+    <message>
+        <source>第%1行的%2超过%3个字符，项目文件的这项文本最多有%3个字符。</source>
+        <translation>Line %1: %2 is longer than %3 characters; a project file holds at most %3 characters there.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectFile</name>
@@ -2740,6 +2846,14 @@
     <message>
         <source>%1：文件写保护</source>
         <translation>%1: the file is write-protected</translation>
+    </message>
+    <message>
+        <source>%1：这不是普通文件</source>
+        <translation>%1: this is not a regular file</translation>
+    </message>
+    <message>
+        <source>%1：文件超过%2MB，项目文件最大%2MB</source>
+        <translation>%1: the file is larger than %2 MB; a project file is at most %2 MB</translation>
     </message>
 </context>
 <context>
@@ -2806,9 +2920,19 @@
         <source>生成%1.font字体成功</source>
         <translation>Font %1.font generated</translation>
     </message>
+    <message>
+        <source>以下文件无法删除，已保留：
+%1</source>
+        <translation>These files could not be deleted and were kept:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>FontConverter</name>
+    <message>
+        <source>已取消</source>
+        <translation>Cancelled</translation>
+    </message>
     <message>
         <source>无法写入%1</source>
         <translation>Cannot write %1</translation>
@@ -3002,6 +3126,10 @@
     <message>
         <source>文件%1的第%2块</source>
         <translation>block %2 of file %1</translation>
+    </message>
+    <message>
+        <source>图片下载失败，%1图片为%2x%3像素，超过%4像素或某边超过%5像素！</source>
+        <translation>Picture download failed: the picture %1 is %2x%3 pixels, more than %4 pixels or a side longer than %5 pixels!</translation>
     </message>
 </context>
 <context>
@@ -3816,6 +3944,47 @@
     <message>
         <source>打开串口</source>
         <translation>Open serial port</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFolder</name>
+    <message>
+        <source>%1：项目名称不能以“.”开头</source>
+        <translation>%1: a project name cannot begin with “.”</translation>
+    </message>
+    <message>
+        <source>%1：名称过长，项目文件名最多%2个字节</source>
+        <translation>%1: the name is too long; a project file name has at most %2 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>CheckedSaveFile</name>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>磁盘是只读的</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>没有写入权限</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>文件超过了系统允许的大小</source>
+        <translation>the file is larger than the system allows</translation>
+    </message>
+    <message>
+        <source>原因不明</source>
+        <translation>unknown cause</translation>
+    </message>
+</context>
+<context>
+    <name>GeneratedFonts</name>
+    <message>
+        <source>字体大小应为%1-%2的整数！</source>
+        <translation>The font size must be a whole number from %1 to %2!</translation>
     </message>
 </context>
 </TS>

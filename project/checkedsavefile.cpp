@@ -1,0 +1,120 @@
+#include "checkedsavefile.h"
+
+#include <QFileInfo>
+#include <QStorageInfo>
+
+#include <cerrno>
+
+CheckedSaveFile::CheckedSaveFile(const QString &name)
+    : QSaveFile(name)
+{ }
+
+bool CheckedSaveFile::open(OpenMode mode)
+{
+    m_errorNumber = 0;
+    m_failure.clear();
+    errno = 0;
+    if (QSaveFile::open(mode))
+        return true;
+    noteFailure();
+    m_failure = cause(m_errorNumber, QFileInfo(fileName()).absolutePath(), 0, m_failure);
+    return false;
+}
+
+qint64 CheckedSaveFile::writeData(const char *data, qint64 len)
+{
+    errno = 0;
+    const qint64 written = QSaveFile::writeData(data, len);
+    if (written != len)
+        noteFailure();
+    return written;
+}
+
+// Right after the failing call, while errno still tells why.
+void CheckedSaveFile::noteFailure()
+{
+    if (m_errorNumber == 0)
+        m_errorNumber = errno;
+    if (m_failure.isEmpty())
+        m_failure = errorString();
+}
+
+bool CheckedSaveFile::commitWhole()
+{
+    if (!isOpen())
+        return false;
+    errno = 0;
+    if (!flush())
+        noteFailure();
+    // Only sequential writes: the position is the number of bytes written.
+    const qint64 written = pos();
+    if (error() != QFileDevice::NoError || !m_failure.isEmpty() || size() != written) {
+        noteFailure();
+        cancelWriting();
+        QSaveFile::commit(); // discards the new file now, not at destruction
+        m_failure = cause(m_errorNumber, QFileInfo(fileName()).absolutePath(), written, m_failure);
+        return false;
+    }
+    errno = 0;
+    if (!QSaveFile::commit()) {
+        noteFailure();
+        m_failure = cause(m_errorNumber, QFileInfo(fileName()).absolutePath(), 0, m_failure);
+        return false;
+    }
+    return true;
+}
+
+QString CheckedSaveFile::failure() const
+{
+    if (m_failure.isEmpty())
+        return QString();
+    return QStringLiteral("%1: %2").arg(fileName(), m_failure);
+}
+
+bool CheckedSaveFile::writeWhole(const QString &path, const QByteArray &bytes, QString *error)
+{
+    CheckedSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(bytes);
+        if (file.commitWhole())
+            return true;
+    }
+    if (error)
+        *error = file.failure();
+    return false;
+}
+
+QString CheckedSaveFile::cause(int errorNumber, const QString &folder, qint64 needed,
+                               const QString &fallback)
+{
+    switch (errorNumber) {
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        return tr("磁盘空间不足");
+    case EROFS:
+        return tr("磁盘是只读的");
+    case EACCES:
+    case EPERM:
+        return tr("没有写入权限");
+    case EFBIG:
+        return tr("文件超过了系统允许的大小");
+    default:
+        break;
+    }
+    // The system did not say (or not in a way Qt passes on): look at the disk.
+    const QStorageInfo storage(folder);
+    if (storage.isValid() && storage.isReady()) {
+        if (storage.isReadOnly())
+            return tr("磁盘是只读的");
+        if (needed > 0 && storage.bytesAvailable() < needed)
+            return tr("磁盘空间不足");
+    }
+    const QFileInfo info(folder);
+    if (info.isDir() && !info.isWritable())
+        return tr("没有写入权限");
+    if (errorNumber != 0)
+        return qt_error_string(errorNumber);
+    return fallback.isEmpty() ? tr("原因不明") : fallback;
+}
