@@ -826,7 +826,7 @@ void YModem::slotRecvCOMMdata()
         return;
     {
         QMutexLocker lock(&mailboxMutex);
-        if (portRequest || jobRequest || cancelRequest)
+        if (portRequest || jobRequest || cancelSerial == currentSerial)
             return;
     }
     stepTurn();
