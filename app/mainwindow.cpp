@@ -406,7 +406,7 @@ void MainWindow::createBootSettings()
 {
     bootParam = new BootParam;
     bootDlg = new BootDlg;
-    connect(yModem, SIGNAL(s_send485(int, int, int)), bootDlg, SLOT(slotRecv485(int, int, int)));
+    connect(yModem, &YModem::s_send485, this, &MainWindow::slotRecvModuleLink);
 }
 
 // The actions instr, program, notice and offline have their slots but no menu entry.

@@ -296,6 +296,8 @@ public slots:
     void slotRecvYModemInstrParam(InstrParam param);
     void slotRecvYModemPortInstr(QString text);
     void slotDownloadJobEnded(int job, int outcome);
+    // The module's answer to the link test; shown with the test's outcome.
+    void slotRecvModuleLink(int enable, int address, int crc);
     void on_btnSetCOM_clicked();
     void on_btnInstrDownLoad_clicked();
 
@@ -508,6 +510,9 @@ private:
     bool quitting = false;
     // The user chose to quit once the running download has ended.
     bool quitWhenIdle = false;
+    // The link test's answer, until its outcome message arrives.
+    bool moduleLinkRead = false;
+    int moduleLink[3] = {};
     // How the job of the bar at the bottom ended (a YModem::Outcome), while it shows that.
     int barOutcome = 0;
 };

@@ -61,6 +61,7 @@ private slots:
     void saveOfABrokenFile();
     void saveThroughTheQuestion();
     void linkTestReply();
+    void moduleLinkOffered();
     void retranslate();
     void typedValuesBeyondTheRangeTakeTheBound_data();
     void typedValuesBeyondTheRangeTakeTheBound();
@@ -337,15 +338,46 @@ void TestBootDlg::linkTestReply()
     QVERIFY(dlg->getBootParam()->get485Flag());
     QCOMPARE(dlg->getBootParam()->get485Addr(), 17);
     QVERIFY(dlg->getBootParam()->getCRC16Flag());
-    QVERIFY(!child<QCheckBox>("checkBox485")->isChecked());
-    QCOMPARE(child<QSpinBox>("sb485Addr")->value(), 0);
-    // A later save writes the controls over the reply.
+    // Taken by the user's choice, so the open dialog shows it and a later save keeps it.
+    QVERIFY(child<QCheckBox>("checkBox485")->isChecked());
+    QCOMPARE(child<QSpinBox>("sb485Addr")->value(), 17);
+    QVERIFY(child<QSpinBox>("sb485Addr")->isEnabled());
+    QVERIFY(child<QCheckBox>("checkBoxCRC16")->isChecked());
     writeProject(handWritten);
     dlg->slotDealIsNo(1);
-    QVERIFY(!dlg->getBootParam()->get485Flag());
-    QCOMPARE(dlg->getBootParam()->get485Addr(), 0);
+    QVERIFY(dlg->getBootParam()->get485Flag());
+    QCOMPARE(dlg->getBootParam()->get485Addr(), 17);
     dlg->slotRecv485(0, 2, 0);
     QVERIFY(!dlg->getBootParam()->getCRC16Flag());
+}
+
+// The module's values are shown; they replace the record's only when the user agrees.
+void TestBootDlg::moduleLinkOffered()
+{
+    QMyMessageBox *box = dlg->getQuestionBox();
+    dlg->offerModuleLink(1, 300, 0, "指令集发送成功！");
+    QVERIFY(box->isVisible());
+    QCOMPARE(messageOf(box),
+             QString("指令集发送成功！\n模块的设置：485使能：是，485地址：300，"
+                     "CRC16使能：否。\n是否用它们替换项目的开机设置？"));
+    QVERIFY(!dlg->getBootParam()->get485Flag());
+    box->findChild<QPushButton *>("btnCancel")->click(); // 否
+    QVERIFY(!dlg->getBootParam()->get485Flag());
+    QCOMPARE(dlg->getBootParam()->get485Addr(), 0);
+
+    dlg->offerModuleLink(1, 300, 0, "指令集发送成功！");
+    box->findChild<QPushButton *>("btnOk")->click(); // 是
+    QVERIFY(dlg->getBootParam()->get485Flag());
+    QCOMPARE(dlg->getBootParam()->get485Addr(), 300);
+    QVERIFY(!dlg->getBootParam()->getCRC16Flag());
+
+    // The record's own values are only shown.
+    dlg->offerModuleLink(1, 300, 0, "指令集发送成功！");
+    QCOMPARE(messageOf(box),
+             QString("指令集发送成功！\n模块的设置：485使能：是，485地址：300，"
+                     "CRC16使能：否。\n与项目的开机设置相同。"));
+    QVERIFY(!box->findChild<QPushButton *>("btnOk")->isVisible());
+    box->hide();
 }
 
 void TestBootDlg::retranslate()

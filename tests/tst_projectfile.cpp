@@ -304,7 +304,7 @@ QByteArray domRoundTrip(const QByteArray &bytes)
 } // namespace
 
 // One way of writing the project file at path; false and the error when it failed. Named,
-// so that the test column's type has a name the meta-type system takes as it is.
+// so that the meta-type is registered under a normalized name.
 using ProjectWrite = std::function<bool(const QString &path, QString *error)>;
 Q_DECLARE_METATYPE(ProjectWrite)
 

@@ -230,6 +230,26 @@
         <source>您是否要保存参数？</source>
         <translation>Do you want to save parameters?</translation>
     </message>
+    <message>
+        <source>是</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>模块的设置：485使能：%1，485地址：%2，CRC16使能：%3。</source>
+        <translation>The module&apos;s settings: RS-485 on: %1, RS-485 address: %2, CRC16 on: %3.</translation>
+    </message>
+    <message>
+        <source>与项目的开机设置相同。</source>
+        <translation>They are the project&apos;s boot settings already.</translation>
+    </message>
+    <message>
+        <source>是否用它们替换项目的开机设置？</source>
+        <translation>Replace the project&apos;s boot settings with them?</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2984,6 +3004,22 @@
         <source>字库超Flash上限、</source>
         <translation>Fonts exceed the flash limit,</translation>
     </message>
+    <message>
+        <source>缺少%1</source>
+        <translation>%1 missing</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1的值无法读取</source>
+        <translation>no readable value for %1</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>YModem</name>
@@ -3058,6 +3094,38 @@
     <message>
         <source>通信超时，%1失败，请您确认通信是否正常！</source>
         <translation>Communication timeout, the %1 failed, please confirm whether the communication is normal!</translation>
+    </message>
+    <message>
+        <source>模块取消了%1！</source>
+        <translation>The module cancelled the %1!</translation>
+    </message>
+    <message>
+        <source>模块的上限无法读取（%1），%2失败！</source>
+        <translation>The module&apos;s limits cannot be read (%1), %2 failed!</translation>
+    </message>
+    <message>
+        <source>文件%1的起始块</source>
+        <translation>the first block of file %1</translation>
+    </message>
+    <message>
+        <source>文件%1的结束符</source>
+        <translation>the end of file %1</translation>
+    </message>
+    <message>
+        <source>批次结束块</source>
+        <translation>the end-of-batch block</translation>
+    </message>
+    <message>
+        <source>模块的应答无法读取，设置未更改！</source>
+        <translation>The module&apos;s answer cannot be read; no setting was changed!</translation>
+    </message>
+    <message>
+        <source>模块连续%1次拒收%2，%3失败！</source>
+        <translation>The module refused %2 %1 times in a row, %3 failed!</translation>
+    </message>
+    <message>
+        <source>文件%1的第%2块</source>
+        <translation>block %2 of file %1</translation>
     </message>
     <message>
         <source>图片下载失败，%1图片为%2x%3像素，超过%4像素或某边超过%5像素！</source>
