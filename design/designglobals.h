@@ -4,6 +4,8 @@
 // The design of the open project and the fixed tables that describe widget types,
 // resolutions and the module's colours. Plain program-wide variables, used by name.
 
+#include "widgettype.h"
+
 #include <QColor>
 #include <QList>
 #include <QString>
@@ -13,7 +15,6 @@
 class QMyWidget;
 class PageParam;
 
-constexpr int WidgetTypeCount = 10;
 constexpr int ColorTableSize = 64;
 // Widgets one page may hold: far more than a module page shows, and far below the count
 // at which painting a page's widgets becomes slow or runs out of stack.
