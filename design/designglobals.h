@@ -5,6 +5,8 @@
 // resolutions and the module's colours. Program-wide names; those of the design refer to
 // the program's design document.
 
+#include "widgettype.h"
+
 #include <QColor>
 #include <QList>
 #include <QString>
@@ -14,7 +16,6 @@
 class QMyWidget;
 class PageParam;
 
-constexpr int WidgetTypeCount = 10;
 constexpr int ColorTableSize = 64;
 // Widgets one page may hold: far more than a module page shows, and far below the count
 // at which painting a page's widgets becomes slow or runs out of stack.

@@ -9,8 +9,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-QMyTextBox::QMyTextBox(int id, int typeCode, const QString &typeName, QWidget *parent)
-    : QMyWidget(id, typeCode, typeName, parent)
+QMyTextBox::QMyTextBox(int id, WidgetType type, const QString &typeName, QWidget *parent)
+    : QMyWidget(id, type, typeName, parent)
 {
     setText(tr("文本"));
     setSignalMode(1);

@@ -37,10 +37,14 @@ constexpr qint64 TemplateLimit = 16 << 20;
 // Event-script sections by widget type, in the order they follow each other in a page.
 struct WidgetSection
 {
-    int typeCode;
+    WidgetType type;
     int sectionId;
 };
-const WidgetSection widgetSections[] = {{0, 14}, {3, 15}, {8, 19}, {6, 21}, {7, 30}};
+const WidgetSection widgetSections[] = {{WidgetType::Btn, 14},
+                                        {WidgetType::Prog, 15},
+                                        {WidgetType::Meter, 19},
+                                        {WidgetType::Slider, 21},
+                                        {WidgetType::Arc, 30}};
 
 bool isLink(const QFileInfo &entry)
 {
@@ -132,10 +136,10 @@ QByteArray AllCfg::sectionHeader(int id, int page, int widgetId, int eventType, 
     return b;
 }
 
-int AllCfg::widgetSectionId(int typeCode)
+int AllCfg::widgetSectionId(WidgetType type)
 {
     for (const WidgetSection &s : widgetSections) {
-        if (s.typeCode == typeCode)
+        if (s.type == type)
             return s.sectionId;
     }
     return 0;
@@ -191,7 +195,7 @@ QString AllCfg::failureDetail() const
 
 bool AllCfg::fontMissing(const QMyWidget &w, const QStringList &fontIds)
 {
-    if (w.getTypeCode() != 0 && w.getTypeCode() != 1)
+    if (w.getType() != WidgetType::Btn && w.getType() != WidgetType::Lab)
         return false;
     for (const QString &id : fontIds) {
         if (id.toInt() == w.getFontID())
@@ -233,7 +237,7 @@ int AllCfg::checkEventCode(TimerParam *timers[TimerCount])
             return failUnsafeEvent(page, event, k, nullptr, -1);
         for (const QMyWidget *w : qAsConst(*pageWidgets.at(k))) {
             // Only the types with event scripts reach the module.
-            if (widgetSectionId(w->getTypeCode()) == 0)
+            if (widgetSectionId(w->getType()) == 0)
                 continue;
             event = unsafeEvent(w->eventHolder());
             if (event >= 0)
@@ -415,7 +419,7 @@ int AllCfg::run(BootParam *boot, int direction, TimerParam *timers[TimerCount])
         for (const QMyWidget *w : qAsConst(*pageWidgets.at(k))) {
             // Only these types hold events; others add no section.
             for (int g = 0; g < int(std::size(widgetSections)); ++g) {
-                if (widgetSections[g].typeCode == w->getTypeCode())
+                if (widgetSections[g].type == w->getType())
                     collect(w->eventHolder(), g, widgetSections[g].sectionId, w->getId());
             }
         }

@@ -40,7 +40,7 @@ DelEventDlg::~DelEventDlg()
     delete model;
 }
 
-void DelEventDlg::showDlg(int selectionKind, QMyWidget *widget, TimerParam *timer)
+void DelEventDlg::showDlg(SelectionKind selectionKind, QMyWidget *widget, TimerParam *timer)
 {
     rowEvents.clear();
     setHolder(selectionKind, widget, timer);
