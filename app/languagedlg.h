@@ -6,6 +6,7 @@
 
 class QButtonGroup;
 class QMySettings;
+class QTranslator;
 
 namespace Ui {
 class LanguageDlg;
@@ -26,6 +27,9 @@ public:
     void retranslate();
     // Loads Qt's Chinese translation for the Chinese interface (1) and none for English.
     static void setQtLanguage(int languageId);
+    // The program's translator: empty for the Chinese source texts, the embedded English
+    // translation otherwise. Installed once at start-up and swapped by the dialog.
+    static QTranslator &appTranslator();
 
 signals:
     void s_translator(QString file);

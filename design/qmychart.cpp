@@ -122,7 +122,7 @@ void QMyChart::paintEvent(QPaintEvent *event)
 
             // A font file without a usable size keeps the labels' own 10 pixels.
             const QFont labelFont =
-                QMyWidgetPainter::projectFont(getChartTickLabelFontID(), 10, true);
+                QMyWidgetPainter::projectFont(projectFolder(), getChartTickLabelFontID(), 10, true);
             for (int a = 0; a < 3; ++a) {
                 if (!tickOn[a] || getChartTickLabelEnable(a) == 0)
                     continue;
@@ -157,7 +157,7 @@ void QMyChart::paintEvent(QPaintEvent *event)
             }
 
             paintBackgroundStep(p, plot, true);
-            QMyWidgetPainter::drawPicture(p, getImageNum(), QRect(originX, originY, w, h),
+            QMyWidgetPainter::drawPicture(p, pictures(), getImageNum(), QRect(originX, originY, w, h),
                                           getImageColor(), getImageColorOpa(), getImageOpa());
             QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
 

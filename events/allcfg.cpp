@@ -2,11 +2,10 @@
 
 #include "bootparam.h"
 #include "checkedsavefile.h"
-#include "designglobals.h"
+#include "designdocument.h"
 #include "eventholder.h"
 #include "eventinfo.h"
 #include "pageparam.h"
-#include "qmyframe.h"
 #include "qmywidget.h"
 #include "timerparam.h"
 
@@ -122,9 +121,9 @@ QString AllCfg::templateFolder() const
     return QCoreApplication::applicationDirPath() + QStringLiteral("/file");
 }
 
-QString AllCfg::outputFolder()
+QString AllCfg::outputFolder(const QString &projectPath)
 {
-    return QFileInfo(currentProjectPath).absolutePath() + QStringLiteral("/allFile");
+    return QFileInfo(projectPath).absolutePath() + QStringLiteral("/allFile");
 }
 
 QByteArray AllCfg::sectionHeader(int id, int page, int widgetId, int eventType, quint32 length)
@@ -222,20 +221,20 @@ int AllCfg::failUnsafeEvent(const EventHolder &holder, int index, int page, cons
     return UnsafeEventParameter;
 }
 
-int AllCfg::checkEventCode(TimerParam *timers[TimerCount])
+int AllCfg::checkEventCode(const DesignDocument &design)
 {
     for (int t = 0; t < TimerCount; ++t) {
-        const EventHolder &holder = timers[t]->eventHolder();
+        const EventHolder &holder = design.timer(t)->eventHolder();
         const int event = unsafeEvent(holder);
         if (event >= 0)
             return failUnsafeEvent(holder, event, -1, nullptr, t);
     }
-    for (int k = 0; k < pageWidgets.size(); ++k) {
-        const EventHolder &page = pageRecords.at(k)->eventHolder();
+    for (int k = 0; k < design.pageCount(); ++k) {
+        const EventHolder &page = design.page(k)->eventHolder();
         int event = unsafeEvent(page);
         if (event >= 0)
             return failUnsafeEvent(page, event, k, nullptr, -1);
-        for (const QMyWidget *w : qAsConst(*pageWidgets.at(k))) {
+        for (const QMyWidget *w : design.widgets(k)) {
             // Only the types with event scripts reach the module.
             if (widgetSectionId(w->getType()) == 0)
                 continue;
@@ -247,18 +246,15 @@ int AllCfg::checkEventCode(TimerParam *timers[TimerCount])
     return Success;
 }
 
-int AllCfg::createAllCfg(QMyFrame *canvas, BootParam *boot, int direction,
-                         TimerParam *timers[TimerCount])
+int AllCfg::createAllCfg(const DesignDocument &design)
 {
     m_failure = Failure();
     // What a paint would have written back, for pages that were not shown since a change.
-    if (canvas)
-        canvas->refreshPageSize();
-    for (const QList<QMyWidget *> *widgets : qAsConst(pageWidgets)) {
-        for (QMyWidget *w : *widgets)
+    for (int k = 0; k < design.pageCount(); ++k) {
+        for (QMyWidget *w : design.widgets(k))
             w->refreshComputedValues();
     }
-    return run(boot, direction, timers);
+    return run(design);
 }
 
 // A real folder of the project's own, without the container of an earlier run: a run that
@@ -330,10 +326,15 @@ int AllCfg::readTemplate(const QString &folder, const char *name, int code, QByt
     return Success;
 }
 
-int AllCfg::run(BootParam *boot, int direction, TimerParam *timers[TimerCount])
+int AllCfg::run(const DesignDocument &design)
 {
-    const int pages = pageWidgets.size();
-    const QString out = outputFolder();
+    const int pages = design.pageCount();
+    // The page size the design asks for, which the module's screen has.
+    const QSize pageSize = design.frameSize();
+    TimerParam *timers[TimerCount];
+    for (int t = 0; t < TimerCount; ++t)
+        timers[t] = design.timer(t);
+    const QString out = outputFolder(design.projectPath());
     const QString templates = templateFolder();
     qCDebug(lcAllCfg) << "output" << out << "templates" << templates;
     int code = prepareOutputFolder(out);
@@ -346,13 +347,13 @@ int AllCfg::run(BootParam *boot, int direction, TimerParam *timers[TimerCount])
     for (int k = 0; k < pages; ++k) {
         QByteArray bytes;
         const QMyWidget *culprit = nullptr;
-        code = pageFile(*pageRecords.at(k), *pageWidgets.at(k), pageWidth, pageHeight, &bytes,
-                        &culprit);
+        code = pageFile(*design.page(k), design.widgets(k), pageSize.width(), pageSize.height(),
+                        &bytes, &culprit);
         if (code == DuplicateWidgetId) {
             // Every widget that has the id is named.
             fail(code, k, culprit);
             QStringList named;
-            for (const QMyWidget *w : qAsConst(*pageWidgets.at(k))) {
+            for (const QMyWidget *w : design.widgets(k)) {
                 if (w->getId() == culprit->getId())
                     named.append(w->getTypeName() + QLatin1Char('-') + QString::number(w->getId()));
             }
@@ -361,8 +362,8 @@ int AllCfg::run(BootParam *boot, int direction, TimerParam *timers[TimerCount])
         }
         if (code != Success)
             return fail(code, k, culprit);
-        for (const QMyWidget *w : qAsConst(*pageWidgets.at(k))) {
-            if (fontMissing(*w, fontIdList)) {
+        for (const QMyWidget *w : design.widgets(k)) {
+            if (fontMissing(*w, design.fontIds())) {
                 fail(MissingFont, k, w);
                 m_failure.font = w->getFontID();
                 return MissingFont;
@@ -371,7 +372,7 @@ int AllCfg::run(BootParam *boot, int direction, TimerParam *timers[TimerCount])
         total += bytes.size();
         pageFiles.append(bytes);
     }
-    const int unsafe = checkEventCode(timers);
+    const int unsafe = checkEventCode(design);
     if (unsafe != Success)
         return unsafe;
 
@@ -397,7 +398,7 @@ int AllCfg::run(BootParam *boot, int direction, TimerParam *timers[TimerCount])
     }
     pageFiles.clear();
     const EventHolder &sleep = timers[SleepTimer]->eventHolder();
-    container.add(4, 0, 0, 0, bootScript(*boot, direction, timers));
+    container.add(4, 0, 0, 0, bootScript(design.boot(), design.screenType(), timers));
     container.add(5, 0, 0, 0, sleepScript(sleep, 1));
     container.add(6, 0, 0, 0, sleepScript(sleep, 0));
     for (int t = 0; t < SleepTimer; ++t)
@@ -415,8 +416,8 @@ int AllCfg::run(BootParam *boot, int direction, TimerParam *timers[TimerCount])
                     scripts.append({order, sectionId, widgetId, n, script});
             }
         };
-        collect(pageRecords.at(k)->eventHolder(), -1, 9, 0);
-        for (const QMyWidget *w : qAsConst(*pageWidgets.at(k))) {
+        collect(design.page(k)->eventHolder(), -1, 9, 0);
+        for (const QMyWidget *w : design.widgets(k)) {
             // Only these types hold events; others add no section.
             for (int g = 0; g < int(std::size(widgetSections)); ++g) {
                 if (widgetSections[g].type == w->getType())
@@ -440,7 +441,7 @@ int AllCfg::run(BootParam *boot, int direction, TimerParam *timers[TimerCount])
     file.write(container.bytes());
     if (!file.commitWhole())
         return fail(WriteAllCfgFailed, -1, nullptr, file.failure());
-    guicfgSizes = sizes;
+    m_pageFileSizes = sizes;
 
     // Only the container stays: files of older versions or of the user's go; links go
     // themselves, their targets stay untouched.

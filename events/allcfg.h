@@ -10,10 +10,10 @@
 #include <QStringList>
 
 class BootParam;
+class DesignDocument;
 class EventHolder;
 class PageParam;
 class QColor;
-class QMyFrame;
 class QMyWidget;
 class TimerParam;
 
@@ -59,17 +59,18 @@ public:
 
     explicit AllCfg(QObject *parent = nullptr);
 
-    // One whole run; 0 or the code of the step that failed. After a success the output
-    // folder holds all.cfg alone and guicfgSizes the page-file sizes; after a failure it
-    // holds no all.cfg.
-    int createAllCfg(QMyFrame *canvas, BootParam *boot, int direction,
-                     TimerParam *timers[TimerCount]);
+    // One whole run for a design; 0 or the code of the step that failed. After a success
+    // the design's output folder holds all.cfg alone and pageFileSizes() the page-file
+    // sizes; after a failure it holds no all.cfg.
+    int createAllCfg(const DesignDocument &design);
+    // The sizes of the page files of the last run that succeeded, page by page.
+    QList<int> pageFileSizes() const { return m_pageFileSizes; }
 
     // The folder of init.bin, xvar.bin and keyboard.py: file/ beside the program unless set.
     QString templateFolder() const;
     void setTemplateFolder(const QString &folder) { m_templateFolder = folder; }
-    // The project's allFile folder.
-    static QString outputFolder();
+    // The allFile folder of the project whose file is at projectPath.
+    static QString outputFolder(const QString &projectPath);
 
     // What the last failure concerns (page, widget, file) and its cause, in words.
     QString failureDetail() const;
@@ -155,14 +156,15 @@ private:
              const QString &detail = QString());
     int prepareOutputFolder(const QString &out);
     int readTemplate(const QString &folder, const char *name, int code, QByteArray *bytes);
-    int run(BootParam *boot, int direction, TimerParam *timers[TimerCount]);
+    int run(const DesignDocument &design);
     // Refuses events whose parameters would break their script line, naming the first.
-    int checkEventCode(TimerParam *timers[TimerCount]);
+    int checkEventCode(const DesignDocument &design);
     int failUnsafeEvent(const EventHolder &holder, int event, int page, const QMyWidget *w,
                         int timer);
 
     QString m_templateFolder;
     Failure m_failure;
+    QList<int> m_pageFileSizes;
 };
 
 #endif // ALLCFG_H

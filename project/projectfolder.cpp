@@ -1,6 +1,6 @@
 #include "projectfolder.h"
 
-#include "designglobals.h"
+#include "designdocument.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,9 +40,9 @@ QString ProjectFolder::subfolder(const QString &projectPath, const QString &name
     return folderOf(projectPath) + QLatin1Char('/') + name;
 }
 
-QString ProjectFolder::openProjectSubfolder(const QString &name)
+QString ProjectFolder::openProjectSubfolder(const QString &projectPath, const QString &name)
 {
-    return isProjectOpen() ? subfolder(currentProjectPath, name) : QString();
+    return DesignDocument::isProjectPath(projectPath) ? subfolder(projectPath, name) : QString();
 }
 
 bool ProjectFolder::createSubfolders(const QString &folder)
