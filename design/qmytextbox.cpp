@@ -14,7 +14,8 @@ QMyTextBox::QMyTextBox(int id, WidgetType type, const QString &typeName, QWidget
 {
     setText(tr("文本"));
     setSignalMode(1);
-    textDlg = new TextBoxDlg();
+    // A project file holds no longer text, so the design would not open again.
+    textDlg = new TextBoxDlg(MaxTextLength);
     connect(textDlg, SIGNAL(s_sendText(QString)), this, SLOT(slotReceText(QString)));
 }
 
