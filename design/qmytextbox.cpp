@@ -16,7 +16,7 @@ QMyTextBox::QMyTextBox(int id, WidgetType type, const QString &typeName, QWidget
     setSignalMode(1);
     // A project file holds no longer text, so the design would not open again.
     textDlg = new TextBoxDlg(MaxTextLength);
-    connect(textDlg, SIGNAL(s_sendText(QString)), this, SLOT(slotReceText(QString)));
+    connect(textDlg, &TextBoxDlg::s_sendText, this, &QMyTextBox::slotReceText);
 }
 
 QMyTextBox::~QMyTextBox()
