@@ -34,9 +34,9 @@ QMyFrame::QMyFrame(QWidget *parent)
     copyAction = new QAction(QIcon(":images/copy.png"), QString());
     pasteAction = new QAction(QIcon(":images/paste.png"), QString());
     deleteAction = new QAction(QIcon(":images/del.png"), QString());
-    connect(copyAction, SIGNAL(triggered()), this, SLOT(slotCopyAction()));
-    connect(pasteAction, SIGNAL(triggered()), this, SLOT(slotPasteAction()));
-    connect(deleteAction, SIGNAL(triggered()), this, SLOT(slotDelAction()));
+    connect(copyAction, &QAction::triggered, this, &QMyFrame::slotCopyAction);
+    connect(pasteAction, &QAction::triggered, this, &QMyFrame::slotPasteAction);
+    connect(deleteAction, &QAction::triggered, this, &QMyFrame::slotDelAction);
     retranslate();
     contextMenu->addAction(copyAction);
     contextMenu->addAction(pasteAction);
@@ -118,9 +118,9 @@ void QMyFrame::setPastePosFromCursor()
 
 void QMyFrame::connectWidget(QMyWidget *w)
 {
-    connect(w, SIGNAL(s_sendPressWnd(QMyWidget *)), this, SLOT(slotRecvWnd(QMyWidget *)));
-    connect(w, SIGNAL(s_sendWndMove(QMyWidget *)), this, SLOT(slotRecvWndMove(QMyWidget *)));
-    connect(w, SIGNAL(s_sendPressPos(QPoint)), this, SLOT(slotRecvPressPos(QPoint)));
+    connect(w, &QMyWidget::s_sendPressWnd, this, &QMyFrame::slotRecvWnd);
+    connect(w, &QMyWidget::s_sendWndMove, this, &QMyFrame::slotRecvWndMove);
+    connect(w, &QMyWidget::s_sendPressPos, this, &QMyFrame::slotRecvPressPos);
 }
 
 int QMyFrame::lowestFreeId(const QList<int> &ids)

@@ -14,8 +14,9 @@ QMyTextBox::QMyTextBox(int id, WidgetType type, const QString &typeName, QWidget
 {
     setText(tr("文本"));
     setSignalMode(1);
-    textDlg = new TextBoxDlg();
-    connect(textDlg, SIGNAL(s_sendText(QString)), this, SLOT(slotReceText(QString)));
+    // A project file holds no longer text, so the design would not open again.
+    textDlg = new TextBoxDlg(MaxTextLength);
+    connect(textDlg, &TextBoxDlg::s_sendText, this, &QMyTextBox::slotReceText);
 }
 
 QMyTextBox::~QMyTextBox()

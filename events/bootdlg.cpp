@@ -27,7 +27,7 @@ BootDlg::BootDlg(DesignDocument *design, QWidget *parent)
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     resultBox = new QMyMessageBox;
     questionBox = new QMyMessageBox;
-    connect(questionBox, SIGNAL(s_sendIsNo(int)), this, SLOT(slotDealIsNo(int)));
+    connect(questionBox, &QMyMessageBox::s_sendIsNo, this, &BootDlg::slotDealIsNo);
     connect(design, &DesignDocument::pictureRemoved, this, &BootDlg::followImageDeletion);
     connect(design, &DesignDocument::pageRemoved, this, &BootDlg::followPageDeletion);
     ui->cbBaud->clear();

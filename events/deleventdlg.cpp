@@ -24,7 +24,7 @@ DelEventDlg::DelEventDlg(QWidget *parent)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    connect(messageBox, SIGNAL(s_sendIsNo(int)), this, SLOT(slotDealIsNo(int)));
+    connect(messageBox, &QMyMessageBox::s_sendIsNo, this, &DelEventDlg::slotDealIsNo);
 
     QTableView *view = ui->tvEvent;
     TableLook::apply(view);

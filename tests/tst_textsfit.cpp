@@ -247,7 +247,7 @@ void TestTextsFit::wholeTexts()
 
     ColorDlg colors;
     look(&colors);
-    TextBoxDlg text;
+    TextBoxDlg text(MaxTextLength);
     look(&text);
 
     for (const QString &finding : qAsConst(findings))

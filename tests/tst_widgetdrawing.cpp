@@ -697,7 +697,7 @@ void TestWidgetDrawing::textBox()
 
 void TestWidgetDrawing::textBoxDialogKeepsPlainText()
 {
-    TextBoxDlg dlg;
+    TextBoxDlg dlg(MaxTextLength);
     QCOMPARE(dlg.size(), QSize(400, 300));
     QCOMPARE(dlg.windowTitle(), QString::fromUtf8("文本输入"));
     QVERIFY(dlg.windowFlags() & Qt::WindowStaysOnTopHint);
