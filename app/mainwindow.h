@@ -381,6 +381,7 @@ private:
     bool removeCheckedRows(QTableView *view, QMyImageItemModel *model, QStringList paths,
                            int firstNumber, const std::function<void(int)> &removed);
     void reportKeptFiles(const QStringList &names);
+    static void removeLibraryRow(QMyImageItemModel *model, int row);
     void loadFontFiles();
     void addFontFileRow(int row, const QString &path);
     void deleteCheckedFontLibraryFiles();

@@ -10,7 +10,6 @@
 #include "generatedfonts.h"
 #include "imagelibrary.h"
 #include "imagereferences.h"
-#include "serialportdlg.h"
 #include "libraryfiles.h"
 #include "pageparam.h"
 #include "picturefile.h"
@@ -22,6 +21,7 @@
 #include "qmypropertysheet.h"
 #include "qmywidget.h"
 #include "qtusertypeone_imagemanager.h"
+#include "serialportdlg.h"
 #include "sheetrules.h"
 #include "tablelook.h"
 
@@ -127,7 +127,8 @@ void MainWindow::reloadLibrary()
 
 void MainWindow::loadImageFiles()
 {
-    const QString images = ProjectFolder::openProjectSubfolder(designDocument.projectPath(), QStringLiteral("tempImages"));
+    const QString images = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                               QStringLiteral("tempImages"));
     imageMirrorCurrent = false;
     if (QDir(images).exists())
         refreshImageMirror();
@@ -188,8 +189,10 @@ void MainWindow::showImageLibrarySize()
 void MainWindow::importImages(const QStringList &files)
 {
     ImageLibrary::Refusals refused;
-    const LibraryFiles::ImportReport report = ImageLibrary::importFiles(
-        ProjectFolder::openProjectSubfolder(designDocument.projectPath(), QStringLiteral("tempImages")), files, &refused);
+    const LibraryFiles::ImportReport report =
+        ImageLibrary::importFiles(ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                                      QStringLiteral("tempImages")),
+                                  files, &refused);
     for (const QString &path : report.copied) {
         addImageFileRow(imageModel->checkStates.size(), path);
         imagesChanged = true;
@@ -235,8 +238,10 @@ bool MainWindow::removeDirRecursively(const QString &folder)
 void MainWindow::refreshImageMirror()
 {
     imageMirrorCurrent =
-        copyDirFiles(ProjectFolder::openProjectSubfolder(designDocument.projectPath(), QStringLiteral("tempImages")),
-                     ProjectFolder::openProjectSubfolder(designDocument.projectPath(), QStringLiteral("backUpImages")));
+        copyDirFiles(ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                         QStringLiteral("tempImages")),
+                     ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                         QStringLiteral("backUpImages")));
     if (!imageMirrorCurrent)
         questionBox->showNotice(QMyMessageBox::Warning, tr("图库备份失败！"));
 }
@@ -247,12 +252,14 @@ void MainWindow::restoreImagesFromMirror()
 {
     if (!designDocument.isProjectOpen() || !imageMirrorCurrent)
         return;
-    copyDirFiles(ProjectFolder::openProjectSubfolder(designDocument.projectPath(), QStringLiteral("backUpImages")),
-                 ProjectFolder::openProjectSubfolder(designDocument.projectPath(), QStringLiteral("tempImages")));
+    copyDirFiles(ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                     QStringLiteral("backUpImages")),
+                 ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                     QStringLiteral("tempImages")));
 }
 
-// Removes the checked pictures, lowest row first, and renumbers every reference so that
-// nothing shows another picture afterwards.
+// Removes the checked pictures, lowest row first. The design renumbers every reference so
+// that nothing shows another picture afterwards; the table follows it.
 void MainWindow::deleteCheckedImages()
 {
     const bool rowsLeft =
@@ -272,13 +279,13 @@ void MainWindow::deleteCheckedImages()
     }
 }
 
-// Removes each checked row whose file is removed (or gone already), lowest first, calling
-// removed with the row's index at that moment to take the entry out of the list the rows
-// show (paths, as it is before). A file that stays
-// keeps its row, checked, and is named to the user: dropping its row would renumber
-// everything after it while the file still lists there at the next load. Afterwards the
-// check column and its buttons go with the last row, or the rows are numbered again from
-// firstNumber. True when rows are left.
+// Removes the file of each checked row (or finds it gone already), lowest first, and calls
+// removed with the row's index at that moment to take the row and its entry out of the
+// table and its list (paths, as it is before). A file that stays keeps its row, checked,
+// and is named to the user: dropping its row would renumber everything after it while the
+// file still lists there at the next load. Afterwards the check column and its buttons go
+// with the last row, or the rows are numbered again from firstNumber. True when rows are
+// left.
 bool MainWindow::removeCheckedRows(QTableView *view, QMyImageItemModel *model, QStringList paths,
                                    int firstNumber, const std::function<void(int)> &removed)
 {
@@ -291,8 +298,6 @@ bool MainWindow::removeCheckedRows(QTableView *view, QMyImageItemModel *model, Q
             continue;
         }
         paths.removeAt(i);
-        model->removeRow(i);
-        model->checkStates.removeAt(i);
         removed(i);
     }
     reportKeptFiles(kept);
@@ -316,9 +321,17 @@ void MainWindow::reportKeptFiles(const QStringList &names)
             tr("以下文件无法删除，已保留：\n%1").arg(names.join(QLatin1Char('\n'))));
 }
 
-// The design renumbered its own references; what the window keeps outside it follows.
+void MainWindow::removeLibraryRow(QMyImageItemModel *model, int row)
+{
+    model->removeRow(row);
+    model->checkStates.removeAt(row);
+}
+
+// The design renumbered its own references; the picture table and what the window keeps
+// outside the design follow.
 void MainWindow::followPictureRemoved(int number)
 {
+    removeLibraryRow(imageModel, number);
     // A copied page is pasted with the pictures it showed when it was copied.
     ImageReferences::renumberPage(clipboardPage, number);
     for (QMyWidget *widget : qAsConst(clipboardWidgets))
@@ -480,13 +493,15 @@ void MainWindow::initFontTable()
 
 void MainWindow::loadFontFiles()
 {
-    const QString fonts = ProjectFolder::openProjectSubfolder(designDocument.projectPath(), QStringLiteral("tempFonts"));
+    const QString fonts = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                              QStringLiteral("tempFonts"));
     if (QDir().mkpath(fonts)) {
         for (const QString &name : FontLibraryFiles::list(fonts))
             addFontFileRow(fontLibraryModel->checkStates.size(), fonts + QLatin1Char('/') + name);
         form->tvFont->setModel(fontLibraryModel);
     }
-    const QString ttf = ProjectFolder::openProjectSubfolder(designDocument.projectPath(), QStringLiteral("tempTtf"));
+    const QString ttf = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                            QStringLiteral("tempTtf"));
     if (!QDir().mkpath(ttf))
         qWarning() << "cannot create" << ttf;
 }
@@ -511,8 +526,10 @@ void MainWindow::addFontFileRow(int row, const QString &path)
 
 void MainWindow::importFontLibraryFiles(const QStringList &files)
 {
-    const LibraryFiles::ImportReport report = LibraryFiles::importFiles(
-        ProjectFolder::openProjectSubfolder(designDocument.projectPath(), QStringLiteral("tempFonts")), files);
+    const LibraryFiles::ImportReport report =
+        LibraryFiles::importFiles(ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                                      QStringLiteral("tempFonts")),
+                                  files);
     for (const QString &path : report.copied)
         addFontFileRow(fontLibraryModel->checkStates.size(), path);
     form->tvFont->setModel(fontLibraryModel);
@@ -523,6 +540,7 @@ void MainWindow::deleteCheckedFontLibraryFiles()
 {
     // Font-library files have nothing to do with the pictures: imagesChanged stays.
     const auto removed = [this](int i) {
+        removeLibraryRow(fontLibraryModel, i);
         QStringList paths = designDocument.fontPaths();
         paths.removeAt(i);
         designDocument.setFontPaths(paths);
@@ -542,7 +560,8 @@ void MainWindow::on_tvFont_clicked(const QModelIndex &index)
 void MainWindow::refreshTtfList()
 {
     form->cbTtf->clear();
-    const QString folder = ProjectFolder::openProjectSubfolder(designDocument.projectPath(), QStringLiteral("tempTtf"));
+    const QString folder = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                               QStringLiteral("tempTtf"));
     if (folder.isEmpty() || !QDir().mkpath(folder))
         return;
     form->cbTtf->addItems(LibraryFiles::listFiles(folder, {QStringLiteral("*.ttf")}));
@@ -564,8 +583,10 @@ void MainWindow::on_btnAddTtf_clicked()
 void MainWindow::addTtfFiles(const QStringList &files)
 {
     const QString remembered = form->cbTtf->currentText();
-    const LibraryFiles::ImportReport report = LibraryFiles::importFiles(
-        ProjectFolder::openProjectSubfolder(designDocument.projectPath(), QStringLiteral("tempTtf")), files);
+    const LibraryFiles::ImportReport report =
+        LibraryFiles::importFiles(ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                                      QStringLiteral("tempTtf")),
+                                  files);
     refreshTtfList();
     const int index = form->cbTtf->findText(remembered);
     if (index >= 0)
@@ -583,7 +604,8 @@ void MainWindow::on_btnDelTtf_clicked()
 
 void MainWindow::deleteTtf()
 {
-    const QString folder = ProjectFolder::openProjectSubfolder(designDocument.projectPath(), QStringLiteral("tempTtf"));
+    const QString folder = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                               QStringLiteral("tempTtf"));
     if (designDocument.isProjectOpen() && !LibraryFiles::removeInside(folder, ttfToDelete)
         && QFileInfo::exists(folder + QLatin1Char('/') + ttfToDelete))
         reportKeptFiles({ttfToDelete});
@@ -620,7 +642,8 @@ void MainWindow::refreshFontList()
     form->tvFontName->hideColumn(0);
     TableLook::fitHeaders(form->tvFontName);
     designDocument.setFontIds({});
-    const QString folder = ProjectFolder::openProjectSubfolder(designDocument.projectPath(), QStringLiteral("tempFonts"));
+    const QString folder = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                               QStringLiteral("tempFonts"));
     if (folder.isEmpty() || !QDir().mkpath(folder)) {
         form->labFontSize->clear();
         return;
@@ -639,7 +662,8 @@ void MainWindow::refreshFontList()
 
 void MainWindow::showGeneratedFontsSize()
 {
-    const QString folder = ProjectFolder::openProjectSubfolder(designDocument.projectPath(), QStringLiteral("tempFonts"));
+    const QString folder = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                               QStringLiteral("tempFonts"));
     if (folder.isEmpty() || !QDir(folder).exists()) {
         form->labFontSize->clear();
         return;
@@ -690,7 +714,8 @@ void MainWindow::generateFont()
         return;
     }
     QString number;
-    switch (GeneratedFonts::checkNumber(form->editFontName->text(), designDocument.fontIds(), &number)) {
+    switch (GeneratedFonts::checkNumber(form->editFontName->text(), designDocument.fontIds(),
+                                        &number)) {
     case GeneratedFonts::TooManyFonts:
         questionBox->showNotice(QMyMessageBox::Information,
                                 tr("字库不可以超过%1个！").arg(GeneratedFonts::MaxCount));
@@ -717,13 +742,15 @@ void MainWindow::generateFont()
         return;
     }
 
-    const QString fonts = ProjectFolder::openProjectSubfolder(designDocument.projectPath(), QStringLiteral("tempFonts"));
+    const QString fonts = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                              QStringLiteral("tempFonts"));
     if (!QDir().mkpath(fonts)) {
         slotFontConverted(false, QDir::toNativeSeparators(fonts));
         return;
     }
     FontConverter::Request request;
-    request.ttfPath = ProjectFolder::openProjectSubfolder(designDocument.projectPath(), QStringLiteral("tempTtf"))
+    request.ttfPath =
+        ProjectFolder::openProjectSubfolder(designDocument.projectPath(), QStringLiteral("tempTtf"))
         + QLatin1Char('/') + form->cbTtf->currentText();
     request.symbols = form->textEditFont->toPlainText();
     request.size = size;
@@ -834,7 +861,8 @@ void MainWindow::deleteFont()
     }
     if (!designDocument.fontIds().contains(fontToDelete))
         return;
-    const QString fonts = ProjectFolder::openProjectSubfolder(designDocument.projectPath(), QStringLiteral("tempFonts"));
+    const QString fonts = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                              QStringLiteral("tempFonts"));
     // The font file first: while it stays, the font stays whole, with its parameters.
     const QString font = GeneratedFonts::fontPath(fonts, fontToDelete);
     const QString params = GeneratedFonts::paramPath(fonts, fontToDelete);
@@ -862,8 +890,10 @@ void MainWindow::on_tvFontName_clicked(const QModelIndex &index)
     if (index.row() < 0)
         return;
     const QString number = fontModel->index(index.row(), 2).data().toString();
-    const GeneratedFonts::Params p = GeneratedFonts::readParams(GeneratedFonts::paramPath(
-        ProjectFolder::openProjectSubfolder(designDocument.projectPath(), QStringLiteral("tempFonts")), number));
+    const GeneratedFonts::Params p = GeneratedFonts::readParams(
+        GeneratedFonts::paramPath(ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                                      QStringLiteral("tempFonts")),
+                                  number));
     form->editFontName->setText(number);
     const int ttf = form->cbTtf->findText(p.fontTtf);
     if (ttf >= 0)

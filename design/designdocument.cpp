@@ -71,8 +71,8 @@ void DesignDocument::removePage(int index, int shown)
     m_boot.setAnimCurrentPage(pageAfterDeletion(m_boot.getAnimCurrentPage(), index));
     m_boot.setAnimJumpPage(pageAfterDeletion(m_boot.getAnimJumpPage(), index));
     const int before = m_currentPage;
-    m_currentPage = qMin(pageAfterDeletion(qMin(shown, count - 1), index),
-                         qMax(0, m_pages.size() - 1));
+    m_currentPage =
+        qMin(pageAfterDeletion(qMin(shown, count - 1), index), qMax(0, m_pages.size() - 1));
     emit pageRemoved(index);
     if (m_currentPage != before)
         emit currentPageChanged(m_currentPage);
@@ -124,8 +124,7 @@ void DesignDocument::setCurrentPage(int index)
 
 TimerParam *DesignDocument::timer(int index) const
 {
-    return index >= 0 && index < TimerCount ? const_cast<TimerParam *>(&m_timers[index])
-                                            : nullptr;
+    return index >= 0 && index < TimerCount ? const_cast<TimerParam *>(&m_timers[index]) : nullptr;
 }
 
 void DesignDocument::resetTimers()
@@ -136,52 +135,42 @@ void DesignDocument::resetTimers()
     }
 }
 
+template<typename T> void DesignDocument::changeSetting(T &setting, const T &value)
+{
+    if (setting == value)
+        return;
+    setting = value;
+    emit settingsChanged();
+}
+
 void DesignDocument::setModelType(int series)
 {
-    if (series == m_modelType)
-        return;
-    m_modelType = series;
-    emit settingsChanged();
+    changeSetting(m_modelType, series);
 }
 
 void DesignDocument::setScreenType(int orientation)
 {
-    if (orientation == m_screenType)
-        return;
-    m_screenType = orientation;
-    emit settingsChanged();
+    changeSetting(m_screenType, orientation);
 }
 
 void DesignDocument::setFrameSize(const QSize &size)
 {
-    if (size == m_frameSize)
-        return;
-    m_frameSize = size;
-    emit settingsChanged();
+    changeSetting(m_frameSize, size);
 }
 
 void DesignDocument::setResolution(const QString &text)
 {
-    if (text == m_resolution)
-        return;
-    m_resolution = text;
-    emit settingsChanged();
+    changeSetting(m_resolution, text);
 }
 
 void DesignDocument::setBaud(const QString &text)
 {
-    if (text == m_baud)
-        return;
-    m_baud = text;
-    emit settingsChanged();
+    changeSetting(m_baud, text);
 }
 
 void DesignDocument::setBacklight(int value)
 {
-    if (value == m_backlight)
-        return;
-    m_backlight = value;
-    emit settingsChanged();
+    changeSetting(m_backlight, value);
 }
 
 void DesignDocument::setPictures(const QStringList &paths)

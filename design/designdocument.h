@@ -130,6 +130,7 @@ signals:
 
 private:
     void deletePage(int index);
+    template<typename T> void changeSetting(T &setting, const T &value);
 
     // One widget list per page, in page order; the same index in m_pages.
     QList<PageParam *> m_pages;
@@ -139,7 +140,7 @@ private:
     BootParam m_boot;
     int m_modelType = 0;
     int m_screenType = 0;
-    QSize m_frameSize;
+    QSize m_frameSize = QSize(0, 0);
     QString m_resolution;
     QString m_baud = QStringLiteral("115200");
     int m_backlight = 20;

@@ -56,12 +56,13 @@ class TestLanguageDlg : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { QCoreApplication::installTranslator(&appTranslator); }
+    void initTestCase() { QCoreApplication::installTranslator(&LanguageDlg::appTranslator()); }
     void init()
     {
-        QCoreApplication::removeTranslator(&appTranslator);
-        appTranslator.load(QString());
-        QCoreApplication::installTranslator(&appTranslator);
+        QTranslator &translator = LanguageDlg::appTranslator();
+        QCoreApplication::removeTranslator(&translator);
+        translator.load(QString());
+        QCoreApplication::installTranslator(&translator);
     }
 
     void startsFromTheStoredChoice_data()

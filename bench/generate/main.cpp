@@ -7,6 +7,7 @@
 
 #include "allcfg.h"
 #include "bootparam.h"
+#include "designdocument.h"
 #include "designglobals.h"
 #include "eventinfo.h"
 #include "pageparam.h"
@@ -59,12 +60,11 @@ template<class Add> void addEvents(int owner, int types, int seed, Add add)
     }
 }
 
-void fill(QWidget *canvas, TimerParam *timers)
+void fill(QWidget *canvas, DesignDocument &design)
 {
     for (int p = 0; p < Pages; ++p) {
-        pageRecords.append(new PageParam);
-        pageWidgets.append(new QList<QMyWidget *>);
-        addEvents(-1, 2, p, [&](const EventInfo &e) { pageRecords.last()->appendEvent(e); });
+        PageParam *page = design.page(design.addPage());
+        addEvents(-1, 2, p, [&](const EventInfo &e) { page->appendEvent(e); });
         for (int i = 0; i < PerPage; ++i) {
             const int type = i % WidgetTypeCount;
             QMyWidget *w = QMyWidgetFactory::create(WidgetType(type), i + 1, canvas);
@@ -73,13 +73,12 @@ void fill(QWidget *canvas, TimerParam *timers)
             w->setLongTextLen(24);
             const int types = type == 0 ? 2 : (type == 3 || type == 6 || type == 7) ? 3 : 0;
             addEvents(type, types, i, [&](const EventInfo &e) { w->addEvent(e); });
-            pageWidgets.last()->append(w);
+            design.addWidget(p, w);
         }
     }
     for (int t = 0; t < AllCfg::TimerCount; ++t) {
-        timers[t].setTimerID(t);
         addEvents(t == AllCfg::SleepTimer ? -3 : -2, t == AllCfg::SleepTimer ? 2 : 1, t,
-                  [&](const EventInfo &e) { timers[t].appendEvent(e); });
+                  [&](const EventInfo &e) { design.timer(t)->appendEvent(e); });
     }
 }
 
@@ -149,20 +148,15 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "cannot create a folder in %s\n", qPrintable(QDir::currentPath()));
         return 1;
     }
-    currentProjectPath = dir.filePath(QStringLiteral("bench.yBEX"));
-    pageWidth = 800;
-    pageHeight = 480;
     writeTemplates(dir.filePath(QStringLiteral("file")));
 
     QWidget canvas;
-    TimerParam timerRecords[AllCfg::TimerCount];
-    TimerParam *timers[AllCfg::TimerCount];
-    for (int t = 0; t < AllCfg::TimerCount; ++t)
-        timers[t] = &timerRecords[t];
-    fill(&canvas, timerRecords);
+    DesignDocument design;
+    design.setProjectPath(dir.filePath(QStringLiteral("bench.yBEX")));
+    design.setFrameSize(QSize(800, 480));
+    fill(&canvas, design);
     // The buttons and labels draw with font 0, which the project has.
-    fontIdList = QStringList {QStringLiteral("0")};
-    BootParam boot;
+    design.setFontIds({QStringLiteral("0")});
     AllCfg generator;
     generator.setTemplateFolder(dir.filePath(QStringLiteral("file")));
 
@@ -172,8 +166,7 @@ int main(int argc, char **argv)
     qint64 bytes = 0;
     QList<int> sections;
     for (int round = 0; round < Rounds; ++round) {
-        const double g =
-            elapsedMs([&] { code = generator.createAllCfg(nullptr, &boot, 0, timers); });
+        const double g = elapsedMs([&] { code = generator.createAllCfg(design); });
         if (code != 0) {
             std::fprintf(stderr, "generation failed with %d\n", code);
             return 1;
@@ -201,11 +194,5 @@ int main(int argc, char **argv)
     std::printf("%-40s %8.2f    target <= 2\n", "generate / write", generate / plain);
     std::printf("%-40s %8.2f ms\n", "the sections as files: write, read, remove", files);
     std::printf("%-40s %8.2f\n", "generate / (write + section files)", generate / (plain + files));
-
-    for (QList<QMyWidget *> *widgets : qAsConst(pageWidgets)) {
-        qDeleteAll(*widgets);
-        delete widgets;
-    }
-    qDeleteAll(pageRecords);
     return 0;
 }
