@@ -6,6 +6,7 @@
 #include "eventholder.h"
 #include "eventinfo.h"
 #include "pageparam.h"
+#include "projectfolder.h"
 #include "qmyframe.h"
 #include "qmywidget.h"
 #include "timerparam.h"
@@ -41,43 +42,6 @@ struct WidgetSection
     int sectionId;
 };
 const WidgetSection widgetSections[] = {{0, 14}, {3, 15}, {8, 19}, {6, 21}, {7, 30}};
-
-bool isLink(const QFileInfo &entry)
-{
-    return entry.isSymLink() || entry.isJunction();
-}
-
-bool exists(const QFileInfo &entry)
-{
-    return entry.exists() || isLink(entry);
-}
-
-// Removes a file, a link or a whole folder; a link is removed itself, never followed, so
-// nothing outside the folder being cleaned is touched. errorNumber gets the system's
-// reason of a failure.
-bool removeEntry(const QFileInfo &entry, int *errorNumber = nullptr)
-{
-    const QString path = entry.absoluteFilePath();
-    const auto noted = [errorNumber](bool done) {
-        if (!done && errorNumber && *errorNumber == 0)
-            *errorNumber = errno;
-        return done;
-    };
-    errno = 0;
-    if (isLink(entry)) {
-        // A link to a folder on some systems goes as a folder entry; rmdir never follows.
-        return noted(QFile::remove(path) || QDir().rmdir(path));
-    }
-    if (!entry.isDir())
-        return noted(QFile::remove(path));
-    bool removed = true;
-    const QFileInfoList children = QDir(path).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot
-                                                            | QDir::Hidden | QDir::System);
-    for (const QFileInfo &child : children)
-        removed = removeEntry(child, errorNumber) && removed;
-    errno = 0;
-    return noted(QDir().rmdir(path)) && removed;
-}
 
 // The container, put together in memory; it reaches the disk as one file.
 class Container
@@ -247,35 +211,16 @@ int AllCfg::createAllCfg(QMyFrame *canvas, BootParam *boot, int direction,
 // fails then leaves none behind to be sent.
 int AllCfg::prepareOutputFolder(const QString &out)
 {
-    const QFileInfo folder(out);
-    if (isLink(folder)) {
-        // Not the project's folder but a way to another: the link goes, its target stays.
-        int errorNumber = 0;
-        if (!removeEntry(folder, &errorNumber))
-            return fail(
-                CreateAllCfgFailed, -1, nullptr,
-                tr("%1是一个链接，无法删除：%2")
-                    .arg(QDir::toNativeSeparators(out),
-                         CheckedSaveFile::cause(errorNumber, folder.absolutePath(), 0, QString())));
-    } else if (folder.exists() && !folder.isDir()) {
-        return fail(CreateAllCfgFailed, -1, nullptr,
-                    tr("%1是一个文件，不是文件夹").arg(QDir::toNativeSeparators(out)));
-    }
-    errno = 0;
-    if (!QDir().mkpath(out)) {
-        const int errorNumber = errno;
-        return fail(
-            CreateAllCfgFailed, -1, nullptr,
-            tr("无法创建文件夹%1：%2")
-                .arg(QDir::toNativeSeparators(out),
-                     CheckedSaveFile::cause(errorNumber, folder.absolutePath(), 0, QString())));
-    }
-    const QFileInfo old(out + QLatin1Char('/') + QLatin1String(AllCfgName));
+    QString error;
+    if (!ProjectFolder::makeRealFolder(out, &error))
+        return fail(CreateAllCfgFailed, -1, nullptr, error);
+    const QString old = out + QLatin1Char('/') + QLatin1String(AllCfgName);
     int errorNumber = 0;
-    if (exists(old) && !removeEntry(old, &errorNumber))
+    if ((QFileInfo::exists(old) || ProjectFolder::isLink(old))
+        && !ProjectFolder::removeEntry(old, &errorNumber))
         return fail(CreateAllCfgFailed, -1, nullptr,
                     tr("%1无法删除：%2")
-                        .arg(QDir::toNativeSeparators(old.filePath()),
+                        .arg(QDir::toNativeSeparators(old),
                              CheckedSaveFile::cause(errorNumber, out, 0, QString())));
     return Success;
 }
@@ -287,7 +232,7 @@ int AllCfg::readTemplate(const QString &folder, const char *name, int code, QByt
     const QString path = folder + QLatin1Char('/') + QLatin1String(name);
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
-    if (!exists(info))
+    if (!info.exists())
         return fail(code, -1, nullptr, tr("模板文件%1不存在").arg(shown));
     if (!info.isFile())
         return fail(code, -1, nullptr, tr("模板文件%1不是普通文件").arg(shown));
@@ -423,7 +368,7 @@ int AllCfg::run(BootParam *boot, int direction, TimerParam *timers[TimerCount])
                                                           | QDir::Hidden | QDir::System);
     for (const QFileInfo &entry : entries) {
         if (entry.fileName() != QLatin1String(AllCfgName))
-            removeEntry(entry);
+            ProjectFolder::removeEntry(entry.absoluteFilePath());
     }
     return Success;
 }

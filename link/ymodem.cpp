@@ -1,9 +1,11 @@
 #include "ymodem.h"
 
 #include "bytetohextext.h"
+#include "checkedsavefile.h"
 #include "downloadlimits.h"
 #include "modulepicture.h"
 #include "portchoice.h"
+#include "projectfolder.h"
 #include "ymodemframe.h"
 
 #include <QCoreApplication>
@@ -618,14 +620,19 @@ bool YModem::openNextFile()
         const QString failure = pictureFailure(source);
         if (current.pictureMode == 1) {
             const QImage image(source);
-            path = current.projectFolder + QStringLiteral("/allFile/temp.bin");
-            QFile converted(path);
-            if (image.isNull() || !converted.open(QIODevice::WriteOnly | QIODevice::Truncate)
-                || converted.write(ModulePicture::convert(image)) < 0 || !converted.flush()) {
+            const QString folder = current.projectFolder + QStringLiteral("/allFile");
+            path = folder + QStringLiteral("/temp.bin");
+            // The previous picture's file is let go before its name is used again. The bytes
+            // go into the project's own folder and never through a link there: a link in its
+            // place or in the file's goes first, never what it points to.
+            closeFile();
+            if (image.isNull() || !ProjectFolder::makeRealFolder(folder)
+                || ((QFileInfo::exists(path) || ProjectFolder::isLink(path))
+                    && !ProjectFolder::removeEntry(path))
+                || !CheckedSaveFile::writeWhole(path, ModulePicture::convert(image))) {
                 fail(failure);
                 return false;
             }
-            converted.close();
             fileName = QStringLiteral("%1.bin").arg(fileIndex);
         } else {
             path = source;

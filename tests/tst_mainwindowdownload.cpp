@@ -618,18 +618,25 @@ private slots:
     {
         QTest::addColumn<QString>("job");
         QTest::addColumn<QByteArray>("limits");
+        QTest::addColumn<QString>("templates");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("output");
-        QTest::newRow("project") << "0" << QByteArray() << 0 << "progress 0 100/100 unpacking";
-        QTest::newRow("link test") << "5" << QByteArray() << 0 << "message 6 指令集发送成功！";
-        QTest::newRow("limits") << "0" << QByteArray("MAX_PAGE=0\r\nOK\r\n") << 1
+        const QString templates = QStringLiteral(YBEX_TEST_DATA "/templates");
+        QTest::newRow("project") << "0" << QByteArray() << templates << 0
+                                 << "progress 0 100/100 unpacking";
+        QTest::newRow("link test")
+            << "5" << QByteArray() << templates << 0 << "message 6 指令集发送成功！";
+        QTest::newRow("limits") << "0" << QByteArray("MAX_PAGE=0\r\nOK\r\n") << templates << 1
                                 << "message 1 页面超上限";
-        QTest::newRow("no port") << "0" << QByteArray() << 1 << "";
+        QTest::newRow("no port") << "0" << QByteArray() << templates << 1 << "";
+        // The container an earlier run left is never sent for a run that failed.
+        QTest::newRow("generation fails") << "0" << QByteArray() << "none" << 1 << "";
     }
     void driverDownloads()
     {
         QFETCH(QString, job);
         QFETCH(QByteArray, limits);
+        QFETCH(QString, templates);
         QFETCH(int, exitCode);
         QFETCH(QString, output);
         const QString folder = dir->filePath("golden");
@@ -645,20 +652,33 @@ private slots:
         if (!limits.isEmpty())
             options.limitsReply = limits;
         SimulatedModule module(options);
-        const QString port = output.isEmpty() ? QString("/dev/no-such-port") : module.portPath();
+        if (templates == "none")
+            templates = dir->filePath("none");
+        const bool noPort = QString(QTest::currentDataTag()) == "no port";
+        const QString port = noPort ? QString("/dev/no-such-port") : module.portPath();
         QProcess driver;
         driver.start(QCoreApplication::applicationDirPath() + "/driver/ybexdriver",
-                     {"download", project, port, job});
+                     {"download", project, port, job, "1000000", templates});
         QVERIFY(driver.waitForFinished(60000));
         const QString out = QString::fromUtf8(driver.readAllStandardOutput());
         const QString err = QString::fromUtf8(driver.readAllStandardError());
         QVERIFY2(driver.exitCode() == exitCode, qPrintable(out + err));
         QVERIFY2(out.contains(output), qPrintable(out));
-        if (output.isEmpty())
+        if (noPort)
             QVERIFY(err.contains("cannot open /dev/no-such-port at 1000000 baud"));
         if (job == "0" && exitCode == 0) {
+            // The project as it is now, generated for the download.
             QCOMPARE(module.files().size(), 1);
-            QVERIFY(module.files().at(0).data == QByteArray(3000, 'k'));
+            QFile generated(folder + "/allFile/all.cfg");
+            QVERIFY(generated.open(QIODevice::ReadOnly));
+            QVERIFY(module.files().at(0).data == generated.readAll());
+            QVERIFY(module.files().at(0).data != QByteArray(3000, 'k'));
+        }
+        if (QString(QTest::currentDataTag()) == "generation fails") {
+            QVERIFY2(err.contains("模板文件夹" + dir->filePath("none") + "不存在"),
+                     qPrintable(err));
+            QVERIFY(module.files().isEmpty());
+            QVERIFY(!QFile::exists(folder + "/allFile/all.cfg"));
         }
     }
 
