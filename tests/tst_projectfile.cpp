@@ -327,6 +327,8 @@ private slots:
     void damagedFilesNeverCrash();
     void malformedFilesChangeNothing_data();
     void malformedFilesChangeNothing();
+    void controlCharactersShowInParseErrors_data();
+    void controlCharactersShowInParseErrors();
     void modelTypePreRead_data();
     void modelTypePreRead();
     void rewriteChangesOnlyItsElement();
@@ -999,6 +1001,40 @@ void tst_ProjectFile::damagedFilesNeverCrash()
             ++loaded;
     }
     QVERIFY(loaded > 0);
+}
+
+void tst_ProjectFile::controlCharactersShowInParseErrors_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("U+0001 in text")
+        << QByteArray("<ui><page>\x01</page></ui>") << "Unexpected 'U+0001'";
+    QTest::newRow("U+001F in text") << QByteArray("<ui><a>x\x1f</a></ui>") << "Unexpected 'U+001F'";
+    QTest::newRow("after Chinese text")
+        << QByteArray("<ui>\n<a>\xe4\xb8\xad\x02</a></ui>") << "Unexpected 'U+0002'";
+    QTest::newRow("after a byte-order mark")
+        << QByteArray("\xef\xbb\xbf<ui>\x03</ui>") << "Unexpected 'U+0003'";
+    const QString wide = QStringLiteral("<ui>\x04</ui>");
+    QTest::newRow("UTF-16") << QByteArray("\xff\xfe")
+                                   .append(reinterpret_cast<const char *>(wide.utf16()),
+                                           wide.size() * 2)
+                            << "Unexpected 'U+0004'";
+    QTest::newRow("U+0008 in a value")
+        << QByteArray("<ui><page pageid=\"\x08\"/></ui>") << "U+0008";
+}
+
+// A character that cannot be seen is named by its number in the reader's message.
+void tst_ProjectFile::controlCharactersShowInParseErrors()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, shown);
+    ProjectFile file;
+    QVERIFY(!file.setContent(content));
+    const QString error = file.errorString();
+    QVERIFY2(error.contains(shown), qPrintable(error));
+    for (const QChar c : error)
+        QVERIFY2(c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() > 0x9F),
+                 qPrintable(error));
 }
 
 void tst_ProjectFile::malformedFilesChangeNothing_data()
