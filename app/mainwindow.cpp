@@ -406,7 +406,7 @@ void MainWindow::createBootSettings()
 {
     bootParam = new BootParam;
     bootDlg = new BootDlg;
-    connect(yModem, SIGNAL(s_send485(int, int, int)), bootDlg, SLOT(slotRecv485(int, int, int)));
+    connect(yModem, &YModem::s_send485, this, &MainWindow::slotRecvModuleLink);
 }
 
 // The actions instr, program, notice and offline have their slots but no menu entry.
@@ -468,7 +468,7 @@ void MainWindow::openStartUpProject()
         const QString path = currentProjectPath;
         currentProjectPath.clear();
         if (openProject(path)) {
-            resultBox->showNotice(QMyMessageBox::Information, tr("导入成功！"));
+            reportProjectOpened();
         } else {
             resultBox->showNotice(
                 QMyMessageBox::Error,

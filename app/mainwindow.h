@@ -296,12 +296,15 @@ public slots:
     void slotRecvYModemInstrParam(InstrParam param);
     void slotRecvYModemPortInstr(QString text);
     void slotDownloadJobEnded(int job, int outcome);
+    // The module's answer to the link test; shown with the test's outcome.
+    void slotRecvModuleLink(int enable, int address, int crc);
     void on_btnSetCOM_clicked();
     void on_btnInstrDownLoad_clicked();
 
 private slots:
     void slotFontConverterChecked(bool ok);
     void slotFontConverted(bool ok, const QString &message);
+    void cancelFontConversion();
 
 protected:
     void keyReleaseEvent(QKeyEvent *event) override;
@@ -358,6 +361,7 @@ private:
     bool rewriteFrameElement(const QString &key, const QString &value);
     // A message followed by the cause of the last failed project-file operation.
     QString withFileError(const QString &message) const;
+    void reportProjectOpened();
     void loadImageFiles();
     void addImageFileRow(int row, const QString &path);
     void showImageLibrarySize();
@@ -366,6 +370,7 @@ private:
     void deleteCheckedImages();
     bool removeCheckedRows(QTableView *view, QMyImageItemModel *model, QStringList *paths,
                            int firstNumber, const std::function<void(int)> &removed);
+    void reportKeptFiles(const QStringList &names);
     void followImageDeletion(int deleted);
     void loadFontFiles();
     void addFontFileRow(int row, const QString &path);
@@ -374,6 +379,8 @@ private:
     void deleteFont();
     void generateFont();
     void setFontCommandsEnabled(bool enabled);
+    // The generation form emptied, as after a deletion or for another project.
+    void resetFontForm();
     void reportFailedCopies(const QStringList &names);
     bool refuseWhileDownloading(const QString &message);
     bool downloadJobPending() const;
@@ -495,11 +502,17 @@ private:
     QString ttfToDelete;
     QString fontToDelete;
     QString fontBeingMade;
+    // The project the font being made belongs to, and whether the user stopped it.
+    QString fontBeingMadeProject;
+    bool fontConversionCancelled = false;
 
     // Set once the user chose to quit, so the close that follows is not asked again.
     bool quitting = false;
     // The user chose to quit once the running download has ended.
     bool quitWhenIdle = false;
+    // The link test's answer, until its outcome message arrives.
+    bool moduleLinkRead = false;
+    int moduleLink[3] = {};
     // How the job of the bar at the bottom ended (a YModem::Outcome), while it shows that.
     int barOutcome = 0;
 };

@@ -35,12 +35,21 @@ void MainWindow::on_btnNewPro_clicked()
     createProject(chosen);
 }
 
-bool MainWindow::createProject(const QString &chosen)
+bool MainWindow::createProject(const QString &picked)
 {
     if (refuseProjectChangeWhileDownloading())
         return false;
+    const QString chosen = ProjectFolder::withProjectExtension(picked);
     const QFileInfo info(chosen);
     const QString folder = info.path() + "/" + info.baseName();
+    // A name that cannot be made is refused before anything is made.
+    const QString problem =
+        chosen == currentProjectPath ? QString() : ProjectFolder::newProjectProblem(chosen);
+    if (!problem.isEmpty()) {
+        resultBox->showNotice(QMyMessageBox::Warning,
+                              tr("路径错误，保存失败！") + QLatin1Char('\n') + problem);
+        return false;
+    }
     if (QDir(folder).exists()) {
         questionBox->showNotice(QMyMessageBox::Warning, tr("新建项目名称已存在，请您重新命名！"));
         return false;

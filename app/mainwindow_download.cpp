@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "allcfg.h"
+#include "bootdlg.h"
 #include "designglobals.h"
 #include "projectfolder.h"
 #include "qmyframe.h"
@@ -30,6 +31,9 @@ void MainWindow::createDownloadLink()
     portDlg = new YModemPortDlg;
     // Owned by the window, so that it stays above it but below the message boxes.
     progressWindow = new QMyProgressBarMes(this);
+    // Closing it while a font is made ends the conversion.
+    connect(progressWindow, &QMyProgressBarMes::s_sendClosed, this,
+            &MainWindow::cancelFontConversion);
     form->textBrowserRecv->document()->setMaximumBlockCount(ReceiveBoxLines);
 
     connect(yModem, SIGNAL(s_sendProgValue(int, int, int, int)), this,
@@ -182,7 +186,21 @@ void MainWindow::slotProgressBarMes(int kind, int total, int done, int phase)
 
 void MainWindow::slotRecvYModemMes(int kind, QString text)
 {
+    // The link test's success comes with the module's values: one box shows both.
+    if (kind == 6 && moduleLinkRead) {
+        moduleLinkRead = false;
+        bootDlg->offerModuleLink(moduleLink[0], moduleLink[1], moduleLink[2], text);
+        return;
+    }
     transferBox->showMes(kind, QMyMessageBox::OkOnly, QMyMessageBox::NoAnswer, text);
+}
+
+void MainWindow::slotRecvModuleLink(int enable, int address, int crc)
+{
+    moduleLinkRead = true;
+    moduleLink[0] = enable;
+    moduleLink[1] = address;
+    moduleLink[2] = crc;
 }
 
 void MainWindow::slotRecvYModemDebugMes(int, QString line)
@@ -210,6 +228,7 @@ void MainWindow::slotRecvYModemPortInstr(QString text)
 void MainWindow::slotDownloadJobEnded(int job, int outcome)
 {
     if (job == YModemJob::InstructionText) {
+        moduleLinkRead = false;
         portDlg->setLinkTestRunning(false);
     } else if (outcome != YModem::Done) {
         // The bar of the job, when it shows one, stays with the outcome until the next job.

@@ -12,6 +12,7 @@
 #include "imagereferences.h"
 #include "libraryfiles.h"
 #include "pageparam.h"
+#include "picturefile.h"
 #include "projectfolder.h"
 #include "qmyframe.h"
 #include "qmyimageitemmodel.h"
@@ -26,9 +27,10 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QIcon>
-#include <QImageReader>
+#include <QPainter>
 #include <QPixmap>
 #include <QStandardItem>
 
@@ -62,6 +64,22 @@ bool checkClickedRow(QTableView *view, QMyImageItemModel *model, int row, bool d
     view->viewport()->update();
     view->selectRow(row);
     return true;
+}
+
+// A grey box with a cross, for a picture that is not shown.
+QIcon placeholderIcon()
+{
+    static const QIcon icon = [] {
+        QPixmap pixmap(ThumbnailSize, ThumbnailSize);
+        pixmap.fill(QColor(230, 230, 230));
+        QPainter painter(&pixmap);
+        painter.setPen(QPen(QColor(150, 150, 150), 2));
+        painter.drawRect(QRect(1, 1, ThumbnailSize - 2, ThumbnailSize - 2));
+        painter.drawLine(8, 8, ThumbnailSize - 9, ThumbnailSize - 9);
+        painter.drawLine(8, ThumbnailSize - 9, ThumbnailSize - 9, 8);
+        return QIcon(pixmap);
+    }();
+    return icon;
 }
 
 } // namespace
@@ -102,6 +120,8 @@ void MainWindow::reloadLibrary()
     initFontTable();
     refreshTtfList();
     refreshFontList();
+    // The form held a font of the project that was open before.
+    resetFontForm();
 }
 
 void MainWindow::loadImageFiles()
@@ -127,11 +147,25 @@ void MainWindow::addImageFileRow(int row, const QString &path)
     imagePaths << path;
     imageModel->checkStates << Qt::Unchecked;
 
-    QImageReader reader(path);
-    if (size.width() > 0 && size.height() > 0)
-        reader.setScaledSize(size.scaled(ThumbnailSize, ThumbnailSize, Qt::KeepAspectRatio));
+    // A picture the program does not decode (not a picture, or too large) shows a
+    // placeholder; the others are decoded at the thumbnail's size.
     auto *thumbnail = new QStandardItem;
-    thumbnail->setIcon(QIcon(QPixmap::fromImage(reader.read())));
+    switch (PictureFile::check(path)) {
+    case PictureFile::Usable:
+        thumbnail->setIcon(QIcon(QPixmap::fromImage(PictureFile::read(
+            path, size.scaled(ThumbnailSize, ThumbnailSize, Qt::KeepAspectRatio)))));
+        break;
+    case PictureFile::NotAPicture:
+        thumbnail->setIcon(placeholderIcon());
+        thumbnail->setToolTip(tr("不是PNG或JPG图片，无法显示"));
+        break;
+    case PictureFile::TooLarge:
+        thumbnail->setIcon(placeholderIcon());
+        thumbnail->setToolTip(tr("图片超过%1像素或某边超过%2像素，不显示")
+                                  .arg(PictureFile::MaxPixels)
+                                  .arg(PictureFile::MaxSide));
+        break;
+    }
     imageModel->setItem(row, 1, centredItem(QString::number(row)));
     imageModel->setItem(row, 2, thumbnail);
     imageModel->setItem(row, 3, centredItem(QFileInfo(path).suffix()));
@@ -152,15 +186,29 @@ void MainWindow::showImageLibrarySize()
 
 void MainWindow::importImages(const QStringList &files)
 {
+    ImageLibrary::Refusals refused;
     const LibraryFiles::ImportReport report = ImageLibrary::importFiles(
-        ProjectFolder::openProjectSubfolder(QStringLiteral("tempImages")), files);
+        ProjectFolder::openProjectSubfolder(QStringLiteral("tempImages")), files, &refused);
     for (const QString &path : report.copied) {
         addImageFileRow(imageModel->checkStates.size(), path);
         imagesChanged = true;
     }
     form->tvImage->setModel(imageModel);
     showImageLibrarySize();
-    reportFailedCopies(report.failed);
+    // Everything left out, in one message.
+    QStringList parts;
+    if (!refused.notPictures.isEmpty())
+        parts << tr("以下文件不是PNG或JPG图片，未导入：\n%1")
+                     .arg(refused.notPictures.join(QLatin1Char('\n')));
+    if (!refused.tooLarge.isEmpty())
+        parts << tr("以下图片超过%1像素或某边超过%2像素，未导入：\n%3")
+                     .arg(PictureFile::MaxPixels)
+                     .arg(PictureFile::MaxSide)
+                     .arg(refused.tooLarge.join(QLatin1Char('\n')));
+    if (!report.failed.isEmpty())
+        parts << tr("以下文件未能复制：\n%1").arg(report.failed.join(QLatin1Char('\n')));
+    if (!parts.isEmpty())
+        questionBox->showNotice(QMyMessageBox::Warning, parts.join(QStringLiteral("\n\n")));
 }
 
 void MainWindow::reportFailedCopies(const QStringList &names)
@@ -223,20 +271,29 @@ void MainWindow::deleteCheckedImages()
     }
 }
 
-// Removes each checked row with its file and list entry, lowest first, calling removed
-// with the row's index at that moment. Afterwards the check column and its buttons go with
-// the last row, or the rows are numbered again from firstNumber. True when rows are left.
+// Removes each checked row whose file is removed (or gone already) with its list entry,
+// lowest first, calling removed with the row's index at that moment. A file that stays
+// keeps its row, checked, and is named to the user: dropping its row would renumber
+// everything after it while the file still lists there at the next load. Afterwards the
+// check column and its buttons go with the last row, or the rows are numbered again from
+// firstNumber. True when rows are left.
 bool MainWindow::removeCheckedRows(QTableView *view, QMyImageItemModel *model, QStringList *paths,
                                    int firstNumber, const std::function<void(int)> &removed)
 {
+    QStringList kept;
     for (int i = model->checkStates.indexOf(Qt::Checked); i >= 0;
-         i = model->checkStates.indexOf(Qt::Checked)) {
-        QFile::remove(paths->at(i));
+         i = model->checkStates.indexOf(Qt::Checked, i)) {
+        if (!LibraryFiles::removeFile(paths->at(i))) {
+            kept << QFileInfo(paths->at(i)).fileName();
+            ++i;
+            continue;
+        }
         paths->removeAt(i);
         model->removeRow(i);
         model->checkStates.removeAt(i);
         removed(i);
     }
+    reportKeptFiles(kept);
     if (model->rowCount() == 0) {
         view->hideColumn(0);
         form->btnImageFontAll->hide();
@@ -247,6 +304,14 @@ bool MainWindow::removeCheckedRows(QTableView *view, QMyImageItemModel *model, Q
         model->setItem(r, 1, centredItem(QString::number(r + firstNumber)));
     view->setColumnWidth(1, 40);
     return true;
+}
+
+void MainWindow::reportKeptFiles(const QStringList &names)
+{
+    if (!names.isEmpty())
+        questionBox->showNotice(
+            QMyMessageBox::Warning,
+            tr("以下文件无法删除，已保留：\n%1").arg(names.join(QLatin1Char('\n'))));
 }
 
 void MainWindow::followImageDeletion(int deleted)
@@ -316,6 +381,10 @@ void MainWindow::on_btnImageFontSub_clicked()
     if (model->rowCount() == 0)
         return;
     if (!deleteMode) {
+        // A row clicked before marks the current picture, not one to delete.
+        for (Qt::CheckState &state : model->checkStates)
+            state = Qt::Unchecked;
+        view->viewport()->update();
         view->showColumn(0);
         form->btnImageFontAll->show();
         form->btnImageFontCannel->show();
@@ -506,9 +575,10 @@ void MainWindow::on_btnDelTtf_clicked()
 
 void MainWindow::deleteTtf()
 {
-    if (isProjectOpen())
-        LibraryFiles::removeInside(ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf")),
-                                   ttfToDelete);
+    const QString folder = ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf"));
+    if (isProjectOpen() && !LibraryFiles::removeInside(folder, ttfToDelete)
+        && QFileInfo::exists(folder + QLatin1Char('/') + ttfToDelete))
+        reportKeptFiles({ttfToDelete});
     ttfToDelete.clear();
     refreshTtfList();
 }
@@ -630,6 +700,13 @@ void MainWindow::generateFont()
     case GeneratedFonts::NumberOk:
         break;
     }
+    // A size the module cannot draw would keep the converter busy for a minute or more.
+    int size = 0;
+    if (!GeneratedFonts::checkSize(form->editFontSize->text(), &size)) {
+        questionBox->showNotice(QMyMessageBox::Information, GeneratedFonts::sizeRangeNotice());
+        setFontCommandsEnabled(true);
+        return;
+    }
 
     const QString fonts = ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts"));
     if (!QDir().mkpath(fonts)) {
@@ -640,7 +717,7 @@ void MainWindow::generateFont()
     request.ttfPath = ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf"))
         + QLatin1Char('/') + form->cbTtf->currentText();
     request.symbols = form->textEditFont->toPlainText();
-    request.size = form->editFontSize->text().toInt();
+    request.size = size;
     request.bpp = form->cbBpp->currentText().toInt();
     // Depth 3 is the one the module reads compressed.
     request.compress = request.bpp == 3;
@@ -652,6 +729,8 @@ void MainWindow::generateFont()
     request.params.fontBbp = form->cbBpp->currentText();
     request.params.fontText = request.symbols;
     fontBeingMade = number;
+    fontBeingMadeProject = currentProjectPath;
+    fontConversionCancelled = false;
     progressWindow->setTitle(tr("生成字体"));
     progressWindow->setProgress(0, 0);
     fontConverter->start(request);
@@ -661,16 +740,52 @@ void MainWindow::slotFontConverted(bool ok, const QString &message)
 {
     progressWindow->hide();
     setFontCommandsEnabled(true);
-    if (!ok) {
-        questionBox->showNotice(QMyMessageBox::Warning, tr("生成字体失败！") + message);
+    // The font went into the project the conversion started in, which may no longer be the
+    // one open: the messages then name it, and the open project's lists stay as they are.
+    const bool here = fontBeingMadeProject == currentProjectPath;
+    const QString elsewhere =
+        here ? QString() : tr("（项目%1）").arg(QDir::toNativeSeparators(fontBeingMadeProject));
+    if (fontConversionCancelled) {
+        fontConversionCancelled = false;
+        questionBox->showNotice(QMyMessageBox::Information,
+                                tr("已取消生成字体%1，原有的字体不变").arg(fontBeingMade)
+                                    + elsewhere);
         return;
     }
-    questionBox->showNotice(QMyMessageBox::Information, tr("生成字体成功"));
+    if (!ok) {
+        questionBox->showNotice(QMyMessageBox::Warning, tr("生成字体失败！") + message + elsewhere);
+        return;
+    }
+    const QString folder = QFileInfo(fontBeingMadeProject).absolutePath();
+    QFile font(GeneratedFonts::fontPath(folder + QStringLiteral("/tempFonts"), fontBeingMade));
+    const int characters =
+        font.open(QIODevice::ReadOnly) ? GeneratedFonts::characterCount(font.readAll()) : -1;
+    if (characters == 0)
+        questionBox->showNotice(
+            QMyMessageBox::Warning,
+            tr("字体%1已生成，但其中没有任何字符：ttf文件中既没有ASCII字符，也没有“内容”里的字符！")
+                    .arg(fontBeingMade)
+                + elsewhere);
+    else if (here)
+        questionBox->showNotice(QMyMessageBox::Information, tr("生成字体成功"));
+    else
+        questionBox->showNotice(QMyMessageBox::Information,
+                                tr("生成字体%1成功").arg(fontBeingMade) + elsewhere);
+    if (!here)
+        return;
     refreshFontList();
     const int row = fontIdList.indexOf(fontBeingMade);
     if (row >= 0)
         form->tvFontName->selectRow(row);
     refreshFontIdProperty();
+}
+
+void MainWindow::cancelFontConversion()
+{
+    if (!fontConverter || !fontConverter->isRunning())
+        return;
+    fontConversionCancelled = true;
+    fontConverter->cancel();
 }
 
 void MainWindow::setFontCommandsEnabled(bool enabled)
@@ -700,20 +815,37 @@ void MainWindow::on_btnDelFont_clicked()
 
 void MainWindow::deleteFont()
 {
-    // Only a font still listed, and never while the converter writes the folder.
-    if (isFontBeingMade() || !fontIdList.contains(fontToDelete))
+    // Never while the converter writes the folder (the question does not block, so a
+    // conversion can have started behind it); only a font still listed.
+    if (isFontBeingMade()) {
+        questionBox->showNotice(
+            QMyMessageBox::Warning,
+            tr("正在生成字体，字体%1未删除，请在生成结束后再删除！").arg(fontToDelete));
+        return;
+    }
+    if (!fontIdList.contains(fontToDelete))
         return;
     const QString fonts = ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts"));
-    QFile::remove(GeneratedFonts::fontPath(fonts, fontToDelete));
-    QFile::remove(GeneratedFonts::paramPath(fonts, fontToDelete));
+    // The font file first: while it stays, the font stays whole, with its parameters.
+    const QString font = GeneratedFonts::fontPath(fonts, fontToDelete);
+    const QString params = GeneratedFonts::paramPath(fonts, fontToDelete);
+    if (!LibraryFiles::removeFile(font))
+        reportKeptFiles({QFileInfo(font).fileName()});
+    else if (!LibraryFiles::removeFile(params))
+        reportKeptFiles({QFileInfo(params).fileName()});
     fontToDelete.clear();
     refreshFontList();
+    resetFontForm();
+    refreshFontIdProperty();
+}
+
+void MainWindow::resetFontForm()
+{
     form->editFontName->clear();
     form->cbTtf->setCurrentIndex(0);
     form->editFontSize->clear();
     form->cbBpp->setCurrentIndex(0);
     form->textEditFont->clear();
-    refreshFontIdProperty();
 }
 
 void MainWindow::on_tvFontName_clicked(const QModelIndex &index)

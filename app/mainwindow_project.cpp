@@ -4,6 +4,7 @@
 #include "bootdlg.h"
 #include "bootparam.h"
 #include "designglobals.h"
+#include "imagereferences.h"
 #include "pageparam.h"
 #include "pagetreetext.h"
 #include "projectfile.h"
@@ -33,7 +34,6 @@ public:
         : w(window)
     { }
 
-    int imageCount() const override { return imagePaths.size(); }
     TimerParam *timer(int index) override { return w->getTimerParam(index); }
     BootParam *bootParam() override { return w->bootParam; }
     void setModelTypeNow(int series) override { w->screenSizeDlg->setModelType(series); }
@@ -230,6 +230,30 @@ bool MainWindow::rewriteFrameElement(const QString &key, const QString &value)
     return false;
 }
 
+// Pictures the design names but the library lacks (a project copied without its picture
+// folder) keep their numbers; the user learns which and where they belong.
+void MainWindow::reportProjectOpened()
+{
+    const QList<int> missing = ImageReferences::missing(imagePaths.size());
+    if (missing.isEmpty()) {
+        resultBox->showNotice(QMyMessageBox::Information, tr("导入成功！"));
+        return;
+    }
+    constexpr int Listed = 10;
+    QStringList numbers;
+    for (int i = 0; i < missing.size() && i < Listed; ++i)
+        numbers << QString::number(missing.at(i));
+    if (missing.size() > Listed)
+        numbers << QStringLiteral("…");
+    const QString folder = ProjectFolder::openProjectSubfolder(QStringLiteral("tempImages"));
+    const QString lack =
+        tr("图库缺少项目用到的%1张图片（编号%2），编号保持不变；"
+           "把图片放回%3后重新导入项目即可显示。")
+            .arg(missing.size())
+            .arg(numbers.join(QStringLiteral(", ")), QDir::toNativeSeparators(folder));
+    resultBox->showNotice(QMyMessageBox::Warning, tr("导入成功！") + QLatin1Char('\n') + lack);
+}
+
 QString MainWindow::withFileError(const QString &message) const
 {
     return fileError.isEmpty() ? message : message + QLatin1Char('\n') + fileError;
@@ -284,7 +308,7 @@ void MainWindow::importProjectFile(const QString &chosen)
         return;
     }
     if (openProject(chosen))
-        resultBox->showNotice(QMyMessageBox::Information, tr("导入成功！"));
+        reportProjectOpened();
     else
         resultBox->showNotice(
             QMyMessageBox::Error,

@@ -1,11 +1,15 @@
 #include "pagerenamedlg.h"
 #include "ui_pagerenamedlg.h"
 
+#include "designglobals.h"
+
 PageRenameDlg::PageRenameDlg(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::PageRenameDlg)
 {
     ui->setupUi(this);
+    // The bound a project file sets on page names.
+    ui->editName->setMaxLength(MaxLineLength);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     m_pageIndex = 0;
     m_pageLabel = QString();

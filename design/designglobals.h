@@ -18,6 +18,13 @@ constexpr int ColorTableSize = 64;
 // Widgets one page may hold: far more than a module page shows, and far below the count
 // at which painting a page's widgets becomes slow or runs out of stack.
 constexpr int MaxWidgetsPerPage = 1000;
+// Texts of a design, the same bound when a file is read as when the text is edited, so
+// that a design made in the window always opens again. Page names and event parameters
+// are edited in one-line fields, which take this many characters; the other texts (a
+// widget's text, hand-written code, chart series) are far longer than any module takes
+// and still far below the length at which showing them stalls the window.
+constexpr int MaxLineLength = 32767;
+constexpr int MaxTextLength = 1 << 21;
 
 // One widget list per page, in page order; the same index in pageRecords.
 extern QList<QList<QMyWidget *> *> pageWidgets;

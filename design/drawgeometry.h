@@ -208,13 +208,6 @@ QPoint meterCentre(int side);
 // How many needles a meter draws: its count, at most three (none for 0 or less).
 int meterNeedleCount(int pointNum);
 
-// A needle picture number at or beyond the end of a library of count images names no
-// image; negative numbers draw a needle and are not pictures at all.
-inline bool needlePictureLost(int picture, int count)
-{
-    return picture >= 0 && picture >= count;
-}
-
 // ---- Chart ------------------------------------------------------------------------------
 
 // The plot area inside a chart of w x h with the given tick margin (ProgX ... ProgH).

@@ -1,6 +1,7 @@
 #include "qmydrawcache.h"
 
 #include "drawgeometry.h"
+#include "picturefile.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -139,10 +140,14 @@ QStringList QMyDrawCache::ttfFamilies(const QString &path)
     return e.families;
 }
 
-QImage QMyDrawCache::image(const QString &path)
+QImage QMyDrawCache::image(const QString &path, const QSize &shown)
 {
     const Stamp stamp = stampOf(path);
-    auto it = images().find(path);
+    // One entry per size it is shown at: a page background is decoded at the page's size.
+    const QString key = shown.isValid()
+        ? path + QStringLiteral("@%1x%2").arg(shown.width()).arg(shown.height())
+        : path;
+    auto it = images().find(key);
     if (it != images().end()) {
         if (it->stamp == stamp)
             return it->image;
@@ -153,13 +158,13 @@ QImage QMyDrawCache::image(const QString &path)
         return QImage();
     ImageEntry e;
     e.stamp = stamp;
-    e.image = QImage(path);
+    e.image = PictureFile::read(path, shown);
     if (imageBytes() + e.image.sizeInBytes() > maxImageBytes) {
         images().clear();
         imageBytes() = 0;
     }
     imageBytes() += e.image.sizeInBytes();
-    images().insert(path, e);
+    images().insert(key, e);
     return e.image;
 }
 

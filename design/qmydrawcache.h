@@ -21,8 +21,9 @@ public:
     // empty when the file is missing or registers none.
     static QStringList ttfFamilies(const QString &path);
 
-    // A picture file as it is now; a null image when it is missing or unreadable.
-    static QImage image(const QString &path);
+    // A picture file as it is now, scaled to `shown` when that is valid; a null image when
+    // it is missing, unreadable or larger than the program decodes (PictureFile).
+    static QImage image(const QString &path, const QSize &shown = QSize());
 
     // How many registrations the font database holds for us (one per live file).
     static int registeredFontCount();

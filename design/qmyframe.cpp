@@ -2,6 +2,7 @@
 
 #include "designglobals.h"
 #include "pageparam.h"
+#include "qmydrawcache.h"
 #include "qmymessagebox.h"
 #include "qmywidget.h"
 #include "qmywidgetfactory.h"
@@ -327,7 +328,8 @@ void QMyFrame::paintEvent(QPaintEvent *)
         painter.save();
         painter.setClipPath(clip);
         painter.setOpacity(page->pageOpa() / 255.0);
-        painter.drawImage(area, QImage(imagePaths.at(imageNum)));
+        // Decoded at the size it is shown, not at its own.
+        painter.drawImage(area, QMyDrawCache::image(imagePaths.at(imageNum), area.size()));
         painter.restore();
     }
 

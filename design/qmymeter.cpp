@@ -36,23 +36,11 @@ void QMyMeter::refreshComputedValues()
     const int squared = DrawGeometry::squareSide(getW(), getH());
     setW(squared);
     setH(squared);
-    // Only a normal look draws needles, and only a drawn needle gives up a lost picture.
-    if (getFlag() != 0)
-        return;
-    const int needles = DrawGeometry::meterNeedleCount(getMeterPointNum());
-    for (int i = 0; i < needles; ++i) {
-        if (DrawGeometry::needlePictureLost(getMeterPointPicID(i), imagePaths.size()))
-            setMeterPointPicID(i, -1);
-    }
 }
 
 void QMyMeter::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
-    // This paint still draws a lost picture's needle the way it was set up.
-    int pictures[NeedleCount];
-    for (int i = 0; i < NeedleCount; ++i)
-        pictures[i] = getMeterPointPicID(i);
     refreshComputedValues();
     const int side = DrawGeometry::clampCoord(getW());
     resizeForPaint(side, side);
@@ -78,7 +66,7 @@ void QMyMeter::paintEvent(QPaintEvent *event)
                 const double angle =
                     DrawGeometry::meterAngle(getMeterRotation(i), getMeterMinValue(i),
                                              getMeterMaxValue(i), getMeterAngle(i));
-                const int picture = pictures[i];
+                const int picture = getMeterPointPicID(i);
                 p.setPen(Qt::NoPen);
                 p.setBrush(getMeterPointColor(i));
                 if (picture < 0) {
@@ -92,7 +80,8 @@ void QMyMeter::paintEvent(QPaintEvent *event)
                     if (!image.isNull())
                         p.drawImage(QPoint(-getMeterXPivot(i), -getMeterYPivot(i)), image);
                 } else {
-                    // The library lost this picture: from now on a drawn needle.
+                    // A picture missing from the library keeps its number; a drawn needle
+                    // stands in for it.
                     p.rotate(angle);
                     p.drawRect(QRectF(-getMeterXPivot(i), -getMeterYPivot(i), getMeterPointW(i),
                                       getMeterPointR(i)));

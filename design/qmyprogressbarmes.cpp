@@ -87,10 +87,12 @@ void QMyProgressBarMes::closeEvent(QCloseEvent *event)
     visibleWanted = false;
     hide();
     event->accept();
+    emit s_sendClosed();
 }
 
 void QMyProgressBarMes::on_btnClose_clicked()
 {
     visibleWanted = false;
     hide();
+    emit s_sendClosed();
 }

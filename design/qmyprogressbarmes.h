@@ -29,6 +29,10 @@ public:
 
     bool isVisibleWanted() const { return visibleWanted; }
 
+signals:
+    // The user closed the window (its button or its title bar).
+    void s_sendClosed();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

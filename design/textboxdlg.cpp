@@ -2,6 +2,9 @@
 
 #include "ui_textboxdlg.h"
 
+#include "designglobals.h"
+#include "qmymessagebox.h"
+
 TextBoxDlg::TextBoxDlg(QWidget *parent)
     : QDialog(parent, Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
     , ui(new Ui::TextBoxDlg)
@@ -30,6 +33,15 @@ void TextBoxDlg::retranslate()
 
 void TextBoxDlg::on_btnOk_clicked()
 {
-    emit s_sendText(ui->textEdit->toPlainText());
+    const QString text = ui->textEdit->toPlainText();
+    // A project file holds no longer text, so the design would not open again.
+    if (text.size() > MaxTextLength) {
+        if (!notice)
+            notice.reset(new QMyMessageBox);
+        notice->showNotice(QMyMessageBox::Warning,
+                           tr("文本超过%1个字符，无法保存！").arg(MaxTextLength));
+        return;
+    }
+    emit s_sendText(text);
     hide();
 }

@@ -3,6 +3,10 @@
 
 #include <QDialog>
 
+#include <memory>
+
+class QMyMessageBox;
+
 namespace Ui {
 class TextBoxDlg;
 }
@@ -27,6 +31,8 @@ private slots:
 
 private:
     Ui::TextBoxDlg *ui;
+    // Made when a text is first refused.
+    std::unique_ptr<QMyMessageBox> notice;
 };
 
 #endif // TEXTBOXDLG_H

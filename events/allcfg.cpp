@@ -89,6 +89,13 @@ void makePage(int k, PageOutput *out)
                                  &file, &out->culprit);
     if (out->code != AllCfg::Success)
         return;
+    for (const QMyWidget *w : qAsConst(*pageWidgets.at(k))) {
+        if (AllCfg::fontMissing(*w, fontIdList)) {
+            out->code = AllCfg::MissingFont;
+            out->culprit = w;
+            return;
+        }
+    }
     out->fileSize = file.size();
     out->fileSection.reserve(AllCfg::SectionHeaderSize + file.size());
     appendSection(out->fileSection, 3, k, 0, 0, file);
@@ -229,6 +236,9 @@ QString AllCfg::failureDetail() const
         return tr("%1 %2：曲线数据超过65535字节").arg(page, f.widget);
     case DuplicateWidgetId:
         return tr("%1 %2：多个控件的ID都是%3").arg(page, f.widget, QString::number(f.widgetId));
+    case MissingFont:
+        return tr("%1 %2：字体%3不存在，请先生成该字体或选择已有的字体")
+            .arg(page, f.widget, QString::number(f.font));
     case WidgetIdOutOfRange:
         return tr("%1 %2：控件ID不在0-65535之内").arg(page, f.widget);
     case UnsafeEventParameter: {
@@ -244,6 +254,17 @@ QString AllCfg::failureDetail() const
     }
     }
     return QString();
+}
+
+bool AllCfg::fontMissing(const QMyWidget &w, const QStringList &fontIds)
+{
+    if (w.getTypeCode() != 0 && w.getTypeCode() != 1)
+        return false;
+    for (const QString &id : fontIds) {
+        if (id.toInt() == w.getFontID())
+            return false;
+    }
+    return true;
 }
 
 int AllCfg::failUnsafeEvent(const EventHolder &holder, int index, int page, const QMyWidget *w,
@@ -356,6 +377,11 @@ int AllCfg::run(BootParam *boot, int direction, TimerParam *timers[TimerCount])
             }
             m_failure.widget = named.join(tr("、"));
             return page.code;
+        }
+        if (page.code == MissingFont) {
+            fail(MissingFont, k, page.culprit);
+            m_failure.font = page.culprit->getFontID();
+            return MissingFont;
         }
         if (page.code != Success)
             return fail(page.code, k, page.culprit);

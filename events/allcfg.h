@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class BootParam;
@@ -44,6 +45,7 @@ public:
         DuplicateWidgetId = 124,
         WidgetIdOutOfRange = 125,
         UnsafeEventParameter = 126,
+        MissingFont = 127,
     };
 
     static constexpr int TimerCount = 9;
@@ -105,6 +107,9 @@ public:
     static QByteArray widgetRecord(const QMyWidget &w, int offset);
     // The code that stops a run for this widget's record, or 0.
     static int recordProblem(const QMyWidget &w, qint64 offset);
+    // Whether a button or label draws with a font number that none of the generated fonts
+    // (fontIds, decimal texts) has.
+    static bool fontMissing(const QMyWidget &w, const QStringList &fontIds);
     // A whole page file; on a widget that cannot be written, its code and the widget.
     static int pageFile(const PageParam &page, const QList<QMyWidget *> &widgets, int width,
                         int height, QByteArray *bytes, const QMyWidget **culprit = nullptr);
@@ -150,6 +155,7 @@ private:
         QString event; // an event's type and function
         QString param; // and its parameter
         int problem = 0; // EventInfo::CodeProblem
+        int font = -1; // a font number no generated font has
     };
 
     int fail(int code, int page = -1, const QMyWidget *w = nullptr,

@@ -9,10 +9,12 @@
 #include "qmymessagebox.h"
 
 #include <QDebug>
+#include <QPushButton>
 
 namespace {
 
-enum { AskSave = 1 };
+// Each question's "no" is its code plus one.
+enum { AskSave = 1, AskTakeModuleLink = 3 };
 
 } // namespace
 
@@ -33,6 +35,9 @@ BootDlg::BootDlg(QWidget *parent)
     updateEnabled();
     // The module takes its sleep from the sleep timer; these two values are only kept.
     ui->groupBoxSleep->hide();
+    // Enter in a field ends its editing; it must not press "初始值" and undo every field.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
     hide();
 }
 
@@ -176,12 +181,38 @@ void BootDlg::retranslate()
     ui->retranslateUi(this);
 }
 
+void BootDlg::offerModuleLink(int enable, int address, int crc, const QString &outcome)
+{
+    const auto yesNo = [](int flag) { return flag != 0 ? tr("是") : tr("否"); };
+    const QString values = tr("模块的设置：485使能：%1，485地址：%2，CRC16使能：%3。")
+                               .arg(yesNo(enable))
+                               .arg(address)
+                               .arg(yesNo(crc));
+    const QString read = outcome + QLatin1Char('\n') + values + QLatin1Char('\n');
+    if (bootParam->get485Flag() == (enable != 0) && bootParam->get485Addr() == address
+        && bootParam->getCRC16Flag() == (crc != 0)) {
+        questionBox->showNotice(QMyMessageBox::Information, read + tr("与项目的开机设置相同。"));
+        return;
+    }
+    offeredLink[0] = enable;
+    offeredLink[1] = address;
+    offeredLink[2] = crc;
+    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, AskTakeModuleLink,
+                         read + tr("是否用它们替换项目的开机设置？"));
+}
+
 void BootDlg::slotRecv485(int enable, int address, int crc)
 {
     qDebug() << "GET_ADDR:" << enable << address << crc;
     bootParam->set485Flag(enable != 0);
     bootParam->set485Addr(address);
     bootParam->setCRC16Flag(crc != 0);
+    if (isVisible()) {
+        ui->checkBox485->setChecked(enable != 0);
+        ui->sb485Addr->setValue(address);
+        ui->checkBoxCRC16->setChecked(crc != 0);
+        updateEnabled();
+    }
 }
 
 void BootDlg::storeControls()
@@ -211,6 +242,10 @@ void BootDlg::storeControls()
 
 void BootDlg::slotDealIsNo(int code)
 {
+    if (code == AskTakeModuleLink) {
+        slotRecv485(offeredLink[0], offeredLink[1], offeredLink[2]);
+        return;
+    }
     if (code != AskSave)
         return;
     storeControls();

@@ -34,12 +34,16 @@ public:
     // Rewrites the boot elements of the open project file from the record.
     bool saveToProject(QString *error = nullptr);
     void retranslate();
+    // The module's answer to the link test, shown after the test's outcome; when it differs
+    // from the record the user decides whether the record takes it over.
+    void offerModuleLink(int enable, int address, int crc, const QString &outcome);
 
     QMyMessageBox *getQuestionBox() const { return questionBox; }
     QMyMessageBox *getResultBox() const { return resultBox; }
 
 public slots:
-    // The module's answer to the link test: its RS-485 and CRC16 settings.
+    // Takes the module's RS-485 and CRC16 settings into the record, and into the controls
+    // while the dialog is open.
     void slotRecv485(int enable, int address, int crc);
     void slotDealIsNo(int code);
 
@@ -64,6 +68,7 @@ private:
     Ui::BootDlg *ui;
     QMyMessageBox *questionBox = nullptr;
     QMyMessageBox *resultBox = nullptr;
+    int offeredLink[3] = {};
 };
 
 #endif // BOOTDLG_H

@@ -1,6 +1,7 @@
 #include "downloadeventdlg.h"
 #include "ui_downloadeventdlg.h"
 
+#include "designglobals.h"
 #include "eventholder.h"
 #include "eventinfo.h"
 #include "qmymessagebox.h"
@@ -137,6 +138,12 @@ void DownLoadEventDlg::on_btnSaveEvent_clicked()
     const bool inSlotTab = tab >= 0 && tab < SlotTabs;
     const bool use = inSlotTab && useBoxes[tab]->isChecked();
     const QString text = inSlotTab ? editors[tab]->toPlainText() : QString();
+    // A project file holds no longer text, so the design would not open again.
+    if (text.size() > MaxTextLength) {
+        messageBox->showNotice(QMyMessageBox::Warning,
+                               tr("代码超过%1个字符，无法保存！").arg(MaxTextLength));
+        return;
+    }
     if (!events->setContent(tab, use ? 1 : 0, text)) {
         messageBox->showNotice(QMyMessageBox::Warning, tr("保存当前编辑下载事件失败！"));
         return;

@@ -124,9 +124,25 @@ void FontConverter::start(const Request &request)
     run(arguments(request, temporaryPath));
 }
 
+void FontConverter::cancel()
+{
+    if (mode != Converting || reporting)
+        return;
+    stop(tr("已取消"));
+}
+
+void FontConverter::stop(const QString &reason)
+{
+    stopReason = reason;
+    process->kill();
+    // A process that never started reports nothing more.
+    if (process->state() == QProcess::NotRunning)
+        conclude(false, stopReason);
+}
+
 void FontConverter::run(const QStringList &args)
 {
-    timedOut = false;
+    stopReason.clear();
 #ifdef Q_OS_WIN
     // npm installs the converter as a command script, which only the interpreter runs.
     QString line = program();
@@ -151,7 +167,7 @@ void FontConverter::onError(QProcess::ProcessError error)
 {
     if (mode == Idle || reporting)
         return;
-    if (error == QProcess::FailedToStart && !timedOut)
+    if (error == QProcess::FailedToStart && stopReason.isEmpty())
         conclude(false, tr("无法启动%1").arg(program()));
 }
 
@@ -159,11 +175,7 @@ void FontConverter::onTimeout()
 {
     if (mode == Idle || reporting)
         return;
-    timedOut = true;
-    process->kill();
-    // A process that never started reports nothing more.
-    if (process->state() == QProcess::NotRunning)
-        conclude(false, tr("%1运行超时").arg(program()));
+    stop(tr("%1运行超时").arg(program()));
 }
 
 void FontConverter::onFinished(int exitCode, QProcess::ExitStatus status)
@@ -174,8 +186,8 @@ void FontConverter::onFinished(int exitCode, QProcess::ExitStatus status)
     const QString errors = QString::fromLocal8Bit(process->readAllStandardError()).trimmed();
     qDebug() << "--output:" << output;
     qDebug() << "--error:" << errors;
-    if (timedOut) {
-        conclude(false, tr("%1运行超时").arg(program()));
+    if (!stopReason.isEmpty()) {
+        conclude(false, stopReason);
     } else if (status != QProcess::NormalExit || exitCode != 0) {
         conclude(false,
                  errors.isEmpty() ? tr("%1退出码%2").arg(program(), QString::number(exitCode))

@@ -49,6 +49,9 @@ public:
     // Converts; finished(ok, message) tells the outcome, message being the reason of a
     // failure (the converter's own words when it gave any).
     void start(const Request &request);
+    // Ends a running conversion: the converter is stopped, nothing is replaced, and
+    // finished(false, ...) follows as for a failure.
+    void cancel();
 
 signals:
     void checked(bool ok);
@@ -62,6 +65,7 @@ private:
     void onError(QProcess::ProcessError error);
     void onFinished(int exitCode, QProcess::ExitStatus status);
     void onTimeout();
+    void stop(const QString &reason);
     void conclude(bool ran, const QString &reason);
     QString replaceOutput();
     void removeTemporary();
@@ -70,7 +74,7 @@ private:
     QTimer timer;
     Mode mode = Idle;
     bool reporting = false; // the outcome is known and waits for the event loop
-    bool timedOut = false;
+    QString stopReason; // why the converter was stopped before its end; empty while not
     int startTimeout = 30000;
     int finishTimeout = 60000;
     Request current;

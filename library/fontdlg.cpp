@@ -106,8 +106,10 @@ void FontDlg::slotDealIsNo(int code)
     if (code != ConfirmDeleteTtf)
         return;
     const QString folder = ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf"));
-    if (!folder.isEmpty())
-        LibraryFiles::removeInside(folder, ttfToDelete);
+    if (!folder.isEmpty() && !LibraryFiles::removeInside(folder, ttfToDelete)
+        && QFileInfo::exists(folder + QLatin1Char('/') + ttfToDelete))
+        questionBox->showNotice(QMyMessageBox::Warning,
+                                tr("以下文件无法删除，已保留：\n%1").arg(ttfToDelete));
     ttfToDelete.clear();
     refillTtfList();
 }
@@ -128,11 +130,16 @@ void FontDlg::on_btnCreatFont_clicked()
             tr("名称为数值，且数值范围为0-%1！").arg(GeneratedFonts::MaxNumber));
         return;
     }
+    int size = 0;
+    if (!GeneratedFonts::checkSize(form->editFontSize->text(), &size)) {
+        questionBox->showNotice(QMyMessageBox::Warning, GeneratedFonts::sizeRangeNotice());
+        return;
+    }
     FontConverter::Request request;
     request.ttfPath = ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf"))
         + QLatin1Char('/') + form->cbTtf->currentText();
     request.symbols = form->textEdit->toPlainText();
-    request.size = form->editFontSize->text().toInt();
+    request.size = size;
     request.bpp = form->cbBpp->currentText().toInt();
     request.compress = false;
     request.outputPath = GeneratedFonts::fontPath(

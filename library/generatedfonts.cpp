@@ -38,6 +38,89 @@ bool GeneratedFonts::isPlainNumber(const QString &text, QString *number)
     return true;
 }
 
+bool GeneratedFonts::checkSize(const QString &text, int *size)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok, 10);
+    if (!ok || value < MinSize || value > MaxSize)
+        return false;
+    *size = value;
+    return true;
+}
+
+QString GeneratedFonts::sizeRangeNotice()
+{
+    return tr("字体大小应为%1-%2的整数！").arg(MinSize).arg(MaxSize);
+}
+
+namespace {
+
+quint32 readU32(const QByteArray &b, int at)
+{
+    return quint32(quint8(b.at(at))) | quint32(quint8(b.at(at + 1))) << 8
+        | quint32(quint8(b.at(at + 2))) << 16 | quint32(quint8(b.at(at + 3))) << 24;
+}
+
+quint16 readU16(const QByteArray &b, int at)
+{
+    return quint16(quint8(b.at(at)) | quint8(b.at(at + 1)) << 8);
+}
+
+} // namespace
+
+// The converter's binary font is a row of tables, each a 32-bit size and a four-letter label;
+// "cmap" holds subtables, each with a 16-byte header: data offset, first code, code range
+// length, first glyph id, entry count, format (0 full and 2 tiny: every code of the range
+// but those the full format marks 0 after the first; 1 and 3: a list of code offsets).
+int GeneratedFonts::characterCount(const QByteArray &font)
+{
+    int at = 0;
+    while (at + 8 <= font.size()) {
+        const quint32 size = readU32(font, at);
+        if (size < 8 || size > quint32(font.size() - at))
+            return -1;
+        if (font.mid(at + 4, 4) != "cmap") {
+            at += int(size);
+            continue;
+        }
+        const QByteArray cmap = font.mid(at, int(size));
+        if (cmap.size() < 12)
+            return -1;
+        const quint32 subtables = readU32(cmap, 8);
+        int count = 0;
+        for (quint32 i = 0; i < subtables; ++i) {
+            const int header = 12 + int(i) * 16;
+            if (header + 16 > cmap.size())
+                return -1;
+            const quint32 dataAt = readU32(cmap, header);
+            const quint32 first = readU32(cmap, header + 4);
+            const int length = readU16(cmap, header + 8);
+            const int entries = readU16(cmap, header + 12);
+            const int format = quint8(cmap.at(header + 14));
+            const auto blankIn = [&](quint32 code) { return code == 0x20 ? 1 : 0; };
+            if (format == 2) {
+                count += length - ((first <= 0x20 && 0x20 < first + quint32(length)) ? 1 : 0);
+            } else if (format == 0) {
+                if (dataAt + quint32(length) > quint32(cmap.size()))
+                    return -1;
+                for (int c = 0; c < length; ++c) {
+                    if (c == 0 || cmap.at(int(dataAt) + c) != 0)
+                        count += 1 - blankIn(first + quint32(c));
+                }
+            } else if (format == 1 || format == 3) {
+                if (dataAt + quint32(entries) * 2 > quint32(cmap.size()))
+                    return -1;
+                for (int e = 0; e < entries; ++e)
+                    count += 1 - blankIn(first + readU16(cmap, int(dataAt) + e * 2));
+            } else {
+                return -1;
+            }
+        }
+        return count;
+    }
+    return -1;
+}
+
 QString GeneratedFonts::fontPath(const QString &folder, const QString &number)
 {
     return QStringLiteral("%1/%2.font").arg(folder, number);

@@ -1,6 +1,7 @@
 #ifndef GENERATEDFONTS_H
 #define GENERATEDFONTS_H
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -9,9 +10,15 @@
 // was made from, n being the font number 0..31, in the project's font folder.
 class GeneratedFonts
 {
+    Q_DECLARE_TR_FUNCTIONS(GeneratedFonts)
+
 public:
     static constexpr int MaxNumber = 31;
     static constexpr int MaxCount = 32;
+    // Font sizes in pixels the module can draw: it keeps a glyph's box and advance in eight
+    // bits (at most 255 px), and a glyph may be a quarter larger than the font's size.
+    static constexpr int MinSize = 8;
+    static constexpr int MaxSize = 200;
 
     // What the form holds for one font; the parameter file's group FontParam.
     struct Params
@@ -30,6 +37,14 @@ public:
     static NumberCheck checkNumber(const QString &text, const QStringList &listed, QString *number);
     // A plain number 0..31 written in digits only; its canonical text.
     static bool isPlainNumber(const QString &text, QString *number = nullptr);
+
+    // The size field as a number of pixels within MinSize..MaxSize.
+    static bool checkSize(const QString &text, int *size);
+    // What the user is told of a size checkSize refuses.
+    static QString sizeRangeNotice();
+    // How many characters other than the blank a converter's font file maps; -1 for bytes
+    // that are not such a file.
+    static int characterCount(const QByteArray &font);
 
     static QString fontPath(const QString &folder, const QString &number);
     static QString paramPath(const QString &folder, const QString &number);

@@ -1,5 +1,8 @@
 #include "imagelibrary.h"
 
+#include "picturefile.h"
+
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -45,13 +48,37 @@ QString ImageLibrary::importedName(qint64 id, const QString &fileName)
 }
 
 LibraryFiles::ImportReport ImageLibrary::importFiles(const QString &folder,
-                                                     const QStringList &sources)
+                                                     const QStringList &sources, Refusals *refused)
 {
     const qint64 highest = highestId(folder);
+    QStringList usable;
     QStringList names;
-    for (int i = 0; i < sources.size(); ++i)
-        names << importedName(highest + 1 + i, QFileInfo(sources.at(i)).fileName());
-    return LibraryFiles::importFiles(folder, sources, names);
+    for (int i = 0; i < sources.size(); ++i) {
+        const QString name = QFileInfo(sources.at(i)).fileName();
+        QSize size;
+        QFile readable(sources.at(i));
+        switch (PictureFile::check(sources.at(i), &size)) {
+        case PictureFile::Usable:
+            usable << sources.at(i);
+            names << importedName(highest + 1 + i, name);
+            break;
+        case PictureFile::NotAPicture:
+            // A file that cannot be read at all is one that cannot be copied.
+            if (!readable.open(QIODevice::ReadOnly)) {
+                usable << sources.at(i);
+                names << importedName(highest + 1 + i, name);
+            } else if (refused) {
+                refused->notPictures << name;
+            }
+            break;
+        case PictureFile::TooLarge:
+            if (refused)
+                refused->tooLarge
+                    << QStringLiteral("%1 (%2x%3)").arg(name).arg(size.width()).arg(size.height());
+            break;
+        }
+    }
+    return LibraryFiles::importFiles(folder, usable, names);
 }
 
 QSize ImageLibrary::pixelSize(const QString &path)

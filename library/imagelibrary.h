@@ -28,10 +28,19 @@ public:
     static qint64 highestId(const QString &folder);
     static QString importedName(qint64 id, const QString &fileName);
 
-    // Copies the sources into the folder under new ids (highest + 1 + their index, so a
-    // failed copy uses up its id), creating the folder when missing.
-    static LibraryFiles::ImportReport importFiles(const QString &folder,
-                                                  const QStringList &sources);
+    // Sources an import leaves out before copying, by file name: files that are not PNG or
+    // JPG pictures, and pictures larger than the program takes ("name (WxH)").
+    struct Refusals
+    {
+        QStringList notPictures;
+        QStringList tooLarge;
+    };
+
+    // Copies the usable pictures among the sources into the folder under new ids (highest
+    // + 1 + their index, so a refused source or a failed copy uses up its id), creating the
+    // folder when missing.
+    static LibraryFiles::ImportReport importFiles(const QString &folder, const QStringList &sources,
+                                                  Refusals *refused = nullptr);
 
     // Bytes one picture takes on a module of the series: the file for series 0, three
     // bytes a pixel for series 1, nothing for any other.

@@ -5,6 +5,10 @@
 #include "pageparam.h"
 #include "qmywidget.h"
 
+#include <QSet>
+
+#include <algorithm>
+
 const QStringList &ImageReferences::widgetKeys()
 {
     static const QStringList keys = {
@@ -56,6 +60,29 @@ bool ImageReferences::renumberWidget(QMyWidget *widget, int deleted)
         }
     }
     return changed;
+}
+
+QList<int> ImageReferences::missing(int imageCount)
+{
+    QSet<int> numbers;
+    const auto note = [&numbers, imageCount](int number) {
+        if (number >= imageCount)
+            numbers.insert(number);
+    };
+    for (const PageParam *page : qAsConst(pageRecords))
+        note(page->pageImageNum());
+    for (const QList<QMyWidget *> *widgets : qAsConst(pageWidgets)) {
+        for (const QMyWidget *widget : *widgets) {
+            for (const QString &key : widgetKeys()) {
+                // Only a meter has needles; the others keep 0 there.
+                if (widget->getTypeCode() == 8 || !key.startsWith(QLatin1String("ybexItemMeter")))
+                    note(widget->intValue(key));
+            }
+        }
+    }
+    QList<int> sorted = numbers.values();
+    std::sort(sorted.begin(), sorted.end());
+    return sorted;
 }
 
 void ImageReferences::renumberRange(int *start, int *end, int deleted)

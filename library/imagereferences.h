@@ -30,6 +30,10 @@ public:
     static bool renumberPage(PageParam *page, int deleted);
     static bool renumberWidget(QMyWidget *widget, int deleted);
 
+    // The picture numbers at or beyond the end of a library of imageCount pictures that
+    // pages and widgets name, ascending, each once: pictures missing from the library.
+    static QList<int> missing(int imageCount);
+
     // A picture range (start and end number) after picture `deleted` left the library:
     // the range closes up around it; a range of that picture alone becomes -1, -1.
     static void renumberRange(int *start, int *end, int deleted);

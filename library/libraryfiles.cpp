@@ -43,6 +43,12 @@ bool LibraryFiles::removeInside(const QString &folder, const QString &name)
     return QFile::remove(file.filePath());
 }
 
+bool LibraryFiles::removeFile(const QString &path)
+{
+    const QFileInfo file(path);
+    return QFile::remove(path) || !(file.exists() || file.isSymLink());
+}
+
 bool LibraryFiles::isPlainFileName(const QString &name)
 {
     return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")

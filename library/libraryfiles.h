@@ -27,6 +27,9 @@ public:
     // Removes the file name inside folder, and nothing else: a name with a folder part, an
     // empty name or a link is refused.
     static bool removeInside(const QString &folder, const QString &name);
+    // Removes the file at path; true also when there was none. False while something is
+    // still there (no permission, a file held open, a read-only folder).
+    static bool removeFile(const QString &path);
 
     // True for a name that stays inside a folder (no separators, not "." or "..").
     static bool isPlainFileName(const QString &name);

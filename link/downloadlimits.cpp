@@ -81,3 +81,37 @@ QString DownloadLimits::checkFonts(const InstrParam &limits, int count, qint64 t
         report += tr("字库超Flash上限、");
     return report.isEmpty() ? report : finished(report);
 }
+
+QStringList DownloadLimits::keysChecked(int job)
+{
+    switch (job) {
+    case YModemJob::Project:
+        return {QStringLiteral("MAX_PAGE"), QStringLiteral("MAX_WIDGETS"),
+                QStringLiteral("DEFAULT_MAX_STR_SIZE"), QStringLiteral("LEFT_MEM"),
+                QStringLiteral("LEFT_FLASH")};
+    case YModemJob::Pictures:
+        return {QStringLiteral("MAX_PICS"), QStringLiteral("LEFT_FLASH")};
+    case YModemJob::Fonts:
+        return {QStringLiteral("MAX_FONTS"), QStringLiteral("LEFT_FLASH")};
+    default:
+        return {};
+    }
+}
+
+QString DownloadLimits::unreadableReply(int job, const QStringList &missing,
+                                        const QStringList &unreadable)
+{
+    QStringList lacking, garbled;
+    for (const QString &key : keysChecked(job)) {
+        if (missing.contains(key))
+            lacking.append(key);
+        else if (unreadable.contains(key))
+            garbled.append(key);
+    }
+    QStringList parts;
+    if (!lacking.isEmpty())
+        parts.append(tr("缺少%1").arg(lacking.join(tr("、"))));
+    if (!garbled.isEmpty())
+        parts.append(tr("%1的值无法读取").arg(garbled.join(tr("、"))));
+    return parts.join(tr("；"));
+}

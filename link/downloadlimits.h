@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include "instrparam.h"
 #include "ymodemjob.h"
@@ -21,6 +22,13 @@ public:
                                 qint64 containerSize);
     static QString checkPictures(const InstrParam &limits, int count, qint64 totalSize);
     static QString checkFonts(const InstrParam &limits, int count, qint64 totalSize);
+
+    // The reply keys a job's check compares with.
+    static QStringList keysChecked(int job);
+    // Why the reply cannot be checked for the job: the keys it lacks and those without a
+    // readable value, in words; empty when every key the check needs was read.
+    static QString unreadableReply(int job, const QStringList &missing,
+                                   const QStringList &unreadable);
 };
 
 #endif // DOWNLOADLIMITS_H

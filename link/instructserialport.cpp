@@ -7,6 +7,7 @@
 #include <climits>
 
 #include "instructpayload.h"
+#include "picturefile.h"
 
 namespace {
 constexpr int TurnMs = 10;
@@ -188,7 +189,9 @@ void InstructSerialPort::pictureStep()
     case 1: {
         sizes.clear();
         for (const QString &path : qAsConst(job.imagePaths)) {
-            QImage picture(path);
+            // Judged by its header first: a small file can claim a size that takes minutes
+            // to decode.
+            const QImage picture = PictureFile::read(path);
             if (picture.isNull()) {
                 emit s_sendMes(1, tr("图片下载失败，%1图片打开失败！").arg(path));
                 finishJob();

@@ -1,14 +1,21 @@
 #include "modulepicture.h"
 
+#include "picturefile.h"
+
 #include <QImage>
-#include <QImageReader>
+
+#include <limits>
 
 QByteArray ModulePicture::convert(const QImage &image)
 {
+    const int width = image.width();
+    const int height = image.height();
+    const qint64 size = 4 + 3 * qint64(width) * height;
+    if (width > PictureFile::MaxSide || height > PictureFile::MaxSide
+        || size > std::numeric_limits<int>::max())
+        return QByteArray();
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    const int width = argb.width();
-    const int height = argb.height();
-    QByteArray bytes(4 + 3 * width * height, '\0');
+    QByteArray bytes(int(size), '\0');
     char *out = bytes.data();
     *out++ = char((width >> 8) & 0xFF);
     *out++ = char(width & 0xFF);
@@ -30,10 +37,8 @@ QByteArray ModulePicture::convert(const QImage &image)
 
 qint64 ModulePicture::convertedSize(const QString &path)
 {
-    QSize size = QImageReader(path).size();
-    if (!size.isValid())
-        size = QImage(path).size(); // formats that cannot tell their size without decoding
-    if (!size.isValid())
+    QSize size;
+    if (PictureFile::check(path, &size) != PictureFile::Usable)
         return 4;
     return 3 * qint64(size.width()) * size.height() + 4;
 }

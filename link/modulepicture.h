@@ -11,8 +11,11 @@ class QImage;
 class ModulePicture
 {
 public:
+    // Empty for a picture whose size the header cannot carry (a side above 65535) or whose
+    // bytes would not fit in memory.
     static QByteArray convert(const QImage &image);
-    // 3 × width × height + 4 of the picture in the file; 4 when it cannot be read as one.
+    // 3 × width × height + 4 of the picture in the file; 4 when it cannot be sent (see
+    // PictureFile), which the download reports by name before anything is sent.
     static qint64 convertedSize(const QString &path);
 };
 

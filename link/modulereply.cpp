@@ -4,19 +4,99 @@
 
 #include <QList>
 
+#include <climits>
+
 namespace {
+
+constexpr char Can = 0x18;
 
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
-// A decimal int; 0 when it is no number or does not fit in 32 bits.
-int decimal(const QByteArray &text)
+bool isWordChar(char c)
 {
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok, 10);
-    return ok ? value : 0;
+    return isDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+
+bool isLineEnd(char c)
+{
+    return c == '\n' || c == '\r';
+}
+
+// Plain decimal digits, blanks around them allowed, that fit in 32 bits.
+bool plainDecimal(const QByteArray &text, int *value)
+{
+    const QByteArray digits = text.trimmed();
+    if (digits.isEmpty() || digits.size() > 10)
+        return false;
+    for (char c : digits) {
+        if (!isDigit(c))
+            return false;
+    }
+    const qint64 number = digits.toLongLong();
+    if (number > INT_MAX)
+        return false;
+    *value = int(number);
+    return true;
+}
+
+struct LimitKey
+{
+    const char *key;
+    void (InstrParam::*set)(int);
+};
+
+const LimitKey limitKeys[] = {{"MAX_PAGE", &InstrParam::setMaxPage},
+                              {"MAX_WIDGETS", &InstrParam::setMaxWidgets},
+                              {"MAX_PICS", &InstrParam::setMaxPics},
+                              {"MAX_COMM_TIMERS", &InstrParam::setMaxCommTimers},
+                              {"MAX_FONTS", &InstrParam::setMaxFonts},
+                              {"MAX_SERS", &InstrParam::setMaxSers},
+                              {"MAX_PATH_SIZE", &InstrParam::setMaxPathSize},
+                              {"DEFAULT_MAX_STR_SIZE", &InstrParam::setDefaultMaxStrSize},
+                              {"LEFT_MEM", &InstrParam::setLeftMem},
+                              {"LEFT_FLASH", &InstrParam::setLeftFlash},
+                              {"BPS", &InstrParam::setBps},
+                              {"COL", &InstrParam::setCol},
+                              {"ROW", &InstrParam::setRow},
+                              {"BL", &InstrParam::setBl},
+                              {"DIR", &InstrParam::setDir}};
+
+// The key a line gives a value for: the word right before its first "=", with or without
+// text in front of it; -1 for none.
+int keyOfLine(const QByteArray &line, int *equals)
+{
+    *equals = line.indexOf('=');
+    if (*equals < 0)
+        return -1;
+    const QByteArray name = line.left(*equals).trimmed();
+    for (int k = 0; k < int(std::size(limitKeys)); ++k) {
+        const QByteArray key(limitKeys[k].key);
+        if (name.endsWith(key)
+            && (name.size() == key.size() || !isWordChar(name.at(name.size() - key.size() - 1))))
+            return k;
+    }
+    return -1;
+}
+
+// The line "OK" that ends the limits reply: at the start of a line, alone on it (its end may
+// still be on the way).
+bool holdsEndLine(const QByteArray &reply)
+{
+    for (int at = reply.indexOf("OK"); at >= 0; at = reply.indexOf("OK", at + 1)) {
+        int before = at;
+        while (before > 0 && (reply.at(before - 1) == ' ' || reply.at(before - 1) == '\t'))
+            --before;
+        int after = at + 2;
+        while (after < reply.size() && (reply.at(after) == ' ' || reply.at(after) == '\t'))
+            ++after;
+        if ((before == 0 || isLineEnd(reply.at(before - 1)))
+            && (after == reply.size() || isLineEnd(reply.at(after))))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -34,6 +114,7 @@ void ModuleReply::clear()
     m_buffer.clear();
     m_logged = 0;
     m_held = false;
+    m_can = false;
 }
 
 void ModuleReply::append(const QByteArray &bytes)
@@ -89,6 +170,10 @@ void ModuleReply::takeControlBytes(Events &events, bool stopAfterAck)
             events.nak = true;
         else if (byte == YModemFrame::C)
             events.c = true;
+        // The pair may be split over two reads.
+        if (byte == Can && m_can)
+            events.cancel = true;
+        m_can = byte == Can;
         if (byte == YModemFrame::Ack && stopAfterAck) {
             m_held = true;
             break;
@@ -101,63 +186,57 @@ void ModuleReply::takeControlBytes(Events &events, bool stopAfterAck)
 void ModuleReply::takeLimits(Events &events)
 {
     events.text = newText();
-    if (!m_buffer.contains("OK"))
+    if (!holdsEndLine(m_buffer))
         return;
     events.limitsRead = true;
-    events.limits = parseLimits(m_buffer);
+    events.limits = parseLimits(m_buffer, &events.limitsMissing, &events.limitsUnreadable);
     m_mode = ControlBytes;
     clear();
 }
 
-InstrParam ModuleReply::parseLimits(const QByteArray &reply)
+InstrParam ModuleReply::parseLimits(const QByteArray &reply, QStringList *missing,
+                                    QStringList *unreadable)
 {
     InstrParam limits;
-    static const char *const keys[] = {"MAX_PAGE",
-                                       "MAX_WIDGETS",
-                                       "MAX_PICS",
-                                       "MAX_COMM_TIMERS",
-                                       "MAX_FONTS",
-                                       "MAX_SERS",
-                                       "MAX_PATH_SIZE",
-                                       "DEFAULT_MAX_STR_SIZE",
-                                       "LEFT_MEM",
-                                       "LEFT_FLASH",
-                                       "BPS",
-                                       "COL",
-                                       "ROW",
-                                       "BL",
-                                       "DIR"};
-    void (InstrParam::*const setters[])(int) = {
-        &InstrParam::setMaxPage,     &InstrParam::setMaxWidgets,
-        &InstrParam::setMaxPics,     &InstrParam::setMaxCommTimers,
-        &InstrParam::setMaxFonts,    &InstrParam::setMaxSers,
-        &InstrParam::setMaxPathSize, &InstrParam::setDefaultMaxStrSize,
-        &InstrParam::setLeftMem,     &InstrParam::setLeftFlash,
-        &InstrParam::setBps,         &InstrParam::setCol,
-        &InstrParam::setRow,         &InstrParam::setBl,
-        &InstrParam::setDir};
+    enum State { Missing, Read, Unreadable };
+    State states[std::size(limitKeys)] = {};
     const QList<QByteArray> lines = reply.split('\n');
     for (QByteArray line : lines) {
         if (line.endsWith('\r'))
             line.chop(1);
-        for (int k = 0; k < 15; ++k) {
-            if (!line.contains(keys[k]))
-                continue;
-            const int equals = line.indexOf('=');
-            // A line without "=" has no value: it counts as 0.
-            (limits.*setters[k])(equals < 0 ? 0
-                                            : decimal(line.mid(equals + 1).split('=').value(0)));
-            break;
-        }
+        int equals = -1;
+        const int k = keyOfLine(line, &equals);
+        if (k < 0)
+            continue;
+        int value = 0;
+        const bool read = plainDecimal(line.mid(equals + 1), &value);
+        (limits.*limitKeys[k].set)(read ? value : 0);
+        states[k] = read ? Read : Unreadable;
+    }
+    for (int k = 0; k < int(std::size(limitKeys)); ++k) {
+        QStringList *list = states[k] == Missing ? missing
+            : states[k] == Unreadable            ? unreadable
+                                                 : nullptr;
+        if (list)
+            list->append(QLatin1String(limitKeys[k].key));
     }
     return limits;
+}
+
+int ModuleReply::followPercent(int current, const Events &events)
+{
+    int percent = events.percent >= 0 ? events.percent : current;
+    if (events.risingPercent > percent)
+        percent = events.risingPercent;
+    return percent;
 }
 
 void ModuleReply::takePercent(Events &events)
 {
     events.text = newText();
     // A report is "EP_" and its digits; it is complete once something else follows or it has
-    // three digits, so "EP_1" is never read as the start of "EP_100".
+    // three digits. One still arriving is kept, and its digits so far are a floor: "EP_1" may
+    // end as 1, 10 to 19 or 100, never below 1.
     int keepFrom = -1;
     int from = 0;
     for (;;) {
@@ -170,9 +249,12 @@ void ModuleReply::takePercent(Events &events)
         const int digits = end - (at + 3);
         if (digits < 3 && end == m_buffer.size()) {
             keepFrom = at;
+            if (digits > 0)
+                events.risingPercent = m_buffer.mid(at + 3, digits).toInt();
             break;
         }
-        events.percent = decimal(m_buffer.mid(at + 3, digits));
+        // No digits at all: a garbled report, read as 0.
+        events.percent = digits > 0 ? m_buffer.mid(at + 3, digits).toInt() : 0;
         from = end;
     }
     // Text that is no report goes; only the start of a report can be completed later.
@@ -181,35 +263,51 @@ void ModuleReply::takePercent(Events &events)
     consume(keepFrom);
 }
 
+// "GETADDR_", then RS-485 on, address and CRC16 on, separated by "_"; at most one field may
+// stand in front of the key. The answer is decided as soon as its bytes so far settle it, so
+// it reads the same however it arrives: complete with the CRC flag's one digit, unreadable
+// with the first byte that cannot belong to it.
 void ModuleReply::takeLinkAnswer(Events &events)
 {
     events.text = newText();
-    const int at = m_buffer.indexOf("GETADDR_");
+    static const QByteArray key("GETADDR_");
+    const int at = m_buffer.indexOf(key);
     if (at < 0)
         return;
     int lineStart = at;
-    while (lineStart > 0 && m_buffer.at(lineStart - 1) != '\n'
-           && m_buffer.at(lineStart - 1) != '\r')
+    while (lineStart > 0 && !isLineEnd(m_buffer.at(lineStart - 1)))
         --lineStart;
-    int lineEnd = at;
-    while (lineEnd < m_buffer.size() && m_buffer.at(lineEnd) != '\n'
-           && m_buffer.at(lineEnd) != '\r')
-        ++lineEnd;
-    if (lineEnd == m_buffer.size()) {
-        // No line end yet: complete once the three fields after the key are there.
-        const QList<QByteArray> fields = m_buffer.mid(at + 8).split('_');
-        if (fields.size() < 3 || fields.at(2).isEmpty())
-            return;
+    bool readable = m_buffer.mid(lineStart, at - lineStart).count('_') <= 1;
+
+    const int maxDigits[3] = {1, 9, 1};
+    int values[3] = {};
+    int pos = at + key.size();
+    for (int f = 0; f < 3 && readable; ++f) {
+        const int start = pos;
+        while (pos < m_buffer.size() && isDigit(m_buffer.at(pos)) && pos - start < maxDigits[f])
+            ++pos;
+        const int digits = pos - start;
+        const bool last = f == 2;
+        if (digits == 0 || !last) {
+            // More may come: a field so far, or an empty last field at the end.
+            if (pos == m_buffer.size())
+                return;
+            if (digits == 0 || m_buffer.at(pos) != '_') {
+                readable = false;
+                break;
+            }
+            ++pos;
+        }
+        values[f] = m_buffer.mid(start, digits).toInt();
     }
-    const QList<QByteArray> parts = m_buffer.mid(lineStart, lineEnd - lineStart).split('_');
-    if (parts.size() == 4 || parts.size() == 5) {
-        const int first = parts.size() - 3;
-        events.linkValues = true;
-        events.enable = decimal(parts.at(first));
-        events.address = decimal(parts.at(first + 1));
-        events.crc = decimal(parts.at(first + 2));
-    }
+    readable = readable && values[0] <= 1 && values[1] <= MaxLinkAddress && values[2] <= 1;
     events.linkAnswered = true;
+    events.linkValues = readable;
+    if (readable) {
+        events.enable = values[0];
+        events.address = values[1];
+        events.crc = values[2];
+    }
     m_mode = ControlBytes;
     clear();
 }

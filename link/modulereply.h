@@ -2,6 +2,7 @@
 #define MODULEREPLY_H
 
 #include <QByteArray>
+#include <QStringList>
 
 #include "instrparam.h"
 
@@ -22,15 +23,23 @@ public:
         bool ack = false;
         bool nak = false;
         bool c = false;
+        bool cancel = false; // two CAN bytes in a row: the module left the batch
         bool limitsRead = false; // the limits reply is complete; see limits
         InstrParam limits;
+        QStringList limitsMissing; // keys the reply does not give
+        QStringList limitsUnreadable; // keys it gives without a plain decimal value
         int percent = -1; // the latest complete unpacking report, -1 for none
+        // A report still arriving: the least it can end as (its digits so far); -1 for none.
+        int risingPercent = -1;
         bool linkAnswered = false;
-        bool linkValues = false; // the link-test answer had its three fields
+        bool linkValues = false; // the link-test answer had three fields in range
         int enable = 0;
         int address = 0;
         int crc = 0;
     };
+
+    // The link-test fields: RS-485 on (0 or 1), its address, CRC16 on (0 or 1).
+    static constexpr int MaxLinkAddress = 999999999;
 
     int mode() const { return m_mode; }
     // Limits and link-test queries start from an empty buffer; the unpacking reports keep
@@ -44,8 +53,13 @@ public:
     // stops behind the first ACK and leaves the rest for the next mode.
     Events take(bool stopAfterAck = false);
 
-    // The limits reply: key=value lines separated by "\r\n".
-    static InstrParam parseLimits(const QByteArray &reply);
+    // The limits reply: KEY=value lines separated by "\r\n", the value plain decimal digits
+    // that fit in 32 bits. Keys without such a value are listed, and their fields stay 0.
+    static InstrParam parseLimits(const QByteArray &reply, QStringList *missing = nullptr,
+                                  QStringList *unreadable = nullptr);
+    // The unpacking percentage after a parse, from the one before: a complete report is
+    // taken as it is; one still arriving only raises it, since its digits can only grow.
+    static int followPercent(int current, const Events &events);
 
 private:
     void takeControlBytes(Events &events, bool stopAfterAck);
@@ -57,6 +71,7 @@ private:
 
     int m_mode = ControlBytes;
     bool m_held = false;
+    bool m_can = false; // the last control byte was a CAN
     QByteArray m_buffer;
     int m_logged = 0; // bytes of the buffer already handed out for the log
 };

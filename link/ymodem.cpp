@@ -4,6 +4,7 @@
 #include "checkedsavefile.h"
 #include "downloadlimits.h"
 #include "modulepicture.h"
+#include "picturefile.h"
 #include "portchoice.h"
 #include "projectfolder.h"
 #include "ymodemframe.h"
@@ -14,7 +15,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QImageReader>
 #include <QThread>
 #include <QTimer>
 
@@ -30,10 +30,21 @@ constexpr int ReportPauseMs = 100;
 // the cancel bytes do not arrive inside a block.
 constexpr int CancelWaitMs = 1000;
 constexpr char Can = 0x18;
+// A block the module refuses goes again, up to this many sends in all.
+constexpr int MaxSends = 10;
 
+// Formatting the local date costs more than a block's turn-around; it is done once a second.
 QString timeText()
 {
-    return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss zzz"));
+    thread_local qint64 second = -1;
+    thread_local QString prefix;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (now / 1000 != second) {
+        second = now / 1000;
+        prefix = QDateTime::fromMSecsSinceEpoch(second * 1000)
+                     .toString(QStringLiteral("yyyy-MM-dd hh:mm:ss "));
+    }
+    return prefix + QStringLiteral("%1").arg(now % 1000, 3, 10, QLatin1Char('0'));
 }
 
 } // namespace
@@ -215,6 +226,13 @@ void YModem::runTurn()
         return;
     if (cancelling && cancelStep())
         return;
+    if (moduleCancelled) {
+        moduleCancelled = false;
+        if (jobStarted && current.job != YModemJob::InstructionText) {
+            failTransfer(tr("模块取消了%1！").arg(jobName(current.job)));
+            return;
+        }
+    }
     if (!jobStarted) {
         if (!portOpen) {
             fail(tr("通信未打开，请您确认通信是否打开！"));
@@ -223,6 +241,11 @@ void YModem::runTurn()
         prepareJob();
         return;
     }
+    stepTurn();
+}
+
+void YModem::stepTurn()
+{
     if (timedOut())
         return;
     stepOfStamp = step;
@@ -259,7 +282,7 @@ void YModem::openOrClosePort(bool open, const QString &name, int baud)
     emit s_sendPortStatus(portOpen);
     // The module's side of a transfer does not survive its port being closed.
     if (jobActive && jobStarted && running)
-        failForPort(tr("串口已关闭，%1失败！").arg(jobName(current.job)));
+        failTransfer(tr("串口已关闭，%1失败！").arg(jobName(current.job)));
 }
 
 void YModem::slotPortError(QSerialPort::SerialPortError error)
@@ -282,7 +305,7 @@ void YModem::handleLostPort()
     portOpen = false;
     emit s_sendPortStatus(false);
     if (jobActive && jobStarted) {
-        failForPort(tr("串口%1已拔出，%2失败！").arg(openPortName, jobName(current.job)));
+        failTransfer(tr("串口%1已拔出，%2失败！").arg(openPortName, jobName(current.job)));
     } else {
         emit s_sendMes(0, tr("串口%1已拔出！").arg(openPortName));
     }
@@ -339,6 +362,17 @@ bool YModem::timedOut()
     return true;
 }
 
+// A limit the check needs that the module did not give is no limit of 0.
+bool YModem::limitsReadable()
+{
+    const QString problem =
+        DownloadLimits::unreadableReply(current.job, limitsMissing, limitsUnreadable);
+    if (problem.isEmpty())
+        return true;
+    fail(tr("模块的上限无法读取（%1），%2失败！").arg(problem, jobName(current.job)));
+    return false;
+}
+
 bool YModem::checkLimits(const QString &report)
 {
     if (report.isEmpty())
@@ -359,7 +393,7 @@ void YModem::projectStep()
         step = 1;
         break;
     case 1:
-        if (reply.mode() == ModuleReply::Limits)
+        if (reply.mode() == ModuleReply::Limits || !limitsReadable())
             break;
         if (!checkLimits(DownloadLimits::checkProject(instrParam, current, remaining)))
             break;
@@ -379,7 +413,7 @@ void YModem::projectStep()
             step = 8;
         break;
     case 8:
-        if (!ackReceived)
+        if (resendOnNak() || !ackReceived)
             break;
         modulePercent = 0;
         lastPercent = 1;
@@ -419,14 +453,15 @@ void YModem::fileStep(int first)
             break;
         }
         QThread::msleep(ModulePauseMs);
-        writeBlock(header);
+        fileBlocks = 0;
+        writeBlock(header, Header);
         step = first + 1;
         break;
     }
     case 1:
     case 2: {
         const bool firstBlock = step == first + 1;
-        if (!ackReceived || (firstBlock && !cReceived))
+        if (resendOnNak() || !ackReceived || (firstBlock && !cReceived))
             break;
         if (firstBlock)
             QThread::msleep(ModulePauseMs);
@@ -436,22 +471,22 @@ void YModem::fileStep(int first)
             emitProgress(0, remaining + offset, offset - 1, 0);
         } else {
             sentBytes += before - remaining;
-            emitProgress(progressKind(), totalBytes, sentBytes);
+            emitBatchProgress();
         }
         step = remaining == 0 ? first + 3 : first + 2;
         break;
     }
     case 3:
-        if (!ackReceived)
+        if (resendOnNak() || !ackReceived)
             break;
-        writeBlock(QByteArray(1, YModemFrame::Eot));
+        writeBlock(QByteArray(1, YModemFrame::Eot), EndOfFile);
         step = first + 4;
         break;
     case 4:
         // The module answers the first EOT with NAK and wants it again; standard
         // receivers acknowledge it at once.
         if (nakReceived) {
-            writeBlock(QByteArray(1, YModemFrame::Eot));
+            writeBlock(QByteArray(1, YModemFrame::Eot), EndOfFile);
             step = first + 5;
         } else if (ackReceived) {
             step = first + 5;
@@ -464,10 +499,10 @@ void YModem::fileStep(int first)
 
 bool YModem::sendEndOfBatch()
 {
-    if (!ackReceived || !cReceived)
+    if (resendOnNak() || !ackReceived || !cReceived)
         return false;
     blockNumber = 0;
-    writeBlock(YModemFrame::endOfBatch());
+    writeBlock(YModemFrame::endOfBatch(), EndOfBatch);
     batchOpen = false;
     return true;
 }
@@ -507,7 +542,7 @@ void YModem::batchStep()
         step = 1;
         break;
     case 1: {
-        if (reply.mode() == ModuleReply::Limits)
+        if (reply.mode() == ModuleReply::Limits || !limitsReadable())
             break;
         qint64 files = 0;
         totalBytes = batchSize(&files);
@@ -534,7 +569,7 @@ void YModem::batchStep()
         break;
     }
     case 3:
-        emitProgress(progressKind(), totalBytes, sentBytes);
+        emitBatchProgress();
         if (fileIndex >= count) {
             step = 10;
             break;
@@ -550,7 +585,7 @@ void YModem::batchStep()
         fileStep(4);
         break;
     case 9:
-        if (!ackReceived || !cReceived)
+        if (resendOnNak() || !ackReceived || !cReceived)
             break;
         closeFile();
         debugLine(QStringLiteral("发送"),
@@ -564,8 +599,9 @@ void YModem::batchStep()
             step = 11;
         break;
     case 11:
-        if (!ackReceived)
+        if (resendOnNak() || !ackReceived)
             break;
+        // Complete only now that the module has taken the batch.
         emitProgress(progressKind(), totalBytes, totalBytes);
         debugLine(QStringLiteral("发送"),
                   pictures ? QStringLiteral("所有图片下载完成！")
@@ -587,7 +623,9 @@ QString YModem::fontFailure(const QString &fileName) const
     return tr("字库下载失败，%1字体文件打开失败！").arg(fileName);
 }
 
-// Readable and not empty, as mapFile needs it; a picture to convert must also decode.
+// Readable and not empty, as mapFile needs it; a picture must also be one the program
+// takes, judged by its header before anything is decoded: its size must fit the module's
+// picture header and the program's limit.
 QString YModem::unreadableFile() const
 {
     const auto readable = [](const QString &path) {
@@ -596,9 +634,16 @@ QString YModem::unreadableFile() const
     };
     if (current.job == YModemJob::Pictures) {
         for (const QString &source : current.imagePaths) {
-            const bool ok =
-                current.pictureMode == 1 ? QImageReader(source).canRead() : readable(source);
-            if (!ok)
+            QSize size;
+            const PictureFile::Verdict verdict = PictureFile::check(source, &size);
+            if (verdict == PictureFile::TooLarge)
+                return tr("图片下载失败，%1图片为%2x%3像素，超过%4像素或某边超过%5像素！")
+                    .arg(source)
+                    .arg(size.width())
+                    .arg(size.height())
+                    .arg(PictureFile::MaxPixels)
+                    .arg(PictureFile::MaxSide);
+            if (verdict != PictureFile::Usable || !readable(source))
                 return pictureFailure(source);
         }
         return QString();
@@ -619,17 +664,18 @@ bool YModem::openNextFile()
         const QString source = current.imagePaths.at(fileIndex);
         const QString failure = pictureFailure(source);
         if (current.pictureMode == 1) {
-            const QImage image(source);
+            const QImage image = PictureFile::read(source);
+            const QByteArray bytes = image.isNull() ? QByteArray() : ModulePicture::convert(image);
             const QString folder = current.projectFolder + QStringLiteral("/allFile");
             path = folder + QStringLiteral("/temp.bin");
             // The previous picture's file is let go before its name is used again. The bytes
             // go into the project's own folder and never through a link there: a link in its
             // place or in the file's goes first, never what it points to.
             closeFile();
-            if (image.isNull() || !ProjectFolder::makeRealFolder(folder)
+            if (bytes.isEmpty() || !ProjectFolder::makeRealFolder(folder)
                 || ((QFileInfo::exists(path) || ProjectFolder::isLink(path))
                     && !ProjectFolder::removeEntry(path))
-                || !CheckedSaveFile::writeWhole(path, ModulePicture::convert(image))) {
+                || !CheckedSaveFile::writeWhole(path, bytes)) {
                 fail(failure);
                 return false;
             }
@@ -683,6 +729,11 @@ void YModem::linkTestStep()
     case 1:
         if (reply.mode() == ModuleReply::LinkTest)
             break;
+        if (!linkValuesRead) {
+            fail(tr("模块的应答无法读取，设置未更改！"));
+            break;
+        }
+        // The values went out with s_send485 just before.
         emit s_sendMes(6, tr("指令集发送成功！"));
         debugLine(QStringLiteral("发送"), QStringLiteral("指令集发送成功！"));
         endJob();
@@ -706,6 +757,14 @@ void YModem::resetTransfer()
 {
     closeFile();
     batchOpen = false;
+    lastBlock.clear();
+    lastBlockKind = Unnamed;
+    sends = 0;
+    fileBlocks = 0;
+    moduleCancelled = false;
+    limitsMissing.clear();
+    limitsUnreadable.clear();
+    linkValuesRead = false;
     ackReceived = nakReceived = cReceived = false;
     step = 0;
     stepOfStamp = 0;
@@ -724,7 +783,7 @@ bool YModem::cancelStep()
     if (batchOpen && !answered && cancelStamp.elapsed() < CancelWaitMs)
         return true;
     if (batchOpen && port->isOpen())
-        writeBlock(QByteArray(2, Can));
+        writeBlock(QByteArray(2, Can), Unnamed);
     endJob(Cancelled);
     return true;
 }
@@ -753,7 +812,7 @@ void YModem::fail(const QString &message)
     endJob(Failed);
 }
 
-void YModem::failForPort(const QString &message)
+void YModem::failTransfer(const QString &message)
 {
     if (current.job != YModemJob::InstructionText)
         emit s_sendProgValue(progressKind(), 0, 0, 0);
@@ -766,6 +825,18 @@ void YModem::slotRecvCOMMdata()
         return;
     reply.append(port->readAll());
     parseReply();
+    // The answer a step waits for is acted on at once, not at the loop's next turn: the
+    // time between a block's ACK and the next block is what the line stands idle. Requests
+    // and cancels are the loop's, outside the port's signal.
+    if (!jobActive || !jobStarted || cancelling || moduleCancelled || !running
+        || !(ackReceived || nakReceived || cReceived))
+        return;
+    {
+        QMutexLocker lock(&mailboxMutex);
+        if (portRequest || jobRequest || cancelSerial == currentSerial)
+            return;
+    }
+    stepTurn();
 }
 
 void YModem::parseReply()
@@ -779,14 +850,20 @@ void YModem::parseReply()
         nakReceived = true;
     if (events.c)
         cReceived = true;
-    if (events.limitsRead)
+    if (events.cancel && jobActive && jobStarted)
+        moduleCancelled = true;
+    if (events.limitsRead) {
         instrParam = events.limits;
-    if (events.percent >= 0)
-        modulePercent = events.percent;
+        limitsMissing = events.limitsMissing;
+        limitsUnreadable = events.limitsUnreadable;
+    }
+    modulePercent = ModuleReply::followPercent(modulePercent, events);
     if (!events.controlBytes.isEmpty())
         debugLine(QStringLiteral("接收"), bytesToHexText(events.controlBytes));
     if (!events.text.isEmpty())
         debugLine(QStringLiteral("接收"), QString::fromUtf8(events.text));
+    if (events.linkAnswered)
+        linkValuesRead = events.linkValues;
     if (events.linkValues)
         emit s_send485(events.enable, events.address, events.crc);
 }
@@ -801,7 +878,16 @@ void YModem::writeText(const QString &text)
     debugLine(QStringLiteral("发送"), text);
 }
 
-void YModem::writeBlock(const QByteArray &bytes)
+void YModem::writeBlock(const QByteArray &bytes, BlockKind kind)
+{
+    sendBlock(bytes);
+    lastBlock = bytes;
+    lastBlockKind = kind;
+    sends = 1;
+    ++blockNumber;
+}
+
+void YModem::sendBlock(const QByteArray &bytes)
 {
     ackReceived = nakReceived = cReceived = false;
     if (port->isOpen()) {
@@ -809,8 +895,49 @@ void YModem::writeBlock(const QByteArray &bytes)
         port->flush();
     }
     stamp.start();
-    ++blockNumber;
     debugLine(QStringLiteral("发送"), bytesToHexText(bytes) + QLatin1Char(' '));
+}
+
+// The module refused the last block (NAK without ACK): it goes again, and after the last
+// allowed send the job fails naming it, leaving the batch so the module listens again.
+bool YModem::resendOnNak()
+{
+    if (ackReceived || !nakReceived || lastBlockKind == Unnamed)
+        return false;
+    if (sends >= MaxSends) {
+        const QString message =
+            tr("模块连续%1次拒收%2，%3失败！").arg(MaxSends).arg(blockName(), jobName(current.job));
+        if (batchOpen && port->isOpen())
+            sendBlock(QByteArray(2, Can));
+        failTransfer(message);
+        return true;
+    }
+    ++sends;
+    sendBlock(lastBlock);
+    return true;
+}
+
+// What the module keeps refusing, in the user's words; built only for that message.
+QString YModem::blockName() const
+{
+    switch (lastBlockKind) {
+    case Header:
+        return tr("文件%1的起始块").arg(fileName);
+    case Data:
+        return tr("文件%1的第%2块").arg(fileName).arg(fileBlocks);
+    case EndOfFile:
+        return tr("文件%1的结束符").arg(fileName);
+    case EndOfBatch:
+        return tr("批次结束块");
+    default:
+        return QString();
+    }
+}
+
+void YModem::emitBatchProgress()
+{
+    // The whole batch counts as sent only once the module has confirmed it.
+    emitProgress(progressKind(), totalBytes, qMin(sentBytes, totalBytes - 1));
 }
 
 void YModem::sendDataBlock()
@@ -818,7 +945,9 @@ void YModem::sendDataBlock()
     const int size = YModemFrame::dataBlockSize(remaining);
     const int bytes = YModemFrame::dataBlockBytes(remaining);
     writeBlock(YModemFrame::block(blockNumber, reinterpret_cast<const char *>(fileData) + offset,
-                                  bytes, size));
+                                  bytes, size),
+               Data);
+    ++fileBlocks;
     offset += bytes;
     remaining -= bytes;
 }

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QSerialPort>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 
@@ -76,6 +77,8 @@ private slots:
 private:
     void wake();
     void runTurn();
+    // The running job's time-out check and one step.
+    void stepTurn();
     void openOrClosePort(bool open, const QString &name, int baud);
     void handleLostPort();
     void prepareJob();
@@ -85,6 +88,7 @@ private:
     void fileStep(int first);
     bool sendEndOfBatch();
     void linkTestStep();
+    bool limitsReadable();
     bool checkLimits(const QString &report);
     bool openNextFile();
     bool mapFile(const QString &path);
@@ -93,11 +97,19 @@ private:
     bool cancelStep();
     void endJob(Outcome outcome = Done);
     void fail(const QString &message);
-    void failForPort(const QString &message);
+    // Ends a job whose progress window is open: the bar goes back to nothing, then the message.
+    void failTransfer(const QString &message);
 
     void parseReply();
     void writeText(const QString &text);
-    void writeBlock(const QByteArray &bytes);
+    // What was written last, to name it if the module keeps refusing it; the CAN pair is
+    // never sent again.
+    enum BlockKind { Unnamed, Header, Data, EndOfFile, EndOfBatch };
+    void writeBlock(const QByteArray &bytes, BlockKind kind);
+    QString blockName() const;
+    void sendBlock(const QByteArray &bytes);
+    bool resendOnNak();
+    void emitBatchProgress();
     void sendDataBlock();
     void debugLine(const QString &direction, const QString &text);
     void emitProgress(int kind, qint64 total, qint64 done, int phase = 0);
@@ -164,6 +176,14 @@ private:
     InstrParam instrParam;
     int modulePercent = 0;
     int lastPercent = 0;
+    bool moduleCancelled = false;
+    QStringList limitsMissing;
+    QStringList limitsUnreadable;
+    bool linkValuesRead = false;
+    QByteArray lastBlock;
+    BlockKind lastBlockKind = Unnamed;
+    int sends = 0; // of the last block
+    int fileBlocks = 0; // data blocks of the current file sent so far
 };
 
 #endif // YMODEM_H

@@ -55,6 +55,13 @@ QString readerError(const QXmlStreamReader &reader, const QByteArray &content)
     return shown;
 }
 
+// The texts the window edits in one-line fields: page names and event parameters.
+bool isOneLineText(const QString &name, const QString &parent)
+{
+    return (name == QLatin1String("pageName") && parent == QLatin1String("page"))
+        || (name.startsWith(QLatin1String("EventParam")) && parent == QLatin1String("EventName"));
+}
+
 } // namespace
 
 int ProjectDocument::toInt(const QStringRef &text)
@@ -176,6 +183,10 @@ bool ProjectDocument::parse(const QByteArray &content)
     QVector<int> widgetsOnPage;
     int pageElements = 0;
     int currentPage = -1;
+    // The text of the outermost open element that keeps one, counted against its bound.
+    int textLength = 0;
+    int textLimit = MaxTextLength;
+    QString textName;
 
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
@@ -210,8 +221,14 @@ bool ProjectDocument::parse(const QByteArray &content)
                 previous = index;
             }
             const QString &name = m_names.at(node.name);
-            keepsText.append(
-                !holdsKeys(depth, name, depth > 0 ? this->name(open.last()) : QString()));
+            const QString parent = depth > 0 ? this->name(open.last()) : QString();
+            const bool keeps = !holdsKeys(depth, name, parent);
+            if (keeps && (keepsText.isEmpty() || !keepsText.last())) {
+                textLength = 0;
+                textLimit = isOneLineText(name, parent) ? MaxLineLength : MaxTextLength;
+                textName = name;
+            }
+            keepsText.append(keeps);
             open.append(index);
             lastChild.append(-1);
 
@@ -249,6 +266,12 @@ bool ProjectDocument::parse(const QByteArray &content)
         case QXmlStreamReader::EntityReference:
             if (keepsText.isEmpty() || !keepsText.last())
                 break;
+            textLength += reader.text().size();
+            if (textLength > textLimit)
+                return fail(tr("第%1行的%2超过%3个字符，项目文件的这项文本最多有%3个字符。")
+                                .arg(reader.lineNumber())
+                                .arg(textName)
+                                .arg(textLimit));
             if (ownTextNode >= 0) {
                 // More text inside it: the piece joins the rest, in document order.
                 Node &owner = m_nodes[ownTextNode];

@@ -157,14 +157,11 @@ const OpacityKey opacityKeys[] = {
     {"ybexItemCurrorTextOpa", "ybexItemCurrorTextColorA", nullptr},
 };
 
-// Image numbers of a widget that must name an image of the library.
-const char *const widgetImageKeys[] = {"imageNum", "ybexItemSelectImageNum", "pressImageNum"};
-
 // How the reader treats one widget key.
 struct WidgetKeyRule
 {
     // Size: w and h, bounded like positions.
-    enum Kind { Plain, Text, Id, X, Y, Size, Image, Opacity };
+    enum Kind { Plain, Text, Id, X, Y, Size, Opacity };
     Kind kind = Plain;
     QString key;
     QString alpha1;
@@ -187,8 +184,6 @@ const QHash<QString, WidgetKeyRule> &widgetKeyRules()
         r[QStringLiteral("y")].kind = WidgetKeyRule::Y;
         r[QStringLiteral("w")].kind = WidgetKeyRule::Size;
         r[QStringLiteral("h")].kind = WidgetKeyRule::Size;
-        for (const char *key : widgetImageKeys)
-            r[QLatin1String(key)].kind = WidgetKeyRule::Image;
         for (const OpacityKey &o : opacityKeys) {
             WidgetKeyRule &rule = r[QLatin1String(o.name)];
             rule.kind = WidgetKeyRule::Opacity;
@@ -314,7 +309,6 @@ public:
     Loader(const ProjectDocument &document, ProjectLoadTarget &target)
         : d(document)
         , t(target)
-        , imageCount(target.imageCount())
         , rules(d.nameCount(), nullptr)
         , ruleKnown(d.nameCount(), false)
     { }
@@ -437,9 +431,7 @@ private:
         for (const PageKey &key : pageLookKeys) {
             if (name != QLatin1String(key.name))
                 continue;
-            int value = toInt(d.attribute(element, QLatin1String(key.name)));
-            if (key.set == &PageParam::setPageImageNum && value >= imageCount)
-                value = -1;
+            const int value = toInt(d.attribute(element, QLatin1String(key.name)));
             if (key.set == &PageParam::setPageOpa) {
                 page->setPageColorGrad1A(value);
                 page->setPageColorGrad2A(value);
@@ -503,11 +495,6 @@ private:
             case WidgetKeyRule::Size:
                 widget->setIntValue(rule->key, DrawGeometry::clampCoord(toInt(text)));
                 break;
-            case WidgetKeyRule::Image: {
-                const int value = toInt(text);
-                widget->setIntValue(rule->key, value >= imageCount ? -1 : value);
-                break;
-            }
             case WidgetKeyRule::Opacity: {
                 const int value = toInt(text);
                 widget->setIntValue(rule->alpha1, value);
@@ -535,7 +522,6 @@ private:
 
     const ProjectDocument &d;
     ProjectLoadTarget &t;
-    const int imageCount;
     QVector<const WidgetKeyRule *> rules;
     QVector<bool> ruleKnown;
     int savedPage = 0;
@@ -658,6 +644,21 @@ bool readWholeFile(const QString &path, QByteArray *content, QString *error)
             *error = ProjectFile::tr("%1：这是一个文件夹").arg(path);
         return false;
     }
+    // A pipe would wait for a writer and a device never ends.
+    if (!info.isFile()) {
+        if (error)
+            *error = ProjectFile::tr("%1：这不是普通文件").arg(path);
+        return false;
+    }
+    const auto tooLarge = [&]() {
+        if (error)
+            *error = ProjectFile::tr("%1：文件超过%2MB，项目文件最大%2MB")
+                         .arg(path)
+                         .arg(ProjectFile::MaxFileSize >> 20);
+        return false;
+    };
+    if (info.size() > ProjectFile::MaxFileSize)
+        return tooLarge();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
@@ -669,6 +670,11 @@ bool readWholeFile(const QString &path, QByteArray *content, QString *error)
         if (error)
             *error = QStringLiteral("%1: %2").arg(path, file.errorString());
         return false;
+    }
+    // The file may have grown since it was looked at.
+    if (content->size() > ProjectFile::MaxFileSize) {
+        content->clear();
+        return tooLarge();
     }
     return true;
 }

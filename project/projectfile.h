@@ -41,6 +41,10 @@ public:
 
     using Elements = QList<QPair<QString, QString>>;
 
+    // The largest project file read: several times what a design of many full pages
+    // writes (about 10 KB a widget), and little enough to hold in memory while it is read.
+    static constexpr qint64 MaxFileSize = qint64(256) << 20;
+
     // The whole file for a design; pages[i] and widgets[i] describe page i.
     static QByteArray serialize(const Frame &frame, const BootParam &boot,
                                 const QList<TimerParam *> &timers, const QList<PageParam *> &pages,

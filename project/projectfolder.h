@@ -10,6 +10,18 @@ class ProjectFolder
     Q_DECLARE_TR_FUNCTIONS(ProjectFolder)
 
 public:
+    // A file name's longest form on disk, with room for the temporary name every save
+    // writes first (".XXXXXX" after it).
+    static constexpr int MaxNewNameBytes = 255 - 7;
+
+    // The file of a new project chosen as `chosen`: only a name ending in ".yBEX" names a
+    // project, so one that does not gets it appended.
+    static QString withProjectExtension(const QString &chosen);
+    // Why the new project file chosen as `path` (with its extension) cannot be made, said
+    // before anything is made; empty when nothing stands in the way. The project goes in a
+    // folder named after the part of the name before its first dot.
+    static QString newProjectProblem(const QString &path);
+
     // The folder that holds the project file, and its named subfolder.
     static QString folderOf(const QString &projectPath);
     static QString subfolder(const QString &projectPath, const QString &name);

@@ -17,9 +17,6 @@ class ProjectLoadTarget
 public:
     virtual ~ProjectLoadTarget() = default;
 
-    // Images in the project's library; image numbers at or above it name no image.
-    virtual int imageCount() const = 0;
-
     // Timer i of the nine (8 is the sleep timer).
     virtual TimerParam *timer(int index) = 0;
     // The record that receives the boot keys.

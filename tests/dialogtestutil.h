@@ -2,6 +2,7 @@
 #define DIALOGTESTUTIL_H
 
 #include <QPushButton>
+#include <QString>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTableView>
@@ -26,6 +27,15 @@ inline QPushButton *buttonWithText(QWidget *w, const QString &text)
             return b;
     }
     return nullptr;
+}
+
+// A plain text of this many characters in lines of 99 and their line breaks, which a text
+// editor lays out quickly (one line of millions of characters takes it minutes).
+inline QString manyLines(int length)
+{
+    QString text =
+        QString(QString(99, QLatin1Char('x')) + QLatin1Char('\n')).repeated(length / 100);
+    return text + QString(length - text.size(), QLatin1Char('y'));
 }
 
 // Where a table's delegate draws the check box of a cell, for clicking it.

@@ -74,6 +74,26 @@ inline QByteArray bigSeries(int bytes)
                    + QByteArrayLiteral("1</ybexItemChartSerData0></ClassName></page>"));
 }
 
+// One page whose name, or whose event's first parameter, or whose label's text, is this
+// many characters long.
+inline QByteArray longPageName(int length)
+{
+    return project("<page pageid=\"1\"><pageName>" + QByteArray(length, 'n')
+                   + "</pageName></page>");
+}
+
+inline QByteArray longEventParameter(int length)
+{
+    return project("<page pageid=\"1\"><EventName EventName=\"0\"><EventParam0>"
+                   + QByteArray(length, 'p') + "</EventParam0></EventName></page>");
+}
+
+inline QByteArray longWidgetText(int length)
+{
+    return project("<page pageid=\"1\"><ClassName ClassName=\"1\"><text>" + QByteArray(length, 't')
+                   + "</text></ClassName></page>");
+}
+
 // Positions and sizes at the ends of the int range.
 inline QByteArray extremeGeometry()
 {

@@ -49,7 +49,6 @@ public:
         return w;
     }
 
-    int imageCount() const override { return images; }
     TimerParam *timer(int index) override { return timers.value(index); }
     BootParam *bootParam() override { return &boot; }
     void setModelTypeNow(int series) override { modelNow = series; }
@@ -88,7 +87,6 @@ public:
     QList<PageParam *> pages;
     QList<QList<QMyWidget *> *> widgets;
     QStringList pageItems;
-    int images = 0;
     int modelNow = -1;
     QString dpi;
     QString baud;

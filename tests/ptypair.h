@@ -33,6 +33,10 @@ public:
             ::tcsetattr(m_slave, TCSANOW, &tio);
         }
         ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
+        // A program the test starts must not inherit the device's side: holding it, the
+        // program would never see the unplug.
+        ::fcntl(m_master, F_SETFD, FD_CLOEXEC);
+        ::fcntl(m_slave, F_SETFD, FD_CLOEXEC);
         m_path = QString::fromLocal8Bit(name);
     }
     ~PtyPair() { close(); }

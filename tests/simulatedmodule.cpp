@@ -146,6 +146,8 @@ void SimulatedModule::handleCommand(const QByteArray &line)
         m_batch = QString::fromLatin1(line);
         m_eots = 0;
         m_fileOpen = false;
+        m_silent = false;
+        m_blocksArrived = 0;
         {
             QMutexLocker lock(&m_mutex);
             m_timing = Timing();
@@ -154,7 +156,14 @@ void SimulatedModule::handleCommand(const QByteArray &line)
         QMutexLocker lock(&m_mutex);
         m_timing.batchStart = Clock::now();
     } else if (line == "GET_ADDR") {
-        answer(m_options.linkAnswer, Clock::now());
+        const QByteArray &reply = m_options.linkAnswer;
+        const int size = m_options.linkAnswerPieces > 0 ? m_options.linkAnswerPieces
+                                                        : qMax(1, int(reply.size()));
+        for (int i = 0; i < reply.size(); i += size) {
+            if (i > 0)
+                std::this_thread::sleep_for(milliseconds(2));
+            answer(reply.mid(i, size), Clock::now());
+        }
     }
 }
 
@@ -175,6 +184,10 @@ bool SimulatedModule::handleBatch(Clock::time_point arrived)
         ++m_cancelledBatches;
         return true;
     }
+    if (m_silent) {
+        m_input.clear();
+        return false;
+    }
     if (head == YModemFrame::Eot) {
         m_input.remove(0, 1);
         ++m_eots;
@@ -194,8 +207,10 @@ bool SimulatedModule::handleBatch(Clock::time_point arrived)
     const int size = head == YModemFrame::Soh ? YModemFrame::ShortSize : YModemFrame::LongSize;
     if (m_input.size() < size + 5)
         return false;
-    const QByteArray block = m_input.left(size + 5);
+    QByteArray block = m_input.left(size + 5);
     m_input.remove(0, size + 5);
+    if (m_options.corruptBlocks.contains(++m_blocksArrived))
+        block[3] = char(block.at(3) ^ 0x01);
     const quint8 number = quint8(block.at(1));
     const quint16 crc = quint16((quint8(block.at(size + 3)) << 8) | quint8(block.at(size + 4)));
     if (quint8(block.at(2)) != quint8(0xFF - number)
@@ -212,7 +227,7 @@ bool SimulatedModule::handleBatch(Clock::time_point arrived)
             m_batch.clear();
             QByteArray ack(1, YModemFrame::Ack);
             if (command == QLatin1String("dcfg") && m_options.reportWithAck)
-                ack += "EP_0\r\n";
+                ack += "EP_0" + m_options.reportEnd;
             answer(ack, arrived);
             {
                 QMutexLocker lock(&m_mutex);
@@ -235,6 +250,22 @@ bool SimulatedModule::handleBatch(Clock::time_point arrived)
         answer(QByteArray() + YModemFrame::Ack + YModemFrame::C, arrived);
         return true;
     }
+    const int ordinal = dataBlocks() + 1;
+    if (m_options.nakDataBlocks) {
+        answer(QByteArray(1, YModemFrame::Nak), arrived);
+        return true;
+    }
+    if (m_options.silentFromBlock >= 0 && ordinal >= m_options.silentFromBlock) {
+        m_silent = true;
+        m_input.clear();
+        return false;
+    }
+    if (ordinal == m_options.cancelAtBlock) {
+        m_batch.clear();
+        m_fileOpen = false;
+        answer(QByteArray(2, Can), arrived);
+        return true;
+    }
     int blocks;
     {
         QMutexLocker lock(&m_mutex);
@@ -254,8 +285,7 @@ bool SimulatedModule::handleBatch(Clock::time_point arrived)
         m_unplug = true;
         return false;
     }
-    answer(QByteArray(1, m_options.nakDataBlocks ? YModemFrame::Nak : YModemFrame::Ack), arrived,
-           m_options.processingUs);
+    answer(QByteArray(1, YModemFrame::Ack), arrived, m_options.processingUs);
     QMutexLocker lock(&m_mutex);
     m_timing.lastDataAck = Clock::now();
     return true;
@@ -270,6 +300,6 @@ void SimulatedModule::sendReports()
         if (m_options.stallAtPercent >= 0 && percent > m_options.stallAtPercent)
             return;
         std::this_thread::sleep_for(milliseconds(m_options.reportIntervalMs));
-        answer(QByteArray("EP_") + QByteArray::number(percent) + "\r\n", Clock::now());
+        answer(QByteArray("EP_") + QByteArray::number(percent) + m_options.reportEnd, Clock::now());
     }
 }

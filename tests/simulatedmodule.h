@@ -36,12 +36,21 @@ struct SimulatedModuleOptions
     int processingUs = 0; // time per received block before the answer
     bool silentLimits = false; // no answer to "si"
     bool nakDataBlocks = false; // NAK instead of ACK for data blocks
+    // Blocks (block 0, data or closing block, counted from 1 in the order they arrive) that
+    // line noise corrupts on the way, so that their check fails and the module NAKs them.
+    QList<int> corruptBlocks;
+    int silentFromBlock = -1; // from this data block on (counted from 1) nothing is answered
+    int cancelAtBlock = -1; // this data block (counted from 1) is answered with CAN CAN
     bool ackFirstEot = false; // a standard receiver: ACK at the first EOT
     int stallAtPercent = -1; // stop the unpacking reports here
     bool reportWithAck = false; // the first report rides with the final ACK
     int unplugAfterBlocks = -1; // close the line after this many data blocks
     int reportIntervalMs = 1;
+    // What follows each unpacking report: nothing, as the module's own description gives it,
+    // or a line end.
+    QByteArray reportEnd;
     QByteArray linkAnswer = "GETADDR_1_5_0\r\n";
+    int linkAnswerPieces = 0; // the answer in pieces of this many bytes, a few ms apart; 0 whole
 };
 
 class SimulatedModule
@@ -103,6 +112,8 @@ private:
     Timing m_timing;
     int m_dataBlocks = 0;
     int m_cancelledBatches = 0;
+    int m_blocksArrived = 0;
+    bool m_silent = false;
 
     // The module thread's own.
     QByteArray m_input;

@@ -439,6 +439,9 @@ private slots:
     void leftoversOfEarlierRunsGo();
     void fieldsThatDoNotFit_data();
     void fieldsThatDoNotFit();
+    void fontMissing_data();
+    void fontMissing();
+    void missingFontStopsTheRun();
     void writeFailures_data();
     void writeFailures();
     void driverGenerates();
@@ -480,12 +483,15 @@ void TestAllCfg::init()
     }
     imagePaths.clear();
     guicfgSizes.clear();
+    // New buttons and labels draw with font 0, which the project has.
+    fontIdList = QStringList {"0"};
 }
 
 void TestAllCfg::cleanup()
 {
     freeDesign();
     currentProjectPath.clear();
+    fontIdList.clear();
 }
 
 PageParam *TestAllCfg::addPage()
@@ -949,7 +955,7 @@ void TestAllCfg::stalePaintValuesOnHiddenPages()
     QMyWidget *meter = addWidget(0, 8, 2);
     meter->setW(120);
     meter->setH(80);
-    meter->setMeterPointPicID(0, 3); // the library has no images
+    meter->setMeterPointPicID(0, 3); // the library has no images: the number stays
     QMyWidget *chart = addWidget(0, 9, 3);
     chart->setChartTickCount(2, 9);
 
@@ -970,7 +976,7 @@ void TestAllCfg::stalePaintValuesOnHiddenPages()
     }
     QCOMPARE(slider->getProgW(), 160);
     QCOMPARE(meter->getW(), 80);
-    QCOMPARE(meter->getMeterPointPicID(0), -1);
+    QCOMPARE(meter->getMeterPointPicID(0), 3);
     QCOMPARE(chart->getChartTickMaxValue(2), 8);
 }
 
@@ -1032,6 +1038,11 @@ void TestAllCfg::buildRichDesign()
     QMyWidget *arc = addWidget(2, 7, 4);
     arc->addEvent(makeEvent(7, 1, 31));
     addWidget(2, 9, 6)->setChartSerCount(3);
+    // The buttons and labels draw with fonts the project has.
+    for (const QList<QMyWidget *> *widgets : qAsConst(pageWidgets)) {
+        for (const QMyWidget *w : *widgets)
+            fontIdList << QString::number(w->getFontID());
+    }
 
     for (int t : {0, 3, 7})
         timerRecords[t].appendEvent(makeEvent(-2, 0, 20 + t, QString::number(t)));
@@ -1498,7 +1509,29 @@ void TestAllCfg::driverGenerates()
     QFile::setPermissions(project, QFile::ReadOwner | QFile::WriteOwner);
     const QString driver = QCoreApplication::applicationDirPath() + "/driver/ybexdriver";
 
+    // Its label draws with font 195, which no project can generate.
     QProcess process;
+    process.start(driver, {"generate", project, dir->filePath("templates")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.readAllStandardOutput(), QByteArray("127\n"));
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(!QFile::exists(allCfgPath()));
+
+    // With a font the project has.
+    QFile file(project);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QByteArray xml = file.readAll();
+    QVERIFY(xml.contains("<fontID>195</fontID>"));
+    xml.replace("<fontID>195</fontID>", "<fontID>2</fontID>");
+    QVERIFY(file.resize(0));
+    file.write(xml);
+    file.close();
+    QVERIFY(QDir(dir->path()).mkpath("tempFonts"));
+    for (const char *name : {"tempFonts/2.font", "tempFonts/2.ini"}) {
+        QFile font(dir->filePath(name));
+        QVERIFY(font.open(QIODevice::WriteOnly));
+        font.write("f");
+    }
     process.start(driver, {"generate", project, dir->filePath("templates")});
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.readAllStandardOutput(), QByteArray("0\n"));
@@ -1510,6 +1543,7 @@ void TestAllCfg::driverGenerates()
     QCOMPARE(s.first().id, 1);
     QFile made(allCfgPath());
     QVERIFY(made.open(QIODevice::ReadOnly));
+    // Recorded from the project with its label's font changed to 2 as above.
     QFile recorded(QStringLiteral(YBEX_TEST_DATA "/allcfg/golden_small.cfg"));
     QVERIFY(recorded.open(QIODevice::ReadOnly));
     QVERIFY(made.readAll() == recorded.readAll());
@@ -1519,6 +1553,50 @@ void TestAllCfg::driverGenerates()
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.readAllStandardOutput(), QByteArray("98\n"));
     QCOMPARE(process.exitCode(), 1);
+}
+
+void TestAllCfg::fontMissing_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("font");
+    QTest::addColumn<QStringList>("fonts");
+    QTest::addColumn<bool>("missing");
+    QTest::newRow("button, listed") << 0 << 3 << QStringList {"1", "3"} << false;
+    QTest::newRow("button, unlisted") << 0 << 2 << QStringList {"1", "3"} << true;
+    QTest::newRow("label, no fonts") << 1 << 0 << QStringList() << true;
+    QTest::newRow("label, listed") << 1 << 0 << QStringList {"0"} << false;
+    QTest::newRow("label, beyond any number") << 1 << 195 << QStringList {"0", "31"} << true;
+    QTest::newRow("text box") << 4 << 9 << QStringList() << false;
+    QTest::newRow("image") << 2 << 9 << QStringList() << false;
+}
+
+void TestAllCfg::fontMissing()
+{
+    QFETCH(int, type);
+    QFETCH(int, font);
+    QFETCH(QStringList, fonts);
+    addPage();
+    QMyWidget *w = addWidget(0, type, 1);
+    w->setFontID(font);
+    QTEST(AllCfg::fontMissing(*w, fonts), "missing");
+}
+
+// A button or label whose font the project has not generated stops the run before
+// anything is written, naming page, widget and font.
+void TestAllCfg::missingFontStopsTheRun()
+{
+    addPage();
+    addPage();
+    addWidget(0, 0, 1);
+    QMyWidget *label = addWidget(1, 1, 4);
+    label->setFontID(6);
+    QString detail;
+    QCOMPARE(run(&detail), int(AllCfg::MissingFont));
+    QCOMPARE(detail, QString("Page-1 Lab-4：字体6不存在，请先生成该字体或选择已有的字体"));
+    QVERIFY(!QFile::exists(allCfgPath()));
+    QCOMPARE(outputEntries(), QStringList());
+    fontIdList << "6";
+    QCOMPARE(run(), 0);
 }
 
 QTEST_MAIN(TestAllCfg)

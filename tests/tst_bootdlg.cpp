@@ -61,7 +61,11 @@ private slots:
     void saveOfABrokenFile();
     void saveThroughTheQuestion();
     void linkTestReply();
+    void moduleLinkOffered();
     void retranslate();
+    void typedValuesBeyondTheRangeTakeTheBound_data();
+    void typedValuesBeyondTheRangeTakeTheBound();
+    void enterKeepsTheFields();
 
 private:
     template<class T> T *child(const char *name) { return dlg->findChild<T *>(name); }
@@ -334,15 +338,46 @@ void TestBootDlg::linkTestReply()
     QVERIFY(dlg->getBootParam()->get485Flag());
     QCOMPARE(dlg->getBootParam()->get485Addr(), 17);
     QVERIFY(dlg->getBootParam()->getCRC16Flag());
-    QVERIFY(!child<QCheckBox>("checkBox485")->isChecked());
-    QCOMPARE(child<QSpinBox>("sb485Addr")->value(), 0);
-    // A later save writes the controls over the reply.
+    // Taken by the user's choice, so the open dialog shows it and a later save keeps it.
+    QVERIFY(child<QCheckBox>("checkBox485")->isChecked());
+    QCOMPARE(child<QSpinBox>("sb485Addr")->value(), 17);
+    QVERIFY(child<QSpinBox>("sb485Addr")->isEnabled());
+    QVERIFY(child<QCheckBox>("checkBoxCRC16")->isChecked());
     writeProject(handWritten);
     dlg->slotDealIsNo(1);
-    QVERIFY(!dlg->getBootParam()->get485Flag());
-    QCOMPARE(dlg->getBootParam()->get485Addr(), 0);
+    QVERIFY(dlg->getBootParam()->get485Flag());
+    QCOMPARE(dlg->getBootParam()->get485Addr(), 17);
     dlg->slotRecv485(0, 2, 0);
     QVERIFY(!dlg->getBootParam()->getCRC16Flag());
+}
+
+// The module's values are shown; they replace the record's only when the user agrees.
+void TestBootDlg::moduleLinkOffered()
+{
+    QMyMessageBox *box = dlg->getQuestionBox();
+    dlg->offerModuleLink(1, 300, 0, "指令集发送成功！");
+    QVERIFY(box->isVisible());
+    QCOMPARE(messageOf(box),
+             QString("指令集发送成功！\n模块的设置：485使能：是，485地址：300，"
+                     "CRC16使能：否。\n是否用它们替换项目的开机设置？"));
+    QVERIFY(!dlg->getBootParam()->get485Flag());
+    box->findChild<QPushButton *>("btnCancel")->click(); // 否
+    QVERIFY(!dlg->getBootParam()->get485Flag());
+    QCOMPARE(dlg->getBootParam()->get485Addr(), 0);
+
+    dlg->offerModuleLink(1, 300, 0, "指令集发送成功！");
+    box->findChild<QPushButton *>("btnOk")->click(); // 是
+    QVERIFY(dlg->getBootParam()->get485Flag());
+    QCOMPARE(dlg->getBootParam()->get485Addr(), 300);
+    QVERIFY(!dlg->getBootParam()->getCRC16Flag());
+
+    // The record's own values are only shown.
+    dlg->offerModuleLink(1, 300, 0, "指令集发送成功！");
+    QCOMPARE(messageOf(box),
+             QString("指令集发送成功！\n模块的设置：485使能：是，485地址：300，"
+                     "CRC16使能：否。\n与项目的开机设置相同。"));
+    QVERIFY(!box->findChild<QPushButton *>("btnOk")->isVisible());
+    box->hide();
 }
 
 void TestBootDlg::retranslate()
@@ -357,6 +392,58 @@ void TestBootDlg::retranslate()
     QCOMPARE(child<QCheckBox>("checkBoxAnim")->text(), QString("Boot animation"));
     dlg->retranslate();
     QCOMPARE(dlg->windowTitle(), QString("开机设置"));
+}
+
+void TestBootDlg::typedValuesBeyondTheRangeTakeTheBound_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("value");
+    QTest::newRow("backlight 150") << "sbBl"
+                                   << "150" << 100;
+    QTest::newRow("backlight 80") << "sbBl"
+                                  << "80" << 80;
+    QTest::newRow("sleep backlight 999") << "sbSleepBl"
+                                         << "999" << 100;
+    QTest::newRow("backlight -5") << "sbBl"
+                                  << "-5" << 0;
+}
+
+// A number typed beyond a box's range is neither cut to its first digits nor lost: when the
+// editing ends the box shows and holds the nearest bound.
+void TestBootDlg::typedValuesBeyondTheRangeTakeTheBound()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    dlg->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dlg.data()));
+    auto *spin = dlg->findChild<QSpinBox *>(box);
+    QVERIFY(spin);
+    spin->setFocus();
+    spin->selectAll();
+    QTest::keyClicks(spin, typed);
+    QCOMPARE(spin->text(), typed);
+    // Leaving the box ends the editing.
+    QTest::keyClick(spin, Qt::Key_Tab);
+    QVERIFY(!spin->hasFocus());
+    QTEST(spin->value(), "value");
+    QCOMPARE(spin->text(), QString::number(spin->value()));
+}
+
+// Enter ends the editing of a field and leaves the others as they are.
+void TestBootDlg::enterKeepsTheFields()
+{
+    dlg->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dlg.data()));
+    auto *buzzer = child<QSpinBox>("sbBuzzerTime");
+    buzzer->setValue(250);
+    auto *backlight = child<QSpinBox>("sbBl");
+    backlight->setFocus();
+    backlight->selectAll();
+    QTest::keyClicks(backlight, "80");
+    QTest::keyClick(backlight, Qt::Key_Return);
+    QCOMPARE(backlight->value(), 80);
+    QCOMPARE(buzzer->value(), 250);
 }
 
 QTEST_MAIN(TestBootDlg)

@@ -1,9 +1,12 @@
 #include <QImage>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "downloadlimits.h"
 #include "modulepicture.h"
 #include "modulereply.h"
+#include "picturefixtures.h"
+#include "simulatedmodule.h"
 #include "ymodem.h"
 #include "ymodemframe.h"
 
@@ -142,8 +145,11 @@ private slots:
             << QByteArray("MAX_PAGE=4294967296\r\nLEFT_FLASH=3000000\r\nOK") << 0 << qint64(3000000)
             << 0;
         QTest::newRow("no equals") << QByteArray("MAX_PAGE 12\r\nOK") << 0 << qint64(0) << 0;
-        QTest::newRow("negative flash")
-            << QByteArray("LEFT_FLASH=-3\r\nOK") << 0 << qint64(-3) << 0;
+        QTest::newRow("negative flash") << QByteArray("LEFT_FLASH=-3\r\nOK") << 0 << qint64(0) << 0;
+        QTest::newRow("junk after the number")
+            << QByteArray("MAX_PAGE=12abc\r\nBL=7=8\r\nOK") << 0 << qint64(0) << 0;
+        QTest::newRow("key inside a longer name")
+            << QByteArray("TABLE=5\r\nXMAX_PAGE=6\r\nOK") << 0 << qint64(0) << 0;
     }
     void limitsReply()
     {
@@ -155,6 +161,103 @@ private slots:
         QCOMPARE(p.getMaxPage(), maxPage);
         QCOMPARE(p.getLeftFlash(), leftFlash);
         QCOMPARE(p.getBl(), bl);
+    }
+
+    // A key without a plain decimal value is named, never taken as a limit of 0.
+    void limitsKeysNotRead_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QStringList>("missing");
+        QTest::addColumn<QStringList>("unreadable");
+        const QStringList all {"MAX_PAGE",
+                               "MAX_WIDGETS",
+                               "MAX_PICS",
+                               "MAX_COMM_TIMERS",
+                               "MAX_FONTS",
+                               "MAX_SERS",
+                               "MAX_PATH_SIZE",
+                               "DEFAULT_MAX_STR_SIZE",
+                               "LEFT_MEM",
+                               "LEFT_FLASH",
+                               "BPS",
+                               "COL",
+                               "ROW",
+                               "BL",
+                               "DIR"};
+        QTest::newRow("nothing") << QByteArray("OK") << all << QStringList();
+        QStringList rest = all;
+        rest.removeAll("MAX_PAGE");
+        rest.removeAll("BL");
+        rest.removeAll("LEFT_FLASH");
+        QTest::newRow("garbled") << QByteArray("MAX_PAGE=1x\r\nBL=\r\nLEFT_FLASH=99999999999\r\nOK")
+                                 << rest << QStringList {"MAX_PAGE", "LEFT_FLASH", "BL"};
+        QTest::newRow("every key")
+            << QByteArray(simulatedModuleLimits()) << QStringList() << QStringList();
+    }
+    void limitsKeysNotRead()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(QStringList, missing);
+        QFETCH(QStringList, unreadable);
+        QStringList lacking, garbled;
+        ModuleReply::parseLimits(reply, &lacking, &garbled);
+        QCOMPARE(lacking, missing);
+        QCOMPARE(garbled, unreadable);
+    }
+
+    void limitsReplyEnds_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("reads");
+        QTest::addColumn<int>("readAt"); // the read that completes the reply, -1 for none
+        using L = QList<QByteArray>;
+        QTest::newRow("OK line") << L {"MAX_PAGE=3\r\n", "OK\r\n"} << 1;
+        QTest::newRow("OK without line end") << L {"MAX_PAGE=3\r\nO", "K"} << 1;
+        QTest::newRow("OK inside a line")
+            << L {"LOOK_OK=1\r\nNOTE=OK\r\n", "BOOK", "\r\nOK\r\n"} << 2;
+        QTest::newRow("blanks around OK") << L {"MAX_PAGE=3\r\n OK \r\n"} << 0;
+        QTest::newRow("no OK") << L {"MAX_PAGE=3\r\nOKAY\r\n"} << -1;
+    }
+    void limitsReplyEnds()
+    {
+        QFETCH(QList<QByteArray>, reads);
+        QFETCH(int, readAt);
+        ModuleReply reply;
+        reply.setMode(ModuleReply::Limits);
+        int read = -1;
+        for (int i = 0; i < reads.size() && read < 0; ++i) {
+            reply.append(reads.at(i));
+            const ModuleReply::Events e = reply.take();
+            if (e.limitsRead) {
+                read = i;
+                QCOMPARE(e.limits.getMaxPage(), 3 * (readAt != 2));
+            }
+        }
+        QCOMPARE(read, readAt);
+    }
+
+    void unreadableReplyNamesTheKeys_data()
+    {
+        QTest::addColumn<int>("job");
+        QTest::addColumn<QStringList>("missing");
+        QTest::addColumn<QStringList>("unreadable");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("project, all read")
+            << 0 << QStringList {"BPS", "COL"} << QStringList {"DIR"} << QString();
+        QTest::newRow("project") << 0 << QStringList {"LEFT_MEM", "MAX_PAGE", "BL"}
+                                 << QStringList {"LEFT_FLASH"}
+                                 << QString("缺少MAX_PAGE、LEFT_MEM；LEFT_FLASH的值无法读取");
+        QTest::newRow("pictures") << 1 << QStringList {"MAX_WIDGETS"} << QStringList {"MAX_PICS"}
+                                  << QString("MAX_PICS的值无法读取");
+        QTest::newRow("fonts") << 2 << QStringList {"LEFT_FLASH", "MAX_FONTS"} << QStringList()
+                               << QString("缺少MAX_FONTS、LEFT_FLASH");
+    }
+    void unreadableReplyNamesTheKeys()
+    {
+        QFETCH(int, job);
+        QFETCH(QStringList, missing);
+        QFETCH(QStringList, unreadable);
+        QFETCH(QString, report);
+        QCOMPARE(DownloadLimits::unreadableReply(job, missing, unreadable), report);
     }
 
     void limitsArriveInPieces()
@@ -175,6 +278,30 @@ private slots:
         QCOMPARE(e.limits.getMaxPage(), 3);
         QCOMPARE(e.limits.getMaxWidgets(), 40);
         QCOMPARE(reply.mode(), int(ModuleReply::ControlBytes));
+    }
+
+    // CAN CAN, also split over two reads, is the module leaving the batch; one CAN is not.
+    void cancelBytes_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("reads");
+        QTest::addColumn<int>("cancelAt");
+        using L = QList<QByteArray>;
+        QTest::newRow("together") << L {hex("0618"), hex("1818")} << 1;
+        QTest::newRow("split") << L {hex("0618"), hex("18")} << 1;
+        QTest::newRow("apart") << L {hex("1806"), hex("18"), hex("06")} << -1;
+    }
+    void cancelBytes()
+    {
+        QFETCH(QList<QByteArray>, reads);
+        QFETCH(int, cancelAt);
+        ModuleReply reply;
+        int at = -1;
+        for (int i = 0; i < reads.size() && at < 0; ++i) {
+            reply.append(reads.at(i));
+            if (reply.take().cancel)
+                at = i;
+        }
+        QCOMPARE(at, cancelAt);
     }
 
     void controlBytes()
@@ -204,19 +331,25 @@ private slots:
         QCOMPARE(e.text, QByteArray("EP_0\r\nEP_10\r\n"));
     }
 
+    // The percentage the worker follows after each read: a report still arriving is acted on
+    // as far as its digits go, since they can only grow; 100 only once it is there.
     void percentages_data()
     {
         QTest::addColumn<QList<QByteArray>>("reads");
         QTest::addColumn<QList<int>>("percents");
         using L = QList<QByteArray>;
-        QTest::newRow("one per read")
+        QTest::newRow("one per line")
             << L {"EP_0\r\n", "EP_50\r\n", "EP_100\r\n"} << QList<int> {0, 50, 100};
+        QTest::newRow("without line ends")
+            << L {"EP_0", "EP_10", "EP_20", "EP_90", "EP_100"} << QList<int> {0, 10, 20, 90, 100};
+        QTest::newRow("digit by digit") << L {"EP_", "1", "0", "0"} << QList<int> {0, 1, 10, 100};
+        QTest::newRow("split digits") << L {"EP_5", "0\r\n"} << QList<int> {5, 50};
+        QTest::newRow("split key") << L {"xxE", "P_", "60\r\n"} << QList<int> {0, 0, 60};
         QTest::newRow("run together") << L {"EP_10EP_20EP_3"} << QList<int> {20};
-        QTest::newRow("split digits") << L {"EP_5", "0\r\n"} << QList<int> {-1, 50};
-        QTest::newRow("split key") << L {"xxE", "P_", "60\r\n"} << QList<int> {-1, -1, 60};
+        QTest::newRow("start of a bigger one") << L {"EP_20\r\nEP_3", "0"} << QList<int> {20, 30};
         QTest::newRow("100 needs no end") << L {"EP_100"} << QList<int> {100};
         QTest::newRow("no number") << L {"EP_x"} << QList<int> {0};
-        QTest::newRow("noise") << L {"hello\r\n", "EP_7\n"} << QList<int> {-1, 7};
+        QTest::newRow("noise") << L {"hello\r\n", "EP_7\n"} << QList<int> {0, 7};
     }
     void percentages()
     {
@@ -225,49 +358,69 @@ private slots:
         ModuleReply reply;
         reply.setMode(ModuleReply::Unpacking);
         QList<int> seen;
+        int percent = 0;
         for (const QByteArray &read : reads) {
             reply.append(read);
-            seen.append(reply.take().percent);
+            percent = ModuleReply::followPercent(percent, reply.take());
+            seen.append(percent);
         }
         QCOMPARE(seen, percents);
     }
 
+    // Only three decimal fields in range are read, and the answer reads the same whether it
+    // comes in one piece or byte by byte.
     void linkAnswer_data()
     {
-        QTest::addColumn<QList<QByteArray>>("reads");
+        QTest::addColumn<QByteArray>("answer");
         QTest::addColumn<bool>("answered");
         QTest::addColumn<bool>("values");
         QTest::addColumn<QList<int>>("fields");
-        using L = QList<QByteArray>;
         QTest::newRow("four fields")
-            << L {"GETADDR_1_5_0\r\n"} << true << true << QList<int> {1, 5, 0};
+            << QByteArray("GETADDR_1_5_0\r\n") << true << true << QList<int> {1, 5, 0};
         QTest::newRow("one in front")
-            << L {"X_GETADDR_1_5_0"} << true << true << QList<int> {1, 5, 0};
-        QTest::newRow("split") << L {"GETADDR_1_", "12_1\r\n"} << true << true
-                               << QList<int> {1, 12, 1};
-        QTest::newRow("other count") << L {"GETADDR_1\r\n"} << true << false << QList<int>();
-        QTest::newRow("no answer") << L {"hello\r\n"} << false << false << QList<int>();
+            << QByteArray("X_GETADDR_1_5_0") << true << true << QList<int> {1, 5, 0};
+        QTest::newRow("no line end")
+            << QByteArray("GETADDR_0_300_1") << true << true << QList<int> {0, 300, 1};
+        QTest::newRow("largest address") << QByteArray("GETADDR_1_999999999_1\n") << true << true
+                                         << QList<int> {1, 999999999, 1};
+        QTest::newRow("text after it")
+            << QByteArray("GETADDR_1_12_1OK\r\n") << true << true << QList<int> {1, 12, 1};
+        QTest::newRow("letters") << QByteArray("GETADDR_a_b_c") << true << false << QList<int>();
+        QTest::newRow("out of range")
+            << QByteArray("GETADDR_99999999999_-1_7") << true << false << QList<int>();
+        QTest::newRow("address too long")
+            << QByteArray("GETADDR_1_1000000000_0") << true << false << QList<int>();
+        QTest::newRow("negative") << QByteArray("GETADDR_1_-1_0") << true << false << QList<int>();
+        QTest::newRow("flag out of range")
+            << QByteArray("GETADDR_9_1_7_1") << true << false << QList<int>();
+        QTest::newRow("two in front")
+            << QByteArray("A_B_GETADDR_1_5_0") << true << false << QList<int>();
+        QTest::newRow("too few") << QByteArray("GETADDR_1\r\n") << true << false << QList<int>();
+        QTest::newRow("empty field") << QByteArray("GETADDR__5_0") << true << false << QList<int>();
+        QTest::newRow("not yet") << QByteArray("GETADDR_1_5_") << false << false << QList<int>();
+        QTest::newRow("no answer") << QByteArray("hello\r\n") << false << false << QList<int>();
     }
     void linkAnswer()
     {
-        QFETCH(QList<QByteArray>, reads);
+        QFETCH(QByteArray, answer);
         QFETCH(bool, answered);
         QFETCH(bool, values);
         QFETCH(QList<int>, fields);
-        ModuleReply reply;
-        reply.setMode(ModuleReply::LinkTest);
-        ModuleReply::Events e;
-        for (const QByteArray &read : reads) {
-            reply.append(read);
-            e = reply.take();
-            if (e.linkAnswered)
-                break;
+        for (const int piece : {int(answer.size()), 1}) {
+            ModuleReply reply;
+            reply.setMode(ModuleReply::LinkTest);
+            ModuleReply::Events e;
+            for (int i = 0; i < answer.size() && !e.linkAnswered; i += piece) {
+                reply.append(answer.mid(i, piece));
+                e = reply.take();
+            }
+            QCOMPARE(e.linkAnswered, answered);
+            QCOMPARE(e.linkValues, values);
+            if (values)
+                QCOMPARE((QList<int> {e.enable, e.address, e.crc}), fields);
+            QCOMPARE(reply.mode(),
+                     int(answered ? ModuleReply::ControlBytes : ModuleReply::LinkTest));
         }
-        QCOMPARE(e.linkAnswered, answered);
-        QCOMPARE(e.linkValues, values);
-        if (values)
-            QCOMPARE((QList<int> {e.enable, e.address, e.crc}), fields);
-        QCOMPARE(reply.mode(), int(answered ? ModuleReply::ControlBytes : ModuleReply::LinkTest));
     }
 
     void bufferIsBounded()
@@ -355,6 +508,29 @@ private slots:
         opaque.fill(Qt::white);
         QCOMPARE(ModulePicture::convert(opaque), hex("00010001FFFFFF"));
         QCOMPARE(ModulePicture::convertedSize("/no/such/picture.png"), qint64(4));
+
+        // The header holds each side in 16 bits: a wider picture is not converted at all.
+        QImage widest(65535, 1, QImage::Format_RGB32);
+        widest.fill(Qt::white);
+        const QByteArray converted = ModulePicture::convert(widest);
+        QCOMPARE(converted.size(), 4 + 3 * 65535);
+        QCOMPARE(converted.left(4), hex("FFFF0001"));
+        QImage wider(65536, 1, QImage::Format_RGB32);
+        wider.fill(Qt::white);
+        QVERIFY(ModulePicture::convert(wider).isEmpty());
+        QImage taller(1, 65536, QImage::Format_RGB32);
+        taller.fill(Qt::white);
+        QVERIFY(ModulePicture::convert(taller).isEmpty());
+
+        // A header that claims more than the program takes counts nothing: the download
+        // refuses the picture by name before anything is sent.
+        QTemporaryDir dir;
+        const QString bomb = dir.filePath("0_bomb.png");
+        QVERIFY(PictureFixtures::writeBytes(bomb, PictureFixtures::pngClaiming(26800, 26800)));
+        QCOMPARE(ModulePicture::convertedSize(bomb), qint64(4));
+        const QString fine = dir.filePath("1_fine.png");
+        QVERIFY(PictureFixtures::writeBytes(fine, PictureFixtures::pngClaiming(100, 50)));
+        QCOMPARE(ModulePicture::convertedSize(fine), qint64(4 + 3 * 100 * 50));
     }
 };
 

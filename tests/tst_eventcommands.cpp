@@ -387,6 +387,13 @@ QByteArray TestEventCommands::generatedSection(int id, int page, int widget, int
 {
     if (!window->saveProXml())
         return "not saved";
+    // The buttons draw with font 0, which the project has.
+    const QString fonts = QFileInfo(currentProjectPath).absolutePath() + "/tempFonts/";
+    for (const char *name : {"0.font", "0.ini"}) {
+        QFile font(fonts + name);
+        if (!font.exists() && (!font.open(QIODevice::WriteOnly) || font.write("f") != 1))
+            return "no font";
+    }
     QProcess driver;
     driver.start(QCoreApplication::applicationDirPath() + "/driver/ybexdriver",
                  {"generate", currentProjectPath, YBEX_TEST_DATA "/templates"});

@@ -80,6 +80,7 @@ private slots:
     void addFunctionLine();
     void saveAndResetPerTab();
     void codeStaysPlainText();
+    void codeLongerThanAFileHoldsIsRefused();
     void closingAsksForTheSheet();
     void editDialogOnADeletedWidget();
     void retranslateKeepsTheHolderTabs();
@@ -678,6 +679,24 @@ void TestEventDialogs::codeStaysPlainText()
     tabs()->setCurrentIndex(0);
     click(edit, "btnSaveEvent");
     QCOMPARE(page->eventText(0), QString("<b>x</b> & y"));
+}
+
+// A project file holds no longer code, so a design with it would not open again.
+void TestEventDialogs::codeLongerThanAFileHoldsIsRefused()
+{
+    page->setEventContent(0, 1, "kept");
+    edit->showDlg(0, nullptr, nullptr);
+    tabs()->setCurrentIndex(0);
+    editor(1)->setPlainText(manyLines(MaxTextLength + 1));
+    click(edit, "btnSaveEvent");
+    QCOMPARE(page->eventText(0), QString("kept"));
+    QMyMessageBox *box = edit->getMessageBox();
+    QCOMPARE(box->findChild<QLabel *>("labMessage")->text(),
+             QString("代码超过%1个字符，无法保存！").arg(MaxTextLength));
+
+    editor(1)->setPlainText(manyLines(MaxTextLength));
+    click(edit, "btnSaveEvent");
+    QCOMPARE(page->eventText(0).size(), MaxTextLength);
 }
 
 void TestEventDialogs::closingAsksForTheSheet()

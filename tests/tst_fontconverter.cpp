@@ -167,6 +167,8 @@ void tst_FontConverter::realConversion()
     const QByteArray expected = byHand(args, dir->filePath(QStringLiteral("hand.font")));
     QVERIFY(!expected.isEmpty());
     QCOMPARE(read(fonts + QLatin1String("/5.font")), expected);
+    // The range's printable characters that the TrueType font has, and the ones asked for.
+    QVERIFY(GeneratedFonts::characterCount(expected) >= symbols.size());
 
     const GeneratedFonts::Params p = GeneratedFonts::readParams(fonts + QLatin1String("/5.ini"));
     QCOMPARE(p.fontName, QStringLiteral("5"));
@@ -193,6 +195,8 @@ void tst_FontConverter::emptyCharactersGiveTheRangeAlone()
                                        dir->filePath(QStringLiteral("hand.font")));
     QVERIFY(!expected.isEmpty());
     QCOMPARE(read(fonts + QLatin1String("/5.font")), expected);
+    // Every printable ASCII character but the blank.
+    QCOMPARE(GeneratedFonts::characterCount(expected), 0x7E - 0x20);
 }
 
 void tst_FontConverter::injectionIsInert()

@@ -22,6 +22,10 @@ private slots:
     void checkNumber();
     void plainNumber_data();
     void plainNumber();
+    void checkSize_data();
+    void checkSize();
+    void characterCount_data();
+    void characterCount();
     void generatedList();
     void params();
 };
@@ -184,6 +188,54 @@ void tst_FontLibrary::params()
     const GeneratedFonts::Params none =
         GeneratedFonts::readParams(dir.filePath(QStringLiteral("x.ini")));
     QVERIFY(none.fontTtf.isEmpty() && none.fontText.isEmpty());
+}
+
+void tst_FontLibrary::checkSize_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("16") << "16" << true;
+    QTest::newRow("smallest") << "8" << true;
+    QTest::newRow("largest") << "200" << true;
+    QTest::newRow("blanks around") << " 24 " << true;
+    QTest::newRow("7") << "7" << false;
+    QTest::newRow("201") << "201" << false;
+    QTest::newRow("9999") << "9999" << false;
+    QTest::newRow("negative") << "-16" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("letters") << "16px" << false;
+}
+
+void tst_FontLibrary::checkSize()
+{
+    QFETCH(QString, text);
+    int size = -1;
+    QTEST(GeneratedFonts::checkSize(text, &size), "ok");
+    if (size != -1)
+        QCOMPARE(size, text.trimmed().toInt());
+}
+
+void tst_FontLibrary::characterCount_data()
+{
+    QTest::addColumn<QByteArray>("font");
+    QTest::addColumn<int>("count");
+    const auto fixture = [](const char *name) {
+        QFile f(QStringLiteral(YBEX_TEST_DATA "/fonts/") + QLatin1String(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    // Made by the converter from a TrueType font without ASCII, with no characters asked
+    // for, and with one.
+    QTest::newRow("the blank alone") << fixture("blank-only.font") << 0;
+    QTest::newRow("one han character") << fixture("one-han.font") << 1;
+    QTest::newRow("empty file") << QByteArray() << -1;
+    QTest::newRow("not a font") << QByteArray(200, 'x') << -1;
+    QTest::newRow("cut short") << fixture("one-han.font").left(70) << -1;
+}
+
+void tst_FontLibrary::characterCount()
+{
+    QFETCH(QByteArray, font);
+    QTEST(GeneratedFonts::characterCount(font), "count");
 }
 
 QTEST_MAIN(tst_FontLibrary)

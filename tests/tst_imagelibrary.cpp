@@ -5,8 +5,11 @@
 #include "imagelibrary.h"
 #include "imagereferences.h"
 #include "libraryfileutil.h"
+#include "picturefile.h"
+#include "picturefixtures.h"
 #include "qmywidgetfactory.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -25,6 +28,10 @@ private slots:
     void highestId();
     void importNumbersOnAndReports();
     void importCreatesTheFolder();
+    void pictureVerdicts_data();
+    void pictureVerdicts();
+    void importRefusesWhatIsNoUsablePicture();
+    void missingPictures();
     void sizePerSeries_data();
     void sizePerSeries();
     void renumbered_data();
@@ -102,8 +109,8 @@ void tst_ImageLibrary::importNumbersOnAndReports()
     const QString folder = dir.filePath(QStringLiteral("tempImages"));
     QVERIFY(QDir().mkpath(folder));
     put(folder + QLatin1String("/100005_a.png"));
-    put(dir.filePath(QStringLiteral("one.png")), "1");
-    put(dir.filePath(QStringLiteral("three.jpg")), "3");
+    putImage(dir.filePath(QStringLiteral("one.png")), 1, 1);
+    putImage(dir.filePath(QStringLiteral("three.jpg")), 3, 3);
     // The second file cannot be copied: it does not exist.
     const LibraryFiles::ImportReport report = ImageLibrary::importFiles(
         folder,
@@ -128,12 +135,123 @@ void tst_ImageLibrary::importNumbersOnAndReports()
 void tst_ImageLibrary::importCreatesTheFolder()
 {
     QTemporaryDir dir;
-    put(dir.filePath(QStringLiteral("a.png")));
+    putImage(dir.filePath(QStringLiteral("a.png")), 2, 2);
     const QString folder = dir.filePath(QStringLiteral("p/tempImages"));
     const LibraryFiles::ImportReport report =
         ImageLibrary::importFiles(folder, {dir.filePath(QStringLiteral("a.png"))});
     QCOMPARE(report.copied, QStringList {folder + QLatin1String("/100001_a.png")});
     QVERIFY(report.failed.isEmpty());
+}
+
+namespace {
+QByteArray encoded(const QSize &size, const char *format)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return buffer.data();
+}
+} // namespace
+
+void tst_ImageLibrary::pictureVerdicts_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("verdict");
+    QTest::addColumn<QSize>("size");
+    using PictureFixtures::pngClaiming;
+    QTest::newRow("PNG") << encoded(QSize(3, 2), "PNG") << int(PictureFile::Usable) << QSize(3, 2);
+    QTest::newRow("JPG") << encoded(QSize(5, 4), "JPG") << int(PictureFile::Usable) << QSize(5, 4);
+    QTest::newRow("text") << QByteArray("hello, not a picture\n") << int(PictureFile::NotAPicture)
+                          << QSize();
+    QTest::newRow("empty file") << QByteArray() << int(PictureFile::NotAPicture) << QSize();
+    QTest::newRow("BMP") << encoded(QSize(3, 2), "BMP") << int(PictureFile::NotAPicture)
+                         << QSize(3, 2);
+    QTest::newRow("30000 x 30000 in a few bytes")
+        << pngClaiming(30000, 30000) << int(PictureFile::TooLarge) << QSize(30000, 30000);
+    QTest::newRow("26800 x 26800")
+        << pngClaiming(26800, 26800) << int(PictureFile::TooLarge) << QSize(26800, 26800);
+    QTest::newRow("as many pixels as taken")
+        << pngClaiming(4096, 4096) << int(PictureFile::Usable) << QSize(4096, 4096);
+    QTest::newRow("one row more") << pngClaiming(4096, 4097) << int(PictureFile::TooLarge)
+                                  << QSize(4096, 4097);
+    QTest::newRow("the widest side a module header holds")
+        << pngClaiming(65535, 1) << int(PictureFile::Usable) << QSize(65535, 1);
+    QTest::newRow("one pixel wider")
+        << pngClaiming(65536, 1) << int(PictureFile::TooLarge) << QSize(65536, 1);
+    QTest::newRow("taller than a header holds")
+        << pngClaiming(1, 70000) << int(PictureFile::TooLarge) << QSize(1, 70000);
+}
+
+// Judged by the header alone: none of the claimed sizes is ever decoded.
+void tst_ImageLibrary::pictureVerdicts()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, verdict);
+    QFETCH(QSize, size);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.png"));
+    QVERIFY(PictureFixtures::writeBytes(path, content));
+    QSize stated(-5, -5);
+    QCOMPARE(int(PictureFile::check(path, &stated)), verdict);
+    QCOMPARE(stated, size);
+    const QImage image = PictureFile::read(path, QSize(2, 2));
+    QCOMPARE(image.isNull(), verdict != PictureFile::Usable || size.width() > 100);
+    if (verdict == PictureFile::Usable && size.width() <= 100) {
+        QCOMPARE(image.size(), QSize(2, 2));
+        QCOMPARE(PictureFile::read(path).size(), size);
+    }
+}
+
+// What is no PNG or JPG picture, or is larger than the program takes, is left out before
+// anything is copied, and reported by name; a file that cannot be read is a failed copy.
+void tst_ImageLibrary::importRefusesWhatIsNoUsablePicture()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("tempImages"));
+    putImage(dir.filePath(QStringLiteral("good.png")), 4, 4);
+    put(dir.filePath(QStringLiteral("notes.png")), "shopping list");
+    QVERIFY(PictureFixtures::writeBytes(dir.filePath(QStringLiteral("bomb.png")),
+                                        PictureFixtures::pngClaiming(30000, 30000)));
+    QVERIFY(
+        PictureFixtures::writeWidePicture(dir.filePath(QStringLiteral("wide.png")), 5000, 4000));
+    putImage(dir.filePath(QStringLiteral("last.jpg")), 4, 4);
+    ImageLibrary::Refusals refused;
+    const LibraryFiles::ImportReport report = ImageLibrary::importFiles(
+        folder,
+        {dir.filePath(QStringLiteral("good.png")), dir.filePath(QStringLiteral("notes.png")),
+         dir.filePath(QStringLiteral("bomb.png")), dir.filePath(QStringLiteral("gone.png")),
+         dir.filePath(QStringLiteral("wide.png")), dir.filePath(QStringLiteral("last.jpg"))},
+        &refused);
+    QCOMPARE(report.copied,
+             (QStringList {folder + "/100001_good.png", folder + "/100006_last.jpg"}));
+    QCOMPARE(report.failed, QStringList {QStringLiteral("gone.png")});
+    QCOMPARE(refused.notPictures, QStringList {QStringLiteral("notes.png")});
+    QCOMPARE(refused.tooLarge, (QStringList {"bomb.png (30000x30000)", "wide.png (5000x4000)"}));
+    QCOMPARE(ImageLibrary::orderedNames(folder),
+             (QStringList {"100001_good.png", "100006_last.jpg"}));
+}
+
+// Picture numbers the library lacks, from every place that holds one; a widget other than
+// a meter keeps 0 in the needle places, which is no picture.
+void tst_ImageLibrary::missingPictures()
+{
+    auto *record = new PageParam;
+    record->setPageImageNum(7);
+    pageRecords << record;
+    pageWidgets << new QList<QMyWidget *>;
+    QMyWidget *button = QMyWidgetFactory::create(QStringLiteral("Btn"), 1, nullptr);
+    button->setPressImageNum(3);
+    QMyWidget *meter = QMyWidgetFactory::create(QStringLiteral("Meter"), 2, nullptr);
+    meter->setMeterPointPicID(1, 9);
+    QMyWidget *slider = QMyWidgetFactory::create(QStringLiteral("Slider"), 3, nullptr);
+    slider->setHandleImageNum(7);
+    *pageWidgets.last() << button << meter << slider;
+    QCOMPARE(button->getMeterPointPicID(0), 0);
+    QCOMPARE(ImageReferences::missing(0), (QList<int> {3, 7, 9}));
+    QCOMPARE(ImageReferences::missing(4), (QList<int> {7, 9}));
+    QCOMPARE(ImageReferences::missing(10), QList<int>());
 }
 
 void tst_ImageLibrary::sizePerSeries_data()

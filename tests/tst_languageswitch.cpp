@@ -7,6 +7,7 @@
 #include "imagelibrary.h"
 #include "itemdata.h"
 #include "languagedlg.h"
+#include "languagetestutil.h"
 #include "mainwindow.h"
 #include "pagerenamedlg.h"
 #include "qmyeventdlg.h"
@@ -159,16 +160,7 @@ void TestLanguageSwitch::cleanupTestCase()
 
 void TestLanguageSwitch::init()
 {
-    QDir().mkpath("config");
-    QFile::remove(iniPath);
-    {
-        QSettings s(iniPath, QSettings::IniFormat);
-        s.setValue("Language/ID", 1);
-        s.setValue("Language/Path", QString());
-    }
-    QApplication::removeTranslator(&appTranslator);
-    appTranslator.load(QString());
-    QApplication::installTranslator(&appTranslator);
+    startInChinese();
     currentProjectPath.clear();
     appPath = "/opt/ybex/ybex";
     window = new MainWindow;

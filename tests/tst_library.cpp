@@ -12,6 +12,7 @@
 #include "libraryfileutil.h"
 #include "mainwindow.h"
 #include "pageparam.h"
+#include "picturefixtures.h"
 #include "qmyframe.h"
 #include "qmyimageitemmodel.h"
 #include "qmymessagebox.h"
@@ -23,6 +24,7 @@
 #include "setscreensizedlg.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,7 +71,9 @@ private slots:
     void startUpListsTheLibrary();
     void withoutAProjectTheListsStayEmpty();
     void importImages();
+    void picturesTheProgramDoesNotTake();
     void deleteImagesRenumbersEveryReference();
+    void filesThatCannotBeRemovedKeepTheirPlace();
     void aCopiedPageFollowsDeletedImages();
     void deleteModeAndSelection();
     void checkClicksToggleOnce_data();
@@ -82,6 +86,12 @@ private slots:
     void generationRefusals();
     void failedRegenerationKeepsTheFont();
     void deleteFont();
+    void sizeOutsideTheModuleRange_data();
+    void sizeOutsideTheModuleRange();
+    void closingTheProgressWindowCancels();
+    void fontWithoutCharactersIsWarned();
+    void deleteConfirmedDuringAConversion();
+    void conversionEndingInAnotherProject();
     void fontRowFollowsTheFontList();
     void fontToolWindow();
     void quitWithoutSavingRestoresTheLibrary();
@@ -90,6 +100,8 @@ private slots:
 private:
     void newWindow(const QString &project);
     QString makeProject();
+    // Pictures p0.png, p1.png ... of 2 x 2 pixels imported into the open project.
+    void importPictures(int count);
     template<typename T> T *child(const char *name)
     {
         T *w = window->findChild<T *>(QLatin1String(name));
@@ -98,6 +110,19 @@ private:
     }
     // Presses generate and waits for the converter.
     void generate(const QString &number, const QString &ttf, const QString &chars, int bpp);
+    // Fills the form and presses generate without waiting.
+    void startGenerating(const QString &number, const QString &size = QStringLiteral("16"));
+    // A stand-in for the converter: answers the version question, then runs the script
+    // body with the output file as $out.
+    void fakeConverter(const QByteArray &body);
+    // Generated fonts of these numbers in the open project, listed.
+    void putFonts(const QStringList &numbers);
+    // The conversion runs once its progress window shows (after the converter check).
+    bool converting()
+    {
+        auto *progress = window->findChild<QMyProgressBarMes *>();
+        return window->isFontBeingMade() && progress && progress->isVisible();
+    }
 
     MainWindow *window = nullptr;
     QScopedPointer<QTemporaryDir> dir;
@@ -143,6 +168,16 @@ QString tst_Library::makeProject()
     return currentProjectPath;
 }
 
+void tst_Library::importPictures(int count)
+{
+    QStringList sources;
+    for (int i = 0; i < count; ++i) {
+        sources << dir->filePath(QStringLiteral("p%1.png").arg(i));
+        putImage(sources.last(), 2, 2);
+    }
+    window->importImages(sources);
+}
+
 void tst_Library::generate(const QString &number, const QString &ttf, const QString &chars, int bpp)
 {
     child<QLineEdit>("editFontName")->setText(number);
@@ -155,6 +190,36 @@ void tst_Library::generate(const QString &number, const QString &ttf, const QStr
     child<QPushButton>("btnCreateFont")->click();
     QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 60000);
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
+}
+
+void tst_Library::startGenerating(const QString &number, const QString &size)
+{
+    child<QLineEdit>("editFontName")->setText(number);
+    child<QLineEdit>("editFontSize")->setText(size);
+    child<QPushButton>("btnCreateFont")->click();
+}
+
+void tst_Library::fakeConverter(const QByteArray &body)
+{
+    const QString path = dir->filePath(QStringLiteral("fake_lv_font_conv"));
+    QFile script(path);
+    QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    script.write("#!/bin/sh\ncase \"$1\" in --version) echo 1; exit 0;; esac\n"
+                 "for out; do :; done\n"
+                 + body + "\n");
+    script.close();
+    QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    FontConverter::setProgram(path);
+}
+
+void tst_Library::putFonts(const QStringList &numbers)
+{
+    const QString fonts = project + QLatin1String("/tempFonts");
+    for (const QString &n : numbers) {
+        put(fonts + QStringLiteral("/%1.font").arg(n));
+        put(fonts + QStringLiteral("/%1.ini").arg(n));
+    }
+    window->refreshFontList();
 }
 
 void tst_Library::startUpListsTheLibrary()
@@ -252,16 +317,142 @@ void tst_Library::importImages()
     QCOMPARE(files(images), QStringList {QStringLiteral("100001_one.png")});
 }
 
+// A text named .png and a picture claiming 30000 x 30000 pixels are refused at the
+// import, by name; found in the library folder at a load, they get a placeholder instead
+// of being decoded.
+void tst_Library::picturesTheProgramDoesNotTake()
+{
+    makeProject();
+    putImage(dir->filePath(QStringLiteral("fine.png")), 8, 8);
+    put(dir->filePath(QStringLiteral("notes.png")), "not a picture at all");
+    QVERIFY(PictureFixtures::writeBytes(dir->filePath(QStringLiteral("bomb.png")),
+                                        PictureFixtures::pngClaiming(30000, 30000)));
+    window->importImages(
+        {dir->filePath(QStringLiteral("notes.png")), dir->filePath(QStringLiteral("bomb.png")),
+         dir->filePath(QStringLiteral("gone.png")), dir->filePath(QStringLiteral("fine.png"))});
+    const QString images = project + QLatin1String("/tempImages");
+    QCOMPARE(imagePaths, QStringList {images + "/100004_fine.png"});
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("以下文件不是PNG或JPG图片，未导入：\nnotes.png\n\n"
+                            "以下图片超过16777216像素或某边超过65535像素，未导入：\n"
+                            "bomb.png (30000x30000)\n\n以下文件未能复制：\ngone.png"));
+
+    // Put there by other means, they are listed with a placeholder and their header's size.
+    QVERIFY(QFile::copy(dir->filePath(QStringLiteral("bomb.png")), images + "/100005_bomb.png"));
+    QVERIFY(QFile::copy(dir->filePath(QStringLiteral("notes.png")), images + "/100006_notes.png"));
+    window->initImageTable();
+    QStandardItemModel *model = window->getImageModel();
+    QCOMPARE(imagePaths.size(), 3);
+    QCOMPARE(column(model, 4), (QStringList {"8x8", "30000x30000", "0x0"}));
+    QVERIFY(model->item(0, 2)->toolTip().isEmpty());
+    QCOMPARE(model->item(1, 2)->toolTip(),
+             QStringLiteral("图片超过16777216像素或某边超过65535像素，不显示"));
+    QCOMPARE(model->item(2, 2)->toolTip(), QStringLiteral("不是PNG或JPG图片，无法显示"));
+    const QSize icon(46, 46);
+    QCOMPARE(model->item(1, 2)->icon().pixmap(icon).toImage(),
+             model->item(2, 2)->icon().pixmap(icon).toImage());
+    QVERIFY(model->item(0, 2)->icon().pixmap(icon).toImage()
+            != model->item(1, 2)->icon().pixmap(icon).toImage());
+}
+
+namespace {
+// Puts a folder where the file was: removal refuses it even to the administrator, as it
+// refuses a file without permission, held open or in a read-only folder.
+void makeUnremovable(const QString &path)
+{
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir().mkpath(path + QLatin1String("/inside")));
+}
+
+void makeRemovableAgain(const QString &path, const QByteArray &bytes)
+{
+    QVERIFY(QDir(path).removeRecursively());
+    put(path, bytes);
+}
+} // namespace
+
+// A file that cannot be removed keeps its row and every reference to it; only what was
+// removed is renumbered, so a reload shows every page as before. What stays is named.
+void tst_Library::filesThatCannotBeRemovedKeepTheirPlace()
+{
+    makeProject();
+    const QString images = project + QLatin1String("/tempImages");
+    importPictures(4);
+    QMyFrame *frame = child<QMyFrame>("frame");
+    pageRecords.at(0)->setPageImageNum(3);
+    QMyWidget *button = QMyWidgetFactory::create(0, 1, frame);
+    pageWidgets.at(0)->append(button);
+    button->setImageNum(2);
+    button->setPressImageNum(1);
+    const QString stuck = imagePaths.at(1);
+    const QByteArray stuckBytes = read(stuck);
+    makeUnremovable(stuck);
+
+    QMyImageItemModel *model = window->getImageModel();
+    child<QPushButton>("btnImageFontSub")->click();
+    model->checkStates[1] = Qt::Checked;
+    model->checkStates[2] = Qt::Checked;
+    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("以下文件无法删除，已保留：\n100002_p1.png"));
+    QCOMPARE(imagePaths,
+             (QStringList {images + "/100001_p0.png", stuck, images + "/100004_p3.png"}));
+    QCOMPARE(column(model, 1), (QStringList {"0", "1", "2"}));
+    QCOMPARE(model->checkStates,
+             QList<Qt::CheckState>({Qt::Unchecked, Qt::Checked, Qt::Unchecked}));
+    QVERIFY(window->isImageDeleteMode());
+    QCOMPARE(pageRecords.at(0)->pageImageNum(), 2);
+    QCOMPARE(button->getImageNum(), -1);
+    QCOMPARE(button->getPressImageNum(), 1);
+
+    // Reloaded, each number still names its picture.
+    makeRemovableAgain(stuck, stuckBytes);
+    window->initImageTable();
+    QCOMPARE(imagePaths.at(pageRecords.at(0)->pageImageNum()), images + "/100004_p3.png");
+    QCOMPARE(imagePaths.at(button->getPressImageNum()), stuck);
+
+    // A font-library file.
+    const QString fonts = project + QLatin1String("/tempFonts");
+    put(dir->filePath(QStringLiteral("C_16.bin")), "c");
+    put(dir->filePath(QStringLiteral("E_24.bin")), "e");
+    child<QTabWidget>("tabWidgetImageFont")->setCurrentIndex(1);
+    window->importFontLibraryFiles(
+        {dir->filePath(QStringLiteral("C_16.bin")), dir->filePath(QStringLiteral("E_24.bin"))});
+    makeUnremovable(fonts + QLatin1String("/C_16.bin"));
+    window->getFontLibraryModel()->checkStates = {Qt::Checked, Qt::Checked};
+    window->slotDealIsNo(MainWindow::ConfirmDeleteFontLibrary);
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("以下文件无法删除，已保留：\nC_16.bin"));
+    QCOMPARE(fontPaths, QStringList {fonts + "/C_16.bin"});
+    QVERIFY(!QFileInfo::exists(fonts + QLatin1String("/E_24.bin")));
+
+    // A generated font keeps its parameters while its font file stays.
+    put(fonts + QLatin1String("/4.font"));
+    put(fonts + QLatin1String("/4.ini"));
+    window->refreshFontList();
+    makeUnremovable(fonts + QLatin1String("/4.font"));
+    child<QTableView>("tvFontName")->selectRow(0);
+    child<QPushButton>("btnDelFont")->click();
+    window->slotDealIsNo(MainWindow::ConfirmDeleteFont);
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("以下文件无法删除，已保留：\n4.font"));
+    QVERIFY(QFileInfo(fonts + QLatin1String("/4.ini")).isFile());
+
+    // A TrueType file.
+    put(dir->filePath(QStringLiteral("a.ttf")));
+    window->addTtfFiles({dir->filePath(QStringLiteral("a.ttf"))});
+    child<QPushButton>("btnDelTtf")->click();
+    makeUnremovable(project + QLatin1String("/tempTtf/a.ttf"));
+    window->slotDealIsNo(MainWindow::ConfirmDeleteTtf);
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("以下文件无法删除，已保留：\na.ttf"));
+}
+
 void tst_Library::deleteImagesRenumbersEveryReference()
 {
     makeProject();
     const QString images = project + QLatin1String("/tempImages");
-    QStringList sources;
-    for (int i = 0; i < 7; ++i) {
-        sources << dir->filePath(QStringLiteral("p%1.png").arg(i));
-        putImage(sources.last(), 2, 2);
-    }
-    window->importImages(sources);
+    importPictures(7);
     window->addPage();
     QMyFrame *frame = child<QMyFrame>("frame");
     pageRecords.at(0)->setPageImageNum(5);
@@ -337,12 +528,7 @@ void tst_Library::deleteImagesRenumbersEveryReference()
 void tst_Library::aCopiedPageFollowsDeletedImages()
 {
     makeProject();
-    QStringList sources;
-    for (int i = 0; i < 4; ++i) {
-        sources << dir->filePath(QStringLiteral("p%1.png").arg(i));
-        putImage(sources.last(), 2, 2);
-    }
-    window->importImages(sources);
+    importPictures(4);
     QMyFrame *frame = child<QMyFrame>("frame");
     pageRecords.at(0)->setPageImageNum(3);
     QMyWidget *image = QMyWidgetFactory::create(2, 1, frame);
@@ -391,9 +577,13 @@ void tst_Library::deleteModeAndSelection()
              (QList<Qt::CheckState> {Qt::Unchecked, Qt::Checked, Qt::Unchecked}));
     QVERIFY(view->isColumnHidden(0));
 
+    // Delete mode starts with nothing ticked.
     child<QPushButton>("btnImageFontSub")->click();
+    QCOMPARE(model->checkStates,
+             (QList<Qt::CheckState> {Qt::Unchecked, Qt::Unchecked, Qt::Unchecked}));
     window->on_tvImage_clicked(model->index(1, 1));
     window->on_tvImage_clicked(model->index(2, 1));
+    window->on_tvImage_clicked(model->index(1, 1));
     QCOMPARE(model->checkStates,
              (QList<Qt::CheckState> {Qt::Unchecked, Qt::Unchecked, Qt::Checked}));
     child<QPushButton>("btnImageFontAll")->click();
@@ -646,11 +836,7 @@ void tst_Library::deleteFont()
 {
     makeProject();
     const QString fonts = project + QLatin1String("/tempFonts");
-    for (const char *n : {"2", "9"}) {
-        put(fonts + QStringLiteral("/%1.font").arg(QLatin1String(n)));
-        put(fonts + QStringLiteral("/%1.ini").arg(QLatin1String(n)));
-    }
-    window->refreshFontList();
+    putFonts({"2", "9"});
     QTableView *table = child<QTableView>("tvFontName");
     child<QLineEdit>("editFontName")->setText(QStringLiteral("9"));
 
@@ -672,19 +858,132 @@ void tst_Library::deleteFont()
     QCOMPARE(files(fonts), (QStringList {"2.font", "2.ini"}));
 }
 
-// The shown widget's font row offers the generated fonts as they come and go; a widget
-// whose font went shows the first one, and other widget types' rows are left alone.
-void tst_Library::fontRowFollowsTheFontList()
+void tst_Library::sizeOutsideTheModuleRange_data()
+{
+    QTest::addColumn<QString>("size");
+    for (const char *size : {"9999", "201", "7", "0", "-16", "", "big"})
+        QTest::newRow(size) << size;
+}
+
+// A size the module cannot draw is refused before any converter runs.
+void tst_Library::sizeOutsideTheModuleRange()
+{
+    QFETCH(QString, size);
+    makeProject();
+    fakeConverter("echo ran > \"$out.ran\"; cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
+    startGenerating(QStringLiteral("4"), size);
+    QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("字体大小应为8-200的整数！"));
+    QVERIFY(files(project + QLatin1String("/tempFonts")).isEmpty());
+    QVERIFY(child<QWidget>("btnCreateFont")->isEnabled());
+}
+
+// The progress window's close button ends a running conversion; the font made before stays.
+void tst_Library::closingTheProgressWindowCancels()
 {
     makeProject();
     const QString fonts = project + QLatin1String("/tempFonts");
-    const auto putFont = [&](const char *n) {
-        put(fonts + QStringLiteral("/%1.font").arg(QLatin1String(n)));
-        put(fonts + QStringLiteral("/%1.ini").arg(QLatin1String(n)));
-    };
-    putFont("3");
-    putFont("7");
+    put(fonts + QLatin1String("/3.font"), "old");
+    put(fonts + QLatin1String("/3.ini"), "[FontParam]\nfontText=a\n");
     window->refreshFontList();
+    fakeConverter("echo partial > \"$out\"; exec sleep 30");
+    startGenerating(QStringLiteral("3"));
+    QTRY_VERIFY(converting());
+    QMyProgressBarMes *progress = window->findChild<QMyProgressBarMes *>();
+    QElapsedTimer clock;
+    clock.start();
+    progress->findChild<QPushButton *>(QStringLiteral("btnClose"))->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 10000);
+    QVERIFY(clock.elapsed() < 10000);
+    QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("已取消生成字体3，原有的字体不变"));
+    QCOMPARE(files(fonts), (QStringList {"3.font", "3.ini"}));
+    QFile font(fonts + QLatin1String("/3.font"));
+    QVERIFY(font.open(QIODevice::ReadOnly));
+    QCOMPARE(font.readAll(), QByteArray("old"));
+    QCOMPARE(fontIdList, QStringList {QStringLiteral("3")});
+}
+
+// A font the converter made without a single character is not reported as a success.
+void tst_Library::fontWithoutCharactersIsWarned()
+{
+    makeProject();
+    fakeConverter("cp " YBEX_TEST_DATA "/fonts/blank-only.font \"$out\"");
+    startGenerating(QStringLiteral("4"));
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 30000);
+    QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("字体4已生成，但其中没有任何字符：ttf文件中既没有ASCII字符，也没有"
+                            "“内容”里的字符！"));
+    QCOMPARE(fontIdList, QStringList {QStringLiteral("4")});
+
+    // One character is enough.
+    fakeConverter("cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
+    startGenerating(QStringLiteral("5"));
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 30000);
+    QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("生成字体成功"));
+}
+
+// The delete question does not block, so a conversion can start behind it: the answer then
+// deletes nothing and says why.
+void tst_Library::deleteConfirmedDuringAConversion()
+{
+    makeProject();
+    const QString fonts = project + QLatin1String("/tempFonts");
+    putFonts({"2", "9"});
+    child<QTableView>("tvFontName")->selectRow(1);
+    child<QPushButton>("btnDelFont")->click();
+    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDeleteFont));
+
+    fakeConverter("exec sleep 30");
+    startGenerating(QStringLiteral("4"));
+    QTRY_VERIFY(converting());
+    window->slotDealIsNo(MainWindow::ConfirmDeleteFont);
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("正在生成字体，字体9未删除，请在生成结束后再删除！"));
+    QVERIFY(files(fonts).contains(QStringLiteral("9.font")));
+    QCOMPARE(fontIdList, (QStringList {"2", "9"}));
+    window->findChild<QMyProgressBarMes *>()
+        ->findChild<QPushButton *>(QStringLiteral("btnClose"))
+        ->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 10000);
+}
+
+// A conversion still running when another project is opened writes into its own project
+// and says so; the form is emptied for the project opened.
+void tst_Library::conversionEndingInAnotherProject()
+{
+    makeProject();
+    const QString first = currentProjectPath;
+    const QString firstFonts = project + QLatin1String("/tempFonts");
+    fakeConverter("sleep 1; cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
+    child<QTextEdit>("textEditFont")->setPlainText(QStringLiteral("中"));
+    startGenerating(QStringLiteral("6"));
+    QTRY_VERIFY(converting());
+
+    QVERIFY(window->createProject(dir->filePath(QStringLiteral("other.yBEX"))));
+    window->getQuestionBox()->hide();
+    QVERIFY(child<QLineEdit>("editFontName")->text().isEmpty());
+    QVERIFY(child<QLineEdit>("editFontSize")->text().isEmpty());
+    QVERIFY(child<QTextEdit>("textEditFont")->toPlainText().isEmpty());
+
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 30000);
+    QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("生成字体6成功（项目%1）").arg(QDir::toNativeSeparators(first)));
+    QCOMPARE(files(firstFonts), (QStringList {"6.font", "6.ini"}));
+    QVERIFY(fontIdList.isEmpty());
+    QVERIFY(files(dir->filePath(QStringLiteral("other/tempFonts"))).isEmpty());
+}
+
+// The shown widget's font row offers the generated fonts as they come and go; a widget
+// whose font went keeps it, shown as missing, and other widget types' rows are left alone.
+void tst_Library::fontRowFollowsTheFontList()
+{
+    makeProject();
+    putFonts({"3", "7"});
     QMyFrame *frame = child<QMyFrame>("frame");
     QMyWidget *label = QMyWidgetFactory::create(1, 1, frame);
     pageWidgets.at(0)->append(label);
@@ -704,8 +1003,7 @@ void tst_Library::fontRowFollowsTheFontList()
     QCOMPARE(names, (QStringList {"3", "7"}));
 
     // As a generation ends.
-    putFont("5");
-    window->refreshFontList();
+    putFonts({"5"});
     window->refreshFontIdProperty();
     QCOMPARE(fontRow("fontID", &names), 2);
     QCOMPARE(names, (QStringList {"3", "5", "7"}));
@@ -732,8 +1030,7 @@ void tst_Library::fontRowFollowsTheFontList()
     pageWidgets.at(0)->append(chart);
     chart->setChartTickLabelFontID(5);
     window->slotRecvWnd(chart);
-    putFont("1");
-    window->refreshFontList();
+    putFonts({"1"});
     window->refreshFontIdProperty();
     QCOMPARE(fontRow("ybexItemChartTickLabelFontID", &names), 1);
     QCOMPARE(names, (QStringList {"3", "5"}));
@@ -769,6 +1066,17 @@ void tst_Library::fontToolWindow()
     QCOMPARE(messageOf(tool->messageBox()), QStringLiteral("生成7.font字体成功"));
     // No parameter file: the generated-font list does not show it.
     QCOMPARE(files(project + QLatin1String("/tempFonts")), QStringList {QStringLiteral("7.font")});
+
+    // A TrueType file that cannot be removed stays, and the tool says so.
+    const QString ttf = project + QLatin1String("/tempTtf/DejaVuSans.ttf");
+    const QByteArray ttfBytes = read(ttf);
+    tool->findChild<QPushButton *>(QStringLiteral("btnDelTtf"))->click();
+    makeUnremovable(ttf);
+    tool->slotDealIsNo(1);
+    QCOMPARE(messageOf(tool->messageBox()),
+             QStringLiteral("以下文件无法删除，已保留：\nDejaVuSans.ttf"));
+    makeRemovableAgain(ttf, ttfBytes);
+    tool->showDlg();
 
     tool->findChild<QPushButton *>(QStringLiteral("btnDelTtf"))->click();
     QCOMPARE(messageOf(tool->messageBox()), QStringLiteral("您是否需要删除DejaVuSans.ttf文件？"));

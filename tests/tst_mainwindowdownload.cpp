@@ -11,21 +11,30 @@
 #include <QtTest>
 
 #include "allcfg.h"
+#include "bootdlg.h"
+#include "bootparam.h"
 #include "designglobals.h"
 #include "downloadtestutil.h"
 #include "instrtabledlg.h"
 #include "languagedlg.h"
 #include "mainwindow.h"
 #include "ptypair.h"
+#include "qmyframe.h"
 #include "qmymessagebox.h"
 #include "qmyprogressbarmes.h"
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "simulatedmodule.h"
 #include "ymodem.h"
+#include "ymodemframe.h"
 #include "ymodemportdlg.h"
 
 namespace {
+
+// The link test's outcome with the simulated module's values, which differ from a new
+// design's boot settings.
+const QString LinkAsked = QStringLiteral("指令集发送成功！\n模块的设置：485使能：是，485地址：5，"
+                                         "CRC16使能：否。\n是否用它们替换项目的开机设置？");
 
 template<class T> T *topLevel()
 {
@@ -174,7 +183,7 @@ private slots:
         YModemPortDlg *dlg = topLevel<YModemPortDlg>();
         QCOMPARE(dlg->findChild<QComboBox *>("baudCombox")->currentText(), QString("345600"));
         dlg->findChild<QPushButton *>("btnInstrTest")->click();
-        QTRY_VERIFY(shownMessages().contains("指令集发送成功！"));
+        QTRY_VERIFY(shownMessages().contains(LinkAsked));
         // Every step is a line of the receive box, without its line ends.
         const QString log = child<QTextBrowser>("textBrowserRecv")->toPlainText();
         QVERIFY(log.contains("--发送：GET_ADDR\n"));
@@ -249,6 +258,42 @@ private slots:
         window->slotProgressBarMes(1, 100, 100);
         QVERIFY(!window->areImagesChanged());
         QVERIFY(child<QProgressBar>("progressBarDown")->isHidden());
+    }
+
+    // A module that falls silent after the last block has not taken the pictures: the
+    // window never shows the job complete and the library still counts as changed.
+    void picturesFailingAfterTheLastBlockDoNotCount()
+    {
+        makeProject();
+        const QString picture = noisyImage(dir->filePath("big.png"), 60);
+        window->importImages({picture});
+        QVERIFY(window->areImagesChanged());
+        const int mode = window->findChild<QMyFrame *>("frame")->getModelType();
+        qint64 size = mode == 1 ? 3 * 60 * 60 + 4 : QFileInfo(picture).size();
+        int blocks = 0;
+        for (; size > 0; size -= YModemFrame::dataBlockBytes(size))
+            ++blocks;
+        SimulatedModuleOptions options;
+        options.silentFromBlock = blocks;
+        SimulatedModule module(options);
+        window->getYModem()->setTimeouts(300, 300, 300);
+        QVERIFY(openLink(module.portPath()));
+        QList<QList<int>> progress;
+        connect(window->getYModem(), &YModem::s_sendProgValue, this,
+                [&](int kind, int total, int done) {
+                    progress.append({kind, total, done});
+                });
+        window->slotDealIsNo(MainWindow::ConfirmDownloadImages);
+        QTRY_VERIFY(shownMessages().contains("通信超时，图片下载失败，请您确认通信是否正常！"));
+        QTRY_VERIFY(!window->getYModem()->isJobPending());
+        QCOMPARE(module.dataBlocks(), blocks - 1);
+        QVERIFY(window->areImagesChanged());
+        QVERIFY(progress.size() > 2);
+        for (const QList<int> &p : qAsConst(progress))
+            QVERIFY(p.at(1) == 0 || p.at(2) < p.at(1));
+        QMyProgressBarMes *progressBox = progressWindow();
+        QCOMPARE(progressBox->findChild<QProgressBar *>("progressBar")->text(), QString("失败"));
+        QVERIFY(progressBox->findChild<QPushButton *>()->text() != "完成");
     }
 
     // Generated and downloaded: the module gets the very all.cfg the generator wrote.
@@ -332,8 +377,13 @@ private slots:
         QTest::newRow("time-out") << silent << int(MainWindow::ConfirmDownloadProject)
                                   << "通信超时，项目下载失败，请您确认通信是否正常！";
         SimulatedModuleOptions tight;
-        tight.limitsReply = "MAX_PAGE=0\r\nOK\r\n";
+        tight.limitsReply = "MAX_PAGE=0\r\nMAX_WIDGETS=200\r\nDEFAULT_MAX_STR_SIZE=512\r\n"
+                            "LEFT_MEM=1048576\r\nLEFT_FLASH=65536\r\nOK\r\n";
         QTest::newRow("limits") << tight << int(MainWindow::ConfirmDownloadProject) << "页面超上限";
+        SimulatedModuleOptions unreadable;
+        unreadable.limitsReply = "MAX_PAGE=0\r\nOK\r\n";
+        QTest::newRow("limits unreadable")
+            << unreadable << int(MainWindow::ConfirmDownloadProject) << "模块的上限无法读取";
         SimulatedModuleOptions unplug;
         unplug.unplugAfterBlocks = 2;
         QTest::newRow("unplug") << unplug << int(MainWindow::ConfirmDownloadImages)
@@ -559,7 +609,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("answer");
         QTest::addColumn<QString>("message");
-        QTest::newRow("answer") << QByteArray("GETADDR_1_5_0\r\n") << "指令集发送成功！";
+        QTest::newRow("answer") << QByteArray("GETADDR_1_5_0\r\n") << LinkAsked;
         QTest::newRow("silence") << QByteArray() << "通信超时！";
     }
     void linkTestShowsItWaits()
@@ -614,35 +664,123 @@ private slots:
         QCOMPARE(portState()->text(), QString("串口已断开！"));
     }
 
+    // The module's RS-485 settings reach the design only when the user agrees.
+    void linkTestValuesTakenWhenAgreed()
+    {
+        makeProject();
+        window->getAllCfg()->setTemplateFolder(QStringLiteral(YBEX_TEST_DATA "/templates"));
+        SimulatedModuleOptions options;
+        options.linkAnswer = "GETADDR_1_300_1";
+        SimulatedModule module(options);
+        QVERIFY(openLink(module.portPath()));
+        BootParam *boot = window->getBootDlg()->getBootParam();
+        QMyMessageBox *question = window->getBootDlg()->getQuestionBox();
+        const QString asked =
+            "指令集发送成功！\n模块的设置：485使能：是，485地址：300，CRC16使能：是。"
+            "\n是否用它们替换项目的开机设置？";
+        auto *test = topLevel<YModemPortDlg>()->findChild<QPushButton *>("btnInstrTest");
+
+        test->click();
+        QTRY_VERIFY(shownMessages().contains(asked));
+        question->findChild<QPushButton *>("btnCancel")->click(); // 否
+        QVERIFY(!boot->get485Flag());
+        QCOMPARE(boot->get485Addr(), 0);
+        QVERIFY(!boot->getCRC16Flag());
+        window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+        QVERIFY(!readFile(dir->filePath("demo/allFile/all.cfg")).contains("user.set_addr("));
+        QTRY_VERIFY(!window->getYModem()->isJobPending());
+        hideMessages();
+
+        test->click();
+        QTRY_VERIFY(shownMessages().contains(asked));
+        question->findChild<QPushButton *>("btnOk")->click(); // 是
+        QVERIFY(boot->get485Flag());
+        QCOMPARE(boot->get485Addr(), 300);
+        QVERIFY(boot->getCRC16Flag());
+        window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+        QVERIFY(readFile(dir->filePath("demo/allFile/all.cfg")).contains("user.set_addr(300)"));
+        QTRY_VERIFY(!window->getYModem()->isJobPending());
+        hideMessages();
+
+        // The same values again are only shown.
+        test->click();
+        QTRY_VERIFY(shownMessages().contains(
+            "指令集发送成功！\n模块的设置：485使能：是，485地址：300，CRC16使能：是。\n"
+            "与项目的开机设置相同。"));
+        QVERIFY(!question->findChild<QPushButton *>("btnOk")->isVisible());
+    }
+
+    // An answer that cannot be read changes nothing and says so.
+    void unreadableLinkAnswerChangesNothing()
+    {
+        makeProject();
+        SimulatedModuleOptions options;
+        options.linkAnswer = "GETADDR_99999999999_-1_7\r\n";
+        SimulatedModule module(options);
+        QVERIFY(openLink(module.portPath()));
+        topLevel<YModemPortDlg>()->findChild<QPushButton *>("btnInstrTest")->click();
+        QTRY_VERIFY(shownMessages().contains("模块的应答无法读取，设置未更改！"));
+        BootParam *boot = window->getBootDlg()->getBootParam();
+        QVERIFY(!boot->get485Flag());
+        QCOMPARE(boot->get485Addr(), 0);
+    }
+
     void driverDownloads_data()
     {
         QTest::addColumn<QString>("job");
         QTest::addColumn<QByteArray>("limits");
         QTest::addColumn<QString>("templates");
+        QTest::addColumn<int>("unplugAfterBlocks");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("output");
-        const QString templates = QStringLiteral(YBEX_TEST_DATA "/templates");
-        QTest::newRow("project") << "0" << QByteArray() << templates << 0
+        const QString templates = QStringLiteral("made");
+        QTest::newRow("project") << "0" << QByteArray() << templates << -1 << 0
                                  << "progress 0 100/100 unpacking";
-        QTest::newRow("link test")
-            << "5" << QByteArray() << templates << 0 << "message 6 指令集发送成功！";
-        QTest::newRow("limits") << "0" << QByteArray("MAX_PAGE=0\r\nOK\r\n") << templates << 1
-                                << "message 1 页面超上限";
-        QTest::newRow("no port") << "0" << QByteArray() << templates << 1 << "";
+        QTest::newRow("link test") << "5" << QByteArray() << templates << -1 << 0
+                                   << "link 1 5 0\nmessage 6 指令集发送成功！";
+        QTest::newRow("limits") << "0"
+                                << QByteArray("MAX_PAGE=0\r\nMAX_WIDGETS=200\r\n"
+                                              "DEFAULT_MAX_STR_SIZE=512\r\nLEFT_MEM=1048576\r\n"
+                                              "LEFT_FLASH=65536\r\nOK\r\n")
+                                << templates << -1 << 1 << "message 1 页面超上限";
+        QTest::newRow("limits unreadable")
+            << "0" << QByteArray("MAX_PAGE=0\r\nOK\r\n") << templates << -1 << 1
+            << "message 1 模块的上限无法读取（缺少MAX_WIDGETS、DEFAULT_MAX_STR_SIZE、LEFT_MEM、"
+               "LEFT_FLASH），项目下载失败！";
+        // The port's status comes first; the job's message must still be printed.
+        QTest::newRow("port vanishes") << "0" << QByteArray() << templates << 2 << 1
+                                       << "message 1 串口%1已拔出，项目下载失败！";
+        QTest::newRow("no port") << "0" << QByteArray() << templates << -1 << 1 << "";
         // The container an earlier run left is never sent for a run that failed.
-        QTest::newRow("generation fails") << "0" << QByteArray() << "none" << 1 << "";
+        QTest::newRow("generation fails") << "0" << QByteArray() << "none" << -1 << 1 << "";
     }
     void driverDownloads()
     {
         QFETCH(QString, job);
         QFETCH(QByteArray, limits);
         QFETCH(QString, templates);
+        QFETCH(int, unplugAfterBlocks);
         QFETCH(int, exitCode);
         QFETCH(QString, output);
         const QString folder = dir->filePath("golden");
         QVERIFY(QDir().mkpath(folder + "/allFile"));
         const QString project = folder + "/golden.yBEX";
         QVERIFY(QFile::copy(QStringLiteral(YBEX_TEST_DATA "/golden_small.yBEX"), project));
+        // The download generates all.cfg: its label draws with a font the project has.
+        QFile::setPermissions(project, QFile::ReadOwner | QFile::WriteOwner);
+        QFile xml(project);
+        QVERIFY(xml.open(QIODevice::ReadWrite));
+        const QByteArray design =
+            xml.readAll().replace("<fontID>195</fontID>", "<fontID>2</fontID>");
+        QVERIFY(xml.resize(0));
+        xml.write(design);
+        xml.close();
+        QVERIFY(QDir().mkpath(folder + "/tempFonts"));
+        for (const char *name : {"/tempFonts/2.font", "/tempFonts/2.ini"}) {
+            QFile font(folder + name);
+            QVERIFY(font.open(QIODevice::WriteOnly));
+            font.write("f");
+        }
         QFile container(folder + "/allFile/all.cfg");
         QVERIFY(container.open(QIODevice::WriteOnly));
         container.write(QByteArray(3000, 'k'));
@@ -651,11 +789,20 @@ private slots:
         SimulatedModuleOptions options;
         if (!limits.isEmpty())
             options.limitsReply = limits;
+        options.unplugAfterBlocks = unplugAfterBlocks;
         SimulatedModule module(options);
-        if (templates == "none")
-            templates = dir->filePath("none");
+        // Templates that make all.cfg span several blocks.
+        templates = dir->filePath(templates);
+        if (templates.endsWith("/made")) {
+            QVERIFY(QDir().mkpath(templates));
+            QVERIFY(writeFile(templates + "/init.bin", QByteArray(3000, 'i')));
+            QVERIFY(writeFile(templates + "/xvar.bin", "xvar"));
+            QVERIFY(writeFile(templates + "/keyboard.py", "import user\r\n"));
+        }
         const bool noPort = QString(QTest::currentDataTag()) == "no port";
         const QString port = noPort ? QString("/dev/no-such-port") : module.portPath();
+        if (output.contains("%1"))
+            output = output.arg(port);
         QProcess driver;
         driver.start(QCoreApplication::applicationDirPath() + "/driver/ybexdriver",
                      {"download", project, port, job, "1000000", templates});

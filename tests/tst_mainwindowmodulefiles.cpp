@@ -16,6 +16,7 @@
 #include "setscreensizedlg.h"
 #include "ymodem.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QSpinBox>
@@ -294,12 +295,33 @@ void tst_MainWindowModuleFiles::pageAnimationOutsideItsChoices()
         QCOMPARE(contents.at(sections.indexOf(page)).mid(50, 4).toHex(), QByteArray("00000000"));
 }
 
+// The link test's answer is put to the user with its outcome; the record changes only on yes.
 void tst_MainWindowModuleFiles::linkTestReplyReachesTheDialog()
 {
     emit window->getYModem()->s_send485(1, 9, 1);
+    emit window->getYModem()->s_sendMes(6, "指令集发送成功！");
+    QMyMessageBox *question = window->getBootDlg()->getQuestionBox();
+    QTRY_VERIFY(question->isVisible());
+    QVERIFY(
+        messageOf(question).startsWith("指令集发送成功！\n模块的设置：485使能：是，485地址：9"));
+    QVERIFY(!window->getBootDlg()->getBootParam()->get485Flag());
+    window->getBootDlg()->slotDealIsNo(question->getActionCode());
     QVERIFY(window->getBootDlg()->getBootParam()->get485Flag());
     QCOMPARE(window->getBootDlg()->getBootParam()->get485Addr(), 9);
     QVERIFY(window->getBootDlg()->getBootParam()->getCRC16Flag());
+    question->hide();
+    // Without values the outcome is only shown.
+    emit window->getYModem()->s_sendMes(6, "指令集发送成功！");
+    const auto shown = [] {
+        QStringList texts;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *box = qobject_cast<QMyMessageBox *>(w);
+            if (box && box->isVisible())
+                texts.append(messageOf(box));
+        }
+        return texts;
+    };
+    QTRY_COMPARE(shown(), QStringList {"指令集发送成功！"});
 }
 
 void tst_MainWindowModuleFiles::newProjectResetsTheDialog()

@@ -9,6 +9,7 @@
 #include "mainwindow.h"
 #include "pageparam.h"
 #include "projectfile.h"
+#include "projectfolder.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
 #include "qmywidget.h"
@@ -107,11 +108,14 @@ private slots:
     void newProjectFileFailureKeepsTheOpenDesign_data();
     void newProjectFileFailureKeepsTheOpenDesign();
     void newProjectInPlaceReplacesTheFile();
+    void newProjectNameGetsTheExtension();
+    void newProjectNameThatCannotBeMade();
     void quitWithoutSavingRestoresImages();
     void quitWithoutSavingKeepsImagesWithoutMirror();
     void mirrorFollowsTheSave();
     void rewritesThroughTheWindow();
     void loadRulesThroughTheWindow();
+    void missingPicturesKeepTheirNumbers();
     void windowFreesItsPages();
     void driverRoundTrip();
     void driverFailures_data();
@@ -525,8 +529,8 @@ void tst_MainWindowProject::newProjectFileFailureKeepsTheOpenDesign_data()
     QTest::addColumn<bool>("inPlace");
     QTest::addColumn<qint64>("limit");
     QTest::addColumn<QString>("cause");
-    // The folder can be made, the file cannot: its name leaves no room for the name of the
-    // temporary file every save writes first.
+    // The file cannot be made: its name leaves no room for the name of the temporary file
+    // every save writes first, which is seen before the folder is made.
     QTest::newRow("new folder") << false << qint64(0) << QString();
     QTest::newRow("in place, write-protected")
         << true << qint64(0) << ProjectFile::tr("%1：文件写保护");
@@ -575,6 +579,46 @@ void tst_MainWindowProject::newProjectFileFailureKeepsTheOpenDesign()
     QCOMPARE(window->windowTitle(), title);
     QVERIFY(QFile::setPermissions(before, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     QVERIFY(window->saveProXml());
+}
+
+// A name typed without the extension: the project is made as if it had been typed, and
+// works as every project does.
+void tst_MainWindowProject::newProjectNameGetsTheExtension()
+{
+    window->getScreenSizeDlg()->setResolutionText(QStringLiteral("800*480(WVGA1)"));
+    QVERIFY(window->createProject(filePath(QStringLiteral("demo2"))));
+    const QString path = filePath(QStringLiteral("demo2/demo2.yBEX"));
+    QCOMPARE(currentProjectPath, path);
+    QVERIFY(isProjectOpen());
+    QVERIFY(QFileInfo(path).isFile());
+    QVERIFY(!QFileInfo::exists(filePath(QStringLiteral("demo2/demo2"))));
+    QVERIFY(!messageOf(window->getQuestionBox()).contains(QStringLiteral("图库备份失败")));
+    QVERIFY(window->addPage());
+    QCOMPARE(pageWidgets.size(), 2);
+    QVERIFY(window->saveProXml());
+    QVERIFY(readFile(path).contains("<page pageid=\"2\">"));
+    // Closing asks whether to save instead of dropping the design.
+    QCloseEvent close;
+    QApplication::sendEvent(window, &close);
+    QVERIFY(!close.isAccepted());
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("退出软件前是否保存当前项目？"));
+}
+
+// A name that cannot be made is refused before anything is made, and the open project
+// stays.
+void tst_MainWindowProject::newProjectNameThatCannotBeMade()
+{
+    const QString path = makeProject(QStringLiteral("kept"));
+    QVERIFY(!window->createProject(filePath(QStringLiteral(".yBEX"))));
+    QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
+    QCOMPARE(causeOf(window->getResultBox()),
+             ProjectFolder::tr("%1：项目名称不能以“.”开头").arg(filePath(QStringLiteral(".yBEX"))));
+    QVERIFY(!window->createProject(filePath(QString(300, QLatin1Char('n')))));
+    QVERIFY(causeOf(window->getResultBox()).contains(QStringLiteral("名称过长")));
+    QCOMPARE(QDir(dirPath).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList {QStringLiteral("kept")});
+    QCOMPARE(currentProjectPath, path);
+    QCOMPARE(pageWidgets.size(), 2);
 }
 
 // Made in place, the open project's file is replaced by the new design's.
@@ -686,12 +730,14 @@ void tst_MainWindowProject::loadRulesThroughTheWindow()
                       "<ClassName ClassName=\"3\"><imageNum>2</imageNum></ClassName></page>"
                       "</ui>"));
     newWindow(path);
-    QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("导入成功！"));
+    QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("导入成功！"));
     QCOMPARE(imagePaths.size(), 2);
     QCOMPARE(treeTexts(window), (QStringList {"Page-0", "  Img-4", "Page-1(Two)", "  Prog-1"}));
     QCOMPARE(currentPageIndex, 1); // 7 brought into the two pages
     QCOMPARE(pageWidgets.at(0)->at(0)->getImageNum(), 1);
-    QCOMPARE(pageWidgets.at(1)->at(0)->getImageNum(), -1);
+    // The library lacks picture 2: the number stays, and the user is told.
+    QCOMPARE(pageWidgets.at(1)->at(0)->getImageNum(), 2);
+    QVERIFY(causeOf(window->getResultBox()).contains(QStringLiteral("（编号2）")));
     QMyFrame *frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
     QCOMPARE(frame->getModelType(), 1);
     QCOMPARE(frame->getFrameW(), 320);
@@ -706,6 +752,53 @@ void tst_MainWindowProject::loadRulesThroughTheWindow()
     QCOMPARE(pageWidgets.size(), 0);
     QVERIFY(window->saveProXml()); // no page: nothing written
     QVERIFY(readFile(path).startsWith("<ui><frame>"));
+}
+
+// A project copied without its picture folder: the numbers of the pictures it shows stay
+// as they were, through the save, and the opening says which pictures are missing.
+void tst_MainWindowProject::missingPicturesKeepTheirNumbers()
+{
+    const QString path = makeProject(QStringLiteral("pictures"));
+    pageRecords.at(0)->setPageImageNum(0);
+    pageWidgets.at(1)->at(0)->setImageNum(2);
+    QMyFrame *frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
+    QMyWidget *meter = QMyWidgetFactory::create(8, 9, frame);
+    frame->connectWidget(meter);
+    pageWidgets.at(1)->append(meter);
+    window->addTreeWidgetItem(1, 1, 8, 9, meter->getTypeName());
+    meter->setMeterPointPicID(0, 14);
+    QVERIFY(window->saveProXml());
+    const QByteArray saved = readFile(path);
+    QVERIFY(QDir(filePath(QStringLiteral("pictures/tempImages"))).removeRecursively());
+    QVERIFY(QDir(filePath(QStringLiteral("pictures/backUpImages"))).removeRecursively());
+
+    newWindow(path);
+    QMyMessageBox *box = window->getResultBox();
+    QCOMPARE(messageLine(box), QStringLiteral("导入成功！"));
+    QVERIFY2(causeOf(box).contains(QStringLiteral("3张图片（编号0, 2, 14）")),
+             qPrintable(causeOf(box)));
+    QVERIFY(causeOf(box).contains(
+        QDir::toNativeSeparators(filePath(QStringLiteral("pictures/tempImages")))));
+    QCOMPARE(pageRecords.at(0)->pageImageNum(), 0);
+    QCOMPARE(pageWidgets.at(1)->at(0)->getImageNum(), 2);
+    // A painted meter keeps its needle's picture too.
+    pageWidgets.at(1)->last()->grab();
+    QCOMPARE(pageWidgets.at(1)->last()->getMeterPointPicID(0), 14);
+    QVERIFY(window->saveProXml());
+    const QByteArray again = readFile(path);
+    for (const QByteArray &reference :
+         {QByteArray("<pageImageNum pageImageNum=\"0\"/>"), QByteArray("<imageNum>2</imageNum>"),
+          QByteArray("<ybexItemMeterPointPicID1>14</ybexItemMeterPointPicID1>")}) {
+        QVERIFY(saved.contains(reference));
+        QVERIFY2(again.contains(reference), reference.constData());
+    }
+
+    // With the pictures in the library the opening says nothing more.
+    QVERIFY(QDir().mkpath(filePath(QStringLiteral("pictures/tempImages"))));
+    for (int i = 0; i <= 14; ++i)
+        QVERIFY(writeFile(filePath(QStringLiteral("pictures/tempImages/%1_p.png").arg(i)), "p"));
+    newWindow(path);
+    QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("导入成功！"));
 }
 
 void tst_MainWindowProject::windowFreesItsPages()

@@ -6,6 +6,7 @@
 
 #include "dialogtestutil.h"
 
+#include "designglobals.h"
 #include "pagerenamedlg.h"
 
 class TestPageRenameDlg : public QObject
@@ -60,6 +61,17 @@ private slots:
         QCOMPARE(spy.at(0).at(1).toString(), itemText);
         QCOMPARE(spy.at(0).at(2).toString(), name);
         QVERIFY(dlg.isHidden());
+    }
+
+    // A project file holds page names this long, so a design named here opens again.
+    void nameFitsTheProjectFile()
+    {
+        PageRenameDlg dlg;
+        dlg.showDlg(0, "Page-0", QString());
+        auto *edit = dlg.findChild<QLineEdit *>("editName");
+        QCOMPARE(edit->maxLength(), MaxLineLength);
+        edit->setText(QString(MaxLineLength + 5, 'n'));
+        QCOMPARE(edit->text().size(), MaxLineLength);
     }
 
     void closeSendsNothing()

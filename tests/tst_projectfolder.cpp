@@ -31,6 +31,8 @@ private slots:
     void paths_data();
     void paths();
     void subfolders();
+    void newProjectNames_data();
+    void newProjectNames();
 };
 
 void tst_ProjectFolder::paths_data()
@@ -85,6 +87,53 @@ void tst_ProjectFolder::subfolders()
     put(folder + "/other", "");
     QVERIFY(!ProjectFolder::ensureSubfolder(project, "other"));
     QVERIFY(!ProjectFolder::ensureSubfolder(tmp.filePath("missing/demo.yBEX"), "allFile"));
+}
+
+void tst_ProjectFolder::newProjectNames_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("problem");
+    const QString longest = QString(ProjectFolder::MaxNewNameBytes - 5, QLatin1Char('x'));
+    const QString tooLong = ProjectFolder::tr("%1：名称过长，项目文件名最多%2个字节");
+    QTest::newRow("with the extension") << "/w/demo.yBEX"
+                                        << "/w/demo.yBEX"
+                                        << "";
+    QTest::newRow("without it") << "/w/demo2"
+                                << "/w/demo2.yBEX"
+                                << "";
+    QTest::newRow("another letter case") << "/w/demo.ybex"
+                                         << "/w/demo.ybex.yBEX"
+                                         << "";
+    QTest::newRow("dotted") << "/w/my.demo"
+                            << "/w/my.demo.yBEX"
+                            << "";
+    QTest::newRow("nothing before the first dot")
+        << "/w/.yBEX"
+        << "/w/.yBEX" << ProjectFolder::tr("%1：项目名称不能以“.”开头").arg("/w/.yBEX");
+    QTest::newRow("only dots") << "/w/.."
+                               << "/w/...yBEX"
+                               << ProjectFolder::tr("%1：项目名称不能以“.”开头").arg("/w/...yBEX");
+    QTest::newRow("longest name") << "/w/" + longest << "/w/" + longest + ".yBEX"
+                                  << "";
+    QTest::newRow("one byte more") << "/w/" + longest + "x"
+                                   << "/w/" + longest + "x.yBEX"
+                                   << tooLong.arg("/w/" + longest + "x/" + longest + "x.yBEX")
+                                          .arg(ProjectFolder::MaxNewNameBytes);
+    // Bytes on disk count, not characters: three for each of these.
+    const QString wide = QString((ProjectFolder::MaxNewNameBytes - 5) / 3 + 1, QChar(0x4E2D));
+    QTest::newRow("wide characters")
+        << "/w/" + wide << "/w/" + wide + ".yBEX"
+        << tooLong.arg("/w/" + wide + "/" + wide + ".yBEX").arg(ProjectFolder::MaxNewNameBytes);
+}
+
+void tst_ProjectFolder::newProjectNames()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, file);
+    QFETCH(QString, problem);
+    QCOMPARE(ProjectFolder::withProjectExtension(chosen), file);
+    QCOMPARE(ProjectFolder::newProjectProblem(file), problem);
 }
 
 QTEST_MAIN(tst_ProjectFolder)

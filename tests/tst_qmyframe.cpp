@@ -1,6 +1,9 @@
 #include "designtestutil.h"
 #include "itemdata.h"
 #include "itemdelegate.h"
+#include "pageparam.h"
+#include "picturefixtures.h"
+#include "qmydrawcache.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
 #include "qmystandarditemmodel.h"
@@ -10,6 +13,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -47,6 +51,7 @@ private slots:
     void helpLines_data();
     void helpLines();
     void pageGradient();
+    void pageBackgroundPicture();
 
 private:
     QMyWidget *addWidget(const QString &type, int id, int x, int y);
@@ -528,6 +533,37 @@ void TestQMyFrame::pageGradient()
     page->setPageGradDir(7);
     image = paint();
     QCOMPARE(image.pixelColor(240, 136).alpha(), 0);
+}
+
+// The background is decoded at the page's size; a picture larger than the program takes
+// is never decoded and leaves the page without a background.
+void TestQMyFrame::pageBackgroundPicture()
+{
+    QTemporaryDir dir;
+    QImage halves(960, 544, QImage::Format_RGB32);
+    halves.fill(QColor(200, 0, 0));
+    for (int y = 0; y < 544; ++y)
+        for (int x = 480; x < 960; ++x)
+            halves.setPixel(x, y, qRgb(0, 0, 200));
+    const QString picture = dir.filePath("100001_halves.png");
+    QVERIFY(halves.save(picture));
+    const QString wide = dir.filePath("100002_wide.png");
+    QVERIFY(PictureFixtures::writeWidePicture(wide, 5000, 4000));
+    imagePaths = QStringList {picture, wide};
+
+    PageParam *page = pageRecords.at(0);
+    page->setPageImageNum(0);
+    QImage image = paint();
+    QCOMPARE(QColor(image.pixel(100, 100)), QColor(200, 0, 0));
+    QCOMPARE(QColor(image.pixel(380, 100)), QColor(0, 0, 200));
+    QCOMPARE(QMyDrawCache::image(picture, QSize(480, 272)).size(), QSize(480, 272));
+
+    page->setPageImageNum(1);
+    image = paint();
+    QCOMPARE(image.pixelColor(240, 136).alpha(), 0);
+    QVERIFY(QMyDrawCache::image(wide).isNull());
+    imagePaths.clear();
+    QMyDrawCache::clear();
 }
 
 QTEST_MAIN(TestQMyFrame)

@@ -9,6 +9,7 @@
 #include "instrparam.h"
 #include "instrtabledlg.h"
 #include "languagedlg.h"
+#include "languagetestutil.h"
 #include "mainwindow.h"
 #include "pageparam.h"
 #include "pagerenamedlg.h"
@@ -83,16 +84,7 @@ void TestTextsFit::initTestCase()
 
 void TestTextsFit::init()
 {
-    QDir().mkpath("config");
-    QFile::remove("./config/system.ini");
-    {
-        QSettings s("./config/system.ini", QSettings::IniFormat);
-        s.setValue("Language/ID", 1);
-        s.setValue("Language/Path", QString());
-    }
-    QApplication::removeTranslator(&appTranslator);
-    appTranslator.load(QString());
-    QApplication::installTranslator(&appTranslator);
+    startInChinese();
     currentProjectPath.clear();
     window = new MainWindow;
     findings.clear();
@@ -242,6 +234,16 @@ void TestTextsFit::wholeTexts()
     progress->setProgress(100, 50);
     look(progress);
     progress->hide();
+
+    // A question with every button, and a notice.
+    QMyMessageBox *box = window->getQuestionBox();
+    box->showMes(QMyMessageBox::Warning, QMyMessageBox::YesNoCancel, 7,
+                 QCoreApplication::translate("MainWindow", "退出软件前是否保存当前项目？"));
+    look(box, "question");
+    box->showNotice(QMyMessageBox::Error,
+                    QCoreApplication::translate("MainWindow", "生成字体成功"));
+    look(box, "notice");
+    box->hide();
 
     ColorDlg colors;
     look(&colors);

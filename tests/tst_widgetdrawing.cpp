@@ -1,5 +1,7 @@
 #include "designglobals.h"
+#include "dialogtestutil.h"
 #include "qmydrawcache.h"
+#include "qmymessagebox.h"
 #include "qmytextbox.h"
 #include "qmywidget.h"
 #include "qmywidgetfactory.h"
@@ -10,6 +12,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -576,11 +579,12 @@ void TestWidgetDrawing::meterNeedlePictures()
     QCOMPARE_COLOUR(img.pixelColor(20, 49), QColor(200, 200, 200));
     QCOMPARE(m->getMeterPointPicID(0), 0);
 
-    // A number past the library becomes -1 at the paint; a negative one is a drawn needle
-    // and stays.
+    // A number past the library (its picture missing) keeps its number and draws a needle
+    // in its place; a negative one is a drawn needle and stays.
     m->setMeterPointPicID(0, 1);
-    shot(m);
-    QCOMPARE(m->getMeterPointPicID(0), -1);
+    img = shot(m);
+    QCOMPARE(m->getMeterPointPicID(0), 1);
+    QCOMPARE_COLOUR(img.pixelColor(49, 10), QColor(200, 200, 200));
     m->setMeterPointPicID(0, -7);
     m->setMeterXPivot(0, 0);
     m->setMeterYPivot(0, 0);
@@ -712,6 +716,24 @@ void TestWidgetDrawing::textBoxDialogKeepsPlainText()
     dlg.showText("new");
     ok->click();
     QCOMPARE(sent.at(1).at(0).toString(), QString("new"));
+
+    // A text longer than a project file holds stays in the editor with a warning.
+    dlg.showText(manyLines(MaxTextLength + 1));
+    ok->click();
+    QCOMPARE(sent.count(), 2);
+    QVERIFY(dlg.isVisible());
+    QMyMessageBox *notice = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (auto *box = qobject_cast<QMyMessageBox *>(top); box && box->isVisible())
+            notice = box;
+    }
+    QVERIFY(notice);
+    QCOMPARE(notice->findChild<QLabel *>("labMessage")->text(),
+             QString("文本超过%1个字符，无法保存！").arg(MaxTextLength));
+    dlg.findChild<QPlainTextEdit *>("textEdit")->setPlainText(manyLines(MaxTextLength));
+    ok->click();
+    QCOMPARE(sent.count(), 3);
+    QCOMPARE(sent.at(2).at(0).toString().size(), MaxTextLength);
 }
 
 void TestWidgetDrawing::projectFonts()

@@ -6,6 +6,7 @@
 #include "designtestutil.h"
 #include "downloadtestutil.h"
 #include "modulepicture.h"
+#include "picturefixtures.h"
 #include "qmypushbutton.h"
 #include "simulatedmodule.h"
 #include "ymodem.h"
@@ -183,7 +184,27 @@ private slots:
                                     << "项目下载失败，请您确认文件是否存在！" << QStringList();
         SimulatedModuleOptions nak = plain;
         nak.nakDataBlocks = true;
-        QTest::newRow("NAK") << nak << true << "all.cfg" << Timeout << QStringList {"si 1", "dcfg"};
+        QTest::newRow("NAK") << nak << true << "all.cfg"
+                             << "模块连续10次拒收文件all.cfg的第1块，项目下载失败！"
+                             << QStringList {"si 1", "dcfg"};
+        SimulatedModuleOptions cancels = plain;
+        cancels.cancelAtBlock = 3;
+        QTest::newRow("module cancels") << cancels << true << "all.cfg"
+                                        << "模块取消了项目下载！" << QStringList {"si 1", "dcfg"};
+        SimulatedModuleOptions lacking = plain;
+        lacking.limitsReply = "MAX_PAGE=30\r\nMAX_WIDGETS=200\r\nDEFAULT_MAX_STR_SIZE=512\r\n"
+                              "BPS=345600\r\nOK\r\n";
+        QTest::newRow("limits missing")
+            << lacking << true << "all.cfg"
+            << "模块的上限无法读取（缺少LEFT_MEM、LEFT_FLASH），项目下载失败！"
+            << QStringList {"si 1"};
+        SimulatedModuleOptions garbled = plain;
+        garbled.limitsReply = "MAX_PAGE=3O\r\nMAX_WIDGETS=200\r\nDEFAULT_MAX_STR_SIZE=512\r\n"
+                              "LEFT_MEM=1048576\r\nLEFT_FLASH=65536=1\r\nOK\r\n";
+        QTest::newRow("limits garbled")
+            << garbled << true << "all.cfg"
+            << "模块的上限无法读取（MAX_PAGE、LEFT_FLASH的值无法读取），项目下载失败！"
+            << QStringList {"si 1"};
         SimulatedModuleOptions silent = plain;
         silent.silentLimits = true;
         QTest::newRow("silence") << silent << true << "all.cfg" << Timeout << QStringList {"si 1"};
@@ -220,8 +241,24 @@ private slots:
                  message.contains("%1") ? message.arg(module.portPath()) : message);
         QCOMPARE(module.commands(), commands);
         QTRY_COMPARE(log.ends, (QList<QPair<int, int>> {{YModemJob::Project, YModem::Failed}}));
-        if (message == Timeout || message.startsWith("串口"))
+        if (message == Timeout || message.startsWith("串口") || message.startsWith("模块连续")
+            || message.startsWith("模块取消"))
             QCOMPARE(log.progress.last(), (QList<int> {0, 0, 0, 0}));
+        // A module that keeps refusing is told to leave the batch, and listens again.
+        if (QTest::currentDataTag() == QLatin1String("NAK")) {
+            QTRY_COMPARE(module.cancelledBatches(), 1);
+            QVERIFY(log.logHas("--发送：18 18 "));
+        }
+        if (QTest::currentDataTag() == QLatin1String("NAK")
+            || QTest::currentDataTag() == QLatin1String("module cancels")) {
+            YModemJob link;
+            link.job = YModemJob::InstructionText;
+            link.instructionText = "GET_ADDR\r\n";
+            worker.startJob(link);
+            QVERIFY(waitIdle(worker));
+            QTRY_COMPARE(log.messages.size(), 2);
+            QCOMPARE(log.messages.at(1), qMakePair(6, QString("指令集发送成功！")));
+        }
         if (QTest::currentDataTag() == QLatin1String("limits")) {
             QCOMPARE(log.limits.size(), 1);
             QCOMPARE(log.limits.at(0).getLeftFlash(), qint64(10));
@@ -236,6 +273,140 @@ private slots:
             QTRY_COMPARE(log.messages.size(), 2);
             QCOMPARE(log.messages.at(1).second, QString("通信未打开，请您确认通信是否打开！"));
         }
+    }
+
+    // A block spoilt on the line is refused by the module and sent again; the download ends
+    // as if nothing had happened, and the next one works too.
+    void lineErrorsAreResent_data()
+    {
+        QTest::addColumn<int>("job");
+        QTest::addColumn<QList<int>>("corrupt");
+        // The container: block 0, 20 data blocks, the closing block 0.
+        QTest::newRow("block 0") << int(YModemJob::Project) << QList<int> {1};
+        QTest::newRow("data blocks") << int(YModemJob::Project) << QList<int> {2, 7, 21};
+        QTest::newRow("closing block") << int(YModemJob::Project) << QList<int> {22};
+        // Fonts of 3000 and 100 bytes: 1, 3 data; 5, 6 data; 7 closing.
+        QTest::newRow("fonts") << int(YModemJob::Fonts) << QList<int> {3, 5, 6, 7};
+    }
+    void lineErrorsAreResent()
+    {
+        QFETCH(int, job);
+        QFETCH(QList<int>, corrupt);
+        const QByteArray font0 = randomBytes(3000, 1);
+        const QByteArray font3 = randomBytes(100, 2);
+        QVERIFY(writeFile(folder() + "/tempFonts/0.font", font0));
+        QVERIFY(writeFile(folder() + "/tempFonts/3.font", font3));
+        SimulatedModuleOptions options;
+        options.corruptBlocks = corrupt;
+        SimulatedModule module(options);
+        YModem worker;
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        YModemJob request = projectJob();
+        if (job == YModemJob::Fonts) {
+            request.job = YModemJob::Fonts;
+            request.fontIds = QStringList {"0", "3"};
+        }
+        for (int run = 1; run <= 2; ++run) {
+            worker.startJob(request);
+            QVERIFY(waitIdle(worker));
+            QTRY_COMPARE(log.ends.size(), run);
+            QCOMPARE(log.ends.last().second, int(YModem::Done));
+        }
+        QCOMPARE(log.messages, (QList<QPair<int, QString>>()));
+        const auto files = module.files();
+        if (job == YModemJob::Project) {
+            QCOMPARE(files.size(), 2);
+            QVERIFY(files.at(0).data == container);
+            QVERIFY(files.at(1).data == container);
+        } else {
+            QCOMPARE(files.size(), 4);
+            QVERIFY(files.at(0).data == font0 && files.at(2).data == font0);
+            QVERIFY(files.at(1).data == font3 && files.at(3).data == font3);
+        }
+        QVERIFY(log.logHas("--接收：15"));
+    }
+
+    // Reports without line ends ("EP_10" and nothing after it) are acted on at once.
+    void unpackingReportsWithoutLineEnds()
+    {
+        {
+            SimulatedModuleOptions options;
+            options.reportIntervalMs = 60;
+            SimulatedModule module(options);
+            YModem worker;
+            Recorder log(&worker);
+            QVERIFY(openLink(worker, log, module.portPath()));
+            worker.startJob(projectJob());
+            QVERIFY(waitIdle(worker));
+            QTRY_COMPARE(log.ends.size(), 1);
+            QCOMPARE(log.ends.last().second, int(YModem::Done));
+            QList<int> shown;
+            for (const QList<int> &p : qAsConst(log.progress)) {
+                if (p.at(3) == 1)
+                    shown.append(p.at(2));
+            }
+            // Some may be passed over when reports come faster than turns, never 90 or 100.
+            QVERIFY2(shown.contains(90) && shown.last() == 100,
+                     qPrintable(QString::number(shown.size())));
+        }
+        // The module stops after "EP_10": 10 counts as progress, so the longer unpacking
+        // time-out applies, not the step's.
+        SimulatedModuleOptions options;
+        options.reportIntervalMs = 50;
+        options.stallAtPercent = 10;
+        SimulatedModule module(options);
+        YModem worker;
+        worker.setTimeouts(300, 1500, 300);
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        worker.startJob(projectJob());
+        QElapsedTimer clock;
+        QVERIFY(QTest::qWaitFor([&] { return log.logHas("项目下载完成！"); }, 5000));
+        clock.start();
+        QVERIFY(waitIdle(worker));
+        QVERIFY2(clock.elapsed() > 1200, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(log.progress.contains(QList<int> {0, 100, 10, 1}));
+        QTRY_COMPARE(log.messages.size(), 1);
+        QCOMPARE(log.messages.at(0).second, Timeout);
+    }
+
+    // Pictures count as sent only once the module confirmed the batch: a module that falls
+    // silent after the last block leaves the job failed and never at its total.
+    void batchCompleteOnlyWhenConfirmed()
+    {
+        QDir().mkpath(folder() + "/tempImages");
+        const QString picture = folder() + "/tempImages/0_p.png";
+        QImage noise(40, 40, QImage::Format_RGB32);
+        QRandomGenerator random(4);
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 40; ++x)
+                noise.setPixel(x, y, random.generate());
+        QVERIFY(noise.save(picture)); // sent as it is
+        const int size = int(QFileInfo(picture).size());
+        QVERIFY(size > 2048);
+        const int blocks = (size + 1023) / 1024;
+        SimulatedModuleOptions options;
+        options.silentFromBlock = blocks;
+        SimulatedModule module(options);
+        YModem worker;
+        worker.setTimeouts(300, 300, 300);
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        YModemJob job;
+        job.job = YModemJob::Pictures;
+        job.imagePaths = QStringList {picture};
+        job.projectFolder = folder();
+        worker.startJob(job);
+        QVERIFY(waitIdle(worker));
+        QTRY_COMPARE(log.ends, (QList<QPair<int, int>> {{YModemJob::Pictures, YModem::Failed}}));
+        QCOMPARE(log.messages.at(0).second,
+                 QString("通信超时，图片下载失败，请您确认通信是否正常！"));
+        QVERIFY(log.progress.contains(QList<int> {1, size, (blocks - 1) * 1024, 0}));
+        QVERIFY(log.progress.contains(QList<int> {1, size, size - 1, 0}));
+        for (const QList<int> &p : qAsConst(log.progress))
+            QVERIFY(p.at(1) == 0 || p.at(2) < p.at(1));
+        QCOMPARE(log.progress.last(), (QList<int> {1, 0, 0, 0}));
     }
 
     void pictures_data()
@@ -394,7 +565,7 @@ private slots:
         QFETCH(int, job);
         QFETCH(QString, message);
         QVERIFY(writeFile(folder() + "/tempFonts/0.font", randomBytes(300, 3)));
-        QVERIFY(writeFile(folder() + "/tempImages/0_a.png", randomBytes(300, 4)));
+        QVERIFY(writePicture(folder() + "/tempImages/0_a.png", 300, 4));
         SimulatedModuleOptions silent;
         silent.silentLimits = true;
         SimulatedModule module(silent);
@@ -416,7 +587,7 @@ private slots:
     // Closing the port under a job ends it at once, naming the job and the cause.
     void portClosedDuringJob()
     {
-        QVERIFY(writeFile(folder() + "/tempImages/0_big.png", randomBytes(40000, 5)));
+        QVERIFY(writePicture(folder() + "/tempImages/0_big.png", 40000, 5));
         SimulatedModuleOptions slow;
         slow.processingUs = 50000;
         SimulatedModule module(slow);
@@ -521,19 +692,36 @@ private slots:
     {
         QTest::addColumn<int>("job");
         QTest::addColumn<int>("mode");
+        QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("message");
-        QTest::newRow("picture gone") << int(YModemJob::Pictures) << 0
-                                      << "图片下载失败，%1/tempImages/1_gone.png图片打开失败！";
+        const QString openFailed = "图片下载失败，%1/tempImages/1_gone.png图片打开失败！";
+        const QString tooLarge = "图片下载失败，%1/tempImages/1_gone.png图片为%2像素，超过"
+                                 "16777216像素或某边超过65535像素！";
+        QTest::newRow("picture gone")
+            << int(YModemJob::Pictures) << 0 << QByteArray() << openFailed;
         QTest::newRow("picture that does not decode")
-            << int(YModemJob::Pictures) << 1
-            << "图片下载失败，%1/tempImages/1_gone.png图片打开失败！";
-        QTest::newRow("font gone")
-            << int(YModemJob::Fonts) << 0 << "字库下载失败，9.font字体文件打开失败！";
+            << int(YModemJob::Pictures) << 1 << QByteArray("not a picture") << openFailed;
+        // Sent as it is, it would still have to be a picture for the module.
+        QTest::newRow("text sent as a picture")
+            << int(YModemJob::Pictures) << 0 << QByteArray("not a picture") << openFailed;
+        // Its size does not fit the module's header, and its bytes would not fit an int.
+        QTest::newRow("26800 x 26800 to convert")
+            << int(YModemJob::Pictures) << 1 << PictureFixtures::pngClaiming(26800, 26800)
+            << tooLarge.arg("%1", "26800x26800");
+        QTest::newRow("wider than the header holds")
+            << int(YModemJob::Pictures) << 1 << PictureFixtures::pngClaiming(70000, 2)
+            << tooLarge.arg("%1", "70000x2");
+        QTest::newRow("30000 x 30000 sent as it is")
+            << int(YModemJob::Pictures) << 0 << PictureFixtures::pngClaiming(30000, 30000)
+            << tooLarge.arg("%1", "30000x30000");
+        QTest::newRow("font gone") << int(YModemJob::Fonts) << 0 << QByteArray()
+                                   << "字库下载失败，9.font字体文件打开失败！";
     }
     void unreadableFileStopsBeforeTheAnnounce()
     {
         QFETCH(int, job);
         QFETCH(int, mode);
+        QFETCH(QByteArray, content);
         QFETCH(QString, message);
         QDir().mkpath(folder() + "/tempImages");
         QImage red(3, 2, QImage::Format_ARGB32);
@@ -542,8 +730,8 @@ private slots:
         QVERIFY(red.save(good));
         const QString gone = folder() + "/tempImages/1_gone.png";
         QFile::remove(gone);
-        if (mode == 1)
-            QVERIFY(writeFile(gone, "not a picture"));
+        if (!content.isEmpty())
+            QVERIFY(writeFile(gone, content));
         QVERIFY(writeFile(folder() + "/tempFonts/0.font", randomBytes(300, 3)));
         SimulatedModule module;
         YModem worker;
@@ -603,33 +791,68 @@ private slots:
         QTest::newRow("field in front")
             << QByteArray("A_GETADDR_0_7_1") << QList<int> {6} << QList<QList<int>> {{0, 7, 1}};
         QTest::newRow("silence") << QByteArray() << QList<int> {3, 1} << QList<QList<int>>();
+        QTest::newRow("letters") << QByteArray("GETADDR_a_b_c\r\n") << QList<int> {1}
+                                 << QList<QList<int>>();
+        QTest::newRow("out of range")
+            << QByteArray("GETADDR_99999999999_-1_7\r\n") << QList<int> {1} << QList<QList<int>>();
+        QTest::newRow("six fields")
+            << QByteArray("A_B_GETADDR_1_5_0\r\n") << QList<int> {1} << QList<QList<int>>();
+        QTest::newRow("four after the key")
+            << QByteArray("GETADDR_9_1_7_1") << QList<int> {1} << QList<QList<int>>();
     }
     void linkTest()
     {
         QFETCH(QByteArray, answer);
         QFETCH(QList<int>, kinds);
         QFETCH(QList<QList<int>>, values);
+        // The same answer whole and byte by byte.
+        for (const int pieces : {int(answer.size()), 1}) {
+            SimulatedModuleOptions options;
+            options.linkAnswer = answer;
+            options.linkAnswerPieces = pieces;
+            SimulatedModule module(options);
+            YModem worker;
+            worker.setTimeouts(400, 400, 400);
+            Recorder log(&worker);
+            QVERIFY(openLink(worker, log, module.portPath()));
+            YModemJob job;
+            job.job = YModemJob::InstructionText;
+            job.instructionText = "GET_ADDR\r\n";
+            worker.startJob(job);
+            QVERIFY(waitIdle(worker));
+            QTRY_COMPARE(log.messages.size(), kinds.size());
+            QList<int> seen;
+            for (const auto &m : qAsConst(log.messages))
+                seen.append(m.first);
+            QCOMPARE(seen, kinds);
+            QCOMPARE(log.messages.last().second,
+                     QString(kinds.last() == 6       ? "指令集发送成功！"
+                                 : kinds.size() == 1 ? "模块的应答无法读取，设置未更改！"
+                                                     : "通信超时！"));
+            QCOMPARE(log.rs485, values);
+            QCOMPARE(module.commands(), QStringList {"GET_ADDR"});
+        }
+    }
+
+    // Three fields without a line end complete the answer at once.
+    void linkAnswerWithoutLineEnd()
+    {
         SimulatedModuleOptions options;
-        options.linkAnswer = answer;
+        options.linkAnswer = "GETADDR_1_300_1";
         SimulatedModule module(options);
         YModem worker;
-        worker.setTimeouts(400, 400, 400);
         Recorder log(&worker);
         QVERIFY(openLink(worker, log, module.portPath()));
         YModemJob job;
         job.job = YModemJob::InstructionText;
         job.instructionText = "GET_ADDR\r\n";
+        QElapsedTimer clock;
+        clock.start();
         worker.startJob(job);
-        QVERIFY(waitIdle(worker));
-        QTRY_COMPARE(log.messages.size(), kinds.size());
-        QList<int> seen;
-        for (const auto &m : qAsConst(log.messages))
-            seen.append(m.first);
-        QCOMPARE(seen, kinds);
-        QCOMPARE(log.messages.last().second,
-                 QString(kinds.last() == 6 ? "指令集发送成功！" : "通信超时！"));
-        QCOMPARE(log.rs485, values);
-        QCOMPARE(module.commands(), QStringList {"GET_ADDR"});
+        QVERIFY(waitIdle(worker, 5000));
+        QVERIFY(clock.elapsed() < 5000);
+        QTRY_COMPARE(log.rs485, (QList<QList<int>> {{1, 300, 1}}));
+        QTRY_COMPARE(log.messages, (QList<QPair<int, QString>> {{6, "指令集发送成功！"}}));
     }
 
     // A new request abandons the running job; the flag stays up for the new one.

@@ -137,7 +137,7 @@ private slots:
         picture.fill(Qt::darkCyan);
         QDir().mkpath(project + "/tempImages");
         QVERIFY(picture.save(project + "/tempImages/0_a.png"));
-        QVERIFY(writeFile(project + "/tempImages/1_b.png", randomBytes(128, 5)));
+        QVERIFY(writePicture(project + "/tempImages/1_b.png", 128, 5));
         const QByteArray font = randomBytes(1025, 3);
         QVERIFY(writeFile(project + "/tempFonts/4.font", font));
 

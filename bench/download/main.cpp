@@ -1,6 +1,7 @@
 // Job 0 with a 128 KB container against the simulated module on an emulated line, next to
-// lrzsz's sb sending the same file to rb over the same emulated line. Throughput is the
-// file's bytes per second as a share of the line rate (8N1: baud / 10 bytes per second).
+// a sender that acts at once on every answer (a blocking loop over the same module and line)
+// and to lrzsz's sb sending the same file to rb over the same emulated line. Throughput is
+// the file's bytes per second as a share of the line rate (8N1: baud / 10 bytes per second).
 //
 //   data   from the first byte of the first data block to the ACK of the last one
 //   batch  from the receiver's first C to the ACK of the empty block 0; the worker's
@@ -92,6 +93,83 @@ Figures runWorker(const QString &folder, int baud, int processingUs)
     Figures figures;
     const SimulatedModule::Timing t = module.timing();
     figures.ok = !module.files().isEmpty() && module.files().first().data.size() == ContainerSize;
+    figures.data = share(t.dataBytes, t.lastDataAck - t.firstDataStart, baud);
+    figures.batch = share(t.dataBytes, t.batchEnd - t.batchStart, baud);
+    return figures;
+}
+
+// Waits until the bytes read from fd hold every wanted byte; false after 5 s.
+bool awaitBytes(int fd, std::initializer_list<char> wanted)
+{
+    QByteArray seen;
+    const Clock::time_point deadline = Clock::now() + seconds(5);
+    for (;;) {
+        bool all = true;
+        for (char c : wanted)
+            all = all && seen.contains(c);
+        if (all)
+            return true;
+        const int left = int(duration_cast<milliseconds>(deadline - Clock::now()).count());
+        if (left <= 0)
+            return false;
+        pollfd p {fd, POLLIN, 0};
+        if (::poll(&p, 1, left) <= 0)
+            continue;
+        char buffer[256];
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n > 0)
+            seen.append(buffer, int(n));
+    }
+}
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+// The same batch from a sender that does nothing but wait for each answer and write the next
+// block at once: the most a stop-and-wait sender gets from this module and this line.
+Figures runAtOnce(const QByteArray &file, int baud, int processingUs)
+{
+    SimulatedModuleOptions options;
+    options.baud = baud;
+    options.processingUs = processingUs;
+    SimulatedModule module(options);
+    const int fd = ::open(QFile::encodeName(module.portPath()).constData(), O_RDWR | O_NOCTTY);
+    if (fd < 0)
+        return {};
+    termios tio {};
+    ::tcgetattr(fd, &tio);
+    ::cfmakeraw(&tio);
+    ::tcsetattr(fd, TCSANOW, &tio);
+    bool ok = writeAll(fd, "dcfg\n") && awaitBytes(fd, {YModemFrame::C})
+        && writeAll(fd, YModemFrame::fileHeader(QStringLiteral("all.cfg"), file.size()))
+        && awaitBytes(fd, {YModemFrame::Ack, YModemFrame::C});
+    quint8 number = 1;
+    for (qint64 offset = 0; ok && offset < file.size(); ++number) {
+        const qint64 remaining = file.size() - offset;
+        const int bytes = YModemFrame::dataBlockBytes(remaining);
+        ok = writeAll(fd,
+                      YModemFrame::block(number, file.constData() + offset, bytes,
+                                         YModemFrame::dataBlockSize(remaining)))
+            && awaitBytes(fd, {YModemFrame::Ack});
+        offset += bytes;
+    }
+    ok = ok && writeAll(fd, QByteArray(1, YModemFrame::Eot)) && awaitBytes(fd, {YModemFrame::Nak})
+        && writeAll(fd, QByteArray(1, YModemFrame::Eot))
+        && awaitBytes(fd, {YModemFrame::Ack, YModemFrame::C})
+        && writeAll(fd, YModemFrame::endOfBatch()) && awaitBytes(fd, {YModemFrame::Ack});
+    ::close(fd);
+    Figures figures;
+    const SimulatedModule::Timing t = module.timing();
+    figures.ok = ok && !module.files().isEmpty() && module.files().first().data == file;
     figures.data = share(t.dataBytes, t.lastDataAck - t.firstDataStart, baud);
     figures.batch = share(t.dataBytes, t.batchEnd - t.batchStart, baud);
     return figures;
@@ -299,30 +377,32 @@ int main(int argc, char **argv)
 
     std::printf("job 0, %d KB container; throughput as a share of the line rate, median of %d\n",
                 ContainerSize / 1024, Runs);
-    std::printf("%-8s %-12s %10s %10s %10s %10s\n", "baud", "module", "ybex data", "ybex batch",
-                "sb>rb data", "sb>rb batch");
+    std::printf("%-8s %-12s %10s %10s %10s %10s %10s\n", "baud", "module", "ybex data", "at once",
+                "ybex batch", "sb>rb data", "sb>rb batch");
     int run = 0;
     for (int baud : {345600, 1000000}) {
         for (int processingUs : {0, 2000}) {
             // The median of a few runs: other work on the machine delays single blocks.
-            QList<Figures> oursRuns, theirRuns;
+            QList<Figures> oursRuns, atOnceRuns, theirRuns;
             for (int i = 0; i < Runs; ++i) {
                 oursRuns.append(runWorker(folder, baud, processingUs));
+                atOnceRuns.append(runAtOnce(container, baud, processingUs));
                 const QString received = dir.path() + QStringLiteral("/rb%1").arg(run++);
                 QDir().mkpath(received);
                 theirRuns.append(runSbRb(folder + QStringLiteral("/allFile/all.cfg"), received,
                                          baud, processingUs));
             }
             const Figures ours = median(oursRuns);
+            const Figures atOnce = median(atOnceRuns);
             const Figures theirs = median(theirRuns);
             // The bound of any sender that waits for each block's ACK.
             const double block = 1029.0 * 10 / baud;
             const double bound = 1024.0 * 10 / baud / (block + processingUs / 1e6);
-            std::printf(
-                "%-8d %-12s %9.1f%% %9.1f%% %9.1f%% %9.1f%%   (stop-and-wait bound %.1f%%)%s\n",
-                baud, processingUs ? "2 ms/block" : "instant", ours.data * 100, ours.batch * 100,
-                theirs.data * 100, theirs.batch * 100, bound * 100,
-                ours.ok && theirs.ok ? "" : "  TRANSFER FAILED");
+            std::printf("%-8d %-12s %9.1f%% %9.1f%% %9.1f%% %9.1f%% %9.1f%%   (stop-and-wait bound "
+                        "%.1f%%)%s\n",
+                        baud, processingUs ? "2 ms/block" : "instant", ours.data * 100,
+                        atOnce.data * 100, ours.batch * 100, theirs.data * 100, theirs.batch * 100,
+                        bound * 100, ours.ok && atOnce.ok && theirs.ok ? "" : "  TRANSFER FAILED");
             std::fflush(stdout);
         }
     }

@@ -198,6 +198,8 @@ int main(int argc, char **argv)
         imagePaths.append(path);
     }
 
+    // The buttons and labels draw with font 0, which the project has.
+    fontIdList = QStringList {QStringLiteral("0")};
     AllCfg generator;
     generator.setTemplateFolder(dir.filePath(QStringLiteral("file")));
     const bool done = measure(100, 15, dir, generator) && measure(1000, 5, dir, generator);

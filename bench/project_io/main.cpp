@@ -57,7 +57,6 @@ double elapsedMs(const std::function<void()> &step)
 
 void fill(ProjectTestTarget &d, int pages, int perPage)
 {
-    d.images = 10;
     for (int p = 0; p < pages; ++p) {
         d.appendPage();
         d.pages.last()->setPageName(QStringLiteral("page %1").arg(p));

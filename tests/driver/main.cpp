@@ -25,7 +25,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -217,9 +216,15 @@ int download(const QStringList &args)
     bool failed = false;
     bool answered = false;
     bool unpacked = false;
+    bool portAnswered = false;
     QObject::connect(&worker, &YModem::s_sendPortStatus, &loop, [&](bool open) {
         portOpen = open;
-        loop.quit();
+        // Only the answer to the open request ends a wait; a port that vanishes during the
+        // job is told by the job's own message.
+        if (!portAnswered) {
+            portAnswered = true;
+            loop.quit();
+        }
     });
     QObject::connect(
         &worker, &YModem::s_sendProgValue, &loop, [&](int kind, int total, int done, int phase) {
@@ -228,6 +233,10 @@ int download(const QStringList &args)
                 unpacked = true;
             std::fflush(stdout);
         });
+    QObject::connect(&worker, &YModem::s_send485, &loop, [&](int enable, int address, int crc) {
+        std::printf("link %d %d %d\n", enable, address, crc);
+        std::fflush(stdout);
+    });
     QObject::connect(&worker, &YModem::s_sendMes, &loop, [&](int kind, const QString &text) {
         std::printf("message %d %s\n", kind, text.toUtf8().constData());
         failed |= kind == 1;
@@ -239,6 +248,12 @@ int download(const QStringList &args)
     if (!portOpen)
         return fail(QStringLiteral("cannot open %1 at %2 baud").arg(port, QString::number(baud)));
 
+    // The job's end comes after its outcome messages, queued in the same order.
+    int outcome = YModem::Failed;
+    QObject::connect(&worker, &YModem::s_sendJobEnded, &loop, [&](int, int how) {
+        outcome = how;
+        loop.quit();
+    });
     const QString folder = ProjectFolder::folderOf(currentProjectPath);
     if (job == YModemJob::Project) {
         // What the project is now, never a container an earlier or failed run left.
@@ -255,18 +270,10 @@ int download(const QStringList &args)
                         job == YModemJob::InstructionText ? QStringLiteral("GET_ADDR\r\n")
                                                           : QString());
     }
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (!worker.isJobPending())
-            loop.quit();
-    });
-    poll.start(20);
     loop.exec();
-    // The job posted its outcome before it ended.
-    QCoreApplication::processEvents();
     window.clearAllPages();
 
-    const bool done = !failed
+    const bool done = outcome == YModem::Done && !failed
         && (job == YModemJob::Project               ? unpacked
                 : job == YModemJob::InstructionText ? answered
                                                     : true);

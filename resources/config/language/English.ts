@@ -4,6 +4,10 @@
 <context>
     <name>AllCfg</name>
     <message>
+        <source>%1 %2：字体%3不存在，请先生成该字体或选择已有的字体</source>
+        <translation>%1 %2: font %3 does not exist; generate it or choose a generated font</translation>
+    </message>
+    <message>
         <source>%1 %2：记录位置超过65535</source>
         <translation>%1 %2: the record starts beyond byte 65535</translation>
     </message>
@@ -213,6 +217,26 @@
     <message>
         <source>您是否要保存参数？</source>
         <translation>Do you want to save parameters?</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>模块的设置：485使能：%1，485地址：%2，CRC16使能：%3。</source>
+        <translation>The module&apos;s settings: RS-485 on: %1, RS-485 address: %2, CRC16 on: %3.</translation>
+    </message>
+    <message>
+        <source>与项目的开机设置相同。</source>
+        <translation>They are the project&apos;s boot settings already.</translation>
+    </message>
+    <message>
+        <source>是否用它们替换项目的开机设置？</source>
+        <translation>Replace the project&apos;s boot settings with them?</translation>
     </message>
 </context>
 <context>
@@ -790,6 +814,10 @@
         <source>保存当前编辑下载事件成功！</source>
         <translation>The edited download event was saved successfully!</translation>
     </message>
+    <message>
+        <source>代码超过%1个字符，无法保存！</source>
+        <translation>The code is longer than %1 characters and cannot be saved!</translation>
+    </message>
 </context>
 <context>
     <name>SetScreenSizeDlg</name>
@@ -1101,6 +1129,26 @@
 </context>
 <context>
     <name>MainWindow</name>
+    <message>
+        <source>（项目%1）</source>
+        <translation> (project %1)</translation>
+    </message>
+    <message>
+        <source>已取消生成字体%1，原有的字体不变</source>
+        <translation>Generating font %1 was cancelled; the existing font is unchanged</translation>
+    </message>
+    <message>
+        <source>字体%1已生成，但其中没有任何字符：ttf文件中既没有ASCII字符，也没有“内容”里的字符！</source>
+        <translation>Font %1 was generated but holds no characters: the TrueType file has neither ASCII characters nor those of the content field!</translation>
+    </message>
+    <message>
+        <source>生成字体%1成功</source>
+        <translation>Font %1 generated successfully</translation>
+    </message>
+    <message>
+        <source>正在生成字体，字体%1未删除，请在生成结束后再删除！</source>
+        <translation>A font is being generated, so font %1 was not deleted; delete it once the generation has ended!</translation>
+    </message>
     <message>
         <source>%1（无此字体）</source>
         <translation>%1 (no such font)</translation>
@@ -2284,6 +2332,10 @@
         <translation>Events of this widget type cannot be edited. Please see the documentation!</translation>
     </message>
     <message>
+        <source>图库缺少项目用到的%1张图片（编号%2），编号保持不变；把图片放回%3后重新导入项目即可显示。</source>
+        <translation>The library lacks %1 picture(s) the project uses (numbers %2). The numbers are kept; put the pictures back into %3 and import the project again to show them.</translation>
+    </message>
+    <message>
         <source>自动保存失败！</source>
         <translation>Auto-save failed!</translation>
     </message>
@@ -2296,6 +2348,32 @@
 “否”：立即取消%1并退出；“取消”：不退出。</source>
         <translation>The %1 is still running. Wait for it to finish before quitting?
 "No": cancel the %1 now and quit; "Cancel": do not quit.</translation>
+    </message>
+    <message>
+        <source>不是PNG或JPG图片，无法显示</source>
+        <translation>Not a PNG or JPG picture; it cannot be shown</translation>
+    </message>
+    <message>
+        <source>图片超过%1像素或某边超过%2像素，不显示</source>
+        <translation>The picture has more than %1 pixels or a side longer than %2 pixels; it is not shown</translation>
+    </message>
+    <message>
+        <source>以下文件不是PNG或JPG图片，未导入：
+%1</source>
+        <translation>These files are not PNG or JPG pictures and were not imported:
+%1</translation>
+    </message>
+    <message>
+        <source>以下图片超过%1像素或某边超过%2像素，未导入：
+%3</source>
+        <translation>These pictures have more than %1 pixels or a side longer than %2 pixels and were not imported:
+%3</translation>
+    </message>
+    <message>
+        <source>以下文件无法删除，已保留：
+%1</source>
+        <translation>These files could not be deleted and were kept:
+%1</translation>
     </message>
 </context>
 <context>
@@ -2330,6 +2408,10 @@
     <message>
         <source>文本输入</source>
         <translation>Text input</translation>
+    </message>
+    <message>
+        <source>文本超过%1个字符，无法保存！</source>
+        <translation>The text is longer than %1 characters and cannot be saved!</translation>
     </message>
 </context>
 <context>
@@ -2722,6 +2804,10 @@
         <source>第%1行第%2列：%3</source>
         <translation>Line %1, column %2: %3</translation>
     </message>
+    <message>
+        <source>第%1行的%2超过%3个字符，项目文件的这项文本最多有%3个字符。</source>
+        <translation>Line %1: %2 is longer than %3 characters; a project file holds at most %3 characters there.</translation>
+    </message>
 </context>
 <context>
     <name>ProjectFile</name>
@@ -2752,6 +2838,14 @@
     <message>
         <source>%1：文件写保护</source>
         <translation>%1: the file is write-protected</translation>
+    </message>
+    <message>
+        <source>%1：这不是普通文件</source>
+        <translation>%1: this is not a regular file</translation>
+    </message>
+    <message>
+        <source>%1：文件超过%2MB，项目文件最大%2MB</source>
+        <translation>%1: the file is larger than %2 MB; a project file is at most %2 MB</translation>
     </message>
 </context>
 <context>
@@ -2818,9 +2912,19 @@
         <source>生成%1.font字体成功</source>
         <translation>Font %1.font generated</translation>
     </message>
+    <message>
+        <source>以下文件无法删除，已保留：
+%1</source>
+        <translation>These files could not be deleted and were kept:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>FontConverter</name>
+    <message>
+        <source>已取消</source>
+        <translation>Cancelled</translation>
+    </message>
     <message>
         <source>无法写入%1</source>
         <translation>Cannot write %1</translation>
@@ -2891,6 +2995,22 @@
     <message>
         <source>字库超Flash上限、</source>
         <translation>Fonts exceed the flash limit,</translation>
+    </message>
+    <message>
+        <source>缺少%1</source>
+        <translation>%1 missing</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1的值无法读取</source>
+        <translation>no readable value for %1</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -2966,6 +3086,42 @@
     <message>
         <source>通信超时，%1失败，请您确认通信是否正常！</source>
         <translation>Communication timeout, the %1 failed, please confirm whether the communication is normal!</translation>
+    </message>
+    <message>
+        <source>模块取消了%1！</source>
+        <translation>The module cancelled the %1!</translation>
+    </message>
+    <message>
+        <source>模块的上限无法读取（%1），%2失败！</source>
+        <translation>The module&apos;s limits cannot be read (%1), %2 failed!</translation>
+    </message>
+    <message>
+        <source>文件%1的起始块</source>
+        <translation>the first block of file %1</translation>
+    </message>
+    <message>
+        <source>文件%1的结束符</source>
+        <translation>the end of file %1</translation>
+    </message>
+    <message>
+        <source>批次结束块</source>
+        <translation>the end-of-batch block</translation>
+    </message>
+    <message>
+        <source>模块的应答无法读取，设置未更改！</source>
+        <translation>The module&apos;s answer cannot be read; no setting was changed!</translation>
+    </message>
+    <message>
+        <source>模块连续%1次拒收%2，%3失败！</source>
+        <translation>The module refused %2 %1 times in a row, %3 failed!</translation>
+    </message>
+    <message>
+        <source>文件%1的第%2块</source>
+        <translation>block %2 of file %1</translation>
+    </message>
+    <message>
+        <source>图片下载失败，%1图片为%2x%3像素，超过%4像素或某边超过%5像素！</source>
+        <translation>Picture download failed: the picture %1 is %2x%3 pixels, more than %4 pixels or a side longer than %5 pixels!</translation>
     </message>
 </context>
 <context>
@@ -3783,6 +3939,29 @@
     </message>
 </context>
 <context>
+    <name>ProjectFolder</name>
+    <message>
+        <source>%1：项目名称不能以“.”开头</source>
+        <translation>%1: a project name cannot begin with “.”</translation>
+    </message>
+    <message>
+        <source>%1：名称过长，项目文件名最多%2个字节</source>
+        <translation>%1: the name is too long; a project file name has at most %2 bytes</translation>
+    </message>
+    <message>
+        <source>%1是一个链接，无法删除：%2</source>
+        <translation>%1 is a link and cannot be removed: %2</translation>
+    </message>
+    <message>
+        <source>%1是一个文件，不是文件夹</source>
+        <translation>%1 is a file, not a folder</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹%1：%2</source>
+        <translation>Cannot create the folder %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CheckedSaveFile</name>
     <message>
         <source>磁盘空间不足</source>
@@ -3821,18 +4000,10 @@
     </message>
 </context>
 <context>
-    <name>ProjectFolder</name>
+    <name>GeneratedFonts</name>
     <message>
-        <source>%1是一个链接，无法删除：%2</source>
-        <translation>%1 is a link and cannot be removed: %2</translation>
-    </message>
-    <message>
-        <source>%1是一个文件，不是文件夹</source>
-        <translation>%1 is a file, not a folder</translation>
-    </message>
-    <message>
-        <source>无法创建文件夹%1：%2</source>
-        <translation>Cannot create the folder %1: %2</translation>
+        <source>字体大小应为%1-%2的整数！</source>
+        <translation>The font size must be a whole number from %1 to %2!</translation>
     </message>
 </context>
 </TS>
