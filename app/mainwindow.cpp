@@ -200,7 +200,7 @@ void MainWindow::resetClipboardAndFlags()
     pageToDelete = 0;
     pageWhenAsked = 0;
     npmInstalled = false;
-    selectionKind = 0;
+    selectionKind = SelectionKind::Page;
 }
 
 void MainWindow::createEventDialogs()
@@ -440,8 +440,7 @@ void MainWindow::setUpPageTree()
 {
     form->treeWidget->setContextMenuPolicy(Qt::CustomContextMenu);
     form->treeWidget->setHeaderHidden(true);
-    connect(form->frame, SIGNAL(s_sendTreeWidget(int, int, int, int, QString)), this,
-            SLOT(slotTreeWidget(int, int, int, int, QString)));
+    connect(form->frame, &QMyFrame::s_sendTreeWidget, this, &MainWindow::slotTreeWidget);
 }
 
 void MainWindow::setUpPageMenu()

@@ -1,7 +1,10 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "pagetreeaction.h"
 #include "qmysheetapplier.h"
+#include "selectionkind.h"
+#include "widgettype.h"
 
 #include <QAction>
 #include <QIcon>
@@ -110,7 +113,8 @@ public:
 
     // Page list and page tree
     bool addPage();
-    void addTreeWidgetItem(int action, int page, int typeCode, int id, const QString &typeName);
+    void addTreeWidgetItem(PageTreeAction action, int page, WidgetType type, int id,
+                           const QString &typeName);
     void clearAllPages();
     void clearPageTree();
     void expandRememberedPages();
@@ -189,7 +193,7 @@ public:
     QMyMessageBox *getQuestionBox() const { return questionBox; }
     QMyMessageBox *getResultBox() const { return resultBox; }
     QMyWidget *getCurrentWidget() const { return currentWidget; }
-    int getSelectionKind() const { return selectionKind; }
+    SelectionKind getSelectionKind() const { return selectionKind; }
     int getCurrentTimer() const { return currentTimer; }
     QMap<QtProperty *, QString> getPropertyToKey() const { return propertyToKey; }
     bool isClipboardValid() const { return clipboardValid; }
@@ -266,7 +270,7 @@ public slots:
     void slotActionPagePaste();
     void slotActionPageRename();
     void slotPageRename(int page, QString itemText, QString name);
-    void slotTreeWidget(int action, int page, int typeCode, int id, QString typeName);
+    void slotTreeWidget(PageTreeAction action, int page, WidgetType type, int id, QString typeName);
     void slotClickTopTreeWidget();
 
     void on_tvImage_clicked(const QModelIndex &index);
@@ -472,7 +476,7 @@ private:
     FontDlg *fontDlg = nullptr;
     FontConverter *fontConverter = nullptr;
     QMyImageItemModel *fontModel = nullptr;
-    int selectionKind = 0;
+    SelectionKind selectionKind = SelectionKind::Page;
     QMyEventDlg *eventDlg = nullptr;
     DelEventDlg *delEventDlg = nullptr;
     DownLoadEventDlg *downLoadEventDlg = nullptr;

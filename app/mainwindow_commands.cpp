@@ -276,7 +276,7 @@ void MainWindow::slotTimerClicked(bool)
         currentTimer = j;
         timerParams[j]->setTimerID(j);
         timerButtons.at(j)->setStyleSheet(timerButtonStyles[TimerStyleSelected]);
-        if (selectionKind == 1 && currentWidget && QMyFrame::hasCurrentPage()) {
+        if (selectionKind == SelectionKind::Widget && currentWidget && QMyFrame::hasCurrentPage()) {
             for (QMyWidget *w : qAsConst(*pageWidgets.at(currentPageIndex)))
                 w->setSelected(false);
             form->frame->repaint();

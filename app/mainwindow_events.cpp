@@ -50,7 +50,7 @@ void MainWindow::on_btnDelEvent_clicked()
                                 tr("未创建或导入项目，请您先创建或导入项目！"));
         return;
     }
-    if (selectionKind < 0 || selectionKind > 2)
+    if (selectionKind == SelectionKind::None)
         return;
     const EventHolder *holder = shownEventHolder();
     if (!holder || holder->eventCount() == 0) {
@@ -83,13 +83,13 @@ void MainWindow::on_btnDownLoadEvent_clicked()
 EventHolder *MainWindow::shownEventHolder() const
 {
     switch (selectionKind) {
-    case 0: {
+    case SelectionKind::Page: {
         PageParam *page = pageRecords.value(currentPageIndex);
         return page ? &page->eventHolder() : nullptr;
     }
-    case 1:
+    case SelectionKind::Widget:
         return currentWidget ? &currentWidget->eventHolder() : nullptr;
-    case 2: {
+    case SelectionKind::Timer: {
         TimerParam *timer = getTimerParam(currentTimer);
         return timer ? &timer->eventHolder() : nullptr;
     }

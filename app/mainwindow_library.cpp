@@ -333,7 +333,7 @@ void MainWindow::followImageDeletion(int deleted)
         for (const QString &key : ImageReferences::widgetKeys())
             sheet->setImageText(key, SheetRules::imageText(currentWidget->intValue(key)));
     }
-    if (selectionKind == 0 && changes.pages.contains(currentPageIndex)) {
+    if (selectionKind == SelectionKind::Page && changes.pages.contains(currentPageIndex)) {
         sheet->setImageText(
             QStringLiteral("pageImageNum"),
             SheetRules::imageText(pageRecords.at(currentPageIndex)->pageImageNum()));
@@ -643,8 +643,8 @@ void MainWindow::refreshFontIdProperty()
 {
     if (!currentWidget)
         return;
-    const int type = currentWidget->getTypeCode();
-    if (type != 0 && type != 1 && type != 4)
+    const WidgetType type = currentWidget->getType();
+    if (type != WidgetType::Btn && type != WidgetType::Lab && type != WidgetType::TextBox)
         return;
     sheet->refreshFontChoice(QStringLiteral("fontID"), currentWidget->getFontID());
 }

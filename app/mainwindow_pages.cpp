@@ -39,10 +39,11 @@ bool MainWindow::addPage()
     return true;
 }
 
-void MainWindow::addTreeWidgetItem(int action, int page, int typeCode, int id,
+void MainWindow::addTreeWidgetItem(PageTreeAction action, int page, WidgetType type, int id,
                                    const QString &typeName)
 {
-    if (action != 1 || page < 0 || page >= form->treeWidget->topLevelItemCount())
+    if (action != PageTreeAction::AddWidget || page < 0
+        || page >= form->treeWidget->topLevelItemCount())
         return;
     // One icon per type for all items: an icon made from a file holds its own picture.
     if (widgetItemIcons.isEmpty()) {
@@ -50,16 +51,18 @@ void MainWindow::addTreeWidgetItem(int action, int page, int typeCode, int id,
             widgetItemIcons.append(QIcon(path));
     }
     auto *item = new QTreeWidgetItem;
-    item->setIcon(0, widgetItemIcons.value(typeCode));
+    item->setIcon(0, widgetItemIcons.value(widgetTypeCode(type)));
     item->setText(0, PageTreeText::widgetItem(typeName, id));
     form->treeWidget->topLevelItem(page)->addChild(item);
 }
 
-void MainWindow::slotTreeWidget(int action, int page, int typeCode, int id, QString typeName)
+void MainWindow::slotTreeWidget(PageTreeAction action, int page, WidgetType type, int id,
+                                QString typeName)
 {
-    if (action != 1 || page < 0 || page >= form->treeWidget->topLevelItemCount())
+    if (action != PageTreeAction::AddWidget || page < 0
+        || page >= form->treeWidget->topLevelItemCount())
         return;
-    addTreeWidgetItem(action, page, typeCode, id, typeName);
+    addTreeWidgetItem(action, page, type, id, typeName);
     QTreeWidgetItem *pageItem = form->treeWidget->topLevelItem(page);
     clickTreeItem(pageItem->child(pageItem->childCount() - 1));
 }
@@ -100,7 +103,8 @@ void MainWindow::refreshPageTree()
         item->setText(0, PageTreeText::pageItem(i, pageRecords.at(i)->pageName()));
         form->treeWidget->addTopLevelItem(item);
         for (QMyWidget *w : qAsConst(*pageWidgets.at(i)))
-            addTreeWidgetItem(1, i, w->getTypeCode(), w->getId(), w->getTypeName());
+            addTreeWidgetItem(PageTreeAction::AddWidget, i, w->getType(), w->getId(),
+                              w->getTypeName());
     }
     expandRememberedPages();
     slotClickTopTreeWidget();
@@ -272,7 +276,7 @@ void MainWindow::deleteCurrentPage()
 
 QMyWidget *MainWindow::cloneWidget(QMyWidget *source)
 {
-    if (QMyWidgetFactory::typeCode(source->getTypeName()) < 0)
+    if (!QMyWidgetFactory::typeOf(source->getTypeName()))
         return nullptr;
     QMyWidget *clone =
         QMyWidgetFactory::create(source->getTypeName(), source->getId(), form->frame);
@@ -356,8 +360,8 @@ void MainWindow::slotActionPagePaste()
         form->frame->connectWidget(w);
         pageWidgets.at(page)->append(w);
         w->show();
-        addTreeWidgetItem(1, page, w->getTypeCode(), w->getId(),
-                          widgetTypeNames.value(w->getTypeCode()));
+        addTreeWidgetItem(PageTreeAction::AddWidget, page, w->getType(), w->getId(),
+                          widgetTypeNames.value(widgetTypeCode(w->getType())));
     }
     QTreeWidgetItem *item = form->treeWidget->topLevelItem(page);
     item->setText(0, PageTreeText::pageItem(page, pageRecords.at(page)->pageName()));

@@ -76,9 +76,9 @@ public:
             item->setText(0, PageTreeText::pageItem(index, pageRecords.at(index)->pageName()));
     }
     int widgetCount(int page) const override { return pageWidgets.at(page)->size(); }
-    QMyWidget *createWidget(int typeCode, int id) override
+    QMyWidget *createWidget(WidgetType type, int id) override
     {
-        return QMyWidgetFactory::create(typeCode, id, w->form->frame);
+        return QMyWidgetFactory::create(type, id, w->form->frame);
     }
     void addWidget(int page, QMyWidget *widget, const QPoint &pos) override
     {
@@ -88,7 +88,7 @@ public:
         // hidden like the rest of its page.
         widget->setVisible(page == currentPageIndex);
         widget->setPos(pos.x(), pos.y());
-        w->addTreeWidgetItem(1, page, widget->getTypeCode(), widget->getId(),
+        w->addTreeWidgetItem(PageTreeAction::AddWidget, page, widget->getType(), widget->getId(),
                              widget->getTypeName());
     }
     void finish(int savedPage) override

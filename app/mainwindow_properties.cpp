@@ -26,7 +26,7 @@
 void MainWindow::slotRecvParent()
 {
     sheet->clear();
-    selectionKind = 0;
+    selectionKind = SelectionKind::Page;
     currentWidget = nullptr;
     form->frame->setCurrentWidget(nullptr);
     form->frame->setTimerShown(false);
@@ -46,7 +46,7 @@ void MainWindow::slotRecvParent()
 void MainWindow::slotRecvWnd(QMyWidget *w)
 {
     sheet->clear();
-    selectionKind = 1;
+    selectionKind = SelectionKind::Widget;
     currentWidget = w;
     form->frame->setCurrentWidget(w);
     sheetPage = pageRecords.value(currentPageIndex);
@@ -61,9 +61,9 @@ void MainWindow::slotRecvWnd(QMyWidget *w)
                 form->treeWidget->setCurrentItem(pageItem->child(i));
         }
     }
-    sheet->addRows(SheetTables::widgetSheet(w->getTypeCode(), w->getCheckabled()),
+    sheet->addRows(SheetTables::widgetSheet(w->getType(), w->getCheckabled()),
                    [w](const QString &key) { return SheetValues::widgetValue(*w, key); });
-    if (SheetTables::widgetHasEvents(w->getTypeCode()))
+    if (SheetTables::widgetHasEvents(w->getType()))
         sheet->addEventsGroup(w->eventHolder());
 }
 
@@ -72,7 +72,7 @@ void MainWindow::showTimerProperty()
     if (currentTimer < 0 || currentTimer >= TimerCount)
         return;
     sheet->clear();
-    selectionKind = 2;
+    selectionKind = SelectionKind::Timer;
     currentWidget = nullptr;
     form->frame->setCurrentWidget(nullptr);
     form->frame->setTimerShown(true);
@@ -87,12 +87,19 @@ void MainWindow::showTimerProperty()
 
 void MainWindow::slotRefleshEvent()
 {
-    if (selectionKind == 0)
+    switch (selectionKind) {
+    case SelectionKind::Page:
         slotRecvParent();
-    else if (selectionKind == 1)
+        break;
+    case SelectionKind::Widget:
         slotRecvWnd(currentWidget);
-    else if (selectionKind == 2)
+        break;
+    case SelectionKind::Timer:
         showTimerProperty();
+        break;
+    case SelectionKind::None:
+        break;
+    }
 }
 
 void MainWindow::slotRecvWndMove(QMyWidget *w)
@@ -151,7 +158,7 @@ void MainWindow::applySheetEffect(int timerStyle, bool rebuildWidgetSheet)
     QMetaObject::invokeMethod(
         this,
         [this, shown] {
-            if (shown && shown == currentWidget && selectionKind == 1)
+            if (shown && shown == currentWidget && selectionKind == SelectionKind::Widget)
                 emit form->frame->s_sendPressWnd(shown);
         },
         Qt::QueuedConnection);

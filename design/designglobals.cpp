@@ -1,8 +1,22 @@
 #include "designglobals.h"
 
-QList<QList<QMyWidget *> *> pageWidgets;
-QList<PageParam *> pageRecords;
-int currentPageIndex = 0;
+#include "designdocument.h"
+
+struct DesignGlobalsAccess
+{
+    static DesignDocument &d() { return DesignDocument::program(); }
+    static QList<QList<QMyWidget *> *> &pageWidgets() { return d().m_pageWidgets; }
+    static QList<PageParam *> &pageRecords() { return d().m_pageRecords; }
+    static int &currentPage() { return d().m_currentPage; }
+    static QStringList &pictures() { return d().m_pictures; }
+    static QStringList &fontIds() { return d().m_fontIds; }
+    static QStringList &fontPaths() { return d().m_fontPaths; }
+    static QString &projectPath() { return d().m_projectPath; }
+};
+
+QList<QList<QMyWidget *> *> &pageWidgets = DesignGlobalsAccess::pageWidgets();
+QList<PageParam *> &pageRecords = DesignGlobalsAccess::pageRecords();
+int &currentPageIndex = DesignGlobalsAccess::currentPage();
 int pageWidth = 0;
 int pageHeight = 0;
 
@@ -37,11 +51,11 @@ QStringList resolutionList = {
 
 QColor colorTable[ColorTableSize];
 
-QStringList imagePaths;
-QStringList fontIdList;
-QStringList fontPaths;
+QStringList &imagePaths = DesignGlobalsAccess::pictures();
+QStringList &fontIdList = DesignGlobalsAccess::fontIds();
+QStringList &fontPaths = DesignGlobalsAccess::fontPaths();
 QList<int> guicfgSizes;
-QString currentProjectPath;
+QString &currentProjectPath = DesignGlobalsAccess::projectPath();
 QString appPath;
 QTranslator appTranslator;
 

@@ -2,7 +2,10 @@
 #define DESIGNGLOBALS_H
 
 // The design of the open project and the fixed tables that describe widget types,
-// resolutions and the module's colours. Plain program-wide variables, used by name.
+// resolutions and the module's colours. Program-wide names; those of the design refer to
+// the program's design document.
+
+#include "widgettype.h"
 
 #include <QColor>
 #include <QList>
@@ -13,7 +16,6 @@
 class QMyWidget;
 class PageParam;
 
-constexpr int WidgetTypeCount = 10;
 constexpr int ColorTableSize = 64;
 // Widgets one page may hold: far more than a module page shows, and far below the count
 // at which painting a page's widgets becomes slow or runs out of stack.
@@ -27,9 +29,9 @@ constexpr int MaxLineLength = 32767;
 constexpr int MaxTextLength = 1 << 21;
 
 // One widget list per page, in page order; the same index in pageRecords.
-extern QList<QList<QMyWidget *> *> pageWidgets;
-extern QList<PageParam *> pageRecords;
-extern int currentPageIndex;
+extern QList<QList<QMyWidget *> *> &pageWidgets;
+extern QList<PageParam *> &pageRecords;
+extern int &currentPageIndex;
 // The canvas size in pixels as of its last paint.
 extern int pageWidth;
 extern int pageHeight;
@@ -43,11 +45,11 @@ extern QStringList resolutionList;
 // Invalid until the main window fills it with colorTableValue().
 extern QColor colorTable[ColorTableSize];
 
-extern QStringList imagePaths;
-extern QStringList fontIdList;
-extern QStringList fontPaths;
+extern QStringList &imagePaths;
+extern QStringList &fontIdList;
+extern QStringList &fontPaths;
 extern QList<int> guicfgSizes;
-extern QString currentProjectPath;
+extern QString &currentProjectPath;
 extern QString appPath;
 extern QTranslator appTranslator;
 

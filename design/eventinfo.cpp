@@ -1,6 +1,7 @@
 #include "eventinfo.h"
 
 #include "scripttext.h"
+#include "widgettype.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -146,17 +147,20 @@ struct OwnerKindSpec
 
 // Owner kinds with event types of their own; every other kind keeps the list it had.
 const OwnerKindSpec ownerKinds[] = {
-    {-1, {QT_TRANSLATE_NOOP("QObject", "页面退出"), QT_TRANSLATE_NOOP("QObject", "页面进入")}},
-    {-2, {QT_TRANSLATE_NOOP("QObject", "定时到达")}},
-    {-3, {QT_TRANSLATE_NOOP("QObject", "休眠退出"), QT_TRANSLATE_NOOP("QObject", "休眠进入")}},
-    {0, {QT_TRANSLATE_NOOP("QObject", "按钮退出"), QT_TRANSLATE_NOOP("QObject", "按钮进入")}},
-    {3,
+    {EventInfo::PageOwner,
+     {QT_TRANSLATE_NOOP("QObject", "页面退出"), QT_TRANSLATE_NOOP("QObject", "页面进入")}},
+    {EventInfo::TimerOwner, {QT_TRANSLATE_NOOP("QObject", "定时到达")}},
+    {EventInfo::SleepTimerOwner,
+     {QT_TRANSLATE_NOOP("QObject", "休眠退出"), QT_TRANSLATE_NOOP("QObject", "休眠进入")}},
+    {widgetTypeCode(WidgetType::Btn),
+     {QT_TRANSLATE_NOOP("QObject", "按钮退出"), QT_TRANSLATE_NOOP("QObject", "按钮进入")}},
+    {widgetTypeCode(WidgetType::Prog),
      {QT_TRANSLATE_NOOP("QObject", "进度退出"), QT_TRANSLATE_NOOP("QObject", "进度增加"),
       QT_TRANSLATE_NOOP("QObject", "进度减少")}},
-    {6,
+    {widgetTypeCode(WidgetType::Slider),
      {QT_TRANSLATE_NOOP("QObject", "slider抬起"), QT_TRANSLATE_NOOP("QObject", "slider增加"),
       QT_TRANSLATE_NOOP("QObject", "slider减少")}},
-    {7,
+    {widgetTypeCode(WidgetType::Arc),
      {QT_TRANSLATE_NOOP("QObject", "arc退出"), QT_TRANSLATE_NOOP("QObject", "arc增加"),
       QT_TRANSLATE_NOOP("QObject", "arc减少")}},
 };

@@ -28,6 +28,12 @@ public:
     QString param(int i) const;
     void setParam(int i, const QString &value);
 
+    // Owner kinds of the events that are no widget's; a widget's events have the number of
+    // its type.
+    static constexpr int PageOwner = -1;
+    static constexpr int TimerOwner = -2;
+    static constexpr int SleepTimerOwner = -3;
+
     int ownerType() const { return m_ownerType; }
     void setOwnerType(int kind);
     // Whether an owner kind has event types at all: pages, timers and the widget types

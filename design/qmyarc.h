@@ -10,7 +10,7 @@ class QMyArc : public QMyWidget
     Q_OBJECT
 
 public:
-    QMyArc(int id, int typeCode, const QString &typeName, QWidget *parent);
+    QMyArc(int id, WidgetType type, const QString &typeName, QWidget *parent);
 
     void refreshComputedValues() override;
 

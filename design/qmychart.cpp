@@ -6,8 +6,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-QMyChart::QMyChart(int id, int typeCode, const QString &typeName, QWidget *parent)
-    : QMyWidget(id, typeCode, typeName, parent)
+QMyChart::QMyChart(int id, WidgetType type, const QString &typeName, QWidget *parent)
+    : QMyWidget(id, type, typeName, parent)
 {
     setW(200);
     setH(150);

@@ -9,7 +9,7 @@ class QMyChart : public QMyWidget
     Q_OBJECT
 
 public:
-    QMyChart(int id, int typeCode, const QString &typeName, QWidget *parent);
+    QMyChart(int id, WidgetType type, const QString &typeName, QWidget *parent);
 
     void refreshComputedValues() override;
 

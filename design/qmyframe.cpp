@@ -35,9 +35,9 @@ QMyFrame::QMyFrame(QWidget *parent)
     copyAction = new QAction(QIcon(":images/copy.png"), QString());
     pasteAction = new QAction(QIcon(":images/paste.png"), QString());
     deleteAction = new QAction(QIcon(":images/del.png"), QString());
-    connect(copyAction, SIGNAL(triggered()), this, SLOT(slotCopyAction()));
-    connect(pasteAction, SIGNAL(triggered()), this, SLOT(slotPasteAction()));
-    connect(deleteAction, SIGNAL(triggered()), this, SLOT(slotDelAction()));
+    connect(copyAction, &QAction::triggered, this, &QMyFrame::slotCopyAction);
+    connect(pasteAction, &QAction::triggered, this, &QMyFrame::slotPasteAction);
+    connect(deleteAction, &QAction::triggered, this, &QMyFrame::slotDelAction);
     retranslate();
     contextMenu->addAction(copyAction);
     contextMenu->addAction(pasteAction);
@@ -67,9 +67,9 @@ void QMyFrame::setPastePosFromCursor()
 
 void QMyFrame::connectWidget(QMyWidget *w)
 {
-    connect(w, SIGNAL(s_sendPressWnd(QMyWidget *)), this, SLOT(slotRecvWnd(QMyWidget *)));
-    connect(w, SIGNAL(s_sendWndMove(QMyWidget *)), this, SLOT(slotRecvWndMove(QMyWidget *)));
-    connect(w, SIGNAL(s_sendPressPos(QPoint)), this, SLOT(slotRecvPressPos(QPoint)));
+    connect(w, &QMyWidget::s_sendPressWnd, this, &QMyFrame::slotRecvWnd);
+    connect(w, &QMyWidget::s_sendWndMove, this, &QMyFrame::slotRecvWndMove);
+    connect(w, &QMyWidget::s_sendPressPos, this, &QMyFrame::slotRecvPressPos);
 }
 
 int QMyFrame::lowestFreeId(const QList<int> &ids)
@@ -172,7 +172,8 @@ void QMyFrame::slotPasteAction()
     pageWidgets.at(currentPageIndex)->append(copy);
 
     emit s_sendPressWnd(copy);
-    emit s_sendTreeWidget(1, currentPageIndex, copy->getTypeCode(), id, copy->getTypeName());
+    emit s_sendTreeWidget(PageTreeAction::AddWidget, currentPageIndex, copy->getType(), id,
+                          copy->getTypeName());
 }
 
 void QMyFrame::mousePressEvent(QMouseEvent *event)
@@ -244,13 +245,13 @@ void QMyFrame::dropEvent(QDropEvent *event)
         event->ignore();
         return;
     }
-    const int typeCode = QMyWidgetFactory::typeCode(dropTypeName);
-    if (!hasCurrentPage() || typeCode < 0 || refuseFullPage()) {
+    const std::optional<WidgetType> type = QMyWidgetFactory::typeOf(dropTypeName);
+    if (!hasCurrentPage() || !type || refuseFullPage()) {
         event->ignore();
         return;
     }
     const int id = currentPageFreeId();
-    QMyWidget *w = QMyWidgetFactory::create(typeCode, id, this);
+    QMyWidget *w = QMyWidgetFactory::create(*type, id, this);
     if (!w) {
         event->ignore();
         return;
@@ -260,7 +261,7 @@ void QMyFrame::dropEvent(QDropEvent *event)
     // The mouse point, never left of or above the page.
     w->setPos(qMax(0, event->pos().x()), qMax(0, event->pos().y()));
     pageWidgets.at(currentPageIndex)->append(w);
-    emit s_sendTreeWidget(1, currentPageIndex, typeCode, id, dropTypeName);
+    emit s_sendTreeWidget(PageTreeAction::AddWidget, currentPageIndex, *type, id, dropTypeName);
     event->setDropAction(Qt::CopyAction);
     event->accept();
 }

@@ -1,6 +1,9 @@
 #ifndef QMYFRAME_H
 #define QMYFRAME_H
 
+#include "pagetreeaction.h"
+#include "widgettype.h"
+
 #include <QFrame>
 #include <QList>
 #include <QPoint>
@@ -62,7 +65,8 @@ signals:
     void s_sendWndMove(QMyWidget *w);
     void s_sendParent();
     void s_delAction();
-    void s_sendTreeWidget(int action, int page, int typeCode, int id, QString typeName);
+    void s_sendTreeWidget(PageTreeAction action, int page, WidgetType type, int id,
+                          QString typeName);
     void s_sendClickTopTreeWidget();
     void s_sendPressPos(QPoint pos);
 

@@ -8,8 +8,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-QMyImg::QMyImg(int id, int typeCode, const QString &typeName, QWidget *parent)
-    : QMyWidget(id, typeCode, typeName, parent)
+QMyImg::QMyImg(int id, WidgetType type, const QString &typeName, QWidget *parent)
+    : QMyWidget(id, type, typeName, parent)
 { }
 
 void QMyImg::paintEvent(QPaintEvent *event)

@@ -9,7 +9,7 @@ class QMyImg : public QMyWidget
     Q_OBJECT
 
 public:
-    QMyImg(int id, int typeCode, const QString &typeName, QWidget *parent);
+    QMyImg(int id, WidgetType type, const QString &typeName, QWidget *parent);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

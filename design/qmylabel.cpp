@@ -8,8 +8,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-QMyLabel::QMyLabel(int id, int typeCode, const QString &typeName, QWidget *parent)
-    : QMyWidget(id, typeCode, typeName, parent)
+QMyLabel::QMyLabel(int id, WidgetType type, const QString &typeName, QWidget *parent)
+    : QMyWidget(id, type, typeName, parent)
 {
     setText(tr("标签"));
     setLongTextMode(2);

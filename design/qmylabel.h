@@ -9,7 +9,7 @@ class QMyLabel : public QMyWidget
     Q_OBJECT
 
 public:
-    QMyLabel(int id, int typeCode, const QString &typeName, QWidget *parent);
+    QMyLabel(int id, WidgetType type, const QString &typeName, QWidget *parent);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

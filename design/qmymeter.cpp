@@ -8,8 +8,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-QMyMeter::QMyMeter(int id, int typeCode, const QString &typeName, QWidget *parent)
-    : QMyWidget(id, typeCode, typeName, parent)
+QMyMeter::QMyMeter(int id, WidgetType type, const QString &typeName, QWidget *parent)
+    : QMyWidget(id, type, typeName, parent)
 {
     setW(100);
     setH(100);

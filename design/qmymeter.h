@@ -9,7 +9,7 @@ class QMyMeter : public QMyWidget
     Q_OBJECT
 
 public:
-    QMyMeter(int id, int typeCode, const QString &typeName, QWidget *parent);
+    QMyMeter(int id, WidgetType type, const QString &typeName, QWidget *parent);
 
     void refreshComputedValues() override;
 

@@ -8,8 +8,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-QMyProg::QMyProg(int id, int typeCode, const QString &typeName, QWidget *parent)
-    : QMyWidget(id, typeCode, typeName, parent)
+QMyProg::QMyProg(int id, WidgetType type, const QString &typeName, QWidget *parent)
+    : QMyWidget(id, type, typeName, parent)
 {
     setProgValue(20);
 }

@@ -9,7 +9,7 @@ class QMyProg : public QMyWidget
     Q_OBJECT
 
 public:
-    QMyProg(int id, int typeCode, const QString &typeName, QWidget *parent);
+    QMyProg(int id, WidgetType type, const QString &typeName, QWidget *parent);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -8,8 +8,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-QMyPushButton::QMyPushButton(int id, int typeCode, const QString &typeName, QWidget *parent)
-    : QMyWidget(id, typeCode, typeName, parent)
+QMyPushButton::QMyPushButton(int id, WidgetType type, const QString &typeName, QWidget *parent)
+    : QMyWidget(id, type, typeName, parent)
 {
     setText(tr("按键"));
     setLongTextMode(2);

@@ -9,7 +9,7 @@ class QMyPushButton : public QMyWidget
     Q_OBJECT
 
 public:
-    QMyPushButton(int id, int typeCode, const QString &typeName, QWidget *parent);
+    QMyPushButton(int id, WidgetType type, const QString &typeName, QWidget *parent);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -7,7 +7,7 @@
 class QMyQRCode : public QMyWidget
 {
 public:
-    QMyQRCode(int id, int typeCode, const QString &typeName, QWidget *parent);
+    QMyQRCode(int id, WidgetType type, const QString &typeName, QWidget *parent);
 
     void refreshComputedValues() override;
 

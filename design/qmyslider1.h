@@ -9,7 +9,7 @@ class QMySlider1 : public QMyWidget
     Q_OBJECT
 
 public:
-    QMySlider1(int id, int typeCode, const QString &typeName, QWidget *parent);
+    QMySlider1(int id, WidgetType type, const QString &typeName, QWidget *parent);
 
     void refreshComputedValues() override;
 

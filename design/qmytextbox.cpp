@@ -9,13 +9,14 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-QMyTextBox::QMyTextBox(int id, int typeCode, const QString &typeName, QWidget *parent)
-    : QMyWidget(id, typeCode, typeName, parent)
+QMyTextBox::QMyTextBox(int id, WidgetType type, const QString &typeName, QWidget *parent)
+    : QMyWidget(id, type, typeName, parent)
 {
     setText(tr("文本"));
     setSignalMode(1);
-    textDlg = new TextBoxDlg();
-    connect(textDlg, SIGNAL(s_sendText(QString)), this, SLOT(slotReceText(QString)));
+    // A project file holds no longer text, so the design would not open again.
+    textDlg = new TextBoxDlg(MaxTextLength);
+    connect(textDlg, &TextBoxDlg::s_sendText, this, &QMyTextBox::slotReceText);
 }
 
 QMyTextBox::~QMyTextBox()

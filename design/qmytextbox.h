@@ -11,7 +11,7 @@ class QMyTextBox : public QMyWidget
     Q_OBJECT
 
 public:
-    QMyTextBox(int id, int typeCode, const QString &typeName, QWidget *parent);
+    QMyTextBox(int id, WidgetType type, const QString &typeName, QWidget *parent);
     ~QMyTextBox() override;
 
 public slots:

@@ -8,10 +8,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-QMyWidget::QMyWidget(int id, int typeCode, const QString &typeName, QWidget *parent)
+QMyWidget::QMyWidget(int id, WidgetType type, const QString &typeName, QWidget *parent)
     : QWidget(parent)
     , parentWnd(parent)
-    , m_typeCode(typeCode)
+    , m_type(type)
     , m_typeName(typeName)
 {
     m_Id = id;

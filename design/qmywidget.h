@@ -3,6 +3,7 @@
 
 #include "eventowner.h"
 #include "qmywidgetattributes.h"
+#include "widgettype.h"
 
 #include <QColor>
 #include <QPoint>
@@ -31,10 +32,10 @@ public:
     static constexpr int SeriesCount = 2;
     static constexpr int HandleCount = 8;
 
-    QMyWidget(int id, int typeCode, const QString &typeName, QWidget *parent);
+    QMyWidget(int id, WidgetType type, const QString &typeName, QWidget *parent);
     ~QMyWidget() override;
 
-    int getTypeCode() const { return m_typeCode; }
+    WidgetType getType() const { return m_type; }
     QString getTypeName() const { return m_typeName; }
 
     // Position: setX/setY move the widget but keep the geometry rectangle; setPos sets
@@ -164,7 +165,7 @@ private:
     static int component(const QColor &color, int which);
     static void setComponent(QColor &color, int which, int value);
 
-    int m_typeCode;
+    WidgetType m_type;
     QString m_typeName;
     QRect m_geometryRect;
     Qt::Alignment m_HAlign = Qt::AlignHCenter;

@@ -12,43 +12,44 @@
 #include "qmyslider1.h"
 #include "qmytextbox.h"
 
-int QMyWidgetFactory::typeCode(const QString &typeName)
+std::optional<WidgetType> QMyWidgetFactory::typeOf(const QString &typeName)
 {
-    const int code = widgetTypeNames.indexOf(typeName);
-    return code < WidgetTypeCount ? code : -1;
+    return widgetTypeFromCode(widgetTypeNames.indexOf(typeName));
 }
 
 QMyWidget *QMyWidgetFactory::create(const QString &typeName, int id, QWidget *parent)
 {
-    return create(typeCode(typeName), id, parent);
+    const std::optional<WidgetType> type = typeOf(typeName);
+    return type ? create(*type, id, parent) : nullptr;
 }
 
-QMyWidget *QMyWidgetFactory::create(int typeCode, int id, QWidget *parent)
+QMyWidget *QMyWidgetFactory::create(WidgetType type, int id, QWidget *parent)
 {
-    if (typeCode < 0 || typeCode >= WidgetTypeCount || typeCode >= widgetTypeNames.size())
+    const int code = widgetTypeCode(type);
+    if (!isKnownWidgetType(type) || code >= widgetTypeNames.size())
         return nullptr;
-    const QString name = widgetTypeNames.at(typeCode);
-    switch (typeCode) {
-    case 0:
-        return new QMyPushButton(id, typeCode, name, parent);
-    case 1:
-        return new QMyLabel(id, typeCode, name, parent);
-    case 2:
-        return new QMyImg(id, typeCode, name, parent);
-    case 3:
-        return new QMyProg(id, typeCode, name, parent);
-    case 4:
-        return new QMyTextBox(id, typeCode, name, parent);
-    case 5:
-        return new QMyQRCode(id, typeCode, name, parent);
-    case 6:
-        return new QMySlider1(id, typeCode, name, parent);
-    case 7:
-        return new QMyArc(id, typeCode, name, parent);
-    case 8:
-        return new QMyMeter(id, typeCode, name, parent);
-    case 9:
-        return new QMyChart(id, typeCode, name, parent);
+    const QString name = widgetTypeNames.at(code);
+    switch (type) {
+    case WidgetType::Btn:
+        return new QMyPushButton(id, type, name, parent);
+    case WidgetType::Lab:
+        return new QMyLabel(id, type, name, parent);
+    case WidgetType::Img:
+        return new QMyImg(id, type, name, parent);
+    case WidgetType::Prog:
+        return new QMyProg(id, type, name, parent);
+    case WidgetType::TextBox:
+        return new QMyTextBox(id, type, name, parent);
+    case WidgetType::QRCode:
+        return new QMyQRCode(id, type, name, parent);
+    case WidgetType::Slider:
+        return new QMySlider1(id, type, name, parent);
+    case WidgetType::Arc:
+        return new QMyArc(id, type, name, parent);
+    case WidgetType::Meter:
+        return new QMyMeter(id, type, name, parent);
+    case WidgetType::Chart:
+        return new QMyChart(id, type, name, parent);
     }
     return nullptr;
 }

@@ -41,10 +41,14 @@ constexpr qint64 TemplateLimit = 16 << 20;
 // Event-script sections by widget type, in the order they follow each other in a page.
 struct WidgetSection
 {
-    int typeCode;
+    WidgetType type;
     int sectionId;
 };
-const WidgetSection widgetSections[] = {{0, 14}, {3, 15}, {8, 19}, {6, 21}, {7, 30}};
+const WidgetSection widgetSections[] = {{WidgetType::Btn, 14},
+                                        {WidgetType::Prog, 15},
+                                        {WidgetType::Meter, 19},
+                                        {WidgetType::Slider, 21},
+                                        {WidgetType::Arc, 30}};
 
 // Sections as all.cfg holds them: a header, then the file's bytes.
 void appendSection(QByteArray &out, int id, int page, int widgetId, int eventType,
@@ -120,7 +124,7 @@ void makePage(int k, PageOutput *out)
     for (const QMyWidget *w : qAsConst(*pageWidgets.at(k))) {
         // Only these types hold events; others add no section.
         for (int g = 0; g < int(std::size(widgetSections)) && out->unsafeIndex < 0; ++g) {
-            if (widgetSections[g].typeCode == w->getTypeCode())
+            if (widgetSections[g].type == w->getType())
                 collect(w->eventHolder(), w, g, widgetSections[g].sectionId);
         }
     }
@@ -199,10 +203,10 @@ void AllCfg::writeSectionHeader(char *out, int id, int page, int widgetId, int e
     std::fill(out + 12, out + SectionHeaderSize, '\0');
 }
 
-int AllCfg::widgetSectionId(int typeCode)
+int AllCfg::widgetSectionId(WidgetType type)
 {
     for (const WidgetSection &s : widgetSections) {
-        if (s.typeCode == typeCode)
+        if (s.type == type)
             return s.sectionId;
     }
     return 0;
@@ -258,7 +262,7 @@ QString AllCfg::failureDetail() const
 
 bool AllCfg::fontMissing(const QMyWidget &w, const QStringList &fontIds)
 {
-    if (w.getTypeCode() != 0 && w.getTypeCode() != 1)
+    if (w.getType() != WidgetType::Btn && w.getType() != WidgetType::Lab)
         return false;
     for (const QString &id : fontIds) {
         if (id.toInt() == w.getFontID())

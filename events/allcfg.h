@@ -1,6 +1,8 @@
 #ifndef ALLCFG_H
 #define ALLCFG_H
 
+#include "widgettype.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -141,7 +143,7 @@ public:
     static void writeSectionHeader(char *out, int id, int page, int widgetId, int eventType,
                                    quint32 length);
     // Section id of a widget type's event scripts, 0 for types that hold no events.
-    static int widgetSectionId(int typeCode);
+    static int widgetSectionId(WidgetType type);
 
 private:
     struct Failure

@@ -12,8 +12,6 @@
 
 namespace {
 
-enum TypeCode { Btn, Lab, Img, Prog, TextBox, QRCode, Slider, Arc, Meter, Chart };
-
 constexpr int PageBlockLength = 60;
 const char EndMarker[8] = {};
 
@@ -136,8 +134,8 @@ QByteArray flagBlock(const QMyWidget &w)
 QByteArray recordHead(const QMyWidget &w, int tag, int offset)
 {
     int left = w.getX(), top = w.getY(), width = w.getW(), height = w.getH();
-    const int type = w.getTypeCode();
-    if (type == Slider || type == Arc || type == Chart) {
+    const WidgetType type = w.getType();
+    if (type == WidgetType::Slider || type == WidgetType::Arc || type == WidgetType::Chart) {
         // The body the drawing found inside the widget; unsigned sums keep the low bits.
         left = int(unsigned(w.getX()) + unsigned(w.getProgX()));
         top = int(unsigned(w.getY()) + unsigned(w.getProgY()));
@@ -446,14 +444,14 @@ QByteArray AllCfg::pageAnimBlock(const PageParam &page)
 
 QByteArray AllCfg::textBlock(const QMyWidget &w)
 {
-    const int type = w.getTypeCode();
+    const WidgetType type = w.getType();
     QByteArray b;
     b.reserve(32);
     zero(b, 4);
     u16(b, w.getHAlign());
     u16(b, w.getVAlign());
     zero(b, 2);
-    u16(b, w.getLongTextMode() + (type == Btn || type == Lab ? 2 : 0));
+    u16(b, w.getLongTextMode() + (type == WidgetType::Btn || type == WidgetType::Lab ? 2 : 0));
     zero(b, 2);
     u16(b, textLength(w.getLongTextLen()));
     zero(b, 4);
@@ -589,41 +587,42 @@ QByteArray AllCfg::chartSeriesText(const QMyWidget &w)
 
 int AllCfg::recordProblem(const QMyWidget &w, qint64 offset)
 {
-    const int type = w.getTypeCode();
-    if (type < Btn || type > Chart)
+    const WidgetType type = w.getType();
+    if (!isKnownWidgetType(type))
         return Success;
     if (offset > FieldLimit)
         return RecordOffsetTooLarge;
-    const bool hasText = type == Btn || type == Lab || type == TextBox || type == QRCode;
+    const bool hasText = type == WidgetType::Btn || type == WidgetType::Lab
+        || type == WidgetType::TextBox || type == WidgetType::QRCode;
     if (hasText && w.getLongTextLen() > FieldLimit)
         return TextTooLong;
-    if (type == Chart && chartSeriesTextLength(w) > FieldLimit)
+    if (type == WidgetType::Chart && chartSeriesTextLength(w) > FieldLimit)
         return SeriesTooLong;
     return Success;
 }
 
 QByteArray AllCfg::widgetRecord(const QMyWidget &w, int offset)
 {
-    switch (w.getTypeCode()) {
-    case Btn:
+    switch (w.getType()) {
+    case WidgetType::Btn:
         return buttonRecord(w, offset);
-    case Lab:
+    case WidgetType::Lab:
         return labelRecord(w, offset);
-    case Img:
+    case WidgetType::Img:
         return imageRecord(w, offset);
-    case Prog:
+    case WidgetType::Prog:
         return progRecord(w, offset);
-    case TextBox:
+    case WidgetType::TextBox:
         return textBoxRecord(w, offset);
-    case QRCode:
+    case WidgetType::QRCode:
         return qrCodeRecord(w, offset);
-    case Slider:
+    case WidgetType::Slider:
         return sliderRecord(w, offset);
-    case Arc:
+    case WidgetType::Arc:
         return arcRecord(w, offset);
-    case Meter:
+    case WidgetType::Meter:
         return meterRecord(w, offset);
-    case Chart:
+    case WidgetType::Chart:
         return chartRecord(w, offset);
     }
     return QByteArray();
@@ -643,8 +642,7 @@ int AllCfg::pageFile(const PageParam &page, const QList<QMyWidget *> &widgets, i
     // are written in 16 bits, so they are compared as written.
     QSet<quint16> ids;
     for (const QMyWidget *w : widgets) {
-        const int type = w->getTypeCode();
-        if (type < Btn || type > Chart)
+        if (!isKnownWidgetType(w->getType()))
             continue;
         int problem = Success;
         if (w->getId() < 0 || w->getId() > FieldLimit)

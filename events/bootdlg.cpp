@@ -26,7 +26,7 @@ BootDlg::BootDlg(QWidget *parent)
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     resultBox = new QMyMessageBox;
     questionBox = new QMyMessageBox;
-    connect(questionBox, SIGNAL(s_sendIsNo(int)), this, SLOT(slotDealIsNo(int)));
+    connect(questionBox, &QMyMessageBox::s_sendIsNo, this, &BootDlg::slotDealIsNo);
     bootParam = new BootParam;
     ui->cbBaud->clear();
     ui->cbBaud->addItems({QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400"),

@@ -24,7 +24,7 @@ DelEventDlg::DelEventDlg(QWidget *parent)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    connect(messageBox, SIGNAL(s_sendIsNo(int)), this, SLOT(slotDealIsNo(int)));
+    connect(messageBox, &QMyMessageBox::s_sendIsNo, this, &DelEventDlg::slotDealIsNo);
 
     QTableView *view = ui->tvEvent;
     TableLook::apply(view);
@@ -40,7 +40,7 @@ DelEventDlg::~DelEventDlg()
     delete model;
 }
 
-void DelEventDlg::showDlg(int selectionKind, QMyWidget *widget, TimerParam *timer)
+void DelEventDlg::showDlg(SelectionKind selectionKind, QMyWidget *widget, TimerParam *timer)
 {
     rowEvents.clear();
     setHolder(selectionKind, widget, timer);

@@ -25,7 +25,7 @@ public:
 
     // The main window passes the widget for kind 1 and the timer for kind 2; kind 0 is the
     // page shown now. It opens only for a holder with events.
-    void showDlg(int selectionKind, QMyWidget *widget, TimerParam *timer);
+    void showDlg(SelectionKind selectionKind, QMyWidget *widget, TimerParam *timer);
     void retranslate();
 
     QMyMessageBox *getMessageBox() const { return messageBox; }

@@ -34,7 +34,7 @@ DownLoadEventDlg::~DownLoadEventDlg()
     delete ui;
 }
 
-void DownLoadEventDlg::showDlg(int selectionKind, QMyWidget *widget, TimerParam *timer)
+void DownLoadEventDlg::showDlg(SelectionKind selectionKind, QMyWidget *widget, TimerParam *timer)
 {
     setHolder(selectionKind, widget, timer);
     if (!holder()) {

@@ -1,6 +1,7 @@
 #include "eventholderdlg.h"
 
 #include "designglobals.h"
+#include "eventinfo.h"
 #include "pageparam.h"
 #include "qmywidget.h"
 #include "timerparam.h"
@@ -13,20 +14,23 @@ EventHolderDlg::EventHolderDlg(QWidget *parent)
     : QDialog(parent)
 { }
 
-int EventHolderDlg::ownerKind(int selectionKind, const QMyWidget *widget, const TimerParam *timer)
+int EventHolderDlg::ownerKind(SelectionKind selectionKind, const QMyWidget *widget,
+                              const TimerParam *timer)
 {
     switch (selectionKind) {
-    case 0:
-        return -1;
-    case 1:
-        return widget ? widget->getTypeCode() : NoOwner;
-    case 2:
+    case SelectionKind::Page:
+        return EventInfo::PageOwner;
+    case SelectionKind::Widget:
+        return widget ? widgetTypeCode(widget->getType()) : NoOwner;
+    case SelectionKind::Timer:
         if (!timer)
             return NoOwner;
-        return timer->timerID() == SleepTimerId ? -3 : -2;
-    default:
-        return NoOwner;
+        return timer->timerID() == SleepTimerId ? EventInfo::SleepTimerOwner
+                                                : EventInfo::TimerOwner;
+    case SelectionKind::None:
+        break;
     }
+    return NoOwner;
 }
 
 void EventHolderDlg::dismiss(const EventHolder *holder)
@@ -34,20 +38,20 @@ void EventHolderDlg::dismiss(const EventHolder *holder)
     if (holder && holder != this->holder())
         return;
     disconnect(m_widgetWatch);
-    m_selectionKind = -1;
+    m_selectionKind = SelectionKind::None;
     m_page = nullptr;
     m_widget = nullptr;
     m_timer = nullptr;
     hide();
 }
 
-void EventHolderDlg::setHolder(int selectionKind, QMyWidget *widget, TimerParam *timer)
+void EventHolderDlg::setHolder(SelectionKind selectionKind, QMyWidget *widget, TimerParam *timer)
 {
     disconnect(m_widgetWatch);
     m_selectionKind = selectionKind;
-    m_page = selectionKind == 0 ? pageRecords.value(currentPageIndex) : nullptr;
-    m_widget = selectionKind == 1 ? widget : nullptr;
-    m_timer = selectionKind == 2 ? timer : nullptr;
+    m_page = selectionKind == SelectionKind::Page ? pageRecords.value(currentPageIndex) : nullptr;
+    m_widget = selectionKind == SelectionKind::Widget ? widget : nullptr;
+    m_timer = selectionKind == SelectionKind::Timer ? timer : nullptr;
     if (m_widget)
         m_widgetWatch = connect(m_widget, &QObject::destroyed, this, [this] { dismiss(); });
 }
@@ -55,16 +59,17 @@ void EventHolderDlg::setHolder(int selectionKind, QMyWidget *widget, TimerParam 
 EventHolder *EventHolderDlg::holder() const
 {
     switch (m_selectionKind) {
-    case 0:
+    case SelectionKind::Page:
         // A page pointer is only trusted while the page list still holds it.
         return m_page && pageRecords.contains(m_page) ? &m_page->eventHolder() : nullptr;
-    case 1:
+    case SelectionKind::Widget:
         return m_widget ? &m_widget->eventHolder() : nullptr;
-    case 2:
+    case SelectionKind::Timer:
         return m_timer ? &m_timer->eventHolder() : nullptr;
-    default:
-        return nullptr;
+    case SelectionKind::None:
+        break;
     }
+    return nullptr;
 }
 
 int EventHolderDlg::holderOwnerKind() const

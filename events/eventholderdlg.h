@@ -1,6 +1,8 @@
 #ifndef EVENTHOLDERDLG_H
 #define EVENTHOLDERDLG_H
 
+#include "selectionkind.h"
+
 #include <QDialog>
 #include <QPointer>
 
@@ -21,10 +23,10 @@ public:
     // Owner kind of a kind that has no events.
     static constexpr int NoOwner = -4;
 
-    // The owner kind of the events of what a sheet shows (0 the page, 1 the widget, 2 the
-    // timer): -1 for a page, the widget's type code, -3 for the sleep timer and -2 for the
-    // other timers; NoOwner without such a holder.
-    static int ownerKind(int selectionKind, const QMyWidget *widget, const TimerParam *timer);
+    // The owner kind of the events of what a sheet shows: the page's, the number of the
+    // widget's type, the sleep timer's or the other timers'; NoOwner without such a holder.
+    static int ownerKind(SelectionKind selectionKind, const QMyWidget *widget,
+                         const TimerParam *timer);
 
     // Closes the dialog when it works on holder, or in any case when holder is null: that
     // holder, or the whole design, is about to go. Nothing is reported.
@@ -33,14 +35,14 @@ public:
 protected:
     explicit EventHolderDlg(QWidget *parent);
 
-    // Kind 0 takes the page shown now, kind 1 the widget and kind 2 the timer.
-    void setHolder(int selectionKind, QMyWidget *widget, TimerParam *timer);
+    // A page selection takes the page shown now, the others the widget or the timer.
+    void setHolder(SelectionKind selectionKind, QMyWidget *widget, TimerParam *timer);
     // Null once the holder has gone.
     EventHolder *holder() const;
     int holderOwnerKind() const;
 
 private:
-    int m_selectionKind = -1;
+    SelectionKind m_selectionKind = SelectionKind::None;
     PageParam *m_page = nullptr;
     QPointer<QMyWidget> m_widget;
     TimerParam *m_timer = nullptr;

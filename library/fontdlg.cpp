@@ -29,7 +29,7 @@ FontDlg::FontDlg(QWidget *parent)
 {
     form->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    connect(questionBox, SIGNAL(s_sendIsNo(int)), this, SLOT(slotDealIsNo(int)));
+    connect(questionBox, &QMyMessageBox::s_sendIsNo, this, &FontDlg::slotDealIsNo);
     connect(fontConverter, &FontConverter::finished, this, &FontDlg::slotConverted);
     // This window waits for the end half as long as the main window's form.
     fontConverter->setTimeouts(30000, 30000);

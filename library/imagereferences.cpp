@@ -75,7 +75,8 @@ QList<int> ImageReferences::missing(int imageCount)
         for (const QMyWidget *widget : *widgets) {
             for (const QString &key : widgetKeys()) {
                 // Only a meter has needles; the others keep 0 there.
-                if (widget->getTypeCode() == 8 || !key.startsWith(QLatin1String("ybexItemMeter")))
+                if (widget->getType() == WidgetType::Meter
+                    || !key.startsWith(QLatin1String("ybexItemMeter")))
                     note(widget->intValue(key));
             }
         }

@@ -36,9 +36,9 @@ InstrTableDlg::InstrTableDlg(QWidget *parent)
     ui->setupUi(this);
     setWindowFlags(Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint);
     messageBox = new QMyMessageBox;
-    connect(messageBox, SIGNAL(s_sendIsNo(int)), this, SLOT(slotDealIsNo(int)));
+    connect(messageBox, &QMyMessageBox::s_sendIsNo, this, &InstrTableDlg::slotDealIsNo);
     serialPort = new QSerialPort;
-    connect(serialPort, SIGNAL(readyRead()), this, SLOT(slotRecvCOMMdata()));
+    connect(serialPort, &QSerialPort::readyRead, this, &InstrTableDlg::slotRecvCOMMdata);
     // An unplugged adapter shows up as a read or resource error of the open port.
     connect(serialPort, &QSerialPort::errorOccurred, this, &InstrTableDlg::slotPortError);
     sendModel = new QMyInstrTableModel;

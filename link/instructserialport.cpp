@@ -18,7 +18,7 @@ InstructSerialPort::InstructSerialPort(QObject *parent)
 {
     thread = new QThread;
     moveToThread(thread);
-    connect(thread, SIGNAL(started()), this, SLOT(slotSendThread()));
+    connect(thread, &QThread::started, this, &InstructSerialPort::slotSendThread);
     thread->start(QThread::InheritPriority);
 }
 

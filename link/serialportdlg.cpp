@@ -27,15 +27,18 @@ SerialPortDlg::SerialPortDlg(QWidget *parent)
     portName.clear();
     baud = 115200;
     serialPort = new QSerialPort;
-    connect(serialPort, SIGNAL(readyRead()), this, SLOT(slotRecvCOMMdata()), Qt::DirectConnection);
+    connect(serialPort, &QSerialPort::readyRead, this, &SerialPortDlg::slotRecvCOMMdata,
+            Qt::DirectConnection);
     // An unplugged adapter shows up as a read or resource error of the open port.
     connect(serialPort, &QSerialPort::errorOccurred, this, &SerialPortDlg::slotPortError);
     worker = new InstructSerialPort;
-    connect(worker, SIGNAL(s_sendProgressBar(int, int, int)), this,
-            SLOT(slotRecvProgressBar(int, int, int)));
-    connect(worker, SIGNAL(s_sendMes(int, QString)), this, SLOT(slotRecvThread(int, QString)));
-    connect(worker, SIGNAL(s_writePort(QString)), this, SLOT(slotWritePort(QString)));
-    connect(worker, SIGNAL(s_writePort(QByteArray)), this, SLOT(slotWritePort(QByteArray)));
+    connect(worker, &InstructSerialPort::s_sendProgressBar, this,
+            &SerialPortDlg::slotRecvProgressBar);
+    connect(worker, &InstructSerialPort::s_sendMes, this, &SerialPortDlg::slotRecvThread);
+    connect(worker, qOverload<QString>(&InstructSerialPort::s_writePort), this,
+            qOverload<QString>(&SerialPortDlg::slotWritePort));
+    connect(worker, qOverload<QByteArray>(&InstructSerialPort::s_writePort), this,
+            qOverload<QByteArray>(&SerialPortDlg::slotWritePort));
     hide();
 }
 

@@ -58,7 +58,7 @@ YModem::YModem(QObject *parent)
     file = new QFile(this);
     thread = new QThread;
     moveToThread(thread);
-    connect(thread, SIGNAL(started()), this, SLOT(slotThread()));
+    connect(thread, &QThread::started, this, &YModem::slotThread);
     thread->start();
 }
 
@@ -160,9 +160,8 @@ void YModem::slotThread()
     if (!portCreated) {
         portCreated = true;
         port = new QSerialPort;
-        connect(port, SIGNAL(readyRead()), this, SLOT(slotRecvCOMMdata()));
-        connect(port, SIGNAL(errorOccurred(QSerialPort::SerialPortError)), this,
-                SLOT(slotPortError(QSerialPort::SerialPortError)));
+        connect(port, &QSerialPort::readyRead, this, &YModem::slotRecvCOMMdata);
+        connect(port, &QSerialPort::errorOccurred, this, &YModem::slotPortError);
         turnTimer = new QTimer;
         turnTimer->setSingleShot(true);
     }

@@ -245,8 +245,7 @@ bool ProjectDocument::parse(const QByteArray &content)
                 }
             } else if (depth == 2 && currentPage >= 0 && name == QLatin1String("ClassName")) {
                 const int type = toInt(attribute(index, QLatin1String("ClassName")));
-                if (type >= 0 && type < WidgetTypeCount
-                    && ++widgetsOnPage[currentPage] > MaxWidgetsPerPage)
+                if (widgetTypeFromCode(type) && ++widgetsOnPage[currentPage] > MaxWidgetsPerPage)
                     return fail(tr("第%1页的控件超过%2个（第%3行），一页最多可放%2个控件。")
                                     .arg(currentPage)
                                     .arg(MaxWidgetsPerPage)

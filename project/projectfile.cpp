@@ -380,7 +380,8 @@ private:
         TimerParam *timer = index >= 0 && index < TimerCount ? t.timer(index) : nullptr;
         if (!timer)
             return;
-        const int ownerKind = index == SleepTimer ? -3 : -2;
+        const int ownerKind =
+            index == SleepTimer ? EventInfo::SleepTimerOwner : EventInfo::TimerOwner;
         for (int n : Children {d, element}) {
             if (readEventElement(d, n, timer->eventHolder(), ownerKind))
                 continue;
@@ -413,7 +414,7 @@ private:
                 readWidget(index, n);
                 continue;
             }
-            if (readEventElement(d, n, page->eventHolder(), -1))
+            if (readEventElement(d, n, page->eventHolder(), EventInfo::PageOwner))
                 continue;
             if (name == QLatin1String("pageName")) {
                 page->setPageName(d.text(n).toString());
@@ -462,15 +463,16 @@ private:
 
     void readWidget(int page, int element)
     {
-        const int type = toInt(d.attribute(element, QLatin1String("ClassName")));
-        if (type < 0 || type > 9)
+        const std::optional<WidgetType> type =
+            widgetTypeFromCode(toInt(d.attribute(element, QLatin1String("ClassName"))));
+        if (!type)
             return;
-        QMyWidget *widget = t.createWidget(type, t.widgetCount(page) + 1);
+        QMyWidget *widget = t.createWidget(*type, t.widgetCount(page) + 1);
         if (!widget)
             return;
         QPoint pos(0, 0);
         for (int n : Children {d, element}) {
-            if (readEventElement(d, n, widget->eventHolder(), type))
+            if (readEventElement(d, n, widget->eventHolder(), widgetTypeCode(*type)))
                 continue;
             const WidgetKeyRule *rule = ruleOf(n);
             if (!rule)
@@ -745,7 +747,7 @@ const QVector<WidgetFileKey> &widgetFileKeys(const QMyWidget *sample)
 void writeWidget(ProjectXmlWriter &xml, const QMyWidget *widget)
 {
     xml.beginElement(QStringLiteral("ClassName"), QStringLiteral("ClassName"),
-                     QString::number(widget->getTypeCode()));
+                     QString::number(widgetTypeCode(widget->getType())));
     for (const WidgetFileKey &key : widgetFileKeys(widget)) {
         if (key.isText)
             xml.textElement(key.name, widget->fileValue(key.key));

@@ -1,6 +1,8 @@
 #ifndef PROJECTLOADTARGET_H
 #define PROJECTLOADTARGET_H
 
+#include "widgettype.h"
+
 #include <QPoint>
 #include <QString>
 
@@ -41,7 +43,7 @@ public:
 
     virtual int widgetCount(int page) const = 0;
     // A new widget of the type with the type's defaults, not yet on any page.
-    virtual QMyWidget *createWidget(int typeCode, int id) = 0;
+    virtual QMyWidget *createWidget(WidgetType type, int id) = 0;
     // Puts a filled-in widget on its page at the position.
     virtual void addWidget(int page, QMyWidget *widget, const QPoint &pos) = 0;
 

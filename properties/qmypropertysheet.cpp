@@ -352,12 +352,12 @@ void QMyPropertySheet::followWidget(const QMyWidget &w)
     setValue(QStringLiteral("y"), w.getY());
     setValue(QStringLiteral("w"), w.getW());
     setValue(QStringLiteral("h"), w.getH());
-    if (w.getTypeCode() == 6) {
+    if (w.getType() == WidgetType::Slider) {
         setReadOnlyValue(QStringLiteral("ybexItemProgX"), w.getX() + w.getProgX());
         setReadOnlyValue(QStringLiteral("ybexItemProgY"), w.getY() + w.getProgY());
     }
     // The arc refreshes only its size rows; its offset rows keep the values of the build.
-    if (w.getTypeCode() == 6 || w.getTypeCode() == 7) {
+    if (w.getType() == WidgetType::Slider || w.getType() == WidgetType::Arc) {
         setReadOnlyValue(QStringLiteral("ybexItemProgW"), w.getProgW());
         setReadOnlyValue(QStringLiteral("ybexItemProgH"), w.getProgH());
     }

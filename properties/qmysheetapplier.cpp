@@ -74,22 +74,23 @@ QMySheetApplier::Effect QMySheetApplier::applyValue(QtProperty *row, const QVari
     if (key.isEmpty() || sheet->isBeingShown(row))
         return {};
     switch (target.kind) {
-    case 0:
+    case SelectionKind::Page:
         if (target.page)
             applyPageValue(target.page, key, value);
         return {};
-    case 1:
+    case SelectionKind::Widget:
         // While the widget is dragged the canvas writes its geometry into the rows.
         if (!target.widget || target.widget->getIsDragging())
             return {};
         return applyWidgetValue(target.widget, key, value);
-    case 2:
+    case SelectionKind::Timer:
         if (target.timer)
             return applyTimerValue(target.timer, target.timerIndex, key, value);
         return {};
-    default:
-        return {};
+    case SelectionKind::None:
+        break;
     }
+    return {};
 }
 
 bool QMySheetApplier::limited(const QString &key, int value)
@@ -126,7 +127,7 @@ QMySheetApplier::Effect QMySheetApplier::applyWidgetValue(QMyWidget *w, const QS
             return effect;
         w->setCheckabled(value.toBool());
         // A button shows its selected or its pressed look by this switch.
-        effect.rebuildWidgetSheet = w->getTypeCode() == 0;
+        effect.rebuildWidgetSheet = w->getType() == WidgetType::Btn;
         w->update();
         return effect;
     }
@@ -169,7 +170,7 @@ QMySheetApplier::Effect QMySheetApplier::applyWidgetValue(QMyWidget *w, const QS
 
 void QMySheetApplier::applyGeometry(QMyWidget *w, const QString &key, int value)
 {
-    const bool square = SheetRules::keepsSquare(w->getTypeCode());
+    const bool square = SheetRules::keepsSquare(w->getType());
     if (key == keyX) {
         if (value == w->getX())
             return;
@@ -209,7 +210,7 @@ void QMySheetApplier::applyText(QMyWidget *w, const QString &typed)
     // The QR code draws its own pattern; every other text is drawn with the widget's font,
     // which holds printable ASCII and the characters it was generated with.
     QStringList dropped;
-    if (w->getTypeCode() != 5 && fontSymbols(w->getFontID(), &symbols)) {
+    if (w->getType() != WidgetType::QRCode && fontSymbols(w->getFontID(), &symbols)) {
         text = SheetRules::filterText(text, symbols);
         dropped = SheetRules::droppedCharacters(typed, symbols);
     }
@@ -511,7 +512,8 @@ void QMySheetApplier::applyWidgetChoice(QMyWidget *w, const QString &key, int in
     bool known = false;
     if (v == w->intValue(key, &known) || !known)
         return;
-    if (key == QLatin1String("ybexItemSignalMode") && v != 0 && w->getTypeCode() == 4) {
+    if (key == QLatin1String("ybexItemSignalMode") && v != 0
+        && w->getType() == WidgetType::TextBox) {
         QString text = w->getText();
         w->setText(text.remove(QLatin1Char('\n')));
     }

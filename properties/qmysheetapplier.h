@@ -1,6 +1,8 @@
 #ifndef QMYSHEETAPPLIER_H
 #define QMYSHEETAPPLIER_H
 
+#include "selectionkind.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -24,7 +26,7 @@ public:
     // What the sheet shows, as the window knows it.
     struct Target
     {
-        int kind = 0; // 0 page, 1 widget, 2 timer
+        SelectionKind kind = SelectionKind::Page;
         QMyWidget *widget = nullptr;
         PageParam *page = nullptr;
         TimerParam *timer = nullptr;

@@ -125,9 +125,9 @@ int limitExtent(int value, int position, int pageExtent)
     return value;
 }
 
-bool keepsSquare(int typeCode)
+bool keepsSquare(WidgetType type)
 {
-    return typeCode == 7 || typeCode == 8;
+    return type == WidgetType::Arc || type == WidgetType::Meter;
 }
 
 namespace {

@@ -1,6 +1,8 @@
 #ifndef SHEETRULES_H
 #define SHEETRULES_H
 
+#include "widgettype.h"
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -32,7 +34,7 @@ int limitPosition(int value, int extent, int pageExtent);
 // gives 2; past the page's end gives the page's extent minus the position.
 int limitExtent(int value, int position, int pageExtent);
 // Arc and meter stay square.
-bool keepsSquare(int typeCode);
+bool keepsSquare(WidgetType type);
 
 // ---- Text -----------------------------------------------------------------------------
 

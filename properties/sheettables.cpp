@@ -450,37 +450,36 @@ QList<SheetRow> sleepTimerSheet()
             intRow(TR("间隔时间(秒)"), QStringLiteral("timerTime"))};
 }
 
-QList<SheetRow> widgetSheet(int typeCode, bool checkable)
+QList<SheetRow> widgetSheet(WidgetType type, bool checkable)
 {
-    switch (typeCode) {
-    case 0:
+    switch (type) {
+    case WidgetType::Btn:
         return buttonSheet(checkable);
-    case 1:
+    case WidgetType::Lab:
         return labelSheet();
-    case 2:
+    case WidgetType::Img:
         return imageSheet();
-    case 3:
+    case WidgetType::Prog:
         return progressSheet();
-    case 4:
+    case WidgetType::TextBox:
         return textBoxSheet();
-    case 5:
+    case WidgetType::QRCode:
         return qrCodeSheet();
-    case 6:
+    case WidgetType::Slider:
         return sliderSheet();
-    case 7:
+    case WidgetType::Arc:
         return arcSheet();
-    case 8:
+    case WidgetType::Meter:
         return meterSheet();
-    case 9:
+    case WidgetType::Chart:
         return chartSheet();
-    default:
-        return {};
     }
+    return {};
 }
 
-bool widgetHasEvents(int typeCode)
+bool widgetHasEvents(WidgetType type)
 {
-    return typeCode >= 0 && EventInfo::ownerHasEvents(typeCode);
+    return isKnownWidgetType(type) && EventInfo::ownerHasEvents(widgetTypeCode(type));
 }
 
 } // namespace SheetTables

@@ -2,6 +2,7 @@
 #define SHEETTABLES_H
 
 #include "sheetrow.h"
+#include "widgettype.h"
 
 #include <QList>
 
@@ -20,9 +21,9 @@ QList<SheetRow> helpLineOffsets();
 QList<SheetRow> timerSheet();
 QList<SheetRow> sleepTimerSheet();
 // A button shows its selected look while checkable and its pressed look otherwise.
-QList<SheetRow> widgetSheet(int typeCode, bool checkable);
+QList<SheetRow> widgetSheet(WidgetType type, bool checkable);
 // Whether the sheet of a widget type ends with the events group (when there are events).
-bool widgetHasEvents(int typeCode);
+bool widgetHasEvents(WidgetType type);
 
 } // namespace SheetTables
 

@@ -26,7 +26,7 @@ public:
             return;
         m_managers.append(manager);
         connectPropertyManager(manager);
-        connect(manager, SIGNAL(destroyed(QObject *)), this, SLOT(managerDestroyed(QObject *)));
+        connect(manager, &QObject::destroyed, this, &QtAbstractEditorFactory::managerDestroyed);
     }
 
     PropertyManager *propertyManager(QtProperty *property) const
@@ -47,8 +47,8 @@ public:
     {
         for (PropertyManager *served : m_managers) {
             if (served == manager) {
-                disconnect(served, SIGNAL(destroyed(QObject *)), this,
-                           SLOT(managerDestroyed(QObject *)));
+                disconnect(served, &QObject::destroyed, this,
+                           &QtAbstractEditorFactory::managerDestroyed);
                 disconnectPropertyManager(served);
                 m_managers.removeAll(served);
                 return;

@@ -18,14 +18,14 @@ QtCharEditorFactory::~QtCharEditorFactory()
 
 void QtCharEditorFactory::connectPropertyManager(QtCharPropertyManager *manager)
 {
-    connect(manager, SIGNAL(valueChanged(QtProperty *, QChar)), this,
-            SLOT(slotPropertyChanged(QtProperty *, QChar)));
+    connect(manager, &QtCharPropertyManager::valueChanged, this,
+            &QtCharEditorFactory::slotPropertyChanged);
 }
 
 void QtCharEditorFactory::disconnectPropertyManager(QtCharPropertyManager *manager)
 {
-    disconnect(manager, SIGNAL(valueChanged(QtProperty *, QChar)), this,
-               SLOT(slotPropertyChanged(QtProperty *, QChar)));
+    disconnect(manager, &QtCharPropertyManager::valueChanged, this,
+               &QtCharEditorFactory::slotPropertyChanged);
 }
 
 QWidget *QtCharEditorFactory::createEditor(QtCharPropertyManager *manager, QtProperty *property,
@@ -34,24 +34,25 @@ QWidget *QtCharEditorFactory::createEditor(QtCharPropertyManager *manager, QtPro
     auto *editor = new QtCharEdit(parent);
     d_ptr->initializeEditor(property, editor);
     editor->setValue(manager->value(property));
-    connect(editor, SIGNAL(valueChanged(QChar)), this, SLOT(slotSetValue(QChar)));
-    connect(editor, SIGNAL(destroyed(QObject *)), this, SLOT(slotEditorDestroyed(QObject *)));
+    connect(editor, &QtCharEdit::valueChanged, this,
+            [this, editor](const QChar &value) { setValue(editor, value); });
+    connect(editor, &QObject::destroyed, this, &QtCharEditorFactory::slotEditorDestroyed);
     return editor;
 }
 
 void QtCharEditorFactory::slotPropertyChanged(QtProperty *property, const QChar &)
 {
     // The manager's value: a receiver before this one may have changed it again.
-    auto *manager = qobject_cast<QtCharPropertyManager *>(sender());
-    if (!manager || !manager->ownsProperty(property))
+    QtCharPropertyManager *manager = propertyManager(property);
+    if (!manager)
         return;
     const QChar value = manager->value(property);
     d_ptr->updateEditors(property, [&value](QtCharEdit *editor) { editor->setValue(value); });
 }
 
-void QtCharEditorFactory::slotSetValue(const QChar &value)
+void QtCharEditorFactory::setValue(QtCharEdit *editor, const QChar &value)
 {
-    QtProperty *property = d_ptr->propertyOfSender(sender());
+    QtProperty *property = d_ptr->propertyOfSender(editor);
     if (QtCharPropertyManager *manager = propertyManager(property))
         manager->setValue(property, value);
 }

@@ -23,10 +23,11 @@ protected:
 
 private slots:
     void slotPropertyChanged(QtProperty *property, const QChar &value);
-    void slotSetValue(const QChar &value);
     void slotEditorDestroyed(QObject *object);
 
 private:
+    void setValue(QtCharEdit *editor, const QChar &value);
+
     EditorFactoryPrivate<QtCharEdit> *d_ptr;
 };
 

@@ -17,14 +17,14 @@ QtCheckBoxFactory::~QtCheckBoxFactory()
 
 void QtCheckBoxFactory::connectPropertyManager(QtBoolPropertyManager *manager)
 {
-    connect(manager, SIGNAL(valueChanged(QtProperty *, bool)), this,
-            SLOT(slotPropertyChanged(QtProperty *, bool)));
+    connect(manager, &QtBoolPropertyManager::valueChanged, this,
+            &QtCheckBoxFactory::slotPropertyChanged);
 }
 
 void QtCheckBoxFactory::disconnectPropertyManager(QtBoolPropertyManager *manager)
 {
-    disconnect(manager, SIGNAL(valueChanged(QtProperty *, bool)), this,
-               SLOT(slotPropertyChanged(QtProperty *, bool)));
+    disconnect(manager, &QtBoolPropertyManager::valueChanged, this,
+               &QtCheckBoxFactory::slotPropertyChanged);
 }
 
 QWidget *QtCheckBoxFactory::createEditor(QtBoolPropertyManager *manager, QtProperty *property,
@@ -33,15 +33,16 @@ QWidget *QtCheckBoxFactory::createEditor(QtBoolPropertyManager *manager, QtPrope
     auto *editor = new QtBoolEdit(parent);
     d_ptr->initializeEditor(property, editor);
     editor->setChecked(manager->value(property));
-    connect(editor, SIGNAL(toggled(bool)), this, SLOT(slotSetValue(bool)));
-    connect(editor, SIGNAL(destroyed(QObject *)), this, SLOT(slotEditorDestroyed(QObject *)));
+    connect(editor, &QtBoolEdit::toggled, this,
+            [this, editor](bool value) { setValue(editor, value); });
+    connect(editor, &QObject::destroyed, this, &QtCheckBoxFactory::slotEditorDestroyed);
     return editor;
 }
 
 void QtCheckBoxFactory::slotPropertyChanged(QtProperty *property, bool)
 {
-    auto *manager = qobject_cast<QtBoolPropertyManager *>(sender());
-    if (!manager || !manager->ownsProperty(property))
+    QtBoolPropertyManager *manager = propertyManager(property);
+    if (!manager)
         return;
     const bool value = manager->value(property);
     const auto editors = d_ptr->editorsOfProperty.value(property);
@@ -52,9 +53,9 @@ void QtCheckBoxFactory::slotPropertyChanged(QtProperty *property, bool)
     }
 }
 
-void QtCheckBoxFactory::slotSetValue(bool value)
+void QtCheckBoxFactory::setValue(QtBoolEdit *editor, bool value)
 {
-    QtProperty *property = d_ptr->propertyOfSender(sender());
+    QtProperty *property = d_ptr->propertyOfSender(editor);
     if (QtBoolPropertyManager *manager = propertyManager(property))
         manager->setValue(property, value);
 }

@@ -23,10 +23,11 @@ protected:
 
 private slots:
     void slotPropertyChanged(QtProperty *property, bool value);
-    void slotSetValue(bool value);
     void slotEditorDestroyed(QObject *object);
 
 private:
+    void setValue(QtBoolEdit *editor, bool value);
+
     EditorFactoryPrivate<QtBoolEdit> *d_ptr;
 };
 

@@ -17,14 +17,14 @@ QtColorEditorFactory::~QtColorEditorFactory()
 
 void QtColorEditorFactory::connectPropertyManager(QtColorPropertyManager *manager)
 {
-    connect(manager, SIGNAL(valueChanged(QtProperty *, QColor)), this,
-            SLOT(slotPropertyChanged(QtProperty *, QColor)));
+    connect(manager, &QtColorPropertyManager::valueChanged, this,
+            &QtColorEditorFactory::slotPropertyChanged);
 }
 
 void QtColorEditorFactory::disconnectPropertyManager(QtColorPropertyManager *manager)
 {
-    disconnect(manager, SIGNAL(valueChanged(QtProperty *, QColor)), this,
-               SLOT(slotPropertyChanged(QtProperty *, QColor)));
+    disconnect(manager, &QtColorPropertyManager::valueChanged, this,
+               &QtColorEditorFactory::slotPropertyChanged);
 }
 
 QWidget *QtColorEditorFactory::createEditor(QtColorPropertyManager *manager, QtProperty *property,
@@ -33,15 +33,16 @@ QWidget *QtColorEditorFactory::createEditor(QtColorPropertyManager *manager, QtP
     auto *editor = new QtColorEditWidget(parent);
     d_ptr->initializeEditor(property, editor);
     editor->setValue(manager->value(property));
-    connect(editor, SIGNAL(valueChanged(QColor)), this, SLOT(slotSetValue(QColor)));
-    connect(editor, SIGNAL(destroyed(QObject *)), this, SLOT(slotEditorDestroyed(QObject *)));
+    connect(editor, &QtColorEditWidget::valueChanged, this,
+            [this, editor](const QColor &value) { setValue(editor, value); });
+    connect(editor, &QObject::destroyed, this, &QtColorEditorFactory::slotEditorDestroyed);
     return editor;
 }
 
 void QtColorEditorFactory::slotPropertyChanged(QtProperty *property, const QColor &)
 {
-    auto *manager = qobject_cast<QtColorPropertyManager *>(sender());
-    if (!manager || !manager->ownsProperty(property))
+    QtColorPropertyManager *manager = propertyManager(property);
+    if (!manager)
         return;
     const QColor value = manager->value(property);
     const auto editors = d_ptr->editorsOfProperty.value(property);
@@ -54,9 +55,9 @@ void QtColorEditorFactory::slotEditorDestroyed(QObject *object)
     d_ptr->slotEditorDestroyed(object);
 }
 
-void QtColorEditorFactory::slotSetValue(const QColor &value)
+void QtColorEditorFactory::setValue(QtColorEditWidget *editor, const QColor &value)
 {
-    QtProperty *property = d_ptr->propertyOfSender(sender());
+    QtProperty *property = d_ptr->propertyOfSender(editor);
     if (QtColorPropertyManager *manager = propertyManager(property))
         manager->setValue(property, value);
 }

@@ -24,9 +24,10 @@ protected:
 private slots:
     void slotPropertyChanged(QtProperty *property, const QColor &value);
     void slotEditorDestroyed(QObject *object);
-    void slotSetValue(const QColor &value);
 
 private:
+    void setValue(QtColorEditWidget *editor, const QColor &value);
+
     EditorFactoryPrivate<QtColorEditWidget> *d_ptr;
 };
 

@@ -44,14 +44,14 @@ QtCursorEditorFactory::~QtCursorEditorFactory()
 
 void QtCursorEditorFactory::connectPropertyManager(QtCursorPropertyManager *manager)
 {
-    connect(manager, SIGNAL(valueChanged(QtProperty *, QCursor)), this,
-            SLOT(slotPropertyChanged(QtProperty *, QCursor)));
+    connect(manager, &QtCursorPropertyManager::valueChanged, this,
+            &QtCursorEditorFactory::slotPropertyChanged);
 }
 
 void QtCursorEditorFactory::disconnectPropertyManager(QtCursorPropertyManager *manager)
 {
-    disconnect(manager, SIGNAL(valueChanged(QtProperty *, QCursor)), this,
-               SLOT(slotPropertyChanged(QtProperty *, QCursor)));
+    disconnect(manager, &QtCursorPropertyManager::valueChanged, this,
+               &QtCursorEditorFactory::slotPropertyChanged);
 }
 
 QWidget *QtCursorEditorFactory::createEditor(QtCursorPropertyManager *manager, QtProperty *property,
@@ -73,16 +73,16 @@ QWidget *QtCursorEditorFactory::createEditor(QtCursorPropertyManager *manager, Q
         return nullptr;
     d_ptr->editorsOfEnum[enumProperty].append(editor);
     d_ptr->enumOfEditor[editor] = enumProperty;
-    connect(editor, SIGNAL(destroyed(QObject *)), this, SLOT(slotEditorDestroyed(QObject *)));
+    connect(editor, &QObject::destroyed, this, &QtCursorEditorFactory::slotEditorDestroyed);
     return editor;
 }
 
 void QtCursorEditorFactory::slotPropertyChanged(QtProperty *property, const QCursor &)
 {
     // The manager's cursor: a receiver before this one may have changed it again.
-    auto *manager = qobject_cast<QtCursorPropertyManager *>(sender());
+    QtCursorPropertyManager *manager = propertyManager(property);
     QtProperty *enumProperty = d_ptr->enumOfProperty.value(property, nullptr);
-    if (!manager || !manager->ownsProperty(property) || !enumProperty)
+    if (!manager || !enumProperty)
         return;
     const bool wasSetting = d_ptr->settingEnum;
     d_ptr->settingEnum = true;

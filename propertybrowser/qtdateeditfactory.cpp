@@ -19,18 +19,18 @@ QtDateEditFactory::~QtDateEditFactory()
 
 void QtDateEditFactory::connectPropertyManager(QtDatePropertyManager *manager)
 {
-    connect(manager, SIGNAL(valueChanged(QtProperty *, QDate)), this,
-            SLOT(slotPropertyChanged(QtProperty *, QDate)));
-    connect(manager, SIGNAL(rangeChanged(QtProperty *, QDate, QDate)), this,
-            SLOT(slotRangeChanged(QtProperty *, QDate, QDate)));
+    connect(manager, &QtDatePropertyManager::valueChanged, this,
+            &QtDateEditFactory::slotPropertyChanged);
+    connect(manager, &QtDatePropertyManager::rangeChanged, this,
+            &QtDateEditFactory::slotRangeChanged);
 }
 
 void QtDateEditFactory::disconnectPropertyManager(QtDatePropertyManager *manager)
 {
-    disconnect(manager, SIGNAL(valueChanged(QtProperty *, QDate)), this,
-               SLOT(slotPropertyChanged(QtProperty *, QDate)));
-    disconnect(manager, SIGNAL(rangeChanged(QtProperty *, QDate, QDate)), this,
-               SLOT(slotRangeChanged(QtProperty *, QDate, QDate)));
+    disconnect(manager, &QtDatePropertyManager::valueChanged, this,
+               &QtDateEditFactory::slotPropertyChanged);
+    disconnect(manager, &QtDatePropertyManager::rangeChanged, this,
+               &QtDateEditFactory::slotRangeChanged);
 }
 
 QWidget *QtDateEditFactory::createEditor(QtDatePropertyManager *manager, QtProperty *property,
@@ -42,16 +42,17 @@ QWidget *QtDateEditFactory::createEditor(QtDatePropertyManager *manager, QtPrope
     editor->setCalendarPopup(true);
     editor->setDateRange(manager->minimum(property), manager->maximum(property));
     editor->setDate(manager->value(property));
-    connect(editor, SIGNAL(dateChanged(QDate)), this, SLOT(slotSetValue(QDate)));
-    connect(editor, SIGNAL(destroyed(QObject *)), this, SLOT(slotEditorDestroyed(QObject *)));
+    connect(editor, &QDateEdit::dateChanged, this,
+            [this, editor](const QDate &value) { setValue(editor, value); });
+    connect(editor, &QObject::destroyed, this, &QtDateEditFactory::slotEditorDestroyed);
     return editor;
 }
 
 void QtDateEditFactory::slotPropertyChanged(QtProperty *property, const QDate &)
 {
     // The manager's value: a receiver before this one may have changed it again.
-    auto *manager = qobject_cast<QtDatePropertyManager *>(sender());
-    if (!manager || !manager->ownsProperty(property))
+    QtDatePropertyManager *manager = propertyManager(property);
+    if (!manager)
         return;
     const QDate value = manager->value(property);
     d_ptr->updateEditors(property, [&value](QDateEdit *editor) { editor->setDate(value); });
@@ -72,9 +73,9 @@ void QtDateEditFactory::slotRangeChanged(QtProperty *property, const QDate &, co
     });
 }
 
-void QtDateEditFactory::slotSetValue(const QDate &value)
+void QtDateEditFactory::setValue(QDateEdit *editor, const QDate &value)
 {
-    QtProperty *property = d_ptr->propertyOfSender(sender());
+    QtProperty *property = d_ptr->propertyOfSender(editor);
     if (QtDatePropertyManager *manager = propertyManager(property))
         manager->setValue(property, value);
 }

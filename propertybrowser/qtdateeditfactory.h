@@ -24,10 +24,11 @@ protected:
 private slots:
     void slotPropertyChanged(QtProperty *property, const QDate &value);
     void slotRangeChanged(QtProperty *property, const QDate &minimum, const QDate &maximum);
-    void slotSetValue(const QDate &value);
     void slotEditorDestroyed(QObject *object);
 
 private:
+    void setValue(QDateEdit *editor, const QDate &value);
+
     EditorFactoryPrivate<QDateEdit> *d_ptr;
 };
 

@@ -19,14 +19,14 @@ QtDateTimeEditFactory::~QtDateTimeEditFactory()
 
 void QtDateTimeEditFactory::connectPropertyManager(QtDateTimePropertyManager *manager)
 {
-    connect(manager, SIGNAL(valueChanged(QtProperty *, QDateTime)), this,
-            SLOT(slotPropertyChanged(QtProperty *, QDateTime)));
+    connect(manager, &QtDateTimePropertyManager::valueChanged, this,
+            &QtDateTimeEditFactory::slotPropertyChanged);
 }
 
 void QtDateTimeEditFactory::disconnectPropertyManager(QtDateTimePropertyManager *manager)
 {
-    disconnect(manager, SIGNAL(valueChanged(QtProperty *, QDateTime)), this,
-               SLOT(slotPropertyChanged(QtProperty *, QDateTime)));
+    disconnect(manager, &QtDateTimePropertyManager::valueChanged, this,
+               &QtDateTimeEditFactory::slotPropertyChanged);
 }
 
 QWidget *QtDateTimeEditFactory::createEditor(QtDateTimePropertyManager *manager,
@@ -36,24 +36,25 @@ QWidget *QtDateTimeEditFactory::createEditor(QtDateTimePropertyManager *manager,
     d_ptr->initializeEditor(property, editor);
     editor->setDisplayFormat(QtPropertyBrowserUtils::dateTimeFormat());
     editor->setDateTime(manager->value(property));
-    connect(editor, SIGNAL(dateTimeChanged(QDateTime)), this, SLOT(slotSetValue(QDateTime)));
-    connect(editor, SIGNAL(destroyed(QObject *)), this, SLOT(slotEditorDestroyed(QObject *)));
+    connect(editor, &QDateTimeEdit::dateTimeChanged, this,
+            [this, editor](const QDateTime &value) { setValue(editor, value); });
+    connect(editor, &QObject::destroyed, this, &QtDateTimeEditFactory::slotEditorDestroyed);
     return editor;
 }
 
 void QtDateTimeEditFactory::slotPropertyChanged(QtProperty *property, const QDateTime &)
 {
     // The manager's value: a receiver before this one may have changed it again.
-    auto *manager = qobject_cast<QtDateTimePropertyManager *>(sender());
-    if (!manager || !manager->ownsProperty(property))
+    QtDateTimePropertyManager *manager = propertyManager(property);
+    if (!manager)
         return;
     const QDateTime value = manager->value(property);
     d_ptr->updateEditors(property, [&value](QDateTimeEdit *editor) { editor->setDateTime(value); });
 }
 
-void QtDateTimeEditFactory::slotSetValue(const QDateTime &value)
+void QtDateTimeEditFactory::setValue(QDateTimeEdit *editor, const QDateTime &value)
 {
-    QtProperty *property = d_ptr->propertyOfSender(sender());
+    QtProperty *property = d_ptr->propertyOfSender(editor);
     if (QtDateTimePropertyManager *manager = propertyManager(property))
         manager->setValue(property, value);
 }

@@ -23,10 +23,11 @@ protected:
 
 private slots:
     void slotPropertyChanged(QtProperty *property, const QDateTime &value);
-    void slotSetValue(const QDateTime &value);
     void slotEditorDestroyed(QObject *object);
 
 private:
+    void setValue(QDateTimeEdit *editor, const QDateTime &value);
+
     EditorFactoryPrivate<QDateTimeEdit> *d_ptr;
 };
 

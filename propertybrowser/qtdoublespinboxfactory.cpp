@@ -18,26 +18,26 @@ QtDoubleSpinBoxFactory::~QtDoubleSpinBoxFactory()
 
 void QtDoubleSpinBoxFactory::connectPropertyManager(QtDoublePropertyManager *manager)
 {
-    connect(manager, SIGNAL(valueChanged(QtProperty *, double)), this,
-            SLOT(slotPropertyChanged(QtProperty *, double)));
-    connect(manager, SIGNAL(rangeChanged(QtProperty *, double, double)), this,
-            SLOT(slotRangeChanged(QtProperty *, double, double)));
-    connect(manager, SIGNAL(singleStepChanged(QtProperty *, double)), this,
-            SLOT(slotSingleStepChanged(QtProperty *, double)));
-    connect(manager, SIGNAL(decimalsChanged(QtProperty *, int)), this,
-            SLOT(slotDecimalsChanged(QtProperty *, int)));
+    connect(manager, &QtDoublePropertyManager::valueChanged, this,
+            &QtDoubleSpinBoxFactory::slotPropertyChanged);
+    connect(manager, &QtDoublePropertyManager::rangeChanged, this,
+            &QtDoubleSpinBoxFactory::slotRangeChanged);
+    connect(manager, &QtDoublePropertyManager::singleStepChanged, this,
+            &QtDoubleSpinBoxFactory::slotSingleStepChanged);
+    connect(manager, &QtDoublePropertyManager::decimalsChanged, this,
+            &QtDoubleSpinBoxFactory::slotDecimalsChanged);
 }
 
 void QtDoubleSpinBoxFactory::disconnectPropertyManager(QtDoublePropertyManager *manager)
 {
-    disconnect(manager, SIGNAL(valueChanged(QtProperty *, double)), this,
-               SLOT(slotPropertyChanged(QtProperty *, double)));
-    disconnect(manager, SIGNAL(rangeChanged(QtProperty *, double, double)), this,
-               SLOT(slotRangeChanged(QtProperty *, double, double)));
-    disconnect(manager, SIGNAL(singleStepChanged(QtProperty *, double)), this,
-               SLOT(slotSingleStepChanged(QtProperty *, double)));
-    disconnect(manager, SIGNAL(decimalsChanged(QtProperty *, int)), this,
-               SLOT(slotDecimalsChanged(QtProperty *, int)));
+    disconnect(manager, &QtDoublePropertyManager::valueChanged, this,
+               &QtDoubleSpinBoxFactory::slotPropertyChanged);
+    disconnect(manager, &QtDoublePropertyManager::rangeChanged, this,
+               &QtDoubleSpinBoxFactory::slotRangeChanged);
+    disconnect(manager, &QtDoublePropertyManager::singleStepChanged, this,
+               &QtDoubleSpinBoxFactory::slotSingleStepChanged);
+    disconnect(manager, &QtDoublePropertyManager::decimalsChanged, this,
+               &QtDoubleSpinBoxFactory::slotDecimalsChanged);
 }
 
 QWidget *QtDoubleSpinBoxFactory::createEditor(QtDoublePropertyManager *manager,
@@ -50,15 +50,16 @@ QWidget *QtDoubleSpinBoxFactory::createEditor(QtDoublePropertyManager *manager,
     editor->setRange(manager->minimum(property), manager->maximum(property));
     editor->setValue(manager->value(property));
     editor->setKeyboardTracking(false);
-    connect(editor, SIGNAL(valueChanged(double)), this, SLOT(slotSetValue(double)));
-    connect(editor, SIGNAL(destroyed(QObject *)), this, SLOT(slotEditorDestroyed(QObject *)));
+    connect(editor, qOverload<double>(&QDoubleSpinBox::valueChanged), this,
+            [this, editor](double value) { setValue(editor, value); });
+    connect(editor, &QObject::destroyed, this, &QtDoubleSpinBoxFactory::slotEditorDestroyed);
     return editor;
 }
 
 void QtDoubleSpinBoxFactory::slotPropertyChanged(QtProperty *property, double)
 {
-    auto *manager = qobject_cast<QtDoublePropertyManager *>(sender());
-    if (!manager || !manager->ownsProperty(property))
+    QtDoublePropertyManager *manager = propertyManager(property);
+    if (!manager)
         return;
     const double value = manager->value(property);
     const auto editors = d_ptr->editorsOfProperty.value(property);
@@ -114,9 +115,9 @@ void QtDoubleSpinBoxFactory::slotDecimalsChanged(QtProperty *property, int)
     }
 }
 
-void QtDoubleSpinBoxFactory::slotSetValue(double value)
+void QtDoubleSpinBoxFactory::setValue(QDoubleSpinBox *editor, double value)
 {
-    QtProperty *property = d_ptr->propertyOfSender(sender());
+    QtProperty *property = d_ptr->propertyOfSender(editor);
     if (QtDoublePropertyManager *manager = propertyManager(property))
         manager->setValue(property, value);
 }

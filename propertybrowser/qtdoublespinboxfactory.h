@@ -26,10 +26,11 @@ private slots:
     void slotRangeChanged(QtProperty *property, double minimum, double maximum);
     void slotSingleStepChanged(QtProperty *property, double step);
     void slotDecimalsChanged(QtProperty *property, int decimals);
-    void slotSetValue(double value);
     void slotEditorDestroyed(QObject *object);
 
 private:
+    void setValue(QDoubleSpinBox *editor, double value);
+
     EditorFactoryPrivate<QDoubleSpinBox> *d_ptr;
 };
 

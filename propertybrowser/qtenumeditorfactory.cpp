@@ -20,18 +20,18 @@ QtEnumEditorFactory::~QtEnumEditorFactory()
 void QtEnumEditorFactory::connectPropertyManager(QtEnumPropertyManager *manager)
 {
     // Icons are taken when an editor is made; nothing changes them while one is open.
-    connect(manager, SIGNAL(valueChanged(QtProperty *, int)), this,
-            SLOT(slotPropertyChanged(QtProperty *, int)));
-    connect(manager, SIGNAL(enumNamesChanged(QtProperty *, QStringList)), this,
-            SLOT(slotEnumNamesChanged(QtProperty *, QStringList)));
+    connect(manager, &QtEnumPropertyManager::valueChanged, this,
+            &QtEnumEditorFactory::slotPropertyChanged);
+    connect(manager, &QtEnumPropertyManager::enumNamesChanged, this,
+            &QtEnumEditorFactory::slotEnumNamesChanged);
 }
 
 void QtEnumEditorFactory::disconnectPropertyManager(QtEnumPropertyManager *manager)
 {
-    disconnect(manager, SIGNAL(valueChanged(QtProperty *, int)), this,
-               SLOT(slotPropertyChanged(QtProperty *, int)));
-    disconnect(manager, SIGNAL(enumNamesChanged(QtProperty *, QStringList)), this,
-               SLOT(slotEnumNamesChanged(QtProperty *, QStringList)));
+    disconnect(manager, &QtEnumPropertyManager::valueChanged, this,
+               &QtEnumEditorFactory::slotPropertyChanged);
+    disconnect(manager, &QtEnumPropertyManager::enumNamesChanged, this,
+               &QtEnumEditorFactory::slotEnumNamesChanged);
 }
 
 QWidget *QtEnumEditorFactory::createEditor(QtEnumPropertyManager *manager, QtProperty *property,
@@ -47,15 +47,16 @@ QWidget *QtEnumEditorFactory::createEditor(QtEnumPropertyManager *manager, QtPro
     for (int i = 0; i < names.size(); ++i)
         editor->setItemIcon(i, icons.value(i));
     editor->setCurrentIndex(manager->value(property));
-    connect(editor, SIGNAL(currentIndexChanged(int)), this, SLOT(slotSetValue(int)));
-    connect(editor, SIGNAL(destroyed(QObject *)), this, SLOT(slotEditorDestroyed(QObject *)));
+    connect(editor, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this, editor](int value) { setValue(editor, value); });
+    connect(editor, &QObject::destroyed, this, &QtEnumEditorFactory::slotEditorDestroyed);
     return editor;
 }
 
 void QtEnumEditorFactory::slotPropertyChanged(QtProperty *property, int)
 {
-    auto *manager = qobject_cast<QtEnumPropertyManager *>(sender());
-    if (!manager || !manager->ownsProperty(property))
+    QtEnumPropertyManager *manager = propertyManager(property);
+    if (!manager)
         return;
     const int value = manager->value(property);
     const auto editors = d_ptr->editorsOfProperty.value(property);
@@ -103,9 +104,9 @@ void QtEnumEditorFactory::slotEnumIconsChanged(QtProperty *property, const QMap<
     }
 }
 
-void QtEnumEditorFactory::slotSetValue(int value)
+void QtEnumEditorFactory::setValue(QComboBox *editor, int value)
 {
-    QtProperty *property = d_ptr->propertyOfSender(sender());
+    QtProperty *property = d_ptr->propertyOfSender(editor);
     if (QtEnumPropertyManager *manager = propertyManager(property))
         manager->setValue(property, value);
 }

@@ -25,10 +25,11 @@ private slots:
     void slotPropertyChanged(QtProperty *property, int value);
     void slotEnumNamesChanged(QtProperty *property, const QStringList &names);
     void slotEnumIconsChanged(QtProperty *property, const QMap<int, QIcon> &icons);
-    void slotSetValue(int value);
     void slotEditorDestroyed(QObject *object);
 
 private:
+    void setValue(QComboBox *editor, int value);
+
     EditorFactoryPrivate<QComboBox> *d_ptr;
 };
 

@@ -18,14 +18,14 @@ QtFontEditorFactory::~QtFontEditorFactory()
 
 void QtFontEditorFactory::connectPropertyManager(QtFontPropertyManager *manager)
 {
-    connect(manager, SIGNAL(valueChanged(QtProperty *, QFont)), this,
-            SLOT(slotPropertyChanged(QtProperty *, QFont)));
+    connect(manager, &QtFontPropertyManager::valueChanged, this,
+            &QtFontEditorFactory::slotPropertyChanged);
 }
 
 void QtFontEditorFactory::disconnectPropertyManager(QtFontPropertyManager *manager)
 {
-    disconnect(manager, SIGNAL(valueChanged(QtProperty *, QFont)), this,
-               SLOT(slotPropertyChanged(QtProperty *, QFont)));
+    disconnect(manager, &QtFontPropertyManager::valueChanged, this,
+               &QtFontEditorFactory::slotPropertyChanged);
 }
 
 QWidget *QtFontEditorFactory::createEditor(QtFontPropertyManager *manager, QtProperty *property,
@@ -34,16 +34,17 @@ QWidget *QtFontEditorFactory::createEditor(QtFontPropertyManager *manager, QtPro
     auto *editor = new QtFontEditWidget(parent);
     d_ptr->initializeEditor(property, editor);
     editor->setValue(manager->value(property));
-    connect(editor, SIGNAL(valueChanged(QFont)), this, SLOT(slotSetValue(QFont)));
-    connect(editor, SIGNAL(destroyed(QObject *)), this, SLOT(slotEditorDestroyed(QObject *)));
+    connect(editor, &QtFontEditWidget::valueChanged, this,
+            [this, editor](const QFont &value) { setValue(editor, value); });
+    connect(editor, &QObject::destroyed, this, &QtFontEditorFactory::slotEditorDestroyed);
     return editor;
 }
 
 void QtFontEditorFactory::slotPropertyChanged(QtProperty *property, const QFont &)
 {
     // The manager's value: a receiver before this one may have changed it again.
-    auto *manager = qobject_cast<QtFontPropertyManager *>(sender());
-    if (!manager || !manager->ownsProperty(property))
+    QtFontPropertyManager *manager = propertyManager(property);
+    if (!manager)
         return;
     const QFont value = manager->value(property);
     const auto editors = d_ptr->editorsOfProperty.value(property);
@@ -51,9 +52,9 @@ void QtFontEditorFactory::slotPropertyChanged(QtProperty *property, const QFont 
         editor->setValue(value);
 }
 
-void QtFontEditorFactory::slotSetValue(const QFont &value)
+void QtFontEditorFactory::setValue(QtFontEditWidget *editor, const QFont &value)
 {
-    QtProperty *property = d_ptr->propertyOfSender(sender());
+    QtProperty *property = d_ptr->propertyOfSender(editor);
     if (QtFontPropertyManager *manager = propertyManager(property))
         manager->setValue(property, value);
 }

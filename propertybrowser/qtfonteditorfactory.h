@@ -23,10 +23,11 @@ protected:
 
 private slots:
     void slotPropertyChanged(QtProperty *property, const QFont &value);
-    void slotSetValue(const QFont &value);
     void slotEditorDestroyed(QObject *object);
 
 private:
+    void setValue(QtFontEditWidget *editor, const QFont &value);
+
     EditorFactoryPrivate<QtFontEditWidget> *d_ptr;
 };
 

@@ -18,14 +18,14 @@ QtKeySequenceEditorFactory::~QtKeySequenceEditorFactory()
 
 void QtKeySequenceEditorFactory::connectPropertyManager(QtKeySequencePropertyManager *manager)
 {
-    connect(manager, SIGNAL(valueChanged(QtProperty *, QKeySequence)), this,
-            SLOT(slotPropertyChanged(QtProperty *, QKeySequence)));
+    connect(manager, &QtKeySequencePropertyManager::valueChanged, this,
+            &QtKeySequenceEditorFactory::slotPropertyChanged);
 }
 
 void QtKeySequenceEditorFactory::disconnectPropertyManager(QtKeySequencePropertyManager *manager)
 {
-    disconnect(manager, SIGNAL(valueChanged(QtProperty *, QKeySequence)), this,
-               SLOT(slotPropertyChanged(QtProperty *, QKeySequence)));
+    disconnect(manager, &QtKeySequencePropertyManager::valueChanged, this,
+               &QtKeySequenceEditorFactory::slotPropertyChanged);
 }
 
 QWidget *QtKeySequenceEditorFactory::createEditor(QtKeySequencePropertyManager *manager,
@@ -34,26 +34,26 @@ QWidget *QtKeySequenceEditorFactory::createEditor(QtKeySequencePropertyManager *
     auto *editor = new QKeySequenceEdit(parent);
     d_ptr->initializeEditor(property, editor);
     editor->setKeySequence(manager->value(property));
-    connect(editor, SIGNAL(keySequenceChanged(QKeySequence)), this,
-            SLOT(slotSetValue(QKeySequence)));
-    connect(editor, SIGNAL(destroyed(QObject *)), this, SLOT(slotEditorDestroyed(QObject *)));
+    connect(editor, &QKeySequenceEdit::keySequenceChanged, this,
+            [this, editor](const QKeySequence &value) { setValue(editor, value); });
+    connect(editor, &QObject::destroyed, this, &QtKeySequenceEditorFactory::slotEditorDestroyed);
     return editor;
 }
 
 void QtKeySequenceEditorFactory::slotPropertyChanged(QtProperty *property, const QKeySequence &)
 {
     // The manager's value: a receiver before this one may have changed it again.
-    auto *manager = qobject_cast<QtKeySequencePropertyManager *>(sender());
-    if (!manager || !manager->ownsProperty(property))
+    QtKeySequencePropertyManager *manager = propertyManager(property);
+    if (!manager)
         return;
     const QKeySequence value = manager->value(property);
     d_ptr->updateEditors(property,
                          [&value](QKeySequenceEdit *editor) { editor->setKeySequence(value); });
 }
 
-void QtKeySequenceEditorFactory::slotSetValue(const QKeySequence &value)
+void QtKeySequenceEditorFactory::setValue(QKeySequenceEdit *editor, const QKeySequence &value)
 {
-    QtProperty *property = d_ptr->propertyOfSender(sender());
+    QtProperty *property = d_ptr->propertyOfSender(editor);
     if (QtKeySequencePropertyManager *manager = propertyManager(property))
         manager->setValue(property, value);
 }

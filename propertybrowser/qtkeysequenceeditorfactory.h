@@ -23,10 +23,11 @@ protected:
 
 private slots:
     void slotPropertyChanged(QtProperty *property, const QKeySequence &value);
-    void slotSetValue(const QKeySequence &value);
     void slotEditorDestroyed(QObject *object);
 
 private:
+    void setValue(QKeySequenceEdit *editor, const QKeySequence &value);
+
     EditorFactoryPrivate<QKeySequenceEdit> *d_ptr;
 };
 

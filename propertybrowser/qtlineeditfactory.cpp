@@ -19,18 +19,18 @@ QtLineEditFactory::~QtLineEditFactory()
 
 void QtLineEditFactory::connectPropertyManager(QtStringPropertyManager *manager)
 {
-    connect(manager, SIGNAL(valueChanged(QtProperty *, QString)), this,
-            SLOT(slotPropertyChanged(QtProperty *, QString)));
-    connect(manager, SIGNAL(regExpChanged(QtProperty *, QRegExp)), this,
-            SLOT(slotRegExpChanged(QtProperty *, QRegExp)));
+    connect(manager, &QtStringPropertyManager::valueChanged, this,
+            &QtLineEditFactory::slotPropertyChanged);
+    connect(manager, &QtStringPropertyManager::regExpChanged, this,
+            &QtLineEditFactory::slotRegExpChanged);
 }
 
 void QtLineEditFactory::disconnectPropertyManager(QtStringPropertyManager *manager)
 {
-    disconnect(manager, SIGNAL(valueChanged(QtProperty *, QString)), this,
-               SLOT(slotPropertyChanged(QtProperty *, QString)));
-    disconnect(manager, SIGNAL(regExpChanged(QtProperty *, QRegExp)), this,
-               SLOT(slotRegExpChanged(QtProperty *, QRegExp)));
+    disconnect(manager, &QtStringPropertyManager::valueChanged, this,
+               &QtLineEditFactory::slotPropertyChanged);
+    disconnect(manager, &QtStringPropertyManager::regExpChanged, this,
+               &QtLineEditFactory::slotRegExpChanged);
 }
 
 QWidget *QtLineEditFactory::createEditor(QtStringPropertyManager *manager, QtProperty *property,
@@ -42,15 +42,16 @@ QWidget *QtLineEditFactory::createEditor(QtStringPropertyManager *manager, QtPro
     if (regExp.isValid())
         editor->setValidator(new QRegExpValidator(regExp, editor));
     editor->setText(manager->value(property));
-    connect(editor, SIGNAL(textEdited(QString)), this, SLOT(slotSetValue(QString)));
-    connect(editor, SIGNAL(destroyed(QObject *)), this, SLOT(slotEditorDestroyed(QObject *)));
+    connect(editor, &QLineEdit::textEdited, this,
+            [this, editor](const QString &value) { setValue(editor, value); });
+    connect(editor, &QObject::destroyed, this, &QtLineEditFactory::slotEditorDestroyed);
     return editor;
 }
 
 void QtLineEditFactory::slotPropertyChanged(QtProperty *property, const QString &)
 {
-    auto *manager = qobject_cast<QtStringPropertyManager *>(sender());
-    if (!manager || !manager->ownsProperty(property))
+    QtStringPropertyManager *manager = propertyManager(property);
+    if (!manager)
         return;
     const QString value = manager->value(property);
     const auto editors = d_ptr->editorsOfProperty.value(property);
@@ -80,9 +81,9 @@ void QtLineEditFactory::slotRegExpChanged(QtProperty *property, const QRegExp &)
     }
 }
 
-void QtLineEditFactory::slotSetValue(const QString &value)
+void QtLineEditFactory::setValue(QLineEdit *editor, const QString &value)
 {
-    QtProperty *property = d_ptr->propertyOfSender(sender());
+    QtProperty *property = d_ptr->propertyOfSender(editor);
     if (QtStringPropertyManager *manager = propertyManager(property))
         manager->setValue(property, value);
 }

@@ -24,10 +24,11 @@ protected:
 private slots:
     void slotPropertyChanged(QtProperty *property, const QString &value);
     void slotRegExpChanged(QtProperty *property, const QRegExp &regExp);
-    void slotSetValue(const QString &value);
     void slotEditorDestroyed(QObject *object);
 
 private:
+    void setValue(QLineEdit *editor, const QString &value);
+
     EditorFactoryPrivate<QLineEdit> *d_ptr;
 };
 

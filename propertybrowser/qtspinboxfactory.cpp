@@ -18,22 +18,22 @@ QtSpinBoxFactory::~QtSpinBoxFactory()
 
 void QtSpinBoxFactory::connectPropertyManager(QtIntPropertyManager *manager)
 {
-    connect(manager, SIGNAL(valueChanged(QtProperty *, int)), this,
-            SLOT(slotPropertyChanged(QtProperty *, int)));
-    connect(manager, SIGNAL(rangeChanged(QtProperty *, int, int)), this,
-            SLOT(slotRangeChanged(QtProperty *, int, int)));
-    connect(manager, SIGNAL(singleStepChanged(QtProperty *, int)), this,
-            SLOT(slotSingleStepChanged(QtProperty *, int)));
+    connect(manager, &QtIntPropertyManager::valueChanged, this,
+            &QtSpinBoxFactory::slotPropertyChanged);
+    connect(manager, &QtIntPropertyManager::rangeChanged, this,
+            &QtSpinBoxFactory::slotRangeChanged);
+    connect(manager, &QtIntPropertyManager::singleStepChanged, this,
+            &QtSpinBoxFactory::slotSingleStepChanged);
 }
 
 void QtSpinBoxFactory::disconnectPropertyManager(QtIntPropertyManager *manager)
 {
-    disconnect(manager, SIGNAL(valueChanged(QtProperty *, int)), this,
-               SLOT(slotPropertyChanged(QtProperty *, int)));
-    disconnect(manager, SIGNAL(rangeChanged(QtProperty *, int, int)), this,
-               SLOT(slotRangeChanged(QtProperty *, int, int)));
-    disconnect(manager, SIGNAL(singleStepChanged(QtProperty *, int)), this,
-               SLOT(slotSingleStepChanged(QtProperty *, int)));
+    disconnect(manager, &QtIntPropertyManager::valueChanged, this,
+               &QtSpinBoxFactory::slotPropertyChanged);
+    disconnect(manager, &QtIntPropertyManager::rangeChanged, this,
+               &QtSpinBoxFactory::slotRangeChanged);
+    disconnect(manager, &QtIntPropertyManager::singleStepChanged, this,
+               &QtSpinBoxFactory::slotSingleStepChanged);
 }
 
 QWidget *QtSpinBoxFactory::createEditor(QtIntPropertyManager *manager, QtProperty *property,
@@ -46,16 +46,17 @@ QWidget *QtSpinBoxFactory::createEditor(QtIntPropertyManager *manager, QtPropert
     editor->setValue(manager->value(property));
     // Typing is written back only when committed, not at every keystroke.
     editor->setKeyboardTracking(false);
-    connect(editor, SIGNAL(valueChanged(int)), this, SLOT(slotSetValue(int)));
-    connect(editor, SIGNAL(destroyed(QObject *)), this, SLOT(slotEditorDestroyed(QObject *)));
+    connect(editor, qOverload<int>(&QSpinBox::valueChanged), this,
+            [this, editor](int value) { setValue(editor, value); });
+    connect(editor, &QObject::destroyed, this, &QtSpinBoxFactory::slotEditorDestroyed);
     return editor;
 }
 
 void QtSpinBoxFactory::slotPropertyChanged(QtProperty *property, int)
 {
     // Show the manager's value: a slot before this one may have changed it again.
-    auto *manager = qobject_cast<QtIntPropertyManager *>(sender());
-    if (!manager || !manager->ownsProperty(property))
+    QtIntPropertyManager *manager = propertyManager(property);
+    if (!manager)
         return;
     const int value = manager->value(property);
     const auto editors = d_ptr->editorsOfProperty.value(property);
@@ -97,9 +98,9 @@ void QtSpinBoxFactory::slotSingleStepChanged(QtProperty *property, int)
     }
 }
 
-void QtSpinBoxFactory::slotSetValue(int value)
+void QtSpinBoxFactory::setValue(QSpinBox *editor, int value)
 {
-    QtProperty *property = d_ptr->propertyOfSender(sender());
+    QtProperty *property = d_ptr->propertyOfSender(editor);
     if (QtIntPropertyManager *manager = propertyManager(property))
         manager->setValue(property, value);
 }

@@ -25,10 +25,11 @@ private slots:
     void slotPropertyChanged(QtProperty *property, int value);
     void slotRangeChanged(QtProperty *property, int minimum, int maximum);
     void slotSingleStepChanged(QtProperty *property, int step);
-    void slotSetValue(int value);
     void slotEditorDestroyed(QObject *object);
 
 private:
+    void setValue(QSpinBox *editor, int value);
+
     EditorFactoryPrivate<QSpinBox> *d_ptr;
 };
 

@@ -19,14 +19,14 @@ QtTimeEditFactory::~QtTimeEditFactory()
 
 void QtTimeEditFactory::connectPropertyManager(QtTimePropertyManager *manager)
 {
-    connect(manager, SIGNAL(valueChanged(QtProperty *, QTime)), this,
-            SLOT(slotPropertyChanged(QtProperty *, QTime)));
+    connect(manager, &QtTimePropertyManager::valueChanged, this,
+            &QtTimeEditFactory::slotPropertyChanged);
 }
 
 void QtTimeEditFactory::disconnectPropertyManager(QtTimePropertyManager *manager)
 {
-    disconnect(manager, SIGNAL(valueChanged(QtProperty *, QTime)), this,
-               SLOT(slotPropertyChanged(QtProperty *, QTime)));
+    disconnect(manager, &QtTimePropertyManager::valueChanged, this,
+               &QtTimeEditFactory::slotPropertyChanged);
 }
 
 QWidget *QtTimeEditFactory::createEditor(QtTimePropertyManager *manager, QtProperty *property,
@@ -36,24 +36,25 @@ QWidget *QtTimeEditFactory::createEditor(QtTimePropertyManager *manager, QtPrope
     d_ptr->initializeEditor(property, editor);
     editor->setDisplayFormat(QtPropertyBrowserUtils::timeFormat());
     editor->setTime(manager->value(property));
-    connect(editor, SIGNAL(timeChanged(QTime)), this, SLOT(slotSetValue(QTime)));
-    connect(editor, SIGNAL(destroyed(QObject *)), this, SLOT(slotEditorDestroyed(QObject *)));
+    connect(editor, &QTimeEdit::timeChanged, this,
+            [this, editor](const QTime &value) { setValue(editor, value); });
+    connect(editor, &QObject::destroyed, this, &QtTimeEditFactory::slotEditorDestroyed);
     return editor;
 }
 
 void QtTimeEditFactory::slotPropertyChanged(QtProperty *property, const QTime &)
 {
     // The manager's value: a receiver before this one may have changed it again.
-    auto *manager = qobject_cast<QtTimePropertyManager *>(sender());
-    if (!manager || !manager->ownsProperty(property))
+    QtTimePropertyManager *manager = propertyManager(property);
+    if (!manager)
         return;
     const QTime value = manager->value(property);
     d_ptr->updateEditors(property, [&value](QTimeEdit *editor) { editor->setTime(value); });
 }
 
-void QtTimeEditFactory::slotSetValue(const QTime &value)
+void QtTimeEditFactory::setValue(QTimeEdit *editor, const QTime &value)
 {
-    QtProperty *property = d_ptr->propertyOfSender(sender());
+    QtProperty *property = d_ptr->propertyOfSender(editor);
     if (QtTimePropertyManager *manager = propertyManager(property))
         manager->setValue(property, value);
 }

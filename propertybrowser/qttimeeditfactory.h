@@ -23,10 +23,11 @@ protected:
 
 private slots:
     void slotPropertyChanged(QtProperty *property, const QTime &value);
-    void slotSetValue(const QTime &value);
     void slotEditorDestroyed(QObject *object);
 
 private:
+    void setValue(QTimeEdit *editor, const QTime &value);
+
     EditorFactoryPrivate<QTimeEdit> *d_ptr;
 };
 

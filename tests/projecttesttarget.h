@@ -44,7 +44,8 @@ public:
     }
     QMyWidget *appendWidget(int page, int type)
     {
-        QMyWidget *w = QMyWidgetFactory::create(type, widgets.at(page)->size() + 1, &canvas);
+        QMyWidget *w =
+            QMyWidgetFactory::create(WidgetType(type), widgets.at(page)->size() + 1, &canvas);
         widgets.at(page)->append(w);
         return w;
     }
@@ -70,9 +71,9 @@ public:
             QStringLiteral("Page-%1(%2)").arg(index).arg(pages.at(index)->pageName());
     }
     int widgetCount(int page) const override { return widgets.at(page)->size(); }
-    QMyWidget *createWidget(int typeCode, int id) override
+    QMyWidget *createWidget(WidgetType type, int id) override
     {
-        return QMyWidgetFactory::create(typeCode, id, &canvas);
+        return QMyWidgetFactory::create(type, id, &canvas);
     }
     void addWidget(int page, QMyWidget *widget, const QPoint &pos) override
     {

@@ -503,7 +503,7 @@ PageParam *TestAllCfg::addPage()
 
 QMyWidget *TestAllCfg::addWidget(int page, int type, int id)
 {
-    QMyWidget *w = QMyWidgetFactory::create(type, id, &canvas);
+    QMyWidget *w = QMyWidgetFactory::create(WidgetType(type), id, &canvas);
     pageWidgets.at(page)->append(w);
     return w;
 }
@@ -557,7 +557,7 @@ void TestAllCfg::recordLayouts()
     QFETCH(int, type);
     QFETCH(bool, checkable);
     QFETCH(int, length);
-    QScopedPointer<QMyWidget> w(QMyWidgetFactory::create(type, 1, &canvas));
+    QScopedPointer<QMyWidget> w(QMyWidgetFactory::create(WidgetType(type), 1, &canvas));
     fillDistinct(*w, checkable);
     const QByteArray record = AllCfg::widgetRecord(*w, Offset);
     QCOMPARE(record.size(), length);
@@ -616,9 +616,10 @@ void TestAllCfg::pageBlockAndOffsets()
     QCOMPARE(bytes.mid(34, 2), le16(9));
 
     // Records follow each other without padding: 60 + 108 + 5 is no multiple of four.
-    QScopedPointer<QMyWidget> lab(QMyWidgetFactory::create(1, 1, &canvas));
-    QScopedPointer<QMyWidget> img(QMyWidgetFactory::create(2, 2, &canvas));
-    QScopedPointer<QMyWidget> unknown(new QMyWidget(3, 12, QStringLiteral("X"), &canvas));
+    QScopedPointer<QMyWidget> lab(QMyWidgetFactory::create(WidgetType::Lab, 1, &canvas));
+    QScopedPointer<QMyWidget> img(QMyWidgetFactory::create(WidgetType::Img, 2, &canvas));
+    QScopedPointer<QMyWidget> unknown(
+        new QMyWidget(3, WidgetType(12), QStringLiteral("X"), &canvas));
     lab->setLongTextLen(5);
     QCOMPARE(AllCfg::pageFile(page, {lab.data(), unknown.data(), img.data()}, 800, 480, &bytes),
              int(AllCfg::Success));
@@ -674,14 +675,14 @@ void TestAllCfg::textBytes()
     QFETCH(int, lengthField);
     QCOMPARE(AllCfg::textBytes(text, length), bytes);
 
-    QScopedPointer<QMyWidget> btn(QMyWidgetFactory::create(0, 1, &canvas));
+    QScopedPointer<QMyWidget> btn(QMyWidgetFactory::create(WidgetType::Btn, 1, &canvas));
     btn->setText(text);
     btn->setLongTextLen(length);
     const QByteArray record = AllCfg::widgetRecord(*btn, 60);
     QCOMPARE(record.size(), 260 + bytes.size());
     QCOMPARE(record.mid(260), bytes);
     QCOMPARE(read16(record, 16 + 14), lengthField);
-    QScopedPointer<QMyWidget> qr(QMyWidgetFactory::create(5, 1, &canvas));
+    QScopedPointer<QMyWidget> qr(QMyWidgetFactory::create(WidgetType::QRCode, 1, &canvas));
     qr->setText(text);
     qr->setLongTextLen(length);
     QCOMPARE(read16(AllCfg::widgetRecord(*qr, 60), 18), lengthField);
@@ -702,7 +703,7 @@ void TestAllCfg::chartSeriesText()
 {
     QFETCH(int, count);
     QFETCH(QByteArray, text);
-    QScopedPointer<QMyWidget> chart(QMyWidgetFactory::create(9, 1, &canvas));
+    QScopedPointer<QMyWidget> chart(QMyWidgetFactory::create(WidgetType::Chart, 1, &canvas));
     chart->setChartSerData(0, QStringLiteral("1/2"));
     chart->setChartSerData(1, QStringLiteral("3"));
     chart->setChartSerCount(count);
@@ -963,7 +964,7 @@ void TestAllCfg::stalePaintValuesOnHiddenPages()
     QScopedPointer<QMyWidget> shown[3];
     int i = 0;
     for (QMyWidget *w : {slider, meter, chart}) {
-        shown[i].reset(QMyWidgetFactory::create(w->getTypeCode(), w->getId(), &canvas));
+        shown[i].reset(QMyWidgetFactory::create(w->getType(), w->getId(), &canvas));
         for (const QString &key : QMyWidget::fileKeys())
             shown[i]->setFileValue(key, w->fileValue(key));
         shown[i]->grab();
@@ -1014,7 +1015,7 @@ void TestAllCfg::buildRichDesign()
     } holders[] = {{0, 2}, {3, 3}, {6, 3}, {7, 3}};
     for (const auto &h : holders) {
         for (QMyWidget *w : qAsConst(*pageWidgets.at(0))) {
-            if (w->getTypeCode() != h.type)
+            if (widgetTypeCode(w->getType()) != h.type)
                 continue;
             for (int n = 0; n < h.events; ++n) {
                 w->addEvent(makeEvent(h.type, n, (n * 11 + h.type) % 81, QString::number(n)));

@@ -196,7 +196,7 @@ void TestEventCommands::addToEveryHolder()
         selectTimer(which);
     else
         window->slotRecvParent();
-    QCOMPARE(window->getSelectionKind(), kind);
+    QCOMPARE(window->getSelectionKind(), SelectionKind(kind));
 
     answerAddDialog(72);
     window->on_btnAddEvent_clicked();
@@ -209,7 +209,7 @@ void TestEventCommands::addToEveryHolder()
     QTEST(events.at(0).typeName(), "type");
     QCOMPARE(events.at(0).toCode(), QByteArray("user.set_bps(115200)\r\n"));
     // The holder's sheet was built again, with its events group, and still shows the holder.
-    QCOMPARE(window->getSelectionKind(), kind);
+    QCOMPARE(window->getSelectionKind(), SelectionKind(kind));
     QStringList types;
     QVERIFY(eventsGroup(&types));
     QCOMPARE(types, QStringList({events.at(0).typeName()}));

@@ -134,7 +134,8 @@ void TestEventDialogs::cleanup()
 
 QMyWidget *TestEventDialogs::addWidget(int typeCode)
 {
-    QMyWidget *w = QMyWidgetFactory::create(typeCode, pageWidgets.at(0)->size(), canvas);
+    QMyWidget *w =
+        QMyWidgetFactory::create(WidgetType(typeCode), pageWidgets.at(0)->size(), canvas);
     pageWidgets.at(0)->append(w);
     return w;
 }
@@ -279,7 +280,7 @@ void TestEventDialogs::deleteDialogRows()
     page->appendEvent(makeEvent(-1, Entry, 0, "a"));
     page->appendEvent(makeEvent(-1, Exit, 0, "b"));
     page->appendEvent(makeEvent(-1, Entry, 0, "c"));
-    del->showDlg(0, nullptr, nullptr);
+    del->showDlg(SelectionKind::Page, nullptr, nullptr);
     QVERIFY(del->isVisible());
     QCOMPARE(column(1), QStringList({"1", "2", "3"}));
     QCOMPARE(column(2), QStringList({"页面退出", "页面进入", "页面进入"}));
@@ -297,7 +298,7 @@ void TestEventDialogs::deleteDialogRows()
 
     // A six-parameter function: the tenth column has no header text.
     page->appendEvent(makeEvent(-1, Exit, 62));
-    del->showDlg(0, nullptr, nullptr);
+    del->showDlg(SelectionKind::Page, nullptr, nullptr);
     QCOMPARE(model()->columnCount(), 10);
     QCOMPARE(model()->headerData(9, Qt::Horizontal).toString(), QString());
 }
@@ -307,7 +308,7 @@ void TestEventDialogs::deleteTwoCheckedRows()
     page->appendEvent(makeEvent(-1, Entry, 0, "a"));
     page->appendEvent(makeEvent(-1, Exit, 0, "b"));
     page->appendEvent(makeEvent(-1, Entry, 0, "c"));
-    del->showDlg(0, nullptr, nullptr);
+    del->showDlg(SelectionKind::Page, nullptr, nullptr);
     QSignalSpy deleted(del, &DelEventDlg::s_sendDelEvent);
     click(del, "btnDelEvent");
     QVERIFY(!table()->isColumnHidden(0));
@@ -332,7 +333,7 @@ void TestEventDialogs::deleteTwoCheckedRows()
 void TestEventDialogs::rowsFollowTheLanguage()
 {
     page->appendEvent(makeEvent(-1, Entry, 1));
-    del->showDlg(0, nullptr, nullptr);
+    del->showDlg(SelectionKind::Page, nullptr, nullptr);
     QCOMPARE(column(2), QStringList({"页面进入"}));
     QCOMPARE(column(3), QStringList({"获取控件x值"}));
     QTranslator english;
@@ -352,7 +353,7 @@ void TestEventDialogs::deleteOneThenARowAbove()
 {
     for (const char *p : {"a", "b", "c", "d"})
         page->appendEvent(makeEvent(-1, Entry, 0, p));
-    del->showDlg(0, nullptr, nullptr);
+    del->showDlg(SelectionKind::Page, nullptr, nullptr);
     click(del, "btnDelEvent");
     clickRow(2);
     click(del, "btnDelEvent");
@@ -373,7 +374,7 @@ void TestEventDialogs::firstDeleteTakesTheClickedRow()
 {
     for (const char *p : {"a", "b"})
         page->appendEvent(makeEvent(-1, Entry, 0, p));
-    del->showDlg(0, nullptr, nullptr);
+    del->showDlg(SelectionKind::Page, nullptr, nullptr);
     click(del, "btnDelEvent");
     QCOMPARE(checkedRows(), QList<int>());
     QCOMPARE(label(), QString("已选：0项"));
@@ -393,13 +394,13 @@ void TestEventDialogs::clickedRowOfALongerTable()
 {
     for (const char *p : {"a", "b", "c"})
         page->appendEvent(makeEvent(-1, Entry, 0, p));
-    del->showDlg(0, nullptr, nullptr);
+    del->showDlg(SelectionKind::Page, nullptr, nullptr);
     clickRow(2);
 
     TimerParam timer;
     timer.setTimerID(0);
     timer.appendEvent(makeEvent(-2, 0, 0, "t"));
-    del->showDlg(2, nullptr, &timer);
+    del->showDlg(SelectionKind::Timer, nullptr, &timer);
     QCOMPARE(model()->rowCount(), 1);
     click(del, "btnDelEvent");
     QCOMPARE(checkedRows(), QList<int>());
@@ -411,7 +412,7 @@ void TestEventDialogs::checkAllAndCancel()
 {
     for (const char *p : {"a", "b", "c", "d"})
         page->appendEvent(makeEvent(-1, Entry, 0, p));
-    del->showDlg(0, nullptr, nullptr);
+    del->showDlg(SelectionKind::Page, nullptr, nullptr);
     click(del, "btnDelEvent");
     auto *all = del->findChild<QCheckBox *>("checkBoxAll");
     QVERIFY(all->isVisible());
@@ -435,7 +436,7 @@ void TestEventDialogs::deletingEverything()
     QMyWidget *w = addWidget(3);
     for (const char *p : {"a", "b", "c"})
         w->addEvent(makeEvent(3, 1, 0, p));
-    del->showDlg(1, w, nullptr);
+    del->showDlg(SelectionKind::Widget, w, nullptr);
     QSignalSpy deleted(del, &DelEventDlg::s_sendDelEvent);
     click(del, "btnDelEvent");
     del->findChild<QCheckBox *>("checkBoxAll")->click();
@@ -457,7 +458,7 @@ void TestEventDialogs::noAndNothingChecked()
 {
     for (const char *p : {"a", "b"})
         page->appendEvent(makeEvent(-1, Entry, 0, p));
-    del->showDlg(0, nullptr, nullptr);
+    del->showDlg(SelectionKind::Page, nullptr, nullptr);
     click(del, "btnDelEvent");
     click(del, "btnDelEvent");
     QMyMessageBox *box = del->getMessageBox();
@@ -480,7 +481,7 @@ void TestEventDialogs::clickingTheCheckBoxTogglesOnce()
 {
     for (const char *p : {"a", "b"})
         page->appendEvent(makeEvent(-1, Entry, 0, p));
-    del->showDlg(0, nullptr, nullptr);
+    del->showDlg(SelectionKind::Page, nullptr, nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(del));
     click(del, "btnDelEvent");
     const QPoint indicator = checkBoxCentre(table(), model()->index(1, 0));
@@ -495,7 +496,7 @@ void TestEventDialogs::deleteKeepsItsPageWhenThePageChanges()
 {
     page->appendEvent(makeEvent(-1, Entry, 0, "a"));
     page->appendEvent(makeEvent(-1, Entry, 0, "b"));
-    del->showDlg(0, nullptr, nullptr);
+    del->showDlg(SelectionKind::Page, nullptr, nullptr);
     const int other = DesignPages::append();
     pageRecords.at(other)->appendEvent(makeEvent(-1, Entry, 0, "x"));
     currentPageIndex = other;
@@ -511,7 +512,7 @@ void TestEventDialogs::deleteDialogOnADeletedWidget()
 {
     QMyWidget *w = addWidget(0);
     w->addEvent(makeEvent(0, 1, 0, "a"));
-    del->showDlg(1, w, nullptr);
+    del->showDlg(SelectionKind::Widget, w, nullptr);
     click(del, "btnDelEvent");
     clickRow(0);
     click(del, "btnDelEvent");
@@ -528,7 +529,7 @@ void TestEventDialogs::deleteDialogOnADeletedWidget()
 void TestEventDialogs::deleteDialogDismissed()
 {
     page->appendEvent(makeEvent(-1, Entry, 0, "a"));
-    del->showDlg(0, nullptr, nullptr);
+    del->showDlg(SelectionKind::Page, nullptr, nullptr);
     TimerParam other;
     del->dismiss(&other.eventHolder());
     QVERIFY(del->isVisible());
@@ -536,7 +537,7 @@ void TestEventDialogs::deleteDialogDismissed()
     QVERIFY(!del->isVisible());
 
     // Once dismissed, a late answer touches nothing.
-    del->showDlg(0, nullptr, nullptr);
+    del->showDlg(SelectionKind::Page, nullptr, nullptr);
     click(del, "btnDelEvent");
     clickRow(0);
     del->dismiss();
@@ -595,8 +596,8 @@ void TestEventDialogs::tabsPerHolder()
             record->setEventContent(key, key % 2, code);
     }
     // A second showing starts from all five tabs again.
-    edit->showDlg(1, addWidget(3), nullptr);
-    edit->showDlg(kind, w, kind == 2 ? &timer : nullptr);
+    edit->showDlg(SelectionKind::Widget, addWidget(3), nullptr);
+    edit->showDlg(SelectionKind(kind), w, kind == 2 ? &timer : nullptr);
     QVERIFY(edit->isVisible());
     QTEST(tabTexts(), "tabs");
     QTEST(tabs()->currentIndex(), "current");
@@ -614,7 +615,7 @@ void TestEventDialogs::tabsPerHolder()
 void TestEventDialogs::addFunctionLine()
 {
     page->setEventContent(1, 0, "pass");
-    edit->showDlg(0, nullptr, nullptr);
+    edit->showDlg(SelectionKind::Page, nullptr, nullptr);
     auto *functions = edit->findChild<QComboBox *>("comboBoxEvent");
     functions->setCurrentIndex(functions->findData(72));
     click(edit, "btnAddEvent");
@@ -633,7 +634,7 @@ void TestEventDialogs::saveAndResetPerTab()
     QMyWidget *w = addWidget(3);
     w->setEventContent(0, 1, "exit code");
     w->setEventContent(2, 1, "down code");
-    edit->showDlg(1, w, nullptr);
+    edit->showDlg(SelectionKind::Widget, w, nullptr);
     QSignalSpy reflesh(edit, &DownLoadEventDlg::s_sendReflesh);
     QMyMessageBox *box = edit->getMessageBox();
 
@@ -674,7 +675,7 @@ void TestEventDialogs::saveAndResetPerTab()
 void TestEventDialogs::codeStaysPlainText()
 {
     page->setEventContent(0, 1, "<b>x</b> & y");
-    edit->showDlg(0, nullptr, nullptr);
+    edit->showDlg(SelectionKind::Page, nullptr, nullptr);
     QCOMPARE(editor(1)->toPlainText(), QString("<b>x</b> & y"));
     tabs()->setCurrentIndex(0);
     click(edit, "btnSaveEvent");
@@ -685,7 +686,7 @@ void TestEventDialogs::codeStaysPlainText()
 void TestEventDialogs::codeLongerThanAFileHoldsIsRefused()
 {
     page->setEventContent(0, 1, "kept");
-    edit->showDlg(0, nullptr, nullptr);
+    edit->showDlg(SelectionKind::Page, nullptr, nullptr);
     tabs()->setCurrentIndex(0);
     editor(1)->setPlainText(manyLines(MaxTextLength + 1));
     click(edit, "btnSaveEvent");
@@ -701,17 +702,17 @@ void TestEventDialogs::codeLongerThanAFileHoldsIsRefused()
 
 void TestEventDialogs::closingAsksForTheSheet()
 {
-    edit->showDlg(0, nullptr, nullptr);
+    edit->showDlg(SelectionKind::Page, nullptr, nullptr);
     QSignalSpy reflesh(edit, &DownLoadEventDlg::s_sendReflesh);
     click(edit, "btnClose");
     QVERIFY(!edit->isVisible());
     QCOMPARE(reflesh.count(), 1);
-    edit->showDlg(0, nullptr, nullptr);
+    edit->showDlg(SelectionKind::Page, nullptr, nullptr);
     edit->close();
     QVERIFY(!edit->isVisible());
     QCOMPARE(reflesh.count(), 2);
     // Dismissing is no close by the user: nothing asks for a rebuild.
-    edit->showDlg(0, nullptr, nullptr);
+    edit->showDlg(SelectionKind::Page, nullptr, nullptr);
     edit->dismiss();
     QVERIFY(!edit->isVisible());
     QCOMPARE(reflesh.count(), 2);
@@ -720,7 +721,7 @@ void TestEventDialogs::closingAsksForTheSheet()
 void TestEventDialogs::editDialogOnADeletedWidget()
 {
     QMyWidget *w = addWidget(6);
-    edit->showDlg(1, w, nullptr);
+    edit->showDlg(SelectionKind::Widget, w, nullptr);
     editor(2)->setPlainText("lost");
     pageWidgets.at(0)->removeAll(w);
     delete w;
@@ -737,7 +738,7 @@ void TestEventDialogs::retranslateKeepsTheHolderTabs()
 {
     TimerParam sleep;
     sleep.setTimerID(8);
-    edit->showDlg(2, nullptr, &sleep);
+    edit->showDlg(SelectionKind::Timer, nullptr, &sleep);
     edit->retranslate();
     QCOMPARE(tabTexts(), QStringList({"休眠退出", "休眠进入"}));
     QCOMPARE(edit->findChild<QComboBox *>("comboBoxEvent")->count(), EventInfo::PickerCount);

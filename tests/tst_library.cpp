@@ -380,7 +380,7 @@ void tst_Library::filesThatCannotBeRemovedKeepTheirPlace()
     importPictures(4);
     QMyFrame *frame = child<QMyFrame>("frame");
     pageRecords.at(0)->setPageImageNum(3);
-    QMyWidget *button = QMyWidgetFactory::create(0, 1, frame);
+    QMyWidget *button = QMyWidgetFactory::create(WidgetType::Btn, 1, frame);
     pageWidgets.at(0)->append(button);
     button->setImageNum(2);
     button->setPressImageNum(1);
@@ -457,12 +457,12 @@ void tst_Library::deleteImagesRenumbersEveryReference()
     QMyFrame *frame = child<QMyFrame>("frame");
     pageRecords.at(0)->setPageImageNum(5);
     pageRecords.at(1)->setPageImageNum(2);
-    QMyWidget *button = QMyWidgetFactory::create(0, 1, frame);
+    QMyWidget *button = QMyWidgetFactory::create(WidgetType::Btn, 1, frame);
     pageWidgets.at(1)->append(button); // a widget on a page that is not shown
     button->setImageNum(1);
     button->setSelectImageNum(5);
     button->setPressImageNum(6);
-    QMyWidget *meter = QMyWidgetFactory::create(8, 2, frame);
+    QMyWidget *meter = QMyWidgetFactory::create(WidgetType::Meter, 2, frame);
     pageWidgets.at(0)->append(meter);
     meter->setMeterPointPicID(0, 3);
     meter->setMeterPointPicID(1, 2);
@@ -531,10 +531,10 @@ void tst_Library::aCopiedPageFollowsDeletedImages()
     importPictures(4);
     QMyFrame *frame = child<QMyFrame>("frame");
     pageRecords.at(0)->setPageImageNum(3);
-    QMyWidget *image = QMyWidgetFactory::create(2, 1, frame);
+    QMyWidget *image = QMyWidgetFactory::create(WidgetType::Img, 1, frame);
     pageWidgets.at(0)->append(image);
     image->setImageNum(1);
-    QMyWidget *meter = QMyWidgetFactory::create(8, 2, frame);
+    QMyWidget *meter = QMyWidgetFactory::create(WidgetType::Meter, 2, frame);
     pageWidgets.at(0)->append(meter);
     meter->setMeterPointPicID(0, 3);
     window->slotActionPageCopy();
@@ -985,7 +985,7 @@ void tst_Library::fontRowFollowsTheFontList()
     makeProject();
     putFonts({"3", "7"});
     QMyFrame *frame = child<QMyFrame>("frame");
-    QMyWidget *label = QMyWidgetFactory::create(1, 1, frame);
+    QMyWidget *label = QMyWidgetFactory::create(WidgetType::Lab, 1, frame);
     pageWidgets.at(0)->append(label);
     label->setFontID(7);
     window->slotRecvWnd(label);
@@ -1026,7 +1026,7 @@ void tst_Library::fontRowFollowsTheFontList()
     QCOMPARE(names, (QStringList {"3", "5"}));
 
     // A chart's tick-label font row is not this refresh's.
-    QMyWidget *chart = QMyWidgetFactory::create(9, 2, frame);
+    QMyWidget *chart = QMyWidgetFactory::create(WidgetType::Chart, 2, frame);
     pageWidgets.at(0)->append(chart);
     chart->setChartTickLabelFontID(5);
     window->slotRecvWnd(chart);

@@ -146,7 +146,7 @@ void TestMainWindow::newProject()
     QVERIFY(!child<QGroupBox>("groupTimer")->isHidden());
     QCOMPARE(child<QMyFrame>("frame")->getFrameW(), 800);
     QCOMPARE(child<QMyFrame>("frame")->getFrameH(), 480);
-    QCOMPARE(window->getSelectionKind(), 0);
+    QCOMPARE(window->getSelectionKind(), SelectionKind::Page);
 }
 
 void TestMainWindow::newProjectFolderExists()

@@ -123,10 +123,10 @@ QString tst_MainWindowModuleFiles::makeProject(const QString &name)
 QMyWidget *tst_MainWindowModuleFiles::addWidget(int type, int id)
 {
     QMyFrame *frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
-    QMyWidget *w = QMyWidgetFactory::create(type, id, frame);
+    QMyWidget *w = QMyWidgetFactory::create(WidgetType(type), id, frame);
     frame->connectWidget(w);
     pageWidgets.at(0)->append(w);
-    window->addTreeWidgetItem(1, 0, type, id, w->getTypeName());
+    window->addTreeWidgetItem(PageTreeAction::AddWidget, 0, WidgetType(type), id, w->getTypeName());
     return w;
 }
 

@@ -170,12 +170,13 @@ QString tst_MainWindowProject::makeProject(const QString &name)
     const QString path = currentProjectPath;
     QMyFrame *frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
 
-    QMyWidget *label = QMyWidgetFactory::create(1, 1, frame);
+    QMyWidget *label = QMyWidgetFactory::create(WidgetType::Lab, 1, frame);
     label->setText(QStringLiteral("  "));
     frame->connectWidget(label);
     pageWidgets.at(0)->append(label);
     label->setPos(30, 40);
-    window->addTreeWidgetItem(1, 0, 1, 1, label->getTypeName());
+    window->addTreeWidgetItem(PageTreeAction::AddWidget, 0, WidgetType::Lab, 1,
+                              label->getTypeName());
 
     window->addPage();
     pageRecords.at(1)->setPageName(QStringLiteral("Menu"));
@@ -185,11 +186,13 @@ QString tst_MainWindowProject::makeProject(const QString &name)
     e.setParam(0, QStringLiteral(" "));
     pageRecords.at(1)->appendEvent(e);
     for (int type : {0, 9, 7}) {
-        QMyWidget *w = QMyWidgetFactory::create(type, pageWidgets.at(1)->size() + 1, frame);
+        QMyWidget *w =
+            QMyWidgetFactory::create(WidgetType(type), pageWidgets.at(1)->size() + 1, frame);
         frame->connectWidget(w);
         pageWidgets.at(1)->append(w);
         w->setPos(10 * type, 5);
-        window->addTreeWidgetItem(1, 1, type, w->getId(), w->getTypeName());
+        window->addTreeWidgetItem(PageTreeAction::AddWidget, 1, WidgetType(type), w->getId(),
+                                  w->getTypeName());
     }
     pageWidgets.at(1)->at(0)->setEventContent(2, 1, QStringLiteral("user.beep()"));
     window->getTimerParam(8)->setTimerTime(30);
@@ -762,10 +765,11 @@ void tst_MainWindowProject::missingPicturesKeepTheirNumbers()
     pageRecords.at(0)->setPageImageNum(0);
     pageWidgets.at(1)->at(0)->setImageNum(2);
     QMyFrame *frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
-    QMyWidget *meter = QMyWidgetFactory::create(8, 9, frame);
+    QMyWidget *meter = QMyWidgetFactory::create(WidgetType::Meter, 9, frame);
     frame->connectWidget(meter);
     pageWidgets.at(1)->append(meter);
-    window->addTreeWidgetItem(1, 1, 8, 9, meter->getTypeName());
+    window->addTreeWidgetItem(PageTreeAction::AddWidget, 1, WidgetType::Meter, 9,
+                              meter->getTypeName());
     meter->setMeterPointPicID(0, 14);
     QVERIFY(window->saveProXml());
     const QByteArray saved = readFile(path);

@@ -161,12 +161,12 @@ void TestPageCommands::treeListsWidgetsInListOrder()
     QVERIFY(!tree()->topLevelItem(0)->child(0)->icon(0).isNull());
 
     // Action other than 1, or a page beyond the tree: nothing.
-    window->slotTreeWidget(0, 0, 7, 4, "Arc");
-    window->slotTreeWidget(2, 0, 7, 4, "Arc");
-    window->slotTreeWidget(1, 1, 7, 4, "Arc");
-    window->addTreeWidgetItem(1, -1, 7, 4, "Arc");
+    window->slotTreeWidget(PageTreeAction(0), 0, WidgetType::Arc, 4, "Arc");
+    window->slotTreeWidget(PageTreeAction(2), 0, WidgetType::Arc, 4, "Arc");
+    window->slotTreeWidget(PageTreeAction::AddWidget, 1, WidgetType::Arc, 4, "Arc");
+    window->addTreeWidgetItem(PageTreeAction::AddWidget, -1, WidgetType::Arc, 4, "Arc");
     QCOMPARE(tree()->topLevelItem(0)->childCount(), 3);
-    window->addTreeWidgetItem(1, 0, 7, 4, "Arc");
+    window->addTreeWidgetItem(PageTreeAction::AddWidget, 0, WidgetType::Arc, 4, "Arc");
     QCOMPARE(tree()->topLevelItem(0)->child(3)->text(0), QString("Arc-4"));
 }
 
@@ -180,7 +180,7 @@ void TestPageCommands::dropSelectsTheNewWidgetAlone()
     QCOMPARE(window->getCurrentWidget(), second);
     QCOMPARE(frame()->getCurrentWidget(), second);
     QCOMPARE(tree()->currentItem()->text(0), QString("Meter-2"));
-    QCOMPARE(window->getSelectionKind(), 1);
+    QCOMPARE(window->getSelectionKind(), SelectionKind::Widget);
 }
 
 void TestPageCommands::treeClickSwitchesPageAndSelects()
@@ -196,7 +196,7 @@ void TestPageCommands::treeClickSwitchesPageAndSelects()
     QVERIFY(onFirst->isVisible());
     QVERIFY(lab->isHidden());
     QVERIFY(!onFirst->isSelected());
-    QCOMPARE(window->getSelectionKind(), 0);
+    QCOMPARE(window->getSelectionKind(), SelectionKind::Page);
     QVERIFY(!window->getCurrentWidget());
 
     window->on_treeWidget_itemClicked(tree()->topLevelItem(1)->child(0), 0);
@@ -288,7 +288,7 @@ void TestPageCommands::deletePage()
     for (int i = 0; i < 4; ++i)
         QCOMPARE(pageWidgets.at(i)->first()->isVisible(), i == next);
     QVERIFY(!window->getCurrentWidget());
-    QCOMPARE(window->getSelectionKind(), 0);
+    QCOMPARE(window->getSelectionKind(), SelectionKind::Page);
 }
 
 // The boot settings name pages by number: they keep naming the same pages when one before
@@ -659,7 +659,7 @@ void TestPageCommands::keyboard()
     QCOMPARE(pageWidgets.at(0)->size(), 1);
     QCOMPARE(treeTexts(), (QStringList {"Page-0", "  Btn-1"}));
     QVERIFY(!window->getCurrentWidget());
-    QCOMPARE(window->getSelectionKind(), 0);
+    QCOMPARE(window->getSelectionKind(), SelectionKind::Page);
 
     // Delete with no selected widget of the page: nothing goes, the tree is rebuilt.
     QTest::keyClick(window, Qt::Key_Delete);
@@ -828,7 +828,7 @@ void TestPageCommands::timerClicks()
     QVERIFY(!w->isSelected());
     QVERIFY(frame()->getTimerShown());
     QVERIFY(!frame()->getCurrentWidget());
-    QCOMPARE(window->getSelectionKind(), 2);
+    QCOMPARE(window->getSelectionKind(), SelectionKind::Timer);
 
     window->getTimerParam(0)->setTimerEnable(1);
     QTest::mouseClick(window->getTimerButton(8), Qt::LeftButton);

@@ -158,7 +158,7 @@ QString probe(ProjectTestTarget &d, const QString &what)
             return QStringLiteral("no widget");
         const QMyWidget *w = d.widgets.at(page)->at(index);
         if (key == QLatin1String("type"))
-            return QString::number(w->getTypeCode());
+            return QString::number(widgetTypeCode(w->getType()));
         if (key == QLatin1String("pos"))
             return QStringLiteral("%1,%2").arg(w->getX()).arg(w->getY());
         if (key.startsWith(QLatin1String("status")))

@@ -687,7 +687,7 @@ void TestPropertyPanel::timers()
     QMyWidget *w = drop(0);
     window->slotRecvWnd(w);
     window->showTimerProperty();
-    QCOMPARE(window->getSelectionKind(), 1);
+    QCOMPARE(window->getSelectionKind(), SelectionKind::Widget);
     QVERIFY(row("x"));
 
     TimerParam *sleep = window->getTimerParam(8);
@@ -1056,7 +1056,7 @@ void TestPropertyPanel::checkableRebuildsAfterTheReport()
     button->setSelected(true);
     window->deleteSelectedWidget();
     QCoreApplication::processEvents();
-    QCOMPARE(window->getSelectionKind(), 0);
+    QCOMPARE(window->getSelectionKind(), SelectionKind::Page);
 }
 
 void TestPropertyPanel::openEditorAcrossSelections()
@@ -1123,7 +1123,7 @@ void TestPropertyPanel::deletingTheShownWidgetWithAnEditorOpen()
     window->deleteSelectedWidget();
     QCOMPARE(pageWidgets.at(0)->size(), 1);
     QVERIFY(!window->getCurrentWidget());
-    QCOMPARE(window->getSelectionKind(), 0);
+    QCOMPARE(window->getSelectionKind(), SelectionKind::Page);
     const QString bText = b->getText();
     QCoreApplication::processEvents();
     QCOMPARE(b->getText(), bText);

@@ -203,11 +203,13 @@ void TestQMyFrame::dropEveryType()
         const QString name = widgetTypeNames.at(code);
         QVERIFY(dropTypeName(frame, name, QPoint(5 * code, 7)));
         QMyWidget *w = pageWidgets.at(0)->last();
-        QCOMPARE(w->getTypeCode(), code);
+        QCOMPARE(widgetTypeCode(w->getType()), code);
         QCOMPARE(w->getTypeName(), name);
         QCOMPARE(w->getId(), code + 1);
         QCOMPARE(w->getGeometryRect().topLeft(), QPoint(5 * code, 7));
-        QCOMPARE(tree.last(), (QList<QVariant> {1, 0, code, code + 1, name}));
+        QCOMPARE(tree.last(),
+                 (QList<QVariant> {QVariant::fromValue(PageTreeAction::AddWidget), 0,
+                                   QVariant::fromValue(WidgetType(code)), code + 1, name}));
     }
     QCOMPARE(pageWidgets.at(0)->size(), 10);
 
@@ -341,7 +343,9 @@ void TestQMyFrame::pasteCopiesAndClamps()
     QCOMPARE(copy->getEventText(3), QString("user.x()"));
     QCOMPARE(press.count(), 1);
     QCOMPARE(press.at(0).at(0).value<QMyWidget *>(), copy);
-    QCOMPARE(tree.at(0), (QList<QVariant> {1, 0, 0, 3, "Btn"}));
+    QCOMPARE(tree.at(0),
+             (QList<QVariant> {QVariant::fromValue(PageTreeAction::AddWidget), 0,
+                               QVariant::fromValue(WidgetType::Btn), 3, "Btn"}));
 }
 
 void TestQMyFrame::pasteWithoutCopiedWidget()

@@ -61,7 +61,7 @@ void TestQMyWidget::alignment()
     QFETCH(int, hFlag);
     QFETCH(int, vFlag);
     QFETCH(int, index);
-    QMyWidget w(1, 1, "Lab", &canvas);
+    QMyWidget w(1, WidgetType::Lab, "Lab", &canvas);
     for (int i : indexes) {
         w.setHAlign(i);
         w.setVAlign(i);
@@ -76,7 +76,7 @@ void TestQMyWidget::alignment()
 
 void TestQMyWidget::positionKeepsGeometryRect()
 {
-    QMyWidget w(1, 0, "Btn", &canvas);
+    QMyWidget w(1, WidgetType::Btn, "Btn", &canvas);
     w.setPos(10, 20);
     QCOMPARE(w.getGeometryRect(), QRect(10, 20, 60, 30));
     QCOMPARE(w.pos(), QPoint(10, 20));
@@ -96,7 +96,7 @@ void TestQMyWidget::positionKeepsGeometryRect()
 void TestQMyWidget::geometryAtTheIntLimits()
 {
     const int limit = DrawGeometry::CoordLimit;
-    QMyWidget w(1, 0, "Btn", &canvas);
+    QMyWidget w(1, WidgetType::Btn, "Btn", &canvas);
     w.setW(INT_MAX);
     w.setH(INT_MIN);
     w.setPos(INT_MAX, INT_MIN);
@@ -110,7 +110,7 @@ void TestQMyWidget::geometryAtTheIntLimits()
 
 void TestQMyWidget::eventSlots()
 {
-    QMyWidget w(1, 0, "Btn", &canvas);
+    QMyWidget w(1, WidgetType::Btn, "Btn", &canvas);
     w.setEventStatus(2, 1);
     w.setEventText(2, "code");
     QCOMPARE(w.getEventStatus(2), 1);
@@ -142,7 +142,7 @@ static EventInfo makeEvent(int type, const QString &first)
 
 void TestQMyWidget::eventListOperations()
 {
-    QMyWidget w(1, 0, "Btn", &canvas);
+    QMyWidget w(1, WidgetType::Btn, "Btn", &canvas);
     EventInfo original = makeEvent(1, "a");
     w.addEvent(original);
     original.setParam(0, "changed outside");
@@ -173,7 +173,7 @@ void TestQMyWidget::eventListOperations()
 
 void TestQMyWidget::replaceEventLeavesCopiesAlone()
 {
-    QMyWidget w(1, 0, "Btn", &canvas);
+    QMyWidget w(1, WidgetType::Btn, "Btn", &canvas);
     w.addEvent(makeEvent(0, "old"));
     const QList<EventInfo> before = w.getEvents();
     w.replaceEvent(0, 0, "new");
@@ -243,7 +243,7 @@ void TestQMyWidget::arrayBounds()
 
 void TestQMyWidget::colorComponents()
 {
-    QMyWidget w(1, 1, "Lab", &canvas);
+    QMyWidget w(1, WidgetType::Lab, "Lab", &canvas);
     w.setBackgroundA1(10);
     QCOMPARE(w.getBackground1(), QColor(200, 200, 200, 10));
     QCOMPARE(w.getOpa(), 255);
@@ -289,7 +289,7 @@ void TestQMyWidget::seriesValue()
     QFETCH(int, series);
     QFETCH(int, j);
     QFETCH(double, value);
-    QMyWidget w(1, 9, "Chart", &canvas);
+    QMyWidget w(1, WidgetType::Chart, "Chart", &canvas);
     w.setChartSerData(0, text);
     w.setChartSerData(1, text);
     QCOMPARE(w.getChartSerDataValue(series, j), value);
@@ -320,7 +320,7 @@ void TestQMyWidget::seriesSetValue()
     QFETCH(int, j);
     QFETCH(double, value);
     QFETCH(QString, result);
-    QMyWidget w(1, 9, "Chart", &canvas);
+    QMyWidget w(1, WidgetType::Chart, "Chart", &canvas);
     w.setChartSerData(1, text);
     w.setChartSerDataValue(1, j, value);
     QCOMPARE(w.getChartSerData(1), result);
@@ -350,7 +350,7 @@ void TestQMyWidget::seriesResize()
     QFETCH(QString, text);
     QFETCH(int, n);
     QFETCH(QString, result);
-    QMyWidget w(1, 9, "Chart", &canvas);
+    QMyWidget w(1, WidgetType::Chart, "Chart", &canvas);
     w.setChartSerData(0, text);
     w.resizeChartSerData(0, n);
     QCOMPARE(w.getChartSerData(0), result);
@@ -535,14 +535,14 @@ void TestQMyWidget::fileValueParsing()
     QFETCH(QString, key);
     QFETCH(QString, text);
     QFETCH(QString, stored);
-    QMyWidget w(1, 0, "Btn", &canvas);
+    QMyWidget w(1, WidgetType::Btn, "Btn", &canvas);
     QVERIFY(w.setFileValue(key, text));
     QCOMPARE(w.fileValue(key), stored);
 }
 
 void TestQMyWidget::colorKeys()
 {
-    QMyWidget w(1, 0, "Btn", &canvas);
+    QMyWidget w(1, WidgetType::Btn, "Btn", &canvas);
     const QStringList &keys = QMyWidget::colorKeys();
     QCOMPARE(keys.first(), QString("fontColor"));
     QVERIFY(keys.contains("ybexItemBackground1"));
@@ -593,19 +593,19 @@ void TestQMyWidget::copyAttributes()
         if (copy->fileValue(key) != want)
             QFAIL(qPrintable(key));
     }
-    QCOMPARE(copy->getTypeCode(), 9);
+    QCOMPARE(widgetTypeCode(copy->getType()), 9);
     QVERIFY(copy->getEvents().isEmpty());
     QCOMPARE(copy->getW(), source->getW());
 }
 
 void TestQMyWidget::copyEvents()
 {
-    QMyWidget source(1, 0, "Btn", &canvas);
+    QMyWidget source(1, WidgetType::Btn, "Btn", &canvas);
     source.addEvent(makeEvent(1, "a"));
     source.addEvent(makeEvent(3, "b"));
     for (int key = 0; key < 5; ++key)
         source.setEventContent(key, key, QString("code %1").arg(key));
-    QMyWidget copy(2, 0, "Btn", &canvas);
+    QMyWidget copy(2, WidgetType::Btn, "Btn", &canvas);
     copy.copyEventsFrom(source);
     QCOMPARE(copy.getEvents().size(), 2);
     QCOMPARE(copy.getEvents().at(1).type(), 3);

@@ -219,13 +219,13 @@ void TestTextsFit::wholeTexts()
         page->eventHolder().append(event);
     }
     DelEventDlg *del = window->getDelEventDlg();
-    del->showDlg(0, nullptr, nullptr);
+    del->showDlg(SelectionKind::Page, nullptr, nullptr);
     look(del);
     QMetaObject::invokeMethod(del, "on_btnDelEvent_clicked");
     look(del, "deleting");
     del->hide();
     DownLoadEventDlg *edit = window->getDownLoadEventDlg();
-    edit->showDlg(0, nullptr, nullptr);
+    edit->showDlg(SelectionKind::Page, nullptr, nullptr);
     look(edit);
     edit->hide();
 
@@ -247,7 +247,7 @@ void TestTextsFit::wholeTexts()
 
     ColorDlg colors;
     look(&colors);
-    TextBoxDlg text;
+    TextBoxDlg text(MaxTextLength);
     look(&text);
 
     for (const QString &finding : qAsConst(findings))

@@ -6,6 +6,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+// The folders whose sources hold translated texts.
+const char *const SourceFolders[] = {"app",     "widgets",         "design",
+                                     "project", "propertybrowser", "properties",
+                                     "library", "events",          "link"};
+
 // English.ts is written by hand: every text the sources pass through the translation
 // functions needs an English entry, and entries whose text left the sources must go.
 class TestTranslation : public QObject
@@ -30,8 +35,7 @@ void TestTranslation::everySourceTextIsTranslated()
     QFile::setPermissions(ts, QFile::ReadOwner | QFile::WriteOwner);
 
     QStringList args {"-silent", "-locations", "none"};
-    for (const char *folder : {"app", "design", "project", "propertybrowser", "properties",
-                               "library", "events", "link"}) {
+    for (const char *folder : SourceFolders) {
         if (QDir(source + "/" + folder).exists())
             args << source + "/" + folder;
     }
@@ -50,8 +54,7 @@ void TestTranslation::everySourceTextIsTranslated()
     // variable) are invisible to lupdate; they count as used while their literal is in
     // the sources.
     QString allSources;
-    for (const char *folder : {"app", "design", "project", "propertybrowser", "properties",
-                               "library", "events", "link"}) {
+    for (const char *folder : SourceFolders) {
         QDirIterator it(source + "/" + folder, {"*.cpp", "*.h"}, QDir::Files,
                         QDirIterator::Subdirectories);
         while (it.hasNext()) {

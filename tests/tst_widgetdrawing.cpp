@@ -72,7 +72,7 @@ private:
 
     QMyWidget *make(int type, int id = 1)
     {
-        QMyWidget *w = QMyWidgetFactory::create(type, id, page);
+        QMyWidget *w = QMyWidgetFactory::create(WidgetType(type), id, page);
         w->setPos(10, 10);
         w->setSelected(false);
         w->show();
@@ -697,7 +697,7 @@ void TestWidgetDrawing::textBox()
 
 void TestWidgetDrawing::textBoxDialogKeepsPlainText()
 {
-    TextBoxDlg dlg;
+    TextBoxDlg dlg(MaxTextLength);
     QCOMPARE(dlg.size(), QSize(400, 300));
     QCOMPARE(dlg.windowTitle(), QString::fromUtf8("文本输入"));
     QVERIFY(dlg.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -1022,8 +1022,8 @@ void TestWidgetDrawing::computedValuesWithoutPainting()
     QFETCH(int, h);
     QFETCH(int, knob);
     imagePaths = QStringList {"a.png"};
-    QMyWidget *painted = QMyWidgetFactory::create(type, 1, page);
-    QMyWidget *computed = QMyWidgetFactory::create(type, 1, page);
+    QMyWidget *painted = QMyWidgetFactory::create(WidgetType(type), 1, page);
+    QMyWidget *computed = QMyWidgetFactory::create(WidgetType(type), 1, page);
     for (QMyWidget *x : {painted, computed}) {
         x->setFlag(flag);
         x->setW(w);

@@ -15,7 +15,7 @@ private:
 
     QMyWidget *make(int type, int x, int y)
     {
-        QMyWidget *w = QMyWidgetFactory::create(type, 1, page);
+        QMyWidget *w = QMyWidgetFactory::create(WidgetType(type), 1, page);
         w->setPos(x, y);
         w->show();
         w->repaint(); // lays out the handles

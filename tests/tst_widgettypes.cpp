@@ -219,7 +219,7 @@ void TestWidgetTypes::defaults()
 {
     QFETCH(int, code);
     QWidget canvas;
-    QScopedPointer<QMyWidget> w(QMyWidgetFactory::create(code, 7, &canvas));
+    QScopedPointer<QMyWidget> w(QMyWidgetFactory::create(WidgetType(code), 7, &canvas));
     QVERIFY(w);
     KeyValues expected = baseDefaults();
     const KeyValues own = typeDefaults(code);
@@ -264,7 +264,7 @@ void TestWidgetTypes::newWidgetState()
 {
     QWidget canvas;
     for (int code = 0; code < WidgetTypeCount; ++code) {
-        QScopedPointer<QMyWidget> w(QMyWidgetFactory::create(code, 1, &canvas));
+        QScopedPointer<QMyWidget> w(QMyWidgetFactory::create(WidgetType(code), 1, &canvas));
         QVERIFY(w->isSelected());
         QVERIFY(!w->getIsDragging());
         QVERIFY(w->hasMouseTracking());
@@ -308,7 +308,8 @@ void TestWidgetTypes::factoryByName()
     QFETCH(int, code);
     QFETCH(QString, className);
     QWidget canvas;
-    QCOMPARE(QMyWidgetFactory::typeCode(name), code);
+    // Nothing for a name that is no type; -1 stands for it here.
+    QCOMPARE(widgetTypeCode(QMyWidgetFactory::typeOf(name).value_or(WidgetType(-1))), code);
     QScopedPointer<QMyWidget> w(QMyWidgetFactory::create(name, 3, &canvas));
     if (code < 0) {
         QVERIFY(!w);
@@ -316,7 +317,7 @@ void TestWidgetTypes::factoryByName()
         return;
     }
     QVERIFY(w);
-    QCOMPARE(w->getTypeCode(), code);
+    QCOMPARE(widgetTypeCode(w->getType()), code);
     QCOMPARE(w->getTypeName(), name);
     QCOMPARE(w->getId(), 3);
     QCOMPARE(QString(w->metaObject()->className()), className);
@@ -338,10 +339,11 @@ void TestWidgetTypes::factoryByCode()
     QFETCH(int, code);
     QFETCH(bool, made);
     QWidget canvas;
-    QScopedPointer<QMyWidget> w(QMyWidgetFactory::create(code, 1, &canvas));
+    QCOMPARE(widgetTypeFromCode(code).has_value(), made);
+    QScopedPointer<QMyWidget> w(QMyWidgetFactory::create(WidgetType(code), 1, &canvas));
     QCOMPARE(bool(w), made);
     if (made) {
-        QCOMPARE(w->getTypeCode(), code);
+        QCOMPARE(widgetTypeCode(w->getType()), code);
         QCOMPARE(w->getTypeName(), widgetTypeNames.at(code));
     }
 }

@@ -955,7 +955,7 @@ private slots:
     {
         QWidget canvas;
         auto *widgets = new QList<QMyWidget *>;
-        auto *button = new QMyPushButton(4, 0, "Btn", &canvas);
+        auto *button = new QMyPushButton(4, WidgetType::Btn, "Btn", &canvas);
         button->setLongTextLen(77);
         widgets->append(button);
         pageWidgets.append(widgets);

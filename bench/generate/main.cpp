@@ -83,7 +83,7 @@ void fill(int pages, QWidget *canvas, TimerParam *timers)
         addEvents(-1, 2, p, [&](const EventInfo &e) { pageRecords.last()->appendEvent(e); });
         for (int i = 0; i < PerPage; ++i) {
             const int type = i % WidgetTypeCount;
-            QMyWidget *w = QMyWidgetFactory::create(type, i + 1, canvas);
+            QMyWidget *w = QMyWidgetFactory::create(WidgetType(type), i + 1, canvas);
             w->setPos(i * 13 % 700, i * 17 % 400);
             w->setText(QStringLiteral("text ") + QString::number(i) + QStringLiteral(" on page ")
                        + QString::number(p));

@@ -146,13 +146,13 @@ int main(int argc, char **argv)
     QWidget *page = makePage();
     QList<QMyWidget *> widgets;
     for (int i = 0; i < widgetCount; ++i) {
-        QMyWidget *w = QMyWidgetFactory::create(i % 10, i + 1, page);
+        QMyWidget *w = QMyWidgetFactory::create(WidgetType(i % 10), i + 1, page);
         const QRect c = cell(i);
         w->setW(qMin(w->getW(), c.width()));
         w->setH(qMin(w->getH(), c.height()));
         w->setFontID(i % 2);
         w->setChartTickLabelFontID(i % 2);
-        if (w->getTypeCode() != 2 && w->getTypeCode() != 5)
+        if (w->getType() != WidgetType::Img && w->getType() != WidgetType::QRCode)
             w->setText(QString("Text %1").arg(i));
         w->setSelected(i % 7 == 0);
         w->setPos(c.x(), c.y());

@@ -11,13 +11,14 @@ namespace Ui {
 class TextBoxDlg;
 }
 
-// The text editor of one text box; it edits plain text and hands it back on OK.
+// The text editor of one text box; it edits plain text and hands it back on OK, unless
+// the text is longer than the owner can keep.
 class TextBoxDlg : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TextBoxDlg(QWidget *parent = nullptr);
+    explicit TextBoxDlg(int maxLength, QWidget *parent = nullptr);
     ~TextBoxDlg() override;
 
     void showText(const QString &text);
@@ -31,6 +32,7 @@ private slots:
 
 private:
     Ui::TextBoxDlg *ui;
+    int maxLength;
     // Made when a text is first refused.
     std::unique_ptr<QMyMessageBox> notice;
 };

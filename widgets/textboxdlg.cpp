@@ -2,12 +2,12 @@
 
 #include "ui_textboxdlg.h"
 
-#include "designglobals.h"
 #include "qmymessagebox.h"
 
-TextBoxDlg::TextBoxDlg(QWidget *parent)
+TextBoxDlg::TextBoxDlg(int maxLength, QWidget *parent)
     : QDialog(parent, Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
     , ui(new Ui::TextBoxDlg)
+    , maxLength(maxLength)
 {
     ui->setupUi(this);
     setFixedSize(400, 300);
@@ -34,12 +34,11 @@ void TextBoxDlg::retranslate()
 void TextBoxDlg::on_btnOk_clicked()
 {
     const QString text = ui->textEdit->toPlainText();
-    // A project file holds no longer text, so the design would not open again.
-    if (text.size() > MaxTextLength) {
+    if (text.size() > maxLength) {
         if (!notice)
             notice.reset(new QMyMessageBox);
         notice->showNotice(QMyMessageBox::Warning,
-                           tr("文本超过%1个字符，无法保存！").arg(MaxTextLength));
+                           tr("文本超过%1个字符，无法保存！").arg(maxLength));
         return;
     }
     emit s_sendText(text);
