@@ -1,11 +1,12 @@
 #include "fileassociation.h"
 
+#include "checkedsavefile.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -92,14 +93,9 @@ bool writeIfChanged(const QString &path, const QByteArray &content)
         qDebug() << "cannot create" << folder;
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qDebug() << "cannot write" << path << file.errorString();
-        return false;
-    }
-    file.write(content);
-    if (!file.commit()) {
-        qDebug() << "cannot write" << path << file.errorString();
+    QString error;
+    if (!CheckedSaveFile::writeWhole(path, content, &error)) {
+        qDebug() << "cannot write" << error;
         return false;
     }
     return true;

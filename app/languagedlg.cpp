@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include "globals.h"
+#include "qmymessagebox.h"
 #include "qmysettings.h"
 #include "qmytextfit.h"
 
@@ -17,6 +18,7 @@ LanguageDlg::LanguageDlg(QWidget *parent)
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     languageSettings = new QMySettings;
+    resultBox = new QMyMessageBox;
     languageGroup = new QButtonGroup;
     languageGroup->addButton(ui->rbChinese, 1);
     languageGroup->addButton(ui->rbEnglish, 2);
@@ -30,6 +32,7 @@ LanguageDlg::LanguageDlg(QWidget *parent)
 
 LanguageDlg::~LanguageDlg()
 {
+    delete resultBox;
     delete languageGroup;
     delete languageSettings;
     delete ui;
@@ -88,7 +91,11 @@ void LanguageDlg::on_btnOK_clicked()
     QApplication::installTranslator(&translator);
     setQtLanguage(id);
     emit s_translator(file);
-    languageSettings->setLanguage(id, file);
+    QString error;
+    // The switch holds for this run all the same; the next start would not know it.
+    if (!languageSettings->setLanguage(id, file, &error))
+        resultBox->showNotice(QMyMessageBox::Warning,
+                              tr("语言设置保存失败！") + QLatin1Char('\n') + error);
     hide();
 }
 

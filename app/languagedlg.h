@@ -5,6 +5,7 @@
 #include <QString>
 
 class QButtonGroup;
+class QMyMessageBox;
 class QMySettings;
 class QTranslator;
 
@@ -24,6 +25,7 @@ public:
 
     // 1 Chinese, 2 English: as read at construction or last switched to.
     int languageId() const;
+    QMyMessageBox *getResultBox() const { return resultBox; }
     void retranslate();
     // Loads Qt's Chinese translation for the Chinese interface (1) and none for English.
     static void setQtLanguage(int languageId);
@@ -42,6 +44,7 @@ private:
     Ui::LanguageDlg *ui;
     QButtonGroup *languageGroup;
     QMySettings *languageSettings;
+    QMyMessageBox *resultBox = nullptr;
 };
 
 #endif // LANGUAGEDLG_H

@@ -1,37 +1,40 @@
 #include "qmysettings.h"
 
+#include "settingsfile.h"
+
 #include <QFile>
 #include <QSettings>
 
 static const char iniPath[] = "./config/system.ini";
 
 QMySettings::QMySettings()
-    : settings(new QSettings(QString::fromLatin1(iniPath), QSettings::IniFormat))
-    , iniFile(new QFile(QString::fromLatin1(iniPath)))
 {
-    if (!iniFile->exists()) {
-        languageId = 1;
-        languagePath = QString();
-        settings->setValue("Language/ID", 1);
-        settings->setValue("Language/Path", QString());
+    const QString path = QString::fromLatin1(iniPath);
+    if (!QFile::exists(path)) {
+        // Chinese until chosen otherwise, also when the file cannot be made.
+        QString error;
+        if (!SettingsFile::write(
+                path,
+                {{QStringLiteral("Language/ID"), 1}, {QStringLiteral("Language/Path"), QString()}},
+                true, nullptr, &error)) {
+            qWarning("%s", qPrintable(error));
+            return;
+        }
     }
-    languageId = settings->value("Language/ID", QVariant()).toInt();
-    languagePath = settings->value("Language/Path", QVariant()).toString();
+    const QSettings settings(path, QSettings::IniFormat);
+    languageId = settings.value("Language/ID", QVariant()).toInt();
+    languagePath = settings.value("Language/Path", QVariant()).toString();
 }
 
-QMySettings::~QMySettings()
-{
-    delete settings;
-    delete iniFile;
-}
-
-bool QMySettings::setLanguage(int id, const QString &path)
+bool QMySettings::setLanguage(int id, const QString &path, QString *error)
 {
     languageId = id;
     languagePath = path;
-    settings->setValue("Language/ID", id);
-    settings->setValue("Language/Path", path);
-    return true;
+    // The file's other keys stay; a write that cannot finish leaves the file as it was.
+    return SettingsFile::write(
+        QString::fromLatin1(iniPath),
+        {{QStringLiteral("Language/ID"), id}, {QStringLiteral("Language/Path"), path}}, true,
+        nullptr, error);
 }
 
 QString QMySettings::translationFileFor(int id)

@@ -3,28 +3,21 @@
 
 #include <QString>
 
-class QSettings;
-class QFile;
-
 // Holder of ./config/system.ini (the language choice).
 class QMySettings
 {
 public:
     QMySettings();
-    ~QMySettings();
-    QMySettings(const QMySettings &) = delete;
-    QMySettings &operator=(const QMySettings &) = delete;
 
     int getLanguageId() const { return languageId; }
     QString getLanguagePath() const { return languagePath; }
-    bool setLanguage(int id, const QString &path);
+    // Writes both keys; error gets "<file>: <cause>" when they could not be written.
+    bool setLanguage(int id, const QString &path, QString *error = nullptr);
 
     // Translation file chosen at start-up from the language id alone.
     static QString translationFileFor(int id);
 
 private:
-    QSettings *settings;
-    QFile *iniFile;
     int languageId = 1;
     QString languagePath;
 };

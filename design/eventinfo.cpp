@@ -297,6 +297,16 @@ QStringList EventInfo::typeNames() const
     return m_typeNamesKind >= 0 ? currentCatalogue().typeNames[m_typeNamesKind] : QStringList();
 }
 
+int EventInfo::typeCount() const
+{
+    if (m_typeNamesKind < 0)
+        return 0;
+    int count = 0;
+    for (const char *name : ownerKinds[m_typeNamesKind].typeNames)
+        count += name ? 1 : 0;
+    return count;
+}
+
 QString EventInfo::typeName() const
 {
     return typeNames().value(m_eventType);
@@ -360,24 +370,31 @@ QByteArray EventInfo::toCode() const
     if (!f)
         return QByteArray();
 
-    // Values are joined in as they are, so a parameter holding "%2" stays literal.
-    QStringList args;
-    for (int i = 0; i < f->lead; ++i)
-        args.append(m_eventParam[i]);
-    QString result;
+    // Values are joined in as they are, so a parameter holding "%2" stays literal. Built in
+    // one piece: generation writes thousands of these lines.
+    QString line;
+    line.reserve(64);
     if (f->form == LineForm::Get) {
         const QString &variable = m_eventParam[f->lead];
         if (!variable.isEmpty())
-            result = variable + QLatin1Char('=');
-    } else if (f->form == LineForm::Text) {
-        const QString &constant = m_eventParam[f->lead];
-        if (!constant.isEmpty())
-            args.append(ScriptText::stringConstant(constant));
-        else
-            args.append(m_eventParam[f->lead + 1]);
+            line += variable + QLatin1Char('=');
     }
-    const QString line = result + QLatin1String("user.") + QLatin1String(f->name) + QLatin1Char('(')
-        + args.join(QLatin1Char(',')) + QLatin1String(")\r\n");
+    line += QLatin1String("user.");
+    line += QLatin1String(f->name);
+    line += QLatin1Char('(');
+    for (int i = 0; i < f->lead; ++i) {
+        if (i > 0)
+            line += QLatin1Char(',');
+        line += m_eventParam[i];
+    }
+    if (f->form == LineForm::Text) {
+        if (f->lead > 0)
+            line += QLatin1Char(',');
+        const QString &constant = m_eventParam[f->lead];
+        line +=
+            constant.isEmpty() ? m_eventParam[f->lead + 1] : ScriptText::stringConstant(constant);
+    }
+    line += QLatin1String(")\r\n");
     return line.toUtf8();
 }
 

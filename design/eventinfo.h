@@ -41,6 +41,8 @@ public:
     static bool ownerHasEvents(int kind);
 
     QStringList typeNames() const;
+    // Their number, known without translating them.
+    int typeCount() const;
     QString typeName() const;
     QString funcCaption() const;
 

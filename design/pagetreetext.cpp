@@ -21,7 +21,7 @@ void PageTreeText::splitPageItem(int page, const QString &text, QString *label, 
 
 QString PageTreeText::widgetItem(const QString &typeName, int id)
 {
-    return QString("%1-%2").arg(typeName).arg(id);
+    return typeName + QLatin1Char('-') + QString::number(id);
 }
 
 bool PageTreeText::widgetIdFromItem(const QString &text, int *id)

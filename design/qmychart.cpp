@@ -61,17 +61,162 @@ void QMyChart::refreshComputedValues()
     }
 }
 
+// The plot in the doubles the drawing works in (the values come from a file), with the
+// ticks of the left, right and bottom axes.
+struct QMyChart::PlotArea
+{
+    int w = 0;
+    int h = 0;
+    double offset = 0;
+    double padding = 0;
+    double width = 0;
+    double height = 0;
+    double yBottom = 0;
+    double xLeft = 0;
+    // No more lines than the widget has pixels.
+    int maxRows = 0;
+    int maxCols = 0;
+    bool tickOn[3] = {};
+    DrawGeometry::AxisTicks ticks[3];
+};
+
+QMyChart::PlotArea QMyChart::plotArea(const QRect &plot, int w, int h) const
+{
+    PlotArea a;
+    a.w = w;
+    a.h = h;
+    a.offset = plot.x();
+    a.padding = getChartGridPadding();
+    a.width = plot.width();
+    a.height = plot.height();
+    a.yBottom = a.offset + a.height - a.padding;
+    a.xLeft = a.offset + a.padding;
+    a.maxRows = qMax(0, height());
+    a.maxCols = qMax(0, width());
+    for (int axis = 0; axis < 3; ++axis) {
+        a.tickOn[axis] = getChartTickEnable(axis) != 0;
+        if (!a.tickOn[axis])
+            continue;
+        a.ticks[axis] = axis < 2
+            ? DrawGeometry::axisTicks(a.yBottom, a.height - 2 * a.padding, -1,
+                                      getChartTickCount(axis), getChartSubTickCount(axis),
+                                      a.maxRows)
+            : DrawGeometry::axisTicks(a.xLeft, a.width - 2 * a.padding, 1, getChartTickCount(axis),
+                                      getChartSubTickCount(axis), a.maxCols);
+    }
+    return a;
+}
+
+void QMyChart::paintTicks(QPainter &p, const PlotArea &a) const
+{
+    const double T = a.offset, W = a.width, H = a.height;
+    p.setPen(QPen(getChartTickColor(), qMax(0, getChartTickWidth()), Qt::SolidLine));
+    p.setBrush(Qt::NoBrush);
+    for (int axis = 0; axis < 3; ++axis) {
+        // Axis 0 ticks out to the left, 1 to the right, 2 downwards.
+        const auto drawTicks = [&](const QVector<double> &at, double len) {
+            for (double v : at) {
+                if (axis == 0)
+                    p.drawLine(QLineF(T, v, T - len, v));
+                else if (axis == 1)
+                    p.drawLine(QLineF(T + W, v, T + W + len, v));
+                else
+                    p.drawLine(QLineF(v, T + H, v, T + H + len));
+            }
+        };
+        drawTicks(a.ticks[axis].ticks, getChartTickLength(axis));
+        drawTicks(a.ticks[axis].subTicks, getChartSubTickLength(axis));
+    }
+}
+
+void QMyChart::paintTickLabels(QPainter &p, const PlotArea &a) const
+{
+    const double T = a.offset;
+    // A font file without a usable size keeps the labels' own 10 pixels.
+    const QFont labelFont =
+        QMyWidgetPainter::projectFont(projectFolder(), getChartTickLabelFontID(), 10, true);
+    for (int axis = 0; axis < 3; ++axis) {
+        if (!a.tickOn[axis] || getChartTickLabelEnable(axis) == 0)
+            continue;
+        const QVector<double> &pos = a.ticks[axis].ticks;
+        const QVector<double> values = DrawGeometry::tickLabelValues(
+            getChartTickMinValue(axis), getChartTickMaxValue(axis), pos.size());
+        const double step = a.ticks[axis].step;
+        const double len = getChartTickLength(axis);
+        const int stepT = DrawGeometry::truncCoord(step);
+        for (int i = 0; i < pos.size(); ++i) {
+            QRect r;
+            int flags = 0;
+            const int across = DrawGeometry::truncCoord(pos[i] - step / 2);
+            if (axis == 0) {
+                r = QRect(0, across, DrawGeometry::truncCoord(T - len), stepT);
+                flags = Qt::AlignRight | Qt::AlignVCenter;
+            } else if (axis == 1) {
+                r = QRect(DrawGeometry::truncCoord(a.w - T + len), across,
+                          DrawGeometry::truncCoord(T - len), stepT);
+                flags = Qt::AlignLeft | Qt::AlignVCenter;
+            } else {
+                r = QRect(across, DrawGeometry::truncCoord(a.h - T + len), stepT,
+                          DrawGeometry::truncCoord(T - len));
+                flags = Qt::AlignHCenter | Qt::AlignTop;
+            }
+            const QString text =
+                axis < 2 ? QString::number(qint64(values[i])) : QString::number(values[i], 'g', 6);
+            QMyWidgetPainter::drawText(p, r, flags, text, labelFont, getChartTickLabelColor());
+        }
+    }
+}
+
+void QMyChart::paintGrid(QPainter &p, const PlotArea &a) const
+{
+    // A dash of no length draws nothing; no gap draws the line solid.
+    if (getChartGridEnable() == 0 || getChartGridDasLength() <= 0)
+        return;
+    const double T = a.offset, P = a.padding, W = a.width, H = a.height;
+    QPen grid(getChartGridColor(), qMax(0, getChartGridDasHight()));
+    if (getChartGridDasGap() > 0)
+        grid.setDashPattern({qreal(getChartGridDasLength()), qreal(getChartGridDasGap())});
+    p.setPen(grid);
+    p.setBrush(Qt::NoBrush);
+    for (int y : DrawGeometry::gridLines(a.yBottom, H - 2 * P, -1, getChartGridRow(), a.maxRows))
+        p.drawLine(QLineF(T, y, T + W, y));
+    for (int x : DrawGeometry::gridLines(a.xLeft, W - 2 * P, 1, getChartGridCol(), a.maxCols))
+        p.drawLine(QLineF(x, T + H, x, T));
+}
+
+void QMyChart::paintSeries(QPainter &p, const PlotArea &a) const
+{
+    const double P = a.padding;
+    const int seriesCount = qMin(getChartSerCount(), int(SeriesCount));
+    for (int s = 0; s < seriesCount; ++s) {
+        const QVector<double> values = DrawGeometry::seriesValues(getChartSerData(s));
+        const int n = values.size();
+        if (n <= 1)
+            continue;
+        QPolygon points;
+        points.reserve(n);
+        for (int k = 0; k < n; ++k) {
+            points.append(DrawGeometry::seriesPoint(
+                k, n, a.xLeft, a.width - 2 * P, a.yBottom, a.height - 2 * P, values[k],
+                getChartTickMinValue(s), getChartTickMaxValue(s)));
+        }
+        QPen pen(QBrush(getChartSerColor(s)), qMax(0, getChartSerDotWidth(s)), Qt::SolidLine,
+                 Qt::RoundCap);
+        p.setPen(pen);
+        p.drawPoints(points);
+        pen.setWidth(qMax(0, getChartSerLineWidth(s)));
+        p.setPen(pen);
+        p.drawPolyline(points);
+    }
+}
+
 void QMyChart::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
     refreshComputedValues();
-    const qint64 pad = getChartGridPadding();
     const int w = DrawGeometry::clampCoord(getW());
     const int h = DrawGeometry::clampCoord(getH());
     const QRect plot = DrawGeometry::chartPlotRect(getW(), getH(), getChartTickOffset());
-    const int offset = plot.x();
-    const int plotW = plot.width();
-    const int plotH = plot.height();
     resizeForPaint(w, h);
     {
         QPainter p(this);
@@ -81,123 +226,16 @@ void QMyChart::paintEvent(QPaintEvent *event)
             const bool black =
                 DrawGeometry::idLabelBlack(box, plot, getProgBackground1(), getBackground1());
             QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
-
-            // Everything below in doubles: the values come from a file.
-            const double T = offset, P = double(pad), W = plotW, H = plotH;
-            const double yBottom = T + H - P;
-            const double xLeft = T + P;
-            // No more lines than the widget has pixels.
-            const int maxRows = qMax(0, height());
-            const int maxCols = qMax(0, width());
-            DrawGeometry::AxisTicks ticks[3];
-            const bool tickOn[3] = {getChartTickEnable(0) != 0, getChartTickEnable(1) != 0,
-                                    getChartTickEnable(2) != 0};
-            for (int a = 0; a < 3; ++a) {
-                if (!tickOn[a])
-                    continue;
-                ticks[a] = a < 2
-                    ? DrawGeometry::axisTicks(yBottom, H - 2 * P, -1, getChartTickCount(a),
-                                              getChartSubTickCount(a), maxRows)
-                    : DrawGeometry::axisTicks(xLeft, W - 2 * P, 1, getChartTickCount(a),
-                                              getChartSubTickCount(a), maxCols);
-            }
-
-            p.setPen(QPen(getChartTickColor(), qMax(0, getChartTickWidth()), Qt::SolidLine));
-            p.setBrush(Qt::NoBrush);
-            for (int a = 0; a < 3; ++a) {
-                // Axis 0 ticks out to the left, 1 to the right, 2 downwards.
-                const auto drawTicks = [&](const QVector<double> &at, double len) {
-                    for (double v : at) {
-                        if (a == 0)
-                            p.drawLine(QLineF(T, v, T - len, v));
-                        else if (a == 1)
-                            p.drawLine(QLineF(T + W, v, T + W + len, v));
-                        else
-                            p.drawLine(QLineF(v, T + H, v, T + H + len));
-                    }
-                };
-                drawTicks(ticks[a].ticks, getChartTickLength(a));
-                drawTicks(ticks[a].subTicks, getChartSubTickLength(a));
-            }
-
-            // A font file without a usable size keeps the labels' own 10 pixels.
-            const QFont labelFont =
-                QMyWidgetPainter::projectFont(projectFolder(), getChartTickLabelFontID(), 10, true);
-            for (int a = 0; a < 3; ++a) {
-                if (!tickOn[a] || getChartTickLabelEnable(a) == 0)
-                    continue;
-                const QVector<double> &pos = ticks[a].ticks;
-                const QVector<double> values = DrawGeometry::tickLabelValues(
-                    getChartTickMinValue(a), getChartTickMaxValue(a), pos.size());
-                const double step = ticks[a].step;
-                const double len = getChartTickLength(a);
-                const int stepT = DrawGeometry::truncCoord(step);
-                for (int i = 0; i < pos.size(); ++i) {
-                    QRect r;
-                    QString text;
-                    int flags = 0;
-                    const int across = DrawGeometry::truncCoord(pos[i] - step / 2);
-                    if (a == 0) {
-                        r = QRect(0, across, DrawGeometry::truncCoord(T - len), stepT);
-                        flags = Qt::AlignRight | Qt::AlignVCenter;
-                    } else if (a == 1) {
-                        r = QRect(DrawGeometry::truncCoord(w - T + len), across,
-                                  DrawGeometry::truncCoord(T - len), stepT);
-                        flags = Qt::AlignLeft | Qt::AlignVCenter;
-                    } else {
-                        r = QRect(across, DrawGeometry::truncCoord(h - T + len), stepT,
-                                  DrawGeometry::truncCoord(T - len));
-                        flags = Qt::AlignHCenter | Qt::AlignTop;
-                    }
-                    text = a < 2 ? QString::number(qint64(values[i]))
-                                 : QString::number(values[i], 'g', 6);
-                    QMyWidgetPainter::drawText(p, r, flags, text, labelFont,
-                                               getChartTickLabelColor());
-                }
-            }
-
+            const PlotArea area = plotArea(plot, w, h);
+            paintTicks(p, area);
+            paintTickLabels(p, area);
             paintBackgroundStep(p, plot, true);
-            QMyWidgetPainter::drawPicture(p, pictures(), getImageNum(), QRect(originX, originY, w, h),
-                                          getImageColor(), getImageColorOpa(), getImageOpa());
+            QMyWidgetPainter::drawPicture(p, pictures(), getImageNum(),
+                                          QRect(originX, originY, w, h), getImageColor(),
+                                          getImageColorOpa(), getImageOpa());
             QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
-
-            // A dash of no length draws nothing; no gap draws the line solid.
-            if (getChartGridEnable() != 0 && getChartGridDasLength() > 0) {
-                QPen grid(getChartGridColor(), qMax(0, getChartGridDasHight()));
-                if (getChartGridDasGap() > 0)
-                    grid.setDashPattern(
-                        {qreal(getChartGridDasLength()), qreal(getChartGridDasGap())});
-                p.setPen(grid);
-                p.setBrush(Qt::NoBrush);
-                for (int y :
-                     DrawGeometry::gridLines(yBottom, H - 2 * P, -1, getChartGridRow(), maxRows))
-                    p.drawLine(QLineF(T, y, T + W, y));
-                for (int x :
-                     DrawGeometry::gridLines(xLeft, W - 2 * P, 1, getChartGridCol(), maxCols))
-                    p.drawLine(QLineF(x, T + H, x, T));
-            }
-
-            const int seriesCount = qMin(getChartSerCount(), int(SeriesCount));
-            for (int s = 0; s < seriesCount; ++s) {
-                const QVector<double> values = DrawGeometry::seriesValues(getChartSerData(s));
-                const int n = values.size();
-                if (n <= 1)
-                    continue;
-                QPolygon points;
-                points.reserve(n);
-                for (int k = 0; k < n; ++k) {
-                    points.append(DrawGeometry::seriesPoint(
-                        k, n, xLeft, W - 2 * P, yBottom, H - 2 * P, values[k],
-                        getChartTickMinValue(s), getChartTickMaxValue(s)));
-                }
-                QPen pen(QBrush(getChartSerColor(s)), qMax(0, getChartSerDotWidth(s)),
-                         Qt::SolidLine, Qt::RoundCap);
-                p.setPen(pen);
-                p.drawPoints(points);
-                pen.setWidth(qMax(0, getChartSerLineWidth(s)));
-                p.setPen(pen);
-                p.drawPolyline(points);
-            }
+            paintGrid(p, area);
+            paintSeries(p, area);
         } else if (getFlag() == 1) {
             paintHiddenLook(p, box, getBackground1(), QMyWidgetPainter::idFont());
         }

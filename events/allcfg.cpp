@@ -6,6 +6,7 @@
 #include "eventholder.h"
 #include "eventinfo.h"
 #include "pageparam.h"
+#include "projectfolder.h"
 #include "qmywidget.h"
 #include "timerparam.h"
 
@@ -14,11 +15,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QThread>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <functional>
 #include <iterator>
+#include <thread>
 #include <tuple>
+#include <vector>
 
 // Off unless asked for (QT_LOGGING_RULES="ybex.allcfg.debug=true"): one line per section.
 Q_LOGGING_CATEGORY(lcAllCfg, "ybex.allcfg", QtInfoMsg)
@@ -45,59 +51,15 @@ const WidgetSection widgetSections[] = {{WidgetType::Btn, 14},
                                         {WidgetType::Slider, 21},
                                         {WidgetType::Arc, 30}};
 
-bool isLink(const QFileInfo &entry)
+// Sections as all.cfg holds them: a header, then the file's bytes.
+void appendSection(QByteArray &out, int id, int page, int widgetId, int eventType,
+                   const QByteArray &bytes)
 {
-    return entry.isSymLink() || entry.isJunction();
+    char header[AllCfg::SectionHeaderSize];
+    AllCfg::writeSectionHeader(header, id, page, widgetId, eventType, quint32(bytes.size()));
+    out.append(header, AllCfg::SectionHeaderSize);
+    out.append(bytes);
 }
-
-bool exists(const QFileInfo &entry)
-{
-    return entry.exists() || isLink(entry);
-}
-
-// Removes a file, a link or a whole folder; a link is removed itself, never followed, so
-// nothing outside the folder being cleaned is touched. errorNumber gets the system's
-// reason of a failure.
-bool removeEntry(const QFileInfo &entry, int *errorNumber = nullptr)
-{
-    const QString path = entry.absoluteFilePath();
-    const auto noted = [errorNumber](bool done) {
-        if (!done && errorNumber && *errorNumber == 0)
-            *errorNumber = errno;
-        return done;
-    };
-    errno = 0;
-    if (isLink(entry)) {
-        // A link to a folder on some systems goes as a folder entry; rmdir never follows.
-        return noted(QFile::remove(path) || QDir().rmdir(path));
-    }
-    if (!entry.isDir())
-        return noted(QFile::remove(path));
-    bool removed = true;
-    const QFileInfoList children = QDir(path).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot
-                                                            | QDir::Hidden | QDir::System);
-    for (const QFileInfo &child : children)
-        removed = removeEntry(child, errorNumber) && removed;
-    errno = 0;
-    return noted(QDir().rmdir(path)) && removed;
-}
-
-// The container, put together in memory; it reaches the disk as one file.
-class Container
-{
-public:
-    void add(int id, int page, int widgetId, int eventType, const QByteArray &bytes)
-    {
-        qCDebug(lcAllCfg) << "section" << id << page << widgetId << eventType << bytes.size();
-        m_bytes += AllCfg::sectionHeader(id, page, widgetId, eventType, quint32(bytes.size()));
-        m_bytes += bytes;
-    }
-    void reserve(qint64 bytes) { m_bytes.reserve(int(qMin<qint64>(bytes, 1 << 30))); }
-    const QByteArray &bytes() const { return m_bytes; }
-
-private:
-    QByteArray m_bytes;
-};
 
 struct Script
 {
@@ -107,6 +69,99 @@ struct Script
     int eventType;
     QByteArray bytes;
 };
+
+// What one page gives: its page file and its event scripts, or what keeps them out.
+struct PageOutput
+{
+    int code = AllCfg::Success;
+    const QMyWidget *culprit = nullptr;
+    int fileSize = 0;
+    // The page file's section and the page's event-script sections, as all.cfg holds them.
+    QByteArray fileSection;
+    QByteArray scriptSections;
+    // The first event whose line its parameters would break.
+    const EventHolder *unsafeHolder = nullptr;
+    int unsafeIndex = -1;
+    const QMyWidget *unsafeWidget = nullptr;
+};
+
+// One visit of a page's widgets. Reads the design and writes only into out, so pages can
+// be made side by side. The page size is the one the design asks for, the module's screen.
+void makePage(const DesignDocument &design, int k, PageOutput *out)
+{
+    QByteArray file;
+    const QSize page = design.frameSize();
+    out->code = AllCfg::pageFile(*design.page(k), design.widgets(k), page.width(), page.height(),
+                                 &file, &out->culprit);
+    if (out->code != AllCfg::Success)
+        return;
+    for (const QMyWidget *w : design.widgets(k)) {
+        if (AllCfg::fontMissing(*w, design.fontIds())) {
+            out->code = AllCfg::MissingFont;
+            out->culprit = w;
+            return;
+        }
+    }
+    out->fileSize = file.size();
+    out->fileSection.reserve(AllCfg::SectionHeaderSize + file.size());
+    appendSection(out->fileSection, 3, k, 0, 0, file);
+
+    QList<Script> scripts;
+    const auto collect = [out, &scripts](const EventHolder &holder, const QMyWidget *w, int order,
+                                         int sectionId) {
+        int index = -1;
+        const QVector<QByteArray> byType = AllCfg::eventScripts(holder, &index);
+        if (index >= 0) {
+            out->unsafeHolder = &holder;
+            out->unsafeIndex = index;
+            out->unsafeWidget = w;
+            return;
+        }
+        for (int n = 0; n < byType.size(); ++n) {
+            if (!byType.at(n).isEmpty())
+                scripts.append({order, sectionId, w ? w->getId() : 0, n, byType.at(n)});
+        }
+    };
+    collect(design.page(k)->eventHolder(), nullptr, -1, 9);
+    for (const QMyWidget *w : design.widgets(k)) {
+        // Only these types hold events; others add no section.
+        for (int g = 0; g < int(std::size(widgetSections)) && out->unsafeIndex < 0; ++g) {
+            if (widgetSections[g].type == w->getType())
+                collect(w->eventHolder(), w, g, widgetSections[g].sectionId);
+        }
+    }
+    if (out->unsafeIndex >= 0)
+        return;
+    // Page scripts first, then by section group, widget id and event type.
+    std::stable_sort(scripts.begin(), scripts.end(), [](const Script &a, const Script &b) {
+        return std::tie(a.order, a.widgetId, a.eventType)
+            < std::tie(b.order, b.widgetId, b.eventType);
+    });
+    int size = 0;
+    for (const Script &s : qAsConst(scripts))
+        size += AllCfg::SectionHeaderSize + s.bytes.size();
+    out->scriptSections.reserve(size);
+    for (const Script &s : qAsConst(scripts))
+        appendSection(out->scriptSections, s.sectionId, k, s.widgetId, s.eventType, s.bytes);
+}
+
+// work(k) for k = 0 .. count - 1, spread over the processor's cores. The GUI thread waits
+// here, so nothing changes the design meanwhile.
+void forEachIndex(int count, const std::function<void(int)> &work)
+{
+    const int threads = qBound(1, QThread::idealThreadCount(), 8);
+    std::atomic<int> next {0};
+    const auto worker = [&] {
+        for (int k = next++; k < count; k = next++)
+            work(k);
+    };
+    std::vector<std::thread> helpers;
+    for (int i = 1; i < threads && i < count; ++i)
+        helpers.emplace_back(worker);
+    worker();
+    for (std::thread &helper : helpers)
+        helper.join();
+}
 
 } // namespace
 
@@ -128,11 +183,22 @@ QString AllCfg::outputFolder(const QString &projectPath)
 
 QByteArray AllCfg::sectionHeader(int id, int page, int widgetId, int eventType, quint32 length)
 {
-    QByteArray b = shortBlock(id, page, widgetId, eventType);
-    for (int shift = 0; shift < 32; shift += 8)
-        b.append(char((length >> shift) & 0xFF));
-    b.append(4, '\0');
+    QByteArray b(SectionHeaderSize, Qt::Uninitialized);
+    writeSectionHeader(b.data(), id, page, widgetId, eventType, length);
     return b;
+}
+
+void AllCfg::writeSectionHeader(char *out, int id, int page, int widgetId, int eventType,
+                                quint32 length)
+{
+    const quint32 fields[] = {quint32(id), quint32(page), quint32(widgetId), quint32(eventType)};
+    for (int i = 0; i < 4; ++i) {
+        out[2 * i] = char(fields[i] & 0xFF);
+        out[2 * i + 1] = char((fields[i] >> 8) & 0xFF);
+    }
+    for (int i = 0; i < 4; ++i)
+        out[8 + i] = char((length >> (8 * i)) & 0xFF);
+    std::fill(out + 12, out + SectionHeaderSize, '\0');
 }
 
 int AllCfg::widgetSectionId(WidgetType type)
@@ -221,31 +287,6 @@ int AllCfg::failUnsafeEvent(const EventHolder &holder, int index, int page, cons
     return UnsafeEventParameter;
 }
 
-int AllCfg::checkEventCode(const DesignDocument &design)
-{
-    for (int t = 0; t < TimerCount; ++t) {
-        const EventHolder &holder = design.timer(t)->eventHolder();
-        const int event = unsafeEvent(holder);
-        if (event >= 0)
-            return failUnsafeEvent(holder, event, -1, nullptr, t);
-    }
-    for (int k = 0; k < design.pageCount(); ++k) {
-        const EventHolder &page = design.page(k)->eventHolder();
-        int event = unsafeEvent(page);
-        if (event >= 0)
-            return failUnsafeEvent(page, event, k, nullptr, -1);
-        for (const QMyWidget *w : design.widgets(k)) {
-            // Only the types with event scripts reach the module.
-            if (widgetSectionId(w->getType()) == 0)
-                continue;
-            event = unsafeEvent(w->eventHolder());
-            if (event >= 0)
-                return failUnsafeEvent(w->eventHolder(), event, k, w, -1);
-        }
-    }
-    return Success;
-}
-
 int AllCfg::createAllCfg(const DesignDocument &design)
 {
     m_failure = Failure();
@@ -261,35 +302,16 @@ int AllCfg::createAllCfg(const DesignDocument &design)
 // fails then leaves none behind to be sent.
 int AllCfg::prepareOutputFolder(const QString &out)
 {
-    const QFileInfo folder(out);
-    if (isLink(folder)) {
-        // Not the project's folder but a way to another: the link goes, its target stays.
-        int errorNumber = 0;
-        if (!removeEntry(folder, &errorNumber))
-            return fail(
-                CreateAllCfgFailed, -1, nullptr,
-                tr("%1是一个链接，无法删除：%2")
-                    .arg(QDir::toNativeSeparators(out),
-                         CheckedSaveFile::cause(errorNumber, folder.absolutePath(), 0, QString())));
-    } else if (folder.exists() && !folder.isDir()) {
-        return fail(CreateAllCfgFailed, -1, nullptr,
-                    tr("%1是一个文件，不是文件夹").arg(QDir::toNativeSeparators(out)));
-    }
-    errno = 0;
-    if (!QDir().mkpath(out)) {
-        const int errorNumber = errno;
-        return fail(
-            CreateAllCfgFailed, -1, nullptr,
-            tr("无法创建文件夹%1：%2")
-                .arg(QDir::toNativeSeparators(out),
-                     CheckedSaveFile::cause(errorNumber, folder.absolutePath(), 0, QString())));
-    }
-    const QFileInfo old(out + QLatin1Char('/') + QLatin1String(AllCfgName));
+    QString error;
+    if (!ProjectFolder::makeRealFolder(out, &error))
+        return fail(CreateAllCfgFailed, -1, nullptr, error);
+    const QString old = out + QLatin1Char('/') + QLatin1String(AllCfgName);
     int errorNumber = 0;
-    if (exists(old) && !removeEntry(old, &errorNumber))
+    if ((QFileInfo::exists(old) || ProjectFolder::isLink(old))
+        && !ProjectFolder::removeEntry(old, &errorNumber))
         return fail(CreateAllCfgFailed, -1, nullptr,
                     tr("%1无法删除：%2")
-                        .arg(QDir::toNativeSeparators(old.filePath()),
+                        .arg(QDir::toNativeSeparators(old),
                              CheckedSaveFile::cause(errorNumber, out, 0, QString())));
     return Success;
 }
@@ -301,7 +323,7 @@ int AllCfg::readTemplate(const QString &folder, const char *name, int code, QByt
     const QString path = folder + QLatin1Char('/') + QLatin1String(name);
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
-    if (!exists(info))
+    if (!info.exists())
         return fail(code, -1, nullptr, tr("模板文件%1不存在").arg(shown));
     if (!info.isFile())
         return fail(code, -1, nullptr, tr("模板文件%1不是普通文件").arg(shown));
@@ -329,8 +351,6 @@ int AllCfg::readTemplate(const QString &folder, const char *name, int code, QByt
 int AllCfg::run(const DesignDocument &design)
 {
     const int pages = design.pageCount();
-    // The page size the design asks for, which the module's screen has.
-    const QSize pageSize = design.frameSize();
     TimerParam *timers[TimerCount];
     for (int t = 0; t < TimerCount; ++t)
         timers[t] = design.timer(t);
@@ -341,40 +361,43 @@ int AllCfg::run(const DesignDocument &design)
     if (code != Success)
         return code;
 
-    // Every page is checked before anything is written.
-    QList<QByteArray> pageFiles;
-    qint64 total = 0;
+    // One visit of each page's widgets gives its page file and its event scripts, held
+    // until all.cfg is written; pages are made side by side. Every page is checked before
+    // anything is written, and a page that cannot be written stops the run before any
+    // event does; among events, timers come first.
+    QVector<PageOutput> outputs(pages);
+    forEachIndex(pages, [&design, &outputs](int k) { makePage(design, k, &outputs[k]); });
     for (int k = 0; k < pages; ++k) {
-        QByteArray bytes;
-        const QMyWidget *culprit = nullptr;
-        code = pageFile(*design.page(k), design.widgets(k), pageSize.width(), pageSize.height(),
-                        &bytes, &culprit);
-        if (code == DuplicateWidgetId) {
+        const PageOutput &page = outputs.at(k);
+        if (page.code == DuplicateWidgetId) {
             // Every widget that has the id is named.
-            fail(code, k, culprit);
+            fail(page.code, k, page.culprit);
             QStringList named;
             for (const QMyWidget *w : design.widgets(k)) {
-                if (w->getId() == culprit->getId())
+                if (w->getId() == page.culprit->getId())
                     named.append(w->getTypeName() + QLatin1Char('-') + QString::number(w->getId()));
             }
             m_failure.widget = named.join(tr("、"));
-            return code;
+            return page.code;
         }
-        if (code != Success)
-            return fail(code, k, culprit);
-        for (const QMyWidget *w : design.widgets(k)) {
-            if (fontMissing(*w, design.fontIds())) {
-                fail(MissingFont, k, w);
-                m_failure.font = w->getFontID();
-                return MissingFont;
-            }
+        if (page.code == MissingFont) {
+            fail(MissingFont, k, page.culprit);
+            m_failure.font = page.culprit->getFontID();
+            return MissingFont;
         }
-        total += bytes.size();
-        pageFiles.append(bytes);
+        if (page.code != Success)
+            return fail(page.code, k, page.culprit);
     }
-    const int unsafe = checkEventCode(design);
-    if (unsafe != Success)
-        return unsafe;
+    for (int t = 0; t < TimerCount; ++t) {
+        const int index = unsafeEvent(timers[t]->eventHolder());
+        if (index >= 0)
+            return failUnsafeEvent(timers[t]->eventHolder(), index, -1, nullptr, t);
+    }
+    for (int k = 0; k < pages; ++k) {
+        const PageOutput &page = outputs.at(k);
+        if (page.unsafeIndex >= 0)
+            return failUnsafeEvent(*page.unsafeHolder, page.unsafeIndex, k, page.unsafeWidget, -1);
+    }
 
     if (!QFileInfo(templates).isDir())
         return fail(CopyInitFailed, -1, nullptr,
@@ -385,60 +408,36 @@ int AllCfg::run(const DesignDocument &design)
         || (code = readTemplate(templates, KeyboardPy, CopyKeyboardFailed, &keyboard)) != Success)
         return code;
 
-    // Sections in the order the module reads them: templates, page files, boot, sleep and
-    // timer scripts, the keyboard, then each page's event scripts.
-    Container container;
-    container.reserve(total + init.size() + xvar.size() + keyboard.size() + (64 << 10));
-    container.add(1, 0, 0, 0, init);
-    container.add(2, 0, 0, 0, xvar);
-    QList<int> sizes;
-    for (int k = 0; k < pages; ++k) {
-        sizes.append(pageFiles.at(k).size());
-        container.add(3, k, 0, 0, pageFiles.at(k));
-    }
-    pageFiles.clear();
-    const EventHolder &sleep = timers[SleepTimer]->eventHolder();
-    container.add(4, 0, 0, 0, bootScript(design.boot(), design.screenType(), timers));
-    container.add(5, 0, 0, 0, sleepScript(sleep, 1));
-    container.add(6, 0, 0, 0, sleepScript(sleep, 0));
-    for (int t = 0; t < SleepTimer; ++t)
-        container.add(7, t, 0, 0, timerScript(timers[t]->eventHolder()));
-    container.add(8, 0, 0, 0, keyboard);
-
-    for (int k = 0; k < pages; ++k) {
-        QList<Script> scripts;
-        const auto collect = [&scripts](const EventHolder &holder, int order, int sectionId,
-                                        int widgetId) {
-            const int types = eventTypeCount(holder);
-            for (int n = 0; n < types; ++n) {
-                QByteArray script;
-                if (appendEventCode(script, holder, n))
-                    scripts.append({order, sectionId, widgetId, n, script});
-            }
-        };
-        collect(design.page(k)->eventHolder(), -1, 9, 0);
-        for (const QMyWidget *w : design.widgets(k)) {
-            // Only these types hold events; others add no section.
-            for (int g = 0; g < int(std::size(widgetSections)); ++g) {
-                if (widgetSections[g].type == w->getType())
-                    collect(w->eventHolder(), g, widgetSections[g].sectionId, w->getId());
-            }
-        }
-        // Page scripts first, then by section group, widget id and event type.
-        std::stable_sort(scripts.begin(), scripts.end(), [](const Script &a, const Script &b) {
-            return std::tie(a.order, a.widgetId, a.eventType)
-                < std::tie(b.order, b.widgetId, b.eventType);
-        });
-        for (const Script &s : qAsConst(scripts))
-            container.add(s.sectionId, k, s.widgetId, s.eventType, s.bytes);
-    }
-
     // The one file of the run. Any entry of that name went above, so the save cannot
-    // write through a link into a file elsewhere.
+    // write through a link into a file elsewhere. Sections go in the order the module
+    // reads them: templates, page files, boot, sleep and timer scripts, the keyboard,
+    // then each page's event scripts.
     CheckedSaveFile file(out + QLatin1Char('/') + QLatin1String(AllCfgName));
     if (!file.open(QIODevice::WriteOnly))
         return fail(CreateAllCfgFailed, -1, nullptr, file.failure());
-    file.write(container.bytes());
+    const EventHolder &sleep = timers[SleepTimer]->eventHolder();
+    QByteArray head;
+    appendSection(head, 1, 0, 0, 0, init);
+    appendSection(head, 2, 0, 0, 0, xvar);
+    file.write(head);
+    QList<int> sizes;
+    for (int k = 0; k < pages; ++k) {
+        qCDebug(lcAllCfg) << "page" << k << "file" << outputs.at(k).fileSize << "scripts"
+                          << outputs.at(k).scriptSections.size();
+        sizes.append(outputs.at(k).fileSize);
+        file.write(outputs.at(k).fileSection);
+    }
+    QByteArray middle;
+    appendSection(middle, 4, 0, 0, 0, bootScript(design.boot(), design.screenType(), timers));
+    appendSection(middle, 5, 0, 0, 0, sleepScript(sleep, 1));
+    appendSection(middle, 6, 0, 0, 0, sleepScript(sleep, 0));
+    for (int t = 0; t < SleepTimer; ++t)
+        appendSection(middle, 7, t, 0, 0, timerScript(timers[t]->eventHolder()));
+    appendSection(middle, 8, 0, 0, 0, keyboard);
+    file.write(middle);
+    for (const PageOutput &page : qAsConst(outputs))
+        file.write(page.scriptSections);
+    outputs.clear();
     if (!file.commitWhole())
         return fail(WriteAllCfgFailed, -1, nullptr, file.failure());
     m_pageFileSizes = sizes;
@@ -449,7 +448,7 @@ int AllCfg::run(const DesignDocument &design)
                                                           | QDir::Hidden | QDir::System);
     for (const QFileInfo &entry : entries) {
         if (entry.fileName() != QLatin1String(AllCfgName))
-            removeEntry(entry);
+            ProjectFolder::removeEntry(entry.absoluteFilePath());
     }
     return Success;
 }

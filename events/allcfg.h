@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class BootParam;
 class DesignDocument;
@@ -127,13 +128,21 @@ public:
     // Appends the code of one event type to a script, putting the first line first while
     // the script is empty; false when nothing belongs to that type.
     static bool appendEventCode(QByteArray &script, const EventHolder &holder, int type);
+    // The script of each of a holder's event types, made in one pass over its events; empty
+    // for a type that has none. Type for type the bytes appendEventCode gives. With
+    // unsafe, stops at the first event unsafeEvent names and gives its index there.
+    static QVector<QByteArray> eventScripts(const EventHolder &holder, int *unsafe = nullptr);
     static QByteArray timerScript(const EventHolder &timer);
     // sleepout.py (type 0) and sleepin.py (type 1).
     static QByteArray sleepScript(const EventHolder &sleepTimer, int type);
 
     // ---- Container ------------------------------------------------------------------
     // The 16-byte header of a section holding length bytes.
+    static constexpr int SectionHeaderSize = 16;
     static QByteArray sectionHeader(int id, int page, int widgetId, int eventType, quint32 length);
+    // The same into out, which has room for SectionHeaderSize bytes.
+    static void writeSectionHeader(char *out, int id, int page, int widgetId, int eventType,
+                                   quint32 length);
     // Section id of a widget type's event scripts, 0 for types that hold no events.
     static int widgetSectionId(WidgetType type);
 
@@ -157,8 +166,7 @@ private:
     int prepareOutputFolder(const QString &out);
     int readTemplate(const QString &folder, const char *name, int code, QByteArray *bytes);
     int run(const DesignDocument &design);
-    // Refuses events whose parameters would break their script line, naming the first.
-    int checkEventCode(const DesignDocument &design);
+    // Refuses an event whose parameters would break its script line.
     int failUnsafeEvent(const EventHolder &holder, int event, int page, const QMyWidget *w,
                         int timer);
 

@@ -20,10 +20,11 @@ void u8(QByteArray &b, int v)
     b.append(char(v & 0xFF));
 }
 
+// Whole fields at once: pages of thousands of widgets are written byte by byte otherwise.
 void u16(QByteArray &b, int v)
 {
-    b.append(char(v & 0xFF));
-    b.append(char((v >> 8) & 0xFF));
+    const char bytes[2] = {char(v & 0xFF), char((v >> 8) & 0xFF)};
+    b.append(bytes, 2);
 }
 
 void zero(QByteArray &b, int count)
@@ -33,10 +34,9 @@ void zero(QByteArray &b, int count)
 
 void color(QByteArray &b, const QColor &c)
 {
-    u8(b, c.blue());
-    u8(b, c.green());
-    u8(b, c.red());
-    u8(b, c.alpha());
+    const char bytes[4] = {char(c.blue() & 0xFF), char(c.green() & 0xFF), char(c.red() & 0xFF),
+                           char(c.alpha() & 0xFF)};
+    b.append(bytes, 4);
 }
 
 void pad(QByteArray &b)

@@ -68,7 +68,8 @@ int AllCfg::eventTypeCount(const EventHolder &holder)
 {
     if (holder.eventCount() == 0)
         return 0;
-    return holder.events().first().typeNames().size();
+    // constFirst: a detached copy of every event would cost more than the whole script.
+    return holder.events().constFirst().typeCount();
 }
 
 int AllCfg::unsafeEvent(const EventHolder &holder)
@@ -107,6 +108,34 @@ bool AllCfg::appendEventCode(QByteArray &script, const EventHolder &holder, int 
         }
     }
     return wrote;
+}
+
+QVector<QByteArray> AllCfg::eventScripts(const EventHolder &holder, int *unsafe)
+{
+    const int types = eventTypeCount(holder);
+    QVector<QByteArray> scripts(types);
+    QVector<bool> handWritten(types);
+    for (int n = 0; n < types; ++n) {
+        handWritten[n] = holder.status(n) != 0;
+        if (handWritten[n])
+            scripts[n] = FirstLine + holder.text(n).toUtf8();
+    }
+    const QList<EventInfo> events = holder.events();
+    for (int i = 0; i < events.size(); ++i) {
+        const EventInfo &event = events.at(i);
+        const int n = event.type();
+        if (n < 0 || n >= types || handWritten.at(n))
+            continue;
+        if (unsafe && event.codeProblem() != EventInfo::CodeProblem::None) {
+            *unsafe = i;
+            return scripts;
+        }
+        QByteArray &script = scripts[n];
+        if (script.isEmpty())
+            script = FirstLine;
+        script += event.toCode();
+    }
+    return scripts;
 }
 
 QByteArray AllCfg::timerScript(const EventHolder &timer)

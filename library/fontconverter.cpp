@@ -14,6 +14,23 @@ QString &converterProgram()
     return program;
 }
 
+// The converter's reason first: a refused argument comes after the whole usage text, whose
+// lines after the first are indented.
+QString reasonFirst(const QString &errors)
+{
+    QStringList lines = errors.split(QLatin1Char('\n'));
+    if (!lines.first().startsWith(QLatin1String("usage:")))
+        return errors;
+    for (int i = 1; i < lines.size(); ++i) {
+        const QString line = lines.at(i);
+        if (line.trimmed().isEmpty() || line.at(0).isSpace())
+            continue;
+        lines.removeAt(i);
+        return (line.trimmed() + QLatin1Char('\n') + lines.join(QLatin1Char('\n'))).trimmed();
+    }
+    return errors;
+}
+
 } // namespace
 
 FontConverter::FontConverter(QObject *parent)
@@ -101,6 +118,9 @@ void FontConverter::start(const Request &request)
     }
     temporaryPath = temporary.fileName();
     temporary.close();
+    // Only the name is kept: the converter makes the file itself, with the mode the user's
+    // files get, where the reserved file could be read by its owner alone.
+    QFile::remove(temporaryPath);
     run(arguments(request, temporaryPath));
 }
 
@@ -169,7 +189,9 @@ void FontConverter::onFinished(int exitCode, QProcess::ExitStatus status)
     if (!stopReason.isEmpty()) {
         conclude(false, stopReason);
     } else if (status != QProcess::NormalExit || exitCode != 0) {
-        conclude(false, errors.isEmpty() ? tr("%1退出码%2").arg(program()).arg(exitCode) : errors);
+        conclude(false,
+                 errors.isEmpty() ? tr("%1退出码%2").arg(program(), QString::number(exitCode))
+                                  : reasonFirst(errors));
     } else {
         conclude(true, errors);
     }
@@ -219,12 +241,13 @@ QString FontConverter::replaceOutput()
             QFile::rename(backup, target);
         return tr("无法写入%1").arg(QDir::toNativeSeparators(target));
     }
+    QString error;
     if (!current.paramPath.isEmpty()
-        && !GeneratedFonts::writeParams(current.paramPath, current.params)) {
+        && !GeneratedFonts::writeParams(current.paramPath, current.params, &error)) {
         QFile::remove(target);
         if (hadOld)
             QFile::rename(backup, target);
-        return tr("无法写入%1").arg(QDir::toNativeSeparators(current.paramPath));
+        return tr("无法写入%1").arg(QDir::toNativeSeparators(error));
     }
     if (hadOld)
         QFile::remove(backup);

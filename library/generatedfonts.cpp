@@ -1,6 +1,7 @@
 #include "generatedfonts.h"
 
 #include "libraryfiles.h"
+#include "settingsfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -173,18 +174,13 @@ GeneratedFonts::Params GeneratedFonts::readParams(const QString &path)
     return p;
 }
 
-bool GeneratedFonts::writeParams(const QString &path, const Params &params)
+bool GeneratedFonts::writeParams(const QString &path, const Params &params, QString *error)
 {
-    QSettings ini(path, QSettings::IniFormat);
-    ini.setIniCodec("UTF-8");
-    ini.clear();
-    ini.beginGroup(QStringLiteral("FontParam"));
-    ini.setValue(QStringLiteral("fontName"), params.fontName);
-    ini.setValue(QStringLiteral("fontTtf"), params.fontTtf);
-    ini.setValue(QStringLiteral("fontSize"), params.fontSize);
-    ini.setValue(QStringLiteral("fontBbp"), params.fontBbp);
-    ini.setValue(QStringLiteral("fontText"), params.fontText);
-    ini.endGroup();
-    ini.sync();
-    return ini.status() == QSettings::NoError;
+    return SettingsFile::write(path,
+                               {{QStringLiteral("FontParam/fontName"), params.fontName},
+                                {QStringLiteral("FontParam/fontTtf"), params.fontTtf},
+                                {QStringLiteral("FontParam/fontSize"), params.fontSize},
+                                {QStringLiteral("FontParam/fontBbp"), params.fontBbp},
+                                {QStringLiteral("FontParam/fontText"), params.fontText}},
+                               false, "UTF-8", error);
 }

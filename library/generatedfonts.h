@@ -55,7 +55,8 @@ public:
     static double fontFilesKB(const QString &folder);
 
     static Params readParams(const QString &path);
-    static bool writeParams(const QString &path, const Params &params);
+    // Replaces the file as a whole or leaves it as it was; error gets "<path>: <cause>".
+    static bool writeParams(const QString &path, const Params &params, QString *error = nullptr);
 };
 
 #endif // GENERATEDFONTS_H

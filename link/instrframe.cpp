@@ -45,8 +45,8 @@ QByteArray InstrFrame::build(const InstrCatalogue::Entry &entry, const Row &row,
             return false;
         }
         if (*value < min || *value > max) {
-            failure =
-                tr("%1“%2”超出16位范围（%3～%4），指令未发送！").arg(field, text).arg(min).arg(max);
+            failure = tr("%1“%2”超出16位范围（%3～%4），指令未发送！")
+                          .arg(field, text, QString::number(min), QString::number(max));
             return false;
         }
         return true;

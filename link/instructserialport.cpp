@@ -261,7 +261,8 @@ void InstructSerialPort::fontStep()
             finishJob();
             return;
         }
-        sendText(QStringLiteral("%1(%2);\r\n").arg(large ? "ZIKU48" : "ZIKU").arg(blob.size()),
+        sendText(QLatin1String(large ? "ZIKU48(" : "ZIKU(") + QString::number(blob.size())
+                     + QLatin1String(");\r\n"),
                  true);
         break;
     }

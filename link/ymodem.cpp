@@ -1,10 +1,12 @@
 #include "ymodem.h"
 
 #include "bytetohextext.h"
+#include "checkedsavefile.h"
 #include "downloadlimits.h"
 #include "modulepicture.h"
 #include "picturefile.h"
 #include "portchoice.h"
+#include "projectfolder.h"
 #include "ymodemframe.h"
 
 #include <QCoreApplication>
@@ -629,11 +631,9 @@ QString YModem::unreadableFile() const
             const PictureFile::Verdict verdict = PictureFile::check(source, &size);
             if (verdict == PictureFile::TooLarge)
                 return tr("图片下载失败，%1图片为%2x%3像素，超过%4像素或某边超过%5像素！")
-                    .arg(source)
-                    .arg(size.width())
-                    .arg(size.height())
-                    .arg(PictureFile::MaxPixels)
-                    .arg(PictureFile::MaxSide);
+                    .arg(source, QString::number(size.width()), QString::number(size.height()),
+                         QString::number(PictureFile::MaxPixels),
+                         QString::number(PictureFile::MaxSide));
             if (verdict != PictureFile::Usable || !readable(source))
                 return pictureFailure(source);
         }
@@ -657,14 +657,19 @@ bool YModem::openNextFile()
         if (current.pictureMode == 1) {
             const QImage image = PictureFile::read(source);
             const QByteArray bytes = image.isNull() ? QByteArray() : ModulePicture::convert(image);
-            path = current.projectFolder + QStringLiteral("/allFile/temp.bin");
-            QFile converted(path);
-            if (bytes.isEmpty() || !converted.open(QIODevice::WriteOnly | QIODevice::Truncate)
-                || converted.write(bytes) != bytes.size() || !converted.flush()) {
+            const QString folder = current.projectFolder + QStringLiteral("/allFile");
+            path = folder + QStringLiteral("/temp.bin");
+            // The previous picture's file is let go before its name is used again. The bytes
+            // go into the project's own folder and never through a link there: a link in its
+            // place or in the file's goes first, never what it points to.
+            closeFile();
+            if (bytes.isEmpty() || !ProjectFolder::makeRealFolder(folder)
+                || ((QFileInfo::exists(path) || ProjectFolder::isLink(path))
+                    && !ProjectFolder::removeEntry(path))
+                || !CheckedSaveFile::writeWhole(path, bytes)) {
                 fail(failure);
                 return false;
             }
-            converted.close();
             fileName = QStringLiteral("%1.bin").arg(fileIndex);
         } else {
             path = source;
@@ -910,7 +915,7 @@ QString YModem::blockName() const
     case Header:
         return tr("文件%1的起始块").arg(fileName);
     case Data:
-        return tr("文件%1的第%2块").arg(fileName).arg(fileBlocks);
+        return tr("文件%1的第%2块").arg(fileName, QString::number(fileBlocks));
     case EndOfFile:
         return tr("文件%1的结束符").arg(fileName);
     case EndOfBatch:

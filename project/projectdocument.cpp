@@ -4,6 +4,7 @@
 #include "projectmarkupscanner.h"
 
 #include <QBuffer>
+#include <QTextCodec>
 #include <QXmlStreamReader>
 
 namespace {
@@ -20,6 +21,38 @@ bool holdsKeys(int depth, const QString &name, const QString &parent)
     const bool block = name == QLatin1String("ClassName") || name == QLatin1String("EventName")
         || name == QLatin1String("EventContent");
     return block && (depth == 2 || (depth == 3 && parent == QLatin1String("ClassName")));
+}
+
+bool isInvisible(QChar c)
+{
+    const ushort u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F);
+}
+
+QString codePoint(QChar c)
+{
+    return QStringLiteral("U+") + QString::number(c.unicode(), 16).toUpper().rightJustified(4, '0');
+}
+
+// The reader's message with the character it stumbled on named by its number when it
+// shows as nothing: it quotes a control character as "''", or as the character itself.
+QString readerError(const QXmlStreamReader &reader, const QByteArray &content)
+{
+    QString message = reader.errorString();
+    const QString empty = QStringLiteral("''");
+    if (message.contains(empty)) {
+        const QString text = QTextCodec::codecForUtfText(content, QTextCodec::codecForName("UTF-8"))
+                                 ->toUnicode(content);
+        const qint64 at = reader.characterOffset() - 1;
+        if (at >= 0 && at < text.size() && isInvisible(text.at(int(at))))
+            message.replace(empty,
+                            QLatin1Char('\'') + codePoint(text.at(int(at))) + QLatin1Char('\''));
+    }
+    QString shown;
+    shown.reserve(message.size());
+    for (const QChar c : qAsConst(message))
+        shown += isInvisible(c) ? codePoint(c) : QString(c);
+    return shown;
 }
 
 // The texts the window edits in one-line fields: page names and event parameters.
@@ -235,9 +268,8 @@ bool ProjectDocument::parse(const QByteArray &content)
             textLength += reader.text().size();
             if (textLength > textLimit)
                 return fail(tr("第%1行的%2超过%3个字符，项目文件的这项文本最多有%3个字符。")
-                                .arg(reader.lineNumber())
-                                .arg(textName)
-                                .arg(textLimit));
+                                .arg(QString::number(reader.lineNumber()), textName,
+                                     QString::number(textLimit)));
             if (ownTextNode >= 0) {
                 // More text inside it: the piece joins the rest, in document order.
                 Node &owner = m_nodes[ownTextNode];
@@ -265,7 +297,7 @@ bool ProjectDocument::parse(const QByteArray &content)
         return fail(tr("第%1行第%2列：%3")
                         .arg(reader.lineNumber())
                         .arg(reader.columnNumber())
-                        .arg(reader.errorString()));
+                        .arg(readerError(reader, content)));
     m_nameIds.squeeze();
     return true;
 }

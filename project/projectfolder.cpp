@@ -1,10 +1,13 @@
 #include "projectfolder.h"
 
+#include "checkedsavefile.h"
 #include "designdocument.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 QString ProjectFolder::withProjectExtension(const QString &chosen)
 {
@@ -25,8 +28,8 @@ QString ProjectFolder::newProjectProblem(const QString &path)
     if (length > MaxNewNameBytes)
         return tr("%1：名称过长，项目文件名最多%2个字节")
             .arg(info.path() + QLatin1Char('/') + info.baseName() + QLatin1Char('/')
-                 + info.fileName())
-            .arg(MaxNewNameBytes);
+                     + info.fileName(),
+                 QString::number(MaxNewNameBytes));
     return QString();
 }
 
@@ -59,4 +62,64 @@ bool ProjectFolder::ensureSubfolder(const QString &projectPath, const QString &n
 {
     const QString path = subfolder(projectPath, name);
     return QFileInfo(path).isDir() || QDir().mkdir(path);
+}
+
+bool ProjectFolder::isLink(const QString &path)
+{
+    const QFileInfo entry(path);
+    return entry.isSymLink() || entry.isJunction();
+}
+
+bool ProjectFolder::removeEntry(const QString &path, int *errorNumber)
+{
+    const auto noted = [errorNumber](bool done) {
+        if (!done && errorNumber && *errorNumber == 0)
+            *errorNumber = errno;
+        return done;
+    };
+    errno = 0;
+    if (isLink(path)) {
+        // A link to a folder goes as a folder entry on some systems; rmdir never follows.
+        return noted(QFile::remove(path) || QDir().rmdir(path));
+    }
+    if (!QFileInfo(path).isDir())
+        return noted(QFile::remove(path));
+    bool removed = true;
+    const QStringList children =
+        QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    for (const QString &child : children)
+        removed = removeEntry(path + QLatin1Char('/') + child, errorNumber) && removed;
+    errno = 0;
+    return noted(QDir().rmdir(path)) && removed;
+}
+
+bool ProjectFolder::makeRealFolder(const QString &path, QString *error)
+{
+    const QFileInfo folder(path);
+    const QString shown = QDir::toNativeSeparators(path);
+    const auto failed = [&](const QString &reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+    if (isLink(path)) {
+        // Not a folder of the project's but a way to another: the link goes.
+        int errorNumber = 0;
+        if (!removeEntry(path, &errorNumber))
+            return failed(
+                tr("%1是一个链接，无法删除：%2")
+                    .arg(shown,
+                         CheckedSaveFile::cause(errorNumber, folder.absolutePath(), 0, QString())));
+    } else if (folder.exists() && !folder.isDir()) {
+        return failed(tr("%1是一个文件，不是文件夹").arg(shown));
+    }
+    errno = 0;
+    if (!QDir().mkpath(path)) {
+        const int errorNumber = errno;
+        return failed(
+            tr("无法创建文件夹%1：%2")
+                .arg(shown,
+                     CheckedSaveFile::cause(errorNumber, folder.absolutePath(), 0, QString())));
+    }
+    return true;
 }

@@ -34,6 +34,16 @@ public:
     static bool createSubfolders(const QString &folder);
     // Makes the named subfolder beside a project file when it is not there yet.
     static bool ensureSubfolder(const QString &projectPath, const QString &name);
+    // A real folder at path for the program's own files: a link there is removed, never
+    // what it points to, and a folder made in its place. False, with the reason in error,
+    // when path is a file or cannot be made a folder.
+    static bool makeRealFolder(const QString &path, QString *error = nullptr);
+    // Removes a file, a link or a whole folder; a link is removed itself and never followed,
+    // so nothing outside the entry is touched. errorNumber gets the system's reason of a
+    // failure.
+    static bool removeEntry(const QString &path, int *errorNumber = nullptr);
+    // A symbolic link, a shortcut or a junction.
+    static bool isLink(const QString &path);
 };
 
 #endif // PROJECTFOLDER_H

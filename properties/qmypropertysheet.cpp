@@ -299,7 +299,7 @@ void QMyPropertySheet::addEventsGroup(const EventHolder &holder)
             QtProperty *function = m.values->addProperty(groupType, event.funcCaption());
             const QStringList descriptors = event.paramDescriptors();
             for (int i = 0; i < descriptors.size(); ++i) {
-                const QString key = QStringLiteral("%1_%2").arg(descriptors.at(i)).arg(j);
+                const QString key = descriptors.at(i) + QLatin1Char('_') + QString::number(j);
                 function->addSubProperty(makeValueRow(QMetaType::QString, event.paramLabel(i), key,
                                                       event.param(i), true));
             }

@@ -67,7 +67,8 @@ QIcon QtPropertyBrowserUtils::fontValueIcon(const QFont &font)
 
 QString QtPropertyBrowserUtils::fontValueText(const QFont &font)
 {
-    return tr("[%1, %2]").arg(font.family()).arg(font.pointSize());
+    // One substitution: a family name holding "%1" stays as it is.
+    return tr("[%1, %2]").arg(font.family(), QString::number(font.pointSize()));
 }
 
 QString QtPropertyBrowserUtils::dateFormat()

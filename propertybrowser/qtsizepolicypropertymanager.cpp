@@ -78,9 +78,9 @@ QString QtSizePolicyPropertyManager::valueText(const QtProperty *property) const
         return index < 0 ? tr("<Invalid>") : names.at(index);
     };
     return tr("[%1, %2, %3, %4]")
-        .arg(nameOf(policy.horizontalPolicy()), nameOf(policy.verticalPolicy()))
-        .arg(policy.horizontalStretch())
-        .arg(policy.verticalStretch());
+        .arg(nameOf(policy.horizontalPolicy()), nameOf(policy.verticalPolicy()),
+             QString::number(policy.horizontalStretch()),
+             QString::number(policy.verticalStretch()));
 }
 
 void QtSizePolicyPropertyManager::setValue(QtProperty *property, const QSizePolicy &val)

@@ -426,6 +426,7 @@ private slots:
     void stalePaintValuesOnHiddenPages();
     void twoRunsAreByteIdentical();
     void containerKeepsItsRecordedBytes();
+    void manyPagesKeepTheirOrder();
     void cleanUpKeepsLinkTargets();
     void linksInsideTheFolderAreNeverWrittenThrough();
     void linkedOutputFolder();
@@ -823,6 +824,29 @@ void TestAllCfg::eventCode()
     script.clear();
     QVERIFY(AllCfg::appendEventCode(script, arc, 2));
     QCOMPARE(script, QByteArray("import user\r\n"));
+
+    // All types in one pass give what each type gives by itself.
+    arc.append(makeEvent(7, 0, 31, "1"));
+    arc.append(makeEvent(7, 2, 31, "2"));
+    arc.append(makeEvent(7, 5, 31, "3")); // no such type
+    arc.append(makeEvent(7, 0, 13));
+    EventHolder none;
+    for (const EventHolder *holder : {&page, &arc, &none}) {
+        const QVector<QByteArray> all = AllCfg::eventScripts(*holder);
+        QCOMPARE(all.size(), AllCfg::eventTypeCount(*holder));
+        for (int n = 0; n < all.size(); ++n) {
+            QByteArray one;
+            const bool wrote = AllCfg::appendEventCode(one, *holder, n);
+            QCOMPARE(wrote, !one.isEmpty());
+            QCOMPARE(all.at(n), one);
+        }
+    }
+    // The first event that cannot go out as it is, counted in the list.
+    arc.append(makeEvent(7, 1, 12, "not a name"));
+    int unsafe = -1;
+    AllCfg::eventScripts(arc, &unsafe);
+    QCOMPARE(unsafe, AllCfg::unsafeEvent(arc));
+    QCOMPARE(unsafe, 5);
 }
 
 void TestAllCfg::timerAndSleepScripts()
@@ -1049,6 +1073,47 @@ void TestAllCfg::containerKeepsItsRecordedBytes()
     QCOMPARE(generator->pageFileSizes().size(), 3);
 }
 
+// Pages are made side by side; the container still holds them in page order, each with
+// its own file and scripts.
+void TestAllCfg::manyPagesKeepTheirOrder()
+{
+    constexpr int Pages = 64;
+    for (int k = 0; k < Pages; ++k) {
+        addPage()->setPageName(QString::number(k));
+        for (int i = 0; i <= k % 5; ++i) {
+            QMyWidget *w = addWidget(k, (k + i) % WidgetTypeCount, i + 1);
+            w->setX(k);
+            w->setText(QString(k % 7 + 1, QLatin1Char('x')));
+        }
+        QMyWidget *btn = addWidget(k, 0, 100 + k);
+        btn->addEvent(makeEvent(0, k % 2, 31, QString::number(k)));
+    }
+    QCOMPARE(run(), 0);
+    const QList<Section> s = sections();
+    QCOMPARE(generator->pageFileSizes().size(), Pages);
+    int script = 0;
+    for (const Section &section : s) {
+        if (section.id == 3) {
+            QByteArray expected;
+            QCOMPARE(AllCfg::pageFile(*design->page(section.page), design->widgets(section.page),
+                                      800, 480, &expected),
+                     0);
+            QVERIFY(section.bytes == expected);
+            QCOMPARE(generator->pageFileSizes().at(section.page), expected.size());
+        } else if (section.id == 14) {
+            // One script per page, in page order, from that page's button.
+            QCOMPARE(section.page, script);
+            QCOMPARE(section.widget, 100 + script);
+            QCOMPARE(section.type, script % 2);
+            QCOMPARE(section.bytes,
+                     QByteArray("import user\r\nuser.set_delay(") + QByteArray::number(script)
+                         + ")\r\n");
+            ++script;
+        }
+    }
+    QCOMPARE(script, Pages);
+}
+
 void TestAllCfg::cleanUpKeepsLinkTargets()
 {
     addPage();
@@ -1153,6 +1218,16 @@ void TestAllCfg::readOnlyOutputFolder()
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(code, 104);
     QVERIFY2(detail.contains("all.cfg无法删除：没有写入权限"), qPrintable(detail));
+    QVERIFY(QFile::exists(allCfgPath()));
+
+    // Without an old container the new one cannot be made there either.
+    QVERIFY(QFile::remove(allCfgPath()));
+    QVERIFY(QFile::setPermissions(dir->filePath("allFile"), QFile::ReadOwner | QFile::ExeOwner));
+    const int again = run(&detail);
+    QFile::setPermissions(dir->filePath("allFile"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(again, 104);
+    QCOMPARE(detail, allCfgPath() + ": 没有写入权限");
 }
 
 // Path text is never taken for a pattern: "%1" in a folder name stays as it is.

@@ -442,6 +442,7 @@ void TestEventInfo::ownerKind()
     info.setOwnerType(kind);
     QCOMPARE(info.ownerType(), kind);
     QCOMPARE(info.typeNames(), typeNames);
+    QCOMPARE(info.typeCount(), typeNames.size());
     for (int t = 0; t < typeNames.size(); ++t) {
         info.setType(t);
         QCOMPARE(info.typeName(), typeNames.at(t));

@@ -1,6 +1,7 @@
 // The real font converter run without blocking: its outputs against lv_font_conv run by
 // hand with the same arguments, the parameter file, and every failure keeping the old font.
 
+#include "filesizelimit.h"
 #include "fontconverter.h"
 #include "libraryfileutil.h"
 
@@ -51,6 +52,7 @@ private slots:
     void injectionIsInert();
     void failuresKeepTheOldFont_data();
     void failuresKeepTheOldFont();
+    void parameterFileThatCannotBeWritten();
     void checkInstalled();
 
 private:
@@ -176,6 +178,11 @@ void tst_FontConverter::realConversion()
     QCOMPARE(p.fontText, symbols);
     // Nothing but the pair is left in the folder.
     QCOMPARE(QDir(fonts).entryList(QDir::Files | QDir::Hidden), (QStringList {"5.font", "5.ini"}));
+    // Both with the mode every other new file of the user gets.
+    const QString probe = dir->filePath(QStringLiteral("probe"));
+    put(probe, "x");
+    QCOMPARE(QFile::permissions(fonts + QLatin1String("/5.font")), QFile::permissions(probe));
+    QCOMPARE(QFile::permissions(fonts + QLatin1String("/5.ini")), QFile::permissions(probe));
 }
 
 void tst_FontConverter::emptyCharactersGiveTheRangeAlone()
@@ -220,8 +227,11 @@ void tst_FontConverter::failuresKeepTheOldFont_data()
                                                << "doesn't have any characters";
     QTest::newRow("not a TrueType file") << "notttf"
                                          << "Cannot load font";
+    // The converter prints its usage text first; its reason leads the message.
     QTest::newRow("missing TrueType file") << "nottf"
-                                           << "";
+                                           << "lv_font_conv: error: Cannot read file";
+    QTest::newRow("size refused") << "size"
+                                  << "lv_font_conv: error: argument --size";
     QTest::newRow("converter hangs") << "hang"
                                      << "运行超时";
     QTest::newRow("converter writes nothing") << "silent"
@@ -249,6 +259,8 @@ void tst_FontConverter::failuresKeepTheOldFont()
         put(r.ttfPath, "not a font");
     } else if (kind == QLatin1String("nottf")) {
         r.ttfPath = dir->filePath(QStringLiteral("none.ttf"));
+    } else if (kind == QLatin1String("size")) {
+        r.size = 0;
     } else if (kind == QLatin1String("hang")) {
         writeScript(script, "exec sleep 30");
         FontConverter::setProgram(script);
@@ -265,12 +277,35 @@ void tst_FontConverter::failuresKeepTheOldFont()
     clock.start();
     QString message;
     QVERIFY(!runToEnd(converter, r, &message));
-    QVERIFY2(message.contains(reason), qPrintable(message));
+    QVERIFY2(message.section(QLatin1Char('\n'), 0, 0).contains(reason), qPrintable(message));
     QVERIFY(!message.isEmpty());
     QVERIFY(clock.elapsed() < 20000);
     QCOMPARE(read(fonts + QLatin1String("/5.font")), QByteArray("old font"));
     QCOMPARE(GeneratedFonts::readParams(fonts + QLatin1String("/5.ini")).fontTtf,
              QStringLiteral("old.ttf"));
+    QCOMPARE(QDir(fonts).entryList(QDir::Files | QDir::Hidden), (QStringList {"5.font", "5.ini"}));
+}
+
+// The font fits on the disk, its parameter file does not: the old pair stays and the
+// failure names the file and why, where "生成字体成功" once showed over an empty file.
+void tst_FontConverter::parameterFileThatCannotBeWritten()
+{
+    put(fonts + QLatin1String("/5.font"), "old font");
+    put(fonts + QLatin1String("/5.ini"), "[FontParam]\nfontTtf=old.ttf\n");
+    FontConverter::Request r = request(latinTtf, QString(6000, QLatin1Char('a')), 1);
+    r.size = 8;
+    FontConverter converter;
+    QString message;
+    bool converted = true;
+    {
+        const FileSizeLimit limited(4096);
+        QVERIFY(limited.isSet());
+        converted = runToEnd(converter, r, &message);
+    }
+    QVERIFY(!converted);
+    QCOMPARE(message, QStringLiteral("无法写入%1/5.ini: 文件超过了系统允许的大小").arg(fonts));
+    QCOMPARE(read(fonts + QLatin1String("/5.font")), QByteArray("old font"));
+    QCOMPARE(read(fonts + QLatin1String("/5.ini")), QByteArray("[FontParam]\nfontTtf=old.ttf\n"));
     QCOMPARE(QDir(fonts).entryList(QDir::Files | QDir::Hidden), (QStringList {"5.font", "5.ini"}));
 }
 

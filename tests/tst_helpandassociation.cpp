@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "fileassociation.h"
+#include "filesizelimit.h"
 #include "helpdocuments.h"
 
 // Catches what the program hands to the desktop instead of starting a viewer.
@@ -171,6 +172,25 @@ private slots:
         QVERIFY(FileAssociation::registerFileType("/usr/local/bin/ybex"));
         QVERIFY(mime.open(QIODevice::ReadOnly));
         QCOMPARE(mime.readAll(), FileAssociation::mimeTypeXml());
+    }
+
+    // Files that do not fit on the disk are not cut: the old ones stay as they were.
+    void writesThatCannotFinishKeepTheFiles()
+    {
+        FileAssociation::registerFileType("/opt/yBEX/ybex");
+        QFile desktop(desktopFile());
+        QVERIFY(desktop.open(QIODevice::ReadOnly));
+        const QByteArray before = desktop.readAll();
+        desktop.close();
+        {
+            const FileSizeLimit limited(16);
+            QVERIFY(limited.isSet());
+            QVERIFY(!FileAssociation::registerFileType("/usr/local/bin/ybex"));
+        }
+        QVERIFY(desktop.open(QIODevice::ReadOnly));
+        QVERIFY(desktop.readAll() == before);
+        QCOMPARE(QDir(QFileInfo(desktopFile()).path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList {QFileInfo(desktopFile()).fileName()});
     }
 };
 

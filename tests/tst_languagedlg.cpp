@@ -6,8 +6,12 @@
 #include <QtTest>
 
 #include "dialogtestutil.h"
+#include "filesizelimit.h"
 #include "globals.h"
 #include "languagedlg.h"
+#include "qmymessagebox.h"
+
+#include <QLabel>
 
 static const char iniPath[] = "./config/system.ini";
 static const char englishFile[] = ":/config/language/English.qm";
@@ -163,6 +167,45 @@ private slots:
         click(dlg, "btnOK");
         QCOMPARE(spy.count(), 1);
         QCOMPARE(dlg.languageId(), 2);
+    }
+
+    // A choice that does not reach the file: the file stays as it was and the user is
+    // told why; the switch itself holds for this run.
+    void choiceThatCannotBeSaved()
+    {
+        QDir().mkpath("config");
+        const QByteArray old =
+            "[Language]\nID=1\nPath=\n\n[Other]\nkeep=" + QByteArray(3000, 'k') + "\n";
+        QFile f(iniPath);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(old);
+        f.close();
+        LanguageDlg dlg;
+        QSignalSpy spy(&dlg, &LanguageDlg::s_translator);
+        dlg.show();
+        click(dlg, "rbEnglish");
+        {
+            const FileSizeLimit limited(1024);
+            QVERIFY(limited.isSet());
+            click(dlg, "btnOK");
+        }
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(dlg.languageId(), 2);
+        QMyMessageBox *box = dlg.getResultBox();
+        QVERIFY(box->isVisible());
+        // In the language just chosen.
+        QCOMPARE(box->findChild<QLabel *>("labMessage")->text(),
+                 QString("The language setting could not be saved!\n%1: the file is larger than "
+                         "the system allows")
+                     .arg(iniPath));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll() == old);
+        QCOMPARE(QDir("config").entryList(QDir::Files | QDir::Hidden), QStringList {"system.ini"});
+        box->hide();
+        QTranslator &translator = LanguageDlg::appTranslator();
+        QCoreApplication::removeTranslator(&translator);
+        translator.load(QString());
+        QCoreApplication::installTranslator(&translator);
     }
 
     void unknownStoredLanguage()

@@ -726,31 +726,36 @@ private slots:
     {
         QTest::addColumn<QString>("job");
         QTest::addColumn<QByteArray>("limits");
+        QTest::addColumn<QString>("templates");
         QTest::addColumn<int>("unplugAfterBlocks");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("output");
-        QTest::newRow("project") << "0" << QByteArray() << -1 << 0
+        const QString templates = QStringLiteral("made");
+        QTest::newRow("project") << "0" << QByteArray() << templates << -1 << 0
                                  << "progress 0 100/100 unpacking";
-        QTest::newRow("link test")
-            << "5" << QByteArray() << -1 << 0 << "link 1 5 0\nmessage 6 指令集发送成功！";
+        QTest::newRow("link test") << "5" << QByteArray() << templates << -1 << 0
+                                   << "link 1 5 0\nmessage 6 指令集发送成功！";
         QTest::newRow("limits") << "0"
                                 << QByteArray("MAX_PAGE=0\r\nMAX_WIDGETS=200\r\n"
                                               "DEFAULT_MAX_STR_SIZE=512\r\nLEFT_MEM=1048576\r\n"
                                               "LEFT_FLASH=65536\r\nOK\r\n")
-                                << -1 << 1 << "message 1 页面超上限";
+                                << templates << -1 << 1 << "message 1 页面超上限";
         QTest::newRow("limits unreadable")
-            << "0" << QByteArray("MAX_PAGE=0\r\nOK\r\n") << -1 << 1
+            << "0" << QByteArray("MAX_PAGE=0\r\nOK\r\n") << templates << -1 << 1
             << "message 1 模块的上限无法读取（缺少MAX_WIDGETS、DEFAULT_MAX_STR_SIZE、LEFT_MEM、"
                "LEFT_FLASH），项目下载失败！";
         // The port's status comes first; the job's message must still be printed.
-        QTest::newRow("port vanishes")
-            << "0" << QByteArray() << 2 << 1 << "message 1 串口%1已拔出，项目下载失败！";
-        QTest::newRow("no port") << "0" << QByteArray() << -1 << 1 << "";
+        QTest::newRow("port vanishes") << "0" << QByteArray() << templates << 2 << 1
+                                       << "message 1 串口%1已拔出，项目下载失败！";
+        QTest::newRow("no port") << "0" << QByteArray() << templates << -1 << 1 << "";
+        // The container an earlier run left is never sent for a run that failed.
+        QTest::newRow("generation fails") << "0" << QByteArray() << "none" << -1 << 1 << "";
     }
     void driverDownloads()
     {
         QFETCH(QString, job);
         QFETCH(QByteArray, limits);
+        QFETCH(QString, templates);
         QFETCH(int, unplugAfterBlocks);
         QFETCH(int, exitCode);
         QFETCH(QString, output);
@@ -758,6 +763,21 @@ private slots:
         QVERIFY(QDir().mkpath(folder + "/allFile"));
         const QString project = folder + "/golden.yBEX";
         QVERIFY(QFile::copy(QStringLiteral(YBEX_TEST_DATA "/golden_small.yBEX"), project));
+        // The download generates all.cfg: its label draws with a font the project has.
+        QFile::setPermissions(project, QFile::ReadOwner | QFile::WriteOwner);
+        QFile xml(project);
+        QVERIFY(xml.open(QIODevice::ReadWrite));
+        const QByteArray design =
+            xml.readAll().replace("<fontID>195</fontID>", "<fontID>2</fontID>");
+        QVERIFY(xml.resize(0));
+        xml.write(design);
+        xml.close();
+        QVERIFY(QDir().mkpath(folder + "/tempFonts"));
+        for (const char *name : {"/tempFonts/2.font", "/tempFonts/2.ini"}) {
+            QFile font(folder + name);
+            QVERIFY(font.open(QIODevice::WriteOnly));
+            font.write("f");
+        }
         QFile container(folder + "/allFile/all.cfg");
         QVERIFY(container.open(QIODevice::WriteOnly));
         container.write(QByteArray(3000, 'k'));
@@ -768,22 +788,41 @@ private slots:
             options.limitsReply = limits;
         options.unplugAfterBlocks = unplugAfterBlocks;
         SimulatedModule module(options);
-        const QString port = output.isEmpty() ? QString("/dev/no-such-port") : module.portPath();
+        // Templates that make all.cfg span several blocks.
+        templates = dir->filePath(templates);
+        if (templates.endsWith("/made")) {
+            QVERIFY(QDir().mkpath(templates));
+            QVERIFY(writeFile(templates + "/init.bin", QByteArray(3000, 'i')));
+            QVERIFY(writeFile(templates + "/xvar.bin", "xvar"));
+            QVERIFY(writeFile(templates + "/keyboard.py", "import user\r\n"));
+        }
+        const bool noPort = QString(QTest::currentDataTag()) == "no port";
+        const QString port = noPort ? QString("/dev/no-such-port") : module.portPath();
         if (output.contains("%1"))
             output = output.arg(port);
         QProcess driver;
         driver.start(QCoreApplication::applicationDirPath() + "/driver/ybexdriver",
-                     {"download", project, port, job});
+                     {"download", project, port, job, "1000000", templates});
         QVERIFY(driver.waitForFinished(60000));
         const QString out = QString::fromUtf8(driver.readAllStandardOutput());
         const QString err = QString::fromUtf8(driver.readAllStandardError());
         QVERIFY2(driver.exitCode() == exitCode, qPrintable(out + err));
         QVERIFY2(out.contains(output), qPrintable(out));
-        if (output.isEmpty())
+        if (noPort)
             QVERIFY(err.contains("cannot open /dev/no-such-port at 1000000 baud"));
         if (job == "0" && exitCode == 0) {
+            // The project as it is now, generated for the download.
             QCOMPARE(module.files().size(), 1);
-            QVERIFY(module.files().at(0).data == QByteArray(3000, 'k'));
+            QFile generated(folder + "/allFile/all.cfg");
+            QVERIFY(generated.open(QIODevice::ReadOnly));
+            QVERIFY(module.files().at(0).data == generated.readAll());
+            QVERIFY(module.files().at(0).data != QByteArray(3000, 'k'));
+        }
+        if (QString(QTest::currentDataTag()) == "generation fails") {
+            QVERIFY2(err.contains("模板文件夹" + dir->filePath("none") + "不存在"),
+                     qPrintable(err));
+            QVERIFY(module.files().isEmpty());
+            QVERIFY(!QFile::exists(folder + "/allFile/all.cfg"));
         }
     }
 

@@ -365,6 +365,8 @@ private slots:
     void damagedFilesNeverCrash();
     void malformedFilesChangeNothing_data();
     void malformedFilesChangeNothing();
+    void controlCharactersShowInParseErrors_data();
+    void controlCharactersShowInParseErrors();
     void modelTypePreRead_data();
     void modelTypePreRead();
     void rewriteChangesOnlyItsElement();
@@ -1043,6 +1045,40 @@ void tst_ProjectFile::damagedFilesNeverCrash()
     QVERIFY(loaded > 0);
 }
 
+void tst_ProjectFile::controlCharactersShowInParseErrors_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("U+0001 in text")
+        << QByteArray("<ui><page>\x01</page></ui>") << "Unexpected 'U+0001'";
+    QTest::newRow("U+001F in text") << QByteArray("<ui><a>x\x1f</a></ui>") << "Unexpected 'U+001F'";
+    QTest::newRow("after Chinese text")
+        << QByteArray("<ui>\n<a>\xe4\xb8\xad\x02</a></ui>") << "Unexpected 'U+0002'";
+    QTest::newRow("after a byte-order mark")
+        << QByteArray("\xef\xbb\xbf<ui>\x03</ui>") << "Unexpected 'U+0003'";
+    const QString wide = QStringLiteral("<ui>\x04</ui>");
+    QTest::newRow("UTF-16") << QByteArray("\xff\xfe")
+                                   .append(reinterpret_cast<const char *>(wide.utf16()),
+                                           wide.size() * 2)
+                            << "Unexpected 'U+0004'";
+    QTest::newRow("U+0008 in a value")
+        << QByteArray("<ui><page pageid=\"\x08\"/></ui>") << "U+0008";
+}
+
+// A character that cannot be seen is named by its number in the reader's message.
+void tst_ProjectFile::controlCharactersShowInParseErrors()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, shown);
+    ProjectFile file;
+    QVERIFY(!file.setContent(content));
+    const QString error = file.errorString();
+    QVERIFY2(error.contains(shown), qPrintable(error));
+    for (const QChar c : error)
+        QVERIFY2(c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() > 0x9F),
+                 qPrintable(error));
+}
+
 void tst_ProjectFile::malformedFilesChangeNothing_data()
 {
     QTest::addColumn<QByteArray>("content");
@@ -1511,7 +1547,8 @@ void tst_ProjectFile::onlyRegularFilesOfBoundedSizeAreRead()
     QTemporaryDir dir;
     const QString fifo = dir.filePath(QStringLiteral("pipe.yBEX"));
     QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
-    const QString large = dir.filePath(QStringLiteral("large.yBEX"));
+    // A path is text, never a pattern for the numbers that follow it.
+    const QString large = dir.filePath(QStringLiteral("large%1.yBEX"));
     QFile sparse(large);
     QVERIFY(sparse.open(QIODevice::WriteOnly));
     QVERIFY(sparse.resize(ProjectFile::MaxFileSize + 1)); // no disk space taken
@@ -1522,7 +1559,7 @@ void tst_ProjectFile::onlyRegularFilesOfBoundedSizeAreRead()
     const QList<QPair<QString, QString>> cases = {
         {fifo, notRegular.arg(fifo)},
         {QStringLiteral("/dev/zero"), notRegular.arg("/dev/zero")},
-        {large, tooLarge.arg(large).arg(256)},
+        {large, tooLarge.arg(large, QStringLiteral("256"))},
     };
     for (const auto &c : cases) {
         ProjectFile file;

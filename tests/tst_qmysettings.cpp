@@ -1,3 +1,4 @@
+#include "filesizelimit.h"
 #include "qmysettings.h"
 
 #include <QDir>
@@ -17,6 +18,7 @@ private slots:
     void languageId_data();
     void languageId();
     void setLanguageWritesBothKeys();
+    void writesThatCannotFinish();
     void translationFile_data();
     void translationFile();
 };
@@ -92,6 +94,39 @@ void TestQMySettings::setLanguageWritesBothKeys()
     QSettings file("config/system.ini", QSettings::IniFormat);
     QCOMPARE(file.value("Language/ID").toInt(), 2);
     QCOMPARE(file.value("Language/Path").toString(), QString(":/config/language/English.qm"));
+}
+
+// Nothing of the file is lost, and a missing file that cannot be made still starts in
+// Chinese.
+void TestQMySettings::writesThatCannotFinish()
+{
+    QDir().mkpath("config");
+    const QByteArray old =
+        "[Language]\nID=2\nPath=x\n\n[Other]\nkeep=" + QByteArray(3000, 'k') + "\n";
+    {
+        QFile f("config/system.ini");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(old);
+    }
+    {
+        QMySettings settings;
+        const FileSizeLimit limited(1024);
+        QString error;
+        QVERIFY(!settings.setLanguage(1, QString(), &error));
+        QCOMPARE(error, QString("./config/system.ini: 文件超过了系统允许的大小"));
+    }
+    QFile f("config/system.ini");
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(f.readAll() == old);
+    QCOMPARE(QDir("config").entryList(QDir::Files | QDir::Hidden), QStringList {"system.ini"});
+
+    QDir("config").removeRecursively();
+    {
+        const FileSizeLimit limited(0);
+        QMySettings settings;
+        QCOMPARE(settings.getLanguageId(), 1);
+    }
+    QVERIFY(!QFile::exists("config/system.ini"));
 }
 
 void TestQMySettings::translationFile_data()

@@ -33,6 +33,7 @@ private slots:
     void colourComponentEditChangesTheColour();
     void colourComponentDeletedFromOutside();
     void colourTexts();
+    void fontTextKeepsTheFamilyAsItIs();
     void brushPicture();
 };
 
@@ -370,6 +371,15 @@ void TestTypedManagers::colourComponentDeletedFromOutside()
     QCOMPARE(manager.subIntPropertyManager()->value(p->subProperties().at(0)), 20);
     delete p; // skips the component that is gone
     QVERIFY(!manager.ownsProperty(p));
+}
+
+// A family name is text, never a pattern for the size that follows it.
+void TestTypedManagers::fontTextKeepsTheFamilyAsItIs()
+{
+    QFont font;
+    font.setFamily("A%1B%2");
+    font.setPointSize(12);
+    QCOMPARE(QtPropertyBrowserUtils::fontValueText(font), QString("[A%1B%2, 12]"));
 }
 
 void TestTypedManagers::colourTexts()

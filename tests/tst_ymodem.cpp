@@ -462,6 +462,58 @@ private slots:
         QFile::remove(folder() + "/allFile/temp.bin");
     }
 
+    // The converted picture never goes through a link: neither one named temp.bin nor an
+    // allFile that leads elsewhere. What they point to stays as it was.
+    void convertedPictureNeverGoesThroughALink_data()
+    {
+        QTest::addColumn<bool>("linkedFolder");
+        QTest::newRow("temp.bin a link") << false;
+        QTest::newRow("allFile a link") << true;
+    }
+    void convertedPictureNeverGoesThroughALink()
+    {
+        QFETCH(bool, linkedFolder);
+        const QString outside = dir.path() + QStringLiteral("/outside");
+        QVERIFY(QDir().mkpath(outside));
+        QVERIFY(writeFile(outside + "/temp.bin", "the user's"));
+        QVERIFY(writeFile(outside + "/target", "the user's"));
+        const QString allFile = folder() + "/allFile";
+        QVERIFY(QDir().rename(allFile, folder() + "/allFile.kept"));
+        if (linkedFolder) {
+            QVERIFY(QFile::link(outside, allFile));
+        } else {
+            QVERIFY(QDir().mkpath(allFile));
+            QVERIFY(QFile::link(outside + "/target", allFile + "/temp.bin"));
+        }
+        QDir().mkpath(folder() + "/tempImages");
+        QImage red(3, 2, QImage::Format_ARGB32);
+        red.fill(QColor(255, 0, 0, 128));
+        const QString picture = folder() + "/tempImages/0_red.png";
+        QVERIFY(red.save(picture));
+
+        SimulatedModule module;
+        YModem worker;
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        YModemJob job;
+        job.job = YModemJob::Pictures;
+        job.pictureMode = 1;
+        job.imagePaths = QStringList {picture};
+        job.projectFolder = folder();
+        worker.startJob(job);
+        QVERIFY(waitIdle(worker));
+        QCOMPARE(log.messages.size(), 0);
+        QCOMPARE(module.files().size(), 1);
+        QVERIFY(module.files().at(0).data == ModulePicture::convert(red));
+
+        QCOMPARE(readFile(outside + "/temp.bin"), QByteArray("the user's"));
+        QCOMPARE(readFile(outside + "/target"), QByteArray("the user's"));
+        QVERIFY(!QFileInfo(allFile).isSymLink());
+        QVERIFY(!QFileInfo(allFile + "/temp.bin").isSymLink());
+        QVERIFY(QDir(allFile).removeRecursively());
+        QVERIFY(QDir().rename(folder() + "/allFile.kept", allFile));
+    }
+
     void fonts()
     {
         const QByteArray font0 = randomBytes(3000, 1);

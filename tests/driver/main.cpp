@@ -5,9 +5,10 @@
 //   ybexdriver generate PROJECT [TEMPLATES]  open PROJECT as at start-up and generate its
 //                                            module files, templates from TEMPLATES
 //                                            (default: file/ beside the program)
-//   ybexdriver download PROJECT PORT JOB [BAUD]
-//                                            run download job JOB (0 allFile/all.cfg,
-//                                            1 pictures, 2 fonts, 5 link test) over PORT
+//   ybexdriver download PROJECT PORT JOB [BAUD [TEMPLATES]]
+//                                            run download job JOB (0 the project, 1 pictures,
+//                                            2 fonts, 5 link test) over PORT; job 0
+//                                            generates all.cfg first, as the program does
 
 #include "allcfg.h"
 #include "bootdlg.h"
@@ -39,10 +40,11 @@ int fail(const QString &message)
 
 int usage()
 {
-    return fail(QStringLiteral("usage: ybexdriver roundtrip IN.yBEX OUT.yBEX\n"
-                               "       ybexdriver rewrite baud|bl PROJECT VALUE\n"
-                               "       ybexdriver generate PROJECT.yBEX [TEMPLATE_DIR]\n"
-                               "       ybexdriver download PROJECT.yBEX PORT 0|1|2|5 [BAUD]"));
+    return fail(QStringLiteral(
+        "usage: ybexdriver roundtrip IN.yBEX OUT.yBEX\n"
+        "       ybexdriver rewrite baud|bl PROJECT VALUE\n"
+        "       ybexdriver generate PROJECT.yBEX [TEMPLATE_DIR]\n"
+        "       ybexdriver download PROJECT.yBEX PORT 0|1|2|5 [BAUD [TEMPLATE_DIR]]"));
 }
 
 // "what path: cause", the path once: most causes begin with it already.
@@ -153,6 +155,19 @@ int rewrite(const QString &which, const QString &project, const QString &value)
                 : fail(failure(QStringLiteral("cannot rewrite"), project, window.getFileError()));
 }
 
+// The window's own generator, as the download command runs it; 0 or its code, the detail
+// of a failure printed.
+int generateWith(MainWindow &window, const QString &templates)
+{
+    AllCfg *generator = window.getAllCfg();
+    if (!templates.isEmpty())
+        generator->setTemplateFolder(templates);
+    const int code = generator->createAllCfg(window.document());
+    if (code != AllCfg::Success && !generator->failureDetail().isEmpty())
+        std::fprintf(stderr, "ybexdriver: %s\n", qPrintable(generator->failureDetail()));
+    return code;
+}
+
 // Prints the generator's code; all.cfg stays in the project's allFile folder.
 int generate(const QString &project, const QString &templates)
 {
@@ -161,15 +176,8 @@ int generate(const QString &project, const QString &templates)
     if (!opened)
         return 1;
     MainWindow &window = *opened;
-
-    // The window's own generator, as the download command runs it.
-    AllCfg *generator = window.getAllCfg();
-    if (!templates.isEmpty())
-        generator->setTemplateFolder(templates);
-    const int code = generator->createAllCfg(window.document());
+    const int code = generateWith(window, templates);
     std::printf("%d\n", code);
-    if (code != AllCfg::Success && !generator->failureDetail().isEmpty())
-        std::fprintf(stderr, "ybexdriver: %s\n", qPrintable(generator->failureDetail()));
     window.clearAllPages();
     return code == AllCfg::Success ? 0 : 1;
 }
@@ -245,15 +253,22 @@ int download(const QStringList &args)
         loop.quit();
     });
     const QString folder = ProjectFolder::folderOf(design.projectPath());
-    const QList<int> pageFileSizes = window.getAllCfg()->pageFileSizes();
-    if (job == YModemJob::Project)
-        worker.startJob(YModemJob::fromDesign(design, pageFileSizes, job,
+    if (job == YModemJob::Project) {
+        // What the project is now, never a container an earlier or failed run left.
+        const int code = generateWith(window, args.value(6));
+        if (code != AllCfg::Success) {
+            window.clearAllPages();
+            return fail(
+                QStringLiteral("all.cfg cannot be generated (%1): nothing is sent").arg(code));
+        }
+        worker.startJob(YModemJob::fromDesign(design, window.getAllCfg()->pageFileSizes(), job,
                                               folder + QStringLiteral("/allFile/"),
                                               QStringLiteral("all.cfg")));
-    else
+    } else {
         worker.startJob(YModemJob::fromDesign(
-            design, pageFileSizes, job, QString(), QString(),
+            design, window.getAllCfg()->pageFileSizes(), job, QString(), QString(),
             job == YModemJob::InstructionText ? QStringLiteral("GET_ADDR\r\n") : QString()));
+    }
     loop.exec();
     window.clearAllPages();
 
@@ -281,7 +296,7 @@ int main(int argc, char **argv)
         return rewrite(args.at(2), args.at(3), args.at(4));
     if ((args.size() == 3 || args.size() == 4) && args.at(1) == QLatin1String("generate"))
         return generate(args.at(2), args.value(3));
-    if ((args.size() == 5 || args.size() == 6) && args.at(1) == QLatin1String("download"))
+    if (args.size() >= 5 && args.size() <= 7 && args.at(1) == QLatin1String("download"))
         return download(args);
     return usage();
 }

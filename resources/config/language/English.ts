@@ -52,18 +52,6 @@
         <translation>%1 %2: the widget id is not within 0-65535</translation>
     </message>
     <message>
-        <source>%1是一个链接，无法删除：%2</source>
-        <translation>%1 is a link and cannot be removed: %2</translation>
-    </message>
-    <message>
-        <source>%1是一个文件，不是文件夹</source>
-        <translation>%1 is a file, not a folder</translation>
-    </message>
-    <message>
-        <source>无法创建文件夹%1：%2</source>
-        <translation>Cannot create the folder %1: %2</translation>
-    </message>
-    <message>
         <source>%1无法删除：%2</source>
         <translation>%1 cannot be removed: %2</translation>
     </message>
@@ -1133,6 +1121,10 @@
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>语言设置保存失败！</source>
+        <translation>The language setting could not be saved!</translation>
     </message>
 </context>
 <context>
@@ -3956,6 +3948,18 @@
         <source>%1：名称过长，项目文件名最多%2个字节</source>
         <translation>%1: the name is too long; a project file name has at most %2 bytes</translation>
     </message>
+    <message>
+        <source>%1是一个链接，无法删除：%2</source>
+        <translation>%1 is a link and cannot be removed: %2</translation>
+    </message>
+    <message>
+        <source>%1是一个文件，不是文件夹</source>
+        <translation>%1 is a file, not a folder</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹%1：%2</source>
+        <translation>Cannot create the folder %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CheckedSaveFile</name>
@@ -3978,6 +3982,21 @@
     <message>
         <source>原因不明</source>
         <translation>unknown cause</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>无法读取原文件</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹</source>
+        <translation>the folder cannot be created</translation>
+    </message>
+    <message>
+        <source>未能完整写入</source>
+        <translation>could not be written whole</translation>
     </message>
 </context>
 <context>

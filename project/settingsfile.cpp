@@ -1,0 +1,108 @@
+#include "settingsfile.h"
+
+#include "checkedsavefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryFile>
+
+#include <cerrno>
+
+namespace {
+
+bool readAll(const QString &path, QByteArray *bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    *bytes = file.readAll();
+    return file.error() == QFileDevice::NoError && bytes->size() == file.size();
+}
+
+// Why QSettings left the scratch copy short: one more byte at its end fails the same way.
+int appendError(const QString &path)
+{
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::Append | QIODevice::Unbuffered))
+        return errno;
+    errno = 0;
+    return file.write("\n", 1) == 1 ? 0 : errno;
+}
+
+} // namespace
+
+bool SettingsFile::write(const QString &path, const Values &values, bool keepOthers,
+                         const char *codec, QString *error)
+{
+    const QFileInfo info(path);
+    const QString folder = info.absolutePath();
+    qint64 needed = 0;
+    for (const auto &value : values)
+        needed += value.first.toUtf8().size() + value.second.toString().toUtf8().size() + 2;
+    const auto failed = [&](int errorNumber, const QString &fallback) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(
+                path, CheckedSaveFile::cause(errorNumber, folder, needed, fallback));
+        return false;
+    };
+    QByteArray old;
+    if (keepOthers && info.exists() && !readAll(path, &old))
+        return failed(0, tr("无法读取原文件"));
+    errno = 0;
+    if (!QDir().mkpath(folder))
+        return failed(errno, tr("无法创建文件夹"));
+
+    // Beside the file, so that it meets the disk the file is on.
+    QTemporaryFile scratch(folder + QLatin1Char('/') + info.fileName() + QLatin1String(".XXXXXX"));
+    errno = 0;
+    if (!scratch.open())
+        return failed(errno, scratch.errorString());
+    errno = 0;
+    if (scratch.write(old) != old.size() || !scratch.flush())
+        return failed(errno, tr("未能完整写入"));
+    scratch.close();
+    QStringList oldKeys;
+    {
+        QSettings settings(scratch.fileName(), QSettings::IniFormat);
+        if (codec)
+            settings.setIniCodec(codec);
+        oldKeys = settings.allKeys();
+        if (!keepOthers)
+            settings.clear();
+        for (const auto &value : values)
+            settings.setValue(value.first, value.second);
+        settings.sync();
+        if (settings.status() != QSettings::NoError)
+            return failed(appendError(scratch.fileName()), tr("未能完整写入"));
+    }
+
+    // Cut short, the copy lacks keys or holds other values. Read under another name:
+    // settings of one path share what they hold in memory, which would hide a cut file.
+    const QString copy = scratch.fileName() + QLatin1String("-check");
+    QFile::remove(copy);
+    if (!QFile::rename(scratch.fileName(), copy))
+        return failed(0, tr("未能完整写入"));
+    const struct Remover
+    {
+        QString path;
+        ~Remover() { QFile::remove(path); }
+    } remover {copy};
+    QByteArray bytes;
+    bool whole = readAll(copy, &bytes);
+    if (whole) {
+        QSettings check(copy, QSettings::IniFormat);
+        if (codec)
+            check.setIniCodec(codec);
+        const QStringList keys = check.allKeys();
+        for (const QString &key : qAsConst(oldKeys))
+            whole = whole && (!keepOthers || keys.contains(key));
+        for (const auto &value : values)
+            whole = whole && check.value(value.first).toString() == value.second.toString();
+    }
+    if (!whole)
+        return failed(appendError(copy), tr("未能完整写入"));
+    return CheckedSaveFile::writeWhole(path, bytes, error);
+}
