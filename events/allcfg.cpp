@@ -23,7 +23,9 @@
 #include <cerrno>
 #include <functional>
 #include <iterator>
+#include <thread>
 #include <tuple>
+#include <vector>
 
 // Off unless asked for (QT_LOGGING_RULES="ybex.allcfg.debug=true"): one line per section.
 Q_LOGGING_CATEGORY(lcAllCfg, "ybex.allcfg", QtInfoMsg)
@@ -79,16 +81,12 @@ void forEachIndex(int count, const std::function<void(int)> &work)
         for (int k = next++; k < count; k = next++)
             work(k);
     };
-    QVector<QThread *> helpers;
-    for (int i = 1; i < threads && i < count; ++i) {
-        helpers.append(QThread::create(worker));
-        helpers.last()->start();
-    }
+    std::vector<std::thread> helpers;
+    for (int i = 1; i < threads && i < count; ++i)
+        helpers.emplace_back(worker);
     worker();
-    for (QThread *helper : qAsConst(helpers)) {
-        helper->wait();
-        delete helper;
-    }
+    for (std::thread &helper : helpers)
+        helper.join();
 }
 
 } // namespace

@@ -185,9 +185,7 @@ void BootDlg::offerModuleLink(int enable, int address, int crc, const QString &o
 {
     const auto yesNo = [](int flag) { return flag != 0 ? tr("是") : tr("否"); };
     const QString values = tr("模块的设置：485使能：%1，485地址：%2，CRC16使能：%3。")
-                               .arg(yesNo(enable))
-                               .arg(address)
-                               .arg(yesNo(crc));
+                               .arg(yesNo(enable), QString::number(address), yesNo(crc));
     const QString read = outcome + QLatin1Char('\n') + values + QLatin1Char('\n');
     if (bootParam->get485Flag() == (enable != 0) && bootParam->get485Addr() == address
         && bootParam->getCRC16Flag() == (crc != 0)) {

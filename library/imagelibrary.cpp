@@ -74,7 +74,9 @@ LibraryFiles::ImportReport ImageLibrary::importFiles(const QString &folder,
         case PictureFile::TooLarge:
             if (refused)
                 refused->tooLarge
-                    << QStringLiteral("%1 (%2x%3)").arg(name).arg(size.width()).arg(size.height());
+                    << QStringLiteral("%1 (%2x%3)")
+                           .arg(name, QString::number(size.width()),
+                                QString::number(size.height()));
             break;
         }
     }

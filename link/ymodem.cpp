@@ -637,11 +637,9 @@ QString YModem::unreadableFile() const
             const PictureFile::Verdict verdict = PictureFile::check(source, &size);
             if (verdict == PictureFile::TooLarge)
                 return tr("图片下载失败，%1图片为%2x%3像素，超过%4像素或某边超过%5像素！")
-                    .arg(source)
-                    .arg(size.width())
-                    .arg(size.height())
-                    .arg(PictureFile::MaxPixels)
-                    .arg(PictureFile::MaxSide);
+                    .arg(source, QString::number(size.width()), QString::number(size.height()),
+                         QString::number(PictureFile::MaxPixels),
+                         QString::number(PictureFile::MaxSide));
             if (verdict != PictureFile::Usable || !readable(source))
                 return pictureFailure(source);
         }
@@ -923,7 +921,7 @@ QString YModem::blockName() const
     case Header:
         return tr("文件%1的起始块").arg(fileName);
     case Data:
-        return tr("文件%1的第%2块").arg(fileName).arg(fileBlocks);
+        return tr("文件%1的第%2块").arg(fileName, QString::number(fileBlocks));
     case EndOfFile:
         return tr("文件%1的结束符").arg(fileName);
     case EndOfBatch:

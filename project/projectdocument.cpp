@@ -268,9 +268,8 @@ bool ProjectDocument::parse(const QByteArray &content)
             textLength += reader.text().size();
             if (textLength > textLimit)
                 return fail(tr("第%1行的%2超过%3个字符，项目文件的这项文本最多有%3个字符。")
-                                .arg(reader.lineNumber())
-                                .arg(textName)
-                                .arg(textLimit));
+                                .arg(QString::number(reader.lineNumber()), textName,
+                                     QString::number(textLimit)));
             if (ownTextNode >= 0) {
                 // More text inside it: the piece joins the rest, in document order.
                 Node &owner = m_nodes[ownTextNode];

@@ -655,8 +655,7 @@ bool readWholeFile(const QString &path, QByteArray *content, QString *error)
     const auto tooLarge = [&]() {
         if (error)
             *error = ProjectFile::tr("%1：文件超过%2MB，项目文件最大%2MB")
-                         .arg(path)
-                         .arg(ProjectFile::MaxFileSize >> 20);
+                         .arg(path, QString::number(ProjectFile::MaxFileSize >> 20));
         return false;
     };
     if (info.size() > ProjectFile::MaxFileSize)

@@ -1223,6 +1223,16 @@ void TestAllCfg::readOnlyOutputFolder()
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(code, 104);
     QVERIFY2(detail.contains("all.cfg无法删除：没有写入权限"), qPrintable(detail));
+    QVERIFY(QFile::exists(allCfgPath()));
+
+    // Without an old container the new one cannot be made there either.
+    QVERIFY(QFile::remove(allCfgPath()));
+    QVERIFY(QFile::setPermissions(dir->filePath("allFile"), QFile::ReadOwner | QFile::ExeOwner));
+    const int again = run(&detail);
+    QFile::setPermissions(dir->filePath("allFile"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(again, 104);
+    QCOMPARE(detail, allCfgPath() + ": 没有写入权限");
 }
 
 // Path text is never taken for a pattern: "%1" in a folder name stays as it is.
