@@ -70,10 +70,33 @@ struct Script
     QByteArray bytes;
 };
 
-// What one page gives: its page file and its event scripts, or what keeps them out.
-struct PageOutput
+// work(k) for k = 0 .. count - 1, spread over the processor's cores. The GUI thread waits
+// here, so nothing changes the design meanwhile.
+void forEachIndex(int count, const std::function<void(int)> &work)
 {
-    int code = AllCfg::Success;
+    const int threads = qBound(1, QThread::idealThreadCount(), 8);
+    std::atomic<int> next {0};
+    const auto worker = [&] {
+        for (int k = next++; k < count; k = next++)
+            work(k);
+    };
+    std::vector<std::thread> helpers;
+    for (int i = 1; i < threads && i < count; ++i)
+        helpers.emplace_back(worker);
+    worker();
+    for (std::thread &helper : helpers)
+        helper.join();
+}
+
+} // namespace
+
+AllCfg::AllCfg(QObject *parent)
+    : QObject(parent)
+{ }
+
+struct AllCfg::PageOutput
+{
+    int code = Success;
     const QMyWidget *culprit = nullptr;
     int fileSize = 0;
     // The page file's section and the page's event-script sections, as all.cfg holds them.
@@ -87,30 +110,30 @@ struct PageOutput
 
 // One visit of a page's widgets. Reads the design and writes only into out, so pages can
 // be made side by side. The page size is the one the design asks for, the module's screen.
-void makePage(const DesignDocument &design, int k, PageOutput *out)
+void AllCfg::makePage(const DesignDocument &design, int k, PageOutput *out)
 {
     QByteArray file;
-    const QSize page = design.frameSize();
-    out->code = AllCfg::pageFile(*design.page(k), design.widgets(k), page.width(), page.height(),
-                                 &file, &out->culprit);
-    if (out->code != AllCfg::Success)
+    const QSize screen = design.frameSize();
+    out->code = pageFile(*design.page(k), design.widgets(k), screen.width(), screen.height(), &file,
+                         &out->culprit);
+    if (out->code != Success)
         return;
     for (const QMyWidget *w : design.widgets(k)) {
-        if (AllCfg::fontMissing(*w, design.fontIds())) {
-            out->code = AllCfg::MissingFont;
+        if (fontMissing(*w, design.fontIds())) {
+            out->code = MissingFont;
             out->culprit = w;
             return;
         }
     }
     out->fileSize = file.size();
-    out->fileSection.reserve(AllCfg::SectionHeaderSize + file.size());
+    out->fileSection.reserve(SectionHeaderSize + file.size());
     appendSection(out->fileSection, 3, k, 0, 0, file);
 
     QList<Script> scripts;
     const auto collect = [out, &scripts](const EventHolder &holder, const QMyWidget *w, int order,
                                          int sectionId) {
         int index = -1;
-        const QVector<QByteArray> byType = AllCfg::eventScripts(holder, &index);
+        const QVector<QByteArray> byType = eventScripts(holder, &index);
         if (index >= 0) {
             out->unsafeHolder = &holder;
             out->unsafeIndex = index;
@@ -139,35 +162,11 @@ void makePage(const DesignDocument &design, int k, PageOutput *out)
     });
     int size = 0;
     for (const Script &s : qAsConst(scripts))
-        size += AllCfg::SectionHeaderSize + s.bytes.size();
+        size += SectionHeaderSize + s.bytes.size();
     out->scriptSections.reserve(size);
     for (const Script &s : qAsConst(scripts))
         appendSection(out->scriptSections, s.sectionId, k, s.widgetId, s.eventType, s.bytes);
 }
-
-// work(k) for k = 0 .. count - 1, spread over the processor's cores. The GUI thread waits
-// here, so nothing changes the design meanwhile.
-void forEachIndex(int count, const std::function<void(int)> &work)
-{
-    const int threads = qBound(1, QThread::idealThreadCount(), 8);
-    std::atomic<int> next {0};
-    const auto worker = [&] {
-        for (int k = next++; k < count; k = next++)
-            work(k);
-    };
-    std::vector<std::thread> helpers;
-    for (int i = 1; i < threads && i < count; ++i)
-        helpers.emplace_back(worker);
-    worker();
-    for (std::thread &helper : helpers)
-        helper.join();
-}
-
-} // namespace
-
-AllCfg::AllCfg(QObject *parent)
-    : QObject(parent)
-{ }
 
 QString AllCfg::templateFolder() const
 {
@@ -350,7 +349,6 @@ int AllCfg::readTemplate(const QString &folder, const char *name, int code, QByt
 
 int AllCfg::run(const DesignDocument &design)
 {
-    const int pages = design.pageCount();
     TimerParam *timers[TimerCount];
     for (int t = 0; t < TimerCount; ++t)
         timers[t] = design.timer(t);
@@ -360,15 +358,35 @@ int AllCfg::run(const DesignDocument &design)
     int code = prepareOutputFolder(out);
     if (code != Success)
         return code;
+    // Every page is checked before anything is written, and a page that cannot be written
+    // stops the run before any event does.
+    QVector<PageOutput> pages = makePages(design);
+    if ((code = checkPages(design, pages)) != Success
+        || (code = checkEvents(pages, timers)) != Success)
+        return code;
+    Templates files;
+    if ((code = readTemplates(templates, &files)) != Success)
+        return code;
+    if ((code = writeContainer(out, files, pages, design.boot(), design.screenType(), timers))
+        != Success)
+        return code;
+    keepOnlyContainer(out);
+    return Success;
+}
 
-    // One visit of each page's widgets gives its page file and its event scripts, held
-    // until all.cfg is written; pages are made side by side. Every page is checked before
-    // anything is written, and a page that cannot be written stops the run before any
-    // event does; among events, timers come first.
-    QVector<PageOutput> outputs(pages);
-    forEachIndex(pages, [&design, &outputs](int k) { makePage(design, k, &outputs[k]); });
-    for (int k = 0; k < pages; ++k) {
-        const PageOutput &page = outputs.at(k);
+// One visit of each page's widgets gives its page file and its event scripts, held until
+// all.cfg is written; pages are made side by side.
+QVector<AllCfg::PageOutput> AllCfg::makePages(const DesignDocument &design)
+{
+    QVector<PageOutput> pages(design.pageCount());
+    forEachIndex(pages.size(), [&design, &pages](int k) { makePage(design, k, &pages[k]); });
+    return pages;
+}
+
+int AllCfg::checkPages(const DesignDocument &design, const QVector<PageOutput> &pages)
+{
+    for (int k = 0; k < pages.size(); ++k) {
+        const PageOutput &page = pages.at(k);
         if (page.code == DuplicateWidgetId) {
             // Every widget that has the id is named.
             fail(page.code, k, page.culprit);
@@ -388,67 +406,86 @@ int AllCfg::run(const DesignDocument &design)
         if (page.code != Success)
             return fail(page.code, k, page.culprit);
     }
+    return Success;
+}
+
+// Timers come first, then the pages in order.
+int AllCfg::checkEvents(const QVector<PageOutput> &pages, TimerParam *timers[TimerCount])
+{
     for (int t = 0; t < TimerCount; ++t) {
         const int index = unsafeEvent(timers[t]->eventHolder());
         if (index >= 0)
             return failUnsafeEvent(timers[t]->eventHolder(), index, -1, nullptr, t);
     }
-    for (int k = 0; k < pages; ++k) {
-        const PageOutput &page = outputs.at(k);
+    for (int k = 0; k < pages.size(); ++k) {
+        const PageOutput &page = pages.at(k);
         if (page.unsafeIndex >= 0)
             return failUnsafeEvent(*page.unsafeHolder, page.unsafeIndex, k, page.unsafeWidget, -1);
     }
+    return Success;
+}
 
-    if (!QFileInfo(templates).isDir())
+int AllCfg::readTemplates(const QString &folder, Templates *templates)
+{
+    if (!QFileInfo(folder).isDir())
         return fail(CopyInitFailed, -1, nullptr,
-                    tr("模板文件夹%1不存在").arg(QDir::toNativeSeparators(templates)));
-    QByteArray init, xvar, keyboard;
-    if ((code = readTemplate(templates, InitBin, CopyInitFailed, &init)) != Success
-        || (code = readTemplate(templates, XvarBin, CopyXvarFailed, &xvar)) != Success
-        || (code = readTemplate(templates, KeyboardPy, CopyKeyboardFailed, &keyboard)) != Success)
-        return code;
+                    tr("模板文件夹%1不存在").arg(QDir::toNativeSeparators(folder)));
+    int code = readTemplate(folder, InitBin, CopyInitFailed, &templates->init);
+    if (code == Success)
+        code = readTemplate(folder, XvarBin, CopyXvarFailed, &templates->xvar);
+    if (code == Success)
+        code = readTemplate(folder, KeyboardPy, CopyKeyboardFailed, &templates->keyboard);
+    return code;
+}
 
-    // The one file of the run. Any entry of that name went above, so the save cannot
-    // write through a link into a file elsewhere. Sections go in the order the module
-    // reads them: templates, page files, boot, sleep and timer scripts, the keyboard,
-    // then each page's event scripts.
+// The one file of the run. Any entry of that name went before, so the save cannot write
+// through a link into a file elsewhere. Sections go in the order the module reads them:
+// templates, page files, boot, sleep and timer scripts, the keyboard, then each page's
+// event scripts. The pages' sections are let go before the file is committed.
+int AllCfg::writeContainer(const QString &out, const Templates &templates,
+                           QVector<PageOutput> &pages, const BootParam &boot, int direction,
+                           TimerParam *timers[TimerCount])
+{
     CheckedSaveFile file(out + QLatin1Char('/') + QLatin1String(AllCfgName));
     if (!file.open(QIODevice::WriteOnly))
         return fail(CreateAllCfgFailed, -1, nullptr, file.failure());
     const EventHolder &sleep = timers[SleepTimer]->eventHolder();
     QByteArray head;
-    appendSection(head, 1, 0, 0, 0, init);
-    appendSection(head, 2, 0, 0, 0, xvar);
+    appendSection(head, 1, 0, 0, 0, templates.init);
+    appendSection(head, 2, 0, 0, 0, templates.xvar);
     file.write(head);
     QList<int> sizes;
-    for (int k = 0; k < pages; ++k) {
-        qCDebug(lcAllCfg) << "page" << k << "file" << outputs.at(k).fileSize << "scripts"
-                          << outputs.at(k).scriptSections.size();
-        sizes.append(outputs.at(k).fileSize);
-        file.write(outputs.at(k).fileSection);
+    for (int k = 0; k < pages.size(); ++k) {
+        qCDebug(lcAllCfg) << "page" << k << "file" << pages.at(k).fileSize << "scripts"
+                          << pages.at(k).scriptSections.size();
+        sizes.append(pages.at(k).fileSize);
+        file.write(pages.at(k).fileSection);
     }
     QByteArray middle;
-    appendSection(middle, 4, 0, 0, 0, bootScript(design.boot(), design.screenType(), timers));
+    appendSection(middle, 4, 0, 0, 0, bootScript(boot, direction, timers));
     appendSection(middle, 5, 0, 0, 0, sleepScript(sleep, 1));
     appendSection(middle, 6, 0, 0, 0, sleepScript(sleep, 0));
     for (int t = 0; t < SleepTimer; ++t)
         appendSection(middle, 7, t, 0, 0, timerScript(timers[t]->eventHolder()));
-    appendSection(middle, 8, 0, 0, 0, keyboard);
+    appendSection(middle, 8, 0, 0, 0, templates.keyboard);
     file.write(middle);
-    for (const PageOutput &page : qAsConst(outputs))
+    for (const PageOutput &page : qAsConst(pages))
         file.write(page.scriptSections);
-    outputs.clear();
+    pages.clear();
     if (!file.commitWhole())
         return fail(WriteAllCfgFailed, -1, nullptr, file.failure());
     m_pageFileSizes = sizes;
+    return Success;
+}
 
-    // Only the container stays: files of older versions or of the user's go; links go
-    // themselves, their targets stay untouched.
+// Only the container stays: files of older versions or of the user's go; links go
+// themselves, their targets stay untouched.
+void AllCfg::keepOnlyContainer(const QString &out)
+{
     const QFileInfoList entries = QDir(out).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot
                                                           | QDir::Hidden | QDir::System);
     for (const QFileInfo &entry : entries) {
         if (entry.fileName() != QLatin1String(AllCfgName))
             ProjectFolder::removeEntry(entry.absoluteFilePath());
     }
-    return Success;
 }

@@ -161,11 +161,30 @@ private:
         int font = -1; // a font number no generated font has
     };
 
+    // What one page gives: its page file and its event scripts, or what keeps them out.
+    struct PageOutput;
+    // The module maker's files every container carries.
+    struct Templates
+    {
+        QByteArray init;
+        QByteArray xvar;
+        QByteArray keyboard;
+    };
+
     int fail(int code, int page = -1, const QMyWidget *w = nullptr,
              const QString &detail = QString());
-    int prepareOutputFolder(const QString &out);
-    int readTemplate(const QString &folder, const char *name, int code, QByteArray *bytes);
     int run(const DesignDocument &design);
+    // The steps of a run, in their order.
+    int prepareOutputFolder(const QString &out);
+    static void makePage(const DesignDocument &design, int k, PageOutput *out);
+    static QVector<PageOutput> makePages(const DesignDocument &design);
+    int checkPages(const DesignDocument &design, const QVector<PageOutput> &pages);
+    int checkEvents(const QVector<PageOutput> &pages, TimerParam *timers[TimerCount]);
+    int readTemplates(const QString &folder, Templates *templates);
+    int readTemplate(const QString &folder, const char *name, int code, QByteArray *bytes);
+    int writeContainer(const QString &out, const Templates &templates, QVector<PageOutput> &pages,
+                       const BootParam &boot, int direction, TimerParam *timers[TimerCount]);
+    static void keepOnlyContainer(const QString &out);
     // Refuses an event whose parameters would break its script line.
     int failUnsafeEvent(const EventHolder &holder, int event, int page, const QMyWidget *w,
                         int timer);
