@@ -59,8 +59,7 @@ void MainWindow::followPageRemoved(int page)
 
 void MainWindow::followWidgetAdded(int page, QMyWidget *w)
 {
-    addTreeWidgetItem(PageTreeAction::AddWidget, page, w->getType(), w->getId(),
-                      w->getTypeName());
+    addTreeWidgetItem(PageTreeAction::AddWidget, page, w->getType(), w->getId(), w->getTypeName());
 }
 
 // The tree lists a page's widgets in the page's order.
@@ -117,8 +116,8 @@ void MainWindow::clearPageTree()
         if (form->treeWidget->topLevelItem(i)->isExpanded())
             expandedPages.insert(i);
     }
-    while (form->treeWidget->topLevelItemCount() > 0)
-        delete form->treeWidget->takeTopLevelItem(0);
+    // All at once: items taken one by one move the current item along each time.
+    form->treeWidget->clear();
 }
 
 // Pages open before the tree was rebuilt are open again, so that a widget's item stays

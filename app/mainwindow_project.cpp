@@ -114,6 +114,9 @@ bool MainWindow::openProject(const QString &path)
     markUnsaved(false);
     clearAllPages();
     reloadLibrary();
+    // Polished before it gets the design's widgets, so that its polish does not take
+    // them all along: each is polished when its page shows.
+    form->frame->ensurePolished();
     file.load(designDocument, form->frame);
     showLoadedDesign();
     return true;

@@ -384,6 +384,7 @@ private slots:
     void filesUpToTheBoundsLoad();
     void largeValuesLoad();
     void onlyRegularFilesOfBoundedSizeAreRead();
+    void aThousandFullPagesOpenAgain();
     void onlyAProjectIsAProject_data();
     void onlyAProjectIsAProject();
     void namesAreComparedAsWritten();
@@ -1559,7 +1560,7 @@ void tst_ProjectFile::onlyRegularFilesOfBoundedSizeAreRead()
     const QList<QPair<QString, QString>> cases = {
         {fifo, notRegular.arg(fifo)},
         {QStringLiteral("/dev/zero"), notRegular.arg("/dev/zero")},
-        {large, tooLarge.arg(large, QStringLiteral("256"))},
+        {large, tooLarge.arg(large, QStringLiteral("1024"))},
     };
     for (const auto &c : cases) {
         ProjectFile file;
@@ -1572,6 +1573,28 @@ void tst_ProjectFile::onlyRegularFilesOfBoundedSizeAreRead()
         QCOMPARE(error, c.second);
     }
     QCOMPARE(QFileInfo(large).size(), ProjectFile::MaxFileSize + 1);
+}
+
+// A design the window saves opens again: one of a thousand pages of twenty widgets, two
+// of each type, writes a file within the largest size read.
+void tst_ProjectFile::aThousandFullPagesOpenAgain()
+{
+    ProjectTestDesign empty;
+    applyFrame(empty, Frame());
+    empty.appendPage();
+    ProjectTestDesign full;
+    applyFrame(full, Frame());
+    full.appendPage();
+    for (int i = 0; i < 20; ++i) {
+        QMyWidget *w = full.appendWidget(0, i % WidgetTypeCount);
+        w->setText(QStringLiteral("text %1").arg(i));
+        w->setEventText(0, QStringLiteral("a = %1").arg(i));
+    }
+    const qint64 frame = empty.save().size();
+    const qint64 page = full.save().size() - frame;
+    QVERIFY(page > 20 * 15000);
+    QVERIFY2(frame + 1000 * page <= ProjectFile::MaxFileSize,
+             qPrintable(QString::number(frame + 1000 * page)));
 }
 
 void tst_ProjectFile::largeValuesLoad()

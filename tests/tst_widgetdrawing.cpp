@@ -144,6 +144,7 @@ private slots:
     void chartBottomAxisDisabled();
 
     void textBox();
+    void textBoxMakesItsEditorWhenFirstUsed();
     void textBoxDialogKeepsPlainText();
 
     void projectFonts();
@@ -700,6 +701,32 @@ void TestWidgetDrawing::textBox()
     img = shot(w);
     labelColours(img, QRect(5, 0, 40, 30), red, dark);
     QCOMPARE(dark, 0);
+}
+
+// A design holds many text boxes and most are never edited through their own editor: it
+// is made on the first double click, once, and goes with its box.
+void TestWidgetDrawing::textBoxMakesItsEditorWhenFirstUsed()
+{
+    const auto editors = []() {
+        int count = 0;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            count += qobject_cast<TextBoxDlg *>(top) != nullptr;
+        return count;
+    };
+    const int before = editors();
+    QMyWidget *w = make(4);
+    QCOMPARE(editors(), before);
+    const auto doubleClick = [w]() {
+        QMouseEvent e(QEvent::MouseButtonDblClick, QPoint(30, 15), w->mapToGlobal(QPoint(30, 15)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    };
+    doubleClick();
+    QCOMPARE(editors(), before + 1);
+    doubleClick();
+    QCOMPARE(editors(), before + 1);
+    delete w;
+    QCOMPARE(editors(), before);
 }
 
 void TestWidgetDrawing::textBoxDialogKeepsPlainText()
