@@ -236,7 +236,8 @@ public slots:
     void slotDelAction();
     void slotActionPageAdd();
     void slotRecvFramePressPos(QPoint pos);
-    void slotTimerClicked(bool checked);
+    // The timer button of that number was clicked; other numbers do nothing.
+    void slotTimerClicked(int timer);
     void on_btnNewPro_clicked();
     void on_btnLoadPro_clicked();
     void on_btnSavePro_clicked();

@@ -25,7 +25,7 @@
 void MainWindow::clickTreeItem(QTreeWidgetItem *item)
 {
     form->treeWidget->setCurrentItem(item);
-    emit form->treeWidget->itemClicked(item, 0);
+    on_treeWidget_itemClicked(item, 0);
 }
 
 bool MainWindow::addPage()
@@ -59,8 +59,7 @@ void MainWindow::followPageRemoved(int page)
 
 void MainWindow::followWidgetAdded(int page, QMyWidget *w)
 {
-    addTreeWidgetItem(PageTreeAction::AddWidget, page, w->getType(), w->getId(),
-                      w->getTypeName());
+    addTreeWidgetItem(PageTreeAction::AddWidget, page, w->getType(), w->getId(), w->getTypeName());
 }
 
 // The tree lists a page's widgets in the page's order.
@@ -177,13 +176,13 @@ void MainWindow::on_treeWidget_itemClicked(QTreeWidgetItem *item, int)
             if (found) {
                 for (QMyWidget *w : qAsConst(widgets))
                     w->setSelected(w == found);
-                emit form->frame->s_sendPressWnd(found);
+                form->frame->selectWidget(found);
             }
         }
     } else {
         for (QMyWidget *w : qAsConst(widgets))
             w->setSelected(false);
-        emit form->frame->s_sendParent();
+        form->frame->selectPage();
     }
     form->frame->repaint();
 }

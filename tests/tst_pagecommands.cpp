@@ -818,8 +818,9 @@ void TestPageCommands::deletedWidgetsLeaveNoDanglingPointer()
 void TestPageCommands::timerClicks()
 {
     QMyWidget *w = drop("Btn", QPoint(10, 10));
-    // No sender: nothing.
-    window->slotTimerClicked(false);
+    // No such timer: nothing.
+    window->slotTimerClicked(-1);
+    window->slotTimerClicked(9);
     QCOMPARE(window->getCurrentTimer(), -1);
 
     QTest::mouseClick(window->getTimerButton(3), Qt::LeftButton);
