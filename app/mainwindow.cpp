@@ -194,8 +194,6 @@ void MainWindow::resetClipboardAndFlags()
 {
     clipboardPage = new PageParam;
     clipboardValid = false;
-    pageToDelete = 0;
-    pageWhenAsked = 0;
     npmInstalled = false;
     selectionKind = SelectionKind::Page;
 }
@@ -279,7 +277,6 @@ void MainWindow::createMessageBoxes()
 {
     resultBox = new QMyMessageBox;
     questionBox = new QMyMessageBox;
-    connect(questionBox, &QMyMessageBox::s_sendIsNo, this, &MainWindow::slotDealIsNo);
 }
 
 // Made stopped: creating or loading a project starts it.
@@ -495,8 +492,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     if (designDocument.isProjectOpen() && !quitting) {
-        questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNoCancel,
-                             ConfirmSaveAndQuit, tr("退出软件前是否保存当前项目？"));
+        askSaveAndQuit();
         event->ignore();
         return;
     }

@@ -216,10 +216,7 @@ void MainWindow::on_btnPageSub_clicked()
         questionBox->showNotice(QMyMessageBox::Warning, tr("不可删除最后一页！"));
         return;
     }
-    pageToDelete = designDocument.currentPage();
-    pageWhenAsked = pageToDelete;
-    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmDeletePage,
-                         tr("是否删除第%1页？").arg(pageToDelete));
+    askDeletePage(designDocument.currentPage());
 }
 
 void MainWindow::slotDelAction()

@@ -88,11 +88,14 @@ bool MainWindow::refuseProjectChangeWhileDownloading()
 void MainWindow::askQuitDuringDownload()
 {
     const QString job = pendingDownloadName();
-    questionBox->showMes(QMyMessageBox::Warning, QMyMessageBox::YesNoCancel,
-                         WaitForDownloadThenQuit,
-                         tr("%1正在进行中，是否等待其完成后再退出？\n"
-                            "“否”：立即取消%1并退出；“取消”：不退出。")
-                             .arg(job));
+    // "是" waits for the download, "否" cancels it; either way the window closes after it.
+    questionBox->ask(
+        QMyMessageBox::Warning, QMyMessageBox::YesNoCancel,
+        tr("%1正在进行中，是否等待其完成后再退出？\n"
+           "“否”：立即取消%1并退出；“取消”：不退出。")
+            .arg(job),
+        [this] { quitWhenDownloadEnds(false); }, [this] { quitWhenDownloadEnds(true); },
+        [this] { quitWhenIdle = false; });
 }
 
 // The window closes (asking the usual question) once the worker is idle; a cancelled batch
@@ -143,13 +146,14 @@ void MainWindow::on_btnInstrDownLoad_clicked()
     }
     if (imagesChanged) {
         imagesChanged = false;
-        questionBox->showMes(
-            QMyMessageBox::Warning, QMyMessageBox::YesNo, ConfirmDownloadProject,
-            tr("图库资源有更改，是否继续下载当前项目到显示屏上？（建议您先下载图片资源）"));
+        questionBox->ask(
+            QMyMessageBox::Warning, QMyMessageBox::YesNo,
+            tr("图库资源有更改，是否继续下载当前项目到显示屏上？（建议您先下载图片资源）"),
+            [this] { downloadProject(); });
         return;
     }
-    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmDownloadProject,
-                         tr("是否下载当前项目到显示屏上？"));
+    questionBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
+                     tr("是否下载当前项目到显示屏上？"), [this] { downloadProject(); });
 }
 
 void MainWindow::slotProgressBarMes(int kind, int total, int done, int phase)

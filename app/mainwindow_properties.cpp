@@ -59,13 +59,7 @@ void MainWindow::slotRecvWnd(QMyWidget *w)
     sheet->setHeaders();
     if (!w)
         return;
-    if (QTreeWidgetItem *pageItem = form->treeWidget->topLevelItem(designDocument.currentPage())) {
-        const QString text = PageTreeText::widgetItem(w->getTypeName(), w->getId());
-        for (int i = 0; i < pageItem->childCount(); ++i) {
-            if (pageItem->child(i)->text(0) == text)
-                form->treeWidget->setCurrentItem(pageItem->child(i));
-        }
-    }
+    selectWidgetItem(w);
     sheet->addRows(SheetTables::widgetSheet(w->getType(), w->getCheckabled()),
                    [w](const QString &key) { return SheetValues::widgetValue(*w, key); });
     if (SheetTables::widgetHasEvents(w->getType()))
