@@ -98,6 +98,8 @@ public:
         // Closing during a download: "是" waits for it, "否" cancels it, then the window closes.
         WaitForDownloadThenQuit = 23,
         CancelDownloadThenQuit = 24,
+        // Quitting without saving after the library could not be restored: "是" quits.
+        QuitKeepingImageChanges = 25,
     };
 
     // Index of a timer-button style sheet in timerButtonStyles.
@@ -135,7 +137,8 @@ public:
     void importProjectFile(const QString &chosen);
 
     // Image and font library (mainwindow_library.cpp)
-    bool copyDirFiles(const QString &source, const QString &destination);
+    bool copyDirFiles(const QString &source, const QString &destination,
+                      QStringList *failures = nullptr);
     bool removeDirRecursively(const QString &folder);
     void initImageTable();
     void initFontTable();
@@ -357,7 +360,9 @@ private:
     void downloadProject();
     QtUserTypeServices userTypeServices();
     void importProject();
-    void restoreImagesFromMirror();
+    bool restoreImagesFromMirror(QStringList *failures);
+    void discardImageChanges();
+    QString restoreFailureText(const QStringList &failures) const;
     void refreshImageMirror();
     void reloadLibrary();
     void resetLibraryTable(QTableView *view, QMyImageItemModel *model, const QStringList &headers,
@@ -385,7 +390,8 @@ private:
     void setFontCommandsEnabled(bool enabled);
     // The generation form emptied, as after a deletion or for another project.
     void resetFontForm();
-    void reportFailedCopies(const QStringList &names);
+    // "name: reason" lines of the files an import could not copy.
+    void reportFailedCopies(const QStringList &failures);
     bool refuseWhileDownloading(const QString &message);
     bool downloadJobPending() const;
     // The name of the pending download job, empty when none is pending.
@@ -396,6 +402,7 @@ private:
     void quitWhenDownloadEnds(bool cancel);
     void saveAndQuit();
     void quitWithoutSaving();
+    void closeAndQuit();
     void startDownload(int job, const QString &directory, const QString &fileName);
     void downloadImages();
     void downloadFonts();

@@ -8,7 +8,8 @@
 
 // The answers of questionBox: the code of the confirmed action, QuitWithoutSaving for "否"
 // of the quit question, CancelDownloadThenQuit for "否" of the question asked when closing
-// during a download, and Cancelled for "取消" of either. Every other answer does nothing.
+// during a download, QuitKeepingImageChanges for "是" of the question asked when the library
+// could not be restored, and Cancelled for "取消" of either. Every other answer does nothing.
 void MainWindow::slotDealIsNo(int code)
 {
     switch (code) {
@@ -44,6 +45,9 @@ void MainWindow::slotDealIsNo(int code)
         else
             quitWithoutSaving();
         break;
+    case QuitKeepingImageChanges:
+        closeAndQuit();
+        break;
     case WaitForDownloadThenQuit:
     case CancelDownloadThenQuit:
         quitWhenDownloadEnds(code == CancelDownloadThenQuit);
@@ -71,9 +75,7 @@ void MainWindow::slotDealIsNo(int code)
 void MainWindow::saveAndQuit()
 {
     if (saveProXml()) {
-        quitting = true;
-        close();
-        QCoreApplication::quit();
+        closeAndQuit();
     } else {
         resultBox->showNotice(QMyMessageBox::Warning, withFileError(tr("路径错误，保存失败！")));
     }
@@ -81,7 +83,18 @@ void MainWindow::saveAndQuit()
 
 void MainWindow::quitWithoutSaving()
 {
-    restoreImagesFromMirror();
+    QStringList failures;
+    if (!restoreImagesFromMirror(&failures)) {
+        // The next opening would take the unsaved library for the saved one.
+        questionBox->showMes(QMyMessageBox::Warning, QMyMessageBox::YesNo, QuitKeepingImageChanges,
+                             restoreFailureText(failures) + QLatin1Char('\n') + tr("仍要退出吗？"));
+        return;
+    }
+    closeAndQuit();
+}
+
+void MainWindow::closeAndQuit()
+{
     quitting = true;
     close();
     QCoreApplication::quit();

@@ -75,7 +75,7 @@ bool MainWindow::createProject(const QString &picked)
         return false;
     }
     if (!replacing) {
-        restoreImagesFromMirror();
+        discardImageChanges();
         currentProjectPath = path;
     }
     // Should this save fail all the same, the file written above holds the new design.

@@ -190,7 +190,7 @@ bool MainWindow::openProject(const QString &path)
 
     // Unsaved image changes of the project being left are thrown away.
     if (isProjectOpen() && currentProjectPath != path)
-        restoreImagesFromMirror();
+        discardImageChanges();
     currentProjectPath = path;
 
     // The module files are written there later; the project opens all the same.
