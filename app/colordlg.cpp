@@ -27,7 +27,7 @@ bool ColorDlg::selectColor(int number)
 void ColorDlg::showColor(int number)
 {
     number = validColorNumber(number);
-    const QColor color = colorTable[number];
+    const QColor color = colorTableValue(number);
     ui->editColor->setStyleSheet(QString("background-color:rgb(%1,%2,%3);")
                                      .arg(color.red())
                                      .arg(color.green())

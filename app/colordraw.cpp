@@ -63,7 +63,7 @@ void ColorDraw::drawTable()
 
     painter->setRenderHint(QPainter::Antialiasing, true);
     for (int n = 0; n < count; ++n) {
-        const QColor color = colorTable[n];
+        const QColor color = colorTableValue(n);
         painter->setPen(QPen(QBrush(color), 1, Qt::SolidLine));
         painter->setBrush(QBrush(color, Qt::SolidPattern));
         const QRect &r = rects.at(n);

@@ -60,6 +60,12 @@ QTranslator &qtTranslator()
 
 } // namespace
 
+QTranslator &LanguageDlg::appTranslator()
+{
+    static QTranslator translator;
+    return translator;
+}
+
 void LanguageDlg::setQtLanguage(int languageId)
 {
     QTranslator &qt = qtTranslator();
@@ -77,11 +83,12 @@ void LanguageDlg::on_btnOK_clicked()
         hide();
         return;
     }
-    QApplication::removeTranslator(&appTranslator);
+    QTranslator &translator = appTranslator();
+    QApplication::removeTranslator(&translator);
     const QString file = id == 2 ? QStringLiteral(":/config/language/English.qm") : QString();
     // An empty name leaves the translator empty: the Chinese source texts show.
-    appTranslator.load(file, QString(), QString(), QString());
-    QApplication::installTranslator(&appTranslator);
+    translator.load(file, QString(), QString(), QString());
+    QApplication::installTranslator(&translator);
     setQtLanguage(id);
     emit s_translator(file);
     QString error;

@@ -7,6 +7,7 @@
 class QButtonGroup;
 class QMyMessageBox;
 class QMySettings;
+class QTranslator;
 
 namespace Ui {
 class LanguageDlg;
@@ -28,6 +29,9 @@ public:
     void retranslate();
     // Loads Qt's Chinese translation for the Chinese interface (1) and none for English.
     static void setQtLanguage(int languageId);
+    // The program's translator: empty for the Chinese source texts, the embedded English
+    // translation otherwise. Installed once at start-up and swapped by the dialog.
+    static QTranslator &appTranslator();
 
 signals:
     void s_translator(QString file);

@@ -1,9 +1,9 @@
-#include "designglobals.h"
 #include "languagedlg.h"
 #include "mainwindow.h"
 #include "qmysettings.h"
 
 #include <QApplication>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -15,20 +15,21 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // The program's own path with its folder: argv[0] may carry no directory on Linux,
     // and the template and help folders are found beside the program.
-    appPath = QCoreApplication::applicationFilePath();
-    if (appPath.isEmpty())
-        appPath = QString::fromLocal8Bit(argv[0]);
-    currentProjectPath = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    QString programPath = QCoreApplication::applicationFilePath();
+    if (programPath.isEmpty())
+        programPath = QString::fromLocal8Bit(argv[0]);
+    const QString startProject = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
 
     int result;
     {
         QMySettings settings;
-        appTranslator.load(QMySettings::translationFileFor(settings.getLanguageId()), QString(),
-                           QString(), QString());
-        QApplication::installTranslator(&appTranslator);
+        QTranslator &translator = LanguageDlg::appTranslator();
+        translator.load(QMySettings::translationFileFor(settings.getLanguageId()), QString(),
+                        QString(), QString());
+        QApplication::installTranslator(&translator);
         LanguageDlg::setQtLanguage(settings.getLanguageId());
         {
-            MainWindow window;
+            MainWindow window(programPath, startProject);
             window.show();
             result = app.exec();
         }

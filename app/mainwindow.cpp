@@ -6,7 +6,6 @@
 #include "bootparam.h"
 #include "deleventdlg.h"
 #include "designglobals.h"
-#include "designpages.h"
 #include "downloadeventdlg.h"
 #include "fontconverter.h"
 #include "fontdlg.h"
@@ -55,12 +54,14 @@
 #include <QStandardItem>
 #include <QTimer>
 
-MainWindow::MainWindow(QWidget *parent)
+MainWindow::MainWindow(const QString &programPath, const QString &startProject, QWidget *parent)
     : QMainWindow(parent)
+    , programPath(programPath)
     , form(new Ui_MainWindow)
 {
     // Later steps rely on the objects of earlier ones; the order is the one they need.
     form->setupUi(this);
+    form->frame->setDocument(&designDocument);
     loadStyleSheet();
     QMyTextFit::fitButtons(this);
     registerFileType();
@@ -72,8 +73,7 @@ MainWindow::MainWindow(QWidget *parent)
     createEventDialogs();
     createInstructionTerminal();
     createFontProcessAndInfoDialog();
-    setDefaultsAndTables();
-    clearDesignLists();
+    initTableHeaders();
     setUpTimerButtons();
     addToolbarShadows();
     // From here on a step may ask a question.
@@ -99,8 +99,9 @@ MainWindow::MainWindow(QWidget *parent)
     form->btnFontDlg->hide();
     refreshFontList();
     setUpPageMenu();
-    qDebug() << "exe path:" << appPath << currentProjectPath;
-    openStartUpProject();
+    followDocument();
+    qDebug() << "exe path:" << programPath << startProject;
+    openStartUpProject(startProject);
 }
 
 MainWindow::~MainWindow()
@@ -114,11 +115,8 @@ MainWindow::~MainWindow()
         sheet->clear();
     delete sheet;
     sheet = nullptr;
-    // The page lists and records are the window's to free; the widgets would go with the
-    // canvas, but not the lists that hold them.
+    // The views let go of the design before they go.
     clearAllPages();
-    for (TimerParam *timer : timerParams)
-        delete timer;
     delete clipboardPage;
     delete pageRenameDlg;
     delete delEventDlg;
@@ -159,7 +157,6 @@ MainWindow::~MainWindow()
     delete enumManager;
     delete enumFactory;
     delete instrExampleModel;
-    delete bootParam;
     delete bootDlg;
     delete sysDlg;
     delete helpMenu;
@@ -207,8 +204,10 @@ void MainWindow::createEventDialogs()
 {
     eventDlg = new QMyEventDlg;
     delEventDlg = new DelEventDlg;
+    delEventDlg->setDocument(&designDocument);
     connect(delEventDlg, SIGNAL(s_sendDelEvent()), this, SLOT(slotRefleshEvent()));
     downLoadEventDlg = new DownLoadEventDlg;
+    downLoadEventDlg->setDocument(&designDocument);
     connect(downLoadEventDlg, SIGNAL(s_sendReflesh()), this, SLOT(slotRefleshEvent()));
 }
 
@@ -218,22 +217,6 @@ void MainWindow::createFontProcessAndInfoDialog()
     connect(fontConverter, &FontConverter::checked, this, &MainWindow::slotFontConverterChecked);
     connect(fontConverter, &FontConverter::finished, this, &MainWindow::slotFontConverted);
     showInfoDlg = new ShowInfoDlg;
-}
-
-// The palette and the tables read the names and headers filled here.
-void MainWindow::setDefaultsAndTables()
-{
-    baudText = "115200";
-    backlightValue = 20;
-    fillColorTable();
-    initTypeNamesAndHeaders();
-}
-
-void MainWindow::clearDesignLists()
-{
-    imagePaths.clear();
-    fontPaths.clear();
-    DesignPages::forgetAll();
 }
 
 void MainWindow::setUpTimerButtons()
@@ -264,11 +247,6 @@ void MainWindow::setUpTimerButtons()
         "#003590);border:2px inset #8a8a8a;border-radius:5px;color:#FFFFFF;}QPushButton:disabled "
         "{border:none;color:rgb(229,229,229);background-color: rgb(178,178,178);}";
 
-    // Record i is timer i; the last one is the sleep timer.
-    for (int i = 0; i < TimerCount; ++i) {
-        timerParams[i] = new TimerParam;
-        timerParams[i]->setTimerID(i);
-    }
     currentTimer = -1;
 
     timerButtons << form->btnTimer0 << form->btnTimer1 << form->btnTimer2 << form->btnTimer3
@@ -311,8 +289,6 @@ void MainWindow::createAutoSaveTimer()
 
 void MainWindow::createScreenSizeDialog()
 {
-    currentImageRow = -1;
-    currentPageIndex = 0;
     screenSizeDlg = new SetScreenSizeDlg;
 }
 
@@ -327,11 +303,11 @@ void MainWindow::setUpPalette()
 void MainWindow::fillPalette()
 {
     paletteModel->clear();
+    const QStringList names = widgetTypeDisplayNames();
     for (int i = 0; i < widgetTypeIcons.size(); ++i) {
         auto *item = new QStandardItem;
-        item->setData(
-            QVariant::fromValue(ItemData {widgetTypeIcons.at(i), widgetTypeDisplayNames.value(i)}),
-            Qt::UserRole + 1);
+        item->setData(QVariant::fromValue(ItemData {widgetTypeIcons.at(i), names.value(i)}),
+                      Qt::UserRole + 1);
         paletteModel->appendRow(item);
     }
     form->listView->setItemDelegate(paletteDelegate);
@@ -388,12 +364,8 @@ void MainWindow::setUpPropertyBrowser()
     managers.images = imageManager;
     managers.colors = colorManager;
     managers.choices = enumManager;
-    sheet = new QMyPropertySheet(managers, &propertyToKey);
-    sheetApplier = new QMySheetApplier(sheet, form->frame, questionBox);
-    sheetApplier->resolutionText = [this] { return screenSizeDlg->resolutionText(); };
-    sheetApplier->setResolutionText = [this](const QString &text) {
-        screenSizeDlg->setResolutionText(text);
-    };
+    sheet = new QMyPropertySheet(managers, &propertyToKey, &designDocument);
+    sheetApplier = new QMySheetApplier(sheet, form->frame, questionBox, &designDocument);
 }
 
 void MainWindow::createInstrExamples()
@@ -404,8 +376,7 @@ void MainWindow::createInstrExamples()
 
 void MainWindow::createBootSettings()
 {
-    bootParam = new BootParam;
-    bootDlg = new BootDlg;
+    bootDlg = new BootDlg(&designDocument);
     connect(yModem, &YModem::s_send485, this, &MainWindow::slotRecvModuleLink);
 }
 
@@ -426,7 +397,7 @@ void MainWindow::hideFontLibrary()
 {
     form->tabWidgetImageFont->removeTab(1);
     form->labImageSize->hide();
-    imageLibrarySizeKB = 0;
+    setImageLibrarySizeKB(0);
 }
 
 void MainWindow::createLanguageAndVersionDialogs()
@@ -459,13 +430,26 @@ void MainWindow::setUpPageMenu()
     qApp->installEventFilter(this);
 }
 
+// The page tree, the property panel, the clipboard and the dialogs that show settings
+// follow the design; the canvas, the boot and event dialogs follow it themselves.
+void MainWindow::followDocument()
+{
+    DesignDocument *d = &designDocument;
+    connect(d, &DesignDocument::pageAdded, this, &MainWindow::followPageAdded);
+    connect(d, &DesignDocument::pageRenamed, this, &MainWindow::followPageRenamed);
+    connect(d, &DesignDocument::pageRemoved, this, &MainWindow::followPageRemoved);
+    connect(d, &DesignDocument::pagesCleared, this, &MainWindow::clearPageTree);
+    connect(d, &DesignDocument::widgetAdded, this, &MainWindow::followWidgetAdded);
+    connect(d, &DesignDocument::widgetRemoved, this, &MainWindow::followWidgetRemoved);
+    connect(d, &DesignDocument::pictureRemoved, this, &MainWindow::followPictureRemoved);
+    connect(d, &DesignDocument::settingsChanged, this, &MainWindow::followSettings);
+}
+
 // The project named on the command line. One that cannot be read is not kept as the open
 // project, so that nothing is ever saved over it.
-void MainWindow::openStartUpProject()
+void MainWindow::openStartUpProject(const QString &path)
 {
-    if (isProjectOpen()) {
-        const QString path = currentProjectPath;
-        currentProjectPath.clear();
+    if (DesignDocument::isProjectPath(path)) {
         if (openProject(path)) {
             reportProjectOpened();
         } else {
@@ -474,9 +458,9 @@ void MainWindow::openStartUpProject()
                 withFileError(tr("加载控件错误，可能该项目之前未做保存操作，导入失败！")));
         }
     }
-    if (!isProjectOpen()) {
+    if (!designDocument.isProjectOpen()) {
         form->groupTimer->hide();
-        setTitlePath(appPath);
+        setTitlePath(programPath);
     }
 }
 
@@ -507,7 +491,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    if (isProjectOpen() && !quitting) {
+    if (designDocument.isProjectOpen() && !quitting) {
         questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNoCancel,
                              ConfirmSaveAndQuit, tr("退出软件前是否保存当前项目？"));
         event->ignore();

@@ -13,10 +13,12 @@
 #include <QMap>
 #include <QMenu>
 #include <QPoint>
+#include <QPointer>
 #include <QSet>
 #include <QString>
 #include <QStringList>
 
+#include "designdocument.h"
 #include "instrparam.h"
 
 #include <functional>
@@ -71,8 +73,9 @@ class EventHolder;
 
 class Ui_MainWindow;
 
-// The designer's one window: owns every long-lived object and connects them. Its methods
-// live in app/mainwindow_<concern>.cpp; the rules they apply live in the subsystems' folders.
+// The designer's one window: owns the design document and every long-lived object, and
+// connects them. Its methods live in app/mainwindow_<concern>.cpp; the rules they apply
+// live in the subsystems' folders.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -104,14 +107,19 @@ public:
 
     // Index of a timer-button style sheet in timerButtonStyles.
     enum TimerStyle { TimerStyleEnabled, TimerStyleSelected, TimerStyleDisabled };
-    // Timers 0 to 7 and, last, the sleep timer.
-    static constexpr int TimerCount = 9;
-    static constexpr int SleepTimer = TimerCount - 1;
+    static constexpr int TimerCount = DesignDocument::TimerCount;
+    static constexpr int SleepTimer = DesignDocument::SleepTimer;
     // Twenty minutes between automatic saves of an open project.
     static constexpr int AutoSaveInterval = 20 * 60 * 1000;
 
-    explicit MainWindow(QWidget *parent = nullptr);
+    // The title names programPath while no project is open; startProject, when it names a
+    // project file, is opened as the window starts.
+    explicit MainWindow(const QString &programPath = QString(),
+                        const QString &startProject = QString(), QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // The design the window shows and edits.
+    DesignDocument &document() { return designDocument; }
 
     // Page list and page tree
     bool addPage();
@@ -126,7 +134,6 @@ public:
 
     // Project file
     bool saveProXml();
-    bool loadProXml();
     bool readProModelType();
     bool saveBaudToPro();
     bool saveBlValueToPro();
@@ -157,11 +164,6 @@ public:
     bool isImageDeleteMode() const { return imageDeleteMode; }
     bool isFontLibraryDeleteMode() const { return fontLibraryDeleteMode; }
     bool areImagesChanged() const { return imagesChanged; }
-    QString getBaudText() const { return baudText; }
-    void setBaudText(const QString &text) { baudText = text; }
-    int getBacklightValue() const { return backlightValue; }
-    void setBacklightValue(int value) { backlightValue = value; }
-    BootParam *getBootParam() const { return bootParam; }
     BootDlg *getBootDlg() const { return bootDlg; }
     AllCfg *getAllCfg() const { return allCfg; }
     YModem *getYModem() const { return yModem; }
@@ -182,8 +184,7 @@ public:
 
     void setTitlePath(const QString &path);
     void markUnsaved(bool unsaved);
-    void fillColorTable();
-    void initTypeNamesAndHeaders();
+    void initTableHeaders();
     void initInstrExamples();
 
     // Language switching, help documents and the file association.
@@ -195,7 +196,7 @@ public:
 
     QMyMessageBox *getQuestionBox() const { return questionBox; }
     QMyMessageBox *getResultBox() const { return resultBox; }
-    QMyWidget *getCurrentWidget() const { return currentWidget; }
+    QMyWidget *getCurrentWidget() const;
     SelectionKind getSelectionKind() const { return selectionKind; }
     int getCurrentTimer() const { return currentTimer; }
     QMap<QtProperty *, QString> getPropertyToKey() const { return propertyToKey; }
@@ -204,10 +205,6 @@ public:
     PageParam *getClipboardPage() const { return clipboardPage; }
     QAction *pageAction(PageAction which) { return &pageActions[which]; }
     QMenu *getPageMenu() { return &pageMenu; }
-    TimerParam *getTimerParam(int i) const
-    {
-        return (i >= 0 && i < TimerCount) ? timerParams[i] : nullptr;
-    }
     QPushButton *getTimerButton(int i) const { return timerButtons.value(i); }
     QString getTimerButtonStyle(int i) const { return timerButtonStyles[i]; }
     SetScreenSizeDlg *getScreenSizeDlg() const { return screenSizeDlg; }
@@ -320,8 +317,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    friend class MainWindowLoadTarget;
-
     // Construction steps, in the order the constructor runs them.
     void loadStyleSheet();
     void placeOnScreen();
@@ -330,8 +325,6 @@ private:
     void createEventDialogs();
     void createInstructionTerminal();
     void createFontProcessAndInfoDialog();
-    void setDefaultsAndTables();
-    void clearDesignLists();
     void setUpTimerButtons();
     void addToolbarShadows();
     void createMessageBoxes();
@@ -350,7 +343,20 @@ private:
     void createLanguageAndVersionDialogs();
     void setUpPageTree();
     void setUpPageMenu();
-    void openStartUpProject();
+    void followDocument();
+    void openStartUpProject(const QString &path);
+
+    // What the views do when the design changes.
+    void followPageAdded(int page);
+    void followPageRemoved(int page);
+    void followPageRenamed(int page);
+    void followWidgetAdded(int page, QMyWidget *w);
+    void followWidgetRemoved(int page, QMyWidget *w);
+    void followPictureRemoved(int number);
+    void followSettings();
+    // After a load: what the file's design needs of the window besides the design.
+    void showLoadedDesign();
+    void setImageLibrarySizeKB(int kb);
 
     void setUpLibraryTables();
     void setUpFontTable();
@@ -377,10 +383,10 @@ private:
     // The size label of the generated fonts; empty without a project.
     void showGeneratedFontsSize();
     void deleteCheckedImages();
-    bool removeCheckedRows(QTableView *view, QMyImageItemModel *model, QStringList *paths,
+    bool removeCheckedRows(QTableView *view, QMyImageItemModel *model, QStringList paths,
                            int firstNumber, const std::function<void(int)> &removed);
     void reportKeptFiles(const QStringList &names);
-    void followImageDeletion(int deleted);
+    static void removeLibraryRow(QMyImageItemModel *model, int row);
     void loadFontFiles();
     void addFontFileRow(int row, const QString &path);
     void deleteCheckedFontLibraryFiles();
@@ -409,7 +415,6 @@ private:
     void clickTreeItem(QTreeWidgetItem *item);
     void highlightShownItem(bool pageItemAlways, int menuPage);
     QMyWidget *cloneWidget(QMyWidget *source);
-    void forgetWidget(QMyWidget *w);
     static bool textEditorHasFocus();
     // False when the resolution is unusable or the first save failed.
     bool setUpNewDesign(bool newFolder);
@@ -423,6 +428,11 @@ private:
     void dismissEventDialogs(const EventHolder *holder = nullptr);
     void applySheetEffect(int timerStyle, bool rebuildWidgetSheet);
 
+    // A member goes before the window's children, so the document deletes its widgets
+    // while the canvas they are children of still exists.
+    DesignDocument designDocument;
+    // What the title shows while no project is open.
+    QString programPath;
     Ui_MainWindow *form = nullptr;
     QString timerButtonStyles[3];
     QMyStandardItemModel *paletteModel = nullptr;
@@ -436,7 +446,8 @@ private:
     QtUserTypeTwo_ColorFactory *colorFactory = nullptr;
     QtEnumPropertyManager *enumManager = nullptr;
     QtEnumEditorFactory *enumFactory = nullptr;
-    QMyWidget *currentWidget = nullptr;
+    // Null once the widget is deleted.
+    QPointer<QMyWidget> currentWidget;
     QMap<QtProperty *, QString> propertyToKey;
     QMyPropertySheet *sheet = nullptr;
     QMySheetApplier *sheetApplier = nullptr;
@@ -461,11 +472,8 @@ private:
     QStringList instrExampleTexts;
     QMyItemModel *instrExampleModel = nullptr;
     bool npmInstalled = false;
-    BootParam *bootParam = nullptr;
     BootDlg *bootDlg = nullptr;
     SysDlg *sysDlg = nullptr;
-    QString baudText;
-    int backlightValue = 0;
     static constexpr int ShadowCount = 11;
     QGraphicsDropShadowEffect *shadowEffects[ShadowCount] = {};
     QMenu *helpMenu = nullptr;
@@ -494,9 +502,12 @@ private:
     int pageWhenAsked = 0;
     int currentTimer = -1;
     QList<QPushButton *> timerButtons;
-    TimerParam *timerParams[TimerCount] = {};
     InstrTableDlg *instrTableDlg = nullptr;
 
+    // The size of the picture library in KB, as its size label shows it.
+    int imageLibrarySizeKB = 0;
+    // The picture row last clicked in the library; -1 for none.
+    int currentImageRow = -1;
     // The picture mirror was refreshed by the last load or save of the open project.
     bool imageMirrorCurrent = false;
     QList<QIcon> widgetItemIcons;

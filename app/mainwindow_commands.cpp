@@ -43,8 +43,9 @@ bool MainWindow::createProject(const QString &picked)
     const QFileInfo info(chosen);
     const QString folder = info.path() + "/" + info.baseName();
     // A name that cannot be made is refused before anything is made.
-    const QString problem =
-        chosen == currentProjectPath ? QString() : ProjectFolder::newProjectProblem(chosen);
+    const QString problem = chosen == designDocument.projectPath()
+        ? QString()
+        : ProjectFolder::newProjectProblem(chosen);
     if (!problem.isEmpty()) {
         resultBox->showNotice(QMyMessageBox::Warning,
                               tr("路径错误，保存失败！") + QLatin1Char('\n') + problem);
@@ -58,32 +59,32 @@ bool MainWindow::createProject(const QString &picked)
     // An unusable resolution stops before anything is made.
     QSize size;
     if (!parseResolution(screenSizeDlg->resolutionText(), &size)) {
-        portDlg->setSeries(form->frame->getModelType());
+        portDlg->setSeries(designDocument.modelType());
         return false;
     }
     fileError.clear();
     // The new project's folder and first file are made before the open design is
     // discarded, so that a path that cannot take them leaves the open project as it is.
-    const bool replacing = chosen == currentProjectPath;
+    const bool replacing = chosen == designDocument.projectPath();
     const QString path = replacing ? chosen : folder + "/" + info.fileName();
     const bool made =
         replacing ? writeNewProjectFile(path, size) : makeNewProjectFolder(folder, path, size);
     if (!made) {
         qDebug() << "new project failed:" << fileError;
         resultBox->showNotice(QMyMessageBox::Warning, withFileError(tr("路径错误，保存失败！")));
-        portDlg->setSeries(form->frame->getModelType());
+        portDlg->setSeries(designDocument.modelType());
         return false;
     }
     if (!replacing) {
         discardImageChanges();
-        currentProjectPath = path;
+        designDocument.setProjectPath(path);
     }
     // Should this save fail all the same, the file written above holds the new design.
     const bool done = setUpNewDesign(!replacing);
     if (!done)
         resultBox->showNotice(QMyMessageBox::Warning, withFileError(tr("路径错误，保存失败！")));
-    // Also after a failed set-up: the link follows the canvas's series.
-    portDlg->setSeries(form->frame->getModelType());
+    // Also after a failed set-up: the link follows the design's series.
+    portDlg->setSeries(designDocument.modelType());
     return done;
 }
 
@@ -111,30 +112,20 @@ bool MainWindow::makeNewProjectFolder(const QString &folder, const QString &path
     return false;
 }
 
-// The file of a new design (one empty page, fresh timers and boot settings), written the
-// way every save writes it.
+// The file of a new design (one empty page, fresh timers and boot settings, the link
+// settings of the open design), written the way every save writes it.
 bool MainWindow::writeNewProjectFile(const QString &path, const QSize &resolution)
 {
-    ProjectFile::Frame frame;
-    frame.screenType = screenSizeDlg->screenType();
-    frame.modelType = screenSizeDlg->modelType();
-    const QSize canvas = canvasSize(resolution, frame.screenType,
-                                    QSize(form->frame->getFrameW(), form->frame->getFrameH()));
-    frame.frameW = canvas.width();
-    frame.frameH = canvas.height();
-    frame.dpi = screenSizeDlg->resolutionText();
-    frame.baud = baudText;
-    frame.blValue = backlightValue;
-    TimerParam timers[TimerCount];
-    QList<TimerParam *> timerList;
-    for (int i = 0; i < TimerCount; ++i) {
-        timers[i].setTimerID(i);
-        timerList << &timers[i];
-    }
-    PageParam page;
-    QList<QMyWidget *> noWidgets;
-    return ProjectFile::save(path, frame, BootParam(), timerList, {&page}, {&noWidgets},
-                             &fileError);
+    DesignDocument fresh;
+    fresh.setScreenType(screenSizeDlg->screenType());
+    fresh.setModelType(screenSizeDlg->modelType());
+    fresh.setFrameSize(
+        canvasSize(resolution, fresh.screenType(), designDocument.frameSize()));
+    fresh.setResolution(screenSizeDlg->resolutionText());
+    fresh.setBaud(designDocument.baud());
+    fresh.setBacklight(designDocument.backlight());
+    fresh.addPage();
+    return ProjectFile::save(path, fresh, &fileError);
 }
 
 // The canvas of a resolution: turned a quarter for 90 and 270 degrees; other turns keep
@@ -166,37 +157,34 @@ QString MainWindow::folderError(const QString &parent)
 
 bool MainWindow::setUpNewDesign(bool newFolder)
 {
+    // The choices are all taken before the design changes: the dialog follows the design.
     const QString resolution = screenSizeDlg->resolutionText();
+    const int screenType = screenSizeDlg->screenType();
+    const int series = screenSizeDlg->modelType();
     QSize size;
     if (!parseResolution(resolution, &size))
         return false;
 
     QMyFrame *frame = form->frame;
-    frame->setScreenType(screenSizeDlg->screenType());
-    frame->setModelType(screenSizeDlg->modelType());
+    designDocument.setScreenType(screenType);
+    designDocument.setModelType(series);
+    designDocument.setResolution(resolution);
     if (newFolder)
-        setTitlePath(currentProjectPath);
+        setTitlePath(designDocument.projectPath());
 
     clearAllPages();
     reloadLibrary();
     addPage();
 
-    if (frame->getModelType() == 0 || frame->getModelType() == 1)
+    if (series == 0 || series == 1)
         form->btnDownLoadEvent->show();
 
-    const QSize canvas =
-        canvasSize(size, frame->getScreenType(), QSize(frame->getFrameW(), frame->getFrameH()));
-    frame->setFrameW(canvas.width());
-    frame->setFrameH(canvas.height());
+    designDocument.setFrameSize(canvasSize(size, screenType, designDocument.frameSize()));
 
     // A new project starts with its own boot settings and nine fresh timers, not with
     // those of the project before.
-    bootParam->reset();
-    bootDlg->setParam(bootParam);
-    for (int i = 0; i < TimerCount; ++i) {
-        timerParams[i]->reset();
-        timerParams[i]->setTimerID(i);
-    }
+    designDocument.boot().reset();
+    designDocument.resetTimers();
 
     frame->repaint();
     frame->show();
@@ -225,14 +213,14 @@ void MainWindow::on_btnPageAdd_clicked()
 
 void MainWindow::on_btnPageSub_clicked()
 {
-    if (pageWidgets.size() < 2) {
+    if (designDocument.pageCount() < 2) {
         questionBox->showNotice(QMyMessageBox::Warning, tr("不可删除最后一页！"));
         return;
     }
-    pageToDelete = currentPageIndex;
-    pageWhenAsked = currentPageIndex;
+    pageToDelete = designDocument.currentPage();
+    pageWhenAsked = pageToDelete;
     questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmDeletePage,
-                         tr("是否删除第%1页？").arg(currentPageIndex));
+                         tr("是否删除第%1页？").arg(pageToDelete));
 }
 
 void MainWindow::slotDelAction()
@@ -248,15 +236,15 @@ void MainWindow::slotRecvFramePressPos(QPoint pos)
 void MainWindow::slotTimerAutoSavePro()
 {
     // Unasked, but a save that did not happen is said, or the user would rely on it.
-    if (isProjectOpen() && !saveProXml())
+    if (designDocument.isProjectOpen() && !saveProXml())
         resultBox->showNotice(QMyMessageBox::Warning, withFileError(tr("自动保存失败！")));
 }
 
 bool MainWindow::timerEnabled(int i) const
 {
     if (i == SleepTimer)
-        return timerParams[i]->timerTime() != 0;
-    return timerParams[i]->timerEnable() != 0;
+        return designDocument.timer(i)->timerTime() != 0;
+    return designDocument.timer(i)->timerEnable() != 0;
 }
 
 void MainWindow::slotTimerClicked(bool)
@@ -274,10 +262,11 @@ void MainWindow::slotTimerClicked(bool)
         if (j == currentTimer)
             continue;
         currentTimer = j;
-        timerParams[j]->setTimerID(j);
+        designDocument.timer(j)->setTimerID(j);
         timerButtons.at(j)->setStyleSheet(timerButtonStyles[TimerStyleSelected]);
-        if (selectionKind == SelectionKind::Widget && currentWidget && QMyFrame::hasCurrentPage()) {
-            for (QMyWidget *w : qAsConst(*pageWidgets.at(currentPageIndex)))
+        if (selectionKind == SelectionKind::Widget && currentWidget
+            && designDocument.hasCurrentPage()) {
+            for (QMyWidget *w : designDocument.widgets(designDocument.currentPage()))
                 w->setSelected(false);
             form->frame->repaint();
         }

@@ -115,7 +115,8 @@ void MainWindow::startDownload(int job, const QString &directory, const QString 
 {
     if (refuseWhileDownloading(tr("下载中请稍后重试！")))
         return;
-    yModem->startJob(job, directory, fileName, form->frame->getModelType(), QString());
+    yModem->startJob(YModemJob::fromDesign(designDocument, allCfg->pageFileSizes(), job, directory,
+                                           fileName));
 }
 
 void MainWindow::downloadImages()
@@ -130,14 +131,14 @@ void MainWindow::downloadFonts()
 
 void MainWindow::on_btnSetCOM_clicked()
 {
-    portDlg->openDialog(form->frame->getModelType());
+    portDlg->openDialog(designDocument.modelType());
 }
 
 void MainWindow::on_btnInstrDownLoad_clicked()
 {
     if (refuseWhileDownloading(tr("下载中请稍后重试！")))
         return;
-    if (!isProjectOpen()) {
+    if (!designDocument.isProjectOpen()) {
         questionBox->showNotice(QMyMessageBox::Information, tr("未创建或加载项目，无法下载！"));
         return;
     }
@@ -220,8 +221,9 @@ void MainWindow::slotRecvYModemPortInstr(QString text)
         questionBox->showNotice(QMyMessageBox::Warning, tr("下载中请稍后重试！"));
         return;
     }
-    yModem->startJob(YModemJob::InstructionText, QString(), QString(), form->frame->getModelType(),
-                     text);
+    yModem->startJob(YModemJob::fromDesign(designDocument, allCfg->pageFileSizes(),
+                                           YModemJob::InstructionText, QString(), QString(),
+                                           text));
     portDlg->setLinkTestRunning(true);
 }
 

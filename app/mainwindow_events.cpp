@@ -18,7 +18,7 @@
 
 void MainWindow::on_btnAddEvent_clicked()
 {
-    if (!isProjectOpen()) {
+    if (!designDocument.isProjectOpen()) {
         questionBox->showNotice(QMyMessageBox::Information,
                                 tr("未创建或导入项目，请您先创建或导入项目！"));
         return;
@@ -27,7 +27,7 @@ void MainWindow::on_btnAddEvent_clicked()
     if (!holder)
         return;
     const int owner =
-        EventHolderDlg::ownerKind(selectionKind, currentWidget, getTimerParam(currentTimer));
+        EventHolderDlg::ownerKind(selectionKind, currentWidget, designDocument.timer(currentTimer));
     if (!EventInfo::ownerHasEvents(owner)) {
         questionBox->showNotice(QMyMessageBox::Information,
                                 tr("该控件类型无法添加事件，请您查看说明文档！"));
@@ -45,7 +45,7 @@ void MainWindow::on_btnAddEvent_clicked()
 
 void MainWindow::on_btnDelEvent_clicked()
 {
-    if (!isProjectOpen()) {
+    if (!designDocument.isProjectOpen()) {
         questionBox->showNotice(QMyMessageBox::Information,
                                 tr("未创建或导入项目，请您先创建或导入项目！"));
         return;
@@ -57,12 +57,12 @@ void MainWindow::on_btnDelEvent_clicked()
         questionBox->showNotice(QMyMessageBox::Information, tr("未添加事件，无法删除！"));
         return;
     }
-    delEventDlg->showDlg(selectionKind, currentWidget, getTimerParam(currentTimer));
+    delEventDlg->showDlg(selectionKind, currentWidget, designDocument.timer(currentTimer));
 }
 
 void MainWindow::on_btnDownLoadEvent_clicked()
 {
-    if (!isProjectOpen()) {
+    if (!designDocument.isProjectOpen()) {
         questionBox->showNotice(QMyMessageBox::Information,
                                 tr("未创建或导入项目，请您先创建或导入项目！"));
         return;
@@ -70,13 +70,13 @@ void MainWindow::on_btnDownLoadEvent_clicked()
     if (!shownEventHolder())
         return;
     const int owner =
-        EventHolderDlg::ownerKind(selectionKind, currentWidget, getTimerParam(currentTimer));
+        EventHolderDlg::ownerKind(selectionKind, currentWidget, designDocument.timer(currentTimer));
     if (!EventInfo::ownerHasEvents(owner)) {
         questionBox->showNotice(QMyMessageBox::Information,
                                 tr("该控件类型无法编辑事件，请您查看说明文档！"));
         return;
     }
-    downLoadEventDlg->showDlg(selectionKind, currentWidget, getTimerParam(currentTimer));
+    downLoadEventDlg->showDlg(selectionKind, currentWidget, designDocument.timer(currentTimer));
 }
 
 // What the sheet shows: the current page, the selected widget or the selected timer.
@@ -84,13 +84,13 @@ EventHolder *MainWindow::shownEventHolder() const
 {
     switch (selectionKind) {
     case SelectionKind::Page: {
-        PageParam *page = pageRecords.value(currentPageIndex);
+        PageParam *page = designDocument.page(designDocument.currentPage());
         return page ? &page->eventHolder() : nullptr;
     }
     case SelectionKind::Widget:
         return currentWidget ? &currentWidget->eventHolder() : nullptr;
     case SelectionKind::Timer: {
-        TimerParam *timer = getTimerParam(currentTimer);
+        TimerParam *timer = designDocument.timer(currentTimer);
         return timer ? &timer->eventHolder() : nullptr;
     }
     default:

@@ -22,6 +22,7 @@ void MainWindow::createInstructionTerminal()
 void MainWindow::createInstructionLink()
 {
     serialPortDlg = new SerialPortDlg;
+    serialPortDlg->setDesign(&designDocument);
     connect(serialPortDlg, SIGNAL(s_sendMes(int, QString)), this,
             SLOT(slotRecvSerialPortMes(int, QString)));
     connect(serialPortDlg, SIGNAL(s_sendProbar(int, int)), this,
@@ -86,12 +87,12 @@ void MainWindow::slotRecvSerialPortMes(int kind, QString text)
     bool saved = true;
     if (kind == 1) {
         sysDlg->setBaud(sysDlg->requestedBaudText());
-        baudText = sysDlg->baudText();
-        saved = !isProjectOpen() || saveBaudToPro();
+        designDocument.setBaud(sysDlg->baudText());
+        saved = !designDocument.isProjectOpen() || saveBaudToPro();
     } else if (kind == 2) {
         sysDlg->setBacklight(sysDlg->requestedBacklight());
-        backlightValue = sysDlg->backlight();
-        saved = !isProjectOpen() || saveBlValueToPro();
+        designDocument.setBacklight(sysDlg->backlight());
+        saved = !designDocument.isProjectOpen() || saveBlValueToPro();
     }
     if (!saved)
         resultBox->showNotice(QMyMessageBox::Warning, withFileError(tr("路径错误，保存失败！")));

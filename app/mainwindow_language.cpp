@@ -53,14 +53,14 @@ void MainWindow::refreshLanguage()
     form->retranslateUi(this);
     QMyTextFit::fitButtons(this);
     initInstrExamples();
-    initTypeNamesAndHeaders();
+    initTableHeaders();
 
     fillPalette();
 
-    if (!isProjectOpen()) {
-        setTitlePath(appPath);
+    if (!designDocument.isProjectOpen()) {
+        setTitlePath(programPath);
     } else {
-        setTitlePath(currentProjectPath);
+        setTitlePath(designDocument.projectPath());
         // The sheet shown, whether of the page, a widget or a timer, is made again in the
         // new language.
         slotRefleshEvent();

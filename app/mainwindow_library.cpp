@@ -21,6 +21,7 @@
 #include "qmypropertysheet.h"
 #include "qmywidget.h"
 #include "qtusertypeone_imagemanager.h"
+#include "serialportdlg.h"
 #include "sheetrules.h"
 #include "tablelook.h"
 
@@ -89,10 +90,10 @@ QIcon placeholderIcon()
 void MainWindow::initImageTable()
 {
     imageDeleteMode = false;
-    imagePaths.clear();
+    designDocument.setPictures({});
     form->tvImage->setIconSize(QSize(ThumbnailSize, ThumbnailSize));
     resetLibraryTable(form->tvImage, imageModel, imageTableHeaders, {20, 40, 55, 65, 65, 65}, 50);
-    if (isProjectOpen())
+    if (designDocument.isProjectOpen())
         loadImageFiles();
 }
 
@@ -126,13 +127,14 @@ void MainWindow::reloadLibrary()
 
 void MainWindow::loadImageFiles()
 {
-    const QString images = ProjectFolder::openProjectSubfolder(QStringLiteral("tempImages"));
+    const QString images = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                               QStringLiteral("tempImages"));
     imageMirrorCurrent = false;
     if (QDir(images).exists())
         refreshImageMirror();
     if (!QDir().mkpath(images))
         return;
-    imageLibrarySizeKB = 0;
+    setImageLibrarySizeKB(0);
     form->labImageSize->hide();
     for (const QString &name : ImageLibrary::orderedNames(images))
         addImageFileRow(imageModel->checkStates.size(), images + QLatin1Char('/') + name);
@@ -142,9 +144,9 @@ void MainWindow::loadImageFiles()
 
 void MainWindow::addImageFileRow(int row, const QString &path)
 {
-    const int modelType = form->frame->getModelType();
+    const int modelType = designDocument.modelType();
     const QSize size = ImageLibrary::pixelSize(path);
-    imagePaths << path;
+    designDocument.addPicture(path);
     imageModel->checkStates << Qt::Unchecked;
 
     // A picture the program does not decode (not a picture, or too large) shows a
@@ -178,8 +180,8 @@ void MainWindow::addImageFileRow(int row, const QString &path)
 
 void MainWindow::showImageLibrarySize()
 {
-    const double kb = ImageLibrary::sizeKB(imagePaths, form->frame->getModelType());
-    imageLibrarySizeKB = int(kb);
+    const double kb = ImageLibrary::sizeKB(designDocument.pictures(), designDocument.modelType());
+    setImageLibrarySizeKB(int(kb));
     form->labImageSize->setText(tr("文件总大小：%1KB").arg(QString::number(kb, 'f', 2)));
     form->labImageSize->show();
 }
@@ -187,8 +189,10 @@ void MainWindow::showImageLibrarySize()
 void MainWindow::importImages(const QStringList &files)
 {
     ImageLibrary::Refusals refused;
-    const LibraryFiles::ImportReport report = ImageLibrary::importFiles(
-        ProjectFolder::openProjectSubfolder(QStringLiteral("tempImages")), files, &refused);
+    const LibraryFiles::ImportReport report =
+        ImageLibrary::importFiles(ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                                      QStringLiteral("tempImages")),
+                                  files, &refused);
     for (const QString &path : report.copied) {
         addImageFileRow(imageModel->checkStates.size(), path);
         imagesChanged = true;
@@ -235,9 +239,12 @@ bool MainWindow::removeDirRecursively(const QString &folder)
 void MainWindow::refreshImageMirror()
 {
     QStringList failures;
-    imageMirrorCurrent = copyDirFiles(
-        ProjectFolder::openProjectSubfolder(QStringLiteral("tempImages")),
-        ProjectFolder::openProjectSubfolder(QStringLiteral("backUpImages")), &failures);
+    imageMirrorCurrent =
+        copyDirFiles(ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                         QStringLiteral("tempImages")),
+                     ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                         QStringLiteral("backUpImages")),
+                     &failures);
     if (!imageMirrorCurrent)
         questionBox->showNotice(
             QMyMessageBox::Warning,
@@ -248,10 +255,12 @@ void MainWindow::refreshImageMirror()
 // images as they are. A failed copy is described in failures (and false returned).
 bool MainWindow::restoreImagesFromMirror(QStringList *failures)
 {
-    if (!isProjectOpen() || !imageMirrorCurrent)
+    if (!designDocument.isProjectOpen() || !imageMirrorCurrent)
         return true;
-    return copyDirFiles(ProjectFolder::openProjectSubfolder(QStringLiteral("backUpImages")),
-                        ProjectFolder::openProjectSubfolder(QStringLiteral("tempImages")),
+    return copyDirFiles(ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                            QStringLiteral("backUpImages")),
+                        ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                            QStringLiteral("tempImages")),
                         failures);
 }
 
@@ -271,47 +280,46 @@ QString MainWindow::restoreFailureText(const QStringList &failures) const
         .join(QLatin1Char('\n'));
 }
 
-// Removes the checked pictures, lowest row first, and renumbers every reference so that
-// nothing shows another picture afterwards.
+// Removes the checked pictures, lowest row first. The design renumbers every reference so
+// that nothing shows another picture afterwards; the table follows it.
 void MainWindow::deleteCheckedImages()
 {
     const bool rowsLeft =
-        removeCheckedRows(form->tvImage, imageModel, &imagePaths, 0, [this](int i) {
+        removeCheckedRows(form->tvImage, imageModel, designDocument.pictures(), 0, [this](int i) {
             imagesChanged = true;
-            followImageDeletion(i);
+            designDocument.removePicture(i);
         });
     if (!rowsLeft)
         imageDeleteMode = false;
     currentImageRow = -1;
     form->tvImage->reset();
-    if (imagePaths.isEmpty()) {
-        imageLibrarySizeKB = 0;
+    if (designDocument.pictures().isEmpty()) {
+        setImageLibrarySizeKB(0);
         form->labImageSize->hide();
     } else {
         showImageLibrarySize();
     }
 }
 
-// Removes each checked row whose file is removed (or gone already) with its list entry,
-// lowest first, calling removed with the row's index at that moment. A file that stays
-// keeps its row, checked, and is named to the user: dropping its row would renumber
-// everything after it while the file still lists there at the next load. Afterwards the
-// check column and its buttons go with the last row, or the rows are numbered again from
-// firstNumber. True when rows are left.
-bool MainWindow::removeCheckedRows(QTableView *view, QMyImageItemModel *model, QStringList *paths,
+// Removes the file of each checked row (or finds it gone already), lowest first, and calls
+// removed with the row's index at that moment to take the row and its entry out of the
+// table and its list (paths, as it is before). A file that stays keeps its row, checked,
+// and is named to the user: dropping its row would renumber everything after it while the
+// file still lists there at the next load. Afterwards the check column and its buttons go
+// with the last row, or the rows are numbered again from firstNumber. True when rows are
+// left.
+bool MainWindow::removeCheckedRows(QTableView *view, QMyImageItemModel *model, QStringList paths,
                                    int firstNumber, const std::function<void(int)> &removed)
 {
     QStringList kept;
     for (int i = model->checkStates.indexOf(Qt::Checked); i >= 0;
          i = model->checkStates.indexOf(Qt::Checked, i)) {
-        if (!LibraryFiles::removeFile(paths->at(i))) {
-            kept << QFileInfo(paths->at(i)).fileName();
+        if (!LibraryFiles::removeFile(paths.at(i))) {
+            kept << QFileInfo(paths.at(i)).fileName();
             ++i;
             continue;
         }
-        paths->removeAt(i);
-        model->removeRow(i);
-        model->checkStates.removeAt(i);
+        paths.removeAt(i);
         removed(i);
     }
     reportKeptFiles(kept);
@@ -335,30 +343,38 @@ void MainWindow::reportKeptFiles(const QStringList &names)
             tr("以下文件无法删除，已保留：\n%1").arg(names.join(QLatin1Char('\n'))));
 }
 
-void MainWindow::followImageDeletion(int deleted)
+void MainWindow::removeLibraryRow(QMyImageItemModel *model, int row)
 {
-    const ImageReferences::Changes changes = ImageReferences::renumberDesign(deleted);
-    for (QMyWidget *widget : changes.widgets)
-        widget->update();
-    if (changes.pages.contains(currentPageIndex))
-        form->frame->repaint();
-    // The dialog's record is the one saved and generated.
-    bootDlg->followImageDeletion(deleted);
+    model->removeRow(row);
+    model->checkStates.removeAt(row);
+}
+
+// The design renumbered its own references; the picture table and what the window keeps
+// outside the design follow.
+void MainWindow::followPictureRemoved(int number)
+{
+    removeLibraryRow(imageModel, number);
     // A copied page is pasted with the pictures it showed when it was copied.
-    ImageReferences::renumberPage(clipboardPage, deleted);
+    ImageReferences::renumberPage(clipboardPage, number);
     for (QMyWidget *widget : qAsConst(clipboardWidgets))
-        ImageReferences::renumberWidget(widget, deleted);
+        ImageReferences::renumberWidget(widget, number);
 
     // The shown sheet follows its picture rows.
-    if (currentWidget && changes.widgets.contains(currentWidget)) {
+    if (currentWidget) {
         for (const QString &key : ImageReferences::widgetKeys())
             sheet->setImageText(key, SheetRules::imageText(currentWidget->intValue(key)));
     }
-    if (selectionKind == SelectionKind::Page && changes.pages.contains(currentPageIndex)) {
-        sheet->setImageText(
-            QStringLiteral("pageImageNum"),
-            SheetRules::imageText(pageRecords.at(currentPageIndex)->pageImageNum()));
-    }
+    const PageParam *page = designDocument.page(designDocument.currentPage());
+    if (selectionKind == SelectionKind::Page && page)
+        sheet->setImageText(QStringLiteral("pageImageNum"),
+                            SheetRules::imageText(page->pageImageNum()));
+}
+
+void MainWindow::setImageLibrarySizeKB(int kb)
+{
+    imageLibrarySizeKB = kb;
+    // The text-instruction link refuses a picture library larger than the module's flash.
+    serialPortDlg->setImageLibrarySizeKB(kb);
 }
 
 void MainWindow::on_tvImage_clicked(const QModelIndex &index)
@@ -371,7 +387,7 @@ void MainWindow::on_tvImage_clicked(const QModelIndex &index)
 
 void MainWindow::on_btnImageFontAdd_clicked()
 {
-    if (!isProjectOpen()) {
+    if (!designDocument.isProjectOpen()) {
         questionBox->showNotice(QMyMessageBox::Information,
                                 tr("未新建或加载项目，请您先新建或加载项目！"));
         return;
@@ -459,14 +475,14 @@ void MainWindow::on_btnDownLoad_clicked()
     if (refuseWhileDownloading(tr("下载中请稍后重试！")))
         return;
     if (form->tabWidgetImageFont->currentIndex() == ImageTab) {
-        if (imagePaths.isEmpty())
+        if (designDocument.pictures().isEmpty())
             questionBox->showNotice(QMyMessageBox::Information,
                                     tr("未添加图片无法下载，请您先添加图片！"));
         else
             questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo,
                                  ConfirmDownloadImages, tr("您是否需要下载图库？"));
     } else {
-        if (fontIdList.isEmpty())
+        if (designDocument.fontIds().isEmpty())
             questionBox->showNotice(QMyMessageBox::Information,
                                     tr("未生成有字体文件，无法下载，请您先生成字体文件！"));
         else
@@ -490,22 +506,24 @@ bool MainWindow::refuseWhileDownloading(const QString &message)
 void MainWindow::initFontTable()
 {
     fontLibraryDeleteMode = false;
-    fontPaths.clear();
+    designDocument.setFontPaths({});
     resetLibraryTable(form->tvFont, fontLibraryModel, fontLibraryTableHeaders,
                       {20, 40, 80, 65, 65, 65}, 0);
-    if (isProjectOpen())
+    if (designDocument.isProjectOpen())
         loadFontFiles();
 }
 
 void MainWindow::loadFontFiles()
 {
-    const QString fonts = ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts"));
+    const QString fonts = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                              QStringLiteral("tempFonts"));
     if (QDir().mkpath(fonts)) {
         for (const QString &name : FontLibraryFiles::list(fonts))
             addFontFileRow(fontLibraryModel->checkStates.size(), fonts + QLatin1Char('/') + name);
         form->tvFont->setModel(fontLibraryModel);
     }
-    const QString ttf = ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf"));
+    const QString ttf = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                            QStringLiteral("tempTtf"));
     if (!QDir().mkpath(ttf))
         qWarning() << "cannot create" << ttf;
 }
@@ -516,7 +534,8 @@ void MainWindow::addFontFileRow(int row, const QString &path)
     const FontLibraryFiles::Kind kind = FontLibraryFiles::kindOf(path, &size);
     if (kind == FontLibraryFiles::NotAccepted)
         return;
-    fontPaths << path;
+    QStringList paths = designDocument.fontPaths();
+    designDocument.setFontPaths(paths << path);
     fontLibraryModel->checkStates << Qt::Unchecked;
     fontLibraryModel->setItem(row, 1, centredItem(QString::number(row + 1)));
     fontLibraryModel->setItem(row, 2, centredItem(QFileInfo(path).fileName()));
@@ -529,8 +548,10 @@ void MainWindow::addFontFileRow(int row, const QString &path)
 
 void MainWindow::importFontLibraryFiles(const QStringList &files)
 {
-    const LibraryFiles::ImportReport report = LibraryFiles::importFiles(
-        ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts")), files);
+    const LibraryFiles::ImportReport report =
+        LibraryFiles::importFiles(ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                                      QStringLiteral("tempFonts")),
+                                  files);
     for (const QString &path : report.copied)
         addFontFileRow(fontLibraryModel->checkStates.size(), path);
     form->tvFont->setModel(fontLibraryModel);
@@ -540,7 +561,13 @@ void MainWindow::importFontLibraryFiles(const QStringList &files)
 void MainWindow::deleteCheckedFontLibraryFiles()
 {
     // Font-library files have nothing to do with the pictures: imagesChanged stays.
-    if (!removeCheckedRows(form->tvFont, fontLibraryModel, &fontPaths, 1, [](int) {}))
+    const auto removed = [this](int i) {
+        removeLibraryRow(fontLibraryModel, i);
+        QStringList paths = designDocument.fontPaths();
+        paths.removeAt(i);
+        designDocument.setFontPaths(paths);
+    };
+    if (!removeCheckedRows(form->tvFont, fontLibraryModel, designDocument.fontPaths(), 1, removed))
         fontLibraryDeleteMode = false;
     form->tvFont->reset();
 }
@@ -555,7 +582,8 @@ void MainWindow::on_tvFont_clicked(const QModelIndex &index)
 void MainWindow::refreshTtfList()
 {
     form->cbTtf->clear();
-    const QString folder = ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf"));
+    const QString folder = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                               QStringLiteral("tempTtf"));
     if (folder.isEmpty() || !QDir().mkpath(folder))
         return;
     form->cbTtf->addItems(LibraryFiles::listFiles(folder, {QStringLiteral("*.ttf")}));
@@ -563,7 +591,7 @@ void MainWindow::refreshTtfList()
 
 void MainWindow::on_btnAddTtf_clicked()
 {
-    if (!isProjectOpen()) {
+    if (!designDocument.isProjectOpen()) {
         questionBox->showNotice(QMyMessageBox::Information,
                                 tr("未加载项目，请您先创建或导入项目！"));
         return;
@@ -577,8 +605,10 @@ void MainWindow::on_btnAddTtf_clicked()
 void MainWindow::addTtfFiles(const QStringList &files)
 {
     const QString remembered = form->cbTtf->currentText();
-    const LibraryFiles::ImportReport report = LibraryFiles::importFiles(
-        ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf")), files);
+    const LibraryFiles::ImportReport report =
+        LibraryFiles::importFiles(ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                                      QStringLiteral("tempTtf")),
+                                  files);
     refreshTtfList();
     const int index = form->cbTtf->findText(remembered);
     if (index >= 0)
@@ -596,8 +626,9 @@ void MainWindow::on_btnDelTtf_clicked()
 
 void MainWindow::deleteTtf()
 {
-    const QString folder = ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf"));
-    if (isProjectOpen() && !LibraryFiles::removeInside(folder, ttfToDelete)
+    const QString folder = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                               QStringLiteral("tempTtf"));
+    if (designDocument.isProjectOpen() && !LibraryFiles::removeInside(folder, ttfToDelete)
         && QFileInfo::exists(folder + QLatin1Char('/') + ttfToDelete))
         reportKeptFiles({ttfToDelete});
     ttfToDelete.clear();
@@ -618,7 +649,7 @@ void MainWindow::setUpLibraryTables()
 
 void MainWindow::setUpFontTable()
 {
-    fontDlg = new FontDlg;
+    fontDlg = new FontDlg(&designDocument);
     fontModel = new QMyImageItemModel;
     TableLook::apply(form->tvFontName);
 }
@@ -632,26 +663,29 @@ void MainWindow::refreshFontList()
     form->tvFontName->setColumnWidth(0, 20);
     form->tvFontName->hideColumn(0);
     TableLook::fitHeaders(form->tvFontName);
-    fontIdList.clear();
-    const QString folder = ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts"));
+    designDocument.setFontIds({});
+    const QString folder = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                               QStringLiteral("tempFonts"));
     if (folder.isEmpty() || !QDir().mkpath(folder)) {
         form->labFontSize->clear();
         return;
     }
     showGeneratedFontsSize();
-    fontIdList = GeneratedFonts::listNumbers(folder);
-    for (int row = 0; row < fontIdList.size(); ++row) {
+    designDocument.setFontIds(GeneratedFonts::listNumbers(folder));
+    const QStringList &fontIds = designDocument.fontIds();
+    for (int row = 0; row < fontIds.size(); ++row) {
         fontModel->checkStates << Qt::Unchecked;
         fontModel->setItem(row, 1, centredItem(QString::number(row + 1)));
-        fontModel->setItem(row, 2, centredItem(fontIdList.at(row)));
+        fontModel->setItem(row, 2, centredItem(fontIds.at(row)));
     }
-    if (remembered >= 0 && remembered < fontIdList.size())
+    if (remembered >= 0 && remembered < fontIds.size())
         form->tvFontName->selectRow(remembered);
 }
 
 void MainWindow::showGeneratedFontsSize()
 {
-    const QString folder = ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts"));
+    const QString folder = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                               QStringLiteral("tempFonts"));
     if (folder.isEmpty() || !QDir(folder).exists()) {
         form->labFontSize->clear();
         return;
@@ -695,14 +729,15 @@ void MainWindow::slotFontConverterChecked(bool ok)
 
 void MainWindow::generateFont()
 {
-    if (!isProjectOpen()) {
+    if (!designDocument.isProjectOpen()) {
         questionBox->showNotice(QMyMessageBox::Information,
                                 tr("未加载项目，请您先创建或导入项目！"));
         setFontCommandsEnabled(true);
         return;
     }
     QString number;
-    switch (GeneratedFonts::checkNumber(form->editFontName->text(), fontIdList, &number)) {
+    switch (GeneratedFonts::checkNumber(form->editFontName->text(), designDocument.fontIds(),
+                                        &number)) {
     case GeneratedFonts::TooManyFonts:
         questionBox->showNotice(QMyMessageBox::Information,
                                 tr("字库不可以超过%1个！").arg(GeneratedFonts::MaxCount));
@@ -729,13 +764,15 @@ void MainWindow::generateFont()
         return;
     }
 
-    const QString fonts = ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts"));
+    const QString fonts = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                              QStringLiteral("tempFonts"));
     if (!QDir().mkpath(fonts)) {
         slotFontConverted(false, QDir::toNativeSeparators(fonts));
         return;
     }
     FontConverter::Request request;
-    request.ttfPath = ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf"))
+    request.ttfPath =
+        ProjectFolder::openProjectSubfolder(designDocument.projectPath(), QStringLiteral("tempTtf"))
         + QLatin1Char('/') + form->cbTtf->currentText();
     request.symbols = form->textEditFont->toPlainText();
     request.size = size;
@@ -750,7 +787,7 @@ void MainWindow::generateFont()
     request.params.fontBbp = form->cbBpp->currentText();
     request.params.fontText = request.symbols;
     fontBeingMade = number;
-    fontBeingMadeProject = currentProjectPath;
+    fontBeingMadeProject = designDocument.projectPath();
     fontConversionCancelled = false;
     progressWindow->setTitle(tr("生成字体"));
     progressWindow->setProgress(0, 0);
@@ -763,7 +800,7 @@ void MainWindow::slotFontConverted(bool ok, const QString &message)
     setFontCommandsEnabled(true);
     // The font went into the project the conversion started in, which may no longer be the
     // one open: the messages then name it, and the open project's lists stay as they are.
-    const bool here = fontBeingMadeProject == currentProjectPath;
+    const bool here = fontBeingMadeProject == designDocument.projectPath();
     const QString elsewhere =
         here ? QString() : tr("（项目%1）").arg(QDir::toNativeSeparators(fontBeingMadeProject));
     if (fontConversionCancelled) {
@@ -795,7 +832,7 @@ void MainWindow::slotFontConverted(bool ok, const QString &message)
     if (!here)
         return;
     refreshFontList();
-    const int row = fontIdList.indexOf(fontBeingMade);
+    const int row = designDocument.fontIds().indexOf(fontBeingMade);
     if (row >= 0)
         form->tvFontName->selectRow(row);
     refreshFontIdProperty();
@@ -825,11 +862,11 @@ bool MainWindow::isFontBeingMade() const
 void MainWindow::on_btnDelFont_clicked()
 {
     const int row = form->tvFontName->currentIndex().row();
-    if (row < 0 || row >= fontIdList.size())
+    if (row < 0 || row >= designDocument.fontIds().size())
         return;
     if (refuseWhileDownloading(tr("下载中，不可删除！")))
         return;
-    fontToDelete = fontIdList.at(row);
+    fontToDelete = designDocument.fontIds().at(row);
     questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmDeleteFont,
                          tr("您是否需要删除列表中选择的字体？"));
 }
@@ -844,9 +881,10 @@ void MainWindow::deleteFont()
             tr("正在生成字体，字体%1未删除，请在生成结束后再删除！").arg(fontToDelete));
         return;
     }
-    if (!fontIdList.contains(fontToDelete))
+    if (!designDocument.fontIds().contains(fontToDelete))
         return;
-    const QString fonts = ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts"));
+    const QString fonts = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                              QStringLiteral("tempFonts"));
     // The font file first: while it stays, the font stays whole, with its parameters.
     const QString font = GeneratedFonts::fontPath(fonts, fontToDelete);
     const QString params = GeneratedFonts::paramPath(fonts, fontToDelete);
@@ -874,8 +912,10 @@ void MainWindow::on_tvFontName_clicked(const QModelIndex &index)
     if (index.row() < 0)
         return;
     const QString number = fontModel->index(index.row(), 2).data().toString();
-    const GeneratedFonts::Params p = GeneratedFonts::readParams(GeneratedFonts::paramPath(
-        ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts")), number));
+    const GeneratedFonts::Params p = GeneratedFonts::readParams(
+        GeneratedFonts::paramPath(ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                                      QStringLiteral("tempFonts")),
+                                  number));
     form->editFontName->setText(number);
     const int ttf = form->cbTtf->findText(p.fontTtf);
     if (ttf >= 0)
@@ -889,7 +929,7 @@ void MainWindow::on_tvFontName_clicked(const QModelIndex &index)
 
 void MainWindow::on_btnFontDlg_clicked()
 {
-    if (isProjectOpen())
+    if (designDocument.isProjectOpen())
         fontDlg->showDlg();
     else
         questionBox->showNotice(QMyMessageBox::Information,

@@ -22,8 +22,7 @@ void MainWindow::downloadProject()
     // change under it.
     if (refuseWhileDownloading(tr("下载中请稍后重试！")))
         return;
-    const int code = allCfg->createAllCfg(form->frame, bootDlg->getBootParam(),
-                                          form->frame->getScreenType(), timerParams);
+    const int code = allCfg->createAllCfg(designDocument);
     if (code != AllCfg::Success) {
         QString text = tr("%1:生成all.cfg失败！").arg(code);
         const QString detail = allCfg->failureDetail();
@@ -32,6 +31,7 @@ void MainWindow::downloadProject()
         resultBox->showNotice(QMyMessageBox::Warning, text);
         return;
     }
-    startDownload(YModemJob::Project, AllCfg::outputFolder() + QLatin1Char('/'),
+    startDownload(YModemJob::Project,
+                  AllCfg::outputFolder(designDocument.projectPath()) + QLatin1Char('/'),
                   QStringLiteral("all.cfg"));
 }

@@ -3,7 +3,6 @@
 
 #include "bootdlg.h"
 #include "designglobals.h"
-#include "designpages.h"
 #include "pageparam.h"
 #include "pagerenamedlg.h"
 #include "pagetreetext.h"
@@ -31,12 +30,46 @@ void MainWindow::clickTreeItem(QTreeWidgetItem *item)
 
 bool MainWindow::addPage()
 {
-    const int page = DesignPages::append();
-    auto *item = new QTreeWidgetItem;
-    item->setText(0, PageTreeText::pageItem(page, QString()));
-    form->treeWidget->addTopLevelItem(item);
-    clickTreeItem(item);
+    const int page = designDocument.addPage();
+    clickTreeItem(form->treeWidget->topLevelItem(page));
     return true;
+}
+
+void MainWindow::followPageAdded(int page)
+{
+    auto *item = new QTreeWidgetItem;
+    item->setText(0, PageTreeText::pageItem(page, designDocument.page(page)->pageName()));
+    form->treeWidget->addTopLevelItem(item);
+}
+
+void MainWindow::followPageRenamed(int page)
+{
+    if (QTreeWidgetItem *item = form->treeWidget->topLevelItem(page))
+        item->setText(0, PageTreeText::pageItem(page, designDocument.page(page)->pageName()));
+}
+
+// The later pages' items name other indexes now: the tree is built again, and the page
+// shown afterwards is clicked.
+void MainWindow::followPageRemoved(int page)
+{
+    // Its item goes first, so that the pages after it keep their open state.
+    delete form->treeWidget->takeTopLevelItem(page);
+    refreshPageTree();
+}
+
+void MainWindow::followWidgetAdded(int page, QMyWidget *w)
+{
+    addTreeWidgetItem(PageTreeAction::AddWidget, page, w->getType(), w->getId(),
+                      w->getTypeName());
+}
+
+// The tree lists a page's widgets in the page's order.
+void MainWindow::followWidgetRemoved(int page, QMyWidget *w)
+{
+    QTreeWidgetItem *pageItem = form->treeWidget->topLevelItem(page);
+    const int row = designDocument.widgets(page).indexOf(w);
+    if (pageItem && row >= 0 && row < pageItem->childCount())
+        delete pageItem->takeChild(row);
 }
 
 void MainWindow::addTreeWidgetItem(PageTreeAction action, int page, WidgetType type, int id,
@@ -59,17 +92,20 @@ void MainWindow::addTreeWidgetItem(PageTreeAction action, int page, WidgetType t
 void MainWindow::slotTreeWidget(PageTreeAction action, int page, WidgetType type, int id,
                                 QString typeName)
 {
+    Q_UNUSED(type)
+    Q_UNUSED(id)
+    Q_UNUSED(typeName)
     if (action != PageTreeAction::AddWidget || page < 0
         || page >= form->treeWidget->topLevelItemCount())
         return;
-    addTreeWidgetItem(action, page, type, id, typeName);
+    // The widget's item came with the widget; it is the page's last.
     QTreeWidgetItem *pageItem = form->treeWidget->topLevelItem(page);
     clickTreeItem(pageItem->child(pageItem->childCount() - 1));
 }
 
 void MainWindow::slotClickTopTreeWidget()
 {
-    if (QTreeWidgetItem *item = form->treeWidget->topLevelItem(currentPageIndex))
+    if (QTreeWidgetItem *item = form->treeWidget->topLevelItem(designDocument.currentPage()))
         clickTreeItem(item);
 }
 
@@ -98,11 +134,11 @@ void MainWindow::expandRememberedPages()
 void MainWindow::refreshPageTree()
 {
     clearPageTree();
-    for (int i = 0; i < pageWidgets.size(); ++i) {
+    for (int i = 0; i < designDocument.pageCount(); ++i) {
         auto *item = new QTreeWidgetItem;
-        item->setText(0, PageTreeText::pageItem(i, pageRecords.at(i)->pageName()));
+        item->setText(0, PageTreeText::pageItem(i, designDocument.page(i)->pageName()));
         form->treeWidget->addTopLevelItem(item);
-        for (QMyWidget *w : qAsConst(*pageWidgets.at(i)))
+        for (QMyWidget *w : designDocument.widgets(i))
             addTreeWidgetItem(PageTreeAction::AddWidget, i, w->getType(), w->getId(),
                               w->getTypeName());
     }
@@ -110,24 +146,10 @@ void MainWindow::refreshPageTree()
     slotClickTopTreeWidget();
 }
 
-// Before a widget is deleted, nothing may keep pointing at it.
-void MainWindow::forgetWidget(QMyWidget *w)
-{
-    QMyFrame *frame = form->frame;
-    if (frame->getCopiedWidget() == w)
-        frame->setCopiedWidget(nullptr);
-    if (frame->getCurrentWidget() == w)
-        frame->setCurrentWidget(nullptr);
-    if (currentWidget == w)
-        currentWidget = nullptr;
-}
-
+// The event dialogs and the tree follow the design's pages.
 void MainWindow::clearAllPages()
 {
-    // The event dialogs never outlive the design they work on.
-    dismissEventDialogs();
-    DesignPages::removeAll([this](QMyWidget *w) { forgetWidget(w); });
-    clearPageTree();
+    designDocument.clearPages();
 }
 
 void MainWindow::on_treeWidget_itemClicked(QTreeWidgetItem *item, int)
@@ -139,18 +161,11 @@ void MainWindow::on_treeWidget_itemClicked(QTreeWidgetItem *item, int)
     const int page = tree->indexOfTopLevelItem(pageItem);
     const QString pageText = pageItem->text(0);
     const QString widgetText = item->parent() ? item->text(0) : QString();
-    if (pageText.isEmpty() || page < 0 || page >= pageWidgets.size())
+    if (pageText.isEmpty() || page < 0 || page >= designDocument.pageCount())
         return;
 
-    if (page != currentPageIndex) {
-        for (int i = 0; i < pageWidgets.size(); ++i) {
-            for (QMyWidget *w : qAsConst(*pageWidgets.at(i)))
-                w->setVisible(i == page);
-        }
-        currentPageIndex = page;
-    }
-
-    QList<QMyWidget *> &widgets = *pageWidgets.at(currentPageIndex);
+    designDocument.setCurrentPage(page);
+    const QList<QMyWidget *> &widgets = designDocument.widgets(page);
     if (item->parent()) {
         int id = 0;
         if (PageTreeText::widgetIdFromItem(widgetText, &id)) {
@@ -176,7 +191,7 @@ void MainWindow::on_treeWidget_itemClicked(QTreeWidgetItem *item, int)
 void MainWindow::highlightShownItem(bool pageItemAlways, int menuPage)
 {
     QTreeWidget *tree = form->treeWidget;
-    QTreeWidgetItem *pageItem = tree->topLevelItem(currentPageIndex);
+    QTreeWidgetItem *pageItem = tree->topLevelItem(designDocument.currentPage());
     if (!pageItem)
         return;
     if (currentWidget) {
@@ -186,14 +201,14 @@ void MainWindow::highlightShownItem(bool pageItemAlways, int menuPage)
             if (pageItem->child(i)->text(0) == text)
                 tree->setCurrentItem(pageItem->child(i));
         }
-    } else if (pageItemAlways || menuPage != currentPageIndex) {
+    } else if (pageItemAlways || menuPage != designDocument.currentPage()) {
         tree->setCurrentItem(pageItem);
     }
 }
 
 void MainWindow::slotPopPageMenu(const QPoint &)
 {
-    if (!isProjectOpen())
+    if (!designDocument.isProjectOpen())
         return;
     pageActions[ActionAdd].setText(tr("添加页"));
     pageActions[ActionDelete].setText(tr("删除页"));
@@ -226,7 +241,7 @@ void MainWindow::slotPopPageMenu(const QPoint &)
 
 void MainWindow::slotActionPageAdd()
 {
-    if (!isProjectOpen()) {
+    if (!designDocument.isProjectOpen()) {
         questionBox->showNotice(QMyMessageBox::Information, tr("未创建项目，请您先创建项目！"));
         return;
     }
@@ -235,7 +250,7 @@ void MainWindow::slotActionPageAdd()
 
 void MainWindow::slotActionPageDel()
 {
-    if (pageWidgets.size() < 2) {
+    if (designDocument.pageCount() < 2) {
         questionBox->showNotice(QMyMessageBox::Warning, tr("不可删除最后一页！"));
         return;
     }
@@ -243,7 +258,7 @@ void MainWindow::slotActionPageDel()
     if (!item || item->parent())
         return;
     pageToDelete = form->treeWidget->indexOfTopLevelItem(item);
-    pageWhenAsked = currentPageIndex;
+    pageWhenAsked = designDocument.currentPage();
     questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmDeletePage,
                          tr("是否删除第%1页？").arg(pageToDelete));
 }
@@ -252,26 +267,11 @@ void MainWindow::deleteCurrentPage()
 {
     // The question does not block: by the time it is answered the design may have
     // changed, so the remembered page must still exist and must not be the last one.
-    const int count = pageWidgets.size();
-    if (count < 2 || pageToDelete < 0 || pageToDelete >= count || currentPageIndex < 0
-        || currentPageIndex >= count)
+    const int count = designDocument.pageCount();
+    if (count < 2 || pageToDelete < 0 || pageToDelete >= count || !designDocument.hasCurrentPage())
         return;
-
-    if (PageParam *going = pageRecords.value(pageToDelete))
-        dismissEventDialogs(&going->eventHolder());
-    // Its item goes first, so that the pages after it keep their open state.
-    delete form->treeWidget->takeTopLevelItem(pageToDelete);
-    DesignPages::remove(pageToDelete, [this](QMyWidget *w) { forgetWidget(w); });
-    bootDlg->followPageDeletion(pageToDelete);
-
-    const int shown = qMin(pageWhenAsked, count - 1);
-    currentPageIndex =
-        qMin(DesignPages::pageAfterDeletion(shown, pageToDelete), pageWidgets.size() - 1);
-    for (int i = 0; i < pageWidgets.size(); ++i) {
-        for (QMyWidget *w : qAsConst(*pageWidgets.at(i)))
-            w->setVisible(i == currentPageIndex);
-    }
-    refreshPageTree();
+    // The page shown when the question was asked decides the page shown afterwards.
+    designDocument.removePage(pageToDelete, pageWhenAsked);
 }
 
 QMyWidget *MainWindow::cloneWidget(QMyWidget *source)
@@ -325,19 +325,16 @@ void MainWindow::slotActionPageCopy()
         return;
     QTreeWidgetItem *pageItem = item->parent() ? item->parent() : item;
     const int page = form->treeWidget->indexOfTopLevelItem(pageItem);
-    if (page < 0 || page >= pageWidgets.size())
+    if (page < 0 || page >= designDocument.pageCount())
         return;
 
     clipboardValid = true;
     clipboardPage->reset();
-    copyPageRecord(*pageRecords.at(page), clipboardPage, false);
+    copyPageRecord(*designDocument.page(page), clipboardPage, false);
 
-    for (QMyWidget *w : qAsConst(clipboardWidgets)) {
-        forgetWidget(w);
-        delete w;
-    }
+    qDeleteAll(clipboardWidgets);
     clipboardWidgets.clear();
-    for (QMyWidget *w : qAsConst(*pageWidgets.at(page))) {
+    for (QMyWidget *w : designDocument.widgets(page)) {
         if (QMyWidget *clone = cloneWidget(w)) {
             clone->hide();
             clipboardWidgets.append(clone);
@@ -347,25 +344,19 @@ void MainWindow::slotActionPageCopy()
 
 void MainWindow::slotActionPagePaste()
 {
-    if (!isProjectOpen())
+    if (!designDocument.isProjectOpen())
         return;
     addPage();
-    const int page = pageWidgets.size() - 1;
-    copyPageRecord(*clipboardPage, pageRecords.at(page), true);
+    const int page = designDocument.pageCount() - 1;
+    copyPageRecord(*clipboardPage, designDocument.page(page), true);
+    designDocument.setPageName(page, clipboardPage->pageName());
 
     for (QMyWidget *source : qAsConst(clipboardWidgets)) {
-        QMyWidget *w = cloneWidget(source);
-        if (!w)
-            continue;
-        form->frame->connectWidget(w);
-        pageWidgets.at(page)->append(w);
-        w->show();
-        addTreeWidgetItem(PageTreeAction::AddWidget, page, w->getType(), w->getId(),
-                          widgetTypeNames.value(widgetTypeCode(w->getType())));
+        if (QMyWidget *w = cloneWidget(source))
+            designDocument.addWidget(page, w);
     }
-    QTreeWidgetItem *item = form->treeWidget->topLevelItem(page);
-    item->setText(0, PageTreeText::pageItem(page, pageRecords.at(page)->pageName()));
-    clickTreeItem(item);
+    // The page's sheet shows what it took over.
+    clickTreeItem(form->treeWidget->topLevelItem(page));
 }
 
 void MainWindow::slotActionPageRename()
@@ -380,13 +371,15 @@ void MainWindow::slotActionPageRename()
     pageRenameDlg->showDlg(page, label, name);
 }
 
+// The item shows the label and name the dialog shows, as the tree names every page.
 void MainWindow::slotPageRename(int page, QString itemText, QString name)
 {
+    Q_UNUSED(itemText)
     // The dialog does not block; its page may have gone in the meantime.
-    if (page < 0 || page >= pageRecords.size() || page >= form->treeWidget->topLevelItemCount())
+    if (page < 0 || page >= designDocument.pageCount()
+        || page >= form->treeWidget->topLevelItemCount())
         return;
-    pageRecords.at(page)->setPageName(name);
-    form->treeWidget->topLevelItem(page)->setText(0, itemText);
+    designDocument.setPageName(page, name);
 }
 
 bool MainWindow::textEditorHasFocus()
@@ -448,18 +441,11 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::deleteSelectedWidget()
 {
-    if (!QMyFrame::hasCurrentPage())
+    if (!designDocument.hasCurrentPage())
         return;
-    QList<QMyWidget *> &widgets = *pageWidgets.at(currentPageIndex);
-    for (int i = 0; i < widgets.size(); ++i) {
-        QMyWidget *w = widgets.at(i);
-        if (w == currentWidget && w->isSelected()) {
-            forgetWidget(w);
-            w->hide();
-            widgets.removeAt(i);
-            delete w;
-            break;
-        }
-    }
+    const QList<QMyWidget *> &widgets = designDocument.widgets(designDocument.currentPage());
+    if (currentWidget && currentWidget->isSelected() && widgets.contains(currentWidget))
+        designDocument.removeWidget(currentWidget);
+    // The page's sheet follows, whatever was shown.
     refreshPageTree();
 }

@@ -23,6 +23,11 @@
 // The property area shows the sheet of the page, of one widget or of one timer; the rows
 // and the rules of their edits live in properties/.
 
+QMyWidget *MainWindow::getCurrentWidget() const
+{
+    return currentWidget;
+}
+
 void MainWindow::slotRecvParent()
 {
     sheet->clear();
@@ -32,13 +37,13 @@ void MainWindow::slotRecvParent()
     form->frame->setTimerShown(false);
     resetTimerButtons();
     sheet->setHeaders();
-    PageParam *page = pageRecords.value(currentPageIndex);
+    PageParam *page = designDocument.page(designDocument.currentPage());
     sheetPage = page;
     if (!page)
         return;
     sheet->addRows(SheetTables::pageSheet(), [this, page](const QString &key) {
-        return SheetValues::pageValue(*page, key, form->frame->getScreenType(),
-                                      screenSizeDlg->resolutionText());
+        return SheetValues::pageValue(*page, key, designDocument.screenType(),
+                                      designDocument.resolution());
     });
     sheet->addEventsGroup(page->eventHolder());
 }
@@ -49,12 +54,13 @@ void MainWindow::slotRecvWnd(QMyWidget *w)
     selectionKind = SelectionKind::Widget;
     currentWidget = w;
     form->frame->setCurrentWidget(w);
-    sheetPage = pageRecords.value(currentPageIndex);
+    sheetPage = designDocument.page(designDocument.currentPage());
     resetTimerButtons();
     sheet->setHeaders();
     if (!w)
         return;
-    if (QTreeWidgetItem *pageItem = form->treeWidget->topLevelItem(currentPageIndex)) {
+    if (QTreeWidgetItem *pageItem =
+            form->treeWidget->topLevelItem(designDocument.currentPage())) {
         const QString text = PageTreeText::widgetItem(w->getTypeName(), w->getId());
         for (int i = 0; i < pageItem->childCount(); ++i) {
             if (pageItem->child(i)->text(0) == text)
@@ -78,7 +84,7 @@ void MainWindow::showTimerProperty()
     form->frame->setTimerShown(true);
     sheet->setHeaders();
     sheetTimer = currentTimer;
-    TimerParam *timer = timerParams[currentTimer];
+    TimerParam *timer = designDocument.timer(currentTimer);
     sheet->addRows(currentTimer == SleepTimer ? SheetTables::sleepTimerSheet()
                                               : SheetTables::timerSheet(),
                    [timer](const QString &key) { return SheetValues::timerValue(*timer, key); });
@@ -140,8 +146,8 @@ QMySheetApplier::Target MainWindow::sheetTarget() const
     target.kind = selectionKind;
     target.widget = currentWidget;
     // A page that went away since its sheet was built takes no edit.
-    target.page = pageRecords.contains(sheetPage) ? sheetPage : nullptr;
-    target.timer = getTimerParam(sheetTimer);
+    target.page = designDocument.pages().contains(sheetPage) ? sheetPage : nullptr;
+    target.timer = designDocument.timer(sheetTimer);
     target.timerIndex = sheetTimer;
     return target;
 }
@@ -180,7 +186,7 @@ void MainWindow::resetTimerButtons()
 QtUserTypeServices MainWindow::userTypeServices()
 {
     QtUserTypeServices services;
-    services.selectedImage = [] { return currentImageRow; };
+    services.selectedImage = [this] { return currentImageRow; };
     services.notice = [](QWidget *editor, const QString &text) {
         // The editor's own box, so that no question of the window is ever replaced; it
         // stays a window of its own and goes with the editor.
@@ -198,7 +204,7 @@ QtUserTypeServices MainWindow::userTypeServices()
         return accepted;
     };
     services.tableColor = [](int index) {
-        return index >= 0 && index < ColorTableSize ? colorTable[index] : QColor();
+        return colorTableValue(index);
     };
     return services;
 }

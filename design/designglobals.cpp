@@ -1,33 +1,15 @@
 #include "designglobals.h"
 
-#include "designdocument.h"
+#include <QCoreApplication>
 
-struct DesignGlobalsAccess
-{
-    static DesignDocument &d() { return DesignDocument::program(); }
-    static QList<QList<QMyWidget *> *> &pageWidgets() { return d().m_pageWidgets; }
-    static QList<PageParam *> &pageRecords() { return d().m_pageRecords; }
-    static int &currentPage() { return d().m_currentPage; }
-    static QStringList &pictures() { return d().m_pictures; }
-    static QStringList &fontIds() { return d().m_fontIds; }
-    static QStringList &fontPaths() { return d().m_fontPaths; }
-    static QString &projectPath() { return d().m_projectPath; }
-};
-
-QList<QList<QMyWidget *> *> &pageWidgets = DesignGlobalsAccess::pageWidgets();
-QList<PageParam *> &pageRecords = DesignGlobalsAccess::pageRecords();
-int &currentPageIndex = DesignGlobalsAccess::currentPage();
-int pageWidth = 0;
-int pageHeight = 0;
-
-QStringList widgetTypeNames = {
+const QStringList widgetTypeNames = {
     QStringLiteral("Btn"),    QStringLiteral("Lab"),     QStringLiteral("Img"),
     QStringLiteral("Prog"),   QStringLiteral("TextBox"), QStringLiteral("QRCode"),
     QStringLiteral("Slider"), QStringLiteral("Arc"),     QStringLiteral("Meter"),
     QStringLiteral("Chart"),
 };
 
-QStringList widgetTypeIcons = {
+const QStringList widgetTypeIcons = {
     QStringLiteral(":images/Button.png"),  QStringLiteral(":images/Label.png"),
     QStringLiteral(":images/Img.png"),     QStringLiteral(":images/Prog.png"),
     QStringLiteral(":images/TextBox.png"), QStringLiteral(":images/QRcode.png"),
@@ -35,9 +17,23 @@ QStringList widgetTypeIcons = {
     QStringLiteral(":images/Meter.png"),   QStringLiteral(":images/Chart.png"),
 };
 
-QStringList widgetTypeDisplayNames;
+QStringList widgetTypeDisplayNames()
+{
+    return {
+        QCoreApplication::translate("QObject", "按键"),
+        QCoreApplication::translate("QObject", "标签"),
+        QCoreApplication::translate("QObject", "图像"),
+        QCoreApplication::translate("QObject", "进度条"),
+        QCoreApplication::translate("QObject", "文本"),
+        QCoreApplication::translate("QObject", "二维码"),
+        QCoreApplication::translate("QObject", "滑块"),
+        QCoreApplication::translate("QObject", "圆弧进度条"),
+        QCoreApplication::translate("QObject", "码表"),
+        QCoreApplication::translate("QObject", "曲线"),
+    };
+}
 
-QStringList resolutionList = {
+const QStringList resolutionList = {
     QStringLiteral("128*128(SQQVGA)"), QStringLiteral("128*160(QQVGA)"),
     QStringLiteral("176*220(QCIF1)"),  QStringLiteral("170*320(QCIF2)"),
     QStringLiteral("240*320(QVGA1)"),  QStringLiteral("240*240(QVGA2)"),
@@ -49,28 +45,6 @@ QStringList resolutionList = {
     QStringLiteral("640*480(VGA)"),    QStringLiteral("1024*600(WSVGA)"),
 };
 
-QColor colorTable[ColorTableSize];
-
-QStringList &imagePaths = DesignGlobalsAccess::pictures();
-QStringList &fontIdList = DesignGlobalsAccess::fontIds();
-QStringList &fontPaths = DesignGlobalsAccess::fontPaths();
-QList<int> guicfgSizes;
-QString &currentProjectPath = DesignGlobalsAccess::projectPath();
-QString appPath;
-QTranslator appTranslator;
-
-int imageLibrarySizeKB = 0;
-int currentImageRow = 0;
-
-bool isProjectPath(const QString &path)
-{
-    return path.contains(QLatin1String(".yBEX"));
-}
-
-bool isProjectOpen()
-{
-    return isProjectPath(currentProjectPath);
-}
 
 QColor colorTableValue(int index)
 {

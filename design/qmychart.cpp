@@ -133,7 +133,8 @@ void QMyChart::paintTickLabels(QPainter &p, const PlotArea &a) const
 {
     const double T = a.offset;
     // A font file without a usable size keeps the labels' own 10 pixels.
-    const QFont labelFont = QMyWidgetPainter::projectFont(getChartTickLabelFontID(), 10, true);
+    const QFont labelFont =
+        QMyWidgetPainter::projectFont(projectFolder(), getChartTickLabelFontID(), 10, true);
     for (int axis = 0; axis < 3; ++axis) {
         if (!a.tickOn[axis] || getChartTickLabelEnable(axis) == 0)
             continue;
@@ -229,8 +230,9 @@ void QMyChart::paintEvent(QPaintEvent *event)
             paintTicks(p, area);
             paintTickLabels(p, area);
             paintBackgroundStep(p, plot, true);
-            QMyWidgetPainter::drawPicture(p, getImageNum(), QRect(originX, originY, w, h),
-                                          getImageColor(), getImageColorOpa(), getImageOpa());
+            QMyWidgetPainter::drawPicture(p, pictures(), getImageNum(),
+                                          QRect(originX, originY, w, h), getImageColor(),
+                                          getImageColorOpa(), getImageOpa());
             QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
             paintGrid(p, area);
             paintSeries(p, area);

@@ -1,5 +1,6 @@
 #include "qmyframe.h"
 
+#include "designdocument.h"
 #include "designglobals.h"
 #include "pageparam.h"
 #include "qmydrawcache.h"
@@ -27,8 +28,6 @@ QMyFrame::QMyFrame(QWidget *parent)
     setWindowFlag(Qt::FramelessWindowHint);
 
     messageBox = new QMyMessageBox;
-    frameW = width();
-    frameH = height();
     setAcceptDrops(true);
 
     contextMenu = new QMenu;
@@ -58,6 +57,58 @@ void QMyFrame::retranslate()
     copyAction->setText(tr("复制"));
     pasteAction->setText(tr("粘贴"));
     deleteAction->setText(tr("删除"));
+}
+
+void QMyFrame::setDocument(DesignDocument *document)
+{
+    if (design)
+        disconnect(design, nullptr, this, nullptr);
+    design = document;
+    if (!design)
+        return;
+    connect(design, &DesignDocument::widgetAdded, this, &QMyFrame::adoptWidget);
+    connect(design, &DesignDocument::currentPageChanged, this, &QMyFrame::showCurrentPage);
+    connect(design, &DesignDocument::pageRemoved, this, &QMyFrame::showCurrentPage);
+    connect(design, &DesignDocument::pagesCleared, this, QOverload<>::of(&QMyFrame::update));
+    connect(design, &DesignDocument::pictureRemoved, this, QOverload<>::of(&QMyFrame::update));
+    connect(design, &DesignDocument::settingsChanged, this, QOverload<>::of(&QMyFrame::update));
+}
+
+QMyWidget *QMyFrame::getCurrentWidget() const
+{
+    return currentWidget;
+}
+
+void QMyFrame::setCurrentWidget(QMyWidget *w)
+{
+    currentWidget = w;
+}
+
+QMyWidget *QMyFrame::getCopiedWidget() const
+{
+    return copiedWidget;
+}
+
+void QMyFrame::setCopiedWidget(QMyWidget *w)
+{
+    copiedWidget = w;
+}
+
+// A widget of the shown page shows; the others wait for their page.
+void QMyFrame::adoptWidget(int page, QMyWidget *w)
+{
+    connectWidget(w);
+    w->setVisible(page == design->currentPage());
+}
+
+void QMyFrame::showCurrentPage()
+{
+    const int current = design->currentPage();
+    for (int i = 0; i < design->pageCount(); ++i) {
+        for (QMyWidget *w : design->widgets(i))
+            w->setVisible(i == current);
+    }
+    update();
 }
 
 void QMyFrame::setPastePosFromCursor()
@@ -99,23 +150,22 @@ QPoint QMyFrame::clampPastePos(QPoint pos, int w, int h, int pageW, int pageH)
 
 bool QMyFrame::refuseFullPage()
 {
-    if (pageWidgets.at(currentPageIndex)->size() < MaxWidgetsPerPage)
+    if (design->widgets(design->currentPage()).size() < MaxWidgetsPerPage)
         return false;
     messageBox->showNotice(QMyMessageBox::Warning,
                            tr("一页最多可放%1个控件！").arg(MaxWidgetsPerPage));
     return true;
 }
 
-bool QMyFrame::hasCurrentPage()
+bool QMyFrame::hasCurrentPage() const
 {
-    return currentPageIndex >= 0 && currentPageIndex < pageWidgets.size()
-        && currentPageIndex < pageRecords.size();
+    return design && design->hasCurrentPage();
 }
 
 int QMyFrame::currentPageFreeId() const
 {
     QList<int> ids;
-    for (QMyWidget *w : qAsConst(*pageWidgets.at(currentPageIndex)))
+    for (QMyWidget *w : design->widgets(design->currentPage()))
         ids << w->getId();
     return lowestFreeId(ids);
 }
@@ -124,7 +174,7 @@ void QMyFrame::slotRecvWnd(QMyWidget *w)
 {
     if (!hasCurrentPage())
         return;
-    for (QMyWidget *other : qAsConst(*pageWidgets.at(currentPageIndex))) {
+    for (QMyWidget *other : design->widgets(design->currentPage())) {
         if (other != w)
             other->setSelected(false);
     }
@@ -164,15 +214,14 @@ void QMyFrame::slotPasteAction()
         return;
     copy->copyAttributesFrom(*copiedWidget);
     copy->copyEventsFrom(*copiedWidget);
-    connectWidget(copy);
-    copy->show();
-
-    pastePos = clampPastePos(pastePos, copy->getW(), copy->getH(), pageWidth, pageHeight);
+    pastePos = clampPastePos(pastePos, copy->getW(), copy->getH(), m_pageSize.width(),
+                             m_pageSize.height());
     copy->setPos(pastePos.x(), pastePos.y());
-    pageWidgets.at(currentPageIndex)->append(copy);
+    const int page = design->currentPage();
+    design->addWidget(page, copy);
 
     emit s_sendPressWnd(copy);
-    emit s_sendTreeWidget(PageTreeAction::AddWidget, currentPageIndex, copy->getType(), id,
+    emit s_sendTreeWidget(PageTreeAction::AddWidget, page, copy->getType(), id,
                           copy->getTypeName());
 }
 
@@ -189,7 +238,7 @@ void QMyFrame::mouseReleaseEvent(QMouseEvent *event)
     emit s_sendPressPos(event->pos());
     if (!leftPressed || !rect().contains(event->pos()) || !hasCurrentPage())
         return;
-    for (QMyWidget *w : qAsConst(*pageWidgets.at(currentPageIndex))) {
+    for (QMyWidget *w : design->widgets(design->currentPage())) {
         if (!w->isSelected())
             continue;
         if (!w->getGeometryRect().contains(pressPos)) {
@@ -240,7 +289,7 @@ void QMyFrame::dropEvent(QDropEvent *event)
         return;
     }
     dropTypeName = QString::fromUtf8(event->mimeData()->data("TypeName"));
-    if (pageWidgets.isEmpty()) {
+    if (!design || design->pageCount() == 0) {
         messageBox->showNotice(QMyMessageBox::Information, tr("未添加页，请您先添加页！"));
         event->ignore();
         return;
@@ -256,33 +305,31 @@ void QMyFrame::dropEvent(QDropEvent *event)
         event->ignore();
         return;
     }
-    connectWidget(w);
-    w->show();
     // The mouse point, never left of or above the page.
     w->setPos(qMax(0, event->pos().x()), qMax(0, event->pos().y()));
-    pageWidgets.at(currentPageIndex)->append(w);
-    emit s_sendTreeWidget(PageTreeAction::AddWidget, currentPageIndex, *type, id, dropTypeName);
+    const int page = design->currentPage();
+    design->addWidget(page, w);
+    emit s_sendTreeWidget(PageTreeAction::AddWidget, page, *type, id, dropTypeName);
     event->setDropAction(Qt::CopyAction);
     event->accept();
 }
 
 void QMyFrame::refreshPageSize()
 {
-    if (pageWidth != frameW || pageHeight != frameH) {
-        resize(frameW, frameH);
-        pageWidth = width();
-        pageHeight = height();
+    if (design && m_pageSize != design->frameSize()) {
+        resize(design->frameSize());
+        m_pageSize = size();
     }
 }
 
 void QMyFrame::paintEvent(QPaintEvent *)
 {
     refreshPageSize();
-    if (currentPageIndex < 0 || currentPageIndex >= pageRecords.size()
-        || currentPageIndex >= pageWidgets.size())
+    if (!hasCurrentPage())
         return;
-    const PageParam *page = pageRecords.at(currentPageIndex);
-    const QList<QMyWidget *> &widgets = *pageWidgets.at(currentPageIndex);
+    const PageParam *page = design->page(design->currentPage());
+    const QList<QMyWidget *> &widgets = design->widgets(design->currentPage());
+    const QSize frame = design->frameSize();
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -311,8 +358,8 @@ void QMyFrame::paintEvent(QPaintEvent *)
             break;
         case 1:
         case 2: {
-            QLinearGradient gradient(0, 0, page->pageGradDir() == 2 ? frameW : 0,
-                                     page->pageGradDir() == 1 ? frameH : 0);
+            QLinearGradient gradient(0, 0, page->pageGradDir() == 2 ? frame.width() : 0,
+                                     page->pageGradDir() == 1 ? frame.height() : 0);
             gradient.setColorAt(0.5, page->pageColorGrad1());
             gradient.setColorAt(1.0, page->pageColorGrad2());
             painter.setBrush(gradient);
@@ -323,14 +370,14 @@ void QMyFrame::paintEvent(QPaintEvent *)
             break;
         }
         painter.drawRoundedRect(area, page->pageRadius(), page->pageRadius(), Qt::AbsoluteSize);
-    } else if (imageNum < imagePaths.size()) {
+    } else if (imageNum < design->pictures().size()) {
         QPainterPath clip;
         clip.addRoundedRect(area, page->pageRadius(), page->pageRadius(), Qt::AbsoluteSize);
         painter.save();
         painter.setClipPath(clip);
         painter.setOpacity(page->pageOpa() / 255.0);
         // Decoded at the size it is shown, not at its own.
-        painter.drawImage(area, QMyDrawCache::image(imagePaths.at(imageNum), area.size()));
+        painter.drawImage(area, QMyDrawCache::image(design->pictures().at(imageNum), area.size()));
         painter.restore();
     }
 
@@ -339,12 +386,14 @@ void QMyFrame::paintEvent(QPaintEvent *)
     painter.setBrush(Qt::NoBrush);
     switch (page->pageHelpLineType()) {
     case 1:
-        painter.drawEllipse(QRect(0, 0, pageWidth, pageHeight));
+        painter.drawEllipse(QRect(QPoint(0, 0), m_pageSize));
         break;
     case 2:
         painter.drawRect(QRect(page->pageHelpLineLeft(), page->pageHelpLineTop(),
-                               pageWidth - page->pageHelpLineRight() - page->pageHelpLineLeft(),
-                               pageHeight - page->pageHelpLineBottom() - page->pageHelpLineTop()));
+                               m_pageSize.width() - page->pageHelpLineRight()
+                                   - page->pageHelpLineLeft(),
+                               m_pageSize.height() - page->pageHelpLineBottom()
+                                   - page->pageHelpLineTop()));
         break;
     default:
         break;

@@ -7,15 +7,20 @@
 #include <QFrame>
 #include <QList>
 #include <QPoint>
+#include <QPointer>
+#include <QSize>
 #include <QString>
 
+class DesignDocument;
 class QAction;
 class QMenu;
 class QMyMessageBox;
 class QMyWidget;
 
-// The one page canvas: shows the current page, takes widgets dropped from the palette,
-// copies and pastes single widgets and relays the widgets' signals to the main window.
+// The one page canvas: shows the current page of its design document, takes widgets
+// dropped from the palette, copies and pastes single widgets and relays the widgets'
+// signals to the main window. It follows the document: its widgets are the canvas's
+// children, shown while their page is.
 class QMyFrame : public QFrame
 {
     Q_OBJECT
@@ -24,18 +29,15 @@ public:
     explicit QMyFrame(QWidget *parent = nullptr);
     ~QMyFrame() override;
 
-    int getScreenType() const { return screenType; }
-    void setScreenType(int type) { screenType = type; }
-    int getModelType() const { return modelType; }
-    void setModelType(int type) { modelType = type; }
-    int getFrameW() const { return frameW; }
-    void setFrameW(int w) { frameW = w; }
-    int getFrameH() const { return frameH; }
-    void setFrameH(int h) { frameH = h; }
-    QMyWidget *getCurrentWidget() const { return currentWidget; }
-    void setCurrentWidget(QMyWidget *w) { currentWidget = w; }
-    QMyWidget *getCopiedWidget() const { return copiedWidget; }
-    void setCopiedWidget(QMyWidget *w) { copiedWidget = w; }
+    // The design the canvas shows and follows; widgets made for it get the canvas as
+    // their parent.
+    void setDocument(DesignDocument *document);
+    DesignDocument *document() const { return design; }
+
+    QMyWidget *getCurrentWidget() const;
+    void setCurrentWidget(QMyWidget *w);
+    QMyWidget *getCopiedWidget() const;
+    void setCopiedWidget(QMyWidget *w);
     bool getTimerShown() const { return timerShown; }
     void setTimerShown(bool shown) { timerShown = shown; }
     QPoint getPastePos() const { return pastePos; }
@@ -46,9 +48,11 @@ public:
     void setPastePosFromCursor();
     void retranslate();
 
-    // Takes the requested size and stores the size it got in pageWidth and pageHeight, as
-    // every paint does first; for readers of the page size that cannot wait for a paint.
+    // Takes the size the design asks for and keeps the size it got, as every paint does
+    // first; for readers of the page size that cannot wait for a paint.
     void refreshPageSize();
+    // The canvas size in pixels as of its last paint or refresh.
+    QSize pageSize() const { return m_pageSize; }
 
     // Wires a widget's signals to the canvas, as every widget of a page needs.
     void connectWidget(QMyWidget *w);
@@ -57,8 +61,8 @@ public:
     static int lowestFreeId(const QList<int> &ids);
     // Paste position pulled back onto a page of the given size for a widget of size w x h.
     static QPoint clampPastePos(QPoint pos, int w, int h, int pageW, int pageH);
-    // True while currentPageIndex names an existing page.
-    static bool hasCurrentPage();
+    // True while the design's current page exists.
+    bool hasCurrentPage() const;
 
 signals:
     void s_sendPressWnd(QMyWidget *w);
@@ -89,22 +93,24 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // What the canvas does when its design changes.
+    void adoptWidget(int page, QMyWidget *w);
+    void showCurrentPage();
     int currentPageFreeId() const;
     // True, with a notice, when the current page holds as many widgets as a page may.
     bool refuseFullPage();
 
     QString dropTypeName;
     QMyMessageBox *messageBox;
-    int screenType = 0;
-    int modelType = 0;
-    int frameW;
-    int frameH;
+    DesignDocument *design = nullptr;
+    QSize m_pageSize;
     QMenu *contextMenu;
     QAction *copyAction;
     QAction *pasteAction;
     QAction *deleteAction;
-    QMyWidget *currentWidget = nullptr;
-    QMyWidget *copiedWidget = nullptr;
+    // Null once their widget is deleted.
+    QPointer<QMyWidget> currentWidget;
+    QPointer<QMyWidget> copiedWidget;
     QPoint pastePos;
     bool leftPressed = false;
     QPoint pressPos;

@@ -19,7 +19,7 @@ void QMyImg::paintEvent(QPaintEvent *event)
         [this](QPainter &p) {
             QFont font;
             if (getImageNum() != -1) {
-                font = QMyWidgetPainter::projectFont(getFontID(), 12);
+                font = QMyWidgetPainter::projectFont(projectFolder(), getFontID(), 12);
             } else {
                 font = QFont("SimSun");
                 font.setPointSize(DrawGeometry::imageTextPointSize(getFontSize()));

@@ -27,7 +27,7 @@ void QMyLabel::paintEvent(QPaintEvent *event)
                 ? QRect(originX, originY, w, h)
                 : QRect(originX + b + 5, originY + b, w - 2 * b - 10, h - 2 * b);
             QMyWidgetPainter::drawText(p, r, int(hAlignFlag() | vAlignFlag()), getText(),
-                                       QMyWidgetPainter::projectFont(getFontID(), 12),
+                                       QMyWidgetPainter::projectFont(projectFolder(), getFontID(), 12),
                                        getFontColor());
         },
         QMyWidgetPainter::idFont());

@@ -54,7 +54,7 @@ void QMyMeter::paintEvent(QPaintEvent *event)
                 DrawGeometry::idLabelBlack(box, area, getProgBackground1(), getBackground1());
             QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
             paintBackgroundStep(p, area, true);
-            QMyWidgetPainter::drawPicture(p, getImageNum(), area, getImageColor(),
+            QMyWidgetPainter::drawPicture(p, pictures(), getImageNum(), area, getImageColor(),
                                           getImageColorOpa(), getImageOpa());
             QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
 
@@ -74,9 +74,9 @@ void QMyMeter::paintEvent(QPaintEvent *event)
                     p.rotate(angle + 90.0);
                     p.drawRect(
                         QRectF(-(getMeterPointW(i) / 2), 0, getMeterPointW(i), getMeterPointR(i)));
-                } else if (picture < imagePaths.size()) {
+                } else if (picture < pictures().size()) {
                     p.rotate(angle);
-                    const QImage image = QMyDrawCache::image(imagePaths.at(picture));
+                    const QImage image = QMyDrawCache::image(pictures().at(picture));
                     if (!image.isNull())
                         p.drawImage(QPoint(-getMeterXPivot(i), -getMeterYPivot(i)), image);
                 } else {

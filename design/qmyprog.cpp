@@ -31,7 +31,7 @@ void QMyProg::paintEvent(QPaintEvent *event)
             // Negative numbers other than -1 come only from a file: no picture, like -1.
             const bool pictureBar = getProgImageNum() >= 0;
             paintBackgroundStep(p, area, true, !pictureBar);
-            QMyWidgetPainter::drawPicture(p, getImageNum(), area, getImageColor(),
+            QMyWidgetPainter::drawPicture(p, pictures(), getImageNum(), area, getImageColor(),
                                           getImageColorOpa(), getImageOpa());
             QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
 
@@ -56,7 +56,7 @@ void QMyProg::paintEvent(QPaintEvent *event)
                     DrawGeometry::progBarDiameters(getProgDir(), getRadius(), getProgRadius()));
                 QMyWidgetPainter::drawShape(p, outline, pen, brush);
                 if (pictureBar) {
-                    QMyWidgetPainter::drawPicture(p, getProgImageNum(), bar, getProgImageColor(),
+                    QMyWidgetPainter::drawPicture(p, pictures(), getProgImageNum(), bar, getProgImageColor(),
                                                   getProgImageColorOpa(), getProgImageOpa());
                 }
             }

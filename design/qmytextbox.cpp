@@ -78,7 +78,7 @@ void QMyTextBox::paintEvent(QPaintEvent *event)
             QMyWidgetPainter::drawText(
                 p, QRect(originX + b + 5, originY + b, w - 2 * b - 10, h - 2 * b), flags,
                 DrawGeometry::textBoxShownText(getText(), getPasswordMode()),
-                QMyWidgetPainter::projectFont(getFontID(), 12), getFontColor());
+                QMyWidgetPainter::projectFont(projectFolder(), getFontID(), 12), getFontColor());
             QMyWidgetPainter::drawIdLabel(p, box, getId(), black);
         } else if (getFlag() == 1) {
             paintHiddenLook(p, box, getBackground1(), QMyWidgetPainter::idFont());

@@ -1,9 +1,11 @@
 #include "qmywidget.h"
 
 #include "colorcomponent.h"
+#include "designdocument.h"
 #include "drawgeometry.h"
 #include "qmywidgetpainter.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,6 +21,20 @@ QMyWidget::QMyWidget(int id, WidgetType type, const QString &typeName, QWidget *
 }
 
 QMyWidget::~QMyWidget() = default;
+
+const QStringList &QMyWidget::pictures() const
+{
+    static const QStringList none;
+    return m_document ? m_document->pictures() : none;
+}
+
+QString QMyWidget::projectFolder() const
+{
+    // Without a project there is no folder to look in (not even the working directory).
+    if (!m_document || m_document->projectPath().isEmpty())
+        return QString();
+    return QFileInfo(m_document->projectPath()).absolutePath();
+}
 
 void QMyWidget::paintEvent(QPaintEvent *event)
 {
@@ -565,7 +581,7 @@ void QMyWidget::paintPlain(const std::function<void(QPainter &)> &text, const QF
                 DrawGeometry::idLabelBlack(box, area, m_ProgBackground1, m_Background1);
             QMyWidgetPainter::drawIdLabel(p, box, m_Id, black);
             paintBackgroundStep(p, area, true);
-            QMyWidgetPainter::drawPicture(p, m_ImageNum, area, m_ImageColor, m_ImageColorOpa,
+            QMyWidgetPainter::drawPicture(p, pictures(), m_ImageNum, area, m_ImageColor, m_ImageColorOpa,
                                           m_ImageOpa);
             text(p);
             QMyWidgetPainter::drawIdLabel(p, box, m_Id, black);

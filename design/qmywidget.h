@@ -15,6 +15,7 @@
 #include <array>
 #include <functional>
 
+class DesignDocument;
 class QMouseEvent;
 class QPaintEvent;
 class QPainter;
@@ -34,6 +35,11 @@ public:
 
     QMyWidget(int id, WidgetType type, const QString &typeName, QWidget *parent);
     ~QMyWidget() override;
+
+    // The design that holds the widget, set when the design takes it; its pictures and
+    // fonts are the ones the widget shows.
+    void setDocument(const DesignDocument *document) { m_document = document; }
+    const DesignDocument *document() const { return m_document; }
 
     WidgetType getType() const { return m_type; }
     QString getTypeName() const { return m_typeName; }
@@ -138,6 +144,11 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void clearDrag();
 
+    // The pictures of the widget's design; none outside a design.
+    const QStringList &pictures() const;
+    // The folder of the design's project file; empty without one.
+    QString projectFolder() const;
+
     // Drawing steps the widget types share.
     // Border, fill and (optionally) clip of the rounded outline of r from the released look.
     void paintBackgroundStep(QPainter &p, const QRect &r, bool clip, bool border = true);
@@ -165,6 +176,7 @@ private:
     static int component(const QColor &color, int which);
     static void setComponent(QColor &color, int which, int value);
 
+    const DesignDocument *m_document = nullptr;
     WidgetType m_type;
     QString m_typeName;
     QRect m_geometryRect;

@@ -1,10 +1,8 @@
 #include "qmywidgetpainter.h"
 
-#include "designglobals.h"
 #include "drawgeometry.h"
 #include "qmydrawcache.h"
 
-#include <QFileInfo>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -82,12 +80,12 @@ void QMyWidgetPainter::drawHiddenOutline(QPainter &p, const QSize &size, const Q
     p.drawRect(QRectF(0, 0, size.width(), size.height()));
 }
 
-void QMyWidgetPainter::drawPicture(QPainter &p, int imageNum, const QRect &box, const QColor &tint,
-                                   int strength, int opacity)
+void QMyWidgetPainter::drawPicture(QPainter &p, const QStringList &pictures, int imageNum,
+                                   const QRect &box, const QColor &tint, int strength, int opacity)
 {
-    if (!DrawGeometry::isImageIndex(imageNum, imagePaths.size()))
+    if (!DrawGeometry::isImageIndex(imageNum, pictures.size()))
         return;
-    const QImage image = QMyDrawCache::image(imagePaths.at(imageNum));
+    const QImage image = QMyDrawCache::image(pictures.at(imageNum));
     if (image.isNull())
         return;
     const DrawGeometry::Placement place = DrawGeometry::placePicture(image.size(), box.size());
@@ -96,18 +94,10 @@ void QMyWidgetPainter::drawPicture(QPainter &p, int imageNum, const QRect &box, 
     p.drawImage(box.topLeft() + place.target, cut);
 }
 
-QString QMyWidgetPainter::projectFolder()
+QFont QMyWidgetPainter::projectFont(const QString &projectFolder, int fontNumber,
+                                    int fallbackPixelSize, bool badSizeKeepsFallback)
 {
-    // Without a project there is no folder to look in (not even the working directory).
-    if (currentProjectPath.isEmpty())
-        return QString();
-    return QFileInfo(currentProjectPath).absolutePath();
-}
-
-QFont QMyWidgetPainter::projectFont(int fontNumber, int fallbackPixelSize,
-                                    bool badSizeKeepsFallback)
-{
-    return QMyDrawCache::projectFont(projectFolder(), fontNumber, fallbackPixelSize,
+    return QMyDrawCache::projectFont(projectFolder, fontNumber, fallbackPixelSize,
                                      badSizeKeepsFallback);
 }
 

@@ -8,6 +8,7 @@
 #include <QPen>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class QPainter;
 
@@ -38,16 +39,14 @@ public:
     // The hidden look: a 2-pixel outline of the whole area.
     static void drawHiddenOutline(QPainter &p, const QSize &size, const QColor &color);
 
-    // Picture number n of the image list placed unscaled in box and tinted; nothing for a
-    // number that names no image or a file that does not load.
-    static void drawPicture(QPainter &p, int imageNum, const QRect &box, const QColor &tint,
-                            int strength, int opacity);
+    // Picture number n of the pictures placed unscaled in box and tinted; nothing for a
+    // number that names no picture or a file that does not load.
+    static void drawPicture(QPainter &p, const QStringList &pictures, int imageNum,
+                            const QRect &box, const QColor &tint, int strength, int opacity);
 
-    // The folder of the open project file.
-    static QString projectFolder();
-    // Font number n of the project (parameter file and TrueType file), or "SimSun" at the
-    // fallback pixel size.
-    static QFont projectFont(int fontNumber, int fallbackPixelSize,
+    // Font number n of the project in the folder (parameter file and TrueType file), or
+    // "SimSun" at the fallback pixel size; always that without a folder.
+    static QFont projectFont(const QString &projectFolder, int fontNumber, int fallbackPixelSize,
                              bool badSizeKeepsFallback = false);
 
     static void drawText(QPainter &p, const QRect &r, int flags, const QString &text,

@@ -2,12 +2,11 @@
 
 #include "bootparam.h"
 #include "checkedsavefile.h"
-#include "designglobals.h"
+#include "designdocument.h"
 #include "eventholder.h"
 #include "eventinfo.h"
 #include "pageparam.h"
 #include "projectfolder.h"
-#include "qmyframe.h"
 #include "qmywidget.h"
 #include "timerparam.h"
 
@@ -110,16 +109,17 @@ struct AllCfg::PageOutput
 };
 
 // One visit of a page's widgets. Reads the design and writes only into out, so pages can
-// be made side by side.
-void AllCfg::makePage(int k, PageOutput *out)
+// be made side by side. The page size is the one the design asks for, the module's screen.
+void AllCfg::makePage(const DesignDocument &design, int k, PageOutput *out)
 {
     QByteArray file;
-    out->code = pageFile(*pageRecords.at(k), *pageWidgets.at(k), pageWidth, pageHeight, &file,
+    const QSize screen = design.frameSize();
+    out->code = pageFile(*design.page(k), design.widgets(k), screen.width(), screen.height(), &file,
                          &out->culprit);
     if (out->code != Success)
         return;
-    for (const QMyWidget *w : qAsConst(*pageWidgets.at(k))) {
-        if (fontMissing(*w, fontIdList)) {
+    for (const QMyWidget *w : design.widgets(k)) {
+        if (fontMissing(*w, design.fontIds())) {
             out->code = MissingFont;
             out->culprit = w;
             return;
@@ -145,8 +145,8 @@ void AllCfg::makePage(int k, PageOutput *out)
                 scripts.append({order, sectionId, w ? w->getId() : 0, n, byType.at(n)});
         }
     };
-    collect(pageRecords.at(k)->eventHolder(), nullptr, -1, 9);
-    for (const QMyWidget *w : qAsConst(*pageWidgets.at(k))) {
+    collect(design.page(k)->eventHolder(), nullptr, -1, 9);
+    for (const QMyWidget *w : design.widgets(k)) {
         // Only these types hold events; others add no section.
         for (int g = 0; g < int(std::size(widgetSections)) && out->unsafeIndex < 0; ++g) {
             if (widgetSections[g].type == w->getType())
@@ -175,9 +175,9 @@ QString AllCfg::templateFolder() const
     return QCoreApplication::applicationDirPath() + QStringLiteral("/file");
 }
 
-QString AllCfg::outputFolder()
+QString AllCfg::outputFolder(const QString &projectPath)
 {
-    return QFileInfo(currentProjectPath).absolutePath() + QStringLiteral("/allFile");
+    return QFileInfo(projectPath).absolutePath() + QStringLiteral("/allFile");
 }
 
 QByteArray AllCfg::sectionHeader(int id, int page, int widgetId, int eventType, quint32 length)
@@ -286,18 +286,15 @@ int AllCfg::failUnsafeEvent(const EventHolder &holder, int index, int page, cons
     return UnsafeEventParameter;
 }
 
-int AllCfg::createAllCfg(QMyFrame *canvas, BootParam *boot, int direction,
-                         TimerParam *timers[TimerCount])
+int AllCfg::createAllCfg(const DesignDocument &design)
 {
     m_failure = Failure();
     // What a paint would have written back, for pages that were not shown since a change.
-    if (canvas)
-        canvas->refreshPageSize();
-    for (const QList<QMyWidget *> *widgets : qAsConst(pageWidgets)) {
-        for (QMyWidget *w : *widgets)
+    for (int k = 0; k < design.pageCount(); ++k) {
+        for (QMyWidget *w : design.widgets(k))
             w->refreshComputedValues();
     }
-    return run(boot, direction, timers);
+    return run(design);
 }
 
 // A real folder of the project's own, without the container of an earlier run: a run that
@@ -350,9 +347,12 @@ int AllCfg::readTemplate(const QString &folder, const char *name, int code, QByt
     return Success;
 }
 
-int AllCfg::run(BootParam *boot, int direction, TimerParam *timers[TimerCount])
+int AllCfg::run(const DesignDocument &design)
 {
-    const QString out = outputFolder();
+    TimerParam *timers[TimerCount];
+    for (int t = 0; t < TimerCount; ++t)
+        timers[t] = design.timer(t);
+    const QString out = outputFolder(design.projectPath());
     const QString templates = templateFolder();
     qCDebug(lcAllCfg) << "output" << out << "templates" << templates;
     int code = prepareOutputFolder(out);
@@ -360,13 +360,15 @@ int AllCfg::run(BootParam *boot, int direction, TimerParam *timers[TimerCount])
         return code;
     // Every page is checked before anything is written, and a page that cannot be written
     // stops the run before any event does.
-    QVector<PageOutput> pages = makePages();
-    if ((code = checkPages(pages)) != Success || (code = checkEvents(pages, timers)) != Success)
+    QVector<PageOutput> pages = makePages(design);
+    if ((code = checkPages(design, pages)) != Success
+        || (code = checkEvents(pages, timers)) != Success)
         return code;
     Templates files;
     if ((code = readTemplates(templates, &files)) != Success)
         return code;
-    if ((code = writeContainer(out, files, pages, *boot, direction, timers)) != Success)
+    if ((code = writeContainer(out, files, pages, design.boot(), design.screenType(), timers))
+        != Success)
         return code;
     keepOnlyContainer(out);
     return Success;
@@ -374,14 +376,14 @@ int AllCfg::run(BootParam *boot, int direction, TimerParam *timers[TimerCount])
 
 // One visit of each page's widgets gives its page file and its event scripts, held until
 // all.cfg is written; pages are made side by side.
-QVector<AllCfg::PageOutput> AllCfg::makePages()
+QVector<AllCfg::PageOutput> AllCfg::makePages(const DesignDocument &design)
 {
-    QVector<PageOutput> pages(pageWidgets.size());
-    forEachIndex(pages.size(), [&pages](int k) { makePage(k, &pages[k]); });
+    QVector<PageOutput> pages(design.pageCount());
+    forEachIndex(pages.size(), [&design, &pages](int k) { makePage(design, k, &pages[k]); });
     return pages;
 }
 
-int AllCfg::checkPages(const QVector<PageOutput> &pages)
+int AllCfg::checkPages(const DesignDocument &design, const QVector<PageOutput> &pages)
 {
     for (int k = 0; k < pages.size(); ++k) {
         const PageOutput &page = pages.at(k);
@@ -389,7 +391,7 @@ int AllCfg::checkPages(const QVector<PageOutput> &pages)
             // Every widget that has the id is named.
             fail(page.code, k, page.culprit);
             QStringList named;
-            for (const QMyWidget *w : qAsConst(*pageWidgets.at(k))) {
+            for (const QMyWidget *w : design.widgets(k)) {
                 if (w->getId() == page.culprit->getId())
                     named.append(w->getTypeName() + QLatin1Char('-') + QString::number(w->getId()));
             }
@@ -472,7 +474,7 @@ int AllCfg::writeContainer(const QString &out, const Templates &templates,
     pages.clear();
     if (!file.commitWhole())
         return fail(WriteAllCfgFailed, -1, nullptr, file.failure());
-    guicfgSizes = sizes;
+    m_pageFileSizes = sizes;
     return Success;
 }
 

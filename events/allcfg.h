@@ -11,10 +11,10 @@
 #include <QVector>
 
 class BootParam;
+class DesignDocument;
 class EventHolder;
 class PageParam;
 class QColor;
-class QMyFrame;
 class QMyWidget;
 class TimerParam;
 
@@ -63,17 +63,18 @@ public:
 
     explicit AllCfg(QObject *parent = nullptr);
 
-    // One whole run; 0 or the code of the step that failed. After a success the output
-    // folder holds all.cfg alone and guicfgSizes the page-file sizes; after a failure it
-    // holds no all.cfg.
-    int createAllCfg(QMyFrame *canvas, BootParam *boot, int direction,
-                     TimerParam *timers[TimerCount]);
+    // One whole run for a design; 0 or the code of the step that failed. After a success
+    // the design's output folder holds all.cfg alone and pageFileSizes() the page-file
+    // sizes; after a failure it holds no all.cfg.
+    int createAllCfg(const DesignDocument &design);
+    // The sizes of the page files of the last run that succeeded, page by page.
+    QList<int> pageFileSizes() const { return m_pageFileSizes; }
 
     // The folder of init.bin, xvar.bin and keyboard.py: file/ beside the program unless set.
     QString templateFolder() const;
     void setTemplateFolder(const QString &folder) { m_templateFolder = folder; }
-    // The project's allFile folder.
-    static QString outputFolder();
+    // The allFile folder of the project whose file is at projectPath.
+    static QString outputFolder(const QString &projectPath);
 
     // What the last failure concerns (page, widget, file) and its cause, in words.
     QString failureDetail() const;
@@ -175,12 +176,12 @@ private:
 
     int fail(int code, int page = -1, const QMyWidget *w = nullptr,
              const QString &detail = QString());
-    int run(BootParam *boot, int direction, TimerParam *timers[TimerCount]);
+    int run(const DesignDocument &design);
     // The steps of a run, in their order.
     int prepareOutputFolder(const QString &out);
-    static void makePage(int k, PageOutput *out);
-    static QVector<PageOutput> makePages();
-    int checkPages(const QVector<PageOutput> &pages);
+    static void makePage(const DesignDocument &design, int k, PageOutput *out);
+    static QVector<PageOutput> makePages(const DesignDocument &design);
+    int checkPages(const DesignDocument &design, const QVector<PageOutput> &pages);
     int checkEvents(const QVector<PageOutput> &pages, TimerParam *timers[TimerCount]);
     int readTemplates(const QString &folder, Templates *templates);
     int readTemplate(const QString &folder, const char *name, int code, QByteArray *bytes);
@@ -193,6 +194,7 @@ private:
 
     QString m_templateFolder;
     Failure m_failure;
+    QList<int> m_pageFileSizes;
 };
 
 #endif // ALLCFG_H

@@ -2,8 +2,7 @@
 #include "ui_bootdlg.h"
 
 #include "bootparam.h"
-#include "designglobals.h"
-#include "designpages.h"
+#include "designdocument.h"
 #include "imagereferences.h"
 #include "projectfile.h"
 #include "qmymessagebox.h"
@@ -18,8 +17,10 @@ enum { AskSave = 1, AskTakeModuleLink = 3 };
 
 } // namespace
 
-BootDlg::BootDlg(QWidget *parent)
+BootDlg::BootDlg(DesignDocument *design, QWidget *parent)
     : QDialog(parent)
+    , design(design)
+    , bootParam(&design->boot())
     , ui(new Ui::BootDlg)
 {
     ui->setupUi(this);
@@ -27,7 +28,8 @@ BootDlg::BootDlg(QWidget *parent)
     resultBox = new QMyMessageBox;
     questionBox = new QMyMessageBox;
     connect(questionBox, &QMyMessageBox::s_sendIsNo, this, &BootDlg::slotDealIsNo);
-    bootParam = new BootParam;
+    connect(design, &DesignDocument::pictureRemoved, this, &BootDlg::followImageDeletion);
+    connect(design, &DesignDocument::pageRemoved, this, &BootDlg::followPageDeletion);
     ui->cbBaud->clear();
     ui->cbBaud->addItems({QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400"),
                           QStringLiteral("115200")});
@@ -45,7 +47,6 @@ BootDlg::~BootDlg()
 {
     delete questionBox;
     delete resultBox;
-    delete bootParam;
     delete ui;
 }
 
@@ -93,7 +94,7 @@ void BootDlg::updateEnabled()
 void BootDlg::showDlg()
 {
     const BootParam &b = *bootParam;
-    const int lastPage = pageWidgets.size() - 1;
+    const int lastPage = design->pageCount() - 1;
     ui->checkBoxAnim->setChecked(b.getAnimFlag());
     ui->sbJumpPage->setRange(0, lastPage);
     ui->sbJumpPage->setValue(b.getJumpPage());
@@ -124,22 +125,9 @@ void BootDlg::showDlg()
     show();
 }
 
-void BootDlg::setParam(BootParam *source)
-{
-    *bootParam = *source;
-}
-
 void BootDlg::followImageDeletion(int deleted)
 {
-    // The range names pictures only while the animation is on.
-    if (bootParam->getAnimFlag()) {
-        int start = bootParam->getAnimStartID();
-        int end = bootParam->getAnimEndID();
-        ImageReferences::renumberRange(&start, &end, deleted);
-        bootParam->setAnimStartID(start);
-        bootParam->setAnimEndID(end);
-    }
-    // Unsaved edits in the open dialog name the same pictures.
+    // The record followed already; unsaved edits in the open dialog name the same pictures.
     if (isVisible() && ui->checkBoxAnim->isChecked()) {
         int start = ui->sbAnimStartID->value();
         int end = ui->sbAnimEndID->value();
@@ -151,18 +139,16 @@ void BootDlg::followImageDeletion(int deleted)
 
 void BootDlg::followPageDeletion(int deleted)
 {
-    const auto renumbered = [deleted](int page) {
-        return DesignPages::pageAfterDeletion(page, deleted);
-    };
-    bootParam->setJumpPage(renumbered(bootParam->getJumpPage()));
-    bootParam->setAnimCurrentPage(renumbered(bootParam->getAnimCurrentPage()));
-    bootParam->setAnimJumpPage(renumbered(bootParam->getAnimJumpPage()));
+    // The record followed already; the open dialog's fields follow here.
     if (!isVisible())
         return;
+    const auto renumbered = [deleted](int page) {
+        return DesignDocument::pageAfterDeletion(page, deleted);
+    };
     // Renumbered before the range shrinks, which would clamp them first.
     const int jump = renumbered(ui->sbJumpPage->value());
     const int current = renumbered(ui->sbAnimCurrentPage->value());
-    const int lastPage = pageWidgets.size() - 1;
+    const int lastPage = design->pageCount() - 1;
     for (QSpinBox *box : {ui->sbJumpPage, ui->sbAnimCurrentPage, ui->sbAnimJumpPage})
         box->setRange(0, lastPage);
     ui->sbAnimCurrentPage->setValue(current);
@@ -172,7 +158,7 @@ void BootDlg::followPageDeletion(int deleted)
 
 bool BootDlg::saveToProject(QString *error)
 {
-    return ProjectFile::rewriteFrameElements(currentProjectPath,
+    return ProjectFile::rewriteFrameElements(design->projectPath(),
                                              ProjectFile::bootElements(*bootParam), error);
 }
 
@@ -278,7 +264,7 @@ void BootDlg::on_btnInit_clicked()
 
 void BootDlg::on_btnSave_clicked()
 {
-    if (!currentProjectPath.contains(QLatin1String(".yBEX"))) {
+    if (!design->isProjectOpen()) {
         questionBox->showNotice(QMyMessageBox::Information, tr("未创建或加载项目，无法保存！"));
         return;
     }

@@ -4,33 +4,26 @@
 #include <QDialog>
 
 class BootParam;
+class DesignDocument;
 class QMyMessageBox;
 
 namespace Ui {
 class BootDlg;
 }
 
-// The boot settings the module applies at power-on. The dialog owns the live record:
-// the project file is saved from it and the module's boot script generated from it.
+// The boot settings the module applies at power-on, those of the design's record: the
+// project file is saved from it and the module's boot script generated from it.
 class BootDlg : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit BootDlg(QWidget *parent = nullptr);
+    explicit BootDlg(DesignDocument *design, QWidget *parent = nullptr);
     ~BootDlg() override;
 
     // Loads the record into the controls and shows the dialog.
     void showDlg();
-    // Copies all twenty settings into the dialog's record; the controls stay as they are.
-    void setParam(BootParam *source);
     BootParam *getBootParam() const { return bootParam; }
-    // Picture `deleted` left the library: the animation's picture range closes up around
-    // it in the record and, while the dialog is open, in the fields it shows.
-    void followImageDeletion(int deleted);
-    // Page `deleted` has gone: the page numbers of the record and of the open dialog keep
-    // naming the same pages; one that named the deleted page names the page shown instead.
-    void followPageDeletion(int deleted);
     // Rewrites the boot elements of the open project file from the record.
     bool saveToProject(QString *error = nullptr);
     void retranslate();
@@ -58,13 +51,20 @@ private slots:
     void on_sbJumpPage_valueChanged(int value);
 
 private:
+    // Picture `deleted` left the library: while the dialog is open, the animation's
+    // picture range it shows closes up around it.
+    void followImageDeletion(int deleted);
+    // Page `deleted` has gone: the page numbers the open dialog shows keep naming the same
+    // pages; one that named the deleted page names the page shown instead.
+    void followPageDeletion(int deleted);
     void initUi();
     void updateEnabled();
     void setAnimationEnabled(bool on);
     // The controls into the record.
     void storeControls();
 
-    BootParam *bootParam = nullptr;
+    DesignDocument *design;
+    BootParam *bootParam;
     Ui::BootDlg *ui;
     QMyMessageBox *questionBox = nullptr;
     QMyMessageBox *resultBox = nullptr;

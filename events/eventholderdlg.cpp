@@ -1,13 +1,13 @@
 #include "eventholderdlg.h"
 
-#include "designglobals.h"
+#include "designdocument.h"
 #include "eventinfo.h"
 #include "pageparam.h"
 #include "qmywidget.h"
 #include "timerparam.h"
 
 namespace {
-constexpr int SleepTimerId = 8;
+constexpr int SleepTimerId = DesignDocument::SleepTimer;
 }
 
 EventHolderDlg::EventHolderDlg(QWidget *parent)
@@ -33,6 +33,20 @@ int EventHolderDlg::ownerKind(SelectionKind selectionKind, const QMyWidget *widg
     return NoOwner;
 }
 
+void EventHolderDlg::setDocument(const DesignDocument *design)
+{
+    if (m_design)
+        disconnect(m_design, nullptr, this, nullptr);
+    m_design = design;
+    if (!m_design)
+        return;
+    connect(m_design, &DesignDocument::pageRemoved, this, [this] {
+        if (m_selectionKind == SelectionKind::Page && !holder())
+            dismiss();
+    });
+    connect(m_design, &DesignDocument::pagesCleared, this, [this] { dismiss(); });
+}
+
 void EventHolderDlg::dismiss(const EventHolder *holder)
 {
     if (holder && holder != this->holder())
@@ -49,7 +63,9 @@ void EventHolderDlg::setHolder(SelectionKind selectionKind, QMyWidget *widget, T
 {
     disconnect(m_widgetWatch);
     m_selectionKind = selectionKind;
-    m_page = selectionKind == SelectionKind::Page ? pageRecords.value(currentPageIndex) : nullptr;
+    m_page = selectionKind == SelectionKind::Page && m_design
+        ? m_design->page(m_design->currentPage())
+        : nullptr;
     m_widget = selectionKind == SelectionKind::Widget ? widget : nullptr;
     m_timer = selectionKind == SelectionKind::Timer ? timer : nullptr;
     if (m_widget)
@@ -61,7 +77,8 @@ EventHolder *EventHolderDlg::holder() const
     switch (m_selectionKind) {
     case SelectionKind::Page:
         // A page pointer is only trusted while the page list still holds it.
-        return m_page && pageRecords.contains(m_page) ? &m_page->eventHolder() : nullptr;
+        return m_page && m_design && m_design->pages().contains(m_page) ? &m_page->eventHolder()
+                                                                          : nullptr;
     case SelectionKind::Widget:
         return m_widget ? &m_widget->eventHolder() : nullptr;
     case SelectionKind::Timer:

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QPointer>
 
+class DesignDocument;
 class EventHolder;
 class PageParam;
 class QMyWidget;
@@ -28,6 +29,10 @@ public:
     static int ownerKind(SelectionKind selectionKind, const QMyWidget *widget,
                          const TimerParam *timer);
 
+    // The design whose pages the dialog's holders are; the dialog closes once its page has
+    // gone, and whatever it works on once every page has.
+    void setDocument(const DesignDocument *design);
+
     // Closes the dialog when it works on holder, or in any case when holder is null: that
     // holder, or the whole design, is about to go. Nothing is reported.
     void dismiss(const EventHolder *holder = nullptr);
@@ -42,6 +47,7 @@ protected:
     int holderOwnerKind() const;
 
 private:
+    const DesignDocument *m_design = nullptr;
     SelectionKind m_selectionKind = SelectionKind::None;
     PageParam *m_page = nullptr;
     QPointer<QMyWidget> m_widget;

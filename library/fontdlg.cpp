@@ -1,7 +1,7 @@
 #include "fontdlg.h"
 #include "ui_fontdlg.h"
 
-#include "designglobals.h"
+#include "designdocument.h"
 #include "fontconverter.h"
 #include "libraryfiles.h"
 #include "projectfolder.h"
@@ -21,8 +21,9 @@ QString FontDlg::systemFontFolder()
 #endif
 }
 
-FontDlg::FontDlg(QWidget *parent)
+FontDlg::FontDlg(const DesignDocument *design, QWidget *parent)
     : QDialog(parent)
+    , design(design)
     , form(new Ui::FontDlg)
     , questionBox(new QMyMessageBox)
     , fontConverter(new FontConverter(this))
@@ -33,9 +34,9 @@ FontDlg::FontDlg(QWidget *parent)
     connect(fontConverter, &FontConverter::finished, this, &FontDlg::slotConverted);
     // This window waits for the end half as long as the main window's form.
     fontConverter->setTimeouts(30000, 30000);
-    if (isProjectOpen()) {
+    if (design->isProjectOpen()) {
         for (const char *name : {"tempFonts", "tempTtf"}) {
-            const QString folder = ProjectFolder::openProjectSubfolder(QLatin1String(name));
+            const QString folder = ProjectFolder::openProjectSubfolder(design->projectPath(), QLatin1String(name));
             if (!QDir().mkpath(folder))
                 qWarning() << "cannot create" << folder;
         }
@@ -58,7 +59,7 @@ void FontDlg::showDlg()
 void FontDlg::refillTtfList()
 {
     form->cbTtf->clear();
-    const QString folder = ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf"));
+    const QString folder = ProjectFolder::openProjectSubfolder(design->projectPath(), QStringLiteral("tempTtf"));
     if (folder.isEmpty())
         return;
     if (!QDir().mkpath(folder))
@@ -76,11 +77,11 @@ void FontDlg::on_btnAddTtf_clicked()
 
 void FontDlg::addTtfFiles(const QStringList &files)
 {
-    if (!isProjectOpen())
+    if (!design->isProjectOpen())
         return;
     const QString remembered = form->cbTtf->currentText();
     const LibraryFiles::ImportReport report = LibraryFiles::importFiles(
-        ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf")), files);
+        ProjectFolder::openProjectSubfolder(design->projectPath(), QStringLiteral("tempTtf")), files);
     refillTtfList();
     if (form->cbTtf->count() > 0) {
         const int index = form->cbTtf->findText(remembered);
@@ -105,7 +106,7 @@ void FontDlg::slotDealIsNo(int code)
 {
     if (code != ConfirmDeleteTtf)
         return;
-    const QString folder = ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf"));
+    const QString folder = ProjectFolder::openProjectSubfolder(design->projectPath(), QStringLiteral("tempTtf"));
     if (!folder.isEmpty() && !LibraryFiles::removeInside(folder, ttfToDelete)
         && QFileInfo::exists(folder + QLatin1Char('/') + ttfToDelete))
         questionBox->showNotice(QMyMessageBox::Warning,
@@ -118,7 +119,7 @@ void FontDlg::on_btnCreatFont_clicked()
 {
     if (fontConverter->isRunning())
         return;
-    if (!isProjectOpen()) {
+    if (!design->isProjectOpen()) {
         questionBox->showNotice(QMyMessageBox::Information,
                                 tr("未加载项目，请您先创建或导入项目！"));
         return;
@@ -136,14 +137,14 @@ void FontDlg::on_btnCreatFont_clicked()
         return;
     }
     FontConverter::Request request;
-    request.ttfPath = ProjectFolder::openProjectSubfolder(QStringLiteral("tempTtf"))
+    request.ttfPath = ProjectFolder::openProjectSubfolder(design->projectPath(), QStringLiteral("tempTtf"))
         + QLatin1Char('/') + form->cbTtf->currentText();
     request.symbols = form->textEdit->toPlainText();
     request.size = size;
     request.bpp = form->cbBpp->currentText().toInt();
     request.compress = false;
     request.outputPath = GeneratedFonts::fontPath(
-        ProjectFolder::openProjectSubfolder(QStringLiteral("tempFonts")), number);
+        ProjectFolder::openProjectSubfolder(design->projectPath(), QStringLiteral("tempFonts")), number);
     fontNameMade = number;
     form->btnCreatFont->setEnabled(false);
     fontConverter->start(request);

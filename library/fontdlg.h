@@ -8,6 +8,7 @@
 namespace Ui {
 class FontDlg;
 }
+class DesignDocument;
 class FontConverter;
 class QMyMessageBox;
 
@@ -21,7 +22,8 @@ public:
     // The code of this window's one question, the deletion of a TrueType file.
     enum ActionCode { ConfirmDeleteTtf = 1 };
 
-    explicit FontDlg(QWidget *parent = nullptr);
+    // Works on the project of the design.
+    explicit FontDlg(const DesignDocument *design, QWidget *parent = nullptr);
     ~FontDlg() override;
 
     // Refills the TrueType list from the project and shows the window.
@@ -49,6 +51,7 @@ private slots:
 private:
     void refillTtfList();
 
+    const DesignDocument *design;
     Ui::FontDlg *form;
     QMyMessageBox *questionBox;
     FontConverter *fontConverter;

@@ -116,12 +116,3 @@ QString ImageLibrary::kbText(double kb)
 {
     return QString::number(kb, 'f', 2) + QLatin1String("KB");
 }
-
-int ImageLibrary::renumbered(int reference, int deleted)
-{
-    if (deleted < 0 || reference < 0)
-        return reference;
-    if (reference == deleted)
-        return -1;
-    return reference > deleted ? reference - 1 : reference;
-}

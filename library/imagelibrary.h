@@ -50,10 +50,6 @@ public:
     static QSize pixelSize(const QString &path);
     // "%1KB" with two decimals.
     static QString kbText(double kb);
-
-    // An image reference after image `deleted` left the list: -1 when it named that image,
-    // one less when it named a later one.
-    static int renumbered(int reference, int deleted);
 };
 
 #endif // IMAGELIBRARY_H

@@ -1,7 +1,7 @@
 #include "serialportdlg.h"
 #include "ui_serialportdlg.h"
 
-#include "designglobals.h"
+#include "designdocument.h"
 #include "instrtabledlg.h"
 #include "instructserialport.h"
 #include "portchoice.h"
@@ -75,7 +75,8 @@ void SerialPortDlg::startJob(int jobType, const QString &text)
     progressDone = 0;
     recvText.clear();
     // The worker gets its own copies of the lists it sends.
-    worker->startJob(jobType, text, imagePaths, fontPaths);
+    worker->startJob(jobType, text, design ? design->pictures() : QStringList(),
+                     design ? design->fontPaths() : QStringList());
 }
 
 bool SerialPortDlg::isJobActive() const

@@ -10,6 +10,7 @@ namespace Ui {
 class SerialPortDlg;
 }
 
+class DesignDocument;
 class InstructSerialPort;
 class QMyMessageBox;
 class QMyProgressBarMes;
@@ -38,6 +39,11 @@ public:
 
     explicit SerialPortDlg(QWidget *parent = nullptr);
     ~SerialPortDlg() override;
+
+    // The design whose pictures and fonts the picture and font jobs send, and the size of
+    // its picture library as the library shows it.
+    void setDesign(const DesignDocument *design) { this->design = design; }
+    void setImageLibrarySizeKB(int kb) { imageLibrarySizeKB = kb; }
 
     // Fills the port and rate lists and shows the dialog.
     void showDlg();
@@ -85,6 +91,8 @@ private:
     int baud = 115200;
     QString portName;
     QMyProgressBarMes *progressWindow = nullptr;
+    const DesignDocument *design = nullptr;
+    int imageLibrarySizeKB = 0;
     bool progressActive = false;
     int progressTotal = 0;
     int progressDone = 0;

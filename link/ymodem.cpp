@@ -89,12 +89,6 @@ void YModem::setTimeouts(int stepMs, int unpackMs, int answerMs)
     answerTimeoutMs = answerMs;
 }
 
-void YModem::startJob(int job, const QString &directory, const QString &fileName, int pictureMode,
-                      const QString &instructionText)
-{
-    startJob(YModemJob::fromDesign(job, directory, fileName, pictureMode, instructionText));
-}
-
 void YModem::startJob(const YModemJob &job)
 {
     {

@@ -35,9 +35,7 @@ public:
     // How a job ended, as s_sendJobEnded reports it.
     enum Outcome { Done, Failed, Cancelled };
 
-    // Requests a job with a copy of the open design; a job already running is abandoned.
-    void startJob(int job, const QString &directory, const QString &fileName, int pictureMode,
-                  const QString &instructionText);
+    // Requests a job; a job already running is abandoned.
     void startJob(const YModemJob &job);
     // Ends the pending job soon: a batch under way is cancelled on the line, so that the
     // module does not wait for the rest of it.

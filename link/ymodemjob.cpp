@@ -1,31 +1,30 @@
 #include "ymodemjob.h"
 
-#include "designglobals.h"
+#include "designdocument.h"
+#include "projectfolder.h"
 #include "qmywidget.h"
 
-#include "projectfolder.h"
-
-YModemJob YModemJob::fromDesign(int job, const QString &directory, const QString &fileName,
-                                int pictureMode, const QString &instructionText)
+YModemJob YModemJob::fromDesign(const DesignDocument &design, const QList<int> &pageFileSizes,
+                                int job, const QString &directory, const QString &fileName,
+                                const QString &instructionText)
 {
     YModemJob request;
     request.job = job;
     request.directory = directory;
     request.fileName = fileName;
-    request.pictureMode = pictureMode;
+    request.pictureMode = design.modelType();
     request.instructionText = instructionText;
-    for (const QList<QMyWidget *> *widgets : qAsConst(pageWidgets)) {
+    for (int i = 0; i < design.pageCount(); ++i) {
         Page page;
-        if (widgets) {
-            page.widgetCount = widgets->size();
-            for (const QMyWidget *widget : *widgets)
-                page.textLengths.append({widget->getId(), widget->getLongTextLen()});
-        }
+        const QList<QMyWidget *> &widgets = design.widgets(i);
+        page.widgetCount = widgets.size();
+        for (const QMyWidget *widget : widgets)
+            page.textLengths.append({widget->getId(), widget->getLongTextLen()});
         request.pages.append(page);
     }
-    request.pageFileSizes = guicfgSizes;
-    request.imagePaths = ::imagePaths;
-    request.fontIds = fontIdList;
-    request.projectFolder = ProjectFolder::folderOf(currentProjectPath);
+    request.pageFileSizes = pageFileSizes;
+    request.imagePaths = design.pictures();
+    request.fontIds = design.fontIds();
+    request.projectFolder = ProjectFolder::folderOf(design.projectPath());
     return request;
 }

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QVector>
 
+class DesignDocument;
+
 // One download request with everything it needs of the design, copied in the GUI thread
 // when it is made: the worker never reads the design's lists.
 struct YModemJob
@@ -26,14 +28,16 @@ struct YModemJob
     QString instructionText;
 
     QVector<Page> pages;
-    QList<int> pageFileSizes; // guicfgSizes
+    QList<int> pageFileSizes; // of the generator's last run
     QStringList imagePaths;
     QStringList fontIds;
     QString projectFolder;
 
-    // The request with a copy of the open design.
-    static YModemJob fromDesign(int job, const QString &directory, const QString &fileName,
-                                int pictureMode, const QString &instructionText);
+    // The request with a copy of the design, whose series decides the picture format; the
+    // page files of the design are pageFileSizes bytes long.
+    static YModemJob fromDesign(const DesignDocument &design, const QList<int> &pageFileSizes,
+                                int job, const QString &directory, const QString &fileName,
+                                const QString &instructionText = QString());
 };
 
 #endif // YMODEMJOB_H

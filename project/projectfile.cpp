@@ -2,13 +2,14 @@
 
 #include "bootparam.h"
 #include "checkedsavefile.h"
+#include "designdocument.h"
 #include "drawgeometry.h"
 #include "eventinfo.h"
 #include "pageparam.h"
-#include "projectloadtarget.h"
 #include "projectmarkupscanner.h"
 #include "projectxmlwriter.h"
 #include "qmywidget.h"
+#include "qmywidgetfactory.h"
 #include "timerparam.h"
 
 #include <QDebug>
@@ -20,9 +21,9 @@
 
 namespace {
 
-constexpr int TimerCount = 9;
+constexpr int TimerCount = DesignDocument::TimerCount;
 constexpr int SlotCount = EventHolder::SlotCount;
-constexpr int SleepTimer = 8;
+constexpr int SleepTimer = DesignDocument::SleepTimer;
 
 struct PageKey
 {
@@ -306,21 +307,20 @@ QSize frameSize(const ProjectDocument &d, int frame)
 class Loader
 {
 public:
-    Loader(const ProjectDocument &document, ProjectLoadTarget &target)
+    Loader(const ProjectDocument &document, DesignDocument &design, QWidget *widgetParent)
         : d(document)
-        , t(target)
+        , t(design)
+        , widgetParent(widgetParent)
         , rules(d.nameCount(), nullptr)
         , ruleKnown(d.nameCount(), false)
     { }
 
     void run()
     {
-        for (int i = 0; i < TimerCount; ++i) {
-            if (TimerParam *timer = t.timer(i)) {
-                timer->reset();
-                timer->setTimerID(i);
-            }
-        }
+        // What the file does not say is what a new design has, never what the design
+        // before it had.
+        t.resetTimers();
+        t.boot().reset();
         const int root = d.root();
         if (root >= 0) {
             for (int n : Children {d, root}) {
@@ -335,7 +335,7 @@ public:
         }
         // A hand-edited page number is brought into the pages there are.
         const int pages = t.pageCount();
-        t.finish(pages == 0 ? -1 : qBound(0, savedPage, pages - 1));
+        t.setCurrentPage(pages == 0 ? 0 : qBound(0, savedPage, pages - 1));
     }
 
 private:
@@ -345,7 +345,6 @@ private:
         int height = 0;
         int screenType = 0;
         int series = 0;
-        BootParam *boot = t.bootParam();
         for (int n : Children {d, frame}) {
             const QString &name = d.name(n);
             if (name == QLatin1String("frameW")) {
@@ -356,9 +355,9 @@ private:
                 screenType = toInt(d.text(n));
             } else if (name == QLatin1String("modelType")) {
                 series = toInt(d.text(n));
-                t.setModelTypeNow(series);
+                t.setModelType(series);
             } else if (name == QLatin1String("dpi")) {
-                t.setResolutionText(d.text(n).toString());
+                t.setResolution(d.text(n).toString());
             } else if (name == QLatin1String("baud")) {
                 t.setBaud(d.text(n).toString());
             } else if (name == QLatin1String("blValue")) {
@@ -366,12 +365,14 @@ private:
             } else if (name == QLatin1String("currentPageNum")) {
                 savedPage = toInt(d.text(n));
             } else {
-                readBootKey(boot, n);
+                readBootKey(n);
             }
         }
-        if (width > 0 && height > 0)
-            t.setCanvas(screenType, series, width, height);
-        t.bootParamLoaded();
+        if (width > 0 && height > 0) {
+            t.setScreenType(screenType);
+            t.setModelType(series);
+            t.setFrameSize(QSize(width, height));
+        }
     }
 
     void readTimer(int element)
@@ -417,9 +418,7 @@ private:
             if (readEventElement(d, n, page->eventHolder(), EventInfo::PageOwner))
                 continue;
             if (name == QLatin1String("pageName")) {
-                page->setPageName(d.text(n).toString());
-                if (!page->pageName().isEmpty())
-                    t.pageNamed(index);
+                t.setPageName(index, d.text(n).toString());
                 continue;
             }
             readPageKey(page, n);
@@ -467,7 +466,8 @@ private:
             widgetTypeFromCode(toInt(d.attribute(element, QLatin1String("ClassName"))));
         if (!type)
             return;
-        QMyWidget *widget = t.createWidget(*type, t.widgetCount(page) + 1);
+        QMyWidget *widget =
+            QMyWidgetFactory::create(*type, t.widgets(page).size() + 1, widgetParent);
         if (!widget)
             return;
         QPoint pos(0, 0);
@@ -507,23 +507,24 @@ private:
             }
             }
         }
-        t.addWidget(page, widget, pos);
+        widget->setPos(pos.x(), pos.y());
+        t.addWidget(page, widget);
     }
 
-    void readBootKey(BootParam *boot, int element)
+    void readBootKey(int element)
     {
         const QString &name = d.name(element);
         for (const BootKey &key : bootKeys) {
             if (name == QLatin1String(key.name)) {
-                if (boot)
-                    key.set(*boot, toInt(d.text(element)));
+                key.set(t.boot(), toInt(d.text(element)));
                 return;
             }
         }
     }
 
     const ProjectDocument &d;
-    ProjectLoadTarget &t;
+    DesignDocument &t;
+    QWidget *widgetParent;
     QVector<const WidgetKeyRule *> rules;
     QVector<bool> ruleKnown;
     int savedPage = 0;
@@ -759,27 +760,25 @@ void writeWidget(ProjectXmlWriter &xml, const QMyWidget *widget)
 
 } // namespace
 
-void ProjectFile::writeDesign(ProjectXmlWriter &xml, const Frame &frame, const BootParam &boot,
-                              const QList<TimerParam *> &timers, const QList<PageParam *> &pages,
-                              const QList<QList<QMyWidget *> *> &widgets)
+void ProjectFile::writeDesign(ProjectXmlWriter &xml, const DesignDocument &design)
 {
     xml.beginElement(QStringLiteral("ui"));
 
     xml.beginElement(QStringLiteral("frame"), QStringLiteral("frame"), QStringLiteral("frame"));
-    xml.textElement(QStringLiteral("frameW"), frame.frameW);
-    xml.textElement(QStringLiteral("frameH"), frame.frameH);
-    xml.textElement(QStringLiteral("screenType"), frame.screenType);
-    xml.textElement(QStringLiteral("modelType"), frame.modelType);
-    xml.textElement(QStringLiteral("dpi"), frame.dpi);
-    xml.textElement(QStringLiteral("baud"), frame.baud);
-    xml.textElement(QStringLiteral("blValue"), frame.blValue);
-    xml.textElement(QStringLiteral("currentPageNum"), frame.currentPageNum);
-    for (const auto &element : bootElements(boot))
+    xml.textElement(QStringLiteral("frameW"), design.frameSize().width());
+    xml.textElement(QStringLiteral("frameH"), design.frameSize().height());
+    xml.textElement(QStringLiteral("screenType"), design.screenType());
+    xml.textElement(QStringLiteral("modelType"), design.modelType());
+    xml.textElement(QStringLiteral("dpi"), design.resolution());
+    xml.textElement(QStringLiteral("baud"), design.baud());
+    xml.textElement(QStringLiteral("blValue"), design.backlight());
+    xml.textElement(QStringLiteral("currentPageNum"), design.currentPage());
+    for (const auto &element : bootElements(design.boot()))
         xml.textElement(element.first, element.second);
     xml.endElement();
 
-    for (int i = 0; i < TimerCount && i < timers.size(); ++i) {
-        const TimerParam *timer = timers.at(i);
+    for (int i = 0; i < TimerCount; ++i) {
+        const TimerParam *timer = design.timer(i);
         // A timer is the one at its place, whatever number its record holds.
         xml.beginElement(QStringLiteral("timer"), QStringLiteral("timer"), QString::number(i));
         for (const TimerKey &key : timerKeys)
@@ -789,8 +788,8 @@ void ProjectFile::writeDesign(ProjectXmlWriter &xml, const Frame &frame, const B
         xml.endElement();
     }
 
-    for (int i = 0; i < pages.size() && i < widgets.size(); ++i) {
-        const PageParam *page = pages.at(i);
+    for (int i = 0; i < design.pageCount(); ++i) {
+        const PageParam *page = design.page(i);
         xml.beginElement(QStringLiteral("page"), QStringLiteral("pageid"), QString::number(i + 1));
         for (const PageKey &key : pageLookKeys)
             xml.attributeElement(QLatin1String(key.name), (page->*key.get)());
@@ -798,34 +797,27 @@ void ProjectFile::writeDesign(ProjectXmlWriter &xml, const Frame &frame, const B
             xml.textElement(QLatin1String(key.name), (page->*key.get)());
         xml.textElement(QStringLiteral("pageName"), page->pageName());
         writeEventBlock(xml, page->eventHolder());
-        if (const QList<QMyWidget *> *list = widgets.at(i)) {
-            for (const QMyWidget *widget : *list)
-                writeWidget(xml, widget);
-        }
+        for (const QMyWidget *widget : design.widgets(i))
+            writeWidget(xml, widget);
         xml.endElement();
     }
 
     xml.endElement();
 }
 
-QByteArray ProjectFile::serialize(const Frame &frame, const BootParam &boot,
-                                  const QList<TimerParam *> &timers,
-                                  const QList<PageParam *> &pages,
-                                  const QList<QList<QMyWidget *> *> &widgets)
+QByteArray ProjectFile::serialize(const DesignDocument &design)
 {
     ProjectXmlWriter xml;
     int widgetCount = 0;
-    for (const QList<QMyWidget *> *list : widgets)
-        widgetCount += list ? list->size() : 0;
+    for (int i = 0; i < design.pageCount(); ++i)
+        widgetCount += design.widgets(i).size();
     // About 20 KB per widget; one allocation instead of many regrowths.
     xml.reserve(int(qMin<qint64>((64 << 10) + qint64(widgetCount) * 21000, 1 << 30)));
-    writeDesign(xml, frame, boot, timers, pages, widgets);
+    writeDesign(xml, design);
     return xml.data();
 }
 
-bool ProjectFile::save(const QString &path, const Frame &frame, const BootParam &boot,
-                       const QList<TimerParam *> &timers, const QList<PageParam *> &pages,
-                       const QList<QList<QMyWidget *> *> &widgets, QString *error)
+bool ProjectFile::save(const QString &path, const DesignDocument &design, QString *error)
 {
     if (!isWritable(path, error))
         return false;
@@ -837,7 +829,7 @@ bool ProjectFile::save(const QString &path, const Frame &frame, const BootParam 
     }
     // Written in pieces into the new file, which replaces the old one only when complete.
     ProjectXmlWriter xml(&file);
-    writeDesign(xml, frame, boot, timers, pages, widgets);
+    writeDesign(xml, design);
     if (!xml.finish())
         file.cancelWriting();
     if (!file.commitWhole()) {
@@ -955,11 +947,11 @@ bool ProjectFile::hasUsableFrame() const
     return false;
 }
 
-void ProjectFile::load(ProjectLoadTarget &target) const
+void ProjectFile::load(DesignDocument &design, QWidget *widgetParent) const
 {
     if (!m_valid)
         return;
-    Loader(m_document, target).run();
+    Loader(m_document, design, widgetParent).run();
 }
 
 bool ProjectFile::rewriteFrameElements(const QString &path, const Elements &values, QString *error)

@@ -10,11 +10,9 @@
 #include <QString>
 
 class BootParam;
-class PageParam;
-class ProjectLoadTarget;
+class DesignDocument;
 class ProjectXmlWriter;
-class QMyWidget;
-class TimerParam;
+class QWidget;
 
 // The project's XML file: writing a whole design, reading one back, the pre-read of the
 // module series and the in-place rewrite of single frame settings.
@@ -26,34 +24,17 @@ class ProjectFile
     Q_DECLARE_TR_FUNCTIONS(ProjectFile)
 
 public:
-    // The values of the frame block besides the boot settings.
-    struct Frame
-    {
-        int frameW = 0;
-        int frameH = 0;
-        int screenType = 0;
-        int modelType = 0;
-        QString dpi;
-        QString baud;
-        int blValue = 0;
-        int currentPageNum = 0;
-    };
-
     using Elements = QList<QPair<QString, QString>>;
 
     // The largest project file read: several times what a design of many full pages
     // writes (about 10 KB a widget), and little enough to hold in memory while it is read.
     static constexpr qint64 MaxFileSize = qint64(256) << 20;
 
-    // The whole file for a design; pages[i] and widgets[i] describe page i.
-    static QByteArray serialize(const Frame &frame, const BootParam &boot,
-                                const QList<TimerParam *> &timers, const QList<PageParam *> &pages,
-                                const QList<QList<QMyWidget *> *> &widgets);
+    // The whole file for a design.
+    static QByteArray serialize(const DesignDocument &design);
     // Writes the whole file for a design at path, replacing the old file only when the
     // new one is complete.
-    static bool save(const QString &path, const Frame &frame, const BootParam &boot,
-                     const QList<TimerParam *> &timers, const QList<PageParam *> &pages,
-                     const QList<QList<QMyWidget *> *> &widgets, QString *error = nullptr);
+    static bool save(const QString &path, const DesignDocument &design, QString *error = nullptr);
     // Whether a file may be written at path: its folder exists and an existing file is
     // not write-protected.
     static bool isWritable(const QString &path, QString *error = nullptr);
@@ -72,8 +53,11 @@ public:
     // wins. False when the file names none.
     bool modelType(int *series) const;
     bool hasUsableFrame() const;
-    // Applies the file read before to the target, in document order.
-    void load(ProjectLoadTarget &target) const;
+    // Adds what the file read before holds to the design, in file order: its timers and
+    // boot settings replace the design's, its frame settings are taken as they come, its
+    // pages are appended (widgets made as children of widgetParent) and the page the file
+    // saved as shown becomes the current one.
+    void load(DesignDocument &design, QWidget *widgetParent) const;
 
     // Sets the text of the named elements directly under every root `frame` to the given
     // values and writes the file back; nothing else changes. Never creates a file.
@@ -83,9 +67,7 @@ public:
     static Elements bootElements(const BootParam &boot);
 
 private:
-    static void writeDesign(ProjectXmlWriter &xml, const Frame &frame, const BootParam &boot,
-                            const QList<TimerParam *> &timers, const QList<PageParam *> &pages,
-                            const QList<QList<QMyWidget *> *> &widgets);
+    static void writeDesign(ProjectXmlWriter &xml, const DesignDocument &design);
 
     ProjectDocument m_document;
     QString m_error;

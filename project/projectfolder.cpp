@@ -1,7 +1,7 @@
 #include "projectfolder.h"
 
 #include "checkedsavefile.h"
-#include "designglobals.h"
+#include "designdocument.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,9 +43,9 @@ QString ProjectFolder::subfolder(const QString &projectPath, const QString &name
     return folderOf(projectPath) + QLatin1Char('/') + name;
 }
 
-QString ProjectFolder::openProjectSubfolder(const QString &name)
+QString ProjectFolder::openProjectSubfolder(const QString &projectPath, const QString &name)
 {
-    return isProjectOpen() ? subfolder(currentProjectPath, name) : QString();
+    return DesignDocument::isProjectPath(projectPath) ? subfolder(projectPath, name) : QString();
 }
 
 bool ProjectFolder::createSubfolders(const QString &folder)

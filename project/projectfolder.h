@@ -25,8 +25,9 @@ public:
     // The folder that holds the project file, and its named subfolder.
     static QString folderOf(const QString &projectPath);
     static QString subfolder(const QString &projectPath, const QString &name);
-    // The named subfolder of the open project; empty when no project is open.
-    static QString openProjectSubfolder(const QString &name);
+    // The named subfolder of the project whose file is at projectPath; empty when the path
+    // names no project file (no project is open).
+    static QString openProjectSubfolder(const QString &projectPath, const QString &name);
 
     // Makes each working subfolder of a project folder that is not there yet
     // (tempImages, tempFonts, tempTtf, allFile); false when one cannot be made.

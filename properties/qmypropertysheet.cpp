@@ -1,5 +1,6 @@
 #include "qmypropertysheet.h"
 
+#include "designdocument.h"
 #include "designglobals.h"
 #include "eventholder.h"
 #include "qmywidget.h"
@@ -59,9 +60,11 @@ private:
 
 } // namespace
 
-QMyPropertySheet::QMyPropertySheet(const Managers &managers, QMap<QtProperty *, QString> *keys)
+QMyPropertySheet::QMyPropertySheet(const Managers &managers, QMap<QtProperty *, QString> *keys,
+                                   const DesignDocument *design)
     : m(managers)
     , keys(keys)
+    , design(design)
 { }
 
 void QMyPropertySheet::clear()
@@ -98,18 +101,18 @@ void QMyPropertySheet::addRows(const QList<SheetRow> &rows, const ValueOf &value
         makeRow(row, valueOf, nullptr);
 }
 
-int QMyPropertySheet::fontChoiceIndex(int fontId)
+int QMyPropertySheet::fontChoiceIndex(const QStringList &fontIds, int fontId)
 {
     int index = 0;
-    while (index < fontIdList.size() && fontIdList.at(index).toInt() != fontId)
+    while (index < fontIds.size() && fontIds.at(index).toInt() != fontId)
         ++index;
     return index;
 }
 
-QStringList QMyPropertySheet::fontChoiceNames(int fontId, int *index)
+QStringList QMyPropertySheet::fontChoiceNames(int fontId, int *index) const
 {
-    QStringList names = fontIdList;
-    *index = fontChoiceIndex(fontId);
+    QStringList names = design->fontIds();
+    *index = fontChoiceIndex(names, fontId);
     if (*index >= names.size())
         names << QCoreApplication::translate("MainWindow", "%1（无此字体）").arg(fontId);
     return names;
@@ -143,7 +146,8 @@ void QMyPropertySheet::enterKey(QtProperty *row, const SheetRow &data)
         keys->insert(row, data.key);
 }
 
-QStringList QMyPropertySheet::choiceNames(const SheetRow &row, const ValueOf &valueOf, int *index)
+QStringList QMyPropertySheet::choiceNames(const SheetRow &row, const ValueOf &valueOf,
+                                          int *index) const
 {
     const int value = valueOf(row.key).toInt();
     if (row.kind == SheetRow::FontChoice)

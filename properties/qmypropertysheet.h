@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class DesignDocument;
 class EventHolder;
 class QMyWidget;
 class QtEnumPropertyManager;
@@ -37,7 +38,9 @@ public:
     // The value a row shows, by its key (SheetValues).
     using ValueOf = std::function<QVariant(const QString &key)>;
 
-    QMyPropertySheet(const Managers &managers, QMap<QtProperty *, QString> *keys);
+    // Font rows offer the generated fonts of the design.
+    QMyPropertySheet(const Managers &managers, QMap<QtProperty *, QString> *keys,
+                     const DesignDocument *design);
 
     // Commits what an open editor holds, then deletes every row and forgets every key.
     void clear();
@@ -64,17 +67,17 @@ public:
 
     // Position and size rows follow the widget while it is moved or resized.
     void followWidget(const QMyWidget &w);
-    // The font row of the key offers fontIdList again, showing font `fontId`; the widget
-    // keeps its font, listed or not.
+    // The font row of the key offers the design's fonts again, showing font `fontId`; the
+    // widget keeps its font, listed or not.
     void refreshFontChoice(const QString &key, int fontId);
     // The choice row of the key shows entry `index`, which applies nothing.
     void showChoice(const QString &key, int index);
 
-    // The position of font `fontId` in fontIdList; one past the list when none holds it.
-    static int fontChoiceIndex(int fontId);
-    // The names of a font row: fontIdList, and after it font `fontId` marked as missing when
-    // no generated font has that number. *index is the position of `fontId`.
-    static QStringList fontChoiceNames(int fontId, int *index);
+    // The position of font `fontId` in fontIds; one past the list when none holds it.
+    static int fontChoiceIndex(const QStringList &fontIds, int fontId);
+    // The names of a font row: the design's fonts, and after them font `fontId` marked as
+    // missing when no generated font has that number. *index is the position of `fontId`.
+    QStringList fontChoiceNames(int fontId, int *index) const;
 
 private:
     QtProperty *makeRow(const SheetRow &row, const ValueOf &valueOf, QtProperty *parent);
@@ -83,10 +86,11 @@ private:
     void place(QtProperty *row, QtProperty *parent, bool collapse);
     void enterKey(QtProperty *row, const SheetRow &data);
     // The names of a choice row and the index of the value it shows.
-    static QStringList choiceNames(const SheetRow &row, const ValueOf &valueOf, int *index);
+    QStringList choiceNames(const SheetRow &row, const ValueOf &valueOf, int *index) const;
 
     Managers m;
     QMap<QtProperty *, QString> *keys;
+    const DesignDocument *design;
     QtProperty *shownRow = nullptr;
 };
 

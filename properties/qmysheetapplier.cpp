@@ -1,6 +1,7 @@
 #include "qmysheetapplier.h"
 
 #include "colorcomponent.h"
+#include "designdocument.h"
 #include "designglobals.h"
 #include "eventholder.h"
 #include "pageparam.h"
@@ -41,12 +42,12 @@ QColor withAlpha(QColor color, int alpha)
 }
 
 // The characters the widget's generated font holds beyond ASCII; empty without a file.
-bool fontSymbols(int fontId, QString *symbols)
+bool fontSymbols(const DesignDocument &design, int fontId, QString *symbols)
 {
-    for (const QString &entry : qAsConst(fontIdList)) {
+    for (const QString &entry : design.fontIds()) {
         if (entry.toInt() != fontId)
             continue;
-        const QString path = ProjectFolder::folderOf(currentProjectPath)
+        const QString path = ProjectFolder::folderOf(design.projectPath())
             + QStringLiteral("/tempFonts/") + entry + QStringLiteral(".ini");
         QSettings settings(path, QSettings::IniFormat);
         settings.setIniCodec("UTF-8");
@@ -59,9 +60,10 @@ bool fontSymbols(int fontId, QString *symbols)
 } // namespace
 
 QMySheetApplier::QMySheetApplier(QMyPropertySheet *sheet, QMyFrame *canvas,
-                                 QMyMessageBox *questionBox)
+                                 QMyMessageBox *questionBox, DesignDocument *design)
     : sheet(sheet)
     , canvas(canvas)
+    , design(design)
     , questionBox(questionBox)
 { }
 
@@ -174,22 +176,22 @@ void QMySheetApplier::applyGeometry(QMyWidget *w, const QString &key, int value)
     if (key == keyX) {
         if (value == w->getX())
             return;
-        w->setX(SheetRules::limitPosition(value, w->getW(), pageWidth));
+        w->setX(SheetRules::limitPosition(value, w->getW(), canvas->pageSize().width()));
     } else if (key == keyY) {
         if (value == w->getY())
             return;
-        w->setY(SheetRules::limitPosition(value, w->getH(), pageHeight));
+        w->setY(SheetRules::limitPosition(value, w->getH(), canvas->pageSize().height()));
     } else if (key == keyW) {
         if (value == w->getW())
             return;
-        const int width = SheetRules::limitExtent(value, w->getX(), pageWidth);
+        const int width = SheetRules::limitExtent(value, w->getX(), canvas->pageSize().width());
         w->setW(width);
         if (square)
             w->setH(width);
     } else {
         if (value == w->getH())
             return;
-        const int height = SheetRules::limitExtent(value, w->getY(), pageHeight);
+        const int height = SheetRules::limitExtent(value, w->getY(), canvas->pageSize().height());
         w->setH(height);
         if (square)
             w->setW(height);
@@ -210,7 +212,7 @@ void QMySheetApplier::applyText(QMyWidget *w, const QString &typed)
     // The QR code draws its own pattern; every other text is drawn with the widget's font,
     // which holds printable ASCII and the characters it was generated with.
     QStringList dropped;
-    if (w->getType() != WidgetType::QRCode && fontSymbols(w->getFontID(), &symbols)) {
+    if (w->getType() != WidgetType::QRCode && fontSymbols(*design, w->getFontID(), &symbols)) {
         text = SheetRules::filterText(text, symbols);
         dropped = SheetRules::droppedCharacters(typed, symbols);
     }
@@ -425,9 +427,7 @@ void QMySheetApplier::applyChoice(QtProperty *row, int index, const Target &targ
 void QMySheetApplier::resizeCanvas(int width, int height, int orientation)
 {
     const QSize size = SheetRules::frameSize(width, height, orientation);
-    canvas->setFrameW(size.width());
-    canvas->setFrameH(size.height());
-    canvas->update();
+    design->setFrameSize(size);
 }
 
 void QMySheetApplier::applyPageChoice(PageParam *page, const QString &key, int index)
@@ -436,36 +436,36 @@ void QMySheetApplier::applyPageChoice(PageParam *page, const QString &key, int i
         if (index < 0 || index >= resolutionList.size()) {
             // The entry of a resolution outside the list: the row goes back to what the
             // project has.
-            const int current = SheetRules::resolutionIndex(resolutionText(), resolutionList);
+            const int current = SheetRules::resolutionIndex(design->resolution(), resolutionList);
             if (current >= 0)
                 sheet->showChoice(key, current);
             return;
         }
         const QString text = resolutionList.at(index);
-        if (text == resolutionText())
+        if (text == design->resolution())
             return;
-        setResolutionText(text);
+        design->setResolution(text);
         int width = 0;
         int height = 0;
         if (SheetRules::resolutionSize(text, &width, &height))
-            resizeCanvas(width, height, canvas->getScreenType());
+            resizeCanvas(width, height, design->screenType());
         return;
     }
     if (key == QLatin1String("screenType")) {
         if (index < 0 || index > 3) {
-            const int current = canvas->getScreenType();
+            const int current = design->screenType();
             if (current >= 0 && current <= 3)
                 sheet->showChoice(key, current);
             return;
         }
-        if (index == canvas->getScreenType())
+        if (index == design->screenType())
             return;
         int width = 0;
         int height = 0;
-        const QString text = resolutionText();
+        const QString text = design->resolution();
         if (!text.isEmpty() && !SheetRules::resolutionSize(text, &width, &height))
             width = height = 0;
-        canvas->setScreenType(index);
+        design->setScreenType(index);
         resizeCanvas(width, height, index);
         return;
     }
@@ -498,13 +498,13 @@ void QMySheetApplier::applyWidgetChoice(QMyWidget *w, const QString &key, int in
     if (key == QLatin1String("fontID") || key == QLatin1String("ybexItemChartTickLabelFontID")) {
         // The font list may have changed since the sheet was built; the entry of a missing
         // font applies nothing, and the row shows the widget's font again.
-        if (index < 0 || index >= fontIdList.size()) {
-            const int current = QMyPropertySheet::fontChoiceIndex(w->intValue(key));
-            if (current < fontIdList.size())
+        if (index < 0 || index >= design->fontIds().size()) {
+            const int current = QMyPropertySheet::fontChoiceIndex(design->fontIds(), w->intValue(key));
+            if (current < design->fontIds().size())
                 sheet->showChoice(key, current);
             return;
         }
-        v = fontIdList.at(index).toInt();
+        v = design->fontIds().at(index).toInt();
     } else if (key == QLatin1String("ybexItemMeterPointNum")
                || key == QLatin1String("ybexItemChartSerCount")) {
         v = index + 1;
@@ -554,7 +554,7 @@ void QMySheetApplier::applyPageBackground(PageParam *page, const QString &text)
         page->setPageImageNum(-1);
     } else {
         const int number = SheetRules::imageNumber(text);
-        switch (SheetRules::pageBackground(number, imagePaths, canvas->getModelType())) {
+        switch (SheetRules::pageBackground(number, design->pictures(), design->modelType())) {
         case SheetRules::BackgroundAccepted:
             page->setPageImageNum(number);
             break;

@@ -6,8 +6,7 @@
 #include <QString>
 #include <QVariant>
 
-#include <functional>
-
+class DesignDocument;
 class EventHolder;
 class PageParam;
 class QMyFrame;
@@ -39,11 +38,9 @@ public:
         bool rebuildWidgetSheet = false;
     };
 
-    QMySheetApplier(QMyPropertySheet *sheet, QMyFrame *canvas, QMyMessageBox *questionBox);
-
-    // The project's resolution text, kept by the screen-size dialog.
-    std::function<QString()> resolutionText;
-    std::function<void(const QString &)> setResolutionText;
+    // Edits go to the design shown on the canvas.
+    QMySheetApplier(QMyPropertySheet *sheet, QMyFrame *canvas, QMyMessageBox *questionBox,
+                    DesignDocument *design);
 
     Effect applyValue(QtProperty *row, const QVariant &value, const Target &target);
     void applyChoice(QtProperty *row, int index, const Target &target);
@@ -70,6 +67,7 @@ private:
 
     QMyPropertySheet *sheet;
     QMyFrame *canvas;
+    DesignDocument *design;
     QMyMessageBox *questionBox;
 };
 

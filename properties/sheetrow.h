@@ -15,7 +15,7 @@ struct SheetRow
         Text,
         Color,
         Choice, // names from `choices`
-        FontChoice, // names from fontIdList, value the index of the font number
+        FontChoice, // names from the design's generated fonts, value the index of the font number
         ResolutionChoice, // names from resolutionList
         Image,
         Group,

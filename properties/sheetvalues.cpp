@@ -47,7 +47,7 @@ const QHash<QString, PageIntAccess> &pageInts()
 QVariant widgetValue(const QMyWidget &w, const QString &key)
 {
     if (key == QLatin1String("#type"))
-        return widgetTypeDisplayNames.value(widgetTypeCode(w.getType()));
+        return widgetTypeDisplayNames().value(widgetTypeCode(w.getType()));
     if (key == QLatin1String("#id"))
         return w.getId();
     if (key == QLatin1String("text"))

@@ -1,9 +1,10 @@
 #ifndef DESIGNTESTUTIL_H
 #define DESIGNTESTUTIL_H
 
+#include "designdocument.h"
 #include "designglobals.h"
-#include "designpages.h"
 #include "pageparam.h"
+#include "qmyframe.h"
 #include "qmywidget.h"
 
 #include <QCoreApplication>
@@ -27,11 +28,19 @@ inline bool dropTypeName(QWidget *canvas, const QString &typeName, const QPoint 
     return drop.isAccepted();
 }
 
-// Frees the design held in the program-wide page lists.
-inline void freeDesign()
+// A design shown on a canvas of its own, without a window. The document comes last, so
+// that it deletes its widgets while the canvas they are children of still exists.
+struct CanvasDesign
 {
-    DesignPages::removeAll({});
-    currentPageIndex = 0;
-}
+    CanvasDesign()
+        : frame(new QMyFrame(&host))
+    {
+        frame->setDocument(&document);
+    }
+
+    QWidget host;
+    QMyFrame *frame;
+    DesignDocument document;
+};
 
 #endif // DESIGNTESTUTIL_H

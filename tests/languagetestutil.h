@@ -1,12 +1,13 @@
 #ifndef LANGUAGETESTUTIL_H
 #define LANGUAGETESTUTIL_H
 
-#include "designglobals.h"
+#include "languagedlg.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <QTranslator>
 
 // The settings file says Chinese and the application translator is empty, as at the first
 // start of the program.
@@ -20,9 +21,10 @@ inline void startInChinese()
         s.setValue(QStringLiteral("Language/ID"), 1);
         s.setValue(QStringLiteral("Language/Path"), QString());
     }
-    QApplication::removeTranslator(&appTranslator);
-    appTranslator.load(QString());
-    QApplication::installTranslator(&appTranslator);
+    QTranslator &translator = LanguageDlg::appTranslator();
+    QApplication::removeTranslator(&translator);
+    translator.load(QString());
+    QApplication::installTranslator(&translator);
 }
 
 #endif // LANGUAGETESTUTIL_H

@@ -457,10 +457,10 @@ private:
 
     QScopedPointer<QTemporaryDir> dir;
     QWidget canvas;
-    TimerParam timerRecords[AllCfg::TimerCount];
+    // A fresh design and generator for every test; the timers are the design's.
+    QScopedPointer<DesignDocument> design;
     TimerParam *timers[AllCfg::TimerCount];
-    BootParam boot;
-    AllCfg generator;
+    QScopedPointer<AllCfg> generator;
 };
 
 void TestAllCfg::init()
@@ -471,48 +471,41 @@ void TestAllCfg::init()
     for (const char *name : {"init.bin", "xvar.bin", "keyboard.py"})
         QVERIFY(QFile::copy(QString(YBEX_TEST_DATA "/templates/") + name,
                             dir->filePath(QString("templates/") + name)));
-    generator.setTemplateFolder(dir->filePath("templates"));
-    currentProjectPath = dir->filePath("p.yBEX");
-    pageWidth = 800;
-    pageHeight = 480;
-    boot.reset();
-    for (int i = 0; i < AllCfg::TimerCount; ++i) {
-        timerRecords[i].reset();
-        timerRecords[i].setTimerID(i);
-        timers[i] = &timerRecords[i];
-    }
-    imagePaths.clear();
-    guicfgSizes.clear();
+    generator.reset(new AllCfg);
+    generator->setTemplateFolder(dir->filePath("templates"));
+    design.reset(new DesignDocument);
+    design->setProjectPath(dir->filePath("p.yBEX"));
+    design->setFrameSize(QSize(800, 480));
+    design->setScreenType(1);
+    for (int i = 0; i < AllCfg::TimerCount; ++i)
+        timers[i] = design->timer(i);
     // New buttons and labels draw with font 0, which the project has.
-    fontIdList = QStringList {"0"};
+    design->setFontIds({"0"});
 }
 
 void TestAllCfg::cleanup()
 {
-    freeDesign();
-    currentProjectPath.clear();
-    fontIdList.clear();
+    design.reset();
+    generator.reset();
 }
 
 PageParam *TestAllCfg::addPage()
 {
-    pageRecords.append(new PageParam);
-    pageWidgets.append(new QList<QMyWidget *>);
-    return pageRecords.last();
+    return design->page(design->addPage());
 }
 
 QMyWidget *TestAllCfg::addWidget(int page, int type, int id)
 {
     QMyWidget *w = QMyWidgetFactory::create(WidgetType(type), id, &canvas);
-    pageWidgets.at(page)->append(w);
+    design->addWidget(page, w);
     return w;
 }
 
 int TestAllCfg::run(QString *detail)
 {
-    const int code = generator.createAllCfg(nullptr, &boot, 1, timers);
+    const int code = generator->createAllCfg(*design);
     if (detail)
-        *detail = generator.failureDetail();
+        *detail = generator->failureDetail();
     return code;
 }
 
@@ -784,16 +777,16 @@ void TestAllCfg::bootScript()
 {
     QFETCH(BootChange, change);
     QFETCH(QStringList, lines);
-    change(boot);
-    const QByteArray script = AllCfg::bootScript(boot, 1, timers);
+    change(design->boot());
+    const QByteArray script = AllCfg::bootScript(design->boot(), 1, timers);
     QCOMPARE(QString::fromLatin1(script).split("\r\n"), lines + QStringList {QString()});
 
-    timerRecords[3].setTimerOneTime(1);
-    timerRecords[3].setTimerTime(250);
-    timerRecords[3].setTimerEnable(1);
-    timerRecords[8].setTimerTime(60);
-    timerRecords[8].setTimerVal(40);
-    const QByteArray changed = AllCfg::bootScript(boot, 1, timers);
+    timers[3]->setTimerOneTime(1);
+    timers[3]->setTimerTime(250);
+    timers[3]->setTimerEnable(1);
+    timers[8]->setTimerTime(60);
+    timers[8]->setTimerVal(40);
+    const QByteArray changed = AllCfg::bootScript(design->boot(), 1, timers);
     QVERIFY(changed.contains("user.set_timer(3,1,250,1)\r\n"));
     QVERIFY(changed.contains("user.set_sleep(60,40)\r\n"));
 }
@@ -898,9 +891,9 @@ void TestAllCfg::sectionsInOrder()
     btn3->addEvent(makeEvent(0, 0, 31));
     btn3->setEventContent(1, 1, QStringLiteral("hand\r\n"));
     // A hand-written slot with no events in the list gives no script.
-    pageRecords.at(1)->setEventContent(0, 1, QStringLiteral("ignored"));
-    timerRecords[2].appendEvent(makeEvent(-2, 0, 31, "9"));
-    timerRecords[8].appendEvent(makeEvent(-3, 1, 31, "8"));
+    design->page(1)->setEventContent(0, 1, QStringLiteral("ignored"));
+    timers[2]->appendEvent(makeEvent(-2, 0, 31, "9"));
+    timers[8]->appendEvent(makeEvent(-3, 1, 31, "8"));
 
     QCOMPARE(run(), 0);
     const QList<Section> s = sections();
@@ -917,10 +910,10 @@ void TestAllCfg::sectionsInOrder()
     QFile init(QString(YBEX_TEST_DATA "/templates/init.bin"));
     QVERIFY(init.open(QIODevice::ReadOnly));
     QCOMPARE(s.at(0).bytes, init.readAll());
-    QCOMPARE(s.at(2).bytes.size(), guicfgSizes.value(0));
-    QCOMPARE(s.at(3).bytes.size(), guicfgSizes.value(1));
-    QCOMPARE(guicfgSizes.size(), 2);
-    QCOMPARE(s.at(4).bytes, AllCfg::bootScript(boot, 1, timers));
+    QCOMPARE(s.at(2).bytes.size(), generator->pageFileSizes().value(0));
+    QCOMPARE(s.at(3).bytes.size(), generator->pageFileSizes().value(1));
+    QCOMPARE(generator->pageFileSizes().size(), 2);
+    QCOMPARE(s.at(4).bytes, AllCfg::bootScript(design->boot(), 1, timers));
     QCOMPARE(s.at(5).bytes, QByteArray("import user\r\nuser.set_delay(8)\r\n"));
     QCOMPARE(s.at(6).bytes, QByteArray());
     QCOMPARE(s.at(9).bytes, QByteArray("import user\r\nuser.set_delay(9)\r\n"));
@@ -930,7 +923,7 @@ void TestAllCfg::sectionsInOrder()
     QCOMPARE(s.at(20).bytes, QByteArray("import user\r\nhand\r\n"));
     // The page file in the container is the page file of the design.
     QByteArray page1;
-    QCOMPARE(AllCfg::pageFile(*pageRecords.at(1), *pageWidgets.at(1), 800, 480, &page1), 0);
+    QCOMPARE(AllCfg::pageFile(*design->page(1), design->widgets(1), 800, 480, &page1), 0);
     QCOMPARE(s.at(3).bytes, page1);
     QCOMPARE(outputEntries(), QStringList {"all.cfg"});
 }
@@ -942,7 +935,7 @@ void TestAllCfg::projectWithoutPages()
              QString("1/0/0/0 2/0/0/0 4/0/0/0 5/0/0/0 6/0/0/0 7/0/0/0 "
                      "7/1/0/0 7/2/0/0 7/3/0/0 7/4/0/0 7/5/0/0 7/6/0/0 "
                      "7/7/0/0 8/0/0/0"));
-    QVERIFY(guicfgSizes.isEmpty());
+    QVERIFY(generator->pageFileSizes().isEmpty());
 }
 
 void TestAllCfg::stalePaintValuesOnHiddenPages()
@@ -972,7 +965,7 @@ void TestAllCfg::stalePaintValuesOnHiddenPages()
     }
     QCOMPARE(run(), 0);
     for (i = 0; i < 3; ++i) {
-        QMyWidget *w = pageWidgets.at(0)->at(i);
+        QMyWidget *w = design->widgets(0).at(i);
         QCOMPARE(AllCfg::widgetRecord(*w, 60), AllCfg::widgetRecord(*shown[i], 60));
     }
     QCOMPARE(slider->getProgW(), 160);
@@ -1014,7 +1007,7 @@ void TestAllCfg::buildRichDesign()
         int type, events;
     } holders[] = {{0, 2}, {3, 3}, {6, 3}, {7, 3}};
     for (const auto &h : holders) {
-        for (QMyWidget *w : qAsConst(*pageWidgets.at(0))) {
+        for (QMyWidget *w : design->widgets(0)) {
             if (widgetTypeCode(w->getType()) != h.type)
                 continue;
             for (int n = 0; n < h.events; ++n) {
@@ -1024,9 +1017,9 @@ void TestAllCfg::buildRichDesign()
             w->setEventContent(h.events - 1, 1, QStringLiteral("x=1\r\n# 注释\n"));
         }
     }
-    pageRecords.at(0)->appendEvent(makeEvent(-1, 0, 5));
-    pageRecords.at(0)->appendEvent(makeEvent(-1, 1, 40));
-    pageRecords.at(0)->setEventContent(1, 1, QStringLiteral("hand"));
+    design->page(0)->appendEvent(makeEvent(-1, 0, 5));
+    design->page(0)->appendEvent(makeEvent(-1, 1, 40));
+    design->page(0)->setEventContent(1, 1, QStringLiteral("hand"));
 
     PageParam *empty = addPage();
     empty->setEventContent(0, 1, QStringLiteral("never written"));
@@ -1040,26 +1033,28 @@ void TestAllCfg::buildRichDesign()
     arc->addEvent(makeEvent(7, 1, 31));
     addWidget(2, 9, 6)->setChartSerCount(3);
     // The buttons and labels draw with fonts the project has.
-    for (const QList<QMyWidget *> *widgets : qAsConst(pageWidgets)) {
-        for (const QMyWidget *w : *widgets)
-            fontIdList << QString::number(w->getFontID());
+    QStringList fontIds = design->fontIds();
+    for (int page = 0; page < design->pageCount(); ++page) {
+        for (const QMyWidget *w : design->widgets(page))
+            fontIds << QString::number(w->getFontID());
     }
+    design->setFontIds(fontIds);
 
     for (int t : {0, 3, 7})
-        timerRecords[t].appendEvent(makeEvent(-2, 0, 20 + t, QString::number(t)));
-    timerRecords[5].setEventContent(0, 1, QStringLiteral("no events, not written"));
-    timerRecords[8].appendEvent(makeEvent(-3, 0, 31, QStringLiteral("3")));
-    timerRecords[8].appendEvent(makeEvent(-3, 1, 31, QStringLiteral("4")));
-    timerRecords[8].setTimerTime(600);
+        timers[t]->appendEvent(makeEvent(-2, 0, 20 + t, QString::number(t)));
+    timers[5]->setEventContent(0, 1, QStringLiteral("no events, not written"));
+    timers[8]->appendEvent(makeEvent(-3, 0, 31, QStringLiteral("3")));
+    timers[8]->appendEvent(makeEvent(-3, 1, 31, QStringLiteral("4")));
+    timers[8]->setTimerTime(600);
 
-    boot.setBuzzerTime(50);
-    boot.set485Flag(true);
-    boot.set485Addr(17);
-    boot.setCRC16Flag(true);
-    boot.setPosFlag(true);
-    boot.setAnimFlag(true);
-    boot.setAnimImgID(2);
-    boot.setAnimEndID(5);
+    design->boot().setBuzzerTime(50);
+    design->boot().set485Flag(true);
+    design->boot().set485Addr(17);
+    design->boot().setCRC16Flag(true);
+    design->boot().setPosFlag(true);
+    design->boot().setAnimFlag(true);
+    design->boot().setAnimImgID(2);
+    design->boot().setAnimEndID(5);
 }
 
 // The container of a design that uses every part of the format, byte for byte as it was
@@ -1075,7 +1070,7 @@ void TestAllCfg::containerKeepsItsRecordedBytes()
     const QByteArray bytes = made.readAll();
     QCOMPARE(bytes.size(), recorded.size());
     QVERIFY(bytes == recorded.readAll());
-    QCOMPARE(guicfgSizes.size(), 3);
+    QCOMPARE(generator->pageFileSizes().size(), 3);
 }
 
 // Pages are made side by side; the container still holds them in page order, each with
@@ -1095,16 +1090,16 @@ void TestAllCfg::manyPagesKeepTheirOrder()
     }
     QCOMPARE(run(), 0);
     const QList<Section> s = sections();
-    QCOMPARE(guicfgSizes.size(), Pages);
+    QCOMPARE(generator->pageFileSizes().size(), Pages);
     int script = 0;
     for (const Section &section : s) {
         if (section.id == 3) {
             QByteArray expected;
-            QCOMPARE(AllCfg::pageFile(*pageRecords.at(section.page), *pageWidgets.at(section.page),
+            QCOMPARE(AllCfg::pageFile(*design->page(section.page), design->widgets(section.page),
                                       800, 480, &expected),
                      0);
             QVERIFY(section.bytes == expected);
-            QCOMPARE(guicfgSizes.at(section.page), expected.size());
+            QCOMPARE(generator->pageFileSizes().at(section.page), expected.size());
         } else if (section.id == 14) {
             // One script per page, in page order, from that page's button.
             QCOMPARE(section.page, script);
@@ -1240,10 +1235,10 @@ void TestAllCfg::percentSignsInTheProjectPath()
 {
     addPage();
     addWidget(0, 0, 1)->addEvent(makeEvent(0, 1, 31));
-    timerRecords[3].appendEvent(makeEvent(-2, 0, 31));
+    timers[3]->appendEvent(makeEvent(-2, 0, 31));
     const QString folder = dir->filePath("p%1q%2r%L3");
     QVERIFY(QDir().mkpath(folder));
-    currentProjectPath = folder + "/p%1.yBEX";
+    design->setProjectPath(folder + "/p%1.yBEX");
     QCOMPARE(run(), 0);
     QCOMPARE(QDir(folder + "/allFile").entryList(QDir::Files), QStringList {"all.cfg"});
     QCOMPARE(QDir(dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
@@ -1606,7 +1601,7 @@ void TestAllCfg::missingFontStopsTheRun()
     QCOMPARE(detail, QString("Page-1 Lab-4：字体6不存在，请先生成该字体或选择已有的字体"));
     QVERIFY(!QFile::exists(allCfgPath()));
     QCOMPARE(outputEntries(), QStringList());
-    fontIdList << "6";
+    design->setFontIds(design->fontIds() + QStringList {"6"});
     QCOMPARE(run(), 0);
 }
 

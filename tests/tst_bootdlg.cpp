@@ -1,6 +1,6 @@
 #include "bootdlg.h"
 #include "bootparam.h"
-#include "designglobals.h"
+#include "designdocument.h"
 #include "dialogtestutil.h"
 #include "projectfile.h"
 #include "qmymessagebox.h"
@@ -72,7 +72,14 @@ private:
     void writeProject(const QByteArray &content);
     QByteArray projectContent() const;
 
+    void pages(int count)
+    {
+        while (design->pageCount() < count)
+            design->addPage();
+    }
+
     QScopedPointer<QTemporaryDir> dir;
+    QScopedPointer<DesignDocument> design;
     QScopedPointer<BootDlg> dlg;
 };
 
@@ -80,30 +87,27 @@ void TestBootDlg::init()
 {
     dir.reset(new QTemporaryDir);
     QVERIFY(dir->isValid());
-    dlg.reset(new BootDlg);
-    currentProjectPath.clear();
+    design.reset(new DesignDocument);
+    dlg.reset(new BootDlg(design.data()));
 }
 
 void TestBootDlg::cleanup()
 {
     dlg.reset();
-    for (QList<QMyWidget *> *widgets : qAsConst(pageWidgets))
-        delete widgets;
-    pageWidgets.clear();
-    currentProjectPath.clear();
+    design.reset();
 }
 
 void TestBootDlg::writeProject(const QByteArray &content)
 {
-    currentProjectPath = dir->filePath("p.yBEX");
-    QFile file(currentProjectPath);
+    design->setProjectPath(dir->filePath("p.yBEX"));
+    QFile file(design->projectPath());
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
 }
 
 QByteArray TestBootDlg::projectContent() const
 {
-    QFile file(currentProjectPath);
+    QFile file(design->projectPath());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -141,7 +145,7 @@ void TestBootDlg::startState()
 
 void TestBootDlg::showLoadsAndLimitsPages()
 {
-    pageWidgets = {new QList<QMyWidget *>, new QList<QMyWidget *>};
+    pages(2);
     BootParam b;
     b.setJumpTime(300);
     b.setAnimCurrentPage(5);
@@ -152,7 +156,7 @@ void TestBootDlg::showLoadsAndLimitsPages()
     b.setBl(60);
     b.setBuzzerTime(40);
     b.setBaud(19200);
-    dlg->setParam(&b);
+    design->boot() = b;
     QCOMPARE(child<QSpinBox>("sbJumpTime")->value(), 0); // the controls wait for showDlg
     dlg->showDlg();
     QVERIFY(dlg->isVisible());
@@ -168,8 +172,7 @@ void TestBootDlg::showLoadsAndLimitsPages()
     QCOMPARE(child<QSpinBox>("sbBuzzerTime")->value(), 40);
 
     // Without pages the range collapses to page 0.
-    qDeleteAll(pageWidgets);
-    pageWidgets.clear();
+    design->clearPages();
     dlg->showDlg();
     QCOMPARE(child<QSpinBox>("sbJumpPage")->maximum(), 0);
     QCOMPARE(child<QSpinBox>("sbJumpPage")->value(), 0);
@@ -177,11 +180,11 @@ void TestBootDlg::showLoadsAndLimitsPages()
 
 void TestBootDlg::pageBoxesMirrorEachOther()
 {
-    pageWidgets = {new QList<QMyWidget *>, new QList<QMyWidget *>, new QList<QMyWidget *>};
+    pages(3);
     BootParam b;
     b.setJumpPage(0);
     b.setAnimJumpPage(1);
-    dlg->setParam(&b);
+    design->boot() = b;
     dlg->showDlg();
     QCOMPARE(child<QSpinBox>("sbJumpPage")->value(), 1);
     QCOMPARE(child<QSpinBox>("sbAnimJumpPage")->value(), 1);
@@ -199,7 +202,7 @@ void TestBootDlg::unknownBaudKeepsTheChoice()
     child<QComboBox>("cbBaud")->setCurrentText("38400");
     BootParam b;
     b.setBaud(57600);
-    dlg->setParam(&b);
+    design->boot() = b;
     dlg->showDlg();
     QCOMPARE(child<QComboBox>("cbBaud")->currentText(), QString("38400"));
     writeProject(handWritten);
@@ -212,7 +215,7 @@ void TestBootDlg::enableRules()
     BootParam b;
     b.setAnimFlag(true);
     b.setAnimCycleFlag(true);
-    dlg->setParam(&b);
+    design->boot() = b;
     dlg->showDlg();
     QSpinBox *count = child<QSpinBox>("sbAnimCount");
     QVERIFY(count->isEnabled()); // the animation rule alone decides at showDlg
@@ -237,7 +240,7 @@ void TestBootDlg::initialValuesLeaveTheRecord()
 {
     BootParam b;
     b.setAnimImgID(9);
-    dlg->setParam(&b);
+    design->boot() = b;
     dlg->showDlg();
     child<QSpinBox>("sbBl")->setValue(3);
     child<QCheckBox>("checkBoxAnim")->setChecked(true);
@@ -308,14 +311,14 @@ void TestBootDlg::saveOfABrokenFile()
     // The cause follows the message.
     QCOMPARE(messageOf(dlg->getResultBox()),
              QString("保存参数失败！\n%1: 第1行第37列：Premature end of document.")
-                 .arg(currentProjectPath));
+                 .arg(design->projectPath()));
     QCOMPARE(projectContent(), QByteArray("<ui><frame><bootBl>3</bootBl></frame>"));
     QCOMPARE(dlg->getBootParam()->getBl(), 55);
 
     // A project path whose file is gone fails the same way.
-    currentProjectPath = dir->filePath("gone.yBEX");
+    design->setProjectPath(dir->filePath("gone.yBEX"));
     QVERIFY(!dlg->saveToProject());
-    QVERIFY(!QFile::exists(currentProjectPath));
+    QVERIFY(!QFile::exists(design->projectPath()));
 }
 
 void TestBootDlg::saveThroughTheQuestion()

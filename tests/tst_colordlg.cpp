@@ -27,12 +27,6 @@ class TestColorDlg : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        for (int n = 0; n < 64; ++n)
-            colorTable[n] = expectedTableColor(n);
-    }
-
     void swatchGeometry_data()
     {
         QTest::addColumn<int>("number");
@@ -93,7 +87,7 @@ private slots:
     {
         QFETCH(int, number);
         QFETCH(QColor, expected);
-        QCOMPARE(ColorDraw::numberColor(colorTable[number]), expected);
+        QCOMPARE(ColorDraw::numberColor(colorTableValue(number)), expected);
     }
 
     void drawsTheTable()

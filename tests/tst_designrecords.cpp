@@ -1,5 +1,7 @@
 #include "bootparam.h"
+#include "designdocument.h"
 #include "designglobals.h"
+#include "languagedlg.h"
 #include "pageparam.h"
 #include "timerparam.h"
 
@@ -23,7 +25,7 @@ private slots:
     void resolutions();
     void colorTable_data();
     void colorTable();
-    void initialGlobals();
+    void newDesign();
 };
 
 static EventInfo makeEvent(const QString &first)
@@ -332,7 +334,9 @@ void TestDesignRecords::colorTable()
     QCOMPARE(colorTableValue(index), color);
 }
 
-void TestDesignRecords::initialGlobals()
+// The colour table is fixed; a design starts empty with the defaults of a new project's
+// link settings, and the program's translator starts empty.
+void TestDesignRecords::newDesign()
 {
     // Every entry is opaque and exact in RGB565.
     for (int i = 0; i < ColorTableSize; ++i) {
@@ -341,23 +345,30 @@ void TestDesignRecords::initialGlobals()
         QCOMPARE(c.red() % 8, 0);
         QCOMPARE(c.green() % 4, 0);
         QCOMPARE(c.blue() % 8, 0);
-        QVERIFY(!::colorTable[i].isValid());
     }
-    QVERIFY(pageWidgets.isEmpty());
-    QVERIFY(pageRecords.isEmpty());
-    QCOMPARE(currentPageIndex, 0);
-    QCOMPARE(pageWidth, 0);
-    QCOMPARE(pageHeight, 0);
-    QVERIFY(widgetTypeDisplayNames.isEmpty());
-    QVERIFY(imagePaths.isEmpty());
-    QVERIFY(fontIdList.isEmpty());
-    QVERIFY(fontPaths.isEmpty());
-    QVERIFY(guicfgSizes.isEmpty());
-    QVERIFY(currentProjectPath.isEmpty());
-    QVERIFY(appPath.isEmpty());
-    QVERIFY(appTranslator.isEmpty());
-    QCOMPARE(imageLibrarySizeKB, 0);
-    QCOMPARE(currentImageRow, 0);
+    const DesignDocument design;
+    QCOMPARE(design.pageCount(), 0);
+    QVERIFY(design.widgets(0).isEmpty());
+    QCOMPARE(design.currentPage(), 0);
+    QVERIFY(!design.hasCurrentPage());
+    QCOMPARE(design.frameSize(), QSize(0, 0));
+    QCOMPARE(design.modelType(), 0);
+    QCOMPARE(design.screenType(), 0);
+    QVERIFY(design.resolution().isEmpty());
+    QCOMPARE(design.baud(), QString("115200"));
+    QCOMPARE(design.backlight(), 20);
+    for (int i = 0; i < DesignDocument::TimerCount; ++i)
+        QCOMPARE(design.timer(i)->timerID(), i);
+    QVERIFY(!design.timer(-1));
+    QVERIFY(!design.timer(DesignDocument::TimerCount));
+    QCOMPARE(design.boot().getSleepTime(), BootParam().getSleepTime());
+    QVERIFY(design.pictures().isEmpty());
+    QVERIFY(design.fontIds().isEmpty());
+    QVERIFY(design.fontPaths().isEmpty());
+    QVERIFY(design.projectPath().isEmpty());
+    QVERIFY(!design.isProjectOpen());
+    QCOMPARE(widgetTypeDisplayNames().size(), WidgetTypeCount);
+    QVERIFY(LanguageDlg::appTranslator().isEmpty());
 }
 
 QTEST_MAIN(TestDesignRecords)

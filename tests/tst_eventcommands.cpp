@@ -14,6 +14,7 @@
 #include "qttreepropertybrowser.h"
 #include "setscreensizedlg.h"
 #include "timerparam.h"
+#include "windowfixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -78,7 +79,10 @@ private:
     void openDialogsOnANewEvent();
     bool addDialogRan = false;
 
+    DesignDocument &design() const { return window->document(); }
+
     QTemporaryDir dir;
+    WindowFixture fixture;
     MainWindow *window = nullptr;
 };
 
@@ -89,23 +93,16 @@ void TestEventCommands::initTestCase()
 
 void TestEventCommands::init()
 {
-    currentProjectPath.clear();
-    window = new MainWindow;
-    window->resize(1200, 800);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    window->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
+    window = fixture.start();
+    QVERIFY(fixture.show(QSize(1200, 800)));
     static int n = 0;
-    QVERIFY(window->createProject(dir.filePath(QString("p%1.yBEX").arg(++n))));
-    window->getQuestionBox()->hide();
+    QVERIFY(!fixture.makeProject(dir.filePath(QString("p%1.yBEX").arg(++n))).isEmpty());
     addDialogRan = false;
 }
 
 void TestEventCommands::cleanup()
 {
-    window->clearAllPages();
-    delete window;
-    currentProjectPath.clear();
+    fixture.reset();
 }
 
 void TestEventCommands::answerAddDialog(int function, bool accept)
@@ -125,7 +122,7 @@ QMyWidget *TestEventCommands::drop(int typeCode)
 {
     if (!dropTypeName(frame(), widgetTypeNames.at(typeCode), QPoint(20 + 60 * typeCode, 30)))
         return nullptr;
-    QMyWidget *w = pageWidgets.at(currentPageIndex)->last();
+    QMyWidget *w = design().widgets(design().currentPage()).last();
     emit frame()->s_sendPressWnd(w);
     return w;
 }
@@ -156,7 +153,7 @@ bool TestEventCommands::eventsGroup(QStringList *types) const
 void TestEventCommands::withoutAProject()
 {
     window->clearAllPages();
-    currentProjectPath.clear();
+    design().setProjectPath(QString());
     window->on_btnAddEvent_clicked();
     QCOMPARE(notice(), QString("未创建或导入项目，请您先创建或导入项目！"));
     window->getQuestionBox()->hide();
@@ -201,9 +198,9 @@ void TestEventCommands::addToEveryHolder()
     answerAddDialog(72);
     window->on_btnAddEvent_clicked();
     QVERIFY(addDialogRan);
-    QList<EventInfo> events = kind == 0 ? pageRecords.at(currentPageIndex)->events()
+    QList<EventInfo> events = kind == 0 ? design().page(design().currentPage())->events()
         : kind == 1                     ? w->getEvents()
-                                        : window->getTimerParam(which)->events();
+                                        : design().timer(which)->events();
     QCOMPARE(events.size(), 1);
     QTEST(events.at(0).ownerType(), "owner");
     QTEST(events.at(0).typeName(), "type");
@@ -221,7 +218,7 @@ void TestEventCommands::cancelledAddChangesNothing()
     answerAddDialog(72, false);
     window->on_btnAddEvent_clicked();
     QVERIFY(addDialogRan);
-    QVERIFY(pageRecords.at(currentPageIndex)->events().isEmpty());
+    QVERIFY(design().page(design().currentPage())->events().isEmpty());
     QStringList types;
     QVERIFY(!eventsGroup(&types));
 }
@@ -265,7 +262,7 @@ void TestEventCommands::deletingRebuildsTheSheet()
     dlg->findChild<QAbstractButton *>("checkBoxAll")->click();
     dlg->findChild<QAbstractButton *>("btnDelEvent")->click();
     buttonWithText(dlg->getMessageBox(), "是")->click();
-    QVERIFY(pageRecords.at(currentPageIndex)->events().isEmpty());
+    QVERIFY(design().page(design().currentPage())->events().isEmpty());
     QVERIFY(!eventsGroup(&types));
 }
 
@@ -313,7 +310,7 @@ void TestEventCommands::widgetDeletedWhileItsDialogsAreOpen()
     w->setSelected(true);
     emit frame()->s_sendPressWnd(w);
     window->deleteSelectedWidget();
-    QVERIFY(!pageWidgets.at(currentPageIndex)->contains(w));
+    QVERIFY(!design().widgets(design().currentPage()).contains(w));
     QVERIFY(!del->isVisible());
     QVERIFY(!edit->isVisible());
 
@@ -330,7 +327,7 @@ void TestEventCommands::widgetDeletedWhileItsDialogsAreOpen()
 void TestEventCommands::pageDeletedWhileItsDialogsAreOpen()
 {
     QVERIFY(window->addPage());
-    const int doomed = currentPageIndex;
+    const int doomed = design().currentPage();
     QCOMPARE(doomed, 1);
     window->slotRecvParent();
     openDialogsOnANewEvent();
@@ -339,7 +336,7 @@ void TestEventCommands::pageDeletedWhileItsDialogsAreOpen()
 
     window->on_btnPageSub_clicked();
     window->slotDealIsNo(MainWindow::ConfirmDeletePage);
-    QCOMPARE(pageRecords.size(), 1);
+    QCOMPARE(design().pageCount(), 1);
     QVERIFY(!del->isVisible());
     QVERIFY(!edit->isVisible());
 
@@ -349,8 +346,8 @@ void TestEventCommands::pageDeletedWhileItsDialogsAreOpen()
     addEvent(72);
     del->slotDealIsNo(1);
     edit->findChild<QAbstractButton *>("btnSaveEvent")->click();
-    QCOMPARE(pageRecords.at(1)->events().size(), 1);
-    QCOMPARE(pageRecords.at(1)->eventStatus(1), 0);
+    QCOMPARE(design().page(1)->events().size(), 1);
+    QCOMPARE(design().page(1)->eventStatus(1), 0);
 }
 
 void TestEventCommands::newProjectClosesTheDialogs()
@@ -374,13 +371,13 @@ void TestEventCommands::handWrittenCodeIsSavedWithTheProject()
     QCOMPARE(dlg->getMessageBox()->findChild<QLabel *>("labMessage")->text(),
              QString("保存当前编辑下载事件成功！"));
     QVERIFY(window->saveProXml());
-    const QString path = currentProjectPath;
+    const QString path = design().projectPath();
     QVERIFY(window->createProject(dir.filePath("between.yBEX")));
-    QCOMPARE(window->getTimerParam(8)->eventStatus(1), 0);
+    QCOMPARE(design().timer(8)->eventStatus(1), 0);
     QVERIFY(window->openProject(path));
-    QVERIFY(window->getTimerParam(8)->events().isEmpty());
-    QCOMPARE(window->getTimerParam(8)->eventStatus(1), 1);
-    QCOMPARE(window->getTimerParam(8)->eventText(1), QString("a = 1\nuser.set_x(1,a)"));
+    QVERIFY(design().timer(8)->events().isEmpty());
+    QCOMPARE(design().timer(8)->eventStatus(1), 1);
+    QCOMPARE(design().timer(8)->eventText(1), QString("a = 1\nuser.set_x(1,a)"));
 }
 
 QByteArray TestEventCommands::generatedSection(int id, int page, int widget, int type)
@@ -388,7 +385,7 @@ QByteArray TestEventCommands::generatedSection(int id, int page, int widget, int
     if (!window->saveProXml())
         return "not saved";
     // The buttons draw with font 0, which the project has.
-    const QString fonts = QFileInfo(currentProjectPath).absolutePath() + "/tempFonts/";
+    const QString fonts = QFileInfo(design().projectPath()).absolutePath() + "/tempFonts/";
     for (const char *name : {"0.font", "0.ini"}) {
         QFile font(fonts + name);
         if (!font.exists() && (!font.open(QIODevice::WriteOnly) || font.write("f") != 1))
@@ -396,12 +393,12 @@ QByteArray TestEventCommands::generatedSection(int id, int page, int widget, int
     }
     QProcess driver;
     driver.start(QCoreApplication::applicationDirPath() + "/driver/ybexdriver",
-                 {"generate", currentProjectPath, YBEX_TEST_DATA "/templates"});
+                 {"generate", design().projectPath(), YBEX_TEST_DATA "/templates"});
     if (!driver.waitForFinished(60000) || driver.exitCode() != 0)
         return "not generated: " + driver.readAllStandardError();
     bool ok = false;
     const QList<Section> sections =
-        readContainer(QFileInfo(currentProjectPath).absolutePath() + "/allFile/all.cfg", &ok);
+        readContainer(QFileInfo(design().projectPath()).absolutePath() + "/allFile/all.cfg", &ok);
     for (const Section &s : sections) {
         if (ok && s == Section {id, page, widget, type, {}})
             return s.bytes;

@@ -1,4 +1,5 @@
 #include "deleventdlg.h"
+#include "designglobals.h"
 #include "designtestutil.h"
 #include "dialogtestutil.h"
 #include "downloadeventdlg.h"
@@ -73,6 +74,7 @@ private slots:
     void deleteKeepsItsPageWhenThePageChanges();
     void deleteDialogOnADeletedWidget();
     void deleteDialogDismissed();
+    void dialogsCloseWhenTheirHolderLeavesTheDesign();
 
     void editDialogForm();
     void tabsPerHolder_data();
@@ -112,31 +114,34 @@ private:
     DelEventDlg *del = nullptr;
     DownLoadEventDlg *edit = nullptr;
     QWidget *canvas = nullptr;
+    DesignDocument *design = nullptr;
     PageParam *page = nullptr;
 };
 
 void TestEventDialogs::init()
 {
-    del = new DelEventDlg;
-    edit = new DownLoadEventDlg;
     canvas = new QWidget;
-    currentPageIndex = DesignPages::append();
-    page = pageRecords.at(currentPageIndex);
+    design = new DesignDocument;
+    del = new DelEventDlg;
+    del->setDocument(design);
+    edit = new DownLoadEventDlg;
+    edit->setDocument(design);
+    page = design->page(design->addPage());
 }
 
 void TestEventDialogs::cleanup()
 {
     delete del;
     delete edit;
-    freeDesign();
+    delete design;
     delete canvas;
 }
 
 QMyWidget *TestEventDialogs::addWidget(int typeCode)
 {
     QMyWidget *w =
-        QMyWidgetFactory::create(WidgetType(typeCode), pageWidgets.at(0)->size(), canvas);
-    pageWidgets.at(0)->append(w);
+        QMyWidgetFactory::create(WidgetType(typeCode), design->widgets(0).size(), canvas);
+    design->addWidget(0, w);
     return w;
 }
 
@@ -497,15 +502,15 @@ void TestEventDialogs::deleteKeepsItsPageWhenThePageChanges()
     page->appendEvent(makeEvent(-1, Entry, 0, "a"));
     page->appendEvent(makeEvent(-1, Entry, 0, "b"));
     del->showDlg(SelectionKind::Page, nullptr, nullptr);
-    const int other = DesignPages::append();
-    pageRecords.at(other)->appendEvent(makeEvent(-1, Entry, 0, "x"));
-    currentPageIndex = other;
+    const int other = design->addPage();
+    design->page(other)->appendEvent(makeEvent(-1, Entry, 0, "x"));
+    design->setCurrentPage(other);
     click(del, "btnDelEvent");
     clickRow(0);
     click(del, "btnDelEvent");
     answerYes();
     QCOMPARE(firstParams(page->events()), QStringList({"b"}));
-    QCOMPARE(firstParams(pageRecords.at(other)->events()), QStringList({"x"}));
+    QCOMPARE(firstParams(design->page(other)->events()), QStringList({"x"}));
 }
 
 void TestEventDialogs::deleteDialogOnADeletedWidget()
@@ -518,12 +523,31 @@ void TestEventDialogs::deleteDialogOnADeletedWidget()
     click(del, "btnDelEvent");
     QVERIFY(del->getMessageBox()->isVisible());
 
-    pageWidgets.at(0)->removeAll(w);
-    delete w;
+    design->removeWidget(w);
     QVERIFY(!del->isVisible());
     QSignalSpy deleted(del, &DelEventDlg::s_sendDelEvent);
     answerYes();
     QCOMPARE(deleted.count(), 0);
+}
+
+// The dialogs follow the design: one on a page closes once that page has gone, one on
+// another page stays; every dialog closes once every page has gone.
+void TestEventDialogs::dialogsCloseWhenTheirHolderLeavesTheDesign()
+{
+    const int other = design->addPage();
+    design->setCurrentPage(other);
+    del->showDlg(SelectionKind::Page, nullptr, nullptr);
+    design->setCurrentPage(0);
+    edit->showDlg(SelectionKind::Page, nullptr, nullptr);
+    design->removePage(other, 0);
+    QVERIFY(!del->isVisible());
+    QVERIFY(edit->isVisible());
+
+    TimerParam *timer = design->timer(3);
+    del->showDlg(SelectionKind::Timer, nullptr, timer);
+    design->clearPages();
+    QVERIFY(!del->isVisible());
+    QVERIFY(!edit->isVisible());
 }
 
 void TestEventDialogs::deleteDialogDismissed()
@@ -723,8 +747,7 @@ void TestEventDialogs::editDialogOnADeletedWidget()
     QMyWidget *w = addWidget(6);
     edit->showDlg(SelectionKind::Widget, w, nullptr);
     editor(2)->setPlainText("lost");
-    pageWidgets.at(0)->removeAll(w);
-    delete w;
+    design->removeWidget(w);
     QVERIFY(!edit->isVisible());
     QSignalSpy reflesh(edit, &DownLoadEventDlg::s_sendReflesh);
     click(edit, "btnSaveEvent");

@@ -48,7 +48,11 @@ private slots:
     void renumberEveryReference();
     void renumberRange_data();
     void renumberRange();
-    void cleanup() { freeDesign(); }
+    void init() { design.reset(new DesignDocument); }
+    void cleanup() { design.reset(); }
+
+private:
+    QScopedPointer<DesignDocument> design;
 };
 
 void tst_ImageLibrary::names_data()
@@ -290,21 +294,21 @@ void tst_ImageLibrary::specialFilesAreNeverOpened()
 // a meter keeps 0 in the needle places, which is no picture.
 void tst_ImageLibrary::missingPictures()
 {
-    auto *record = new PageParam;
-    record->setPageImageNum(7);
-    pageRecords << record;
-    pageWidgets << new QList<QMyWidget *>;
+    design->page(design->addPage())->setPageImageNum(7);
     QMyWidget *button = QMyWidgetFactory::create(QStringLiteral("Btn"), 1, nullptr);
     button->setPressImageNum(3);
     QMyWidget *meter = QMyWidgetFactory::create(QStringLiteral("Meter"), 2, nullptr);
     meter->setMeterPointPicID(1, 9);
     QMyWidget *slider = QMyWidgetFactory::create(QStringLiteral("Slider"), 3, nullptr);
     slider->setHandleImageNum(7);
-    *pageWidgets.last() << button << meter << slider;
+    for (QMyWidget *w : {button, meter, slider})
+        design->addWidget(0, w);
     QCOMPARE(button->getMeterPointPicID(0), 0);
-    QCOMPARE(ImageReferences::missing(0), (QList<int> {3, 7, 9}));
-    QCOMPARE(ImageReferences::missing(4), (QList<int> {7, 9}));
-    QCOMPARE(ImageReferences::missing(10), QList<int>());
+    QCOMPARE(ImageReferences::missing(*design), (QList<int> {3, 7, 9}));
+    design->setPictures(QVector<QString>(4, QStringLiteral("p.png")).toList());
+    QCOMPARE(ImageReferences::missing(*design), (QList<int> {7, 9}));
+    design->setPictures(QVector<QString>(10, QStringLiteral("p.png")).toList());
+    QCOMPARE(ImageReferences::missing(*design), QList<int>());
 }
 
 void tst_ImageLibrary::sizePerSeries_data()
@@ -362,26 +366,23 @@ void tst_ImageLibrary::renumbered()
     QFETCH(int, reference);
     QFETCH(int, deleted);
     QFETCH(int, after);
-    QCOMPARE(ImageLibrary::renumbered(reference, deleted), after);
+    QCOMPARE(ImageReferences::renumbered(reference, deleted), after);
 }
 
 void tst_ImageLibrary::renumberEveryReference()
 {
-    auto addPage = [](int background) {
-        auto *record = new PageParam;
-        record->setPageImageNum(background);
-        pageRecords << record;
-        pageWidgets << new QList<QMyWidget *>;
-        return pageWidgets.size() - 1;
+    auto addPage = [this](int background) {
+        const int page = design->addPage();
+        design->page(page)->setPageImageNum(background);
+        return page;
     };
-    auto add = [](int page, const QString &type) {
-        QMyWidget *w = QMyWidgetFactory::create(type, pageWidgets.at(page)->size(), nullptr);
-        pageWidgets.at(page)->append(w);
+    auto add = [this](int page, const QString &type) {
+        QMyWidget *w = QMyWidgetFactory::create(type, design->widgets(page).size(), nullptr);
+        design->addWidget(page, w);
         return w;
     };
     addPage(2);
     addPage(4);
-    currentPageIndex = 0;
     QMyWidget *button = add(0, QStringLiteral("Btn"));
     button->setImageNum(1);
     button->setSelectImageNum(2);
@@ -399,12 +400,12 @@ void tst_ImageLibrary::renumberEveryReference()
     QMyWidget *untouched = add(1, QStringLiteral("Img"));
     untouched->setImageNum(1);
 
-    const ImageReferences::Changes changes = ImageReferences::renumberDesign(2);
+    const ImageReferences::Changes changes = ImageReferences::renumberDesign(*design, 2);
     QCOMPARE(changes.pages, (QList<int> {0, 1}));
     QCOMPARE(changes.widgets, (QList<QMyWidget *> {button, slider, meter}));
 
-    QCOMPARE(pageRecords.at(0)->pageImageNum(), -1);
-    QCOMPARE(pageRecords.at(1)->pageImageNum(), 3);
+    QCOMPARE(design->page(0)->pageImageNum(), -1);
+    QCOMPARE(design->page(1)->pageImageNum(), 3);
     QCOMPARE(button->getImageNum(), 1);
     QCOMPARE(button->getSelectImageNum(), -1);
     QCOMPARE(button->getPressImageNum(), 2);

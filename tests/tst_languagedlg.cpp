@@ -60,12 +60,13 @@ class TestLanguageDlg : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { QCoreApplication::installTranslator(&appTranslator); }
+    void initTestCase() { QCoreApplication::installTranslator(&LanguageDlg::appTranslator()); }
     void init()
     {
-        QCoreApplication::removeTranslator(&appTranslator);
-        appTranslator.load(QString());
-        QCoreApplication::installTranslator(&appTranslator);
+        QTranslator &translator = LanguageDlg::appTranslator();
+        QCoreApplication::removeTranslator(&translator);
+        translator.load(QString());
+        QCoreApplication::installTranslator(&translator);
     }
 
     void startsFromTheStoredChoice_data()
@@ -201,9 +202,10 @@ private slots:
         QVERIFY(f.readAll() == old);
         QCOMPARE(QDir("config").entryList(QDir::Files | QDir::Hidden), QStringList {"system.ini"});
         box->hide();
-        QCoreApplication::removeTranslator(&appTranslator);
-        appTranslator.load(QString());
-        QCoreApplication::installTranslator(&appTranslator);
+        QTranslator &translator = LanguageDlg::appTranslator();
+        QCoreApplication::removeTranslator(&translator);
+        translator.load(QString());
+        QCoreApplication::installTranslator(&translator);
     }
 
     void unknownStoredLanguage()

@@ -25,6 +25,7 @@
 #include "showinfodlg.h"
 #include "sysdlg.h"
 #include "version.h"
+#include "windowfixture.h"
 #include "ymodemportdlg.h"
 
 #include <QAction>
@@ -142,6 +143,9 @@ private:
         return e;
     }
 
+    DesignDocument &design() const { return window->document(); }
+
+    WindowFixture fixture;
     MainWindow *window = nullptr;
     UrlCatcher catcher;
 };
@@ -150,7 +154,7 @@ void TestLanguageSwitch::initTestCase()
 {
     QVERIFY(!qgetenv("XDG_DATA_HOME").isEmpty());
     QDesktopServices::setUrlHandler("file", &catcher, "open");
-    QApplication::installTranslator(&appTranslator);
+    QApplication::installTranslator(&LanguageDlg::appTranslator());
 }
 
 void TestLanguageSwitch::cleanupTestCase()
@@ -161,15 +165,12 @@ void TestLanguageSwitch::cleanupTestCase()
 void TestLanguageSwitch::init()
 {
     startInChinese();
-    currentProjectPath.clear();
-    appPath = "/opt/ybex/ybex";
-    window = new MainWindow;
+    window = fixture.start();
 }
 
 void TestLanguageSwitch::cleanup()
 {
-    window->clearAllPages();
-    delete window;
+    fixture.reset();
     window = nullptr;
 }
 
@@ -183,8 +184,8 @@ void TestLanguageSwitch::switchToEnglishAndBack()
     QCOMPARE(window->windowTitle(), QString("Path:/opt/ybex/ybex"));
     QCOMPARE(child<QToolButton>("btnNewPro")->text(), QString("New"));
     QCOMPARE(child<QToolButton>("btnLanguage")->text(), QString("Language"));
-    QCOMPARE(widgetTypeDisplayNames.value(0), QString("Button"));
-    QCOMPARE(widgetTypeDisplayNames.value(9), QString("Chart"));
+    QCOMPARE(widgetTypeDisplayNames().value(0), QString("Button"));
+    QCOMPARE(widgetTypeDisplayNames().value(9), QString("Chart"));
     QCOMPARE(window->getPaletteModel()->rowCount(), 10);
     QCOMPARE(paletteCaption(0), QString("Button"));
     QCOMPARE(paletteCaption(7), QString("Arc"));
@@ -203,7 +204,6 @@ void TestLanguageSwitch::switchToEnglishAndBack()
     // the size label is shown even without images
     QVERIFY(!child<QLabel>("labImageSize")->isHidden());
     QCOMPARE(child<QLabel>("labImageSize")->text(), QString("Total file size:0.00KB"));
-    QCOMPARE(imageLibrarySizeKB, 0);
     QCoreApplication::processEvents();
     QCOMPARE(storedId(), QString("2"));
 
@@ -273,7 +273,7 @@ void TestLanguageSwitch::okWithoutChangeWritesNothing()
 void TestLanguageSwitch::nextStartKeepsTheChoice()
 {
     choose("rbEnglish");
-    delete window; // the dialog's settings reach the file at the latest here
+    fixture.reset(); // the dialog's settings reach the file at the latest here
     window = nullptr;
     {
         QMySettings settings;
@@ -281,7 +281,7 @@ void TestLanguageSwitch::nextStartKeepsTheChoice()
         QCOMPARE(QMySettings::translationFileFor(settings.getLanguageId()),
                  QString(":/config/language/English.qm"));
     }
-    window = new MainWindow;
+    window = fixture.start();
     QCOMPARE(window->getLanguageDlg()->languageId(), 2);
     QVERIFY(window->getLanguageDlg()->findChild<QRadioButton *>("rbEnglish")->isChecked());
 }
@@ -418,7 +418,7 @@ void TestLanguageSwitch::librarySize()
 void TestLanguageSwitch::sheetsFollowTheLanguage()
 {
     openProject();
-    pageRecords.at(0)->appendEvent(pageEvent(1, 1));
+    design().page(0)->appendEvent(pageEvent(1, 1));
     window->slotRecvParent();
     QVERIFY(sheetTexts().contains("页面进入"));
     QVERIFY(sheetTexts().contains("获取控件x值"));
@@ -428,7 +428,7 @@ void TestLanguageSwitch::sheetsFollowTheLanguage()
     QVERIFY(sheetTexts().contains("Get widget x"));
     QVERIFY(!sheetTexts().contains("页面进入"));
     // An event made in English.
-    pageRecords.at(0)->appendEvent(pageEvent(0, 2));
+    design().page(0)->appendEvent(pageEvent(0, 2));
     const QString englishCaption = pageEvent(0, 2).funcCaption();
     window->slotRefleshEvent();
     QVERIFY(sheetTexts().contains("Page Exit"));
@@ -447,7 +447,7 @@ void TestLanguageSwitch::sheetsFollowTheLanguage()
     QVERIFY(QTest::qWaitForWindowExposed(window));
     auto *canvas = window->findChild<QMyFrame *>("frame");
     QVERIFY(dropTypeName(canvas, "Btn", QPoint(20, 30)));
-    window->slotRecvWnd(pageWidgets.at(0)->last());
+    window->slotRecvWnd(design().widgets(0).last());
     QVERIFY(sheetTexts().contains("按键"));
     choose("rbEnglish");
     QVERIFY(sheetTexts().contains("Button"));
@@ -456,14 +456,14 @@ void TestLanguageSwitch::sheetsFollowTheLanguage()
     QVERIFY(sheetTexts().contains("按键"));
     QVERIFY(sheetTexts().contains("类型"));
     QVERIFY(!sheetTexts().contains("Type"));
-    QCOMPARE(window->getCurrentWidget(), pageWidgets.at(0)->last());
+    QCOMPARE(window->getCurrentWidget(), design().widgets(0).last());
 }
 
 // The generated-font table's header and size label are set again in the new language.
 void TestLanguageSwitch::fontTableFollowsTheLanguage()
 {
     openProject();
-    const QString fonts = QFileInfo(currentProjectPath).absolutePath() + "/tempFonts/";
+    const QString fonts = QFileInfo(design().projectPath()).absolutePath() + "/tempFonts/";
     for (const char *name : {"3.font", "3.ini"}) {
         QFile f(fonts + name);
         QVERIFY(f.open(QIODevice::WriteOnly));

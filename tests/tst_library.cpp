@@ -22,7 +22,10 @@
 #include "qmywidgetfactory.h"
 #include "qtenumpropertymanager.h"
 #include "qtproperty.h"
+#include "qtusertypeone_imagefactory.h"
+#include "qtusertypeservices.h"
 #include "setscreensizedlg.h"
+#include "windowfixture.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -127,6 +130,14 @@ private:
         return window->isFontBeingMade() && progress && progress->isVisible();
     }
 
+    DesignDocument &design() const { return window->document(); }
+    // The picture the image rows' "设置" takes: the library row last clicked, -1 for none.
+    int selectedImage() const
+    {
+        return window->findChild<QtUserTypeOne_ImageFactory *>()->services().selectedImage();
+    }
+
+    WindowFixture fixture;
     MainWindow *window = nullptr;
     QScopedPointer<QTemporaryDir> dir;
     QString project; // the project folder
@@ -134,41 +145,27 @@ private:
 
 void tst_Library::newWindow(const QString &path)
 {
-    if (window) {
-        window->clearAllPages();
-        delete window;
-    }
-    currentProjectPath = path;
-    window = new MainWindow;
+    window = fixture.start(path);
 }
 
 void tst_Library::init()
 {
     dir.reset(new QTemporaryDir);
-    appPath = QStringLiteral("/opt/ybex/ybex");
     FontConverter::setProgram(QStringLiteral("lv_font_conv"));
     newWindow(QString());
 }
 
 void tst_Library::cleanup()
 {
-    window->clearAllPages();
-    delete window;
+    fixture.reset();
     window = nullptr;
-    currentProjectPath.clear();
-    imagePaths.clear();
-    fontIdList.clear();
-    fontPaths.clear();
     FontConverter::setProgram(QStringLiteral("lv_font_conv"));
 }
 
 QString tst_Library::makeProject()
 {
-    window->getScreenSizeDlg()->setResolutionText(QStringLiteral("800*480(WVGA1)"));
-    window->createProject(dir->filePath(QStringLiteral("demo.yBEX")));
     project = dir->filePath(QStringLiteral("demo"));
-    window->getQuestionBox()->hide();
-    return currentProjectPath;
+    return fixture.makeProject(dir->filePath(QStringLiteral("demo.yBEX")));
 }
 
 void tst_Library::importPictures(int count)
@@ -241,11 +238,11 @@ void tst_Library::startUpListsTheLibrary()
     put(project + QLatin1String("/tempFonts/7.font"), QByteArray(1024, 'f'));
     put(project + QLatin1String("/tempTtf/b.ttf"));
     put(project + QLatin1String("/tempTtf/A.TTF"));
-    const QString path = currentProjectPath;
+    const QString path = design().projectPath();
     QVERIFY(window->saveProXml());
     newWindow(path);
 
-    QCOMPARE(imagePaths,
+    QCOMPARE(design().pictures(),
              (QStringList {images + "/99_A.png", images + "/99_b.jpg", images + "/100005_a.png"}));
     QMyImageItemModel *model = window->getImageModel();
     QCOMPARE(column(model, 1), (QStringList {"0", "1", "2"}));
@@ -259,7 +256,7 @@ void tst_Library::startUpListsTheLibrary()
              (QStringList {"100005_a.png", "99_A.png", "99_b.jpg", "x.png"}));
     QVERIFY(child<QLabel>("labImageSize")->text().startsWith(QStringLiteral("文件总大小：")));
 
-    QCOMPARE(fontPaths,
+    QCOMPARE(design().fontPaths(),
              (QStringList {project + "/tempFonts/C_16.bin", project + "/tempFonts/E_96.bin"}));
     QStandardItemModel *library = window->getFontLibraryModel();
     QCOMPARE(column(library, 1), (QStringList {"1", "2"}));
@@ -267,7 +264,7 @@ void tst_Library::startUpListsTheLibrary()
     QCOMPARE(column(library, 4), (QStringList {"中文", "英文"}));
     QCOMPARE(column(library, 5), (QStringList {"2.00KB", "1.00KB"}));
 
-    QCOMPARE(fontIdList, QStringList {QStringLiteral("3")});
+    QCOMPARE(design().fontIds(), QStringList {QStringLiteral("3")});
     QCOMPARE(column(window->getFontModel(), 2), QStringList {QStringLiteral("3")});
     QCOMPARE(child<QLabel>("labFontSize")->text(), QStringLiteral("文件总大小：2.00KB"));
     QComboBox *ttfs = child<QComboBox>("cbTtf");
@@ -279,10 +276,10 @@ void tst_Library::startUpListsTheLibrary()
 
 void tst_Library::withoutAProjectTheListsStayEmpty()
 {
-    fontIdList << QStringLiteral("4");
+    design().setFontIds({QStringLiteral("4")});
     window->refreshFontList();
     window->refreshTtfList();
-    QVERIFY(fontIdList.isEmpty());
+    QVERIFY(design().fontIds().isEmpty());
     QCOMPARE(child<QComboBox>("cbTtf")->count(), 0);
     QCOMPARE(window->getFontModel()->rowCount(), 0);
     // Nothing is made in the working folder.
@@ -307,7 +304,8 @@ void tst_Library::importImages()
                           dir->filePath(QStringLiteral("gone.png")),
                           dir->filePath(QStringLiteral("two.jpg"))});
     const QString images = project + QLatin1String("/tempImages");
-    QCOMPARE(imagePaths, (QStringList {images + "/100001_one.png", images + "/100003_two.jpg"}));
+    QCOMPARE(design().pictures(),
+             (QStringList {images + "/100001_one.png", images + "/100003_two.jpg"}));
     QCOMPARE(column(window->getImageModel(), 1), (QStringList {"0", "1"}));
     QVERIFY(window->areImagesChanged());
     QCOMPARE(messageOf(window->getQuestionBox()),
@@ -335,7 +333,7 @@ void tst_Library::picturesTheProgramDoesNotTake()
         {dir->filePath(QStringLiteral("notes.png")), dir->filePath(QStringLiteral("bomb.png")),
          dir->filePath(QStringLiteral("gone.png")), dir->filePath(QStringLiteral("fine.png"))});
     const QString images = project + QLatin1String("/tempImages");
-    QCOMPARE(imagePaths, QStringList {images + "/100004_fine.png"});
+    QCOMPARE(design().pictures(), QStringList {images + "/100004_fine.png"});
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("以下文件不是PNG或JPG图片，未导入：\nnotes.png\n\n"
                             "以下图片超过16777216像素或某边超过65535像素，未导入：\n"
@@ -346,7 +344,7 @@ void tst_Library::picturesTheProgramDoesNotTake()
     QVERIFY(QFile::copy(dir->filePath(QStringLiteral("notes.png")), images + "/100006_notes.png"));
     window->initImageTable();
     QStandardItemModel *model = window->getImageModel();
-    QCOMPARE(imagePaths.size(), 3);
+    QCOMPARE(design().pictures().size(), 3);
     QCOMPARE(column(model, 4), (QStringList {"8x8", "30000x30000", "0x0"}));
     QVERIFY(model->item(0, 2)->toolTip().isEmpty());
     QCOMPARE(model->item(1, 2)->toolTip(),
@@ -382,13 +380,11 @@ void tst_Library::filesThatCannotBeRemovedKeepTheirPlace()
     makeProject();
     const QString images = project + QLatin1String("/tempImages");
     importPictures(4);
-    QMyFrame *frame = child<QMyFrame>("frame");
-    pageRecords.at(0)->setPageImageNum(3);
-    QMyWidget *button = QMyWidgetFactory::create(WidgetType::Btn, 1, frame);
-    pageWidgets.at(0)->append(button);
+    design().page(0)->setPageImageNum(3);
+    QMyWidget *button = fixture.addWidget(WidgetType::Btn, 1, 0);
     button->setImageNum(2);
     button->setPressImageNum(1);
-    const QString stuck = imagePaths.at(1);
+    const QString stuck = design().pictures().at(1);
     const QByteArray stuckBytes = read(stuck);
     makeUnremovable(stuck);
 
@@ -399,21 +395,21 @@ void tst_Library::filesThatCannotBeRemovedKeepTheirPlace()
     window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("以下文件无法删除，已保留：\n100002_p1.png"));
-    QCOMPARE(imagePaths,
+    QCOMPARE(design().pictures(),
              (QStringList {images + "/100001_p0.png", stuck, images + "/100004_p3.png"}));
     QCOMPARE(column(model, 1), (QStringList {"0", "1", "2"}));
     QCOMPARE(model->checkStates,
              QList<Qt::CheckState>({Qt::Unchecked, Qt::Checked, Qt::Unchecked}));
     QVERIFY(window->isImageDeleteMode());
-    QCOMPARE(pageRecords.at(0)->pageImageNum(), 2);
+    QCOMPARE(design().page(0)->pageImageNum(), 2);
     QCOMPARE(button->getImageNum(), -1);
     QCOMPARE(button->getPressImageNum(), 1);
 
     // Reloaded, each number still names its picture.
     makeRemovableAgain(stuck, stuckBytes);
     window->initImageTable();
-    QCOMPARE(imagePaths.at(pageRecords.at(0)->pageImageNum()), images + "/100004_p3.png");
-    QCOMPARE(imagePaths.at(button->getPressImageNum()), stuck);
+    QCOMPARE(design().pictures().at(design().page(0)->pageImageNum()), images + "/100004_p3.png");
+    QCOMPARE(design().pictures().at(button->getPressImageNum()), stuck);
 
     // A font-library file.
     const QString fonts = project + QLatin1String("/tempFonts");
@@ -427,7 +423,7 @@ void tst_Library::filesThatCannotBeRemovedKeepTheirPlace()
     window->slotDealIsNo(MainWindow::ConfirmDeleteFontLibrary);
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("以下文件无法删除，已保留：\nC_16.bin"));
-    QCOMPARE(fontPaths, QStringList {fonts + "/C_16.bin"});
+    QCOMPARE(design().fontPaths(), QStringList {fonts + "/C_16.bin"});
     QVERIFY(!QFileInfo::exists(fonts + QLatin1String("/E_24.bin")));
 
     // A generated font keeps its parameters while its font file stays.
@@ -458,16 +454,14 @@ void tst_Library::deleteImagesRenumbersEveryReference()
     const QString images = project + QLatin1String("/tempImages");
     importPictures(7);
     window->addPage();
-    QMyFrame *frame = child<QMyFrame>("frame");
-    pageRecords.at(0)->setPageImageNum(5);
-    pageRecords.at(1)->setPageImageNum(2);
-    QMyWidget *button = QMyWidgetFactory::create(WidgetType::Btn, 1, frame);
-    pageWidgets.at(1)->append(button); // a widget on a page that is not shown
+    design().page(0)->setPageImageNum(5);
+    design().page(1)->setPageImageNum(2);
+    QMyWidget *button =
+        fixture.addWidget(WidgetType::Btn, 1, 1); // a widget on a page that is not shown
     button->setImageNum(1);
     button->setSelectImageNum(5);
     button->setPressImageNum(6);
-    QMyWidget *meter = QMyWidgetFactory::create(WidgetType::Meter, 2, frame);
-    pageWidgets.at(0)->append(meter);
+    QMyWidget *meter = fixture.addWidget(WidgetType::Meter, 2, 0);
     meter->setMeterPointPicID(0, 3);
     meter->setMeterPointPicID(1, 2);
     BootParam *boot = window->getBootDlg()->getBootParam();
@@ -494,18 +488,18 @@ void tst_Library::deleteImagesRenumbersEveryReference()
     model->checkStates[5] = Qt::Checked;
     child<QPushButton>("btnImageFontSub")->click();
     QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDeleteImages));
-    const QString deleted2 = imagePaths.at(2);
-    const QString deleted5 = imagePaths.at(5);
+    const QString deleted2 = design().pictures().at(2);
+    const QString deleted5 = design().pictures().at(5);
     window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
 
-    QCOMPARE(imagePaths.size(), 5);
+    QCOMPARE(design().pictures().size(), 5);
     QVERIFY(!QFileInfo::exists(deleted2) && !QFileInfo::exists(deleted5));
     QCOMPARE(column(model, 1), (QStringList {"0", "1", "2", "3", "4"}));
-    QCOMPARE(currentImageRow, -1);
+    QCOMPARE(selectedImage(), -1);
     // Before: 5, 2 / 1, 5, 6 / 3, 2 / boot 1..4. Image 2 goes, then image 5 of the old list,
     // which is 4 by then.
-    QCOMPARE(pageRecords.at(0)->pageImageNum(), -1);
-    QCOMPARE(pageRecords.at(1)->pageImageNum(), -1);
+    QCOMPARE(design().page(0)->pageImageNum(), -1);
+    QCOMPARE(design().page(1)->pageImageNum(), -1);
     QCOMPARE(button->getImageNum(), 1);
     QCOMPARE(button->getSelectImageNum(), -1);
     QCOMPARE(button->getPressImageNum(), 4);
@@ -520,12 +514,11 @@ void tst_Library::deleteImagesRenumbersEveryReference()
     // Deleting the rest hides the check column, the buttons and the size label.
     model->checkStates = QVector<Qt::CheckState>(5, Qt::Checked).toList();
     window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
-    QVERIFY(imagePaths.isEmpty());
+    QVERIFY(design().pictures().isEmpty());
     QVERIFY(!window->isImageDeleteMode());
     QVERIFY(child<QTableView>("tvImage")->isColumnHidden(0));
     QVERIFY(child<QPushButton>("btnImageFontAll")->isHidden());
     QVERIFY(child<QLabel>("labImageSize")->isHidden());
-    QCOMPARE(imageLibrarySizeKB, 0);
 }
 
 // A page copied before pictures go is pasted showing the pictures it showed when copied.
@@ -533,13 +526,10 @@ void tst_Library::aCopiedPageFollowsDeletedImages()
 {
     makeProject();
     importPictures(4);
-    QMyFrame *frame = child<QMyFrame>("frame");
-    pageRecords.at(0)->setPageImageNum(3);
-    QMyWidget *image = QMyWidgetFactory::create(WidgetType::Img, 1, frame);
-    pageWidgets.at(0)->append(image);
+    design().page(0)->setPageImageNum(3);
+    QMyWidget *image = fixture.addWidget(WidgetType::Img, 1, 0);
     image->setImageNum(1);
-    QMyWidget *meter = QMyWidgetFactory::create(WidgetType::Meter, 2, frame);
-    pageWidgets.at(0)->append(meter);
+    QMyWidget *meter = fixture.addWidget(WidgetType::Meter, 2, 0);
     meter->setMeterPointPicID(0, 3);
     window->slotActionPageCopy();
 
@@ -548,17 +538,17 @@ void tst_Library::aCopiedPageFollowsDeletedImages()
     model->checkStates[1] = Qt::Checked;
     model->checkStates[2] = Qt::Checked;
     window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
-    QCOMPARE(imagePaths.size(), 2);
+    QCOMPARE(design().pictures().size(), 2);
 
     window->slotActionPagePaste();
-    QCOMPARE(pageRecords.size(), 2);
-    QCOMPARE(pageRecords.at(1)->pageImageNum(), 1);
-    const QList<QMyWidget *> pasted = *pageWidgets.at(1);
+    QCOMPARE(design().pageCount(), 2);
+    QCOMPARE(design().page(1)->pageImageNum(), 1);
+    const QList<QMyWidget *> pasted = design().widgets(1);
     QCOMPARE(pasted.size(), 2);
     QCOMPARE(pasted.at(0)->getImageNum(), -1);
     QCOMPARE(pasted.at(1)->getMeterPointPicID(0), 1);
     // The pasted page is the copied one, the pictures it names those the original names.
-    QCOMPARE(pageRecords.at(1)->pageImageNum(), pageRecords.at(0)->pageImageNum());
+    QCOMPARE(design().page(1)->pageImageNum(), design().page(0)->pageImageNum());
     QCOMPARE(pasted.at(1)->getMeterPointPicID(0), meter->getMeterPointPicID(0));
 }
 
@@ -576,7 +566,7 @@ void tst_Library::deleteModeAndSelection()
 
     // Outside delete mode a click selects one row and sets the current image.
     window->on_tvImage_clicked(model->index(1, 1));
-    QCOMPARE(currentImageRow, 1);
+    QCOMPARE(selectedImage(), 1);
     QCOMPARE(model->checkStates,
              (QList<Qt::CheckState> {Qt::Unchecked, Qt::Checked, Qt::Unchecked}));
     QVERIFY(view->isColumnHidden(0));
@@ -608,7 +598,7 @@ void tst_Library::deleteModeAndSelection()
 
     // "否" deletes nothing.
     window->slotDealIsNo(MainWindow::ConfirmDeleteImages + 1);
-    QCOMPARE(imagePaths.size(), 3);
+    QCOMPARE(design().pictures().size(), 3);
 }
 
 void tst_Library::checkClicksToggleOnce_data()
@@ -663,7 +653,7 @@ void tst_Library::fontLibraryFiles()
                                     dir->filePath(QStringLiteral("C_20.bin")),
                                     dir->filePath(QStringLiteral("E_24.bin"))});
     const QString fonts = project + QLatin1String("/tempFonts");
-    QCOMPARE(fontPaths, (QStringList {fonts + "/C_16.bin", fonts + "/E_24.bin"}));
+    QCOMPARE(design().fontPaths(), (QStringList {fonts + "/C_16.bin", fonts + "/E_24.bin"}));
     QVERIFY(QFileInfo::exists(fonts + QLatin1String("/C_20.bin"))); // kept without a row
     // The same file again is not copied over the first, and is reported.
     window->importFontLibraryFiles({dir->filePath(QStringLiteral("C_16.bin"))});
@@ -679,7 +669,7 @@ void tst_Library::fontLibraryFiles()
     child<QPushButton>("btnImageFontSub")->click();
     QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDeleteFontLibrary));
     window->slotDealIsNo(MainWindow::ConfirmDeleteFontLibrary);
-    QVERIFY(fontPaths.isEmpty());
+    QVERIFY(design().fontPaths().isEmpty());
     QCOMPARE(files(fonts), QStringList {QStringLiteral("C_20.bin")});
     QVERIFY(!window->isFontLibraryDeleteMode());
     QVERIFY(window->areImagesChanged());
@@ -760,7 +750,7 @@ void tst_Library::generateThroughTheWindow()
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
 
     QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("生成字体成功"));
-    QCOMPARE(fontIdList, QStringList {QStringLiteral("5")});
+    QCOMPARE(design().fontIds(), QStringList {QStringLiteral("5")});
     QCOMPARE(child<QTableView>("tvFontName")->currentIndex().row(), 0);
     QCOMPARE(files(project + QLatin1String("/tempFonts")), (QStringList {"5.font", "5.ini"}));
     const GeneratedFonts::Params p =
@@ -811,7 +801,7 @@ void tst_Library::failedRegenerationKeepsTheFont()
     QVERIFY(QFile::copy(latinTtf, project + QLatin1String("/tempTtf/DejaVuSans.ttf")));
     window->refreshTtfList();
     generate(QStringLiteral("3"), QStringLiteral("DejaVuSans.ttf"), QStringLiteral("abc"), 2);
-    QCOMPARE(fontIdList, QStringList {QStringLiteral("3")});
+    QCOMPARE(design().fontIds(), QStringList {QStringLiteral("3")});
     QFile font(project + QLatin1String("/tempFonts/3.font"));
     QVERIFY(font.open(QIODevice::ReadOnly));
     const QByteArray before = font.readAll();
@@ -821,7 +811,7 @@ void tst_Library::failedRegenerationKeepsTheFont()
     generate(QStringLiteral("3"), QStringLiteral("DejaVuSans.ttf"), QStringLiteral("中文"), 2);
     QVERIFY(messageOf(window->getQuestionBox()).startsWith(QStringLiteral("生成字体失败！")));
     QVERIFY(messageOf(window->getQuestionBox()).contains(QStringLiteral("中文")));
-    QCOMPARE(fontIdList, QStringList {QStringLiteral("3")});
+    QCOMPARE(design().fontIds(), QStringList {QStringLiteral("3")});
     QVERIFY(font.open(QIODevice::ReadOnly));
     QCOMPARE(font.readAll(), before);
     font.close();
@@ -830,7 +820,7 @@ void tst_Library::failedRegenerationKeepsTheFont()
 
     // No converter at all: the converter check warns, the generation fails the same way.
     FontConverter::setProgram(dir->filePath(QStringLiteral("none/lv_font_conv")));
-    newWindow(currentProjectPath);
+    newWindow(design().projectPath());
     generate(QStringLiteral("3"), QStringLiteral("DejaVuSans.ttf"), QStringLiteral("abc"), 2);
     QVERIFY(messageOf(window->getQuestionBox()).startsWith(QStringLiteral("生成字体失败！")));
     QVERIFY(font.open(QIODevice::ReadOnly));
@@ -854,7 +844,7 @@ void tst_Library::deleteFont()
     child<QPushButton>("btnDelFont")->click();
     QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDeleteFont));
     window->slotDealIsNo(MainWindow::ConfirmDeleteFont);
-    QCOMPARE(fontIdList, QStringList {QStringLiteral("2")});
+    QCOMPARE(design().fontIds(), QStringList {QStringLiteral("2")});
     QCOMPARE(files(fonts), (QStringList {"2.font", "2.ini"}));
     QVERIFY(child<QLineEdit>("editFontName")->text().isEmpty());
     QCOMPARE(child<QComboBox>("cbBpp")->currentIndex(), 0);
@@ -907,7 +897,7 @@ void tst_Library::closingTheProgressWindowCancels()
     QFile font(fonts + QLatin1String("/3.font"));
     QVERIFY(font.open(QIODevice::ReadOnly));
     QCOMPARE(font.readAll(), QByteArray("old"));
-    QCOMPARE(fontIdList, QStringList {QStringLiteral("3")});
+    QCOMPARE(design().fontIds(), QStringList {QStringLiteral("3")});
 }
 
 // A font the converter made without a single character is not reported as a success.
@@ -921,7 +911,7 @@ void tst_Library::fontWithoutCharactersIsWarned()
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("字体4已生成，但其中没有任何字符：ttf文件中既没有ASCII字符，也没有"
                             "“内容”里的字符！"));
-    QCOMPARE(fontIdList, QStringList {QStringLiteral("4")});
+    QCOMPARE(design().fontIds(), QStringList {QStringLiteral("4")});
 
     // One character is enough.
     fakeConverter("cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
@@ -949,7 +939,7 @@ void tst_Library::deleteConfirmedDuringAConversion()
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("正在生成字体，字体9未删除，请在生成结束后再删除！"));
     QVERIFY(files(fonts).contains(QStringLiteral("9.font")));
-    QCOMPARE(fontIdList, (QStringList {"2", "9"}));
+    QCOMPARE(design().fontIds(), (QStringList {"2", "9"}));
     window->findChild<QMyProgressBarMes *>()
         ->findChild<QPushButton *>(QStringLiteral("btnClose"))
         ->click();
@@ -961,7 +951,7 @@ void tst_Library::deleteConfirmedDuringAConversion()
 void tst_Library::conversionEndingInAnotherProject()
 {
     makeProject();
-    const QString first = currentProjectPath;
+    const QString first = design().projectPath();
     const QString firstFonts = project + QLatin1String("/tempFonts");
     fakeConverter("sleep 1; cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
     child<QTextEdit>("textEditFont")->setPlainText(QStringLiteral("中"));
@@ -979,7 +969,7 @@ void tst_Library::conversionEndingInAnotherProject()
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("生成字体6成功（项目%1）").arg(QDir::toNativeSeparators(first)));
     QCOMPARE(files(firstFonts), (QStringList {"6.font", "6.ini"}));
-    QVERIFY(fontIdList.isEmpty());
+    QVERIFY(design().fontIds().isEmpty());
     QVERIFY(files(dir->filePath(QStringLiteral("other/tempFonts"))).isEmpty());
 }
 
@@ -989,9 +979,7 @@ void tst_Library::fontRowFollowsTheFontList()
 {
     makeProject();
     putFonts({"3", "7"});
-    QMyFrame *frame = child<QMyFrame>("frame");
-    QMyWidget *label = QMyWidgetFactory::create(WidgetType::Lab, 1, frame);
-    pageWidgets.at(0)->append(label);
+    QMyWidget *label = fixture.addWidget(WidgetType::Lab, 1, 0);
     label->setFontID(7);
     window->slotRecvWnd(label);
     const auto fontRow = [this](const char *key, QStringList *names) {
@@ -1017,7 +1005,7 @@ void tst_Library::fontRowFollowsTheFontList()
     child<QTableView>("tvFontName")->selectRow(2);
     child<QPushButton>("btnDelFont")->click();
     window->slotDealIsNo(MainWindow::ConfirmDeleteFont);
-    QCOMPARE(fontIdList, (QStringList {"3", "5"}));
+    QCOMPARE(design().fontIds(), (QStringList {"3", "5"}));
     // The label keeps its font, which the row shows as missing.
     QCOMPARE(fontRow("fontID", &names), 2);
     QCOMPARE(names, (QStringList {"3", "5", "7（无此字体）"}));
@@ -1031,8 +1019,7 @@ void tst_Library::fontRowFollowsTheFontList()
     QCOMPARE(names, (QStringList {"3", "5"}));
 
     // A chart's tick-label font row is not this refresh's.
-    QMyWidget *chart = QMyWidgetFactory::create(WidgetType::Chart, 2, frame);
-    pageWidgets.at(0)->append(chart);
+    QMyWidget *chart = fixture.addWidget(WidgetType::Chart, 2, 0);
     chart->setChartTickLabelFontID(5);
     window->slotRecvWnd(chart);
     putFonts({"1"});
@@ -1090,7 +1077,7 @@ void tst_Library::fontToolWindow()
     tool->findChild<QPushButton *>(QStringLiteral("btnClose"))->click();
     QVERIFY(tool->isHidden());
 
-    currentProjectPath.clear();
+    design().setProjectPath(QString());
     window->on_btnFontDlg_clicked();
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("未加载项目，请您先创建或导入项目！"));
@@ -1113,7 +1100,7 @@ void tst_Library::quitWithoutSavingRestoresTheLibrary()
     QCOMPARE(files(project + QLatin1String("/tempImages")),
              QStringList {QStringLiteral("100001_kept.png")});
     newWindow(path);
-    QCOMPARE(imagePaths.size(), 1);
+    QCOMPARE(design().pictures().size(), 1);
 }
 
 void tst_Library::aStaleMirrorIsNeverRestored()
@@ -1205,7 +1192,7 @@ void tst_Library::copiesThatCannotFinishAreNamed()
         const FileSizeLimit limited(limit);
         window->createProject(dir->filePath(QStringLiteral("other.yBEX")));
     }
-    QVERIFY(currentProjectPath != path);
+    QVERIFY(design().projectPath() != path);
     QCOMPARE(messageOf(window->getQuestionBox()), lost);
     QCOMPARE(files(images), (QStringList {"100002_small.png", "100003_small.png"}));
 }

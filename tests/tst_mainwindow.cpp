@@ -1,8 +1,10 @@
+#include "designglobals.h"
 #include "designtestutil.h"
 #include "mainwindow.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
 #include "setscreensizedlg.h"
+#include "windowfixture.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -19,6 +21,19 @@
 #include <QTranslator>
 #include <QTreeWidget>
 #include <QtTest>
+
+// Counts the paint events a widget gets.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *watched) { watched->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+    int count = 0;
+};
 
 // The main window as the designer starts: form, window rules, new project.
 class TestMainWindow : public QObject
@@ -45,21 +60,20 @@ private slots:
 
 private:
     template<class T> T *child(const char *name) { return window->findChild<T *>(name); }
+    DesignDocument &design() { return fixture.design(); }
+    WindowFixture fixture;
     MainWindow *window = nullptr;
     QTemporaryDir dir;
 };
 
 void TestMainWindow::init()
 {
-    currentProjectPath.clear();
-    appPath = "/opt/ybex/ybex";
-    window = new MainWindow;
+    window = fixture.start();
 }
 
 void TestMainWindow::cleanup()
 {
-    window->clearAllPages();
-    delete window;
+    fixture.reset();
     window = nullptr;
 }
 
@@ -80,8 +94,8 @@ void TestMainWindow::startState()
         QVERIFY(window->getTimerButton(i)->text().isEmpty());
     }
     QCOMPARE(child<QListView>("listView")->model()->rowCount(), 10);
-    QCOMPARE(widgetTypeDisplayNames.size(), 10);
-    QCOMPARE(colorTable[33], QColor(0, 252, 248));
+    QCOMPARE(widgetTypeDisplayNames().size(), 10);
+    QCOMPARE(colorTableValue(33), QColor(0, 252, 248));
     QVERIFY(child<QTreeWidget>("treeWidget")->isHeaderHidden());
     QCOMPARE(child<QTreeWidget>("treeWidget")->contextMenuPolicy(), Qt::CustomContextMenu);
     QVERIFY(!child<QTextBrowser>("textBrowserRecv")->isReadOnly());
@@ -136,16 +150,15 @@ void TestMainWindow::newProject()
     for (const char *sub : {"tempImages", "tempFonts", "tempTtf", "allFile"})
         QVERIFY2(QDir(folder + "/" + sub).exists(), sub);
     QVERIFY(QFile::exists(folder + "/demo.yBEX"));
-    QCOMPARE(currentProjectPath, folder + "/demo.yBEX");
-    QCOMPARE(window->windowTitle(), "路径：" + currentProjectPath);
+    QCOMPARE(design().projectPath(), folder + "/demo.yBEX");
+    QCOMPARE(window->windowTitle(), "路径：" + design().projectPath());
 
-    QCOMPARE(pageWidgets.size(), 1);
+    QCOMPARE(design().pageCount(), 1);
     QCOMPARE(child<QTreeWidget>("treeWidget")->topLevelItemCount(), 1);
     QCOMPARE(child<QTreeWidget>("treeWidget")->topLevelItem(0)->text(0), QString("Page-0"));
     QVERIFY(!child<QMyFrame>("frame")->isHidden());
     QVERIFY(!child<QGroupBox>("groupTimer")->isHidden());
-    QCOMPARE(child<QMyFrame>("frame")->getFrameW(), 800);
-    QCOMPARE(child<QMyFrame>("frame")->getFrameH(), 480);
+    QCOMPARE(design().frameSize(), QSize(800, 480));
     QCOMPARE(window->getSelectionKind(), SelectionKind::Page);
 }
 
@@ -157,8 +170,8 @@ void TestMainWindow::newProjectFolderExists()
     QVERIFY(window->getQuestionBox()->isVisible());
     QCOMPARE(window->getQuestionBox()->findChild<QLabel *>("labMessage")->text(),
              QString("新建项目名称已存在，请您重新命名！"));
-    QVERIFY(currentProjectPath.isEmpty());
-    QVERIFY(pageWidgets.isEmpty());
+    QVERIFY(design().projectPath().isEmpty());
+    QCOMPARE(design().pageCount(), 0);
     window->getQuestionBox()->hide();
 }
 
@@ -166,10 +179,10 @@ void TestMainWindow::newProjectFolderCannotBeMade()
 {
     window->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
     QVERIFY(window->createProject(dir.filePath("open.yBEX")));
-    const QString open = currentProjectPath;
+    const QString open = design().projectPath();
     QVERIFY(!window->createProject(dir.filePath("missing/deeper/new.yBEX")));
-    QCOMPARE(currentProjectPath, open);
-    QCOMPARE(pageWidgets.size(), 1);
+    QCOMPARE(design().projectPath(), open);
+    QCOMPARE(design().pageCount(), 1);
     QVERIFY(!QDir(dir.filePath("missing")).exists());
 }
 
@@ -201,11 +214,11 @@ void TestMainWindow::newProjectFromTheDialog()
     QVERIFY(dlg->execDlg());
     window->createProject(dir.filePath(QString("turned%1.yBEX").arg(screenType)));
     QMyFrame *canvas = child<QMyFrame>("frame");
-    QCOMPARE(canvas->getScreenType(), screenType);
-    QCOMPARE(canvas->getModelType(), pm ? 1 : 0);
-    QCOMPARE(QSize(canvas->getFrameW(), canvas->getFrameH()), frame);
+    QCOMPARE(design().screenType(), screenType);
+    QCOMPARE(design().modelType(), pm ? 1 : 0);
+    QCOMPARE(design().frameSize(), frame);
     canvas->grab();
-    QCOMPARE(QSize(pageWidth, pageHeight), frame);
+    QCOMPARE(canvas->pageSize(), frame);
 }
 
 void TestMainWindow::closeWithoutProject()
@@ -219,11 +232,11 @@ void TestMainWindow::closeWithoutProject()
 void TestMainWindow::tableHeaders()
 {
     // The headers are private to the window; the display names are the program-wide list.
-    QCOMPARE(widgetTypeDisplayNames,
+    QCOMPARE(widgetTypeDisplayNames(),
              (QStringList {"按键", "标签", "图像", "进度条", "文本", "二维码", "滑块", "圆弧进度条",
                            "码表", "曲线"}));
-    window->initTypeNamesAndHeaders();
-    QCOMPARE(widgetTypeDisplayNames.size(), 10); // refilled, not appended
+    window->initTableHeaders();
+    QCOMPARE(widgetTypeDisplayNames().size(), 10);
 }
 
 void TestMainWindow::minimisingRepaintsTheCanvas()
@@ -234,15 +247,16 @@ void TestMainWindow::minimisingRepaintsTheCanvas()
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QEvent change(QEvent::WindowStateChange);
 
-    // The canvas's paint publishes the page size; reset it to see whether a paint ran.
-    pageWidth = pageHeight = 0;
+    // The canvas's paints, counted as they come.
+    PaintCounter paints(child<QMyFrame>("frame"));
     window->setWindowState(Qt::WindowNoState);
     QCoreApplication::sendEvent(window, &change);
-    QCOMPARE(pageWidth, 0);
+    QCOMPARE(paints.count, 0);
 
     window->setWindowState(Qt::WindowMaximized);
     QCoreApplication::sendEvent(window, &change);
-    QCOMPARE(QSize(pageWidth, pageHeight), QSize(480, 272));
+    QVERIFY(paints.count > 0);
+    QCOMPARE(child<QMyFrame>("frame")->pageSize(), QSize(480, 272));
 }
 
 void TestMainWindow::englishTexts()
@@ -250,14 +264,13 @@ void TestMainWindow::englishTexts()
     QTranslator english;
     QVERIFY(english.load(":/config/language/English.qm"));
     QCoreApplication::installTranslator(&english);
-    delete window;
-    window = new MainWindow;
+    window = fixture.start();
     QCOMPARE(window->windowTitle(), QString("Path:/opt/ybex/ybex"));
     QCOMPARE(child<QToolButton>("btnNewPro")->text(), QString("New"));
     QCOMPARE(child<QToolButton>("btnInstrTable")->text(), QString("Debug"));
     QCOMPARE(child<QTabWidget>("tabWidgetImageFont")->tabText(0), QString("Picture"));
-    QCOMPARE(widgetTypeDisplayNames.first(), QString("Button"));
-    QCOMPARE(widgetTypeDisplayNames.last(), QString("Chart"));
+    QCOMPARE(widgetTypeDisplayNames().first(), QString("Button"));
+    QCOMPARE(widgetTypeDisplayNames().last(), QString("Chart"));
     QCoreApplication::removeTranslator(&english);
 }
 
@@ -276,7 +289,7 @@ void TestMainWindow::look()
                              "QRCode", "Slider", "Arc", "Meter", "Chart"};
     for (int i = 0; i < types.size(); ++i)
         QVERIFY(dropTypeName(frame, types.at(i), QPoint(10 + (i % 5) * 90, 20 + (i / 5) * 120)));
-    QCOMPARE(pageWidgets.at(0)->size(), 10);
+    QCOMPARE(design().widgets(0).size(), 10);
     window->addPage();
     window->on_treeWidget_itemClicked(child<QTreeWidget>("treeWidget")->topLevelItem(0), 0);
     QTest::qWait(200);

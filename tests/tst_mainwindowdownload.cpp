@@ -25,6 +25,7 @@
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "simulatedmodule.h"
+#include "windowfixture.h"
 #include "ymodem.h"
 #include "ymodemframe.h"
 #include "ymodemportdlg.h"
@@ -92,6 +93,7 @@ class TestMainWindowDownload : public QObject
 {
     Q_OBJECT
 
+    WindowFixture fixture;
     MainWindow *window = nullptr;
     QScopedPointer<QTemporaryDir> dir;
 
@@ -99,10 +101,10 @@ class TestMainWindowDownload : public QObject
 
     void makeProject()
     {
-        window->getScreenSizeDlg()->setResolutionText(QStringLiteral("800*480(WVGA1)"));
-        window->createProject(dir->filePath(QStringLiteral("demo.yBEX")));
+        fixture.makeProject(dir->filePath(QStringLiteral("demo.yBEX")));
         hideMessages();
     }
+    DesignDocument &design() const { return window->document(); }
 
     // Opens the download link through the port dialog, as the user would.
     bool openLink(const QString &port)
@@ -154,24 +156,19 @@ private slots:
     void initTestCase()
     {
         QDir().mkpath("config");
-        QApplication::installTranslator(&appTranslator);
+        QApplication::installTranslator(&LanguageDlg::appTranslator());
     }
 
     void init()
     {
         dir.reset(new QTemporaryDir);
-        currentProjectPath.clear();
-        window = new MainWindow;
+        window = fixture.start();
     }
 
     void cleanup()
     {
-        window->clearAllPages();
-        delete window;
+        fixture.reset();
         window = nullptr;
-        currentProjectPath.clear();
-        imagePaths.clear();
-        fontIdList.clear();
         qunsetenv("YBEX_EXTRA_PORTS");
         hideMessages();
     }
@@ -238,7 +235,7 @@ private slots:
         QCOMPARE(shownMessages(), QStringList {"下载中请稍后重试！"});
         QVERIFY(!window->isFontBeingMade());
         hideMessages();
-        QCOMPARE(imagePaths.size(), 2);
+        QCOMPARE(design().pictures().size(), 2);
         QTRY_VERIFY_WITH_TIMEOUT(!window->areImagesChanged(), 10000);
         QCOMPARE(module.files().size(), 2);
         QCOMPARE(module.commands(), (QStringList {"si 2", "dpic"}));
@@ -268,7 +265,7 @@ private slots:
         const QString picture = noisyImage(dir->filePath("big.png"), 60);
         window->importImages({picture});
         QVERIFY(window->areImagesChanged());
-        const int mode = window->findChild<QMyFrame *>("frame")->getModelType();
+        const int mode = design().modelType();
         qint64 size = mode == 1 ? 3 * 60 * 60 + 4 : QFileInfo(picture).size();
         int blocks = 0;
         for (; size > 0; size -= YModemFrame::dataBlockBytes(size))
@@ -513,7 +510,7 @@ private slots:
         if (!complete)
             QCOMPARE(bottom->text(), QString("已取消"));
         QCOMPARE(module.files().size(), 1);
-        QCOMPARE(module.files().at(0).data == readFile(imagePaths.value(0)), complete);
+        QCOMPARE(module.files().at(0).data == readFile(design().pictures().value(0)), complete);
         QVERIFY(window->isVisible());
         QCOMPARE(shownMessages(),
                  asksToSave ? QStringList {"退出软件前是否保存当前项目？"} : QStringList());
@@ -552,7 +549,7 @@ private slots:
     void projectChangeWaitsForTheDownload()
     {
         makeProject();
-        const QString path = currentProjectPath;
+        const QString path = design().projectPath();
         QDir().mkpath(dir->filePath("other"));
         QVERIFY(QFile::copy(path, dir->filePath("other/other.yBEX")));
         SimulatedModuleOptions slow;
@@ -569,12 +566,12 @@ private slots:
         QVERIFY(!window->createProject(dir->filePath("new.yBEX")));
         QCOMPARE(shownMessages(), QStringList {refusal});
         hideMessages();
-        QCOMPARE(currentProjectPath, path);
+        QCOMPARE(design().projectPath(), path);
         QVERIFY(!QFileInfo::exists(dir->filePath("new")));
         QTRY_VERIFY_WITH_TIMEOUT(!window->getYModem()->isJobPending(), 20000);
-        QVERIFY(module.files().at(0).data == readFile(imagePaths.value(0)));
+        QVERIFY(module.files().at(0).data == readFile(design().pictures().value(0)));
         window->importProjectFile(dir->filePath("other/other.yBEX"));
-        QCOMPARE(currentProjectPath, dir->filePath("other/other.yBEX"));
+        QCOMPARE(design().projectPath(), dir->filePath("other/other.yBEX"));
     }
 
     // The port a job uses is not closed or changed under it; while open, the list shows it.
@@ -596,7 +593,7 @@ private slots:
         hideMessages();
         QCOMPARE(portState()->text(), QString("串口已连接！"));
         QTRY_VERIFY_WITH_TIMEOUT(!window->getYModem()->isJobPending(), 20000);
-        QVERIFY(module.files().at(0).data == readFile(imagePaths.value(0)));
+        QVERIFY(module.files().at(0).data == readFile(design().pictures().value(0)));
         QVERIFY(shownMessages().isEmpty());
         // Idle, the port can be closed again and another chosen.
         dlg->findChild<QPushButton *>("btnOpenClose")->click();

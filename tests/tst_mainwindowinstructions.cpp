@@ -9,6 +9,7 @@
 #include "serialportdlg.h"
 #include "setscreensizedlg.h"
 #include "sysdlg.h"
+#include "windowfixture.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -54,21 +55,14 @@ private slots:
     void init()
     {
         tempDir.reset(new QTemporaryDir);
-        currentProjectPath.clear();
-        appPath = QStringLiteral("/opt/ybex/ybex");
-        window = new MainWindow;
-        window->getScreenSizeDlg()->setResolutionText(QStringLiteral("800*480(WVGA1)"));
-        window->createProject(tempDir->filePath("demo.yBEX"));
-        window->getQuestionBox()->hide();
-        project = currentProjectPath;
+        window = fixture.start();
+        project = fixture.makeProject(tempDir->filePath("demo.yBEX"));
         QVERIFY(readFile(project).contains("<blValue>20</blValue>"));
     }
     void cleanup()
     {
-        window->clearAllPages();
-        delete window;
+        fixture.reset();
         window = nullptr;
-        currentProjectPath.clear();
     }
 
     void terminalCommand()
@@ -96,7 +90,7 @@ private slots:
         QVERIFY(!window->getSerialPortDlg()->isJobActive());
         QTest::qWait(50);
         QCOMPARE(readFile(project), before);
-        QCOMPARE(window->getBacklightValue(), 20);
+        QCOMPARE(window->document().backlight(), 20);
         QCOMPARE(sys->backlight(), 20);
         QVERIFY(window->findChild<QTextBrowser *>("textBrowserRecv")->toPlainText().isEmpty());
     }
@@ -116,7 +110,7 @@ private slots:
         SysDlg *sys = window->getSysDlg();
         sys->findChild<QSlider *>("horizontalSliderScreen")->setValue(200);
         sys->findChild<QPushButton *>("btnScreenValue")->click();
-        QTRY_COMPARE(window->getBacklightValue(), 55);
+        QTRY_COMPARE(window->document().backlight(), 55);
         QCOMPARE(module.received, QByteArray("BL(55);\r\n"));
         QCOMPARE(sys->backlight(), 55);
         QTRY_VERIFY(readFile(project).contains("<blValue>55</blValue>"));
@@ -124,7 +118,7 @@ private slots:
         auto *rates = sys->findChild<QComboBox *>("cbBuad");
         rates->addItem("9600");
         sys->findChild<QPushButton *>("btnBaud")->click();
-        QTRY_COMPARE(window->getBaudText(), QString("9600"));
+        QTRY_COMPARE(window->document().baud(), QString("9600"));
         QCOMPARE(sys->baudText(), QString("9600"));
         QVERIFY(readFile(project).contains("<baud>9600</baud>"));
 
@@ -181,6 +175,7 @@ private slots:
     }
 
 private:
+    WindowFixture fixture;
     MainWindow *window = nullptr;
     QScopedPointer<QTemporaryDir> tempDir;
     QString project;

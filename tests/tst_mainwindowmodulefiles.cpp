@@ -15,6 +15,7 @@
 #include "qmywidgetfactory.h"
 #include "setscreensizedlg.h"
 #include "sheettables.h"
+#include "windowfixture.h"
 #include "ymodem.h"
 
 #include <QApplication>
@@ -81,21 +82,22 @@ private slots:
 
 private:
     MainWindow *newWindow(const QString &project = QString());
-    QString makeProject(const QString &name);
-    QMyWidget *addWidget(int type, int id);
+    QString makeProject(const QString &name)
+    {
+        return fixture.makeProject(dir->filePath(name + QLatin1String(".yBEX")));
+    }
+    QMyWidget *addWidget(int type, int id) { return fixture.addWidget(WidgetType(type), id); }
+    DesignDocument &design() const { return window->document(); }
 
+    WindowFixture fixture;
     MainWindow *window = nullptr;
     QScopedPointer<QTemporaryDir> dir;
 };
 
+// A window with the test's templates, opening the project.
 MainWindow *tst_MainWindowModuleFiles::newWindow(const QString &project)
 {
-    if (window) {
-        window->clearAllPages();
-        delete window;
-    }
-    currentProjectPath = project;
-    window = new MainWindow;
+    window = fixture.start(project);
     window->getAllCfg()->setTemplateFolder(QStringLiteral(YBEX_TEST_DATA "/templates"));
     return window;
 }
@@ -104,34 +106,13 @@ void tst_MainWindowModuleFiles::init()
 {
     dir.reset(new QTemporaryDir);
     QVERIFY(dir->isValid());
-    appPath = QStringLiteral("/opt/ybex/ybex");
     newWindow();
 }
 
 void tst_MainWindowModuleFiles::cleanup()
 {
-    window->clearAllPages();
-    delete window;
+    fixture.reset();
     window = nullptr;
-    currentProjectPath.clear();
-}
-
-QString tst_MainWindowModuleFiles::makeProject(const QString &name)
-{
-    window->getScreenSizeDlg()->setResolutionText(QStringLiteral("800*480(WVGA1)"));
-    window->createProject(dir->filePath(name + QLatin1String(".yBEX")));
-    window->getQuestionBox()->hide();
-    return currentProjectPath;
-}
-
-QMyWidget *tst_MainWindowModuleFiles::addWidget(int type, int id)
-{
-    QMyFrame *frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
-    QMyWidget *w = QMyWidgetFactory::create(WidgetType(type), id, frame);
-    frame->connectWidget(w);
-    pageWidgets.at(0)->append(w);
-    window->addTreeWidgetItem(PageTreeAction::AddWidget, 0, WidgetType(type), id, w->getTypeName());
-    return w;
 }
 
 void tst_MainWindowModuleFiles::bootSettingsCommand()
@@ -188,7 +169,7 @@ void tst_MainWindowModuleFiles::confirmedDownloadGenerates()
         return e;
     }());
     window->getBootDlg()->getBootParam()->setBl(50);
-    window->findChild<QMyFrame *>(QStringLiteral("frame"))->setScreenType(3);
+    design().setScreenType(3);
     window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
 
     const QString allCfg = dir->filePath("gen/allFile/all.cfg");
@@ -196,7 +177,7 @@ void tst_MainWindowModuleFiles::confirmedDownloadGenerates()
     const QStringList sections = sectionsOf(allCfg, &contents);
     QCOMPARE(sections.first(), QString("1/0/0/0"));
     QCOMPARE(sections.last(), QString("21/0/1/1"));
-    QCOMPARE(guicfgSizes.size(), 1);
+    QCOMPARE(window->getAllCfg()->pageFileSizes().size(), 1);
     const QByteArray boot = contents.at(sections.indexOf("4/0/0/0"));
     QVERIFY(boot.contains("user.set_bl(127)\r\n"));
     QVERIFY(boot.contains("user.set_dir(3)\r\n"));
@@ -225,8 +206,9 @@ void tst_MainWindowModuleFiles::generationFailures()
 void tst_MainWindowModuleFiles::bootSettingsSavedAndLoadedThroughTheDialog()
 {
     const QString path = makeProject(QStringLiteral("boot"));
-    // The window's own record only stages a load; the dialog's is saved.
-    window->getBootParam()->setBuzzerTime(11);
+    // The dialog edits the design's record, the one that is saved.
+    QCOMPARE(window->getBootDlg()->getBootParam(), &design().boot());
+    design().boot().setBuzzerTime(11);
     window->getBootDlg()->getBootParam()->setBuzzerTime(22);
     window->getBootDlg()->getBootParam()->setAnimFlag(true);
     QVERIFY(window->saveProXml());
@@ -260,7 +242,7 @@ void tst_MainWindowModuleFiles::deletedPicturesLeaveTheSavedBootAnimation()
 
     window->getImageModel()->checkStates[2] = Qt::Checked;
     window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
-    QCOMPARE(imagePaths.size(), 4);
+    QCOMPARE(design().pictures().size(), 4);
     QCOMPARE(bootDlg->findChild<QSpinBox *>("sbAnimStartID")->value(), 1);
     QCOMPARE(bootDlg->findChild<QSpinBox *>("sbAnimEndID")->value(), 2);
     bootDlg->hide();
@@ -283,8 +265,8 @@ void tst_MainWindowModuleFiles::pageAnimationOutsideItsChoices()
 {
     const QString path = makeProject(QStringLiteral("pages"));
     QVERIFY(window->addPage());
-    QCOMPARE(pageRecords.size(), 2);
-    for (PageParam *page : qAsConst(pageRecords)) {
+    QCOMPARE(design().pageCount(), 2);
+    for (PageParam *page : design().pages()) {
         page->setPageAnimMode(8);
         page->setPageAnimDir(9);
     }
@@ -319,7 +301,7 @@ void tst_MainWindowModuleFiles::pageChoicesOutsideTheirNames()
     const QString path = makeProject(QStringLiteral("pages"));
     QVERIFY(window->addPage());
     QVERIFY(window->addPage());
-    for (PageParam *page : qAsConst(pageRecords)) {
+    for (PageParam *page : design().pages()) {
         if (key == QLatin1String("gradient"))
             page->setPageGradDir(value);
         else

@@ -15,11 +15,16 @@
 #include "qmywidget.h"
 #include "qmywidgetfactory.h"
 #include "setscreensizedlg.h"
+#include "sysdlg.h"
 #include "timerparam.h"
+#include "windowfixture.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProcess>
+#include <QPushButton>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
@@ -114,6 +119,7 @@ private slots:
     void quitWithoutSavingKeepsImagesWithoutMirror();
     void mirrorFollowsTheSave();
     void rewritesThroughTheWindow();
+    void resolutionChosenButNotUsedLeavesTheProject();
     void loadRulesThroughTheWindow();
     void missingPicturesKeepTheirNumbers();
     void windowFreesItsPages();
@@ -128,6 +134,9 @@ private:
     // A project made by the new-project command, with a small design on two pages.
     QString makeProject(const QString &name);
 
+    DesignDocument &design() const { return window->document(); }
+
+    WindowFixture fixture;
     MainWindow *window = nullptr;
     QScopedPointer<QTemporaryDir> tempDir;
     QString dirPath;
@@ -136,12 +145,7 @@ private:
 
 MainWindow *tst_MainWindowProject::newWindow(const QString &project)
 {
-    if (window) {
-        window->clearAllPages();
-        delete window;
-    }
-    currentProjectPath = project;
-    window = new MainWindow;
+    window = fixture.start(project);
     return window;
 }
 
@@ -150,57 +154,40 @@ void tst_MainWindowProject::init()
     // A folder of its own for every test and data row.
     tempDir.reset(new QTemporaryDir);
     dirPath = tempDir->path();
-    appPath = QStringLiteral("/opt/ybex/ybex");
     newWindow();
 }
 
 void tst_MainWindowProject::cleanup()
 {
-    window->clearAllPages();
-    delete window;
+    fixture.reset();
     window = nullptr;
-    currentProjectPath.clear();
-    imagePaths.clear();
 }
 
 QString tst_MainWindowProject::makeProject(const QString &name)
 {
-    window->getScreenSizeDlg()->setResolutionText(QStringLiteral("800*480(WVGA1)"));
-    window->createProject(filePath(name + QLatin1String(".yBEX")));
-    const QString path = currentProjectPath;
-    QMyFrame *frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
+    const QString path = fixture.makeProject(filePath(name + QLatin1String(".yBEX")));
 
-    QMyWidget *label = QMyWidgetFactory::create(WidgetType::Lab, 1, frame);
+    QMyWidget *label = fixture.addWidget(WidgetType::Lab, 1);
     label->setText(QStringLiteral("  "));
-    frame->connectWidget(label);
-    pageWidgets.at(0)->append(label);
     label->setPos(30, 40);
-    window->addTreeWidgetItem(PageTreeAction::AddWidget, 0, WidgetType::Lab, 1,
-                              label->getTypeName());
 
     window->addPage();
-    pageRecords.at(1)->setPageName(QStringLiteral("Menu"));
+    design().page(1)->setPageName(QStringLiteral("Menu"));
     EventInfo e;
     e.setType(1);
     e.setUserType(9);
     e.setParam(0, QStringLiteral(" "));
-    pageRecords.at(1)->appendEvent(e);
-    for (int type : {0, 9, 7}) {
-        QMyWidget *w =
-            QMyWidgetFactory::create(WidgetType(type), pageWidgets.at(1)->size() + 1, frame);
-        frame->connectWidget(w);
-        pageWidgets.at(1)->append(w);
-        w->setPos(10 * type, 5);
-        window->addTreeWidgetItem(PageTreeAction::AddWidget, 1, WidgetType(type), w->getId(),
-                                  w->getTypeName());
-    }
-    pageWidgets.at(1)->at(0)->setEventContent(2, 1, QStringLiteral("user.beep()"));
-    window->getTimerParam(8)->setTimerTime(30);
-    window->getTimerParam(2)->appendEvent(e);
-    // The boot dialog holds the live settings; the window's own record only stages a load.
+    design().page(1)->appendEvent(e);
+    for (int type : {0, 9, 7})
+        fixture.addWidget(WidgetType(type), design().widgets(1).size() + 1, 1)
+            ->setPos(10 * type, 5);
+    design().widgets(1).at(0)->setEventContent(2, 1, QStringLiteral("user.beep()"));
+    design().timer(8)->setTimerTime(30);
+    design().timer(2)->appendEvent(e);
+    // The boot dialog edits the design's settings.
     window->getBootDlg()->getBootParam()->setSleepTime(12);
-    window->setBaudText(QStringLiteral("9600"));
-    window->setBacklightValue(70);
+    design().setBaud(QStringLiteral("9600"));
+    design().setBacklight(70);
     window->getQuestionBox()->hide();
     return path;
 }
@@ -214,29 +201,29 @@ void tst_MainWindowProject::designSurvivesARestart()
     QCOMPARE(readFile(path), saved); // an unchanged design saves to the same bytes
 
     newWindow(path);
-    QCOMPARE(currentProjectPath, path);
+    QCOMPARE(design().projectPath(), path);
     QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("导入成功！"));
     QCOMPARE(window->windowTitle(), QStringLiteral("路径：") + path);
-    QCOMPARE(pageWidgets.size(), 2);
+    QCOMPARE(design().pageCount(), 2);
     QCOMPARE(
         treeTexts(window),
         (QStringList {"Page-0", "  Lab-1", "Page-1(Menu)", "  Btn-1", "  Chart-2", "  Arc-3"}));
-    QCOMPARE(currentPageIndex, 1); // the page shown when saving
-    QVERIFY(pageWidgets.at(0)->at(0)->isHidden());
-    QVERIFY(!pageWidgets.at(1)->at(0)->isHidden());
-    QCOMPARE(pageWidgets.at(0)->at(0)->getText(), QStringLiteral("  "));
-    QCOMPARE(pageWidgets.at(0)->at(0)->getGeometryRect().topLeft(), QPoint(30, 40));
-    QCOMPARE(pageRecords.at(1)->events().value(0).param(0), QStringLiteral(" "));
-    QCOMPARE(pageWidgets.at(1)->at(0)->getEventText(2), QStringLiteral("user.beep()"));
-    QCOMPARE(window->getTimerParam(8)->timerTime(), 30);
-    QCOMPARE(window->getTimerParam(2)->events().size(), 1);
-    QCOMPARE(window->getBootParam()->getSleepTime(), 12);
+    QCOMPARE(design().currentPage(), 1); // the page shown when saving
+    QVERIFY(design().widgets(0).at(0)->isHidden());
+    QVERIFY(!design().widgets(1).at(0)->isHidden());
+    QCOMPARE(design().widgets(0).at(0)->getText(), QStringLiteral("  "));
+    QCOMPARE(design().widgets(0).at(0)->getGeometryRect().topLeft(), QPoint(30, 40));
+    QCOMPARE(design().page(1)->events().value(0).param(0), QStringLiteral(" "));
+    QCOMPARE(design().widgets(1).at(0)->getEventText(2), QStringLiteral("user.beep()"));
+    QCOMPARE(design().timer(8)->timerTime(), 30);
+    QCOMPARE(design().timer(2)->events().size(), 1);
+    QCOMPARE(design().boot().getSleepTime(), 12);
     QCOMPARE(window->getBootDlg()->getBootParam()->getSleepTime(), 12);
-    QCOMPARE(window->getBaudText(), QStringLiteral("9600"));
-    QCOMPARE(window->getBacklightValue(), 70);
+    QCOMPARE(design().baud(), QStringLiteral("9600"));
+    QCOMPARE(design().backlight(), 70);
     QMyFrame *frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
     QVERIFY(!frame->isHidden());
-    QCOMPARE(frame->getFrameW(), 800);
+    QCOMPARE(design().frameSize().width(), 800);
     QVERIFY(!window->findChild<QGroupBox *>(QStringLiteral("groupTimer"))->isHidden());
     QVERIFY(window->isAutoSaveRunning());
     QVERIFY(QDir(filePath(QStringLiteral("demo/allFile"))).exists());
@@ -276,7 +263,7 @@ void tst_MainWindowProject::unreadableStartupProjectIsNotKept()
     QCOMPARE(messageLine(window->getResultBox()),
              QStringLiteral("加载控件错误，可能该项目之前未做保存操作，导入失败！"));
     QVERIFY(causeOf(window->getResultBox()).startsWith(path));
-    QVERIFY(currentProjectPath.isEmpty()); // no project is open, nothing saves over it
+    QVERIFY(design().projectPath().isEmpty()); // no project is open, nothing saves over it
     QCOMPARE(window->windowTitle(), QStringLiteral("路径：/opt/ybex/ybex"));
     QVERIFY(window->findChild<QGroupBox *>(QStringLiteral("groupTimer"))->isHidden());
     window->slotTimerAutoSavePro();
@@ -328,10 +315,10 @@ void tst_MainWindowProject::importKeepsTheOpenProjectWhenTheFileCannotBeRead()
     QCOMPARE(messageLine(window->getResultBox()), message);
     if (message == loadErrorText)
         QVERIFY(causeOf(window->getResultBox()).startsWith(chosen));
-    QCOMPARE(currentProjectPath, path);
+    QCOMPARE(design().projectPath(), path);
     QCOMPARE(window->windowTitle(), title);
-    QCOMPARE(pageWidgets.size(), 2);
-    QCOMPARE(pageWidgets.at(1)->size(), 3);
+    QCOMPARE(design().pageCount(), 2);
+    QCOMPARE(design().widgets(1).size(), 3);
     QVERIFY(QFile::exists(image));
     window->slotTimerAutoSavePro();
     QCOMPARE(QFile::exists(chosen), !content.isEmpty());
@@ -360,10 +347,10 @@ void tst_MainWindowProject::importOpensAnotherProject()
     QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("导入成功！"));
     QVERIFY(!tree->topLevelItem(0)->isExpanded());
     QVERIFY(tree->topLevelItem(1)->isExpanded());
-    QCOMPARE(currentProjectPath, other);
+    QCOMPARE(design().projectPath(), other);
     QCOMPARE(window->windowTitle(), QStringLiteral("路径：") + other);
     QVERIFY(!QFile::exists(image));
-    QCOMPARE(pageWidgets.size(), 2);
+    QCOMPARE(design().pageCount(), 2);
 }
 
 void tst_MainWindowProject::saveCommand()
@@ -393,7 +380,7 @@ void tst_MainWindowProject::saveFailureIsReported()
     const QString path = makeProject(QStringLiteral("locked"));
     QVERIFY(window->saveProXml());
     const QByteArray before = readFile(path);
-    pageRecords.at(0)->setPageName(QStringLiteral("changed"));
+    design().page(0)->setPageName(QStringLiteral("changed"));
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
 
     window->slotDealIsNo(7);
@@ -424,13 +411,20 @@ void tst_MainWindowProject::savesThatCannotFinish_data()
     // Nobody asked for it, so it is said all the more.
     QTest::newRow("auto-save") << WindowStep([](MainWindow *w) { w->slotTimerAutoSavePro(); })
                                << "自动保存失败！";
-    // The module confirmed a new baud rate or backlight, which the file takes in place.
+    // The module confirmed a new baud rate or backlight the system dialog asked for (the
+    // project has 9600 and 70), which the file takes in place.
     QTest::newRow("baud rewrite") << WindowStep([](MainWindow *w) {
+        SysDlg *sys = w->getSysDlg();
+        sys->findChild<QComboBox *>("cbBuad")->setCurrentText(QStringLiteral("115200"));
+        sys->findChild<QPushButton *>("btnBaud")->click();
         w->slotRecvSerialPortMes(1, QStringLiteral("ok"));
     }) << "路径错误，保存失败！";
-    QTest::newRow("backlight rewrite")
-        << WindowStep([](MainWindow *w) { w->slotRecvSerialPortMes(2, QStringLiteral("ok")); })
-        << "路径错误，保存失败！";
+    QTest::newRow("backlight rewrite") << WindowStep([](MainWindow *w) {
+        SysDlg *sys = w->getSysDlg();
+        sys->findChild<QSlider *>("horizontalSliderScreen")->setValue(200);
+        sys->findChild<QPushButton *>("btnScreenValue")->click();
+        w->slotRecvSerialPortMes(2, QStringLiteral("ok"));
+    }) << "路径错误，保存失败！";
 }
 
 // Every save of the window against a disk the file does not fit on: the old file stays
@@ -482,20 +476,20 @@ void tst_MainWindowProject::autoSave()
 void tst_MainWindowProject::newProjectStartsWithFreshTimers()
 {
     makeProject(QStringLiteral("timers"));
-    QCOMPARE(window->getTimerParam(2)->events().size(), 1);
-    window->getTimerParam(8)->setEventText(0, QStringLiteral("old"));
+    QCOMPARE(design().timer(2)->events().size(), 1);
+    design().timer(8)->setEventText(0, QStringLiteral("old"));
     window->getScreenSizeDlg()->setResolutionText(QStringLiteral("480*272(HHVGA)"));
     window->createProject(filePath(QStringLiteral("fresh.yBEX")));
     for (int i = 0; i < 9; ++i) {
-        TimerParam *t = window->getTimerParam(i);
+        TimerParam *t = design().timer(i);
         QCOMPARE(t->timerID(), i);
         QCOMPARE(t->events().size(), 0);
         QCOMPARE(t->timerTime(), 0);
         QCOMPARE(t->eventText(0), QString());
     }
-    QCOMPARE(window->getBootParam()->getSleepTime(), BootParam().getSleepTime());
+    QCOMPARE(design().boot().getSleepTime(), BootParam().getSleepTime());
     QCOMPARE(window->getBootDlg()->getBootParam()->getSleepTime(), BootParam().getSleepTime());
-    QVERIFY(readFile(currentProjectPath).contains("<frameW>480</frameW>"));
+    QVERIFY(readFile(design().projectPath()).contains("<frameW>480</frameW>"));
 }
 
 void tst_MainWindowProject::newProjectFolderFailureKeepsTheProject_data()
@@ -521,8 +515,8 @@ void tst_MainWindowProject::newProjectFolderFailureKeepsTheProject()
     QVERIFY(!window->createProject(parentPath + QStringLiteral("/demo.yBEX")));
     QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
     QCOMPARE(causeOf(window->getResultBox()), cause.arg(parentPath));
-    QCOMPARE(currentProjectPath, path);
-    QCOMPARE(pageWidgets.size(), 2);
+    QCOMPARE(design().projectPath(), path);
+    QCOMPARE(design().pageCount(), 2);
     QCOMPARE(QFileInfo(parentPath).isFile(), parentIsFile);
     QVERIFY(!QFileInfo::exists(parentPath + QStringLiteral("/demo")));
 }
@@ -572,11 +566,11 @@ void tst_MainWindowProject::newProjectFileFailureKeepsTheOpenDesign()
         QCOMPARE(causeOf(window->getResultBox()),
                  cause.arg(inPlace ? before : filePath(QStringLiteral("p/p.yBEX"))));
     QVERIFY(!QFileInfo::exists(filePath(QStringLiteral("p"))));
-    QCOMPARE(currentProjectPath, before);
+    QCOMPARE(design().projectPath(), before);
     QCOMPARE(readFile(before), saved);
-    QCOMPARE(pageWidgets.size(), 2);
-    QCOMPARE(pageWidgets.at(0)->size(), 1);
-    QCOMPARE(pageRecords.at(1)->pageName(), QStringLiteral("Menu"));
+    QCOMPARE(design().pageCount(), 2);
+    QCOMPARE(design().widgets(0).size(), 1);
+    QCOMPARE(design().page(1)->pageName(), QStringLiteral("Menu"));
     QVERIFY(window->isAutoSaveRunning());
     QVERIFY(!window->findChild<QGroupBox *>(QStringLiteral("groupTimer"))->isHidden());
     QCOMPARE(window->windowTitle(), title);
@@ -591,13 +585,13 @@ void tst_MainWindowProject::newProjectNameGetsTheExtension()
     window->getScreenSizeDlg()->setResolutionText(QStringLiteral("800*480(WVGA1)"));
     QVERIFY(window->createProject(filePath(QStringLiteral("demo2"))));
     const QString path = filePath(QStringLiteral("demo2/demo2.yBEX"));
-    QCOMPARE(currentProjectPath, path);
-    QVERIFY(isProjectOpen());
+    QCOMPARE(design().projectPath(), path);
+    QVERIFY(design().isProjectOpen());
     QVERIFY(QFileInfo(path).isFile());
     QVERIFY(!QFileInfo::exists(filePath(QStringLiteral("demo2/demo2"))));
     QVERIFY(!messageOf(window->getQuestionBox()).contains(QStringLiteral("图库备份失败")));
     QVERIFY(window->addPage());
-    QCOMPARE(pageWidgets.size(), 2);
+    QCOMPARE(design().pageCount(), 2);
     QVERIFY(window->saveProXml());
     QVERIFY(readFile(path).contains("<page pageid=\"2\">"));
     // Closing asks whether to save instead of dropping the design.
@@ -620,8 +614,8 @@ void tst_MainWindowProject::newProjectNameThatCannotBeMade()
     QVERIFY(causeOf(window->getResultBox()).contains(QStringLiteral("名称过长")));
     QCOMPARE(QDir(dirPath).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList {QStringLiteral("kept")});
-    QCOMPARE(currentProjectPath, path);
-    QCOMPARE(pageWidgets.size(), 2);
+    QCOMPARE(design().projectPath(), path);
+    QCOMPARE(design().pageCount(), 2);
 }
 
 // Made in place, the open project's file is replaced by the new design's.
@@ -632,9 +626,9 @@ void tst_MainWindowProject::newProjectInPlaceReplacesTheFile()
     QVERIFY(readFile(path).contains("<pageName>Menu</pageName>"));
     window->getScreenSizeDlg()->setResolutionText(QStringLiteral("480*272(HHVGA)"));
     QVERIFY(window->createProject(path));
-    QCOMPARE(currentProjectPath, path);
-    QCOMPARE(pageWidgets.size(), 1);
-    QVERIFY(pageWidgets.at(0)->isEmpty());
+    QCOMPARE(design().projectPath(), path);
+    QCOMPARE(design().pageCount(), 1);
+    QVERIFY(design().widgets(0).isEmpty());
     const QByteArray file = readFile(path);
     QVERIFY(!file.contains("<pageName>Menu</pageName>"));
     QVERIFY(file.contains("<frameW>480</frameW>"));
@@ -696,9 +690,9 @@ void tst_MainWindowProject::rewritesThroughTheWindow()
 {
     const QString path = makeProject(QStringLiteral("rewrite"));
     QVERIFY(window->saveProXml());
-    window->setBaudText(QStringLiteral("115200"));
+    design().setBaud(QStringLiteral("115200"));
     QVERIFY(window->saveBaudToPro());
-    window->setBacklightValue(20);
+    design().setBacklight(20);
     QVERIFY(window->saveBlValueToPro());
     const QByteArray rewritten = readFile(path);
     QVERIFY(rewritten.contains("<baud>115200</baud>"));
@@ -708,11 +702,23 @@ void tst_MainWindowProject::rewritesThroughTheWindow()
     QCOMPARE(QString::fromUtf8(readFile(path)), QString::fromUtf8(rewritten));
 
     QVERIFY(window->readProModelType());
-    currentProjectPath = filePath(QStringLiteral("rewrite/none.yBEX"));
+    design().setProjectPath(filePath(QStringLiteral("rewrite/none.yBEX")));
     QVERIFY(!window->saveBaudToPro());
     QVERIFY(!window->readProModelType());
-    QVERIFY(!QFile::exists(currentProjectPath));
-    currentProjectPath = path;
+    QVERIFY(!QFile::exists(design().projectPath()));
+    design().setProjectPath(path);
+}
+
+// The size dialog's choice is for a new project: accepted and then not used (the file
+// dialog cancelled), it leaves the open project's resolution as it is.
+void tst_MainWindowProject::resolutionChosenButNotUsedLeavesTheProject()
+{
+    const QString path = makeProject(QStringLiteral("dpi"));
+    window->getScreenSizeDlg()->setResolutionText(QStringLiteral("480*272(HHVGA)"));
+    QVERIFY(window->saveProXml());
+    QVERIFY(readFile(path).contains("<dpi>800*480(WVGA1)</dpi>"));
+    QCOMPARE(design().resolution(), QStringLiteral("800*480(WVGA1)"));
+    QCOMPARE(design().frameSize(), QSize(800, 480));
 }
 
 void tst_MainWindowProject::loadRulesThroughTheWindow()
@@ -734,16 +740,15 @@ void tst_MainWindowProject::loadRulesThroughTheWindow()
                       "</ui>"));
     newWindow(path);
     QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("导入成功！"));
-    QCOMPARE(imagePaths.size(), 2);
+    QCOMPARE(design().pictures().size(), 2);
     QCOMPARE(treeTexts(window), (QStringList {"Page-0", "  Img-4", "Page-1(Two)", "  Prog-1"}));
-    QCOMPARE(currentPageIndex, 1); // 7 brought into the two pages
-    QCOMPARE(pageWidgets.at(0)->at(0)->getImageNum(), 1);
+    QCOMPARE(design().currentPage(), 1); // 7 brought into the two pages
+    QCOMPARE(design().widgets(0).at(0)->getImageNum(), 1);
     // The library lacks picture 2: the number stays, and the user is told.
-    QCOMPARE(pageWidgets.at(1)->at(0)->getImageNum(), 2);
+    QCOMPARE(design().widgets(1).at(0)->getImageNum(), 2);
     QVERIFY(causeOf(window->getResultBox()).contains(QStringLiteral("（编号2）")));
-    QMyFrame *frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
-    QCOMPARE(frame->getModelType(), 1);
-    QCOMPARE(frame->getFrameW(), 320);
+    QCOMPARE(design().modelType(), 1);
+    QCOMPARE(design().frameSize().width(), 320);
     QCOMPARE(window->getScreenSizeDlg()->modelType(), 1);
     QCOMPARE(window->getScreenSizeDlg()->resolutionText(), QStringLiteral("320*240(QVGA3)"));
     QVERIFY(QDir(filePath(QStringLiteral("hand/backUpImages"))).exists());
@@ -752,7 +757,7 @@ void tst_MainWindowProject::loadRulesThroughTheWindow()
     QVERIFY(writeFile(path, "<ui><frame><frameW>320</frameW><frameH>240</frameH></frame></ui>"));
     newWindow(path);
     QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("导入成功！"));
-    QCOMPARE(pageWidgets.size(), 0);
+    QCOMPARE(design().pageCount(), 0);
     QVERIFY(window->saveProXml()); // no page: nothing written
     QVERIFY(readFile(path).startsWith("<ui><frame>"));
 }
@@ -762,14 +767,9 @@ void tst_MainWindowProject::loadRulesThroughTheWindow()
 void tst_MainWindowProject::missingPicturesKeepTheirNumbers()
 {
     const QString path = makeProject(QStringLiteral("pictures"));
-    pageRecords.at(0)->setPageImageNum(0);
-    pageWidgets.at(1)->at(0)->setImageNum(2);
-    QMyFrame *frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
-    QMyWidget *meter = QMyWidgetFactory::create(WidgetType::Meter, 9, frame);
-    frame->connectWidget(meter);
-    pageWidgets.at(1)->append(meter);
-    window->addTreeWidgetItem(PageTreeAction::AddWidget, 1, WidgetType::Meter, 9,
-                              meter->getTypeName());
+    design().page(0)->setPageImageNum(0);
+    design().widgets(1).at(0)->setImageNum(2);
+    QMyWidget *meter = fixture.addWidget(WidgetType::Meter, 9, 1);
     meter->setMeterPointPicID(0, 14);
     QVERIFY(window->saveProXml());
     const QByteArray saved = readFile(path);
@@ -783,11 +783,11 @@ void tst_MainWindowProject::missingPicturesKeepTheirNumbers()
              qPrintable(causeOf(box)));
     QVERIFY(causeOf(box).contains(
         QDir::toNativeSeparators(filePath(QStringLiteral("pictures/tempImages")))));
-    QCOMPARE(pageRecords.at(0)->pageImageNum(), 0);
-    QCOMPARE(pageWidgets.at(1)->at(0)->getImageNum(), 2);
+    QCOMPARE(design().page(0)->pageImageNum(), 0);
+    QCOMPARE(design().widgets(1).at(0)->getImageNum(), 2);
     // A painted meter keeps its needle's picture too.
-    pageWidgets.at(1)->last()->grab();
-    QCOMPARE(pageWidgets.at(1)->last()->getMeterPointPicID(0), 14);
+    design().widgets(1).last()->grab();
+    QCOMPARE(design().widgets(1).last()->getMeterPointPicID(0), 14);
     QVERIFY(window->saveProXml());
     const QByteArray again = readFile(path);
     for (const QByteArray &reference :
@@ -808,11 +808,13 @@ void tst_MainWindowProject::missingPicturesKeepTheirNumbers()
 void tst_MainWindowProject::windowFreesItsPages()
 {
     makeProject(QStringLiteral("freed"));
-    QCOMPARE(pageWidgets.size(), 2);
-    delete window;
+    QCOMPARE(design().pageCount(), 2);
+    const QPointer<DesignDocument> document = &design();
+    const QPointer<QMyWidget> widget = design().widgets(1).at(0);
+    fixture.reset();
     window = nullptr;
-    QVERIFY(pageWidgets.isEmpty());
-    QVERIFY(pageRecords.isEmpty());
+    QVERIFY(!document);
+    QVERIFY(!widget);
     newWindow();
 }
 

@@ -2,6 +2,7 @@
 #include "designglobals.h"
 #include "dialogtestutil.h"
 #include "mainwindow.h"
+#include "qmyimageitemmodel.h"
 #include "qmymessagebox.h"
 #include "qtenumpropertymanager.h"
 #include "qttreepropertybrowser.h"
@@ -9,12 +10,15 @@
 #include "qtusertypetwo_colorfactory.h"
 #include "qtvarianteditorfactory.h"
 #include "qtvariantpropertymanager.h"
+#include "windowfixture.h"
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -43,24 +47,23 @@ private slots:
     void closingTakesALongSheetAwayAtOnce();
 
 private:
+    WindowFixture fixture;
     MainWindow *window = nullptr;
     QtTreePropertyBrowser *browser = nullptr;
 };
 
 void TestMainWindowProperties::init()
 {
-    currentProjectPath.clear();
-    appPath = "/opt/ybex/ybex";
     connectWarnings.clear();
     QtMessageHandler previous = qInstallMessageHandler(collectWarnings);
-    window = new MainWindow;
+    window = fixture.start();
     qInstallMessageHandler(previous);
     browser = window->findChild<QtTreePropertyBrowser *>("designWnd");
 }
 
 void TestMainWindowProperties::cleanup()
 {
-    delete window;
+    fixture.reset();
     window = nullptr;
 }
 
@@ -138,13 +141,27 @@ void TestMainWindowProperties::imageRowsUseTheLibrarySelection()
     QVERIFY(factory);
     auto *editor = new QtUserTypeOne_ImageWidget;
     editor->setServices(factory->services());
-    currentImageRow = 4;
+    // Row 4 of a library of five pictures, clicked.
+    QTemporaryDir dir;
+    fixture.makeProject(dir.filePath("pictures.yBEX"));
+    QStringList files;
+    for (int i = 0; i < 5; ++i) {
+        files << dir.filePath(QString("p%1.png").arg(i));
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        QVERIFY(picture.save(files.last()));
+    }
+    window->importImages(files);
+    window->on_tvImage_clicked(window->getImageModel()->index(4, 1));
     buttonWithText(editor, "设置")->click();
     QCOMPARE(editor->value(), QString("4"));
 
-    // Without a selection the editor's own notice box shows, apart from the window's
-    // boxes, and goes with the editor.
-    currentImageRow = -1;
+    // Without a selection (the pictures deleted) the editor's own notice box shows, apart
+    // from the window's boxes, and goes with the editor.
+    window->on_btnImageFontSub_clicked();
+    window->on_btnImageFontAll_clicked();
+    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+    QCOMPARE(window->document().pictures().size(), 0);
     buttonWithText(editor, "设置")->click();
     QCOMPARE(editor->value(), QString("4"));
     QPointer<QMyMessageBox> box = editor->findChild<QMyMessageBox *>();
@@ -166,7 +183,7 @@ void TestMainWindowProperties::colourRowsUseTheTableAndPicker()
     QtUserTypeTwo_ColorWidget editor;
     editor.setServices(factory->services());
     editor.setValue("12");
-    const QColor twelve = colorTable[12];
+    const QColor twelve = colorTableValue(12);
     QCOMPARE(editor.label()->styleSheet(),
              QString("background-color:rgb(%1,%2,%3);")
                  .arg(twelve.red())
@@ -213,7 +230,7 @@ void TestMainWindowProperties::closingTakesALongSheetAwayAtOnce()
     QObject counter;
     connect(tree->model(), &QAbstractItemModel::rowsAboutToBeRemoved, &counter,
             [&removals]() { ++removals; });
-    delete window;
+    fixture.reset();
     window = nullptr;
     QVERIFY2(removals <= 1, qPrintable(QString::number(removals)));
 }

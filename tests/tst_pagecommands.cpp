@@ -1,6 +1,6 @@
 #include "bootdlg.h"
 #include "bootparam.h"
-#include "designpages.h"
+#include "designdocument.h"
 #include "designtestutil.h"
 #include "mainwindow.h"
 #include "pagerenamedlg.h"
@@ -10,6 +10,7 @@
 #include "qmywidgetfactory.h"
 #include "setscreensizedlg.h"
 #include "timerparam.h"
+#include "windowfixture.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -76,7 +77,10 @@ private:
     QMyWidget *drop(const QString &type, const QPoint &pos);
     void pages(int n);
 
+    DesignDocument &design() const { return window->document(); }
+
     QTemporaryDir dir;
+    WindowFixture fixture;
     MainWindow *window = nullptr;
 };
 
@@ -87,22 +91,17 @@ void TestPageCommands::initTestCase()
 
 void TestPageCommands::init()
 {
-    currentProjectPath.clear();
-    window = new MainWindow;
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    window->getScreenSizeDlg()->setResolutionText("480*272(HHVGA)");
+    window = fixture.start();
+    QVERIFY(fixture.show());
     static int n = 0;
-    window->createProject(dir.filePath(QString("p%1.yBEX").arg(++n)));
-    QCOMPARE(pageWidgets.size(), 1);
+    fixture.makeProject(dir.filePath(QString("p%1.yBEX").arg(++n)), "480*272(HHVGA)");
+    QCOMPARE(design().pageCount(), 1);
     frame()->grab(); // the page size comes from a paint
 }
 
 void TestPageCommands::cleanup()
 {
-    window->clearAllPages();
-    window->getQuestionBox()->hide();
-    delete window;
+    fixture.reset();
 }
 
 QStringList TestPageCommands::treeTexts() const
@@ -121,21 +120,21 @@ QMyWidget *TestPageCommands::drop(const QString &type, const QPoint &pos)
 {
     if (!dropTypeName(frame(), type, pos))
         return nullptr;
-    return pageWidgets.at(currentPageIndex)->last();
+    return design().widgets(design().currentPage()).last();
 }
 
 void TestPageCommands::pages(int n)
 {
-    while (pageWidgets.size() < n)
+    while (design().pageCount() < n)
         window->addPage();
 }
 
 void TestPageCommands::pageTreeTexts()
 {
     pages(3);
-    QCOMPARE(currentPageIndex, 2);
-    pageRecords.at(1)->setPageName("Menu");
-    pageRecords.at(2)->setPageName("  ");
+    QCOMPARE(design().currentPage(), 2);
+    design().page(1)->setPageName("Menu");
+    design().page(2)->setPageName("  ");
     window->refreshPageTree();
     QCOMPARE(treeTexts(), (QStringList {"Page-0", "Page-1(Menu)", "Page-2(  )"}));
     QCOMPARE(tree()->currentItem(), tree()->topLevelItem(2));
@@ -147,7 +146,7 @@ void TestPageCommands::pageTreeTexts()
     QCOMPARE(message(), QString("是否删除第1页？"));
     window->slotDealIsNo(1);
     QCOMPARE(treeTexts(), (QStringList {"Page-0", "Page-1(  )"}));
-    QCOMPARE(currentPageIndex, 0);
+    QCOMPARE(design().currentPage(), 0);
 }
 
 void TestPageCommands::treeListsWidgetsInListOrder()
@@ -155,7 +154,9 @@ void TestPageCommands::treeListsWidgetsInListOrder()
     QMyWidget *b = QMyWidgetFactory::create("Btn", 3, frame());
     QMyWidget *l = QMyWidgetFactory::create("Lab", 1, frame());
     QMyWidget *i = QMyWidgetFactory::create("Img", 2, frame());
-    *pageWidgets.at(0) << b << l << i;
+    for (QMyWidget *w : {b, l, i})
+        design().addWidget(0, w);
+    QCOMPARE(treeTexts(), (QStringList {"Page-0", "  Btn-3", "  Lab-1", "  Img-2"}));
     window->refreshPageTree();
     QCOMPARE(treeTexts(), (QStringList {"Page-0", "  Btn-3", "  Lab-1", "  Img-2"}));
     QVERIFY(!tree()->topLevelItem(0)->child(0)->icon(0).isNull());
@@ -192,7 +193,7 @@ void TestPageCommands::treeClickSwitchesPageAndSelects()
     QVERIFY(onFirst->isHidden());
 
     window->on_treeWidget_itemClicked(tree()->topLevelItem(0), 0);
-    QCOMPARE(currentPageIndex, 0);
+    QCOMPARE(design().currentPage(), 0);
     QVERIFY(onFirst->isVisible());
     QVERIFY(lab->isHidden());
     QVERIFY(!onFirst->isSelected());
@@ -200,10 +201,10 @@ void TestPageCommands::treeClickSwitchesPageAndSelects()
     QVERIFY(!window->getCurrentWidget());
 
     window->on_treeWidget_itemClicked(tree()->topLevelItem(1)->child(0), 0);
-    QCOMPARE(currentPageIndex, 1);
+    QCOMPARE(design().currentPage(), 1);
     QVERIFY(lab->isVisible() && onFirst->isHidden());
     QVERIFY(lab->isSelected());
-    QVERIFY(!pageWidgets.at(1)->at(1)->isSelected());
+    QVERIFY(!design().widgets(1).at(1)->isSelected());
     QCOMPARE(window->getCurrentWidget(), lab);
 }
 
@@ -248,7 +249,7 @@ void TestPageCommands::pageAfterDeletion()
     QFETCH(int, shown);
     QFETCH(int, deleted);
     QFETCH(int, next);
-    QCOMPARE(DesignPages::pageAfterDeletion(shown, deleted), next);
+    QCOMPARE(DesignDocument::pageAfterDeletion(shown, deleted), next);
 }
 
 void TestPageCommands::deletePage_data()
@@ -263,7 +264,7 @@ void TestPageCommands::deletePage()
     QFETCH(int, next);
     pages(5);
     for (int i = 0; i < 5; ++i) {
-        pageRecords.at(i)->setPageName(QString("P%1").arg(i));
+        design().page(i)->setPageName(QString("P%1").arg(i));
         window->on_treeWidget_itemClicked(tree()->topLevelItem(i), 0);
         drop("Btn", QPoint(10, 10));
     }
@@ -273,20 +274,20 @@ void TestPageCommands::deletePage()
     window->slotActionPageDel();
     QCOMPARE(message(), QString("是否删除第%1页？").arg(deleted));
     window->slotDealIsNo(2); // "否"
-    QCOMPARE(pageWidgets.size(), 5);
+    QCOMPARE(design().pageCount(), 5);
 
     window->slotDealIsNo(1);
-    QCOMPARE(pageWidgets.size(), 4);
-    QCOMPARE(pageRecords.size(), 4);
+    QCOMPARE(design().pageCount(), 4);
+    QCOMPARE(design().pageCount(), 4);
     QCOMPARE(tree()->topLevelItemCount(), 4);
-    QCOMPARE(currentPageIndex, next);
+    QCOMPARE(design().currentPage(), next);
     QStringList names;
-    for (PageParam *p : qAsConst(pageRecords))
+    for (PageParam *p : design().pages())
         names << p->pageName();
     QVERIFY(!names.contains(QString("P%1").arg(deleted)));
     QCOMPARE(tree()->currentItem(), tree()->topLevelItem(next));
     for (int i = 0; i < 4; ++i)
-        QCOMPARE(pageWidgets.at(i)->first()->isVisible(), i == next);
+        QCOMPARE(design().widgets(i).first()->isVisible(), i == next);
     QVERIFY(!window->getCurrentWidget());
     QCOMPARE(window->getSelectionKind(), SelectionKind::Page);
 }
@@ -313,7 +314,7 @@ void TestPageCommands::bootPagesFollowADeletion()
 
     // Page 2 goes: page 3 is now page 2; page 1 stays.
     deletePage(2);
-    QCOMPARE(pageWidgets.size(), 4);
+    QCOMPARE(design().pageCount(), 4);
     QCOMPARE(boot->getJumpPage(), 2);
     QCOMPARE(boot->getAnimJumpPage(), 2);
     QCOMPARE(boot->getAnimCurrentPage(), 1);
@@ -332,7 +333,7 @@ void TestPageCommands::bootPagesFollowADeletion()
 
     // The last page goes while the dialog is closed: no page number beyond the pages.
     deletePage(1);
-    QCOMPARE(pageWidgets.size(), 2);
+    QCOMPARE(design().pageCount(), 2);
     QCOMPARE(boot->getJumpPage(), 0);
     QCOMPARE(boot->getAnimJumpPage(), 0);
 }
@@ -346,7 +347,7 @@ void TestPageCommands::lastPageCannotBeDeleted()
     window->slotActionPageDel();
     QCOMPARE(message(), QString("不可删除最后一页！"));
     window->slotDealIsNo(1);
-    QCOMPARE(pageWidgets.size(), 1);
+    QCOMPARE(design().pageCount(), 1);
 }
 
 void TestPageCommands::staleDeleteAnswer()
@@ -359,28 +360,28 @@ void TestPageCommands::staleDeleteAnswer()
     window->clearAllPages();
     pages(2);
     window->slotDealIsNo(1);
-    QCOMPARE(pageWidgets.size(), 2);
+    QCOMPARE(design().pageCount(), 2);
 
     // Down to one page: the answer must not delete the last page.
     window->clearAllPages();
     pages(1);
     window->slotDealIsNo(1);
-    QCOMPARE(pageWidgets.size(), 1);
+    QCOMPARE(design().pageCount(), 1);
     QCOMPARE(tree()->topLevelItemCount(), 1);
 }
 
 void TestPageCommands::pageCopyAndPaste()
 {
     pages(3);
-    pageRecords.at(2)->setPageName("Menu");
-    pageRecords.at(2)->setPageColorGrad1(QColor(10, 20, 30, 255));
-    pageRecords.at(2)->setPageOpa(100);
-    pageRecords.at(2)->setPageHelpLineType(2);
+    design().page(2)->setPageName("Menu");
+    design().page(2)->setPageColorGrad1(QColor(10, 20, 30, 255));
+    design().page(2)->setPageOpa(100);
+    design().page(2)->setPageHelpLineType(2);
     EventInfo pageEvent;
     pageEvent.setType(1);
     pageEvent.setParam(3, "page");
-    pageRecords.at(2)->appendEvent(pageEvent);
-    pageRecords.at(2)->setEventContent(4, 1, "user.p()");
+    design().page(2)->appendEvent(pageEvent);
+    design().page(2)->setEventContent(4, 1, "user.p()");
     window->refreshPageTree();
     window->on_treeWidget_itemClicked(tree()->topLevelItem(2), 0);
     QMyWidget *a = drop("Slider", QPoint(20, 30));
@@ -400,10 +401,10 @@ void TestPageCommands::pageCopyAndPaste()
     QVERIFY(window->isClipboardValid());
     window->slotActionPagePaste();
 
-    QCOMPARE(pageWidgets.size(), 4);
-    QCOMPARE(currentPageIndex, 3);
+    QCOMPARE(design().pageCount(), 4);
+    QCOMPARE(design().currentPage(), 3);
     QCOMPARE(tree()->topLevelItem(3)->text(0), QString("Page-3(Menu)"));
-    PageParam *pasted = pageRecords.at(3);
+    PageParam *pasted = design().page(3);
     QCOMPARE(pasted->pageName(), QString("Menu"));
     QCOMPARE(pasted->pageOpa(), 100);
     QCOMPARE(pasted->pageColorGrad1(), QColor(10, 20, 30, 100)); // the opacity goes into the alpha
@@ -412,7 +413,7 @@ void TestPageCommands::pageCopyAndPaste()
     QCOMPARE(pasted->events().at(0).param(3), QString("page"));
     QCOMPARE(pasted->eventText(4), QString("user.p()"));
 
-    const QList<QMyWidget *> &copies = *pageWidgets.at(3);
+    const QList<QMyWidget *> &copies = design().widgets(3);
     QCOMPARE(copies.size(), 2);
     const QList<QMyWidget *> originals {a, b};
     for (int i = 0; i < 2; ++i) {
@@ -438,7 +439,7 @@ void TestPageCommands::pageCopyAndPaste()
     QCOMPARE(copies.at(0)->getEvents().at(0).param(1), QString("x"));
     QCOMPARE(treeTexts().mid(treeTexts().indexOf("Page-3(Menu)")),
              (QStringList {"Page-3(Menu)", "  Slider-1", "  Chart-4"}));
-    QCOMPARE(pageWidgets.at(2)->size(), 2); // the copied page is unchanged
+    QCOMPARE(design().widgets(2).size(), 2); // the copied page is unchanged
 
     // Pasting again adds another such page; a new copy replaces the clipboard.
     window->slotActionPagePaste();
@@ -451,7 +452,7 @@ void TestPageCommands::pageCopyAndPaste()
         QVERIFY(!frame()->findChildren<QMyWidget *>().contains(clone));
     window->slotActionPagePaste();
     QCOMPARE(tree()->topLevelItem(5)->text(0), QString("Page-5"));
-    QVERIFY(pageWidgets.at(5)->isEmpty());
+    QVERIFY(design().widgets(5).isEmpty());
 }
 
 // Rebuilding the tree (widget deletion, page deletion) keeps open pages open, so that the
@@ -516,7 +517,7 @@ void TestPageCommands::pageMenuEnablement()
     tree()->setCurrentItem(tree()->topLevelItem(3));
     open();
     QCOMPARE(tree()->currentItem(), tree()->topLevelItem(1));
-    QCOMPARE(currentPageIndex, 1);
+    QCOMPARE(design().currentPage(), 1);
     window->on_treeWidget_itemClicked(tree()->topLevelItem(0), 0);
     texts.clear();
     pasteEnabled.clear();
@@ -534,7 +535,7 @@ void TestPageCommands::pageMenuEnablement()
     QCOMPARE(texts.size(), 1);
 
     // Without a project the menu does nothing.
-    currentProjectPath.clear();
+    design().setProjectPath(QString());
     tree()->setCurrentItem(tree()->topLevelItem(0));
     window->slotPopPageMenu(QPoint());
     QCOMPARE(texts.size(), 1);
@@ -576,7 +577,7 @@ void TestPageCommands::renameParse()
 void TestPageCommands::renameCommand()
 {
     pages(3);
-    pageRecords.at(2)->setPageName("Menu");
+    design().page(2)->setPageName("Menu");
     window->refreshPageTree();
     tree()->setCurrentItem(tree()->topLevelItem(2));
     window->slotActionPageRename();
@@ -589,11 +590,11 @@ void TestPageCommands::renameCommand()
     dlg->findChild<QLineEdit *>()->clear();
     QTest::mouseClick(dlg->findChild<QPushButton *>("btnOK"), Qt::LeftButton);
     QCOMPARE(tree()->topLevelItem(2)->text(0), QString("Page-2"));
-    QCOMPARE(pageRecords.at(2)->pageName(), QString());
+    QCOMPARE(design().page(2)->pageName(), QString());
 
     window->slotPageRename(1, "Page-1(Main)", "Main");
     QCOMPARE(tree()->topLevelItem(1)->text(0), QString("Page-1(Main)"));
-    QCOMPARE(pageRecords.at(1)->pageName(), QString("Main"));
+    QCOMPARE(design().page(1)->pageName(), QString("Main"));
 
     // A widget item is no page to rename.
     drop("Btn", QPoint(5, 5));
@@ -612,7 +613,7 @@ void TestPageCommands::staleRenameAnswer()
     window->slotPageRename(2, "Page-2(Gone)", "Gone");
     window->slotPageRename(-1, "Page--1(Gone)", "Gone");
     QCOMPARE(treeTexts(), QStringList {"Page-0"});
-    QCOMPARE(pageRecords.at(0)->pageName(), QString());
+    QCOMPARE(design().page(0)->pageName(), QString());
 }
 
 void TestPageCommands::widgetIdFromItemText_data()
@@ -648,22 +649,22 @@ void TestPageCommands::keyboard()
 
     QCursor::setPos(frame()->mapToGlobal(QPoint(-50, -50)));
     QTest::keyClick(window, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(pageWidgets.at(0)->size(), 2);
-    QMyWidget *copy = pageWidgets.at(0)->last();
+    QCOMPARE(design().widgets(0).size(), 2);
+    QMyWidget *copy = design().widgets(0).last();
     QCOMPARE(copy->getId(), 2);
     QCOMPARE(copy->getGeometryRect().topLeft(), QPoint(0, 0)); // pulled onto the page
     QCOMPARE(window->getCurrentWidget(), copy);
     QVERIFY(copy->isSelected() && !w->isSelected());
 
     QTest::keyClick(window, Qt::Key_Delete, Qt::ShiftModifier);
-    QCOMPARE(pageWidgets.at(0)->size(), 1);
+    QCOMPARE(design().widgets(0).size(), 1);
     QCOMPARE(treeTexts(), (QStringList {"Page-0", "  Btn-1"}));
     QVERIFY(!window->getCurrentWidget());
     QCOMPARE(window->getSelectionKind(), SelectionKind::Page);
 
     // Delete with no selected widget of the page: nothing goes, the tree is rebuilt.
     QTest::keyClick(window, Qt::Key_Delete);
-    QCOMPARE(pageWidgets.at(0)->size(), 1);
+    QCOMPARE(design().widgets(0).size(), 1);
 }
 
 void TestPageCommands::autoRepeatedReleasesIgnored()
@@ -675,11 +676,11 @@ void TestPageCommands::autoRepeatedReleasesIgnored()
     // A held Ctrl+V or Delete sends auto-repeated releases: none of them acts.
     QKeyEvent paste(QEvent::KeyRelease, Qt::Key_V, Qt::ControlModifier, QString(), true);
     QCoreApplication::sendEvent(window, &paste);
-    QCOMPARE(pageWidgets.at(0)->size(), 1);
+    QCOMPARE(design().widgets(0).size(), 1);
     QKeyEvent del(QEvent::KeyRelease, Qt::Key_Delete, Qt::NoModifier, QString(), true);
     QCoreApplication::sendEvent(window, &del);
-    QCOMPARE(pageWidgets.at(0)->size(), 1);
-    QCOMPARE(pageWidgets.at(0)->first(), w);
+    QCOMPARE(design().widgets(0).size(), 1);
+    QCOMPARE(design().widgets(0).first(), w);
 }
 
 void TestPageCommands::shortcutsActOncePerPressWhicheverKeyComesUpFirst()
@@ -705,14 +706,14 @@ void TestPageCommands::shortcutsActOncePerPressWhicheverKeyComesUpFirst()
         QKeyEvent down(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QString(), true);
         QCoreApplication::sendEvent(window, &down);
     }
-    QCOMPARE(pageWidgets.at(0)->size(), 1);
+    QCOMPARE(design().widgets(0).size(), 1);
     QTest::keyRelease(window, Qt::Key_Control, Qt::ControlModifier);
     QTest::keyRelease(window, Qt::Key_V);
-    QCOMPARE(pageWidgets.at(0)->size(), 2);
+    QCOMPARE(design().widgets(0).size(), 2);
 
     // C comes up first, as before; Ctrl+Shift+C is no shortcut.
     QTest::keyClick(window, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(pageWidgets.at(0)->size(), 3);
+    QCOMPARE(design().widgets(0).size(), 3);
     frame()->setCopiedWidget(nullptr);
     QTest::keyPress(window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QTest::keyRelease(window, Qt::Key_Control, Qt::ControlModifier | Qt::ShiftModifier);
@@ -737,8 +738,8 @@ void TestPageCommands::keysSkippedWhileEditing()
     QCoreApplication::sendEvent(window, &release);
     QKeyEvent copyKey(QEvent::KeyRelease, Qt::Key_C, Qt::ControlModifier);
     QCoreApplication::sendEvent(window, &copyKey);
-    QCOMPARE(pageWidgets.at(0)->size(), 1);
-    QCOMPARE(pageWidgets.at(0)->first(), w);
+    QCOMPARE(design().widgets(0).size(), 1);
+    QCOMPARE(design().widgets(0).first(), w);
     QVERIFY(!frame()->getCopiedWidget());
     delete edit;
 }
@@ -753,7 +754,7 @@ void TestPageCommands::deleteKeepsTreeAndSheet()
     QCOMPARE(window->getCurrentWidget(), a);
     frame()->slotDelAction(); // the canvas menu's Delete
     QVERIFY(!frame()->getCopiedWidget());
-    QCOMPARE(pageWidgets.at(0)->size(), 1);
+    QCOMPARE(design().widgets(0).size(), 1);
     QCOMPARE(treeTexts(), (QStringList {"Page-0", "  Lab-2"}));
 }
 
@@ -810,8 +811,8 @@ void TestPageCommands::deletedWidgetsLeaveNoDanglingPointer()
     frame()->slotCopyAction();
     frame()->slotPasteAction();
     frame()->slotDelAction();
-    for (QList<QMyWidget *> *page : qAsConst(pageWidgets))
-        QVERIFY(page->isEmpty());
+    for (int page = 0; page < design().pageCount(); ++page)
+        QVERIFY(design().widgets(page).isEmpty());
 }
 
 void TestPageCommands::timerClicks()
@@ -830,7 +831,7 @@ void TestPageCommands::timerClicks()
     QVERIFY(!frame()->getCurrentWidget());
     QCOMPARE(window->getSelectionKind(), SelectionKind::Timer);
 
-    window->getTimerParam(0)->setTimerEnable(1);
+    design().timer(0)->setTimerEnable(1);
     QTest::mouseClick(window->getTimerButton(8), Qt::LeftButton);
     QCOMPARE(window->getCurrentTimer(), 8);
     QCOMPARE(window->getTimerButton(0)->styleSheet(), window->getTimerButtonStyle(0));
@@ -864,7 +865,7 @@ void TestPageCommands::quitAnswersDoNotAskAgain()
     box->hide();
 
     if (saveFails)
-        currentProjectPath = dir.filePath("missing/folder/p.yBEX");
+        design().setProjectPath(dir.filePath("missing/folder/p.yBEX"));
     window->slotDealIsNo(answer);
     QCOMPARE(window->isVisible(), !closes);
     QVERIFY(box->isHidden()); // the quit question is not asked a second time
@@ -872,7 +873,7 @@ void TestPageCommands::quitAnswersDoNotAskAgain()
         // The message, then why the save failed.
         const QString text = window->getResultBox()->findChild<QLabel *>("labMessage")->text();
         QCOMPARE(text.section('\n', 0, 0), QString("路径错误，保存失败！"));
-        QVERIFY(text.section('\n', 1).startsWith(currentProjectPath));
+        QVERIFY(text.section('\n', 1).startsWith(design().projectPath()));
         window->getResultBox()->hide();
     }
 }
@@ -882,7 +883,7 @@ void TestPageCommands::otherAnswersDoNothing()
     pages(3);
     for (int code : {0, -1, 2, 4, 16, 22, 30})
         window->slotDealIsNo(code);
-    QCOMPARE(pageWidgets.size(), 3);
+    QCOMPARE(design().pageCount(), 3);
     QVERIFY(window->isVisible());
 }
 

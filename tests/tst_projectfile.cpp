@@ -5,6 +5,7 @@
 #include "drawgeometry.h"
 #include "filesizelimit.h"
 #include "hostilefixtures.h"
+#include "pagetreetext.h"
 #include "projectfile.h"
 #include "projecttesttarget.h"
 #include "projectxmlwriter.h"
@@ -44,9 +45,34 @@ const char *const opacityPairs[][3] = {
     {"ybexItemCurrorTextOpa", "ybexItemCurrorTextColorA", nullptr},
 };
 
-QByteArray save(ProjectTestTarget &d, const ProjectFile::Frame &frame = ProjectFile::Frame())
+// The frame settings a design is saved with.
+struct Frame
 {
-    return ProjectFile::serialize(frame, d.boot, d.timers, d.pages, d.widgets);
+    int frameW = 0;
+    int frameH = 0;
+    int screenType = 0;
+    int modelType = 0;
+    QString dpi;
+    QString baud;
+    int blValue = 0;
+    int currentPageNum = 0;
+};
+
+void applyFrame(ProjectTestDesign &d, const Frame &frame)
+{
+    d.document.setFrameSize(QSize(frame.frameW, frame.frameH));
+    d.document.setScreenType(frame.screenType);
+    d.document.setModelType(frame.modelType);
+    d.document.setResolution(frame.dpi);
+    d.document.setBaud(frame.baud);
+    d.document.setBacklight(frame.blValue);
+    d.document.setCurrentPage(frame.currentPageNum);
+}
+
+QByteArray save(ProjectTestDesign &d, const Frame &frame = Frame())
+{
+    applyFrame(d, frame);
+    return d.save();
 }
 
 QByteArray withRoot(const QString &body)
@@ -55,17 +81,13 @@ QByteArray withRoot(const QString &body)
         + QByteArray("\n</ui>\n");
 }
 
-bool loadInto(ProjectTestTarget &d, const QByteArray &content)
+bool loadInto(ProjectTestDesign &d, const QByteArray &content)
 {
-    ProjectFile file;
-    if (!file.setContent(content))
-        return false;
-    file.load(d);
-    return true;
+    return d.load(content);
 }
 
 // Reads back what the reader left in the target, by a short path (see the table).
-QString probe(ProjectTestTarget &d, const QString &what)
+QString probe(ProjectTestDesign &d, const QString &what)
 {
     const QString head = what.section(QLatin1Char(':'), 0, 0);
     const QString key = what.section(QLatin1Char(':'), 1);
@@ -86,32 +108,43 @@ QString probe(ProjectTestTarget &d, const QString &what)
         return e.param(field.mid(1).toInt());
     };
     if (what == QLatin1String("pages"))
-        return QString::number(d.pages.size());
-    if (what == QLatin1String("items"))
-        return d.pageItems.join(QLatin1Char('|'));
+        return QString::number(d.document.pageCount());
+    const DesignDocument &design = d.document;
+    if (what == QLatin1String("items")) {
+        // The page tree's names of the pages.
+        QStringList items;
+        for (int i = 0; i < design.pageCount(); ++i)
+            items << PageTreeText::pageItem(i, design.page(i)->pageName());
+        return items.join(QLatin1Char('|'));
+    }
     if (what == QLatin1String("shown"))
-        return QString::number(d.shownPage);
-    if (what == QLatin1String("canvas"))
-        return d.canvasText;
+        return QString::number(design.hasCurrentPage() ? design.currentPage() : -1);
+    if (what == QLatin1String("canvas")) {
+        if (design.frameSize().isEmpty())
+            return QStringLiteral("none");
+        return QStringLiteral("%1,%2,%3,%4")
+            .arg(design.screenType())
+            .arg(design.modelType())
+            .arg(design.frameSize().width())
+            .arg(design.frameSize().height());
+    }
     if (what == QLatin1String("baud"))
-        return d.baud;
+        return design.baud();
     if (what == QLatin1String("backlight"))
-        return QString::number(d.backlight);
+        return QString::number(design.backlight());
     if (what == QLatin1String("dpi"))
-        return d.dpi;
+        return design.resolution();
     if (what == QLatin1String("modelNow"))
-        return QString::number(d.modelNow);
-    if (what == QLatin1String("bootLoads"))
-        return QString::number(d.bootLoads);
+        return QString::number(design.modelType());
     if (head == QLatin1String("boot")) {
-        for (const auto &e : ProjectFile::bootElements(d.boot)) {
+        for (const auto &e : ProjectFile::bootElements(d.document.boot())) {
             if (e.first == key)
                 return e.second;
         }
         return QStringLiteral("no key");
     }
     if (head.startsWith(QLatin1String("timer"))) {
-        const TimerParam *t = d.timers.at(head.mid(5).toInt());
+        const TimerParam *t = d.document.timer(head.mid(5).toInt());
         if (key == QLatin1String("id"))
             return QString::number(t->timerID());
         if (key == QLatin1String("enable"))
@@ -128,9 +161,9 @@ QString probe(ProjectTestTarget &d, const QString &what)
     }
     if (head.startsWith(QLatin1String("page"))) {
         const int index = head.mid(4).toInt();
-        if (index >= d.pages.size())
+        if (index >= d.document.pageCount())
             return QStringLiteral("no page");
-        const PageParam *p = d.pages.at(index);
+        const PageParam *p = d.page(index);
         if (key == QLatin1String("imageNum"))
             return QString::number(p->pageImageNum());
         if (key == QLatin1String("opa"))
@@ -144,7 +177,7 @@ QString probe(ProjectTestTarget &d, const QString &what)
         if (key == QLatin1String("name"))
             return p->pageName();
         if (key == QLatin1String("widgets"))
-            return QString::number(d.widgets.at(index)->size());
+            return QString::number(d.widgets(index).size());
         if (key.startsWith(QLatin1String("status")))
             return QString::number(p->eventStatus(key.mid(6).toInt()));
         if (key.startsWith(QLatin1String("text")))
@@ -154,9 +187,9 @@ QString probe(ProjectTestTarget &d, const QString &what)
     if (head.startsWith(QLatin1String("w"))) {
         const int page = head.mid(1).section(QLatin1Char('.'), 0, 0).toInt();
         const int index = head.section(QLatin1Char('.'), 1).toInt();
-        if (page >= d.widgets.size() || index >= d.widgets.at(page)->size())
+        if (page >= d.document.pageCount() || index >= d.widgets(page).size())
             return QStringLiteral("no widget");
-        const QMyWidget *w = d.widgets.at(page)->at(index);
+        const QMyWidget *w = d.widgets(page).at(index);
         if (key == QLatin1String("type"))
             return QString::number(widgetTypeCode(w->getType()));
         if (key == QLatin1String("pos"))
@@ -174,19 +207,19 @@ QString probe(ProjectTestTarget &d, const QString &what)
 
 // A design with every widget type, events and hand-written code on pages, timers and
 // widgets, and values made of white space alone.
-void fillDesign(ProjectTestTarget &d)
+void fillDesign(ProjectTestDesign &d)
 {
     for (int p = 0; p < 3; ++p)
         d.appendPage();
-    d.pages[0]->setPageName(QStringLiteral("  "));
-    d.pages[1]->setPageName(QStringLiteral("主页 <&> \"q\""));
-    d.pages[1]->setPageImageNum(3);
-    d.pages[1]->setPageOpa(90);
-    d.pages[1]->setPageColorGrad1(QColor(1, 2, 3, 90));
-    d.pages[1]->setPageColorGrad2(QColor(4, 5, 6, 90));
-    d.pages[1]->setPageHelpLineType(2);
-    d.pages[1]->setPageHelpLineBottom(-7);
-    d.pages[2]->setPageAnimTime(300);
+    d.page(0)->setPageName(QStringLiteral("  "));
+    d.page(1)->setPageName(QStringLiteral("主页 <&> \"q\""));
+    d.page(1)->setPageImageNum(3);
+    d.page(1)->setPageOpa(90);
+    d.page(1)->setPageColorGrad1(QColor(1, 2, 3, 90));
+    d.page(1)->setPageColorGrad2(QColor(4, 5, 6, 90));
+    d.page(1)->setPageHelpLineType(2);
+    d.page(1)->setPageHelpLineBottom(-7);
+    d.page(2)->setPageAnimTime(300);
 
     EventInfo pageEvent;
     pageEvent.setType(1);
@@ -194,28 +227,28 @@ void fillDesign(ProjectTestTarget &d)
     pageEvent.setParam(0, QStringLiteral(" "));
     pageEvent.setParam(19, QStringLiteral("a]]>b\r\nc"));
     pageEvent.setOwnerType(-1);
-    d.pages[0]->appendEvent(pageEvent);
-    d.pages[0]->setEventContent(2, 1, QStringLiteral("user.set_x(1)\n"));
+    d.page(0)->appendEvent(pageEvent);
+    d.page(0)->setEventContent(2, 1, QStringLiteral("user.set_x(1)\n"));
     // Hand-written code on a page without events.
-    d.pages[2]->setEventContent(4, 1, QStringLiteral("\n  \n"));
+    d.page(2)->setEventContent(4, 1, QStringLiteral("\n  \n"));
 
-    d.timers[0]->setTimerEnable(1);
-    d.timers[0]->setTimerTime(500);
+    d.document.timer(0)->setTimerEnable(1);
+    d.document.timer(0)->setTimerTime(500);
     EventInfo timerEvent;
     timerEvent.setType(0);
     timerEvent.setUserType(3);
     timerEvent.setOwnerType(-2);
-    d.timers[0]->appendEvent(timerEvent);
-    d.timers[8]->setTimerTime(60);
-    d.timers[8]->setTimerVal(10);
+    d.document.timer(0)->appendEvent(timerEvent);
+    d.document.timer(8)->setTimerTime(60);
+    d.document.timer(8)->setTimerVal(10);
     timerEvent.setOwnerType(-3);
-    d.timers[8]->appendEvent(timerEvent);
-    d.timers[3]->setEventContent(0, 0, QStringLiteral("kept"));
+    d.document.timer(8)->appendEvent(timerEvent);
+    d.document.timer(3)->setEventContent(0, 0, QStringLiteral("kept"));
 
-    d.boot.setAnimFlag(true);
-    d.boot.setBaud(115200);
-    d.boot.setPosFlag(true);
-    d.boot.setBuzzerTime(-5);
+    d.document.boot().setAnimFlag(true);
+    d.document.boot().setBaud(115200);
+    d.document.boot().setPosFlag(true);
+    d.document.boot().setBuzzerTime(-5);
 
     const QStringList &keys = QMyWidget::fileKeys();
     for (int type = 0; type < 10; ++type) {
@@ -326,6 +359,7 @@ private slots:
     void loaderRules();
     void opacityKeysSetTheirAlphas();
     void timersAreResetBeforeReading();
+    void bootSettingsAreResetBeforeReading();
     void handEditedFilesNeverCrash_data();
     void handEditedFilesNeverCrash();
     void damagedFilesNeverCrash();
@@ -445,16 +479,16 @@ void tst_ProjectFile::cleanText()
 
 void tst_ProjectFile::goldenSmallDesign()
 {
-    ProjectTestTarget d;
+    ProjectTestDesign d;
     d.appendPage();
-    d.pages[0]->setPageName(QStringLiteral("Start"));
+    d.page(0)->setPageName(QStringLiteral("Start"));
     EventInfo e;
     e.setType(0);
     e.setUserType(5);
     e.setParam(0, QStringLiteral("1"));
     // A result variable the module can assign to, so that the design also generates.
     e.setParam(1, QStringLiteral("w"));
-    d.pages[0]->appendEvent(e);
+    d.page(0)->appendEvent(e);
     // Every value set here, so that the file does not follow the types' defaults.
     QMyWidget *label = d.appendWidget(0, 1);
     const QStringList &keys = QMyWidget::fileKeys();
@@ -466,8 +500,8 @@ void tst_ProjectFile::goldenSmallDesign()
     label->setChartSerData(0, QStringLiteral("1/2"));
     label->setChartSerData(1, QString());
     label->setPos(10, 20);
-    d.boot.reset();
-    ProjectFile::Frame frame;
+    d.document.boot().reset();
+    Frame frame;
     frame.frameW = 800;
     frame.frameH = 480;
     frame.modelType = 1;
@@ -491,9 +525,9 @@ void tst_ProjectFile::goldenSmallDesign()
 
 void tst_ProjectFile::roundTripIsAFixedPoint()
 {
-    ProjectTestTarget d;
+    ProjectTestDesign d;
     fillDesign(d);
-    ProjectFile::Frame frame;
+    Frame frame;
     frame.frameW = 480;
     frame.frameH = 800;
     frame.screenType = 1;
@@ -504,13 +538,13 @@ void tst_ProjectFile::roundTripIsAFixedPoint()
     const QByteArray first = save(d, frame);
     QCOMPARE(save(d, frame), first); // unchanged design, identical bytes
 
-    ProjectTestTarget e;
+    ProjectTestDesign e;
     QVERIFY(loadInto(e, first));
-    QCOMPARE(e.shownPage, 2);
-    QCOMPARE(e.baud, QStringLiteral(" "));
-    QCOMPARE(e.canvasText, QStringLiteral("1,0,480,800"));
-    frame.baud = e.baud;
-    const QByteArray second = save(e, frame);
+    QCOMPARE(probe(e, QStringLiteral("shown")), QStringLiteral("2"));
+    QCOMPARE(e.document.baud(), QStringLiteral(" "));
+    QCOMPARE(probe(e, QStringLiteral("canvas")), QStringLiteral("1,0,480,800"));
+    // The loaded design holds the frame settings it was saved with.
+    const QByteArray second = e.save();
     QCOMPARE(QString::fromUtf8(second), QString::fromUtf8(first));
 
     // White space alone is a value and survives.
@@ -527,7 +561,7 @@ void tst_ProjectFile::roundTripIsAFixedPoint()
 
 void tst_ProjectFile::everyWidgetWritesTheSameKeys()
 {
-    ProjectTestTarget d;
+    ProjectTestDesign d;
     d.appendPage();
     for (int type = 0; type < 10; ++type)
         d.appendWidget(0, type);
@@ -555,16 +589,16 @@ void tst_ProjectFile::everyWidgetWritesTheSameKeys()
 
 void tst_ProjectFile::eventSlotsWithoutEvents()
 {
-    ProjectTestTarget d;
+    ProjectTestDesign d;
     d.appendPage();
     QMyWidget *w = d.appendWidget(0, 0);
     w->setEventContent(3, 1, QStringLiteral("user.beep()"));
-    d.timers[8]->setEventText(1, QStringLiteral("t"));
+    d.document.timer(8)->setEventText(1, QStringLiteral("t"));
     const QByteArray saved = save(d);
     QCOMPARE(saved.count("<EventContent EventContent=\"EventContent\">"), 2);
     QCOMPARE(saved.count("<EventName"), 0);
 
-    ProjectTestTarget e;
+    ProjectTestDesign e;
     QVERIFY(loadInto(e, saved));
     QCOMPARE(probe(e, QStringLiteral("w0.0:status3")), QStringLiteral("1"));
     QCOMPARE(probe(e, QStringLiteral("w0.0:slot3")), QStringLiteral("user.beep()"));
@@ -573,25 +607,25 @@ void tst_ProjectFile::eventSlotsWithoutEvents()
 
 void tst_ProjectFile::controlCharactersAreDroppedOnSave()
 {
-    ProjectTestTarget d;
+    ProjectTestDesign d;
     d.appendPage();
-    d.pages[0]->setPageName(QStringLiteral("a") + QChar(0x0b) + QStringLiteral("b"));
+    d.page(0)->setPageName(QStringLiteral("a") + QChar(0x0b) + QStringLiteral("b"));
     QMyWidget *w = d.appendWidget(0, 1);
     w->setText(QStringLiteral("x") + QChar(0x01) + QChar(0xFFFE) + QStringLiteral("y\tz"));
     EventInfo e;
     e.setParam(2, QString(QChar(0x1f)) + QStringLiteral("p"));
     w->addEvent(e);
     w->setEventText(0, QString(QChar(0xD800)) + QStringLiteral("code"));
-    ProjectFile::Frame frame;
+    Frame frame;
     frame.baud = QString(QChar(0x07)) + QStringLiteral("9600");
 
-    ProjectTestTarget e2;
+    ProjectTestDesign e2;
     QVERIFY(loadInto(e2, save(d, frame))); // the saved file loads again
     QCOMPARE(probe(e2, QStringLiteral("page0:name")), QStringLiteral("ab"));
     QCOMPARE(probe(e2, QStringLiteral("w0.0:text")), QStringLiteral("xy\tz"));
     QCOMPARE(probe(e2, QStringLiteral("w0.0:event0.p2")), QStringLiteral("p"));
     QCOMPARE(probe(e2, QStringLiteral("w0.0:slot0")), QStringLiteral("code"));
-    QCOMPARE(e2.baud, QStringLiteral("9600"));
+    QCOMPARE(e2.document.baud(), QStringLiteral("9600"));
 }
 
 void tst_ProjectFile::loaderRules_data()
@@ -625,7 +659,7 @@ void tst_ProjectFile::loaderRules_data()
         << QStringLiteral("<frame><frameW>0</frameW><baud>9600</baud></frame>") << "baud"
         << "9600";
     QTest::newRow("boot record handed on without a size")
-        << QStringLiteral("<frame><bootPosFlag>1</bootPosFlag></frame>") << "bootLoads"
+        << QStringLiteral("<frame><bootPosFlag>1</bootPosFlag></frame>") << "boot:bootPosFlag"
         << "1";
     QTest::newRow("modelType reaches the size dialog at once")
         << QStringLiteral("<frame><modelType>1</modelType></frame>") << "modelNow"
@@ -876,7 +910,7 @@ void tst_ProjectFile::loaderRules()
     QFETCH(QString, body);
     QFETCH(QString, what);
     QFETCH(QString, expected);
-    ProjectTestTarget d;
+    ProjectTestDesign d;
     QVERIFY(loadInto(d, withRoot(body)));
     QCOMPARE(probe(d, what), expected);
 }
@@ -889,12 +923,12 @@ void tst_ProjectFile::opacityKeysSetTheirAlphas()
         for (int i = 1; i <= 2 && pair[i]; ++i)
             body += QStringLiteral("<%1>255</%1>").arg(QLatin1String(pair[i]));
         body += QStringLiteral("<%1>128</%1>").arg(opa);
-        ProjectTestTarget d;
+        ProjectTestDesign d;
         QVERIFY(loadInto(d,
                          withRoot(QStringLiteral("<page pageid=\"1\"><ClassName ClassName=\"3\">%1"
                                                  "</ClassName></page>")
                                       .arg(body))));
-        const QMyWidget *w = d.widgets.at(0)->at(0);
+        const QMyWidget *w = d.widgets(0).at(0);
         QCOMPARE(w->intValue(opa), 128);
         for (int i = 1; i <= 2 && pair[i]; ++i)
             QVERIFY2(w->intValue(QLatin1String(pair[i])) == 128, pair[i]);
@@ -903,15 +937,29 @@ void tst_ProjectFile::opacityKeysSetTheirAlphas()
 
 void tst_ProjectFile::timersAreResetBeforeReading()
 {
-    ProjectTestTarget d;
-    d.timers[2]->setTimerTime(99);
-    d.timers[2]->setTimerID(5);
-    d.timers[2]->appendEvent(EventInfo());
+    ProjectTestDesign d;
+    d.document.timer(2)->setTimerTime(99);
+    d.document.timer(2)->setTimerID(5);
+    d.document.timer(2)->appendEvent(EventInfo());
     QVERIFY(loadInto(d, withRoot(QString())));
     QCOMPARE(probe(d, QStringLiteral("timer2:time")), QStringLiteral("0"));
     QCOMPARE(probe(d, QStringLiteral("timer2:id")), QStringLiteral("2"));
     QCOMPARE(probe(d, QStringLiteral("timer2:events")), QStringLiteral("0"));
     QCOMPARE(probe(d, QStringLiteral("timer2:val")), QStringLiteral("51"));
+}
+
+// A file without boot settings gives the design those of a new one, never those of the
+// design loaded before.
+void tst_ProjectFile::bootSettingsAreResetBeforeReading()
+{
+    ProjectTestDesign d;
+    d.document.boot().setAnimFlag(true);
+    d.document.boot().setSleepTime(12);
+    QVERIFY(loadInto(d, withRoot(QStringLiteral("<frame><bootJumpTime>4</bootJumpTime></frame>"))));
+    QCOMPARE(probe(d, QStringLiteral("boot:bootAnimFlag")), QStringLiteral("0"));
+    QCOMPARE(probe(d, QStringLiteral("boot:bootSleepTime")),
+             QString::number(BootParam().getSleepTime()));
+    QCOMPARE(probe(d, QStringLiteral("boot:bootJumpTime")), QStringLiteral("4"));
 }
 
 void tst_ProjectFile::handEditedFilesNeverCrash_data()
@@ -947,29 +995,29 @@ void tst_ProjectFile::handEditedFilesNeverCrash()
 {
     QFETCH(QByteArray, from);
     QFETCH(QByteArray, to);
-    ProjectTestTarget d;
+    ProjectTestDesign d;
     fillDesign(d);
-    ProjectFile::Frame frame;
+    Frame frame;
     frame.currentPageNum = 2;
     QByteArray content = save(d, frame);
     QVERIFY2(content.contains(from), from.constData());
     content.replace(from, to);
-    ProjectTestTarget e;
+    ProjectTestDesign e;
     QVERIFY(loadInto(e, content));
-    QVERIFY(e.shownPage >= 0 && e.shownPage < e.pages.size());
-    QCOMPARE(e.pages.size(), 3); // only pages directly under the root are pages
+    QVERIFY(e.document.hasCurrentPage());
+    QCOMPARE(e.document.pageCount(), 3); // only pages directly under the root are pages
     // What was read saves and reads back as a fixed point.
-    const QByteArray again = save(e, frame);
-    ProjectTestTarget f;
+    const QByteArray again = e.save();
+    ProjectTestDesign f;
     QVERIFY(loadInto(f, again));
-    QCOMPARE(QString::fromUtf8(save(f, frame)), QString::fromUtf8(again));
+    QCOMPARE(QString::fromUtf8(f.save()), QString::fromUtf8(again));
 }
 
 // Digits of values changed at random (from a fixed seed) into other digits, signs, blanks and
 // letters: whatever still parses loads without harm.
 void tst_ProjectFile::damagedFilesNeverCrash()
 {
-    ProjectTestTarget d;
+    ProjectTestDesign d;
     fillDesign(d);
     const QByteArray original = save(d);
     // Digits of values, not of element names.
@@ -990,7 +1038,7 @@ void tst_ProjectFile::damagedFilesNeverCrash()
         for (int i = 0; i < 40; ++i)
             content[digits.at(random.bounded(digits.size()))] =
                 replacements[random.bounded(int(sizeof replacements) - 1)];
-        ProjectTestTarget e;
+        ProjectTestDesign e;
         if (loadInto(e, content))
             ++loaded;
     }
@@ -1045,17 +1093,19 @@ void tst_ProjectFile::malformedFilesChangeNothing_data()
 void tst_ProjectFile::malformedFilesChangeNothing()
 {
     QFETCH(QByteArray, content);
-    ProjectTestTarget d;
-    d.timers[0]->setTimerTime(3);
+    ProjectTestDesign d;
+    d.document.timer(0)->setTimerTime(3);
+    // A page number no load would leave.
+    d.document.setCurrentPage(-2);
     ProjectFile file;
     QVERIFY(!file.setContent(content));
     QVERIFY(!file.errorString().isEmpty());
-    file.load(d);
+    file.load(d.document, &d.canvas);
     int series = -1;
     QVERIFY(!file.modelType(&series));
-    QCOMPARE(d.timers[0]->timerTime(), 3);
-    QCOMPARE(d.pages.size(), 0);
-    QCOMPARE(d.shownPage, -2);
+    QCOMPARE(d.document.timer(0)->timerTime(), 3);
+    QCOMPARE(d.document.pageCount(), 0);
+    QCOMPARE(d.document.currentPage(), -2);
 }
 
 void tst_ProjectFile::modelTypePreRead_data()
@@ -1094,9 +1144,9 @@ void tst_ProjectFile::rewriteChangesOnlyItsElement()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("p.yBEX"));
-    ProjectTestTarget d;
+    ProjectTestDesign d;
     fillDesign(d);
-    ProjectFile::Frame frame;
+    Frame frame;
     frame.frameW = 800;
     frame.frameH = 480;
     frame.baud = QStringLiteral("115200");
@@ -1108,7 +1158,7 @@ void tst_ProjectFile::rewriteChangesOnlyItsElement()
     QVERIFY(ProjectFile::rewriteFrameElements(
         path, {{QStringLiteral("baud"), QStringLiteral("115200")}}));
     QCOMPARE(QString::fromUtf8(readFile(path)), QString::fromUtf8(original));
-    QVERIFY(ProjectFile::rewriteFrameElements(path, ProjectFile::bootElements(d.boot)));
+    QVERIFY(ProjectFile::rewriteFrameElements(path, ProjectFile::bootElements(d.document.boot())));
     QCOMPARE(QString::fromUtf8(readFile(path)), QString::fromUtf8(original));
 
     QVERIFY(ProjectFile::rewriteFrameElements(path,
@@ -1119,9 +1169,9 @@ void tst_ProjectFile::rewriteChangesOnlyItsElement()
                                               {{QStringLiteral("baud"), QStringLiteral("9600")}}));
     frame.baud = QStringLiteral("9600");
     QCOMPARE(QString::fromUtf8(readFile(path)), QString::fromUtf8(save(d, frame)));
-    d.boot.setSleepTime(33);
-    d.boot.set485Flag(true);
-    QVERIFY(ProjectFile::rewriteFrameElements(path, ProjectFile::bootElements(d.boot)));
+    d.document.boot().setSleepTime(33);
+    d.document.boot().set485Flag(true);
+    QVERIFY(ProjectFile::rewriteFrameElements(path, ProjectFile::bootElements(d.document.boot())));
     QCOMPARE(QString::fromUtf8(readFile(path)), QString::fromUtf8(save(d, frame)));
 }
 
@@ -1298,11 +1348,11 @@ void tst_ProjectFile::saveReplacesTheFileAsAWhole()
 // same as in memory.
 void tst_ProjectFile::savedFileHoldsTheWholeDesign()
 {
-    ProjectTestTarget d;
+    ProjectTestDesign d;
     fillDesign(d);
     for (int i = 0; i < 150; ++i)
         d.appendWidget(i % 3, i % 10)->setText(QStringLiteral("w%1 <&>").arg(i));
-    ProjectFile::Frame frame;
+    Frame frame;
     frame.baud = QStringLiteral("115200");
     const QByteArray expected = save(d, frame);
     QVERIFY(expected.size() > (3 << 20) / 2);
@@ -1310,18 +1360,17 @@ void tst_ProjectFile::savedFileHoldsTheWholeDesign()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("p.yBEX"));
     writeFile(path, "old");
-    QVERIFY(ProjectFile::save(path, frame, d.boot, d.timers, d.pages, d.widgets));
+    QVERIFY(ProjectFile::save(path, d.document));
     QCOMPARE(readFile(path).size(), expected.size());
     QVERIFY(readFile(path) == expected);
 
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
     QString error;
-    d.pages[0]->setPageName(QStringLiteral("changed"));
-    QVERIFY(!ProjectFile::save(path, frame, d.boot, d.timers, d.pages, d.widgets, &error));
+    d.page(0)->setPageName(QStringLiteral("changed"));
+    QVERIFY(!ProjectFile::save(path, d.document, &error));
     QVERIFY(!error.isEmpty());
     QVERIFY(readFile(path) == expected);
-    QVERIFY(!ProjectFile::save(dir.filePath(QStringLiteral("no/p.yBEX")), frame, d.boot, d.timers,
-                               d.pages, d.widgets));
+    QVERIFY(!ProjectFile::save(dir.filePath(QStringLiteral("no/p.yBEX")), d.document));
 }
 
 void tst_ProjectFile::writesThatCannotFinishKeepTheFile_data()
@@ -1331,26 +1380,25 @@ void tst_ProjectFile::writesThatCannotFinishKeepTheFile_data()
     QTest::addColumn<qint64>("limit");
     const auto saveDesign = [](int widgets) {
         return ProjectWrite([widgets](const QString &path, QString *error) {
-            ProjectTestTarget d;
+            ProjectTestDesign d;
             fillDesign(d);
             for (int i = 0; i < widgets; ++i)
                 d.appendWidget(i % 3, i % 10)->setText(QStringLiteral("w%1").arg(i));
-            return ProjectFile::save(path, ProjectFile::Frame(), d.boot, d.timers, d.pages,
-                                     d.widgets, error);
+            applyFrame(d, Frame());
+            return ProjectFile::save(path, d.document, error);
         });
     };
-    ProjectTestTarget small;
+    ProjectTestDesign small;
     fillDesign(small);
-    ProjectFile::Frame frame;
+    Frame frame;
     frame.baud = QStringLiteral("9600");
     const QByteArray smallFile = save(small, frame);
     // The end of the file does not fit: it would be cut at a 4 KB boundary.
     QTest::newRow("a 5.6 KB save") << ProjectWrite([](const QString &path, QString *error) {
-        ProjectTestTarget d;
-        d.pages.append(new PageParam);
-        d.widgets.append(new QList<QMyWidget *>);
-        return ProjectFile::save(path, ProjectFile::Frame(), d.boot, d.timers, d.pages, d.widgets,
-                                 error);
+        ProjectTestDesign d;
+        d.appendPage();
+        applyFrame(d, Frame());
+        return ProjectFile::save(path, d.document, error);
     }) << QByteArray("old design") << qint64(4096);
     QTest::newRow("a 1 MB save") << saveDesign(50) << QByteArray("old design") << qint64(1 << 20);
     QTest::newRow("a whole-file write") << ProjectWrite([](const QString &path, QString *error) {
@@ -1444,14 +1492,16 @@ void tst_ProjectFile::hostileFilesAreRefused()
 {
     QFETCH(QByteArray, content);
     QFETCH(QString, cause);
-    ProjectTestTarget d;
-    d.timers[0]->setTimerTime(3);
+    ProjectTestDesign d;
+    d.document.timer(0)->setTimerTime(3);
+    // A page number no load would leave.
+    d.document.setCurrentPage(-2);
     ProjectFile file;
     QVERIFY(!file.setContent(content));
     QCOMPARE(file.errorString(), cause);
-    file.load(d);
-    QCOMPARE(d.timers[0]->timerTime(), 3);
-    QCOMPARE(d.shownPage, -2);
+    file.load(d.document, &d.canvas);
+    QCOMPARE(d.document.timer(0)->timerTime(), 3);
+    QCOMPARE(d.document.currentPage(), -2);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("p.yBEX"));
@@ -1471,23 +1521,23 @@ void tst_ProjectFile::filesUpToTheBoundsLoad()
 
     // Widgets that make no widget do not count.
     const QByteArray skipped = QByteArrayLiteral("<ClassName ClassName=\"10\"/>").repeated(5);
-    ProjectTestTarget d;
+    ProjectTestDesign d;
     QVERIFY(loadInto(
         d,
         HostileFixtures::manyWidgets(MaxWidgetsPerPage).replace("</page>", skipped + "</page>")));
-    QCOMPARE(d.widgets.at(0)->size(), MaxWidgetsPerPage);
-    QCOMPARE(d.widgets.at(0)->last()->getX(), 1);
+    QCOMPARE(d.widgets(0).size(), MaxWidgetsPerPage);
+    QCOMPARE(d.widgets(0).last()->getX(), 1);
 
     // Texts as long as the window lets them be made.
-    ProjectTestTarget e;
+    ProjectTestDesign e;
     QVERIFY(loadInto(e, HostileFixtures::longPageName(MaxLineLength)));
-    QCOMPARE(e.pages.at(0)->pageName().size(), MaxLineLength);
-    ProjectTestTarget f;
+    QCOMPARE(e.page(0)->pageName().size(), MaxLineLength);
+    ProjectTestDesign f;
     QVERIFY(loadInto(f, HostileFixtures::longEventParameter(MaxLineLength)));
-    QCOMPARE(f.pages.at(0)->events().at(0).param(0).size(), MaxLineLength);
-    ProjectTestTarget g;
+    QCOMPARE(f.page(0)->events().at(0).param(0).size(), MaxLineLength);
+    ProjectTestDesign g;
     QVERIFY(loadInto(g, HostileFixtures::longWidgetText(MaxTextLength)));
-    QCOMPARE(g.widgets.at(0)->at(0)->getText().size(), MaxTextLength);
+    QCOMPARE(g.widgets(0).at(0)->getText().size(), MaxTextLength);
 }
 
 // A pipe would make the read wait for a writer and a device would be read without end; a
@@ -1526,15 +1576,15 @@ void tst_ProjectFile::onlyRegularFilesOfBoundedSizeAreRead()
 
 void tst_ProjectFile::largeValuesLoad()
 {
-    ProjectTestTarget d;
+    ProjectTestDesign d;
     QVERIFY(loadInto(d, HostileFixtures::bigSeries(1 << 20)));
-    const QString series = d.widgets.at(0)->at(0)->getChartSerData(0);
+    const QString series = d.widgets(0).at(0)->getChartSerData(0);
     QCOMPARE(series.size(), (1 << 20) + 1);
     QVERIFY(series.startsWith(QStringLiteral("100/100/")));
 
     // A large piece of text joins what else stands in and around its element.
     const QString big(100000, QLatin1Char('x'));
-    ProjectTestTarget e;
+    ProjectTestDesign e;
     QVERIFY(loadInto(e,
                      withRoot(QStringLiteral("<page pageid=\"1\"><ClassName ClassName=\"1\">"
                                              "<text>%1<b>y</b>z</text></ClassName>"
@@ -1542,10 +1592,10 @@ void tst_ProjectFile::largeValuesLoad()
                                              "</text></ClassName><ClassName ClassName=\"1\">"
                                              "<text>%1</text><w>9</w></ClassName></page>")
                                   .arg(big))));
-    QCOMPARE(e.widgets.at(0)->at(0)->getText(), big + QStringLiteral("yz"));
-    QCOMPARE(e.widgets.at(0)->at(1)->getText(), QStringLiteral("a") + big);
-    QCOMPARE(e.widgets.at(0)->at(2)->getText(), big);
-    QCOMPARE(e.widgets.at(0)->at(2)->getW(), 9);
+    QCOMPARE(e.widgets(0).at(0)->getText(), big + QStringLiteral("yz"));
+    QCOMPARE(e.widgets(0).at(1)->getText(), QStringLiteral("a") + big);
+    QCOMPARE(e.widgets(0).at(2)->getText(), big);
+    QCOMPARE(e.widgets(0).at(2)->getW(), 9);
 }
 
 void tst_ProjectFile::onlyAProjectIsAProject_data()
@@ -1595,7 +1645,7 @@ void tst_ProjectFile::onlyAProjectIsAProject()
 // error for the reader or the rewrite.
 void tst_ProjectFile::namesAreComparedAsWritten()
 {
-    ProjectTestTarget d;
+    ProjectTestDesign d;
     QVERIFY(loadInto(d,
                      withRoot(QStringLiteral(
                          "<a:frame xmlns:a=\"urn:x\"><frameW>800</frameW><frameH>480</frameH>"
@@ -1603,7 +1653,7 @@ void tst_ProjectFile::namesAreComparedAsWritten()
                          "<page pageid=\"1\"><ClassName ClassName=\"1\"><x:text>no</x:text>"
                          "<text>yes</text></ClassName></page>"))));
     QCOMPARE(probe(d, QStringLiteral("canvas")), QStringLiteral("none"));
-    QCOMPARE(probe(d, QStringLiteral("baud")), QString());
+    QCOMPARE(probe(d, QStringLiteral("baud")), DesignDocument().baud()); // as it was
     QCOMPARE(probe(d, QStringLiteral("pages")), QStringLiteral("1"));
     QCOMPARE(probe(d, QStringLiteral("w0.0:text")), QStringLiteral("yes"));
 
@@ -1628,25 +1678,25 @@ void tst_ProjectFile::namesAreComparedAsWritten()
 
 void tst_ProjectFile::timerIsTheOneAtItsPlace()
 {
-    ProjectTestTarget d;
+    ProjectTestDesign d;
     QVERIFY(loadInto(d,
                      withRoot(QStringLiteral(
                          "<timer timer=\"0\"><timerID>5</timerID><timerEnable>1</timerEnable>"
                          "<timerTime>250</timerTime></timer>"))));
-    QCOMPARE(d.timers[0]->timerID(), 0);
-    QCOMPARE(d.timers[0]->timerTime(), 250);
-    QCOMPARE(d.timers[5]->timerTime(), 0);
+    QCOMPARE(d.document.timer(0)->timerID(), 0);
+    QCOMPARE(d.document.timer(0)->timerTime(), 250);
+    QCOMPARE(d.document.timer(5)->timerTime(), 0);
 
     // A record holding another number is still written as the timer of its place.
-    d.timers[0]->setTimerID(5);
+    d.document.timer(0)->setTimerID(5);
     const QByteArray saved = save(d);
     QCOMPARE(saved.count("<timer timer=\"0\">"), 1);
     QCOMPARE(saved.count("<timer timer=\"5\">"), 1);
     QVERIFY(saved.contains("<timer timer=\"0\">\n        <timerID>0</timerID>"));
-    ProjectTestTarget e;
+    ProjectTestDesign e;
     QVERIFY(loadInto(e, saved));
-    QCOMPARE(e.timers[0]->timerTime(), 250);
-    QCOMPARE(e.timers[0]->timerEnable(), 1);
+    QCOMPARE(e.document.timer(0)->timerTime(), 250);
+    QCOMPARE(e.document.timer(0)->timerEnable(), 1);
     QCOMPARE(save(e), saved);
 }
 
@@ -1654,10 +1704,10 @@ void tst_ProjectFile::timerIsTheOneAtItsPlace()
 // step can add up without overflow.
 void tst_ProjectFile::geometryIsBoundedOnLoad()
 {
-    ProjectTestTarget d;
+    ProjectTestDesign d;
     QVERIFY(loadInto(d, HostileFixtures::extremeGeometry()));
     const int limit = DrawGeometry::CoordLimit;
-    const QMyWidget *big = d.widgets.at(0)->at(0);
+    const QMyWidget *big = d.widgets(0).at(0);
     QCOMPARE(QStringLiteral("%1,%2,%3,%4")
                  .arg(big->getX())
                  .arg(big->getY())
@@ -1665,7 +1715,7 @@ void tst_ProjectFile::geometryIsBoundedOnLoad()
                  .arg(big->getH()),
              QStringLiteral("%1,%1,%1,%1").arg(limit));
     QCOMPARE(big->getGeometryRect(), QRect(limit, limit, limit, limit));
-    const QMyWidget *low = d.widgets.at(0)->at(1);
+    const QMyWidget *low = d.widgets(0).at(1);
     QCOMPARE(QStringLiteral("%1,%2,%3,%4")
                  .arg(low->getX())
                  .arg(low->getY())

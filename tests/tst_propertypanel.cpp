@@ -1,3 +1,4 @@
+#include "designglobals.h"
 #include "designtestutil.h"
 #include "eventinfo.h"
 #include "mainwindow.h"
@@ -12,6 +13,7 @@
 #include "setscreensizedlg.h"
 #include "sheetrules.h"
 #include "timerparam.h"
+#include "windowfixture.h"
 
 #include <QAbstractSpinBox>
 #include <QHeaderView>
@@ -95,7 +97,10 @@ private:
     static QStringList snapshot(const QMyWidget *w);
     static EventInfo event(int owner, int type, int function);
 
+    DesignDocument &design() const { return window->document(); }
+
     QTemporaryDir dir;
+    WindowFixture fixture;
     MainWindow *window = nullptr;
 };
 
@@ -106,34 +111,24 @@ void TestPropertyPanel::initTestCase()
 
 void TestPropertyPanel::init()
 {
-    currentProjectPath.clear();
-    fontIdList.clear();
-    imagePaths.clear();
-    window = new MainWindow;
-    window->resize(1200, 800);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    window->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
+    window = fixture.start();
+    QVERIFY(fixture.show(QSize(1200, 800)));
     static int n = 0;
-    window->createProject(dir.filePath(QString("p%1.yBEX").arg(++n)));
-    QCOMPARE(pageWidgets.size(), 1);
+    fixture.makeProject(dir.filePath(QString("p%1.yBEX").arg(++n)));
+    QCOMPARE(design().pageCount(), 1);
     frame()->grab();
 }
 
 void TestPropertyPanel::cleanup()
 {
-    window->clearAllPages();
-    window->getQuestionBox()->hide();
-    delete window;
-    fontIdList.clear();
-    imagePaths.clear();
+    fixture.reset();
 }
 
 QMyWidget *TestPropertyPanel::drop(int typeCode)
 {
     if (!dropTypeName(frame(), widgetTypeNames.at(typeCode), QPoint(20, 30)))
         return nullptr;
-    return pageWidgets.at(currentPageIndex)->last();
+    return design().widgets(design().currentPage()).last();
 }
 
 // Every attribute a value of its own, within its limits, so that a row showing the wrong
@@ -327,8 +322,8 @@ void TestPropertyPanel::sheets_data()
 void TestPropertyPanel::sheets()
 {
     QFETCH(QString, name);
-    fontIdList = QStringList {"3", "7"};
-    PageParam *page = pageRecords.at(0);
+    design().setFontIds(QStringList {"3", "7"});
+    PageParam *page = design().page(0);
     QStringList before;
     QStringList after;
     if (name == "page") {
@@ -349,13 +344,13 @@ void TestPropertyPanel::sheets()
         page->setPageAnimDir(7);
         page->setPageAnimTime(300);
         page->appendEvent(event(-1, 1, 50));
-        frame()->setScreenType(1);
+        design().setScreenType(1);
         window->slotRecvParent();
         QCOMPARE(page->pageHelpLineType(), 2);
-        QCOMPARE(frame()->getScreenType(), 1);
+        QCOMPARE(design().screenType(), 1);
     } else if (name == "timer" || name == "sleeptimer") {
         const int index = name == "timer" ? 3 : 8;
-        TimerParam *timer = window->getTimerParam(index);
+        TimerParam *timer = design().timer(index);
         timer->setTimerEnable(1);
         timer->setTimerOneTime(1);
         timer->setTimerTime(1500);
@@ -424,7 +419,7 @@ void TestPropertyPanel::opacityEdits()
 
     // The page opacity is kept as typed; its colours take it within 0..255.
     window->slotRecvParent();
-    PageParam *page = pageRecords.at(0);
+    PageParam *page = design().page(0);
     set("pageOpa", 300);
     QCOMPARE(page->pageOpa(), 300);
     QCOMPARE(shown("pageOpa").toInt(), 300);
@@ -452,7 +447,7 @@ void TestPropertyPanel::viewingKeepsEveryValue()
 {
     QFETCH(int, type);
     QFETCH(int, flag);
-    fontIdList = QStringList {"3", "7"};
+    design().setFontIds(QStringList {"3", "7"});
     QMyWidget *w = drop(type);
     QVERIFY(w);
     fillDistinct(w);
@@ -469,7 +464,7 @@ void TestPropertyPanel::viewingKeepsEveryValue()
 
 void TestPropertyPanel::viewingChangesOnlyWhatItMust()
 {
-    fontIdList = QStringList {"3", "7"};
+    design().setFontIds(QStringList {"3", "7"});
     QMyWidget *button = drop(0);
     button->setOpa(300);
     button->setFontID(9);
@@ -485,7 +480,7 @@ void TestPropertyPanel::viewingChangesOnlyWhatItMust()
     QCOMPARE(button->getFontColor(), QColor(1, 2, 3, 255));
 
     // Without fonts the row names the widget's font alone.
-    fontIdList.clear();
+    design().setFontIds({});
     window->slotRecvWnd(button);
     QCOMPARE(button->getFontID(), 9);
     QCOMPARE(choices()->enumNames(row("fontID")), QStringList {"9（无此字体）"});
@@ -515,27 +510,25 @@ void TestPropertyPanel::viewingChangesOnlyWhatItMust()
     QCOMPARE(chart->getChartSerData(0), QString("5/-0.6"));
 
     // The page never resizes or turns the canvas by being shown.
-    frame()->setFrameW(333);
-    frame()->setFrameH(222);
-    frame()->setScreenType(2);
-    window->getScreenSizeDlg()->setResolutionText("123*45");
+    design().setFrameSize(QSize(333, 222));
+    design().setScreenType(2);
+    design().setResolution("123*45");
     window->slotRecvParent();
-    QCOMPARE(frame()->getFrameW(), 333);
-    QCOMPARE(frame()->getFrameH(), 222);
-    QCOMPARE(frame()->getScreenType(), 2);
+    QCOMPARE(design().frameSize().width(), 333);
+    QCOMPARE(design().frameSize().height(), 222);
+    QCOMPARE(design().screenType(), 2);
     QCOMPARE(window->getScreenSizeDlg()->resolutionText(), QString("123*45"));
     QCOMPARE(shown("vga").toInt(), resolutionList.size());
     QCOMPARE(choices()->enumNames(row("vga")).last(), QString("123*45"));
-    window->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
+    design().setResolution("800*480(WVGA1)");
     window->slotRecvParent();
     QCOMPARE(shown("vga").toInt(), 13);
-    QCOMPARE(frame()->getFrameW(), 333);
+    QCOMPARE(design().frameSize().width(), 333);
 }
 
 void TestPropertyPanel::geometryLimits()
 {
-    QCOMPARE(pageWidth, 800);
-    QCOMPARE(pageHeight, 480);
+    QCOMPARE(frame()->pageSize(), QSize(800, 480));
     QMyWidget *label = drop(1);
     window->slotRecvWnd(label);
     // The rows show what the widget took.
@@ -576,9 +569,9 @@ void TestPropertyPanel::geometryLimits()
 
 void TestPropertyPanel::textFilter()
 {
-    const QString fonts = QFileInfo(currentProjectPath).absolutePath() + "/tempFonts";
+    const QString fonts = QFileInfo(design().projectPath()).absolutePath() + "/tempFonts";
     QVERIFY(QFile::copy(QString(YBEX_TEST_DATA) + "/fonts/5.ini", fonts + "/5.ini"));
-    fontIdList = QStringList {"5"};
+    design().setFontIds(QStringList {"5"});
     QMyWidget *label = drop(1);
     label->setFontID(5);
     window->slotRecvWnd(label);
@@ -596,7 +589,7 @@ void TestPropertyPanel::textFilter()
     QVERIFY(box->isHidden());
 
     // A font number no generated font has filters nothing.
-    fontIdList.clear();
+    design().setFontIds({});
     QMyWidget *button = drop(0);
     button->setFontID(6);
     window->slotRecvWnd(button);
@@ -690,7 +683,7 @@ void TestPropertyPanel::timers()
     QCOMPARE(window->getSelectionKind(), SelectionKind::Widget);
     QVERIFY(row("x"));
 
-    TimerParam *sleep = window->getTimerParam(8);
+    TimerParam *sleep = design().timer(8);
     sleep->setTimerVal(52);
     QTest::mouseClick(window->getTimerButton(8), Qt::LeftButton);
     QCOMPARE(shown("timerVal").toInt(), 20);
@@ -714,13 +707,13 @@ void TestPropertyPanel::timers()
 
     QTest::mouseClick(window->getTimerButton(2), Qt::LeftButton);
     set("timerEnable", true);
-    QCOMPARE(window->getTimerParam(2)->timerEnable(), 1);
+    QCOMPARE(design().timer(2)->timerEnable(), 1);
     QCOMPARE(window->getTimerButton(2)->styleSheet(), window->getTimerButtonStyle(1));
     set("timerTime", 250);
-    QCOMPARE(window->getTimerParam(2)->timerTime(), 250);
+    QCOMPARE(design().timer(2)->timerTime(), 250);
 
     // After a page or widget sheet no button shows the selected style.
-    window->getTimerParam(8)->setTimerTime(5);
+    design().timer(8)->setTimerTime(5);
     window->slotRecvWnd(w);
     QCOMPARE(window->getCurrentTimer(), -1);
     QCOMPARE(window->getTimerButton(2)->styleSheet(), window->getTimerButtonStyle(0));
@@ -769,10 +762,10 @@ void TestPropertyPanel::eventRows()
     QVERIFY(!topLevelCaptions().contains("事件"));
 
     // Page events are edited on the page.
-    pageRecords.at(0)->appendEvent(event(-1, 0, 50));
+    design().page(0)->appendEvent(event(-1, 0, 50));
     window->slotRecvParent();
     set("Event_Frame_0_0", "7");
-    QCOMPARE(pageRecords.at(0)->events().at(0).param(0), QString("7"));
+    QCOMPARE(design().page(0)->events().at(0).param(0), QString("7"));
 }
 
 void TestPropertyPanel::nothingWhileDragging()
@@ -795,7 +788,7 @@ void TestPropertyPanel::nothingWhileDragging()
 void TestPropertyPanel::helpLineRows()
 {
     const QStringList offsets {"左偏移", "右偏移", "上偏移", "下偏移"};
-    PageParam *page = pageRecords.at(0);
+    PageParam *page = design().page(0);
     page->appendEvent(event(-1, 0, 50));
     page->setPageHelpLineLeft(4);
     window->slotRecvParent();
@@ -827,53 +820,53 @@ void TestPropertyPanel::resolutionAndOrientation()
 {
     window->slotRecvParent();
     set("screenType", 1);
-    QCOMPARE(frame()->getScreenType(), 1);
-    QCOMPARE(frame()->getFrameW(), 480);
-    QCOMPARE(frame()->getFrameH(), 800);
+    QCOMPARE(design().screenType(), 1);
+    QCOMPARE(design().frameSize().width(), 480);
+    QCOMPARE(design().frameSize().height(), 800);
     set("vga", resolutionList.indexOf("480*272(HHVGA)"));
     QCOMPARE(window->getScreenSizeDlg()->resolutionText(), QString("480*272(HHVGA)"));
-    QCOMPARE(frame()->getFrameW(), 272);
-    QCOMPARE(frame()->getFrameH(), 480);
+    QCOMPARE(design().frameSize().width(), 272);
+    QCOMPARE(design().frameSize().height(), 480);
     // The entry already held changes nothing.
-    frame()->setFrameW(1);
+    design().setFrameSize(QSize(1, design().frameSize().height()));
     window->slotRecvParent();
     set("vga", 0);
     set("vga", resolutionList.indexOf("480*272(HHVGA)"));
     QCOMPARE(window->getScreenSizeDlg()->resolutionText(), QString("480*272(HHVGA)"));
 
-    window->getScreenSizeDlg()->setResolutionText(QString());
+    design().setResolution(QString());
     window->slotRecvParent();
     set("screenType", 3);
-    QCOMPARE(frame()->getFrameW(), 0);
-    QCOMPARE(frame()->getFrameH(), 0);
+    QCOMPARE(design().frameSize().width(), 0);
+    QCOMPARE(design().frameSize().height(), 0);
 }
 
 // A project resolution or orientation that no entry names is shown as it is; any entry
 // chosen applies, and the row always ends on what the project has.
 void TestPropertyPanel::unlistedScreen()
 {
-    window->getScreenSizeDlg()->setResolutionText("123*45");
-    frame()->setScreenType(5);
+    design().setResolution("123*45");
+    design().setScreenType(5);
     window->slotRecvParent();
     QCOMPARE(choices()->enumNames(row("vga")).size(), resolutionList.size() + 1);
     QCOMPARE(choices()->enumNames(row("vga")).last(), QString("123*45"));
     QCOMPARE(shown("vga").toInt(), resolutionList.size());
     QCOMPARE(choices()->enumNames(row("screenType")).last(), QString("未知（5）"));
     QCOMPARE(shown("screenType").toInt(), 4);
-    QCOMPARE(frame()->getScreenType(), 5);
+    QCOMPARE(design().screenType(), 5);
 
     set("vga", 0);
     QCOMPARE(window->getScreenSizeDlg()->resolutionText(), resolutionList.at(0));
-    QCOMPARE(frame()->getFrameW(), 128);
-    QCOMPARE(frame()->getFrameH(), 128);
+    QCOMPARE(design().frameSize().width(), 128);
+    QCOMPARE(design().frameSize().height(), 128);
     set("vga", resolutionList.size());
     QCOMPARE(window->getScreenSizeDlg()->resolutionText(), resolutionList.at(0));
     QCOMPARE(shown("vga").toInt(), 0);
 
     set("screenType", 0);
-    QCOMPARE(frame()->getScreenType(), 0);
+    QCOMPARE(design().screenType(), 0);
     set("screenType", 4);
-    QCOMPARE(frame()->getScreenType(), 0);
+    QCOMPARE(design().screenType(), 0);
     QCOMPARE(shown("screenType").toInt(), 0);
 
     // Listed values have no extra entry.
@@ -902,16 +895,16 @@ void TestPropertyPanel::coupledColourRows()
     set("pageOpa", 40);
     QCOMPARE(shown("pageColorGrad1").value<QColor>().alpha(), 40);
     set("pageColorGrad2", QColor(1, 2, 3, 255));
-    QCOMPARE(pageRecords.at(0)->pageColorGrad2(), QColor(1, 2, 3, 40));
+    QCOMPARE(design().page(0)->pageColorGrad2(), QColor(1, 2, 3, 40));
     QCOMPARE(shown("pageColorGrad2").value<QColor>(), QColor(1, 2, 3, 40));
 }
 
 void TestPropertyPanel::pageBackground()
 {
-    const QString images = QFileInfo(currentProjectPath).absolutePath() + "/tempImages/";
-    imagePaths = QStringList {images + "0_a.png", images + "1_b.Jpg", images + "2_c.jpg"};
-    PageParam *page = pageRecords.at(0);
-    frame()->setModelType(0);
+    const QString images = QFileInfo(design().projectPath()).absolutePath() + "/tempImages/";
+    design().setPictures(QStringList {images + "0_a.png", images + "1_b.Jpg", images + "2_c.jpg"});
+    PageParam *page = design().page(0);
+    design().setModelType(0);
     window->slotRecvParent();
     set("pageImageNum", "0");
     QCOMPARE(page->pageImageNum(), -1);
@@ -928,7 +921,7 @@ void TestPropertyPanel::pageBackground()
     QCOMPARE(page->pageImageNum(), 2);
     set("pageImageNum", "");
     QCOMPARE(page->pageImageNum(), -1);
-    frame()->setModelType(1);
+    design().setModelType(1);
     set("pageImageNum", "0");
     QCOMPARE(page->pageImageNum(), 0);
 
@@ -961,13 +954,13 @@ void TestPropertyPanel::choiceRows()
     QCOMPARE(box->getText(), QString("cd"));
 
     // A font row whose list shrank since the sheet was built changes nothing.
-    fontIdList = QStringList {"3", "7"};
+    design().setFontIds(QStringList {"3", "7"});
     box->setFontID(3);
     window->slotRecvWnd(box);
-    fontIdList = QStringList {"3"};
+    design().setFontIds(QStringList {"3"});
     set("fontID", 1);
     QCOMPARE(box->getFontID(), 3);
-    fontIdList = QStringList {"3", "8"};
+    design().setFontIds(QStringList {"3", "8"});
     set("fontID", 0);
     set("fontID", 1);
     QCOMPARE(box->getFontID(), 8);
@@ -1082,7 +1075,7 @@ void TestPropertyPanel::openEditorAcrossSelections()
     window->addPage();
     window->on_treeWidget_itemClicked(
         window->findChild<QTreeWidget *>("treeWidget")->topLevelItem(0), 0);
-    QCOMPARE(currentPageIndex, 0);
+    QCOMPARE(design().currentPage(), 0);
     spin = qobject_cast<QSpinBox *>(openEditor("pageRadius"));
     QVERIFY(spin);
     spin->setKeyboardTracking(false);
@@ -1091,9 +1084,9 @@ void TestPropertyPanel::openEditorAcrossSelections()
     QTest::keyClicks(spin, "33");
     window->on_treeWidget_itemClicked(
         window->findChild<QTreeWidget *>("treeWidget")->topLevelItem(1), 0);
-    QCOMPARE(currentPageIndex, 1);
-    QCOMPARE(pageRecords.at(0)->pageRadius(), 33);
-    QCOMPARE(pageRecords.at(1)->pageRadius(), 0);
+    QCOMPARE(design().currentPage(), 1);
+    QCOMPARE(design().page(0)->pageRadius(), 33);
+    QCOMPARE(design().page(1)->pageRadius(), 0);
 
     // Likewise a timer's edit when another timer is chosen.
     QTest::mouseClick(window->getTimerButton(1), Qt::LeftButton);
@@ -1104,8 +1097,8 @@ void TestPropertyPanel::openEditorAcrossSelections()
     spin->selectAll();
     QTest::keyClicks(spin, "700");
     QTest::mouseClick(window->getTimerButton(5), Qt::LeftButton);
-    QCOMPARE(window->getTimerParam(1)->timerTime(), 700);
-    QCOMPARE(window->getTimerParam(5)->timerTime(), 0);
+    QCOMPARE(design().timer(1)->timerTime(), 700);
+    QCOMPARE(design().timer(5)->timerTime(), 0);
 }
 
 void TestPropertyPanel::deletingTheShownWidgetWithAnEditorOpen()
@@ -1121,7 +1114,7 @@ void TestPropertyPanel::deletingTheShownWidgetWithAnEditorOpen()
     QTest::keyClicks(line, "ab");
     QCOMPARE(a->getText().right(2), QString("ab"));
     window->deleteSelectedWidget();
-    QCOMPARE(pageWidgets.at(0)->size(), 1);
+    QCOMPARE(design().widgets(0).size(), 1);
     QVERIFY(!window->getCurrentWidget());
     QCOMPARE(window->getSelectionKind(), SelectionKind::Page);
     const QString bText = b->getText();

@@ -1,3 +1,4 @@
+#include "designglobals.h"
 #include "designtestutil.h"
 #include "itemdata.h"
 #include "itemdelegate.h"
@@ -47,6 +48,7 @@ private slots:
     void releaseOutsideOnlyReportsPosition();
 
     void sizeAfterPaint();
+    void canvasFollowsTheDesign();
     void hiddenPage();
     void helpLines_data();
     void helpLines();
@@ -57,38 +59,34 @@ private:
     QMyWidget *addWidget(const QString &type, int id, int x, int y);
     QImage paint();
 
-    QWidget *host = nullptr;
+    QScopedPointer<CanvasDesign> canvas;
     QMyFrame *frame = nullptr;
+    DesignDocument *design = nullptr;
 };
 
 void TestQMyFrame::init()
 {
-    host = new QWidget;
-    host->resize(800, 600);
-    frame = new QMyFrame(host);
-    frame->setFrameW(480);
-    frame->setFrameH(272);
-    pageWidth = pageHeight = 0;
-    host->show();
-    QVERIFY(QTest::qWaitForWindowExposed(host));
+    canvas.reset(new CanvasDesign);
+    canvas->host.resize(800, 600);
+    frame = canvas->frame;
+    design = &canvas->document;
+    design->setFrameSize(QSize(480, 272));
+    canvas->host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&canvas->host));
     qRegisterMetaType<QMyWidget *>("QMyWidget *");
-    DesignPages::append();
-    currentPageIndex = 0;
+    design->addPage();
 }
 
 void TestQMyFrame::cleanup()
 {
-    freeDesign();
-    delete host;
+    canvas.reset();
 }
 
 QMyWidget *TestQMyFrame::addWidget(const QString &type, int id, int x, int y)
 {
     QMyWidget *w = QMyWidgetFactory::create(type, id, frame);
-    frame->connectWidget(w);
     w->setPos(x, y);
-    w->show();
-    pageWidgets.at(currentPageIndex)->append(w);
+    design->addWidget(design->currentPage(), w);
     return w;
 }
 
@@ -151,7 +149,7 @@ void TestQMyFrame::wideWidgetsStartAtTheLeftEdge()
 {
     paint();
     QVERIFY(dropTypeName(frame, "Btn", QPoint(-20, -5)));
-    QMyWidget *dropped = pageWidgets.at(0)->last();
+    QMyWidget *dropped = design->widgets(0).last();
     QCOMPARE(dropped->getGeometryRect().topLeft(), QPoint(0, 0));
 
     dropped->setW(600);
@@ -160,7 +158,7 @@ void TestQMyFrame::wideWidgetsStartAtTheLeftEdge()
     frame->slotCopyAction();
     frame->setPastePos(QPoint(100, 100));
     frame->slotPasteAction();
-    QMyWidget *pasted = pageWidgets.at(0)->last();
+    QMyWidget *pasted = design->widgets(0).last();
     QCOMPARE(pasted->getGeometryRect().topLeft(), QPoint(0, 100));
 
     QTest::mousePress(pasted, Qt::LeftButton, Qt::NoModifier, QPoint(50, 10));
@@ -175,7 +173,7 @@ void TestQMyFrame::fullPageRefusesDropAndPaste()
 {
     QMyWidget *first = addWidget("Btn", 1, 0, 0);
     for (int i = 1; i < MaxWidgetsPerPage; ++i)
-        pageWidgets.at(0)->append(QMyWidgetFactory::create("Lab", i + 1, frame));
+        design->addWidget(0, QMyWidgetFactory::create("Lab", i + 1, frame));
     QSignalSpy tree(frame, &QMyFrame::s_sendTreeWidget);
     QVERIFY(!dropTypeName(frame, "Btn", QPoint(3, 3)));
     QMyMessageBox *box = frame->getMessageBox();
@@ -187,13 +185,13 @@ void TestQMyFrame::fullPageRefusesDropAndPaste()
     frame->slotPasteAction();
     QVERIFY(box->isVisible());
     box->hide();
-    QCOMPARE(pageWidgets.at(0)->size(), MaxWidgetsPerPage);
+    QCOMPARE(design->widgets(0).size(), MaxWidgetsPerPage);
     QCOMPARE(tree.count(), 0);
 
     // One fewer: the drop goes in.
-    delete pageWidgets.at(0)->takeLast();
+    design->removeWidget(design->widgets(0).last());
     QVERIFY(dropTypeName(frame, "Btn", QPoint(3, 3)));
-    QCOMPARE(pageWidgets.at(0)->size(), MaxWidgetsPerPage);
+    QCOMPARE(design->widgets(0).size(), MaxWidgetsPerPage);
 }
 
 void TestQMyFrame::dropEveryType()
@@ -202,7 +200,7 @@ void TestQMyFrame::dropEveryType()
     for (int code = 0; code < WidgetTypeCount; ++code) {
         const QString name = widgetTypeNames.at(code);
         QVERIFY(dropTypeName(frame, name, QPoint(5 * code, 7)));
-        QMyWidget *w = pageWidgets.at(0)->last();
+        QMyWidget *w = design->widgets(0).last();
         QCOMPARE(widgetTypeCode(w->getType()), code);
         QCOMPARE(w->getTypeName(), name);
         QCOMPARE(w->getId(), code + 1);
@@ -211,13 +209,12 @@ void TestQMyFrame::dropEveryType()
                  (QList<QVariant> {QVariant::fromValue(PageTreeAction::AddWidget), 0,
                                    QVariant::fromValue(WidgetType(code)), code + 1, name}));
     }
-    QCOMPARE(pageWidgets.at(0)->size(), 10);
+    QCOMPARE(design->widgets(0).size(), 10);
 
     // A freed id is given again before higher ones.
-    QMyWidget *third = pageWidgets.at(0)->takeAt(2);
-    delete third;
+    design->removeWidget(design->widgets(0).at(2));
     QVERIFY(dropTypeName(frame, "Lab", QPoint(1, 1)));
-    QCOMPARE(pageWidgets.at(0)->last()->getId(), 3);
+    QCOMPARE(design->widgets(0).last()->getId(), 3);
 }
 
 void TestQMyFrame::dropCompletesAsCopy()
@@ -242,13 +239,13 @@ void TestQMyFrame::dropUnknownTypeIgnored()
     QSignalSpy tree(frame, &QMyFrame::s_sendTreeWidget);
     QVERIFY(!dropTypeName(frame, "Knob", QPoint(3, 3)));
     QVERIFY(!dropTypeName(frame, "", QPoint(3, 3)));
-    QVERIFY(pageWidgets.at(0)->isEmpty());
+    QVERIFY(design->widgets(0).isEmpty());
     QCOMPARE(tree.count(), 0);
 }
 
 void TestQMyFrame::dropWithoutPage()
 {
-    freeDesign();
+    design->clearPages();
     QVERIFY(!dropTypeName(frame, "Btn", QPoint(3, 3)));
     QMyMessageBox *box = frame->getMessageBox();
     QVERIFY(box->isVisible());
@@ -258,11 +255,11 @@ void TestQMyFrame::dropWithoutPage()
 
 void TestQMyFrame::dropWithStaleCurrentPage()
 {
-    currentPageIndex = 3;
+    design->setCurrentPage(3);
     QSignalSpy tree(frame, &QMyFrame::s_sendTreeWidget);
     QVERIFY(!dropTypeName(frame, "Btn", QPoint(3, 3)));
-    QVERIFY(pageWidgets.at(0)->isEmpty());
-    currentPageIndex = -1;
+    QVERIFY(design->widgets(0).isEmpty());
+    design->setCurrentPage(-1);
     QVERIFY(!dropTypeName(frame, "Btn", QPoint(3, 3)));
     QCOMPARE(tree.count(), 0);
 }
@@ -331,8 +328,8 @@ void TestQMyFrame::pasteCopiesAndClamps()
     QSignalSpy tree(frame, &QMyFrame::s_sendTreeWidget);
     frame->setPastePos(QPoint(470, 260));
     frame->slotPasteAction();
-    QCOMPARE(pageWidgets.at(0)->size(), 3);
-    QMyWidget *copy = pageWidgets.at(0)->last();
+    QCOMPARE(design->widgets(0).size(), 3);
+    QMyWidget *copy = design->widgets(0).last();
     QCOMPARE(copy->getId(), 3);
     QCOMPARE(copy->getTypeName(), QString("Btn"));
     QCOMPARE(copy->getText(), QString("copy me"));
@@ -353,15 +350,15 @@ void TestQMyFrame::pasteWithoutCopiedWidget()
     frame->setCurrentWidget(nullptr);
     frame->slotCopyAction();
     frame->slotPasteAction();
-    QVERIFY(pageWidgets.at(0)->isEmpty());
+    QVERIFY(design->widgets(0).isEmpty());
 
     // A copied widget but no valid current page: nothing is pasted.
     QMyWidget *source = addWidget("Btn", 1, 0, 0);
     frame->setCopiedWidget(source);
-    currentPageIndex = 5;
+    design->setCurrentPage(5);
     frame->slotPasteAction();
-    currentPageIndex = 0;
-    QCOMPARE(pageWidgets.at(0)->size(), 1);
+    design->setCurrentPage(0);
+    QCOMPARE(design->widgets(0).size(), 1);
 }
 
 void TestQMyFrame::contextMenuEnablement()
@@ -420,7 +417,7 @@ void TestQMyFrame::emptyCanvasClicks()
     QCOMPARE(pos.last().at(0).toPoint(), QPoint(300, 200));
 
     // Stale page index: only the position is reported.
-    currentPageIndex = 2;
+    design->setCurrentPage(2);
     QTest::mouseClick(frame, Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
     QCOMPARE(parent.count(), 1);
     QCOMPARE(pos.count(), 5);
@@ -442,27 +439,54 @@ void TestQMyFrame::releaseOutsideOnlyReportsPosition()
 void TestQMyFrame::sizeAfterPaint()
 {
     paint();
-    QCOMPARE(pageWidth, 480);
-    QCOMPARE(pageHeight, 272);
+    QCOMPARE(frame->pageSize(), QSize(480, 272));
     QCOMPARE(frame->size(), QSize(480, 272));
-    frame->setFrameW(272);
-    frame->setFrameH(480);
+    design->setFrameSize(QSize(272, 480));
     paint();
-    QCOMPARE(pageWidth, 272);
-    QCOMPARE(pageHeight, 480);
+    QCOMPARE(frame->pageSize(), QSize(272, 480));
 
     // Without pages the canvas still takes its size.
-    freeDesign();
-    frame->setFrameW(320);
-    frame->setFrameH(240);
+    design->clearPages();
+    design->setFrameSize(QSize(320, 240));
     paint();
-    QCOMPARE(QSize(pageWidth, pageHeight), QSize(320, 240));
+    QCOMPARE(frame->pageSize(), QSize(320, 240));
+}
+
+// The canvas shows the widgets of the design's current page, whichever way they came, and
+// lets go of widgets the design deletes.
+void TestQMyFrame::canvasFollowsTheDesign()
+{
+    QMyWidget *first = addWidget("Btn", 1, 10, 10);
+    design->addPage();
+    QMyWidget *other = QMyWidgetFactory::create(WidgetType::Lab, 1, frame);
+    design->addWidget(1, other);
+    QVERIFY(first->isVisible());
+    QVERIFY(other->isHidden());
+    // The widget's signals reach the canvas as for every widget of a page.
+    QSignalSpy pressed(frame, &QMyFrame::s_sendPressWnd);
+    emit other->s_sendPressWnd(other);
+    QCOMPARE(pressed.size(), 1);
+
+    design->setCurrentPage(1);
+    QVERIFY(first->isHidden());
+    QVERIFY(other->isVisible());
+
+    frame->setCurrentWidget(other);
+    frame->slotCopyAction();
+    QCOMPARE(frame->getCopiedWidget(), other);
+    design->removeWidget(other);
+    QVERIFY(!frame->getCopiedWidget());
+    QVERIFY(!frame->getCurrentWidget());
+
+    design->removePage(1, 1);
+    QCOMPARE(design->currentPage(), 0);
+    QVERIFY(first->isVisible());
 }
 
 void TestQMyFrame::hiddenPage()
 {
     QMyWidget *w = addWidget("Btn", 1, 100, 100);
-    PageParam *page = pageRecords.at(0);
+    PageParam *page = design->page(0);
     page->setPageColorGrad1(QColor(0, 0, 255));
     page->setPageFlag(1);
     QImage image = paint();
@@ -488,7 +512,7 @@ void TestQMyFrame::helpLines()
 {
     QFETCH(QColor, background);
     QFETCH(QColor, line);
-    PageParam *page = pageRecords.at(0);
+    PageParam *page = design->page(0);
     page->setPageColorGrad1(background);
     page->setPageGradDir(0);
     page->setPageHelpLineType(2);
@@ -518,7 +542,7 @@ void TestQMyFrame::helpLines()
 
 void TestQMyFrame::pageGradient()
 {
-    PageParam *page = pageRecords.at(0);
+    PageParam *page = design->page(0);
     page->setPageColorGrad1(QColor(0, 0, 200));
     page->setPageColorGrad2(QColor(0, 200, 0));
     page->setPageGradDir(1);
@@ -553,9 +577,9 @@ void TestQMyFrame::pageBackgroundPicture()
     QVERIFY(halves.save(picture));
     const QString wide = dir.filePath("100002_wide.png");
     QVERIFY(PictureFixtures::writeWidePicture(wide, 5000, 4000));
-    imagePaths = QStringList {picture, wide};
+    design->setPictures({picture, wide});
 
-    PageParam *page = pageRecords.at(0);
+    PageParam *page = design->page(0);
     page->setPageImageNum(0);
     QImage image = paint();
     QCOMPARE(QColor(image.pixel(100, 100)), QColor(200, 0, 0));
@@ -566,7 +590,6 @@ void TestQMyFrame::pageBackgroundPicture()
     image = paint();
     QCOMPARE(image.pixelColor(240, 136).alpha(), 0);
     QVERIFY(QMyDrawCache::image(wide).isNull());
-    imagePaths.clear();
     QMyDrawCache::clear();
 }
 

@@ -9,7 +9,7 @@
 #include <QTranslator>
 #include <QtTest>
 
-#include "designglobals.h"
+#include "designdocument.h"
 #include "dialogtestutil.h"
 #include "instructserialport.h"
 #include "ptyanswerer.h"
@@ -217,8 +217,8 @@ private slots:
         QFETCH(QByteArray, answer);
         QFETCH(int, librarySizeKB);
         QFETCH(QString, refusal);
-        imageLibrarySizeKB = librarySizeKB;
         TextLink link;
+        link.dlg.setImageLibrarySizeKB(librarySizeKB);
         PtyAnswerer module(&link.pty);
         QVERIFY(link.open());
         link.dlg.startJob(5, "Y();\r\n");
@@ -229,20 +229,20 @@ private slots:
         else
             QTRY_COMPARE(link.notice(), refusal);
         QVERIFY(!link.dlg.isJobActive());
-        imageLibrarySizeKB = 0;
     }
 
     void picturesWithProgress()
     {
         QTemporaryDir dir;
-        imagePaths.clear();
+        DesignDocument design;
         for (int i = 0; i < 2; ++i) {
             QImage image(64, 64, QImage::Format_RGB32);
             image.fill(qRgb(0, 0, 255));
-            imagePaths << dir.filePath(QString("%1_blue.png").arg(i));
-            QVERIFY(image.save(imagePaths.last()));
+            design.addPicture(dir.filePath(QString("%1_blue.png").arg(i)));
+            QVERIFY(image.save(design.pictures().last()));
         }
         TextLink link;
+        link.dlg.setDesign(&design);
         PtyAnswerer *self = nullptr;
         PtyAnswerer module(&link.pty, textModule(&self));
         self = &module;
@@ -250,7 +250,7 @@ private slots:
         QSignalSpy bar(&link.dlg, &SerialPortDlg::s_sendProbar);
         QSignalSpy log(&link.dlg, &SerialPortDlg::s_sendMes);
         link.dlg.startJob(1, QString());
-        imagePaths.clear(); // the job took its own copy
+        design.setPictures({}); // the job took its own copy
         QTRY_VERIFY(module.received.endsWith("RESET();\r\n"));
         auto logged = [&log](const QString &end) {
             for (const QList<QVariant> &args : log) {
@@ -279,7 +279,6 @@ private slots:
 
     void fontsOverThePort()
     {
-        fontPaths.clear();
         TextLink link;
         PtyAnswerer module(&link.pty, textModule());
         QVERIFY(link.open());

@@ -1,8 +1,8 @@
 #include "bootdlg.h"
 #include "colordlg.h"
 #include "deleventdlg.h"
+#include "designdocument.h"
 #include "designglobals.h"
-#include "designpages.h"
 #include "downloadeventdlg.h"
 #include "eventinfo.h"
 #include "instrcatalogue.h"
@@ -24,6 +24,7 @@
 #include "textboxdlg.h"
 #include "textfitcheck.h"
 #include "version.h"
+#include "windowfixture.h"
 #include "ymodemportdlg.h"
 
 #include <QComboBox>
@@ -65,6 +66,7 @@ private:
     // Shows the window as it is, collects what does not fit and hides it again.
     void look(QWidget *w, const QString &state = QString());
 
+    WindowFixture fixture;
     MainWindow *window = nullptr;
     QStringList findings;
     QSet<QString> seen;
@@ -79,22 +81,20 @@ void TestTextsFit::initTestCase()
     if (!QFontDatabase().families().contains("Microsoft Yahei"))
         QFont::insertSubstitution("Microsoft Yahei", "DejaVu Sans");
     QApplication::setFont(QFont("DejaVu Sans", 9));
-    QApplication::installTranslator(&appTranslator);
+    QApplication::installTranslator(&LanguageDlg::appTranslator());
 }
 
 void TestTextsFit::init()
 {
     startInChinese();
-    currentProjectPath.clear();
-    window = new MainWindow;
+    window = fixture.start();
     findings.clear();
     seen.clear();
 }
 
 void TestTextsFit::cleanup()
 {
-    window->clearAllPages();
-    delete window;
+    fixture.reset();
     window = nullptr;
 }
 
@@ -208,8 +208,9 @@ void TestTextsFit::wholeTexts()
     terminal->hide();
 
     // The event dialogs on a page with events of two kinds.
-    currentPageIndex = DesignPages::append();
-    PageParam *page = pageRecords.at(currentPageIndex);
+    DesignDocument &design = window->document();
+    design.setCurrentPage(design.addPage());
+    PageParam *page = design.page(design.currentPage());
     for (int type = 0; type < 2; ++type) {
         EventInfo event;
         event.setOwnerType(-1);

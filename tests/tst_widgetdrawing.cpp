@@ -1,3 +1,4 @@
+#include "designdocument.h"
 #include "designglobals.h"
 #include "dialogtestutil.h"
 #include "qmydrawcache.h"
@@ -69,10 +70,13 @@ class TestWidgetDrawing : public QObject
 private:
     QWidget *page = nullptr;
     QString projectDir;
+    // The design whose pictures and fonts the widgets show.
+    DesignDocument *design = nullptr;
 
     QMyWidget *make(int type, int id = 1)
     {
         QMyWidget *w = QMyWidgetFactory::create(WidgetType(type), id, page);
+        w->setDocument(design);
         w->setPos(10, 10);
         w->setSelected(false);
         w->show();
@@ -158,7 +162,8 @@ void TestWidgetDrawing::initTestCase()
     QDir(projectDir).removeRecursively();
     QVERIFY(QDir().mkpath(projectDir + "/tempFonts"));
     QVERIFY(QDir().mkpath(projectDir + "/tempTtf"));
-    currentProjectPath = projectDir + "/demo.yBEX";
+    design = new DesignDocument(this);
+    design->setProjectPath(projectDir + "/demo.yBEX");
 
     page = new QWidget;
     page->resize(800, 480);
@@ -173,7 +178,7 @@ void TestWidgetDrawing::initTestCase()
 void TestWidgetDrawing::cleanup()
 {
     qDeleteAll(page->findChildren<QMyWidget *>(QString(), Qt::FindDirectChildrenOnly));
-    imagePaths.clear();
+    design->setPictures({});
     QDir(projectDir + "/tempFonts").removeRecursively();
     QDir().mkpath(projectDir + "/tempFonts");
 }
@@ -274,8 +279,8 @@ void TestWidgetDrawing::idLabelColours()
 
 void TestWidgetDrawing::picturePlacementAndTint()
 {
-    imagePaths << writeImage("coords.png", coordinatePicture(100, 50))
-               << writeImage("small.png", coordinatePicture(20, 10));
+    design->addPicture(writeImage("coords.png", coordinatePicture(100, 50)));
+    design->addPicture(writeImage("small.png", coordinatePicture(20, 10)));
     QMyWidget *img = make(2);
     img->setImageNum(0);
     QImage shown = shot(img);
@@ -314,7 +319,7 @@ void TestWidgetDrawing::picturePlacementAndTint()
 
 void TestWidgetDrawing::pictureNumbersThatNameNoImage()
 {
-    imagePaths << writeImage("coords.png", coordinatePicture(100, 50));
+    design->addPicture(writeImage("coords.png", coordinatePicture(100, 50)));
     QMyWidget *b = make(0);
     b->setBackground1(QColor(10, 200, 10));
     for (int n : {1, -5, std::numeric_limits<int>::min()}) {
@@ -327,7 +332,9 @@ void TestWidgetDrawing::pictureNumbersThatNameNoImage()
         QVERIFY(dark > 10); // the text is still drawn
     }
     // A missing file draws nothing and reports nothing.
-    imagePaths[0] = QDir::current().absoluteFilePath("missing.png");
+    QStringList pictures = design->pictures();
+    pictures[0] = QDir::current().absoluteFilePath("missing.png");
+    design->setPictures(pictures);
     b->setImageNum(0);
     QCOMPARE_COLOUR(shot(b).pixelColor(2, 28), QColor(10, 200, 10));
 }
@@ -410,7 +417,7 @@ void TestWidgetDrawing::progressBar()
 
 void TestWidgetDrawing::progressPicture()
 {
-    imagePaths << writeImage("coords.png", coordinatePicture(100, 50));
+    design->addPicture(writeImage("coords.png", coordinatePicture(100, 50)));
     QMyWidget *p = make(3);
     p->setW(100);
     p->setH(30);
@@ -568,7 +575,7 @@ void TestWidgetDrawing::meterNeedlePictures()
 {
     QImage needle(20, 100, QImage::Format_ARGB32);
     needle.fill(QColor(255, 0, 255));
-    imagePaths << writeImage("needle.png", needle);
+    design->addPicture(writeImage("needle.png", needle));
     QMyWidget *m = make(8);
     m->setMeterPointPicID(0, 0);
     m->setMeterXPivot(0, 10);
@@ -743,32 +750,32 @@ void TestWidgetDrawing::projectFonts()
     QVERIFY(QFile::copy(dejaVu, projectDir + "/tempTtf/DejaVuSans.ttf"));
 
     // No parameter file: SimSun at the fallback size.
-    QFont f = QMyWidgetPainter::projectFont(0, 12);
+    QFont f = QMyWidgetPainter::projectFont(projectDir, 0, 12);
     QCOMPARE(f.family(), QString("SimSun"));
     QCOMPARE(f.pixelSize(), 12);
 
     writeFontParam(0, "20", "DejaVuSans.ttf");
-    f = QMyWidgetPainter::projectFont(0, 12);
+    f = QMyWidgetPainter::projectFont(projectDir, 0, 12);
     QCOMPARE(f.family(), QString("DejaVu Sans"));
     QCOMPARE(f.pixelSize(), 20);
 
     // Only the file name counts, inside tempTtf.
     writeFontParam(1, "14", "../../../../usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf");
-    f = QMyWidgetPainter::projectFont(1, 12);
+    f = QMyWidgetPainter::projectFont(projectDir, 1, 12);
     QCOMPARE(f.family(), QString("SimSun"));
     QCOMPARE(f.pixelSize(), 14);
     writeFontParam(1, "14", "/elsewhere/DejaVuSans.ttf");
-    QCOMPARE(QMyWidgetPainter::projectFont(1, 12).family(), QString("DejaVu Sans"));
+    QCOMPARE(QMyWidgetPainter::projectFont(projectDir, 1, 12).family(), QString("DejaVu Sans"));
 
     // A size that is no number keeps the application's default size; the chart's tick
     // labels keep their own 10 pixels.
     writeFontParam(2, "big", "DejaVuSans.ttf");
-    f = QMyWidgetPainter::projectFont(2, 12);
+    f = QMyWidgetPainter::projectFont(projectDir, 2, 12);
     QCOMPARE(f.pixelSize(), -1);
     QCOMPARE(f.pointSizeF(), QFont().pointSizeF());
     for (const char *size : {"big", "0", "-4"}) {
         writeFontParam(2, size, "DejaVuSans.ttf");
-        f = QMyWidgetPainter::projectFont(2, 10, true);
+        f = QMyWidgetPainter::projectFont(projectDir, 2, 10, true);
         QCOMPARE(f.family(), QString("DejaVu Sans"));
         QCOMPARE(f.pixelSize(), 10);
     }
@@ -788,24 +795,26 @@ void TestWidgetDrawing::projectFonts()
     b->setW(200);
     b->setH(40);
     b->setText("H");
-    const QImage img = shot(b);
-    int top = -1, bottom = -1;
-    for (int y = 0; y < img.height(); ++y) {
-        for (int x = 20; x < 180; ++x) {
-            if (img.pixelColor(x, y).red() < 100) {
-                if (top < 0)
-                    top = y;
-                bottom = y;
+    const auto textHeight = [this](QMyWidget *w) {
+        const QImage img = shot(w);
+        int top = -1, bottom = -1;
+        for (int y = 0; y < img.height(); ++y) {
+            for (int x = 20; x < 180; ++x) {
+                if (img.pixelColor(x, y).red() < 100) {
+                    if (top < 0)
+                        top = y;
+                    bottom = y;
+                }
             }
         }
-    }
+        return top < 0 ? 0 : bottom - top + 1;
+    };
     // DejaVu Sans capital H is 0.73 em: 19 pixels at 26 pixels.
-    QVERIFY2(bottom - top + 1 >= 17 && bottom - top + 1 <= 21,
-             qPrintable(QString("%1..%2").arg(top).arg(bottom)));
+    const int height = textHeight(b);
+    QVERIFY2(height >= 17 && height <= 21, qPrintable(QString::number(height)));
 
-    // No project open: no file is looked up, not even in the working directory.
-    const QString saved = currentProjectPath;
-    currentProjectPath.clear();
+    // No project open: no file is looked up, not even in the working directory; the text
+    // keeps the fallback size, far below the 22 pixels of the font there.
     QDir().mkpath("tempFonts");
     QDir().mkpath("tempTtf");
     QFile::copy(dejaVu, "tempTtf/DejaVuSans.ttf");
@@ -814,10 +823,14 @@ void TestWidgetDrawing::projectFonts()
         ini.setValue("FontParam/fontSize", "30");
         ini.setValue("FontParam/fontTtf", "DejaVuSans.ttf");
     }
-    f = QMyWidgetPainter::projectFont(0, 12);
+    f = QMyWidgetPainter::projectFont(QString(), 0, 12);
     QCOMPARE(f.family(), QString("SimSun"));
     QCOMPARE(f.pixelSize(), 12);
-    currentProjectPath = saved;
+    DesignDocument noProject;
+    b->setDocument(&noProject);
+    const int fallback = textHeight(b);
+    QVERIFY2(fallback > 0 && fallback < 17, qPrintable(QString::number(fallback)));
+    b->setDocument(design);
     QDir("tempFonts").removeRecursively();
     QDir("tempTtf").removeRecursively();
 }
@@ -1021,10 +1034,11 @@ void TestWidgetDrawing::computedValuesWithoutPainting()
     QFETCH(int, w);
     QFETCH(int, h);
     QFETCH(int, knob);
-    imagePaths = QStringList {"a.png"};
+    design->setPictures({"a.png"});
     QMyWidget *painted = QMyWidgetFactory::create(WidgetType(type), 1, page);
     QMyWidget *computed = QMyWidgetFactory::create(WidgetType(type), 1, page);
     for (QMyWidget *x : {painted, computed}) {
+        x->setDocument(design);
         x->setFlag(flag);
         x->setW(w);
         x->setH(h);

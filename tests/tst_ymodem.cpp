@@ -2,7 +2,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "designglobals.h"
+#include "designdocument.h"
 #include "designtestutil.h"
 #include "downloadtestutil.h"
 #include "modulepicture.h"
@@ -954,22 +954,28 @@ private slots:
     void jobCopiesTheDesign()
     {
         QWidget canvas;
-        auto *widgets = new QList<QMyWidget *>;
-        auto *button = new QMyPushButton(4, WidgetType::Btn, "Btn", &canvas);
-        button->setLongTextLen(77);
-        widgets->append(button);
-        pageWidgets.append(widgets);
-        pageWidgets.append(new QList<QMyWidget *>);
-        guicfgSizes = {100, 200};
-        imagePaths = QStringList {"/a/0_x.png"};
-        fontIdList = QStringList {"2"};
-        currentProjectPath = "/some/folder/p.yBEX";
-        const YModemJob job = YModemJob::fromDesign(1, "d/", "f", 1, "t");
-        imagePaths.clear();
-        fontIdList.clear();
-        guicfgSizes.clear();
-        qDeleteAll(*widgets);
+        QList<int> pageFileSizes {100, 200};
+        YModemJob job;
+        {
+            DesignDocument design;
+            design.addPage();
+            design.addPage();
+            auto *button = new QMyPushButton(4, WidgetType::Btn, "Btn", &canvas);
+            button->setLongTextLen(77);
+            design.addWidget(0, button);
+            design.setModelType(1);
+            design.setPictures({"/a/0_x.png"});
+            design.setFontIds({"2"});
+            design.setProjectPath("/some/folder/p.yBEX");
+            job = YModemJob::fromDesign(design, pageFileSizes, 1, "d/", "f", "t");
+            design.setPictures({});
+            design.setFontIds({});
+        }
+        pageFileSizes.clear();
         QCOMPARE(job.job, 1);
+        QCOMPARE(job.directory, QString("d/"));
+        QCOMPARE(job.fileName, QString("f"));
+        QCOMPARE(job.instructionText, QString("t"));
         QCOMPARE(job.pictureMode, 1);
         QCOMPARE(job.pages.size(), 2);
         QCOMPARE(job.pages.at(0).widgetCount, 1);
@@ -978,9 +984,6 @@ private slots:
         QCOMPARE(job.imagePaths, QStringList {"/a/0_x.png"});
         QCOMPARE(job.fontIds, QStringList {"2"});
         QCOMPARE(job.projectFolder, QString("/some/folder"));
-        widgets->clear();
-        freeDesign();
-        currentProjectPath.clear();
     }
 };
 

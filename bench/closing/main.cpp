@@ -24,7 +24,8 @@ int main(int argc, char **argv)
         QTemporaryDir dir;
         auto *window = new MainWindow;
         window->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
-        if (!window->createProject(dir.filePath("bench.yBEX")) || pageRecords.isEmpty()) {
+        if (!window->createProject(dir.filePath("bench.yBEX"))
+            || window->document().pageCount() == 0) {
             std::fprintf(stderr, "no project\n");
             return 1;
         }
@@ -34,7 +35,7 @@ int main(int argc, char **argv)
             event.setType(0);
             event.setUserType(5);
             event.setDefaultParams();
-            pageRecords.at(0)->appendEvent(event);
+            window->document().page(0)->appendEvent(event);
         }
         QElapsedTimer timer;
         timer.start();

@@ -6,6 +6,7 @@
 
 #include "allcfg.h"
 #include "bootparam.h"
+#include "designdocument.h"
 #include "designglobals.h"
 #include "eventinfo.h"
 #include "pageparam.h"
@@ -63,24 +64,12 @@ template<class Add> void addEvents(int owner, int types, int seed, Add add)
     }
 }
 
-void clearDesign()
-{
-    for (QList<QMyWidget *> *widgets : qAsConst(pageWidgets)) {
-        qDeleteAll(*widgets);
-        delete widgets;
-    }
-    pageWidgets.clear();
-    qDeleteAll(pageRecords);
-    pageRecords.clear();
-}
-
-void fill(int pages, QWidget *canvas, TimerParam *timers)
+void fill(int pages, QWidget *canvas, DesignDocument &design)
 {
     for (int p = 0; p < pages; ++p) {
-        pageRecords.append(new PageParam);
-        pageWidgets.append(new QList<QMyWidget *>);
-        pageRecords.last()->setPageImageNum(p % Pictures);
-        addEvents(-1, 2, p, [&](const EventInfo &e) { pageRecords.last()->appendEvent(e); });
+        PageParam *page = design.page(design.addPage());
+        page->setPageImageNum(p % Pictures);
+        addEvents(-1, 2, p, [&](const EventInfo &e) { page->appendEvent(e); });
         for (int i = 0; i < PerPage; ++i) {
             const int type = i % WidgetTypeCount;
             QMyWidget *w = QMyWidgetFactory::create(WidgetType(type), i + 1, canvas);
@@ -95,14 +84,12 @@ void fill(int pages, QWidget *canvas, TimerParam *timers)
             w->setProgImageNum((p + i + 4) % Pictures);
             const int types = type == 0 ? 2 : (type == 3 || type == 6 || type == 7) ? 3 : 0;
             addEvents(type, types, i, [&](const EventInfo &e) { w->addEvent(e); });
-            pageWidgets.last()->append(w);
+            design.addWidget(p, w);
         }
     }
     for (int t = 0; t < AllCfg::TimerCount; ++t) {
-        timers[t].reset();
-        timers[t].setTimerID(t);
         addEvents(t == AllCfg::SleepTimer ? -3 : -2, t == AllCfg::SleepTimer ? 2 : 1, t,
-                  [&](const EventInfo &e) { timers[t].appendEvent(e); });
+                  [&](const EventInfo &e) { design.timer(t)->appendEvent(e); });
     }
 }
 
@@ -125,15 +112,17 @@ void writeTemplates(const QString &folder)
 // Rounds of a generation followed by a synced write of as many bytes: the best time of
 // each and the median of the rounds' ratios, which a busy machine shifts least. False when
 // generation failed.
-bool measure(int pages, int rounds, const QTemporaryDir &dir, AllCfg &generator)
+bool measure(int pages, int rounds, const QTemporaryDir &dir, const QStringList &pictures,
+             AllCfg &generator)
 {
     QWidget canvas;
-    TimerParam timerRecords[AllCfg::TimerCount];
-    TimerParam *timers[AllCfg::TimerCount];
-    for (int t = 0; t < AllCfg::TimerCount; ++t)
-        timers[t] = &timerRecords[t];
-    fill(pages, &canvas, timerRecords);
-    BootParam boot;
+    DesignDocument design;
+    design.setProjectPath(dir.filePath(QStringLiteral("bench.yBEX")));
+    design.setFrameSize(QSize(800, 480));
+    design.setPictures(pictures);
+    // The buttons and labels draw with font 0, which the project has.
+    design.setFontIds({QStringLiteral("0")});
+    fill(pages, &canvas, design);
 
     const QString allCfg = dir.filePath(QStringLiteral("allFile/all.cfg"));
     double generate = 0, plain = 0;
@@ -141,12 +130,10 @@ bool measure(int pages, int rounds, const QTemporaryDir &dir, AllCfg &generator)
     qint64 bytes = 0;
     for (int round = 0; round < rounds; ++round) {
         int code = 0;
-        const double g =
-            elapsedMs([&] { code = generator.createAllCfg(nullptr, &boot, 0, timers); });
+        const double g = elapsedMs([&] { code = generator.createAllCfg(design); });
         if (code != AllCfg::Success) {
             std::fprintf(stderr, "generation failed with %d: %s\n", code,
                          qPrintable(generator.failureDetail()));
-            clearDesign();
             return false;
         }
         bytes = QFileInfo(allCfg).size();
@@ -161,7 +148,6 @@ bool measure(int pages, int rounds, const QTemporaryDir &dir, AllCfg &generator)
         plain = round == 0 ? w : std::min(plain, w);
         ratios.append(g / w);
     }
-    clearDesign();
     std::sort(ratios.begin(), ratios.end());
 
     std::printf("design: %d pages x %d widgets, all.cfg %.1f KB\n", pages, PerPage, bytes / 1024.0);
@@ -185,24 +171,20 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "cannot create a folder in %s\n", qPrintable(QDir::currentPath()));
         return 1;
     }
-    currentProjectPath = dir.filePath(QStringLiteral("bench.yBEX"));
-    pageWidth = 800;
-    pageHeight = 480;
     writeTemplates(dir.filePath(QStringLiteral("file")));
     // The library's pictures, as the widgets name them.
     QDir().mkpath(dir.filePath(QStringLiteral("tempImages")));
+    QStringList pictures;
     for (int i = 0; i < Pictures; ++i) {
         const QString path = dir.filePath(QStringLiteral("tempImages/") + QString::number(i)
                                           + QStringLiteral("_p.png"));
         writeFile(path, QByteArray("picture"));
-        imagePaths.append(path);
+        pictures.append(path);
     }
 
-    // The buttons and labels draw with font 0, which the project has.
-    fontIdList = QStringList {QStringLiteral("0")};
     AllCfg generator;
     generator.setTemplateFolder(dir.filePath(QStringLiteral("file")));
-    const bool done = measure(100, 15, dir, generator) && measure(1000, 5, dir, generator);
-    imagePaths.clear();
+    const bool done =
+        measure(100, 15, dir, pictures, generator) && measure(1000, 5, dir, pictures, generator);
     return done ? 0 : 1;
 }

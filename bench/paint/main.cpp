@@ -1,6 +1,7 @@
 // Repainting an 800 x 480 page of 60 widgets of all ten types with texts in project fonts,
 // and one step of dragging a widget over it, against 60 plain widgets that fill a rectangle.
 
+#include "designdocument.h"
 #include "designglobals.h"
 #include "qmywidget.h"
 #include "qmywidgetfactory.h"
@@ -141,12 +142,14 @@ int main(int argc, char **argv)
 
     QTemporaryDir project;
     writeProjectFonts(project.path());
-    currentProjectPath = project.filePath("bench.yBEX");
+    DesignDocument design;
+    design.setProjectPath(project.filePath("bench.yBEX"));
 
     QWidget *page = makePage();
     QList<QMyWidget *> widgets;
     for (int i = 0; i < widgetCount; ++i) {
         QMyWidget *w = QMyWidgetFactory::create(WidgetType(i % 10), i + 1, page);
+        w->setDocument(&design);
         const QRect c = cell(i);
         w->setW(qMin(w->getW(), c.width()));
         w->setH(qMin(w->getH(), c.height()));

@@ -55,16 +55,16 @@ double elapsedMs(const std::function<void()> &step)
     return timer.nsecsElapsed() / 1e6;
 }
 
-void fill(ProjectTestTarget &d, int pages, int perPage)
+void fill(ProjectTestDesign &d, int pages, int perPage)
 {
     for (int p = 0; p < pages; ++p) {
         d.appendPage();
-        d.pages.last()->setPageName(QStringLiteral("page %1").arg(p));
+        d.page(p)->setPageName(QStringLiteral("page %1").arg(p));
         EventInfo e;
         e.setType(0);
         e.setUserType(p % 74);
         e.setOwnerType(-1);
-        d.pages.last()->appendEvent(e);
+        d.page(p)->appendEvent(e);
         for (int i = 0; i < perPage; ++i) {
             QMyWidget *w = d.appendWidget(p, i % 10);
             w->setPos(i * 3 % 700, i * 7 % 400);
@@ -95,26 +95,19 @@ Figures measure(int pages, int perPage, int rounds, const QString &dir)
 {
     Figures f {};
     f.widgets = pages * perPage;
-    ProjectTestTarget design;
+    ProjectTestDesign design;
     fill(design, pages, perPage);
     const QString path = dir + QStringLiteral("/bench.yBEX");
-    ProjectFile::Frame frame;
-    frame.frameW = 800;
-    frame.frameH = 480;
+    design.document.setFrameSize(QSize(800, 480));
 
     QByteArray content;
-    auto save = [&] {
-        ProjectFile::save(path, frame, design.boot, design.timers, design.pages, design.widgets);
-    };
-    auto build = [&] {
-        content =
-            ProjectFile::serialize(frame, design.boot, design.timers, design.pages, design.widgets);
-    };
-    QScopedPointer<ProjectTestTarget> loaded;
+    auto save = [&] { ProjectFile::save(path, design.document); };
+    auto build = [&] { content = ProjectFile::serialize(design.document); };
+    QScopedPointer<ProjectTestDesign> loaded;
     auto load = [&] {
         ProjectFile file;
         if (file.read(path))
-            file.load(*loaded);
+            file.load(loaded->document, &loaded->canvas);
     };
     QDomDocument doc;
     auto parse = [&] {
@@ -140,7 +133,7 @@ Figures measure(int pages, int perPage, int rounds, const QString &dir)
     f.bytes = QFileInfo(path).size();
     resetPeak();
     before = peakKiB();
-    loaded.reset(new ProjectTestTarget);
+    loaded.reset(new ProjectTestDesign);
     load();
     f.loadPeak = peakKiB() - before;
     loaded.reset();
@@ -157,13 +150,13 @@ Figures measure(int pages, int perPage, int rounds, const QString &dir)
         f.build = first ? buildMs : std::min(f.build, buildMs);
         const double serialiseMs = elapsedMs(serialise);
         f.serialise = first ? serialiseMs : std::min(f.serialise, serialiseMs);
-        loaded.reset(new ProjectTestTarget);
+        loaded.reset(new ProjectTestDesign);
         const double loadMs = elapsedMs(load);
         f.load = first ? loadMs : std::min(f.load, loadMs);
         QCoreApplication::sendPostedEvents();
         loaded.reset();
         window.clearAllPages();
-        currentProjectPath.clear();
+        window.document().setProjectPath(QString());
         const double windowMs = elapsedMs(windowLoad);
         f.windowLoad = first ? windowMs : std::min(f.windowLoad, windowMs);
         QCoreApplication::sendPostedEvents();
@@ -171,7 +164,7 @@ Figures measure(int pages, int perPage, int rounds, const QString &dir)
         f.parse = first ? parseMs : std::min(f.parse, parseMs);
     }
     window.clearAllPages();
-    currentProjectPath.clear();
+    window.document().setProjectPath(QString());
     return f;
 }
 
@@ -188,7 +181,7 @@ struct OpenFigures
 OpenFigures openOnce(MainWindow &window, const QString &path)
 {
     window.clearAllPages();
-    currentProjectPath.clear();
+    window.document().setProjectPath(QString());
     QCoreApplication::sendPostedEvents();
     OpenFigures f {};
     f.bytes = QFileInfo(path).size();
@@ -197,7 +190,7 @@ OpenFigures openOnce(MainWindow &window, const QString &path)
     f.ms = elapsedMs([&] { f.opened = window.openProject(path); });
     f.peakKiB = peakKiB() - before;
     window.clearAllPages();
-    currentProjectPath.clear();
+    window.document().setProjectPath(QString());
     QCoreApplication::sendPostedEvents();
     return f;
 }

@@ -99,24 +99,25 @@ int main(int argc, char **argv)
     window.createProject(dir.filePath("bench.yBEX"));
     auto *canvas = window.findChild<QMyFrame *>("frame");
     auto *browser = window.findChild<QtTreePropertyBrowser *>("designWnd");
-    if (!canvas || !browser || pageWidgets.isEmpty()) {
+    DesignDocument &design = window.document();
+    if (!canvas || !browser || design.pageCount() == 0) {
         std::fprintf(stderr, "no design to show\n");
         return 1;
     }
     canvas->grab();
-    fontIdList = QStringList {"0", "1", "2", "3"};
+    design.setFontIds({"0", "1", "2", "3"});
 
     // Every holder with events gets two, so the events group is part of the figure.
-    pageRecords.at(0)->appendEvent(event(-1, 0, 50));
-    pageRecords.at(0)->appendEvent(event(-1, 1, 51));
-    pageRecords.at(0)->setPageHelpLineType(2);
-    window.getTimerParam(2)->appendEvent(event(-2, 0, 50));
-    window.getTimerParam(8)->appendEvent(event(-3, 1, 50));
+    design.page(0)->appendEvent(event(-1, 0, 50));
+    design.page(0)->appendEvent(event(-1, 1, 51));
+    design.page(0)->setPageHelpLineType(2);
+    design.timer(2)->appendEvent(event(-2, 0, 50));
+    design.timer(8)->appendEvent(event(-3, 1, 50));
     QList<QMyWidget *> widgets;
     for (int t = 0; t < WidgetTypeCount; ++t) {
         if (!drop(canvas, widgetTypeNames.at(t), QPoint(20 + 60 * t, 40)))
             return 1;
-        QMyWidget *w = pageWidgets.at(0)->last();
+        QMyWidget *w = design.widgets(0).last();
         w->addEvent(event(t, 0, 50));
         w->addEvent(event(t, 1, 51));
         widgets << w;

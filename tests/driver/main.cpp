@@ -12,13 +12,14 @@
 
 #include "allcfg.h"
 #include "bootdlg.h"
-#include "designglobals.h"
+#include "designdocument.h"
 #include "mainwindow.h"
 #include "projectfile.h"
 #include "projectfolder.h"
 #include "qmyframe.h"
 #include "timerparam.h"
 #include "ymodem.h"
+#include "ymodemjob.h"
 #include "ymodemportdlg.h"
 
 #include <QApplication>
@@ -79,9 +80,9 @@ std::unique_ptr<MainWindow> openAsAtStartUp(const QString &path)
         fail(error);
         return nullptr;
     }
-    currentProjectPath = path;
-    std::unique_ptr<MainWindow> window(new MainWindow);
-    if (currentProjectPath != path) {
+    std::unique_ptr<MainWindow> window(
+        new MainWindow(QCoreApplication::applicationFilePath(), path));
+    if (window->document().projectPath() != path) {
         fail(failure(QStringLiteral("cannot load"), path, window->getFileError()));
         return nullptr;
     }
@@ -96,8 +97,9 @@ int roundTrip(const QString &in, const QString &out)
     if (!opened)
         return 1;
     MainWindow &window = *opened;
+    DesignDocument &design = window.document();
     // The window saves a design without pages as nothing at all.
-    if (pageWidgets.isEmpty())
+    if (design.pageCount() == 0)
         return fail(
             QStringLiteral("%1 holds no page: nothing would be written to %2").arg(in, out));
     // Paint the canvas and the shown page once, as the screen would.
@@ -111,13 +113,13 @@ int roundTrip(const QString &in, const QString &out)
         return fail(QStringLiteral("cannot create the folder %1").arg(folder));
     if (!ProjectFolder::createSubfolders(folder))
         return fail(QStringLiteral("cannot create the subfolders of %1").arg(folder));
-    currentProjectPath = target.absoluteFilePath();
+    design.setProjectPath(target.absoluteFilePath());
     QString writeError;
-    if (!ProjectFile::isWritable(currentProjectPath, &writeError))
+    if (!ProjectFile::isWritable(design.projectPath(), &writeError))
         return fail(QStringLiteral("cannot save: %1").arg(writeError));
     if (!window.saveProXml())
         return fail(
-            failure(QStringLiteral("cannot save"), currentProjectPath, window.getFileError()));
+            failure(QStringLiteral("cannot save"), design.projectPath(), window.getFileError()));
     return 0;
 }
 
@@ -138,14 +140,15 @@ int rewrite(const QString &which, const QString &project, const QString &value)
     if (!ProjectFile::isWritable(project, &writeError))
         return fail(QStringLiteral("cannot rewrite: %1").arg(writeError));
 
-    MainWindow window;
-    currentProjectPath = project;
+    MainWindow window(QCoreApplication::applicationFilePath());
+    DesignDocument &design = window.document();
+    design.setProjectPath(project);
     bool done;
     if (which == QLatin1String("baud")) {
-        window.setBaudText(value);
+        design.setBaud(value);
         done = window.saveBaudToPro();
     } else {
-        window.setBacklightValue(level);
+        design.setBacklight(level);
         done = window.saveBlValueToPro();
     }
     return done ? 0
@@ -156,15 +159,10 @@ int rewrite(const QString &which, const QString &project, const QString &value)
 // of a failure printed.
 int generateWith(MainWindow &window, const QString &templates)
 {
-    QMyFrame *frame = window.findChild<QMyFrame *>(QStringLiteral("frame"));
-    TimerParam *timers[AllCfg::TimerCount];
-    for (int i = 0; i < AllCfg::TimerCount; ++i)
-        timers[i] = window.getTimerParam(i);
     AllCfg *generator = window.getAllCfg();
     if (!templates.isEmpty())
         generator->setTemplateFolder(templates);
-    const int code = generator->createAllCfg(frame, window.getBootDlg()->getBootParam(),
-                                             frame->getScreenType(), timers);
+    const int code = generator->createAllCfg(window.document());
     if (code != AllCfg::Success && !generator->failureDetail().isEmpty())
         std::fprintf(stderr, "ybexdriver: %s\n", qPrintable(generator->failureDetail()));
     return code;
@@ -200,10 +198,10 @@ int download(const QStringList &args)
     if (!error.isEmpty())
         return fail(error);
 
-    currentProjectPath = QFileInfo(project).absoluteFilePath();
-    MainWindow window;
-    const QMyFrame *frame = window.findChild<QMyFrame *>(QStringLiteral("frame"));
-    const int series = frame->getModelType();
+    MainWindow window(QCoreApplication::applicationFilePath(),
+                      QFileInfo(project).absoluteFilePath());
+    const DesignDocument &design = window.document();
+    const int series = design.modelType();
     int baud = YModemPortDlg::baudRates(series).value(0).toInt();
     if (args.size() > 5)
         baud = args.at(5).toInt(&ok);
@@ -254,7 +252,7 @@ int download(const QStringList &args)
         outcome = how;
         loop.quit();
     });
-    const QString folder = ProjectFolder::folderOf(currentProjectPath);
+    const QString folder = ProjectFolder::folderOf(design.projectPath());
     if (job == YModemJob::Project) {
         // What the project is now, never a container an earlier or failed run left.
         const int code = generateWith(window, args.value(6));
@@ -263,12 +261,13 @@ int download(const QStringList &args)
             return fail(
                 QStringLiteral("all.cfg cannot be generated (%1): nothing is sent").arg(code));
         }
-        worker.startJob(job, folder + QStringLiteral("/allFile/"), QStringLiteral("all.cfg"),
-                        series, QString());
+        worker.startJob(YModemJob::fromDesign(design, window.getAllCfg()->pageFileSizes(), job,
+                                              folder + QStringLiteral("/allFile/"),
+                                              QStringLiteral("all.cfg")));
     } else {
-        worker.startJob(job, QString(), QString(), series,
-                        job == YModemJob::InstructionText ? QStringLiteral("GET_ADDR\r\n")
-                                                          : QString());
+        worker.startJob(YModemJob::fromDesign(
+            design, window.getAllCfg()->pageFileSizes(), job, QString(), QString(),
+            job == YModemJob::InstructionText ? QStringLiteral("GET_ADDR\r\n") : QString()));
     }
     loop.exec();
     window.clearAllPages();
@@ -290,7 +289,6 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    appPath = QCoreApplication::applicationFilePath();
     const QStringList args = app.arguments();
     if (args.size() == 4 && args.at(1) == QLatin1String("roundtrip"))
         return roundTrip(args.at(2), args.at(3));

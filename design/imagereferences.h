@@ -4,10 +4,11 @@
 #include <QList>
 #include <QStringList>
 
+class DesignDocument;
 class PageParam;
 class QMyWidget;
 
-// Every place of the design that names a library picture by its number, so that removing
+// Every place of a design that names a library picture by its number, so that removing
 // a picture leaves no page or widget showing another one.
 class ImageReferences
 {
@@ -22,17 +23,19 @@ public:
         QList<QMyWidget *> widgets; // widgets with at least one changed picture
     };
 
-    // Renumbers every picture reference of every page and widget (shown or not) after
-    // picture `deleted` left the library.
-    static Changes renumberDesign(int deleted);
-    // The same for one page record or widget outside the design (a copied page waiting to
-    // be pasted); true when a reference changed.
+    // A picture number after picture `deleted` left the library: the deleted one becomes
+    // -1 (no picture), later ones move down one.
+    static int renumbered(int reference, int deleted);
+    // Renumbers every picture reference of every page and widget of a design (shown or
+    // not) after picture `deleted` left the library.
+    static Changes renumberDesign(const DesignDocument &design, int deleted);
+    // The same for one page record or widget; true when a reference changed.
     static bool renumberPage(PageParam *page, int deleted);
     static bool renumberWidget(QMyWidget *widget, int deleted);
 
-    // The picture numbers at or beyond the end of a library of imageCount pictures that
-    // pages and widgets name, ascending, each once: pictures missing from the library.
-    static QList<int> missing(int imageCount);
+    // The picture numbers at or beyond the end of the design's library that its pages and
+    // widgets name, ascending, each once: pictures missing from the library.
+    static QList<int> missing(const DesignDocument &design);
 
     // A picture range (start and end number) after picture `deleted` left the library:
     // the range closes up around it; a range of that picture alone becomes -1, -1.

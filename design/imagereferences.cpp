@@ -1,7 +1,6 @@
 #include "imagereferences.h"
 
-#include "designglobals.h"
-#include "imagelibrary.h"
+#include "designdocument.h"
 #include "pageparam.h"
 #include "qmywidget.h"
 
@@ -24,15 +23,23 @@ const QStringList &ImageReferences::widgetKeys()
     return keys;
 }
 
-ImageReferences::Changes ImageReferences::renumberDesign(int deleted)
+int ImageReferences::renumbered(int reference, int deleted)
+{
+    if (deleted < 0 || reference < 0)
+        return reference;
+    if (reference == deleted)
+        return -1;
+    return reference > deleted ? reference - 1 : reference;
+}
+
+ImageReferences::Changes ImageReferences::renumberDesign(const DesignDocument &design,
+                                                         int deleted)
 {
     Changes changes;
-    for (int page = 0; page < pageRecords.size(); ++page) {
-        if (renumberPage(pageRecords.at(page), deleted))
+    for (int page = 0; page < design.pageCount(); ++page) {
+        if (renumberPage(design.page(page), deleted))
             changes.pages << page;
-    }
-    for (const QList<QMyWidget *> *widgets : qAsConst(pageWidgets)) {
-        for (QMyWidget *widget : *widgets) {
+        for (QMyWidget *widget : design.widgets(page)) {
             if (renumberWidget(widget, deleted))
                 changes.widgets << widget;
         }
@@ -43,7 +50,7 @@ ImageReferences::Changes ImageReferences::renumberDesign(int deleted)
 bool ImageReferences::renumberPage(PageParam *page, int deleted)
 {
     const int before = page->pageImageNum();
-    const int after = ImageLibrary::renumbered(before, deleted);
+    const int after = renumbered(before, deleted);
     page->setPageImageNum(after);
     return after != before;
 }
@@ -53,7 +60,7 @@ bool ImageReferences::renumberWidget(QMyWidget *widget, int deleted)
     bool changed = false;
     for (const QString &key : widgetKeys()) {
         const int before = widget->intValue(key);
-        const int after = ImageLibrary::renumbered(before, deleted);
+        const int after = renumbered(before, deleted);
         if (after != before) {
             widget->setIntValue(key, after);
             changed = true;
@@ -62,17 +69,18 @@ bool ImageReferences::renumberWidget(QMyWidget *widget, int deleted)
     return changed;
 }
 
-QList<int> ImageReferences::missing(int imageCount)
+QList<int> ImageReferences::missing(const DesignDocument &design)
 {
+    const int imageCount = design.pictures().size();
     QSet<int> numbers;
     const auto note = [&numbers, imageCount](int number) {
         if (number >= imageCount)
             numbers.insert(number);
     };
-    for (const PageParam *page : qAsConst(pageRecords))
+    for (const PageParam *page : design.pages())
         note(page->pageImageNum());
-    for (const QList<QMyWidget *> *widgets : qAsConst(pageWidgets)) {
-        for (const QMyWidget *widget : *widgets) {
+    for (int page = 0; page < design.pageCount(); ++page) {
+        for (const QMyWidget *widget : design.widgets(page)) {
             for (const QString &key : widgetKeys()) {
                 // Only a meter has needles; the others keep 0 there.
                 if (widget->getType() == WidgetType::Meter
