@@ -123,7 +123,8 @@ public:
     void importProjectFile(const QString &chosen);
 
     // Image and font library (mainwindow_library.cpp)
-    bool copyDirFiles(const QString &source, const QString &destination);
+    bool copyDirFiles(const QString &source, const QString &destination,
+                      QStringList *failures = nullptr);
     bool removeDirRecursively(const QString &folder);
     void initImageTable();
     void initFontTable();
@@ -348,7 +349,9 @@ private:
     QtUserTypeServices userTypeServices();
     void importProject();
     void saveAndReport();
-    void restoreImagesFromMirror();
+    bool restoreImagesFromMirror(QStringList *failures);
+    void discardImageChanges();
+    QString restoreFailureText(const QStringList &failures) const;
     void refreshImageMirror();
     void reloadLibrary();
     void resetLibraryTable(QTableView *view, QMyImageItemModel *model, const QStringList &headers,
@@ -376,7 +379,8 @@ private:
     void setFontCommandsEnabled(bool enabled);
     // The generation form emptied, as after a deletion or for another project.
     void resetFontForm();
-    void reportFailedCopies(const QStringList &names);
+    // "name: reason" lines of the files an import could not copy.
+    void reportFailedCopies(const QStringList &failures);
     bool refuseWhileDownloading(const QString &message);
     bool downloadJobPending() const;
     // The name of the pending download job, empty when none is pending.
@@ -389,6 +393,7 @@ private:
     void quitAsAnswered(bool save);
     void saveAndQuit();
     void quitWithoutSaving();
+    void closeAndQuit();
     void startDownload(int job, const QString &directory, const QString &fileName);
     void clickTreeItem(QTreeWidgetItem *item);
     void highlightShownItem(bool pageItemAlways, int menuPage);

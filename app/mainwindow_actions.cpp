@@ -29,9 +29,7 @@ void MainWindow::quitAsAnswered(bool save)
 void MainWindow::saveAndQuit()
 {
     if (saveProXml()) {
-        quitting = true;
-        close();
-        QCoreApplication::quit();
+        closeAndQuit();
     } else {
         resultBox->showNotice(QMyMessageBox::Warning, withFileError(tr("路径错误，保存失败！")));
     }
@@ -39,7 +37,19 @@ void MainWindow::saveAndQuit()
 
 void MainWindow::quitWithoutSaving()
 {
-    restoreImagesFromMirror();
+    QStringList failures;
+    if (!restoreImagesFromMirror(&failures)) {
+        // The next opening would take the unsaved library for the saved one.
+        questionBox->ask(QMyMessageBox::Warning, QMyMessageBox::YesNo,
+                         restoreFailureText(failures) + QLatin1Char('\n') + tr("仍要退出吗？"),
+                         [this] { closeAndQuit(); });
+        return;
+    }
+    closeAndQuit();
+}
+
+void MainWindow::closeAndQuit()
+{
     quitting = true;
     close();
     QCoreApplication::quit();

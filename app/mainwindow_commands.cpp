@@ -76,7 +76,7 @@ bool MainWindow::createProject(const QString &picked)
         return false;
     }
     if (!replacing) {
-        restoreImagesFromMirror();
+        discardImageChanges();
         designDocument.setProjectPath(path);
     }
     // Should this save fail all the same, the file written above holds the new design.

@@ -208,21 +208,22 @@ void MainWindow::importImages(const QStringList &files)
                      .arg(PictureFile::MaxSide)
                      .arg(refused.tooLarge.join(QLatin1Char('\n')));
     if (!report.failed.isEmpty())
-        parts << tr("以下文件未能复制：\n%1").arg(report.failed.join(QLatin1Char('\n')));
+        parts << tr("以下文件未能复制：\n%1").arg(report.failures().join(QLatin1Char('\n')));
     if (!parts.isEmpty())
         questionBox->showNotice(QMyMessageBox::Warning, parts.join(QStringLiteral("\n\n")));
 }
 
-void MainWindow::reportFailedCopies(const QStringList &names)
+void MainWindow::reportFailedCopies(const QStringList &failures)
 {
-    if (!names.isEmpty())
+    if (!failures.isEmpty())
         questionBox->showNotice(QMyMessageBox::Warning,
-                                tr("以下文件未能复制：\n%1").arg(names.join(QLatin1Char('\n'))));
+                                tr("以下文件未能复制：\n%1").arg(failures.join(QLatin1Char('\n'))));
 }
 
-bool MainWindow::copyDirFiles(const QString &source, const QString &destination)
+bool MainWindow::copyDirFiles(const QString &source, const QString &destination,
+                              QStringList *failures)
 {
-    return FolderMirror::copyFiles(source, destination);
+    return FolderMirror::copyFiles(source, destination, failures);
 }
 
 bool MainWindow::removeDirRecursively(const QString &folder)
@@ -235,25 +236,46 @@ bool MainWindow::removeDirRecursively(const QString &folder)
 // cannot remove pictures the saved project uses.
 void MainWindow::refreshImageMirror()
 {
+    QStringList failures;
     imageMirrorCurrent =
         copyDirFiles(ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
                                                          QStringLiteral("tempImages")),
                      ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
-                                                         QStringLiteral("backUpImages")));
+                                                         QStringLiteral("backUpImages")),
+                     &failures);
     if (!imageMirrorCurrent)
-        questionBox->showNotice(QMyMessageBox::Warning, tr("图库备份失败！"));
+        questionBox->showNotice(
+            QMyMessageBox::Warning,
+            (QStringList() << tr("图库备份失败！") << failures).join(QLatin1Char('\n')));
 }
 
 // Copies the mirror back over the image folder; a missing or failed mirror leaves the
-// images as they are.
-void MainWindow::restoreImagesFromMirror()
+// images as they are. A failed copy is described in failures (and false returned).
+bool MainWindow::restoreImagesFromMirror(QStringList *failures)
 {
     if (!designDocument.isProjectOpen() || !imageMirrorCurrent)
-        return;
-    copyDirFiles(ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
-                                                     QStringLiteral("backUpImages")),
-                 ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
-                                                     QStringLiteral("tempImages")));
+        return true;
+    return copyDirFiles(ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                            QStringLiteral("backUpImages")),
+                        ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
+                                                            QStringLiteral("tempImages")),
+                        failures);
+}
+
+// Leaving a project without saving: the library goes back to the saved one, or the user
+// learns that it keeps the unsaved changes and why.
+void MainWindow::discardImageChanges()
+{
+    QStringList failures;
+    if (!restoreImagesFromMirror(&failures))
+        questionBox->showNotice(QMyMessageBox::Warning, restoreFailureText(failures));
+}
+
+QString MainWindow::restoreFailureText(const QStringList &failures) const
+{
+    return (QStringList() << tr("图库未能恢复到上次保存或打开时的状态，未保存的图片修改仍在：")
+                          << failures)
+        .join(QLatin1Char('\n'));
 }
 
 // Removes the checked pictures, lowest row first. The design renumbers every reference so
@@ -521,7 +543,7 @@ void MainWindow::importFontLibraryFiles(const QStringList &files)
     for (const QString &path : report.copied)
         addFontFileRow(fontLibraryModel->rowCount(), path);
     form->tvFont->setModel(fontLibraryModel);
-    reportFailedCopies(report.failed);
+    reportFailedCopies(report.failures());
 }
 
 void MainWindow::deleteCheckedFontLibraryFiles()
@@ -579,7 +601,7 @@ void MainWindow::addTtfFiles(const QStringList &files)
     const int index = form->cbTtf->findText(remembered);
     if (index >= 0)
         form->cbTtf->setCurrentIndex(index);
-    reportFailedCopies(report.failed);
+    reportFailedCopies(report.failures());
 }
 
 void MainWindow::on_btnDelTtf_clicked()

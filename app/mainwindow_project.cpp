@@ -101,7 +101,7 @@ bool MainWindow::openProject(const QString &path)
 
     // Unsaved image changes of the project being left are thrown away.
     if (designDocument.isProjectOpen() && designDocument.projectPath() != path)
-        restoreImagesFromMirror();
+        discardImageChanges();
     designDocument.setProjectPath(path);
 
     // The module files are written there later; the project opens all the same.

@@ -93,7 +93,7 @@ void FontDlg::addTtfFiles(const QStringList &files)
     if (!report.failed.isEmpty())
         questionBox->showNotice(
             QMyMessageBox::Warning,
-            tr("以下文件未能复制：\n%1").arg(report.failed.join(QLatin1Char('\n'))));
+            tr("以下文件未能复制：\n%1").arg(report.failures().join(QLatin1Char('\n'))));
 }
 
 void FontDlg::on_btnDelTtf_clicked()

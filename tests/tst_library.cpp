@@ -6,6 +6,7 @@
 #include "bootparam.h"
 #include "designglobals.h"
 #include "dialogtestutil.h"
+#include "filesizelimit.h"
 #include "fontconverter.h"
 #include "fontdlg.h"
 #include "generatedfonts.h"
@@ -32,6 +33,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
@@ -99,6 +101,7 @@ private slots:
     void fontToolWindow();
     void quitWithoutSavingRestoresTheLibrary();
     void aStaleMirrorIsNeverRestored();
+    void copiesThatCannotFinishAreNamed();
 
 private:
     void newWindow(const QString &project);
@@ -305,7 +308,8 @@ void tst_Library::importImages()
              (QStringList {images + "/100001_one.png", images + "/100003_two.jpg"}));
     QCOMPARE(column(window->getImageModel(), 1), (QStringList {"0", "1"}));
     QVERIFY(window->areImagesChanged());
-    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("以下文件未能复制：\ngone.png"));
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("以下文件未能复制：\ngone.png: 文件不存在"));
     // The mirror is left as it was at the last save or load.
     QVERIFY(files(project + QLatin1String("/backUpImages")).isEmpty());
 
@@ -333,7 +337,7 @@ void tst_Library::picturesTheProgramDoesNotTake()
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("以下文件不是PNG或JPG图片，未导入：\nnotes.png\n\n"
                             "以下图片超过16777216像素或某边超过65535像素，未导入：\n"
-                            "bomb.png (30000x30000)\n\n以下文件未能复制：\ngone.png"));
+                            "bomb.png (30000x30000)\n\n以下文件未能复制：\ngone.png: 文件不存在"));
 
     // Put there by other means, they are listed with a placeholder and their header's size.
     QVERIFY(QFile::copy(dir->filePath(QStringLiteral("bomb.png")), images + "/100005_bomb.png"));
@@ -665,7 +669,8 @@ void tst_Library::fontLibraryFiles()
     QVERIFY(QFileInfo::exists(fonts + QLatin1String("/C_20.bin"))); // kept without a row
     // The same file again is not copied over the first, and is reported.
     window->importFontLibraryFiles({dir->filePath(QStringLiteral("C_16.bin"))});
-    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("以下文件未能复制：\nC_16.bin"));
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("以下文件未能复制：\nC_16.bin: 同名文件已存在"));
 
     // A picture added since the last project download stays noted through the deletion.
     putImage(dir->filePath(QStringLiteral("a.png")), 2, 2);
@@ -1142,12 +1147,87 @@ void tst_Library::aStaleMirrorIsNeverRestored()
     putImage(dir->filePath(QStringLiteral("saved.png")), 2, 2);
     window->importImages({dir->filePath(QStringLiteral("saved.png"))});
     QVERIFY(window->saveProXml());
-    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("图库备份失败！"));
+    QCOMPARE(
+        messageOf(window->getQuestionBox()),
+        QStringLiteral("图库备份失败！\n%1: 是符号链接").arg(QDir::toNativeSeparators(images)));
 
     // Leaving without saving keeps the pictures the saved project uses.
     window->close();
     answerNo(window->getQuestionBox());
     QCOMPARE(files(images), (QStringList {"100001_old.png", "100002_saved.png"}));
+}
+
+// On a full disk (here a file-size limit) no picture is cut short: the import, the mirror
+// refresh of a save and the restore when leaving without saving each leave the folder
+// they would change as it was, and name the files with the cause.
+void tst_Library::copiesThatCannotFinishAreNamed()
+{
+    const QString path = makeProject();
+    const QString images = project + QLatin1String("/tempImages");
+    const QString mirror = project + QLatin1String("/backUpImages");
+    // Noise does not compress: some 190 KB of PNG.
+    QImage noise(256, 256, QImage::Format_RGB32);
+    QRandomGenerator random(7);
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, random.generate());
+    QVERIFY(noise.save(dir->filePath(QStringLiteral("big.png"))));
+    const QByteArray bigBytes = read(dir->filePath(QStringLiteral("big.png")));
+    QVERIFY(bigBytes.size() > 128 * 1024);
+    putImage(dir->filePath(QStringLiteral("small.png")), 2, 2);
+    const QString tooLarge = QStringLiteral("文件超过了系统允许的大小");
+    const qint64 limit = 64 * 1024; // the project file fits, the big picture does not
+
+    {
+        const FileSizeLimit limited(limit);
+        QVERIFY(limited.isSet());
+        window->importImages(
+            {dir->filePath(QStringLiteral("big.png")), dir->filePath(QStringLiteral("small.png"))});
+    }
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("以下文件未能复制：\nbig.png: ") + tooLarge);
+    QCOMPARE(files(images), QStringList {QStringLiteral("100002_small.png")});
+
+    window->importImages({dir->filePath(QStringLiteral("big.png"))});
+    QCOMPARE(files(images), (QStringList {"100002_small.png", "100003_big.png"}));
+    window->getQuestionBox()->hide();
+    {
+        const FileSizeLimit limited(limit);
+        QVERIFY(window->saveProXml());
+    }
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("图库备份失败！\n100003_big.png: ") + tooLarge);
+    QVERIFY(files(mirror).isEmpty());
+
+    // Saved in full, then changed and left without saving while the disk is full.
+    QVERIFY(window->saveProXml());
+    QCOMPARE(files(mirror), (QStringList {"100002_small.png", "100003_big.png"}));
+    QVERIFY(QFile::remove(images + QLatin1String("/100003_big.png")));
+    window->importImages({dir->filePath(QStringLiteral("small.png"))});
+    window->getQuestionBox()->hide();
+    {
+        const FileSizeLimit limited(limit);
+        window->close();
+        answerNo(window->getQuestionBox());
+    }
+    const QString lost =
+        QStringLiteral("图库未能恢复到上次保存或打开时的状态，未保存的图片修改仍在："
+                       "\n100003_big.png: ")
+        + tooLarge;
+    QCOMPARE(messageOf(window->getQuestionBox()), lost + QStringLiteral("\n仍要退出吗？"));
+    QVERIFY(asks(window->getQuestionBox()));
+    QCOMPARE(files(images), (QStringList {"100002_small.png", "100003_small.png"}));
+    QCOMPARE(read(mirror + QLatin1String("/100003_big.png")), bigBytes);
+
+    // Opening another project likewise says that the library kept its changes.
+    window->getQuestionBox()->hide();
+    {
+        const FileSizeLimit limited(limit);
+        window->createProject(dir->filePath(QStringLiteral("other.yBEX")));
+    }
+    QVERIFY(design().projectPath() != path);
+    QCOMPARE(messageOf(window->getQuestionBox()), lost);
+    QCOMPARE(files(images), (QStringList {"100002_small.png", "100003_small.png"}));
 }
 
 QTEST_MAIN(tst_Library)

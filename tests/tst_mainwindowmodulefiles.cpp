@@ -15,6 +15,7 @@
 #include "qmywidget.h"
 #include "qmywidgetfactory.h"
 #include "setscreensizedlg.h"
+#include "sheettables.h"
 #include "windowfixture.h"
 #include "ymodem.h"
 
@@ -73,6 +74,9 @@ private slots:
     void bootSettingsSavedAndLoadedThroughTheDialog();
     void deletedPicturesLeaveTheSavedBootAnimation();
     void pageAnimationOutsideItsChoices();
+    void pageChoicesOutsideTheirNames_data();
+    void pageChoicesOutsideTheirNames();
+    void pageChoiceCountsFollowTheSheet();
     void linkTestReplyReachesTheDialog();
     void newProjectResetsTheDialog();
     void languageSwitch();
@@ -279,6 +283,62 @@ void tst_MainWindowModuleFiles::pageAnimationOutsideItsChoices()
     QVERIFY2(sections.contains("3/1/0/0"), qPrintable(sections.join(' ')));
     for (const QString page : {"3/0/0/0", "3/1/0/0"})
         QCOMPARE(contents.at(sections.indexOf(page)).mid(50, 4).toHex(), QByteArray("00000000"));
+}
+
+void tst_MainWindowModuleFiles::pageChoicesOutsideTheirNames_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("offset"); // of the field in the page's section
+    QTest::newRow("gradient direction") << "gradient" << 7 << 28;
+    QTest::newRow("gradient direction below") << "gradient" << -2 << 28;
+    QTest::newRow("flag") << "flag" << 5 << 44;
+}
+
+// Every page choice the module receives goes out alike from every page, whichever page
+// was shown at load (showing a page puts such a value back to the first choice).
+void tst_MainWindowModuleFiles::pageChoicesOutsideTheirNames()
+{
+    QFETCH(QString, key);
+    QFETCH(int, value);
+    QFETCH(int, offset);
+    const QString path = makeProject(QStringLiteral("pages"));
+    QVERIFY(window->addPage());
+    QVERIFY(window->addPage());
+    for (PageParam *page : design().pages()) {
+        if (key == QLatin1String("gradient"))
+            page->setPageGradDir(value);
+        else
+            page->setPageFlag(value);
+    }
+    QVERIFY(window->saveProXml());
+
+    newWindow(path);
+    window->downloadProject();
+    QList<QByteArray> contents;
+    const QStringList sections = sectionsOf(dir->filePath("pages/allFile/all.cfg"), &contents);
+    for (const QString page : {"3/0/0/0", "3/1/0/0", "3/2/0/0"}) {
+        QVERIFY2(sections.contains(page), qPrintable(sections.join(' ')));
+        QCOMPARE(contents.at(sections.indexOf(page)).mid(offset, 2).toHex(), QByteArray("0000"));
+    }
+}
+
+// The generator's counts of the page choices are those the page's sheet offers.
+void tst_MainWindowModuleFiles::pageChoiceCountsFollowTheSheet()
+{
+    QMap<QString, int> counts;
+    std::function<void(const QList<SheetRow> &)> visit = [&](const QList<SheetRow> &rows) {
+        for (const SheetRow &row : rows) {
+            if (row.kind == SheetRow::Choice)
+                counts.insert(row.key, row.choices.size());
+            visit(row.children);
+        }
+    };
+    visit(SheetTables::pageSheet());
+    QCOMPARE(counts.value("pageGradDir"), AllCfg::PageGradDirections);
+    QCOMPARE(counts.value("pageFlag"), AllCfg::PageFlags);
+    QCOMPARE(counts.value("pageAnimMode"), AllCfg::PageAnimModes);
+    QCOMPARE(counts.value("pageAnimDir"), AllCfg::PageAnimDirections);
 }
 
 // The link test's answer is put to the user with its outcome; the record changes only on yes.

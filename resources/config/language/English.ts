@@ -1130,6 +1130,14 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>仍要退出吗？</source>
+        <translation>Quit all the same?</translation>
+    </message>
+    <message>
+        <source>图库未能恢复到上次保存或打开时的状态，未保存的图片修改仍在：</source>
+        <translation>The picture library could not be restored to its state at the last save or opening; the unsaved picture changes remain:</translation>
+    </message>
+    <message>
         <source>（项目%1）</source>
         <translation> (project %1)</translation>
     </message>
@@ -3964,6 +3972,22 @@
 <context>
     <name>CheckedSaveFile</name>
     <message>
+        <source>文件不存在</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>不是普通文件</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>没有读取权限</source>
+        <translation>permission to read denied</translation>
+    </message>
+    <message>
+        <source>文件在复制时发生了变化</source>
+        <translation>the file changed while it was copied</translation>
+    </message>
+    <message>
         <source>磁盘空间不足</source>
         <translation>no space left on the disk</translation>
     </message>
@@ -4004,6 +4028,48 @@
     <message>
         <source>字体大小应为%1-%2的整数！</source>
         <translation>The font size must be a whole number from %1 to %2!</translation>
+    </message>
+</context>
+<context>
+    <name>FolderMirror</name>
+    <message>
+        <source>路径为空</source>
+        <translation>empty path</translation>
+    </message>
+    <message>
+        <source>是符号链接</source>
+        <translation>a symbolic link</translation>
+    </message>
+    <message>
+        <source>不是文件夹</source>
+        <translation>not a folder</translation>
+    </message>
+    <message>
+        <source>没有读取权限</source>
+        <translation>permission to read denied</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>无法替换</source>
+        <translation>cannot be replaced</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryFiles</name>
+    <message>
+        <source>无法创建文件夹%1</source>
+        <translation>the folder %1 cannot be created</translation>
+    </message>
+    <message>
+        <source>文件名无效</source>
+        <translation>invalid file name</translation>
+    </message>
+    <message>
+        <source>同名文件已存在</source>
+        <translation>a file of that name exists</translation>
     </message>
 </context>
 </TS>
