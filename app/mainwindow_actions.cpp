@@ -1,7 +1,12 @@
-#include "mainwindow.h"
-#include "ui_mainwindow.h"
+// Quitting: the save question, a download that is still running, a library that could not
+// be restored.
 
-#include "designglobals.h"
+#include "mainwindow.h"
+
+#include "designdocument.h"
+#include "downloadcontroller.h"
+#include "librarycontroller.h"
+#include "projectcontroller.h"
 #include "qmymessagebox.h"
 
 #include <QCoreApplication>
@@ -18,7 +23,7 @@ void MainWindow::askSaveAndQuit()
 void MainWindow::quitAsAnswered(bool save)
 {
     // A download started while the question was open is asked about first.
-    if (downloadJobPending())
+    if (downloadRoom->isJobPending())
         askQuitDuringDownload();
     else if (save)
         saveAndQuit();
@@ -26,22 +31,59 @@ void MainWindow::quitAsAnswered(bool save)
         quitWithoutSaving();
 }
 
+void MainWindow::askQuitDuringDownload()
+{
+    const QString job = downloadRoom->pendingJobName();
+    // "是" waits for the download, "否" cancels it; either way the window closes after it.
+    questionBox->ask(
+        QMyMessageBox::Warning, QMyMessageBox::YesNoCancel,
+        tr("%1正在进行中，是否等待其完成后再退出？\n"
+           "“否”：立即取消%1并退出；“取消”：不退出。")
+            .arg(job),
+        [this] { quitWhenDownloadEnds(false); }, [this] { quitWhenDownloadEnds(true); },
+        [this] { quitWhenIdle = false; });
+}
+
+// The window closes (asking the usual question) once the worker is idle; a cancelled batch
+// is ended on the line first, so that the module is not left inside it.
+void MainWindow::quitWhenDownloadEnds(bool cancel)
+{
+    quitWhenIdle = true;
+    if (cancel)
+        downloadRoom->cancelJob();
+    if (!downloadRoom->isJobPending()) {
+        quitWhenIdle = false;
+        close();
+    }
+}
+
+// The window closes once the link is idle, after the user chose to wait for it.
+void MainWindow::quitWhenIdleLinkAllows()
+{
+    if (quitWhenIdle && !downloadRoom->isJobPending()) {
+        quitWhenIdle = false;
+        close();
+    }
+}
+
 void MainWindow::saveAndQuit()
 {
-    if (saveProXml()) {
+    if (projectRoom->saveProXml()) {
         closeAndQuit();
     } else {
-        resultBox->showNotice(QMyMessageBox::Warning, withFileError(tr("路径错误，保存失败！")));
+        resultBox->showNotice(QMyMessageBox::Warning,
+                              projectRoom->withFileError(tr("路径错误，保存失败！")));
     }
 }
 
 void MainWindow::quitWithoutSaving()
 {
     QStringList failures;
-    if (!restoreImagesFromMirror(&failures)) {
+    if (!libraryRoom->restoreImagesFromMirror(&failures)) {
         // The next opening would take the unsaved library for the saved one.
         questionBox->ask(QMyMessageBox::Warning, QMyMessageBox::YesNo,
-                         restoreFailureText(failures) + QLatin1Char('\n') + tr("仍要退出吗？"),
+                         libraryRoom->restoreFailureText(failures) + QLatin1Char('\n')
+                             + tr("仍要退出吗？"),
                          [this] { closeAndQuit(); });
         return;
     }

@@ -6,6 +6,8 @@
 #include "../../tests/projecttesttarget.h"
 #include "designglobals.h"
 #include "mainwindow.h"
+#include "pagescontroller.h"
+#include "projectcontroller.h"
 #include "projectfile.h"
 
 #include <QApplication>
@@ -124,7 +126,7 @@ Figures measure(int pages, int perPage, int rounds, const QString &dir)
     };
     // The same file opened by the main window: pages, widgets and the page tree.
     MainWindow window;
-    auto windowLoad = [&] { window.openProject(path); };
+    auto windowLoad = [&] { window.project()->openProject(path); };
 
     resetPeak();
     long before = peakKiB();
@@ -155,7 +157,7 @@ Figures measure(int pages, int perPage, int rounds, const QString &dir)
         f.load = first ? loadMs : std::min(f.load, loadMs);
         QCoreApplication::sendPostedEvents();
         loaded.reset();
-        window.clearAllPages();
+        window.pages()->clearAllPages();
         window.document().setProjectPath(QString());
         const double windowMs = elapsedMs(windowLoad);
         f.windowLoad = first ? windowMs : std::min(f.windowLoad, windowMs);
@@ -163,7 +165,7 @@ Figures measure(int pages, int perPage, int rounds, const QString &dir)
         const double parseMs = elapsedMs(parse);
         f.parse = first ? parseMs : std::min(f.parse, parseMs);
     }
-    window.clearAllPages();
+    window.pages()->clearAllPages();
     window.document().setProjectPath(QString());
     return f;
 }
@@ -180,16 +182,16 @@ struct OpenFigures
 
 OpenFigures openOnce(MainWindow &window, const QString &path)
 {
-    window.clearAllPages();
+    window.pages()->clearAllPages();
     window.document().setProjectPath(QString());
     QCoreApplication::sendPostedEvents();
     OpenFigures f {};
     f.bytes = QFileInfo(path).size();
     resetPeak();
     const long before = peakKiB();
-    f.ms = elapsedMs([&] { f.opened = window.openProject(path); });
+    f.ms = elapsedMs([&] { f.opened = window.project()->openProject(path); });
     f.peakKiB = peakKiB() - before;
-    window.clearAllPages();
+    window.pages()->clearAllPages();
     window.document().setProjectPath(QString());
     QCoreApplication::sendPostedEvents();
     return f;

@@ -1,42 +1,31 @@
-#include "mainwindow.h"
+#include "librarycontroller.h"
 #include "ui_mainwindow.h"
 
-#include "bootdlg.h"
-#include "designglobals.h"
+#include "designdocument.h"
+#include "downloadcontroller.h"
 #include "foldermirror.h"
 #include "fontconverter.h"
 #include "fontdlg.h"
 #include "fontlibraryfiles.h"
 #include "generatedfonts.h"
 #include "imagelibrary.h"
-#include "imagereferences.h"
 #include "libraryfiles.h"
-#include "pageparam.h"
 #include "picturefile.h"
 #include "projectfolder.h"
-#include "qmyframe.h"
 #include "qmyimageitemmodel.h"
 #include "qmymessagebox.h"
 #include "qmyprogressbarmes.h"
-#include "qmypropertysheet.h"
-#include "qmywidget.h"
-#include "qtusertypeone_imagemanager.h"
-#include "serialportdlg.h"
-#include "sheetrules.h"
 #include "tablelook.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QIcon>
+#include <QMainWindow>
 #include <QPainter>
 #include <QPixmap>
 #include <QStandardItem>
-
-// The image library, the font-library files, the TrueType sources and the generated fonts
-// as the window shows them. The rules live in library/.
 
 namespace {
 
@@ -84,22 +73,145 @@ QIcon placeholderIcon()
 
 } // namespace
 
-// ---- image library ----
+LibraryController::LibraryController(QMainWindow *window, Ui_MainWindow *form,
+                                     DesignDocument &document, QMyMessageBox *questions,
+                                     DownloadController *download, QObject *parent)
+    : QObject(parent)
+    , window(window)
+    , form(form)
+    , document(document)
+    , questions(questions)
+    , download(download)
+    , fontConverter(std::make_unique<FontConverter>())
+{
+    initTableHeaders();
+    connect(fontConverter.get(), &FontConverter::checked, this,
+            &LibraryController::slotFontConverterChecked);
+    connect(fontConverter.get(), &FontConverter::finished, this,
+            &LibraryController::slotFontConverted);
+    // Closing the progress window while a font is made ends the conversion.
+    connect(download->progressWindow(), &QMyProgressBarMes::s_sendClosed, this,
+            &LibraryController::cancelFontConversion);
+    setUpLibraryTables();
+    hideFontLibrary();
+    setUpFontTable();
+    form->btnFontDlg->hide();
+    refreshFontList();
+    connectForm();
+    connect(&document, &DesignDocument::pictureRemoved, this,
+            &LibraryController::followPictureRemoved);
+}
 
-void MainWindow::initImageTable()
+LibraryController::~LibraryController() = default;
+
+void LibraryController::connectForm()
+{
+    connect(form->tvImage, &QAbstractItemView::clicked, this,
+            &LibraryController::on_tvImage_clicked);
+    connect(form->tvFont, &QAbstractItemView::clicked, this, &LibraryController::on_tvFont_clicked);
+    connect(form->tvFontName, &QAbstractItemView::clicked, this,
+            &LibraryController::on_tvFontName_clicked);
+    connect(form->tabWidgetImageFont, &QTabWidget::currentChanged, this,
+            &LibraryController::on_tabWidgetImageFont_currentChanged);
+    const struct
+    {
+        QAbstractButton *button;
+        void (LibraryController::*command)();
+    } commands[] = {
+        {form->btnImageFontAdd, &LibraryController::on_btnImageFontAdd_clicked},
+        {form->btnImageFontSub, &LibraryController::on_btnImageFontSub_clicked},
+        {form->btnImageFontAll, &LibraryController::on_btnImageFontAll_clicked},
+        {form->btnImageFontCannel, &LibraryController::on_btnImageFontCannel_clicked},
+        {form->btnAddTtf, &LibraryController::on_btnAddTtf_clicked},
+        {form->btnDelTtf, &LibraryController::on_btnDelTtf_clicked},
+        {form->btnCreateFont, &LibraryController::on_btnCreateFont_clicked},
+        {form->btnDelFont, &LibraryController::on_btnDelFont_clicked},
+        {form->btnFontDlg, &LibraryController::on_btnFontDlg_clicked},
+    };
+    for (const auto &c : commands)
+        connect(c.button, &QAbstractButton::clicked, this, c.command);
+}
+
+void LibraryController::initTableHeaders()
+{
+    imageTableHeaders =
+        QStringList {QString(), tr("序号"), tr("缩略图"), tr("格式"), tr("分辨率"), tr("大小")};
+    fontLibraryTableHeaders =
+        QStringList {QString(), tr("序号"), tr("字体"), tr("尺寸"), tr("类型"), tr("大小")};
+    fontTableHeaders = QStringList {QString(), "N", tr("名称")};
+}
+
+// The tables and their size labels, whichever language they were filled in.
+void LibraryController::retranslate()
+{
+    initTableHeaders();
+    const struct
+    {
+        QMyImageItemModel *model;
+        QTableView *view;
+        const QStringList &headers;
+    } tables[] = {{imageModel, form->tvImage, imageTableHeaders},
+                  {fontLibraryModel, form->tvFont, fontLibraryTableHeaders},
+                  {fontModel, form->tvFontName, fontTableHeaders}};
+    for (const auto &table : tables) {
+        table.model->setHorizontalHeaderLabels(table.headers);
+        TableLook::fitHeaders(table.view);
+    }
+    showImageLibrarySize();
+    showGeneratedFontsSize();
+}
+
+// The models and headers come first; the tables list the start-up project later, when it
+// is opened.
+void LibraryController::setUpLibraryTables()
+{
+    imageModel = new QMyImageItemModel(this);
+    fontLibraryModel = new QMyImageItemModel(this);
+    initImageTable();
+    initFontTable();
+}
+
+void LibraryController::setUpFontTable()
+{
+    fontDlg = std::make_unique<FontDlg>(&document);
+    fontModel = new QMyImageItemModel(this);
+    TableLook::apply(form->tvFontName);
+}
+
+// The font-library tab is never shown; its tab is removed for good.
+void LibraryController::hideFontLibrary()
+{
+    form->tabWidgetImageFont->removeTab(1);
+    form->labImageSize->hide();
+    setImageLibrarySizeKB(0);
+}
+
+// The design renumbered its own references; the picture table follows it.
+void LibraryController::followPictureRemoved(int number)
+{
+    removeLibraryRow(imageModel, number);
+}
+
+// The text-instruction link refuses a picture library larger than the module's flash.
+void LibraryController::setImageLibrarySizeKB(int kb)
+{
+    emit imageLibrarySizeChanged(kb);
+}
+
+void LibraryController::initImageTable()
 {
     imageDeleteMode = false;
-    designDocument.setPictures({});
+    document.setPictures({});
     form->tvImage->setIconSize(QSize(ThumbnailSize, ThumbnailSize));
     resetLibraryTable(form->tvImage, imageModel, imageTableHeaders, {20, 40, 55, 65, 65, 65}, 50);
-    if (designDocument.isProjectOpen())
+    if (document.isProjectOpen())
         loadImageFiles();
 }
 
 // An empty table with its headers and widths, the check column and its buttons hidden.
-void MainWindow::resetLibraryTable(QTableView *view, QMyImageItemModel *model,
-                                   const QStringList &headers, const QList<int> &widths,
-                                   int rowHeight)
+void LibraryController::resetLibraryTable(QTableView *view, QMyImageItemModel *model,
+                                          const QStringList &headers, const QList<int> &widths,
+                                          int rowHeight)
 {
     TableLook::apply(view, rowHeight);
     model->clearAll();
@@ -114,7 +226,7 @@ void MainWindow::resetLibraryTable(QTableView *view, QMyImageItemModel *model,
 }
 
 // The library of the project just opened or created.
-void MainWindow::reloadLibrary()
+void LibraryController::reloadLibrary()
 {
     initImageTable();
     initFontTable();
@@ -124,10 +236,10 @@ void MainWindow::reloadLibrary()
     resetFontForm();
 }
 
-void MainWindow::loadImageFiles()
+void LibraryController::loadImageFiles()
 {
-    const QString images = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
-                                                               QStringLiteral("tempImages"));
+    const QString images =
+        ProjectFolder::openProjectSubfolder(document.projectPath(), QStringLiteral("tempImages"));
     imageMirrorCurrent = false;
     if (QDir(images).exists())
         refreshImageMirror();
@@ -141,11 +253,11 @@ void MainWindow::loadImageFiles()
     showImageLibrarySize();
 }
 
-void MainWindow::addImageFileRow(int row, const QString &path)
+void LibraryController::addImageFileRow(int row, const QString &path)
 {
-    const int modelType = designDocument.modelType();
+    const int modelType = document.modelType();
     const QSize size = ImageLibrary::pixelSize(path);
-    designDocument.addPicture(path);
+    document.addPicture(path);
 
     // A picture the program does not decode (not a picture, or too large) shows a
     // placeholder; the others are decoded at the thumbnail's size.
@@ -176,24 +288,23 @@ void MainWindow::addImageFileRow(int row, const QString &path)
         centredItem(ImageLibrary::kbText(ImageLibrary::bytesFor(path, modelType) / 1024.0)));
 }
 
-void MainWindow::showImageLibrarySize()
+void LibraryController::showImageLibrarySize()
 {
-    const double kb = ImageLibrary::sizeKB(designDocument.pictures(), designDocument.modelType());
+    const double kb = ImageLibrary::sizeKB(document.pictures(), document.modelType());
     setImageLibrarySizeKB(int(kb));
     form->labImageSize->setText(tr("文件总大小：%1KB").arg(QString::number(kb, 'f', 2)));
     form->labImageSize->show();
 }
 
-void MainWindow::importImages(const QStringList &files)
+void LibraryController::importImages(const QStringList &files)
 {
     ImageLibrary::Refusals refused;
-    const LibraryFiles::ImportReport report =
-        ImageLibrary::importFiles(ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
-                                                                      QStringLiteral("tempImages")),
-                                  files, &refused);
+    const LibraryFiles::ImportReport report = ImageLibrary::importFiles(
+        ProjectFolder::openProjectSubfolder(document.projectPath(), QStringLiteral("tempImages")),
+        files, &refused);
     for (const QString &path : report.copied) {
         addImageFileRow(imageModel->rowCount(), path);
-        imagesChanged = true;
+        download->setImagesChanged(true);
     }
     form->tvImage->setModel(imageModel);
     showImageLibrarySize();
@@ -210,23 +321,23 @@ void MainWindow::importImages(const QStringList &files)
     if (!report.failed.isEmpty())
         parts << tr("以下文件未能复制：\n%1").arg(report.failures().join(QLatin1Char('\n')));
     if (!parts.isEmpty())
-        questionBox->showNotice(QMyMessageBox::Warning, parts.join(QStringLiteral("\n\n")));
+        questions->showNotice(QMyMessageBox::Warning, parts.join(QStringLiteral("\n\n")));
 }
 
-void MainWindow::reportFailedCopies(const QStringList &failures)
+void LibraryController::reportFailedCopies(const QStringList &failures)
 {
     if (!failures.isEmpty())
-        questionBox->showNotice(QMyMessageBox::Warning,
-                                tr("以下文件未能复制：\n%1").arg(failures.join(QLatin1Char('\n'))));
+        questions->showNotice(QMyMessageBox::Warning,
+                              tr("以下文件未能复制：\n%1").arg(failures.join(QLatin1Char('\n'))));
 }
 
-bool MainWindow::copyDirFiles(const QString &source, const QString &destination,
-                              QStringList *failures)
+bool LibraryController::copyDirFiles(const QString &source, const QString &destination,
+                                     QStringList *failures)
 {
     return FolderMirror::copyFiles(source, destination, failures);
 }
 
-bool MainWindow::removeDirRecursively(const QString &folder)
+bool LibraryController::removeDirRecursively(const QString &folder)
 {
     return FolderMirror::removeRecursively(folder);
 }
@@ -234,44 +345,41 @@ bool MainWindow::removeDirRecursively(const QString &folder)
 // The mirror holds the library as it was at the last load or save. One that could not be
 // refreshed is older than that and is never copied back, so that leaving without saving
 // cannot remove pictures the saved project uses.
-void MainWindow::refreshImageMirror()
+void LibraryController::refreshImageMirror()
 {
     QStringList failures;
-    imageMirrorCurrent =
-        copyDirFiles(ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
-                                                         QStringLiteral("tempImages")),
-                     ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
-                                                         QStringLiteral("backUpImages")),
-                     &failures);
+    imageMirrorCurrent = copyDirFiles(
+        ProjectFolder::openProjectSubfolder(document.projectPath(), QStringLiteral("tempImages")),
+        ProjectFolder::openProjectSubfolder(document.projectPath(), QStringLiteral("backUpImages")),
+        &failures);
     if (!imageMirrorCurrent)
-        questionBox->showNotice(
+        questions->showNotice(
             QMyMessageBox::Warning,
             (QStringList() << tr("图库备份失败！") << failures).join(QLatin1Char('\n')));
 }
 
 // Copies the mirror back over the image folder; a missing or failed mirror leaves the
 // images as they are. A failed copy is described in failures (and false returned).
-bool MainWindow::restoreImagesFromMirror(QStringList *failures)
+bool LibraryController::restoreImagesFromMirror(QStringList *failures)
 {
-    if (!designDocument.isProjectOpen() || !imageMirrorCurrent)
+    if (!document.isProjectOpen() || !imageMirrorCurrent)
         return true;
-    return copyDirFiles(ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
-                                                            QStringLiteral("backUpImages")),
-                        ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
-                                                            QStringLiteral("tempImages")),
-                        failures);
+    return copyDirFiles(
+        ProjectFolder::openProjectSubfolder(document.projectPath(), QStringLiteral("backUpImages")),
+        ProjectFolder::openProjectSubfolder(document.projectPath(), QStringLiteral("tempImages")),
+        failures);
 }
 
 // Leaving a project without saving: the library goes back to the saved one, or the user
 // learns that it keeps the unsaved changes and why.
-void MainWindow::discardImageChanges()
+void LibraryController::discardImageChanges()
 {
     QStringList failures;
     if (!restoreImagesFromMirror(&failures))
-        questionBox->showNotice(QMyMessageBox::Warning, restoreFailureText(failures));
+        questions->showNotice(QMyMessageBox::Warning, restoreFailureText(failures));
 }
 
-QString MainWindow::restoreFailureText(const QStringList &failures) const
+QString LibraryController::restoreFailureText(const QStringList &failures) const
 {
     return (QStringList() << tr("图库未能恢复到上次保存或打开时的状态，未保存的图片修改仍在：")
                           << failures)
@@ -280,18 +388,18 @@ QString MainWindow::restoreFailureText(const QStringList &failures) const
 
 // Removes the checked pictures, lowest row first. The design renumbers every reference so
 // that nothing shows another picture afterwards; the table follows it.
-void MainWindow::deleteCheckedImages()
+void LibraryController::deleteCheckedImages()
 {
     const bool rowsLeft =
-        removeCheckedRows(form->tvImage, imageModel, designDocument.pictures(), 0, [this](int i) {
-            imagesChanged = true;
-            designDocument.removePicture(i);
+        removeCheckedRows(form->tvImage, imageModel, document.pictures(), 0, [this](int i) {
+            download->setImagesChanged(true);
+            document.removePicture(i);
         });
     if (!rowsLeft)
         imageDeleteMode = false;
     currentImageRow = -1;
     form->tvImage->reset();
-    if (designDocument.pictures().isEmpty()) {
+    if (document.pictures().isEmpty()) {
         setImageLibrarySizeKB(0);
         form->labImageSize->hide();
     } else {
@@ -306,8 +414,9 @@ void MainWindow::deleteCheckedImages()
 // file still lists there at the next load. Afterwards the check column and its buttons go
 // with the last row, or the rows are numbered again from firstNumber. True when rows are
 // left.
-bool MainWindow::removeCheckedRows(QTableView *view, QMyImageItemModel *model, QStringList paths,
-                                   int firstNumber, const std::function<void(int)> &removed)
+bool LibraryController::removeCheckedRows(QTableView *view, QMyImageItemModel *model,
+                                          QStringList paths, int firstNumber,
+                                          const std::function<void(int)> &removed)
 {
     QStringList kept;
     for (int i = model->nextChecked(); i >= 0; i = model->nextChecked(i)) {
@@ -332,80 +441,50 @@ bool MainWindow::removeCheckedRows(QTableView *view, QMyImageItemModel *model, Q
     return true;
 }
 
-void MainWindow::reportKeptFiles(const QStringList &names)
+void LibraryController::reportKeptFiles(const QStringList &names)
 {
     if (!names.isEmpty())
-        questionBox->showNotice(
+        questions->showNotice(
             QMyMessageBox::Warning,
             tr("以下文件无法删除，已保留：\n%1").arg(names.join(QLatin1Char('\n'))));
 }
 
-void MainWindow::removeLibraryRow(QMyImageItemModel *model, int row)
+void LibraryController::removeLibraryRow(QMyImageItemModel *model, int row)
 {
     model->removeRow(row);
 }
 
-// The design renumbered its own references; the picture table and what the window keeps
-// outside the design follow.
-void MainWindow::followPictureRemoved(int number)
-{
-    removeLibraryRow(imageModel, number);
-    // A copied page is pasted with the pictures it showed when it was copied.
-    ImageReferences::renumberPage(clipboardPage, number);
-    for (QMyWidget *widget : qAsConst(clipboardWidgets))
-        ImageReferences::renumberWidget(widget, number);
-
-    // The shown sheet follows its picture rows.
-    if (currentWidget) {
-        for (const QString &key : ImageReferences::widgetKeys())
-            sheet->setImageText(key, SheetRules::imageText(currentWidget->intValue(key)));
-    }
-    const PageParam *page = designDocument.page(designDocument.currentPage());
-    if (selectionKind == SelectionKind::Page && page)
-        sheet->setImageText(QStringLiteral("pageImageNum"),
-                            SheetRules::imageText(page->pageImageNum()));
-}
-
-void MainWindow::setImageLibrarySizeKB(int kb)
-{
-    imageLibrarySizeKB = kb;
-    // The text-instruction link refuses a picture library larger than the module's flash.
-    serialPortDlg->setImageLibrarySizeKB(kb);
-}
-
-void MainWindow::on_tvImage_clicked(const QModelIndex &index)
+void LibraryController::on_tvImage_clicked(const QModelIndex &index)
 {
     if (checkClickedRow(form->tvImage, imageModel, index.row(), imageDeleteMode))
         currentImageRow = index.row();
 }
 
-// ---- the buttons above the tabs ----
-
-void MainWindow::on_btnImageFontAdd_clicked()
+void LibraryController::on_btnImageFontAdd_clicked()
 {
-    if (!designDocument.isProjectOpen()) {
-        questionBox->showNotice(QMyMessageBox::Information,
-                                tr("未新建或加载项目，请您先新建或加载项目！"));
+    if (!document.isProjectOpen()) {
+        questions->showNotice(QMyMessageBox::Information,
+                              tr("未新建或加载项目，请您先新建或加载项目！"));
         return;
     }
-    if (refuseWhileDownloading(tr("下载中请稍后重试！")))
+    if (download->refuseWhileDownloading(tr("下载中请稍后重试！")))
         return;
     if (form->tabWidgetImageFont->currentIndex() == ImageTab) {
-        const QStringList files = QFileDialog::getOpenFileNames(this, tr("选择图片"), QString(),
+        const QStringList files = QFileDialog::getOpenFileNames(window, tr("选择图片"), QString(),
                                                                 QStringLiteral("(*.png *.jpg)"));
         if (!files.isEmpty())
             importImages(files);
     } else {
-        const QStringList files = QFileDialog::getOpenFileNames(this, tr("选择字库"), QString(),
+        const QStringList files = QFileDialog::getOpenFileNames(window, tr("选择字库"), QString(),
                                                                 QStringLiteral("(*.bin)"));
         if (!files.isEmpty())
             importFontLibraryFiles(files);
     }
 }
 
-void MainWindow::on_btnImageFontSub_clicked()
+void LibraryController::on_btnImageFontSub_clicked()
 {
-    if (refuseWhileDownloading(tr("下载中，不可删除！")))
+    if (download->refuseWhileDownloading(tr("下载中，不可删除！")))
         return;
     const bool images = form->tabWidgetImageFont->currentIndex() == ImageTab;
     QMyImageItemModel *model = images ? imageModel : fontLibraryModel;
@@ -423,14 +502,14 @@ void MainWindow::on_btnImageFontSub_clicked()
         return;
     }
     if (images)
-        questionBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
-                         tr("您是否需要删除选中的图片？"), [this] { deleteCheckedImages(); });
+        questions->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
+                       tr("您是否需要删除选中的图片？"), [this] { deleteCheckedImages(); });
     else
-        questionBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
-                         tr("是否删除选中的字库？"), [this] { deleteCheckedFontLibraryFiles(); });
+        questions->ask(QMyMessageBox::Information, QMyMessageBox::YesNo, tr("是否删除选中的字库？"),
+                       [this] { deleteCheckedFontLibraryFiles(); });
 }
 
-void MainWindow::on_btnImageFontAll_clicked()
+void LibraryController::on_btnImageFontAll_clicked()
 {
     const bool images = form->tabWidgetImageFont->currentIndex() == ImageTab;
     QMyImageItemModel *model = images ? imageModel : fontLibraryModel;
@@ -438,7 +517,7 @@ void MainWindow::on_btnImageFontAll_clicked()
                                                                        : Qt::Unchecked);
 }
 
-void MainWindow::on_btnImageFontCannel_clicked()
+void LibraryController::on_btnImageFontCannel_clicked()
 {
     const bool images = form->tabWidgetImageFont->currentIndex() == ImageTab;
     QMyImageItemModel *model = images ? imageModel : fontLibraryModel;
@@ -449,7 +528,7 @@ void MainWindow::on_btnImageFontCannel_clicked()
     (images ? imageDeleteMode : fontLibraryDeleteMode) = false;
 }
 
-void MainWindow::on_tabWidgetImageFont_currentChanged(int index)
+void LibraryController::on_tabWidgetImageFont_currentChanged(int index)
 {
     const bool images = index == ImageTab;
     const bool deleteMode = images ? imageDeleteMode : fontLibraryDeleteMode;
@@ -459,72 +538,39 @@ void MainWindow::on_tabWidgetImageFont_currentChanged(int index)
     form->btnImageFontCannel->setVisible(deleteMode);
 }
 
-void MainWindow::on_btnDownLoad_clicked()
-{
-    if (refuseWhileDownloading(tr("下载中请稍后重试！")))
-        return;
-    if (form->tabWidgetImageFont->currentIndex() == ImageTab) {
-        if (designDocument.pictures().isEmpty())
-            questionBox->showNotice(QMyMessageBox::Information,
-                                    tr("未添加图片无法下载，请您先添加图片！"));
-        else
-            questionBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
-                             tr("您是否需要下载图库？"), [this] { downloadImages(); });
-    } else {
-        if (designDocument.fontIds().isEmpty())
-            questionBox->showNotice(QMyMessageBox::Information,
-                                    tr("未生成有字体文件，无法下载，请您先生成字体文件！"));
-        else
-            questionBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
-                             tr("您是否需要下载字库？"), [this] { downloadFonts(); });
-    }
-}
-
-// The download worker reads the picture and font lists while a job runs, so nothing may
-// change them meanwhile.
-bool MainWindow::refuseWhileDownloading(const QString &message)
-{
-    if (!downloadJobPending())
-        return false;
-    questionBox->showNotice(QMyMessageBox::Warning, message);
-    return true;
-}
-
-// ---- font-library files ----
-
-void MainWindow::initFontTable()
+void LibraryController::initFontTable()
 {
     fontLibraryDeleteMode = false;
-    designDocument.setFontPaths({});
+    document.setFontPaths({});
     resetLibraryTable(form->tvFont, fontLibraryModel, fontLibraryTableHeaders,
                       {20, 40, 80, 65, 65, 65}, 0);
-    if (designDocument.isProjectOpen())
+    if (document.isProjectOpen())
         loadFontFiles();
 }
 
-void MainWindow::loadFontFiles()
+void LibraryController::loadFontFiles()
 {
-    const QString fonts = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
-                                                              QStringLiteral("tempFonts"));
+    const QString fonts =
+        ProjectFolder::openProjectSubfolder(document.projectPath(), QStringLiteral("tempFonts"));
     if (QDir().mkpath(fonts)) {
         for (const QString &name : FontLibraryFiles::list(fonts))
             addFontFileRow(fontLibraryModel->rowCount(), fonts + QLatin1Char('/') + name);
         form->tvFont->setModel(fontLibraryModel);
     }
-    const QString ttf = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
-                                                            QStringLiteral("tempTtf"));
+    const QString ttf =
+        ProjectFolder::openProjectSubfolder(document.projectPath(), QStringLiteral("tempTtf"));
     if (!QDir().mkpath(ttf))
         qWarning() << "cannot create" << ttf;
 }
 
-void MainWindow::addFontFileRow(int row, const QString &path)
+void LibraryController::addFontFileRow(int row, const QString &path)
 {
     QString size;
     const FontLibraryFiles::Kind kind = FontLibraryFiles::kindOf(path, &size);
     if (kind == FontLibraryFiles::NotAccepted)
         return;
-    QStringList paths = designDocument.fontPaths();
-    designDocument.setFontPaths(paths << path);
+    QStringList paths = document.fontPaths();
+    document.setFontPaths(paths << path);
     fontLibraryModel->setItem(row, 1, centredItem(QString::number(row + 1)));
     fontLibraryModel->setItem(row, 2, centredItem(QFileInfo(path).fileName()));
     fontLibraryModel->setItem(row, 3, centredItem(size));
@@ -534,69 +580,64 @@ void MainWindow::addFontFileRow(int row, const QString &path)
                               centredItem(ImageLibrary::kbText(QFileInfo(path).size() / 1024.0)));
 }
 
-void MainWindow::importFontLibraryFiles(const QStringList &files)
+void LibraryController::importFontLibraryFiles(const QStringList &files)
 {
-    const LibraryFiles::ImportReport report =
-        LibraryFiles::importFiles(ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
-                                                                      QStringLiteral("tempFonts")),
-                                  files);
+    const LibraryFiles::ImportReport report = LibraryFiles::importFiles(
+        ProjectFolder::openProjectSubfolder(document.projectPath(), QStringLiteral("tempFonts")),
+        files);
     for (const QString &path : report.copied)
         addFontFileRow(fontLibraryModel->rowCount(), path);
     form->tvFont->setModel(fontLibraryModel);
     reportFailedCopies(report.failures());
 }
 
-void MainWindow::deleteCheckedFontLibraryFiles()
+void LibraryController::deleteCheckedFontLibraryFiles()
 {
     // Font-library files have nothing to do with the pictures: imagesChanged stays.
     const auto removed = [this](int i) {
         removeLibraryRow(fontLibraryModel, i);
-        QStringList paths = designDocument.fontPaths();
+        QStringList paths = document.fontPaths();
         paths.removeAt(i);
-        designDocument.setFontPaths(paths);
+        document.setFontPaths(paths);
     };
-    if (!removeCheckedRows(form->tvFont, fontLibraryModel, designDocument.fontPaths(), 1, removed))
+    if (!removeCheckedRows(form->tvFont, fontLibraryModel, document.fontPaths(), 1, removed))
         fontLibraryDeleteMode = false;
     form->tvFont->reset();
 }
 
-void MainWindow::on_tvFont_clicked(const QModelIndex &index)
+void LibraryController::on_tvFont_clicked(const QModelIndex &index)
 {
     checkClickedRow(form->tvFont, fontLibraryModel, index.row(), fontLibraryDeleteMode);
 }
 
-// ---- TrueType sources ----
-
-void MainWindow::refreshTtfList()
+void LibraryController::refreshTtfList()
 {
     form->cbTtf->clear();
-    const QString folder = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
-                                                               QStringLiteral("tempTtf"));
+    const QString folder =
+        ProjectFolder::openProjectSubfolder(document.projectPath(), QStringLiteral("tempTtf"));
     if (folder.isEmpty() || !QDir().mkpath(folder))
         return;
     form->cbTtf->addItems(LibraryFiles::listFiles(folder, {QStringLiteral("*.ttf")}));
 }
 
-void MainWindow::on_btnAddTtf_clicked()
+void LibraryController::on_btnAddTtf_clicked()
 {
-    if (!designDocument.isProjectOpen()) {
-        questionBox->showNotice(QMyMessageBox::Information,
-                                tr("未加载项目，请您先创建或导入项目！"));
+    if (!document.isProjectOpen()) {
+        questions->showNotice(QMyMessageBox::Information, tr("未加载项目，请您先创建或导入项目！"));
         return;
     }
     const QStringList files = QFileDialog::getOpenFileNames(
-        this, tr("选择字库"), FontDlg::systemFontFolder(), QStringLiteral("(*.ttf)"));
+        window, tr("选择字库"), FontDlg::systemFontFolder(), QStringLiteral("(*.ttf)"));
     if (!files.isEmpty())
         addTtfFiles(files);
 }
 
-void MainWindow::addTtfFiles(const QStringList &files)
+void LibraryController::addTtfFiles(const QStringList &files)
 {
     const QString remembered = form->cbTtf->currentText();
-    const LibraryFiles::ImportReport report =
-        LibraryFiles::importFiles(ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
-                                                                      QStringLiteral("tempTtf")),
-                                  files);
+    const LibraryFiles::ImportReport report = LibraryFiles::importFiles(
+        ProjectFolder::openProjectSubfolder(document.projectPath(), QStringLiteral("tempTtf")),
+        files);
     refreshTtfList();
     const int index = form->cbTtf->findText(remembered);
     if (index >= 0)
@@ -604,44 +645,25 @@ void MainWindow::addTtfFiles(const QStringList &files)
     reportFailedCopies(report.failures());
 }
 
-void MainWindow::on_btnDelTtf_clicked()
+void LibraryController::on_btnDelTtf_clicked()
 {
     // The answer deletes the file the question names, whatever the list shows by then.
     const QString name = form->cbTtf->currentText();
-    questionBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
-                     tr("您是否需要删除%1文件？").arg(name), [this, name] { deleteTtf(name); });
+    questions->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
+                   tr("您是否需要删除%1文件？").arg(name), [this, name] { deleteTtf(name); });
 }
 
-void MainWindow::deleteTtf(const QString &name)
+void LibraryController::deleteTtf(const QString &name)
 {
-    const QString folder = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
-                                                               QStringLiteral("tempTtf"));
-    if (designDocument.isProjectOpen() && !LibraryFiles::removeInside(folder, name)
+    const QString folder =
+        ProjectFolder::openProjectSubfolder(document.projectPath(), QStringLiteral("tempTtf"));
+    if (document.isProjectOpen() && !LibraryFiles::removeInside(folder, name)
         && QFileInfo::exists(folder + QLatin1Char('/') + name))
         reportKeptFiles({name});
     refreshTtfList();
 }
 
-// ---- generated fonts ----
-
-// The models and headers come from earlier steps; the tables list the start-up project
-// later, when it is opened.
-void MainWindow::setUpLibraryTables()
-{
-    imageModel = new QMyImageItemModel;
-    fontLibraryModel = new QMyImageItemModel;
-    initImageTable();
-    initFontTable();
-}
-
-void MainWindow::setUpFontTable()
-{
-    fontDlg = new FontDlg(&designDocument);
-    fontModel = new QMyImageItemModel;
-    TableLook::apply(form->tvFontName);
-}
-
-void MainWindow::refreshFontList()
+void LibraryController::refreshFontList()
 {
     const int remembered = form->tvFontName->currentIndex().row();
     fontModel->clearAll();
@@ -650,16 +672,16 @@ void MainWindow::refreshFontList()
     form->tvFontName->setColumnWidth(0, 20);
     form->tvFontName->hideColumn(0);
     TableLook::fitHeaders(form->tvFontName);
-    designDocument.setFontIds({});
-    const QString folder = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
-                                                               QStringLiteral("tempFonts"));
+    document.setFontIds({});
+    const QString folder =
+        ProjectFolder::openProjectSubfolder(document.projectPath(), QStringLiteral("tempFonts"));
     if (folder.isEmpty() || !QDir().mkpath(folder)) {
         form->labFontSize->clear();
         return;
     }
     showGeneratedFontsSize();
-    designDocument.setFontIds(GeneratedFonts::listNumbers(folder));
-    const QStringList &fontIds = designDocument.fontIds();
+    document.setFontIds(GeneratedFonts::listNumbers(folder));
+    const QStringList &fontIds = document.fontIds();
     for (int row = 0; row < fontIds.size(); ++row) {
         fontModel->setItem(row, 1, centredItem(QString::number(row + 1)));
         fontModel->setItem(row, 2, centredItem(fontIds.at(row)));
@@ -668,10 +690,10 @@ void MainWindow::refreshFontList()
         form->tvFontName->selectRow(remembered);
 }
 
-void MainWindow::showGeneratedFontsSize()
+void LibraryController::showGeneratedFontsSize()
 {
-    const QString folder = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
-                                                               QStringLiteral("tempFonts"));
+    const QString folder =
+        ProjectFolder::openProjectSubfolder(document.projectPath(), QStringLiteral("tempFonts"));
     if (folder.isEmpty() || !QDir(folder).exists()) {
         form->labFontSize->clear();
         return;
@@ -680,21 +702,11 @@ void MainWindow::showGeneratedFontsSize()
         tr("文件总大小：%1KB").arg(QString::number(GeneratedFonts::fontFilesKB(folder), 'f', 2)));
 }
 
-void MainWindow::refreshFontIdProperty()
-{
-    if (!currentWidget)
-        return;
-    const WidgetType type = currentWidget->getType();
-    if (type != WidgetType::Btn && type != WidgetType::Lab && type != WidgetType::TextBox)
-        return;
-    sheet->refreshFontChoice(QStringLiteral("fontID"), currentWidget->getFontID());
-}
-
-void MainWindow::on_btnCreateFont_clicked()
+void LibraryController::on_btnCreateFont_clicked()
 {
     if (fontConverter->isRunning())
         return;
-    if (refuseWhileDownloading(tr("下载中请稍后重试！")))
+    if (download->refuseWhileDownloading(tr("下载中请稍后重试！")))
         return;
     setFontCommandsEnabled(false);
     // The converter is looked for once a run, until it answers.
@@ -704,39 +716,36 @@ void MainWindow::on_btnCreateFont_clicked()
         generateFont();
 }
 
-void MainWindow::slotFontConverterChecked(bool ok)
+void LibraryController::slotFontConverterChecked(bool ok)
 {
     npmInstalled = ok;
     if (!ok)
-        questionBox->showNotice(QMyMessageBox::Warning,
-                                tr("未配置正确node，请您确认node是否正确安装！"));
+        questions->showNotice(QMyMessageBox::Warning,
+                              tr("未配置正确node，请您确认node是否正确安装！"));
     generateFont();
 }
 
-void MainWindow::generateFont()
+void LibraryController::generateFont()
 {
-    if (!designDocument.isProjectOpen()) {
-        questionBox->showNotice(QMyMessageBox::Information,
-                                tr("未加载项目，请您先创建或导入项目！"));
+    if (!document.isProjectOpen()) {
+        questions->showNotice(QMyMessageBox::Information, tr("未加载项目，请您先创建或导入项目！"));
         setFontCommandsEnabled(true);
         return;
     }
     QString number;
-    switch (GeneratedFonts::checkNumber(form->editFontName->text(), designDocument.fontIds(),
-                                        &number)) {
+    switch (GeneratedFonts::checkNumber(form->editFontName->text(), document.fontIds(), &number)) {
     case GeneratedFonts::TooManyFonts:
-        questionBox->showNotice(QMyMessageBox::Information,
-                                tr("字库不可以超过%1个！").arg(GeneratedFonts::MaxCount));
+        questions->showNotice(QMyMessageBox::Information,
+                              tr("字库不可以超过%1个！").arg(GeneratedFonts::MaxCount));
         setFontCommandsEnabled(true);
         return;
     case GeneratedFonts::NotANumber:
-        questionBox->showNotice(QMyMessageBox::Information, tr("字体名称应该为数字！"));
+        questions->showNotice(QMyMessageBox::Information, tr("字体名称应该为数字！"));
         setFontCommandsEnabled(true);
         return;
     case GeneratedFonts::OutOfRange:
-        questionBox->showNotice(
-            QMyMessageBox::Information,
-            tr("名称为数值，且数值范围为0-%1！").arg(GeneratedFonts::MaxNumber));
+        questions->showNotice(QMyMessageBox::Information,
+                              tr("名称为数值，且数值范围为0-%1！").arg(GeneratedFonts::MaxNumber));
         setFontCommandsEnabled(true);
         return;
     case GeneratedFonts::NumberOk:
@@ -745,20 +754,20 @@ void MainWindow::generateFont()
     // A size the module cannot draw would keep the converter busy for a minute or more.
     int size = 0;
     if (!GeneratedFonts::checkSize(form->editFontSize->text(), &size)) {
-        questionBox->showNotice(QMyMessageBox::Information, GeneratedFonts::sizeRangeNotice());
+        questions->showNotice(QMyMessageBox::Information, GeneratedFonts::sizeRangeNotice());
         setFontCommandsEnabled(true);
         return;
     }
 
-    const QString fonts = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
-                                                              QStringLiteral("tempFonts"));
+    const QString fonts =
+        ProjectFolder::openProjectSubfolder(document.projectPath(), QStringLiteral("tempFonts"));
     if (!QDir().mkpath(fonts)) {
         slotFontConverted(false, QDir::toNativeSeparators(fonts));
         return;
     }
     FontConverter::Request request;
     request.ttfPath =
-        ProjectFolder::openProjectSubfolder(designDocument.projectPath(), QStringLiteral("tempTtf"))
+        ProjectFolder::openProjectSubfolder(document.projectPath(), QStringLiteral("tempTtf"))
         + QLatin1Char('/') + form->cbTtf->currentText();
     request.symbols = form->textEditFont->toPlainText();
     request.size = size;
@@ -773,31 +782,31 @@ void MainWindow::generateFont()
     request.params.fontBbp = form->cbBpp->currentText();
     request.params.fontText = request.symbols;
     fontBeingMade = number;
-    fontBeingMadeProject = designDocument.projectPath();
+    fontBeingMadeProject = document.projectPath();
     fontConversionCancelled = false;
-    progressWindow->setTitle(tr("生成字体"));
-    progressWindow->setProgress(0, 0);
+    download->progressWindow()->setTitle(tr("生成字体"));
+    download->progressWindow()->setProgress(0, 0);
     fontConverter->start(request);
 }
 
-void MainWindow::slotFontConverted(bool ok, const QString &message)
+void LibraryController::slotFontConverted(bool ok, const QString &message)
 {
-    progressWindow->hide();
+    download->progressWindow()->hide();
     setFontCommandsEnabled(true);
     // The font went into the project the conversion started in, which may no longer be the
     // one open: the messages then name it, and the open project's lists stay as they are.
-    const bool here = fontBeingMadeProject == designDocument.projectPath();
+    const bool here = fontBeingMadeProject == document.projectPath();
     const QString elsewhere =
         here ? QString() : tr("（项目%1）").arg(QDir::toNativeSeparators(fontBeingMadeProject));
     if (fontConversionCancelled) {
         fontConversionCancelled = false;
-        questionBox->showNotice(QMyMessageBox::Information,
-                                tr("已取消生成字体%1，原有的字体不变").arg(fontBeingMade)
-                                    + elsewhere);
+        questions->showNotice(QMyMessageBox::Information,
+                              tr("已取消生成字体%1，原有的字体不变").arg(fontBeingMade)
+                                  + elsewhere);
         return;
     }
     if (!ok) {
-        questionBox->showNotice(QMyMessageBox::Warning, tr("生成字体失败！") + message + elsewhere);
+        questions->showNotice(QMyMessageBox::Warning, tr("生成字体失败！") + message + elsewhere);
         return;
     }
     const QString folder = QFileInfo(fontBeingMadeProject).absolutePath();
@@ -805,26 +814,26 @@ void MainWindow::slotFontConverted(bool ok, const QString &message)
     const int characters =
         font.open(QIODevice::ReadOnly) ? GeneratedFonts::characterCount(font.readAll()) : -1;
     if (characters == 0)
-        questionBox->showNotice(
+        questions->showNotice(
             QMyMessageBox::Warning,
             tr("字体%1已生成，但其中没有任何字符：ttf文件中既没有ASCII字符，也没有“内容”里的字符！")
                     .arg(fontBeingMade)
                 + elsewhere);
     else if (here)
-        questionBox->showNotice(QMyMessageBox::Information, tr("生成字体成功"));
+        questions->showNotice(QMyMessageBox::Information, tr("生成字体成功"));
     else
-        questionBox->showNotice(QMyMessageBox::Information,
-                                tr("生成字体%1成功").arg(fontBeingMade) + elsewhere);
+        questions->showNotice(QMyMessageBox::Information,
+                              tr("生成字体%1成功").arg(fontBeingMade) + elsewhere);
     if (!here)
         return;
     refreshFontList();
-    const int row = designDocument.fontIds().indexOf(fontBeingMade);
+    const int row = document.fontIds().indexOf(fontBeingMade);
     if (row >= 0)
         form->tvFontName->selectRow(row);
-    refreshFontIdProperty();
+    emit fontsChanged();
 }
 
-void MainWindow::cancelFontConversion()
+void LibraryController::cancelFontConversion()
 {
     if (!fontConverter || !fontConverter->isRunning())
         return;
@@ -832,7 +841,7 @@ void MainWindow::cancelFontConversion()
     fontConverter->cancel();
 }
 
-void MainWindow::setFontCommandsEnabled(bool enabled)
+void LibraryController::setFontCommandsEnabled(bool enabled)
 {
     for (QWidget *w :
          {static_cast<QWidget *>(form->btnCreateFont), static_cast<QWidget *>(form->btnDelFont),
@@ -840,38 +849,36 @@ void MainWindow::setFontCommandsEnabled(bool enabled)
         w->setEnabled(enabled);
 }
 
-bool MainWindow::isFontBeingMade() const
+bool LibraryController::isFontBeingMade() const
 {
     return fontConverter && fontConverter->isRunning();
 }
 
-void MainWindow::on_btnDelFont_clicked()
+void LibraryController::on_btnDelFont_clicked()
 {
     const int row = form->tvFontName->currentIndex().row();
-    if (row < 0 || row >= designDocument.fontIds().size())
+    if (row < 0 || row >= document.fontIds().size())
         return;
-    if (refuseWhileDownloading(tr("下载中，不可删除！")))
+    if (download->refuseWhileDownloading(tr("下载中，不可删除！")))
         return;
-    const QString number = designDocument.fontIds().at(row);
-    questionBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
-                     tr("您是否需要删除列表中选择的字体？"),
-                     [this, number] { deleteFont(number); });
+    const QString number = document.fontIds().at(row);
+    questions->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
+                   tr("您是否需要删除列表中选择的字体？"), [this, number] { deleteFont(number); });
 }
 
-void MainWindow::deleteFont(const QString &number)
+void LibraryController::deleteFont(const QString &number)
 {
     // Never while the converter writes the folder (the question does not block, so a
     // conversion can have started behind it); only a font still listed.
     if (isFontBeingMade()) {
-        questionBox->showNotice(
-            QMyMessageBox::Warning,
-            tr("正在生成字体，字体%1未删除，请在生成结束后再删除！").arg(number));
+        questions->showNotice(QMyMessageBox::Warning,
+                              tr("正在生成字体，字体%1未删除，请在生成结束后再删除！").arg(number));
         return;
     }
-    if (!designDocument.fontIds().contains(number))
+    if (!document.fontIds().contains(number))
         return;
-    const QString fonts = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
-                                                              QStringLiteral("tempFonts"));
+    const QString fonts =
+        ProjectFolder::openProjectSubfolder(document.projectPath(), QStringLiteral("tempFonts"));
     // The font file first: while it stays, the font stays whole, with its parameters.
     const QString font = GeneratedFonts::fontPath(fonts, number);
     const QString params = GeneratedFonts::paramPath(fonts, number);
@@ -881,10 +888,10 @@ void MainWindow::deleteFont(const QString &number)
         reportKeptFiles({QFileInfo(params).fileName()});
     refreshFontList();
     resetFontForm();
-    refreshFontIdProperty();
+    emit fontsChanged();
 }
 
-void MainWindow::resetFontForm()
+void LibraryController::resetFontForm()
 {
     form->editFontName->clear();
     form->cbTtf->setCurrentIndex(0);
@@ -893,15 +900,14 @@ void MainWindow::resetFontForm()
     form->textEditFont->clear();
 }
 
-void MainWindow::on_tvFontName_clicked(const QModelIndex &index)
+void LibraryController::on_tvFontName_clicked(const QModelIndex &index)
 {
     if (index.row() < 0)
         return;
     const QString number = fontModel->index(index.row(), 2).data().toString();
-    const GeneratedFonts::Params p = GeneratedFonts::readParams(
-        GeneratedFonts::paramPath(ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
-                                                                      QStringLiteral("tempFonts")),
-                                  number));
+    const GeneratedFonts::Params p = GeneratedFonts::readParams(GeneratedFonts::paramPath(
+        ProjectFolder::openProjectSubfolder(document.projectPath(), QStringLiteral("tempFonts")),
+        number));
     form->editFontName->setText(number);
     const int ttf = form->cbTtf->findText(p.fontTtf);
     if (ttf >= 0)
@@ -913,11 +919,10 @@ void MainWindow::on_tvFontName_clicked(const QModelIndex &index)
     form->textEditFont->setPlainText(p.fontText);
 }
 
-void MainWindow::on_btnFontDlg_clicked()
+void LibraryController::on_btnFontDlg_clicked()
 {
-    if (designDocument.isProjectOpen())
+    if (document.isProjectOpen())
         fontDlg->showDlg();
     else
-        questionBox->showNotice(QMyMessageBox::Information,
-                                tr("未加载项目，请您先创建或导入项目！"));
+        questions->showNotice(QMyMessageBox::Information, tr("未加载项目，请您先创建或导入项目！"));
 }

@@ -1,13 +1,18 @@
-#include "mainwindow.h"
+#include "pagescontroller.h"
 #include "ui_mainwindow.h"
 
-#include "bootdlg.h"
+#include "designdocument.h"
 #include "designglobals.h"
+#include "imagereferences.h"
+#include "itemdata.h"
+#include "itemdelegate.h"
 #include "pageparam.h"
 #include "pagerenamedlg.h"
 #include "pagetreetext.h"
+#include "propertiescontroller.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
+#include "qmystandarditemmodel.h"
 #include "qmywidget.h"
 #include "qmywidgetfactory.h"
 
@@ -17,7 +22,9 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QStandardItem>
 #include <QTextEdit>
 #include <QTreeWidget>
 
@@ -39,56 +46,167 @@ QTreeWidgetItem *newPageItem(int page, const QString &name)
 
 } // namespace
 
+PagesController::PagesController(QMainWindow *window, Ui_MainWindow *form, DesignDocument &document,
+                                 QMyMessageBox *questions, PropertiesController *properties,
+                                 QObject *parent)
+    : QObject(parent)
+    , window(window)
+    , form(form)
+    , document(document)
+    , questions(questions)
+    , properties(properties)
+    , clipboardPage(std::make_unique<PageParam>())
+{
+    setUpPalette();
+    setUpPageTree();
+    setUpPageMenu();
+    followDocument();
+}
+
+// The widgets of the clipboard are the canvas's children and go with it.
+PagesController::~PagesController() = default;
+
+void PagesController::setUpPalette()
+{
+    paletteModel = new QMyStandardItemModel(this);
+    paletteDelegate = new ItemDelegate(this);
+    fillPalette();
+}
+
+// One row per widget type, in type-code order.
+void PagesController::fillPalette()
+{
+    paletteModel->clear();
+    const QStringList names = widgetTypeDisplayNames();
+    for (int i = 0; i < widgetTypeIcons.size(); ++i) {
+        auto *item = new QStandardItem;
+        item->setData(QVariant::fromValue(ItemData {widgetTypeIcons.at(i), names.value(i)}),
+                      Qt::UserRole + 1);
+        paletteModel->appendRow(item);
+    }
+    form->listView->setItemDelegate(paletteDelegate);
+    form->listView->setModel(paletteModel);
+}
+
+void PagesController::retranslate()
+{
+    pageRenameDlg->retranslate();
+    fillPalette();
+}
+
+// The canvas says where the mouse went, what it added and what to delete.
+void PagesController::setUpPageTree()
+{
+    QTreeWidget *tree = form->treeWidget;
+    tree->setContextMenuPolicy(Qt::CustomContextMenu);
+    tree->setHeaderHidden(true);
+    connect(tree, &QTreeWidget::itemClicked, this, &PagesController::on_treeWidget_itemClicked);
+    connect(form->btnPageAdd, &QAbstractButton::clicked, this,
+            &PagesController::on_btnPageAdd_clicked);
+    connect(form->btnPageSub, &QAbstractButton::clicked, this,
+            &PagesController::on_btnPageSub_clicked);
+    QMyFrame *frame = form->frame;
+    connect(frame, &QMyFrame::s_sendTreeWidget, this, &PagesController::slotTreeWidget);
+    connect(frame, &QMyFrame::s_delAction, this, &PagesController::slotDelAction);
+    connect(frame, &QMyFrame::s_sendClickTopTreeWidget, this,
+            &PagesController::slotClickTopTreeWidget);
+    connect(frame, &QMyFrame::s_sendPressPos, this, &PagesController::slotRecvFramePressPos);
+    connect(properties, &PropertiesController::widgetShown, this,
+            &PagesController::selectWidgetItem);
+}
+
+void PagesController::setUpPageMenu()
+{
+    pageRenameDlg = std::make_unique<PageRenameDlg>();
+    connect(pageRenameDlg.get(), &PageRenameDlg::s_sendName, this,
+            &PagesController::slotPageRename);
+    connect(form->treeWidget, &QWidget::customContextMenuRequested, this,
+            &PagesController::slotPopPageMenu);
+    connect(&pageActions[ActionAdd], &QAction::triggered, this,
+            &PagesController::slotActionPageAdd);
+    connect(&pageActions[ActionDelete], &QAction::triggered, this,
+            &PagesController::slotActionPageDel);
+    connect(&pageActions[ActionCopy], &QAction::triggered, this,
+            &PagesController::slotActionPageCopy);
+    connect(&pageActions[ActionPaste], &QAction::triggered, this,
+            &PagesController::slotActionPagePaste);
+    connect(&pageActions[ActionRename], &QAction::triggered, this,
+            &PagesController::slotActionPageRename);
+    // The copy and paste keys, whichever widget of the window they go to.
+    qApp->installEventFilter(this);
+}
+
+// The tree and the clipboard follow the design.
+void PagesController::followDocument()
+{
+    DesignDocument *d = &document;
+    connect(d, &DesignDocument::pageAdded, this, &PagesController::followPageAdded);
+    connect(d, &DesignDocument::pageRenamed, this, &PagesController::followPageRenamed);
+    connect(d, &DesignDocument::pageRemoved, this, &PagesController::followPageRemoved);
+    connect(d, &DesignDocument::pagesCleared, this, &PagesController::clearPageTree);
+    connect(d, &DesignDocument::widgetAdded, this, &PagesController::followWidgetAdded);
+    connect(d, &DesignDocument::widgetRemoved, this, &PagesController::followWidgetRemoved);
+    connect(d, &DesignDocument::pictureRemoved, this, &PagesController::followPictureRemoved);
+}
+
+// A copied page is pasted with the pictures it showed when it was copied.
+void PagesController::followPictureRemoved(int number)
+{
+    ImageReferences::renumberPage(clipboardPage.get(), number);
+    for (QMyWidget *widget : qAsConst(clipboardWidgets))
+        ImageReferences::renumberWidget(widget, number);
+}
+
 // A click made by code: the handler runs before the caller goes on, as for the user's click.
-void MainWindow::clickTreeItem(QTreeWidgetItem *item)
+void PagesController::clickTreeItem(QTreeWidgetItem *item)
 {
     form->treeWidget->setCurrentItem(item);
     on_treeWidget_itemClicked(item, 0);
 }
 
-bool MainWindow::addPage()
+bool PagesController::addPage()
 {
-    const int page = designDocument.addPage();
+    const int page = document.addPage();
     clickTreeItem(form->treeWidget->topLevelItem(page));
     return true;
 }
 
-void MainWindow::followPageAdded(int page)
+void PagesController::followPageAdded(int page)
 {
-    form->treeWidget->addTopLevelItem(newPageItem(page, designDocument.page(page)->pageName()));
+    form->treeWidget->addTopLevelItem(newPageItem(page, document.page(page)->pageName()));
 }
 
-void MainWindow::followPageRenamed(int page)
+void PagesController::followPageRenamed(int page)
 {
     if (QTreeWidgetItem *item = form->treeWidget->topLevelItem(page))
-        item->setText(0, PageTreeText::pageItem(page, designDocument.page(page)->pageName()));
+        item->setText(0, PageTreeText::pageItem(page, document.page(page)->pageName()));
 }
 
 // The later pages' items name other indexes now: the tree is built again, and the page
 // shown afterwards is clicked.
-void MainWindow::followPageRemoved(int page)
+void PagesController::followPageRemoved(int page)
 {
     // Its item goes first, so that the pages after it keep their open state.
     delete form->treeWidget->takeTopLevelItem(page);
     refreshPageTree();
 }
 
-void MainWindow::followWidgetAdded(int page, QMyWidget *w)
+void PagesController::followWidgetAdded(int page, QMyWidget *w)
 {
     addTreeWidgetItem(PageTreeAction::AddWidget, page, w->getType(), w->getId(), w->getTypeName());
 }
 
 // The tree lists a page's widgets in the page's order.
-void MainWindow::followWidgetRemoved(int page, QMyWidget *w)
+void PagesController::followWidgetRemoved(int page, QMyWidget *w)
 {
     QTreeWidgetItem *pageItem = form->treeWidget->topLevelItem(page);
-    const int row = designDocument.widgets(page).indexOf(w);
+    const int row = document.widgets(page).indexOf(w);
     if (pageItem && row >= 0 && row < pageItem->childCount())
         delete pageItem->takeChild(row);
 }
 
-void MainWindow::addTreeWidgetItem(PageTreeAction action, int page, WidgetType type, int id,
-                                   const QString &typeName)
+void PagesController::addTreeWidgetItem(PageTreeAction action, int page, WidgetType type, int id,
+                                        const QString &typeName)
 {
     if (action != PageTreeAction::AddWidget || page < 0
         || page >= form->treeWidget->topLevelItemCount())
@@ -107,8 +225,8 @@ void MainWindow::addTreeWidgetItem(PageTreeAction action, int page, WidgetType t
     form->treeWidget->topLevelItem(page)->addChild(item);
 }
 
-void MainWindow::slotTreeWidget(PageTreeAction action, int page, WidgetType type, int id,
-                                QString typeName)
+void PagesController::slotTreeWidget(PageTreeAction action, int page, WidgetType type, int id,
+                                     QString typeName)
 {
     Q_UNUSED(type)
     Q_UNUSED(id)
@@ -121,13 +239,13 @@ void MainWindow::slotTreeWidget(PageTreeAction action, int page, WidgetType type
     clickTreeItem(pageItem->child(pageItem->childCount() - 1));
 }
 
-void MainWindow::slotClickTopTreeWidget()
+void PagesController::slotClickTopTreeWidget()
 {
-    if (QTreeWidgetItem *item = form->treeWidget->topLevelItem(designDocument.currentPage()))
+    if (QTreeWidgetItem *item = form->treeWidget->topLevelItem(document.currentPage()))
         clickTreeItem(item);
 }
 
-void MainWindow::clearPageTree()
+void PagesController::clearPageTree()
 {
     // Which pages were open is kept for the tree built next.
     expandedPages.clear();
@@ -141,7 +259,7 @@ void MainWindow::clearPageTree()
 
 // Pages open before the tree was rebuilt are open again, so that a widget's item stays
 // in view across deletions, page commands and loads.
-void MainWindow::expandRememberedPages()
+void PagesController::expandRememberedPages()
 {
     for (int page : qAsConst(expandedPages)) {
         if (QTreeWidgetItem *item = form->treeWidget->topLevelItem(page))
@@ -149,12 +267,12 @@ void MainWindow::expandRememberedPages()
     }
 }
 
-void MainWindow::refreshPageTree()
+void PagesController::refreshPageTree()
 {
     clearPageTree();
-    for (int i = 0; i < designDocument.pageCount(); ++i) {
-        form->treeWidget->addTopLevelItem(newPageItem(i, designDocument.page(i)->pageName()));
-        for (QMyWidget *w : designDocument.widgets(i))
+    for (int i = 0; i < document.pageCount(); ++i) {
+        form->treeWidget->addTopLevelItem(newPageItem(i, document.page(i)->pageName()));
+        for (QMyWidget *w : document.widgets(i))
             addTreeWidgetItem(PageTreeAction::AddWidget, i, w->getType(), w->getId(),
                               w->getTypeName());
     }
@@ -163,22 +281,22 @@ void MainWindow::refreshPageTree()
 }
 
 // The event dialogs and the tree follow the design's pages.
-void MainWindow::clearAllPages()
+void PagesController::clearAllPages()
 {
-    designDocument.clearPages();
+    document.clearPages();
 }
 
-void MainWindow::on_treeWidget_itemClicked(QTreeWidgetItem *item, int)
+void PagesController::on_treeWidget_itemClicked(QTreeWidgetItem *item, int)
 {
     if (!item)
         return;
     bool known = false;
     const int page = item->data(0, PageRole).toInt(&known);
-    if (!known || page < 0 || page >= designDocument.pageCount())
+    if (!known || page < 0 || page >= document.pageCount())
         return;
 
-    designDocument.setCurrentPage(page);
-    const QList<QMyWidget *> &widgets = designDocument.widgets(page);
+    document.setCurrentPage(page);
+    const QList<QMyWidget *> &widgets = document.widgets(page);
     if (item->parent()) {
         // The first widget of the page the item names.
         QMyWidget *found = nullptr;
@@ -199,29 +317,29 @@ void MainWindow::on_treeWidget_itemClicked(QTreeWidgetItem *item, int)
     form->frame->repaint();
 }
 
-void MainWindow::highlightShownItem(bool pageItemAlways, int menuPage)
+void PagesController::highlightShownItem(bool pageItemAlways, int menuPage)
 {
     QTreeWidget *tree = form->treeWidget;
-    QTreeWidgetItem *pageItem = tree->topLevelItem(designDocument.currentPage());
+    QTreeWidgetItem *pageItem = tree->topLevelItem(document.currentPage());
     if (!pageItem)
         return;
-    if (currentWidget) {
-        selectWidgetItem(currentWidget);
-    } else if (pageItemAlways || menuPage != designDocument.currentPage()) {
+    if (QMyWidget *shown = properties->getCurrentWidget()) {
+        selectWidgetItem(shown);
+    } else if (pageItemAlways || menuPage != document.currentPage()) {
         tree->setCurrentItem(pageItem);
     }
 }
 
-bool MainWindow::isItemOf(const QTreeWidgetItem *item, const QMyWidget *w)
+bool PagesController::isItemOf(const QTreeWidgetItem *item, const QMyWidget *w)
 {
     return item->data(0, WidgetIdRole).toInt() == w->getId()
         && item->data(0, WidgetTypeRole).toInt() == widgetTypeCode(w->getType());
 }
 
 // The item of the widget on the current page, as the sheet shows it.
-void MainWindow::selectWidgetItem(const QMyWidget *w)
+void PagesController::selectWidgetItem(const QMyWidget *w)
 {
-    QTreeWidgetItem *pageItem = form->treeWidget->topLevelItem(designDocument.currentPage());
+    QTreeWidgetItem *pageItem = form->treeWidget->topLevelItem(document.currentPage());
     if (!pageItem)
         return;
     for (int i = 0; i < pageItem->childCount(); ++i) {
@@ -230,9 +348,9 @@ void MainWindow::selectWidgetItem(const QMyWidget *w)
     }
 }
 
-void MainWindow::slotPopPageMenu(const QPoint &)
+void PagesController::slotPopPageMenu(const QPoint &)
 {
-    if (!designDocument.isProjectOpen())
+    if (!document.isProjectOpen())
         return;
     pageActions[ActionAdd].setText(tr("添加页"));
     pageActions[ActionDelete].setText(tr("删除页"));
@@ -263,19 +381,19 @@ void MainWindow::slotPopPageMenu(const QPoint &)
     }
 }
 
-void MainWindow::slotActionPageAdd()
+void PagesController::slotActionPageAdd()
 {
-    if (!designDocument.isProjectOpen()) {
-        questionBox->showNotice(QMyMessageBox::Information, tr("未创建项目，请您先创建项目！"));
+    if (!document.isProjectOpen()) {
+        questions->showNotice(QMyMessageBox::Information, tr("未创建项目，请您先创建项目！"));
         return;
     }
     addPage();
 }
 
-void MainWindow::slotActionPageDel()
+void PagesController::slotActionPageDel()
 {
-    if (designDocument.pageCount() < 2) {
-        questionBox->showNotice(QMyMessageBox::Warning, tr("不可删除最后一页！"));
+    if (document.pageCount() < 2) {
+        questions->showNotice(QMyMessageBox::Warning, tr("不可删除最后一页！"));
         return;
     }
     QTreeWidgetItem *item = form->treeWidget->currentItem();
@@ -285,25 +403,25 @@ void MainWindow::slotActionPageDel()
 }
 
 // The page shown when the question is asked decides the page shown afterwards.
-void MainWindow::askDeletePage(int page)
+void PagesController::askDeletePage(int page)
 {
-    const int shown = designDocument.currentPage();
-    questionBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
-                     tr("是否删除第%1页？").arg(page),
-                     [this, page, shown] { deletePage(page, shown); });
+    const int shown = document.currentPage();
+    questions->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
+                   tr("是否删除第%1页？").arg(page),
+                   [this, page, shown] { deletePage(page, shown); });
 }
 
-void MainWindow::deletePage(int page, int shownWhenAsked)
+void PagesController::deletePage(int page, int shownWhenAsked)
 {
     // The question does not block: by the time it is answered the design may have
     // changed, so the page must still exist and must not be the last one.
-    const int count = designDocument.pageCount();
-    if (count < 2 || page < 0 || page >= count || !designDocument.hasCurrentPage())
+    const int count = document.pageCount();
+    if (count < 2 || page < 0 || page >= count || !document.hasCurrentPage())
         return;
-    designDocument.removePage(page, shownWhenAsked);
+    document.removePage(page, shownWhenAsked);
 }
 
-QMyWidget *MainWindow::cloneWidget(QMyWidget *source)
+QMyWidget *PagesController::cloneWidget(QMyWidget *source)
 {
     if (!QMyWidgetFactory::typeOf(source->getTypeName()))
         return nullptr;
@@ -347,23 +465,23 @@ static void copyPageRecord(const PageParam &from, PageParam *to, bool opacityInt
     to->eventHolder().copyFrom(from.eventHolder());
 }
 
-void MainWindow::slotActionPageCopy()
+void PagesController::slotActionPageCopy()
 {
     QTreeWidgetItem *item = form->treeWidget->currentItem();
     if (!item)
         return;
     QTreeWidgetItem *pageItem = item->parent() ? item->parent() : item;
     const int page = form->treeWidget->indexOfTopLevelItem(pageItem);
-    if (page < 0 || page >= designDocument.pageCount())
+    if (page < 0 || page >= document.pageCount())
         return;
 
     clipboardValid = true;
     clipboardPage->reset();
-    copyPageRecord(*designDocument.page(page), clipboardPage, false);
+    copyPageRecord(*document.page(page), clipboardPage.get(), false);
 
     qDeleteAll(clipboardWidgets);
     clipboardWidgets.clear();
-    for (QMyWidget *w : designDocument.widgets(page)) {
+    for (QMyWidget *w : document.widgets(page)) {
         if (QMyWidget *clone = cloneWidget(w)) {
             clone->hide();
             clipboardWidgets.append(clone);
@@ -371,47 +489,46 @@ void MainWindow::slotActionPageCopy()
     }
 }
 
-void MainWindow::slotActionPagePaste()
+void PagesController::slotActionPagePaste()
 {
-    if (!designDocument.isProjectOpen())
+    if (!document.isProjectOpen())
         return;
     addPage();
-    const int page = designDocument.pageCount() - 1;
-    copyPageRecord(*clipboardPage, designDocument.page(page), true);
-    designDocument.setPageName(page, clipboardPage->pageName());
+    const int page = document.pageCount() - 1;
+    copyPageRecord(*clipboardPage, document.page(page), true);
+    document.setPageName(page, clipboardPage->pageName());
 
     for (QMyWidget *source : qAsConst(clipboardWidgets)) {
         if (QMyWidget *w = cloneWidget(source))
-            designDocument.addWidget(page, w);
+            document.addWidget(page, w);
     }
     // The page's sheet shows what it took over.
     clickTreeItem(form->treeWidget->topLevelItem(page));
 }
 
-void MainWindow::slotActionPageRename()
+void PagesController::slotActionPageRename()
 {
     QTreeWidgetItem *item = form->treeWidget->currentItem();
     if (!item || item->parent())
         return;
     const int page = item->data(0, PageRole).toInt();
-    const PageParam *record = designDocument.page(page);
+    const PageParam *record = document.page(page);
     if (!record)
         return;
     pageRenameDlg->showDlg(page, PageTreeText::pageItem(page, QString()), record->pageName());
 }
 
 // The item shows the label and name the dialog shows, as the tree names every page.
-void MainWindow::slotPageRename(int page, QString itemText, QString name)
+void PagesController::slotPageRename(int page, QString itemText, QString name)
 {
     Q_UNUSED(itemText)
     // The dialog does not block; its page may have gone in the meantime.
-    if (page < 0 || page >= designDocument.pageCount()
-        || page >= form->treeWidget->topLevelItemCount())
+    if (page < 0 || page >= document.pageCount() || page >= form->treeWidget->topLevelItemCount())
         return;
-    designDocument.setPageName(page, name);
+    document.setPageName(page, name);
 }
 
-bool MainWindow::textEditorHasFocus()
+bool PagesController::textEditorHasFocus()
 {
     QWidget *focus = QApplication::focusWidget();
     if (!focus)
@@ -423,26 +540,18 @@ bool MainWindow::textEditorHasFocus()
     return combo && combo->isEditable();
 }
 
-void MainWindow::keyReleaseEvent(QKeyEvent *event)
-{
-    // A held key repeats its release; one press deletes once. Keys typed into an editor
-    // belong to the editor, not to the canvas.
-    if (!event->isAutoRepeat() && !textEditorHasFocus() && event->key() == Qt::Key_Delete)
-        deleteSelectedWidget();
-}
-
 // Copy and paste act once per press of Ctrl+C or Ctrl+V, when the first of the two keys
 // comes up, whichever it is. The keys are watched on their way to any widget of the window,
 // since the press may go to a child that takes it (the page tree copies its own text).
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+bool PagesController::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
-        return QMainWindow::eventFilter(watched, event);
+        return QObject::eventFilter(watched, event);
     auto *widget = qobject_cast<QWidget *>(watched);
     auto *key = static_cast<QKeyEvent *>(event);
-    if (!widget || widget->window() != this || key->isAutoRepeat())
-        return QMainWindow::eventFilter(watched, event);
+    if (!widget || widget->window() != window || key->isAutoRepeat())
+        return QObject::eventFilter(watched, event);
 
     if (type == QEvent::KeyPress) {
         const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
@@ -465,16 +574,41 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             }
         }
     }
-    return QMainWindow::eventFilter(watched, event);
+    return QObject::eventFilter(watched, event);
 }
 
-void MainWindow::deleteSelectedWidget()
+void PagesController::deleteSelectedWidget()
 {
-    if (!designDocument.hasCurrentPage())
+    if (!document.hasCurrentPage())
         return;
-    const QList<QMyWidget *> &widgets = designDocument.widgets(designDocument.currentPage());
-    if (currentWidget && currentWidget->isSelected() && widgets.contains(currentWidget))
-        designDocument.removeWidget(currentWidget);
+    const QList<QMyWidget *> &widgets = document.widgets(document.currentPage());
+    QMyWidget *shown = properties->getCurrentWidget();
+    if (shown && shown->isSelected() && widgets.contains(shown))
+        document.removeWidget(shown);
     // The page's sheet follows, whatever was shown.
     refreshPageTree();
+}
+
+void PagesController::on_btnPageAdd_clicked()
+{
+    slotActionPageAdd();
+}
+
+void PagesController::on_btnPageSub_clicked()
+{
+    if (document.pageCount() < 2) {
+        questions->showNotice(QMyMessageBox::Warning, tr("不可删除最后一页！"));
+        return;
+    }
+    askDeletePage(document.currentPage());
+}
+
+void PagesController::slotDelAction()
+{
+    deleteSelectedWidget();
+}
+
+void PagesController::slotRecvFramePressPos(QPoint pos)
+{
+    form->labFramePressPos->setText(QString("Pos(%1,%2)").arg(pos.x()).arg(pos.y()));
 }
