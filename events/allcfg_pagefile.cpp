@@ -453,7 +453,9 @@ QByteArray AllCfg::textBlock(const QMyWidget &w)
     u16(b, w.getHAlign());
     u16(b, w.getVAlign());
     zero(b, 2);
-    u16(b, w.getLongTextMode() + (type == WidgetType::Btn || type == WidgetType::Lab ? 2 : 0));
+    // In the field's 16 bits: a mode read from a file can be any int.
+    const int modeShift = type == WidgetType::Btn || type == WidgetType::Lab ? 2 : 0;
+    u16(b, quint16(w.getLongTextMode()) + modeShift);
     zero(b, 2);
     u16(b, textLength(w.getLongTextLen()));
     zero(b, 4);
