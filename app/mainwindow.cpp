@@ -194,8 +194,6 @@ void MainWindow::resetClipboardAndFlags()
 {
     clipboardPage = new PageParam;
     clipboardValid = false;
-    pageToDelete = 0;
-    pageWhenAsked = 0;
     npmInstalled = false;
     selectionKind = SelectionKind::Page;
 }
@@ -205,10 +203,11 @@ void MainWindow::createEventDialogs()
     eventDlg = new QMyEventDlg;
     delEventDlg = new DelEventDlg;
     delEventDlg->setDocument(&designDocument);
-    connect(delEventDlg, SIGNAL(s_sendDelEvent()), this, SLOT(slotRefleshEvent()));
+    connect(delEventDlg, &DelEventDlg::s_sendDelEvent, this, &MainWindow::slotRefleshEvent);
     downLoadEventDlg = new DownLoadEventDlg;
     downLoadEventDlg->setDocument(&designDocument);
-    connect(downLoadEventDlg, SIGNAL(s_sendReflesh()), this, SLOT(slotRefleshEvent()));
+    connect(downLoadEventDlg, &DownLoadEventDlg::s_sendReflesh, this,
+            &MainWindow::slotRefleshEvent);
 }
 
 void MainWindow::createFontProcessAndInfoDialog()
@@ -252,9 +251,10 @@ void MainWindow::setUpTimerButtons()
     timerButtons << form->btnTimer0 << form->btnTimer1 << form->btnTimer2 << form->btnTimer3
                  << form->btnTimer4 << form->btnTimer5 << form->btnTimer6 << form->btnTimer7
                  << form->btnTimerSleep;
-    for (QPushButton *button : qAsConst(timerButtons)) {
-        button->setStyleSheet(timerButtonStyles[TimerStyleDisabled]);
-        connect(button, SIGNAL(clicked(bool)), this, SLOT(slotTimerClicked(bool)));
+    for (int i = 0; i < timerButtons.size(); ++i) {
+        timerButtons.at(i)->setStyleSheet(timerButtonStyles[TimerStyleDisabled]);
+        connect(timerButtons.at(i), &QPushButton::clicked, this,
+                [this, i] { slotTimerClicked(i); });
     }
 }
 
@@ -277,14 +277,13 @@ void MainWindow::createMessageBoxes()
 {
     resultBox = new QMyMessageBox;
     questionBox = new QMyMessageBox;
-    connect(questionBox, SIGNAL(s_sendIsNo(int)), this, SLOT(slotDealIsNo(int)));
 }
 
 // Made stopped: creating or loading a project starts it.
 void MainWindow::createAutoSaveTimer()
 {
     autoSaveTimer = new QTimer;
-    connect(autoSaveTimer, SIGNAL(timeout()), this, SLOT(slotTimerAutoSavePro()));
+    connect(autoSaveTimer, &QTimer::timeout, this, &MainWindow::slotTimerAutoSavePro);
 }
 
 void MainWindow::createScreenSizeDialog()
@@ -318,13 +317,13 @@ void MainWindow::fillPalette()
 void MainWindow::connectCanvas()
 {
     qRegisterMetaType<QMyWidget *>("QMyWidget *");
-    connect(form->frame, SIGNAL(s_sendPressWnd(QMyWidget *)), this, SLOT(slotRecvWnd(QMyWidget *)));
-    connect(form->frame, SIGNAL(s_sendWndMove(QMyWidget *)), this,
-            SLOT(slotRecvWndMove(QMyWidget *)));
-    connect(form->frame, SIGNAL(s_sendParent()), this, SLOT(slotRecvParent()));
-    connect(form->frame, SIGNAL(s_delAction()), this, SLOT(slotDelAction()));
-    connect(form->frame, SIGNAL(s_sendClickTopTreeWidget()), this, SLOT(slotClickTopTreeWidget()));
-    connect(form->frame, SIGNAL(s_sendPressPos(QPoint)), this, SLOT(slotRecvFramePressPos(QPoint)));
+    QMyFrame *frame = form->frame;
+    connect(frame, &QMyFrame::s_sendPressWnd, this, &MainWindow::slotRecvWnd);
+    connect(frame, &QMyFrame::s_sendWndMove, this, &MainWindow::slotRecvWndMove);
+    connect(frame, &QMyFrame::s_sendParent, this, &MainWindow::slotRecvParent);
+    connect(frame, &QMyFrame::s_delAction, this, &MainWindow::slotDelAction);
+    connect(frame, &QMyFrame::s_sendClickTopTreeWidget, this, &MainWindow::slotClickTopTreeWidget);
+    connect(frame, &QMyFrame::s_sendPressPos, this, &MainWindow::slotRecvFramePressPos);
     form->frame->hide();
     currentWidget = nullptr;
 }
@@ -338,25 +337,26 @@ void MainWindow::setUpPropertyBrowser()
     variantManager = new QtVariantPropertyManager(form->designWnd);
     variantFactory = new QtVariantEditorFactory(form->designWnd);
     form->designWnd->setFactoryForManager(variantManager, variantFactory);
-    connect(variantManager, SIGNAL(valueChanged(QtProperty *, const QVariant &)), this,
-            SLOT(slotVariantPropertyValueChanged(QtProperty *, const QVariant &)));
+    connect(variantManager, &QtVariantPropertyManager::valueChanged, this,
+            QOverload<QtProperty *, const QVariant &>::of(
+                &MainWindow::slotVariantPropertyValueChanged));
     imageManager = new QtUserTypeOne_ImageManager(form->designWnd);
     imageFactory = new QtUserTypeOne_ImageFactory(form->designWnd);
     imageFactory->setServices(userTypeServices());
     form->designWnd->setFactoryForManager(imageManager, imageFactory);
-    connect(imageManager, SIGNAL(valueChanged(QtProperty *, QString)), this,
-            SLOT(slotImageColorPropertyValueChanged(QtProperty *, QString)));
+    connect(imageManager, &QtUserTypeOne_ImageManager::valueChanged, this,
+            &MainWindow::slotImageColorPropertyValueChanged);
     colorManager = new QtUserTypeTwo_ColorManager(form->designWnd);
     colorFactory = new QtUserTypeTwo_ColorFactory(form->designWnd);
     colorFactory->setServices(userTypeServices());
     form->designWnd->setFactoryForManager(colorManager, colorFactory);
-    connect(colorManager, SIGNAL(valueChanged(QtProperty *, QString)), this,
-            SLOT(slotImageColorPropertyValueChanged(QtProperty *, QString)));
+    connect(colorManager, &QtUserTypeTwo_ColorManager::valueChanged, this,
+            &MainWindow::slotImageColorPropertyValueChanged);
     enumManager = new QtEnumPropertyManager(form->designWnd);
     enumFactory = new QtEnumEditorFactory(form->designWnd);
     form->designWnd->setFactoryForManager(enumManager, enumFactory);
-    connect(enumManager, SIGNAL(valueChanged(QtProperty *, int)), this,
-            SLOT(slotVariantPropertyValueChanged(QtProperty *, int)));
+    connect(enumManager, &QtEnumPropertyManager::valueChanged, this,
+            QOverload<QtProperty *, int>::of(&MainWindow::slotVariantPropertyValueChanged));
     QMyPropertySheet::Managers managers;
     managers.browser = form->designWnd;
     managers.readOnly = roManager;
@@ -403,7 +403,7 @@ void MainWindow::hideFontLibrary()
 void MainWindow::createLanguageAndVersionDialogs()
 {
     languageDlg = new LanguageDlg;
-    connect(languageDlg, SIGNAL(s_translator(QString)), this, SLOT(slotRefleshUI(QString)));
+    connect(languageDlg, &LanguageDlg::s_translator, this, &MainWindow::slotRefleshUI);
     versionDlg = new Version;
 }
 
@@ -417,15 +417,15 @@ void MainWindow::setUpPageTree()
 void MainWindow::setUpPageMenu()
 {
     pageRenameDlg = new PageRenameDlg;
-    connect(pageRenameDlg, SIGNAL(s_sendName(int, QString, QString)), this,
-            SLOT(slotPageRename(int, QString, QString)));
-    connect(form->treeWidget, SIGNAL(customContextMenuRequested(const QPoint &)), this,
-            SLOT(slotPopPageMenu(const QPoint &)));
-    connect(&pageActions[ActionAdd], SIGNAL(triggered()), this, SLOT(slotActionPageAdd()));
-    connect(&pageActions[ActionDelete], SIGNAL(triggered()), this, SLOT(slotActionPageDel()));
-    connect(&pageActions[ActionCopy], SIGNAL(triggered()), this, SLOT(slotActionPageCopy()));
-    connect(&pageActions[ActionPaste], SIGNAL(triggered()), this, SLOT(slotActionPagePaste()));
-    connect(&pageActions[ActionRename], SIGNAL(triggered()), this, SLOT(slotActionPageRename()));
+    connect(pageRenameDlg, &PageRenameDlg::s_sendName, this, &MainWindow::slotPageRename);
+    connect(form->treeWidget, &QWidget::customContextMenuRequested, this,
+            &MainWindow::slotPopPageMenu);
+    connect(&pageActions[ActionAdd], &QAction::triggered, this, &MainWindow::slotActionPageAdd);
+    connect(&pageActions[ActionDelete], &QAction::triggered, this, &MainWindow::slotActionPageDel);
+    connect(&pageActions[ActionCopy], &QAction::triggered, this, &MainWindow::slotActionPageCopy);
+    connect(&pageActions[ActionPaste], &QAction::triggered, this, &MainWindow::slotActionPagePaste);
+    connect(&pageActions[ActionRename], &QAction::triggered, this,
+            &MainWindow::slotActionPageRename);
     // The copy and paste keys, whichever widget of the window they go to.
     qApp->installEventFilter(this);
 }
@@ -492,8 +492,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     if (designDocument.isProjectOpen() && !quitting) {
-        questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNoCancel,
-                             ConfirmSaveAndQuit, tr("退出软件前是否保存当前项目？"));
+        askSaveAndQuit();
         event->ignore();
         return;
     }

@@ -83,28 +83,6 @@ class MainWindow : public QMainWindow
 public:
     enum PageAction { ActionAdd, ActionDelete, ActionRename, ActionCopy, ActionPaste };
 
-    // Codes of the questions asked through questionBox. Its "是"/"确定" answers the code,
-    // "否" the code + 1 (only the quit question acts on that), the third button Cancelled.
-    enum ActionCode {
-        ConfirmDeletePage = 1,
-        ConfirmDeleteImages = 3,
-        ConfirmDeleteFontLibrary = 5,
-        ConfirmSave = 7,
-        ConfirmImport = 9,
-        ConfirmDownloadProject = 11,
-        ConfirmSaveAndQuit = 13,
-        QuitWithoutSaving = 14,
-        ConfirmDeleteTtf = 15,
-        ConfirmDeleteFont = 17,
-        ConfirmDownloadImages = 19,
-        ConfirmDownloadFonts = 21,
-        // Closing during a download: "是" waits for it, "否" cancels it, then the window closes.
-        WaitForDownloadThenQuit = 23,
-        CancelDownloadThenQuit = 24,
-        // Quitting without saving after the library could not be restored: "是" quits.
-        QuitKeepingImageChanges = 25,
-    };
-
     // Index of a timer-button style sheet in timerButtonStyles.
     enum TimerStyle { TimerStyleEnabled, TimerStyleSelected, TimerStyleDisabled };
     static constexpr int TimerCount = DesignDocument::TimerCount;
@@ -128,7 +106,8 @@ public:
     void clearAllPages();
     void clearPageTree();
     void expandRememberedPages();
-    void deleteCurrentPage();
+    void askDeletePage(int page);
+    void deletePage(int page, int shownWhenAsked);
     void deleteSelectedWidget();
     void refreshPageTree();
 
@@ -157,6 +136,11 @@ public:
     void importFontLibraryFiles(const QStringList &files);
     void addTtfFiles(const QStringList &files);
     bool isFontBeingMade() const;
+    // What the download questions' "是" does: the module files of the open project, the
+    // picture library, the generated fonts.
+    void downloadProject();
+    void downloadImages();
+    void downloadFonts();
     QMyImageItemModel *getImageModel() const { return imageModel; }
     QMyImageItemModel *getFontLibraryModel() const { return fontLibraryModel; }
     QMyImageItemModel *getFontModel() const { return fontModel; }
@@ -225,7 +209,6 @@ public slots:
     void slotRecePortProbar(int max, int value);
     void slotReceivedSysDlg(int job, QString text);
     void slotRecvSerialPortMes(int kind, QString text);
-    void slotDealIsNo(int code);
 
     void slotRecvParent();
     void slotRecvWnd(QMyWidget *w);
@@ -239,7 +222,8 @@ public slots:
     void slotDelAction();
     void slotActionPageAdd();
     void slotRecvFramePressPos(QPoint pos);
-    void slotTimerClicked(bool checked);
+    // The timer button of that number was clicked; other numbers do nothing.
+    void slotTimerClicked(int timer);
     void on_btnNewPro_clicked();
     void on_btnLoadPro_clicked();
     void on_btnSavePro_clicked();
@@ -362,10 +346,9 @@ private:
     void setUpFontTable();
 
     void fillPalette();
-    // The module files of the open project, after the download question was confirmed.
-    void downloadProject();
     QtUserTypeServices userTypeServices();
     void importProject();
+    void saveAndReport();
     bool restoreImagesFromMirror(QStringList *failures);
     void discardImageChanges();
     QString restoreFailureText(const QStringList &failures) const;
@@ -390,8 +373,8 @@ private:
     void loadFontFiles();
     void addFontFileRow(int row, const QString &path);
     void deleteCheckedFontLibraryFiles();
-    void deleteTtf();
-    void deleteFont();
+    void deleteTtf(const QString &name);
+    void deleteFont(const QString &number);
     void generateFont();
     void setFontCommandsEnabled(bool enabled);
     // The generation form emptied, as after a deletion or for another project.
@@ -406,14 +389,16 @@ private:
     void showBarOutcome();
     void askQuitDuringDownload();
     void quitWhenDownloadEnds(bool cancel);
+    void askSaveAndQuit();
+    void quitAsAnswered(bool save);
     void saveAndQuit();
     void quitWithoutSaving();
     void closeAndQuit();
     void startDownload(int job, const QString &directory, const QString &fileName);
-    void downloadImages();
-    void downloadFonts();
     void clickTreeItem(QTreeWidgetItem *item);
     void highlightShownItem(bool pageItemAlways, int menuPage);
+    static bool isItemOf(const QTreeWidgetItem *item, const QMyWidget *w);
+    void selectWidgetItem(const QMyWidget *w);
     QMyWidget *cloneWidget(QMyWidget *source);
     static bool textEditorHasFocus();
     // False when the resolution is unusable or the first save failed.
@@ -498,8 +483,6 @@ private:
     QAction pageActions[5];
     QMenu pageMenu;
     PageRenameDlg *pageRenameDlg = nullptr;
-    int pageToDelete = 0;
-    int pageWhenAsked = 0;
     int currentTimer = -1;
     QList<QPushButton *> timerButtons;
     InstrTableDlg *instrTableDlg = nullptr;
@@ -520,9 +503,6 @@ private:
     // The path the title shows, and whether it is marked as not saved.
     QString titlePath;
     bool unsavedMark = false;
-    // What a pending question names, kept from when it was asked.
-    QString ttfToDelete;
-    QString fontToDelete;
     QString fontBeingMade;
     // The project the font being made belongs to, and whether the user stopped it.
     QString fontBeingMadeProject;

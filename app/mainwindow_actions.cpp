@@ -6,70 +6,24 @@
 
 #include <QCoreApplication>
 
-// The answers of questionBox: the code of the confirmed action, QuitWithoutSaving for "否"
-// of the quit question, CancelDownloadThenQuit for "否" of the question asked when closing
-// during a download, QuitKeepingImageChanges for "是" of the question asked when the library
-// could not be restored, and Cancelled for "取消" of either. Every other answer does nothing.
-void MainWindow::slotDealIsNo(int code)
+// "是" saves and quits, "否" quits without saving, "取消" stays.
+void MainWindow::askSaveAndQuit()
 {
-    switch (code) {
-    case ConfirmDeletePage:
-        deleteCurrentPage();
-        break;
-    case ConfirmDeleteImages:
-        deleteCheckedImages();
-        break;
-    case ConfirmDeleteFontLibrary:
-        deleteCheckedFontLibraryFiles();
-        break;
-    case ConfirmSave:
-        if (saveProXml())
-            resultBox->showNotice(QMyMessageBox::Information, tr("保存成功！"));
-        else
-            resultBox->showNotice(QMyMessageBox::Warning,
-                                  withFileError(tr("路径错误，保存失败！")));
-        break;
-    case ConfirmImport:
-        importProject();
-        break;
-    case ConfirmDownloadProject:
-        downloadProject();
-        break;
-    case ConfirmSaveAndQuit:
-    case QuitWithoutSaving:
-        // A download started while the question was open is asked about first.
-        if (downloadJobPending())
-            askQuitDuringDownload();
-        else if (code == ConfirmSaveAndQuit)
-            saveAndQuit();
-        else
-            quitWithoutSaving();
-        break;
-    case QuitKeepingImageChanges:
-        closeAndQuit();
-        break;
-    case WaitForDownloadThenQuit:
-    case CancelDownloadThenQuit:
-        quitWhenDownloadEnds(code == CancelDownloadThenQuit);
-        break;
-    case QMyMessageBox::Cancelled:
-        quitWhenIdle = false;
-        break;
-    case ConfirmDeleteTtf:
-        deleteTtf();
-        break;
-    case ConfirmDeleteFont:
-        deleteFont();
-        break;
-    case ConfirmDownloadImages:
-        downloadImages();
-        break;
-    case ConfirmDownloadFonts:
-        downloadFonts();
-        break;
-    default:
-        break;
-    }
+    questionBox->ask(
+        QMyMessageBox::Information, QMyMessageBox::YesNoCancel, tr("退出软件前是否保存当前项目？"),
+        [this] { quitAsAnswered(true); }, [this] { quitAsAnswered(false); },
+        [this] { quitWhenIdle = false; });
+}
+
+void MainWindow::quitAsAnswered(bool save)
+{
+    // A download started while the question was open is asked about first.
+    if (downloadJobPending())
+        askQuitDuringDownload();
+    else if (save)
+        saveAndQuit();
+    else
+        quitWithoutSaving();
 }
 
 void MainWindow::saveAndQuit()
@@ -86,8 +40,9 @@ void MainWindow::quitWithoutSaving()
     QStringList failures;
     if (!restoreImagesFromMirror(&failures)) {
         // The next opening would take the unsaved library for the saved one.
-        questionBox->showMes(QMyMessageBox::Warning, QMyMessageBox::YesNo, QuitKeepingImageChanges,
-                             restoreFailureText(failures) + QLatin1Char('\n') + tr("仍要退出吗？"));
+        questionBox->ask(QMyMessageBox::Warning, QMyMessageBox::YesNo,
+                         restoreFailureText(failures) + QLatin1Char('\n') + tr("仍要退出吗？"),
+                         [this] { closeAndQuit(); });
         return;
     }
     closeAndQuit();

@@ -119,8 +119,7 @@ bool MainWindow::writeNewProjectFile(const QString &path, const QSize &resolutio
     DesignDocument fresh;
     fresh.setScreenType(screenSizeDlg->screenType());
     fresh.setModelType(screenSizeDlg->modelType());
-    fresh.setFrameSize(
-        canvasSize(resolution, fresh.screenType(), designDocument.frameSize()));
+    fresh.setFrameSize(canvasSize(resolution, fresh.screenType(), designDocument.frameSize()));
     fresh.setResolution(screenSizeDlg->resolutionText());
     fresh.setBaud(designDocument.baud());
     fresh.setBacklight(designDocument.backlight());
@@ -188,7 +187,7 @@ bool MainWindow::setUpNewDesign(bool newFolder)
 
     frame->repaint();
     frame->show();
-    emit frame->s_sendParent();
+    frame->selectPage();
     const bool saved = saveProXml();
     autoSaveTimer->start(AutoSaveInterval);
     form->groupTimer->show();
@@ -217,10 +216,7 @@ void MainWindow::on_btnPageSub_clicked()
         questionBox->showNotice(QMyMessageBox::Warning, tr("不可删除最后一页！"));
         return;
     }
-    pageToDelete = designDocument.currentPage();
-    pageWhenAsked = pageToDelete;
-    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmDeletePage,
-                         tr("是否删除第%1页？").arg(pageToDelete));
+    askDeletePage(designDocument.currentPage());
 }
 
 void MainWindow::slotDelAction()
@@ -247,11 +243,9 @@ bool MainWindow::timerEnabled(int i) const
     return designDocument.timer(i)->timerEnable() != 0;
 }
 
-void MainWindow::slotTimerClicked(bool)
+void MainWindow::slotTimerClicked(int clicked)
 {
-    auto *button = qobject_cast<QPushButton *>(sender());
-    const int clicked = timerButtons.indexOf(button);
-    if (clicked < 0)
+    if (clicked < 0 || clicked >= timerButtons.size())
         return;
     for (int j = 0; j < timerButtons.size(); ++j) {
         if (j != clicked) {

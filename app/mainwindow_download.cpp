@@ -36,18 +36,17 @@ void MainWindow::createDownloadLink()
             &MainWindow::cancelFontConversion);
     form->textBrowserRecv->document()->setMaximumBlockCount(ReceiveBoxLines);
 
-    connect(yModem, SIGNAL(s_sendProgValue(int, int, int, int)), this,
-            SLOT(slotProgressBarMes(int, int, int, int)));
-    connect(yModem, SIGNAL(s_sendMes(int, QString)), this, SLOT(slotRecvYModemMes(int, QString)));
-    connect(yModem, SIGNAL(s_sendPortStatus(bool)), portDlg, SLOT(slotPortStatus(bool)));
-    connect(yModem, SIGNAL(s_sendDebugMes(int, QString)), this,
-            SLOT(slotRecvYModemDebugMes(int, QString)), Qt::QueuedConnection);
-    connect(yModem, SIGNAL(s_sendInstrParam(InstrParam)), this,
-            SLOT(slotRecvYModemInstrParam(InstrParam)), Qt::QueuedConnection);
+    connect(yModem, &YModem::s_sendProgValue, this, &MainWindow::slotProgressBarMes);
+    connect(yModem, &YModem::s_sendMes, this, &MainWindow::slotRecvYModemMes);
+    connect(yModem, &YModem::s_sendPortStatus, portDlg, &YModemPortDlg::slotPortStatus);
+    connect(yModem, &YModem::s_sendDebugMes, this, &MainWindow::slotRecvYModemDebugMes,
+            Qt::QueuedConnection);
+    connect(yModem, &YModem::s_sendInstrParam, this, &MainWindow::slotRecvYModemInstrParam,
+            Qt::QueuedConnection);
     // Only stores the request for the worker's next turn, so it may run in this thread.
-    connect(portDlg, SIGNAL(s_sendPortMes(bool, QString, int)), yModem,
-            SLOT(slotOpenClosePort(bool, QString, int)), Qt::DirectConnection);
-    connect(portDlg, SIGNAL(s_sendInstr(QString)), this, SLOT(slotRecvYModemPortInstr(QString)),
+    connect(portDlg, &YModemPortDlg::s_sendPortMes, yModem, &YModem::slotOpenClosePort,
+            Qt::DirectConnection);
+    connect(portDlg, &YModemPortDlg::s_sendInstr, this, &MainWindow::slotRecvYModemPortInstr,
             Qt::QueuedConnection);
     connect(yModem, &YModem::s_sendJobEnded, this, &MainWindow::slotDownloadJobEnded);
     // The port stays as it is while a job uses it.
@@ -89,11 +88,14 @@ bool MainWindow::refuseProjectChangeWhileDownloading()
 void MainWindow::askQuitDuringDownload()
 {
     const QString job = pendingDownloadName();
-    questionBox->showMes(QMyMessageBox::Warning, QMyMessageBox::YesNoCancel,
-                         WaitForDownloadThenQuit,
-                         tr("%1正在进行中，是否等待其完成后再退出？\n"
-                            "“否”：立即取消%1并退出；“取消”：不退出。")
-                             .arg(job));
+    // "是" waits for the download, "否" cancels it; either way the window closes after it.
+    questionBox->ask(
+        QMyMessageBox::Warning, QMyMessageBox::YesNoCancel,
+        tr("%1正在进行中，是否等待其完成后再退出？\n"
+           "“否”：立即取消%1并退出；“取消”：不退出。")
+            .arg(job),
+        [this] { quitWhenDownloadEnds(false); }, [this] { quitWhenDownloadEnds(true); },
+        [this] { quitWhenIdle = false; });
 }
 
 // The window closes (asking the usual question) once the worker is idle; a cancelled batch
@@ -115,8 +117,8 @@ void MainWindow::startDownload(int job, const QString &directory, const QString 
 {
     if (refuseWhileDownloading(tr("下载中请稍后重试！")))
         return;
-    yModem->startJob(YModemJob::fromDesign(designDocument, allCfg->pageFileSizes(), job, directory,
-                                           fileName));
+    yModem->startJob(
+        YModemJob::fromDesign(designDocument, allCfg->pageFileSizes(), job, directory, fileName));
 }
 
 void MainWindow::downloadImages()
@@ -144,13 +146,14 @@ void MainWindow::on_btnInstrDownLoad_clicked()
     }
     if (imagesChanged) {
         imagesChanged = false;
-        questionBox->showMes(
-            QMyMessageBox::Warning, QMyMessageBox::YesNo, ConfirmDownloadProject,
-            tr("图库资源有更改，是否继续下载当前项目到显示屏上？（建议您先下载图片资源）"));
+        questionBox->ask(
+            QMyMessageBox::Warning, QMyMessageBox::YesNo,
+            tr("图库资源有更改，是否继续下载当前项目到显示屏上？（建议您先下载图片资源）"),
+            [this] { downloadProject(); });
         return;
     }
-    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmDownloadProject,
-                         tr("是否下载当前项目到显示屏上？"));
+    questionBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
+                     tr("是否下载当前项目到显示屏上？"), [this] { downloadProject(); });
 }
 
 void MainWindow::slotProgressBarMes(int kind, int total, int done, int phase)
@@ -222,8 +225,7 @@ void MainWindow::slotRecvYModemPortInstr(QString text)
         return;
     }
     yModem->startJob(YModemJob::fromDesign(designDocument, allCfg->pageFileSizes(),
-                                           YModemJob::InstructionText, QString(), QString(),
-                                           text));
+                                           YModemJob::InstructionText, QString(), QString(), text));
     portDlg->setLinkTestRunning(true);
 }
 

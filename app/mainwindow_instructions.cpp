@@ -23,10 +23,8 @@ void MainWindow::createInstructionLink()
 {
     serialPortDlg = new SerialPortDlg;
     serialPortDlg->setDesign(&designDocument);
-    connect(serialPortDlg, SIGNAL(s_sendMes(int, QString)), this,
-            SLOT(slotRecvSerialPortMes(int, QString)));
-    connect(serialPortDlg, SIGNAL(s_sendProbar(int, int)), this,
-            SLOT(slotRecePortProbar(int, int)));
+    connect(serialPortDlg, &SerialPortDlg::s_sendMes, this, &MainWindow::slotRecvSerialPortMes);
+    connect(serialPortDlg, &SerialPortDlg::s_sendProbar, this, &MainWindow::slotRecePortProbar);
 }
 
 // Ports that come and go keep the port lists current and close a link whose port vanished.
@@ -34,18 +32,17 @@ void MainWindow::createPortWatcher()
 {
     nativeFilter = new QMyNativeEventFilter;
     nativeFilter->setWindowHandle(winId());
-    connect(nativeFilter, SIGNAL(comStatus(QString, bool)), portDlg,
-            SLOT(slotComStatus(QString, bool)));
-    connect(nativeFilter, SIGNAL(comStatus(QString, bool)), instrTableDlg,
-            SLOT(slotComStatus(QString, bool)));
-    connect(nativeFilter, SIGNAL(comStatus(QString, bool)), serialPortDlg,
-            SLOT(slotComStatus(QString, bool)));
+    connect(nativeFilter, &QMyNativeEventFilter::comStatus, portDlg, &YModemPortDlg::slotComStatus);
+    connect(nativeFilter, &QMyNativeEventFilter::comStatus, instrTableDlg,
+            &InstrTableDlg::slotComStatus);
+    connect(nativeFilter, &QMyNativeEventFilter::comStatus, serialPortDlg,
+            &SerialPortDlg::slotComStatus);
 }
 
 void MainWindow::createSystemDialog()
 {
     sysDlg = new SysDlg;
-    connect(sysDlg, SIGNAL(s_sendMes(int, QString)), this, SLOT(slotReceivedSysDlg(int, QString)));
+    connect(sysDlg, &SysDlg::s_sendMes, this, &MainWindow::slotReceivedSysDlg);
 }
 
 void MainWindow::on_btnInstrTable_clicked()

@@ -52,15 +52,14 @@ QStandardItem *centredItem(const QString &text)
 // checked. False for a row that does not exist.
 bool checkClickedRow(QTableView *view, QMyImageItemModel *model, int row, bool deleteMode)
 {
-    if (row < 0 || row >= model->checkStates.size())
+    if (row < 0 || row >= model->rowCount())
         return false;
     if (deleteMode) {
-        model->checkStates[row] =
-            model->checkStates.at(row) == Qt::Checked ? Qt::Unchecked : Qt::Checked;
+        model->setCheckState(row,
+                             model->checkState(row) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
     } else {
-        for (Qt::CheckState &state : model->checkStates)
-            state = Qt::Unchecked;
-        model->checkStates[row] = Qt::Checked;
+        model->setAllCheckStates(Qt::Unchecked);
+        model->setCheckState(row, Qt::Checked);
     }
     view->viewport()->update();
     view->selectRow(row);
@@ -137,7 +136,7 @@ void MainWindow::loadImageFiles()
     setImageLibrarySizeKB(0);
     form->labImageSize->hide();
     for (const QString &name : ImageLibrary::orderedNames(images))
-        addImageFileRow(imageModel->checkStates.size(), images + QLatin1Char('/') + name);
+        addImageFileRow(imageModel->rowCount(), images + QLatin1Char('/') + name);
     form->tvImage->setModel(imageModel);
     showImageLibrarySize();
 }
@@ -147,7 +146,6 @@ void MainWindow::addImageFileRow(int row, const QString &path)
     const int modelType = designDocument.modelType();
     const QSize size = ImageLibrary::pixelSize(path);
     designDocument.addPicture(path);
-    imageModel->checkStates << Qt::Unchecked;
 
     // A picture the program does not decode (not a picture, or too large) shows a
     // placeholder; the others are decoded at the thumbnail's size.
@@ -194,7 +192,7 @@ void MainWindow::importImages(const QStringList &files)
                                                                       QStringLiteral("tempImages")),
                                   files, &refused);
     for (const QString &path : report.copied) {
-        addImageFileRow(imageModel->checkStates.size(), path);
+        addImageFileRow(imageModel->rowCount(), path);
         imagesChanged = true;
     }
     form->tvImage->setModel(imageModel);
@@ -312,8 +310,7 @@ bool MainWindow::removeCheckedRows(QTableView *view, QMyImageItemModel *model, Q
                                    int firstNumber, const std::function<void(int)> &removed)
 {
     QStringList kept;
-    for (int i = model->checkStates.indexOf(Qt::Checked); i >= 0;
-         i = model->checkStates.indexOf(Qt::Checked, i)) {
+    for (int i = model->nextChecked(); i >= 0; i = model->nextChecked(i)) {
         if (!LibraryFiles::removeFile(paths.at(i))) {
             kept << QFileInfo(paths.at(i)).fileName();
             ++i;
@@ -346,7 +343,6 @@ void MainWindow::reportKeptFiles(const QStringList &names)
 void MainWindow::removeLibraryRow(QMyImageItemModel *model, int row)
 {
     model->removeRow(row);
-    model->checkStates.removeAt(row);
 }
 
 // The design renumbered its own references; the picture table and what the window keeps
@@ -419,9 +415,7 @@ void MainWindow::on_btnImageFontSub_clicked()
         return;
     if (!deleteMode) {
         // A row clicked before marks the current picture, not one to delete.
-        for (Qt::CheckState &state : model->checkStates)
-            state = Qt::Unchecked;
-        view->viewport()->update();
+        model->setAllCheckStates(Qt::Unchecked);
         view->showColumn(0);
         form->btnImageFontAll->show();
         form->btnImageFontCannel->show();
@@ -429,35 +423,30 @@ void MainWindow::on_btnImageFontSub_clicked()
         return;
     }
     if (images)
-        questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmDeleteImages,
-                             tr("您是否需要删除选中的图片？"));
+        questionBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
+                         tr("您是否需要删除选中的图片？"), [this] { deleteCheckedImages(); });
     else
-        questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo,
-                             ConfirmDeleteFontLibrary, tr("是否删除选中的字库？"));
+        questionBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
+                         tr("是否删除选中的字库？"), [this] { deleteCheckedFontLibraryFiles(); });
 }
 
 void MainWindow::on_btnImageFontAll_clicked()
 {
     const bool images = form->tabWidgetImageFont->currentIndex() == ImageTab;
     QMyImageItemModel *model = images ? imageModel : fontLibraryModel;
-    const Qt::CheckState state =
-        model->checkStates.contains(Qt::Unchecked) ? Qt::Checked : Qt::Unchecked;
-    for (Qt::CheckState &s : model->checkStates)
-        s = state;
-    (images ? form->tvImage : form->tvFont)->viewport()->update();
+    model->setAllCheckStates(model->checkedCount() < model->rowCount() ? Qt::Checked
+                                                                       : Qt::Unchecked);
 }
 
 void MainWindow::on_btnImageFontCannel_clicked()
 {
     const bool images = form->tabWidgetImageFont->currentIndex() == ImageTab;
     QMyImageItemModel *model = images ? imageModel : fontLibraryModel;
-    for (Qt::CheckState &s : model->checkStates)
-        s = Qt::Unchecked;
+    model->setAllCheckStates(Qt::Unchecked);
     (images ? form->tvImage : form->tvFont)->hideColumn(0);
     form->btnImageFontAll->hide();
     form->btnImageFontCannel->hide();
     (images ? imageDeleteMode : fontLibraryDeleteMode) = false;
-    (images ? form->tvImage : form->tvFont)->viewport()->update();
 }
 
 void MainWindow::on_tabWidgetImageFont_currentChanged(int index)
@@ -479,15 +468,15 @@ void MainWindow::on_btnDownLoad_clicked()
             questionBox->showNotice(QMyMessageBox::Information,
                                     tr("未添加图片无法下载，请您先添加图片！"));
         else
-            questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo,
-                                 ConfirmDownloadImages, tr("您是否需要下载图库？"));
+            questionBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
+                             tr("您是否需要下载图库？"), [this] { downloadImages(); });
     } else {
         if (designDocument.fontIds().isEmpty())
             questionBox->showNotice(QMyMessageBox::Information,
                                     tr("未生成有字体文件，无法下载，请您先生成字体文件！"));
         else
-            questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo,
-                                 ConfirmDownloadFonts, tr("您是否需要下载字库？"));
+            questionBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
+                             tr("您是否需要下载字库？"), [this] { downloadFonts(); });
     }
 }
 
@@ -519,7 +508,7 @@ void MainWindow::loadFontFiles()
                                                               QStringLiteral("tempFonts"));
     if (QDir().mkpath(fonts)) {
         for (const QString &name : FontLibraryFiles::list(fonts))
-            addFontFileRow(fontLibraryModel->checkStates.size(), fonts + QLatin1Char('/') + name);
+            addFontFileRow(fontLibraryModel->rowCount(), fonts + QLatin1Char('/') + name);
         form->tvFont->setModel(fontLibraryModel);
     }
     const QString ttf = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
@@ -536,7 +525,6 @@ void MainWindow::addFontFileRow(int row, const QString &path)
         return;
     QStringList paths = designDocument.fontPaths();
     designDocument.setFontPaths(paths << path);
-    fontLibraryModel->checkStates << Qt::Unchecked;
     fontLibraryModel->setItem(row, 1, centredItem(QString::number(row + 1)));
     fontLibraryModel->setItem(row, 2, centredItem(QFileInfo(path).fileName()));
     fontLibraryModel->setItem(row, 3, centredItem(size));
@@ -553,7 +541,7 @@ void MainWindow::importFontLibraryFiles(const QStringList &files)
                                                                       QStringLiteral("tempFonts")),
                                   files);
     for (const QString &path : report.copied)
-        addFontFileRow(fontLibraryModel->checkStates.size(), path);
+        addFontFileRow(fontLibraryModel->rowCount(), path);
     form->tvFont->setModel(fontLibraryModel);
     reportFailedCopies(report.failures());
 }
@@ -619,19 +607,18 @@ void MainWindow::addTtfFiles(const QStringList &files)
 void MainWindow::on_btnDelTtf_clicked()
 {
     // The answer deletes the file the question names, whatever the list shows by then.
-    ttfToDelete = form->cbTtf->currentText();
-    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmDeleteTtf,
-                         tr("您是否需要删除%1文件？").arg(ttfToDelete));
+    const QString name = form->cbTtf->currentText();
+    questionBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
+                     tr("您是否需要删除%1文件？").arg(name), [this, name] { deleteTtf(name); });
 }
 
-void MainWindow::deleteTtf()
+void MainWindow::deleteTtf(const QString &name)
 {
     const QString folder = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
                                                                QStringLiteral("tempTtf"));
-    if (designDocument.isProjectOpen() && !LibraryFiles::removeInside(folder, ttfToDelete)
-        && QFileInfo::exists(folder + QLatin1Char('/') + ttfToDelete))
-        reportKeptFiles({ttfToDelete});
-    ttfToDelete.clear();
+    if (designDocument.isProjectOpen() && !LibraryFiles::removeInside(folder, name)
+        && QFileInfo::exists(folder + QLatin1Char('/') + name))
+        reportKeptFiles({name});
     refreshTtfList();
 }
 
@@ -674,7 +661,6 @@ void MainWindow::refreshFontList()
     designDocument.setFontIds(GeneratedFonts::listNumbers(folder));
     const QStringList &fontIds = designDocument.fontIds();
     for (int row = 0; row < fontIds.size(); ++row) {
-        fontModel->checkStates << Qt::Unchecked;
         fontModel->setItem(row, 1, centredItem(QString::number(row + 1)));
         fontModel->setItem(row, 2, centredItem(fontIds.at(row)));
     }
@@ -866,33 +852,33 @@ void MainWindow::on_btnDelFont_clicked()
         return;
     if (refuseWhileDownloading(tr("下载中，不可删除！")))
         return;
-    fontToDelete = designDocument.fontIds().at(row);
-    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmDeleteFont,
-                         tr("您是否需要删除列表中选择的字体？"));
+    const QString number = designDocument.fontIds().at(row);
+    questionBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
+                     tr("您是否需要删除列表中选择的字体？"),
+                     [this, number] { deleteFont(number); });
 }
 
-void MainWindow::deleteFont()
+void MainWindow::deleteFont(const QString &number)
 {
     // Never while the converter writes the folder (the question does not block, so a
     // conversion can have started behind it); only a font still listed.
     if (isFontBeingMade()) {
         questionBox->showNotice(
             QMyMessageBox::Warning,
-            tr("正在生成字体，字体%1未删除，请在生成结束后再删除！").arg(fontToDelete));
+            tr("正在生成字体，字体%1未删除，请在生成结束后再删除！").arg(number));
         return;
     }
-    if (!designDocument.fontIds().contains(fontToDelete))
+    if (!designDocument.fontIds().contains(number))
         return;
     const QString fonts = ProjectFolder::openProjectSubfolder(designDocument.projectPath(),
                                                               QStringLiteral("tempFonts"));
     // The font file first: while it stays, the font stays whole, with its parameters.
-    const QString font = GeneratedFonts::fontPath(fonts, fontToDelete);
-    const QString params = GeneratedFonts::paramPath(fonts, fontToDelete);
+    const QString font = GeneratedFonts::fontPath(fonts, number);
+    const QString params = GeneratedFonts::paramPath(fonts, number);
     if (!LibraryFiles::removeFile(font))
         reportKeptFiles({QFileInfo(font).fileName()});
     else if (!LibraryFiles::removeFile(params))
         reportKeptFiles({QFileInfo(params).fileName()});
-    fontToDelete.clear();
     refreshFontList();
     resetFontForm();
     refreshFontIdProperty();

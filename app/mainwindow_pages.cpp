@@ -21,11 +21,29 @@
 #include <QTextEdit>
 #include <QTreeWidget>
 
+namespace {
+
+// What the page tree's items hold besides their texts: every item its page's index, a widget
+// item the widget's id and type code too.
+constexpr int PageRole = Qt::UserRole;
+constexpr int WidgetIdRole = Qt::UserRole + 1;
+constexpr int WidgetTypeRole = Qt::UserRole + 2;
+
+QTreeWidgetItem *newPageItem(int page, const QString &name)
+{
+    auto *item = new QTreeWidgetItem;
+    item->setText(0, PageTreeText::pageItem(page, name));
+    item->setData(0, PageRole, page);
+    return item;
+}
+
+} // namespace
+
 // A click made by code: the handler runs before the caller goes on, as for the user's click.
 void MainWindow::clickTreeItem(QTreeWidgetItem *item)
 {
     form->treeWidget->setCurrentItem(item);
-    emit form->treeWidget->itemClicked(item, 0);
+    on_treeWidget_itemClicked(item, 0);
 }
 
 bool MainWindow::addPage()
@@ -37,9 +55,7 @@ bool MainWindow::addPage()
 
 void MainWindow::followPageAdded(int page)
 {
-    auto *item = new QTreeWidgetItem;
-    item->setText(0, PageTreeText::pageItem(page, designDocument.page(page)->pageName()));
-    form->treeWidget->addTopLevelItem(item);
+    form->treeWidget->addTopLevelItem(newPageItem(page, designDocument.page(page)->pageName()));
 }
 
 void MainWindow::followPageRenamed(int page)
@@ -59,8 +75,7 @@ void MainWindow::followPageRemoved(int page)
 
 void MainWindow::followWidgetAdded(int page, QMyWidget *w)
 {
-    addTreeWidgetItem(PageTreeAction::AddWidget, page, w->getType(), w->getId(),
-                      w->getTypeName());
+    addTreeWidgetItem(PageTreeAction::AddWidget, page, w->getType(), w->getId(), w->getTypeName());
 }
 
 // The tree lists a page's widgets in the page's order.
@@ -86,6 +101,9 @@ void MainWindow::addTreeWidgetItem(PageTreeAction action, int page, WidgetType t
     auto *item = new QTreeWidgetItem;
     item->setIcon(0, widgetItemIcons.value(widgetTypeCode(type)));
     item->setText(0, PageTreeText::widgetItem(typeName, id));
+    item->setData(0, PageRole, page);
+    item->setData(0, WidgetIdRole, id);
+    item->setData(0, WidgetTypeRole, widgetTypeCode(type));
     form->treeWidget->topLevelItem(page)->addChild(item);
 }
 
@@ -135,9 +153,7 @@ void MainWindow::refreshPageTree()
 {
     clearPageTree();
     for (int i = 0; i < designDocument.pageCount(); ++i) {
-        auto *item = new QTreeWidgetItem;
-        item->setText(0, PageTreeText::pageItem(i, designDocument.page(i)->pageName()));
-        form->treeWidget->addTopLevelItem(item);
+        form->treeWidget->addTopLevelItem(newPageItem(i, designDocument.page(i)->pageName()));
         for (QMyWidget *w : designDocument.widgets(i))
             addTreeWidgetItem(PageTreeAction::AddWidget, i, w->getType(), w->getId(),
                               w->getTypeName());
@@ -156,34 +172,29 @@ void MainWindow::on_treeWidget_itemClicked(QTreeWidgetItem *item, int)
 {
     if (!item)
         return;
-    QTreeWidget *tree = form->treeWidget;
-    QTreeWidgetItem *pageItem = item->parent() ? item->parent() : item;
-    const int page = tree->indexOfTopLevelItem(pageItem);
-    const QString pageText = pageItem->text(0);
-    const QString widgetText = item->parent() ? item->text(0) : QString();
-    if (pageText.isEmpty() || page < 0 || page >= designDocument.pageCount())
+    bool known = false;
+    const int page = item->data(0, PageRole).toInt(&known);
+    if (!known || page < 0 || page >= designDocument.pageCount())
         return;
 
     designDocument.setCurrentPage(page);
     const QList<QMyWidget *> &widgets = designDocument.widgets(page);
     if (item->parent()) {
-        int id = 0;
-        if (PageTreeText::widgetIdFromItem(widgetText, &id)) {
-            QMyWidget *found = nullptr;
-            for (QMyWidget *w : qAsConst(widgets)) {
-                if (w->getId() == id && !found)
-                    found = w;
-            }
-            if (found) {
-                for (QMyWidget *w : qAsConst(widgets))
-                    w->setSelected(w == found);
-                emit form->frame->s_sendPressWnd(found);
-            }
+        // The first widget of the page the item names.
+        QMyWidget *found = nullptr;
+        for (QMyWidget *w : qAsConst(widgets)) {
+            if (!found && isItemOf(item, w))
+                found = w;
+        }
+        if (found) {
+            for (QMyWidget *w : qAsConst(widgets))
+                w->setSelected(w == found);
+            form->frame->selectWidget(found);
         }
     } else {
         for (QMyWidget *w : qAsConst(widgets))
             w->setSelected(false);
-        emit form->frame->s_sendParent();
+        form->frame->selectPage();
     }
     form->frame->repaint();
 }
@@ -195,14 +206,27 @@ void MainWindow::highlightShownItem(bool pageItemAlways, int menuPage)
     if (!pageItem)
         return;
     if (currentWidget) {
-        const QString text =
-            PageTreeText::widgetItem(currentWidget->getTypeName(), currentWidget->getId());
-        for (int i = 0; i < pageItem->childCount(); ++i) {
-            if (pageItem->child(i)->text(0) == text)
-                tree->setCurrentItem(pageItem->child(i));
-        }
+        selectWidgetItem(currentWidget);
     } else if (pageItemAlways || menuPage != designDocument.currentPage()) {
         tree->setCurrentItem(pageItem);
+    }
+}
+
+bool MainWindow::isItemOf(const QTreeWidgetItem *item, const QMyWidget *w)
+{
+    return item->data(0, WidgetIdRole).toInt() == w->getId()
+        && item->data(0, WidgetTypeRole).toInt() == widgetTypeCode(w->getType());
+}
+
+// The item of the widget on the current page, as the sheet shows it.
+void MainWindow::selectWidgetItem(const QMyWidget *w)
+{
+    QTreeWidgetItem *pageItem = form->treeWidget->topLevelItem(designDocument.currentPage());
+    if (!pageItem)
+        return;
+    for (int i = 0; i < pageItem->childCount(); ++i) {
+        if (isItemOf(pageItem->child(i), w))
+            form->treeWidget->setCurrentItem(pageItem->child(i));
     }
 }
 
@@ -257,21 +281,26 @@ void MainWindow::slotActionPageDel()
     QTreeWidgetItem *item = form->treeWidget->currentItem();
     if (!item || item->parent())
         return;
-    pageToDelete = form->treeWidget->indexOfTopLevelItem(item);
-    pageWhenAsked = designDocument.currentPage();
-    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmDeletePage,
-                         tr("是否删除第%1页？").arg(pageToDelete));
+    askDeletePage(form->treeWidget->indexOfTopLevelItem(item));
 }
 
-void MainWindow::deleteCurrentPage()
+// The page shown when the question is asked decides the page shown afterwards.
+void MainWindow::askDeletePage(int page)
+{
+    const int shown = designDocument.currentPage();
+    questionBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
+                     tr("是否删除第%1页？").arg(page),
+                     [this, page, shown] { deletePage(page, shown); });
+}
+
+void MainWindow::deletePage(int page, int shownWhenAsked)
 {
     // The question does not block: by the time it is answered the design may have
-    // changed, so the remembered page must still exist and must not be the last one.
+    // changed, so the page must still exist and must not be the last one.
     const int count = designDocument.pageCount();
-    if (count < 2 || pageToDelete < 0 || pageToDelete >= count || !designDocument.hasCurrentPage())
+    if (count < 2 || page < 0 || page >= count || !designDocument.hasCurrentPage())
         return;
-    // The page shown when the question was asked decides the page shown afterwards.
-    designDocument.removePage(pageToDelete, pageWhenAsked);
+    designDocument.removePage(page, shownWhenAsked);
 }
 
 QMyWidget *MainWindow::cloneWidget(QMyWidget *source)
@@ -364,11 +393,11 @@ void MainWindow::slotActionPageRename()
     QTreeWidgetItem *item = form->treeWidget->currentItem();
     if (!item || item->parent())
         return;
-    const int page = form->treeWidget->indexOfTopLevelItem(item);
-    QString label;
-    QString name;
-    PageTreeText::splitPageItem(page, item->text(0), &label, &name);
-    pageRenameDlg->showDlg(page, label, name);
+    const int page = item->data(0, PageRole).toInt();
+    const PageParam *record = designDocument.page(page);
+    if (!record)
+        return;
+    pageRenameDlg->showDlg(page, PageTreeText::pageItem(page, QString()), record->pageName());
 }
 
 // The item shows the label and name the dialog shows, as the tree names every page.

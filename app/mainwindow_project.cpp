@@ -181,28 +181,33 @@ void MainWindow::on_btnSavePro_clicked()
         questionBox->showNotice(QMyMessageBox::Information, tr("未创建项目，请您先创建项目！"));
         return;
     }
-    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmSave,
-                         tr("是否保存当前项目？"));
+    questionBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo, tr("是否保存当前项目？"),
+                     [this] { saveAndReport(); });
+}
+
+void MainWindow::saveAndReport()
+{
+    if (saveProXml())
+        resultBox->showNotice(QMyMessageBox::Information, tr("保存成功！"));
+    else
+        resultBox->showNotice(QMyMessageBox::Warning, withFileError(tr("路径错误，保存失败！")));
 }
 
 void MainWindow::on_btnLoadPro_clicked()
 {
     if (refuseProjectChangeWhileDownloading())
         return;
-    if (!designDocument.isProjectOpen())
-        questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmImport,
-                             tr("是否导入项目？"));
-    else
-        questionBox->showMes(
-            QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmImport,
-            tr("您是否需要继续导入项目覆盖当前项目？（建议您先保存当前项目再导入！）"));
+    const QString question = designDocument.isProjectOpen()
+        ? tr("您是否需要继续导入项目覆盖当前项目？（建议您先保存当前项目再导入！）")
+        : tr("是否导入项目？");
+    questionBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo, question,
+                     [this] { importProject(); });
 }
 
 void MainWindow::importProject()
 {
     if (refuseProjectChangeWhileDownloading())
         return;
-    questionBox->hide();
     const QString chosen =
         QFileDialog::getOpenFileName(this, tr("导入项目"), QString(), QString("*%1").arg(".yBEX"));
     if (!chosen.isNull())

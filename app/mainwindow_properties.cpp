@@ -59,14 +59,7 @@ void MainWindow::slotRecvWnd(QMyWidget *w)
     sheet->setHeaders();
     if (!w)
         return;
-    if (QTreeWidgetItem *pageItem =
-            form->treeWidget->topLevelItem(designDocument.currentPage())) {
-        const QString text = PageTreeText::widgetItem(w->getTypeName(), w->getId());
-        for (int i = 0; i < pageItem->childCount(); ++i) {
-            if (pageItem->child(i)->text(0) == text)
-                form->treeWidget->setCurrentItem(pageItem->child(i));
-        }
-    }
+    selectWidgetItem(w);
     sheet->addRows(SheetTables::widgetSheet(w->getType(), w->getCheckabled()),
                    [w](const QString &key) { return SheetValues::widgetValue(*w, key); });
     if (SheetTables::widgetHasEvents(w->getType()))
@@ -165,7 +158,7 @@ void MainWindow::applySheetEffect(int timerStyle, bool rebuildWidgetSheet)
         this,
         [this, shown] {
             if (shown && shown == currentWidget && selectionKind == SelectionKind::Widget)
-                emit form->frame->s_sendPressWnd(shown);
+                form->frame->selectWidget(shown);
         },
         Qt::QueuedConnection);
 }
@@ -203,8 +196,6 @@ QtUserTypeServices MainWindow::userTypeServices()
         *chosen = dialog.colorIndex();
         return accepted;
     };
-    services.tableColor = [](int index) {
-        return colorTableValue(index);
-    };
+    services.tableColor = [](int index) { return colorTableValue(index); };
     return services;
 }

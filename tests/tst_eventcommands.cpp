@@ -333,9 +333,11 @@ void TestEventCommands::pageDeletedWhileItsDialogsAreOpen()
     openDialogsOnANewEvent();
     DelEventDlg *del = window->getDelEventDlg();
     DownLoadEventDlg *edit = window->getDownLoadEventDlg();
+    del->findChild<QAbstractButton *>("btnDelEvent")->click();
+    QVERIFY(asks(del->getMessageBox()));
 
     window->on_btnPageSub_clicked();
-    window->slotDealIsNo(MainWindow::ConfirmDeletePage);
+    answerYes(window->getQuestionBox());
     QCOMPARE(design().pageCount(), 1);
     QVERIFY(!del->isVisible());
     QVERIFY(!edit->isVisible());
@@ -344,7 +346,7 @@ void TestEventCommands::pageDeletedWhileItsDialogsAreOpen()
     QVERIFY(window->addPage());
     window->slotRecvParent();
     addEvent(72);
-    del->slotDealIsNo(1);
+    answerYes(del->getMessageBox());
     edit->findChild<QAbstractButton *>("btnSaveEvent")->click();
     QCOMPARE(design().page(1)->events().size(), 1);
     QCOMPARE(design().page(1)->eventStatus(1), 0);
@@ -421,7 +423,7 @@ void TestEventCommands::generatedScriptsFollowTheDialogs()
     del->findChild<QAbstractButton *>("btnDelEvent")->click();
     QMyCheckStandardItemModel *rows =
         qobject_cast<QMyCheckStandardItemModel *>(del->findChild<QTableView *>()->model());
-    rows->checkStates[0] = Qt::Checked;
+    rows->setCheckState(0, Qt::Checked);
     del->findChild<QAbstractButton *>("btnDelEvent")->click();
     buttonWithText(del->getMessageBox(), "是")->click();
     del->findChild<QAbstractButton *>("btnClose")->click();

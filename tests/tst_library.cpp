@@ -390,15 +390,18 @@ void tst_Library::filesThatCannotBeRemovedKeepTheirPlace()
 
     QMyImageItemModel *model = window->getImageModel();
     child<QPushButton>("btnImageFontSub")->click();
-    model->checkStates[1] = Qt::Checked;
-    model->checkStates[2] = Qt::Checked;
-    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+    model->setCheckState(1, Qt::Checked);
+    model->setCheckState(2, Qt::Checked);
+    child<QPushButton>("btnImageFontSub")->click();
+    answerYes(window->getQuestionBox());
+    // The answer's own message stays up.
+    QVERIFY(window->getQuestionBox()->isVisible());
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("以下文件无法删除，已保留：\n100002_p1.png"));
     QCOMPARE(design().pictures(),
              (QStringList {images + "/100001_p0.png", stuck, images + "/100004_p3.png"}));
     QCOMPARE(column(model, 1), (QStringList {"0", "1", "2"}));
-    QCOMPARE(model->checkStates,
+    QCOMPARE(model->checkStates(),
              QList<Qt::CheckState>({Qt::Unchecked, Qt::Checked, Qt::Unchecked}));
     QVERIFY(window->isImageDeleteMode());
     QCOMPARE(design().page(0)->pageImageNum(), 2);
@@ -419,8 +422,10 @@ void tst_Library::filesThatCannotBeRemovedKeepTheirPlace()
     window->importFontLibraryFiles(
         {dir->filePath(QStringLiteral("C_16.bin")), dir->filePath(QStringLiteral("E_24.bin"))});
     makeUnremovable(fonts + QLatin1String("/C_16.bin"));
-    window->getFontLibraryModel()->checkStates = {Qt::Checked, Qt::Checked};
-    window->slotDealIsNo(MainWindow::ConfirmDeleteFontLibrary);
+    child<QPushButton>("btnImageFontSub")->click();
+    window->getFontLibraryModel()->setAllCheckStates(Qt::Checked);
+    child<QPushButton>("btnImageFontSub")->click();
+    answerYes(window->getQuestionBox());
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("以下文件无法删除，已保留：\nC_16.bin"));
     QCOMPARE(design().fontPaths(), QStringList {fonts + "/C_16.bin"});
@@ -433,7 +438,7 @@ void tst_Library::filesThatCannotBeRemovedKeepTheirPlace()
     makeUnremovable(fonts + QLatin1String("/4.font"));
     child<QTableView>("tvFontName")->selectRow(0);
     child<QPushButton>("btnDelFont")->click();
-    window->slotDealIsNo(MainWindow::ConfirmDeleteFont);
+    answerYes(window->getQuestionBox());
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("以下文件无法删除，已保留：\n4.font"));
     QVERIFY(QFileInfo(fonts + QLatin1String("/4.ini")).isFile());
@@ -443,7 +448,7 @@ void tst_Library::filesThatCannotBeRemovedKeepTheirPlace()
     window->addTtfFiles({dir->filePath(QStringLiteral("a.ttf"))});
     child<QPushButton>("btnDelTtf")->click();
     makeUnremovable(project + QLatin1String("/tempTtf/a.ttf"));
-    window->slotDealIsNo(MainWindow::ConfirmDeleteTtf);
+    answerYes(window->getQuestionBox());
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("以下文件无法删除，已保留：\na.ttf"));
 }
@@ -484,13 +489,14 @@ void tst_Library::deleteImagesRenumbersEveryReference()
     child<QPushButton>("btnImageFontSub")->click();
     QVERIFY(window->isImageDeleteMode());
     QVERIFY(!child<QTableView>("tvImage")->isColumnHidden(0));
-    model->checkStates[2] = Qt::Checked;
-    model->checkStates[5] = Qt::Checked;
+    model->setCheckState(2, Qt::Checked);
+    model->setCheckState(5, Qt::Checked);
     child<QPushButton>("btnImageFontSub")->click();
-    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDeleteImages));
+    QVERIFY(asks(window->getQuestionBox()));
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("您是否需要删除选中的图片？"));
     const QString deleted2 = design().pictures().at(2);
     const QString deleted5 = design().pictures().at(5);
-    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+    answerYes(window->getQuestionBox());
 
     QCOMPARE(design().pictures().size(), 5);
     QVERIFY(!QFileInfo::exists(deleted2) && !QFileInfo::exists(deleted5));
@@ -512,8 +518,9 @@ void tst_Library::deleteImagesRenumbersEveryReference()
     QVERIFY(window->isImageDeleteMode());
 
     // Deleting the rest hides the check column, the buttons and the size label.
-    model->checkStates = QVector<Qt::CheckState>(5, Qt::Checked).toList();
-    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+    model->setAllCheckStates(Qt::Checked);
+    child<QPushButton>("btnImageFontSub")->click();
+    answerYes(window->getQuestionBox());
     QVERIFY(design().pictures().isEmpty());
     QVERIFY(!window->isImageDeleteMode());
     QVERIFY(child<QTableView>("tvImage")->isColumnHidden(0));
@@ -535,9 +542,10 @@ void tst_Library::aCopiedPageFollowsDeletedImages()
 
     QMyImageItemModel *model = window->getImageModel();
     child<QPushButton>("btnImageFontSub")->click();
-    model->checkStates[1] = Qt::Checked;
-    model->checkStates[2] = Qt::Checked;
-    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+    model->setCheckState(1, Qt::Checked);
+    model->setCheckState(2, Qt::Checked);
+    child<QPushButton>("btnImageFontSub")->click();
+    answerYes(window->getQuestionBox());
     QCOMPARE(design().pictures().size(), 2);
 
     window->slotActionPagePaste();
@@ -567,23 +575,23 @@ void tst_Library::deleteModeAndSelection()
     // Outside delete mode a click selects one row and sets the current image.
     window->on_tvImage_clicked(model->index(1, 1));
     QCOMPARE(selectedImage(), 1);
-    QCOMPARE(model->checkStates,
+    QCOMPARE(model->checkStates(),
              (QList<Qt::CheckState> {Qt::Unchecked, Qt::Checked, Qt::Unchecked}));
     QVERIFY(view->isColumnHidden(0));
 
     // Delete mode starts with nothing ticked.
     child<QPushButton>("btnImageFontSub")->click();
-    QCOMPARE(model->checkStates,
+    QCOMPARE(model->checkStates(),
              (QList<Qt::CheckState> {Qt::Unchecked, Qt::Unchecked, Qt::Unchecked}));
     window->on_tvImage_clicked(model->index(1, 1));
     window->on_tvImage_clicked(model->index(2, 1));
     window->on_tvImage_clicked(model->index(1, 1));
-    QCOMPARE(model->checkStates,
+    QCOMPARE(model->checkStates(),
              (QList<Qt::CheckState> {Qt::Unchecked, Qt::Unchecked, Qt::Checked}));
     child<QPushButton>("btnImageFontAll")->click();
-    QCOMPARE(model->checkStates, (QList<Qt::CheckState> {Qt::Checked, Qt::Checked, Qt::Checked}));
+    QCOMPARE(model->checkStates(), (QList<Qt::CheckState> {Qt::Checked, Qt::Checked, Qt::Checked}));
     child<QPushButton>("btnImageFontAll")->click();
-    QCOMPARE(model->checkStates,
+    QCOMPARE(model->checkStates(),
              (QList<Qt::CheckState> {Qt::Unchecked, Qt::Unchecked, Qt::Unchecked}));
 
     // The other tab keeps its own delete mode; coming back shows this one again.
@@ -597,7 +605,11 @@ void tst_Library::deleteModeAndSelection()
     QVERIFY(view->isColumnHidden(0));
 
     // "否" deletes nothing.
-    window->slotDealIsNo(MainWindow::ConfirmDeleteImages + 1);
+    child<QPushButton>("btnImageFontSub")->click();
+    window->on_tvImage_clicked(model->index(1, 1));
+    child<QPushButton>("btnImageFontSub")->click();
+    QVERIFY(asks(window->getQuestionBox()));
+    answerNo(window->getQuestionBox());
     QCOMPARE(design().pictures().size(), 3);
 }
 
@@ -628,18 +640,18 @@ void tst_Library::checkClicksToggleOnce()
     QTableView *view = child<QTableView>(qPrintable(table));
     auto *model = qobject_cast<QMyImageItemModel *>(view->model());
     QVERIFY(model && !view->isColumnHidden(0));
-    QCOMPARE(model->checkStates, QList<Qt::CheckState>({Qt::Unchecked, Qt::Unchecked}));
+    QCOMPARE(model->checkStates(), QList<Qt::CheckState>({Qt::Unchecked, Qt::Unchecked}));
 
     const QPoint checkBox = checkBoxCentre(view, model->index(1, 0));
     const QPoint cell = view->visualRect(model->index(0, 2)).center();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, checkBox);
-    QCOMPARE(model->checkStates, QList<Qt::CheckState>({Qt::Unchecked, Qt::Checked}));
+    QCOMPARE(model->checkStates(), QList<Qt::CheckState>({Qt::Unchecked, Qt::Checked}));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell);
-    QCOMPARE(model->checkStates, QList<Qt::CheckState>({Qt::Checked, Qt::Checked}));
+    QCOMPARE(model->checkStates(), QList<Qt::CheckState>({Qt::Checked, Qt::Checked}));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, checkBox);
-    QCOMPARE(model->checkStates, QList<Qt::CheckState>({Qt::Checked, Qt::Unchecked}));
+    QCOMPARE(model->checkStates(), QList<Qt::CheckState>({Qt::Checked, Qt::Unchecked}));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell);
-    QCOMPARE(model->checkStates, QList<Qt::CheckState>({Qt::Unchecked, Qt::Unchecked}));
+    QCOMPARE(model->checkStates(), QList<Qt::CheckState>({Qt::Unchecked, Qt::Unchecked}));
 }
 
 void tst_Library::fontLibraryFiles()
@@ -667,8 +679,9 @@ void tst_Library::fontLibraryFiles()
     QVERIFY(window->isFontLibraryDeleteMode());
     child<QPushButton>("btnImageFontAll")->click();
     child<QPushButton>("btnImageFontSub")->click();
-    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDeleteFontLibrary));
-    window->slotDealIsNo(MainWindow::ConfirmDeleteFontLibrary);
+    QVERIFY(asks(window->getQuestionBox()));
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("是否删除选中的字库？"));
+    answerYes(window->getQuestionBox());
     QVERIFY(design().fontPaths().isEmpty());
     QCOMPARE(files(fonts), QStringList {QStringLiteral("C_20.bin")});
     QVERIFY(!window->isFontLibraryDeleteMode());
@@ -685,7 +698,7 @@ void tst_Library::downloadQuestions()
     putImage(dir->filePath(QStringLiteral("a.png")), 2, 2);
     window->importImages({dir->filePath(QStringLiteral("a.png"))});
     download->click();
-    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDownloadImages));
+    QVERIFY(asks(window->getQuestionBox()));
     QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("您是否需要下载图库？"));
 
     child<QTabWidget>("tabWidgetImageFont")->setCurrentIndex(1);
@@ -696,7 +709,8 @@ void tst_Library::downloadQuestions()
     put(project + QLatin1String("/tempFonts/2.ini"));
     window->refreshFontList();
     download->click();
-    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDownloadFonts));
+    QVERIFY(asks(window->getQuestionBox()));
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("您是否需要下载字库？"));
 }
 
 void tst_Library::trueTypeFiles()
@@ -712,11 +726,11 @@ void tst_Library::trueTypeFiles()
     ttfs->setCurrentIndex(1);
     put(project + QLatin1String("/outside.ttf"), "keep");
 
-    // Code 15 deletes the file the question named, even when the list moved on.
+    // "是" deletes the file the question named, even when the list moved on.
     child<QPushButton>("btnDelTtf")->click();
     QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("您是否需要删除b.ttf文件？"));
     ttfs->setCurrentIndex(0);
-    window->slotDealIsNo(MainWindow::ConfirmDeleteTtf);
+    answerYes(window->getQuestionBox());
     QCOMPARE(files(ttf), QStringList {QStringLiteral("a.ttf")});
     QCOMPARE(ttfs->count(), 1);
 
@@ -724,7 +738,7 @@ void tst_Library::trueTypeFiles()
     ttfs->setEditable(true);
     ttfs->setEditText(QStringLiteral("../outside.ttf"));
     child<QPushButton>("btnDelTtf")->click();
-    window->slotDealIsNo(MainWindow::ConfirmDeleteTtf);
+    answerYes(window->getQuestionBox());
     QVERIFY(QFileInfo::exists(project + QLatin1String("/outside.ttf")));
     QCOMPARE(files(ttf), QStringList {QStringLiteral("a.ttf")});
 }
@@ -842,14 +856,25 @@ void tst_Library::deleteFont()
 
     table->selectRow(1);
     child<QPushButton>("btnDelFont")->click();
-    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDeleteFont));
-    window->slotDealIsNo(MainWindow::ConfirmDeleteFont);
+    QVERIFY(asks(window->getQuestionBox()));
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("您是否需要删除列表中选择的字体？"));
+    answerYes(window->getQuestionBox());
     QCOMPARE(design().fontIds(), QStringList {QStringLiteral("2")});
     QCOMPARE(files(fonts), (QStringList {"2.font", "2.ini"}));
     QVERIFY(child<QLineEdit>("editFontName")->text().isEmpty());
     QCOMPARE(child<QComboBox>("cbBpp")->currentIndex(), 0);
-    // A second answer finds the font gone and deletes nothing more.
-    window->slotDealIsNo(MainWindow::ConfirmDeleteFont);
+    // A question answered once is answered.
+    answerYes(window->getQuestionBox());
+    QCOMPARE(files(fonts), (QStringList {"2.font", "2.ini"}));
+    // An answer that finds the font gone meanwhile deletes nothing more.
+    putFonts({"9"});
+    table->selectRow(1);
+    child<QPushButton>("btnDelFont")->click();
+    QVERIFY(QFile::remove(fonts + QLatin1String("/9.font")));
+    QVERIFY(QFile::remove(fonts + QLatin1String("/9.ini")));
+    window->refreshFontList();
+    answerYes(window->getQuestionBox());
     QCOMPARE(files(fonts), (QStringList {"2.font", "2.ini"}));
 }
 
@@ -930,12 +955,14 @@ void tst_Library::deleteConfirmedDuringAConversion()
     putFonts({"2", "9"});
     child<QTableView>("tvFontName")->selectRow(1);
     child<QPushButton>("btnDelFont")->click();
-    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDeleteFont));
+    QVERIFY(asks(window->getQuestionBox()));
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("您是否需要删除列表中选择的字体？"));
 
     fakeConverter("exec sleep 30");
     startGenerating(QStringLiteral("4"));
     QTRY_VERIFY(converting());
-    window->slotDealIsNo(MainWindow::ConfirmDeleteFont);
+    answerYes(window->getQuestionBox());
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("正在生成字体，字体9未删除，请在生成结束后再删除！"));
     QVERIFY(files(fonts).contains(QStringLiteral("9.font")));
@@ -1004,7 +1031,7 @@ void tst_Library::fontRowFollowsTheFontList()
 
     child<QTableView>("tvFontName")->selectRow(2);
     child<QPushButton>("btnDelFont")->click();
-    window->slotDealIsNo(MainWindow::ConfirmDeleteFont);
+    answerYes(window->getQuestionBox());
     QCOMPARE(design().fontIds(), (QStringList {"3", "5"}));
     // The label keeps its font, which the row shows as missing.
     QCOMPARE(fontRow("fontID", &names), 2);
@@ -1064,7 +1091,7 @@ void tst_Library::fontToolWindow()
     const QByteArray ttfBytes = read(ttf);
     tool->findChild<QPushButton *>(QStringLiteral("btnDelTtf"))->click();
     makeUnremovable(ttf);
-    tool->slotDealIsNo(1);
+    answerYes(tool->messageBox());
     QCOMPARE(messageOf(tool->messageBox()),
              QStringLiteral("以下文件无法删除，已保留：\nDejaVuSans.ttf"));
     makeRemovableAgain(ttf, ttfBytes);
@@ -1072,7 +1099,7 @@ void tst_Library::fontToolWindow()
 
     tool->findChild<QPushButton *>(QStringLiteral("btnDelTtf"))->click();
     QCOMPARE(messageOf(tool->messageBox()), QStringLiteral("您是否需要删除DejaVuSans.ttf文件？"));
-    tool->slotDealIsNo(1);
+    answerYes(tool->messageBox());
     QVERIFY(files(project + QLatin1String("/tempTtf")).isEmpty());
     tool->findChild<QPushButton *>(QStringLiteral("btnClose"))->click();
     QVERIFY(tool->isHidden());
@@ -1091,12 +1118,16 @@ void tst_Library::quitWithoutSavingRestoresTheLibrary()
     QVERIFY(window->saveProXml());
     putImage(dir->filePath(QStringLiteral("later.png")), 2, 2);
     window->importImages({dir->filePath(QStringLiteral("later.png"))});
-    window->getImageModel()->checkStates[0] = Qt::Checked;
-    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+    child<QPushButton>("btnImageFontSub")->click();
+    window->getImageModel()->setCheckState(0, Qt::Checked);
+    child<QPushButton>("btnImageFontSub")->click();
+    answerYes(window->getQuestionBox());
     QCOMPARE(files(project + QLatin1String("/tempImages")),
              QStringList {QStringLiteral("100002_later.png")});
 
-    window->slotDealIsNo(MainWindow::QuitWithoutSaving);
+    window->close();
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("退出软件前是否保存当前项目？"));
+    answerNo(window->getQuestionBox());
     QCOMPARE(files(project + QLatin1String("/tempImages")),
              QStringList {QStringLiteral("100001_kept.png")});
     newWindow(path);
@@ -1121,7 +1152,8 @@ void tst_Library::aStaleMirrorIsNeverRestored()
         QStringLiteral("图库备份失败！\n%1: 是符号链接").arg(QDir::toNativeSeparators(images)));
 
     // Leaving without saving keeps the pictures the saved project uses.
-    window->slotDealIsNo(MainWindow::QuitWithoutSaving);
+    window->close();
+    answerNo(window->getQuestionBox());
     QCOMPARE(files(images), (QStringList {"100001_old.png", "100002_saved.png"}));
 }
 
@@ -1175,14 +1207,15 @@ void tst_Library::copiesThatCannotFinishAreNamed()
     window->getQuestionBox()->hide();
     {
         const FileSizeLimit limited(limit);
-        window->slotDealIsNo(MainWindow::QuitWithoutSaving);
+        window->close();
+        answerNo(window->getQuestionBox());
     }
     const QString lost =
         QStringLiteral("图库未能恢复到上次保存或打开时的状态，未保存的图片修改仍在："
                        "\n100003_big.png: ")
         + tooLarge;
     QCOMPARE(messageOf(window->getQuestionBox()), lost + QStringLiteral("\n仍要退出吗？"));
-    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::QuitKeepingImageChanges));
+    QVERIFY(asks(window->getQuestionBox()));
     QCOMPARE(files(images), (QStringList {"100002_small.png", "100003_small.png"}));
     QCOMPARE(read(mirror + QLatin1String("/100003_big.png")), bigBytes);
 

@@ -14,6 +14,7 @@
 #include "bootdlg.h"
 #include "bootparam.h"
 #include "designglobals.h"
+#include "dialogtestutil.h"
 #include "downloadtestutil.h"
 #include "instrtabledlg.h"
 #include "languagedlg.h"
@@ -28,6 +29,7 @@
 #include "windowfixture.h"
 #include "ymodem.h"
 #include "ymodemframe.h"
+#include "ymodemjob.h"
 #include "ymodemportdlg.h"
 
 namespace {
@@ -126,7 +128,7 @@ class TestMainWindowDownload : public QObject
     {
         window->importImages({noisyImage(dir->filePath("big.png"), 120)});
         QVERIFY(openLink(module.portPath()));
-        window->slotDealIsNo(MainWindow::ConfirmDownloadImages);
+        window->downloadImages();
         QVERIFY(QTest::qWaitFor([&] { return module.dataBlocks() >= 1; }, 5000));
     }
 
@@ -195,7 +197,7 @@ private slots:
         QVERIFY(window->areImagesChanged());
         SimulatedModule module;
         QVERIFY(openLink(module.portPath()));
-        window->slotDealIsNo(MainWindow::ConfirmDownloadImages);
+        window->downloadImages();
         QTRY_COMPARE(module.files().size(), 2);
         QTRY_VERIFY(!window->areImagesChanged());
         QCOMPARE(module.commands(), (QStringList {"si 2", "dpic"}));
@@ -213,9 +215,9 @@ private slots:
         slow.processingUs = 300000;
         SimulatedModule module(slow);
         QVERIFY(openLink(module.portPath()));
-        window->slotDealIsNo(MainWindow::ConfirmDownloadImages);
+        window->downloadImages();
         QTRY_VERIFY(module.dataBlocks() >= 1);
-        window->slotDealIsNo(MainWindow::ConfirmDownloadFonts);
+        window->downloadFonts();
         QCOMPARE(shownMessages(), QStringList {"下载中请稍后重试！"});
         hideMessages();
         child<QToolButton>("btnInstrDownLoad")->click();
@@ -280,7 +282,7 @@ private slots:
                 [&](int kind, int total, int done) {
                     progress.append({kind, total, done});
                 });
-        window->slotDealIsNo(MainWindow::ConfirmDownloadImages);
+        window->downloadImages();
         QTRY_VERIFY(shownMessages().contains("通信超时，图片下载失败，请您确认通信是否正常！"));
         QTRY_VERIFY(!window->getYModem()->isJobPending());
         QCOMPARE(module.dataBlocks(), blocks - 1);
@@ -300,7 +302,7 @@ private slots:
         window->getAllCfg()->setTemplateFolder(QStringLiteral(YBEX_TEST_DATA "/templates"));
         SimulatedModule module;
         QVERIFY(openLink(module.portPath()));
-        window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+        window->downloadProject();
         QTRY_COMPARE(module.files().size(), 1);
         QFile generated(dir->filePath("demo/allFile/all.cfg"));
         QVERIFY(generated.open(QIODevice::ReadOnly));
@@ -328,7 +330,7 @@ private slots:
         tight.limitsReply = "MAX_PICS=1\r\nLEFT_FLASH=4096\r\nBPS=345600\r\nOK\r\n";
         SimulatedModule module(tight);
         QVERIFY(openLink(module.portPath()));
-        window->slotDealIsNo(MainWindow::ConfirmDownloadImages);
+        window->downloadImages();
         QTRY_VERIFY(shownMessages().contains("图片张数超上限"));
         ShowInfoDlg *info = topLevel<ShowInfoDlg>();
         QTRY_VERIFY(info->isVisible());
@@ -347,7 +349,7 @@ private slots:
         auto module = std::make_unique<SimulatedModule>(options);
         const QString path = module->portPath();
         QVERIFY(openLink(path));
-        window->slotDealIsNo(MainWindow::ConfirmDownloadImages);
+        window->downloadImages();
         QTRY_VERIFY(shownMessages().contains(QString("串口%1已拔出，图片下载失败！").arg(path)));
         YModemPortDlg *dlg = topLevel<YModemPortDlg>();
         QTRY_COMPARE(dlg->findChild<QLabel *>("labConnectState")->text(), QString("串口已断开！"));
@@ -357,7 +359,7 @@ private slots:
         // The program works on with the next adapter.
         SimulatedModule next;
         QVERIFY(openLink(next.portPath()));
-        window->slotDealIsNo(MainWindow::ConfirmDownloadImages);
+        window->downloadImages();
         QTRY_COMPARE(next.files().size(), 1);
         QTRY_VERIFY(!window->areImagesChanged());
     }
@@ -371,19 +373,19 @@ private slots:
         QTest::addColumn<QString>("message");
         SimulatedModuleOptions silent;
         silent.silentLimits = true;
-        QTest::newRow("time-out") << silent << int(MainWindow::ConfirmDownloadProject)
+        QTest::newRow("time-out") << silent << int(YModemJob::Project)
                                   << "通信超时，项目下载失败，请您确认通信是否正常！";
         SimulatedModuleOptions tight;
         tight.limitsReply = "MAX_PAGE=0\r\nMAX_WIDGETS=200\r\nDEFAULT_MAX_STR_SIZE=512\r\n"
                             "LEFT_MEM=1048576\r\nLEFT_FLASH=65536\r\nOK\r\n";
-        QTest::newRow("limits") << tight << int(MainWindow::ConfirmDownloadProject) << "页面超上限";
+        QTest::newRow("limits") << tight << int(YModemJob::Project) << "页面超上限";
         SimulatedModuleOptions unreadable;
         unreadable.limitsReply = "MAX_PAGE=0\r\nOK\r\n";
         QTest::newRow("limits unreadable")
-            << unreadable << int(MainWindow::ConfirmDownloadProject) << "模块的上限无法读取";
+            << unreadable << int(YModemJob::Project) << "模块的上限无法读取";
         SimulatedModuleOptions unplug;
         unplug.unplugAfterBlocks = 2;
-        QTest::newRow("unplug") << unplug << int(MainWindow::ConfirmDownloadImages)
+        QTest::newRow("unplug") << unplug << int(YModemJob::Pictures)
                                 << "串口%1已拔出，图片下载失败！";
     }
     void failedJobShowsItsOutcome()
@@ -401,7 +403,10 @@ private slots:
         auto module = std::make_unique<SimulatedModule>(options);
         const QString path = module->portPath();
         QVERIFY(openLink(path));
-        window->slotDealIsNo(job);
+        if (job == YModemJob::Project)
+            window->downloadProject();
+        else
+            window->downloadImages();
         const QString expected = message.contains("%1") ? message.arg(path) : message;
         QTRY_VERIFY(!shownMessages().filter(expected).isEmpty());
         QTRY_VERIFY(!window->getYModem()->isJobPending());
@@ -476,16 +481,16 @@ private slots:
     // usual question comes once the link is idle.
     void quitDuringDownload_data()
     {
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("complete");
         QTest::addColumn<bool>("asksToSave");
-        QTest::newRow("wait") << int(MainWindow::WaitForDownloadThenQuit) << true << true;
-        QTest::newRow("cancel") << int(MainWindow::CancelDownloadThenQuit) << false << true;
-        QTest::newRow("stay") << int(QMyMessageBox::Cancelled) << true << false;
+        QTest::newRow("wait") << "是" << true << true;
+        QTest::newRow("cancel") << "否" << false << true;
+        QTest::newRow("stay") << "取消" << true << false;
     }
     void quitDuringDownload()
     {
-        QFETCH(int, answer);
+        QFETCH(QString, answer);
         QFETCH(bool, complete);
         QFETCH(bool, asksToSave);
         makeProject();
@@ -500,8 +505,8 @@ private slots:
                  QStringList {"图片下载正在进行中，是否等待其完成后再退出？\n"
                               "“否”：立即取消图片下载并退出；“取消”：不退出。"});
         QMyMessageBox *box = window->getQuestionBox();
-        box->hide();
-        window->slotDealIsNo(answer);
+        QVERIFY(buttonWithText(box, answer));
+        buttonWithText(box, answer)->click();
         QTRY_VERIFY_WITH_TIMEOUT(!window->getYModem()->isJobPending(), 20000);
         QTest::qWait(50);
         QCOMPARE(module.cancelledBatches(), complete ? 0 : 1);
@@ -516,8 +521,7 @@ private slots:
                  asksToSave ? QStringList {"退出软件前是否保存当前项目？"} : QStringList());
         if (!asksToSave)
             return;
-        box->hide();
-        window->slotDealIsNo(MainWindow::QuitWithoutSaving);
+        answerNo(box);
         QVERIFY(window->isHidden());
     }
 
@@ -534,12 +538,12 @@ private slots:
         QCOMPARE(shownMessages(), QStringList {"退出软件前是否保存当前项目？"});
         window->slotRecvYModemPortInstr("GET_ADDR\r\n");
         QVERIFY(window->getYModem()->isJobPending());
-        window->slotDealIsNo(MainWindow::ConfirmSaveAndQuit);
+        answerYes(window->getQuestionBox());
         QVERIFY(window->isVisible());
         QCOMPARE(shownMessages(),
                  QStringList {"通信测试正在进行中，是否等待其完成后再退出？\n"
                               "“否”：立即取消通信测试并退出；“取消”：不退出。"});
-        window->slotDealIsNo(MainWindow::CancelDownloadThenQuit);
+        answerNo(window->getQuestionBox());
         QTRY_VERIFY(!window->getYModem()->isJobPending());
         QTRY_VERIFY(shownMessages().contains("退出软件前是否保存当前项目？"));
         QVERIFY(window->isVisible());
@@ -683,7 +687,7 @@ private slots:
         QVERIFY(!boot->get485Flag());
         QCOMPARE(boot->get485Addr(), 0);
         QVERIFY(!boot->getCRC16Flag());
-        window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+        window->downloadProject();
         QVERIFY(!readFile(dir->filePath("demo/allFile/all.cfg")).contains("user.set_addr("));
         QTRY_VERIFY(!window->getYModem()->isJobPending());
         hideMessages();
@@ -694,7 +698,7 @@ private slots:
         QVERIFY(boot->get485Flag());
         QCOMPARE(boot->get485Addr(), 300);
         QVERIFY(boot->getCRC16Flag());
-        window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+        window->downloadProject();
         QVERIFY(readFile(dir->filePath("demo/allFile/all.cfg")).contains("user.set_addr(300)"));
         QTRY_VERIFY(!window->getYModem()->isJobPending());
         hideMessages();

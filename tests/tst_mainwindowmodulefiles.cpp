@@ -6,6 +6,7 @@
 #include "bootdlg.h"
 #include "bootparam.h"
 #include "designglobals.h"
+#include "dialogtestutil.h"
 #include "mainwindow.h"
 #include "pageparam.h"
 #include "qmyframe.h"
@@ -131,13 +132,13 @@ void tst_MainWindowModuleFiles::downloadQuestion()
     QToolButton *download = window->findChild<QToolButton *>(QStringLiteral("btnInstrDownLoad"));
     download->click();
     QCOMPARE(messageOf(window->getQuestionBox()), QString("未创建或加载项目，无法下载！"));
-    QCOMPARE(window->getQuestionBox()->getActionCode(), 0);
+    QVERIFY(!asks(window->getQuestionBox()));
     makeProject(QStringLiteral("ask"));
     download->click();
     QCOMPARE(messageOf(window->getQuestionBox()), QString("是否下载当前项目到显示屏上？"));
-    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDownloadProject));
+    QVERIFY(asks(window->getQuestionBox()));
     // "否" generates nothing.
-    window->slotDealIsNo(MainWindow::ConfirmDownloadProject + 1);
+    answerNo(window->getQuestionBox());
     QVERIFY(!QFile::exists(dir->filePath("ask/allFile/all.cfg")));
 
     // A changed picture library is warned about once.
@@ -150,7 +151,7 @@ void tst_MainWindowModuleFiles::downloadQuestion()
     download->click();
     QCOMPARE(messageOf(window->getQuestionBox()),
              QString("图库资源有更改，是否继续下载当前项目到显示屏上？（建议您先下载图片资源）"));
-    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDownloadProject));
+    QVERIFY(asks(window->getQuestionBox()));
     QCOMPARE(window->getQuestionBox()->windowTitle(), QString("警告"));
     QVERIFY(!window->areImagesChanged());
     download->click();
@@ -170,7 +171,7 @@ void tst_MainWindowModuleFiles::confirmedDownloadGenerates()
     }());
     window->getBootDlg()->getBootParam()->setBl(50);
     design().setScreenType(3);
-    window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+    window->downloadProject();
 
     const QString allCfg = dir->filePath("gen/allFile/all.cfg");
     QList<QByteArray> contents;
@@ -190,14 +191,14 @@ void tst_MainWindowModuleFiles::generationFailures()
 {
     makeProject(QStringLiteral("fail"));
     window->getAllCfg()->setTemplateFolder(dir->filePath("nothing"));
-    window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+    window->downloadProject();
     QCOMPARE(messageOf(window->getResultBox()),
              QString("98:生成all.cfg失败！\n模板文件夹%1不存在").arg(dir->filePath("nothing")));
 
     window->getAllCfg()->setTemplateFolder(QStringLiteral(YBEX_TEST_DATA "/templates"));
     addWidget(0, 1);
     addWidget(2, 1);
-    window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+    window->downloadProject();
     QCOMPARE(messageOf(window->getResultBox()),
              QString("124:生成all.cfg失败！\nPage-0 Btn-1、Img-1：多个控件的ID都是1"));
     QVERIFY(!QFile::exists(dir->filePath("fail/allFile/all.cfg")));
@@ -240,8 +241,11 @@ void tst_MainWindowModuleFiles::deletedPicturesLeaveTheSavedBootAnimation()
     bootDlg->getBootParam()->setAnimEndID(3);
     bootDlg->showDlg();
 
-    window->getImageModel()->checkStates[2] = Qt::Checked;
-    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+    QPushButton *deleteImages = window->findChild<QPushButton *>(QStringLiteral("btnImageFontSub"));
+    deleteImages->click();
+    window->getImageModel()->setCheckState(2, Qt::Checked);
+    deleteImages->click();
+    answerYes(window->getQuestionBox());
     QCOMPARE(design().pictures().size(), 4);
     QCOMPARE(bootDlg->findChild<QSpinBox *>("sbAnimStartID")->value(), 1);
     QCOMPARE(bootDlg->findChild<QSpinBox *>("sbAnimEndID")->value(), 2);
@@ -252,7 +256,7 @@ void tst_MainWindowModuleFiles::deletedPicturesLeaveTheSavedBootAnimation()
     bootDlg = window->getBootDlg();
     QCOMPARE(bootDlg->getBootParam()->getAnimStartID(), 1);
     QCOMPARE(bootDlg->getBootParam()->getAnimEndID(), 2);
-    window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+    window->downloadProject();
     QList<QByteArray> contents;
     const QStringList sections = sectionsOf(dir->filePath("anim/allFile/all.cfg"), &contents);
     QVERIFY2(sections.contains("4/0/0/0"), qPrintable(sections.join(' ')));
@@ -273,7 +277,7 @@ void tst_MainWindowModuleFiles::pageAnimationOutsideItsChoices()
     QVERIFY(window->saveProXml());
 
     newWindow(path);
-    window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+    window->downloadProject();
     QList<QByteArray> contents;
     const QStringList sections = sectionsOf(dir->filePath("pages/allFile/all.cfg"), &contents);
     QVERIFY2(sections.contains("3/1/0/0"), qPrintable(sections.join(' ')));
@@ -310,7 +314,7 @@ void tst_MainWindowModuleFiles::pageChoicesOutsideTheirNames()
     QVERIFY(window->saveProXml());
 
     newWindow(path);
-    window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+    window->downloadProject();
     QList<QByteArray> contents;
     const QStringList sections = sectionsOf(dir->filePath("pages/allFile/all.cfg"), &contents);
     for (const QString page : {"3/0/0/0", "3/1/0/0", "3/2/0/0"}) {
@@ -347,7 +351,7 @@ void tst_MainWindowModuleFiles::linkTestReplyReachesTheDialog()
     QVERIFY(
         messageOf(question).startsWith("指令集发送成功！\n模块的设置：485使能：是，485地址：9"));
     QVERIFY(!window->getBootDlg()->getBootParam()->get485Flag());
-    window->getBootDlg()->slotDealIsNo(question->getActionCode());
+    answerYes(question);
     QVERIFY(window->getBootDlg()->getBootParam()->get485Flag());
     QCOMPARE(window->getBootDlg()->getBootParam()->get485Addr(), 9);
     QVERIFY(window->getBootDlg()->getBootParam()->getCRC16Flag());

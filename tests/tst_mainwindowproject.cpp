@@ -5,6 +5,7 @@
 #include "bootdlg.h"
 #include "bootparam.h"
 #include "designglobals.h"
+#include "dialogtestutil.h"
 #include "filesizelimit.h"
 #include "mainwindow.h"
 #include "pageparam.h"
@@ -370,7 +371,8 @@ void tst_MainWindowProject::saveCommand()
     window->getQuestionBox()->hide();
 
     QVERIFY(writeFile(path, QByteArray()));
-    window->slotDealIsNo(7);
+    window->on_btnSavePro_clicked();
+    answerYes(window->getQuestionBox());
     QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("保存成功！"));
     QVERIFY(readFile(path).contains("<pageName>Menu</pageName>"));
 }
@@ -383,11 +385,13 @@ void tst_MainWindowProject::saveFailureIsReported()
     design().page(0)->setPageName(QStringLiteral("changed"));
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
 
-    window->slotDealIsNo(7);
+    window->on_btnSavePro_clicked();
+    answerYes(window->getQuestionBox());
     QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
     QCOMPARE(causeOf(window->getResultBox()), ProjectFile::tr("%1：文件写保护").arg(path));
     QCOMPARE(readFile(path), before);
-    window->slotDealIsNo(13); // save and quit: stays when the save fails
+    window->close(); // save and quit: stays when the save fails
+    answerYes(window->getQuestionBox());
     QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
     QCOMPARE(readFile(path), before);
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
@@ -403,11 +407,13 @@ void tst_MainWindowProject::savesThatCannotFinish_data()
     QTest::addColumn<WindowStep>("step");
     QTest::addColumn<QString>("message");
     QTest::newRow("save") << WindowStep([](MainWindow *w) {
-        w->slotDealIsNo(MainWindow::ConfirmSave);
+        w->on_btnSavePro_clicked();
+        answerYes(w->getQuestionBox());
     }) << "路径错误，保存失败！";
-    QTest::newRow("save and quit")
-        << WindowStep([](MainWindow *w) { w->slotDealIsNo(MainWindow::ConfirmSaveAndQuit); })
-        << "路径错误，保存失败！";
+    QTest::newRow("save and quit") << WindowStep([](MainWindow *w) {
+        w->close();
+        answerYes(w->getQuestionBox());
+    }) << "路径错误，保存失败！";
     // Nobody asked for it, so it is said all the more.
     QTest::newRow("auto-save") << WindowStep([](MainWindow *w) { w->slotTimerAutoSavePro(); })
                                << "自动保存失败！";
@@ -643,7 +649,8 @@ void tst_MainWindowProject::quitWithoutSavingRestoresImages()
     QVERIFY(writeFile(images + QLatin1String("/1_new.png"), "b"));
     QVERIFY(QFile::remove(images + QLatin1String("/0_kept.png")));
 
-    window->slotDealIsNo(14);
+    window->close();
+    answerNo(window->getQuestionBox());
     QCOMPARE(folderFiles(images), QStringList {QStringLiteral("0_kept.png")});
     QCOMPARE(readFile(images + QLatin1String("/0_kept.png")), QByteArray("a"));
     Q_UNUSED(path)
@@ -655,7 +662,8 @@ void tst_MainWindowProject::quitWithoutSavingKeepsImagesWithoutMirror()
     const QString images = filePath(QStringLiteral("nomirror/tempImages"));
     QVERIFY(writeFile(images + QLatin1String("/0_only.png"), "a"));
     QVERIFY(QDir(filePath(QStringLiteral("nomirror/backUpImages"))).removeRecursively());
-    window->slotDealIsNo(14);
+    window->close();
+    answerNo(window->getQuestionBox());
     QCOMPARE(folderFiles(images), QStringList {QStringLiteral("0_only.png")});
 }
 

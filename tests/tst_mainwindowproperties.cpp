@@ -160,7 +160,8 @@ void TestMainWindowProperties::imageRowsUseTheLibrarySelection()
     // from the window's boxes, and goes with the editor.
     window->on_btnImageFontSub_clicked();
     window->on_btnImageFontAll_clicked();
-    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+    window->on_btnImageFontSub_clicked();
+    answerYes(window->getQuestionBox());
     QCOMPARE(window->document().pictures().size(), 0);
     buttonWithText(editor, "设置")->click();
     QCOMPARE(editor->value(), QString("4"));

@@ -2,6 +2,7 @@
 #include "bootparam.h"
 #include "designdocument.h"
 #include "designtestutil.h"
+#include "dialogtestutil.h"
 #include "mainwindow.h"
 #include "pagerenamedlg.h"
 #include "pagetreetext.h"
@@ -47,12 +48,11 @@ private slots:
     void pageCopyAndPaste();
     void expandedPagesStayExpanded();
     void pageMenuEnablement();
-    void renameParse_data();
-    void renameParse();
+    void renameShowsLabelAndName_data();
+    void renameShowsLabelAndName();
     void renameCommand();
     void staleRenameAnswer();
-    void widgetIdFromItemText_data();
-    void widgetIdFromItemText();
+    void treeItemsHoldPageAndWidget();
     void keyboard();
     void autoRepeatedReleasesIgnored();
     void shortcutsActOncePerPressWhicheverKeyComesUpFirst();
@@ -69,6 +69,7 @@ private slots:
 private:
     QTreeWidget *tree() const { return window->findChild<QTreeWidget *>("treeWidget"); }
     QMyFrame *frame() const { return window->findChild<QMyFrame *>("frame"); }
+    QMyMessageBox *box() const { return window->getQuestionBox(); }
     QString message() const
     {
         return window->getQuestionBox()->findChild<QLabel *>("labMessage")->text();
@@ -144,7 +145,7 @@ void TestPageCommands::pageTreeTexts()
     QVERIFY(drop("Arc", QPoint(5, 5)));
     window->on_btnPageSub_clicked();
     QCOMPARE(message(), QString("是否删除第1页？"));
-    window->slotDealIsNo(1);
+    answerYes(box());
     QCOMPARE(treeTexts(), (QStringList {"Page-0", "Page-1(  )"}));
     QCOMPARE(design().currentPage(), 0);
 }
@@ -215,21 +216,28 @@ void TestPageCommands::treeClickEdgeCases()
     window->on_treeWidget_itemClicked(nullptr, 0);
     QCOMPARE(window->getCurrentWidget(), w);
 
-    // A widget text whose id matches no widget selects nothing.
+    // A widget item whose id matches no widget selects nothing.
     auto *ghost = new QTreeWidgetItem(tree()->topLevelItem(0), QStringList {"Btn-9"});
+    ghost->setData(0, Qt::UserRole, 0);
+    ghost->setData(0, Qt::UserRole + 1, 9);
+    ghost->setData(0, Qt::UserRole + 2, widgetTypeCode(WidgetType::Btn));
     QSignalSpy press(frame(), &QMyFrame::s_sendPressWnd);
     window->on_treeWidget_itemClicked(ghost, 0);
     QCOMPARE(press.count(), 0);
     QCOMPARE(window->getCurrentWidget(), w);
 
-    // Texts that do not split into two parts at "-" select nothing either.
-    ghost->setText(0, "Btn-1-2");
+    // Nor does one of the widget's id and another type.
+    ghost->setData(0, Qt::UserRole + 1, w->getId());
+    ghost->setData(0, Qt::UserRole + 2, widgetTypeCode(WidgetType::Img));
     window->on_treeWidget_itemClicked(ghost, 0);
     QCOMPARE(press.count(), 0);
 
-    // An empty page text stops the click.
-    tree()->topLevelItem(0)->setText(0, QString());
-    window->on_treeWidget_itemClicked(tree()->topLevelItem(0), 0);
+    // An item that names no page, or a page that is gone, stops the click.
+    auto *stray = new QTreeWidgetItem(QStringList {"Page-0"});
+    tree()->addTopLevelItem(stray);
+    window->on_treeWidget_itemClicked(stray, 0);
+    stray->setData(0, Qt::UserRole, 5);
+    window->on_treeWidget_itemClicked(stray, 0);
     QCOMPARE(window->getCurrentWidget(), w);
 }
 
@@ -273,10 +281,11 @@ void TestPageCommands::deletePage()
     tree()->setCurrentItem(tree()->topLevelItem(deleted));
     window->slotActionPageDel();
     QCOMPARE(message(), QString("是否删除第%1页？").arg(deleted));
-    window->slotDealIsNo(2); // "否"
+    answerNo(box());
     QCOMPARE(design().pageCount(), 5);
 
-    window->slotDealIsNo(1);
+    window->slotActionPageDel();
+    answerYes(box());
     QCOMPARE(design().pageCount(), 4);
     QCOMPARE(design().pageCount(), 4);
     QCOMPARE(tree()->topLevelItemCount(), 4);
@@ -307,7 +316,7 @@ void TestPageCommands::bootPagesFollowADeletion()
     auto deletePage = [this](int page) {
         tree()->setCurrentItem(tree()->topLevelItem(page));
         window->slotActionPageDel();
-        window->slotDealIsNo(MainWindow::ConfirmDeletePage);
+        answerYes(window->getQuestionBox());
     };
     QCOMPARE(box("sbJumpPage"), 3);
     QCOMPARE(box("sbAnimCurrentPage"), 1);
@@ -346,7 +355,7 @@ void TestPageCommands::lastPageCannotBeDeleted()
     tree()->setCurrentItem(tree()->topLevelItem(0));
     window->slotActionPageDel();
     QCOMPARE(message(), QString("不可删除最后一页！"));
-    window->slotDealIsNo(1);
+    answerYes(box());
     QCOMPARE(design().pageCount(), 1);
 }
 
@@ -359,13 +368,15 @@ void TestPageCommands::staleDeleteAnswer()
     // The design shrinks before the answer comes: page 3 no longer exists.
     window->clearAllPages();
     pages(2);
-    window->slotDealIsNo(1);
+    answerYes(box());
     QCOMPARE(design().pageCount(), 2);
 
     // Down to one page: the answer must not delete the last page.
+    window->on_btnPageSub_clicked();
+    QCOMPARE(message(), QString("是否删除第1页？"));
     window->clearAllPages();
     pages(1);
-    window->slotDealIsNo(1);
+    answerYes(box());
     QCOMPARE(design().pageCount(), 1);
     QCOMPARE(tree()->topLevelItemCount(), 1);
 }
@@ -483,7 +494,7 @@ void TestPageCommands::expandedPagesStayExpanded()
     // Page 1 goes: the former page 2 keeps its open state at its new place.
     window->on_treeWidget_itemClicked(tree()->topLevelItem(1), 0);
     window->on_btnPageSub_clicked();
-    window->slotDealIsNo(MainWindow::ConfirmDeletePage);
+    answerYes(box());
     QCOMPARE(treeTexts(), (QStringList {"Page-0", "  Btn-1", "Page-1", "  Img-1"}));
     QCOMPARE(expanded(), (QList<bool> {true, true}));
 }
@@ -541,37 +552,36 @@ void TestPageCommands::pageMenuEnablement()
     QCOMPARE(texts.size(), 1);
 }
 
-void TestPageCommands::renameParse_data()
+// The rename dialog shows the page's fixed label and its name as the document holds it.
+void TestPageCommands::renameShowsLabelAndName_data()
 {
     QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("name");
-    QTest::newRow("named") << 2 << "Page-2(Menu)"
-                           << "Page-2"
-                           << "Menu";
-    QTest::newRow("unnamed") << 2 << "Page-2"
-                             << "Page-2"
-                             << "";
-    QTest::newRow("two digits") << 12 << "Page-12(a(b))"
-                                << "Page-12"
-                                << "a(b)";
-    QTest::newRow("blank name") << 0 << "Page-0( )"
-                                << "Page-0"
-                                << " ";
+    QTest::addColumn<QString>("label");
+    QTest::newRow("named") << 2 << "Menu"
+                           << "Page-2";
+    QTest::newRow("unnamed") << 2 << ""
+                             << "Page-2";
+    QTest::newRow("two digits") << 12 << "a(b)"
+                                << "Page-12";
+    QTest::newRow("blank name") << 0 << " "
+                                << "Page-0";
 }
 
-void TestPageCommands::renameParse()
+void TestPageCommands::renameShowsLabelAndName()
 {
     QFETCH(int, page);
-    QFETCH(QString, text);
-    QFETCH(QString, label);
     QFETCH(QString, name);
-    QString gotLabel;
-    QString gotName;
-    PageTreeText::splitPageItem(page, text, &gotLabel, &gotName);
-    QCOMPARE(gotLabel, label);
-    QCOMPARE(gotName, name);
+    QFETCH(QString, label);
+    pages(page + 1);
+    design().setPageName(page, name);
+    tree()->setCurrentItem(tree()->topLevelItem(page));
+    window->slotActionPageRename();
+    PageRenameDlg *dlg = window->getPageRenameDlg();
+    QCOMPARE(dlg->pageIndex(), page);
+    QCOMPARE(dlg->pageLabel(), label);
+    QCOMPARE(dlg->findChild<QLineEdit *>()->text(), name);
+    dlg->hide();
 }
 
 void TestPageCommands::renameCommand()
@@ -616,26 +626,37 @@ void TestPageCommands::staleRenameAnswer()
     QCOMPARE(design().page(0)->pageName(), QString());
 }
 
-void TestPageCommands::widgetIdFromItemText_data()
+// Every item holds its page's index, a widget item the widget's id and type: a click reaches
+// the widget the item names, whatever the item's text, and two widgets sharing an id stay
+// apart.
+void TestPageCommands::treeItemsHoldPageAndWidget()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<int>("id");
-    QTest::newRow("button") << "Btn-3" << true << 3;
-    QTest::newRow("textbox") << "TextBox-12" << true << 12;
-    QTest::newRow("page") << "Page" << false << 0;
-    QTest::newRow("two dashes") << "Btn-1-2" << false << 0;
-}
+    pages(2);
+    QMyWidget *button = QMyWidgetFactory::create("Btn", 1, frame());
+    QMyWidget *image = QMyWidgetFactory::create("Img", 1, frame());
+    design().addWidget(1, button);
+    design().addWidget(1, image);
+    QTreeWidgetItem *pageItem = tree()->topLevelItem(1);
+    QCOMPARE(pageItem->data(0, Qt::UserRole).toInt(), 1);
+    QCOMPARE(pageItem->child(1)->data(0, Qt::UserRole).toInt(), 1);
+    QCOMPARE(pageItem->child(1)->data(0, Qt::UserRole + 1).toInt(), 1);
 
-void TestPageCommands::widgetIdFromItemText()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, ok);
-    QFETCH(int, id);
-    int got = 0;
-    QCOMPARE(PageTreeText::widgetIdFromItem(text, &got), ok);
-    if (ok)
-        QCOMPARE(got, id);
+    window->on_treeWidget_itemClicked(tree()->topLevelItem(0), 0);
+    pageItem->child(1)->setText(0, QStringLiteral("Btn-7"));
+    window->on_treeWidget_itemClicked(pageItem->child(1), 0);
+    QCOMPARE(design().currentPage(), 1);
+    QCOMPARE(window->getCurrentWidget(), image);
+    QVERIFY(image->isSelected() && !button->isSelected());
+    window->on_treeWidget_itemClicked(pageItem->child(0), 0);
+    QCOMPARE(window->getCurrentWidget(), button);
+    QCOMPARE(tree()->currentItem(), pageItem->child(0));
+    window->slotRecvWnd(image);
+    QCOMPARE(tree()->currentItem(), pageItem->child(1));
+
+    pageItem->setText(0, QString());
+    window->on_treeWidget_itemClicked(tree()->topLevelItem(0), 0);
+    window->on_treeWidget_itemClicked(pageItem, 0);
+    QCOMPARE(design().currentPage(), 1);
 }
 
 void TestPageCommands::keyboard()
@@ -797,7 +818,7 @@ void TestPageCommands::deletedWidgetsLeaveNoDanglingPointer()
         pages(1);
     } else if (how == 1) {
         window->on_btnPageSub_clicked();
-        window->slotDealIsNo(1);
+        answerYes(box());
     } else {
         QTest::keyClick(window, Qt::Key_Delete);
     }
@@ -818,8 +839,9 @@ void TestPageCommands::deletedWidgetsLeaveNoDanglingPointer()
 void TestPageCommands::timerClicks()
 {
     QMyWidget *w = drop("Btn", QPoint(10, 10));
-    // No sender: nothing.
-    window->slotTimerClicked(false);
+    // No such timer: nothing.
+    window->slotTimerClicked(-1);
+    window->slotTimerClicked(9);
     QCOMPARE(window->getCurrentTimer(), -1);
 
     QTest::mouseClick(window->getTimerButton(3), Qt::LeftButton);
@@ -845,17 +867,17 @@ void TestPageCommands::timerClicks()
 
 void TestPageCommands::quitAnswersDoNotAskAgain_data()
 {
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("save");
     QTest::addColumn<bool>("saveFails");
     QTest::addColumn<bool>("closes");
-    QTest::newRow("save and quit") << 13 << false << true;
-    QTest::newRow("save and quit, save fails") << 13 << true << false;
-    QTest::newRow("quit without saving") << 14 << false << true;
+    QTest::newRow("save and quit") << true << false << true;
+    QTest::newRow("save and quit, save fails") << true << true << false;
+    QTest::newRow("quit without saving") << false << false << true;
 }
 
 void TestPageCommands::quitAnswersDoNotAskAgain()
 {
-    QFETCH(int, answer);
+    QFETCH(bool, save);
     QFETCH(bool, saveFails);
     QFETCH(bool, closes);
     QMyMessageBox *box = window->getQuestionBox();
@@ -866,7 +888,10 @@ void TestPageCommands::quitAnswersDoNotAskAgain()
 
     if (saveFails)
         design().setProjectPath(dir.filePath("missing/folder/p.yBEX"));
-    window->slotDealIsNo(answer);
+    if (save)
+        answerYes(box);
+    else
+        answerNo(box);
     QCOMPARE(window->isVisible(), !closes);
     QVERIFY(box->isHidden()); // the quit question is not asked a second time
     if (saveFails) {
@@ -881,8 +906,17 @@ void TestPageCommands::quitAnswersDoNotAskAgain()
 void TestPageCommands::otherAnswersDoNothing()
 {
     pages(3);
-    for (int code : {0, -1, 2, 4, 16, 22, 30})
-        window->slotDealIsNo(code);
+    // Nothing asked yet, a notice, and a question already answered.
+    for (void (*answer)(QWidget *) : {answerYes, answerNo, answerCancel})
+        answer(box());
+    box()->showNotice(QMyMessageBox::Information, QStringLiteral("notice"));
+    for (void (*answer)(QWidget *) : {answerYes, answerNo, answerCancel})
+        answer(box());
+    window->on_btnPageSub_clicked();
+    QCOMPARE(message(), QString("是否删除第2页？"));
+    answerNo(box());
+    for (void (*answer)(QWidget *) : {answerYes, answerNo, answerCancel})
+        answer(box());
     QCOMPARE(design().pageCount(), 3);
     QVERIFY(window->isVisible());
 }
