@@ -10,7 +10,7 @@ ColorDlg::ColorDlg(QWidget *parent)
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     m_colorIndex = 0;
-    connect(ui->colorFrame, SIGNAL(s_selectColorNum(int)), this, SLOT(slotSelectColorNum(int)));
+    connect(ui->colorFrame, &ColorDraw::s_selectColorNum, this, &ColorDlg::slotSelectColorNum);
 }
 
 ColorDlg::~ColorDlg()

@@ -1,87 +1,97 @@
-#include "mainwindow.h"
-#include "ui_mainwindow.h"
+// Quitting: the save question, a download that is still running, a library that could not
+// be restored.
 
-#include "designglobals.h"
+#include "mainwindow.h"
+
+#include "designdocument.h"
+#include "downloadcontroller.h"
+#include "librarycontroller.h"
+#include "projectcontroller.h"
 #include "qmymessagebox.h"
 
 #include <QCoreApplication>
 
-// The answers of questionBox: the code of the confirmed action, QuitWithoutSaving for "否"
-// of the quit question, CancelDownloadThenQuit for "否" of the question asked when closing
-// during a download, and Cancelled for "取消" of either. Every other answer does nothing.
-void MainWindow::slotDealIsNo(int code)
+// "是" saves and quits, "否" quits without saving, "取消" stays.
+void MainWindow::askSaveAndQuit()
 {
-    switch (code) {
-    case ConfirmDeletePage:
-        deleteCurrentPage();
-        break;
-    case ConfirmDeleteImages:
-        deleteCheckedImages();
-        break;
-    case ConfirmDeleteFontLibrary:
-        deleteCheckedFontLibraryFiles();
-        break;
-    case ConfirmSave:
-        if (saveProXml())
-            resultBox->showNotice(QMyMessageBox::Information, tr("保存成功！"));
-        else
-            resultBox->showNotice(QMyMessageBox::Warning,
-                                  withFileError(tr("路径错误，保存失败！")));
-        break;
-    case ConfirmImport:
-        importProject();
-        break;
-    case ConfirmDownloadProject:
-        downloadProject();
-        break;
-    case ConfirmSaveAndQuit:
-    case QuitWithoutSaving:
-        // A download started while the question was open is asked about first.
-        if (downloadJobPending())
-            askQuitDuringDownload();
-        else if (code == ConfirmSaveAndQuit)
-            saveAndQuit();
-        else
-            quitWithoutSaving();
-        break;
-    case WaitForDownloadThenQuit:
-    case CancelDownloadThenQuit:
-        quitWhenDownloadEnds(code == CancelDownloadThenQuit);
-        break;
-    case QMyMessageBox::Cancelled:
+    questionBox->ask(
+        QMyMessageBox::Information, QMyMessageBox::YesNoCancel, tr("退出软件前是否保存当前项目？"),
+        [this] { quitAsAnswered(true); }, [this] { quitAsAnswered(false); },
+        [this] { quitWhenIdle = false; });
+}
+
+void MainWindow::quitAsAnswered(bool save)
+{
+    // A download started while the question was open is asked about first.
+    if (downloadRoom->isJobPending())
+        askQuitDuringDownload();
+    else if (save)
+        saveAndQuit();
+    else
+        quitWithoutSaving();
+}
+
+void MainWindow::askQuitDuringDownload()
+{
+    const QString job = downloadRoom->pendingJobName();
+    // "是" waits for the download, "否" cancels it; either way the window closes after it.
+    questionBox->ask(
+        QMyMessageBox::Warning, QMyMessageBox::YesNoCancel,
+        tr("%1正在进行中，是否等待其完成后再退出？\n"
+           "“否”：立即取消%1并退出；“取消”：不退出。")
+            .arg(job),
+        [this] { quitWhenDownloadEnds(false); }, [this] { quitWhenDownloadEnds(true); },
+        [this] { quitWhenIdle = false; });
+}
+
+// The window closes (asking the usual question) once the worker is idle; a cancelled batch
+// is ended on the line first, so that the module is not left inside it.
+void MainWindow::quitWhenDownloadEnds(bool cancel)
+{
+    quitWhenIdle = true;
+    if (cancel)
+        downloadRoom->cancelJob();
+    if (!downloadRoom->isJobPending()) {
         quitWhenIdle = false;
-        break;
-    case ConfirmDeleteTtf:
-        deleteTtf();
-        break;
-    case ConfirmDeleteFont:
-        deleteFont();
-        break;
-    case ConfirmDownloadImages:
-        downloadImages();
-        break;
-    case ConfirmDownloadFonts:
-        downloadFonts();
-        break;
-    default:
-        break;
+        close();
+    }
+}
+
+// The window closes once the link is idle, after the user chose to wait for it.
+void MainWindow::quitWhenIdleLinkAllows()
+{
+    if (quitWhenIdle && !downloadRoom->isJobPending()) {
+        quitWhenIdle = false;
+        close();
     }
 }
 
 void MainWindow::saveAndQuit()
 {
-    if (saveProXml()) {
-        quitting = true;
-        close();
-        QCoreApplication::quit();
+    if (projectRoom->saveProXml()) {
+        closeAndQuit();
     } else {
-        resultBox->showNotice(QMyMessageBox::Warning, withFileError(tr("路径错误，保存失败！")));
+        resultBox->showNotice(QMyMessageBox::Warning,
+                              projectRoom->withFileError(tr("路径错误，保存失败！")));
     }
 }
 
 void MainWindow::quitWithoutSaving()
 {
-    restoreImagesFromMirror();
+    QStringList failures;
+    if (!libraryRoom->restoreImagesFromMirror(&failures)) {
+        // The next opening would take the unsaved library for the saved one.
+        questionBox->ask(QMyMessageBox::Warning, QMyMessageBox::YesNo,
+                         libraryRoom->restoreFailureText(failures) + QLatin1Char('\n')
+                             + tr("仍要退出吗？"),
+                         [this] { closeAndQuit(); });
+        return;
+    }
+    closeAndQuit();
+}
+
+void MainWindow::closeAndQuit()
+{
     quitting = true;
     close();
     QCoreApplication::quit();

@@ -6,6 +6,7 @@
 #include "languagedlg.h"
 
 #include <QCoreApplication>
+#include <QMenu>
 
 void MainWindow::registerFileType()
 {

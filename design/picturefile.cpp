@@ -1,5 +1,6 @@
 #include "picturefile.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 
 namespace {
@@ -32,12 +33,21 @@ PictureFile::Verdict PictureFile::checkSize(const QSize &size)
 
 PictureFile::Verdict PictureFile::check(const QString &path, QSize *size)
 {
+    // Opening a FIFO waits for a writer and reading a device never ends: only regular files
+    // are read.
+    if (!QFileInfo(path).isFile()) {
+        if (size)
+            *size = QSize();
+        return NotAPicture;
+    }
     QImageReader reader(path);
     return judge(reader, size);
 }
 
 QImage PictureFile::read(const QString &path, const QSize &shown)
 {
+    if (!QFileInfo(path).isFile())
+        return QImage();
     QImageReader reader(path);
     if (judge(reader, nullptr) != Usable)
         return QImage();

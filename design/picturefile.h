@@ -20,7 +20,8 @@ public:
 
     enum Verdict {
         Usable,
-        NotAPicture, // missing, unreadable, not PNG or JPG, or without a stated size
+        NotAPicture, // missing, no regular file, unreadable, not PNG or JPG, or without a
+                     // stated size
         TooLarge, // more pixels than MaxPixels, or a side longer than MaxSide
     };
 

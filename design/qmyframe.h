@@ -45,6 +45,10 @@ public:
     QMenu *getContextMenu() const { return contextMenu; }
     QMyMessageBox *getMessageBox() const { return messageBox; }
 
+    // The property panel and the page tree show the widget, or the page, as after a click.
+    void selectWidget(QMyWidget *w) { emit s_sendPressWnd(w); }
+    void selectPage() { emit s_sendParent(); }
+
     void setPastePosFromCursor();
     void retranslate();
 

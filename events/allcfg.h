@@ -54,7 +54,10 @@ public:
     static constexpr int SleepTimer = 8;
     // Length fields of the page file are 16 bits wide.
     static constexpr int FieldLimit = 0xFFFF;
-    // The choices of a page's load animation: speed curves and directions.
+    // The choices of a page's gradient direction, flag and load animation (speed curves
+    // and directions).
+    static constexpr int PageGradDirections = 3;
+    static constexpr int PageFlags = 2;
     static constexpr int PageAnimModes = 7;
     static constexpr int PageAnimDirections = 8;
 

@@ -39,6 +39,13 @@ void color(QByteArray &b, const QColor &c)
     b.append(bytes, 4);
 }
 
+// A value outside a row's choices, as every page goes out: the sheet shows it as the first
+// choice and stores that once the page is shown, so the pages not shown must go out alike.
+int shownChoice(int value, int count)
+{
+    return value >= 0 && value < count ? value : 0;
+}
+
 void pad(QByteArray &b)
 {
     b.append(AllCfg::paddingFor(b));
@@ -414,12 +421,12 @@ QByteArray AllCfg::pageRecord(const PageParam &page)
     zero(b, 1);
     color(b, page.pageColorGrad1());
     color(b, page.pageColorGrad2());
-    u16(b, page.pageGradDir());
+    u16(b, shownChoice(page.pageGradDir(), AllCfg::PageGradDirections));
     u16(b, page.pageOpa());
     u16(b, page.pageRadius());
     u16(b, page.pageImageNum() >= 0 ? page.pageImageNum() : 0);
     zero(b, 8);
-    u16(b, page.pageFlag());
+    u16(b, shownChoice(page.pageFlag(), AllCfg::PageFlags));
     u16(b, page.pageState());
     return b;
 }
@@ -429,13 +436,8 @@ QByteArray AllCfg::pageAnimBlock(const PageParam &page)
     QByteArray b;
     b.reserve(12);
     u16(b, page.pageAnimEnabled());
-    // The sheet shows a value outside its choices as the first one and stores that once the
-    // page is shown; every page goes out that way, shown or not.
-    const auto choice = [](int value, int count) {
-        return value >= 0 && value < count ? value : 0;
-    };
-    u16(b, choice(page.pageAnimMode(), PageAnimModes));
-    u16(b, choice(page.pageAnimDir(), PageAnimDirections));
+    u16(b, shownChoice(page.pageAnimMode(), PageAnimModes));
+    u16(b, shownChoice(page.pageAnimDir(), PageAnimDirections));
     u16(b, page.pageAnimTime());
     u16(b, page.pageAnimX());
     u16(b, page.pageAnimY());
@@ -451,7 +453,9 @@ QByteArray AllCfg::textBlock(const QMyWidget &w)
     u16(b, w.getHAlign());
     u16(b, w.getVAlign());
     zero(b, 2);
-    u16(b, w.getLongTextMode() + (type == WidgetType::Btn || type == WidgetType::Lab ? 2 : 0));
+    // In the field's 16 bits: a mode read from a file can be any int.
+    const int modeShift = type == WidgetType::Btn || type == WidgetType::Lab ? 2 : 0;
+    u16(b, quint16(w.getLongTextMode()) + modeShift);
     zero(b, 2);
     u16(b, textLength(w.getLongTextLen()));
     zero(b, 4);

@@ -13,7 +13,6 @@
 namespace {
 
 // Each question's "no" is its code plus one.
-enum { AskSave = 1, AskTakeModuleLink = 3 };
 
 } // namespace
 
@@ -27,7 +26,6 @@ BootDlg::BootDlg(DesignDocument *design, QWidget *parent)
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     resultBox = new QMyMessageBox;
     questionBox = new QMyMessageBox;
-    connect(questionBox, &QMyMessageBox::s_sendIsNo, this, &BootDlg::slotDealIsNo);
     connect(design, &DesignDocument::pictureRemoved, this, &BootDlg::followImageDeletion);
     connect(design, &DesignDocument::pageRemoved, this, &BootDlg::followPageDeletion);
     ui->cbBaud->clear();
@@ -178,11 +176,9 @@ void BootDlg::offerModuleLink(int enable, int address, int crc, const QString &o
         questionBox->showNotice(QMyMessageBox::Information, read + tr("与项目的开机设置相同。"));
         return;
     }
-    offeredLink[0] = enable;
-    offeredLink[1] = address;
-    offeredLink[2] = crc;
-    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, AskTakeModuleLink,
-                         read + tr("是否用它们替换项目的开机设置？"));
+    questionBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
+                     read + tr("是否用它们替换项目的开机设置？"),
+                     [this, enable, address, crc] { slotRecv485(enable, address, crc); });
 }
 
 void BootDlg::slotRecv485(int enable, int address, int crc)
@@ -224,14 +220,8 @@ void BootDlg::storeControls()
     b.setBuzzerTime(ui->sbBuzzerTime->value());
 }
 
-void BootDlg::slotDealIsNo(int code)
+void BootDlg::saveSettings()
 {
-    if (code == AskTakeModuleLink) {
-        slotRecv485(offeredLink[0], offeredLink[1], offeredLink[2]);
-        return;
-    }
-    if (code != AskSave)
-        return;
     storeControls();
     QString error;
     if (saveToProject(&error))
@@ -268,8 +258,8 @@ void BootDlg::on_btnSave_clicked()
         questionBox->showNotice(QMyMessageBox::Information, tr("未创建或加载项目，无法保存！"));
         return;
     }
-    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, AskSave,
-                         tr("您是否要保存参数？"));
+    questionBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo, tr("您是否要保存参数？"),
+                     [this] { saveSettings(); });
 }
 
 void BootDlg::on_checkBoxAnimCycle_clicked(bool checked)

@@ -38,7 +38,6 @@ public slots:
     // Takes the module's RS-485 and CRC16 settings into the record, and into the controls
     // while the dialog is open.
     void slotRecv485(int enable, int address, int crc);
-    void slotDealIsNo(int code);
 
 private slots:
     void on_btnClose_clicked();
@@ -62,13 +61,14 @@ private:
     void setAnimationEnabled(bool on);
     // The controls into the record.
     void storeControls();
+    // What "是" to the save question does: the controls into the record and the project file.
+    void saveSettings();
 
     DesignDocument *design;
     BootParam *bootParam;
     Ui::BootDlg *ui;
     QMyMessageBox *questionBox = nullptr;
     QMyMessageBox *resultBox = nullptr;
-    int offeredLink[3] = {};
 };
 
 #endif // BOOTDLG_H

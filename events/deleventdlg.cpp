@@ -12,8 +12,6 @@
 
 namespace {
 enum Column { ColCheck, ColNumber, ColFirstCell };
-// The answer of the deletion question.
-constexpr int ConfirmDelete = 1;
 } // namespace
 
 DelEventDlg::DelEventDlg(QWidget *parent)
@@ -24,7 +22,6 @@ DelEventDlg::DelEventDlg(QWidget *parent)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    connect(messageBox, &QMyMessageBox::s_sendIsNo, this, &DelEventDlg::slotDealIsNo);
 
     QTableView *view = ui->tvEvent;
     TableLook::apply(view);
@@ -58,7 +55,6 @@ void DelEventDlg::showDlg(SelectionKind selectionKind, QMyWidget *widget, TimerP
         for (const QString &cell : rows.at(r).cells)
             items.append(new QStandardItem(cell));
         model->appendRow(items);
-        model->checkStates.append(Qt::Unchecked);
         rowEvents.append(rows.at(r).position);
     }
     setHeaders();
@@ -112,13 +108,12 @@ void DelEventDlg::setCheckControlsShown(bool shown)
 
 void DelEventDlg::showCheckedCount()
 {
-    ui->labCheckedCount->setText(tr("已选：%1项").arg(model->checkStates.count(Qt::Checked)));
+    ui->labCheckedCount->setText(tr("已选：%1项").arg(model->checkedCount()));
 }
 
 void DelEventDlg::setAllChecked(bool checked)
 {
-    for (Qt::CheckState &state : model->checkStates)
-        state = checked ? Qt::Checked : Qt::Unchecked;
+    model->setAllCheckStates(checked ? Qt::Checked : Qt::Unchecked);
 }
 
 void DelEventDlg::refreshView()
@@ -137,20 +132,19 @@ void DelEventDlg::on_btnDelEvent_clicked()
         setAllChecked(false);
         ui->checkBoxAll->setChecked(false);
         // A row clicked in an earlier, longer table is not a row of this one.
-        if (clickedRow >= 0 && clickedRow < model->checkStates.size())
-            model->checkStates[clickedRow] = Qt::Checked;
+        model->setCheckState(clickedRow, Qt::Checked);
         showCheckedCount();
         refreshView();
         checkMode = true;
         return;
     }
-    if (!model->checkStates.contains(Qt::Checked)) {
+    if (model->nextChecked() < 0) {
         messageBox->showNotice(QMyMessageBox::Information,
                                tr("未选择需要删除的事件，请您先选择需要删除的事件！"));
         return;
     }
-    messageBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmDelete,
-                        tr("您是否需要删除已选的事件？"));
+    messageBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
+                    tr("您是否需要删除已选的事件？"), [this] { deleteCheckedEvents(); });
 }
 
 void DelEventDlg::on_btnCheckedCannel_clicked()
@@ -169,30 +163,26 @@ void DelEventDlg::on_checkBoxAll_clicked(bool checked)
 void DelEventDlg::on_tvEvent_clicked(const QModelIndex &index)
 {
     clickedRow = index.row();
-    if (!checkMode || clickedRow < 0 || clickedRow >= model->checkStates.size())
+    if (!checkMode || clickedRow < 0 || clickedRow >= model->rowCount())
         return;
-    Qt::CheckState &state = model->checkStates[clickedRow];
-    state = state == Qt::Checked ? Qt::Unchecked : Qt::Checked;
-    ui->checkBoxAll->setChecked(!model->checkStates.contains(Qt::Unchecked));
+    model->setCheckState(
+        clickedRow, model->checkState(clickedRow) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    ui->checkBoxAll->setChecked(model->checkedCount() == model->rowCount());
     showCheckedCount();
     refreshView();
 }
 
-void DelEventDlg::slotDealIsNo(int code)
+void DelEventDlg::deleteCheckedEvents()
 {
-    if (code != ConfirmDelete)
-        return;
     EventHolder *events = holder();
     if (!events) {
         dismiss();
         return;
     }
     int deleted = 0;
-    for (int r = model->checkStates.indexOf(Qt::Checked); r >= 0;
-         r = model->checkStates.indexOf(Qt::Checked)) {
+    for (int r = model->nextChecked(); r >= 0; r = model->nextChecked(r)) {
         events->remove(rowEvents.value(r, -1));
         EventTable::removeRow(&rowEvents, r);
-        model->checkStates.removeAt(r);
         model->removeRow(r);
         ++deleted;
     }

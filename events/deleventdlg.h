@@ -33,9 +33,6 @@ public:
 signals:
     void s_sendDelEvent();
 
-public slots:
-    void slotDealIsNo(int code);
-
 private slots:
     void on_checkBoxAll_clicked(bool checked);
     void on_btnCheckedCannel_clicked();
@@ -50,6 +47,8 @@ private:
     void setAllChecked(bool checked);
     // Repaints the checks and selects the last clicked row while it is a row of the table.
     void refreshView();
+    // What "是" to the question does: the checked events go.
+    void deleteCheckedEvents();
 
     Ui::DelEventDlg *ui;
     QMyCheckStandardItemModel *model;

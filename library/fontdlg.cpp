@@ -30,13 +30,13 @@ FontDlg::FontDlg(const DesignDocument *design, QWidget *parent)
 {
     form->setupUi(this);
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    connect(questionBox, &QMyMessageBox::s_sendIsNo, this, &FontDlg::slotDealIsNo);
     connect(fontConverter, &FontConverter::finished, this, &FontDlg::slotConverted);
     // This window waits for the end half as long as the main window's form.
     fontConverter->setTimeouts(30000, 30000);
     if (design->isProjectOpen()) {
         for (const char *name : {"tempFonts", "tempTtf"}) {
-            const QString folder = ProjectFolder::openProjectSubfolder(design->projectPath(), QLatin1String(name));
+            const QString folder =
+                ProjectFolder::openProjectSubfolder(design->projectPath(), QLatin1String(name));
             if (!QDir().mkpath(folder))
                 qWarning() << "cannot create" << folder;
         }
@@ -59,7 +59,8 @@ void FontDlg::showDlg()
 void FontDlg::refillTtfList()
 {
     form->cbTtf->clear();
-    const QString folder = ProjectFolder::openProjectSubfolder(design->projectPath(), QStringLiteral("tempTtf"));
+    const QString folder =
+        ProjectFolder::openProjectSubfolder(design->projectPath(), QStringLiteral("tempTtf"));
     if (folder.isEmpty())
         return;
     if (!QDir().mkpath(folder))
@@ -81,7 +82,8 @@ void FontDlg::addTtfFiles(const QStringList &files)
         return;
     const QString remembered = form->cbTtf->currentText();
     const LibraryFiles::ImportReport report = LibraryFiles::importFiles(
-        ProjectFolder::openProjectSubfolder(design->projectPath(), QStringLiteral("tempTtf")), files);
+        ProjectFolder::openProjectSubfolder(design->projectPath(), QStringLiteral("tempTtf")),
+        files);
     refillTtfList();
     if (form->cbTtf->count() > 0) {
         const int index = form->cbTtf->findText(remembered);
@@ -91,27 +93,25 @@ void FontDlg::addTtfFiles(const QStringList &files)
     if (!report.failed.isEmpty())
         questionBox->showNotice(
             QMyMessageBox::Warning,
-            tr("以下文件未能复制：\n%1").arg(report.failed.join(QLatin1Char('\n'))));
+            tr("以下文件未能复制：\n%1").arg(report.failures().join(QLatin1Char('\n'))));
 }
 
 void FontDlg::on_btnDelTtf_clicked()
 {
     // The file named in the question is the one deleted, whatever the list shows later.
-    ttfToDelete = form->cbTtf->currentText();
-    questionBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, ConfirmDeleteTtf,
-                         tr("您是否需要删除%1文件？").arg(ttfToDelete));
+    const QString name = form->cbTtf->currentText();
+    questionBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
+                     tr("您是否需要删除%1文件？").arg(name), [this, name] { deleteTtf(name); });
 }
 
-void FontDlg::slotDealIsNo(int code)
+void FontDlg::deleteTtf(const QString &name)
 {
-    if (code != ConfirmDeleteTtf)
-        return;
-    const QString folder = ProjectFolder::openProjectSubfolder(design->projectPath(), QStringLiteral("tempTtf"));
-    if (!folder.isEmpty() && !LibraryFiles::removeInside(folder, ttfToDelete)
-        && QFileInfo::exists(folder + QLatin1Char('/') + ttfToDelete))
+    const QString folder =
+        ProjectFolder::openProjectSubfolder(design->projectPath(), QStringLiteral("tempTtf"));
+    if (!folder.isEmpty() && !LibraryFiles::removeInside(folder, name)
+        && QFileInfo::exists(folder + QLatin1Char('/') + name))
         questionBox->showNotice(QMyMessageBox::Warning,
-                                tr("以下文件无法删除，已保留：\n%1").arg(ttfToDelete));
-    ttfToDelete.clear();
+                                tr("以下文件无法删除，已保留：\n%1").arg(name));
     refillTtfList();
 }
 
@@ -137,14 +137,16 @@ void FontDlg::on_btnCreatFont_clicked()
         return;
     }
     FontConverter::Request request;
-    request.ttfPath = ProjectFolder::openProjectSubfolder(design->projectPath(), QStringLiteral("tempTtf"))
+    request.ttfPath =
+        ProjectFolder::openProjectSubfolder(design->projectPath(), QStringLiteral("tempTtf"))
         + QLatin1Char('/') + form->cbTtf->currentText();
     request.symbols = form->textEdit->toPlainText();
     request.size = size;
     request.bpp = form->cbBpp->currentText().toInt();
     request.compress = false;
     request.outputPath = GeneratedFonts::fontPath(
-        ProjectFolder::openProjectSubfolder(design->projectPath(), QStringLiteral("tempFonts")), number);
+        ProjectFolder::openProjectSubfolder(design->projectPath(), QStringLiteral("tempFonts")),
+        number);
     fontNameMade = number;
     form->btnCreatFont->setEnabled(false);
     fontConverter->start(request);

@@ -19,9 +19,6 @@ class FontDlg : public QDialog
     Q_OBJECT
 
 public:
-    // The code of this window's one question, the deletion of a TrueType file.
-    enum ActionCode { ConfirmDeleteTtf = 1 };
-
     // Works on the project of the design.
     explicit FontDlg(const DesignDocument *design, QWidget *parent = nullptr);
     ~FontDlg() override;
@@ -38,9 +35,6 @@ public:
     QMyMessageBox *messageBox() const { return questionBox; }
     FontConverter *converter() const { return fontConverter; }
 
-public slots:
-    void slotDealIsNo(int code);
-
 private slots:
     void on_btnCreatFont_clicked();
     void on_btnClose_clicked();
@@ -50,12 +44,12 @@ private slots:
 
 private:
     void refillTtfList();
+    void deleteTtf(const QString &name);
 
     const DesignDocument *design;
     Ui::FontDlg *form;
     QMyMessageBox *questionBox;
     FontConverter *fontConverter;
-    QString ttfToDelete;
     QString fontNameMade;
 };
 

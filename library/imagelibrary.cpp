@@ -63,8 +63,9 @@ LibraryFiles::ImportReport ImageLibrary::importFiles(const QString &folder,
             names << importedName(highest + 1 + i, name);
             break;
         case PictureFile::NotAPicture:
-            // A file that cannot be read at all is one that cannot be copied.
-            if (!readable.open(QIODevice::ReadOnly)) {
+            // A file that cannot be read at all is one that cannot be copied, and so is
+            // one that is no regular file (never opened: a FIFO would wait for a writer).
+            if (!QFileInfo(sources.at(i)).isFile() || !readable.open(QIODevice::ReadOnly)) {
                 usable << sources.at(i);
                 names << importedName(highest + 1 + i, name);
             } else if (refused) {
@@ -73,10 +74,9 @@ LibraryFiles::ImportReport ImageLibrary::importFiles(const QString &folder,
             break;
         case PictureFile::TooLarge:
             if (refused)
-                refused->tooLarge
-                    << QStringLiteral("%1 (%2x%3)")
-                           .arg(name, QString::number(size.width()),
-                                QString::number(size.height()));
+                refused->tooLarge << QStringLiteral("%1 (%2x%3)")
+                                         .arg(name, QString::number(size.width()),
+                                              QString::number(size.height()));
             break;
         }
     }

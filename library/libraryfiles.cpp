@@ -1,5 +1,7 @@
 #include "libraryfiles.h"
 
+#include "checkedsavefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,13 +26,32 @@ LibraryFiles::ImportReport LibraryFiles::importFiles(const QString &folder,
         const QString name =
             i < targetNames.size() ? targetNames.at(i) : QFileInfo(source).fileName();
         const QString target = folder + QLatin1Char('/') + name;
-        // QFile::copy never overwrites an existing target.
-        if (haveFolder && isPlainFileName(name) && QFile::copy(source, target))
-            report.copied << target;
+        const QFileInfo existing(target);
+        QString reason;
+        if (!haveFolder)
+            reason = tr("无法创建文件夹%1").arg(QDir::toNativeSeparators(folder));
+        else if (!isPlainFileName(name))
+            reason = tr("文件名无效");
+        else if (existing.exists() || existing.isSymLink())
+            reason = tr("同名文件已存在");
         else
+            CheckedSaveFile::copyWhole(source, target, &reason);
+        if (reason.isEmpty()) {
+            report.copied << target;
+        } else {
             report.failed << QFileInfo(source).fileName();
+            report.reasons << reason;
+        }
     }
     return report;
+}
+
+QStringList LibraryFiles::ImportReport::failures() const
+{
+    QStringList lines;
+    for (int i = 0; i < failed.size(); ++i)
+        lines << failed.at(i) + QLatin1String(": ") + reasons.value(i);
+    return lines;
 }
 
 bool LibraryFiles::removeInside(const QString &folder, const QString &name)

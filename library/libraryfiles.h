@@ -1,18 +1,25 @@
 #ifndef LIBRARYFILES_H
 #define LIBRARYFILES_H
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 // File handling shared by the image, TrueType and font-library folders of a project.
 class LibraryFiles
 {
+    Q_DECLARE_TR_FUNCTIONS(LibraryFiles)
+
 public:
     // What an import copied and what it could not copy.
     struct ImportReport
     {
         QStringList copied; // full paths of the new files, in the order asked
         QStringList failed; // file names of the sources left out
+        QStringList reasons; // why each of failed was left out
+
+        // "name: reason" for each source left out.
+        QStringList failures() const;
     };
 
     // Plain files (no links) matching one of the patterns, letter case ignored, in name
@@ -20,7 +27,8 @@ public:
     static QStringList listFiles(const QString &folder, const QStringList &patterns);
 
     // Copies each source into folder under the matching target name (its own name when
-    // targetNames is empty); never overwrites. The folder is created when missing.
+    // targetNames is empty); never overwrites, and a copy that cannot be completed leaves
+    // nothing behind. The folder is created when missing.
     static ImportReport importFiles(const QString &folder, const QStringList &sources,
                                     const QStringList &targetNames = QStringList());
 

@@ -36,7 +36,6 @@ InstrTableDlg::InstrTableDlg(QWidget *parent)
     ui->setupUi(this);
     setWindowFlags(Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint);
     messageBox = new QMyMessageBox;
-    connect(messageBox, &QMyMessageBox::s_sendIsNo, this, &InstrTableDlg::slotDealIsNo);
     serialPort = new QSerialPort;
     connect(serialPort, &QSerialPort::readyRead, this, &InstrTableDlg::slotRecvCOMMdata);
     // An unplugged adapter shows up as a read or resource error of the open port.
@@ -161,7 +160,6 @@ void InstrTableDlg::appendSendRow(int row)
     for (int p = 0; p < InstrCatalogue::ParamSlots; ++p)
         cells[ColFirstParam + p]->setText(send.params[p]);
     sendModel->appendRow(cells);
-    sendModel->checkStates.append(Qt::Unchecked);
 
     const int flags[2] = {send.addrFlag, send.crcFlag};
     const int columns[2] = {ColAddrFlag, ColCrcFlag};
@@ -261,7 +259,7 @@ void InstrTableDlg::showDeleteControls(bool shown)
 
 void InstrTableDlg::showCheckedCount()
 {
-    const int checked = sendModel->checkStates.count(Qt::Checked);
+    const int checked = sendModel->checkedCount();
     ui->labCheckedCount->setText(tr("已选：%1项").arg(checked));
 }
 
@@ -287,17 +285,14 @@ void InstrTableDlg::closeVanishedPort()
     messageBox->showNotice(QMyMessageBox::Information, tr("串口%1已拔出！").arg(portName));
 }
 
-void InstrTableDlg::slotDealIsNo(int code)
+void InstrTableDlg::deleteCheckedRows()
 {
-    if (code != 1)
-        return;
     int removed = 0;
     for (int i = sendModel->rowCount() - 1; i >= 0; --i) {
-        if (sendModel->checkStates.value(i) != Qt::Checked)
+        if (sendModel->checkState(i) != Qt::Checked)
             continue;
         sendRows.removeAt(i);
         sendModel->removeRow(i);
-        sendModel->checkStates.removeAt(i);
         ++removed;
     }
     if (sendModel->rowCount() > 0) {
@@ -341,8 +336,7 @@ void InstrTableDlg::on_btnOpenClose_clicked()
 
 void InstrTableDlg::on_checkBoxAll_clicked(bool checked)
 {
-    for (Qt::CheckState &state : sendModel->checkStates)
-        state = checked ? Qt::Checked : Qt::Unchecked;
+    sendModel->setAllCheckStates(checked ? Qt::Checked : Qt::Unchecked);
     showCheckedCount();
     ui->tvInstr->viewport()->update();
     ui->tvInstr->selectRow(currentSendRow);
@@ -362,20 +356,18 @@ void InstrTableDlg::on_btnDelInstr_clicked()
     if (!deleteMode) {
         showDeleteControls(true);
         ui->tvInstr->setColumnHidden(ColCheck, false);
-        for (Qt::CheckState &state : sendModel->checkStates)
-            state = Qt::Unchecked;
+        sendModel->setAllCheckStates(Qt::Unchecked);
         ui->checkBoxAll->setChecked(false);
-        if (currentSendRow >= 0 && currentSendRow < sendModel->checkStates.size())
-            sendModel->checkStates[currentSendRow] = Qt::Checked;
+        sendModel->setCheckState(currentSendRow, Qt::Checked);
         showCheckedCount();
         ui->tvInstr->viewport()->update();
         ui->tvInstr->selectRow(currentSendRow);
         deleteMode = true;
         return;
     }
-    if (sendModel->checkStates.contains(Qt::Checked)) {
-        messageBox->showMes(QMyMessageBox::Information, QMyMessageBox::YesNo, 1,
-                            tr("您是否需要删除已选的指令？"));
+    if (sendModel->nextChecked() >= 0) {
+        messageBox->ask(QMyMessageBox::Information, QMyMessageBox::YesNo,
+                        tr("您是否需要删除已选的指令？"), [this] { deleteCheckedRows(); });
     } else {
         messageBox->showNotice(QMyMessageBox::Information,
                                tr("未选择需要删除的指令，请您先选择需要删除的指令！"));
@@ -422,10 +414,11 @@ void InstrTableDlg::closeEvent(QCloseEvent *event)
 void InstrTableDlg::on_tvInstr_clicked(const QModelIndex &index)
 {
     currentSendRow = index.row();
-    if (deleteMode && currentSendRow >= 0 && currentSendRow < sendModel->checkStates.size()) {
-        Qt::CheckState &state = sendModel->checkStates[currentSendRow];
-        state = state == Qt::Checked ? Qt::Unchecked : Qt::Checked;
-        ui->checkBoxAll->setChecked(!sendModel->checkStates.contains(Qt::Unchecked));
+    if (deleteMode && currentSendRow >= 0 && currentSendRow < sendModel->rowCount()) {
+        sendModel->setCheckState(
+            currentSendRow,
+            sendModel->checkState(currentSendRow) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+        ui->checkBoxAll->setChecked(sendModel->checkedCount() == sendModel->rowCount());
         showCheckedCount();
         ui->tvInstr->viewport()->update();
         ui->tvInstr->selectRow(currentSendRow);

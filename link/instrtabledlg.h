@@ -51,7 +51,6 @@ public:
 
 public slots:
     void slotComStatus(QString port, bool arrived);
-    void slotDealIsNo(int code);
     void slotRecvCOMMdata();
 
 private slots:
@@ -71,6 +70,8 @@ protected:
 
 private:
     void setUpTable(class QTableView *view);
+    // What "是" to the deletion question does: the checked rows go.
+    void deleteCheckedRows();
     void appendSendRow(int row);
     void setSendHeaders();
     void fillCatalogueTable();

@@ -8,7 +8,7 @@ bool QMyInstrTableModel::setData(const QModelIndex &index, const QVariant &value
 {
     if (!index.isValid())
         return false;
-    // The owner toggles checkStates in its click handler, so a click must change nothing here.
+    // The owner toggles the checks in its click handler, so a click must change nothing here.
     if (role == Qt::CheckStateRole && index.column() == 0)
         return true;
     if (role == Qt::EditRole) {

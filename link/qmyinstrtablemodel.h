@@ -3,7 +3,7 @@
 
 #include "qmycheckcolumnmodel.h"
 
-// The instruction terminal's send table: the owner toggles checkStates itself; edits are
+// The instruction terminal's send table: the owner toggles the checks itself; edits are
 // stored as the item's text.
 class QMyInstrTableModel : public QMyCheckColumnModel
 {

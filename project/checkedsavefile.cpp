@@ -84,6 +84,51 @@ bool CheckedSaveFile::writeWhole(const QString &path, const QByteArray &bytes, Q
     return false;
 }
 
+bool CheckedSaveFile::copyWhole(const QString &source, const QString &target, QString *reason)
+{
+    QString why;
+    const QFileInfo info(source);
+    QFile in(source);
+    // A FIFO or a device would block or never end.
+    if (!info.exists())
+        why = tr("文件不存在");
+    else if (!info.isFile())
+        why = tr("不是普通文件");
+    if (why.isEmpty()) {
+        errno = 0;
+        if (!in.open(QIODevice::ReadOnly)) {
+            why = (errno == EACCES || errno == EPERM) ? tr("没有读取权限") : in.errorString();
+        }
+    }
+    if (why.isEmpty()) {
+        CheckedSaveFile out(target);
+        if (out.open(QIODevice::WriteOnly)) {
+            char block[64 * 1024];
+            qint64 total = 0;
+            bool writing = true;
+            while (writing) {
+                const qint64 got = in.read(block, sizeof block);
+                if (got < 0)
+                    why = in.errorString();
+                if (got <= 0)
+                    break;
+                total += got;
+                writing = out.write(block, got) == got; // else commitWhole names the cause
+            }
+            // A source that changed size while read is not copied as it was.
+            if (writing && why.isEmpty() && total != in.size())
+                why = tr("文件在复制时发生了变化");
+            if (!why.isEmpty())
+                out.cancelWriting();
+        }
+        if (!out.commitWhole() && why.isEmpty())
+            why = out.m_failure;
+    }
+    if (reason)
+        *reason = why;
+    return why.isEmpty();
+}
+
 QString CheckedSaveFile::cause(int errorNumber, const QString &folder, qint64 needed,
                                const QString &fallback)
 {

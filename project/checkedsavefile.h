@@ -24,6 +24,9 @@ public:
 
     // Replaces the file at path by bytes as a whole, or leaves it as it was.
     static bool writeWhole(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+    // Replaces the file at target by a copy of the regular file source as a whole, or
+    // leaves target as it was; reason gets why not, without a path.
+    static bool copyWhole(const QString &source, const QString &target, QString *reason = nullptr);
     // Why a write into folder failed: from the system's error number when it names a
     // cause, else from the state of the folder's disk (needed: the bytes that were to
     // be written), else the fallback text.

@@ -29,6 +29,29 @@ inline QPushButton *buttonWithText(QWidget *w, const QString &text)
     return nullptr;
 }
 
+// Answers the question a message box shows as the user does: "是" (or "确定"), "否", and the
+// "取消" of three buttons. The buttons answer whether the box is shown or not.
+// The box asks a question (it shows "是" or "确定" beside another button), not a notice.
+inline bool asks(QWidget *box)
+{
+    return !box->isHidden() && !box->findChild<QPushButton *>(QStringLiteral("btnOk"))->isHidden();
+}
+
+inline void answerYes(QWidget *box)
+{
+    box->findChild<QPushButton *>(QStringLiteral("btnOk"))->click();
+}
+
+inline void answerNo(QWidget *box)
+{
+    box->findChild<QPushButton *>(QStringLiteral("btnCancel"))->click();
+}
+
+inline void answerCancel(QWidget *box)
+{
+    box->findChild<QPushButton *>(QStringLiteral("btnNo"))->click();
+}
+
 // A plain text of this many characters in lines of 99 and their line breaks, which a text
 // editor lays out quickly (one line of millions of characters takes it minutes).
 inline QString manyLines(int length)

@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <limits>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -1438,6 +1440,13 @@ void TestAllCfg::fieldsThatDoNotFit_data()
         t->addPage();
         t->addWidget(0, 2, -1);
     }) << 125 << "Page-0 Img--1：控件ID不在0-65535之内";
+    // A mode far outside its choices is written in its 16 bits, without an overflow on the
+    // way (which the sanitizer build stops at).
+    QTest::newRow("largest long-text mode") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        t->addWidget(0, 0, 1)->setLongTextMode(std::numeric_limits<int>::max());
+        t->addWidget(0, 1, 2)->setLongTextMode(std::numeric_limits<int>::max() - 1);
+    }) << 0 << "";
     QTest::newRow("largest id") << DesignStep([](TestAllCfg *t) {
         t->addPage();
         t->addWidget(0, 0, 0);

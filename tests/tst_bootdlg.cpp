@@ -69,6 +69,12 @@ private slots:
 
 private:
     template<class T> T *child(const char *name) { return dlg->findChild<T *>(name); }
+    // "保存" answered "是".
+    void save()
+    {
+        child<QPushButton>("btnSave")->click();
+        answerYes(dlg->getQuestionBox());
+    }
     void writeProject(const QByteArray &content);
     QByteArray projectContent() const;
 
@@ -192,7 +198,7 @@ void TestBootDlg::pageBoxesMirrorEachOther()
     QCOMPARE(child<QSpinBox>("sbAnimJumpPage")->value(), 2);
 
     writeProject(handWritten);
-    dlg->slotDealIsNo(1);
+    save();
     QCOMPARE(dlg->getBootParam()->getJumpPage(), 2);
     QCOMPARE(dlg->getBootParam()->getAnimJumpPage(), 2);
 }
@@ -206,7 +212,7 @@ void TestBootDlg::unknownBaudKeepsTheChoice()
     dlg->showDlg();
     QCOMPARE(child<QComboBox>("cbBaud")->currentText(), QString("38400"));
     writeProject(handWritten);
-    dlg->slotDealIsNo(1);
+    save();
     QCOMPARE(dlg->getBootParam()->getBaud(), 38400);
 }
 
@@ -257,7 +263,7 @@ void TestBootDlg::saveWithoutProject()
 {
     child<QPushButton>("btnSave")->click();
     QCOMPARE(messageOf(dlg->getQuestionBox()), QString("未创建或加载项目，无法保存！"));
-    QCOMPARE(dlg->getQuestionBox()->getActionCode(), 0);
+    QVERIFY(!asks(dlg->getQuestionBox()));
 }
 
 void TestBootDlg::saveAnsweredNo()
@@ -266,8 +272,8 @@ void TestBootDlg::saveAnsweredNo()
     child<QSpinBox>("sbBl")->setValue(7);
     child<QPushButton>("btnSave")->click();
     QCOMPARE(messageOf(dlg->getQuestionBox()), QString("您是否要保存参数？"));
-    QCOMPARE(dlg->getQuestionBox()->getActionCode(), 1);
-    dlg->slotDealIsNo(2);
+    QVERIFY(asks(dlg->getQuestionBox()));
+    answerNo(dlg->getQuestionBox());
     QCOMPARE(dlg->getBootParam()->getBl(), 100);
     QCOMPARE(projectContent(), QByteArray(handWritten));
 }
@@ -279,7 +285,7 @@ void TestBootDlg::saveRewritesOnlyBootElements()
     child<QComboBox>("cbBaud")->setCurrentText("38400");
     child<QSpinBox>("sbBl")->setValue(80);
     child<QSpinBox>("sbJumpTime")->setValue(44);
-    dlg->slotDealIsNo(1);
+    save();
     QCOMPARE(messageOf(dlg->getResultBox()), QString("保存参数成功！"));
 
     const QByteArray saved = projectContent();
@@ -307,7 +313,7 @@ void TestBootDlg::saveOfABrokenFile()
 {
     writeProject("<ui><frame><bootBl>3</bootBl></frame>");
     child<QSpinBox>("sbBl")->setValue(55);
-    dlg->slotDealIsNo(1);
+    save();
     // The cause follows the message.
     QCOMPARE(messageOf(dlg->getResultBox()),
              QString("保存参数失败！\n%1: 第1行第37列：Premature end of document.")
@@ -347,7 +353,7 @@ void TestBootDlg::linkTestReply()
     QVERIFY(child<QSpinBox>("sb485Addr")->isEnabled());
     QVERIFY(child<QCheckBox>("checkBoxCRC16")->isChecked());
     writeProject(handWritten);
-    dlg->slotDealIsNo(1);
+    save();
     QVERIFY(dlg->getBootParam()->get485Flag());
     QCOMPARE(dlg->getBootParam()->get485Addr(), 17);
     dlg->slotRecv485(0, 2, 0);

@@ -5,6 +5,9 @@
 #include "downloadeventdlg.h"
 #include "eventinfo.h"
 #include "mainwindow.h"
+#include "pagescontroller.h"
+#include "projectcontroller.h"
+#include "propertiescontroller.h"
 #include "qmycheckstandarditemmodel.h"
 #include "qmyeventdlg.h"
 #include "qmyframe.h"
@@ -63,7 +66,7 @@ private:
     // Answers the add-event dialog once it runs: OK with the given function, or Cancel.
     void answerAddDialog(int function, bool accept = true);
     QMyWidget *drop(int typeCode);
-    void selectTimer(int i) { window->getTimerButton(i)->click(); }
+    void selectTimer(int i) { window->properties()->getTimerButton(i)->click(); }
     // The events group of the sheet: its type subgroups' captions; null when there is none.
     bool eventsGroup(QStringList *types) const;
     // Saves the project, generates its module files with the driver and returns the bytes
@@ -72,7 +75,7 @@ private:
     void addEvent(int function)
     {
         answerAddDialog(function);
-        window->on_btnAddEvent_clicked();
+        window->properties()->on_btnAddEvent_clicked();
     }
     // Adds an event to what the sheet shows and opens both dialogs on it, the delete
     // dialog with every row checked.
@@ -108,7 +111,7 @@ void TestEventCommands::cleanup()
 void TestEventCommands::answerAddDialog(int function, bool accept)
 {
     QTimer::singleShot(0, this, [this, function, accept] {
-        QMyEventDlg *dlg = window->getEventDlg();
+        QMyEventDlg *dlg = window->properties()->getEventDlg();
         if (!dlg->isVisible())
             return;
         addDialogRan = true;
@@ -130,11 +133,11 @@ QMyWidget *TestEventCommands::drop(int typeCode)
 void TestEventCommands::openDialogsOnANewEvent()
 {
     addEvent(72);
-    window->on_btnDelEvent_clicked();
-    window->on_btnDownLoadEvent_clicked();
-    DelEventDlg *del = window->getDelEventDlg();
+    window->properties()->on_btnDelEvent_clicked();
+    window->properties()->on_btnDownLoadEvent_clicked();
+    DelEventDlg *del = window->properties()->getDelEventDlg();
     QVERIFY(del->isVisible());
-    QVERIFY(window->getDownLoadEventDlg()->isVisible());
+    QVERIFY(window->properties()->getDownLoadEventDlg()->isVisible());
     del->findChild<QAbstractButton *>("btnDelEvent")->click();
     del->findChild<QAbstractButton *>("checkBoxAll")->click();
 }
@@ -152,18 +155,18 @@ bool TestEventCommands::eventsGroup(QStringList *types) const
 
 void TestEventCommands::withoutAProject()
 {
-    window->clearAllPages();
+    window->pages()->clearAllPages();
     design().setProjectPath(QString());
-    window->on_btnAddEvent_clicked();
+    window->properties()->on_btnAddEvent_clicked();
     QCOMPARE(notice(), QString("未创建或导入项目，请您先创建或导入项目！"));
     window->getQuestionBox()->hide();
-    window->on_btnDelEvent_clicked();
+    window->properties()->on_btnDelEvent_clicked();
     QCOMPARE(notice(), QString("未创建或导入项目，请您先创建或导入项目！"));
     window->getQuestionBox()->hide();
-    window->on_btnDownLoadEvent_clicked();
+    window->properties()->on_btnDownLoadEvent_clicked();
     QCOMPARE(notice(), QString("未创建或导入项目，请您先创建或导入项目！"));
-    QVERIFY(!window->getDelEventDlg()->isVisible());
-    QVERIFY(!window->getDownLoadEventDlg()->isVisible());
+    QVERIFY(!window->properties()->getDelEventDlg()->isVisible());
+    QVERIFY(!window->properties()->getDownLoadEventDlg()->isVisible());
 }
 
 void TestEventCommands::addToEveryHolder_data()
@@ -192,11 +195,11 @@ void TestEventCommands::addToEveryHolder()
     else if (kind == 2)
         selectTimer(which);
     else
-        window->slotRecvParent();
-    QCOMPARE(window->getSelectionKind(), SelectionKind(kind));
+        window->properties()->slotRecvParent();
+    QCOMPARE(window->properties()->getSelectionKind(), SelectionKind(kind));
 
     answerAddDialog(72);
-    window->on_btnAddEvent_clicked();
+    window->properties()->on_btnAddEvent_clicked();
     QVERIFY(addDialogRan);
     QList<EventInfo> events = kind == 0 ? design().page(design().currentPage())->events()
         : kind == 1                     ? w->getEvents()
@@ -206,7 +209,7 @@ void TestEventCommands::addToEveryHolder()
     QTEST(events.at(0).typeName(), "type");
     QCOMPARE(events.at(0).toCode(), QByteArray("user.set_bps(115200)\r\n"));
     // The holder's sheet was built again, with its events group, and still shows the holder.
-    QCOMPARE(window->getSelectionKind(), SelectionKind(kind));
+    QCOMPARE(window->properties()->getSelectionKind(), SelectionKind(kind));
     QStringList types;
     QVERIFY(eventsGroup(&types));
     QCOMPARE(types, QStringList({events.at(0).typeName()}));
@@ -214,9 +217,9 @@ void TestEventCommands::addToEveryHolder()
 
 void TestEventCommands::cancelledAddChangesNothing()
 {
-    window->slotRecvParent();
+    window->properties()->slotRecvParent();
     answerAddDialog(72, false);
-    window->on_btnAddEvent_clicked();
+    window->properties()->on_btnAddEvent_clicked();
     QVERIFY(addDialogRan);
     QVERIFY(design().page(design().currentPage())->events().isEmpty());
     QStringList types;
@@ -229,25 +232,25 @@ void TestEventCommands::widgetWithoutEvents()
         QMyWidget *w = drop(type);
         QVERIFY(w);
         answerAddDialog(72);
-        window->on_btnAddEvent_clicked();
+        window->properties()->on_btnAddEvent_clicked();
         QVERIFY(!addDialogRan);
         QCOMPARE(notice(), QString("该控件类型无法添加事件，请您查看说明文档！"));
         QCOMPARE(window->getQuestionBox()->windowTitle(), QString("提示"));
-        window->on_btnDownLoadEvent_clicked();
+        window->properties()->on_btnDownLoadEvent_clicked();
         QCOMPARE(notice(), QString("该控件类型无法编辑事件，请您查看说明文档！"));
-        window->on_btnDelEvent_clicked();
+        window->properties()->on_btnDelEvent_clicked();
         QCOMPARE(notice(), QString("未添加事件，无法删除！"));
         QVERIFY(w->getEvents().isEmpty());
-        QVERIFY(!window->getDownLoadEventDlg()->isVisible());
-        QVERIFY(!window->getDelEventDlg()->isVisible());
+        QVERIFY(!window->properties()->getDownLoadEventDlg()->isVisible());
+        QVERIFY(!window->properties()->getDelEventDlg()->isVisible());
         QCoreApplication::processEvents();
     }
 }
 
 void TestEventCommands::deletingRebuildsTheSheet()
 {
-    window->slotRecvParent();
-    window->on_btnDelEvent_clicked();
+    window->properties()->slotRecvParent();
+    window->properties()->on_btnDelEvent_clicked();
     QCOMPARE(notice(), QString("未添加事件，无法删除！"));
     window->getQuestionBox()->hide();
 
@@ -255,8 +258,8 @@ void TestEventCommands::deletingRebuildsTheSheet()
     addEvent(72);
     QStringList types;
     QVERIFY(eventsGroup(&types));
-    window->on_btnDelEvent_clicked();
-    DelEventDlg *dlg = window->getDelEventDlg();
+    window->properties()->on_btnDelEvent_clicked();
+    DelEventDlg *dlg = window->properties()->getDelEventDlg();
     QVERIFY(dlg->isVisible());
     dlg->findChild<QAbstractButton *>("btnDelEvent")->click();
     dlg->findChild<QAbstractButton *>("checkBoxAll")->click();
@@ -274,8 +277,8 @@ void TestEventCommands::savingHandWrittenCodeRebuildsTheSheet()
     QVERIFY(eventsGroup(&types));
     QCOMPARE(types, QStringList({"按钮进入"}));
 
-    window->on_btnDownLoadEvent_clicked();
-    DownLoadEventDlg *dlg = window->getDownLoadEventDlg();
+    window->properties()->on_btnDownLoadEvent_clicked();
+    DownLoadEventDlg *dlg = window->properties()->getDownLoadEventDlg();
     QVERIFY(dlg->isVisible());
     QCOMPARE(dlg->findChild<QTabWidget *>("tabWidget")->currentIndex(), 1);
     dlg->findChild<QCheckBox *>("checkBoxUse2")->setChecked(true);
@@ -292,15 +295,15 @@ void TestEventCommands::savingHandWrittenCodeRebuildsTheSheet()
     QCOMPARE(types, QStringList({"按钮进入"}));
     dlg->findChild<QAbstractButton *>("btnClose")->click();
     QVERIFY(!dlg->isVisible());
-    QCOMPARE(window->getCurrentWidget(), w);
+    QCOMPARE(window->properties()->getCurrentWidget(), w);
 }
 
 void TestEventCommands::widgetDeletedWhileItsDialogsAreOpen()
 {
     QMyWidget *w = drop(3);
     openDialogsOnANewEvent();
-    DelEventDlg *del = window->getDelEventDlg();
-    DownLoadEventDlg *edit = window->getDownLoadEventDlg();
+    DelEventDlg *del = window->properties()->getDelEventDlg();
+    DownLoadEventDlg *edit = window->properties()->getDownLoadEventDlg();
     del->findChild<QAbstractButton *>("btnDelEvent")->click();
 
     // Another widget is selected, then the first one is deleted.
@@ -309,7 +312,7 @@ void TestEventCommands::widgetDeletedWhileItsDialogsAreOpen()
     other->setSelected(false);
     w->setSelected(true);
     emit frame()->s_sendPressWnd(w);
-    window->deleteSelectedWidget();
+    window->pages()->deleteSelectedWidget();
     QVERIFY(!design().widgets(design().currentPage()).contains(w));
     QVERIFY(!del->isVisible());
     QVERIFY(!edit->isVisible());
@@ -326,25 +329,27 @@ void TestEventCommands::widgetDeletedWhileItsDialogsAreOpen()
 
 void TestEventCommands::pageDeletedWhileItsDialogsAreOpen()
 {
-    QVERIFY(window->addPage());
+    QVERIFY(window->pages()->addPage());
     const int doomed = design().currentPage();
     QCOMPARE(doomed, 1);
-    window->slotRecvParent();
+    window->properties()->slotRecvParent();
     openDialogsOnANewEvent();
-    DelEventDlg *del = window->getDelEventDlg();
-    DownLoadEventDlg *edit = window->getDownLoadEventDlg();
+    DelEventDlg *del = window->properties()->getDelEventDlg();
+    DownLoadEventDlg *edit = window->properties()->getDownLoadEventDlg();
+    del->findChild<QAbstractButton *>("btnDelEvent")->click();
+    QVERIFY(asks(del->getMessageBox()));
 
-    window->on_btnPageSub_clicked();
-    window->slotDealIsNo(MainWindow::ConfirmDeletePage);
+    window->pages()->on_btnPageSub_clicked();
+    answerYes(window->getQuestionBox());
     QCOMPARE(design().pageCount(), 1);
     QVERIFY(!del->isVisible());
     QVERIFY(!edit->isVisible());
 
     // A new page may take the freed record's place; the dialogs still reach nothing.
-    QVERIFY(window->addPage());
-    window->slotRecvParent();
+    QVERIFY(window->pages()->addPage());
+    window->properties()->slotRecvParent();
     addEvent(72);
-    del->slotDealIsNo(1);
+    answerYes(del->getMessageBox());
     edit->findChild<QAbstractButton *>("btnSaveEvent")->click();
     QCOMPARE(design().page(1)->events().size(), 1);
     QCOMPARE(design().page(1)->eventStatus(1), 0);
@@ -354,27 +359,27 @@ void TestEventCommands::newProjectClosesTheDialogs()
 {
     selectTimer(3);
     openDialogsOnANewEvent();
-    QVERIFY(window->createProject(dir.filePath("other.yBEX")));
-    QVERIFY(!window->getDelEventDlg()->isVisible());
-    QVERIFY(!window->getDownLoadEventDlg()->isVisible());
+    QVERIFY(window->project()->createProject(dir.filePath("other.yBEX")));
+    QVERIFY(!window->properties()->getDelEventDlg()->isVisible());
+    QVERIFY(!window->properties()->getDownLoadEventDlg()->isVisible());
 }
 
 void TestEventCommands::handWrittenCodeIsSavedWithTheProject()
 {
     // The sleep timer has no events, only hand-written code.
     selectTimer(8);
-    window->on_btnDownLoadEvent_clicked();
-    DownLoadEventDlg *dlg = window->getDownLoadEventDlg();
+    window->properties()->on_btnDownLoadEvent_clicked();
+    DownLoadEventDlg *dlg = window->properties()->getDownLoadEventDlg();
     dlg->findChild<QCheckBox *>("checkBoxUse2")->setChecked(true);
     dlg->findChild<QTextEdit *>("textEdit2")->setPlainText("a = 1\nuser.set_x(1,a)");
     dlg->findChild<QAbstractButton *>("btnSaveEvent")->click();
     QCOMPARE(dlg->getMessageBox()->findChild<QLabel *>("labMessage")->text(),
              QString("保存当前编辑下载事件成功！"));
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     const QString path = design().projectPath();
-    QVERIFY(window->createProject(dir.filePath("between.yBEX")));
+    QVERIFY(window->project()->createProject(dir.filePath("between.yBEX")));
     QCOMPARE(design().timer(8)->eventStatus(1), 0);
-    QVERIFY(window->openProject(path));
+    QVERIFY(window->project()->openProject(path));
     QVERIFY(design().timer(8)->events().isEmpty());
     QCOMPARE(design().timer(8)->eventStatus(1), 1);
     QCOMPARE(design().timer(8)->eventText(1), QString("a = 1\nuser.set_x(1,a)"));
@@ -382,7 +387,7 @@ void TestEventCommands::handWrittenCodeIsSavedWithTheProject()
 
 QByteArray TestEventCommands::generatedSection(int id, int page, int widget, int type)
 {
-    if (!window->saveProXml())
+    if (!window->project()->saveProXml())
         return "not saved";
     // The buttons draw with font 0, which the project has.
     const QString fonts = QFileInfo(design().projectPath()).absolutePath() + "/tempFonts/";
@@ -413,15 +418,15 @@ void TestEventCommands::generatedScriptsFollowTheDialogs()
     enum { PageScript = 9, TimerScript = 7, ButtonScript = 14, Entry = 1 };
 
     // Page: two entry events, the first deleted again in the delete dialog.
-    window->slotRecvParent();
+    window->properties()->slotRecvParent();
     addEvent(0);
     addEvent(72);
-    window->on_btnDelEvent_clicked();
-    DelEventDlg *del = window->getDelEventDlg();
+    window->properties()->on_btnDelEvent_clicked();
+    DelEventDlg *del = window->properties()->getDelEventDlg();
     del->findChild<QAbstractButton *>("btnDelEvent")->click();
     QMyCheckStandardItemModel *rows =
         qobject_cast<QMyCheckStandardItemModel *>(del->findChild<QTableView *>()->model());
-    rows->checkStates[0] = Qt::Checked;
+    rows->setCheckState(0, Qt::Checked);
     del->findChild<QAbstractButton *>("btnDelEvent")->click();
     buttonWithText(del->getMessageBox(), "是")->click();
     del->findChild<QAbstractButton *>("btnClose")->click();
@@ -433,8 +438,8 @@ void TestEventCommands::generatedScriptsFollowTheDialogs()
     // A button: an entry event whose script is hand-written instead.
     QMyWidget *button = drop(0);
     addEvent(0);
-    window->on_btnDownLoadEvent_clicked();
-    DownLoadEventDlg *edit = window->getDownLoadEventDlg();
+    window->properties()->on_btnDownLoadEvent_clicked();
+    DownLoadEventDlg *edit = window->properties()->getDownLoadEventDlg();
     edit->findChild<QCheckBox *>("checkBoxUse2")->setChecked(true);
     edit->findChild<QTextEdit *>("textEdit2")->setPlainText("a = 1\nuser.set_x(1,a)");
     edit->findChild<QAbstractButton *>("btnSaveEvent")->click();

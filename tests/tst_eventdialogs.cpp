@@ -470,7 +470,7 @@ void TestEventDialogs::noAndNothingChecked()
     QVERIFY(box->isVisible());
     QCOMPARE(box->findChild<QLabel *>("labMessage")->text(),
              QString("未选择需要删除的事件，请您先选择需要删除的事件！"));
-    QCOMPARE(box->getActionCode(), 0);
+    QVERIFY(!asks(box));
     box->hide();
 
     clickRow(0);
@@ -564,8 +564,10 @@ void TestEventDialogs::deleteDialogDismissed()
     del->showDlg(SelectionKind::Page, nullptr, nullptr);
     click(del, "btnDelEvent");
     clickRow(0);
+    click(del, "btnDelEvent");
+    QVERIFY(asks(del->getMessageBox()));
     del->dismiss();
-    del->slotDealIsNo(1);
+    ::answerYes(del->getMessageBox());
     QCOMPARE(page->events().size(), 1);
 }
 

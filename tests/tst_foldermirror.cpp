@@ -1,6 +1,8 @@
 // The picture folder's mirror: refreshed and restored without ever losing the folder it
 // replaces, and without following links planted in either folder.
 
+#include "checkedsavefile.h"
+#include "filesizelimit.h"
 #include "foldermirror.h"
 #include "libraryfileutil.h"
 
@@ -8,6 +10,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 class tst_FolderMirror : public QObject
 {
@@ -23,6 +27,9 @@ private slots:
     void linksInTheMirrorAreNotFollowed();
     void aLinkInTheDestinationsPlace();
     void removalStaysInsideTheFolder();
+    void copiesThatCannotFinish_data();
+    void copiesThatCannotFinish();
+    void mirrorCopiesThatCannotFinish();
 
 private:
     QTemporaryDir *dir = nullptr;
@@ -184,6 +191,91 @@ void tst_FolderMirror::removalStaysInsideTheFolder()
     QVERIFY(FolderMirror::removeRecursively(link));
     QVERIFY(!QFileInfo(link).isSymLink());
     QCOMPARE(entries(outside), QStringList {QStringLiteral("keep.png")});
+}
+
+void tst_FolderMirror::copiesThatCannotFinish_data()
+{
+    QTest::addColumn<QString>("source"); // inside p/
+    QTest::addColumn<qint64>("limit"); // file-size limit while copying, 0 for none
+    QTest::addColumn<QString>("reason"); // empty when the copy is made
+    const QString tooLarge = CheckedSaveFile::tr("文件超过了系统允许的大小");
+    QTest::newRow("fits") << "big.png" << qint64(0) << "";
+    QTest::newRow("stops at 4 KB") << "big.png" << qint64(4096) << tooLarge;
+    QTest::newRow("stops one byte short") << "big.png" << qint64(200 * 1024 - 1) << tooLarge;
+    QTest::newRow("missing") << "gone.png" << qint64(0) << CheckedSaveFile::tr("文件不存在");
+    QTest::newRow("a folder") << "tempImages" << qint64(0) << CheckedSaveFile::tr("不是普通文件");
+    QTest::newRow("a FIFO") << "fifo.png" << qint64(0) << CheckedSaveFile::tr("不是普通文件");
+}
+
+// A copy is whole or not made: the file it would replace keeps its bytes, and nothing
+// else is left in its folder. A FIFO is refused, not waited on.
+void tst_FolderMirror::copiesThatCannotFinish()
+{
+    QFETCH(QString, source);
+    QFETCH(qint64, limit);
+    QFETCH(QString, reason);
+    const QByteArray big(200 * 1024, 'b');
+    put(dir->filePath(QStringLiteral("p/big.png")), big);
+    QCOMPARE(
+        mkfifo(QFile::encodeName(dir->filePath(QStringLiteral("p/fifo.png"))).constData(), 0600),
+        0);
+    const QString target = outside + QLatin1String("/keep.png");
+    QString why = QStringLiteral("unset");
+    bool copied = false;
+    {
+        const FileSizeLimit limited(limit > 0 ? limit : RLIM_INFINITY);
+        QVERIFY(limited.isSet());
+        copied =
+            CheckedSaveFile::copyWhole(dir->filePath(QStringLiteral("p/") + source), target, &why);
+    }
+    QCOMPARE(why, reason);
+    QCOMPARE(copied, reason.isEmpty());
+    QCOMPARE(read(target), reason.isEmpty() ? big : QByteArray("keep"));
+    QCOMPARE(entries(outside), QStringList {QStringLiteral("keep.png")});
+}
+
+// The mirror in either direction: a picture that does not fit is named with the cause,
+// every other file is still tried, and the folder it would replace stays as it was.
+void tst_FolderMirror::mirrorCopiesThatCannotFinish()
+{
+    put(images + QLatin1String("/1_a.png"), "a");
+    put(images + QLatin1String("/2_big.png"), QByteArray(64 * 1024, 'b'));
+    put(images + QLatin1String("/3_c.png"), "c");
+    put(images + QLatin1String("/4_huge.png"), QByteArray(100 * 1024, 'h'));
+    QVERIFY(QDir().mkpath(mirror));
+    put(mirror + QLatin1String("/5_keep.png"), "keep");
+    const QString tooLarge = CheckedSaveFile::tr("文件超过了系统允许的大小");
+    QStringList failures {QStringLiteral("stale")};
+    {
+        const FileSizeLimit limited(4096);
+        QVERIFY(limited.isSet());
+        QVERIFY(!FolderMirror::copyFiles(images, mirror, &failures));
+    }
+    QCOMPARE(failures, (QStringList {"2_big.png: " + tooLarge, "4_huge.png: " + tooLarge}));
+    QCOMPARE(entries(mirror), QStringList {QStringLiteral("5_keep.png")});
+    QCOMPARE(entries(dir->filePath(QStringLiteral("p"))),
+             (QStringList {"backUpImages", "tempImages"}));
+
+    // The other way round, the library keeps its pictures whole.
+    QVERIFY(FolderMirror::copyFiles(images, mirror, &failures));
+    QVERIFY(failures.isEmpty());
+    put(images + QLatin1String("/6_new.png"), "new");
+    {
+        const FileSizeLimit limited(4096);
+        QVERIFY(!FolderMirror::copyFiles(mirror, images, &failures));
+    }
+    QCOMPARE(failures, (QStringList {"2_big.png: " + tooLarge, "4_huge.png: " + tooLarge}));
+    QCOMPARE(entries(images),
+             (QStringList {"1_a.png", "2_big.png", "3_c.png", "4_huge.png", "6_new.png"}));
+    QCOMPARE(read(images + QLatin1String("/4_huge.png")), QByteArray(100 * 1024, 'h'));
+    QCOMPARE(entries(dir->filePath(QStringLiteral("p"))),
+             (QStringList {"backUpImages", "tempImages"}));
+
+    // A folder that cannot be used is named with the cause.
+    QVERIFY(!FolderMirror::copyFiles(dir->filePath(QStringLiteral("p/none")), mirror, &failures));
+    QCOMPARE(failures,
+             QStringList {QDir::toNativeSeparators(dir->filePath(QStringLiteral("p/none"))) + ": "
+                          + FolderMirror::tr("不是文件夹")});
 }
 
 QTEST_MAIN(tst_FolderMirror)

@@ -16,6 +16,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
 class tst_ImageLibrary : public QObject
 {
     Q_OBJECT
@@ -31,6 +39,7 @@ private slots:
     void pictureVerdicts_data();
     void pictureVerdicts();
     void importRefusesWhatIsNoUsablePicture();
+    void specialFilesAreNeverOpened();
     void missingPictures();
     void sizePerSeries_data();
     void sizePerSeries();
@@ -236,6 +245,49 @@ void tst_ImageLibrary::importRefusesWhatIsNoUsablePicture()
     QCOMPARE(refused.tooLarge, (QStringList {"bomb%1.png (30000x30000)", "wide.png (5000x4000)"}));
     QCOMPARE(ImageLibrary::orderedNames(folder),
              (QStringList {"100001_good.png", "100006_last.jpg"}));
+}
+
+// A FIFO named like a picture would hold the window until something writes to it, and a
+// folder is no picture either: neither is opened, and the import names them as files it
+// could not copy.
+void tst_ImageLibrary::specialFilesAreNeverOpened()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("tempImages"));
+    const QString fifo = dir.filePath(QStringLiteral("fifo.png"));
+    const QString subfolder = dir.filePath(QStringLiteral("folder.png"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(QDir().mkpath(subfolder));
+    // A writer that never writes: a reader that opens the FIFO then waits for data.
+    const int writer = ::open(QFile::encodeName(fifo).constData(), O_RDWR | O_NONBLOCK);
+    QVERIFY(writer >= 0);
+
+    struct Outcome
+    {
+        std::atomic<bool> done {false};
+        int verdict = -1;
+        QSize size;
+        bool read = true;
+        LibraryFiles::ImportReport report;
+    };
+    const auto outcome = std::make_shared<Outcome>();
+    // On a thread of its own, so that a call that waits fails the test instead of holding it.
+    std::thread([outcome, fifo, subfolder, folder] {
+        outcome->verdict = PictureFile::check(fifo, &outcome->size);
+        outcome->read = !PictureFile::read(fifo).isNull();
+        outcome->report = ImageLibrary::importFiles(folder, {fifo, subfolder});
+        outcome->done = true;
+    }).detach();
+    QTRY_VERIFY_WITH_TIMEOUT(outcome->done, 5000);
+    ::close(writer);
+
+    QCOMPARE(outcome->verdict, int(PictureFile::NotAPicture));
+    QCOMPARE(outcome->size, QSize());
+    QVERIFY(!outcome->read);
+    QVERIFY(outcome->report.copied.isEmpty());
+    QCOMPARE(outcome->report.failures(),
+             (QStringList {"fifo.png: 不是普通文件", "folder.png: 不是普通文件"}));
+    QVERIFY(ImageLibrary::orderedNames(folder).isEmpty());
 }
 
 // Picture numbers the library lacks, from every place that holds one; a widget other than

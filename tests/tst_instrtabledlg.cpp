@@ -322,16 +322,16 @@ private slots:
         all->click();
         QCOMPARE(t.child<QLabel>("labCheckedCount")->text(), QString("已选：4项"));
         auto *model = qobject_cast<QMyInstrTableModel *>(t.sendModel());
-        QCOMPARE(model->checkStates.count(Qt::Checked), 4);
+        QCOMPARE(model->checkedCount(), 4);
         QCOMPARE(model->index(3, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
         t.child<QPushButton>("btnCheckedCannel")->click();
         QVERIFY(!t.dlg.isDeleteMode());
         QVERIFY(t.sendView()->isColumnHidden(0));
         QVERIFY(!all->isVisible());
         t.clickRow(1); // outside delete mode a click checks nothing
-        QCOMPARE(model->checkStates.count(Qt::Checked), 4);
+        QCOMPARE(model->checkedCount(), 4);
         t.dlg.showDlg();
-        QCOMPARE(model->checkStates.count(Qt::Checked), 0);
+        QCOMPARE(model->checkedCount(), 0);
     }
 
     // One click on a row, on its check box or elsewhere, flips its check once.
@@ -346,11 +346,11 @@ private slots:
         QTableView *view = t.sendView();
         const QPoint checkBox = checkBoxCentre(view, model->index(1, 0));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, checkBox);
-        QCOMPARE(model->checkStates, QList<Qt::CheckState>({Qt::Unchecked, Qt::Checked}));
+        QCOMPARE(model->checkStates(), QList<Qt::CheckState>({Qt::Unchecked, Qt::Checked}));
         t.clickRow(0);
-        QCOMPARE(model->checkStates, QList<Qt::CheckState>({Qt::Checked, Qt::Checked}));
+        QCOMPARE(model->checkStates(), QList<Qt::CheckState>({Qt::Checked, Qt::Checked}));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, checkBox);
-        QCOMPARE(model->checkStates, QList<Qt::CheckState>({Qt::Checked, Qt::Unchecked}));
+        QCOMPARE(model->checkStates(), QList<Qt::CheckState>({Qt::Checked, Qt::Unchecked}));
         QCOMPARE(t.child<QLabel>("labCheckedCount")->text(), QString("已选：1项"));
     }
 

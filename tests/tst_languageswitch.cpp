@@ -8,8 +8,12 @@
 #include "itemdata.h"
 #include "languagedlg.h"
 #include "languagetestutil.h"
+#include "librarycontroller.h"
 #include "mainwindow.h"
 #include "pagerenamedlg.h"
+#include "pagescontroller.h"
+#include "projectcontroller.h"
+#include "propertiescontroller.h"
 #include "qmyeventdlg.h"
 #include "qmyframe.h"
 #include "qmyimageitemmodel.h"
@@ -24,6 +28,7 @@
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "sysdlg.h"
+#include "terminalcontroller.h"
 #include "version.h"
 #include "windowfixture.h"
 #include "ymodemportdlg.h"
@@ -104,7 +109,8 @@ private:
     }
     QString paletteCaption(int row) const
     {
-        return window->getPaletteModel()
+        return window->pages()
+            ->getPaletteModel()
             ->item(row)
             ->data(Qt::UserRole + 1)
             .value<ItemData>()
@@ -113,9 +119,9 @@ private:
 
     void openProject()
     {
-        window->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
+        window->project()->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
         static int n = 0;
-        QVERIFY(window->createProject(
+        QVERIFY(window->project()->createProject(
             QDir::current().absoluteFilePath(QString("lang%1.yBEX").arg(++n))));
         window->getQuestionBox()->hide();
     }
@@ -186,7 +192,7 @@ void TestLanguageSwitch::switchToEnglishAndBack()
     QCOMPARE(child<QToolButton>("btnLanguage")->text(), QString("Language"));
     QCOMPARE(widgetTypeDisplayNames().value(0), QString("Button"));
     QCOMPARE(widgetTypeDisplayNames().value(9), QString("Chart"));
-    QCOMPARE(window->getPaletteModel()->rowCount(), 10);
+    QCOMPARE(window->pages()->getPaletteModel()->rowCount(), 10);
     QCOMPARE(paletteCaption(0), QString("Button"));
     QCOMPARE(paletteCaption(7), QString("Arc"));
     // the owned dialogs follow at once
@@ -364,11 +370,11 @@ void TestLanguageSwitch::toolbarShowsDialogs()
 
 void TestLanguageSwitch::exampleInstructions()
 {
-    const QStringList texts = window->getInstrExampleTexts();
+    const QStringList texts = window->terminal()->getInstrExampleTexts();
     QCOMPARE(texts.size(), 13);
     QCOMPARE(texts.first(), QString("BL(20);"));
     QCOMPARE(texts.last(), QString("VER();"));
-    QMyItemModel *model = window->getInstrExampleModel();
+    QMyItemModel *model = window->terminal()->getInstrExampleModel();
     QCOMPARE(model->rowCount(), 13);
     QCOMPARE(model->columnCount(), 1);
     QCOMPARE(model->item(1)->text(), QString("DELAYMS(100);//延时100ms"));
@@ -378,7 +384,7 @@ void TestLanguageSwitch::exampleInstructions()
     choose("rbEnglish");
     QCOMPARE(model->rowCount(), 13);
     QCOMPARE(model->item(1)->text(), QString("DELAYMS(100);//Delay 100 ms"));
-    QCOMPARE(window->getInstrExampleTexts(), texts);
+    QCOMPARE(window->terminal()->getInstrExampleTexts(), texts);
 }
 
 void TestLanguageSwitch::associationWrittenAtStart()
@@ -419,7 +425,7 @@ void TestLanguageSwitch::sheetsFollowTheLanguage()
 {
     openProject();
     design().page(0)->appendEvent(pageEvent(1, 1));
-    window->slotRecvParent();
+    window->properties()->slotRecvParent();
     QVERIFY(sheetTexts().contains("页面进入"));
     QVERIFY(sheetTexts().contains("获取控件x值"));
 
@@ -430,7 +436,7 @@ void TestLanguageSwitch::sheetsFollowTheLanguage()
     // An event made in English.
     design().page(0)->appendEvent(pageEvent(0, 2));
     const QString englishCaption = pageEvent(0, 2).funcCaption();
-    window->slotRefleshEvent();
+    window->properties()->slotRefleshEvent();
     QVERIFY(sheetTexts().contains("Page Exit"));
     QVERIFY(sheetTexts().contains(englishCaption));
 
@@ -447,7 +453,7 @@ void TestLanguageSwitch::sheetsFollowTheLanguage()
     QVERIFY(QTest::qWaitForWindowExposed(window));
     auto *canvas = window->findChild<QMyFrame *>("frame");
     QVERIFY(dropTypeName(canvas, "Btn", QPoint(20, 30)));
-    window->slotRecvWnd(design().widgets(0).last());
+    window->properties()->slotRecvWnd(design().widgets(0).last());
     QVERIFY(sheetTexts().contains("按键"));
     choose("rbEnglish");
     QVERIFY(sheetTexts().contains("Button"));
@@ -456,7 +462,7 @@ void TestLanguageSwitch::sheetsFollowTheLanguage()
     QVERIFY(sheetTexts().contains("按键"));
     QVERIFY(sheetTexts().contains("类型"));
     QVERIFY(!sheetTexts().contains("Type"));
-    QCOMPARE(window->getCurrentWidget(), design().widgets(0).last());
+    QCOMPARE(window->properties()->getCurrentWidget(), design().widgets(0).last());
 }
 
 // The generated-font table's header and size label are set again in the new language.
@@ -469,18 +475,21 @@ void TestLanguageSwitch::fontTableFollowsTheLanguage()
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(1024, 'f'));
     }
-    window->refreshFontList();
+    window->library()->refreshFontList();
     auto *size = child<QLabel>("labFontSize");
     QCOMPARE(size->text(), QString("文件总大小：1.00KB"));
-    QCOMPARE(window->getFontModel()->headerData(2, Qt::Horizontal).toString(), QString("名称"));
+    QCOMPARE(window->library()->getFontModel()->headerData(2, Qt::Horizontal).toString(),
+             QString("名称"));
     choose("rbEnglish");
     QCOMPARE(size->text(), QString("Total file size:1.00KB"));
-    QCOMPARE(window->getFontModel()->headerData(2, Qt::Horizontal).toString(), QString("Name"));
-    QCOMPARE(window->getFontLibraryModel()->headerData(1, Qt::Horizontal).toString(),
+    QCOMPARE(window->library()->getFontModel()->headerData(2, Qt::Horizontal).toString(),
+             QString("Name"));
+    QCOMPARE(window->library()->getFontLibraryModel()->headerData(1, Qt::Horizontal).toString(),
              QString("ID"));
     choose("rbChinese");
     QCOMPARE(size->text(), QString("文件总大小：1.00KB"));
-    QCOMPARE(window->getFontModel()->headerData(2, Qt::Horizontal).toString(), QString("名称"));
+    QCOMPARE(window->library()->getFontModel()->headerData(2, Qt::Horizontal).toString(),
+             QString("名称"));
 }
 
 QTEST_MAIN(TestLanguageSwitch)

@@ -6,13 +6,19 @@
 #include "bootparam.h"
 #include "designglobals.h"
 #include "dialogtestutil.h"
+#include "downloadcontroller.h"
+#include "filesizelimit.h"
 #include "fontconverter.h"
 #include "fontdlg.h"
 #include "generatedfonts.h"
+#include "librarycontroller.h"
 #include "libraryfileutil.h"
 #include "mainwindow.h"
 #include "pageparam.h"
+#include "pagescontroller.h"
 #include "picturefixtures.h"
+#include "projectcontroller.h"
+#include "propertiescontroller.h"
 #include "qmyframe.h"
 #include "qmyimageitemmodel.h"
 #include "qmymessagebox.h"
@@ -32,6 +38,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
@@ -99,6 +106,7 @@ private slots:
     void fontToolWindow();
     void quitWithoutSavingRestoresTheLibrary();
     void aStaleMirrorIsNeverRestored();
+    void copiesThatCannotFinishAreNamed();
 
 private:
     void newWindow(const QString &project);
@@ -124,7 +132,7 @@ private:
     bool converting()
     {
         auto *progress = window->findChild<QMyProgressBarMes *>();
-        return window->isFontBeingMade() && progress && progress->isVisible();
+        return window->library()->isFontBeingMade() && progress && progress->isVisible();
     }
 
     DesignDocument &design() const { return window->document(); }
@@ -172,7 +180,7 @@ void tst_Library::importPictures(int count)
         sources << dir->filePath(QStringLiteral("p%1.png").arg(i));
         putImage(sources.last(), 2, 2);
     }
-    window->importImages(sources);
+    window->library()->importImages(sources);
 }
 
 void tst_Library::generate(const QString &number, const QString &ttf, const QString &chars, int bpp)
@@ -185,7 +193,7 @@ void tst_Library::generate(const QString &number, const QString &ttf, const QStr
     bpps->setCurrentIndex(bpps->findText(QString::number(bpp)));
     child<QTextEdit>("textEditFont")->setPlainText(chars);
     child<QPushButton>("btnCreateFont")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 60000);
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
 }
 
@@ -216,7 +224,7 @@ void tst_Library::putFonts(const QStringList &numbers)
         put(fonts + QStringLiteral("/%1.font").arg(n));
         put(fonts + QStringLiteral("/%1.ini").arg(n));
     }
-    window->refreshFontList();
+    window->library()->refreshFontList();
 }
 
 void tst_Library::startUpListsTheLibrary()
@@ -236,12 +244,12 @@ void tst_Library::startUpListsTheLibrary()
     put(project + QLatin1String("/tempTtf/b.ttf"));
     put(project + QLatin1String("/tempTtf/A.TTF"));
     const QString path = design().projectPath();
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     newWindow(path);
 
     QCOMPARE(design().pictures(),
              (QStringList {images + "/99_A.png", images + "/99_b.jpg", images + "/100005_a.png"}));
-    QMyImageItemModel *model = window->getImageModel();
+    QMyImageItemModel *model = window->library()->getImageModel();
     QCOMPARE(column(model, 1), (QStringList {"0", "1", "2"}));
     QCOMPARE(column(model, 3), (QStringList {"png", "jpg", "png"}));
     QCOMPARE(column(model, 4), (QStringList {"4x4", "10x20", "100x50"}));
@@ -255,14 +263,14 @@ void tst_Library::startUpListsTheLibrary()
 
     QCOMPARE(design().fontPaths(),
              (QStringList {project + "/tempFonts/C_16.bin", project + "/tempFonts/E_96.bin"}));
-    QStandardItemModel *library = window->getFontLibraryModel();
+    QStandardItemModel *library = window->library()->getFontLibraryModel();
     QCOMPARE(column(library, 1), (QStringList {"1", "2"}));
     QCOMPARE(column(library, 3), (QStringList {"16", "96"}));
     QCOMPARE(column(library, 4), (QStringList {"中文", "英文"}));
     QCOMPARE(column(library, 5), (QStringList {"2.00KB", "1.00KB"}));
 
     QCOMPARE(design().fontIds(), QStringList {QStringLiteral("3")});
-    QCOMPARE(column(window->getFontModel(), 2), QStringList {QStringLiteral("3")});
+    QCOMPARE(column(window->library()->getFontModel(), 2), QStringList {QStringLiteral("3")});
     QCOMPARE(child<QLabel>("labFontSize")->text(), QStringLiteral("文件总大小：2.00KB"));
     QComboBox *ttfs = child<QComboBox>("cbTtf");
     QCOMPARE(ttfs->count(), 2);
@@ -274,11 +282,11 @@ void tst_Library::startUpListsTheLibrary()
 void tst_Library::withoutAProjectTheListsStayEmpty()
 {
     design().setFontIds({QStringLiteral("4")});
-    window->refreshFontList();
-    window->refreshTtfList();
+    window->library()->refreshFontList();
+    window->library()->refreshTtfList();
     QVERIFY(design().fontIds().isEmpty());
     QCOMPARE(child<QComboBox>("cbTtf")->count(), 0);
-    QCOMPARE(window->getFontModel()->rowCount(), 0);
+    QCOMPARE(window->library()->getFontModel()->rowCount(), 0);
     // Nothing is made in the working folder.
     QVERIFY(!QFileInfo::exists(QStringLiteral("tempTtf")));
     QVERIFY(!QFileInfo::exists(QStringLiteral("tempFonts")));
@@ -287,7 +295,7 @@ void tst_Library::withoutAProjectTheListsStayEmpty()
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("未新建或加载项目，请您先新建或加载项目！"));
     child<QPushButton>("btnCreateFont")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 30000);
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("未加载项目，请您先创建或导入项目！"));
 }
@@ -297,21 +305,22 @@ void tst_Library::importImages()
     makeProject();
     putImage(dir->filePath(QStringLiteral("one.png")), 8, 8);
     putImage(dir->filePath(QStringLiteral("two.jpg")), 8, 8);
-    window->importImages({dir->filePath(QStringLiteral("one.png")),
-                          dir->filePath(QStringLiteral("gone.png")),
-                          dir->filePath(QStringLiteral("two.jpg"))});
+    window->library()->importImages({dir->filePath(QStringLiteral("one.png")),
+                                     dir->filePath(QStringLiteral("gone.png")),
+                                     dir->filePath(QStringLiteral("two.jpg"))});
     const QString images = project + QLatin1String("/tempImages");
     QCOMPARE(design().pictures(),
              (QStringList {images + "/100001_one.png", images + "/100003_two.jpg"}));
-    QCOMPARE(column(window->getImageModel(), 1), (QStringList {"0", "1"}));
-    QVERIFY(window->areImagesChanged());
-    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("以下文件未能复制：\ngone.png"));
+    QCOMPARE(column(window->library()->getImageModel(), 1), (QStringList {"0", "1"}));
+    QVERIFY(window->download()->areImagesChanged());
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("以下文件未能复制：\ngone.png: 文件不存在"));
     // The mirror is left as it was at the last save or load.
     QVERIFY(files(project + QLatin1String("/backUpImages")).isEmpty());
 
     // A missing folder is made again.
     QVERIFY(QDir(images).removeRecursively());
-    window->importImages({dir->filePath(QStringLiteral("one.png"))});
+    window->library()->importImages({dir->filePath(QStringLiteral("one.png"))});
     QCOMPARE(files(images), QStringList {QStringLiteral("100001_one.png")});
 }
 
@@ -325,7 +334,7 @@ void tst_Library::picturesTheProgramDoesNotTake()
     put(dir->filePath(QStringLiteral("notes.png")), "not a picture at all");
     QVERIFY(PictureFixtures::writeBytes(dir->filePath(QStringLiteral("bomb.png")),
                                         PictureFixtures::pngClaiming(30000, 30000)));
-    window->importImages(
+    window->library()->importImages(
         {dir->filePath(QStringLiteral("notes.png")), dir->filePath(QStringLiteral("bomb.png")),
          dir->filePath(QStringLiteral("gone.png")), dir->filePath(QStringLiteral("fine.png"))});
     const QString images = project + QLatin1String("/tempImages");
@@ -333,13 +342,13 @@ void tst_Library::picturesTheProgramDoesNotTake()
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("以下文件不是PNG或JPG图片，未导入：\nnotes.png\n\n"
                             "以下图片超过16777216像素或某边超过65535像素，未导入：\n"
-                            "bomb.png (30000x30000)\n\n以下文件未能复制：\ngone.png"));
+                            "bomb.png (30000x30000)\n\n以下文件未能复制：\ngone.png: 文件不存在"));
 
     // Put there by other means, they are listed with a placeholder and their header's size.
     QVERIFY(QFile::copy(dir->filePath(QStringLiteral("bomb.png")), images + "/100005_bomb.png"));
     QVERIFY(QFile::copy(dir->filePath(QStringLiteral("notes.png")), images + "/100006_notes.png"));
-    window->initImageTable();
-    QStandardItemModel *model = window->getImageModel();
+    window->library()->initImageTable();
+    QStandardItemModel *model = window->library()->getImageModel();
     QCOMPARE(design().pictures().size(), 3);
     QCOMPARE(column(model, 4), (QStringList {"8x8", "30000x30000", "0x0"}));
     QVERIFY(model->item(0, 2)->toolTip().isEmpty());
@@ -384,26 +393,29 @@ void tst_Library::filesThatCannotBeRemovedKeepTheirPlace()
     const QByteArray stuckBytes = read(stuck);
     makeUnremovable(stuck);
 
-    QMyImageItemModel *model = window->getImageModel();
+    QMyImageItemModel *model = window->library()->getImageModel();
     child<QPushButton>("btnImageFontSub")->click();
-    model->checkStates[1] = Qt::Checked;
-    model->checkStates[2] = Qt::Checked;
-    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+    model->setCheckState(1, Qt::Checked);
+    model->setCheckState(2, Qt::Checked);
+    child<QPushButton>("btnImageFontSub")->click();
+    answerYes(window->getQuestionBox());
+    // The answer's own message stays up.
+    QVERIFY(window->getQuestionBox()->isVisible());
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("以下文件无法删除，已保留：\n100002_p1.png"));
     QCOMPARE(design().pictures(),
              (QStringList {images + "/100001_p0.png", stuck, images + "/100004_p3.png"}));
     QCOMPARE(column(model, 1), (QStringList {"0", "1", "2"}));
-    QCOMPARE(model->checkStates,
+    QCOMPARE(model->checkStates(),
              QList<Qt::CheckState>({Qt::Unchecked, Qt::Checked, Qt::Unchecked}));
-    QVERIFY(window->isImageDeleteMode());
+    QVERIFY(window->library()->isImageDeleteMode());
     QCOMPARE(design().page(0)->pageImageNum(), 2);
     QCOMPARE(button->getImageNum(), -1);
     QCOMPARE(button->getPressImageNum(), 1);
 
     // Reloaded, each number still names its picture.
     makeRemovableAgain(stuck, stuckBytes);
-    window->initImageTable();
+    window->library()->initImageTable();
     QCOMPARE(design().pictures().at(design().page(0)->pageImageNum()), images + "/100004_p3.png");
     QCOMPARE(design().pictures().at(button->getPressImageNum()), stuck);
 
@@ -412,11 +424,13 @@ void tst_Library::filesThatCannotBeRemovedKeepTheirPlace()
     put(dir->filePath(QStringLiteral("C_16.bin")), "c");
     put(dir->filePath(QStringLiteral("E_24.bin")), "e");
     child<QTabWidget>("tabWidgetImageFont")->setCurrentIndex(1);
-    window->importFontLibraryFiles(
+    window->library()->importFontLibraryFiles(
         {dir->filePath(QStringLiteral("C_16.bin")), dir->filePath(QStringLiteral("E_24.bin"))});
     makeUnremovable(fonts + QLatin1String("/C_16.bin"));
-    window->getFontLibraryModel()->checkStates = {Qt::Checked, Qt::Checked};
-    window->slotDealIsNo(MainWindow::ConfirmDeleteFontLibrary);
+    child<QPushButton>("btnImageFontSub")->click();
+    window->library()->getFontLibraryModel()->setAllCheckStates(Qt::Checked);
+    child<QPushButton>("btnImageFontSub")->click();
+    answerYes(window->getQuestionBox());
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("以下文件无法删除，已保留：\nC_16.bin"));
     QCOMPARE(design().fontPaths(), QStringList {fonts + "/C_16.bin"});
@@ -425,21 +439,21 @@ void tst_Library::filesThatCannotBeRemovedKeepTheirPlace()
     // A generated font keeps its parameters while its font file stays.
     put(fonts + QLatin1String("/4.font"));
     put(fonts + QLatin1String("/4.ini"));
-    window->refreshFontList();
+    window->library()->refreshFontList();
     makeUnremovable(fonts + QLatin1String("/4.font"));
     child<QTableView>("tvFontName")->selectRow(0);
     child<QPushButton>("btnDelFont")->click();
-    window->slotDealIsNo(MainWindow::ConfirmDeleteFont);
+    answerYes(window->getQuestionBox());
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("以下文件无法删除，已保留：\n4.font"));
     QVERIFY(QFileInfo(fonts + QLatin1String("/4.ini")).isFile());
 
     // A TrueType file.
     put(dir->filePath(QStringLiteral("a.ttf")));
-    window->addTtfFiles({dir->filePath(QStringLiteral("a.ttf"))});
+    window->library()->addTtfFiles({dir->filePath(QStringLiteral("a.ttf"))});
     child<QPushButton>("btnDelTtf")->click();
     makeUnremovable(project + QLatin1String("/tempTtf/a.ttf"));
-    window->slotDealIsNo(MainWindow::ConfirmDeleteTtf);
+    answerYes(window->getQuestionBox());
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("以下文件无法删除，已保留：\na.ttf"));
 }
@@ -449,7 +463,7 @@ void tst_Library::deleteImagesRenumbersEveryReference()
     makeProject();
     const QString images = project + QLatin1String("/tempImages");
     importPictures(7);
-    window->addPage();
+    window->pages()->addPage();
     design().page(0)->setPageImageNum(5);
     design().page(1)->setPageImageNum(2);
     QMyWidget *button =
@@ -460,33 +474,34 @@ void tst_Library::deleteImagesRenumbersEveryReference()
     QMyWidget *meter = fixture.addWidget(WidgetType::Meter, 2, 0);
     meter->setMeterPointPicID(0, 3);
     meter->setMeterPointPicID(1, 2);
-    BootParam *boot = window->getBootDlg()->getBootParam();
+    BootParam *boot = window->download()->getBootDlg()->getBootParam();
     boot->setAnimFlag(true);
     boot->setAnimStartID(1);
     boot->setAnimEndID(4);
 
     // The meter's sheet is shown while the pictures go.
     meter->setMeterPointNum(2);
-    window->slotRecvWnd(meter);
+    window->properties()->slotRecvWnd(meter);
     auto sheetText = [this](const QString &key) {
-        const QMap<QtProperty *, QString> rows = window->getPropertyToKey();
+        const QMap<QtProperty *, QString> rows = window->properties()->getPropertyToKey();
         QtProperty *row = rows.key(key, nullptr);
         return row ? row->valueText() : QStringLiteral("<no row>");
     };
     QCOMPARE(sheetText(QStringLiteral("ybexItemMeterPointPicID2")), QStringLiteral("2"));
 
     // Images 2 and 5 of seven.
-    QMyImageItemModel *model = window->getImageModel();
+    QMyImageItemModel *model = window->library()->getImageModel();
     child<QPushButton>("btnImageFontSub")->click();
-    QVERIFY(window->isImageDeleteMode());
+    QVERIFY(window->library()->isImageDeleteMode());
     QVERIFY(!child<QTableView>("tvImage")->isColumnHidden(0));
-    model->checkStates[2] = Qt::Checked;
-    model->checkStates[5] = Qt::Checked;
+    model->setCheckState(2, Qt::Checked);
+    model->setCheckState(5, Qt::Checked);
     child<QPushButton>("btnImageFontSub")->click();
-    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDeleteImages));
+    QVERIFY(asks(window->getQuestionBox()));
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("您是否需要删除选中的图片？"));
     const QString deleted2 = design().pictures().at(2);
     const QString deleted5 = design().pictures().at(5);
-    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+    answerYes(window->getQuestionBox());
 
     QCOMPARE(design().pictures().size(), 5);
     QVERIFY(!QFileInfo::exists(deleted2) && !QFileInfo::exists(deleted5));
@@ -505,13 +520,14 @@ void tst_Library::deleteImagesRenumbersEveryReference()
     QCOMPARE(sheetText(QStringLiteral("ybexItemMeterPointPicID2")), QString());
     QCOMPARE(boot->getAnimStartID(), 1);
     QCOMPARE(boot->getAnimEndID(), 3);
-    QVERIFY(window->isImageDeleteMode());
+    QVERIFY(window->library()->isImageDeleteMode());
 
     // Deleting the rest hides the check column, the buttons and the size label.
-    model->checkStates = QVector<Qt::CheckState>(5, Qt::Checked).toList();
-    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+    model->setAllCheckStates(Qt::Checked);
+    child<QPushButton>("btnImageFontSub")->click();
+    answerYes(window->getQuestionBox());
     QVERIFY(design().pictures().isEmpty());
-    QVERIFY(!window->isImageDeleteMode());
+    QVERIFY(!window->library()->isImageDeleteMode());
     QVERIFY(child<QTableView>("tvImage")->isColumnHidden(0));
     QVERIFY(child<QPushButton>("btnImageFontAll")->isHidden());
     QVERIFY(child<QLabel>("labImageSize")->isHidden());
@@ -527,16 +543,17 @@ void tst_Library::aCopiedPageFollowsDeletedImages()
     image->setImageNum(1);
     QMyWidget *meter = fixture.addWidget(WidgetType::Meter, 2, 0);
     meter->setMeterPointPicID(0, 3);
-    window->slotActionPageCopy();
+    window->pages()->slotActionPageCopy();
 
-    QMyImageItemModel *model = window->getImageModel();
+    QMyImageItemModel *model = window->library()->getImageModel();
     child<QPushButton>("btnImageFontSub")->click();
-    model->checkStates[1] = Qt::Checked;
-    model->checkStates[2] = Qt::Checked;
-    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+    model->setCheckState(1, Qt::Checked);
+    model->setCheckState(2, Qt::Checked);
+    child<QPushButton>("btnImageFontSub")->click();
+    answerYes(window->getQuestionBox());
     QCOMPARE(design().pictures().size(), 2);
 
-    window->slotActionPagePaste();
+    window->pages()->slotActionPagePaste();
     QCOMPARE(design().pageCount(), 2);
     QCOMPARE(design().page(1)->pageImageNum(), 1);
     const QList<QMyWidget *> pasted = design().widgets(1);
@@ -556,30 +573,30 @@ void tst_Library::deleteModeAndSelection()
         sources << dir->filePath(QStringLiteral("s%1.png").arg(i));
         putImage(sources.last(), 2, 2);
     }
-    window->importImages(sources);
-    QMyImageItemModel *model = window->getImageModel();
+    window->library()->importImages(sources);
+    QMyImageItemModel *model = window->library()->getImageModel();
     QTableView *view = child<QTableView>("tvImage");
 
     // Outside delete mode a click selects one row and sets the current image.
-    window->on_tvImage_clicked(model->index(1, 1));
+    window->library()->on_tvImage_clicked(model->index(1, 1));
     QCOMPARE(selectedImage(), 1);
-    QCOMPARE(model->checkStates,
+    QCOMPARE(model->checkStates(),
              (QList<Qt::CheckState> {Qt::Unchecked, Qt::Checked, Qt::Unchecked}));
     QVERIFY(view->isColumnHidden(0));
 
     // Delete mode starts with nothing ticked.
     child<QPushButton>("btnImageFontSub")->click();
-    QCOMPARE(model->checkStates,
+    QCOMPARE(model->checkStates(),
              (QList<Qt::CheckState> {Qt::Unchecked, Qt::Unchecked, Qt::Unchecked}));
-    window->on_tvImage_clicked(model->index(1, 1));
-    window->on_tvImage_clicked(model->index(2, 1));
-    window->on_tvImage_clicked(model->index(1, 1));
-    QCOMPARE(model->checkStates,
+    window->library()->on_tvImage_clicked(model->index(1, 1));
+    window->library()->on_tvImage_clicked(model->index(2, 1));
+    window->library()->on_tvImage_clicked(model->index(1, 1));
+    QCOMPARE(model->checkStates(),
              (QList<Qt::CheckState> {Qt::Unchecked, Qt::Unchecked, Qt::Checked}));
     child<QPushButton>("btnImageFontAll")->click();
-    QCOMPARE(model->checkStates, (QList<Qt::CheckState> {Qt::Checked, Qt::Checked, Qt::Checked}));
+    QCOMPARE(model->checkStates(), (QList<Qt::CheckState> {Qt::Checked, Qt::Checked, Qt::Checked}));
     child<QPushButton>("btnImageFontAll")->click();
-    QCOMPARE(model->checkStates,
+    QCOMPARE(model->checkStates(),
              (QList<Qt::CheckState> {Qt::Unchecked, Qt::Unchecked, Qt::Unchecked}));
 
     // The other tab keeps its own delete mode; coming back shows this one again.
@@ -589,11 +606,15 @@ void tst_Library::deleteModeAndSelection()
     tabs->setCurrentIndex(0);
     QVERIFY(!child<QPushButton>("btnImageFontAll")->isHidden());
     child<QPushButton>("btnImageFontCannel")->click();
-    QVERIFY(!window->isImageDeleteMode());
+    QVERIFY(!window->library()->isImageDeleteMode());
     QVERIFY(view->isColumnHidden(0));
 
     // "否" deletes nothing.
-    window->slotDealIsNo(MainWindow::ConfirmDeleteImages + 1);
+    child<QPushButton>("btnImageFontSub")->click();
+    window->library()->on_tvImage_clicked(model->index(1, 1));
+    child<QPushButton>("btnImageFontSub")->click();
+    QVERIFY(asks(window->getQuestionBox()));
+    answerNo(window->getQuestionBox());
     QCOMPARE(design().pictures().size(), 3);
 }
 
@@ -613,10 +634,11 @@ void tst_Library::checkClicksToggleOnce()
     makeProject();
     for (const char *name : {"a.png", "b.png"})
         putImage(dir->filePath(QLatin1String(name)), 2, 2);
-    window->importImages({dir->filePath("a.png"), dir->filePath("b.png")});
+    window->library()->importImages({dir->filePath("a.png"), dir->filePath("b.png")});
     for (const char *name : {"C_16.bin", "E_24.bin"})
         put(dir->filePath(QLatin1String(name)), "f");
-    window->importFontLibraryFiles({dir->filePath("C_16.bin"), dir->filePath("E_24.bin")});
+    window->library()->importFontLibraryFiles(
+        {dir->filePath("C_16.bin"), dir->filePath("E_24.bin")});
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     child<QTabWidget>("tabWidgetImageFont")->setCurrentIndex(tab);
@@ -624,18 +646,18 @@ void tst_Library::checkClicksToggleOnce()
     QTableView *view = child<QTableView>(qPrintable(table));
     auto *model = qobject_cast<QMyImageItemModel *>(view->model());
     QVERIFY(model && !view->isColumnHidden(0));
-    QCOMPARE(model->checkStates, QList<Qt::CheckState>({Qt::Unchecked, Qt::Unchecked}));
+    QCOMPARE(model->checkStates(), QList<Qt::CheckState>({Qt::Unchecked, Qt::Unchecked}));
 
     const QPoint checkBox = checkBoxCentre(view, model->index(1, 0));
     const QPoint cell = view->visualRect(model->index(0, 2)).center();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, checkBox);
-    QCOMPARE(model->checkStates, QList<Qt::CheckState>({Qt::Unchecked, Qt::Checked}));
+    QCOMPARE(model->checkStates(), QList<Qt::CheckState>({Qt::Unchecked, Qt::Checked}));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell);
-    QCOMPARE(model->checkStates, QList<Qt::CheckState>({Qt::Checked, Qt::Checked}));
+    QCOMPARE(model->checkStates(), QList<Qt::CheckState>({Qt::Checked, Qt::Checked}));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, checkBox);
-    QCOMPARE(model->checkStates, QList<Qt::CheckState>({Qt::Checked, Qt::Unchecked}));
+    QCOMPARE(model->checkStates(), QList<Qt::CheckState>({Qt::Checked, Qt::Unchecked}));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell);
-    QCOMPARE(model->checkStates, QList<Qt::CheckState>({Qt::Unchecked, Qt::Unchecked}));
+    QCOMPARE(model->checkStates(), QList<Qt::CheckState>({Qt::Unchecked, Qt::Unchecked}));
 }
 
 void tst_Library::fontLibraryFiles()
@@ -645,29 +667,31 @@ void tst_Library::fontLibraryFiles()
     put(dir->filePath(QStringLiteral("C_20.bin")), "c");
     put(dir->filePath(QStringLiteral("E_24.bin")), "e");
     child<QTabWidget>("tabWidgetImageFont")->setCurrentIndex(1);
-    window->importFontLibraryFiles({dir->filePath(QStringLiteral("C_16.bin")),
-                                    dir->filePath(QStringLiteral("C_20.bin")),
-                                    dir->filePath(QStringLiteral("E_24.bin"))});
+    window->library()->importFontLibraryFiles({dir->filePath(QStringLiteral("C_16.bin")),
+                                               dir->filePath(QStringLiteral("C_20.bin")),
+                                               dir->filePath(QStringLiteral("E_24.bin"))});
     const QString fonts = project + QLatin1String("/tempFonts");
     QCOMPARE(design().fontPaths(), (QStringList {fonts + "/C_16.bin", fonts + "/E_24.bin"}));
     QVERIFY(QFileInfo::exists(fonts + QLatin1String("/C_20.bin"))); // kept without a row
     // The same file again is not copied over the first, and is reported.
-    window->importFontLibraryFiles({dir->filePath(QStringLiteral("C_16.bin"))});
-    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("以下文件未能复制：\nC_16.bin"));
+    window->library()->importFontLibraryFiles({dir->filePath(QStringLiteral("C_16.bin"))});
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("以下文件未能复制：\nC_16.bin: 同名文件已存在"));
 
     // A picture added since the last project download stays noted through the deletion.
     putImage(dir->filePath(QStringLiteral("a.png")), 2, 2);
-    window->importImages({dir->filePath(QStringLiteral("a.png"))});
+    window->library()->importImages({dir->filePath(QStringLiteral("a.png"))});
     child<QPushButton>("btnImageFontSub")->click();
-    QVERIFY(window->isFontLibraryDeleteMode());
+    QVERIFY(window->library()->isFontLibraryDeleteMode());
     child<QPushButton>("btnImageFontAll")->click();
     child<QPushButton>("btnImageFontSub")->click();
-    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDeleteFontLibrary));
-    window->slotDealIsNo(MainWindow::ConfirmDeleteFontLibrary);
+    QVERIFY(asks(window->getQuestionBox()));
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("是否删除选中的字库？"));
+    answerYes(window->getQuestionBox());
     QVERIFY(design().fontPaths().isEmpty());
     QCOMPARE(files(fonts), QStringList {QStringLiteral("C_20.bin")});
-    QVERIFY(!window->isFontLibraryDeleteMode());
-    QVERIFY(window->areImagesChanged());
+    QVERIFY(!window->library()->isFontLibraryDeleteMode());
+    QVERIFY(window->download()->areImagesChanged());
 }
 
 void tst_Library::downloadQuestions()
@@ -678,9 +702,9 @@ void tst_Library::downloadQuestions()
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("未添加图片无法下载，请您先添加图片！"));
     putImage(dir->filePath(QStringLiteral("a.png")), 2, 2);
-    window->importImages({dir->filePath(QStringLiteral("a.png"))});
+    window->library()->importImages({dir->filePath(QStringLiteral("a.png"))});
     download->click();
-    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDownloadImages));
+    QVERIFY(asks(window->getQuestionBox()));
     QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("您是否需要下载图库？"));
 
     child<QTabWidget>("tabWidgetImageFont")->setCurrentIndex(1);
@@ -689,9 +713,10 @@ void tst_Library::downloadQuestions()
              QStringLiteral("未生成有字体文件，无法下载，请您先生成字体文件！"));
     put(project + QLatin1String("/tempFonts/2.font"));
     put(project + QLatin1String("/tempFonts/2.ini"));
-    window->refreshFontList();
+    window->library()->refreshFontList();
     download->click();
-    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDownloadFonts));
+    QVERIFY(asks(window->getQuestionBox()));
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("您是否需要下载字库？"));
 }
 
 void tst_Library::trueTypeFiles()
@@ -700,18 +725,18 @@ void tst_Library::trueTypeFiles()
     const QString ttf = project + QLatin1String("/tempTtf");
     put(dir->filePath(QStringLiteral("a.ttf")));
     put(dir->filePath(QStringLiteral("b.ttf")));
-    window->addTtfFiles(
+    window->library()->addTtfFiles(
         {dir->filePath(QStringLiteral("b.ttf")), dir->filePath(QStringLiteral("a.ttf"))});
     QComboBox *ttfs = child<QComboBox>("cbTtf");
     QCOMPARE(ttfs->count(), 2);
     ttfs->setCurrentIndex(1);
     put(project + QLatin1String("/outside.ttf"), "keep");
 
-    // Code 15 deletes the file the question named, even when the list moved on.
+    // "是" deletes the file the question named, even when the list moved on.
     child<QPushButton>("btnDelTtf")->click();
     QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("您是否需要删除b.ttf文件？"));
     ttfs->setCurrentIndex(0);
-    window->slotDealIsNo(MainWindow::ConfirmDeleteTtf);
+    answerYes(window->getQuestionBox());
     QCOMPARE(files(ttf), QStringList {QStringLiteral("a.ttf")});
     QCOMPARE(ttfs->count(), 1);
 
@@ -719,7 +744,7 @@ void tst_Library::trueTypeFiles()
     ttfs->setEditable(true);
     ttfs->setEditText(QStringLiteral("../outside.ttf"));
     child<QPushButton>("btnDelTtf")->click();
-    window->slotDealIsNo(MainWindow::ConfirmDeleteTtf);
+    answerYes(window->getQuestionBox());
     QVERIFY(QFileInfo::exists(project + QLatin1String("/outside.ttf")));
     QCOMPARE(files(ttf), QStringList {QStringLiteral("a.ttf")});
 }
@@ -728,7 +753,7 @@ void tst_Library::generateThroughTheWindow()
 {
     makeProject();
     QVERIFY(QFile::copy(latinTtf, project + QLatin1String("/tempTtf/DejaVuSans.ttf")));
-    window->refreshTtfList();
+    window->library()->refreshTtfList();
     // "05" is font 5, listed like every other.
     child<QLineEdit>("editFontName")->setText(QStringLiteral("05"));
     QComboBox *ttfs = child<QComboBox>("cbTtf");
@@ -738,10 +763,10 @@ void tst_Library::generateThroughTheWindow()
     child<QTextEdit>("textEditFont")->setPlainText(QStringLiteral("°±"));
     child<QPushButton>("btnCreateFont")->click();
     // The window goes on while the converter runs; its commands wait.
-    QVERIFY(window->isFontBeingMade());
+    QVERIFY(window->library()->isFontBeingMade());
     QVERIFY(!child<QPushButton>("btnCreateFont")->isEnabled());
     QVERIFY(!child<QPushButton>("btnDelFont")->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 60000);
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
 
     QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("生成字体成功"));
@@ -758,7 +783,7 @@ void tst_Library::generateThroughTheWindow()
     // Loading the row fills the form.
     child<QLineEdit>("editFontName")->clear();
     child<QTextEdit>("textEditFont")->clear();
-    window->on_tvFontName_clicked(window->getFontModel()->index(0, 2));
+    window->library()->on_tvFontName_clicked(window->library()->getFontModel()->index(0, 2));
     QCOMPARE(child<QLineEdit>("editFontName")->text(), QStringLiteral("5"));
     QCOMPARE(child<QTextEdit>("textEditFont")->toPlainText(), QStringLiteral("°±"));
     QCOMPARE(child<QComboBox>("cbBpp")->currentText(), QStringLiteral("4"));
@@ -794,7 +819,7 @@ void tst_Library::failedRegenerationKeepsTheFont()
 {
     makeProject();
     QVERIFY(QFile::copy(latinTtf, project + QLatin1String("/tempTtf/DejaVuSans.ttf")));
-    window->refreshTtfList();
+    window->library()->refreshTtfList();
     generate(QStringLiteral("3"), QStringLiteral("DejaVuSans.ttf"), QStringLiteral("abc"), 2);
     QCOMPARE(design().fontIds(), QStringList {QStringLiteral("3")});
     QFile font(project + QLatin1String("/tempFonts/3.font"));
@@ -837,14 +862,25 @@ void tst_Library::deleteFont()
 
     table->selectRow(1);
     child<QPushButton>("btnDelFont")->click();
-    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDeleteFont));
-    window->slotDealIsNo(MainWindow::ConfirmDeleteFont);
+    QVERIFY(asks(window->getQuestionBox()));
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("您是否需要删除列表中选择的字体？"));
+    answerYes(window->getQuestionBox());
     QCOMPARE(design().fontIds(), QStringList {QStringLiteral("2")});
     QCOMPARE(files(fonts), (QStringList {"2.font", "2.ini"}));
     QVERIFY(child<QLineEdit>("editFontName")->text().isEmpty());
     QCOMPARE(child<QComboBox>("cbBpp")->currentIndex(), 0);
-    // A second answer finds the font gone and deletes nothing more.
-    window->slotDealIsNo(MainWindow::ConfirmDeleteFont);
+    // A question answered once is answered.
+    answerYes(window->getQuestionBox());
+    QCOMPARE(files(fonts), (QStringList {"2.font", "2.ini"}));
+    // An answer that finds the font gone meanwhile deletes nothing more.
+    putFonts({"9"});
+    table->selectRow(1);
+    child<QPushButton>("btnDelFont")->click();
+    QVERIFY(QFile::remove(fonts + QLatin1String("/9.font")));
+    QVERIFY(QFile::remove(fonts + QLatin1String("/9.ini")));
+    window->library()->refreshFontList();
+    answerYes(window->getQuestionBox());
     QCOMPARE(files(fonts), (QStringList {"2.font", "2.ini"}));
 }
 
@@ -875,7 +911,7 @@ void tst_Library::closingTheProgressWindowCancels()
     const QString fonts = project + QLatin1String("/tempFonts");
     put(fonts + QLatin1String("/3.font"), "old");
     put(fonts + QLatin1String("/3.ini"), "[FontParam]\nfontText=a\n");
-    window->refreshFontList();
+    window->library()->refreshFontList();
     fakeConverter("echo partial > \"$out\"; exec sleep 30");
     startGenerating(QStringLiteral("3"));
     QTRY_VERIFY(converting());
@@ -883,7 +919,7 @@ void tst_Library::closingTheProgressWindowCancels()
     QElapsedTimer clock;
     clock.start();
     progress->findChild<QPushButton *>(QStringLiteral("btnClose"))->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 10000);
     QVERIFY(clock.elapsed() < 10000);
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
     QCOMPARE(messageOf(window->getQuestionBox()),
@@ -901,7 +937,7 @@ void tst_Library::fontWithoutCharactersIsWarned()
     makeProject();
     fakeConverter("cp " YBEX_TEST_DATA "/fonts/blank-only.font \"$out\"");
     startGenerating(QStringLiteral("4"));
-    QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 30000);
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("字体4已生成，但其中没有任何字符：ttf文件中既没有ASCII字符，也没有"
@@ -911,7 +947,7 @@ void tst_Library::fontWithoutCharactersIsWarned()
     // One character is enough.
     fakeConverter("cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
     startGenerating(QStringLiteral("5"));
-    QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 30000);
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
     QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("生成字体成功"));
 }
@@ -925,12 +961,14 @@ void tst_Library::deleteConfirmedDuringAConversion()
     putFonts({"2", "9"});
     child<QTableView>("tvFontName")->selectRow(1);
     child<QPushButton>("btnDelFont")->click();
-    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDeleteFont));
+    QVERIFY(asks(window->getQuestionBox()));
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("您是否需要删除列表中选择的字体？"));
 
     fakeConverter("exec sleep 30");
     startGenerating(QStringLiteral("4"));
     QTRY_VERIFY(converting());
-    window->slotDealIsNo(MainWindow::ConfirmDeleteFont);
+    answerYes(window->getQuestionBox());
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("正在生成字体，字体9未删除，请在生成结束后再删除！"));
     QVERIFY(files(fonts).contains(QStringLiteral("9.font")));
@@ -938,7 +976,7 @@ void tst_Library::deleteConfirmedDuringAConversion()
     window->findChild<QMyProgressBarMes *>()
         ->findChild<QPushButton *>(QStringLiteral("btnClose"))
         ->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 10000);
 }
 
 // A conversion still running when another project is opened writes into its own project
@@ -953,13 +991,13 @@ void tst_Library::conversionEndingInAnotherProject()
     startGenerating(QStringLiteral("6"));
     QTRY_VERIFY(converting());
 
-    QVERIFY(window->createProject(dir->filePath(QStringLiteral("other.yBEX"))));
+    QVERIFY(window->project()->createProject(dir->filePath(QStringLiteral("other.yBEX"))));
     window->getQuestionBox()->hide();
     QVERIFY(child<QLineEdit>("editFontName")->text().isEmpty());
     QVERIFY(child<QLineEdit>("editFontSize")->text().isEmpty());
     QVERIFY(child<QTextEdit>("textEditFont")->toPlainText().isEmpty());
 
-    QTRY_VERIFY_WITH_TIMEOUT(!window->isFontBeingMade(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 30000);
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("生成字体6成功（项目%1）").arg(QDir::toNativeSeparators(first)));
@@ -976,9 +1014,9 @@ void tst_Library::fontRowFollowsTheFontList()
     putFonts({"3", "7"});
     QMyWidget *label = fixture.addWidget(WidgetType::Lab, 1, 0);
     label->setFontID(7);
-    window->slotRecvWnd(label);
+    window->properties()->slotRecvWnd(label);
     const auto fontRow = [this](const char *key, QStringList *names) {
-        QtProperty *row = window->getPropertyToKey().key(QLatin1String(key), nullptr);
+        QtProperty *row = window->properties()->getPropertyToKey().key(QLatin1String(key), nullptr);
         auto *choices =
             row ? qobject_cast<QtEnumPropertyManager *>(row->propertyManager()) : nullptr;
         if (!choices)
@@ -992,33 +1030,34 @@ void tst_Library::fontRowFollowsTheFontList()
 
     // As a generation ends.
     putFonts({"5"});
-    window->refreshFontIdProperty();
+    window->properties()->refreshFontIdProperty();
     QCOMPARE(fontRow("fontID", &names), 2);
     QCOMPARE(names, (QStringList {"3", "5", "7"}));
     QCOMPARE(label->getFontID(), 7);
 
     child<QTableView>("tvFontName")->selectRow(2);
     child<QPushButton>("btnDelFont")->click();
-    window->slotDealIsNo(MainWindow::ConfirmDeleteFont);
+    answerYes(window->getQuestionBox());
     QCOMPARE(design().fontIds(), (QStringList {"3", "5"}));
     // The label keeps its font, which the row shows as missing.
     QCOMPARE(fontRow("fontID", &names), 2);
     QCOMPARE(names, (QStringList {"3", "5", "7（无此字体）"}));
     QCOMPARE(label->getFontID(), 7);
     // Choosing a generated font applies it; the missing one is no longer offered.
-    QtProperty *row = window->getPropertyToKey().key(QStringLiteral("fontID"), nullptr);
+    QtProperty *row =
+        window->properties()->getPropertyToKey().key(QStringLiteral("fontID"), nullptr);
     qobject_cast<QtEnumPropertyManager *>(row->propertyManager())->setValue(row, 1);
     QCOMPARE(label->getFontID(), 5);
-    window->slotRecvWnd(label);
+    window->properties()->slotRecvWnd(label);
     QCOMPARE(fontRow("fontID", &names), 1);
     QCOMPARE(names, (QStringList {"3", "5"}));
 
     // A chart's tick-label font row is not this refresh's.
     QMyWidget *chart = fixture.addWidget(WidgetType::Chart, 2, 0);
     chart->setChartTickLabelFontID(5);
-    window->slotRecvWnd(chart);
+    window->properties()->slotRecvWnd(chart);
     putFonts({"1"});
-    window->refreshFontIdProperty();
+    window->properties()->refreshFontIdProperty();
     QCOMPARE(fontRow("ybexItemChartTickLabelFontID", &names), 1);
     QCOMPARE(names, (QStringList {"3", "5"}));
     QCOMPARE(chart->getChartTickLabelFontID(), 5);
@@ -1027,9 +1066,9 @@ void tst_Library::fontRowFollowsTheFontList()
 void tst_Library::fontToolWindow()
 {
     makeProject();
-    FontDlg *tool = window->getFontDlg();
+    FontDlg *tool = window->library()->getFontDlg();
     QVERIFY(tool->isHidden());
-    window->on_btnFontDlg_clicked();
+    window->library()->on_btnFontDlg_clicked();
     QVERIFY(tool->isVisible());
     QCOMPARE(tool->size(), QSize(293, 382));
     tool->addTtfFiles({latinTtf});
@@ -1059,7 +1098,7 @@ void tst_Library::fontToolWindow()
     const QByteArray ttfBytes = read(ttf);
     tool->findChild<QPushButton *>(QStringLiteral("btnDelTtf"))->click();
     makeUnremovable(ttf);
-    tool->slotDealIsNo(1);
+    answerYes(tool->messageBox());
     QCOMPARE(messageOf(tool->messageBox()),
              QStringLiteral("以下文件无法删除，已保留：\nDejaVuSans.ttf"));
     makeRemovableAgain(ttf, ttfBytes);
@@ -1067,13 +1106,13 @@ void tst_Library::fontToolWindow()
 
     tool->findChild<QPushButton *>(QStringLiteral("btnDelTtf"))->click();
     QCOMPARE(messageOf(tool->messageBox()), QStringLiteral("您是否需要删除DejaVuSans.ttf文件？"));
-    tool->slotDealIsNo(1);
+    answerYes(tool->messageBox());
     QVERIFY(files(project + QLatin1String("/tempTtf")).isEmpty());
     tool->findChild<QPushButton *>(QStringLiteral("btnClose"))->click();
     QVERIFY(tool->isHidden());
 
     design().setProjectPath(QString());
-    window->on_btnFontDlg_clicked();
+    window->library()->on_btnFontDlg_clicked();
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("未加载项目，请您先创建或导入项目！"));
 }
@@ -1082,16 +1121,20 @@ void tst_Library::quitWithoutSavingRestoresTheLibrary()
 {
     const QString path = makeProject();
     putImage(dir->filePath(QStringLiteral("kept.png")), 2, 2);
-    window->importImages({dir->filePath(QStringLiteral("kept.png"))});
-    QVERIFY(window->saveProXml());
+    window->library()->importImages({dir->filePath(QStringLiteral("kept.png"))});
+    QVERIFY(window->project()->saveProXml());
     putImage(dir->filePath(QStringLiteral("later.png")), 2, 2);
-    window->importImages({dir->filePath(QStringLiteral("later.png"))});
-    window->getImageModel()->checkStates[0] = Qt::Checked;
-    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+    window->library()->importImages({dir->filePath(QStringLiteral("later.png"))});
+    child<QPushButton>("btnImageFontSub")->click();
+    window->library()->getImageModel()->setCheckState(0, Qt::Checked);
+    child<QPushButton>("btnImageFontSub")->click();
+    answerYes(window->getQuestionBox());
     QCOMPARE(files(project + QLatin1String("/tempImages")),
              QStringList {QStringLiteral("100002_later.png")});
 
-    window->slotDealIsNo(MainWindow::QuitWithoutSaving);
+    window->close();
+    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("退出软件前是否保存当前项目？"));
+    answerNo(window->getQuestionBox());
     QCOMPARE(files(project + QLatin1String("/tempImages")),
              QStringList {QStringLiteral("100001_kept.png")});
     newWindow(path);
@@ -1103,19 +1146,95 @@ void tst_Library::aStaleMirrorIsNeverRestored()
     makeProject();
     const QString images = project + QLatin1String("/tempImages");
     putImage(dir->filePath(QStringLiteral("old.png")), 2, 2);
-    window->importImages({dir->filePath(QStringLiteral("old.png"))});
-    QVERIFY(window->saveProXml());
+    window->library()->importImages({dir->filePath(QStringLiteral("old.png"))});
+    QVERIFY(window->project()->saveProXml());
     // The mirror cannot be refreshed by the next save: the picture folder became a link.
     QVERIFY(QDir().rename(images, project + QLatin1String("/realImages")));
     QVERIFY(QFile::link(project + QLatin1String("/realImages"), images));
     putImage(dir->filePath(QStringLiteral("saved.png")), 2, 2);
-    window->importImages({dir->filePath(QStringLiteral("saved.png"))});
-    QVERIFY(window->saveProXml());
-    QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("图库备份失败！"));
+    window->library()->importImages({dir->filePath(QStringLiteral("saved.png"))});
+    QVERIFY(window->project()->saveProXml());
+    QCOMPARE(
+        messageOf(window->getQuestionBox()),
+        QStringLiteral("图库备份失败！\n%1: 是符号链接").arg(QDir::toNativeSeparators(images)));
 
     // Leaving without saving keeps the pictures the saved project uses.
-    window->slotDealIsNo(MainWindow::QuitWithoutSaving);
+    window->close();
+    answerNo(window->getQuestionBox());
     QCOMPARE(files(images), (QStringList {"100001_old.png", "100002_saved.png"}));
+}
+
+// On a full disk (here a file-size limit) no picture is cut short: the import, the mirror
+// refresh of a save and the restore when leaving without saving each leave the folder
+// they would change as it was, and name the files with the cause.
+void tst_Library::copiesThatCannotFinishAreNamed()
+{
+    const QString path = makeProject();
+    const QString images = project + QLatin1String("/tempImages");
+    const QString mirror = project + QLatin1String("/backUpImages");
+    // Noise does not compress: some 190 KB of PNG.
+    QImage noise(256, 256, QImage::Format_RGB32);
+    QRandomGenerator random(7);
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, random.generate());
+    QVERIFY(noise.save(dir->filePath(QStringLiteral("big.png"))));
+    const QByteArray bigBytes = read(dir->filePath(QStringLiteral("big.png")));
+    QVERIFY(bigBytes.size() > 128 * 1024);
+    putImage(dir->filePath(QStringLiteral("small.png")), 2, 2);
+    const QString tooLarge = QStringLiteral("文件超过了系统允许的大小");
+    const qint64 limit = 64 * 1024; // the project file fits, the big picture does not
+
+    {
+        const FileSizeLimit limited(limit);
+        QVERIFY(limited.isSet());
+        window->library()->importImages(
+            {dir->filePath(QStringLiteral("big.png")), dir->filePath(QStringLiteral("small.png"))});
+    }
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("以下文件未能复制：\nbig.png: ") + tooLarge);
+    QCOMPARE(files(images), QStringList {QStringLiteral("100002_small.png")});
+
+    window->library()->importImages({dir->filePath(QStringLiteral("big.png"))});
+    QCOMPARE(files(images), (QStringList {"100002_small.png", "100003_big.png"}));
+    window->getQuestionBox()->hide();
+    {
+        const FileSizeLimit limited(limit);
+        QVERIFY(window->project()->saveProXml());
+    }
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("图库备份失败！\n100003_big.png: ") + tooLarge);
+    QVERIFY(files(mirror).isEmpty());
+
+    // Saved in full, then changed and left without saving while the disk is full.
+    QVERIFY(window->project()->saveProXml());
+    QCOMPARE(files(mirror), (QStringList {"100002_small.png", "100003_big.png"}));
+    QVERIFY(QFile::remove(images + QLatin1String("/100003_big.png")));
+    window->library()->importImages({dir->filePath(QStringLiteral("small.png"))});
+    window->getQuestionBox()->hide();
+    {
+        const FileSizeLimit limited(limit);
+        window->close();
+        answerNo(window->getQuestionBox());
+    }
+    const QString lost =
+        QStringLiteral("图库未能恢复到上次保存或打开时的状态，未保存的图片修改仍在："
+                       "\n100003_big.png: ")
+        + tooLarge;
+    QCOMPARE(messageOf(window->getQuestionBox()), lost + QStringLiteral("\n仍要退出吗？"));
+    QVERIFY(asks(window->getQuestionBox()));
+    QCOMPARE(files(images), (QStringList {"100002_small.png", "100003_small.png"}));
+    QCOMPARE(read(mirror + QLatin1String("/100003_big.png")), bigBytes);
+
+    // Opening another project likewise says that the library kept its changes.
+    window->getQuestionBox()->hide();
+    {
+        const FileSizeLimit limited(limit);
+        window->project()->createProject(dir->filePath(QStringLiteral("other.yBEX")));
+    }
+    QVERIFY(design().projectPath() != path);
+    QCOMPARE(messageOf(window->getQuestionBox()), lost);
+    QCOMPARE(files(images), (QStringList {"100002_small.png", "100003_small.png"}));
 }
 
 QTEST_MAIN(tst_Library)

@@ -1,7 +1,12 @@
 #include "designglobals.h"
 #include "designtestutil.h"
+#include "librarycontroller.h"
 #include "mainwindow.h"
+#include "pagescontroller.h"
+#include "projectcontroller.h"
+#include "propertiescontroller.h"
 #include "qmyframe.h"
+#include "qmyimageitemmodel.h"
 #include "qmymessagebox.h"
 #include "setscreensizedlg.h"
 #include "windowfixture.h"
@@ -88,10 +93,11 @@ void TestMainWindow::startState()
     QVERIFY(child<QProgressBar>("progressBarDown")->isHidden());
     QVERIFY(child<QLabel>("labImageSize")->isHidden());
     QVERIFY(child<QToolButton>("btnFontDlg")->isHidden());
-    QCOMPARE(window->getCurrentTimer(), -1);
+    QCOMPARE(window->properties()->getCurrentTimer(), -1);
     for (int i = 0; i < 9; ++i) {
-        QCOMPARE(window->getTimerButton(i)->styleSheet(), window->getTimerButtonStyle(2));
-        QVERIFY(window->getTimerButton(i)->text().isEmpty());
+        QCOMPARE(window->properties()->getTimerButton(i)->styleSheet(),
+                 window->properties()->getTimerButtonStyle(2));
+        QVERIFY(window->properties()->getTimerButton(i)->text().isEmpty());
     }
     QCOMPARE(child<QListView>("listView")->model()->rowCount(), 10);
     QCOMPARE(widgetTypeDisplayNames().size(), 10);
@@ -135,16 +141,16 @@ void TestMainWindow::parseResolution()
     QFETCH(bool, ok);
     QFETCH(QSize, size);
     QSize got;
-    QCOMPARE(MainWindow::parseResolution(text, &got), ok);
+    QCOMPARE(ProjectController::parseResolution(text, &got), ok);
     if (ok)
         QCOMPARE(got, size);
 }
 
 void TestMainWindow::newProject()
 {
-    window->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
+    window->project()->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
     const QString chosen = dir.filePath("demo.yBEX");
-    QVERIFY(window->createProject(chosen));
+    QVERIFY(window->project()->createProject(chosen));
 
     const QString folder = dir.filePath("demo");
     for (const char *sub : {"tempImages", "tempFonts", "tempTtf", "allFile"})
@@ -159,14 +165,14 @@ void TestMainWindow::newProject()
     QVERIFY(!child<QMyFrame>("frame")->isHidden());
     QVERIFY(!child<QGroupBox>("groupTimer")->isHidden());
     QCOMPARE(design().frameSize(), QSize(800, 480));
-    QCOMPARE(window->getSelectionKind(), SelectionKind::Page);
+    QCOMPARE(window->properties()->getSelectionKind(), SelectionKind::Page);
 }
 
 void TestMainWindow::newProjectFolderExists()
 {
     QVERIFY(QDir(dir.path()).mkdir("taken"));
-    window->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
-    QVERIFY(!window->createProject(dir.filePath("taken.yBEX")));
+    window->project()->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
+    QVERIFY(!window->project()->createProject(dir.filePath("taken.yBEX")));
     QVERIFY(window->getQuestionBox()->isVisible());
     QCOMPARE(window->getQuestionBox()->findChild<QLabel *>("labMessage")->text(),
              QString("新建项目名称已存在，请您重新命名！"));
@@ -177,10 +183,10 @@ void TestMainWindow::newProjectFolderExists()
 
 void TestMainWindow::newProjectFolderCannotBeMade()
 {
-    window->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
-    QVERIFY(window->createProject(dir.filePath("open.yBEX")));
+    window->project()->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
+    QVERIFY(window->project()->createProject(dir.filePath("open.yBEX")));
     const QString open = design().projectPath();
-    QVERIFY(!window->createProject(dir.filePath("missing/deeper/new.yBEX")));
+    QVERIFY(!window->project()->createProject(dir.filePath("missing/deeper/new.yBEX")));
     QCOMPARE(design().projectPath(), open);
     QCOMPARE(design().pageCount(), 1);
     QVERIFY(!QDir(dir.filePath("missing")).exists());
@@ -204,7 +210,7 @@ void TestMainWindow::newProjectFromTheDialog()
     QFETCH(bool, pm);
     QFETCH(int, screenType);
     QFETCH(QSize, frame);
-    SetScreenSizeDlg *dlg = window->getScreenSizeDlg();
+    SetScreenSizeDlg *dlg = window->project()->getScreenSizeDlg();
     QTimer::singleShot(0, dlg, [&] {
         dlg->findChild<QComboBox *>("cbVGA")->setCurrentText("800*480(WVGA1)");
         dlg->findChild<QRadioButton *>(orientation)->setChecked(true);
@@ -212,7 +218,7 @@ void TestMainWindow::newProjectFromTheDialog()
         QTest::mouseClick(dlg->findChild<QPushButton *>("btnOK"), Qt::LeftButton);
     });
     QVERIFY(dlg->execDlg());
-    window->createProject(dir.filePath(QString("turned%1.yBEX").arg(screenType)));
+    window->project()->createProject(dir.filePath(QString("turned%1.yBEX").arg(screenType)));
     QMyFrame *canvas = child<QMyFrame>("frame");
     QCOMPARE(design().screenType(), screenType);
     QCOMPARE(design().modelType(), pm ? 1 : 0);
@@ -235,14 +241,16 @@ void TestMainWindow::tableHeaders()
     QCOMPARE(widgetTypeDisplayNames(),
              (QStringList {"按键", "标签", "图像", "进度条", "文本", "二维码", "滑块", "圆弧进度条",
                            "码表", "曲线"}));
-    window->initTableHeaders();
+    window->library()->retranslate();
     QCOMPARE(widgetTypeDisplayNames().size(), 10);
+    QCOMPARE(window->library()->getImageModel()->headerData(1, Qt::Horizontal).toString(),
+             QString("序号"));
 }
 
 void TestMainWindow::minimisingRepaintsTheCanvas()
 {
-    window->getScreenSizeDlg()->setResolutionText("480*272(HHVGA)");
-    window->createProject(dir.filePath("small.yBEX"));
+    window->project()->getScreenSizeDlg()->setResolutionText("480*272(HHVGA)");
+    window->project()->createProject(dir.filePath("small.yBEX"));
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QEvent change(QEvent::WindowStateChange);
@@ -282,16 +290,17 @@ void TestMainWindow::look()
         QSKIP("set YBEX_SCREENSHOT to a file name to take a picture");
     window->resize(1440, 900);
     window->show();
-    window->getScreenSizeDlg()->setResolutionText("480*272(HHVGA)");
-    window->createProject(dir.filePath("look.yBEX"));
+    window->project()->getScreenSizeDlg()->setResolutionText("480*272(HHVGA)");
+    window->project()->createProject(dir.filePath("look.yBEX"));
     QMyFrame *frame = child<QMyFrame>("frame");
     const QStringList types {"Btn",    "Lab",    "Img", "Prog",  "TextBox",
                              "QRCode", "Slider", "Arc", "Meter", "Chart"};
     for (int i = 0; i < types.size(); ++i)
         QVERIFY(dropTypeName(frame, types.at(i), QPoint(10 + (i % 5) * 90, 20 + (i / 5) * 120)));
     QCOMPARE(design().widgets(0).size(), 10);
-    window->addPage();
-    window->on_treeWidget_itemClicked(child<QTreeWidget>("treeWidget")->topLevelItem(0), 0);
+    window->pages()->addPage();
+    window->pages()->on_treeWidget_itemClicked(child<QTreeWidget>("treeWidget")->topLevelItem(0),
+                                               0);
     QTest::qWait(200);
     QVERIFY(window->grab().save(shot));
 }

@@ -14,10 +14,14 @@
 #include "bootdlg.h"
 #include "bootparam.h"
 #include "designglobals.h"
+#include "dialogtestutil.h"
+#include "downloadcontroller.h"
 #include "downloadtestutil.h"
 #include "instrtabledlg.h"
 #include "languagedlg.h"
+#include "librarycontroller.h"
 #include "mainwindow.h"
+#include "projectcontroller.h"
 #include "ptypair.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
@@ -25,9 +29,11 @@
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "simulatedmodule.h"
+#include "terminalcontroller.h"
 #include "windowfixture.h"
 #include "ymodem.h"
 #include "ymodemframe.h"
+#include "ymodemjob.h"
 #include "ymodemportdlg.h"
 
 namespace {
@@ -124,9 +130,9 @@ class TestMainWindowDownload : public QObject
     // A picture download slow enough to act during it.
     void startSlowPictureDownload(SimulatedModule &module)
     {
-        window->importImages({noisyImage(dir->filePath("big.png"), 120)});
+        window->library()->importImages({noisyImage(dir->filePath("big.png"), 120)});
         QVERIFY(openLink(module.portPath()));
-        window->slotDealIsNo(MainWindow::ConfirmDownloadImages);
+        window->download()->downloadImages();
         QVERIFY(QTest::qWaitFor([&] { return module.dataBlocks() >= 1; }, 5000));
     }
 
@@ -148,7 +154,7 @@ class TestMainWindowDownload : public QObject
     {
         const QString a = savedImage(dir->filePath("a.png"), 30, 20);
         const QString b = savedImage(dir->filePath("b.png"), 5, 5);
-        window->importImages({a, b});
+        window->library()->importImages({a, b});
         return {a, b};
     }
 
@@ -192,12 +198,12 @@ private slots:
     {
         makeProject();
         importTwoImages();
-        QVERIFY(window->areImagesChanged());
+        QVERIFY(window->download()->areImagesChanged());
         SimulatedModule module;
         QVERIFY(openLink(module.portPath()));
-        window->slotDealIsNo(MainWindow::ConfirmDownloadImages);
+        window->download()->downloadImages();
         QTRY_COMPARE(module.files().size(), 2);
-        QTRY_VERIFY(!window->areImagesChanged());
+        QTRY_VERIFY(!window->download()->areImagesChanged());
         QCOMPARE(module.commands(), (QStringList {"si 2", "dpic"}));
         QCOMPARE(module.files().at(0).name, QString("0.png"));
         QVERIFY(child<QProgressBar>("progressBarDown")->isHidden());
@@ -213,15 +219,15 @@ private slots:
         slow.processingUs = 300000;
         SimulatedModule module(slow);
         QVERIFY(openLink(module.portPath()));
-        window->slotDealIsNo(MainWindow::ConfirmDownloadImages);
+        window->download()->downloadImages();
         QTRY_VERIFY(module.dataBlocks() >= 1);
-        window->slotDealIsNo(MainWindow::ConfirmDownloadFonts);
+        window->download()->downloadFonts();
         QCOMPARE(shownMessages(), QStringList {"下载中请稍后重试！"});
         hideMessages();
         child<QToolButton>("btnInstrDownLoad")->click();
         QCOMPARE(shownMessages(), QStringList {"下载中请稍后重试！"});
         hideMessages();
-        window->slotRecvYModemPortInstr("GET_ADDR\r\n");
+        window->download()->slotRecvYModemPortInstr("GET_ADDR\r\n");
         QCOMPARE(shownMessages(), QStringList {"下载中请稍后重试！"});
         hideMessages();
         // The library the worker reads stays as it is.
@@ -233,10 +239,10 @@ private slots:
         hideMessages();
         child<QPushButton>("btnCreateFont")->click();
         QCOMPARE(shownMessages(), QStringList {"下载中请稍后重试！"});
-        QVERIFY(!window->isFontBeingMade());
+        QVERIFY(!window->library()->isFontBeingMade());
         hideMessages();
         QCOMPARE(design().pictures().size(), 2);
-        QTRY_VERIFY_WITH_TIMEOUT(!window->areImagesChanged(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->download()->areImagesChanged(), 10000);
         QCOMPARE(module.files().size(), 2);
         QCOMPARE(module.commands(), (QStringList {"si 2", "dpic"}));
     }
@@ -245,15 +251,15 @@ private slots:
     {
         makeProject();
         importTwoImages();
-        QVERIFY(window->areImagesChanged());
-        window->slotProgressBarMes(1, 0, 0, 0); // a time-out or a port lost
-        QVERIFY(window->areImagesChanged());
+        QVERIFY(window->download()->areImagesChanged());
+        window->download()->slotProgressBarMes(1, 0, 0, 0); // a time-out or a port lost
+        QVERIFY(window->download()->areImagesChanged());
         QVERIFY(child<QProgressBar>("progressBarDown")->isHidden());
-        window->slotProgressBarMes(1, 100, 40);
+        window->download()->slotProgressBarMes(1, 100, 40);
         QVERIFY(!child<QProgressBar>("progressBarDown")->isHidden());
         QCOMPARE(child<QProgressBar>("progressBarDown")->value(), 40);
-        window->slotProgressBarMes(1, 100, 100);
-        QVERIFY(!window->areImagesChanged());
+        window->download()->slotProgressBarMes(1, 100, 100);
+        QVERIFY(!window->download()->areImagesChanged());
         QVERIFY(child<QProgressBar>("progressBarDown")->isHidden());
     }
 
@@ -263,8 +269,8 @@ private slots:
     {
         makeProject();
         const QString picture = noisyImage(dir->filePath("big.png"), 60);
-        window->importImages({picture});
-        QVERIFY(window->areImagesChanged());
+        window->library()->importImages({picture});
+        QVERIFY(window->download()->areImagesChanged());
         const int mode = design().modelType();
         qint64 size = mode == 1 ? 3 * 60 * 60 + 4 : QFileInfo(picture).size();
         int blocks = 0;
@@ -273,18 +279,18 @@ private slots:
         SimulatedModuleOptions options;
         options.silentFromBlock = blocks;
         SimulatedModule module(options);
-        window->getYModem()->setTimeouts(300, 300, 300);
+        window->download()->getYModem()->setTimeouts(300, 300, 300);
         QVERIFY(openLink(module.portPath()));
         QList<QList<int>> progress;
-        connect(window->getYModem(), &YModem::s_sendProgValue, this,
+        connect(window->download()->getYModem(), &YModem::s_sendProgValue, this,
                 [&](int kind, int total, int done) {
                     progress.append({kind, total, done});
                 });
-        window->slotDealIsNo(MainWindow::ConfirmDownloadImages);
+        window->download()->downloadImages();
         QTRY_VERIFY(shownMessages().contains("通信超时，图片下载失败，请您确认通信是否正常！"));
-        QTRY_VERIFY(!window->getYModem()->isJobPending());
+        QTRY_VERIFY(!window->download()->getYModem()->isJobPending());
         QCOMPARE(module.dataBlocks(), blocks - 1);
-        QVERIFY(window->areImagesChanged());
+        QVERIFY(window->download()->areImagesChanged());
         QVERIFY(progress.size() > 2);
         for (const QList<int> &p : qAsConst(progress))
             QVERIFY(p.at(1) == 0 || p.at(2) < p.at(1));
@@ -297,10 +303,11 @@ private slots:
     void projectThroughTheWindow()
     {
         makeProject();
-        window->getAllCfg()->setTemplateFolder(QStringLiteral(YBEX_TEST_DATA "/templates"));
+        window->download()->getAllCfg()->setTemplateFolder(
+            QStringLiteral(YBEX_TEST_DATA "/templates"));
         SimulatedModule module;
         QVERIFY(openLink(module.portPath()));
-        window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+        window->download()->downloadProject();
         QTRY_COMPARE(module.files().size(), 1);
         QFile generated(dir->filePath("demo/allFile/all.cfg"));
         QVERIFY(generated.open(QIODevice::ReadOnly));
@@ -328,7 +335,7 @@ private slots:
         tight.limitsReply = "MAX_PICS=1\r\nLEFT_FLASH=4096\r\nBPS=345600\r\nOK\r\n";
         SimulatedModule module(tight);
         QVERIFY(openLink(module.portPath()));
-        window->slotDealIsNo(MainWindow::ConfirmDownloadImages);
+        window->download()->downloadImages();
         QTRY_VERIFY(shownMessages().contains("图片张数超上限"));
         ShowInfoDlg *info = topLevel<ShowInfoDlg>();
         QTRY_VERIFY(info->isVisible());
@@ -341,25 +348,25 @@ private slots:
     void unpluggedMidTransfer()
     {
         makeProject();
-        window->importImages({noisyImage(dir->filePath("big.png"), 200)});
+        window->library()->importImages({noisyImage(dir->filePath("big.png"), 200)});
         SimulatedModuleOptions options;
         options.unplugAfterBlocks = 2;
         auto module = std::make_unique<SimulatedModule>(options);
         const QString path = module->portPath();
         QVERIFY(openLink(path));
-        window->slotDealIsNo(MainWindow::ConfirmDownloadImages);
+        window->download()->downloadImages();
         QTRY_VERIFY(shownMessages().contains(QString("串口%1已拔出，图片下载失败！").arg(path)));
         YModemPortDlg *dlg = topLevel<YModemPortDlg>();
         QTRY_COMPARE(dlg->findChild<QLabel *>("labConnectState")->text(), QString("串口已断开！"));
-        QVERIFY(window->areImagesChanged());
+        QVERIFY(window->download()->areImagesChanged());
         hideMessages();
 
         // The program works on with the next adapter.
         SimulatedModule next;
         QVERIFY(openLink(next.portPath()));
-        window->slotDealIsNo(MainWindow::ConfirmDownloadImages);
+        window->download()->downloadImages();
         QTRY_COMPARE(next.files().size(), 1);
-        QTRY_VERIFY(!window->areImagesChanged());
+        QTRY_VERIFY(!window->download()->areImagesChanged());
     }
 
     // The outcome of a failed job is shown above everything else, and nothing is left
@@ -371,19 +378,19 @@ private slots:
         QTest::addColumn<QString>("message");
         SimulatedModuleOptions silent;
         silent.silentLimits = true;
-        QTest::newRow("time-out") << silent << int(MainWindow::ConfirmDownloadProject)
+        QTest::newRow("time-out") << silent << int(YModemJob::Project)
                                   << "通信超时，项目下载失败，请您确认通信是否正常！";
         SimulatedModuleOptions tight;
         tight.limitsReply = "MAX_PAGE=0\r\nMAX_WIDGETS=200\r\nDEFAULT_MAX_STR_SIZE=512\r\n"
                             "LEFT_MEM=1048576\r\nLEFT_FLASH=65536\r\nOK\r\n";
-        QTest::newRow("limits") << tight << int(MainWindow::ConfirmDownloadProject) << "页面超上限";
+        QTest::newRow("limits") << tight << int(YModemJob::Project) << "页面超上限";
         SimulatedModuleOptions unreadable;
         unreadable.limitsReply = "MAX_PAGE=0\r\nOK\r\n";
         QTest::newRow("limits unreadable")
-            << unreadable << int(MainWindow::ConfirmDownloadProject) << "模块的上限无法读取";
+            << unreadable << int(YModemJob::Project) << "模块的上限无法读取";
         SimulatedModuleOptions unplug;
         unplug.unplugAfterBlocks = 2;
-        QTest::newRow("unplug") << unplug << int(MainWindow::ConfirmDownloadImages)
+        QTest::newRow("unplug") << unplug << int(YModemJob::Pictures)
                                 << "串口%1已拔出，图片下载失败！";
     }
     void failedJobShowsItsOutcome()
@@ -392,19 +399,23 @@ private slots:
         QFETCH(int, job);
         QFETCH(QString, message);
         makeProject();
-        window->getAllCfg()->setTemplateFolder(QStringLiteral(YBEX_TEST_DATA "/templates"));
-        window->importImages({noisyImage(dir->filePath("big.png"), 200)});
+        window->download()->getAllCfg()->setTemplateFolder(
+            QStringLiteral(YBEX_TEST_DATA "/templates"));
+        window->library()->importImages({noisyImage(dir->filePath("big.png"), 200)});
         window->show();
         // Only the silent module needs its time-out to come soon.
         if (options.silentLimits)
-            window->getYModem()->setTimeouts(300, 300, 300);
+            window->download()->getYModem()->setTimeouts(300, 300, 300);
         auto module = std::make_unique<SimulatedModule>(options);
         const QString path = module->portPath();
         QVERIFY(openLink(path));
-        window->slotDealIsNo(job);
+        if (job == YModemJob::Project)
+            window->download()->downloadProject();
+        else
+            window->download()->downloadImages();
         const QString expected = message.contains("%1") ? message.arg(path) : message;
         QTRY_VERIFY(!shownMessages().filter(expected).isEmpty());
-        QTRY_VERIFY(!window->getYModem()->isJobPending());
+        QTRY_VERIFY(!window->download()->getYModem()->isJobPending());
         QTest::qWait(50);
         QProgressBar *bottom = child<QProgressBar>("progressBarDown");
         QVERIFY(!bottom->isHidden());
@@ -427,7 +438,7 @@ private slots:
         hideMessages();
         topLevel<ShowInfoDlg>()->hide();
         // The next transfer shows its own progress again.
-        window->slotProgressBarMes(1, 100, 40);
+        window->download()->slotProgressBarMes(1, 100, 40);
         QCOMPARE(bottom->text(), QString("40%"));
         QCOMPARE(bar->text(), QString("40%"));
     }
@@ -453,8 +464,8 @@ private slots:
         // Progress that follows does not take the front again.
         QTRY_VERIFY(module.dataBlocks() >= 3);
         QVERIFY(qobject_cast<QMyMessageBox *>(QApplication::activeWindow()));
-        window->getYModem()->cancelJob();
-        QTRY_VERIFY(!window->getYModem()->isJobPending());
+        window->download()->getYModem()->cancelJob();
+        QTRY_VERIFY(!window->download()->getYModem()->isJobPending());
     }
 
     void windowKeepsItsSize()
@@ -462,11 +473,11 @@ private slots:
         window->show();
         QTest::qWait(20);
         const QSize size = window->size();
-        window->slotProgressBarMes(1, 100, 10);
+        window->download()->slotProgressBarMes(1, 100, 10);
         QTest::qWait(20);
         QVERIFY(child<QProgressBar>("progressBarDown")->isVisible());
         QCOMPARE(window->size(), size);
-        window->slotProgressBarMes(1, 100, 100);
+        window->download()->slotProgressBarMes(1, 100, 100);
         QTest::qWait(20);
         QVERIFY(child<QProgressBar>("progressBarDown")->isHidden());
         QCOMPARE(window->size(), size);
@@ -476,16 +487,16 @@ private slots:
     // usual question comes once the link is idle.
     void quitDuringDownload_data()
     {
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("complete");
         QTest::addColumn<bool>("asksToSave");
-        QTest::newRow("wait") << int(MainWindow::WaitForDownloadThenQuit) << true << true;
-        QTest::newRow("cancel") << int(MainWindow::CancelDownloadThenQuit) << false << true;
-        QTest::newRow("stay") << int(QMyMessageBox::Cancelled) << true << false;
+        QTest::newRow("wait") << "是" << true << true;
+        QTest::newRow("cancel") << "否" << false << true;
+        QTest::newRow("stay") << "取消" << true << false;
     }
     void quitDuringDownload()
     {
-        QFETCH(int, answer);
+        QFETCH(QString, answer);
         QFETCH(bool, complete);
         QFETCH(bool, asksToSave);
         makeProject();
@@ -500,9 +511,9 @@ private slots:
                  QStringList {"图片下载正在进行中，是否等待其完成后再退出？\n"
                               "“否”：立即取消图片下载并退出；“取消”：不退出。"});
         QMyMessageBox *box = window->getQuestionBox();
-        box->hide();
-        window->slotDealIsNo(answer);
-        QTRY_VERIFY_WITH_TIMEOUT(!window->getYModem()->isJobPending(), 20000);
+        QVERIFY(buttonWithText(box, answer));
+        buttonWithText(box, answer)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!window->download()->getYModem()->isJobPending(), 20000);
         QTest::qWait(50);
         QCOMPARE(module.cancelledBatches(), complete ? 0 : 1);
         QProgressBar *bottom = child<QProgressBar>("progressBarDown");
@@ -516,8 +527,7 @@ private slots:
                  asksToSave ? QStringList {"退出软件前是否保存当前项目？"} : QStringList());
         if (!asksToSave)
             return;
-        box->hide();
-        window->slotDealIsNo(MainWindow::QuitWithoutSaving);
+        answerNo(box);
         QVERIFY(window->isHidden());
     }
 
@@ -532,15 +542,15 @@ private slots:
         QVERIFY(openLink(module.portPath()));
         window->close();
         QCOMPARE(shownMessages(), QStringList {"退出软件前是否保存当前项目？"});
-        window->slotRecvYModemPortInstr("GET_ADDR\r\n");
-        QVERIFY(window->getYModem()->isJobPending());
-        window->slotDealIsNo(MainWindow::ConfirmSaveAndQuit);
+        window->download()->slotRecvYModemPortInstr("GET_ADDR\r\n");
+        QVERIFY(window->download()->getYModem()->isJobPending());
+        answerYes(window->getQuestionBox());
         QVERIFY(window->isVisible());
         QCOMPARE(shownMessages(),
                  QStringList {"通信测试正在进行中，是否等待其完成后再退出？\n"
                               "“否”：立即取消通信测试并退出；“取消”：不退出。"});
-        window->slotDealIsNo(MainWindow::CancelDownloadThenQuit);
-        QTRY_VERIFY(!window->getYModem()->isJobPending());
+        answerNo(window->getQuestionBox());
+        QTRY_VERIFY(!window->download()->getYModem()->isJobPending());
         QTRY_VERIFY(shownMessages().contains("退出软件前是否保存当前项目？"));
         QVERIFY(window->isVisible());
     }
@@ -560,17 +570,17 @@ private slots:
         child<QToolButton>("btnLoadPro")->click();
         QCOMPARE(shownMessages(), QStringList {refusal});
         hideMessages();
-        window->importProjectFile(dir->filePath("other/other.yBEX"));
+        window->project()->importProjectFile(dir->filePath("other/other.yBEX"));
         QCOMPARE(shownMessages(), QStringList {refusal});
         hideMessages();
-        QVERIFY(!window->createProject(dir->filePath("new.yBEX")));
+        QVERIFY(!window->project()->createProject(dir->filePath("new.yBEX")));
         QCOMPARE(shownMessages(), QStringList {refusal});
         hideMessages();
         QCOMPARE(design().projectPath(), path);
         QVERIFY(!QFileInfo::exists(dir->filePath("new")));
-        QTRY_VERIFY_WITH_TIMEOUT(!window->getYModem()->isJobPending(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->download()->getYModem()->isJobPending(), 20000);
         QVERIFY(module.files().at(0).data == readFile(design().pictures().value(0)));
-        window->importProjectFile(dir->filePath("other/other.yBEX"));
+        window->project()->importProjectFile(dir->filePath("other/other.yBEX"));
         QCOMPARE(design().projectPath(), dir->filePath("other/other.yBEX"));
     }
 
@@ -592,7 +602,7 @@ private slots:
         QCOMPARE(shownMessages(), QStringList {"图片下载正在进行中，不可更改串口！"});
         hideMessages();
         QCOMPARE(portState()->text(), QString("串口已连接！"));
-        QTRY_VERIFY_WITH_TIMEOUT(!window->getYModem()->isJobPending(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->download()->getYModem()->isJobPending(), 20000);
         QVERIFY(module.files().at(0).data == readFile(design().pictures().value(0)));
         QVERIFY(shownMessages().isEmpty());
         // Idle, the port can be closed again and another chosen.
@@ -617,7 +627,7 @@ private slots:
         options.linkAnswer = answer;
         SimulatedModule module(options);
         if (answer.isEmpty())
-            window->getYModem()->setTimeouts(300, 300, 300);
+            window->download()->getYModem()->setTimeouts(300, 300, 300);
         QVERIFY(openLink(module.portPath()));
         auto *test = topLevel<YModemPortDlg>()->findChild<QPushButton *>("btnInstrTest");
         test->click();
@@ -637,7 +647,7 @@ private slots:
         PtyPair line;
         qputenv("YBEX_EXTRA_PORTS", (module.portPath() + ":" + line.slavePath()).toLocal8Bit());
         child<QToolButton>("btnInstrTable")->click();
-        InstrTableDlg *terminal = window->getInstrTableDlg();
+        InstrTableDlg *terminal = window->terminal()->getInstrTableDlg();
         terminal->findChild<QComboBox *>("portCombox")->setCurrentText(line.slavePath());
         terminal->findChild<QPushButton *>("btnOpenClose")->click();
         QVERIFY(terminal->isConnected());
@@ -665,13 +675,14 @@ private slots:
     void linkTestValuesTakenWhenAgreed()
     {
         makeProject();
-        window->getAllCfg()->setTemplateFolder(QStringLiteral(YBEX_TEST_DATA "/templates"));
+        window->download()->getAllCfg()->setTemplateFolder(
+            QStringLiteral(YBEX_TEST_DATA "/templates"));
         SimulatedModuleOptions options;
         options.linkAnswer = "GETADDR_1_300_1";
         SimulatedModule module(options);
         QVERIFY(openLink(module.portPath()));
-        BootParam *boot = window->getBootDlg()->getBootParam();
-        QMyMessageBox *question = window->getBootDlg()->getQuestionBox();
+        BootParam *boot = window->download()->getBootDlg()->getBootParam();
+        QMyMessageBox *question = window->download()->getBootDlg()->getQuestionBox();
         const QString asked =
             "指令集发送成功！\n模块的设置：485使能：是，485地址：300，CRC16使能：是。"
             "\n是否用它们替换项目的开机设置？";
@@ -683,9 +694,9 @@ private slots:
         QVERIFY(!boot->get485Flag());
         QCOMPARE(boot->get485Addr(), 0);
         QVERIFY(!boot->getCRC16Flag());
-        window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+        window->download()->downloadProject();
         QVERIFY(!readFile(dir->filePath("demo/allFile/all.cfg")).contains("user.set_addr("));
-        QTRY_VERIFY(!window->getYModem()->isJobPending());
+        QTRY_VERIFY(!window->download()->getYModem()->isJobPending());
         hideMessages();
 
         test->click();
@@ -694,9 +705,9 @@ private slots:
         QVERIFY(boot->get485Flag());
         QCOMPARE(boot->get485Addr(), 300);
         QVERIFY(boot->getCRC16Flag());
-        window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+        window->download()->downloadProject();
         QVERIFY(readFile(dir->filePath("demo/allFile/all.cfg")).contains("user.set_addr(300)"));
-        QTRY_VERIFY(!window->getYModem()->isJobPending());
+        QTRY_VERIFY(!window->download()->getYModem()->isJobPending());
         hideMessages();
 
         // The same values again are only shown.
@@ -717,7 +728,7 @@ private slots:
         QVERIFY(openLink(module.portPath()));
         topLevel<YModemPortDlg>()->findChild<QPushButton *>("btnInstrTest")->click();
         QTRY_VERIFY(shownMessages().contains("模块的应答无法读取，设置未更改！"));
-        BootParam *boot = window->getBootDlg()->getBootParam();
+        BootParam *boot = window->download()->getBootDlg()->getBootParam();
         QVERIFY(!boot->get485Flag());
         QCOMPARE(boot->get485Addr(), 0);
     }
@@ -829,7 +840,7 @@ private slots:
     void receiveBoxIsBounded()
     {
         for (int i = 0; i < 2500; ++i)
-            window->slotRecvYModemDebugMes(0, QString("line %1\r\n").arg(i));
+            window->download()->slotRecvYModemDebugMes(0, QString("line %1\r\n").arg(i));
         QTextBrowser *box = child<QTextBrowser>("textBrowserRecv");
         QVERIFY(box->document()->blockCount() <= 2000);
         QVERIFY(box->toPlainText().endsWith("line 2499"));

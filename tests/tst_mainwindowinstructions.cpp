@@ -9,6 +9,7 @@
 #include "serialportdlg.h"
 #include "setscreensizedlg.h"
 #include "sysdlg.h"
+#include "terminalcontroller.h"
 #include "windowfixture.h"
 
 #include <QComboBox>
@@ -67,7 +68,7 @@ private slots:
 
     void terminalCommand()
     {
-        InstrTableDlg *terminal = window->getInstrTableDlg();
+        InstrTableDlg *terminal = window->terminal()->getInstrTableDlg();
         QVERIFY(terminal->isHidden());
         window->findChild<QToolButton *>("btnInstrTable")->click();
         QVERIFY(terminal->isVisible());
@@ -82,12 +83,12 @@ private slots:
     void backlightWithoutPort()
     {
         const QByteArray before = readFile(project);
-        SysDlg *sys = window->getSysDlg();
+        SysDlg *sys = window->terminal()->getSysDlg();
         sys->findChild<QSlider *>("horizontalSliderScreen")->setValue(200);
         sys->findChild<QPushButton *>("btnScreenValue")->click();
-        QCOMPARE(noticeOf(window->getSerialPortDlg()->getMessageBox()),
+        QCOMPARE(noticeOf(window->terminal()->getSerialPortDlg()->getMessageBox()),
                  QString("通信未连接，请您先连接通信！"));
-        QVERIFY(!window->getSerialPortDlg()->isJobActive());
+        QVERIFY(!window->terminal()->getSerialPortDlg()->isJobActive());
         QTest::qWait(50);
         QCOMPARE(readFile(project), before);
         QCOMPARE(window->document().backlight(), 20);
@@ -100,14 +101,14 @@ private slots:
         PtyPair pty;
         PtyAnswerer module(&pty, answerLines);
         qputenv("YBEX_EXTRA_PORTS", pty.slavePath().toLocal8Bit());
-        SerialPortDlg *link = window->getSerialPortDlg();
+        SerialPortDlg *link = window->terminal()->getSerialPortDlg();
         link->showDlg();
         auto *ports = link->findChild<QComboBox *>("portCombox");
         ports->setCurrentIndex(ports->findText(pty.slavePath()));
         link->findChild<QPushButton *>("btnOpenClose")->click();
         QVERIFY(link->isPortOpen());
 
-        SysDlg *sys = window->getSysDlg();
+        SysDlg *sys = window->terminal()->getSysDlg();
         sys->findChild<QSlider *>("horizontalSliderScreen")->setValue(200);
         sys->findChild<QPushButton *>("btnScreenValue")->click();
         QTRY_COMPARE(window->document().backlight(), 55);
@@ -141,19 +142,19 @@ private slots:
     void pictureProgressBar()
     {
         auto *bar = window->findChild<QProgressBar *>("progressBarDown");
-        window->slotRecePortProbar(200, 50);
+        window->terminal()->slotRecePortProbar(200, 50);
         QVERIFY(bar->isVisibleTo(window));
         QCOMPARE(bar->maximum(), 200);
         QCOMPARE(bar->value(), 50);
-        window->slotRecePortProbar(200, 200);
+        window->terminal()->slotRecePortProbar(200, 200);
         QVERIFY(!bar->isVisibleTo(window));
     }
 
     void portsThatArriveAreOffered()
     {
         PtyPair pty;
-        window->getInstrTableDlg()->showDlg();
-        auto *ports = window->getInstrTableDlg()->findChild<QComboBox *>("portCombox");
+        window->terminal()->getInstrTableDlg()->showDlg();
+        auto *ports = window->terminal()->getInstrTableDlg()->findChild<QComboBox *>("portCombox");
         QCOMPARE(ports->findText(pty.slavePath()), -1);
         qputenv("YBEX_EXTRA_PORTS", pty.slavePath().toLocal8Bit());
         QTRY_VERIFY_WITH_TIMEOUT(ports->findText(pty.slavePath()) >= 0, 3000);
@@ -166,8 +167,8 @@ private slots:
         QVERIFY(english.load(":/config/language/English.qm"));
         QCoreApplication::installTranslator(&english);
         window->slotRefleshUI(QString());
-        const QString terminal = window->getInstrTableDlg()->windowTitle();
-        const QString link = window->getSerialPortDlg()->windowTitle();
+        const QString terminal = window->terminal()->getInstrTableDlg()->windowTitle();
+        const QString link = window->terminal()->getSerialPortDlg()->windowTitle();
         QCoreApplication::removeTranslator(&english);
         window->slotRefleshUI(QString());
         QCOMPARE(terminal, QString("Instr Debug"));

@@ -6,14 +6,20 @@
 #include "bootdlg.h"
 #include "bootparam.h"
 #include "designglobals.h"
+#include "dialogtestutil.h"
+#include "downloadcontroller.h"
+#include "librarycontroller.h"
 #include "mainwindow.h"
 #include "pageparam.h"
+#include "pagescontroller.h"
+#include "projectcontroller.h"
 #include "qmyframe.h"
 #include "qmyimageitemmodel.h"
 #include "qmymessagebox.h"
 #include "qmywidget.h"
 #include "qmywidgetfactory.h"
 #include "setscreensizedlg.h"
+#include "sheettables.h"
 #include "windowfixture.h"
 #include "ymodem.h"
 
@@ -72,6 +78,9 @@ private slots:
     void bootSettingsSavedAndLoadedThroughTheDialog();
     void deletedPicturesLeaveTheSavedBootAnimation();
     void pageAnimationOutsideItsChoices();
+    void pageChoicesOutsideTheirNames_data();
+    void pageChoicesOutsideTheirNames();
+    void pageChoiceCountsFollowTheSheet();
     void linkTestReplyReachesTheDialog();
     void newProjectResetsTheDialog();
     void languageSwitch();
@@ -94,7 +103,7 @@ private:
 MainWindow *tst_MainWindowModuleFiles::newWindow(const QString &project)
 {
     window = fixture.start(project);
-    window->getAllCfg()->setTemplateFolder(QStringLiteral(YBEX_TEST_DATA "/templates"));
+    window->download()->getAllCfg()->setTemplateFolder(QStringLiteral(YBEX_TEST_DATA "/templates"));
     return window;
 }
 
@@ -113,11 +122,11 @@ void tst_MainWindowModuleFiles::cleanup()
 
 void tst_MainWindowModuleFiles::bootSettingsCommand()
 {
-    QVERIFY(window->getBootDlg()->isHidden());
+    QVERIFY(window->download()->getBootDlg()->isHidden());
     // Shown with or without a project.
     window->findChild<QToolButton *>(QStringLiteral("btnSetSys"))->click();
-    QVERIFY(window->getBootDlg()->isVisible());
-    window->getBootDlg()->hide();
+    QVERIFY(window->download()->getBootDlg()->isVisible());
+    window->download()->getBootDlg()->hide();
     // The templates are looked for beside the program unless told otherwise.
     QCOMPARE(AllCfg().templateFolder(), QCoreApplication::applicationDirPath() + "/file");
 }
@@ -127,28 +136,28 @@ void tst_MainWindowModuleFiles::downloadQuestion()
     QToolButton *download = window->findChild<QToolButton *>(QStringLiteral("btnInstrDownLoad"));
     download->click();
     QCOMPARE(messageOf(window->getQuestionBox()), QString("未创建或加载项目，无法下载！"));
-    QCOMPARE(window->getQuestionBox()->getActionCode(), 0);
+    QVERIFY(!asks(window->getQuestionBox()));
     makeProject(QStringLiteral("ask"));
     download->click();
     QCOMPARE(messageOf(window->getQuestionBox()), QString("是否下载当前项目到显示屏上？"));
-    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDownloadProject));
+    QVERIFY(asks(window->getQuestionBox()));
     // "否" generates nothing.
-    window->slotDealIsNo(MainWindow::ConfirmDownloadProject + 1);
+    answerNo(window->getQuestionBox());
     QVERIFY(!QFile::exists(dir->filePath("ask/allFile/all.cfg")));
 
     // A changed picture library is warned about once.
     QImage picture(4, 4, QImage::Format_RGB32);
     picture.fill(Qt::red);
     QVERIFY(picture.save(dir->filePath("red.png")));
-    window->importImages({dir->filePath("red.png")});
-    QVERIFY(window->areImagesChanged());
+    window->library()->importImages({dir->filePath("red.png")});
+    QVERIFY(window->download()->areImagesChanged());
     window->getQuestionBox()->hide();
     download->click();
     QCOMPARE(messageOf(window->getQuestionBox()),
              QString("图库资源有更改，是否继续下载当前项目到显示屏上？（建议您先下载图片资源）"));
-    QCOMPARE(window->getQuestionBox()->getActionCode(), int(MainWindow::ConfirmDownloadProject));
+    QVERIFY(asks(window->getQuestionBox()));
     QCOMPARE(window->getQuestionBox()->windowTitle(), QString("警告"));
-    QVERIFY(!window->areImagesChanged());
+    QVERIFY(!window->download()->areImagesChanged());
     download->click();
     QCOMPARE(messageOf(window->getQuestionBox()), QString("是否下载当前项目到显示屏上？"));
 }
@@ -164,16 +173,16 @@ void tst_MainWindowModuleFiles::confirmedDownloadGenerates()
         e.setDefaultParams();
         return e;
     }());
-    window->getBootDlg()->getBootParam()->setBl(50);
+    window->download()->getBootDlg()->getBootParam()->setBl(50);
     design().setScreenType(3);
-    window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+    window->download()->downloadProject();
 
     const QString allCfg = dir->filePath("gen/allFile/all.cfg");
     QList<QByteArray> contents;
     const QStringList sections = sectionsOf(allCfg, &contents);
     QCOMPARE(sections.first(), QString("1/0/0/0"));
     QCOMPARE(sections.last(), QString("21/0/1/1"));
-    QCOMPARE(window->getAllCfg()->pageFileSizes().size(), 1);
+    QCOMPARE(window->download()->getAllCfg()->pageFileSizes().size(), 1);
     const QByteArray boot = contents.at(sections.indexOf("4/0/0/0"));
     QVERIFY(boot.contains("user.set_bl(127)\r\n"));
     QVERIFY(boot.contains("user.set_dir(3)\r\n"));
@@ -185,15 +194,15 @@ void tst_MainWindowModuleFiles::confirmedDownloadGenerates()
 void tst_MainWindowModuleFiles::generationFailures()
 {
     makeProject(QStringLiteral("fail"));
-    window->getAllCfg()->setTemplateFolder(dir->filePath("nothing"));
-    window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+    window->download()->getAllCfg()->setTemplateFolder(dir->filePath("nothing"));
+    window->download()->downloadProject();
     QCOMPARE(messageOf(window->getResultBox()),
              QString("98:生成all.cfg失败！\n模板文件夹%1不存在").arg(dir->filePath("nothing")));
 
-    window->getAllCfg()->setTemplateFolder(QStringLiteral(YBEX_TEST_DATA "/templates"));
+    window->download()->getAllCfg()->setTemplateFolder(QStringLiteral(YBEX_TEST_DATA "/templates"));
     addWidget(0, 1);
     addWidget(2, 1);
-    window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+    window->download()->downloadProject();
     QCOMPARE(messageOf(window->getResultBox()),
              QString("124:生成all.cfg失败！\nPage-0 Btn-1、Img-1：多个控件的ID都是1"));
     QVERIFY(!QFile::exists(dir->filePath("fail/allFile/all.cfg")));
@@ -203,18 +212,18 @@ void tst_MainWindowModuleFiles::bootSettingsSavedAndLoadedThroughTheDialog()
 {
     const QString path = makeProject(QStringLiteral("boot"));
     // The dialog edits the design's record, the one that is saved.
-    QCOMPARE(window->getBootDlg()->getBootParam(), &design().boot());
+    QCOMPARE(window->download()->getBootDlg()->getBootParam(), &design().boot());
     design().boot().setBuzzerTime(11);
-    window->getBootDlg()->getBootParam()->setBuzzerTime(22);
-    window->getBootDlg()->getBootParam()->setAnimFlag(true);
-    QVERIFY(window->saveProXml());
+    window->download()->getBootDlg()->getBootParam()->setBuzzerTime(22);
+    window->download()->getBootDlg()->getBootParam()->setAnimFlag(true);
+    QVERIFY(window->project()->saveProXml());
 
     newWindow(path);
-    QCOMPARE(window->getBootDlg()->getBootParam()->getBuzzerTime(), 22);
-    QVERIFY(window->getBootDlg()->getBootParam()->getAnimFlag());
-    window->getBootDlg()->showDlg();
-    QCOMPARE(window->getBootDlg()->findChild<QSpinBox *>("sbBuzzerTime")->value(), 22);
-    window->getBootDlg()->hide();
+    QCOMPARE(window->download()->getBootDlg()->getBootParam()->getBuzzerTime(), 22);
+    QVERIFY(window->download()->getBootDlg()->getBootParam()->getAnimFlag());
+    window->download()->getBootDlg()->showDlg();
+    QCOMPARE(window->download()->getBootDlg()->findChild<QSpinBox *>("sbBuzzerTime")->value(), 22);
+    window->download()->getBootDlg()->hide();
 }
 
 // The boot animation names pictures by number: deleting one inside its range must renumber
@@ -229,26 +238,29 @@ void tst_MainWindowModuleFiles::deletedPicturesLeaveTheSavedBootAnimation()
         pictures << dir->filePath(QStringLiteral("a%1.png").arg(i));
         QVERIFY(picture.save(pictures.last()));
     }
-    window->importImages(pictures);
-    BootDlg *bootDlg = window->getBootDlg();
+    window->library()->importImages(pictures);
+    BootDlg *bootDlg = window->download()->getBootDlg();
     bootDlg->getBootParam()->setAnimFlag(true);
     bootDlg->getBootParam()->setAnimStartID(1);
     bootDlg->getBootParam()->setAnimEndID(3);
     bootDlg->showDlg();
 
-    window->getImageModel()->checkStates[2] = Qt::Checked;
-    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+    QPushButton *deleteImages = window->findChild<QPushButton *>(QStringLiteral("btnImageFontSub"));
+    deleteImages->click();
+    window->library()->getImageModel()->setCheckState(2, Qt::Checked);
+    deleteImages->click();
+    answerYes(window->getQuestionBox());
     QCOMPARE(design().pictures().size(), 4);
     QCOMPARE(bootDlg->findChild<QSpinBox *>("sbAnimStartID")->value(), 1);
     QCOMPARE(bootDlg->findChild<QSpinBox *>("sbAnimEndID")->value(), 2);
     bootDlg->hide();
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
 
     newWindow(path);
-    bootDlg = window->getBootDlg();
+    bootDlg = window->download()->getBootDlg();
     QCOMPARE(bootDlg->getBootParam()->getAnimStartID(), 1);
     QCOMPARE(bootDlg->getBootParam()->getAnimEndID(), 2);
-    window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+    window->download()->downloadProject();
     QList<QByteArray> contents;
     const QStringList sections = sectionsOf(dir->filePath("anim/allFile/all.cfg"), &contents);
     QVERIFY2(sections.contains("4/0/0/0"), qPrintable(sections.join(' ')));
@@ -260,16 +272,16 @@ void tst_MainWindowModuleFiles::deletedPicturesLeaveTheSavedBootAnimation()
 void tst_MainWindowModuleFiles::pageAnimationOutsideItsChoices()
 {
     const QString path = makeProject(QStringLiteral("pages"));
-    QVERIFY(window->addPage());
+    QVERIFY(window->pages()->addPage());
     QCOMPARE(design().pageCount(), 2);
     for (PageParam *page : design().pages()) {
         page->setPageAnimMode(8);
         page->setPageAnimDir(9);
     }
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
 
     newWindow(path);
-    window->slotDealIsNo(MainWindow::ConfirmDownloadProject);
+    window->download()->downloadProject();
     QList<QByteArray> contents;
     const QStringList sections = sectionsOf(dir->filePath("pages/allFile/all.cfg"), &contents);
     QVERIFY2(sections.contains("3/1/0/0"), qPrintable(sections.join(' ')));
@@ -277,23 +289,79 @@ void tst_MainWindowModuleFiles::pageAnimationOutsideItsChoices()
         QCOMPARE(contents.at(sections.indexOf(page)).mid(50, 4).toHex(), QByteArray("00000000"));
 }
 
+void tst_MainWindowModuleFiles::pageChoicesOutsideTheirNames_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("offset"); // of the field in the page's section
+    QTest::newRow("gradient direction") << "gradient" << 7 << 28;
+    QTest::newRow("gradient direction below") << "gradient" << -2 << 28;
+    QTest::newRow("flag") << "flag" << 5 << 44;
+}
+
+// Every page choice the module receives goes out alike from every page, whichever page
+// was shown at load (showing a page puts such a value back to the first choice).
+void tst_MainWindowModuleFiles::pageChoicesOutsideTheirNames()
+{
+    QFETCH(QString, key);
+    QFETCH(int, value);
+    QFETCH(int, offset);
+    const QString path = makeProject(QStringLiteral("pages"));
+    QVERIFY(window->pages()->addPage());
+    QVERIFY(window->pages()->addPage());
+    for (PageParam *page : design().pages()) {
+        if (key == QLatin1String("gradient"))
+            page->setPageGradDir(value);
+        else
+            page->setPageFlag(value);
+    }
+    QVERIFY(window->project()->saveProXml());
+
+    newWindow(path);
+    window->download()->downloadProject();
+    QList<QByteArray> contents;
+    const QStringList sections = sectionsOf(dir->filePath("pages/allFile/all.cfg"), &contents);
+    for (const QString page : {"3/0/0/0", "3/1/0/0", "3/2/0/0"}) {
+        QVERIFY2(sections.contains(page), qPrintable(sections.join(' ')));
+        QCOMPARE(contents.at(sections.indexOf(page)).mid(offset, 2).toHex(), QByteArray("0000"));
+    }
+}
+
+// The generator's counts of the page choices are those the page's sheet offers.
+void tst_MainWindowModuleFiles::pageChoiceCountsFollowTheSheet()
+{
+    QMap<QString, int> counts;
+    std::function<void(const QList<SheetRow> &)> visit = [&](const QList<SheetRow> &rows) {
+        for (const SheetRow &row : rows) {
+            if (row.kind == SheetRow::Choice)
+                counts.insert(row.key, row.choices.size());
+            visit(row.children);
+        }
+    };
+    visit(SheetTables::pageSheet());
+    QCOMPARE(counts.value("pageGradDir"), AllCfg::PageGradDirections);
+    QCOMPARE(counts.value("pageFlag"), AllCfg::PageFlags);
+    QCOMPARE(counts.value("pageAnimMode"), AllCfg::PageAnimModes);
+    QCOMPARE(counts.value("pageAnimDir"), AllCfg::PageAnimDirections);
+}
+
 // The link test's answer is put to the user with its outcome; the record changes only on yes.
 void tst_MainWindowModuleFiles::linkTestReplyReachesTheDialog()
 {
-    emit window->getYModem()->s_send485(1, 9, 1);
-    emit window->getYModem()->s_sendMes(6, "指令集发送成功！");
-    QMyMessageBox *question = window->getBootDlg()->getQuestionBox();
+    emit window->download()->getYModem()->s_send485(1, 9, 1);
+    emit window->download()->getYModem()->s_sendMes(6, "指令集发送成功！");
+    QMyMessageBox *question = window->download()->getBootDlg()->getQuestionBox();
     QTRY_VERIFY(question->isVisible());
     QVERIFY(
         messageOf(question).startsWith("指令集发送成功！\n模块的设置：485使能：是，485地址：9"));
-    QVERIFY(!window->getBootDlg()->getBootParam()->get485Flag());
-    window->getBootDlg()->slotDealIsNo(question->getActionCode());
-    QVERIFY(window->getBootDlg()->getBootParam()->get485Flag());
-    QCOMPARE(window->getBootDlg()->getBootParam()->get485Addr(), 9);
-    QVERIFY(window->getBootDlg()->getBootParam()->getCRC16Flag());
+    QVERIFY(!window->download()->getBootDlg()->getBootParam()->get485Flag());
+    answerYes(question);
+    QVERIFY(window->download()->getBootDlg()->getBootParam()->get485Flag());
+    QCOMPARE(window->download()->getBootDlg()->getBootParam()->get485Addr(), 9);
+    QVERIFY(window->download()->getBootDlg()->getBootParam()->getCRC16Flag());
     question->hide();
     // Without values the outcome is only shown.
-    emit window->getYModem()->s_sendMes(6, "指令集发送成功！");
+    emit window->download()->getYModem()->s_sendMes(6, "指令集发送成功！");
     const auto shown = [] {
         QStringList texts;
         for (QWidget *w : QApplication::topLevelWidgets()) {
@@ -308,9 +376,9 @@ void tst_MainWindowModuleFiles::linkTestReplyReachesTheDialog()
 
 void tst_MainWindowModuleFiles::newProjectResetsTheDialog()
 {
-    window->getBootDlg()->getBootParam()->setBl(3);
+    window->download()->getBootDlg()->getBootParam()->setBl(3);
     makeProject(QStringLiteral("fresh"));
-    QCOMPARE(window->getBootDlg()->getBootParam()->getBl(), 100);
+    QCOMPARE(window->download()->getBootDlg()->getBootParam()->getBl(), 100);
 }
 
 void tst_MainWindowModuleFiles::languageSwitch()
@@ -319,10 +387,10 @@ void tst_MainWindowModuleFiles::languageSwitch()
     QVERIFY(english.load(":/config/language/English.qm"));
     QCoreApplication::installTranslator(&english);
     window->slotRefleshUI(QString());
-    QCOMPARE(window->getBootDlg()->windowTitle(), QString("CoreSetting"));
+    QCOMPARE(window->download()->getBootDlg()->windowTitle(), QString("CoreSetting"));
     QCoreApplication::removeTranslator(&english);
     window->slotRefleshUI(QString());
-    QCOMPARE(window->getBootDlg()->windowTitle(), QString("开机设置"));
+    QCOMPARE(window->download()->getBootDlg()->windowTitle(), QString("开机设置"));
 }
 
 QTEST_MAIN(tst_MainWindowModuleFiles)

@@ -5,9 +5,14 @@
 #include "bootdlg.h"
 #include "bootparam.h"
 #include "designglobals.h"
+#include "dialogtestutil.h"
+#include "downloadcontroller.h"
 #include "filesizelimit.h"
+#include "librarycontroller.h"
 #include "mainwindow.h"
 #include "pageparam.h"
+#include "pagescontroller.h"
+#include "projectcontroller.h"
 #include "projectfile.h"
 #include "projectfolder.h"
 #include "qmyframe.h"
@@ -16,6 +21,7 @@
 #include "qmywidgetfactory.h"
 #include "setscreensizedlg.h"
 #include "sysdlg.h"
+#include "terminalcontroller.h"
 #include "timerparam.h"
 #include "windowfixture.h"
 
@@ -172,7 +178,7 @@ QString tst_MainWindowProject::makeProject(const QString &name)
     label->setText(QStringLiteral("  "));
     label->setPos(30, 40);
 
-    window->addPage();
+    window->pages()->addPage();
     design().page(1)->setPageName(QStringLiteral("Menu"));
     EventInfo e;
     e.setType(1);
@@ -186,7 +192,7 @@ QString tst_MainWindowProject::makeProject(const QString &name)
     design().timer(8)->setTimerTime(30);
     design().timer(2)->appendEvent(e);
     // The boot dialog edits the design's settings.
-    window->getBootDlg()->getBootParam()->setSleepTime(12);
+    window->download()->getBootDlg()->getBootParam()->setSleepTime(12);
     design().setBaud(QStringLiteral("9600"));
     design().setBacklight(70);
     window->getQuestionBox()->hide();
@@ -196,9 +202,9 @@ QString tst_MainWindowProject::makeProject(const QString &name)
 void tst_MainWindowProject::designSurvivesARestart()
 {
     const QString path = makeProject(QStringLiteral("demo"));
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     const QByteArray saved = readFile(path);
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     QCOMPARE(readFile(path), saved); // an unchanged design saves to the same bytes
 
     newWindow(path);
@@ -219,23 +225,23 @@ void tst_MainWindowProject::designSurvivesARestart()
     QCOMPARE(design().timer(8)->timerTime(), 30);
     QCOMPARE(design().timer(2)->events().size(), 1);
     QCOMPARE(design().boot().getSleepTime(), 12);
-    QCOMPARE(window->getBootDlg()->getBootParam()->getSleepTime(), 12);
+    QCOMPARE(window->download()->getBootDlg()->getBootParam()->getSleepTime(), 12);
     QCOMPARE(design().baud(), QStringLiteral("9600"));
     QCOMPARE(design().backlight(), 70);
     QMyFrame *frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
     QVERIFY(!frame->isHidden());
     QCOMPARE(design().frameSize().width(), 800);
     QVERIFY(!window->findChild<QGroupBox *>(QStringLiteral("groupTimer"))->isHidden());
-    QVERIFY(window->isAutoSaveRunning());
+    QVERIFY(window->project()->isAutoSaveRunning());
     QVERIFY(QDir(filePath(QStringLiteral("demo/allFile"))).exists());
 
     frame->grab(); // a paint writes what drawing computes into the model
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     newWindow(path);
     frame = window->findChild<QMyFrame *>(QStringLiteral("frame"));
     frame->grab();
     const QByteArray afterPaint = readFile(path);
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     QCOMPARE(QString::fromUtf8(readFile(path)), QString::fromUtf8(afterPaint));
 }
 
@@ -267,7 +273,7 @@ void tst_MainWindowProject::unreadableStartupProjectIsNotKept()
     QVERIFY(design().projectPath().isEmpty()); // no project is open, nothing saves over it
     QCOMPARE(window->windowTitle(), QStringLiteral("路径：/opt/ybex/ybex"));
     QVERIFY(window->findChild<QGroupBox *>(QStringLiteral("groupTimer"))->isHidden());
-    window->slotTimerAutoSavePro();
+    window->project()->slotTimerAutoSavePro();
     QCOMPARE(QFile::exists(path), exists);
     if (exists)
         QCOMPARE(readFile(path), content);
@@ -303,7 +309,7 @@ void tst_MainWindowProject::importKeepsTheOpenProjectWhenTheFileCannotBeRead()
     QFETCH(QByteArray, content);
     QFETCH(QString, message);
     const QString path = makeProject(QStringLiteral("kept"));
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     const QString title = window->windowTitle();
     const QString chosen = filePath(name);
     if (!content.isEmpty())
@@ -312,7 +318,7 @@ void tst_MainWindowProject::importKeepsTheOpenProjectWhenTheFileCannotBeRead()
     const QString image = filePath(QStringLiteral("kept/tempImages/0_new.png"));
     QVERIFY(writeFile(image, "png"));
 
-    window->importProjectFile(chosen);
+    window->project()->importProjectFile(chosen);
     QCOMPARE(messageLine(window->getResultBox()), message);
     if (message == loadErrorText)
         QVERIFY(causeOf(window->getResultBox()).startsWith(chosen));
@@ -321,7 +327,7 @@ void tst_MainWindowProject::importKeepsTheOpenProjectWhenTheFileCannotBeRead()
     QCOMPARE(design().pageCount(), 2);
     QCOMPARE(design().widgets(1).size(), 3);
     QVERIFY(QFile::exists(image));
-    window->slotTimerAutoSavePro();
+    window->project()->slotTimerAutoSavePro();
     QCOMPARE(QFile::exists(chosen), !content.isEmpty());
     if (!content.isEmpty())
         QCOMPARE(readFile(chosen), content);
@@ -330,21 +336,21 @@ void tst_MainWindowProject::importKeepsTheOpenProjectWhenTheFileCannotBeRead()
 void tst_MainWindowProject::importOpensAnotherProject()
 {
     const QString other = makeProject(QStringLiteral("other"));
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     newWindow();
     const QString first = makeProject(QStringLiteral("first"));
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     // An image added to the first project after its save is thrown away by the import.
     const QString image = filePath(QStringLiteral("first/tempImages/0_unsaved.png"));
     QVERIFY(writeFile(image, "png"));
 
-    window->importProjectFile(first); // the open project itself: nothing happens
+    window->project()->importProjectFile(first); // the open project itself: nothing happens
     QVERIFY(QFile::exists(image));
 
     // The page tree keeps the open state of its pages across the load.
     QTreeWidget *tree = window->findChild<QTreeWidget *>(QStringLiteral("treeWidget"));
     tree->topLevelItem(1)->setExpanded(true);
-    window->importProjectFile(other);
+    window->project()->importProjectFile(other);
     QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("导入成功！"));
     QVERIFY(!tree->topLevelItem(0)->isExpanded());
     QVERIFY(tree->topLevelItem(1)->isExpanded());
@@ -356,22 +362,23 @@ void tst_MainWindowProject::importOpensAnotherProject()
 
 void tst_MainWindowProject::saveCommand()
 {
-    window->on_btnSavePro_clicked();
+    window->project()->on_btnSavePro_clicked();
     QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("未创建项目，请您先创建项目！"));
-    window->on_btnLoadPro_clicked();
+    window->project()->on_btnLoadPro_clicked();
     QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("是否导入项目？"));
 
     const QString path = makeProject(QStringLiteral("cmd"));
-    window->on_btnSavePro_clicked();
+    window->project()->on_btnSavePro_clicked();
     QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("是否保存当前项目？"));
-    window->on_btnLoadPro_clicked();
+    window->project()->on_btnLoadPro_clicked();
     QCOMPARE(
         messageOf(window->getQuestionBox()),
         QStringLiteral("您是否需要继续导入项目覆盖当前项目？（建议您先保存当前项目再导入！）"));
     window->getQuestionBox()->hide();
 
     QVERIFY(writeFile(path, QByteArray()));
-    window->slotDealIsNo(7);
+    window->project()->on_btnSavePro_clicked();
+    answerYes(window->getQuestionBox());
     QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("保存成功！"));
     QVERIFY(readFile(path).contains("<pageName>Menu</pageName>"));
 }
@@ -379,23 +386,25 @@ void tst_MainWindowProject::saveCommand()
 void tst_MainWindowProject::saveFailureIsReported()
 {
     const QString path = makeProject(QStringLiteral("locked"));
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     const QByteArray before = readFile(path);
     design().page(0)->setPageName(QStringLiteral("changed"));
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
 
-    window->slotDealIsNo(7);
+    window->project()->on_btnSavePro_clicked();
+    answerYes(window->getQuestionBox());
     QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
     QCOMPARE(causeOf(window->getResultBox()), ProjectFile::tr("%1：文件写保护").arg(path));
     QCOMPARE(readFile(path), before);
-    window->slotDealIsNo(13); // save and quit: stays when the save fails
+    window->close(); // save and quit: stays when the save fails
+    answerYes(window->getQuestionBox());
     QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
     QCOMPARE(readFile(path), before);
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
 
     // A folder that went away: false, and nothing is created.
     QVERIFY(QDir(filePath(QStringLiteral("locked"))).removeRecursively());
-    QVERIFY(!window->saveProXml());
+    QVERIFY(!window->project()->saveProXml());
     QVERIFY(!QFile::exists(path));
 }
 
@@ -404,27 +413,30 @@ void tst_MainWindowProject::savesThatCannotFinish_data()
     QTest::addColumn<WindowStep>("step");
     QTest::addColumn<QString>("message");
     QTest::newRow("save") << WindowStep([](MainWindow *w) {
-        w->slotDealIsNo(MainWindow::ConfirmSave);
+        w->project()->on_btnSavePro_clicked();
+        answerYes(w->getQuestionBox());
     }) << "路径错误，保存失败！";
-    QTest::newRow("save and quit")
-        << WindowStep([](MainWindow *w) { w->slotDealIsNo(MainWindow::ConfirmSaveAndQuit); })
-        << "路径错误，保存失败！";
+    QTest::newRow("save and quit") << WindowStep([](MainWindow *w) {
+        w->close();
+        answerYes(w->getQuestionBox());
+    }) << "路径错误，保存失败！";
     // Nobody asked for it, so it is said all the more.
-    QTest::newRow("auto-save") << WindowStep([](MainWindow *w) { w->slotTimerAutoSavePro(); })
-                               << "自动保存失败！";
+    QTest::newRow("auto-save") << WindowStep([](MainWindow *w) {
+        w->project()->slotTimerAutoSavePro();
+    }) << "自动保存失败！";
     // The module confirmed a new baud rate or backlight the system dialog asked for (the
     // project has 9600 and 70), which the file takes in place.
     QTest::newRow("baud rewrite") << WindowStep([](MainWindow *w) {
-        SysDlg *sys = w->getSysDlg();
+        SysDlg *sys = w->terminal()->getSysDlg();
         sys->findChild<QComboBox *>("cbBuad")->setCurrentText(QStringLiteral("115200"));
         sys->findChild<QPushButton *>("btnBaud")->click();
-        w->slotRecvSerialPortMes(1, QStringLiteral("ok"));
+        w->terminal()->slotRecvSerialPortMes(1, QStringLiteral("ok"));
     }) << "路径错误，保存失败！";
     QTest::newRow("backlight rewrite") << WindowStep([](MainWindow *w) {
-        SysDlg *sys = w->getSysDlg();
+        SysDlg *sys = w->terminal()->getSysDlg();
         sys->findChild<QSlider *>("horizontalSliderScreen")->setValue(200);
         sys->findChild<QPushButton *>("btnScreenValue")->click();
-        w->slotRecvSerialPortMes(2, QStringLiteral("ok"));
+        w->terminal()->slotRecvSerialPortMes(2, QStringLiteral("ok"));
     }) << "路径错误，保存失败！";
 }
 
@@ -436,10 +448,10 @@ void tst_MainWindowProject::savesThatCannotFinish()
     QFETCH(WindowStep, step);
     QFETCH(QString, message);
     const QString path = makeProject(QStringLiteral("full"));
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     const QByteArray before = readFile(path);
     QVERIFY(before.size() > 5000);
-    QVERIFY(!window->isMarkedUnsaved());
+    QVERIFY(!window->project()->isMarkedUnsaved());
     const QString title = window->windowTitle();
     window->show();
     {
@@ -452,24 +464,24 @@ void tst_MainWindowProject::savesThatCannotFinish()
     QVERIFY(readFile(path) == before);
     QCOMPARE(folderFiles(filePath(QStringLiteral("full"))), QStringList {"full.yBEX"});
     QVERIFY(window->isVisible());
-    QVERIFY(window->isMarkedUnsaved());
+    QVERIFY(window->project()->isMarkedUnsaved());
     QCOMPARE(window->windowTitle(), title + QStringLiteral(" *"));
 
-    QVERIFY(window->saveProXml());
-    QVERIFY(!window->isMarkedUnsaved());
+    QVERIFY(window->project()->saveProXml());
+    QVERIFY(!window->project()->isMarkedUnsaved());
     QCOMPARE(window->windowTitle(), title);
 }
 
 void tst_MainWindowProject::autoSave()
 {
-    window->slotTimerAutoSavePro(); // no project: nothing written, nothing asked
+    window->project()->slotTimerAutoSavePro(); // no project: nothing written, nothing asked
     QVERIFY(!window->getQuestionBox()->isVisible());
 
     const QString path = makeProject(QStringLiteral("auto"));
-    QVERIFY(window->isAutoSaveRunning());
+    QVERIFY(window->project()->isAutoSaveRunning());
     QVERIFY(writeFile(path, QByteArray()));
     window->getResultBox()->hide();
-    window->slotTimerAutoSavePro();
+    window->project()->slotTimerAutoSavePro();
     QVERIFY(readFile(path).contains("<pageName>Menu</pageName>"));
     QVERIFY(!window->getResultBox()->isVisible());
 }
@@ -479,8 +491,8 @@ void tst_MainWindowProject::newProjectStartsWithFreshTimers()
     makeProject(QStringLiteral("timers"));
     QCOMPARE(design().timer(2)->events().size(), 1);
     design().timer(8)->setEventText(0, QStringLiteral("old"));
-    window->getScreenSizeDlg()->setResolutionText(QStringLiteral("480*272(HHVGA)"));
-    window->createProject(filePath(QStringLiteral("fresh.yBEX")));
+    window->project()->getScreenSizeDlg()->setResolutionText(QStringLiteral("480*272(HHVGA)"));
+    window->project()->createProject(filePath(QStringLiteral("fresh.yBEX")));
     for (int i = 0; i < 9; ++i) {
         TimerParam *t = design().timer(i);
         QCOMPARE(t->timerID(), i);
@@ -489,7 +501,8 @@ void tst_MainWindowProject::newProjectStartsWithFreshTimers()
         QCOMPARE(t->eventText(0), QString());
     }
     QCOMPARE(design().boot().getSleepTime(), BootParam().getSleepTime());
-    QCOMPARE(window->getBootDlg()->getBootParam()->getSleepTime(), BootParam().getSleepTime());
+    QCOMPARE(window->download()->getBootDlg()->getBootParam()->getSleepTime(),
+             BootParam().getSleepTime());
     QVERIFY(readFile(design().projectPath()).contains("<frameW>480</frameW>"));
 }
 
@@ -513,7 +526,7 @@ void tst_MainWindowProject::newProjectFolderFailureKeepsTheProject()
     if (parentIsFile)
         QVERIFY(writeFile(parentPath, "x"));
 
-    QVERIFY(!window->createProject(parentPath + QStringLiteral("/demo.yBEX")));
+    QVERIFY(!window->project()->createProject(parentPath + QStringLiteral("/demo.yBEX")));
     QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
     QCOMPARE(causeOf(window->getResultBox()), cause.arg(parentPath));
     QCOMPARE(design().projectPath(), path);
@@ -546,7 +559,7 @@ void tst_MainWindowProject::newProjectFileFailureKeepsTheOpenDesign()
     QFETCH(qint64, limit);
     QFETCH(QString, cause);
     const QString before = makeProject(QStringLiteral("before"));
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     const QByteArray saved = readFile(before);
     const QString title = window->windowTitle();
     const QString chosen = inPlace ? before
@@ -558,7 +571,7 @@ void tst_MainWindowProject::newProjectFileFailureKeepsTheOpenDesign()
 
     {
         QScopedPointer<FileSizeLimit> limited(limit > 0 ? new FileSizeLimit(limit) : nullptr);
-        QVERIFY(!window->createProject(chosen));
+        QVERIFY(!window->project()->createProject(chosen));
     }
     QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
     if (cause.isEmpty())
@@ -572,28 +585,28 @@ void tst_MainWindowProject::newProjectFileFailureKeepsTheOpenDesign()
     QCOMPARE(design().pageCount(), 2);
     QCOMPARE(design().widgets(0).size(), 1);
     QCOMPARE(design().page(1)->pageName(), QStringLiteral("Menu"));
-    QVERIFY(window->isAutoSaveRunning());
+    QVERIFY(window->project()->isAutoSaveRunning());
     QVERIFY(!window->findChild<QGroupBox *>(QStringLiteral("groupTimer"))->isHidden());
     QCOMPARE(window->windowTitle(), title);
     QVERIFY(QFile::setPermissions(before, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
 }
 
 // A name typed without the extension: the project is made as if it had been typed, and
 // works as every project does.
 void tst_MainWindowProject::newProjectNameGetsTheExtension()
 {
-    window->getScreenSizeDlg()->setResolutionText(QStringLiteral("800*480(WVGA1)"));
-    QVERIFY(window->createProject(filePath(QStringLiteral("demo2"))));
+    window->project()->getScreenSizeDlg()->setResolutionText(QStringLiteral("800*480(WVGA1)"));
+    QVERIFY(window->project()->createProject(filePath(QStringLiteral("demo2"))));
     const QString path = filePath(QStringLiteral("demo2/demo2.yBEX"));
     QCOMPARE(design().projectPath(), path);
     QVERIFY(design().isProjectOpen());
     QVERIFY(QFileInfo(path).isFile());
     QVERIFY(!QFileInfo::exists(filePath(QStringLiteral("demo2/demo2"))));
     QVERIFY(!messageOf(window->getQuestionBox()).contains(QStringLiteral("图库备份失败")));
-    QVERIFY(window->addPage());
+    QVERIFY(window->pages()->addPage());
     QCOMPARE(design().pageCount(), 2);
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     QVERIFY(readFile(path).contains("<page pageid=\"2\">"));
     // Closing asks whether to save instead of dropping the design.
     QCloseEvent close;
@@ -607,11 +620,11 @@ void tst_MainWindowProject::newProjectNameGetsTheExtension()
 void tst_MainWindowProject::newProjectNameThatCannotBeMade()
 {
     const QString path = makeProject(QStringLiteral("kept"));
-    QVERIFY(!window->createProject(filePath(QStringLiteral(".yBEX"))));
+    QVERIFY(!window->project()->createProject(filePath(QStringLiteral(".yBEX"))));
     QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
     QCOMPARE(causeOf(window->getResultBox()),
              ProjectFolder::tr("%1：项目名称不能以“.”开头").arg(filePath(QStringLiteral(".yBEX"))));
-    QVERIFY(!window->createProject(filePath(QString(300, QLatin1Char('n')))));
+    QVERIFY(!window->project()->createProject(filePath(QString(300, QLatin1Char('n')))));
     QVERIFY(causeOf(window->getResultBox()).contains(QStringLiteral("名称过长")));
     QCOMPARE(QDir(dirPath).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList {QStringLiteral("kept")});
@@ -623,10 +636,10 @@ void tst_MainWindowProject::newProjectNameThatCannotBeMade()
 void tst_MainWindowProject::newProjectInPlaceReplacesTheFile()
 {
     const QString path = makeProject(QStringLiteral("again"));
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     QVERIFY(readFile(path).contains("<pageName>Menu</pageName>"));
-    window->getScreenSizeDlg()->setResolutionText(QStringLiteral("480*272(HHVGA)"));
-    QVERIFY(window->createProject(path));
+    window->project()->getScreenSizeDlg()->setResolutionText(QStringLiteral("480*272(HHVGA)"));
+    QVERIFY(window->project()->createProject(path));
     QCOMPARE(design().projectPath(), path);
     QCOMPARE(design().pageCount(), 1);
     QVERIFY(design().widgets(0).isEmpty());
@@ -640,11 +653,12 @@ void tst_MainWindowProject::quitWithoutSavingRestoresImages()
     const QString path = makeProject(QStringLiteral("quit"));
     const QString images = filePath(QStringLiteral("quit/tempImages"));
     QVERIFY(writeFile(images + QLatin1String("/0_kept.png"), "a"));
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     QVERIFY(writeFile(images + QLatin1String("/1_new.png"), "b"));
     QVERIFY(QFile::remove(images + QLatin1String("/0_kept.png")));
 
-    window->slotDealIsNo(14);
+    window->close();
+    answerNo(window->getQuestionBox());
     QCOMPARE(folderFiles(images), QStringList {QStringLiteral("0_kept.png")});
     QCOMPARE(readFile(images + QLatin1String("/0_kept.png")), QByteArray("a"));
     Q_UNUSED(path)
@@ -656,7 +670,8 @@ void tst_MainWindowProject::quitWithoutSavingKeepsImagesWithoutMirror()
     const QString images = filePath(QStringLiteral("nomirror/tempImages"));
     QVERIFY(writeFile(images + QLatin1String("/0_only.png"), "a"));
     QVERIFY(QDir(filePath(QStringLiteral("nomirror/backUpImages"))).removeRecursively());
-    window->slotDealIsNo(14);
+    window->close();
+    answerNo(window->getQuestionBox());
     QCOMPARE(folderFiles(images), QStringList {QStringLiteral("0_only.png")});
 }
 
@@ -668,12 +683,12 @@ void tst_MainWindowProject::mirrorFollowsTheSave()
     QVERIFY(writeFile(images + QLatin1String("/0_a.png"), "a"));
     QVERIFY(writeFile(images + QLatin1String("/1_b.png"), "b"));
     QVERIFY(QDir(images).mkdir(QStringLiteral("sub")));
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     QCOMPARE(folderFiles(mirror), (QStringList {"0_a.png", "1_b.png"}));
     QVERIFY(!QDir(mirror + QLatin1String("/sub")).exists());
 
     QVERIFY(QFile::remove(images + QLatin1String("/0_a.png")));
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     QCOMPARE(folderFiles(mirror), QStringList {QStringLiteral("1_b.png")});
     // No staging folders are left beside it.
     QCOMPARE(QDir(filePath(QStringLiteral("mirror")))
@@ -682,7 +697,7 @@ void tst_MainWindowProject::mirrorFollowsTheSave()
 
     // Without an image folder the mirror keeps what it holds.
     QVERIFY(QDir(images).removeRecursively());
-    QVERIFY(!window->copyDirFiles(images, mirror));
+    QVERIFY(!window->library()->copyDirFiles(images, mirror));
     QCOMPARE(folderFiles(mirror), QStringList {QStringLiteral("1_b.png")});
     QVERIFY(!QDir(images).exists());
 }
@@ -690,22 +705,22 @@ void tst_MainWindowProject::mirrorFollowsTheSave()
 void tst_MainWindowProject::rewritesThroughTheWindow()
 {
     const QString path = makeProject(QStringLiteral("rewrite"));
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     design().setBaud(QStringLiteral("115200"));
-    QVERIFY(window->saveBaudToPro());
+    QVERIFY(window->project()->saveBaudToPro());
     design().setBacklight(20);
-    QVERIFY(window->saveBlValueToPro());
+    QVERIFY(window->project()->saveBlValueToPro());
     const QByteArray rewritten = readFile(path);
     QVERIFY(rewritten.contains("<baud>115200</baud>"));
     QVERIFY(rewritten.contains("<blValue>20</blValue>"));
     // The same as a full save of the design with these values.
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     QCOMPARE(QString::fromUtf8(readFile(path)), QString::fromUtf8(rewritten));
 
-    QVERIFY(window->readProModelType());
+    QVERIFY(window->project()->readProModelType());
     design().setProjectPath(filePath(QStringLiteral("rewrite/none.yBEX")));
-    QVERIFY(!window->saveBaudToPro());
-    QVERIFY(!window->readProModelType());
+    QVERIFY(!window->project()->saveBaudToPro());
+    QVERIFY(!window->project()->readProModelType());
     QVERIFY(!QFile::exists(design().projectPath()));
     design().setProjectPath(path);
 }
@@ -715,8 +730,8 @@ void tst_MainWindowProject::rewritesThroughTheWindow()
 void tst_MainWindowProject::resolutionChosenButNotUsedLeavesTheProject()
 {
     const QString path = makeProject(QStringLiteral("dpi"));
-    window->getScreenSizeDlg()->setResolutionText(QStringLiteral("480*272(HHVGA)"));
-    QVERIFY(window->saveProXml());
+    window->project()->getScreenSizeDlg()->setResolutionText(QStringLiteral("480*272(HHVGA)"));
+    QVERIFY(window->project()->saveProXml());
     QVERIFY(readFile(path).contains("<dpi>800*480(WVGA1)</dpi>"));
     QCOMPARE(design().resolution(), QStringLiteral("800*480(WVGA1)"));
     QCOMPARE(design().frameSize(), QSize(800, 480));
@@ -750,8 +765,9 @@ void tst_MainWindowProject::loadRulesThroughTheWindow()
     QVERIFY(causeOf(window->getResultBox()).contains(QStringLiteral("（编号2）")));
     QCOMPARE(design().modelType(), 1);
     QCOMPARE(design().frameSize().width(), 320);
-    QCOMPARE(window->getScreenSizeDlg()->modelType(), 1);
-    QCOMPARE(window->getScreenSizeDlg()->resolutionText(), QStringLiteral("320*240(QVGA3)"));
+    QCOMPARE(window->project()->getScreenSizeDlg()->modelType(), 1);
+    QCOMPARE(window->project()->getScreenSizeDlg()->resolutionText(),
+             QStringLiteral("320*240(QVGA3)"));
     QVERIFY(QDir(filePath(QStringLiteral("hand/backUpImages"))).exists());
 
     // A file with no page: the project is open, no page is shown.
@@ -759,7 +775,7 @@ void tst_MainWindowProject::loadRulesThroughTheWindow()
     newWindow(path);
     QCOMPARE(messageOf(window->getResultBox()), QStringLiteral("导入成功！"));
     QCOMPARE(design().pageCount(), 0);
-    QVERIFY(window->saveProXml()); // no page: nothing written
+    QVERIFY(window->project()->saveProXml()); // no page: nothing written
     QVERIFY(readFile(path).startsWith("<ui><frame>"));
 }
 
@@ -772,7 +788,7 @@ void tst_MainWindowProject::missingPicturesKeepTheirNumbers()
     design().widgets(1).at(0)->setImageNum(2);
     QMyWidget *meter = fixture.addWidget(WidgetType::Meter, 9, 1);
     meter->setMeterPointPicID(0, 14);
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     const QByteArray saved = readFile(path);
     QVERIFY(QDir(filePath(QStringLiteral("pictures/tempImages"))).removeRecursively());
     QVERIFY(QDir(filePath(QStringLiteral("pictures/backUpImages"))).removeRecursively());
@@ -789,7 +805,7 @@ void tst_MainWindowProject::missingPicturesKeepTheirNumbers()
     // A painted meter keeps its needle's picture too.
     design().widgets(1).last()->grab();
     QCOMPARE(design().widgets(1).last()->getMeterPointPicID(0), 14);
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     const QByteArray again = readFile(path);
     for (const QByteArray &reference :
          {QByteArray("<pageImageNum pageImageNum=\"0\"/>"), QByteArray("<imageNum>2</imageNum>"),
@@ -825,14 +841,14 @@ void tst_MainWindowProject::windowFreesItsPages()
 void tst_MainWindowProject::pagesNotShownWaitToBePolished()
 {
     const QString path = makeProject(QStringLiteral("polish"));
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     // Opened at start-up and not shown, opened at start-up and shown, opened when shown.
     for (int way = 0; way < 3; ++way) {
         newWindow(path);
         if (way > 0)
             QVERIFY(fixture.show());
         if (way == 2)
-            QVERIFY(window->openProject(path));
+            QVERIFY(window->project()->openProject(path));
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents();
         QCOMPARE(design().currentPage(), 1);
@@ -843,7 +859,7 @@ void tst_MainWindowProject::pagesNotShownWaitToBePolished()
             QVERIFY(!w->isHidden());
             QVERIFY(w->testAttribute(Qt::WA_WState_Polished));
         }
-        window->on_treeWidget_itemClicked(
+        window->pages()->on_treeWidget_itemClicked(
             window->findChild<QTreeWidget *>(QStringLiteral("treeWidget"))->topLevelItem(0), 0);
         QCOMPARE(design().currentPage(), 0);
         QVERIFY(!other->isHidden());
@@ -854,7 +870,7 @@ void tst_MainWindowProject::pagesNotShownWaitToBePolished()
 void tst_MainWindowProject::driverRoundTrip()
 {
     const QString path = makeProject(QStringLiteral("drive"));
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     const QString driver =
         QCoreApplication::applicationDirPath() + QStringLiteral("/driver/ybexdriver");
     const QString out = filePath(QStringLiteral("copy/sub/copy.yBEX"));
@@ -943,7 +959,7 @@ void tst_MainWindowProject::driverWritesThatCannotFinish()
 {
     QFETCH(QStringList, args);
     const QString path = makeProject(QStringLiteral("big"));
-    QVERIFY(window->saveProXml());
+    QVERIFY(window->project()->saveProXml());
     const QString in = filePath(QStringLiteral("in.yBEX"));
     const QString out = filePath(QStringLiteral("out.yBEX"));
     QVERIFY(QFile::copy(path, in));

@@ -1,6 +1,7 @@
 #include "colordlg.h"
 #include "designglobals.h"
 #include "dialogtestutil.h"
+#include "librarycontroller.h"
 #include "mainwindow.h"
 #include "qmyimageitemmodel.h"
 #include "qmymessagebox.h"
@@ -151,16 +152,17 @@ void TestMainWindowProperties::imageRowsUseTheLibrarySelection()
         picture.fill(Qt::blue);
         QVERIFY(picture.save(files.last()));
     }
-    window->importImages(files);
-    window->on_tvImage_clicked(window->getImageModel()->index(4, 1));
+    window->library()->importImages(files);
+    window->library()->on_tvImage_clicked(window->library()->getImageModel()->index(4, 1));
     buttonWithText(editor, "设置")->click();
     QCOMPARE(editor->value(), QString("4"));
 
     // Without a selection (the pictures deleted) the editor's own notice box shows, apart
     // from the window's boxes, and goes with the editor.
-    window->on_btnImageFontSub_clicked();
-    window->on_btnImageFontAll_clicked();
-    window->slotDealIsNo(MainWindow::ConfirmDeleteImages);
+    window->library()->on_btnImageFontSub_clicked();
+    window->library()->on_btnImageFontAll_clicked();
+    window->library()->on_btnImageFontSub_clicked();
+    answerYes(window->getQuestionBox());
     QCOMPARE(window->document().pictures().size(), 0);
     buttonWithText(editor, "设置")->click();
     QCOMPARE(editor->value(), QString("4"));

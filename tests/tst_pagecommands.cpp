@@ -2,9 +2,13 @@
 #include "bootparam.h"
 #include "designdocument.h"
 #include "designtestutil.h"
+#include "dialogtestutil.h"
+#include "downloadcontroller.h"
 #include "mainwindow.h"
 #include "pagerenamedlg.h"
+#include "pagescontroller.h"
 #include "pagetreetext.h"
+#include "propertiescontroller.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
 #include "qmywidgetfactory.h"
@@ -47,12 +51,11 @@ private slots:
     void pageCopyAndPaste();
     void expandedPagesStayExpanded();
     void pageMenuEnablement();
-    void renameParse_data();
-    void renameParse();
+    void renameShowsLabelAndName_data();
+    void renameShowsLabelAndName();
     void renameCommand();
     void staleRenameAnswer();
-    void widgetIdFromItemText_data();
-    void widgetIdFromItemText();
+    void treeItemsHoldPageAndWidget();
     void keyboard();
     void autoRepeatedReleasesIgnored();
     void shortcutsActOncePerPressWhicheverKeyComesUpFirst();
@@ -69,6 +72,7 @@ private slots:
 private:
     QTreeWidget *tree() const { return window->findChild<QTreeWidget *>("treeWidget"); }
     QMyFrame *frame() const { return window->findChild<QMyFrame *>("frame"); }
+    QMyMessageBox *box() const { return window->getQuestionBox(); }
     QString message() const
     {
         return window->getQuestionBox()->findChild<QLabel *>("labMessage")->text();
@@ -126,7 +130,7 @@ QMyWidget *TestPageCommands::drop(const QString &type, const QPoint &pos)
 void TestPageCommands::pages(int n)
 {
     while (design().pageCount() < n)
-        window->addPage();
+        window->pages()->addPage();
 }
 
 void TestPageCommands::pageTreeTexts()
@@ -135,16 +139,16 @@ void TestPageCommands::pageTreeTexts()
     QCOMPARE(design().currentPage(), 2);
     design().page(1)->setPageName("Menu");
     design().page(2)->setPageName("  ");
-    window->refreshPageTree();
+    window->pages()->refreshPageTree();
     QCOMPARE(treeTexts(), (QStringList {"Page-0", "Page-1(Menu)", "Page-2(  )"}));
     QCOMPARE(tree()->currentItem(), tree()->topLevelItem(2));
 
     // Removing a page renumbers the later ones and keeps their names.
-    window->on_treeWidget_itemClicked(tree()->topLevelItem(1), 0);
+    window->pages()->on_treeWidget_itemClicked(tree()->topLevelItem(1), 0);
     QVERIFY(drop("Arc", QPoint(5, 5)));
-    window->on_btnPageSub_clicked();
+    window->pages()->on_btnPageSub_clicked();
     QCOMPARE(message(), QString("是否删除第1页？"));
-    window->slotDealIsNo(1);
+    answerYes(box());
     QCOMPARE(treeTexts(), (QStringList {"Page-0", "Page-1(  )"}));
     QCOMPARE(design().currentPage(), 0);
 }
@@ -157,17 +161,17 @@ void TestPageCommands::treeListsWidgetsInListOrder()
     for (QMyWidget *w : {b, l, i})
         design().addWidget(0, w);
     QCOMPARE(treeTexts(), (QStringList {"Page-0", "  Btn-3", "  Lab-1", "  Img-2"}));
-    window->refreshPageTree();
+    window->pages()->refreshPageTree();
     QCOMPARE(treeTexts(), (QStringList {"Page-0", "  Btn-3", "  Lab-1", "  Img-2"}));
     QVERIFY(!tree()->topLevelItem(0)->child(0)->icon(0).isNull());
 
     // Action other than 1, or a page beyond the tree: nothing.
-    window->slotTreeWidget(PageTreeAction(0), 0, WidgetType::Arc, 4, "Arc");
-    window->slotTreeWidget(PageTreeAction(2), 0, WidgetType::Arc, 4, "Arc");
-    window->slotTreeWidget(PageTreeAction::AddWidget, 1, WidgetType::Arc, 4, "Arc");
-    window->addTreeWidgetItem(PageTreeAction::AddWidget, -1, WidgetType::Arc, 4, "Arc");
+    window->pages()->slotTreeWidget(PageTreeAction(0), 0, WidgetType::Arc, 4, "Arc");
+    window->pages()->slotTreeWidget(PageTreeAction(2), 0, WidgetType::Arc, 4, "Arc");
+    window->pages()->slotTreeWidget(PageTreeAction::AddWidget, 1, WidgetType::Arc, 4, "Arc");
+    window->pages()->addTreeWidgetItem(PageTreeAction::AddWidget, -1, WidgetType::Arc, 4, "Arc");
     QCOMPARE(tree()->topLevelItem(0)->childCount(), 3);
-    window->addTreeWidgetItem(PageTreeAction::AddWidget, 0, WidgetType::Arc, 4, "Arc");
+    window->pages()->addTreeWidgetItem(PageTreeAction::AddWidget, 0, WidgetType::Arc, 4, "Arc");
     QCOMPARE(tree()->topLevelItem(0)->child(3)->text(0), QString("Arc-4"));
 }
 
@@ -178,59 +182,66 @@ void TestPageCommands::dropSelectsTheNewWidgetAlone()
     QVERIFY(first && second);
     QVERIFY(!first->isSelected());
     QVERIFY(second->isSelected());
-    QCOMPARE(window->getCurrentWidget(), second);
+    QCOMPARE(window->properties()->getCurrentWidget(), second);
     QCOMPARE(frame()->getCurrentWidget(), second);
     QCOMPARE(tree()->currentItem()->text(0), QString("Meter-2"));
-    QCOMPARE(window->getSelectionKind(), SelectionKind::Widget);
+    QCOMPARE(window->properties()->getSelectionKind(), SelectionKind::Widget);
 }
 
 void TestPageCommands::treeClickSwitchesPageAndSelects()
 {
     QMyWidget *onFirst = drop("Btn", QPoint(10, 10));
-    window->addPage();
+    window->pages()->addPage();
     QMyWidget *lab = drop("Lab", QPoint(10, 10));
     drop("Img", QPoint(10, 50));
     QVERIFY(onFirst->isHidden());
 
-    window->on_treeWidget_itemClicked(tree()->topLevelItem(0), 0);
+    window->pages()->on_treeWidget_itemClicked(tree()->topLevelItem(0), 0);
     QCOMPARE(design().currentPage(), 0);
     QVERIFY(onFirst->isVisible());
     QVERIFY(lab->isHidden());
     QVERIFY(!onFirst->isSelected());
-    QCOMPARE(window->getSelectionKind(), SelectionKind::Page);
-    QVERIFY(!window->getCurrentWidget());
+    QCOMPARE(window->properties()->getSelectionKind(), SelectionKind::Page);
+    QVERIFY(!window->properties()->getCurrentWidget());
 
-    window->on_treeWidget_itemClicked(tree()->topLevelItem(1)->child(0), 0);
+    window->pages()->on_treeWidget_itemClicked(tree()->topLevelItem(1)->child(0), 0);
     QCOMPARE(design().currentPage(), 1);
     QVERIFY(lab->isVisible() && onFirst->isHidden());
     QVERIFY(lab->isSelected());
     QVERIFY(!design().widgets(1).at(1)->isSelected());
-    QCOMPARE(window->getCurrentWidget(), lab);
+    QCOMPARE(window->properties()->getCurrentWidget(), lab);
 }
 
 void TestPageCommands::treeClickEdgeCases()
 {
     QMyWidget *w = drop("Btn", QPoint(10, 10));
     // No item: nothing happens.
-    window->on_treeWidget_itemClicked(nullptr, 0);
-    QCOMPARE(window->getCurrentWidget(), w);
+    window->pages()->on_treeWidget_itemClicked(nullptr, 0);
+    QCOMPARE(window->properties()->getCurrentWidget(), w);
 
-    // A widget text whose id matches no widget selects nothing.
+    // A widget item whose id matches no widget selects nothing.
     auto *ghost = new QTreeWidgetItem(tree()->topLevelItem(0), QStringList {"Btn-9"});
+    ghost->setData(0, Qt::UserRole, 0);
+    ghost->setData(0, Qt::UserRole + 1, 9);
+    ghost->setData(0, Qt::UserRole + 2, widgetTypeCode(WidgetType::Btn));
     QSignalSpy press(frame(), &QMyFrame::s_sendPressWnd);
-    window->on_treeWidget_itemClicked(ghost, 0);
+    window->pages()->on_treeWidget_itemClicked(ghost, 0);
     QCOMPARE(press.count(), 0);
-    QCOMPARE(window->getCurrentWidget(), w);
+    QCOMPARE(window->properties()->getCurrentWidget(), w);
 
-    // Texts that do not split into two parts at "-" select nothing either.
-    ghost->setText(0, "Btn-1-2");
-    window->on_treeWidget_itemClicked(ghost, 0);
+    // Nor does one of the widget's id and another type.
+    ghost->setData(0, Qt::UserRole + 1, w->getId());
+    ghost->setData(0, Qt::UserRole + 2, widgetTypeCode(WidgetType::Img));
+    window->pages()->on_treeWidget_itemClicked(ghost, 0);
     QCOMPARE(press.count(), 0);
 
-    // An empty page text stops the click.
-    tree()->topLevelItem(0)->setText(0, QString());
-    window->on_treeWidget_itemClicked(tree()->topLevelItem(0), 0);
-    QCOMPARE(window->getCurrentWidget(), w);
+    // An item that names no page, or a page that is gone, stops the click.
+    auto *stray = new QTreeWidgetItem(QStringList {"Page-0"});
+    tree()->addTopLevelItem(stray);
+    window->pages()->on_treeWidget_itemClicked(stray, 0);
+    stray->setData(0, Qt::UserRole, 5);
+    window->pages()->on_treeWidget_itemClicked(stray, 0);
+    QCOMPARE(window->properties()->getCurrentWidget(), w);
 }
 
 void TestPageCommands::pageAfterDeletion_data()
@@ -265,18 +276,19 @@ void TestPageCommands::deletePage()
     pages(5);
     for (int i = 0; i < 5; ++i) {
         design().page(i)->setPageName(QString("P%1").arg(i));
-        window->on_treeWidget_itemClicked(tree()->topLevelItem(i), 0);
+        window->pages()->on_treeWidget_itemClicked(tree()->topLevelItem(i), 0);
         drop("Btn", QPoint(10, 10));
     }
-    window->refreshPageTree();
-    window->on_treeWidget_itemClicked(tree()->topLevelItem(shown), 0);
+    window->pages()->refreshPageTree();
+    window->pages()->on_treeWidget_itemClicked(tree()->topLevelItem(shown), 0);
     tree()->setCurrentItem(tree()->topLevelItem(deleted));
-    window->slotActionPageDel();
+    window->pages()->slotActionPageDel();
     QCOMPARE(message(), QString("是否删除第%1页？").arg(deleted));
-    window->slotDealIsNo(2); // "否"
+    answerNo(box());
     QCOMPARE(design().pageCount(), 5);
 
-    window->slotDealIsNo(1);
+    window->pages()->slotActionPageDel();
+    answerYes(box());
     QCOMPARE(design().pageCount(), 4);
     QCOMPARE(design().pageCount(), 4);
     QCOMPARE(tree()->topLevelItemCount(), 4);
@@ -288,8 +300,8 @@ void TestPageCommands::deletePage()
     QCOMPARE(tree()->currentItem(), tree()->topLevelItem(next));
     for (int i = 0; i < 4; ++i)
         QCOMPARE(design().widgets(i).first()->isVisible(), i == next);
-    QVERIFY(!window->getCurrentWidget());
-    QCOMPARE(window->getSelectionKind(), SelectionKind::Page);
+    QVERIFY(!window->properties()->getCurrentWidget());
+    QCOMPARE(window->properties()->getSelectionKind(), SelectionKind::Page);
 }
 
 // The boot settings name pages by number: they keep naming the same pages when one before
@@ -297,7 +309,7 @@ void TestPageCommands::deletePage()
 void TestPageCommands::bootPagesFollowADeletion()
 {
     pages(5);
-    BootDlg *dlg = window->getBootDlg();
+    BootDlg *dlg = window->download()->getBootDlg();
     BootParam *boot = dlg->getBootParam();
     boot->setJumpPage(3);
     boot->setAnimJumpPage(3);
@@ -306,8 +318,8 @@ void TestPageCommands::bootPagesFollowADeletion()
     auto box = [dlg](const char *name) { return dlg->findChild<QSpinBox *>(name)->value(); };
     auto deletePage = [this](int page) {
         tree()->setCurrentItem(tree()->topLevelItem(page));
-        window->slotActionPageDel();
-        window->slotDealIsNo(MainWindow::ConfirmDeletePage);
+        window->pages()->slotActionPageDel();
+        answerYes(window->getQuestionBox());
     };
     QCOMPARE(box("sbJumpPage"), 3);
     QCOMPARE(box("sbAnimCurrentPage"), 1);
@@ -340,32 +352,34 @@ void TestPageCommands::bootPagesFollowADeletion()
 
 void TestPageCommands::lastPageCannotBeDeleted()
 {
-    window->on_btnPageSub_clicked();
+    window->pages()->on_btnPageSub_clicked();
     QCOMPARE(message(), QString("不可删除最后一页！"));
     window->getQuestionBox()->hide();
     tree()->setCurrentItem(tree()->topLevelItem(0));
-    window->slotActionPageDel();
+    window->pages()->slotActionPageDel();
     QCOMPARE(message(), QString("不可删除最后一页！"));
-    window->slotDealIsNo(1);
+    answerYes(box());
     QCOMPARE(design().pageCount(), 1);
 }
 
 void TestPageCommands::staleDeleteAnswer()
 {
     pages(4);
-    window->on_btnPageSub_clicked(); // asks about page 3
+    window->pages()->on_btnPageSub_clicked(); // asks about page 3
     QCOMPARE(message(), QString("是否删除第3页？"));
 
     // The design shrinks before the answer comes: page 3 no longer exists.
-    window->clearAllPages();
+    window->pages()->clearAllPages();
     pages(2);
-    window->slotDealIsNo(1);
+    answerYes(box());
     QCOMPARE(design().pageCount(), 2);
 
     // Down to one page: the answer must not delete the last page.
-    window->clearAllPages();
+    window->pages()->on_btnPageSub_clicked();
+    QCOMPARE(message(), QString("是否删除第1页？"));
+    window->pages()->clearAllPages();
     pages(1);
-    window->slotDealIsNo(1);
+    answerYes(box());
     QCOMPARE(design().pageCount(), 1);
     QCOMPARE(tree()->topLevelItemCount(), 1);
 }
@@ -382,8 +396,8 @@ void TestPageCommands::pageCopyAndPaste()
     pageEvent.setParam(3, "page");
     design().page(2)->appendEvent(pageEvent);
     design().page(2)->setEventContent(4, 1, "user.p()");
-    window->refreshPageTree();
-    window->on_treeWidget_itemClicked(tree()->topLevelItem(2), 0);
+    window->pages()->refreshPageTree();
+    window->pages()->on_treeWidget_itemClicked(tree()->topLevelItem(2), 0);
     QMyWidget *a = drop("Slider", QPoint(20, 30));
     QMyWidget *b = drop("Chart", QPoint(200, 40));
     b->setId(4);
@@ -394,12 +408,12 @@ void TestPageCommands::pageCopyAndPaste()
     event.setParam(1, "x");
     a->addEvent(event);
     a->setEventContent(2, 1, "user.a()");
-    window->refreshPageTree();
+    window->pages()->refreshPageTree();
 
     tree()->setCurrentItem(tree()->topLevelItem(2)->child(0)); // a widget item copies its page
-    window->slotActionPageCopy();
-    QVERIFY(window->isClipboardValid());
-    window->slotActionPagePaste();
+    window->pages()->slotActionPageCopy();
+    QVERIFY(window->pages()->isClipboardValid());
+    window->pages()->slotActionPagePaste();
 
     QCOMPARE(design().pageCount(), 4);
     QCOMPARE(design().currentPage(), 3);
@@ -442,15 +456,15 @@ void TestPageCommands::pageCopyAndPaste()
     QCOMPARE(design().widgets(2).size(), 2); // the copied page is unchanged
 
     // Pasting again adds another such page; a new copy replaces the clipboard.
-    window->slotActionPagePaste();
+    window->pages()->slotActionPagePaste();
     QCOMPARE(tree()->topLevelItem(4)->text(0), QString("Page-4(Menu)"));
-    const QList<QMyWidget *> oldClones = window->getClipboardWidgets();
+    const QList<QMyWidget *> oldClones = window->pages()->getClipboardWidgets();
     tree()->setCurrentItem(tree()->topLevelItem(0));
-    window->slotActionPageCopy();
-    QCOMPARE(window->getClipboardWidgets().size(), 0);
+    window->pages()->slotActionPageCopy();
+    QCOMPARE(window->pages()->getClipboardWidgets().size(), 0);
     for (QMyWidget *clone : oldClones)
         QVERIFY(!frame()->findChildren<QMyWidget *>().contains(clone));
-    window->slotActionPagePaste();
+    window->pages()->slotActionPagePaste();
     QCOMPARE(tree()->topLevelItem(5)->text(0), QString("Page-5"));
     QVERIFY(design().widgets(5).isEmpty());
 }
@@ -460,9 +474,9 @@ void TestPageCommands::pageCopyAndPaste()
 void TestPageCommands::expandedPagesStayExpanded()
 {
     drop("Btn", QPoint(10, 10));
-    window->addPage();
+    window->pages()->addPage();
     drop("Lab", QPoint(10, 10));
-    window->addPage();
+    window->pages()->addPage();
     drop("Img", QPoint(10, 10));
     QMyWidget *last = drop("Prog", QPoint(100, 10));
     const auto expanded = [this] {
@@ -475,15 +489,15 @@ void TestPageCommands::expandedPagesStayExpanded()
     tree()->topLevelItem(1)->setExpanded(false);
     tree()->topLevelItem(2)->setExpanded(true);
 
-    QCOMPARE(window->getCurrentWidget(), last);
+    QCOMPARE(window->properties()->getCurrentWidget(), last);
     QTest::keyClick(window, Qt::Key_Delete);
     QCOMPARE(treeTexts().size(), 3 + 3);
     QCOMPARE(expanded(), (QList<bool> {true, false, true}));
 
     // Page 1 goes: the former page 2 keeps its open state at its new place.
-    window->on_treeWidget_itemClicked(tree()->topLevelItem(1), 0);
-    window->on_btnPageSub_clicked();
-    window->slotDealIsNo(MainWindow::ConfirmDeletePage);
+    window->pages()->on_treeWidget_itemClicked(tree()->topLevelItem(1), 0);
+    window->pages()->on_btnPageSub_clicked();
+    answerYes(box());
     QCOMPARE(treeTexts(), (QStringList {"Page-0", "  Btn-1", "Page-1", "  Img-1"}));
     QCOMPARE(expanded(), (QList<bool> {true, true}));
 }
@@ -495,17 +509,17 @@ void TestPageCommands::pageMenuEnablement()
     auto open = [&] {
         QTimer::singleShot(0, window, [&] {
             QStringList t;
-            for (QAction *a : window->getPageMenu()->actions())
+            for (QAction *a : window->pages()->getPageMenu()->actions())
                 t << a->text();
             texts << t;
-            pasteEnabled << window->pageAction(MainWindow::ActionPaste)->isEnabled();
-            window->getPageMenu()->close();
+            pasteEnabled << window->pages()->pageAction(PagesController::ActionPaste)->isEnabled();
+            window->pages()->getPageMenu()->close();
         });
-        window->slotPopPageMenu(QPoint());
+        window->pages()->slotPopPageMenu(QPoint());
     };
     tree()->setCurrentItem(tree()->topLevelItem(0));
     open();
-    window->slotActionPageCopy();
+    window->pages()->slotActionPageCopy();
     open();
     QCOMPARE(pasteEnabled, (QList<bool> {false, true}));
     QCOMPARE(texts.first(), (QStringList {"添加页", "删除页", "复制页", "粘贴页", "重命名"}));
@@ -513,75 +527,74 @@ void TestPageCommands::pageMenuEnablement()
     // A menu opened on another page and closed without a choice: the highlight returns
     // to the shown page, which stays shown.
     pages(4);
-    window->on_treeWidget_itemClicked(tree()->topLevelItem(1), 0);
+    window->pages()->on_treeWidget_itemClicked(tree()->topLevelItem(1), 0);
     tree()->setCurrentItem(tree()->topLevelItem(3));
     open();
     QCOMPARE(tree()->currentItem(), tree()->topLevelItem(1));
     QCOMPARE(design().currentPage(), 1);
-    window->on_treeWidget_itemClicked(tree()->topLevelItem(0), 0);
+    window->pages()->on_treeWidget_itemClicked(tree()->topLevelItem(0), 0);
     texts.clear();
     pasteEnabled.clear();
 
     // A widget item shows no menu and the highlight goes back to the shown widget.
     QMyWidget *w = drop("Btn", QPoint(5, 5));
-    window->addPage();
-    window->on_treeWidget_itemClicked(tree()->topLevelItem(0)->child(0), 0);
-    QCOMPARE(window->getCurrentWidget(), w);
+    window->pages()->addPage();
+    window->pages()->on_treeWidget_itemClicked(tree()->topLevelItem(0)->child(0), 0);
+    QCOMPARE(window->properties()->getCurrentWidget(), w);
     tree()->setCurrentItem(tree()->topLevelItem(1));
     open();
     QCOMPARE(tree()->currentItem(), tree()->topLevelItem(0)->child(0));
     tree()->setCurrentItem(tree()->topLevelItem(0)->child(0));
-    window->slotPopPageMenu(QPoint());
+    window->pages()->slotPopPageMenu(QPoint());
     QCOMPARE(texts.size(), 1);
 
     // Without a project the menu does nothing.
     design().setProjectPath(QString());
     tree()->setCurrentItem(tree()->topLevelItem(0));
-    window->slotPopPageMenu(QPoint());
+    window->pages()->slotPopPageMenu(QPoint());
     QCOMPARE(texts.size(), 1);
 }
 
-void TestPageCommands::renameParse_data()
+// The rename dialog shows the page's fixed label and its name as the document holds it.
+void TestPageCommands::renameShowsLabelAndName_data()
 {
     QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("name");
-    QTest::newRow("named") << 2 << "Page-2(Menu)"
-                           << "Page-2"
-                           << "Menu";
-    QTest::newRow("unnamed") << 2 << "Page-2"
-                             << "Page-2"
-                             << "";
-    QTest::newRow("two digits") << 12 << "Page-12(a(b))"
-                                << "Page-12"
-                                << "a(b)";
-    QTest::newRow("blank name") << 0 << "Page-0( )"
-                                << "Page-0"
-                                << " ";
+    QTest::addColumn<QString>("label");
+    QTest::newRow("named") << 2 << "Menu"
+                           << "Page-2";
+    QTest::newRow("unnamed") << 2 << ""
+                             << "Page-2";
+    QTest::newRow("two digits") << 12 << "a(b)"
+                                << "Page-12";
+    QTest::newRow("blank name") << 0 << " "
+                                << "Page-0";
 }
 
-void TestPageCommands::renameParse()
+void TestPageCommands::renameShowsLabelAndName()
 {
     QFETCH(int, page);
-    QFETCH(QString, text);
-    QFETCH(QString, label);
     QFETCH(QString, name);
-    QString gotLabel;
-    QString gotName;
-    PageTreeText::splitPageItem(page, text, &gotLabel, &gotName);
-    QCOMPARE(gotLabel, label);
-    QCOMPARE(gotName, name);
+    QFETCH(QString, label);
+    pages(page + 1);
+    design().setPageName(page, name);
+    tree()->setCurrentItem(tree()->topLevelItem(page));
+    window->pages()->slotActionPageRename();
+    PageRenameDlg *dlg = window->pages()->getPageRenameDlg();
+    QCOMPARE(dlg->pageIndex(), page);
+    QCOMPARE(dlg->pageLabel(), label);
+    QCOMPARE(dlg->findChild<QLineEdit *>()->text(), name);
+    dlg->hide();
 }
 
 void TestPageCommands::renameCommand()
 {
     pages(3);
     design().page(2)->setPageName("Menu");
-    window->refreshPageTree();
+    window->pages()->refreshPageTree();
     tree()->setCurrentItem(tree()->topLevelItem(2));
-    window->slotActionPageRename();
-    PageRenameDlg *dlg = window->getPageRenameDlg();
+    window->pages()->slotActionPageRename();
+    PageRenameDlg *dlg = window->pages()->getPageRenameDlg();
     QVERIFY(dlg->isVisible());
     QCOMPARE(dlg->pageIndex(), 2);
     QCOMPARE(dlg->pageLabel(), QString("Page-2"));
@@ -592,14 +605,14 @@ void TestPageCommands::renameCommand()
     QCOMPARE(tree()->topLevelItem(2)->text(0), QString("Page-2"));
     QCOMPARE(design().page(2)->pageName(), QString());
 
-    window->slotPageRename(1, "Page-1(Main)", "Main");
+    window->pages()->slotPageRename(1, "Page-1(Main)", "Main");
     QCOMPARE(tree()->topLevelItem(1)->text(0), QString("Page-1(Main)"));
     QCOMPARE(design().page(1)->pageName(), QString("Main"));
 
     // A widget item is no page to rename.
     drop("Btn", QPoint(5, 5));
     dlg->hide();
-    window->slotActionPageRename();
+    window->pages()->slotActionPageRename();
     QVERIFY(dlg->isHidden());
 }
 
@@ -607,35 +620,46 @@ void TestPageCommands::staleRenameAnswer()
 {
     pages(3);
     tree()->setCurrentItem(tree()->topLevelItem(2));
-    window->slotActionPageRename();
-    window->clearAllPages();
+    window->pages()->slotActionPageRename();
+    window->pages()->clearAllPages();
     pages(1);
-    window->slotPageRename(2, "Page-2(Gone)", "Gone");
-    window->slotPageRename(-1, "Page--1(Gone)", "Gone");
+    window->pages()->slotPageRename(2, "Page-2(Gone)", "Gone");
+    window->pages()->slotPageRename(-1, "Page--1(Gone)", "Gone");
     QCOMPARE(treeTexts(), QStringList {"Page-0"});
     QCOMPARE(design().page(0)->pageName(), QString());
 }
 
-void TestPageCommands::widgetIdFromItemText_data()
+// Every item holds its page's index, a widget item the widget's id and type: a click reaches
+// the widget the item names, whatever the item's text, and two widgets sharing an id stay
+// apart.
+void TestPageCommands::treeItemsHoldPageAndWidget()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<int>("id");
-    QTest::newRow("button") << "Btn-3" << true << 3;
-    QTest::newRow("textbox") << "TextBox-12" << true << 12;
-    QTest::newRow("page") << "Page" << false << 0;
-    QTest::newRow("two dashes") << "Btn-1-2" << false << 0;
-}
+    pages(2);
+    QMyWidget *button = QMyWidgetFactory::create("Btn", 1, frame());
+    QMyWidget *image = QMyWidgetFactory::create("Img", 1, frame());
+    design().addWidget(1, button);
+    design().addWidget(1, image);
+    QTreeWidgetItem *pageItem = tree()->topLevelItem(1);
+    QCOMPARE(pageItem->data(0, Qt::UserRole).toInt(), 1);
+    QCOMPARE(pageItem->child(1)->data(0, Qt::UserRole).toInt(), 1);
+    QCOMPARE(pageItem->child(1)->data(0, Qt::UserRole + 1).toInt(), 1);
 
-void TestPageCommands::widgetIdFromItemText()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, ok);
-    QFETCH(int, id);
-    int got = 0;
-    QCOMPARE(PageTreeText::widgetIdFromItem(text, &got), ok);
-    if (ok)
-        QCOMPARE(got, id);
+    window->pages()->on_treeWidget_itemClicked(tree()->topLevelItem(0), 0);
+    pageItem->child(1)->setText(0, QStringLiteral("Btn-7"));
+    window->pages()->on_treeWidget_itemClicked(pageItem->child(1), 0);
+    QCOMPARE(design().currentPage(), 1);
+    QCOMPARE(window->properties()->getCurrentWidget(), image);
+    QVERIFY(image->isSelected() && !button->isSelected());
+    window->pages()->on_treeWidget_itemClicked(pageItem->child(0), 0);
+    QCOMPARE(window->properties()->getCurrentWidget(), button);
+    QCOMPARE(tree()->currentItem(), pageItem->child(0));
+    window->properties()->slotRecvWnd(image);
+    QCOMPARE(tree()->currentItem(), pageItem->child(1));
+
+    pageItem->setText(0, QString());
+    window->pages()->on_treeWidget_itemClicked(tree()->topLevelItem(0), 0);
+    window->pages()->on_treeWidget_itemClicked(pageItem, 0);
+    QCOMPARE(design().currentPage(), 1);
 }
 
 void TestPageCommands::keyboard()
@@ -653,14 +677,14 @@ void TestPageCommands::keyboard()
     QMyWidget *copy = design().widgets(0).last();
     QCOMPARE(copy->getId(), 2);
     QCOMPARE(copy->getGeometryRect().topLeft(), QPoint(0, 0)); // pulled onto the page
-    QCOMPARE(window->getCurrentWidget(), copy);
+    QCOMPARE(window->properties()->getCurrentWidget(), copy);
     QVERIFY(copy->isSelected() && !w->isSelected());
 
     QTest::keyClick(window, Qt::Key_Delete, Qt::ShiftModifier);
     QCOMPARE(design().widgets(0).size(), 1);
     QCOMPARE(treeTexts(), (QStringList {"Page-0", "  Btn-1"}));
-    QVERIFY(!window->getCurrentWidget());
-    QCOMPARE(window->getSelectionKind(), SelectionKind::Page);
+    QVERIFY(!window->properties()->getCurrentWidget());
+    QCOMPARE(window->properties()->getSelectionKind(), SelectionKind::Page);
 
     // Delete with no selected widget of the page: nothing goes, the tree is rebuilt.
     QTest::keyClick(window, Qt::Key_Delete);
@@ -750,8 +774,8 @@ void TestPageCommands::deleteKeepsTreeAndSheet()
     QMyWidget *b = drop("Lab", QPoint(100, 10));
     Q_UNUSED(b)
     frame()->setCopiedWidget(a);
-    window->on_treeWidget_itemClicked(tree()->topLevelItem(0)->child(0), 0);
-    QCOMPARE(window->getCurrentWidget(), a);
+    window->pages()->on_treeWidget_itemClicked(tree()->topLevelItem(0)->child(0), 0);
+    QCOMPARE(window->properties()->getCurrentWidget(), a);
     frame()->slotDelAction(); // the canvas menu's Delete
     QVERIFY(!frame()->getCopiedWidget());
     QCOMPARE(design().widgets(0).size(), 1);
@@ -762,12 +786,12 @@ void TestPageCommands::rightClickThenCopy()
 {
     QMyWidget *a = drop("Btn", QPoint(10, 10));
     QMyWidget *b = drop("Lab", QPoint(200, 100));
-    QCOMPARE(window->getCurrentWidget(), b);
+    QCOMPARE(window->properties()->getCurrentWidget(), b);
     // Pressing an unselected widget with the right button shows its sheet first, so the
     // menu's Copy takes that widget.
     QTest::mousePress(a, Qt::RightButton, Qt::NoModifier, QPoint(20, 15));
     QTest::mouseRelease(a, Qt::RightButton, Qt::NoModifier, QPoint(20, 15));
-    QCOMPARE(window->getCurrentWidget(), a);
+    QCOMPARE(window->properties()->getCurrentWidget(), a);
     QVERIFY(a->isSelected() && !b->isSelected());
     frame()->slotCopyAction();
     QCOMPARE(frame()->getCopiedWidget(), a);
@@ -786,22 +810,22 @@ void TestPageCommands::deletedWidgetsLeaveNoDanglingPointer_data()
 void TestPageCommands::deletedWidgetsLeaveNoDanglingPointer()
 {
     QFETCH(int, how);
-    window->addPage();
+    window->pages()->addPage();
     QMyWidget *w = drop("Btn", QPoint(10, 10));
-    QCOMPARE(window->getCurrentWidget(), w);
+    QCOMPARE(window->properties()->getCurrentWidget(), w);
     QCOMPARE(frame()->getCurrentWidget(), w);
     frame()->slotCopyAction();
 
     if (how == 0) {
-        window->clearAllPages();
+        window->pages()->clearAllPages();
         pages(1);
     } else if (how == 1) {
-        window->on_btnPageSub_clicked();
-        window->slotDealIsNo(1);
+        window->pages()->on_btnPageSub_clicked();
+        answerYes(box());
     } else {
         QTest::keyClick(window, Qt::Key_Delete);
     }
-    QVERIFY(!window->getCurrentWidget());
+    QVERIFY(!window->properties()->getCurrentWidget());
     QVERIFY(!frame()->getCurrentWidget());
     QVERIFY(!frame()->getCopiedWidget());
 
@@ -818,44 +842,49 @@ void TestPageCommands::deletedWidgetsLeaveNoDanglingPointer()
 void TestPageCommands::timerClicks()
 {
     QMyWidget *w = drop("Btn", QPoint(10, 10));
-    // No sender: nothing.
-    window->slotTimerClicked(false);
-    QCOMPARE(window->getCurrentTimer(), -1);
+    // No such timer: nothing.
+    window->properties()->slotTimerClicked(-1);
+    window->properties()->slotTimerClicked(9);
+    QCOMPARE(window->properties()->getCurrentTimer(), -1);
 
-    QTest::mouseClick(window->getTimerButton(3), Qt::LeftButton);
-    QCOMPARE(window->getCurrentTimer(), 3);
-    QCOMPARE(window->getTimerButton(3)->styleSheet(), window->getTimerButtonStyle(1));
-    QCOMPARE(window->getTimerButton(0)->styleSheet(), window->getTimerButtonStyle(2));
+    QTest::mouseClick(window->properties()->getTimerButton(3), Qt::LeftButton);
+    QCOMPARE(window->properties()->getCurrentTimer(), 3);
+    QCOMPARE(window->properties()->getTimerButton(3)->styleSheet(),
+             window->properties()->getTimerButtonStyle(1));
+    QCOMPARE(window->properties()->getTimerButton(0)->styleSheet(),
+             window->properties()->getTimerButtonStyle(2));
     QVERIFY(!w->isSelected());
     QVERIFY(frame()->getTimerShown());
     QVERIFY(!frame()->getCurrentWidget());
-    QCOMPARE(window->getSelectionKind(), SelectionKind::Timer);
+    QCOMPARE(window->properties()->getSelectionKind(), SelectionKind::Timer);
 
     design().timer(0)->setTimerEnable(1);
-    QTest::mouseClick(window->getTimerButton(8), Qt::LeftButton);
-    QCOMPARE(window->getCurrentTimer(), 8);
-    QCOMPARE(window->getTimerButton(0)->styleSheet(), window->getTimerButtonStyle(0));
-    QCOMPARE(window->getTimerButton(3)->styleSheet(), window->getTimerButtonStyle(2));
+    QTest::mouseClick(window->properties()->getTimerButton(8), Qt::LeftButton);
+    QCOMPARE(window->properties()->getCurrentTimer(), 8);
+    QCOMPARE(window->properties()->getTimerButton(0)->styleSheet(),
+             window->properties()->getTimerButtonStyle(0));
+    QCOMPARE(window->properties()->getTimerButton(3)->styleSheet(),
+             window->properties()->getTimerButtonStyle(2));
 
     // Back to the page: the buttons lose the selection.
-    window->on_treeWidget_itemClicked(tree()->topLevelItem(0), 0);
-    QCOMPARE(window->getCurrentTimer(), -1);
+    window->pages()->on_treeWidget_itemClicked(tree()->topLevelItem(0), 0);
+    QCOMPARE(window->properties()->getCurrentTimer(), -1);
     QVERIFY(!frame()->getTimerShown());
 }
 
 void TestPageCommands::quitAnswersDoNotAskAgain_data()
 {
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("save");
     QTest::addColumn<bool>("saveFails");
     QTest::addColumn<bool>("closes");
-    QTest::newRow("save and quit") << 13 << false << true;
-    QTest::newRow("save and quit, save fails") << 13 << true << false;
-    QTest::newRow("quit without saving") << 14 << false << true;
+    QTest::newRow("save and quit") << true << false << true;
+    QTest::newRow("save and quit, save fails") << true << true << false;
+    QTest::newRow("quit without saving") << false << false << true;
 }
 
 void TestPageCommands::quitAnswersDoNotAskAgain()
 {
-    QFETCH(int, answer);
+    QFETCH(bool, save);
     QFETCH(bool, saveFails);
     QFETCH(bool, closes);
     QMyMessageBox *box = window->getQuestionBox();
@@ -866,7 +895,10 @@ void TestPageCommands::quitAnswersDoNotAskAgain()
 
     if (saveFails)
         design().setProjectPath(dir.filePath("missing/folder/p.yBEX"));
-    window->slotDealIsNo(answer);
+    if (save)
+        answerYes(box);
+    else
+        answerNo(box);
     QCOMPARE(window->isVisible(), !closes);
     QVERIFY(box->isHidden()); // the quit question is not asked a second time
     if (saveFails) {
@@ -881,8 +913,17 @@ void TestPageCommands::quitAnswersDoNotAskAgain()
 void TestPageCommands::otherAnswersDoNothing()
 {
     pages(3);
-    for (int code : {0, -1, 2, 4, 16, 22, 30})
-        window->slotDealIsNo(code);
+    // Nothing asked yet, a notice, and a question already answered.
+    for (void (*answer)(QWidget *) : {answerYes, answerNo, answerCancel})
+        answer(box());
+    box()->showNotice(QMyMessageBox::Information, QStringLiteral("notice"));
+    for (void (*answer)(QWidget *) : {answerYes, answerNo, answerCancel})
+        answer(box());
+    window->pages()->on_btnPageSub_clicked();
+    QCOMPARE(message(), QString("是否删除第2页？"));
+    answerNo(box());
+    for (void (*answer)(QWidget *) : {answerYes, answerNo, answerCancel})
+        answer(box());
     QCOMPARE(design().pageCount(), 3);
     QVERIFY(window->isVisible());
 }

@@ -2,6 +2,9 @@
 #include "designtestutil.h"
 #include "eventinfo.h"
 #include "mainwindow.h"
+#include "pagescontroller.h"
+#include "projectcontroller.h"
+#include "propertiescontroller.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
 #include "qmywidgetfactory.h"
@@ -84,7 +87,7 @@ private:
     }
     QtProperty *row(const QString &key) const
     {
-        return window->getPropertyToKey().key(key, nullptr);
+        return window->properties()->getPropertyToKey().key(key, nullptr);
     }
     QVariant shown(const QString &key) const;
     void set(const QString &key, const QVariant &value);
@@ -292,7 +295,7 @@ void TestPropertyPanel::dumpItem(QtBrowserItem *item, int depth, QStringList *li
             value = v.toString();
         }
     }
-    const QString key = window->getPropertyToKey().value(p, "-");
+    const QString key = window->properties()->getPropertyToKey().value(p, "-");
     lines->append(QString(2 * depth, ' ') + p->propertyName() + " | " + key + " | " + type
                   + (value.isEmpty() ? QString() : " | " + value));
     // A colour's channels are the framework's own rows.
@@ -345,7 +348,7 @@ void TestPropertyPanel::sheets()
         page->setPageAnimTime(300);
         page->appendEvent(event(-1, 1, 50));
         design().setScreenType(1);
-        window->slotRecvParent();
+        window->properties()->slotRecvParent();
         QCOMPARE(page->pageHelpLineType(), 2);
         QCOMPARE(design().screenType(), 1);
     } else if (name == "timer" || name == "sleeptimer") {
@@ -356,7 +359,7 @@ void TestPropertyPanel::sheets()
         timer->setTimerTime(1500);
         timer->setTimerVal(153);
         timer->appendEvent(event(index == 8 ? -3 : -2, 0, 2));
-        QTest::mouseClick(window->getTimerButton(index), Qt::LeftButton);
+        QTest::mouseClick(window->properties()->getTimerButton(index), Qt::LeftButton);
         QCOMPARE(timer->timerVal(), 153);
     } else {
         const QStringList types {"button", "label",  "image", "progress", "textbox",
@@ -376,7 +379,7 @@ void TestPropertyPanel::sheets()
         w->grab();
         w->setFlag(1);
         before = snapshot(w);
-        window->slotRecvWnd(w);
+        window->properties()->slotRecvWnd(w);
         after = snapshot(w);
     }
     QCOMPARE(after, before);
@@ -393,7 +396,7 @@ void TestPropertyPanel::sheets()
 void TestPropertyPanel::opacityEdits()
 {
     QMyWidget *w = drop(0);
-    window->slotRecvWnd(w);
+    window->properties()->slotRecvWnd(w);
     set("ybexItemOpa", 300);
     QCOMPARE(shown("ybexItemOpa").toInt(), 255);
     QCOMPARE(w->getOpa(), 255);
@@ -418,7 +421,7 @@ void TestPropertyPanel::opacityEdits()
     QCOMPARE(shown("ybexItemImageOpa").toInt(), 255);
 
     // The page opacity is kept as typed; its colours take it within 0..255.
-    window->slotRecvParent();
+    window->properties()->slotRecvParent();
     PageParam *page = design().page(0);
     set("pageOpa", 300);
     QCOMPARE(page->pageOpa(), 300);
@@ -454,7 +457,7 @@ void TestPropertyPanel::viewingKeepsEveryValue()
     w->setFlag(flag);
     w->grab(); // as the canvas shows it before it is clicked
     const QStringList before = snapshot(w);
-    window->slotRecvWnd(w);
+    window->properties()->slotRecvWnd(w);
     QCOMPARE(snapshot(w), before);
     // The paints that follow see only the final values.
     QCoreApplication::processEvents();
@@ -469,7 +472,7 @@ void TestPropertyPanel::viewingChangesOnlyWhatItMust()
     button->setOpa(300);
     button->setFontID(9);
     button->setFontColor(QColor(1, 2, 3, 255));
-    window->slotRecvWnd(button);
+    window->properties()->slotRecvWnd(button);
     QCOMPARE(button->getOpa(), 255);
     QCOMPARE(shown("ybexItemOpa").toInt(), 255);
     // A font missing from the list stays, and the row names it as missing.
@@ -481,18 +484,18 @@ void TestPropertyPanel::viewingChangesOnlyWhatItMust()
 
     // Without fonts the row names the widget's font alone.
     design().setFontIds({});
-    window->slotRecvWnd(button);
+    window->properties()->slotRecvWnd(button);
     QCOMPARE(button->getFontID(), 9);
     QCOMPARE(choices()->enumNames(row("fontID")), QStringList {"9（无此字体）"});
 
     // Counts outside their names become one.
     QMyWidget *meter = drop(8);
     meter->setMeterPointNum(0);
-    window->slotRecvWnd(meter);
+    window->properties()->slotRecvWnd(meter);
     QCOMPARE(meter->getMeterPointNum(), 1);
     QMyWidget *progress = drop(3);
     progress->setProgDir(3);
-    window->slotRecvWnd(progress);
+    window->properties()->slotRecvWnd(progress);
     QCOMPARE(progress->getProgDir(), 0);
 
     // A chart's values are shown rounded and kept as they are.
@@ -500,7 +503,7 @@ void TestPropertyPanel::viewingChangesOnlyWhatItMust()
     chart->setChartSerCount(5);
     chart->setChartSerPointCount(0, 2);
     chart->setChartSerData(0, "12.4/-0.6");
-    window->slotRecvWnd(chart);
+    window->properties()->slotRecvWnd(chart);
     QCOMPARE(chart->getChartSerCount(), 1);
     QCOMPARE(shown("ybexItemChartSerDataValue0_0").toInt(), 12);
     QCOMPARE(shown("ybexItemChartSerDataValue0_1").toInt(), -1);
@@ -513,15 +516,15 @@ void TestPropertyPanel::viewingChangesOnlyWhatItMust()
     design().setFrameSize(QSize(333, 222));
     design().setScreenType(2);
     design().setResolution("123*45");
-    window->slotRecvParent();
+    window->properties()->slotRecvParent();
     QCOMPARE(design().frameSize().width(), 333);
     QCOMPARE(design().frameSize().height(), 222);
     QCOMPARE(design().screenType(), 2);
-    QCOMPARE(window->getScreenSizeDlg()->resolutionText(), QString("123*45"));
+    QCOMPARE(window->project()->getScreenSizeDlg()->resolutionText(), QString("123*45"));
     QCOMPARE(shown("vga").toInt(), resolutionList.size());
     QCOMPARE(choices()->enumNames(row("vga")).last(), QString("123*45"));
     design().setResolution("800*480(WVGA1)");
-    window->slotRecvParent();
+    window->properties()->slotRecvParent();
     QCOMPARE(shown("vga").toInt(), 13);
     QCOMPARE(design().frameSize().width(), 333);
 }
@@ -530,7 +533,7 @@ void TestPropertyPanel::geometryLimits()
 {
     QCOMPARE(frame()->pageSize(), QSize(800, 480));
     QMyWidget *label = drop(1);
-    window->slotRecvWnd(label);
+    window->properties()->slotRecvWnd(label);
     // The rows show what the widget took.
     set("x", -10);
     QCOMPARE(label->getX(), 0);
@@ -549,7 +552,7 @@ void TestPropertyPanel::geometryLimits()
     QCOMPARE(shown("h").toInt(), label->getH());
 
     QMyWidget *arc = drop(7);
-    window->slotRecvWnd(arc);
+    window->properties()->slotRecvWnd(arc);
     set("w", 80);
     QCOMPARE(arc->getW(), 80);
     QCOMPARE(arc->getH(), 80);
@@ -561,7 +564,7 @@ void TestPropertyPanel::geometryLimits()
     QCOMPARE(shown("w").toInt(), 64);
 
     QMyWidget *meter = drop(8);
-    window->slotRecvWnd(meter);
+    window->properties()->slotRecvWnd(meter);
     set("h", 70);
     QCOMPARE(meter->getW(), 70);
     QCOMPARE(shown("w").toInt(), 70);
@@ -574,7 +577,7 @@ void TestPropertyPanel::textFilter()
     design().setFontIds(QStringList {"5"});
     QMyWidget *label = drop(1);
     label->setFontID(5);
-    window->slotRecvWnd(label);
+    window->properties()->slotRecvWnd(label);
     set("text", QString("A你b我\n我"));
     QCOMPARE(label->getText(), QString("A你b"));
     QCOMPARE(shown("text").toString(), QString("A你b"));
@@ -592,7 +595,7 @@ void TestPropertyPanel::textFilter()
     design().setFontIds({});
     QMyWidget *button = drop(0);
     button->setFontID(6);
-    window->slotRecvWnd(button);
+    window->properties()->slotRecvWnd(button);
     set("text", QString("我\n"));
     QCOMPARE(button->getText(), QString("我\n"));
 
@@ -601,7 +604,7 @@ void TestPropertyPanel::textFilter()
     qr->setFontID(5);
     qr->setText("x");
     qr->setLongTextLen(6);
-    window->slotRecvWnd(qr);
+    window->properties()->slotRecvWnd(qr);
     set("text", QString(10, QChar(0x6211)));
     QCOMPARE(qr->getText().size(), 10);
     QCOMPARE(qr->getLongTextLen(), 30);
@@ -615,7 +618,7 @@ void TestPropertyPanel::textFilter()
 void TestPropertyPanel::meterNeedles()
 {
     QMyWidget *meter = drop(8);
-    window->slotRecvWnd(meter);
+    window->properties()->slotRecvWnd(meter);
     QCOMPARE(meter->getMeterMaxValue(0), 100);
     set("ybexItemMeterRotation1", 150);
     QCOMPARE(meter->getMeterRotation(0), 100);
@@ -647,7 +650,7 @@ void TestPropertyPanel::chartSeries()
     chart->setChartSerData(0, "1/2/3/4");
     chart->setChartSerPointCount(1, 4);
     chart->setChartSerData(1, "5/6/7/8");
-    window->slotRecvWnd(chart);
+    window->properties()->slotRecvWnd(chart);
     set("ybexItemChartSerPointCount0", 3);
     QCOMPARE(chart->getChartSerPointCount(0), 3);
     QCOMPARE(chart->getChartSerPointCount(1), 3);
@@ -678,14 +681,14 @@ void TestPropertyPanel::timers()
 {
     // No timer chosen: the shown sheet stays.
     QMyWidget *w = drop(0);
-    window->slotRecvWnd(w);
-    window->showTimerProperty();
-    QCOMPARE(window->getSelectionKind(), SelectionKind::Widget);
+    window->properties()->slotRecvWnd(w);
+    window->properties()->showTimerProperty();
+    QCOMPARE(window->properties()->getSelectionKind(), SelectionKind::Widget);
     QVERIFY(row("x"));
 
     TimerParam *sleep = design().timer(8);
     sleep->setTimerVal(52);
-    QTest::mouseClick(window->getTimerButton(8), Qt::LeftButton);
+    QTest::mouseClick(window->properties()->getTimerButton(8), Qt::LeftButton);
     QCOMPARE(shown("timerVal").toInt(), 20);
     // Showing the rounded percentage writes nothing back.
     QCOMPARE(sleep->timerVal(), 52);
@@ -696,29 +699,35 @@ void TestPropertyPanel::timers()
     QCOMPARE(shown("timerVal").toInt(), 100);
     QCOMPARE(sleep->timerVal(), 255);
     set("timerTime", 30);
-    QCOMPARE(window->getTimerButton(8)->styleSheet(), window->getTimerButtonStyle(1));
+    QCOMPARE(window->properties()->getTimerButton(8)->styleSheet(),
+             window->properties()->getTimerButtonStyle(1));
     set("timerTime", 0);
-    QCOMPARE(window->getTimerButton(8)->styleSheet(), window->getTimerButtonStyle(2));
+    QCOMPARE(window->properties()->getTimerButton(8)->styleSheet(),
+             window->properties()->getTimerButtonStyle(2));
 
-    window->slotRecvParent();
+    window->properties()->slotRecvParent();
     sleep->setTimerVal(2);
-    QTest::mouseClick(window->getTimerButton(8), Qt::LeftButton);
+    QTest::mouseClick(window->properties()->getTimerButton(8), Qt::LeftButton);
     QCOMPARE(sleep->timerVal(), 2);
 
-    QTest::mouseClick(window->getTimerButton(2), Qt::LeftButton);
+    QTest::mouseClick(window->properties()->getTimerButton(2), Qt::LeftButton);
     set("timerEnable", true);
     QCOMPARE(design().timer(2)->timerEnable(), 1);
-    QCOMPARE(window->getTimerButton(2)->styleSheet(), window->getTimerButtonStyle(1));
+    QCOMPARE(window->properties()->getTimerButton(2)->styleSheet(),
+             window->properties()->getTimerButtonStyle(1));
     set("timerTime", 250);
     QCOMPARE(design().timer(2)->timerTime(), 250);
 
     // After a page or widget sheet no button shows the selected style.
     design().timer(8)->setTimerTime(5);
-    window->slotRecvWnd(w);
-    QCOMPARE(window->getCurrentTimer(), -1);
-    QCOMPARE(window->getTimerButton(2)->styleSheet(), window->getTimerButtonStyle(0));
-    QCOMPARE(window->getTimerButton(8)->styleSheet(), window->getTimerButtonStyle(0));
-    QCOMPARE(window->getTimerButton(4)->styleSheet(), window->getTimerButtonStyle(2));
+    window->properties()->slotRecvWnd(w);
+    QCOMPARE(window->properties()->getCurrentTimer(), -1);
+    QCOMPARE(window->properties()->getTimerButton(2)->styleSheet(),
+             window->properties()->getTimerButtonStyle(0));
+    QCOMPARE(window->properties()->getTimerButton(8)->styleSheet(),
+             window->properties()->getTimerButtonStyle(0));
+    QCOMPARE(window->properties()->getTimerButton(4)->styleSheet(),
+             window->properties()->getTimerButtonStyle(2));
 }
 
 void TestPropertyPanel::eventRows()
@@ -726,7 +735,7 @@ void TestPropertyPanel::eventRows()
     QMyWidget *w = drop(0);
     w->addEvent(event(0, 1, 50));
     w->addEvent(event(0, 1, 50));
-    window->slotRecvWnd(w);
+    window->properties()->slotRecvWnd(w);
     const QStringList captions = topLevelCaptions();
     QCOMPARE(captions.last(), QString("事件"));
     QCOMPARE(browser()->currentItem()->property()->propertyName(), QString("事件"));
@@ -740,7 +749,7 @@ void TestPropertyPanel::eventRows()
 
     // Hand-written code for the type: an empty events group.
     w->setEventContent(1, 1, "pass");
-    window->slotRecvWnd(w);
+    window->properties()->slotRecvWnd(w);
     QCOMPARE(topLevelCaptions().last(), QString("事件"));
     QVERIFY(browser()->topLevelItems().last()->children().isEmpty());
 
@@ -750,7 +759,7 @@ void TestPropertyPanel::eventRows()
     noFunction.setUserType(500);
     w->addEvent(noFunction);
     w->addEvent(event(0, 9, 50));
-    window->slotRecvWnd(w);
+    window->properties()->slotRecvWnd(w);
     QVERIFY(row("Event_Wnd_0_0"));
     QVERIFY(!row("Event_Wnd_0_1"));
     QVERIFY(!row("Event_Wnd_0_2"));
@@ -758,12 +767,12 @@ void TestPropertyPanel::eventRows()
     // A label never shows events.
     QMyWidget *label = drop(1);
     label->addEvent(event(1, 0, 50));
-    window->slotRecvWnd(label);
+    window->properties()->slotRecvWnd(label);
     QVERIFY(!topLevelCaptions().contains("事件"));
 
     // Page events are edited on the page.
     design().page(0)->appendEvent(event(-1, 0, 50));
-    window->slotRecvParent();
+    window->properties()->slotRecvParent();
     set("Event_Frame_0_0", "7");
     QCOMPARE(design().page(0)->events().at(0).param(0), QString("7"));
 }
@@ -771,7 +780,7 @@ void TestPropertyPanel::eventRows()
 void TestPropertyPanel::nothingWhileDragging()
 {
     QMyWidget *w = drop(1);
-    window->slotRecvWnd(w);
+    window->properties()->slotRecvWnd(w);
     const int x = w->getX();
     QTest::mousePress(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2));
     QVERIFY(w->getIsDragging());
@@ -791,7 +800,7 @@ void TestPropertyPanel::helpLineRows()
     PageParam *page = design().page(0);
     page->appendEvent(event(-1, 0, 50));
     page->setPageHelpLineLeft(4);
-    window->slotRecvParent();
+    window->properties()->slotRecvParent();
     QCOMPARE(page->pageHelpLineType(), 0);
     QVERIFY(!topLevelCaptions().contains("左偏移"));
     set("pageHelpLineType", 2);
@@ -809,7 +818,7 @@ void TestPropertyPanel::helpLineRows()
 
     // Shown with type 2: right behind the help-line row.
     set("pageHelpLineType", 2);
-    window->slotRecvParent();
+    window->properties()->slotRecvParent();
     const QStringList captions = topLevelCaptions();
     const int at = captions.indexOf("辅助线");
     QCOMPARE(captions.mid(at + 1, 4), offsets);
@@ -818,24 +827,24 @@ void TestPropertyPanel::helpLineRows()
 
 void TestPropertyPanel::resolutionAndOrientation()
 {
-    window->slotRecvParent();
+    window->properties()->slotRecvParent();
     set("screenType", 1);
     QCOMPARE(design().screenType(), 1);
     QCOMPARE(design().frameSize().width(), 480);
     QCOMPARE(design().frameSize().height(), 800);
     set("vga", resolutionList.indexOf("480*272(HHVGA)"));
-    QCOMPARE(window->getScreenSizeDlg()->resolutionText(), QString("480*272(HHVGA)"));
+    QCOMPARE(window->project()->getScreenSizeDlg()->resolutionText(), QString("480*272(HHVGA)"));
     QCOMPARE(design().frameSize().width(), 272);
     QCOMPARE(design().frameSize().height(), 480);
     // The entry already held changes nothing.
     design().setFrameSize(QSize(1, design().frameSize().height()));
-    window->slotRecvParent();
+    window->properties()->slotRecvParent();
     set("vga", 0);
     set("vga", resolutionList.indexOf("480*272(HHVGA)"));
-    QCOMPARE(window->getScreenSizeDlg()->resolutionText(), QString("480*272(HHVGA)"));
+    QCOMPARE(window->project()->getScreenSizeDlg()->resolutionText(), QString("480*272(HHVGA)"));
 
     design().setResolution(QString());
-    window->slotRecvParent();
+    window->properties()->slotRecvParent();
     set("screenType", 3);
     QCOMPARE(design().frameSize().width(), 0);
     QCOMPARE(design().frameSize().height(), 0);
@@ -847,7 +856,7 @@ void TestPropertyPanel::unlistedScreen()
 {
     design().setResolution("123*45");
     design().setScreenType(5);
-    window->slotRecvParent();
+    window->properties()->slotRecvParent();
     QCOMPARE(choices()->enumNames(row("vga")).size(), resolutionList.size() + 1);
     QCOMPARE(choices()->enumNames(row("vga")).last(), QString("123*45"));
     QCOMPARE(shown("vga").toInt(), resolutionList.size());
@@ -856,11 +865,11 @@ void TestPropertyPanel::unlistedScreen()
     QCOMPARE(design().screenType(), 5);
 
     set("vga", 0);
-    QCOMPARE(window->getScreenSizeDlg()->resolutionText(), resolutionList.at(0));
+    QCOMPARE(window->project()->getScreenSizeDlg()->resolutionText(), resolutionList.at(0));
     QCOMPARE(design().frameSize().width(), 128);
     QCOMPARE(design().frameSize().height(), 128);
     set("vga", resolutionList.size());
-    QCOMPARE(window->getScreenSizeDlg()->resolutionText(), resolutionList.at(0));
+    QCOMPARE(window->project()->getScreenSizeDlg()->resolutionText(), resolutionList.at(0));
     QCOMPARE(shown("vga").toInt(), 0);
 
     set("screenType", 0);
@@ -870,7 +879,7 @@ void TestPropertyPanel::unlistedScreen()
     QCOMPARE(shown("screenType").toInt(), 0);
 
     // Listed values have no extra entry.
-    window->slotRecvParent();
+    window->properties()->slotRecvParent();
     QCOMPARE(choices()->enumNames(row("vga")), resolutionList);
     QCOMPARE(choices()->enumNames(row("screenType")).size(), 4);
 }
@@ -880,7 +889,7 @@ void TestPropertyPanel::unlistedScreen()
 void TestPropertyPanel::coupledColourRows()
 {
     QMyWidget *label = drop(1);
-    window->slotRecvWnd(label);
+    window->properties()->slotRecvWnd(label);
     set("fontOpa", 100);
     QCOMPARE(label->getFontColor().alpha(), 100);
     QCOMPARE(shown("fontColor").value<QColor>().alpha(), 100);
@@ -891,7 +900,7 @@ void TestPropertyPanel::coupledColourRows()
     QCOMPARE(shown("ybexItemBackground1").value<QColor>().alpha(), 255);
     QCOMPARE(shown("ybexItemBackground2").value<QColor>().alpha(), 255);
 
-    window->slotRecvParent();
+    window->properties()->slotRecvParent();
     set("pageOpa", 40);
     QCOMPARE(shown("pageColorGrad1").value<QColor>().alpha(), 40);
     set("pageColorGrad2", QColor(1, 2, 3, 255));
@@ -905,7 +914,7 @@ void TestPropertyPanel::pageBackground()
     design().setPictures(QStringList {images + "0_a.png", images + "1_b.Jpg", images + "2_c.jpg"});
     PageParam *page = design().page(0);
     design().setModelType(0);
-    window->slotRecvParent();
+    window->properties()->slotRecvParent();
     set("pageImageNum", "0");
     QCOMPARE(page->pageImageNum(), -1);
     QCOMPARE(shown("pageImageNum").toString(), QString());
@@ -927,7 +936,7 @@ void TestPropertyPanel::pageBackground()
 
     // A widget keeps any number.
     QMyWidget *w = drop(2);
-    window->slotRecvWnd(w);
+    window->properties()->slotRecvWnd(w);
     set("imageNum", "42");
     QCOMPARE(w->getImageNum(), 42);
     set("imageNum", "");
@@ -939,7 +948,7 @@ void TestPropertyPanel::choiceRows()
     QMyWidget *box = drop(4);
     box->setSignalMode(0);
     box->setText("a\nb");
-    window->slotRecvWnd(box);
+    window->properties()->slotRecvWnd(box);
     QCOMPARE(box->getText(), QString("a\nb"));
     set("ybexItemSignalMode", 1);
     QCOMPARE(box->getText(), QString("ab"));
@@ -950,13 +959,13 @@ void TestPropertyPanel::choiceRows()
     QCOMPARE(box->getKeyboardid(), 3);
     // Single-line mode applies again whenever the sheet is shown.
     box->setText("c\nd");
-    window->slotRecvWnd(box);
+    window->properties()->slotRecvWnd(box);
     QCOMPARE(box->getText(), QString("cd"));
 
     // A font row whose list shrank since the sheet was built changes nothing.
     design().setFontIds(QStringList {"3", "7"});
     box->setFontID(3);
-    window->slotRecvWnd(box);
+    window->properties()->slotRecvWnd(box);
     design().setFontIds(QStringList {"3"});
     set("fontID", 1);
     QCOMPARE(box->getFontID(), 3);
@@ -966,7 +975,7 @@ void TestPropertyPanel::choiceRows()
     QCOMPARE(box->getFontID(), 8);
 
     QMyWidget *button = drop(0);
-    window->slotRecvWnd(button);
+    window->properties()->slotRecvWnd(button);
     set("ybexItemAnimDir", 7);
     QCOMPARE(button->getAnimDir(), 7);
 }
@@ -974,11 +983,11 @@ void TestPropertyPanel::choiceRows()
 void TestPropertyPanel::geometryFollowsTheCanvas()
 {
     QMyWidget *slider = drop(6);
-    window->slotRecvWnd(slider);
+    window->properties()->slotRecvWnd(slider);
     const int buildProgW = shown("ybexItemProgW").toInt();
     slider->setPos(50, 60);
     slider->setW(140);
-    window->slotRecvWndMove(slider);
+    window->properties()->slotRecvWndMove(slider);
     QCOMPARE(shown("x").toInt(), 50);
     QCOMPARE(shown("y").toInt(), 60);
     QCOMPARE(shown("w").toInt(), 140);
@@ -993,11 +1002,11 @@ void TestPropertyPanel::geometryFollowsTheCanvas()
 
     // An arc is drawn square: its rows show the side it is drawn with, not the dragged width.
     QMyWidget *arc = drop(7);
-    window->slotRecvWnd(arc);
+    window->properties()->slotRecvWnd(arc);
     const int shownX = shown("ybexItemProgX").toInt();
     arc->setPos(70, 80);
     arc->setW(arc->getH() + 35);
-    window->slotRecvWndMove(arc);
+    window->properties()->slotRecvWndMove(arc);
     QCOMPARE(shown("x").toInt(), 70);
     QCOMPARE(shown("w").toInt(), arc->getH());
     QCOMPARE(shown("h").toInt(), arc->getH());
@@ -1008,14 +1017,14 @@ void TestPropertyPanel::geometryFollowsTheCanvas()
     QCOMPARE(snapshot(arc), values);
     // Another widget's move changes no row.
     slider->setPos(5, 5);
-    window->slotRecvWndMove(slider);
+    window->properties()->slotRecvWndMove(slider);
     QCOMPARE(shown("x").toInt(), 70);
 
     QMyWidget *chart = drop(9);
-    window->slotRecvWnd(chart);
+    window->properties()->slotRecvWnd(chart);
     const int chartX = shown("ybexItemProgX").toInt();
     chart->setPos(90, 100);
-    window->slotRecvWndMove(chart);
+    window->properties()->slotRecvWndMove(chart);
     QCOMPARE(shown("x").toInt(), 90);
     QCOMPARE(shown("ybexItemProgX").toInt(), chartX);
 }
@@ -1023,7 +1032,7 @@ void TestPropertyPanel::geometryFollowsTheCanvas()
 void TestPropertyPanel::checkableRebuildsAfterTheReport()
 {
     QMyWidget *button = drop(0);
-    window->slotRecvWnd(button);
+    window->properties()->slotRecvWnd(button);
     QVERIFY(topLevelCaptions().contains("按下状态"));
     QtProperty *checkable = row("checkabled");
     QWidget *editor = openEditor("checkabled");
@@ -1035,21 +1044,21 @@ void TestPropertyPanel::checkableRebuildsAfterTheReport()
     QVERIFY(topLevelCaptions().contains("按下状态"));
     QTRY_VERIFY(topLevelCaptions().contains("选中状态"));
     QVERIFY(!topLevelCaptions().contains("按下状态"));
-    QCOMPARE(window->getCurrentWidget(), button);
+    QCOMPARE(window->properties()->getCurrentWidget(), button);
 
     // A label's switch rebuilds nothing.
     QMyWidget *label = drop(1);
     label->setCheckabled(false);
-    window->slotRecvWnd(label);
+    window->properties()->slotRecvWnd(label);
     QVERIFY(!row("checkabled"));
 
     // The button went away before the rebuild: nothing is built for it.
-    window->slotRecvWnd(button);
+    window->properties()->slotRecvWnd(button);
     set("checkabled", false);
     button->setSelected(true);
-    window->deleteSelectedWidget();
+    window->pages()->deleteSelectedWidget();
     QCoreApplication::processEvents();
-    QCOMPARE(window->getSelectionKind(), SelectionKind::Page);
+    QCOMPARE(window->properties()->getSelectionKind(), SelectionKind::Page);
 }
 
 void TestPropertyPanel::openEditorAcrossSelections()
@@ -1058,7 +1067,7 @@ void TestPropertyPanel::openEditorAcrossSelections()
     QMyWidget *b = drop(1);
     a->setPos(10, 10);
     b->setPos(100, 100);
-    window->slotRecvWnd(a);
+    window->properties()->slotRecvWnd(a);
     auto *spin = qobject_cast<QSpinBox *>(openEditor("x"));
     QVERIFY(spin);
     // Typed text the editor has not reported yet.
@@ -1067,13 +1076,13 @@ void TestPropertyPanel::openEditorAcrossSelections()
     spin->selectAll();
     QTest::keyClicks(spin, "45");
     QCOMPARE(a->getX(), 10);
-    window->slotRecvWnd(b);
+    window->properties()->slotRecvWnd(b);
     QCOMPARE(a->getX(), 45);
     QCOMPARE(b->getX(), 100);
 
     // A page sheet's open edit stays with its page when another page is shown.
-    window->addPage();
-    window->on_treeWidget_itemClicked(
+    window->pages()->addPage();
+    window->pages()->on_treeWidget_itemClicked(
         window->findChild<QTreeWidget *>("treeWidget")->topLevelItem(0), 0);
     QCOMPARE(design().currentPage(), 0);
     spin = qobject_cast<QSpinBox *>(openEditor("pageRadius"));
@@ -1082,21 +1091,21 @@ void TestPropertyPanel::openEditorAcrossSelections()
     spin->setFocus();
     spin->selectAll();
     QTest::keyClicks(spin, "33");
-    window->on_treeWidget_itemClicked(
+    window->pages()->on_treeWidget_itemClicked(
         window->findChild<QTreeWidget *>("treeWidget")->topLevelItem(1), 0);
     QCOMPARE(design().currentPage(), 1);
     QCOMPARE(design().page(0)->pageRadius(), 33);
     QCOMPARE(design().page(1)->pageRadius(), 0);
 
     // Likewise a timer's edit when another timer is chosen.
-    QTest::mouseClick(window->getTimerButton(1), Qt::LeftButton);
+    QTest::mouseClick(window->properties()->getTimerButton(1), Qt::LeftButton);
     spin = qobject_cast<QSpinBox *>(openEditor("timerTime"));
     QVERIFY(spin);
     spin->setKeyboardTracking(false);
     spin->setFocus();
     spin->selectAll();
     QTest::keyClicks(spin, "700");
-    QTest::mouseClick(window->getTimerButton(5), Qt::LeftButton);
+    QTest::mouseClick(window->properties()->getTimerButton(5), Qt::LeftButton);
     QCOMPARE(design().timer(1)->timerTime(), 700);
     QCOMPARE(design().timer(5)->timerTime(), 0);
 }
@@ -1106,17 +1115,17 @@ void TestPropertyPanel::deletingTheShownWidgetWithAnEditorOpen()
     QMyWidget *a = drop(1);
     QMyWidget *b = drop(1);
     b->setPos(200, 200);
-    window->slotRecvWnd(a);
+    window->properties()->slotRecvWnd(a);
     a->setSelected(true);
     auto *line = qobject_cast<QLineEdit *>(openEditor("text"));
     QVERIFY(line);
     line->setFocus();
     QTest::keyClicks(line, "ab");
     QCOMPARE(a->getText().right(2), QString("ab"));
-    window->deleteSelectedWidget();
+    window->pages()->deleteSelectedWidget();
     QCOMPARE(design().widgets(0).size(), 1);
-    QVERIFY(!window->getCurrentWidget());
-    QCOMPARE(window->getSelectionKind(), SelectionKind::Page);
+    QVERIFY(!window->properties()->getCurrentWidget());
+    QCOMPARE(window->properties()->getSelectionKind(), SelectionKind::Page);
     const QString bText = b->getText();
     QCoreApplication::processEvents();
     QCOMPARE(b->getText(), bText);

@@ -9,7 +9,8 @@
 #include <QWindow>
 #include <QtTest>
 
-// The boxes never block: answers come back through s_sendIsNo, or not at all.
+// The boxes never block: answers come back to the asker's functions or through s_sendIsNo,
+// or not at all.
 class TestQMyMessageBox : public QObject
 {
     Q_OBJECT
@@ -19,6 +20,10 @@ private slots:
     void kinds_data();
     void kinds();
     void secondMessageReplacesFirst();
+    void askedAnswers_data();
+    void askedAnswers();
+    void askedQuestionIsAnsweredOnce();
+    void answerMayShowTheNextMessage();
     void unknownButtonSetKeepsButtons();
     void dragMovesTheBox();
     void sizeFollowsEachMessage();
@@ -137,6 +142,105 @@ void TestQMyMessageBox::secondMessageReplacesFirst()
     QTest::mouseClick(::button(box, "btnOk"), Qt::LeftButton);
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toInt(), 13);
+}
+
+void TestQMyMessageBox::askedAnswers_data()
+{
+    QTest::addColumn<int>("set");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("answered");
+    QTest::newRow("yes") << 2 << "btnOk"
+                         << "是"
+                         << "yes";
+    QTest::newRow("no") << 2 << "btnCancel"
+                        << "否"
+                        << "no";
+    QTest::newRow("three buttons, yes") << 3 << "btnOk"
+                                        << "是"
+                                        << "yes";
+    QTest::newRow("three buttons, no") << 3 << "btnCancel"
+                                       << "否"
+                                       << "no";
+    QTest::newRow("three buttons, cancel") << 3 << "btnNo"
+                                           << "取消"
+                                           << "cancel";
+    QTest::newRow("ok") << 1 << "btnOk"
+                        << "确定"
+                        << "yes";
+}
+
+void TestQMyMessageBox::askedAnswers()
+{
+    QFETCH(int, set);
+    QFETCH(QString, button);
+    QFETCH(QString, text);
+    QFETCH(QString, answered);
+    QMyMessageBox box;
+    QSignalSpy spy(&box, &QMyMessageBox::s_sendIsNo);
+    QStringList answers;
+    box.ask(
+        QMyMessageBox::Warning, QMyMessageBox::ButtonSet(set), "question",
+        [&] { answers << "yes"; }, [&] { answers << "no"; }, [&] { answers << "cancel"; });
+    QVERIFY(box.isVisible());
+    QCOMPARE(box.windowTitle(), QString("警告"));
+    QCOMPARE(box.findChild<QLabel *>("labMessage")->text(), QString("question"));
+    QCOMPARE(::button(box, button.toLatin1())->text(), text);
+    QTest::mouseClick(::button(box, button.toLatin1()), Qt::LeftButton);
+    QCOMPARE(answers, QStringList {answered});
+    QVERIFY(box.isHidden());
+    QCOMPARE(spy.count(), 0);
+}
+
+// An answer comes once; a message shown before it replaces the question, whose answer then
+// never comes; an answer without a function does nothing.
+void TestQMyMessageBox::askedQuestionIsAnsweredOnce()
+{
+    QMyMessageBox box;
+    QSignalSpy spy(&box, &QMyMessageBox::s_sendIsNo);
+    int yes = 0;
+    box.ask(QMyMessageBox::Information, QMyMessageBox::YesNo, "first", [&] { ++yes; });
+    ::button(box, "btnOk")->click();
+    ::button(box, "btnOk")->click();
+    QCOMPARE(yes, 1);
+    box.ask(QMyMessageBox::Information, QMyMessageBox::YesNo, "second", [&] { ++yes; });
+    ::button(box, "btnCancel")->click();
+    ::button(box, "btnOk")->click();
+    QCOMPARE(yes, 1);
+    box.ask(QMyMessageBox::Information, QMyMessageBox::YesNo, "third", [&] { ++yes; });
+    box.showNotice(QMyMessageBox::Information, "notice");
+    ::button(box, "btnCancel")->click();
+    QCOMPARE(yes, 1);
+    QCOMPARE(spy.count(), 0);
+    box.ask(QMyMessageBox::Information, QMyMessageBox::YesNo, "fourth", [&] { ++yes; });
+    box.showMes(0, 2, 7, "coded");
+    ::button(box, "btnOk")->click();
+    QCOMPARE(yes, 1);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toInt(), 7);
+    box.ask(QMyMessageBox::Information, QMyMessageBox::YesNoCancel, "fifth", [&] { ++yes; });
+    ::button(box, "btnNo")->click();
+    QCOMPARE(yes, 1);
+    QCOMPARE(spy.count(), 1);
+}
+
+// What an answer shows on the same box stays up, whether the answer came to a function or
+// with a code.
+void TestQMyMessageBox::answerMayShowTheNextMessage()
+{
+    QMyMessageBox box;
+    box.ask(QMyMessageBox::Information, QMyMessageBox::YesNo, "question",
+            [&] { box.showNotice(QMyMessageBox::Warning, "after"); });
+    ::button(box, "btnOk")->click();
+    QVERIFY(box.isVisible());
+    QCOMPARE(box.findChild<QLabel *>("labMessage")->text(), QString("after"));
+
+    connect(&box, &QMyMessageBox::s_sendIsNo, &box,
+            [&] { box.showNotice(QMyMessageBox::Warning, "after the code"); });
+    box.showMes(0, 2, 7, "coded");
+    ::button(box, "btnOk")->click();
+    QVERIFY(box.isVisible());
+    QCOMPARE(box.findChild<QLabel *>("labMessage")->text(), QString("after the code"));
 }
 
 void TestQMyMessageBox::unknownButtonSetKeepsButtons()

@@ -7,25 +7,17 @@
 #include "qmyitemmodel.h"
 
 // Each table kind is built by name so that one data table covers the whole family.
-static QStandardItemModel *makeModel(const QString &kind, int rows, int checkEntries)
+static QStandardItemModel *makeModel(const QString &kind, int rows)
 {
     QStandardItemModel *model = nullptr;
-    QList<Qt::CheckState> *states = nullptr;
-    if (kind == "check") {
-        auto *m = new QMyCheckStandardItemModel;
-        states = &m->checkStates;
-        model = m;
-    } else if (kind == "image") {
-        auto *m = new QMyImageItemModel;
-        states = &m->checkStates;
-        model = m;
-    } else if (kind == "instr") {
-        auto *m = new QMyInstrTableModel;
-        states = &m->checkStates;
-        model = m;
-    } else {
+    if (kind == "check")
+        model = new QMyCheckStandardItemModel;
+    else if (kind == "image")
+        model = new QMyImageItemModel;
+    else if (kind == "instr")
+        model = new QMyInstrTableModel;
+    else
         model = new QMyItemModel;
-    }
     for (int r = 0; r < rows; ++r) {
         QList<QStandardItem *> row;
         for (int c = 0; c < 4; ++c) {
@@ -37,20 +29,12 @@ static QStandardItemModel *makeModel(const QString &kind, int rows, int checkEnt
         }
         model->appendRow(row);
     }
-    for (int i = 0; states && i < checkEntries; ++i)
-        states->append(Qt::Unchecked);
     return model;
 }
 
-static QList<Qt::CheckState> *statesOf(QStandardItemModel *model)
+static QMyCheckColumnModel *checksOf(QStandardItemModel *model)
 {
-    if (auto *m = qobject_cast<QMyCheckStandardItemModel *>(model))
-        return &m->checkStates;
-    if (auto *m = qobject_cast<QMyImageItemModel *>(model))
-        return &m->checkStates;
-    if (auto *m = qobject_cast<QMyInstrTableModel *>(model))
-        return &m->checkStates;
-    return nullptr;
+    return qobject_cast<QMyCheckColumnModel *>(model);
 }
 
 class TestTableModels : public QObject
@@ -78,7 +62,7 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(int, column);
         QFETCH(int, flags);
-        QScopedPointer<QStandardItemModel> model(makeModel(kind, 2, 2));
+        QScopedPointer<QStandardItemModel> model(makeModel(kind, 2));
         QCOMPARE(int(model->flags(model->index(1, column))), flags);
         QCOMPARE(int(model->flags(QModelIndex())), 0);
         QVERIFY(!model->data(QModelIndex(), Qt::DisplayRole).isValid());
@@ -104,7 +88,7 @@ private slots:
         QFETCH(QVariant, alignment);
         QFETCH(QVariant, oddBackground);
         QFETCH(QVariant, evenBackground);
-        QScopedPointer<QStandardItemModel> model(makeModel(kind, 4, 4));
+        QScopedPointer<QStandardItemModel> model(makeModel(kind, 4));
         for (int c = 0; c < 4; ++c) {
             QCOMPARE(model->data(model->index(2, c), Qt::TextAlignmentRole).toInt(),
                      alignment.toInt());
@@ -115,49 +99,73 @@ private slots:
         QCOMPARE(model->data(model->index(1, 2), Qt::DisplayRole).toString(), QString("r1c2"));
     }
 
-    // The check column of the three check-list models, with full, empty and short lists.
+    // The check column of the three check-list models: a row reads as checked or not.
     void checkColumn_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<int>("entries");
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("written");
         QTest::addColumn<bool>("result");
         QTest::addColumn<int>("read");
         for (const QString kind : {"check", "image"}) {
             const QByteArray k = kind.toLatin1();
-            QTest::addRow("%s checked", k.data()) << kind << 3 << 1 << 2 << true << 2;
-            QTest::addRow("%s partial stores 0", k.data()) << kind << 3 << 1 << 1 << true << 0;
-            QTest::addRow("%s empty list ignores", k.data()) << kind << 0 << 1 << 2 << true << 0;
-            QTest::addRow("%s missing entry ignores", k.data())
-                << kind << 2 << 2 << 2 << false << 0;
+            QTest::addRow("%s checked", k.data()) << kind << 1 << 2 << true << 2;
+            QTest::addRow("%s partial stores 0", k.data()) << kind << 1 << 1 << true << 0;
+            QTest::addRow("%s unchecked", k.data()) << kind << 2 << 0 << true << 0;
         }
-        QTest::newRow("instr stores nothing") << "instr" << 3 << 1 << 2 << true << 0;
-        QTest::newRow("instr missing entry") << "instr" << 2 << 2 << 2 << true << 0;
+        QTest::newRow("instr stores nothing") << "instr" << 1 << 2 << true << 0;
+        QTest::newRow("instr last row") << "instr" << 2 << 2 << true << 0;
     }
     void checkColumn()
     {
         QFETCH(QString, kind);
-        QFETCH(int, entries);
         QFETCH(int, row);
         QFETCH(int, written);
         QFETCH(bool, result);
         QFETCH(int, read);
-        QScopedPointer<QStandardItemModel> model(makeModel(kind, 3, entries));
-        QList<Qt::CheckState> *states = statesOf(model.data());
+        QScopedPointer<QStandardItemModel> model(makeModel(kind, 3));
+        QMyCheckColumnModel *checks = checksOf(model.data());
         const QModelIndex index = model->index(row, 0);
         QCOMPARE(model->setData(index, written, Qt::CheckStateRole), result);
         QCOMPARE(model->data(index, Qt::CheckStateRole).toInt(), read);
-        QCOMPARE(states->size(), entries);
-        if (row < entries)
-            QCOMPARE(int(states->at(row)), read);
-        // the owner may set entries directly, and the model reads them
-        if (row < entries) {
-            (*states)[row] = Qt::Checked;
-            QCOMPARE(model->data(index, Qt::CheckStateRole).toInt(), 2);
-        }
-        // the item's own check state is never shown
+        QCOMPARE(int(checks->checkState(row)), read);
+        QCOMPARE(checks->checkStates().size(), 3);
+        // The owner may set checks directly, and the model reads them.
+        checks->setCheckState(row, Qt::Checked);
+        QCOMPARE(model->data(index, Qt::CheckStateRole).toInt(), 2);
+        QCOMPARE(checks->checkedCount(), 1);
+        QCOMPARE(checks->nextChecked(), row);
+        QCOMPARE(checks->nextChecked(row + 1), -1);
+        // A partial check of an item reads as unchecked.
         QCOMPARE(model->data(model->index(0, 0), Qt::CheckStateRole).toInt(), 0);
+        // A row that does not exist reads as unchecked and takes no check.
+        checks->setCheckState(3, Qt::Checked);
+        checks->setCheckState(-1, Qt::Checked);
+        QCOMPARE(checks->checkState(3), Qt::Unchecked);
+        QCOMPARE(model->rowCount(), 3);
+    }
+
+    // A check goes and comes with its row.
+    void checksFollowTheirRows()
+    {
+        QMyImageItemModel model;
+        for (int r = 0; r < 4; ++r)
+            model.setItem(r, 1, new QStandardItem(QString::number(r)));
+        model.setCheckState(1, Qt::Checked);
+        model.setCheckState(3, Qt::Checked);
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        model.setCheckState(2, Qt::Checked);
+        QCOMPARE(changed.count(), 1);
+        model.removeRow(2);
+        QCOMPARE(model.checkStates(),
+                 (QList<Qt::CheckState> {Qt::Unchecked, Qt::Checked, Qt::Checked}));
+        model.insertRow(0);
+        QCOMPARE(model.checkStates(),
+                 (QList<Qt::CheckState> {Qt::Unchecked, Qt::Unchecked, Qt::Checked, Qt::Checked}));
+        model.setAllCheckStates(Qt::Unchecked);
+        QCOMPARE(model.checkedCount(), 0);
+        model.setAllCheckStates(Qt::Checked);
+        QCOMPARE(model.checkedCount(), 4);
     }
 
     void checkStateOfOtherColumnsIsStored_data()
@@ -170,14 +178,14 @@ private slots:
     void checkStateOfOtherColumnsIsStored()
     {
         QFETCH(QString, kind);
-        QScopedPointer<QStandardItemModel> model(makeModel(kind, 2, 2));
+        QScopedPointer<QStandardItemModel> model(makeModel(kind, 2));
         QCOMPARE(model->data(model->index(0, 1), Qt::CheckStateRole).toInt(),
                  int(Qt::PartiallyChecked));
     }
 
     void itemModelShowsStoredCheckState()
     {
-        QScopedPointer<QStandardItemModel> model(makeModel("item", 2, 0));
+        QScopedPointer<QStandardItemModel> model(makeModel("item", 2));
         QCOMPARE(model->data(model->index(0, 0), Qt::CheckStateRole).toInt(),
                  int(Qt::PartiallyChecked));
         QVERIFY(model->setData(model->index(0, 0), 2, Qt::CheckStateRole));
@@ -208,7 +216,7 @@ private slots:
         QFETCH(int, column);
         QFETCH(bool, result);
         QFETCH(QString, text);
-        QScopedPointer<QStandardItemModel> model(makeModel(kind, 2, 2));
+        QScopedPointer<QStandardItemModel> model(makeModel(kind, 2));
         const QModelIndex index = model->index(0, column);
         QCOMPARE(model->setData(index, QString("new"), role), result);
         QCOMPARE(model->data(index, Qt::DisplayRole).toString(), text);
@@ -234,7 +242,7 @@ private slots:
     void clearAll()
     {
         QFETCH(QString, kind);
-        QScopedPointer<QStandardItemModel> model(makeModel(kind, 3, 3));
+        QScopedPointer<QStandardItemModel> model(makeModel(kind, 3));
         model->setHorizontalHeaderLabels({"", "A", "B"});
         if (auto *m = qobject_cast<QMyCheckStandardItemModel *>(model.data()))
             m->clearAll();
@@ -243,7 +251,7 @@ private slots:
         QCOMPARE(model->rowCount(), 0);
         QCOMPARE(model->columnCount(), 0);
         QVERIFY(!model->headerData(1, Qt::Horizontal).isValid());
-        QVERIFY(statesOf(model.data())->isEmpty());
+        QVERIFY(checksOf(model.data())->checkStates().isEmpty());
     }
 };
 

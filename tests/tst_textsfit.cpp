@@ -3,6 +3,7 @@
 #include "deleventdlg.h"
 #include "designdocument.h"
 #include "designglobals.h"
+#include "downloadcontroller.h"
 #include "downloadeventdlg.h"
 #include "eventinfo.h"
 #include "instrcatalogue.h"
@@ -13,7 +14,10 @@
 #include "mainwindow.h"
 #include "pageparam.h"
 #include "pagerenamedlg.h"
+#include "pagescontroller.h"
 #include "portchoice.h"
+#include "projectcontroller.h"
+#include "propertiescontroller.h"
 #include "qmyeventdlg.h"
 #include "qmymessagebox.h"
 #include "qmyprogressbarmes.h"
@@ -21,6 +25,7 @@
 #include "setscreensizedlg.h"
 #include "showinfodlg.h"
 #include "sysdlg.h"
+#include "terminalcontroller.h"
 #include "textboxdlg.h"
 #include "textfitcheck.h"
 #include "version.h"
@@ -143,14 +148,14 @@ void TestTextsFit::wholeTexts()
     look(window, "fonts");
     libraryTabs->setCurrentIndex(0);
     look(window->getLanguageDlg());
-    look(window->getPageRenameDlg());
-    look(window->getEventDlg());
-    look(window->getScreenSizeDlg());
-    look(window->getSysDlg());
+    look(window->pages()->getPageRenameDlg());
+    look(window->properties()->getEventDlg());
+    look(window->project()->getScreenSizeDlg());
+    look(window->terminal()->getSysDlg());
     look(topLevel<Version>());
-    look(window->getBootDlg());
+    look(window->download()->getBootDlg());
     for (bool connected : {false, true}) {
-        SerialPortDlg *link = window->getSerialPortDlg();
+        SerialPortDlg *link = window->terminal()->getSerialPortDlg();
         PortChoice::showConnectState(link->findChild<QLabel *>("labConnectState"),
                                      link->findChild<QPushButton *>("btnOpenClose"),
                                      link->findChild<QComboBox *>("portCombox"),
@@ -187,7 +192,7 @@ void TestTextsFit::wholeTexts()
     port->hide();
 
     // The terminal with every instruction in its send table, each hint shown in turn.
-    InstrTableDlg *terminal = window->getInstrTableDlg();
+    InstrTableDlg *terminal = window->terminal()->getInstrTableDlg();
     terminal->showDlg();
     auto *catalogue = terminal->findChild<QTableWidget *>("twInstr");
     for (int i = 0; i < catalogue->rowCount(); ++i)
@@ -219,13 +224,13 @@ void TestTextsFit::wholeTexts()
         event.setDefaultParams();
         page->eventHolder().append(event);
     }
-    DelEventDlg *del = window->getDelEventDlg();
+    DelEventDlg *del = window->properties()->getDelEventDlg();
     del->showDlg(SelectionKind::Page, nullptr, nullptr);
     look(del);
     QMetaObject::invokeMethod(del, "on_btnDelEvent_clicked");
     look(del, "deleting");
     del->hide();
-    DownLoadEventDlg *edit = window->getDownLoadEventDlg();
+    DownLoadEventDlg *edit = window->properties()->getDownLoadEventDlg();
     edit->showDlg(SelectionKind::Page, nullptr, nullptr);
     look(edit);
     edit->hide();

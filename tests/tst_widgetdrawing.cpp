@@ -653,7 +653,7 @@ void TestWidgetDrawing::textBox()
     QMyWidget *w = make(4);
     auto *box = qobject_cast<QMyTextBox *>(w);
     QVERIFY(box);
-    QSignalSpy pressed(w, SIGNAL(s_sendPressWnd(QMyWidget *)));
+    QSignalSpy pressed(w, &QMyWidget::s_sendPressWnd);
     QCOMPARE(w->getSignalMode(), 1);
     box->slotReceText(QString::fromUtf8("一二三\n"));
     QCOMPARE(w->getSignalMode(), 0);
@@ -735,7 +735,7 @@ void TestWidgetDrawing::textBoxDialogKeepsPlainText()
     QCOMPARE(dlg.size(), QSize(400, 300));
     QCOMPARE(dlg.windowTitle(), QString::fromUtf8("文本输入"));
     QVERIFY(dlg.windowFlags() & Qt::WindowStaysOnTopHint);
-    QSignalSpy sent(&dlg, SIGNAL(s_sendText(QString)));
+    QSignalSpy sent(&dlg, &TextBoxDlg::s_sendText);
     const QString html = "<b>bold</b> &amp; <i>x</i>\nline 2";
     dlg.showText(html);
     QVERIFY(dlg.isVisible());

@@ -78,7 +78,7 @@ void TestWidgetMouse::pressSelectsOnce()
 {
     QMyWidget *w = make(0, 10, 10);
     w->setSelected(false);
-    QSignalSpy pressed(w, SIGNAL(s_sendPressWnd(QMyWidget *)));
+    QSignalSpy pressed(w, &QMyWidget::s_sendPressWnd);
     press(w, QPoint(30, 15));
     QCOMPARE(pressed.count(), 1);
     QCOMPARE(pressed.at(0).at(0).value<QMyWidget *>(), w);
@@ -132,7 +132,7 @@ void TestWidgetMouse::pressChoosesHandleOrMove()
 void TestWidgetMouse::dragMovesWithinThePage()
 {
     QMyWidget *w = make(0, 50, 40);
-    QSignalSpy moved(w, SIGNAL(s_sendWndMove(QMyWidget *)));
+    QSignalSpy moved(w, &QMyWidget::s_sendWndMove);
     press(w, QPoint(20, 10));
     drag(w, QPoint(25, 12));
     QCOMPARE(w->pos(), QPoint(55, 42));
@@ -185,7 +185,7 @@ void TestWidgetMouse::resizeByHandles()
 void TestWidgetMouse::releaseReportsCanvasPosition()
 {
     QMyWidget *w = make(0, 50, 40);
-    QSignalSpy released(w, SIGNAL(s_sendPressPos(QPoint)));
+    QSignalSpy released(w, &QMyWidget::s_sendPressPos);
     press(w, QPoint(20, 10));
     release(w, QPoint(7, 8));
     QCOMPARE(released.count(), 1);
@@ -198,7 +198,7 @@ void TestWidgetMouse::moveWithoutButtonEndsADrag()
 {
     // A context menu took the release: the next move without a button is a hover.
     QMyWidget *w = make(0, 50, 40);
-    QSignalSpy moved(w, SIGNAL(s_sendWndMove(QMyWidget *)));
+    QSignalSpy moved(w, &QMyWidget::s_sendWndMove);
     press(w, QPoint(20, 10), Qt::RightButton);
     QVERIFY(w->getIsDragging());
     hover(w, QPoint(40, 20));
@@ -212,7 +212,7 @@ void TestWidgetMouse::hoverCursors()
     QMyWidget *w = make(0, 50, 40);
     w->setSelected(false);
     w->repaint();
-    QSignalSpy moved(w, SIGNAL(s_sendWndMove(QMyWidget *)));
+    QSignalSpy moved(w, &QMyWidget::s_sendWndMove);
     const struct
     {
         QPoint at;

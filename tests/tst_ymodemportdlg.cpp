@@ -183,11 +183,10 @@ private slots:
         YModemPortDlg dlg;
         YModem worker;
         QMyNativeEventFilter watcher;
-        connect(&dlg, SIGNAL(s_sendPortMes(bool, QString, int)), &worker,
-                SLOT(slotOpenClosePort(bool, QString, int)), Qt::DirectConnection);
-        connect(&worker, SIGNAL(s_sendPortStatus(bool)), &dlg, SLOT(slotPortStatus(bool)));
-        connect(&watcher, SIGNAL(comStatus(QString, bool)), &dlg,
-                SLOT(slotComStatus(QString, bool)));
+        connect(&dlg, &YModemPortDlg::s_sendPortMes, &worker, &YModem::slotOpenClosePort,
+                Qt::DirectConnection);
+        connect(&worker, &YModem::s_sendPortStatus, &dlg, &YModemPortDlg::slotPortStatus);
+        connect(&watcher, &QMyNativeEventFilter::comStatus, &dlg, &YModemPortDlg::slotComStatus);
         QStringList messages;
         connect(&worker, &YModem::s_sendMes, this,
                 [&](int, const QString &text) { messages.append(text); });

@@ -3,6 +3,7 @@
 
 #include "designdocument.h"
 #include "mainwindow.h"
+#include "projectcontroller.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
 #include "qmywidget.h"
@@ -48,8 +49,8 @@ public:
     QString makeProject(const QString &chosen,
                         const QString &resolution = QStringLiteral("800*480(WVGA1)"))
     {
-        window->getScreenSizeDlg()->setResolutionText(resolution);
-        window->createProject(chosen);
+        window->project()->getScreenSizeDlg()->setResolutionText(resolution);
+        window->project()->createProject(chosen);
         window->getQuestionBox()->hide();
         return design().projectPath();
     }

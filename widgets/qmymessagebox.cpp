@@ -79,6 +79,10 @@ void QMyMessageBox::showMes(int kind, int buttonSet, int code, const QString &te
     }
 
     actionCode = code;
+    asking = false;
+    onYes = nullptr;
+    onNo = nullptr;
+    onCancel = nullptr;
     form->labMessage->setText(text);
     // Each message gets the size it needs, wrapped lines included, and never less than the
     // form's: a long one before must not leave the box large.
@@ -94,24 +98,61 @@ void QMyMessageBox::showMes(int kind, int buttonSet, int code, const QString &te
     activateWindow();
 }
 
+void QMyMessageBox::ask(Kind kind, ButtonSet buttons, const QString &text,
+                        std::function<void()> yes, std::function<void()> no,
+                        std::function<void()> cancel)
+{
+    showMes(kind, buttons, NoAnswer, text);
+    onYes = std::move(yes);
+    onNo = std::move(no);
+    onCancel = std::move(cancel);
+    asking = true;
+}
+
+void QMyMessageBox::answer(Button button)
+{
+    if (asking) {
+        // Answered once: the functions go before they run, and no code is ever sent.
+        const std::function<void()> chosen = button == Button::Yes ? onYes
+            : button == Button::No                                 ? onNo
+                                                                   : onCancel;
+        onYes = nullptr;
+        onNo = nullptr;
+        onCancel = nullptr;
+        hide();
+        if (chosen)
+            chosen();
+        return;
+    }
+    hide();
+    switch (button) {
+    case Button::Yes:
+        emit s_sendIsNo(actionCode);
+        break;
+    case Button::No:
+        if (actionCode != NoAnswer)
+            emit s_sendIsNo(actionCode + 1);
+        break;
+    case Button::Cancel:
+        if (actionCode != NoAnswer)
+            emit s_sendIsNo(Cancelled);
+        break;
+    }
+}
+
 void QMyMessageBox::on_btnOk_clicked()
 {
-    emit s_sendIsNo(actionCode);
-    hide();
+    answer(Button::Yes);
 }
 
 void QMyMessageBox::on_btnCancel_clicked()
 {
-    if (actionCode != NoAnswer)
-        emit s_sendIsNo(actionCode + 1);
-    hide();
+    answer(Button::No);
 }
 
 void QMyMessageBox::on_btnNo_clicked()
 {
-    if (actionCode != NoAnswer)
-        emit s_sendIsNo(Cancelled);
-    hide();
+    answer(Button::Cancel);
 }
 
 void QMyMessageBox::mousePressEvent(QMouseEvent *event)

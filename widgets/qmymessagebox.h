@@ -4,12 +4,15 @@
 #include <QDialog>
 #include <QPoint>
 
+#include <functional>
+
 namespace Ui {
 class QMyMessageBox;
 }
 
-// Notice and question box that never blocks: the answer comes back later
-// through s_sendIsNo with the action code chosen by the asker.
+// Notice and question box that never blocks: the answer comes back later, to the functions
+// the asker gave or through s_sendIsNo with the action code it chose. A new message replaces
+// a question still open, whose answer then never comes.
 class QMyMessageBox : public QDialog
 {
     Q_OBJECT
@@ -28,6 +31,10 @@ public:
     ~QMyMessageBox() override;
 
     void showMes(int kind, int buttonSet, int actionCode, const QString &text);
+    // A question whose "是"/"确定" calls onYes, "否" onNo and the "取消" of three buttons
+    // onCancel, once, after the box is hidden; an answer without a function does nothing.
+    void ask(Kind kind, ButtonSet buttons, const QString &text, std::function<void()> onYes,
+             std::function<void()> onNo = {}, std::function<void()> onCancel = {});
     // A message with the one button "确定", which answers nothing.
     void showNotice(Kind kind, const QString &text) { showMes(kind, OkOnly, NoAnswer, text); }
 
@@ -47,8 +54,17 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    enum class Button { Yes, No, Cancel };
+    // Hides the box, then gives the answer, so that the answer may show the next message.
+    void answer(Button button);
+
     Ui::QMyMessageBox *form;
     int actionCode = 0;
+    // The message came from ask(): its answer goes to these functions, once.
+    bool asking = false;
+    std::function<void()> onYes;
+    std::function<void()> onNo;
+    std::function<void()> onCancel;
     QPoint pressOffset;
     bool dragging = false;
     QSize designedSize;

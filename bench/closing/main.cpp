@@ -5,6 +5,8 @@
 #include "eventinfo.h"
 #include "mainwindow.h"
 #include "pageparam.h"
+#include "projectcontroller.h"
+#include "propertiescontroller.h"
 #include "setscreensizedlg.h"
 
 #include <QApplication>
@@ -23,8 +25,8 @@ int main(int argc, char **argv)
     for (int count : {1000, 2000, 4000, 8000}) {
         QTemporaryDir dir;
         auto *window = new MainWindow;
-        window->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
-        if (!window->createProject(dir.filePath("bench.yBEX"))
+        window->project()->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
+        if (!window->project()->createProject(dir.filePath("bench.yBEX"))
             || window->document().pageCount() == 0) {
             std::fprintf(stderr, "no project\n");
             return 1;
@@ -39,7 +41,7 @@ int main(int argc, char **argv)
         }
         QElapsedTimer timer;
         timer.start();
-        window->slotRecvParent();
+        window->properties()->slotRecvParent();
         QCoreApplication::processEvents();
         const double sheetMs = timer.nsecsElapsed() / 1e6;
         timer.restart();

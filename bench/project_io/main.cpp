@@ -7,6 +7,8 @@
 #include "../../tests/projecttesttarget.h"
 #include "designglobals.h"
 #include "mainwindow.h"
+#include "pagescontroller.h"
+#include "projectcontroller.h"
 #include "projectfile.h"
 #include "projectfolder.h"
 #include "qmyframe.h"
@@ -130,7 +132,7 @@ Figures measure(int pages, int perPage, int rounds, const QString &dir)
     };
     // The same file opened by the main window: pages, widgets and the page tree.
     MainWindow window;
-    auto windowLoad = [&] { window.openProject(path); };
+    auto windowLoad = [&] { window.project()->openProject(path); };
 
     resetPeak();
     long before = peakKiB();
@@ -161,7 +163,7 @@ Figures measure(int pages, int perPage, int rounds, const QString &dir)
         f.load = first ? loadMs : std::min(f.load, loadMs);
         QCoreApplication::sendPostedEvents();
         loaded.reset();
-        window.clearAllPages();
+        window.pages()->clearAllPages();
         window.document().setProjectPath(QString());
         const double windowMs = elapsedMs(windowLoad);
         f.windowLoad = first ? windowMs : std::min(f.windowLoad, windowMs);
@@ -169,7 +171,7 @@ Figures measure(int pages, int perPage, int rounds, const QString &dir)
         const double parseMs = elapsedMs(parse);
         f.parse = first ? parseMs : std::min(f.parse, parseMs);
     }
-    window.clearAllPages();
+    window.pages()->clearAllPages();
     window.document().setProjectPath(QString());
     return f;
 }
@@ -186,16 +188,16 @@ struct OpenFigures
 
 OpenFigures openOnce(MainWindow &window, const QString &path)
 {
-    window.clearAllPages();
+    window.pages()->clearAllPages();
     window.document().setProjectPath(QString());
     QCoreApplication::sendPostedEvents();
     OpenFigures f {};
     f.bytes = QFileInfo(path).size();
     resetPeak();
     const long before = peakKiB();
-    f.ms = elapsedMs([&] { f.opened = window.openProject(path); });
+    f.ms = elapsedMs([&] { f.opened = window.project()->openProject(path); });
     f.peakKiB = peakKiB() - before;
-    window.clearAllPages();
+    window.pages()->clearAllPages();
     window.document().setProjectPath(QString());
     QCoreApplication::sendPostedEvents();
     return f;
@@ -358,14 +360,14 @@ OpeningFigures measureOpening(int pages, int rounds, const QString &dir)
         });
         f.read = first ? read : std::min(f.read, read);
 
-        window.clearAllPages();
+        window.pages()->clearAllPages();
         window.document().setProjectPath(QString());
         QCoreApplication::processEvents();
         resetPeak();
         const long before = peakKiB();
         watch.painted = false;
         const double open = elapsedMs([&] {
-            window.openProject(path);
+            window.project()->openProject(path);
             while (!watch.painted)
                 QCoreApplication::processEvents();
             QCoreApplication::sendPostedEvents();
@@ -375,7 +377,7 @@ OpeningFigures measureOpening(int pages, int rounds, const QString &dir)
         f.open = first ? open : std::min(f.open, open);
 
         const double close = elapsedMs([&] {
-            window.clearAllPages();
+            window.pages()->clearAllPages();
             QCoreApplication::sendPostedEvents();
         });
         f.close = first ? close : std::min(f.close, close);

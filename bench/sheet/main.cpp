@@ -5,6 +5,9 @@
 #include "eventinfo.h"
 #include "mainwindow.h"
 #include "pageparam.h"
+#include "pagescontroller.h"
+#include "projectcontroller.h"
+#include "propertiescontroller.h"
 #include "qmyframe.h"
 #include "qmywidget.h"
 #include "qtbrowseritem.h"
@@ -95,8 +98,8 @@ int main(int argc, char **argv)
     wait.start();
     while (!(window.windowHandle() && window.windowHandle()->isExposed()) && wait.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    window.getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
-    window.createProject(dir.filePath("bench.yBEX"));
+    window.project()->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
+    window.project()->createProject(dir.filePath("bench.yBEX"));
     auto *canvas = window.findChild<QMyFrame *>("frame");
     auto *browser = window.findChild<QtTreePropertyBrowser *>("designWnd");
     DesignDocument &design = window.document();
@@ -135,17 +138,17 @@ int main(int argc, char **argv)
         std::function<void()> show;
     };
     QList<Sheet> sheets;
-    sheets << Sheet {"page", [&] { window.slotRecvParent(); }};
+    sheets << Sheet {"page", [&] { window.properties()->slotRecvParent(); }};
     for (int timer : {2, 8}) {
         sheets << Sheet {timer == 8 ? "sleep timer" : "timer", [&window, timer] {
                              // Another timer first, so that the click builds a new sheet.
-                             window.getTimerButton(timer == 8 ? 2 : 8)->click();
-                             window.getTimerButton(timer)->click();
+                             window.properties()->getTimerButton(timer == 8 ? 2 : 8)->click();
+                             window.properties()->getTimerButton(timer)->click();
                          }};
     }
     for (int t = 0; t < WidgetTypeCount; ++t)
         sheets << Sheet {widgetTypeNames.at(t),
-                         [&window, w = widgets.at(t)] { window.slotRecvWnd(w); }};
+                         [&window, w = widgets.at(t)] { window.properties()->slotRecvWnd(w); }};
 
     QTreeWidget plain;
     plain.setColumnCount(2);
@@ -180,6 +183,6 @@ int main(int argc, char **argv)
                     treeMs > 0 ? ms / treeMs : 0.0);
     }
     std::printf("slowest sheet: %.3f ms (one frame is 16 ms)\n", worst);
-    window.clearAllPages();
+    window.pages()->clearAllPages();
     return 0;
 }

@@ -13,7 +13,10 @@
 #include "allcfg.h"
 #include "bootdlg.h"
 #include "designdocument.h"
+#include "downloadcontroller.h"
 #include "mainwindow.h"
+#include "pagescontroller.h"
+#include "projectcontroller.h"
 #include "projectfile.h"
 #include "projectfolder.h"
 #include "qmyframe.h"
@@ -81,7 +84,7 @@ std::unique_ptr<MainWindow> openAsAtStartUp(const QString &path)
         new MainWindow(QCoreApplication::applicationFilePath(), path));
     // A file the window cannot read leaves it without a project.
     if (window->document().projectPath() != path) {
-        fail(failure(QStringLiteral("cannot read"), path, window->getFileError()));
+        fail(failure(QStringLiteral("cannot read"), path, window->project()->getFileError()));
         return nullptr;
     }
     return window;
@@ -115,9 +118,9 @@ int roundTrip(const QString &in, const QString &out)
     QString writeError;
     if (!ProjectFile::isWritable(design.projectPath(), &writeError))
         return fail(QStringLiteral("cannot save: %1").arg(writeError));
-    if (!window.saveProXml())
-        return fail(
-            failure(QStringLiteral("cannot save"), design.projectPath(), window.getFileError()));
+    if (!window.project()->saveProXml())
+        return fail(failure(QStringLiteral("cannot save"), design.projectPath(),
+                            window.project()->getFileError()));
     return 0;
 }
 
@@ -144,20 +147,21 @@ int rewrite(const QString &which, const QString &project, const QString &value)
     bool done;
     if (which == QLatin1String("baud")) {
         design.setBaud(value);
-        done = window.saveBaudToPro();
+        done = window.project()->saveBaudToPro();
     } else {
         design.setBacklight(level);
-        done = window.saveBlValueToPro();
+        done = window.project()->saveBlValueToPro();
     }
     return done ? 0
-                : fail(failure(QStringLiteral("cannot rewrite"), project, window.getFileError()));
+                : fail(failure(QStringLiteral("cannot rewrite"), project,
+                               window.project()->getFileError()));
 }
 
 // The window's own generator, as the download command runs it; 0 or its code, the detail
 // of a failure printed.
 int generateWith(MainWindow &window, const QString &templates)
 {
-    AllCfg *generator = window.getAllCfg();
+    AllCfg *generator = window.download()->getAllCfg();
     if (!templates.isEmpty())
         generator->setTemplateFolder(templates);
     const int code = generator->createAllCfg(window.document());
@@ -176,7 +180,7 @@ int generate(const QString &project, const QString &templates)
     MainWindow &window = *opened;
     const int code = generateWith(window, templates);
     std::printf("%d\n", code);
-    window.clearAllPages();
+    window.pages()->clearAllPages();
     return code == AllCfg::Success ? 0 : 1;
 }
 
@@ -254,20 +258,20 @@ int download(const QStringList &args)
         // What the project is now, never a container an earlier or failed run left.
         const int code = generateWith(window, args.value(6));
         if (code != AllCfg::Success) {
-            window.clearAllPages();
+            window.pages()->clearAllPages();
             return fail(
                 QStringLiteral("all.cfg cannot be generated (%1): nothing is sent").arg(code));
         }
-        worker.startJob(YModemJob::fromDesign(design, window.getAllCfg()->pageFileSizes(), job,
-                                              folder + QStringLiteral("/allFile/"),
-                                              QStringLiteral("all.cfg")));
+        worker.startJob(
+            YModemJob::fromDesign(design, window.download()->getAllCfg()->pageFileSizes(), job,
+                                  folder + QStringLiteral("/allFile/"), QStringLiteral("all.cfg")));
     } else {
         worker.startJob(YModemJob::fromDesign(
-            design, window.getAllCfg()->pageFileSizes(), job, QString(), QString(),
+            design, window.download()->getAllCfg()->pageFileSizes(), job, QString(), QString(),
             job == YModemJob::InstructionText ? QStringLiteral("GET_ADDR\r\n") : QString()));
     }
     loop.exec();
-    window.clearAllPages();
+    window.pages()->clearAllPages();
 
     const bool done = outcome == YModem::Done && !failed
         && (job == YModemJob::Project               ? unpacked

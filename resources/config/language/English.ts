@@ -1130,24 +1130,8 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>（项目%1）</source>
-        <translation> (project %1)</translation>
-    </message>
-    <message>
-        <source>已取消生成字体%1，原有的字体不变</source>
-        <translation>Generating font %1 was cancelled; the existing font is unchanged</translation>
-    </message>
-    <message>
-        <source>字体%1已生成，但其中没有任何字符：ttf文件中既没有ASCII字符，也没有“内容”里的字符！</source>
-        <translation>Font %1 was generated but holds no characters: the TrueType file has neither ASCII characters nor those of the content field!</translation>
-    </message>
-    <message>
-        <source>生成字体%1成功</source>
-        <translation>Font %1 generated successfully</translation>
-    </message>
-    <message>
-        <source>正在生成字体，字体%1未删除，请在生成结束后再删除！</source>
-        <translation>A font is being generated, so font %1 was not deleted; delete it once the generation has ended!</translation>
+        <source>仍要退出吗？</source>
+        <translation>Quit all the same?</translation>
     </message>
     <message>
         <source>%1（无此字体）</source>
@@ -1338,10 +1322,6 @@
         <translation>Edit Event</translation>
     </message>
     <message>
-        <source>路径：</source>
-        <translation>Path:</translation>
-    </message>
-    <message>
         <source>退出软件前是否保存当前项目？</source>
         <translation>Do you want to save the current project before exiting the software?</translation>
     </message>
@@ -1350,230 +1330,20 @@
         <translation>Path error, save failed!</translation>
     </message>
     <message>
-        <source>新建项目</source>
-        <translation>New project</translation>
-    </message>
-    <message>
-        <source>新建项目名称已存在，请您重新命名！</source>
-        <translation>The new project name already exists, please rename it!</translation>
-    </message>
-    <message>
-        <source>不可删除最后一页！</source>
-        <translation>The last page cannot be deleted!</translation>
-    </message>
-    <message>
-        <source>是否删除第%1页？</source>
-        <translation>Delete page %1?</translation>
-    </message>
-    <message>
         <source>序号</source>
         <translation>ID</translation>
-    </message>
-    <message>
-        <source>缩略图</source>
-        <translation>Thumb</translation>
-    </message>
-    <message>
-        <source>格式</source>
-        <translation>Format</translation>
     </message>
     <message>
         <source>分辨率</source>
         <translation>Dpi</translation>
     </message>
     <message>
-        <source>大小</source>
-        <translation>Size</translation>
-    </message>
-    <message>
-        <source>字体</source>
-        <translation>Font</translation>
-    </message>
-    <message>
-        <source>尺寸</source>
-        <translation>Size</translation>
-    </message>
-    <message>
         <source>类型</source>
         <translation>Type</translation>
     </message>
     <message>
-        <source>名称</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>复制页</source>
-        <translation>Copy page</translation>
-    </message>
-    <message>
-        <source>粘贴页</source>
-        <translation>Paste page</translation>
-    </message>
-    <message>
-        <source>重命名</source>
-        <translation>Rename</translation>
-    </message>
-    <message>
-        <source>未创建项目，请您先创建项目！</source>
-        <translation>No project created yet, please create a project first!</translation>
-    </message>
-    <message>
-        <source>文件总大小：%1KB</source>
-        <translation>Total file size:%1KB</translation>
-    </message>
-    <message>
-        <source>//调整背光的亮度到20 范围：0为最亮 255为最暗</source>
-        <translation>//Adjust the backlight brightness to 20: 0 for brightest and 255 for darkest</translation>
-    </message>
-    <message>
-        <source>//延时100ms</source>
-        <translation>//Delay 100 ms</translation>
-    </message>
-    <message>
-        <source>//跳转到第一页</source>
-        <translation>//Jump to page 1</translation>
-    </message>
-    <message>
-        <source>//关闭lcd</source>
-        <translation>//Close lcd</translation>
-    </message>
-    <message>
-        <source>//更新0号二维码的内容为</source>
-        <translation>//Update qrcode 0 with </translation>
-    </message>
-    <message>
-        <source>//重启模块</source>
-        <translation>//Restart the module</translation>
-    </message>
-    <message>
-        <source>//设置按钮1为按下状态</source>
-        <translation>//Set button 1 to pressed state</translation>
-    </message>
-    <message>
-        <source>//修改按钮0,抬起状态时的图片编号为1,并显示出来</source>
-        <translation>//Change button 0's released-state picture number to 1 and display it</translation>
-    </message>
-    <message>
-        <source>//SET_NUM(3,20,3);设置num3的内容为20，占3位</source>
-        <translation>//SET_NUM(3,20,3);Set num 3 with the value 20 and hold 3 digits width</translation>
-    </message>
-    <message>
-        <source>//设置指针5的度数为90度</source>
-        <translation>//Set the degree of pointer 5 to 90</translation>
-    </message>
-    <message>
-        <source>//设置进度条4的值为50</source>
-        <translation>//Set progress bar 4 to 50</translation>
-    </message>
-    <message>
-        <source>//设置文本2的内容为'关闭'，注意只支持16个中文</source>
-        <translation>//Set the content of text 2 to '关闭'; only 16 Chinese characters are supported</translation>
-    </message>
-    <message>
-        <source>//获取模块的固件版本信息</source>
-        <translation>//Obtain module firmware version information</translation>
-    </message>
-    <message>
-        <source>保存成功！</source>
-        <translation>Save successfully!</translation>
-    </message>
-    <message>
-        <source>导入成功！</source>
-        <translation>Import successful!</translation>
-    </message>
-    <message>
-        <source>加载控件错误，可能该项目之前未做保存操作，导入失败！</source>
-        <translation>Error loading widgets; the project may never have been saved. Import failed!</translation>
-    </message>
-    <message>
-        <source>加载项目路径错误，导入失败！</source>
-        <translation>Wrong project path, import failed!</translation>
-    </message>
-    <message>
-        <source>是否导入项目？</source>
-        <translation>Import the project?</translation>
-    </message>
-    <message>
-        <source>您是否需要继续导入项目覆盖当前项目？（建议您先保存当前项目再导入！）</source>
-        <translation>Do you want to import a project over the current project? (We suggest saving the current project before importing!)</translation>
-    </message>
-    <message>
-        <source>导入项目</source>
-        <translation>Import project</translation>
-    </message>
-    <message>
-        <source>是否保存当前项目？</source>
-        <translation>Save the current project?</translation>
-    </message>
-    <message>
-        <source>未创建或加载项目，无法下载！</source>
-        <translation>Project not created or loaded, cannot download!</translation>
-    </message>
-    <message>
-        <source>图库资源有更改，是否继续下载当前项目到显示屏上？（建议您先下载图片资源）</source>
-        <translation>The image library has changed. Download the current project to the display anyway? (Download the images first.)</translation>
-    </message>
-    <message>
-        <source>是否下载当前项目到显示屏上？</source>
-        <translation>Download the current project to the display?</translation>
-    </message>
-    <message>
-        <source>%1:生成all.cfg失败！</source>
-        <translation>%1: Failed to generate all.cfg!</translation>
-    </message>
-    <message>
-        <source>图库备份失败！</source>
-        <translation>The image library backup failed!</translation>
-    </message>
-    <message>
-        <source>以下文件未能复制：
-%1</source>
-        <translation>These files were not copied:
-%1</translation>
-    </message>
-    <message>
-        <source>未新建或加载项目，请您先新建或加载项目！</source>
-        <translation>No project is created or loaded. Please create or load a project first!</translation>
-    </message>
-    <message>
-        <source>下载中请稍后重试！</source>
-        <translation>Downloading, please try again later!</translation>
-    </message>
-    <message>
-        <source>选择图片</source>
-        <translation>Select images</translation>
-    </message>
-    <message>
         <source>选择字库</source>
         <translation>Select fonts</translation>
-    </message>
-    <message>
-        <source>下载中，不可删除！</source>
-        <translation>Downloading, cannot delete!</translation>
-    </message>
-    <message>
-        <source>您是否需要删除选中的图片？</source>
-        <translation>Delete the checked images?</translation>
-    </message>
-    <message>
-        <source>是否删除选中的字库？</source>
-        <translation>Delete the checked font libraries?</translation>
-    </message>
-    <message>
-        <source>未添加图片无法下载，请您先添加图片！</source>
-        <translation>No images to download. Please add images first!</translation>
-    </message>
-    <message>
-        <source>您是否需要下载图库？</source>
-        <translation>Download the image library?</translation>
-    </message>
-    <message>
-        <source>未生成有字体文件，无法下载，请您先生成字体文件！</source>
-        <translation>No fonts are generated, nothing to download. Please generate a font first!</translation>
-    </message>
-    <message>
-        <source>您是否需要下载字库？</source>
-        <translation>Download the fonts?</translation>
     </message>
     <message>
         <source>中文</source>
@@ -1592,48 +1362,8 @@
         <translation>Delete the file %1?</translation>
     </message>
     <message>
-        <source>未配置正确node，请您确认node是否正确安装！</source>
-        <translation>Node is not set up correctly. Please check that Node.js is installed!</translation>
-    </message>
-    <message>
-        <source>字库不可以超过%1个！</source>
-        <translation>There can be at most %1 fonts!</translation>
-    </message>
-    <message>
-        <source>字体名称应该为数字！</source>
-        <translation>The font name must be a number!</translation>
-    </message>
-    <message>
         <source>名称为数值，且数值范围为0-%1！</source>
         <translation>The name is a number from 0 to %1!</translation>
-    </message>
-    <message>
-        <source>生成字体失败！</source>
-        <translation>Font generation failed! </translation>
-    </message>
-    <message>
-        <source>生成字体成功</source>
-        <translation>Font generated</translation>
-    </message>
-    <message>
-        <source>您是否需要删除列表中选择的字体？</source>
-        <translation>Delete the font selected in the list?</translation>
-    </message>
-    <message>
-        <source>未创建或加载项目，无法下载！</source>
-        <translation>No project has been created or loaded, nothing to download!</translation>
-    </message>
-    <message>
-        <source>图库资源有更改，是否继续下载当前项目到显示屏上？（建议您先下载图片资源）</source>
-        <translation>The image library has changed. Download the current project to the display anyway? (Downloading the pictures first is recommended)</translation>
-    </message>
-    <message>
-        <source>是否下载当前项目到显示屏上？</source>
-        <translation>Download the current project to the display?</translation>
-    </message>
-    <message>
-        <source>项目解压</source>
-        <translation>Project unpacking</translation>
     </message>
     <message>
         <source>项目下载</source>
@@ -2300,80 +2030,14 @@
         <translation>Screen</translation>
     </message>
     <message>
-        <source>%1：无法创建子文件夹</source>
-        <translation>%1: cannot create its subfolders</translation>
-    </message>
-    <message>
         <source>%1：文件夹不存在</source>
         <translation>%1: the folder does not exist</translation>
-    </message>
-    <message>
-        <source>%1：不是文件夹</source>
-        <translation>%1: not a folder</translation>
-    </message>
-    <message>
-        <source>%1：无法在此创建文件夹</source>
-        <translation>%1: cannot create a folder here</translation>
-    </message>
-    <message>
-        <source>未创建或导入项目，请您先创建或导入项目！</source>
-        <translation>No project has been created or imported. Please create or import a project first!</translation>
-    </message>
-    <message>
-        <source>该控件类型无法添加事件，请您查看说明文档！</source>
-        <translation>Events cannot be added to this widget type. Please see the documentation!</translation>
-    </message>
-    <message>
-        <source>未添加事件，无法删除！</source>
-        <translation>No event has been added, nothing to delete!</translation>
-    </message>
-    <message>
-        <source>该控件类型无法编辑事件，请您查看说明文档！</source>
-        <translation>Events of this widget type cannot be edited. Please see the documentation!</translation>
-    </message>
-    <message>
-        <source>图库缺少项目用到的%1张图片（编号%2），编号保持不变；把图片放回%3后重新导入项目即可显示。</source>
-        <translation>The library lacks %1 picture(s) the project uses (numbers %2). The numbers are kept; put the pictures back into %3 and import the project again to show them.</translation>
-    </message>
-    <message>
-        <source>自动保存失败！</source>
-        <translation>Auto-save failed!</translation>
-    </message>
-    <message>
-        <source>%1正在进行中，请您等待其结束后再新建或导入项目！</source>
-        <translation>The %1 is still running, please wait for it to end before creating or opening a project!</translation>
     </message>
     <message>
         <source>%1正在进行中，是否等待其完成后再退出？
 “否”：立即取消%1并退出；“取消”：不退出。</source>
         <translation>The %1 is still running. Wait for it to finish before quitting?
 "No": cancel the %1 now and quit; "Cancel": do not quit.</translation>
-    </message>
-    <message>
-        <source>不是PNG或JPG图片，无法显示</source>
-        <translation>Not a PNG or JPG picture; it cannot be shown</translation>
-    </message>
-    <message>
-        <source>图片超过%1像素或某边超过%2像素，不显示</source>
-        <translation>The picture has more than %1 pixels or a side longer than %2 pixels; it is not shown</translation>
-    </message>
-    <message>
-        <source>以下文件不是PNG或JPG图片，未导入：
-%1</source>
-        <translation>These files are not PNG or JPG pictures and were not imported:
-%1</translation>
-    </message>
-    <message>
-        <source>以下图片超过%1像素或某边超过%2像素，未导入：
-%3</source>
-        <translation>These pictures have more than %1 pixels or a side longer than %2 pixels and were not imported:
-%3</translation>
-    </message>
-    <message>
-        <source>以下文件无法删除，已保留：
-%1</source>
-        <translation>These files could not be deleted and were kept:
-%1</translation>
     </message>
 </context>
 <context>
@@ -3964,6 +3628,22 @@
 <context>
     <name>CheckedSaveFile</name>
     <message>
+        <source>文件不存在</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>不是普通文件</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>没有读取权限</source>
+        <translation>permission to read denied</translation>
+    </message>
+    <message>
+        <source>文件在复制时发生了变化</source>
+        <translation>the file changed while it was copied</translation>
+    </message>
+    <message>
         <source>磁盘空间不足</source>
         <translation>no space left on the disk</translation>
     </message>
@@ -4004,6 +3684,482 @@
     <message>
         <source>字体大小应为%1-%2的整数！</source>
         <translation>The font size must be a whole number from %1 to %2!</translation>
+    </message>
+</context>
+<context>
+    <name>FolderMirror</name>
+    <message>
+        <source>路径为空</source>
+        <translation>empty path</translation>
+    </message>
+    <message>
+        <source>是符号链接</source>
+        <translation>a symbolic link</translation>
+    </message>
+    <message>
+        <source>不是文件夹</source>
+        <translation>not a folder</translation>
+    </message>
+    <message>
+        <source>没有读取权限</source>
+        <translation>permission to read denied</translation>
+    </message>
+    <message>
+        <source>文件夹不存在</source>
+        <translation>the folder does not exist</translation>
+    </message>
+    <message>
+        <source>无法替换</source>
+        <translation>cannot be replaced</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryFiles</name>
+    <message>
+        <source>无法创建文件夹%1</source>
+        <translation>the folder %1 cannot be created</translation>
+    </message>
+    <message>
+        <source>文件名无效</source>
+        <translation>invalid file name</translation>
+    </message>
+    <message>
+        <source>同名文件已存在</source>
+        <translation>a file of that name exists</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadController</name>
+    <message>
+        <source>%1正在进行中，请您等待其结束后再新建或导入项目！</source>
+        <translation>The %1 is still running, please wait for it to end before creating or opening a project!</translation>
+    </message>
+    <message>
+        <source>下载中请稍后重试！</source>
+        <translation>Downloading, please try again later!</translation>
+    </message>
+    <message>
+        <source>%1:生成all.cfg失败！</source>
+        <translation>%1: Failed to generate all.cfg!</translation>
+    </message>
+    <message>
+        <source>未创建或加载项目，无法下载！</source>
+        <translation>No project has been created or loaded, nothing to download!</translation>
+    </message>
+    <message>
+        <source>图库资源有更改，是否继续下载当前项目到显示屏上？（建议您先下载图片资源）</source>
+        <translation>The image library has changed. Download the current project to the display anyway? (Downloading the pictures first is recommended)</translation>
+    </message>
+    <message>
+        <source>是否下载当前项目到显示屏上？</source>
+        <translation>Download the current project to the display?</translation>
+    </message>
+    <message>
+        <source>未添加图片无法下载，请您先添加图片！</source>
+        <translation>No images to download. Please add images first!</translation>
+    </message>
+    <message>
+        <source>您是否需要下载图库？</source>
+        <translation>Download the image library?</translation>
+    </message>
+    <message>
+        <source>未生成有字体文件，无法下载，请您先生成字体文件！</source>
+        <translation>No fonts are generated, nothing to download. Please generate a font first!</translation>
+    </message>
+    <message>
+        <source>您是否需要下载字库？</source>
+        <translation>Download the fonts?</translation>
+    </message>
+    <message>
+        <source>项目解压</source>
+        <translation>Project unpacking</translation>
+    </message>
+    <message>
+        <source>项目下载</source>
+        <translation>Project download</translation>
+    </message>
+    <message>
+        <source>图片下载</source>
+        <translation>Image download</translation>
+    </message>
+    <message>
+        <source>字库下载</source>
+        <translation>Font download</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryController</name>
+    <message>
+        <source>序号</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>缩略图</source>
+        <translation>Thumb</translation>
+    </message>
+    <message>
+        <source>格式</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>分辨率</source>
+        <translation>Dpi</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Font</translation>
+    </message>
+    <message>
+        <source>尺寸</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>不是PNG或JPG图片，无法显示</source>
+        <translation>Not a PNG or JPG picture; it cannot be shown</translation>
+    </message>
+    <message>
+        <source>图片超过%1像素或某边超过%2像素，不显示</source>
+        <translation>The picture has more than %1 pixels or a side longer than %2 pixels; it is not shown</translation>
+    </message>
+    <message>
+        <source>文件总大小：%1KB</source>
+        <translation>Total file size:%1KB</translation>
+    </message>
+    <message>
+        <source>以下文件不是PNG或JPG图片，未导入：
+%1</source>
+        <translation>These files are not PNG or JPG pictures and were not imported:
+%1</translation>
+    </message>
+    <message>
+        <source>以下图片超过%1像素或某边超过%2像素，未导入：
+%3</source>
+        <translation>These pictures have more than %1 pixels or a side longer than %2 pixels and were not imported:
+%3</translation>
+    </message>
+    <message>
+        <source>以下文件未能复制：
+%1</source>
+        <translation>These files were not copied:
+%1</translation>
+    </message>
+    <message>
+        <source>图库备份失败！</source>
+        <translation>The image library backup failed!</translation>
+    </message>
+    <message>
+        <source>图库未能恢复到上次保存或打开时的状态，未保存的图片修改仍在：</source>
+        <translation>The picture library could not be restored to its state at the last save or opening; the unsaved picture changes remain:</translation>
+    </message>
+    <message>
+        <source>以下文件无法删除，已保留：
+%1</source>
+        <translation>These files could not be deleted and were kept:
+%1</translation>
+    </message>
+    <message>
+        <source>未新建或加载项目，请您先新建或加载项目！</source>
+        <translation>No project is created or loaded. Please create or load a project first!</translation>
+    </message>
+    <message>
+        <source>下载中请稍后重试！</source>
+        <translation>Downloading, please try again later!</translation>
+    </message>
+    <message>
+        <source>选择图片</source>
+        <translation>Select images</translation>
+    </message>
+    <message>
+        <source>选择字库</source>
+        <translation>Select fonts</translation>
+    </message>
+    <message>
+        <source>下载中，不可删除！</source>
+        <translation>Downloading, cannot delete!</translation>
+    </message>
+    <message>
+        <source>您是否需要删除选中的图片？</source>
+        <translation>Delete the checked images?</translation>
+    </message>
+    <message>
+        <source>是否删除选中的字库？</source>
+        <translation>Delete the checked font libraries?</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation>Chinese</translation>
+    </message>
+    <message>
+        <source>英文</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>未加载项目，请您先创建或导入项目！</source>
+        <translation>No project is loaded. Please create or import a project first!</translation>
+    </message>
+    <message>
+        <source>您是否需要删除%1文件？</source>
+        <translation>Delete the file %1?</translation>
+    </message>
+    <message>
+        <source>未配置正确node，请您确认node是否正确安装！</source>
+        <translation>Node is not set up correctly. Please check that Node.js is installed!</translation>
+    </message>
+    <message>
+        <source>字库不可以超过%1个！</source>
+        <translation>There can be at most %1 fonts!</translation>
+    </message>
+    <message>
+        <source>字体名称应该为数字！</source>
+        <translation>The font name must be a number!</translation>
+    </message>
+    <message>
+        <source>名称为数值，且数值范围为0-%1！</source>
+        <translation>The name is a number from 0 to %1!</translation>
+    </message>
+    <message>
+        <source>生成字体</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>（项目%1）</source>
+        <translation> (project %1)</translation>
+    </message>
+    <message>
+        <source>已取消生成字体%1，原有的字体不变</source>
+        <translation>Generating font %1 was cancelled; the existing font is unchanged</translation>
+    </message>
+    <message>
+        <source>生成字体失败！</source>
+        <translation>Font generation failed! </translation>
+    </message>
+    <message>
+        <source>字体%1已生成，但其中没有任何字符：ttf文件中既没有ASCII字符，也没有“内容”里的字符！</source>
+        <translation>Font %1 was generated but holds no characters: the TrueType file has neither ASCII characters nor those of the content field!</translation>
+    </message>
+    <message>
+        <source>生成字体成功</source>
+        <translation>Font generated</translation>
+    </message>
+    <message>
+        <source>生成字体%1成功</source>
+        <translation>Font %1 generated successfully</translation>
+    </message>
+    <message>
+        <source>您是否需要删除列表中选择的字体？</source>
+        <translation>Delete the font selected in the list?</translation>
+    </message>
+    <message>
+        <source>正在生成字体，字体%1未删除，请在生成结束后再删除！</source>
+        <translation>A font is being generated, so font %1 was not deleted; delete it once the generation has ended!</translation>
+    </message>
+</context>
+<context>
+    <name>PagesController</name>
+    <message>
+        <source>添加页</source>
+        <translation>Add page</translation>
+    </message>
+    <message>
+        <source>删除页</source>
+        <translation>Delete page</translation>
+    </message>
+    <message>
+        <source>复制页</source>
+        <translation>Copy page</translation>
+    </message>
+    <message>
+        <source>粘贴页</source>
+        <translation>Paste page</translation>
+    </message>
+    <message>
+        <source>重命名</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>未创建项目，请您先创建项目！</source>
+        <translation>No project created yet, please create a project first!</translation>
+    </message>
+    <message>
+        <source>不可删除最后一页！</source>
+        <translation>The last page cannot be deleted!</translation>
+    </message>
+    <message>
+        <source>是否删除第%1页？</source>
+        <translation>Delete page %1?</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectController</name>
+    <message>
+        <source>加载控件错误，可能该项目之前未做保存操作，导入失败！</source>
+        <translation>Error loading widgets; the project may never have been saved. Import failed!</translation>
+    </message>
+    <message>
+        <source>路径：</source>
+        <translation>Path:</translation>
+    </message>
+    <message>
+        <source>新建项目</source>
+        <translation>New project</translation>
+    </message>
+    <message>
+        <source>路径错误，保存失败！</source>
+        <translation>Path error, save failed!</translation>
+    </message>
+    <message>
+        <source>新建项目名称已存在，请您重新命名！</source>
+        <translation>The new project name already exists, please rename it!</translation>
+    </message>
+    <message>
+        <source>%1：无法创建子文件夹</source>
+        <translation>%1: cannot create its subfolders</translation>
+    </message>
+    <message>
+        <source>%1：文件夹不存在</source>
+        <translation>%1: the folder does not exist</translation>
+    </message>
+    <message>
+        <source>%1：不是文件夹</source>
+        <translation>%1: not a folder</translation>
+    </message>
+    <message>
+        <source>%1：无法在此创建文件夹</source>
+        <translation>%1: cannot create a folder here</translation>
+    </message>
+    <message>
+        <source>自动保存失败！</source>
+        <translation>Auto-save failed!</translation>
+    </message>
+    <message>
+        <source>导入成功！</source>
+        <translation>Import successful!</translation>
+    </message>
+    <message>
+        <source>图库缺少项目用到的%1张图片（编号%2），编号保持不变；把图片放回%3后重新导入项目即可显示。</source>
+        <translation>The library lacks %1 picture(s) the project uses (numbers %2). The numbers are kept; put the pictures back into %3 and import the project again to show them.</translation>
+    </message>
+    <message>
+        <source>未创建项目，请您先创建项目！</source>
+        <translation>No project created yet, please create a project first!</translation>
+    </message>
+    <message>
+        <source>是否保存当前项目？</source>
+        <translation>Save the current project?</translation>
+    </message>
+    <message>
+        <source>保存成功！</source>
+        <translation>Save successfully!</translation>
+    </message>
+    <message>
+        <source>您是否需要继续导入项目覆盖当前项目？（建议您先保存当前项目再导入！）</source>
+        <translation>Do you want to import a project over the current project? (We suggest saving the current project before importing!)</translation>
+    </message>
+    <message>
+        <source>是否导入项目？</source>
+        <translation>Import the project?</translation>
+    </message>
+    <message>
+        <source>导入项目</source>
+        <translation>Import project</translation>
+    </message>
+    <message>
+        <source>加载项目路径错误，导入失败！</source>
+        <translation>Wrong project path, import failed!</translation>
+    </message>
+</context>
+<context>
+    <name>PropertiesController</name>
+    <message>
+        <source>未创建或导入项目，请您先创建或导入项目！</source>
+        <translation>No project has been created or imported. Please create or import a project first!</translation>
+    </message>
+    <message>
+        <source>该控件类型无法添加事件，请您查看说明文档！</source>
+        <translation>Events cannot be added to this widget type. Please see the documentation!</translation>
+    </message>
+    <message>
+        <source>未添加事件，无法删除！</source>
+        <translation>No event has been added, nothing to delete!</translation>
+    </message>
+    <message>
+        <source>该控件类型无法编辑事件，请您查看说明文档！</source>
+        <translation>Events of this widget type cannot be edited. Please see the documentation!</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalController</name>
+    <message>
+        <source>//调整背光的亮度到20 范围：0为最亮 255为最暗</source>
+        <translation>//Adjust the backlight brightness to 20: 0 for brightest and 255 for darkest</translation>
+    </message>
+    <message>
+        <source>//延时100ms</source>
+        <translation>//Delay 100 ms</translation>
+    </message>
+    <message>
+        <source>//跳转到第一页</source>
+        <translation>//Jump to page 1</translation>
+    </message>
+    <message>
+        <source>//关闭lcd</source>
+        <translation>//Close lcd</translation>
+    </message>
+    <message>
+        <source>//更新0号二维码的内容为</source>
+        <translation>//Update qrcode 0 with </translation>
+    </message>
+    <message>
+        <source>//重启模块</source>
+        <translation>//Restart the module</translation>
+    </message>
+    <message>
+        <source>//设置按钮1为按下状态</source>
+        <translation>//Set button 1 to pressed state</translation>
+    </message>
+    <message>
+        <source>//修改按钮0,抬起状态时的图片编号为1,并显示出来</source>
+        <translation>//Change button 0's released-state picture number to 1 and display it</translation>
+    </message>
+    <message>
+        <source>//SET_NUM(3,20,3);设置num3的内容为20，占3位</source>
+        <translation>//SET_NUM(3,20,3);Set num 3 with the value 20 and hold 3 digits width</translation>
+    </message>
+    <message>
+        <source>//设置指针5的度数为90度</source>
+        <translation>//Set the degree of pointer 5 to 90</translation>
+    </message>
+    <message>
+        <source>//设置进度条4的值为50</source>
+        <translation>//Set progress bar 4 to 50</translation>
+    </message>
+    <message>
+        <source>//设置文本2的内容为'关闭'，注意只支持16个中文</source>
+        <translation>//Set the content of text 2 to '关闭'; only 16 Chinese characters are supported</translation>
+    </message>
+    <message>
+        <source>//获取模块的固件版本信息</source>
+        <translation>//Obtain module firmware version information</translation>
+    </message>
+    <message>
+        <source>下载中请稍后重试！</source>
+        <translation>Downloading, please try again later!</translation>
+    </message>
+    <message>
+        <source>路径错误，保存失败！</source>
+        <translation>Path error, save failed!</translation>
     </message>
 </context>
 </TS>
