@@ -36,11 +36,12 @@ QString QMyWidget::projectFolder() const
     return QFileInfo(m_document->projectPath()).absolutePath();
 }
 
-// A widget of a page not shown is polished when its page shows it, not before: a design
-// holds many pages of them and polishing by the style sheet is costly.
+// A widget not shown (on a page not shown, or on a canvas never shown) is polished when it
+// shows or is drawn, not before: a design holds many of them and polishing by the style
+// sheet is costly.
 bool QMyWidget::event(QEvent *event)
 {
-    if (event->type() == QEvent::PolishRequest && isHidden())
+    if (event->type() == QEvent::PolishRequest && !isVisible())
         return true;
     return QWidget::event(event);
 }

@@ -137,6 +137,15 @@ void MarkupBoundDevice::check()
         }
         if (event >= size) {
             i = size;
+            if (final || m_cleared || m_markup < 0)
+                break;
+            // The reader gets no part of a start tag that may yet show too many
+            // attributes: it would report the refusal on a later line.
+            const ProjectMarkupScanner::Token t = ProjectMarkupScanner(m_buffer, m_markup).next();
+            if (t.truncated)
+                i = m_markup;
+            else
+                m_cleared = true;
             break;
         }
         if (event == declaration) {

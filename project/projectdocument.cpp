@@ -158,12 +158,16 @@ bool ProjectDocument::read(QIODevice *source, Handler &handler, qint64 maxBytes)
     int textLimit = MaxTextLength;
     std::u16string textName;
 
+    // Where the token read last ended, which is where the next one begins.
+    qint64 tokenLine = 1;
     for (;;) {
+        const qint64 line = tokenLine;
         const QXmlStreamReader::TokenType token = reader.readNext();
+        tokenLine = reader.lineNumber();
         if (token == QXmlStreamReader::StartElement) {
             if (depth >= MaxDepth)
                 return fail(tr("第%1行的元素嵌套超过%2层，项目文件不会嵌套这么深。")
-                                .arg(reader.lineNumber())
+                                .arg(line)
                                 .arg(MaxDepth));
             const QStringRef name = reader.qualifiedName();
             const NameKind kind = kindOf(name);
@@ -216,8 +220,6 @@ bool ProjectDocument::read(QIODevice *source, Handler &handler, qint64 maxBytes)
             break;
         }
     }
-    if (!reader.hasError())
-        return true;
     if (device.tooLarge()) {
         m_tooLarge = true;
         return fail(QString());
@@ -226,13 +228,17 @@ bool ProjectDocument::read(QIODevice *source, Handler &handler, qint64 maxBytes)
         m_deviceFailed = true;
         return fail(source->errorString());
     }
-    // The reader ran out of bytes where the check stopped them.
-    if (device.refusedAttributes() > 0
-        && reader.error() == QXmlStreamReader::PrematureEndOfDocumentError)
+    // The reader ran out of bytes where the check stopped them, or had a whole document
+    // before them: what follows it is no better than a fault of its own.
+    const bool stopped =
+        !reader.hasError() || reader.error() == QXmlStreamReader::PrematureEndOfDocumentError;
+    if (device.refusedAttributes() > 0 && stopped)
         return fail(tr("第%1行的元素有%2个属性，项目文件的元素最多有%3个属性。")
                         .arg(reader.lineNumber())
                         .arg(device.refusedAttributes())
                         .arg(MaxAttributes));
+    if (!reader.hasError())
+        return true;
     return fail(tr("第%1行第%2列：%3")
                     .arg(reader.lineNumber())
                     .arg(reader.columnNumber())
