@@ -5,8 +5,8 @@
 #include <QImage>
 #include <QPainter>
 
-ItemDelegate::ItemDelegate(QObject *)
-    : QStyledItemDelegate(nullptr)
+ItemDelegate::ItemDelegate(QObject *owner)
+    : QStyledItemDelegate(owner)
 {
     qRegisterMetaType<ItemData>("ItemData");
 }
