@@ -758,6 +758,12 @@ void LibraryController::generateFont()
         setFontCommandsEnabled(true);
         return;
     }
+    // Without one the converter would only fail on a path that names the folder.
+    if (form->cbTtf->currentText().isEmpty()) {
+        questions->showNotice(QMyMessageBox::Information, GeneratedFonts::noTtfNotice());
+        setFontCommandsEnabled(true);
+        return;
+    }
 
     const QString fonts =
         ProjectFolder::openProjectSubfolder(document.projectPath(), QStringLiteral("tempFonts"));

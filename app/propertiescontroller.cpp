@@ -1,6 +1,7 @@
 #include "propertiescontroller.h"
 #include "ui_mainwindow.h"
 
+#include "attributelimits.h"
 #include "colordlg.h"
 #include "deleventdlg.h"
 #include "designglobals.h"
@@ -217,6 +218,9 @@ void PropertiesController::slotRecvWnd(QMyWidget *w)
     if (!w)
         return;
     emit widgetShown(w);
+    // The rows show values within their limits; the widget keeps what they show.
+    if (AttributeLimits::settle(*w))
+        w->update();
     sheet->addRows(SheetTables::widgetSheet(w->getType(), w->getCheckabled()),
                    [w](const QString &key) { return SheetValues::widgetValue(*w, key); });
     if (SheetTables::widgetHasEvents(w->getType()))

@@ -1,5 +1,6 @@
 #include "allcfg.h"
 
+#include "attributelimits.h"
 #include "bootparam.h"
 #include "checkedsavefile.h"
 #include "designdocument.h"
@@ -87,6 +88,22 @@ void forEachIndex(int count, const std::function<void(int)> &work)
     for (std::thread &helper : helpers)
         helper.join();
 }
+
+// A widget's values as the project file holds them, in the order of its keys.
+QStringList fileValues(const QMyWidget &w)
+{
+    QStringList values;
+    values.reserve(QMyWidget::fileKeys().size());
+    for (const QString &key : QMyWidget::fileKeys())
+        values.append(w.fileValue(key));
+    return values;
+}
+
+struct SettledWidget
+{
+    QMyWidget *widget;
+    QStringList values;
+};
 
 } // namespace
 
@@ -290,11 +307,28 @@ int AllCfg::createAllCfg(const DesignDocument &design)
 {
     m_failure = Failure();
     // What a paint would have written back, for pages that were not shown since a change.
+    QList<SettledWidget> settled;
     for (int k = 0; k < design.pageCount(); ++k) {
-        for (QMyWidget *w : design.widgets(k))
+        for (QMyWidget *w : design.widgets(k)) {
+            // A widget goes out as its sheet would leave it; the design keeps what it
+            // holds, so the project file does not change by a run.
+            if (AttributeLimits::needsSettling(*w)) {
+                settled.append({w, fileValues(*w)});
+                AttributeLimits::settle(*w);
+            }
             w->refreshComputedValues();
+        }
     }
-    return run(design);
+    const int result = run(design);
+    for (const SettledWidget &s : qAsConst(settled)) {
+        const QStringList now = fileValues(*s.widget);
+        for (int i = 0; i < now.size(); ++i) {
+            if (now.at(i) != s.values.at(i))
+                s.widget->setFileValue(QMyWidget::fileKeys().at(i), s.values.at(i));
+        }
+        s.widget->refreshComputedValues();
+    }
+    return result;
 }
 
 // A real folder of the project's own, without the container of an earlier run: a run that

@@ -65,7 +65,8 @@ public:
 
     // One whole run for a design; 0 or the code of the step that failed. After a success
     // the design's output folder holds all.cfg alone and pageFileSizes() the page-file
-    // sizes; after a failure it holds no all.cfg.
+    // sizes; after a failure it holds no all.cfg. Each widget goes out as its property
+    // sheet would leave it (AttributeLimits::settle), while the design keeps its values.
     int createAllCfg(const DesignDocument &design);
     // The sizes of the page files of the last run that succeeded, page by page.
     QList<int> pageFileSizes() const { return m_pageFileSizes; }

@@ -136,6 +136,11 @@ void FontDlg::on_btnCreatFont_clicked()
         questionBox->showNotice(QMyMessageBox::Warning, GeneratedFonts::sizeRangeNotice());
         return;
     }
+    // Without one the converter would only fail on a path that names the folder.
+    if (form->cbTtf->currentText().isEmpty()) {
+        questionBox->showNotice(QMyMessageBox::Warning, GeneratedFonts::noTtfNotice());
+        return;
+    }
     FontConverter::Request request;
     request.ttfPath =
         ProjectFolder::openProjectSubfolder(design->projectPath(), QStringLiteral("tempTtf"))

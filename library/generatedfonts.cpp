@@ -53,6 +53,11 @@ QString GeneratedFonts::sizeRangeNotice()
     return tr("字体大小应为%1-%2的整数！").arg(MinSize).arg(MaxSize);
 }
 
+QString GeneratedFonts::noTtfNotice()
+{
+    return tr("请先选择用来生成字体的ttf文件！");
+}
+
 namespace {
 
 quint32 readU32(const QByteArray &b, int at)

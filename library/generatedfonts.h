@@ -42,6 +42,8 @@ public:
     static bool checkSize(const QString &text, int *size);
     // What the user is told of a size checkSize refuses.
     static QString sizeRangeNotice();
+    // What the user is told when no TrueType file is chosen to make a font from.
+    static QString noTtfNotice();
     // How many characters other than the blank a converter's font file maps; -1 for bytes
     // that are not such a file.
     static int characterCount(const QByteArray &font);

@@ -17,6 +17,8 @@
 #include <QColor>
 #include <QCoreApplication>
 
+#include <limits>
+
 namespace {
 
 QString caption(const SheetRow &row)
@@ -177,6 +179,9 @@ QtProperty *QMyPropertySheet::makeValueRow(int type, const QString &text, const 
                                            const QVariant &value, bool applies)
 {
     QtVariantProperty *row = m.values->addProperty(type, text);
+    // Any stored int is shown as it is, so that showing corrects only what the rules limit.
+    if (type == QMetaType::Int)
+        m.values->setAttribute(row, QStringLiteral("minimum"), std::numeric_limits<int>::min());
     if (!key.isEmpty())
         keys->insert(row, key);
     const ShownRow shown(shownRow, row, !applies);

@@ -1,5 +1,6 @@
 #include "qmysheetapplier.h"
 
+#include "attributelimits.h"
 #include "colorcomponent.h"
 #include "designdocument.h"
 #include "designglobals.h"
@@ -99,7 +100,7 @@ bool QMySheetApplier::limited(const QString &key, int value)
 {
     int min = 0;
     int max = 0;
-    if (!SheetRules::valueRange(key, &min, &max) || (value >= min && value <= max))
+    if (!AttributeLimits::valueRange(key, &min, &max) || (value >= min && value <= max))
         return false;
     // The row takes the bound, whose report applies it.
     sheet->setValue(key, qBound(min, value, max));
@@ -145,7 +146,7 @@ QMySheetApplier::Effect QMySheetApplier::applyWidgetValue(QMyWidget *w, const QS
         w->setColorValue(key, color);
         // The colour keeps the alpha of its opacity, whatever the editor gave, and the row
         // shows it so.
-        const QString opacity = SheetRules::opacityOfColor(key);
+        const QString opacity = AttributeLimits::opacityOfColor(key);
         if (!opacity.isEmpty()) {
             w->setColorValue(key, withAlpha(color, w->intValue(opacity)));
             sheet->setValue(key, w->colorValue(key));
@@ -160,12 +161,10 @@ QMySheetApplier::Effect QMySheetApplier::applyWidgetValue(QMyWidget *w, const QS
     bool known = false;
     if (sameValue(value, w->intValue(key, &known)) || !known)
         return effect;
-    w->setIntValue(key, v);
-    // The colours take the opacity as their alpha, and their rows show it.
-    for (const QString &color : SheetRules::colorsOfOpacity(key)) {
-        w->setColorValue(color, withAlpha(w->colorValue(color), v));
+    AttributeLimits::setInt(*w, key, v);
+    // The colours took the opacity as their alpha; their rows show it.
+    for (const QString &color : AttributeLimits::colorsOfOpacity(key))
         sheet->setValue(color, w->colorValue(color));
-    }
     w->update();
     return effect;
 }
@@ -293,28 +292,17 @@ bool QMySheetApplier::applyChart(QMyWidget *w, const QString &key, const QVarian
         return true;
     }
     // Line width, dot size and point count are edited once for both series.
-    static const char *const shared[] = {"ybexItemChartSerLineWidth", "ybexItemChartSerDotWidth",
-                                         "ybexItemChartSerPointCount"};
-    for (const char *base : shared) {
-        if (!key.startsWith(QLatin1String(base)))
-            continue;
-        const int v = value.toInt();
-        if (limited(key, v))
-            return true;
-        const QString first = QLatin1String(base) + QLatin1Char('0');
-        if (v == w->intValue(first))
-            return true;
-        const bool count = QLatin1String(base) == QLatin1String("ybexItemChartSerPointCount");
-        for (int k = 0; k < QMyWidget::SeriesCount; ++k) {
-            const QString each = QLatin1String(base) + QString::number(k);
-            if (count && w->intValue(each) != v)
-                w->resizeChartSerData(k, v);
-            w->setIntValue(each, v);
-        }
-        w->update();
+    const QString base = AttributeLimits::sharedSeriesBase(key);
+    if (base.isEmpty())
+        return false;
+    const int v = value.toInt();
+    if (limited(key, v))
         return true;
-    }
-    return false;
+    if (v == w->intValue(base + QLatin1Char('0')))
+        return true;
+    AttributeLimits::setSharedSeries(*w, base, v);
+    w->update();
+    return true;
 }
 
 void QMySheetApplier::applyPageValue(PageParam *page, const QString &key, const QVariant &value)
@@ -499,25 +487,20 @@ void QMySheetApplier::applyWidgetChoice(QMyWidget *w, const QString &key, int in
         // The font list may have changed since the sheet was built; the entry of a missing
         // font applies nothing, and the row shows the widget's font again.
         if (index < 0 || index >= design->fontIds().size()) {
-            const int current = QMyPropertySheet::fontChoiceIndex(design->fontIds(), w->intValue(key));
+            const int current =
+                QMyPropertySheet::fontChoiceIndex(design->fontIds(), w->intValue(key));
             if (current < design->fontIds().size())
                 sheet->showChoice(key, current);
             return;
         }
         v = design->fontIds().at(index).toInt();
-    } else if (key == QLatin1String("ybexItemMeterPointNum")
-               || key == QLatin1String("ybexItemChartSerCount")) {
-        v = index + 1;
+    } else {
+        v = index + AttributeLimits::choiceOffset(key);
     }
     bool known = false;
     if (v == w->intValue(key, &known) || !known)
         return;
-    if (key == QLatin1String("ybexItemSignalMode") && v != 0
-        && w->getType() == WidgetType::TextBox) {
-        QString text = w->getText();
-        w->setText(text.remove(QLatin1Char('\n')));
-    }
-    w->setIntValue(key, v);
+    AttributeLimits::setChoice(*w, key, v);
     w->update();
 }
 

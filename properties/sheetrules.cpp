@@ -1,75 +1,12 @@
 #include "sheetrules.h"
 
 #include <QFileInfo>
-#include <QHash>
 
 #include <limits>
 
 namespace SheetRules {
 
 namespace {
-
-struct Coupling
-{
-    const char *opacity;
-    QStringList colors;
-};
-
-const QList<Coupling> &couplings()
-{
-    static const QList<Coupling> table = {
-        {"fontOpa", {"fontColor"}},
-        {"ybexItemOpa", {"ybexItemBackground1", "ybexItemBackground2"}},
-        {"ybexItemBorderOpa", {"ybexItemBorderColor"}},
-        {"ybexItemImageColorOpa", {"ybexItemImageColor"}},
-        {"ybexItemSelectOpa", {"ybexItemSelectBackground1", "ybexItemSelectBackground2"}},
-        {"ybexItemSelectBorderOpa", {"ybexItemSelectBorderColor"}},
-        {"ybexItemSelectImageColorOpa", {"ybexItemSelectImageColor"}},
-        {"ybexItemPressOpa", {"ybexItemPressBackground1", "ybexItemPressBackground2"}},
-        {"ybexItemPressBorderOpa", {"ybexItemPressBorderColor"}},
-        {"ybexItemPressImageColorOpa", {"ybexItemPressImageColor"}},
-        {"ybexItemProgOpa", {"ybexItemProgBackground1", "ybexItemProgBackground2"}},
-        {"ybexItemProgBorderOpa", {"ybexItemProgBorderColor"}},
-        {"ybexItemProgImageColorOpa", {"ybexItemProgImageColor"}},
-        {"ybexItemHandleOpa", {"ybexItemHandleBackground1", "ybexItemHandleBackground2"}},
-        {"ybexItemHandleBorderOpa", {"ybexItemHandleBorderColor"}},
-        {"ybexItemArcOpa", {"ybexItemArcBackground1"}},
-        {"ybexItemArcSelectOpa", {"ybexItemArcSelectBackground1"}},
-        {"ybexItemCurrorOpa", {"ybexItemCurrorColor"}},
-        {"ybexItemCurrorTextOpa", {"ybexItemCurrorTextColor"}},
-        {"pageOpa", {"pageColorGrad1", "pageColorGrad2"}},
-    };
-    return table;
-}
-
-struct Range
-{
-    int min;
-    int max;
-};
-
-const QHash<QString, Range> &ranges()
-{
-    static const QHash<QString, Range> table = [] {
-        QHash<QString, Range> t;
-        for (const Coupling &c : couplings())
-            t.insert(QLatin1String(c.opacity), {0, 255});
-        // The page opacity is stored as typed; only its colours' alphas are limited.
-        t.remove(QStringLiteral("pageOpa"));
-        for (const char *key : {"ybexItemImageOpa", "ybexItemSelectImageOpa",
-                                "ybexItemPressImageOpa", "ybexItemProgImageOpa"})
-            t.insert(QLatin1String(key), {0, 255});
-        t.insert(QStringLiteral("ybexItemProgValue"), {0, 100});
-        t.insert(QStringLiteral("ybexItemArcStartValue"), {0, 360});
-        t.insert(QStringLiteral("ybexItemArcEndValue"), {0, 360});
-        // The page file keeps these in 16 bits.
-        t.insert(QStringLiteral("longTextLen"), {0, 65535});
-        t.insert(QStringLiteral("ybexItemChartSerPointCount0"), {0, 65535});
-        t.insert(QStringLiteral("ybexItemChartSerPointCount1"), {0, 65535});
-        return t;
-    }();
-    return table;
-}
 
 int toInt(qint64 value)
 {
@@ -78,34 +15,6 @@ int toInt(qint64 value)
 }
 
 } // namespace
-
-QStringList colorsOfOpacity(const QString &opacityKey)
-{
-    for (const Coupling &c : couplings()) {
-        if (opacityKey == QLatin1String(c.opacity))
-            return c.colors;
-    }
-    return {};
-}
-
-QString opacityOfColor(const QString &colorKey)
-{
-    for (const Coupling &c : couplings()) {
-        if (c.colors.contains(colorKey))
-            return QLatin1String(c.opacity);
-    }
-    return {};
-}
-
-bool valueRange(const QString &key, int *min, int *max)
-{
-    const auto it = ranges().constFind(key);
-    if (it == ranges().constEnd())
-        return false;
-    *min = it->min;
-    *max = it->max;
-    return true;
-}
 
 int limitPosition(int value, int extent, int pageExtent)
 {

@@ -11,19 +11,6 @@
 // the design, as plain functions of their inputs.
 namespace SheetRules {
 
-// ---- Opacities and their colours ------------------------------------------------------
-
-// The colours whose alpha follows an opacity key; empty for any other key.
-QStringList colorsOfOpacity(const QString &opacityKey);
-// The opacity key whose value a colour takes as its alpha; empty for a colour without one.
-QString opacityOfColor(const QString &colorKey);
-
-// ---- Ranges checked before an edit is compared with the design --------------------------
-
-// True when values of the key are kept within [*min, *max]; an edit outside is replaced
-// by the bound. The page opacity has no range.
-bool valueRange(const QString &key, int *min, int *max);
-
 // ---- Geometry: a widget stays on the page -----------------------------------------------
 
 // Position from the typed value, the widget's extent and the page's: below 0 gives 0; past

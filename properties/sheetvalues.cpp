@@ -1,5 +1,6 @@
 #include "sheetvalues.h"
 
+#include "attributelimits.h"
 #include "designglobals.h"
 #include "pageparam.h"
 #include "qmywidget.h"
@@ -58,10 +59,8 @@ QVariant widgetValue(const QMyWidget &w, const QString &key)
     if (key == QLatin1String("ybexItemProgY"))
         return w.getY() + w.getProgY();
     // Counts are offered from one: the choice index is the count less one.
-    if (key == QLatin1String("ybexItemMeterPointNum"))
-        return w.getMeterPointNum() - 1;
-    if (key == QLatin1String("ybexItemChartSerCount"))
-        return w.getChartSerCount() - 1;
+    if (const int offset = AttributeLimits::choiceOffset(key))
+        return w.intValue(key) - offset;
     int series = 0;
     int point = 0;
     if (SheetRules::chartValueKey(key, &series, &point))

@@ -622,6 +622,13 @@ void TestAllCfg::pageBlockAndOffsets()
     QCOMPARE(read16(bytes, 60 + 6), 60);
     QCOMPARE(read16(bytes, 173 + 6), 173);
     QCOMPARE(bytes.right(8), QByteArray(8, '\0'));
+
+    // A text size beyond the length field stops the page.
+    lab->setLongTextLen(65536);
+    const QMyWidget *culprit = nullptr;
+    QCOMPARE(AllCfg::pageFile(page, {img.data(), lab.data()}, 800, 480, &bytes, &culprit),
+             int(AllCfg::TextTooLong));
+    QCOMPARE(culprit, lab.data());
 }
 
 // Mode and direction outside the sheet's choices go out as the first choice.
@@ -1348,12 +1355,13 @@ void TestAllCfg::fieldsThatDoNotFit_data()
     QTest::addColumn<DesignStep>("design");
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("detail");
+    // The sheet keeps a text size within 16 bits, and the widget goes out as it shows it.
     QTest::newRow("text length") << DesignStep([](TestAllCfg *t) {
         t->addPage();
         t->addPage();
         t->addWidget(1, 1, 1);
         t->addWidget(1, 4, 2)->setLongTextLen(65536);
-    }) << 122 << "Page-1 TextBox-2：文本长度超过65535";
+    }) << 0 << "";
     QTest::newRow("longest text") << DesignStep([](TestAllCfg *t) {
         t->addPage();
         t->addWidget(0, 5, 1)->setLongTextLen(65535);
@@ -1366,8 +1374,18 @@ void TestAllCfg::fieldsThatDoNotFit_data()
     }) << 121 << "Page-0 Lab-4：记录位置超过65535";
     QTest::newRow("series text") << DesignStep([](TestAllCfg *t) {
         t->addPage();
-        t->addWidget(0, 9, 6)->setChartSerCount(70000);
+        QMyWidget *chart = t->addWidget(0, 9, 6);
+        chart->setChartSerCount(2);
+        chart->setChartSerData(0, QString(40000, QLatin1Char('1')));
+        chart->setChartSerData(1, QString(25535, QLatin1Char('2')));
     }) << 123 << "Page-0 Chart-6：曲线数据超过65535字节";
+    QTest::newRow("longest series text") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        QMyWidget *chart = t->addWidget(0, 9, 6);
+        chart->setChartSerCount(2);
+        chart->setChartSerData(0, QString(40000, QLatin1Char('1')));
+        chart->setChartSerData(1, QString(25534, QLatin1Char('2')));
+    }) << 0 << "";
     QTest::newRow("same id twice") << DesignStep([](TestAllCfg *t) {
         t->addPage();
         t->addPage();

@@ -98,6 +98,7 @@ private slots:
     void deleteFont();
     void sizeOutsideTheModuleRange_data();
     void sizeOutsideTheModuleRange();
+    void noFontWithoutATtfFile();
     void closingTheProgressWindowCancels();
     void fontWithoutCharactersIsWarned();
     void deleteConfirmedDuringAConversion();
@@ -199,6 +200,9 @@ void tst_Library::generate(const QString &number, const QString &ttf, const QStr
 
 void tst_Library::startGenerating(const QString &number, const QString &size)
 {
+    // A font is made from a TrueType file of the project.
+    if (child<QComboBox>("cbTtf")->currentText().isEmpty())
+        window->library()->addTtfFiles({latinTtf});
     child<QLineEdit>("editFontName")->setText(number);
     child<QLineEdit>("editFontSize")->setText(size);
     child<QPushButton>("btnCreateFont")->click();
@@ -902,6 +906,34 @@ void tst_Library::sizeOutsideTheModuleRange()
     QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("字体大小应为8-200的整数！"));
     QVERIFY(files(project + QLatin1String("/tempFonts")).isEmpty());
     QVERIFY(child<QWidget>("btnCreateFont")->isEnabled());
+}
+
+// Without a TrueType file chosen no converter runs, in the library and in the font tool.
+void tst_Library::noFontWithoutATtfFile()
+{
+    makeProject();
+    fakeConverter("echo ran > \"$out.ran\"; cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
+    QCOMPARE(child<QComboBox>("cbTtf")->count(), 0);
+    child<QLineEdit>("editFontName")->setText(QStringLiteral("4"));
+    child<QLineEdit>("editFontSize")->setText(QStringLiteral("16"));
+    child<QPushButton>("btnCreateFont")->click();
+    QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
+    QCOMPARE(messageOf(window->getQuestionBox()),
+             QStringLiteral("请先选择用来生成字体的ttf文件！"));
+    QVERIFY(!window->library()->isFontBeingMade());
+    QVERIFY(files(project + QLatin1String("/tempFonts")).isEmpty());
+
+    FontDlg *tool = window->library()->getFontDlg();
+    tool->showDlg();
+    QCOMPARE(tool->findChild<QComboBox *>(QStringLiteral("cbTtf"))->count(), 0);
+    tool->findChild<QLineEdit *>(QStringLiteral("editFontName"))->setText(QStringLiteral("7"));
+    tool->findChild<QLineEdit *>(QStringLiteral("editFontSize"))->setText(QStringLiteral("16"));
+    tool->findChild<QPushButton *>(QStringLiteral("btnCreatFont"))->click();
+    QCOMPARE(messageOf(tool->messageBox()), QStringLiteral("请先选择用来生成字体的ttf文件！"));
+    QVERIFY(!tool->converter()->isRunning());
+    QVERIFY(tool->findChild<QPushButton *>(QStringLiteral("btnCreatFont"))->isEnabled());
+    QVERIFY(files(project + QLatin1String("/tempFonts")).isEmpty());
+    tool->hide();
 }
 
 // The progress window's close button ends a running conversion; the font made before stays.

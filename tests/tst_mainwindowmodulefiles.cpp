@@ -13,6 +13,7 @@
 #include "pageparam.h"
 #include "pagescontroller.h"
 #include "projectcontroller.h"
+#include "propertiescontroller.h"
 #include "qmyframe.h"
 #include "qmyimageitemmodel.h"
 #include "qmymessagebox.h"
@@ -81,6 +82,8 @@ private slots:
     void pageChoicesOutsideTheirNames_data();
     void pageChoicesOutsideTheirNames();
     void pageChoiceCountsFollowTheSheet();
+    void widgetValuesGoOutAsTheSheetShowsThem_data();
+    void widgetValuesGoOutAsTheSheetShowsThem();
     void linkTestReplyReachesTheDialog();
     void newProjectResetsTheDialog();
     void languageSwitch();
@@ -93,6 +96,7 @@ private:
     }
     QMyWidget *addWidget(int type, int id) { return fixture.addWidget(WidgetType(type), id); }
     DesignDocument &design() const { return window->document(); }
+    QByteArray generatedPage(const QString &project);
 
     WindowFixture fixture;
     MainWindow *window = nullptr;
@@ -343,6 +347,163 @@ void tst_MainWindowModuleFiles::pageChoiceCountsFollowTheSheet()
     QCOMPARE(counts.value("pageFlag"), AllCfg::PageFlags);
     QCOMPARE(counts.value("pageAnimMode"), AllCfg::PageAnimModes);
     QCOMPARE(counts.value("pageAnimDir"), AllCfg::PageAnimDirections);
+}
+
+QByteArray tst_MainWindowModuleFiles::generatedPage(const QString &project)
+{
+    AllCfg *generator = window->download()->getAllCfg();
+    const int code = generator->createAllCfg(design());
+    if (code != AllCfg::Success)
+        return QByteArray::number(code) + ' ' + generator->failureDetail().toUtf8();
+    QList<QByteArray> contents;
+    const QStringList sections = sectionsOf(dir->filePath(project + "/allFile/all.cfg"), &contents);
+    const int at = sections.indexOf(QStringLiteral("3/0/0/0"));
+    return at >= 0 ? contents.at(at) : QByteArray("<no page file>");
+}
+
+void tst_MainWindowModuleFiles::widgetValuesGoOutAsTheSheetShowsThem_data()
+{
+    QTest::addColumn<int>("type");
+    // Values set first, each "key=value".
+    QTest::addColumn<QStringList>("setup");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("value");
+    // What the widget holds once its sheet was shown, each "key=value".
+    QTest::addColumn<QStringList>("shown");
+
+    const QString minInt = QString::number(std::numeric_limits<int>::min());
+    QTest::newRow("slider value above") << 6 << QStringList() << "ybexItemProgValue" << 150
+                                        << QStringList {"ybexItemProgValue=100"};
+    QTest::newRow("slider value below")
+        << 6 << QStringList() << "ybexItemProgValue" << -7 << QStringList {"ybexItemProgValue=0"};
+    QTest::newRow("progress value") << 3 << QStringList() << "ybexItemProgValue" << 101
+                                    << QStringList {"ybexItemProgValue=100"};
+    QTest::newRow("arc start") << 7 << QStringList() << "ybexItemArcStartValue" << 400
+                               << QStringList {"ybexItemArcStartValue=360"};
+    QTest::newRow("arc end") << 7 << QStringList() << "ybexItemArcEndValue" << -1
+                             << QStringList {"ybexItemArcEndValue=0"};
+    QTest::newRow("opacity above")
+        << 0 << QStringList() << "ybexItemOpa" << 300 << QStringList {"ybexItemOpa=255"};
+    QTest::newRow("opacity below, colours follow")
+        << 1 << QStringList() << "ybexItemOpa" << -5
+        << QStringList {"ybexItemOpa=0", "ybexItemBackgroundA1=0", "ybexItemBackgroundA2=0"};
+    QTest::newRow("font opacity") << 0 << QStringList() << "fontOpa" << 999
+                                  << QStringList {"fontOpa=255"};
+    QTest::newRow("cursor opacity")
+        << 4 << QStringList() << "ybexItemCurrorOpa" << -1
+        << QStringList {"ybexItemCurrorOpa=0", "ybexItemCurrorColorA=0"};
+    QTest::newRow("picture opacity")
+        << 2 << QStringList() << "ybexItemImageOpa" << 256 << QStringList {"ybexItemImageOpa=255"};
+    QTest::newRow("knob opacity") << 6 << QStringList() << "ybexItemHandleOpa" << 300
+                                  << QStringList {"ybexItemHandleOpa=255"};
+    QTest::newRow("selected look of a checkable button")
+        << 0 << QStringList {"checkabled=1"} << "ybexItemSelectOpa" << 1000
+        << QStringList {"ybexItemSelectOpa=255"};
+    // Its sheet shows the pressed look instead.
+    QTest::newRow("selected look of a plain button")
+        << 0 << QStringList() << "ybexItemSelectOpa" << 1000
+        << QStringList {"ybexItemSelectOpa=1000"};
+    QTest::newRow("text size above")
+        << 1 << QStringList() << "longTextLen" << 70000 << QStringList {"longTextLen=65535"};
+    QTest::newRow("text size below")
+        << 1 << QStringList() << "longTextLen" << -4 << QStringList {"longTextLen=0"};
+    QTest::newRow("gradient") << 0 << QStringList() << "ybexItemGradMode" << 7
+                              << QStringList {"ybexItemGradMode=0"};
+    QTest::newRow("direction") << 3 << QStringList() << "ybexItemProgDir" << 2
+                               << QStringList {"ybexItemProgDir=0"};
+    QTest::newRow("single line") << 4 << QStringList() << "ybexItemSignalMode" << 5
+                                 << QStringList {"ybexItemSignalMode=0"};
+    QTest::newRow("password") << 4 << QStringList() << "ybexItemPasswordMode" << -1
+                              << QStringList {"ybexItemPasswordMode=0"};
+    QTest::newRow("keyboard") << 4 << QStringList() << "keyboardid" << 4
+                              << QStringList {"keyboardid=0"};
+    QTest::newRow("long-text mode")
+        << 1 << QStringList() << "longTextMode" << 3 << QStringList {"longTextMode=0"};
+    // A text box's sheet has no long-text mode.
+    QTest::newRow("long-text mode of a text box")
+        << 4 << QStringList() << "longTextMode" << 3 << QStringList {"longTextMode=3"};
+    QTest::newRow("state") << 0 << QStringList() << "flag" << 2 << QStringList {"flag=0"};
+    QTest::newRow("load speed") << 2 << QStringList() << "ybexItemAnimMode" << 7
+                                << QStringList {"ybexItemAnimMode=0"};
+    QTest::newRow("load direction")
+        << 2 << QStringList() << "ybexItemAnimDir" << 8 << QStringList {"ybexItemAnimDir=0"};
+    QTest::newRow("rounded arc") << 7 << QStringList() << "ybexItemArcRounded" << 2
+                                 << QStringList {"ybexItemArcRounded=0"};
+    QTest::newRow("needles above") << 8 << QStringList() << "ybexItemMeterPointNum" << 4
+                                   << QStringList {"ybexItemMeterPointNum=1"};
+    QTest::newRow("needles below") << 8 << QStringList() << "ybexItemMeterPointNum" << 0
+                                   << QStringList {"ybexItemMeterPointNum=1"};
+    QTest::newRow("series") << 9 << QStringList() << "ybexItemChartSerCount" << 3
+                            << QStringList {"ybexItemChartSerCount=1"};
+    QTest::newRow("update mode") << 9 << QStringList() << "ybexItemChartUpadateMode" << 2
+                                 << QStringList {"ybexItemChartUpadateMode=0"};
+    QTest::newRow("point count, both series")
+        << 9 << QStringList {"ybexItemChartSerCount=2", "ybexItemChartSerData0=1/2"}
+        << "ybexItemChartSerPointCount0" << -3
+        << QStringList {"ybexItemChartSerPointCount0=0", "ybexItemChartSerPointCount1=0",
+                        "ybexItemChartSerData0=", "ybexItemChartSerData1="};
+    // A single-line box shows no line breaks.
+    QTest::newRow("line breaks of a single-line box")
+        << 4 << QStringList {"text=a\nb"} << "ybexItemSignalMode" << 1
+        << QStringList {"ybexItemSignalMode=1", "text=ab"};
+    // Rows without a limit show any value.
+    QTest::newRow("needle angle") << 8 << QStringList() << "ybexItemMeterAngle1" << 400
+                                  << QStringList {"ybexItemMeterAngle1=400"};
+    QTest::newRow("smallest int") << 0 << QStringList() << "ybexItemBorderWidth"
+                                  << std::numeric_limits<int>::min()
+                                  << QStringList {"ybexItemBorderWidth=" + minInt};
+}
+
+// A value outside what its row shows goes out as the row shows it, whether or not the
+// widget's sheet was ever shown; the design keeps the value until the sheet is shown.
+void tst_MainWindowModuleFiles::widgetValuesGoOutAsTheSheetShowsThem()
+{
+    QFETCH(int, type);
+    QFETCH(QStringList, setup);
+    QFETCH(QString, key);
+    QFETCH(int, value);
+    QFETCH(QStringList, shown);
+    const auto apply = [](QMyWidget *w, const QStringList &values) {
+        for (const QString &entry : values) {
+            const int at = entry.indexOf(QLatin1Char('='));
+            QVERIFY(w->setFileValue(entry.left(at), entry.mid(at + 1)));
+        }
+    };
+    makeProject(QStringLiteral("limits"));
+    design().setFontIds({QStringLiteral("0")});
+    QMyWidget *w = addWidget(type, 1);
+    apply(w, setup);
+    QVERIFY(w->setIntValue(key, value));
+    w->refreshComputedValues();
+    const QStringList before = [w] {
+        QStringList values;
+        for (const QString &k : QMyWidget::fileKeys())
+            values << w->fileValue(k);
+        return values;
+    }();
+
+    const QByteArray notShown = generatedPage(QStringLiteral("limits"));
+    QCOMPARE(w->intValue(key), value);
+    for (int i = 0; i < before.size(); ++i)
+        QCOMPARE(w->fileValue(QMyWidget::fileKeys().at(i)), before.at(i));
+
+    window->properties()->slotRecvWnd(w);
+    for (const QString &entry : shown) {
+        const int at = entry.indexOf(QLatin1Char('='));
+        QCOMPARE(w->fileValue(entry.left(at)), entry.mid(at + 1));
+    }
+    const QByteArray afterShown = generatedPage(QStringLiteral("limits"));
+    QCOMPARE(afterShown, notShown);
+
+    // The same as a widget given those values.
+    window->properties()->slotRecvParent();
+    QMyWidget *given = addWidget(type, 2);
+    apply(given, setup);
+    given->setIntValue(key, value);
+    apply(given, shown);
+    design().removeWidget(w);
+    given->setId(1);
+    QCOMPARE(generatedPage(QStringLiteral("limits")), notShown);
 }
 
 // The link test's answer is put to the user with its outcome; the record changes only on yes.

@@ -14,6 +14,7 @@
 #include "qtusertypeone_imagemanager.h"
 #include "qtvariantpropertymanager.h"
 #include "setscreensizedlg.h"
+#include "attributelimits.h"
 #include "sheetrules.h"
 #include "timerparam.h"
 #include "windowfixture.h"
@@ -172,7 +173,7 @@ void TestPropertyPanel::fillDistinct(QMyWidget *w)
     w->setChartSerData(1, "");
     // As the project reader leaves them: every colour's alpha is its opacity.
     for (const QString &key : keys) {
-        for (const QString &color : SheetRules::colorsOfOpacity(key)) {
+        for (const QString &color : AttributeLimits::colorsOfOpacity(key)) {
             QColor c = w->colorValue(color);
             c.setAlpha(w->intValue(key));
             w->setColorValue(color, c);

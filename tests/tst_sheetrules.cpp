@@ -1,3 +1,4 @@
+#include "attributelimits.h"
 #include "sheetrules.h"
 
 #include <QtTest>
@@ -58,7 +59,7 @@ void TestSheetRules::ranges()
     QFETCH(int, max);
     int lo = -1;
     int hi = -1;
-    QCOMPARE(SheetRules::valueRange(key, &lo, &hi), limited);
+    QCOMPARE(AttributeLimits::valueRange(key, &lo, &hi), limited);
     if (limited) {
         QCOMPARE(lo, min);
         QCOMPARE(hi, max);
@@ -91,11 +92,11 @@ void TestSheetRules::coupling()
 {
     QFETCH(QString, opacity);
     QFETCH(QStringList, colors);
-    QCOMPARE(SheetRules::colorsOfOpacity(opacity), colors);
+    QCOMPARE(AttributeLimits::colorsOfOpacity(opacity), colors);
     for (const QString &color : colors)
-        QCOMPARE(SheetRules::opacityOfColor(color), opacity);
-    QVERIFY(SheetRules::opacityOfColor("ybexItemMeterPointColor1").isEmpty());
-    QVERIFY(SheetRules::opacityOfColor("ybexItemChartSerColor0").isEmpty());
+        QCOMPARE(AttributeLimits::opacityOfColor(color), opacity);
+    QVERIFY(AttributeLimits::opacityOfColor("ybexItemMeterPointColor1").isEmpty());
+    QVERIFY(AttributeLimits::opacityOfColor("ybexItemChartSerColor0").isEmpty());
 }
 
 void TestSheetRules::geometry_data()

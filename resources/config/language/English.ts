@@ -3685,6 +3685,10 @@
         <source>字体大小应为%1-%2的整数！</source>
         <translation>The font size must be a whole number from %1 to %2!</translation>
     </message>
+    <message>
+        <source>请先选择用来生成字体的ttf文件！</source>
+        <translation>Please choose a ttf file to make the font from!</translation>
+    </message>
 </context>
 <context>
     <name>FolderMirror</name>
