@@ -19,13 +19,15 @@ int indexOf(const QByteArray &bytes, char c, int from)
     return found ? int(static_cast<const char *>(found) - bytes.constData()) : size;
 }
 
-// The last c in [from, to); -1 if none.
+// The last c in [from, to); -1 if none. Markup is dense, so the search is short.
 int lastIndexOf(const QByteArray &bytes, char c, int from, int to)
 {
-    if (to <= from)
-        return -1;
-    const void *found = memrchr(bytes.constData() + from, c, size_t(to - from));
-    return found ? int(static_cast<const char *>(found) - bytes.constData()) : -1;
+    const char *data = bytes.constData();
+    for (int i = to - 1; i >= from; --i) {
+        if (data[i] == c)
+            return i;
+    }
+    return -1;
 }
 
 } // namespace

@@ -132,6 +132,7 @@ private slots:
     void missingPicturesKeepTheirNumbers();
     void windowFreesItsPages();
     void pagesNotShownWaitToBePolished();
+    void closingTakesThePageTreeAtOnce();
     void driverRoundTrip();
     void driverFailures_data();
     void driverFailures();
@@ -872,6 +873,22 @@ void tst_MainWindowProject::pagesNotShownWaitToBePolished()
         QVERIFY(!other->isHidden());
         QVERIFY(other->testAttribute(Qt::WA_WState_Polished));
     }
+}
+
+// A design of many pages closes at once: the tree's current item does not move along item
+// by item as the pages go.
+void tst_MainWindowProject::closingTakesThePageTreeAtOnce()
+{
+    makeProject(QStringLiteral("close"));
+    for (int i = 0; i < 5; ++i)
+        window->pages()->addPage();
+    QTreeWidget *tree = window->findChild<QTreeWidget *>(QStringLiteral("treeWidget"));
+    window->pages()->on_treeWidget_itemClicked(tree->topLevelItem(0), 0);
+    tree->setCurrentItem(tree->topLevelItem(0));
+    QSignalSpy moved(tree, &QTreeWidget::currentItemChanged);
+    window->pages()->clearAllPages();
+    QCOMPARE(tree->topLevelItemCount(), 0);
+    QVERIFY2(moved.count() <= 1, qPrintable(QString::number(moved.count())));
 }
 
 void tst_MainWindowProject::driverRoundTrip()
