@@ -253,8 +253,8 @@ void PagesController::clearPageTree()
         if (form->treeWidget->topLevelItem(i)->isExpanded())
             expandedPages.insert(i);
     }
-    while (form->treeWidget->topLevelItemCount() > 0)
-        delete form->treeWidget->takeTopLevelItem(0);
+    // All at once: items taken one by one move the current item along each time.
+    form->treeWidget->clear();
 }
 
 // Pages open before the tree was rebuilt are open again, so that a widget's item stays

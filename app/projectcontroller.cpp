@@ -373,6 +373,9 @@ bool ProjectController::openProject(const QString &path)
     markUnsaved(false);
     design.clearPages();
     rooms.library->reloadLibrary();
+    // Polished before it gets the design's widgets, so that its polish does not take
+    // them all along: each is polished when its page shows.
+    form->frame->ensurePolished();
     file.load(design, form->frame);
     showLoadedDesign();
     return true;

@@ -4,6 +4,10 @@
 #include "pageparam.h"
 #include "qmywidget.h"
 
+#include <QCoreApplication>
+
+#include <utility>
+
 namespace {
 
 const QList<QMyWidget *> noWidgets;
@@ -18,8 +22,7 @@ DesignDocument::DesignDocument(QObject *parent)
 
 DesignDocument::~DesignDocument()
 {
-    while (!m_pages.isEmpty())
-        deletePage(m_pages.size() - 1);
+    deleteAllPages();
 }
 
 int DesignDocument::pageAfterDeletion(int shown, int deleted)
@@ -78,10 +81,26 @@ void DesignDocument::removePage(int index, int shown)
         emit currentPageChanged(m_currentPage);
 }
 
+// Front to back and each page's widgets in their order, which is the order they were
+// made in: each is then found at once among the children of the widget they share.
+// Their requests to be polished are answered first, in one pass over the queue, instead
+// of each being searched for there when it goes.
+void DesignDocument::deleteAllPages()
+{
+    const QList<PageParam *> pages = std::exchange(m_pages, {});
+    const QList<QList<QMyWidget *> *> widgets = std::exchange(m_widgets, {});
+    if (!widgets.isEmpty())
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
+    for (QList<QMyWidget *> *list : widgets) {
+        qDeleteAll(*list);
+        delete list;
+    }
+    qDeleteAll(pages);
+}
+
 void DesignDocument::clearPages()
 {
-    while (!m_pages.isEmpty())
-        deletePage(m_pages.size() - 1);
+    deleteAllPages();
     m_currentPage = 0;
     emit pagesCleared();
 }

@@ -130,6 +130,7 @@ signals:
 
 private:
     void deletePage(int index);
+    void deleteAllPages();
     template<typename T> void changeSetting(T &setting, const T &value);
 
     // One widget list per page, in page order; the same index in m_pages.

@@ -14,9 +14,6 @@ QMyTextBox::QMyTextBox(int id, WidgetType type, const QString &typeName, QWidget
 {
     setText(tr("文本"));
     setSignalMode(1);
-    // A project file holds no longer text, so the design would not open again.
-    textDlg = new TextBoxDlg(MaxTextLength);
-    connect(textDlg, &TextBoxDlg::s_sendText, this, &QMyTextBox::slotReceText);
 }
 
 QMyTextBox::~QMyTextBox()
@@ -27,8 +24,15 @@ QMyTextBox::~QMyTextBox()
 void QMyTextBox::mouseDoubleClickEvent(QMouseEvent *event)
 {
     Q_UNUSED(event)
-    if (getFlag() == 0)
-        textDlg->showText(getText());
+    if (getFlag() != 0)
+        return;
+    // Made when first used: a design has many text boxes and most are never edited so.
+    if (!textDlg) {
+        // A project file holds no longer text, so the design would not open again.
+        textDlg = new TextBoxDlg(MaxTextLength);
+        connect(textDlg, &TextBoxDlg::s_sendText, this, &QMyTextBox::slotReceText);
+    }
+    textDlg->showText(getText());
 }
 
 void QMyTextBox::slotReceText(QString text)

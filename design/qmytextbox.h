@@ -26,7 +26,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    TextBoxDlg *textDlg;
+    TextBoxDlg *textDlg = nullptr;
 };
 
 #endif // QMYTEXTBOX_H

@@ -36,6 +36,16 @@ QString QMyWidget::projectFolder() const
     return QFileInfo(m_document->projectPath()).absolutePath();
 }
 
+// A widget not shown (on a page not shown, or on a canvas never shown) is polished when it
+// shows or is drawn, not before: a design holds many of them and polishing by the style
+// sheet is costly.
+bool QMyWidget::event(QEvent *event)
+{
+    if (event->type() == QEvent::PolishRequest && !isVisible())
+        return true;
+    return QWidget::event(event);
+}
+
 void QMyWidget::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
@@ -238,6 +248,8 @@ struct KeyTables
 {
     QStringList fileKeys;
     QHash<QString, KeyAccess> byKey;
+    // In the order of fileKeys.
+    QVector<KeyAccess> byIndex;
     QStringList colorKeys;
     QHash<QString, ColorAccess> colors;
 
@@ -284,6 +296,7 @@ struct KeyTables
     {
         fileKeys.append(key);
         byKey.insert(key, access);
+        byIndex.append(access);
     }
 };
 
@@ -347,6 +360,20 @@ const KeyTables &keyTables()
     return tables;
 }
 
+bool setAccessInt(QMyWidget &widget, const KeyAccess &access, int value)
+{
+    if (access.kind == KeyKind::Text)
+        return false;
+    if (access.kind == KeyKind::Component) {
+        QColor color = access.getColor(widget, access.index);
+        ColorComponent::set(color, ColorComponent::Component(access.component), value);
+        access.setColor(widget, access.index, color);
+    } else {
+        access.setInt(widget, access.index, value);
+    }
+    return true;
+}
+
 // Integers read as the project loader reads them: white space and a sign allowed,
 // anything else (or a number beyond 32 bits) is 0.
 int fileInt(const QString &text)
@@ -354,6 +381,14 @@ int fileInt(const QString &text)
     bool ok = false;
     const int value = text.trimmed().toInt(&ok, 10);
     return ok ? value : 0;
+}
+
+bool setAccessText(QMyWidget &widget, const KeyAccess &access, const QString &text)
+{
+    if (access.kind != KeyKind::Text)
+        return setAccessInt(widget, access, fileInt(text));
+    access.setText(widget, access.index, text);
+    return true;
 }
 
 } // namespace
@@ -390,13 +425,13 @@ bool QMyWidget::setFileValue(const QString &key, const QString &text)
 {
     const auto &byKey = keyTables().byKey;
     const auto it = byKey.constFind(key);
-    if (it == byKey.constEnd())
-        return false;
-    if (it->kind == KeyKind::Text) {
-        it->setText(*this, it->index, text);
-        return true;
-    }
-    return setIntValue(key, fileInt(text));
+    return it != byKey.constEnd() && setAccessText(*this, *it, text);
+}
+
+bool QMyWidget::setFileValueAt(int key, const QString &text)
+{
+    const QVector<KeyAccess> &byIndex = keyTables().byIndex;
+    return key >= 0 && key < byIndex.size() && setAccessText(*this, byIndex.at(key), text);
 }
 
 int QMyWidget::intValue(const QString &key, bool *ok) const
@@ -417,16 +452,13 @@ bool QMyWidget::setIntValue(const QString &key, int value)
 {
     const auto &byKey = keyTables().byKey;
     const auto it = byKey.constFind(key);
-    if (it == byKey.constEnd() || it->kind == KeyKind::Text)
-        return false;
-    if (it->kind == KeyKind::Component) {
-        QColor color = it->getColor(*this, it->index);
-        setComponent(color, it->component, value);
-        it->setColor(*this, it->index, color);
-    } else {
-        it->setInt(*this, it->index, value);
-    }
-    return true;
+    return it != byKey.constEnd() && setAccessInt(*this, *it, value);
+}
+
+bool QMyWidget::setIntValueAt(int key, int value)
+{
+    const QVector<KeyAccess> &byIndex = keyTables().byIndex;
+    return key >= 0 && key < byIndex.size() && setAccessInt(*this, byIndex.at(key), value);
 }
 
 const QStringList &QMyWidget::colorKeys()
@@ -581,8 +613,8 @@ void QMyWidget::paintPlain(const std::function<void(QPainter &)> &text, const QF
                 DrawGeometry::idLabelBlack(box, area, m_ProgBackground1, m_Background1);
             QMyWidgetPainter::drawIdLabel(p, box, m_Id, black);
             paintBackgroundStep(p, area, true);
-            QMyWidgetPainter::drawPicture(p, pictures(), m_ImageNum, area, m_ImageColor, m_ImageColorOpa,
-                                          m_ImageOpa);
+            QMyWidgetPainter::drawPicture(p, pictures(), m_ImageNum, area, m_ImageColor,
+                                          m_ImageColorOpa, m_ImageOpa);
             text(p);
             QMyWidgetPainter::drawIdLabel(p, box, m_Id, black);
         } else if (m_Flag == 1) {

@@ -107,6 +107,10 @@ public:
     // Ints, booleans (0/1), alignment indexes and colour components by file key.
     int intValue(const QString &key, bool *ok = nullptr) const;
     bool setIntValue(const QString &key, int value);
+    // The two setters by the key's place in fileKeys(), for readers that set many values
+    // and look each key up once.
+    bool setFileValueAt(int key, const QString &text);
+    bool setIntValueAt(int key, int value);
     // Whole colours by the key that names the colour ("fontColor", "ybexItemBackground1",
     // "ybexItemMeterPointColor1" for needle 0, "ybexItemChartSerColor0").
     static const QStringList &colorKeys();
@@ -119,6 +123,7 @@ signals:
     void s_sendPressPos(QPoint pos);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
     // Interaction state, driven by the mouse handling.

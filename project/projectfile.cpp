@@ -6,12 +6,14 @@
 #include "drawgeometry.h"
 #include "eventinfo.h"
 #include "pageparam.h"
+#include "projectkeys.h"
 #include "projectmarkupscanner.h"
 #include "projectxmlwriter.h"
 #include "qmywidget.h"
 #include "qmywidgetfactory.h"
 #include "timerparam.h"
 
+#include <QBuffer>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -19,516 +21,14 @@
 #include <QHash>
 #include <QTextCodec>
 
+#include <limits>
+
+using namespace ProjectKeys;
+
 namespace {
 
 constexpr int TimerCount = DesignDocument::TimerCount;
 constexpr int SlotCount = EventHolder::SlotCount;
-constexpr int SleepTimer = DesignDocument::SleepTimer;
-
-struct PageKey
-{
-    const char *name;
-    int (PageParam::*get)() const;
-    void (PageParam::*set)(int);
-};
-
-// The page's look, written as attribute-only elements.
-const PageKey pageLookKeys[] = {
-    {"pageImageNum", &PageParam::pageImageNum, &PageParam::setPageImageNum},
-    {"pageGradDir", &PageParam::pageGradDir, &PageParam::setPageGradDir},
-    {"pageColorGrad1R", &PageParam::pageColorGrad1R, &PageParam::setPageColorGrad1R},
-    {"pageColorGrad1G", &PageParam::pageColorGrad1G, &PageParam::setPageColorGrad1G},
-    {"pageColorGrad1B", &PageParam::pageColorGrad1B, &PageParam::setPageColorGrad1B},
-    {"pageColorGrad1A", &PageParam::pageColorGrad1A, &PageParam::setPageColorGrad1A},
-    {"pageColorGrad2R", &PageParam::pageColorGrad2R, &PageParam::setPageColorGrad2R},
-    {"pageColorGrad2G", &PageParam::pageColorGrad2G, &PageParam::setPageColorGrad2G},
-    {"pageColorGrad2B", &PageParam::pageColorGrad2B, &PageParam::setPageColorGrad2B},
-    {"pageColorGrad2A", &PageParam::pageColorGrad2A, &PageParam::setPageColorGrad2A},
-    {"pageOpa", &PageParam::pageOpa, &PageParam::setPageOpa},
-    {"pageRadius", &PageParam::pageRadius, &PageParam::setPageRadius},
-    {"pageFlag", &PageParam::pageFlag, &PageParam::setPageFlag},
-    {"pageState", &PageParam::pageState, &PageParam::setPageState},
-    {"pageHelpLineType", &PageParam::pageHelpLineType, &PageParam::setPageHelpLineType},
-    {"pageHelpLineLeft", &PageParam::pageHelpLineLeft, &PageParam::setPageHelpLineLeft},
-    {"pageHelpLineRight", &PageParam::pageHelpLineRight, &PageParam::setPageHelpLineRight},
-    {"pageHelpLineTop", &PageParam::pageHelpLineTop, &PageParam::setPageHelpLineTop},
-    {"pageHelpLineBottom", &PageParam::pageHelpLineBottom, &PageParam::setPageHelpLineBottom},
-};
-
-// The page's load animation, written as text elements before the name.
-const PageKey pageAnimKeys[] = {
-    {"pageAnimEnabled", &PageParam::pageAnimEnabled, &PageParam::setPageAnimEnabled},
-    {"pageAnimMode", &PageParam::pageAnimMode, &PageParam::setPageAnimMode},
-    {"pageAnimDir", &PageParam::pageAnimDir, &PageParam::setPageAnimDir},
-    {"pageAnimTime", &PageParam::pageAnimTime, &PageParam::setPageAnimTime},
-    {"pageAnimX", &PageParam::pageAnimX, &PageParam::setPageAnimX},
-    {"pageAnimY", &PageParam::pageAnimY, &PageParam::setPageAnimY},
-};
-
-struct TimerKey
-{
-    const char *name;
-    int (TimerParam::*get)() const;
-    void (TimerParam::*set)(int);
-};
-
-// In file order, which is not the record's order.
-const TimerKey timerKeys[] = {
-    {"timerID", &TimerParam::timerID, &TimerParam::setTimerID},
-    {"timerEnable", &TimerParam::timerEnable, &TimerParam::setTimerEnable},
-    {"timerOneTime", &TimerParam::timerOneTime, &TimerParam::setTimerOneTime},
-    {"timerTime", &TimerParam::timerTime, &TimerParam::setTimerTime},
-    {"timerVal", &TimerParam::timerVal, &TimerParam::setTimerVal},
-};
-
-struct BootKey
-{
-    const char *name;
-    int (*get)(const BootParam &);
-    void (*set)(BootParam &, int);
-};
-
-#define BOOT_INT(key, Name)                                                                        \
-    {                                                                                              \
-        key, [](const BootParam &b) { return b.get##Name(); },                                     \
-            [](BootParam &b, int v) { b.set##Name(v); }                                            \
-    }
-// Flags are written as 0 or 1 and read as true above 0.
-#define BOOT_FLAG(key, Name)                                                                       \
-    {                                                                                              \
-        key, [](const BootParam &b) { return b.get##Name() ? 1 : 0; },                             \
-            [](BootParam &b, int v) { b.set##Name(v > 0); }                                        \
-    }
-
-// The boot settings in the record's order, which is also the file's.
-const BootKey bootKeys[] = {
-    BOOT_FLAG("bootAnimFlag", AnimFlag),
-    BOOT_INT("bootJumpPage", JumpPage),
-    BOOT_INT("bootJumpTime", JumpTime),
-    BOOT_INT("bootAnimImgID", AnimImgID),
-    BOOT_INT("bootAnimStartID", AnimStartID),
-    BOOT_INT("bootAnimEndID", AnimEndID),
-    BOOT_INT("bootAnimTime", AnimTime),
-    BOOT_FLAG("bootAnimCycleFlag", AnimCycleFlag),
-    BOOT_INT("bootAnimCount", AnimCount),
-    BOOT_INT("bootAnimCurrentPage", AnimCurrentPage),
-    BOOT_INT("bootAnimJumpPage", AnimJumpPage),
-    BOOT_INT("bootSleepTime", SleepTime),
-    BOOT_INT("bootSleepBl", SleepBl),
-    BOOT_FLAG("boot485Flag", 485Flag),
-    BOOT_INT("boot485Addr", 485Addr),
-    BOOT_FLAG("bootCRC16Flag", CRC16Flag),
-    BOOT_FLAG("bootPosFlag", PosFlag),
-    BOOT_INT("bootBaud", Baud),
-    BOOT_INT("bootBl", Bl),
-    BOOT_INT("bootBuzzerTime", BuzzerTime),
-};
-
-#undef BOOT_INT
-#undef BOOT_FLAG
-
-// Opacity keys whose value is also the alpha of their colours when a file is read.
-struct OpacityKey
-{
-    const char *name;
-    const char *alpha1;
-    const char *alpha2;
-};
-
-const OpacityKey opacityKeys[] = {
-    {"fontOpa", "fontColorA", nullptr},
-    {"ybexItemProgImageColorOpa", "ybexItemProgImageColorA", nullptr},
-    {"ybexItemProgOpa", "ybexItemProgBackgroundA1", "ybexItemProgBackgroundA2"},
-    {"ybexItemProgBorderOpa", "ybexItemProgBorderColorA", nullptr},
-    {"ybexItemArcOpa", "ybexItemArcBackgroundA1", nullptr},
-    {"ybexItemArcSelectOpa", "ybexItemArcSelectBackgroundA1", nullptr},
-    {"ybexItemHandleImageColorOpa", "ybexItemHandleImageColorA", nullptr},
-    {"ybexItemHandleOpa", "ybexItemHandleBackgroundA1", "ybexItemHandleBackgroundA2"},
-    {"ybexItemHandleBorderOpa", "ybexItemHandleBorderColorA", nullptr},
-    {"ybexItemImageColorOpa", "ybexItemImageColorA", nullptr},
-    {"ybexItemOpa", "ybexItemBackgroundA1", "ybexItemBackgroundA2"},
-    {"ybexItemBorderOpa", "ybexItemBorderColorA", nullptr},
-    {"ybexItemSelectImageColorOpa", "ybexItemSelectImageColorA", nullptr},
-    {"ybexItemSelectOpa", "ybexItemSelectBackgroundA1", "ybexItemSelectBackgroundA2"},
-    {"ybexItemSelectBorderOpa", "ybexItemSelectBorderColorA", nullptr},
-    {"ybexItemPressImageColorOpa", "ybexItemPressImageColorA", nullptr},
-    {"ybexItemPressOpa", "ybexItemPressBackgroundA1", "ybexItemPressBackgroundA2"},
-    {"ybexItemPressBorderOpa", "ybexItemPressBorderColorA", nullptr},
-    {"ybexItemCurrorOpa", "ybexItemCurrorColorA", nullptr},
-    {"ybexItemCurrorTextOpa", "ybexItemCurrorTextColorA", nullptr},
-};
-
-// How the reader treats one widget key.
-struct WidgetKeyRule
-{
-    // Size: w and h, bounded like positions.
-    enum Kind { Plain, Text, Id, X, Y, Size, Opacity };
-    Kind kind = Plain;
-    QString key;
-    QString alpha1;
-    QString alpha2;
-};
-
-const QHash<QString, WidgetKeyRule> &widgetKeyRules()
-{
-    static const QHash<QString, WidgetKeyRule> rules = [] {
-        QHash<QString, WidgetKeyRule> r;
-        for (const QString &key : QMyWidget::fileKeys()) {
-            WidgetKeyRule rule;
-            rule.key = key;
-            if (QMyWidget::isTextKey(key))
-                rule.kind = WidgetKeyRule::Text;
-            r.insert(key, rule);
-        }
-        r[QStringLiteral("id")].kind = WidgetKeyRule::Id;
-        r[QStringLiteral("x")].kind = WidgetKeyRule::X;
-        r[QStringLiteral("y")].kind = WidgetKeyRule::Y;
-        r[QStringLiteral("w")].kind = WidgetKeyRule::Size;
-        r[QStringLiteral("h")].kind = WidgetKeyRule::Size;
-        for (const OpacityKey &o : opacityKeys) {
-            WidgetKeyRule &rule = r[QLatin1String(o.name)];
-            rule.kind = WidgetKeyRule::Opacity;
-            rule.alpha1 = QLatin1String(o.alpha1);
-            if (o.alpha2)
-                rule.alpha2 = QLatin1String(o.alpha2);
-        }
-        return r;
-    }();
-    return rules;
-}
-
-int toInt(const QStringRef &text)
-{
-    return ProjectDocument::toInt(text);
-}
-
-// The index of an indexed key: the base followed by a decimal number without leading
-// zeros in first..last; -1 for any other name.
-int suffixIndex(const QString &name, QLatin1String base, int first, int last)
-{
-    if (!name.startsWith(base))
-        return -1;
-    const QStringRef digits = name.midRef(base.size());
-    if (digits.isEmpty() || digits.size() > 9 || (digits.size() > 1 && digits.at(0) == '0'))
-        return -1;
-    int value = 0;
-    for (const QChar c : digits) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return -1;
-        value = value * 10 + (c.unicode() - '0');
-    }
-    return value >= first && value <= last ? value : -1;
-}
-
-// Iterates over the child elements of a node of the document.
-struct Children
-{
-    const ProjectDocument &d;
-    int parent;
-
-    struct Iterator
-    {
-        const ProjectDocument &d;
-        int node;
-        int operator*() const { return node; }
-        Iterator &operator++()
-        {
-            node = d.nextSibling(node);
-            return *this;
-        }
-        bool operator!=(const Iterator &o) const { return node != o.node; }
-    };
-    Iterator begin() const { return {d, d.firstChild(parent)}; }
-    Iterator end() const { return {d, -1}; }
-};
-
-EventInfo readEvent(const ProjectDocument &d, int element, int ownerKind)
-{
-    EventInfo event;
-    // A hand-edited file may lack either; the writer always writes both.
-    event.setType(0);
-    event.setUserType(-1);
-    for (int n : Children {d, element}) {
-        const QString &name = d.name(n);
-        int i;
-        if (name == QLatin1String("EventType"))
-            event.setType(toInt(d.text(n)));
-        else if (name == QLatin1String("UserType"))
-            event.setUserType(toInt(d.text(n)));
-        else if ((i = suffixIndex(name, QLatin1String("EventParam"), 0, EventInfo::ParamCount - 1))
-                 >= 0)
-            event.setParam(i, d.text(n).toString());
-    }
-    event.setOwnerType(ownerKind);
-    return event;
-}
-
-void readEventSlots(const ProjectDocument &d, int element, EventHolder &holder)
-{
-    for (int n : Children {d, element}) {
-        const QString &name = d.name(n);
-        int i;
-        if ((i = suffixIndex(name, QLatin1String("EventStatus"), 0, SlotCount - 1)) >= 0)
-            holder.setStatus(i, toInt(d.text(n)));
-        else if ((i = suffixIndex(name, QLatin1String("EventText"), 0, SlotCount - 1)) >= 0)
-            holder.setText(i, d.text(n).toString());
-    }
-}
-
-// An event or the slot block of any holder; false for every other element.
-bool readEventElement(const ProjectDocument &d, int element, EventHolder &holder, int ownerKind)
-{
-    const QString &name = d.name(element);
-    if (name == QLatin1String("EventName")) {
-        holder.append(readEvent(d, element, ownerKind));
-        return true;
-    }
-    if (name == QLatin1String("EventContent")) {
-        readEventSlots(d, element, holder);
-        return true;
-    }
-    return false;
-}
-
-// The width and height a frame block gives the canvas: the last of each counts.
-QSize frameSize(const ProjectDocument &d, int frame)
-{
-    QSize size(0, 0);
-    for (int n : Children {d, frame}) {
-        const QString &name = d.name(n);
-        if (name == QLatin1String("frameW"))
-            size.setWidth(toInt(d.text(n)));
-        else if (name == QLatin1String("frameH"))
-            size.setHeight(toInt(d.text(n)));
-    }
-    return size;
-}
-
-class Loader
-{
-public:
-    Loader(const ProjectDocument &document, DesignDocument &design, QWidget *widgetParent)
-        : d(document)
-        , t(design)
-        , widgetParent(widgetParent)
-        , rules(d.nameCount(), nullptr)
-        , ruleKnown(d.nameCount(), false)
-    { }
-
-    void run()
-    {
-        // What the file does not say is what a new design has, never what the design
-        // before it had.
-        t.resetTimers();
-        t.boot().reset();
-        const int root = d.root();
-        if (root >= 0) {
-            for (int n : Children {d, root}) {
-                const QString &name = d.name(n);
-                if (name == QLatin1String("frame"))
-                    readFrame(n);
-                else if (name == QLatin1String("timer"))
-                    readTimer(n);
-                else if (name == QLatin1String("page"))
-                    readPage(n);
-            }
-        }
-        // A hand-edited page number is brought into the pages there are.
-        const int pages = t.pageCount();
-        t.setCurrentPage(pages == 0 ? 0 : qBound(0, savedPage, pages - 1));
-    }
-
-private:
-    void readFrame(int frame)
-    {
-        int width = 0;
-        int height = 0;
-        int screenType = 0;
-        int series = 0;
-        for (int n : Children {d, frame}) {
-            const QString &name = d.name(n);
-            if (name == QLatin1String("frameW")) {
-                width = toInt(d.text(n));
-            } else if (name == QLatin1String("frameH")) {
-                height = toInt(d.text(n));
-            } else if (name == QLatin1String("screenType")) {
-                screenType = toInt(d.text(n));
-            } else if (name == QLatin1String("modelType")) {
-                series = toInt(d.text(n));
-                t.setModelType(series);
-            } else if (name == QLatin1String("dpi")) {
-                t.setResolution(d.text(n).toString());
-            } else if (name == QLatin1String("baud")) {
-                t.setBaud(d.text(n).toString());
-            } else if (name == QLatin1String("blValue")) {
-                t.setBacklight(toInt(d.text(n)));
-            } else if (name == QLatin1String("currentPageNum")) {
-                savedPage = toInt(d.text(n));
-            } else {
-                readBootKey(n);
-            }
-        }
-        if (width > 0 && height > 0) {
-            t.setScreenType(screenType);
-            t.setModelType(series);
-            t.setFrameSize(QSize(width, height));
-        }
-    }
-
-    void readTimer(int element)
-    {
-        const int index = toInt(d.attribute(element, QLatin1String("timer")));
-        TimerParam *timer = index >= 0 && index < TimerCount ? t.timer(index) : nullptr;
-        if (!timer)
-            return;
-        const int ownerKind =
-            index == SleepTimer ? EventInfo::SleepTimerOwner : EventInfo::TimerOwner;
-        for (int n : Children {d, element}) {
-            if (readEventElement(d, n, timer->eventHolder(), ownerKind))
-                continue;
-            const QString &name = d.name(n);
-            // A timer is the one at its place: a differing number in the file is not its id.
-            if (name == QLatin1String("timerID"))
-                continue;
-            for (const TimerKey &key : timerKeys) {
-                if (name == QLatin1String(key.name)) {
-                    (timer->*key.set)(toInt(d.text(n)));
-                    break;
-                }
-            }
-        }
-    }
-
-    void readPage(int element)
-    {
-        const int pageId = toInt(d.attribute(element, QLatin1String("pageid")));
-        const int added = t.addPage();
-        // A page number that names no page so far applies to the page just added.
-        const qint64 named = qint64(pageId) - 1;
-        const int index = named >= 0 && named < t.pageCount() ? int(named) : added;
-        PageParam *page = t.page(index);
-        if (!page)
-            return;
-        for (int n : Children {d, element}) {
-            const QString &name = d.name(n);
-            if (name == QLatin1String("ClassName")) {
-                readWidget(index, n);
-                continue;
-            }
-            if (readEventElement(d, n, page->eventHolder(), EventInfo::PageOwner))
-                continue;
-            if (name == QLatin1String("pageName")) {
-                t.setPageName(index, d.text(n).toString());
-                continue;
-            }
-            readPageKey(page, n);
-        }
-    }
-
-    void readPageKey(PageParam *page, int element)
-    {
-        const QString &name = d.name(element);
-        for (const PageKey &key : pageLookKeys) {
-            if (name != QLatin1String(key.name))
-                continue;
-            const int value = toInt(d.attribute(element, QLatin1String(key.name)));
-            if (key.set == &PageParam::setPageOpa) {
-                page->setPageColorGrad1A(value);
-                page->setPageColorGrad2A(value);
-            }
-            (page->*key.set)(value);
-            return;
-        }
-        for (const PageKey &key : pageAnimKeys) {
-            if (name == QLatin1String(key.name)) {
-                (page->*key.set)(toInt(d.text(element)));
-                return;
-            }
-        }
-    }
-
-    // The rule of a widget key by the element's name, looked up once per name.
-    const WidgetKeyRule *ruleOf(int element)
-    {
-        const int id = d.nameId(element);
-        if (!ruleKnown.at(id)) {
-            const QHash<QString, WidgetKeyRule> &all = widgetKeyRules();
-            const auto found = all.constFind(d.name(element));
-            rules[id] = found == all.constEnd() ? nullptr : &found.value();
-            ruleKnown[id] = true;
-        }
-        return rules.at(id);
-    }
-
-    void readWidget(int page, int element)
-    {
-        const std::optional<WidgetType> type =
-            widgetTypeFromCode(toInt(d.attribute(element, QLatin1String("ClassName"))));
-        if (!type)
-            return;
-        QMyWidget *widget =
-            QMyWidgetFactory::create(*type, t.widgets(page).size() + 1, widgetParent);
-        if (!widget)
-            return;
-        QPoint pos(0, 0);
-        for (int n : Children {d, element}) {
-            if (readEventElement(d, n, widget->eventHolder(), widgetTypeCode(*type)))
-                continue;
-            const WidgetKeyRule *rule = ruleOf(n);
-            if (!rule)
-                continue;
-            const QStringRef text = d.text(n);
-            switch (rule->kind) {
-            case WidgetKeyRule::Plain:
-                widget->setIntValue(rule->key, toInt(text));
-                break;
-            case WidgetKeyRule::Text:
-                widget->setFileValue(rule->key, text.toString());
-                break;
-            case WidgetKeyRule::Id:
-                widget->setId(toInt(text));
-                break;
-            case WidgetKeyRule::X:
-                pos.setX(DrawGeometry::clampCoord(toInt(text)));
-                break;
-            case WidgetKeyRule::Y:
-                pos.setY(DrawGeometry::clampCoord(toInt(text)));
-                break;
-            case WidgetKeyRule::Size:
-                widget->setIntValue(rule->key, DrawGeometry::clampCoord(toInt(text)));
-                break;
-            case WidgetKeyRule::Opacity: {
-                const int value = toInt(text);
-                widget->setIntValue(rule->alpha1, value);
-                if (!rule->alpha2.isEmpty())
-                    widget->setIntValue(rule->alpha2, value);
-                widget->setIntValue(rule->key, value);
-                break;
-            }
-            }
-        }
-        widget->setPos(pos.x(), pos.y());
-        t.addWidget(page, widget);
-    }
-
-    void readBootKey(int element)
-    {
-        const QString &name = d.name(element);
-        for (const BootKey &key : bootKeys) {
-            if (name == QLatin1String(key.name)) {
-                key.set(t.boot(), toInt(d.text(element)));
-                return;
-            }
-        }
-    }
-
-    const ProjectDocument &d;
-    DesignDocument &t;
-    QWidget *widgetParent;
-    QVector<const WidgetKeyRule *> rules;
-    QVector<bool> ruleKnown;
-    int savedPage = 0;
-};
 
 // ---- rewriting ----
 
@@ -634,7 +134,14 @@ QVector<Splice> frameTextSplices(const QByteArray &content,
     return splices;
 }
 
-bool readWholeFile(const QString &path, QByteArray *content, QString *error)
+QString tooLargeMessage(const QString &path)
+{
+    return ProjectFile::tr("%1：文件超过%2MB，项目文件最大%2MB")
+        .arg(path, QString::number(ProjectFile::MaxFileSize >> 20));
+}
+
+// A file that may be read as a project: a regular file of at most the largest size.
+bool isReadable(const QString &path, QString *error)
 {
     QFileInfo info(path);
     if (path.isEmpty() || !info.exists()) {
@@ -653,14 +160,18 @@ bool readWholeFile(const QString &path, QByteArray *content, QString *error)
             *error = ProjectFile::tr("%1：这不是普通文件").arg(path);
         return false;
     }
-    const auto tooLarge = [&]() {
+    if (info.size() > ProjectFile::MaxFileSize) {
         if (error)
-            *error = ProjectFile::tr("%1：文件超过%2MB，项目文件最大%2MB")
-                         .arg(path, QString::number(ProjectFile::MaxFileSize >> 20));
+            *error = tooLargeMessage(path);
         return false;
-    };
-    if (info.size() > ProjectFile::MaxFileSize)
-        return tooLarge();
+    }
+    return true;
+}
+
+bool readWholeFile(const QString &path, QByteArray *content, QString *error)
+{
+    if (!isReadable(path, error))
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
@@ -676,7 +187,9 @@ bool readWholeFile(const QString &path, QByteArray *content, QString *error)
     // The file may have grown since it was looked at.
     if (content->size() > ProjectFile::MaxFileSize) {
         content->clear();
-        return tooLarge();
+        if (error)
+            *error = tooLargeMessage(path);
+        return false;
     }
     return true;
 }
@@ -880,15 +393,15 @@ bool ProjectFile::writeFile(const QString &path, const QByteArray &content, QStr
 bool ProjectFile::read(const QString &path)
 {
     m_valid = false;
-    m_document.clear();
-    QByteArray content;
-    if (!readWholeFile(path, &content, &m_error))
+    m_content.clear();
+    if (!isReadable(path, &m_error))
         return false;
-    if (!setContent(content)) {
-        m_error = QStringLiteral("%1: %2").arg(path, m_error);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_error = QStringLiteral("%1: %2").arg(path, file.errorString());
         return false;
     }
-    return true;
+    return readFrom(&file, path, MaxFileSize);
 }
 
 bool ProjectFile::readProject(const QString &path)
@@ -897,7 +410,7 @@ bool ProjectFile::readProject(const QString &path)
         return false;
     if (!hasUsableFrame()) {
         m_valid = false;
-        m_document.clear();
+        m_content.clear();
         m_error = tr("%1：这不是项目文件，没有宽和高都大于0的frame").arg(path);
         return false;
     }
@@ -906,52 +419,45 @@ bool ProjectFile::readProject(const QString &path)
 
 bool ProjectFile::setContent(const QByteArray &content)
 {
-    m_error.clear();
-    m_valid = m_document.parse(content);
-    if (!m_valid)
-        m_error = m_document.errorString();
-    return m_valid;
+    m_content.clear();
+    QBuffer buffer;
+    buffer.setData(content);
+    buffer.open(QIODevice::ReadOnly);
+    return readFrom(&buffer, QString(), std::numeric_limits<qint64>::max());
+}
+
+bool ProjectFile::readFrom(QIODevice *device, const QString &path, qint64 maxBytes)
+{
+    ProjectDocument document;
+    m_valid = document.read(device, m_content, maxBytes);
+    if (m_valid) {
+        m_error.clear();
+        return true;
+    }
+    m_content.clear();
+    if (document.tooLarge())
+        m_error = tooLargeMessage(path);
+    else if (path.isEmpty())
+        m_error = document.errorString();
+    else
+        m_error = QStringLiteral("%1: %2").arg(path, document.errorString());
+    return false;
 }
 
 bool ProjectFile::modelType(int *series) const
 {
-    const int root = m_valid ? m_document.root() : -1;
-    if (root < 0)
-        return false;
-    bool found = false;
-    for (int frame : Children {m_document, root}) {
-        if (m_document.name(frame) != QLatin1String("frame"))
-            continue;
-        for (int n : Children {m_document, frame}) {
-            if (m_document.name(n) == QLatin1String("modelType")) {
-                *series = toInt(m_document.text(n));
-                found = true;
-            }
-        }
-    }
-    return found;
+    return m_valid && m_content.modelType(series);
 }
 
 bool ProjectFile::hasUsableFrame() const
 {
-    const int root = m_valid ? m_document.root() : -1;
-    if (root < 0)
-        return false;
-    for (int frame : Children {m_document, root}) {
-        if (m_document.name(frame) != QLatin1String("frame"))
-            continue;
-        const QSize size = frameSize(m_document, frame);
-        if (size.width() > 0 && size.height() > 0)
-            return true;
-    }
-    return false;
+    return m_valid && m_content.hasUsableFrame();
 }
 
-void ProjectFile::load(DesignDocument &design, QWidget *widgetParent) const
+void ProjectFile::load(DesignDocument &design, QWidget *widgetParent)
 {
-    if (!m_valid)
-        return;
-    Loader(m_document, design, widgetParent).run();
+    if (m_valid)
+        m_content.apply(design, widgetParent);
 }
 
 bool ProjectFile::rewriteFrameElements(const QString &path, const Elements &values, QString *error)
@@ -962,8 +468,12 @@ bool ProjectFile::rewriteFrameElements(const QString &path, const Elements &valu
     if (!isWritable(path, error))
         return false;
     {
+        QBuffer buffer;
+        buffer.setData(content);
+        buffer.open(QIODevice::ReadOnly);
         ProjectDocument check;
-        if (!check.parse(content)) {
+        ProjectDocument::Handler nothing;
+        if (!check.read(&buffer, nothing, MaxFileSize)) {
             if (error)
                 *error = QStringLiteral("%1: %2").arg(path, check.errorString());
             return false;

@@ -1,7 +1,7 @@
 #ifndef PROJECTFILE_H
 #define PROJECTFILE_H
 
-#include "projectdocument.h"
+#include "projectcontent.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -12,13 +12,15 @@
 class BootParam;
 class DesignDocument;
 class ProjectXmlWriter;
+class QIODevice;
 class QWidget;
 
 // The project's XML file: writing a whole design, reading one back, the pre-read of the
 // module series and the in-place rewrite of single frame settings.
 //
 // Reading is split in two so that a file that cannot be read changes nothing: read()
-// parses the file once and checks it, load() then applies what was parsed.
+// parses the file once and checks it, keeping what the design takes from it; load() then
+// applies that.
 class ProjectFile
 {
     Q_DECLARE_TR_FUNCTIONS(ProjectFile)
@@ -28,7 +30,7 @@ public:
 
     // The largest project file read: several times what a design of many full pages
     // writes (about 10 KB a widget), and little enough to hold in memory while it is read.
-    static constexpr qint64 MaxFileSize = qint64(256) << 20;
+    static constexpr qint64 MaxFileSize = qint64(1024) << 20;
 
     // The whole file for a design.
     static QByteArray serialize(const DesignDocument &design);
@@ -56,8 +58,9 @@ public:
     // Adds what the file read before holds to the design, in file order: its timers and
     // boot settings replace the design's, its frame settings are taken as they come, its
     // pages are appended (widgets made as children of widgetParent) and the page the file
-    // saved as shown becomes the current one.
-    void load(DesignDocument &design, QWidget *widgetParent) const;
+    // saved as shown becomes the current one. The pages go over to the design: a second
+    // load adds none.
+    void load(DesignDocument &design, QWidget *widgetParent);
 
     // Sets the text of the named elements directly under every root `frame` to the given
     // values and writes the file back; nothing else changes. Never creates a file.
@@ -68,8 +71,9 @@ public:
 
 private:
     static void writeDesign(ProjectXmlWriter &xml, const DesignDocument &design);
+    bool readFrom(QIODevice *device, const QString &path, qint64 maxBytes);
 
-    ProjectDocument m_document;
+    ProjectContent m_content;
     QString m_error;
     bool m_valid = false;
 };

@@ -19,8 +19,9 @@ bool isNameEnd(char c)
 
 } // namespace
 
-ProjectMarkupScanner::ProjectMarkupScanner(const QByteArray &data)
+ProjectMarkupScanner::ProjectMarkupScanner(const QByteArray &data, int from)
     : m_data(data)
+    , m_pos(from)
 { }
 
 ProjectMarkupScanner::Token ProjectMarkupScanner::next()
@@ -44,6 +45,7 @@ ProjectMarkupScanner::Token ProjectMarkupScanner::next()
     }
     if (lt + 1 >= size) {
         t.kind = Malformed;
+        t.truncated = true;
         t.begin = lt;
         t.end = size;
         m_pos = size;
@@ -83,6 +85,7 @@ ProjectMarkupScanner::Token ProjectMarkupScanner::skipTo(int lt, const char *ter
     const int at = m_data.indexOf(terminator, lt + 2);
     if (at < 0) {
         t.kind = Malformed;
+        t.truncated = true;
         t.end = m_data.size();
     } else {
         t.end = at + terminatorLength;
@@ -119,6 +122,9 @@ ProjectMarkupScanner::Token ProjectMarkupScanner::declaration(int lt)
             if (close < 0)
                 break;
             i = close + 2;
+        } else if (c == '<' && i + 4 > size && QByteArray("<!--").startsWith(m_data.mid(i))) {
+            // Perhaps a comment whose start the bytes cut off.
+            break;
         } else if (c == '>' && brackets <= 0) {
             t.kind = Other;
             t.end = i + 1;
@@ -126,6 +132,7 @@ ProjectMarkupScanner::Token ProjectMarkupScanner::declaration(int lt)
             return t;
         }
     }
+    t.truncated = true;
     t.end = size;
     m_pos = size;
     return t;
@@ -145,6 +152,7 @@ ProjectMarkupScanner::Token ProjectMarkupScanner::tag(int lt)
         ++i;
     t.nameEnd = i;
     if (t.nameEnd == t.nameBegin) {
+        t.truncated = i >= size;
         t.end = qMin(i + 1, size);
         m_pos = size;
         return t;
@@ -164,6 +172,9 @@ ProjectMarkupScanner::Token ProjectMarkupScanner::tag(int lt)
             t.end = i + 2;
             m_pos = t.end;
             return t;
+        } else if (c == '/' && !endTag && i + 1 >= size) {
+            ++i;
+            break;
         } else if (endTag || c == '<' || c == '/' || c == '=' || c == '"' || c == '\'') {
             break;
         } else {
@@ -179,12 +190,15 @@ ProjectMarkupScanner::Token ProjectMarkupScanner::tag(int lt)
             if (i >= size || (data[i] != '"' && data[i] != '\''))
                 break;
             const void *close = std::memchr(data + i + 1, data[i], size_t(size - i - 1));
-            if (!close)
+            if (!close) {
+                i = size;
                 break;
+            }
             i = int(static_cast<const char *>(close) - data) + 1;
             ++t.attributes;
         }
     }
+    t.truncated = i >= size;
     t.end = qMin(i + 1, size);
     m_pos = size;
     return t;

@@ -30,9 +30,12 @@ public:
         int nameEnd = 0;
         int attributes = 0; // of a start tag
         bool hasInternalSubset = false; // a document type declaration with [...]
+        // Malformed only because the bytes end inside it: more bytes may complete it.
+        bool truncated = false;
     };
 
-    explicit ProjectMarkupScanner(const QByteArray &data);
+    // Scans data from the byte at `from` on.
+    explicit ProjectMarkupScanner(const QByteArray &data, int from = 0);
 
     Token next();
     QByteArray name(const Token &token) const;

@@ -13,6 +13,10 @@
 // deletes its widgets while the widget they are children of still exists.
 struct ProjectTestDesign
 {
+    // Polished before it gets widgets, as the window's canvas is: a canvas polished later
+    // polishes every widget it holds by then.
+    ProjectTestDesign() { canvas.ensurePolished(); }
+
     // A new page as the page commands make one.
     int appendPage() { return document.addPage(); }
     QMyWidget *appendWidget(int page, int type)

@@ -4,6 +4,7 @@
 
 #include "bootdlg.h"
 #include "bootparam.h"
+#include "designdocument.h"
 #include "designglobals.h"
 #include "dialogtestutil.h"
 #include "downloadcontroller.h"
@@ -30,6 +31,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -129,6 +131,7 @@ private slots:
     void loadRulesThroughTheWindow();
     void missingPicturesKeepTheirNumbers();
     void windowFreesItsPages();
+    void pagesNotShownWaitToBePolished();
     void driverRoundTrip();
     void driverFailures_data();
     void driverFailures();
@@ -832,6 +835,43 @@ void tst_MainWindowProject::windowFreesItsPages()
     QVERIFY(!document);
     QVERIFY(!widget);
     newWindow();
+}
+
+// Polishing by the style sheet is costly and a design may hold thousands of widgets: those
+// of the pages not shown are polished when their page shows, at start-up as in a shown
+// window.
+void tst_MainWindowProject::pagesNotShownWaitToBePolished()
+{
+    const QString path = makeProject(QStringLiteral("polish"));
+    QVERIFY(window->project()->saveProXml());
+    // Opened at start-up and not shown, opened at start-up and shown, opened when shown.
+    for (int way = 0; way < 3; ++way) {
+        newWindow(path);
+        if (way > 0)
+            QVERIFY(fixture.show());
+        if (way == 2) {
+            // The loaded pages are added without being shown; the saved one shows once.
+            QSignalSpy shown(&design(), &DesignDocument::currentPageChanged);
+            QVERIFY(window->project()->openProject(path));
+            QCOMPARE(shown.count(), 1);
+        }
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(design().currentPage(), 1);
+        QTreeWidget *tree = window->findChild<QTreeWidget *>(QStringLiteral("treeWidget"));
+        QCOMPARE(tree->currentItem(), tree->topLevelItem(1));
+        QMyWidget *other = design().widgets(0).at(0);
+        QVERIFY(other->isHidden());
+        QVERIFY2(!other->testAttribute(Qt::WA_WState_Polished), qPrintable(QString::number(way)));
+        for (QMyWidget *w : design().widgets(1)) {
+            QVERIFY(!w->isHidden());
+            QVERIFY(w->testAttribute(Qt::WA_WState_Polished));
+        }
+        window->pages()->on_treeWidget_itemClicked(tree->topLevelItem(0), 0);
+        QCOMPARE(design().currentPage(), 0);
+        QVERIFY(!other->isHidden());
+        QVERIFY(other->testAttribute(Qt::WA_WState_Polished));
+    }
 }
 
 void tst_MainWindowProject::driverRoundTrip()

@@ -381,9 +381,13 @@ private slots:
     void writesThatCannotFinishKeepTheFile();
     void hostileFilesAreRefused_data();
     void hostileFilesAreRefused();
+    void markupIsCheckedWhereverTheReadingPiecesEnd_data();
+    void markupIsCheckedWhereverTheReadingPiecesEnd();
     void filesUpToTheBoundsLoad();
     void largeValuesLoad();
     void onlyRegularFilesOfBoundedSizeAreRead();
+    void aThousandFullPagesOpenAgain();
+    void widgetsNeverShownAreNotPolished();
     void onlyAProjectIsAProject_data();
     void onlyAProjectIsAProject();
     void namesAreComparedAsWritten();
@@ -1460,6 +1464,16 @@ void tst_ProjectFile::hostileFilesAreRefused_data()
                                             << attributes.arg(4)
                                                    .arg(ProjectDocument::MaxAttributes + 1)
                                                    .arg(ProjectDocument::MaxAttributes);
+    QTest::newRow("one level too deep, each tag on two lines")
+        << project(QByteArrayLiteral("<n\n>").repeated(ProjectDocument::MaxDepth)
+                   + QByteArrayLiteral("</n>").repeated(ProjectDocument::MaxDepth))
+        << deep.arg(4 + ProjectDocument::MaxDepth - 1).arg(ProjectDocument::MaxDepth);
+    QTest::newRow("one attribute too many after the root")
+        << project(QByteArray()) + "<note"
+            + QByteArray(" a=\"1\"").repeated(ProjectDocument::MaxAttributes + 1) + "/>\n"
+        << attributes.arg(6)
+               .arg(ProjectDocument::MaxAttributes + 1)
+               .arg(ProjectDocument::MaxAttributes);
     QTest::newRow("30,000 widgets on a page")
         << manyWidgets(30000) << widgets.arg(0).arg(MaxWidgetsPerPage).arg(MaxWidgetsPerPage + 4);
     QTest::newRow("540 KB of empty widget elements")
@@ -1513,6 +1527,58 @@ void tst_ProjectFile::hostileFilesAreRefused()
     QCOMPARE(readFile(path), content);
 }
 
+void tst_ProjectFile::markupIsCheckedWhereverTheReadingPiecesEnd_data()
+{
+    QTest::addColumn<QByteArray>("markup");
+    // Empty when the file is read.
+    QTest::addColumn<QString>("cause");
+    const QString attributes =
+        ProjectDocument::tr("第%1行的元素有%2个属性，项目文件的元素最多有%3个属性。");
+    constexpr int Max = ProjectDocument::MaxAttributes;
+    const auto tag = [](int count, const char *separator) {
+        QByteArray t = "<note";
+        for (int i = 0; i < count; ++i)
+            t += separator + QByteArray("a") + QByteArray::number(i) + "=\"1\"";
+        return t + "/>";
+    };
+    const QByteArray equals = QByteArray(" a=1").repeated(3 * Max);
+    QTest::newRow("one attribute too many, one a line")
+        << tag(Max + 1, "\n") << attributes.arg(5).arg(Max + 1).arg(Max);
+    QTest::newRow("one attribute too many on one line")
+        << tag(Max + 1, " ") << attributes.arg(5).arg(Max + 1).arg(Max);
+    QTest::newRow("as many attributes as allowed") << tag(Max, "\n") << QString();
+    QTest::newRow("equals signs in a comment") << "<!--" + equals + "-->" << QString();
+    QTest::newRow("a tag in a comment, then one too many") << "<!--" + tag(2 * Max, " ") + "-->\n"
+            + tag(Max + 1, " ") << attributes.arg(6).arg(Max + 1).arg(Max);
+    QTest::newRow("equals signs in a CDATA section")
+        << "<note><![CDATA[" + equals + "<x" + equals + ">]]></note>" << QString();
+    QTest::newRow("equals signs in a processing instruction")
+        << "<?note" + equals + "?>" << QString();
+    QTest::newRow("equals signs in one attribute value")
+        << "<note a=\"" + equals + "\"/>" << QString();
+}
+
+// The file is checked as it is read, piece by piece: markup cut by the end of a piece is
+// judged whole, and a refused element is named by the line it begins on.
+void tst_ProjectFile::markupIsCheckedWhereverTheReadingPiecesEnd()
+{
+    QFETCH(QByteArray, markup);
+    QFETCH(QString, cause);
+    // Around the end of the first piece read, wherever it falls in the markup.
+    constexpr int Piece = 1 << 18;
+    // What comes before the padding, and after the body.
+    const int before = HostileFixtures::project("<pad>").size() - int(strlen("\n</ui>\n"));
+    for (int cut = -8; cut < markup.size() + 8; cut += 5) {
+        const int padding = Piece - cut - before - int(strlen("</pad>\n"));
+        const QByteArray content =
+            HostileFixtures::project("<pad>" + QByteArray(padding, 'x') + "</pad>\n" + markup);
+        ProjectFile file;
+        const bool read = file.setContent(content);
+        QVERIFY2(read == cause.isEmpty(), qPrintable(QString::number(cut)));
+        QCOMPARE(file.errorString(), cause);
+    }
+}
+
 void tst_ProjectFile::filesUpToTheBoundsLoad()
 {
     ProjectFile file;
@@ -1559,7 +1625,7 @@ void tst_ProjectFile::onlyRegularFilesOfBoundedSizeAreRead()
     const QList<QPair<QString, QString>> cases = {
         {fifo, notRegular.arg(fifo)},
         {QStringLiteral("/dev/zero"), notRegular.arg("/dev/zero")},
-        {large, tooLarge.arg(large, QStringLiteral("256"))},
+        {large, tooLarge.arg(large, QStringLiteral("1024"))},
     };
     for (const auto &c : cases) {
         ProjectFile file;
@@ -1572,6 +1638,67 @@ void tst_ProjectFile::onlyRegularFilesOfBoundedSizeAreRead()
         QCOMPARE(error, c.second);
     }
     QCOMPARE(QFileInfo(large).size(), ProjectFile::MaxFileSize + 1);
+}
+
+// A design the window saves opens again: one of a thousand pages of twenty widgets, two
+// of each type, writes a file within the largest size read.
+// Polishing by the style sheet is costly: the widgets of a design read and dropped without
+// being shown are polished neither when the events are handled nor when the design goes.
+void tst_ProjectFile::widgetsNeverShownAreNotPolished()
+{
+    class PolishCount : public QObject
+    {
+    public:
+        int count = 0;
+
+    protected:
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::Polish && qobject_cast<QMyWidget *>(watched))
+                ++count;
+            return false;
+        }
+    } polished;
+    ProjectTestDesign saved;
+    applyFrame(saved, Frame());
+    for (int p = 0; p < 3; ++p) {
+        saved.appendPage();
+        for (int i = 0; i < WidgetTypeCount; ++i)
+            saved.appendWidget(p, i);
+    }
+    const QByteArray content = saved.save();
+    qApp->installEventFilter(&polished);
+    {
+        ProjectTestDesign d;
+        QVERIFY(loadInto(d, content));
+        QCOMPARE(d.widgets(2).size(), WidgetTypeCount);
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(polished.count, 0);
+        d.document.clearPages();
+        QCOMPARE(polished.count, 0);
+    }
+    qApp->removeEventFilter(&polished);
+}
+
+void tst_ProjectFile::aThousandFullPagesOpenAgain()
+{
+    ProjectTestDesign empty;
+    applyFrame(empty, Frame());
+    empty.appendPage();
+    ProjectTestDesign full;
+    applyFrame(full, Frame());
+    full.appendPage();
+    for (int i = 0; i < 20; ++i) {
+        QMyWidget *w = full.appendWidget(0, i % WidgetTypeCount);
+        w->setText(QStringLiteral("text %1").arg(i));
+        w->setEventText(0, QStringLiteral("a = %1").arg(i));
+    }
+    const qint64 frame = empty.save().size();
+    const qint64 page = full.save().size() - frame;
+    QVERIFY(page > 20 * 15000);
+    QVERIFY2(frame + 1000 * page <= ProjectFile::MaxFileSize,
+             qPrintable(QString::number(frame + 1000 * page)));
 }
 
 void tst_ProjectFile::largeValuesLoad()

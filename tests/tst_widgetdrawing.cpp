@@ -61,6 +61,14 @@ void labelColours(const QImage &img, const QRect &box, int &red, int &dark)
     }
 }
 
+// A double click in a box's text, as the user makes it.
+void doubleClick(QWidget *w)
+{
+    QMouseEvent e(QEvent::MouseButtonDblClick, QPoint(30, 15), w->mapToGlobal(QPoint(30, 15)),
+                  Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
 } // namespace
 
 class TestWidgetDrawing : public QObject
@@ -144,6 +152,7 @@ private slots:
     void chartBottomAxisDisabled();
 
     void textBox();
+    void textBoxMakesItsEditorWhenFirstUsed();
     void textBoxDialogKeepsPlainText();
 
     void projectFonts();
@@ -671,16 +680,11 @@ void TestWidgetDrawing::textBox()
         }
         return open;
     };
-    const auto doubleClick = [w]() {
-        QMouseEvent e(QEvent::MouseButtonDblClick, QPoint(30, 15), w->mapToGlobal(QPoint(30, 15)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &e);
-    };
     w->setFlag(1);
-    doubleClick();
+    doubleClick(w);
     QVERIFY(openEditors().isEmpty());
     w->setFlag(0);
-    doubleClick();
+    doubleClick(w);
     QCOMPARE(openEditors().size(), 1);
     QCOMPARE(openEditors().at(0)->findChild<QPlainTextEdit *>("textEdit")->toPlainText(),
              QString("abc"));
@@ -700,6 +704,43 @@ void TestWidgetDrawing::textBox()
     img = shot(w);
     labelColours(img, QRect(5, 0, 40, 30), red, dark);
     QCOMPARE(dark, 0);
+}
+
+// A design holds many text boxes and most are never edited through their own editor: it
+// is made on the first double click, once, and goes with its box.
+void TestWidgetDrawing::textBoxMakesItsEditorWhenFirstUsed()
+{
+    const auto editors = []() {
+        int count = 0;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            count += qobject_cast<TextBoxDlg *>(top) != nullptr;
+        return count;
+    };
+    const int before = editors();
+    QMyWidget *w = make(4);
+    QCOMPARE(editors(), before);
+    w->setText(QStringLiteral("first"));
+    doubleClick(w);
+    QCOMPARE(editors(), before + 1);
+    // It edits the box's text as an editor made with the box would.
+    TextBoxDlg *editor = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (auto *dlg = qobject_cast<TextBoxDlg *>(top))
+            editor = dlg;
+    }
+    QVERIFY(editor && editor->isVisible());
+    auto *edit = editor->findChild<QPlainTextEdit *>(QStringLiteral("textEdit"));
+    QVERIFY(edit);
+    QCOMPARE(edit->toPlainText(), QStringLiteral("first"));
+    edit->setPlainText(QStringLiteral("second"));
+    editor->findChild<QPushButton *>(QStringLiteral("btnOk"))->click();
+    QCOMPARE(w->getText(), QStringLiteral("second"));
+    QVERIFY(!editor->isVisible());
+    doubleClick(w);
+    QCOMPARE(editors(), before + 1);
+    QCOMPARE(edit->toPlainText(), QStringLiteral("second"));
+    delete w;
+    QCOMPARE(editors(), before);
 }
 
 void TestWidgetDrawing::textBoxDialogKeepsPlainText()

@@ -1,6 +1,7 @@
 // Saving and loading project files of 20 x 25 and 100 x 50 widgets, against what QtXml's
 // DOM alone takes to parse and serialise the same file; then the peak memory of opening
-// each damaged or hostile file against its size.
+// each damaged or hostile file against its size; then opening and closing designs of 100
+// and 1,000 pages in the window, against reading the same file with a bare XML pass.
 
 #include "../../tests/hostilefixtures.h"
 #include "../../tests/projecttesttarget.h"
@@ -9,14 +10,19 @@
 #include "pagescontroller.h"
 #include "projectcontroller.h"
 #include "projectfile.h"
+#include "projectfolder.h"
+#include "qmyframe.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDomDocument>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QXmlStreamReader>
 
 #include <malloc.h>
 
@@ -242,6 +248,165 @@ void measureFixtures(const QString &dir, const QString &designPath)
                 within ? "yes" : "NO");
 }
 
+// Pages of twenty widgets, two of each type; pictures on a quarter of them, events on
+// half the buttons, sliders, bars and arcs.
+void fillMix(ProjectTestDesign &d, int pages, int pictures)
+{
+    constexpr int PerPage = 20;
+    for (int p = 0; p < pages; ++p) {
+        d.appendPage();
+        d.page(p)->setPageName(QStringLiteral("page %1").arg(p));
+        for (int i = 0; i < PerPage; ++i) {
+            const WidgetType type = WidgetType(i % WidgetTypeCount);
+            QMyWidget *w = d.appendWidget(p, widgetTypeCode(type));
+            w->setPos(i % 5 * 150, i / 5 * 110);
+            w->setText(QStringLiteral("text %1 on %2").arg(i).arg(p));
+            if (i % 4 == 0)
+                w->setIntValue(QStringLiteral("imageNum"), (p + i / 4) % pictures);
+            const bool takesEvents = type == WidgetType::Btn || type == WidgetType::Slider
+                || type == WidgetType::Prog || type == WidgetType::Arc;
+            if (takesEvents && i < WidgetTypeCount) {
+                EventInfo e;
+                e.setType(0);
+                e.setUserType(i % 74);
+                e.setParam(0, QString::number(p));
+                e.setOwnerType(widgetTypeCode(type));
+                w->addEvent(e);
+            }
+        }
+    }
+}
+
+// Reading the file plus one bare XML pass over it: what any open costs at least.
+double streamPassMs(const QString &path)
+{
+    return elapsedMs([&] {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        QXmlStreamReader reader(&file);
+        while (!reader.atEnd())
+            reader.readNext();
+    });
+}
+
+// Notes the first paint of the canvas.
+class PaintWatch : public QObject
+{
+public:
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+struct OpeningFigures
+{
+    int pages;
+    qint64 bytes;
+    double stream, read, open, close, teardown;
+    long openPeak, processPeak;
+};
+
+// A design of this many pages saved into a project folder with a small picture library,
+// then opened in a shown window up to the first paint of its current page and the end of
+// the work that the open left queued, and closed again. Times are the best of the rounds.
+OpeningFigures measureOpening(int pages, int rounds, const QString &dir)
+{
+    OpeningFigures f {};
+    f.pages = pages;
+    const QString folder = dir + QStringLiteral("/open%1").arg(pages);
+    const QString path = folder + QStringLiteral("/open.yBEX");
+    QDir().mkpath(folder);
+    ProjectFolder::createSubfolders(folder);
+    constexpr int Pictures = 4;
+    for (int i = 0; i < Pictures; ++i) {
+        QImage picture(64, 48, QImage::Format_RGB32);
+        picture.fill(QColor::fromHsv(i * 80, 200, 200));
+        picture.save(folder + QStringLiteral("/tempImages/%1_p%2.png").arg(100001 + i).arg(i));
+    }
+    {
+        ProjectTestDesign design;
+        fillMix(design, pages, Pictures);
+        design.document.setFrameSize(QSize(800, 480));
+        design.document.setResolution(QStringLiteral("800*480(WVGA1)"));
+        ProjectFile::save(path, design.document);
+        QElapsedTimer timer;
+        timer.start();
+        // The design goes with the block.
+        design.document.clearPages();
+        f.teardown = timer.nsecsElapsed() / 1e6;
+    }
+    f.bytes = QFileInfo(path).size();
+
+    MainWindow window;
+    window.show();
+    QMyFrame *frame = window.findChild<QMyFrame *>(QStringLiteral("frame"));
+    PaintWatch watch;
+    frame->installEventFilter(&watch);
+    QCoreApplication::processEvents();
+    for (int round = 0; round < rounds; ++round) {
+        const bool first = round == 0;
+        const double stream = streamPassMs(path);
+        f.stream = first ? stream : std::min(f.stream, stream);
+
+        const double read = elapsedMs([&] {
+            ProjectFile file;
+            file.read(path);
+        });
+        f.read = first ? read : std::min(f.read, read);
+
+        window.pages()->clearAllPages();
+        window.document().setProjectPath(QString());
+        QCoreApplication::processEvents();
+        resetPeak();
+        const long before = peakKiB();
+        watch.painted = false;
+        const double open = elapsedMs([&] {
+            window.project()->openProject(path);
+            while (!watch.painted)
+                QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents();
+        });
+        if (first) {
+            f.processPeak = peakKiB();
+            f.openPeak = f.processPeak - before;
+        }
+        f.open = first ? open : std::min(f.open, open);
+
+        const double close = elapsedMs([&] {
+            window.pages()->clearAllPages();
+            QCoreApplication::sendPostedEvents();
+        });
+        f.close = first ? close : std::min(f.close, close);
+        window.document().setProjectPath(QString());
+    }
+    frame->removeEventFilter(&watch);
+    QFile::remove(path);
+    return f;
+}
+
+void reportOpening(const OpeningFigures &f)
+{
+    std::printf("\n%d pages x 20 widgets, file %.1f MB\n", f.pages, f.bytes / 1e6);
+    std::printf("  %-44s %10.1f ms\n", "read + bare QXmlStreamReader pass", f.stream);
+    std::printf("  %-44s %10.1f ms\n", "project file read (no window)", f.read);
+    std::printf("  %-44s %10.1f ms\n", "window open, to the first paint", f.open);
+    std::printf("  %-44s %10.1f ms\n", "  after the read", f.open - f.read);
+    std::printf("  %-44s %10.1f ms\n", "close in the window", f.close);
+    std::printf("  %-44s %10.1f ms\n", "teardown outside the window", f.teardown);
+    std::printf("  %-44s %10ld MB\n", "peak memory of the process while opening",
+                f.processPeak / 1024);
+    std::printf("  %-44s %10ld MB (%.2f x the file)\n", "  of it taken by the open",
+                f.openPeak / 1024, double(f.openPeak) * 1024 / qMax<qint64>(1, f.bytes));
+    std::printf("window open / stream pass  %.2f   target <= 1.3\n", f.open / f.stream);
+    std::printf("close / window open  %.3f   target <= 0.1\n", f.close / f.open);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -250,37 +415,51 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir;
+    // "opening" measures only the designs of 100 and 1,000 pages.
+    const bool openingOnly = app.arguments().value(1) == QLatin1String("opening");
 
-    const Figures small = measure(20, 25, 7, dir.path());
-    const Figures large = measure(100, 50, 4, dir.path());
+    if (!openingOnly) {
+        const Figures small = measure(20, 25, 7, dir.path());
+        const Figures large = measure(100, 50, 4, dir.path());
 
-    std::printf("%-22s %12s %12s\n", "", "20 x 25", "100 x 50");
-    std::printf("%-22s %12d %12d\n", "widgets", small.widgets, large.widgets);
-    std::printf("%-22s %12.1f %12.1f\n", "file size (MB)", small.bytes / 1e6, large.bytes / 1e6);
-    std::printf("%-22s %12.1f %12.1f\n", "save (ms)", small.save, large.save);
-    std::printf("%-22s %12.1f %12.1f\n", "  of it in memory (ms)", small.build, large.build);
-    std::printf("%-22s %12.1f %12.1f\n", "DOM serialise (ms)", small.serialise, large.serialise);
-    std::printf("%-22s %12.2f %12.2f   target <= 2\n", "save / serialise",
-                small.save / small.serialise, large.save / large.serialise);
-    std::printf("%-22s %12.1f %12.1f\n", "load (ms)", small.load, large.load);
-    std::printf("%-22s %12.1f %12.1f\n", "load, main window (ms)", small.windowLoad,
-                large.windowLoad);
-    std::printf("%-22s %12.1f %12.1f\n", "DOM parse (ms)", small.parse, large.parse);
-    std::printf("%-22s %12.2f %12.2f   target <= 3\n", "load / parse", small.load / small.parse,
-                large.load / large.parse);
-    // The window parses the file once per open.
-    std::printf("%-22s %12.2f %12.2f   target <= 1.2\n", "window load / parse",
-                small.windowLoad / small.parse, large.windowLoad / large.parse);
-    std::printf("%-22s %12ld %12ld\n", "save peak (+KiB)", small.savePeak, large.savePeak);
-    std::printf("%-22s %12ld %12ld\n", "load peak (+KiB)", small.loadPeak, large.loadPeak);
-    std::printf("%-22s %12ld %12ld\n", "DOM parse peak (+KiB)", small.parsePeak, large.parsePeak);
-    const double growth = double(large.widgets) / small.widgets;
-    std::printf("growth with %.0fx the widgets: save %.2fx (in memory %.2fx), load %.2fx, "
-                "window load %.2fx, DOM parse %.2fx, DOM serialise %.2fx (linear: %.0fx)\n",
-                growth, large.save / small.save, large.build / small.build, large.load / small.load,
-                large.windowLoad / small.windowLoad, large.parse / small.parse,
-                large.serialise / small.serialise, growth);
+        std::printf("%-22s %12s %12s\n", "", "20 x 25", "100 x 50");
+        std::printf("%-22s %12d %12d\n", "widgets", small.widgets, large.widgets);
+        std::printf("%-22s %12.1f %12.1f\n", "file size (MB)", small.bytes / 1e6,
+                    large.bytes / 1e6);
+        std::printf("%-22s %12.1f %12.1f\n", "save (ms)", small.save, large.save);
+        std::printf("%-22s %12.1f %12.1f\n", "  of it in memory (ms)", small.build, large.build);
+        std::printf("%-22s %12.1f %12.1f\n", "DOM serialise (ms)", small.serialise,
+                    large.serialise);
+        std::printf("%-22s %12.2f %12.2f   target <= 2\n", "save / serialise",
+                    small.save / small.serialise, large.save / large.serialise);
+        std::printf("%-22s %12.1f %12.1f\n", "load (ms)", small.load, large.load);
+        std::printf("%-22s %12.1f %12.1f\n", "load, main window (ms)", small.windowLoad,
+                    large.windowLoad);
+        std::printf("%-22s %12.1f %12.1f\n", "DOM parse (ms)", small.parse, large.parse);
+        std::printf("%-22s %12.2f %12.2f   target <= 3\n", "load / parse", small.load / small.parse,
+                    large.load / large.parse);
+        // The window parses the file once per open.
+        std::printf("%-22s %12.2f %12.2f   target <= 1.2\n", "window load / parse",
+                    small.windowLoad / small.parse, large.windowLoad / large.parse);
+        std::printf("%-22s %12ld %12ld\n", "save peak (+KiB)", small.savePeak, large.savePeak);
+        std::printf("%-22s %12ld %12ld\n", "load peak (+KiB)", small.loadPeak, large.loadPeak);
+        std::printf("%-22s %12ld %12ld\n", "DOM parse peak (+KiB)", small.parsePeak,
+                    large.parsePeak);
+        const double growth = double(large.widgets) / small.widgets;
+        std::printf("growth with %.0fx the widgets: save %.2fx (in memory %.2fx), load %.2fx, "
+                    "window load %.2fx, DOM parse %.2fx, DOM serialise %.2fx (linear: %.0fx)\n",
+                    growth, large.save / small.save, large.build / small.build,
+                    large.load / small.load, large.windowLoad / small.windowLoad,
+                    large.parse / small.parse, large.serialise / small.serialise, growth);
 
-    measureFixtures(dir.path(), dir.path() + QStringLiteral("/bench.yBEX"));
+        measureFixtures(dir.path(), dir.path() + QStringLiteral("/bench.yBEX"));
+    }
+
+    const OpeningFigures hundred = measureOpening(100, 3, dir.path());
+    reportOpening(hundred);
+    const OpeningFigures thousand = measureOpening(1000, 1, dir.path());
+    reportOpening(thousand);
+    std::printf("growth with 10x the pages: window open %.2f   target <= 11\n",
+                thousand.open / hundred.open);
     return 0;
 }

@@ -58,11 +58,11 @@ QString failure(const QString &what, const QString &path, const QString &cause)
     return what + QLatin1Char(' ') + path + QStringLiteral(": ") + cause;
 }
 
-// Why a project file cannot be read, in plain words; a project also needs a usable frame.
-QString readError(const QString &path, bool project)
+// Why a file cannot be read, in plain words.
+QString readError(const QString &path)
 {
     ProjectFile file;
-    if (project ? file.readProject(path) : file.read(path))
+    if (file.read(path))
         return QString();
     return failure(QStringLiteral("cannot read"), path, file.errorString());
 }
@@ -72,21 +72,19 @@ bool hasProjectExtension(const QString &path)
     return path.contains(QLatin1String(".yBEX"));
 }
 
-// A window with the project opened exactly as at start-up (pre-read, clear, library
-// lists, load); null, with the reason printed, when it cannot be.
+// A window with the project opened exactly as at start-up (clear, library lists, load),
+// the file read once; null, with the reason printed, when it cannot be.
 std::unique_ptr<MainWindow> openAsAtStartUp(const QString &path)
 {
-    const QString error = hasProjectExtension(path)
-        ? readError(path, true)
-        : QStringLiteral("project files must have the extension .yBEX");
-    if (!error.isEmpty()) {
-        fail(error);
+    if (!hasProjectExtension(path)) {
+        fail(QStringLiteral("project files must have the extension .yBEX"));
         return nullptr;
     }
     std::unique_ptr<MainWindow> window(
         new MainWindow(QCoreApplication::applicationFilePath(), path));
+    // A file the window cannot read leaves it without a project.
     if (window->document().projectPath() != path) {
-        fail(failure(QStringLiteral("cannot load"), path, window->project()->getFileError()));
+        fail(failure(QStringLiteral("cannot read"), path, window->project()->getFileError()));
         return nullptr;
     }
     return window;
@@ -136,7 +134,7 @@ int rewrite(const QString &which, const QString &project, const QString &value)
         return fail(QStringLiteral("the backlight value must be a whole number: %1").arg(value));
     if (!QFileInfo::exists(project))
         return fail(QStringLiteral("no such project file: %1").arg(project));
-    const QString error = readError(project, false);
+    const QString error = readError(project);
     if (!error.isEmpty())
         return fail(error);
     QString writeError;
@@ -198,12 +196,11 @@ int download(const QStringList &args)
         return fail(QStringLiteral("the job must be 0, 1, 2 or 5: %1").arg(args.at(4)));
     if (!QFileInfo::exists(project))
         return fail(QStringLiteral("no such project file: %1").arg(project));
-    const QString error = readError(project, true);
-    if (!error.isEmpty())
-        return fail(error);
-
-    MainWindow window(QCoreApplication::applicationFilePath(),
-                      QFileInfo(project).absoluteFilePath());
+    const std::unique_ptr<MainWindow> opened =
+        openAsAtStartUp(QFileInfo(project).absoluteFilePath());
+    if (!opened)
+        return 1;
+    MainWindow &window = *opened;
     const DesignDocument &design = window.document();
     const int series = design.modelType();
     int baud = YModemPortDlg::baudRates(series).value(0).toInt();
