@@ -306,18 +306,27 @@ int AllCfg::failUnsafeEvent(const EventHolder &holder, int index, int page, cons
 int AllCfg::createAllCfg(const DesignDocument &design)
 {
     m_failure = Failure();
-    // What a paint would have written back, for pages that were not shown since a change.
-    QList<SettledWidget> settled;
-    for (int k = 0; k < design.pageCount(); ++k) {
+    // A widget goes out as its sheet would leave it; the design keeps what it holds, so
+    // the project file does not change by a run. Few widgets need it: they are looked for
+    // side by side.
+    QVector<QList<QMyWidget *>> unsettled(design.pageCount());
+    forEachIndex(design.pageCount(), [&design, &unsettled](int k) {
         for (QMyWidget *w : design.widgets(k)) {
-            // A widget goes out as its sheet would leave it; the design keeps what it
-            // holds, so the project file does not change by a run.
-            if (AttributeLimits::needsSettling(*w)) {
-                settled.append({w, fileValues(*w)});
-                AttributeLimits::settle(*w);
-            }
-            w->refreshComputedValues();
+            if (AttributeLimits::needsSettling(*w))
+                unsettled[k].append(w);
         }
+    });
+    QList<SettledWidget> settled;
+    for (const QList<QMyWidget *> &page : qAsConst(unsettled)) {
+        for (QMyWidget *w : page) {
+            settled.append({w, fileValues(*w)});
+            AttributeLimits::settle(*w);
+        }
+    }
+    // What a paint would have written back, for pages that were not shown since a change.
+    for (int k = 0; k < design.pageCount(); ++k) {
+        for (QMyWidget *w : design.widgets(k))
+            w->refreshComputedValues();
     }
     const int result = run(design);
     for (const SettledWidget &s : qAsConst(settled)) {

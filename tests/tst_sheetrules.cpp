@@ -1,4 +1,6 @@
 #include "attributelimits.h"
+#include "qmywidget.h"
+#include "qmywidgetfactory.h"
 #include "sheetrules.h"
 
 #include <QtTest>
@@ -10,6 +12,7 @@ class TestSheetRules : public QObject
 {
     Q_OBJECT
 private slots:
+    void newWidgetsNeedNoSettling();
     void ranges_data();
     void ranges();
     void coupling_data();
@@ -327,6 +330,27 @@ void TestSheetRules::background()
     QCOMPARE(SheetRules::imageText(0), QString("0"));
     QCOMPARE(SheetRules::imageNumber(QString()), -1);
     QCOMPARE(SheetRules::imageNumber("12"), 12);
+}
+
+// Every widget starts within its rows, so showing its sheet or a run changes nothing.
+void TestSheetRules::newWidgetsNeedNoSettling()
+{
+    QWidget canvas;
+    for (int code = 0; code < WidgetTypeCount; ++code) {
+        for (bool checkable : {false, true}) {
+            QScopedPointer<QMyWidget> w(QMyWidgetFactory::create(WidgetType(code), 1, &canvas));
+            w->setCheckabled(checkable);
+            QVERIFY2(!AttributeLimits::needsSettling(*w), qPrintable(w->getTypeName()));
+            QVERIFY(!AttributeLimits::settle(*w));
+        }
+    }
+    // One value out of its row is found and put within it.
+    QScopedPointer<QMyWidget> slider(QMyWidgetFactory::create(WidgetType::Slider, 1, &canvas));
+    slider->setProgValue(101);
+    QVERIFY(AttributeLimits::needsSettling(*slider));
+    QVERIFY(AttributeLimits::settle(*slider));
+    QCOMPARE(slider->getProgValue(), 100);
+    QVERIFY(!AttributeLimits::needsSettling(*slider));
 }
 
 QTEST_MAIN(TestSheetRules)
