@@ -2,6 +2,9 @@
 
 #include "projectmarkupscanner.h"
 
+#include <QRegularExpression>
+#include <QString>
+
 #include <climits>
 #include <cstring>
 
@@ -37,6 +40,111 @@ MarkupBoundDevice::MarkupBoundDevice(QIODevice *source, int maxAttributes, qint6
     , m_maxAttributes(maxAttributes)
     , m_maxBytes(maxBytes)
 { }
+
+MarkupBoundDevice::Wide MarkupBoundDevice::wideEncoding(const QByteArray &start)
+{
+    const auto begins = [&start](const char *bytes, int size) {
+        return start.size() >= size && std::memcmp(start.constData(), bytes, size_t(size)) == 0;
+    };
+    // The four-byte forms first: a UTF-32LE mark begins like a UTF-16LE one.
+    if (begins("\xFF\xFE\0\0", 4))
+        return {4, false, 4};
+    if (begins("\0\0\xFE\xFF", 4))
+        return {4, true, 4};
+    if (begins("<\0\0\0", 4))
+        return {4, false, 0};
+    if (begins("\0\0\0<", 4))
+        return {4, true, 0};
+    if (begins("\xFF\xFE", 2))
+        return {2, false, 2};
+    if (begins("\xFE\xFF", 2))
+        return {2, true, 2};
+    if (begins("<\0", 2))
+        return {2, false, 0};
+    if (begins("\0<", 2))
+        return {2, true, 0};
+    return {};
+}
+
+// Whole code units only; what a piece cuts off waits for the next. A surrogate without its
+// pair, or a UTF-32 value that is no character, cannot be in the file.
+QString MarkupBoundDevice::decodeWide(const char *bytes, int size)
+{
+    m_partial.append(bytes, size);
+    const int unit = m_wide.unit;
+    const int whole = m_partial.size() / unit * unit;
+    const auto *data = reinterpret_cast<const uchar *>(m_partial.constData());
+    QString text;
+    text.reserve(whole / unit + 1);
+    for (int i = 0; i < whole && !m_badEncoding; i += unit) {
+        char32_t value = 0;
+        for (int k = 0; k < unit; ++k)
+            value |= char32_t(data[i + k]) << (8 * (m_wide.bigEndian ? unit - 1 - k : k));
+        if (m_high) {
+            if (!QChar::isLowSurrogate(value)) {
+                m_badEncoding = true;
+                break;
+            }
+            text += QChar(m_high);
+            text += QChar(char16_t(value));
+            m_high = 0;
+        } else if (unit == 2 && QChar::isHighSurrogate(value)) {
+            m_high = char16_t(value);
+        } else if (QChar::isSurrogate(value) || value > 0x10FFFF) {
+            m_badEncoding = true;
+        } else if (QChar::requiresSurrogates(value)) {
+            text += QChar(QChar::highSurrogate(value));
+            text += QChar(QChar::lowSurrogate(value));
+        } else {
+            text += QChar(char16_t(value));
+        }
+    }
+    m_partial.remove(0, whole);
+    return text;
+}
+
+void MarkupBoundDevice::transcode(int from)
+{
+    QString text;
+    if (!m_encodingKnown) {
+        m_undecided += m_buffer.mid(from);
+        m_buffer.truncate(from);
+        // Four bytes tell every form apart; a shorter file is told by what it has.
+        if (m_undecided.size() < 4 && !m_sourceEnded)
+            return;
+        m_encodingKnown = true;
+        m_wide = wideEncoding(m_undecided);
+        if (!m_wide.unit) {
+            m_buffer += m_undecided;
+            m_undecided.clear();
+            return;
+        }
+        text = decodeWide(m_undecided.constData() + m_wide.mark, m_undecided.size() - m_wide.mark);
+        m_undecided.clear();
+        // The reader takes the encoding the declaration names, which is now UTF-8.
+        const int end =
+            text.startsWith(QLatin1String("<?xml")) ? text.indexOf(QLatin1String("?>")) : -1;
+        if (end > 0) {
+            static const QRegularExpression encoding(
+                QStringLiteral("(\\sencoding\\s*=\\s*)([\"'])[^\"']*\\2"));
+            QString declaration = text.left(end);
+            declaration.replace(encoding, QStringLiteral("\\1\\2UTF-8\\2"));
+            text.replace(0, end, declaration);
+        }
+    } else {
+        text = decodeWide(m_buffer.constData() + from, m_buffer.size() - from);
+        m_buffer.truncate(from);
+    }
+    if (m_sourceEnded && (m_high || !m_partial.isEmpty()))
+        m_badEncoding = true;
+    m_buffer += text.toUtf8();
+    // The reader is given a byte that UTF-8 cannot have either, so that it refuses the file
+    // as it refuses any wrongly encoded one.
+    if (m_badEncoding) {
+        m_buffer += '\xFF';
+        m_sourceEnded = true;
+    }
+}
 
 bool MarkupBoundDevice::atEnd() const
 {
@@ -99,6 +207,8 @@ void MarkupBoundDevice::fill()
     }
     if (got == 0)
         m_sourceEnded = true;
+    if (!m_encodingKnown || m_wide.unit)
+        transcode(old);
     check();
 }
 

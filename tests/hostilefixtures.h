@@ -5,6 +5,8 @@
 // small recipe for a file that once crashed, stalled or flooded the reader.
 
 #include <QByteArray>
+#include <QString>
+#include <QVector>
 
 namespace HostileFixtures {
 
@@ -20,6 +22,32 @@ inline QByteArray project(const QByteArray &body)
         + QByteArrayLiteral("<ui>\n<frame frame=\"frame\"><frameW>480</frameW><frameH>272</frameH>"
                             "</frame>\n")
         + body + QByteArrayLiteral("\n</ui>\n");
+}
+
+// The same file in a wide encoding ("UTF-16LE", "UTF-32BE" ...), its declaration naming
+// the encoding, with or without a byte-order mark.
+inline QByteArray inEncoding(const QByteArray &utf8, const QByteArray &codec, bool mark = true)
+{
+    QString text = QString::fromUtf8(utf8);
+    text.replace(QStringLiteral("encoding=\"UTF-8\""),
+                 QStringLiteral("encoding=\"%1\"").arg(QString::fromLatin1(codec.left(6))));
+    if (mark)
+        text.prepend(QChar(0xFEFF));
+    const int unit = codec.startsWith("UTF-32") ? 4 : 2;
+    const bool big = codec.endsWith("BE");
+    QByteArray bytes;
+    const auto put = [&](char32_t value) {
+        for (int k = 0; k < unit; ++k)
+            bytes += char(value >> (8 * (big ? unit - 1 - k : k)));
+    };
+    if (unit == 4) {
+        for (const char32_t c : text.toUcs4())
+            put(c);
+    } else {
+        for (const QChar c : text)
+            put(c.unicode());
+    }
+    return bytes;
 }
 
 // Elements nested this deep inside one widget's text.

@@ -381,6 +381,8 @@ private slots:
     void writesThatCannotFinishKeepTheFile();
     void hostileFilesAreRefused_data();
     void hostileFilesAreRefused();
+    void wideFilesReadAsTheirUtf8_data();
+    void wideFilesReadAsTheirUtf8();
     void markupIsCheckedWhereverTheReadingPiecesEnd_data();
     void markupIsCheckedWhereverTheReadingPiecesEnd();
     void filesUpToTheBoundsLoad();
@@ -1498,6 +1500,20 @@ void tst_ProjectFile::hostileFilesAreRefused_data()
         << project("<page pageid=\"1\">" + half + "</page><page pageid=\"2\"/>\n<page pageid=\"1\">"
                    + half + "</page>")
         << widgets.arg(0).arg(MaxWidgetsPerPage).arg(5);
+    // Markup that is not plain bytes gets the same checks, before the reader's own.
+    QTest::newRow("40,000 attributes in UTF-16")
+        << inEncoding(manyAttributes(40000), "UTF-16LE")
+        << attributes.arg(4).arg(40000).arg(ProjectDocument::MaxAttributes);
+    QTest::newRow("one attribute too many after the root, UTF-32 without a mark")
+        << inEncoding(project(QByteArray()) + "<note"
+                          + QByteArray(" a=\"1\"").repeated(ProjectDocument::MaxAttributes + 1)
+                          + "/>\n",
+                      "UTF-32BE", false)
+        << attributes.arg(6)
+               .arg(ProjectDocument::MaxAttributes + 1)
+               .arg(ProjectDocument::MaxAttributes);
+    QTest::newRow("10,000 levels in UTF-16BE") << inEncoding(deepAnywhere(10000), "UTF-16BE")
+                                               << deep.arg(4).arg(ProjectDocument::MaxDepth);
 }
 
 // Refused before any work that grows with the damage, with a message that says why; the
@@ -1525,6 +1541,53 @@ void tst_ProjectFile::hostileFilesAreRefused()
         path, {{QStringLiteral("frameW"), QStringLiteral("9")}}, &error));
     QCOMPARE(error, path + QStringLiteral(": ") + cause);
     QCOMPARE(readFile(path), content);
+}
+
+void tst_ProjectFile::wideFilesReadAsTheirUtf8_data()
+{
+    QTest::addColumn<QByteArray>("codec");
+    QTest::addColumn<bool>("mark");
+    QTest::newRow("UTF-16LE with a mark") << QByteArray("UTF-16LE") << true;
+    QTest::newRow("UTF-16BE with a mark") << QByteArray("UTF-16BE") << true;
+    QTest::newRow("UTF-16LE without") << QByteArray("UTF-16LE") << false;
+    QTest::newRow("UTF-16BE without") << QByteArray("UTF-16BE") << false;
+    QTest::newRow("UTF-32LE with a mark") << QByteArray("UTF-32LE") << true;
+    QTest::newRow("UTF-32BE without") << QByteArray("UTF-32BE") << false;
+}
+
+// A project saved again by an editor in UTF-16 (or UTF-32) opens as it did in UTF-8, and
+// a wrongly encoded one is refused as the reader refuses any.
+void tst_ProjectFile::wideFilesReadAsTheirUtf8()
+{
+    QFETCH(QByteArray, codec);
+    QFETCH(bool, mark);
+    using HostileFixtures::inEncoding;
+    // Characters beyond the first plane and beyond ASCII, across the reading pieces.
+    QByteArray utf8 = readFile(dataPath(QStringLiteral("golden_small.yBEX")));
+    utf8.replace("Hello &lt;yBEX>",
+                 QString::fromUcs4(U"页面 \U0001F600 ").repeated(70000).toUtf8());
+    ProjectTestDesign expected;
+    QVERIFY(expected.load(utf8));
+    ProjectTestDesign d;
+    const QByteArray wide = inEncoding(utf8, codec, mark);
+    QVERIFY(wide.size() > (1 << 19));
+    ProjectFile read;
+    QVERIFY2(read.setContent(wide), qPrintable(read.errorString()));
+    read.load(d.document, &d.canvas);
+    QCOMPARE(d.save(), expected.save());
+
+    // A lone surrogate cannot be in a UTF-16 file: a high one before an "A".
+    if (codec.startsWith("UTF-16")) {
+        QByteArray broken = wide;
+        const int at = broken.size() / 2 & ~1;
+        const bool little = codec.endsWith("LE");
+        broken.replace(
+            at, 4, little ? QByteArray("\x00\xD8\x41\x00", 4) : QByteArray("\xD8\x00\x00\x41", 4));
+        ProjectFile file;
+        QVERIFY(!file.setContent(broken));
+        QVERIFY2(file.errorString().contains(QLatin1String("encoded")),
+                 qPrintable(file.errorString()));
+    }
 }
 
 void tst_ProjectFile::markupIsCheckedWhereverTheReadingPiecesEnd_data()
