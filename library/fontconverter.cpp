@@ -1,5 +1,7 @@
 #include "fontconverter.h"
 
+#include "projectfolder.h"
+
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -231,9 +233,12 @@ QString FontConverter::replaceOutput()
 {
     if (QFileInfo(temporaryPath).size() <= 0)
         return tr("%1未生成字体文件").arg(program());
+    // An exit status of 0 does not vouch for the file: one cut short would replace a good font.
+    if (!GeneratedFonts::isWholeFont(temporaryPath))
+        return tr("%1生成的不是完整的字体文件").arg(program());
     const QString target = current.outputPath;
     const QString backup = temporaryPath + QLatin1String(".old");
-    const bool hadOld = QFileInfo::exists(target);
+    const bool hadOld = QFileInfo::exists(target) || ProjectFolder::isLink(target);
     if (hadOld && !QFile::rename(target, backup))
         return tr("无法写入%1").arg(QDir::toNativeSeparators(target));
     if (!QFile::rename(temporaryPath, target)) {
@@ -241,9 +246,20 @@ QString FontConverter::replaceOutput()
             QFile::rename(backup, target);
         return tr("无法写入%1").arg(QDir::toNativeSeparators(target));
     }
+    // A parameter file that is a link moves aside like the old font: the save would
+    // otherwise write through it into a file outside the project.
+    const QString paramBackup = temporaryPath + QLatin1String(".ini.old");
+    const bool paramLinked =
+        !current.paramPath.isEmpty() && ProjectFolder::isLink(current.paramPath);
     QString error;
-    if (!current.paramPath.isEmpty()
+    if (paramLinked && !QFile::rename(current.paramPath, paramBackup))
+        error = current.paramPath;
+    if (error.isEmpty() && !current.paramPath.isEmpty()
         && !GeneratedFonts::writeParams(current.paramPath, current.params, &error)) {
+        if (paramLinked)
+            QFile::rename(paramBackup, current.paramPath);
+    }
+    if (!error.isEmpty()) {
         QFile::remove(target);
         if (hadOld)
             QFile::rename(backup, target);
@@ -251,6 +267,8 @@ QString FontConverter::replaceOutput()
     }
     if (hadOld)
         QFile::remove(backup);
+    if (paramLinked)
+        QFile::remove(paramBackup);
     return QString();
 }
 

@@ -126,6 +126,27 @@ int GeneratedFonts::characterCount(const QByteArray &font)
     return -1;
 }
 
+bool GeneratedFonts::isWholeFont(const QString &path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = file.size();
+    bool mapped = false;
+    for (qint64 at = 0; at < size;) {
+        QByteArray header(8, '\0');
+        if (size - at < 8 || !file.seek(at) || file.read(header.data(), 8) != 8)
+            return false;
+        const quint32 tableSize = readU32(header, 0);
+        const QByteArray label = header.mid(4);
+        if (tableSize < 8 || tableSize > size - at || (at == 0 && label != "head"))
+            return false;
+        mapped = mapped || label == "cmap";
+        at += tableSize;
+    }
+    return size > 0 && mapped;
+}
+
 QString GeneratedFonts::fontPath(const QString &folder, const QString &number)
 {
     return QStringLiteral("%1/%2.font").arg(folder, number);

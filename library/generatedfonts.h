@@ -47,6 +47,9 @@ public:
     // How many characters other than the blank a converter's font file maps; -1 for bytes
     // that are not such a file.
     static int characterCount(const QByteArray &font);
+    // Whether the file is a converter's font from end to end: tables that fill it exactly,
+    // "head" first and a "cmap" among them. Only the table headers are read.
+    static bool isWholeFont(const QString &path);
 
     static QString fontPath(const QString &folder, const QString &number);
     static QString paramPath(const QString &folder, const QString &number);

@@ -53,6 +53,7 @@ private slots:
     void failuresKeepTheOldFont_data();
     void failuresKeepTheOldFont();
     void parameterFileThatCannotBeWritten();
+    void parameterFileLinkedElsewhere();
     void checkInstalled();
 
 private:
@@ -238,6 +239,11 @@ void tst_FontConverter::failuresKeepTheOldFont_data()
                                               << "未生成字体文件";
     QTest::newRow("converter fails silently") << "exit3"
                                               << "退出码3";
+    // Exit status 0 over a font cut short or not a font at all.
+    QTest::newRow("converter writes a cut font") << "cut"
+                                                 << "不是完整的字体文件";
+    QTest::newRow("converter writes garbage") << "garbage"
+                                              << "不是完整的字体文件";
 }
 
 void tst_FontConverter::failuresKeepTheOldFont()
@@ -270,6 +276,19 @@ void tst_FontConverter::failuresKeepTheOldFont()
         FontConverter::setProgram(script);
     } else if (kind == QLatin1String("exit3")) {
         writeScript(script, "exit 3");
+        FontConverter::setProgram(script);
+    } else if (kind == QLatin1String("cut") || kind == QLatin1String("garbage")) {
+        // The last argument is the output; the real converter's font, then spoilt.
+        const QByteArray spoil = kind == QLatin1String("cut")
+            ? "head -c 1000 \"$out.whole\" > \"$out\"; rm \"$out.whole\""
+            : "printf 'not a font at all' > \"$out\"; rm \"$out.whole\"";
+        writeScript(script,
+                    "for out; do :; done\n"
+                    "lv_font_conv --font '"
+                        + latinTtf.toUtf8()
+                        + "' --range 0x20-0x7f --size 16"
+                          " --format bin --bpp 4 --no-compress -o \"$out.whole\" || exit 9\n"
+                        + spoil);
         FontConverter::setProgram(script);
     }
 
@@ -307,6 +326,24 @@ void tst_FontConverter::parameterFileThatCannotBeWritten()
     QCOMPARE(read(fonts + QLatin1String("/5.font")), QByteArray("old font"));
     QCOMPARE(read(fonts + QLatin1String("/5.ini")), QByteArray("[FontParam]\nfontTtf=old.ttf\n"));
     QCOMPARE(QDir(fonts).entryList(QDir::Files | QDir::Hidden), (QStringList {"5.font", "5.ini"}));
+}
+
+// A parameter file that is a link elsewhere is replaced, never written through: the file
+// it pointed to stays as it was.
+void tst_FontConverter::parameterFileLinkedElsewhere()
+{
+    const QString elsewhere = dir->filePath(QStringLiteral("elsewhere.ini"));
+    put(elsewhere, "keep me");
+    QVERIFY(QFile::link(elsewhere, fonts + QLatin1String("/5.ini")));
+    FontConverter converter;
+    QString message;
+    QVERIFY2(runToEnd(converter, request(latinTtf, QStringLiteral("abc"), 1), &message),
+             qPrintable(message));
+    QCOMPARE(read(elsewhere), QByteArray("keep me"));
+    const QFileInfo params(fonts + QLatin1String("/5.ini"));
+    QVERIFY(!params.isSymLink());
+    QCOMPARE(GeneratedFonts::readParams(params.filePath()).fontTtf,
+             QStringLiteral("DejaVuSans.ttf"));
 }
 
 void tst_FontConverter::checkInstalled()

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 class tst_FontLibrary : public QObject
@@ -26,6 +27,8 @@ private slots:
     void checkSize();
     void characterCount_data();
     void characterCount();
+    void wholeFont_data();
+    void wholeFont();
     void generatedList();
     void params();
 };
@@ -236,6 +239,37 @@ void tst_FontLibrary::characterCount()
 {
     QFETCH(QByteArray, font);
     QTEST(GeneratedFonts::characterCount(font), "count");
+}
+
+void tst_FontLibrary::wholeFont_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("whole");
+    QFile f(QStringLiteral(YBEX_TEST_DATA "/fonts/one-han.font"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray font = f.readAll();
+    QTest::newRow("as converted") << font << true;
+    QTest::newRow("last byte missing") << font.chopped(1) << false;
+    QTest::newRow("cut after the first table")
+        << font.left(qFromLittleEndian<quint32>(font.constData())) << false;
+    QTest::newRow("a byte too many") << font + 'x' << false;
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("not a font") << QByteArray(200, 'x') << false;
+    QByteArray unlabelled = font;
+    unlabelled.replace("cmap", "cmaq");
+    QTest::newRow("no character map") << unlabelled << false;
+    QByteArray headless = font;
+    headless.replace(4, 4, "xxxx");
+    QTest::newRow("no head first") << headless << false;
+}
+
+void tst_FontLibrary::wholeFont()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("5.font"));
+    put(path, bytes);
+    QTEST(GeneratedFonts::isWholeFont(path), "whole");
 }
 
 QTEST_MAIN(tst_FontLibrary)

@@ -2609,6 +2609,10 @@
         <source>%1未生成字体文件</source>
         <translation>%1 made no font file</translation>
     </message>
+    <message>
+        <source>%1生成的不是完整的字体文件</source>
+        <translation>%1 did not make a whole font file</translation>
+    </message>
 </context>
 <context>
     <name>DownloadLimits</name>
