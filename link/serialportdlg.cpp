@@ -10,6 +10,7 @@
 #include "usbdevicenotification.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
 
 SerialPortDlg::SerialPortDlg(QWidget *parent)
     : QDialog(parent)
@@ -149,6 +150,11 @@ void SerialPortDlg::slotRecvCOMMdata()
         worker->nextStep();
         return;
     case AnswerInfo: {
+        // Its fields may still be on the way: the line is read at its end.
+        if (recvText.indexOf(QRegularExpression(QStringLiteral("[\r\n]")),
+                             recvText.indexOf(QLatin1String("INFO_")))
+            < 0)
+            return;
         emit s_sendMes(0, logLine(tr("--接收:"), recvText));
         const QStringList parts = QString(recvText).remove("\r\n").split('_');
         recvText.clear();

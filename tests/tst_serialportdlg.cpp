@@ -188,6 +188,32 @@ private slots:
         QVERIFY(log.last().at(1).toString().endsWith("--发送:通信超时，下载失败！"));
     }
 
+    // The module's information line read whole, however the port splits it.
+    void infoSplitOverReads_data()
+    {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QByteArray>("rest");
+        QTest::newRow("between fields") << QByteArray("INFO_1_2") << QByteArray("_3_4_5\r\n");
+        QTest::newRow("after the key") << QByteArray("INFO_") << QByteArray("1_2_3_4_5\r\n");
+        QTest::newRow("before the line end") << QByteArray("INFO_1_2_3_4_5") << QByteArray("\r\n");
+        QTest::newRow("inside the line end") << QByteArray("INFO_1_2_3_4_5\r") << QByteArray("\n");
+    }
+    void infoSplitOverReads()
+    {
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, rest);
+        TextLink link;
+        PtyAnswerer module(&link.pty);
+        QVERIFY(link.open());
+        link.dlg.startJob(5, "X();\r\n");
+        QTRY_COMPARE(module.received, QByteArray("X();\r\n"));
+        module.send(first);
+        QTest::qWait(30);
+        module.send(rest);
+        QTRY_COMPARE(link.notice(), QString("指令集发送成功！"));
+        QVERIFY(!link.dlg.isJobActive());
+    }
+
     void incompleteInfoEndsTheJob()
     {
         TextLink link;
