@@ -53,7 +53,7 @@ private slots:
     void failuresKeepTheOldFont_data();
     void failuresKeepTheOldFont();
     void parameterFileThatCannotBeWritten();
-    void parameterFileLinkedElsewhere();
+    void linksElsewhereAreReplaced();
     void checkInstalled();
 
 private:
@@ -328,22 +328,29 @@ void tst_FontConverter::parameterFileThatCannotBeWritten()
     QCOMPARE(QDir(fonts).entryList(QDir::Files | QDir::Hidden), (QStringList {"5.font", "5.ini"}));
 }
 
-// A parameter file that is a link elsewhere is replaced, never written through: the file
-// it pointed to stays as it was.
-void tst_FontConverter::parameterFileLinkedElsewhere()
+// Font and parameter files that are links elsewhere are replaced, never written through:
+// the files they pointed to stay as they were.
+void tst_FontConverter::linksElsewhereAreReplaced()
 {
-    const QString elsewhere = dir->filePath(QStringLiteral("elsewhere.ini"));
-    put(elsewhere, "keep me");
-    QVERIFY(QFile::link(elsewhere, fonts + QLatin1String("/5.ini")));
+    const QString otherFont = dir->filePath(QStringLiteral("elsewhere.font"));
+    const QString otherParams = dir->filePath(QStringLiteral("elsewhere.ini"));
+    put(otherFont, "keep this font");
+    put(otherParams, "keep these settings");
+    QVERIFY(QFile::link(otherFont, fonts + QLatin1String("/5.font")));
+    QVERIFY(QFile::link(otherParams, fonts + QLatin1String("/5.ini")));
     FontConverter converter;
     QString message;
     QVERIFY2(runToEnd(converter, request(latinTtf, QStringLiteral("abc"), 1), &message),
              qPrintable(message));
-    QCOMPARE(read(elsewhere), QByteArray("keep me"));
-    const QFileInfo params(fonts + QLatin1String("/5.ini"));
-    QVERIFY(!params.isSymLink());
-    QCOMPARE(GeneratedFonts::readParams(params.filePath()).fontTtf,
+    QCOMPARE(read(otherFont), QByteArray("keep this font"));
+    QCOMPARE(read(otherParams), QByteArray("keep these settings"));
+    QVERIFY(!QFileInfo(fonts + QLatin1String("/5.font")).isSymLink());
+    QVERIFY(!QFileInfo(fonts + QLatin1String("/5.ini")).isSymLink());
+    QVERIFY(GeneratedFonts::isWholeFont(fonts + QLatin1String("/5.font")));
+    QCOMPARE(GeneratedFonts::readParams(fonts + QLatin1String("/5.ini")).fontTtf,
              QStringLiteral("DejaVuSans.ttf"));
+    QCOMPARE(QDir(fonts).entryList(QDir::Files | QDir::Hidden | QDir::System),
+             (QStringList {"5.font", "5.ini"}));
 }
 
 void tst_FontConverter::checkInstalled()
