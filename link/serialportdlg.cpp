@@ -136,7 +136,9 @@ QString SerialPortDlg::logLine(const QString &direction, const QString &text)
 void SerialPortDlg::slotRecvCOMMdata()
 {
     // Answers split over several reads are joined until one of them is recognised.
-    recvText += QString::fromUtf8(serialPort->readAll());
+    // With its size: line noise may bring a NUL byte, which must not end the text.
+    const QByteArray bytes = serialPort->readAll();
+    recvText += QString::fromUtf8(bytes.constData(), bytes.size());
     if (recvText.size() > MaxAnswerText)
         recvText = recvText.right(MaxAnswerText);
 

@@ -852,7 +852,9 @@ void YModem::parseReply()
     if (!events.controlBytes.isEmpty())
         debugLine(QStringLiteral("接收"), bytesToHexText(events.controlBytes));
     if (!events.text.isEmpty())
-        debugLine(QStringLiteral("接收"), QString::fromUtf8(events.text));
+        // With its size: a NUL byte of line noise must not hide what follows it.
+        debugLine(QStringLiteral("接收"),
+                  QString::fromUtf8(events.text.constData(), events.text.size()));
     if (events.linkAnswered)
         linkValuesRead = events.linkValues;
     if (events.linkValues)

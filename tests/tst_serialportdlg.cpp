@@ -214,6 +214,28 @@ private slots:
         QVERIFY(!link.dlg.isJobActive());
     }
 
+    // Line noise in front of an answer (a NUL byte, bytes that are not UTF-8) hides nothing.
+    void answerAfterNoise_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::newRow("NUL") << QByteArray("\0OK\r\n", 5);
+        QTest::newRow("not UTF-8") << QByteArray("\xff\xfe\xc3OK\r\n");
+        QTest::newRow("NUL before the information line") << QByteArray("\0INFO_1_2_3_4_5\r\n", 17);
+    }
+    void answerAfterNoise()
+    {
+        QFETCH(QByteArray, answer);
+        TextLink link;
+        PtyAnswerer module(&link.pty);
+        QVERIFY(link.open());
+        link.dlg.getWorker()->setJobTimeout(5, 2000);
+        link.dlg.startJob(5, "X();\r\n");
+        QTRY_COMPARE(module.received, QByteArray("X();\r\n"));
+        module.send(answer);
+        QTRY_COMPARE(link.notice(), QString("指令集发送成功！"));
+        QVERIFY(!link.dlg.isJobActive());
+    }
+
     void incompleteInfoEndsTheJob()
     {
         TextLink link;

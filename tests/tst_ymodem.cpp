@@ -855,6 +855,24 @@ private slots:
         QTRY_COMPARE(log.messages, (QList<QPair<int, QString>> {{6, "指令集发送成功！"}}));
     }
 
+    // A NUL byte in front of the answer neither stops its reading nor hides it in the log.
+    void answerAfterNulIsLogged()
+    {
+        SimulatedModuleOptions options;
+        options.linkAnswer = QByteArray("\0GETADDR_1_5_0\r\n", 16);
+        SimulatedModule module(options);
+        YModem worker;
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        YModemJob job;
+        job.job = YModemJob::InstructionText;
+        job.instructionText = "GET_ADDR\r\n";
+        worker.startJob(job);
+        QVERIFY(waitIdle(worker, 5000));
+        QTRY_COMPARE(log.rs485, (QList<QList<int>> {{1, 5, 0}}));
+        QVERIFY2(log.logHas("GETADDR_1_5_0"), qPrintable(log.lines.join('\n')));
+    }
+
     // A new request abandons the running job; the flag stays up for the new one.
     void requestDuringJob()
     {
