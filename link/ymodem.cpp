@@ -55,7 +55,6 @@ YModem::YModem(QObject *parent)
     qDebug() << "download worker created in thread" << QThread::currentThreadId();
     // The limits travel by value into the GUI thread.
     qRegisterMetaType<InstrParam>("InstrParam");
-    file = new QFile(this);
     thread = new QThread;
     moveToThread(thread);
     connect(thread, &QThread::started, this, &YModem::slotThread);
@@ -312,7 +311,7 @@ void YModem::prepareJob()
     stamp.start();
     if (current.job == YModemJob::Project) {
         const QString path = current.directory + current.fileName;
-        if (!mapFile(path)) {
+        if (!loadFile(path)) {
             fail(tr("项目下载失败，请您确认文件是否存在！"));
             return;
         }
@@ -616,7 +615,7 @@ QString YModem::fontFailure(const QString &fileName) const
     return tr("字库下载失败，%1字体文件打开失败！").arg(fileName);
 }
 
-// Readable and not empty, as mapFile needs it; a picture must also be one the program
+// Readable and not empty, as loadFile needs it; a picture must also be one the program
 // takes, judged by its header before anything is decoded: its size must fit the module's
 // picture header and the program's limit.
 QString YModem::unreadableFile() const
@@ -675,14 +674,14 @@ bool YModem::openNextFile()
             path = source;
             fileName = QStringLiteral("%1.%2").arg(fileIndex).arg(QFileInfo(source).suffix());
         }
-        if (!mapFile(path)) {
+        if (!loadFile(path)) {
             fail(failure);
             return false;
         }
     } else {
         fileName = current.fontIds.at(fileIndex) + QStringLiteral(".font");
         path = current.projectFolder + QStringLiteral("/tempFonts/") + fileName;
-        if (!mapFile(path)) {
+        if (!loadFile(path)) {
             fail(fontFailure(fileName));
             return false;
         }
@@ -691,17 +690,22 @@ bool YModem::openNextFile()
     return true;
 }
 
-bool YModem::mapFile(const QString &path)
+bool YModem::loadFile(const QString &path)
 {
     closeFile();
-    file->setFileName(path);
-    if (!file->open(QIODevice::ReadOnly))
+    // The bytes are taken whole now: another program that cuts or rewrites the file during
+    // the transfer then changes nothing that is sent (a mapped file cut short would end the
+    // process at the next block).
+    QFile source(path);
+    if (!source.open(QIODevice::ReadOnly))
         return false;
-    // An empty file cannot be mapped and has nothing to send.
-    const qint64 size = file->size();
-    fileData = size > 0 ? file->map(0, size) : nullptr;
-    if (!fileData) {
-        file->close();
+    // An empty file has nothing to send.
+    const qint64 size = source.size();
+    if (size <= 0 || size >= INT_MAX)
+        return false;
+    fileBytes = source.read(size);
+    if (fileBytes.size() != size) {
+        fileBytes.clear();
         return false;
     }
     offset = 0;
@@ -736,12 +740,7 @@ void YModem::linkTestStep()
 
 void YModem::closeFile()
 {
-    if (file && file->isOpen()) {
-        if (fileData)
-            file->unmap(const_cast<uchar *>(fileData));
-        file->close();
-    }
-    fileData = nullptr;
+    fileBytes.clear();
 }
 
 void YModem::resetTransfer()
@@ -937,9 +936,7 @@ void YModem::sendDataBlock()
 {
     const int size = YModemFrame::dataBlockSize(remaining);
     const int bytes = YModemFrame::dataBlockBytes(remaining);
-    writeBlock(YModemFrame::block(blockNumber, reinterpret_cast<const char *>(fileData) + offset,
-                                  bytes, size),
-               Data);
+    writeBlock(YModemFrame::block(blockNumber, fileBytes.constData() + offset, bytes, size), Data);
     ++fileBlocks;
     offset += bytes;
     remaining -= bytes;

@@ -14,7 +14,6 @@
 #include "modulereply.h"
 #include "ymodemjob.h"
 
-class QFile;
 class QThread;
 class QTimer;
 
@@ -89,7 +88,7 @@ private:
     bool limitsReadable();
     bool checkLimits(const QString &report);
     bool openNextFile();
-    bool mapFile(const QString &path);
+    bool loadFile(const QString &path);
     void closeFile();
     void resetTransfer();
     bool cancelStep();
@@ -140,7 +139,6 @@ private:
     QThread *thread = nullptr;
     QSerialPort *port = nullptr;
     QTimer *turnTimer = nullptr;
-    QFile *file = nullptr;
     bool portCreated = false;
     bool portOpen = false;
     bool portLost = false;
@@ -158,7 +156,8 @@ private:
     int stepOfStamp = -1;
     QElapsedTimer stamp;
 
-    const uchar *fileData = nullptr;
+    // The file being sent, as it was when it was opened.
+    QByteArray fileBytes;
     qint64 remaining = 0;
     qint64 offset = 0;
     quint8 blockNumber = 0;

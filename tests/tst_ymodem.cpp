@@ -550,6 +550,50 @@ private slots:
                  qMakePair(1, QString("字库下载失败，9.font字体文件打开失败！")));
     }
 
+    // What goes out is the file as it was when the job took it: another program that cuts
+    // it short or rewrites it during the transfer neither ends the process nor mixes files.
+    void fileChangedDuringTransfer_data()
+    {
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("cut short") << true;
+        QTest::newRow("rewritten") << false;
+    }
+    void fileChangedDuringTransfer()
+    {
+        QFETCH(bool, cut);
+        const QByteArray font = randomBytes(60000, 5);
+        const QString path = folder() + "/tempFonts/5.font";
+        QVERIFY(writeFile(path, font));
+        // Slow enough to change the file after the first blocks.
+        SimulatedModuleOptions slow;
+        slow.processingUs = 20000;
+        SimulatedModule module(slow);
+        YModem worker;
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        YModemJob job;
+        job.job = YModemJob::Fonts;
+        job.fontIds = QStringList {"5"};
+        job.projectFolder = folder();
+        worker.startJob(job);
+        QVERIFY(QTest::qWaitFor(
+            [&] { return !log.progress.isEmpty() && log.progress.last().at(2) > 4096; }, 10000));
+        QVERIFY(log.progress.last().at(2) < 30000);
+        QFile file(path);
+        if (cut) {
+            QVERIFY(file.resize(10));
+        } else {
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.write(randomBytes(60000, 6)) == 60000);
+            file.close();
+        }
+        QVERIFY(waitIdle(worker));
+        QCOMPARE(log.messages.size(), 0);
+        const auto files = module.files();
+        QCOMPARE(files.size(), 1);
+        QVERIFY(files.at(0).data == font);
+    }
+
     // Pictures and fonts that time out say so, not that a project failed.
     void timeOutNamesTheJob_data()
     {
