@@ -8,6 +8,7 @@
 #include <QTextDecoder>
 #include <QXmlStreamReader>
 
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -68,18 +69,20 @@ QString codePoint(QChar c)
     return QStringLiteral("U+") + QString::number(c.unicode(), 16).toUpper().rightJustified(4, '0');
 }
 
-// The character at a character offset of the file, decoded as the reader's message counts
-// them; a null character when there is none. Read again from the start, in pieces.
-QChar characterAt(QIODevice *device, qint64 offset)
+// The character at a character offset of what the reader was handed; a null character
+// when there is none. The file is read again from the start through the same check, so
+// that a wide file is counted in the UTF-8 the reader had.
+QChar characterAt(QIODevice *source, qint64 offset)
 {
-    if (offset < 0 || !device->seek(0))
+    if (offset < 0 || !source->seek(0))
         return QChar();
-    const QByteArray head = device->peek(4);
-    const QTextCodec *codec = QTextCodec::codecForUtfText(head, QTextCodec::codecForName("UTF-8"));
-    std::unique_ptr<QTextDecoder> decoder(codec->makeDecoder());
+    MarkupBoundDevice device(source, std::numeric_limits<int>::max(),
+                             std::numeric_limits<qint64>::max());
+    device.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    std::unique_ptr<QTextDecoder> decoder(QTextCodec::codecForName("UTF-8")->makeDecoder());
     qint64 decoded = 0;
-    while (!device->atEnd()) {
-        const QByteArray piece = device->read(1 << 16);
+    for (;;) {
+        const QByteArray piece = device.read(1 << 16);
         if (piece.isEmpty())
             break;
         const QString text = decoder->toUnicode(piece);

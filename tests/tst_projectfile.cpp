@@ -1069,6 +1069,12 @@ void tst_ProjectFile::controlCharactersShowInParseErrors_data()
                             << "Unexpected 'U+0004'";
     QTest::newRow("U+0008 in a value")
         << QByteArray("<ui><page pageid=\"\x08\"/></ui>") << "U+0008";
+    // The reader counts the characters of what it was handed, declaration included.
+    const QByteArray declared("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ui>\x05</ui>");
+    QTest::newRow("UTF-16 with its declaration")
+        << HostileFixtures::inEncoding(declared, "UTF-16LE") << "Unexpected 'U+0005'";
+    QTest::newRow("UTF-32BE without a mark")
+        << HostileFixtures::inEncoding(declared, "UTF-32BE", false) << "Unexpected 'U+0005'";
 }
 
 // A character that cannot be seen is named by its number in the reader's message.
