@@ -5,6 +5,7 @@
 #include "designdocument.h"
 #include "drawgeometry.h"
 #include "eventinfo.h"
+#include "markupbounddevice.h"
 #include "pageparam.h"
 #include "projectkeys.h"
 #include "projectmarkupscanner.h"
@@ -488,8 +489,7 @@ bool ProjectFile::rewriteFrameElements(const QString &path, const Elements &valu
     const QTextCodec *codec = QTextCodec::codecForName(encoding);
     const bool asciiMarkup =
         utf8 || (codec && codec->fromUnicode(QStringLiteral("<a/>")) == "<a/>");
-    const bool wide = content.startsWith("\xFE\xFF") || content.startsWith("\xFF\xFE")
-        || content.left(4).contains('\0');
+    const bool wide = MarkupBoundDevice::wideEncoding(content).unit != 0;
     bool subset = false;
     ProjectMarkupScanner scanner(content);
     for (auto t = scanner.next(); t.kind != ProjectMarkupScanner::End && !subset;

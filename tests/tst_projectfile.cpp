@@ -1296,6 +1296,9 @@ void tst_ProjectFile::rewriteFailuresKeepTheFile_data()
                       "</frame></ui>")
         << false;
     QTest::newRow("write-protected") << good << true;
+    QTest::newRow("UTF-16") << HostileFixtures::inEncoding(good, "UTF-16LE") << false;
+    QTest::newRow("UTF-32 without a mark")
+        << HostileFixtures::inEncoding(good, "UTF-32BE", false) << false;
 }
 
 void tst_ProjectFile::rewriteFailuresKeepTheFile()
