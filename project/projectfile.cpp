@@ -3,7 +3,6 @@
 #include "bootparam.h"
 #include "checkedsavefile.h"
 #include "designdocument.h"
-#include "drawgeometry.h"
 #include "eventinfo.h"
 #include "markupbounddevice.h"
 #include "pageparam.h"
@@ -11,11 +10,9 @@
 #include "projectmarkupscanner.h"
 #include "projectxmlwriter.h"
 #include "qmywidget.h"
-#include "qmywidgetfactory.h"
 #include "timerparam.h"
 
 #include <QBuffer>
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
