@@ -21,7 +21,8 @@
 
 namespace {
 
-// Opacity keys and the alpha keys they also set when a file is read.
+// Opacity keys and the alpha keys they also set when a file is read. Written out here, apart
+// from the reader's table, so that a pair missing there fails.
 const char *const opacityPairs[][3] = {
     {"fontOpa", "fontColorA", nullptr},
     {"ybexItemProgImageColorOpa", "ybexItemProgImageColorA", nullptr},
