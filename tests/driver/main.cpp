@@ -11,7 +11,6 @@
 //                                            generates all.cfg first, as the program does
 
 #include "allcfg.h"
-#include "bootdlg.h"
 #include "designdocument.h"
 #include "downloadcontroller.h"
 #include "mainwindow.h"
@@ -20,7 +19,6 @@
 #include "projectfile.h"
 #include "projectfolder.h"
 #include "qmyframe.h"
-#include "timerparam.h"
 #include "ymodem.h"
 #include "ymodemjob.h"
 #include "ymodemportdlg.h"
