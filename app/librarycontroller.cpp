@@ -815,8 +815,9 @@ void LibraryController::slotFontConverted(bool ok, const QString &message)
         questions->showNotice(QMyMessageBox::Warning, tr("生成字体失败！") + message + elsewhere);
         return;
     }
-    const QString folder = QFileInfo(fontBeingMadeProject).absolutePath();
-    QFile font(GeneratedFonts::fontPath(folder + QStringLiteral("/tempFonts"), fontBeingMade));
+    QFile font(GeneratedFonts::fontPath(
+        ProjectFolder::subfolder(fontBeingMadeProject, QStringLiteral("tempFonts")),
+        fontBeingMade));
     const int characters =
         font.open(QIODevice::ReadOnly) ? GeneratedFonts::characterCount(font.readAll()) : -1;
     if (characters == 0)
