@@ -337,11 +337,6 @@ bool LibraryController::copyDirFiles(const QString &source, const QString &desti
     return FolderMirror::copyFiles(source, destination, failures);
 }
 
-bool LibraryController::removeDirRecursively(const QString &folder)
-{
-    return FolderMirror::removeRecursively(folder);
-}
-
 // The mirror holds the library as it was at the last load or save. One that could not be
 // refreshed is older than that and is never copied back, so that leaving without saving
 // cannot remove pictures the saved project uses.
