@@ -10,12 +10,6 @@
 #include <QDebug>
 #include <QPushButton>
 
-namespace {
-
-// Each question's "no" is its code plus one.
-
-} // namespace
-
 BootDlg::BootDlg(DesignDocument *design, QWidget *parent)
     : QDialog(parent)
     , design(design)

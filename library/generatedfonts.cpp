@@ -106,14 +106,15 @@ int GeneratedFonts::characterCount(const QByteArray &font)
             if (format == 2) {
                 count += length - ((first <= 0x20 && 0x20 < first + quint32(length)) ? 1 : 0);
             } else if (format == 0) {
-                if (dataAt + quint32(length) > quint32(cmap.size()))
+                // In 64 bits: a 32-bit sum wraps past an offset near its end.
+                if (qint64(dataAt) + length > cmap.size())
                     return -1;
                 for (int c = 0; c < length; ++c) {
                     if (c == 0 || cmap.at(int(dataAt) + c) != 0)
                         count += 1 - blankIn(first + quint32(c));
                 }
             } else if (format == 1 || format == 3) {
-                if (dataAt + quint32(entries) * 2 > quint32(cmap.size()))
+                if (qint64(dataAt) + qint64(entries) * 2 > cmap.size())
                     return -1;
                 for (int e = 0; e < entries; ++e)
                     count += 1 - blankIn(first + readU16(cmap, int(dataAt) + e * 2));

@@ -658,9 +658,9 @@ bool YModem::openNextFile()
             const QByteArray bytes = image.isNull() ? QByteArray() : ModulePicture::convert(image);
             const QString folder = current.projectFolder + QStringLiteral("/allFile");
             path = folder + QStringLiteral("/temp.bin");
-            // The previous picture's file is let go before its name is used again. The bytes
-            // go into the project's own folder and never through a link there: a link in its
-            // place or in the file's goes first, never what it points to.
+            // The previous picture's bytes are let go first. The file goes into the project's
+            // own folder and never through a link there: a link in its place or in the
+            // file's goes first, never what it points to.
             closeFile();
             if (bytes.isEmpty() || !ProjectFolder::makeRealFolder(folder)
                 || ((QFileInfo::exists(path) || ProjectFolder::isLink(path))

@@ -233,6 +233,26 @@ void tst_FontLibrary::characterCount_data()
     QTest::newRow("empty file") << QByteArray() << -1;
     QTest::newRow("not a font") << QByteArray(200, 'x') << -1;
     QTest::newRow("cut short") << fixture("one-han.font").left(70) << -1;
+    // A map whose data lies "before" it: the offset plus the length wraps around 32 bits.
+    const auto wrappedMap = [](int format) {
+        QByteArray cmap;
+        const auto le = [&cmap](quint32 value, int bytes) {
+            for (int i = 0; i < bytes; ++i)
+                cmap.append(char((value >> (8 * i)) & 0xFF));
+        };
+        le(28, 4);
+        cmap.append("cmap");
+        le(1, 4); // one subtable: data offset, first code, length, first glyph, entries, format
+        le(0xFFFFFFF0u, 4);
+        le(0x41, 4);
+        le(0x20, 2);
+        le(0, 2);
+        le(8, 2);
+        le(quint32(format), 2);
+        return cmap;
+    };
+    QTest::newRow("full map out of the file") << wrappedMap(0) << -1;
+    QTest::newRow("code list out of the file") << wrappedMap(1) << -1;
 }
 
 void tst_FontLibrary::characterCount()

@@ -114,6 +114,8 @@ private:
     QString makeProject();
     // Pictures p0.png, p1.png ... of 2 x 2 pixels imported into the open project.
     void importPictures(int count);
+    // Deletes the library pictures of these rows through the window, answering "是".
+    void deletePictures(const QList<int> &rows);
     template<typename T> T *child(const char *name)
     {
         T *w = window->findChild<T *>(QLatin1String(name));
@@ -182,6 +184,15 @@ void tst_Library::importPictures(int count)
         putImage(sources.last(), 2, 2);
     }
     window->library()->importImages(sources);
+}
+
+void tst_Library::deletePictures(const QList<int> &rows)
+{
+    child<QPushButton>("btnImageFontSub")->click();
+    for (int row : rows)
+        window->library()->getImageModel()->setCheckState(row, Qt::Checked);
+    child<QPushButton>("btnImageFontSub")->click();
+    answerYes(window->getQuestionBox());
 }
 
 void tst_Library::generate(const QString &number, const QString &ttf, const QString &chars, int bpp)
@@ -398,11 +409,7 @@ void tst_Library::filesThatCannotBeRemovedKeepTheirPlace()
     makeUnremovable(stuck);
 
     QMyImageItemModel *model = window->library()->getImageModel();
-    child<QPushButton>("btnImageFontSub")->click();
-    model->setCheckState(1, Qt::Checked);
-    model->setCheckState(2, Qt::Checked);
-    child<QPushButton>("btnImageFontSub")->click();
-    answerYes(window->getQuestionBox());
+    deletePictures({1, 2});
     // The answer's own message stays up.
     QVERIFY(window->getQuestionBox()->isVisible());
     QCOMPARE(messageOf(window->getQuestionBox()),
@@ -549,12 +556,7 @@ void tst_Library::aCopiedPageFollowsDeletedImages()
     meter->setMeterPointPicID(0, 3);
     window->pages()->slotActionPageCopy();
 
-    QMyImageItemModel *model = window->library()->getImageModel();
-    child<QPushButton>("btnImageFontSub")->click();
-    model->setCheckState(1, Qt::Checked);
-    model->setCheckState(2, Qt::Checked);
-    child<QPushButton>("btnImageFontSub")->click();
-    answerYes(window->getQuestionBox());
+    deletePictures({1, 2});
     QCOMPARE(design().pictures().size(), 2);
 
     window->pages()->slotActionPagePaste();
@@ -1157,10 +1159,7 @@ void tst_Library::quitWithoutSavingRestoresTheLibrary()
     QVERIFY(window->project()->saveProXml());
     putImage(dir->filePath(QStringLiteral("later.png")), 2, 2);
     window->library()->importImages({dir->filePath(QStringLiteral("later.png"))});
-    child<QPushButton>("btnImageFontSub")->click();
-    window->library()->getImageModel()->setCheckState(0, Qt::Checked);
-    child<QPushButton>("btnImageFontSub")->click();
-    answerYes(window->getQuestionBox());
+    deletePictures({0});
     QCOMPARE(files(project + QLatin1String("/tempImages")),
              QStringList {QStringLiteral("100002_later.png")});
 
