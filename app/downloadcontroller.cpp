@@ -246,20 +246,25 @@ void DownloadController::slotProgressBarMes(int kind, int total, int done, int p
         break;
     }
     if (kind >= 0 && kind <= 2) {
-        QProgressBar *bar = form->progressBarDown;
         // 0 of 0 ends a job that failed; the job's end shows how.
         if (total == 0)
             return;
-        barOutcome = YModem::Done;
-        bar->setFormat(QStringLiteral("%p%"));
-        bar->setOrientation(Qt::Horizontal);
-        bar->setRange(0, total);
-        bar->setValue(done);
-        bar->setVisible(done != total);
-        if (done == total && kind == 1)
-            imagesChanged = false;
+        showBarProgress(total, done, kind == 1);
     }
     progress->setProgress(total, done);
+}
+
+void DownloadController::showBarProgress(int total, int done, bool pictures)
+{
+    QProgressBar *bar = form->progressBarDown;
+    barOutcome = YModem::Done;
+    bar->setFormat(QStringLiteral("%p%"));
+    bar->setOrientation(Qt::Horizontal);
+    bar->setRange(0, total);
+    bar->setValue(done);
+    bar->setVisible(done != total);
+    if (done == total && pictures)
+        imagesChanged = false;
 }
 
 void DownloadController::slotRecvYModemMes(int kind, QString text)

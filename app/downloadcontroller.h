@@ -52,6 +52,9 @@ public:
     void retranslate();
     // The bar at the bottom shows how its job ended, in the language of the moment.
     void showBarOutcome();
+    // The bar at the bottom shows a transfer's progress; it hides when done reaches total,
+    // and a finished picture transfer leaves the library downloaded.
+    void showBarProgress(int total, int done, bool pictures);
 
     // The picture library changed since its last download.
     bool areImagesChanged() const { return imagesChanged; }

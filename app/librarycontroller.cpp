@@ -337,11 +337,6 @@ bool LibraryController::copyDirFiles(const QString &source, const QString &desti
     return FolderMirror::copyFiles(source, destination, failures);
 }
 
-bool LibraryController::removeDirRecursively(const QString &folder)
-{
-    return FolderMirror::removeRecursively(folder);
-}
-
 // The mirror holds the library as it was at the last load or save. One that could not be
 // refreshed is older than that and is never copied back, so that leaving without saving
 // cannot remove pictures the saved project uses.
@@ -815,8 +810,9 @@ void LibraryController::slotFontConverted(bool ok, const QString &message)
         questions->showNotice(QMyMessageBox::Warning, tr("生成字体失败！") + message + elsewhere);
         return;
     }
-    const QString folder = QFileInfo(fontBeingMadeProject).absolutePath();
-    QFile font(GeneratedFonts::fontPath(folder + QStringLiteral("/tempFonts"), fontBeingMade));
+    QFile font(GeneratedFonts::fontPath(
+        ProjectFolder::subfolder(fontBeingMadeProject, QStringLiteral("tempFonts")),
+        fontBeingMade));
     const int characters =
         font.open(QIODevice::ReadOnly) ? GeneratedFonts::characterCount(font.readAll()) : -1;
     if (characters == 0)

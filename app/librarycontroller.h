@@ -36,7 +36,6 @@ public:
 
     bool copyDirFiles(const QString &source, const QString &destination,
                       QStringList *failures = nullptr);
-    bool removeDirRecursively(const QString &folder);
     void initImageTable();
     void initFontTable();
     void refreshTtfList();

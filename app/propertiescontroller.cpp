@@ -218,6 +218,9 @@ void PropertiesController::slotRecvWnd(QMyWidget *w)
     if (!w)
         return;
     emit widgetShown(w);
+    // The placement rows show what the drawing lays out, also before the widget's first
+    // paint (right after a drop or a paste).
+    w->refreshComputedValues();
     // The rows show values within their limits; the widget keeps what they show.
     if (AttributeLimits::settle(*w))
         w->update();

@@ -150,17 +150,10 @@ void TerminalController::slotReceivedSysDlg(int job, QString text)
     serialPortDlg->startJob(job, text + "\r\n");
 }
 
+// Only picture transfers show progress on the text link.
 void TerminalController::slotRecePortProbar(int max, int value)
 {
-    form->progressBarDown->setOrientation(Qt::Horizontal);
-    form->progressBarDown->setRange(0, max);
-    form->progressBarDown->setValue(value);
-    if (value != max) {
-        form->progressBarDown->show();
-    } else {
-        form->progressBarDown->hide();
-        download->setImagesChanged(false);
-    }
+    download->showBarProgress(max, value, true);
 }
 
 // The module confirmed a request: its value becomes the project's and is written back.

@@ -1,6 +1,7 @@
 // The instruction terminal and the text-instruction link through the main window.
 
 #include "designglobals.h"
+#include "downloadcontroller.h"
 #include "instrtabledlg.h"
 #include "instructserialport.h"
 #include "mainwindow.h"
@@ -11,6 +12,8 @@
 #include "sysdlg.h"
 #include "terminalcontroller.h"
 #include "windowfixture.h"
+#include "ymodem.h"
+#include "ymodemjob.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -148,6 +151,25 @@ private slots:
         QCOMPARE(bar->value(), 50);
         window->terminal()->slotRecePortProbar(200, 200);
         QVERIFY(!bar->isVisibleTo(window));
+    }
+
+    // The bar of a picture download over the text link shows its own progress, not how the
+    // last YModem job ended.
+    void pictureProgressAfterFailedDownload()
+    {
+        auto *bar = window->findChild<QProgressBar *>("progressBarDown");
+        window->download()->slotProgressBarMes(1, 100, 40);
+        window->download()->slotDownloadJobEnded(YModemJob::Pictures, YModem::Failed);
+        QCOMPARE(bar->text(), QString("失败"));
+        window->terminal()->slotRecePortProbar(200, 50);
+        QCOMPARE(bar->text(), QString("25%"));
+        window->terminal()->slotRecePortProbar(200, 200);
+        QVERIFY(!bar->isVisibleTo(window));
+        // Nor does a switch of language bring that ending back.
+        window->slotRefleshUI(QString());
+        window->terminal()->slotRecePortProbar(200, 100);
+        QCOMPARE(bar->text(), QString("50%"));
+        window->terminal()->slotRecePortProbar(200, 200);
     }
 
     void portsThatArriveAreOffered()

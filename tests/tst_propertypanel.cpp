@@ -60,6 +60,8 @@ private slots:
     void pageBackground();
     void choiceRows();
     void geometryFollowsTheCanvas();
+    void placementRowsOfADroppedWidget_data();
+    void placementRowsOfADroppedWidget();
     void checkableRebuildsAfterTheReport();
     void openEditorAcrossSelections();
     void deletingTheShownWidgetWithAnEditorOpen();
@@ -979,6 +981,32 @@ void TestPropertyPanel::choiceRows()
     window->properties()->slotRecvWnd(button);
     set("ybexItemAnimDir", 7);
     QCOMPARE(button->getAnimDir(), 7);
+}
+
+// The sheet a drop shows holds the placement the drawing lays out, before any paint.
+void TestPropertyPanel::placementRowsOfADroppedWidget_data()
+{
+    QTest::addColumn<int>("typeCode");
+    QTest::newRow("slider") << widgetTypeCode(WidgetType::Slider);
+    QTest::newRow("arc") << widgetTypeCode(WidgetType::Arc);
+    QTest::newRow("chart") << widgetTypeCode(WidgetType::Chart);
+}
+
+void TestPropertyPanel::placementRowsOfADroppedWidget()
+{
+    QFETCH(int, typeCode);
+    QMyWidget *w = drop(typeCode);
+    QVERIFY(w);
+    QCOMPARE(window->properties()->getCurrentWidget(), w);
+    const QStringList keys = {"ybexItemProgX", "ybexItemProgY", "ybexItemProgW", "ybexItemProgH"};
+    QStringList rows;
+    for (const QString &key : keys)
+        rows << shown(key).toString();
+    w->grab();
+    const QStringList drawn = {QString::number(w->getX() + w->getProgX()),
+                               QString::number(w->getY() + w->getProgY()),
+                               QString::number(w->getProgW()), QString::number(w->getProgH())};
+    QCOMPARE(rows, drawn);
 }
 
 void TestPropertyPanel::geometryFollowsTheCanvas()
