@@ -9,7 +9,7 @@
 
 // Writes INI files as a whole. QSettings in Qt 5 replaces its file even when the new one
 // was cut short by a full disk, and reports no error; here QSettings writes a scratch copy
-// elsewhere, the copy is read back and checked, and only then does it replace the file,
+// beside the file, the copy is read back and checked, and only then does it replace the file,
 // through a checked save. A failure leaves the old file byte for byte.
 class SettingsFile
 {
