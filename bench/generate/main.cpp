@@ -3,7 +3,10 @@
 // event-holding widget), against one write of the same number of bytes to the same disk
 // the way the container is written (replaced whole, synced). Generation puts all.cfg
 // together in memory and writes it alone, so it should cost a few such writes at most.
+// Both are timed in the same rounds; each prints its median and the ratio is that of the
+// two medians.
 
+#include "../roundtimes.h"
 #include "allcfg.h"
 #include "bootparam.h"
 #include "designdocument.h"
@@ -16,29 +19,17 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryDir>
-#include <QVector>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 
 namespace {
 
 constexpr int PerPage = 20;
 constexpr int Pictures = 12;
-
-double elapsedMs(const std::function<void()> &step)
-{
-    QElapsedTimer timer;
-    timer.start();
-    step();
-    return timer.nsecsElapsed() / 1e6;
-}
 
 EventInfo makeEvent(int owner, int type, int userType)
 {
@@ -109,9 +100,8 @@ void writeTemplates(const QString &folder)
     writeFile(folder + QStringLiteral("/keyboard.py"), QByteArray(12 * 1024, 'k'));
 }
 
-// Rounds of a generation followed by a synced write of as many bytes: the best time of
-// each and the median of the rounds' ratios, which a busy machine shifts least. False when
-// generation failed.
+// Rounds of a generation followed by a synced write of as many bytes, so that the load of
+// a shared machine touches both alike. False when generation failed.
 bool measure(int pages, int rounds, const QTemporaryDir &dir, const QStringList &pictures,
              AllCfg &generator)
 {
@@ -125,12 +115,11 @@ bool measure(int pages, int rounds, const QTemporaryDir &dir, const QStringList 
     fill(pages, &canvas, design);
 
     const QString allCfg = dir.filePath(QStringLiteral("allFile/all.cfg"));
-    double generate = 0, plain = 0;
-    QVector<double> ratios;
+    RoundTimes generate, plain;
     qint64 bytes = 0;
     for (int round = 0; round < rounds; ++round) {
         int code = 0;
-        const double g = elapsedMs([&] { code = generator.createAllCfg(design); });
+        generate.time([&] { code = generator.createAllCfg(design); });
         if (code != AllCfg::Success) {
             std::fprintf(stderr, "generation failed with %d: %s\n", code,
                          qPrintable(generator.failureDetail()));
@@ -138,23 +127,24 @@ bool measure(int pages, int rounds, const QTemporaryDir &dir, const QStringList 
         }
         bytes = QFileInfo(allCfg).size();
         const QByteArray same(int(bytes), 'x');
-        const double w = elapsedMs([&] {
+        plain.time([&] {
             QSaveFile file(dir.filePath(QStringLiteral("plain.bin")));
             if (file.open(QIODevice::WriteOnly))
                 file.write(same);
             file.commit();
         });
-        generate = round == 0 ? g : std::min(generate, g);
-        plain = round == 0 ? w : std::min(plain, w);
-        ratios.append(g / w);
     }
-    std::sort(ratios.begin(), ratios.end());
 
-    std::printf("design: %d pages x %d widgets, all.cfg %.1f KB\n", pages, PerPage, bytes / 1024.0);
-    std::printf("  %-38s %9.2f ms\n", "generate all.cfg", generate);
-    std::printf("  %-38s %9.2f ms\n", "write the same bytes (synced)", plain);
-    std::printf("  %-38s %9.2f    target <= 5\n", "generate / synced write",
-                ratios.at(ratios.size() / 2));
+    std::printf("design: %d pages x %d widgets, all.cfg %.1f KB, median of %d rounds\n", pages,
+                PerPage, bytes / 1024.0, rounds);
+    auto line = [](const char *name, const RoundTimes &times) {
+        std::printf("  %-38s %9.3f ms   (fastest %.3f, slowest %.3f)\n", name, times.median(),
+                    times.fastest(), times.slowest());
+    };
+    line("generate all.cfg", generate);
+    line("write the same bytes (synced)", plain);
+    std::printf("  %-38s %9.2f    target <= 5 (ratio of the two medians)\n",
+                "generate / synced write", generate.median() / plain.median());
     return true;
 }
 
