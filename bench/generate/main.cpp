@@ -175,6 +175,6 @@ int main(int argc, char **argv)
     AllCfg generator;
     generator.setTemplateFolder(dir.filePath(QStringLiteral("file")));
     const bool done =
-        measure(100, 15, dir, pictures, generator) && measure(1000, 5, dir, pictures, generator);
+        measure(100, 15, dir, pictures, generator) && measure(1000, 15, dir, pictures, generator);
     return done ? 0 : 1;
 }
