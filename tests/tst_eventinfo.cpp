@@ -276,6 +276,9 @@ void TestEventInfo::stringConstantsAreEscaped_data()
                                      << QByteArray("user.set_svar(2,\"a\\r\\nb\")\r\n");
     QTest::newRow("cursor items") << 62 << QStringList {"1", "0", "255", "2", "a\\b", ""}
                                   << QByteArray("user.set_cursor_info(1,0,255,2,\"a\\\\b\")\r\n");
+    // Python reads no source holding a NUL.
+    QTest::newRow("NUL") << 57 << QStringList {QString("a") + QChar(0) + "b", ""}
+                         << QByteArray("user.report_str(\"a\\x00b\")\r\n");
     QTest::newRow("ordinary text") << 8 << QStringList {"1", "温度 25°C, 'ok' #1;", ""}
                                    << QString("user.set_text(1,\"温度 25°C, 'ok' #1;\")\r\n").toUtf8();
 }
