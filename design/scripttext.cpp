@@ -370,29 +370,21 @@ private:
         return !nesting.tooDeep() && expression();
     }
 
-    bool disjunction()
+    // Operands joined by a keyword operator.
+    bool joined(const char *word, bool (Parser::*operand)())
     {
-        if (!conjunction())
+        if (!(this->*operand)())
             return false;
-        while (isWord("or")) {
+        while (isWord(word)) {
             ++k;
-            if (!conjunction())
+            if (!(this->*operand)())
                 return false;
         }
         return true;
     }
 
-    bool conjunction()
-    {
-        if (!inversion())
-            return false;
-        while (isWord("and")) {
-            ++k;
-            if (!inversion())
-                return false;
-        }
-        return true;
-    }
+    bool disjunction() { return joined("or", &Parser::conjunction); }
+    bool conjunction() { return joined("and", &Parser::inversion); }
 
     bool inversion()
     {
