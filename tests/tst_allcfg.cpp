@@ -1450,6 +1450,10 @@ void TestAllCfg::fieldsThatDoNotFit_data()
         << 126
         << "Page-1 Btn-3：按钮进入事件“设置控件数值”的参数“val”的值“0);import "
            "os;os.system(0”不是单个Python表达式";
+    QTest::newRow("argument %1") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        t->addWidget(0, 3, 2)->addEvent(makeEvent(3, 0, 31, "%1"));
+    }) << 126 << "Page-0 Prog-2：进度退出事件“控制延时”的参数“ms”的值“%1”不是单个Python表达式";
     QTest::newRow("page result variable")
         << DesignStep([](TestAllCfg *t) { t->addPage()->appendEvent(makeEvent(-1, 0, 12, "#x")); })
         << 126 << "Page-0：页面退出事件“获取蜂鸣器的值”的结果变量“#x”不是变量名";

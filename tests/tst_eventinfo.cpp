@@ -418,6 +418,7 @@ const QList<ArgumentCase> &argumentCases()
         accept("power", "-x ** -2");
         accept("bit operators", "~a << 2 | b & c ^ d >> 1");
         accept("division and remainder", "a // 2 % 3 / 4");
+        accept("remainders written tight", "a%1%2");
         accept("constants", "(True, False, None)");
         accept("slices", "a[1:2, ::3, :]");
         accept("list", "[1, [2], 3,]");
