@@ -84,12 +84,14 @@ bool dropsLineBreaks(const QMyWidget &w, const QString &key, int value)
         && w.getType() == WidgetType::TextBox;
 }
 
-// The rows of a widget's sheet whose showing can change a value: ranged int rows and the
-// choices that apply when shown.
+// The rows of a widget's sheet whose showing can change a value: ranged int rows, the
+// choices that apply when shown and the switches.
 struct Check
 {
+    enum Kind { Range, Choice, Switch };
     QString key;
-    int choices = -1; // the number of names; -1 for an int row
+    Kind kind = Range;
+    int choices = 0; // the number of values a choice keeps: its names and those it keeps
 };
 
 void collectChecks(const QList<SheetRow> &rows, QVector<Check> *checks)
@@ -98,9 +100,12 @@ void collectChecks(const QList<SheetRow> &rows, QVector<Check> *checks)
         int min = 0;
         int max = 0;
         if (row.kind == SheetRow::Int && valueRange(row.key, &min, &max))
-            checks->append({row.key, -1});
+            checks->append({row.key, Check::Range});
         else if (row.kind == SheetRow::Choice && row.appliesWhenShown)
-            checks->append({row.key, int(row.choices.size())});
+            checks->append(
+                {row.key, Check::Choice, int(row.choices.size() + row.keptChoices.size())});
+        else if (row.kind == SheetRow::Bool)
+            checks->append({row.key, Check::Switch});
         collectChecks(row.children, checks);
     }
 }
@@ -131,7 +136,17 @@ bool visit(const QMyWidget &w, QMyWidget *target)
         const int value = w.intValue(check.key, &known);
         if (!known)
             continue;
-        if (check.choices < 0) {
+        if (check.kind == Check::Switch) {
+            // A switch shows any value but 0 as on.
+            if (value == 0 || value == 1)
+                continue;
+            changed = true;
+            if (!target)
+                return true;
+            target->setIntValue(check.key, 1);
+            continue;
+        }
+        if (check.kind == Check::Range) {
             int min = 0;
             int max = 0;
             valueRange(check.key, &min, &max);

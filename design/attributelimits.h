@@ -34,8 +34,9 @@ void setSharedSeries(QMyWidget &w, const QString &base, int value);
 void setChoice(QMyWidget &w, const QString &key, int value);
 
 // What showing the widget's property sheet makes of its values: a value outside its row's
-// range takes the bound, a choice outside its names the first one. True when anything
-// changed. Values within their rows are left as they are.
+// range takes the bound, a choice outside its names (and the values it keeps) the first
+// one, a switch other than 0 or 1 is on, 1. True when anything changed. Values within
+// their rows are left as they are.
 bool settle(QMyWidget &w);
 // Whether settle would change anything.
 bool needsSettling(const QMyWidget &w);

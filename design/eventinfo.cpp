@@ -409,7 +409,7 @@ EventInfo::CodeProblem EventInfo::codeProblem(int *param) const
         return problem;
     };
     for (int i = 0; i < f->lead; ++i) {
-        if (!ScriptText::isSafeArgument(m_eventParam[i]))
+        if (!ScriptText::isExpression(m_eventParam[i]))
             return found(CodeProblem::UnsafeArgument, i);
     }
     const QString &last = m_eventParam[f->lead];
@@ -417,7 +417,7 @@ EventInfo::CodeProblem EventInfo::codeProblem(int *param) const
         return found(CodeProblem::ResultNotAName, f->lead);
     // The string variable is written only in place of an empty constant.
     if (f->form == LineForm::Text && last.isEmpty()
-        && !ScriptText::isSafeArgument(m_eventParam[f->lead + 1]))
+        && !ScriptText::isExpression(m_eventParam[f->lead + 1]))
         return found(CodeProblem::UnsafeArgument, f->lead + 1);
     return CodeProblem::None;
 }

@@ -58,7 +58,7 @@ public:
     // What keeps the line of toCode from doing only what it says.
     enum class CodeProblem {
         None,
-        UnsafeArgument, // an argument written as typed would change the line around it
+        UnsafeArgument, // an argument written as typed is not exactly one expression
         ResultNotAName // the result variable cannot be assigned to
     };
     // The first problem of the parameters that reach the line, with that parameter's index.

@@ -11,9 +11,11 @@ namespace ScriptText {
 // breaks escaped; a text without them stays as it is.
 QString stringConstant(const QString &text);
 
-// An argument written as typed (a number, a name, an expression) that stays one argument of
-// the call: no line break, and no ";" or "#" outside quotes, brackets and quotes balanced.
-bool isSafeArgument(const QString &text);
+// An argument written as typed that Python reads as exactly one expression in its place in
+// the call: a number, a name, a string, or such joined by operators, calls, attributes,
+// subscripts and brackets. Anything else is refused, also what Python would accept but
+// this subset does not know (keyword arguments, lambdas, comprehensions, string prefixes).
+bool isExpression(const QString &text);
 
 // A variable that can be assigned to: a Python name that is not a keyword.
 bool isName(const QString &text);

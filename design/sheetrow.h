@@ -33,6 +33,9 @@ struct SheetRow
     bool keyed = true;
     int index = -1;
     QList<const char *> choices;
+    // Names of the values after the listed ones that the design keeps as they are: the
+    // row offers only the listed names, and shows such a stored value as one more entry.
+    QList<const char *> keptChoices;
     QList<SheetRow> children;
     // Placed before it gets its names and value, so that rows its applier adds follow it.
     bool placedFirst = false;

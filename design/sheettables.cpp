@@ -226,8 +226,10 @@ QList<SheetRow> imageSheet()
 
 QList<SheetRow> progressSheet()
 {
-    const SheetRow direction = choiceRow(TR("出现方向"), QStringLiteral("ybexItemProgDir"),
-                                         {TR("从左到右"), TR("从右到左")});
+    SheetRow direction = choiceRow(TR("出现方向"), QStringLiteral("ybexItemProgDir"),
+                                   {TR("从左到右"), TR("从右到左")});
+    // The drawing fills a bar from the top or the bottom too; such bars stay vertical.
+    direction.keptChoices = {TR("从上到下"), TR("从下到上")};
     return typeAndId() + geometry()
         + QList<SheetRow> {
             stateRow(), progValueRow(), group(TR("主属性"), pictureRows(Plain) + fillRows(Plain)),
@@ -475,6 +477,17 @@ QList<SheetRow> widgetSheet(WidgetType type, bool checkable)
         return chartSheet();
     }
     return {};
+}
+
+QStringList keysOf(const QList<SheetRow> &rows, SheetRow::Kind kind)
+{
+    QStringList keys;
+    for (const SheetRow &row : rows) {
+        if (row.kind == kind)
+            keys << row.key;
+        keys << keysOf(row.children, kind);
+    }
+    return keys;
 }
 
 bool widgetHasEvents(WidgetType type)

@@ -5,6 +5,7 @@
 #include "widgettype.h"
 
 #include <QList>
+#include <QStringList>
 
 // The rows of every property sheet, top to bottom: the page, a design timer, the sleep
 // timer and the ten widget types. The events group that may close a sheet is not part of
@@ -22,6 +23,8 @@ QList<SheetRow> timerSheet();
 QList<SheetRow> sleepTimerSheet();
 // A button shows its selected look while checkable and its pressed look otherwise.
 QList<SheetRow> widgetSheet(WidgetType type, bool checkable);
+// The keys of the rows of a kind, groups' rows included, top to bottom.
+QStringList keysOf(const QList<SheetRow> &rows, SheetRow::Kind kind);
 // Whether the sheet of a widget type ends with the events group (when there are events).
 bool widgetHasEvents(WidgetType type);
 

@@ -9,6 +9,7 @@
 #include "pageparam.h"
 #include "projectfolder.h"
 #include "qmywidget.h"
+#include "sheettables.h"
 #include "timerparam.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <functional>
@@ -105,6 +107,24 @@ struct SettledWidget
     QStringList values;
 };
 
+// The keys of the font rows of a widget's sheet, made once per type and switch.
+const QStringList &fontKeysOf(WidgetType type, bool checkable)
+{
+    static const auto table = [] {
+        std::array<std::array<QStringList, 2>, WidgetTypeCount> t;
+        for (int code = 0; code < WidgetTypeCount; ++code) {
+            for (int c = 0; c < 2; ++c)
+                t[code][c] = SheetTables::keysOf(SheetTables::widgetSheet(WidgetType(code), c != 0),
+                                                 SheetRow::FontChoice);
+        }
+        return t;
+    }();
+    static const QStringList none;
+    if (!isKnownWidgetType(type))
+        return none;
+    return table[widgetTypeCode(type)][checkable ? 1 : 0];
+}
+
 } // namespace
 
 AllCfg::AllCfg(QObject *parent)
@@ -115,6 +135,8 @@ struct AllCfg::PageOutput
 {
     int code = Success;
     const QMyWidget *culprit = nullptr;
+    // The font or picture number that is missing.
+    int missing = -1;
     int fileSize = 0;
     // The page file's section and the page's event-script sections, as all.cfg holds them.
     QByteArray fileSection;
@@ -135,9 +157,17 @@ void AllCfg::makePage(const DesignDocument &design, int k, PageOutput *out)
                          &out->culprit);
     if (out->code != Success)
         return;
+    const int pictureCount = design.pictures().size();
+    if (backgroundMissing(*design.page(k), pictureCount, &out->missing)) {
+        out->code = MissingPicture;
+        return;
+    }
     for (const QMyWidget *w : design.widgets(k)) {
-        if (fontMissing(*w, design.fontIds())) {
+        if (fontMissing(*w, design.fontIds(), &out->missing))
             out->code = MissingFont;
+        else if (pictureMissing(*w, pictureCount, &out->missing))
+            out->code = MissingPicture;
+        if (out->code != Success) {
             out->culprit = w;
             return;
         }
@@ -257,6 +287,15 @@ QString AllCfg::failureDetail() const
     case MissingFont:
         return tr("%1 %2：字体%3不存在，请先生成该字体或选择已有的字体")
             .arg(page, f.widget, QString::number(f.font));
+    case MissingPicture:
+        if (f.boot)
+            return tr("开机动画：图片%1不在图库中，请先把该图片加入图库或修改动画的图片范围")
+                .arg(f.picture);
+        if (f.widget.isEmpty())
+            return tr("%1：背景图片%2不在图库中，请先把该图片加入图库或选择图库中的图片")
+                .arg(page, QString::number(f.picture));
+        return tr("%1 %2：图片%3不在图库中，请先把该图片加入图库或选择图库中的图片")
+            .arg(page, f.widget, QString::number(f.picture));
     case WidgetIdOutOfRange:
         return tr("%1 %2：控件ID不在0-65535之内").arg(page, f.widget);
     case UnsafeEventParameter: {
@@ -267,22 +306,25 @@ QString AllCfg::failureDetail() const
             place += QLatin1Char(' ') + f.widget;
         if (f.problem == int(EventInfo::CodeProblem::ResultNotAName))
             return tr("%1：%2的结果变量“%3”不是变量名").arg(place, f.event, f.param);
-        return tr("%1：%2的参数“%3”含有换行、;、#或不成对的括号、引号")
-            .arg(place, f.event, f.param);
+        return tr("%1：%2的参数“%3”的值“%4”不是单个Python表达式")
+            .arg(place, f.event, f.param, f.value);
     }
     }
     return QString();
 }
 
-bool AllCfg::fontMissing(const QMyWidget &w, const QStringList &fontIds)
+bool AllCfg::fontMissing(const QMyWidget &w, const QStringList &fontIds, int *font)
 {
-    if (w.getType() != WidgetType::Btn && w.getType() != WidgetType::Lab)
-        return false;
-    for (const QString &id : fontIds) {
-        if (id.toInt() == w.getFontID())
-            return false;
+    for (const QString &key : fontKeysOf(w.getType(), w.getCheckabled())) {
+        const int number = w.intValue(key);
+        if (std::none_of(fontIds.cbegin(), fontIds.cend(),
+                         [number](const QString &id) { return id.toInt() == number; })) {
+            if (font)
+                *font = number;
+            return true;
+        }
     }
-    return true;
+    return false;
 }
 
 int AllCfg::failUnsafeEvent(const EventHolder &holder, int index, int page, const QMyWidget *w,
@@ -300,6 +342,7 @@ int AllCfg::failUnsafeEvent(const EventHolder &holder, int index, int page, cons
     // A result variable is named by what it holds; an argument by its place in the call.
     m_failure.param = problem == EventInfo::CodeProblem::ResultNotAName ? event.param(param)
                                                                         : event.paramCaption(param);
+    m_failure.value = event.param(param);
     return UnsafeEventParameter;
 }
 
@@ -404,7 +447,7 @@ int AllCfg::run(const DesignDocument &design)
     // Every page is checked before anything is written, and a page that cannot be written
     // stops the run before any event does.
     QVector<PageOutput> pages = makePages(design);
-    if ((code = checkPages(design, pages)) != Success
+    if ((code = checkPages(design, pages)) != Success || (code = checkBoot(design)) != Success
         || (code = checkEvents(pages, timers)) != Success)
         return code;
     Templates files;
@@ -441,15 +484,27 @@ int AllCfg::checkPages(const DesignDocument &design, const QVector<PageOutput> &
             m_failure.widget = named.join(tr("、"));
             return page.code;
         }
-        if (page.code == MissingFont) {
-            fail(MissingFont, k, page.culprit);
-            m_failure.font = page.culprit->getFontID();
-            return MissingFont;
+        if (page.code == MissingFont || page.code == MissingPicture) {
+            fail(page.code, k, page.culprit);
+            (page.code == MissingFont ? m_failure.font : m_failure.picture) = page.missing;
+            return page.code;
         }
         if (page.code != Success)
             return fail(page.code, k, page.culprit);
     }
     return Success;
+}
+
+// The pictures of the boot animation, which plays them from the library.
+int AllCfg::checkBoot(const DesignDocument &design)
+{
+    int picture = -1;
+    if (!animationPictureMissing(design.boot(), design.pictures().size(), &picture))
+        return Success;
+    fail(MissingPicture);
+    m_failure.boot = true;
+    m_failure.picture = picture;
+    return MissingPicture;
 }
 
 // Timers come first, then the pages in order.

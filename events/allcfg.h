@@ -48,6 +48,7 @@ public:
         WidgetIdOutOfRange = 125,
         UnsafeEventParameter = 126,
         MissingFont = 127,
+        MissingPicture = 128,
     };
 
     static constexpr int TimerCount = 9;
@@ -114,9 +115,19 @@ public:
     static QByteArray widgetRecord(const QMyWidget &w, int offset);
     // The code that stops a run for this widget's record, or 0.
     static int recordProblem(const QMyWidget &w, qint64 offset);
-    // Whether a button or label draws with a font number that none of the generated fonts
-    // (fontIds, decimal texts) has.
-    static bool fontMissing(const QMyWidget &w, const QStringList &fontIds);
+    // Whether a font row of the widget's sheet names a font number that none of the
+    // generated fonts (fontIds, decimal texts) has; *font is the first such number.
+    static bool fontMissing(const QMyWidget &w, const QStringList &fontIds, int *font = nullptr);
+    // The picture numbers a widget's record gives the module as pictures it has: the
+    // number of each image block and image flag, unless the record says it shows none.
+    static QList<int> recordPictures(const QMyWidget &w);
+    // Whether the record gives the module a picture beyond the library's pictureCount
+    // pictures, which the picture download never sends; *picture is the first such one.
+    static bool pictureMissing(const QMyWidget &w, int pictureCount, int *picture = nullptr);
+    // The same for a page's background and the boot animation's picture range.
+    static bool backgroundMissing(const PageParam &page, int pictureCount, int *picture = nullptr);
+    static bool animationPictureMissing(const BootParam &boot, int pictureCount,
+                                        int *picture = nullptr);
     // A whole page file; on a widget that cannot be written, its code and the widget.
     static int pageFile(const PageParam &page, const QList<QMyWidget *> &widgets, int width,
                         int height, QByteArray *bytes, const QMyWidget **culprit = nullptr);
@@ -162,7 +173,10 @@ private:
         QString event; // an event's type and function
         QString param; // and its parameter
         int problem = 0; // EventInfo::CodeProblem
+        QString value; // the text of an argument that is no expression
         int font = -1; // a font number no generated font has
+        int picture = -1; // a picture number the library lacks
+        bool boot = false; // the boot animation's picture
     };
 
     // What one page gives: its page file and its event scripts, or what keeps them out.
@@ -183,6 +197,7 @@ private:
     static void makePage(const DesignDocument &design, int k, PageOutput *out);
     static QVector<PageOutput> makePages(const DesignDocument &design);
     int checkPages(const DesignDocument &design, const QVector<PageOutput> &pages);
+    int checkBoot(const DesignDocument &design);
     int checkEvents(const QVector<PageOutput> &pages, TimerParam *timers[TimerCount]);
     int readTemplates(const QString &folder, Templates *templates);
     int readTemplate(const QString &folder, const char *name, int code, QByteArray *bytes);

@@ -4,11 +4,14 @@
 
 #include "allcfg.h"
 
+#include "bootparam.h"
 #include "pageparam.h"
 #include "qmywidget.h"
 
 #include <QColor>
 #include <QSet>
+
+#include <algorithm>
 
 namespace {
 
@@ -44,6 +47,12 @@ void color(QByteArray &b, const QColor &c)
 int shownChoice(int value, int count)
 {
     return value >= 0 && value < count ? value : 0;
+}
+
+// A switch as its tick box shows it: any value but 0 is on.
+int shownSwitch(int value)
+{
+    return value != 0 ? 1 : 0;
 }
 
 void pad(QByteArray &b)
@@ -435,7 +444,7 @@ QByteArray AllCfg::pageAnimBlock(const PageParam &page)
 {
     QByteArray b;
     b.reserve(12);
-    u16(b, page.pageAnimEnabled());
+    u16(b, shownSwitch(page.pageAnimEnabled()));
     u16(b, shownChoice(page.pageAnimMode(), PageAnimModes));
     u16(b, shownChoice(page.pageAnimDir(), PageAnimDirections));
     u16(b, page.pageAnimTime());
@@ -673,4 +682,74 @@ int AllCfg::pageFile(const PageParam &page, const QList<QMyWidget *> &widgets, i
     b.append(EndMarker, sizeof EndMarker);
     *bytes = b;
     return Success;
+}
+
+QList<int> AllCfg::recordPictures(const QMyWidget &w)
+{
+    QList<int> numbers;
+    switch (w.getType()) {
+    case WidgetType::Btn:
+        numbers << w.getImageNum()
+                << (w.getCheckabled() ? w.getSelectImageNum() : w.getPressImageNum())
+                << w.getSelectImageNum();
+        break;
+    case WidgetType::Lab:
+    case WidgetType::Img:
+    case WidgetType::TextBox:
+        numbers << w.getImageNum();
+        break;
+    case WidgetType::Prog:
+        numbers << w.getImageNum() << w.getProgImageNum();
+        break;
+    case WidgetType::Meter:
+        numbers << w.getImageNum();
+        for (int i = 0; i < QMyWidget::NeedleCount; ++i)
+            numbers << w.getMeterPointPicID(i);
+        break;
+    // Their records carry the flag of no picture, whatever their image blocks hold.
+    case WidgetType::QRCode:
+    case WidgetType::Slider:
+    case WidgetType::Arc:
+    case WidgetType::Chart:
+        break;
+    }
+    // A negative number is no picture.
+    numbers.erase(std::remove_if(numbers.begin(), numbers.end(), [](int n) { return n < 0; }),
+                  numbers.end());
+    return numbers;
+}
+
+bool AllCfg::pictureMissing(const QMyWidget &w, int pictureCount, int *picture)
+{
+    for (const int number : recordPictures(w)) {
+        if (number >= pictureCount) {
+            if (picture)
+                *picture = number;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool AllCfg::backgroundMissing(const PageParam &page, int pictureCount, int *picture)
+{
+    if (page.pageImageNum() < pictureCount)
+        return false;
+    if (picture)
+        *picture = page.pageImageNum();
+    return true;
+}
+
+bool AllCfg::animationPictureMissing(const BootParam &boot, int pictureCount, int *picture)
+{
+    if (!boot.getAnimFlag())
+        return false;
+    // The animation shows the pictures from one end of its range to the other.
+    const int low = qMax(0, qMin(boot.getAnimStartID(), boot.getAnimEndID()));
+    const int high = qMax(boot.getAnimStartID(), boot.getAnimEndID());
+    if (high < pictureCount)
+        return false;
+    if (picture)
+        *picture = qMax(low, pictureCount);
+    return true;
 }

@@ -31,9 +31,9 @@ QByteArray AllCfg::bootScript(const BootParam &boot, int direction,
         const TimerParam *timer = timers[t];
         s += line(QStringLiteral("user.set_timer(%1,%2,%3,%4)")
                       .arg(timer->timerID())
-                      .arg(timer->timerOneTime())
+                      .arg(timer->timerOneTime() != 0 ? 1 : 0)
                       .arg(timer->timerTime())
-                      .arg(timer->timerEnable()));
+                      .arg(timer->timerEnable() != 0 ? 1 : 0));
     }
     const TimerParam *sleep = timers[SleepTimer];
     s += line(

@@ -1,5 +1,6 @@
 #include "qmypropertysheet.h"
 
+#include "attributelimits.h"
 #include "designdocument.h"
 #include "designglobals.h"
 #include "eventholder.h"
@@ -87,6 +88,7 @@ void QMyPropertySheet::clear()
     m.colors->clear();
     m.choices->clear();
     keys->clear();
+    extraEntries.clear();
     shownRow = nullptr;
 }
 
@@ -133,6 +135,15 @@ void QMyPropertySheet::refreshFontChoice(const QString &key, int fontId)
     m.choices->setValue(row, index);
 }
 
+bool QMyPropertySheet::extraEntry(const QString &key, int index, int *value) const
+{
+    const auto it = extraEntries.constFind(key);
+    if (it == extraEntries.constEnd() || it->index != index)
+        return false;
+    *value = it->value;
+    return true;
+}
+
 void QMyPropertySheet::showChoice(const QString &key, int index)
 {
     QtProperty *row = rowOf(key);
@@ -165,6 +176,13 @@ QStringList QMyPropertySheet::choiceNames(const SheetRow &row, const ValueOf &va
         unlisted = QCoreApplication::translate("MainWindow", "未知（%1）").arg(value);
     }
     *index = value;
+    // A value the row keeps without offering it shows as one more entry, named.
+    const int kept = value - int(names.size());
+    if (kept >= 0 && kept < row.keptChoices.size()) {
+        names << QCoreApplication::translate(SheetTables::Context, row.keptChoices.at(kept));
+        *index = names.size() - 1;
+        return names;
+    }
     // A row that only shows names what the design keeps, even when no entry does.
     if (!row.appliesWhenShown && (value < 0 || value >= names.size())) {
         names << (unlisted.isEmpty()
@@ -218,6 +236,11 @@ QtProperty *QMyPropertySheet::makeRow(const SheetRow &row, const ValueOf &valueO
         enterKey(made, row);
         int index = 0;
         const QStringList names = choiceNames(row, valueOf, &index);
+        if (row.kind == SheetRow::Choice && names.size() > row.choices.size())
+            extraEntries.insert(
+                row.key,
+                {int(names.size()) - 1,
+                 valueOf(row.key).toInt() + AttributeLimits::choiceOffset(row.key)});
         if (row.placedFirst)
             place(made, parent, false);
         {

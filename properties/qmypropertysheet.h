@@ -3,6 +3,7 @@
 
 #include "sheetrow.h"
 
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -72,6 +73,9 @@ public:
     void refreshFontChoice(const QString &key, int fontId);
     // The choice row of the key shows entry `index`, which applies nothing.
     void showChoice(const QString &key, int index);
+    // Whether entry `index` of the key's choice row is the one added for a stored value
+    // outside its names; *value is that value.
+    bool extraEntry(const QString &key, int index, int *value) const;
 
     // The position of font `fontId` in fontIds; one past the list when none holds it.
     static int fontChoiceIndex(const QStringList &fontIds, int fontId);
@@ -92,6 +96,13 @@ private:
     QMap<QtProperty *, QString> *keys;
     const DesignDocument *design;
     QtProperty *shownRow = nullptr;
+    // The added entry of each choice row that has one, and the value it stands for.
+    struct ExtraEntry
+    {
+        int index;
+        int value;
+    };
+    QHash<QString, ExtraEntry> extraEntries;
 };
 
 #endif // QMYPROPERTYSHEET_H

@@ -494,7 +494,7 @@ void QMySheetApplier::applyWidgetChoice(QMyWidget *w, const QString &key, int in
             return;
         }
         v = design->fontIds().at(index).toInt();
-    } else {
+    } else if (!sheet->extraEntry(key, index, &v)) {
         v = index + AttributeLimits::choiceOffset(key);
     }
     bool known = false;

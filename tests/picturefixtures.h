@@ -5,6 +5,7 @@
 // behind it, as a decompression bomb does, and a real picture of many pixels that takes
 // little space.
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
@@ -59,6 +60,22 @@ inline bool writeWidePicture(const QString &path, int width, int height)
     QImage image(width, height, QImage::Format_Mono);
     image.fill(1);
     return image.save(path, "PNG");
+}
+
+// A picture library of count one-pixel pictures, numbered 0 to count - 1 by their names.
+inline bool writeLibrary(const QString &folder, int count)
+{
+    QImage image(1, 1, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return false;
+    for (int i = 0; i < count; ++i) {
+        if (!writeBytes(folder + QStringLiteral("/%1_p.png").arg(i + 1), png))
+            return false;
+    }
+    return true;
 }
 
 } // namespace PictureFixtures

@@ -6,8 +6,10 @@
 #include "eventholder.h"
 #include "filesizelimit.h"
 #include "pageparam.h"
+#include "picturefixtures.h"
 #include "qmywidget.h"
 #include "qmywidgetfactory.h"
+#include "sheettables.h"
 #include "timerparam.h"
 
 #include <QDir>
@@ -150,6 +152,9 @@ void textBytesAt(Layout &l, int at)
 }
 
 constexpr int Offset = 1234;
+
+// A library of pictures 0 and 1.
+const QStringList TwoPictures {"/library/1_a.png", "/library/2_b.png"};
 
 void headAt(Layout &l, int tag, bool body)
 {
@@ -443,7 +448,15 @@ private slots:
     void fieldsThatDoNotFit();
     void fontMissing_data();
     void fontMissing();
+    void missingFontStopsTheRun_data();
     void missingFontStopsTheRun();
+    void recordPictures_data();
+    void recordPictures();
+    void switchesGoOutAsOnOrOff_data();
+    void switchesGoOutAsOnOrOff();
+    void pageSwitchGoesOutAsOnOrOff();
+    void progressDirection_data();
+    void progressDirection();
     void writeFailures_data();
     void writeFailures();
     void driverGenerates();
@@ -454,6 +467,8 @@ private:
     int run(QString *detail = nullptr);
     QString allCfgPath() const { return dir->filePath("allFile/all.cfg"); }
     QList<Section> sections();
+    // The page file of page 0 of the last run.
+    QByteArray firstPageFile();
     QStringList outputEntries() const;
     void buildRichDesign();
 
@@ -518,6 +533,15 @@ QList<Section> TestAllCfg::sections()
     if (!ok)
         qWarning("all.cfg does not parse");
     return ok ? s : QList<Section>();
+}
+
+QByteArray TestAllCfg::firstPageFile()
+{
+    for (const Section &s : sections()) {
+        if (s.id == 3 && s.page == 0)
+            return s.bytes;
+    }
+    return QByteArray();
 }
 
 QStringList TestAllCfg::outputEntries() const
@@ -798,6 +822,11 @@ void TestAllCfg::bootScript()
     const QByteArray changed = AllCfg::bootScript(design->boot(), 1, timers);
     QVERIFY(changed.contains("user.set_timer(3,1,250,1)\r\n"));
     QVERIFY(changed.contains("user.set_sleep(60,40)\r\n"));
+
+    // The timer's tick boxes show any value but 0 as ticked.
+    timers[3]->setTimerOneTime(5996);
+    timers[3]->setTimerEnable(-1);
+    QCOMPARE(AllCfg::bootScript(design->boot(), 1, timers), changed);
 }
 
 void TestAllCfg::eventCode()
@@ -958,7 +987,7 @@ void TestAllCfg::stalePaintValuesOnHiddenPages()
     QMyWidget *meter = addWidget(0, 8, 2);
     meter->setW(120);
     meter->setH(80);
-    meter->setMeterPointPicID(0, 3); // the library has no images: the number stays
+    meter->setMeterPointPicID(0, 3); // beyond the library: the number stays
     QMyWidget *chart = addWidget(0, 9, 3);
     chart->setChartTickCount(2, 9);
 
@@ -972,6 +1001,10 @@ void TestAllCfg::stalePaintValuesOnHiddenPages()
         shown[i]->grab();
         ++i;
     }
+    // The module would be told of a needle picture it never gets.
+    QCOMPARE(run(), int(AllCfg::MissingPicture));
+    QCOMPARE(meter->getMeterPointPicID(0), 3);
+    design->setPictures({"0.png", "1.png", "2.png", "3.png"});
     QCOMPARE(run(), 0);
     for (i = 0; i < 3; ++i) {
         QMyWidget *w = design->widgets(0).at(i);
@@ -1041,11 +1074,12 @@ void TestAllCfg::buildRichDesign()
     QMyWidget *arc = addWidget(2, 7, 4);
     arc->addEvent(makeEvent(7, 1, 31));
     addWidget(2, 9, 6)->setChartSerCount(3);
-    // The buttons and labels draw with fonts the project has.
+    // The widgets draw with fonts the project has.
     QStringList fontIds = design->fontIds();
     for (int page = 0; page < design->pageCount(); ++page) {
         for (const QMyWidget *w : design->widgets(page))
-            fontIds << QString::number(w->getFontID());
+            fontIds << QString::number(w->getFontID())
+                    << QString::number(w->getChartTickLabelFontID());
     }
     design->setFontIds(fontIds);
 
@@ -1064,6 +1098,11 @@ void TestAllCfg::buildRichDesign()
     design->boot().setAnimFlag(true);
     design->boot().setAnimImgID(2);
     design->boot().setAnimEndID(5);
+    // The library holds every picture the records and the animation name.
+    QStringList pictures;
+    for (int i = 0; i < 251; ++i)
+        pictures << QStringLiteral("/library/%1_p.png").arg(i);
+    design->setPictures(pictures);
 }
 
 // The container of a design that uses every part of the format, byte for byte as it was
@@ -1409,14 +1448,22 @@ void TestAllCfg::fieldsThatDoNotFit_data()
                t->addWidget(1, 0, 3)->addEvent(e);
            })
         << 126
-        << "Page-1 Btn-3：按钮进入事件“设置控件数值”的参数“val”含有换行、;、#或不成对的括号、引号";
+        << "Page-1 Btn-3：按钮进入事件“设置控件数值”的参数“val”的值“0);import "
+           "os;os.system(0”不是单个Python表达式";
+    QTest::newRow("argument %1") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        t->addWidget(0, 3, 2)->addEvent(makeEvent(3, 0, 31, "%1"));
+    }) << 126 << "Page-0 Prog-2：进度退出事件“控制延时”的参数“ms”的值“%1”不是单个Python表达式";
     QTest::newRow("page result variable")
         << DesignStep([](TestAllCfg *t) { t->addPage()->appendEvent(makeEvent(-1, 0, 12, "#x")); })
         << 126 << "Page-0：页面退出事件“获取蜂鸣器的值”的结果变量“#x”不是变量名";
-    QTest::newRow("timer") << DesignStep([](TestAllCfg *t) {
-        t->addPage();
-        t->timers[2]->eventHolder().append(makeEvent(-2, 0, 31, "1\nuser.restart()"));
-    }) << 126 << "定时器2：定时到达事件“控制延时”的参数“ms”含有换行、;、#或不成对的括号、引号";
+    QTest::newRow("timer")
+        << DesignStep([](TestAllCfg *t) {
+               t->addPage();
+               t->timers[2]->eventHolder().append(makeEvent(-2, 0, 31, "1\nuser.restart()"));
+           })
+        << 126
+        << "定时器2：定时到达事件“控制延时”的参数“ms”的值“1\nuser.restart()”不是单个Python表达式";
     QTest::newRow("sleep timer") << DesignStep([](TestAllCfg *t) {
         t->addPage();
         EventInfo e = makeEvent(-3, 1, 1);
@@ -1432,8 +1479,7 @@ void TestAllCfg::fieldsThatDoNotFit_data()
                t->addWidget(0, 7, 5)->addEvent(e);
            })
         << 126
-        << "Page-0 "
-           "Arc-5：arc减少事件“设置控件文本值”的参数“字符变量”含有换行、;、#或不成对的括号、引号";
+        << "Page-0 Arc-5：arc减少事件“设置控件文本值”的参数“字符变量”的值“s)”不是单个Python表达式";
     QTest::newRow("hand-written code replaces the event") << DesignStep([](TestAllCfg *t) {
         t->addPage();
         QMyWidget *w = t->addWidget(0, 3, 2);
@@ -1470,6 +1516,61 @@ void TestAllCfg::fieldsThatDoNotFit_data()
         t->addWidget(0, 0, 0);
         t->addWidget(0, 2, 65535);
     }) << 0 << "";
+    // A picture the library lacks would go out as one the module has, but the picture
+    // download never sends it.
+    QTest::newRow("widget picture") << DesignStep([](TestAllCfg *t) {
+        t->design->setPictures(TwoPictures);
+        t->addPage();
+        t->addPage();
+        t->addWidget(1, 0, 3)->setPressImageNum(2);
+    }) << 128 << "Page-1 Btn-3：图片2不在图库中，请先把该图片加入图库或选择图库中的图片";
+    QTest::newRow("needle") << DesignStep([](TestAllCfg *t) {
+        t->design->setPictures(TwoPictures);
+        t->addPage();
+        t->addWidget(0, 8, 5)->setMeterPointPicID(2, 9);
+    }) << 128 << "Page-0 Meter-5：图片9不在图库中，请先把该图片加入图库或选择图库中的图片";
+    QTest::newRow("page background") << DesignStep([](TestAllCfg *t) {
+        t->design->setPictures(TwoPictures);
+        t->addPage();
+        t->addPage()->setPageImageNum(2);
+        t->addWidget(1, 0, 3)->setPressImageNum(7);
+    }) << 128 << "Page-1：背景图片2不在图库中，请先把该图片加入图库或选择图库中的图片";
+    QTest::newRow("boot animation") << DesignStep([](TestAllCfg *t) {
+        t->design->setPictures(TwoPictures);
+        t->addPage();
+        t->design->boot().setAnimFlag(true);
+        t->design->boot().setAnimStartID(1);
+        t->design->boot().setAnimEndID(4);
+    }) << 128 << "开机动画：图片2不在图库中，请先把该图片加入图库或修改动画的图片范围";
+    QTest::newRow("boot animation, range the other way") << DesignStep([](TestAllCfg *t) {
+        t->design->setPictures(TwoPictures);
+        t->addPage();
+        t->design->boot().setAnimFlag(true);
+        t->design->boot().setAnimStartID(6);
+        t->design->boot().setAnimEndID(0);
+    }) << 128 << "开机动画：图片2不在图库中，请先把该图片加入图库或修改动画的图片范围";
+    QTest::newRow("boot animation off") << DesignStep([](TestAllCfg *t) {
+        t->design->setPictures(TwoPictures);
+        t->addPage();
+        t->design->boot().setAnimStartID(1);
+        t->design->boot().setAnimEndID(4);
+    }) << 0 << "";
+    QTest::newRow("pictures the library has") << DesignStep([](TestAllCfg *t) {
+        t->design->setPictures(TwoPictures);
+        t->addPage()->setPageImageNum(1);
+        t->addWidget(0, 0, 3)->setImageNum(0);
+        t->addWidget(0, 8, 4)->setMeterPointPicID(0, 1);
+        t->design->boot().setAnimFlag(true);
+        t->design->boot().setAnimEndID(1);
+    }) << 0 << "";
+    // A font is checked before the pictures of its widget.
+    QTest::newRow("font and picture") << DesignStep([](TestAllCfg *t) {
+        t->design->setPictures(TwoPictures);
+        t->addPage();
+        QMyWidget *w = t->addWidget(0, 1, 3);
+        w->setImageNum(5);
+        w->setFontID(8);
+    }) << 127 << "Page-0 Lab-3：字体8不存在，请先生成该字体或选择已有的字体";
 }
 
 void TestAllCfg::fieldsThatDoNotFit()
@@ -1565,6 +1666,13 @@ void TestAllCfg::driverGenerates()
         QVERIFY(font.open(QIODevice::WriteOnly));
         font.write("f");
     }
+    // Its label shows picture 196, which the library must hold.
+    QVERIFY(QDir(dir->path()).mkpath("tempImages"));
+    QVERIFY(PictureFixtures::writeLibrary(dir->filePath("tempImages"), 196));
+    process.start(driver, {"generate", project, dir->filePath("templates")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.readAllStandardOutput(), QByteArray("128\n"));
+    QVERIFY(PictureFixtures::writeLibrary(dir->filePath("tempImages"), 197));
     process.start(driver, {"generate", project, dir->filePath("templates")});
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.readAllStandardOutput(), QByteArray("0\n"));
@@ -1576,7 +1684,8 @@ void TestAllCfg::driverGenerates()
     QCOMPARE(s.first().id, 1);
     QFile made(allCfgPath());
     QVERIFY(made.open(QIODevice::ReadOnly));
-    // Recorded from the project with its label's font changed to 2 as above.
+    // Recorded from the project with its label's font changed to 2 and the library of 197
+    // pictures as above.
     QFile recorded(QStringLiteral(YBEX_TEST_DATA "/allcfg/golden_small.cfg"));
     QVERIFY(recorded.open(QIODevice::ReadOnly));
     QVERIFY(made.readAll() == recorded.readAll());
@@ -1591,45 +1700,230 @@ void TestAllCfg::driverGenerates()
 void TestAllCfg::fontMissing_data()
 {
     QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("key");
     QTest::addColumn<int>("font");
     QTest::addColumn<QStringList>("fonts");
     QTest::addColumn<bool>("missing");
-    QTest::newRow("button, listed") << 0 << 3 << QStringList {"1", "3"} << false;
-    QTest::newRow("button, unlisted") << 0 << 2 << QStringList {"1", "3"} << true;
-    QTest::newRow("label, no fonts") << 1 << 0 << QStringList() << true;
-    QTest::newRow("label, listed") << 1 << 0 << QStringList {"0"} << false;
-    QTest::newRow("label, beyond any number") << 1 << 195 << QStringList {"0", "31"} << true;
-    QTest::newRow("text box") << 4 << 9 << QStringList() << false;
-    QTest::newRow("image") << 2 << 9 << QStringList() << false;
+    QTest::newRow("button, listed") << 0 << "fontID" << 3 << QStringList {"1", "3"} << false;
+    QTest::newRow("button, unlisted") << 0 << "fontID" << 2 << QStringList {"1", "3"} << true;
+    QTest::newRow("label, no fonts") << 1 << "fontID" << 0 << QStringList() << true;
+    QTest::newRow("label, listed") << 1 << "fontID" << 0 << QStringList {"0"} << false;
+    QTest::newRow("label, beyond any number")
+        << 1 << "fontID" << 195 << QStringList {"0", "31"} << true;
+    QTest::newRow("text box, unlisted") << 4 << "fontID" << 9 << QStringList {"0"} << true;
+    QTest::newRow("text box, listed") << 4 << "fontID" << 9 << QStringList {"9"} << false;
+    QTest::newRow("chart labels, unlisted")
+        << 9 << "ybexItemChartTickLabelFontID" << 24 << QStringList {"0"} << true;
+    QTest::newRow("chart labels, listed")
+        << 9 << "ybexItemChartTickLabelFontID" << 24 << QStringList {"24"} << false;
+    // Types without a font row draw no text with a generated font.
+    QTest::newRow("image") << 2 << "fontID" << 9 << QStringList() << false;
+    QTest::newRow("QR code") << 5 << "fontID" << 9 << QStringList() << false;
+    QTest::newRow("chart's own font number") << 9 << "fontID" << 9 << QStringList {"0"} << false;
 }
 
 void TestAllCfg::fontMissing()
 {
     QFETCH(int, type);
+    QFETCH(QString, key);
     QFETCH(int, font);
     QFETCH(QStringList, fonts);
+    QFETCH(bool, missing);
     addPage();
     QMyWidget *w = addWidget(0, type, 1);
-    w->setFontID(font);
-    QTEST(AllCfg::fontMissing(*w, fonts), "missing");
+    for (const QString &k : {QString("fontID"), QString("ybexItemChartTickLabelFontID")})
+        w->setIntValue(k, fonts.isEmpty() ? -1 : fonts.first().toInt());
+    w->setIntValue(key, font);
+    int found = -1;
+    QCOMPARE(AllCfg::fontMissing(*w, fonts, &found), missing);
+    QCOMPARE(found, missing ? font : -1);
 }
 
-// A button or label whose font the project has not generated stops the run before
-// anything is written, naming page, widget and font.
+void TestAllCfg::missingFontStopsTheRun_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("label") << 1 << "fontID"
+                           << "Page-1 Lab-4：字体6不存在，请先生成该字体或选择已有的字体";
+    QTest::newRow("text box") << 4 << "fontID"
+                              << "Page-1 TextBox-4：字体6不存在，请先生成该字体或选择已有的字体";
+    QTest::newRow("chart labels") << 9 << "ybexItemChartTickLabelFontID"
+                                  << "Page-1 Chart-4：字体6不存在，请先生成该字体或选择已有的字体";
+}
+
+// A widget whose font the project has not generated stops the run before anything is
+// written, naming page, widget and font.
 void TestAllCfg::missingFontStopsTheRun()
 {
+    QFETCH(int, type);
+    QFETCH(QString, key);
+    QFETCH(QString, detail);
     addPage();
     addPage();
     addWidget(0, 0, 1);
-    QMyWidget *label = addWidget(1, 1, 4);
-    label->setFontID(6);
-    QString detail;
-    QCOMPARE(run(&detail), int(AllCfg::MissingFont));
-    QCOMPARE(detail, QString("Page-1 Lab-4：字体6不存在，请先生成该字体或选择已有的字体"));
+    QMyWidget *w = addWidget(1, type, 4);
+    w->setIntValue(key, 6);
+    QString said;
+    QCOMPARE(run(&said), int(AllCfg::MissingFont));
+    QCOMPARE(said, detail);
     QVERIFY(!QFile::exists(allCfgPath()));
     QCOMPARE(outputEntries(), QStringList());
     design->setFontIds(design->fontIds() + QStringList {"6"});
     QCOMPARE(run(), 0);
+}
+
+void TestAllCfg::recordPictures_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("checkable");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("number");
+    // The first picture number of the record that a library of 3 pictures lacks, or -1.
+    QTest::addColumn<int>("missing");
+    QTest::newRow("button picture") << 0 << false << "imageNum" << 3 << 3;
+    QTest::newRow("button picture in the library") << 0 << false << "imageNum" << 2 << -1;
+    QTest::newRow("pressed look") << 0 << false << "pressImageNum" << 4 << 4;
+    QTest::newRow("selected look") << 0 << true << "ybexItemSelectImageNum" << 4 << 4;
+    // The record carries the selected look in its third image block either way.
+    QTest::newRow("selected look of a plain button")
+        << 0 << false << "ybexItemSelectImageNum" << 4 << 4;
+    QTest::newRow("pressed look of a checkable button") << 0 << true << "pressImageNum" << 4 << -1;
+    QTest::newRow("label") << 1 << false << "imageNum" << 5 << 5;
+    QTest::newRow("image") << 2 << false << "imageNum" << 3 << 3;
+    QTest::newRow("image without a picture") << 2 << false << "imageNum" << -1 << -1;
+    QTest::newRow("progress bar") << 3 << false << "imageNum" << 3 << 3;
+    QTest::newRow("progress picture") << 3 << false << "ybexItemProgImageNum" << 7 << 7;
+    QTest::newRow("text box") << 4 << false << "imageNum" << 3 << 3;
+    QTest::newRow("meter") << 8 << false << "imageNum" << 3 << 3;
+    QTest::newRow("needle 1") << 8 << false << "ybexItemMeterPointPicID1" << 3 << 3;
+    QTest::newRow("needle 2") << 8 << false << "ybexItemMeterPointPicID2" << 6 << 6;
+    QTest::newRow("needle 3") << 8 << false << "ybexItemMeterPointPicID3" << 70000 << 70000;
+    QTest::newRow("needle in the library") << 8 << false << "ybexItemMeterPointPicID3" << 0 << -1;
+    QTest::newRow("negative number") << 3 << false << "ybexItemProgImageNum" << -5 << -1;
+    // These records carry the flag of no picture.
+    QTest::newRow("slider knob") << 6 << false << "ybexItemHandleImageNum" << 70000 << -1;
+    QTest::newRow("slider picture") << 6 << false << "imageNum" << 9 << -1;
+    QTest::newRow("slider track") << 6 << false << "ybexItemProgImageNum" << 9 << -1;
+    QTest::newRow("arc") << 7 << false << "imageNum" << 9 << -1;
+    QTest::newRow("QR code") << 5 << false << "imageNum" << 9 << -1;
+    QTest::newRow("chart") << 9 << false << "imageNum" << 9 << -1;
+}
+
+void TestAllCfg::recordPictures()
+{
+    QFETCH(int, type);
+    QFETCH(bool, checkable);
+    QFETCH(QString, key);
+    QFETCH(int, number);
+    QFETCH(int, missing);
+    QScopedPointer<QMyWidget> w(QMyWidgetFactory::create(WidgetType(type), 1, &canvas));
+    w->setCheckabled(checkable);
+    QVERIFY(w->setIntValue(key, number));
+    int found = -1;
+    QCOMPARE(AllCfg::pictureMissing(*w, 3, &found), missing >= 0);
+    QCOMPARE(found, missing);
+    if (missing < 0)
+        return;
+    // The number, or its flag, reaches the module.
+    const QByteArray record = AllCfg::widgetRecord(*w, 60);
+    QVERIFY(w->setIntValue(key, -1));
+    QVERIFY(AllCfg::widgetRecord(*w, 60) != record);
+    QVERIFY(!AllCfg::pictureMissing(*w, 3));
+}
+
+void TestAllCfg::switchesGoOutAsOnOrOff_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("checkable");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("value");
+    int rows = 0;
+    for (int type = 0; type < WidgetTypeCount; ++type) {
+        for (bool checkable : {false, true}) {
+            const QList<SheetRow> sheet = SheetTables::widgetSheet(WidgetType(type), checkable);
+            for (const QString &key : SheetTables::keysOf(sheet, SheetRow::Bool)) {
+                // The Checkable switch is held as a bool.
+                if (key == "checkabled")
+                    continue;
+                for (int value : {5996, -1, 65537}) {
+                    const QString name = QString("%1%2 %3 %4")
+                                             .arg(type)
+                                             .arg(checkable ? " checkable" : "")
+                                             .arg(key)
+                                             .arg(value);
+                    QTest::newRow(qPrintable(name)) << type << checkable << key << value;
+                    ++rows;
+                }
+            }
+        }
+    }
+    // Every type's load switch, the chart's grid and its axes' tick and label switches.
+    QCOMPARE(rows, 3 * 2 * (WidgetTypeCount + 7));
+}
+
+// A tick-box row shows any value but 0 as ticked; the module gets 1 for it, as for a
+// widget whose box was ticked.
+void TestAllCfg::switchesGoOutAsOnOrOff()
+{
+    QFETCH(int, type);
+    QFETCH(bool, checkable);
+    QFETCH(QString, key);
+    QFETCH(int, value);
+    addPage();
+    QMyWidget *w = addWidget(0, type, 1);
+    w->setCheckabled(checkable);
+    QVERIFY(w->setIntValue(key, 1));
+    QCOMPARE(run(), 0);
+    const QByteArray ticked = firstPageFile();
+    QVERIFY(w->setIntValue(key, value));
+    QCOMPARE(run(), 0);
+    QCOMPARE(firstPageFile().toHex(), ticked.toHex());
+    // The design keeps what it holds.
+    QCOMPARE(w->intValue(key), value);
+    QVERIFY(w->setIntValue(key, 0));
+    QCOMPARE(run(), 0);
+    QVERIFY(firstPageFile() != ticked);
+}
+
+void TestAllCfg::pageSwitchGoesOutAsOnOrOff()
+{
+    PageParam page;
+    for (int value : {1, 5996, -1, 65536}) {
+        page.setPageAnimEnabled(value);
+        QCOMPARE(AllCfg::pageAnimBlock(page).left(2), le16(1));
+    }
+    page.setPageAnimEnabled(0);
+    QCOMPARE(AllCfg::pageAnimBlock(page).left(2), le16(0));
+}
+
+void TestAllCfg::progressDirection_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("sent");
+    QTest::newRow("left to right") << 0 << 0;
+    QTest::newRow("right to left") << 1 << 1;
+    QTest::newRow("top to bottom") << 2 << 2;
+    QTest::newRow("bottom to top") << 3 << 3;
+    // The drawing knows no other direction; the sheet shows the first.
+    QTest::newRow("unknown") << 4 << 0;
+    QTest::newRow("negative") << -1 << 0;
+}
+
+// A vertical bar is drawn vertical and goes out vertical.
+void TestAllCfg::progressDirection()
+{
+    QFETCH(int, stored);
+    QFETCH(int, sent);
+    addPage();
+    QMyWidget *bar = addWidget(0, 3, 1);
+    bar->setProgDir(stored);
+    QCOMPARE(run(), 0);
+    const QByteArray file = firstPageFile();
+    // The progress record follows the 60-byte page block; its direction is at 18.
+    QCOMPARE(read16(file, 60), 0x8007);
+    QCOMPARE(read16(file, 60 + 18), sent);
+    QCOMPARE(bar->getProgDir(), stored);
 }
 
 QTEST_MAIN(TestAllCfg)

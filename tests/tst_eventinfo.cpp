@@ -1,5 +1,8 @@
 #include "eventinfo.h"
+#include "scripttext.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
 
@@ -36,6 +39,9 @@ private slots:
     void stringConstantsAreEscaped();
     void codeProblem_data();
     void codeProblem();
+    void argumentIsOneExpression_data();
+    void argumentIsOneExpression();
+    void acceptedLinesParseInPython();
     void sameLineForBothBuzzerQueries();
     void unknownFunctionIsHarmless_data();
     void unknownFunctionIsHarmless();
@@ -270,6 +276,9 @@ void TestEventInfo::stringConstantsAreEscaped_data()
                                      << QByteArray("user.set_svar(2,\"a\\r\\nb\")\r\n");
     QTest::newRow("cursor items") << 62 << QStringList {"1", "0", "255", "2", "a\\b", ""}
                                   << QByteArray("user.set_cursor_info(1,0,255,2,\"a\\\\b\")\r\n");
+    // Python reads no source holding a NUL.
+    QTest::newRow("NUL") << 57 << QStringList {QString("a") + QChar(0) + "b", ""}
+                         << QByteArray("user.report_str(\"a\\x00b\")\r\n");
     QTest::newRow("ordinary text") << 8 << QStringList {"1", "温度 25°C, 'ok' #1;", ""}
                                    << QString("user.set_text(1,\"温度 25°C, 'ok' #1;\")\r\n").toUtf8();
 }
@@ -299,7 +308,8 @@ void TestEventInfo::codeProblem_data()
         << 49 << QStringList {"-5", "x", "a*(b+2)", "f(1)[0]", "{'k': [1, 2]}"} << none << -1;
     QTest::newRow("strings holding ; and #")
         << 10 << QStringList {"\"a;b\"", "'#' + \"(\""} << none << -1;
-    QTest::newRow("empty and blank") << 10 << QStringList {"", " "} << none << -1;
+    QTest::newRow("empty") << 10 << QStringList {"", "0"} << unsafe << 0;
+    QTest::newRow("blank") << 10 << QStringList {"1", " "} << unsafe << 1;
     QTest::newRow("injected statements")
         << 10 << QStringList {"1", "0);import os;os.system(0"} << unsafe << 1;
     QTest::newRow("line break") << 10 << QStringList {"1\nuser.restart()", "0"} << unsafe << 0;
@@ -324,6 +334,7 @@ void TestEventInfo::codeProblem_data()
     QTest::newRow("argument before the result") << 24 << QStringList {"1;", "0", "#"} << unsafe
                                                 << 0;
     QTest::newRow("string variable") << 8 << QStringList {"1", "", "s;t"} << unsafe << 2;
+    QTest::newRow("neither constant nor variable") << 8 << QStringList {"1", "", ""} << unsafe << 2;
     QTest::newRow("string variable not written")
         << 8 << QStringList {"1", "text", "s;t"} << none << -1;
     QTest::newRow("cursor variable") << 62 << QStringList {"1", "0", "255", "2", "", "v)"}
@@ -342,6 +353,245 @@ void TestEventInfo::codeProblem()
     int found = -1;
     QCOMPARE(int(recordFor(userType, params).codeProblem(&found)), problem);
     QCOMPARE(found, param);
+}
+
+namespace {
+
+struct ArgumentCase
+{
+    const char *name;
+    QString text;
+    bool accepted;
+};
+
+// Arguments written as typed, and whether each is exactly one Python expression.
+const QList<ArgumentCase> &argumentCases()
+{
+    static const QList<ArgumentCase> cases = [] {
+        QList<ArgumentCase> c;
+        const auto accept = [&c](const char *name, const QString &text) {
+            c.append({name, text, true});
+        };
+        const auto refuse = [&c](const char *name, const QString &text) {
+            c.append({name, text, false});
+        };
+        accept("number", "0");
+        accept("negative number", "-3");
+        accept("hexadecimal", "0x1F");
+        accept("binary", "0b101");
+        accept("float", "1.5e-3");
+        accept("float without integer part", ".5");
+        accept("float without fraction", "1.");
+        accept("zeros", "00");
+        accept("float with leading zero", "09.5");
+        accept("name", "x");
+        accept("Chinese name", "温度_1");
+        accept("name from a supplementary plane", QString::fromUcs4(U"\U00020000x"));
+        accept("sum", "x+1");
+        accept("blanks and tabs", " x\t+ 1 ");
+        accept("subscript", "a[0]");
+        accept("call", "f(2,3)");
+        accept("call without arguments", "f()");
+        accept("trailing comma in a call", "f(1,)");
+        accept("tuple", "(1,2)");
+        accept("one-element tuple", "(1,)");
+        accept("empty tuple", "()");
+        accept("double-quoted string", "\"s\"");
+        accept("single-quoted string", "'s'");
+        accept("adjacent strings", "\"a\" 'b'");
+        accept("empty string", "\"\"");
+        accept("string holding ; and #", "\"a;b#\"");
+        accept("string escapes", "\"\\n\\t\\\\\\\"\\x41\\u4e2d\\U0001F600\\0\\101\"");
+        accept("string with a line separator", QString("\"a") + QChar(0x2028) + "b\"");
+        accept("string with an emoji", QString::fromUcs4(U"'\U0001F600'"));
+        accept("attribute", "a.b");
+        accept("attribute of a number", "1 .real");
+        accept("attribute of a hexadecimal", "0x1.real");
+        accept("grouping", "x*(y-1)");
+        accept("not", "not a");
+        accept("conditional", "a if b else c");
+        accept("nested conditional", "a if b else c if d else e");
+        accept("boolean operators", "a or b and not c");
+        accept("comparison chain", "a < b <= c != d");
+        accept("membership", "a not in b");
+        accept("identity", "a is not None");
+        accept("power", "-x ** -2");
+        accept("bit operators", "~a << 2 | b & c ^ d >> 1");
+        accept("division and remainder", "a // 2 % 3 / 4");
+        accept("remainders written tight", "a%1%2");
+        accept("constants", "(True, False, None)");
+        accept("slices", "a[1:2, ::3, :]");
+        accept("list", "[1, [2], 3,]");
+        accept("empty list", "[]");
+        accept("dictionary", "{'k': [1, 2], 2: 3}");
+        accept("empty dictionary", "{}");
+        accept("set", "{1, 2}");
+        accept("trailers", "f(1)[0].b(2)");
+        accept("deep but bounded", QString(40, '(') + "1" + QString(40, ')'));
+
+        refuse("empty", "");
+        refuse("blank", " ");
+        refuse("tab", "\t");
+        refuse("two operands", "a b");
+        refuse("two numbers", "1 2");
+        refuse("top-level comma", "1,2");
+        refuse("trailing comma", "1,");
+        refuse("backslash", "\\");
+        refuse("backslash after a number", "1 \\");
+        refuse("percent one", "%1");
+        refuse("missing operand", "a %");
+        refuse("emoji", QString::fromUcs4(U"\U0001F600"));
+        refuse("line separator", QString(QChar(0x2028)));
+        refuse("line separator after a name", QString("x") + QChar(0x2028));
+        refuse("no-break space", QString("x") + QChar(0xA0) + "+1");
+        refuse("full-width brackets", QString::fromUtf8("（1）"));
+        refuse("full-width digit", QString::fromUtf8("１"));
+        refuse("name Python changes", QString::fromUtf8("ª"));
+        refuse("unpaired surrogate", QString(QChar(0xD800)));
+        refuse("unpaired surrogate in a string", QString("\"") + QChar(0xDC00) + "\"");
+        refuse("line break", "1\nuser.restart()");
+        refuse("carriage return", "0\r");
+        refuse("semicolon", "1;x=2");
+        refuse("comment", "0#");
+        refuse("closes the call", "1)");
+        refuse("open bracket", "[0");
+        refuse("crossed brackets", "(1]");
+        refuse("open quote", "\"abc");
+        refuse("escaped closing quote", "'a\\'");
+        refuse("assignment", "a=1");
+        refuse("keyword argument", "f(a=1)");
+        refuse("assignment expression", "(a := 1)");
+        refuse("starred", "f(*a)");
+        refuse("lambda", "lambda: 1");
+        refuse("comprehension", "[x for x in y]");
+        refuse("leading zero", "01");
+        refuse("underscore in a number", "1_000");
+        refuse("imaginary", "1j");
+        refuse("keyword after a number", "1if x else 2");
+        refuse("binary digit 2", "0b12");
+        refuse("prefix alone", "0x");
+        refuse("exponent without digits", "1e");
+        refuse("name after a float", "1.real");
+        refuse("raw string", "r\"x\"");
+        refuse("bytes", "b'x'");
+        refuse("formatted string", "f\"{x}\"");
+        refuse("triple quotes", "\"\"\"x\"\"\"");
+        refuse("four quotes", "\"\"\"\"");
+        refuse("unknown escape", "\"\\q\"");
+        refuse("short hexadecimal escape", "\"\\x4\"");
+        refuse("named escape", "\"\\N{DASH}\"");
+        refuse("escape beyond Unicode", "\"\\U00110000\"");
+        refuse("NUL in a string", QString("\"a") + QChar(0) + "b\"");
+        refuse("control character in a string", QString("\"a") + QChar(1) + "b\"");
+        refuse("statement", "import os");
+        refuse("keyword", "if");
+        refuse("conditional without else", "a if b");
+        refuse("keyword as attribute", "a.if");
+        refuse("number as attribute", "a.1");
+        refuse("not alone", "not");
+        refuse("minus alone", "-");
+        refuse("old inequality", "a <> b");
+        refuse("exclamation mark", "a !b");
+        refuse("matrix product", "a @ b");
+        refuse("dollar", "$a");
+        refuse("ellipsis", "...");
+        refuse("empty subscript", "a[]");
+        refuse("dictionary then set", "{1: 2, 3}");
+        refuse("set then dictionary", "{1, 2: 3}");
+        refuse("string then name", "\"a\"b");
+        refuse("double not after is", "a is not not b");
+        refuse("not without in", "a not b");
+        refuse("yield", "yield");
+        refuse("await", "await x");
+        refuse("too deep", QString(60, '(') + "1" + QString(60, ')'));
+        refuse("too many signs", QString(60, '-') + "1");
+        return c;
+    }();
+    return cases;
+}
+
+// The line of a call with the argument in its second place.
+QByteArray lineWith(const QString &argument)
+{
+    EventInfo info;
+    info.setUserType(0);
+    info.setDefaultParams();
+    info.setParam(1, argument);
+    return info.toCode();
+}
+
+} // namespace
+
+void TestEventInfo::argumentIsOneExpression_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<bool>("accepted");
+    for (const ArgumentCase &c : argumentCases())
+        QTest::newRow(c.name) << c.text << c.accepted;
+}
+
+// An argument goes out only when Python reads it as one expression in its place; the line
+// then holds it byte for byte, "%1" and all.
+void TestEventInfo::argumentIsOneExpression()
+{
+    QFETCH(QString, argument);
+    QFETCH(bool, accepted);
+    QCOMPARE(ScriptText::isExpression(argument), accepted);
+    const EventInfo info = recordFor(0, {"1", argument});
+    int param = -1;
+    QCOMPARE(info.codeProblem(&param),
+             accepted ? EventInfo::CodeProblem::None : EventInfo::CodeProblem::UnsafeArgument);
+    QCOMPARE(param, accepted ? -1 : 1);
+    if (accepted)
+        QCOMPARE(lineWith(argument), "user.set_x(1," + argument.toUtf8() + ")\r\n");
+}
+
+// The lines of the accepted arguments and of escaped string constants, read by Python:
+// each is one call with its two arguments. Needs python3, so it runs only when asked for
+// (YBEX_PYTHON_CHECK=1).
+void TestEventInfo::acceptedLinesParseInPython()
+{
+    if (qEnvironmentVariableIntValue("YBEX_PYTHON_CHECK") != 1)
+        QSKIP("set YBEX_PYTHON_CHECK=1 to read the lines with python3");
+    QByteArray lines;
+    for (const ArgumentCase &c : argumentCases()) {
+        if (c.accepted)
+            lines += lineWith(c.text);
+    }
+    for (const QString &constant :
+         {QString("say \"hi\")\nuser.restart()"), QString("ab\\"), QString("a\r\nb"),
+          QString("'#;"), QString("a") + QChar(0) + "b", QString("\\x") + QChar(0x2028)}) {
+        lines += recordFor(8, {"1", constant, ""}).toCode();
+    }
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile file(dir.filePath("lines.py"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(lines);
+    file.close();
+    const char *check = R"(
+import ast, sys
+bad = []
+with open(sys.argv[1], 'rb') as f:
+    for line in f.read().split(b'\r\n')[:-1]:
+        try:
+            body = ast.parse(line.decode('utf-8')).body
+            ok = (len(body) == 1 and isinstance(body[0], ast.Expr)
+                  and isinstance(body[0].value, ast.Call)
+                  and len(body[0].value.args) == 2 and not body[0].value.keywords)
+        except SyntaxError:
+            ok = False
+        if not ok:
+            bad.append(line)
+for line in bad:
+    print(line)
+sys.exit(1 if bad else 0)
+)";
+    QProcess python;
+    python.start("python3", {"-c", check, file.fileName()});
+    QVERIFY2(python.waitForFinished(60000), qPrintable(python.errorString()));
+    QVERIFY2(python.exitStatus() == QProcess::NormalExit && python.exitCode() == 0,
+             python.readAllStandardOutput() + python.readAllStandardError());
 }
 
 void TestEventInfo::sameLineForBothBuzzerQueries()

@@ -21,6 +21,7 @@
 #include "languagedlg.h"
 #include "librarycontroller.h"
 #include "mainwindow.h"
+#include "picturefixtures.h"
 #include "projectcontroller.h"
 #include "ptypair.h"
 #include "qmyframe.h"
@@ -789,6 +790,9 @@ private slots:
             QVERIFY(font.open(QIODevice::WriteOnly));
             font.write("f");
         }
+        // And its picture 196 is in the library.
+        QVERIFY(QDir().mkpath(folder + "/tempImages"));
+        QVERIFY(PictureFixtures::writeLibrary(folder + "/tempImages", 197));
         QFile container(folder + "/allFile/all.cfg");
         QVERIFY(container.open(QIODevice::WriteOnly));
         container.write(QByteArray(3000, 'k'));

@@ -409,8 +409,20 @@ void tst_MainWindowModuleFiles::widgetValuesGoOutAsTheSheetShowsThem_data()
         << 1 << QStringList() << "longTextLen" << -4 << QStringList {"longTextLen=0"};
     QTest::newRow("gradient") << 0 << QStringList() << "ybexItemGradMode" << 7
                               << QStringList {"ybexItemGradMode=0"};
-    QTest::newRow("direction") << 3 << QStringList() << "ybexItemProgDir" << 2
+    QTest::newRow("direction") << 3 << QStringList() << "ybexItemProgDir" << 4
                                << QStringList {"ybexItemProgDir=0"};
+    // The drawing fills a bar from the bottom up too.
+    QTest::newRow("vertical direction")
+        << 3 << QStringList() << "ybexItemProgDir" << 3 << QStringList {"ybexItemProgDir=3"};
+    // Tick boxes show any value but 0 as ticked.
+    QTest::newRow("load switch") << 2 << QStringList() << "ybexItemAnimEnabled" << 5996
+                                 << QStringList {"ybexItemAnimEnabled=1"};
+    QTest::newRow("grid switch") << 9 << QStringList() << "ybexItemChartGridEnable" << 249
+                                 << QStringList {"ybexItemChartGridEnable=1"};
+    QTest::newRow("tick switch") << 9 << QStringList() << "ybexItemChartTickEnable2" << -1
+                                 << QStringList {"ybexItemChartTickEnable2=1"};
+    QTest::newRow("tick label switch") << 9 << QStringList() << "ybexItemChartTickLabelEnable0"
+                                       << 102 << QStringList {"ybexItemChartTickLabelEnable0=1"};
     QTest::newRow("single line") << 4 << QStringList() << "ybexItemSignalMode" << 5
                                  << QStringList {"ybexItemSignalMode=0"};
     QTest::newRow("password") << 4 << QStringList() << "ybexItemPasswordMode" << -1

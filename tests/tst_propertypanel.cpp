@@ -1,3 +1,4 @@
+#include "attributelimits.h"
 #include "designglobals.h"
 #include "designtestutil.h"
 #include "eventinfo.h"
@@ -14,8 +15,8 @@
 #include "qtusertypeone_imagemanager.h"
 #include "qtvariantpropertymanager.h"
 #include "setscreensizedlg.h"
-#include "attributelimits.h"
 #include "sheetrules.h"
+#include "sheettables.h"
 #include "timerparam.h"
 #include "windowfixture.h"
 
@@ -59,6 +60,7 @@ private slots:
     void coupledColourRows();
     void pageBackground();
     void choiceRows();
+    void verticalProgressBar();
     void geometryFollowsTheCanvas();
     void placementRowsOfADroppedWidget_data();
     void placementRowsOfADroppedWidget();
@@ -163,6 +165,12 @@ void TestPropertyPanel::fillDistinct(QMyWidget *w)
           "ybexItemArcSelectRounded", "ybexItemChartUpadateMode", "ybexItemPasswordMode",
           "ybexItemSignalMode", "ybexItemAnimMode", "ybexItemAnimDir", "checkabled"})
         w->setIntValue(key, 1);
+    // Tick boxes hold 0 or 1.
+    for (bool checkable : {false, true}) {
+        for (const QString &key :
+             SheetTables::keysOf(SheetTables::widgetSheet(w->getType(), checkable), SheetRow::Bool))
+            w->setIntValue(key, 1);
+    }
     w->setMeterPointNum(2);
     w->setChartSerCount(2);
     w->setImageNum(-1);
@@ -496,10 +504,17 @@ void TestPropertyPanel::viewingChangesOnlyWhatItMust()
     meter->setMeterPointNum(0);
     window->properties()->slotRecvWnd(meter);
     QCOMPARE(meter->getMeterPointNum(), 1);
+    // A direction the drawing does not know becomes the first.
     QMyWidget *progress = drop(3);
-    progress->setProgDir(3);
+    progress->setProgDir(4);
     window->properties()->slotRecvWnd(progress);
     QCOMPARE(progress->getProgDir(), 0);
+
+    // A tick box shows any value but 0 as ticked, and the widget keeps 1.
+    button->setAnimEnabled(5996);
+    window->properties()->slotRecvWnd(button);
+    QCOMPARE(button->getAnimEnabled(), 1);
+    QCOMPARE(shown("ybexItemAnimEnabled").toBool(), true);
 
     // A chart's values are shown rounded and kept as they are.
     QMyWidget *chart = drop(9);
@@ -981,6 +996,31 @@ void TestPropertyPanel::choiceRows()
     window->properties()->slotRecvWnd(button);
     set("ybexItemAnimDir", 7);
     QCOMPARE(button->getAnimDir(), 7);
+}
+
+// A vertical bar is drawn vertical; its sheet offers the two horizontal directions and
+// shows the stored vertical one as one more entry, which showing does not change.
+void TestPropertyPanel::verticalProgressBar()
+{
+    QMyWidget *bar = drop(3);
+    const QStringList horizontal {"从左到右", "从右到左"};
+    for (int direction : {2, 3}) {
+        bar->setProgDir(direction);
+        window->properties()->slotRecvWnd(bar);
+        QCOMPARE(bar->getProgDir(), direction);
+        QCOMPARE(choices()->enumNames(row("ybexItemProgDir")),
+                 horizontal + QStringList {direction == 2 ? "从上到下" : "从下到上"});
+        QCOMPARE(shown("ybexItemProgDir").toInt(), 2);
+    }
+    // Choosing a listed direction stores it; choosing the entry again brings it back.
+    set("ybexItemProgDir", 1);
+    QCOMPARE(bar->getProgDir(), 1);
+    set("ybexItemProgDir", 2);
+    QCOMPARE(bar->getProgDir(), 3);
+    // A horizontal bar offers no more than the two.
+    bar->setProgDir(0);
+    window->properties()->slotRecvWnd(bar);
+    QCOMPARE(choices()->enumNames(row("ybexItemProgDir")), horizontal);
 }
 
 // The sheet a drop shows holds the placement the drawing lays out, before any paint.

@@ -8,6 +8,18 @@
         <translation>%1 %2: font %3 does not exist; generate it or choose a generated font</translation>
     </message>
     <message>
+        <source>%1 %2：图片%3不在图库中，请先把该图片加入图库或选择图库中的图片</source>
+        <translation>%1 %2: picture %3 is not in the picture library; add it to the library or choose a picture the library has</translation>
+    </message>
+    <message>
+        <source>%1：背景图片%2不在图库中，请先把该图片加入图库或选择图库中的图片</source>
+        <translation>%1: the background picture %2 is not in the picture library; add it to the library or choose a picture the library has</translation>
+    </message>
+    <message>
+        <source>开机动画：图片%1不在图库中，请先把该图片加入图库或修改动画的图片范围</source>
+        <translation>Boot animation: picture %1 is not in the picture library; add it to the library or change the animation's picture range</translation>
+    </message>
+    <message>
         <source>%1 %2：记录位置超过65535</source>
         <translation>%1 %2: the record starts beyond byte 65535</translation>
     </message>
@@ -44,8 +56,8 @@
         <translation>%1: the result variable &quot;%3&quot; of %2 is not a variable name</translation>
     </message>
     <message>
-        <source>%1：%2的参数“%3”含有换行、;、#或不成对的括号、引号</source>
-        <translation>%1: the parameter &quot;%3&quot; of %2 holds a line break, ;, # or an unmatched bracket or quote</translation>
+        <source>%1：%2的参数“%3”的值“%4”不是单个Python表达式</source>
+        <translation>%1: the value &quot;%4&quot; of the parameter &quot;%3&quot; of %2 is not a single Python expression</translation>
     </message>
     <message>
         <source>%1 %2：控件ID不在0-65535之内</source>
@@ -1400,6 +1412,10 @@
     <message>
         <source>从上到下</source>
         <translation>From top to bottom</translation>
+    </message>
+    <message>
+        <source>从下到上</source>
+        <translation>From bottom to top</translation>
     </message>
     <message>
         <source>从左到右</source>
