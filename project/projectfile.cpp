@@ -6,6 +6,7 @@
 #include "eventinfo.h"
 #include "markupbounddevice.h"
 #include "pageparam.h"
+#include "projectfolder.h"
 #include "projectkeys.h"
 #include "projectmarkupscanner.h"
 #include "projectxmlwriter.h"
@@ -378,6 +379,18 @@ bool ProjectFile::isWritable(const QString &path, QString *error)
         return false;
     }
     return true;
+}
+
+bool ProjectFile::isPathError(const QString &path, bool inPlace)
+{
+    if (path.isEmpty())
+        return true;
+    const QFileInfo info(path);
+    if (!QFileInfo(info.absolutePath()).isDir() || info.isDir())
+        return true;
+    if (inPlace && !info.isFile())
+        return true;
+    return ProjectFolder::isNameTooLong(info.fileName());
 }
 
 bool ProjectFile::writeFile(const QString &path, const QByteArray &content, QString *error)

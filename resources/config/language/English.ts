@@ -1326,10 +1326,6 @@
         <translation>Do you want to save the current project before exiting the software?</translation>
     </message>
     <message>
-        <source>路径错误，保存失败！</source>
-        <translation>Path error, save failed!</translation>
-    </message>
-    <message>
         <source>序号</source>
         <translation>ID</translation>
     </message>
@@ -4044,6 +4040,10 @@
         <translation>Path error, save failed!</translation>
     </message>
     <message>
+        <source>保存失败！</source>
+        <translation>Save failed!</translation>
+    </message>
+    <message>
         <source>新建项目名称已存在，请您重新命名！</source>
         <translation>The new project name already exists, please rename it!</translation>
     </message>
@@ -4180,10 +4180,6 @@
     <message>
         <source>下载中请稍后重试！</source>
         <translation>Downloading, please try again later!</translation>
-    </message>
-    <message>
-        <source>路径错误，保存失败！</source>
-        <translation>Path error, save failed!</translation>
     </message>
 </context>
 </TS>
