@@ -12,6 +12,22 @@
 #include <QtEndian>
 #include <QtTest>
 
+namespace {
+
+// Font 5 at 16 pixels and depth 4.
+GeneratedFonts::Params fontFive(const QString &ttf, const QString &text)
+{
+    GeneratedFonts::Params p;
+    p.fontName = QStringLiteral("5");
+    p.fontTtf = ttf;
+    p.fontSize = QStringLiteral("16");
+    p.fontBbp = QStringLiteral("4");
+    p.fontText = text;
+    return p;
+}
+
+} // namespace
+
 class tst_FontLibrary : public QObject
 {
     Q_OBJECT
@@ -170,12 +186,8 @@ void tst_FontLibrary::params()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("5.ini"));
-    GeneratedFonts::Params p;
-    p.fontName = QStringLiteral("5");
-    p.fontTtf = QStringLiteral("a.ttf");
-    p.fontSize = QStringLiteral("16");
-    p.fontBbp = QStringLiteral("4");
-    p.fontText = QStringLiteral("中文 a,b=c;\n第二行");
+    const GeneratedFonts::Params p =
+        fontFive(QStringLiteral("a.ttf"), QStringLiteral("中文 a,b=c;\n第二行"));
     QVERIFY(GeneratedFonts::writeParams(path, p));
     const GeneratedFonts::Params back = GeneratedFonts::readParams(path);
     QCOMPARE(back.fontName, p.fontName);
@@ -296,9 +308,6 @@ void tst_FontLibrary::wholeFont()
     QTEST(GeneratedFonts::isWholeFont(path), "whole");
 }
 
-QTEST_MAIN(tst_FontLibrary)
-#include "tst_fontlibrary.moc"
-
 void tst_FontLibrary::paramsReadAlikeByEveryReader_data()
 {
     QTest::addColumn<QString>("text");
@@ -321,12 +330,7 @@ void tst_FontLibrary::paramsReadAlikeByEveryReader()
     QFETCH(QString, text);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("5.ini"));
-    GeneratedFonts::Params p;
-    p.fontName = QStringLiteral("5");
-    p.fontTtf = QStringLiteral("字体 ä.ttf");
-    p.fontSize = QStringLiteral("16");
-    p.fontBbp = QStringLiteral("4");
-    p.fontText = text;
+    const GeneratedFonts::Params p = fontFive(QStringLiteral("字体 ä.ttf"), text);
     QString error;
     QVERIFY2(GeneratedFonts::writeParams(path, p, &error), qPrintable(error));
 
@@ -356,3 +360,6 @@ void tst_FontLibrary::paramsOfEarlierVersionsRead()
     QCOMPARE(p.fontTtf, QStringLiteral("字.ttf"));
     QCOMPARE(p.fontText, QString::fromUcs4(U"中文Ä \U0001F600"));
 }
+
+QTEST_MAIN(tst_FontLibrary)
+#include "tst_fontlibrary.moc"
