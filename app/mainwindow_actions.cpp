@@ -71,8 +71,7 @@ void MainWindow::saveAndQuit()
     if (projectRoom->saveProXml()) {
         closeAndQuit();
     } else {
-        resultBox->showNotice(QMyMessageBox::Warning,
-                              projectRoom->withFileError(tr("路径错误，保存失败！")));
+        resultBox->showNotice(QMyMessageBox::Warning, projectRoom->saveFailureText());
     }
 }
 

@@ -117,8 +117,9 @@ bool ProjectController::createProject(const QString &picked)
     const QString problem =
         chosen == design.projectPath() ? QString() : ProjectFolder::newProjectProblem(chosen);
     if (!problem.isEmpty()) {
-        results->showNotice(QMyMessageBox::Warning,
-                            tr("路径错误，保存失败！") + QLatin1Char('\n') + problem);
+        fileError = problem;
+        pathError = true;
+        results->showNotice(QMyMessageBox::Warning, saveFailureText());
         return false;
     }
     if (QDir(folder).exists()) {
@@ -133,6 +134,7 @@ bool ProjectController::createProject(const QString &picked)
         return false;
     }
     fileError.clear();
+    pathError = false;
     // The new project's folder and first file are made before the open design is
     // discarded, so that a path that cannot take them leaves the open project as it is.
     const bool replacing = chosen == design.projectPath();
@@ -141,7 +143,9 @@ bool ProjectController::createProject(const QString &picked)
         replacing ? writeNewProjectFile(path, size) : makeNewProjectFolder(folder, path, size);
     if (!made) {
         qDebug() << "new project failed:" << fileError;
-        results->showNotice(QMyMessageBox::Warning, withFileError(tr("路径错误，保存失败！")));
+        // A new folder that could not be completed is gone again: its parent tells.
+        pathError = ProjectFile::isPathError(replacing ? path : folder);
+        results->showNotice(QMyMessageBox::Warning, saveFailureText());
         rooms.download->followSeries();
         return false;
     }
@@ -152,7 +156,7 @@ bool ProjectController::createProject(const QString &picked)
     // Should this save fail all the same, the file written above holds the new design.
     const bool done = setUpNewDesign(!replacing);
     if (!done)
-        results->showNotice(QMyMessageBox::Warning, withFileError(tr("路径错误，保存失败！")));
+        results->showNotice(QMyMessageBox::Warning, saveFailureText());
     // Also after a failed set-up: the link follows the design's series.
     rooms.download->followSeries();
     return done;
@@ -312,16 +316,19 @@ void ProjectController::followSettings()
 bool ProjectController::saveProXml()
 {
     fileError.clear();
+    pathError = false;
     if (design.pageCount() == 0)
         return true;
     const QString path = design.projectPath();
     if (!ProjectFile::isWritable(path, &fileError)) {
         qDebug() << "save failed:" << fileError;
+        pathError = ProjectFile::isPathError(path);
         markUnsaved(true);
         return false;
     }
     if (!ProjectFile::save(path, design, &fileError)) {
         qDebug() << "save failed:" << fileError;
+        pathError = ProjectFile::isPathError(path);
         // The file on disk is the one before; the title says the design is not in it.
         markUnsaved(true);
         return false;
@@ -394,9 +401,11 @@ bool ProjectController::saveBlValueToPro()
 // The cause goes to fileError for the caller's message.
 bool ProjectController::rewriteFrameElement(const QString &key, const QString &value)
 {
+    pathError = false;
     if (ProjectFile::rewriteFrameElements(design.projectPath(), {{key, value}}, &fileError))
         return true;
     qDebug() << "rewrite failed:" << fileError;
+    pathError = ProjectFile::isPathError(design.projectPath(), true);
     markUnsaved(true);
     return false;
 }
@@ -431,6 +440,11 @@ QString ProjectController::withFileError(const QString &message) const
     return fileError.isEmpty() ? message : message + QLatin1Char('\n') + fileError;
 }
 
+QString ProjectController::saveFailureText() const
+{
+    return withFileError(pathError ? tr("路径错误，保存失败！") : tr("保存失败！"));
+}
+
 bool ProjectController::isAutoSaveRunning() const
 {
     return autoSaveTimer && autoSaveTimer->isActive();
@@ -451,7 +465,7 @@ void ProjectController::saveAndReport()
     if (saveProXml())
         results->showNotice(QMyMessageBox::Information, tr("保存成功！"));
     else
-        results->showNotice(QMyMessageBox::Warning, withFileError(tr("路径错误，保存失败！")));
+        results->showNotice(QMyMessageBox::Warning, saveFailureText());
 }
 
 void ProjectController::on_btnLoadPro_clicked()

@@ -69,6 +69,9 @@ public:
 
     // A message followed by the cause of the last failed project-file operation.
     QString withFileError(const QString &message) const;
+    // The message of a failed save or rewrite of the project file with its cause: a path
+    // error is said to be one.
+    QString saveFailureText() const;
     QString getFileError() const { return fileError; }
     bool isAutoSaveRunning() const;
     // The design in the window is not what the project file holds: the last save failed.
@@ -115,8 +118,10 @@ private:
     std::unique_ptr<SetScreenSizeDlg> screenSizeDlg;
     // Made stopped: creating or loading a project starts it.
     QTimer *autoSaveTimer = nullptr;
-    // Why the last load, save or rewrite of the project file failed.
+    // Why the last load, save or rewrite of the project file failed, and whether for its
+    // path.
     QString fileError;
+    bool pathError = false;
     // The path the title shows, and whether it is marked as not saved.
     QString titlePath;
     bool unsavedMark = false;

@@ -16,7 +16,7 @@ QMySettings::QMySettings()
         if (!SettingsFile::write(
                 path,
                 {{QStringLiteral("Language/ID"), 1}, {QStringLiteral("Language/Path"), QString()}},
-                true, nullptr, &error)) {
+                true, &error)) {
             qWarning("%s", qPrintable(error));
             return;
         }
@@ -34,7 +34,7 @@ bool QMySettings::setLanguage(int id, const QString &path, QString *error)
     return SettingsFile::write(
         QString::fromLatin1(iniPath),
         {{QStringLiteral("Language/ID"), id}, {QStringLiteral("Language/Path"), path}}, true,
-        nullptr, error);
+        error);
 }
 
 QString QMySettings::translationFileFor(int id)

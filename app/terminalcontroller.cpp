@@ -171,6 +171,5 @@ void TerminalController::slotRecvSerialPortMes(int kind, QString text)
         saved = !document.isProjectOpen() || project->saveBlValueToPro();
     }
     if (!saved)
-        results->showNotice(QMyMessageBox::Warning,
-                            project->withFileError(tr("路径错误，保存失败！")));
+        results->showNotice(QMyMessageBox::Warning, project->saveFailureText());
 }

@@ -209,5 +209,5 @@ bool GeneratedFonts::writeParams(const QString &path, const Params &params, QStr
                                 {QStringLiteral("FontParam/fontSize"), params.fontSize},
                                 {QStringLiteral("FontParam/fontBbp"), params.fontBbp},
                                 {QStringLiteral("FontParam/fontText"), params.fontText}},
-                               false, "UTF-8", error);
+                               false, error);
 }

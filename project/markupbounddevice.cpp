@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 #include <QString>
+#include <QTextCodec>
 
 #include <climits>
 #include <cstring>
@@ -31,6 +32,89 @@ int lastIndexOf(const QByteArray &bytes, char c, int from, int to)
             return i;
     }
     return -1;
+}
+
+bool isXmlSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// Where the bytes from `from` on stop being UTF-8: the first byte of a sequence that is
+// none (an overlong form, a surrogate and a number beyond Unicode included), or of one the
+// bytes end inside of, which sets *cut. The size when every byte is in place.
+int utf8End(const QByteArray &bytes, int from, bool *cut)
+{
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+    const int size = bytes.size();
+    int i = from;
+    while (i < size) {
+        // Most of a project file is ASCII: eight bytes at a time.
+        while (i + 8 <= size) {
+            quint64 word;
+            std::memcpy(&word, data + i, sizeof word);
+            if (word & Q_UINT64_C(0x8080808080808080))
+                break;
+            i += 8;
+        }
+        if (i >= size)
+            break;
+        const uchar lead = data[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        int following = 0;
+        char32_t value = 0;
+        char32_t least = 0;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            following = 1;
+            value = lead & 0x1F;
+            least = 0x80;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            following = 2;
+            value = lead & 0x0F;
+            least = 0x800;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            following = 3;
+            value = lead & 0x07;
+            least = 0x10000;
+        } else {
+            return i;
+        }
+        for (int k = 1; k <= following; ++k) {
+            if (i + k >= size) {
+                *cut = true;
+                return i;
+            }
+            if ((data[i + k] & 0xC0) != 0x80)
+                return i;
+            value = value << 6 | (data[i + k] & 0x3F);
+        }
+        if (value < least || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+            return i;
+        i += following + 1;
+    }
+    return size;
+}
+
+// The encodings named in the processing instruction `pi` ("<?...?>") when its target is
+// "xml" in any letter case, with where each value stands in `text`, pi as a string. The
+// reader takes every one in turn, wherever it stands.
+QList<QRegularExpressionMatch> xmlEncodings(const QByteArray &pi, QString *text)
+{
+    int targetEnd = 2;
+    while (targetEnd < pi.size() && !isXmlSpace(pi.at(targetEnd)) && pi.at(targetEnd) != '?')
+        ++targetEnd;
+    if (pi.mid(2, targetEnd - 2).compare("xml", Qt::CaseInsensitive) != 0)
+        return {};
+    static const QRegularExpression encoding(QStringLiteral("\\sencoding\\s*=\\s*([\"'])(.*?)\\1"),
+                                             QRegularExpression::CaseInsensitiveOption
+                                                 | QRegularExpression::DotMatchesEverythingOption);
+    *text = QString::fromUtf8(pi);
+    QList<QRegularExpressionMatch> found;
+    for (auto it = encoding.globalMatch(*text); it.hasNext();)
+        found.append(it.next());
+    return found;
 }
 
 } // namespace
@@ -64,6 +148,44 @@ MarkupBoundDevice::Wide MarkupBoundDevice::wideEncoding(const QByteArray &start)
     if (begins("\0<", 2))
         return {2, true, 0};
     return {};
+}
+
+int MarkupBoundDevice::unicodeUnit(const QString &encoding)
+{
+    const QTextCodec *codec =
+        encoding.isEmpty() ? nullptr : QTextCodec::codecForName(encoding.toLatin1());
+    switch (codec ? codec->mibEnum() : 0) {
+    case 106:
+        return 1;
+    case 1013: // UTF-16BE
+    case 1014: // UTF-16LE
+    case 1015: // UTF-16
+        return 2;
+    case 1017: // UTF-32
+    case 1018: // UTF-32BE
+    case 1019: // UTF-32LE
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+bool MarkupBoundDevice::refusedEncoding(QString *name) const
+{
+    *name = m_refusedEncoding;
+    return m_encodingRefused;
+}
+
+QString MarkupBoundDevice::encodingName() const
+{
+    switch (m_wide.unit) {
+    case 2:
+        return QStringLiteral("UTF-16");
+    case 4:
+        return QStringLiteral("UTF-32");
+    default:
+        return QStringLiteral("UTF-8");
+    }
 }
 
 // Whole code units only; what a piece cuts off waits for the next. A surrogate without its
@@ -121,16 +243,6 @@ void MarkupBoundDevice::transcode(int from)
         }
         text = decodeWide(m_undecided.constData() + m_wide.mark, m_undecided.size() - m_wide.mark);
         m_undecided.clear();
-        // The reader takes the encoding the declaration names, which is now UTF-8.
-        const int end =
-            text.startsWith(QLatin1String("<?xml")) ? text.indexOf(QLatin1String("?>")) : -1;
-        if (end > 0) {
-            static const QRegularExpression encoding(
-                QStringLiteral("(\\sencoding\\s*=\\s*)([\"'])[^\"']*\\2"));
-            QString declaration = text.left(end);
-            declaration.replace(encoding, QStringLiteral("\\1\\2UTF-8\\2"));
-            text.replace(0, end, declaration);
-        }
     } else {
         text = decodeWide(m_buffer.constData() + from, m_buffer.size() - from);
         m_buffer.truncate(from);
@@ -138,12 +250,60 @@ void MarkupBoundDevice::transcode(int from)
     if (m_sourceEnded && (m_high || !m_partial.isEmpty()))
         m_badEncoding = true;
     m_buffer += text.toUtf8();
-    // The reader is given a byte that UTF-8 cannot have either, so that it refuses the file
-    // as it refuses any wrongly encoded one.
-    if (m_badEncoding) {
-        m_buffer += '\xFF';
+    // The reader gets what comes before the fault.
+    if (m_badEncoding)
+        m_sourceEnded = true;
+}
+
+void MarkupBoundDevice::validate(int from)
+{
+    bool cut = false;
+    const int end = utf8End(m_buffer, from, &cut);
+    if (end == m_buffer.size())
+        return;
+    if (cut && !m_sourceEnded) {
+        m_cut = m_buffer.mid(end);
+    } else {
+        m_badEncoding = true;
         m_sourceEnded = true;
     }
+    m_buffer.truncate(end);
+}
+
+bool MarkupBoundDevice::settleDeclaration()
+{
+    const QByteArray start = QByteArrayLiteral("<?xml");
+    const int at = m_buffer.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    if (m_buffer.size() <= at + start.size() && !m_sourceEnded)
+        return false;
+    if (m_buffer.size() <= at + start.size() || m_buffer.mid(at, start.size()) != start
+        || !isXmlSpace(m_buffer.at(at + start.size())))
+        return true;
+    const int end = m_buffer.indexOf("?>", at);
+    if (end < 0)
+        return m_sourceEnded;
+    QString declaration;
+    const auto encodings = xmlEncodings(m_buffer.mid(at, end + 2 - at), &declaration);
+    // Any other encoding is refused where the check meets the declaration.
+    for (const QRegularExpressionMatch &encoding : encodings) {
+        if (!unicodeUnit(encoding.captured(2)))
+            return true;
+    }
+    // Built in one pass: a declaration may name thousands.
+    QString settled;
+    int copied = 0;
+    for (const QRegularExpressionMatch &encoding : encodings) {
+        if (unicodeUnit(encoding.captured(2)) > 1) {
+            settled += declaration.midRef(copied, encoding.capturedStart(2) - copied);
+            settled += QLatin1String("UTF-8");
+            copied = encoding.capturedEnd(2);
+        }
+    }
+    if (copied > 0) {
+        settled += declaration.midRef(copied);
+        m_buffer.replace(at, end + 2 - at, settled.toUtf8());
+    }
+    return true;
 }
 
 bool MarkupBoundDevice::atEnd() const
@@ -182,6 +342,10 @@ void MarkupBoundDevice::fill()
         m_markup = m_markup >= keep ? m_markup - keep : -1;
     }
 
+    // A character the last piece cut goes ahead of the bytes that complete it.
+    const int fresh = m_buffer.size();
+    m_buffer += m_cut;
+    m_cut.clear();
     const int old = m_buffer.size();
     // Markup that waits for its end is read on in doubling pieces, so that it is looked
     // at only a few times however long it is.
@@ -209,6 +373,12 @@ void MarkupBoundDevice::fill()
         m_sourceEnded = true;
     if (!m_encodingKnown || m_wide.unit)
         transcode(old);
+    if (!m_encodingKnown)
+        return;
+    if (!m_wide.unit)
+        validate(fresh);
+    if (!m_declarationSettled && !(m_declarationSettled = settleDeclaration()))
+        return;
     check();
 }
 
@@ -261,12 +431,42 @@ void MarkupBoundDevice::check()
             break;
         }
         if (event == declaration) {
+            if (m_buffer.at(event) == '!') {
+                const QByteArray doctype = QByteArrayLiteral("DOCTYPE");
+                const QByteArray name = m_buffer.mid(event + 1, doctype.size());
+                if (name == doctype) {
+                    m_refusedDocumentType = true;
+                    m_stopped = true;
+                    i = event - 1;
+                    break;
+                }
+                if (!final && doctype.startsWith(name)) {
+                    i = event - 1;
+                    break;
+                }
+            }
             // A comment, CDATA section, processing instruction or document type: what it
             // holds is no markup.
             const ProjectMarkupScanner::Token t = ProjectMarkupScanner(m_buffer, event - 1).next();
             if (t.truncated && !final) {
                 i = event - 1;
                 break;
+            }
+            if (m_buffer.at(event) == '?' && t.kind == ProjectMarkupScanner::Other) {
+                QString text;
+                for (const auto &encoding :
+                     xmlEncodings(m_buffer.mid(t.begin, t.end - t.begin), &text)) {
+                    if (!unicodeUnit(encoding.captured(2))) {
+                        m_encodingRefused = true;
+                        m_refusedEncoding = encoding.captured(2);
+                        m_stopped = true;
+                        break;
+                    }
+                }
+                if (m_stopped) {
+                    i = event - 1;
+                    break;
+                }
             }
             m_markup = event - 1;
             m_cleared = true;

@@ -10,7 +10,11 @@
 // only at the rare bytes "=", "!" and "?" and at where tags begin, so that it costs far
 // less than the reader's pass over the same bytes. It also stops after more bytes than a
 // file may have. A file in UTF-16 or UTF-32, whose markup is no plain bytes, is handed on
-// in UTF-8 so that the same check holds for it.
+// in UTF-8 so that the same check holds for it; so is a file in UTF-8 whatever Unicode
+// encoding its declaration names. The check holds only for bytes the reader takes as
+// UTF-8, so it stops before an XML declaration naming any other encoding, before a
+// document type (whose attribute defaults never show in the bytes) and before bytes that
+// are no UTF-8, or no UTF-16 or UTF-32 in a wide file.
 class MarkupBoundDevice : public QIODevice
 {
 public:
@@ -26,6 +30,9 @@ public:
         int mark = 0;
     };
     static Wide wideEncoding(const QByteArray &start);
+    // The width of the code units of an encoding name as the codecs know it: 1 for UTF-8,
+    // 2 for UTF-16, 4 for UTF-32, 0 for any other encoding and for an unknown name.
+    static int unicodeUnit(const QString &encoding);
 
     bool isSequential() const override { return true; }
     bool atEnd() const override;
@@ -36,6 +43,12 @@ public:
     int refusedAttributes() const { return m_refusedAttributes; }
     bool tooLarge() const { return m_tooLarge; }
     bool sourceFailed() const { return m_sourceFailed; }
+    // Or a document type, an encoding that is not Unicode (its name), or bytes that the
+    // file's encoding cannot have, which is named ("UTF-8", "UTF-16", "UTF-32").
+    bool refusedDocumentType() const { return m_refusedDocumentType; }
+    bool refusedEncoding(QString *name) const;
+    bool badEncoding() const { return m_badEncoding; }
+    QString encodingName() const;
 
 protected:
     qint64 readData(char *data, qint64 maxSize) override;
@@ -43,9 +56,15 @@ protected:
 
 private:
     void fill();
-    // Bytes just read, as UTF-8 with the declaration naming UTF-8, for a wide file.
+    // Bytes just read, as UTF-8, for a wide file.
     void transcode(int from);
     QString decodeWide(const char *bytes, int size);
+    // Stops before the first bytes from `from` on that are no UTF-8; keeps a character the
+    // bytes end inside of for the next piece.
+    void validate(int from);
+    // Whether the declaration at the start is whole, or there is none; a Unicode encoding it
+    // names becomes UTF-8, which is what the reader is handed.
+    bool settleDeclaration();
     void check();
     // Index of the next "!" or "?" that follows a "<" at or after `from`; the size if none.
     int nextDeclaration(int from) const;
@@ -68,13 +87,19 @@ private:
     int m_refusedAttributes = 0;
     bool m_tooLarge = false;
     bool m_sourceFailed = false;
+    bool m_refusedDocumentType = false;
+    bool m_encodingRefused = false;
+    QString m_refusedEncoding;
+    bool m_badEncoding = false;
+    bool m_declarationSettled = false;
+    // The start of a UTF-8 character that the bytes read so far end inside of.
+    QByteArray m_cut;
     // Set once the first bytes are known: whether they are transcoded, and how.
     bool m_encodingKnown = false;
     Wide m_wide;
     // Bytes of a code unit not read whole yet, and a high surrogate waiting for its pair.
     QByteArray m_partial;
     char16_t m_high = 0;
-    bool m_badEncoding = false;
     QByteArray m_undecided;
 };
 

@@ -61,21 +61,51 @@ bool isOneLineText(NameKind name, NameKind parent)
 bool isInvisible(QChar c)
 {
     const ushort u = c.unicode();
-    return u < 0x20 || (u >= 0x7F && u <= 0x9F);
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F) || c.isNonCharacter();
 }
 
-QString codePoint(QChar c)
+QString codePoint(char32_t c)
 {
-    return QStringLiteral("U+") + QString::number(c.unicode(), 16).toUpper().rightJustified(4, '0');
+    return QStringLiteral("U+") + QString::number(uint(c), 16).toUpper().rightJustified(4, '0');
 }
 
-// The character at a character offset of what the reader was handed; a null character
-// when there is none. The file is read again from the start through the same check, so
-// that a wide file is counted in the UTF-8 the reader had.
-QChar characterAt(QIODevice *source, qint64 offset)
+// XML's rule for the characters of a name.
+bool isNameStart(char32_t c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == ':' || c == '_'
+        || (c >= 0xC0 && c <= 0xD6) || (c >= 0xD8 && c <= 0xF6) || (c >= 0xF8 && c <= 0x2FF)
+        || (c >= 0x370 && c <= 0x37D) || (c >= 0x37F && c <= 0x1FFF) || c == 0x200C || c == 0x200D
+        || (c >= 0x2070 && c <= 0x218F) || (c >= 0x2C00 && c <= 0x2FEF)
+        || (c >= 0x3001 && c <= 0xD7FF) || (c >= 0xF900 && c <= 0xFDCF)
+        || (c >= 0xFDF0 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0xEFFFF);
+}
+
+bool isNameCharacter(char32_t c)
+{
+    return isNameStart(c) || c == '-' || c == '.' || (c >= '0' && c <= '9') || c == 0xB7
+        || (c >= 0x300 && c <= 0x36F) || c == 0x203F || c == 0x2040;
+}
+
+// The first character of name that no XML name has there; false when there is none.
+bool badNameCharacter(const QStringRef &name, char32_t *bad)
+{
+    const QVector<uint> characters = name.toUcs4();
+    for (int i = 0; i < characters.size(); ++i) {
+        if (!(i == 0 ? isNameStart(characters.at(i)) : isNameCharacter(characters.at(i)))) {
+            *bad = characters.at(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+// The character at a character offset of what the reader was handed; false when there is
+// none. The file is read again from the start through the same check, so that a wide file
+// is counted in the UTF-8 the reader had.
+bool characterAt(QIODevice *source, qint64 offset, QChar *character)
 {
     if (offset < 0 || !source->seek(0))
-        return QChar();
+        return false;
     MarkupBoundDevice device(source, std::numeric_limits<int>::max(),
                              std::numeric_limits<qint64>::max());
     device.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
@@ -86,11 +116,23 @@ QChar characterAt(QIODevice *source, qint64 offset)
         if (piece.isEmpty())
             break;
         const QString text = decoder->toUnicode(piece);
-        if (offset < decoded + text.size())
-            return text.at(int(offset - decoded));
+        if (offset < decoded + text.size()) {
+            *character = text.at(int(offset - decoded));
+            return true;
+        }
         decoded += text.size();
     }
-    return QChar();
+    return false;
+}
+
+// A text with the characters that show as nothing named by their numbers.
+QString shown(const QString &text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text)
+        result += isInvisible(c) ? codePoint(c.unicode()) : QString(c);
+    return result;
 }
 
 // The reader's message with the character it stumbled on named by its number when it
@@ -99,16 +141,11 @@ QString readerError(const QXmlStreamReader &reader, QIODevice *device)
 {
     QString message = reader.errorString();
     const QString empty = QStringLiteral("''");
-    if (message.contains(empty)) {
-        const QChar at = characterAt(device, reader.characterOffset() - 1);
-        if (!at.isNull() && isInvisible(at))
-            message.replace(empty, QLatin1Char('\'') + codePoint(at) + QLatin1Char('\''));
-    }
-    QString shown;
-    shown.reserve(message.size());
-    for (const QChar c : qAsConst(message))
-        shown += isInvisible(c) ? codePoint(c) : QString(c);
-    return shown;
+    QChar at;
+    if (message.contains(empty) && characterAt(device, reader.characterOffset() - 1, &at)
+        && isInvisible(at))
+        message.replace(empty, QLatin1Char('\'') + codePoint(at.unicode()) + QLatin1Char('\''));
+    return shown(message);
 }
 
 } // namespace
@@ -203,6 +240,16 @@ bool ProjectDocument::read(QIODevice *source, Handler &handler, qint64 maxBytes)
                                     .arg(MaxWidgetsPerPage)
                                     .arg(reader.lineNumber()));
             }
+            // The reader lets these pass: the attribute would not be the one its name shows.
+            const QXmlStreamAttributes attributes = reader.attributes();
+            for (const QXmlStreamAttribute &attribute : attributes) {
+                char32_t bad = 0;
+                if (badNameCharacter(attribute.qualifiedName(), &bad))
+                    return fail(
+                        tr("第%1行的元素有一个属性名含有字符%2，项目文件中的名称不含这个字符。")
+                            .arg(line)
+                            .arg(codePoint(bad)));
+            }
             handler.startElement(depth, name, reader);
             ++depth;
         } else if (token == QXmlStreamReader::EndElement) {
@@ -240,6 +287,24 @@ bool ProjectDocument::read(QIODevice *source, Handler &handler, qint64 maxBytes)
                         .arg(reader.lineNumber())
                         .arg(device.refusedAttributes())
                         .arg(MaxAttributes));
+    if (device.refusedDocumentType() && stopped)
+        return fail(tr("第%1行有文档类型声明（<!DOCTYPE>），项目文件不含文档类型声明。")
+                        .arg(reader.lineNumber()));
+    QString name;
+    if (device.refusedEncoding(&name) && stopped) {
+        // A name of any length and with any characters.
+        constexpr int Shown = 40;
+        if (name.size() > Shown)
+            name = name.left(Shown) + QStringLiteral("…");
+        return fail(tr("第%1行声明的编码“%2”无法读取，项目文件的编码只能是UTF-8、UTF-16或UTF-32。")
+                        .arg(QString::number(reader.lineNumber()), shown(name)));
+    }
+    // The reader stands just before what could not be decoded.
+    if (device.badEncoding() && stopped)
+        return fail(tr("第%1行第%2列：这里的内容不是有效的%3编码。")
+                        .arg(reader.lineNumber())
+                        .arg(reader.columnNumber() + 1)
+                        .arg(device.encodingName()));
     if (!reader.hasError())
         return true;
     return fail(tr("第%1行第%2列：%3")

@@ -6,6 +6,7 @@
 #include "eventinfo.h"
 #include "markupbounddevice.h"
 #include "pageparam.h"
+#include "projectfolder.h"
 #include "projectkeys.h"
 #include "projectmarkupscanner.h"
 #include "projectxmlwriter.h"
@@ -17,7 +18,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QTextCodec>
 
 #include <limits>
 
@@ -381,6 +381,18 @@ bool ProjectFile::isWritable(const QString &path, QString *error)
     return true;
 }
 
+bool ProjectFile::isPathError(const QString &path, bool inPlace)
+{
+    if (path.isEmpty())
+        return true;
+    const QFileInfo info(path);
+    if (!QFileInfo(info.absolutePath()).isDir() || info.isDir())
+        return true;
+    if (inPlace && !info.isFile())
+        return true;
+    return ProjectFolder::isNameTooLong(info.fileName());
+}
+
 bool ProjectFile::writeFile(const QString &path, const QByteArray &content, QString *error)
 {
     if (!isWritable(path, error))
@@ -478,43 +490,26 @@ bool ProjectFile::rewriteFrameElements(const QString &path, const Elements &valu
         }
     }
     // The file is changed where its values stand and kept byte for byte everywhere else,
-    // which takes an encoding in which markup is plain ASCII and nothing the tags do not
-    // show can add elements.
-    const QByteArray encoding = declaredEncoding(content);
-    const bool utf8 = encoding.compare("UTF-8", Qt::CaseInsensitive) == 0
-        || encoding.compare("UTF8", Qt::CaseInsensitive) == 0;
-    const QTextCodec *codec = QTextCodec::codecForName(encoding);
-    const bool asciiMarkup =
-        utf8 || (codec && codec->fromUnicode(QStringLiteral("<a/>")) == "<a/>");
+    // which takes a file in UTF-8 that says so; the read above refused document types,
+    // whose entities could add elements the tags do not show.
+    const bool utf8 =
+        MarkupBoundDevice::unicodeUnit(QString::fromLatin1(declaredEncoding(content))) == 1;
     const bool wide = MarkupBoundDevice::wideEncoding(content).unit != 0;
-    bool subset = false;
+    bool malformed = false;
     ProjectMarkupScanner scanner(content);
-    for (auto t = scanner.next(); t.kind != ProjectMarkupScanner::End && !subset;
+    for (auto t = scanner.next(); t.kind != ProjectMarkupScanner::End && !malformed;
          t = scanner.next())
-        subset = t.hasInternalSubset || t.kind == ProjectMarkupScanner::Malformed;
-    if (wide || subset || !asciiMarkup) {
+        malformed = t.kind == ProjectMarkupScanner::Malformed;
+    if (wide || malformed || !utf8) {
         if (error)
             *error = tr("%1：无法在保留文件其余内容的情况下改写这个文件").arg(path);
         return false;
     }
 
     QHash<QByteArray, QByteArray> byName;
-    for (const auto &value : values) {
-        const QString text = ProjectXmlWriter::escaped(value.second, false);
-        QByteArray bytes;
-        if (utf8) {
-            bytes = text.toUtf8();
-        } else {
-            // Characters beyond ASCII as references, which any such encoding can hold.
-            for (const uint c : text.toUcs4()) {
-                if (c < 0x80)
-                    bytes += char(c);
-                else
-                    bytes += "&#" + QByteArray::number(c) + ';';
-            }
-        }
-        byName.insert(value.first.toUtf8(), bytes);
-    }
+    for (const auto &value : values)
+        byName.insert(value.first.toUtf8(),
+                      ProjectXmlWriter::escaped(value.second, false).toUtf8());
 
     const QVector<Splice> splices = frameTextSplices(content, byName);
     QByteArray out;

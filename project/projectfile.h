@@ -42,6 +42,11 @@ public:
     static bool isWritable(const QString &path, QString *error = nullptr);
     // Replaces the file at path by content as a whole, or leaves it as it was.
     static bool writeFile(const QString &path, const QByteArray &content, QString *error = nullptr);
+    // Whether a write of the file at path that failed did so for its path rather than for
+    // the disk or the file: no path, a folder that is not there, a folder at the path, a
+    // name longer than a save writes; for a file changed in place (inPlace), also a file
+    // that is not there or is no regular file.
+    static bool isPathError(const QString &path, bool inPlace = false);
 
     bool read(const QString &path);
     // read() that also refuses a file that is no project: one without a frame block

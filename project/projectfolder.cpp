@@ -15,17 +15,22 @@ QString ProjectFolder::withProjectExtension(const QString &chosen)
     return chosen.endsWith(extension) ? chosen : chosen + extension;
 }
 
+bool ProjectFolder::isNameTooLong(const QString &fileName)
+{
+#ifdef Q_OS_WIN
+    const int length = fileName.size();
+#else
+    const int length = QFile::encodeName(fileName).size();
+#endif
+    return length > MaxNewNameBytes;
+}
+
 QString ProjectFolder::newProjectProblem(const QString &path)
 {
     const QFileInfo info(path);
     if (info.baseName().isEmpty())
         return tr("%1：项目名称不能以“.”开头").arg(path);
-#ifdef Q_OS_WIN
-    const int length = info.fileName().size();
-#else
-    const int length = QFile::encodeName(info.fileName()).size();
-#endif
-    if (length > MaxNewNameBytes)
+    if (isNameTooLong(info.fileName()))
         return tr("%1：名称过长，项目文件名最多%2个字节")
             .arg(info.path() + QLatin1Char('/') + info.baseName() + QLatin1Char('/')
                      + info.fileName(),

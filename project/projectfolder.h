@@ -13,6 +13,8 @@ public:
     // A file name's longest form on disk, with room for the temporary name every save
     // writes first (".XXXXXX" after it).
     static constexpr int MaxNewNameBytes = 255 - 7;
+    // Whether a file name is longer than that.
+    static bool isNameTooLong(const QString &fileName);
 
     // The file of a new project chosen as `chosen`: only a name ending in ".yBEX" names a
     // project, so one that does not gets it appended.

@@ -114,7 +114,6 @@ ProjectMarkupScanner::Token ProjectMarkupScanner::declaration(int lt)
             quote = c;
         } else if (c == '[') {
             ++brackets;
-            t.hasInternalSubset = true;
         } else if (c == ']') {
             --brackets;
         } else if (c == '<' && m_data.mid(i, 4) == "<!--") {

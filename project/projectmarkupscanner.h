@@ -29,7 +29,6 @@ public:
         int nameBegin = 0; // a tag's name
         int nameEnd = 0;
         int attributes = 0; // of a start tag
-        bool hasInternalSubset = false; // a document type declaration with [...]
         // Malformed only because the bytes end inside it: more bytes may complete it.
         bool truncated = false;
     };

@@ -7,7 +7,9 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryFile>
+#include <QTextCodec>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace {
@@ -34,8 +36,7 @@ int appendError(const QString &path)
 
 } // namespace
 
-bool SettingsFile::write(const QString &path, const Values &values, bool keepOthers,
-                         const char *codec, QString *error)
+bool SettingsFile::write(const QString &path, const Values &values, bool keepOthers, QString *error)
 {
     const QFileInfo info(path);
     const QString folder = info.absolutePath();
@@ -54,24 +55,51 @@ bool SettingsFile::write(const QString &path, const Values &values, bool keepOth
     errno = 0;
     if (!QDir().mkpath(folder))
         return failed(errno, tr("无法创建文件夹"));
+    const QString scratchName =
+        folder + QLatin1Char('/') + info.fileName() + QLatin1String(".XXXXXX");
+
+    const auto isNew = [&values](const QString &key) {
+        return std::any_of(values.cbegin(), values.cend(), [&key](const auto &value) {
+            return value.first.compare(key, Qt::CaseInsensitive) == 0;
+        });
+    };
+    // The old keys are read from a copy of their own, in the codec they were written in,
+    // and written again with the new values into an empty file: one codec cannot do both.
+    Values kept;
+    if (!old.isEmpty()) {
+        QTemporaryFile copy(scratchName);
+        errno = 0;
+        if (!copy.open())
+            return failed(errno, copy.errorString());
+        errno = 0;
+        if (copy.write(old) != old.size() || !copy.flush())
+            return failed(errno, tr("未能完整写入"));
+        copy.close();
+        QSettings before(copy.fileName(), QSettings::IniFormat);
+        QTextCodec::ConverterState state;
+        QTextCodec *utf8 = QTextCodec::codecForMib(106);
+        utf8->toUnicode(old.constData(), old.size(), &state);
+        if (state.invalidChars == 0 && state.remainingChars == 0)
+            before.setIniCodec(utf8);
+        for (const QString &key : before.allKeys()) {
+            if (!isNew(key))
+                kept.append({key, before.value(key)});
+        }
+        // What cannot be read cannot be kept.
+        if (before.status() != QSettings::NoError)
+            return failed(0, tr("无法读取原文件"));
+    }
 
     // Beside the file, so that it meets the disk the file is on.
-    QTemporaryFile scratch(folder + QLatin1Char('/') + info.fileName() + QLatin1String(".XXXXXX"));
+    QTemporaryFile scratch(scratchName);
     errno = 0;
     if (!scratch.open())
         return failed(errno, scratch.errorString());
-    errno = 0;
-    if (scratch.write(old) != old.size() || !scratch.flush())
-        return failed(errno, tr("未能完整写入"));
     scratch.close();
-    QStringList oldKeys;
     {
         QSettings settings(scratch.fileName(), QSettings::IniFormat);
-        if (codec)
-            settings.setIniCodec(codec);
-        oldKeys = settings.allKeys();
-        if (!keepOthers)
-            settings.clear();
+        for (const auto &value : qAsConst(kept))
+            settings.setValue(value.first, value.second);
         for (const auto &value : values)
             settings.setValue(value.first, value.second);
         settings.sync();
@@ -81,6 +109,7 @@ bool SettingsFile::write(const QString &path, const Values &values, bool keepOth
 
     // Cut short, the copy lacks keys or holds other values. Read under another name:
     // settings of one path share what they hold in memory, which would hide a cut file.
+    // Read as any reader with Qt's defaults reads it.
     const QString copy = scratch.fileName() + QLatin1String("-check");
     QFile::remove(copy);
     if (!QFile::rename(scratch.fileName(), copy))
@@ -93,12 +122,9 @@ bool SettingsFile::write(const QString &path, const Values &values, bool keepOth
     QByteArray bytes;
     bool whole = readAll(copy, &bytes);
     if (whole) {
-        QSettings check(copy, QSettings::IniFormat);
-        if (codec)
-            check.setIniCodec(codec);
-        const QStringList keys = check.allKeys();
-        for (const QString &key : qAsConst(oldKeys))
-            whole = whole && (!keepOthers || keys.contains(key));
+        const QSettings check(copy, QSettings::IniFormat);
+        for (const auto &value : qAsConst(kept))
+            whole = whole && check.value(value.first) == value.second;
         for (const auto &value : values)
             whole = whole && check.value(value.first).toString() == value.second.toString();
     }

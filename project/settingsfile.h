@@ -11,6 +11,9 @@
 // was cut short by a full disk, and reports no error; here QSettings writes a scratch copy
 // beside the file, the copy is read back and checked, and only then does it replace the file,
 // through a checked save. A failure leaves the old file byte for byte.
+//
+// Characters beyond ASCII are written as QSettings writes them by default, as escapes, so
+// that every reader of the INI format reads the same text, whatever its codec.
 class SettingsFile
 {
     Q_DECLARE_TR_FUNCTIONS(SettingsFile)
@@ -20,10 +23,10 @@ public:
     using Values = QList<QPair<QString, QVariant>>;
 
     // Sets values in the INI file at path (its folder made when missing). With keepOthers
-    // the file's other keys stay, else the file holds these values alone. codec as for
-    // QSettings::setIniCodec, or null. error gets "<path>: <cause>".
+    // the file's other keys stay (read as UTF-8 when the file is UTF-8, as earlier versions
+    // wrote some), else the file holds these values alone. error gets "<path>: <cause>".
     static bool write(const QString &path, const Values &values, bool keepOthers,
-                      const char *codec = nullptr, QString *error = nullptr);
+                      QString *error = nullptr);
 };
 
 #endif // SETTINGSFILE_H

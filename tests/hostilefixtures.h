@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QTextCodec>
 #include <QVector>
 
 namespace HostileFixtures {
@@ -24,6 +25,15 @@ inline QByteArray project(const QByteArray &body)
         + body + QByteArrayLiteral("\n</ui>\n");
 }
 
+// One code unit of a wide encoding, in its bytes.
+inline QByteArray wideUnit(char32_t value, int unit, bool bigEndian)
+{
+    QByteArray bytes;
+    for (int k = 0; k < unit; ++k)
+        bytes += char(value >> (8 * (bigEndian ? unit - 1 - k : k)));
+    return bytes;
+}
+
 // The same file in a wide encoding ("UTF-16LE", "UTF-32BE" ...), its declaration naming
 // the encoding, with or without a byte-order mark.
 inline QByteArray inEncoding(const QByteArray &utf8, const QByteArray &codec, bool mark = true)
@@ -36,19 +46,58 @@ inline QByteArray inEncoding(const QByteArray &utf8, const QByteArray &codec, bo
     const int unit = codec.startsWith("UTF-32") ? 4 : 2;
     const bool big = codec.endsWith("BE");
     QByteArray bytes;
-    const auto put = [&](char32_t value) {
-        for (int k = 0; k < unit; ++k)
-            bytes += char(value >> (8 * (big ? unit - 1 - k : k)));
-    };
     if (unit == 4) {
         for (const char32_t c : text.toUcs4())
-            put(c);
+            bytes += wideUnit(c, unit, big);
     } else {
         for (const QChar c : text)
-            put(c.unicode());
+            bytes += wideUnit(c.unicode(), unit, big);
     }
     return bytes;
 }
+
+// inEncoding() with every U+E000 of the file replaced by the code unit `value`, which may
+// be no character at all (a lone surrogate, a number beyond Unicode).
+inline QByteArray inEncodingWithUnit(const QByteArray &utf8, const QByteArray &codec,
+                                     char32_t value)
+{
+    const int unit = codec.startsWith("UTF-32") ? 4 : 2;
+    const bool big = codec.endsWith("BE");
+    return inEncoding(utf8, codec).replace(wideUnit(0xE000, unit, big), wideUnit(value, unit, big));
+}
+
+// The file with its declaration naming another encoding that Qt knows ("IBM500" ...), and
+// everything after the declaration in that encoding.
+inline QByteArray inDeclaredEncoding(const QByteArray &utf8, const QByteArray &codec)
+{
+    const int end = utf8.indexOf("?>") + 2;
+    QByteArray declared = utf8.left(end);
+    declared.replace("encoding=\"UTF-8\"", "encoding=\"" + codec + '"');
+    return declared
+        + QTextCodec::codecForName(codec)->fromUnicode(QString::fromUtf8(utf8.mid(end)));
+}
+
+// A project whose document type (line 2) gives the page element this many attributes by
+// default, and a page that takes them.
+inline QByteArray attributeDefaults(int count)
+{
+    QByteArray list;
+    list.reserve(count * 16);
+    for (int i = 0; i < count; ++i)
+        list += " d" + QByteArray::number(i) + " CDATA \"1\"";
+    QByteArray file = project("<page pageid=\"1\"/>");
+    file.insert(declaration().size(), "<!DOCTYPE ui [<!ATTLIST page" + list + ">]>\n");
+    return file;
+}
+
+// A project whose page name, on the given line (4 or later), holds `bytes` after two
+// letters: they begin at column pageNameColumn.
+inline QByteArray pageNameOnLine(int line, const QByteArray &bytes)
+{
+    return project(QByteArray(line - 4, '\n') + "<page pageid=\"1\"><pageName>ab" + bytes
+                   + "</pageName></page>");
+}
+constexpr int pageNameColumn = 30;
 
 // Elements nested this deep inside one widget's text.
 inline QByteArray deepValue(int levels)

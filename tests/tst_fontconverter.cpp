@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -177,6 +178,9 @@ void tst_FontConverter::realConversion()
     QCOMPARE(p.fontSize, QStringLiteral("16"));
     QCOMPARE(p.fontBbp, QString::number(bpp));
     QCOMPARE(p.fontText, symbols);
+    // And the same by any reader of the INI format with Qt's defaults.
+    const QSettings plain(fonts + QLatin1String("/5.ini"), QSettings::IniFormat);
+    QCOMPARE(plain.value(QStringLiteral("FontParam/fontText")).toString(), symbols);
     // Nothing but the pair is left in the folder.
     QCOMPARE(QDir(fonts).entryList(QDir::Files | QDir::Hidden), (QStringList {"5.font", "5.ini"}));
     // Both with the mode every other new file of the user gets.

@@ -7,9 +7,26 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+
+namespace {
+
+// Font 5 at 16 pixels and depth 4.
+GeneratedFonts::Params fontFive(const QString &ttf, const QString &text)
+{
+    GeneratedFonts::Params p;
+    p.fontName = QStringLiteral("5");
+    p.fontTtf = ttf;
+    p.fontSize = QStringLiteral("16");
+    p.fontBbp = QStringLiteral("4");
+    p.fontText = text;
+    return p;
+}
+
+} // namespace
 
 class tst_FontLibrary : public QObject
 {
@@ -31,6 +48,9 @@ private slots:
     void wholeFont();
     void generatedList();
     void params();
+    void paramsReadAlikeByEveryReader_data();
+    void paramsReadAlikeByEveryReader();
+    void paramsOfEarlierVersionsRead();
 };
 
 void tst_FontLibrary::libraryNames_data()
@@ -166,12 +186,8 @@ void tst_FontLibrary::params()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("5.ini"));
-    GeneratedFonts::Params p;
-    p.fontName = QStringLiteral("5");
-    p.fontTtf = QStringLiteral("a.ttf");
-    p.fontSize = QStringLiteral("16");
-    p.fontBbp = QStringLiteral("4");
-    p.fontText = QStringLiteral("中文 a,b=c;\n第二行");
+    const GeneratedFonts::Params p =
+        fontFive(QStringLiteral("a.ttf"), QStringLiteral("中文 a,b=c;\n第二行"));
     QVERIFY(GeneratedFonts::writeParams(path, p));
     const GeneratedFonts::Params back = GeneratedFonts::readParams(path);
     QCOMPARE(back.fontName, p.fontName);
@@ -290,6 +306,59 @@ void tst_FontLibrary::wholeFont()
     const QString path = dir.filePath(QStringLiteral("5.font"));
     put(path, bytes);
     QTEST(GeneratedFonts::isWholeFont(path), "whole");
+}
+
+void tst_FontLibrary::paramsReadAlikeByEveryReader_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Chinese") << QStringLiteral("中文字库");
+    QTest::newRow("umlauts") << QStringLiteral("ÄÖÜäöüß");
+    QTest::newRow("beyond the first plane") << QString::fromUcs4(U"\U0001F600\U00020000");
+    QTest::newRow("quotes and backslashes") << QStringLiteral("\"a\" \\ \\x41 'b'");
+    QTest::newRow("commas and semicolons") << QStringLiteral("a,b;c,");
+    QTest::newRow("spaces around") << QStringLiteral("  中 文  ");
+    QTest::newRow("equals signs") << QStringLiteral("a=b==c");
+    QTest::newRow("digits after a character beyond ASCII") << QStringLiteral("中12ab");
+    QTest::newRow("a leading at sign") << QStringLiteral("@Variant(x)");
+    QTest::newRow("everything at once") << QString::fromUcs4(U"ÄÖÜ \U0001F600 \"中\",;= \\ ");
+}
+
+// The parameter file beside a generated font is read the same by any reader of the INI
+// format with Qt's defaults, which takes bytes beyond ASCII as Latin-1: they are escaped.
+void tst_FontLibrary::paramsReadAlikeByEveryReader()
+{
+    QFETCH(QString, text);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("5.ini"));
+    const GeneratedFonts::Params p = fontFive(QStringLiteral("字体 ä.ttf"), text);
+    QString error;
+    QVERIFY2(GeneratedFonts::writeParams(path, p, &error), qPrintable(error));
+
+    const QSettings plain(path, QSettings::IniFormat);
+    QCOMPARE(plain.value(QStringLiteral("FontParam/fontText")).toString(), text);
+    QCOMPARE(plain.value(QStringLiteral("FontParam/fontTtf")).toString(), p.fontTtf);
+    QCOMPARE(plain.value(QStringLiteral("FontParam/fontSize")).toString(), p.fontSize);
+    QCOMPARE(GeneratedFonts::readParams(path).fontText, text);
+    QCOMPARE(GeneratedFonts::readParams(path).fontTtf, p.fontTtf);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    for (const char c : f.readAll())
+        QVERIFY2(uchar(c) < 0x80, "a byte beyond ASCII");
+}
+
+// Files written in UTF-8 by an earlier version are still read as they were meant.
+void tst_FontLibrary::paramsOfEarlierVersionsRead()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("5.ini"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("[FontParam]\nfontName=5\nfontTtf=\xe5\xad\x97.ttf\nfontSize=16\nfontBbp=4\n"
+            "fontText=\xe4\xb8\xad\xe6\x96\x87\xc3\x84 \xf0\x9f\x98\x80\n");
+    f.close();
+    const GeneratedFonts::Params p = GeneratedFonts::readParams(path);
+    QCOMPARE(p.fontTtf, QStringLiteral("字.ttf"));
+    QCOMPARE(p.fontText, QString::fromUcs4(U"中文Ä \U0001F600"));
 }
 
 QTEST_MAIN(tst_FontLibrary)

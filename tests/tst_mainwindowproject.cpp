@@ -111,6 +111,7 @@ private slots:
     void importKeepsTheOpenProjectWhenTheFileCannotBeRead();
     void importOpensAnotherProject();
     void saveCommand();
+    void saveFailureIsReported_data();
     void saveFailureIsReported();
     void savesThatCannotFinish_data();
     void savesThatCannotFinish();
@@ -386,29 +387,68 @@ void tst_MainWindowProject::saveCommand()
     QVERIFY(readFile(path).contains("<pageName>Menu</pageName>"));
 }
 
+void tst_MainWindowProject::saveFailureIsReported_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("cause");
+    // Only a path that no longer leads to the file is a path error.
+    QTest::newRow("write-protected file")
+        << "protected" << QStringLiteral("保存失败！") << ProjectFile::tr("%1：文件写保护");
+    QTest::newRow("the folder went away")
+        << "gone" << QStringLiteral("路径错误，保存失败！") << ProjectFile::tr("%1：文件夹不存在");
+    QTest::newRow("a folder where the file was")
+        << "folder" << QStringLiteral("路径错误，保存失败！")
+        << ProjectFile::tr("%1：这是一个文件夹");
+}
+
+// Every save of the window says why it failed: the save command, save and quit, and the
+// in-place rewrite of a setting the module confirmed. The file is not touched.
 void tst_MainWindowProject::saveFailureIsReported()
 {
+    QFETCH(QString, damage);
+    QFETCH(QString, message);
+    QFETCH(QString, cause);
     const QString path = makeProject(QStringLiteral("locked"));
     QVERIFY(window->project()->saveProXml());
-    const QByteArray before = readFile(path);
+    QByteArray before = readFile(path);
+    window->show();
     design().page(0)->setPageName(QStringLiteral("changed"));
-    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    if (damage == QLatin1String("protected")) {
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    } else {
+        QVERIFY(QDir(filePath(QStringLiteral("locked"))).removeRecursively());
+        if (damage == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(path));
+        before = readFile(path);
+    }
+    // The rewrite reads the file first: a file that is not there is not found.
+    const QString rewriteCause = damage == QLatin1String("gone")
+        ? ProjectFile::tr("%1：文件不存在").arg(path)
+        : cause.arg(path);
 
     window->project()->on_btnSavePro_clicked();
     answerYes(window->getQuestionBox());
-    QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
-    QCOMPARE(causeOf(window->getResultBox()), ProjectFile::tr("%1：文件写保护").arg(path));
-    QCOMPARE(readFile(path), before);
+    QCOMPARE(messageLine(window->getResultBox()), message);
+    QCOMPARE(causeOf(window->getResultBox()), cause.arg(path));
+    window->getResultBox()->hide();
     window->close(); // save and quit: stays when the save fails
     answerYes(window->getQuestionBox());
-    QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
+    QCOMPARE(messageLine(window->getResultBox()), message);
+    QCOMPARE(causeOf(window->getResultBox()), cause.arg(path));
+    QVERIFY(window->isVisible());
+    window->getResultBox()->hide();
+    window->terminal()->getSysDlg()->findChild<QComboBox *>("cbBuad")->setCurrentText(
+        QStringLiteral("115200"));
+    window->terminal()->getSysDlg()->findChild<QPushButton *>("btnBaud")->click();
+    window->terminal()->slotRecvSerialPortMes(1, QStringLiteral("ok"));
+    QCOMPARE(messageLine(window->getResultBox()), message);
+    QCOMPARE(causeOf(window->getResultBox()), rewriteCause);
     QCOMPARE(readFile(path), before);
-    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-
-    // A folder that went away: false, and nothing is created.
-    QVERIFY(QDir(filePath(QStringLiteral("locked"))).removeRecursively());
-    QVERIFY(!window->project()->saveProXml());
-    QVERIFY(!QFile::exists(path));
+    QCOMPARE(QFileInfo::exists(filePath(QStringLiteral("locked"))),
+             damage != QLatin1String("gone"));
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+            || damage != QLatin1String("protected"));
 }
 
 void tst_MainWindowProject::savesThatCannotFinish_data()
@@ -418,11 +458,11 @@ void tst_MainWindowProject::savesThatCannotFinish_data()
     QTest::newRow("save") << WindowStep([](MainWindow *w) {
         w->project()->on_btnSavePro_clicked();
         answerYes(w->getQuestionBox());
-    }) << "路径错误，保存失败！";
+    }) << "保存失败！";
     QTest::newRow("save and quit") << WindowStep([](MainWindow *w) {
         w->close();
         answerYes(w->getQuestionBox());
-    }) << "路径错误，保存失败！";
+    }) << "保存失败！";
     // Nobody asked for it, so it is said all the more.
     QTest::newRow("auto-save") << WindowStep([](MainWindow *w) {
         w->project()->slotTimerAutoSavePro();
@@ -434,13 +474,13 @@ void tst_MainWindowProject::savesThatCannotFinish_data()
         sys->findChild<QComboBox *>("cbBuad")->setCurrentText(QStringLiteral("115200"));
         sys->findChild<QPushButton *>("btnBaud")->click();
         w->terminal()->slotRecvSerialPortMes(1, QStringLiteral("ok"));
-    }) << "路径错误，保存失败！";
+    }) << "保存失败！";
     QTest::newRow("backlight rewrite") << WindowStep([](MainWindow *w) {
         SysDlg *sys = w->terminal()->getSysDlg();
         sys->findChild<QSlider *>("horizontalSliderScreen")->setValue(200);
         sys->findChild<QPushButton *>("btnScreenValue")->click();
         w->terminal()->slotRecvSerialPortMes(2, QStringLiteral("ok"));
-    }) << "路径错误，保存失败！";
+    }) << "保存失败！";
 }
 
 // Every save of the window against a disk the file does not fit on: the old file stays
@@ -542,16 +582,19 @@ void tst_MainWindowProject::newProjectFileFailureKeepsTheOpenDesign_data()
 {
     QTest::addColumn<bool>("inPlace");
     QTest::addColumn<qint64>("limit");
+    QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("cause");
+    const QString pathError = QStringLiteral("路径错误，保存失败！");
+    const QString failed = QStringLiteral("保存失败！");
     // The file cannot be made: its name leaves no room for the name of the temporary file
     // every save writes first, which is seen before the folder is made.
-    QTest::newRow("new folder") << false << qint64(0) << QString();
+    QTest::newRow("new folder") << false << qint64(0) << pathError << QString();
     QTest::newRow("in place, write-protected")
-        << true << qint64(0) << ProjectFile::tr("%1：文件写保护");
+        << true << qint64(0) << failed << ProjectFile::tr("%1：文件写保护");
     // The file does not fit on the disk.
     const QString tooLarge = QStringLiteral("%1: 文件超过了系统允许的大小");
-    QTest::newRow("new folder, full disk") << false << qint64(4096) << tooLarge;
-    QTest::newRow("in place, full disk") << true << qint64(4096) << tooLarge;
+    QTest::newRow("new folder, full disk") << false << qint64(4096) << failed << tooLarge;
+    QTest::newRow("in place, full disk") << true << qint64(4096) << failed << tooLarge;
 }
 
 // The new project's file cannot be written: the open design, its file and its title stay,
@@ -560,6 +603,7 @@ void tst_MainWindowProject::newProjectFileFailureKeepsTheOpenDesign()
 {
     QFETCH(bool, inPlace);
     QFETCH(qint64, limit);
+    QFETCH(QString, message);
     QFETCH(QString, cause);
     const QString before = makeProject(QStringLiteral("before"));
     QVERIFY(window->project()->saveProXml());
@@ -576,7 +620,7 @@ void tst_MainWindowProject::newProjectFileFailureKeepsTheOpenDesign()
         QScopedPointer<FileSizeLimit> limited(limit > 0 ? new FileSizeLimit(limit) : nullptr);
         QVERIFY(!window->project()->createProject(chosen));
     }
-    QCOMPARE(messageLine(window->getResultBox()), QStringLiteral("路径错误，保存失败！"));
+    QCOMPARE(messageLine(window->getResultBox()), message);
     if (cause.isEmpty())
         QVERIFY(causeOf(window->getResultBox()).startsWith(filePath(QStringLiteral("p/p."))));
     else

@@ -383,6 +383,8 @@ private slots:
     void hostileFilesAreRefused_data();
     void hostileFilesAreRefused();
     void wideFilesReadAsTheirUtf8_data();
+    void unicodeEncodingsAreRead_data();
+    void unicodeEncodingsAreRead();
     void wideFilesReadAsTheirUtf8();
     void markupIsCheckedWhereverTheReadingPiecesEnd_data();
     void markupIsCheckedWhereverTheReadingPiecesEnd();
@@ -1076,6 +1078,12 @@ void tst_ProjectFile::controlCharactersShowInParseErrors_data()
         << HostileFixtures::inEncoding(declared, "UTF-16LE") << "Unexpected 'U+0005'";
     QTest::newRow("UTF-32BE without a mark")
         << HostileFixtures::inEncoding(declared, "UTF-32BE", false) << "Unexpected 'U+0005'";
+    QTest::newRow("U+0000 in text") << QByteArray("<ui><a>x") + '\0' + "</a></ui>"
+                                    << "Unexpected 'U+0000'";
+    QTest::newRow("U+0000 where an attribute name begins")
+        << QByteArray("<ui><a \0b=\"1\"/></ui>", 20) << "'U+0000'";
+    QTest::newRow("U+FFFE in text")
+        << QByteArray("<ui><a>\xef\xbf\xbe</a></ui>") << "Unexpected 'U+FFFE'";
 }
 
 // A character that cannot be seen is named by its number in the reader's message.
@@ -1088,7 +1096,8 @@ void tst_ProjectFile::controlCharactersShowInParseErrors()
     const QString error = file.errorString();
     QVERIFY2(error.contains(shown), qPrintable(error));
     for (const QChar c : error)
-        QVERIFY2(c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() > 0x9F),
+        QVERIFY2(c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() > 0x9F)
+                     && !c.isNonCharacter(),
                  qPrintable(error));
 }
 
@@ -1251,14 +1260,12 @@ void tst_ProjectFile::rewriteCases_data()
                                               << decl
             + "<ui><a:frame xmlns:a=\"urn:x\"><baud>1</baud></a:frame><x:note/>"
               "<frame><baud>2</baud></frame></ui>";
-    QTest::newRow("8-bit encoding: characters beyond ASCII as references")
-        << QByteArray(
-               "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<ui><frame><baud>\xe9</baud>"
-               "<dpi>\xe9</dpi></frame></ui>")
-        << "baud" << QString::fromUtf8("\xc3\xa9\xe4\xb8\xad")
-        << QByteArray(
-               "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<ui><frame><baud>&#233;&#20013;"
-               "</baud><dpi>\xe9</dpi></frame></ui>");
+    QTest::newRow("characters beyond ASCII")
+        << decl + "<ui><frame><baud>\xc3\xa9</baud><dpi>\xc3\xa9</dpi></frame></ui>"
+        << "baud" << QString::fromUtf8("\xe4\xb8\xad\xf0\x9f\x98\x80")
+        << decl
+            + "<ui><frame><baud>\xe4\xb8\xad\xf0\x9f\x98\x80</baud><dpi>\xc3\xa9</dpi></frame></"
+              "ui>";
     QTest::newRow("value escaped and cleaned")
         << decl + "<ui><frame><baud>1</baud></frame></ui>"
         << "baud" << QString::fromLatin1("<9600&\x01", 7)
@@ -1292,10 +1299,19 @@ void tst_ProjectFile::rewriteFailuresKeepTheFile_data()
     QTest::newRow("too many attributes") << QByteArray("<ui><frame><baud>1</baud></frame><x")
             + QByteArray(" a=\"1\"").repeated(9)
             + QByteArray("/></ui>") << false;
+    // Refused by the read that checks the file, as every document type is.
     QTest::newRow("entities declared in the file")
         << QByteArray("<!DOCTYPE ui [<!ENTITY e \"<baud>2</baud>\">]><ui><frame>&e;<baud>1</baud>"
                       "</frame></ui>")
         << false;
+    QTest::newRow("an 8-bit encoding")
+        << QByteArray("<?xml version=\"1.0\" "
+                      "encoding=\"ISO-8859-1\"?>\n<ui><frame><baud>\xe9</baud></frame></ui>")
+        << false;
+    // Read as the UTF-8 it is, but the declaration says otherwise.
+    QTest::newRow("UTF-16 declared in an 8-bit file") << QByteArray(
+        "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<ui><frame><baud>1</baud></frame></ui>")
+                                                      << false;
     QTest::newRow("write-protected") << good << true;
     QTest::newRow("UTF-16") << HostileFixtures::inEncoding(good, "UTF-16LE") << false;
     QTest::newRow("UTF-32 without a mark")
@@ -1524,6 +1540,89 @@ void tst_ProjectFile::hostileFilesAreRefused_data()
                .arg(ProjectDocument::MaxAttributes);
     QTest::newRow("10,000 levels in UTF-16BE") << inEncoding(deepAnywhere(10000), "UTF-16BE")
                                                << deep.arg(4).arg(ProjectDocument::MaxDepth);
+
+    // A project file holds no document type: its attribute defaults and entities would pass
+    // every check on the bytes.
+    const QString doctype =
+        ProjectDocument::tr("第%1行有文档类型声明（<!DOCTYPE>），项目文件不含文档类型声明。");
+    QTest::newRow("100,000 attribute defaults in a document type")
+        << attributeDefaults(100000) << doctype.arg(2);
+    QTest::newRow("attribute defaults in UTF-16")
+        << inEncoding(attributeDefaults(20), "UTF-16BE", false) << doctype.arg(2);
+    QTest::newRow("an external entity")
+        << declaration() + "<!DOCTYPE ui [<!ENTITY e SYSTEM \"/etc/hostname\">]>\n<ui>&e;</ui>"
+        << doctype.arg(2);
+    QTest::newRow("a document type after the root")
+        << project(QByteArray()) + "\n<!DOCTYPE ui>" << doctype.arg(7);
+    QTest::newRow("a document type without a declaration")
+        << QByteArray("<!DOCTYPE ui><ui/>") << doctype.arg(1);
+
+    // Only the Unicode encodings are read: the checks look at the bytes as UTF-8.
+    const QString encoding = ProjectDocument::tr(
+        "第%1行声明的编码“%2”无法读取，项目文件的编码只能是UTF-8、UTF-16或UTF-32。");
+    QTest::newRow("100,000 attributes in EBCDIC")
+        << inDeclaredEncoding(manyAttributes(100000), "IBM500") << encoding.arg(1).arg("IBM500");
+    QTest::newRow("Latin-1, named in lower case with spaces")
+        << QByteArray("<?xml version=\"1.0\" encoding = 'iso-8859-1' ?>\n<ui/>")
+        << encoding.arg(1).arg("iso-8859-1");
+    QTest::newRow("an encoding no codec knows")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"x-none\"?><ui/>")
+        << encoding.arg(1).arg("x-none");
+    QTest::newRow("a second encoding")
+        << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\" encoding=\"IBM500\"?><ui/>")
+        << encoding.arg(1).arg("IBM500");
+    QTest::newRow("standalone before the encoding")
+        << QByteArray("<?xml version=\"1.0\" standalone=\"yes\" encoding=\"IBM500\"?><ui/>")
+        << encoding.arg(1).arg("IBM500");
+    QTest::newRow("a declaration after the start")
+        << project("<?xml version=\"1.0\" encoding=\"IBM500\"?>") << encoding.arg(4).arg("IBM500");
+    QTest::newRow("a declaration in capitals after the start")
+        << project("<?XML encoding=\"IBM500\"?>") << encoding.arg(4).arg("IBM500");
+    QByteArray latin1 = project(QByteArray());
+    latin1.replace("UTF-8", "ISO-8859-1");
+    QTest::newRow("UTF-16 declaring Latin-1")
+        << inEncoding(latin1, "UTF-16LE") << encoding.arg(1).arg("ISO-8859-1");
+
+    // Characters no XML name holds, which the reader lets pass in attribute names: the
+    // attribute would not be the one its name shows.
+    const QString name =
+        ProjectDocument::tr("第%1行的元素有一个属性名含有字符%2，项目文件中的名称不含这个字符。");
+    QTest::newRow("U+0000 in an attribute name")
+        << project(QByteArray("<page pageid=\"1\"><pageFlag p") + '\0' + "ageFlag=\"1\"/></page>")
+        << name.arg(4).arg("U+0000");
+    QTest::newRow("U+0001 in an attribute name")
+        << project("<page pageid=\"1\">\n<pageFlag p\1ageFlag=\"1\"/></page>")
+        << name.arg(5).arg("U+0001");
+    QTest::newRow("U+007F at the end of an attribute name")
+        << project("<page pageid=\"1\" x\x7f=\"1\"/>") << name.arg(4).arg("U+007F");
+    QTest::newRow("U+0085 in an attribute name")
+        << project("<page pageid\xc2\x85=\"1\"/>") << name.arg(4).arg("U+0085");
+    QTest::newRow("U+0001 in an attribute name, UTF-16")
+        << inEncoding(project("<page pageid=\"1\"><pageFlag p\1ageFlag=\"1\"/></page>"), "UTF-16LE")
+        << name.arg(4).arg("U+0001");
+
+    // What cannot be decoded is named where it stands.
+    const QString encoded = ProjectDocument::tr("第%1行第%2列：这里的内容不是有效的%3编码。");
+    QTest::newRow("a byte UTF-8 never has on line 122")
+        << pageNameOnLine(122, "\xff") << encoded.arg(122).arg(pageNameColumn).arg("UTF-8");
+    QTest::newRow("an encoded surrogate")
+        << pageNameOnLine(122, "\xed\xa0\x80") << encoded.arg(122).arg(pageNameColumn).arg("UTF-8");
+    QTest::newRow("an overlong form")
+        << pageNameOnLine(10, "\xc0\xbc") << encoded.arg(10).arg(pageNameColumn).arg("UTF-8");
+    QTest::newRow("a character cut off by the end of the file")
+        << QByteArray("<ui/>\n\xe4\xb8") << encoded.arg(2).arg(1).arg("UTF-8");
+    QTest::newRow("a bad byte beyond the first reading piece")
+        << pageNameOnLine(122, QByteArray(300000, 'x') + "\x80")
+        << encoded.arg(122).arg(pageNameColumn + 300000).arg("UTF-8");
+    QTest::newRow("a lone surrogate on line 122, UTF-16LE")
+        << inEncodingWithUnit(pageNameOnLine(122, "\xee\x80\x80"), "UTF-16LE", 0xDC00)
+        << encoded.arg(122).arg(pageNameColumn).arg("UTF-16");
+    QTest::newRow("a lone high surrogate on line 122, UTF-16BE")
+        << inEncodingWithUnit(pageNameOnLine(122, "\xee\x80\x80z"), "UTF-16BE", 0xD800)
+        << encoded.arg(122).arg(pageNameColumn).arg("UTF-16");
+    QTest::newRow("a number beyond Unicode on line 122, UTF-32LE")
+        << inEncodingWithUnit(pageNameOnLine(122, "\xee\x80\x80"), "UTF-32LE", 0x110000)
+        << encoded.arg(122).arg(pageNameColumn).arg("UTF-32");
 }
 
 // Refused before any work that grows with the damage, with a message that says why; the
@@ -1551,6 +1650,9 @@ void tst_ProjectFile::hostileFilesAreRefused()
         path, {{QStringLiteral("frameW"), QStringLiteral("9")}}, &error));
     QCOMPARE(error, path + QStringLiteral(": ") + cause);
     QCOMPARE(readFile(path), content);
+    // The pre-read of the module series reads the same way.
+    QVERIFY(!file.read(path));
+    QCOMPARE(file.errorString(), path + QStringLiteral(": ") + cause);
 }
 
 void tst_ProjectFile::wideFilesReadAsTheirUtf8_data()
@@ -1595,9 +1697,45 @@ void tst_ProjectFile::wideFilesReadAsTheirUtf8()
             at, 4, little ? QByteArray("\x00\xD8\x41\x00", 4) : QByteArray("\xD8\x00\x00\x41", 4));
         ProjectFile file;
         QVERIFY(!file.setContent(broken));
-        QVERIFY2(file.errorString().contains(QLatin1String("encoded")),
+        QVERIFY2(file.errorString().endsWith(QStringLiteral("UTF-16编码。")),
                  qPrintable(file.errorString()));
     }
+}
+
+void tst_ProjectFile::unicodeEncodingsAreRead_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    using HostileFixtures::inEncoding;
+    const QByteArray utf8 = HostileFixtures::project(
+        "<page pageid=\"1\"><pageName>\xe9\xa1\xb5\xe9\x9d\xa2 \xf0\x9f\x98\x80</pageName></page>");
+    const auto declaring = [&utf8](const QByteArray &encoding) {
+        return QByteArray(utf8).replace("encoding=\"UTF-8\"", encoding);
+    };
+    QTest::newRow("UTF-8") << utf8;
+    QTest::newRow("utf-8") << declaring("encoding=\"utf-8\"");
+    QTest::newRow("UTF8 between spaces") << declaring("encoding = 'UTF8' ");
+    // The bytes are UTF-8 whatever the declaration says: an editor converted the file and
+    // left it.
+    QTest::newRow("UTF-16 declared") << declaring("encoding=\"UTF-16\"");
+    QTest::newRow("utf-32be declared") << declaring("encoding=\"utf-32be\"");
+    QTest::newRow("UTF-16 declared after a byte-order mark")
+        << "\xef\xbb\xbf" + declaring("encoding=\"UTF-16\"");
+    QTest::newRow("UTF-16LE declaring UTF-8")
+        << inEncoding(declaring("encoding=\"UTF-8\" "), "UTF-16LE");
+    QTest::newRow("UTF-32BE declaring utf-16")
+        << inEncoding(declaring("encoding=\"utf-16\""), "UTF-32BE", false);
+    QTest::newRow("UTF-16BE declaring UTF-16BE") << inEncoding(utf8, "UTF-16BE");
+}
+
+// A file in a Unicode encoding is read as the characters it holds, whichever of them its
+// declaration names.
+void tst_ProjectFile::unicodeEncodingsAreRead()
+{
+    QFETCH(QByteArray, content);
+    ProjectTestDesign d;
+    QVERIFY(loadInto(d, content));
+    QCOMPARE(d.document.pageCount(), 1);
+    QCOMPARE(d.page(0)->pageName(), QString::fromUtf8("\xe9\xa1\xb5\xe9\x9d\xa2 \xf0\x9f\x98\x80"));
 }
 
 void tst_ProjectFile::markupIsCheckedWhereverTheReadingPiecesEnd_data()
@@ -1629,6 +1767,25 @@ void tst_ProjectFile::markupIsCheckedWhereverTheReadingPiecesEnd_data()
         << "<?note" + equals + "?>" << QString();
     QTest::newRow("equals signs in one attribute value")
         << "<note a=\"" + equals + "\"/>" << QString();
+    QTest::newRow("a document type")
+        << QByteArray("<!DOCTYPE note>")
+        << ProjectDocument::tr("第%1行有文档类型声明（<!DOCTYPE>），项目文件不含文档类型声明。")
+               .arg(5);
+    QTest::newRow("an encoding in an xml instruction")
+        << QByteArray("<?xml encoding='IBM500'?>")
+        << ProjectDocument::tr(
+               "第%1行声明的编码“%2”无法读取，项目文件的编码只能是UTF-8、UTF-16或UTF-32。")
+               .arg(5)
+               .arg("IBM500");
+    QTest::newRow("characters of two, three and four bytes")
+        << QByteArray("<note>\xc3\xa9\xe4\xb8\xad\xf0\x9f\x98\x80\xc3\xa9\xe4\xb8\xad</note>")
+        << QString();
+    QTest::newRow("a character cut short")
+        << QByteArray("<note>\xc3\xa9\xe4\xb8\xad\xf0\x9f\x98</note>")
+        << ProjectDocument::tr("第%1行第%2列：这里的内容不是有效的%3编码。")
+               .arg(5)
+               .arg(9)
+               .arg("UTF-8");
 }
 
 // The file is checked as it is read, piece by piece: markup cut by the end of a piece is
@@ -1641,7 +1798,7 @@ void tst_ProjectFile::markupIsCheckedWhereverTheReadingPiecesEnd()
     constexpr int Piece = 1 << 18;
     // What comes before the padding, and after the body.
     const int before = HostileFixtures::project("<pad>").size() - int(strlen("\n</ui>\n"));
-    for (int cut = -8; cut < markup.size() + 8; cut += 5) {
+    for (int cut = -8; cut < markup.size() + 8; cut += markup.size() < 40 ? 1 : 5) {
         const int padding = Piece - cut - before - int(strlen("</pad>\n"));
         const QByteArray content =
             HostileFixtures::project("<pad>" + QByteArray(padding, 'x') + "</pad>\n" + markup);

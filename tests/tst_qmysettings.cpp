@@ -18,6 +18,7 @@ private slots:
     void languageId_data();
     void languageId();
     void setLanguageWritesBothKeys();
+    void readAlikeByEveryReader();
     void writesThatCannotFinish();
     void translationFile_data();
     void translationFile();
@@ -94,6 +95,32 @@ void TestQMySettings::setLanguageWritesBothKeys()
     QSettings file("config/system.ini", QSettings::IniFormat);
     QCOMPARE(file.value("Language/ID").toInt(), 2);
     QCOMPARE(file.value("Language/Path").toString(), QString(":/config/language/English.qm"));
+}
+
+// Any reader of the INI format with Qt's defaults reads what was stored, also the keys of
+// an earlier file that held UTF-8: characters beyond ASCII are escaped.
+void TestQMySettings::readAlikeByEveryReader()
+{
+    QDir().mkpath("config");
+    {
+        QFile f("config/system.ini");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[Language]\nID=1\n\n[Other]\nnote=\xe4\xb8\xad\xe6\x96\x87\xc3\x84\n");
+    }
+    const QString path = QString::fromUcs4(U" /tmp/语言 Ä \U0001F600/\"a\",b;c=\\d.qm ");
+    {
+        QMySettings settings;
+        QVERIFY(settings.setLanguage(2, path));
+    }
+    const QSettings file("config/system.ini", QSettings::IniFormat);
+    QCOMPARE(file.value("Language/ID").toInt(), 2);
+    QCOMPARE(file.value("Language/Path").toString(), path);
+    QCOMPARE(file.value("Other/note").toString(), QStringLiteral("中文Ä"));
+    QCOMPARE(QMySettings().getLanguagePath(), path);
+    QFile f("config/system.ini");
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    for (const char c : f.readAll())
+        QVERIFY2(uchar(c) < 0x80, "a byte beyond ASCII");
 }
 
 // Nothing of the file is lost, and a missing file that cannot be made still starts in

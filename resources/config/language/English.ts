@@ -1338,10 +1338,6 @@
         <translation>Do you want to save the current project before exiting the software?</translation>
     </message>
     <message>
-        <source>路径错误，保存失败！</source>
-        <translation>Path error, save failed!</translation>
-    </message>
-    <message>
         <source>序号</source>
         <translation>ID</translation>
     </message>
@@ -2487,6 +2483,22 @@
     <message>
         <source>第%1行的%2超过%3个字符，项目文件的这项文本最多有%3个字符。</source>
         <translation>Line %1: %2 is longer than %3 characters; a project file holds at most %3 characters there.</translation>
+    </message>
+    <message>
+        <source>第%1行的元素有一个属性名含有字符%2，项目文件中的名称不含这个字符。</source>
+        <translation>An attribute name of the element on line %1 holds the character %2, which no name in a project file holds.</translation>
+    </message>
+    <message>
+        <source>第%1行有文档类型声明（&lt;!DOCTYPE&gt;），项目文件不含文档类型声明。</source>
+        <translation>Line %1 holds a document type declaration (&lt;!DOCTYPE&gt;); a project file has none.</translation>
+    </message>
+    <message>
+        <source>第%1行声明的编码“%2”无法读取，项目文件的编码只能是UTF-8、UTF-16或UTF-32。</source>
+        <translation>Line %1 declares the encoding “%2”, which cannot be read; a project file is encoded in UTF-8, UTF-16 or UTF-32.</translation>
+    </message>
+    <message>
+        <source>第%1行第%2列：这里的内容不是有效的%3编码。</source>
+        <translation>Line %1, column %2: the content here is not valid %3.</translation>
     </message>
 </context>
 <context>
@@ -4044,6 +4056,10 @@
         <translation>Path error, save failed!</translation>
     </message>
     <message>
+        <source>保存失败！</source>
+        <translation>Save failed!</translation>
+    </message>
+    <message>
         <source>新建项目名称已存在，请您重新命名！</source>
         <translation>The new project name already exists, please rename it!</translation>
     </message>
@@ -4180,10 +4196,6 @@
     <message>
         <source>下载中请稍后重试！</source>
         <translation>Downloading, please try again later!</translation>
-    </message>
-    <message>
-        <source>路径错误，保存失败！</source>
-        <translation>Path error, save failed!</translation>
     </message>
 </context>
 </TS>
