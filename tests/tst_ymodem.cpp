@@ -187,6 +187,11 @@ private slots:
         QTest::newRow("NAK") << nak << true << "all.cfg"
                              << "模块连续10次拒收文件all.cfg的第1块，项目下载失败！"
                              << QStringList {"si 1", "dcfg"};
+        SimulatedModuleOptions garbledAcks = plain;
+        garbledAcks.garbleAcks = 1;
+        QTest::newRow("every ACK garbled") << garbledAcks << true << "all.cfg"
+                                           << "模块连续10次拒收文件all.cfg的起始块，项目下载失败！"
+                                           << QStringList {"si 1", "dcfg"};
         SimulatedModuleOptions cancels = plain;
         cancels.cancelAtBlock = 3;
         QTest::newRow("module cancels") << cancels << true << "all.cfg"
@@ -245,12 +250,13 @@ private slots:
             || message.startsWith("模块取消"))
             QCOMPARE(log.progress.last(), (QList<int> {0, 0, 0, 0}));
         // A module that keeps refusing is told to leave the batch, and listens again.
-        if (QTest::currentDataTag() == QLatin1String("NAK")) {
+        const QString tag = QTest::currentDataTag();
+        const bool refusing = tag == "NAK" || tag == "every ACK garbled";
+        if (refusing) {
             QTRY_COMPARE(module.cancelledBatches(), 1);
             QVERIFY(log.logHas("--发送：18 18 "));
         }
-        if (QTest::currentDataTag() == QLatin1String("NAK")
-            || QTest::currentDataTag() == QLatin1String("module cancels")) {
+        if (refusing || tag == "module cancels") {
             YModemJob link;
             link.job = YModemJob::InstructionText;
             link.instructionText = "GET_ADDR\r\n";
@@ -325,6 +331,52 @@ private slots:
             QVERIFY(files.at(1).data == font3 && files.at(3).data == font3);
         }
         QVERIFY(log.logHas("--接收：15"));
+    }
+
+    // An acknowledgement garbled on the line is taken as a refusal: the block goes again, and
+    // the module, which has it already, takes it once. Every third one garbled, the download
+    // still completes at once with the very bytes of the files.
+    void garbledAcknowledgementsAreResent_data()
+    {
+        QTest::addColumn<int>("job");
+        QTest::newRow("project") << int(YModemJob::Project);
+        QTest::newRow("fonts") << int(YModemJob::Fonts);
+    }
+    void garbledAcknowledgementsAreResent()
+    {
+        QFETCH(int, job);
+        const QByteArray font0 = randomBytes(3000, 1);
+        const QByteArray font3 = randomBytes(100, 2);
+        QVERIFY(writeFile(folder() + "/tempFonts/0.font", font0));
+        QVERIFY(writeFile(folder() + "/tempFonts/3.font", font3));
+        SimulatedModuleOptions options;
+        options.garbleAcks = 3;
+        SimulatedModule module(options);
+        YModem worker;
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        YModemJob request = projectJob();
+        if (job == YModemJob::Fonts) {
+            request.job = YModemJob::Fonts;
+            request.fontIds = QStringList {"0", "3"};
+        }
+        QElapsedTimer clock;
+        clock.start();
+        worker.startJob(request);
+        QVERIFY(waitIdle(worker));
+        QVERIFY(clock.elapsed() < 5000);
+        QTRY_COMPARE(log.ends, (QList<QPair<int, int>> {{job, YModem::Done}}));
+        QCOMPARE(log.messages, (QList<QPair<int, QString>>()));
+        const auto files = module.files();
+        if (job == YModemJob::Project) {
+            QCOMPARE(files.size(), 1);
+            QVERIFY(files.at(0).data == container);
+        } else {
+            QCOMPARE(files.size(), 2);
+            QVERIFY(files.at(0).data == font0);
+            QVERIFY(files.at(1).data == font3);
+        }
+        QVERIFY(log.logHas("--接收：86"));
     }
 
     // Reports without line ends ("EP_10" and nothing after it) are acted on at once.
@@ -760,6 +812,8 @@ private slots:
             << tooLarge.arg("%1", "30000x30000");
         QTest::newRow("font gone") << int(YModemJob::Fonts) << 0 << QByteArray()
                                    << "字库下载失败，9.font字体文件打开失败！";
+        QTest::newRow("empty font") << int(YModemJob::Fonts) << 0 << QByteArray("")
+                                    << "字库下载失败，9.font字体文件是空的！";
     }
     void unreadableFileStopsBeforeTheAnnounce()
     {
@@ -777,6 +831,10 @@ private slots:
         if (!content.isEmpty())
             QVERIFY(writeFile(gone, content));
         QVERIFY(writeFile(folder() + "/tempFonts/0.font", randomBytes(300, 3)));
+        const QString font9 = folder() + "/tempFonts/9.font";
+        QFile::remove(font9);
+        if (job == YModemJob::Fonts && !content.isNull())
+            QVERIFY(writeFile(font9, content));
         SimulatedModule module;
         YModem worker;
         Recorder log(&worker);
@@ -802,6 +860,7 @@ private slots:
         QTRY_COMPARE(module.files().size(), 1);
         QCOMPARE(log.messages.size(), 1);
         QFile::remove(gone);
+        QFile::remove(font9);
         QFile::remove(folder() + "/allFile/temp.bin");
     }
 
@@ -843,6 +902,10 @@ private slots:
             << QByteArray("A_B_GETADDR_1_5_0\r\n") << QList<int> {1} << QList<QList<int>>();
         QTest::newRow("four after the key")
             << QByteArray("GETADDR_9_1_7_1") << QList<int> {1} << QList<QList<int>>();
+        QTest::newRow("digit behind the flag")
+            << QByteArray("GETADDR_1_5_10") << QList<int> {1} << QList<QList<int>>();
+        QTest::newRow("field behind the flag")
+            << QByteArray("GETADDR_1_5_0_9\r\n") << QList<int> {1} << QList<QList<int>>();
     }
     void linkTest()
     {
@@ -878,7 +941,7 @@ private slots:
         }
     }
 
-    // Three fields without a line end complete the answer at once.
+    // Three fields without a line end complete the answer once the line is quiet.
     void linkAnswerWithoutLineEnd()
     {
         SimulatedModuleOptions options;
