@@ -4,6 +4,7 @@
 #include "allcfg.h"
 #include "bootdlg.h"
 #include "designdocument.h"
+#include "logbox.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
 #include "qmyprogressbarmes.h"
@@ -18,8 +19,6 @@
 
 namespace {
 
-// Whole blocks are logged at line rate: the box keeps the latest lines only.
-constexpr int ReceiveBoxLines = 2000;
 constexpr int ImageTab = 0;
 
 } // namespace
@@ -288,8 +287,13 @@ void DownloadController::slotRecvModuleLink(int enable, int address, int crc)
 
 void DownloadController::slotRecvYModemDebugMes(int, QString line)
 {
+    appendToReceiveBox(line);
+}
+
+void DownloadController::appendToReceiveBox(QString line)
+{
     static const QRegularExpression lineEnds(QStringLiteral("[\r\n]"));
-    form->textBrowserRecv->append(line.remove(lineEnds));
+    LogBox::append(form->textBrowserRecv, line.remove(lineEnds), ReceiveBoxChars);
 }
 
 void DownloadController::slotRecvYModemInstrParam(InstrParam param)

@@ -65,6 +65,11 @@ public:
     BootDlg *getBootDlg() const { return bootDlg.get(); }
     YModemPortDlg *getPortDlg() const { return portDlg.get(); }
     QMyProgressBarMes *progressWindow() const { return progress; }
+    // The receive box: one line, its line ends dropped. Whole blocks are logged at line rate:
+    // the box keeps the newest lines and characters only.
+    void appendToReceiveBox(QString line);
+    static constexpr int ReceiveBoxLines = 2000;
+    static constexpr int ReceiveBoxChars = 100 * ReceiveBoxLines;
 
 signals:
     // A job ended and the link is idle, or busy with the next one.

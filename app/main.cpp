@@ -1,3 +1,4 @@
+#include "fileassociation.h"
 #include "languagedlg.h"
 #include "mainwindow.h"
 #include "qmysettings.h"
@@ -19,6 +20,9 @@ int main(int argc, char *argv[])
     if (programPath.isEmpty())
         programPath = QString::fromLocal8Bit(argv[0]);
     const QString startProject = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    // Only the program itself claims the file type: the driver and the tests that build a
+    // window write nothing into the user's home.
+    FileAssociation::registerFileType(programPath);
 
     int result;
     {

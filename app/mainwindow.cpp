@@ -30,7 +30,6 @@ MainWindow::MainWindow(const QString &programPath, const QString &startProject, 
     form->setupUi(this);
     loadStyleSheet();
     QMyTextFit::fitButtons(this);
-    registerFileType();
     placeOnScreen();
     form->designWnd->setStyleSheet(
         "QtVariantProperty { font-family: 'SimHei', 'Noto Sans CJK SC'; }");

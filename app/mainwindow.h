@@ -50,7 +50,6 @@ public:
 
     // Every text again, in the language just chosen.
     void refreshLanguage();
-    void registerFileType();
 
     // Window geometry rule: 3/4 of the screen width, 10/12 of its height.
     static QSize initialWindowSize(const QSize &screen);

@@ -1,17 +1,10 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "fileassociation.h"
 #include "helpdocuments.h"
 #include "languagedlg.h"
 
-#include <QCoreApplication>
 #include <QMenu>
-
-void MainWindow::registerFileType()
-{
-    FileAssociation::registerFileType(QCoreApplication::applicationFilePath());
-}
 
 void MainWindow::on_btnHelp_clicked()
 {

@@ -13,7 +13,6 @@
 #include "ymodemportdlg.h"
 
 #include <QMainWindow>
-#include <QRegularExpression>
 #include <QStandardItem>
 
 TerminalController::TerminalController(QMainWindow *window, Ui_MainWindow *form,
@@ -159,7 +158,7 @@ void TerminalController::slotRecePortProbar(int max, int value)
 // The module confirmed a request: its value becomes the project's and is written back.
 void TerminalController::slotRecvSerialPortMes(int kind, QString text)
 {
-    form->textBrowserRecv->append(text.remove(QRegularExpression("[\r\n]")));
+    download->appendToReceiveBox(text);
     bool saved = true;
     if (kind == 1) {
         sysDlg->setBaud(sysDlg->requestedBaudText());

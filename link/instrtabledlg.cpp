@@ -2,6 +2,7 @@
 #include "ui_instrtabledlg.h"
 
 #include "bytetohextext.h"
+#include "logbox.h"
 #include "portchoice.h"
 #include "qmyinstrtablemodel.h"
 #include "qmymessagebox.h"
@@ -318,7 +319,7 @@ void InstrTableDlg::slotRecvCOMMdata()
 {
     const QByteArray bytes = serialPort->readAll();
     if (!bytes.isEmpty())
-        ui->textBrowser->append(logLine(tr("-接收-%1:"), bytes));
+        LogBox::append(ui->textBrowser, logLine(tr("-接收-%1:"), bytes), MaxLogChars);
 }
 
 void InstrTableDlg::on_btnOpenClose_clicked()
@@ -393,7 +394,7 @@ void InstrTableDlg::on_btnSendInstr_clicked()
         messageBox->showNotice(QMyMessageBox::Warning, error);
         return;
     }
-    ui->textBrowser->append(logLine(tr("-发送-%1:"), frame));
+    LogBox::append(ui->textBrowser, logLine(tr("-发送-%1:"), frame), MaxLogChars);
     serialPort->write(frame);
 }
 

@@ -25,8 +25,9 @@ class InstrTableDlg : public QDialog
     Q_OBJECT
 
 public:
-    // The log keeps this many lines; older ones go.
+    // The log keeps this many lines and characters; older ones go.
     static constexpr int MaxLogLines = 1000;
+    static constexpr int MaxLogChars = 100 * MaxLogLines;
 
     explicit InstrTableDlg(QWidget *parent = nullptr);
     ~InstrTableDlg() override;

@@ -148,12 +148,21 @@ ModuleReply::Events ModuleReply::take(bool stopAfterAck)
         takePercent(events);
         break;
     case LinkTest:
-        takeLinkAnswer(events);
+        takeLinkAnswer(events, false);
         break;
     default:
         takeControlBytes(events, stopAfterAck);
         break;
     }
+    return events;
+}
+
+ModuleReply::Events ModuleReply::takeAfterQuiet()
+{
+    if (m_mode != LinkTest)
+        return take();
+    Events events;
+    takeLinkAnswer(events, true);
     return events;
 }
 
@@ -170,6 +179,8 @@ void ModuleReply::takeControlBytes(Events &events, bool stopAfterAck)
             events.nak = true;
         else if (byte == YModemFrame::C)
             events.c = true;
+        else if (byte != Can)
+            events.garbled = true;
         // The pair may be split over two reads.
         if (byte == Can && m_can)
             events.cancel = true;
@@ -264,10 +275,12 @@ void ModuleReply::takePercent(Events &events)
 }
 
 // "GETADDR_", then RS-485 on, address and CRC16 on, separated by "_"; at most one field may
-// stand in front of the key. The answer is decided as soon as its bytes so far settle it, so
-// it reads the same however it arrives: complete with the CRC flag's one digit, unreadable
-// with the first byte that cannot belong to it.
-void ModuleReply::takeLinkAnswer(Events &events)
+// stand in front of the key, and only blanks and a line end behind the last field. The answer
+// is decided as soon as its bytes so far settle it, so it reads the same however it arrives:
+// unreadable with the first byte that cannot belong to it, complete with the line end behind
+// the last field or, without one, once the line is quiet (a digit may still follow until
+// then, and would make the field too long).
+void ModuleReply::takeLinkAnswer(Events &events, bool quiet)
 {
     events.text = newText();
     static const QByteArray key("GETADDR_");
@@ -284,21 +297,31 @@ void ModuleReply::takeLinkAnswer(Events &events)
     int pos = at + key.size();
     for (int f = 0; f < 3 && readable; ++f) {
         const int start = pos;
-        while (pos < m_buffer.size() && isDigit(m_buffer.at(pos)) && pos - start < maxDigits[f])
+        while (pos < m_buffer.size() && isDigit(m_buffer.at(pos)) && pos - start <= maxDigits[f])
             ++pos;
         const int digits = pos - start;
         const bool last = f == 2;
-        if (digits == 0 || !last) {
-            // More may come: a field so far, or an empty last field at the end.
-            if (pos == m_buffer.size())
-                return;
-            if (digits == 0 || m_buffer.at(pos) != '_') {
-                readable = false;
-                break;
-            }
-            ++pos;
+        if (digits > maxDigits[f]) {
+            readable = false;
+            break;
+        }
+        // More may come: a field so far; the last one only until the line is quiet.
+        if (pos == m_buffer.size() && (!last || digits == 0 || !quiet))
+            return;
+        if (digits == 0 || (!last && m_buffer.at(pos) != '_')) {
+            readable = false;
+            break;
         }
         values[f] = m_buffer.mid(start, digits).toInt();
+        if (!last)
+            ++pos;
+    }
+    if (readable) {
+        while (pos < m_buffer.size() && (m_buffer.at(pos) == ' ' || m_buffer.at(pos) == '\t'))
+            ++pos;
+        if (pos == m_buffer.size() && !quiet)
+            return;
+        readable = pos == m_buffer.size() || isLineEnd(m_buffer.at(pos));
     }
     readable = readable && values[0] <= 1 && values[1] <= MaxLinkAddress && values[2] <= 1;
     events.linkAnswered = true;

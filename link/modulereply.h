@@ -24,6 +24,7 @@ public:
         bool nak = false;
         bool c = false;
         bool cancel = false; // two CAN bytes in a row: the module left the batch
+        bool garbled = false; // a byte that is none of ACK, NAK, C and CAN
         bool limitsRead = false; // the limits reply is complete; see limits
         InstrParam limits;
         QStringList limitsMissing; // keys the reply does not give
@@ -52,6 +53,9 @@ public:
     // Reads what is buffered in the current mode. With stopAfterAck, control-byte reading
     // stops behind the first ACK and leaves the rest for the next mode.
     Events take(bool stopAfterAck = false);
+    // The same, once the line has been quiet for a while: a link-test answer whose last
+    // field ends with the bytes so far is complete, since no more digits are coming.
+    Events takeAfterQuiet();
 
     // The limits reply: KEY=value lines separated by "\r\n", the value plain decimal digits
     // that fit in 32 bits. Keys without such a value are listed, and their fields stay 0.
@@ -65,7 +69,7 @@ private:
     void takeControlBytes(Events &events, bool stopAfterAck);
     void takeLimits(Events &events);
     void takePercent(Events &events);
-    void takeLinkAnswer(Events &events);
+    void takeLinkAnswer(Events &events, bool quiet);
     QByteArray newText();
     void consume(int count);
 

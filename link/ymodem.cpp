@@ -32,6 +32,9 @@ constexpr int CancelWaitMs = 1000;
 constexpr char Can = 0x18;
 // A block the module refuses goes again, up to this many sends in all.
 constexpr int MaxSends = 10;
+// A link-test answer without a line end is complete once the line has been quiet this long:
+// the module sends its answer in one go.
+constexpr int AnswerQuietMs = 100;
 
 // Formatting the local date costs more than a block's turn-around; it is done once a second.
 QString timeText()
@@ -610,8 +613,11 @@ QString YModem::pictureFailure(const QString &source) const
     return tr("图片下载失败，%1图片打开失败！").arg(source);
 }
 
-QString YModem::fontFailure(const QString &fileName) const
+QString YModem::fontFailure(const QString &folder, const QString &fileName) const
 {
+    QFile font(folder + fileName);
+    if (font.open(QIODevice::ReadOnly) && font.size() == 0)
+        return tr("字库下载失败，%1字体文件是空的！").arg(fileName);
     return tr("字库下载失败，%1字体文件打开失败！").arg(fileName);
 }
 
@@ -642,7 +648,7 @@ QString YModem::unreadableFile() const
     for (const QString &id : current.fontIds) {
         const QString fileName = id + QStringLiteral(".font");
         if (!readable(folder + fileName))
-            return fontFailure(fileName);
+            return fontFailure(folder, fileName);
     }
     return QString();
 }
@@ -679,10 +685,11 @@ bool YModem::openNextFile()
             return false;
         }
     } else {
+        const QString folder = current.projectFolder + QStringLiteral("/tempFonts/");
         fileName = current.fontIds.at(fileIndex) + QStringLiteral(".font");
-        path = current.projectFolder + QStringLiteral("/tempFonts/") + fileName;
+        path = folder + fileName;
         if (!loadFile(path)) {
-            fail(fontFailure(fileName));
+            fail(fontFailure(folder, fileName));
             return false;
         }
     }
@@ -722,6 +729,8 @@ void YModem::linkTestStep()
         step = 1;
         break;
     case 1:
+        if (reply.mode() == ModuleReply::LinkTest && lastReceived.elapsed() >= AnswerQuietMs)
+            parseReply(true);
         if (reply.mode() == ModuleReply::LinkTest)
             break;
         if (!linkValuesRead) {
@@ -813,7 +822,10 @@ void YModem::slotRecvCOMMdata()
 {
     if (!port || !port->isOpen())
         return;
-    reply.append(port->readAll());
+    const QByteArray bytes = port->readAll();
+    if (!bytes.isEmpty())
+        lastReceived.start();
+    reply.append(bytes);
     parseReply();
     // The answer a step waits for is acted on at once, not at the loop's next turn: the
     // time between a block's ACK and the next block is what the line stands idle. Requests
@@ -829,14 +841,15 @@ void YModem::slotRecvCOMMdata()
     stepTurn();
 }
 
-void YModem::parseReply()
+void YModem::parseReply(bool quiet)
 {
     // Behind the acknowledgement of the last block come the module's unpacking reports.
     const bool lastAck = jobActive && jobStarted && current.job == YModemJob::Project && step == 8;
-    const ModuleReply::Events events = reply.take(lastAck);
+    const ModuleReply::Events events = quiet ? reply.takeAfterQuiet() : reply.take(lastAck);
     if (events.ack)
         ackReceived = true;
-    if (events.nak)
+    // An answer garbled on the line is no answer: the block goes again, as after a NAK.
+    if (events.nak || events.garbled)
         nakReceived = true;
     if (events.c)
         cReceived = true;
@@ -863,6 +876,7 @@ void YModem::parseReply()
 void YModem::writeText(const QString &text)
 {
     ackReceived = nakReceived = cReceived = false;
+    lastReceived.start();
     if (port->isOpen()) {
         port->write(text.toLocal8Bit());
         port->flush();
@@ -890,8 +904,9 @@ void YModem::sendBlock(const QByteArray &bytes)
     debugLine(QStringLiteral("发送"), bytesToHexText(bytes) + QLatin1Char(' '));
 }
 
-// The module refused the last block (NAK without ACK): it goes again, and after the last
-// allowed send the job fails naming it, leaving the batch so the module listens again.
+// The module refused the last block (NAK or a garbled answer, without ACK): it goes again, and
+// after the last allowed send the job fails naming it, leaving the batch so the module listens
+// again.
 bool YModem::resendOnNak()
 {
     if (ackReceived || !nakReceived || lastBlockKind == Unnamed)

@@ -97,7 +97,8 @@ private:
     // Ends a job whose progress window is open: the bar goes back to nothing, then the message.
     void failTransfer(const QString &message);
 
-    void parseReply();
+    // With quiet, the line has been quiet a while: see ModuleReply::takeAfterQuiet.
+    void parseReply(bool quiet = false);
     void writeText(const QString &text);
     // What was written last, to name it if the module keeps refusing it; the CAN pair is
     // never sent again.
@@ -116,7 +117,7 @@ private:
     // every file can.
     QString unreadableFile() const;
     QString pictureFailure(const QString &source) const;
-    QString fontFailure(const QString &fileName) const;
+    QString fontFailure(const QString &folder, const QString &fileName) const;
 
     // Shared with the GUI thread.
     mutable QMutex mailboxMutex;
@@ -167,6 +168,7 @@ private:
     QString fileName;
 
     ModuleReply reply;
+    QElapsedTimer lastReceived; // since the last bytes came in, or the last text went out
     bool ackReceived = false;
     bool nakReceived = false;
     bool cReceived = false;

@@ -49,6 +49,9 @@ void YModemPortDlg::openDialog(int series)
     fillBaudList(series);
     updateConnectState();
     show();
+    // Also when it is on screen behind another window, such as a transfer's progress.
+    raise();
+    activateWindow();
 }
 
 void YModemPortDlg::setSeries(int series)

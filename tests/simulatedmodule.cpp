@@ -101,6 +101,14 @@ void SimulatedModule::answer(const QByteArray &bytes, Clock::time_point arrived,
     m_pty->write(bytes);
 }
 
+QByteArray SimulatedModule::acknowledgement(const QByteArray &bytes)
+{
+    QByteArray sent = bytes;
+    if (m_options.garbleAcks > 0 && ++m_acks % m_options.garbleAcks == 0)
+        sent[0] = char(YModemFrame::Ack ^ 0x80);
+    return sent;
+}
+
 void SimulatedModule::handle(const QByteArray &bytes, Clock::time_point arrived)
 {
     m_chunkStart = std::max(m_lineFree, arrived);
@@ -196,7 +204,7 @@ bool SimulatedModule::handleBatch(Clock::time_point arrived)
         } else {
             m_fileOpen = false;
             m_eots = 0;
-            answer(QByteArray() + YModemFrame::Ack + YModemFrame::C, arrived);
+            answer(acknowledgement(QByteArray() + YModemFrame::Ack + YModemFrame::C), arrived);
         }
         return true;
     }
@@ -219,6 +227,14 @@ bool SimulatedModule::handleBatch(Clock::time_point arrived)
         return true;
     }
     const QByteArray data = block.mid(3, size);
+    if (m_fileOpen && number == m_lastNumber) {
+        // Sent again because its acknowledgement did not arrive: taken once, acknowledged
+        // again, as YModem receivers do.
+        answer(acknowledgement(m_lastWasHeader ? QByteArray() + YModemFrame::Ack + YModemFrame::C
+                                               : QByteArray(1, YModemFrame::Ack)),
+               arrived);
+        return true;
+    }
     if (!m_fileOpen && number == 0) {
         const QByteArray name = data.left(data.indexOf('\0'));
         if (name.isEmpty()) {
@@ -247,7 +263,9 @@ bool SimulatedModule::handleBatch(Clock::time_point arrived)
             m_files.append(file);
         }
         m_fileOpen = true;
-        answer(QByteArray() + YModemFrame::Ack + YModemFrame::C, arrived);
+        m_lastNumber = 0;
+        m_lastWasHeader = true;
+        answer(acknowledgement(QByteArray() + YModemFrame::Ack + YModemFrame::C), arrived);
         return true;
     }
     const int ordinal = dataBlocks() + 1;
@@ -281,11 +299,13 @@ bool SimulatedModule::handleBatch(Clock::time_point arrived)
         }
         m_timing.dataBytes += bytes;
     }
+    m_lastNumber = number;
+    m_lastWasHeader = false;
     if (m_options.unplugAfterBlocks >= 0 && blocks >= m_options.unplugAfterBlocks) {
         m_unplug = true;
         return false;
     }
-    answer(QByteArray(1, YModemFrame::Ack), arrived, m_options.processingUs);
+    answer(acknowledgement(QByteArray(1, YModemFrame::Ack)), arrived, m_options.processingUs);
     QMutexLocker lock(&m_mutex);
     m_timing.lastDataAck = Clock::now();
     return true;

@@ -39,6 +39,10 @@ struct SimulatedModuleOptions
     // Blocks (block 0, data or closing block, counted from 1 in the order they arrive) that
     // line noise corrupts on the way, so that their check fails and the module NAKs them.
     QList<int> corruptBlocks;
+    // Every this many acknowledgements inside a batch (of block 0, data blocks and the last
+    // EOT, counted from 1) arrive garbled, as line noise leaves them; 0 for none. The closing
+    // block's is never garbled: the module has left the batch by then.
+    int garbleAcks = 0;
     int silentFromBlock = -1; // from this data block on (counted from 1) nothing is answered
     int cancelAtBlock = -1; // this data block (counted from 1) is answered with CAN CAN
     bool ackFirstEot = false; // a standard receiver: ACK at the first EOT
@@ -99,6 +103,7 @@ private:
     void handleCommand(const QByteArray &line);
     bool handleBatch(Clock::time_point arrived);
     void answer(const QByteArray &bytes, Clock::time_point arrived, int processingUs = 0);
+    QByteArray acknowledgement(const QByteArray &bytes);
     void sendReports();
 
     Options m_options;
@@ -121,6 +126,9 @@ private:
     int m_eots = 0;
     int m_cans = 0;
     bool m_fileOpen = false;
+    int m_lastNumber = -1; // of the last block taken into the open file
+    bool m_lastWasHeader = false;
+    int m_acks = 0;
     Clock::time_point m_lineFree;
     Clock::time_point m_chunkStart; // when the bytes being handled began to arrive
     Clock::duration m_byteTime {};

@@ -367,60 +367,111 @@ private slots:
         QCOMPARE(seen, percents);
     }
 
-    // Only three decimal fields in range are read, and the answer reads the same whether it
-    // comes in one piece or byte by byte.
+    // Only three decimal fields in range are read, with nothing behind the last but blanks
+    // and a line end. The answer reads the same however it is split; one without a line end
+    // is complete only once the line is quiet, since another digit could still come.
     void linkAnswer_data()
     {
         QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<bool>("quietNeeded"); // decided only once the line is quiet
         QTest::addColumn<bool>("answered");
         QTest::addColumn<bool>("values");
         QTest::addColumn<QList<int>>("fields");
-        QTest::newRow("four fields")
-            << QByteArray("GETADDR_1_5_0\r\n") << true << true << QList<int> {1, 5, 0};
-        QTest::newRow("one in front")
-            << QByteArray("X_GETADDR_1_5_0") << true << true << QList<int> {1, 5, 0};
-        QTest::newRow("no line end")
-            << QByteArray("GETADDR_0_300_1") << true << true << QList<int> {0, 300, 1};
-        QTest::newRow("largest address") << QByteArray("GETADDR_1_999999999_1\n") << true << true
-                                         << QList<int> {1, 999999999, 1};
-        QTest::newRow("text after it")
-            << QByteArray("GETADDR_1_12_1OK\r\n") << true << true << QList<int> {1, 12, 1};
-        QTest::newRow("letters") << QByteArray("GETADDR_a_b_c") << true << false << QList<int>();
-        QTest::newRow("out of range")
-            << QByteArray("GETADDR_99999999999_-1_7") << true << false << QList<int>();
-        QTest::newRow("address too long")
-            << QByteArray("GETADDR_1_1000000000_0") << true << false << QList<int>();
-        QTest::newRow("negative") << QByteArray("GETADDR_1_-1_0") << true << false << QList<int>();
-        QTest::newRow("flag out of range")
-            << QByteArray("GETADDR_9_1_7_1") << true << false << QList<int>();
-        QTest::newRow("two in front")
-            << QByteArray("A_B_GETADDR_1_5_0") << true << false << QList<int>();
-        QTest::newRow("too few") << QByteArray("GETADDR_1\r\n") << true << false << QList<int>();
-        QTest::newRow("empty field") << QByteArray("GETADDR__5_0") << true << false << QList<int>();
-        QTest::newRow("not yet") << QByteArray("GETADDR_1_5_") << false << false << QList<int>();
-        QTest::newRow("no answer") << QByteArray("hello\r\n") << false << false << QList<int>();
+        const auto accepted = [](const char *tag, const QByteArray &answer, bool quiet,
+                                 const QList<int> &fields) {
+            QTest::newRow(tag) << answer << quiet << true << true << fields;
+        };
+        const auto refused = [](const char *tag, const QByteArray &answer, bool quiet = false) {
+            QTest::newRow(tag) << answer << quiet << true << false << QList<int>();
+        };
+        const auto unanswered = [](const char *tag, const QByteArray &answer) {
+            QTest::newRow(tag) << answer << true << false << false << QList<int>();
+        };
+        accepted("four fields", "GETADDR_1_5_0\r\n", false, {1, 5, 0});
+        accepted("line feed only", "GETADDR_1_5_0\n", false, {1, 5, 0});
+        accepted("one in front", "X_GETADDR_1_5_0", true, {1, 5, 0});
+        accepted("no line end", "GETADDR_0_300_1", true, {0, 300, 1});
+        accepted("largest address", "GETADDR_1_999999999_1\n", false, {1, 999999999, 1});
+        accepted("blanks behind", "GETADDR_1_12_1 \t\r\n", false, {1, 12, 1});
+        accepted("blanks without line end", "GETADDR_1_12_1 ", true, {1, 12, 1});
+        accepted("text on the next line", "GETADDR_1_5_0\r\nOK\r\n", false, {1, 5, 0});
+        refused("digit behind the flag", "GETADDR_1_5_10");
+        refused("digits behind the flag", "GETADDR_1_5_10\r\n");
+        refused("field behind the flag", "GETADDR_1_5_0_9");
+        refused("text behind the flag", "GETADDR_1_12_1OK\r\n");
+        refused("blank then text", "GETADDR_1_12_1 x\r\n");
+        refused("NUL behind the flag", QByteArray("GETADDR_1_5_0\0\r\n", 16));
+        refused("letters", "GETADDR_a_b_c");
+        refused("out of range", "GETADDR_99999999999_-1_7");
+        refused("enable too long", "GETADDR_10_5_0");
+        refused("address too long", "GETADDR_1_1000000000_0");
+        refused("negative", "GETADDR_1_-1_0");
+        refused("flag out of range", "GETADDR_9_1_7_1");
+        refused("two in front", "A_B_GETADDR_1_5_0");
+        refused("too few", "GETADDR_1\r\n");
+        refused("empty field", "GETADDR__5_0");
+        refused("flag 2 without line end", "GETADDR_1_5_2", true);
+        unanswered("not yet", "GETADDR_1_5_");
+        unanswered("address so far", "GETADDR_1_5");
+        unanswered("no answer", "hello\r\n");
     }
     void linkAnswer()
     {
         QFETCH(QByteArray, answer);
+        QFETCH(bool, quietNeeded);
         QFETCH(bool, answered);
         QFETCH(bool, values);
         QFETCH(QList<int>, fields);
-        for (const int piece : {int(answer.size()), 1}) {
+        // Whole, byte by byte, and in two pieces split at every place.
+        QList<QList<QByteArray>> deliveries = {{answer}, {}};
+        for (int i = 0; i < answer.size(); ++i) {
+            deliveries[1].append(answer.mid(i, 1));
+            deliveries.append({answer.left(i + 1), answer.mid(i + 1)});
+        }
+        for (const QList<QByteArray> &pieces : qAsConst(deliveries)) {
+            const QByteArray split = pieces.join('|');
             ModuleReply reply;
             reply.setMode(ModuleReply::LinkTest);
             ModuleReply::Events e;
-            for (int i = 0; i < answer.size() && !e.linkAnswered; i += piece) {
-                reply.append(answer.mid(i, piece));
+            for (int i = 0; i < pieces.size() && !e.linkAnswered; ++i) {
+                reply.append(pieces.at(i));
                 e = reply.take();
             }
-            QCOMPARE(e.linkAnswered, answered);
-            QCOMPARE(e.linkValues, values);
+            QVERIFY2(e.linkAnswered == (answered && !quietNeeded), split.constData());
+            if (!e.linkAnswered)
+                e = reply.takeAfterQuiet();
+            QVERIFY2(e.linkAnswered == answered, split.constData());
+            QVERIFY2(e.linkValues == values, split.constData());
             if (values)
                 QCOMPARE((QList<int> {e.enable, e.address, e.crc}), fields);
             QCOMPARE(reply.mode(),
                      int(answered ? ModuleReply::ControlBytes : ModuleReply::LinkTest));
         }
+    }
+
+    // A byte that is no control byte is reported, so that the block it answers goes again.
+    void garbledAnswers_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("garbled");
+        QTest::newRow("ACK") << hex("06") << false;
+        QTest::newRow("ACK C") << hex("0643") << false;
+        QTest::newRow("NAK") << hex("15") << false;
+        QTest::newRow("CAN") << hex("18") << false;
+        QTest::newRow("ACK with its top bit") << hex("86") << true;
+        QTest::newRow("garbled ACK, then C") << hex("8643") << true;
+        QTest::newRow("NUL") << hex("00") << true;
+        QTest::newRow("letter") << QByteArray("x") << true;
+    }
+    void garbledAnswers()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, garbled);
+        ModuleReply reply;
+        reply.append(bytes);
+        const ModuleReply::Events e = reply.take();
+        QCOMPARE(e.garbled, garbled);
+        QCOMPARE(e.controlBytes, bytes);
     }
 
     void bufferIsBounded()

@@ -5,6 +5,7 @@
 #include "fileassociation.h"
 #include "filesizelimit.h"
 #include "helpdocuments.h"
+#include "mainwindow.h"
 
 // Catches what the program hands to the desktop instead of starting a viewer.
 class UrlCatcher : public QObject
@@ -36,7 +37,6 @@ private:
     }
     QString mimeFile() const { return dataHome.path() + "/mime/packages/tz.yBEX.xml"; }
     QString desktopFile() const { return dataHome.path() + "/applications/tz.yBEX.desktop"; }
-
 private slots:
     void initTestCase()
     {
@@ -172,6 +172,62 @@ private slots:
         QVERIFY(FileAssociation::registerFileType("/usr/local/bin/ybex"));
         QVERIFY(mime.open(QIODevice::ReadOnly));
         QCOMPARE(mime.readAll(), FileAssociation::mimeTypeXml());
+    }
+
+    // A window, as the driver and the tests build it, leaves the user's home alone.
+    void windowWritesNoAssociation()
+    {
+        QTemporaryDir empty;
+        QVERIFY(empty.isValid());
+        qputenv("XDG_DATA_HOME", empty.path().toLocal8Bit());
+        {
+            MainWindow window(QCoreApplication::applicationFilePath());
+            QCoreApplication::processEvents();
+        }
+        qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+        QCOMPARE(QDir(empty.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList());
+    }
+
+    // The program itself registers its file type when it starts.
+    void programRegistersAtStart()
+    {
+        const QString program =
+            QFileInfo(QCoreApplication::applicationDirPath() + "/../ybex").canonicalFilePath();
+        QVERIFY2(QFileInfo(program).isExecutable(), qPrintable(program));
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", home.path());
+        env.insert("XDG_DATA_HOME", home.path() + "/data");
+        env.insert("XDG_CONFIG_HOME", home.path() + "/config");
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        // Without the desktop's cache tools, which would go on writing in the background.
+        env.insert("PATH", home.path());
+        QProcess ybex;
+        ybex.setProcessEnvironment(env);
+        ybex.setWorkingDirectory(home.path());
+        ybex.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        ybex.setStandardOutputFile(QProcess::nullDevice());
+        ybex.start(program, QStringList());
+        QVERIFY2(ybex.waitForStarted(), qPrintable(ybex.errorString()));
+        const QString desktop = home.path() + "/data/applications/tz.yBEX.desktop";
+        const QString mime = home.path() + "/data/mime/packages/tz.yBEX.xml";
+        const bool written = QTest::qWaitFor(
+            [&] {
+                return (QFile::exists(desktop) && QFile::exists(mime))
+                    || ybex.state() == QProcess::NotRunning;
+            },
+            30000);
+        ybex.kill();
+        ybex.waitForFinished();
+        QVERIFY(written);
+        QFile entry(desktop);
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QCOMPARE(entry.readAll(), FileAssociation::desktopEntry(program));
+        QFile type(mime);
+        QVERIFY(type.open(QIODevice::ReadOnly));
+        QCOMPARE(type.readAll(), FileAssociation::mimeTypeXml());
     }
 
     // Files that do not fit on the disk are not cut: the old ones stay as they were.

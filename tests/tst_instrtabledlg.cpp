@@ -414,6 +414,24 @@ private slots:
         QVERIFY(t.logLines().isEmpty());
     }
 
+    // A flood without line ends: each read is one long line, and the log still keeps its
+    // newest characters only.
+    void logIsBoundedByCharacters()
+    {
+        Terminal t;
+        QVERIFY(t.open());
+        auto *log = t.child<QTextBrowser>("textBrowser");
+        for (int i = 0; i < 100; ++i) {
+            const QByteArray chunk = QByteArray::number(i).repeated(2000).left(4000);
+            QVERIFY(t.pty.write(chunk));
+            const QString tail = bytesToHexText(chunk.right(8));
+            QVERIFY(QTest::qWaitFor([&] { return log->toPlainText().endsWith(tail); }, 5000));
+            QVERIFY2(log->toPlainText().size() <= InstrTableDlg::MaxLogChars,
+                     qPrintable(QString::number(log->toPlainText().size())));
+        }
+        QVERIFY(log->toPlainText().size() > InstrTableDlg::MaxLogChars / 2);
+    }
+
     void languageSwitch()
     {
         Terminal t;

@@ -3,7 +3,6 @@
 #include "designtestutil.h"
 #include "downloadeventdlg.h"
 #include "eventinfo.h"
-#include "fileassociation.h"
 #include "imagelibrary.h"
 #include "itemdata.h"
 #include "languagedlg.h"
@@ -56,7 +55,7 @@ public slots:
 
 static const char iniPath[] = "./config/system.ini";
 
-// The language choice and the window in one run: switch, help, association at start.
+// The language choice and the window in one run: switch, help.
 class TestLanguageSwitch : public QObject
 {
     Q_OBJECT
@@ -74,7 +73,6 @@ private slots:
     void helpMenu();
     void toolbarShowsDialogs();
     void exampleInstructions();
-    void associationWrittenAtStart();
     void librarySize_data();
     void librarySize();
     void sheetsFollowTheLanguage();
@@ -385,16 +383,6 @@ void TestLanguageSwitch::exampleInstructions()
     QCOMPARE(model->rowCount(), 13);
     QCOMPARE(model->item(1)->text(), QString("DELAYMS(100);//Delay 100 ms"));
     QCOMPARE(window->terminal()->getInstrExampleTexts(), texts);
-}
-
-void TestLanguageSwitch::associationWrittenAtStart()
-{
-    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    QFile desktop(dataHome + "/applications/tz.yBEX.desktop");
-    QVERIFY(desktop.open(QIODevice::ReadOnly));
-    QCOMPARE(desktop.readAll(),
-             FileAssociation::desktopEntry(QCoreApplication::applicationFilePath()));
-    QVERIFY(QFile::exists(dataHome + "/mime/packages/tz.yBEX.xml"));
 }
 
 void TestLanguageSwitch::librarySize_data()

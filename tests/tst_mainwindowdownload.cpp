@@ -444,6 +444,84 @@ private slots:
         QCOMPARE(bar->text(), QString("40%"));
     }
 
+    // A dialog on screen during a download is not covered by the progress window, whether
+    // the user opens it during the download or it was open before: its status line and its
+    // buttons stay readable. The port dialog also comes to the front when opened again.
+    void dialogsStayClearOfTheProgressWindow_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<bool>("openBefore");
+        const QList<QStringList> dialogs = {{"btnSetCOM", "YModemPortDlg"},
+                                            {"btnSetSys", "BootDlg"},
+                                            {"btnInstrTable", "InstrTableDlg"},
+                                            {"btnLanguage", "LanguageDlg"},
+                                            {"btnVersion", "Version"}};
+        for (const QStringList &d : dialogs) {
+            QTest::addRow("%s opened during", qPrintable(d.at(1))) << d.at(0) << d.at(1) << false;
+            QTest::addRow("%s open before", qPrintable(d.at(1))) << d.at(0) << d.at(1) << true;
+        }
+    }
+    void dialogsStayClearOfTheProgressWindow()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, dialog);
+        QFETCH(bool, openBefore);
+        makeProject();
+        QVERIFY(fixture.show());
+        const auto findDialog = [&]() -> QWidget * {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (w->inherits(qPrintable(dialog)) && w->isVisible())
+                    return w;
+            }
+            return nullptr;
+        };
+        const auto open = [&] {
+            child<QToolButton>(qPrintable(button))->click();
+            QVERIFY(findDialog());
+        };
+        SimulatedModuleOptions slow;
+        slow.processingUs = 100000;
+        SimulatedModule module(slow);
+        window->library()->importImages({noisyImage(dir->filePath("big.png"), 120)});
+        QVERIFY(openLink(module.portPath()));
+        topLevel<YModemPortDlg>()->hide();
+        if (openBefore)
+            open();
+        window->download()->downloadImages();
+        QTRY_VERIFY(progressWindow()->isVisible());
+        QVERIFY(QTest::qWaitFor([&] { return module.dataBlocks() >= 1; }, 5000));
+        if (!openBefore)
+            open();
+        QWidget *shown = findDialog();
+        QVERIFY(shown);
+        const QRect progress = progressWindow()->frameGeometry();
+        const QRect frame = shown->frameGeometry();
+        // Beside it, or above it: a dialog too large to leave room on this small screen stays
+        // on top of all, which the progress window does not.
+        const bool beside = !progress.intersects(frame);
+        const bool above = shown->windowFlags().testFlag(Qt::WindowStaysOnTopHint)
+            && !progressWindow()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        QString rects;
+        QDebug(&rects) << "progress" << progress << "dialog" << frame;
+        QVERIFY2(beside || above, qPrintable(rects));
+        if (dialog == "YModemPortDlg") {
+            for (const char *name : {"labConnectState", "btnOpenClose"}) {
+                QWidget *part = shown->findChild<QWidget *>(name);
+                QVERIFY(part->isVisible());
+                QVERIFY(!progress.intersects(QRect(part->mapToGlobal(QPoint()), part->size())));
+            }
+            // Opened again while on screen behind another window, it comes to the front.
+            progressWindow()->activateWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), progressWindow());
+            open();
+            QTRY_COMPARE(QApplication::activeWindow(), shown);
+        }
+        window->download()->getYModem()->cancelJob();
+        QTRY_VERIFY(!window->download()->getYModem()->isJobPending());
+        shown->hide();
+    }
+
     // Questions asked while a transfer runs are shown above its progress window.
     void questionsDuringDownloadAreOnTop()
     {
@@ -841,12 +919,44 @@ private slots:
         }
     }
 
+    // Lines without line ends from either link: the box keeps its newest characters, a
+    // bounded number of them, and never freezes on millions.
+    void receiveBoxIsBoundedByCharacters_data()
+    {
+        QTest::addColumn<bool>("download");
+        QTest::newRow("download link") << true;
+        QTest::newRow("text link") << false;
+    }
+    void receiveBoxIsBoundedByCharacters()
+    {
+        QFETCH(bool, download);
+        QTextBrowser *box = child<QTextBrowser>("textBrowserRecv");
+        box->clear();
+        QString last;
+        for (int i = 0; i < 300; ++i) {
+            last = QString::number(i).repeated(10000).left(10000);
+            if (download)
+                window->download()->slotRecvYModemDebugMes(0, last);
+            else
+                window->terminal()->slotRecvSerialPortMes(0, last);
+        }
+        const QString text = box->toPlainText();
+        const int cap = DownloadController::ReceiveBoxChars;
+        QVERIFY2(text.size() <= cap, qPrintable(QString::number(text.size())));
+        QVERIFY(text.size() > cap - 10001);
+        QVERIFY(text.endsWith("\n" + last));
+        // A single line longer than the box keeps its end.
+        const QString flood = QString("0123456789").repeated(100000) + "end";
+        window->download()->slotRecvYModemDebugMes(0, flood);
+        QCOMPARE(box->toPlainText(), flood.right(cap));
+    }
+
     void receiveBoxIsBounded()
     {
         for (int i = 0; i < 2500; ++i)
             window->download()->slotRecvYModemDebugMes(0, QString("line %1\r\n").arg(i));
         QTextBrowser *box = child<QTextBrowser>("textBrowserRecv");
-        QVERIFY(box->document()->blockCount() <= 2000);
+        QVERIFY(box->document()->blockCount() <= DownloadController::ReceiveBoxLines);
         QVERIFY(box->toPlainText().endsWith("line 2499"));
     }
 };

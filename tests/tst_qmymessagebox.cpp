@@ -2,6 +2,7 @@
 #include "qmyprogressbarmes.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -30,6 +31,7 @@ private slots:
     void shownAgainComesToFront();
     void progress();
     void progressWindowStacking();
+    void progressWindowKeepsClear();
     void stoppedTransfer();
 };
 
@@ -350,6 +352,40 @@ void TestQMyMessageBox::progressWindowStacking()
     QMyProgressBarMes alone;
     QVERIFY(alone.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(QMyMessageBox().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+// Owned by a window, it keeps clear of the other windows on screen, whichever came up
+// first. Message boxes, which come to the front by themselves, do not move it.
+void TestQMyMessageBox::progressWindowKeepsClear()
+{
+    QWidget owner;
+    owner.setGeometry(50, 50, 600, 450);
+    owner.show();
+    QMyProgressBarMes progress(&owner);
+    progress.setProgress(100, 0);
+    const QRect alone = progress.frameGeometry();
+    QCOMPARE(alone.center(), owner.frameGeometry().center());
+
+    QDialog dialog;
+    dialog.resize(300, 200);
+    QRect spot(QPoint(), dialog.size());
+    spot.moveCenter(alone.center());
+    dialog.move(spot.topLeft());
+    dialog.show();
+    QVERIFY(!progress.frameGeometry().intersects(dialog.frameGeometry()));
+
+    progress.hide();
+    progress.setProgress(100, 0);
+    QVERIFY(progress.isVisible());
+    QVERIFY(!progress.frameGeometry().intersects(dialog.frameGeometry()));
+
+    dialog.hide();
+    progress.hide();
+    progress.setProgress(100, 0);
+    QCOMPARE(progress.frameGeometry(), alone);
+    QMyMessageBox box;
+    box.showMes(0, 0, 0, "message");
+    QCOMPARE(progress.frameGeometry(), alone);
 }
 
 void TestQMyMessageBox::stoppedTransfer()

@@ -187,6 +187,11 @@ private slots:
         QTest::newRow("NAK") << nak << true << "all.cfg"
                              << "模块连续10次拒收文件all.cfg的第1块，项目下载失败！"
                              << QStringList {"si 1", "dcfg"};
+        SimulatedModuleOptions garbledAcks = plain;
+        garbledAcks.garbleAcks = 1;
+        QTest::newRow("every ACK garbled") << garbledAcks << true << "all.cfg"
+                                           << "模块连续10次拒收文件all.cfg的起始块，项目下载失败！"
+                                           << QStringList {"si 1", "dcfg"};
         SimulatedModuleOptions cancels = plain;
         cancels.cancelAtBlock = 3;
         QTest::newRow("module cancels") << cancels << true << "all.cfg"
@@ -245,12 +250,13 @@ private slots:
             || message.startsWith("模块取消"))
             QCOMPARE(log.progress.last(), (QList<int> {0, 0, 0, 0}));
         // A module that keeps refusing is told to leave the batch, and listens again.
-        if (QTest::currentDataTag() == QLatin1String("NAK")) {
+        const QString tag = QTest::currentDataTag();
+        const bool refusing = tag == "NAK" || tag == "every ACK garbled";
+        if (refusing) {
             QTRY_COMPARE(module.cancelledBatches(), 1);
             QVERIFY(log.logHas("--发送：18 18 "));
         }
-        if (QTest::currentDataTag() == QLatin1String("NAK")
-            || QTest::currentDataTag() == QLatin1String("module cancels")) {
+        if (refusing || tag == "module cancels") {
             YModemJob link;
             link.job = YModemJob::InstructionText;
             link.instructionText = "GET_ADDR\r\n";
@@ -276,28 +282,40 @@ private slots:
     }
 
     // A block spoilt on the line is refused by the module and sent again; the download ends
-    // as if nothing had happened, and the next one works too.
+    // as if nothing had happened, and the next one works too. So with acknowledgements
+    // garbled on the way back: each is taken as a refusal, and the module, which has the
+    // block already, takes it once.
     void lineErrorsAreResent_data()
     {
         QTest::addColumn<int>("job");
-        QTest::addColumn<QList<int>>("corrupt");
+        QTest::addColumn<SimulatedModuleOptions>("options");
+        QTest::addColumn<QString>("answer"); // what the refusals look like in the log
+        const auto corrupting = [](const QList<int> &blocks) {
+            SimulatedModuleOptions options;
+            options.corruptBlocks = blocks;
+            return options;
+        };
+        SimulatedModuleOptions garbling;
+        garbling.garbleAcks = 3;
         // The container: block 0, 20 data blocks, the closing block 0.
-        QTest::newRow("block 0") << int(YModemJob::Project) << QList<int> {1};
-        QTest::newRow("data blocks") << int(YModemJob::Project) << QList<int> {2, 7, 21};
-        QTest::newRow("closing block") << int(YModemJob::Project) << QList<int> {22};
+        QTest::newRow("block 0") << int(YModemJob::Project) << corrupting({1}) << "15";
+        QTest::newRow("data blocks") << int(YModemJob::Project) << corrupting({2, 7, 21}) << "15";
+        QTest::newRow("closing block") << int(YModemJob::Project) << corrupting({22}) << "15";
         // Fonts of 3000 and 100 bytes: 1, 3 data; 5, 6 data; 7 closing.
-        QTest::newRow("fonts") << int(YModemJob::Fonts) << QList<int> {3, 5, 6, 7};
+        QTest::newRow("fonts") << int(YModemJob::Fonts) << corrupting({3, 5, 6, 7}) << "15";
+        QTest::newRow("every third ACK garbled") << int(YModemJob::Project) << garbling << "86";
+        QTest::newRow("every third ACK garbled, fonts")
+            << int(YModemJob::Fonts) << garbling << "86";
     }
     void lineErrorsAreResent()
     {
         QFETCH(int, job);
-        QFETCH(QList<int>, corrupt);
+        QFETCH(SimulatedModuleOptions, options);
+        QFETCH(QString, answer);
         const QByteArray font0 = randomBytes(3000, 1);
         const QByteArray font3 = randomBytes(100, 2);
         QVERIFY(writeFile(folder() + "/tempFonts/0.font", font0));
         QVERIFY(writeFile(folder() + "/tempFonts/3.font", font3));
-        SimulatedModuleOptions options;
-        options.corruptBlocks = corrupt;
         SimulatedModule module(options);
         YModem worker;
         Recorder log(&worker);
@@ -324,7 +342,7 @@ private slots:
             QVERIFY(files.at(0).data == font0 && files.at(2).data == font0);
             QVERIFY(files.at(1).data == font3 && files.at(3).data == font3);
         }
-        QVERIFY(log.logHas("--接收：15"));
+        QVERIFY(log.logHas("--接收：" + answer));
     }
 
     // Reports without line ends ("EP_10" and nothing after it) are acted on at once.
@@ -760,6 +778,8 @@ private slots:
             << tooLarge.arg("%1", "30000x30000");
         QTest::newRow("font gone") << int(YModemJob::Fonts) << 0 << QByteArray()
                                    << "字库下载失败，9.font字体文件打开失败！";
+        QTest::newRow("empty font") << int(YModemJob::Fonts) << 0 << QByteArray("")
+                                    << "字库下载失败，9.font字体文件是空的！";
     }
     void unreadableFileStopsBeforeTheAnnounce()
     {
@@ -777,6 +797,10 @@ private slots:
         if (!content.isEmpty())
             QVERIFY(writeFile(gone, content));
         QVERIFY(writeFile(folder() + "/tempFonts/0.font", randomBytes(300, 3)));
+        const QString font9 = folder() + "/tempFonts/9.font";
+        QFile::remove(font9);
+        if (job == YModemJob::Fonts && !content.isNull())
+            QVERIFY(writeFile(font9, content));
         SimulatedModule module;
         YModem worker;
         Recorder log(&worker);
@@ -802,6 +826,7 @@ private slots:
         QTRY_COMPARE(module.files().size(), 1);
         QCOMPARE(log.messages.size(), 1);
         QFile::remove(gone);
+        QFile::remove(font9);
         QFile::remove(folder() + "/allFile/temp.bin");
     }
 
@@ -843,6 +868,10 @@ private slots:
             << QByteArray("A_B_GETADDR_1_5_0\r\n") << QList<int> {1} << QList<QList<int>>();
         QTest::newRow("four after the key")
             << QByteArray("GETADDR_9_1_7_1") << QList<int> {1} << QList<QList<int>>();
+        QTest::newRow("digit behind the flag")
+            << QByteArray("GETADDR_1_5_10") << QList<int> {1} << QList<QList<int>>();
+        QTest::newRow("field behind the flag")
+            << QByteArray("GETADDR_1_5_0_9\r\n") << QList<int> {1} << QList<QList<int>>();
     }
     void linkTest()
     {
@@ -878,7 +907,7 @@ private slots:
         }
     }
 
-    // Three fields without a line end complete the answer at once.
+    // Three fields without a line end complete the answer once the line is quiet.
     void linkAnswerWithoutLineEnd()
     {
         SimulatedModuleOptions options;

@@ -1,22 +1,31 @@
 #include "qmyprogressbarmes.h"
 #include "ui_qmyprogressbarmes.h"
 
+#include "qmymessagebox.h"
+
+#include <QApplication>
 #include <QCloseEvent>
+#include <QScreen>
 
 QMyProgressBarMes::QMyProgressBarMes(QWidget *parent)
     : QDialog(parent)
     , form(new Ui::QMyProgressBarMes)
 {
     form->setupUi(this);
-    if (parent)
+    if (parent) {
         setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    else
+        // Sees the other windows come up.
+        qApp->installEventFilter(this);
+    } else {
         setWindowFlags(Qt::WindowStaysOnTopHint);
+    }
     hide();
 }
 
 QMyProgressBarMes::~QMyProgressBarMes()
 {
+    if (qApp)
+        qApp->removeEventFilter(this);
     delete form;
 }
 
@@ -95,4 +104,73 @@ void QMyProgressBarMes::on_btnClose_clicked()
     visibleWanted = false;
     hide();
     emit s_sendClosed();
+}
+
+void QMyProgressBarMes::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (parentWidget())
+        keepClear();
+}
+
+bool QMyProgressBarMes::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Show && watched != this && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->isWindow() && isVisible())
+        keepClear();
+    return QDialog::eventFilter(watched, event);
+}
+
+void QMyProgressBarMes::keepClear()
+{
+    constexpr int Margin = 20; // from the edges of the owner and the screen
+    const QWidget *owner = parentWidget()->window();
+    QList<QRect> others;
+    for (const QWidget *w : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = w->windowType();
+        // Message boxes come to the front by themselves; menus and tips are gone soon.
+        if (w == this || w == owner || !w->isVisible() || type == Qt::Popup || type == Qt::ToolTip
+            || type == Qt::Desktop || qobject_cast<const QMyMessageBox *>(w))
+            continue;
+        others.append(w->frameGeometry());
+    }
+    const QRect ownerFrame = owner->frameGeometry();
+    const QScreen *screen = owner->screen();
+    const QRect area = screen ? screen->availableGeometry() : ownerFrame;
+    QRect frame(QPoint(), frameGeometry().size());
+    frame.moveCenter(ownerFrame.center());
+    QList<QRect> places = {frame};
+    for (const QRect &bounds : {ownerFrame, area}) {
+        const QRect inner = bounds.adjusted(Margin, Margin, -Margin, -Margin);
+        frame.moveBottomRight(inner.bottomRight());
+        places.append(frame);
+        frame.moveBottomLeft(inner.bottomLeft());
+        places.append(frame);
+        frame.moveTopRight(inner.topRight());
+        places.append(frame);
+        frame.moveTopLeft(inner.topLeft());
+        places.append(frame);
+    }
+    QPoint best = pos();
+    qint64 least = -1;
+    for (QRect place : qAsConst(places)) {
+        // Inside the screen, with the corner it was meant for.
+        place.moveRight(qMin(place.right(), area.right()));
+        place.moveBottom(qMin(place.bottom(), area.bottom()));
+        place.moveLeft(qMax(place.left(), area.left()));
+        place.moveTop(qMax(place.top(), area.top()));
+        qint64 covered = 0;
+        for (const QRect &other : qAsConst(others)) {
+            const QRect common = place.intersected(other);
+            covered += qint64(common.width()) * common.height();
+        }
+        if (least < 0 || covered < least) {
+            least = covered;
+            best = place.topLeft();
+        }
+        if (covered == 0)
+            break;
+    }
+    if (best != pos())
+        move(best);
 }

@@ -9,7 +9,8 @@ class QMyProgressBarMes;
 
 // Small progress window of a transfer; shown and hidden by the progress values it gets.
 // Given a parent it stays above that window only, so that message boxes are never hidden
-// behind it; without one it stays above every window.
+// behind it, and it keeps clear of the other windows on screen: a dialog that the user opens
+// during a transfer stays readable. Without a parent it stays above every window.
 class QMyProgressBarMes : public QDialog
 {
     Q_OBJECT
@@ -35,6 +36,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void on_btnClose_clicked();
@@ -42,6 +45,9 @@ private slots:
 private:
     enum State { Running, Complete, Failed, Cancelled };
     void showState();
+    // Moves the window to the first place, beginning with the middle of its owner, where it
+    // covers none of the other windows on screen; failing that, where it covers least.
+    void keepClear();
 
     Ui::QMyProgressBarMes *form;
     bool visibleWanted = false;

@@ -2748,6 +2748,10 @@
         <translation>Font library download failed, %1 font file failed to open!</translation>
     </message>
     <message>
+        <source>字库下载失败，%1字体文件是空的！</source>
+        <translation>Font library download failed, %1 font file is empty!</translation>
+    </message>
+    <message>
         <source>指令集发送成功！</source>
         <translation>Sent command finished!</translation>
     </message>
