@@ -206,7 +206,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     event->accept();
-    QCoreApplication::quit();
+    emit quitRequested();
 }
 
 void MainWindow::changeEvent(QEvent *event)

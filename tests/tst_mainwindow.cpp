@@ -1,5 +1,6 @@
 #include "designglobals.h"
 #include "designtestutil.h"
+#include "dialogtestutil.h"
 #include "librarycontroller.h"
 #include "mainwindow.h"
 #include "pagescontroller.h"
@@ -18,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -57,7 +59,8 @@ private slots:
     void newProjectFolderCannotBeMade();
     void newProjectFromTheDialog_data();
     void newProjectFromTheDialog();
-    void closeWithoutProject();
+    void closingAsksMainToQuit_data();
+    void closingAsksMainToQuit();
     void tableHeaders();
     void minimisingRepaintsTheCanvas();
     void englishTexts();
@@ -227,12 +230,45 @@ void TestMainWindow::newProjectFromTheDialog()
     QCOMPARE(canvas->pageSize(), frame);
 }
 
-void TestMainWindow::closeWithoutProject()
+// The window that closes for good asks main() to quit, and only then; it ends no event loop
+// itself, so the dialogs and menus of a program that goes on still wait for their answer.
+void TestMainWindow::closingAsksMainToQuit_data()
 {
-    window->show();
-    QVERIFY(window->close());
-    QVERIFY(window->isHidden());
+    QTest::addColumn<bool>("project");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("no project") << false << QString() << true;
+    QTest::newRow("save and quit") << true << "是" << true;
+    QTest::newRow("quit without saving") << true << "否" << true;
+    QTest::newRow("stay") << true << "取消" << false;
+}
+
+void TestMainWindow::closingAsksMainToQuit()
+{
+    QFETCH(bool, project);
+    QFETCH(QString, answer);
+    QFETCH(bool, closes);
+    QTemporaryDir folder;
+    if (project)
+        fixture.makeProject(folder.filePath(QStringLiteral("quit.yBEX")));
+    QVERIFY(fixture.show());
+    QSignalSpy quit(window, &MainWindow::quitRequested);
+    window->close();
+    if (project) {
+        QMyMessageBox *box = window->getQuestionBox();
+        QCOMPARE(box->findChild<QLabel *>("labMessage")->text(),
+                 QString("退出软件前是否保存当前项目？"));
+        QVERIFY(quit.isEmpty());
+        QVERIFY(buttonWithText(box, answer));
+        buttonWithText(box, answer)->click();
+    }
+    QCOMPARE(window->isHidden(), closes);
     QVERIFY(window->getQuestionBox()->isHidden());
+    QCOMPARE(quit.count(), closes ? 1 : 0);
+
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, [&loop] { loop.exit(7); });
+    QCOMPARE(loop.exec(), 7);
 }
 
 void TestMainWindow::tableHeaders()
