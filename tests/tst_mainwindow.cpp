@@ -29,6 +29,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <memory>
+
 // Counts the paint events a widget gets.
 class PaintCounter : public QObject
 {
@@ -71,12 +73,14 @@ private:
     DesignDocument &design() { return fixture.design(); }
     WindowFixture fixture;
     MainWindow *window = nullptr;
-    QTemporaryDir dir;
+    // Each test's own folder: no test finds the projects of another.
+    std::unique_ptr<QTemporaryDir> dir;
 };
 
 void TestMainWindow::init()
 {
     window = fixture.start();
+    dir = std::make_unique<QTemporaryDir>();
 }
 
 void TestMainWindow::cleanup()
@@ -152,10 +156,10 @@ void TestMainWindow::parseResolution()
 void TestMainWindow::newProject()
 {
     window->project()->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
-    const QString chosen = dir.filePath("demo.yBEX");
+    const QString chosen = dir->filePath("demo.yBEX");
     QVERIFY(window->project()->createProject(chosen));
 
-    const QString folder = dir.filePath("demo");
+    const QString folder = dir->filePath("demo");
     for (const char *sub : {"tempImages", "tempFonts", "tempTtf", "allFile"})
         QVERIFY2(QDir(folder + "/" + sub).exists(), sub);
     QVERIFY(QFile::exists(folder + "/demo.yBEX"));
@@ -173,9 +177,9 @@ void TestMainWindow::newProject()
 
 void TestMainWindow::newProjectFolderExists()
 {
-    QVERIFY(QDir(dir.path()).mkdir("taken"));
+    QVERIFY(QDir(dir->path()).mkdir("taken"));
     window->project()->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
-    QVERIFY(!window->project()->createProject(dir.filePath("taken.yBEX")));
+    QVERIFY(!window->project()->createProject(dir->filePath("taken.yBEX")));
     QVERIFY(window->getQuestionBox()->isVisible());
     QCOMPARE(window->getQuestionBox()->findChild<QLabel *>("labMessage")->text(),
              QString("新建项目名称已存在，请您重新命名！"));
@@ -187,12 +191,12 @@ void TestMainWindow::newProjectFolderExists()
 void TestMainWindow::newProjectFolderCannotBeMade()
 {
     window->project()->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
-    QVERIFY(window->project()->createProject(dir.filePath("open.yBEX")));
+    QVERIFY(window->project()->createProject(dir->filePath("open.yBEX")));
     const QString open = design().projectPath();
-    QVERIFY(!window->project()->createProject(dir.filePath("missing/deeper/new.yBEX")));
+    QVERIFY(!window->project()->createProject(dir->filePath("missing/deeper/new.yBEX")));
     QCOMPARE(design().projectPath(), open);
     QCOMPARE(design().pageCount(), 1);
-    QVERIFY(!QDir(dir.filePath("missing")).exists());
+    QVERIFY(!QDir(dir->filePath("missing")).exists());
 }
 
 void TestMainWindow::newProjectFromTheDialog_data()
@@ -221,7 +225,7 @@ void TestMainWindow::newProjectFromTheDialog()
         QTest::mouseClick(dlg->findChild<QPushButton *>("btnOK"), Qt::LeftButton);
     });
     QVERIFY(dlg->execDlg());
-    window->project()->createProject(dir.filePath(QString("turned%1.yBEX").arg(screenType)));
+    window->project()->createProject(dir->filePath(QString("turned%1.yBEX").arg(screenType)));
     QMyFrame *canvas = child<QMyFrame>("frame");
     QCOMPARE(design().screenType(), screenType);
     QCOMPARE(design().modelType(), pm ? 1 : 0);
@@ -248,9 +252,8 @@ void TestMainWindow::closingAsksMainToQuit()
     QFETCH(bool, project);
     QFETCH(QString, answer);
     QFETCH(bool, closes);
-    QTemporaryDir folder;
     if (project)
-        fixture.makeProject(folder.filePath(QStringLiteral("quit.yBEX")));
+        fixture.makeProject(dir->filePath(QStringLiteral("quit.yBEX")));
     QVERIFY(fixture.show());
     QSignalSpy quit(window, &MainWindow::quitRequested);
     window->close();
@@ -286,7 +289,7 @@ void TestMainWindow::tableHeaders()
 void TestMainWindow::minimisingRepaintsTheCanvas()
 {
     window->project()->getScreenSizeDlg()->setResolutionText("480*272(HHVGA)");
-    window->project()->createProject(dir.filePath("small.yBEX"));
+    window->project()->createProject(dir->filePath("small.yBEX"));
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QEvent change(QEvent::WindowStateChange);
@@ -327,7 +330,7 @@ void TestMainWindow::look()
     window->resize(1440, 900);
     window->show();
     window->project()->getScreenSizeDlg()->setResolutionText("480*272(HHVGA)");
-    window->project()->createProject(dir.filePath("look.yBEX"));
+    window->project()->createProject(dir->filePath("look.yBEX"));
     QMyFrame *frame = child<QMyFrame>("frame");
     const QStringList types {"Btn",    "Lab",    "Img", "Prog",  "TextBox",
                              "QRCode", "Slider", "Arc", "Meter", "Chart"};

@@ -282,7 +282,10 @@ private slots:
         window->download()->getYModem()->setTimeouts(300, 300, 300);
         QVERIFY(openLink(module.portPath()));
         QList<QList<int>> progress;
-        connect(window->download()->getYModem(), &YModem::s_sendProgValue, this,
+        // The worker's reports come queued: those still on their way go with the receiver,
+        // before the list they fill.
+        QObject receiver;
+        connect(window->download()->getYModem(), &YModem::s_sendProgValue, &receiver,
                 [&](int kind, int total, int done) {
                     progress.append({kind, total, done});
                 });
