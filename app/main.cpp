@@ -34,6 +34,7 @@ int main(int argc, char *argv[])
         LanguageDlg::setQtLanguage(settings.getLanguageId());
         {
             MainWindow window(programPath, startProject);
+            QObject::connect(&window, &MainWindow::quitRequested, &app, &QCoreApplication::quit);
             window.show();
             result = app.exec();
         }

@@ -205,7 +205,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     event->accept();
-    QCoreApplication::quit();
+    emit quitRequested();
 }
 
 void MainWindow::changeEvent(QEvent *event)

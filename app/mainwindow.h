@@ -54,6 +54,11 @@ public:
     // Window geometry rule: 3/4 of the screen width, 10/12 of its height.
     static QSize initialWindowSize(const QSize &screen);
 
+signals:
+    // The window has closed for good: the program may end. main() quits on it; a window
+    // inside a test program leaves the test's event loops running.
+    void quitRequested();
+
 public slots:
     void slotRefleshUI(QString file);
     void on_btnLanguage_clicked();

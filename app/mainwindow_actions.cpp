@@ -9,8 +9,6 @@
 #include "projectcontroller.h"
 #include "qmymessagebox.h"
 
-#include <QCoreApplication>
-
 // "是" saves and quits, "否" quits without saving, "取消" stays.
 void MainWindow::askSaveAndQuit()
 {
@@ -91,7 +89,7 @@ void MainWindow::quitWithoutSaving()
 
 void MainWindow::closeAndQuit()
 {
+    // The close is not asked again and tells main() to quit.
     quitting = true;
     close();
-    QCoreApplication::quit();
 }

@@ -29,6 +29,8 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <memory>
+
 // The window's three event commands on the page, the timers and the widgets, and what the
 // dialogs they open do to the design and the sheet.
 class TestEventCommands : public QObject
@@ -84,7 +86,8 @@ private:
 
     DesignDocument &design() const { return window->document(); }
 
-    QTemporaryDir dir;
+    // Each test's own folder: no test finds the projects of another.
+    std::unique_ptr<QTemporaryDir> dir;
     WindowFixture fixture;
     MainWindow *window = nullptr;
 };
@@ -97,9 +100,9 @@ void TestEventCommands::initTestCase()
 void TestEventCommands::init()
 {
     window = fixture.start();
+    dir = std::make_unique<QTemporaryDir>();
     QVERIFY(fixture.show(QSize(1200, 800)));
-    static int n = 0;
-    QVERIFY(!fixture.makeProject(dir.filePath(QString("p%1.yBEX").arg(++n))).isEmpty());
+    QVERIFY(!fixture.makeProject(dir->filePath("p.yBEX")).isEmpty());
     addDialogRan = false;
 }
 
@@ -359,7 +362,7 @@ void TestEventCommands::newProjectClosesTheDialogs()
 {
     selectTimer(3);
     openDialogsOnANewEvent();
-    QVERIFY(window->project()->createProject(dir.filePath("other.yBEX")));
+    QVERIFY(window->project()->createProject(dir->filePath("other.yBEX")));
     QVERIFY(!window->properties()->getDelEventDlg()->isVisible());
     QVERIFY(!window->properties()->getDownLoadEventDlg()->isVisible());
 }
@@ -377,7 +380,7 @@ void TestEventCommands::handWrittenCodeIsSavedWithTheProject()
              QString("保存当前编辑下载事件成功！"));
     QVERIFY(window->project()->saveProXml());
     const QString path = design().projectPath();
-    QVERIFY(window->project()->createProject(dir.filePath("between.yBEX")));
+    QVERIFY(window->project()->createProject(dir->filePath("between.yBEX")));
     QCOMPARE(design().timer(8)->eventStatus(1), 0);
     QVERIFY(window->project()->openProject(path));
     QVERIFY(design().timer(8)->events().isEmpty());

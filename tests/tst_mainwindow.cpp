@@ -1,5 +1,6 @@
 #include "designglobals.h"
 #include "designtestutil.h"
+#include "dialogtestutil.h"
 #include "librarycontroller.h"
 #include "mainwindow.h"
 #include "pagescontroller.h"
@@ -18,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -26,6 +28,8 @@
 #include <QTranslator>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <memory>
 
 // Counts the paint events a widget gets.
 class PaintCounter : public QObject
@@ -57,7 +61,8 @@ private slots:
     void newProjectFolderCannotBeMade();
     void newProjectFromTheDialog_data();
     void newProjectFromTheDialog();
-    void closeWithoutProject();
+    void closingAsksMainToQuit_data();
+    void closingAsksMainToQuit();
     void tableHeaders();
     void minimisingRepaintsTheCanvas();
     void englishTexts();
@@ -68,12 +73,14 @@ private:
     DesignDocument &design() { return fixture.design(); }
     WindowFixture fixture;
     MainWindow *window = nullptr;
-    QTemporaryDir dir;
+    // Each test's own folder: no test finds the projects of another.
+    std::unique_ptr<QTemporaryDir> dir;
 };
 
 void TestMainWindow::init()
 {
     window = fixture.start();
+    dir = std::make_unique<QTemporaryDir>();
 }
 
 void TestMainWindow::cleanup()
@@ -149,10 +156,10 @@ void TestMainWindow::parseResolution()
 void TestMainWindow::newProject()
 {
     window->project()->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
-    const QString chosen = dir.filePath("demo.yBEX");
+    const QString chosen = dir->filePath("demo.yBEX");
     QVERIFY(window->project()->createProject(chosen));
 
-    const QString folder = dir.filePath("demo");
+    const QString folder = dir->filePath("demo");
     for (const char *sub : {"tempImages", "tempFonts", "tempTtf", "allFile"})
         QVERIFY2(QDir(folder + "/" + sub).exists(), sub);
     QVERIFY(QFile::exists(folder + "/demo.yBEX"));
@@ -170,9 +177,9 @@ void TestMainWindow::newProject()
 
 void TestMainWindow::newProjectFolderExists()
 {
-    QVERIFY(QDir(dir.path()).mkdir("taken"));
+    QVERIFY(QDir(dir->path()).mkdir("taken"));
     window->project()->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
-    QVERIFY(!window->project()->createProject(dir.filePath("taken.yBEX")));
+    QVERIFY(!window->project()->createProject(dir->filePath("taken.yBEX")));
     QVERIFY(window->getQuestionBox()->isVisible());
     QCOMPARE(window->getQuestionBox()->findChild<QLabel *>("labMessage")->text(),
              QString("新建项目名称已存在，请您重新命名！"));
@@ -184,12 +191,12 @@ void TestMainWindow::newProjectFolderExists()
 void TestMainWindow::newProjectFolderCannotBeMade()
 {
     window->project()->getScreenSizeDlg()->setResolutionText("800*480(WVGA1)");
-    QVERIFY(window->project()->createProject(dir.filePath("open.yBEX")));
+    QVERIFY(window->project()->createProject(dir->filePath("open.yBEX")));
     const QString open = design().projectPath();
-    QVERIFY(!window->project()->createProject(dir.filePath("missing/deeper/new.yBEX")));
+    QVERIFY(!window->project()->createProject(dir->filePath("missing/deeper/new.yBEX")));
     QCOMPARE(design().projectPath(), open);
     QCOMPARE(design().pageCount(), 1);
-    QVERIFY(!QDir(dir.filePath("missing")).exists());
+    QVERIFY(!QDir(dir->filePath("missing")).exists());
 }
 
 void TestMainWindow::newProjectFromTheDialog_data()
@@ -218,7 +225,7 @@ void TestMainWindow::newProjectFromTheDialog()
         QTest::mouseClick(dlg->findChild<QPushButton *>("btnOK"), Qt::LeftButton);
     });
     QVERIFY(dlg->execDlg());
-    window->project()->createProject(dir.filePath(QString("turned%1.yBEX").arg(screenType)));
+    window->project()->createProject(dir->filePath(QString("turned%1.yBEX").arg(screenType)));
     QMyFrame *canvas = child<QMyFrame>("frame");
     QCOMPARE(design().screenType(), screenType);
     QCOMPARE(design().modelType(), pm ? 1 : 0);
@@ -227,12 +234,44 @@ void TestMainWindow::newProjectFromTheDialog()
     QCOMPARE(canvas->pageSize(), frame);
 }
 
-void TestMainWindow::closeWithoutProject()
+// The window that closes for good asks main() to quit, and only then; it ends no event loop
+// itself, so the dialogs and menus of a program that goes on still wait for their answer.
+void TestMainWindow::closingAsksMainToQuit_data()
 {
-    window->show();
-    QVERIFY(window->close());
-    QVERIFY(window->isHidden());
+    QTest::addColumn<bool>("project");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("no project") << false << QString() << true;
+    QTest::newRow("save and quit") << true << "是" << true;
+    QTest::newRow("quit without saving") << true << "否" << true;
+    QTest::newRow("stay") << true << "取消" << false;
+}
+
+void TestMainWindow::closingAsksMainToQuit()
+{
+    QFETCH(bool, project);
+    QFETCH(QString, answer);
+    QFETCH(bool, closes);
+    if (project)
+        fixture.makeProject(dir->filePath(QStringLiteral("quit.yBEX")));
+    QVERIFY(fixture.show());
+    QSignalSpy quit(window, &MainWindow::quitRequested);
+    window->close();
+    if (project) {
+        QMyMessageBox *box = window->getQuestionBox();
+        QCOMPARE(box->findChild<QLabel *>("labMessage")->text(),
+                 QString("退出软件前是否保存当前项目？"));
+        QVERIFY(quit.isEmpty());
+        QVERIFY(buttonWithText(box, answer));
+        buttonWithText(box, answer)->click();
+    }
+    QCOMPARE(window->isHidden(), closes);
     QVERIFY(window->getQuestionBox()->isHidden());
+    QCOMPARE(quit.count(), closes ? 1 : 0);
+
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, [&loop] { loop.exit(7); });
+    QCOMPARE(loop.exec(), 7);
 }
 
 void TestMainWindow::tableHeaders()
@@ -250,7 +289,7 @@ void TestMainWindow::tableHeaders()
 void TestMainWindow::minimisingRepaintsTheCanvas()
 {
     window->project()->getScreenSizeDlg()->setResolutionText("480*272(HHVGA)");
-    window->project()->createProject(dir.filePath("small.yBEX"));
+    window->project()->createProject(dir->filePath("small.yBEX"));
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QEvent change(QEvent::WindowStateChange);
@@ -291,7 +330,7 @@ void TestMainWindow::look()
     window->resize(1440, 900);
     window->show();
     window->project()->getScreenSizeDlg()->setResolutionText("480*272(HHVGA)");
-    window->project()->createProject(dir.filePath("look.yBEX"));
+    window->project()->createProject(dir->filePath("look.yBEX"));
     QMyFrame *frame = child<QMyFrame>("frame");
     const QStringList types {"Btn",    "Lab",    "Img", "Prog",  "TextBox",
                              "QRCode", "Slider", "Arc", "Meter", "Chart"};

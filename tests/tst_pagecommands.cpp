@@ -888,6 +888,7 @@ void TestPageCommands::quitAnswersDoNotAskAgain()
     QFETCH(bool, saveFails);
     QFETCH(bool, closes);
     QMyMessageBox *box = window->getQuestionBox();
+    QSignalSpy quit(window, &MainWindow::quitRequested);
     window->close();
     QVERIFY(window->isVisible());
     QCOMPARE(message(), QString("退出软件前是否保存当前项目？"));
@@ -900,6 +901,7 @@ void TestPageCommands::quitAnswersDoNotAskAgain()
     else
         answerNo(box);
     QCOMPARE(window->isVisible(), !closes);
+    QCOMPARE(quit.count(), closes ? 1 : 0);
     QVERIFY(box->isHidden()); // the quit question is not asked a second time
     if (saveFails) {
         // The message, then why the save failed.

@@ -145,11 +145,15 @@ private slots:
         YModem worker;
         worker.setTimeouts(5000, 5000, 5000);
         QList<QPair<int, QString>> messages;
-        connect(&worker, &YModem::s_sendMes, this, [&](int kind, const QString &text) {
+        QList<bool> states;
+        // The worker's reports come queued: those still on their way go with the receiver,
+        // before the lists they fill.
+        QObject receiver;
+        connect(&worker, &YModem::s_sendMes, &receiver, [&](int kind, const QString &text) {
             messages.append({kind, text});
         });
-        QList<bool> states;
-        connect(&worker, &YModem::s_sendPortStatus, this, [&](bool open) { states.append(open); });
+        connect(&worker, &YModem::s_sendPortStatus, &receiver,
+                [&](bool open) { states.append(open); });
         worker.slotOpenClosePort(true, module.portPath(), 345600);
         QTRY_COMPARE(states, QList<bool> {true});
 

@@ -188,7 +188,10 @@ private slots:
         connect(&worker, &YModem::s_sendPortStatus, &dlg, &YModemPortDlg::slotPortStatus);
         connect(&watcher, &QMyNativeEventFilter::comStatus, &dlg, &YModemPortDlg::slotComStatus);
         QStringList messages;
-        connect(&worker, &YModem::s_sendMes, this,
+        // The worker's reports come queued: those still on their way go with the receiver,
+        // before the list they fill.
+        QObject receiver;
+        connect(&worker, &YModem::s_sendMes, &receiver,
                 [&](int, const QString &text) { messages.append(text); });
         dlg.openDialog(0);
         child<QComboBox>(dlg, "portCombox")->setCurrentText(path);
