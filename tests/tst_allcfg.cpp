@@ -487,7 +487,7 @@ void TestAllCfg::init()
     QVERIFY(dir->isValid());
     QVERIFY(QDir(dir->path()).mkpath("templates"));
     for (const char *name : {"init.bin", "xvar.bin", "keyboard.py"})
-        QVERIFY(QFile::copy(QString(YBEX_TEST_DATA "/templates/") + name,
+        QVERIFY(QFile::copy(UnprivilegedRun::dataFolder() + "/templates/" + name,
                             dir->filePath(QString("templates/") + name)));
     generator.reset(new AllCfg);
     generator->setTemplateFolder(dir->filePath("templates"));

@@ -7,7 +7,7 @@
 // child's outcome is the test's; as any other user the test runs as it is.
 
 #include <QCoreApplication>
-#include <QDirIterator>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -26,48 +26,55 @@ struct Outcome
     QString report;
 };
 
-// The first folder on the way to path (path included, with the rights it needs itself)
-// that a user who is neither owner nor member of the group may not use, or nothing.
-inline QString blockedOnTheWay(const QString &path, mode_t needed)
+// The folder of the test data: the one the program was built with, unless the parent that
+// started this run as nobody handed it a readable copy.
+inline QString dataFolder()
 {
-    QStringList way;
-    for (QString p = QFileInfo(path).absoluteFilePath(); !p.isEmpty();) {
-        way.prepend(p);
-        const QString parent = QFileInfo(p).path();
-        p = parent == p ? QString() : parent;
-    }
-    for (int i = 0; i < way.size(); ++i) {
-        struct stat st;
-        const mode_t need = i + 1 < way.size() ? S_IXOTH : needed;
-        if (::stat(QFile::encodeName(way.at(i)).constData(), &st) != 0
-            || (st.st_mode & need) != need)
-            return way.at(i);
-    }
-    return QString();
+#ifdef YBEX_TEST_DATA
+    return qEnvironmentVariable("YBEX_TEST_DATA_COPY", QStringLiteral(YBEX_TEST_DATA));
+#else
+    return qEnvironmentVariable("YBEX_TEST_DATA_COPY");
+#endif
 }
 
-// What the child needs and nobody may not read: the program and the test data.
-inline QStringList blockedForOthers()
+// Whether a user who is neither owner nor member of the group may pass through every folder
+// on the way to path.
+inline bool othersReach(const QString &path)
 {
-    QStringList blocked;
-    const QString program =
-        blockedOnTheWay(QCoreApplication::applicationFilePath(), S_IROTH | S_IXOTH);
-    if (!program.isEmpty())
-        blocked.append(program);
-#ifdef YBEX_TEST_DATA
-    const QString data = blockedOnTheWay(QStringLiteral(YBEX_TEST_DATA), S_IROTH | S_IXOTH);
-    if (!data.isEmpty())
-        blocked.append(data);
-    QDirIterator it(QStringLiteral(YBEX_TEST_DATA), QDir::AllEntries | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (data.isEmpty() && it.hasNext()) {
-        const QString entry = it.next();
-        const mode_t need = it.fileInfo().isDir() ? S_IROTH | S_IXOTH : S_IROTH;
-        if (!blockedOnTheWay(entry, need).isEmpty())
-            blocked.append(entry);
+    for (QString p = QFileInfo(path).absolutePath();;) {
+        struct stat st;
+        if (::stat(QFile::encodeName(p).constData(), &st) != 0 || !(st.st_mode & S_IXOTH))
+            return false;
+        const QString parent = QFileInfo(p).path();
+        if (parent == p)
+            return true;
+        p = parent;
     }
-#endif
-    return blocked;
+}
+
+// Copies a file or a folder tree so that everybody may read it.
+inline bool copyReadable(const QString &from, const QString &to)
+{
+    const QFileInfo info(from);
+    if (info.isDir()) {
+        if (!QDir().mkpath(to))
+            return false;
+        const QStringList entries =
+            QDir(from).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        for (const QString &entry : entries) {
+            if (!copyReadable(from + QLatin1Char('/') + entry, to + QLatin1Char('/') + entry))
+                return false;
+        }
+        return QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                             | QFile::ReadGroup | QFile::ExeGroup
+                                             | QFile::ReadOther | QFile::ExeOther);
+    }
+    const QFile::Permissions executable = info.permissions() & QFile::ExeOwner
+        ? QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther
+        : QFile::Permissions();
+    return QFile::copy(from, to)
+        && QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
+                                         | QFile::ReadOther | executable);
 }
 
 // A process whose child drops to the given user and group before it starts.
@@ -103,23 +110,25 @@ inline Outcome runCurrentTest()
     const passwd *nobody = ::getpwnam("nobody");
     if (!nobody)
         return {false, QStringLiteral("there is no user nobody to run the test as")};
-    const QStringList blocked = blockedForOthers();
-    if (!blocked.isEmpty()) {
-        return {false,
-                QStringLiteral("the user nobody cannot read %1; as root this test runs as "
-                               "nobody, so the build and the sources must be readable by "
-                               "every user")
-                    .arg(blocked.join(QStringLiteral(", ")))};
-    }
-    // The child's temporary folder, in which it makes its own home.
+    // The checkout may lie where nobody cannot go (a home folder): the child runs a copy of
+    // the program and of the test data, in a folder of its own that it may write.
     QTemporaryDir temp;
-    const QString tempBlocked = blockedOnTheWay(temp.path(), 0);
-    if (!temp.isValid() || !tempBlocked.isEmpty()
+    if (!temp.isValid() || !othersReach(temp.path())
         || ::chown(QFile::encodeName(temp.path()).constData(), nobody->pw_uid, nobody->pw_gid)
-            != 0) {
+            != 0
+        || !QFile::setPermissions(temp.path(), QFile::ReadOwner | QFile::WriteOwner
+                                                   | QFile::ExeOwner | QFile::ReadOther
+                                                   | QFile::ExeOther)) {
         return {
             false,
             QStringLiteral("no temporary folder for the user nobody in %1").arg(QDir::tempPath())};
+    }
+    const QString program = temp.filePath(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    const QString data = temp.filePath(QStringLiteral("data"));
+    if (!copyReadable(QCoreApplication::applicationFilePath(), program)
+        || (!dataFolder().isEmpty() && !copyReadable(dataFolder(), data))) {
+        return {false,
+                QStringLiteral("cannot copy the program and its test data to %1").arg(temp.path())};
     }
 
     QString test = QString::fromLatin1(QTest::currentTestFunction());
@@ -129,10 +138,11 @@ inline Outcome runCurrentTest()
     ProcessAsUser child(nobody->pw_uid, nobody->pw_gid);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("TMPDIR"), temp.path());
+    environment.insert(QStringLiteral("YBEX_TEST_DATA_COPY"), data);
     child.setProcessEnvironment(environment);
     child.setWorkingDirectory(temp.path());
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(), {test});
+    child.start(program, {test});
     const bool finished = child.waitForFinished(240000);
     const QString output = QString::fromUtf8(child.readAll());
     if (!finished || child.exitStatus() != QProcess::NormalExit) {
