@@ -832,6 +832,7 @@ void LibraryController::slotFontConverted(bool ok, const QString &message)
     const int row = document.fontIds().indexOf(fontBeingMade);
     if (row >= 0)
         form->tvFontName->selectRow(row);
+    document.markFontChanged(fontBeingMade.toInt());
     emit fontsChanged();
 }
 
@@ -890,6 +891,7 @@ void LibraryController::deleteFont(const QString &number)
         reportKeptFiles({QFileInfo(params).fileName()});
     refreshFontList();
     resetFontForm();
+    document.markFontChanged(number.toInt());
     emit fontsChanged();
 }
 

@@ -231,6 +231,11 @@ void DesignDocument::setFontPaths(const QStringList &paths)
     m_fontPaths = paths;
 }
 
+void DesignDocument::markFontChanged(int number)
+{
+    emit fontChanged(number);
+}
+
 bool DesignDocument::isProjectPath(const QString &path)
 {
     return path.contains(QLatin1String(".yBEX"));

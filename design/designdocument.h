@@ -104,6 +104,8 @@ public:
     void setFontIds(const QStringList &ids);
     const QStringList &fontPaths() const { return m_fontPaths; }
     void setFontPaths(const QStringList &paths);
+    // Generated font `number` was made, made again or deleted.
+    void markFontChanged(int number);
 
     // ---- Project ----
     // A path names a project file when it contains the extension ".yBEX".
@@ -124,6 +126,8 @@ signals:
     // Sent while the widget is still on its page, just before it is deleted.
     void widgetRemoved(int page, QMyWidget *widget);
     void pictureRemoved(int number);
+    // What draws with generated font `number` draws anew.
+    void fontChanged(int number);
     void currentPageChanged(int index);
     // A frame setting changed.
     void settingsChanged();

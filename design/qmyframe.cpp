@@ -72,6 +72,7 @@ void QMyFrame::setDocument(DesignDocument *document)
     connect(design, &DesignDocument::pagesCleared, this, QOverload<>::of(&QMyFrame::update));
     connect(design, &DesignDocument::pictureRemoved, this, QOverload<>::of(&QMyFrame::update));
     connect(design, &DesignDocument::settingsChanged, this, QOverload<>::of(&QMyFrame::update));
+    connect(design, &DesignDocument::fontChanged, this, &QMyFrame::redrawFontUsers);
 }
 
 QMyWidget *QMyFrame::getCurrentWidget() const
@@ -109,6 +110,15 @@ void QMyFrame::showCurrentPage()
             w->setVisible(i == current);
     }
     update();
+}
+
+// The widgets of other pages draw when their page shows.
+void QMyFrame::redrawFontUsers(int number)
+{
+    for (QMyWidget *w : design->widgets(design->currentPage())) {
+        if (w->getFontID() == number || w->getChartTickLabelFontID() == number)
+            w->update();
+    }
 }
 
 void QMyFrame::setPastePosFromCursor()

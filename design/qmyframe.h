@@ -100,6 +100,7 @@ private:
     // What the canvas does when its design changes.
     void adoptWidget(int page, QMyWidget *w);
     void showCurrentPage();
+    void redrawFontUsers(int number);
     int currentPageFreeId() const;
     // True, with a notice, when the current page holds as many widgets as a page may.
     bool refuseFullPage();

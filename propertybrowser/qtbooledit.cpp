@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 QtBoolEdit::QtBoolEdit(QWidget *parent)
@@ -14,6 +15,7 @@ QtBoolEdit::QtBoolEdit(QWidget *parent)
     layout->addWidget(m_checkBox);
     connect(m_checkBox, &QCheckBox::toggled, this, &QtBoolEdit::toggled);
     setFocusProxy(m_checkBox);
+    m_checkBox->installEventFilter(this);
     m_checkBox->setText(tr("True"));
 }
 
@@ -42,4 +44,23 @@ void QtBoolEdit::mousePressEvent(QMouseEvent *event)
     } else {
         QWidget::mousePressEvent(event);
     }
+}
+
+bool QtBoolEdit::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_checkBox && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            // A check box sends the focus to the window's next or previous widget; in a
+            // cell the arrows go on to the view, which moves between rows.
+            event->ignore();
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -21,6 +21,7 @@ signals:
     void toggled(bool checked);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private:

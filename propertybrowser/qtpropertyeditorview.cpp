@@ -1,9 +1,11 @@
 #include "qtpropertyeditorview.h"
 
+#include "qtbooledit.h"
 #include "qtproperty.h"
 #include "qttreepropertybrowserprivate.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -50,6 +52,15 @@ void QtPropertyEditorView::drawRow(QPainter *painter, const QStyleOptionViewItem
     painter->restore();
 }
 
+// The tick box open on the row, if any: it takes the click or the Space that opened it,
+// which otherwise only shows it and leaves the value as it was.
+QtBoolEdit *QtPropertyEditorView::tickBoxOf(const QTreeWidgetItem *item) const
+{
+    if (!item || !m_editorPrivate || m_editorPrivate->editedItem() != item)
+        return nullptr;
+    return qobject_cast<QtBoolEdit *>(m_editorPrivate->editedWidget());
+}
+
 void QtPropertyEditorView::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
@@ -57,7 +68,7 @@ void QtPropertyEditorView::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Enter:
     case Qt::Key_Space:
         if (m_editorPrivate && !m_editorPrivate->editedItem()) {
-            if (const QTreeWidgetItem *item = currentItem()) {
+            if (QTreeWidgetItem *item = currentItem()) {
                 if (item->columnCount() >= 2
                     && ((item->flags() & (Qt::ItemIsEditable | Qt::ItemIsEnabled))
                         == (Qt::ItemIsEditable | Qt::ItemIsEnabled))) {
@@ -68,8 +79,19 @@ void QtPropertyEditorView::keyPressEvent(QKeyEvent *event)
                         setCurrentIndex(index);
                     }
                     edit(index);
+                    if (event->key() == Qt::Key_Space) {
+                        if (QtBoolEdit *tickBox = tickBoxOf(item))
+                            tickBox->checkBox()->click();
+                    }
                     return;
                 }
+            }
+        } else if (event->key() == Qt::Key_Space) {
+            // The row's tick box is open but the focus is on the view.
+            if (QtBoolEdit *tickBox = tickBoxOf(currentItem())) {
+                event->accept();
+                tickBox->checkBox()->click();
+                return;
             }
         }
         break;
@@ -92,6 +114,8 @@ void QtPropertyEditorView::mousePressEvent(QMouseEvent *event)
             == (Qt::ItemIsEditable | Qt::ItemIsEnabled))) {
         // A single click on a value starts editing.
         editItem(item, 1);
+        if (QtBoolEdit *tickBox = tickBoxOf(item))
+            tickBox->checkBox()->click();
     } else if (!m_editorPrivate->hasValue(item) && m_editorPrivate->markPropertiesWithoutValue
                && !rootIsDecorated()) {
         if (event->pos().x() + header()->offset() < 20)

@@ -3,6 +3,7 @@
 
 #include <QTreeWidget>
 
+class QtBoolEdit;
 class QtTreePropertyBrowserPrivate;
 
 // The tree of a tree browser: draws shaded rows with grid lines and opens an editor on a
@@ -23,6 +24,8 @@ protected:
                  const QModelIndex &index) const override;
 
 private:
+    QtBoolEdit *tickBoxOf(const QTreeWidgetItem *item) const;
+
     QtTreePropertyBrowserPrivate *m_editorPrivate = nullptr;
 };
 

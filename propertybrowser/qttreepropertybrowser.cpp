@@ -112,6 +112,11 @@ QTreeWidgetItem *QtTreePropertyBrowserPrivate::editedItem() const
     return delegate ? delegate->editedItem() : nullptr;
 }
 
+QWidget *QtTreePropertyBrowserPrivate::editedWidget() const
+{
+    return delegate ? delegate->editedWidget() : nullptr;
+}
+
 QWidget *QtTreePropertyBrowserPrivate::createEditor(QtProperty *property, QWidget *parent) const
 {
     return q_ptr->createEditor(property, parent);

@@ -50,6 +50,7 @@ public:
     void deleteRowsDue();
     QColor calculatedBackgroundColor(QtBrowserItem *item) const;
     QTreeWidgetItem *editedItem() const;
+    QWidget *editedWidget() const;
     void editItem(QtBrowserItem *browserItem);
     QWidget *createEditor(QtProperty *property, QWidget *parent) const;
 };

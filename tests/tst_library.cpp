@@ -34,11 +34,13 @@
 
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
@@ -104,6 +106,8 @@ private slots:
     void deleteConfirmedDuringAConversion();
     void conversionEndingInAnotherProject();
     void fontRowFollowsTheFontList();
+    void drawingFollowsTheFont_data();
+    void drawingFollowsTheFont();
     void fontToolWindow();
     void quitWithoutSavingRestoresTheLibrary();
     void aStaleMirrorIsNeverRestored();
@@ -131,6 +135,8 @@ private:
     void fakeConverter(const QByteArray &body);
     // Generated fonts of these numbers in the open project, listed.
     void putFonts(const QStringList &numbers);
+    // What the screen shows of the widget.
+    QImage onScreen(QWidget *w);
     // The conversion runs once its progress window shows (after the converter check).
     bool converting()
     {
@@ -240,6 +246,16 @@ void tst_Library::putFonts(const QStringList &numbers)
         put(fonts + QStringLiteral("/%1.ini").arg(n));
     }
     window->library()->refreshFontList();
+}
+
+QImage tst_Library::onScreen(QWidget *w)
+{
+    QCoreApplication::processEvents();
+    const QPoint at = w->mapTo(window, QPoint());
+    return window->windowHandle()
+        ->screen()
+        ->grabWindow(window->winId(), at.x(), at.y(), w->width(), w->height())
+        .toImage();
 }
 
 void tst_Library::startUpListsTheLibrary()
@@ -1095,6 +1111,63 @@ void tst_Library::fontRowFollowsTheFontList()
     QCOMPARE(fontRow("ybexItemChartTickLabelFontID", &names), 1);
     QCOMPARE(names, (QStringList {"3", "5"}));
     QCOMPARE(chart->getChartTickLabelFontID(), 5);
+}
+
+void tst_Library::drawingFollowsTheFont_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("change");
+    for (const WidgetType type : {WidgetType::Lab, WidgetType::Btn, WidgetType::Chart}) {
+        for (const char *change : {"made", "made again", "deleted"})
+            QTest::addRow("%s %s", qPrintable(widgetTypeNames.at(int(type))), change)
+                << int(type) << change;
+    }
+}
+
+// The canvas shows a widget in the font its number now names once the font is made, made
+// again or deleted, without the project being opened again.
+void tst_Library::drawingFollowsTheFont()
+{
+    QFETCH(int, type);
+    QFETCH(QString, change);
+    makeProject();
+    QVERIFY(fixture.show(QSize(1200, 800)));
+    fakeConverter("cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
+    QMyWidget *w = fixture.addWidget(WidgetType(type), 1, 0);
+    w->setPos(10, 10);
+    w->setW(300);
+    w->setH(200);
+    w->setText(QStringLiteral("Hg 123"));
+    w->setFontID(5);
+    w->setChartTickLabelFontID(5);
+    const auto make = [this](const QString &size) {
+        startGenerating(QStringLiteral("5"), size);
+        QTRY_VERIFY(!window->library()->isFontBeingMade());
+        QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
+        QVERIFY(design().fontIds().contains(QStringLiteral("5")));
+    };
+    if (change != "made")
+        make(QStringLiteral("40"));
+    w->repaint();
+    const QImage before = onScreen(w);
+
+    if (change == "made") {
+        make(QStringLiteral("40"));
+    } else if (change == "made again") {
+        // The list of fonts stays as it was.
+        make(QStringLiteral("16"));
+        QCOMPARE(design().fontIds(), QStringList {QStringLiteral("5")});
+    } else {
+        child<QTableView>("tvFontName")->selectRow(0);
+        child<QPushButton>("btnDelFont")->click();
+        answerYes(window->getQuestionBox());
+        QVERIFY(design().fontIds().isEmpty());
+    }
+    QTRY_VERIFY(onScreen(w) != before);
+    // What shows is what the widget draws now.
+    const QImage shown = onScreen(w);
+    w->repaint();
+    QCOMPARE(onScreen(w), shown);
 }
 
 void tst_Library::fontToolWindow()

@@ -670,14 +670,17 @@ void TestPropertyBrowser::checkBoxAndColourEditorsFollowTheManager()
     sheet.browser->show();
     QVERIFY(QTest::qWaitForWindowExposed(sheet.browser));
 
+    // The click that opens the tick box ticks it; a click anywhere in it toggles it again.
     auto *check = qobject_cast<QtBoolEdit *>(clickValue(sheet.browser, "Bool"));
     QVERIFY(check);
+    QCOMPARE(flag->value(), QVariant(true));
+    QVERIFY(check->isChecked());
     QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(check->width() - 5, check->height() / 2));
-    QCOMPARE(flag->value(), QVariant(true));
+    QCOMPARE(flag->value(), QVariant(false));
     QTest::mouseClick(check, Qt::RightButton, {}, QPoint(check->width() - 5, check->height() / 2));
-    QCOMPARE(flag->value(), QVariant(true));
-    flag->setValue(false);
-    QVERIFY(!check->isChecked());
+    QCOMPARE(flag->value(), QVariant(false));
+    flag->setValue(true);
+    QVERIFY(check->isChecked());
 
     auto *edit = qobject_cast<QtColorEditWidget *>(clickValue(sheet.browser, "Colour"));
     QVERIFY(edit);
@@ -723,15 +726,14 @@ void TestPropertyBrowser::clearingAllManagersInsideValueChanged()
     connect(sheet.variantManager, &QtVariantPropertyManager::valueChanged, this, rebuild);
     connect(sheet.enumManager, &QtEnumPropertyManager::valueChanged, this, rebuild);
 
+    // The click that opens a tick box is already its edit.
     QWidget *editor = clickValue(sheet.browser, row);
-    QVERIFY(editor);
+    QVERIFY(editor || row == "Bool");
     if (auto *box = qobject_cast<QSpinBox *>(editor)) {
         box->setFocus();
         box->selectAll();
         QTest::keyClicks(box, "99");
         QTest::keyClick(box, Qt::Key_Return);
-    } else if (auto *check = qobject_cast<QtBoolEdit *>(editor)) {
-        QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(5, check->height() / 2));
     } else if (auto *combo = qobject_cast<QComboBox *>(editor)) {
         combo->setCurrentIndex(1);
     }

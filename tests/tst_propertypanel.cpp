@@ -2,9 +2,11 @@
 #include "designglobals.h"
 #include "designtestutil.h"
 #include "eventinfo.h"
+#include "languagetestutil.h"
 #include "mainwindow.h"
 #include "pagescontroller.h"
 #include "projectcontroller.h"
+#include "projectfile.h"
 #include "propertiescontroller.h"
 #include "qmyframe.h"
 #include "qmymessagebox.h"
@@ -17,14 +19,17 @@
 #include "setscreensizedlg.h"
 #include "sheetrules.h"
 #include "sheettables.h"
+#include "sheetvalues.h"
 #include "timerparam.h"
 #include "windowfixture.h"
 
 #include <QAbstractSpinBox>
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -67,6 +72,9 @@ private slots:
     void checkableRebuildsAfterTheReport();
     void openEditorAcrossSelections();
     void deletingTheShownWidgetWithAnEditorOpen();
+    void tickBoxesByTheUser_data();
+    void tickBoxesByTheUser();
+    void arrowsLeaveATickBoxForTheNextRow();
 
 private:
     QMyFrame *frame() const { return window->findChild<QMyFrame *>("frame"); }
@@ -97,6 +105,13 @@ private:
     QVariant shown(const QString &key) const;
     void set(const QString &key, const QVariant &value);
     QWidget *openEditor(const QString &key);
+    QTreeWidget *tree() const { return browser()->findChild<QTreeWidget *>(); }
+    QTreeWidgetItem *treeItemOf(const QString &key) const;
+    QStringList tickBoxKeys() const;
+    QMap<QString, QVariant> shownRows() const;
+    void userClick(const QPoint &viewportPos);
+    void userKey(Qt::Key key);
+    void tickByTheUser(const QString &key, bool bySpace);
     QStringList topLevelCaptions() const;
     QStringList dump() const;
     void dumpItem(QtBrowserItem *item, int depth, QStringList *lines) const;
@@ -130,6 +145,7 @@ void TestPropertyPanel::init()
 void TestPropertyPanel::cleanup()
 {
     fixture.reset();
+    loadInterfaceLanguage(false);
 }
 
 QMyWidget *TestPropertyPanel::drop(int typeCode)
@@ -262,6 +278,87 @@ QWidget *TestPropertyPanel::openEditor(const QString &key)
             return w;
     }
     return nullptr;
+}
+
+// The view's rows stand in the order of the browser's items.
+QTreeWidgetItem *TestPropertyPanel::treeItemOf(const QString &key) const
+{
+    QtProperty *wanted = row(key);
+    std::function<QTreeWidgetItem *(const QList<QtBrowserItem *> &, QTreeWidgetItem *)> find =
+        [&](const QList<QtBrowserItem *> &items, QTreeWidgetItem *parent) -> QTreeWidgetItem * {
+        for (int i = 0; i < items.size(); ++i) {
+            QTreeWidgetItem *item = parent ? parent->child(i) : tree()->topLevelItem(i);
+            if (!item || item->text(0) != items.at(i)->property()->propertyName())
+                return nullptr;
+            if (items.at(i)->property() == wanted)
+                return item;
+            if (QTreeWidgetItem *found = find(items.at(i)->children(), item))
+                return found;
+        }
+        return nullptr;
+    };
+    return wanted ? find(browser()->topLevelItems(), nullptr) : nullptr;
+}
+
+QStringList TestPropertyPanel::tickBoxKeys() const
+{
+    QStringList keys;
+    const QMap<QtProperty *, QString> &rows = window->properties()->getPropertyToKey();
+    for (auto it = rows.cbegin(); it != rows.cend(); ++it) {
+        if (it.key()->propertyManager() == values()
+            && values()->propertyType(it.key()) == QMetaType::Bool)
+            keys << it.value();
+    }
+    keys.sort();
+    return keys;
+}
+
+QMap<QString, QVariant> TestPropertyPanel::shownRows() const
+{
+    QMap<QString, QVariant> shownValues;
+    for (const QString &key : window->properties()->getPropertyToKey())
+        shownValues.insert(key, shown(key));
+    return shownValues;
+}
+
+// Through the window, as the platform delivers it: to the widget under the pointer, and the
+// release to the widget that took the press.
+void TestPropertyPanel::userClick(const QPoint &viewportPos)
+{
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                      tree()->viewport()->mapTo(window, viewportPos));
+}
+
+// To the window's focus widget of the moment, the release too.
+void TestPropertyPanel::userKey(Qt::Key key)
+{
+    QTest::keyClick(window->windowHandle(), key);
+}
+
+// A click on the row's tick box, or Space on the row made current by a click on its name.
+void TestPropertyPanel::tickByTheUser(const QString &key, bool bySpace)
+{
+    QTreeWidgetItem *item = treeItemOf(key);
+    QVERIFY2(item, qPrintable(key));
+    for (QTreeWidgetItem *up = item->parent(); up; up = up->parent())
+        up->setExpanded(true);
+    tree()->scrollToItem(item);
+    // Long captions push the values out of sight; the user scrolls to them, or back to the
+    // names.
+    QScrollBar *bar = tree()->horizontalScrollBar();
+    bar->setValue(0);
+    const QRect rect = tree()->visualItemRect(item);
+    if (!bySpace) {
+        const int valueX = tree()->header()->sectionViewportPosition(1);
+        if (valueX + 20 > tree()->viewport()->width())
+            bar->setValue(valueX);
+        userClick(QPoint(tree()->header()->sectionViewportPosition(1) + 10, rect.center().y()));
+        return;
+    }
+    if (tree()->currentItem() != item)
+        userClick(QPoint(rect.left() + 5, rect.center().y()));
+    QCOMPARE(tree()->currentItem(), item);
+    userKey(Qt::Key_Space);
 }
 
 QStringList TestPropertyPanel::topLevelCaptions() const
@@ -1198,6 +1295,132 @@ void TestPropertyPanel::deletingTheShownWidgetWithAnEditorOpen()
     const QString bText = b->getText();
     QCoreApplication::processEvents();
     QCOMPARE(b->getText(), bText);
+}
+
+void TestPropertyPanel::tickBoxesByTheUser_data()
+{
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<bool>("bySpace");
+    const QStringList sheets {"timer 0", "timer 1", "page",     "button",  "button checkable",
+                              "label",   "image",   "progress", "textbox", "qrcode",
+                              "slider",  "arc",     "meter",    "chart"};
+    for (const QString &sheet : sheets) {
+        for (const bool english : {false, true}) {
+            for (const bool bySpace : {false, true})
+                QTest::addRow("%s, %s, %s", qPrintable(sheet), english ? "English" : "Chinese",
+                              bySpace ? "Space" : "click")
+                    << sheet << english << bySpace;
+        }
+    }
+}
+
+// Every tick box of a sheet, ticked and unticked as the user does it: the row and the design
+// change once each time, and nothing else does.
+void TestPropertyPanel::tickBoxesByTheUser()
+{
+    QFETCH(QString, sheet);
+    QFETCH(bool, english);
+    QFETCH(bool, bySpace);
+    if (english) {
+        loadInterfaceLanguage(true);
+        window = fixture.start();
+        QVERIFY(fixture.show(QSize(1200, 800)));
+        fixture.makeProject(dir.filePath(QString("english%1.yBEX").arg(QTest::currentDataTag())));
+    }
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(tree()->headerItem()->text(0), english ? QString("Property") : QString("属性"));
+
+    std::function<int(const QString &)> stored;
+    if (sheet.startsWith("timer")) {
+        TimerParam *timer = design().timer(sheet.rightRef(1).toInt());
+        QTest::mouseClick(window->properties()->getTimerButton(timer->timerID()), Qt::LeftButton);
+        QCOMPARE(window->properties()->getSelectionKind(), SelectionKind::Timer);
+        stored = [timer](const QString &key) {
+            return SheetValues::timerValue(*timer, key).toInt();
+        };
+    } else if (sheet == "page") {
+        PageParam *page = design().page(0);
+        window->properties()->slotRecvParent();
+        stored = [page](const QString &key) {
+            int value = -1;
+            SheetValues::pageInt(*page, key, &value);
+            return value;
+        };
+    } else {
+        const QStringList types {"button", "label",  "image", "progress", "textbox",
+                                 "qrcode", "slider", "arc",   "meter",    "chart"};
+        QMyWidget *w = drop(types.indexOf(sheet.section(' ', 0, 0)));
+        QVERIFY(w);
+        w->setCheckabled(sheet == "button checkable");
+        window->properties()->slotRecvWnd(w);
+        stored = [w](const QString &key) { return w->intValue(key); };
+    }
+    const QStringList keys = tickBoxKeys();
+    QVERIFY(!keys.isEmpty());
+    // What the canvas writes back when it paints is written before the first look.
+    frame()->grab();
+
+    for (const QString &key : keys) {
+        for (int time = 0; time < 2; ++time) {
+            const QString what = QString("%1, %2 time").arg(key).arg(time + 1);
+            const bool was = shown(key).toBool();
+            QCOMPARE(stored(key) != 0, was);
+            const QMap<QString, QVariant> rowsBefore = shownRows();
+            const QList<QByteArray> fileBefore = ProjectFile::serialize(design()).split('\n');
+
+            tickByTheUser(key, bySpace);
+            if (QTest::currentTestFailed())
+                return;
+            // A button's switch rebuilds its sheet once the report has returned.
+            QCoreApplication::processEvents();
+            frame()->grab();
+
+            QVERIFY2(shown(key).toBool() == !was, qPrintable(what + ": the row"));
+            QVERIFY2((stored(key) != 0) == !was, qPrintable(what + ": the design"));
+            const QMap<QString, QVariant> rowsAfter = shownRows();
+            for (auto it = rowsBefore.cbegin(); it != rowsBefore.cend(); ++it) {
+                if (it.key() != key && rowsAfter.contains(it.key()))
+                    QVERIFY2(rowsAfter.value(it.key()) == it.value(),
+                             qPrintable(what + ": row " + it.key()));
+            }
+            const QList<QByteArray> fileAfter = ProjectFile::serialize(design()).split('\n');
+            QCOMPARE(fileAfter.size(), fileBefore.size());
+            QStringList changed;
+            for (int i = 0; i < fileAfter.size(); ++i) {
+                if (fileAfter.at(i) != fileBefore.at(i))
+                    changed << QString::fromUtf8(fileAfter.at(i).trimmed());
+            }
+            QVERIFY2(changed.size() == 1, qPrintable(what + ": " + changed.join(" ")));
+        }
+    }
+}
+
+// Up and Down in an open tick box go to the view, which moves between the rows, instead of
+// sending the focus into the rest of the window.
+void TestPropertyPanel::arrowsLeaveATickBoxForTheNextRow()
+{
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::mouseClick(window->properties()->getTimerButton(0), Qt::LeftButton);
+    QTreeWidgetItem *enable = treeItemOf("timerEnable");
+    QTreeWidgetItem *oneTime = treeItemOf("timerOneTime");
+    QVERIFY(enable && oneTime);
+    userClick(QPoint(tree()->header()->sectionViewportPosition(1) + 10,
+                     tree()->visualItemRect(enable).center().y()));
+    QVERIFY(qobject_cast<QCheckBox *>(QApplication::focusWidget()));
+
+    userKey(Qt::Key_Down);
+    QCOMPARE(tree()->currentItem(), oneTime);
+    QVERIFY(tree()->isAncestorOf(QApplication::focusWidget()));
+    userKey(Qt::Key_Space);
+    QCOMPARE(design().timer(0)->timerOneTime(), 1);
+    userKey(Qt::Key_Up);
+    QCOMPARE(tree()->currentItem(), enable);
+    QVERIFY(tree()->isAncestorOf(QApplication::focusWidget()));
+    QCOMPARE(design().timer(0)->timerEnable(), 1);
+    QCOMPARE(design().timer(0)->timerOneTime(), 1);
 }
 
 QTEST_MAIN(TestPropertyPanel)
