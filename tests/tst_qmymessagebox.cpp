@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QWindow>
 #include <QtTest>
@@ -28,6 +29,8 @@ private slots:
     void unknownButtonSetKeepsButtons();
     void dragMovesTheBox();
     void sizeFollowsEachMessage();
+    void staysOnTheScreen_data();
+    void staysOnTheScreen();
     void shownAgainComesToFront();
     void progress();
     void progressWindowStacking();
@@ -281,8 +284,12 @@ void TestQMyMessageBox::sizeFollowsEachMessage()
     QLabel *text = box.findChild<QLabel *>("labMessage");
     // A long file name does not wrap: the box widens for it, and narrows again for the next
     // message.
-    box.showMes(1, 0, 0, QString("picture_with_a_long_name_").repeated(4) + "0.png");
+    const QString name = QString("picture_with_a_long_name_").repeated(2) + "0.png";
+    QVERIFY(text->fontMetrics().horizontalAdvance(name)
+            < box.screen()->availableGeometry().width() * 3 / 4);
+    box.showMes(1, 0, 0, name);
     QVERIFY(box.width() > designed.width());
+    QCOMPARE(text->text(), name);
     QVERIFY(text->width() >= text->minimumSizeHint().width());
     box.showMes(0, 0, 0, "short");
     QCOMPARE(box.size(), designed);
@@ -293,6 +300,32 @@ void TestQMyMessageBox::sizeFollowsEachMessage()
     QVERIFY(text->height() >= text->heightForWidth(text->width()));
     box.showMes(0, 0, 0, "short");
     QCOMPARE(box.size(), designed);
+}
+
+void TestQMyMessageBox::staysOnTheScreen_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::newRow("folder name") << QString("a_folder_with_a_long_name_").repeated(60);
+    QTest::newRow("pasted value") << QString("x").repeated(3000) + "+1";
+}
+
+// A word wider than the screen breaks where it must: the box, its text and its button stay
+// on the screen, and the text reads as it was given.
+void TestQMyMessageBox::staysOnTheScreen()
+{
+    QFETCH(QString, word);
+    QMyMessageBox box;
+    QLabel *text = box.findChild<QLabel *>("labMessage");
+    const QString message = QString("保存失败！\n/tmp/%1/p.yBEX: 磁盘空间不足").arg(word);
+    QVERIFY(text->fontMetrics().horizontalAdvance(word)
+            > 2 * box.screen()->availableGeometry().width());
+    box.showMes(1, 0, 0, message);
+    QVERIFY(box.width() <= box.screen()->availableGeometry().width());
+    QVERIFY(text->width() >= text->minimumSizeHint().width());
+    QVERIFY(text->height() >= text->heightForWidth(text->width()));
+    QCOMPARE(text->text().remove(QChar(0x200B)), message);
+    const QPushButton *ok = button(box, "btnCancel");
+    QVERIFY(box.rect().contains(QRect(ok->mapTo(&box, QPoint()), ok->size())));
 }
 
 // A message comes to the front even when its box is on screen behind another window.

@@ -4,6 +4,40 @@
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QScreen>
+#include <QTextBoundaryFinder>
+
+namespace {
+
+// A word wider than `widest` pixels (a long path, a pasted value) would widen the box past
+// the screen and push its buttons off it: such a word may break between any two of its
+// characters, at a zero-width space. Shorter words stay whole and widen the box.
+QString breakableText(const QString &text, const QFontMetrics &metrics, int widest)
+{
+    QString result;
+    result.reserve(text.size());
+    QTextBoundaryFinder words(QTextBoundaryFinder::Line, text);
+    int start = 0;
+    while (words.toNextBoundary() != -1) {
+        const QString word = text.mid(start, words.position() - start);
+        start = words.position();
+        if (metrics.horizontalAdvance(word) <= widest) {
+            result += word;
+            continue;
+        }
+        QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, word);
+        int from = 0;
+        while (characters.toNextBoundary() != -1) {
+            if (from > 0)
+                result += QChar(0x200B);
+            result += word.mid(from, characters.position() - from);
+            from = characters.position();
+        }
+    }
+    return result;
+}
+
+} // namespace
 
 QMyMessageBox::QMyMessageBox(QWidget *parent)
     : QDialog(parent)
@@ -83,9 +117,16 @@ void QMyMessageBox::showMes(int kind, int buttonSet, int code, const QString &te
     onYes = nullptr;
     onNo = nullptr;
     onCancel = nullptr;
-    form->labMessage->setText(text);
     // Each message gets the size it needs, wrapped lines included, and never less than the
-    // form's: a long one before must not leave the box large.
+    // form's: a long one before must not leave the box large. It is never wider than the
+    // screen.
+    form->labMessage->setText(QString());
+    layout()->activate();
+    const int chrome = qMax(0, width() - form->labMessage->width());
+    const QScreen *shownOn = screen();
+    const int widest = shownOn ? shownOn->availableGeometry().width() - chrome : QWIDGETSIZE_MAX;
+    form->labMessage->ensurePolished();
+    form->labMessage->setText(breakableText(text, form->labMessage->fontMetrics(), widest));
     layout()->activate();
     const QSize least = designedSize.expandedTo(minimumSizeHint());
     int height = least.height();
