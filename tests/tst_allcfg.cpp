@@ -1470,6 +1470,29 @@ void TestAllCfg::fieldsThatDoNotFit_data()
         e.setParam(1, "中%");
         t->timers[AllCfg::SleepTimer]->eventHolder().append(e);
     }) << 126 << "休眠定时器：休眠进入事件“获取控件x值”的结果变量“中%”不是变量名";
+    // A field holds 32767 characters: the refusal quotes the start of a long value.
+    QTest::newRow("long argument") << DesignStep([](TestAllCfg *t) {
+        t->addPage();
+        t->addWidget(0, 3, 2)->addEvent(makeEvent(3, 0, 31, QString(32765, 'x') + " y"));
+    }) << 126
+                                   << "Page-0 Prog-2：进度退出事件“控制延时”的参数“ms”的值“"
+            + QString(40, 'x') + "…”不是单个Python表达式";
+    QTest::newRow("long result variable")
+        << DesignStep([](TestAllCfg *t) {
+               t->addPage()->appendEvent(makeEvent(-1, 0, 12, "9" + QString(5000, 'x')));
+           })
+        << 126
+        << "Page-0：页面退出事件“获取蜂鸣器的值”的结果变量“9" + QString(39, 'x') + "…”不是变量名";
+    // A character outside the basic plane is quoted whole or not at all.
+    QTest::newRow("long argument, cut at a wide character")
+        << DesignStep([](TestAllCfg *t) {
+               t->addPage();
+               t->addWidget(0, 3, 2)->addEvent(
+                   makeEvent(3, 0, 31, QString(39, 'x') + QString::fromUtf8("😀😀 y")));
+           })
+        << 126
+        << "Page-0 Prog-2：进度退出事件“控制延时”的参数“ms”的值“" + QString(39, 'x')
+            + "…”不是单个Python表达式";
     QTest::newRow("string variable")
         << DesignStep([](TestAllCfg *t) {
                t->addPage();
