@@ -2749,7 +2749,7 @@
     </message>
     <message>
         <source>字库下载失败，%1字体文件是空的！</source>
-        <translation>Font library download failed, %1 font file is empty!</translation>
+        <translation>Font library download failed: the font file %1 is empty!</translation>
     </message>
     <message>
         <source>指令集发送成功！</source>
