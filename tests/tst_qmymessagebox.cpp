@@ -35,6 +35,8 @@ private slots:
     void progress();
     void progressWindowStacking();
     void progressWindowKeepsClear();
+    void progressWindowKeepsClearOfANewDialog_data();
+    void progressWindowKeepsClearOfANewDialog();
     void stoppedTransfer();
 };
 
@@ -419,6 +421,35 @@ void TestQMyMessageBox::progressWindowKeepsClear()
     QMyMessageBox box;
     box.showMes(0, 0, 0, "message");
     QCOMPARE(progress.frameGeometry(), alone);
+}
+
+void TestQMyMessageBox::progressWindowKeepsClearOfANewDialog_data()
+{
+    QTest::addColumn<bool>("ownedDialog");
+    QTest::newRow("dialog of the window") << true;
+    QTest::newRow("dialog of its own") << false;
+}
+
+// A dialog shown for the first time places itself only as it shows, centred where the
+// progress window stands: the progress window moves clear of where the dialog ends up.
+void TestQMyMessageBox::progressWindowKeepsClearOfANewDialog()
+{
+    QFETCH(bool, ownedDialog);
+    QWidget owner;
+    QRect middle(QPoint(), QSize(600, 450));
+    middle.moveCenter(owner.screen()->availableGeometry().center());
+    owner.setGeometry(middle);
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    QMyProgressBarMes progress(&owner);
+    progress.setProgress(100, 0);
+
+    QDialog dialog(ownedDialog ? &owner : nullptr);
+    dialog.resize(300, 200);
+    dialog.show();
+    QVERIFY(dialog.frameGeometry().contains(owner.frameGeometry().center()));
+    QTRY_VERIFY(!progress.frameGeometry().intersects(dialog.frameGeometry()));
+    QVERIFY(owner.screen()->availableGeometry().contains(progress.frameGeometry()));
 }
 
 void TestQMyMessageBox::stoppedTransfer()

@@ -115,10 +115,20 @@ void QMyProgressBarMes::showEvent(QShowEvent *event)
 
 bool QMyProgressBarMes::eventFilter(QObject *watched, QEvent *event)
 {
+    // A dialog shown for the first time places itself in its own handling of this event,
+    // after the filter: the place is looked at again once the event is through.
     if (event->type() == QEvent::Show && watched != this && watched->isWidgetType()
-        && static_cast<QWidget *>(watched)->isWindow() && isVisible())
+        && static_cast<QWidget *>(watched)->isWindow() && isVisible()) {
         keepClear();
+        QMetaObject::invokeMethod(this, &QMyProgressBarMes::keepClearIfShown, Qt::QueuedConnection);
+    }
     return QDialog::eventFilter(watched, event);
+}
+
+void QMyProgressBarMes::keepClearIfShown()
+{
+    if (isVisible())
+        keepClear();
 }
 
 void QMyProgressBarMes::keepClear()

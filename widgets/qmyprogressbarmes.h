@@ -48,6 +48,7 @@ private:
     // Moves the window to the first place, beginning with the middle of its owner, where it
     // covers none of the other windows on screen; failing that, where it covers least.
     void keepClear();
+    void keepClearIfShown();
 
     Ui::QMyProgressBarMes *form;
     bool visibleWanted = false;
