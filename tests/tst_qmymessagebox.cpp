@@ -306,23 +306,29 @@ void TestQMyMessageBox::sizeFollowsEachMessage()
 
 void TestQMyMessageBox::staysOnTheScreen_data()
 {
-    QTest::addColumn<QString>("word");
-    QTest::newRow("folder name") << QString("a_folder_with_a_long_name_").repeated(60);
-    QTest::newRow("pasted value") << QString("x").repeated(3000) + "+1";
+    QTest::addColumn<QString>("message");
+    const QString failed = QStringLiteral("保存失败！\n/tmp/%1/p.yBEX: 磁盘空间不足");
+    QTest::newRow("folder name") << failed.arg(QString("a_folder_with_a_long_name_").repeated(60));
+    QTest::newRow("pasted value") << failed.arg(QString("x").repeated(3000) + "+1");
+    QStringList names;
+    for (int i = 0; i < 200; ++i)
+        names << QStringLiteral("picture%1.png").arg(i);
+    QTest::newRow("many files") << "以下文件不是PNG或JPG图片，未导入：\n" + names.join('\n');
 }
 
-// A word wider than the screen breaks where it must: the box, its text and its button stay
-// on the screen, and the text reads as it was given.
+// A message wider or taller than the screen breaks where it must and scrolls: the box and
+// its button stay on the screen, and the whole text is there as it was given.
 void TestQMyMessageBox::staysOnTheScreen()
 {
-    QFETCH(QString, word);
+    QFETCH(QString, message);
     QMyMessageBox box;
     QLabel *text = box.findChild<QLabel *>("labMessage");
-    const QString message = QString("保存失败！\n/tmp/%1/p.yBEX: 磁盘空间不足").arg(word);
-    QVERIFY(text->fontMetrics().horizontalAdvance(word)
-            > 2 * box.screen()->availableGeometry().width());
     box.showMes(1, 0, 0, message);
-    QVERIFY(box.width() <= box.screen()->availableGeometry().width());
+    const QRect screen = box.screen()->availableGeometry();
+    QVERIFY(text->fontMetrics().boundingRect(message).width() > screen.width()
+            || text->fontMetrics().lineSpacing() * message.count('\n') > screen.height());
+    QVERIFY(box.width() <= screen.width());
+    QVERIFY(box.height() <= screen.height());
     QVERIFY(text->width() >= text->minimumSizeHint().width());
     QVERIFY(text->height() >= text->heightForWidth(text->width()));
     QCOMPARE(text->text().remove(QChar(0x200B)), message);

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTextBoundaryFinder>
 
 namespace {
@@ -45,6 +47,15 @@ QMyMessageBox::QMyMessageBox(QWidget *parent)
 {
     form->setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    // A message taller than the screen (a long list of files) scrolls, so that the buttons
+    // stay on the screen.
+    messageArea = new QScrollArea(this);
+    messageArea->setObjectName(QStringLiteral("messageArea"));
+    messageArea->setFrameShape(QFrame::NoFrame);
+    messageArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    messageArea->setWidgetResizable(true);
+    delete form->horizontalLayout_3->replaceWidget(form->labMessage, messageArea);
+    messageArea->setWidget(form->labMessage);
     designedSize = size();
     hide();
 }
@@ -118,21 +129,32 @@ void QMyMessageBox::showMes(int kind, int buttonSet, int code, const QString &te
     onNo = nullptr;
     onCancel = nullptr;
     // Each message gets the size it needs, wrapped lines included, and never less than the
-    // form's: a long one before must not leave the box large. It is never wider than the
-    // screen.
-    form->labMessage->setText(QString());
+    // form's: a long one before must not leave the box large. It is never larger than the
+    // screen: a word too wide breaks, lines too many scroll.
+    QLabel *label = form->labMessage;
+    messageArea->setMinimumSize(0, 0);
+    label->setText(QString());
+    resize(designedSize);
     layout()->activate();
-    const int chrome = qMax(0, width() - form->labMessage->width());
+    const int chrome = qMax(0, width() - messageArea->width());
+    const int scrollBar = messageArea->verticalScrollBar()->sizeHint().width();
     const QScreen *shownOn = screen();
-    const int widest = shownOn ? shownOn->availableGeometry().width() - chrome : QWIDGETSIZE_MAX;
-    form->labMessage->ensurePolished();
-    form->labMessage->setText(breakableText(text, form->labMessage->fontMetrics(), widest));
+    const QSize room =
+        shownOn ? shownOn->availableGeometry().size() : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    label->ensurePolished();
+    label->setText(breakableText(text, label->fontMetrics(), room.width() - chrome - scrollBar));
+    const int textWidth = qMax(designedSize.width() - chrome, label->minimumSizeHint().width());
+    const int textHeight = label->heightForWidth(textWidth);
+    messageArea->setMinimumSize(textWidth, textHeight);
     layout()->activate();
-    const QSize least = designedSize.expandedTo(minimumSizeHint());
-    int height = least.height();
-    if (layout()->hasHeightForWidth())
-        height = qMax(height, layout()->totalHeightForWidth(least.width()));
-    resize(least.width(), height);
+    QSize least = designedSize.expandedTo(minimumSizeHint());
+    if (least.height() > room.height()) {
+        messageArea->setMinimumSize(textWidth + scrollBar,
+                                    qMax(0, textHeight - (least.height() - room.height())));
+        layout()->activate();
+        least = designedSize.expandedTo(minimumSizeHint());
+    }
+    resize(least);
     show();
     // Above whatever was shown since, the progress window included.
     raise();

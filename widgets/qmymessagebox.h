@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QPoint>
 
+class QScrollArea;
+
 #include <functional>
 
 namespace Ui {
@@ -59,6 +61,7 @@ private:
     void answer(Button button);
 
     Ui::QMyMessageBox *form;
+    QScrollArea *messageArea = nullptr; // holds the message's label
     int actionCode = 0;
     // The message came from ask(): its answer goes to these functions, once.
     bool asking = false;
