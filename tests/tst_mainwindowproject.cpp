@@ -56,10 +56,12 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 const QString loadErrorText =
     QStringLiteral("加载控件错误，可能该项目之前未做保存操作，导入失败！");
 
+// As given: a word wider than the screen (a long file name) shows with zero-width break
+// marks between its characters.
 QString messageOf(QMyMessageBox *box)
 {
     QLabel *label = box->findChild<QLabel *>(QStringLiteral("labMessage"));
-    return label ? label->text() : QString();
+    return label ? label->text().remove(QChar(0x200B)) : QString();
 }
 
 // The message of a failure and, on the lines below it, its cause.
