@@ -334,6 +334,16 @@ void TestQMyMessageBox::staysOnTheScreen()
     QCOMPARE(text->text().remove(QChar(0x200B)), message);
     const QPushButton *ok = button(box, "btnCancel");
     QVERIFY(box.rect().contains(QRect(ok->mapTo(&box, QPoint()), ok->size())));
+
+    // Moved by the user into a corner, the box stays there for short messages, and keeps
+    // inside the screen for a large one.
+    box.showMes(0, 0, 0, "short");
+    const QPoint corner = screen.bottomRight() - QPoint(box.width(), box.height());
+    box.move(corner);
+    box.showMes(0, 0, 0, "short");
+    QCOMPARE(box.pos(), corner);
+    box.showMes(1, 0, 0, message);
+    QVERIFY(screen.contains(box.frameGeometry()));
 }
 
 // A message comes to the front even when its box is on screen behind another window.

@@ -155,6 +155,17 @@ void QMyMessageBox::showMes(int kind, int buttonSet, int code, const QString &te
         least = designedSize.expandedTo(minimumSizeHint());
     }
     resize(least);
+    // A box the user moved stays where it was put, as far as the screen lets it; one never
+    // moved is centred as it shows.
+    if (testAttribute(Qt::WA_Moved) && shownOn) {
+        const QRect area = shownOn->availableGeometry();
+        QRect frame(pos(), frameSize());
+        frame.moveRight(qMin(frame.right(), area.right()));
+        frame.moveBottom(qMin(frame.bottom(), area.bottom()));
+        frame.moveLeft(qMax(frame.left(), area.left()));
+        frame.moveTop(qMax(frame.top(), area.top()));
+        move(frame.topLeft());
+    }
     show();
     // Above whatever was shown since, the progress window included.
     raise();
