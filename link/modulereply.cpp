@@ -211,10 +211,9 @@ InstrParam ModuleReply::parseLimits(const QByteArray &reply, QStringList *missin
     InstrParam limits;
     enum State { Missing, Read, Unreadable };
     State states[std::size(limitKeys)] = {};
-    const QList<QByteArray> lines = reply.split('\n');
-    for (QByteArray line : lines) {
-        if (line.endsWith('\r'))
-            line.chop(1);
+    // A line may end with CR alone, as the end of the reply may.
+    const QList<QByteArray> lines = QByteArray(reply).replace('\r', '\n').split('\n');
+    for (const QByteArray &line : lines) {
         int equals = -1;
         const int k = keyOfLine(line, &equals);
         if (k < 0)

@@ -57,8 +57,9 @@ public:
     // field ends with the bytes so far is complete, since no more digits are coming.
     Events takeAfterQuiet();
 
-    // The limits reply: KEY=value lines separated by "\r\n", the value plain decimal digits
-    // that fit in 32 bits. Keys without such a value are listed, and their fields stay 0.
+    // The limits reply: KEY=value lines separated by "\r\n" (or either alone), the value plain
+    // decimal digits that fit in 32 bits. Keys without such a value are listed, and their fields
+    // stay 0.
     static InstrParam parseLimits(const QByteArray &reply, QStringList *missing = nullptr,
                                   QStringList *unreadable = nullptr);
     // The unpacking percentage after a parse, from the one before: a complete report is

@@ -150,6 +150,8 @@ private slots:
             << QByteArray("MAX_PAGE=12abc\r\nBL=7=8\r\nOK") << 0 << qint64(0) << 0;
         QTest::newRow("key inside a longer name")
             << QByteArray("TABLE=5\r\nXMAX_PAGE=6\r\nOK") << 0 << qint64(0) << 0;
+        QTest::newRow("lines ended by CR alone")
+            << QByteArray("MAX_PAGE=12\rLEFT_FLASH=2048\rBL=7\rOK\r") << 12 << qint64(2048) << 7;
     }
     void limitsReply()
     {
