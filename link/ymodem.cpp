@@ -337,7 +337,8 @@ bool YModem::timedOut()
     bool progressed = stepOfStamp != step;
     if (current.job == YModemJob::Project && lastPercent > 0) {
         limit = unpackTimeoutMs;
-        progressed = modulePercent != lastPercent;
+        // Only a new highest report is progress: one going back and forth never ends.
+        progressed = modulePercent != lastPercent && modulePercent > peakPercent;
     } else if (current.job == YModemJob::InstructionText) {
         limit = answerTimeoutMs;
     }
@@ -412,6 +413,7 @@ void YModem::projectStep()
             break;
         modulePercent = 0;
         lastPercent = 1;
+        peakPercent = -1;
         reply.setMode(ModuleReply::Unpacking);
         emitProgress(0, remaining + offset, remaining + offset, 0);
         debugLine(QStringLiteral("发送"), QStringLiteral("项目下载完成！"));
@@ -423,6 +425,7 @@ void YModem::projectStep()
         if (modulePercent == lastPercent)
             break;
         lastPercent = modulePercent;
+        peakPercent = qMax(peakPercent, modulePercent);
         emitProgress(0, 100, modulePercent, 1);
         if (modulePercent == 100) {
             debugLine(QStringLiteral("发送"), QStringLiteral("项目解压完成！"));

@@ -175,6 +175,7 @@ private:
     InstrParam instrParam;
     int modulePercent = 0;
     int lastPercent = 0;
+    int peakPercent = -1; // the highest unpacking percentage shown so far
     bool moduleCancelled = false;
     QStringList limitsMissing;
     QStringList limitsUnreadable;

@@ -313,8 +313,12 @@ bool SimulatedModule::handleBatch(Clock::time_point arrived)
 
 void SimulatedModule::sendReports()
 {
-    const int start = m_options.reportWithAck ? 10 : 0;
-    for (int percent = start; percent <= 100; percent += 10) {
+    QList<int> percents = m_options.reportPercents;
+    if (percents.isEmpty()) {
+        for (int percent = m_options.reportWithAck ? 10 : 0; percent <= 100; percent += 10)
+            percents.append(percent);
+    }
+    for (int percent : qAsConst(percents)) {
         if (m_stop || m_unplug)
             return;
         if (m_options.stallAtPercent >= 0 && percent > m_options.stallAtPercent)

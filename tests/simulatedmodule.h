@@ -47,6 +47,8 @@ struct SimulatedModuleOptions
     int cancelAtBlock = -1; // this data block (counted from 1) is answered with CAN CAN
     bool ackFirstEot = false; // a standard receiver: ACK at the first EOT
     int stallAtPercent = -1; // stop the unpacking reports here
+    // The unpacking percentages in the order reported; empty for 0 to 100 in steps of 10.
+    QList<int> reportPercents;
     bool reportWithAck = false; // the first report rides with the final ACK
     int unplugAfterBlocks = -1; // close the line after this many data blocks
     int reportIntervalMs = 1;

@@ -345,6 +345,32 @@ private slots:
         QVERIFY(log.logHas("--接收：" + answer));
     }
 
+    // Only a report above every earlier one is progress: a module that goes back and forth
+    // still times out.
+    void unpackingBackAndForthTimesOut()
+    {
+        SimulatedModuleOptions options;
+        options.reportIntervalMs = 30;
+        options.reportEnd = "\r\n";
+        options.reportPercents = {0};
+        for (int i = 0; i < 150; ++i)
+            options.reportPercents << 10 << 20;
+        SimulatedModule module(options);
+        YModem worker;
+        worker.setTimeouts(400, 400, 400);
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        worker.startJob(projectJob());
+        QVERIFY(QTest::qWaitFor([&] { return log.logHas("项目下载完成！"); }, 5000));
+        QElapsedTimer clock;
+        clock.start();
+        // The reports go on for 9 s.
+        QVERIFY(waitIdle(worker, 4000));
+        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+        QTRY_COMPARE(log.messages, (QList<QPair<int, QString>> {{1, Timeout}}));
+        QVERIFY(log.progress.contains(QList<int> {0, 100, 20, 1}));
+    }
+
     // Reports without line ends ("EP_10" and nothing after it) are acted on at once.
     void unpackingReportsWithoutLineEnds()
     {
