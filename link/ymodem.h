@@ -106,6 +106,7 @@ private:
     void writeBlock(const QByteArray &bytes, BlockKind kind);
     QString blockName() const;
     void sendBlock(const QByteArray &bytes);
+    bool refused() const;
     bool resendOnNak();
     void emitBatchProgress();
     void sendDataBlock();
@@ -144,6 +145,7 @@ private:
     bool portOpen = false;
     bool portLost = false;
     QString openPortName;
+    int lineBaud = 0;
 
     YModemJob current;
     quint64 currentSerial = 0;
@@ -172,6 +174,8 @@ private:
     bool ackReceived = false;
     bool nakReceived = false;
     bool cReceived = false;
+    bool garbledReceived = false; // a byte that is no answer: see refused()
+    QElapsedTimer blockSent; // the last block went out
     InstrParam instrParam;
     int modulePercent = 0;
     int lastPercent = 0;

@@ -306,6 +306,22 @@ private slots:
         QTest::newRow("every third ACK garbled") << int(YModemJob::Project) << garbling << "86";
         QTest::newRow("every third ACK garbled, fonts")
             << int(YModemJob::Fonts) << garbling << "86";
+        // The second font's block 0 (the sixth answer) is answered garbled, and its copy with
+        // ACK alone: the C that came with the garbled answer still stands.
+        SimulatedModuleOptions ackOnly;
+        ackOnly.garbleAcks = 6;
+        ackOnly.repeatedHeaderAckOnly = true;
+        QTest::newRow("copy of block 0 acknowledged without C")
+            << int(YModemJob::Fonts) << ackOnly << "86 43";
+        // A CAN alone answers nothing either.
+        SimulatedModuleOptions can = garbling;
+        can.garbledAck = 0x18;
+        QTest::newRow("every third ACK a lone CAN") << int(YModemJob::Project) << can << "18";
+        QTest::newRow("every third ACK a lone CAN, fonts") << int(YModemJob::Fonts) << can << "18";
+        // The module reports its unpacking only once it has the batch.
+        SimulatedModuleOptions closing;
+        closing.garbleClosingAck = true;
+        QTest::newRow("closing block's ACK garbled") << int(YModemJob::Project) << closing << "86";
     }
     void lineErrorsAreResent()
     {
@@ -343,6 +359,70 @@ private slots:
             QVERIFY(files.at(1).data == font3 && files.at(3).data == font3);
         }
         QVERIFY(log.logHas("--接收：" + answer));
+    }
+
+    // A stray byte in front of the module's answer is no refusal while the answer may still
+    // come: nothing is sent again, so no later answer is taken for the wrong block.
+    void noiseInFrontOfAnAnswer_data()
+    {
+        QTest::addColumn<int>("job");
+        QTest::addColumn<QList<int>>("acks"); // counted from 1, block 0 and last EOT included
+        // The container: block 0, 20 data blocks, the second EOT.
+        QTest::newRow("block 0") << int(YModemJob::Project) << QList<int> {1};
+        QTest::newRow("data blocks") << int(YModemJob::Project) << QList<int> {2, 9, 21};
+        QTest::newRow("second EOT") << int(YModemJob::Project) << QList<int> {22};
+        // Fonts of 3000 and 100 bytes: 1, 2-4 data, 5; 6, 7 data, 8.
+        QTest::newRow("fonts") << int(YModemJob::Fonts) << QList<int> {1, 3, 5, 6, 7, 8};
+    }
+    void noiseInFrontOfAnAnswer()
+    {
+        QFETCH(int, job);
+        QFETCH(QList<int>, acks);
+        QVERIFY(writeFile(folder() + "/tempFonts/0.font", randomBytes(3000, 1)));
+        QVERIFY(writeFile(folder() + "/tempFonts/3.font", randomBytes(100, 2)));
+        YModemJob request = projectJob();
+        if (job == YModemJob::Fonts) {
+            request.job = YModemJob::Fonts;
+            request.fontIds = QStringList {"0", "3"};
+        }
+        // What a clean line takes.
+        const auto sends = [](const Recorder &log) {
+            return int(std::count_if(log.lines.begin(), log.lines.end(),
+                                     [](const QString &l) { return l.contains("--发送："); }));
+        };
+        int cleanSends = 0;
+        {
+            SimulatedModule module;
+            YModem worker;
+            Recorder log(&worker);
+            QVERIFY(openLink(worker, log, module.portPath()));
+            worker.startJob(request);
+            QVERIFY(waitIdle(worker));
+            QTRY_COMPARE(log.ends.size(), 1);
+            cleanSends = sends(log);
+        }
+        SimulatedModuleOptions options;
+        options.noiseBeforeAcks = acks;
+        SimulatedModule module(options);
+        YModem worker;
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        worker.startJob(request);
+        QVERIFY(waitIdle(worker));
+        QTRY_COMPARE(log.ends, (QList<QPair<int, int>> {{job, YModem::Done}}));
+        QCOMPARE(log.messages, (QList<QPair<int, QString>>()));
+        QVERIFY(log.logHas("--接收：A5"));
+        QCOMPARE(module.repeatedBlocks(), 0);
+        QCOMPARE(sends(log), cleanSends);
+        const auto files = module.files();
+        if (job == YModemJob::Project) {
+            QCOMPARE(files.size(), 1);
+            QVERIFY(files.at(0).data == container);
+        } else {
+            QCOMPARE(files.size(), 2);
+            QVERIFY(files.at(0).data == randomBytes(3000, 1));
+            QVERIFY(files.at(1).data == randomBytes(100, 2));
+        }
     }
 
     // Only a report above every earlier one is progress: a module that goes back and forth
