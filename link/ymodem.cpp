@@ -38,7 +38,7 @@ constexpr int AnswerQuietMs = 100;
 // A byte that answers nothing may be line noise in front of the answer: it counts as a
 // refusal once the line has been quiet this long, and the block has had as long besides its
 // time on the line to reach the module.
-constexpr int SettleMs = 100;
+constexpr int SettleMs = 200;
 
 // Formatting the local date costs more than a block's turn-around; it is done once a second.
 QString timeText()
