@@ -357,6 +357,7 @@ bool YModem::timedOut()
         emit s_sendMes(3, tr("通信超时！"));
         fail(tr("通信超时！"));
     } else {
+        leaveBatch();
         emit s_sendProgValue(progressKind(), 0, 0, 0);
         fail(tr("通信超时，%1失败，请您确认通信是否正常！").arg(jobName(current.job)));
     }
@@ -789,8 +790,7 @@ bool YModem::cancelStep()
     const bool answered = ackReceived || nakReceived || cReceived || garbledReceived;
     if (batchOpen && !answered && cancelStamp.elapsed() < CancelWaitMs)
         return true;
-    if (batchOpen && port->isOpen())
-        writeBlock(QByteArray(2, Can), Unnamed);
+    leaveBatch();
     endJob(Cancelled);
     return true;
 }
@@ -914,6 +914,15 @@ void YModem::sendBlock(const QByteArray &bytes)
     debugLine(QStringLiteral("发送"), bytesToHexText(bytes) + QLatin1Char(' '));
 }
 
+// Two CAN bytes tell a module inside the batch to leave it, so that it listens to commands
+// again. The job ends behind them.
+void YModem::leaveBatch()
+{
+    if (batchOpen && port->isOpen())
+        sendBlock(QByteArray(2, Can));
+    batchOpen = false;
+}
+
 // A NAK, or an answer garbled on the line once nothing better has followed it. Resending at
 // the first stray byte would make the module's answer to the block still on its way count
 // for the block sent next.
@@ -937,8 +946,7 @@ bool YModem::resendOnNak()
     if (sends >= MaxSends) {
         const QString message =
             tr("模块连续%1次拒收%2，%3失败！").arg(MaxSends).arg(blockName(), jobName(current.job));
-        if (batchOpen && port->isOpen())
-            sendBlock(QByteArray(2, Can));
+        leaveBatch();
         failTransfer(message);
         return true;
     }

@@ -106,6 +106,7 @@ private:
     void writeBlock(const QByteArray &bytes, BlockKind kind);
     QString blockName() const;
     void sendBlock(const QByteArray &bytes);
+    void leaveBatch();
     bool refused() const;
     bool resendOnNak();
     void emitBatchProgress();

@@ -204,8 +204,9 @@ bool SimulatedModule::handleBatch(Clock::time_point arrived)
         return true;
     }
     if (m_silent) {
-        m_input.clear();
-        return false;
+        // Nothing is answered, but a cancel is still heard.
+        m_input.remove(0, 1);
+        return true;
     }
     if (head == YModemFrame::Eot) {
         m_input.remove(0, 1);

@@ -213,6 +213,10 @@ private slots:
         SimulatedModuleOptions silent = plain;
         silent.silentLimits = true;
         QTest::newRow("silence") << silent << true << "all.cfg" << Timeout << QStringList {"si 1"};
+        SimulatedModuleOptions mute = plain;
+        mute.silentFromBlock = 3;
+        QTest::newRow("silent inside the batch")
+            << mute << true << "all.cfg" << Timeout << QStringList {"si 1", "dcfg"};
         SimulatedModuleOptions stall = plain;
         stall.stallAtPercent = 50;
         QTest::newRow("stall") << stall << true << "all.cfg" << Timeout
@@ -249,9 +253,11 @@ private slots:
         if (message == Timeout || message.startsWith("串口") || message.startsWith("模块连续")
             || message.startsWith("模块取消"))
             QCOMPARE(log.progress.last(), (QList<int> {0, 0, 0, 0}));
-        // A module that keeps refusing is told to leave the batch, and listens again.
+        // A module that keeps refusing, or that stops answering inside the batch, is told to
+        // leave it, and listens again.
         const QString tag = QTest::currentDataTag();
-        const bool refusing = tag == "NAK" || tag == "every ACK garbled";
+        const bool refusing =
+            tag == "NAK" || tag == "every ACK garbled" || tag == "silent inside the batch";
         if (refusing) {
             QTRY_COMPARE(module.cancelledBatches(), 1);
             QVERIFY(log.logHas("--发送：18 18 "));
