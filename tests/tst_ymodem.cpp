@@ -431,74 +431,75 @@ private slots:
         }
     }
 
-    // Only a report above every earlier one is progress: a module that goes back and forth
-    // still times out.
-    void unpackingBackAndForthTimesOut()
-    {
-        SimulatedModuleOptions options;
-        options.reportIntervalMs = 30;
-        options.reportEnd = "\r\n";
-        options.reportPercents = {0};
-        for (int i = 0; i < 150; ++i)
-            options.reportPercents << 10 << 20;
-        SimulatedModule module(options);
-        YModem worker;
-        worker.setTimeouts(400, 400, 400);
-        Recorder log(&worker);
-        QVERIFY(openLink(worker, log, module.portPath()));
-        worker.startJob(projectJob());
-        QVERIFY(QTest::qWaitFor([&] { return log.logHas("项目下载完成！"); }, 5000));
-        QElapsedTimer clock;
-        clock.start();
-        // The reports go on for 9 s.
-        QVERIFY(waitIdle(worker, 4000));
-        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
-        QTRY_COMPARE(log.messages, (QList<QPair<int, QString>> {{1, Timeout}}));
-        QVERIFY(log.progress.contains(QList<int> {0, 100, 20, 1}));
-    }
-
     // Reports without line ends ("EP_10" and nothing after it) are acted on at once.
     void unpackingReportsWithoutLineEnds()
     {
-        {
-            SimulatedModuleOptions options;
-            options.reportIntervalMs = 60;
-            SimulatedModule module(options);
-            YModem worker;
-            Recorder log(&worker);
-            QVERIFY(openLink(worker, log, module.portPath()));
-            worker.startJob(projectJob());
-            QVERIFY(waitIdle(worker));
-            QTRY_COMPARE(log.ends.size(), 1);
-            QCOMPARE(log.ends.last().second, int(YModem::Done));
-            QList<int> shown;
-            for (const QList<int> &p : qAsConst(log.progress)) {
-                if (p.at(3) == 1)
-                    shown.append(p.at(2));
-            }
-            // Some may be passed over when reports come faster than turns, never 90 or 100.
-            QVERIFY2(shown.contains(90) && shown.last() == 100,
-                     qPrintable(QString::number(shown.size())));
-        }
-        // The module stops after "EP_10": 10 counts as progress, so the longer unpacking
-        // time-out applies, not the step's.
         SimulatedModuleOptions options;
-        options.reportIntervalMs = 50;
-        options.stallAtPercent = 10;
+        options.reportIntervalMs = 60;
         SimulatedModule module(options);
         YModem worker;
-        worker.setTimeouts(300, 1500, 300);
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        worker.startJob(projectJob());
+        QVERIFY(waitIdle(worker));
+        QTRY_COMPARE(log.ends.size(), 1);
+        QCOMPARE(log.ends.last().second, int(YModem::Done));
+        QList<int> shown;
+        for (const QList<int> &p : qAsConst(log.progress)) {
+            if (p.at(3) == 1)
+                shown.append(p.at(2));
+        }
+        // Some may be passed over when reports come faster than turns, never 90 or 100.
+        QVERIFY2(shown.contains(90) && shown.last() == 100,
+                 qPrintable(QString::number(shown.size())));
+    }
+
+    // Unpacking that stops times out after the unpacking time-out from its last new
+    // percentage; only a report above every earlier one is progress, so a module that goes
+    // back and forth times out too.
+    void unpackingTimesOut_data()
+    {
+        QTest::addColumn<SimulatedModuleOptions>("options");
+        QTest::addColumn<int>("unpackMs");
+        QTest::addColumn<int>("minMs"); // from the end of the batch to the time-out
+        QTest::addColumn<int>("maxMs");
+        QTest::addColumn<int>("percent"); // shown on the way
+        // The module stops after "EP_10": 10 counts as progress, so the longer unpacking
+        // time-out applies, not the step's.
+        SimulatedModuleOptions stall;
+        stall.reportIntervalMs = 50;
+        stall.stallAtPercent = 10;
+        QTest::newRow("stops at 10") << stall << 1500 << 1200 << 10000 << 10;
+        // 10 and 20 in turn for 9 s.
+        SimulatedModuleOptions swinging;
+        swinging.reportIntervalMs = 30;
+        swinging.reportEnd = "\r\n";
+        swinging.reportPercents = {0};
+        for (int i = 0; i < 150; ++i)
+            swinging.reportPercents << 10 << 20;
+        QTest::newRow("back and forth") << swinging << 400 << 0 << 3000 << 20;
+    }
+    void unpackingTimesOut()
+    {
+        QFETCH(SimulatedModuleOptions, options);
+        QFETCH(int, unpackMs);
+        QFETCH(int, minMs);
+        QFETCH(int, maxMs);
+        QFETCH(int, percent);
+        SimulatedModule module(options);
+        YModem worker;
+        worker.setTimeouts(300, unpackMs, 300);
         Recorder log(&worker);
         QVERIFY(openLink(worker, log, module.portPath()));
         worker.startJob(projectJob());
         QElapsedTimer clock;
         QVERIFY(QTest::qWaitFor([&] { return log.logHas("项目下载完成！"); }, 5000));
         clock.start();
-        QVERIFY(waitIdle(worker));
-        QVERIFY2(clock.elapsed() > 1200, qPrintable(QString::number(clock.elapsed())));
-        QVERIFY(log.progress.contains(QList<int> {0, 100, 10, 1}));
-        QTRY_COMPARE(log.messages.size(), 1);
-        QCOMPARE(log.messages.at(0).second, Timeout);
+        QVERIFY(waitIdle(worker, maxMs + 1000));
+        QVERIFY2(clock.elapsed() > minMs && clock.elapsed() < maxMs,
+                 qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(log.progress.contains(QList<int> {0, 100, percent, 1}));
+        QTRY_COMPARE(log.messages, (QList<QPair<int, QString>> {{1, Timeout}}));
     }
 
     // Pictures count as sent only once the module confirmed the batch: a module that falls
