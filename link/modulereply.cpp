@@ -170,8 +170,22 @@ void ModuleReply::takeControlBytes(Events &events, bool stopAfterAck)
 {
     if (m_held)
         return;
+    static const QByteArray report("EP_");
     int used = 0;
     while (used < m_buffer.size()) {
+        if (stopAfterAck && m_buffer.at(used) == report.at(0)) {
+            const QByteArray start = m_buffer.mid(used, report.size());
+            if (start == report) {
+                events.reportsBegan = true;
+                m_held = true;
+                break;
+            }
+            // The rest of a report may still come.
+            if (report.startsWith(start)) {
+                events.garbled = true;
+                break;
+            }
+        }
         const char byte = m_buffer.at(used++);
         if (byte == YModemFrame::Ack)
             events.ack = true;
@@ -179,7 +193,7 @@ void ModuleReply::takeControlBytes(Events &events, bool stopAfterAck)
             events.nak = true;
         else if (byte == YModemFrame::C)
             events.c = true;
-        else if (byte != Can)
+        else
             events.garbled = true;
         // The pair may be split over two reads.
         if (byte == Can && m_can)
@@ -211,10 +225,9 @@ InstrParam ModuleReply::parseLimits(const QByteArray &reply, QStringList *missin
     InstrParam limits;
     enum State { Missing, Read, Unreadable };
     State states[std::size(limitKeys)] = {};
-    const QList<QByteArray> lines = reply.split('\n');
-    for (QByteArray line : lines) {
-        if (line.endsWith('\r'))
-            line.chop(1);
+    // A line may end with CR alone, as the end of the reply may.
+    const QList<QByteArray> lines = QByteArray(reply).replace('\r', '\n').split('\n');
+    for (const QByteArray &line : lines) {
         int equals = -1;
         const int k = keyOfLine(line, &equals);
         if (k < 0)

@@ -24,7 +24,11 @@ public:
         bool nak = false;
         bool c = false;
         bool cancel = false; // two CAN bytes in a row: the module left the batch
-        bool garbled = false; // a byte that is none of ACK, NAK, C and CAN
+        // A byte that is none of ACK, NAK and C: a CAN too, since one alone answers nothing.
+        bool garbled = false;
+        // Read behind the last block: the module's first unpacking report has come, which it
+        // sends only once it has the batch. It is kept for the unpacking mode.
+        bool reportsBegan = false;
         bool limitsRead = false; // the limits reply is complete; see limits
         InstrParam limits;
         QStringList limitsMissing; // keys the reply does not give
@@ -51,14 +55,16 @@ public:
     int buffered() const { return m_buffer.size(); }
 
     // Reads what is buffered in the current mode. With stopAfterAck, control-byte reading
-    // stops behind the first ACK and leaves the rest for the next mode.
+    // stops behind the first ACK, or in front of the first unpacking report, and leaves the
+    // rest for the next mode.
     Events take(bool stopAfterAck = false);
     // The same, once the line has been quiet for a while: a link-test answer whose last
     // field ends with the bytes so far is complete, since no more digits are coming.
     Events takeAfterQuiet();
 
-    // The limits reply: KEY=value lines separated by "\r\n", the value plain decimal digits
-    // that fit in 32 bits. Keys without such a value are listed, and their fields stay 0.
+    // The limits reply: KEY=value lines separated by "\r\n" (or either alone), the value plain
+    // decimal digits that fit in 32 bits. Keys without such a value are listed, and their fields
+    // stay 0.
     static InstrParam parseLimits(const QByteArray &reply, QStringList *missing = nullptr,
                                   QStringList *unreadable = nullptr);
     // The unpacking percentage after a parse, from the one before: a complete report is

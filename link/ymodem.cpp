@@ -35,6 +35,10 @@ constexpr int MaxSends = 10;
 // A link-test answer without a line end is complete once the line has been quiet this long:
 // the module sends its answer in one go.
 constexpr int AnswerQuietMs = 100;
+// A byte that answers nothing may be line noise in front of the answer: it counts as a
+// refusal once the line has been quiet this long, and the block has had as long besides its
+// time on the line to reach the module.
+constexpr int SettleMs = 200;
 
 // Formatting the local date costs more than a block's turn-around; it is done once a second.
 QString timeText()
@@ -267,12 +271,13 @@ void YModem::openOrClosePort(bool open, const QString &name, int baud)
     if (port->isOpen())
         port->close();
     portLost = false;
-    ackReceived = nakReceived = cReceived = false;
+    ackReceived = nakReceived = cReceived = garbledReceived = false;
     reply.clear();
     portOpen = false;
     if (open) {
         portOpen = PortChoice::open(port, name, baud);
         openPortName = portOpen ? name : QString();
+        lineBaud = baud;
     }
     emit s_sendPortStatus(portOpen);
     // The module's side of a transfer does not survive its port being closed.
@@ -337,7 +342,8 @@ bool YModem::timedOut()
     bool progressed = stepOfStamp != step;
     if (current.job == YModemJob::Project && lastPercent > 0) {
         limit = unpackTimeoutMs;
-        progressed = modulePercent != lastPercent;
+        // Only a new highest report is progress: one going back and forth never ends.
+        progressed = modulePercent != lastPercent && modulePercent > peakPercent;
     } else if (current.job == YModemJob::InstructionText) {
         limit = answerTimeoutMs;
     }
@@ -351,6 +357,7 @@ bool YModem::timedOut()
         emit s_sendMes(3, tr("通信超时！"));
         fail(tr("通信超时！"));
     } else {
+        leaveBatch();
         emit s_sendProgValue(progressKind(), 0, 0, 0);
         fail(tr("通信超时，%1失败，请您确认通信是否正常！").arg(jobName(current.job)));
     }
@@ -412,6 +419,7 @@ void YModem::projectStep()
             break;
         modulePercent = 0;
         lastPercent = 1;
+        peakPercent = -1;
         reply.setMode(ModuleReply::Unpacking);
         emitProgress(0, remaining + offset, remaining + offset, 0);
         debugLine(QStringLiteral("发送"), QStringLiteral("项目下载完成！"));
@@ -423,6 +431,7 @@ void YModem::projectStep()
         if (modulePercent == lastPercent)
             break;
         lastPercent = modulePercent;
+        peakPercent = qMax(peakPercent, modulePercent);
         emitProgress(0, 100, modulePercent, 1);
         if (modulePercent == 100) {
             debugLine(QStringLiteral("发送"), QStringLiteral("项目解压完成！"));
@@ -480,7 +489,7 @@ void YModem::fileStep(int first)
     case 4:
         // The module answers the first EOT with NAK and wants it again; standard
         // receivers acknowledge it at once.
-        if (nakReceived) {
+        if (refused()) {
             writeBlock(QByteArray(1, YModemFrame::Eot), EndOfFile);
             step = first + 5;
         } else if (ackReceived) {
@@ -764,7 +773,7 @@ void YModem::resetTransfer()
     limitsMissing.clear();
     limitsUnreadable.clear();
     linkValuesRead = false;
-    ackReceived = nakReceived = cReceived = false;
+    ackReceived = nakReceived = cReceived = garbledReceived = false;
     step = 0;
     stepOfStamp = 0;
     remaining = 0;
@@ -778,11 +787,10 @@ bool YModem::cancelStep()
 {
     if (!cancelStamp.isValid())
         cancelStamp.start();
-    const bool answered = ackReceived || nakReceived || cReceived;
+    const bool answered = ackReceived || nakReceived || cReceived || garbledReceived;
     if (batchOpen && !answered && cancelStamp.elapsed() < CancelWaitMs)
         return true;
-    if (batchOpen && port->isOpen())
-        writeBlock(QByteArray(2, Can), Unnamed);
+    leaveBatch();
     endJob(Cancelled);
     return true;
 }
@@ -846,11 +854,12 @@ void YModem::parseReply(bool quiet)
     // Behind the acknowledgement of the last block come the module's unpacking reports.
     const bool lastAck = jobActive && jobStarted && current.job == YModemJob::Project && step == 8;
     const ModuleReply::Events events = quiet ? reply.takeAfterQuiet() : reply.take(lastAck);
-    if (events.ack)
+    if (events.ack || events.reportsBegan)
         ackReceived = true;
-    // An answer garbled on the line is no answer: the block goes again, as after a NAK.
-    if (events.nak || events.garbled)
+    if (events.nak)
         nakReceived = true;
+    if (events.garbled)
+        garbledReceived = true;
     if (events.c)
         cReceived = true;
     if (events.cancel && jobActive && jobStarted)
@@ -875,7 +884,7 @@ void YModem::parseReply(bool quiet)
 
 void YModem::writeText(const QString &text)
 {
-    ackReceived = nakReceived = cReceived = false;
+    ackReceived = nakReceived = cReceived = garbledReceived = false;
     lastReceived.start();
     if (port->isOpen()) {
         port->write(text.toLocal8Bit());
@@ -895,32 +904,58 @@ void YModem::writeBlock(const QByteArray &bytes, BlockKind kind)
 
 void YModem::sendBlock(const QByteArray &bytes)
 {
-    ackReceived = nakReceived = cReceived = false;
+    ackReceived = nakReceived = cReceived = garbledReceived = false;
     if (port->isOpen()) {
         port->write(bytes);
         port->flush();
     }
     stamp.start();
+    blockSent.start();
     debugLine(QStringLiteral("发送"), bytesToHexText(bytes) + QLatin1Char(' '));
 }
 
-// The module refused the last block (NAK or a garbled answer, without ACK): it goes again, and
-// after the last allowed send the job fails naming it, leaving the batch so the module listens
-// again.
+// Two CAN bytes tell a module inside the batch to leave it, so that it listens to commands
+// again. The job ends behind them.
+void YModem::leaveBatch()
+{
+    if (batchOpen && port->isOpen())
+        sendBlock(QByteArray(2, Can));
+    batchOpen = false;
+}
+
+// A NAK, or an answer garbled on the line once nothing better has followed it. Resending at
+// the first stray byte would make the module's answer to the block still on its way count
+// for the block sent next.
+bool YModem::refused() const
+{
+    if (nakReceived)
+        return true;
+    if (!garbledReceived)
+        return false;
+    const qint64 lineMs =
+        lineBaud > 0 ? (qint64(lastBlock.size()) * 10 * 1000 + lineBaud - 1) / lineBaud : 0;
+    return lastReceived.elapsed() >= SettleMs && blockSent.elapsed() >= lineMs + SettleMs;
+}
+
+// The module refused the last block (without ACK): it goes again, and after the last allowed
+// send the job fails naming it, leaving the batch so the module listens again.
 bool YModem::resendOnNak()
 {
-    if (ackReceived || !nakReceived || lastBlockKind == Unnamed)
+    if (ackReceived || lastBlockKind == Unnamed || !refused())
         return false;
     if (sends >= MaxSends) {
         const QString message =
             tr("模块连续%1次拒收%2，%3失败！").arg(MaxSends).arg(blockName(), jobName(current.job));
-        if (batchOpen && port->isOpen())
-            sendBlock(QByteArray(2, Can));
+        leaveBatch();
         failTransfer(message);
         return true;
     }
     ++sends;
+    // A C that came with the garbled answer stays: the module asks once for what follows
+    // block 0, and may acknowledge the copy without asking again.
+    const bool c = cReceived;
     sendBlock(lastBlock);
+    cReceived = c;
     return true;
 }
 

@@ -106,6 +106,8 @@ private:
     void writeBlock(const QByteArray &bytes, BlockKind kind);
     QString blockName() const;
     void sendBlock(const QByteArray &bytes);
+    void leaveBatch();
+    bool refused() const;
     bool resendOnNak();
     void emitBatchProgress();
     void sendDataBlock();
@@ -144,6 +146,7 @@ private:
     bool portOpen = false;
     bool portLost = false;
     QString openPortName;
+    int lineBaud = 0;
 
     YModemJob current;
     quint64 currentSerial = 0;
@@ -172,9 +175,12 @@ private:
     bool ackReceived = false;
     bool nakReceived = false;
     bool cReceived = false;
+    bool garbledReceived = false; // a byte that is no answer: see refused()
+    QElapsedTimer blockSent; // the last block went out
     InstrParam instrParam;
     int modulePercent = 0;
     int lastPercent = 0;
+    int peakPercent = -1; // the highest unpacking percentage shown so far
     bool moduleCancelled = false;
     QStringList limitsMissing;
     QStringList limitsUnreadable;

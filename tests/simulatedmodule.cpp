@@ -70,6 +70,12 @@ int SimulatedModule::cancelledBatches() const
     return m_cancelledBatches;
 }
 
+int SimulatedModule::repeatedBlocks() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_repeatedBlocks;
+}
+
 SimulatedModule::Timing SimulatedModule::timing() const
 {
     QMutexLocker lock(&m_mutex);
@@ -104,8 +110,13 @@ void SimulatedModule::answer(const QByteArray &bytes, Clock::time_point arrived,
 QByteArray SimulatedModule::acknowledgement(const QByteArray &bytes)
 {
     QByteArray sent = bytes;
-    if (m_options.garbleAcks > 0 && ++m_acks % m_options.garbleAcks == 0)
-        sent[0] = char(YModemFrame::Ack ^ 0x80);
+    ++m_acks;
+    if (m_options.garbleAcks > 0 && m_acks % m_options.garbleAcks == 0)
+        sent[0] = m_options.garbledAck;
+    if (m_options.noiseBeforeAcks.contains(m_acks)) {
+        m_pty->write(QByteArray(1, char(0xA5)));
+        std::this_thread::sleep_for(milliseconds(20));
+    }
     return sent;
 }
 
@@ -193,8 +204,9 @@ bool SimulatedModule::handleBatch(Clock::time_point arrived)
         return true;
     }
     if (m_silent) {
-        m_input.clear();
-        return false;
+        // Nothing is answered, but a cancel is still heard.
+        m_input.remove(0, 1);
+        return true;
     }
     if (head == YModemFrame::Eot) {
         m_input.remove(0, 1);
@@ -230,8 +242,13 @@ bool SimulatedModule::handleBatch(Clock::time_point arrived)
     if (m_fileOpen && number == m_lastNumber) {
         // Sent again because its acknowledgement did not arrive: taken once, acknowledged
         // again, as YModem receivers do.
-        answer(acknowledgement(m_lastWasHeader ? QByteArray() + YModemFrame::Ack + YModemFrame::C
-                                               : QByteArray(1, YModemFrame::Ack)),
+        {
+            QMutexLocker lock(&m_mutex);
+            ++m_repeatedBlocks;
+        }
+        answer(acknowledgement(m_lastWasHeader && !m_options.repeatedHeaderAckOnly
+                                   ? QByteArray() + YModemFrame::Ack + YModemFrame::C
+                                   : QByteArray(1, YModemFrame::Ack)),
                arrived);
         return true;
     }
@@ -241,7 +258,7 @@ bool SimulatedModule::handleBatch(Clock::time_point arrived)
             // The empty block 0 ends the batch.
             const QString command = m_batch;
             m_batch.clear();
-            QByteArray ack(1, YModemFrame::Ack);
+            QByteArray ack(1, m_options.garbleClosingAck ? m_options.garbledAck : YModemFrame::Ack);
             if (command == QLatin1String("dcfg") && m_options.reportWithAck)
                 ack += "EP_0" + m_options.reportEnd;
             answer(ack, arrived);
@@ -313,8 +330,12 @@ bool SimulatedModule::handleBatch(Clock::time_point arrived)
 
 void SimulatedModule::sendReports()
 {
-    const int start = m_options.reportWithAck ? 10 : 0;
-    for (int percent = start; percent <= 100; percent += 10) {
+    QList<int> percents = m_options.reportPercents;
+    if (percents.isEmpty()) {
+        for (int percent = m_options.reportWithAck ? 10 : 0; percent <= 100; percent += 10)
+            percents.append(percent);
+    }
+    for (int percent : qAsConst(percents)) {
         if (m_stop || m_unplug)
             return;
         if (m_options.stallAtPercent >= 0 && percent > m_options.stallAtPercent)

@@ -41,12 +41,23 @@ struct SimulatedModuleOptions
     QList<int> corruptBlocks;
     // Every this many acknowledgements inside a batch (of block 0, data blocks and the last
     // EOT, counted from 1) arrive garbled, as line noise leaves them; 0 for none. The closing
-    // block's is never garbled: the module has left the batch by then.
+    // block's is not counted: the module has left the batch by then.
     int garbleAcks = 0;
+    // What the first byte of a garbled acknowledgement arrives as.
+    char garbledAck = char(0x06 ^ 0x80);
+    // Acknowledgements (counted as for garbleAcks) that line noise precedes: a stray byte
+    // arrives first, the answer itself 20 ms later.
+    QList<int> noiseBeforeAcks;
+    // The closing block's ACK arrives garbled (its unpacking reports still follow).
+    bool garbleClosingAck = false;
+    // A copy of block 0 is acknowledged without the C that asks for data, as rb does.
+    bool repeatedHeaderAckOnly = false;
     int silentFromBlock = -1; // from this data block on (counted from 1) nothing is answered
     int cancelAtBlock = -1; // this data block (counted from 1) is answered with CAN CAN
     bool ackFirstEot = false; // a standard receiver: ACK at the first EOT
     int stallAtPercent = -1; // stop the unpacking reports here
+    // The unpacking percentages in the order reported; empty for 0 to 100 in steps of 10.
+    QList<int> reportPercents;
     bool reportWithAck = false; // the first report rides with the final ACK
     int unplugAfterBlocks = -1; // close the line after this many data blocks
     int reportIntervalMs = 1;
@@ -95,6 +106,8 @@ public:
     int dataBlocks() const;
     // Batches the sender ended with CAN CAN.
     int cancelledBatches() const;
+    // Blocks that arrived again once taken: sent again for an answer that seemed lost.
+    int repeatedBlocks() const;
     Timing timing() const;
 
 private:
@@ -117,6 +130,7 @@ private:
     Timing m_timing;
     int m_dataBlocks = 0;
     int m_cancelledBatches = 0;
+    int m_repeatedBlocks = 0;
     int m_blocksArrived = 0;
     bool m_silent = false;
 

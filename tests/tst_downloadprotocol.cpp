@@ -150,6 +150,8 @@ private slots:
             << QByteArray("MAX_PAGE=12abc\r\nBL=7=8\r\nOK") << 0 << qint64(0) << 0;
         QTest::newRow("key inside a longer name")
             << QByteArray("TABLE=5\r\nXMAX_PAGE=6\r\nOK") << 0 << qint64(0) << 0;
+        QTest::newRow("lines ended by CR alone")
+            << QByteArray("MAX_PAGE=12\rLEFT_FLASH=2048\rBL=7\rOK\r") << 12 << qint64(2048) << 7;
     }
     void limitsReply()
     {
@@ -331,6 +333,44 @@ private slots:
         QCOMPARE(e.text, QByteArray("EP_0\r\nEP_10\r\n"));
     }
 
+    // Behind the last block, the module's first unpacking report confirms the batch as its
+    // ACK does, also behind a garbled ACK; the report is kept for the unpacking mode.
+    void reportConfirmsTheBatch_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("reads");
+        QTest::addColumn<int>("confirmedAt"); // the read that confirms, -1 for none
+        QTest::addColumn<bool>("garbled");
+        QTest::addColumn<int>("percent"); // read in the unpacking mode afterwards
+        using L = QList<QByteArray>;
+        QTest::newRow("ACK") << L {hex("06") + "EP_0"} << 0 << false << 0;
+        QTest::newRow("garbled ACK, report") << L {hex("86") + "EP_10"} << 0 << true << 10;
+        QTest::newRow("report alone") << L {"EP_20"} << 0 << false << 20;
+        QTest::newRow("report split") << L {hex("86") + "E", "P", "_30"} << 2 << true << 30;
+        QTest::newRow("no report") << L {hex("86") + "E", "x"} << -1 << true << -1;
+        QTest::newRow("other text") << L {"EPX_1"} << -1 << true << -1;
+    }
+    void reportConfirmsTheBatch()
+    {
+        QFETCH(QList<QByteArray>, reads);
+        QFETCH(int, confirmedAt);
+        QFETCH(bool, garbled);
+        QFETCH(int, percent);
+        ModuleReply reply;
+        int at = -1;
+        bool sawGarbled = false;
+        for (int i = 0; i < reads.size() && at < 0; ++i) {
+            reply.append(reads.at(i));
+            const ModuleReply::Events e = reply.take(true);
+            sawGarbled |= e.garbled;
+            if (e.ack || e.reportsBegan)
+                at = i;
+        }
+        QCOMPARE(at, confirmedAt);
+        QCOMPARE(sawGarbled, garbled);
+        reply.setMode(ModuleReply::Unpacking);
+        QCOMPARE(ModuleReply::followPercent(-1, reply.take()), percent);
+    }
+
     // The percentage the worker follows after each read: a report still arriving is acted on
     // as far as its digits go, since they can only grow; 100 only once it is there.
     void percentages_data()
@@ -457,7 +497,8 @@ private slots:
         QTest::newRow("ACK") << hex("06") << false;
         QTest::newRow("ACK C") << hex("0643") << false;
         QTest::newRow("NAK") << hex("15") << false;
-        QTest::newRow("CAN") << hex("18") << false;
+        // One alone answers nothing; two in a row also cancel.
+        QTest::newRow("CAN") << hex("18") << true;
         QTest::newRow("ACK with its top bit") << hex("86") << true;
         QTest::newRow("garbled ACK, then C") << hex("8643") << true;
         QTest::newRow("NUL") << hex("00") << true;

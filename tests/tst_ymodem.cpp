@@ -213,6 +213,10 @@ private slots:
         SimulatedModuleOptions silent = plain;
         silent.silentLimits = true;
         QTest::newRow("silence") << silent << true << "all.cfg" << Timeout << QStringList {"si 1"};
+        SimulatedModuleOptions mute = plain;
+        mute.silentFromBlock = 3;
+        QTest::newRow("silent inside the batch")
+            << mute << true << "all.cfg" << Timeout << QStringList {"si 1", "dcfg"};
         SimulatedModuleOptions stall = plain;
         stall.stallAtPercent = 50;
         QTest::newRow("stall") << stall << true << "all.cfg" << Timeout
@@ -249,9 +253,11 @@ private slots:
         if (message == Timeout || message.startsWith("串口") || message.startsWith("模块连续")
             || message.startsWith("模块取消"))
             QCOMPARE(log.progress.last(), (QList<int> {0, 0, 0, 0}));
-        // A module that keeps refusing is told to leave the batch, and listens again.
+        // A module that keeps refusing, or that stops answering inside the batch, is told to
+        // leave it, and listens again.
         const QString tag = QTest::currentDataTag();
-        const bool refusing = tag == "NAK" || tag == "every ACK garbled";
+        const bool refusing =
+            tag == "NAK" || tag == "every ACK garbled" || tag == "silent inside the batch";
         if (refusing) {
             QTRY_COMPARE(module.cancelledBatches(), 1);
             QVERIFY(log.logHas("--发送：18 18 "));
@@ -306,6 +312,22 @@ private slots:
         QTest::newRow("every third ACK garbled") << int(YModemJob::Project) << garbling << "86";
         QTest::newRow("every third ACK garbled, fonts")
             << int(YModemJob::Fonts) << garbling << "86";
+        // The second font's block 0 (the sixth answer) is answered garbled, and its copy with
+        // ACK alone: the C that came with the garbled answer still stands.
+        SimulatedModuleOptions ackOnly;
+        ackOnly.garbleAcks = 6;
+        ackOnly.repeatedHeaderAckOnly = true;
+        QTest::newRow("copy of block 0 acknowledged without C")
+            << int(YModemJob::Fonts) << ackOnly << "86 43";
+        // A CAN alone answers nothing either.
+        SimulatedModuleOptions can = garbling;
+        can.garbledAck = 0x18;
+        QTest::newRow("every third ACK a lone CAN") << int(YModemJob::Project) << can << "18";
+        QTest::newRow("every third ACK a lone CAN, fonts") << int(YModemJob::Fonts) << can << "18";
+        // The module reports its unpacking only once it has the batch.
+        SimulatedModuleOptions closing;
+        closing.garbleClosingAck = true;
+        QTest::newRow("closing block's ACK garbled") << int(YModemJob::Project) << closing << "86";
     }
     void lineErrorsAreResent()
     {
@@ -345,48 +367,139 @@ private slots:
         QVERIFY(log.logHas("--接收：" + answer));
     }
 
-    // Reports without line ends ("EP_10" and nothing after it) are acted on at once.
-    void unpackingReportsWithoutLineEnds()
+    // A stray byte in front of the module's answer is no refusal while the answer may still
+    // come: nothing is sent again, so no later answer is taken for the wrong block.
+    void noiseInFrontOfAnAnswer_data()
     {
+        QTest::addColumn<int>("job");
+        QTest::addColumn<QList<int>>("acks"); // counted from 1, block 0 and last EOT included
+        // The container: block 0, 20 data blocks, the second EOT.
+        QTest::newRow("block 0") << int(YModemJob::Project) << QList<int> {1};
+        QTest::newRow("data blocks") << int(YModemJob::Project) << QList<int> {2, 9, 21};
+        QTest::newRow("second EOT") << int(YModemJob::Project) << QList<int> {22};
+        // Fonts of 3000 and 100 bytes: 1, 2-4 data, 5; 6, 7 data, 8.
+        QTest::newRow("fonts") << int(YModemJob::Fonts) << QList<int> {1, 3, 5, 6, 7, 8};
+    }
+    void noiseInFrontOfAnAnswer()
+    {
+        QFETCH(int, job);
+        QFETCH(QList<int>, acks);
+        QVERIFY(writeFile(folder() + "/tempFonts/0.font", randomBytes(3000, 1)));
+        QVERIFY(writeFile(folder() + "/tempFonts/3.font", randomBytes(100, 2)));
+        YModemJob request = projectJob();
+        if (job == YModemJob::Fonts) {
+            request.job = YModemJob::Fonts;
+            request.fontIds = QStringList {"0", "3"};
+        }
+        // What a clean line takes.
+        const auto sends = [](const Recorder &log) {
+            return int(std::count_if(log.lines.begin(), log.lines.end(),
+                                     [](const QString &l) { return l.contains("--发送："); }));
+        };
+        int cleanSends = 0;
         {
-            SimulatedModuleOptions options;
-            options.reportIntervalMs = 60;
-            SimulatedModule module(options);
+            SimulatedModule module;
             YModem worker;
             Recorder log(&worker);
             QVERIFY(openLink(worker, log, module.portPath()));
-            worker.startJob(projectJob());
+            worker.startJob(request);
             QVERIFY(waitIdle(worker));
             QTRY_COMPARE(log.ends.size(), 1);
-            QCOMPARE(log.ends.last().second, int(YModem::Done));
-            QList<int> shown;
-            for (const QList<int> &p : qAsConst(log.progress)) {
-                if (p.at(3) == 1)
-                    shown.append(p.at(2));
-            }
-            // Some may be passed over when reports come faster than turns, never 90 or 100.
-            QVERIFY2(shown.contains(90) && shown.last() == 100,
-                     qPrintable(QString::number(shown.size())));
+            cleanSends = sends(log);
         }
-        // The module stops after "EP_10": 10 counts as progress, so the longer unpacking
-        // time-out applies, not the step's.
         SimulatedModuleOptions options;
-        options.reportIntervalMs = 50;
-        options.stallAtPercent = 10;
+        options.noiseBeforeAcks = acks;
         SimulatedModule module(options);
         YModem worker;
-        worker.setTimeouts(300, 1500, 300);
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        worker.startJob(request);
+        QVERIFY(waitIdle(worker));
+        QTRY_COMPARE(log.ends, (QList<QPair<int, int>> {{job, YModem::Done}}));
+        QCOMPARE(log.messages, (QList<QPair<int, QString>>()));
+        QVERIFY(log.logHas("--接收：A5"));
+        QCOMPARE(module.repeatedBlocks(), 0);
+        QCOMPARE(sends(log), cleanSends);
+        const auto files = module.files();
+        if (job == YModemJob::Project) {
+            QCOMPARE(files.size(), 1);
+            QVERIFY(files.at(0).data == container);
+        } else {
+            QCOMPARE(files.size(), 2);
+            QVERIFY(files.at(0).data == randomBytes(3000, 1));
+            QVERIFY(files.at(1).data == randomBytes(100, 2));
+        }
+    }
+
+    // Reports without line ends ("EP_10" and nothing after it) are acted on at once.
+    void unpackingReportsWithoutLineEnds()
+    {
+        SimulatedModuleOptions options;
+        options.reportIntervalMs = 60;
+        SimulatedModule module(options);
+        YModem worker;
+        Recorder log(&worker);
+        QVERIFY(openLink(worker, log, module.portPath()));
+        worker.startJob(projectJob());
+        QVERIFY(waitIdle(worker));
+        QTRY_COMPARE(log.ends.size(), 1);
+        QCOMPARE(log.ends.last().second, int(YModem::Done));
+        QList<int> shown;
+        for (const QList<int> &p : qAsConst(log.progress)) {
+            if (p.at(3) == 1)
+                shown.append(p.at(2));
+        }
+        // Some may be passed over when reports come faster than turns, never 90 or 100.
+        QVERIFY2(shown.contains(90) && shown.last() == 100,
+                 qPrintable(QString::number(shown.size())));
+    }
+
+    // Unpacking that stops times out after the unpacking time-out from its last new
+    // percentage; only a report above every earlier one is progress, so a module that goes
+    // back and forth times out too.
+    void unpackingTimesOut_data()
+    {
+        QTest::addColumn<SimulatedModuleOptions>("options");
+        QTest::addColumn<int>("unpackMs");
+        QTest::addColumn<int>("minMs"); // from the end of the batch to the time-out
+        QTest::addColumn<int>("maxMs");
+        QTest::addColumn<int>("percent"); // shown on the way
+        // The module stops after "EP_10": 10 counts as progress, so the longer unpacking
+        // time-out applies, not the step's.
+        SimulatedModuleOptions stall;
+        stall.reportIntervalMs = 50;
+        stall.stallAtPercent = 10;
+        QTest::newRow("stops at 10") << stall << 1500 << 1200 << 10000 << 10;
+        // 10 and 20 in turn for 9 s.
+        SimulatedModuleOptions swinging;
+        swinging.reportIntervalMs = 30;
+        swinging.reportEnd = "\r\n";
+        swinging.reportPercents = {0};
+        for (int i = 0; i < 150; ++i)
+            swinging.reportPercents << 10 << 20;
+        QTest::newRow("back and forth") << swinging << 400 << 0 << 3000 << 20;
+    }
+    void unpackingTimesOut()
+    {
+        QFETCH(SimulatedModuleOptions, options);
+        QFETCH(int, unpackMs);
+        QFETCH(int, minMs);
+        QFETCH(int, maxMs);
+        QFETCH(int, percent);
+        SimulatedModule module(options);
+        YModem worker;
+        worker.setTimeouts(300, unpackMs, 300);
         Recorder log(&worker);
         QVERIFY(openLink(worker, log, module.portPath()));
         worker.startJob(projectJob());
         QElapsedTimer clock;
         QVERIFY(QTest::qWaitFor([&] { return log.logHas("项目下载完成！"); }, 5000));
         clock.start();
-        QVERIFY(waitIdle(worker));
-        QVERIFY2(clock.elapsed() > 1200, qPrintable(QString::number(clock.elapsed())));
-        QVERIFY(log.progress.contains(QList<int> {0, 100, 10, 1}));
-        QTRY_COMPARE(log.messages.size(), 1);
-        QCOMPARE(log.messages.at(0).second, Timeout);
+        QVERIFY(waitIdle(worker, maxMs + 1000));
+        QVERIFY2(clock.elapsed() > minMs && clock.elapsed() < maxMs,
+                 qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(log.progress.contains(QList<int> {0, 100, percent, 1}));
+        QTRY_COMPARE(log.messages, (QList<QPair<int, QString>> {{1, Timeout}}));
     }
 
     // Pictures count as sent only once the module confirmed the batch: a module that falls
