@@ -209,6 +209,9 @@ private:
                         return false;
                 }
             }
+            // Python refuses to read a longer decimal integer: its limit for int().
+            if (!isFloat && i - start > 4300)
+                return false;
         }
         // "1if", "0b12", "1_000", "1j": Python reads these otherwise or not at all.
         return i >= c.size() || !isNamePart(c.at(i));
@@ -322,21 +325,33 @@ public:
     bool whole() { return expression() && t.at(k).kind == Token::End; }
 
 private:
-    // Brackets, signs and conditionals nest no deeper than this, well below what Python's
-    // parser takes.
+    // Brackets, signs, conditionals and chains of operators or trailers nest no deeper than
+    // this, well below what Python's parser and compiler take: each link of a chain is one
+    // more level of the expression's tree.
     static constexpr int DepthLimit = 50;
 
     class Nesting
     {
     public:
-        explicit Nesting(int &depth)
-            : depth(++depth)
-        { }
-        ~Nesting() { --depth; }
+        explicit Nesting(int &depth, int levels = 1)
+            : depth(depth)
+            , added(levels)
+        {
+            depth += levels;
+        }
+        ~Nesting() { depth -= added; }
         bool tooDeep() const { return depth > DepthLimit; }
+        // One more link of a chain, which stays as deep until the chain ends.
+        bool deeper()
+        {
+            ++depth;
+            ++added;
+            return !tooDeep();
+        }
 
     private:
         int &depth;
+        int added;
     };
 
     bool isOperator(const char *text) const
@@ -426,9 +441,10 @@ private:
             return factor();
         if (!binary(level + 1))
             return false;
+        Nesting chain(depth, 0);
         while (t.at(k).kind == Token::Operator && levels.at(level).contains(t.at(k).text)) {
             ++k;
-            if (!binary(level + 1))
+            if (!chain.deeper() || !binary(level + 1))
                 return false;
         }
         return true;
@@ -447,23 +463,27 @@ private:
     {
         if (!primary())
             return false;
-        return take("**") ? factor() : true;
+        if (!take("**"))
+            return true;
+        const Nesting nesting(depth);
+        return !nesting.tooDeep() && factor();
     }
 
     bool primary()
     {
         if (!atom())
             return false;
+        Nesting chain(depth, 0);
         for (;;) {
             if (take(".")) {
-                if (t.at(k).kind != Token::Name)
+                if (!chain.deeper() || t.at(k).kind != Token::Name)
                     return false;
                 ++k;
             } else if (take("(")) {
-                if (!items(")", &Parser::expression))
+                if (!chain.deeper() || !items(")", &Parser::expression))
                     return false;
             } else if (take("[")) {
-                if (isOperator("]") || !items("]", &Parser::slice))
+                if (!chain.deeper() || isOperator("]") || !items("]", &Parser::slice))
                     return false;
             } else {
                 return true;
@@ -617,7 +637,9 @@ bool isExpression(const QString &text)
 bool isName(const QString &text)
 {
     QVector<uint> code;
-    return codePoints(text, &code) && isPlainName(code) && !isKeyword(text);
+    // Python reads "__debug__" as a name, but refuses to assign to it.
+    return codePoints(text, &code) && isPlainName(code) && !isKeyword(text)
+        && text != QLatin1String("__debug__");
 }
 
 } // namespace ScriptText

@@ -1454,6 +1454,21 @@ void TestAllCfg::fieldsThatDoNotFit_data()
         t->addPage();
         t->addWidget(0, 3, 2)->addEvent(makeEvent(3, 0, 31, "%1"));
     }) << 126 << "Page-0 Prog-2：进度退出事件“控制延时”的参数“ms”的值“%1”不是单个Python表达式";
+    // A long value is cut, so that the message stays readable.
+    const QString cut = "a b" + QString(57, 'c') + "…";
+    QTest::newRow("long argument")
+        << DesignStep([](TestAllCfg *t) {
+               t->addPage();
+               t->addWidget(0, 3, 2)->addEvent(makeEvent(3, 0, 31, "a b" + QString(100000, 'c')));
+           })
+        << 126
+        << "Page-0 Prog-2：进度退出事件“控制延时”的参数“ms”的值“" + cut + "”不是单个Python表达式";
+    QTest::newRow("long result variable")
+        << DesignStep([](TestAllCfg *t) {
+               t->addPage()->appendEvent(makeEvent(-1, 0, 12, QString(59, 'x') + "😀" + "y;"));
+           })
+        << 126
+        << "Page-0：页面退出事件“获取蜂鸣器的值”的结果变量“" + QString(59, 'x') + "…”不是变量名";
     QTest::newRow("page result variable")
         << DesignStep([](TestAllCfg *t) { t->addPage()->appendEvent(makeEvent(-1, 0, 12, "#x")); })
         << 126 << "Page-0：页面退出事件“获取蜂鸣器的值”的结果变量“#x”不是变量名";

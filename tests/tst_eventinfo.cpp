@@ -327,6 +327,8 @@ void TestEventInfo::codeProblem_data()
     QTest::newRow("augmented assignment") << 1 << QStringList {"1", "中%"} << notName << 1;
     QTest::newRow("result with a blank") << 1 << QStringList {"1", " "} << notName << 1;
     QTest::newRow("result is a keyword") << 19 << QStringList {"if"} << notName << 0;
+    QTest::newRow("result is __debug__") << 19 << QStringList {"__debug__"} << notName << 0;
+    QTest::newRow("result is a soft keyword") << 19 << QStringList {"match"} << none << -1;
     QTest::newRow("result starts with a digit") << 24 << QStringList {"1", "0", "2x"} << notName
                                                 << 2;
     QTest::newRow("result is an attribute") << 50 << QStringList {"1", "0", "0", "a.b"} << notName
@@ -428,6 +430,9 @@ const QList<ArgumentCase> &argumentCases()
         accept("set", "{1, 2}");
         accept("trailers", "f(1)[0].b(2)");
         accept("deep but bounded", QString(40, '(') + "1" + QString(40, ')'));
+        accept("sum of many terms", QString("1+").repeated(40) + "1");
+        accept("longest decimal integer", QString(4300, '7'));
+        accept("long hexadecimal", "0x" + QString(5000, 'f'));
 
         refuse("empty", "");
         refuse("blank", " ");
@@ -505,6 +510,12 @@ const QList<ArgumentCase> &argumentCases()
         refuse("await", "await x");
         refuse("too deep", QString(60, '(') + "1" + QString(60, ')'));
         refuse("too many signs", QString(60, '-') + "1");
+        refuse("sum too long to compile", QString("1+").repeated(3000) + "1");
+        refuse("powers too long to compile", QString("2**").repeated(3000) + "1");
+        refuse("calls too long to compile", "f" + QString("()").repeated(3000));
+        refuse("attributes too long to compile", "a" + QString(".b").repeated(3000));
+        refuse("subscripts too long to compile", "a" + QString("[0]").repeated(3000));
+        refuse("decimal integer too long to read", QString(4301, '7'));
         return c;
     }();
     return cases;
@@ -546,8 +557,9 @@ void TestEventInfo::argumentIsOneExpression()
         QCOMPARE(lineWith(argument), "user.set_x(1," + argument.toUtf8() + ")\r\n");
 }
 
-// The lines of the accepted arguments and of escaped string constants, read by Python:
-// each is one call with its two arguments. Needs python3, so it runs only when asked for
+// The lines of the accepted arguments, of escaped string constants and of result variables,
+// compiled by Python: each is one call with its two arguments, or a name assigned the
+// result of a call with one. Needs python3, so it runs only when asked for
 // (YBEX_PYTHON_CHECK=1).
 void TestEventInfo::acceptedLinesParseInPython()
 {
@@ -563,6 +575,8 @@ void TestEventInfo::acceptedLinesParseInPython()
           QString("'#;"), QString("a") + QChar(0) + "b", QString("\\x") + QChar(0x2028)}) {
         lines += recordFor(8, {"1", constant, ""}).toCode();
     }
+    for (const char *result : {"x", "中文_x1", "match", "_"})
+        lines += recordFor(1, {"1", result}).toCode();
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QFile file(dir.filePath("lines.py"));
@@ -575,11 +589,14 @@ bad = []
 with open(sys.argv[1], 'rb') as f:
     for line in f.read().split(b'\r\n')[:-1]:
         try:
+            compile(line, 'line', 'exec')
             body = ast.parse(line.decode('utf-8')).body
-            ok = (len(body) == 1 and isinstance(body[0], ast.Expr)
-                  and isinstance(body[0].value, ast.Call)
-                  and len(body[0].value.args) == 2 and not body[0].value.keywords)
-        except SyntaxError:
+            call = len(body) == 1 and body[0].value
+            ok = (isinstance(call, ast.Call) and not call.keywords
+                  and (len(call.args) == 2 if isinstance(body[0], ast.Expr) else
+                       len(call.args) == 1 and len(body[0].targets) == 1
+                       and isinstance(body[0].targets[0], ast.Name)))
+        except Exception:
             ok = False
         if not ok:
             bad.append(line)
