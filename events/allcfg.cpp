@@ -34,17 +34,6 @@ Q_LOGGING_CATEGORY(lcAllCfg, "ybex.allcfg", QtInfoMsg)
 
 namespace {
 
-// A parameter's value quoted in a message, cut when long: a file can hold megabytes of it,
-// which would make the message box taller than any screen.
-QString quotedValue(const QString &value)
-{
-    constexpr int Shown = 60;
-    if (value.size() <= Shown)
-        return value;
-    const int cut = value.at(Shown - 1).isHighSurrogate() ? Shown - 1 : Shown;
-    return value.left(cut) + QChar(0x2026);
-}
-
 const char InitBin[] = "init.bin";
 const char XvarBin[] = "xvar.bin";
 const char KeyboardPy[] = "keyboard.py";
@@ -362,10 +351,9 @@ int AllCfg::failUnsafeEvent(const EventHolder &holder, int index, int page, cons
     m_failure.problem = int(problem);
     m_failure.event = tr("%1事件“%2”").arg(type, event.funcCaption());
     // A result variable is named by what it holds; an argument by its place in the call.
-    m_failure.param = problem == EventInfo::CodeProblem::ResultNotAName
-        ? quotedValue(event.param(param))
-        : event.paramCaption(param);
-    m_failure.value = quotedValue(event.param(param));
+    m_failure.param = problem == EventInfo::CodeProblem::ResultNotAName ? event.param(param)
+                                                                        : event.paramCaption(param);
+    m_failure.value = event.param(param);
     return UnsafeEventParameter;
 }
 

@@ -744,12 +744,13 @@ bool AllCfg::animationPictureMissing(const BootParam &boot, int pictureCount, in
 {
     if (!boot.getAnimFlag())
         return false;
-    // The animation shows the pictures from one end of its range to the other.
-    const int low = qMax(0, qMin(boot.getAnimStartID(), boot.getAnimEndID()));
+    // The animation shows the pictures from one end of its range to the other. A range
+    // below 0 is what deleting the animation's last picture leaves.
+    const int low = qMin(boot.getAnimStartID(), boot.getAnimEndID());
     const int high = qMax(boot.getAnimStartID(), boot.getAnimEndID());
-    if (high < pictureCount)
+    if (low >= 0 && high < pictureCount)
         return false;
     if (picture)
-        *picture = qMax(low, pictureCount);
+        *picture = low < 0 ? low : qMax(low, pictureCount);
     return true;
 }

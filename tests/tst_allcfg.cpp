@@ -1455,20 +1455,20 @@ void TestAllCfg::fieldsThatDoNotFit_data()
         t->addWidget(0, 3, 2)->addEvent(makeEvent(3, 0, 31, "%1"));
     }) << 126 << "Page-0 Prog-2：进度退出事件“控制延时”的参数“ms”的值“%1”不是单个Python表达式";
     // A long value is cut, so that the message stays readable.
-    const QString cut = "a b" + QString(57, 'c') + "…";
-    QTest::newRow("long argument")
+    const QString cut = "a b" + QString(37, 'c') + "…";
+    QTest::newRow("long argument of two operands")
         << DesignStep([](TestAllCfg *t) {
                t->addPage();
                t->addWidget(0, 3, 2)->addEvent(makeEvent(3, 0, 31, "a b" + QString(100000, 'c')));
            })
         << 126
         << "Page-0 Prog-2：进度退出事件“控制延时”的参数“ms”的值“" + cut + "”不是单个Python表达式";
-    QTest::newRow("long result variable")
+    QTest::newRow("long result variable with a wide character")
         << DesignStep([](TestAllCfg *t) {
                t->addPage()->appendEvent(makeEvent(-1, 0, 12, QString(59, 'x') + "😀" + "y;"));
            })
         << 126
-        << "Page-0：页面退出事件“获取蜂鸣器的值”的结果变量“" + QString(59, 'x') + "…”不是变量名";
+        << "Page-0：页面退出事件“获取蜂鸣器的值”的结果变量“" + QString(40, 'x') + "…”不是变量名";
     QTest::newRow("page result variable")
         << DesignStep([](TestAllCfg *t) { t->addPage()->appendEvent(makeEvent(-1, 0, 12, "#x")); })
         << 126 << "Page-0：页面退出事件“获取蜂鸣器的值”的结果变量“#x”不是变量名";
@@ -1587,6 +1587,21 @@ void TestAllCfg::fieldsThatDoNotFit_data()
         t->design->boot().setAnimStartID(6);
         t->design->boot().setAnimEndID(0);
     }) << 128 << "开机动画：图片2不在图库中，请先把该图片加入图库或修改动画的图片范围";
+    // What deleting the animation's only picture leaves: nothing the library has.
+    QTest::newRow("boot animation below 0") << DesignStep([](TestAllCfg *t) {
+        t->design->setPictures(TwoPictures);
+        t->addPage();
+        t->design->boot().setAnimFlag(true);
+        t->design->boot().setAnimStartID(-1);
+        t->design->boot().setAnimEndID(-1);
+    }) << 128 << "开机动画：图片-1不在图库中，请先把该图片加入图库或修改动画的图片范围";
+    QTest::newRow("boot animation from below 0") << DesignStep([](TestAllCfg *t) {
+        t->design->setPictures(TwoPictures);
+        t->addPage();
+        t->design->boot().setAnimFlag(true);
+        t->design->boot().setAnimStartID(-5);
+        t->design->boot().setAnimEndID(1);
+    }) << 128 << "开机动画：图片-5不在图库中，请先把该图片加入图库或修改动画的图片范围";
     QTest::newRow("boot animation off") << DesignStep([](TestAllCfg *t) {
         t->design->setPictures(TwoPictures);
         t->addPage();
