@@ -1540,6 +1540,14 @@ void tst_ProjectFile::hostileFilesAreRefused_data()
                .arg(ProjectDocument::MaxAttributes);
     QTest::newRow("10,000 levels in UTF-16BE") << inEncoding(deepAnywhere(10000), "UTF-16BE")
                                                << deep.arg(4).arg(ProjectDocument::MaxDepth);
+    // What the reader is handed is never taken for UTF-16 again: the checks saw it as UTF-8.
+    const QString zeroAfterLt =
+        QStringLiteral("第1行第2列：Expected '?', '!', or '[a-zA-Z]', but got 'U+0000'.");
+    QTest::newRow("40,000 attributes in UTF-32LE behind a UTF-16 mark")
+        << utf32BehindUtf16Mark(manyAttributes(40000), false) << zeroAfterLt;
+    QTest::newRow("a document type in UTF-32BE behind a UTF-16 mark")
+        << utf32BehindUtf16Mark(attributeDefaults(20), true)
+        << QStringLiteral("第1行第1列：Start tag expected.");
 
     // A project file holds no document type: its attribute defaults and entities would pass
     // every check on the bytes.
