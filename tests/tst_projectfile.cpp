@@ -1733,6 +1733,8 @@ void tst_ProjectFile::unicodeEncodingsAreRead_data()
     QTest::newRow("UTF-32BE declaring utf-16")
         << inEncoding(declaring("encoding=\"utf-16\""), "UTF-32BE", false);
     QTest::newRow("UTF-16BE declaring UTF-16BE") << inEncoding(utf8, "UTF-16BE");
+    // As a converter makes it from a file in UTF-8 with a mark.
+    QTest::newRow("UTF-16LE with a second mark") << inEncoding("\xef\xbb\xbf" + utf8, "UTF-16LE");
 }
 
 // A file in a Unicode encoding is read as the characters it holds, whichever of them its
