@@ -378,6 +378,7 @@ private slots:
     void saveFailuresKeepTheFile();
     void saveReplacesTheFileAsAWhole();
     void savedFileHoldsTheWholeDesign();
+    void savesBeyondTheReadersBoundKeepTheFile();
     void writesThatCannotFinishKeepTheFile_data();
     void writesThatCannotFinishKeepTheFile();
     void hostileFilesAreRefused_data();
@@ -1403,6 +1404,33 @@ void tst_ProjectFile::savedFileHoldsTheWholeDesign()
     QVERIFY(!error.isEmpty());
     QVERIFY(readFile(path) == expected);
     QVERIFY(!ProjectFile::save(dir.filePath(QStringLiteral("no/p.yBEX")), d.document));
+}
+
+// A design whose file would be larger than the reader takes is not saved: the old file
+// stays, nothing else is left behind and the user learns why.
+void tst_ProjectFile::savesBeyondTheReadersBoundKeepTheFile()
+{
+    ProjectTestDesign d;
+    fillDesign(d);
+    for (int i = 0; i < 60; ++i)
+        d.appendWidget(i % 3, i % 10);
+    applyFrame(d, Frame());
+    const QByteArray whole = d.save();
+    constexpr qint64 Bound = 1 << 20;
+    QVERIFY(whole.size() > Bound);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.yBEX"));
+    writeFile(path, "old design");
+    QString error;
+    QVERIFY(!ProjectFile::save(path, d.document, &error, Bound));
+    QCOMPARE(error, ProjectFile::tr("%1：文件超过%2MB，项目文件最大%2MB").arg(path, "1"));
+    QCOMPARE(readFile(path), QByteArray("old design"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList {QStringLiteral("p.yBEX")});
+    // The bound itself is allowed.
+    QVERIFY2(ProjectFile::save(path, d.document, &error, whole.size()), qPrintable(error));
+    QVERIFY(readFile(path) == whole);
 }
 
 void tst_ProjectFile::writesThatCannotFinishKeepTheFile_data()
