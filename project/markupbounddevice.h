@@ -49,6 +49,9 @@ public:
     bool refusedEncoding(QString *name) const;
     bool badEncoding() const { return m_badEncoding; }
     QString encodingName() const;
+    // Whether the last byte handed on is a carriage return: a reader counts the line it
+    // ends only when it sees the byte after it.
+    bool endsInCarriageReturn() const { return m_handed > 0 && m_buffer.at(m_handed - 1) == '\r'; }
 
 protected:
     qint64 readData(char *data, qint64 maxSize) override;

@@ -282,14 +282,18 @@ bool ProjectDocument::read(QIODevice *source, Handler &handler, qint64 maxBytes)
     // before them: what follows it is no better than a fault of its own.
     const bool stopped =
         !reader.hasError() || reader.error() == QXmlStreamReader::PrematureEndOfDocumentError;
+    // Where the check stopped the bytes.
+    const bool lineEnded = device.endsInCarriageReturn();
+    const qint64 stopLine = reader.lineNumber() + (lineEnded ? 1 : 0);
+    const qint64 stopColumn = lineEnded ? 1 : reader.columnNumber() + 1;
     if (device.refusedAttributes() > 0 && stopped)
         return fail(tr("第%1行的元素有%2个属性，项目文件的元素最多有%3个属性。")
-                        .arg(reader.lineNumber())
+                        .arg(stopLine)
                         .arg(device.refusedAttributes())
                         .arg(MaxAttributes));
     if (device.refusedDocumentType() && stopped)
-        return fail(tr("第%1行有文档类型声明（<!DOCTYPE>），项目文件不含文档类型声明。")
-                        .arg(reader.lineNumber()));
+        return fail(
+            tr("第%1行有文档类型声明（<!DOCTYPE>），项目文件不含文档类型声明。").arg(stopLine));
     QString name;
     if (device.refusedEncoding(&name) && stopped) {
         // A name of any length and with any characters.
@@ -297,13 +301,13 @@ bool ProjectDocument::read(QIODevice *source, Handler &handler, qint64 maxBytes)
         if (name.size() > Shown)
             name = name.left(Shown) + QStringLiteral("…");
         return fail(tr("第%1行声明的编码“%2”无法读取，项目文件的编码只能是UTF-8、UTF-16或UTF-32。")
-                        .arg(QString::number(reader.lineNumber()), shown(name)));
+                        .arg(QString::number(stopLine), shown(name)));
     }
     // The reader stands just before what could not be decoded.
     if (device.badEncoding() && stopped)
         return fail(tr("第%1行第%2列：这里的内容不是有效的%3编码。")
-                        .arg(reader.lineNumber())
-                        .arg(reader.columnNumber() + 1)
+                        .arg(stopLine)
+                        .arg(stopColumn)
                         .arg(device.encodingName()));
     if (!reader.hasError())
         return true;

@@ -1530,6 +1530,14 @@ void tst_ProjectFile::hostileFilesAreRefused_data()
         << attributes.arg(6)
                .arg(ProjectDocument::MaxAttributes + 1)
                .arg(ProjectDocument::MaxAttributes);
+    // Lines ended by a carriage return alone, the last one just before the refused markup.
+    QTest::newRow("one attribute too many on a line after a carriage return")
+        << project("<page>\r<note"
+                   + QByteArray(" a=\"1\"").repeated(ProjectDocument::MaxAttributes + 1)
+                   + "/></page>")
+        << attributes.arg(5)
+               .arg(ProjectDocument::MaxAttributes + 1)
+               .arg(ProjectDocument::MaxAttributes);
     QTest::newRow("30,000 widgets on a page")
         << manyWidgets(30000) << widgets.arg(0).arg(MaxWidgetsPerPage).arg(MaxWidgetsPerPage + 4);
     QTest::newRow("540 KB of empty widget elements")
@@ -1592,6 +1600,8 @@ void tst_ProjectFile::hostileFilesAreRefused_data()
         << project(QByteArray()) + "\n<!DOCTYPE ui>" << doctype.arg(7);
     QTest::newRow("a document type without a declaration")
         << QByteArray("<!DOCTYPE ui><ui/>") << doctype.arg(1);
+    QTest::newRow("a document type on a line after a carriage return")
+        << QByteArray("<!--\r\r-->\r<!DOCTYPE ui><ui/>") << doctype.arg(4);
 
     // Only the Unicode encodings are read: the checks look at the bytes as UTF-8.
     const QString encoding = ProjectDocument::tr(
@@ -1647,6 +1657,8 @@ void tst_ProjectFile::hostileFilesAreRefused_data()
         << pageNameOnLine(10, "\xc0\xbc") << encoded.arg(10).arg(pageNameColumn).arg("UTF-8");
     QTest::newRow("a character cut off by the end of the file")
         << QByteArray("<ui/>\n\xe4\xb8") << encoded.arg(2).arg(1).arg("UTF-8");
+    QTest::newRow("a bad byte at the start of a line after a carriage return")
+        << project("<page>\r\xff</page>") << encoded.arg(5).arg(1).arg("UTF-8");
     QTest::newRow("a bad byte beyond the first reading piece")
         << pageNameOnLine(122, QByteArray(300000, 'x') + "\x80")
         << encoded.arg(122).arg(pageNameColumn + 300000).arg("UTF-8");
