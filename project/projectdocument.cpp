@@ -99,30 +99,32 @@ bool badNameCharacter(const QStringRef &name, char32_t *bad)
     return false;
 }
 
-// The character at a character offset of what the reader was handed; false when there is
-// none. The file is read again from the start through the same check, so that a wide file
+// The characters of what the reader was handed before a character offset, at most count of
+// them. The file is read again from the start through the same check, so that a wide file
 // is counted in the UTF-8 the reader had.
-bool characterAt(QIODevice *source, qint64 offset, QChar *character)
+QString charactersBefore(QIODevice *source, qint64 offset, int count)
 {
-    if (offset < 0 || !source->seek(0))
-        return false;
+    if (offset <= 0 || !source->seek(0))
+        return QString();
     MarkupBoundDevice device(source, std::numeric_limits<int>::max(),
                              std::numeric_limits<qint64>::max());
     device.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     std::unique_ptr<QTextDecoder> decoder(QTextCodec::codecForName("UTF-8")->makeDecoder());
+    const qint64 first = qMax<qint64>(0, offset - count);
+    QString found;
     qint64 decoded = 0;
-    for (;;) {
+    while (decoded < offset) {
         const QByteArray piece = device.read(1 << 16);
         if (piece.isEmpty())
             break;
         const QString text = decoder->toUnicode(piece);
-        if (offset < decoded + text.size()) {
-            *character = text.at(int(offset - decoded));
-            return true;
-        }
+        const qint64 from = qMax(first, decoded);
+        const qint64 to = qMin(offset, decoded + text.size());
+        if (from < to)
+            found += text.midRef(int(from - decoded), int(to - from));
         decoded += text.size();
     }
-    return false;
+    return found;
 }
 
 // A text with the characters that show as nothing named by their numbers.
@@ -136,15 +138,37 @@ QString shown(const QString &text)
 }
 
 // The reader's message with the character it stumbled on named by its number when it
-// shows as nothing: it quotes a control character as "''", or as the character itself.
+// shows as nothing: it quotes a control character as "''", or as the character itself, and
+// names none where a character is no XML character or spoils a name.
 QString readerError(const QXmlStreamReader &reader, QIODevice *device)
 {
     QString message = reader.errorString();
     const QString empty = QStringLiteral("''");
-    QChar at;
-    if (message.contains(empty) && characterAt(device, reader.characterOffset() - 1, &at)
-        && isInvisible(at))
-        message.replace(empty, QLatin1Char('\'') + codePoint(at.unicode()) + QLatin1Char('\''));
+    const bool quotesNothing = message.contains(empty);
+    const bool namesNone = message == QLatin1String("Invalid XML character.")
+        || message == QLatin1String("Invalid XML name.")
+        || message == QLatin1String("Opening and ending tag mismatch.");
+    if (!quotesNothing && !namesNone)
+        return shown(message);
+    // The markup the reader stopped in, up to where it stopped.
+    QString before = charactersBefore(device, reader.characterOffset(), 256);
+    const auto named = [](QChar c) {
+        return QLatin1Char('\'') + codePoint(c.unicode()) + QLatin1Char('\'');
+    };
+    if (quotesNothing) {
+        if (!before.isEmpty() && isInvisible(before.back()))
+            message.replace(empty, named(before.back()));
+    } else {
+        before = before.mid(before.lastIndexOf(QLatin1Char('<')) + 1);
+        for (const QChar c : qAsConst(before)) {
+            if (isInvisible(c) && c != QLatin1Char('\t') && c != QLatin1Char('\n')
+                && c != QLatin1Char('\r')) {
+                message.chop(1);
+                message += QLatin1Char(' ') + named(c) + QLatin1Char('.');
+                break;
+            }
+        }
+    }
     return shown(message);
 }
 

@@ -1085,6 +1085,15 @@ void tst_ProjectFile::controlCharactersShowInParseErrors_data()
         << QByteArray("<ui><a \0b=\"1\"/></ui>", 20) << "'U+0000'";
     QTest::newRow("U+FFFE in text")
         << QByteArray("<ui><a>\xef\xbf\xbe</a></ui>") << "Unexpected 'U+FFFE'";
+    // The reader says only that a character is no XML character.
+    QTest::newRow("U+0001 in a comment")
+        << QByteArray("<ui><!-- a\x01 b --></ui>") << "Invalid XML character 'U+0001'.";
+    QTest::newRow("U+0000 in a processing instruction")
+        << QByteArray("<ui><?a b\0c?></ui>", 17) << "Invalid XML character 'U+0000'.";
+    QTest::newRow("U+FFFF in a CDATA section")
+        << QByteArray("<ui><![CDATA[\xef\xbf\xbf]]></ui>") << "Invalid XML character 'U+FFFF'.";
+    QTest::newRow("U+0002 in an element name") << QByteArray("<ui><pa\x02ge/></ui>") << "'U+0002'";
+    QTest::newRow("U+0003 in an end tag") << QByteArray("<ui><page></pa\x03ge></ui>") << "'U+0003'";
 }
 
 // A character that cannot be seen is named by its number in the reader's message.
