@@ -177,9 +177,10 @@ QStringList QMyPropertySheet::choiceNames(const SheetRow &row, const ValueOf &va
     }
     *index = value;
     // A value the row keeps without offering it shows as one more entry, named.
-    const int kept = value - int(names.size());
+    // In 64 bits: a file may hold any int.
+    const qint64 kept = qint64(value) - names.size();
     if (kept >= 0 && kept < row.keptChoices.size()) {
-        names << QCoreApplication::translate(SheetTables::Context, row.keptChoices.at(kept));
+        names << QCoreApplication::translate(SheetTables::Context, row.keptChoices.at(int(kept)));
         *index = names.size() - 1;
         return names;
     }

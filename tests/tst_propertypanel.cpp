@@ -36,6 +36,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <limits>
+
 // The property area as the user sees it: the sheet of the page, a timer or a widget, and
 // what editing its rows does to the design.
 class TestPropertyPanel : public QObject
@@ -997,6 +999,12 @@ void TestPropertyPanel::unlistedScreen()
     window->properties()->slotRecvParent();
     QCOMPARE(choices()->enumNames(row("vga")), resolutionList);
     QCOMPARE(choices()->enumNames(row("screenType")).size(), 4);
+
+    // Nor has the lowest number a file may hold.
+    design().setScreenType(std::numeric_limits<int>::min());
+    window->properties()->slotRecvParent();
+    QCOMPARE(choices()->enumNames(row("screenType")).last(), QString("未知（-2147483648）"));
+    QCOMPARE(design().screenType(), std::numeric_limits<int>::min());
 }
 
 // After any edit the rows show what the design stores: colours with the alpha of their
