@@ -25,6 +25,7 @@
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,6 +59,7 @@ private slots:
     void textFilter();
     void meterNeedles();
     void chartSeries();
+    void chartOfManyValues();
     void timers();
     void eventRows();
     void nothingWhileDragging();
@@ -792,6 +794,24 @@ void TestPropertyPanel::chartSeries()
     QCOMPARE(chart->getChartTickEnable(2), 0);
     set("ybexItemChartSerCount", 1);
     QCOMPARE(chart->getChartSerCount(), 2);
+}
+
+// A series may hold 65535 values, each a row of the sheet: the sheet is built and taken
+// down in a time that grows with their number, not with its square (12,000 values a
+// series took 16 s).
+void TestPropertyPanel::chartOfManyValues()
+{
+    constexpr int Values = 12000;
+    QMyWidget *chart = drop(9);
+    window->properties()->slotRecvWnd(chart);
+    set("ybexItemChartSerPointCount0", Values);
+    chart->setChartSerDataValue(1, Values - 1, 7);
+    QElapsedTimer timer;
+    timer.start();
+    window->properties()->slotRecvWnd(chart);
+    QCOMPARE(shown(SheetRules::chartValueKeyOf(1, Values - 1)).toInt(), 7);
+    window->properties()->slotRecvParent();
+    QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
 }
 
 void TestPropertyPanel::timers()
