@@ -165,7 +165,7 @@ bool visit(const QMyWidget &w, QMyWidget *target)
         }
         // A shown choice row takes its first name, then the stored entry when it has one.
         const int offset = choiceOffset(check.key);
-        const int index = value - offset;
+        const qint64 index = qint64(value) - offset; // any int a file holds
         const int shown = index >= 0 && index < check.choices ? value : offset;
         if (shown == value
             && !(dropsLineBreaks(w, check.key, shown) && w.getText().contains(QLatin1Char('\n'))))

@@ -243,6 +243,11 @@ void MarkupBoundDevice::transcode(int from)
         }
         text = decodeWide(m_undecided.constData() + m_wide.mark, m_undecided.size() - m_wide.mark);
         m_undecided.clear();
+        // The reader tells the encoding by the first bytes as this device does: UTF-8 that
+        // begins with "<" and U+0000 would be taken for UTF-16 and read unchecked. A mark
+        // makes it UTF-8; a second mark in the file already is one.
+        if (!text.startsWith(QChar(0xFEFF)))
+            m_buffer += "\xEF\xBB\xBF";
     } else {
         text = decodeWide(m_buffer.constData() + from, m_buffer.size() - from);
         m_buffer.truncate(from);

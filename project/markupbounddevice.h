@@ -10,11 +10,11 @@
 // only at the rare bytes "=", "!" and "?" and at where tags begin, so that it costs far
 // less than the reader's pass over the same bytes. It also stops after more bytes than a
 // file may have. A file in UTF-16 or UTF-32, whose markup is no plain bytes, is handed on
-// in UTF-8 so that the same check holds for it; so is a file in UTF-8 whatever Unicode
-// encoding its declaration names. The check holds only for bytes the reader takes as
-// UTF-8, so it stops before an XML declaration naming any other encoding, before a
-// document type (whose attribute defaults never show in the bytes) and before bytes that
-// are no UTF-8, or no UTF-16 or UTF-32 in a wide file.
+// in UTF-8 behind a UTF-8 byte-order mark, so that the same check holds for it; so is a
+// file in UTF-8 whatever Unicode encoding its declaration names. The check holds only for
+// bytes the reader takes as UTF-8, so it stops before an XML declaration naming any other
+// encoding, before a document type (whose attribute defaults never show in the bytes) and
+// before bytes that are no UTF-8, or no UTF-16 or UTF-32 in a wide file.
 class MarkupBoundDevice : public QIODevice
 {
 public:
@@ -49,6 +49,9 @@ public:
     bool refusedEncoding(QString *name) const;
     bool badEncoding() const { return m_badEncoding; }
     QString encodingName() const;
+    // Whether the last byte handed on is a carriage return: a reader counts the line it
+    // ends only when it sees the byte after it.
+    bool endsInCarriageReturn() const { return m_handed > 0 && m_buffer.at(m_handed - 1) == '\r'; }
 
 protected:
     qint64 readData(char *data, qint64 maxSize) override;

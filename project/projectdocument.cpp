@@ -99,30 +99,32 @@ bool badNameCharacter(const QStringRef &name, char32_t *bad)
     return false;
 }
 
-// The character at a character offset of what the reader was handed; false when there is
-// none. The file is read again from the start through the same check, so that a wide file
+// The characters of what the reader was handed before a character offset, at most count of
+// them. The file is read again from the start through the same check, so that a wide file
 // is counted in the UTF-8 the reader had.
-bool characterAt(QIODevice *source, qint64 offset, QChar *character)
+QString charactersBefore(QIODevice *source, qint64 offset, int count)
 {
-    if (offset < 0 || !source->seek(0))
-        return false;
+    if (offset <= 0 || !source->seek(0))
+        return QString();
     MarkupBoundDevice device(source, std::numeric_limits<int>::max(),
                              std::numeric_limits<qint64>::max());
     device.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     std::unique_ptr<QTextDecoder> decoder(QTextCodec::codecForName("UTF-8")->makeDecoder());
+    const qint64 first = qMax<qint64>(0, offset - count);
+    QString found;
     qint64 decoded = 0;
-    for (;;) {
+    while (decoded < offset) {
         const QByteArray piece = device.read(1 << 16);
         if (piece.isEmpty())
             break;
         const QString text = decoder->toUnicode(piece);
-        if (offset < decoded + text.size()) {
-            *character = text.at(int(offset - decoded));
-            return true;
-        }
+        const qint64 from = qMax(first, decoded);
+        const qint64 to = qMin(offset, decoded + text.size());
+        if (from < to)
+            found += text.midRef(int(from - decoded), int(to - from));
         decoded += text.size();
     }
-    return false;
+    return found;
 }
 
 // A text with the characters that show as nothing named by their numbers.
@@ -136,15 +138,37 @@ QString shown(const QString &text)
 }
 
 // The reader's message with the character it stumbled on named by its number when it
-// shows as nothing: it quotes a control character as "''", or as the character itself.
+// shows as nothing: it quotes a control character as "''", or as the character itself, and
+// names none where a character is no XML character or spoils a name.
 QString readerError(const QXmlStreamReader &reader, QIODevice *device)
 {
     QString message = reader.errorString();
     const QString empty = QStringLiteral("''");
-    QChar at;
-    if (message.contains(empty) && characterAt(device, reader.characterOffset() - 1, &at)
-        && isInvisible(at))
-        message.replace(empty, QLatin1Char('\'') + codePoint(at.unicode()) + QLatin1Char('\''));
+    const bool quotesNothing = message.contains(empty);
+    const bool namesNone = message == QLatin1String("Invalid XML character.")
+        || message == QLatin1String("Invalid XML name.")
+        || message == QLatin1String("Opening and ending tag mismatch.");
+    if (!quotesNothing && !namesNone)
+        return shown(message);
+    // The markup the reader stopped in, up to where it stopped.
+    QString before = charactersBefore(device, reader.characterOffset(), 256);
+    const auto named = [](QChar c) {
+        return QLatin1Char('\'') + codePoint(c.unicode()) + QLatin1Char('\'');
+    };
+    if (quotesNothing) {
+        if (!before.isEmpty() && isInvisible(before.back()))
+            message.replace(empty, named(before.back()));
+    } else {
+        before = before.mid(before.lastIndexOf(QLatin1Char('<')) + 1);
+        for (const QChar c : qAsConst(before)) {
+            if (isInvisible(c) && c != QLatin1Char('\t') && c != QLatin1Char('\n')
+                && c != QLatin1Char('\r')) {
+                message.chop(1);
+                message += QLatin1Char(' ') + named(c) + QLatin1Char('.');
+                break;
+            }
+        }
+    }
     return shown(message);
 }
 
@@ -282,14 +306,18 @@ bool ProjectDocument::read(QIODevice *source, Handler &handler, qint64 maxBytes)
     // before them: what follows it is no better than a fault of its own.
     const bool stopped =
         !reader.hasError() || reader.error() == QXmlStreamReader::PrematureEndOfDocumentError;
+    // Where the check stopped the bytes.
+    const bool lineEnded = device.endsInCarriageReturn();
+    const qint64 stopLine = reader.lineNumber() + (lineEnded ? 1 : 0);
+    const qint64 stopColumn = lineEnded ? 1 : reader.columnNumber() + 1;
     if (device.refusedAttributes() > 0 && stopped)
         return fail(tr("第%1行的元素有%2个属性，项目文件的元素最多有%3个属性。")
-                        .arg(reader.lineNumber())
+                        .arg(stopLine)
                         .arg(device.refusedAttributes())
                         .arg(MaxAttributes));
     if (device.refusedDocumentType() && stopped)
-        return fail(tr("第%1行有文档类型声明（<!DOCTYPE>），项目文件不含文档类型声明。")
-                        .arg(reader.lineNumber()));
+        return fail(
+            tr("第%1行有文档类型声明（<!DOCTYPE>），项目文件不含文档类型声明。").arg(stopLine));
     QString name;
     if (device.refusedEncoding(&name) && stopped) {
         // A name of any length and with any characters.
@@ -297,13 +325,13 @@ bool ProjectDocument::read(QIODevice *source, Handler &handler, qint64 maxBytes)
         if (name.size() > Shown)
             name = name.left(Shown) + QStringLiteral("…");
         return fail(tr("第%1行声明的编码“%2”无法读取，项目文件的编码只能是UTF-8、UTF-16或UTF-32。")
-                        .arg(QString::number(reader.lineNumber()), shown(name)));
+                        .arg(QString::number(stopLine), shown(name)));
     }
     // The reader stands just before what could not be decoded.
     if (device.badEncoding() && stopped)
         return fail(tr("第%1行第%2列：这里的内容不是有效的%3编码。")
-                        .arg(reader.lineNumber())
-                        .arg(reader.columnNumber() + 1)
+                        .arg(stopLine)
+                        .arg(stopColumn)
                         .arg(device.encodingName()));
     if (!reader.hasError())
         return true;

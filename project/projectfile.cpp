@@ -132,10 +132,10 @@ QVector<Splice> frameTextSplices(const QByteArray &content,
     return splices;
 }
 
-QString tooLargeMessage(const QString &path)
+QString tooLargeMessage(const QString &path, qint64 maxBytes = ProjectFile::MaxFileSize)
 {
     return ProjectFile::tr("%1：文件超过%2MB，项目文件最大%2MB")
-        .arg(path, QString::number(ProjectFile::MaxFileSize >> 20));
+        .arg(path, QString::number(maxBytes >> 20));
 }
 
 // A file that may be read as a project: a regular file of at most the largest size.
@@ -210,6 +210,8 @@ void writeEventBlock(ProjectXmlWriter &xml, const EventHolder &holder)
     };
     const QList<EventInfo> events = holder.events();
     for (const EventInfo &event : events) {
+        if (xml.failed())
+            return;
         xml.beginElement(QStringLiteral("EventName"), QStringLiteral("EventName"),
                          QString::number(event.type()));
         xml.textElement(QStringLiteral("EventType"), event.type());
@@ -308,8 +310,12 @@ void ProjectFile::writeDesign(ProjectXmlWriter &xml, const DesignDocument &desig
             xml.textElement(QLatin1String(key.name), (page->*key.get)());
         xml.textElement(QStringLiteral("pageName"), page->pageName());
         writeEventBlock(xml, page->eventHolder());
-        for (const QMyWidget *widget : design.widgets(i))
+        for (const QMyWidget *widget : design.widgets(i)) {
+            // What cannot be written whole is not written on.
+            if (xml.failed())
+                return;
             writeWidget(xml, widget);
+        }
         xml.endElement();
     }
 
@@ -328,7 +334,8 @@ QByteArray ProjectFile::serialize(const DesignDocument &design)
     return xml.data();
 }
 
-bool ProjectFile::save(const QString &path, const DesignDocument &design, QString *error)
+bool ProjectFile::save(const QString &path, const DesignDocument &design, QString *error,
+                       qint64 maxBytes)
 {
     if (!isWritable(path, error))
         return false;
@@ -340,12 +347,13 @@ bool ProjectFile::save(const QString &path, const DesignDocument &design, QStrin
     }
     // Written in pieces into the new file, which replaces the old one only when complete.
     ProjectXmlWriter xml(&file);
+    xml.setLimit(maxBytes);
     writeDesign(xml, design);
     if (!xml.finish())
         file.cancelWriting();
     if (!file.commitWhole()) {
         if (error)
-            *error = file.failure();
+            *error = xml.overLimit() ? tooLargeMessage(path, maxBytes) : file.failure();
         return false;
     }
     return true;

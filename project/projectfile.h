@@ -28,15 +28,17 @@ class ProjectFile
 public:
     using Elements = QList<QPair<QString, QString>>;
 
-    // The largest project file read: several times what a design of many full pages
-    // writes (about 10 KB a widget), and little enough to hold in memory while it is read.
+    // The largest project file read: several times what a design of many pages writes
+    // (about 20 KB a widget), and little enough to hold in memory while it is read. A save
+    // writes no larger file.
     static constexpr qint64 MaxFileSize = qint64(1024) << 20;
 
     // The whole file for a design.
     static QByteArray serialize(const DesignDocument &design);
     // Writes the whole file for a design at path, replacing the old file only when the
-    // new one is complete.
-    static bool save(const QString &path, const DesignDocument &design, QString *error = nullptr);
+    // new one is complete and holds at most maxBytes, so that it opens again.
+    static bool save(const QString &path, const DesignDocument &design, QString *error = nullptr,
+                     qint64 maxBytes = MaxFileSize);
     // Whether a file may be written at path: its folder exists and an existing file is
     // not write-protected.
     static bool isWritable(const QString &path, QString *error = nullptr);

@@ -20,22 +20,28 @@ ProjectXmlWriter::ProjectXmlWriter(QIODevice *sink, int chunkBytes)
     m_out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
 }
 
-void ProjectXmlWriter::flushIfFull()
+void ProjectXmlWriter::writeOut()
 {
-    if (!m_sink || m_out.size() < m_chunkBytes)
-        return;
+    if (!m_writeFailed && m_out.size() > m_limit - m_written) {
+        m_overLimit = true;
+        m_writeFailed = true;
+    }
     if (!m_writeFailed && m_sink->write(m_out) != m_out.size())
         m_writeFailed = true;
+    m_written += m_out.size();
     m_out.resize(0); // keeps the reserved capacity
+}
+
+void ProjectXmlWriter::flushIfFull()
+{
+    if (m_sink && m_out.size() >= m_chunkBytes)
+        writeOut();
 }
 
 bool ProjectXmlWriter::finish()
 {
-    if (m_sink && !m_out.isEmpty()) {
-        if (!m_writeFailed && m_sink->write(m_out) != m_out.size())
-            m_writeFailed = true;
-        m_out.resize(0);
-    }
+    if (m_sink && !m_out.isEmpty())
+        writeOut();
     return !m_writeFailed;
 }
 

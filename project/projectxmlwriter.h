@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVector>
 
+#include <limits>
+
 // Writes the project file's XML straight into memory, byte for byte as QDomNode::save
 // lays it out at indentation 4 with UTF-8 from the declaration, without building a DOM
 // tree first. Texts are cleaned of characters that XML cannot hold.
@@ -34,6 +36,12 @@ public:
     QByteArray data() const { return m_out; }
     // Hands what is left to the sink; false when any write to it failed.
     bool finish();
+    // At most this many bytes go to the sink: the first piece that would pass the bound
+    // is not written, and every write after it fails.
+    void setLimit(qint64 bytes) { m_limit = bytes; }
+    bool overLimit() const { return m_overLimit; }
+    // A write failed or passed the bound: the rest need not be written.
+    bool failed() const { return m_writeFailed; }
 
     // The text without the characters XML 1.0 cannot hold (most control characters,
     // U+FFFE, U+FFFF and unpaired surrogates).
@@ -48,6 +56,7 @@ private:
     void appendName(const QString &name);
     void appendEscaped(const QString &text, bool attribute);
     void flushIfFull();
+    void writeOut();
 
     QByteArray m_out;
     QVector<QString> m_open;
@@ -55,6 +64,9 @@ private:
     QIODevice *m_sink = nullptr;
     int m_chunkBytes = 0;
     bool m_writeFailed = false;
+    qint64 m_written = 0;
+    qint64 m_limit = std::numeric_limits<qint64>::max();
+    bool m_overLimit = false;
 };
 
 #endif // PROJECTXMLWRITER_H

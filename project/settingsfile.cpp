@@ -66,6 +66,10 @@ bool SettingsFile::write(const QString &path, const Values &values, bool keepOth
     // The old keys are read from a copy of their own, in the codec they were written in,
     // and written again with the new values into an empty file: one codec cannot do both.
     Values kept;
+    // QSettings reads the keys after a UTF-8 byte-order mark, as an editor may leave it, but
+    // reports the file unreadable.
+    if (old.startsWith("\xEF\xBB\xBF"))
+        old.remove(0, 3);
     if (!old.isEmpty()) {
         QTemporaryFile copy(scratchName);
         errno = 0;

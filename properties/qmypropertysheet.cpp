@@ -177,9 +177,10 @@ QStringList QMyPropertySheet::choiceNames(const SheetRow &row, const ValueOf &va
     }
     *index = value;
     // A value the row keeps without offering it shows as one more entry, named.
-    const int kept = value - int(names.size());
+    // In 64 bits: a file may hold any int.
+    const qint64 kept = qint64(value) - names.size();
     if (kept >= 0 && kept < row.keptChoices.size()) {
-        names << QCoreApplication::translate(SheetTables::Context, row.keptChoices.at(kept));
+        names << QCoreApplication::translate(SheetTables::Context, row.keptChoices.at(int(kept)));
         *index = names.size() - 1;
         return names;
     }
@@ -276,10 +277,14 @@ QtProperty *QMyPropertySheet::makeRow(const SheetRow &row, const ValueOf &valueO
         // One row per value of the series, captioned from 1; the group is the parent.
         int count = valueOf(QStringLiteral("ybexItemChartSerPointCount%1").arg(row.index)).toInt();
         count = qBound(0, count, 65535);
+        // The series text cut once: a value found on its own is read from the text's start.
+        const QStringList values = valueOf(QStringLiteral("ybexItemChartSerData%1").arg(row.index))
+                                       .toString()
+                                       .split(QLatin1Char('/'));
         for (int p = 0; p < count; ++p) {
             const QString valueKey = SheetRules::chartValueKeyOf(row.index, p);
             QtProperty *value = makeValueRow(QMetaType::Int, QString::number(p + 1), valueKey,
-                                             valueOf(valueKey), row.appliesWhenShown);
+                                             values.value(p).toDouble(), row.appliesWhenShown);
             place(value, parent, false);
         }
         return nullptr;

@@ -65,6 +65,8 @@ QVariant widgetValue(const QMyWidget &w, const QString &key)
     int point = 0;
     if (SheetRules::chartValueKey(key, &series, &point))
         return w.getChartSerDataValue(series, point);
+    if (QMyWidget::isTextKey(key))
+        return w.fileValue(key);
     bool ok = false;
     const QColor color = w.colorValue(key, &ok);
     if (ok)

@@ -208,8 +208,14 @@ QtBrowserItem *QtAbstractPropertyBrowserPrivate::createBrowserIndex(QtProperty *
 {
     auto *newIndex = new QtBrowserItem(q_ptr, property, parentIndex);
     if (parentIndex) {
-        const QList<QtBrowserItem *> siblings = parentIndex->children();
-        const int pos = afterIndex ? siblings.indexOf(afterIndex) + 1 : 0;
+        int pos = 0;
+        if (afterIndex) {
+            // Mostly after the last child: no search then. The copy goes before the list
+            // grows, which would copy it again.
+            const QList<QtBrowserItem *> siblings = parentIndex->children();
+            pos =
+                siblings.last() == afterIndex ? siblings.size() : siblings.indexOf(afterIndex) + 1;
+        }
         parentIndex->insertChild(pos, newIndex);
     } else {
         topLevelPropertyToIndex[property] = newIndex;

@@ -52,5 +52,8 @@ void QtBrowserItem::insertChild(int index, QtBrowserItem *child)
 
 void QtBrowserItem::removeChild(QtBrowserItem *child)
 {
-    d_ptr->children.removeAll(child);
+    // Children go from the last one: found at once.
+    const int at = d_ptr->children.lastIndexOf(child);
+    if (at >= 0)
+        d_ptr->children.removeAt(at);
 }

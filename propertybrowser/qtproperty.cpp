@@ -157,13 +157,14 @@ void QtProperty::insertSubProperty(QtProperty *property, QtProperty *afterProper
         pending += p->subProperties();
     }
 
-    int position = 0;
-    bool afterFound = false;
-    for (int i = 0; i < d_ptr->subItems.size(); ++i) {
-        QtProperty *sub = d_ptr->subItems.at(i);
-        if (sub == property)
-            return;
-        if (afterProperty && sub == afterProperty) {
+    if (property->d_ptr->parentItems.contains(this))
+        return;
+    // Rows are mostly added after the last one: no search for it then.
+    const QList<QtProperty *> &subs = d_ptr->subItems;
+    bool afterFound = afterProperty && !subs.isEmpty() && subs.last() == afterProperty;
+    int position = afterFound ? subs.size() : 0;
+    for (int i = 0; afterProperty && !afterFound && i < subs.size(); ++i) {
+        if (subs.at(i) == afterProperty) {
             position = i + 1;
             afterFound = true;
         }

@@ -384,8 +384,13 @@ void QtTreePropertyBrowser::itemInserted(QtBrowserItem *item, QtBrowserItem *aft
     newItem->setFlags(newItem->flags() | Qt::ItemIsEditable);
     d_ptr->updateCells(newItem);
     if (parentItem) {
-        parentItem->insertChild(afterTreeItem ? parentItem->indexOfChild(afterTreeItem) + 1 : 0,
-                                newItem);
+        // Mostly after the last child: no search then.
+        const int count = parentItem->childCount();
+        const int pos = !afterTreeItem ? 0
+            : count > 0 && parentItem->child(count - 1) == afterTreeItem
+            ? count
+            : parentItem->indexOfChild(afterTreeItem) + 1;
+        parentItem->insertChild(pos, newItem);
     } else {
         QTreeWidget *tree = d_ptr->treeWidget;
         tree->insertTopLevelItem(afterTreeItem ? tree->indexOfTopLevelItem(afterTreeItem) + 1 : 0,

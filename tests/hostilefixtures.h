@@ -66,6 +66,18 @@ inline QByteArray inEncodingWithUnit(const QByteArray &utf8, const QByteArray &c
     return inEncoding(utf8, codec).replace(wideUnit(0xE000, unit, big), wideUnit(value, unit, big));
 }
 
+// The file without its declaration in UTF-32 behind the byte-order mark of UTF-16 in the
+// same byte order. Read as UTF-16 it is its characters each with a U+0000 beside it, which
+// in UTF-8 begins like a file in UTF-16 without a mark.
+inline QByteArray utf32BehindUtf16Mark(const QByteArray &utf8, bool bigEndian)
+{
+    const QByteArray body = utf8.startsWith(declaration()) ? utf8.mid(declaration().size()) : utf8;
+    QByteArray bytes = bigEndian ? QByteArrayLiteral("\xFE\xFF") : QByteArrayLiteral("\xFF\xFE");
+    for (const char32_t c : QString::fromUtf8(body).toUcs4())
+        bytes += wideUnit(c, 4, bigEndian);
+    return bytes;
+}
+
 // The file with its declaration naming another encoding that Qt knows ("IBM500" ...), and
 // everything after the declaration in that encoding.
 inline QByteArray inDeclaredEncoding(const QByteArray &utf8, const QByteArray &codec)

@@ -378,6 +378,7 @@ private slots:
     void saveFailuresKeepTheFile();
     void saveReplacesTheFileAsAWhole();
     void savedFileHoldsTheWholeDesign();
+    void savesBeyondTheReadersBoundKeepTheFile();
     void writesThatCannotFinishKeepTheFile_data();
     void writesThatCannotFinishKeepTheFile();
     void hostileFilesAreRefused_data();
@@ -1084,6 +1085,15 @@ void tst_ProjectFile::controlCharactersShowInParseErrors_data()
         << QByteArray("<ui><a \0b=\"1\"/></ui>", 20) << "'U+0000'";
     QTest::newRow("U+FFFE in text")
         << QByteArray("<ui><a>\xef\xbf\xbe</a></ui>") << "Unexpected 'U+FFFE'";
+    // The reader says only that a character is no XML character.
+    QTest::newRow("U+0001 in a comment")
+        << QByteArray("<ui><!-- a\x01 b --></ui>") << "Invalid XML character 'U+0001'.";
+    QTest::newRow("U+0000 in a processing instruction")
+        << QByteArray("<ui><?a b\0c?></ui>", 17) << "Invalid XML character 'U+0000'.";
+    QTest::newRow("U+FFFF in a CDATA section")
+        << QByteArray("<ui><![CDATA[\xef\xbf\xbf]]></ui>") << "Invalid XML character 'U+FFFF'.";
+    QTest::newRow("U+0002 in an element name") << QByteArray("<ui><pa\x02ge/></ui>") << "'U+0002'";
+    QTest::newRow("U+0003 in an end tag") << QByteArray("<ui><page></pa\x03ge></ui>") << "'U+0003'";
 }
 
 // A character that cannot be seen is named by its number in the reader's message.
@@ -1405,6 +1415,33 @@ void tst_ProjectFile::savedFileHoldsTheWholeDesign()
     QVERIFY(!ProjectFile::save(dir.filePath(QStringLiteral("no/p.yBEX")), d.document));
 }
 
+// A design whose file would be larger than the reader takes is not saved: the old file
+// stays, nothing else is left behind and the user learns why.
+void tst_ProjectFile::savesBeyondTheReadersBoundKeepTheFile()
+{
+    ProjectTestDesign d;
+    fillDesign(d);
+    for (int i = 0; i < 60; ++i)
+        d.appendWidget(i % 3, i % 10);
+    applyFrame(d, Frame());
+    const QByteArray whole = d.save();
+    constexpr qint64 Bound = 1 << 20;
+    QVERIFY(whole.size() > Bound);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.yBEX"));
+    writeFile(path, "old design");
+    QString error;
+    QVERIFY(!ProjectFile::save(path, d.document, &error, Bound));
+    QCOMPARE(error, ProjectFile::tr("%1：文件超过%2MB，项目文件最大%2MB").arg(path, "1"));
+    QCOMPARE(readFile(path), QByteArray("old design"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList {QStringLiteral("p.yBEX")});
+    // The bound itself is allowed.
+    QVERIFY2(ProjectFile::save(path, d.document, &error, whole.size()), qPrintable(error));
+    QVERIFY(readFile(path) == whole);
+}
+
 void tst_ProjectFile::writesThatCannotFinishKeepTheFile_data()
 {
     QTest::addColumn<ProjectWrite>("write");
@@ -1502,6 +1539,14 @@ void tst_ProjectFile::hostileFilesAreRefused_data()
         << attributes.arg(6)
                .arg(ProjectDocument::MaxAttributes + 1)
                .arg(ProjectDocument::MaxAttributes);
+    // Lines ended by a carriage return alone, the last one just before the refused markup.
+    QTest::newRow("one attribute too many on a line after a carriage return")
+        << project("<page>\r<note"
+                   + QByteArray(" a=\"1\"").repeated(ProjectDocument::MaxAttributes + 1)
+                   + "/></page>")
+        << attributes.arg(5)
+               .arg(ProjectDocument::MaxAttributes + 1)
+               .arg(ProjectDocument::MaxAttributes);
     QTest::newRow("30,000 widgets on a page")
         << manyWidgets(30000) << widgets.arg(0).arg(MaxWidgetsPerPage).arg(MaxWidgetsPerPage + 4);
     QTest::newRow("540 KB of empty widget elements")
@@ -1540,6 +1585,14 @@ void tst_ProjectFile::hostileFilesAreRefused_data()
                .arg(ProjectDocument::MaxAttributes);
     QTest::newRow("10,000 levels in UTF-16BE") << inEncoding(deepAnywhere(10000), "UTF-16BE")
                                                << deep.arg(4).arg(ProjectDocument::MaxDepth);
+    // What the reader is handed is never taken for UTF-16 again: the checks saw it as UTF-8.
+    const QString zeroAfterLt =
+        QStringLiteral("第1行第2列：Expected '?', '!', or '[a-zA-Z]', but got 'U+0000'.");
+    QTest::newRow("40,000 attributes in UTF-32LE behind a UTF-16 mark")
+        << utf32BehindUtf16Mark(manyAttributes(40000), false) << zeroAfterLt;
+    QTest::newRow("a document type in UTF-32BE behind a UTF-16 mark")
+        << utf32BehindUtf16Mark(attributeDefaults(20), true)
+        << QStringLiteral("第1行第1列：Start tag expected.");
 
     // A project file holds no document type: its attribute defaults and entities would pass
     // every check on the bytes.
@@ -1556,6 +1609,8 @@ void tst_ProjectFile::hostileFilesAreRefused_data()
         << project(QByteArray()) + "\n<!DOCTYPE ui>" << doctype.arg(7);
     QTest::newRow("a document type without a declaration")
         << QByteArray("<!DOCTYPE ui><ui/>") << doctype.arg(1);
+    QTest::newRow("a document type on a line after a carriage return")
+        << QByteArray("<!--\r\r-->\r<!DOCTYPE ui><ui/>") << doctype.arg(4);
 
     // Only the Unicode encodings are read: the checks look at the bytes as UTF-8.
     const QString encoding = ProjectDocument::tr(
@@ -1611,6 +1666,8 @@ void tst_ProjectFile::hostileFilesAreRefused_data()
         << pageNameOnLine(10, "\xc0\xbc") << encoded.arg(10).arg(pageNameColumn).arg("UTF-8");
     QTest::newRow("a character cut off by the end of the file")
         << QByteArray("<ui/>\n\xe4\xb8") << encoded.arg(2).arg(1).arg("UTF-8");
+    QTest::newRow("a bad byte at the start of a line after a carriage return")
+        << project("<page>\r\xff</page>") << encoded.arg(5).arg(1).arg("UTF-8");
     QTest::newRow("a bad byte beyond the first reading piece")
         << pageNameOnLine(122, QByteArray(300000, 'x') + "\x80")
         << encoded.arg(122).arg(pageNameColumn + 300000).arg("UTF-8");
@@ -1725,6 +1782,8 @@ void tst_ProjectFile::unicodeEncodingsAreRead_data()
     QTest::newRow("UTF-32BE declaring utf-16")
         << inEncoding(declaring("encoding=\"utf-16\""), "UTF-32BE", false);
     QTest::newRow("UTF-16BE declaring UTF-16BE") << inEncoding(utf8, "UTF-16BE");
+    // As a converter makes it from a file in UTF-8 with a mark.
+    QTest::newRow("UTF-16LE with a second mark") << inEncoding("\xef\xbb\xbf" + utf8, "UTF-16LE");
 }
 
 // A file in a Unicode encoding is read as the characters it holds, whichever of them its

@@ -25,6 +25,7 @@
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +36,8 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <limits>
 
 // The property area as the user sees it: the sheet of the page, a timer or a widget, and
 // what editing its rows does to the design.
@@ -56,6 +59,7 @@ private slots:
     void textFilter();
     void meterNeedles();
     void chartSeries();
+    void chartOfManyValues();
     void timers();
     void eventRows();
     void nothingWhileDragging();
@@ -792,6 +796,24 @@ void TestPropertyPanel::chartSeries()
     QCOMPARE(chart->getChartSerCount(), 2);
 }
 
+// A series may hold 65535 values, each a row of the sheet: the sheet is built and taken
+// down in a time that grows with their number, not with its square (12,000 values a
+// series took 16 s).
+void TestPropertyPanel::chartOfManyValues()
+{
+    constexpr int Values = 12000;
+    QMyWidget *chart = drop(9);
+    window->properties()->slotRecvWnd(chart);
+    set("ybexItemChartSerPointCount0", Values);
+    chart->setChartSerDataValue(1, Values - 1, 7);
+    QElapsedTimer timer;
+    timer.start();
+    window->properties()->slotRecvWnd(chart);
+    QCOMPARE(shown(SheetRules::chartValueKeyOf(1, Values - 1)).toInt(), 7);
+    window->properties()->slotRecvParent();
+    QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+}
+
 void TestPropertyPanel::timers()
 {
     // No timer chosen: the shown sheet stays.
@@ -997,6 +1019,12 @@ void TestPropertyPanel::unlistedScreen()
     window->properties()->slotRecvParent();
     QCOMPARE(choices()->enumNames(row("vga")), resolutionList);
     QCOMPARE(choices()->enumNames(row("screenType")).size(), 4);
+
+    // Nor has the lowest number a file may hold.
+    design().setScreenType(std::numeric_limits<int>::min());
+    window->properties()->slotRecvParent();
+    QCOMPARE(choices()->enumNames(row("screenType")).last(), QString("未知（-2147483648）"));
+    QCOMPARE(design().screenType(), std::numeric_limits<int>::min());
 }
 
 // After any edit the rows show what the design stores: colours with the alpha of their

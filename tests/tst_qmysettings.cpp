@@ -19,6 +19,8 @@ private slots:
     void languageId();
     void setLanguageWritesBothKeys();
     void readAlikeByEveryReader();
+    void otherKeysStay_data();
+    void otherKeysStay();
     void writesThatCannotFinish();
     void translationFile_data();
     void translationFile();
@@ -121,6 +123,45 @@ void TestQMySettings::readAlikeByEveryReader()
     QVERIFY(f.open(QIODevice::ReadOnly));
     for (const char c : f.readAll())
         QVERIFY2(uchar(c) < 0x80, "a byte beyond ASCII");
+}
+
+void TestQMySettings::otherKeysStay_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("UTF-8") << QByteArray("[Other]\nnote=\xe4\xb8\xad\xc3\x84\n")
+                           << QStringLiteral("中Ä");
+    QTest::newRow("Latin-1") << QByteArray("[Other]\nnote=\xc4\xd6\n") << QStringLiteral("ÄÖ");
+    QTest::newRow("escapes") << QByteArray("[Other]\nnote=\\x4e2d\\x41\n") << QStringLiteral("中A");
+    QTest::newRow("lines ended by CR LF")
+        << QByteArray("[Language]\r\nID=1\r\n[Other]\r\nnote=x\r\n") << QStringLiteral("x");
+    // As an editor saves it on Windows.
+    QTest::newRow("UTF-8 with a byte-order mark")
+        << QByteArray("\xef\xbb\xbf[Language]\nID=1\n[Other]\nnote=\xe4\xb8\xad\n")
+        << QStringLiteral("中");
+}
+
+// A file edited by hand keeps its other keys when the language is stored.
+void TestQMySettings::otherKeysStay()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, note);
+    QDir().mkpath("config");
+    {
+        QFile f("config/system.ini");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    {
+        QMySettings settings;
+        QString error;
+        QVERIFY2(settings.setLanguage(2, QStringLiteral("x.qm"), &error), qPrintable(error));
+    }
+    const QSettings file("config/system.ini", QSettings::IniFormat);
+    QCOMPARE(file.status(), QSettings::NoError);
+    QCOMPARE(file.value("Language/ID").toInt(), 2);
+    QCOMPARE(file.value("Other/note").toString(), note);
+    QCOMPARE(QMySettings().getLanguageId(), 2);
 }
 
 // Nothing of the file is lost, and a missing file that cannot be made still starts in

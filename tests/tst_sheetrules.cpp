@@ -13,6 +13,8 @@ class TestSheetRules : public QObject
     Q_OBJECT
 private slots:
     void newWidgetsNeedNoSettling();
+    void lowestValuesSettle_data();
+    void lowestValuesSettle();
     void ranges_data();
     void ranges();
     void coupling_data();
@@ -351,6 +353,30 @@ void TestSheetRules::newWidgetsNeedNoSettling()
     QVERIFY(AttributeLimits::settle(*slider));
     QCOMPARE(slider->getProgValue(), 100);
     QVERIFY(!AttributeLimits::needsSettling(*slider));
+}
+
+// Choice rows whose numbers begin at 1: a stored value at the end of the int range, as a
+// hand-edited file may hold, settles to the first choice.
+void TestSheetRules::lowestValuesSettle_data()
+{
+    QTest::addColumn<int>("typeCode");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("meter needles")
+        << widgetTypeCode(WidgetType::Meter) << QStringLiteral("ybexItemMeterPointNum");
+    QTest::newRow("chart series") << widgetTypeCode(WidgetType::Chart)
+                                  << QStringLiteral("ybexItemChartSerCount");
+}
+
+void TestSheetRules::lowestValuesSettle()
+{
+    QFETCH(int, typeCode);
+    QFETCH(QString, key);
+    QWidget canvas;
+    QScopedPointer<QMyWidget> w(QMyWidgetFactory::create(WidgetType(typeCode), 1, &canvas));
+    w->setIntValue(key, std::numeric_limits<int>::min());
+    QVERIFY(AttributeLimits::needsSettling(*w));
+    QVERIFY(AttributeLimits::settle(*w));
+    QCOMPARE(w->intValue(key), 1);
 }
 
 QTEST_MAIN(TestSheetRules)
