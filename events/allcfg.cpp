@@ -6,6 +6,7 @@
 #include "designdocument.h"
 #include "eventholder.h"
 #include "eventinfo.h"
+#include "messagetext.h"
 #include "pageparam.h"
 #include "projectfolder.h"
 #include "qmywidget.h"
@@ -53,17 +54,6 @@ const WidgetSection widgetSections[] = {{WidgetType::Btn, 14},
                                         {WidgetType::Meter, 19},
                                         {WidgetType::Slider, 21},
                                         {WidgetType::Arc, 30}};
-
-// A typed value as a refusal quotes it: a value of any length (a field holds 32767
-// characters) shows its start, so that the message stays readable and fits its box.
-QString quoted(const QString &value)
-{
-    constexpr int Shown = 40;
-    if (value.size() <= Shown)
-        return value;
-    const int cut = value.at(Shown - 1).isHighSurrogate() ? Shown - 1 : Shown;
-    return value.left(cut) + QStringLiteral("…");
-}
 
 // Sections as all.cfg holds them: a header, then the file's bytes.
 void appendSection(QByteArray &out, int id, int page, int widgetId, int eventType,
@@ -316,9 +306,10 @@ QString AllCfg::failureDetail() const
         if (!f.widget.isEmpty())
             place += QLatin1Char(' ') + f.widget;
         if (f.problem == int(EventInfo::CodeProblem::ResultNotAName))
-            return tr("%1：%2的结果变量“%3”不是变量名").arg(place, f.event, quoted(f.param));
+            return tr("%1：%2的结果变量“%3”不是变量名")
+                .arg(place, f.event, MessageText::quotedStart(f.param));
         return tr("%1：%2的参数“%3”的值“%4”不是单个Python表达式")
-            .arg(place, f.event, f.param, quoted(f.value));
+            .arg(place, f.event, f.param, MessageText::quotedStart(f.value));
     }
     }
     return QString();

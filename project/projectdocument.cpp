@@ -2,6 +2,7 @@
 
 #include "designglobals.h"
 #include "markupbounddevice.h"
+#include "messagetext.h"
 
 #include <QIODevice>
 #include <QTextCodec>
@@ -321,11 +322,8 @@ bool ProjectDocument::read(QIODevice *source, Handler &handler, qint64 maxBytes)
     QString name;
     if (device.refusedEncoding(&name) && stopped) {
         // A name of any length and with any characters.
-        constexpr int Shown = 40;
-        if (name.size() > Shown)
-            name = name.left(Shown) + QStringLiteral("…");
         return fail(tr("第%1行声明的编码“%2”无法读取，项目文件的编码只能是UTF-8、UTF-16或UTF-32。")
-                        .arg(QString::number(stopLine), shown(name)));
+                        .arg(QString::number(stopLine), shown(MessageText::quotedStart(name))));
     }
     // The reader stands just before what could not be decoded.
     if (device.badEncoding() && stopped)

@@ -1,6 +1,8 @@
 #include "qmymessagebox.h"
 #include "ui_qmymessagebox.h"
 
+#include "screenarea.h"
+
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -47,15 +49,6 @@ QMyMessageBox::QMyMessageBox(QWidget *parent)
 {
     form->setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-    // A message taller than the screen (a long list of files) scrolls, so that the buttons
-    // stay on the screen.
-    messageArea = new QScrollArea(this);
-    messageArea->setObjectName(QStringLiteral("messageArea"));
-    messageArea->setFrameShape(QFrame::NoFrame);
-    messageArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    messageArea->setWidgetResizable(true);
-    delete form->horizontalLayout_3->replaceWidget(form->labMessage, messageArea);
-    messageArea->setWidget(form->labMessage);
     designedSize = size();
     hide();
 }
@@ -132,12 +125,12 @@ void QMyMessageBox::showMes(int kind, int buttonSet, int code, const QString &te
     // form's: a long one before must not leave the box large. It is never larger than the
     // screen: a word too wide breaks, lines too many scroll.
     QLabel *label = form->labMessage;
-    messageArea->setMinimumSize(0, 0);
+    form->messageArea->setMinimumSize(0, 0);
     label->setText(QString());
     resize(designedSize);
     layout()->activate();
-    const int chrome = qMax(0, width() - messageArea->width());
-    const int scrollBar = messageArea->verticalScrollBar()->sizeHint().width();
+    const int chrome = qMax(0, width() - form->messageArea->width());
+    const int scrollBar = form->messageArea->verticalScrollBar()->sizeHint().width();
     const QScreen *shownOn = screen();
     const QSize room =
         shownOn ? shownOn->availableGeometry().size() : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -145,12 +138,12 @@ void QMyMessageBox::showMes(int kind, int buttonSet, int code, const QString &te
     label->setText(breakableText(text, label->fontMetrics(), room.width() - chrome - scrollBar));
     const int textWidth = qMax(designedSize.width() - chrome, label->minimumSizeHint().width());
     const int textHeight = label->heightForWidth(textWidth);
-    messageArea->setMinimumSize(textWidth, textHeight);
+    form->messageArea->setMinimumSize(textWidth, textHeight);
     layout()->activate();
     QSize least = designedSize.expandedTo(minimumSizeHint());
     if (least.height() > room.height()) {
-        messageArea->setMinimumSize(textWidth + scrollBar,
-                                    qMax(0, textHeight - (least.height() - room.height())));
+        form->messageArea->setMinimumSize(textWidth + scrollBar,
+                                          qMax(0, textHeight - (least.height() - room.height())));
         layout()->activate();
         least = designedSize.expandedTo(minimumSizeHint());
     }
@@ -158,13 +151,8 @@ void QMyMessageBox::showMes(int kind, int buttonSet, int code, const QString &te
     // A box the user moved stays where it was put, as far as the screen lets it; one never
     // moved is centred as it shows.
     if (testAttribute(Qt::WA_Moved) && shownOn) {
-        const QRect area = shownOn->availableGeometry();
-        QRect frame(pos(), frameSize());
-        frame.moveRight(qMin(frame.right(), area.right()));
-        frame.moveBottom(qMin(frame.bottom(), area.bottom()));
-        frame.moveLeft(qMax(frame.left(), area.left()));
-        frame.moveTop(qMax(frame.top(), area.top()));
-        move(frame.topLeft());
+        move(ScreenArea::keptInside(QRect(pos(), frameSize()), shownOn->availableGeometry())
+                 .topLeft());
     }
     show();
     // Above whatever was shown since, the progress window included.

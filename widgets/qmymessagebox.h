@@ -4,8 +4,6 @@
 #include <QDialog>
 #include <QPoint>
 
-class QScrollArea;
-
 #include <functional>
 
 namespace Ui {
@@ -61,7 +59,6 @@ private:
     void answer(Button button);
 
     Ui::QMyMessageBox *form;
-    QScrollArea *messageArea = nullptr; // holds the message's label
     int actionCode = 0;
     // The message came from ask(): its answer goes to these functions, once.
     bool asking = false;

@@ -2,6 +2,7 @@
 #include "ui_qmyprogressbarmes.h"
 
 #include "qmymessagebox.h"
+#include "screenarea.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -163,12 +164,9 @@ void QMyProgressBarMes::keepClear()
     }
     QPoint best = pos();
     qint64 least = -1;
-    for (QRect place : qAsConst(places)) {
+    for (const QRect &wanted : qAsConst(places)) {
         // Inside the screen, with the corner it was meant for.
-        place.moveRight(qMin(place.right(), area.right()));
-        place.moveBottom(qMin(place.bottom(), area.bottom()));
-        place.moveLeft(qMax(place.left(), area.left()));
-        place.moveTop(qMax(place.top(), area.top()));
+        const QRect place = ScreenArea::keptInside(wanted, area);
         qint64 covered = 0;
         for (const QRect &other : qAsConst(others)) {
             const QRect common = place.intersected(other);
