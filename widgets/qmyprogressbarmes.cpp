@@ -13,13 +13,10 @@ QMyProgressBarMes::QMyProgressBarMes(QWidget *parent)
     , form(new Ui::QMyProgressBarMes)
 {
     form->setupUi(this);
-    if (parent) {
+    if (parent)
         setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-        // Sees the other windows come up.
-        qApp->installEventFilter(this);
-    } else {
+    else
         setWindowFlags(Qt::WindowStaysOnTopHint);
-    }
     hide();
 }
 
@@ -110,8 +107,17 @@ void QMyProgressBarMes::on_btnClose_clicked()
 void QMyProgressBarMes::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (parentWidget())
+    if (parentWidget()) {
         keepClear();
+        // Sees the other windows come up while it is shown.
+        qApp->installEventFilter(this);
+    }
+}
+
+void QMyProgressBarMes::hideEvent(QHideEvent *event)
+{
+    qApp->removeEventFilter(this);
+    QDialog::hideEvent(event);
 }
 
 bool QMyProgressBarMes::eventFilter(QObject *watched, QEvent *event)
