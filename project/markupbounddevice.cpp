@@ -12,7 +12,7 @@
 namespace {
 
 // Bytes read from the source at a time; more while a piece of markup waits for its end.
-constexpr int Piece = 1 << 18;
+constexpr int ReadSize = 1 << 18;
 
 int indexOf(const QByteArray &bytes, char c, int from)
 {
@@ -23,17 +23,6 @@ int indexOf(const QByteArray &bytes, char c, int from)
     return found ? int(static_cast<const char *>(found) - bytes.constData()) : size;
 }
 
-// The last c in [from, to); -1 if none. Markup is dense, so the search is short.
-int lastIndexOf(const QByteArray &bytes, char c, int from, int to)
-{
-    const char *data = bytes.constData();
-    for (int i = to - 1; i >= from; --i) {
-        if (data[i] == c)
-            return i;
-    }
-    return -1;
-}
-
 bool isXmlSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
@@ -41,8 +30,9 @@ bool isXmlSpace(char c)
 
 // Where the bytes from `from` on stop being UTF-8: the first byte of a sequence that is
 // none (an overlong form, a surrogate and a number beyond Unicode included), or of one the
-// bytes end inside of, which sets *cut. The size when every byte is in place.
-int utf8End(const QByteArray &bytes, int from, bool *cut)
+// bytes end inside of, which sets *cut. The size when every byte is in place. A character
+// beyond the first plane sets *beyond.
+int utf8End(const QByteArray &bytes, int from, bool *cut, bool *beyond)
 {
     const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
     const int size = bytes.size();
@@ -92,6 +82,8 @@ int utf8End(const QByteArray &bytes, int from, bool *cut)
         }
         if (value < least || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
             return i;
+        if (following == 3)
+            *beyond = true;
         i += following + 1;
     }
     return size;
@@ -119,9 +111,11 @@ QList<QRegularExpressionMatch> xmlEncodings(const QByteArray &pi, QString *text)
 
 } // namespace
 
-MarkupBoundDevice::MarkupBoundDevice(QIODevice *source, int maxAttributes, qint64 maxBytes)
+MarkupBoundDevice::MarkupBoundDevice(QIODevice *source, int maxAttributes, int maxPieceLength,
+                                     qint64 maxBytes)
     : m_source(source)
     , m_maxAttributes(maxAttributes)
+    , m_maxPiece(maxPieceLength)
     , m_maxBytes(maxBytes)
 { }
 
@@ -210,11 +204,13 @@ QString MarkupBoundDevice::decodeWide(const char *bytes, int size)
             text += QChar(m_high);
             text += QChar(char16_t(value));
             m_high = 0;
+            m_beyondFirstPlane = true;
         } else if (unit == 2 && QChar::isHighSurrogate(value)) {
             m_high = char16_t(value);
         } else if (QChar::isSurrogate(value) || value > 0x10FFFF) {
             m_badEncoding = true;
         } else if (QChar::requiresSurrogates(value)) {
+            m_beyondFirstPlane = true;
             text += QChar(QChar::highSurrogate(value));
             text += QChar(QChar::lowSurrogate(value));
         } else {
@@ -263,7 +259,7 @@ void MarkupBoundDevice::transcode(int from)
 void MarkupBoundDevice::validate(int from)
 {
     bool cut = false;
-    const int end = utf8End(m_buffer, from, &cut);
+    const int end = utf8End(m_buffer, from, &cut, &m_beyondFirstPlane);
     if (end == m_buffer.size())
         return;
     if (cut && !m_sourceEnded) {
@@ -285,8 +281,9 @@ bool MarkupBoundDevice::settleDeclaration()
         || !isXmlSpace(m_buffer.at(at + start.size())))
         return true;
     const int end = m_buffer.indexOf("?>", at);
+    // One too long for a piece is refused as one by the check.
     if (end < 0)
-        return m_sourceEnded;
+        return m_sourceEnded || tooLong(at, m_buffer.size());
     QString declaration;
     const auto encodings = xmlEncodings(m_buffer.mid(at, end + 2 - at), &declaration);
     // Any other encoding is refused where the check meets the declaration.
@@ -335,16 +332,13 @@ qint64 MarkupBoundDevice::readData(char *data, qint64 maxSize)
 
 void MarkupBoundDevice::fill()
 {
-    // What the reader has had and the check no longer needs goes; the byte before the
-    // unchecked ones stays, since "<" and "!" may arrive apart.
-    int keep = qMin(m_handed, m_checked - 1);
-    if (!m_cleared && m_markup >= 0)
-        keep = qMin(keep, m_markup);
+    // What the reader has had goes, but for its last byte (see endsInCarriageReturn); the
+    // piece that waits for its end stays.
+    const int keep = qMin(m_handed, m_checked) - 1;
     if (keep > 0 && keep >= m_buffer.size() / 2) {
         m_buffer.remove(0, keep);
         m_handed -= keep;
         m_checked -= keep;
-        m_markup = m_markup >= keep ? m_markup - keep : -1;
     }
 
     // A character the last piece cut goes ahead of the bytes that complete it.
@@ -352,15 +346,22 @@ void MarkupBoundDevice::fill()
     m_buffer += m_cut;
     m_cut.clear();
     const int old = m_buffer.size();
-    // Markup that waits for its end is read on in doubling pieces, so that it is looked
-    // at only a few times however long it is.
-    const qint64 want = qMin<qint64>(qMax(Piece, old - m_checked), INT_MAX - old);
+    // A piece that waits for its end is read on in doubling reads, so that it is looked at
+    // only a few times however long it is, but never far beyond the bytes that show it too
+    // long: four a character at most.
+    const qint64 waiting = old - m_checked;
+    const qint64 decisive = 4 * qint64(m_maxPiece) + 4 - waiting;
+    const qint64 want =
+        qMin<qint64>(qMax<qint64>(ReadSize, qMin(waiting, decisive)), INT_MAX - qint64(old));
     if (want <= 0) {
         m_tooLarge = true;
         m_stopped = true;
         return;
     }
-    m_buffer.resize(old + int(want));
+    // Exactly the room needed: a growing array would round it up to a power of two.
+    if (m_buffer.capacity() < old + want)
+        m_buffer.reserve(int(old + want));
+    m_buffer.resize(int(old + want));
     const qint64 got = m_source->read(m_buffer.data() + old, want);
     m_buffer.resize(old + int(qMax<qint64>(got, 0)));
     if (got < 0) {
@@ -387,77 +388,86 @@ void MarkupBoundDevice::fill()
     check();
 }
 
-int MarkupBoundDevice::nextDeclaration(int from) const
+bool MarkupBoundDevice::tooLong(int from, int to) const
 {
-    const char *data = m_buffer.constData();
-    const int size = m_buffer.size();
-    int bang = indexOf(m_buffer, '!', from);
-    int question = indexOf(m_buffer, '?', from);
-    for (;;) {
-        const int at = qMin(bang, question);
-        if (at >= size || (at > 0 && data[at - 1] == '<'))
-            return at;
-        if (at == bang)
-            bang = indexOf(m_buffer, '!', at + 1);
-        else
-            question = indexOf(m_buffer, '?', at + 1);
-    }
+    // A character takes at least one byte; counting is needed only past the bound.
+    if (to - from <= m_maxPiece)
+        return false;
+    const auto *data = reinterpret_cast<const uchar *>(m_buffer.constData());
+    qint64 characters = 0;
+    for (int i = from; i < to; ++i)
+        characters += (data[i] & 0xC0) != 0x80;
+    return characters > m_maxPiece;
 }
 
-// Goes through the unchecked bytes from one "=", "<!" or "<?" to the next. Only a start
-// tag with an "=" for each attribute can have too many, and all of them stand between its
-// "<" and the next one; markup whose end has not arrived yet waits for more bytes.
+int MarkupBoundDevice::refuse(Piece piece, int at)
+{
+    m_refusedPiece = piece;
+    m_stopped = true;
+    return at;
+}
+
+// Goes through the unchecked bytes piece by piece. Text runs up to the next "<"; a
+// comment, CDATA section, processing instruction or declaration up to its end, holding no
+// markup; a tag up to its end, which is found only when the tag and the text after it are
+// long or may carry too many attributes: only a start tag with an "=" for each attribute
+// can have too many. A piece whose end has not arrived yet waits for more bytes.
 void MarkupBoundDevice::check()
 {
     const int size = m_buffer.size();
     const bool final = m_sourceEnded;
+    const char *data = m_buffer.constData();
     int i = m_checked;
-    int equals = indexOf(m_buffer, '=', i);
-    int declaration = nextDeclaration(i);
-    for (;;) {
-        const int event = qMin(equals, declaration);
-        const int lt = lastIndexOf(m_buffer, '<', i, event);
-        if (lt >= 0) {
-            m_markup = lt;
-            m_equals = 0;
-            m_cleared = false;
-        }
-        if (event >= size) {
-            i = size;
-            if (final || m_cleared || m_markup < 0)
+    // The next "=" at or after the one last passed; searched for only when passed.
+    int equals = -1;
+    while (i < size && !m_stopped) {
+        if (data[i] != '<') {
+            const int end = indexOf(m_buffer, '<', i);
+            if (tooLong(i, end)) {
+                refuse(Piece::Text, i);
                 break;
-            // The reader gets no part of a start tag that may yet show too many
-            // attributes: it would report the refusal on a later line.
-            const ProjectMarkupScanner::Token t = ProjectMarkupScanner(m_buffer, m_markup).next();
-            if (t.truncated)
-                i = m_markup;
-            else
-                m_cleared = true;
+            }
+            // The text may go on.
+            if (end == size && !final)
+                break;
+            i = end;
+            continue;
+        }
+        if (i + 1 >= size) {
+            if (final)
+                i = size;
             break;
         }
-        if (event == declaration) {
-            if (m_buffer.at(event) == '!') {
-                const QByteArray doctype = QByteArrayLiteral("DOCTYPE");
-                const QByteArray name = m_buffer.mid(event + 1, doctype.size());
-                if (name == doctype) {
+        const char second = data[i + 1];
+        if (second == '!' || second == '?') {
+            Piece piece = Piece::ProcessingInstruction;
+            if (second == '!') {
+                static const QByteArray doctype = QByteArrayLiteral("<!DOCTYPE");
+                static const QByteArray comment = QByteArrayLiteral("<!--");
+                static const QByteArray cdata = QByteArrayLiteral("<![CDATA[");
+                const auto at = [this, i](const QByteArray &start) {
+                    return m_buffer.size() - i >= start.size()
+                        && std::memcmp(m_buffer.constData() + i, start.constData(),
+                                       size_t(start.size()))
+                        == 0;
+                };
+                if (at(doctype)) {
                     m_refusedDocumentType = true;
                     m_stopped = true;
-                    i = event - 1;
                     break;
                 }
-                if (!final && doctype.startsWith(name)) {
-                    i = event - 1;
-                    break;
-                }
+                piece = at(comment) ? Piece::Comment
+                    : at(cdata)     ? Piece::CDataSection
+                                    : Piece::Markup;
             }
-            // A comment, CDATA section, processing instruction or document type: what it
-            // holds is no markup.
-            const ProjectMarkupScanner::Token t = ProjectMarkupScanner(m_buffer, event - 1).next();
-            if (t.truncated && !final) {
-                i = event - 1;
+            const ProjectMarkupScanner::Token t = ProjectMarkupScanner(m_buffer, i).next();
+            if (tooLong(i, t.end)) {
+                refuse(piece, i);
                 break;
             }
-            if (m_buffer.at(event) == '?' && t.kind == ProjectMarkupScanner::Other) {
+            if (t.truncated && !final)
+                break;
+            if (second == '?' && t.kind == ProjectMarkupScanner::Other) {
                 QString text;
                 for (const auto &encoding :
                      xmlEncodings(m_buffer.mid(t.begin, t.end - t.begin), &text)) {
@@ -468,37 +478,43 @@ void MarkupBoundDevice::check()
                         break;
                     }
                 }
-                if (m_stopped) {
-                    i = event - 1;
+                if (m_stopped)
                     break;
-                }
             }
-            m_markup = event - 1;
-            m_cleared = true;
-            i = qMax(t.end, event + 1);
-            if (equals < i)
-                equals = indexOf(m_buffer, '=', i);
-            declaration = nextDeclaration(i);
+            i = qMax(t.end, i + 1);
             continue;
         }
-        i = event + 1;
-        equals = indexOf(m_buffer, '=', i);
-        if (m_cleared || m_markup < 0 || ++m_equals <= m_maxAttributes)
+
+        // A tag and the text after it, up to the next "<".
+        const int next = indexOf(m_buffer, '<', i + 1);
+        if (equals < i)
+            equals = indexOf(m_buffer, '=', i);
+        int attributes = 0;
+        while (equals < next && attributes <= m_maxAttributes) {
+            ++attributes;
+            equals = indexOf(m_buffer, '=', equals + 1);
+        }
+        if ((next < size || final) && attributes <= m_maxAttributes && next - i <= m_maxPiece) {
+            i = next;
             continue;
-        const ProjectMarkupScanner::Token t = ProjectMarkupScanner(m_buffer, m_markup).next();
-        if (t.truncated && !final) {
-            i = m_markup;
+        }
+        const ProjectMarkupScanner::Token t = ProjectMarkupScanner(m_buffer, i).next();
+        if (tooLong(i, t.end)) {
+            refuse(Piece::Tag, i);
             break;
         }
-        const bool tag =
+        if (t.truncated && !final)
+            break;
+        const bool start =
             t.kind == ProjectMarkupScanner::StartTag || t.kind == ProjectMarkupScanner::EmptyTag;
-        if (tag && t.attributes > m_maxAttributes) {
+        if (start && t.attributes > m_maxAttributes) {
             m_refusedAttributes = t.attributes;
             m_stopped = true;
-            i = m_markup;
             break;
         }
-        m_cleared = true;
+        // The text after the tag is a piece of its own. What is no tag is left to the
+        // reader to refuse, and the check goes on at the next "<".
+        i = qMax(i + 1, t.kind == ProjectMarkupScanner::Malformed ? qMin(t.end, next) : t.end);
     }
     m_checked = i;
 }

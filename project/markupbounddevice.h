@@ -6,19 +6,26 @@
 
 // Hands the bytes of an XML file on to an XML reader as they are read, and stops before a
 // start tag that carries more attributes than the file's format ever gives an element:
-// the reader's own check of such a tag costs the square of their number. The check looks
-// only at the rare bytes "=", "!" and "?" and at where tags begin, so that it costs far
-// less than the reader's pass over the same bytes. It also stops after more bytes than a
-// file may have. A file in UTF-16 or UTF-32, whose markup is no plain bytes, is handed on
-// in UTF-8 behind a UTF-8 byte-order mark, so that the same check holds for it; so is a
-// file in UTF-8 whatever Unicode encoding its declaration names. The check holds only for
-// bytes the reader takes as UTF-8, so it stops before an XML declaration naming any other
-// encoding, before a document type (whose attribute defaults never show in the bytes) and
-// before bytes that are no UTF-8, or no UTF-16 or UTF-32 in a wide file.
+// the reader's own check of such a tag costs the square of their number. It also stops
+// before a piece longer than a file's format ever has (a tag, comment, processing
+// instruction, CDATA section, or the text between two of them): the reader holds a piece
+// whole, two bytes a character. A piece goes to the reader only once it is known to be
+// whole and within the bounds, so that a refusal is named by the line the piece begins
+// on. The check looks at where markup begins and at the rare bytes "=" in it, so that it
+// costs far less than the reader's pass over the same bytes. It also stops after more
+// bytes than a file may have. A file in UTF-16 or UTF-32, whose markup is no plain bytes,
+// is handed on in UTF-8 behind a UTF-8 byte-order mark, so that the same check holds for
+// it; so is a file in UTF-8 whatever Unicode encoding its declaration names. The check
+// holds only for bytes the reader takes as UTF-8, so it stops before an XML declaration
+// naming any other encoding, before a document type (whose attribute defaults never show
+// in the bytes) and before bytes that are no UTF-8, or no UTF-16 or UTF-32 in a wide file.
 class MarkupBoundDevice : public QIODevice
 {
 public:
-    MarkupBoundDevice(QIODevice *source, int maxAttributes, qint64 maxBytes);
+    MarkupBoundDevice(QIODevice *source, int maxAttributes, int maxPieceLength, qint64 maxBytes);
+
+    // The kinds of piece a file is made of, as far as a refusal names them.
+    enum class Piece { None, Text, Tag, Comment, ProcessingInstruction, CDataSection, Markup };
 
     // How wide the code units of a file that begins with these bytes are when its markup is
     // not ASCII bytes: 2 for UTF-16, 4 for UTF-32, told by a byte-order mark or by how "<"
@@ -43,12 +50,17 @@ public:
     int refusedAttributes() const { return m_refusedAttributes; }
     bool tooLarge() const { return m_tooLarge; }
     bool sourceFailed() const { return m_sourceFailed; }
+    // Or a piece of more characters than allowed (None for none).
+    Piece refusedPiece() const { return m_refusedPiece; }
     // Or a document type, an encoding that is not Unicode (its name), or bytes that the
     // file's encoding cannot have, which is named ("UTF-8", "UTF-16", "UTF-32").
     bool refusedDocumentType() const { return m_refusedDocumentType; }
     bool refusedEncoding(QString *name) const;
     bool badEncoding() const { return m_badEncoding; }
     QString encodingName() const;
+    // Whether a character read so far lies beyond the first plane: the reader, which counts
+    // in UTF-16 code units, counts it as two.
+    bool beyondFirstPlane() const { return m_beyondFirstPlane; }
     // Whether the last byte handed on is a carriage return: a reader counts the line it
     // ends only when it sees the byte after it.
     bool endsInCarriageReturn() const { return m_handed > 0 && m_buffer.at(m_handed - 1) == '\r'; }
@@ -69,27 +81,28 @@ private:
     // names becomes UTF-8, which is what the reader is handed.
     bool settleDeclaration();
     void check();
-    // Index of the next "!" or "?" that follows a "<" at or after `from`; the size if none.
-    int nextDeclaration(int from) const;
+    // Whether the bytes [from, to) hold more characters than a piece may have.
+    bool tooLong(int from, int to) const;
+    // Stops the bytes before the piece at `at`, for being too long.
+    int refuse(Piece piece, int at);
 
     QIODevice *m_source;
     const int m_maxAttributes;
+    const int m_maxPiece;
     const qint64 m_maxBytes;
     qint64 m_total = 0;
-    // Bytes before m_handed went to the reader, bytes before m_checked may go.
+    // Bytes before m_handed went to the reader, bytes before m_checked may go; m_checked
+    // is where a piece begins, the one that waits for its end.
     QByteArray m_buffer;
     int m_handed = 0;
     int m_checked = 0;
-    // The "<" that begins the markup the check is in, the "=" seen since, and whether
-    // that markup is known to be no start tag with too many attributes.
-    int m_markup = -1;
-    int m_equals = 0;
-    bool m_cleared = true;
     bool m_sourceEnded = false;
     bool m_stopped = false;
     int m_refusedAttributes = 0;
     bool m_tooLarge = false;
     bool m_sourceFailed = false;
+    Piece m_refusedPiece = Piece::None;
+    bool m_beyondFirstPlane = false;
     bool m_refusedDocumentType = false;
     bool m_encodingRefused = false;
     QString m_refusedEncoding;

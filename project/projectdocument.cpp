@@ -9,6 +9,7 @@
 #include <QTextDecoder>
 #include <QXmlStreamReader>
 
+#include <functional>
 #include <limits>
 #include <memory>
 #include <string>
@@ -100,32 +101,60 @@ bool badNameCharacter(const QStringRef &name, char32_t *bad)
     return false;
 }
 
-// The characters of what the reader was handed before a character offset, at most count of
-// them. The file is read again from the start through the same check, so that a wide file
-// is counted in the UTF-8 the reader had.
-QString charactersBefore(QIODevice *source, qint64 offset, int count)
+// Goes through the text the reader was handed, up to the code unit `end`, in pieces, each
+// with the offset of its first code unit. The file is read again from the start through
+// the same check, so that a wide file is counted in the UTF-8 the reader had.
+void handedText(QIODevice *source, qint64 end,
+                const std::function<void(const QString &, qint64)> &take)
 {
-    if (offset <= 0 || !source->seek(0))
-        return QString();
+    if (end <= 0 || !source->seek(0))
+        return;
     MarkupBoundDevice device(source, std::numeric_limits<int>::max(),
-                             std::numeric_limits<qint64>::max());
+                             ProjectDocument::MaxPieceLength, std::numeric_limits<qint64>::max());
     device.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     std::unique_ptr<QTextDecoder> decoder(QTextCodec::codecForName("UTF-8")->makeDecoder());
-    const qint64 first = qMax<qint64>(0, offset - count);
-    QString found;
     qint64 decoded = 0;
-    while (decoded < offset) {
+    while (decoded < end) {
         const QByteArray piece = device.read(1 << 16);
         if (piece.isEmpty())
             break;
         const QString text = decoder->toUnicode(piece);
-        const qint64 from = qMax(first, decoded);
-        const qint64 to = qMin(offset, decoded + text.size());
-        if (from < to)
-            found += text.midRef(int(from - decoded), int(to - from));
+        take(text, decoded);
         decoded += text.size();
     }
+}
+
+// The characters of what the reader was handed before a character offset, at most count of
+// them.
+QString charactersBefore(QIODevice *source, qint64 offset, int count)
+{
+    const qint64 first = qMax<qint64>(0, offset - count);
+    QString found;
+    handedText(source, offset, [&](const QString &text, qint64 at) {
+        const qint64 from = qMax(first, at);
+        const qint64 to = qMin(offset, at + text.size());
+        if (from < to)
+            found += text.midRef(int(from - at), int(to - from));
+    });
     return found;
+}
+
+// The reader's column, which it counts in code units from 0, in characters: one beyond the
+// first plane takes two units. Counted only when the file has such a character at all.
+qint64 characterColumn(const QXmlStreamReader &reader, QIODevice *source, bool beyondFirstPlane)
+{
+    const qint64 units = reader.columnNumber();
+    if (!beyondFirstPlane || units <= 0)
+        return units;
+    const qint64 end = reader.characterOffset();
+    const qint64 lineStart = end - units;
+    qint64 pairs = 0;
+    handedText(source, end, [&](const QString &text, qint64 at) {
+        const qint64 to = qMin(end, at + text.size());
+        for (qint64 i = qMax(lineStart, at); i < to; ++i)
+            pairs += text.at(int(i - at)).isLowSurrogate();
+    });
+    return units - pairs;
 }
 
 // A text with the characters that show as nothing named by their numbers.
@@ -173,6 +202,25 @@ QString readerError(const QXmlStreamReader &reader, QIODevice *device)
     return shown(message);
 }
 
+// What a refused piece is called in messages.
+QString pieceName(MarkupBoundDevice::Piece piece)
+{
+    switch (piece) {
+    case MarkupBoundDevice::Piece::Text:
+        return ProjectDocument::tr("文本");
+    case MarkupBoundDevice::Piece::Tag:
+        return ProjectDocument::tr("标签");
+    case MarkupBoundDevice::Piece::Comment:
+        return ProjectDocument::tr("注释");
+    case MarkupBoundDevice::Piece::ProcessingInstruction:
+        return ProjectDocument::tr("处理指令");
+    case MarkupBoundDevice::Piece::CDataSection:
+        return ProjectDocument::tr("CDATA段");
+    default:
+        return ProjectDocument::tr("标记");
+    }
+}
+
 } // namespace
 
 void ProjectDocument::Handler::startElement(int, const QStringRef &, const QXmlStreamReader &) { }
@@ -201,7 +249,7 @@ bool ProjectDocument::read(QIODevice *source, Handler &handler, qint64 maxBytes)
     m_deviceFailed = false;
     // The bytes go through a check of their own first: the reader's duplicate-attribute
     // check grows with the square of an element's attributes.
-    MarkupBoundDevice device(source, MaxAttributes, maxBytes);
+    MarkupBoundDevice device(source, MaxAttributes, MaxPieceLength, maxBytes);
     device.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     QXmlStreamReader reader(&device);
     reader.setNamespaceProcessing(false);
@@ -310,7 +358,7 @@ bool ProjectDocument::read(QIODevice *source, Handler &handler, qint64 maxBytes)
     // Where the check stopped the bytes.
     const bool lineEnded = device.endsInCarriageReturn();
     const qint64 stopLine = reader.lineNumber() + (lineEnded ? 1 : 0);
-    const qint64 stopColumn = lineEnded ? 1 : reader.columnNumber() + 1;
+    const auto column = [&] { return characterColumn(reader, source, device.beyondFirstPlane()); };
     if (device.refusedAttributes() > 0 && stopped)
         return fail(tr("第%1行的元素有%2个属性，项目文件的元素最多有%3个属性。")
                         .arg(stopLine)
@@ -329,12 +377,17 @@ bool ProjectDocument::read(QIODevice *source, Handler &handler, qint64 maxBytes)
     if (device.badEncoding() && stopped)
         return fail(tr("第%1行第%2列：这里的内容不是有效的%3编码。")
                         .arg(stopLine)
-                        .arg(stopColumn)
+                        .arg(lineEnded ? 1 : column() + 1)
                         .arg(device.encodingName()));
+    if (device.refusedPiece() != MarkupBoundDevice::Piece::None && stopped)
+        return fail(tr("第%1行的%2超过%3个字符，项目文件中的一段标记或文本最多有%3个字符。")
+                        .arg(QString::number(stopLine), pieceName(device.refusedPiece()),
+                             QString::number(MaxPieceLength)));
     if (!reader.hasError())
         return true;
+    // An empty file ends before its first column.
     return fail(tr("第%1行第%2列：%3")
                     .arg(reader.lineNumber())
-                    .arg(reader.columnNumber())
+                    .arg(qMax<qint64>(1, column()))
                     .arg(readerError(reader, source)));
 }

@@ -1,6 +1,8 @@
 #ifndef PROJECTDOCUMENT_H
 #define PROJECTDOCUMENT_H
 
+#include "designglobals.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringRef>
@@ -12,8 +14,8 @@ class QXmlStreamReader;
 // come: names compared exactly as written (no namespace processing), the character data
 // of the elements that keep text, and their attributes. The read refuses, with a message,
 // what the format never holds and what would cost far more than the file's size: deep
-// nesting, many attributes on one element, texts longer than the window makes, too many
-// widgets on a page.
+// nesting, many attributes on one element, pieces of markup or text longer than any a
+// design writes, texts longer than the window makes, too many widgets on a page.
 class ProjectDocument
 {
     Q_DECLARE_TR_FUNCTIONS(ProjectDocument)
@@ -22,6 +24,10 @@ public:
     // The format nests five levels deep and gives an element at most one attribute.
     static constexpr int MaxDepth = 16;
     static constexpr int MaxAttributes = 8;
+    // The longest piece of a file: a tag, comment, processing instruction or CDATA section,
+    // or the text between two of them. The longest text (MaxTextLength characters) takes
+    // five times as many when every character of it is escaped ("&amp;").
+    static constexpr int MaxPieceLength = 5 * MaxTextLength;
 
     // What a reader takes from the file, in document order. The root has depth 0.
     class Handler

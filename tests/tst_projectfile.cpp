@@ -4,8 +4,11 @@
 #include "designglobals.h"
 #include "drawgeometry.h"
 #include "filesizelimit.h"
+#include "generatedstream.h"
 #include "hostilefixtures.h"
+#include "markupbounddevice.h"
 #include "pagetreetext.h"
+#include "projectdocument.h"
 #include "projectfile.h"
 #include "projecttesttarget.h"
 #include "projectxmlwriter.h"
@@ -18,6 +21,8 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+
+#include <functional>
 
 namespace {
 
@@ -389,6 +394,12 @@ private slots:
     void wideFilesReadAsTheirUtf8();
     void markupIsCheckedWhereverTheReadingPiecesEnd_data();
     void markupIsCheckedWhereverTheReadingPiecesEnd();
+    void piecesAreBoundedWhateverSizeTheReadsCome_data();
+    void piecesAreBoundedWhateverSizeTheReadsCome();
+    void hugeStreamsAreRefusedEarly_data();
+    void hugeStreamsAreRefusedEarly();
+    void columnsCountCharacters_data();
+    void columnsCountCharacters();
     void filesUpToTheBoundsLoad();
     void largeValuesLoad();
     void onlyRegularFilesOfBoundedSizeAreRead();
@@ -1680,6 +1691,35 @@ void tst_ProjectFile::hostileFilesAreRefused_data()
     QTest::newRow("a number beyond Unicode on line 122, UTF-32LE")
         << inEncodingWithUnit(pageNameOnLine(122, "\xee\x80\x80"), "UTF-32LE", 0x110000)
         << encoded.arg(122).arg(pageNameColumn).arg("UTF-32");
+
+    // A piece the reader would hold whole, longer than any a design writes, is refused
+    // before the reader holds it, by the line it begins on.
+    constexpr int Max = ProjectDocument::MaxPieceLength;
+    const QString piece =
+        ProjectDocument::tr("第%1行的%2超过%3个字符，项目文件中的一段标记或文本最多有%3个字符。");
+    const auto tooLong = [&piece](int line, const char *name) {
+        return piece.arg(QString::number(line), ProjectDocument::tr(name), QString::number(Max));
+    };
+    QTest::newRow("a comment one character too long")
+        << project("<!--" + QByteArray(Max - 6, 'x') + "-->") << tooLong(4, "注释");
+    QTest::newRow("a processing instruction one character too long")
+        << project("<?p " + QByteArray(Max - 5, 'x') + "?>") << tooLong(4, "处理指令");
+    QTest::newRow("a CDATA section one character too long")
+        << project("<![CDATA[" + QByteArray(Max - 11, 'x') + "]]>") << tooLong(4, "CDATA段");
+    QTest::newRow("a tag one character too long")
+        << project("<a b=\"" + QByteArray(Max - 8, 'x') + "\"/>") << tooLong(4, "标签");
+    QTest::newRow("a declaration one character too long")
+        << project("<!ELEMENT " + QByteArray(Max - 10, 'x') + ">") << tooLong(4, "标记");
+    QTest::newRow("text between two tags one character too long")
+        << project("<a/>\n" + QByteArray(Max, ' ') + "<b/>") << tooLong(4, "文本");
+    QTest::newRow("a comment on a line after a carriage return")
+        << project("<a/>\r<!--" + QByteArray(Max, 'x') + "-->") << tooLong(5, "注释");
+    QTest::newRow("a declaration without its end") << QByteArray("<?xml version=\"1.0\" ")
+            + QByteArray(Max, ' ') + "<ui/>" << tooLong(1, "处理指令");
+    // Characters are counted, not bytes.
+    QTest::newRow("a comment of Chinese one character too long, UTF-16") << inEncoding(
+        project("<!--" + QByteArray("\xe4\xb8\xad").repeated(Max - 6) + "-->"), "UTF-16LE")
+                                                                         << tooLong(4, "注释");
 }
 
 // Refused before any work that grows with the damage, with a message that says why; the
@@ -1868,6 +1908,221 @@ void tst_ProjectFile::markupIsCheckedWhereverTheReadingPiecesEnd()
     }
 }
 
+namespace {
+
+// A buffer that hands out at most a few bytes a read, as a slow source would.
+class TrickleBuffer : public QBuffer
+{
+public:
+    TrickleBuffer(const QByteArray &bytes, qint64 most)
+        : m_most(most)
+    {
+        setData(bytes);
+        open(QIODevice::ReadOnly);
+    }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        return QBuffer::readData(data, qMin(maxSize, m_most));
+    }
+
+private:
+    const qint64 m_most;
+};
+
+// What the check hands the reader of these bytes, read so many at a time, and why it
+// stopped: "", "attributes", "document type" or the kind of piece too long.
+QPair<QByteArray, QString> checked(const QByteArray &bytes, qint64 most, int maxPiece)
+{
+    TrickleBuffer source(bytes, most);
+    MarkupBoundDevice device(&source, 2, maxPiece, std::numeric_limits<qint64>::max());
+    device.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    QByteArray handed;
+    for (QByteArray piece = device.read(7); !piece.isEmpty(); piece = device.read(7))
+        handed += piece;
+    QString why;
+    if (device.refusedAttributes())
+        why = QStringLiteral("attributes");
+    else if (device.refusedDocumentType())
+        why = QStringLiteral("document type");
+    else if (device.refusedPiece() != MarkupBoundDevice::Piece::None)
+        why = QStringLiteral("piece %1").arg(int(device.refusedPiece()));
+    return {handed, why};
+}
+
+} // namespace
+
+void tst_ProjectFile::piecesAreBoundedWhateverSizeTheReadsCome_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("handed");
+    QTest::addColumn<int>("piece");
+    // Pieces of at most 20 characters, start tags of at most 2 attributes.
+    const auto x = [](int n) { return QByteArray(n, 'x'); };
+    using P = MarkupBoundDevice::Piece;
+    const auto row = [](const char *name, const QByteArray &bytes, int handedUpTo, P piece) {
+        QTest::newRow(name) << bytes << bytes.left(handedUpTo < 0 ? bytes.size() : handedUpTo)
+                            << int(piece);
+    };
+    row("text as long as a piece", "<r>" + x(20) + "</r>", -1, P::None);
+    row("text too long", "<r>" + x(21) + "</r>", 3, P::Text);
+    row("text too long before the root", " " + x(20) + "<r/>", 0, P::Text);
+    row("text too long after the root", "<r/>" + x(21), 4, P::Text);
+    row("characters, not bytes", "<r>" + QByteArray("\xe4\xb8\xad").repeated(20) + "</r>", -1,
+        P::None);
+    row("characters too many", "<r>" + QByteArray("\xf0\x9f\x98\x80").repeated(21) + "</r>", 3,
+        P::Text);
+    row("a comment as long as a piece", "<r><!--" + x(13) + "--></r>", -1, P::None);
+    row("a comment too long", "<r><!--" + x(14) + "--></r>", 3, P::Comment);
+    row("a comment too long without its end", "<r><!--" + x(30), 3, P::Comment);
+    row("markup in a comment", "<r><!--<a><!--<?--></r>", -1, P::None);
+    row("a processing instruction too long", "<r><?p " + x(15) + "?></r>", 3,
+        P::ProcessingInstruction);
+    row("a CDATA section too long", "<r><![CDATA[" + x(9) + "]]></r>", 3, P::CDataSection);
+    row("a declaration too long", "<r><!ELEMENT " + x(10) + "></r>", 3, P::Markup);
+    row("a tag too long", "<r><a b=\"" + x(12) + "\"/></r>", 3, P::Tag);
+    row("an end tag too long", "<r></" + x(19) + "></r>", 3, P::Tag);
+    row("a tag and its text, each short enough",
+        "<r><a b=\"" + x(10) + ">>\">" + x(20) + "</a></r>", -1, P::None);
+    row("a tag, then text too long", "<r><a b=\"1\">" + x(21) + "</a></r>", 12, P::Text);
+    row("too many attributes", "<r><a b=\"\" c=\"\" d=\"\"/></r>", 3, P::None);
+    row("equals signs in text", "<r><a>=====</a></r>", -1, P::None);
+    row("a document type", "<!DOCTYPE r><r/>", 0, P::None);
+    row("a comment too long after a broken tag", "<r><a b=c><!--" + x(20) + "--></r>", 10,
+        P::Comment);
+    row("many small pieces", "<r>" + QByteArray("<!--c-->t<?p?><a/>").repeated(20) + "</r>", -1,
+        P::None);
+}
+
+// However few bytes each read of the file brings, the check hands on the same bytes and
+// refuses the same piece: one cut by the end of a read is judged whole.
+void tst_ProjectFile::piecesAreBoundedWhateverSizeTheReadsCome()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, handed);
+    QFETCH(int, piece);
+    const auto whole = checked(bytes, bytes.size() + 1, 20);
+    QCOMPARE(whole.first, handed);
+    if (piece != int(MarkupBoundDevice::Piece::None))
+        QCOMPARE(whole.second, QStringLiteral("piece %1").arg(piece));
+    for (const qint64 most : {1, 2, 3, 5, 7, 11, 64})
+        QCOMPARE(checked(bytes, most, 20), whole);
+}
+
+void tst_ProjectFile::hugeStreamsAreRefusedEarly_data()
+{
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<QByteArray>("unit");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QString>("cause");
+    using HostileFixtures::inEncoding;
+    const auto tooLong = [](int line, const char *name) {
+        return ProjectDocument::tr(
+                   "第%1行的%2超过%3个字符，项目文件中的一段标记或文本最多有%3个字符。")
+            .arg(QString::number(line), ProjectDocument::tr(name),
+                 QString::number(ProjectDocument::MaxPieceLength));
+    };
+    const auto utf16 = [](const QByteArray &utf8) { return inEncoding(utf8, "UTF-16LE", false); };
+    const QByteArray head = HostileFixtures::declaration() + "<ui>";
+    // Once a reader that ended the program: its comment outgrew the reader's buffer.
+    QTest::newRow("760 MB of one comment in UTF-16")
+        << inEncoding(head + "<!--", "UTF-16LE") << utf16("\xe4\xb8\xad") << qint64(760000000)
+        << tooLong(2, "注释");
+    QTest::newRow("1 GB of one text")
+        << head + "\n"
+        << QByteArray("a") << ProjectFile::MaxFileSize << tooLong(2, "文本");
+    QTest::newRow("1 GB of entity references")
+        << head + "<a>" << QByteArray("&amp;") << ProjectFile::MaxFileSize << tooLong(2, "文本");
+    QTest::newRow("1 GB of one tag")
+        << head + "\n<a b=\"" << QByteArray("x") << ProjectFile::MaxFileSize << tooLong(3, "标签");
+    QTest::newRow("a CDATA section of line breaks")
+        << head + "<![CDATA[" << QByteArray("\n") << ProjectFile::MaxFileSize
+        << tooLong(2, "CDATA段");
+    QTest::newRow("a declaration without its end")
+        << QByteArray("<?xml version=\"1.0\"") << QByteArray(" ") << ProjectFile::MaxFileSize
+        << tooLong(1, "处理指令");
+    QTest::newRow("a comment of emoji in UTF-32")
+        << inEncoding("<ui><!--", "UTF-32LE") << inEncoding("\xf0\x9f\x98\x80", "UTF-32LE", false)
+        << ProjectFile::MaxFileSize << tooLong(1, "注释");
+}
+
+// A file as large as may be read, shaped so that a reader would hold one piece of it
+// whole, is refused once the piece passes its bound: it is read no further than that, so
+// that neither the time nor the memory grows with the file.
+void tst_ProjectFile::hugeStreamsAreRefusedEarly()
+{
+    QFETCH(QByteArray, head);
+    QFETCH(QByteArray, unit);
+    QFETCH(qint64, size);
+    QFETCH(QString, cause);
+    GeneratedStream stream(head, unit, size);
+    ProjectDocument document;
+    ProjectDocument::Handler nothing;
+    QVERIFY(!document.read(&stream, nothing, ProjectFile::MaxFileSize));
+    QCOMPARE(document.errorString(), cause);
+    QVERIFY2(stream.reached() < 64 << 20, qPrintable(QString::number(stream.reached())));
+}
+
+void tst_ProjectFile::columnsCountCharacters_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("twin");
+    QTest::addColumn<QString>("cause");
+    using namespace HostileFixtures;
+    const QByteArray emoji = "\xf0\x9f\x98\x80";
+    // The same fault with a character beyond the first plane, and with an "x" in its place.
+    using Encode = std::function<QByteArray(const QByteArray &)>;
+    const Encode utf8 = [](const QByteArray &bytes) { return bytes; };
+    const auto twins = [&emoji](const char *name, const QByteArray &content, const Encode &encode) {
+        QTest::newRow(name) << encode(content) << encode(QByteArray(content).replace(emoji, "x"))
+                            << QString();
+    };
+    const auto in = [](const QByteArray &codec) -> Encode {
+        return [codec](const QByteArray &bytes) { return inEncoding(bytes, codec); };
+    };
+    twins("a tag mismatch after two emoji",
+          project("<page><pageName>" + emoji + emoji + "</pageNam></page>"), utf8);
+    twins("a bad byte after an emoji", pageNameOnLine(5, emoji + "\xff"), utf8);
+    twins("a tag mismatch after an emoji, UTF-16", project("<a>" + emoji + "</b>"), in("UTF-16LE"));
+    twins("a tag mismatch after an emoji, UTF-32", project("<a>" + emoji + "</b>"), in("UTF-32BE"));
+    twins("a lone surrogate after an emoji, UTF-16", pageNameOnLine(5, emoji + "\xee\x80\x80"),
+          [](const QByteArray &bytes) { return inEncodingWithUnit(bytes, "UTF-16LE", 0xDC00); });
+    twins("an emoji on an earlier line", project("<!--" + emoji + "-->\n<a></b>"), utf8);
+    twins("an emoji beyond a reading piece",
+          project("<a>" + QByteArray(300000, 'x') + emoji + "</b>"), utf8);
+
+    // An empty file has no column 0.
+    const QString premature = QStringLiteral("第1行第1列：Premature end of document.");
+    QTest::newRow("empty") << QByteArray() << QByteArray() << premature;
+    QTest::newRow("a UTF-8 mark alone") << QByteArray("\xef\xbb\xbf") << QByteArray() << premature;
+    QTest::newRow("a UTF-16 mark alone") << QByteArray("\xff\xfe") << QByteArray() << premature;
+    QTest::newRow("a UTF-32 mark alone")
+        << QByteArray("\0\0\xfe\xff", 4) << QByteArray() << premature;
+    QTest::newRow("a line break at the end")
+        << QByteArray("<ui>\n") << QByteArray()
+        << QStringLiteral("第2行第1列：Premature end of document.");
+}
+
+// The reader counts columns in UTF-16 code units; a message counts characters, from 1.
+void tst_ProjectFile::columnsCountCharacters()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, twin);
+    QFETCH(QString, cause);
+    ProjectFile file;
+    QVERIFY(!file.setContent(content));
+    if (twin.isEmpty()) {
+        QCOMPARE(file.errorString(), cause);
+        return;
+    }
+    ProjectFile other;
+    QVERIFY(!other.setContent(twin));
+    QVERIFY(twin != content);
+    QVERIFY(file.errorString().contains(QStringLiteral("列：")));
+    QCOMPARE(file.errorString(), other.errorString());
+}
+
 void tst_ProjectFile::filesUpToTheBoundsLoad()
 {
     ProjectFile file;
@@ -1893,6 +2148,20 @@ void tst_ProjectFile::filesUpToTheBoundsLoad()
     ProjectTestDesign g;
     QVERIFY(loadInto(g, HostileFixtures::longWidgetText(MaxTextLength)));
     QCOMPARE(g.widgets(0).at(0)->getText().size(), MaxTextLength);
+
+    // Pieces as long as a file may hold, counted in characters: the longest text with every
+    // character escaped, and a comment of three-byte characters.
+    ProjectTestDesign h;
+    const QByteArray escaped = QByteArrayLiteral("&amp;").repeated(MaxTextLength);
+    QCOMPARE(escaped.size(), ProjectDocument::MaxPieceLength);
+    QVERIFY(loadInto(h, HostileFixtures::longWidgetText(0).replace("<text>", "<text>" + escaped)));
+    QCOMPARE(h.widgets(0).at(0)->getText(), QString(MaxTextLength, QLatin1Char('&')));
+    const QByteArray comment =
+        "<!--" + QByteArray("\xe4\xb8\xad").repeated(ProjectDocument::MaxPieceLength - 7) + "-->";
+    QVERIFY2(file.setContent(HostileFixtures::project(comment)), qPrintable(file.errorString()));
+    QVERIFY2(file.setContent(HostileFixtures::project(
+                 "<a/>" + QByteArray(ProjectDocument::MaxPieceLength, '\n') + "<b/>")),
+             qPrintable(file.errorString()));
 }
 
 // A pipe would make the read wait for a writer and a device would be read without end; a

@@ -2500,6 +2500,34 @@
         <source>第%1行第%2列：这里的内容不是有效的%3编码。</source>
         <translation>Line %1, column %2: the content here is not valid %3.</translation>
     </message>
+    <message>
+        <source>第%1行的%2超过%3个字符，项目文件中的一段标记或文本最多有%3个字符。</source>
+        <translation>The %2 on line %1 is longer than %3 characters; a piece of markup or text in a project file has at most %3.</translation>
+    </message>
+    <message>
+        <source>文本</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>标签</source>
+        <translation>tag</translation>
+    </message>
+    <message>
+        <source>注释</source>
+        <translation>comment</translation>
+    </message>
+    <message>
+        <source>处理指令</source>
+        <translation>processing instruction</translation>
+    </message>
+    <message>
+        <source>CDATA段</source>
+        <translation>CDATA section</translation>
+    </message>
+    <message>
+        <source>标记</source>
+        <translation>markup</translation>
+    </message>
 </context>
 <context>
     <name>ProjectFile</name>
