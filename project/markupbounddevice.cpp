@@ -89,20 +89,21 @@ int utf8End(const QByteArray &bytes, int from, bool *cut, bool *beyond)
     return size;
 }
 
-// The encodings named in the processing instruction `pi` ("<?...?>") when its target is
-// "xml" in any letter case, with where each value stands in `text`, pi as a string. The
-// reader takes every one in turn, wherever it stands.
-QList<QRegularExpressionMatch> xmlEncodings(const QByteArray &pi, QString *text)
+// The encodings named in the processing instruction [begin, end) of the bytes ("<?...?>")
+// when its target is "xml" in any letter case, with where each value stands in `text`,
+// the instruction as a string. The reader takes every one in turn, wherever it stands.
+QList<QRegularExpressionMatch> xmlEncodings(const QByteArray &bytes, int begin, int end,
+                                            QString *text)
 {
-    int targetEnd = 2;
-    while (targetEnd < pi.size() && !isXmlSpace(pi.at(targetEnd)) && pi.at(targetEnd) != '?')
-        ++targetEnd;
-    if (pi.mid(2, targetEnd - 2).compare("xml", Qt::CaseInsensitive) != 0)
+    const char *pi = bytes.constData() + begin;
+    const int size = end - begin;
+    // Looked at in place: most instructions are no declaration, and some are long.
+    if (size < 6 || !isXmlSpace(pi[5]) || qstrnicmp(pi + 2, "xml", 3) != 0)
         return {};
     static const QRegularExpression encoding(QStringLiteral("\\sencoding\\s*=\\s*([\"'])(.*?)\\1"),
                                              QRegularExpression::CaseInsensitiveOption
                                                  | QRegularExpression::DotMatchesEverythingOption);
-    *text = QString::fromUtf8(pi);
+    *text = QString::fromUtf8(pi, size);
     QList<QRegularExpressionMatch> found;
     for (auto it = encoding.globalMatch(*text); it.hasNext();)
         found.append(it.next());
@@ -285,7 +286,7 @@ bool MarkupBoundDevice::settleDeclaration()
     if (end < 0)
         return m_sourceEnded || tooLong(at, m_buffer.size());
     QString declaration;
-    const auto encodings = xmlEncodings(m_buffer.mid(at, end + 2 - at), &declaration);
+    const auto encodings = xmlEncodings(m_buffer, at, end + 2, &declaration);
     // Any other encoding is refused where the check meets the declaration.
     for (const QRegularExpressionMatch &encoding : encodings) {
         if (!unicodeUnit(encoding.captured(2)))
@@ -346,39 +347,51 @@ void MarkupBoundDevice::fill()
     m_buffer += m_cut;
     m_cut.clear();
     const int old = m_buffer.size();
-    // A piece that waits for its end is read on in doubling reads, so that it is looked at
+    // A piece that waits for its end is read on in growing reads, so that it is looked at
     // only a few times however long it is, but never far beyond the bytes that show it too
-    // long: four a character at most.
+    // long: four a character at most. Reads half as long as the piece keep the bytes held
+    // beside it, while the reader takes it, to half its size.
     const qint64 waiting = old - m_checked;
     const qint64 decisive = 4 * qint64(m_maxPiece) + 4 - waiting;
     const qint64 want =
-        qMin<qint64>(qMax<qint64>(ReadSize, qMin(waiting, decisive)), INT_MAX - qint64(old));
+        qMin<qint64>(qMax<qint64>(ReadSize, qMin(waiting / 2, decisive)), INT_MAX - qint64(old));
     if (want <= 0) {
         m_tooLarge = true;
         m_stopped = true;
         return;
     }
-    // Exactly the room needed: a growing array would round it up to a power of two.
-    if (m_buffer.capacity() < old + want)
+    // A wide file is read and made UTF-8 a little at a time, so that its bytes as read
+    // never take room beside the whole piece; other bytes are read where they stay, into
+    // exactly the room needed (a growing array would round it up to a power of two).
+    const bool wide = m_encodingKnown && m_wide.unit;
+    if (!wide && m_buffer.capacity() < old + want)
         m_buffer.reserve(int(old + want));
-    m_buffer.resize(int(old + want));
-    const qint64 got = m_source->read(m_buffer.data() + old, want);
-    m_buffer.resize(old + int(qMax<qint64>(got, 0)));
-    if (got < 0) {
-        m_sourceFailed = true;
-        m_stopped = true;
-        return;
+    for (qint64 got = 0; got < want;) {
+        const int at = m_buffer.size();
+        const qint64 size = wide ? qMin<qint64>(ReadSize, want - got) : want;
+        m_buffer.resize(at + int(size));
+        const qint64 read = m_source->read(m_buffer.data() + at, size);
+        m_buffer.resize(at + int(qMax<qint64>(read, 0)));
+        if (read < 0) {
+            m_sourceFailed = true;
+            m_stopped = true;
+            return;
+        }
+        m_total += read;
+        if (m_total > m_maxBytes) {
+            m_tooLarge = true;
+            m_stopped = true;
+            return;
+        }
+        if (read == 0)
+            m_sourceEnded = true;
+        if (!m_encodingKnown || wide)
+            transcode(at);
+        got += read;
+        // What the source has for now, or no more that can be read.
+        if (read < size || m_sourceEnded)
+            break;
     }
-    m_total += got;
-    if (m_total > m_maxBytes) {
-        m_tooLarge = true;
-        m_stopped = true;
-        return;
-    }
-    if (got == 0)
-        m_sourceEnded = true;
-    if (!m_encodingKnown || m_wide.unit)
-        transcode(old);
     if (!m_encodingKnown)
         return;
     if (!m_wide.unit)
@@ -469,8 +482,7 @@ void MarkupBoundDevice::check()
                 break;
             if (second == '?' && t.kind == ProjectMarkupScanner::Other) {
                 QString text;
-                for (const auto &encoding :
-                     xmlEncodings(m_buffer.mid(t.begin, t.end - t.begin), &text)) {
+                for (const auto &encoding : xmlEncodings(m_buffer, t.begin, t.end, &text)) {
                     if (!unicodeUnit(encoding.captured(2))) {
                         m_encodingRefused = true;
                         m_refusedEncoding = encoding.captured(2);

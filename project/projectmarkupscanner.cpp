@@ -17,6 +17,31 @@ bool isNameEnd(char c)
     return isSpace(c) || c == '>' || c == '/' || c == '=';
 }
 
+// Whether the bytes at `at` begin with `start`: compared in place, as this is done for every
+// piece of markup of a file.
+bool startsAt(const QByteArray &data, int at, const char *start, int length)
+{
+    return data.size() - at >= length
+        && std::memcmp(data.constData() + at, start, size_t(length)) == 0;
+}
+
+// The first `terminator` at or after `from`; -1 if none.
+int find(const QByteArray &data, int from, const char *terminator, int length)
+{
+    const char *bytes = data.constData();
+    const int last = data.size() - length;
+    for (int i = from; i <= last;) {
+        const void *found = std::memchr(bytes + i, terminator[0], size_t(last - i + 1));
+        if (!found)
+            return -1;
+        i = int(static_cast<const char *>(found) - bytes);
+        if (std::memcmp(bytes + i, terminator, size_t(length)) == 0)
+            return i;
+        ++i;
+    }
+    return -1;
+}
+
 } // namespace
 
 ProjectMarkupScanner::ProjectMarkupScanner(const QByteArray &data, int from)
@@ -55,9 +80,9 @@ ProjectMarkupScanner::Token ProjectMarkupScanner::next()
     if (second == '?')
         return skipTo(lt, "?>", 2);
     if (second == '!') {
-        if (m_data.mid(lt, 4) == "<!--")
+        if (startsAt(m_data, lt, "<!--", 4))
             return skipTo(lt, "-->", 3);
-        if (m_data.mid(lt, 9) == "<![CDATA[")
+        if (startsAt(m_data, lt, "<![CDATA[", 9))
             return skipTo(lt, "]]>", 3);
         return declaration(lt);
     }
@@ -82,7 +107,7 @@ ProjectMarkupScanner::Token ProjectMarkupScanner::skipTo(int lt, const char *ter
     Token t;
     t.kind = Other;
     t.begin = lt;
-    const int at = m_data.indexOf(terminator, lt + 2);
+    const int at = find(m_data, lt + 2, terminator, terminatorLength);
     if (at < 0) {
         t.kind = Malformed;
         t.truncated = true;
@@ -116,8 +141,8 @@ ProjectMarkupScanner::Token ProjectMarkupScanner::declaration(int lt)
             ++brackets;
         } else if (c == ']') {
             --brackets;
-        } else if (c == '<' && m_data.mid(i, 4) == "<!--") {
-            const int close = m_data.indexOf("-->", i + 4);
+        } else if (c == '<' && startsAt(m_data, i, "<!--", 4)) {
+            const int close = find(m_data, i + 4, "-->", 3);
             if (close < 0)
                 break;
             i = close + 2;

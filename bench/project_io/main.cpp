@@ -6,6 +6,7 @@
 
 #include "../../tests/hostilefixtures.h"
 #include "../../tests/projecttesttarget.h"
+#include "../peakmemory.h"
 #include "../roundtimes.h"
 #include "designglobals.h"
 #include "mainwindow.h"
@@ -24,35 +25,11 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
-#include <malloc.h>
 #include <unistd.h>
 
 #include <cstdio>
 
 namespace {
-
-// Peak resident memory in KiB since the last reset.
-long peakKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
-
-// Freed memory goes back to the system first, so that a step's peak is not hidden in
-// memory an earlier step freed but still holds.
-void resetPeak()
-{
-    malloc_trim(0);
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-}
 
 void fill(ProjectTestDesign &d, int pages, int perPage)
 {
