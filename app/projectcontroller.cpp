@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "bootparam.h"
+#include "checkedsavefile.h"
 #include "downloadcontroller.h"
 #include "imagereferences.h"
 #include "librarycontroller.h"
@@ -176,7 +177,7 @@ bool ProjectController::makeNewProjectFolder(const QString &folder, const QStrin
     if (!ProjectFolder::createSubfolders(folder)) {
         fileError = tr("%1：无法创建子文件夹").arg(folder);
     } else if (!file.open(QIODevice::ReadWrite)) {
-        fileError = QStringLiteral("%1: %2").arg(path, file.errorString());
+        fileError = CheckedSaveFile::failureLine(path, file.errorString());
     } else {
         file.close();
         if (writeNewProjectFile(path, resolution))

@@ -292,7 +292,8 @@ void ModuleReply::takePercent(Events &events)
 // is decided as soon as its bytes so far settle it, so it reads the same however it arrives:
 // unreadable with the first byte that cannot belong to it, complete with the line end behind
 // the last field or, without one, once the line is quiet (a digit may still follow until
-// then, and would make the field too long).
+// then, and would make the field too long). One that stops short of its last field is
+// unreadable once the line is quiet.
 void ModuleReply::takeLinkAnswer(Events &events, bool quiet)
 {
     events.text = newText();
@@ -318,10 +319,12 @@ void ModuleReply::takeLinkAnswer(Events &events, bool quiet)
             readable = false;
             break;
         }
-        // More may come: a field so far; the last one only until the line is quiet.
-        if (pos == m_buffer.size() && (!last || digits == 0 || !quiet))
+        // More may come until the line is quiet; after that, an answer cut short before its
+        // last digit is as unreadable as a wrong one.
+        const bool atEnd = pos == m_buffer.size();
+        if (atEnd && !quiet)
             return;
-        if (digits == 0 || (!last && m_buffer.at(pos) != '_')) {
+        if (digits == 0 || (!last && (atEnd || m_buffer.at(pos) != '_'))) {
             readable = false;
             break;
         }

@@ -59,7 +59,8 @@ public:
     // rest for the next mode.
     Events take(bool stopAfterAck = false);
     // The same, once the line has been quiet for a while: a link-test answer whose last
-    // field ends with the bytes so far is complete, since no more digits are coming.
+    // field ends with the bytes so far is complete, since no more digits are coming; one
+    // cut short before that is unreadable.
     Events takeAfterQuiet();
 
     // The limits reply: KEY=value lines separated by "\r\n" (or either alone), the value plain

@@ -68,7 +68,12 @@ QString CheckedSaveFile::failure() const
 {
     if (m_failure.isEmpty())
         return QString();
-    return QStringLiteral("%1: %2").arg(fileName(), m_failure);
+    return failureLine(fileName(), m_failure);
+}
+
+QString CheckedSaveFile::failureLine(const QString &path, const QString &cause)
+{
+    return tr("%1：%2").arg(path, cause);
 }
 
 bool CheckedSaveFile::writeWhole(const QString &path, const QByteArray &bytes, QString *error)

@@ -19,8 +19,11 @@ public:
     // Flushes, compares the file's size with the bytes written and commits; a new file
     // that is not whole is discarded.
     bool commitWhole();
-    // "<path>: <cause>" of the last failure.
+    // The failure line of the last failure.
     QString failure() const;
+    // "<path>：<cause>", the line that says why a file could not be written; its colon is
+    // the language's.
+    static QString failureLine(const QString &path, const QString &cause);
 
     // Replaces the file at path by bytes as a whole, or leaves it as it was.
     static bool writeWhole(const QString &path, const QByteArray &bytes, QString *error = nullptr);

@@ -45,7 +45,7 @@ bool SettingsFile::write(const QString &path, const Values &values, bool keepOth
         needed += value.first.toUtf8().size() + value.second.toString().toUtf8().size() + 2;
     const auto failed = [&](int errorNumber, const QString &fallback) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(
+            *error = CheckedSaveFile::failureLine(
                 path, CheckedSaveFile::cause(errorNumber, folder, needed, fallback));
         return false;
     };

@@ -24,7 +24,8 @@ public:
 
     // Sets values in the INI file at path (its folder made when missing). With keepOthers
     // the file's other keys stay (read as UTF-8 when the file is UTF-8, as earlier versions
-    // wrote some), else the file holds these values alone. error gets "<path>: <cause>".
+    // wrote some), else the file holds these values alone. error gets the failure line of
+    // CheckedSaveFile::failureLine.
     static bool write(const QString &path, const Values &values, bool keepOthers,
                       QString *error = nullptr);
 };

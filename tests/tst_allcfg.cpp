@@ -1275,7 +1275,7 @@ void TestAllCfg::readOnlyOutputFolder()
     QFile::setPermissions(dir->filePath("allFile"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(again, 104);
-    QCOMPARE(detail, allCfgPath() + ": 没有写入权限");
+    QCOMPARE(detail, allCfgPath() + "：没有写入权限");
 }
 
 // Path text is never taken for a pattern: "%1" in a folder name stays as it is.
@@ -1684,7 +1684,7 @@ void TestAllCfg::writeFailures()
         result = run(&said);
     }
     QCOMPARE(result, code);
-    QCOMPARE(said, QDir::toNativeSeparators(allCfgPath()) + ": 文件超过了系统允许的大小");
+    QCOMPARE(said, QDir::toNativeSeparators(allCfgPath()) + "：文件超过了系统允许的大小");
     QVERIFY(!QFile::exists(allCfgPath()));
     QCOMPARE(outputEntries(), QStringList());
 }

@@ -326,7 +326,7 @@ void tst_FontConverter::parameterFileThatCannotBeWritten()
         converted = runToEnd(converter, r, &message);
     }
     QVERIFY(!converted);
-    QCOMPARE(message, QStringLiteral("无法写入%1/5.ini: 文件超过了系统允许的大小").arg(fonts));
+    QCOMPARE(message, QStringLiteral("无法写入%1/5.ini：文件超过了系统允许的大小").arg(fonts));
     QCOMPARE(read(fonts + QLatin1String("/5.font")), QByteArray("old font"));
     QCOMPARE(read(fonts + QLatin1String("/5.ini")), QByteArray("[FontParam]\nfontTtf=old.ttf\n"));
     QCOMPARE(QDir(fonts).entryList(QDir::Files | QDir::Hidden), (QStringList {"5.font", "5.ini"}));

@@ -802,16 +802,27 @@ private slots:
         QVERIFY(!question->findChild<QPushButton *>("btnOk")->isVisible());
     }
 
-    // An answer that cannot be read changes nothing and says so.
+    // An answer that cannot be read changes nothing and says so; one cut short says so once
+    // the line is quiet, long before the answer's time-out.
+    void unreadableLinkAnswerChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::newRow("out of range") << QByteArray("GETADDR_99999999999_-1_7\r\n");
+        QTest::newRow("cut short") << QByteArray("GETADDR_1_5");
+    }
     void unreadableLinkAnswerChangesNothing()
     {
+        QFETCH(QByteArray, answer);
         makeProject();
         SimulatedModuleOptions options;
-        options.linkAnswer = "GETADDR_99999999999_-1_7\r\n";
+        options.linkAnswer = answer;
         SimulatedModule module(options);
         QVERIFY(openLink(module.portPath()));
         topLevel<YModemPortDlg>()->findChild<QPushButton *>("btnInstrTest")->click();
-        QTRY_VERIFY(shownMessages().contains("模块的应答无法读取，设置未更改！"));
+        // Within half the time-out of 10 s.
+        QTRY_VERIFY_WITH_TIMEOUT(shownMessages().contains("模块的应答无法读取，设置未更改！"),
+                                 5000);
+        QVERIFY(!shownMessages().contains("通信超时！"));
         BootParam *boot = window->download()->getBootDlg()->getBootParam();
         QVERIFY(!boot->get485Flag());
         QCOMPARE(boot->get485Addr(), 0);

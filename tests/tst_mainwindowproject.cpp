@@ -505,7 +505,7 @@ void tst_MainWindowProject::savesThatCannotFinish()
         step(window);
     }
     QCOMPARE(messageLine(window->getResultBox()), message);
-    QCOMPARE(causeOf(window->getResultBox()), path + QStringLiteral(": 文件超过了系统允许的大小"));
+    QCOMPARE(causeOf(window->getResultBox()), path + QStringLiteral("：文件超过了系统允许的大小"));
     QVERIFY(readFile(path) == before);
     QCOMPARE(folderFiles(filePath(QStringLiteral("full"))), QStringList {"full.yBEX"});
     QVERIFY(window->isVisible());
@@ -594,7 +594,7 @@ void tst_MainWindowProject::newProjectFileFailureKeepsTheOpenDesign_data()
     QTest::newRow("in place, write-protected")
         << true << qint64(0) << failed << ProjectFile::tr("%1：文件写保护");
     // The file does not fit on the disk.
-    const QString tooLarge = QStringLiteral("%1: 文件超过了系统允许的大小");
+    const QString tooLarge = QStringLiteral("%1：文件超过了系统允许的大小");
     QTest::newRow("new folder, full disk") << false << qint64(4096) << failed << tooLarge;
     QTest::newRow("in place, full disk") << true << qint64(4096) << failed << tooLarge;
 }
@@ -1045,7 +1045,7 @@ void tst_MainWindowProject::driverWritesThatCannotFinish()
     QVERIFY(driver.waitForFinished(60000));
     const QString err = QString::fromUtf8(driver.readAllStandardError());
     QVERIFY2(driver.exitCode() != 0, qPrintable(err));
-    QVERIFY2(err.contains(out + QStringLiteral(": 文件超过了系统允许的大小")), qPrintable(err));
+    QVERIFY2(err.contains(out + QStringLiteral("：文件超过了系统允许的大小")), qPrintable(err));
     QVERIFY(readFile(out) == before);
 }
 

@@ -6,12 +6,14 @@
 #include "filesizelimit.h"
 #include "generatedstream.h"
 #include "hostilefixtures.h"
+#include "languagetestutil.h"
 #include "markupbounddevice.h"
 #include "pagetreetext.h"
 #include "projectdocument.h"
 #include "projectfile.h"
 #include "projecttesttarget.h"
 #include "projectxmlwriter.h"
+#include "settingsfile.h"
 
 #include <QDomDocument>
 #include <QFile>
@@ -386,6 +388,8 @@ private slots:
     void savesBeyondTheReadersBoundKeepTheFile();
     void writesThatCannotFinishKeepTheFile_data();
     void writesThatCannotFinishKeepTheFile();
+    void failedWriteCauseFollowsTheLanguage_data();
+    void failedWriteCauseFollowsTheLanguage();
     void hostileFilesAreRefused_data();
     void hostileFilesAreRefused();
     void wideFilesReadAsTheirUtf8_data();
@@ -1508,13 +1512,60 @@ void tst_ProjectFile::writesThatCannotFinishKeepTheFile()
         written = write(path, &error);
     }
     QVERIFY(!written);
-    QCOMPARE(error, path + QStringLiteral(": 文件超过了系统允许的大小"));
+    QCOMPARE(error, path + QStringLiteral("：文件超过了系统允许的大小"));
     QVERIFY(readFile(path) == old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList {QStringLiteral("p.yBEX")});
     // Without the limit the same write goes through.
     QVERIFY(write(path, &error));
     QVERIFY(readFile(path) != old);
+}
+
+void tst_ProjectFile::failedWriteCauseFollowsTheLanguage_data()
+{
+    QTest::addColumn<ProjectWrite>("write");
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("cause");
+    const ProjectWrite save = [](const QString &path, QString *error) {
+        ProjectTestDesign d;
+        d.appendPage();
+        applyFrame(d, Frame());
+        return ProjectFile::save(path, d.document, error);
+    };
+    const ProjectWrite wholeFile = [](const QString &path, QString *error) {
+        return ProjectFile::writeFile(path, QByteArray(5600, 'n'), error);
+    };
+    const ProjectWrite settings = [](const QString &path, QString *error) {
+        return SettingsFile::write(path, {{QStringLiteral("Group/key"), QString(5600, 'n')}}, false,
+                                   error);
+    };
+    const QString chinese = QStringLiteral("：文件超过了系统允许的大小");
+    const QString english = QStringLiteral(": the file is larger than the system allows");
+    QTest::newRow("save, Chinese") << save << false << chinese;
+    QTest::newRow("save, English") << save << true << english;
+    QTest::newRow("whole-file write, Chinese") << wholeFile << false << chinese;
+    QTest::newRow("whole-file write, English") << wholeFile << true << english;
+    QTest::newRow("settings, Chinese") << settings << false << chinese;
+    QTest::newRow("settings, English") << settings << true << english;
+}
+
+// The path and the cause of a failed write are joined by the language's colon.
+void tst_ProjectFile::failedWriteCauseFollowsTheLanguage()
+{
+    QFETCH(ProjectWrite, write);
+    QFETCH(bool, english);
+    QFETCH(QString, cause);
+    loadInterfaceLanguage(english);
+    const auto chinese = qScopeGuard([] { loadInterfaceLanguage(false); });
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.yBEX"));
+    QString error;
+    {
+        const FileSizeLimit limited(4096);
+        QVERIFY(limited.isSet());
+        QVERIFY(!write(path, &error));
+    }
+    QCOMPARE(error, path + cause);
 }
 
 void tst_ProjectFile::hostileFilesAreRefused_data()

@@ -29,6 +29,8 @@ private slots:
     void unknownButtonSetKeepsButtons();
     void dragMovesTheBox();
     void sizeFollowsEachMessage();
+    void printsNoQtWarnings_data();
+    void printsNoQtWarnings();
     void staysOnTheScreen_data();
     void staysOnTheScreen();
     void shownAgainComesToFront();
@@ -302,6 +304,69 @@ void TestQMyMessageBox::sizeFollowsEachMessage()
     QVERIFY(text->height() >= text->heightForWidth(text->width()));
     box.showMes(0, 0, 0, "short");
     QCOMPARE(box.size(), designed);
+}
+
+// Collects the Qt warnings printed while it lives, and still prints them.
+class WarningCollector
+{
+public:
+    WarningCollector()
+    {
+        warnings().clear();
+        previous() = qInstallMessageHandler(collect);
+    }
+    ~WarningCollector() { qInstallMessageHandler(previous()); }
+    static QStringList &warnings()
+    {
+        static QStringList list;
+        return list;
+    }
+
+private:
+    static QtMessageHandler &previous()
+    {
+        static QtMessageHandler handler = nullptr;
+        return handler;
+    }
+    static void collect(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        // The offscreen platform says what it cannot do; a desktop does it.
+        if (type == QtWarningMsg && !message.startsWith("This plugin does not support"))
+            warnings().append(message);
+        previous()(type, context, message);
+    }
+};
+
+void TestQMyMessageBox::printsNoQtWarnings_data()
+{
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("empty first") << QStringList {""};
+    QTest::newRow("empty after text") << QStringList {"short", ""};
+    QTest::newRow("line breaks only") << QStringList {"\n\n"};
+    QTest::newRow("line breaks after empty") << QStringList {"", "\n"};
+    QTest::newRow("blank") << QStringList {" "};
+    QTest::newRow("zero-width space") << QStringList {QString(QChar(0x200B))};
+    QTest::newRow("rich text") << QStringList {"<b></b>"};
+}
+
+// Each message gets the box's form size, and Qt has nothing to complain of.
+void TestQMyMessageBox::printsNoQtWarnings()
+{
+    QFETCH(QStringList, messages);
+    QMyMessageBox sized;
+    sized.showMes(0, 0, 0, "short");
+    const QSize designed = sized.size();
+    sized.hide();
+
+    WarningCollector collector;
+    QMyMessageBox box;
+    QLabel *text = box.findChild<QLabel *>("labMessage");
+    for (const QString &message : qAsConst(messages)) {
+        box.showMes(0, 0, 0, message);
+        QCOMPARE(box.size(), designed);
+        QVERIFY(text->height() >= text->sizeHint().height());
+    }
+    QCOMPARE(WarningCollector::warnings(), QStringList());
 }
 
 void TestQMyMessageBox::staysOnTheScreen_data()

@@ -181,7 +181,7 @@ void TestQMySettings::writesThatCannotFinish()
         const FileSizeLimit limited(1024);
         QString error;
         QVERIFY(!settings.setLanguage(1, QString(), &error));
-        QCOMPARE(error, QString("./config/system.ini: 文件超过了系统允许的大小"));
+        QCOMPARE(error, QString("./config/system.ini：文件超过了系统允许的大小"));
     }
     QFile f("config/system.ini");
     QVERIFY(f.open(QIODevice::ReadOnly));

@@ -985,6 +985,13 @@ private slots:
             << QByteArray("GETADDR_1_5_10") << QList<int> {1} << QList<QList<int>>();
         QTest::newRow("field behind the flag")
             << QByteArray("GETADDR_1_5_0_9\r\n") << QList<int> {1} << QList<QList<int>>();
+        // Cut short, then nothing: unreadable once the line is quiet, not a time-out.
+        QTest::newRow("flag missing")
+            << QByteArray("GETADDR_1_5") << QList<int> {1} << QList<QList<int>>();
+        QTest::newRow("cut behind a separator")
+            << QByteArray("GETADDR_1_5_") << QList<int> {1} << QList<QList<int>>();
+        QTest::newRow("key only") << QByteArray("GETADDR_") << QList<int> {1}
+                                  << QList<QList<int>>();
     }
     void linkTest()
     {

@@ -137,7 +137,10 @@ void QMyMessageBox::showMes(int kind, int buttonSet, int code, const QString &te
     label->ensurePolished();
     label->setText(breakableText(text, label->fontMetrics(), room.width() - chrome - scrollBar));
     const int textWidth = qMax(designedSize.width() - chrome, label->minimumSizeHint().width());
-    const int textHeight = label->heightForWidth(textWidth);
+    int textHeight = label->heightForWidth(textWidth);
+    // A label that never held text has no height for a width: an empty first message.
+    if (textHeight < 0)
+        textHeight = label->sizeHint().height();
     form->messageArea->setMinimumSize(textWidth, textHeight);
     layout()->activate();
     QSize least = designedSize.expandedTo(minimumSizeHint());

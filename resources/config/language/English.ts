@@ -3727,6 +3727,10 @@
         <source>原因不明</source>
         <translation>unknown cause</translation>
     </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>
