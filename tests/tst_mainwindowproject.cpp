@@ -14,6 +14,7 @@
 #include "pageparam.h"
 #include "pagescontroller.h"
 #include "projectcontroller.h"
+#include "projectdocument.h"
 #include "projectfile.h"
 #include "projectfolder.h"
 #include "qmyframe.h"
@@ -305,6 +306,11 @@ void tst_MainWindowProject::importKeepsTheOpenProjectWhenTheFileCannotBeRead_dat
                                                    "</frame>")
             + QByteArray("<a>").repeated(10000) + QByteArray("</a>").repeated(10000) + "</ui>"
                                      << loadError;
+    QTest::newRow("a comment longer than any piece of a project")
+        << "long.yBEX"
+        << QByteArray("<ui><frame><frameW>8</frameW><frameH>4</frameH></frame><!--")
+            + QByteArray(ProjectDocument::MaxPieceLength, 'x') + "--></ui>"
+        << loadError;
     QTest::newRow("not a project file")
         << "notes.txt" << QByteArray("<ui/>") << QStringLiteral("加载项目路径错误，导入失败！");
 }

@@ -6,7 +6,8 @@
 // `ybexdriver roundtrip`; then the read alone, also against a bare pass of Qt's XML reader
 // over the same file, with its peak memory. Then files of up to the largest size read, made
 // as they are read, that a reader would hold whole: the time, the bytes read and the peak
-// memory of refusing them. Peaks are taken in a process of their own, so that no earlier
+// memory of refusing them. Last, designs as the program writes them, of 40 and 400 MB.
+// Peaks are taken in a process of their own, so that no earlier
 // step's heap hides or adds to them. Times are medians of rounds; every ratio is that of
 // the printed medians.
 
@@ -24,6 +25,7 @@
 #include <QXmlStreamReader>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -110,12 +112,14 @@ Figures measure(const QString &path, const QString &out)
     f.bytes = QFile(path).size();
     RoundTimes roundTrip, read, bare;
     for (int round = 0; round < Rounds; ++round) {
-        roundTrip.time([&] {
-            f.ok = QProcess::execute(QStringLiteral(YBEX_DRIVER),
-                                     {QStringLiteral("roundtrip"), path, out})
-                    == 0
-                && f.ok;
-        });
+        if (!out.isEmpty()) {
+            roundTrip.time([&] {
+                f.ok = QProcess::execute(QStringLiteral(YBEX_DRIVER),
+                                         {QStringLiteral("roundtrip"), path, out})
+                        == 0
+                    && f.ok;
+            });
+        }
         read.time([&] {
             ProjectFile file;
             f.ok = file.read(path) && f.ok;
@@ -263,6 +267,51 @@ bool reportStreams()
     return within;
 }
 
+// The golden design with its page repeated until the file has about `bytes` bytes, each
+// copy a page of its own.
+QByteArray designOf(qint64 bytes)
+{
+    QFile golden(QStringLiteral(YBEX_SOURCE_DIR "/tests/data/golden_small.yBEX"));
+    if (!golden.open(QIODevice::ReadOnly))
+        return QByteArray();
+    const QByteArray content = golden.readAll();
+    const int begin = content.indexOf("    <page pageid=\"1\">");
+    const int end = content.indexOf("</page>", begin) + int(strlen("</page>\n"));
+    const QByteArray page = content.mid(begin, end - begin);
+    QByteArray design;
+    design.reserve(int(bytes + page.size() + content.size()));
+    design += content.left(begin);
+    for (int i = 1; design.size() < bytes; ++i)
+        design +=
+            QByteArray(page).replace("pageid=\"1\"", "pageid=\"" + QByteArray::number(i) + '"');
+    design += content.mid(end);
+    return design;
+}
+
+bool reportDesigns(const QString &dir)
+{
+    std::printf("\nDesigns as the program writes them: the golden page repeated\n%-12s %10s "
+                "%10s %10s %10s %10s\n",
+                "file (MB)", "pages", "read (ms)", "/ bare", "peak (MB)", "peak/file");
+    const QString path = dir + QStringLiteral("/design.yBEX");
+    bool within = true;
+    for (const qint64 bytes : {qint64(40) << 20, qint64(400) << 20}) {
+        const QByteArray design = designOf(bytes);
+        if (!writeFile(path, design))
+            return false;
+        const int pages = design.count("<page ");
+        const Figures f = measure(path, QString());
+        const double ratio = double(f.peakKiB) * 1024 / f.bytes;
+        within = within && f.ok && ratio < PeakTarget;
+        std::printf("%-12.1f %10d %10.1f %10.2f %10.1f %10.2f%s\n", f.bytes / 1e6, pages, f.read,
+                    f.read / f.bare, f.peakKiB / 1024.0, ratio, f.ok ? "" : "  NOT READ");
+    }
+    QFile::remove(path);
+    std::printf("peak memory of every read < %.0f x the file's size: %s\n", PeakTarget,
+                within ? "yes" : "NO");
+    return within;
+}
+
 // In a process of its own: prints the peak memory of one read, in KiB above what the
 // process held before it.
 int printPeak(const QStringList &arguments)
@@ -293,8 +342,13 @@ int main(int argc, char **argv)
     if (arguments.size() == 3)
         return printPeak(arguments);
     QTemporaryDir dir;
-    const bool shapesWithin = reportShapes(dir.path());
-    const bool streamsWithin = reportStreams();
-    std::printf("\nall targets met: %s\n", shapesWithin && streamsWithin ? "yes" : "NO");
+    // One block alone: "shapes", "streams" or "designs".
+    const QString only = arguments.value(1);
+    const auto runs = [&only](const char *block) { return only.isEmpty() || only == block; };
+    const bool shapesWithin = !runs("shapes") || reportShapes(dir.path());
+    const bool streamsWithin = !runs("streams") || reportStreams();
+    const bool designsWithin = !runs("designs") || reportDesigns(dir.path());
+    std::printf("\nall targets met: %s\n",
+                shapesWithin && streamsWithin && designsWithin ? "yes" : "NO");
     return 0;
 }
