@@ -338,6 +338,7 @@ void MarkupBoundDevice::fill()
     const int keep = qMin(m_handed, m_checked) - 1;
     if (keep > 0 && keep >= m_buffer.size() / 2) {
         m_buffer.remove(0, keep);
+        m_dropped += keep;
         m_handed -= keep;
         m_checked -= keep;
     }
@@ -436,7 +437,9 @@ void MarkupBoundDevice::check()
     while (i < size && !m_stopped) {
         if (data[i] != '<') {
             const int end = indexOf(m_buffer, '<', i);
-            if (tooLong(i, end)) {
+            // A byte-order mark at the start is no character of the text.
+            const bool mark = m_dropped == 0 && i == 0 && m_buffer.startsWith("\xEF\xBB\xBF");
+            if (tooLong(mark ? 3 : i, end)) {
                 refuse(Piece::Text, i);
                 break;
             }

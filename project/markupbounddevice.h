@@ -96,6 +96,8 @@ private:
     QByteArray m_buffer;
     int m_handed = 0;
     int m_checked = 0;
+    // Bytes dropped from the front of the buffer.
+    qint64 m_dropped = 0;
     bool m_sourceEnded = false;
     bool m_stopped = false;
     int m_refusedAttributes = 0;

@@ -2019,6 +2019,8 @@ void tst_ProjectFile::piecesAreBoundedWhateverSizeTheReadsCome_data()
     row("text as long as a piece", "<r>" + x(20) + "</r>", -1, P::None);
     row("text too long", "<r>" + x(21) + "</r>", 3, P::Text);
     row("text too long before the root", " " + x(20) + "<r/>", 0, P::Text);
+    row("a byte-order mark, then text as long as a piece", "\xef\xbb\xbf" + x(20) + "<r/>", -1,
+        P::None);
     row("text too long after the root", "<r/>" + x(21), 4, P::Text);
     row("characters, not bytes", "<r>" + QByteArray("\xe4\xb8\xad").repeated(20) + "</r>", -1,
         P::None);
