@@ -166,6 +166,11 @@ void PagesController::clickTreeItem(QTreeWidgetItem *item)
 
 bool PagesController::addPage()
 {
+    if (document.pageCount() >= MaxPages) {
+        questions->showNotice(QMyMessageBox::Warning,
+                              tr("一个项目最多可有%1个页面！").arg(MaxPages));
+        return false;
+    }
     const int page = document.addPage();
     clickTreeItem(form->treeWidget->topLevelItem(page));
     return true;
@@ -491,9 +496,8 @@ void PagesController::slotActionPageCopy()
 
 void PagesController::slotActionPagePaste()
 {
-    if (!document.isProjectOpen())
+    if (!document.isProjectOpen() || !addPage())
         return;
-    addPage();
     const int page = document.pageCount() - 1;
     copyPageRecord(*clipboardPage, document.page(page), true);
     document.setPageName(page, clipboardPage->pageName());

@@ -43,6 +43,7 @@ public:
                     QObject *parent = nullptr);
     ~PagesController() override;
 
+    // A new last page, shown; false, with a notice, when the design holds all it may.
     bool addPage();
     void addTreeWidgetItem(PageTreeAction action, int page, WidgetType type, int id,
                            const QString &typeName);

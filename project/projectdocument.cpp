@@ -266,6 +266,9 @@ bool ProjectDocument::read(QIODevice *source, Handler &handler, qint64 maxBytes)
     QVector<int> widgetsOnPage;
     int pageElements = 0;
     int currentPage = -1;
+    // Widgets and events of the whole file.
+    int widgets = 0;
+    int events = 0;
     // The text of the outermost open element that keeps one, counted against its bound.
     int textLength = 0;
     int textLimit = MaxTextLength;
@@ -298,7 +301,11 @@ bool ProjectDocument::read(QIODevice *source, Handler &handler, qint64 maxBytes)
                 currentPage = -1;
                 if (kind == NameKind::Page) {
                     // A page number that names no page so far fills the page just added.
-                    ++pageElements;
+                    if (++pageElements > MaxPages)
+                        return fail(
+                            tr("项目文件的页面超过%1个（第%2行），一个项目最多可有%1个页面。")
+                                .arg(MaxPages)
+                                .arg(line));
                     const qint64 named =
                         qint64(toInt(reader.attributes().value(QLatin1String("pageid")))) - 1;
                     currentPage =
@@ -307,12 +314,20 @@ bool ProjectDocument::read(QIODevice *source, Handler &handler, qint64 maxBytes)
                 }
             } else if (depth == 2 && currentPage >= 0 && kind == NameKind::ClassName) {
                 const int type = toInt(reader.attributes().value(QLatin1String("ClassName")));
+                if (widgetTypeFromCode(type) && ++widgets > MaxWidgets)
+                    return fail(tr("项目文件的控件超过%1个（第%2行），一个项目最多可有%1个控件。")
+                                    .arg(MaxWidgets)
+                                    .arg(line));
                 if (widgetTypeFromCode(type) && ++widgetsOnPage[currentPage] > MaxWidgetsPerPage)
                     return fail(tr("第%1页的控件超过%2个（第%3行），一页最多可放%2个控件。")
                                     .arg(currentPage)
                                     .arg(MaxWidgetsPerPage)
                                     .arg(reader.lineNumber()));
             }
+            if (kind == NameKind::EventName && ++events > MaxEvents)
+                return fail(tr("项目文件的事件超过%1个（第%2行），一个项目最多可有%1个事件。")
+                                .arg(MaxEvents)
+                                .arg(line));
             // The reader lets these pass: the attribute would not be the one its name shows.
             const QXmlStreamAttributes attributes = reader.attributes();
             for (const QXmlStreamAttribute &attribute : attributes) {

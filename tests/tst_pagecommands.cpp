@@ -1,6 +1,7 @@
 #include "bootdlg.h"
 #include "bootparam.h"
 #include "designdocument.h"
+#include "designglobals.h"
 #include "designtestutil.h"
 #include "dialogtestutil.h"
 #include "downloadcontroller.h"
@@ -47,6 +48,7 @@ private slots:
     void deletePage();
     void bootPagesFollowADeletion();
     void lastPageCannotBeDeleted();
+    void pagesStopAtTheDesignsBound();
     void staleDeleteAnswer();
     void pageCopyAndPaste();
     void expandedPagesStayExpanded();
@@ -360,6 +362,27 @@ void TestPageCommands::lastPageCannotBeDeleted()
     QCOMPARE(message(), QString("不可删除最后一页！"));
     answerYes(box());
     QCOMPARE(design().pageCount(), 1);
+}
+
+// A design the window makes always opens again: adding and pasting stop at the pages a
+// file may hold.
+void TestPageCommands::pagesStopAtTheDesignsBound()
+{
+    while (design().pageCount() < MaxPages)
+        design().addPage();
+    const QString full = QStringLiteral("一个项目最多可有%1个页面！").arg(MaxPages);
+    window->pages()->slotActionPageAdd();
+    QCOMPARE(message(), full);
+    window->getQuestionBox()->hide();
+    QCOMPARE(design().pageCount(), MaxPages);
+
+    tree()->setCurrentItem(tree()->topLevelItem(0));
+    window->pages()->slotActionPageCopy();
+    QVERIFY(window->pages()->isClipboardValid());
+    window->pages()->slotActionPagePaste();
+    QCOMPARE(message(), full);
+    QCOMPARE(design().pageCount(), MaxPages);
+    QCOMPARE(tree()->topLevelItemCount(), MaxPages);
 }
 
 void TestPageCommands::staleDeleteAnswer()

@@ -402,6 +402,7 @@ private slots:
     void piecesAreBoundedWhateverSizeTheReadsCome();
     void hugeStreamsAreRefusedEarly_data();
     void hugeStreamsAreRefusedEarly();
+    void countBoundsLieBeyondWhatASaveHolds();
     void columnsCountCharacters_data();
     void columnsCountCharacters();
     void filesUpToTheBoundsLoad();
@@ -2095,6 +2096,24 @@ void tst_ProjectFile::hugeStreamsAreRefusedEarly_data()
     QTest::newRow("a declaration without its end")
         << QByteArray("<?xml version=\"1.0\"") << QByteArray(" ") << ProjectFile::MaxFileSize
         << tooLong(1, "处理指令");
+    // Pages, widgets and events take far more memory than their elements' bytes: a file may
+    // not describe more than a design holds.
+    const auto beyond = [](const char *message, int bound) {
+        return ProjectDocument::tr(message).arg(bound).arg(2);
+    };
+    QTest::newRow("one page too many")
+        << head << QByteArray("<page/>") << qint64(head.size() + 7 * (MaxPages + 1))
+        << beyond("项目文件的页面超过%1个（第%2行），一个项目最多可有%1个页面。", MaxPages);
+    const QByteArray fullPage = "<page>"
+        + QByteArrayLiteral("<ClassName ClassName=\"0\"/>").repeated(MaxWidgetsPerPage) + "</page>";
+    QTest::newRow("one widget too many")
+        << head << fullPage
+        << qint64(head.size() + fullPage.size() * (MaxWidgets / MaxWidgetsPerPage + 1))
+        << beyond("项目文件的控件超过%1个（第%2行），一个项目最多可有%1个控件。", MaxWidgets);
+    const QByteArray event = "<EventName EventName=\"0\"/>";
+    QTest::newRow("one event too many")
+        << head + "<page>" << event << qint64(head.size() + 6 + event.size() * (MaxEvents + 1))
+        << beyond("项目文件的事件超过%1个（第%2行），一个项目最多可有%1个事件。", MaxEvents);
     QTest::newRow("a comment of emoji in UTF-32")
         << inEncoding("<ui><!--", "UTF-32LE") << inEncoding("\xf0\x9f\x98\x80", "UTF-32LE", false)
         << ProjectFile::MaxFileSize << tooLong(1, "注释");
@@ -2115,6 +2134,37 @@ void tst_ProjectFile::hugeStreamsAreRefusedEarly()
     QVERIFY(!document.read(&stream, nothing, ProjectFile::MaxFileSize));
     QCOMPARE(document.errorString(), cause);
     QVERIFY2(stream.reached() < 64 << 20, qPrintable(QString::number(stream.reached())));
+}
+
+// A file the program saved is never refused for its widgets or events: the largest file a
+// save writes cannot hold that many.
+void tst_ProjectFile::countBoundsLieBeyondWhatASaveHolds()
+{
+    ProjectTestDesign empty;
+    applyFrame(empty, Frame());
+    empty.appendPage();
+    const int base = empty.save().size();
+    // Widgets without events.
+    int smallestWidget = std::numeric_limits<int>::max();
+    for (int type = 0; type < WidgetTypeCount; ++type) {
+        ProjectTestDesign d;
+        applyFrame(d, Frame());
+        d.appendPage();
+        d.appendWidget(0, type);
+        smallestWidget = qMin(smallestWidget, d.save().size() - base);
+    }
+    QVERIFY2(smallestWidget > ProjectFile::MaxFileSize / MaxWidgets,
+             qPrintable(QString::number(smallestWidget)));
+
+    // The second event of a holder: the first brings the holder's code slots along.
+    ProjectTestDesign withEvents;
+    applyFrame(withEvents, Frame());
+    withEvents.appendPage();
+    withEvents.page(0)->appendEvent(EventInfo());
+    const int one = withEvents.save().size();
+    withEvents.page(0)->appendEvent(EventInfo());
+    const int event = withEvents.save().size() - one;
+    QVERIFY2(event > ProjectFile::MaxFileSize / MaxEvents, qPrintable(QString::number(event)));
 }
 
 void tst_ProjectFile::columnsCountCharacters_data()

@@ -2501,6 +2501,18 @@
         <translation>Line %1, column %2: the content here is not valid %3.</translation>
     </message>
     <message>
+        <source>项目文件的页面超过%1个（第%2行），一个项目最多可有%1个页面。</source>
+        <translation>The project file has more than %1 pages (line %2); a project has at most %1 pages.</translation>
+    </message>
+    <message>
+        <source>项目文件的控件超过%1个（第%2行），一个项目最多可有%1个控件。</source>
+        <translation>The project file has more than %1 widgets (line %2); a project has at most %1 widgets.</translation>
+    </message>
+    <message>
+        <source>项目文件的事件超过%1个（第%2行），一个项目最多可有%1个事件。</source>
+        <translation>The project file has more than %1 events (line %2); a project has at most %1 events.</translation>
+    </message>
+    <message>
         <source>第%1行的%2超过%3个字符，项目文件中的一段标记或文本最多有%3个字符。</source>
         <translation>The %2 on line %1 is longer than %3 characters; a piece of markup or text in a project file has at most %3.</translation>
     </message>
@@ -4040,6 +4052,10 @@
 </context>
 <context>
     <name>PagesController</name>
+    <message>
+        <source>一个项目最多可有%1个页面！</source>
+        <translation>A project has at most %1 pages!</translation>
+    </message>
     <message>
         <source>添加页</source>
         <translation>Add page</translation>
