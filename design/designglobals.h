@@ -15,11 +15,12 @@ constexpr int ColorTableSize = 64;
 // at which painting a page's widgets becomes slow or runs out of stack.
 constexpr int MaxWidgetsPerPage = 1000;
 // Pages of a design, kept when pages are added in the window as when a file is read: far
-// more than a module holds. Widgets and events of a whole design: more than a project file
-// of the largest size holds (the program writes over 10 KB a widget and over 800 bytes an
-// event), so that only files the program never wrote reach them. A file far smaller than
-// those it describes would otherwise cost gigabytes when opened.
-constexpr int MaxPages = 10000;
+// more than a module holds, and each costs the window about a kilobyte. Widgets and events
+// of a whole design: more than a project file of the largest size holds (the program
+// writes over 10 KB a widget and over 800 bytes an event), so that only files the program
+// never wrote reach them. A file far smaller than the design it describes would otherwise
+// cost gigabytes when opened.
+constexpr int MaxPages = 65536;
 constexpr int MaxWidgets = 100000;
 constexpr int MaxEvents = 1250000;
 // Texts of a design, the same bound when a file is read as when the text is edited, so

@@ -114,10 +114,12 @@ Figures measure(const QString &path, const QString &out)
     for (int round = 0; round < Rounds; ++round) {
         if (!out.isEmpty()) {
             roundTrip.time([&] {
-                f.ok = QProcess::execute(QStringLiteral(YBEX_DRIVER),
-                                         {QStringLiteral("roundtrip"), path, out})
-                        == 0
-                    && f.ok;
+                QProcess driver;
+                driver.setStandardOutputFile(QProcess::nullDevice());
+                driver.setStandardErrorFile(QProcess::nullDevice());
+                driver.start(QStringLiteral(YBEX_DRIVER), {QStringLiteral("roundtrip"), path, out});
+                f.ok = driver.waitForFinished(-1) && driver.exitStatus() == QProcess::NormalExit
+                    && driver.exitCode() == 0 && f.ok;
             });
         }
         read.time([&] {
