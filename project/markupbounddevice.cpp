@@ -458,23 +458,14 @@ void MarkupBoundDevice::check()
         if (second == '!' || second == '?') {
             Piece piece = Piece::ProcessingInstruction;
             if (second == '!') {
-                static const QByteArray doctype = QByteArrayLiteral("<!DOCTYPE");
-                static const QByteArray comment = QByteArrayLiteral("<!--");
-                static const QByteArray cdata = QByteArrayLiteral("<![CDATA[");
-                const auto at = [this, i](const QByteArray &start) {
-                    return m_buffer.size() - i >= start.size()
-                        && std::memcmp(m_buffer.constData() + i, start.constData(),
-                                       size_t(start.size()))
-                        == 0;
-                };
-                if (at(doctype)) {
+                if (ProjectMarkupScanner::startsAt(m_buffer, i, "<!DOCTYPE")) {
                     m_refusedDocumentType = true;
                     m_stopped = true;
                     break;
                 }
-                piece = at(comment) ? Piece::Comment
-                    : at(cdata)     ? Piece::CDataSection
-                                    : Piece::Markup;
+                piece = ProjectMarkupScanner::startsAt(m_buffer, i, "<!--")    ? Piece::Comment
+                    : ProjectMarkupScanner::startsAt(m_buffer, i, "<![CDATA[") ? Piece::CDataSection
+                                                                               : Piece::Markup;
             }
             const ProjectMarkupScanner::Token t = ProjectMarkupScanner(m_buffer, i).next();
             if (tooLong(i, t.end)) {

@@ -17,14 +17,6 @@ bool isNameEnd(char c)
     return isSpace(c) || c == '>' || c == '/' || c == '=';
 }
 
-// Whether the bytes at `at` begin with `start`: compared in place, as this is done for every
-// piece of markup of a file.
-bool startsAt(const QByteArray &data, int at, const char *start, int length)
-{
-    return data.size() - at >= length
-        && std::memcmp(data.constData() + at, start, size_t(length)) == 0;
-}
-
 // The first `terminator` at or after `from`; -1 if none.
 int find(const QByteArray &data, int from, const char *terminator, int length)
 {
@@ -35,7 +27,11 @@ int find(const QByteArray &data, int from, const char *terminator, int length)
         if (!found)
             return -1;
         i = int(static_cast<const char *>(found) - bytes);
-        if (std::memcmp(bytes + i, terminator, size_t(length)) == 0)
+        // Terminators are short: compared here rather than by a call.
+        int k = 1;
+        while (k < length && bytes[i + k] == terminator[k])
+            ++k;
+        if (k == length)
             return i;
         ++i;
     }
@@ -80,13 +76,23 @@ ProjectMarkupScanner::Token ProjectMarkupScanner::next()
     if (second == '?')
         return skipTo(lt, "?>", 2);
     if (second == '!') {
-        if (startsAt(m_data, lt, "<!--", 4))
+        if (startsAt(m_data, lt, "<!--"))
             return skipTo(lt, "-->", 3);
-        if (startsAt(m_data, lt, "<![CDATA[", 9))
+        if (startsAt(m_data, lt, "<![CDATA["))
             return skipTo(lt, "]]>", 3);
         return declaration(lt);
     }
     return tag(lt);
+}
+
+bool ProjectMarkupScanner::startsAt(const QByteArray &data, int at, const char *start)
+{
+    const char *bytes = data.constData() + at;
+    const int room = data.size() - at;
+    int k = 0;
+    while (start[k] && k < room && bytes[k] == start[k])
+        ++k;
+    return !start[k];
 }
 
 QByteArray ProjectMarkupScanner::name(const Token &token) const
@@ -141,7 +147,7 @@ ProjectMarkupScanner::Token ProjectMarkupScanner::declaration(int lt)
             ++brackets;
         } else if (c == ']') {
             --brackets;
-        } else if (c == '<' && startsAt(m_data, i, "<!--", 4)) {
+        } else if (c == '<' && startsAt(m_data, i, "<!--")) {
             const int close = find(m_data, i + 4, "-->", 3);
             if (close < 0)
                 break;

@@ -40,6 +40,9 @@ public:
     QByteArray name(const Token &token) const;
     // 1-based line of a byte offset.
     int lineOf(int offset) const;
+    // Whether the bytes at `at` begin with the text `start`: done for every piece of markup
+    // of a file, so compared in place.
+    static bool startsAt(const QByteArray &data, int at, const char *start);
 
 private:
     Token tag(int lt);

@@ -35,7 +35,7 @@ constexpr int MiB = 1 << 20;
 constexpr double GrowthTarget = 6.0;
 constexpr double FloorTarget = 3.0;
 constexpr double PeakTarget = 2.0;
-constexpr int Rounds = 3;
+constexpr int Rounds = 5;
 
 struct Shape
 {
