@@ -11,7 +11,7 @@
 
 namespace {
 
-// Bytes read from the source at a time; more while a piece of markup waits for its end.
+// Bytes read from the source at a time; more while a piece waits for its end.
 constexpr int ReadSize = 1 << 18;
 
 int indexOf(const QByteArray &bytes, char c, int from)
@@ -414,11 +414,10 @@ bool MarkupBoundDevice::tooLong(int from, int to) const
     return characters > m_maxPiece;
 }
 
-int MarkupBoundDevice::refuse(Piece piece, int at)
+void MarkupBoundDevice::refuse(Piece piece)
 {
     m_refusedPiece = piece;
     m_stopped = true;
-    return at;
 }
 
 // Goes through the unchecked bytes piece by piece. Text runs up to the next "<"; a
@@ -440,7 +439,7 @@ void MarkupBoundDevice::check()
             // A byte-order mark at the start is no character of the text.
             const bool mark = m_dropped == 0 && i == 0 && m_buffer.startsWith("\xEF\xBB\xBF");
             if (tooLong(mark ? 3 : i, end)) {
-                refuse(Piece::Text, i);
+                refuse(Piece::Text);
                 break;
             }
             // The text may go on.
@@ -469,7 +468,7 @@ void MarkupBoundDevice::check()
             }
             const ProjectMarkupScanner::Token t = ProjectMarkupScanner(m_buffer, i).next();
             if (tooLong(i, t.end)) {
-                refuse(piece, i);
+                refuse(piece);
                 break;
             }
             if (t.truncated && !final)
@@ -506,7 +505,7 @@ void MarkupBoundDevice::check()
         }
         const ProjectMarkupScanner::Token t = ProjectMarkupScanner(m_buffer, i).next();
         if (tooLong(i, t.end)) {
-            refuse(Piece::Tag, i);
+            refuse(Piece::Tag);
             break;
         }
         if (t.truncated && !final)

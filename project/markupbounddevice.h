@@ -83,8 +83,8 @@ private:
     void check();
     // Whether the bytes [from, to) hold more characters than a piece may have.
     bool tooLong(int from, int to) const;
-    // Stops the bytes before the piece at `at`, for being too long.
-    int refuse(Piece piece, int at);
+    // Stops the bytes before the piece being checked, for being too long.
+    void refuse(Piece piece);
 
     QIODevice *m_source;
     const int m_maxAttributes;

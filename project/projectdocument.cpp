@@ -314,15 +314,19 @@ bool ProjectDocument::read(QIODevice *source, Handler &handler, qint64 maxBytes)
                 }
             } else if (depth == 2 && currentPage >= 0 && kind == NameKind::ClassName) {
                 const int type = toInt(reader.attributes().value(QLatin1String("ClassName")));
-                if (widgetTypeFromCode(type) && ++widgets > MaxWidgets)
-                    return fail(tr("项目文件的控件超过%1个（第%2行），一个项目最多可有%1个控件。")
-                                    .arg(MaxWidgets)
-                                    .arg(line));
-                if (widgetTypeFromCode(type) && ++widgetsOnPage[currentPage] > MaxWidgetsPerPage)
-                    return fail(tr("第%1页的控件超过%2个（第%3行），一页最多可放%2个控件。")
-                                    .arg(currentPage)
-                                    .arg(MaxWidgetsPerPage)
-                                    .arg(reader.lineNumber()));
+                // Only a type the program knows makes a widget.
+                if (widgetTypeFromCode(type)) {
+                    if (++widgets > MaxWidgets)
+                        return fail(
+                            tr("项目文件的控件超过%1个（第%2行），一个项目最多可有%1个控件。")
+                                .arg(MaxWidgets)
+                                .arg(line));
+                    if (++widgetsOnPage[currentPage] > MaxWidgetsPerPage)
+                        return fail(tr("第%1页的控件超过%2个（第%3行），一页最多可放%2个控件。")
+                                        .arg(currentPage)
+                                        .arg(MaxWidgetsPerPage)
+                                        .arg(reader.lineNumber()));
+                }
             }
             if (kind == NameKind::EventName && ++events > MaxEvents)
                 return fail(tr("项目文件的事件超过%1个（第%2行），一个项目最多可有%1个事件。")
