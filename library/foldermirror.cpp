@@ -37,7 +37,7 @@ bool FolderMirror::copyFiles(const QString &source, const QString &destination,
 bool FolderMirror::copyAll(const QString &source, const QString &destination, QStringList *failures)
 {
     const auto refuse = [failures](const QString &path, const QString &reason) {
-        *failures << QDir::toNativeSeparators(path) + QLatin1String(": ") + reason;
+        *failures << CheckedSaveFile::failureLine(QDir::toNativeSeparators(path), reason);
         return false;
     };
     if (source.isEmpty() || destination.isEmpty())
@@ -73,7 +73,7 @@ bool FolderMirror::copyAll(const QString &source, const QString &destination, QS
         if (!CheckedSaveFile::copyWhole(file.absoluteFilePath(),
                                         staging.path() + QLatin1Char('/') + file.fileName(),
                                         &reason))
-            *failures << file.fileName() + QLatin1String(": ") + reason;
+            *failures << CheckedSaveFile::failureLine(file.fileName(), reason);
     }
     if (!failures->isEmpty())
         return false;

@@ -50,7 +50,7 @@ QStringList LibraryFiles::ImportReport::failures() const
 {
     QStringList lines;
     for (int i = 0; i < failed.size(); ++i)
-        lines << failed.at(i) + QLatin1String(": ") + reasons.value(i);
+        lines << CheckedSaveFile::failureLine(failed.at(i), reasons.value(i));
     return lines;
 }
 

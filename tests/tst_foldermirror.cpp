@@ -253,7 +253,7 @@ void tst_FolderMirror::mirrorCopiesThatCannotFinish()
         QVERIFY(limited.isSet());
         QVERIFY(!FolderMirror::copyFiles(images, mirror, &failures));
     }
-    QCOMPARE(failures, (QStringList {"2_big.png: " + tooLarge, "4_huge.png: " + tooLarge}));
+    QCOMPARE(failures, (QStringList {"2_big.png：" + tooLarge, "4_huge.png：" + tooLarge}));
     QCOMPARE(entries(mirror), QStringList {QStringLiteral("5_keep.png")});
     QCOMPARE(entries(dir->filePath(QStringLiteral("p"))),
              (QStringList {"backUpImages", "tempImages"}));
@@ -266,7 +266,7 @@ void tst_FolderMirror::mirrorCopiesThatCannotFinish()
         const FileSizeLimit limited(4096);
         QVERIFY(!FolderMirror::copyFiles(mirror, images, &failures));
     }
-    QCOMPARE(failures, (QStringList {"2_big.png: " + tooLarge, "4_huge.png: " + tooLarge}));
+    QCOMPARE(failures, (QStringList {"2_big.png：" + tooLarge, "4_huge.png：" + tooLarge}));
     QCOMPARE(entries(images),
              (QStringList {"1_a.png", "2_big.png", "3_c.png", "4_huge.png", "6_new.png"}));
     QCOMPARE(read(images + QLatin1String("/4_huge.png")), QByteArray(100 * 1024, 'h'));
@@ -276,7 +276,7 @@ void tst_FolderMirror::mirrorCopiesThatCannotFinish()
     // A folder that cannot be used is named with the cause.
     QVERIFY(!FolderMirror::copyFiles(dir->filePath(QStringLiteral("p/none")), mirror, &failures));
     QCOMPARE(failures,
-             QStringList {QDir::toNativeSeparators(dir->filePath(QStringLiteral("p/none"))) + ": "
+             QStringList {QDir::toNativeSeparators(dir->filePath(QStringLiteral("p/none"))) + "："
                           + FolderMirror::tr("不是文件夹")});
 }
 

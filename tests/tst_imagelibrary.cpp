@@ -286,7 +286,7 @@ void tst_ImageLibrary::specialFilesAreNeverOpened()
     QVERIFY(!outcome->read);
     QVERIFY(outcome->report.copied.isEmpty());
     QCOMPARE(outcome->report.failures(),
-             (QStringList {"fifo.png: 不是普通文件", "folder.png: 不是普通文件"}));
+             (QStringList {"fifo.png：不是普通文件", "folder.png：不是普通文件"}));
     QVERIFY(ImageLibrary::orderedNames(folder).isEmpty());
 }
 

@@ -345,7 +345,7 @@ void tst_Library::importImages()
     QCOMPARE(column(window->library()->getImageModel(), 1), (QStringList {"0", "1"}));
     QVERIFY(window->download()->areImagesChanged());
     QCOMPARE(messageOf(window->getQuestionBox()),
-             QStringLiteral("以下文件未能复制：\ngone.png: 文件不存在"));
+             QStringLiteral("以下文件未能复制：\ngone.png：文件不存在"));
     // The mirror is left as it was at the last save or load.
     QVERIFY(files(project + QLatin1String("/backUpImages")).isEmpty());
 
@@ -373,7 +373,7 @@ void tst_Library::picturesTheProgramDoesNotTake()
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("以下文件不是PNG或JPG图片，未导入：\nnotes.png\n\n"
                             "以下图片超过16777216像素或某边超过65535像素，未导入：\n"
-                            "bomb.png (30000x30000)\n\n以下文件未能复制：\ngone.png: 文件不存在"));
+                            "bomb.png (30000x30000)\n\n以下文件未能复制：\ngone.png：文件不存在"));
 
     // Put there by other means, they are listed with a placeholder and their header's size.
     QVERIFY(QFile::copy(dir->filePath(QStringLiteral("bomb.png")), images + "/100005_bomb.png"));
@@ -698,7 +698,7 @@ void tst_Library::fontLibraryFiles()
     // The same file again is not copied over the first, and is reported.
     window->library()->importFontLibraryFiles({dir->filePath(QStringLiteral("C_16.bin"))});
     QCOMPARE(messageOf(window->getQuestionBox()),
-             QStringLiteral("以下文件未能复制：\nC_16.bin: 同名文件已存在"));
+             QStringLiteral("以下文件未能复制：\nC_16.bin：同名文件已存在"));
 
     // A picture added since the last project download stays noted through the deletion.
     putImage(dir->filePath(QStringLiteral("a.png")), 2, 2);
@@ -1260,7 +1260,7 @@ void tst_Library::aStaleMirrorIsNeverRestored()
     QVERIFY(window->project()->saveProXml());
     QCOMPARE(
         messageOf(window->getQuestionBox()),
-        QStringLiteral("图库备份失败！\n%1: 是符号链接").arg(QDir::toNativeSeparators(images)));
+        QStringLiteral("图库备份失败！\n%1：是符号链接").arg(QDir::toNativeSeparators(images)));
 
     // Leaving without saving keeps the pictures the saved project uses.
     window->close();
@@ -1296,7 +1296,7 @@ void tst_Library::copiesThatCannotFinishAreNamed()
             {dir->filePath(QStringLiteral("big.png")), dir->filePath(QStringLiteral("small.png"))});
     }
     QCOMPARE(messageOf(window->getQuestionBox()),
-             QStringLiteral("以下文件未能复制：\nbig.png: ") + tooLarge);
+             QStringLiteral("以下文件未能复制：\nbig.png：") + tooLarge);
     QCOMPARE(files(images), QStringList {QStringLiteral("100002_small.png")});
 
     window->library()->importImages({dir->filePath(QStringLiteral("big.png"))});
@@ -1307,7 +1307,7 @@ void tst_Library::copiesThatCannotFinishAreNamed()
         QVERIFY(window->project()->saveProXml());
     }
     QCOMPARE(messageOf(window->getQuestionBox()),
-             QStringLiteral("图库备份失败！\n100003_big.png: ") + tooLarge);
+             QStringLiteral("图库备份失败！\n100003_big.png：") + tooLarge);
     QVERIFY(files(mirror).isEmpty());
 
     // Saved in full, then changed and left without saving while the disk is full.
@@ -1323,7 +1323,7 @@ void tst_Library::copiesThatCannotFinishAreNamed()
     }
     const QString lost =
         QStringLiteral("图库未能恢复到上次保存或打开时的状态，未保存的图片修改仍在："
-                       "\n100003_big.png: ")
+                       "\n100003_big.png：")
         + tooLarge;
     QCOMPARE(messageOf(window->getQuestionBox()), lost + QStringLiteral("\n仍要退出吗？"));
     QVERIFY(asks(window->getQuestionBox()));
