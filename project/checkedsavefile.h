@@ -21,8 +21,8 @@ public:
     bool commitWhole();
     // The failure line of the last failure.
     QString failure() const;
-    // "<path>：<cause>", the line that says why a file could not be written; its colon is
-    // the language's.
+    // "<path>：<cause>", the line that says why a file could not be read or written; its
+    // colon is the language's.
     static QString failureLine(const QString &path, const QString &cause);
 
     // Replaces the file at path by bytes as a whole, or leaves it as it was.

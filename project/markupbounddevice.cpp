@@ -242,9 +242,9 @@ void MarkupBoundDevice::transcode(int from)
         m_undecided.clear();
         // The reader tells the encoding by the first bytes as this device does: UTF-8 that
         // begins with "<" and U+0000 would be taken for UTF-16 and read unchecked. A mark
-        // makes it UTF-8; a second mark in the file already is one.
-        if (!text.startsWith(QChar(0xFEFF)))
-            m_buffer += "\xEF\xBB\xBF";
+        // makes it UTF-8. It stands for the file's own mark, or for none: a second U+FEFF is
+        // a character of the file, as it is in a file in UTF-8.
+        m_buffer += "\xEF\xBB\xBF";
     } else {
         text = decodeWide(m_buffer.constData() + from, m_buffer.size() - from);
         m_buffer.truncate(from);
@@ -285,6 +285,10 @@ bool MarkupBoundDevice::settleDeclaration()
     // One too long for a piece is refused as one by the check.
     if (end < 0)
         return m_sourceEnded || tooLong(at, m_buffer.size());
+    // Measured as written: the encoding's name is shortened below, and a file gets the
+    // same verdict in every encoding.
+    if (tooLong(at, end + 2))
+        return true;
     QString declaration;
     const auto encodings = xmlEncodings(m_buffer, at, end + 2, &declaration);
     // Any other encoding is refused where the check meets the declaration.

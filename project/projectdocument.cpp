@@ -167,24 +167,39 @@ QString shown(const QString &text)
     return result;
 }
 
+// A text of the reader's in the language Qt's own texts are shown in.
+QString readerText(const char *source)
+{
+    return QCoreApplication::translate("QXmlStream", source);
+}
+
+// Whether the reader's message is the one of this source text, in whichever language.
+bool isReaderMessage(const QString &message, const char *source)
+{
+    return message == QLatin1String(source) || message == readerText(source);
+}
+
 // The reader's message with the character it stumbled on named by its number when it
-// shows as nothing: it quotes a control character as "''", or as the character itself, and
-// names none where a character is no XML character or spoils a name.
+// shows as nothing: it quotes a control character as "''" (or in the quotes of Qt's
+// translation), or as the character itself, and names none where a character is no XML
+// character or spoils a name.
 QString readerError(const QXmlStreamReader &reader, QIODevice *device)
 {
     QString message = reader.errorString();
-    const QString empty = QStringLiteral("''");
+    static const char *const quoted = "'%1'";
+    QString quote = readerText(quoted);
+    if (!message.contains(quote.arg(QString())))
+        quote = QStringLiteral("'%1'");
+    const QString empty = quote.arg(QString());
     const bool quotesNothing = message.contains(empty);
-    const bool namesNone = message == QLatin1String("Invalid XML character.")
-        || message == QLatin1String("Invalid XML name.")
-        || message == QLatin1String("Opening and ending tag mismatch.");
+    const bool namesNone = isReaderMessage(message, "Invalid XML character.")
+        || isReaderMessage(message, "Invalid XML name.")
+        || isReaderMessage(message, "Opening and ending tag mismatch.");
     if (!quotesNothing && !namesNone)
         return shown(message);
     // The markup the reader stopped in, up to where it stopped.
     QString before = charactersBefore(device, reader.characterOffset(), 256);
-    const auto named = [](QChar c) {
-        return QLatin1Char('\'') + codePoint(c.unicode()) + QLatin1Char('\'');
-    };
+    const auto named = [&quote](QChar c) { return quote.arg(codePoint(c.unicode())); };
     if (quotesNothing) {
         if (!before.isEmpty() && isInvisible(before.back()))
             message.replace(empty, named(before.back()));
@@ -192,9 +207,11 @@ QString readerError(const QXmlStreamReader &reader, QIODevice *device)
         before = before.mid(before.lastIndexOf(QLatin1Char('<')) + 1);
         for (const QChar c : qAsConst(before)) {
             if (isInvisible(c) && c != QLatin1Char('\t') && c != QLatin1Char('\n')
-                && c != QLatin1Char('\r')) {
+                && c != QLatin1Char('\r') && !message.isEmpty()) {
+                // The character goes before the message's full stop.
+                const QChar stop = message.back();
                 message.chop(1);
-                message += QLatin1Char(' ') + named(c) + QLatin1Char('.');
+                message += QLatin1Char(' ') + named(c) + stop;
                 break;
             }
         }
@@ -358,6 +375,13 @@ bool ProjectDocument::read(QIODevice *source, Handler &handler, qint64 maxBytes)
                                      QString::fromUtf16(textName.data(), int(textName.size())),
                                      QString::number(textLimit)));
             handler.characters(text);
+        } else if (token == QXmlStreamReader::Invalid
+                   && reader.error() == QXmlStreamReader::PrematureEndOfDocumentError
+                   && !device.atEnd()) {
+            // The reader tells the encoding from the first four bytes and takes fewer for
+            // the end, though the check holds back only a piece that waits for its end (a
+            // long first comment behind a mark or a few spaces): it goes on with the rest.
+            continue;
         } else if (token == QXmlStreamReader::EndDocument || token == QXmlStreamReader::Invalid) {
             break;
         }
@@ -404,6 +428,14 @@ bool ProjectDocument::read(QIODevice *source, Handler &handler, qint64 maxBytes)
                              QString::number(MaxPieceLength)));
     if (!reader.hasError())
         return true;
+    // The reader's own message names an attribute, whatever the name was, and is not in
+    // the language of the interface.
+    if (isReaderMessage(reader.errorString(),
+                        "Length of XML attribute name exceeds implementation limits (4KiB "
+                        "characters)."))
+        return fail(tr("第%1行的名称超过%2个字符，项目文件中的名称最多有%2个字符。")
+                        .arg(reader.lineNumber())
+                        .arg(MaxNameLength));
     // An empty file ends before its first column.
     return fail(tr("第%1行第%2列：%3")
                     .arg(reader.lineNumber())

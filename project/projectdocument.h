@@ -28,6 +28,9 @@ public:
     // or the text between two of them. The longest text (MaxTextLength characters) takes
     // five times as many when every character of it is escaped ("&amp;").
     static constexpr int MaxPieceLength = 5 * MaxTextLength;
+    // The longest name of an element, attribute, processing instruction or entity, as the
+    // XML reader takes it.
+    static constexpr int MaxNameLength = 4096;
 
     // What a reader takes from the file, in document order. The root has depth 0.
     class Handler

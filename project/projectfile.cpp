@@ -173,13 +173,13 @@ bool readWholeFile(const QString &path, QByteArray *content, QString *error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+            *error = CheckedSaveFile::failureLine(path, file.errorString());
         return false;
     }
     *content = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+            *error = CheckedSaveFile::failureLine(path, file.errorString());
         return false;
     }
     // The file may have grown since it was looked at.
@@ -416,7 +416,7 @@ bool ProjectFile::read(const QString &path)
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        m_error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        m_error = CheckedSaveFile::failureLine(path, file.errorString());
         return false;
     }
     return readFrom(&file, path, MaxFileSize);
@@ -458,7 +458,7 @@ bool ProjectFile::readFrom(QIODevice *device, const QString &path, qint64 maxByt
     else if (path.isEmpty())
         m_error = document.errorString();
     else
-        m_error = QStringLiteral("%1: %2").arg(path, document.errorString());
+        m_error = CheckedSaveFile::failureLine(path, document.errorString());
     return false;
 }
 
@@ -478,7 +478,8 @@ void ProjectFile::load(DesignDocument &design, QWidget *widgetParent)
         m_content.apply(design, widgetParent);
 }
 
-bool ProjectFile::rewriteFrameElements(const QString &path, const Elements &values, QString *error)
+bool ProjectFile::rewriteFrameElements(const QString &path, const Elements &values, QString *error,
+                                       qint64 maxBytes)
 {
     QByteArray content;
     if (!readWholeFile(path, &content, error))
@@ -493,7 +494,7 @@ bool ProjectFile::rewriteFrameElements(const QString &path, const Elements &valu
         ProjectDocument::Handler nothing;
         if (!check.read(&buffer, nothing, MaxFileSize)) {
             if (error)
-                *error = QStringLiteral("%1: %2").arg(path, check.errorString());
+                *error = CheckedSaveFile::failureLine(path, check.errorString());
             return false;
         }
     }
@@ -531,6 +532,12 @@ bool ProjectFile::rewriteFrameElements(const QString &path, const Elements &valu
     out.append(content.constData() + at, content.size() - at);
     if (out == content)
         return true;
+    // A longer value could take the file past what may be read.
+    if (out.size() > maxBytes) {
+        if (error)
+            *error = tooLargeMessage(path, maxBytes);
+        return false;
+    }
     return writeFile(path, out, error);
 }
 

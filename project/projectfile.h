@@ -70,9 +70,10 @@ public:
     void load(DesignDocument &design, QWidget *widgetParent);
 
     // Sets the text of the named elements directly under every root `frame` to the given
-    // values and writes the file back; nothing else changes. Never creates a file.
+    // values and writes the file back; nothing else changes. Never creates a file, and
+    // keeps the file as it is when the new one would hold more than maxBytes, as a save does.
     static bool rewriteFrameElements(const QString &path, const Elements &values,
-                                     QString *error = nullptr);
+                                     QString *error = nullptr, qint64 maxBytes = MaxFileSize);
     // The twenty boot elements with their values, in file order.
     static Elements bootElements(const BootParam &boot);
 

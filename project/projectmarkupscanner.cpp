@@ -73,13 +73,15 @@ ProjectMarkupScanner::Token ProjectMarkupScanner::next()
         return t;
     }
     const char second = data[lt + 1];
+    // Each end is looked for after the whole opener: the "--" of "<!-->" opens a comment
+    // and does not end it.
     if (second == '?')
-        return skipTo(lt, "?>", 2);
+        return skipTo(lt, 2, "?>", 2);
     if (second == '!') {
         if (startsAt(m_data, lt, "<!--"))
-            return skipTo(lt, "-->", 3);
+            return skipTo(lt, 4, "-->", 3);
         if (startsAt(m_data, lt, "<![CDATA["))
-            return skipTo(lt, "]]>", 3);
+            return skipTo(lt, 9, "]]>", 3);
         return declaration(lt);
     }
     return tag(lt);
@@ -107,13 +109,13 @@ int ProjectMarkupScanner::lineOf(int offset) const
         + 1;
 }
 
-ProjectMarkupScanner::Token ProjectMarkupScanner::skipTo(int lt, const char *terminator,
-                                                         int terminatorLength)
+ProjectMarkupScanner::Token
+ProjectMarkupScanner::skipTo(int lt, int openerLength, const char *terminator, int terminatorLength)
 {
     Token t;
     t.kind = Other;
     t.begin = lt;
-    const int at = find(m_data, lt + 2, terminator, terminatorLength);
+    const int at = find(m_data, lt + openerLength, terminator, terminatorLength);
     if (at < 0) {
         t.kind = Malformed;
         t.truncated = true;

@@ -47,7 +47,7 @@ public:
 private:
     Token tag(int lt);
     Token declaration(int lt);
-    Token skipTo(int lt, const char *terminator, int terminatorLength);
+    Token skipTo(int lt, int openerLength, const char *terminator, int terminatorLength);
 
     const QByteArray &m_data;
     int m_pos = 0;

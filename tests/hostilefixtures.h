@@ -38,7 +38,12 @@ inline QByteArray wideUnit(char32_t value, int unit, bool bigEndian)
 // the encoding, with or without a byte-order mark.
 inline QByteArray inEncoding(const QByteArray &utf8, const QByteArray &codec, bool mark = true)
 {
-    QString text = QString::fromUtf8(utf8);
+    // QString::fromUtf8() drops a leading mark; every mark of the file is kept.
+    QString text;
+    int from = 0;
+    for (; utf8.mid(from, 3) == "\xEF\xBB\xBF"; from += 3)
+        text += QChar(0xFEFF);
+    text += QString::fromUtf8(utf8.mid(from));
     text.replace(QStringLiteral("encoding=\"UTF-8\""),
                  QStringLiteral("encoding=\"%1\"").arg(QString::fromLatin1(codec.left(6))));
     if (mark)

@@ -316,7 +316,7 @@ void TestBootDlg::saveOfABrokenFile()
     save();
     // The cause follows the message.
     QCOMPARE(messageOf(dlg->getResultBox()),
-             QString("保存参数失败！\n%1: 第1行第37列：Premature end of document.")
+             QString("保存参数失败！\n%1：第1行第37列：Premature end of document.")
                  .arg(design->projectPath()));
     QCOMPARE(projectContent(), QByteArray("<ui><frame><bootBl>3</bootBl></frame>"));
     QCOMPARE(dlg->getBootParam()->getBl(), 55);

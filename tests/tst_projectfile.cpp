@@ -17,9 +17,11 @@
 
 #include <QDomDocument>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTranslator>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -297,6 +299,27 @@ void fillDesign(ProjectTestDesign &d)
     }
 }
 
+// A buffer that hands out at most a few bytes a read, as a slow source would.
+class TrickleBuffer : public QBuffer
+{
+public:
+    TrickleBuffer(const QByteArray &bytes, qint64 most)
+        : m_most(most)
+    {
+        setData(bytes);
+        open(QIODevice::ReadOnly);
+    }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        return QBuffer::readData(data, qMin(maxSize, m_most));
+    }
+
+private:
+    const qint64 m_most;
+};
+
 QString dataPath(const QString &name)
 {
     return QStringLiteral(YBEX_TEST_DATA "/") + name;
@@ -382,6 +405,7 @@ private slots:
     void rewriteCases();
     void rewriteFailuresKeepTheFile_data();
     void rewriteFailuresKeepTheFile();
+    void rewriteKeepsTheFileWithinItsBound();
     void saveFailuresKeepTheFile();
     void saveReplacesTheFileAsAWhole();
     void savedFileHoldsTheWholeDesign();
@@ -392,6 +416,10 @@ private slots:
     void failedWriteCauseFollowsTheLanguage();
     void hostileFilesAreRefused_data();
     void hostileFilesAreRefused();
+    void aLongFirstPieceIsReadWhateverComesBeforeIt_data();
+    void aLongFirstPieceIsReadWhateverComesBeforeIt();
+    void everyEncodingGetsOneVerdict_data();
+    void everyEncodingGetsOneVerdict();
     void wideFilesReadAsTheirUtf8_data();
     void unicodeEncodingsAreRead_data();
     void unicodeEncodingsAreRead();
@@ -1125,6 +1153,24 @@ void tst_ProjectFile::controlCharactersShowInParseErrors()
         QVERIFY2(c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() > 0x9F)
                      && !c.isNonCharacter(),
                  qPrintable(error));
+
+    // The same with Qt's own texts in Chinese, as the interface starts.
+    QTranslator qt;
+    QVERIFY2(qt.load(QStringLiteral("qtbase_zh_CN"),
+                     QLibraryInfo::location(QLibraryInfo::TranslationsPath)),
+             "qttranslations5-l10n is needed");
+    QCoreApplication::installTranslator(&qt);
+    ProjectFile translated;
+    const bool read = translated.setContent(content);
+    QCoreApplication::removeTranslator(&qt);
+    QVERIFY(!read);
+    const QString chinese = translated.errorString();
+    QVERIFY2(chinese != error, qPrintable(chinese));
+    const QString code = shown.mid(shown.indexOf(QLatin1String("U+")), 6);
+    QVERIFY2(chinese.contains(code), qPrintable(chinese));
+    for (const QChar c : chinese)
+        QVERIFY2(c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() > 0x9F),
+                 qPrintable(chinese));
 }
 
 void tst_ProjectFile::malformedFilesChangeNothing_data()
@@ -1292,6 +1338,16 @@ void tst_ProjectFile::rewriteCases_data()
         << decl
             + "<ui><frame><baud>\xe4\xb8\xad\xf0\x9f\x98\x80</baud><dpi>\xc3\xa9</dpi></frame></"
               "ui>";
+    QTest::newRow("a frame in a comment opened by <!-->")
+        << decl + "<ui><!--><frame><baud>1</baud></frame>--><frame><baud>1</baud></frame></ui>"
+        << "baud"
+        << "2"
+        << decl + "<ui><!--><frame><baud>1</baud></frame>--><frame><baud>2</baud></frame></ui>";
+    QTest::newRow("a frame in a comment opened by <!--->")
+        << decl + "<ui><!---><frame><baud>1</baud></frame>--><frame><baud>1</baud></frame></ui>"
+        << "baud"
+        << "2"
+        << decl + "<ui><!---><frame><baud>1</baud></frame>--><frame><baud>2</baud></frame></ui>";
     QTest::newRow("value escaped and cleaned")
         << decl + "<ui><frame><baud>1</baud></frame></ui>"
         << "baud" << QString::fromLatin1("<9600&\x01", 7)
@@ -1366,6 +1422,49 @@ void tst_ProjectFile::rewriteFailuresKeepTheFile()
     QVERIFY(!ProjectFile::rewriteFrameElements(missing,
                                                {{QStringLiteral("baud"), QStringLiteral("9")}}));
     QVERIFY(!QFile::exists(missing));
+}
+
+// A rewrite that would make the file longer than may be read keeps it as it is, as a save
+// does; the bound itself is allowed.
+void tst_ProjectFile::rewriteKeepsTheFileWithinItsBound()
+{
+    constexpr qint64 Bound = 1 << 20;
+    QByteArray content = HostileFixtures::project(QByteArray());
+    content.replace("</frame>", "<baud>9600</baud><blValue>5</blValue></frame>");
+    content.replace("</ui>", "<!--" + QByteArray(Bound - content.size() - 7, 'x') + "--></ui>");
+    QCOMPARE(content.size(), Bound);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.yBEX"));
+    writeFile(path, content);
+
+    const QString tooLarge = ProjectFile::tr("%1：文件超过%2MB，项目文件最大%2MB").arg(path, "1");
+    const QVector<ProjectFile::Elements> longer = {
+        {{QStringLiteral("baud"), QStringLiteral("115200")}},
+        {{QStringLiteral("blValue"), QStringLiteral("10")}},
+        {{QStringLiteral("baud"), QStringLiteral("96")}, {QStringLiteral("blValue"), "1000"}},
+    };
+    for (const ProjectFile::Elements &values : longer) {
+        QString error;
+        QVERIFY(!ProjectFile::rewriteFrameElements(path, values, &error, Bound));
+        QCOMPARE(error, tooLarge);
+        QVERIFY(readFile(path) == content);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList {QStringLiteral("p.yBEX")});
+    }
+    QString error;
+    QVERIFY2(ProjectFile::rewriteFrameElements(
+                 path, {{QStringLiteral("baud"), QStringLiteral("4800")}}, &error, Bound),
+             qPrintable(error));
+    QCOMPARE(QFileInfo(path).size(), Bound);
+    QVERIFY2(ProjectFile::rewriteFrameElements(
+                 path, {{QStringLiteral("baud"), QStringLiteral("96")}}, &error, Bound),
+             qPrintable(error));
+    QCOMPARE(QFileInfo(path).size(), Bound - 2);
+    // Up to the bound itself.
+    QVERIFY2(ProjectFile::rewriteFrameElements(
+                 path, {{QStringLiteral("baud"), QStringLiteral("9600")}}, &error, Bound),
+             qPrintable(error));
+    QVERIFY(readFile(path) == content);
 }
 
 void tst_ProjectFile::saveFailuresKeepTheFile()
@@ -1772,6 +1871,35 @@ void tst_ProjectFile::hostileFilesAreRefused_data()
     QTest::newRow("a comment of Chinese one character too long, UTF-16") << inEncoding(
         project("<!--" + QByteArray("\xe4\xb8\xad").repeated(Max - 6) + "-->"), "UTF-16LE")
                                                                          << tooLong(4, "注释");
+    // The "--" of "<!-->" opens the comment and does not end it: markup inside is no piece
+    // of its own.
+    const QByteArray halfComment(Max / 2 - 5, 'a');
+    QTest::newRow("a comment opened by <!--> one character too long")
+        << project("<!-->" + halfComment + "<y>" + halfComment + "-->") << tooLong(4, "注释");
+    QTest::newRow("a comment opened by <!---> one character too long")
+        << project("<!--->" + QByteArray(Max - 8, 'a') + "-->") << tooLong(4, "注释");
+    QTest::newRow("a comment opened by <!--> one character too long, UTF-16")
+        << inEncoding(project("<!-->" + halfComment + "<y>" + halfComment + "-->"), "UTF-16LE")
+        << tooLong(4, "注释");
+
+    // The reader's own limit on a name, in the words of the interface.
+    const QString longName =
+        ProjectDocument::tr("第%1行的名称超过%2个字符，项目文件中的名称最多有%2个字符。");
+    const QByteArray tooLongName(ProjectDocument::MaxNameLength + 1, 'n');
+    const auto nameOnLine = [&longName](int line) {
+        return longName.arg(line).arg(ProjectDocument::MaxNameLength);
+    };
+    QTest::newRow("an element name too long") << project("<" + tooLongName + "/>") << nameOnLine(4);
+    QTest::newRow("an end tag's name too long")
+        << project("<a>\n</" + tooLongName + ">") << nameOnLine(5);
+    QTest::newRow("a processing instruction's target too long")
+        << project("\n\n<?" + tooLongName + " x?>") << nameOnLine(6);
+    QTest::newRow("an attribute name too long")
+        << project("<a " + tooLongName + "=\"1\"/>") << nameOnLine(4);
+    QTest::newRow("a prefix and a name too long together")
+        << project("<n:" + tooLongName.mid(2) + "/>") << nameOnLine(4);
+    QTest::newRow("an element name too long, UTF-32")
+        << inEncoding(project("<" + tooLongName + "/>"), "UTF-32LE") << nameOnLine(4);
 }
 
 // Refused before any work that grows with the damage, with a message that says why; the
@@ -1797,11 +1925,133 @@ void tst_ProjectFile::hostileFilesAreRefused()
     QString error;
     QVERIFY(!ProjectFile::rewriteFrameElements(
         path, {{QStringLiteral("frameW"), QStringLiteral("9")}}, &error));
-    QCOMPARE(error, path + QStringLiteral(": ") + cause);
+    QCOMPARE(error, path + QStringLiteral("：") + cause);
     QCOMPARE(readFile(path), content);
     // The pre-read of the module series reads the same way.
     QVERIFY(!file.read(path));
-    QCOMPARE(file.errorString(), path + QStringLiteral(": ") + cause);
+    QCOMPARE(file.errorString(), path + QStringLiteral("：") + cause);
+}
+
+void tst_ProjectFile::aLongFirstPieceIsReadWhateverComesBeforeIt_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    // Empty when the file is read.
+    QTest::addColumn<QString>("cause");
+    using HostileFixtures::inEncoding;
+    // The design without its declaration, behind a comment longer than the first read.
+    const QByteArray golden = readFile(dataPath(QStringLiteral("golden_small.yBEX")));
+    const QByteArray design = golden.mid(golden.indexOf("?>") + 2);
+    const QByteArray comment = "<!--" + QByteArray(300000, 'c') + "-->";
+    const QByteArray body = comment + design;
+    QTest::newRow("nothing before it") << body << QString();
+    QTest::newRow("a UTF-8 mark") << "\xef\xbb\xbf" + body << QString();
+    QTest::newRow("a space") << " " + body << QString();
+    QTest::newRow("two line breaks") << "\n\n" + body << QString();
+    QTest::newRow("three white space characters") << "\r\n\t" + body << QString();
+    QTest::newRow("a UTF-8 mark and a line break") << "\xef\xbb\xbf\n" + body << QString();
+    QTest::newRow("UTF-16LE with its mark") << inEncoding(body, "UTF-16LE") << QString();
+    QTest::newRow("UTF-16LE without a mark") << inEncoding(body, "UTF-16LE", false) << QString();
+    QTest::newRow("UTF-16BE with its mark and a space")
+        << inEncoding(" " + body, "UTF-16BE") << QString();
+    QTest::newRow("UTF-32BE without a mark") << inEncoding(body, "UTF-32BE", false) << QString();
+    // A file cut short keeps the reader's message.
+    const QString premature = QStringLiteral("第%1行第%2列：Premature end of document.");
+    QTest::newRow("a UTF-8 mark alone") << QByteArray("\xef\xbb\xbf") << premature.arg(1).arg(1);
+    QTest::newRow("two spaces alone") << QByteArray("  ") << premature.arg(1).arg(1);
+    QTest::newRow("a mark and a comment cut short")
+        << "\xef\xbb\xbf" + comment.left(200000) << premature.arg(1).arg(200000);
+    QTest::newRow("UTF-16LE cut in its comment")
+        << inEncoding(" " + comment.left(200000), "UTF-16LE") << premature.arg(1).arg(200001);
+}
+
+// However short the bytes before a long first piece, the reader learns the encoding once the
+// piece has come whole, in one read of the file or in many.
+void tst_ProjectFile::aLongFirstPieceIsReadWhateverComesBeforeIt()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, cause);
+    ProjectFile file;
+    QCOMPARE(file.setContent(content), cause.isEmpty());
+    QCOMPARE(file.errorString(), cause);
+    if (cause.isEmpty()) {
+        ProjectTestDesign expected;
+        QVERIFY(expected.load(readFile(dataPath(QStringLiteral("golden_small.yBEX")))));
+        ProjectTestDesign d;
+        file.load(d.document, &d.canvas);
+        QCOMPARE(d.save(), expected.save());
+    }
+    for (const qint64 most : {1, 2, 3, 5}) {
+        TrickleBuffer trickle(content, most);
+        ProjectDocument document;
+        ProjectDocument::Handler nothing;
+        QCOMPARE(document.read(&trickle, nothing, std::numeric_limits<qint64>::max()),
+                 cause.isEmpty());
+        QCOMPARE(document.errorString(), cause);
+    }
+}
+
+void tst_ProjectFile::everyEncodingGetsOneVerdict_data()
+{
+    QTest::addColumn<QByteArray>("utf8");
+    // Empty when the file is read.
+    QTest::addColumn<QString>("cause");
+    constexpr int Max = ProjectDocument::MaxPieceLength;
+    const QString piece =
+        ProjectDocument::tr("第%1行的%2超过%3个字符，项目文件中的一段标记或文本最多有%3个字符。");
+    const auto tooLong = [&piece](int line, const char *name) {
+        return piece.arg(QString::number(line), ProjectDocument::tr(name), QString::number(Max));
+    };
+    const QByteArray design =
+        "\n<ui><frame><frameW>480</frameW><frameH>272</frameH></frame></ui>\n";
+    // Named as a wide file names its encoding: a file in UTF-8 may say so too.
+    const auto declaration = [](int length) {
+        const QByteArray start = "<?xml version=\"1.0\" encoding=\"UTF-16\"";
+        return start + QByteArray(length - start.size() - 2, ' ') + "?>";
+    };
+    const QByteArray mark = "\xef\xbb\xbf";
+    QTest::newRow("a declaration as long as a piece") << declaration(Max) + design << QString();
+    QTest::newRow("a declaration one character too long")
+        << declaration(Max + 1) + design << tooLong(1, "处理指令");
+    QTest::newRow("a mark and a declaration one character too long")
+        << mark + declaration(Max + 1) + design << tooLong(1, "处理指令");
+    QTest::newRow("a mark") << mark + "<ui/>" << QString();
+    // A second U+FEFF is a character before the root.
+    QTest::newRow("two marks") << mark + mark + "<ui/>"
+                               << QStringLiteral("第1行第1列：Start tag expected.");
+    QTest::newRow("two marks before a declaration") << mark + mark
+            + "<?xml version=\"1.0\"?><ui/>" << QStringLiteral("第1行第1列：Start tag expected.");
+    QTest::newRow("a comment opened by <!--> as long as a piece")
+        << "<!-->" + QByteArray(Max - 11, 'a') + "<y>-->" + design << QString();
+    QTest::newRow("a comment opened by <!--> one character too long")
+        << "<!-->" + QByteArray(Max - 10, 'a') + "<y>-->" + design << tooLong(1, "注释");
+}
+
+// A file and its twin in another Unicode encoding, with or without its own mark, are read
+// or refused alike.
+void tst_ProjectFile::everyEncodingGetsOneVerdict()
+{
+    QFETCH(QByteArray, utf8);
+    QFETCH(QString, cause);
+    using HostileFixtures::inEncoding;
+    // What stands at the start already is the file's mark.
+    const bool marked = utf8.startsWith("\xef\xbb\xbf");
+    const QVector<QPair<const char *, QByteArray>> twins = {
+        {"UTF-8", utf8},
+        {"UTF-16LE", inEncoding(utf8, "UTF-16LE", false)},
+        {"UTF-16BE", inEncoding(utf8, "UTF-16BE", false)},
+        {"UTF-32LE", inEncoding(utf8, "UTF-32LE", false)},
+        {"UTF-32BE", inEncoding(utf8, "UTF-32BE", false)},
+        {"UTF-16LE behind its own mark", marked ? QByteArray() : inEncoding(utf8, "UTF-16LE")},
+        {"UTF-8 behind its own mark", marked ? QByteArray() : "\xef\xbb\xbf" + utf8},
+    };
+    for (const auto &twin : twins) {
+        if (twin.second.isEmpty())
+            continue;
+        ProjectFile file;
+        QVERIFY2(file.setContent(twin.second) == cause.isEmpty(), twin.first);
+        QVERIFY2(file.errorString() == cause,
+                 qPrintable(twin.first + QStringLiteral(": ") + file.errorString()));
+    }
 }
 
 void tst_ProjectFile::wideFilesReadAsTheirUtf8_data()
@@ -1874,8 +2124,6 @@ void tst_ProjectFile::unicodeEncodingsAreRead_data()
     QTest::newRow("UTF-32BE declaring utf-16")
         << inEncoding(declaring("encoding=\"utf-16\""), "UTF-32BE", false);
     QTest::newRow("UTF-16BE declaring UTF-16BE") << inEncoding(utf8, "UTF-16BE");
-    // As a converter makes it from a file in UTF-8 with a mark.
-    QTest::newRow("UTF-16LE with a second mark") << inEncoding("\xef\xbb\xbf" + utf8, "UTF-16LE");
 }
 
 // A file in a Unicode encoding is read as the characters it holds, whichever of them its
@@ -1961,27 +2209,6 @@ void tst_ProjectFile::markupIsCheckedWhereverTheReadingPiecesEnd()
 }
 
 namespace {
-
-// A buffer that hands out at most a few bytes a read, as a slow source would.
-class TrickleBuffer : public QBuffer
-{
-public:
-    TrickleBuffer(const QByteArray &bytes, qint64 most)
-        : m_most(most)
-    {
-        setData(bytes);
-        open(QIODevice::ReadOnly);
-    }
-
-protected:
-    qint64 readData(char *data, qint64 maxSize) override
-    {
-        return QBuffer::readData(data, qMin(maxSize, m_most));
-    }
-
-private:
-    const qint64 m_most;
-};
 
 // What the check hands the reader of these bytes, read so many at a time, and why it
 // stopped: "", "attributes", "document type" or the kind of piece too long.
@@ -2082,6 +2309,12 @@ void tst_ProjectFile::hugeStreamsAreRefusedEarly_data()
     // Once a reader that ended the program: its comment outgrew the reader's buffer.
     QTest::newRow("760 MB of one comment in UTF-16")
         << inEncoding(head + "<!--", "UTF-16LE") << utf16("\xe4\xb8\xad") << qint64(760000000)
+        << tooLong(2, "注释");
+    QTest::newRow("1 GB of one comment opened by <!--> with tags in it")
+        << head + "<!-->" << QByteArray("aaaaaaaa<y>") << ProjectFile::MaxFileSize
+        << tooLong(2, "注释");
+    QTest::newRow("1 GB of one comment opened by <!---> in UTF-16")
+        << inEncoding(head + "<!--->", "UTF-16LE") << utf16("<y>a") << ProjectFile::MaxFileSize
         << tooLong(2, "注释");
     QTest::newRow("1 GB of one text")
         << head + "\n"

@@ -2513,6 +2513,10 @@
         <translation>The project file has more than %1 events (line %2); a project has at most %1 events.</translation>
     </message>
     <message>
+        <source>第%1行的名称超过%2个字符，项目文件中的名称最多有%2个字符。</source>
+        <translation>Line %1: a name is longer than %2 characters; a name in a project file has at most %2.</translation>
+    </message>
+    <message>
         <source>第%1行的%2超过%3个字符，项目文件中的一段标记或文本最多有%3个字符。</source>
         <translation>The %2 on line %1 is longer than %3 characters; a piece of markup or text in a project file has at most %3.</translation>
     </message>
