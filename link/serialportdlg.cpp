@@ -263,8 +263,8 @@ void SerialPortDlg::slotWritePort(QByteArray data)
         serialPort->write(data);
         return;
     }
-    messageBox->showNotice(QMyMessageBox::Warning, tr("通信已断开，下载失败！"));
     worker->reset();
+    messageBox->showNotice(QMyMessageBox::Warning, tr("通信已断开，下载失败！"));
 }
 
 void SerialPortDlg::slotComStatus(QString port, bool arrived)
