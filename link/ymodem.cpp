@@ -148,6 +148,15 @@ void YModem::slotOpenClosePort(bool open, QString portName, int baud)
     wake();
 }
 
+void YModem::slotPortVanished(QString portName)
+{
+    {
+        QMutexLocker lock(&mailboxMutex);
+        vanishedPortName = portName;
+    }
+    wake();
+}
+
 void YModem::wake()
 {
     // A queued call wakes the worker's wait, from any thread.
@@ -193,9 +202,12 @@ void YModem::runTurn()
     bool openWanted = false;
     QString portName;
     int baud = 0;
+    QString vanished;
     bool newJob = false;
     {
         QMutexLocker lock(&mailboxMutex);
+        vanished = vanishedPortName;
+        vanishedPortName.clear();
         if (portRequest) {
             portWanted = true;
             openWanted = requestOpen && running;
@@ -213,7 +225,7 @@ void YModem::runTurn()
         }
         cancelling = cancelSerial == currentSerial;
     }
-    if (portLost)
+    if (portLost || (!vanished.isEmpty() && vanished == openPortName))
         handleLostPort();
     if (portWanted)
         openOrClosePort(openWanted, portName, baud);

@@ -68,6 +68,9 @@ signals:
 
 public slots:
     void slotOpenClosePort(bool open, QString portName, int baud);
+    // The device of this port is gone: told as a hang-up the worker notices itself is, and
+    // only once however both are noticed.
+    void slotPortVanished(QString portName);
     void slotRecvCOMMdata();
     void slotThread();
 
@@ -131,6 +134,7 @@ private:
     bool requestOpen = false;
     QString requestPortName;
     int requestBaud = 0;
+    QString vanishedPortName;
     bool jobRequest = false;
     YModemJob requestedJob;
     quint64 requestSerial = 0;
