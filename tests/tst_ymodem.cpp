@@ -970,20 +970,22 @@ private slots:
         QFile::remove(folder() + "/allFile/temp.bin");
     }
 
+    // Without asking the module: no time-out could end them.
     void emptyBatchesEndAtOnce()
     {
         SimulatedModule module;
         YModem worker;
+        worker.setTimeouts(Forever, Forever, Forever);
         Recorder log(&worker);
         QVERIFY(openLink(worker, log, module.portPath()));
         YModemJob job;
         job.job = YModemJob::Pictures;
         job.projectFolder = folder();
         worker.startJob(job);
-        QVERIFY(waitIdle(worker, 2000));
+        QVERIFY(waitIdle(worker));
         job.job = YModemJob::Fonts;
         worker.startJob(job);
-        QVERIFY(waitIdle(worker, 2000));
+        QVERIFY(waitIdle(worker));
         QTRY_COMPARE(log.messages.size(), 2);
         QCOMPARE(log.messages.at(0), qMakePair(3, QString("没有需要下载的图片！")));
         QCOMPARE(log.messages.at(1), qMakePair(3, QString("没有需要下载的字库！")));
@@ -1082,13 +1084,14 @@ private slots:
         options.linkAnswer = QByteArray("\0GETADDR_1_5_0\r\n", 16);
         SimulatedModule module(options);
         YModem worker;
+        worker.setTimeouts(Forever, Forever, Forever);
         Recorder log(&worker);
         QVERIFY(openLink(worker, log, module.portPath()));
         YModemJob job;
         job.job = YModemJob::InstructionText;
         job.instructionText = "GET_ADDR\r\n";
         worker.startJob(job);
-        QVERIFY(waitIdle(worker, 5000));
+        QVERIFY(waitIdle(worker));
         QTRY_COMPARE(log.rs485, (QList<QList<int>> {{1, 5, 0}}));
         QVERIFY2(log.logHas("GETADDR_1_5_0"), qPrintable(log.lines.join('\n')));
     }
