@@ -65,8 +65,10 @@ void DownloadController::connectLink()
             Qt::QueuedConnection);
     connect(link, &YModem::s_sendInstrParam, this, &DownloadController::slotRecvYModemInstrParam,
             Qt::QueuedConnection);
-    // Only stores the request for the worker's next turn, so it may run in this thread.
+    // Both only store the request for the worker's next turn, so they may run in this thread.
     connect(port, &YModemPortDlg::s_sendPortMes, link, &YModem::slotOpenClosePort,
+            Qt::DirectConnection);
+    connect(port, &YModemPortDlg::s_sendPortVanished, link, &YModem::slotPortVanished,
             Qt::DirectConnection);
     connect(port, &YModemPortDlg::s_sendInstr, this, &DownloadController::slotRecvYModemPortInstr,
             Qt::QueuedConnection);

@@ -119,13 +119,14 @@ void InstructSerialPort::slotSendThread()
             stepClock.start();
             runStep();
         } else if (stepClock.elapsed() > timeout) {
+            finishJob();
             emit s_sendMes(3, tr("通信超时，下载失败！"));
             emit s_sendMes(1, tr("通信超时，下载失败！"));
-            finishJob();
         }
     }
 }
 
+// Before the job's last messages: whoever they reach finds the link free.
 void InstructSerialPort::finishJob()
 {
     working = false;
@@ -161,13 +162,13 @@ void InstructSerialPort::runStep()
         if (step == 0) {
             sendText(job.text, false);
         } else if (step == 1) {
+            finishJob();
             if (job.type == BacklightJob)
                 emit s_sendMes(4, tr("背光度设置成功！"));
             else if (job.type == BaudJob)
                 emit s_sendMes(5, tr("波特率设置成功！"));
             else
                 emit s_sendMes(6, tr("指令集发送成功！"));
-            finishJob();
         }
         break;
     default:
@@ -193,8 +194,8 @@ void InstructSerialPort::pictureStep()
             // to decode.
             const QImage picture = PictureFile::read(path);
             if (picture.isNull()) {
-                emit s_sendMes(1, tr("图片下载失败，%1图片打开失败！").arg(path));
                 finishJob();
+                emit s_sendMes(1, tr("图片下载失败，%1图片打开失败！").arg(path));
                 return;
             }
             pictures.append(picture);
@@ -204,8 +205,8 @@ void InstructSerialPort::pictureStep()
             + InstructPayload::pixelBytes(sizes);
         // The header counts pictures in 16 bits and the progress doubles the total in an int.
         if (pictures.size() > 0xFFFF || 2 * total > INT_MAX) {
-            emit s_sendMes(1, tr("图片太多或太大，无法下载！"));
             finishJob();
+            emit s_sendMes(1, tr("图片太多或太大，无法下载！"));
             return;
         }
         pictureTotal = total;
@@ -237,12 +238,14 @@ void InstructSerialPort::pictureStep()
         emit s_writePort(data);
         break;
     }
-    case 5:
+    case 5: {
         sendText(QStringLiteral("RESET();\r\n"), false);
-        emit s_sendProgressBar(1, int(2 * pictureTotal), int(2 * pictureTotal));
-        emit s_sendMes(3, tr("图片下载成功！"));
+        const int total = int(2 * pictureTotal);
         finishJob();
+        emit s_sendProgressBar(1, total, total);
+        emit s_sendMes(3, tr("图片下载成功！"));
         break;
+    }
     default:
         break;
     }
@@ -257,8 +260,8 @@ void InstructSerialPort::fontStep()
         blob = InstructPayload::fontBlob(job.fontPaths, large);
         const int limit = large ? InstructPayload::LargeFontLimit : InstructPayload::SmallFontLimit;
         if (blob.size() > limit) {
-            emit s_sendMes(1, large ? tr("大字库不能超过3M！") : tr("小字库不能超过2M！"));
             finishJob();
+            emit s_sendMes(1, large ? tr("大字库不能超过3M！") : tr("小字库不能超过2M！"));
             return;
         }
         sendText(QLatin1String(large ? "ZIKU48(" : "ZIKU(") + QString::number(blob.size())
@@ -275,9 +278,9 @@ void InstructSerialPort::fontStep()
         break;
     }
     case 4:
+        finishJob();
         emit s_sendMes(3, tr("字库下载成功！"));
         emit s_sendMes(0, tr("字库下载成功！"));
-        finishJob();
         break;
     default:
         break;

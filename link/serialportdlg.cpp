@@ -98,16 +98,47 @@ void SerialPortDlg::retranslate()
     updateConnectState();
 }
 
+namespace {
+
+const struct
+{
+    const char *token;
+    SerialPortDlg::Answer answer;
+} answerTokens[] = {
+    {"OK", SerialPortDlg::AnswerOk},          {"INFO_", SerialPortDlg::AnswerInfo},
+    {"FW", SerialPortDlg::AnswerFirmware},    {"e", SerialPortDlg::AnswerErase},
+    {"o", SerialPortDlg::AnswerConfig},       {"FLASH_2", SerialPortDlg::AnswerFlash2},
+    {"FLASH_3", SerialPortDlg::AnswerFlash3}, {"FLASH_11", SerialPortDlg::AnswerFlash11}};
+
+// Where the answer complete first in text ends: behind the first token to end there; -1
+// while none has.
+int firstAnswerEnd(const QString &text)
+{
+    int first = -1;
+    for (const auto &test : answerTokens) {
+        const int at = text.indexOf(QLatin1String(test.token));
+        if (at < 0)
+            continue;
+        const int end = at + int(qstrlen(test.token));
+        if (first < 0 || end < first)
+            first = end;
+    }
+    return first;
+}
+
+// Where text goes on behind the line end (if any) at at.
+int behindLineEnd(const QString &text, int at)
+{
+    while (at < text.size() && (text.at(at) == '\r' || text.at(at) == '\n'))
+        ++at;
+    return at;
+}
+
+} // namespace
+
 SerialPortDlg::Answer SerialPortDlg::answerKind(const QString &text)
 {
-    static const struct
-    {
-        const char *token;
-        Answer answer;
-    } tests[] = {{"OK", AnswerOk},          {"INFO_", AnswerInfo},      {"FW", AnswerFirmware},
-                 {"e", AnswerErase},        {"o", AnswerConfig},        {"FLASH_2", AnswerFlash2},
-                 {"FLASH_3", AnswerFlash3}, {"FLASH_11", AnswerFlash11}};
-    for (const auto &test : tests) {
+    for (const auto &test : answerTokens) {
         if (text.contains(QLatin1String(test.token)))
             return test.answer;
     }
@@ -141,53 +172,63 @@ void SerialPortDlg::slotRecvCOMMdata()
     recvText += QString::fromUtf8(bytes.constData(), bytes.size());
     if (recvText.size() > MaxAnswerText)
         recvText = recvText.right(MaxAnswerText);
+    // One read may bring several answers: each is a step or a progress report of its own.
+    while (takeAnswer()) { }
+}
 
-    const Answer answer = answerKind(recvText);
+bool SerialPortDlg::takeAnswer()
+{
+    const int end = firstAnswerEnd(recvText);
+    if (end < 0)
+        return false;
+    const Answer answer = answerKind(recvText.left(end));
     switch (answer) {
     case NoAnswer:
-        return;
+        return false;
     case AnswerOk:
         emit s_sendMes(0, logLine(tr("--接收:"), QStringLiteral("OK")));
-        recvText.clear();
+        recvText.remove(0, behindLineEnd(recvText, end));
         worker->nextStep();
-        return;
+        return true;
     case AnswerInfo: {
         // Its fields may still be on the way: the line is read at its end.
-        if (recvText.indexOf(QRegularExpression(QStringLiteral("[\r\n]")),
-                             recvText.indexOf(QLatin1String("INFO_")))
-            < 0)
-            return;
-        emit s_sendMes(0, logLine(tr("--接收:"), recvText));
-        const QStringList parts = QString(recvText).remove("\r\n").split('_');
-        recvText.clear();
+        const int lineEnd = recvText.indexOf(QRegularExpression(QStringLiteral("[\r\n]")), end);
+        if (lineEnd < 0)
+            return false;
+        const int after = behindLineEnd(recvText, lineEnd);
+        emit s_sendMes(0, logLine(tr("--接收:"), recvText.left(after)));
+        const QStringList parts = recvText.left(lineEnd).split('_');
+        recvText.remove(0, after);
         if (parts.size() == 6) {
             worker->nextStep();
-        } else {
-            worker->reset();
-            messageBox->showNotice(QMyMessageBox::Warning, tr("模块回复的信息不完整，下载失败！"));
+            return true;
         }
-        return;
+        recvText.clear();
+        worker->reset();
+        messageBox->showNotice(QMyMessageBox::Warning, tr("模块回复的信息不完整，下载失败！"));
+        return false;
     }
     case AnswerFirmware:
         emit s_sendMes(0, logLine(tr("--接收:"), recvText));
         recvText.clear();
         worker->nextStep();
-        return;
+        return false;
     case AnswerErase:
-        recvText.clear();
+        recvText.remove(0, behindLineEnd(recvText, end));
         addProgress(4096, tr("--下载图片进度总大小:%1 擦除进度:%2"));
-        return;
+        return true;
     case AnswerConfig:
-        recvText.clear();
+        recvText.remove(0, behindLineEnd(recvText, end));
         addProgress(8192, tr("--下载图片进度总大小:%1 配置进度:%2"));
-        return;
+        return true;
     default: {
-        recvText.clear();
+        recvText.remove(0, behindLineEnd(recvText, end));
         const int limit = flashLimitKB(answer);
         if (imageLibrarySizeKB <= limit) {
             worker->nextStep();
-            return;
+            return true;
         }
+        recvText.clear();
         worker->reset();
         QString text;
         if (answer == AnswerFlash2)
@@ -197,7 +238,7 @@ void SerialPortDlg::slotRecvCOMMdata()
         else
             text = tr("下载失败，下载图片的bin文件总大小超过11M！");
         messageBox->showNotice(QMyMessageBox::Warning, text);
-        return;
+        return false;
     }
     }
 }
@@ -263,8 +304,8 @@ void SerialPortDlg::slotWritePort(QByteArray data)
         serialPort->write(data);
         return;
     }
-    messageBox->showNotice(QMyMessageBox::Warning, tr("通信已断开，下载失败！"));
     worker->reset();
+    messageBox->showNotice(QMyMessageBox::Warning, tr("通信已断开，下载失败！"));
 }
 
 void SerialPortDlg::slotComStatus(QString port, bool arrived)

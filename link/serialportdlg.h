@@ -23,6 +23,7 @@ class SerialPortDlg : public QDialog
 
 public:
     // What an answer chunk of the module counts as; the first test that matches decides.
+    // Answers are taken in the order they end.
     enum Answer {
         NoAnswer,
         AnswerOk,
@@ -79,6 +80,8 @@ private slots:
     void slotPortError(QSerialPort::SerialPortError error);
 
 private:
+    // Acts on the answer received first; false once no more is to be taken now.
+    bool takeAnswer();
     void closeVanishedPort();
     void addProgress(int bytes, const QString &format);
     static QString logLine(const QString &direction, const QString &text);

@@ -148,6 +148,15 @@ void YModem::slotOpenClosePort(bool open, QString portName, int baud)
     wake();
 }
 
+void YModem::slotPortVanished(QString portName)
+{
+    {
+        QMutexLocker lock(&mailboxMutex);
+        vanishedPortName = portName;
+    }
+    wake();
+}
+
 void YModem::wake()
 {
     // A queued call wakes the worker's wait, from any thread.
@@ -193,9 +202,12 @@ void YModem::runTurn()
     bool openWanted = false;
     QString portName;
     int baud = 0;
+    QString vanished;
     bool newJob = false;
     {
         QMutexLocker lock(&mailboxMutex);
+        vanished = vanishedPortName;
+        vanishedPortName.clear();
         if (portRequest) {
             portWanted = true;
             openWanted = requestOpen && running;
@@ -213,7 +225,7 @@ void YModem::runTurn()
         }
         cancelling = cancelSerial == currentSerial;
     }
-    if (portLost)
+    if (portLost || (!vanished.isEmpty() && vanished == openPortName))
         handleLostPort();
     if (portWanted)
         openOrClosePort(openWanted, portName, baud);
@@ -354,8 +366,7 @@ bool YModem::timedOut()
     if (stamp.elapsed() <= limit)
         return false;
     if (current.job == YModemJob::InstructionText) {
-        emit s_sendMes(3, tr("通信超时！"));
-        fail(tr("通信超时！"));
+        endJob(Failed, {{3, tr("通信超时！")}, {1, tr("通信超时！")}});
     } else {
         leaveBatch();
         emit s_sendProgValue(progressKind(), 0, 0, 0);
@@ -536,8 +547,7 @@ void YModem::batchStep()
     case 0:
         if (count == 0) {
             // Nothing to send: the module is not asked at all.
-            emit s_sendMes(3, pictures ? tr("没有需要下载的图片！") : tr("没有需要下载的字库！"));
-            endJob();
+            endJob(Done, {{3, pictures ? tr("没有需要下载的图片！") : tr("没有需要下载的字库！")}});
             break;
         }
         instrParam.reset();
@@ -747,9 +757,8 @@ void YModem::linkTestStep()
             break;
         }
         // The values went out with s_send485 just before.
-        emit s_sendMes(6, tr("指令集发送成功！"));
         debugLine(QStringLiteral("发送"), QStringLiteral("指令集发送成功！"));
-        endJob();
+        endJob(Done, {{6, tr("指令集发送成功！")}});
         break;
     default:
         break;
@@ -795,8 +804,9 @@ bool YModem::cancelStep()
     return true;
 }
 
-// Outcome signals go out before this, so that a job no longer pending has said everything.
-void YModem::endJob(Outcome outcome)
+// The job no longer counts as pending when its last messages go out, so that whoever they
+// reach may start the next one; s_sendJobEnded comes after them.
+void YModem::endJob(Outcome outcome, const QList<QPair<int, QString>> &messages)
 {
     const int job = current.job;
     resetTransfer();
@@ -810,13 +820,14 @@ void YModem::endJob(Outcome outcome)
         if (!jobRequest && requestSerial == currentSerial)
             jobPending = false;
     }
+    for (const auto &message : messages)
+        emit s_sendMes(message.first, message.second);
     emit s_sendJobEnded(job, outcome);
 }
 
 void YModem::fail(const QString &message)
 {
-    emit s_sendMes(1, message);
-    endJob(Failed);
+    endJob(Failed, {{1, message}});
 }
 
 void YModem::failTransfer(const QString &message)

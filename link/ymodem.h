@@ -2,8 +2,10 @@
 #define YMODEM_H
 
 #include <QElapsedTimer>
+#include <QList>
 #include <QMutex>
 #include <QObject>
+#include <QPair>
 #include <QSerialPort>
 #include <QString>
 #include <QStringList>
@@ -54,6 +56,7 @@ public:
     void setTimeouts(int stepMs, int unpackMs, int answerMs);
 
 signals:
+    // A job's closing messages come once it no longer counts as pending.
     void s_sendMes(int kind, QString text);
     void s_sendProgValue(int kind, int total, int done, int phase = 0);
     void s_sendPortStatus(bool open);
@@ -65,6 +68,9 @@ signals:
 
 public slots:
     void slotOpenClosePort(bool open, QString portName, int baud);
+    // The device of this port is gone: told as a hang-up the worker notices itself is, and
+    // only once however both are noticed.
+    void slotPortVanished(QString portName);
     void slotRecvCOMMdata();
     void slotThread();
 
@@ -92,7 +98,8 @@ private:
     void closeFile();
     void resetTransfer();
     bool cancelStep();
-    void endJob(Outcome outcome = Done);
+    // Ends the job and then sends its messages (kind, text).
+    void endJob(Outcome outcome = Done, const QList<QPair<int, QString>> &messages = {});
     void fail(const QString &message);
     // Ends a job whose progress window is open: the bar goes back to nothing, then the message.
     void failTransfer(const QString &message);
@@ -127,6 +134,7 @@ private:
     bool requestOpen = false;
     QString requestPortName;
     int requestBaud = 0;
+    QString vanishedPortName;
     bool jobRequest = false;
     YModemJob requestedJob;
     quint64 requestSerial = 0;

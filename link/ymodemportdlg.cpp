@@ -127,10 +127,9 @@ void YModemPortDlg::slotPortStatus(bool open)
 void YModemPortDlg::slotComStatus(QString port, bool arrived)
 {
     PortChoice::followPort(ui->portCombox, port, arrived);
-    if (!arrived && port == portName && connected) {
-        emit s_sendPortMes(false, portName, baud);
-        messageBox->showNotice(QMyMessageBox::Information, tr("串口%1已拔出！").arg(port));
-    }
+    // The worker may have seen the hang-up already: it alone tells of the unplug, once.
+    if (!arrived && port == portName && connected)
+        emit s_sendPortVanished(port);
 }
 
 // The form's texts are those of a closed, idle port; the state's own go on top.

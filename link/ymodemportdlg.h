@@ -36,6 +36,8 @@ public:
 
 signals:
     void s_sendPortMes(bool open, QString portName, int baud);
+    // The device of the open port is gone; the worker closes the port and tells the user.
+    void s_sendPortVanished(QString portName);
     void s_sendInstr(QString text);
 
 public slots:

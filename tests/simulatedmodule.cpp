@@ -46,6 +46,29 @@ void SimulatedModule::unplug()
     m_unplug = true;
 }
 
+bool SimulatedModule::isHolding() const
+{
+    return m_holding;
+}
+
+void SimulatedModule::release()
+{
+    m_released = true;
+}
+
+bool SimulatedModule::isSilent() const
+{
+    return m_fallenSilent;
+}
+
+void SimulatedModule::hold()
+{
+    m_holding = true;
+    while (!m_released && !m_stop && !m_unplug)
+        std::this_thread::sleep_for(milliseconds(1));
+    m_holding = false;
+}
+
 QStringList SimulatedModule::commands() const
 {
     QMutexLocker lock(&m_mutex);
@@ -151,8 +174,10 @@ void SimulatedModule::handleCommand(const QByteArray &line)
         m_commands.append(QString::fromLatin1(line));
     }
     if (line.startsWith("si ")) {
-        if (m_options.silentLimits)
+        if (m_options.silentLimits) {
+            m_fallenSilent = true;
             return;
+        }
         const QByteArray &reply = m_options.limitsReply;
         const int pieces = qMax(1, m_options.limitsPieces);
         const int size = (reply.size() + pieces - 1) / pieces;
@@ -292,6 +317,7 @@ bool SimulatedModule::handleBatch(Clock::time_point arrived)
     }
     if (m_options.silentFromBlock >= 0 && ordinal >= m_options.silentFromBlock) {
         m_silent = true;
+        m_fallenSilent = true;
         m_input.clear();
         return false;
     }
@@ -322,6 +348,11 @@ bool SimulatedModule::handleBatch(Clock::time_point arrived)
         m_unplug = true;
         return false;
     }
+    if (blocks == m_options.holdAtBlock) {
+        hold();
+        if (m_unplug || m_stop)
+            return false;
+    }
     answer(acknowledgement(QByteArray(1, YModemFrame::Ack)), arrived, m_options.processingUs);
     QMutexLocker lock(&m_mutex);
     m_timing.lastDataAck = Clock::now();
@@ -338,9 +369,13 @@ void SimulatedModule::sendReports()
     for (int percent : qAsConst(percents)) {
         if (m_stop || m_unplug)
             return;
-        if (m_options.stallAtPercent >= 0 && percent > m_options.stallAtPercent)
+        if (m_options.stallAtPercent >= 0 && percent > m_options.stallAtPercent) {
+            m_fallenSilent = true;
             return;
+        }
         std::this_thread::sleep_for(milliseconds(m_options.reportIntervalMs));
         answer(QByteArray("EP_") + QByteArray::number(percent) + m_options.reportEnd, Clock::now());
+        if (percent == m_options.holdAfterPercent)
+            hold();
     }
 }

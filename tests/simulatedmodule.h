@@ -60,6 +60,11 @@ struct SimulatedModuleOptions
     QList<int> reportPercents;
     bool reportWithAck = false; // the first report rides with the final ACK
     int unplugAfterBlocks = -1; // close the line after this many data blocks
+    // Holds that the test lifts with release(), so that it acts while the job certainly
+    // runs: this data block (counted from 1) is answered, and the unpacking reports go on
+    // behind this percentage, only then.
+    int holdAtBlock = -1;
+    int holdAfterPercent = -1;
     int reportIntervalMs = 1;
     // What follows each unpacking report: nothing, as the module's own description gives it,
     // or a line end.
@@ -101,6 +106,14 @@ public:
     QString portPath() const;
     void unplug();
 
+    // True while the module waits at a hold of its options.
+    bool isHolding() const;
+    // Lets the module go on from its hold, and past any later one.
+    void release();
+    // True once the module no longer answers, as silentLimits, silentFromBlock or
+    // stallAtPercent make it.
+    bool isSilent() const;
+
     QStringList commands() const;
     QList<File> files() const;
     int dataBlocks() const;
@@ -118,12 +131,16 @@ private:
     void answer(const QByteArray &bytes, Clock::time_point arrived, int processingUs = 0);
     QByteArray acknowledgement(const QByteArray &bytes);
     void sendReports();
+    void hold();
 
     Options m_options;
     std::unique_ptr<PtyPair> m_pty;
     std::thread m_thread;
     std::atomic<bool> m_stop {false};
     std::atomic<bool> m_unplug {false};
+    std::atomic<bool> m_holding {false};
+    std::atomic<bool> m_released {false};
+    std::atomic<bool> m_fallenSilent {false};
     mutable QMutex m_mutex;
     QStringList m_commands;
     QList<File> m_files;

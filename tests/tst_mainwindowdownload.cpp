@@ -128,13 +128,14 @@ class TestMainWindowDownload : public QObject
             5000);
     }
 
-    // A picture download slow enough to act during it.
-    void startSlowPictureDownload(SimulatedModule &module)
+    // A picture download that certainly runs while the test acts: its module, made with
+    // holdAtBlock 1, answers the first data block only once released.
+    void startHeldPictureDownload(SimulatedModule &module)
     {
         window->library()->importImages({noisyImage(dir->filePath("big.png"), 120)});
         QVERIFY(openLink(module.portPath()));
         window->download()->downloadImages();
-        QVERIFY(QTest::qWaitFor([&] { return module.dataBlocks() >= 1; }, 5000));
+        QVERIFY(QTest::qWaitFor([&] { return module.isHolding(); }, 5000));
     }
 
     QMyProgressBarMes *progressWindow() { return window->findChild<QMyProgressBarMes *>(); }
@@ -218,10 +219,11 @@ private slots:
         importTwoImages();
         SimulatedModuleOptions slow;
         slow.processingUs = 300000;
+        slow.holdAtBlock = 1;
         SimulatedModule module(slow);
         QVERIFY(openLink(module.portPath()));
         window->download()->downloadImages();
-        QTRY_VERIFY(module.dataBlocks() >= 1);
+        QTRY_VERIFY(module.isHolding());
         window->download()->downloadFonts();
         QCOMPARE(shownMessages(), QStringList {"下载中请稍后重试！"});
         hideMessages();
@@ -243,6 +245,7 @@ private slots:
         QVERIFY(!window->library()->isFontBeingMade());
         hideMessages();
         QCOMPARE(design().pictures().size(), 2);
+        module.release();
         QTRY_VERIFY_WITH_TIMEOUT(!window->download()->areImagesChanged(), 10000);
         QCOMPARE(module.files().size(), 2);
         QCOMPARE(module.commands(), (QStringList {"si 2", "dpic"}));
@@ -280,7 +283,6 @@ private slots:
         SimulatedModuleOptions options;
         options.silentFromBlock = blocks;
         SimulatedModule module(options);
-        window->download()->getYModem()->setTimeouts(300, 300, 300);
         QVERIFY(openLink(module.portPath()));
         QList<QList<int>> progress;
         // The worker's reports come queued: those still on their way go with the receiver,
@@ -291,6 +293,10 @@ private slots:
                     progress.append({kind, total, done});
                 });
         window->download()->downloadImages();
+        // The time-out comes soon, but only once the module has fallen silent: no earlier
+        // step of a slow machine reaches it.
+        QTRY_VERIFY(module.isSilent());
+        window->download()->getYModem()->setTimeouts(300, 300, 300);
         QTRY_VERIFY(shownMessages().contains("通信超时，图片下载失败，请您确认通信是否正常！"));
         QTRY_VERIFY(!window->download()->getYModem()->isJobPending());
         QCOMPARE(module.dataBlocks(), blocks - 1);
@@ -533,8 +539,9 @@ private slots:
         window->show();
         SimulatedModuleOptions slow;
         slow.processingUs = 100000;
+        slow.holdAtBlock = 1;
         SimulatedModule module(slow);
-        startSlowPictureDownload(module);
+        startHeldPictureDownload(module);
         QTRY_VERIFY(progressWindow()->isVisible());
         // Each question comes to the front, also when its box is already on screen.
         for (const char *button : {"btnPageSub", "btnDownLoad"}) {
@@ -545,6 +552,7 @@ private slots:
         }
         QCOMPARE(shownMessages(), QStringList {"下载中请稍后重试！"});
         // Progress that follows does not take the front again.
+        module.release();
         QTRY_VERIFY(module.dataBlocks() >= 3);
         QVERIFY(qobject_cast<QMyMessageBox *>(QApplication::activeWindow()));
         window->download()->getYModem()->cancelJob();
@@ -586,8 +594,9 @@ private slots:
         window->show();
         SimulatedModuleOptions slow;
         slow.processingUs = 10000;
+        slow.holdAtBlock = 1;
         SimulatedModule module(slow);
-        startSlowPictureDownload(module);
+        startHeldPictureDownload(module);
         window->close();
         QVERIFY(window->isVisible());
         QCOMPARE(shownMessages(),
@@ -596,6 +605,7 @@ private slots:
         QMyMessageBox *box = window->getQuestionBox();
         QVERIFY(buttonWithText(box, answer));
         buttonWithText(box, answer)->click();
+        module.release();
         QTRY_VERIFY_WITH_TIMEOUT(!window->download()->getYModem()->isJobPending(), 20000);
         // The worker's outcome and the question that follows reach the window after it is
         // idle.
@@ -648,8 +658,9 @@ private slots:
         QVERIFY(QFile::copy(path, dir->filePath("other/other.yBEX")));
         SimulatedModuleOptions slow;
         slow.processingUs = 10000;
+        slow.holdAtBlock = 1;
         SimulatedModule module(slow);
-        startSlowPictureDownload(module);
+        startHeldPictureDownload(module);
         const QString refusal = "图片下载正在进行中，请您等待其结束后再新建或导入项目！";
         child<QToolButton>("btnLoadPro")->click();
         QCOMPARE(shownMessages(), QStringList {refusal});
@@ -662,6 +673,7 @@ private slots:
         hideMessages();
         QCOMPARE(design().projectPath(), path);
         QVERIFY(!QFileInfo::exists(dir->filePath("new")));
+        module.release();
         QTRY_VERIFY_WITH_TIMEOUT(!window->download()->getYModem()->isJobPending(), 20000);
         QVERIFY(module.files().at(0).data == readFile(design().pictures().value(0)));
         window->project()->importProjectFile(dir->filePath("other/other.yBEX"));
@@ -674,9 +686,10 @@ private slots:
         makeProject();
         SimulatedModuleOptions slow;
         slow.processingUs = 10000;
+        slow.holdAtBlock = 1;
         SimulatedModule module(slow);
         PtyPair other;
-        startSlowPictureDownload(module);
+        startHeldPictureDownload(module);
         YModemPortDlg *dlg = topLevel<YModemPortDlg>();
         auto *ports = dlg->findChild<QComboBox *>("portCombox");
         QCOMPARE(ports->currentText(), module.portPath());
@@ -686,6 +699,7 @@ private slots:
         QCOMPARE(shownMessages(), QStringList {"图片下载正在进行中，不可更改串口！"});
         hideMessages();
         QCOMPARE(portState()->text(), QString("串口已连接！"));
+        module.release();
         QTRY_VERIFY_WITH_TIMEOUT(!window->download()->getYModem()->isJobPending(), 20000);
         QVERIFY(module.files().at(0).data == readFile(design().pictures().value(0)));
         QVERIFY(shownMessages().isEmpty());
@@ -710,13 +724,14 @@ private slots:
         SimulatedModuleOptions options;
         options.linkAnswer = answer;
         SimulatedModule module(options);
-        if (answer.isEmpty())
-            window->download()->getYModem()->setTimeouts(300, 300, 300);
         QVERIFY(openLink(module.portPath()));
         auto *test = topLevel<YModemPortDlg>()->findChild<QPushButton *>("btnInstrTest");
         test->click();
         QTRY_COMPARE(test->text(), QString("测试中…"));
         QVERIFY(!test->isEnabled());
+        // The silent module's time-out comes soon, once the wait has been seen.
+        if (answer.isEmpty())
+            window->download()->getYModem()->setTimeouts(300, 300, 300);
         QTRY_VERIFY(shownMessages().contains(message));
         QTRY_COMPARE(test->text(), QString("通信测试"));
         QVERIFY(test->isEnabled());
@@ -817,9 +832,10 @@ private slots:
         SimulatedModuleOptions options;
         options.linkAnswer = answer;
         SimulatedModule module(options);
+        // No time-out ends the test before the answer is read.
+        window->download()->getYModem()->setTimeouts(600000, 600000, 600000);
         QVERIFY(openLink(module.portPath()));
         topLevel<YModemPortDlg>()->findChild<QPushButton *>("btnInstrTest")->click();
-        // Within half the time-out of 10 s.
         QTRY_VERIFY_WITH_TIMEOUT(shownMessages().contains("模块的应答无法读取，设置未更改！"),
                                  5000);
         QVERIFY(!shownMessages().contains("通信超时！"));

@@ -18,14 +18,13 @@
 #include "serialportdlg.h"
 
 // The module's side of the text link: every command line ("...\r\n") gets "OK"; after a
-// command announcing a data block, the block is awaited first.
-// The module's side of the text link: every command line ("...\r\n") gets "OK"; after a
 // command announcing a data block, the block is awaited first. With progress set, the
-// answer to a block is "e", "o" and "OK", each in a read of its own as the module sends them.
-static PtyAnswerer::Script textModule(PtyAnswerer **progress = nullptr)
+// answer to a block is "e", "o" and "OK", a little apart as the module sends them (which
+// does not keep them in reads of their own), or with together in one write.
+static PtyAnswerer::Script textModule(PtyAnswerer **progress = nullptr, bool together = false)
 {
     auto expectBlock = std::make_shared<int>(0);
-    return [expectBlock, progress](QByteArray &pending) {
+    return [expectBlock, progress, together](QByteArray &pending) {
         if (*expectBlock > 0) {
             if (pending.size() < *expectBlock)
                 return QByteArray();
@@ -33,6 +32,8 @@ static PtyAnswerer::Script textModule(PtyAnswerer **progress = nullptr)
             *expectBlock = 0;
             if (!progress)
                 return QByteArray("OK\r\n");
+            if (together)
+                return QByteArray("eoOK\r\n");
             PtyAnswerer *module = *progress;
             QTimer::singleShot(30, module, [module] { module->send("o"); });
             QTimer::singleShot(60, module, [module] { module->send("OK\r\n"); });
@@ -279,8 +280,15 @@ private slots:
         QVERIFY(!link.dlg.isJobActive());
     }
 
+    void picturesWithProgress_data()
+    {
+        QTest::addColumn<bool>("together");
+        QTest::newRow("apart") << false;
+        QTest::newRow("in one write") << true;
+    }
     void picturesWithProgress()
     {
+        QFETCH(bool, together);
         QTemporaryDir dir;
         DesignDocument design;
         for (int i = 0; i < 2; ++i) {
@@ -292,7 +300,7 @@ private slots:
         TextLink link;
         link.dlg.setDesign(&design);
         PtyAnswerer *self = nullptr;
-        PtyAnswerer module(&link.pty, textModule(&self));
+        PtyAnswerer module(&link.pty, textModule(&self, together));
         self = &module;
         QVERIFY(link.open());
         QSignalSpy bar(&link.dlg, &SerialPortDlg::s_sendProbar);
@@ -316,7 +324,8 @@ private slots:
         QList<QList<int>> seen;
         for (const QList<QVariant> &args : bar)
             seen << QList<int> {args.at(0).toInt(), args.at(1).toInt()};
-        // Header and pixels each bring an "e" (4096) and an "o" (8192).
+        // Header and pixels each bring an "e" (4096) and an "o" (8192), each counted however
+        // the answers are read.
         const QList<QList<int>> expected {{total, 0},     {total, 4096},  {total, 12288},
                                           {total, 16384}, {total, 24576}, {total, total}};
         QCOMPARE(seen, expected);

@@ -3,26 +3,36 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include "downloadtestutil.h"
 #include "ptypair.h"
 #include "qmymessagebox.h"
 #include "qmynativeeventfilter.h"
 #include "simulatedmodule.h"
 #include "ymodem.h"
+#include "ymodemjob.h"
 #include "ymodemportdlg.h"
 
 namespace {
 
-// The text of the message box on screen, empty when none is shown.
-QString shownMessage()
+// The texts of the message boxes on screen.
+QStringList shownMessages()
 {
+    QStringList texts;
     for (QWidget *w : QApplication::topLevelWidgets()) {
         auto *box = qobject_cast<QMyMessageBox *>(w);
         if (box && box->isVisible())
-            return box->findChild<QLabel *>("labMessage")->text();
+            texts.append(box->findChild<QLabel *>("labMessage")->text());
     }
-    return QString();
+    return texts;
+}
+
+// The text of the message box on screen, empty when none is shown.
+QString shownMessage()
+{
+    return shownMessages().value(0);
 }
 
 void hideMessages()
@@ -152,6 +162,7 @@ private slots:
     {
         YModemPortDlg dlg;
         QSignalSpy requests(&dlg, &YModemPortDlg::s_sendPortMes);
+        QSignalSpy vanished(&dlg, &YModemPortDlg::s_sendPortVanished);
         dlg.openDialog(0);
         auto *ports = child<QComboBox>(dlg, "portCombox");
         const QStringList before = items(ports);
@@ -163,14 +174,20 @@ private slots:
         dlg.slotComStatus("/dev/TTYX9", false);
         QCOMPARE(items(ports), before + QStringList {"/dev/ttyX9"});
         QCOMPARE(requests.size(), 0);
-        // The link's port: closed and told.
+        QCOMPARE(vanished.size(), 0);
+        // The link's port: the worker is told, which closes it and tells the user.
         ports->setCurrentText("/dev/ttyX9");
         child<QPushButton>(dlg, "btnOpenClose")->click();
         dlg.slotPortStatus(true);
         dlg.slotComStatus("/dev/ttyX9", false);
-        QCOMPARE(requests.size(), 2);
-        QCOMPARE(requests.at(1), (QVariantList {false, QString("/dev/ttyX9"), 345600}));
-        QCOMPARE(shownMessage(), QString("串口/dev/ttyX9已拔出！"));
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(vanished.size(), 1);
+        QCOMPARE(vanished.at(0), QVariantList {QString("/dev/ttyX9")});
+        QCOMPARE(shownMessage(), QString());
+        // Once the worker has closed it, nothing more.
+        dlg.slotPortStatus(false);
+        dlg.slotComStatus("/dev/ttyX9", false);
+        QCOMPARE(vanished.size(), 1);
     }
 
     // The dialog, the worker and the watcher together, as the window wires them: the adapter
@@ -184,6 +201,8 @@ private slots:
         YModem worker;
         QMyNativeEventFilter watcher;
         connect(&dlg, &YModemPortDlg::s_sendPortMes, &worker, &YModem::slotOpenClosePort,
+                Qt::DirectConnection);
+        connect(&dlg, &YModemPortDlg::s_sendPortVanished, &worker, &YModem::slotPortVanished,
                 Qt::DirectConnection);
         connect(&worker, &YModem::s_sendPortStatus, &dlg, &YModemPortDlg::slotPortStatus);
         connect(&watcher, &QMyNativeEventFilter::comStatus, &dlg, &YModemPortDlg::slotComStatus);
@@ -214,6 +233,83 @@ private slots:
         child<QComboBox>(dlg, "portCombox")->setCurrentText(next.portPath());
         child<QPushButton>(dlg, "btnOpenClose")->click();
         QTRY_COMPARE(child<QLabel>(dlg, "labConnectState")->text(), QString("串口已连接！"));
+    }
+
+    // An unplug is told once, whether the worker sees the hang-up first or the watcher sees
+    // the port gone first, and when both come together; idle or during a download.
+    void oneUnplugOneMessage_data()
+    {
+        QTest::addColumn<QString>("order");
+        QTest::addColumn<bool>("duringJob");
+        for (const char *order : {"hang-up first", "watcher first", "together"}) {
+            QTest::addRow("%s, idle", order) << QString(order) << false;
+            QTest::addRow("%s, during a download", order) << QString(order) << true;
+        }
+    }
+    void oneUnplugOneMessage()
+    {
+        QFETCH(QString, order);
+        QFETCH(bool, duringJob);
+        QTemporaryDir dir;
+        const QString picture = dir.filePath("0_noise.png");
+        QVERIFY(writePicture(picture, 5000, 7));
+        SimulatedModuleOptions options;
+        options.holdAtBlock = 1;
+        auto module = std::make_unique<SimulatedModule>(options);
+        const QString path = module->portPath();
+        qputenv("YBEX_EXTRA_PORTS", path.toLocal8Bit());
+        YModemPortDlg dlg;
+        YModem worker;
+        connect(&dlg, &YModemPortDlg::s_sendPortMes, &worker, &YModem::slotOpenClosePort,
+                Qt::DirectConnection);
+        connect(&dlg, &YModemPortDlg::s_sendPortVanished, &worker, &YModem::slotPortVanished,
+                Qt::DirectConnection);
+        // The dialog hears of the port's state only when the test says, so that the watcher's
+        // report finds it still open whichever path came first.
+        QList<bool> states;
+        QStringList messages;
+        QObject receiver;
+        connect(&worker, &YModem::s_sendPortStatus, &receiver,
+                [&](bool open) { states.append(open); });
+        connect(&worker, &YModem::s_sendMes, &receiver,
+                [&](int, const QString &text) { messages.append(text); });
+        dlg.openDialog(0);
+        child<QComboBox>(dlg, "portCombox")->setCurrentText(path);
+        child<QPushButton>(dlg, "btnOpenClose")->click();
+        QTRY_COMPARE(states, QList<bool> {true});
+        dlg.slotPortStatus(true);
+        if (duringJob) {
+            YModemJob job;
+            job.job = YModemJob::Pictures;
+            job.imagePaths = QStringList {picture};
+            job.projectFolder = dir.path();
+            worker.startJob(job);
+            QTRY_VERIFY(module->isHolding());
+        }
+
+        const auto watcherReports = [&] { dlg.slotComStatus(path, false); };
+        if (order == "hang-up first") {
+            module->unplug();
+            QTRY_COMPARE(messages.size(), 1);
+            watcherReports();
+        } else if (order == "watcher first") {
+            watcherReports();
+            QTRY_COMPARE(messages.size(), 1);
+            module->unplug();
+        } else {
+            module->unplug();
+            watcherReports();
+        }
+        // A request behind both: whatever they bring has come before its answer.
+        QTRY_COMPARE(states.size(), 2);
+        worker.slotOpenClosePort(false, path, 345600);
+        QTRY_COMPARE(states.size(), 3);
+        const QString told = duringJob ? QString("串口%1已拔出，图片下载失败！").arg(path)
+                                       : QString("串口%1已拔出！").arg(path);
+        QCOMPARE(messages, QStringList {told});
+        QCOMPARE(shownMessages(), QStringList());
+        QCOMPARE(states, (QList<bool> {true, false, false}));
+        QVERIFY(!worker.isJobPending());
     }
 
     // A running job keeps its port: the request is refused with the job's name.

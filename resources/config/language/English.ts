@@ -2903,10 +2903,6 @@
         <translation>Communication is not connected, please connect communication first!</translation>
     </message>
     <message>
-        <source>串口%1已拔出！</source>
-        <translation>Serial port %1 is pulled out!</translation>
-    </message>
-    <message>
         <source>测试中…</source>
         <translation>Testing…</translation>
     </message>
