@@ -33,13 +33,13 @@
 #include "windowfixture.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -48,9 +48,18 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 const QString latinTtf = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+// The converters' time-outs in these tests: a run ends by its own end or by the user, never
+// because the machine is slow.
+const int beyondAnyDelay = 3600 * 1000;
 
 QString messageOf(QMyMessageBox *box)
 {
@@ -160,6 +169,8 @@ private:
 void tst_Library::newWindow(const QString &path)
 {
     window = fixture.start(path);
+    window->library()->converter()->setTimeouts(beyondAnyDelay, beyondAnyDelay);
+    window->library()->getFontDlg()->converter()->setTimeouts(beyondAnyDelay, beyondAnyDelay);
 }
 
 void tst_Library::init()
@@ -325,6 +336,7 @@ void tst_Library::withoutAProjectTheListsStayEmpty()
     child<QPushButton>("btnImageFontAdd")->click();
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("未新建或加载项目，请您先新建或加载项目！"));
+    fakeConverter("echo ran > \"$out.ran\"; cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
     child<QPushButton>("btnCreateFont")->click();
     QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 30000);
     QCOMPARE(messageOf(window->getQuestionBox()),
@@ -830,6 +842,7 @@ void tst_Library::generationRefusals()
     QFETCH(QString, number);
     QFETCH(QString, message);
     makeProject();
+    fakeConverter("echo ran > \"$out.ran\"; cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
     child<QLineEdit>("editFontName")->setText(number);
     child<QPushButton>("btnCreateFont")->click();
     QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>("btnCreateFont")->isEnabled(), 30000);
@@ -842,6 +855,8 @@ void tst_Library::failedRegenerationKeepsTheFont()
     makeProject();
     QVERIFY(QFile::copy(latinTtf, project + QLatin1String("/tempTtf/DejaVuSans.ttf")));
     window->library()->refreshTtfList();
+    // The font made before comes from a stand-in; the failure below is the real converter's.
+    fakeConverter("cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
     generate(QStringLiteral("3"), QStringLiteral("DejaVuSans.ttf"), QStringLiteral("abc"), 2);
     QCOMPARE(design().fontIds(), QStringList {QStringLiteral("3")});
     QFile font(project + QLatin1String("/tempFonts/3.font"));
@@ -850,6 +865,7 @@ void tst_Library::failedRegenerationKeepsTheFont()
     font.close();
 
     // Characters the font lacks: reported with the converter's words, the old pair kept.
+    FontConverter::setProgram(QStringLiteral("lv_font_conv"));
     generate(QStringLiteral("3"), QStringLiteral("DejaVuSans.ttf"), QStringLiteral("中文"), 2);
     QVERIFY(messageOf(window->getQuestionBox()).startsWith(QStringLiteral("生成字体失败！")));
     QVERIFY(messageOf(window->getQuestionBox()).contains(QStringLiteral("中文")));
@@ -962,16 +978,19 @@ void tst_Library::closingTheProgressWindowCancels()
     put(fonts + QLatin1String("/3.font"), "old");
     put(fonts + QLatin1String("/3.ini"), "[FontParam]\nfontText=a\n");
     window->library()->refreshFontList();
-    fakeConverter("echo partial > \"$out\"; exec sleep 30");
+    const QString pidFile = dir->filePath(QStringLiteral("converter.pid"));
+    fakeConverter("echo $$ > '" + pidFile.toUtf8() + "'; echo partial > \"$out\"; exec sleep 30");
     startGenerating(QStringLiteral("3"));
     QTRY_VERIFY(converting());
+    QTRY_VERIFY(!read(pidFile).trimmed().isEmpty());
+    const pid_t converter = read(pidFile).trimmed().toInt();
+    QVERIFY(converter > 0);
     QMyProgressBarMes *progress = window->findChild<QMyProgressBarMes *>();
-    QElapsedTimer clock;
-    clock.start();
     progress->findChild<QPushButton *>(QStringLiteral("btnClose"))->click();
     QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 10000);
-    QVERIFY(clock.elapsed() < 10000);
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
+    // Ended by the user: the converter is gone, and the message says why.
+    QVERIFY(::kill(converter, 0) != 0 && errno == ESRCH);
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("已取消生成字体3，原有的字体不变"));
     QCOMPARE(files(fonts), (QStringList {"3.font", "3.ini"}));
@@ -1036,7 +1055,11 @@ void tst_Library::conversionEndingInAnotherProject()
     makeProject();
     const QString first = design().projectPath();
     const QString firstFonts = project + QLatin1String("/tempFonts");
-    fakeConverter("sleep 1; cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
+    // The stand-in converter holds until the test lets it go on, by a line in a FIFO.
+    const QByteArray gatePath = QFile::encodeName(dir->filePath(QStringLiteral("gate")));
+    QCOMPARE(::mkfifo(gatePath.constData(), 0600), 0);
+    fakeConverter("read go < '" + gatePath
+                  + "'; cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
     child<QTextEdit>("textEditFont")->setPlainText(QStringLiteral("中"));
     startGenerating(QStringLiteral("6"));
     QTRY_VERIFY(converting());
@@ -1046,7 +1069,14 @@ void tst_Library::conversionEndingInAnotherProject()
     QVERIFY(child<QLineEdit>("editFontName")->text().isEmpty());
     QVERIFY(child<QLineEdit>("editFontSize")->text().isEmpty());
     QVERIFY(child<QTextEdit>("textEditFont")->toPlainText().isEmpty());
+    QVERIFY(window->library()->isFontBeingMade());
 
+    // Opened for reading too, the FIFO neither blocks here nor drops the line before the
+    // converter reads it; it stays open until the conversion ended.
+    const int gate = ::open(gatePath.constData(), O_RDWR | O_NONBLOCK);
+    QVERIFY(gate >= 0);
+    const auto closeGate = qScopeGuard([gate] { ::close(gate); });
+    QCOMPARE(::write(gate, "go\n", 3), ssize_t(3));
     QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 30000);
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
     QCOMPARE(messageOf(window->getQuestionBox()),
