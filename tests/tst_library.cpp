@@ -33,6 +33,7 @@
 #include "windowfixture.h"
 
 #include <QComboBox>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
@@ -46,6 +47,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTimer>
 #include <QtTest>
 
 #include <cerrno>
@@ -53,6 +55,8 @@
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <functional>
 
 namespace {
 
@@ -78,6 +82,23 @@ QStringList column(QStandardItemModel *model, int c)
     for (int r = 0; r < model->rowCount(); ++r)
         texts << model->index(r, c).data().toString();
     return texts;
+}
+
+// Waits until `done` holds, looking again at each answer of the converter rather than at
+// intervals; false when it still does not after timeoutMs. The window's receivers,
+// connected first, have acted on an answer when `done` is asked.
+bool waitForConverter(FontConverter *converter, const std::function<bool()> &done, int timeoutMs)
+{
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(converter, &FontConverter::checked, &loop, &QEventLoop::quit);
+    QObject::connect(converter, &FontConverter::finished, &loop, &QEventLoop::quit);
+    limit.start(timeoutMs);
+    while (!done() && limit.isActive())
+        loop.exec();
+    return done();
 }
 
 } // namespace
@@ -152,6 +173,18 @@ private:
         auto *progress = window->findChild<QMyProgressBarMes *>();
         return window->library()->isFontBeingMade() && progress && progress->isVisible();
     }
+    bool conversionStarts(int timeoutMs = 5000)
+    {
+        return waitForConverter(
+            window->library()->converter(), [this] { return converting(); }, timeoutMs);
+    }
+    // The window's converter has answered: no check or conversion runs.
+    bool converterIdle(int timeoutMs = 5000)
+    {
+        return waitForConverter(
+            window->library()->converter(),
+            [this] { return !window->library()->isFontBeingMade(); }, timeoutMs);
+    }
 
     DesignDocument &design() const { return window->document(); }
     // The picture the image rows' "设置" takes: the library row last clicked, -1 for none.
@@ -222,7 +255,7 @@ void tst_Library::generate(const QString &number, const QString &ttf, const QStr
     bpps->setCurrentIndex(bpps->findText(QString::number(bpp)));
     child<QTextEdit>("textEditFont")->setPlainText(chars);
     child<QPushButton>("btnCreateFont")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 60000);
+    QVERIFY(converterIdle(60000));
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
 }
 
@@ -338,7 +371,7 @@ void tst_Library::withoutAProjectTheListsStayEmpty()
              QStringLiteral("未新建或加载项目，请您先新建或加载项目！"));
     fakeConverter("echo ran > \"$out.ran\"; cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
     child<QPushButton>("btnCreateFont")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 30000);
+    QVERIFY(converterIdle(30000));
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("未加载项目，请您先创建或导入项目！"));
 }
@@ -800,7 +833,7 @@ void tst_Library::generateThroughTheWindow()
     QVERIFY(window->library()->isFontBeingMade());
     QVERIFY(!child<QPushButton>("btnCreateFont")->isEnabled());
     QVERIFY(!child<QPushButton>("btnDelFont")->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 60000);
+    QVERIFY(converterIdle(60000));
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
 
     QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("生成字体成功"));
@@ -845,6 +878,7 @@ void tst_Library::generationRefusals()
     fakeConverter("echo ran > \"$out.ran\"; cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
     child<QLineEdit>("editFontName")->setText(number);
     child<QPushButton>("btnCreateFont")->click();
+    QVERIFY(converterIdle(30000));
     QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>("btnCreateFont")->isEnabled(), 30000);
     QCOMPARE(messageOf(window->getQuestionBox()), message);
     QVERIFY(files(project + QLatin1String("/tempFonts")).isEmpty());
@@ -936,6 +970,7 @@ void tst_Library::sizeOutsideTheModuleRange()
     makeProject();
     fakeConverter("echo ran > \"$out.ran\"; cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
     startGenerating(QStringLiteral("4"), size);
+    QVERIFY(converterIdle());
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
     QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("字体大小应为8-200的整数！"));
     QVERIFY(files(project + QLatin1String("/tempFonts")).isEmpty());
@@ -951,6 +986,7 @@ void tst_Library::noFontWithoutATtfFile()
     child<QLineEdit>("editFontName")->setText(QStringLiteral("4"));
     child<QLineEdit>("editFontSize")->setText(QStringLiteral("16"));
     child<QPushButton>("btnCreateFont")->click();
+    QVERIFY(converterIdle());
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("请先选择用来生成字体的ttf文件！"));
@@ -981,13 +1017,13 @@ void tst_Library::closingTheProgressWindowCancels()
     const QString pidFile = dir->filePath(QStringLiteral("converter.pid"));
     fakeConverter("echo $$ > '" + pidFile.toUtf8() + "'; echo partial > \"$out\"; exec sleep 30");
     startGenerating(QStringLiteral("3"));
-    QTRY_VERIFY(converting());
+    QVERIFY(conversionStarts());
     QTRY_VERIFY(!read(pidFile).trimmed().isEmpty());
     const pid_t converter = read(pidFile).trimmed().toInt();
     QVERIFY(converter > 0);
     QMyProgressBarMes *progress = window->findChild<QMyProgressBarMes *>();
     progress->findChild<QPushButton *>(QStringLiteral("btnClose"))->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 10000);
+    QVERIFY(converterIdle(10000));
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
     // Ended by the user: the converter is gone, and the message says why.
     QVERIFY(::kill(converter, 0) != 0 && errno == ESRCH);
@@ -1006,7 +1042,7 @@ void tst_Library::fontWithoutCharactersIsWarned()
     makeProject();
     fakeConverter("cp " YBEX_TEST_DATA "/fonts/blank-only.font \"$out\"");
     startGenerating(QStringLiteral("4"));
-    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 30000);
+    QVERIFY(converterIdle(30000));
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("字体4已生成，但其中没有任何字符：ttf文件中既没有ASCII字符，也没有"
@@ -1016,7 +1052,7 @@ void tst_Library::fontWithoutCharactersIsWarned()
     // One character is enough.
     fakeConverter("cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
     startGenerating(QStringLiteral("5"));
-    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 30000);
+    QVERIFY(converterIdle(30000));
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
     QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("生成字体成功"));
 }
@@ -1036,7 +1072,7 @@ void tst_Library::deleteConfirmedDuringAConversion()
 
     fakeConverter("exec sleep 30");
     startGenerating(QStringLiteral("4"));
-    QTRY_VERIFY(converting());
+    QVERIFY(conversionStarts());
     answerYes(window->getQuestionBox());
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("正在生成字体，字体9未删除，请在生成结束后再删除！"));
@@ -1045,7 +1081,7 @@ void tst_Library::deleteConfirmedDuringAConversion()
     window->findChild<QMyProgressBarMes *>()
         ->findChild<QPushButton *>(QStringLiteral("btnClose"))
         ->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 10000);
+    QVERIFY(converterIdle(10000));
 }
 
 // A conversion still running when another project is opened writes into its own project
@@ -1062,7 +1098,7 @@ void tst_Library::conversionEndingInAnotherProject()
                   + "'; cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
     child<QTextEdit>("textEditFont")->setPlainText(QStringLiteral("中"));
     startGenerating(QStringLiteral("6"));
-    QTRY_VERIFY(converting());
+    QVERIFY(conversionStarts());
 
     QVERIFY(window->project()->createProject(dir->filePath(QStringLiteral("other.yBEX"))));
     window->getQuestionBox()->hide();
@@ -1077,7 +1113,7 @@ void tst_Library::conversionEndingInAnotherProject()
     QVERIFY(gate >= 0);
     const auto closeGate = qScopeGuard([gate] { ::close(gate); });
     QCOMPARE(::write(gate, "go\n", 3), ssize_t(3));
-    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 30000);
+    QVERIFY(converterIdle(30000));
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("生成字体6成功（项目%1）").arg(QDir::toNativeSeparators(first)));
@@ -1172,7 +1208,7 @@ void tst_Library::drawingFollowsTheFont()
     w->setChartTickLabelFontID(5);
     const auto make = [this](const QString &size) {
         startGenerating(QStringLiteral("5"), size);
-        QTRY_VERIFY(!window->library()->isFontBeingMade());
+        QVERIFY(converterIdle());
         QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
         QVERIFY(design().fontIds().contains(QStringLiteral("5")));
     };
@@ -1225,7 +1261,8 @@ void tst_Library::fontToolWindow()
     tool->findChild<QLineEdit *>(QStringLiteral("editFontSize"))->setText(QStringLiteral("16"));
     tool->findChild<QTextEdit *>(QStringLiteral("textEdit"))->setPlainText(QStringLiteral("a/b"));
     create->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!tool->converter()->isRunning(), 60000);
+    QVERIFY(waitForConverter(
+        tool->converter(), [tool] { return !tool->converter()->isRunning(); }, 60000));
     QCOMPARE(messageOf(tool->messageBox()), QStringLiteral("生成7.font字体成功"));
     // No parameter file: the generated-font list does not show it.
     QCOMPARE(files(project + QLatin1String("/tempFonts")), QStringList {QStringLiteral("7.font")});
