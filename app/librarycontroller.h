@@ -67,6 +67,7 @@ public:
     QMyImageItemModel *getFontLibraryModel() const { return fontLibraryModel; }
     QMyImageItemModel *getFontModel() const { return fontModel; }
     FontDlg *getFontDlg() const { return fontDlg.get(); }
+    FontConverter *converter() const { return fontConverter.get(); }
     bool isImageDeleteMode() const { return imageDeleteMode; }
     bool isFontLibraryDeleteMode() const { return fontLibraryDeleteMode; }
 

@@ -33,24 +33,37 @@
 #include "windowfixture.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTimer>
 #include <QtTest>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <functional>
 
 namespace {
 
 const QString latinTtf = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+// The converters' time-outs in these tests: a run ends by its own end or by the user, never
+// because the machine is slow.
+const int beyondAnyDelay = 3600 * 1000;
 
 QString messageOf(QMyMessageBox *box)
 {
@@ -69,6 +82,23 @@ QStringList column(QStandardItemModel *model, int c)
     for (int r = 0; r < model->rowCount(); ++r)
         texts << model->index(r, c).data().toString();
     return texts;
+}
+
+// Waits until `done` holds, looking again at each answer of the converter rather than at
+// intervals; false when it still does not after timeoutMs. The window's receivers,
+// connected first, have acted on an answer when `done` is asked.
+bool waitForConverter(FontConverter *converter, const std::function<bool()> &done, int timeoutMs)
+{
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(converter, &FontConverter::checked, &loop, &QEventLoop::quit);
+    QObject::connect(converter, &FontConverter::finished, &loop, &QEventLoop::quit);
+    limit.start(timeoutMs);
+    while (!done() && limit.isActive())
+        loop.exec();
+    return done();
 }
 
 } // namespace
@@ -143,6 +173,18 @@ private:
         auto *progress = window->findChild<QMyProgressBarMes *>();
         return window->library()->isFontBeingMade() && progress && progress->isVisible();
     }
+    bool conversionStarts(int timeoutMs = 5000)
+    {
+        return waitForConverter(
+            window->library()->converter(), [this] { return converting(); }, timeoutMs);
+    }
+    // The window's converter has answered: no check or conversion runs.
+    bool converterIdle(int timeoutMs = 5000)
+    {
+        return waitForConverter(
+            window->library()->converter(),
+            [this] { return !window->library()->isFontBeingMade(); }, timeoutMs);
+    }
 
     DesignDocument &design() const { return window->document(); }
     // The picture the image rows' "设置" takes: the library row last clicked, -1 for none.
@@ -160,6 +202,8 @@ private:
 void tst_Library::newWindow(const QString &path)
 {
     window = fixture.start(path);
+    window->library()->converter()->setTimeouts(beyondAnyDelay, beyondAnyDelay);
+    window->library()->getFontDlg()->converter()->setTimeouts(beyondAnyDelay, beyondAnyDelay);
 }
 
 void tst_Library::init()
@@ -211,7 +255,7 @@ void tst_Library::generate(const QString &number, const QString &ttf, const QStr
     bpps->setCurrentIndex(bpps->findText(QString::number(bpp)));
     child<QTextEdit>("textEditFont")->setPlainText(chars);
     child<QPushButton>("btnCreateFont")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 60000);
+    QVERIFY(converterIdle(60000));
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
 }
 
@@ -325,8 +369,9 @@ void tst_Library::withoutAProjectTheListsStayEmpty()
     child<QPushButton>("btnImageFontAdd")->click();
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("未新建或加载项目，请您先新建或加载项目！"));
+    fakeConverter("echo ran > \"$out.ran\"; cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
     child<QPushButton>("btnCreateFont")->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 30000);
+    QVERIFY(converterIdle(30000));
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("未加载项目，请您先创建或导入项目！"));
 }
@@ -788,7 +833,7 @@ void tst_Library::generateThroughTheWindow()
     QVERIFY(window->library()->isFontBeingMade());
     QVERIFY(!child<QPushButton>("btnCreateFont")->isEnabled());
     QVERIFY(!child<QPushButton>("btnDelFont")->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 60000);
+    QVERIFY(converterIdle(60000));
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
 
     QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("生成字体成功"));
@@ -830,8 +875,10 @@ void tst_Library::generationRefusals()
     QFETCH(QString, number);
     QFETCH(QString, message);
     makeProject();
+    fakeConverter("echo ran > \"$out.ran\"; cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
     child<QLineEdit>("editFontName")->setText(number);
     child<QPushButton>("btnCreateFont")->click();
+    QVERIFY(converterIdle(30000));
     QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>("btnCreateFont")->isEnabled(), 30000);
     QCOMPARE(messageOf(window->getQuestionBox()), message);
     QVERIFY(files(project + QLatin1String("/tempFonts")).isEmpty());
@@ -842,6 +889,8 @@ void tst_Library::failedRegenerationKeepsTheFont()
     makeProject();
     QVERIFY(QFile::copy(latinTtf, project + QLatin1String("/tempTtf/DejaVuSans.ttf")));
     window->library()->refreshTtfList();
+    // The font made before comes from a stand-in; the failure below is the real converter's.
+    fakeConverter("cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
     generate(QStringLiteral("3"), QStringLiteral("DejaVuSans.ttf"), QStringLiteral("abc"), 2);
     QCOMPARE(design().fontIds(), QStringList {QStringLiteral("3")});
     QFile font(project + QLatin1String("/tempFonts/3.font"));
@@ -850,6 +899,7 @@ void tst_Library::failedRegenerationKeepsTheFont()
     font.close();
 
     // Characters the font lacks: reported with the converter's words, the old pair kept.
+    FontConverter::setProgram(QStringLiteral("lv_font_conv"));
     generate(QStringLiteral("3"), QStringLiteral("DejaVuSans.ttf"), QStringLiteral("中文"), 2);
     QVERIFY(messageOf(window->getQuestionBox()).startsWith(QStringLiteral("生成字体失败！")));
     QVERIFY(messageOf(window->getQuestionBox()).contains(QStringLiteral("中文")));
@@ -920,6 +970,7 @@ void tst_Library::sizeOutsideTheModuleRange()
     makeProject();
     fakeConverter("echo ran > \"$out.ran\"; cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
     startGenerating(QStringLiteral("4"), size);
+    QVERIFY(converterIdle());
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
     QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("字体大小应为8-200的整数！"));
     QVERIFY(files(project + QLatin1String("/tempFonts")).isEmpty());
@@ -935,6 +986,7 @@ void tst_Library::noFontWithoutATtfFile()
     child<QLineEdit>("editFontName")->setText(QStringLiteral("4"));
     child<QLineEdit>("editFontSize")->setText(QStringLiteral("16"));
     child<QPushButton>("btnCreateFont")->click();
+    QVERIFY(converterIdle());
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("请先选择用来生成字体的ttf文件！"));
@@ -962,16 +1014,19 @@ void tst_Library::closingTheProgressWindowCancels()
     put(fonts + QLatin1String("/3.font"), "old");
     put(fonts + QLatin1String("/3.ini"), "[FontParam]\nfontText=a\n");
     window->library()->refreshFontList();
-    fakeConverter("echo partial > \"$out\"; exec sleep 30");
+    const QString pidFile = dir->filePath(QStringLiteral("converter.pid"));
+    fakeConverter("echo $$ > '" + pidFile.toUtf8() + "'; echo partial > \"$out\"; exec sleep 30");
     startGenerating(QStringLiteral("3"));
-    QTRY_VERIFY(converting());
+    QVERIFY(conversionStarts());
+    QTRY_VERIFY(!read(pidFile).trimmed().isEmpty());
+    const pid_t converter = read(pidFile).trimmed().toInt();
+    QVERIFY(converter > 0);
     QMyProgressBarMes *progress = window->findChild<QMyProgressBarMes *>();
-    QElapsedTimer clock;
-    clock.start();
     progress->findChild<QPushButton *>(QStringLiteral("btnClose"))->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 10000);
-    QVERIFY(clock.elapsed() < 10000);
+    QVERIFY(converterIdle(10000));
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
+    // Ended by the user: the converter is gone, and the message says why.
+    QVERIFY(::kill(converter, 0) != 0 && errno == ESRCH);
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("已取消生成字体3，原有的字体不变"));
     QCOMPARE(files(fonts), (QStringList {"3.font", "3.ini"}));
@@ -987,7 +1042,7 @@ void tst_Library::fontWithoutCharactersIsWarned()
     makeProject();
     fakeConverter("cp " YBEX_TEST_DATA "/fonts/blank-only.font \"$out\"");
     startGenerating(QStringLiteral("4"));
-    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 30000);
+    QVERIFY(converterIdle(30000));
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("字体4已生成，但其中没有任何字符：ttf文件中既没有ASCII字符，也没有"
@@ -997,7 +1052,7 @@ void tst_Library::fontWithoutCharactersIsWarned()
     // One character is enough.
     fakeConverter("cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
     startGenerating(QStringLiteral("5"));
-    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 30000);
+    QVERIFY(converterIdle(30000));
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
     QCOMPARE(messageOf(window->getQuestionBox()), QStringLiteral("生成字体成功"));
 }
@@ -1017,7 +1072,7 @@ void tst_Library::deleteConfirmedDuringAConversion()
 
     fakeConverter("exec sleep 30");
     startGenerating(QStringLiteral("4"));
-    QTRY_VERIFY(converting());
+    QVERIFY(conversionStarts());
     answerYes(window->getQuestionBox());
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("正在生成字体，字体9未删除，请在生成结束后再删除！"));
@@ -1026,7 +1081,7 @@ void tst_Library::deleteConfirmedDuringAConversion()
     window->findChild<QMyProgressBarMes *>()
         ->findChild<QPushButton *>(QStringLiteral("btnClose"))
         ->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 10000);
+    QVERIFY(converterIdle(10000));
 }
 
 // A conversion still running when another project is opened writes into its own project
@@ -1036,18 +1091,29 @@ void tst_Library::conversionEndingInAnotherProject()
     makeProject();
     const QString first = design().projectPath();
     const QString firstFonts = project + QLatin1String("/tempFonts");
-    fakeConverter("sleep 1; cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
+    // The stand-in converter holds until the test lets it go on, by a line in a FIFO.
+    const QByteArray gatePath = QFile::encodeName(dir->filePath(QStringLiteral("gate")));
+    QCOMPARE(::mkfifo(gatePath.constData(), 0600), 0);
+    fakeConverter("read go < '" + gatePath
+                  + "'; cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
     child<QTextEdit>("textEditFont")->setPlainText(QStringLiteral("中"));
     startGenerating(QStringLiteral("6"));
-    QTRY_VERIFY(converting());
+    QVERIFY(conversionStarts());
 
     QVERIFY(window->project()->createProject(dir->filePath(QStringLiteral("other.yBEX"))));
     window->getQuestionBox()->hide();
     QVERIFY(child<QLineEdit>("editFontName")->text().isEmpty());
     QVERIFY(child<QLineEdit>("editFontSize")->text().isEmpty());
     QVERIFY(child<QTextEdit>("textEditFont")->toPlainText().isEmpty());
+    QVERIFY(window->library()->isFontBeingMade());
 
-    QTRY_VERIFY_WITH_TIMEOUT(!window->library()->isFontBeingMade(), 30000);
+    // Opened for reading too, the FIFO neither blocks here nor drops the line before the
+    // converter reads it; it stays open until the conversion ended.
+    const int gate = ::open(gatePath.constData(), O_RDWR | O_NONBLOCK);
+    QVERIFY(gate >= 0);
+    const auto closeGate = qScopeGuard([gate] { ::close(gate); });
+    QCOMPARE(::write(gate, "go\n", 3), ssize_t(3));
+    QVERIFY(converterIdle(30000));
     QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
     QCOMPARE(messageOf(window->getQuestionBox()),
              QStringLiteral("生成字体6成功（项目%1）").arg(QDir::toNativeSeparators(first)));
@@ -1142,7 +1208,7 @@ void tst_Library::drawingFollowsTheFont()
     w->setChartTickLabelFontID(5);
     const auto make = [this](const QString &size) {
         startGenerating(QStringLiteral("5"), size);
-        QTRY_VERIFY(!window->library()->isFontBeingMade());
+        QVERIFY(converterIdle());
         QTRY_VERIFY(child<QPushButton>("btnCreateFont")->isEnabled());
         QVERIFY(design().fontIds().contains(QStringLiteral("5")));
     };
@@ -1191,11 +1257,14 @@ void tst_Library::fontToolWindow()
     }
     QVERIFY(files(project + QLatin1String("/tempFonts")).isEmpty());
 
+    // The tool runs the converter as the window's form does, which runs the real one above.
+    fakeConverter("cp " YBEX_TEST_DATA "/fonts/one-han.font \"$out\"");
     name->setText(QStringLiteral("7"));
     tool->findChild<QLineEdit *>(QStringLiteral("editFontSize"))->setText(QStringLiteral("16"));
     tool->findChild<QTextEdit *>(QStringLiteral("textEdit"))->setPlainText(QStringLiteral("a/b"));
     create->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!tool->converter()->isRunning(), 60000);
+    QVERIFY(waitForConverter(
+        tool->converter(), [tool] { return !tool->converter()->isRunning(); }, 60000));
     QCOMPARE(messageOf(tool->messageBox()), QStringLiteral("生成7.font字体成功"));
     // No parameter file: the generated-font list does not show it.
     QCOMPARE(files(project + QLatin1String("/tempFonts")), QStringList {QStringLiteral("7.font")});
