@@ -191,8 +191,10 @@ QString MarkupBoundDevice::decodeWide(const char *bytes, int size)
     const int unit = m_wide.unit;
     const int whole = m_partial.size() / unit * unit;
     const auto *data = reinterpret_cast<const uchar *>(m_partial.constData());
-    QString text;
-    text.reserve(whole / unit + 1);
+    // Each unit makes at most two UTF-16 units; they are written in place, as this runs for
+    // every character of a wide file.
+    QString text(2 * (whole / unit), Qt::Uninitialized);
+    QChar *out = text.data();
     for (int i = 0; i < whole && !m_badEncoding; i += unit) {
         char32_t value = 0;
         for (int k = 0; k < unit; ++k)
@@ -202,8 +204,8 @@ QString MarkupBoundDevice::decodeWide(const char *bytes, int size)
                 m_badEncoding = true;
                 break;
             }
-            text += QChar(m_high);
-            text += QChar(char16_t(value));
+            *out++ = QChar(m_high);
+            *out++ = QChar(char16_t(value));
             m_high = 0;
             m_beyondFirstPlane = true;
         } else if (unit == 2 && QChar::isHighSurrogate(value)) {
@@ -212,12 +214,13 @@ QString MarkupBoundDevice::decodeWide(const char *bytes, int size)
             m_badEncoding = true;
         } else if (QChar::requiresSurrogates(value)) {
             m_beyondFirstPlane = true;
-            text += QChar(QChar::highSurrogate(value));
-            text += QChar(QChar::lowSurrogate(value));
+            *out++ = QChar(QChar::highSurrogate(value));
+            *out++ = QChar(QChar::lowSurrogate(value));
         } else {
-            text += QChar(char16_t(value));
+            *out++ = QChar(char16_t(value));
         }
     }
+    text.truncate(int(out - text.constData()));
     m_partial.remove(0, whole);
     return text;
 }

@@ -50,13 +50,15 @@ inline QByteArray inEncoding(const QByteArray &utf8, const QByteArray &codec, bo
         text.prepend(QChar(0xFEFF));
     const int unit = codec.startsWith("UTF-32") ? 4 : 2;
     const bool big = codec.endsWith("BE");
-    QByteArray bytes;
-    if (unit == 4) {
-        for (const char32_t c : text.toUcs4())
-            bytes += wideUnit(c, unit, big);
-    } else {
-        for (const QChar c : text)
-            bytes += wideUnit(c.unicode(), unit, big);
+    // Written in place: files of tens of megabytes are made this way.
+    const QVector<uint> values = unit == 4 ? text.toUcs4() : QVector<uint>();
+    const int count = unit == 4 ? values.size() : text.size();
+    QByteArray bytes(count * unit, Qt::Uninitialized);
+    char *out = bytes.data();
+    for (int i = 0; i < count; ++i) {
+        const char32_t value = unit == 4 ? values.at(i) : text.at(i).unicode();
+        for (int k = 0; k < unit; ++k)
+            *out++ = char(value >> (8 * (big ? unit - 1 - k : k)));
     }
     return bytes;
 }
