@@ -51,6 +51,15 @@ QStringList items(const QComboBox *box)
     return texts;
 }
 
+// The dialog's requests reach the worker as the window wires them.
+void requestsReachWorker(YModemPortDlg &dlg, YModem &worker)
+{
+    QObject::connect(&dlg, &YModemPortDlg::s_sendPortMes, &worker, &YModem::slotOpenClosePort,
+                     Qt::DirectConnection);
+    QObject::connect(&dlg, &YModemPortDlg::s_sendPortVanished, &worker, &YModem::slotPortVanished,
+                     Qt::DirectConnection);
+}
+
 } // namespace
 
 class TestYModemPortDlg : public QObject
@@ -200,10 +209,7 @@ private slots:
         YModemPortDlg dlg;
         YModem worker;
         QMyNativeEventFilter watcher;
-        connect(&dlg, &YModemPortDlg::s_sendPortMes, &worker, &YModem::slotOpenClosePort,
-                Qt::DirectConnection);
-        connect(&dlg, &YModemPortDlg::s_sendPortVanished, &worker, &YModem::slotPortVanished,
-                Qt::DirectConnection);
+        requestsReachWorker(dlg, worker);
         connect(&worker, &YModem::s_sendPortStatus, &dlg, &YModemPortDlg::slotPortStatus);
         connect(&watcher, &QMyNativeEventFilter::comStatus, &dlg, &YModemPortDlg::slotComStatus);
         QStringList messages;
@@ -260,10 +266,7 @@ private slots:
         qputenv("YBEX_EXTRA_PORTS", path.toLocal8Bit());
         YModemPortDlg dlg;
         YModem worker;
-        connect(&dlg, &YModemPortDlg::s_sendPortMes, &worker, &YModem::slotOpenClosePort,
-                Qt::DirectConnection);
-        connect(&dlg, &YModemPortDlg::s_sendPortVanished, &worker, &YModem::slotPortVanished,
-                Qt::DirectConnection);
+        requestsReachWorker(dlg, worker);
         // The dialog hears of the port's state only when the test says, so that the watcher's
         // report finds it still open whichever path came first.
         QList<bool> states;
